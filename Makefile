@@ -1,0 +1,37 @@
+# The project's everyday commands. Every target first makes sure the
+# Debian packages are present (scripts/install-deps is a no-op otherwise).
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build run test test-release test-asan bench fuzz clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+run: build
+	./build/release/ludomatic
+
+test: test-release test-asan
+
+test-release: build
+	ctest --preset release -j $(JOBS)
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+bench: build
+	./build/release/ludomatic-bench
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target fuzz_lettori
+	mkdir -p build/fuzz/corpus
+	./build/fuzz/fuzz_lettori -max_total_time=$${FUZZ_SECONDS:-60} build/fuzz/corpus
+
+clean:
+	rm -rf build

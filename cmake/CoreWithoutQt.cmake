@@ -1,0 +1,16 @@
+# The core library is standard C++ only. This check runs at configure time
+# (included from the top-level list) and again as a test (cmake -P).
+if(NOT DEFINED LUDO_CORE_DIR)
+  set(LUDO_CORE_DIR ${CMAKE_CURRENT_LIST_DIR}/../src/core)
+endif()
+file(GLOB_RECURSE _ludo_core_files ${LUDO_CORE_DIR}/*.h ${LUDO_CORE_DIR}/*.hpp ${LUDO_CORE_DIR}/*.cpp)
+set(_ludo_qt_users "")
+foreach(_f IN LISTS _ludo_core_files)
+  file(STRINGS ${_f} _qt_lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
+  if(_qt_lines)
+    list(APPEND _ludo_qt_users ${_f})
+  endif()
+endforeach()
+if(_ludo_qt_users)
+  message(FATAL_ERROR "src/core must not include Qt headers: ${_ludo_qt_users}")
+endif()

@@ -1,0 +1,35 @@
+#pragma once
+// The commands of ludomatic-cli. Each command reads its arguments, prints
+// its result as JSON on standard output and returns the exit status; an
+// error prints the Italian message on standard error and returns 1.
+
+#include <filesystem>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ludo::cli {
+
+struct Contesto {
+    std::filesystem::path cartella;  // the program folder
+    std::ostream& out;
+    std::ostream& err;
+};
+
+struct Comando {
+    std::string_view nome;
+    std::string_view uso;
+    std::string_view descrizione;
+    int (*esegui)(Contesto&, std::span<const std::string> argomenti);
+};
+
+// Every command, in the order --help lists them.
+std::span<const Comando> comandi();
+
+// Runs the command line (without the program name).
+int esegui(std::span<const std::string> argomenti, const std::filesystem::path& cartellaPredefinita,
+           std::ostream& out, std::ostream& err);
+
+}  // namespace ludo::cli

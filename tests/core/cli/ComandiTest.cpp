@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Comandi.h"
+
+using ludo::cli::esegui;
+
+namespace {
+struct Esito {
+    int stato;
+    std::string out;
+    std::string err;
+};
+Esito lancia(std::vector<std::string> argomenti) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int stato = esegui(argomenti, "/tmp/nessuna", out, err);
+    return {stato, out.str(), err.str()};
+}
+}  // namespace
+
+TEST(Cli, VersionAndHelp) {
+    EXPECT_EQ(lancia({"--version"}).out, "4.0\n");
+    const auto aiuto = lancia({"--help"});
+    EXPECT_EQ(aiuto.stato, 0);
+    EXPECT_NE(aiuto.out.find("--cartella"), std::string::npos);
+}
+
+TEST(Cli, MistakesExitWithStatusOneAndAnItalianMessage) {
+    const auto sconosciuto = lancia({"balla"});
+    EXPECT_EQ(sconosciuto.stato, 1);
+    EXPECT_NE(sconosciuto.err.find("Comando sconosciuto: balla"), std::string::npos);
+    EXPECT_TRUE(sconosciuto.out.empty());
+
+    EXPECT_EQ(lancia({}).stato, 1);
+    EXPECT_EQ(lancia({"--cartella"}).stato, 1) << "the option lacks its folder";
+    EXPECT_EQ(lancia({"--boh"}).stato, 1);
+}

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TestSupport.h"
+#include "io/BinaryReader.h"
+#include "io/BinaryWriter.h"
+
+using namespace ludo::io;
+using ludo::test::Bytes;
+using ludo::test::streamOf;
+
+TEST(BinaryReader, ReadsLittleEndianFieldsOfEveryWidth) {
+    Bytes b;
+    ludo::test::appendLE(b, 0x12, 1);
+    ludo::test::appendLE(b, 0xBEEF, 2);
+    ludo::test::appendLE(b, 0xFFFFFE70, 4);  // -400
+    ludo::test::appendLE(b, 0x0102030405060708ULL, 8);
+    ludo::test::appendLE(b, 0x4089000000000000ULL, 8);  // 800.0
+    auto in = streamOf(b);
+    BinaryReader r(in);
+    std::uint8_t u8 = 0;
+    std::uint16_t u16 = 0;
+    std::int32_t i32 = 0;
+    std::uint64_t u64 = 0;
+    double d = 0;
+    ASSERT_TRUE(r.read(u8));
+    ASSERT_TRUE(r.read(u16));
+    ASSERT_TRUE(r.read(i32));
+    ASSERT_TRUE(r.read(u64));
+    ASSERT_TRUE(r.read(d));
+    EXPECT_EQ(u8, 0x12);
+    EXPECT_EQ(u16, 0xBEEF);
+    EXPECT_EQ(i32, -400);
+    EXPECT_EQ(u64, 0x0102030405060708ULL);
+    EXPECT_EQ(d, 800.0);
+    EXPECT_TRUE(r.atEnd());
+}
+
+TEST(BinaryReader, ShortReadKeepsTheOldValueAndStopsTheChain) {
+    Bytes b = {0x01, 0x02, 0x03};  // one byte short of a 32-bit field
+    auto in = streamOf(b);
+    BinaryReader r(in);
+    std::uint32_t value = 77;
+    EXPECT_FALSE(r.read(value));
+    EXPECT_EQ(value, 77u);
+    EXPECT_FALSE(r.ok());
+    std::uint8_t next = 9;
+    EXPECT_FALSE(r.read(next)) << "after a short read nothing more is read";
+    EXPECT_EQ(next, 9);
+}
+
+TEST(BinaryReader, LargeShortReadLeavesTheBufferUntouched) {
+    Bytes b(100, 0xAA);
+    auto in = streamOf(b);
+    BinaryReader r(in);
+    Bytes dest(1000, 0x11);
+    EXPECT_FALSE(r.readBytes(dest));
+    EXPECT_EQ(dest, Bytes(1000, 0x11));
+}
+
+TEST(BinaryReader, SkipPastTheEndFails) {
+    Bytes b(10, 0);
+    auto in = streamOf(b);
+    BinaryReader r(in);
+    EXPECT_TRUE(r.skip(10));
+    EXPECT_FALSE(r.skip(1));
+}
+
+TEST(BinaryWriter, WritesLittleEndianAndStopsAtTheFirstFailure) {
+    std::ostringstream out(std::ios::binary);
+    BinaryWriter w(out);
+    EXPECT_TRUE(w.write(std::int32_t{400}));
+    EXPECT_TRUE(w.write(true));
+    EXPECT_TRUE(w.write(std::uint16_t{0x0102}));
+    EXPECT_TRUE(w.write(0.5));
+    const auto s = out.str();
+    EXPECT_EQ(Bytes(s.begin(), s.end()),
+              (Bytes{0x90, 0x01, 0x00, 0x00, 0x01, 0x02, 0x01, 0, 0, 0, 0, 0, 0, 0xE0, 0x3F}));
+
+    out.setstate(std::ios::badbit);
+    EXPECT_FALSE(w.write(std::uint8_t{1}));
+    out.clear();
+    EXPECT_FALSE(w.write(std::uint8_t{1})) << "a writer that failed once stays failed";
+}

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "io/ProgramFolder.h"
+
+using namespace ludo::io;
+namespace fs = std::filesystem;
+
+TEST(ProgramFolder, PortableWhenTheExecutableFolderHoldsArchivi) {
+    ludo::test::TempDir dir;
+    fs::create_directories(dir / "ARCHIVI");
+    Environment env{std::string("/xdg"), std::string("/home/u")};
+    EXPECT_EQ(programFolderFor(dir / "ludomatic", env), dir.path());
+}
+
+TEST(ProgramFolder, OtherwiseTheUsersDataFolder) {
+    ludo::test::TempDir dir;
+    EXPECT_EQ(programFolderFor(dir / "ludomatic", Environment{std::string("/xdg"), std::string("/home/u")}),
+              fs::path("/xdg/Ludomatic"));
+    EXPECT_EQ(programFolderFor(dir / "ludomatic", Environment{std::nullopt, std::string("/home/u")}),
+              fs::path("/home/u/.local/share/Ludomatic"));
+    // A relative XDG_DATA_HOME is invalid by the standard and is ignored.
+    EXPECT_EQ(programFolderFor(dir / "ludomatic", Environment{std::string("rel"), std::string("/home/u")}),
+              fs::path("/home/u/.local/share/Ludomatic"));
+    EXPECT_EQ(installedDefaultsFor("/usr/local/bin/ludomatic"), fs::path("/usr/local/share/ludomatic"));
+}
+
+TEST(ProgramFolder, FirstStartSeedsFromTheDefaultsAndCreatesEverySubfolder) {
+    ludo::test::TempDir dir;
+    const auto defaults = dir / "share";
+    fs::create_directories(defaults / "ARCHIVI");
+    ludo::test::writeFile(defaults / "ARCHIVI" / "archivio.ttg", {1, 2, 3, 4, 5, 6, 7});
+    ludo::test::writeFile(defaults / "SquadrA.Txt", ludo::test::bytesOf("Milan\r\n"));
+
+    const auto folder = dir / "utente" / "Ludomatic";
+    ASSERT_TRUE(prepareProgramFolder(folder, defaults));
+    EXPECT_EQ(ludo::test::readFile(folder / "ARCHIVI" / "archivio.ttg").size(), 7u);
+    EXPECT_TRUE(fs::exists(folder / "SquadrA.Txt"));
+    for (auto name : kSottocartelle) EXPECT_TRUE(fs::is_directory(folder / name)) << name;
+
+    // Later starts never put back what the user removed.
+    fs::remove(folder / "SquadrA.Txt");
+    fs::remove_all(folder / "WAV");
+    ASSERT_TRUE(prepareProgramFolder(folder, defaults));
+    EXPECT_FALSE(fs::exists(folder / "SquadrA.Txt"));
+    EXPECT_TRUE(fs::is_directory(folder / "WAV"));
+}
+
+TEST(ProgramFolder, ASubfolderSpelledDifferentlyIsNotCreatedTwice) {
+    ludo::test::TempDir dir;
+    fs::create_directories(dir / "Colonne");
+    ASSERT_TRUE(prepareProgramFolder(dir.path(), dir / "nessuna"));
+    int colonne = 0;
+    for (const auto& e : fs::directory_iterator(dir.path())) {
+        colonne += equalsIgnoringCase(e.path().filename().string(), "colonne") ? 1 : 0;
+    }
+    EXPECT_EQ(colonne, 1);
+}
+
+TEST(ResolvePath, StoredNamesMatchExistingEntriesWithoutCase) {
+    ludo::test::TempDir dir;
+    fs::create_directories(dir / "COLONNE");
+    ludo::test::writeFile(dir / "COLONNE" / "DefCol.Col", {});
+    EXPECT_EQ(resolvePath(dir.path(), "\\Colonne\\DefCol.Col"), dir / "COLONNE" / "DefCol.Col");
+    EXPECT_EQ(resolvePath(dir.path(), "\\colonne\\defcol.col"), dir / "COLONNE" / "DefCol.Col");
+    // A missing file keeps its spelling inside the existing folder.
+    EXPECT_EQ(resolvePath(dir.path(), "\\Colonne\\Nuovo.Col"), dir / "COLONNE" / "Nuovo.Col");
+    EXPECT_EQ(resolvePath(dir.path(), "\\Manca\\x\\y.Col"), dir / "Manca" / "x" / "y.Col");
+    EXPECT_EQ(resolvePath(dir.path(), "SISTEMI/a.LDS"), dir / "SISTEMI" / "a.LDS");
+}
+
+TEST(ResolvePath, AWindowsPathFromAnotherMachineIsRetriedInTheMatchingSubfolder) {
+    ludo::test::TempDir dir;
+    fs::create_directories(dir / "COLONNE");
+    fs::create_directories(dir / "SISTEMI");
+    ludo::test::writeFile(dir / "COLONNE" / "DefSorg.Col", {});
+    EXPECT_EQ(resolveStoredPath(dir.path(), "C:\\Programmi\\Ludo\\Colonne\\DEFSORG.COL", kSistemi),
+              dir / "COLONNE" / "DefSorg.Col");
+    EXPECT_EQ(resolveStoredPath(dir.path(), "D:\\altrove\\Mio.LDS", kSistemi), dir / "SISTEMI" / "Mio.LDS");
+    // A path of this machine that exists is used as it stands.
+    const auto here = dir / "COLONNE" / "DefSorg.Col";
+    EXPECT_EQ(resolveStoredPath(dir.path(), here.string(), kSistemi), here);
+}

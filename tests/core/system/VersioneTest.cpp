@@ -1,0 +1,18 @@
+#include <gtest/gtest.h>
+
+#include "system/Versione.h"
+
+using namespace ludo;
+
+TEST(Versione, TextDropsTheSecondZero) {
+    EXPECT_EQ(TestoVersione(), "4.0");
+    EXPECT_EQ(TestoVersione(400), "4.0");
+    EXPECT_EQ(TestoVersione(410), "4.10");
+    EXPECT_EQ(TestoVersione(1200), "12.0") << "the fourth character is the one removed";
+}
+
+TEST(Versione, CaptionShowsTheFileNameWithoutFolderAndExtension) {
+    EXPECT_EQ(TitoloPrincipale("/home/u/.local/share/Ludomatic/SISTEMI/SENZANOME.LDS"), " Ludomatic 4.0 - SENZANOME");
+    EXPECT_EQ(TitoloPrincipale("C:\\Ludo\\SISTEMI\\Mio.Sistema.LDS"), " Ludomatic 4.0 - Mio.Sistema");
+    EXPECT_EQ(TitoloPrincipale("senza_estensione"), " Ludomatic 4.0 - senza_estensione");
+}
