@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "Comandi.h"
+#include "Json.h"
 
 using ludo::cli::esegui;
 
@@ -36,4 +37,13 @@ TEST(Cli, MistakesExitWithStatusOneAndAnItalianMessage) {
     EXPECT_EQ(lancia({}).stato, 1);
     EXPECT_EQ(lancia({"--cartella"}).stato, 1) << "the option lacks its folder";
     EXPECT_EQ(lancia({"--boh"}).stato, 1);
+}
+
+TEST(Json, CommasNestingAndEscapes) {
+    ludo::cli::Json j;
+    j.beginObject().key("colonne").beginArray();
+    j.beginArray().value(1).value(2).endArray();
+    j.beginArray().endArray();
+    j.endArray().key("nome").value("Città \"A\"\n").key("ok").value(true).key("prezzo").value(0.5).endObject();
+    EXPECT_EQ(j.str(), R"({"colonne":[[1,2],[]],"nome":"Città \"A\"\n","ok":true,"prezzo":0.5})");
 }
