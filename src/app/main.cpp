@@ -25,6 +25,6 @@ int main(int argc, char* argv[]) {
     const auto nomeFile = ludo::io::resolvePath(cartella, std::string("\\") + std::string(ludo::io::kSistemi) +
                                                               "\\" + std::string(ludo::NomeSenzaNome));
     TFormPrincipa finestra(QString::fromStdString(nomeFile.string()));
-    finestra.show();
+    finestra.showMaximized();
     return QApplication::exec();
 }
