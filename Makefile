@@ -2,7 +2,7 @@
 # Debian packages are present (scripts/install-deps is a no-op otherwise).
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-release test-asan bench fuzz clean
+.PHONY: deps build run test test-release test-asan bench fuzz demo clean
 
 deps:
 	@scripts/install-deps
@@ -32,6 +32,10 @@ fuzz: deps
 	cmake --build --preset fuzz -j $(JOBS) --target fuzz_lettori
 	mkdir -p build/fuzz/corpus
 	./build/fuzz/fuzz_lettori -max_total_time=$${FUZZ_SECONDS:-60} build/fuzz/corpus
+
+# Regenerates the demonstration archive, coupon and team lists in data/.
+demo: build
+	./build/release/genera-dati-demo tools/demo/sources/openfootball-italy data
 
 clean:
 	rm -rf build

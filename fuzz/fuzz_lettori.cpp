@@ -1,20 +1,31 @@
 // Feeds arbitrary bytes to the file readers. The first byte picks the reader
-// so that one corpus exercises all of them.
+// so that one corpus exercises all of them; later readers are added to the
+// table below.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "archive/ArchivioConcorsi.h"
+#include "engine/FileColonne.h"
+#include "engine/TCombinazione.h"
 #include "io/BinaryReader.h"
 #include "io/Cp1252.h"
 #include "io/Real48.h"
 #include "io/ShortString.h"
 #include "io/TextList.h"
+#include "system/Configurazione.h"
+#include "system/ListeSquadre.h"
+#include "system/Schedina.h"
 
 namespace {
 
-void readPrimitives(ludo::io::BinaryReader& r) {
+using ludo::io::BinaryReader;
+using Lettore = void (*)(std::istream& in);
+
+void primitive(std::istream& in) {
+    BinaryReader r(in);
     std::uint32_t mask = 0;
     std::int32_t number = 0;
     double real = 0;
@@ -30,29 +41,73 @@ void readPrimitives(ludo::io::BinaryReader& r) {
     }
 }
 
+void testo(std::istream& in) {
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ludo::io::utf8ToCp1252(ludo::io::cp1252ToUtf8(bytes));
+    ludo::io::utf8ToCp1252(bytes);
+}
+
+void listaTesti(std::istream& in) {
+    BinaryReader r(in);
+    std::vector<std::string> lines;
+    ludo::io::readTextList(r, lines);
+}
+
+void configurazione(std::istream& in) {
+    BinaryReader r(in);
+    ludo::Configurazione config;
+    ludo::LeggiConfigurazione(r, config);
+}
+
+void schedina(std::istream& in) {
+    BinaryReader r(in);
+    ludo::Schedina s;
+    ludo::LeggiSchedina(r, s);
+}
+
+void listaSquadre(std::istream& in) {
+    ludo::ListaSquadre lista;
+    lista.Leggi(in);
+}
+
+void colonne(std::istream& in, bool espandi) {
+    // A small limit keeps expanded 32-number masks from filling memory.
+    ludo::ListaColonne lista(20'000);
+    ludo::LeggiFile(lista, in, espandi);
+}
+void colonneSemplici(std::istream& in) { colonne(in, false); }
+void colonneEspanse(std::istream& in) { colonne(in, true); }
+
+void combinazioni(std::istream& in) {
+    BinaryReader r(in);
+    ludo::TCombinazione combinazione;
+    while (combinazione.Leggi(r)) {
+        combinazione.Ordina();
+        static_cast<void>(combinazione.Contiene(static_cast<int>(combinazione.Maschera() & 0x7FFF)));
+    }
+}
+
+void archivio(std::istream& in) {
+    ludo::ArchivioConcorsi a;
+    a.LeggiConcorsi(in);
+    ludo::IntervalloRicerca intervallo;
+    ludo::IntervalloTuttoArchivio(intervallo, a);
+}
+
+void analisiArchivio(std::istream& in) {
+    ludo::ArchivioConcorsi a;
+    a.LeggiAnalisi(in);
+}
+
+constexpr Lettore kLettori[] = {primitive,       testo,          listaTesti,   configurazione,
+                                schedina,        listaSquadre,   colonneSemplici, colonneEspanse,
+                                combinazioni,    archivio,       analisiArchivio};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-    std::istringstream in(bytes, std::ios::binary);
-    ludo::io::BinaryReader r(in);
-    std::vector<std::string> lines;
-    std::string text;
-    switch (data[0] % 4) {
-        case 0:
-            readPrimitives(r);
-            break;
-        case 1:
-            ludo::io::readTextList(r, lines);
-            break;
-        case 2:
-            ludo::io::readShortString(r, 255, text);
-            break;
-        default:
-            ludo::io::utf8ToCp1252(ludo::io::cp1252ToUtf8(bytes));
-            ludo::io::utf8ToCp1252(bytes);
-            break;
-    }
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data) + 1, size - 1), std::ios::binary);
+    kLettori[data[0] % std::size(kLettori)](in);
     return 0;
 }

@@ -1,8 +1,10 @@
 #include "Comandi.h"
 
 #include <algorithm>
+#include <new>
 #include <ostream>
 
+#include "io/Errore.h"
 #include "system/Versione.h"
 
 namespace ludo::cli {
@@ -24,7 +26,15 @@ void stampaAiuto(std::ostream& out) {
 
 std::span<const Comando> comandi() {
     // Filled as the batch commands are built.
-    static const std::vector<Comando> tabella;
+    static const std::vector<Comando> tabella = {
+        {"schedina", "schedina FILE.Gsc", "il concorso e le squadre di una schedina", comandoSchedina},
+        {"archivio", "archivio [aggiungi --anno A --numero N --tipo T --vincente \"n1 … n8\" | elimina --anno A --numero N]",
+         "i concorsi dell'archivio (A = primo anno della stagione); aggiunge o elimina un concorso e salva", comandoArchivio},
+        {"configurazione", "configurazione", "le impostazioni di Ludomatic.cfg nella cartella del programma",
+         comandoConfigurazione},
+        {"colonne", "colonne FILE.Col [--espandi]",
+         "le colonne di un file colonnare (--espandi: quelle di più di 8 numeri sviluppate)", comandoColonne},
+    };
     return tabella;
 }
 
@@ -62,7 +72,14 @@ int esegui(std::span<const std::string> argomenti, const std::filesystem::path& 
         err << "Comando sconosciuto: " << nome << " (ludomatic-cli --help elenca i comandi)\n";
         return 1;
     }
-    return trovato->esegui(contesto, argomenti.subspan(i + 1));
+    try {
+        return trovato->esegui(contesto, argomenti.subspan(i + 1));
+    } catch (const Errore& e) {
+        err << e.what() << "\n";
+    } catch (const std::bad_alloc&) {
+        err << "Memoria Esaurita.\n";
+    }
+    return 1;
 }
 
 }  // namespace ludo::cli

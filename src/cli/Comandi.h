@@ -28,6 +28,16 @@ struct Comando {
 // Every command, in the order --help lists them.
 std::span<const Comando> comandi();
 
+// The coupon and configuration commands.
+int comandoSchedina(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoConfigurazione(Contesto& contesto, std::span<const std::string> argomenti);
+
+// The contest archive: list, add, delete.
+int comandoArchivio(Contesto& contesto, std::span<const std::string> argomenti);
+
+// The columns of a column file, expanded on request.
+int comandoColonne(Contesto& contesto, std::span<const std::string> argomenti);
+
 // Runs the command line (without the program name).
 int esegui(std::span<const std::string> argomenti, const std::filesystem::path& cartellaPredefinita,
            std::ostream& out, std::ostream& err);

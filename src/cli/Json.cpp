@@ -1,5 +1,6 @@
 #include "Json.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -91,9 +92,10 @@ Json& Json::value(double number) {
         out_ += "null";
         return *this;
     }
+    // Shortest text that reads back as the same double: 30.4, not 30.399999999999999.
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", number);
-    out_ += buf;
+    const auto fine = std::to_chars(buf, buf + sizeof buf, number).ptr;
+    out_.append(buf, fine);
     return *this;
 }
 

@@ -2,6 +2,7 @@
 // Helpers shared by the core tests: scratch folders and byte buffers built
 // by hand from a format's layout.
 
+#include <bit>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +43,16 @@ inline void appendLE(Bytes& b, std::uint64_t value, int size) {
 }
 
 inline void appendText(Bytes& b, const std::string& text) { b.insert(b.end(), text.begin(), text.end()); }
+
+inline void appendDouble(Bytes& b, double value) { appendLE(b, std::bit_cast<std::uint64_t>(value), 8); }
+
+// A short string: length byte, the text's bytes (already Windows-1252), zero
+// bytes up to the capacity.
+inline void appendShortString(Bytes& b, const std::string& bytes, std::size_t capacity) {
+    b.push_back(static_cast<std::uint8_t>(bytes.size()));
+    appendText(b, bytes);
+    b.insert(b.end(), capacity - bytes.size(), 0);
+}
 
 inline std::istringstream streamOf(const Bytes& b) {
     return std::istringstream(std::string(b.begin(), b.end()), std::ios::binary);

@@ -1,0 +1,154 @@
+// ludomatic-cli archivio: list, add and delete contests of the archive.
+#include <charconv>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+#include "Comandi.h"
+#include "Json.h"
+#include "archive/ArchivioConcorsi.h"
+#include "io/Errore.h"
+#include "io/ProgramFolder.h"
+
+namespace ludo::cli {
+namespace {
+
+constexpr const char* kVincenteNonValido = "La colonna vincente deve contenere numeri da 1 a 32 separati da spazi.";
+constexpr const char* kConcorsoAssente = "Il concorso non è presente in archivio.";
+
+std::filesystem::path cartellaArchivi(const Contesto& contesto) {
+    return io::resolvePath(contesto.cartella, std::string(io::kArchivi));
+}
+
+ArchivioConcorsi caricaArchivio(const Contesto& contesto) {
+    ArchivioConcorsi archivio;
+    IntervalloRicerca intervallo;
+    archivio.Carica(cartellaArchivi(contesto), intervallo);
+    if (!archivio.ConcorsiValidi) throw Errore(MsgImpossibileCaricareArchivio);
+    return archivio;
+}
+
+void salvaArchivio(const Contesto& contesto, const ArchivioConcorsi& archivio) {
+    if (!archivio.Salva(cartellaArchivi(contesto))) throw Errore(MsgImpossibileSalvareModifiche);
+}
+
+std::optional<std::string> opzione(std::span<const std::string> argomenti, std::string_view nome) {
+    for (std::size_t i = 0; i + 1 < argomenti.size(); ++i) {
+        if (argomenti[i] == nome) return argomenti[i + 1];
+    }
+    return std::nullopt;
+}
+
+int intero(std::span<const std::string> argomenti, std::string_view nome, int minimo, int massimo) {
+    const auto testo = opzione(argomenti, nome);
+    int valore = 0;
+    if (!testo) throw Errore("Manca l'opzione " + std::string(nome) + ".");
+    const auto [fine, errore] = std::from_chars(testo->data(), testo->data() + testo->size(), valore);
+    if (errore != std::errc{} || fine != testo->data() + testo->size() || valore < minimo || valore > massimo) {
+        throw Errore("Valore non valido per " + std::string(nome) + ": deve essere un numero da " +
+                     std::to_string(minimo) + " a " + std::to_string(massimo) + ".");
+    }
+    return valore;
+}
+
+std::uint8_t tipo(std::span<const std::string> argomenti) {
+    const std::string testo = opzione(argomenti, "--tipo").value_or("Serie A");
+    if (auto t = TipoDaNome(testo)) return *t;
+    if (auto t = TipoDaNome("Serie " + testo)) return *t;
+    throw Errore("Tipo di concorso non valido: scegliere tra Serie A, Serie B, Serie C e Altri.");
+}
+
+Colonna vincente(std::span<const std::string> argomenti) {
+    const auto testo = opzione(argomenti, "--vincente");
+    if (!testo) throw Errore(MsgQuantitaNumeri);
+    std::istringstream pezzi(*testo);
+    std::string pezzo;
+    Colonna maschera = 0;
+    while (pezzi >> pezzo) {
+        int n = 0;
+        const auto [fine, errore] = std::from_chars(pezzo.data(), pezzo.data() + pezzo.size(), n);
+        if (errore != std::errc{} || fine != pezzo.data() + pezzo.size() || n < 1 || n > 32) {
+            throw Errore(kVincenteNonValido);
+        }
+        maschera |= Colonna{1} << (n - 1);
+    }
+    return maschera;
+}
+
+void scriviConcorso(Json& j, const T_Concorso& c) {
+    j.beginObject();
+    j.key("anno").value(static_cast<int>(c.Anno));
+    j.key("numero").value(static_cast<int>(c.NumConcorso));
+    j.key("tipo").value(NomeTipoConcorso(c.TipoConcorso));
+    j.key("vincente").beginArray();
+    for (int n = 1; n <= 32; ++n) {
+        if (c.Vincente & (Colonna{1} << (n - 1))) j.value(n);
+    }
+    j.endArray().endObject();
+}
+
+int elenca(Contesto& contesto) {
+    ArchivioConcorsi archivio;
+    IntervalloRicerca intervallo;
+    archivio.Carica(cartellaArchivi(contesto), intervallo);
+    if (!archivio.ConcorsiValidi) throw Errore(MsgImpossibileCaricareArchivio);
+    Json j;
+    j.beginObject().key("concorsi").beginArray();
+    for (const auto& c : archivio.Concorsi()) scriviConcorso(j, c);
+    j.endArray();
+    j.key("intervallo").beginObject();
+    j.key("tipi").value(static_cast<int>(intervallo.Tipi));
+    j.key("annoDa").value(intervallo.AnnoDa).key("concDa").value(intervallo.ConcDa);
+    j.key("annoA").value(intervallo.AnnoA).key("concA").value(intervallo.ConcA);
+    j.endObject();
+    j.key("analisiValide").value(archivio.AnalisiValide);
+    j.endObject();
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+T_Concorso concorsoDagliArgomenti(std::span<const std::string> argomenti) {
+    T_Concorso c;
+    c.Anno = static_cast<std::uint16_t>(intero(argomenti, "--anno", 1980, 2098));
+    c.NumConcorso = static_cast<std::uint8_t>(intero(argomenti, "--numero", 1, 99));
+    c.TipoConcorso = tipo(argomenti);
+    c.Vincente = vincente(argomenti);
+    return c;
+}
+
+int aggiungi(Contesto& contesto, std::span<const std::string> argomenti) {
+    auto archivio = caricaArchivio(contesto);
+    const auto c = concorsoDagliArgomenti(argomenti);
+    AggiungiConcorso(archivio, c);
+    salvaArchivio(contesto, archivio);
+    Json j;
+    scriviConcorso(j, c);
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+int elimina(Contesto& contesto, std::span<const std::string> argomenti) {
+    auto archivio = caricaArchivio(contesto);
+    const auto anno = static_cast<std::uint16_t>(intero(argomenti, "--anno", 1900, 2155));
+    const auto numero = static_cast<std::uint8_t>(intero(argomenti, "--numero", 1, 255));
+    const auto indice = archivio.Indice(anno, numero);
+    if (!indice) throw Errore(kConcorsoAssente);
+    const T_Concorso eliminato = archivio[*indice];
+    EliminaConcorso(archivio, *indice);
+    salvaArchivio(contesto, archivio);
+    Json j;
+    scriviConcorso(j, eliminato);
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+}  // namespace
+
+int comandoArchivio(Contesto& contesto, std::span<const std::string> argomenti) {
+    if (argomenti.empty()) return elenca(contesto);
+    if (argomenti[0] == "aggiungi") return aggiungi(contesto, argomenti.subspan(1));
+    if (argomenti[0] == "elimina") return elimina(contesto, argomenti.subspan(1));
+    throw Errore("Sottocomando sconosciuto: " + argomenti[0] + " (aggiungi, elimina).");
+}
+
+}  // namespace ludo::cli

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TestSupport.h"
+#include "io/Errore.h"
+#include "system/ListeSquadre.h"
+
+using namespace ludo;
+using ludo::test::Bytes;
+using ludo::test::TempDir;
+using Nomi = std::vector<std::string>;
+
+namespace {
+
+ListaSquadre listaDa(const std::string& bytes) {
+    std::istringstream in(bytes, std::ios::binary);
+    ListaSquadre lista;
+    EXPECT_TRUE(lista.Leggi(in));
+    return lista;
+}
+
+void scriviListe(const TempDir& dir) {
+    ludo::test::writeFile(dir / "SquadrA.Txt", ludo::test::bytesOf("Juventus\r\nInter\r\n"));
+    ludo::test::writeFile(dir / "SquadrB.Txt", ludo::test::bytesOf("Bari\r\n"));
+    ludo::test::writeFile(dir / "SquadrC1.Txt", ludo::test::bytesOf("Pro Vercelli\r\n"));
+    ludo::test::writeFile(dir / "SquadrC2.Txt", ludo::test::bytesOf("Sanremese\r\n"));
+}
+
+}  // namespace
+
+TEST(ListaSquadre, NamesAreSortedOnInsertionWithoutCaseOrAccentsAndDuplicatesKept) {
+    ListaSquadre lista;
+    EXPECT_EQ(lista.Aggiungi("Udinese"), 0u);
+    EXPECT_EQ(lista.Aggiungi("inter"), 0u);
+    EXPECT_EQ(lista.Aggiungi("AC Milan"), 0u);
+    EXPECT_EQ(lista.Aggiungi("Inter"), 2u) << "after the equal name already there";
+    EXPECT_EQ(lista.Aggiungi("Città"), 1u);
+    EXPECT_EQ(lista.Aggiungi("citta"), 2u);
+    EXPECT_EQ(lista.Aggiungi("ACF Fiorentina"), 1u) << "a blank sorts before letters";
+    EXPECT_EQ(lista.Aggiungi("Zürich"), 7u);
+    EXPECT_EQ(lista.Aggiungi("Zurigo"), 8u) << "ü counts as u";
+    EXPECT_EQ(lista.Nomi(), (Nomi{"AC Milan", "ACF Fiorentina", "Città", "citta", "inter", "Inter",
+                                  "Udinese", "Zürich", "Zurigo"}));
+}
+
+TEST(ListaSquadre, ReplacingMovesTheNameAndDeletingRemovesOne) {
+    ListaSquadre lista;
+    for (const char* nome : {"Atalanta", "Bologna", "Como", "Bologna"}) lista.Aggiungi(nome);
+    EXPECT_EQ(lista.Sostituisci(0, "Verona"), 3u);
+    lista.Cancella(1);
+    EXPECT_EQ(lista.Nomi(), (Nomi{"Bologna", "Como", "Verona"}));
+    EXPECT_THROW(lista.Cancella(3), std::out_of_range);
+    EXPECT_THROW(lista.Sostituisci(3, "Lecce"), std::out_of_range);
+    EXPECT_EQ(lista.Nomi().size(), 3u);
+}
+
+TEST(ListaSquadre, ReadingAcceptsAnyLineEndAndNeverMakesEmptyNames) {
+    EXPECT_EQ(listaDa("Roma\r\nLazio\r\n").Nomi(), (Nomi{"Lazio", "Roma"}));
+    EXPECT_EQ(listaDa("Roma\nLazio").Nomi(), (Nomi{"Lazio", "Roma"}))
+        << "LF only, no final line end";
+    EXPECT_EQ(listaDa("Roma\r\n\r\n  \r\nLazio\r\n\n").Nomi(), (Nomi{"Lazio", "Roma"}));
+    EXPECT_EQ(listaDa("S\xFC"
+                      "dtirol\r\nCavese\r\nCavese\r\n")
+                  .Nomi(),
+              (Nomi{"Cavese", "Cavese", "Südtirol"}));
+    EXPECT_TRUE(listaDa("").Nomi().empty());
+
+    std::istringstream in("Genoa\r\n");
+    auto lista = listaDa("Vecchia\r\n");
+    lista.Leggi(in);
+    EXPECT_EQ(lista.Nomi(), (Nomi{"Genoa"})) << "reading replaces the list";
+}
+
+TEST(ListeSquadre, SavingWritesWindows1252LinesEndedByCrLf) {
+    TempDir dir;
+    ListeSquadre liste;
+    liste[Serie::A].Aggiungi("Südtirol");
+    liste[Serie::A].Aggiungi("Inter");
+    liste[Serie::A].Aggiungi("Inter");
+    liste[Serie::C2].Aggiungi("Città");
+    EXPECT_TRUE(liste.Salva(dir.path()).empty());
+    EXPECT_EQ(ludo::test::readFile(dir / "SquadrA.Txt"),
+              ludo::test::bytesOf("Inter\r\nInter\r\nS\xFC"
+                                  "dtirol\r\n"));
+    EXPECT_EQ(ludo::test::readFile(dir / "SquadrC2.Txt"), ludo::test::bytesOf("Citt\xE0\r\n"));
+
+    ListeSquadre lette;
+    EXPECT_TRUE(lette.Carica(dir.path()).empty());
+    EXPECT_EQ(lette[Serie::A].Nomi(), (Nomi{"Inter", "Inter", "Südtirol"}));
+    EXPECT_EQ(lette[Serie::C2].Nomi(), (Nomi{"Città"}));
+}
+
+TEST(ListeSquadre, EachListLoadsOnItsOwnWithItsOwnMessage) {
+    TempDir dir;
+    scriviListe(dir);
+    std::filesystem::remove(dir / "SquadrA.Txt");
+    std::filesystem::remove(dir / "SquadrC1.Txt");
+    std::filesystem::create_directory(dir / "SquadrC1.Txt");
+    std::filesystem::remove(dir / "SquadrC2.Txt");
+    ludo::test::writeFile(dir / "squadrc2.txt",
+                          ludo::test::bytesOf("Sanremese\r\n"));  // found without case
+
+    ListeSquadre liste;
+    liste[Serie::A].Aggiungi("rimane?");
+    liste[Serie::C1].Aggiungi("rimane?");
+    EXPECT_EQ(liste.Carica(dir.path()),
+              (Nomi{"Impossibile Caricare la Lista delle Squadre di Serie A",
+                    "Impossibile Caricare la Lista delle Squadre di Serie C1"}));
+    EXPECT_TRUE(liste[Serie::A].Nomi().empty());
+    EXPECT_EQ(liste[Serie::B].Nomi(), (Nomi{"Bari"}));
+    EXPECT_TRUE(liste[Serie::C1].Nomi().empty());
+    EXPECT_EQ(liste[Serie::C2].Nomi(), (Nomi{"Sanremese"}));
+}
+
+TEST(ListeSquadre, EachListSavesOnItsOwnWithItsOwnMessage) {
+    TempDir dir;
+    scriviListe(dir);
+    ListeSquadre liste;
+    ASSERT_TRUE(liste.Carica(dir.path()).empty());
+    liste[Serie::A].Aggiungi("Atalanta");
+    liste[Serie::B].Aggiungi("Ascoli");
+    std::filesystem::remove(dir / "SquadrB.Txt");
+    std::filesystem::create_directory(dir / "SquadrB.Txt");
+
+    EXPECT_EQ(liste.Salva(dir.path()),
+              (Nomi{"Impossibile Salvare la Lista delle Squadre di Serie B"}));
+    EXPECT_EQ(ludo::test::readFile(dir / "SquadrA.Txt"),
+              ludo::test::bytesOf("Atalanta\r\nInter\r\nJuventus\r\n"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "SquadrB.Txt"));
+
+    const auto errori = liste.Salva(dir / "manca");
+    ASSERT_EQ(errori.size(), 4u);
+    EXPECT_EQ(errori[0], "Impossibile Salvare la Lista delle Squadre di Serie A");
+    EXPECT_EQ(errori[3], "Impossibile Salvare la Lista delle Squadre di Serie C2");
+}
+
+TEST(ListeSquadre, ANameNeedsMoreThanBlanks) {
+    for (const char* vuoto : {"", "   ", " \t "}) {
+        try {
+            VerificaNomeSquadra(vuoto);
+            ADD_FAILURE() << "accepted \"" << vuoto << "\"";
+        } catch (const Errore& e) {
+            EXPECT_STREQ(e.what(), "Il Nome della Squadra non è Valido !");
+        }
+    }
+    EXPECT_NO_THROW(VerificaNomeSquadra("  Inter "));
+    EXPECT_NO_THROW(VerificaNomeSquadra("à"));
+}

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "io/Errore.h"
+#include "system/Schedina.h"
+
+using namespace ludo;
+using ludo::test::appendLE;
+using ludo::test::appendShortString;
+using ludo::test::Bytes;
+using ludo::test::TempDir;
+
+namespace {
+
+// Contest 1234; match n has "Casa n" and "Ospite n", except match 1 (a
+// Windows-1252 "à"), match 2 (both empty) and match 17 (empty away team).
+Bytes fileNoto() {
+    Bytes b;
+    appendLE(b, 1234, 4);
+    for (int n = 1; n <= 32; ++n) {
+        const std::string numero = std::to_string(n);
+        if (n == 1) {
+            appendShortString(b, "Citt\xE0 di Castello", 20);
+            appendShortString(b, "Inter", 20);
+        } else if (n == 2) {
+            appendShortString(b, "", 20);
+            appendShortString(b, "", 20);
+        } else {
+            appendShortString(b, "Casa " + numero, 20);
+            appendShortString(b, n == 17 ? "" : "Ospite " + numero, 20);
+        }
+    }
+    return b;
+}
+
+Schedina schedinaNota() {
+    Schedina s;
+    s.Concorso = 1234;
+    for (int n = 1; n <= 32; ++n) {
+        s.Squadre[n - 1] = {"Casa " + std::to_string(n),
+                            n == 17 ? "" : "Ospite " + std::to_string(n)};
+    }
+    s.Squadre[0] = {"Città di Castello", "Inter"};
+    s.Squadre[1] = {"", ""};
+    return s;
+}
+
+std::string messaggioCaricando(Schedina& s, const std::filesystem::path& file) {
+    try {
+        CaricaSchedina(s, file);
+    } catch (const Errore& e) {
+        return e.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST(Schedina, AFileOf1348BytesIsReadAndWrittenExactly) {
+    TempDir dir;
+    const Bytes attesi = fileNoto();
+    ASSERT_EQ(attesi.size(), 1348u);
+    ludo::test::writeFile(dir / "prova.Gsc", attesi);
+
+    Schedina letta;
+    letta.Squadre[1] = {"da", "cancellare"};
+    CaricaSchedina(letta, dir / "prova.Gsc");
+    EXPECT_EQ(letta, schedinaNota());
+
+    SalvaSchedina(schedinaNota(), dir / "copia.Gsc");
+    EXPECT_EQ(ludo::test::readFile(dir / "copia.Gsc"), attesi);
+}
+
+TEST(Schedina, AShortFileReportsTheFailureAndKeepsWhatWasReadWhole) {
+    TempDir dir;
+    Bytes corto = fileNoto();
+    corto.pop_back();
+    ludo::test::writeFile(dir / "corta.Gsc", corto);
+
+    Schedina letta;
+    letta.Squadre[31] = {"Vecchia casa", "Vecchio ospite"};
+    EXPECT_EQ(messaggioCaricando(letta, dir / "corta.Gsc"), "Impossibile Caricare la Schedina");
+    auto attesa = schedinaNota();
+    attesa.Squadre[31].Ospite = "Vecchio ospite";
+    EXPECT_EQ(letta, attesa);
+
+    Schedina intatta;
+    EXPECT_EQ(messaggioCaricando(intatta, dir / "manca.Gsc"), "Impossibile Caricare la Schedina");
+    EXPECT_EQ(intatta, Schedina{});
+    EXPECT_EQ(messaggioCaricando(intatta, dir.path()), "Impossibile Caricare la Schedina")
+        << "a folder";
+}
+
+TEST(Schedina, LongNamesAreCutToTwentyCharacters) {
+    TempDir dir;
+    Schedina s;
+    s.Squadre[5].Casa = "Associazione Calcio Tà";  // 22 characters, 23 bytes in UTF-8
+    s.Squadre[5].Ospite = "ABCDEFGHIJKLMNOPQRSTUVWXY";
+    SalvaSchedina(s, dir / "lunghi.Gsc");
+    ASSERT_EQ(ludo::test::readFile(dir / "lunghi.Gsc").size(), 1348u);
+
+    Schedina letta;
+    CaricaSchedina(letta, dir / "lunghi.Gsc");
+    EXPECT_EQ(letta.Squadre[5].Casa, "Associazione Calcio ");
+    EXPECT_EQ(letta.Squadre[5].Ospite, "ABCDEFGHIJKLMNOPQRST");
+
+    EXPECT_EQ(TroncaNomeSquadra("Città di Castello Calcio"), "Città di Castello Ca");
+    EXPECT_EQ(TroncaNomeSquadra("Inter"), "Inter");
+}
+
+TEST(Schedina, AFailedSaveRaisesItsMessageAndKeepsTheOldFile) {
+    TempDir dir;
+    try {
+        SalvaSchedina(schedinaNota(), dir / "manca" / "x.Gsc");
+        FAIL() << "saved into a missing folder";
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), "Impossibile Salvare la Schedina");
+    }
+    std::filesystem::create_directory(dir / "cartella.Gsc");
+    EXPECT_THROW(SalvaSchedina(schedinaNota(), dir / "cartella.Gsc"), Errore);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "cartella.Gsc"));
+}
