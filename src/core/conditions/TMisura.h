@@ -18,11 +18,15 @@ enum StatoValore : std::uint8_t {
     InRecupero = 2,  // accepted only while the link admits one more recovery
 };
 
-// Who decides on values in recovery (the system's link set).
+// Who decides on values in recovery: the system's link set. It is reset
+// before each column, asked for every value in recovery, and gives the
+// final verdict once every condition passed.
 class GestoreRecuperi {
 public:
     virtual ~GestoreRecuperi() = default;
+    virtual void AzzeraColonna() = 0;
     virtual bool AmmettiRecupero(char link, int livello) = 0;
+    virtual bool Verdetto() = 0;
 };
 
 struct VoceMisura {

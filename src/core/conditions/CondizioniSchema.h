@@ -1,0 +1,80 @@
+#pragma once
+// The condition types that look at the shape of a column: interruptions,
+// symmetries, repetitions (on the numbers or on the parity pattern), the
+// vortex and the sequences of signs.
+
+#include "conditions/Misure.h"
+#include "conditions/TCondizioneTabelle.h"
+
+namespace ludo {
+
+// Types whose tables run over numbers 1..32 (Modo 0) or positions 1..8 (Modo 1).
+class TCondizioneModo : public TCondizioneTabelle {
+public:
+    using TCondizioneTabelle::TCondizioneTabelle;
+    void AdattaIntervallo() override { ImpostaIntervallo(1, Modo == 1 ? 8 : 32); }
+    [[nodiscard]] bool Schema() const { return Modo == 1; }
+};
+
+// 2: gaps between the numbers (or changes of sign).
+class TInterruzioni : public Copiabile<TInterruzioni, TCondizioneModo> {
+public:
+    explicit TInterruzioni(TCondizioniSistema* p)
+        : Copiabile(CodInterruzioni, "Interruzioni", p, {{7, true}, {7, false}, {7, false}}) {}
+    bool Verifica(Colonna colonna) override;
+    bool Carica(io::BinaryReader& in) override { return in.read(Modo) && in.read(Attivato) && CaricaTabelle(in); }
+
+protected:
+    bool SalvaDati(io::BinaryWriter& out) const override {
+        return out.write(Modo) && out.write(Attivato) && SalvaTabelle(out);
+    }
+};
+
+// 4: symmetric pairs of numbers (or of signs).
+class TSimmetrie : public Copiabile<TSimmetrie, TCondizioneModo> {
+public:
+    explicit TSimmetrie(TCondizioniSistema* p)
+        : Copiabile(CodSimmetrie, "Simmetrie", p, {{4, true}, {4, true}, {8, false}}) {}
+    bool Verifica(Colonna colonna) override;
+    bool Carica(io::BinaryReader& in) override { return in.read(Attivato) && in.read(Modo) && CaricaTabelle(in); }
+
+protected:
+    bool SalvaDati(io::BinaryWriter& out) const override {
+        return out.write(Attivato) && out.write(Modo) && SalvaTabelle(out);
+    }
+};
+
+// 6: the vortex walk over the parity pattern, direct and inverse.
+class TVortice : public Copiabile<TVortice, TCondizioneTabelle> {
+public:
+    explicit TVortice(TCondizioniSistema* p);
+    bool Verifica(Colonna colonna) override;
+};
+
+// 7: numbers (or signs) repeated from the last two contests of the archive.
+class TRipetizioni : public Copiabile<TRipetizioni, TCondizioneModo> {
+public:
+    explicit TRipetizioni(TCondizioniSistema* p)
+        : Copiabile(CodRipetizioni, "Ripetizioni", p, {{8, true}, {8, true}}) {}
+    bool Verifica(Colonna colonna) override;
+    bool Carica(io::BinaryReader& in) override { return in.read(Modo) && in.read(Attivato) && CaricaTabelle(in); }
+
+protected:
+    bool SalvaDati(io::BinaryWriter& out) const override {
+        return out.write(Modo) && out.write(Attivato) && SalvaTabelle(out);
+    }
+};
+
+// 34: windows of signs matching a pattern.
+class TSequela : public Copiabile<TSequela, TCondizioneTabelle> {
+public:
+    explicit TSequela(TCondizioniSistema* p);
+    ParametriSequela Parametri;
+    bool Verifica(Colonna colonna) override;
+    bool Carica(io::BinaryReader& in) override;
+
+protected:
+    bool SalvaDati(io::BinaryWriter& out) const override;
+};
+
+}  // namespace ludo

@@ -1,0 +1,92 @@
+#pragma once
+// The measures of the condition types: pure functions of a column (and of
+// the few parameters of the type), shared by the tests and the analyses.
+// Each walks at most the 32 bits of the mask and allocates nothing.
+
+#include <array>
+#include <cstdint>
+
+#include "engine/Colonna.h"
+
+namespace ludo {
+
+// A value and its companion (tested in the second table).
+struct Valori {
+    int v = 0;
+    int w = 0;
+    bool operator==(const Valori&) const = default;
+};
+
+// The parity pattern: position 1..8 of the column's numbers in ascending
+// order gives sign 2 for an odd number and 1 for an even one. Positions 0
+// and 9 hold 0, so walks may look one step past either end.
+using Segni = std::array<std::uint8_t, 10>;
+Segni SchemaParita(Colonna colonna);
+
+// Count of numbers of the given parity in da..a and their longest run (a
+// run is broken only by a column number of the other parity).
+Valori MisuraParita(Colonna colonna, int da, int a, bool pari);
+// Longest run of consecutive numbers n, n+1, … in da..a.
+int MisuraConsecutivitaNumerica(Colonna colonna, int da, int a);
+// How many maximal runs of consecutive numbers have length 1, 2, 3, 4 ([0] unused).
+std::array<int, 5> MisuraNumeroSequenze(Colonna colonna);
+
+struct Distanze {
+    int minima = 0;
+    int massima = 0;
+    int totale = 0;
+};
+Distanze MisuraDistanzeGlobali(Colonna colonna);
+int MisuraDistanzaSpecifica(Colonna colonna, int posizione1, int posizione2);
+int MisuraResti(Colonna colonna, int divisore);
+
+struct Baricentri {
+    int tutti = 0;
+    int pari = 0;
+    int dispari = 0;
+};
+Baricentri MisuraBaricentri(Colonna colonna);
+// The number at position 1..8 (32 past the end).
+int NumeroInPosizione(Colonna colonna, int posizione);
+// Hits against the filter column and their longest run.
+Valori MisuraColonnaFiltro(Colonna colonna, Colonna filtro, bool flagPosizione, bool conCorsa);
+// Number of even numbers of the column: the formula index 0..8.
+int FormulaDerivata(Colonna colonna);
+double MisuraSomma(Colonna colonna, Colonna partite);
+// Sum or product (percentages) of the values of the selected numbers.
+double MisuraPicchetto(Colonna colonna, const std::array<bool, 32>& partite, const std::array<double, 32>& valori,
+                       bool somma);
+
+struct Interruzioni {
+    Valori globali;
+    int segniPari = 0;
+    int segniDispari = 0;
+};
+Interruzioni MisuraInterruzioni(Colonna colonna, int da, int a, bool schema);
+
+struct Simmetrie {
+    Valori dirette;
+    Valori inverse;
+};
+// Pairs over 1..A (numbers) or positions 1..A (pattern), A even.
+Simmetrie MisuraSimmetrie(Colonna colonna, int a, bool schema);
+
+// Numbers (or positions) shared with a previous winning column, and their run.
+Valori MisuraRipetizioni(Colonna colonna, Colonna precedente, int da, int a, bool schema);
+
+struct Vortice {
+    int posizione = 0;
+    int bracci = 0;
+};
+Vortice MisuraVortice(Colonna colonna, int da, int a, bool inverso);
+
+struct ParametriSequela {
+    std::int32_t tipo = 1;  // 1 given pattern, 2 one sign, 3 both signs, 4 most frequent, 5 mirrors
+    std::int32_t passoTrovata = 1;
+    std::int32_t passoNonTrovata = 1;
+    std::int32_t lunghezza = 2;
+    std::array<std::uint8_t, 8> sequela{};  // the given pattern, signs 1 or 2
+};
+Valori MisuraSequela(Colonna colonna, int da, int a, const ParametriSequela& p);
+
+}  // namespace ludo

@@ -1,0 +1,143 @@
+#pragma once
+// The common condition object: a test that a developed column must pass to
+// stay in the development, with its accepted-value tables and its record.
+// Every condition type extends it; the factory CreaCondizione builds one
+// from its one-byte type code.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "conditions/TMisura.h"
+#include "engine/Colonna.h"
+#include "io/BinaryReader.h"
+#include "io/BinaryWriter.h"
+
+namespace ludo {
+
+class TCondizioniSistema;
+
+// Type codes: 1..20 are also the slots of the system's condition set, 34..40
+// single conditions that live in groups or boards, 19 the board.
+enum CodiceCondizione : std::uint8_t {
+    CodPariDispari = 1,
+    CodInterruzioni = 2,
+    CodGruppoConsecutivita = 3,
+    CodSimmetrie = 4,
+    CodGruppoSequele = 5,
+    CodVortice = 6,
+    CodRipetizioni = 7,
+    CodFormuleDerivate = 8,
+    CodGruppoPicchetti = 9,
+    CodGruppoSomme = 10,
+    CodDistanzeGlobali = 11,
+    CodGruppoDistanze = 12,
+    CodBaricentri = 13,
+    CodGruppoResti = 14,
+    CodPosizioni = 15,
+    CodConsecutivitaNumerica = 16,
+    CodGruppoColonneFiltro = 17,
+    CodNumeroSequenze = 18,
+    CodQuadro = 19,
+    CodPuntiTra = 20,
+    CodSequela = 34,
+    CodDistanzaSpecifica = 35,
+    CodPicchetto = 36,
+    CodResti = 37,
+    CodConsecutivita = 38,
+    CodColonnaFiltro = 39,
+    CodSomma = 40,
+};
+
+// Closes every member list in the records.
+inline constexpr std::uint8_t FineMembri = 100;
+
+class TCondizione {
+public:
+    TCondizione(std::uint8_t codice, std::string nome, TCondizioniSistema* proprietario)
+        : Codice(codice), Proprietario(proprietario), Nome(std::move(nome)) {}
+    virtual ~TCondizione() = default;
+
+    bool Effettivo = false;  // derived: switched on and has the values its type needs
+    bool Attivato = true;    // the user's switch
+    std::uint8_t Modo = 0;   // 0 numbers, 1 parity pattern (types that offer the choice)
+    std::uint8_t Codice;
+    TCondizioniSistema* Proprietario;  // the condition set of the system it belongs to
+    std::string Nome;
+    std::string Percorso;  // display path, derived
+    bool Selezionato = false;
+
+    // A deep copy (members of groups and boards included).
+    [[nodiscard]] virtual std::unique_ptr<TCondizione> Copia() const = 0;
+
+    // Refreshes Da/A of the tables from Modo (types that offer the choice).
+    virtual void AdattaIntervallo() {}
+    // Percorso := parent path + "\" + Nome; containers go on with their members.
+    virtual void ImpostaPercorso(const std::string& percorsoPadre);
+    // The test of one column; true when it passes.
+    virtual bool Verifica(Colonna colonna) = 0;
+    // Recomputes InUso of every table, then Effettivo.
+    virtual void AggiornaStato();
+    virtual void AzzeraStatistiche() {}
+
+    // Writes the type code and the type's record.
+    bool Salva(io::BinaryWriter& out) const;
+    // Reads the record after its type code (already consumed by the caller).
+    virtual bool Carica(io::BinaryReader& in) = 0;
+
+    // Visits every accepted-value table of this condition (not of members).
+    virtual void PerOgniMisura(const std::function<void(TMisura&)>& f) { static_cast<void>(f); }
+    virtual void PerOgniIntervallo(const std::function<void(TIntervalli&)>& f) { static_cast<void>(f); }
+    // Conditions held by this one (groups and boards); empty otherwise.
+    [[nodiscard]] virtual std::vector<std::unique_ptr<TCondizione>>* Membri() { return nullptr; }
+    [[nodiscard]] const std::vector<std::unique_ptr<TCondizione>>* Membri() const {
+        return const_cast<TCondizione*>(this)->Membri();
+    }
+
+protected:
+    TCondizione(const TCondizione&) = default;
+    TCondizione& operator=(const TCondizione&) = default;
+
+    virtual bool SalvaDati(io::BinaryWriter& out) const = 0;
+
+    // The value test of a measure table: feeds "Punti Tra" with v and w
+    // (tables in use with a group), then tests them.
+    bool TestaMisura(const TMisura& misura, int v, int w);
+    // The value test of an interval table.
+    bool TestaIntervalli(const TIntervalli& intervalli, double x);
+    // Any measure table (or interval table) in use.
+    [[nodiscard]] bool QualcheTabellaInUso();
+    // True while the system search over the archive is told to ignore
+    // conditions of this kind (filter columns, repetitions, pickets).
+    [[nodiscard]] bool IgnorataInArchivio() const;
+};
+
+// Adds deep copying to a concrete type through its copy constructor.
+template <typename Derivata, typename Base = TCondizione>
+class Copiabile : public Base {
+public:
+    using Base::Base;
+    [[nodiscard]] std::unique_ptr<TCondizione> Copia() const override {
+        return std::make_unique<Derivata>(static_cast<const Derivata&>(*this));
+    }
+};
+
+// A default condition of the code, owned by proprietario; nullptr for codes
+// that have no type.
+std::unique_ptr<TCondizione> CreaCondizione(std::uint8_t codice, TCondizioniSistema* proprietario);
+
+// Reads one record (type code first) with the factory; nullptr at a short
+// read, an unknown code or a record that fails to load. fine is set when the
+// code read is the end-of-list byte.
+std::unique_ptr<TCondizione> LeggiCondizione(io::BinaryReader& in, TCondizioniSistema* proprietario, bool& fine);
+
+// A member list: records until the byte 100, appended to membri. With
+// soloCodice not 0 a member of another type fails the read (groups hold one
+// type only).
+bool LeggiMembri(io::BinaryReader& in, TCondizioniSistema* proprietario,
+                 std::vector<std::unique_ptr<TCondizione>>& membri, std::uint8_t soloCodice = 0);
+bool SalvaMembri(io::BinaryWriter& out, const std::vector<std::unique_ptr<TCondizione>>& membri);
+
+}  // namespace ludo

@@ -1,0 +1,92 @@
+#include "conditions/TCondizioniSistema.h"
+
+#include "conditions/TPuntiTra.h"
+
+namespace ludo {
+
+// Group types whose own failure is never recorded, only their members'.
+static bool gruppoNonRegistrato(std::uint8_t codice) {
+    return codice == CodGruppoConsecutivita || codice == CodGruppoSequele || codice == CodGruppoPicchetti ||
+           codice == CodGruppoDistanze;
+}
+
+TCondizioniSistema::TCondizioniSistema() {
+    Errori.reserve(64);
+    Azzera();
+}
+
+void TCondizioniSistema::Azzera() {
+    for (int n = 1; n <= NumeroCondizioni; ++n) {
+        condizioni_[static_cast<std::size_t>(n)] = CreaCondizione(static_cast<std::uint8_t>(n), this);
+    }
+    Prepara();
+}
+
+TPuntiTra& TCondizioniSistema::PuntiTra() { return static_cast<TPuntiTra&>(Condizione(CodPuntiTra)); }
+
+void TCondizioniSistema::Sostituisci(std::unique_ptr<TCondizione> condizione) {
+    const auto slot = static_cast<std::size_t>(condizione->Codice);
+    condizioni_.at(slot) = std::move(condizione);
+}
+
+void TCondizioniSistema::Prepara() {
+    numeroAttive_ = 0;
+    for (int n = 1; n <= NumeroCondizioni; ++n) {
+        TCondizione& c = Condizione(n);
+        if (c.Effettivo && c.Attivato) attive_[static_cast<std::size_t>(numeroAttive_++)] = &c;
+    }
+    ConFisse = Fisse != 0;
+}
+
+void TCondizioniSistema::AzzeraStatistiche() {
+    for (int n = 1; n <= NumeroCondizioni; ++n) Condizione(n).AzzeraStatistiche();
+}
+
+void TCondizioniSistema::AggiornaStato() {
+    for (int n = 1; n <= NumeroCondizioni; ++n) {
+        Condizione(n).AdattaIntervallo();
+        Condizione(n).AggiornaStato();
+    }
+}
+
+void TCondizioniSistema::ImpostaPercorsi() {
+    for (int n = 1; n <= NumeroCondizioni; ++n) Condizione(n).ImpostaPercorso("");
+}
+
+void TCondizioniSistema::RegistraErrore(TCondizione& condizione, int posizione) {
+    if (RegistraErrori) Errori.push_back({&condizione, posizione});
+}
+
+bool TCondizioniSistema::Verifica(Colonna colonna) {
+    if (ConFisse && (colonna & Fisse) != Fisse) return false;
+    if (Link != nullptr) Link->AzzeraColonna();
+    TPuntiTra& puntiTra = PuntiTra();
+    if (puntiTra.Effettivo) puntiTra.AzzeraTotali();
+    bool passa = true;
+    for (int i = 0; i < numeroAttive_; ++i) {
+        TCondizione& c = *attive_[static_cast<std::size_t>(i)];
+        if (c.Verifica(colonna)) continue;
+        passa = false;
+        if (!RegistraErrori) return false;
+        if (!gruppoNonRegistrato(c.Codice)) RegistraErrore(c, 0);
+    }
+    if (!passa) return false;
+    return Link == nullptr || Link->Verdetto();
+}
+
+bool TCondizioniSistema::Salva(io::BinaryWriter& out) const {
+    for (int n = 1; n <= NumeroCondizioni; ++n) {
+        if (!Condizione(n).Salva(out)) return false;
+    }
+    return true;
+}
+
+bool TCondizioniSistema::Carica(io::BinaryReader& in) {
+    for (int n = 1; n <= NumeroCondizioni; ++n) {
+        std::uint8_t codice = 0;  // stands before each record; the slot decides the type
+        if (!in.read(codice) || !Condizione(n).Carica(in)) return false;
+    }
+    return true;
+}
+
+}  // namespace ludo

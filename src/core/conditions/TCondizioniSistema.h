@@ -1,0 +1,84 @@
+#pragma once
+// The system's set of twenty top-level conditions (slot n holds the
+// condition of type code n) and the test of one column against all of them.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "archive/ArchivioConcorsi.h"
+#include "archive/ImpostazioniRicerca.h"
+#include "conditions/TCondizione.h"
+#include "engine/Colonna.h"
+
+namespace ludo {
+
+class TPuntiTra;
+
+// A failed condition of the column under test, with its 1-based position in
+// its board (0 for top-level conditions and group members).
+struct TErrore {
+    TCondizione* Condizione = nullptr;
+    int Posizione = 0;
+};
+
+class TCondizioniSistema {
+public:
+    static constexpr int NumeroCondizioni = 20;
+
+    // Builds the twenty default conditions and prepares the active list.
+    TCondizioniSistema();
+    TCondizioniSistema(const TCondizioniSistema&) = delete;
+    TCondizioniSistema& operator=(const TCondizioniSistema&) = delete;
+
+    // What the conditions read from the system; the system keeps them up to
+    // date before a development (Fisse is read by Prepara).
+    Colonna Fisse = 0;
+    std::array<double, 32> Picchetti{};
+    const ArchivioConcorsi* Archivio = nullptr;
+    const ImpostazioniRicerca* Ricerca = nullptr;
+    GestoreRecuperi* Link = nullptr;  // the link set; none: values in recovery are refused
+
+    bool ModoArchivio = false;  // the system search over the archive is running
+    bool ConFisse = false;
+    bool RegistraErrori = false;
+    std::vector<TErrore> Errori;
+
+    // Slot n (1..20); slot 0 is unused.
+    [[nodiscard]] TCondizione& Condizione(int n) { return *condizioni_.at(static_cast<std::size_t>(n)); }
+    [[nodiscard]] const TCondizione& Condizione(int n) const { return *condizioni_.at(static_cast<std::size_t>(n)); }
+    [[nodiscard]] TPuntiTra& PuntiTra();
+    // Replaces the condition of its own slot (used when reading).
+    void Sostituisci(std::unique_ptr<TCondizione> condizione);
+
+    // The conditions taking part in tests, in code order (rebuilt by Prepara).
+    [[nodiscard]] int NumeroAttive() const { return numeroAttive_; }
+    [[nodiscard]] TCondizione& Attiva(int i) { return *attive_[static_cast<std::size_t>(i)]; }
+
+    void Prepara();
+    void AzzeraStatistiche();
+    void AggiornaStato();
+    void ImpostaPercorsi();
+
+    // The test of one column: the fixed numbers, then every active
+    // condition in code order, then the link set's verdict.
+    bool Verifica(Colonna colonna);
+
+    // Adds a TErrore when errors are being recorded.
+    void RegistraErrore(TCondizione& condizione, int posizione);
+
+    // The twenty records in code order, each with its type code.
+    bool Salva(io::BinaryWriter& out) const;
+    bool Carica(io::BinaryReader& in);
+
+    // Rebuilds every condition with its defaults.
+    void Azzera();
+
+private:
+    std::array<std::unique_ptr<TCondizione>, NumeroCondizioni + 1> condizioni_;
+    std::array<TCondizione*, NumeroCondizioni> attive_{};
+    int numeroAttive_ = 0;
+};
+
+}  // namespace ludo

@@ -1,0 +1,430 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TestSupport.h"
+#include "conditions/CondizioniNumeriche.h"
+#include "conditions/CondizioniReali.h"
+#include "conditions/CondizioniSchema.h"
+#include "conditions/TCondizioniSistema.h"
+#include "conditions/TGruppo.h"
+#include "conditions/TPuntiTra.h"
+#include "conditions/TQuadro.h"
+#include "io/Real48.h"
+
+using namespace ludo;
+using ludo::test::appendLE;
+using ludo::test::Bytes;
+
+namespace {
+
+Colonna col(std::initializer_list<int> numeri) {
+    Colonna m = 0;
+    for (int n : numeri) m |= Colonna{1} << (n - 1);
+    return m;
+}
+
+void accetta(TabellaMisura& t, std::initializer_list<int> valori, std::uint8_t stato = Accettato,
+             std::uint8_t livello = 0) {
+    for (int v : valori) t.Voci[static_cast<std::size_t>(v)] = {stato, livello};
+}
+
+Bytes salva(const TCondizione& c) {
+    std::ostringstream out(std::ios::binary);
+    io::BinaryWriter w(out);
+    EXPECT_TRUE(c.Salva(w));
+    const auto s = out.str();
+    return Bytes(s.begin(), s.end());
+}
+
+std::unique_ptr<TCondizione> rileggi(const Bytes& b, TCondizioniSistema* sistema) {
+    auto in = ludo::test::streamOf(b);
+    io::BinaryReader r(in);
+    bool fine = false;
+    return LeggiCondizione(r, sistema, fine);
+}
+
+// A table record: InUso, Link, Campo, then values 0..massimo+3.
+void appendTabella(Bytes& b, int massimo, std::uint8_t inUso, char link, std::int16_t campo,
+                   std::initializer_list<std::pair<int, std::uint8_t>> stati) {
+    b.push_back(inUso);
+    b.push_back(static_cast<std::uint8_t>(link));
+    appendLE(b, static_cast<std::uint16_t>(campo), 2);
+    const std::size_t inizio = b.size();
+    b.resize(inizio + 2 * static_cast<std::size_t>(massimo + 4), 0);
+    for (auto [v, s] : stati) b[inizio + 2 * static_cast<std::size_t>(v)] = s;
+}
+
+// Admits every recovery and counts the calls.
+class RecuperiFinti : public GestoreRecuperi {
+public:
+    void AzzeraColonna() override { ++azzeramenti; }
+    bool AmmettiRecupero(char link, int livello) override {
+        ultimoLink = link;
+        ultimoLivello = livello;
+        return ammetti;
+    }
+    bool Verdetto() override { return verdetto; }
+    bool ammetti = true;
+    bool verdetto = true;
+    int azzeramenti = 0;
+    char ultimoLink = 0;
+    int ultimoLivello = 0;
+};
+
+}  // namespace
+
+TEST(TMisura, RecordFollowsTheTableLayout) {
+    TMisura m(8, true);
+    m.Prima.Link = 'C';
+    m.Prima.Campo = 3;
+    accetta(m.Prima, {2, 5});
+    accetta(m.Seconda, {8}, InRecupero, 7);
+    m.Da = 2;
+    m.A = 30;
+    m.AggiornaStato(true);
+
+    Bytes atteso;
+    appendTabella(atteso, 8, 1, 'C', 3, {{2, 1}, {5, 1}});
+    appendTabella(atteso, 8, 1, 'A', 0, {{8, 2}});
+    atteso[28 + 4 + 2 * 8 + 1] = 7;  // level of value 8 in the second table
+    appendLE(atteso, 2, 2);
+    appendLE(atteso, 30, 2);
+
+    std::ostringstream out(std::ios::binary);
+    io::BinaryWriter w(out);
+    ASSERT_TRUE(m.Salva(w));
+    const auto s = out.str();
+    ASSERT_EQ(Bytes(s.begin(), s.end()), atteso);
+
+    TMisura letta(8, true);
+    auto in = ludo::test::streamOf(atteso);
+    io::BinaryReader r(in);
+    ASSERT_TRUE(letta.Carica(r));
+    letta.AggiornaStato(true);
+    EXPECT_EQ(letta, m);
+}
+
+TEST(TMisura, TheLargestTablesReachIntoTheFollowingBytes) {
+    // With Massimo 999 a slice runs to value 1002: past the 1001 entries of
+    // the first table into the second table's InUso, Link and Campo.
+    TMisura m(999, true);
+    m.Seconda.Link = 'Q';
+    m.Seconda.Campo = 0x0102;
+    std::ostringstream out(std::ios::binary);
+    io::BinaryWriter w(out);
+    ASSERT_TRUE(m.Salva(w));
+    const auto s = out.str();
+    ASSERT_EQ(s.size(), 2u * (2 * 1000 + 10) + 4);
+    const std::size_t fetta = 2 * 1000 + 10;
+    EXPECT_EQ(static_cast<std::uint8_t>(s[fetta - 4]), 0);  // second table's InUso
+    EXPECT_EQ(s[fetta - 3], 'Q');
+    EXPECT_EQ(static_cast<std::uint8_t>(s[fetta - 2]), 0x02);
+    EXPECT_EQ(static_cast<std::uint8_t>(s[fetta - 1]), 0x01);
+    // …and the second slice into QualcunoInUso and Massimo.
+    EXPECT_EQ(static_cast<std::uint8_t>(s[2 * fetta - 3]), 999 & 0xFF);
+    EXPECT_EQ(static_cast<std::uint8_t>(s[2 * fetta - 2]), 999 >> 8);
+
+    TMisura letta(999, true);
+    const Bytes b(s.begin(), s.end());
+    auto in = ludo::test::streamOf(b);
+    io::BinaryReader r(in);
+    ASSERT_TRUE(letta.Carica(r));
+    EXPECT_EQ(letta.Seconda.Link, 'Q');
+    EXPECT_EQ(letta.Massimo, 999);
+}
+
+TEST(TMisura, ValueTestsWithRecovery) {
+    TMisura m(8, true);
+    RecuperiFinti recuperi;
+    m.AggiornaStato(true);
+    EXPECT_TRUE(m.Verifica(3, 9, nullptr)) << "no table in use accepts everything";
+
+    accetta(m.Prima, {3});
+    accetta(m.Prima, {4}, InRecupero, 2);
+    m.Prima.Link = 'B';
+    m.AggiornaStato(true);
+    EXPECT_TRUE(m.Verifica(3, 0, &recuperi));
+    EXPECT_FALSE(m.Verifica(5, 0, &recuperi));
+    EXPECT_TRUE(m.Verifica(4, 0, &recuperi));
+    EXPECT_EQ(recuperi.ultimoLink, 'B');
+    EXPECT_EQ(recuperi.ultimoLivello, 2);
+    recuperi.ammetti = false;
+    EXPECT_FALSE(m.Verifica(4, 0, &recuperi));
+    EXPECT_FALSE(m.Verifica(4, 0, nullptr)) << "without a link set nothing is recovered";
+    EXPECT_FALSE(m.Verifica(-1, 0, nullptr));
+    EXPECT_FALSE(m.Verifica(5000, 0, nullptr));
+
+    m.AggiornaStato(false);
+    EXPECT_TRUE(m.Verifica(5, 0, nullptr)) << "a switched-off owner uses no table";
+}
+
+TEST(TIntervalli, FirstIntervalHoldingTheValueDecides) {
+    TIntervalli t;
+    t.Intervalli[0] = {10, 20, Accettato, 0};
+    t.Intervalli[1] = {15, 30, InRecupero, 4};
+    t.Numero = 2;
+    t.AggiornaStato(true);
+    RecuperiFinti recuperi;
+    recuperi.ammetti = false;
+    EXPECT_TRUE(t.Verifica(15, &recuperi));
+    EXPECT_FALSE(t.Verifica(25, &recuperi));
+    EXPECT_FALSE(t.Verifica(31, &recuperi));
+    recuperi.ammetti = true;
+    EXPECT_TRUE(t.Verifica(25, &recuperi));
+    EXPECT_EQ(recuperi.ultimoLivello, 4);
+    t.Numero = 0;
+    t.AggiornaStato(true);
+    EXPECT_TRUE(t.Verifica(99, nullptr));
+}
+
+TEST(Records, SommaAndPuntiTraBytes) {
+    TCondizioniSistema sistema;
+    TSomma somma(&sistema);
+    somma.Partite = col({1, 32});
+    somma.Intervalli.Intervalli[0] = {1.0, 100.0, Accettato, 0};
+    somma.Intervalli.Numero = 1;
+    Bytes atteso = {CodSomma, 1};
+    appendLE(atteso, 0x80000001, 4);
+    for (int i = 0; i < 43; ++i) {
+        const auto min = io::toReal48(i == 0 ? 1.0 : 0.0);
+        const auto max = io::toReal48(i == 0 ? 100.0 : 0.0);
+        atteso.insert(atteso.end(), min.begin(), min.end());
+        atteso.insert(atteso.end(), max.begin(), max.end());
+        appendLE(atteso, 1, 2);  // Stato
+        appendLE(atteso, 0, 2);  // Livello
+    }
+    appendLE(atteso, 1, 2);
+    atteso.push_back('A');
+    EXPECT_EQ(salva(somma), atteso);
+
+    TPuntiTra vuoto(&sistema);
+    EXPECT_EQ(salva(vuoto), (Bytes{CodPuntiTra, 1, 0, 0, 0, 0})) << "every group empty: Ultimo 0, no tables";
+}
+
+TEST(Records, EveryTypeRoundTripsThroughTheFactory) {
+    TCondizioniSistema sistema;
+    for (int codice : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 34, 35, 36, 37, 38, 39, 40}) {
+        auto c = CreaCondizione(static_cast<std::uint8_t>(codice), &sistema);
+        ASSERT_NE(c, nullptr) << codice;
+        c->Attivato = false;
+        c->PerOgniMisura([](TMisura& m) {
+            m.Prima.Voci[1].Stato = Accettato;
+            m.Prima.Link = 'Z';
+        });
+        if (auto* membri = c->Membri(); membri != nullptr && codice != 19) {
+            static_cast<TGruppo&>(*c).NuovoMembro().Attivato = false;
+        }
+        const Bytes b = salva(*c);
+        EXPECT_EQ(b[0], codice);
+        auto letta = rileggi(b, &sistema);
+        ASSERT_NE(letta, nullptr) << codice;
+        EXPECT_EQ(salva(*letta), b) << codice;
+        EXPECT_FALSE(letta->Attivato) << codice;
+        auto copia = letta->Copia();
+        EXPECT_EQ(salva(*copia), b) << codice;
+    }
+    for (int senzaTipo : {0, 21, 33, 41, 99, 100, 255}) {
+        EXPECT_EQ(CreaCondizione(static_cast<std::uint8_t>(senzaTipo), &sistema), nullptr);
+    }
+}
+
+TEST(Records, MemberListsAndBadCodes) {
+    TCondizioniSistema sistema;
+    auto gruppo = CreaCondizione(CodGruppoResti, &sistema);
+    auto in = ludo::test::streamOf({1, FineMembri});
+    io::BinaryReader r(in);
+    ASSERT_TRUE(gruppo->Carica(r));
+    EXPECT_TRUE(gruppo->Membri()->empty());
+
+    auto in2 = ludo::test::streamOf({1, 77});  // a code with no type
+    io::BinaryReader r2(in2);
+    EXPECT_FALSE(gruppo->Carica(r2));
+    auto in3 = ludo::test::streamOf({1, CodSomma});  // a member of the wrong kind
+    io::BinaryReader r3(in3);
+    EXPECT_FALSE(gruppo->Carica(r3));
+    auto in4 = ludo::test::streamOf({1});  // no end byte
+    io::BinaryReader r4(in4);
+    EXPECT_FALSE(gruppo->Carica(r4));
+}
+
+TEST(Records, DeeplyNestedBoardsAreRefusedNotOverflowed) {
+    TCondizioniSistema sistema;
+    TQuadro radice(&sistema);
+    TQuadro* corrente = &radice;
+    for (int i = 0; i < 70; ++i) corrente = static_cast<TQuadro*>(corrente->Inserisci(CodQuadro));
+    auto letta = rileggi(salva(radice), &sistema);
+    EXPECT_EQ(letta, nullptr);
+}
+
+class SistemaCondizioni : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sistema.Link = &recuperi;
+        sistema.AggiornaStato();
+        sistema.Prepara();
+    }
+    void prepara() {
+        sistema.AggiornaStato();
+        sistema.Prepara();
+    }
+    TPariDispari& pariDispari() { return static_cast<TPariDispari&>(sistema.Condizione(CodPariDispari)); }
+    TQuadro& quadro() { return static_cast<TQuadro&>(sistema.Condizione(CodQuadro)); }
+
+    TCondizioniSistema sistema;
+    RecuperiFinti recuperi;
+};
+
+TEST_F(SistemaCondizioni, WithoutConditionsOnlyFixedNumbersCount) {
+    EXPECT_EQ(sistema.NumeroAttive(), 1) << "only the empty root board, which accepts everything";
+    EXPECT_TRUE(sistema.Verifica(col({1, 2, 3, 4, 5, 6, 7, 8})));
+    sistema.Fisse = col({5, 20});
+    prepara();
+    EXPECT_FALSE(sistema.Verifica(col({1, 2, 3, 4, 5, 6, 7, 8})));
+    EXPECT_TRUE(sistema.Verifica(col({1, 2, 3, 4, 5, 6, 7, 20})));
+    recuperi.verdetto = false;
+    EXPECT_FALSE(sistema.Verifica(col({1, 2, 3, 4, 5, 6, 7, 20}))) << "the link verdict has the last word";
+}
+
+TEST_F(SistemaCondizioni, SwitchedOnWithoutValuesTakesNoPart) {
+    pariDispari().Attivato = true;
+    prepara();
+    EXPECT_FALSE(pariDispari().Effettivo);
+    accetta(pariDispari().Tabelle[0].Prima, {4});
+    prepara();
+    EXPECT_TRUE(pariDispari().Effettivo);
+    EXPECT_TRUE(sistema.Verifica(col({1, 2, 3, 4, 5, 6, 7, 8})));
+    EXPECT_FALSE(sistema.Verifica(col({1, 3, 5, 7, 9, 11, 13, 15})));
+    pariDispari().Attivato = false;
+    prepara();
+    EXPECT_TRUE(sistema.Verifica(col({1, 3, 5, 7, 9, 11, 13, 15})));
+}
+
+TEST_F(SistemaCondizioni, GroupsFollowTheirSwitchAndEffectiveMembers) {
+    auto& somme = static_cast<TGruppo&>(sistema.Condizione(CodGruppoSomme));
+    prepara();
+    EXPECT_FALSE(somme.Effettivo) << "an empty group";
+    auto& somma = static_cast<TSomma&>(somme.NuovoMembro());
+    somma.Partite = col({1, 2, 3});
+    somma.Intervalli.Intervalli[0] = {6, 6, Accettato, 0};
+    somma.Intervalli.Numero = 1;
+    prepara();
+    EXPECT_TRUE(somme.Effettivo);
+    EXPECT_TRUE(sistema.Verifica(col({1, 2, 3, 10, 11, 12, 13, 14})));
+    EXPECT_FALSE(sistema.Verifica(col({1, 2, 10, 11, 12, 13, 14, 15})));
+    somme.Attivato = false;
+    prepara();
+    EXPECT_FALSE(somme.Effettivo);
+    EXPECT_FALSE(somma.Effettivo) << "members of a switched-off group take no part";
+    EXPECT_TRUE(somma.Attivato) << "the member's own switch is restored";
+    somme.Attivato = true;
+    somma.Partite = 0;
+    prepara();
+    EXPECT_FALSE(somma.Effettivo) << "a sum over no matches";
+}
+
+TEST_F(SistemaCondizioni, RecordedErrorsSkipTheGroupObjects) {
+    sistema.RegistraErrori = true;
+    accetta(pariDispari().Tabelle[0].Prima, {8});
+    auto& gruppo = static_cast<TGruppo&>(sistema.Condizione(CodGruppoDistanze));
+    auto& specifica = static_cast<TDistanzaSpecifica&>(gruppo.NuovoMembro());
+    accetta(specifica.Tabelle[0].Prima, {5});
+    auto& distanze = static_cast<TDistanzeGlobali&>(sistema.Condizione(CodDistanzeGlobali));
+    accetta(distanze.Tabelle[2].Prima, {31});
+    prepara();
+    EXPECT_FALSE(sistema.Verifica(col({1, 2, 3, 4, 5, 6, 7, 8})));
+    ASSERT_EQ(sistema.Errori.size(), 3u);
+    EXPECT_EQ(sistema.Errori[0].Condizione, &pariDispari());
+    EXPECT_EQ(sistema.Errori[1].Condizione, &distanze);
+    EXPECT_EQ(sistema.Errori[2].Condizione, &specifica) << "the member, not its group 12";
+
+    // Other groups are recorded too, after their failing members.
+    auto& resti = static_cast<TGruppo&>(sistema.Condizione(CodGruppoResti));
+    accetta(static_cast<TResti&>(resti.NuovoMembro()).Tabelle[0].Prima, {3});
+    prepara();
+    sistema.Errori.clear();
+    EXPECT_FALSE(sistema.Verifica(col({1, 2, 3, 4, 5, 6, 7, 8})));
+    ASSERT_EQ(sistema.Errori.size(), 5u);
+    EXPECT_EQ(sistema.Errori[4].Condizione, &resti);
+}
+
+TEST_F(SistemaCondizioni, PuntiTraTotalsAreFedByTheTablesOfTheirGroup) {
+    auto& puntiTra = sistema.PuntiTra();
+    puntiTra.Gruppi[2].Intervalli[0] = {10, 10, Accettato, 0};
+    puntiTra.Gruppi[2].Numero = 1;
+    auto& pd = pariDispari();
+    accetta(pd.Tabelle[0].Prima, {0, 1, 2, 3, 4, 5, 6, 7, 8});  // even count, any
+    accetta(pd.Tabelle[1].Prima, {0, 1, 2, 3, 4, 5, 6, 7, 8});  // odd count, any
+    pd.Tabelle[0].Prima.Campo = 2;
+    pd.Tabelle[1].Prima.Campo = 2;
+    auto& numCons = static_cast<TConsecutivitaNumerica&>(sistema.Condizione(CodConsecutivitaNumerica));
+    accetta(numCons.Tabelle[0].Prima, {0, 1, 2, 3, 4, 5, 6, 7, 8});
+    numCons.Tabelle[0].Prima.Campo = 2;
+    prepara();
+    EXPECT_EQ(puntiTra.Ultimo, 2);
+    ASSERT_TRUE(puntiTra.Effettivo);
+    // 4 even + 4 odd + run of 2 = 10.
+    EXPECT_TRUE(sistema.Verifica(col({1, 2, 5, 8, 11, 14, 17, 20})));
+    // 4 + 4 + 8 = 16.
+    EXPECT_FALSE(sistema.Verifica(col({1, 2, 3, 4, 5, 6, 7, 8})));
+    EXPECT_TRUE(sistema.Verifica(col({1, 2, 5, 8, 11, 14, 17, 20}))) << "totals start again for each column";
+}
+
+TEST_F(SistemaCondizioni, PathsNameEveryMemberWithItsPosition) {
+    auto& resti = static_cast<TGruppo&>(sistema.Condizione(CodGruppoResti));
+    resti.NuovoMembro();
+    resti.NuovoMembro();
+    auto& cons = static_cast<TGruppo&>(sistema.Condizione(CodGruppoConsecutivita));
+    static_cast<TConsecutivita&>(cons.NuovoMembro()).Parita = 0;
+    sistema.ImpostaPercorsi();
+    EXPECT_EQ(resti.Percorso, "\\Gruppo Resti");
+    EXPECT_EQ(resti.Elenco[1]->Percorso, "\\Gruppo Resti\\Resti   2");
+    EXPECT_EQ(cons.Elenco[0]->Percorso, "\\Gruppo Consecutività\\ Segno Consecutività Dispari   1");
+}
+
+TEST_F(SistemaCondizioni, ArchiveModeIgnoresTheChosenKinds) {
+    ImpostazioniRicerca ricerca;
+    sistema.Ricerca = &ricerca;
+    auto& filtri = static_cast<TGruppo&>(sistema.Condizione(CodGruppoColonneFiltro));
+    auto& filtro = static_cast<TColonnaFiltro&>(filtri.NuovoMembro());
+    filtro.Numeri = col({1, 2, 3, 4, 5, 6, 7, 8});
+    accetta(filtro.Tabelle[0].Prima, {0});
+    prepara();
+    EXPECT_TRUE(filtri.Effettivo);
+    sistema.ModoArchivio = true;
+    prepara();
+    EXPECT_FALSE(filtri.Effettivo);
+    ricerca.IgnoraColonneFiltro = false;
+    prepara();
+    EXPECT_TRUE(filtri.Effettivo);
+}
+
+TEST_F(SistemaCondizioni, SaveAndLoadTheTwentyRecords) {
+    accetta(pariDispari().Tabelle[1].Seconda, {3}, InRecupero, 9);
+    static_cast<TFormuleDerivate&>(sistema.Condizione(CodFormuleDerivate)).Formule[3] = true;
+    auto* sotto = static_cast<TQuadro*>(quadro().Inserisci(CodQuadro));
+    sotto->Nome = "Sotto quadro";
+    sotto->Commento = {"riga uno", ""};
+    static_cast<TQuadro*>(sotto->Inserisci(CodQuadro))->Inserisci(CodColonnaFiltro);
+    std::ostringstream out(std::ios::binary);
+    io::BinaryWriter w(out);
+    ASSERT_TRUE(sistema.Salva(w));
+    const auto s = out.str();
+
+    TCondizioniSistema letto;
+    auto in = std::istringstream(s, std::ios::binary);
+    io::BinaryReader r(in);
+    ASSERT_TRUE(letto.Carica(r));
+    std::ostringstream out2(std::ios::binary);
+    io::BinaryWriter w2(out2);
+    ASSERT_TRUE(letto.Salva(w2));
+    EXPECT_EQ(out2.str(), s);
+    auto& quadroLetto = static_cast<TQuadro&>(letto.Condizione(CodQuadro));
+    ASSERT_EQ(quadroLetto.Elenco.size(), 1u);
+    EXPECT_EQ(quadroLetto.Elenco[0]->Nome, "Sotto quadro");
+    EXPECT_EQ(quadroLetto.Elenco[0]->Membri()->at(0)->Membri()->at(0)->Codice, CodColonnaFiltro);
+
+    auto cortoIn = std::istringstream(s.substr(0, s.size() / 2), std::ios::binary);
+    io::BinaryReader corto(cortoIn);
+    EXPECT_FALSE(letto.Carica(corto));
+}

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "conditions/CondizioniNumeriche.h"
+#include "conditions/TCondizioniSistema.h"
+#include "conditions/TQuadro.h"
+#include "io/Errore.h"
+
+using namespace ludo;
+
+namespace {
+
+Colonna col(std::initializer_list<int> numeri) {
+    Colonna m = 0;
+    for (int n : numeri) m |= Colonna{1} << (n - 1);
+    return m;
+}
+
+// A filter column accepting exactly `punti` numbers in common with `numeri`.
+TColonnaFiltro& filtro(TQuadro& q, Colonna numeri, int punti) {
+    auto& f = static_cast<TColonnaFiltro&>(*q.Inserisci(CodColonnaFiltro));
+    f.Numeri = numeri;
+    f.Tabelle[0].Prima.Voci[static_cast<std::size_t>(punti)].Stato = Accettato;
+    return f;
+}
+
+class Quadro : public ::testing::Test {
+protected:
+    void prepara() {
+        quadro.AggiornaStato();
+        sistema.Prepara();
+    }
+    TCondizioniSistema sistema;
+    TQuadro quadro{&sistema};
+    const Colonna primiOtto = col({1, 2, 3, 4, 5, 6, 7, 8});
+};
+
+}  // namespace
+
+TEST_F(Quadro, AndCountsSwitchedOffMembersAsSatisfied) {
+    filtro(quadro, primiOtto, 8);
+    filtro(quadro, primiOtto, 8);
+    auto& spento = filtro(quadro, primiOtto, 0);
+    quadro.ApplicaRelazione(RelazioneAnd);
+    prepara();
+    EXPECT_FALSE(quadro.Verifica(primiOtto)) << "the third member fails";
+    spento.Attivato = false;
+    prepara();
+    EXPECT_TRUE(quadro.Verifica(primiOtto));
+    EXPECT_FALSE(quadro.Verifica(col({9, 10, 11, 12, 13, 14, 15, 16})));
+}
+
+TEST_F(Quadro, NotPassesOnlyWhenEveryEffectiveMemberFails) {
+    auto& a = filtro(quadro, primiOtto, 8);
+    auto& b = filtro(quadro, col({9, 10, 11, 12, 13, 14, 15, 16}), 8);
+    quadro.ApplicaRelazione(RelazioneNot);
+    prepara();
+    EXPECT_FALSE(quadro.Verifica(primiOtto));
+    EXPECT_TRUE(quadro.Verifica(col({20, 21, 22, 23, 24, 25, 26, 27})));
+    a.Attivato = false;
+    b.Attivato = false;
+    prepara();
+    EXPECT_FALSE(quadro.Verifica(col({20, 21, 22, 23, 24, 25, 26, 27}))) << "both count as satisfied";
+}
+
+TEST_F(Quadro, PresetsAndAnEmptyBoard) {
+    prepara();
+    EXPECT_TRUE(quadro.Effettivo);
+    EXPECT_TRUE(quadro.Verifica(primiOtto)) << "an empty AND board accepts count 0";
+    for (int i = 0; i < 4; ++i) quadro.Inserisci(CodPariDispari);
+    const auto accettati = [&] {
+        std::vector<int> v;
+        for (int i = 0; i <= 10; ++i) {
+            if (quadro.Accettate.Prima.Voci[static_cast<std::size_t>(i)].Stato == Accettato) v.push_back(i);
+        }
+        return v;
+    };
+    EXPECT_EQ(accettati(), (std::vector<int>{4})) << "the preset follows the insertions";
+    quadro.ApplicaRelazione(RelazioneOr);
+    EXPECT_EQ(accettati(), (std::vector<int>{1, 2, 3, 4}));
+    quadro.ApplicaRelazione(RelazioneXor);
+    EXPECT_EQ(accettati(), (std::vector<int>{1}));
+    quadro.ApplicaRelazione(RelazioneNot);
+    EXPECT_EQ(accettati(), (std::vector<int>{0}));
+}
+
+TEST_F(Quadro, FailuresInsideAPassingBoardAreNotErrors) {
+    sistema.RegistraErrori = true;
+    filtro(quadro, primiOtto, 8);
+    filtro(quadro, primiOtto, 0);
+    quadro.ApplicaRelazione(RelazioneOr);
+    prepara();
+    EXPECT_TRUE(quadro.Verifica(primiOtto));
+    EXPECT_TRUE(sistema.Errori.empty());
+    quadro.ApplicaRelazione(RelazioneAnd);
+    prepara();
+    EXPECT_FALSE(quadro.Verifica(primiOtto));
+    ASSERT_EQ(sistema.Errori.size(), 1u);
+    EXPECT_EQ(sistema.Errori[0].Posizione, 2);
+}
+
+TEST_F(Quadro, LimitsOfInsertAndPaste) {
+    for (int i = 0; i < 990; ++i) quadro.Inserisci(CodResti);
+    std::vector<std::unique_ptr<TCondizione>> appunti;
+    for (int i = 0; i < 10; ++i) appunti.push_back(CreaCondizione(CodPariDispari, &sistema));
+    try {
+        quadro.Incolla(appunti, 0);
+        FAIL();
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), MsgSpazioInsufficiente);
+    }
+    EXPECT_EQ(quadro.Elenco.size(), 990u);
+    appunti.pop_back();
+    quadro.Incolla(appunti, 5);
+    EXPECT_EQ(quadro.Elenco.size(), 999u);
+    EXPECT_EQ(quadro.Elenco[5]->Codice, CodPariDispari);
+    EXPECT_EQ(quadro.Elenco[13]->Codice, CodPariDispari);
+    EXPECT_EQ(quadro.Elenco[14]->Codice, CodResti);
+    EXPECT_EQ(quadro.Inserisci(CodResti), nullptr) << "full at 999";
+    quadro.Incolla({}, 0);
+    EXPECT_EQ(appunti.size(), 9u) << "the clipboard keeps its items";
+}
+
+TEST_F(Quadro, CutCopyAndDeleteTheSelection) {
+    quadro.Inserisci(CodResti)->Selezionato = true;
+    quadro.Inserisci(CodPariDispari);
+    quadro.Inserisci(CodBaricentri)->Selezionato = true;
+    const auto copie = quadro.CopiaSelezionati(true);
+    ASSERT_EQ(copie.size(), 2u);
+    EXPECT_EQ(copie[1]->Codice, CodBaricentri);
+    ASSERT_EQ(quadro.Elenco.size(), 1u);
+    EXPECT_EQ(quadro.Elenco[0]->Codice, CodPariDispari);
+    quadro.Incolla(copie, 99);
+    EXPECT_EQ(quadro.Elenco.size(), 3u);
+    EXPECT_FALSE(quadro.Elenco[0]->Selezionato) << "pasting clears the selection first";
+    EXPECT_TRUE(quadro.Elenco[2]->Selezionato) << "pasted copies show as selected";
+}
+
+TEST_F(Quadro, AdattaMapsFilterColumnsOntoTheSelectedMatches) {
+    auto* sotto = static_cast<TQuadro*>(quadro.Inserisci(CodQuadro));
+    filtro(quadro, primiOtto, 8);  // the prototype: first filter column of this board
+    auto& interno = filtro(*sotto, col({2, 4, 6, 8}), 4);
+    auto& altro = filtro(quadro, col({1, 8, 20}), 2);
+    quadro.Adatta(col({3, 5, 8, 11, 13, 17, 21, 30}));
+    EXPECT_EQ(interno.Numeri, col({5, 11, 17, 30}));
+    EXPECT_EQ(altro.Numeri, col({3, 30})) << "20 is not in the prototype";
+    EXPECT_EQ(quadro.Elenco.size(), 2u) << "the prototype is removed";
+
+    // The next prototype is the 2-number filter column: three matches do not fit it.
+    try {
+        quadro.Adatta(col({1, 2, 3}));
+        FAIL();
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), MsgPartiteNonCoincidono);
+    }
+    TQuadro vuoto(&sistema);
+    try {
+        vuoto.Adatta(primiOtto);
+        FAIL();
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), MsgPrototipoMancante);
+    }
+}
+
+TEST_F(Quadro, BoardAndConditionFiles) {
+    ludo::test::TempDir dir;
+    quadro.Nome = "Il mio quadro";
+    quadro.Commento = {"Commento è qui"};
+    quadro.Inserisci(CodResti)->Selezionato = true;
+    auto* sotto = static_cast<TQuadro*>(quadro.Inserisci(CodQuadro));
+    sotto->Inserisci(CodSomma);
+    sotto->Selezionato = true;
+    quadro.Inserisci(CodPariDispari);
+    quadro.SalvaQuadro(dir / "q.QDR");
+    quadro.SalvaCondizioni(dir / "c.CND");
+
+    TQuadro letto(&sistema);
+    letto.Inserisci(CodVortice);
+    letto.CaricaQuadro(dir / "q.QDR");
+    EXPECT_EQ(letto.Nome, "Il mio quadro");
+    EXPECT_EQ(letto.Commento, quadro.Commento);
+    ASSERT_EQ(letto.Elenco.size(), 3u);
+    EXPECT_EQ(letto.Elenco[1]->Membri()->size(), 1u);
+
+    letto.CaricaCondizioni(dir / "c.CND", 1);
+    ASSERT_EQ(letto.Elenco.size(), 5u);
+    EXPECT_EQ(letto.Elenco[1]->Codice, CodResti);
+    EXPECT_EQ(letto.Elenco[2]->Codice, CodQuadro);
+    EXPECT_EQ(letto.Elenco[3]->Codice, CodQuadro);
+    EXPECT_EQ(letto.Elenco[4]->Codice, CodPariDispari);
+
+    ludo::test::writeFile(dir / "rotto.CND", {CodResti, 1, 2});
+    EXPECT_THROW(letto.CaricaCondizioni(dir / "rotto.CND", 0), Errore);
+    EXPECT_EQ(letto.Elenco.size(), 5u) << "a failed read inserts nothing";
+    try {
+        letto.CaricaQuadro(dir / "manca.QDR");
+        FAIL();
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), MsgCaricareQuadro);
+    }
+    EXPECT_EQ(letto.Elenco.size(), 5u);
+}
