@@ -1,0 +1,229 @@
+#include "system/T_Sistema.h"
+
+#include <fstream>
+
+#include "engine/FileColonne.h"
+#include "io/AtomicSave.h"
+#include "io/Errore.h"
+#include "io/ProgramFolder.h"
+#include "io/Real48.h"
+#include "io/ShortString.h"
+#include "io/TextList.h"
+
+namespace ludo {
+namespace {
+
+constexpr std::size_t kCapacitaPercorso = 255;
+constexpr std::size_t kMaschereBlocco = 1000;
+
+bool scriviSquadre(io::BinaryWriter& out, const Schedina& coupon) {
+    for (const auto& p : coupon.Squadre) {
+        io::writeShortString(out, p.Casa, MaxCaratteriSquadra);
+        io::writeShortString(out, p.Ospite, MaxCaratteriSquadra);
+    }
+    return out.ok();
+}
+
+bool leggiSquadre(io::BinaryReader& in, Schedina& coupon) {
+    for (auto& p : coupon.Squadre) {
+        if (!io::readShortString(in, MaxCaratteriSquadra, p.Casa) ||
+            !io::readShortString(in, MaxCaratteriSquadra, p.Ospite)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool scriviPicchetti(io::BinaryWriter& out, const std::array<double, 32>& picchetti) {
+    for (double p : picchetti) io::writeReal48(out, p);
+    return out.ok();
+}
+
+bool leggiPicchetti(io::BinaryReader& in, std::array<double, 32>& picchetti) {
+    for (double& p : picchetti) {
+        if (!io::readReal48(in, p)) return false;
+    }
+    return true;
+}
+
+bool scriviDefDest(io::BinaryWriter& out, const DefDest& d) {
+    out.write(d.UsaCondizionamenti);
+    out.write(d.SviluppoRidotto);
+    out.write(d.DistanzaMinima);
+    out.write(d.DestinazioneMemoria);
+    out.write(d.RiduzioneOttimizzata);
+    out.write(d.Garanzia);
+    out.write(d.DistMin);
+    out.write(d.VinciteMultiple);
+    io::writeShortString(out, d.FileDestinazione, kCapacitaPercorso);
+    out.write(d.RicalcoloAutomatico);
+    return out.write(d.CalcoloReale);
+}
+
+// The two last bytes exist from version 400 on; older files keep the defaults.
+bool leggiDefDest(io::BinaryReader& in, DefDest& d, std::int32_t versione) {
+    in.read(d.UsaCondizionamenti);
+    in.read(d.SviluppoRidotto);
+    in.read(d.DistanzaMinima);
+    in.read(d.DestinazioneMemoria);
+    in.read(d.RiduzioneOttimizzata);
+    in.read(d.Garanzia);
+    in.read(d.DistMin);
+    in.read(d.VinciteMultiple);
+    if (!io::readShortString(in, kCapacitaPercorso, d.FileDestinazione)) return false;
+    if (versione < VersioneFile) return true;
+    in.read(d.RicalcoloAutomatico);
+    return in.read(d.CalcoloReale);
+}
+
+bool scriviColonne(io::BinaryWriter& out, const ListaColonne& colonne) {
+    std::vector<std::uint8_t> blocco;
+    blocco.reserve(4 * kMaschereBlocco);
+    for (Colonna c : colonne) {
+        for (int i = 0; i < 4; ++i) blocco.push_back(static_cast<std::uint8_t>(c >> (8 * i)));
+        if (blocco.size() == 4 * kMaschereBlocco) {
+            if (!out.writeBytes(blocco)) return false;
+            blocco.clear();
+        }
+    }
+    return out.writeBytes(blocco);
+}
+
+}  // namespace
+
+DefSorg DefSorgPredefinito(const std::filesystem::path& cartella) {
+    return {true, io::resolvePath(cartella, "\\COLONNE\\DefSorg.Col").string()};
+}
+
+DefDest DefDestPredefinito(const std::filesystem::path& cartella) {
+    DefDest d;
+    d.FileDestinazione = io::resolvePath(cartella, "\\COLONNE\\DefDest.Col").string();
+    return d;
+}
+
+T_Sistema::T_Sistema(const std::filesystem::path& cartella)
+    : Dati(std::make_unique<DatiSistema>()), cartella_(cartella) {
+    Dati->Config = ConfigurazioneIniziale(cartella);
+    CaricaConfigurazione(Dati->Config, cartella);
+    Dati->Sorgente = DefSorgPredefinito(cartella);
+    Dati->Destinazione = DefDestPredefinito(cartella);
+    NomeFile = NomeSenzaNomePredefinito();
+    collegaCondizioni();
+}
+
+void T_Sistema::collegaCondizioni() {
+    auto& c = Dati->Condizioni;
+    c.Archivio = &Dati->Archivio;
+    c.Ricerca = &Dati->Config.Ricerca;
+    c.Link = &Dati->Link;
+}
+
+std::filesystem::path T_Sistema::NomeSenzaNomePredefinito() const {
+    return io::resolvePath(cartella_, std::string("\\") + std::string(io::kSistemi) + "\\" + std::string(NomeSenzaNome));
+}
+
+bool T_Sistema::DeveChiedereNome() const {
+    return SenzaNome && io::equalsIgnoringCase(NomeFile.filename().string(), NomeSenzaNome);
+}
+
+void T_Sistema::Nuovo() {
+    NomeFile = NomeSenzaNomePredefinito();
+    SenzaNome = true;
+    Modificato = false;
+    Dati->Config.Ricerca = ImpostazioniRicerca{};
+    IntervalloTuttoArchivio(Dati->Config.Ricerca.Intervallo, Dati->Archivio);
+    Dati->Coupon = Schedina{};
+    Dati->Pronostico = 0;
+    Dati->Fisse = 0;
+    Dati->Picchetti.fill(0);
+    Dati->Sviluppato = false;
+    Dati->Colonne.Svuota();
+    Dati->Condizioni.Azzera();
+    Dati->Link = TInsiemeLink{};
+    Dati->Destinazione = DefDestPredefinito(cartella_);
+    Commento.clear();
+    NomiPartecipanti.clear();
+    SpecificaNomi = true;
+    NumeroPartecipanti = 1;
+}
+
+bool T_Sistema::Scrivi(std::ostream& stream) const {
+    io::BinaryWriter out(stream);
+    const DatiSistema& d = *Dati;
+    const bool campi = out.write(static_cast<std::int32_t>(VersioneFile)) && out.write(d.Coupon.Concorso) &&
+                       scriviSquadre(out, d.Coupon) && out.write(d.Pronostico) && out.write(d.Fisse) &&
+                       scriviPicchetti(out, d.Picchetti) && d.Condizioni.Salva(out) && d.Link.Salva(out) &&
+                       out.write(d.Sorgente.SorgentePronostico) &&
+                       io::writeShortString(out, d.Sorgente.FileSorgente, kCapacitaPercorso) &&
+                       scriviDefDest(out, d.Destinazione) && io::writeTextList(out, Commento) &&
+                       io::writeTextList(out, NomiPartecipanti) && out.write(NumeroPartecipanti) &&
+                       out.write(SpecificaNomi);
+    if (!campi) return false;
+    if (!d.Config.SalvaColonne) return true;
+    return out.write(std::uint8_t{1}) && scriviColonne(out, d.Colonne);
+}
+
+void T_Sistema::Leggi(std::istream& stream) {
+    io::BinaryReader in(stream);
+    DatiSistema& d = *Dati;
+    in.read(VersioneLetta);
+    // Each step runs only while everything before it was read whole.
+    const bool campi = in.read(d.Coupon.Concorso) && leggiSquadre(in, d.Coupon) && in.read(d.Pronostico) &&
+                       in.read(d.Fisse) && leggiPicchetti(in, d.Picchetti) && d.Condizioni.Carica(in) &&
+                       d.Link.Carica(in) && in.read(d.Sorgente.SorgentePronostico) &&
+                       io::readShortString(in, kCapacitaPercorso, d.Sorgente.FileSorgente) &&
+                       leggiDefDest(in, d.Destinazione, VersioneLetta) && io::readTextList(in, Commento) &&
+                       io::readTextList(in, NomiPartecipanti) && in.read(NumeroPartecipanti);
+    std::uint8_t flagColonne = 0;
+    if (VersioneLetta >= VersioneFile) {
+        if (campi && in.read(SpecificaNomi)) in.read(flagColonne);
+    } else {
+        SpecificaNomi = true;
+    }
+    d.Colonne.Svuota();
+    d.Sviluppato = true;
+    if (flagColonne == 1 && !LeggiFile(d.Colonne, stream, true)) throw Errore(MsgErroreLetturaColonne);
+}
+
+void T_Sistema::Carica(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw Errore(MsgCaricareSistema);
+    NomeFile = file;
+    SenzaNome = false;
+    Modificato = false;
+    Leggi(in);
+}
+
+void T_Sistema::Salva(const std::filesystem::path& file) {
+    if (!io::saveAtomically(file, [this](std::ostream& out) { return Scrivi(out); })) throw Errore(MsgSalvareSistema);
+    NomeFile = file;
+    SenzaNome = false;
+    Modificato = false;
+}
+
+void T_Sistema::Cancella(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::ifstream(file, std::ios::binary) || !std::filesystem::remove(file, ec) || ec) {
+        throw Errore(MsgCancellareSistema);
+    }
+}
+
+void T_Sistema::ColonneNonValide() {
+    Dati->Colonne.Svuota();
+    Dati->Sviluppato = false;
+}
+
+void T_Sistema::PreparaCondizioni() {
+    auto& c = Dati->Condizioni;
+    c.Fisse = Dati->Fisse;
+    c.Picchetti = Dati->Picchetti;
+    c.AggiornaStato();
+    c.Prepara();
+    c.AzzeraStatistiche();
+    c.ImpostaPercorsi();
+    Dati->Link.PreparaLink(c);
+    Dati->Link.AggiornaStatoLink();
+    Dati->Link.AzzeraStatisticheLink();
+}
+
+}  // namespace ludo

@@ -1,0 +1,122 @@
+#pragma once
+// The system: the one document the user edits — coupon, forecast, fixed
+// matches, conditions, development settings, comment, participants and,
+// after a development, the column list — and its file (.LDS).
+
+#include <array>
+#include <filesystem>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "archive/ArchivioConcorsi.h"
+#include "conditions/TCondizioniSistema.h"
+#include "conditions/TInsiemeLink.h"
+#include "engine/ListaColonne.h"
+#include "system/Configurazione.h"
+#include "system/Schedina.h"
+#include "system/Versione.h"
+
+namespace ludo {
+
+inline constexpr const char* MsgCaricareSistema = "Impossibile Caricare il Sistema";
+inline constexpr const char* MsgSalvareSistema = "Impossibile Salvare il Sistema";
+inline constexpr const char* MsgCancellareSistema = "Impossibile Cancellare Il Sistema";
+
+// Where the development takes its columns from.
+struct DefSorg {
+    bool SorgentePronostico = true;  // develop the forecast; false: filter a column file
+    std::string FileSorgente;
+    bool operator==(const DefSorg&) const = default;
+};
+
+// Where the developed columns go and how they are reduced.
+struct DefDest {
+    bool RicalcoloAutomatico = false;
+    bool CalcoloReale = true;
+    bool UsaCondizionamenti = true;
+    bool SviluppoRidotto = false;
+    bool DestinazioneMemoria = true;
+    bool DistanzaMinima = false;
+    bool RiduzioneOttimizzata = false;
+    std::uint8_t Garanzia = 6;  // 6 or 7
+    std::uint8_t DistMin = 5;   // 2..10
+    std::uint8_t VinciteMultiple = 1;  // 1..10
+    std::string FileDestinazione;
+    bool operator==(const DefDest&) const = default;
+};
+
+struct DatiSistema {
+    ListaColonne Colonne;
+    TCondizioniSistema Condizioni;
+    ArchivioConcorsi Archivio;
+    TInsiemeLink Link;
+    Schedina Coupon;  // Concorso and Squadre
+    Colonna Pronostico = 0;
+    Colonna Fisse = 0;
+    std::array<double, 32> Picchetti{};
+    Configurazione Config;  // the values kept in Ludomatic.cfg
+    bool Sviluppato = false;
+    std::int32_t ColonneSviluppate = 0;
+    DefSorg Sorgente;
+    DefDest Destinazione;
+};
+
+class T_Sistema {
+public:
+    // A new untitled system of the program folder, with the configuration
+    // read from Ludomatic.cfg.
+    explicit T_Sistema(const std::filesystem::path& cartella);
+
+    std::unique_ptr<DatiSistema> Dati;
+    std::filesystem::path NomeFile;
+    bool Modificato = false;
+    bool InRicalcolo = false;
+    bool SenzaNome = true;
+    bool SpecificaNomi = true;
+    std::int32_t NumeroPartecipanti = 1;
+    std::vector<std::string> NomiPartecipanti;
+    std::vector<std::string> Commento;
+    std::int32_t ColonnePrecedenti = 0;
+    std::int32_t VersioneLetta = VersioneFile;
+
+    [[nodiscard]] const std::filesystem::path& Cartella() const { return cartella_; }
+    // The untitled name "SENZANOME.LDS" in the systems folder.
+    [[nodiscard]] std::filesystem::path NomeSenzaNomePredefinito() const;
+    // Save must ask for a name: never named and still called as the untitled file.
+    [[nodiscard]] bool DeveChiedereNome() const;
+
+    // Back to a blank system (the column source and the configuration stay).
+    void Nuovo();
+    // Reads a system file; Errore(MsgCaricareSistema) when it cannot be
+    // opened (nothing changes then). A file that ends early loads what it holds.
+    void Carica(const std::filesystem::path& file);
+    // Writes the system file atomically and makes it the system's name;
+    // Errore(MsgSalvareSistema) on failure (the file and the flags stay as they were).
+    void Salva(const std::filesystem::path& file);
+    // Deletes a system file; Errore(MsgCancellareSistema) when it cannot be
+    // opened or deleted.
+    static void Cancella(const std::filesystem::path& file);
+
+    // The file layout itself, for streams.
+    bool Scrivi(std::ostream& out) const;
+    void Leggi(std::istream& in);
+
+    // Any change of the forecast or of the development settings makes the
+    // columns stale.
+    void ColonneNonValide();
+    // Before a development: the conditions get the forecast's fixed numbers
+    // and the "Picch." values, then everything is prepared in order.
+    void PreparaCondizioni();
+
+private:
+    void collegaCondizioni();
+    std::filesystem::path cartella_;
+};
+
+DefSorg DefSorgPredefinito(const std::filesystem::path& cartella);
+DefDest DefDestPredefinito(const std::filesystem::path& cartella);
+
+}  // namespace ludo

@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "TestSupport.h"
+#include "conditions/CondizioniNumeriche.h"
+#include "conditions/CondizioniReali.h"
+#include "conditions/TGruppo.h"
+#include "conditions/TQuadro.h"
+#include "engine/FileColonne.h"
+#include "io/Errore.h"
+#include "io/ProgramFolder.h"
+#include "system/T_Sistema.h"
+
+using namespace ludo;
+using ludo::test::appendLE;
+using ludo::test::Bytes;
+
+namespace {
+
+Colonna col(std::initializer_list<int> numeri) {
+    Colonna m = 0;
+    for (int n : numeri) m |= Colonna{1} << (n - 1);
+    return m;
+}
+
+// A measure table record with nothing accepted: two slices (InUso 0, link
+// 'A', Campo 0, values 0..massimo+3 all 0), then Da and A.
+void misura(Bytes& b, int massimo, int a = 32) {
+    for (int t = 0; t < 2; ++t) {
+        b.insert(b.end(), {0, 'A', 0, 0});
+        b.resize(b.size() + 2 * static_cast<std::size_t>(massimo + 4), 0);
+    }
+    appendLE(b, 1, 2);
+    appendLE(b, static_cast<std::uint32_t>(a), 2);
+}
+
+void gruppoVuoto(Bytes& b, std::uint8_t codice) { b.insert(b.end(), {codice, 1, 100}); }
+
+void shortString(Bytes& b, const std::string& testo, std::size_t capacita) {
+    b.push_back(static_cast<std::uint8_t>(testo.size()));
+    ludo::test::appendText(b, testo);
+    b.resize(b.size() + capacita - testo.size(), 0);
+}
+
+// The twenty records of a new system, written from the record table.
+void condizioniPredefinite(Bytes& b) {
+    b.insert(b.end(), {1, 1});
+    misura(b, 8);
+    misura(b, 8);
+    b.insert(b.end(), {2, 0, 1});
+    for (int i = 0; i < 3; ++i) misura(b, 7);
+    gruppoVuoto(b, 3);
+    b.insert(b.end(), {4, 1, 0});
+    misura(b, 4);
+    misura(b, 4);
+    misura(b, 8);
+    gruppoVuoto(b, 5);
+    b.insert(b.end(), {6, 1});
+    misura(b, 8, 8);
+    misura(b, 8);
+    misura(b, 8, 8);
+    misura(b, 8);
+    b.insert(b.end(), {7, 0, 1});
+    misura(b, 8);
+    misura(b, 8);
+    b.insert(b.end(), {8, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    gruppoVuoto(b, 9);
+    gruppoVuoto(b, 10);
+    b.insert(b.end(), {11, 1});
+    misura(b, 3);
+    misura(b, 25);
+    misura(b, 31);
+    gruppoVuoto(b, 12);
+    b.insert(b.end(), {13, 1});
+    misura(b, 26);
+    misura(b, 27);
+    misura(b, 26);
+    gruppoVuoto(b, 14);
+    b.push_back(15);
+    for (int i = 0; i < 8; ++i) misura(b, 32);
+    b.insert(b.end(), {1, 1});
+    b.insert(b.end(), {16, 1});
+    misura(b, 8);
+    gruppoVuoto(b, 17);
+    b.push_back(18);
+    misura(b, 8);
+    misura(b, 4);
+    misura(b, 2);
+    misura(b, 2);
+    b.insert(b.end(), {1, 1});
+    // The root board, "AND" of no members: count 0 accepted. Its slices run
+    // past each table into the bytes that follow it in memory.
+    b.push_back(19);
+    shortString(b, "Quadro", 255);
+    b.insert(b.end(), {1, 1, 0});
+    const std::size_t primaFetta = b.size();
+    misura(b, 999);
+    b[primaFetta + 4] = 1;                  // value 0 accepted
+    b[primaFetta + 4 + 2 * 1001 + 1] = 'A';  // value 1001: the second table's link
+    const std::size_t secondaFetta = primaFetta + 2 * 1000 + 10;
+    b[secondaFetta + 4 + 2 * 1001 + 1] = 999 & 0xFF;  // value 1001: Massimo
+    b[secondaFetta + 4 + 2 * 1002] = 999 >> 8;
+    appendLE(b, 0xFFFFFFFF, 4);  // no comment lines
+    b.push_back(100);
+    b.insert(b.end(), {20, 1, 0, 0, 0, 0});
+}
+
+// A whole version-400 system file up to SpecificaNomi.
+Bytes sistemaAMano(std::int32_t versione, const std::string& cartella) {
+    Bytes b;
+    appendLE(b, static_cast<std::uint32_t>(versione), 4);
+    appendLE(b, 12, 4);  // Concorso
+    for (int i = 0; i < 64; ++i) shortString(b, i == 0 ? "Milan" : "", 20);
+    appendLE(b, 0x000003FF, 4);  // forecast 1..10
+    appendLE(b, 0x00000001, 4);  // fixed 1
+    b.resize(b.size() + 192, 0);  // "Picch." values, all 0
+    condizioniPredefinite(b);
+    for (int i = 0; i < 27; ++i) misura(b, 99);
+    b.push_back(0);  // source: a column file
+    shortString(b, cartella + "/COLONNE/x.Col", 255);
+    b.insert(b.end(), {0, 1, 1, 0, 1, 7, 3, 2});  // [2] [3] [5] [4] [6] [7] [8] [9]
+    shortString(b, cartella + "/COLONNE/y.Col", 255);
+    if (versione >= 400) b.insert(b.end(), {1, 0});  // [0] [1]
+    appendLE(b, 3, 4);
+    ludo::test::appendText(b, "Ciao");
+    b.resize(b.size() - 1);  // "Cia"
+    appendLE(b, 0xFFFFFFFF, 4);
+    appendLE(b, 0xFFFFFFFF, 4);  // no participants
+    appendLE(b, 4, 4);
+    if (versione >= 400) b.push_back(0);  // SpecificaNomi
+    return b;
+}
+
+class Sistema : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (auto s : io::kSottocartelle) std::filesystem::create_directories(dir_ / std::string(s));
+    }
+    std::filesystem::path scrivi(const Bytes& b) {
+        const auto file = dir_ / "SISTEMI" / "mano.LDS";
+        ludo::test::writeFile(file, b);
+        return file;
+    }
+    ludo::test::TempDir dir_;
+};
+
+}  // namespace
+
+TEST_F(Sistema, HandBuiltFileWithAnIntegralColumnLoadsAs45Columns) {
+    Bytes b = sistemaAMano(400, dir_.path().string());
+    b.push_back(1);  // the columns follow
+    appendLE(b, 0x3FF, 4);  // 1..10: 45 columns of 8
+    T_Sistema s(dir_.path());
+    s.Carica(scrivi(b));
+    EXPECT_EQ(s.Dati->Coupon.Concorso, 12);
+    EXPECT_EQ(s.Dati->Coupon.Squadre[0].Casa, "Milan");
+    EXPECT_EQ(s.Dati->Pronostico, 0x3FFu);
+    EXPECT_EQ(s.Dati->Fisse, 1u);
+    EXPECT_FALSE(s.Dati->Sorgente.SorgentePronostico);
+    EXPECT_EQ(s.Dati->Destinazione.Garanzia, 7);
+    EXPECT_EQ(s.Dati->Destinazione.DistMin, 3);
+    EXPECT_EQ(s.Dati->Destinazione.VinciteMultiple, 2);
+    EXPECT_FALSE(s.Dati->Destinazione.DestinazioneMemoria);
+    EXPECT_TRUE(s.Dati->Destinazione.RicalcoloAutomatico);
+    EXPECT_FALSE(s.Dati->Destinazione.CalcoloReale);
+    EXPECT_EQ(s.Commento, (std::vector<std::string>{"Cia"}));
+    EXPECT_EQ(s.NumeroPartecipanti, 4);
+    EXPECT_FALSE(s.SpecificaNomi);
+    ASSERT_EQ(s.Dati->Colonne.Conteggio(), 45u);
+    EXPECT_EQ(*s.Dati->Colonne.begin(), 0x3FCu) << "first: without 1 and 2";
+    EXPECT_TRUE(s.Dati->Sviluppato);
+    EXPECT_FALSE(s.Modificato);
+    EXPECT_FALSE(s.SenzaNome);
+
+    // What we write back is byte for byte the same file.
+    std::ostringstream out(std::ios::binary);
+    s.Dati->Colonne.Svuota();
+    s.Dati->Colonne.Aggiungi(0x3FC);
+    ASSERT_TRUE(s.Scrivi(out));
+    Bytes atteso = sistemaAMano(400, dir_.path().string());
+    atteso.push_back(1);
+    appendLE(atteso, 0x3FC, 4);
+    const auto scritto = out.str();
+    EXPECT_EQ(Bytes(scritto.begin(), scritto.end()), atteso);
+}
+
+TEST_F(Sistema, OlderFilesKeepTheNewerDefaultsAndHaveNoColumns) {
+    Bytes b = sistemaAMano(300, dir_.path().string());
+    appendLE(b, 0x3FF, 4);  // not columns for an older file: ignored
+    T_Sistema s(dir_.path());
+    s.Dati->Colonne.Aggiungi(0xFF);
+    s.SpecificaNomi = false;
+    s.Carica(scrivi(b));
+    EXPECT_EQ(s.VersioneLetta, 300);
+    EXPECT_FALSE(s.Dati->Destinazione.RicalcoloAutomatico);
+    EXPECT_TRUE(s.Dati->Destinazione.CalcoloReale);
+    EXPECT_TRUE(s.SpecificaNomi);
+    EXPECT_EQ(s.Dati->Colonne.Conteggio(), 0u);
+    EXPECT_TRUE(s.Dati->Sviluppato);
+}
+
+TEST_F(Sistema, AFileEndingAfterSpecificaNomiCountsAsDevelopedWithoutColumns) {
+    T_Sistema s(dir_.path());
+    s.Dati->Colonne.Aggiungi(0xFF);
+    s.Carica(scrivi(sistemaAMano(400, dir_.path().string())));
+    EXPECT_EQ(s.Dati->Colonne.Conteggio(), 0u);
+    EXPECT_TRUE(s.Dati->Sviluppato);
+
+    // Cut inside the coupon: what was read stays, the rest keeps its values.
+    Bytes corto = sistemaAMano(400, dir_.path().string());
+    corto.resize(8 + 42 * 3);
+    T_Sistema t(dir_.path());
+    t.Dati->Pronostico = 0x77;
+    t.Carica(scrivi(corto));
+    EXPECT_EQ(t.Dati->Coupon.Concorso, 12);
+    EXPECT_EQ(t.Dati->Coupon.Squadre[0].Casa, "Milan");
+    EXPECT_EQ(t.Dati->Pronostico, 0x77u);
+}
+
+TEST_F(Sistema, SaveAndLoadGiveBackEverything) {
+    T_Sistema s(dir_.path());
+    auto& d = *s.Dati;
+    d.Coupon.Concorso = 33;
+    d.Coupon.Squadre[31] = {"Città", "Perché"};
+    d.Pronostico = col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    d.Fisse = col({3});
+    d.Picchetti[5] = 42.5;
+    auto& pd = static_cast<TPariDispari&>(d.Condizioni.Condizione(CodPariDispari));
+    pd.Tabelle[1].Seconda.Voci[2] = {InRecupero, 3};
+    pd.Tabelle[1].Seconda.Link = 'K';
+    static_cast<TSomma&>(static_cast<TGruppo&>(d.Condizioni.Condizione(CodGruppoSomme)).NuovoMembro()).Partite = 0xF0;
+    auto& radice = static_cast<TQuadro&>(d.Condizioni.Condizione(CodQuadro));
+    auto* livello2 = static_cast<TQuadro*>(radice.Inserisci(CodQuadro));
+    auto* livello3 = static_cast<TQuadro*>(livello2->Inserisci(CodQuadro));
+    static_cast<TColonnaFiltro*>(livello3->Inserisci(CodColonnaFiltro))->Numeri = col({1, 5, 9});
+    d.Link.Link[2].ErroriAmmessiNellaLink.Prima.Voci[1].Stato = Accettato;
+    d.Sorgente.FileSorgente = (dir_ / "COLONNE" / "sorgente.Col").string();
+    d.Destinazione.Garanzia = 7;
+    s.Commento = {"prima riga", "", "terza è qui"};
+    s.NomiPartecipanti = {"Anna", "Bruno"};
+    s.NumeroPartecipanti = 2;
+    s.SpecificaNomi = false;
+    for (Colonna c : {0xFFu, 0xFF00u, 0x3FCu}) d.Colonne.Aggiungi(c);
+    s.Modificato = true;
+
+    const auto file = dir_ / "SISTEMI" / "tutto.LDS";
+    s.Salva(file);
+    EXPECT_FALSE(s.Modificato);
+    EXPECT_FALSE(s.SenzaNome);
+
+    T_Sistema letto(dir_.path());
+    letto.Carica(file);
+    std::ostringstream a(std::ios::binary);
+    std::ostringstream b(std::ios::binary);
+    ASSERT_TRUE(s.Scrivi(a));
+    ASSERT_TRUE(letto.Scrivi(b));
+    EXPECT_EQ(a.str(), b.str());
+    EXPECT_EQ(letto.Dati->Coupon.Squadre[31].Casa, "Città");
+    EXPECT_EQ(letto.Dati->Picchetti[5], 42.5);
+    EXPECT_EQ(letto.Commento, s.Commento);
+    EXPECT_EQ(std::vector<Colonna>(letto.Dati->Colonne.begin(), letto.Dati->Colonne.end()),
+              (std::vector<Colonna>{0xFF, 0xFF00, 0x3FC}));
+    auto& radiceLetta = static_cast<TQuadro&>(letto.Dati->Condizioni.Condizione(CodQuadro));
+    const auto& filtro = *radiceLetta.Elenco[0]->Membri()->at(0)->Membri()->at(0);
+    EXPECT_EQ(static_cast<const TColonnaFiltro&>(filtro).Numeri, col({1, 5, 9}));
+    EXPECT_EQ(letto.Dati->Link.Link[2].ErroriAmmessiNellaLink.Prima.Voci[1].Stato, Accettato);
+}
+
+TEST_F(Sistema, WithoutSavedColumnsTheListComesBackEmptyButDeveloped) {
+    T_Sistema s(dir_.path());
+    s.Dati->Config.SalvaColonne = false;
+    s.Dati->Colonne.Aggiungi(0xFF);
+    const auto file = dir_ / "SISTEMI" / "senza.LDS";
+    s.Salva(file);
+    T_Sistema letto(dir_.path());
+    letto.Carica(file);
+    EXPECT_EQ(letto.Dati->Colonne.Conteggio(), 0u);
+    EXPECT_TRUE(letto.Dati->Sviluppato);
+}
+
+TEST_F(Sistema, NamesNewAndFailures) {
+    T_Sistema s(dir_.path());
+    EXPECT_TRUE(s.DeveChiedereNome());
+    EXPECT_EQ(s.NomeFile.filename(), "SENZANOME.LDS");
+    s.Salva(dir_ / "SISTEMI" / "primo.LDS");
+    EXPECT_FALSE(s.DeveChiedereNome());
+
+    s.Dati->Pronostico = 0xFFF;
+    s.Commento = {"x"};
+    s.Dati->Destinazione.Garanzia = 7;
+    s.Dati->Sorgente.SorgentePronostico = false;
+    static_cast<TQuadro&>(s.Dati->Condizioni.Condizione(CodQuadro)).Inserisci(CodResti);
+    s.Nuovo();
+    EXPECT_TRUE(s.DeveChiedereNome());
+    EXPECT_EQ(s.Dati->Pronostico, 0u);
+    EXPECT_TRUE(s.Commento.empty());
+    EXPECT_EQ(s.Dati->Destinazione.Garanzia, 6);
+    EXPECT_FALSE(s.Dati->Sorgente.SorgentePronostico) << "the source stays";
+    EXPECT_TRUE(static_cast<TQuadro&>(s.Dati->Condizioni.Condizione(CodQuadro)).Elenco.empty());
+
+    s.Modificato = true;
+    const auto prima = s.NomeFile;
+    try {
+        s.Carica(dir_ / "SISTEMI" / "manca.LDS");
+        FAIL();
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), MsgCaricareSistema);
+    }
+    EXPECT_EQ(s.NomeFile, prima);
+    EXPECT_TRUE(s.Modificato);
+    EXPECT_THROW(s.Salva(dir_ / "manca" / "x.LDS"), Errore);
+    EXPECT_TRUE(s.Modificato);
+
+    EXPECT_THROW(T_Sistema::Cancella(dir_ / "SISTEMI" / "manca.LDS"), Errore);
+    T_Sistema::Cancella(dir_ / "SISTEMI" / "primo.LDS");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "SISTEMI" / "primo.LDS"));
+}
