@@ -8,16 +8,20 @@
 #include <vector>
 
 #include "archive/ArchivioConcorsi.h"
+#include "conditions/TInsiemeLink.h"
+#include "conditions/TQuadro.h"
 #include "engine/FileColonne.h"
 #include "engine/TCombinazione.h"
 #include "io/BinaryReader.h"
 #include "io/Cp1252.h"
+#include "io/Errore.h"
 #include "io/Real48.h"
 #include "io/ShortString.h"
 #include "io/TextList.h"
 #include "system/Configurazione.h"
 #include "system/ListeSquadre.h"
 #include "system/Schedina.h"
+#include "system/T_Sistema.h"
 
 namespace {
 
@@ -99,9 +103,48 @@ void analisiArchivio(std::istream& in) {
     a.LeggiAnalisi(in);
 }
 
+void insiemeLink(std::istream& in) {
+    BinaryReader r(in);
+    ludo::TInsiemeLink insieme;
+    if (insieme.Carica(r) && insieme.AggiornaStatoLink()) static_cast<void>(insieme.Verdetto());
+}
+
+// A system file, then every column of it tested against its conditions.
+void sistema(std::istream& in) {
+    static ludo::T_Sistema s("/nonexistent-ludomatic-fuzz");
+    s.Nuovo();
+    try {
+        s.Leggi(in);
+    } catch (const ludo::Errore&) {
+        return;
+    }
+    s.PreparaCondizioni();
+    std::size_t provate = 0;
+    for (ludo::Colonna c : s.Dati->Colonne) {
+        if (++provate > 64) break;
+        s.Dati->Condizioni.Verifica(c);
+    }
+}
+
+// A condition record (.CND holds several, .QDR one board), tested on a column.
+void condizioni(std::istream& in) {
+    static ludo::TCondizioniSistema insieme;
+    ludo::io::BinaryReader r(in);
+    while (!r.atEnd()) {
+        bool fine = false;
+        auto c = ludo::LeggiCondizione(r, &insieme, fine);
+        if (c == nullptr) return;
+        c->AggiornaStato();
+        c->ImpostaPercorso("");
+        c->Verifica(0x0F0F);
+        static_cast<void>(c->Copia());
+    }
+}
+
 constexpr Lettore kLettori[] = {primitive,       testo,          listaTesti,   configurazione,
                                 schedina,        listaSquadre,   colonneSemplici, colonneEspanse,
-                                combinazioni,    archivio,       analisiArchivio};
+                                combinazioni,    archivio,       analisiArchivio, insiemeLink,
+                                sistema,         condizioni};
 
 }  // namespace
 

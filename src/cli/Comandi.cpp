@@ -28,6 +28,13 @@ std::span<const Comando> comandi() {
     // Filled as the batch commands are built.
     static const std::vector<Comando> tabella = {
         {"schedina", "schedina FILE.Gsc", "il concorso e le squadre di una schedina", comandoSchedina},
+        {"sistema", "sistema FILE.LDS [--colonne]", "ogni campo di un sistema; con --colonne anche le colonne",
+         comandoSistema},
+        {"condizioni", "condizioni FILE.CND", "le condizioni di un file di condizioni", comandoCondizioni},
+        {"quadro", "quadro FILE.QDR", "il quadro di condizioni di un file", comandoQuadro},
+        {"verifica", "verifica FILE.LDS --colonna \"n1 … n8\"",
+         "le condizioni del sistema che la colonna non rispetta (\"Pronostico\" se esce dal pronostico)",
+         comandoVerifica},
         {"archivio", "archivio [aggiungi --anno A --numero N --tipo T --vincente \"n1 … n8\" | elimina --anno A --numero N]",
          "i concorsi dell'archivio (A = primo anno della stagione); aggiunge o elimina un concorso e salva", comandoArchivio},
         {"configurazione", "configurazione", "le impostazioni di Ludomatic.cfg nella cartella del programma",

@@ -32,6 +32,12 @@ std::span<const Comando> comandi();
 int comandoSchedina(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoConfigurazione(Contesto& contesto, std::span<const std::string> argomenti);
 
+// Systems, condition files, boards, and the check of a column.
+int comandoSistema(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoCondizioni(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoQuadro(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoVerifica(Contesto& contesto, std::span<const std::string> argomenti);
+
 // The contest archive: list, add, delete.
 int comandoArchivio(Contesto& contesto, std::span<const std::string> argomenti);
 

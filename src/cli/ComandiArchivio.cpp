@@ -2,8 +2,8 @@
 #include <charconv>
 #include <optional>
 #include <ostream>
-#include <sstream>
 
+#include "Argomenti.h"
 #include "Comandi.h"
 #include "Json.h"
 #include "archive/ArchivioConcorsi.h"
@@ -32,13 +32,6 @@ void salvaArchivio(const Contesto& contesto, const ArchivioConcorsi& archivio) {
     if (!archivio.Salva(cartellaArchivi(contesto))) throw Errore(MsgImpossibileSalvareModifiche);
 }
 
-std::optional<std::string> opzione(std::span<const std::string> argomenti, std::string_view nome) {
-    for (std::size_t i = 0; i + 1 < argomenti.size(); ++i) {
-        if (argomenti[i] == nome) return argomenti[i + 1];
-    }
-    return std::nullopt;
-}
-
 int intero(std::span<const std::string> argomenti, std::string_view nome, int minimo, int massimo) {
     const auto testo = opzione(argomenti, nome);
     int valore = 0;
@@ -61,18 +54,7 @@ std::uint8_t tipo(std::span<const std::string> argomenti) {
 Colonna vincente(std::span<const std::string> argomenti) {
     const auto testo = opzione(argomenti, "--vincente");
     if (!testo) throw Errore(MsgQuantitaNumeri);
-    std::istringstream pezzi(*testo);
-    std::string pezzo;
-    Colonna maschera = 0;
-    while (pezzi >> pezzo) {
-        int n = 0;
-        const auto [fine, errore] = std::from_chars(pezzo.data(), pezzo.data() + pezzo.size(), n);
-        if (errore != std::errc{} || fine != pezzo.data() + pezzo.size() || n < 1 || n > 32) {
-            throw Errore(kVincenteNonValido);
-        }
-        maschera |= Colonna{1} << (n - 1);
-    }
-    return maschera;
+    return leggiNumeri(*testo, kVincenteNonValido);
 }
 
 void scriviConcorso(Json& j, const T_Concorso& c) {

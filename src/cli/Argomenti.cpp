@@ -1,0 +1,30 @@
+#include "Argomenti.h"
+
+#include <charconv>
+#include <sstream>
+
+#include "io/Errore.h"
+
+namespace ludo::cli {
+
+std::optional<std::string> opzione(std::span<const std::string> argomenti, std::string_view nome) {
+    for (std::size_t i = 0; i + 1 < argomenti.size(); ++i) {
+        if (argomenti[i] == nome) return argomenti[i + 1];
+    }
+    return std::nullopt;
+}
+
+Colonna leggiNumeri(const std::string& testo, const char* messaggio) {
+    std::istringstream pezzi(testo);
+    std::string pezzo;
+    Colonna maschera = 0;
+    while (pezzi >> pezzo) {
+        int n = 0;
+        const auto [fine, errore] = std::from_chars(pezzo.data(), pezzo.data() + pezzo.size(), n);
+        if (errore != std::errc{} || fine != pezzo.data() + pezzo.size() || n < 1 || n > 32) throw Errore(messaggio);
+        maschera |= Colonna{1} << (n - 1);
+    }
+    return maschera;
+}
+
+}  // namespace ludo::cli

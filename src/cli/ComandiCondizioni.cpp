@@ -1,0 +1,88 @@
+// ludomatic-cli sistema, condizioni, quadro, verifica: systems, condition
+// files and boards as JSON, and the check of one column against a system.
+#include <ostream>
+
+#include "Argomenti.h"
+#include "Comandi.h"
+#include "JsonCondizioni.h"
+#include "checking/ControlloCondizioni.h"
+#include "conditions/TQuadro.h"
+#include "io/Errore.h"
+
+namespace ludo::cli {
+namespace {
+
+constexpr const char* kManca = "Manca il nome del file.";
+
+const std::string& primoArgomento(std::span<const std::string> argomenti) {
+    if (argomenti.empty() || argomenti[0].starts_with("--")) throw Errore(kManca);
+    return argomenti[0];
+}
+
+// A system read from its file, its conditions prepared (so that
+// "effettivo" says what a development would use).
+std::unique_ptr<T_Sistema> caricaSistema(const Contesto& contesto, const std::string& file) {
+    auto sistema = std::make_unique<T_Sistema>(contesto.cartella);
+    sistema->Carica(file);
+    sistema->PreparaCondizioni();
+    return sistema;
+}
+
+bool haOpzione(std::span<const std::string> argomenti, std::string_view nome) {
+    for (const auto& a : argomenti) {
+        if (a == nome) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int comandoSistema(Contesto& contesto, std::span<const std::string> argomenti) {
+    const auto sistema = caricaSistema(contesto, primoArgomento(argomenti));
+    Json j;
+    scriviSistema(j, *sistema, haOpzione(argomenti, "--colonne"));
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+int comandoCondizioni(Contesto& contesto, std::span<const std::string> argomenti) {
+    TCondizioniSistema sistema;
+    TQuadro contenitore(&sistema);
+    contenitore.CaricaCondizioni(primoArgomento(argomenti), 0);
+    Json j;
+    j.beginArray();
+    for (const auto& c : contenitore.Elenco) scriviCondizione(j, *c);
+    j.endArray();
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+int comandoQuadro(Contesto& contesto, std::span<const std::string> argomenti) {
+    TCondizioniSistema sistema;
+    TQuadro quadro(&sistema);
+    quadro.CaricaQuadro(primoArgomento(argomenti));
+    quadro.AggiornaStato();
+    Json j;
+    scriviCondizione(j, quadro);
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+int comandoVerifica(Contesto& contesto, std::span<const std::string> argomenti) {
+    const auto sistema = caricaSistema(contesto, primoArgomento(argomenti));
+    const auto testo = opzione(argomenti, "--colonna");
+    if (!testo) throw Errore(MsgNumeriNonValidi);
+    const Colonna colonna = leggiNumeri(*testo, MsgNumeriNonValidi);
+    if (NumeroNumeri(colonna) != 8) throw Errore("La colonna deve contenere 8 numeri.");
+    const auto errori = ControllaCondizioni(*sistema, colonna);
+    Json j;
+    j.beginObject().key("passa").value(errori.empty()).key("errori").beginArray();
+    for (const auto& e : errori) {
+        j.beginObject().key("nome").value(NomeErrore(e)).key("posizione").value(e.Posizione).endObject();
+    }
+    j.endArray().endObject();
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+}  // namespace ludo::cli
