@@ -38,6 +38,10 @@ int comandoCondizioni(Contesto& contesto, std::span<const std::string> argomenti
 int comandoQuadro(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoVerifica(Contesto& contesto, std::span<const std::string> argomenti);
 
+// The development of a system and the reduction of a column file.
+int comandoSviluppa(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoRiduci(Contesto& contesto, std::span<const std::string> argomenti);
+
 // The contest archive: list, add, delete.
 int comandoArchivio(Contesto& contesto, std::span<const std::string> argomenti);
 

@@ -1,0 +1,107 @@
+// ludomatic-cli sviluppa and riduci: the development of a system and the
+// reduction of a column file, in batch.
+#include <cstdlib>
+#include <ostream>
+
+#include "Argomenti.h"
+#include "Comandi.h"
+#include "Json.h"
+#include "engine/FileColonne.h"
+#include "engine/Riduzione.h"
+#include "engine/Sviluppo.h"
+#include "io/Errore.h"
+#include "io/ProgramFolder.h"
+#include "system/T_Sistema.h"
+
+namespace ludo::cli {
+namespace {
+
+// Answers the one question of a development as told; errors become the
+// command's error.
+class FinestraCli : public InterfacciaSviluppo {
+public:
+    explicit FinestraCli(bool si) : si_(si) {}
+    bool Conferma(std::string_view) override { return si_; }
+    void Errore(std::string_view messaggio) override { errore_ = std::string(messaggio); }
+    void Controlla() const {
+        if (!errore_.empty()) throw ludo::Errore(errore_);
+    }
+
+private:
+    bool si_;
+    std::string errore_;
+};
+
+bool haOpzione(std::span<const std::string> argomenti, std::string_view nome) {
+    for (const auto& a : argomenti) {
+        if (a == nome) return true;
+    }
+    return false;
+}
+
+int intero(std::span<const std::string> argomenti, std::string_view nome, int predefinito, int minimo, int massimo) {
+    const auto testo = opzione(argomenti, nome);
+    if (!testo) return predefinito;
+    char* fine = nullptr;
+    const long valore = std::strtol(testo->c_str(), &fine, 10);
+    if (fine == testo->c_str() || *fine != '\0' || valore < minimo || valore > massimo) {
+        throw Errore("Valore non valido per " + std::string(nome) + ".");
+    }
+    return static_cast<int>(valore);
+}
+
+void stampaEsito(Contesto& contesto, const EsitoSviluppo& e) {
+    Json j;
+    j.beginObject().key("totale").value(e.Totale).key("esaminate").value(e.Esaminate);
+    j.key("accettate").value(e.Accettate).key("finali").value(e.Finali);
+    j.key("colonne_sviluppate").value(e.ColonneSviluppate).key("secondi").value(e.Secondi).endObject();
+    contesto.out << j.str() << "\n";
+}
+
+void scriviUscita(const ListaColonne& colonne, const std::string& file) {
+    ScriviFile(colonne, file);  // raises the writing message on failure
+}
+
+}  // namespace
+
+int comandoSviluppa(Contesto& contesto, std::span<const std::string> argomenti) {
+    if (argomenti.empty() || argomenti[0].starts_with("--")) throw Errore("Manca il nome del file del sistema.");
+    T_Sistema sistema(contesto.cartella);
+    sistema.Carica(argomenti[0]);
+    IntervalloRicerca& intervallo = sistema.Dati->Config.Ricerca.Intervallo;
+    sistema.Dati->Archivio.Carica(io::resolvePath(contesto.cartella, std::string(io::kArchivi)), intervallo);
+    const auto uscita = opzione(argomenti, "--out");
+    if (uscita) sistema.Dati->Destinazione.DestinazioneMemoria = true;
+    FinestraCli finestra(haOpzione(argomenti, "--si"));
+    const EsitoSviluppo esito =
+        haOpzione(argomenti, "--stimato") ? CalcoloStimato(sistema, finestra) : Sviluppa(sistema, finestra);
+    finestra.Controlla();
+    if (uscita) scriviUscita(sistema.Dati->Colonne, *uscita);
+    stampaEsito(contesto, esito);
+    return 0;
+}
+
+int comandoRiduci(Contesto& contesto, std::span<const std::string> argomenti) {
+    if (argomenti.empty() || argomenti[0].starts_with("--")) throw Errore("Manca il nome del file colonnare.");
+    const auto uscita = opzione(argomenti, "--out");
+    if (!uscita) throw Errore("Manca l'opzione --out.");
+    T_Sistema sistema(contesto.cartella);
+    auto& dest = sistema.Dati->Destinazione;
+    sistema.Dati->Sorgente = {false, std::filesystem::absolute(argomenti[0]).string()};
+    dest.UsaCondizionamenti = false;
+    dest.DestinazioneMemoria = true;
+    dest.SviluppoRidotto = true;
+    dest.Garanzia = static_cast<std::uint8_t>(intero(argomenti, "--garanzia", 6, 6, 7));
+    dest.RiduzioneOttimizzata = haOpzione(argomenti, "--ottimizzata");
+    dest.DistanzaMinima = opzione(argomenti, "--distanza").has_value();
+    dest.DistMin = static_cast<std::uint8_t>(intero(argomenti, "--distanza", 5, 2, 10));
+    dest.VinciteMultiple = static_cast<std::uint8_t>(intero(argomenti, "--vincite", 1, 1, 10));
+    FinestraCli finestra(true);
+    const EsitoSviluppo esito = Sviluppa(sistema, finestra);
+    finestra.Controlla();
+    scriviUscita(sistema.Dati->Colonne, *uscita);
+    stampaEsito(contesto, esito);
+    return 0;
+}
+
+}  // namespace ludo::cli

@@ -1,0 +1,364 @@
+#include "engine/Riduzione.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+
+namespace ludo {
+namespace {
+
+// C(n, k) for n ≤ 32, k ≤ 8.
+struct Binomiali {
+    std::array<std::array<std::int64_t, 9>, 33> c{};
+    Binomiali() {
+        for (int n = 0; n <= 32; ++n) {
+            c[static_cast<std::size_t>(n)][0] = 1;
+            for (int k = 1; k <= 8 && k <= n; ++k) {
+                c[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)] =
+                    c[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(k - 1)] +
+                    (k <= n - 1 ? c[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(k)] : 0);
+            }
+        }
+    }
+    [[nodiscard]] std::int64_t operator()(int n, int k) const {
+        return (n < 0 || k < 0 || k > 8 || k > n) ? 0 : c[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
+    }
+};
+const Binomiali kC;
+
+// The rank of a set of numbers (bit indices ascending) among the sets of its size.
+std::int64_t rango(Colonna maschera) {
+    std::int64_t r = 0;
+    int i = 1;
+    for (Colonna resto = maschera; resto != 0; resto &= resto - 1, ++i) r += kC(std::countr_zero(resto), i);
+    return r;
+}
+
+// Calls f with every k-subset of the numbers of colonna (any size).
+template <typename F>
+void sottoinsiemi(Colonna colonna, int k, F&& f) {
+    std::array<Colonna, 32> bit{};
+    int n = 0;
+    for (Colonna resto = colonna; resto != 0; resto &= resto - 1) bit[static_cast<std::size_t>(n++)] = resto & (~resto + 1);
+    if (k > n || k < 0) return;
+    std::array<int, 9> idx{};
+    for (int i = 0; i < k; ++i) idx[static_cast<std::size_t>(i)] = i;
+    for (;;) {
+        Colonna s = 0;
+        for (int i = 0; i < k; ++i) s |= bit[static_cast<std::size_t>(idx[static_cast<std::size_t>(i)])];
+        f(s);
+        int i = k - 1;
+        while (i >= 0 && idx[static_cast<std::size_t>(i)] == n - k + i) --i;
+        if (i < 0) return;
+        ++idx[static_cast<std::size_t>(i)];
+        for (int j = i + 1; j < k; ++j) idx[static_cast<std::size_t>(j)] = idx[static_cast<std::size_t>(j - 1)] + 1;
+    }
+}
+
+}  // namespace
+
+IndiceSottoinsiemi::IndiceSottoinsiemi(int k) : k_(std::clamp(k, 0, 8)) {
+    Valori.assign(static_cast<std::size_t>(kC(32, k_)), 0);
+}
+
+template <typename F>
+void IndiceSottoinsiemi::PerOgni(Colonna colonna, F&& f) const {
+    sottoinsiemi(colonna, k_, [&](Colonna s) { f(static_cast<std::size_t>(rango(s))); });
+}
+
+Riduttore::Riduttore(ListaColonne& colonne, ImpostazioniRiduzione impostazioni, ContatoriSviluppo& contatori)
+    : colonne_(colonne), imp_(impostazioni), contatori_(contatori),
+      ultimaCon5_(imp_.Riduci && !imp_.DistanzaMinima ? 5 : 0),
+      coperturaG_(imp_.Riduci && !imp_.DistanzaMinima ? imp_.Garanzia : 0),
+      oltreG_(imp_.Riduci && !imp_.DistanzaMinima ? imp_.Garanzia + 1 : 0),
+      distanza_(imp_.Riduci && imp_.DistanzaMinima ? std::max(0, 9 - imp_.DistMin) : 0) {}
+
+void Riduttore::inserisci(Colonna c) {
+    colonne_.Inserisci(c);
+    tenute_.push_back(c);
+    const auto numero = static_cast<std::int32_t>(tenute_.size());
+    if (imp_.DistanzaMinima) {
+        distanza_.PerOgni(c, [&](std::size_t r) { ++distanza_.Valori[r]; });
+        return;
+    }
+    ultimaCon5_.PerOgni(c, [&](std::size_t r) { ultimaCon5_.Valori[r] = numero; });
+    coperturaG_.PerOgni(c, [&](std::size_t r) { ++coperturaG_.Valori[r]; });
+    oltreG_.PerOgni(c, [&](std::size_t r) { ++oltreG_.Valori[r]; });
+}
+
+bool Riduttore::copertaAllaGaranzia(Colonna c) const {
+    bool coperta = false;
+    coperturaG_.PerOgni(c, [&](std::size_t r) { coperta = coperta || coperturaG_.Valori[r] > 0; });
+    return coperta;
+}
+
+void Riduttore::PassoRiduzione(Colonna c, int passo) {
+    if (!imp_.Riduci || imp_.Ottimizzata) {
+        colonne_.Aggiungi(c);
+        return;
+    }
+    ++contatori_.Accettate;
+    if (imp_.DistanzaMinima) {
+        // Kept only when no kept column shares 9 - d or more numbers with it.
+        bool vicina = distanza_.K() == 0 ? !tenute_.empty() : false;
+        if (distanza_.K() > 0) distanza_.PerOgni(c, [&](std::size_t r) { vicina = vicina || distanza_.Valori[r] > 0; });
+        if (!vicina) inserisci(c);
+        return;
+    }
+    passoGaranzia(c, passo);
+}
+
+void Riduttore::passoGaranzia(Colonna c, int passo) {
+    if (passo == 1) {
+        // Scanning the kept columns from the newest, the first one sharing 5
+        // or more numbers stops the scan, and all before it share at most 4:
+        // so the largest share seen is that column's.
+        std::int32_t ultima = 0;
+        ultimaCon5_.PerOgni(c, [&](std::size_t r) { ultima = std::max(ultima, ultimaCon5_.Valori[r]); });
+        if (ultima == 0) {
+            inserisci(c);
+            return;
+        }
+        if (NumeriComuni(c, tenute_[static_cast<std::size_t>(ultima - 1)]) < imp_.Garanzia) {
+            sospese_.push_back(c);
+            --contatori_.Esaminate;
+            --contatori_.Accettate;
+        }
+        return;
+    }
+    // Later passes: covered once per kept column sharing exactly g numbers,
+    // or at once by one sharing more.
+    bool completa = false;
+    oltreG_.PerOgni(c, [&](std::size_t r) { completa = completa || oltreG_.Valori[r] > 0; });
+    if (completa) return;
+    std::int64_t coperture = 0;
+    coperturaG_.PerOgni(c, [&](std::size_t r) { coperture += coperturaG_.Valori[r]; });
+    if (coperture < passo) inserisci(c);
+}
+
+bool Riduttore::SmaltisciSospese(const Avanzamento& annulla, const std::function<void()>& progresso) {
+    std::size_t fatte = 0;
+    bool completato = true;
+    for (Colonna c : sospese_) {
+        ++contatori_.Esaminate;
+        ++contatori_.Accettate;
+        if (!copertaAllaGaranzia(c)) inserisci(c);
+        if (++fatte % 500 == 0) {
+            if (progresso) progresso();
+            if (annulla.annullato()) {
+                completato = false;
+                break;
+            }
+        }
+    }
+    sospese_.clear();
+    if (progresso) progresso();
+    return completato;
+}
+
+// ---------------------------------------------------------------------------
+// The optimised reduction.
+
+namespace {
+
+class Copertura {
+public:
+    Copertura(const ListaColonne& lista, int distanza) : distanza_(distanza) {
+        colonne_.assign(lista.begin(), lista.end());
+        indice_.assign(static_cast<std::size_t>(kC(32, 8)), -1);
+        for (std::size_t i = 0; i < colonne_.size(); ++i) {
+            universo_ |= colonne_[i];
+            if (NumeroNumeri(colonne_[i]) == 8) indice_[static_cast<std::size_t>(rango(colonne_[i]))] = static_cast<std::int32_t>(i);
+        }
+        coperta_.assign(colonne_.size(), false);
+    }
+
+    [[nodiscard]] std::size_t N() const { return colonne_.size(); }
+    [[nodiscard]] Colonna Col(std::size_t i) const { return colonne_[i]; }
+    [[nodiscard]] bool Coperta(std::size_t i) const { return coperta_[i]; }
+
+    // Uncovered columns within the distance of a, up to limite.
+    int Conta(Colonna a, int limite) const {
+        int n = 0;
+        PerOgniVicina(a, [&](std::size_t i) {
+            if (!coperta_[i]) ++n;
+            return n < limite;
+        });
+        return n;
+    }
+
+    // Marks the uncovered columns within the distance of a; returns them.
+    std::vector<std::size_t> Copri(Colonna a) {
+        std::vector<std::size_t> nuove;
+        PerOgniVicina(a, [&](std::size_t i) {
+            if (!coperta_[i]) {
+                coperta_[i] = true;
+                nuove.push_back(i);
+            }
+            return true;
+        });
+        return nuove;
+    }
+
+private:
+    // Visits the list's columns sharing at least 8 - distanza numbers with
+    // a, until f returns false.
+    template <typename F>
+    void PerOgniVicina(Colonna a, F&& f) const {
+        const Colonna fuori = universo_ & ~a;
+        bool avanti = true;
+        auto visita = [&](Colonna b) {
+            if (!avanti) return;
+            const auto i = indice_[static_cast<std::size_t>(rango(b))];
+            if (i >= 0) avanti = f(static_cast<std::size_t>(i));
+        };
+        visita(a);
+        for (int j = 1; j <= distanza_ && avanti; ++j) {
+            sottoinsiemi(a, j, [&](Colonna via) {
+                sottoinsiemi(fuori, j, [&](Colonna dentro) { visita((a & ~via) | dentro); });
+            });
+        }
+    }
+
+    int distanza_;
+    Colonna universo_ = 0;
+    std::vector<Colonna> colonne_;
+    std::vector<std::int32_t> indice_;
+    std::vector<bool> coperta_;
+};
+
+class Ottimizzatore {
+public:
+    Ottimizzatore(const ListaColonne& lista, int distanza, const Avanzamento& annulla,
+                  const std::function<void(int, std::size_t, std::size_t, std::size_t)>& progresso)
+        : copertura_(lista, distanza), distanza_(distanza), annulla_(annulla), progresso_(progresso) {}
+
+    bool Esegui() {
+        if (copertura_.N() == 0) return true;
+        if (!fase1()) return false;
+        return fasi2e3();
+    }
+    const std::vector<Colonna>& Risultato() const { return risultato_; }
+
+private:
+    void tieni(std::size_t i, int fase) {
+        risultato_.push_back(copertura_.Col(i));
+        for (std::size_t c : copertura_.Copri(copertura_.Col(i))) {
+            ++coperte_;
+            if (fase == 1) candidate_.push_back(c);
+        }
+        if (progresso_) progresso_(fase, risultato_.size(), coperte_, copertura_.N());
+    }
+
+    bool fase1() {
+        const int d0 = distanza_ == 2 ? 4 : 3;
+        IndiceSottoinsiemi vicinanza(9 - d0);
+        auto lontana = [&](Colonna c) {
+            bool vicina = false;
+            vicinanza.PerOgni(c, [&](std::size_t r) { vicina = vicina || vicinanza.Valori[r] > 0; });
+            return !vicina;
+        };
+        auto tieniInFase1 = [&](std::size_t i) {
+            const std::size_t prima = coperte_;
+            vicinanza.PerOgni(copertura_.Col(i), [&](std::size_t r) { ++vicinanza.Valori[r]; });
+            tieni(i, 1);
+            obiettivo_ = static_cast<int>(coperte_ - prima);
+        };
+        for (std::size_t i = 0; i < copertura_.N() && coperte_ < copertura_.N(); ++i) {
+            if (annulla_.annullato()) return false;
+            if (copertura_.Coperta(i) || !lontana(copertura_.Col(i))) continue;
+            tieniInFase1(i);
+        }
+        for (std::size_t i = 0; i < copertura_.N(); ++i) {
+            if (!copertura_.Coperta(i)) candidate_.push_back(i);
+        }
+        return true;
+    }
+
+    bool fasi2e3() {
+        const double fattore = distanza_ == 2 ? 0.99 : 0.8;
+        const auto soglia = static_cast<std::size_t>(std::llround(static_cast<double>(copertura_.N()) * fattore));
+        // The last coverage count found for each column, as a candidate taken
+        // from the uncovered columns (phase 2) or from the candidates (phase 3).
+        std::vector<int> contiScoperte(copertura_.N(), 0);
+        std::vector<int> contiCandidate(copertura_.N(), 0);
+        std::vector<std::size_t> scoperte;
+        int fase = 2;
+        while (coperte_ < copertura_.N()) {
+            if (fase == 2 && coperte_ > soglia) {
+                fase = 3;
+                obiettivo_ = 10000;
+            }
+            if (fase == 2) {
+                scoperte.clear();
+                for (std::size_t i = 0; i < copertura_.N(); ++i) {
+                    if (!copertura_.Coperta(i)) scoperte.push_back(i);
+                }
+            }
+            int migliore = 0;
+            const bool fatto = fase == 2 ? passo(scoperte, contiScoperte, true, fase, migliore)
+                                         : passo(candidate_, contiCandidate, false, fase, migliore);
+            if (!fatto) return false;
+            if (fase == 2) obiettivo_ = migliore;
+        }
+        if (progresso_) progresso_(3, risultato_.size(), coperte_, copertura_.N());
+        return true;
+    }
+
+    // One step over the candidates (column indices, with their stored counts;
+    // soloScoperte: candidates covered meanwhile leave the list). Returns
+    // false when cancelled; migliore is the step's best count.
+    bool passo(const std::vector<std::size_t>& lista, std::vector<int>& conti, bool soloScoperte, int fase,
+               int& migliore) {
+        bool tenuto = false;
+        std::size_t nodoMigliore = lista.size();
+        migliore = 0;
+        for (std::size_t pos = 0; pos < lista.size(); ++pos) {
+            if (pos % 10 == 0 && annulla_.annullato()) return false;
+            const std::size_t i = lista[pos];
+            if (soloScoperte && copertura_.Coperta(i)) continue;
+            int& conteggio = conti[i];
+            if (conteggio != 0 && conteggio <= migliore) continue;
+            conteggio = copertura_.Conta(copertura_.Col(i), obiettivo_);
+            if (conteggio >= obiettivo_ && conteggio > 0) {
+                tieni(i, fase);
+                tenuto = true;
+                migliore = 0;
+                nodoMigliore = lista.size();
+                if (coperte_ >= copertura_.N()) return true;
+                pos = static_cast<std::size_t>(-1);  // restart from the head
+                continue;
+            }
+            if (conteggio > migliore) {
+                migliore = conteggio;
+                nodoMigliore = pos;
+            }
+        }
+        if (!tenuto && nodoMigliore < lista.size()) tieni(lista[nodoMigliore], fase);
+        return true;
+    }
+
+    Copertura copertura_;
+    int distanza_;
+    const Avanzamento& annulla_;
+    const std::function<void(int, std::size_t, std::size_t, std::size_t)>& progresso_;
+    std::vector<std::size_t> candidate_;
+    std::vector<Colonna> risultato_;
+    std::size_t coperte_ = 0;
+    int obiettivo_ = 0;
+};
+
+}  // namespace
+
+bool RiduzioneOttimizzata(ListaColonne& colonne, int distanza, const Avanzamento& annulla,
+                          const std::function<void(int, std::size_t, std::size_t, std::size_t)>& progresso) {
+    Ottimizzatore o(colonne, distanza, annulla, progresso);
+    const bool completata = o.Esegui();
+    colonne.Svuota();
+    if (!completata) return false;
+    for (Colonna c : o.Risultato()) colonne.Aggiungi(c);
+    return true;
+}
+
+}  // namespace ludo

@@ -1,0 +1,359 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <list>
+
+#include "TestSupport.h"
+#include "conditions/CondizioniNumeriche.h"
+#include "conditions/Misure.h"
+#include "conditions/TGruppo.h"
+#include "engine/FileColonne.h"
+#include "engine/GeneraColonne.h"
+#include "engine/Riduzione.h"
+#include "engine/Sviluppo.h"
+#include "io/ProgramFolder.h"
+#include "system/T_Sistema.h"
+
+using namespace ludo;
+
+namespace {
+
+Colonna primi(int n) { return n >= 32 ? 0xFFFFFFFFu : (Colonna{1} << n) - 1; }
+
+// Every 8-number subset of the first n numbers, lexicographic, written plainly.
+std::vector<Colonna> tutte(int n) {
+    std::vector<Colonna> v;
+    for (Colonna m = 0; m < (Colonna{1} << n); ++m) {
+        if (NumeroNumeri(m) == 8) v.push_back(m);
+    }
+    // Lexicographic order of positions is the order of the reversed bit patterns.
+    std::sort(v.begin(), v.end(), [](Colonna a, Colonna b) {
+        for (int i = 0; i < 32; ++i) {
+            const bool ia = (a >> i) & 1U;
+            const bool ib = (b >> i) & 1U;
+            if (ia != ib) return ia;
+        }
+        return false;
+    });
+    return v;
+}
+
+std::vector<Colonna> elenco(const ListaColonne& l) { return {l.begin(), l.end()}; }
+
+// The guarantee reduction as its description reads, on a linked list
+// scanned from the newest kept column.
+std::vector<Colonna> riduzioneDiRiferimento(const std::vector<Colonna>& colonne, int garanzia) {
+    std::list<Colonna> tenute;
+    std::vector<Colonna> sospese;
+    for (Colonna c : colonne) {
+        int massimo = 0;
+        bool coperta = false;
+        for (Colonna k : tenute) {
+            const int m = NumeriComuni(c, k);
+            massimo = std::max(massimo, m);
+            if (m >= 5) {
+                coperta = true;
+                break;
+            }
+        }
+        if (!coperta) {
+            tenute.push_front(c);
+        } else if (massimo < garanzia) {
+            sospese.push_back(c);
+        }
+    }
+    for (Colonna c : sospese) {
+        if (std::all_of(tenute.begin(), tenute.end(), [&](Colonna k) { return NumeriComuni(c, k) < garanzia; })) {
+            tenute.push_front(c);
+        }
+    }
+    return {tenute.begin(), tenute.end()};
+}
+
+void copreTutte(const std::vector<Colonna>& sviluppate, const std::vector<Colonna>& tenute, int garanzia) {
+    for (Colonna c : sviluppate) {
+        const bool coperta =
+            std::any_of(tenute.begin(), tenute.end(), [&](Colonna k) { return NumeriComuni(c, k) >= garanzia; });
+        ASSERT_TRUE(coperta) << TestoColonna(c);
+    }
+}
+
+// Cancels after a number of cancel checks and records what it is told.
+class Finestra : public InterfacciaSviluppo {
+public:
+    explicit Finestra(int annullaDopo = -1) : annullaDopo_(annullaDopo) {}
+    bool annullato() const override { return annullaDopo_ >= 0 && ++controlli_ > annullaDopo_; }
+    void Stato(std::string_view t) override { stati.emplace_back(t); }
+    void Errore(std::string_view m) override { errori.emplace_back(m); }
+    bool Conferma(std::string_view) override {
+        ++domande;
+        return risposta;
+    }
+    void AggiornaCond(std::int64_t, std::int64_t finali, bool finale, std::int64_t esaminate) override {
+        if (finale) ultimo = {finali, esaminate};
+    }
+    std::vector<std::string> stati;
+    std::vector<std::string> errori;
+    std::pair<std::int64_t, std::int64_t> ultimo{-1, -1};
+    int domande = 0;
+    bool risposta = false;
+
+private:
+    int annullaDopo_;
+    mutable int controlli_ = 0;
+};
+
+class Sviluppo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (auto s : io::kSottocartelle) std::filesystem::create_directories(dir_ / std::string(s));
+        sistema_ = std::make_unique<T_Sistema>(dir_.path());
+    }
+    DatiSistema& d() { return *sistema_->Dati; }
+    ludo::test::TempDir dir_;
+    std::unique_ptr<T_Sistema> sistema_;
+};
+
+}  // namespace
+
+TEST(GeneraColonne, LexicographicOrderCountsAndCancel) {
+    std::vector<Colonna> viste;
+    ASSERT_TRUE(GeneraColonne(primi(12), 8, NessunAvanzamento(), [&](Colonna c) { viste.push_back(c); }));
+    EXPECT_EQ(viste, tutte(12));
+    int sei = 0;
+    int sette = 0;
+    GeneraColonne(primi(10), 6, NessunAvanzamento(), [&](Colonna c) { sei += NumeroNumeri(c) == 6; });
+    GeneraColonne(primi(10), 7, NessunAvanzamento(), [&](Colonna c) { sette += NumeroNumeri(c) == 7; });
+    EXPECT_EQ(sei, 210);
+    EXPECT_EQ(sette, 120);
+    int nessuna = 0;
+    GeneraColonne(primi(10), 5, NessunAvanzamento(), [&](Colonna) { ++nessuna; });
+    EXPECT_EQ(nessuna, 0);
+    // Numbers spread over the mask come out in ascending order too.
+    std::vector<Colonna> sparse;
+    GeneraColonne(0x80000000u | 0x00AA00FFu, 8, NessunAvanzamento(), [&](Colonna c) { sparse.push_back(c); });
+    EXPECT_EQ(sparse.front(), 0x000000FFu);
+    EXPECT_EQ(sparse.size(), 1287u);
+
+    Finestra annulla(3);
+    int prima = 0;
+    EXPECT_FALSE(GeneraColonne(primi(16), 8, annulla, [&](Colonna) { ++prima; }));
+    EXPECT_GT(prima, 0);
+    EXPECT_LT(prima, 12870);
+
+    std::vector<Colonna> campione;
+    GeneraCampione(5, primi(12), [&](Colonna c) { campione.push_back(c); });
+    ASSERT_EQ(campione.size(), 99u);
+    EXPECT_EQ(campione[0], tutte(12)[4]);
+    EXPECT_EQ(campione[1], tutte(12)[9]);
+}
+
+TEST_F(Sviluppo, SmallForecastsAndFixedMatches) {
+    Finestra f;
+    d().Pronostico = primi(8);
+    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 1);
+    d().Pronostico = primi(7);
+    const auto sette = Sviluppa(*sistema_, f);
+    EXPECT_EQ(sette.Totale, 0);
+    EXPECT_EQ(sette.Finali, 0);
+
+    d().Pronostico = primi(12);
+    d().Fisse = 0x3;
+    auto esito = Sviluppa(*sistema_, f);
+    EXPECT_EQ(esito.Finali, 210);
+    for (Colonna c : d().Colonne) EXPECT_EQ(c & 0x3u, 0x3u);
+    EXPECT_TRUE(d().Sviluppato);
+    EXPECT_EQ(sistema_->ColonnePrecedenti, 210);
+    EXPECT_EQ(f.ultimo, (std::pair<std::int64_t, std::int64_t>{210, 495}));
+    EXPECT_TRUE(f.stati.back().starts_with("Elaborazione Terminata.   Tempo Impiegato : "));
+
+    d().Destinazione.UsaCondizionamenti = false;
+    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 495) << "without conditions the fixed matches are not tested";
+    EXPECT_EQ(elenco(d().Colonne), tutte(12));
+}
+
+TEST_F(Sviluppo, ColumnFileSourceAndDestination) {
+    // Ten source columns; a "Resti" of divisor 2 accepting only even sums drops three.
+    ListaColonne sorgente;
+    // Runs of eight have even sums; 1..7 with 9, 11 or 13 have odd ones.
+    const std::vector<Colonna> colonne = {0xFF,  0x1FE,  0x17F,  0x3FC,  0x47F,
+                                          0xFF0, 0x1FE0, 0x107F, 0x7F80, 0xFF00};
+    for (Colonna c : colonne) sorgente.Aggiungi(c);
+    ScriviFile(sorgente, dir_ / "COLONNE" / "sorgente.Col");
+    d().Sorgente = {false, "sorgente.Col"};
+    auto& gruppo = static_cast<TGruppo&>(d().Condizioni.Condizione(CodGruppoResti));
+    auto& resti = static_cast<TResti&>(gruppo.NuovoMembro());
+    resti.Divisore = 2;
+    resti.Tabelle[0].Prima.Voci[0].Stato = Accettato;
+    std::vector<Colonna> attese;
+    for (Colonna c : colonne) {
+        if (MisuraResti(c, 2) == 0) attese.push_back(c);
+    }
+    ASSERT_EQ(attese.size(), 7u) << "the test data must drop three columns";
+
+    Finestra f;
+    auto esito = Sviluppa(*sistema_, f);
+    EXPECT_EQ(esito.Totale, 10);
+    EXPECT_EQ(elenco(d().Colonne), attese);
+    EXPECT_EQ(f.ultimo.second - f.ultimo.first, 3) << "three filtered";
+
+    d().Destinazione.DestinazioneMemoria = false;
+    d().Destinazione.FileDestinazione = "uscita.Col";
+    esito = Sviluppa(*sistema_, f);
+    EXPECT_TRUE(d().Colonne.Vuota());
+    ListaColonne scritte;
+    ASSERT_TRUE(LeggiFile(scritte, dir_ / "COLONNE" / "uscita.Col", false));
+    EXPECT_EQ(elenco(scritte), attese);
+    EXPECT_EQ(sistema_->ColonnePrecedenti, 7);
+
+    d().Sorgente.FileSorgente = "manca.Col";
+    Sviluppa(*sistema_, f);
+    EXPECT_EQ(f.errori.back(), MsgCaricareFileCombinazioni);
+}
+
+TEST_F(Sviluppo, CancelAtEachSourceAndDestination) {
+    d().Pronostico = primi(16);
+    Finestra presto(2);
+    auto esito = Sviluppa(*sistema_, presto);
+    EXPECT_TRUE(esito.Annullato);
+    EXPECT_TRUE(d().Colonne.Vuota()) << "forecast to memory: the list is emptied";
+
+    d().Destinazione.DestinazioneMemoria = false;
+    d().Destinazione.FileDestinazione = "parziale.Col";
+    Finestra presto2(2);
+    esito = Sviluppa(*sistema_, presto2);
+    EXPECT_TRUE(esito.Annullato);
+    ListaColonne scritte;
+    ASSERT_TRUE(LeggiFile(scritte, dir_ / "COLONNE" / "parziale.Col", false));
+    EXPECT_GT(scritte.Conteggio(), 0u) << "the columns kept before the cancel are written";
+    EXPECT_LT(scritte.Conteggio(), 12870u);
+    const auto sedici = tutte(16);
+    EXPECT_EQ(elenco(scritte), std::vector<Colonna>(sedici.begin(), sedici.begin() + static_cast<long>(scritte.Conteggio())));
+
+    ListaColonne sorgente;
+    for (Colonna c : tutte(12)) sorgente.Aggiungi(c);
+    ScriviFile(sorgente, dir_ / "COLONNE" / "s.Col");
+    d().Sorgente = {false, "s.Col"};
+    Finestra presto3(100);
+    esito = Sviluppa(*sistema_, presto3);
+    EXPECT_TRUE(esito.Annullato);
+    ASSERT_TRUE(LeggiFile(scritte, dir_ / "COLONNE" / "parziale.Col", false));
+    EXPECT_EQ(scritte.Conteggio(), 101u) << "file source: stops after the mask that saw the request";
+
+    d().Destinazione.DestinazioneMemoria = true;
+    Finestra presto4(100);
+    esito = Sviluppa(*sistema_, presto4);
+    EXPECT_TRUE(esito.Annullato);
+    EXPECT_EQ(d().Colonne.Conteggio(), 101u) << "file source to memory keeps what was read";
+}
+
+TEST_F(Sviluppo, GuaranteeReductionMatchesTheStraightforwardOne) {
+    d().Pronostico = primi(12);
+    d().Destinazione.SviluppoRidotto = true;
+    for (int garanzia : {6, 7}) {
+        d().Destinazione.Garanzia = static_cast<std::uint8_t>(garanzia);
+        Finestra f;
+        Sviluppa(*sistema_, f);
+        const auto ridotte = elenco(d().Colonne);
+        EXPECT_EQ(ridotte, riduzioneDiRiferimento(tutte(12), garanzia)) << garanzia;
+        copreTutte(tutte(12), ridotte, garanzia);
+    }
+}
+
+TEST_F(Sviluppo, NineNumbersWithGuaranteeDistanceAndMultipleWins) {
+    d().Pronostico = primi(9);
+    d().Destinazione.SviluppoRidotto = true;
+    d().Destinazione.Garanzia = 7;
+    Finestra f;
+    Sviluppa(*sistema_, f);
+    EXPECT_EQ(d().Colonne.Conteggio(), 1u);
+
+    d().Destinazione.DistanzaMinima = true;
+    d().Destinazione.DistMin = 2;
+    Sviluppa(*sistema_, f);
+    EXPECT_EQ(d().Colonne.Conteggio(), 1u);
+
+    d().Destinazione.DistanzaMinima = false;
+    d().Destinazione.VinciteMultiple = 2;
+    Finestra due;
+    Sviluppa(*sistema_, due);
+    EXPECT_EQ(d().Colonne.Conteggio(), 2u);
+    const auto tenute = elenco(d().Colonne);
+    for (Colonna c : tutte(9)) {
+        const auto a7 = std::count_if(tenute.begin(), tenute.end(), [&](Colonna k) { return NumeriComuni(c, k) == 7; });
+        const bool tenuta = std::find(tenute.begin(), tenute.end(), c) != tenute.end();
+        EXPECT_TRUE(tenuta || a7 >= 2) << TestoColonna(c);
+    }
+    EXPECT_NE(std::find(due.stati.begin(), due.stati.end(), "Elaborazione in Corso... Passo 2"), due.stati.end());
+}
+
+TEST_F(Sviluppo, MinimumDistanceKeepsColumnsApart) {
+    d().Pronostico = primi(12);
+    d().Destinazione.SviluppoRidotto = true;
+    d().Destinazione.DistanzaMinima = true;
+    for (int dist : {2, 4, 6}) {
+        d().Destinazione.DistMin = static_cast<std::uint8_t>(dist);
+        Finestra f;
+        Sviluppa(*sistema_, f);
+        const auto tenute = elenco(d().Colonne);
+        ASSERT_FALSE(tenute.empty());
+        for (std::size_t i = 0; i < tenute.size(); ++i) {
+            for (std::size_t j = i + 1; j < tenute.size(); ++j) {
+                ASSERT_GE(8 - NumeriComuni(tenute[i], tenute[j]), dist);
+            }
+        }
+        // Nothing more could be added: every column is too close to a kept one.
+        for (Colonna c : tutte(12)) {
+            const bool vicina = std::any_of(tenute.begin(), tenute.end(),
+                                            [&](Colonna k) { return 8 - NumeriComuni(c, k) < dist; });
+            EXPECT_TRUE(vicina);
+        }
+    }
+}
+
+TEST_F(Sviluppo, OptimisedReductionCoversEverythingWithFewerColumns) {
+    d().Pronostico = primi(12);
+    d().Destinazione.SviluppoRidotto = true;
+    d().Destinazione.RiduzioneOttimizzata = true;
+    for (int garanzia : {6, 7}) {
+        d().Destinazione.Garanzia = static_cast<std::uint8_t>(garanzia);
+        Finestra f;
+        const auto esito = Sviluppa(*sistema_, f);
+        EXPECT_EQ(esito.ColonneSviluppate, 495);
+        const auto tenute = elenco(d().Colonne);
+        copreTutte(tutte(12), tenute, garanzia);
+        EXPECT_LE(tenute.size(), riduzioneDiRiferimento(tutte(12), garanzia).size()) << garanzia;
+    }
+    Finestra annulla(5);
+    const auto esito = Sviluppa(*sistema_, annulla);
+    EXPECT_TRUE(esito.Annullato);
+    EXPECT_TRUE(d().Colonne.Vuota()) << "a cancelled optimised reduction leaves nothing";
+}
+
+TEST_F(Sviluppo, OptimisedReductionAsksAboutLargeLists) {
+    d().Pronostico = primi(14);  // 3003 columns, below the question's threshold
+    d().Destinazione.SviluppoRidotto = true;
+    d().Destinazione.RiduzioneOttimizzata = true;
+    d().Destinazione.Garanzia = 7;
+    Finestra f;
+    Sviluppa(*sistema_, f);
+    EXPECT_EQ(f.domande, 0);
+    d().Pronostico = primi(17);  // 24,310 columns
+    Finestra g;
+    Sviluppa(*sistema_, g);
+    EXPECT_EQ(g.domande, 1);
+    EXPECT_EQ(d().Colonne.Conteggio(), 24310u) << "answered No: the developed columns stay";
+}
+
+TEST_F(Sviluppo, EstimatedCalculationSamples) {
+    d().Pronostico = primi(20);
+    Finestra f;
+    const auto esito = CalcoloStimato(*sistema_, f);
+    EXPECT_EQ(PassoCampione(125970), 5);
+    EXPECT_EQ(esito.Finali % 5, 0);
+    EXPECT_EQ(esito.Finali, 125970 / 5 * 5);
+    EXPECT_EQ(sistema_->ColonnePrecedenti, esito.Finali);
+    EXPECT_EQ(PassoCampione(9999), 1);
+    EXPECT_EQ(PassoCampione(3000000), 50);
+    EXPECT_EQ(TestoTempo(3725), "01:02:05");
+}
