@@ -56,6 +56,28 @@ void sottoinsiemi(Colonna colonna, int k, F&& f) {
     }
 }
 
+// The k-subsets of the 8 positions of a column, as position lists, and the
+// weight C(number, i + 1) of each number at place i of a subset: the rank of
+// a subset of an 8-number column is then a sum of k table entries.
+struct SottoinsiemiDiOtto {
+    std::array<std::vector<std::array<std::uint8_t, 8>>, 9> posizioni;
+    std::array<std::array<std::int32_t, 32>, 8> peso{};
+    SottoinsiemiDiOtto() {
+        for (int k = 0; k <= 8; ++k) {
+            sottoinsiemi(0xFFu, k, [&](Colonna s) {
+                std::array<std::uint8_t, 8> p{};
+                int i = 0;
+                for (Colonna r = s; r != 0; r &= r - 1) p[static_cast<std::size_t>(i++)] = static_cast<std::uint8_t>(std::countr_zero(r));
+                posizioni[static_cast<std::size_t>(k)].push_back(p);
+            });
+        }
+        for (int i = 0; i < 8; ++i) {
+            for (int n = 0; n < 32; ++n) peso[static_cast<std::size_t>(i)][static_cast<std::size_t>(n)] = static_cast<std::int32_t>(kC(n, i + 1));
+        }
+    }
+};
+const SottoinsiemiDiOtto kOtto;
+
 }  // namespace
 
 IndiceSottoinsiemi::IndiceSottoinsiemi(int k) : k_(std::clamp(k, 0, 8)) {
@@ -64,7 +86,20 @@ IndiceSottoinsiemi::IndiceSottoinsiemi(int k) : k_(std::clamp(k, 0, 8)) {
 
 template <typename F>
 void IndiceSottoinsiemi::PerOgni(Colonna colonna, F&& f) const {
-    sottoinsiemi(colonna, k_, [&](Colonna s) { f(static_cast<std::size_t>(rango(s))); });
+    if (NumeroNumeri(colonna) != 8) {
+        sottoinsiemi(colonna, k_, [&](Colonna s) { f(static_cast<std::size_t>(rango(s))); });
+        return;
+    }
+    std::array<int, 8> numeri{};
+    int i = 0;
+    for (Colonna r = colonna; r != 0; r &= r - 1) numeri[static_cast<std::size_t>(i++)] = std::countr_zero(r);
+    for (const auto& p : kOtto.posizioni[static_cast<std::size_t>(k_)]) {
+        std::int32_t r = 0;
+        for (int j = 0; j < k_; ++j) {
+            r += kOtto.peso[static_cast<std::size_t>(j)][static_cast<std::size_t>(numeri[p[static_cast<std::size_t>(j)]])];
+        }
+        f(static_cast<std::size_t>(r));
+    }
 }
 
 Riduttore::Riduttore(ListaColonne& colonne, ImpostazioniRiduzione impostazioni, ContatoriSviluppo& contatori)
