@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "archive/ArchivioConcorsi.h"
+#include "checking/ArchivioGiocate.h"
+#include "checking/Ricevitoria.h"
+#include "coltools/Conversione.h"
 #include "conditions/TInsiemeLink.h"
 #include "conditions/TQuadro.h"
 #include "engine/FileColonne.h"
@@ -22,6 +25,7 @@
 #include "system/ListeSquadre.h"
 #include "system/Schedina.h"
 #include "system/T_Sistema.h"
+#include "update/ParametriAggiornamento.h"
 
 namespace {
 
@@ -91,16 +95,21 @@ void combinazioni(std::istream& in) {
     }
 }
 
+// Contests, then the analysis tables recomputed from whatever they hold.
 void archivio(std::istream& in) {
     ludo::ArchivioConcorsi a;
     a.LeggiConcorsi(in);
     ludo::IntervalloRicerca intervallo;
     ludo::IntervalloTuttoArchivio(intervallo, a);
+    a.RicalcolaAnalisi();
 }
 
+// archdb.ttg, written back when it was read.
 void analisiArchivio(std::istream& in) {
     ludo::ArchivioConcorsi a;
-    a.LeggiAnalisi(in);
+    if (!a.LeggiAnalisi(in)) return;
+    std::ostringstream out(std::ios::binary);
+    a.ScriviAnalisi(out);
 }
 
 void insiemeLink(std::istream& in) {
@@ -126,7 +135,8 @@ void sistema(std::istream& in) {
     }
 }
 
-// A condition record (.CND holds several, .QDR one board), tested on a column.
+// A condition record (.CND holds several, .QDR one board), tested on a
+// column and added to its statistics.
 void condizioni(std::istream& in) {
     static ludo::TCondizioniSistema insieme;
     ludo::io::BinaryReader r(in);
@@ -134,17 +144,52 @@ void condizioni(std::istream& in) {
         bool fine = false;
         auto c = ludo::LeggiCondizione(r, &insieme, fine);
         if (c == nullptr) return;
+        c->AdattaIntervallo();
         c->AggiornaStato();
         c->ImpostaPercorso("");
         c->Verifica(0x0F0F);
+        c->AccumulaColonna(0x8001F00F);
         static_cast<void>(c->Copia());
     }
 }
 
+// The same bytes read in each of the nine conversion formats.
+void formatiConversione(std::istream& in) {
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    for (int f = 0; f < ludo::NumeroFormati; ++f) {
+        std::istringstream sorgente(bytes, std::ios::binary);
+        ludo::LettoreColonne lettore(sorgente, static_cast<ludo::FormatoColonne>(f));
+        ludo::Colonna c = 0;
+        while (lettore.Leggi(c) == ludo::LettoreColonne::Esito::Colonna) {
+        }
+    }
+}
+
+void archivioGiocate(std::istream& in) {
+    ludo::TArchivioGiocate archivio(1);
+    if (archivio.Leggi(in)) {
+        static_cast<void>(archivio.Costo(1));
+        archivio.Spoglio(0xFF);
+    }
+}
+
+void sceltaRidotto(std::istream& in) {
+    ludo::SceltaRidotto scelta;
+    if (ludo::LeggiRid(in, scelta)) {
+        static_cast<void>(ludo::LeggiNomeMatrice(scelta.matrice));
+        ludo::ListaColonne matrice;
+        matrice.Aggiungi(0xFFFFFFFFU);
+        static_cast<void>(ludo::ApplicaMatrice(matrice, scelta.numeri));
+    }
+}
+
+void parametriAggiornamento(std::istream& in) { static_cast<void>(ludo::LeggiParametri(in, "4.0")); }
+
 constexpr Lettore kLettori[] = {primitive,       testo,          listaTesti,   configurazione,
                                 schedina,        listaSquadre,   colonneSemplici, colonneEspanse,
                                 combinazioni,    archivio,       analisiArchivio, insiemeLink,
-                                sistema,         condizioni};
+                                sistema,         condizioni,     formatiConversione, archivioGiocate,
+                                parametriAggiornamento, sceltaRidotto};
 
 }  // namespace
 

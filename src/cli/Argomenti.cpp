@@ -14,6 +14,11 @@ std::optional<std::string> opzione(std::span<const std::string> argomenti, std::
     return std::nullopt;
 }
 
+const std::string& primoArgomento(std::span<const std::string> argomenti) {
+    if (argomenti.empty() || argomenti[0].starts_with("--")) throw Errore("Manca il nome del file.");
+    return argomenti[0];
+}
+
 Colonna leggiNumeri(const std::string& testo, const char* messaggio) {
     std::istringstream pezzi(testo);
     std::string pezzo;

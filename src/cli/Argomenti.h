@@ -13,6 +13,9 @@ namespace ludo::cli {
 // The value after the option `nome`, if the option is there.
 std::optional<std::string> opzione(std::span<const std::string> argomenti, std::string_view nome);
 
+// The file named first, before any option; Errore when there is none.
+const std::string& primoArgomento(std::span<const std::string> argomenti);
+
 // Numbers 1..32 separated by blanks; Errore(messaggio) for anything else.
 Colonna leggiNumeri(const std::string& testo, const char* messaggio);
 

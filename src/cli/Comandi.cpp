@@ -35,17 +35,39 @@ std::span<const Comando> comandi() {
         {"verifica", "verifica FILE.LDS --colonna \"n1 … n8\"",
          "le condizioni del sistema che la colonna non rispetta (\"Pronostico\" se esce dal pronostico)",
          comandoVerifica},
+        {"misura", "misura FILE.CND (--colonna \"n1 … n8\" | --colonne FILE.Col) [--sistema FILE.LDS]",
+         "i valori che ogni condizione del file misura sulle colonne e se le colonne la rispettano", comandoMisura},
         {"sviluppa", "sviluppa FILE.LDS [--out FILE.Col] [--stimato] [--si]",
          "sviluppa il sistema con le sue impostazioni; --si risponde Si alla domanda sulla riduzione ottimizzata",
          comandoSviluppa},
         {"riduci", "riduci FILE.Col --garanzia 6|7 [--ottimizzata | --distanza D] [--vincite V] --out FILE.Col",
          "riduce le colonne di un file a garanzia o a distanza minima", comandoRiduci},
-        {"archivio", "archivio [aggiungi --anno A --numero N --tipo T --vincente \"n1 … n8\" | elimina --anno A --numero N]",
-         "i concorsi dell'archivio (A = primo anno della stagione); aggiunge o elimina un concorso e salva", comandoArchivio},
+        {"archivio",
+         "archivio [aggiungi --anno A --numero N --tipo T --vincente \"n1 … n8\" | elimina --anno A --numero N | "
+         "analisi]",
+         "i concorsi dell'archivio (A = primo anno della stagione); aggiunge o elimina un concorso e salva; "
+         "analisi: le 26 tabelle delle analisi dell'archivio",
+         comandoArchivio},
         {"configurazione", "configurazione", "le impostazioni di Ludomatic.cfg nella cartella del programma",
          comandoConfigurazione},
         {"colonne", "colonne FILE.Col [--espandi]",
          "le colonne di un file colonnare (--espandi: quelle di più di 8 numeri sviluppate)", comandoColonne},
+        {"converti", "converti --da FORMATO --a FORMATO SORGENTE… --destinazione CARTELLA",
+         "converte file colonnari tra i formati (0 Txt, 1 Asc, 2 Stg, 3 Col, 4 Cln, 5 Omnia, 6 XGol, 7 Ctl, 8 Bgp; "
+         "indice o estensione)",
+         comandoConverti},
+        {"operazioni", "operazioni or|and|xor|n1|n2|disordina PRIMO [SECONDO] --out FILE",
+         "unione, intersezione, differenza simmetrica, colonne scoperte (N-1, N-2) o disordine di file colonnari "
+         "(nomi senza cartella nella cartella COLONNE)",
+         comandoOperazioni},
+        {"accorpa", "accorpa FILE.Col --partite S --out FILE.Col",
+         "accorpa le colonne in colonne integrali (S = partite selezionate del pronostico)", comandoAccorpa},
+        {"giocate", "giocate N [--vincente \"n1 … n8\"]",
+         "le giocate registrate per il concorso N, il loro costo e, con --vincente, i punteggi", comandoGiocate},
+        {"matrici", "matrici",
+         "i sistemi ridotti pronti della cartella Matrici: numeri, fisse, garanzia, colonne e costo (NV se il nome "
+         "non si legge)",
+         comandoMatrici},
     };
     return tabella;
 }

@@ -37,16 +37,27 @@ int comandoSistema(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoCondizioni(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoQuadro(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoVerifica(Contesto& contesto, std::span<const std::string> argomenti);
+// The values each condition of a condition file measures on columns.
+int comandoMisura(Contesto& contesto, std::span<const std::string> argomenti);
 
 // The development of a system and the reduction of a column file.
 int comandoSviluppa(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoRiduci(Contesto& contesto, std::span<const std::string> argomenti);
 
-// The contest archive: list, add, delete.
+// The contest archive: list, add, delete, and its cached analysis tables.
 int comandoArchivio(Contesto& contesto, std::span<const std::string> argomenti);
 
 // The columns of a column file, expanded on request.
 int comandoColonne(Contesto& contesto, std::span<const std::string> argomenti);
+
+// The column file tools: conversion, set operations, grouping.
+int comandoConverti(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoOperazioni(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoAccorpa(Contesto& contesto, std::span<const std::string> argomenti);
+// The plays recorded for a contest, their cost and scores.
+int comandoGiocate(Contesto& contesto, std::span<const std::string> argomenti);
+// The library of ready-made reduced systems.
+int comandoMatrici(Contesto& contesto, std::span<const std::string> argomenti);
 
 // Runs the command line (without the program name).
 int esegui(std::span<const std::string> argomenti, const std::filesystem::path& cartellaPredefinita,

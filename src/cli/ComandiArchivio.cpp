@@ -1,4 +1,5 @@
-// ludomatic-cli archivio: list, add and delete contests of the archive.
+// ludomatic-cli archivio: list, add and delete contests of the archive, and
+// show its cached analysis tables.
 #include <charconv>
 #include <optional>
 #include <ostream>
@@ -28,7 +29,9 @@ ArchivioConcorsi caricaArchivio(const Contesto& contesto) {
     return archivio;
 }
 
-void salvaArchivio(const Contesto& contesto, const ArchivioConcorsi& archivio) {
+// As the maintenance window's OK: the analyses follow the contests.
+void salvaArchivio(const Contesto& contesto, ArchivioConcorsi& archivio) {
+    archivio.RicalcolaAnalisi();
     if (!archivio.Salva(cartellaArchivi(contesto))) throw Errore(MsgImpossibileSalvareModifiche);
 }
 
@@ -124,13 +127,46 @@ int elimina(Contesto& contesto, std::span<const std::string> argomenti) {
     return 0;
 }
 
+void scriviElementi(Json& j, const std::vector<TElemRFRM>& lista) {
+    j.beginArray();
+    for (const auto& e : lista) {
+        j.beginObject().key("frequenza").value(e.Frequenza).key("ritardo").value(e.Ritardo);
+        j.key("ritardoMax").value(e.RitardoMax).endObject();
+    }
+    j.endArray();
+}
+
+int analisi(Contesto& contesto) {
+    auto archivio = caricaArchivio(contesto);
+    auto oggetti = archivio.Analisi.Oggetti();
+    Json j;
+    j.beginArray();
+    for (std::size_t i = 0; i < AnalisiArchivio::NumeroTabelle; ++i) {
+        const auto& file = AnalisiArchivio::Tabelle[i];
+        const TCondizione& oggetto = *oggetti[file.oggetto];
+        const T_FrequenzeRitardi& t = archivio.Analisi.Tabella(i);
+        j.beginObject().key("condizione").value(oggetto.Nome).key("modo").value(static_cast<int>(oggetto.Modo));
+        j.key("tabella").value(file.nome);
+        j.key("maxValore").value(t.MaxValore()).key("numConcorsi").value(t.NumConcorsi());
+        j.key("punti");
+        scriviElementi(j, t.ListaPunti());
+        j.key("cons");
+        scriviElementi(j, t.ListaCons());
+        j.endObject();
+    }
+    j.endArray();
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int comandoArchivio(Contesto& contesto, std::span<const std::string> argomenti) {
     if (argomenti.empty()) return elenca(contesto);
     if (argomenti[0] == "aggiungi") return aggiungi(contesto, argomenti.subspan(1));
     if (argomenti[0] == "elimina") return elimina(contesto, argomenti.subspan(1));
-    throw Errore("Sottocomando sconosciuto: " + argomenti[0] + " (aggiungi, elimina).");
+    if (argomenti[0] == "analisi") return analisi(contesto);
+    throw Errore("Sottocomando sconosciuto: " + argomenti[0] + " (aggiungi, elimina, analisi).");
 }
 
 }  // namespace ludo::cli

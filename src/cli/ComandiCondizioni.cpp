@@ -12,13 +12,6 @@
 namespace ludo::cli {
 namespace {
 
-constexpr const char* kManca = "Manca il nome del file.";
-
-const std::string& primoArgomento(std::span<const std::string> argomenti) {
-    if (argomenti.empty() || argomenti[0].starts_with("--")) throw Errore(kManca);
-    return argomenti[0];
-}
-
 // A system read from its file, its conditions prepared (so that
 // "effettivo" says what a development would use).
 std::unique_ptr<T_Sistema> caricaSistema(const Contesto& contesto, const std::string& file) {

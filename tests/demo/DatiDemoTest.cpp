@@ -102,6 +102,16 @@ TEST(DatiDemo, ShippedArchiveMatchesTheResults) {
     }
 }
 
+TEST(DatiDemo, ShippedAnalysisTablesAreThoseOfTheShippedArchive) {
+    ArchivioConcorsi archivio;
+    IntervalloRicerca intervallo;
+    ASSERT_TRUE(archivio.Carica(kDati / "ARCHIVI", intervallo)) << "both files read in full";
+    ArchivioConcorsi ricalcolato = archivio;
+    ricalcolato.RicalcolaAnalisi();
+    EXPECT_TRUE(archivio.Analisi == ricalcolato.Analisi);
+    EXPECT_EQ(static_cast<std::size_t>(archivio.Analisi.Tabella(0).NumConcorsi()), archivio.Conteggio());
+}
+
 TEST(DatiDemo, ShippedCouponAndTeamLists) {
     Schedina schedina;
     CaricaSchedina(schedina, kDati / "Schedine" / "ultimasch.gsc");

@@ -1,6 +1,7 @@
 // Builds the demonstration content of the default program folder from the
 // league results in tools/demo/sources (CC0 data):
 //   ARCHIVI/archivio.ttg       one contest per matchday of the 2024/25 season
+//   ARCHIVI/archdb.ttg         the archive-analysis tables computed from it
 //   Schedine/ultimasch.gsc     the coupon of its last complete matchday
 //   SquadrA/B/C1/C2.Txt        the team lists
 // Usage: genera-dati-demo SOURCES_FOLDER DATA_FOLDER
@@ -8,7 +9,6 @@
 #include <iostream>
 
 #include "DatiDemo.h"
-#include "io/AtomicSave.h"
 #include "io/Errore.h"
 #include "io/ProgramFolder.h"
 
@@ -22,18 +22,15 @@ int genera(const std::filesystem::path& sorgenti, const std::filesystem::path& d
     const auto stagione = demo::LeggiStagione(sorgenti, kStagioneArchivio);
     const auto recente = demo::LeggiStagione(sorgenti, kStagioneRecente);
 
-    const auto archivio = demo::ArchivioDellaStagione(stagione);
+    auto archivio = demo::ArchivioDellaStagione(stagione);
     if (archivio.Vuoto()) {
         std::cerr << "Nessun concorso ricostruito da " << sorgenti << "\n";
         return 1;
     }
     const auto cartellaArchivi = dati / io::kArchivi;
     std::filesystem::create_directories(cartellaArchivi);
-    // Only the contests: the analysis tables are computed by the program.
-    if (!io::saveAtomically(cartellaArchivi / NomeFileArchivio,
-                            [&](std::ostream& out) { return archivio.ScriviConcorsi(out); })) {
-        return 1;
-    }
+    archivio.RicalcolaAnalisi();
+    if (!archivio.Salva(cartellaArchivi)) return 1;
 
     const auto schedina = demo::SchedinaUltimaGiornataCompleta(stagione);
     if (!schedina) return 1;

@@ -85,31 +85,34 @@ bool ArchivioConcorsi::ScriviConcorsi(std::ostream& out) const {
 
 bool ArchivioConcorsi::LeggiAnalisi(std::istream& in) {
     io::BinaryReader r(in);
-    TabelleAnalisi lette;
-    for (auto& tabella : lette) {
-        if (!tabella.Leggi(r)) return false;
-    }
-    Analisi = std::move(lette);
-    return true;
+    return Analisi.Leggi(r);
 }
 
 bool ArchivioConcorsi::ScriviAnalisi(std::ostream& out) const {
     io::BinaryWriter w(out);
-    for (const auto& tabella : Analisi) {
-        if (!tabella.Scrivi(w)) return false;
-    }
-    return w.ok();
+    return Analisi.Scrivi(w);
 }
 
-bool ArchivioConcorsi::Carica(const std::filesystem::path& cartella, IntervalloRicerca& intervallo) {
+void ArchivioConcorsi::RicalcolaAnalisi(Avanzamento& avanzamento) {
+    Analisi.Ricalcola(*this, avanzamento);
+    AnalisiValide = true;
+}
+
+bool ArchivioConcorsi::Carica(const std::filesystem::path& cartella, IntervalloRicerca& intervallo,
+                              Avanzamento& avanzamento) {
     concorsi_.clear();
     ConcorsiValidi =
         leggiFile(io::resolvePath(cartella, NomeFileArchivio), [this](std::istream& in) { return LeggiConcorsi(in); });
     if (concorsi_.empty()) concorsi_.push_back(NuovoConcorso());
-    AnalisiValide =
+    const bool analisiLette =
         leggiFile(io::resolvePath(cartella, NomeFileAnalisi), [this](std::istream& in) { return LeggiAnalisi(in); });
+    if (analisiLette) {
+        AnalisiValide = true;
+    } else {
+        RicalcolaAnalisi(avanzamento);
+    }
     IntervalloTuttoArchivio(intervallo, *this);
-    return ConcorsiValidi && AnalisiValide;
+    return ConcorsiValidi && analisiLette;
 }
 
 bool ArchivioConcorsi::Salva(const std::filesystem::path& cartella) const {

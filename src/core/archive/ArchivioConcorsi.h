@@ -12,9 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "archive/AnalisiArchivio.h"
 #include "archive/ImpostazioniRicerca.h"
 #include "archive/T_Concorso.h"
-#include "archive/T_FrequenzeRitardi.h"
+#include "io/Avanzamento.h"
 
 namespace ludo {
 
@@ -26,10 +27,6 @@ inline constexpr const char* MsgConcorsoPresente = "Il concorso è già presente
 
 inline constexpr const char* NomeFileArchivio = "archivio.ttg";
 inline constexpr const char* NomeFileAnalisi = "archdb.ttg";
-
-// The 26 cached tables of the archive analyses, in file order.
-inline constexpr std::size_t NumeroTabelleAnalisi = 26;
-using TabelleAnalisi = std::array<T_FrequenzeRitardi, NumeroTabelleAnalisi>;
 
 class ArchivioConcorsi {
 public:
@@ -56,16 +53,22 @@ public:
     bool LeggiConcorsi(std::istream& in);
     bool ScriviConcorsi(std::ostream& out) const;
 
-    TabelleAnalisi Analisi;
+    // The archive-analysis set and its cached tables.
+    AnalisiArchivio Analisi;
     // archdb.ttg: the 26 tables back to back. All or nothing.
     bool LeggiAnalisi(std::istream& in);
     bool ScriviAnalisi(std::ostream& out) const;
+    // Recomputes the analysis set from the contests (whole archive, every
+    // contest type) and makes it valid.
+    void RicalcolaAnalisi(Avanzamento& avanzamento = NessunAvanzamento());
 
     // Loads both files of folder (the ARCHIVI folder). An archive left empty
-    // gets one new contest; the search interval becomes the whole archive.
-    // True only when both files were read in full; ConcorsiValidi and
-    // AnalisiValide tell which one was (tables not valid must be recomputed).
-    bool Carica(const std::filesystem::path& cartella, IntervalloRicerca& intervallo);
+    // gets one new contest; tables that cannot be read in full are
+    // recomputed from the contests (not saved); the search interval becomes
+    // the whole archive. True only when both files were read in full;
+    // ConcorsiValidi tells whether the contests were.
+    bool Carica(const std::filesystem::path& cartella, IntervalloRicerca& intervallo,
+                Avanzamento& avanzamento = NessunAvanzamento());
     // Writes archivio.ttg and then, when that succeeded, archdb.ttg; each
     // atomically. Tables that are not valid are not written: the stale file
     // is removed so that the next load recomputes them.

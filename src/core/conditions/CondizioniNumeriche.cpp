@@ -6,14 +6,9 @@
 
 namespace ludo {
 
-bool TPariDispari::Verifica(Colonna colonna) {
-    for (int i = 0; i < 2; ++i) {
-        const TMisura& t = Tabelle[static_cast<std::size_t>(i)];
-        if (!t.QualcunoInUso) continue;
-        const Valori valori = MisuraParita(colonna, t.Da, t.A, i == 0);
-        if (!TestaMisura(t, valori.v, valori.w)) return false;
-    }
-    return true;
+ValoriTabelle TPariDispari::Misura(Colonna colonna) const {
+    return {MisuraParita(colonna, Tabelle[0].Da, Tabelle[0].A, true),
+            MisuraParita(colonna, Tabelle[1].Da, Tabelle[1].A, false)};
 }
 
 void TFormuleDerivate::AggiornaStato() {
@@ -22,8 +17,12 @@ void TFormuleDerivate::AggiornaStato() {
     Effettivo = Attivato && qualcuna;
 }
 
-bool TFormuleDerivate::Verifica(Colonna colonna) {
-    return Formule[static_cast<std::size_t>(FormulaDerivata(colonna))];
+bool TFormuleDerivate::Verifica(Colonna colonna) { return Formule[static_cast<std::size_t>(Misura(colonna))]; }
+
+void TFormuleDerivate::Campioni(Colonna colonna, RaccoltaValori raccolta) {
+    const int k = Misura(colonna);
+    // A condition that takes no part lets every column through.
+    raccolta(0, {k, 0}, !Effettivo || Formule[static_cast<std::size_t>(k)]);
 }
 
 bool TFormuleDerivate::Carica(io::BinaryReader& in) {
@@ -40,28 +39,25 @@ bool TFormuleDerivate::SalvaDati(io::BinaryWriter& out) const {
     return out.ok();
 }
 
-bool TDistanzeGlobali::Verifica(Colonna colonna) {
+ValoriTabelle TDistanzeGlobali::Misura(Colonna colonna) const {
     const Distanze d = MisuraDistanzeGlobali(colonna);
-    return TestaMisura(Tabelle[0], d.minima, 0) && TestaMisura(Tabelle[1], d.massima, 0) &&
-           TestaMisura(Tabelle[2], d.totale, 0);
+    return {Valori{d.minima, 0}, Valori{d.massima, 0}, Valori{d.totale, 0}};
 }
 
-bool TBaricentri::Verifica(Colonna colonna) {
+ValoriTabelle TBaricentri::Misura(Colonna colonna) const {
     const Baricentri b = MisuraBaricentri(colonna);
-    return TestaMisura(Tabelle[0], b.tutti, 0) && TestaMisura(Tabelle[1], b.pari, 0) &&
-           TestaMisura(Tabelle[2], b.dispari, 0);
+    return {Valori{b.tutti, 0}, Valori{b.pari, 0}, Valori{b.dispari, 0}};
 }
 
 TPosizioni::TPosizioni(TCondizioniSistema* p)
     : Copiabile(CodPosizioni, "Posizioni", p,
                 {{32, false}, {32, false}, {32, false}, {32, false}, {32, false}, {32, false}, {32, false}, {32, false}}) {}
 
-bool TPosizioni::Verifica(Colonna colonna) {
-    for (std::size_t i = 0; i < Tabelle.size(); ++i) {
-        if (!Tabelle[i].QualcunoInUso) continue;
-        if (!TestaMisura(Tabelle[i], NumeroInPosizione(colonna, static_cast<int>(i) + 1), 0)) return false;
-    }
-    return true;
+ValoriTabelle TPosizioni::Misura(Colonna colonna) const {
+    const auto numeri = MisuraPosizioni(colonna);
+    ValoriTabelle valori{};
+    for (std::size_t i = 0; i < numeri.size(); ++i) valori[i].v = numeri[i];
+    return valori;
 }
 
 bool TPosizioni::Carica(io::BinaryReader& in) { return CaricaTabelle(in) && in.read(Attivato) && in.read(Ordine); }
@@ -70,18 +66,13 @@ bool TPosizioni::SalvaDati(io::BinaryWriter& out) const {
     return SalvaTabelle(out) && out.write(Attivato) && out.write(Ordine);
 }
 
-bool TConsecutivitaNumerica::Verifica(Colonna colonna) {
-    const TMisura& t = Tabelle[0];
-    return TestaMisura(t, MisuraConsecutivitaNumerica(colonna, t.Da, t.A), 0);
+ValoriTabelle TConsecutivitaNumerica::Misura(Colonna colonna) const {
+    return {Valori{MisuraConsecutivitaNumerica(colonna, Tabelle[0].Da, Tabelle[0].A), 0}};
 }
 
-bool TNumeroSequenze::Verifica(Colonna colonna) {
+ValoriTabelle TNumeroSequenze::Misura(Colonna colonna) const {
     const auto contatori = MisuraNumeroSequenze(colonna);
-    for (std::size_t i = 0; i < Tabelle.size(); ++i) {
-        if (!Tabelle[i].QualcunoInUso) continue;
-        if (!TestaMisura(Tabelle[i], contatori[i + 1], 0)) return false;
-    }
-    return true;
+    return {Valori{contatori[1], 0}, Valori{contatori[2], 0}, Valori{contatori[3], 0}, Valori{contatori[4], 0}};
 }
 
 bool TNumeroSequenze::Carica(io::BinaryReader& in) { return CaricaTabelle(in) && in.read(Attivato) && in.read(Ordine); }
@@ -90,8 +81,8 @@ bool TNumeroSequenze::SalvaDati(io::BinaryWriter& out) const {
     return SalvaTabelle(out) && out.write(Attivato) && out.write(Ordine);
 }
 
-bool TDistanzaSpecifica::Verifica(Colonna colonna) {
-    return TestaMisura(Tabelle[0], MisuraDistanzaSpecifica(colonna, Posizione1, Posizione2), 0);
+ValoriTabelle TDistanzaSpecifica::Misura(Colonna colonna) const {
+    return {Valori{MisuraDistanzaSpecifica(colonna, Posizione1, Posizione2), 0}};
 }
 
 bool TDistanzaSpecifica::Carica(io::BinaryReader& in) {
@@ -102,7 +93,7 @@ bool TDistanzaSpecifica::SalvaDati(io::BinaryWriter& out) const {
     return out.write(Attivato) && out.write(Posizione1) && out.write(Posizione2) && SalvaTabelle(out);
 }
 
-bool TResti::Verifica(Colonna colonna) { return TestaMisura(Tabelle[0], MisuraResti(colonna, Divisore), 0); }
+ValoriTabelle TResti::Misura(Colonna colonna) const { return {Valori{MisuraResti(colonna, Divisore), 0}}; }
 
 bool TResti::Carica(io::BinaryReader& in) { return in.read(Attivato) && in.read(Divisore) && CaricaTabelle(in); }
 
@@ -120,12 +111,25 @@ void TConsecutivita::AggiornaStato() {
     Effettivo = Effettivo && Tabelle[0].QualcunoInUso && Tabelle[1].QualcunoInUso;
 }
 
+ValoriTabelle TConsecutivita::Misura(Colonna colonna) const {
+    const Valori valori = MisuraParita(colonna, Tabelle[1].Da, Tabelle[1].A, Parita != 0);
+    return {Valori{valori.v, 0}, Valori{valori.w, 0}};
+}
+
+bool TConsecutivita::Giudicata(int conteggio) const {
+    // Only columns whose count of that parity is accepted outright are
+    // judged; values in recovery do not count here.
+    return Tabelle[0].Prima.Voce(conteggio).Stato == Accettato;
+}
+
 bool TConsecutivita::Verifica(Colonna colonna) {
-    const TMisura& ammessa = Tabelle[1];
-    const Valori valori = MisuraParita(colonna, ammessa.Da, ammessa.A, Parita != 0);
-    // Only columns whose count of that parity is accepted outright are judged.
-    if (Tabelle[0].Prima.Voce(valori.v).Stato != Accettato) return true;
-    return TestaMisura(ammessa, valori.w, 0);
+    const ValoriTabelle valori = Misura(colonna);
+    return !Giudicata(valori[0].v) || TestaMisura(Tabelle[1], valori[1].v, 0);
+}
+
+void TConsecutivita::Campioni(Colonna colonna, RaccoltaValori raccolta) {
+    const ValoriTabelle valori = Misura(colonna);
+    if (Giudicata(valori[0].v)) raccolta(1, valori[1], Tabelle[1].Accetta(valori[1].v, 0));
 }
 
 bool TConsecutivita::Carica(io::BinaryReader& in) { return in.read(Attivato) && in.read(Parita) && CaricaTabelle(in); }
@@ -134,10 +138,9 @@ bool TConsecutivita::SalvaDati(io::BinaryWriter& out) const {
     return out.write(Attivato) && out.write(Parita) && SalvaTabelle(out);
 }
 
-bool TColonnaFiltro::Verifica(Colonna colonna) {
-    const TMisura& punti = Tabelle[0];
-    const Valori valori = MisuraColonnaFiltro(colonna, Numeri, FlagPosizione != 0, punti.Seconda.InUso);
-    return TestaMisura(punti, valori.v, valori.w);
+ValoriTabelle TColonnaFiltro::Misura(Colonna colonna) const {
+    // Without the position flag the run is measured only when it is tested.
+    return {MisuraColonnaFiltro(colonna, Numeri, FlagPosizione != 0, Tabelle[0].Seconda.InUso)};
 }
 
 bool TColonnaFiltro::Carica(io::BinaryReader& in) {

@@ -12,7 +12,7 @@ class TPariDispari : public Copiabile<TPariDispari, TCondizioneTabelle> {
 public:
     explicit TPariDispari(TCondizioniSistema* p)
         : Copiabile(CodPariDispari, "Pari e Dispari", p, {{8, true}, {8, true}}) {}
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
 };
 
 // 8: the count of even numbers picks one of nine formulas.
@@ -22,11 +22,17 @@ public:
     std::array<bool, 9> Formule{};
     std::int32_t UltimaFormula = 8;
 
+    // The formula index: the column's count of even numbers.
+    [[nodiscard]] static int Misura(Colonna colonna) { return FormulaDerivata(colonna); }
     void AggiornaStato() override;
     bool Verifica(Colonna colonna) override;
+    // One table, "F.Derivate": the formula index, accepted when its formula is.
+    void Campioni(Colonna colonna, RaccoltaValori raccolta) override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:
+    [[nodiscard]] std::size_t NumeroStatistiche() const override { return 1; }
+    [[nodiscard]] std::int32_t MassimoStatistica(std::size_t) const override { return 8; }
     bool SalvaDati(io::BinaryWriter& out) const override;
 };
 
@@ -35,7 +41,7 @@ class TDistanzeGlobali : public Copiabile<TDistanzeGlobali, TCondizioneTabelle> 
 public:
     explicit TDistanzeGlobali(TCondizioniSistema* p)
         : Copiabile(CodDistanzeGlobali, "Distanze Globali", p, {{3, false}, {25, false}, {31, false}}) {}
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
 };
 
 // 13: the average of all, of the even and of the odd numbers.
@@ -43,7 +49,7 @@ class TBaricentri : public Copiabile<TBaricentri, TCondizioneTabelle> {
 public:
     explicit TBaricentri(TCondizioniSistema* p)
         : Copiabile(CodBaricentri, "Baricentri", p, {{26, false}, {27, false}, {26, false}}) {}
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
 };
 
 // 15: the number standing at each position 1..8.
@@ -51,7 +57,7 @@ class TPosizioni : public Copiabile<TPosizioni, TCondizioneTabelle> {
 public:
     explicit TPosizioni(TCondizioniSistema* p);
     std::uint8_t Ordine = 1;
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:
@@ -63,7 +69,7 @@ class TConsecutivitaNumerica : public Copiabile<TConsecutivitaNumerica, TCondizi
 public:
     explicit TConsecutivitaNumerica(TCondizioniSistema* p)
         : Copiabile(CodConsecutivitaNumerica, "Consecutività Numerica", p, {{8, false}}) {}
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
 };
 
 // 18: how many runs of consecutive numbers have length 1, 2, 3, 4.
@@ -72,7 +78,7 @@ public:
     explicit TNumeroSequenze(TCondizioniSistema* p)
         : Copiabile(CodNumeroSequenze, "Numero di Sequenze", p, {{8, false}, {4, false}, {2, false}, {2, false}}) {}
     std::uint8_t Ordine = 1;
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:
@@ -86,7 +92,7 @@ public:
         : Copiabile(CodDistanzaSpecifica, "Distanze Specifiche", p, {{31, false}}) {}
     std::int32_t Posizione1 = 1;
     std::int32_t Posizione2 = 2;
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:
@@ -98,7 +104,7 @@ class TResti : public Copiabile<TResti, TCondizioneTabelle> {
 public:
     explicit TResti(TCondizioniSistema* p) : Copiabile(CodResti, "Resti", p, {{99, false}}) {}
     std::int32_t Divisore = 8;
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:
@@ -114,11 +120,20 @@ public:
     std::uint8_t Parita = 1;  // 1 even, 0 odd
     void ImpostaPercorso(const std::string& percorsoPadre) override;
     void AggiornaStato() override;
+    // "Segni": the count of numbers of the parity; "Consecutività Ammessa":
+    // their longest run. Both over the second table's range.
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
     bool Verifica(Colonna colonna) override;
+    // Only the run, and only for columns whose count "Segni" accepts.
+    void Campioni(Colonna colonna, RaccoltaValori raccolta) override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:
     bool SalvaDati(io::BinaryWriter& out) const override;
+
+private:
+    // The run is judged only for a count that "Segni" accepts outright.
+    [[nodiscard]] bool Giudicata(int conteggio) const;
 };
 
 // 39: the numbers in common with a filter column.
@@ -127,7 +142,7 @@ public:
     explicit TColonnaFiltro(TCondizioniSistema* p) : Copiabile(CodColonnaFiltro, "Colonna Filtro", p, {{8, true}}) {}
     Colonna Numeri = 0;
     std::uint8_t FlagPosizione = 0;
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:

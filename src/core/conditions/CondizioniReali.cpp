@@ -1,14 +1,24 @@
 #include "conditions/CondizioniReali.h"
 
-#include "conditions/Misure.h"
+#include <algorithm>
+
 #include "conditions/TCondizioniSistema.h"
 
 namespace ludo {
 
-bool TPicchetto::Verifica(Colonna colonna) {
+void TCondizioneIntervalli::Campioni(Colonna colonna, RaccoltaValori raccolta) {
+    const double x = Misura(colonna);
+    raccolta(0, {Intervalli.Indice(x), 0}, Intervalli.Accetta(x));
+}
+
+std::int32_t TCondizioneIntervalli::MassimoStatistica(std::size_t) const {
+    return std::clamp<std::int32_t>(Intervalli.Numero, 0, TIntervalli::MassimoIntervalli);
+}
+
+double TPicchetto::Misura(Colonna colonna) const {
     static const std::array<double, 32> nessunValore{};
     const auto& valori = Proprietario != nullptr ? Proprietario->Picchetti : nessunValore;
-    return TestaIntervalli(Intervalli, MisuraPicchetto(colonna, Partite, valori, Tipo != 0));
+    return MisuraPicchetto(colonna, Partite, valori, Tipo != 0);
 }
 
 bool TPicchetto::Carica(io::BinaryReader& in) {
@@ -31,8 +41,6 @@ void TSomma::AggiornaStato() {
     TCondizione::AggiornaStato();
     Effettivo = Effettivo && Partite != 0;
 }
-
-bool TSomma::Verifica(Colonna colonna) { return TestaIntervalli(Intervalli, MisuraSomma(colonna, Partite)); }
 
 bool TSomma::Carica(io::BinaryReader& in) {
     return in.read(Attivato) && in.read(Partite) && Intervalli.Carica(in);

@@ -7,16 +7,35 @@
 
 namespace ludo {
 
+// A condition testing one real measure in its interval table. Its one
+// statistics table has a row per interval and a last row ("Altri") for
+// values outside every interval.
+class TCondizioneIntervalli : public TCondizione {
+public:
+    using TCondizione::TCondizione;
+    TIntervalli Intervalli;
+
+    // The type's measure of the column.
+    [[nodiscard]] virtual double Misura(Colonna colonna) const = 0;
+
+    void PerOgniIntervallo(const std::function<void(TIntervalli&)>& f) override { f(Intervalli); }
+    bool Verifica(Colonna colonna) override { return TestaIntervalli(Intervalli, Misura(colonna)); }
+    void Campioni(Colonna colonna, RaccoltaValori raccolta) override;
+
+protected:
+    [[nodiscard]] std::size_t NumeroStatistiche() const override { return 1; }
+    [[nodiscard]] std::int32_t MassimoStatistica(std::size_t) const override;
+};
+
 // 36: sum or product of the coupon's "Picch." values of the column's numbers.
-class TPicchetto : public Copiabile<TPicchetto> {
+class TPicchetto : public Copiabile<TPicchetto, TCondizioneIntervalli> {
 public:
     explicit TPicchetto(TCondizioniSistema* p) : Copiabile(CodPicchetto, "Picchetto", p) {}
-    TIntervalli Intervalli;
     std::array<bool, 32> Partite{};
     std::uint8_t Tipo = 1;  // 1 sum, 0 product
 
-    void PerOgniIntervallo(const std::function<void(TIntervalli&)>& f) override { f(Intervalli); }
-    bool Verifica(Colonna colonna) override;
+    // Over the match values kept by the system (all 0 without one).
+    [[nodiscard]] double Misura(Colonna colonna) const override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:
@@ -24,15 +43,13 @@ protected:
 };
 
 // 40: the sum of the column's numbers among the chosen matches.
-class TSomma : public Copiabile<TSomma> {
+class TSomma : public Copiabile<TSomma, TCondizioneIntervalli> {
 public:
     explicit TSomma(TCondizioniSistema* p) : Copiabile(CodSomma, "Somma", p) {}
-    TIntervalli Intervalli;
     Colonna Partite = 0;
 
-    void PerOgniIntervallo(const std::function<void(TIntervalli&)>& f) override { f(Intervalli); }
+    [[nodiscard]] double Misura(Colonna colonna) const override { return MisuraSomma(colonna, Partite); }
     void AggiornaStato() override;
-    bool Verifica(Colonna colonna) override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:

@@ -4,37 +4,23 @@
 
 namespace ludo {
 
-bool TInterruzioni::Verifica(Colonna colonna) {
+ValoriTabelle TInterruzioni::Misura(Colonna colonna) const {
+    // Each table has its own range; usually they share one, measured once.
     const TMisura& globali = Tabelle[0];
-    const TMisura& pari = Tabelle[1];
-    const TMisura& dispari = Tabelle[2];
-    if (globali.QualcunoInUso) {
-        const Valori v = MisuraInterruzioni(colonna, globali.Da, globali.A, Schema()).globali;
-        if (!TestaMisura(globali, v.v, v.w)) return false;
-    }
-    if (pari.QualcunoInUso &&
-        !TestaMisura(pari, MisuraInterruzioni(colonna, pari.Da, pari.A, Schema()).segniPari, 0)) {
-        return false;
-    }
-    return !dispari.QualcunoInUso ||
-           TestaMisura(dispari, MisuraInterruzioni(colonna, dispari.Da, dispari.A, Schema()).segniDispari, 0);
+    const Interruzioni comune = MisuraInterruzioni(colonna, globali.Da, globali.A, Schema());
+    auto sulRange = [&](const TMisura& t) {
+        return (t.Da == globali.Da && t.A == globali.A) ? comune : MisuraInterruzioni(colonna, t.Da, t.A, Schema());
+    };
+    return {comune.globali, Valori{sulRange(Tabelle[1]).segniPari, 0}, Valori{sulRange(Tabelle[2]).segniDispari, 0}};
 }
 
-bool TSimmetrie::Verifica(Colonna colonna) {
-    const TMisura& dirette = Tabelle[0];
-    const TMisura& inverse = Tabelle[1];
-    const TMisura& totali = Tabelle[2];
-    if (dirette.QualcunoInUso) {
-        const Valori v = MisuraSimmetrie(colonna, dirette.A, Schema()).dirette;
-        if (!TestaMisura(dirette, v.v, v.w)) return false;
-    }
-    if (inverse.QualcunoInUso) {
-        const Valori v = MisuraSimmetrie(colonna, inverse.A, Schema()).inverse;
-        if (!TestaMisura(inverse, v.v, v.w)) return false;
-    }
-    if (!totali.QualcunoInUso) return true;
-    const Simmetrie s = MisuraSimmetrie(colonna, totali.A, Schema());
-    return TestaMisura(totali, s.dirette.v + s.inverse.v, 0);
+ValoriTabelle TSimmetrie::Misura(Colonna colonna) const {
+    const Simmetrie comune = MisuraSimmetrie(colonna, Tabelle[0].A, Schema());
+    auto finoA = [&](const TMisura& t) {
+        return t.A == Tabelle[0].A ? comune : MisuraSimmetrie(colonna, t.A, Schema());
+    };
+    const Simmetrie totali = finoA(Tabelle[2]);
+    return {comune.dirette, finoA(Tabelle[1]).inverse, Valori{totali.dirette.v + totali.inverse.v, 0}};
 }
 
 TVortice::TVortice(TCondizioniSistema* p)
@@ -43,38 +29,37 @@ TVortice::TVortice(TCondizioniSistema* p)
     Tabelle[2].A = 8;
 }
 
-bool TVortice::Verifica(Colonna colonna) {
-    // Tables 1-2: position and arms of the direct vortex; 3-4: of the inverse one.
-    for (std::size_t inizio : {0U, 2U}) {
-        const TMisura& posizione = Tabelle[inizio];
-        const TMisura& bracci = Tabelle[inizio + 1];
-        if (!posizione.QualcunoInUso && !bracci.QualcunoInUso) continue;
-        const Vortice v = MisuraVortice(colonna, posizione.Da, posizione.A, inizio == 2);
-        if (!TestaMisura(posizione, v.posizione, 0) || !TestaMisura(bracci, v.bracci, 0)) return false;
-    }
-    return true;
+ValoriTabelle TVortice::Misura(Colonna colonna) const {
+    const Vortice diretto = MisuraVortice(colonna, Tabelle[0].Da, Tabelle[0].A, false);
+    const Vortice inverso = MisuraVortice(colonna, Tabelle[2].Da, Tabelle[2].A, true);
+    return {Valori{diretto.posizione, 0}, Valori{diretto.bracci, 0}, Valori{inverso.posizione, 0},
+            Valori{inverso.bracci, 0}};
 }
 
-bool TRipetizioni::Verifica(Colonna colonna) {
+ValoriTabelle TRipetizioni::Misura(Colonna colonna) const {
     const ArchivioConcorsi* archivio = Proprietario != nullptr ? Proprietario->Archivio : nullptr;
     const std::size_t concorsi = archivio != nullptr ? archivio->Conteggio() : 0;
-    for (std::size_t i = 0; i < 2; ++i) {
-        const TMisura& t = Tabelle[i];
-        if (!t.QualcunoInUso) continue;
-        // Table 1 against the last contest, table 2 against the one before it.
-        const Colonna precedente = concorsi > i ? (*archivio)[concorsi - 1 - i].Vincente : 0;
-        const Valori v = MisuraRipetizioni(colonna, precedente, t.Da, t.A, Schema());
-        if (!TestaMisura(t, v.v, v.w)) return false;
-    }
-    return true;
+    // A missing contest counts as a column with no numbers.
+    const Colonna ultimo = concorsi >= 1 ? (*archivio)[concorsi - 1].Vincente : 0;
+    const Colonna penultimo = concorsi >= 2 ? (*archivio)[concorsi - 2].Vincente : 0;
+    return MisuraContro(colonna, ultimo, penultimo);
+}
+
+ValoriTabelle TRipetizioni::MisuraContro(Colonna colonna, Colonna ultimo, Colonna penultimo) const {
+    return {MisuraRipetizioni(colonna, ultimo, Tabelle[0].Da, Tabelle[0].A, Schema()),
+            MisuraRipetizioni(colonna, penultimo, Tabelle[1].Da, Tabelle[1].A, Schema())};
+}
+
+void TRipetizioni::CampioniConcorso(const ArchivioConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta) {
+    if (indice < 2) return;
+    Consegna(MisuraContro(archivio[indice].Vincente, archivio[indice - 1].Vincente, archivio[indice - 2].Vincente),
+             raccolta);
 }
 
 TSequela::TSequela(TCondizioniSistema* p) : Copiabile(CodSequela, "Sequele", p, {{7, true}}) { Tabelle[0].A = 8; }
 
-bool TSequela::Verifica(Colonna colonna) {
-    const TMisura& presenze = Tabelle[0];
-    const Valori v = MisuraSequela(colonna, presenze.Da, presenze.A, Parametri);
-    return TestaMisura(presenze, v.v, v.w);
+ValoriTabelle TSequela::Misura(Colonna colonna) const {
+    return {MisuraSequela(colonna, Tabelle[0].Da, Tabelle[0].A, Parametri)};
 }
 
 bool TSequela::Carica(io::BinaryReader& in) {

@@ -21,7 +21,7 @@ class TInterruzioni : public Copiabile<TInterruzioni, TCondizioneModo> {
 public:
     explicit TInterruzioni(TCondizioniSistema* p)
         : Copiabile(CodInterruzioni, "Interruzioni", p, {{7, true}, {7, false}, {7, false}}) {}
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
     bool Carica(io::BinaryReader& in) override { return in.read(Modo) && in.read(Attivato) && CaricaTabelle(in); }
 
 protected:
@@ -35,7 +35,7 @@ class TSimmetrie : public Copiabile<TSimmetrie, TCondizioneModo> {
 public:
     explicit TSimmetrie(TCondizioniSistema* p)
         : Copiabile(CodSimmetrie, "Simmetrie", p, {{4, true}, {4, true}, {8, false}}) {}
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
     bool Carica(io::BinaryReader& in) override { return in.read(Attivato) && in.read(Modo) && CaricaTabelle(in); }
 
 protected:
@@ -48,7 +48,9 @@ protected:
 class TVortice : public Copiabile<TVortice, TCondizioneTabelle> {
 public:
     explicit TVortice(TCondizioniSistema* p);
-    bool Verifica(Colonna colonna) override;
+    // Position and arms of the direct vortex (range of table 1), then of the
+    // inverse one (range of table 3).
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
 };
 
 // 7: numbers (or signs) repeated from the last two contests of the archive.
@@ -56,10 +58,16 @@ class TRipetizioni : public Copiabile<TRipetizioni, TCondizioneModo> {
 public:
     explicit TRipetizioni(TCondizioniSistema* p)
         : Copiabile(CodRipetizioni, "Ripetizioni", p, {{8, true}, {8, true}}) {}
-    bool Verifica(Colonna colonna) override;
+    // Against the last and the second-last contest of the system's archive.
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
+    // Table 1 against ultimo, table 2 against penultimo.
+    [[nodiscard]] ValoriTabelle MisuraContro(Colonna colonna, Colonna ultimo, Colonna penultimo) const;
     bool Carica(io::BinaryReader& in) override { return in.read(Modo) && in.read(Attivato) && CaricaTabelle(in); }
 
 protected:
+    // An archived contest is measured against the two contests before it;
+    // the first two have none and give nothing.
+    void CampioniConcorso(const ArchivioConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta) override;
     bool SalvaDati(io::BinaryWriter& out) const override {
         return out.write(Modo) && out.write(Attivato) && SalvaTabelle(out);
     }
@@ -70,7 +78,7 @@ class TSequela : public Copiabile<TSequela, TCondizioneTabelle> {
 public:
     explicit TSequela(TCondizioniSistema* p);
     ParametriSequela Parametri;
-    bool Verifica(Colonna colonna) override;
+    [[nodiscard]] ValoriTabelle Misura(Colonna colonna) const override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:

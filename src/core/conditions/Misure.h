@@ -46,8 +46,8 @@ struct Baricentri {
     int dispari = 0;
 };
 Baricentri MisuraBaricentri(Colonna colonna);
-// The number at position 1..8 (32 past the end).
-int NumeroInPosizione(Colonna colonna, int posizione);
+// The numbers at positions 1..8 ([0] for position 1; 32 past the end).
+std::array<int, 8> MisuraPosizioni(Colonna colonna);
 // Hits against the filter column and their longest run.
 Valori MisuraColonnaFiltro(Colonna colonna, Colonna filtro, bool flagPosizione, bool conCorsa);
 // Number of even numbers of the column: the formula index 0..8.
@@ -85,8 +85,16 @@ struct ParametriSequela {
     std::int32_t passoTrovata = 1;
     std::int32_t passoNonTrovata = 1;
     std::int32_t lunghezza = 2;
-    std::array<std::uint8_t, 8> sequela{};  // the given pattern, signs 1 or 2
+    // The given pattern: signs 1 (even) or 2 (odd). The pattern box writes 3
+    // for "either sign"; windows are compared sign by sign for equality, so
+    // a 3 matches no sign and a pattern holding one is never found.
+    std::array<std::uint8_t, 8> sequela{};
 };
+// Windows of lunghezza signs over positions da..a. Kinds 1-3: v = windows
+// found, w = longest run of found windows. Kind 4: v = occurrences of the
+// most frequent window pattern, w = its longest chain of back-to-back
+// occurrences. Kind 5: v = pairs of mirror-image occurrences, w = 0.
+// Steps below 1 count as 1; an unknown kind or a length outside 1..8 gives 0.
 Valori MisuraSequela(Colonna colonna, int da, int a, const ParametriSequela& p);
 
 }  // namespace ludo

@@ -1,8 +1,10 @@
 #include "conditions/TCondizione.h"
 
-#include "conditions/TCondizioniSistema.h"
+#include "archive/ArchivioConcorsi.h"
 #include "conditions/TCondizioneTabelle.h"
+#include "conditions/TCondizioniSistema.h"
 #include "conditions/TPuntiTra.h"
+#include "engine/ListaColonne.h"
 
 namespace ludo {
 
@@ -38,6 +40,54 @@ bool TCondizione::QualcheTabellaInUso() {
     return inUso;
 }
 
+void TCondizione::AzzeraStatistiche() {
+    Statistiche.resize(NumeroStatistiche());
+    for (std::size_t i = 0; i < Statistiche.size(); ++i) {
+        Statistiche[i].Tutti.Azzera(MassimoStatistica(i));
+        Statistiche[i].Passati.Azzera(MassimoStatistica(i));
+    }
+}
+
+void TCondizione::PreparaStatistiche() {
+    if (Statistiche.size() != NumeroStatistiche()) AzzeraStatistiche();
+}
+
+void TCondizione::AnalizzaArchivio(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo) {
+    if (NumeroStatistiche() == 0) return;
+    PreparaStatistiche();
+    for (std::size_t i = 0; i < Statistiche.size(); ++i) Statistiche[i].Tutti.Azzera(MassimoStatistica(i));
+    auto aggiungi = [this](std::size_t tabella, Valori valori, bool) {
+        Statistiche[tabella].Tutti.AggiungiConcorso(valori.v, valori.w, true);
+    };
+    for (std::size_t i = 0; i < archivio.Conteggio(); ++i) {
+        if (ConcorsoSelezionato(intervallo, archivio[i])) CampioniConcorso(archivio, i, aggiungi);
+    }
+}
+
+void TCondizione::CampioniConcorso(const ArchivioConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta) {
+    Campioni(archivio[indice].Vincente, raccolta);
+}
+
+void TCondizione::AnalizzaColonne(const ListaColonne& colonne) {
+    if (NumeroStatistiche() == 0) return;
+    PreparaStatistiche();
+    for (std::size_t i = 0; i < Statistiche.size(); ++i) Statistiche[i].Passati.Azzera(MassimoStatistica(i));
+    // Columns have no order in time: delays mean nothing here.
+    auto aggiungi = [this](std::size_t tabella, Valori valori, bool) {
+        Statistiche[tabella].Passati.AggiungiConcorso(valori.v, valori.w, false);
+    };
+    for (Colonna colonna : colonne) Campioni(colonna, aggiungi);
+}
+
+void TCondizione::AccumulaColonna(Colonna colonna) {
+    if (NumeroStatistiche() == 0) return;
+    PreparaStatistiche();
+    Campioni(colonna, [this](std::size_t tabella, Valori valori, bool accettato) {
+        Statistiche[tabella].Tutti.AggiungiConcorso(valori.v, valori.w, false);
+        if (accettato) Statistiche[tabella].Passati.AggiungiConcorso(valori.v, valori.w, false);
+    });
+}
+
 bool TCondizione::Salva(io::BinaryWriter& out) const { return out.write(Codice) && SalvaDati(out); }
 
 bool TCondizione::TestaMisura(const TMisura& misura, int v, int w) {
@@ -61,6 +111,22 @@ TCondizioneTabelle::TCondizioneTabelle(std::uint8_t codice, std::string nome, TC
                                        std::initializer_list<FormaTabella> forme)
     : TCondizione(codice, std::move(nome), proprietario) {
     for (const auto& f : forme) Tabelle.emplace_back(f.massimo, f.haSeconda);
+}
+
+bool TCondizioneTabelle::Verifica(Colonna colonna) {
+    const ValoriTabelle valori = Misura(colonna);
+    for (std::size_t i = 0; i < Tabelle.size(); ++i) {
+        if (Tabelle[i].QualcunoInUso && !TestaMisura(Tabelle[i], valori[i].v, valori[i].w)) return false;
+    }
+    return true;
+}
+
+void TCondizioneTabelle::Campioni(Colonna colonna, RaccoltaValori raccolta) { Consegna(Misura(colonna), raccolta); }
+
+void TCondizioneTabelle::Consegna(const ValoriTabelle& valori, RaccoltaValori raccolta) const {
+    for (std::size_t i = 0; i < Tabelle.size(); ++i) {
+        raccolta(i, valori[i], Tabelle[i].Accetta(valori[i].v, valori[i].w));
+    }
 }
 
 bool TCondizioneTabelle::SalvaTabelle(io::BinaryWriter& out) const {

@@ -8,8 +8,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "archive/T_FrequenzeRitardi.h"
+#include "conditions/Misure.h"
 #include "conditions/TMisura.h"
 #include "engine/Colonna.h"
 #include "io/BinaryReader.h"
@@ -17,7 +20,10 @@
 
 namespace ludo {
 
+class ArchivioConcorsi;
+class ListaColonne;
 class TCondizioniSistema;
+struct IntervalloRicerca;
 
 // Type codes: 1..20 are also the slots of the system's condition set, 34..40
 // single conditions that live in groups or boards, 19 the board.
@@ -54,6 +60,35 @@ enum CodiceCondizione : std::uint8_t {
 // Closes every member list in the records.
 inline constexpr std::uint8_t FineMembri = 100;
 
+// Frequencies and delays of the values one statistics table of a condition
+// takes: over every column measured, and over the columns it let pass.
+struct StatisticheTabella {
+    T_FrequenzeRitardi Tutti;
+    T_FrequenzeRitardi Passati;
+    bool operator==(const StatisticheTabella&) const = default;
+};
+
+// Receives the sample a column gives one statistics table: the value pair
+// and whether the table accepts it. A reference to a callable that lives
+// for the call, so that handing samples over allocates nothing.
+class RaccoltaValori {
+public:
+    template <typename F>
+        requires(!std::is_same_v<std::remove_cvref_t<F>, RaccoltaValori>)
+    RaccoltaValori(F&& f)  // NOLINT(google-explicit-constructor): built from lambdas at the call
+        : oggetto_(const_cast<void*>(static_cast<const void*>(&f))),
+          chiama_([](void* o, std::size_t tabella, Valori valori, bool accettato) {
+              (*static_cast<std::remove_reference_t<F>*>(o))(tabella, valori, accettato);
+          }) {}
+    void operator()(std::size_t tabella, Valori valori, bool accettato) const {
+        chiama_(oggetto_, tabella, valori, accettato);
+    }
+
+private:
+    void* oggetto_;
+    void (*chiama_)(void*, std::size_t, Valori, bool);
+};
+
 class TCondizione {
 public:
     TCondizione(std::uint8_t codice, std::string nome, TCondizioniSistema* proprietario)
@@ -80,7 +115,28 @@ public:
     virtual bool Verifica(Colonna colonna) = 0;
     // Recomputes InUso of every table, then Effettivo.
     virtual void AggiornaStato();
-    virtual void AzzeraStatistiche() {}
+
+    // The statistics, one entry per statistics table of the type (none for
+    // groups), sized by AzzeraStatistiche.
+    std::vector<StatisticheTabella> Statistiche;
+    // Both statistics of every table back to empty (containers: also of
+    // every member).
+    virtual void AzzeraStatistiche();
+    // Statistics of all values over the winning columns of the contests the
+    // interval selects, in archive order, with delays. Containers: nothing.
+    virtual void AnalizzaArchivio(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo);
+    // Statistics of passed values over the columns, in order (containers:
+    // of every member too).
+    virtual void AnalizzaColonne(const ListaColonne& colonne);
+    // Adds the column to the statistics of all values and, for each table
+    // that accepts its value, to the statistics of passed values.
+    void AccumulaColonna(Colonna colonna);
+    // Hands over the sample the column gives each statistics table that
+    // takes one, in table order. The measure is the one the test uses.
+    virtual void Campioni(Colonna colonna, RaccoltaValori raccolta) {
+        static_cast<void>(colonna);
+        static_cast<void>(raccolta);
+    }
 
     // Writes the type code and the type's record.
     bool Salva(io::BinaryWriter& out) const;
@@ -109,6 +165,18 @@ protected:
     bool TestaIntervalli(const TIntervalli& intervalli, double x);
     // Any measure table (or interval table) in use.
     [[nodiscard]] bool QualcheTabellaInUso();
+
+    // The statistics tables of the type and the highest value each starts with.
+    [[nodiscard]] virtual std::size_t NumeroStatistiche() const { return 0; }
+    [[nodiscard]] virtual std::int32_t MassimoStatistica(std::size_t tabella) const {
+        static_cast<void>(tabella);
+        return 0;
+    }
+    // Sizes the statistics when they have not been reset yet.
+    void PreparaStatistiche();
+    // The samples of the archived contest at indice: by default those of
+    // its winning column.
+    virtual void CampioniConcorso(const ArchivioConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta);
     // True while the system search over the archive is told to ignore
     // conditions of this kind (filter columns, repetitions, pickets).
     [[nodiscard]] bool IgnorataInArchivio() const;

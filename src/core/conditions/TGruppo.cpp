@@ -22,6 +22,18 @@ void ImpostaPercorsiMembri(std::vector<std::unique_ptr<TCondizione>>& membri, co
     }
 }
 
+void AdattaIntervalloMembri(std::vector<std::unique_ptr<TCondizione>>& membri) {
+    for (auto& m : membri) m->AdattaIntervallo();
+}
+
+void AzzeraStatisticheMembri(std::vector<std::unique_ptr<TCondizione>>& membri) {
+    for (auto& m : membri) m->AzzeraStatistiche();
+}
+
+void AnalizzaColonneMembri(std::vector<std::unique_ptr<TCondizione>>& membri, const ListaColonne& colonne) {
+    for (auto& m : membri) m->AnalizzaColonne(colonne);
+}
+
 TGruppo::TGruppo(const TGruppo& altro)
     : TCondizione(altro), CodiceMembri(altro.CodiceMembri), Elenco(CopiaMembri(altro.Elenco)),
       Riservato(altro.Riservato) {}
@@ -49,9 +61,11 @@ void TGruppo::AggiornaStato() {
     Effettivo = Attivato && qualcuno && !IgnorataInArchivio();
 }
 
-void TGruppo::AzzeraStatistiche() {
-    for (auto& m : Elenco) m->AzzeraStatistiche();
-}
+void TGruppo::AdattaIntervallo() { AdattaIntervalloMembri(Elenco); }
+
+void TGruppo::AzzeraStatistiche() { AzzeraStatisticheMembri(Elenco); }
+
+void TGruppo::AnalizzaColonne(const ListaColonne& colonne) { AnalizzaColonneMembri(Elenco, colonne); }
 
 bool TGruppo::Verifica(Colonna colonna) {
     const bool registra = Proprietario != nullptr && Proprietario->RegistraErrori;

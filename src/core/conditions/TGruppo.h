@@ -24,9 +24,11 @@ public:
     // Appends a default member; returns it.
     TCondizione& NuovoMembro();
 
+    void AdattaIntervallo() override;
     void ImpostaPercorso(const std::string& percorsoPadre) override;
     void AggiornaStato() override;
     void AzzeraStatistiche() override;
+    void AnalizzaColonne(const ListaColonne& colonne) override;
     bool Verifica(Colonna colonna) override;
     bool Carica(io::BinaryReader& in) override;
 
@@ -36,6 +38,11 @@ protected:
 
 // Copies of every member, in order.
 std::vector<std::unique_ptr<TCondizione>> CopiaMembri(const std::vector<std::unique_ptr<TCondizione>>& membri);
+
+// The same operation on every member.
+void AdattaIntervalloMembri(std::vector<std::unique_ptr<TCondizione>>& membri);
+void AzzeraStatisticheMembri(std::vector<std::unique_ptr<TCondizione>>& membri);
+void AnalizzaColonneMembri(std::vector<std::unique_ptr<TCondizione>>& membri, const ListaColonne& colonne);
 
 // Each member's Percorso: the container's path, "\", its name, a blank and
 // its 1-based position in width 3.

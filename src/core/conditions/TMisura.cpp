@@ -88,6 +88,11 @@ bool TMisura::Verifica(int v, int w, GestoreRecuperi* recuperi) const {
     return true;
 }
 
+bool TMisura::Accetta(int v, int w) const {
+    if (Prima.InUso && Prima.Voce(v).Stato == Rifiutato) return false;
+    return !Seconda.InUso || Seconda.Voce(w).Stato != Rifiutato;
+}
+
 void TMisura::Azzera() {
     Prima = TabellaMisura{};
     Seconda = TabellaMisura{};
@@ -113,18 +118,28 @@ bool TMisura::Carica(io::BinaryReader& in) {
     return in.read(Da) && in.read(A);
 }
 
-bool TIntervalli::Verifica(double x, GestoreRecuperi* recuperi) const {
-    if (!InUso) return true;
+int TIntervalli::Indice(double x) const {
     const int numero = std::clamp<int>(Numero, 0, MassimoIntervalli);
     for (int i = 0; i < numero; ++i) {
         const auto& intervallo = Intervalli[static_cast<std::size_t>(i)];
-        if (intervallo.Min <= x && x <= intervallo.Max) {
-            if (intervallo.Stato == Accettato) return true;
-            return intervallo.Stato == InRecupero && recuperi != nullptr &&
-                   recuperi->AmmettiRecupero(Link, intervallo.Livello);
-        }
+        if (intervallo.Min <= x && x <= intervallo.Max) return i;
     }
-    return false;
+    return numero;
+}
+
+bool TIntervalli::Verifica(double x, GestoreRecuperi* recuperi) const {
+    if (!InUso) return true;
+    const int i = Indice(x);
+    if (i >= std::clamp<int>(Numero, 0, MassimoIntervalli)) return false;
+    const auto& intervallo = Intervalli[static_cast<std::size_t>(i)];
+    if (intervallo.Stato == Accettato) return true;
+    return intervallo.Stato == InRecupero && recuperi != nullptr && recuperi->AmmettiRecupero(Link, intervallo.Livello);
+}
+
+bool TIntervalli::Accetta(double x) const {
+    if (!InUso) return true;
+    const int i = Indice(x);
+    return i < std::clamp<int>(Numero, 0, MassimoIntervalli) && Intervalli[static_cast<std::size_t>(i)].Stato != 0;
 }
 
 bool TIntervalli::Salva(io::BinaryWriter& out) const {

@@ -72,6 +72,9 @@ public:
     void AggiornaStato(bool attivato);
     // The test of value v and companion w: tables not in use accept.
     [[nodiscard]] bool Verifica(int v, int w, GestoreRecuperi* recuperi) const;
+    // The same test for the statistics of passed values: a value in
+    // recovery counts as accepted and no link set is asked.
+    [[nodiscard]] bool Accetta(int v, int w) const;
     // Both tables back to refusing everything, link 'A', no "Punti Tra" group.
     void Azzera();
 
@@ -104,6 +107,11 @@ public:
     void AggiornaStato(bool attivato) { InUso = attivato && Numero > 0; }
     // Not in use: accepts. Otherwise the first interval holding x decides.
     [[nodiscard]] bool Verifica(double x, GestoreRecuperi* recuperi) const;
+    // The statistics row of x: the index 0..Numero-1 of the first interval
+    // holding it, Numero ("Altri") when none does.
+    [[nodiscard]] int Indice(double x) const;
+    // Verifica without a link set: an interval in recovery accepts.
+    [[nodiscard]] bool Accetta(double x) const;
 
     // The 43 intervals (Min, Max as 6-byte reals, Stato, Livello), Numero, Link.
     bool Salva(io::BinaryWriter& out) const;

@@ -1,7 +1,37 @@
 #include "conditions/TPuntiTra.h"
 
+#include <algorithm>
+
+#include "conditions/TCondizioniSistema.h"
+
 namespace ludo {
 namespace {
+
+void aggiungi(TPuntiTra::Totali& totali, const TabellaMisura& tabella, int valore) {
+    if (tabella.InUso && tabella.Campo >= 1 && tabella.Campo <= TPuntiTra::NumeroGruppi) {
+        totali[static_cast<std::size_t>(tabella.Campo)] += valore;
+    }
+}
+
+// What one effective condition, and each of its effective members, feeds.
+void alimenta(TCondizione& c, Colonna colonna, TPuntiTra::Totali& totali) {
+    if (auto* membri = c.Membri()) {
+        for (auto& m : *membri) {
+            if (m->Effettivo && m->Attivato) alimenta(*m, colonna, totali);
+        }
+    }
+    std::array<const TMisura*, 8> tabelle{};
+    std::size_t numero = 0;
+    c.PerOgniMisura([&](TMisura& m) {
+        if (numero < tabelle.size()) tabelle[numero++] = &m;
+    });
+    if (numero == 0) return;
+    c.Campioni(colonna, [&](std::size_t i, Valori valori, bool) {
+        if (i >= numero) return;
+        aggiungi(totali, tabelle[i]->Prima, valori.v);
+        aggiungi(totali, tabelle[i]->Seconda, valori.w);
+    });
+}
 
 // The highest group holding intervals (0 if none).
 std::int32_t ultimoNonVuoto(const std::array<TIntervalli, TPuntiTra::NumeroGruppi + 1>& gruppi) {
@@ -32,6 +62,28 @@ bool TPuntiTra::Verifica(Colonna) {
         if (!TestaIntervalli(Gruppi[i], static_cast<double>(Totale[i]))) return false;
     }
     return true;
+}
+
+TPuntiTra::Totali TPuntiTra::Misura(Colonna colonna) const {
+    Totali totali{};
+    if (Proprietario == nullptr) return totali;
+    for (int n = 1; n <= TCondizioniSistema::NumeroCondizioni; ++n) {
+        TCondizione& c = Proprietario->Condizione(n);
+        if (&c != this && c.Effettivo && c.Attivato) alimenta(c, colonna, totali);
+    }
+    return totali;
+}
+
+void TPuntiTra::Campioni(Colonna colonna, RaccoltaValori raccolta) {
+    const Totali totali = Misura(colonna);
+    for (std::size_t g = 1; g <= NumeroGruppi; ++g) {
+        const double x = totali[g];
+        raccolta(g - 1, {Gruppi[g].Indice(x), 0}, Gruppi[g].Accetta(x));
+    }
+}
+
+std::int32_t TPuntiTra::MassimoStatistica(std::size_t tabella) const {
+    return std::clamp<std::int32_t>(Gruppi[tabella + 1].Numero, 0, TIntervalli::MassimoIntervalli);
 }
 
 bool TPuntiTra::Carica(io::BinaryReader& in) {

@@ -23,12 +23,25 @@ public:
         if (gruppo >= 1 && gruppo <= NumeroGruppi) Totale[static_cast<std::size_t>(gruppo)] += valore;
     }
 
+    using Totali = std::array<std::int32_t, NumeroGruppi + 1>;
+
+    // The totals of the column ([1..30]): what the tables in use of every
+    // effective condition of the system (group and board members included)
+    // add to their groups, as a test of the column adds them when no
+    // condition fails. None without a system.
+    [[nodiscard]] Totali Misura(Colonna colonna) const;
+
     void PerOgniIntervallo(const std::function<void(TIntervalli&)>& f) override;
     void AggiornaStato() override;
+    // Tests the totals the other conditions fed while the column was tested.
     bool Verifica(Colonna colonna) override;
+    // One table per group: the row of the group's total in its intervals.
+    void Campioni(Colonna colonna, RaccoltaValori raccolta) override;
     bool Carica(io::BinaryReader& in) override;
 
 protected:
+    [[nodiscard]] std::size_t NumeroStatistiche() const override { return NumeroGruppi; }
+    [[nodiscard]] std::int32_t MassimoStatistica(std::size_t tabella) const override;
     bool SalvaDati(io::BinaryWriter& out) const override;
 };
 

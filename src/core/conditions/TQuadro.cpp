@@ -60,14 +60,19 @@ void TQuadro::AggiornaStato() {
     Effettivo = Attivato && Accettate.QualcunoInUso;
 }
 
+void TQuadro::AdattaIntervallo() { AdattaIntervalloMembri(Elenco); }
+
 void TQuadro::AzzeraStatistiche() {
-    for (auto& m : Elenco) m->AzzeraStatistiche();
+    TCondizione::AzzeraStatistiche();
+    AzzeraStatisticheMembri(Elenco);
 }
 
-bool TQuadro::Verifica(Colonna colonna) {
-    InVerifica = true;
-    const bool registra = Proprietario != nullptr && Proprietario->RegistraErrori;
-    const std::size_t erroriPrima = registra ? Proprietario->Errori.size() : 0;
+void TQuadro::AnalizzaColonne(const ListaColonne& colonne) {
+    TCondizione::AnalizzaColonne(colonne);
+    AnalizzaColonneMembri(Elenco, colonne);
+}
+
+Valori TQuadro::Conta(Colonna colonna, bool registra) {
     int soddisfatte = 0;
     int corsa = 0;
     int corsaMassima = 0;
@@ -82,7 +87,21 @@ bool TQuadro::Verifica(Colonna colonna) {
         corsa = 0;
         if (registra) Proprietario->RegistraErrore(m, static_cast<int>(i) + 1);
     }
-    const bool passa = TestaMisura(Accettate, soddisfatte, corsaMassima);
+    return {soddisfatte, corsaMassima};
+}
+
+void TQuadro::Campioni(Colonna colonna, RaccoltaValori raccolta) {
+    if (Proprietario != nullptr && Proprietario->Link != nullptr) Proprietario->Link->AzzeraColonna();
+    const Valori valori = Misura(colonna);
+    raccolta(0, valori, Accettate.Accetta(valori.v, valori.w));
+}
+
+bool TQuadro::Verifica(Colonna colonna) {
+    InVerifica = true;
+    const bool registra = Proprietario != nullptr && Proprietario->RegistraErrori;
+    const std::size_t erroriPrima = registra ? Proprietario->Errori.size() : 0;
+    const Valori conta = Conta(colonna, registra);
+    const bool passa = TestaMisura(Accettate, conta.v, conta.w);
     // Failures inside a board that passes are not failures of the column.
     if (passa && registra) Proprietario->Errori.resize(erroriPrima);
     InVerifica = false;

@@ -47,10 +47,19 @@ public:
     std::vector<std::unique_ptr<TCondizione>>* Membri() override { return &Elenco; }
     void PerOgniMisura(const std::function<void(TMisura&)>& f) override { f(Accettate); }
 
+    void AdattaIntervallo() override;
     void ImpostaPercorso(const std::string& percorsoPadre) override;
     void AggiornaStato() override;
+    // The board's own statistics and every member's.
     void AzzeraStatistiche() override;
+    void AnalizzaColonne(const ListaColonne& colonne) override;
+    // The board's measure: (members satisfied, longest run of satisfied
+    // members). A member that takes no part counts as satisfied.
+    [[nodiscard]] Valori Misura(Colonna colonna) { return Conta(colonna, false); }
     bool Verifica(Colonna colonna) override;
+    // One table, the measure; members in recovery are judged as in a test
+    // of the column, the link set starting afresh for it.
+    void Campioni(Colonna colonna, RaccoltaValori raccolta) override;
     bool Carica(io::BinaryReader& in) override;
 
     // A default condition of the code appended at the end; nullptr when the
@@ -81,7 +90,13 @@ public:
     void CaricaCondizioni(const std::filesystem::path& file, std::size_t posizione);
 
 protected:
+    [[nodiscard]] std::size_t NumeroStatistiche() const override { return 1; }
+    [[nodiscard]] std::int32_t MassimoStatistica(std::size_t) const override { return Accettate.Massimo; }
     bool SalvaDati(io::BinaryWriter& out) const override;
+
+private:
+    // Tests every member; with registra each failing member is recorded.
+    Valori Conta(Colonna colonna, bool registra);
 };
 
 }  // namespace ludo

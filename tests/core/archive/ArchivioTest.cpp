@@ -170,8 +170,8 @@ TEST(ArchivioFile, SaveAndLoadBothFiles) {
     ArchivioConcorsi a;
     a.InserisciOrdinato(concorso(2024, 1, SerieA, otto(3)));
     a.InserisciOrdinato(concorso(2024, 2, SerieB, otto(5)));
-    a.Analisi[0].AggiungiConcorso(4, 2, true);
-    a.Analisi[25].AggiungiConcorso(7, 1, true);
+    a.Analisi.Tabella(0).AggiungiConcorso(4, 2, true);
+    a.Analisi.Tabella(25).AggiungiConcorso(7, 1, true);
     a.AnalisiValide = true;
     ASSERT_TRUE(a.Salva(dir.path()));
     EXPECT_EQ(ludo::test::readFile(dir / NomeFileArchivio).size(), 14u);
@@ -181,7 +181,7 @@ TEST(ArchivioFile, SaveAndLoadBothFiles) {
     ASSERT_TRUE(b.Carica(dir.path(), i));
     EXPECT_EQ(b.Concorsi(), a.Concorsi());
     EXPECT_TRUE(b.AnalisiValide);
-    EXPECT_EQ(b.Analisi, a.Analisi);
+    EXPECT_TRUE(b.Analisi == a.Analisi) << "the tables are read back, not recomputed";
     EXPECT_EQ(i.AnnoDa, 2024);
     EXPECT_EQ(i.ConcA, 2);
 }
@@ -196,11 +196,12 @@ TEST(ArchivioFile, MissingFilesGiveOneNewContestAndReportFailure) {
     EXPECT_EQ(a[0].TipoConcorso, SerieA);
     EXPECT_EQ(a[0].Vincente, 0u);
     EXPECT_GE(a[0].Anno, 2024);
-    EXPECT_FALSE(a.AnalisiValide);
+    EXPECT_TRUE(a.AnalisiValide) << "recomputed from the one new contest";
     EXPECT_EQ(i.AnnoDa, a[0].Anno);
+    EXPECT_FALSE(std::filesystem::exists(dir / NomeFileAnalisi)) << "a recompute on load is not saved";
 }
 
-TEST(ArchivioFile, AShortAnalysisFileOnlyInvalidatesTheAnalyses) {
+TEST(ArchivioFile, AShortAnalysisFileIsRecomputedFromTheContests) {
     ludo::test::TempDir dir;
     ludo::test::writeFile(dir / NomeFileArchivio, record(124, 1, SerieA, otto()));
     Bytes db;
@@ -211,14 +212,16 @@ TEST(ArchivioFile, AShortAnalysisFileOnlyInvalidatesTheAnalyses) {
     ludo::test::writeFile(dir / NomeFileAnalisi, db);
 
     ArchivioConcorsi a;
-    a.Analisi[3].AggiungiConcorso(2, 2, true);
-    const auto prima = a.Analisi;
+    a.Analisi.Tabella(3).AggiungiConcorso(2, 2, true);
     IntervalloRicerca i;
     EXPECT_FALSE(a.Carica(dir.path(), i));
     EXPECT_EQ(a.Conteggio(), 1u);
     EXPECT_EQ(a[0].Anno, 2024);
-    EXPECT_FALSE(a.AnalisiValide);
-    EXPECT_EQ(a.Analisi, prima) << "a failed read leaves the tables alone";
+    EXPECT_TRUE(a.AnalisiValide);
+    EXPECT_TRUE(a.ConcorsiValidi);
+    EXPECT_EQ(a.Analisi.Tabella(0).NumConcorsi(), 1) << "the one contest, counted by the recompute";
+    EXPECT_EQ(a.Analisi.Tabella(3).NumConcorsi(), 1) << "the table built by hand is gone";
+    EXPECT_EQ(ludo::test::readFile(dir / NomeFileAnalisi), db) << "not saved";
 }
 
 TEST(ArchivioFile, FileNamesAreFoundWithoutRegardToCase) {
@@ -254,6 +257,7 @@ TEST(ArchivioFile, AnEditInvalidatesTheCachedTablesOnDisk) {
     IntervalloRicerca i;
     EXPECT_FALSE(b.Carica(dir.path(), i));
     EXPECT_TRUE(b.ConcorsiValidi);
-    EXPECT_FALSE(b.AnalisiValide);
+    EXPECT_TRUE(b.AnalisiValide) << "recomputed on load";
+    EXPECT_EQ(b.Analisi.Tabella(0).NumConcorsi(), 2);
     EXPECT_EQ(b.Conteggio(), 2u);
 }

@@ -43,7 +43,7 @@ TEST_F(ArchivioCli, ListsContestsAndTheWholeArchiveInterval) {
     EXPECT_EQ(e.out,
               R"({"concorsi":[{"anno":2024,"numero":1,"tipo":"Serie A","vincente":[1,2,3,4,5,6,7,8]},)"
               R"({"anno":2024,"numero":2,"tipo":"Serie B","vincente":[9,10,11,12,13,14,15,32]}],)"
-              R"("intervallo":{"tipi":15,"annoDa":2024,"concDa":1,"annoA":2024,"concA":2},"analisiValide":false})"
+              R"("intervallo":{"tipi":15,"annoDa":2024,"concDa":1,"annoA":2024,"concA":2},"analisiValide":true})"
               "\n");
 }
 
@@ -85,4 +85,35 @@ TEST_F(ArchivioCli, AnUnreadableArchiveIsReported) {
     const auto e = lancia({"archivio"});
     EXPECT_EQ(e.stato, 1);
     EXPECT_EQ(e.err, "Impossibile Caricare L'Archivio.\n");
+}
+
+TEST_F(ArchivioCli, AnalysesListTheTwentySixTablesAndFollowEveryEdit) {
+    auto e = lancia({"archivio", "analisi"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    // 1..8 and 9..15 32 both have 4 even numbers.
+    EXPECT_EQ(e.out.rfind(R"([{"condizione":"Pari e Dispari","modo":0,"tabella":"Pari","maxValore":8,)"
+                          R"("numConcorsi":2,"punti":[{"frequenza":0,"ritardo":2,"ritardoMax":2},)",
+                          0),
+              0u)
+        << e.out.substr(0, 200);
+    EXPECT_NE(e.out.find(R"({"frequenza":0,"ritardo":2,"ritardoMax":2},{"frequenza":2,"ritardo":0,"ritardoMax":0},)"
+                         R"({"frequenza":0,"ritardo":2,"ritardoMax":2})"),
+              std::string::npos)
+        << "3, 4 and 5 even numbers";
+    std::size_t tabelle = 0;
+    for (auto p = e.out.find("\"tabella\""); p != std::string::npos; p = e.out.find("\"tabella\"", p + 1)) ++tabelle;
+    EXPECT_EQ(tabelle, 26u);
+    EXPECT_NE(e.out.find(R"("condizione":"Interruzioni","modo":1,"tabella":"Globali")"), std::string::npos);
+    EXPECT_NE(e.out.find(R"("condizione":"Vortice","modo":0,"tabella":"Bracci")"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "ARCHIVI" / "archdb.ttg")) << "computed, not saved";
+
+    e = lancia({"archivio", "aggiungi", "--anno", "2024", "--numero", "3", "--vincente", "1 2 3 4 5 6 7 8"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    ASSERT_TRUE(std::filesystem::exists(dir_ / "ARCHIVI" / "archdb.ttg"));
+    e = lancia({"archivio", "analisi"});
+    EXPECT_NE(e.out.find(R"("tabella":"Pari","maxValore":8,"numConcorsi":3,)"), std::string::npos);
+    EXPECT_NE(e.out.find(R"("tabella":"Una Prec.","maxValore":8,"numConcorsi":1,)"), std::string::npos);
+
+    e = lancia({"archivio", "analizza"});
+    EXPECT_EQ(e.err, "Sottocomando sconosciuto: analizza (aggiungi, elimina, analisi).\n");
 }

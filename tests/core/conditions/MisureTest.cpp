@@ -51,7 +51,8 @@ TEST(Misure, RunsAndGaps) {
     EXPECT_EQ(MisuraParita(col({2, 4, 7, 10, 12, 14, 20, 31}), 1, 12, true), (Valori{4, 2}));
     EXPECT_EQ(MisuraDistanzaSpecifica(col({3, 5, 9, 12, 20, 22, 25, 30}), 2, 5), 15);
     EXPECT_EQ(MisuraDistanzaSpecifica(col({3, 5}), 1, 5), 0) << "fewer numbers than the position";
-    EXPECT_EQ(NumeroInPosizione(col({3, 5, 9, 12, 20, 22, 25, 30}), 8), 30);
+    EXPECT_EQ(MisuraPosizioni(col({3, 5, 9, 12, 20, 22, 25, 30})), (std::array<int, 8>{3, 5, 9, 12, 20, 22, 25, 30}));
+    EXPECT_EQ(MisuraPosizioni(col({3, 5}))[2], 32) << "past the last number";
 }
 
 TEST(Misure, FilterColumnWithAndWithoutPositions) {
@@ -133,4 +134,150 @@ TEST(Misure, Sequences) {
     EXPECT_EQ(MisuraSequela(c, 1, 8, p), (Valori{2, 1}));
     p.tipo = 5;  // 22 and 11 are their own mirrors: two pairs
     EXPECT_EQ(MisuraSequela(c, 1, 8, p), (Valori{2, 0}));
+}
+
+// One column worked out by hand: 1 2 5 7 8 12 20 21, parity pattern
+// odd even odd odd even even even odd (signs 2 1 2 2 1 1 1 2).
+TEST(Misure, NumbersOfAMixedColumnOverTheirRanges) {
+    const Colonna c = col({1, 2, 5, 7, 8, 12, 20, 21});
+    struct Caso {
+        int da, a;
+        Valori pari, dispari;
+        int consecutivita;
+    };
+    for (const Caso& k : {Caso{1, 32, {4, 3}, {4, 2}, 2}, Caso{3, 20, {3, 3}, {2, 2}, 2}, Caso{1, 7, {1, 1}, {3, 2}, 2},
+                          Caso{8, 20, {3, 3}, {0, 0}, 1}, Caso{22, 32, {0, 0}, {0, 0}, 0}, Caso{9, 3, {0, 0}, {0, 0}, 0}}) {
+        EXPECT_EQ(MisuraParita(c, k.da, k.a, true), k.pari) << k.da << ".." << k.a;
+        EXPECT_EQ(MisuraParita(c, k.da, k.a, false), k.dispari) << k.da << ".." << k.a;
+        EXPECT_EQ(MisuraConsecutivitaNumerica(c, k.da, k.a), k.consecutivita) << k.da << ".." << k.a;
+    }
+    EXPECT_EQ(MisuraNumeroSequenze(c), (std::array<int, 5>{0, 2, 3, 0, 0}));
+    const Distanze d = MisuraDistanzeGlobali(c);
+    EXPECT_EQ(d.minima, 1);
+    EXPECT_EQ(d.massima, 8);
+    EXPECT_EQ(d.totale, 20);
+    const Baricentri b = MisuraBaricentri(c);  // 76 / 8, 42 / 4, 34 / 4
+    EXPECT_EQ(b.tutti, 9);
+    EXPECT_EQ(b.pari, 10);
+    EXPECT_EQ(b.dispari, 8);
+    EXPECT_EQ(MisuraResti(c, 9), 4);
+    EXPECT_EQ(FormulaDerivata(c), 4);
+    EXPECT_EQ(MisuraDistanzaSpecifica(c, 2, 7), 18);
+    EXPECT_EQ(MisuraDistanzaSpecifica(c, 3, 4), 2);
+}
+
+TEST(Misure, GapsOnNumbersAndChangesOfSignOverTheirRanges) {
+    const Colonna c = col({1, 2, 5, 7, 8, 12, 20, 21});
+    struct Caso {
+        int da, a;
+        bool schema;
+        Valori globali;
+        int pari, dispari;
+    };
+    for (const Caso& k : {
+             Caso{1, 32, false, {4, 2}, 2, 2},  // 5 7 | 12 20, each pair broken by a following number
+             Caso{6, 32, false, {2, 2}, 2, 0},  // 7 is the first: 12 20
+             Caso{1, 7, false, {2, 2}, 0, 2},   // 5 7
+             Caso{1, 8, true, {4, 2}, 2, 2},    // changes before positions 2 3 5 8
+             Caso{3, 6, true, {1, 1}, 1, 0},    // only before position 5
+         }) {
+        const Interruzioni i = MisuraInterruzioni(c, k.da, k.a, k.schema);
+        EXPECT_EQ(i.globali, k.globali) << k.da << ".." << k.a << " " << k.schema;
+        EXPECT_EQ(i.segniPari, k.pari) << k.da << ".." << k.a << " " << k.schema;
+        EXPECT_EQ(i.segniDispari, k.dispari) << k.da << ".." << k.a << " " << k.schema;
+    }
+    const Distanze due = MisuraDistanzeGlobali(col({1, 10}));
+    EXPECT_EQ(due.minima, 5) << "the smallest distance starts from 5";
+    EXPECT_EQ(due.massima, 9);
+}
+
+// 1 2 3 15 18 30 31 32: pairs 1-32 2-31 3-30 15-18 are direct, 2-18 and
+// 15-31 inverse; signs 2 1 2 2 1 1 2 1.
+TEST(Misure, SymmetriesStopAtHalfTheirRange) {
+    const Colonna c = col({1, 2, 3, 15, 18, 30, 31, 32});
+    struct Caso {
+        int a;
+        bool schema;
+        Valori dirette, inverse;
+    };
+    for (const Caso& k : {Caso{32, false, {4, 3}, {2, 1}}, Caso{20, false, {3, 3}, {1, 1}},
+                          Caso{4, false, {2, 2}, {1, 1}}, Caso{8, true, {0, 0}, {2, 2}}, Caso{4, true, {0, 0}, {1, 1}}}) {
+        const Simmetrie s = MisuraSimmetrie(c, k.a, k.schema);
+        EXPECT_EQ(s.dirette, k.dirette) << k.a << " " << k.schema;
+        EXPECT_EQ(s.inverse, k.inverse) << k.a << " " << k.schema;
+    }
+}
+
+TEST(Misure, RepetitionsOverNumbersOrPositions) {
+    const Colonna c = col({1, 2, 3, 15, 18, 30, 31, 32});
+    const Colonna precedente = col({2, 3, 4, 15, 16, 30, 31, 32});  // signs 1 2 1 2 1 1 2 1
+    EXPECT_EQ(MisuraRipetizioni(c, precedente, 1, 32, false), (Valori{6, 3}));
+    EXPECT_EQ(MisuraRipetizioni(c, precedente, 1, 20, false), (Valori{3, 2}));
+    EXPECT_EQ(MisuraRipetizioni(c, precedente, 16, 31, false), (Valori{2, 2}));
+    EXPECT_EQ(MisuraRipetizioni(c, precedente, 1, 8, true), (Valori{5, 5}));
+    EXPECT_EQ(MisuraRipetizioni(c, precedente, 2, 5, true), (Valori{2, 2}));
+    EXPECT_EQ(MisuraRipetizioni(c, 0, 1, 8, true), (Valori{0, 0})) << "no previous contest";
+}
+
+TEST(Misure, VortexOverAPartOfThePattern) {
+    // Signs 2 1 1 2 2 1 1 2.
+    const Colonna c = col({1, 2, 4, 5, 7, 8, 10, 11});
+    EXPECT_EQ(MisuraVortice(c, 1, 8, false).posizione, 5);
+    EXPECT_EQ(MisuraVortice(c, 1, 8, false).bracci, 3);
+    EXPECT_EQ(MisuraVortice(c, 1, 8, true).posizione, 4);
+    EXPECT_EQ(MisuraVortice(c, 1, 8, true).bracci, 3);
+    // Positions 3..6 (signs 1 2 2 1): found at 6, missed, found at 4, missed.
+    EXPECT_EQ(MisuraVortice(c, 3, 6, false).posizione, 4);
+    EXPECT_EQ(MisuraVortice(c, 3, 6, false).bracci, 3);
+}
+
+TEST(Misure, EverySequenceKindWithItsStepsAndRange) {
+    const Colonna c2211 = col({1, 3, 4, 6, 7, 9, 10, 12});  // 2 2 1 1 2 2 1 1
+    const Colonna c2112 = col({1, 2, 4, 5, 7, 8, 10, 11});  // 2 1 1 2 2 1 1 2
+    struct Caso {
+        const char* nome;
+        Colonna colonna;
+        int da, a;
+        ParametriSequela p;
+        Valori atteso;
+    };
+    auto par = [](int tipo, int lunghezza, int trovata, int nonTrovata) {
+        ParametriSequela p;
+        p.tipo = tipo;
+        p.lunghezza = lunghezza;
+        p.passoTrovata = trovata;
+        p.passoNonTrovata = nonTrovata;
+        return p;
+    };
+    for (const Caso& k : {
+             Caso{"one sign from position 3", c2211, 3, 8, par(2, 2, 1, 1), {3, 1}},
+             Caso{"one sign, found windows skipped", c2211, 1, 8, par(2, 2, 2, 1), {4, 4}},
+             Caso{"both signs", c2211, 1, 8, par(3, 3, 1, 1), {6, 6}},
+             Caso{"both signs up to position 5", c2211, 1, 5, par(3, 3, 1, 1), {3, 3}},
+             Caso{"most frequent, first to reach the top wins", c2211, 1, 8, par(4, 2, 2, 1), {2, 1}},
+             Caso{"most frequent, overlaps not counted again", col({1, 3, 5, 7, 9, 11, 13, 15}), 1, 8,
+                  par(4, 2, 2, 1), {4, 4}},
+             Caso{"most frequent of length 3", c2112, 1, 8, par(4, 3, 3, 1), {2, 1}},
+             Caso{"mirror pairs 211-112, 112-211, 122-221", c2112, 1, 8, par(5, 3, 3, 1), {3, 0}},
+             Caso{"mirror pairs of palindromes", col({1, 3, 5, 7, 9, 11, 13, 15}), 1, 8, par(5, 2, 2, 1), {2, 0}},
+             Caso{"an unknown kind", c2211, 1, 8, par(6, 2, 1, 1), {0, 0}},
+             Caso{"a length beyond the pattern", c2211, 1, 8, par(2, 9, 1, 1), {0, 0}},
+         }) {
+        EXPECT_EQ(MisuraSequela(k.colonna, k.da, k.a, k.p), k.atteso) << k.nome;
+    }
+}
+
+TEST(Misure, FilterColumnUpToNumber32) {
+    const Colonna c = col({1, 2, 3, 4, 29, 30, 31, 32});
+    const Colonna f = col({25, 26, 27, 28, 29, 30, 31, 32});
+    EXPECT_EQ(MisuraColonnaFiltro(c, f, true, false), (Valori{4, 4})) << "29..32 stand 5th..8th in both";
+    EXPECT_EQ(MisuraColonnaFiltro(c, f, false, true), (Valori{4, 4}));
+    EXPECT_EQ(MisuraColonnaFiltro(c, f, false, false), (Valori{4, 0}));
+    // 1, 4 and 9 stand at the same position in both; 2 and 3 (in one of
+    // the two only) break the run.
+    EXPECT_EQ(MisuraColonnaFiltro(col({1, 2, 4, 9}), col({1, 3, 4, 9}), true, false), (Valori{3, 2}));
+    // 5 and 6 are common but third and fourth in one, second and third in
+    // the other: no hit with positions, a run of 2 without.
+    EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), true, false), (Valori{0, 0}));
+    EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), false, true), (Valori{2, 2}));
 }

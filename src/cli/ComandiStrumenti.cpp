@@ -1,0 +1,201 @@
+// ludomatic-cli converti, operazioni, accorpa and giocate: the column file
+// tools and the play archive of a contest, in batch.
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <ostream>
+#include <random>
+
+#include "Argomenti.h"
+#include "Comandi.h"
+#include "Json.h"
+#include "checking/ArchivioGiocate.h"
+#include "checking/Ricevitoria.h"
+#include "coltools/Accorpa.h"
+#include "coltools/Conversione.h"
+#include "coltools/OperazioniColonne.h"
+#include "engine/FileColonne.h"
+#include "io/Errore.h"
+#include "io/ProgramFolder.h"
+#include "system/Configurazione.h"
+
+namespace ludo::cli {
+namespace {
+
+int numero(const std::string& testo, int minimo, int massimo, const std::string& cosa) {
+    int valore = 0;
+    const auto [fine, errore] = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
+    if (errore != std::errc{} || fine != testo.data() + testo.size() || valore < minimo || valore > massimo) {
+        throw Errore("Valore non valido per " + cosa + ".");
+    }
+    return valore;
+}
+
+std::string richiesta(std::span<const std::string> argomenti, std::string_view nome) {
+    auto trovato = opzione(argomenti, nome);
+    if (!trovato) throw Errore("Manca l'opzione " + std::string(nome) + ".");
+    return std::move(*trovato);
+}
+
+// The arguments that are neither options nor the values of the options named.
+std::vector<std::string> posizionali(std::span<const std::string> argomenti,
+                                     std::initializer_list<std::string_view> conValore) {
+    std::vector<std::string> restanti;
+    for (std::size_t i = 0; i < argomenti.size(); ++i) {
+        if (std::find(conValore.begin(), conValore.end(), argomenti[i]) != conValore.end()) {
+            ++i;
+        } else {
+            restanti.push_back(argomenti[i]);
+        }
+    }
+    return restanti;
+}
+
+// A format by its index 0..8, its extension, or "omnia"/"xgol" for the two
+// "Gol" formats.
+FormatoColonne formato(const std::string& testo) {
+    if (!testo.empty() && std::isdigit(static_cast<unsigned char>(testo[0])) != 0) {
+        return static_cast<FormatoColonne>(numero(testo, 0, NumeroFormati - 1, "il formato"));
+    }
+    if (io::equalsIgnoringCase(testo, "omnia")) return FormatoColonne::Omnia;
+    if (io::equalsIgnoringCase(testo, "xgol")) return FormatoColonne::XGol;
+    if (io::equalsIgnoringCase(testo, "gol")) throw Errore("Formato Gol ambiguo: indicare 5 (Omnia) o 6 (XGol).");
+    for (int i = 0; i < NumeroFormati; ++i) {
+        const auto f = static_cast<FormatoColonne>(i);
+        if (io::equalsIgnoringCase(testo, Descrizione(f).estensione)) return f;
+    }
+    throw Errore("Formato sconosciuto: " + testo + ".");
+}
+
+void stampaPunteggi(Json& j, const Punteggi& punti) {
+    j.beginArray();
+    for (auto p : punti) j.value(static_cast<std::int64_t>(p));
+    j.endArray();
+}
+
+}  // namespace
+
+int comandoConverti(Contesto& contesto, std::span<const std::string> argomenti) {
+    RichiestaConversione base;
+    base.sorgente = formato(richiesta(argomenti, "--da"));
+    base.destinazione = formato(richiesta(argomenti, "--a"));
+    base.cartellaDestinazione = richiesta(argomenti, "--destinazione");
+    const auto sorgenti = posizionali(argomenti, {"--da", "--a", "--destinazione"});
+    if (sorgenti.empty()) throw Errore("Manca il nome del file.");
+    EsitoConversione totale;
+    for (const auto& sorgente : sorgenti) {
+        auto r = base;
+        const std::filesystem::path percorso(sorgente);
+        r.cartellaSorgente = percorso.parent_path().empty() ? "." : percorso.parent_path();
+        r.files = {percorso.filename().string()};
+        const auto esito = Converti(r, NessunAvanzamento());
+        totale.filesCreati += esito.filesCreati;
+        totale.messaggio = esito.messaggio;
+        if (!esito.riuscita) break;
+    }
+    Json j;
+    j.beginObject().key("files_creati").value(totale.filesCreati).key("messaggio").value(totale.messaggio).endObject();
+    contesto.out << j.str() << "\n";
+    if (totale.messaggio == MsgConversioneTerminata) return 0;
+    contesto.err << totale.messaggio << "\n";
+    return 1;
+}
+
+int comandoOperazioni(Contesto& contesto, std::span<const std::string> argomenti) {
+    static const std::pair<std::string_view, Operazione> nomi[] = {
+        {"or", Operazione::Or},           {"and", Operazione::And},         {"xor", Operazione::Xor},
+        {"n1", Operazione::CoperturaN1}, {"n2", Operazione::CoperturaN2}, {"disordina", Operazione::Disordinatore}};
+    const auto uscita = richiesta(argomenti, "--out");
+    const auto file = posizionali(argomenti, {"--out"});
+    if (file.empty()) throw Errore("Manca il tipo di operazione.");
+    const auto* trovata = std::find_if(std::begin(nomi), std::end(nomi), [&](const auto& n) { return n.first == file[0]; });
+    if (trovata == std::end(nomi)) throw Errore("Operazione sconosciuta: " + file[0] + ".");
+    const bool disordina = trovata->second == Operazione::Disordinatore;
+    if (file.size() != (disordina ? 2U : 3U)) throw Errore("Numero di file non valido per l'operazione.");
+    const auto colonne = [&](const std::string& nome) { return io::resolvePath(contesto.cartella / io::kColonne, nome); };
+    const auto secondo = disordina ? std::filesystem::path() : colonne(file[2]);
+    const auto esito = EseguiOperazione(trovata->second, colonne(file[1]), secondo, colonne(uscita),
+                                        NessunAvanzamento(), std::random_device{}());
+    Json j;
+    j.beginObject().key("colonne").value(static_cast<std::int64_t>(esito.colonne));
+    j.key("file_creato").value(esito.fileScritto).key("messaggio").value(esito.messaggio).endObject();
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+int comandoAccorpa(Contesto& contesto, std::span<const std::string> argomenti) {
+    const auto& file = primoArgomento(argomenti);
+    const int partite = numero(richiesta(argomenti, "--partite"), 0, 32, "--partite");
+    const auto uscita = richiesta(argomenti, "--out");
+    ListaColonne colonne;
+    if (!LeggiFile(colonne, std::filesystem::path(file), false)) throw Errore(MsgErroreLetturaColonne);
+    const auto esito = Accorpa(colonne, partite, NessunAvanzamento());
+    ScriviFile(colonne, uscita);
+    Json j;
+    j.beginObject().key("iniziali").value(static_cast<std::int64_t>(esito.iniziali));
+    j.key("finali").value(static_cast<std::int64_t>(colonne.Conteggio()));
+    j.key("indice").value(esito.TestoIndice()).key("schedine").value(static_cast<std::int64_t>(esito.Schedine()));
+    j.endObject();
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+int comandoGiocate(Contesto& contesto, std::span<const std::string> argomenti) {
+    const auto& testo = primoArgomento(argomenti);
+    TArchivioGiocate archivio(numero(testo, 1, 99, "il concorso"));
+    if (!archivio.Carica(contesto.cartella)) throw Errore("Impossibile leggere le giocate del concorso " + testo + ".");
+    auto config = ConfigurazioneIniziale(contesto.cartella);
+    CaricaConfigurazione(config, contesto.cartella);
+    const auto vincente = opzione(argomenti, "--vincente");
+    if (vincente) {
+        const auto w = leggiNumeri(*vincente, MsgNumeriNonValidi);
+        if (NumeroNumeri(w) != 8) throw Errore("La colonna vincente deve avere 8 numeri.");
+        archivio.Spoglio(w);
+    }
+    Json j;
+    j.beginObject().key("concorso").value(archivio.Concorso);
+    j.key("schedine").value(static_cast<std::int64_t>(archivio.Schedine.size()));
+    j.key("integrali").value(static_cast<std::int64_t>(archivio.Integrali.size()));
+    j.key("sistemi").beginArray();
+    for (const auto& s : archivio.Sistemi) {
+        j.beginObject().key("numeri").value(s.Numeri).key("colonne").value(static_cast<std::int64_t>(s.Colonne.Conteggio()));
+        j.key("data").value(s.Data).key("ora").value(s.Ora);
+        if (vincente) stampaPunteggi(j.key("punti"), s.Punti);
+        j.endObject();
+    }
+    j.endArray();
+    j.key("costo").value(archivio.Costo(config.Euro ? config.PrezzoEuro : config.PrezzoLire));
+    j.key("valuta").value(config.Euro ? "€" : "£");
+    if (vincente) {
+        stampaPunteggi(j.key("punti_schedine"), archivio.PuntiSchedine);
+        stampaPunteggi(j.key("punti_integrali"), archivio.PuntiIntegrali);
+        stampaPunteggi(j.key("punti_sistemi"), archivio.PuntiSistemi);
+    }
+    j.endObject();
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+int comandoMatrici(Contesto& contesto, std::span<const std::string>) {
+    auto config = ConfigurazioneIniziale(contesto.cartella);
+    CaricaConfigurazione(config, contesto.cartella);
+    const double prezzo = config.Euro ? config.PrezzoEuro : config.PrezzoLire;
+    Json j;
+    j.beginObject().key("matrici").beginArray();
+    for (const auto& m : ElencoMatrici(contesto.cartella)) {
+        j.beginObject().key("nome").value(m.nome);
+        if (m.leggibile) {
+            j.key("numeri").value(m.numeri).key("fisse").value(m.fisse).key("garanzia").value(m.garanzia);
+            j.key("colonne").value(static_cast<std::int64_t>(m.colonne));
+            j.key("costo").value(static_cast<double>(m.colonne) * prezzo);
+        } else {
+            for (const char* campo : {"numeri", "fisse", "garanzia", "colonne", "costo"}) j.key(campo).value("NV");
+        }
+        j.endObject();
+    }
+    j.endArray().key("valuta").value(config.Euro ? "€" : "£").endObject();
+    contesto.out << j.str() << "\n";
+    return 0;
+}
+
+}  // namespace ludo::cli

@@ -1,0 +1,107 @@
+#include "update/ParametriAggiornamento.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "io/ProgramFolder.h"
+
+namespace ludo {
+namespace {
+
+std::string Minuscolo(std::string riga) {
+    std::transform(riga.begin(), riga.end(), riga.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+    return riga;
+}
+
+FileAggiornamento File(const std::filesystem::path& cartella, std::string_view remoto, std::string_view scaricato,
+                       std::string_view finale) {
+    return {std::string(remoto), cartella / std::string(scaricato),
+            finale.empty() ? std::filesystem::path() : cartella / std::string(finale)};
+}
+
+}  // namespace
+
+std::optional<TInternet> LeggiParametri(std::istream& in, std::string_view versione) {
+    const std::string sezione = "ludomatic " + std::string(versione.substr(0, 1));
+    std::string riga;
+    bool trovata = false;
+    while (!trovata && std::getline(in, riga)) trovata = Minuscolo(riga).find(sezione) != std::string::npos;
+    if (!trovata) return std::nullopt;
+    TInternet parametri;
+    const std::array<std::pair<std::string_view, std::string*>, 4> chiavi = {{
+        {"hostname=", &parametri.HostName},
+        {"archividir=", &parametri.ArchiviDir},
+        {"schedinadir=", &parametri.SchedinaDir},
+        {"exedir=", &parametri.ExeDir},
+    }};
+    while (std::getline(in, riga)) {
+        riga = Minuscolo(riga);
+        for (const auto& [chiave, valore] : chiavi) {
+            if (riga.find(chiave) == std::string::npos) continue;
+            *valore = riga.size() > chiave.size() ? riga.substr(chiave.size()) : std::string();
+            break;
+        }
+        if (std::all_of(chiavi.begin(), chiavi.end(), [](const auto& c) { return !c.second->empty(); })) {
+            return parametri;
+        }
+    }
+    return std::nullopt;
+}
+
+PianoAggiornamento PianoPer(TipoAggiornamento tipo, const TInternet& parametri, const std::filesystem::path& cartella) {
+    switch (tipo) {
+        case TipoAggiornamento::Archivi: {
+            const auto archivi = io::resolvePath(cartella, io::kArchivi);
+            return {"Aggiornamento degli Archivi",
+                    parametri.ArchiviDir,
+                    {File(archivi, "archivio.ttg", "archivio.tmp", "archivio.ttg"),
+                     File(archivi, "archdb.ttg", "archdb.tmp", "archdb.ttg")},
+                    "Aggiornamento degli archivi completato con successo"};
+        }
+        case TipoAggiornamento::Squadre:
+            return {"Aggiornamento delle Squadre",
+                    parametri.ArchiviDir,
+                    {File(cartella, "squadra.txt", "squadra.tmp", "squadra.txt"),
+                     File(cartella, "squadrb.txt", "squadrb.tmp", "squadrb.txt"),
+                     File(cartella, "squadrc1.txt", "squadrc1.tmp", "squadrc1.txt"),
+                     File(cartella, "squadrc2.txt", "squadrc2.tmp", "squadrc2.txt")},
+                    "Aggiornamento delle squadre completato con successo"};
+        case TipoAggiornamento::Schedina:
+            return {"Aggiornamento della Schedina",
+                    parametri.SchedinaDir,
+                    {File(io::resolvePath(cartella, io::kSchedine), "_ludomatic.gsc", "_ludomatic.gsc", "")},
+                    ""};
+        case TipoAggiornamento::Programma:
+            return {"Aggiornamento di Ludomatic",
+                    parametri.ExeDir,
+                    {File(cartella, "ludomatic4p.arc", "ludomatic4.arc", "")},
+                    ""};
+    }
+    return {};
+}
+
+bool SostituisciScaricati(const PianoAggiornamento& piano) {
+    std::error_code ec;
+    const bool tutti = std::all_of(piano.files.begin(), piano.files.end(), [&](const FileAggiornamento& f) {
+        return f.finale.empty() || std::filesystem::is_regular_file(f.scaricato, ec);
+    });
+    if (!tutti) return false;
+    bool ok = true;
+    for (const auto& file : piano.files) {
+        if (!file.finale.empty()) std::filesystem::remove(file.finale, ec);
+    }
+    for (const auto& file : piano.files) {
+        if (file.finale.empty()) continue;
+        std::filesystem::rename(file.scaricato, file.finale, ec);
+        ok = ok && !ec;
+    }
+    for (const auto& file : piano.files) {
+        if (!file.finale.empty()) std::filesystem::remove(file.scaricato, ec);
+    }
+    return ok;
+}
+
+}  // namespace ludo

@@ -1,0 +1,11 @@
+#pragma once
+// The stored control values of one window: its object name and one line
+// "name*kind*value" per stored control, in the window's component order.
+
+#include <QString>
+#include <QStringList>
+
+struct TDataForm {
+    QString Nome;
+    QStringList Righe;
+};

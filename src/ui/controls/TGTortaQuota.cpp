@@ -1,0 +1,31 @@
+#include "controls/TGTortaQuota.h"
+
+#include <QChart>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <algorithm>
+
+TGTortaQuota::TGTortaQuota(QWidget* parent) : QChartView(parent), serie_(new QPieSeries) {
+    serie_->append(QString(), 0.0)->setBrush(QColor(0, 128, 0));
+    serie_->append(QString(), 100.0)->setBrush(QColor(0, 0, 255));
+    serie_->setPieSize(0.9);
+    auto* grafico = new QChart;
+    grafico->addSeries(serie_);
+    grafico->legend()->hide();
+    grafico->setBackgroundVisible(false);
+    grafico->setMargins(QMargins(0, 0, 0, 0));
+    setChart(grafico);
+    setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    setStyleSheet(QStringLiteral("background: transparent"));
+}
+
+void TGTortaQuota::ImpostaQuota(double percentuale) {
+    const double quota = std::clamp(percentuale, 0.0, 100.0);
+    FettaQuota()->setValue(quota);
+    FettaResto()->setValue(100.0 - quota);
+}
+
+double TGTortaQuota::Quota() const { return FettaQuota()->value(); }
+QPieSlice* TGTortaQuota::FettaQuota() const { return serie_->slices().at(0); }
+QPieSlice* TGTortaQuota::FettaResto() const { return serie_->slices().at(1); }

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Comandi.h"
+#include "TestSupport.h"
+#include "conditions/CondizioniNumeriche.h"
+#include "conditions/CondizioniReali.h"
+#include "conditions/CondizioniSchema.h"
+#include "conditions/TGruppo.h"
+#include "conditions/TQuadro.h"
+#include "engine/FileColonne.h"
+#include "io/ProgramFolder.h"
+#include "system/T_Sistema.h"
+
+using namespace ludo;
+
+namespace {
+
+struct Esito {
+    int stato;
+    std::string out;
+    std::string err;
+};
+
+Colonna col(std::initializer_list<int> numeri) {
+    Colonna m = 0;
+    for (int n : numeri) m |= Colonna{1} << (n - 1);
+    return m;
+}
+
+// Each line of the output.
+std::vector<std::string> righe(const std::string& testo) {
+    std::vector<std::string> r;
+    std::istringstream in(testo);
+    for (std::string riga; std::getline(in, riga);) r.push_back(riga);
+    return r;
+}
+
+class MisuraCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (auto s : io::kSottocartelle)
+            std::filesystem::create_directories(dir_ / std::string(s));
+        // Contests 1..8 and then 9..15, 32.
+        ludo::test::Bytes archivio = {124, 1, 1};
+        ludo::test::appendLE(archivio, 0x000000FF, 4);
+        archivio.insert(archivio.end(), {124, 2, 1});
+        ludo::test::appendLE(archivio, 0x80007F00, 4);
+        ludo::test::writeFile(dir_ / "ARCHIVI" / "archivio.ttg", archivio);
+
+        T_Sistema sistema(dir_.path());
+        sistema.Dati->Picchetti[0] = 20.0;
+        sistema.Dati->Picchetti[4] = 50.0;
+        sistema.Salva(dir_ / "SISTEMI" / "valori.LDS");
+
+        TCondizioniSistema insieme;
+        TQuadro file(&insieme);
+        auto& pd = static_cast<TPariDispari&>(*file.Inserisci(CodPariDispari));
+        pd.Tabelle[0].Prima.Voci[4].Stato = Accettato;
+        auto& ripetizioni = static_cast<TRipetizioni&>(*file.Inserisci(CodRipetizioni));
+        ripetizioni.Tabelle[0].Prima.Voci[0].Stato = Accettato;
+        auto& picchetto = static_cast<TPicchetto&>(*file.Inserisci(CodPicchetto));
+        picchetto.Partite[0] = picchetto.Partite[4] = true;
+        picchetto.Tipo = 0;
+        picchetto.Intervalli.Intervalli[0] = {0, 5, Accettato, 0};
+        picchetto.Intervalli.Numero = 1;
+        static_cast<TFormuleDerivate&>(*file.Inserisci(CodFormuleDerivate)).Formule[4] = true;
+        auto& gruppo = static_cast<TGruppo&>(*file.Inserisci(CodGruppoResti));
+        auto& resti = static_cast<TResti&>(gruppo.NuovoMembro());
+        resti.Divisore = 7;
+        resti.Tabelle[0].Prima.Voci[1].Stato = Accettato;
+        auto& sotto = static_cast<TQuadro&>(*file.Inserisci(CodQuadro));
+        auto& filtro = static_cast<TColonnaFiltro&>(*sotto.Inserisci(CodColonnaFiltro));
+        filtro.Numeri = 0xFF;
+        filtro.Tabelle[0].Prima.Voci[8].Stato = Accettato;
+        for (auto& c : file.Elenco) c->Selezionato = true;
+        file.SalvaCondizioni(dir_ / "QUADRI" / "misure.CND");
+
+        ListaColonne colonne;
+        colonne.Aggiungi(0xFF);
+        colonne.Aggiungi(col({1, 3, 5, 7, 9, 11, 13, 15}));
+        ScriviFile(colonne, dir_ / "COLONNE" / "due.Col");
+    }
+    Esito lancia(std::vector<std::string> argomenti) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int stato = ludo::cli::esegui(argomenti, dir_.path(), out, err);
+        return {stato, out.str(), err.str()};
+    }
+    std::string file(const std::string& nome) const { return (dir_ / nome).string(); }
+    ludo::test::TempDir dir_;
+};
+
+}  // namespace
+
+TEST_F(MisuraCli, OneLinePerRecordWithTheValuesOfEachKind) {
+    const auto e = lancia({"misura", file("QUADRI/misure.CND"), "--colonna", "1 2 3 4 5 6 7 8"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    const std::string colonna = R"({"colonna":[1,2,3,4,5,6,7,8],)";
+    EXPECT_EQ(righe(e.out),
+              (std::vector<std::string>{
+                  colonna + R"("codice":1,"valori":[[4,1],[4,1]],"passa":true})",
+                  // Against 9..15 32 (the last contest), then 1..8.
+                  colonna + R"("codice":7,"valori":[[0,0],[8,8]],"passa":true})",
+                  // Matches 1 and 5 are worth nothing without a system.
+                  colonna + R"("codice":36,"valori":[[0]],"passa":true})",
+                  colonna + R"("codice":8,"valori":[[4]],"passa":true})",
+                  colonna + R"("codice":14,"valori":[],"passa":true,"membri":[)" + colonna +
+                      R"("codice":37,"valori":[[1,0]],"passa":true}]})",
+                  colonna + R"("codice":19,"valori":[[1,1]],"passa":true,"membri":[)" + colonna +
+                      R"("codice":39,"valori":[[8,0]],"passa":true}]})",
+              }));
+}
+
+TEST_F(MisuraCli, ColumnsOfAFileAndTheMatchValuesOfASystem) {
+    auto e = lancia({"misura", file("QUADRI/misure.CND"), "--colonne", file("COLONNE/due.Col"),
+                     "--sistema", file("SISTEMI/valori.LDS")});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    const auto r = righe(e.out);
+    ASSERT_EQ(r.size(), 12u) << "six records for each of two columns";
+    // 20% of 50% of 100.
+    EXPECT_EQ(r[2], R"({"colonna":[1,2,3,4,5,6,7,8],"codice":36,"valori":[[10]],"passa":false})");
+    const std::string dispari = R"({"colonna":[1,3,5,7,9,11,13,15],)";
+    EXPECT_EQ(r[6], dispari + R"("codice":1,"valori":[[0,0],[8,8]],"passa":false})");
+    EXPECT_EQ(r[7], dispari + R"("codice":7,"valori":[[4,1],[4,1]],"passa":false})");
+    EXPECT_EQ(r[9], dispari + R"("codice":8,"valori":[[0]],"passa":false})");
+    EXPECT_EQ(r[11], dispari + R"("codice":19,"valori":[[0,0]],"passa":false,"membri":[)" +
+                         dispari + R"("codice":39,"valori":[[4,0]],"passa":false}]})");
+}
+
+TEST_F(MisuraCli, MissingColumnsOrUnreadableFilesAreReported) {
+    auto e = lancia({"misura", file("QUADRI/misure.CND")});
+    EXPECT_EQ(e.stato, 1);
+    EXPECT_EQ(e.err, "Indicare le colonne con --colonna \"n1 … n8\" oppure --colonne FILE.Col.\n");
+    e = lancia({"misura", file("QUADRI/misure.CND"), "--colonna", "1 2 40"});
+    EXPECT_EQ(e.err, "La colonna deve contenere numeri da 1 a 32 separati da spazi.\n");
+    e = lancia({"misura", file("QUADRI/manca.CND"), "--colonna", "1 2 3"});
+    EXPECT_EQ(e.err, "Impossibile Caricare Le Condizioni\n");
+    e = lancia({"misura", "--colonna", "1 2 3"});
+    EXPECT_EQ(e.err, "Manca il nome del file.\n");
+}

@@ -1,0 +1,81 @@
+#include "coltools/Accorpa.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using ludo::Colonna;
+using ludo::EsitoAccorpa;
+
+// The columns of 8 numbers of a set, in the order of the expansion.
+ludo::ListaColonne Sviluppo(Colonna insieme) {
+    ludo::ListaColonne lista;
+    ludo::Espandi(lista, insieme, false);
+    return lista;
+}
+
+std::vector<Colonna> Vettore(const ludo::ListaColonne& lista) { return {lista.begin(), lista.end()}; }
+
+class AnnullaSubito : public ludo::Avanzamento {
+public:
+    [[nodiscard]] bool annullato() const override { return true; }
+};
+
+}  // namespace
+
+TEST(Accorpa, AllColumnsOfNineNumbersBecomeOneIntegral) {
+    auto lista = Sviluppo(0x1FF);
+    const auto esito = ludo::Accorpa(lista, 9, ludo::NessunAvanzamento());
+    EXPECT_EQ(esito.stato, EsitoAccorpa::Stato::Completato);
+    EXPECT_EQ(Vettore(lista), std::vector<Colonna>{0x1FF});
+    EXPECT_EQ(esito.TestoIndice(), "9");
+    EXPECT_EQ(esito.Schedine(), 1U);
+}
+
+TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
+    // All 45 columns of 1..10, then the 9 of 11..19, then a loose column.
+    auto lista = Sviluppo(0x3FF);
+    for (Colonna c : Sviluppo(0x7FC00)) lista.Aggiungi(c);
+    lista.Aggiungi(0xFF00000U);
+    const auto esito = ludo::Accorpa(lista, 10, ludo::NessunAvanzamento());
+    EXPECT_EQ(Vettore(lista), (std::vector<Colonna>{0x3FF, 0x7FC00, 0xFF00000U}));
+    EXPECT_EQ(esito.iniziali, 55U);
+    EXPECT_EQ(esito.finali, 3U);
+    EXPECT_EQ(esito.TestoIndice(), "18.3333");
+    EXPECT_EQ(esito.Schedine(), 1U);
+}
+
+TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
+    auto mancante = Sviluppo(0x1FF);
+    std::vector<Colonna> colonne = Vettore(mancante);
+    colonne.erase(colonne.begin() + 4);
+    ludo::ListaColonne lista;
+    for (Colonna c : colonne) lista.Aggiungi(c);
+    auto esito = ludo::Accorpa(lista, 9, ludo::NessunAvanzamento());
+    EXPECT_EQ(Vettore(lista), colonne);
+    EXPECT_EQ(esito.TestoIndice(), "1");
+    EXPECT_EQ(esito.Schedine(), 2U);  // 8 columns: one slip and a part
+
+    // With 8 selected matches no pass runs: the columns come back unchanged.
+    auto tutte = Sviluppo(0x1FF);
+    esito = ludo::Accorpa(tutte, 8, ludo::NessunAvanzamento());
+    EXPECT_EQ(esito.finali, 9U);
+
+    ludo::ListaColonne vuota;
+    EXPECT_EQ(ludo::Accorpa(vuota, 12, ludo::NessunAvanzamento()).stato, EsitoAccorpa::Stato::Vuota);
+}
+
+TEST(Accorpa, CancelLeavesTheListUnchangedAndPassSizesFollowTheForecast) {
+    auto lista = Sviluppo(0x1FF);
+    AnnullaSubito annulla;
+    EXPECT_EQ(ludo::Accorpa(lista, 9, annulla).stato, EsitoAccorpa::Stato::Annullato);
+    EXPECT_EQ(lista.Conteggio(), 9U);
+
+    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 1), 14);
+    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 7), 14);
+    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 8), 13);
+    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 12), 9);
+    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 13), 8);
+}

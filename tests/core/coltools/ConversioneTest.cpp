@@ -1,0 +1,259 @@
+#include "coltools/Conversione.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TestSupport.h"
+
+using ludo::Colonna;
+using ludo::FormatoColonne;
+using ludo::test::Bytes;
+using ludo::test::TempDir;
+
+namespace {
+
+constexpr Colonna kA = 0x000000FFU;  // 1..8
+constexpr Colonna kB = 0x00000FF0U;  // 5..12
+constexpr Colonna kC = 0x20000F0FU;  // 1..4, 9..12, 30
+
+Bytes NumberBytes(std::initializer_list<int> numeri) {
+    Bytes b;
+    for (int n : numeri) b.push_back(static_cast<std::uint8_t>(n));
+    return b;
+}
+
+void Append(Bytes& b, const Bytes& altri) { b.insert(b.end(), altri.begin(), altri.end()); }
+
+class Conta : public ludo::Avanzamento {
+public:
+    explicit Conta(int dopo = -1) : dopo_(dopo) {}
+    [[nodiscard]] bool annullato() const override { return dopo_ >= 0 && ++chiamate_ > dopo_; }
+    void Progresso(std::int64_t fatto, std::int64_t) override { ultimo = fatto; }
+    std::int64_t ultimo = -1;
+
+private:
+    int dopo_;
+    mutable int chiamate_ = 0;
+};
+
+std::vector<Colonna> ReadAll(const Bytes& b, FormatoColonne formato, bool* errore = nullptr) {
+    auto in = ludo::test::streamOf(b);
+    ludo::LettoreColonne lettore(in, formato);
+    std::vector<Colonna> colonne;
+    Colonna c = 0;
+    for (;;) {
+        const auto esito = lettore.Leggi(c);
+        if (errore != nullptr) *errore = esito == ludo::LettoreColonne::Esito::Errore;
+        if (esito != ludo::LettoreColonne::Esito::Colonna) break;
+        colonne.push_back(c);
+    }
+    return colonne;
+}
+
+Bytes WriteAll(const std::vector<Colonna>& colonne, FormatoColonne formato) {
+    std::stringstream out(std::ios::in | std::ios::out | std::ios::binary);
+    ludo::ScrittoreColonne scrittore(out, formato);
+    for (Colonna c : colonne) EXPECT_EQ(scrittore.Scrivi(c), ludo::ScrittoreColonne::Esito::Scritta);
+    EXPECT_TRUE(scrittore.Chiudi());
+    return ludo::test::bytesOf(out.str());
+}
+
+}  // namespace
+
+TEST(Conversione, FormatTableAndDestinationNames) {
+    EXPECT_EQ(ludo::Descrizione(FormatoColonne::Col).voce, "Col (Ludomatic e S. C. Totogol)");
+    EXPECT_EQ(ludo::Descrizione(FormatoColonne::Omnia).estensione, "Gol");
+    EXPECT_EQ(ludo::Descrizione(FormatoColonne::XGol).estensione, "Gol");
+    EXPECT_EQ(ludo::NomeDestinazione("a.b.Col", FormatoColonne::Txt), "a.Txt");
+    EXPECT_EQ(ludo::NomeDestinazione("senza", FormatoColonne::Bgp), "senza.Bgp");
+}
+
+TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
+    const std::vector<Colonna> due = {kA, kB};
+    // Stg: 8 number bytes a column.
+    Bytes stg = NumberBytes({1, 2, 3, 4, 5, 6, 7, 8});
+    Append(stg, NumberBytes({5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(WriteAll(due, FormatoColonne::Stg), stg);
+
+    // Omnia: records of 10 bytes, then the count of distinct numbers and 5 zeros.
+    Bytes omnia = NumberBytes({1, 2, 3, 4, 5, 6, 7, 8, 0, 0});
+    Append(omnia, NumberBytes({5, 6, 7, 8, 9, 10, 11, 12, 0, 0}));
+    Append(omnia, NumberBytes({12, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(WriteAll(due, FormatoColonne::Omnia), omnia);
+    EXPECT_EQ(omnia.size(), 26U);
+
+    // Cln: sets, then distinct count, 0, 1, 0 and the column count.
+    Bytes cln;
+    for (Colonna c : {kA, kB, kC}) ludo::test::appendLE(cln, c, 4);
+    Append(cln, NumberBytes({13, 0, 1, 0}));
+    ludo::test::appendLE(cln, 3, 4);
+    EXPECT_EQ(WriteAll({kA, kB, kC}, FormatoColonne::Cln), cln);
+
+    // XGol: the signature and 9 zeros, then the sets.
+    Bytes xgol;
+    ludo::test::appendText(xgol, "XgolCOL");
+    xgol.insert(xgol.end(), 9, 0);
+    for (Colonna c : due) ludo::test::appendLE(xgol, c, 4);
+    EXPECT_EQ(WriteAll(due, FormatoColonne::XGol), xgol);
+
+    // Ctl: 1..30, 30, zeros to 616 bytes with the count at 367 and 374;
+    // records of the set, 8 and 0.
+    Bytes ctl;
+    for (int n = 1; n <= 30; ++n) ctl.push_back(static_cast<std::uint8_t>(n));
+    ctl.push_back(30);
+    ctl.resize(616, 0);
+    ctl[367] = 2;
+    ctl[374] = 2;
+    for (Colonna c : due) {
+        ludo::test::appendLE(ctl, c, 4);
+        Append(ctl, NumberBytes({8, 0}));
+    }
+    EXPECT_EQ(WriteAll(due, FormatoColonne::Ctl), ctl);
+    EXPECT_EQ(ctl.size(), 616U + 6 * 2);
+
+    // Bgp: one byte 8, then number bytes.
+    Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8});
+    EXPECT_EQ(WriteAll({kA}, FormatoColonne::Bgp), bgp);
+
+    // Col: the sets, nothing else; text lines of 3-character fields, CR LF between.
+    Bytes col;
+    ludo::test::appendLE(col, kA, 4);
+    EXPECT_EQ(WriteAll({kA}, FormatoColonne::Col), col);
+    EXPECT_EQ(WriteAll(due, FormatoColonne::Txt),
+              ludo::test::bytesOf("1  2  3  4  5  6  7  8  \r\n5  6  7  8  9  10 11 12 "));
+}
+
+TEST(Conversione, ReadersSkipHeadersAndTrailers) {
+    Bytes cln;
+    for (Colonna c : {kA, kB, kC}) ludo::test::appendLE(cln, c, 4);
+    Append(cln, NumberBytes({13, 0, 1, 0, 3, 0, 0, 0}));
+    EXPECT_EQ(ReadAll(cln, FormatoColonne::Cln), (std::vector<Colonna>{kA, kB, kC}));
+
+    Bytes omnia = NumberBytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 9});
+    Append(omnia, NumberBytes({8, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ReadAll(omnia, FormatoColonne::Omnia), (std::vector<Colonna>{kA}));
+
+    Bytes ctl(616, 0xEE);
+    ludo::test::appendLE(ctl, kB, 4);
+    Append(ctl, NumberBytes({8, 0}));
+    EXPECT_EQ(ReadAll(ctl, FormatoColonne::Ctl), (std::vector<Colonna>{kB}));
+
+    Bytes xgol(16, 'x');
+    ludo::test::appendLE(xgol, kC, 4);
+    xgol.push_back(1);  // a stray byte ends the reading
+    EXPECT_EQ(ReadAll(xgol, FormatoColonne::XGol), (std::vector<Colonna>{kC}));
+
+    // A zero byte stands for number 32; a byte wraps modulo 32.
+    Bytes bgp = NumberBytes({8, 0, 2, 3, 4, 5, 6, 7, 33});
+    EXPECT_EQ(ReadAll(bgp, FormatoColonne::Bgp), (std::vector<Colonna>{0x8000007FU}));
+
+    // Files shorter than their header or trailer hold no columns.
+    EXPECT_TRUE(ReadAll(Bytes(10, 1), FormatoColonne::Ctl).empty());
+    EXPECT_TRUE(ReadAll(Bytes(8, 1), FormatoColonne::Cln).empty());
+    EXPECT_TRUE(ReadAll({}, FormatoColonne::Stg).empty());
+}
+
+TEST(Conversione, TextLinesBlankLinesAndBadPieces) {
+    EXPECT_EQ(ReadAll(ludo::test::bytesOf("  1 2  3 4 5 6 7 8\r\n\r\n   \n5 6 7 8 9 10 11 12"), FormatoColonne::Asc),
+              (std::vector<Colonna>{kA, kB}));
+    bool errore = false;
+    EXPECT_EQ(ReadAll(ludo::test::bytesOf("1 2 3 4 5 6 7 8\n1 2 x\n9 10"), FormatoColonne::Txt, &errore),
+              (std::vector<Colonna>{kA}));
+    EXPECT_TRUE(errore);
+}
+
+TEST(Conversione, ColumnsAFormatCannotHoldAreRefused) {
+    std::stringstream out(std::ios::in | std::ios::out | std::ios::binary);
+    ludo::ScrittoreColonne stg(out, FormatoColonne::Stg);
+    EXPECT_EQ(stg.Scrivi(0x1FF), ludo::ScrittoreColonne::Esito::NonOtto);
+    EXPECT_EQ(stg.Scrivi(0x7F), ludo::ScrittoreColonne::Esito::NonOtto);
+    EXPECT_EQ(stg.Scrivi(0x8000007FU), ludo::ScrittoreColonne::Esito::OltreTrenta);
+    EXPECT_EQ(stg.Scritte(), 0U);
+    EXPECT_TRUE(out.str().empty());
+
+    std::stringstream xgol(std::ios::in | std::ios::out | std::ios::binary);
+    ludo::ScrittoreColonne x(xgol, FormatoColonne::XGol);
+    EXPECT_EQ(x.Scrivi(0x1FF), ludo::ScrittoreColonne::Esito::Scritta);  // sets of any size
+    EXPECT_EQ(x.Scrivi(0x40000000U), ludo::ScrittoreColonne::Esito::OltreTrenta);
+
+    // The program's own files and text take numbers up to 32 and any count.
+    std::stringstream col(std::ios::in | std::ios::out | std::ios::binary);
+    ludo::ScrittoreColonne c(col, FormatoColonne::Col);
+    EXPECT_EQ(c.Scrivi(0xFFFFFFFFU), ludo::ScrittoreColonne::Esito::Scritta);
+}
+
+TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "dest");
+    Bytes col;
+    for (Colonna c : {kA, kB}) ludo::test::appendLE(col, c, 4);
+    ludo::test::writeFile(dir / "a.b.Col", col);
+    ludo::test::writeFile(dir / "uno.Col", col);
+
+    ludo::RichiestaConversione r{FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"a.b.Col", "uno.Col"},
+                                 dir / "dest"};
+    Conta conta;
+    auto esito = ludo::Converti(r, conta);
+    EXPECT_TRUE(esito.riuscita);
+    EXPECT_EQ(esito.filesCreati, 2);
+    EXPECT_EQ(conta.ultimo, 2);
+    EXPECT_EQ(esito.messaggio, "Conversione terminata con successo.");
+    Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12});
+    EXPECT_EQ(ludo::test::readFile(dir / "dest" / "a.Bgp"), bgp);
+    Bytes nbp;
+    for (int n = 1; n <= 30; ++n) nbp.push_back(static_cast<std::uint8_t>(n));
+    EXPECT_EQ(ludo::test::readFile(dir / "dest" / "a.Nbp"), nbp);
+    EXPECT_TRUE(std::filesystem::exists(dir / "dest" / "uno.Nbp"));
+}
+
+TEST(ConversioneBatch, TextToStgAndBackGivesTheSameLines) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "stg");
+    const auto righe = ludo::test::bytesOf("1  2  3  4  5  6  7  8  \r\n1  2  3  4  9  10 11 30 ");
+    ludo::test::writeFile(dir / "t.Txt", righe);
+    Conta conta;
+    ASSERT_TRUE(
+        ludo::Converti({FormatoColonne::Txt, FormatoColonne::Stg, dir.path(), {"t.Txt"}, dir / "stg"}, conta).riuscita);
+    ASSERT_TRUE(
+        ludo::Converti({FormatoColonne::Stg, FormatoColonne::Txt, dir / "stg", {"t.Stg"}, dir / "stg"}, conta).riuscita);
+    EXPECT_EQ(ludo::test::readFile(dir / "stg" / "t.Txt"), righe);
+}
+
+TEST(ConversioneBatch, StopsWithTheMessageAndKeepsWhatWasDone) {
+    TempDir dir;
+    Bytes col;
+    for (Colonna c : {kA, 0x1FFU, kB}) ludo::test::appendLE(col, c, 4);
+    ludo::test::writeFile(dir / "x.Col", col);
+    ludo::test::writeFile(dir / "y.Col", col);
+    Conta conta;
+
+    auto esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Col, dir.path(), {"x.Col"}, dir.path()}, conta);
+    EXPECT_FALSE(esito.riuscita);
+    EXPECT_EQ(esito.messaggio, "Impossibile convertire il file x.Col. Elaborazione terminata");
+    EXPECT_EQ(ludo::test::readFile(dir / "x.Col"), col);
+
+    esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Stg, dir.path(), {"x.Col", "y.Col"}, dir.path()},
+                           conta);
+    EXPECT_EQ(esito.filesCreati, 0);
+    EXPECT_EQ(esito.messaggio,
+              "Impossibile convertire il file x.Col: la colonna 2 non ha 8 numeri, come richiede il formato di "
+              "destinazione. Elaborazione terminata");
+    EXPECT_EQ(ludo::test::readFile(dir / "x.Stg"), NumberBytes({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "y.Stg"));
+
+    ludo::test::writeFile(dir / "bad.Txt", ludo::test::bytesOf("1 2 3 4 5 6 7 8\n1 2 3 ?"));
+    esito = ludo::Converti({FormatoColonne::Txt, FormatoColonne::Col, dir.path(), {"bad.Txt"}, dir.path()}, conta);
+    EXPECT_EQ(esito.messaggio, "Impossibile convertire il file bad.Txt. Elaborazione terminata");
+    EXPECT_EQ(ludo::test::readFile(dir / "bad.Col").size(), 4U);
+
+    esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Txt, dir.path(), {"manca.Col"}, dir.path()}, conta);
+    EXPECT_EQ(esito.messaggio, "Impossibile convertire il file manca.Col. Elaborazione terminata");
+
+    Conta annulla(1);  // the second column stops the batch
+    esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Cln, dir.path(), {"x.Col", "y.Col"}, dir.path()},
+                           annulla);
+    EXPECT_EQ(esito.messaggio, "Conversione Interrotta.");
+    EXPECT_EQ(esito.filesCreati, 0);
+    EXPECT_EQ(ludo::test::readFile(dir / "x.Cln").size(), 8U);  // two columns, no trailer
+}

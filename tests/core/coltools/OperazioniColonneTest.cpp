@@ -1,0 +1,154 @@
+#include "coltools/OperazioniColonne.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "TestSupport.h"
+#include "engine/Colonna.h"
+#include "io/Errore.h"
+
+using ludo::Colonna;
+using ludo::Operazione;
+using ludo::test::Bytes;
+using ludo::test::TempDir;
+
+namespace {
+
+constexpr Colonna kA = 0x000000FFU;  // 1..8
+constexpr Colonna kB = 0x000001FEU;  // 2..9: 7 in common with kA
+constexpr Colonna kC = 0x000003FCU;  // 3..10: 6 in common with kA
+constexpr Colonna kD = 0x0000FF00U;  // 9..16
+
+class Annulla : public ludo::Avanzamento {
+public:
+    explicit Annulla(int dopo = -1) : dopo_(dopo) {}
+    [[nodiscard]] bool annullato() const override { return dopo_ >= 0 && ++chiamate_ > dopo_; }
+    void Progresso(std::int64_t fatto, std::int64_t) override { valori.push_back(fatto); }
+    std::vector<std::int64_t> valori;
+
+private:
+    int dopo_;
+    mutable int chiamate_ = 0;
+};
+
+std::filesystem::path Scrivi(const TempDir& dir, const std::string& nome, const std::vector<Colonna>& colonne) {
+    Bytes b;
+    for (Colonna c : colonne) ludo::test::appendLE(b, c, 4);
+    ludo::test::writeFile(dir / nome, b);
+    return dir / nome;
+}
+
+std::vector<Colonna> Leggi(const std::filesystem::path& p) {
+    const auto b = ludo::test::readFile(p);
+    std::vector<Colonna> colonne;
+    for (std::size_t i = 0; i + 4 <= b.size(); i += 4) {
+        colonne.push_back(static_cast<Colonna>(b[i] | b[i + 1] << 8 | b[i + 2] << 16 | b[i + 3] << 24));
+    }
+    return colonne;
+}
+
+struct Caso {
+    TempDir dir;
+    Annulla avanzamento;
+    ludo::EsitoOperazione Esegui(Operazione op, const std::vector<Colonna>& primo, const std::vector<Colonna>& secondo) {
+        return ludo::EseguiOperazione(op, Scrivi(dir, "1.col", primo), Scrivi(dir, "2.col", secondo), dir / "out.col",
+                                      avanzamento, 7);
+    }
+    std::vector<Colonna> Uscita() { return Leggi(dir / "out.col"); }
+};
+
+}  // namespace
+
+TEST(OperazioniColonne, SetOperationsKeepTheOrderAndRepeatsOfTheRules) {
+    Caso caso;
+    // OR of a file with itself drops its repeats.
+    auto esito = caso.Esegui(Operazione::Or, {kA, kB, kA}, {kA, kB, kA});
+    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kA, kB}));
+    EXPECT_EQ(esito.messaggio, "Colonne Ottenute : 2");
+    esito = caso.Esegui(Operazione::Or, {kB}, {kD, kB, kD, kA});
+    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kB, kD, kA}));
+
+    // AND keeps a column of the second file each time it occurs there.
+    esito = caso.Esegui(Operazione::And, {kA, kC}, {kB, kA, kC, kA});
+    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kA, kC, kA}));
+    EXPECT_EQ(esito.colonne, 3U);
+
+    // XOR toggles: a repeat in the second file is added then removed.
+    esito = caso.Esegui(Operazione::Xor, {kA, kB, kC}, {kB, kD, kD, kA, kA});
+    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kC, kA}));
+
+    std::filesystem::remove(caso.dir / "out.col");
+    esito = caso.Esegui(Operazione::Xor, {kA, kB, kA}, {kA, kB, kA});
+    EXPECT_EQ(esito.messaggio, "Colonne Ottenute : 0  Nessun File Creato");
+    EXPECT_FALSE(esito.fileScritto);
+    EXPECT_FALSE(std::filesystem::exists(caso.dir / "out.col"));
+}
+
+TEST(OperazioniColonne, CoverageCountsTheColumnsBelowTheThreshold) {
+    Caso caso;
+    auto esito = caso.Esegui(Operazione::CoperturaN1, {kA}, {kA, kB, kC, kD});
+    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kC, kD}));
+    EXPECT_EQ(esito.messaggio, "Colonne Scoperte : 2");
+    esito = caso.Esegui(Operazione::CoperturaN2, {kA}, {kA, kB, kC, kD});
+    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kD}));
+    esito = caso.Esegui(Operazione::CoperturaN1, {kA, kB, kD}, {kA, kB, kD});
+    EXPECT_EQ(esito.messaggio, "Colonne Scoperte : 0  Nessun File Creato");
+}
+
+TEST(OperazioniColonne, SecondFileStreamedInBlocksWithProgressAndCancel) {
+    Caso caso;
+    std::vector<Colonna> molte;
+    for (Colonna c = 1; c <= 2500; ++c) molte.push_back(c << 4);
+    auto esito = caso.Esegui(Operazione::And, molte, molte);
+    EXPECT_EQ(caso.Uscita(), molte);
+    ASSERT_FALSE(caso.avanzamento.valori.empty());
+    EXPECT_EQ(caso.avanzamento.valori.back(), 100);
+    EXPECT_TRUE(std::is_sorted(caso.avanzamento.valori.begin(), caso.avanzamento.valori.end()));
+
+    Caso annullato;
+    annullato.avanzamento = Annulla(1500);
+    esito = annullato.Esegui(Operazione::Or, {kA}, molte);
+    EXPECT_TRUE(esito.annullata);
+    EXPECT_TRUE(esito.messaggio.empty());
+    EXPECT_EQ(annullato.avanzamento.valori.back(), 0);
+    EXPECT_FALSE(std::filesystem::exists(annullato.dir / "out.col"));
+}
+
+TEST(OperazioniColonne, ShuffleKeepsEveryColumn) {
+    Caso caso;
+    std::vector<Colonna> colonne;
+    for (Colonna c = 1; c <= 200; ++c) colonne.push_back(c);
+    colonne.push_back(5);
+    const auto esito = ludo::EseguiOperazione(Operazione::Disordinatore, Scrivi(caso.dir, "d.col", colonne),
+                                              caso.dir / "non-usato.col", caso.dir / "out.col", caso.avanzamento, 3);
+    EXPECT_EQ(esito.messaggio, "Elaborazione Terminata.");
+    auto uscita = caso.Uscita();
+    EXPECT_NE(uscita, colonne);
+    std::sort(uscita.begin(), uscita.end());
+    std::sort(colonne.begin(), colonne.end());
+    EXPECT_EQ(uscita, colonne);
+}
+
+TEST(OperazioniColonne, UnreadableFilesGiveTheTwoMessages) {
+    Caso caso;
+    const auto manca = caso.dir / "manca.col";
+    try {
+        ludo::EseguiOperazione(Operazione::Or, manca, manca, caso.dir / "o.col", caso.avanzamento, 1);
+        FAIL();
+    } catch (const ludo::Errore& e) {
+        EXPECT_STREQ(e.what(), "Impossibile Effettuare le Operazioni Sui File");
+    }
+    try {
+        ludo::EseguiOperazione(Operazione::Disordinatore, manca, manca, caso.dir / "o.col", caso.avanzamento, 1);
+        FAIL();
+    } catch (const ludo::Errore& e) {
+        EXPECT_STREQ(e.what(), "Impossibile Effettuare le Operazioni sul File");
+    }
+    const auto primo = Scrivi(caso.dir, "p.col", {kA});
+    EXPECT_THROW(ludo::EseguiOperazione(Operazione::And, primo, manca, caso.dir / "o.col", caso.avanzamento, 1),
+                 ludo::Errore);
+    EXPECT_THROW(ludo::EseguiOperazione(Operazione::Or, primo, primo, caso.dir / "nessuna" / "o.col",
+                                        caso.avanzamento, 1),
+                 ludo::Errore);
+}

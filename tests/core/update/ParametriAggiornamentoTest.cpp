@@ -1,0 +1,81 @@
+#include "update/ParametriAggiornamento.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TestSupport.h"
+
+using ludo::TipoAggiornamento;
+using ludo::test::TempDir;
+
+namespace {
+
+std::optional<ludo::TInternet> Leggi(const std::string& testo) {
+    std::istringstream in(testo);
+    return ludo::LeggiParametri(in, "4.0");
+}
+
+}  // namespace
+
+TEST(ParametriAggiornamento, SectionInCapitalsKeysInAnyOrderLowerCased) {
+    const auto p = Leggi(
+        "HostName=altro.it\r\n[LUDOMATIC 3]\r\n[LUDOMATIC 4]\r\nExeDir=/Programma\r\ncommento\r\n"
+        "SchedinaDir=/Sched\r\nArchiviDir=/Arch\r\nHOSTNAME=ftp.Esempio.IT\r\nhostname=dopo.it\r\n");
+    ASSERT_TRUE(p.has_value());
+    EXPECT_EQ(p->HostName, "ftp.esempio.it");
+    EXPECT_EQ(p->ArchiviDir, "/arch");
+    EXPECT_EQ(p->SchedinaDir, "/sched");
+    EXPECT_EQ(p->ExeDir, "/programma");
+}
+
+TEST(ParametriAggiornamento, MissingSectionOrKeyFailsSilently) {
+    EXPECT_FALSE(Leggi("ludomatic 3\nhostname=a\narchividir=b\nschedinadir=c\nexedir=d\n").has_value());
+    EXPECT_FALSE(Leggi("ludomatic 4\nhostname=a\narchividir=b\nschedinadir=c\n").has_value());
+    EXPECT_FALSE(Leggi("ludomatic 4\nhostname=a\narchividir=b\nschedinadir=c\nexedir=\n").has_value());
+    EXPECT_FALSE(Leggi("").has_value());
+}
+
+TEST(ParametriAggiornamento, FilePlansOfTheFourKinds) {
+    const ludo::TInternet p{"h", "/a", "/s", "/e"};
+    const std::filesystem::path cartella = "/prog";
+    auto piano = ludo::PianoPer(TipoAggiornamento::Archivi, p, cartella);
+    EXPECT_EQ(piano.didascalia, "Aggiornamento degli Archivi");
+    EXPECT_EQ(piano.cartellaServer, "/a");
+    ASSERT_EQ(piano.files.size(), 2U);
+    EXPECT_EQ(piano.files[1].remoto, "archdb.ttg");
+    EXPECT_EQ(piano.files[1].scaricato, "/prog/ARCHIVI/archdb.tmp");
+    EXPECT_EQ(piano.files[1].finale, "/prog/ARCHIVI/archdb.ttg");
+
+    piano = ludo::PianoPer(TipoAggiornamento::Squadre, p, cartella);
+    ASSERT_EQ(piano.files.size(), 4U);
+    EXPECT_EQ(piano.files[3].scaricato, "/prog/squadrc2.tmp");
+    EXPECT_EQ(piano.messaggioFinale, "Aggiornamento delle squadre completato con successo");
+
+    piano = ludo::PianoPer(TipoAggiornamento::Schedina, p, cartella);
+    EXPECT_EQ(piano.cartellaServer, "/s");
+    EXPECT_EQ(piano.files.at(0).scaricato, "/prog/Schedine/_ludomatic.gsc");
+    EXPECT_TRUE(piano.files.at(0).finale.empty());
+
+    piano = ludo::PianoPer(TipoAggiornamento::Programma, p, cartella);
+    EXPECT_EQ(piano.files.at(0).remoto, "ludomatic4p.arc");
+    EXPECT_EQ(piano.files.at(0).scaricato, "/prog/ludomatic4.arc");
+}
+
+TEST(ParametriAggiornamento, DownloadedFilesReplaceTheOldOnes) {
+    TempDir dir;
+    const auto piano = ludo::PianoPer(TipoAggiornamento::Squadre, {"h", "a", "s", "e"}, dir.path());
+    for (const auto& f : piano.files) {
+        ludo::test::writeFile(f.finale, ludo::test::bytesOf("vecchio"));
+        ludo::test::writeFile(f.scaricato, ludo::test::bytesOf("nuovo"));
+    }
+    EXPECT_TRUE(ludo::SostituisciScaricati(piano));
+    for (const auto& f : piano.files) {
+        EXPECT_EQ(ludo::test::readFile(f.finale), ludo::test::bytesOf("nuovo"));
+        EXPECT_FALSE(std::filesystem::exists(f.scaricato));
+    }
+    // A download that did not arrive leaves the old lists untouched.
+    ludo::test::writeFile(piano.files[0].scaricato, ludo::test::bytesOf("parziale"));
+    EXPECT_FALSE(ludo::SostituisciScaricati(piano));
+    for (const auto& f : piano.files) EXPECT_EQ(ludo::test::readFile(f.finale), ludo::test::bytesOf("nuovo"));
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Answers the message boxes that open while it lives: it remembers each
+// box's title and text and presses the chosen button.
+
+#include <QApplication>
+#include <QPushButton>
+#include <QStringList>
+#include <QTimer>
+#include <QtTest>
+
+#include "controls/TFrmMessage.h"
+
+class RispostaMessaggio : public QObject {
+public:
+    explicit RispostaMessaggio(const QString& pulsante = QStringLiteral("OK")) : pulsante_(pulsante) {
+        connect(&timer_, &QTimer::timeout, this, [this] { Rispondi(); });
+        timer_.start(5);
+    }
+
+    QStringList titoli;
+    QStringList testi;
+
+private:
+    void Rispondi() {
+        auto* box = qobject_cast<TFrmMessage*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        titoli.append(box->windowTitle());
+        testi.append(box->Testo());
+        QTest::mouseClick(box->findChild<QPushButton*>(pulsante_), Qt::LeftButton);
+    }
+
+    QString pulsante_;
+    QTimer timer_;
+};

@@ -1,0 +1,168 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include "controls/TFormSaver.h"
+#include "controls/TGCasSelector.h"
+#include "controls/TGGraphpt.h"
+#include "controls/TGListaCartelle.h"
+#include "controls/TPronostico.h"
+
+namespace {
+
+template <class W>
+W* Aggiungi(QWidget* genitore, const QString& nome, W* w) {
+    w->setObjectName(nome);
+    genitore->layout()->addWidget(w);
+    return w;
+}
+
+struct Finestra {
+    explicit Finestra(const QString& nome, int voci = 3, int massimoSpin = 50) {
+        dialogo.setObjectName(nome);
+        new QVBoxLayout(&dialogo);
+        auto* spin = Aggiungi(&dialogo, QStringLiteral("SpinPausa"), new QSpinBox);
+        spin->setRange(1, massimoSpin);
+        spin->setValue(5);
+        Aggiungi(&dialogo, QStringLiteral("CheckPausa"), new QCheckBox(QStringLiteral("Pausa")))->setChecked(true);
+        auto* combo = Aggiungi(&dialogo, QStringLiteral("ComboFormato"), new QComboBox);
+        for (int i = 0; i < voci; ++i) combo->addItem(QStringLiteral("Formato %1").arg(i));
+        auto* gruppo = Aggiungi(&dialogo, QStringLiteral("GruppoTipo"), new QGroupBox(QStringLiteral("Tipo")));
+        new QVBoxLayout(gruppo);
+        Aggiungi(gruppo, QStringLiteral("RadioNum"), new QRadioButton(QStringLiteral("Numeriche")))->setChecked(true);
+        Aggiungi(gruppo, QStringLiteral("RadioPD"), new QRadioButton(QStringLiteral("Pari Dispari")));
+        auto* speed = Aggiungi(&dialogo, QStringLiteral("SpeedP"), new QToolButton);
+        speed->setCheckable(true);
+        Aggiungi(&dialogo, QStringLiteral("Pulsante"), new QToolButton);  // not checkable: not stored
+        Aggiungi(&dialogo, QStringLiteral("PanelCol"), new QLabel(QStringLiteral("0")))->setFrameShape(QFrame::Panel);
+        Aggiungi(&dialogo, QStringLiteral("Etichetta"), new QLabel(QStringLiteral("Testo fisso")));
+        Aggiungi(&dialogo, QString(), new QLineEdit);  // unnamed: not stored
+        auto* selettore = Aggiungi(&dialogo, QStringLiteral("Selettore"), new TGCasSelector);
+        selettore->setTotaleNumeri(3);
+        Aggiungi(&dialogo, QStringLiteral("Par17_32"), new TPronostico)->setTipo(TPronostico::tp17_32);
+        Aggiungi(&dialogo, QStringLiteral("PtPunti"), new TGGraphpt);
+        auto* pagine = Aggiungi(&dialogo, QStringLiteral("Pagine"), new QTabWidget);
+        auto* pagina = new QWidget;
+        new QVBoxLayout(pagina);
+        Aggiungi(pagina, QStringLiteral("EditNome"), new QLineEdit(QStringLiteral("Sistema")));
+        pagine->addTab(pagina, QStringLiteral("Generale"));
+        Aggiungi(&dialogo, QStringLiteral("Percorso"), new TGListaCartelle);
+    }
+
+    template <class W>
+    W* Trova(const QString& nome) {
+        return dialogo.findChild<W*>(nome);
+    }
+
+    QDialog dialogo;
+};
+
+}  // namespace
+
+class TestTFormSaver : public QObject {
+    Q_OBJECT
+private slots:
+    void storedLinesFollowTheComponentOrder() {
+        QTemporaryDir cartella;
+        TFormSaver store;
+        Finestra f(QStringLiteral("FrmSpoglio"));
+        f.Trova<TGListaCartelle>(QStringLiteral("Percorso"))->setCartella(cartella.path());
+        f.Trova<TGCasSelector>(QStringLiteral("Selettore"))->ImpostaNumeri((1u << 20) | (1u << 2));
+        f.Trova<TPronostico>(QStringLiteral("Par17_32"))->setPronostico(0x8001);
+        store.SalvaForm(f.dialogo);
+
+        QCOMPARE(store.Forms().size(), std::size_t{1});
+        QCOMPARE(store.Forms()[0].Nome, QStringLiteral("FrmSpoglio"));
+        QCOMPARE(store.Forms()[0].Righe,
+                 (QStringList{QStringLiteral("SpinPausa*TSpinEdit*5"), QStringLiteral("CheckPausa*TCheckbox*1"),
+                              QStringLiteral("ComboFormato*TComboBox*0"), QStringLiteral("RadioNum*TRadioButton*1"),
+                              QStringLiteral("RadioPD*TRadioButton*0"), QStringLiteral("SpeedP*TSpeedButton*0"),
+                              QStringLiteral("PanelCol*TPanel*0"), QStringLiteral("Selettore*TGCasSelector*3 21"),
+                              QStringLiteral("Par17_32*TPronostico*17 32"), QStringLiteral("EditNome*TEdit*Sistema"),
+                              QStringLiteral("Percorso*TDirectoryListBox*") + QDir(cartella.path()).absolutePath()}));
+    }
+
+    void valuesComeBackOnTheNextOpening() {
+        TFormSaver store;
+        {
+            Finestra f(QStringLiteral("FrmSpoglio"));
+            store.RipristinaForm(f.dialogo);  // first opening: designed defaults
+            QCOMPARE(f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 5);
+            f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(7);
+            QTest::keyClick(f.Trova<QCheckBox>(QStringLiteral("CheckPausa")), Qt::Key_Space);
+            f.Trova<QComboBox>(QStringLiteral("ComboFormato"))->setCurrentIndex(2);
+            f.Trova<QRadioButton>(QStringLiteral("RadioPD"))->setChecked(true);
+            f.Trova<QToolButton>(QStringLiteral("SpeedP"))->setChecked(true);
+            f.Trova<QLabel>(QStringLiteral("PanelCol"))->setText(QStringLiteral("1.234"));
+            f.Trova<QLineEdit>(QStringLiteral("EditNome"))->setText(QStringLiteral("Prova*con asterisco"));
+            f.Trova<TGCasSelector>(QStringLiteral("Selettore"))->ImpostaNumeri((1u << 31) | 1u);
+            f.Trova<TPronostico>(QStringLiteral("Par17_32"))->setPronostico(0x0004);
+            store.SalvaForm(f.dialogo);
+        }
+        Finestra f(QStringLiteral("FrmSpoglio"));
+        store.RipristinaForm(f.dialogo);
+        QCOMPARE(f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 7);
+        QVERIFY(!f.Trova<QCheckBox>(QStringLiteral("CheckPausa"))->isChecked());
+        QCOMPARE(f.Trova<QComboBox>(QStringLiteral("ComboFormato"))->currentIndex(), 2);
+        QVERIFY(f.Trova<QRadioButton>(QStringLiteral("RadioPD"))->isChecked());
+        QVERIFY(!f.Trova<QRadioButton>(QStringLiteral("RadioNum"))->isChecked());
+        QVERIFY(f.Trova<QToolButton>(QStringLiteral("SpeedP"))->isChecked());
+        QCOMPARE(f.Trova<QLabel>(QStringLiteral("PanelCol"))->text(), QStringLiteral("1.234"));
+        QCOMPARE(f.Trova<QLineEdit>(QStringLiteral("EditNome"))->text(), QStringLiteral("Prova*con asterisco"));
+        ludo::Colonna numeri = 0;
+        QVERIFY(!f.Trova<TGCasSelector>(QStringLiteral("Selettore"))->LeggiNumeri(numeri, true));
+        QCOMPARE(numeri, (1u << 31) | 1u);  // two numbers in three boxes
+        QCOMPARE(f.Trova<TPronostico>(QStringLiteral("Par17_32"))->Pronostico(), quint16(0x0004));
+    }
+
+    void invalidValuesAreIgnored() {
+        QTemporaryDir cartella;
+        TFormSaver store;
+        {
+            Finestra f(QStringLiteral("FrmFormati"), 5, 50);
+            f.Trova<QComboBox>(QStringLiteral("ComboFormato"))->setCurrentIndex(4);
+            f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(40);
+            f.Trova<TGListaCartelle>(QStringLiteral("Percorso"))->setCartella(cartella.path());
+            store.SalvaForm(f.dialogo);
+        }
+        QVERIFY(cartella.remove());
+        Finestra f(QStringLiteral("FrmFormati"), 3, 10);
+        const QString cartellaIniziale = f.Trova<TGListaCartelle>(QStringLiteral("Percorso"))->Cartella();
+        store.RipristinaForm(f.dialogo);
+        QCOMPARE(f.Trova<QComboBox>(QStringLiteral("ComboFormato"))->currentIndex(), 0);
+        QCOMPARE(f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 5);
+        QCOMPARE(f.Trova<TGListaCartelle>(QStringLiteral("Percorso"))->Cartella(), cartellaIniziale);
+    }
+
+    void windowsAreKeptByNameAndNothingSurvivesANewStore() {
+        auto store = std::make_unique<TFormSaver>();
+        Finestra a(QStringLiteral("FrmA"));
+        Finestra b(QStringLiteral("FrmB"));
+        store->SalvaForm(b.dialogo);
+        store->SalvaForm(a.dialogo);
+        a.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(9);
+        store->SalvaForm(a.dialogo);
+        QCOMPARE(store->Forms().size(), std::size_t{2});
+        QCOMPARE(store->Forms()[0].Nome, QStringLiteral("FrmB"));
+        QCOMPARE(store->Forms()[1].Righe.first(), QStringLiteral("SpinPausa*TSpinEdit*9"));
+
+        store = std::make_unique<TFormSaver>();
+        Finestra nuova(QStringLiteral("FrmA"));
+        store->RipristinaForm(nuova.dialogo);
+        QCOMPARE(nuova.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 5);
+        QVERIFY(store->Forms().empty());
+    }
+};
+
+QTEST_MAIN(TestTFormSaver)
+#include "TestTFormSaver.moc"

@@ -1,0 +1,163 @@
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+#include <algorithm>
+
+#include "RispostaMessaggio.h"
+#include "controls/TFrmMessage.h"
+
+namespace {
+
+// Seven pixels a character: the wrap can be worked out by hand.
+int SettePixel(const QString& parola) { return 7 * static_cast<int>(parola.size()); }
+
+QList<QPushButton*> PulsantiDaSinistra(const TFrmMessage& box) {
+    QList<QPushButton*> pulsanti = box.findChildren<QPushButton*>();
+    std::sort(pulsanti.begin(), pulsanti.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+    return pulsanti;
+}
+
+}  // namespace
+
+class TestTFrmMessage : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonsStandInTheirFixedOrder_data() {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QList<int>>("ordine");
+        QTest::newRow("OK") << 1 << QList<int>{1};
+        QTest::newRow("Si No") << 6 << QList<int>{2, 4};
+        QTest::newRow("OK Annulla") << 9 << QList<int>{1, 8};
+        QTest::newRow("Si No Annulla") << 14 << QList<int>{2, 4, 8};
+        QTest::newRow("tutti") << 15 << QList<int>{2, 1, 4, 8};
+        QTest::newRow("nessuno") << 0 << QList<int>{};
+    }
+    void buttonsStandInTheirFixedOrder() {
+        QFETCH(int, flags);
+        QFETCH(QList<int>, ordine);
+        QCOMPARE(TFrmMessage::PulsantiVisibili(flags), ordine);
+    }
+
+    void buttonsAreSpacedEvenly_data() {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QList<int>>("posizioni");
+        // W = 400, w = 75: gap (400 - k*75) / (k+1).
+        QTest::newRow("1") << 1 << QList<int>{162};
+        QTest::newRow("2") << 2 << QList<int>{83, 241};
+        QTest::newRow("3") << 3 << QList<int>{43, 161, 279};
+        QTest::newRow("4") << 4 << QList<int>{20, 115, 210, 305};
+    }
+    void buttonsAreSpacedEvenly() {
+        QFETCH(int, numero);
+        QFETCH(QList<int>, posizioni);
+        QCOMPARE(TFrmMessage::PosizioniPulsanti(400, 75, numero), posizioni);
+    }
+
+    void theBoxPlacesItsButtonsAsComputed() {
+        const QStringList nomi{QStringLiteral("Si"), QStringLiteral("OK"), QStringLiteral("No"), QStringLiteral("Annulla")};
+        for (int k = 1; k <= 4; ++k) {
+            int flags = 0;
+            for (int i = 0; i < k; ++i) flags |= TFrmMessage::PulsantiVisibili(15)[i];
+            TFrmMessage box(QStringLiteral("Conferma"), QStringLiteral("Testo"), flags);
+            const QList<QPushButton*> pulsanti = PulsantiDaSinistra(box);
+            QCOMPARE(pulsanti.size(), k);
+            const QList<int> attese = TFrmMessage::PosizioniPulsanti(box.width(), TFrmMessage::LarghezzaPulsante, k);
+            for (int i = 0; i < k; ++i) {
+                QCOMPARE(pulsanti[i]->objectName(), nomi[i]);
+                QCOMPARE(pulsanti[i]->text(), nomi[i]);
+                QCOMPARE(pulsanti[i]->x(), attese[i]);
+                QVERIFY(pulsanti[i]->geometry().bottom() < box.height());
+            }
+        }
+    }
+
+    void longTextWrapsWordByWord() {
+        const QString testo =
+            QStringLiteral("La riduzione ottimizzata è estremamente lenta ed andrebbe  utilizzata solo per piccoli sistemi. "
+                           "Continuare ? ");
+        // From x = 52 to the limit 390: 338 pixels, 48 characters of 7 pixels.
+        const QStringList righe = TFrmMessage::RigheTesto(testo, SettePixel, 52, 390);
+        QCOMPARE(righe, (QStringList{QStringLiteral("La riduzione ottimizzata è estremamente lenta "),
+                                     QStringLiteral("ed andrebbe  utilizzata solo per piccoli "),
+                                     QStringLiteral("sistemi. Continuare ? ")}));
+    }
+
+    void wrapEdgeCases() {
+        // A word exactly reaching the limit stays; one pixel more moves on.
+        QCOMPARE(TFrmMessage::RigheTesto(QStringLiteral("abc defg"), SettePixel, 0, 56),
+                 (QStringList{QStringLiteral("abc defg")}));
+        QCOMPARE(TFrmMessage::RigheTesto(QStringLiteral("abc defgh"), SettePixel, 0, 56),
+                 (QStringList{QStringLiteral("abc "), QStringLiteral("defgh")}));
+        // A word longer than a line has a line of its own.
+        QCOMPARE(TFrmMessage::RigheTesto(QStringLiteral("Impossibile Sovrascrivere"), SettePixel, 0, 50),
+                 (QStringList{QStringLiteral("Impossibile "), QStringLiteral("Sovrascrivere")}));
+        // A line feed always breaks; an empty text is one empty line.
+        QCOMPARE(TFrmMessage::RigheTesto(QStringLiteral("Cartella:\n/dati"), SettePixel, 0, 500),
+                 (QStringList{QStringLiteral("Cartella:"), QStringLiteral("/dati")}));
+        QCOMPARE(TFrmMessage::RigheTesto(QString(), SettePixel, 0, 500), QStringList{QString()});
+    }
+
+    void theBoxDrawsItsTextInsideTheMargins() {
+        const QString testo = QStringLiteral(
+            "Il Sistema non è Stato Salvato. Vuoi Salvarlo ? Tutte le modifiche fatte alle condizioni, al pronostico "
+            "e alle colonne andranno altrimenti perdute.");
+        TFrmMessage box(QStringLiteral("Informazione"), testo, TFrmMessage::Si | TFrmMessage::No);
+        const QStringList righe = box.Righe();
+        QVERIFY(righe.size() >= 2);
+        QCOMPARE(righe.join(QString()), testo);
+        const int xTesto = TFrmMessage::MargineIcona + TFrmMessage::LatoIcona + TFrmMessage::DistanzaTesto;
+        for (const QString& riga : righe)
+            QVERIFY(xTesto + box.fontMetrics().horizontalAdvance(riga.trimmed()) <= box.width() - 10);
+        const int fineTesto = TFrmMessage::AltoTesto + static_cast<int>(righe.size()) * box.fontMetrics().height();
+        for (auto* pulsante : box.findChildren<QPushButton*>()) QVERIFY(pulsante->y() > fineTesto);
+    }
+
+    void theBoxIsModalOnTopAndCentred() {
+        TFrmMessage box(QStringLiteral("Informazione"), QStringLiteral("Fatto."), TFrmMessage::OK);
+        QVERIFY(box.isModal());
+        QVERIFY(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(box.windowTitle(), QStringLiteral("Informazione"));
+        const QPoint centro = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY((box.frameGeometry().center() - centro).manhattanLength() <= 2);
+    }
+
+    void returnsTheFlagOfTheButtonPressed() {
+        {
+            RispostaMessaggio risposta(QStringLiteral("No"));
+            QCOMPARE(Conferma(QStringLiteral("Vuoi Cancellare /dati/a.LDS?"),
+                              TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla),
+                     int(TFrmMessage::No));
+            QCOMPARE(risposta.titoli, QStringList{QStringLiteral("Conferma")});
+            QCOMPARE(risposta.testi, QStringList{QStringLiteral("Vuoi Cancellare /dati/a.LDS?")});
+        }
+        RispostaMessaggio ok;
+        QCOMPARE(Informazione(QStringLiteral("Impossibile Salvare il Sistema")), int(TFrmMessage::OK));
+        QCOMPARE(ok.titoli, QStringList{QStringLiteral("Informazione")});
+    }
+
+    void escapeAnswersAnnullaThenNo() {
+        TFrmMessage tre(QStringLiteral("Conferma"), QStringLiteral("?"), TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla);
+        tre.show();
+        QTest::keyClick(&tre, Qt::Key_Escape);
+        QCOMPARE(tre.result(), int(TFrmMessage::Annulla));
+        QVERIFY(!tre.isVisible());
+
+        TFrmMessage due(QStringLiteral("Conferma"), QStringLiteral("?"), TFrmMessage::Si | TFrmMessage::No);
+        due.show();
+        QTest::keyClick(&due, Qt::Key_Escape);
+        QCOMPARE(due.result(), int(TFrmMessage::No));
+
+        // "Si" alone must be pressed: neither Escape nor closing answers it.
+        TFrmMessage solo(QStringLiteral("Informazione"), QStringLiteral("!"), TFrmMessage::Si);
+        solo.show();
+        QTest::keyClick(&solo, Qt::Key_Escape);
+        QVERIFY(!solo.close());
+        QVERIFY(solo.isVisible());
+        QTest::mouseClick(solo.findChild<QPushButton*>(QStringLiteral("Si")), Qt::LeftButton);
+        QCOMPARE(solo.result(), int(TFrmMessage::Si));
+    }
+};
+
+QTEST_MAIN(TestTFrmMessage)
+#include "TestTFrmMessage.moc"

@@ -1,0 +1,196 @@
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+
+#include "controls/TGGraphpt.h"
+
+namespace {
+
+void ClickValore(TGGraphpt& g, int v, Qt::MouseButton tasto = Qt::LeftButton) {
+    const QRect box = g.RettangoloValore(v);
+    QVERIFY(!box.isEmpty());
+    QTest::mouseClick(&g, tasto, {}, box.center());
+}
+
+void Premi(TGGraphpt& g, const QString& nome) {
+    auto* pulsante = g.findChild<QToolButton*>(nome);
+    QVERIFY2(pulsante != nullptr && pulsante->isVisible(), qPrintable(nome));
+    QTest::mouseClick(pulsante, Qt::LeftButton);
+}
+
+ludo::TMisura Salvata(const TGGraphpt& g) {
+    ludo::TMisura misura(24, true);
+    g.SalvaMisura(misura);
+    return misura;
+}
+
+}  // namespace
+
+class TestTGGraphpt : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        g_ = std::make_unique<TGGraphpt>();
+        g_->setTitolo(QStringLiteral("Punti"));
+        g_->setPtTotali(9);
+        g_->setPtVisibili(9);
+        g_->resize(g_->sizeHint());
+        g_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g_.get()));
+    }
+    void cleanup() { g_.reset(); }
+
+    void clicksCycleThroughRecovery() {
+        QSignalSpy cambi(g_.get(), &TGGraphpt::Cambiato);
+        ClickValore(*g_, 3);
+        QCOMPARE(Salvata(*g_).Prima.Voce(3).Stato, ludo::Accettato);
+        ClickValore(*g_, 3);
+        QCOMPARE(Salvata(*g_).Prima.Voce(3).Stato, ludo::InRecupero);
+        ClickValore(*g_, 3);
+        QCOMPARE(Salvata(*g_).Prima.Voce(3).Stato, ludo::Rifiutato);
+        QCOMPARE(cambi.count(), 3);
+        QVERIFY(g_->Modificato());
+    }
+
+    void withoutRecVisibiliTwoClicksReturnToRefused() {
+        g_->setRecVisibili(false);
+        QVERIFY(!g_->findChild<QToolButton*>(QStringLiteral("Su0"))->isVisible());
+        ClickValore(*g_, 5);
+        QCOMPARE(Salvata(*g_).Prima.Voce(5).Stato, ludo::Accettato);
+        ClickValore(*g_, 5);
+        QCOMPARE(Salvata(*g_).Prima.Voce(5).Stato, ludo::Rifiutato);
+    }
+
+    void onlyTheLeftButtonActs() {
+        QSignalSpy cambi(g_.get(), &TGGraphpt::Cambiato);
+        ClickValore(*g_, 2, Qt::RightButton);
+        ClickValore(*g_, 2, Qt::MiddleButton);
+        QCOMPARE(Salvata(*g_).Prima.Voce(2).Stato, ludo::Rifiutato);
+        QCOMPARE(cambi.count(), 0);
+        QVERIFY(!g_->Modificato());
+    }
+
+    void levelZeroIsShownAsOne() {
+        ludo::TMisura misura(8, false);
+        misura.Prima.Voci[4] = {ludo::InRecupero, 0};
+        g_->CaricaMisura(misura);
+        QCOMPARE(Salvata(*g_).Prima.Voce(4).Livello, 1);
+        // Already at the lowest level: down changes nothing.
+        QSignalSpy cambi(g_.get(), &TGGraphpt::Cambiato);
+        Premi(*g_, QStringLiteral("Giu4"));
+        QCOMPARE(Salvata(*g_).Prima.Voce(4).Livello, 1);
+        QCOMPARE(cambi.count(), 0);
+        Premi(*g_, QStringLiteral("Su4"));
+        QCOMPARE(Salvata(*g_).Prima.Voce(4).Livello, 2);
+        QCOMPARE(cambi.count(), 1);
+    }
+
+    void levelsStopAt99AndOnlyMoveInRecovery() {
+        ludo::TMisura misura(8, false);
+        misura.Prima.Voci[1] = {ludo::InRecupero, 99};
+        misura.Prima.Voci[2] = {ludo::Accettato, 5};
+        g_->CaricaMisura(misura);
+        Premi(*g_, QStringLiteral("Su1"));
+        QCOMPARE(Salvata(*g_).Prima.Voce(1).Livello, 99);
+        Premi(*g_, QStringLiteral("Giu1"));
+        QCOMPARE(Salvata(*g_).Prima.Voce(1).Livello, 98);
+        Premi(*g_, QStringLiteral("Su2"));
+        QCOMPARE(Salvata(*g_).Prima.Voce(2).Livello, 5);
+        auto* su = g_->findChild<QToolButton*>(QStringLiteral("Su1"));
+        QVERIFY(su->autoRepeat());
+        QCOMPARE(su->autoRepeatDelay(), 500);
+        QCOMPARE(su->autoRepeatInterval(), 45);
+    }
+
+    void scrollingStaysWithinTheValues() {
+        g_->setPtTotali(25);
+        g_->setPtVisibili(8);
+        g_->resize(g_->sizeHint());
+        QCOMPARE(g_->PrimoVisibile(), 0);
+        QVERIFY(g_->RettangoloValore(8).isEmpty());
+        Premi(*g_, QStringLiteral("Sinistra"));
+        QCOMPARE(g_->PrimoVisibile(), 0);
+        for (int i = 0; i < 20; ++i) Premi(*g_, QStringLiteral("Destra"));
+        QCOMPARE(g_->PrimoVisibile(), 17);
+        // The boxes now stand for values 17..24; the level arrows follow.
+        ClickValore(*g_, 24);
+        ClickValore(*g_, 24);
+        Premi(*g_, QStringLiteral("Su7"));
+        QCOMPARE(Salvata(*g_).Prima.Voce(24), (ludo::VoceMisura{ludo::InRecupero, 2}));
+        // Loading scrolls back to the first value.
+        g_->CaricaMisura(ludo::TMisura(24, false));
+        QCOMPARE(g_->PrimoVisibile(), 0);
+    }
+
+    void eachTableHasItsPageAndLink() {
+        g_->setTipoCons(true);
+        g_->setTipoCampo(true);
+        ludo::TMisura misura(8, true);
+        misura.Prima.Link = 'C';
+        misura.Seconda.Link = 'F';
+        misura.Seconda.Campo = 4;
+        misura.Da = 3;
+        misura.A = 20;
+        g_->CaricaMisura(misura);
+        auto* link = g_->findChild<QComboBox*>(QStringLiteral("Link"));
+        QCOMPARE(link->currentText(), QStringLiteral("C"));
+
+        Premi(*g_, QStringLiteral("BtnCon"));
+        QCOMPARE(link->currentText(), QStringLiteral("F"));
+        ClickValore(*g_, 0);
+        QTest::keyClick(link, Qt::Key_Z);
+
+        Premi(*g_, QStringLiteral("BtnTra"));
+        auto* tra = g_->findChild<QSpinBox*>(QStringLiteral("Tra"));
+        QVERIFY(tra->isVisible());
+        QCOMPARE(tra->value(), 4);
+        tra->setValue(7);
+        // Nothing acts on the group page.
+        QVERIFY(g_->RettangoloValore(1).isEmpty());
+        QTest::mouseClick(g_.get(), Qt::LeftButton, {}, QPoint(g_->width() / 2, g_->YBoxPt() + 5));
+
+        const ludo::TMisura salvata = Salvata(*g_);
+        QCOMPARE(salvata.Prima.Link, 'C');
+        QCOMPARE(salvata.Prima.Voce(0).Stato, ludo::Rifiutato);
+        QCOMPARE(salvata.Seconda.Voce(0).Stato, ludo::Accettato);
+        QCOMPARE(salvata.Seconda.Link, 'Z');
+        QCOMPARE(salvata.Seconda.Campo, 7);
+        QCOMPARE(salvata.Da, 3);
+        QCOMPARE(salvata.A, 20);
+    }
+
+    void aLinkOutsideTheLettersIsStoredAsA() {
+        ludo::TMisura misura(8, false);
+        misura.Prima.Link = '\0';
+        g_->CaricaMisura(misura);
+        QCOMPARE(g_->findChild<QComboBox*>(QStringLiteral("Link"))->currentIndex(), -1);
+        QCOMPARE(Salvata(*g_).Prima.Link, 'A');
+    }
+
+    void loadingKeepsEveryEntryAndAzzeraClears() {
+        ludo::TMisura misura(24, true);
+        misura.Prima.Voci[0] = {ludo::Accettato, 3};
+        misura.Seconda.Voci[24] = {ludo::InRecupero, 12};
+        g_->CaricaMisura(misura);
+        QVERIFY(!g_->Modificato());
+        const ludo::TMisura salvata = Salvata(*g_);
+        QCOMPARE(salvata.Prima.Voce(0), (ludo::VoceMisura{ludo::Accettato, 3}));
+        QCOMPARE(salvata.Seconda.Voce(24), (ludo::VoceMisura{ludo::InRecupero, 12}));
+
+        g_->Azzera();
+        QVERIFY(g_->Modificato());
+        const ludo::TMisura vuota = Salvata(*g_);
+        QCOMPARE(vuota.Prima.Voce(0).Stato, ludo::Rifiutato);
+        QCOMPARE(vuota.Seconda.Voce(24).Stato, ludo::Rifiutato);
+        QCOMPARE(vuota.Da, 1);
+        QCOMPARE(vuota.A, 32);
+    }
+
+private:
+    std::unique_ptr<TGGraphpt> g_;
+};
+
+QTEST_MAIN(TestTGGraphpt)
+#include "TestTGGraphpt.moc"
