@@ -25,7 +25,7 @@ ListaColonne::ListaColonne(ListaColonne&& altra) noexcept
       primo_(std::exchange(altra.primo_, 0)),
       conteggio_(std::exchange(altra.conteggio_, 0)),
       massimo_(altra.massimo_) {
-    altra.blocchi_.clear();  // a moved-from deque is only "valid"; make it empty
+    altra.blocchi_.clear();  // a moved-from vector is only "valid"; make it empty
 }
 
 ListaColonne& ListaColonne::operator=(ListaColonne&& altra) noexcept {
@@ -67,7 +67,7 @@ void ListaColonne::bloccoInCoda() {
 
 void ListaColonne::bloccoInTesta() {
     try {
-        blocchi_.push_front(std::make_unique_for_overwrite<Colonna[]>(kColonneBlocco));
+        blocchi_.insert(blocchi_.begin(), std::make_unique_for_overwrite<Colonna[]>(kColonneBlocco));
     } catch (const std::bad_alloc&) {
         esaurita();
     }

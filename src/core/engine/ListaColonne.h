@@ -5,13 +5,13 @@
 // in which columns are written, printed and shown.
 //
 // The columns are kept 4 bytes each in fixed blocks of contiguous masks
-// (a deque of blocks), so both ends grow in constant time, nothing is ever
+// (a table of blocks), so both ends grow in constant time, nothing is ever
 // moved, and the 10,518,300 columns of a 32-number development take about
 // 42 MB instead of millions of separate nodes.
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
+#include <vector>
 #include <iterator>
 #include <memory>
 
@@ -124,7 +124,7 @@ private:
     void bloccoInTesta();
     [[noreturn]] void esaurita();
 
-    std::deque<Blocco> blocchi_;
+    std::vector<Blocco> blocchi_;  // block table: one load per access
     std::size_t primo_ = 0;  // where the head stands in the first block
     std::size_t conteggio_ = 0;
     std::size_t massimo_ = kMassimoColonne;
