@@ -38,6 +38,13 @@ private:
     std::filesystem::path path_;
 };
 
+// The mask of a set of match numbers 1..32.
+inline std::uint32_t col(std::initializer_list<int> numeri) {
+    std::uint32_t m = 0;
+    for (int n : numeri) m |= std::uint32_t{1} << (n - 1);
+    return m;
+}
+
 inline void appendLE(Bytes& b, std::uint64_t value, int size) {
     for (int i = 0; i < size; ++i) b.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }

@@ -8,16 +8,11 @@
 #include "archive/ArchivioConcorsi.h"
 
 using namespace ludo;
+using ludo::test::col;
 using ludo::test::appendLE;
 using ludo::test::Bytes;
 
 namespace {
-
-Colonna col(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
 
 T_Concorso concorso(int anno, int numero, std::uint8_t tipo, Colonna vincente) {
     T_Concorso c;

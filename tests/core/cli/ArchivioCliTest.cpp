@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "CliSupport.h"
 #include "Comandi.h"
 #include "TestSupport.h"
 
@@ -9,11 +10,7 @@ using ludo::test::Bytes;
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string out;
-    std::string err;
-};
+using ludo::test::Esito;
 
 class ArchivioCli : public ::testing::Test {
 protected:
@@ -26,12 +23,7 @@ protected:
         ludo::test::appendLE(b, 0x80000000 | 0x7F00, 4);  // 9..15, 32
         ludo::test::writeFile(dir_ / "ARCHIVI" / "archivio.ttg", b);
     }
-    Esito lancia(std::vector<std::string> argomenti) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int stato = ludo::cli::esegui(argomenti, dir_.path(), out, err);
-        return {stato, out.str(), err.str()};
-    }
+    Esito lancia(std::vector<std::string> argomenti) { return ludo::test::lanciaCli(dir_.path(), argomenti); }
     ludo::test::TempDir dir_;
 };
 

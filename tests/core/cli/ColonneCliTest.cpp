@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "CliSupport.h"
 #include "Comandi.h"
 #include "TestSupport.h"
 
@@ -10,17 +11,10 @@ using ludo::test::TempDir;
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string out;
-    std::string err;
-};
+using ludo::test::Esito;
 
 Esito lancia(const std::filesystem::path& cartella, std::vector<std::string> argomenti) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int stato = ludo::cli::esegui(argomenti, cartella, out, err);
-    return {stato, out.str(), err.str()};
+    return ludo::test::lanciaCli(cartella, std::move(argomenti));
 }
 
 }  // namespace

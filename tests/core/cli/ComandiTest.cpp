@@ -2,23 +2,16 @@
 
 #include <sstream>
 
+#include "CliSupport.h"
 #include "Comandi.h"
 #include "Json.h"
 
 using ludo::cli::esegui;
 
 namespace {
-struct Esito {
-    int stato;
-    std::string out;
-    std::string err;
-};
-Esito lancia(std::vector<std::string> argomenti) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int stato = esegui(argomenti, "/tmp/nessuna", out, err);
-    return {stato, out.str(), err.str()};
-}
+using ludo::test::Esito;
+
+Esito lancia(std::vector<std::string> argomenti) { return ludo::test::lanciaCli("/tmp/nessuna", std::move(argomenti)); }
 }  // namespace
 
 TEST(Cli, VersionAndHelp) {

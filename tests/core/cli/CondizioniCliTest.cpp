@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "CliSupport.h"
 #include "Comandi.h"
 #include "TestSupport.h"
 #include "conditions/CondizioniNumeriche.h"
@@ -13,11 +14,7 @@ using namespace ludo;
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string out;
-    std::string err;
-};
+using ludo::test::Esito;
 
 class CondizioniCli : public ::testing::Test {
 protected:
@@ -37,12 +34,7 @@ protected:
         static_cast<TQuadro&>(s.Dati->Condizioni.Condizione(CodQuadro)).SalvaCondizioni(dir_ / "QUADRI" / "r.CND");
         static_cast<TQuadro&>(s.Dati->Condizioni.Condizione(CodQuadro)).SalvaQuadro(dir_ / "QUADRI" / "q.QDR");
     }
-    Esito lancia(std::vector<std::string> argomenti) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int stato = ludo::cli::esegui(argomenti, dir_.path(), out, err);
-        return {stato, out.str(), err.str()};
-    }
+    Esito lancia(std::vector<std::string> argomenti) { return ludo::test::lanciaCli(dir_.path(), argomenti); }
     std::string file(const std::string& nome) const { return (dir_ / nome).string(); }
     ludo::test::TempDir dir_;
 };

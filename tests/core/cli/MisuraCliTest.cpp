@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "CliSupport.h"
 #include "Comandi.h"
 #include "TestSupport.h"
 #include "conditions/CondizioniNumeriche.h"
@@ -14,20 +15,11 @@
 #include "system/T_Sistema.h"
 
 using namespace ludo;
+using ludo::test::col;
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string out;
-    std::string err;
-};
-
-Colonna col(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
+using ludo::test::Esito;
 
 // Each line of the output.
 std::vector<std::string> righe(const std::string& testo) {
@@ -82,12 +74,7 @@ class MisuraCli : public ::testing::Test {
         colonne.Aggiungi(col({1, 3, 5, 7, 9, 11, 13, 15}));
         ScriviFile(colonne, dir_ / "COLONNE" / "due.Col");
     }
-    Esito lancia(std::vector<std::string> argomenti) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int stato = ludo::cli::esegui(argomenti, dir_.path(), out, err);
-        return {stato, out.str(), err.str()};
-    }
+    Esito lancia(std::vector<std::string> argomenti) { return ludo::test::lanciaCli(dir_.path(), argomenti); }
     std::string file(const std::string& nome) const { return (dir_ / nome).string(); }
     ludo::test::TempDir dir_;
 };

@@ -13,16 +13,11 @@
 #include "io/Real48.h"
 
 using namespace ludo;
+using ludo::test::col;
 using ludo::test::appendLE;
 using ludo::test::Bytes;
 
 namespace {
-
-Colonna col(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
 
 void accetta(TabellaMisura& t, std::initializer_list<int> valori, std::uint8_t stato = Accettato,
              std::uint8_t livello = 0) {

@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include "conditions/Misure.h"
 
 using namespace ludo;
+using ludo::test::col;
 
 namespace {
-Colonna col(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
 const Colonna kPrimiOtto = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kDispari = col({1, 3, 5, 7, 9, 11, 13, 15});
 }  // namespace

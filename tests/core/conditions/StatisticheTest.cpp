@@ -2,6 +2,8 @@
 // table's range, Modo) and the statistics every type keeps of them.
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include "archive/ArchivioConcorsi.h"
 #include "conditions/CondizioniNumeriche.h"
 #include "conditions/CondizioniReali.h"
@@ -13,14 +15,9 @@
 #include "engine/ListaColonne.h"
 
 using namespace ludo;
+using ludo::test::col;
 
 namespace {
-
-Colonna col(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
 
 void accetta(TabellaMisura& t, std::initializer_list<int> valori, std::uint8_t stato = Accettato) {
     for (int v : valori) t.Voci[static_cast<std::size_t>(v)].Stato = stato;

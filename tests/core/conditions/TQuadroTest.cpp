@@ -7,14 +7,9 @@
 #include "io/Errore.h"
 
 using namespace ludo;
+using ludo::test::col;
 
 namespace {
-
-Colonna col(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
 
 // A filter column accepting exactly `punti` numbers in common with `numeri`.
 TColonnaFiltro& filtro(TQuadro& q, Colonna numeri, int punti) {

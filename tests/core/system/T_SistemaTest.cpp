@@ -13,16 +13,11 @@
 #include "system/T_Sistema.h"
 
 using namespace ludo;
+using ludo::test::col;
 using ludo::test::appendLE;
 using ludo::test::Bytes;
 
 namespace {
-
-Colonna col(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
 
 // A measure table record with nothing accepted: two slices (InUso 0, link
 // 'A', Campo 0, values 0..massimo+3 all 0), then Da and A.
