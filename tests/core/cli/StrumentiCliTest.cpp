@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "CliSupport.h"
 #include "Comandi.h"
 #include "TestSupport.h"
 
@@ -10,18 +11,8 @@ using ludo::test::TempDir;
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string out;
-    std::string err;
-};
-
-Esito lancia(const std::filesystem::path& cartella, std::vector<std::string> argomenti) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int stato = ludo::cli::esegui(argomenti, cartella, out, err);
-    return {stato, out.str(), err.str()};
-}
+using ludo::test::Esito;
+constexpr auto lancia = &ludo::test::lanciaCli;
 
 Bytes Colonne(std::initializer_list<std::uint32_t> colonne) {
     Bytes b;
