@@ -13,6 +13,19 @@ namespace ludo::cli {
 // The value after the option `nome`, if the option is there.
 std::optional<std::string> opzione(std::span<const std::string> argomenti, std::string_view nome);
 
+// The value of an option that must be there; Errore when it is missing.
+std::string richiesta(std::span<const std::string> argomenti, std::string_view nome);
+
+// True when the flag `nome` stands among the arguments.
+bool haOpzione(std::span<const std::string> argomenti, std::string_view nome);
+
+// A whole number minimo..massimo; Errore naming `cosa` otherwise.
+int numero(const std::string& testo, int minimo, int massimo, std::string_view cosa);
+
+// The whole number after option `nome`: required, or predefinito when absent.
+int intero(std::span<const std::string> argomenti, std::string_view nome, int minimo, int massimo);
+int intero(std::span<const std::string> argomenti, std::string_view nome, int minimo, int massimo, int predefinito);
+
 // The file named first, before any option; Errore when there is none.
 const std::string& primoArgomento(std::span<const std::string> argomenti);
 

@@ -21,30 +21,23 @@ std::filesystem::path cartellaArchivi(const Contesto& contesto) {
     return io::resolvePath(contesto.cartella, std::string(io::kArchivi));
 }
 
-ArchivioConcorsi caricaArchivio(const Contesto& contesto) {
+// The archive of the program folder; intervallo becomes the whole archive.
+ArchivioConcorsi caricaArchivio(const Contesto& contesto, IntervalloRicerca& intervallo) {
     ArchivioConcorsi archivio;
-    IntervalloRicerca intervallo;
     archivio.Carica(cartellaArchivi(contesto), intervallo);
     if (!archivio.ConcorsiValidi) throw Errore(MsgImpossibileCaricareArchivio);
     return archivio;
+}
+
+ArchivioConcorsi caricaArchivio(const Contesto& contesto) {
+    IntervalloRicerca intervallo;
+    return caricaArchivio(contesto, intervallo);
 }
 
 // As the maintenance window's OK: the analyses follow the contests.
 void salvaArchivio(const Contesto& contesto, ArchivioConcorsi& archivio) {
     archivio.RicalcolaAnalisi();
     if (!archivio.Salva(cartellaArchivi(contesto))) throw Errore(MsgImpossibileSalvareModifiche);
-}
-
-int intero(std::span<const std::string> argomenti, std::string_view nome, int minimo, int massimo) {
-    const auto testo = opzione(argomenti, nome);
-    int valore = 0;
-    if (!testo) throw Errore("Manca l'opzione " + std::string(nome) + ".");
-    const auto [fine, errore] = std::from_chars(testo->data(), testo->data() + testo->size(), valore);
-    if (errore != std::errc{} || fine != testo->data() + testo->size() || valore < minimo || valore > massimo) {
-        throw Errore("Valore non valido per " + std::string(nome) + ": deve essere un numero da " +
-                     std::to_string(minimo) + " a " + std::to_string(massimo) + ".");
-    }
-    return valore;
 }
 
 std::uint8_t tipo(std::span<const std::string> argomenti) {
@@ -73,10 +66,8 @@ void scriviConcorso(Json& j, const T_Concorso& c) {
 }
 
 int elenca(Contesto& contesto) {
-    ArchivioConcorsi archivio;
     IntervalloRicerca intervallo;
-    archivio.Carica(cartellaArchivi(contesto), intervallo);
-    if (!archivio.ConcorsiValidi) throw Errore(MsgImpossibileCaricareArchivio);
+    const auto archivio = caricaArchivio(contesto, intervallo);
     Json j;
     j.beginObject().key("concorsi").beginArray();
     for (const auto& c : archivio.Concorsi()) scriviConcorso(j, c);

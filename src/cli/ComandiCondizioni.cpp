@@ -21,13 +21,6 @@ std::unique_ptr<T_Sistema> caricaSistema(const Contesto& contesto, const std::st
     return sistema;
 }
 
-bool haOpzione(std::span<const std::string> argomenti, std::string_view nome) {
-    for (const auto& a : argomenti) {
-        if (a == nome) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 int comandoSistema(Contesto& contesto, std::span<const std::string> argomenti) {

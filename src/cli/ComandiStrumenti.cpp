@@ -22,21 +22,6 @@
 namespace ludo::cli {
 namespace {
 
-int numero(const std::string& testo, int minimo, int massimo, const std::string& cosa) {
-    int valore = 0;
-    const auto [fine, errore] = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
-    if (errore != std::errc{} || fine != testo.data() + testo.size() || valore < minimo || valore > massimo) {
-        throw Errore("Valore non valido per " + cosa + ".");
-    }
-    return valore;
-}
-
-std::string richiesta(std::span<const std::string> argomenti, std::string_view nome) {
-    auto trovato = opzione(argomenti, nome);
-    if (!trovato) throw Errore("Manca l'opzione " + std::string(nome) + ".");
-    return std::move(*trovato);
-}
-
 // The arguments that are neither options nor the values of the options named.
 std::vector<std::string> posizionali(std::span<const std::string> argomenti,
                                      std::initializer_list<std::string_view> conValore) {

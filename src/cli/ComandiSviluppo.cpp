@@ -1,6 +1,5 @@
 // ludomatic-cli sviluppa and riduci: the development of a system and the
 // reduction of a column file, in batch.
-#include <cstdlib>
 #include <ostream>
 
 #include "Argomenti.h"
@@ -31,24 +30,6 @@ private:
     bool si_;
     std::string errore_;
 };
-
-bool haOpzione(std::span<const std::string> argomenti, std::string_view nome) {
-    for (const auto& a : argomenti) {
-        if (a == nome) return true;
-    }
-    return false;
-}
-
-int intero(std::span<const std::string> argomenti, std::string_view nome, int predefinito, int minimo, int massimo) {
-    const auto testo = opzione(argomenti, nome);
-    if (!testo) return predefinito;
-    char* fine = nullptr;
-    const long valore = std::strtol(testo->c_str(), &fine, 10);
-    if (fine == testo->c_str() || *fine != '\0' || valore < minimo || valore > massimo) {
-        throw Errore("Valore non valido per " + std::string(nome) + ".");
-    }
-    return static_cast<int>(valore);
-}
 
 void stampaEsito(Contesto& contesto, const EsitoSviluppo& e) {
     Json j;
@@ -91,11 +72,11 @@ int comandoRiduci(Contesto& contesto, std::span<const std::string> argomenti) {
     dest.UsaCondizionamenti = false;
     dest.DestinazioneMemoria = true;
     dest.SviluppoRidotto = true;
-    dest.Garanzia = static_cast<std::uint8_t>(intero(argomenti, "--garanzia", 6, 6, 7));
+    dest.Garanzia = static_cast<std::uint8_t>(intero(argomenti, "--garanzia", 6, 7, 6));
     dest.RiduzioneOttimizzata = haOpzione(argomenti, "--ottimizzata");
     dest.DistanzaMinima = opzione(argomenti, "--distanza").has_value();
-    dest.DistMin = static_cast<std::uint8_t>(intero(argomenti, "--distanza", 5, 2, 10));
-    dest.VinciteMultiple = static_cast<std::uint8_t>(intero(argomenti, "--vincite", 1, 1, 10));
+    dest.DistMin = static_cast<std::uint8_t>(intero(argomenti, "--distanza", 2, 10, 5));
+    dest.VinciteMultiple = static_cast<std::uint8_t>(intero(argomenti, "--vincite", 1, 10, 1));
     FinestraCli finestra(true);
     const EsitoSviluppo esito = Sviluppa(sistema, finestra);
     finestra.Controlla();

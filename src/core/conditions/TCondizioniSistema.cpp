@@ -19,15 +19,17 @@ void TCondizioniSistema::Azzera() {
     for (int n = 1; n <= NumeroCondizioni; ++n) {
         condizioni_[static_cast<std::size_t>(n)] = CreaCondizione(static_cast<std::uint8_t>(n), this);
     }
+    collegaPuntiTra();
     Prepara();
 }
-
-TPuntiTra& TCondizioniSistema::PuntiTra() { return static_cast<TPuntiTra&>(Condizione(CodPuntiTra)); }
 
 void TCondizioniSistema::Sostituisci(std::unique_ptr<TCondizione> condizione) {
     const auto slot = static_cast<std::size_t>(condizione->Codice);
     condizioni_.at(slot) = std::move(condizione);
+    collegaPuntiTra();
 }
+
+void TCondizioniSistema::collegaPuntiTra() { puntiTra_ = &static_cast<TPuntiTra&>(Condizione(CodPuntiTra)); }
 
 void TCondizioniSistema::Prepara() {
     numeroAttive_ = 0;

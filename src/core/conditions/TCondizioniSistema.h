@@ -48,9 +48,10 @@ public:
     // Slot n (1..20); slot 0 is unused.
     [[nodiscard]] TCondizione& Condizione(int n) { return *condizioni_.at(static_cast<std::size_t>(n)); }
     [[nodiscard]] const TCondizione& Condizione(int n) const { return *condizioni_.at(static_cast<std::size_t>(n)); }
-    [[nodiscard]] TPuntiTra& PuntiTra();
-    // Replaces the condition of its own slot (used when reading).
+    // Replaces the condition of its own slot.
     void Sostituisci(std::unique_ptr<TCondizione> condizione);
+    // Read by every table test: kept at hand rather than looked up.
+    [[nodiscard]] TPuntiTra& PuntiTra() { return *puntiTra_; }
 
     // The conditions taking part in tests, in code order (rebuilt by Prepara).
     [[nodiscard]] int NumeroAttive() const { return numeroAttive_; }
@@ -76,7 +77,10 @@ public:
     void Azzera();
 
 private:
+    void collegaPuntiTra();
+
     std::array<std::unique_ptr<TCondizione>, NumeroCondizioni + 1> condizioni_;
+    TPuntiTra* puntiTra_ = nullptr;  // slot 20
     std::array<TCondizione*, NumeroCondizioni> attive_{};
     int numeroAttive_ = 0;
 };
