@@ -1,0 +1,55 @@
+#include "system/Costi.h"
+
+#include <gtest/gtest.h>
+
+namespace ludo {
+namespace {
+
+Configurazione Lire(double prezzo) {
+    Configurazione c;
+    c.Euro = false;
+    c.PrezzoLire = prezzo;
+    return c;
+}
+
+Configurazione Euro(double prezzo) {
+    Configurazione c;
+    c.Euro = true;
+    c.PrezzoEuro = prezzo;
+    return c;
+}
+
+TEST(Costi, ImportiRaggruppatiPerMigliaiaConLeCifreDellaValuta) {
+    EXPECT_EQ(TestoImporto(0, false), "0");
+    EXPECT_EQ(TestoImporto(999, false), "999");
+    EXPECT_EQ(TestoImporto(36000, false), "36.000");
+    EXPECT_EQ(TestoImporto(8414640000, false), "8.414.640.000");
+    EXPECT_EQ(TestoImporto(1234.5, false), "1.235");
+    EXPECT_EQ(TestoImporto(0, true), "0,00");
+    EXPECT_EQ(TestoImporto(18.45, true), "18,45");
+    EXPECT_EQ(TestoImporto(1234567.891, true), "1.234.567,89");
+    EXPECT_EQ(TestoImporto(0.005, true), "0,01");
+    EXPECT_EQ(TestoImporto(-1500, false), "-1.500");
+    EXPECT_EQ(TestoImporto(1500, false, {',', '.'}), "1,500");
+    EXPECT_EQ(TestoIntero(10518300), "10.518.300");
+    EXPECT_EQ(TestoIntero(-45), "-45");
+}
+
+TEST(Costi, IlCostoDiUnaColonnaDiPiuNumeriEIlBinomialePerIlPrezzo) {
+    EXPECT_DOUBLE_EQ(PrezzoColonnaDi(8, Lire(800)), 800);
+    EXPECT_DOUBLE_EQ(PrezzoColonnaDi(10, Lire(800)), 45 * 800);
+    EXPECT_DOUBLE_EQ(PrezzoColonnaDi(7, Lire(800)), 0);
+    EXPECT_STREQ(SimboloValuta(Lire(800)), "£");
+    EXPECT_STREQ(SimboloValuta(Euro(0.41)), "€");
+}
+
+TEST(Costi, ColonneConCostoEQuotaDeiPartecipanti) {
+    EXPECT_EQ(TestoColonneConCosto(45, 8, Lire(800), 1), "45 (£ 36.000)");
+    EXPECT_EQ(TestoColonneConCosto(45, 8, Euro(0.41), 1), "45 (€ 18,45)");
+    EXPECT_EQ(TestoColonneConCosto(1, 10, Lire(800), 1), "1 (£ 36.000)");
+    EXPECT_EQ(TestoCosto(45, 8, Lire(800), 3), "12.000 1/3");
+    EXPECT_EQ(TestoCosto(12, 8, Euro(0.5), 4), "1,50 1/4");
+}
+
+}  // namespace
+}  // namespace ludo
