@@ -6,11 +6,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/CondizioniSchema.h"
-#include "conditions/TGruppo.h"
-#include "conditions/TQuadro.h"
+#include <sys/resource.h>
+
+#include "SistemaTipico.h"
 #include "engine/Riduzione.h"
 #include "engine/Sviluppo.h"
 #include "io/ProgramFolder.h"
@@ -22,10 +20,6 @@ using namespace ludo;
 
 Colonna primi(int n) { return n >= 32 ? 0xFFFFFFFFu : (Colonna{1} << n) - 1; }
 
-void accetta(TabellaMisura& t, int da, int a) {
-    for (int v = da; v <= a; ++v) t.Voci[static_cast<std::size_t>(v)].Stato = Accettato;
-}
-
 std::filesystem::path cartellaBench() {
     static const auto cartella = [] {
         auto c = std::filesystem::temp_directory_path() / "ludomatic-bench";
@@ -35,43 +29,23 @@ std::filesystem::path cartellaBench() {
     return cartella;
 }
 
-// The typical conditioned system: all 32 matches and a dozen active conditions.
-void condizioniTipiche(T_Sistema& s) {
-    auto& c = s.Dati->Condizioni;
-    accetta(static_cast<TPariDispari&>(c.Condizione(CodPariDispari)).Tabelle[0].Prima, 3, 5);
-    auto& somma = static_cast<TSomma&>(static_cast<TGruppo&>(c.Condizione(CodGruppoSomme)).NuovoMembro());
-    somma.Partite = 0xFFFFFFFFu;
-    somma.Intervalli.Intervalli[0] = {100, 160, Accettato, 0};
-    somma.Intervalli.Numero = 1;
-    accetta(static_cast<TConsecutivitaNumerica&>(c.Condizione(CodConsecutivitaNumerica)).Tabelle[0].Prima, 1, 3);
-    accetta(static_cast<TDistanzeGlobali&>(c.Condizione(CodDistanzeGlobali)).Tabelle[1].Prima, 4, 12);
-    auto& resti = static_cast<TResti&>(static_cast<TGruppo&>(c.Condizione(CodGruppoResti)).NuovoMembro());
-    resti.Divisore = 7;
-    accetta(resti.Tabelle[0].Prima, 0, 4);
-    accetta(static_cast<TInterruzioni&>(c.Condizione(CodInterruzioni)).Tabelle[0].Prima, 4, 7);
-    accetta(static_cast<TSimmetrie&>(c.Condizione(CodSimmetrie)).Tabelle[2].Prima, 0, 3);
-    accetta(static_cast<TBaricentri&>(c.Condizione(CodBaricentri)).Tabelle[0].Prima, 10, 22);
-    auto& filtri = static_cast<TGruppo&>(c.Condizione(CodGruppoColonneFiltro));
-    for (Colonna f : {0x000000FFu, 0x0000FF00u, 0x00FF0000u, 0xFF000000u, 0x11111111u}) {
-        auto& filtro = static_cast<TColonnaFiltro&>(filtri.NuovoMembro());
-        filtro.Numeri = f;
-        accetta(filtro.Tabelle[0].Prima, 0, 3);
-    }
-    auto& quadro = static_cast<TQuadro&>(c.Condizione(CodQuadro));
-    accetta(static_cast<TNumeroSequenze&>(*quadro.Inserisci(CodNumeroSequenze)).Tabelle[1].Prima, 0, 2);
-    accetta(static_cast<TVortice&>(*quadro.Inserisci(CodVortice)).Tabelle[1].Prima, 0, 4);
-    accetta(static_cast<TPosizioni&>(*quadro.Inserisci(CodPosizioni)).Tabelle[0].Prima, 1, 8);
-    quadro.ApplicaRelazione(RelazioneOr);
-}
-
 std::unique_ptr<T_Sistema> sistema(int numeri, bool tipico) {
+    if (tipico) {
+        auto s = bench::SistemaTipico(cartellaBench());
+        // The saved copy others develop (the development window's tests among them).
+        s->Salva(std::filesystem::path(LUDO_BENCH_SISTEMI) / "tipico.LDS");
+        return s;
+    }
     auto s = std::make_unique<T_Sistema>(cartellaBench());
     s->Dati->Pronostico = primi(numeri);
-    if (tipico) {
-        condizioniTipiche(*s);
-        s->Salva(cartellaBench() / "SISTEMI" / "tipico.LDS");
-    }
     return s;
+}
+
+// The peak resident memory of the process so far, in MB.
+double piccoMemoriaMB() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return static_cast<double>(uso.ru_maxrss) / 1024.0;
 }
 
 void esegui(benchmark::State& state, T_Sistema& s, bool stimato = false) {
@@ -80,6 +54,8 @@ void esegui(benchmark::State& state, T_Sistema& s, bool stimato = false) {
     for (auto _ : state) esito = stimato ? CalcoloStimato(s, finestra) : Sviluppa(s, finestra);
     state.counters["colonne/s"] = benchmark::Counter(static_cast<double>(esito.Esaminate), benchmark::Counter::kIsRate);
     state.counters["risultato"] = static_cast<double>(esito.Finali);
+    state.counters["lista_MB"] = static_cast<double>(s.Dati->Colonne.MemoriaUsata()) / (1024.0 * 1024.0);
+    state.counters["picco_MB"] = piccoMemoriaMB();
 }
 
 void BM_32NumeriSenzaCondizioni(benchmark::State& state) {

@@ -115,6 +115,10 @@ public:
     virtual bool Verifica(Colonna colonna) = 0;
     // Recomputes InUso of every table, then Effettivo.
     virtual void AggiornaStato();
+    // True when, as its state stands, the test passes every column without
+    // touching anything (statistics, recoveries, "Punti Tra"): the tests of a
+    // development can then leave it out.
+    [[nodiscard]] virtual bool SempreSoddisfatta() const { return false; }
 
     // The statistics, one entry per statistics table of the type (none for
     // groups), sized by AzzeraStatistiche.

@@ -33,9 +33,15 @@ void TCondizioniSistema::collegaPuntiTra() { puntiTra_ = &static_cast<TPuntiTra&
 
 void TCondizioniSistema::Prepara() {
     numeroAttive_ = 0;
+    numeroDaProvare_ = 0;
+    // "Punti Tra" totals are fed by every table test, so with it in use no
+    // test may be left out.
+    const bool conPuntiTra = PuntiTra().Effettivo;
     for (int n = 1; n <= NumeroCondizioni; ++n) {
         TCondizione& c = Condizione(n);
-        if (c.Effettivo && c.Attivato) attive_[static_cast<std::size_t>(numeroAttive_++)] = &c;
+        if (!c.Effettivo || !c.Attivato) continue;
+        attive_[static_cast<std::size_t>(numeroAttive_++)] = &c;
+        if (conPuntiTra || !c.SempreSoddisfatta()) daProvare_[static_cast<std::size_t>(numeroDaProvare_++)] = &c;
     }
     ConFisse = Fisse != 0;
 }
@@ -61,19 +67,24 @@ void TCondizioniSistema::RegistraErrore(TCondizione& condizione, int posizione) 
 
 bool TCondizioniSistema::Verifica(Colonna colonna) {
     if (ConFisse && (colonna & Fisse) != Fisse) return false;
-    if (Link != nullptr) Link->AzzeraColonna();
+    const bool conLink = Link != nullptr && !Link->Trasparente();
+    if (conLink) Link->AzzeraColonna();
     TPuntiTra& puntiTra = PuntiTra();
     if (puntiTra.Effettivo) puntiTra.AzzeraTotali();
     bool passa = true;
-    for (int i = 0; i < numeroAttive_; ++i) {
-        TCondizione& c = *attive_[static_cast<std::size_t>(i)];
+    for (int i = 0; i < numeroDaProvare_; ++i) {
+        TCondizione& c = *daProvare_[static_cast<std::size_t>(i)];
         if (c.Verifica(colonna)) continue;
         passa = false;
         if (!RegistraErrori) return false;
         if (!gruppoNonRegistrato(c.Codice)) RegistraErrore(c, 0);
     }
     if (!passa) return false;
-    return Link == nullptr || Link->Verdetto();
+    return !conLink || Link->Verdetto();
+}
+
+bool TCondizioniSistema::SempreVera() {
+    return !ConFisse && numeroDaProvare_ == 0 && !PuntiTra().Effettivo && (Link == nullptr || Link->Trasparente());
 }
 
 bool TCondizioniSistema::Salva(io::BinaryWriter& out) const {

@@ -65,6 +65,10 @@ public:
     // The test of one column: the fixed numbers, then every active
     // condition in code order, then the link set's verdict.
     bool Verifica(Colonna colonna);
+    // True when, as prepared, Verifica passes every column without doing
+    // anything: no fixed numbers, no condition left to test, no "Punti Tra"
+    // and a link set that cannot refuse.
+    [[nodiscard]] bool SempreVera();
 
     // Adds a TErrore when errors are being recorded.
     void RegistraErrore(TCondizione& condizione, int posizione);
@@ -83,6 +87,9 @@ private:
     TPuntiTra* puntiTra_ = nullptr;  // slot 20
     std::array<TCondizione*, NumeroCondizioni> attive_{};
     int numeroAttive_ = 0;
+    // The active conditions whose verdict is not fixed: those Verifica runs.
+    std::array<TCondizione*, NumeroCondizioni> daProvare_{};
+    int numeroDaProvare_ = 0;
 };
 
 }  // namespace ludo

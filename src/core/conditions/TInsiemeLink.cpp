@@ -130,6 +130,14 @@ void TInsiemeLink::PreparaLink(TCondizioniSistema& condizioni) {
         LinkUsate += lettera;
         MassimoTotale += link.MassimoErrori;
     }
+    aggiornaTrasparenza();
+}
+
+// With no link in use every column has 0 errors, so the verdict is the test
+// of 0 against the total's limits (a value in recovery there is not decided
+// here: the full verdict then runs).
+void TInsiemeLink::aggiornaTrasparenza() {
+    trasparente_ = LinkUsate.empty() && ErroriAmmessiInTotale.Verifica(0, 0, nullptr);
 }
 
 // Collecting all letters in one walk gives each link its members in the same
@@ -155,6 +163,7 @@ bool TInsiemeLink::AggiornaStatoLink() {
         m->AggiornaStato(true);
         Attivo = Attivo || m->QualcunoInUso;
     }
+    aggiornaTrasparenza();
     return Attivo;
 }
 
@@ -202,6 +211,7 @@ bool TInsiemeLink::Salva(io::BinaryWriter& out) const {
 }
 
 bool TInsiemeLink::Carica(io::BinaryReader& in) {
+    trasparente_ = false;  // until the next preparation looks at the new limits
     for (TMisura* m : tabelleErrori(*this)) {
         if (!m->Carica(in)) return false;
     }
@@ -209,6 +219,7 @@ bool TInsiemeLink::Carica(io::BinaryReader& in) {
 }
 
 void TInsiemeLink::CopiaLimiti(const TInsiemeLink& da) {
+    trasparente_ = false;
     const auto sorgenti = tabelleErrori(da);
     const auto destinazioni = tabelleErrori(*this);
     for (std::size_t i = 0; i < sorgenti.size(); ++i) *destinazioni[i] = *sorgenti[i];
@@ -226,6 +237,7 @@ void TInsiemeLink::MemorizzaLimiti(char lettera, const TMisura& nellaLink, const
     TLink& link = Link.at(static_cast<std::size_t>(lettera - 'A'));
     if (!NessunValoreOltre(nellaLink, link.MassimoErrori)) throw Errore(MsgErroriNellaLinkTroppoAlti);
     if (!NessunValoreOltre(inTotale, MassimoTotale)) throw Errore(MsgErroriTotaliTroppoAlti);
+    trasparente_ = false;
     link.ErroriAmmessiNellaLink = nellaLink;
     ErroriAmmessiInTotale = inTotale;
     Modificato = true;

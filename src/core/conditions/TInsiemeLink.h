@@ -121,6 +121,7 @@ public:
 
 private:
     void RaccogliLink(TCondizione& condizione);
+    void aggiornaTrasparenza();
 };
 
 // True when no value above massimo is accepted: every entry from massimo+1

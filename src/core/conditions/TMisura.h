@@ -27,6 +27,13 @@ public:
     virtual void AzzeraColonna() = 0;
     virtual bool AmmettiRecupero(char link, int livello) = 0;
     virtual bool Verdetto() = 0;
+    // True when a column can take no error and the verdict on none is "pass":
+    // the per-column calls may then be left out. Kept by the implementation
+    // whenever its links or limits are rebuilt.
+    [[nodiscard]] bool Trasparente() const { return trasparente_; }
+
+protected:
+    bool trasparente_ = false;
 };
 
 struct VoceMisura {

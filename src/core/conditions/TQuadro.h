@@ -57,6 +57,9 @@ public:
     // members). A member that takes no part counts as satisfied.
     [[nodiscard]] Valori Misura(Colonna colonna) { return Conta(colonna, false); }
     bool Verifica(Colonna colonna) override;
+    // A board with no member taking part measures (members, members) on every
+    // column, so its verdict is fixed.
+    [[nodiscard]] bool SempreSoddisfatta() const override;
     // One table, the measure; members in recovery are judged as in a test
     // of the column, the link set starting afresh for it.
     void Campioni(Colonna colonna, RaccoltaValori raccolta) override;

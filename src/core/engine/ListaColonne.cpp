@@ -1,5 +1,6 @@
 #include "engine/ListaColonne.h"
 
+#include <algorithm>
 #include <bit>
 #include <new>
 #include <utility>
@@ -26,6 +27,7 @@ ListaColonne::ListaColonne(ListaColonne&& altra) noexcept
       conteggio_(std::exchange(altra.conteggio_, 0)),
       massimo_(altra.massimo_) {
     altra.blocchi_.clear();  // a moved-from vector is only "valid"; make it empty
+    altra.azzeraCoda();
 }
 
 ListaColonne& ListaColonne::operator=(ListaColonne&& altra) noexcept {
@@ -35,6 +37,8 @@ ListaColonne& ListaColonne::operator=(ListaColonne&& altra) noexcept {
         conteggio_ = std::exchange(altra.conteggio_, 0);
         massimo_ = altra.massimo_;
         altra.blocchi_.clear();
+        azzeraCoda();
+        altra.azzeraCoda();
     }
     return *this;
 }
@@ -44,6 +48,7 @@ void ListaColonne::Svuota() {
     blocchi_.shrink_to_fit();
     primo_ = 0;
     conteggio_ = 0;
+    azzeraCoda();
 }
 
 std::size_t ListaColonne::MemoriaUsata() const {
@@ -63,6 +68,16 @@ void ListaColonne::bloccoInCoda() {
     } catch (const std::bad_alloc&) {
         esaurita();
     }
+}
+
+void ListaColonne::preparaCoda() {
+    if (conteggio_ >= massimo_) esaurita();
+    const std::size_t coda = primo_ + conteggio_;
+    if (coda == blocchi_.size() * kColonneBlocco) bloccoInCoda();
+    Colonna* blocco = blocchi_[coda / kColonneBlocco].get();
+    const std::size_t dentro = coda % kColonneBlocco;
+    coda_ = blocco + dentro;
+    fineCoda_ = blocco + std::min(kColonneBlocco, dentro + (massimo_ - conteggio_));
 }
 
 void ListaColonne::bloccoInTesta() {

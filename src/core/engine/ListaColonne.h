@@ -84,9 +84,8 @@ public:
     // MassimoColonne() columns, the whole list is emptied and
     // Errore(MsgMemoriaEsaurita) is thrown.
     void Aggiungi(Colonna maschera) {
-        if (conteggio_ == massimo_) esaurita();
-        if (primo_ + conteggio_ == blocchi_.size() * kColonneBlocco) bloccoInCoda();
-        in(primo_ + conteggio_) = maschera;
+        if (coda_ == fineCoda_) preparaCoda();
+        *coda_++ = maschera;
         ++conteggio_;
     }
 
@@ -98,6 +97,7 @@ public:
         --primo_;
         in(primo_) = maschera;
         ++conteggio_;
+        azzeraCoda();  // the room left before the limit has changed
     }
 
     [[nodiscard]] std::size_t Conteggio() const { return conteggio_; }
@@ -122,12 +122,19 @@ private:
     }
     void bloccoInCoda();
     void bloccoInTesta();
+    // Makes room at the tail (a new block, or the limit reached) and points
+    // coda_/fineCoda_ at the free masks of the last block, never past the limit.
+    void preparaCoda();
+    void azzeraCoda() { coda_ = fineCoda_ = nullptr; }
     [[noreturn]] void esaurita();
 
     std::vector<Blocco> blocchi_;  // block table: one load per access
     std::size_t primo_ = 0;  // where the head stands in the first block
     std::size_t conteggio_ = 0;
     std::size_t massimo_ = kMassimoColonne;
+    // The free masks after the tail in the last block: the append's fast path.
+    Colonna* coda_ = nullptr;
+    Colonna* fineCoda_ = nullptr;
 };
 
 // Empties destinazione and appends every column of sorgente in order.

@@ -72,6 +72,7 @@ public:
         : s_(s), d_(*s.Dati), f_(f), dest_(d_.Destinazione),
           versoFile_(!dest_.DestinazioneMemoria && dest_.SviluppoRidotto),
           riduci_(dest_.SviluppoRidotto && !dest_.RiduzioneOttimizzata),
+          accoda_(!riduci_),
           riduttore_(d_.Colonne,
                      {dest_.SviluppoRidotto, dest_.RiduzioneOttimizzata, dest_.DistanzaMinima, dest_.Garanzia,
                       dest_.DistMin},
@@ -83,6 +84,7 @@ public:
         d_.Colonne.Svuota();
         s_.PreparaCondizioni();
         d_.Condizioni.RegistraErrori = false;
+        senzaFiltro_ = !dest_.UsaCondizionamenti || d_.Condizioni.SempreVera();
         d_.Sviluppato = true;
         if (!memoria) {
             file_ = std::make_unique<FileDestinazione>(fileColonne(s_, dest_.FileDestinazione));
@@ -139,7 +141,9 @@ private:
 
     bool passoPronostico(int passo) {
         esito_.Totale = static_cast<std::int64_t>(ColonneIntegrali(d_.Pronostico));
-        const bool completo = GeneraColonne(d_.Pronostico, 8, f_, [&](Colonna c) { colonnaSviluppata(c, passo); });
+        const bool completo = senzaFiltro_ && accoda_ && !file_
+                                  ? GeneraTutte()
+                                  : GeneraColonne(d_.Pronostico, 8, f_, [&](Colonna c) { colonnaSviluppata(c, passo); });
         if (!completo) {
             esito_.Annullato = true;
             d_.Colonne.Svuota();
@@ -182,11 +186,33 @@ private:
         return true;
     }
 
+    // Every column of the forecast goes to the tail of the list: the same
+    // counts and refreshes as colonnaSviluppata, kept in locals so the loop
+    // does little more than store the columns.
+    bool GeneraTutte() {
+        auto& lista = d_.Colonne;
+        std::int64_t esaminate = contatori_.Esaminate;
+        int contatore = contatore_;
+        const bool completo = GeneraColonne(d_.Pronostico, 8, f_, [&](Colonna c) {
+            lista.Aggiungi(c);
+            ++esaminate;
+            if (++contatore >= kRinfresco) {
+                f_.AggiornaCond(esito_.Totale, static_cast<std::int64_t>(lista.Conteggio()), false, esaminate);
+                contatore = 0;
+            }
+        });
+        contatori_.Esaminate = esaminate;
+        contatore_ = contatore;
+        return completo;
+    }
+
     void colonnaSviluppata(Colonna c, int passo) {
-        if (!dest_.UsaCondizionamenti || d_.Condizioni.Verifica(c)) {
+        if (senzaFiltro_ || d_.Condizioni.Verifica(c)) {
             if (file_) {
                 file_->Aggiungi(c);
                 ++contatori_.Accettate;
+            } else if (accoda_) {
+                d_.Colonne.Aggiungi(c);
             } else {
                 riduttore_.PassoRiduzione(c, passo);
             }
@@ -245,6 +271,8 @@ private:
     const DefDest& dest_;
     const bool versoFile_;  // reduced in memory, written to the file at the end
     const bool riduci_;
+    const bool accoda_;  // kept columns go straight to the tail of the list
+    bool senzaFiltro_ = false;  // every column passes: the test is left out
     ContatoriSviluppo contatori_;
     Riduttore riduttore_;
     std::unique_ptr<FileDestinazione> file_;

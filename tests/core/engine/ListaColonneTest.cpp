@@ -135,6 +135,11 @@ TEST(ListaColonne, CopiesAreIndependentAndMovesLeaveAnEmptyList) {
     copia = std::move(spostata);
     EXPECT_EQ(contenuto(copia), (std::vector<Colonna>{1, 2, 3, 4, 5}));
     EXPECT_TRUE(spostata.Vuota());  // NOLINT(bugprone-use-after-move)
+    // Both go on appending where their own columns end.
+    copia.Aggiungi(6);
+    spostata.Aggiungi(7);  // NOLINT(bugprone-use-after-move)
+    EXPECT_EQ(contenuto(copia), (std::vector<Colonna>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(contenuto(spostata), (std::vector<Colonna>{7}));
 }
 
 TEST(Espandi, SetsOfEightOrFewerNumbers) {

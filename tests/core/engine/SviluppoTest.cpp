@@ -7,6 +7,7 @@
 #include "conditions/CondizioniNumeriche.h"
 #include "conditions/Misure.h"
 #include "conditions/TGruppo.h"
+#include "conditions/TQuadro.h"
 #include "engine/FileColonne.h"
 #include "engine/GeneraColonne.h"
 #include "engine/Riduzione.h"
@@ -356,4 +357,45 @@ TEST_F(Sviluppo, EstimatedCalculationSamples) {
     EXPECT_EQ(PassoCampione(9999), 1);
     EXPECT_EQ(PassoCampione(3000000), 50);
     EXPECT_EQ(TestoTempo(3725), "01:02:05");
+}
+
+// Conditions whose verdict is the same for every column are left out of the
+// tests; the result must be what testing them would give.
+TEST_F(Sviluppo, FixedVerdictsGiveTheSameColumnsAsTestingThem) {
+    Finestra f;
+    d().Pronostico = primi(10);
+    auto& quadro = static_cast<TQuadro&>(d().Condizioni.Condizione(CodQuadro));
+    for (int i = 0; i < 2; ++i) {
+        auto& spento = static_cast<TColonnaFiltro&>(*quadro.Inserisci(CodColonnaFiltro));
+        spento.Numeri = primi(8);
+        spento.Tabelle[0].Prima.Voci[8].Stato = Accettato;
+        spento.Attivato = false;
+    }
+    quadro.ApplicaRelazione(RelazioneAnd);
+    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 45) << "switched-off members count as satisfied";
+    EXPECT_TRUE(d().Condizioni.SempreVera());
+
+    quadro.ApplicaRelazione(RelazioneNot);
+    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 0) << "NOT accepts no satisfied member, and both always are";
+    EXPECT_FALSE(d().Condizioni.SempreVera());
+
+    quadro.Elenco[0]->Attivato = true;
+    quadro.ApplicaRelazione(RelazioneAnd);
+    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 1) << "a member taking part is tested on every column";
+    EXPECT_EQ(*d().Colonne.begin(), primi(8));
+
+    // A total of admitted errors that refuses 0 refuses every column, even
+    // with no link in use.
+    quadro.Elenco.clear();
+    quadro.ApplicaRelazione(RelazioneAnd);
+    for (auto& voce : d().Link.ErroriAmmessiInTotale.Prima.Voci) voce.Stato = Accettato;
+    d().Link.ErroriAmmessiInTotale.Prima.Voci[0].Stato = Rifiutato;
+    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 0);
+    EXPECT_EQ(d().Link.RifiutiTotale.Frequenza(0), 45);
+    d().Link.ErroriAmmessiInTotale.Prima.Voci[0].Stato = Accettato;
+    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 45);
+
+    d().Fisse = 0x1;
+    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 36);
+    EXPECT_FALSE(d().Condizioni.SempreVera());
 }

@@ -1,0 +1,36 @@
+// The typical system saved in bench/sistemi is the one the speed
+// measurements build: a stale copy would make the development window's
+// measurements run another system.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "SistemaTipico.h"
+#include "TestSupport.h"
+#include "io/BinaryWriter.h"
+
+namespace ludo {
+namespace {
+
+std::string ByteCondizioni(const T_Sistema& s) {
+    std::ostringstream out;
+    io::BinaryWriter w(out);
+    EXPECT_TRUE(s.Dati->Condizioni.Salva(w));
+    return out.str();
+}
+
+TEST(SistemaTipico, LaCopiaSalvataEQuellaCostruitaDalleMisureDiVelocita) {
+    test::TempDir cartella;
+    const auto costruito = bench::SistemaTipico(cartella.path());
+    T_Sistema letto(cartella.path());
+    letto.Carica(std::filesystem::path(LUDO_BENCH_SISTEMI) / "tipico.LDS");
+    EXPECT_EQ(letto.Dati->Pronostico, 0xFFFFFFFFu);
+    EXPECT_EQ(letto.Dati->Fisse, 0u);
+    EXPECT_EQ(ByteCondizioni(letto), ByteCondizioni(*costruito));
+    EXPECT_EQ(letto.Dati->Sorgente.FileSorgente, "DefSorg.Col");
+    EXPECT_EQ(letto.Dati->Destinazione.FileDestinazione, "DefDest.Col");
+    EXPECT_TRUE(letto.Dati->Colonne.Vuota());
+}
+
+}  // namespace
+}  // namespace ludo
