@@ -2,7 +2,7 @@
 # Debian packages are present (scripts/install-deps is a no-op otherwise).
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-release test-asan bench fuzz demo clean
+.PHONY: deps build run test test-release test-asan bench fuzz demo matrici clean
 
 deps:
 	@scripts/install-deps
@@ -36,6 +36,10 @@ fuzz: deps
 # Regenerates the demonstration archive, coupon and team lists in data/.
 demo: build
 	./build/release/genera-dati-demo tools/demo/sources/openfootball-italy data
+
+# Regenerates the library of ready-made reduced systems in data/Matrici.
+matrici: build
+	./build/release/genera-matrici data
 
 clean:
 	rm -rf build

@@ -1,0 +1,149 @@
+#include "checking/SistemiAutomatici.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "TestSupport.h"
+#include "io/Errore.h"
+
+namespace ludo {
+namespace {
+
+using test::col;
+
+// A matrix file of the library written byte by byte: 4 little-endian bytes a column.
+void ScriviMatrice(const std::filesystem::path& cartella, const std::string& nome,
+                   std::initializer_list<Colonna> colonne) {
+    std::filesystem::create_directories(cartella / "Matrici");
+    test::Bytes b;
+    for (Colonna c : colonne) test::appendLE(b, c, 4);
+    std::ofstream(cartella / "Matrici" / nome, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+TGenColonneCasuali GeneratoreUniforme(std::uint32_t seme) {
+    TGenColonneCasuali g(seme);
+    EXPECT_TRUE(g.Imposta(true, false, false, false, DatiPesi{}));
+    return g;
+}
+
+std::vector<Colonna> Elenco(const ListaColonne& l) { return {l.begin(), l.end()}; }
+
+TEST(SistemiAutomatici, UnIntegraleEUnaColonnaSolaConLaSuaCedolina) {
+    test::TempDir cartella;
+    auto g = GeneratoreUniforme(7);
+    const ImpostazioniCedolina lire{800, false, true, 33};
+    const auto s = PreparaSistemaAutomatico(cartella.path(), g, {10, 0, TipoIntegrale, 2}, lire);
+    ASSERT_EQ(s.colonne.Conteggio(), 1u);
+    const Colonna c = *s.colonne.begin();
+    EXPECT_EQ(NumeroNumeri(c), 10);
+    EXPECT_TRUE(s.integrale);
+    EXPECT_DOUBLE_EQ(s.costo, 45 * 800);
+    EXPECT_EQ(s.righe[1], "10 Numeri");
+    EXPECT_EQ(s.righe[2], "Sistema Integrale a");
+    EXPECT_EQ(s.righe[3], "garanzia dell'otto");
+    EXPECT_EQ(s.righe[4], "£ 36.000 Conc.Nº 33");
+    EXPECT_EQ(s.righe[5], "Sistema Nº 2");
+    EXPECT_TRUE(s.righe[0].empty() && s.righe[6].empty());
+    EXPECT_EQ(s.colonneCedolina, (std::array<Colonna, 2>{c, 0}));
+
+    TArchivioGiocate archivio(33);
+    RegistraGiocata(archivio, s);
+    ASSERT_EQ(archivio.Integrali.size(), 1u);
+    EXPECT_EQ(archivio.Integrali[0].Maschera, c);
+    EXPECT_TRUE(archivio.Sistemi.empty());
+}
+
+TEST(SistemiAutomatici, UnRidottoApplicaLaMatriceDellaLibreriaAiNumeriEstratti) {
+    test::TempDir cartella;
+    // Positions of a 9-number matrix: leave out 9, then 1, then 5.
+    ScriviMatrice(cartella.path(), "09F1B1.col",
+                  {col({1, 2, 3, 4, 5, 6, 7, 8}), col({2, 3, 4, 5, 6, 7, 8, 9}), col({1, 2, 3, 4, 6, 7, 8, 9})});
+    auto g = GeneratoreUniforme(11);
+    const ImpostazioniCedolina euro{0.5, true, false, 33};
+    const auto s = PreparaSistemaAutomatico(cartella.path(), g, {9, 1, 6, 1}, euro);
+    ASSERT_EQ(s.colonne.Conteggio(), 3u);
+    const auto [fisso, altri] = s.colonneCedolina;
+    EXPECT_EQ(NumeroNumeri(fisso), 1);
+    EXPECT_EQ(NumeroNumeri(altri), 8);
+    EXPECT_EQ(fisso & altri, 0u);
+    const Colonna tutti = fisso | altri;
+    // The i-th position stands for the i-th smallest of the nine numbers.
+    const auto numeri = Elenco(s.colonne);
+    EXPECT_EQ(numeri[0], tutti & ~(Colonna{1} << (NumeroK(9, tutti) - 1)));
+    EXPECT_EQ(numeri[1], tutti & ~(Colonna{1} << (NumeroK(1, tutti) - 1)));
+    EXPECT_EQ(numeri[2], tutti & ~(Colonna{1} << (NumeroK(5, tutti) - 1)));
+    EXPECT_FALSE(s.integrale);
+    EXPECT_EQ(s.righe[1], "9 Numeri con 1 Fissa");
+    EXPECT_EQ(s.righe[2], "Sistema Ridotto a");
+    EXPECT_EQ(s.righe[3], "garanzia di 1 Sei");
+    EXPECT_EQ(s.righe[4], "€ 1,50") << "three columns at 0.50, no contest";
+    EXPECT_EQ(s.righe[5], "Sistema Nº 1");
+
+    TArchivioGiocate archivio(33);
+    RegistraGiocata(archivio, s);
+    ASSERT_EQ(archivio.Sistemi.size(), 1u);
+    EXPECT_EQ(archivio.Sistemi[0].Numeri, 9);
+    EXPECT_EQ(Elenco(archivio.Sistemi[0].Colonne), numeri);
+}
+
+TEST(SistemiAutomatici, MatriceMancanteOPesiInsufficienti) {
+    test::TempDir cartella;
+    auto g = GeneratoreUniforme(3);
+    try {
+        PreparaSistemaAutomatico(cartella.path(), g, {20, 0, 7, 1}, {});
+        FAIL() << "no 20F0R1.col in the library";
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), MsgNessunSistemaDelTipo);
+    }
+    TGenColonneCasuali pochi(3);
+    DatiPesi dati;
+    dati.pronostico = col({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    pochi.Imposta(true, false, false, true, dati);
+    try {
+        PreparaSistemaAutomatico(cartella.path(), pochi, {10, 0, TipoIntegrale, 1}, {});
+        FAIL() << "ten numbers drawn from nine";
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), MsgPesiInsufficienti);
+    }
+}
+
+TEST(SistemiAutomatici, RidottoImmediatoSuiNumeriScelti) {
+    ListaColonne matrice;
+    matrice.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 8}));
+    matrice.Aggiungi(col({3, 4, 5, 6, 7, 8, 9, 10}));
+    const TMatrice info = *LeggiNomeMatrice("10F2R1.col");
+    TCombinazione numeri;
+    numeri.DaMaschera(col({2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
+    const Colonna fisse = col({2, 4});
+    const ImpostazioniCedolina lire{800, false, true, 7};
+    auto s = PreparaRidottoImmediato(matrice, info, numeri, fisse, "Rossi", lire);
+    EXPECT_EQ(Elenco(s.colonne),
+              (std::vector<Colonna>{col({2, 4, 6, 8, 10, 12, 14, 16}), col({6, 8, 10, 12, 14, 16, 18, 20})}));
+    EXPECT_EQ(s.righe[1], "10 Numeri con 2 Fisse");
+    EXPECT_EQ(s.righe[2], "garanzia 1 Sette");
+    EXPECT_EQ(s.righe[3], "£ 1.600 Conc.Nº 7");
+    EXPECT_EQ(s.righe[4], "Nome : Rossi");
+    EXPECT_EQ(s.colonneCedolina, (std::array<Colonna, 2>{fisse, col({6, 8, 10, 12, 14, 16, 18, 20})}));
+
+    s = PreparaRidottoImmediato(matrice, info, numeri, 0, "", lire);
+    EXPECT_EQ(s.righe[1], "10 Numeri");
+    EXPECT_TRUE(s.righe[4].empty());
+    EXPECT_EQ(s.colonneCedolina, (std::array<Colonna, 2>{numeri.Maschera(), 0}));
+}
+
+TEST(SistemiAutomatici, IlRidottoCaricatoSiCercaNellaLibreria) {
+    std::vector<TMatrice> elenco(3);
+    elenco[0].nome = "09F0B1.col";
+    elenco[1].nome = "12F0B1.col";
+    elenco[2].nome = "20F0R1.col";
+    EXPECT_EQ(TrovaMatrice(elenco, "12F0B1.col"), 1u);
+    EXPECT_EQ(TrovaMatrice(elenco, "20f0r1.COL"), 2u);
+    EXPECT_FALSE(TrovaMatrice(elenco, "12F0B1"));
+    EXPECT_FALSE(TrovaMatrice({}, "09F0B1.col"));
+    EXPECT_EQ(TestoNumeriEFisse(9, 0), "9 Numeri");
+}
+
+}  // namespace
+}  // namespace ludo
