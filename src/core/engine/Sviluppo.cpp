@@ -19,13 +19,6 @@ constexpr std::size_t kBlocco = 1000;
 constexpr int kRinfrescoRiduzione = 501;
 constexpr int kRinfresco = 201;
 
-// A name without folder stands in the column folder.
-std::filesystem::path fileColonne(const T_Sistema& s, const std::string& nome) {
-    const std::filesystem::path p(nome);
-    if (p.has_parent_path()) return p;
-    return io::resolvePath(s.Cartella(), std::string("\\") + std::string(io::kColonne) + "\\" + nome);
-}
-
 // The destination column file, written through a 1000-mask buffer into a
 // temporary file that replaces the target when closed.
 class FileDestinazione {
@@ -87,7 +80,7 @@ public:
         senzaFiltro_ = !dest_.UsaCondizionamenti || d_.Condizioni.SempreVera();
         d_.Sviluppato = true;
         if (!memoria) {
-            file_ = std::make_unique<FileDestinazione>(fileColonne(s_, dest_.FileDestinazione));
+            file_ = std::make_unique<FileDestinazione>(PercorsoFileColonne(s_, dest_.FileDestinazione));
             if (!file_->Aperto()) {
                 f_.Errore(MsgSalvareFileCombinazioni);
                 file_.reset();
@@ -146,13 +139,14 @@ private:
                                   : GeneraColonne(d_.Pronostico, 8, f_, [&](Colonna c) { colonnaSviluppata(c, passo); });
         if (!completo) {
             esito_.Annullato = true;
+            esito_.EnumerazioneInterrotta = true;
             d_.Colonne.Svuota();
         }
         return completo;
     }
 
     bool passoFile(int passo) {
-        std::ifstream in(fileColonne(s_, d_.Sorgente.FileSorgente), std::ios::binary);
+        std::ifstream in(PercorsoFileColonne(s_, d_.Sorgente.FileSorgente), std::ios::binary);
         if (!in) {
             f_.Errore(MsgCaricareFileCombinazioni);
             esito_.Annullato = true;
@@ -256,7 +250,7 @@ private:
     void scriviRidotte() {
         if (!dest_.RiduzioneOttimizzata) smaltisci();
         try {
-            ScriviFile(d_.Colonne, fileColonne(s_, dest_.FileDestinazione));
+            ScriviFile(d_.Colonne, PercorsoFileColonne(s_, dest_.FileDestinazione));
         } catch (const std::exception&) {
             f_.Errore(MsgSalvareFileCombinazioni);
             d_.Sviluppato = false;
@@ -281,6 +275,12 @@ private:
 };
 
 }  // namespace
+
+std::filesystem::path PercorsoFileColonne(const T_Sistema& s, const std::string& nome) {
+    const std::filesystem::path p(nome);
+    if (p.has_parent_path()) return p;
+    return io::resolvePath(s.Cartella(), std::string("\\") + std::string(io::kColonne) + "\\" + nome);
+}
 
 int PassoCampione(double colonne) {
     if (colonne < 10000) return 1;

@@ -4,6 +4,7 @@
 // kept in the column list or written to a column file, optionally reduced.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,8 @@ struct EsitoSviluppo {
     std::int64_t ColonneSviluppate = 0;
     double Secondi = 0;
     bool Annullato = false;
+    // The enumeration of the forecast itself was stopped (the list is then empty).
+    bool EnumerazioneInterrotta = false;
 };
 
 // Runs a development with the system's own settings.
@@ -64,6 +67,10 @@ EsitoSviluppo Sviluppa(T_Sistema& sistema, InterfacciaSviluppo& finestra);
 EsitoSviluppo CalcoloStimato(T_Sistema& sistema, InterfacciaSviluppo& finestra);
 // The automatic recalculation after an edit: real or estimated as set.
 EsitoSviluppo RicalcoloAutomatico(T_Sistema& sistema, InterfacciaSviluppo& finestra);
+
+// Where a column file named in the development settings stands: a name
+// without folder is taken in the program folder's COLONNE.
+std::filesystem::path PercorsoFileColonne(const T_Sistema& sistema, const std::string& nome);
 
 // The sampling step of the estimated calculation for N columns.
 int PassoCampione(double colonne);

@@ -1,6 +1,7 @@
 #include "system/T_Sistema.h"
 
 #include <fstream>
+#include <sstream>
 
 #include "engine/FileColonne.h"
 #include "io/AtomicSave.h"
@@ -101,10 +102,13 @@ DefDest DefDestPredefinito(const std::filesystem::path& cartella) {
     return d;
 }
 
-T_Sistema::T_Sistema(const std::filesystem::path& cartella)
+T_Sistema::T_Sistema(const std::filesystem::path& cartella) : T_Sistema(cartella, SenzaConfigurazione{}) {
+    CaricaConfigurazione(Dati->Config, cartella);
+}
+
+T_Sistema::T_Sistema(const std::filesystem::path& cartella, SenzaConfigurazione)
     : Dati(std::make_unique<DatiSistema>()), cartella_(cartella) {
     Dati->Config = ConfigurazioneIniziale(cartella);
-    CaricaConfigurazione(Dati->Config, cartella);
     Dati->Sorgente = DefSorgPredefinito(cartella);
     Dati->Destinazione = DefDestPredefinito(cartella);
     NomeFile = NomeSenzaNomePredefinito();
@@ -147,10 +151,32 @@ void T_Sistema::Nuovo() {
     NumeroPartecipanti = 1;
 }
 
+std::unique_ptr<T_Sistema> T_Sistema::CopiaPerSviluppo() const {
+    std::unique_ptr<T_Sistema> copia(new T_Sistema(cartella_, SenzaConfigurazione{}));
+    copia->Dati->Config = Dati->Config;
+    copia->Dati->Archivio = Dati->Archivio;
+    std::stringstream campi;
+    io::BinaryWriter out(campi);
+    if (!scriviCampi(out)) throw Errore(MsgMemoriaEsaurita);
+    copia->Leggi(campi);
+    // The file holds the "Picch." values as 6-byte reals: keep them exact.
+    copia->Dati->Picchetti = Dati->Picchetti;
+    copia->Dati->Sviluppato = Dati->Sviluppato;
+    copia->NomeFile = NomeFile;
+    copia->ColonnePrecedenti = ColonnePrecedenti;
+    return copia;
+}
+
 bool T_Sistema::Scrivi(std::ostream& stream) const {
     io::BinaryWriter out(stream);
+    if (!scriviCampi(out)) return false;
+    if (!Dati->Config.SalvaColonne) return true;
+    return out.write(std::uint8_t{1}) && scriviColonne(out, Dati->Colonne);
+}
+
+bool T_Sistema::scriviCampi(io::BinaryWriter& out) const {
     const DatiSistema& d = *Dati;
-    const bool campi = out.write(static_cast<std::int32_t>(VersioneFile)) && out.write(d.Coupon.Concorso) &&
+    return out.write(static_cast<std::int32_t>(VersioneFile)) && out.write(d.Coupon.Concorso) &&
                        scriviSquadre(out, d.Coupon) && out.write(d.Pronostico) && out.write(d.Fisse) &&
                        scriviPicchetti(out, d.Picchetti) && d.Condizioni.Salva(out) && d.Link.Salva(out) &&
                        out.write(d.Sorgente.SorgentePronostico) &&
@@ -158,9 +184,6 @@ bool T_Sistema::Scrivi(std::ostream& stream) const {
                        scriviDefDest(out, d.Destinazione) && io::writeTextList(out, Commento) &&
                        io::writeTextList(out, NomiPartecipanti) && out.write(NumeroPartecipanti) &&
                        out.write(SpecificaNomi);
-    if (!campi) return false;
-    if (!d.Config.SalvaColonne) return true;
-    return out.write(std::uint8_t{1}) && scriviColonne(out, d.Colonne);
 }
 
 void T_Sistema::Leggi(std::istream& stream) {

@@ -104,6 +104,12 @@ public:
     bool Scrivi(std::ostream& out) const;
     void Leggi(std::istream& in);
 
+    // A system that develops as this one does, to run on another thread
+    // while this one may change: coupon, forecast, conditions, links,
+    // settings, configuration and archive are copied; the column list is
+    // left empty.
+    [[nodiscard]] std::unique_ptr<T_Sistema> CopiaPerSviluppo() const;
+
     // Any change of the forecast or of the development settings makes the
     // columns stale.
     void ColonneNonValide();
@@ -112,6 +118,10 @@ public:
     void PreparaCondizioni();
 
 private:
+    struct SenzaConfigurazione {};
+    T_Sistema(const std::filesystem::path& cartella, SenzaConfigurazione);
+    // Fields 1 to 14 of the file.
+    bool scriviCampi(io::BinaryWriter& out) const;
     void collegaCondizioni();
     std::filesystem::path cartella_;
 };

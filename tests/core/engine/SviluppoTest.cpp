@@ -218,6 +218,7 @@ TEST_F(Sviluppo, CancelAtEachSourceAndDestination) {
     auto esito = Sviluppa(*sistema_, presto);
     EXPECT_TRUE(esito.Annullato);
     EXPECT_TRUE(d().Colonne.Vuota()) << "forecast to memory: the list is emptied";
+    EXPECT_TRUE(esito.EnumerazioneInterrotta);
 
     d().Destinazione.DestinazioneMemoria = false;
     d().Destinazione.FileDestinazione = "parziale.Col";
@@ -398,4 +399,30 @@ TEST_F(Sviluppo, FixedVerdictsGiveTheSameColumnsAsTestingThem) {
     d().Fisse = 0x1;
     EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 36);
     EXPECT_FALSE(d().Condizioni.SempreVera());
+}
+
+// The automatic recalculation develops a copy on another thread while the
+// system goes on changing.
+TEST_F(Sviluppo, ACopyDevelopsTheSameColumnsAndStaysApart) {
+    d().Pronostico = primi(12);
+    d().Fisse = 0x1;
+    auto& pari = static_cast<TPariDispari&>(d().Condizioni.Condizione(CodPariDispari));
+    for (int v = 3; v <= 5; ++v) pari.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = Accettato;
+    d().Picchetti[3] = 1.23;
+    d().Archivio.InserisciOrdinato(T_Concorso{2024, 1, SerieA, primi(8)});
+    Finestra f;
+    Sviluppa(*sistema_, f);
+    const auto attese = elenco(d().Colonne);
+    ASSERT_FALSE(attese.empty());
+    sistema_->ColonnePrecedenti = 7;
+
+    const auto copia = sistema_->CopiaPerSviluppo();
+    EXPECT_TRUE(copia->Dati->Colonne.Vuota());
+    EXPECT_EQ(copia->ColonnePrecedenti, 7);
+    EXPECT_EQ(copia->Dati->Picchetti, d().Picchetti);
+    EXPECT_EQ(copia->Dati->Archivio.Concorsi().size(), 1u);
+    d().Pronostico = primi(9);
+    Sviluppa(*copia, f);
+    EXPECT_EQ(elenco(copia->Dati->Colonne), attese);
+    EXPECT_EQ(elenco(d().Colonne), attese) << "the original keeps its columns";
 }

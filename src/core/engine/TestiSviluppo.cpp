@@ -1,0 +1,34 @@
+#include "engine/TestiSviluppo.h"
+
+#include <cmath>
+
+namespace ludo {
+
+std::string TitoloAutoriduzione(const DefDest& d) {
+    if (d.RiduzioneOttimizzata) return "Riduzione Ottimizzata a Garanzia del " + std::to_string(d.Garanzia);
+    if (d.DistanzaMinima) return "Riduzione a Distanza Minima " + std::to_string(d.DistMin);
+    return "Autoriduzione a Garanzia del " + std::to_string(d.Garanzia);
+}
+
+int PercentualeTroncata(std::int64_t fatto, std::int64_t totale) {
+    if (totale <= 0 || fatto <= 0) return 0;
+    return static_cast<int>(std::min<std::int64_t>(100, fatto * 100 / totale));
+}
+
+std::string TestoFattore(std::int64_t prima, std::int64_t dopo, FormatoNumeri formato) {
+    if (dopo < 1) return {};
+    const auto centesimi = std::llround(static_cast<double>(prima) * 100.0 / static_cast<double>(dopo));
+    const auto resto = centesimi % 100;
+    return TestoIntero(centesimi / 100, formato) + formato.decimali + static_cast<char>('0' + resto / 10) +
+           static_cast<char>('0' + resto % 10);
+}
+
+std::string TestoVariazione(std::int64_t colonne, std::int64_t precedenti) {
+    if (precedenti <= 0) return {};
+    const auto percento =
+        std::llround(static_cast<double>(colonne - precedenti) * 100.0 / static_cast<double>(precedenti));
+    if (percento == 0) return {};
+    return (percento > 0 ? "+" : "") + std::to_string(percento) + "%";
+}
+
+}  // namespace ludo

@@ -1,0 +1,96 @@
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "SistemaDiProva.h"
+#include "engine/TFormRicalcoloAutomatico.h"
+
+namespace {
+
+QString Testo(const TFormRicalcoloAutomatico& f, const char* nome) { return f.findChild<QLabel*>(nome)->text(); }
+
+}  // namespace
+
+class TestTFormRicalcoloAutomatico : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+
+    // Each click on the forecast asks for a recalculation; the count and its
+    // change against the previous one follow.
+    void aRecalculationFollowsEachForecastChange() {
+        SistemaDiProva p;
+        TFormRicalcoloAutomatico f;
+        QSignalSpy applicato(&f, &TFormRicalcoloAutomatico::Applicato);
+        p.d().Pronostico = SistemaDiProva::Primi(10);
+        f.Richiedi(*p.sistema);
+        QVERIFY(applicato.wait(10000));
+        QCOMPARE(Testo(f, "PanelCol"), QStringLiteral("45"));
+        QCOMPARE(Testo(f, "PanelPerc"), QString());  // no previous count
+        QCOMPARE(Testo(f, "PanelComp"), QStringLiteral("Calcolo completato"));
+        QVERIFY(!f.findChild<QProgressBar*>("Gauge")->isVisibleTo(&f));
+        QCOMPARE(p.d().Colonne.Conteggio(), 45u);
+        QVERIFY(p.d().Sviluppato);
+        QCOMPARE(p.sistema->ColonnePrecedenti, 45);
+
+        p.sistema->ColonneNonValide();
+        p.d().Pronostico = SistemaDiProva::Primi(11);
+        f.Richiedi(*p.sistema);
+        QVERIFY(applicato.wait(10000));
+        QCOMPARE(Testo(f, "PanelCol"), QStringLiteral("165"));
+        QCOMPARE(Testo(f, "PanelPerc"), QStringLiteral("+267%"));
+        p.d().Pronostico = SistemaDiProva::Primi(10);
+        f.Richiedi(*p.sistema);
+        QVERIFY(applicato.wait(10000));
+        QCOMPARE(Testo(f, "PanelPerc"), QStringLiteral("-73%"));
+    }
+
+    // A change made while a recalculation runs stops it: only the newest
+    // system's result is written back.
+    void aNewerChangeReplacesTheRunningRecalculation() {
+        SistemaDiProva p;
+        p.sistema->Carica(std::filesystem::path(LUDO_BENCH_SISTEMI) / "tipico.LDS");
+        TFormRicalcoloAutomatico f;
+        QSignalSpy applicato(&f, &TFormRicalcoloAutomatico::Applicato);
+        f.Richiedi(*p.sistema);
+        QVERIFY(f.InCorso());
+        p.d().Pronostico = SistemaDiProva::Primi(12);
+        p.d().Condizioni.Azzera();
+        f.Richiedi(*p.sistema);
+        QVERIFY(applicato.wait(20000));
+        QTest::qWait(50);
+        QCOMPARE(applicato.count(), 1);
+        QCOMPARE(p.d().Colonne.Conteggio(), 495u);
+        QCOMPARE(Testo(f, "PanelCol"), QStringLiteral("495"));
+    }
+
+    void theEstimateSamplesAndKeepsNoColumns() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(20);
+        p.d().Destinazione.CalcoloReale = false;
+        TFormRicalcoloAutomatico f;
+        QSignalSpy applicato(&f, &TFormRicalcoloAutomatico::Applicato);
+        f.Richiedi(*p.sistema);
+        QVERIFY(applicato.wait(10000));
+        QCOMPARE(Testo(f, "PanelCol"), QStringLiteral("125.970"));
+        QVERIFY(p.d().Colonne.Vuota());
+        QCOMPARE(p.sistema->ColonnePrecedenti, 125970);
+    }
+
+    void stoppingWritesNothingBack() {
+        SistemaDiProva p;
+        p.sistema->Carica(std::filesystem::path(LUDO_BENCH_SISTEMI) / "tipico.LDS");
+        TFormRicalcoloAutomatico f;
+        QSignalSpy applicato(&f, &TFormRicalcoloAutomatico::Applicato);
+        f.Richiedi(*p.sistema);
+        f.Ferma();
+        QVERIFY(!f.InCorso());
+        QTest::qWait(50);
+        QCOMPARE(applicato.count(), 0);
+        QVERIFY(p.d().Colonne.Vuota());
+    }
+};
+
+QTEST_MAIN(TestTFormRicalcoloAutomatico)
+#include "TestTFormRicalcoloAutomatico.moc"

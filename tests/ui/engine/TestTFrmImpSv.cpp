@@ -1,0 +1,176 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "../controls/RispostaMessaggio.h"
+#include "SistemaDiProva.h"
+#include "controls/DialoghiFile.h"
+#include "engine/TFrmImpSv.h"
+
+namespace {
+
+template <class T>
+T* Controllo(const TFrmImpSv& f, const char* nome) {
+    return f.findChild<T*>(nome);
+}
+
+// Near the left edge, where a check box or radio button has its indicator.
+void Clic(const TFrmImpSv& f, const char* nome) {
+    auto* b = Controllo<QAbstractButton>(f, nome);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
+bool Attivo(const TFrmImpSv& f, const char* nome) { return Controllo<QWidget>(f, nome)->isEnabled(); }
+
+}  // namespace
+
+class TestTFrmImpSv : public QObject {
+    Q_OBJECT
+private slots:
+    void theReductionControlsDependOnEachOther() {
+        SistemaDiProva p;
+        TFrmImpSv f(*p.sistema);
+        f.show();
+        for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata", "SpinVincite", "SpinDistanza"}) {
+            QVERIFY2(!Attivo(f, nome), nome);
+        }
+        Clic(f, "CBSviluppoRidotto");
+        for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata", "SpinVincite"}) {
+            QVERIFY2(Attivo(f, nome), nome);
+        }
+        QVERIFY(!Attivo(f, "SpinDistanza"));
+
+        auto* vincite = Controllo<QSpinBox>(f, "SpinVincite");
+        vincite->setValue(4);
+        Clic(f, "CBOttimizzata");
+        QVERIFY(!Attivo(f, "SpinVincite"));
+        QCOMPARE(vincite->value(), 1);  // set back to 1 whenever it is disabled
+
+        Clic(f, "CBOttimizzata");
+        vincite->setValue(3);
+        Clic(f, "CBOttimizzata");
+        Clic(f, "CBDistanzaMinima");
+        QVERIFY2(!Controllo<QCheckBox>(f, "CBOttimizzata")->isChecked(), "minimum distance unchecks the optimised reduction");
+        QVERIFY(!Attivo(f, "CBOttimizzata"));
+        QVERIFY(Attivo(f, "SpinDistanza"));
+        QVERIFY(!Attivo(f, "SpinVincite"));
+        QCOMPARE(vincite->value(), 1);
+
+        Clic(f, "CBSviluppoRidotto");
+        QVERIFY(!Attivo(f, "SpinDistanza"));
+        QVERIFY(!Attivo(f, "CBDistanzaMinima"));
+    }
+
+    void theFileNamesAreEnabledOnlyForFiles() {
+        SistemaDiProva p;
+        TFrmImpSv f(*p.sistema);
+        f.show();
+        QVERIFY(!Attivo(f, "EditFileSorgente") && !Attivo(f, "CercaSorgente"));
+        QVERIFY(!Attivo(f, "EditFileDestinazione") && !Attivo(f, "CercaDestinazione"));
+        Clic(f, "RBFileColonnare");
+        Clic(f, "RBFile");
+        QVERIFY(Attivo(f, "EditFileSorgente") && Attivo(f, "CercaSorgente"));
+        QVERIFY(Attivo(f, "EditFileDestinazione") && Attivo(f, "CercaDestinazione"));
+    }
+
+    void aMissingSourceFileKeepsTheWindowOpen() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(9);
+        p.d().Colonne.Aggiungi(0xFF);
+        p.d().Sviluppato = true;
+        TFrmImpSv f(*p.sistema);
+        f.show();
+        Clic(f, "RBFileColonnare");
+        Controllo<QLineEdit>(f, "EditFileSorgente")->setText(QStringLiteral("manca.Col"));
+        RispostaMessaggio risposta;
+        Clic(f, "OKBtn");
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(MsgFileSorgenteMancante)});
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.result(), 0);
+        QCOMPARE(f.focusWidget(), Controllo<QWidget>(f, "EditFileSorgente"));
+        QVERIFY2(p.d().Sorgente.SorgentePronostico, "nothing stored");
+        QCOMPARE(p.d().Colonne.Conteggio(), 1u);
+
+        // A name without folder is looked for in COLONNE.
+        ludo::ListaColonne una;
+        una.Aggiungi(0xFF);
+        ludo::ScriviFile(una, p.Cartella() / "COLONNE" / "manca.Col");
+        Clic(f, "OKBtn");
+        QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
+        QVERIFY(!p.d().Sorgente.SorgentePronostico);
+        QCOMPARE(p.d().Sorgente.FileSorgente, std::string("manca.Col"));
+        QVERIFY(f.Cambiato());
+        QVERIFY(p.d().Colonne.Vuota());
+        QVERIFY(!p.d().Sviluppato);
+        QVERIFY(p.sistema->Modificato);
+    }
+
+    void okWithoutChangesKeepsTheColumns() {
+        SistemaDiProva p;
+        p.d().Colonne.Aggiungi(0xFF);
+        p.d().Sviluppato = true;
+        TFrmImpSv f(*p.sistema);
+        f.show();
+        Clic(f, "OKBtn");
+        QVERIFY(!f.Cambiato());
+        QCOMPARE(p.d().Colonne.Conteggio(), 1u);
+        QVERIFY(!p.sistema->Modificato);
+    }
+
+    void everySettingIsStored() {
+        SistemaDiProva p;
+        TFrmImpSv f(*p.sistema);
+        f.show();
+        Clic(f, "RBFile");
+        Controllo<QLineEdit>(f, "EditFileDestinazione")->setText(QStringLiteral("uscita.Col"));
+        Clic(f, "CBCondizionamenti");
+        Clic(f, "CBSviluppoRidotto");
+        Clic(f, "RBGaranzia7");
+        Controllo<QSpinBox>(f, "SpinVincite")->setValue(3);
+        Clic(f, "CBRicalcolo");
+        Clic(f, "RBStimato");
+        Clic(f, "OKBtn");
+        const auto& d = p.d().Destinazione;
+        QVERIFY(!d.DestinazioneMemoria);
+        QCOMPARE(d.FileDestinazione, std::string("uscita.Col"));
+        QVERIFY(!d.UsaCondizionamenti);
+        QVERIFY(d.SviluppoRidotto);
+        QCOMPARE(int(d.Garanzia), 7);
+        QCOMPARE(int(d.VinciteMultiple), 3);
+        QVERIFY(d.RicalcoloAutomatico);
+        QVERIFY(!d.CalcoloReale);
+    }
+
+    void browsingUsesTheColumnFolder() {
+        SistemaDiProva p;
+        TFrmImpSv f(*p.sistema);
+        f.show();
+        QList<RichiestaFile> richieste;
+        RispostaDialogoFile = [&](const RichiestaFile& r) {
+            richieste << r;
+            return QStringLiteral("/altrove/scelto.Col");
+        };
+        Clic(f, "RBFileColonnare");
+        Clic(f, "CercaSorgente");
+        Clic(f, "RBFile");
+        Clic(f, "CercaDestinazione");
+        RispostaDialogoFile = nullptr;
+        QCOMPARE(richieste.size(), 2);
+        QCOMPARE(richieste[0].titolo, QStringLiteral("Seleziona il File Colonnare"));
+        QVERIFY(!richieste[0].salva);
+        QCOMPARE(richieste[1].titolo, QStringLiteral("Salva sul File Colonnare"));
+        QVERIFY(richieste[1].salva);
+        for (const auto& r : richieste) {
+            QCOMPARE(r.filtro, QStringLiteral("File Colonnare (*.Col)"));
+            QCOMPARE(r.estensione, QStringLiteral("Col"));
+            QCOMPARE(std::filesystem::path(r.cartella.toStdString()).filename(), std::filesystem::path("COLONNE"));
+        }
+        QCOMPARE(Controllo<QLineEdit>(f, "EditFileSorgente")->text(), QStringLiteral("/altrove/scelto.Col"));
+    }
+};
+
+QTEST_MAIN(TestTFrmImpSv)
+#include "TestTFrmImpSv.moc"

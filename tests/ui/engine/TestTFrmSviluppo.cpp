@@ -1,0 +1,169 @@
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <chrono>
+
+#include "SistemaDiProva.h"
+#include "controls/TGTortaQuota.h"
+#include "engine/PonteSviluppo.h"
+#include "engine/TFrmSviluppo.h"
+#include "engine/TestiSviluppo.h"
+#include "system/Costi.h"
+
+namespace {
+
+QString Testo(const TFrmSviluppo& f, const char* nome) { return f.findChild<QLabel*>(nome)->text(); }
+
+bool Visibile(const TFrmSviluppo& f, const char* nome) {
+    return f.findChild<QWidget*>(nome)->isVisibleTo(const_cast<TFrmSviluppo*>(&f));
+}
+
+// Develops and waits for the end (at most a minute, so a broken run fails).
+bool Sviluppa(TFrmSviluppo& f, ludo::T_Sistema& s) {
+    QSignalSpy fine(&f, &TFrmSviluppo::Terminato);
+    f.Avvia(s);
+    return fine.wait(60000);
+}
+
+}  // namespace
+
+class TestTFrmSviluppo : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+
+    void eightNumbersGiveOneColumnWithItsCost() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(8);
+        TFrmSviluppo f;
+        QVERIFY(Sviluppa(f, *p.sistema));
+        QCOMPARE(Testo(f, "ColonneIniziali"), QStringLiteral("1 (£ 800)"));
+        QCOMPARE(Testo(f, "ColonneFinali"), QStringLiteral("1 (£ 800)"));
+        QCOMPARE(Testo(f, "ColonneFiltrate"), QStringLiteral("0"));
+        QCOMPARE(f.findChild<QProgressBar*>("Gauge")->value(), 100);
+        QVERIFY(Testo(f, "LabelStato").startsWith(QStringLiteral("Elaborazione Terminata.   Tempo Impiegato : ")));
+        QVERIFY(Visibile(f, "Torta"));
+        QCOMPARE(f.findChild<TGTortaQuota*>("Torta")->Quota(), 100.0);
+        QVERIFY(!Visibile(f, "Autoriduzione"));
+        QVERIFY(Visibile(f, "OKBtn"));
+        QCOMPARE(p.d().Colonne.Conteggio(), 1u);
+        QTest::mouseClick(f.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+    }
+
+    void sevenNumbersDevelopNothing() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(7);
+        TFrmSviluppo f;
+        QVERIFY(Sviluppa(f, *p.sistema));
+        QCOMPARE(Testo(f, "ColonneIniziali"), QStringLiteral("0 (£ 0)"));
+        QCOMPARE(f.findChild<TGTortaQuota*>("Torta")->Quota(), 0.0);
+    }
+
+    void aColumnFileSourceShowsTheColumnsItFiltersOut() {
+        SistemaDiProva p;
+        ludo::ListaColonne sorgente;
+        for (int i = 0; i < 10; ++i) {
+            // Three columns lack the fixed number 1.
+            sorgente.Aggiungi(i < 3 ? 0x1FEu : 0xFFu);
+        }
+        ludo::ScriviFile(sorgente, p.Cartella() / "COLONNE" / "dieci.Col");
+        p.d().Sorgente = {false, "dieci.Col"};
+        p.d().Pronostico = SistemaDiProva::Primi(9);
+        p.d().Fisse = 0x1;
+        TFrmSviluppo f;
+        QVERIFY(Sviluppa(f, *p.sistema));
+        QCOMPARE(Testo(f, "ColonneFiltrate"), QStringLiteral("3"));
+        QCOMPARE(Testo(f, "ColonneFinali"), QStringLiteral("7 (£ 5.600)"));
+        QCOMPARE(Testo(f, "ColonneIniziali"), QStringLiteral("10 (£ 8.000)"));
+    }
+
+    void multipleWinsRunOnePassEachWithTheReductionFigures() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(12);
+        auto& dest = p.d().Destinazione;
+        dest.SviluppoRidotto = true;
+        dest.Garanzia = 7;
+        dest.VinciteMultiple = 3;
+        p.sistema->NumeroPartecipanti = 2;
+        TFrmSviluppo f;
+        QSignalSpy stati(&f.Ponte(), &PonteSviluppo::StatoCambiato);
+        QVERIFY(Sviluppa(f, *p.sistema));
+        QStringList passi;
+        for (const auto& s : stati) {
+            if (s.at(0).toString().startsWith(QStringLiteral("Elaborazione in Corso"))) passi << s.at(0).toString();
+        }
+        QCOMPARE(passi, (QStringList{QStringLiteral("Elaborazione in Corso... Passo 1"),
+                                      QStringLiteral("Elaborazione in Corso... Passo 2"),
+                                      QStringLiteral("Elaborazione in Corso... Passo 3")}));
+        QVERIFY(Visibile(f, "Autoriduzione"));
+        QCOMPARE(f.findChild<QWidget*>("Autoriduzione")->property("title").toString(),
+                 QStringLiteral("Autoriduzione a Garanzia del 7"));
+        const auto ridotte = static_cast<qint64>(p.d().Colonne.Conteggio());
+        QVERIFY(ridotte > 0 && ridotte < 495);
+        QCOMPARE(Testo(f, "RColonneFinali"),
+                 QStringLiteral("%1 (£ %2 1/2)").arg(ridotte).arg(QString::fromStdString(ludo::TestoIntero(ridotte * 400))));
+        QCOMPARE(Testo(f, "LabelFattore"), QString::fromStdString(ludo::TestoFattore(495, ridotte)));
+        QVERIFY(Visibile(f, "TortaRiduzione"));
+    }
+
+    void aCancelledOptimisedReductionKeepsNoColumn() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(17);  // 24,310 columns: the slow-reduction question
+        auto& dest = p.d().Destinazione;
+        dest.SviluppoRidotto = true;
+        dest.RiduzioneOttimizzata = true;
+        dest.Garanzia = 7;
+        TFrmSviluppo f;
+        QStringList domande;
+        f.Ponte().Domanda = [&](const QString& testo) {
+            domande << testo;
+            f.AnnullaClick();  // "Si", then "Annulla" at once
+            return true;
+        };
+        QVERIFY(Sviluppa(f, *p.sistema));
+        QCOMPARE(domande, QStringList{QString::fromUtf8(ludo::DomandaRiduzioneLenta)});
+        QVERIFY(p.d().Colonne.Vuota());
+        QCOMPARE(Testo(f, "RColonneFinali"), QStringLiteral("0 (£ 0)"));
+        QVERIFY2(f.isVisible(), "the enumeration itself was complete");
+    }
+
+    // The development runs on a worker thread: while the typical 32-number
+    // system develops the interface keeps turning, and "Annulla" is obeyed
+    // at the next cancel check. The bounds are ten times what the design
+    // gives, so a slow machine does not make the test fail.
+    void theWindowStaysResponsiveAndCancelStopsTheRun() {
+        SistemaDiProva p;
+        p.sistema->Carica(std::filesystem::path(LUDO_BENCH_SISTEMI) / "tipico.LDS");
+        TFrmSviluppo f;
+        QSignalSpy fine(&f, &TFrmSviluppo::Terminato);
+        using Orologio = std::chrono::steady_clock;
+        auto ultimo = Orologio::now();
+        Orologio::duration pausaMassima{};
+        QTimer battito;
+        QObject::connect(&battito, &QTimer::timeout, [&] {
+            const auto adesso = Orologio::now();
+            pausaMassima = std::max(pausaMassima, adesso - ultimo);
+            ultimo = adesso;
+        });
+        battito.start(5);
+        f.Avvia(*p.sistema);
+        QTest::qWait(300);
+        QVERIFY(f.InCorso());
+        const auto annullato = Orologio::now();
+        QTest::mouseClick(f.findChild<QPushButton*>("AnnullaBtn"), Qt::LeftButton);
+        QVERIFY(fine.wait(10000));
+        const auto arresto = Orologio::now() - annullato;
+        QVERIFY2(arresto < std::chrono::milliseconds(200), "Annulla took more than 0.2 s to stop the run");
+        QVERIFY2(pausaMassima < std::chrono::milliseconds(200), "the event loop stood still for more than 0.2 s");
+        QVERIFY(f.Esito().Annullato);
+        QVERIFY(p.d().Colonne.Vuota());
+        QVERIFY2(!f.isVisible(), "a stopped development of the forecast closes its window");
+    }
+};
+
+QTEST_MAIN(TestTFrmSviluppo)
+#include "TestTFrmSviluppo.moc"
