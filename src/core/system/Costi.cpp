@@ -62,7 +62,7 @@ std::string TestoCosto(std::int64_t colonne, int numeri, const Configurazione& c
 
 std::string TestoColonneConCosto(std::int64_t colonne, int numeri, const Configurazione& config, int partecipanti,
                                  FormatoNumeri formato) {
-    return std::to_string(colonne) + " (" + SimboloValuta(config) + " " +
+    return TestoIntero(colonne, formato) + " (" + SimboloValuta(config) + " " +
            TestoCosto(colonne, numeri, config, partecipanti, formato) + ")";
 }
 

@@ -34,7 +34,7 @@ std::string TestoImporto(double importo, bool euro, FormatoNumeri formato = {});
 std::string TestoCosto(std::int64_t colonne, int numeri, const Configurazione& config, int partecipanti,
                        FormatoNumeri formato = {});
 
-// A count with its cost: "45 (£ 36.000)".
+// A count with its cost: "45 (£ 36.000)", "12.870 (£ 10.296.000)".
 std::string TestoColonneConCosto(std::int64_t colonne, int numeri, const Configurazione& config, int partecipanti,
                                  FormatoNumeri formato = {});
 

@@ -47,6 +47,7 @@ TEST(Costi, ColonneConCostoEQuotaDeiPartecipanti) {
     EXPECT_EQ(TestoColonneConCosto(45, 8, Lire(800), 1), "45 (£ 36.000)");
     EXPECT_EQ(TestoColonneConCosto(45, 8, Euro(0.41), 1), "45 (€ 18,45)");
     EXPECT_EQ(TestoColonneConCosto(1, 10, Lire(800), 1), "1 (£ 36.000)");
+    EXPECT_EQ(TestoColonneConCosto(12870, 8, Lire(800), 1), "12.870 (£ 10.296.000)");
     EXPECT_EQ(TestoCosto(45, 8, Lire(800), 3), "12.000 1/3");
     EXPECT_EQ(TestoCosto(12, 8, Euro(0.5), 4), "1,50 1/4");
 }
