@@ -16,7 +16,8 @@ TGBarrePunti::TGBarrePunti(QWidget* parent)
     barre_->setColor(QColor(0, 0, 255));
     auto* serie = new QBarSeries;
     serie->append(barre_);
-    auto* grafico = new QChart;
+    // The view made its own chart; replacing it would leave that one unowned.
+    QChart* grafico = chart();
     grafico->addSeries(serie);
     auto* categorie = new QBarCategoryAxis;
     categorie->append(etichette_);
@@ -28,7 +29,6 @@ TGBarrePunti::TGBarrePunti(QWidget* parent)
     asse_->setRange(0, 1);
     grafico->legend()->hide();
     grafico->setMargins(QMargins(2, 2, 2, 2));
-    setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
 }
 

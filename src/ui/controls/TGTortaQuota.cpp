@@ -9,12 +9,12 @@ TGTortaQuota::TGTortaQuota(QWidget* parent) : QChartView(parent), serie_(new QPi
     serie_->append(QString(), 0.0)->setBrush(QColor(0, 128, 0));
     serie_->append(QString(), 100.0)->setBrush(QColor(0, 0, 255));
     serie_->setPieSize(0.9);
-    auto* grafico = new QChart;
+    // The view made its own chart; replacing it would leave that one unowned.
+    QChart* grafico = chart();
     grafico->addSeries(serie_);
     grafico->legend()->hide();
     grafico->setBackgroundVisible(false);
     grafico->setMargins(QMargins(0, 0, 0, 0));
-    setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
     setStyleSheet(QStringLiteral("background: transparent"));
