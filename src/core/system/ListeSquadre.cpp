@@ -46,11 +46,10 @@ bool precede(std::string_view a, std::string_view b) {
     return chiaveConfronto(a) < chiaveConfronto(b);
 }
 
+bool blank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
 // Blanks are spaces and the control characters.
-bool soloSpazi(std::string_view testo) {
-    return std::all_of(testo.begin(), testo.end(),
-                       [](char c) { return static_cast<unsigned char>(c) <= ' '; });
-}
+bool soloSpazi(std::string_view testo) { return std::all_of(testo.begin(), testo.end(), blank); }
 
 void controllaIndice(std::size_t indice, std::size_t numero) {
     if (indice >= numero) throw std::out_of_range("indice della squadra fuori dalla lista");
@@ -131,6 +130,12 @@ std::vector<std::string> ListeSquadre::Salva(const std::filesystem::path& cartel
         if (!salvata) errori.push_back(messaggio("Salvare", serie));
     }
     return errori;
+}
+
+std::string ChiaveNomeSquadra(std::string_view nome) {
+    const auto inizio = std::find_if_not(nome.begin(), nome.end(), blank);
+    const auto fine = std::find_if_not(nome.rbegin(), std::make_reverse_iterator(inizio), blank).base();
+    return chiaveConfronto(std::string_view(inizio, fine));
 }
 
 void VerificaNomeSquadra(std::string_view nome) {

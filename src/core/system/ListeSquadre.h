@@ -68,6 +68,10 @@ class ListeSquadre {
     std::array<ListaSquadre, TutteLeSerie.size()> liste_;
 };
 
+// A name as two names are compared: without the blanks around it, without
+// regard to letter case or accents.
+std::string ChiaveNomeSquadra(std::string_view nome);
+
 // The check of the name window: a name must hold something besides blanks,
 // otherwise Errore("Il Nome della Squadra non è Valido !").
 void VerificaNomeSquadra(std::string_view nome);
