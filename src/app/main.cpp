@@ -1,10 +1,13 @@
 // ludomatic: the desktop program.
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
 #include <filesystem>
+#include <optional>
 
 #include "io/ProgramFolder.h"
+#include "system/T_Sistema.h"
 #include "system/TFormPrincipa.h"
 #include "system/Versione.h"
 
@@ -12,6 +15,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ludomatic"));
     QApplication::setApplicationVersion(QString::fromStdString(ludo::TestoVersione()));
+    // Amounts and counts are grouped as the user's locale does; a machine
+    // with no locale set gets the Italian one, the program's own language.
+    if (QLocale::system().language() == QLocale::C) QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
     const std::filesystem::path exe = QApplication::applicationFilePath().toStdString();
     const auto cartella = ludo::io::programFolderFor(exe, ludo::io::Environment::fromProcess());
@@ -20,11 +26,18 @@ int main(int argc, char* argv[]) {
                               QStringLiteral("Impossibile creare la cartella del programma:\n%1")
                                   .arg(QString::fromStdString(cartella.string())));
     }
-    if (!QDir::setCurrent(QString::fromStdString(cartella.string()))) QDir::setCurrent(QStringLiteral("."));
+    std::filesystem::path programma = cartella;
+    if (!QDir::setCurrent(QString::fromStdString(cartella.string()))) {
+        QDir::setCurrent(QStringLiteral("."));
+        programma = ".";
+    }
 
-    const auto nomeFile = ludo::io::resolvePath(cartella, std::string("\\") + std::string(ludo::io::kSistemi) +
-                                                              "\\" + std::string(ludo::NomeSenzaNome));
-    TFormPrincipa finestra(QString::fromStdString(nomeFile.string()));
+    ludo::T_Sistema sistema(programma);
+    TFormPrincipa finestra(sistema);
+    const QStringList argomenti = QApplication::arguments();
+    std::optional<QString> fileSistema;
+    if (argomenti.size() == 2) fileSistema = QDir(QDir::currentPath()).absoluteFilePath(argomenti.at(1));
     finestra.showMaximized();
+    finestra.Avvio(fileSistema);
     return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 
 #include "engine/TFrmSviluppo.h"
 #include "io/ProgramFolder.h"
+#include "system/TFormPrincipa.h"
 #include "system/T_Sistema.h"
 
 namespace {
@@ -34,6 +35,22 @@ bool Sviluppo(const QDir& destinazione) {
     return finestra.grab().save(destinazione.filePath(QStringLiteral("sviluppo.png")));
 }
 
+// The main window on the demonstration coupon of the program folder, with a
+// forecast of 12 matches, 2 of them fixed.
+bool Principale(const QDir& destinazione) {
+    const std::filesystem::path exe = QApplication::applicationFilePath().toStdString();
+    ludo::T_Sistema sistema(ludo::io::programFolderFor(exe, ludo::io::Environment::fromProcess()));
+    TFormPrincipa finestra(sistema);
+    finestra.resize(1100, 700);
+    finestra.show();
+    finestra.Avvio(std::nullopt);
+    sistema.Dati->Pronostico = 0x00F00F0Fu;
+    sistema.Dati->Fisse = 0x00000101u;
+    finestra.ImpostaTutto();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return finestra.grab().save(destinazione.filePath(QStringLiteral("principale.png")));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -44,5 +61,5 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir destinazione(QString::fromLocal8Bit(argv[1]));
-    return Sviluppo(destinazione) ? 0 : 1;
+    return Sviluppo(destinazione) && Principale(destinazione) ? 0 : 1;
 }

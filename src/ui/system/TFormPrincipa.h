@@ -1,28 +1,138 @@
 #pragma once
+// The program's frame: the coupon of the current system (team names,
+// "Picch." values, forecast and fixed matches, contest number), the status
+// line with counts and costs, the menu and the tool bar from which every
+// command is reached. It owns start-up and shut-down of the user interface.
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <optional>
+
+#include "system/T_Sistema.h"
 
 namespace Ui {
 class TFormPrincipa;
 }
 
-// The program's frame: caption, menu and status line of the current system.
+class QAction;
+class QPrinter;
+class QLabel;
+class QMenu;
+class QTableWidget;
+class QTableWidgetItem;
+class TFormRicalcoloAutomatico;
+class TFrmSviluppo;
+struct RichiestaFile;
+
+inline constexpr const char* MsgSovrascrivere = "Il file esiste già. Vuoi sovrascriverlo ? ";
+inline constexpr const char* MsgSistemaNonSalvato = "Il Sistema non è Stato Salvato. Vuoi Salvarlo ? ";
+inline constexpr const char* MsgScritturaColonne = "Errore Durante la Scrittura del File Colonnare";
+
 class TFormPrincipa : public QMainWindow {
     Q_OBJECT
 public:
-    // nomeFile is the path of the current system file (its name goes in the caption).
-    explicit TFormPrincipa(const QString& nomeFile, QWidget* parent = nullptr);
+    // Loads the background picture and the contest archive of the system's
+    // program folder ("Impossibile Caricare L'Archivio." leaves it empty).
+    explicit TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent = nullptr);
     ~TFormPrincipa() override;
 
-    void AggiornaStatusLine();
+    // What the window does as it first shows: opens the system file given
+    // on the command line, otherwise reloads the last coupon when the
+    // configuration asks for it; then shows everything and starts the
+    // animation.
+    void Avvio(const std::optional<QString>& fileSistema);
 
-private slots:
-    void UscitaClick();
-    void AboutClick();
+    void ImpostaTutto();
+    void AggiornaStatusLine();
+    void AggiornaAbilitazioni();
+    // The unsaved-changes question; false when the operation must stop.
+    bool Conferma(bool conAnnulla);
+
+    // Pauses the start animation while long work runs.
+    void PausaAnimazione(bool pausa);
+
+    [[nodiscard]] QAction* Comando(const QString& nome) const { return comandi_.value(nome); }
+    [[nodiscard]] TFormRicalcoloAutomatico& Ricalcolo() const { return *ricalcolo_; }
+    [[nodiscard]] TFrmSviluppo& Sviluppo() const { return *sviluppo_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Window building.
+    void PreparaGriglie();
+    void PreparaGrigliaSquadre(QTableWidget* griglia, int primaPartita);
+    void PreparaGrigliaPicchetti(QTableWidget* griglia, int primaPartita);
+    void CreaMenu();
+    void CreaMenuSistemi();
+    void CreaMenuCondizioni();
+    void CreaMenuElaborazione();
+    void CreaMenuColonne();
+    void CreaMenuAltri();
+    void CreaToolBar();
+    void CreaStatusBar();
+    QAction* Azione(QMenu* menu, const QString& nome, const QString& testo, const QKeySequence& tasto = {});
+    void Collega(const QString& nome, void (TFormPrincipa::*metodo)());
+    void CaricaSfondo();
+    void CaricaArchivio();
+
+    // Coupon editing.
+    void SquadraCambiata(QTableWidgetItem* cella, int primaPartita);
+    void PicchettoCambiato(QTableWidgetItem* cella, int primaPartita);
+    void ConcorsoCambiato(const QString& testo);
+    void PronosticoCambiato();
+    void AzzeraClick();
+    void TutteClick();
+    void MostraCella(int cursore);
+    void MostraSchedina();
+    void MostraPronostico();
+    void RicalcoloSeRichiesto();
+    void CondizioniAperto();
+
+    // Commands.
+    void NuovoClick();
+    void CaricaClick();
+    void SalvaClick();
+    void SalvaComeClick();
+    void CancellaClick();
+    void CommentoClick();
+    void PartecipantiClick();
+    void CaricaSchedinaClick();
+    void SalvaSchedinaClick();
+    void ImpostazioniSviluppoClick();
+    void CalcoloColonneClick();
+    void SviluppoTerminato();
+    void SalvaSuDiscoClick();
+    void ListaSquadreClick();
+    void VarieClick();
+    void ImpostaStampanteClick();
+    void SommarioClick();
+    void AboutClick();
+    void UscitaClick();
+
+    // File helpers.
+    bool Salva();
+    bool ScriviSistema(const QString& file);
+    [[nodiscard]] RichiestaFile RichiestaSistema(const QString& titolo, bool salva) const;
+    [[nodiscard]] RichiestaFile RichiestaSchedina(const QString& titolo, bool salva) const;
+    [[nodiscard]] QString Cartella(std::string_view sottocartella) const;
+    [[nodiscard]] QString FileGuida() const;
+    void MostraErrore(const std::exception& e);
+
     std::unique_ptr<Ui::TFormPrincipa> ui;
-    QString nomeFile_;
+    ludo::T_Sistema& sistema_;
+    QHash<QString, QAction*> comandi_;
+    QMenu* menuCondizioni_ = nullptr;
+    QLabel* pColonneI_ = nullptr;
+    QLabel* pColonneF_ = nullptr;
+    QLabel* partiteSelezionate_ = nullptr;
+    QLabel* panelFisse_ = nullptr;
+    TFormRicalcoloAutomatico* ricalcolo_ = nullptr;
+    TFrmSviluppo* sviluppo_ = nullptr;
+    QString ultimoFileColonne_;
+    std::unique_ptr<QPrinter> stampante_;
+    bool mostrando_ = false;  // the window is writing the system into its controls
 };

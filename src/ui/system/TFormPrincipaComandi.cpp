@@ -1,0 +1,257 @@
+// The commands of the main window: system and coupon files, development,
+// saving the columns, settings and help.
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QToolBar>
+#include <QUrl>
+#include <fstream>
+
+#include "controls/DialoghiFile.h"
+#include "controls/TFrmMessage.h"
+#include "engine/FileColonne.h"
+#include "engine/TFormRicalcoloAutomatico.h"
+#include "engine/TFrmImpSv.h"
+#include "engine/TFrmSviluppo.h"
+#include "io/Errore.h"
+#include "io/ProgramFolder.h"
+#include "system/Schedina.h"
+#include "system/TFormPrincipa.h"
+#include "ui_TFormPrincipa.h"
+
+namespace {
+
+QString Percorso(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+}  // namespace
+
+QString TFormPrincipa::Cartella(std::string_view sottocartella) const {
+    return Percorso(ludo::io::resolvePath(sistema_.Cartella(), std::string(sottocartella)));
+}
+
+QString TFormPrincipa::FileGuida() const { return Percorso(sistema_.Cartella() / "Ludomatic.html"); }
+
+// ---- system files ------------------------------------------------------
+
+RichiestaFile TFormPrincipa::RichiestaSistema(const QString& titolo, bool salva) const {
+    const QFileInfo attuale(Percorso(sistema_.NomeFile));
+    RichiestaFile r;
+    r.titolo = titolo;
+    r.cartella = attuale.absolutePath();
+    r.nome = attuale.fileName();
+    r.filtro = QStringLiteral("Sistema (*.LDS)");
+    r.estensione = QStringLiteral("LDS");
+    r.salva = salva;
+    return r;
+}
+
+bool TFormPrincipa::Conferma(bool conAnnulla) {
+    if (!sistema_.Modificato) return true;
+    const int pulsanti = TFrmMessage::Si | TFrmMessage::No | (conAnnulla ? TFrmMessage::Annulla : 0);
+    const int risposta = Informazione(QString::fromUtf8(MsgSistemaNonSalvato), pulsanti, this);
+    if (risposta == TFrmMessage::Annulla) return false;
+    if (risposta == TFrmMessage::Si) Salva();
+    return true;
+}
+
+void TFormPrincipa::NuovoClick() {
+    if (!Conferma(false)) return;
+    ricalcolo_->Ferma();
+    ricalcolo_->hide();
+    sistema_.Nuovo();
+    ImpostaTutto();
+}
+
+void TFormPrincipa::CaricaClick() {
+    if (!Conferma(false)) return;
+    const QString scelto = ChiediFile(this, RichiestaSistema(QStringLiteral("Carica il Sistema"), false));
+    if (scelto.isEmpty()) return;
+    ricalcolo_->Ferma();
+    try {
+        sistema_.Carica(scelto.toStdString());
+        sistema_.NomeFile = scelto.toStdString();
+        sistema_.SenzaNome = false;
+        sistema_.Modificato = false;
+    } catch (const std::exception& e) {
+        MostraErrore(e);
+    }
+    ImpostaTutto();
+    RicalcoloSeRichiesto();
+}
+
+bool TFormPrincipa::ScriviSistema(const QString& file) {
+    try {
+        sistema_.Salva(file.toStdString());
+    } catch (const std::exception& e) {
+        MostraErrore(e);
+        return false;
+    }
+    AggiornaStatusLine();
+    return true;
+}
+
+bool TFormPrincipa::Salva() {
+    if (!sistema_.DeveChiedereNome()) return ScriviSistema(Percorso(sistema_.NomeFile));
+    RichiestaFile richiesta = RichiestaSistema(QStringLiteral("Salva il Sistema"), true);
+    richiesta.chiediSovrascrittura = false;
+    const QString scelto = ChiediFile(this, richiesta);
+    if (scelto.isEmpty()) return false;
+    if (QFileInfo::exists(scelto) &&
+        Informazione(QString::fromUtf8(MsgSovrascrivere), TFrmMessage::Si | TFrmMessage::No, this) != TFrmMessage::Si) {
+        return false;
+    }
+    if (!ScriviSistema(scelto)) return false;
+    sistema_.SenzaNome = false;
+    return true;
+}
+
+void TFormPrincipa::SalvaClick() { Salva(); }
+
+void TFormPrincipa::SalvaComeClick() {
+    const QString scelto = ChiediFile(this, RichiestaSistema(QStringLiteral("Salva il Sistema"), true));
+    if (scelto.isEmpty() || !ScriviSistema(scelto)) return;
+    sistema_.SenzaNome = false;
+}
+
+void TFormPrincipa::CancellaClick() {
+    RichiestaFile richiesta = RichiestaSistema(QStringLiteral("Cancella il Sistema"), false);
+    richiesta.cartella = Cartella(ludo::io::kSistemi);
+    richiesta.nome.clear();
+    const QString scelto = ChiediFile(this, richiesta);
+    if (scelto.isEmpty()) return;
+    try {
+        if (!std::ifstream(scelto.toStdString(), std::ios::binary)) throw ludo::Errore(ludo::MsgCancellareSistema);
+        const QString domanda = QStringLiteral("Vuoi Cancellare ") + scelto + QStringLiteral("?");
+        if (::Conferma(domanda, TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla, this) != TFrmMessage::Si) return;
+        ludo::T_Sistema::Cancella(scelto.toStdString());
+    } catch (const std::exception& e) {
+        MostraErrore(e);
+    }
+}
+
+void TFormPrincipa::UscitaClick() { close(); }
+
+// ---- coupon files --------------------------------------------------------
+
+RichiestaFile TFormPrincipa::RichiestaSchedina(const QString& titolo, bool salva) const {
+    RichiestaFile r;
+    r.titolo = titolo;
+    r.cartella = Cartella(ludo::io::kSchedine);
+    r.filtro = QStringLiteral("File di Schedina (*.Gsc)");
+    r.estensione = QStringLiteral("Gsc");
+    r.salva = salva;
+    return r;
+}
+
+void TFormPrincipa::CaricaSchedinaClick() {
+    const QString scelto = ChiediFile(this, RichiestaSchedina(QStringLiteral("Carica la Schedina"), false));
+    if (scelto.isEmpty()) return;
+    try {
+        ludo::CaricaSchedina(sistema_.Dati->Coupon, scelto.toStdString());
+    } catch (const std::exception& e) {
+        MostraErrore(e);
+    }
+    sistema_.Modificato = true;
+    ImpostaTutto();
+}
+
+void TFormPrincipa::SalvaSchedinaClick() {
+    const QString scelto = ChiediFile(this, RichiestaSchedina(QStringLiteral("Salva la Schedina"), true));
+    if (scelto.isEmpty()) return;
+    try {
+        ludo::SalvaSchedina(sistema_.Dati->Coupon, scelto.toStdString());
+    } catch (const std::exception& e) {
+        MostraErrore(e);
+    }
+}
+
+// ---- development ---------------------------------------------------------
+
+void TFormPrincipa::ImpostazioniSviluppoClick() {
+    TFrmImpSv finestra(sistema_, this);
+    if (finestra.exec() != QDialog::Accepted) return;
+    AggiornaStatusLine();
+    AggiornaAbilitazioni();
+    if (sistema_.Dati->Destinazione.RicalcoloAutomatico) {
+        PausaAnimazione(true);
+        ricalcolo_->Richiedi(sistema_);
+    } else {
+        ricalcolo_->Ferma();
+        ricalcolo_->hide();
+        PausaAnimazione(false);
+    }
+}
+
+void TFormPrincipa::CalcoloColonneClick() {
+    if (sviluppo_->InCorso()) return;
+    ricalcolo_->Ferma();
+    PausaAnimazione(true);
+    // The system must stay as it is while the engine works on it.
+    centralWidget()->setEnabled(false);
+    ui->MainMenu->setEnabled(false);
+    ui->ToolBar->setEnabled(false);
+    sviluppo_->Avvia(sistema_);
+}
+
+void TFormPrincipa::SviluppoTerminato() {
+    centralWidget()->setEnabled(true);
+    ui->MainMenu->setEnabled(true);
+    ui->ToolBar->setEnabled(true);
+    PausaAnimazione(false);
+    AggiornaStatusLine();
+    AggiornaAbilitazioni();
+}
+
+void TFormPrincipa::SalvaSuDiscoClick() {
+    RichiestaFile r;
+    r.titolo = QStringLiteral("Salva le Colonne");
+    r.cartella = Cartella(ludo::io::kColonne);
+    r.nome = ultimoFileColonne_.isEmpty() ? QString() : QFileInfo(ultimoFileColonne_).completeBaseName() + ".Col";
+    r.filtro = QStringLiteral("Col file (*.Col)");
+    r.estensione = QStringLiteral("Col");
+    r.salva = true;
+    r.chiediSovrascrittura = false;
+    const QString scelto = ChiediFile(this, r);
+    if (scelto.isEmpty()) return;
+    if (QFileInfo::exists(scelto) &&
+        Informazione(QString::fromUtf8(MsgSovrascrivere), TFrmMessage::Si | TFrmMessage::No, this) != TFrmMessage::Si) {
+        return;
+    }
+    bool scritto = false;
+    try {
+        scritto = ludo::ScriviFile(sistema_.Dati->Colonne, scelto.toStdString());
+    } catch (const std::exception&) {
+        scritto = false;
+    }
+    if (!scritto) {
+        Informazione(QString::fromUtf8(MsgScritturaColonne), TFrmMessage::OK, this);
+        return;
+    }
+    ultimoFileColonne_ = scelto;
+}
+
+// ---- settings and help -----------------------------------------------------
+
+void TFormPrincipa::ImpostaStampanteClick() {
+    if (!stampante_) stampante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPageSetupDialog dialogo(stampante_.get(), this);
+    dialogo.exec();
+}
+
+void TFormPrincipa::SommarioClick() {
+    if (!QFileInfo::exists(FileGuida()) || !QDesktopServices::openUrl(QUrl::fromLocalFile(FileGuida()))) {
+        Informazione(QStringLiteral("Impossibile Aprire la Guida"), TFrmMessage::OK, this);
+    }
+}
+
+void TFormPrincipa::AboutClick() {
+    QMessageBox::about(this, QStringLiteral("Informazioni su Ludomatic"),
+                       QStringLiteral("Ludomatic %1 per Linux\n\nSistemi per il concorso Totogol: sviluppo, "
+                                      "condizionamento, riduzione, stampa e controllo delle colonne.\n\n"
+                                      "L'archivio dei concorsi fornito è ricostruito dai risultati reali "
+                                      "delle partite e non è quello ufficiale.")
+                           .arg(QString::fromStdString(ludo::TestoVersione())));
+}

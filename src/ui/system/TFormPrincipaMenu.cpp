@@ -1,0 +1,236 @@
+// The menu bar and the tool bar of the main window.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "system/TFormPrincipa.h"
+#include "ui_TFormPrincipa.h"
+
+namespace {
+
+// The condition editors in menu order, with the slot of the condition each edits.
+struct VoceCondizione {
+    const char* nome;
+    const char* testo;
+    int slot;
+};
+constexpr VoceCondizione VociCondizioni[] = {
+    {"Somme", "&Somme", 10},
+    {"ConsecutivitaNumerica", "Consecutività &Numerica", 16},
+    {"NumeroSequenze", "Numero di Sequenze", 18},
+    {"PariDispari", "&Pari e Dispari", 1},
+    {"ConsecutivitaDifferenziata", "&Consecutività Differenziata", 3},
+    {"DistanzeGlobali", "&Distanze Globali", 11},
+    {"DistanzeSpecifiche", "Distanze S&pecifiche", 12},
+    {"Posizioni", "Posizio&ni", 15},
+    {"Resti", "&Resti", 14},
+    {"Baricentri", "&Baricentri", 13},
+    {"Interruzioni", "&Interruzioni", 2},
+    {"Simmetrie", "Si&mmetrie", 4},
+    {"Vortice", "&Vortice", 6},
+    {"FormuleDerivate", "&Formule Derivate", 8},
+    {"Ripetizioni", "&Ripetizioni", 7},
+    {"Picchetti", "Picc&hetti", 9},
+    {"Sequele", "Se&quele", 5},
+    {"ColonneFiltro", "Colonne Filtro", 17},
+};
+
+}  // namespace
+
+QAction* TFormPrincipa::Azione(QMenu* menu, const QString& nome, const QString& testo, const QKeySequence& tasto) {
+    auto* azione = menu->addAction(testo);
+    azione->setObjectName(nome);
+    azione->setShortcut(tasto);
+    // Commands whose window is not part of the program yet stay disabled.
+    azione->setEnabled(false);
+    comandi_.insert(nome, azione);
+    return azione;
+}
+
+void TFormPrincipa::Collega(const QString& nome, void (TFormPrincipa::*metodo)()) {
+    QAction* azione = Comando(nome);
+    azione->setEnabled(true);
+    connect(azione, &QAction::triggered, this, metodo);
+}
+
+void TFormPrincipa::CreaMenu() {
+    CreaMenuSistemi();
+    CreaMenuCondizioni();
+    CreaMenuElaborazione();
+    CreaMenuColonne();
+    CreaMenuAltri();
+}
+
+void TFormPrincipa::CreaMenuSistemi() {
+    QMenu* m = ui->MainMenu->addMenu(QStringLiteral("&Sistemi"));
+    m->setObjectName(QStringLiteral("Sistemi"));
+    Azione(m, QStringLiteral("New1"), QStringLiteral("&Nuovo"));
+    Azione(m, QStringLiteral("Carica"), QStringLiteral("&Carica..."), Qt::Key_F3);
+    Azione(m, QStringLiteral("Save1"), QStringLiteral("&Salva"), Qt::Key_F2);
+    Azione(m, QStringLiteral("SalvaCome"), QStringLiteral("Salva Co&me..."));
+    Azione(m, QStringLiteral("Cancella"), QStringLiteral("Cance&lla"));
+    m->addSeparator();
+    Azione(m, QStringLiteral("Commento"), QStringLiteral("C&ommento"));
+    Azione(m, QStringLiteral("Partecipanti"), QStringLiteral("Partecipanti"));
+    m->addSeparator();
+    Azione(m, QStringLiteral("CaricaSchedina"), QStringLiteral("Carica Schedina"));
+    Azione(m, QStringLiteral("SalvaSchedina"), QStringLiteral("Salva Schedina"));
+    m->addSeparator();
+    Azione(m, QStringLiteral("Uscita"), QStringLiteral("Uscita"));
+    Collega(QStringLiteral("New1"), &TFormPrincipa::NuovoClick);
+    Collega(QStringLiteral("Carica"), &TFormPrincipa::CaricaClick);
+    Collega(QStringLiteral("Save1"), &TFormPrincipa::SalvaClick);
+    Collega(QStringLiteral("SalvaCome"), &TFormPrincipa::SalvaComeClick);
+    Collega(QStringLiteral("Cancella"), &TFormPrincipa::CancellaClick);
+    Collega(QStringLiteral("CaricaSchedina"), &TFormPrincipa::CaricaSchedinaClick);
+    Collega(QStringLiteral("SalvaSchedina"), &TFormPrincipa::SalvaSchedinaClick);
+    Collega(QStringLiteral("Uscita"), &TFormPrincipa::UscitaClick);
+}
+
+void TFormPrincipa::CreaMenuCondizioni() {
+    menuCondizioni_ = ui->MainMenu->addMenu(QStringLiteral("&Condizioni"));
+    menuCondizioni_->setObjectName(QStringLiteral("Condizioni"));
+    for (const auto& v : VociCondizioni) {
+        QAction* a = Azione(menuCondizioni_, QString::fromLatin1(v.nome), QString::fromUtf8(v.testo));
+        a->setCheckable(true);
+        a->setData(v.slot);
+    }
+    Comando(QStringLiteral("ColonneFiltro"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    menuCondizioni_->addSeparator();
+    Azione(menuCondizioni_, QStringLiteral("Quadri"), QStringLiteral("Q&uadri"), QKeySequence(Qt::CTRL | Qt::Key_Q))
+        ->setData(19);
+    Azione(menuCondizioni_, QStringLiteral("Link"), QStringLiteral("&Link"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    Azione(menuCondizioni_, QStringLiteral("PuntiTra"), QStringLiteral("Punti &Tra"),
+           QKeySequence(Qt::CTRL | Qt::Key_T))
+        ->setData(20);
+    for (const char* nome : {"Quadri", "PuntiTra"}) Comando(QString::fromLatin1(nome))->setCheckable(true);
+    connect(menuCondizioni_, &QMenu::aboutToShow, this, &TFormPrincipa::CondizioniAperto);
+}
+
+void TFormPrincipa::CreaMenuElaborazione() {
+    QMenu* m = ui->MainMenu->addMenu(QStringLiteral("&Elaborazione"));
+    m->setObjectName(QStringLiteral("Elaborazione"));
+    Azione(m, QStringLiteral("Impostazioni"), QStringLiteral("&Impostazioni"), Qt::Key_F7);
+    Azione(m, QStringLiteral("CalcoloColonne"), QStringLiteral("&Calcolo Colonne"), Qt::Key_F5);
+    m->addSeparator();
+    Azione(m, QStringLiteral("AnalisiStatistica"), QStringLiteral("Analisi &Statistica"), Qt::Key_F9);
+    Azione(m, QStringLiteral("PronosticoStatistico"), QStringLiteral("&Pronostico Statistico"));
+    Azione(m, QStringLiteral("AnalisiGruppi"), QStringLiteral("Analisi Gruppi di Numeri"));
+    Azione(m, QStringLiteral("CalcoloGaranzie"), QStringLiteral("Calcolo Garanzie"));
+    Azione(m, QStringLiteral("CercaFisse"), QStringLiteral("Cerca Fisse"))->setVisible(false);
+    Collega(QStringLiteral("Impostazioni"), &TFormPrincipa::ImpostazioniSviluppoClick);
+    Collega(QStringLiteral("CalcoloColonne"), &TFormPrincipa::CalcoloColonneClick);
+}
+
+void TFormPrincipa::CreaMenuColonne() {
+    QMenu* m = ui->MainMenu->addMenu(QStringLiteral("Co&lonne"));
+    m->setObjectName(QStringLiteral("Colonne"));
+    auto sottomenu = [&](const QString& nome, const QString& testo, const QString& memoria, const QString& file) {
+        QMenu* s = m->addMenu(testo);
+        s->setObjectName(nome);
+        Azione(s, nome + QStringLiteral("Memoria"), memoria);
+        Azione(s, nome + QStringLiteral("File"), file);
+    };
+    sottomenu(QStringLiteral("Visualizza"), QStringLiteral("&Visualizza"), QStringLiteral("Da &Memoria"),
+              QStringLiteral("Da &File"));
+    sottomenu(QStringLiteral("Dettatura"), QStringLiteral("&Dettatura a Voce"), QStringLiteral("Da &Memoria"),
+              QStringLiteral("Da &File"));
+    sottomenu(QStringLiteral("Spoglio"), QStringLiteral("&Spoglio"), QStringLiteral("Da &Memoria"),
+              QStringLiteral("Da &File"));
+    sottomenu(QStringLiteral("SpoglioStorico"), QStringLiteral("Spoglio Storico"), QStringLiteral("Da Memoria"),
+              QStringLiteral("Da File"));
+    Azione(m, QStringLiteral("SalvaSuDisco"), QStringLiteral("Salva su Disco"));
+    m->addSeparator();
+    Azione(m, QStringLiteral("ConversioneFormati"), QStringLiteral("Conversione Formati"));
+    Azione(m, QStringLiteral("Operazioni"), QStringLiteral("&Operazioni"));
+    Azione(m, QStringLiteral("Accorpa"), QStringLiteral("&Accorpa"));
+    Azione(m, QStringLiteral("EditorColonne"), QStringLiteral("Editor di Colonne"));
+    Collega(QStringLiteral("SalvaSuDisco"), &TFormPrincipa::SalvaSuDiscoClick);
+}
+
+void TFormPrincipa::CreaMenuAltri() {
+    QMenu* archivio = ui->MainMenu->addMenu(QStringLiteral("&Archivio"));
+    archivio->setObjectName(QStringLiteral("MenuArchivio"));
+    Azione(archivio, QStringLiteral("AggiornamentoArchivio"), QStringLiteral("&Aggiornamento"));
+    Azione(archivio, QStringLiteral("Visualizzazione"), QStringLiteral("&Visualizzazione"));
+    Azione(archivio, QStringLiteral("ImpostazioniRicerca"), QStringLiteral("&Impostazioni di Ricerca"),
+           QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    QMenu* internet = ui->MainMenu->addMenu(QStringLiteral("Internet"));
+    internet->setObjectName(QStringLiteral("Internet"));
+    Azione(internet, QStringLiteral("AggiornamentoSchedina"), QStringLiteral("Aggiornamento Schedina"));
+    Azione(internet, QStringLiteral("AggiornamentoArchivi"), QStringLiteral("Aggiornamento Archivi"));
+    Azione(internet, QStringLiteral("AggiornamentoSquadre"), QStringLiteral("Aggiornamento Lista Squadre"));
+    Azione(internet, QStringLiteral("AggiornamentoLudomatic"), QStringLiteral("Aggiornamento di Ludomatic"));
+
+    QMenu* stampa = ui->MainMenu->addMenu(QStringLiteral("Stam&pa"));
+    stampa->setObjectName(QStringLiteral("Stampa"));
+    Azione(stampa, QStringLiteral("TaraturaStampante"), QStringLiteral("&Taratura Stampante"));
+    QMenu* colonne = stampa->addMenu(QStringLiteral("Stampa Colonne"));
+    colonne->setObjectName(QStringLiteral("StampaColonne"));
+    Azione(colonne, QStringLiteral("StampaMemoria"), QStringLiteral("Da Memoria"), Qt::Key_F8);
+    Azione(colonne, QStringLiteral("StampaFile"), QStringLiteral("Da File "));
+    Azione(stampa, QStringLiteral("StampaProspetto"), QStringLiteral("Stampa &Prospetto"));
+    Azione(stampa, QStringLiteral("ImpostaStampante"), QStringLiteral("Imposta Stampante"));
+    Collega(QStringLiteral("ImpostaStampante"), &TFormPrincipa::ImpostaStampanteClick);
+
+    QMenu* ricevitoria = ui->MainMenu->addMenu(QStringLiteral("Ricevitoria"));
+    ricevitoria->setObjectName(QStringLiteral("Ricevitoria"));
+    Azione(ricevitoria, QStringLiteral("RidottiImmediati"), QStringLiteral("Ridotti Immediati"), Qt::Key_F4);
+    Azione(ricevitoria, QStringLiteral("SchedineAutomatiche"), QStringLiteral("Schedine Automatiche"), Qt::Key_F6);
+    Azione(ricevitoria, QStringLiteral("SistemiAutomatici"), QStringLiteral("Sistemi Automatici"));
+    Azione(ricevitoria, QStringLiteral("DatiRicevitoria"), QStringLiteral("Dati Ricevitoria"));
+    ricevitoria->addSeparator();
+    Azione(ricevitoria, QStringLiteral("ArchivioGiocate"), QStringLiteral("Archivio Giocate"));
+
+    QMenu* impostazioni = ui->MainMenu->addMenu(QStringLiteral("&Impostazioni"));
+    impostazioni->setObjectName(QStringLiteral("MenuImpostazioni"));
+    // Ctrl+L also opens the links; whichever command is enabled takes it.
+    Azione(impostazioni, QStringLiteral("ListaSquadre"), QStringLiteral("&Lista Squadre"),
+           QKeySequence(Qt::CTRL | Qt::Key_L));
+    Azione(impostazioni, QStringLiteral("Varie"), QStringLiteral("&Varie"));
+
+    QMenu* help = ui->MainMenu->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    Azione(help, QStringLiteral("Sommario"), QStringLiteral("&Sommario"), QKeySequence::HelpContents);
+    Azione(help, QStringLiteral("About"), QStringLiteral("&About"));
+    Collega(QStringLiteral("Sommario"), &TFormPrincipa::SommarioClick);
+    Collega(QStringLiteral("About"), &TFormPrincipa::AboutClick);
+}
+
+void TFormPrincipa::CreaToolBar() {
+    struct Pulsante {
+        const char* nome;
+        const char* suggerimento;
+        const char* comando;
+        QStyle::StandardPixmap icona;
+    };
+    static constexpr Pulsante pulsanti[] = {
+        {"SpeedNuovo", "Nuovo Sistema", "New1", QStyle::SP_FileIcon},
+        {"SpeedCarica", "Carica Sistema", "Carica", QStyle::SP_DialogOpenButton},
+        {"SpeedSalva", "Salva Sistema", "Save1", QStyle::SP_DialogSaveButton},
+        {"SpeedCommento", "Commento", "Commento", QStyle::SP_FileDialogContentsView},
+        {"SpeedQuadri", "Quadri", "Quadri", QStyle::SP_FileDialogDetailedView},
+        {"SpeedSviluppa", "Sviluppo", "CalcoloColonne", QStyle::SP_MediaPlay},
+        {"SpeedVisualizza", "Visualizza Colonne", "VisualizzaMemoria", QStyle::SP_FileDialogListView},
+        {"SpeedSpoglio", "Spoglio", "SpoglioMemoria", QStyle::SP_DialogApplyButton},
+        {"SpeedStampa", "Stampa Schedine e Tabulato", "StampaMemoria", QStyle::SP_ComputerIcon},
+        {"SpeedProspetto", "Stampa Prospetto", "StampaProspetto", QStyle::SP_FileDialogInfoView},
+        {"SpeedSchedina", "Aggiornamento Schedina", "AggiornamentoSchedina", QStyle::SP_BrowserReload},
+        {"SpeedArchivi", "Aggiornamento Archivi", "AggiornamentoArchivi", QStyle::SP_ArrowDown},
+        {"SpeedHelp", "Help", "Sommario", QStyle::SP_DialogHelpButton},
+        {"SpeedUscita", "Uscita", "Uscita", QStyle::SP_DialogCloseButton},
+    };
+    for (const auto& p : pulsanti) {
+        QAction* comando = Comando(QString::fromLatin1(p.comando));
+        auto* pulsante = ui->ToolBar->addAction(style()->standardIcon(p.icona), QString::fromUtf8(p.suggerimento));
+        pulsante->setObjectName(QString::fromLatin1(p.nome));
+        pulsante->setToolTip(QString::fromUtf8(p.suggerimento));
+        pulsante->setEnabled(comando->isEnabled());
+        // The button follows its command's enablement and runs it.
+        connect(comando, &QAction::changed, pulsante, [comando, pulsante] { pulsante->setEnabled(comando->isEnabled()); });
+        connect(pulsante, &QAction::triggered, comando, &QAction::trigger);
+    }
+}
