@@ -12,6 +12,7 @@
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
 #include "controls/DialoghiFile.h"
+#include "controls/TAnimazioneLogo.h"
 #include "controls/TPronosticoF.h"
 #include "conditions/CondizioniNumeriche.h"
 #include "engine/FileColonne.h"
@@ -206,10 +207,14 @@ private slots:
         Principale p;
         p.Mostra(SistemaDiProva::Primi(9));
         QSignalSpy fine(&p.finestra.Sviluppo(), &TFrmSviluppo::Terminato);
-        p.finestra.Comando(QStringLiteral("CalcoloColonne"))->trigger();
+        auto* animazione = p.finestra.findChild<TAnimazioneLogo*>(QStringLiteral("Animazione"));
+        QVERIFY(animazione->InCorso());
+        p.finestra.findChild<QAction*>(QStringLiteral("SpeedSviluppa"))->trigger();
         QVERIFY(!p.finestra.centralWidget()->isEnabled());
+        QVERIFY(!animazione->InCorso());
         QVERIFY(fine.count() == 1 || fine.wait(30000));
         QVERIFY(p.finestra.centralWidget()->isEnabled());
+        QVERIFY(animazione->InCorso());
         QCOMPARE(Pannello(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
         QVERIFY(p.finestra.Comando(QStringLiteral("SalvaSuDisco"))->isEnabled());
     }
