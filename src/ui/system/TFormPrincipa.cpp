@@ -56,6 +56,18 @@ private:
 
 QString Testo(const std::string& s) { return QString::fromStdString(s); }
 
+// What the coupon grids share: edited in place, one cell at a time, rows of
+// a fixed height and no scroll bars (the grid is as large as its rows).
+void ImpostaGriglia(QTableWidget* griglia, QStyledItemDelegate* editor) {
+    griglia->setItemDelegate(editor);
+    griglia->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    griglia->setSelectionMode(QAbstractItemView::SingleSelection);
+    griglia->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    griglia->verticalHeader()->setDefaultSectionSize(AltezzaRiga);
+    griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 }  // namespace
 
 TFormPrincipa::TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent)
@@ -121,16 +133,9 @@ void TFormPrincipa::PreparaGrigliaSquadre(QTableWidget* griglia, int primaPartit
     QStringList numeri;
     for (int r = 0; r < MetaPartite; ++r) numeri << QString::number(primaPartita + r);
     griglia->setVerticalHeaderLabels(numeri);
-    griglia->setItemDelegate(
-        new EditorCelle(static_cast<int>(ludo::MaxCaratteriSquadra), QString(), griglia));
-    griglia->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    griglia->setSelectionMode(QAbstractItemView::SingleSelection);
+    ImpostaGriglia(griglia, new EditorCelle(static_cast<int>(ludo::MaxCaratteriSquadra), QString(), griglia));
     griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     griglia->horizontalHeader()->setDefaultSectionSize(150);
-    griglia->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    griglia->verticalHeader()->setDefaultSectionSize(AltezzaRiga);
-    griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int r = 0; r < MetaPartite; ++r) {
         for (int c = 0; c < 2; ++c) griglia->setItem(r, c, new QTableWidgetItem);
     }
@@ -146,15 +151,9 @@ void TFormPrincipa::PreparaGrigliaPicchetti(QTableWidget* griglia, int primaPart
     griglia->setColumnCount(1);
     griglia->setHorizontalHeaderLabels({QStringLiteral("Picch.")});
     griglia->verticalHeader()->hide();
-    griglia->setItemDelegate(new EditorCelle(ludo::MaxCaratteriPicchetto, QStringLiteral("[0-9.]*"), griglia));
-    griglia->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    griglia->setSelectionMode(QAbstractItemView::SingleSelection);
+    ImpostaGriglia(griglia, new EditorCelle(ludo::MaxCaratteriPicchetto, QStringLiteral("[0-9.]*"), griglia));
     griglia->setFont(ui->GridSquadre1->font());
     griglia->horizontalHeader()->setDefaultSectionSize(52);
-    griglia->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    griglia->verticalHeader()->setDefaultSectionSize(AltezzaRiga);
-    griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int r = 0; r < MetaPartite; ++r) {
         auto* cella = new QTableWidgetItem;
         cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -149,11 +149,15 @@ RichiestaFile TFormPrincipa::RichiestaSchedina(const QString& titolo, bool salva
 void TFormPrincipa::CaricaSchedinaClick() {
     const QString scelto = ChiediFile(this, RichiestaSchedina(QStringLiteral("Carica la Schedina"), false));
     if (scelto.isEmpty()) return;
+    // A damaged file leaves the coupon as it was.
+    ludo::Schedina letta;
     try {
-        ludo::CaricaSchedina(sistema_.Dati->Coupon, scelto.toStdString());
+        ludo::CaricaSchedina(letta, scelto.toStdString());
     } catch (const std::exception& e) {
         MostraErrore(e);
+        return;
     }
+    sistema_.Dati->Coupon = letta;
     sistema_.Modificato = true;
     ImpostaTutto();
 }

@@ -316,6 +316,22 @@ private slots:
         letto.Carica(file.toStdString());
     }
 
+    void aDamagedCouponFileLeavesTheCouponAsItWas() {
+        Principale p;
+        p.d().Coupon.Concorso = 12;
+        p.d().Coupon.Squadre[3].Casa = "Torino";
+        const auto file = p.prova.Cartella() / "Schedine" / "rotta.Gsc";
+        std::ofstream(file, std::ios::binary) << "\x05";
+        RispostaFile risposta(QString::fromStdString(file.string()));
+        RispostaMessaggio ok;
+        p.finestra.Comando(QStringLiteral("CaricaSchedina"))->trigger();
+        QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Carica la Schedina"));
+        QCOMPARE(risposta.richieste[0].filtro, QStringLiteral("File di Schedina (*.Gsc)"));
+        QCOMPARE(ok.testi.size(), 1);
+        QCOMPARE(p.d().Coupon.Concorso, 12);
+        QCOMPARE(QString::fromStdString(p.d().Coupon.Squadre[3].Casa), QStringLiteral("Torino"));
+    }
+
     void salvaSuDiscoWritesTheColumnsOrSaysItCouldNot() {
         Principale p;
         p.d().Colonne.Aggiungi(0xFFu);
