@@ -1,0 +1,34 @@
+#include "system/TFormEditSQ.h"
+
+#include <QPushButton>
+
+#include "controls/TFrmMessage.h"
+#include "io/Errore.h"
+#include "system/ListeSquadre.h"
+#include "ui_TFormEditSQ.h"
+
+TFormEditSQ::TFormEditSQ(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFormEditSQ>()) {
+    ui->setupUi(this);
+    connect(ui->OKBtn, &QPushButton::clicked, this, &TFormEditSQ::OKBtnClick);
+    connect(ui->AnnullaBtn, &QPushButton::clicked, this, &TFormEditSQ::reject);
+}
+
+TFormEditSQ::~TFormEditSQ() = default;
+
+QString TFormEditSQ::Nome() const { return ui->EditNome->text().trimmed(); }
+
+void TFormEditSQ::ImpostaNome(const QString& nome) {
+    ui->EditNome->setText(nome);
+    ui->EditNome->selectAll();
+}
+
+void TFormEditSQ::OKBtnClick() {
+    try {
+        ludo::VerificaNomeSquadra(ui->EditNome->text().toStdString());
+    } catch (const ludo::Errore& e) {
+        TFrmMessage::Mostra(QStringLiteral("Informazione"), QString::fromUtf8(e.what()), TFrmMessage::OK, this);
+        ui->EditNome->setFocus();
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,175 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "../controls/RispostaMessaggio.h"
+#include "system/TFormEditSQ.h"
+#include "system/TFormListaSQ.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Scrivi(const fs::path& file, const std::string& byte) {
+    std::ofstream(file, std::ios::binary) << byte;
+}
+
+std::string Leggi(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+QStringList Mostrati(const TFormListaSQ& f) {
+    QStringList nomi;
+    auto* lista = f.findChild<QListWidget*>("ListBox");
+    for (int i = 0; i < lista->count(); ++i) nomi.append(lista->item(i)->text());
+    return nomi;
+}
+
+void Clic(const TFormListaSQ& f, const char* nome) {
+    QTest::mouseClick(f.findChild<QPushButton*>(nome), Qt::LeftButton);
+}
+
+void Seleziona(const TFormListaSQ& f, const QString& nome) {
+    auto* lista = f.findChild<QListWidget*>("ListBox");
+    lista->setCurrentItem(lista->findItems(nome, Qt::MatchExactly).value(0));
+}
+
+// Types a name into the name window as soon as it opens and presses "OK".
+void RispondiNome(const QString& nome) {
+    QTimer::singleShot(0, [nome] {
+        auto* edit = qobject_cast<TFormEditSQ*>(QApplication::activeModalWidget());
+        if (edit == nullptr) return RispondiNome(nome);
+        edit->findChild<QLineEdit*>("EditNome")->setText(nome);
+        QTest::mouseClick(edit->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+    });
+}
+
+// A program folder with the four lists.
+class CartellaListe {
+public:
+    CartellaListe() {
+        Scrivi(Cartella() / "SquadrA.Txt", "Inter\r\nJuventus\r\nMilan\r\n");
+        Scrivi(Cartella() / "SquadrB.Txt", "Bari\r\nBari\r\nPalermo\r\n");
+        Scrivi(Cartella() / "SquadrC1.Txt", "Arezzo\r\n");
+        Scrivi(Cartella() / "SquadrC2.Txt", "Gubbio\r\n");
+    }
+    [[nodiscard]] fs::path Cartella() const { return dir_.path().toStdString(); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+class TestTFormListaSQ : public QObject {
+    Q_OBJECT
+private slots:
+    void theSeriesButtonsShowTheirList() {
+        CartellaListe c;
+        TFormListaSQ f(c.Cartella());
+        f.show();
+        QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
+        Clic(f, "BtnB");
+        QCOMPARE(Mostrati(f), (QStringList{"Bari", "Bari", "Palermo"}));  // a name twice shows twice
+        Clic(f, "BtnC2");
+        QCOMPARE(Mostrati(f), QStringList{"Gubbio"});
+        QCOMPARE(f.SerieMostrata(), ludo::Serie::C2);
+    }
+
+    void editsGoInOrderAndOkWritesTheFiles() {
+        CartellaListe c;
+        TFormListaSQ f(c.Cartella());
+        f.show();
+        RispondiNome(QStringLiteral("  Lazio "));
+        Clic(f, "BtnAggiungi");
+        QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Lazio", "Milan"}));
+
+        Seleziona(f, QStringLiteral("Inter"));
+        RispondiNome(QStringLiteral("Roma"));
+        Clic(f, "BtnModifica");
+        QCOMPARE(Mostrati(f), (QStringList{"Juventus", "Lazio", "Milan", "Roma"}));
+
+        Seleziona(f, QStringLiteral("Milan"));
+        Clic(f, "BtnCancella");
+        QCOMPARE(Mostrati(f), (QStringList{"Juventus", "Lazio", "Roma"}));
+
+        Clic(f, "BtnC1");
+        RispondiNome(QStringLiteral("Ancona"));
+        Clic(f, "BtnAggiungi");
+
+        Clic(f, "OKBtn");
+        QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
+        QCOMPARE(Leggi(c.Cartella() / "SquadrA.Txt"), std::string("Juventus\r\nLazio\r\nRoma\r\n"));
+        QCOMPARE(Leggi(c.Cartella() / "SquadrC1.Txt"), std::string("Ancona\r\nArezzo\r\n"));
+        QCOMPARE(Leggi(c.Cartella() / "SquadrB.Txt"), std::string("Bari\r\nBari\r\nPalermo\r\n"));
+        QCOMPARE(f.Liste()[ludo::Serie::A].Nomi(), (std::vector<std::string>{"Juventus", "Lazio", "Roma"}));
+    }
+
+    void aNameWindowGivenUpChangesNothing() {
+        CartellaListe c;
+        TFormListaSQ f(c.Cartella());
+        f.show();
+        Seleziona(f, QStringLiteral("Juventus"));
+        QTimer::singleShot(0, [] {
+            auto* edit = qobject_cast<TFormEditSQ*>(QApplication::activeModalWidget());
+            QTest::mouseClick(edit->findChild<QPushButton*>("AnnullaBtn"), Qt::LeftButton);
+        });
+        Clic(f, "BtnModifica");
+        QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
+    }
+
+    void annullaReadsTheFilesAgain() {
+        CartellaListe c;
+        TFormListaSQ f(c.Cartella());
+        f.show();
+        Seleziona(f, QStringLiteral("Inter"));
+        Clic(f, "BtnCancella");
+        Clic(f, "AnnullaBtn");
+        QCOMPARE(f.result(), static_cast<int>(QDialog::Rejected));
+        QCOMPARE(f.Liste()[ludo::Serie::A].Nomi(), (std::vector<std::string>{"Inter", "Juventus", "Milan"}));
+        QCOMPARE(Leggi(c.Cartella() / "SquadrA.Txt"), std::string("Inter\r\nJuventus\r\nMilan\r\n"));
+    }
+
+    void eachListFailsOnItsOwn() {
+        CartellaListe c;
+        fs::remove(c.Cartella() / "SquadrB.Txt");
+        // A folder in place of a list: it can be neither read nor replaced.
+        fs::remove(c.Cartella() / "SquadrC1.Txt");
+        fs::create_directory(c.Cartella() / "SquadrC1.Txt");
+        std::unique_ptr<TFormListaSQ> f;
+        {
+            RispostaMessaggio risposta;
+            f = std::make_unique<TFormListaSQ>(c.Cartella());
+            QCOMPARE(risposta.testi, (QStringList{"Impossibile Caricare la Lista delle Squadre di Serie B",
+                                                  "Impossibile Caricare la Lista delle Squadre di Serie C1"}));
+        }
+        f->show();
+        Clic(*f, "BtnB");
+        QVERIFY(Mostrati(*f).isEmpty());
+        RispondiNome(QStringLiteral("Bari"));
+        Clic(*f, "BtnAggiungi");
+        Clic(*f, "BtnC2");
+        Seleziona(*f, QStringLiteral("Gubbio"));
+        Clic(*f, "BtnCancella");
+
+        RispostaMessaggio risposta;
+        Clic(*f, "OKBtn");
+        QCOMPARE(risposta.testi, QStringList{"Impossibile Salvare la Lista delle Squadre di Serie C1"});
+        QCOMPARE(Leggi(c.Cartella() / "SquadrB.Txt"), std::string("Bari\r\n"));
+        QCOMPARE(Leggi(c.Cartella() / "SquadrC2.Txt"), std::string());
+        QVERIFY(fs::is_directory(c.Cartella() / "SquadrC1.Txt"));
+    }
+};
+
+QTEST_MAIN(TestTFormListaSQ)
+#include "TestTFormListaSQ.moc"

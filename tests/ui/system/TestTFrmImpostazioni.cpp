@@ -1,0 +1,181 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <bit>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "../controls/RispostaMessaggio.h"
+#include "controls/DialoghiFile.h"
+#include "system/TFrmImpostazioni.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+template <class T>
+T* Controllo(const TFrmImpostazioni& f, const char* nome) {
+    return f.findChild<T*>(nome);
+}
+
+void Clic(const TFrmImpostazioni& f, const char* nome) {
+    auto* b = Controllo<QAbstractButton>(f, nome);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
+std::string Leggi(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// An IEEE double, least significant byte first.
+std::string Double(double v) {
+    const auto bit = std::bit_cast<std::uint64_t>(v);
+    std::string s;
+    for (int i = 0; i < 8; ++i) s.push_back(static_cast<char>((bit >> (8 * i)) & 0xFF));
+    return s;
+}
+
+// A short string's length byte and text, without its padding.
+std::string Corta(const std::string& testo) { return static_cast<char>(testo.size()) + testo; }
+
+class Cartella {
+public:
+    [[nodiscard]] fs::path Percorso() const { return dir_.path().toStdString(); }
+    [[nodiscard]] fs::path FileCfg() const { return Percorso() / "Ludomatic.cfg"; }
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+class TestTFrmImpostazioni : public QObject {
+    Q_OBJECT
+private slots:
+    void okWritesTheConfigurationFile() {
+        Cartella c;
+        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
+        TFrmImpostazioni f(config, c.Percorso());
+        f.show();
+        Controllo<QLineEdit>(f, "EditSfondo")->setText(QStringLiteral("/sfondi/mare.png"));
+        Controllo<QLineEdit>(f, "EditInt")->setText(QStringLiteral("Ricevitoria Rossi"));
+        Controllo<QSpinBox>(f, "SpinLire")->setValue(1000);
+        Clic(f, "RBEuro");
+        Controllo<QSpinBox>(f, "SpinEuro")->setValue(2);
+        Controllo<QSpinBox>(f, "SpinCentesimi")->setValue(5);
+        Clic(f, "CBSalvaColonne");
+        Clic(f, "OKBtn");
+        QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
+
+        QCOMPARE(config.PrezzoLire, 1000.0);
+        QCOMPARE(config.PrezzoEuro, 2.05);
+        QVERIFY(config.Euro);
+        QVERIFY(!config.SalvaColonne);
+        QVERIFY(config.RicaricaSchedina);
+
+        const std::string byte = Leggi(c.FileCfg());
+        QCOMPARE(byte.substr(0, 17), Double(1000) + Double(2.05) + '\1');
+        QCOMPARE(byte.substr(17, 17), Corta("/sfondi/mare.png"));
+        QCOMPARE(byte.substr(17 + 256, 2), std::string("\0\1", 2));
+        QCOMPARE(byte.substr(17 + 256 + 2, 18), Corta("Ricevitoria Rossi"));
+    }
+
+    void annullaChangesNothingAndWritesNothing() {
+        Cartella c;
+        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
+        const ludo::Configurazione prima = config;
+        TFrmImpostazioni f(config, c.Percorso());
+        f.show();
+        Controllo<QSpinBox>(f, "SpinLire")->setValue(2000);
+        Clic(f, "RBEuro");
+        Clic(f, "CBRicaricaSchedina");
+        Clic(f, "AnnullaBtn");
+        QVERIFY(config == prima);
+        QVERIFY(!fs::exists(c.FileCfg()));
+    }
+
+    void thePricesShowInTheirSpinBoxes() {
+        Cartella c;
+        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
+        {
+            TFrmImpostazioni f(config, c.Percorso());
+            f.show();
+            QVERIFY(Controllo<QRadioButton>(f, "RBLire")->isChecked());
+            QVERIFY(!Controllo<QSpinBox>(f, "SpinEuro")->isEnabled());
+            QVERIFY(!Controllo<QSpinBox>(f, "SpinCentesimi")->isEnabled());
+            auto* lire = Controllo<QSpinBox>(f, "SpinLire");
+            QCOMPARE(lire->value(), 800);
+            lire->stepUp();
+            QCOMPARE(lire->value(), 850);
+            QCOMPARE(Controllo<QSpinBox>(f, "SpinEuro")->value(), 0);  // 0.41316...
+            QCOMPARE(Controllo<QSpinBox>(f, "SpinCentesimi")->value(), 41);
+            Clic(f, "RBEuro");
+            QVERIFY(!lire->isEnabled());
+            QVERIFY(Controllo<QSpinBox>(f, "SpinCentesimi")->isEnabled());
+        }
+        config.PrezzoLire = 50;  // below the range, as a damaged file may hold it
+        config.PrezzoEuro = 12.5;
+        TFrmImpostazioni f(config, c.Percorso());
+        QCOMPARE(Controllo<QSpinBox>(f, "SpinLire")->value(), 600);
+        Controllo<QSpinBox>(f, "SpinLire")->setValue(20000);
+        QCOMPARE(Controllo<QSpinBox>(f, "SpinLire")->value(), 10000);
+        QCOMPARE(Controllo<QSpinBox>(f, "SpinEuro")->value(), 10);
+        QCOMPARE(Controllo<QSpinBox>(f, "SpinCentesimi")->value(), 50);
+        Controllo<QSpinBox>(f, "SpinCentesimi")->setValue(1500);
+        QCOMPARE(Controllo<QSpinBox>(f, "SpinCentesimi")->value(), 999);
+    }
+
+    void theFractionIsShownInHundredthsRounded() {
+        QCOMPARE(TFrmImpostazioni::SeparaEuro(0.41316551927159).centesimi, 41);
+        QCOMPARE(TFrmImpostazioni::SeparaEuro(2.05).euro, 2);
+        QCOMPARE(TFrmImpostazioni::SeparaEuro(2.05).centesimi, 5);
+        QCOMPARE(TFrmImpostazioni::SeparaEuro(1.999).euro, 1);
+        QCOMPARE(TFrmImpostazioni::SeparaEuro(1.999).centesimi, 100);
+        QCOMPARE(TFrmImpostazioni::SeparaEuro(3).centesimi, 0);
+    }
+
+    void browsingStartsInTheBackgroundFolder() {
+        Cartella c;
+        fs::create_directory(c.Percorso() / "SFONDI");
+        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
+        TFrmImpostazioni f(config, c.Percorso());
+        f.show();
+        RichiestaFile vista;
+        RispostaDialogoFile = [&](const RichiestaFile& r) {
+            vista = r;
+            return QStringLiteral("/altrove/nuovo.bmp");
+        };
+        Clic(f, "CercaBtn");
+        RispostaDialogoFile = nullptr;
+        QCOMPARE(vista.cartella, QString::fromStdString((c.Percorso() / "SFONDI").string()));
+        QCOMPARE(vista.nome, QStringLiteral("irtex67b.Bmp"));
+        QVERIFY(!vista.salva);
+        QCOMPARE(Controllo<QLineEdit>(f, "EditSfondo")->text(), QStringLiteral("/altrove/nuovo.bmp"));
+        QCOMPARE(config.FileSfondo, ludo::SfondoPredefinito(c.Percorso()));  // only OK stores it
+    }
+
+    void aFileThatCannotBeWrittenIsSaidSo() {
+        Cartella c;
+        fs::create_directory(c.FileCfg());  // a folder where the file should go
+        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
+        TFrmImpostazioni f(config, c.Percorso());
+        f.show();
+        Controllo<QSpinBox>(f, "SpinLire")->setValue(900);
+        RispostaMessaggio risposta;
+        Clic(f, "OKBtn");
+        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Salvare la Configurazione")});
+        QVERIFY(fs::is_directory(c.FileCfg()));
+        QCOMPARE(config.PrezzoLire, 900.0);  // still used for this run
+    }
+};
+
+QTEST_MAIN(TestTFrmImpostazioni)
+#include "TestTFrmImpostazioni.moc"

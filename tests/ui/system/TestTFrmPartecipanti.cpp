@@ -1,0 +1,90 @@
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "../engine/SistemaDiProva.h"
+#include "system/TFrmPartecipanti.h"
+
+namespace {
+
+template <class T>
+T* Controllo(const TFrmPartecipanti& f, const char* nome) {
+    return f.findChild<T*>(nome);
+}
+
+void Clic(const TFrmPartecipanti& f, const char* nome) {
+    auto* b = Controllo<QAbstractButton>(f, nome);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
+}  // namespace
+
+class TestTFrmPartecipanti : public QObject {
+    Q_OBJECT
+private slots:
+    void okWritesCountNamesAndFlag() {
+        SistemaDiProva p;
+        TFrmPartecipanti f(*p.sistema);
+        f.show();
+        QVERIFY(Controllo<QCheckBox>(f, "CBSpecificaNomi")->isChecked());
+        auto* spin = Controllo<QSpinBox>(f, "SpinPartecipanti");
+        QCOMPARE(spin->value(), 1);
+        spin->setValue(3);
+        Controllo<QPlainTextEdit>(f, "MemoNomi")->setPlainText(QStringLiteral("Anna\nBruno\nCarla\n"));
+        Clic(f, "OKBtn");
+        QCOMPARE(p.sistema->NumeroPartecipanti, 3);
+        QCOMPARE(p.sistema->NomiPartecipanti, (std::vector<std::string>{"Anna", "Bruno", "Carla"}));
+        QVERIFY(p.sistema->SpecificaNomi);
+        QVERIFY(p.sistema->Modificato);
+    }
+
+    void theNamesAreEditableOnlyWhenGiven() {
+        SistemaDiProva p;
+        p.sistema->NomiPartecipanti = {"Anna"};
+        TFrmPartecipanti f(*p.sistema);
+        f.show();
+        auto* memo = Controllo<QPlainTextEdit>(f, "MemoNomi");
+        QCOMPARE(memo->toPlainText(), QStringLiteral("Anna"));
+        QVERIFY(memo->isEnabled());
+        Clic(f, "CBSpecificaNomi");
+        QVERIFY(!memo->isEnabled());
+        Clic(f, "OKBtn");
+        QVERIFY(!p.sistema->SpecificaNomi);
+        QCOMPARE(p.sistema->NomiPartecipanti, std::vector<std::string>{"Anna"});
+        QVERIFY(p.sistema->Modificato);
+    }
+
+    void theCountStaysBetweenOneAndAHundred() {
+        SistemaDiProva p;
+        p.sistema->NumeroPartecipanti = 5000;  // as a damaged file may hold it
+        TFrmPartecipanti f(*p.sistema);
+        f.show();
+        auto* spin = Controllo<QSpinBox>(f, "SpinPartecipanti");
+        QCOMPARE(spin->value(), MaxPartecipanti);
+        spin->setValue(0);
+        QCOMPARE(spin->value(), 1);
+        spin->setValue(101);
+        QCOMPARE(spin->value(), MaxPartecipanti);
+    }
+
+    void annullaLeavesEverything() {
+        SistemaDiProva p;
+        p.sistema->NumeroPartecipanti = 2;
+        p.sistema->NomiPartecipanti = {"Anna", "Bruno"};
+        TFrmPartecipanti f(*p.sistema);
+        f.show();
+        Controllo<QSpinBox>(f, "SpinPartecipanti")->setValue(9);
+        Controllo<QPlainTextEdit>(f, "MemoNomi")->clear();
+        Clic(f, "CBSpecificaNomi");
+        Clic(f, "AnnullaBtn");
+        QCOMPARE(p.sistema->NumeroPartecipanti, 2);
+        QCOMPARE(p.sistema->NomiPartecipanti, (std::vector<std::string>{"Anna", "Bruno"}));
+        QVERIFY(p.sistema->SpecificaNomi);
+        QVERIFY(!p.sistema->Modificato);
+    }
+};
+
+QTEST_MAIN(TestTFrmPartecipanti)
+#include "TestTFrmPartecipanti.moc"
