@@ -19,6 +19,10 @@
 #include "io/Errore.h"
 #include "io/ProgramFolder.h"
 #include "system/Schedina.h"
+#include "system/TFormListaSQ.h"
+#include "system/TFrmCommento.h"
+#include "system/TFrmImpostazioni.h"
+#include "system/TFrmPartecipanti.h"
 #include "system/TFormPrincipa.h"
 #include "ui_TFormPrincipa.h"
 
@@ -235,6 +239,31 @@ void TFormPrincipa::SalvaSuDiscoClick() {
         return;
     }
     ultimoFileColonne_ = scelto;
+}
+
+// ---- comment, participants, team lists, settings ----------------------------
+
+void TFormPrincipa::CommentoClick() {
+    TFrmCommento finestra(sistema_, this);
+    finestra.exec();
+}
+
+void TFormPrincipa::PartecipantiClick() {
+    TFrmPartecipanti finestra(sistema_, this);
+    // The share of each participant is on the status line.
+    if (finestra.exec() == QDialog::Accepted) AggiornaStatusLine();
+}
+
+void TFormPrincipa::ListaSquadreClick() {
+    TFormListaSQ finestra(sistema_.Cartella(), this);
+    finestra.exec();
+}
+
+void TFormPrincipa::VarieClick() {
+    TFrmImpostazioni finestra(sistema_.Dati->Config, sistema_.Cartella(), this);
+    if (finestra.exec() != QDialog::Accepted) return;
+    CaricaSfondo();
+    AggiornaStatusLine();
 }
 
 // ---- settings and help -----------------------------------------------------

@@ -84,6 +84,8 @@ void TFormPrincipa::CreaMenuSistemi() {
     Collega(QStringLiteral("Save1"), &TFormPrincipa::SalvaClick);
     Collega(QStringLiteral("SalvaCome"), &TFormPrincipa::SalvaComeClick);
     Collega(QStringLiteral("Cancella"), &TFormPrincipa::CancellaClick);
+    Collega(QStringLiteral("Commento"), &TFormPrincipa::CommentoClick);
+    Collega(QStringLiteral("Partecipanti"), &TFormPrincipa::PartecipantiClick);
     Collega(QStringLiteral("CaricaSchedina"), &TFormPrincipa::CaricaSchedinaClick);
     Collega(QStringLiteral("SalvaSchedina"), &TFormPrincipa::SalvaSchedinaClick);
     Collega(QStringLiteral("Uscita"), &TFormPrincipa::UscitaClick);
@@ -191,6 +193,8 @@ void TFormPrincipa::CreaMenuAltri() {
     Azione(impostazioni, QStringLiteral("ListaSquadre"), QStringLiteral("&Lista Squadre"),
            QKeySequence(Qt::CTRL | Qt::Key_L));
     Azione(impostazioni, QStringLiteral("Varie"), QStringLiteral("&Varie"));
+    Collega(QStringLiteral("ListaSquadre"), &TFormPrincipa::ListaSquadreClick);
+    Collega(QStringLiteral("Varie"), &TFormPrincipa::VarieClick);
 
     QMenu* help = ui->MainMenu->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));

@@ -3,6 +3,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QToolBar>
@@ -21,6 +25,9 @@
 #include "engine/TFrmSviluppo.h"
 #include "system/Schedina.h"
 #include "system/TFormPrincipa.h"
+#include "system/TFrmCommento.h"
+#include "system/TFrmImpostazioni.h"
+#include "system/TFrmPartecipanti.h"
 
 namespace {
 
@@ -34,6 +41,24 @@ void Clicca(TPronosticoF* controllo, int cella) {
 
 std::filesystem::path UltimaSchedina(const SistemaDiProva& prova) {
     return ludo::io::resolvePath(prova.Cartella(), ludo::NomeUltimaSchedina);
+}
+
+// Runs azione on the first modal window of type T that opens.
+template <class T>
+void QuandoSiApre(std::function<void(T&)> azione) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, azione] {
+        auto* finestra = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (finestra == nullptr) return;
+        timer->stop();
+        timer->deleteLater();
+        azione(*finestra);
+    });
+    timer->start(5);
+}
+
+void Premi(QWidget& finestra, const char* nome) {
+    QTest::mouseClick(finestra.findChild<QPushButton*>(nome), Qt::LeftButton);
 }
 
 QMenu* MenuCondizioni(const TFormPrincipa& f) { return f.findChild<QMenu*>(QStringLiteral("Condizioni")); }
@@ -330,6 +355,38 @@ private slots:
         QCOMPARE(ok.testi.size(), 1);
         QCOMPARE(p.d().Coupon.Concorso, 12);
         QCOMPARE(QString::fromStdString(p.d().Coupon.Squadre[3].Casa), QStringLiteral("Torino"));
+    }
+
+    void participantsAndPricesReachTheStatusLine() {
+        Principale p;
+        p.Mostra(SistemaDiProva::Primi(10));
+        QuandoSiApre<TFrmPartecipanti>([](TFrmPartecipanti& f) {
+            f.findChild<QSpinBox*>(QStringLiteral("SpinPartecipanti"))->setValue(3);
+            Premi(f, "OKBtn");
+        });
+        p.finestra.Comando(QStringLiteral("Partecipanti"))->trigger();
+        QCOMPARE(p.prova.sistema->NumeroPartecipanti, 3);
+        QVERIFY(Pannello(p.finestra, "PColonneI").endsWith(QStringLiteral(" 1/3)")));
+
+        QuandoSiApre<TFrmImpostazioni>([](TFrmImpostazioni& f) {
+            QTest::mouseClick(f.findChild<QRadioButton*>(QStringLiteral("RBEuro")), Qt::LeftButton, {}, QPoint(6, 6));
+            Premi(f, "OKBtn");
+        });
+        p.finestra.Comando(QStringLiteral("Varie"))->trigger();
+        QVERIFY(p.d().Config.Euro);
+        QVERIFY(Pannello(p.finestra, "PColonneI").contains(QStringLiteral("€")));
+        QVERIFY(std::filesystem::exists(p.prova.Cartella() / "Ludomatic.cfg"));
+    }
+
+    void aCommentGivenUpLeavesTheSystemUnchanged() {
+        Principale p;
+        QuandoSiApre<TFrmCommento>([](TFrmCommento& f) {
+            f.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("da buttare"));
+            Premi(f, "AnnullaBtn");
+        });
+        p.finestra.Comando(QStringLiteral("Commento"))->trigger();
+        QVERIFY(p.prova.sistema->Commento.empty());
+        QVERIFY(!p.prova.sistema->Modificato);
     }
 
     void salvaSuDiscoWritesTheColumnsOrSaysItCouldNot() {
