@@ -158,6 +158,7 @@ std::vector<FoglioSchedina> FogliSchedine(const LavoroStampaSchedine& lavoro,
                                           bool stampaCedolina, std::string_view fileSistema,
                                           double altezzaRigaCedolina, FormatoNumeri formato) {
     std::vector<FoglioSchedina> fogli;
+    if (lavoro.Prova) colonnePerSchedina = SlipPrintSettings::MaxColonnePerSchedina;
     const SlipGeometry& g = GeometriaDi(config.ImpStampa, lavoro.TipoStampa);
     if (stampaCedolina) {
         FoglioSchedina cedolina;

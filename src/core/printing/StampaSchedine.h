@@ -151,7 +151,8 @@ struct FoglioSchedina {
 // Everything a slip job draws, sheet by sheet: the receipt first when asked
 // (its two columns at positions 0 and 1 and its lines, measured with
 // altezzaRigaCedolina), then slips PrimaSchedina..UltimaSchedina with their
-// labels when the settings print them.
+// labels when the settings print them. A test job always has six columns
+// a slip.
 std::vector<FoglioSchedina> FogliSchedine(const LavoroStampaSchedine& lavoro,
                                           const Configurazione& config, int colonnePerSchedina,
                                           bool stampaCedolina, std::string_view fileSistema,
