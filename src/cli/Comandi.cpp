@@ -42,6 +42,13 @@ std::span<const Comando> comandi() {
          comandoSviluppa},
         {"riduci", "riduci FILE.Col --garanzia 6|7 [--ottimizzata | --distanza D] [--vincite V] --out FILE.Col",
          "riduce le colonne di un file a garanzia o a distanza minima", comandoRiduci},
+        {"garanzie",
+         "garanzie (--memoria FILE.LDS | --colonne FILE.Col) (--pronostico \"n1 … nk\" [--errori 0,1,2] | "
+         "--confronto FILE.Col) [--condizioni FILE.LDS]",
+         "quante colonne fanno 8, 7 e 6 punti su ogni risultato possibile e la percentuale dei risultati per "
+         "ogni caso (le colonne di più di 8 numeri sviluppate; nomi senza cartella nella cartella COLONNE; "
+         "--condizioni solo senza errori)",
+         comandoGaranzie},
         {"archivio",
          "archivio [aggiungi --anno A --numero N --tipo T --vincente \"n1 … n8\" | elimina --anno A --numero N | "
          "analisi]",

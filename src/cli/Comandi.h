@@ -43,6 +43,8 @@ int comandoMisura(Contesto& contesto, std::span<const std::string> argomenti);
 // The development of a system and the reduction of a column file.
 int comandoSviluppa(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoRiduci(Contesto& contesto, std::span<const std::string> argomenti);
+// What a set of columns wins over every result of a forecast or of a column file.
+int comandoGaranzie(Contesto& contesto, std::span<const std::string> argomenti);
 
 // The contest archive: list, add, delete, and its cached analysis tables.
 int comandoArchivio(Contesto& contesto, std::span<const std::string> argomenti);

@@ -8,99 +8,11 @@
 namespace ludo {
 namespace {
 
-// C(n, k) for n ≤ 32, k ≤ 8.
-struct Binomiali {
-    std::array<std::array<std::int64_t, 9>, 33> c{};
-    Binomiali() {
-        for (int n = 0; n <= 32; ++n) {
-            c[static_cast<std::size_t>(n)][0] = 1;
-            for (int k = 1; k <= 8 && k <= n; ++k) {
-                c[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)] =
-                    c[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(k - 1)] +
-                    (k <= n - 1 ? c[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(k)] : 0);
-            }
-        }
-    }
-    [[nodiscard]] std::int64_t operator()(int n, int k) const {
-        return (n < 0 || k < 0 || k > 8 || k > n) ? 0 : c[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
-    }
-};
-const Binomiali kC;
-
-// The rank of a set of numbers (bit indices ascending) among the sets of its size.
-std::int64_t rango(Colonna maschera) {
-    std::int64_t r = 0;
-    int i = 1;
-    for (Colonna resto = maschera; resto != 0; resto &= resto - 1, ++i) r += kC(std::countr_zero(resto), i);
-    return r;
-}
-
-// Calls f with every k-subset of the numbers of colonna (any size).
-template <typename F>
-void sottoinsiemi(Colonna colonna, int k, F&& f) {
-    std::array<Colonna, 32> bit{};
-    int n = 0;
-    for (Colonna resto = colonna; resto != 0; resto &= resto - 1) bit[static_cast<std::size_t>(n++)] = resto & (~resto + 1);
-    if (k > n || k < 0) return;
-    std::array<int, 9> idx{};
-    for (int i = 0; i < k; ++i) idx[static_cast<std::size_t>(i)] = i;
-    for (;;) {
-        Colonna s = 0;
-        for (int i = 0; i < k; ++i) s |= bit[static_cast<std::size_t>(idx[static_cast<std::size_t>(i)])];
-        f(s);
-        int i = k - 1;
-        while (i >= 0 && idx[static_cast<std::size_t>(i)] == n - k + i) --i;
-        if (i < 0) return;
-        ++idx[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < k; ++j) idx[static_cast<std::size_t>(j)] = idx[static_cast<std::size_t>(j - 1)] + 1;
-    }
-}
-
-// The k-subsets of the 8 positions of a column, as position lists, and the
-// weight C(number, i + 1) of each number at place i of a subset: the rank of
-// a subset of an 8-number column is then a sum of k table entries.
-struct SottoinsiemiDiOtto {
-    std::array<std::vector<std::array<std::uint8_t, 8>>, 9> posizioni;
-    std::array<std::array<std::int32_t, 32>, 8> peso{};
-    SottoinsiemiDiOtto() {
-        for (int k = 0; k <= 8; ++k) {
-            sottoinsiemi(0xFFu, k, [&](Colonna s) {
-                std::array<std::uint8_t, 8> p{};
-                int i = 0;
-                for (Colonna r = s; r != 0; r &= r - 1) p[static_cast<std::size_t>(i++)] = static_cast<std::uint8_t>(std::countr_zero(r));
-                posizioni[static_cast<std::size_t>(k)].push_back(p);
-            });
-        }
-        for (int i = 0; i < 8; ++i) {
-            for (int n = 0; n < 32; ++n) peso[static_cast<std::size_t>(i)][static_cast<std::size_t>(n)] = static_cast<std::int32_t>(kC(n, i + 1));
-        }
-    }
-};
-const SottoinsiemiDiOtto kOtto;
+using detail::kC;
+using detail::rango;
+using detail::sottoinsiemi;
 
 }  // namespace
-
-IndiceSottoinsiemi::IndiceSottoinsiemi(int k) : k_(std::clamp(k, 0, 8)) {
-    Valori.assign(static_cast<std::size_t>(kC(32, k_)), 0);
-}
-
-template <typename F>
-void IndiceSottoinsiemi::PerOgni(Colonna colonna, F&& f) const {
-    if (NumeroNumeri(colonna) != 8) {
-        sottoinsiemi(colonna, k_, [&](Colonna s) { f(static_cast<std::size_t>(rango(s))); });
-        return;
-    }
-    std::array<int, 8> numeri{};
-    int i = 0;
-    for (Colonna r = colonna; r != 0; r &= r - 1) numeri[static_cast<std::size_t>(i++)] = std::countr_zero(r);
-    for (const auto& p : kOtto.posizioni[static_cast<std::size_t>(k_)]) {
-        std::int32_t r = 0;
-        for (int j = 0; j < k_; ++j) {
-            r += kOtto.peso[static_cast<std::size_t>(j)][static_cast<std::size_t>(numeri[p[static_cast<std::size_t>(j)]])];
-        }
-        f(static_cast<std::size_t>(r));
-    }
-}
 
 Riduttore::Riduttore(ListaColonne& colonne, ImpostazioniRiduzione impostazioni, ContatoriSviluppo& contatori)
     : colonne_(colonne), imp_(impostazioni), contatori_(contatori),

@@ -8,24 +8,10 @@
 #include <vector>
 
 #include "engine/ListaColonne.h"
+#include "engine/Sottoinsiemi.h"
 #include "io/Avanzamento.h"
 
 namespace ludo {
-
-// Per k-number subset of 1..32 (ranked in the combinatorial number system):
-// a value kept for the columns holding that subset.
-class IndiceSottoinsiemi {
-public:
-    explicit IndiceSottoinsiemi(int k);
-    [[nodiscard]] int K() const { return k_; }
-    // Calls f(rank) for every k-subset of the 8 numbers of colonna.
-    template <typename F>
-    void PerOgni(Colonna colonna, F&& f) const;
-    std::vector<std::int32_t> Valori;
-
-private:
-    int k_;
-};
 
 struct ImpostazioniRiduzione {
     bool Riduci = false;           // reduce while developing

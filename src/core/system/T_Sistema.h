@@ -14,6 +14,7 @@
 #include "archive/ArchivioConcorsi.h"
 #include "conditions/TCondizioniSistema.h"
 #include "conditions/TInsiemeLink.h"
+#include "engine/Garanzie.h"
 #include "engine/ListaColonne.h"
 #include "system/Configurazione.h"
 #include "system/Schedina.h"
@@ -81,6 +82,8 @@ public:
     std::vector<std::string> Commento;
     std::int32_t ColonnePrecedenti = 0;
     std::int32_t VersioneLetta = VersioneFile;
+    // The tables of the last guarantee calculation, kept for the rest of the run.
+    TabelleGaranzie Garanzie;
 
     [[nodiscard]] const std::filesystem::path& Cartella() const { return cartella_; }
     // The untitled name "SENZANOME.LDS" in the systems folder.
