@@ -22,6 +22,7 @@
 #include "io/ProgramFolder.h"
 #include "system/Schedina.h"
 #include "system/SelezioneSquadre.h"
+#include "system/TFormSelPartite.h"
 #include "system/StatoPrincipale.h"
 #include "ui_TFormPrincipa.h"
 
@@ -100,6 +101,7 @@ TFormPrincipa::TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent)
     ui->Pronostico2->setTipo(TPronostico::tp17_32);
     connect(ui->Azzera, &QPushButton::clicked, this, &TFormPrincipa::AzzeraClick);
     connect(ui->Tutte, &QPushButton::clicked, this, &TFormPrincipa::TutteClick);
+    connect(ui->Squadre, &QPushButton::clicked, this, &TFormPrincipa::SquadreClick);
     move(0, 0);
     CaricaSfondo();
     CaricaArchivio();
@@ -240,6 +242,7 @@ void TFormPrincipa::ImpostaTutto() {
     MostraPronostico();
     AggiornaStatusLine();
     AggiornaAbilitazioni();
+    if (selPartite_) selPartite_->AggiornaForm();
 }
 
 void TFormPrincipa::MostraSchedina() {
@@ -254,14 +257,24 @@ void TFormPrincipa::MostraSchedina() {
     mostrando_ = false;
 }
 
-void TFormPrincipa::MostraCella(int cursore) {
+QTableWidgetItem* TFormPrincipa::CellaSquadra(int cursore) const {
     const auto cella = ludo::CellaDelCursore(cursore);
     QTableWidget* griglia = cella.Partita <= MetaPartite ? ui->GridSquadre1 : ui->GridSquadre2;
+    return griglia->item((cella.Partita - 1) % MetaPartite, cella.Ospite ? 1 : 0);
+}
+
+void TFormPrincipa::MostraCella(int cursore) {
     const bool prima = mostrando_;
     mostrando_ = true;
-    griglia->item((cella.Partita - 1) % MetaPartite, cella.Ospite ? 1 : 0)
-        ->setText(Testo(ludo::SquadraDellaCella(sistema_.Dati->Coupon, cursore)));
+    CellaSquadra(cursore)->setText(Testo(ludo::SquadraDellaCella(sistema_.Dati->Coupon, cursore)));
     mostrando_ = prima;
+}
+
+void TFormPrincipa::CursoreSelezione(int cursore) {
+    QTableWidgetItem* cella = CellaSquadra(cursore);
+    QTableWidget* griglia = cella->tableWidget();
+    (griglia == ui->GridSquadre1 ? ui->GridSquadre2 : ui->GridSquadre1)->clearSelection();
+    griglia->setCurrentItem(cella);
 }
 
 void TFormPrincipa::MostraPronostico() {
@@ -291,6 +304,7 @@ void TFormPrincipa::SquadraCambiata(QTableWidgetItem* cella, int primaPartita) {
     squadra = ludo::TroncaNomeSquadra(cella->text().toStdString());
     sistema_.Modificato = true;
     if (Testo(squadra) != cella->text()) MostraCella(ludo::CursoreDellaCella(partita, cella->column() == 1));
+    if (selPartite_) selPartite_->AggiornaForm();
 }
 
 void TFormPrincipa::PicchettoCambiato(QTableWidgetItem* cella, int primaPartita) {

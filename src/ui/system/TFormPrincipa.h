@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -24,6 +25,7 @@ class QTableWidget;
 class QTableWidgetItem;
 class TFormRicalcoloAutomatico;
 class TFrmSviluppo;
+class TFormSelPartite;
 struct RichiestaFile;
 
 inline constexpr const char* MsgSovrascrivere = "Il file esiste già. Vuoi sovrascriverlo ? ";
@@ -87,6 +89,8 @@ private:
     void AzzeraClick();
     void TutteClick();
     void MostraCella(int cursore);
+    // The main-window grid cell of a coupon cell (0..63).
+    [[nodiscard]] QTableWidgetItem* CellaSquadra(int cursore) const;
     void MostraSchedina();
     void MostraPronostico();
     void RicalcoloSeRichiesto();
@@ -107,6 +111,9 @@ private:
     void SviluppoTerminato();
     void SalvaSuDiscoClick();
     void ListaSquadreClick();
+    void SquadreClick();
+    void CursoreSelezione(int cursore);
+    void SelezioneChiusa();
     void VarieClick();
     void ImpostaStampanteClick();
     void SommarioClick();
@@ -132,6 +139,7 @@ private:
     QLabel* panelFisse_ = nullptr;
     TFormRicalcoloAutomatico* ricalcolo_ = nullptr;
     TFrmSviluppo* sviluppo_ = nullptr;
+    QPointer<TFormSelPartite> selPartite_;
     QString ultimoFileColonne_;
     std::unique_ptr<QPrinter> stampante_;
     bool mostrando_ = false;  // the window is writing the system into its controls

@@ -19,7 +19,9 @@
 #include "io/Errore.h"
 #include "io/ProgramFolder.h"
 #include "system/Schedina.h"
+#include "system/SelezioneSquadre.h"
 #include "system/TFormListaSQ.h"
+#include "system/TFormSelPartite.h"
 #include "system/TFrmCommento.h"
 #include "system/TFrmImpostazioni.h"
 #include "system/TFrmPartecipanti.h"
@@ -257,6 +259,38 @@ void TFormPrincipa::PartecipantiClick() {
 void TFormPrincipa::ListaSquadreClick() {
     TFormListaSQ finestra(sistema_.Cartella(), this);
     finestra.exec();
+}
+
+void TFormPrincipa::SquadreClick() {
+    if (selPartite_) {
+        selPartite_->raise();
+        selPartite_->activateWindow();
+        return;
+    }
+    // The lists are read as the team-list window reads them, with the same
+    // messages for a list that cannot be read.
+    const TFormListaSQ liste(sistema_.Cartella(), this);
+    selPartite_ = new TFormSelPartite(sistema_, liste.Liste(), this);
+    selPartite_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(selPartite_, &TFormSelPartite::CursoreCambiato, this, &TFormPrincipa::CursoreSelezione);
+    connect(selPartite_, &TFormSelPartite::SquadraScritta, this, [this](int cursore) {
+        MostraCella(cursore);
+        sistema_.Modificato = true;
+        AggiornaStatusLine();
+        AggiornaAbilitazioni();
+    });
+    connect(selPartite_, &TFormSelPartite::Chiusa, this, &TFormPrincipa::SelezioneChiusa);
+    // While names are picked from the lists the coupon cells are not typed into.
+    for (QTableWidget* griglia : {ui->GridSquadre1, ui->GridSquadre2}) {
+        griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    }
+    selPartite_->show();
+}
+
+void TFormPrincipa::SelezioneChiusa() {
+    for (QTableWidget* griglia : {ui->GridSquadre1, ui->GridSquadre2}) {
+        griglia->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    }
 }
 
 void TFormPrincipa::VarieClick() {

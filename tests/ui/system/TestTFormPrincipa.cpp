@@ -28,6 +28,7 @@
 #include "system/TFrmCommento.h"
 #include "system/TFrmImpostazioni.h"
 #include "system/TFrmPartecipanti.h"
+#include "system/TFormSelPartite.h"
 
 namespace {
 
@@ -376,6 +377,38 @@ private slots:
         QVERIFY(p.d().Config.Euro);
         QVERIFY(Pannello(p.finestra, "PColonneI").contains(QStringLiteral("€")));
         QVERIFY(std::filesystem::exists(p.prova.Cartella() / "Ludomatic.cfg"));
+    }
+
+    void squadreOpensOneSelectionWindowThatFillsTheCoupon() {
+        Principale p;
+        for (const char* file : {"SquadrA.Txt", "SquadrB.Txt", "SquadrC1.Txt", "SquadrC2.Txt"}) {
+            std::ofstream(p.prova.Cartella() / file, std::ios::binary) << "Inter\r\nMilan\r\n";
+        }
+        Premi(p.finestra, "Squadre");
+        Premi(p.finestra, "Squadre");
+        const auto finestre = p.finestra.findChildren<TFormSelPartite*>();
+        QCOMPARE(finestre.size(), 1);
+        TFormSelPartite& sel = *finestre.front();
+        QVERIFY(sel.isVisible());
+        QTableWidget* casa = Griglia(p.finestra, "GridSquadre1");
+        QCOMPARE(casa->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(casa->currentRow(), 0);
+        QCOMPARE(casa->currentColumn(), 0);
+
+        QTableWidget* lista = sel.findChild<QTableWidget*>("GridSquadre");
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0, 1)).center());
+        QCOMPARE(casa->item(0, 0)->text(), QStringLiteral("Milan"));
+        QCOMPARE(p.d().Coupon.Squadre[0].Casa, std::string("Milan"));
+        QVERIFY(p.prova.sistema->Modificato);
+        QCOMPARE(casa->currentColumn(), 1);
+
+        // The cursor in the second half is shown in the second grid.
+        sel.ImpostaCursore(40);
+        QCOMPARE(Griglia(p.finestra, "GridSquadre2")->currentRow(), 4);
+        QCOMPARE(Griglia(p.finestra, "GridSquadre2")->currentColumn(), 0);
+
+        Premi(sel, "ChiudiBtn");
+        QCOMPARE(casa->editTriggers(), QAbstractItemView::AllEditTriggers);
     }
 
     void aCommentGivenUpLeavesTheSystemUnchanged() {

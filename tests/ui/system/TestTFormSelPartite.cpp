@@ -1,0 +1,172 @@
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QtTest>
+#include <sstream>
+
+#include "../engine/SistemaDiProva.h"
+#include "system/SelezioneSquadre.h"
+#include "system/TFormSelPartite.h"
+
+namespace {
+
+ludo::ListaSquadre Lista(const std::string& righe) {
+    ludo::ListaSquadre lista;
+    std::istringstream in(righe);
+    lista.Leggi(in);
+    return lista;
+}
+
+ludo::ListeSquadre Liste() {
+    ludo::ListeSquadre liste;
+    liste[ludo::Serie::A] = Lista("Inter\nJuventus\nMilan\nRoma\nNapoliCalcioSocietaSportiva\n");
+    liste[ludo::Serie::B] = Lista("Bari\nBari\nPalermo\n");
+    return liste;
+}
+
+QTableWidget* Griglia(const TFormSelPartite& f) { return f.findChild<QTableWidget*>("GridSquadre"); }
+
+QString Cella(const TFormSelPartite& f, int riga, int colonna) { return Griglia(f)->item(riga, colonna)->text(); }
+
+bool Evidenziata(const TFormSelPartite& f, int riga, int colonna) {
+    return Griglia(f)->item(riga, colonna)->font().bold();
+}
+
+void ClicSquadra(const TFormSelPartite& f, int riga, int colonna) {
+    QTableWidget* g = Griglia(f);
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(riga, colonna)).center());
+}
+
+void Freccia(const TFormSelPartite& f, const char* nome) {
+    QTest::mouseClick(f.findChild<QToolButton*>(nome), Qt::LeftButton);
+}
+
+int CentroSchermo() { return QGuiApplication::primaryScreen()->geometry().center().x(); }
+
+}  // namespace
+
+class TestTFormSelPartite : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheFirstEmptyCellOrOnCellZeroWhenAllAreFilled() {
+        SistemaDiProva prova;
+        auto& coupon = prova.d().Coupon;
+        for (int c = 0; c < 5; ++c) ludo::SquadraDellaCella(coupon, c) = "Squadra";
+        {
+            TFormSelPartite f(*prova.sistema, Liste());
+            QSignalSpy cursore(&f, &TFormSelPartite::CursoreCambiato);
+            f.show();
+            QCOMPARE(f.Cursore(), 5);
+            QCOMPARE(cursore.last().at(0).toInt(), 5);
+            QCOMPARE(f.findChild<QLabel*>("LabelCella")->text(), QStringLiteral("Partita 3 - Ospite"));
+        }
+        for (int c = 0; c < ludo::CelleSchedina; ++c) ludo::SquadraDellaCella(coupon, c) = "Squadra";
+        TFormSelPartite f(*prova.sistema, Liste());
+        f.show();
+        QCOMPARE(f.Cursore(), 0);
+        QCOMPARE(f.findChild<QLabel*>("LabelCella")->text(), QStringLiteral("Partita 1 - Casa"));
+    }
+
+    void theListIsShownInTwoColumnsWithTheCouponTeamsHighlighted() {
+        SistemaDiProva prova;
+        ludo::SquadraDellaCella(prova.d().Coupon, 7) = "  juventus ";
+        TFormSelPartite f(*prova.sistema, Liste());
+        f.show();
+        QCOMPARE(f.SerieMostrata(), ludo::Serie::A);
+        QVERIFY(f.findChild<QPushButton*>("BtnA")->isChecked());
+        QCOMPARE(Griglia(f)->columnCount(), 2);
+        QCOMPARE(Griglia(f)->rowCount(), 10);
+        QCOMPARE(Cella(f, 0, 0), QStringLiteral("Inter"));
+        QCOMPARE(Cella(f, 0, 1), QStringLiteral("Juventus"));
+        QCOMPARE(Cella(f, 1, 0), QStringLiteral("Milan"));
+        QCOMPARE(Cella(f, 1, 1), QStringLiteral("NapoliCalcioSocietaSportiva"));
+        QCOMPARE(Cella(f, 2, 0), QStringLiteral("Roma"));
+        QVERIFY(Evidenziata(f, 0, 1));
+        QVERIFY(!Evidenziata(f, 0, 0));
+
+        // A name twice in its list is shown twice, and both are highlighted.
+        QTest::mouseClick(f.findChild<QPushButton*>("BtnB"), Qt::LeftButton);
+        QCOMPARE(f.SerieMostrata(), ludo::Serie::B);
+        QCOMPARE(Cella(f, 0, 0), QStringLiteral("Bari"));
+        QCOMPARE(Cella(f, 0, 1), QStringLiteral("Bari"));
+        QCOMPARE(Cella(f, 1, 0), QStringLiteral("Palermo"));
+        ludo::SquadraDellaCella(prova.d().Coupon, 0) = "BARI";
+        f.AggiornaForm();
+        QVERIFY(Evidenziata(f, 0, 0) && Evidenziata(f, 0, 1));
+        QVERIFY(!Evidenziata(f, 1, 0));
+    }
+
+    void aClickWritesTheTeamTruncatedAndMovesOnButNotPastTheLastCell() {
+        SistemaDiProva prova;
+        TFormSelPartite f(*prova.sistema, Liste());
+        QSignalSpy scritta(&f, &TFormSelPartite::SquadraScritta);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        ClicSquadra(f, 1, 1);
+        QCOMPARE(ludo::SquadraDellaCella(prova.d().Coupon, 0), std::string("NapoliCalcioSocietaS"));
+        QCOMPARE(scritta.count(), 1);
+        QCOMPARE(scritta.last().at(0).toInt(), 0);
+        QCOMPARE(f.Cursore(), 1);
+
+        // An empty cell of the grid writes nothing.
+        ClicSquadra(f, 5, 1);
+        QCOMPARE(scritta.count(), 1);
+        QCOMPARE(f.Cursore(), 1);
+
+        f.ImpostaCursore(ludo::CelleSchedina - 1);
+        ClicSquadra(f, 0, 0);
+        QCOMPARE(ludo::SquadraDellaCella(prova.d().Coupon, 63), std::string("Inter"));
+        QVERIFY(Evidenziata(f, 0, 0));
+        QCOMPARE(f.Cursore(), 63);
+        QCOMPARE(f.findChild<QLabel*>("LabelCella")->text(), QStringLiteral("Partita 32 - Ospite"));
+    }
+
+    void theArrowsMoveTheCursorWithinTheCoupon() {
+        SistemaDiProva prova;
+        TFormSelPartite f(*prova.sistema, Liste());
+        f.show();
+        Freccia(f, "BtnSu");
+        QCOMPARE(f.Cursore(), 0);
+        Freccia(f, "BtnGiu");
+        QCOMPARE(f.Cursore(), 2);
+        Freccia(f, "BtnDestra");
+        QCOMPARE(f.Cursore(), 3);
+        Freccia(f, "BtnSinistra");
+        Freccia(f, "BtnSinistra");
+        QCOMPARE(f.Cursore(), 1);
+        f.ImpostaCursore(62);
+        Freccia(f, "BtnGiu");
+        QCOMPARE(f.Cursore(), 62);
+        Freccia(f, "BtnDestra");
+        Freccia(f, "BtnDestra");
+        QCOMPARE(f.Cursore(), 63);
+    }
+
+    void theWindowStandsBesideTheHalfBeingFilled() {
+        SistemaDiProva prova;
+        TFormSelPartite f(*prova.sistema, Liste());
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.ImpostaCursore(31);
+        QCOMPARE(f.frameGeometry().x(), CentroSchermo() + 40);
+        f.ImpostaCursore(32);
+        QCOMPARE(f.frameGeometry().x() + f.frameGeometry().width(), CentroSchermo() - 40);
+    }
+
+    void chiudiTellsTheMainWindow() {
+        SistemaDiProva prova;
+        TFormSelPartite f(*prova.sistema, Liste());
+        QSignalSpy chiusa(&f, &TFormSelPartite::Chiusa);
+        f.show();
+        QTest::mouseClick(f.findChild<QPushButton*>("ChiudiBtn"), Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(chiusa.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestTFormSelPartite)
+#include "TestTFormSelPartite.moc"
