@@ -75,6 +75,17 @@ std::span<const Comando> comandi() {
          "i sistemi ridotti pronti della cartella Matrici: numeri, fisse, garanzia, colonne e costo (NV se il nome "
          "non si legge)",
          comandoMatrici},
+        {"statistica", "statistica FILE.LDS",
+         "in quanti concorsi dell'intervallo di ricerca il sistema avrebbe vinto, il ciclo medio e i ritardi",
+         comandoStatistica},
+        {"gruppo", "gruppo --numeri \"n …\"",
+         "quanti numeri del gruppo ha preso ogni colonna vincente: uscite, frequenza, ritardi e IC per 0..8 punti",
+         comandoGruppo},
+        {"fisse", "fisse [--quante 1|2|3] [--ordine ic|frequenza|ritardo]",
+         "i numeri, le coppie o le terne da fissare, in classifica", comandoFisse},
+        {"numeri", "numeri", "frequenza, ritardi, IC e consecutività di ogni numero", comandoNumeri},
+        {"pronostico-statistico", "pronostico-statistico FILE.LDS --partite K [--azzera] [--out FILE.LDS]",
+         "aggiunge al pronostico le K partite di IC più alto", comandoPronosticoStatistico},
     };
     return tabella;
 }

@@ -61,6 +61,14 @@ int comandoGiocate(Contesto& contesto, std::span<const std::string> argomenti);
 // The library of ready-made reduced systems.
 int comandoMatrici(Contesto& contesto, std::span<const std::string> argomenti);
 
+// The statistics of the archive: the system's record, a group of numbers,
+// the fixed-number ranking, the single numbers and the statistical forecast.
+int comandoStatistica(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoGruppo(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoFisse(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoNumeri(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoPronosticoStatistico(Contesto& contesto, std::span<const std::string> argomenti);
+
 // Runs the command line (without the program name).
 int esegui(std::span<const std::string> argomenti, const std::filesystem::path& cartellaPredefinita,
            std::ostream& out, std::ostream& err);

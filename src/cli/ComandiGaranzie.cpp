@@ -4,12 +4,12 @@
 #include <sstream>
 
 #include "Argomenti.h"
+#include "ArchivioProgramma.h"
 #include "Comandi.h"
 #include "Json.h"
 #include "engine/Garanzie.h"
 #include "engine/TestiGaranzie.h"
 #include "io/Errore.h"
-#include "io/ProgramFolder.h"
 #include "system/T_Sistema.h"
 
 namespace ludo::cli {
@@ -49,8 +49,7 @@ int comandoGaranzie(Contesto& contesto, std::span<const std::string> argomenti) 
     T_Sistema sistema(contesto.cartella);
     const auto condizioni = opzione(argomenti, "--condizioni");
     if (condizioni) sistema.Carica(*condizioni);
-    sistema.Dati->Archivio.Carica(io::resolvePath(contesto.cartella, std::string(io::kArchivi)),
-                                  sistema.Dati->Config.Ricerca.Intervallo);
+    caricaArchivio(contesto, sistema, false);
 
     ImpostazioniGaranzie imp;
     imp.ApplicaCondizioni = condizioni.has_value();

@@ -3,13 +3,13 @@
 #include <ostream>
 
 #include "Argomenti.h"
+#include "ArchivioProgramma.h"
 #include "Comandi.h"
 #include "Json.h"
 #include "engine/FileColonne.h"
 #include "engine/Riduzione.h"
 #include "engine/Sviluppo.h"
 #include "io/Errore.h"
-#include "io/ProgramFolder.h"
 #include "system/T_Sistema.h"
 
 namespace ludo::cli {
@@ -49,8 +49,7 @@ int comandoSviluppa(Contesto& contesto, std::span<const std::string> argomenti) 
     if (argomenti.empty() || argomenti[0].starts_with("--")) throw Errore("Manca il nome del file del sistema.");
     T_Sistema sistema(contesto.cartella);
     sistema.Carica(argomenti[0]);
-    IntervalloRicerca& intervallo = sistema.Dati->Config.Ricerca.Intervallo;
-    sistema.Dati->Archivio.Carica(io::resolvePath(contesto.cartella, std::string(io::kArchivi)), intervallo);
+    caricaArchivio(contesto, sistema, false);
     const auto uscita = opzione(argomenti, "--out");
     if (uscita) sistema.Dati->Destinazione.DestinazioneMemoria = true;
     FinestraCli finestra(haOpzione(argomenti, "--si"));
