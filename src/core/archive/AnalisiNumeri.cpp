@@ -2,20 +2,14 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
 
 #include "archive/ArchivioConcorsi.h"
 #include "archive/T_FrequenzeRitardi.h"
 #include "engine/ListaColonne.h"
+#include "io/Formato.h"
 
 namespace ludo {
 namespace {
-
-std::string Formatta(const char* formato, double valore) {
-    char testo[64];
-    std::snprintf(testo, sizeof testo, formato, valore);
-    return testo;
-}
 
 // The winning columns of the contests the interval selects, oldest first.
 std::vector<Colonna> VincentiSelezionate(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo) {
@@ -75,10 +69,10 @@ AnalisiGruppo AnalizzaGruppo(const ArchivioConcorsi& archivio, const IntervalloR
         r.Uscite = tabella.Frequenza(k);
         r.RitardoAttuale = tabella.Ritardo(k);
         r.RitardoMassimo = tabella.RitardoMax(k);
-        r.Frequenza = r.Uscite == 0 ? "0" : Formatta("%.1f", static_cast<double>(analisi.Esaminati) / r.Uscite);
+        r.Frequenza = r.Uscite == 0 ? "0" : io::FormatoReale("%.1f", static_cast<double>(analisi.Esaminati) / r.Uscite);
         r.IC = analisi.Esaminati == 0
                    ? "0"
-                   : Formatta("%3.2f", static_cast<double>(r.Uscite) / analisi.Esaminati * r.RitardoAttuale);
+                   : io::FormatoReale("%3.2f", static_cast<double>(r.Uscite) / analisi.Esaminati * r.RitardoAttuale);
         r.Evidenziata = r.IC[0] >= '1' && r.IC[0] <= '9';
     }
     return analisi;
@@ -145,7 +139,7 @@ StatisticheNumeri CalcolaStatisticheNumeri(const ArchivioConcorsi& archivio, con
 }
 
 std::string TestoICNumero(const StatisticheNumeri& s, int numero) {
-    return s.Esaminati == 0 ? std::string() : Formatta("%2.2f", s.IC(numero));
+    return s.Esaminati == 0 ? std::string() : io::FormatoReale("%2.2f", s.IC(numero));
 }
 
 std::array<std::int64_t, 32> FrequenzaNumeriColonne(const ListaColonne& colonne) {
@@ -158,7 +152,7 @@ std::array<std::int64_t, 32> FrequenzaNumeriColonne(const ListaColonne& colonne)
 
 std::string TestoPercentualeColonne(std::int64_t conteggio, std::size_t colonne) {
     const double percento = colonne == 0 ? 0.0 : static_cast<double>(conteggio) / static_cast<double>(colonne) * 100;
-    return Formatta("%3.2f", percento);
+    return io::FormatoReale("%3.2f", percento);
 }
 
 Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int quante, bool azzera) {
@@ -182,7 +176,7 @@ Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int
 
 std::array<std::string, 5> CelleFisse(const TFisse& f, std::size_t posizione) {
     return {" " + std::to_string(posizione), TestoColonna(f.Numeri), std::to_string(f.Frequenza),
-            std::to_string(f.Ritardo), f.Frequenza == 0 ? std::string("0.0") : Formatta("%3.2f", f.IC)};
+            std::to_string(f.Ritardo), f.Frequenza == 0 ? std::string("0.0") : io::FormatoReale("%3.2f", f.IC)};
 }
 
 }  // namespace ludo

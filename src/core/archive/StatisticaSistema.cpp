@@ -1,9 +1,9 @@
 #include "archive/StatisticaSistema.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "archive/ArchivioConcorsi.h"
+#include "io/Formato.h"
 #include "system/T_Sistema.h"
 
 namespace ludo {
@@ -134,15 +134,9 @@ double PercentualeFiltrate(int numeriPronostico, std::int64_t colonneTenute) {
 std::string TestoFattoreConvenienza(double filtrate, double vinte) {
     const double perse = 100.0 - vinte;
     if (perse == 0) return "Infinito";
-    char testo[64];
-    std::snprintf(testo, sizeof testo, "%.2f", filtrate / perse);
-    return testo;
+    return io::FormatoReale("%.2f", filtrate / perse);
 }
 
-std::string TestoQuattroDueDecimali(double valore) {
-    char testo[64];
-    std::snprintf(testo, sizeof testo, "%4.2f", valore);
-    return testo;
-}
+std::string TestoQuattroDueDecimali(double valore) { return io::FormatoReale("%4.2f", valore); }
 
 }  // namespace ludo

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
-#include <cstdio>
 
+#include "io/Formato.h"
 #include "system/T_Sistema.h"
 
 namespace ludo {
@@ -57,10 +57,6 @@ std::optional<double> LeggiPicchetto(std::string_view testo) {
     return valore;
 }
 
-std::string TestoPicchetto(double valore) {
-    char testo[32];
-    std::snprintf(testo, sizeof testo, "%.2f", valore);
-    return testo;
-}
+std::string TestoPicchetto(double valore) { return io::FormatoReale("%.2f", valore); }
 
 }  // namespace ludo
