@@ -86,6 +86,10 @@ std::span<const Comando> comandi() {
         {"numeri", "numeri", "frequenza, ritardi, IC e consecutività di ogni numero", comandoNumeri},
         {"pronostico-statistico", "pronostico-statistico FILE.LDS --partite K [--azzera] [--out FILE.LDS]",
          "aggiunge al pronostico le K partite di IC più alto", comandoPronosticoStatistico},
+        {"analisi", "analisi FILE.LDS --condizione SLOT[/MEMBRO…] [--pagina N]",
+         "l'analisi di una condizione: viste, tabelle dell'archivio e dello sviluppo, colonne filtrate, frequenza "
+         "storica e fattore di convenienza (--pagina: posizione, lunghezza, vortice o gruppo Tra mostrato)",
+         comandoAnalisi},
     };
     return tabella;
 }

@@ -68,6 +68,8 @@ int comandoGruppo(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoFisse(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoNumeri(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoPronosticoStatistico(Contesto& contesto, std::span<const std::string> argomenti);
+// The analysis data set of one condition of a system.
+int comandoAnalisi(Contesto& contesto, std::span<const std::string> argomenti);
 
 // Runs the command line (without the program name).
 int esegui(std::span<const std::string> argomenti, const std::filesystem::path& cartellaPredefinita,
