@@ -149,6 +149,21 @@ TEST_F(GestoreGrDati, ViewsNamesAndTitlesFollowTheTypeAndTheEditorPage) {
     EXPECT_EQ(EtichettaRiga(dati.Viste[0], 3), "3-5");
     EXPECT_EQ(EtichettaRiga(dati.Viste[0], 9), "");
 
+    // Remainders by 7 take the values 0..6; the mod-7 remainders of the
+    // winning sums 36, 72, 64, 72 are 1, 2, 1, 2.
+    TResti resti(&d().Condizioni);
+    resti.Divisore = 7;
+    dati = AnalisiStorica(resti, sistema_);
+    EXPECT_EQ(dati.Viste[0].Nome, "Resto");
+    EXPECT_EQ(dati.Viste[0].NumeroRighe, 7);
+    EXPECT_EQ(CellaFrequenza(dati.Viste[0], 2, false, false), "2");
+
+    TSequela sequela(&d().Condizioni);
+    sequela.Parametri.tipo = 3;
+    dati = AnalisiStorica(sequela, sistema_);
+    EXPECT_EQ(dati.Viste[0].Nome, "Bitermine");
+    EXPECT_EQ(dati.Titoli[1], "Analisi Colonnare delle Sequele");
+
     TGruppo gruppo(CodGruppoResti, CodResti, "Gruppo Resti", &d().Condizioni);
     EXPECT_FALSE(HaAnalisi(gruppo));
     EXPECT_THROW(AnalisiStorica(gruppo, sistema_), Errore);
