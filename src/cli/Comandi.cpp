@@ -86,6 +86,14 @@ std::span<const Comando> comandi() {
         {"numeri", "numeri", "frequenza, ritardi, IC e consecutività di ogni numero", comandoNumeri},
         {"pronostico-statistico", "pronostico-statistico FILE.LDS --partite K [--azzera] [--out FILE.LDS]",
          "aggiunge al pronostico le K partite di IC più alto", comandoPronosticoStatistico},
+        {"spoglio", "spoglio FILE.Col --vincente \"n1 … n8\" [--sistema FILE.LDS]",
+         "quante colonne fanno da 0 a 8 punti (quelle di più di 8 numeri sviluppate); con --sistema le "
+         "condizioni che la colonna vincente non rispetta",
+         comandoSpoglio},
+        {"spoglio-storico", "spoglio-storico FILE.Col [--salva FILE.Col [--punti 7,6]]",
+         "le colonne contro ogni concorso dell'intervallo di ricerca: vincite, frequenza, ritardi e IC per "
+         "punteggio e i punti di ogni concorso; --salva scrive le colonne che hanno fatto quei punti",
+         comandoSpoglioStorico},
         {"analisi", "analisi FILE.LDS --condizione SLOT[/MEMBRO…] [--pagina N]",
          "l'analisi di una condizione: viste, tabelle dell'archivio e dello sviluppo, colonne filtrate, frequenza "
          "storica e fattore di convenienza (--pagina: posizione, lunghezza, vortice o gruppo Tra mostrato)",

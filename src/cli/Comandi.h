@@ -68,6 +68,9 @@ int comandoGruppo(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoFisse(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoNumeri(Contesto& contesto, std::span<const std::string> argomenti);
 int comandoPronosticoStatistico(Contesto& contesto, std::span<const std::string> argomenti);
+// The check of a column file against a winning column and against the archive.
+int comandoSpoglio(Contesto& contesto, std::span<const std::string> argomenti);
+int comandoSpoglioStorico(Contesto& contesto, std::span<const std::string> argomenti);
 // The analysis data set of one condition of a system.
 int comandoAnalisi(Contesto& contesto, std::span<const std::string> argomenti);
 

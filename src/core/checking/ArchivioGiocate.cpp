@@ -149,16 +149,7 @@ void TArchivioGiocate::Spoglio(Colonna vincente) {
             if (c != 0) ++PuntiSchedine[Punti(c, vincente)];
         }
     }
-    // Of the C(n, 8) columns of an integral with p winning numbers,
-    // C(p, j) C(n - p, 8 - j) score j: the count of a full expansion.
-    for (const auto& g : Integrali) {
-        const int n = NumeroNumeri(g.Maschera);
-        const int p = NumeriComuni(g.Maschera, vincente);
-        for (int j = 0; j <= 8; ++j) {
-            PuntiIntegrali[static_cast<std::size_t>(j)] +=
-                static_cast<std::int32_t>(Binomiale(p, j) * Binomiale(n - p, 8 - j));
-        }
-    }
+    for (const auto& g : Integrali) AggiungiEspansa(PuntiIntegrali, g.Maschera, vincente);
     for (auto& s : Sistemi) {
         s.Punti = {};
         for (Colonna c : s.Colonne) ++s.Punti[Punti(c, vincente)];

@@ -10,12 +10,10 @@
 #include <ostream>
 #include <vector>
 
+#include "checking/Spoglio.h"
 #include "engine/ListaColonne.h"
 
 namespace ludo {
-
-// Columns scoring 0..8 points.
-using Punteggi = std::array<std::int32_t, 9>;
 
 struct TGiocataSchedina {
     std::array<Colonna, 6> Colonne{};  // one per slip position, 0 = empty

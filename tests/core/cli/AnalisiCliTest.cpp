@@ -18,17 +18,10 @@ namespace {
 class AnalisiCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(dir_ / "ARCHIVI");
-        // Season 2024/25, contests 1..3 from the record layout: year since
-        // 1900, number, type, winning mask. Even counts 4, 8, 0.
-        Bytes b;
-        for (auto [numero, vincente] : {std::pair{1, col({1, 2, 3, 4, 5, 6, 7, 8})},
-                                        std::pair{2, col({2, 4, 6, 8, 10, 12, 14, 16})},
-                                        std::pair{3, col({1, 3, 5, 7, 9, 11, 13, 15})}}) {
-            b.insert(b.end(), {124, static_cast<std::uint8_t>(numero), 1});
-            ludo::test::appendLE(b, vincente, 4);
-        }
-        ludo::test::writeFile(dir_ / "ARCHIVI" / "archivio.ttg", b);
+        // Season 2024/25, contests 1..3; even counts 4, 8, 0.
+        ludo::test::scriviArchivio(dir_.path(), 2024,
+                                   {col({1, 2, 3, 4, 5, 6, 7, 8}), col({2, 4, 6, 8, 10, 12, 14, 16}),
+                                    col({1, 3, 5, 7, 9, 11, 13, 15})});
 
         ludo::T_Sistema s(dir_.path());
         s.Dati->Pronostico = col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});

@@ -15,17 +15,10 @@ namespace {
 class StatisticheCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(dir_ / "ARCHIVI");
-        // Three contests of season 2024/25 from the record layout: year
-        // since 1900, number, type, winning mask.
-        Bytes b;
-        for (auto [numero, vincente] : {std::pair{1, col({1, 2, 3, 4, 5, 6, 7, 8})},
-                                        std::pair{2, col({1, 2, 3, 4, 9, 10, 11, 12})},
-                                        std::pair{3, col({20, 21, 22, 23, 24, 25, 26, 27})}}) {
-            b.insert(b.end(), {124, static_cast<std::uint8_t>(numero), 1});
-            ludo::test::appendLE(b, vincente, 4);
-        }
-        ludo::test::writeFile(dir_ / "ARCHIVI" / "archivio.ttg", b);
+        // Three contests of season 2024/25.
+        ludo::test::scriviArchivio(dir_.path(), 2024,
+                                   {col({1, 2, 3, 4, 5, 6, 7, 8}), col({1, 2, 3, 4, 9, 10, 11, 12}),
+                                    col({20, 21, 22, 23, 24, 25, 26, 27})});
     }
     ludo::test::Esito lancia(std::vector<std::string> argomenti) {
         return ludo::test::lanciaCli(dir_.path(), argomenti);

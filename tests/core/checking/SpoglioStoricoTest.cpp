@@ -1,0 +1,215 @@
+// The historical check: a column list against every contest the search
+// interval selects, its two tables, the export sheet and the saving of the
+// columns that won.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "checking/SpoglioStorico.h"
+#include "engine/FileColonne.h"
+#include "io/Errore.h"
+
+using namespace ludo;
+using ludo::test::col;
+
+namespace {
+
+const Colonna kA = col({1, 2, 3, 4, 5, 6, 7, 8});
+const Colonna kB = col({11, 12, 13, 14, 15, 16, 17, 18});
+
+ArchivioConcorsi archivio(std::initializer_list<Colonna> vincenti, std::uint8_t tipo = SerieA) {
+    ArchivioConcorsi a;
+    std::uint8_t numero = 0;
+    for (Colonna v : vincenti) a.InserisciOrdinato({2023, ++numero, tipo, v});
+    return a;
+}
+
+IntervalloRicerca tutto(const ArchivioConcorsi& a) {
+    IntervalloRicerca i;
+    IntervalloTuttoArchivio(i, a);
+    return i;
+}
+
+class CancellaDopo : public Avanzamento {
+public:
+    explicit CancellaDopo(int concorsi) : restanti_(concorsi) {}
+    void Progresso(std::int64_t, std::int64_t) override { --restanti_; }
+    [[nodiscard]] bool annullato() const override { return restanti_ <= 0; }
+
+private:
+    int restanti_;
+};
+
+TEST(SpoglioStorico, CountsWinsContestsAndDelaysPerScore) {
+    // Contests: A, B, A, B, B. Column kA scores 8 on A and 0 on B; the
+    // 7-point column scores 7 on A and 1 on B (it holds 18).
+    const auto a = archivio({kA, kB, kA, kB, kB});
+    ListaColonne l;
+    l.Aggiungi(kA);
+    l.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 18}));
+    const auto esito = SpoglioStorico(l, a, tutto(a));
+    ASSERT_FALSE(esito.Interrotto);
+    EXPECT_EQ(esito.Concorsi, 5);
+
+    const auto& p8 = esito.Punteggio[8];
+    EXPECT_EQ(p8.Vincite, 2);
+    EXPECT_EQ(p8.Concorsi, 2);
+    EXPECT_EQ(p8.RitardoAttuale, 2);  // B, B after the last A
+    EXPECT_EQ(p8.RitardoMassimo, 2);
+    EXPECT_EQ(esito.Punteggio[0].Vincite, 3);
+    EXPECT_EQ(esito.Punteggio[0].RitardoAttuale, 0);
+    EXPECT_EQ(esito.Punteggio[0].RitardoMassimo, 1);  // the second A
+    EXPECT_EQ(esito.Punteggio[1].Vincite, 3);
+    EXPECT_EQ(esito.Punteggio[5].RitardoAttuale, 5);
+    EXPECT_EQ(esito.Punteggio[5].RitardoMassimo, 5);
+
+    const auto righe = RigheGenerali(esito);
+    ASSERT_EQ(righe.size(), 9u);
+    EXPECT_EQ(righe[8], (std::array<std::string, 6>{"8", "2", "2.50", "2", "2", "0.80"}));
+    EXPECT_EQ(righe[0], (std::array<std::string, 6>{"0", "3", "1.67", "0", "1", "0.00"}));
+    // Never reached: frequency "0", IC 0 over the delay of 5.
+    EXPECT_EQ(righe[5], (std::array<std::string, 6>{"5", "0", "0", "5", "5", "0.00"}));
+    EXPECT_FALSE(RigaEvidenziata(righe[8]));
+    EXPECT_EQ(esito.PuntiColonna, (std::vector<std::uint16_t>{1u << 8 | 1u << 0, 1u << 7 | 1u << 1}));
+}
+
+TEST(SpoglioStorico, HighlightsAnIcOfOneOrMore) {
+    // Scores 8 in contests 1 and 2 of 6: IC = 2/6 x 4 = 1.33.
+    const auto a = archivio({kA, kA, kB, kB, kB, kB});
+    ListaColonne l;
+    l.Aggiungi(kA);
+    const auto righe = RigheGenerali(SpoglioStorico(l, a, tutto(a)));
+    EXPECT_EQ(righe[8][5], "1.33");
+    EXPECT_TRUE(RigaEvidenziata(righe[8]));
+    EXPECT_EQ(righe[0][5], "0.00");
+    EXPECT_FALSE(RigaEvidenziata(righe[0]));
+    EXPECT_FALSE(RigaEvidenziata({"", "", "", "", "", "0"}));
+    EXPECT_TRUE(RigaEvidenziata({"", "", "", "", "", "10.00"}));
+}
+
+TEST(SpoglioStorico, EmptyListCountsContestsButNoWins) {
+    const auto a = archivio({kA, kB, kA});
+    const auto esito = SpoglioStorico(ListaColonne(), a, tutto(a));
+    EXPECT_EQ(esito.Concorsi, 3);
+    for (const auto& riga : RigheGenerali(esito)) {
+        EXPECT_EQ(riga[1], "0");
+        EXPECT_EQ(riga[2], "0");
+        EXPECT_EQ(riga[3], "3");
+        EXPECT_EQ(riga[4], "3");
+        EXPECT_EQ(riga[5], "0.00");
+    }
+    EXPECT_EQ(RigheDettaglio(esito).size(), 3u);
+}
+
+TEST(SpoglioStorico, IntervalSelectingNothingLeavesZeros) {
+    const auto a = archivio({kA, kB});
+    IntervalloRicerca nessuno = tutto(a);
+    nessuno.Tipi = 0;  // no contest type chosen
+    ListaColonne l;
+    l.Aggiungi(kA);
+    const auto esito = SpoglioStorico(l, a, nessuno);
+    EXPECT_EQ(esito.Concorsi, 0);
+    EXPECT_EQ(TestoRisultatiConfronto(esito), "Risultati del confronto con le 0 colonne dell'archivio");
+    EXPECT_TRUE(RigheDettaglio(esito).empty());
+    const auto righe = RigheGenerali(esito);
+    for (std::size_t k = 0; k < righe.size(); ++k)
+        EXPECT_EQ(righe[k], (std::array<std::string, 6>{std::to_string(k), "0", "0", "0", "0", "0"}));
+}
+
+TEST(SpoglioStorico, OnlyTheSelectedContestsAreChecked) {
+    ArchivioConcorsi a;
+    a.InserisciOrdinato({2022, 5, SerieA, kA});
+    a.InserisciOrdinato({2023, 1, SerieB, kA});
+    a.InserisciOrdinato({2023, 2, SerieA, kB});
+    IntervalloRicerca soloA = tutto(a);
+    soloA.Tipi = SerieA;
+    ListaColonne l;
+    l.Aggiungi(kA);
+    const auto esito = SpoglioStorico(l, a, soloA);
+    EXPECT_EQ(esito.Concorsi, 2);
+    ASSERT_EQ(esito.Dettaglio.size(), 2u);
+    EXPECT_EQ(esito.Dettaglio[0].Concorso.NumConcorso, 5);
+    EXPECT_EQ(esito.Dettaglio[1].Concorso.NumConcorso, 2);
+}
+
+TEST(SpoglioStorico, DetailRowTexts) {
+    ArchivioConcorsi a;
+    a.InserisciOrdinato({2023, 12, SerieC, kA});
+    a.InserisciOrdinato({2023, 13, Altri, kB});
+    ListaColonne l;
+    for (int i = 0; i < 12; ++i) l.Aggiungi(kA);
+    l.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 11}));
+    const auto righe = RigheDettaglio(SpoglioStorico(l, a, tutto(a)));
+    ASSERT_EQ(righe.size(), 2u);
+    EXPECT_EQ(righe[0], (std::array<std::string, 12>{"  12", " 2023", "   C", "12", " 1", " 0", " 0", " 0", " 0",
+                                                      " 0", " 0", " 0"}));
+    EXPECT_EQ(righe[1], (std::array<std::string, 12>{"  13", " 2023", "   Altri", " 0", " 0", " 0", " 0", " 0",
+                                                      " 0", " 0", " 1", "12"}));
+}
+
+TEST(SpoglioStorico, CancelShowsNothing) {
+    const auto a = archivio({kA, kB, kA, kB});
+    ListaColonne l;
+    l.Aggiungi(kA);
+    CancellaDopo cancella(2);
+    const auto esito = SpoglioStorico(l, a, tutto(a), cancella);
+    EXPECT_TRUE(esito.Interrotto);
+    EXPECT_EQ(esito.Concorsi, 2);
+}
+
+TEST(SpoglioStorico, ExportSheetLayout) {
+    const auto a = archivio({kA, kB});
+    ListaColonne l;
+    l.Aggiungi(kA);
+    const auto foglio = TabellaEsportazione(SpoglioStorico(l, a, tutto(a)));
+    ASSERT_EQ(foglio.size(), 18u);  // rows 1..16, then one per contest
+    EXPECT_EQ(foglio[0], (std::vector<std::string>{"Punteggio", "Vincite", "Freq.", "Rit. Att.", "Rit. Max", "  IC"}));
+    EXPECT_TRUE(foglio[1].empty());
+    EXPECT_EQ(foglio[2][0], "0");
+    EXPECT_EQ(foglio[10][0], "8");
+    for (int r = 11; r <= 13; ++r) EXPECT_TRUE(foglio[static_cast<std::size_t>(r)].empty());
+    EXPECT_EQ(foglio[14], (std::vector<std::string>{"Conc.", "Anno", "Tipo", " 8", " 7", " 6", " 5", " 4", " 3",
+                                                    " 2", " 1", " 0"}));
+    EXPECT_TRUE(foglio[15].empty());
+    EXPECT_EQ(foglio[16][0], "  1");
+    EXPECT_EQ(foglio[17][0], "  2");
+}
+
+TEST(SpoglioStorico, SavesTheColumnsThatReachedTheChosenScores) {
+    test::TempDir dir;
+    const auto a = archivio({kA, kB});
+    const Colonna sette = col({1, 2, 3, 4, 5, 6, 7, 20});
+    const Colonna sei = col({11, 12, 13, 14, 15, 16, 21, 22});
+    const Colonna niente = col({23, 24, 25, 26, 27, 28, 29, 30});
+    ListaColonne l;
+    for (Colonna c : {niente, sei, kA, sette}) l.Aggiungi(c);
+    const auto esito = SpoglioStorico(l, a, tutto(a));
+
+    const auto percorso = dir / "vinte.Col";
+    SalvaColonneConPunti(l, esito, 1u << 7 | 1u << 6, percorso);
+    // The file is the masks in list order, little-endian.
+    test::Bytes attesi;
+    test::appendLE(attesi, sei, 4);
+    test::appendLE(attesi, sette, 4);
+    EXPECT_EQ(test::readFile(percorso), attesi);
+
+    SalvaColonneConPunti(l, esito, 1u << 8, percorso);
+    test::Bytes solo8;
+    test::appendLE(solo8, kA, 4);
+    EXPECT_EQ(test::readFile(percorso), solo8);
+
+    try {
+        SalvaColonneConPunti(l, esito, 0, percorso);
+        FAIL();
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), MsgSelezionarePunteggio);
+    }
+    EXPECT_EQ(test::readFile(percorso), solo8);
+    try {
+        SalvaColonneConPunti(l, esito, 1u << 8, dir / "manca" / "x.Col");
+        FAIL();
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), MsgImpossibileSalvareColonne);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+// Checking a column list against one winning column: the counts per score
+// with integral columns expanded, the lines of the violated conditions and
+// the slips of six the column views page through.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "checking/ControlloCondizioni.h"
+#include "checking/Spoglio.h"
+#include "system/T_Sistema.h"
+
+using namespace ludo;
+using ludo::test::col;
+
+namespace {
+
+const Colonna kVincente = col({1, 2, 3, 4, 5, 6, 7, 8});
+
+ListaColonne lista(std::initializer_list<Colonna> colonne) {
+    ListaColonne l;
+    for (Colonna c : colonne) l.Aggiungi(c);
+    return l;
+}
+
+TEST(Spoglio, TenNumberColumnCountsAsItsFortyFiveColumns) {
+    const auto punti = SpoglioSingolo(lista({col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})}), kVincente);
+    EXPECT_EQ(punti, (Punteggi{0, 0, 0, 0, 0, 0, 28, 16, 1}));
+}
+
+TEST(Spoglio, ColumnsOfEightCountOnceAndShortOnesNotAtAll) {
+    const auto punti = SpoglioSingolo(lista({kVincente, col({1, 2, 3, 4, 5, 6, 7, 9}),
+                                             col({9, 10, 11, 12, 13, 14, 15, 16}),
+                                             col({1, 2, 3, 4, 5, 6, 7}), 0, col({1, 2, 3, 4, 5, 6, 7, 9})}),
+                                      kVincente);
+    EXPECT_EQ(punti, (Punteggi{1, 0, 0, 0, 0, 0, 0, 2, 1}));
+}
+
+TEST(Spoglio, ExpansionMatchesCountingEverySubset) {
+    // Twelve numbers, five of them winning: every one of the C(12, 8) = 495
+    // columns scores 1..5.
+    const Colonna dodici = col({1, 2, 3, 4, 5, 20, 21, 22, 23, 24, 25, 26});
+    Punteggi attesi{};
+    for (Colonna c = 0; c < (1u << 12); ++c) {
+        if (NumeroNumeri(c) != 8) continue;
+        Colonna sottoinsieme = 0;
+        int bit = 0;
+        for (Colonna resto = dodici; resto != 0; resto &= resto - 1, ++bit) {
+            if ((c >> bit) & 1u) sottoinsieme |= resto & (~resto + 1);
+        }
+        ++attesi[static_cast<std::size_t>(NumeriComuni(sottoinsieme, kVincente))];
+    }
+    EXPECT_EQ(SpoglioSingolo(lista({dodici}), kVincente), attesi);
+    EXPECT_EQ(attesi[0] + attesi[1] + attesi[2] + attesi[3] + attesi[4] + attesi[5], 495);
+}
+
+TEST(Spoglio, WrongConditionLinesAndTheirScrolling) {
+    test::TempDir dir;
+    T_Sistema sistema(dir.path());
+    sistema.Dati->Pronostico = col({1, 2, 3, 4, 5, 6, 7, 9, 10, 11});
+    // The winning column leaves the forecast: "Pronostico" comes first even
+    // though no condition is active.
+    const auto errori = ControllaCondizioni(sistema, kVincente);
+    ASSERT_EQ(errori.size(), 1u);
+    EXPECT_EQ(RigaCondizioneSbagliata(errori[0]), "Pronostico");
+
+    TCondizione& somma = sistema.Dati->Condizioni.Condizione(1);
+    EXPECT_EQ(RigaCondizioneSbagliata({&somma, 0}), somma.Nome);
+    EXPECT_EQ(RigaCondizioneSbagliata({&somma, 3}), somma.Nome + "(3)");
+
+    EXPECT_EQ(RigaScorrimento("Pronostico", 0), "Pronostico");
+    EXPECT_EQ(RigaScorrimento("Pronostico", 3), "nostico");
+    EXPECT_EQ(RigaScorrimento("Pronostico", 10), "");
+    EXPECT_EQ(RigaScorrimento("Pronostico", 40), "");
+}
+
+TEST(Spoglio, ColumnViewCutsTheListIntoSlipsOfSix) {
+    ListaColonne l;
+    for (int i = 0; i < 13; ++i) l.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 9 + i}));
+    const auto schedine = SchedineDiSei(l);
+    ASSERT_EQ(schedine.size(), 3u);
+    EXPECT_EQ(schedine[0].Numero, 1);
+    EXPECT_EQ(schedine[2].Numero, 3);
+    EXPECT_EQ(schedine[1].Quante, 6);
+    EXPECT_EQ(schedine[2].Quante, 1);
+    EXPECT_EQ(schedine[1].Colonne[0], col({1, 2, 3, 4, 5, 6, 7, 15}));
+    EXPECT_EQ(schedine[2].Colonne[0], col({1, 2, 3, 4, 5, 6, 7, 21}));
+    for (const auto& s : schedine) EXPECT_EQ(s.Vincente, (std::array<std::uint8_t, 8>{}));
+
+    EXPECT_TRUE(SchedineDiSei(ListaColonne()).empty());
+    EXPECT_EQ(MassimoScorrimentoSchedine(0), 0);
+    EXPECT_EQ(MassimoScorrimentoSchedine(4), 0);
+    EXPECT_EQ(MassimoScorrimentoSchedine(7), 3);
+}
+
+TEST(Spoglio, WinningSlipsHoldAColumnAtTheScoreOrMore) {
+    const Colonna sette = col({1, 2, 3, 4, 5, 6, 7, 9});
+    const Colonna sei = col({1, 2, 3, 4, 5, 6, 10, 11});
+    const Colonna zero = col({20, 21, 22, 23, 24, 25, 26, 27});
+    ListaColonne l;
+    for (int i = 0; i < 6; ++i) l.Aggiungi(zero);  // slip 1: nothing
+    for (Colonna c : {zero, sette, zero, zero, zero, zero}) l.Aggiungi(c);  // slip 2: one 7
+    for (Colonna c : {sei, zero}) l.Aggiungi(c);   // slip 3 (short): one 6
+
+    const auto conSei = SchedineVincenti(l, kVincente, 6);
+    ASSERT_EQ(conSei.size(), 2u);
+    EXPECT_EQ(conSei[0].Numero, 2);
+    EXPECT_EQ(conSei[0].Vincente, (std::array<std::uint8_t, 8>{0, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(conSei[1].Numero, 3);
+    EXPECT_EQ(conSei[1].Quante, 2);
+    EXPECT_EQ(conSei[1].Vincente[0], 1);
+
+    const auto conSette = SchedineVincenti(l, kVincente, 7);
+    ASSERT_EQ(conSette.size(), 1u);
+    EXPECT_EQ(conSette[0].Numero, 2);
+    EXPECT_TRUE(SchedineVincenti(l, kVincente, 8).empty());
+    EXPECT_EQ(SchedineVincenti(l, kVincente, 0).size(), 3u);
+
+    const auto punti = SpoglioSingolo(l, kVincente);
+    EXPECT_EQ(PunteggioPiuAlto(punti), 7);
+    EXPECT_EQ(PunteggioPiuAlto(Punteggi{}), -1);
+}
+
+}  // namespace
