@@ -1,18 +1,26 @@
 // Pictures of the program's windows for the documentation, taken from the
-// real windows on sample systems. Run under a display (xvfb-run works):
-//   istantanee CARTELLA_DESTINAZIONE
+// real windows on sample systems, and PDF printouts of sample print jobs.
+// Run under a display (xvfb-run works):
+//   istantanee CARTELLA_DESTINAZIONE [--stampe CARTELLA_PDF]
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QLocale>
+#include <QPdfWriter>
+#include <QPageSize>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <bit>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 
 #include "engine/TFrmSviluppo.h"
 #include "io/ProgramFolder.h"
 #include "engine/Sviluppo.h"
+#include "printing/StampaLavoro.h"
+#include "printing/SuperficieStampa.h"
+#include "printing/TFrmTaratura.h"
 #include "system/TFormPrincipa.h"
 #include "system/TFormSelPartite.h"
 #include "system/T_Sistema.h"
@@ -86,15 +94,85 @@ bool SelezioneSquadre(const QDir& destinazione) {
     return finestre.front()->grab().save(destinazione.filePath(QStringLiteral("selezione-squadre.png")));
 }
 
+// The calibration window on the program folder's slip picture.
+bool Taratura(const QDir& destinazione) {
+    Principale p;
+    TFrmTaratura finestra(p.sistema);
+    finestra.show();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return finestra.grab().save(destinazione.filePath(QStringLiteral("taratura.png")));
+}
+
+// Columns of 8 numbers out of 30, the same on every run.
+ludo::ListaColonne ColonneDiEsempio(int quante) {
+    ludo::ListaColonne colonne;
+    unsigned stato = 12345;
+    for (int i = 0; i < quante; ++i) {
+        ludo::Colonna c = 0;
+        while (std::popcount(c) < 8) {
+            stato = stato * 1103515245u + 12345u;
+            c |= ludo::Colonna{1} << ((stato >> 16) % 30);
+        }
+        colonne.Aggiungi(c);
+    }
+    return colonne;
+}
+
+// One print job into a PDF file of the given page size, margins nil.
+bool Pdf(const QString& file, const QPageSize& pagina, const std::function<void(SuperficieStampa&)>& lavoro) {
+    QPdfWriter pdf(file);
+    pdf.setResolution(600);
+    pdf.setPageSize(pagina);
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    SuperficieDispositivo superficie(pdf);
+    try {
+        lavoro(superficie);
+    } catch (const std::exception& e) {
+        std::cerr << file.toStdString() << ": " << e.what() << "\n";
+        return false;
+    }
+    return true;
+}
+
+// 13 columns on slips fed across and along, and a listing of 50 slips.
+bool Stampe(const QDir& destinazione) {
+    const ludo::Configurazione config;
+    const QPageSize schedina(QSizeF(110, 190), QPageSize::Millimeter, QStringLiteral("Schedina"));
+    OpzioniStampa opzioni;
+    opzioni.fileSistema = "Esempio.LDS";
+    for (int tipo : {ludo::StampaOrizzontale, ludo::StampaVerticale}) {
+        ludo::LavoroStampaSchedine lavoro;
+        lavoro.Colonne = ColonneDiEsempio(13);
+        lavoro.UltimaSchedina = ludo::NumeroSchedine(13, opzioni.colonnePerSchedina);
+        lavoro.TipoStampa = tipo;
+        const QString nome = tipo == ludo::StampaOrizzontale ? QStringLiteral("stampa-schedine-orizzontali.pdf")
+                                                             : QStringLiteral("stampa-schedine-verticali.pdf");
+        if (!Pdf(destinazione.filePath(nome), schedina,
+                 [&](SuperficieStampa& s) { StampaSchedine(s, lavoro, config, opzioni); })) {
+            return false;
+        }
+    }
+    ludo::LavoroStampaSchedine tabulato;
+    tabulato.Colonne = ColonneDiEsempio(300);
+    tabulato.UltimaSchedina = 50;
+    return Pdf(destinazione.filePath(QStringLiteral("stampa-tabulato.pdf")), QPageSize(QPageSize::A4),
+               [&](SuperficieStampa& s) { StampaTabulato(s, tabulato, config, config.ImpTabulato, opzioni); });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    if (argc != 2) {
-        std::cerr << "Uso: istantanee CARTELLA_DESTINAZIONE\n";
+    const bool conStampe = argc == 4 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--stampe");
+    if (argc != 2 && !conStampe) {
+        std::cerr << "Uso: istantanee CARTELLA_DESTINAZIONE [--stampe CARTELLA_PDF]\n";
         return 2;
     }
     const QDir destinazione(QString::fromLocal8Bit(argv[1]));
-    return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) ? 0 : 1;
+    if (conStampe && !Stampe(QDir(QString::fromLocal8Bit(argv[3])))) return 1;
+    return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
+                   Taratura(destinazione)
+               ? 0
+               : 1;
 }

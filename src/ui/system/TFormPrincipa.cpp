@@ -13,7 +13,6 @@
 #include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <QPrinter>
 
 #include "controls/FormatoLocale.h"
 #include "controls/TFrmMessage.h"
@@ -369,6 +368,7 @@ void TFormPrincipa::AggiornaAbilitazioni() {
     menuCondizioni_->menuAction()->setEnabled(a.Sviluppo && libero);
     Comando(QStringLiteral("CalcoloColonne"))->setEnabled(a.Sviluppo && libero);
     Comando(QStringLiteral("SalvaSuDisco"))->setEnabled(a.Colonne && libero);
+    Comando(QStringLiteral("StampaMemoria"))->setEnabled(a.Colonne && libero);
 }
 
 void TFormPrincipa::CondizioniAperto() {

@@ -18,7 +18,6 @@ class TFormPrincipa;
 }
 
 class QAction;
-class QPrinter;
 class QLabel;
 class QMenu;
 class QTableWidget;
@@ -116,6 +115,10 @@ private:
     void SelezioneChiusa();
     void VarieClick();
     void ImpostaStampanteClick();
+    void TaraturaClick();
+    void StampaMemoriaClick();
+    void StampaFileClick();
+    void ApriStampa(ludo::ListaColonne colonne);
     void SommarioClick();
     void AboutClick();
     void UscitaClick();
@@ -141,6 +144,5 @@ private:
     TFrmSviluppo* sviluppo_ = nullptr;
     QPointer<TFormSelPartite> selPartite_;
     QString ultimoFileColonne_;
-    std::unique_ptr<QPrinter> stampante_;
     bool mostrando_ = false;  // the window is writing the system into its controls
 };

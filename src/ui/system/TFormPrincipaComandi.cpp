@@ -4,8 +4,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrinter>
+#include <QPrintDialog>
 #include <QToolBar>
 #include <QUrl>
 #include <fstream>
@@ -18,6 +17,9 @@
 #include "engine/TFrmSviluppo.h"
 #include "io/Errore.h"
 #include "io/ProgramFolder.h"
+#include "printing/SuperficieStampa.h"
+#include "printing/TFormStampaSchedine.h"
+#include "printing/TFrmTaratura.h"
 #include "system/Schedina.h"
 #include "system/SelezioneSquadre.h"
 #include "system/TFormListaSQ.h"
@@ -303,9 +305,43 @@ void TFormPrincipa::VarieClick() {
 // ---- settings and help -----------------------------------------------------
 
 void TFormPrincipa::ImpostaStampanteClick() {
-    if (!stampante_) stampante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPageSetupDialog dialogo(stampante_.get(), this);
+    // The printer (or the PDF file) chosen here receives every later print job.
+    QPrintDialog dialogo(&StampanteProgramma(), this);
+    dialogo.setWindowTitle(QStringLiteral("Imposta Stampante"));
+    dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     dialogo.exec();
+}
+
+// ---- printing ----------------------------------------------------------------
+
+void TFormPrincipa::TaraturaClick() {
+    TFrmTaratura finestra(sistema_, this);
+    finestra.exec();
+}
+
+void TFormPrincipa::StampaMemoriaClick() { ApriStampa(sistema_.Dati->Colonne); }
+
+void TFormPrincipa::StampaFileClick() {
+    RichiestaFile r;
+    r.titolo = QStringLiteral("Seleziona il File Colonnare");
+    r.cartella = Cartella(ludo::io::kColonne);
+    r.filtro = QStringLiteral("File Colonnare (*.Col)");
+    r.estensione = QStringLiteral("Col");
+    const QString scelto = ChiediFile(this, r);
+    if (scelto.isEmpty()) return;
+    ludo::ListaColonne colonne;
+    if (!ludo::LeggiFile(colonne, scelto.toStdString(), false)) {
+        Informazione(QString::fromUtf8(ludo::MsgErroreLetturaColonne), TFrmMessage::OK, this);
+        return;
+    }
+    ApriStampa(std::move(colonne));
+}
+
+void TFormPrincipa::ApriStampa(ludo::ListaColonne colonne) {
+    TFormStampaSchedine finestra(sistema_, this);
+    finestra.Lavoro().Colonne = std::move(colonne);
+    finestra.ImpostaTutto();
+    finestra.exec();
 }
 
 void TFormPrincipa::SommarioClick() {

@@ -176,6 +176,9 @@ void TFormPrincipa::CreaMenuAltri() {
     Azione(colonne, QStringLiteral("StampaFile"), QStringLiteral("Da File "));
     Azione(stampa, QStringLiteral("StampaProspetto"), QStringLiteral("Stampa &Prospetto"));
     Azione(stampa, QStringLiteral("ImpostaStampante"), QStringLiteral("Imposta Stampante"));
+    Collega(QStringLiteral("TaraturaStampante"), &TFormPrincipa::TaraturaClick);
+    Collega(QStringLiteral("StampaMemoria"), &TFormPrincipa::StampaMemoriaClick);
+    Collega(QStringLiteral("StampaFile"), &TFormPrincipa::StampaFileClick);
     Collega(QStringLiteral("ImpostaStampante"), &TFormPrincipa::ImpostaStampanteClick);
 
     QMenu* ricevitoria = ui->MainMenu->addMenu(QStringLiteral("Ricevitoria"));

@@ -29,6 +29,8 @@
 #include "system/TFrmImpostazioni.h"
 #include "system/TFrmPartecipanti.h"
 #include "system/TFormSelPartite.h"
+#include "printing/TFormStampaSchedine.h"
+#include "printing/TFrmTaratura.h"
 
 namespace {
 
@@ -169,6 +171,65 @@ private slots:
         QVERIFY(p.finestra.Comando(QStringLiteral("Carica"))->isEnabled());
         QCOMPARE(p.finestra.Comando(QStringLiteral("Carica"))->shortcut(), QKeySequence(Qt::Key_F3));
         QCOMPARE(p.finestra.Comando(QStringLiteral("CalcoloColonne"))->shortcut(), QKeySequence(Qt::Key_F5));
+    }
+
+    void printingFromMemoryNeedsColumnsAndTakesACopy() {
+        Principale p;
+        QAction* memoria = p.finestra.Comando(QStringLiteral("StampaMemoria"));
+        p.d().Colonne.Svuota();
+        p.finestra.AggiornaAbilitazioni();
+        QVERIFY(!memoria->isEnabled());
+        QVERIFY(!p.finestra.findChild<QAction*>(QStringLiteral("SpeedStampa"))->isEnabled());
+        QVERIFY(p.finestra.Comando(QStringLiteral("StampaFile"))->isEnabled());
+        QVERIFY(p.finestra.Comando(QStringLiteral("TaraturaStampante"))->isEnabled());
+        QCOMPARE(memoria->shortcut(), QKeySequence(Qt::Key_F8));
+        for (int i = 0; i < 7; ++i) p.d().Colonne.Aggiungi(SistemaDiProva::Primi(8));
+        p.finestra.AggiornaAbilitazioni();
+        QVERIFY(memoria->isEnabled());
+        int schedine = 0;
+        QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
+            schedine = f.NumSchedine();
+            f.Lavoro().Colonne.Svuota();
+            f.reject();
+        });
+        memoria->trigger();
+        QCOMPARE(schedine, 2);
+        QCOMPARE(p.d().Colonne.Conteggio(), 7u);  // the dialog worked on a copy
+    }
+
+    void printingFromFileReadsTheChosenColumnFile() {
+        Principale p;
+        const auto file = p.prova.Cartella() / "COLONNE" / "stampa.Col";
+        ludo::ListaColonne colonne;
+        for (int i = 0; i < 13; ++i) colonne.Aggiungi(SistemaDiProva::Primi(8));
+        QVERIFY(ludo::ScriviFile(colonne, file));
+        RispostaFile scelta(QString::fromStdString(file.string()));
+        int schedine = 0;
+        QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
+            schedine = f.NumSchedine();
+            f.reject();
+        });
+        p.finestra.Comando(QStringLiteral("StampaFile"))->trigger();
+        QCOMPARE(schedine, 3);
+        QCOMPARE(scelta.richieste.front().titolo, QStringLiteral("Seleziona il File Colonnare"));
+        QCOMPARE(scelta.richieste.front().filtro, QStringLiteral("File Colonnare (*.Col)"));
+        QVERIFY(scelta.richieste.front().cartella.endsWith(QStringLiteral("COLONNE")));
+
+        RispostaFile manca(QString::fromStdString((p.prova.Cartella() / "COLONNE" / "manca.Col").string()));
+        RispostaMessaggio risposta;
+        p.finestra.Comando(QStringLiteral("StampaFile"))->trigger();
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreLetturaColonne)});
+    }
+
+    void calibrationOpensFromThePrintMenu() {
+        Principale p;
+        bool aperta = false;
+        QuandoSiApre<TFrmTaratura>([&](TFrmTaratura& f) {
+            aperta = true;
+            f.reject();
+        });
+        p.finestra.Comando(QStringLiteral("TaraturaStampante"))->trigger();
+        QVERIFY(aperta);
     }
 
     void picchCellsTakeValuesUpToAHundredWithTwoDecimals() {

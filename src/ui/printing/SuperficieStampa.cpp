@@ -1,0 +1,103 @@
+#include "printing/SuperficieStampa.h"
+
+#include <QPagedPaintDevice>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "controls/TFrmMessage.h"
+
+std::function<SuperficieStampa*()> SuperficieSostitutiva;
+
+int SuperficieStampa::LarghezzaPixel() const { return Dispositivo().width(); }
+int SuperficieStampa::AltezzaPixel() const { return Dispositivo().height(); }
+int SuperficieStampa::RisoluzioneX() const { return Dispositivo().logicalDpiX(); }
+int SuperficieStampa::RisoluzioneY() const { return Dispositivo().logicalDpiY(); }
+
+bool SuperficieDispositivo::Inizia() { return painter_.begin(&dispositivo_); }
+
+bool SuperficieDispositivo::NuovaPagina() { return dispositivo_.newPage(); }
+
+void SuperficieDispositivo::Fine() {
+    if (painter_.isActive()) painter_.end();
+}
+
+const QPaintDevice& SuperficieDispositivo::Dispositivo() const { return dispositivo_; }
+
+namespace {
+
+constexpr double MmPerPollice = 25.4;
+constexpr double PolliciPerMetro = 39.37007874;
+
+QImage Pagina(QSize pixel, int dpi) {
+    QImage immagine(pixel, QImage::Format_RGB32);
+    immagine.fill(Qt::white);
+    const int punti = static_cast<int>(dpi * PolliciPerMetro + 0.5);
+    immagine.setDotsPerMeterX(punti);
+    immagine.setDotsPerMeterY(punti);
+    return immagine;
+}
+
+}  // namespace
+
+SuperficieImmagini::SuperficieImmagini(int puntiPerPollice, QSizeF paginaMm)
+    : dpi_(puntiPerPollice),
+      pixel_(static_cast<int>(paginaMm.width() * puntiPerPollice / MmPerPollice),
+             static_cast<int>(paginaMm.height() * puntiPerPollice / MmPerPollice)),
+      vuota_(Pagina(pixel_, puntiPerPollice)) {}
+
+bool SuperficieImmagini::NuovaImmagine() {
+    if (guasto) return false;
+    if (painter_.isActive()) painter_.end();
+    pagine_.push_back(Pagina(pixel_, dpi_));
+    return painter_.begin(&pagine_.back());
+}
+
+bool SuperficieImmagini::Inizia() {
+    if (guasto) return false;
+    ++documenti_;
+    return NuovaImmagine();
+}
+
+bool SuperficieImmagini::NuovaPagina() { return NuovaImmagine(); }
+
+void SuperficieImmagini::Fine() {
+    if (painter_.isActive()) painter_.end();
+}
+
+const QPaintDevice& SuperficieImmagini::Dispositivo() const {
+    return pagine_.empty() ? vuota_ : pagine_.back();
+}
+
+QPrinter& StampanteProgramma() {
+    static QPrinter stampante(QPrinter::HighResolution);
+    return stampante;
+}
+
+void StampaSu(const std::function<void(SuperficieStampa&)>& disegno) {
+    if (SuperficieSostitutiva) {
+        disegno(*SuperficieSostitutiva());
+        return;
+    }
+    SuperficieDispositivo superficie(StampanteProgramma());
+    disegno(superficie);
+}
+
+void MostraAnteprima(QWidget* parent, const QString& titolo,
+                     const std::function<void(SuperficieStampa&)>& disegno) {
+    if (SuperficieSostitutiva) {
+        disegno(*SuperficieSostitutiva());
+        return;
+    }
+    QPrintPreviewDialog anteprima(&StampanteProgramma(), parent);
+    anteprima.setWindowTitle(titolo);
+    QObject::connect(&anteprima, &QPrintPreviewDialog::paintRequested, &anteprima, [&](QPrinter* stampante) {
+        SuperficieDispositivo superficie(*stampante);
+        try {
+            disegno(superficie);
+        } catch (const std::exception& e) {
+            superficie.Fine();
+            Informazione(QString::fromUtf8(e.what()), TFrmMessage::OK, parent);
+        }
+    });
+    anteprima.exec();
+}

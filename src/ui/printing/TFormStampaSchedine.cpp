@@ -1,0 +1,166 @@
+#include "printing/TFormStampaSchedine.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "controls/FormatoLocale.h"
+#include "controls/TFrmMessage.h"
+#include "io/Errore.h"
+#include "printing/StampaLavoro.h"
+#include "printing/SuperficieStampa.h"
+#include "printing/TFormImpostaTabulato.h"
+#include "ui_TFormStampaSchedine.h"
+
+TFormStampaSchedine::TFormStampaSchedine(ludo::T_Sistema& sistema, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TFormStampaSchedine>()), sistema_(sistema) {
+    ui->setupUi(this);
+    connect(ui->SEColonne, &QSpinBox::valueChanged, this, &TFormStampaSchedine::AggiornaNumSchedine);
+    connect(ui->RBSchedine, &QRadioButton::toggled, this, [this] {
+        AggiornaNumSchedine();
+        AggiornaAbilitazioni();
+    });
+    connect(ui->RBDa, &QRadioButton::toggled, this, &TFormStampaSchedine::AggiornaAbilitazioni);
+    connect(ui->OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(true); });
+    connect(ui->CancelBtn, &QPushButton::clicked, this, &TFormStampaSchedine::reject);
+    connect(ui->HelpBtn, &QPushButton::clicked, this, &TFormStampaSchedine::AiutoClick);
+    connect(ui->BImpostazioni, &QPushButton::clicked, this, &TFormStampaSchedine::ImpostazioniClick);
+}
+
+TFormStampaSchedine::~TFormStampaSchedine() = default;
+
+void TFormStampaSchedine::ImpostaTutto() {
+    const auto& imp = sistema_.Dati->Config.ImpStampa;
+    ui->SEColonne->setMaximum(ludo::SlipPrintSettings::MaxColonnePerSchedina);
+    ui->SEColonne->setValue(lavoro_.Prova ? ludo::SlipPrintSettings::MaxColonnePerSchedina : imp.ColonnePerSchedina);
+    ui->SEColonne->setEnabled(!lavoro_.SoloCosto);
+    ui->RBTutte->setChecked(true);
+    ui->RBSchedine->setChecked(true);
+    (imp.Orizzontale ? ui->RBOrizzontale : ui->RBVerticale)->setChecked(true);
+    ui->CBCedolina->setVisible(lavoro_.NomeEsterno);
+    AggiornaNumSchedine();
+    AggiornaAbilitazioni();
+}
+
+void TFormStampaSchedine::ImpostaTipoStampa(int tipoStampa) {
+    (tipoStampa == ludo::StampaVerticale ? ui->RBVerticale : ui->RBOrizzontale)->setChecked(true);
+}
+
+void TFormStampaSchedine::AggiornaNumSchedine() {
+    numSchedine_ = ludo::NumeroSchedine(lavoro_.NumColonne(), ui->SEColonne->value());
+    const int massimo = std::max(1, numSchedine_);
+    for (QSpinBox* s : {ui->SEPrima, ui->SEUltima}) s->setRange(1, massimo);
+    ui->SEPrima->setValue(1);
+    ui->SEUltima->setValue(massimo);
+}
+
+void TFormStampaSchedine::AggiornaAbilitazioni() {
+    const bool schedine = ui->RBSchedine->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->RBOrizzontale, ui->RBVerticale, ui->CBPausa, ui->CBCedolina}) {
+        w->setEnabled(schedine);
+    }
+    ui->BImpostazioni->setEnabled(!schedine);
+    ui->SEPrima->setEnabled(ui->RBDa->isChecked());
+    ui->SEUltima->setEnabled(ui->RBDa->isChecked());
+}
+
+int TFormStampaSchedine::TipoStampa() const {
+    return ui->RBVerticale->isChecked() ? ludo::StampaVerticale : ludo::StampaOrizzontale;
+}
+
+OpzioniStampa TFormStampaSchedine::Opzioni() const {
+    OpzioniStampa o;
+    o.colonnePerSchedina = ui->SEColonne->value();
+    o.pausa = ui->CBPausa->isChecked();
+    o.cedolina = lavoro_.NomeEsterno && ui->CBCedolina->isChecked();
+    o.fileSistema = sistema_.NomeFile.filename().string();
+    o.formato = FormatoNumeriLocale();
+    return o;
+}
+
+void TFormStampaSchedine::OKBtnClick(bool daPulsante) {
+    int prima = 1;
+    int ultima = numSchedine_;
+    if (ui->RBDa->isChecked()) {
+        prima = ui->SEPrima->value();
+        ultima = ui->SEUltima->value();
+        if (prima > ultima) {
+            Informazione(QString::fromUtf8(ludo::MsgSchedineErrate), TFrmMessage::OK, this);
+            return;
+        }
+    }
+    auto& imp = sistema_.Dati->Config.ImpStampa;
+    const ludo::SlipPrintSettings precedenti = imp;
+    imp.Orizzontale = TipoStampa() == ludo::StampaOrizzontale;
+    imp.ColonnePerSchedina = ui->SEColonne->value();
+    if (!Stampa(prima, ultima)) {
+        // An abandoned job leaves the configuration as it was.
+        imp = precedenti;
+        return;
+    }
+    if (!daPulsante) return;
+    accept();
+    try {
+        ludo::SalvaConfigurazione(sistema_.Dati->Config, sistema_.Cartella());
+    } catch (const ludo::Errore& e) {
+        Informazione(QString::fromUtf8(e.what()), TFrmMessage::OK, parentWidget());
+    }
+}
+
+bool TFormStampaSchedine::Stampa(int prima, int ultima) {
+    lavoro_.PrimaSchedina = prima;
+    lavoro_.UltimaSchedina = ultima;
+    lavoro_.TipoStampa = TipoStampa();
+    OpzioniStampa opzioni = Opzioni();
+    const bool tabulato = ui->RBTabulato->isChecked();
+    opzioni.inPausa = [this] {
+        QApplication::restoreOverrideCursor();
+        Informazione(QString::fromUtf8(ludo::MsgPausa), TFrmMessage::OK, this);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    };
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString errore;
+    try {
+        const auto& config = sistema_.Dati->Config;
+        StampaSu([&](SuperficieStampa& superficie) {
+            if (tabulato) {
+                StampaTabulato(superficie, lavoro_, config, config.ImpTabulato, opzioni);
+            } else {
+                StampaSchedine(superficie, lavoro_, config, opzioni);
+            }
+        });
+    } catch (const ludo::Errore& e) {
+        errore = QString::fromUtf8(e.what());
+    } catch (const std::exception&) {
+        errore = QString::fromUtf8(ludo::MsgImpossibileStampareLavoro);
+    }
+    QApplication::restoreOverrideCursor();
+    if (errore.isEmpty()) return true;
+    Informazione(errore, TFrmMessage::OK, this);
+    return false;
+}
+
+void TFormStampaSchedine::ImpostazioniClick() {
+    const OpzioniStampa opzioni = Opzioni();
+    auto lavoro = lavoro_;
+    lavoro.PrimaSchedina = 1;
+    lavoro.UltimaSchedina = numSchedine_;
+    const auto& config = sistema_.Dati->Config;
+    TFormImpostaTabulato finestra(sistema_.Dati->Config, sistema_.Cartella(),
+                                  [&, lavoro](const ludo::TImpTabulato& valori) {
+                                      MostraAnteprima(this, QStringLiteral("Antemprima del Tabulato"),
+                                                      [&](SuperficieStampa& s) {
+                                                          StampaTabulato(s, lavoro, config, valori, opzioni);
+                                                      });
+                                  },
+                                  this);
+    finestra.exec();
+}
+
+void TFormStampaSchedine::AiutoClick() {
+    const QString guida = QString::fromStdString((sistema_.Cartella() / "Ludomatic.html").string());
+    if (!QFileInfo::exists(guida) || !QDesktopServices::openUrl(QUrl::fromLocalFile(guida))) {
+        Informazione(QStringLiteral("Impossibile Aprire la Guida"), TFrmMessage::OK, this);
+    }
+}

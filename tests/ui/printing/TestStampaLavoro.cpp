@@ -1,0 +1,227 @@
+#include <QtTest>
+
+#include "PagineDiProva.h"
+#include "io/Errore.h"
+#include "printing/StampaLavoro.h"
+#include "printing/Tabulato.h"
+
+namespace {
+
+ludo::Colonna Numeri(std::initializer_list<int> numeri) {
+    ludo::Colonna c = 0;
+    for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
+    return c;
+}
+
+// n columns of the numbers 1..8.
+ludo::LavoroStampaSchedine Lavoro(int colonne, int tipo = ludo::StampaOrizzontale) {
+    ludo::LavoroStampaSchedine l;
+    for (int i = 0; i < colonne; ++i) l.Colonne.Aggiungi(Numeri({1, 2, 3, 4, 5, 6, 7, 8}));
+    l.PrimaSchedina = 1;
+    l.UltimaSchedina = ludo::NumeroSchedine(static_cast<std::size_t>(colonne), 6);
+    l.TipoStampa = tipo;
+    return l;
+}
+
+const ludo::SlipGeometry& G(const ludo::Configurazione& c, int tipo) { return ludo::GeometriaDi(c.ImpStampa, tipo); }
+
+std::vector<int> ColonnePerPagina(const std::vector<QImage>& pagine, const ludo::Configurazione& c, int tipo) {
+    std::vector<int> colonne;
+    for (const QImage& p : pagine) colonne.push_back(PosizioniSegnate(p, 1, G(c, tipo), tipo));
+    return colonne;
+}
+
+}  // namespace
+
+class TestStampaLavoro : public QObject {
+    Q_OBJECT
+private slots:
+    void thirteenColumnsFillSlipsOfSixFiveAndTwoInBothOrientations() {
+        for (int tipo : {ludo::StampaOrizzontale, ludo::StampaVerticale}) {
+            ludo::Configurazione config;
+            SuperficieImmagini s(PuntiProva, FoglioProva);
+            StampaSchedine(s, Lavoro(13, tipo), config, {});
+            QCOMPARE(ColonnePerPagina(s.Pagine(), config, tipo), (std::vector<int>{6, 5, 2}));
+            QCOMPARE(s.Documenti(), 1);
+        }
+        ludo::Configurazione config;
+        SuperficieImmagini s(PuntiProva, FoglioProva);
+        StampaSchedine(s, Lavoro(12), config, {});
+        QCOMPARE(ColonnePerPagina(s.Pagine(), config, ludo::StampaOrizzontale), (std::vector<int>{6, 6}));
+    }
+
+    void numbersOneAndSeventeenStandSideBySide() {
+        ludo::Configurazione config;
+        for (int tipo : {ludo::StampaOrizzontale, ludo::StampaVerticale}) {
+            ludo::LavoroStampaSchedine l;
+            l.Colonne.Aggiungi(Numeri({1, 17}));
+            l.TipoStampa = tipo;
+            SuperficieImmagini s(PuntiProva, FoglioProva);
+            StampaSchedine(s, l, config, {});
+            const QImage& pagina = s.Pagine().front();
+            const auto& g = G(config, tipo);
+            const auto q = ludo::QuadratiniColonna(Numeri({1, 17}), 0, g, tipo);
+            QVERIFY(Segnato(pagina, q[0]));
+            QVERIFY(Segnato(pagina, q[1]));
+            if (tipo == ludo::StampaOrizzontale) {
+                // Top of the column: the same height, one strip apart.
+                QCOMPARE(q[0].area.y1, g.YPrimaCol);
+                QCOMPARE(q[1].area.x1 - q[0].area.x1, g.DistanzaSegniOriz + g.LQuadratini);
+            } else {
+                // The right end, measured from the 102 mm edge.
+                QCOMPARE(q[0].area.x1, ludo::BordoVerticale - g.YPrimaCol);
+                QCOMPARE(q[1].area.y1 - q[0].area.y1, g.DistanzaSegniOriz + g.LQuadratini);
+            }
+            // Number 2 below (or left of) number 1 is not marked.
+            const auto due = ludo::QuadratiniColonna(Numeri({2}), 0, g, tipo);
+            QVERIFY(!Segnato(pagina, due[0]));
+        }
+    }
+
+    void slipsTwoToThreeOfFiveSkipTheFirstSlip() {
+        ludo::Configurazione config;
+        ludo::LavoroStampaSchedine l;
+        // Slip k holds six columns with number k and 10..16.
+        for (int k = 1; k <= 5; ++k) {
+            for (int i = 0; i < 6; ++i) l.Colonne.Aggiungi(Numeri({k, 10, 11, 12, 13, 14, 15, 16}));
+        }
+        l.PrimaSchedina = 2;
+        l.UltimaSchedina = 3;
+        SuperficieImmagini s(PuntiProva, FoglioProva);
+        StampaSchedine(s, l, config, {});
+        QCOMPARE(s.Pagine().size(), std::size_t{2});
+        const auto& g = G(config, ludo::StampaOrizzontale);
+        for (int pagina = 0; pagina < 2; ++pagina) {
+            for (int numero = 1; numero <= 5; ++numero) {
+                const int atteso = numero == pagina + 2 ? 6 : 0;
+                QCOMPARE(PosizioniSegnate(s.Pagine()[pagina], numero, g, ludo::StampaOrizzontale), atteso);
+            }
+        }
+    }
+
+    void theTestSlipMarksEveryBoxOfSixColumnsAndItsLabel() {
+        ludo::Configurazione config;
+        const auto prova = ludo::LavoroProva(ludo::StampaOrizzontale);
+        OpzioniStampa opzioni;
+        opzioni.colonnePerSchedina = 2;  // a test always prints six a slip
+        SuperficieImmagini s(PuntiProva, FoglioProva);
+        StampaSchedine(s, prova, config, opzioni);
+        QCOMPARE(s.Pagine().size(), std::size_t{1});
+        const auto& g = G(config, ludo::StampaOrizzontale);
+        int segnati = 0;
+        for (int n = 0; n < 6; ++n) {
+            for (const auto& q : ludo::QuadratiniColonna(~ludo::Colonna{0}, n, g, ludo::StampaOrizzontale)) {
+                segnati += Segnato(s.Pagine().front(), q) ? 1 : 0;
+            }
+        }
+        QCOMPARE(segnati, 6 * 32);
+        // The label reads upward from (ScrittaX, ScrittaY).
+        const ludo::TmmPrinter mm(PuntiProva, PuntiProva);
+        const QRect etichetta(mm.PixelX(g.ScrittaX), mm.PixelY(g.ScrittaY) - mm.PixelY(60), mm.PixelX(8),
+                              mm.PixelY(60));
+        QVERIFY(PixelScuri(s.Pagine().front(), etichetta) > 100);
+
+        config.ImpStampa.StampaScritta = false;
+        SuperficieImmagini senza(PuntiProva, FoglioProva);
+        StampaSchedine(senza, prova, config, {});
+        QCOMPARE(PixelScuri(senza.Pagine().front(), etichetta), 0);
+    }
+
+    void aPauseEndsTheDocumentBetweenSlips() {
+        ludo::Configurazione config;
+        OpzioniStampa opzioni;
+        opzioni.pausa = true;
+        int pause = 0;
+        opzioni.inPausa = [&] { ++pause; };
+        SuperficieImmagini s(PuntiProva, FoglioProva);
+        StampaSchedine(s, Lavoro(13), config, opzioni);
+        QCOMPARE(pause, 2);
+        QCOMPARE(s.Documenti(), 3);
+        QCOMPARE(s.Pagine().size(), std::size_t{3});
+    }
+
+    void theReceiptComesFirstWithItsTwoColumns() {
+        ludo::Configurazione config;
+        auto l = Lavoro(6);
+        l.NomeEsterno = true;
+        l.ColonneCedolina = {Numeri({3}), Numeri({4})};
+        l.RigheCedolina[1] = "Sistema ridotto";
+        OpzioniStampa opzioni;
+        opzioni.cedolina = true;
+        opzioni.pausa = true;  // no pause after the receipt
+        int pause = 0;
+        opzioni.inPausa = [&] { ++pause; };
+        SuperficieImmagini s(PuntiProva, FoglioProva);
+        StampaSchedine(s, l, config, opzioni);
+        QCOMPARE(s.Pagine().size(), std::size_t{2});
+        QCOMPARE(pause, 0);
+        const auto& g = G(config, ludo::StampaOrizzontale);
+        const QImage& cedolina = s.Pagine().front();
+        QCOMPARE(PosizioniSegnate(cedolina, 3, g, ludo::StampaOrizzontale), 1);
+        QCOMPARE(PosizioniSegnate(cedolina, 4, g, ludo::StampaOrizzontale), 1);
+        QCOMPARE(PosizioniSegnate(cedolina, 1, g, ludo::StampaOrizzontale), 0);
+        QCOMPARE(PosizioniSegnate(s.Pagine()[1], 1, g, ludo::StampaOrizzontale), 6);
+    }
+
+    void aFailingPrinterIsReportedForSlipsAndListing() {
+        ludo::Configurazione config;
+        SuperficieImmagini s(PuntiProva, FoglioProva);
+        s.guasto = true;
+        try {
+            StampaSchedine(s, Lavoro(3), config, {});
+            QFAIL("slips printed on a broken printer");
+        } catch (const ludo::Errore& e) {
+            QCOMPARE(QString::fromUtf8(e.what()), QString::fromUtf8(ludo::MsgImpossibileStampareSchedine));
+        }
+        try {
+            StampaTabulato(s, Lavoro(3), config, config.ImpTabulato, {});
+            QFAIL("listing printed on a broken printer");
+        } catch (const ludo::Errore& e) {
+            QCOMPARE(QString::fromUtf8(e.what()), QString::fromUtf8(ludo::MsgImpossibileStampareTabulato));
+        }
+    }
+
+    void aListingOfFiftySlipsFlowsOverPagesWithFramedCells() {
+        ludo::Configurazione config;
+        auto l = Lavoro(300);
+        QCOMPARE(l.UltimaSchedina, 50);
+        SuperficieImmagini s(150, QSizeF(210, 297));
+        StampaTabulato(s, l, config, config.ImpTabulato, {});
+        QVERIFY(s.Pagine().size() >= 2);
+        QCOMPARE(s.Documenti(), 1);
+        // The first cell's frame starts at 4 mm from the top of the first page.
+        const int yCornice = static_cast<int>(ludo::YInizioTabulato * 150 / 254.0);
+        QVERIFY(PixelScuri(s.Pagine().front(), QRect(0, yCornice - 1, 40, 3)) > 20);
+        // Later pages start their cells at 1 mm.
+        const int yPagina = static_cast<int>(ludo::YNuovaPaginaTabulato * 150 / 254.0);
+        QVERIFY(PixelScuri(s.Pagine()[1], QRect(0, yPagina - 1, 40, 3)) > 20);
+        // Wider spacing needs more pages.
+        ludo::TImpTabulato largo = config.ImpTabulato;
+        largo.SpaziaturaOrizzontale = 20;
+        largo.SpaziaturaVerticale = 20;
+        SuperficieImmagini s2(150, QSizeF(210, 297));
+        StampaTabulato(s2, l, config, largo, {});
+        QVERIFY(s2.Pagine().size() > s.Pagine().size());
+    }
+
+    void listingFontAndStyleNames() {
+        ludo::TImpTabulato imp;
+        imp.NomeFont = "Serif";
+        imp.DimensioneFont = 11;
+        imp.StileFont = ludo::StileGrassetto | ludo::StileCorsivo | ludo::StileBarrato;
+        const QFont f = FontTabulato(imp);
+        QVERIFY(f.bold() && f.italic() && f.strikeOut() && !f.underline());
+        QCOMPARE(f.pointSize(), 11);
+        ludo::TImpTabulato ritorno;
+        ImpostaFontTabulato(ritorno, f);
+        QCOMPARE(ritorno.StileFont, imp.StileFont);
+        QCOMPARE(ritorno.DimensioneFont, 11);
+        QCOMPARE(NomeStile(0), QStringLiteral("Normale"));
+        QCOMPARE(NomeStile(ludo::StileGrassetto | ludo::StileSottolineato), QStringLiteral("Grassetto"));
+        QCOMPARE(NomeStile(ludo::StileCorsivo), QStringLiteral("Corsivo"));
+        QCOMPARE(NomeStile(ludo::StileGrassetto | ludo::StileCorsivo), QStringLiteral("Grassetto corsivo"));
+    }
+};
+
+QTEST_MAIN(TestStampaLavoro)
+#include "TestStampaLavoro.moc"

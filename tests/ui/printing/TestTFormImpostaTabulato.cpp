@@ -1,0 +1,96 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "../controls/RispostaMessaggio.h"
+#include "printing/TFormImpostaTabulato.h"
+
+namespace {
+
+template <class T>
+T* C(const QWidget& f, const char* nome) {
+    auto* w = f.findChild<T*>(nome);
+    if (w == nullptr) qFatal("missing control %s", nome);
+    return w;
+}
+
+void Clic(const QWidget& f, const char* nome) { C<QAbstractButton>(f, nome)->click(); }
+
+std::filesystem::path Percorso(const QTemporaryDir& d) { return d.path().toStdString(); }
+
+}  // namespace
+
+class TestTFormImpostaTabulato : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { TFormImpostaTabulato::RispostaDialogoFont = nullptr; }
+
+    void theValuesOnScreenGoToThePreviewAndOkStoresThem() {
+        QTemporaryDir dir;
+        ludo::Configurazione config;
+        config.ImpTabulato.SpaziaturaOrizzontale = 7;
+        std::vector<ludo::TImpTabulato> anteprime;
+        TFormImpostaTabulato f(config, Percorso(dir), [&](const ludo::TImpTabulato& v) { anteprime.push_back(v); });
+        f.show();
+        QCOMPARE(C<QSpinBox>(f, "SESpazOrizzontale")->value(), 7);
+        QCOMPARE(C<QSpinBox>(f, "SESpazVerticale")->maximum(), 20);
+        QCOMPARE(C<QLabel>(f, "VDimensione")->text(), QStringLiteral("8"));
+        QCOMPARE(C<QLabel>(f, "VStile")->text(), QStringLiteral("Normale"));
+
+        TFormImpostaTabulato::RispostaDialogoFont = [](const QFont&) {
+            QFont font(QStringLiteral("Serif"), 12);
+            font.setBold(true);
+            font.setItalic(true);
+            return std::optional<QFont>(font);
+        };
+        Clic(f, "BCambia");
+        QCOMPARE(C<QLabel>(f, "VStile")->text(), QStringLiteral("Grassetto corsivo"));
+        QCOMPARE(C<QLabel>(f, "VDimensione")->text(), QStringLiteral("12"));
+        C<QSpinBox>(f, "SESpazVerticale")->setValue(15);
+        Clic(f, "BAntemprima");
+        QCOMPARE(anteprime.size(), std::size_t{1});
+        QCOMPARE(anteprime[0].SpaziaturaVerticale, 15);
+        QCOMPARE(anteprime[0].DimensioneFont, 12);
+        QCOMPARE(config.ImpTabulato.SpaziaturaVerticale, 4);  // not yet stored
+
+        Clic(f, "OKBtn");
+        QCOMPARE(config.ImpTabulato.SpaziaturaVerticale, 15);
+        QCOMPARE(config.ImpTabulato.StileFont, ludo::StileGrassetto | ludo::StileCorsivo);
+        ludo::Configurazione riletta;
+        ludo::CaricaConfigurazione(riletta, Percorso(dir));
+        QVERIFY(riletta.ImpTabulato == config.ImpTabulato);
+    }
+
+    void cancelAndAnAbandonedFontDialogChangeNothing() {
+        QTemporaryDir dir;
+        ludo::Configurazione config;
+        const auto prima = config.ImpTabulato;
+        TFormImpostaTabulato f(config, Percorso(dir), nullptr);
+        f.show();
+        TFormImpostaTabulato::RispostaDialogoFont = [](const QFont&) { return std::optional<QFont>(); };
+        Clic(f, "BCambia");
+        QCOMPARE(C<QLabel>(f, "VStile")->text(), QStringLiteral("Normale"));
+        C<QSpinBox>(f, "SESpazOrizzontale")->setValue(9);
+        Clic(f, "CancelBtn");
+        QVERIFY(config.ImpTabulato == prima);
+        QVERIFY(!std::filesystem::exists(Percorso(dir) / "Ludomatic.cfg"));
+    }
+
+    void aConfigurationThatCannotBeSavedIsSaidSo() {
+        QTemporaryDir dir;
+        std::filesystem::create_directory(Percorso(dir) / "Ludomatic.cfg");
+        ludo::Configurazione config;
+        TFormImpostaTabulato f(config, Percorso(dir), nullptr);
+        f.show();
+        C<QSpinBox>(f, "SESpazOrizzontale")->setValue(9);
+        RispostaMessaggio risposta;
+        Clic(f, "OKBtn");
+        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Salvare la Configurazione")});
+        QCOMPARE(config.ImpTabulato.SpaziaturaOrizzontale, 9);  // still used for this run
+    }
+};
+
+QTEST_MAIN(TestTFormImpostaTabulato)
+#include "TestTFormImpostaTabulato.moc"

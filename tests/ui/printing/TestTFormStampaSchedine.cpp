@@ -1,0 +1,172 @@
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "../controls/RispostaMessaggio.h"
+#include "../engine/SistemaDiProva.h"
+#include "PagineDiProva.h"
+#include "printing/TFormStampaSchedine.h"
+#include "printing/Tabulato.h"
+
+namespace {
+
+template <class T>
+T* C(const QWidget& f, const char* nome) {
+    auto* w = f.findChild<T*>(nome);
+    if (w == nullptr) qFatal("missing control %s", nome);
+    return w;
+}
+
+void Clic(const QWidget& f, const char* nome) { C<QAbstractButton>(f, nome)->click(); }
+
+void Riempi(ludo::LavoroStampaSchedine& l, int colonne) {
+    for (int i = 0; i < colonne; ++i) l.Colonne.Aggiungi(SistemaDiProva::Primi(8));
+}
+
+}  // namespace
+
+class TestTFormStampaSchedine : public QObject {
+    Q_OBJECT
+private slots:
+    void openingFollowsTheStoredSettingsAndTheJob() {
+        SistemaDiProva s;
+        s.d().Config.ImpStampa.ColonnePerSchedina = 4;
+        s.d().Config.ImpStampa.Orizzontale = false;
+        TFormStampaSchedine f(*s.sistema);
+        Riempi(f.Lavoro(), 13);
+        f.ImpostaTutto();
+        QCOMPARE(C<QSpinBox>(f, "SEColonne")->value(), 4);
+        QCOMPARE(f.NumSchedine(), 4);
+        QCOMPARE(C<QSpinBox>(f, "SEUltima")->value(), 4);
+        QCOMPARE(C<QSpinBox>(f, "SEUltima")->maximum(), 4);
+        QVERIFY(C<QRadioButton>(f, "RBVerticale")->isChecked());
+        QVERIFY(C<QRadioButton>(f, "RBTutte")->isChecked());
+        QVERIFY(C<QRadioButton>(f, "RBSchedine")->isChecked());
+        QVERIFY(!C<QSpinBox>(f, "SEPrima")->isEnabled());
+        QVERIFY(C<QCheckBox>(f, "CBCedolina")->isHidden());
+        QVERIFY(!C<QPushButton>(f, "BImpostazioni")->isEnabled());
+
+        // More columns a slip: fewer slips and the range follows.
+        C<QSpinBox>(f, "SEColonne")->setValue(6);
+        QCOMPARE(f.NumSchedine(), 3);
+        QCOMPARE(C<QSpinBox>(f, "SEUltima")->value(), 3);
+        // The listing has no orientation, pause or receipt.
+        C<QRadioButton>(f, "RBTabulato")->setChecked(true);
+        QVERIFY(!C<QRadioButton>(f, "RBOrizzontale")->isEnabled());
+        QVERIFY(!C<QCheckBox>(f, "CBPausa")->isEnabled());
+        QVERIFY(C<QPushButton>(f, "BImpostazioni")->isEnabled());
+        C<QRadioButton>(f, "RBDa")->setChecked(true);
+        QVERIFY(C<QSpinBox>(f, "SEPrima")->isEnabled());
+    }
+
+    void testAndCostOnlyJobsLockTheirColumns() {
+        SistemaDiProva s;
+        s.d().Config.ImpStampa.ColonnePerSchedina = 3;
+        TFormStampaSchedine prova(*s.sistema);
+        prova.Lavoro() = ludo::LavoroProva(ludo::StampaOrizzontale);
+        prova.ImpostaTutto();
+        QCOMPARE(C<QSpinBox>(prova, "SEColonne")->value(), 6);
+        TFormStampaSchedine costo(*s.sistema);
+        costo.Lavoro().SoloCosto = true;
+        costo.Lavoro().NomeEsterno = true;
+        costo.ImpostaTutto();
+        QVERIFY(!C<QSpinBox>(costo, "SEColonne")->isEnabled());
+        QVERIFY(!C<QCheckBox>(costo, "CBCedolina")->isHidden());
+    }
+
+    void aWrongRangeIsRefusedAndNothingPrints() {
+        SistemaDiProva s;
+        StampaSuImmagini stampa;
+        TFormStampaSchedine f(*s.sistema);
+        Riempi(f.Lavoro(), 30);
+        f.ImpostaTutto();
+        f.show();
+        C<QRadioButton>(f, "RBDa")->setChecked(true);
+        C<QSpinBox>(f, "SEPrima")->setValue(4);
+        C<QSpinBox>(f, "SEUltima")->setValue(2);
+        RispostaMessaggio risposta;
+        Clic(f, "OKBtn");
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgSchedineErrate)});
+        QVERIFY(stampa.Pagine().empty());
+        QVERIFY(f.isVisible());
+
+        C<QSpinBox>(f, "SEPrima")->setValue(2);
+        Clic(f, "OKBtn");
+        QCOMPARE(stampa.Pagine().size(), std::size_t{1});
+    }
+
+    void printingStoresTheChoicesAndSavesTheConfiguration() {
+        SistemaDiProva s;
+        StampaSuImmagini stampa;
+        TFormStampaSchedine f(*s.sistema);
+        Riempi(f.Lavoro(), 10);
+        f.ImpostaTutto();
+        f.show();
+        C<QRadioButton>(f, "RBVerticale")->setChecked(true);
+        C<QSpinBox>(f, "SEColonne")->setValue(5);
+        Clic(f, "OKBtn");
+        QCOMPARE(stampa.Pagine().size(), std::size_t{2});
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+        QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 5);
+        QVERIFY(!s.d().Config.ImpStampa.Orizzontale);
+        ludo::Configurazione riletta;
+        ludo::CaricaConfigurazione(riletta, s.Cartella());
+        QCOMPARE(riletta.ImpStampa.ColonnePerSchedina, 5);
+        QVERIFY(!riletta.ImpStampa.Orizzontale);
+    }
+
+    void aFailedPrintLeavesTheConfigurationAsItWas() {
+        SistemaDiProva s;
+        StampaSuImmagini stampa;
+        stampa.superficie->guasto = true;
+        TFormStampaSchedine f(*s.sistema);
+        Riempi(f.Lavoro(), 10);
+        f.ImpostaTutto();
+        f.show();
+        C<QSpinBox>(f, "SEColonne")->setValue(2);
+        RispostaMessaggio risposta;
+        Clic(f, "OKBtn");
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
+        QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
+        ludo::Configurazione riletta;
+        ludo::CaricaConfigurazione(riletta, s.Cartella());
+        QCOMPARE(riletta.ImpStampa.ColonnePerSchedina, 6);
+        QVERIFY(f.isVisible());
+
+        C<QRadioButton>(f, "RBTabulato")->setChecked(true);
+        Clic(f, "OKBtn");
+        QCOMPARE(risposta.testi.last(), QString::fromUtf8(ludo::MsgImpossibileStampareTabulato));
+    }
+
+    void thePauseAsksToGoOnBetweenSlips() {
+        SistemaDiProva s;
+        StampaSuImmagini stampa;
+        TFormStampaSchedine f(*s.sistema);
+        Riempi(f.Lavoro(), 18);
+        f.ImpostaTutto();
+        f.show();
+        C<QCheckBox>(f, "CBPausa")->setChecked(true);
+        RispostaMessaggio risposta;
+        Clic(f, "OKBtn");
+        QCOMPARE(risposta.testi, QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
+        QCOMPARE(stampa.superficie->Documenti(), 3);
+    }
+
+    void theListingGoesToTheSamePrinter() {
+        SistemaDiProva s;
+        StampaSuImmagini stampa(100, QSizeF(210, 297));
+        TFormStampaSchedine f(*s.sistema);
+        Riempi(f.Lavoro(), 12);
+        f.ImpostaTutto();
+        f.show();
+        C<QRadioButton>(f, "RBTabulato")->setChecked(true);
+        Clic(f, "OKBtn");
+        QCOMPARE(stampa.Pagine().size(), std::size_t{1});
+        QVERIFY(PixelScuri(stampa.Pagine().front(), stampa.Pagine().front().rect()) > 100);
+    }
+};
+
+QTEST_MAIN(TestTFormStampaSchedine)
+#include "TestTFormStampaSchedine.moc"

@@ -1,0 +1,193 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+#include <cmath>
+
+#include "../controls/RispostaMessaggio.h"
+#include "../engine/SistemaDiProva.h"
+#include "PagineDiProva.h"
+#include "printing/Taratura.h"
+#include "printing/TFrmTaratura.h"
+
+namespace {
+
+template <class T>
+T* C(const QWidget& f, const char* nome) {
+    auto* w = f.findChild<T*>(nome);
+    if (w == nullptr) qFatal("missing control %s", nome);
+    return w;
+}
+
+void Clic(const QWidget& f, const char* nome) { C<QAbstractButton>(f, nome)->click(); }
+
+QString Testo(const QWidget& f, const char* nome) { return C<QLineEdit>(f, nome)->text(); }
+
+void Scrivi(const QWidget& f, const char* nome, const QString& testo) {
+    auto* e = C<QLineEdit>(f, nome);
+    e->selectAll();
+    QTest::keyClicks(e, testo);
+}
+
+const ludo::SlipGeometry& Orizzontale(SistemaDiProva& s) { return s.d().Config.ImpStampa.Geometrie[0]; }
+
+}  // namespace
+
+class TestTFrmTaratura : public QObject {
+    Q_OBJECT
+private slots:
+    void theControlsShowTenthsOfAMillimetre() {
+        SistemaDiProva s;
+        TFrmTaratura f(*s.sistema);
+        QCOMPARE(Testo(f, "EMargineSin"), QStringLiteral("400"));
+        QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("304"));
+        QCOMPARE(Testo(f, "EScrittaX"), QStringLiteral("962"));
+        QCOMPARE(C<QSpinBox>(f, "SEDistOrizzontale")->value(), 18);
+        QCOMPARE(C<QSpinBox>(f, "SEDistColonne")->value(), 93);
+        QCOMPARE(C<QSpinBox>(f, "SEDistColonne")->maximum(), 1000);
+        QCOMPARE(C<QSpinBox>(f, "SEAltezza")->maximum(), 11000);
+        QVERIFY(C<QCheckBox>(f, "CBStampaScritta")->isChecked());
+        C<QSpinBox>(f, "SELarghezza")->setValue(31);
+        QCOMPARE(Orizzontale(s).LQuadratini, 3.1);
+    }
+
+    void arrowsMoveByATenthAndStopAtZero() {
+        SistemaDiProva s;
+        s.d().Config.ImpStampa.Geometrie[0].XPrimaCol = 0.1;
+        TFrmTaratura f(*s.sistema);
+        Clic(f, "BSu");
+        QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("303"));
+        QCOMPARE(Orizzontale(s).YPrimaCol, 30.3);
+        Clic(f, "BGiuScritta");
+        QCOMPARE(Orizzontale(s).ScrittaY, 93.9);
+        Clic(f, "BDestraScritta");
+        QCOMPARE(Testo(f, "EScrittaX"), QStringLiteral("963"));
+        Clic(f, "BSinistra");
+        QCOMPARE(Orizzontale(s).XPrimaCol, 0.0);
+        Clic(f, "BSinistra");  // refused at zero
+        QCOMPARE(Orizzontale(s).XPrimaCol, 0.0);
+        QCOMPARE(Testo(f, "EMargineSin"), QStringLiteral("0"));
+    }
+
+    void eachOrientationKeepsItsOwnGeometry() {
+        SistemaDiProva s;
+        TFrmTaratura f(*s.sistema);
+        Scrivi(f, "EMargineSup", QStringLiteral("250"));
+        C<QRadioButton>(f, "RBVerticale")->setChecked(true);
+        QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("329"));
+        QCOMPARE(Orizzontale(s).YPrimaCol, 25.0);
+        Scrivi(f, "EMargineSup", QStringLiteral("330"));
+        C<QRadioButton>(f, "RBOrizzontale")->setChecked(true);
+        QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("250"));
+        QCOMPARE(s.d().Config.ImpStampa.Geometrie[1].YPrimaCol, 33.0);
+    }
+
+    void aBoxThatIsNotAWholeNumberKeepsTheStoredValues() {
+        SistemaDiProva s;
+        TFrmTaratura f(*s.sistema);
+        f.show();
+        C<QSpinBox>(f, "SEDistColonne")->setValue(95);
+        Scrivi(f, "EMargineSin", QStringLiteral("x4"));
+        C<QSpinBox>(f, "SEDistColonne")->setValue(99);
+        QCOMPARE(Orizzontale(s).XPrimaCol, 40.0);
+        QCOMPARE(Orizzontale(s).DistanzaColonne, 9.5);
+        RispostaMessaggio risposta;
+        Clic(f, "OKBtn");
+        QCOMPARE(risposta.testi, QStringList{QStringLiteral("'x4' non è un numero intero valido.")});
+        QVERIFY(f.isVisible());
+    }
+
+    void cancelPutsBothGeometriesBack() {
+        SistemaDiProva s;
+        const auto prima = s.d().Config.ImpStampa.Geometrie;
+        TFrmTaratura f(*s.sistema);
+        f.show();
+        Clic(f, "BGiu");
+        C<QRadioButton>(f, "RBVerticale")->setChecked(true);
+        C<QSpinBox>(f, "SEAltezza")->setValue(40);
+        C<QCheckBox>(f, "CBStampaScritta")->setChecked(false);
+        QVERIFY(s.d().Config.ImpStampa.Geometrie != prima);
+        Clic(f, "CancelBtn");
+        QVERIFY(s.d().Config.ImpStampa.Geometrie == prima);
+        QVERIFY(!s.d().Config.ImpStampa.StampaScritta);  // the label flag keeps its last value
+    }
+
+    void okAsksBeforeChangingTheDefaultOrientation() {
+        SistemaDiProva s;
+        s.d().Config.ImpStampa.ColonnePerSchedina = 3;
+        {
+            TFrmTaratura f(*s.sistema);
+            f.show();
+            C<QRadioButton>(f, "RBVerticale")->setChecked(true);
+            RispostaMessaggio risposta(QStringLiteral("Si"));
+            Clic(f, "OKBtn");
+            QCOMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
+            QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgCambioPredefinito)});
+            QVERIFY(!s.d().Config.ImpStampa.Orizzontale);
+            QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
+            ludo::Configurazione riletta;
+            ludo::CaricaConfigurazione(riletta, s.Cartella());
+            QVERIFY(!riletta.ImpStampa.Orizzontale);
+            QCOMPARE(f.result(), int(QDialog::Accepted));
+        }
+
+        TFrmTaratura g(*s.sistema);
+        g.show();
+        C<QRadioButton>(g, "RBOrizzontale")->setChecked(true);
+        RispostaMessaggio no(QStringLiteral("No"));
+        Clic(g, "OKBtn");
+        QCOMPARE(no.testi.size(), 1);
+        QVERIFY(!s.d().Config.ImpStampa.Orizzontale);
+    }
+
+    void theTestPrintsEveryBoxAndPutsTheGeometriesBack() {
+        SistemaDiProva s;
+        StampaSuImmagini stampa;
+        TFrmTaratura f(*s.sistema);
+        f.show();
+        C<QSpinBox>(f, "SEDistColonne")->setValue(100);
+        const auto primaDelTest = s.d().Config.ImpStampa.Geometrie;
+        Clic(f, "BTest");
+        QCOMPARE(stampa.Pagine().size(), std::size_t{1});
+        auto g = ludo::SlipGeometry::Orizzontale();
+        g.DistanzaColonne = 10.0;
+        int segnati = 0;
+        for (int n = 0; n < 6; ++n) {
+            for (const auto& q : ludo::QuadratiniColonna(~ludo::Colonna{0}, n, g, ludo::StampaOrizzontale)) {
+                segnati += Segnato(stampa.Pagine().front(), q) ? 1 : 0;
+            }
+        }
+        QCOMPARE(segnati, 192);
+        QVERIFY(s.d().Config.ImpStampa.Geometrie == primaDelTest);
+    }
+
+    void thePreviewDrawsTheBoxesAndTheLabelOnTheSlip() {
+        SistemaDiProva s;
+        TFrmTaratura f(*s.sistema);
+        const auto& g = Orizzontale(s);
+        const auto box = ludo::QuadratiniAnteprima(g);
+        QCOMPARE(box.size(), std::size_t{192});
+        const auto centro = [](const ludo::Rettangolo& r) {
+            return QPoint(static_cast<int>((r.x1 + r.x2) / 2), static_cast<int>((r.y1 + r.y2) / 2));
+        };
+        QVERIFY(qGray(f.Anteprima().pixel(centro(box.front()))) < 128);
+        QVERIFY(qGray(f.Anteprima().pixel(centro(box.back()))) < 128);
+        const ludo::Pixel p = ludo::PuntoEtichettaAnteprima(g);
+        const QRect etichetta(p.x, p.y, 20, static_cast<int>(ludo::RialzoEtichettaAnteprima));
+        QVERIFY(PixelScuri(f.Anteprima(), etichetta) > 50);
+        C<QCheckBox>(f, "CBStampaScritta")->setChecked(false);
+        QCOMPARE(PixelScuri(f.Anteprima(), etichetta), 0);
+        // A move redraws: the first box follows the margin.
+        Clic(f, "BDestra");
+        Clic(f, "BDestra");
+        Clic(f, "BDestra");
+        const auto spostati = ludo::QuadratiniAnteprima(Orizzontale(s));
+        QVERIFY(std::abs(spostati.front().x1 - box.front().x1 - 0.3 * ludo::PixelPerMmAnteprima) < 1e-9);
+    }
+};
+
+QTEST_MAIN(TestTFrmTaratura)
+#include "TestTFrmTaratura.moc"
