@@ -5,18 +5,10 @@
 #include <QtTest>
 
 #include "../controls/RispostaMessaggio.h"
+#include "ControlliDiProva.h"
 #include "printing/TFormImpostaTabulato.h"
 
 namespace {
-
-template <class T>
-T* C(const QWidget& f, const char* nome) {
-    auto* w = f.findChild<T*>(nome);
-    if (w == nullptr) qFatal("missing control %s", nome);
-    return w;
-}
-
-void Clic(const QWidget& f, const char* nome) { C<QAbstractButton>(f, nome)->click(); }
 
 std::filesystem::path Percorso(const QTemporaryDir& d) { return d.path().toStdString(); }
 

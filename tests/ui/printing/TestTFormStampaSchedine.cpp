@@ -3,8 +3,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QtTest>
+#include <tuple>
 
 #include "../controls/RispostaMessaggio.h"
+#include "ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "PagineDiProva.h"
 #include "printing/TFormStampaSchedine.h"
@@ -12,18 +14,24 @@
 
 namespace {
 
-template <class T>
-T* C(const QWidget& f, const char* nome) {
-    auto* w = f.findChild<T*>(nome);
-    if (w == nullptr) qFatal("missing control %s", nome);
-    return w;
-}
-
-void Clic(const QWidget& f, const char* nome) { C<QAbstractButton>(f, nome)->click(); }
-
 void Riempi(ludo::LavoroStampaSchedine& l, int colonne) {
     for (int i = 0; i < colonne; ++i) l.Colonne.Aggiungi(SistemaDiProva::Primi(8));
 }
+
+// A print dialog on a job of 8-number columns, shown, printing on pictures.
+struct Dialogo {
+    explicit Dialogo(int colonne, int dpi = PuntiProva, QSizeF foglio = FoglioProva)
+        : stampa(dpi, foglio), f(*s.sistema) {
+        Riempi(f.Lavoro(), colonne);
+        f.ImpostaTutto();
+        f.show();
+    }
+    std::tuple<SistemaDiProva&, StampaSuImmagini&, TFormStampaSchedine&> Parti() { return {s, stampa, f}; }
+
+    SistemaDiProva s;
+    StampaSuImmagini stampa;
+    TFormStampaSchedine f;
+};
 
 }  // namespace
 
@@ -77,12 +85,8 @@ private slots:
     }
 
     void aWrongRangeIsRefusedAndNothingPrints() {
-        SistemaDiProva s;
-        StampaSuImmagini stampa;
-        TFormStampaSchedine f(*s.sistema);
-        Riempi(f.Lavoro(), 30);
-        f.ImpostaTutto();
-        f.show();
+        Dialogo d(30);
+        auto [s, stampa, f] = d.Parti();
         C<QRadioButton>(f, "RBDa")->setChecked(true);
         C<QSpinBox>(f, "SEPrima")->setValue(4);
         C<QSpinBox>(f, "SEUltima")->setValue(2);
@@ -98,12 +102,8 @@ private slots:
     }
 
     void printingStoresTheChoicesAndSavesTheConfiguration() {
-        SistemaDiProva s;
-        StampaSuImmagini stampa;
-        TFormStampaSchedine f(*s.sistema);
-        Riempi(f.Lavoro(), 10);
-        f.ImpostaTutto();
-        f.show();
+        Dialogo d(10);
+        auto [s, stampa, f] = d.Parti();
         C<QRadioButton>(f, "RBVerticale")->setChecked(true);
         C<QSpinBox>(f, "SEColonne")->setValue(5);
         Clic(f, "OKBtn");
@@ -118,13 +118,9 @@ private slots:
     }
 
     void aFailedPrintLeavesTheConfigurationAsItWas() {
-        SistemaDiProva s;
-        StampaSuImmagini stampa;
+        Dialogo d(10);
+        auto [s, stampa, f] = d.Parti();
         stampa.superficie->guasto = true;
-        TFormStampaSchedine f(*s.sistema);
-        Riempi(f.Lavoro(), 10);
-        f.ImpostaTutto();
-        f.show();
         C<QSpinBox>(f, "SEColonne")->setValue(2);
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
@@ -141,12 +137,8 @@ private slots:
     }
 
     void thePauseAsksToGoOnBetweenSlips() {
-        SistemaDiProva s;
-        StampaSuImmagini stampa;
-        TFormStampaSchedine f(*s.sistema);
-        Riempi(f.Lavoro(), 18);
-        f.ImpostaTutto();
-        f.show();
+        Dialogo d(18);
+        auto [s, stampa, f] = d.Parti();
         C<QCheckBox>(f, "CBPausa")->setChecked(true);
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");

@@ -8,21 +8,13 @@
 #include <cmath>
 
 #include "../controls/RispostaMessaggio.h"
+#include "ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "PagineDiProva.h"
 #include "printing/Taratura.h"
 #include "printing/TFrmTaratura.h"
 
 namespace {
-
-template <class T>
-T* C(const QWidget& f, const char* nome) {
-    auto* w = f.findChild<T*>(nome);
-    if (w == nullptr) qFatal("missing control %s", nome);
-    return w;
-}
-
-void Clic(const QWidget& f, const char* nome) { C<QAbstractButton>(f, nome)->click(); }
 
 QString Testo(const QWidget& f, const char* nome) { return C<QLineEdit>(f, nome)->text(); }
 
