@@ -134,6 +134,12 @@ private slots:
         C<QRadioButton>(f, "RBTabulato")->setChecked(true);
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi.last(), QString::fromUtf8(ludo::MsgImpossibileStampareTabulato));
+
+        // No printer can be reached at all.
+        SuperficieSostitutiva = []() -> SuperficieStampa* { throw std::runtime_error("nessuna stampante"); };
+        Clic(f, "OKBtn");
+        QCOMPARE(risposta.testi.last(), QString::fromUtf8(ludo::MsgImpossibileStampareLavoro));
+        QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
     }
 
     void thePauseAsksToGoOnBetweenSlips() {
