@@ -1,11 +1,9 @@
 #include "printing/TFormStampaSchedine.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QUrl>
 
 #include "controls/FormatoLocale.h"
+#include "controls/Guida.h"
 #include "controls/TFrmMessage.h"
 #include "io/Errore.h"
 #include "printing/StampaLavoro.h"
@@ -159,8 +157,5 @@ void TFormStampaSchedine::ImpostazioniClick() {
 }
 
 void TFormStampaSchedine::AiutoClick() {
-    const QString guida = QString::fromStdString((sistema_.Cartella() / "Ludomatic.html").string());
-    if (!QFileInfo::exists(guida) || !QDesktopServices::openUrl(QUrl::fromLocalFile(guida))) {
-        Informazione(QStringLiteral("Impossibile Aprire la Guida"), TFrmMessage::OK, this);
-    }
+    ApriGuida(sistema_.Cartella(), this);
 }

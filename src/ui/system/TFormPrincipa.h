@@ -129,7 +129,6 @@ private:
     [[nodiscard]] RichiestaFile RichiestaSistema(const QString& titolo, bool salva) const;
     [[nodiscard]] RichiestaFile RichiestaSchedina(const QString& titolo, bool salva) const;
     [[nodiscard]] QString Cartella(std::string_view sottocartella) const;
-    [[nodiscard]] QString FileGuida() const;
     void MostraErrore(const std::exception& e);
 
     std::unique_ptr<Ui::TFormPrincipa> ui;

@@ -1,15 +1,14 @@
 // The commands of the main window: system and coupon files, development,
 // saving the columns, settings and help.
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QToolBar>
-#include <QUrl>
 #include <fstream>
 
 #include "controls/DialoghiFile.h"
+#include "controls/Guida.h"
 #include "controls/TFrmMessage.h"
 #include "engine/FileColonne.h"
 #include "engine/TFormRicalcoloAutomatico.h"
@@ -40,7 +39,6 @@ QString TFormPrincipa::Cartella(std::string_view sottocartella) const {
     return Percorso(ludo::io::resolvePath(sistema_.Cartella(), std::string(sottocartella)));
 }
 
-QString TFormPrincipa::FileGuida() const { return Percorso(sistema_.Cartella() / "Ludomatic.html"); }
 
 // ---- system files ------------------------------------------------------
 
@@ -345,9 +343,7 @@ void TFormPrincipa::ApriStampa(ludo::ListaColonne colonne) {
 }
 
 void TFormPrincipa::SommarioClick() {
-    if (!QFileInfo::exists(FileGuida()) || !QDesktopServices::openUrl(QUrl::fromLocalFile(FileGuida()))) {
-        Informazione(QStringLiteral("Impossibile Aprire la Guida"), TFrmMessage::OK, this);
-    }
+    ApriGuida(sistema_.Cartella(), this);
 }
 
 void TFormPrincipa::AboutClick() {

@@ -152,6 +152,13 @@ private slots:
         QCOMPARE(stampa.superficie->Documenti(), 3);
     }
 
+    void helpWithoutTheGuideIsSaidSo() {
+        Dialogo d(1);
+        RispostaMessaggio risposta;
+        Clic(d.f, "HelpBtn");
+        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Aprire la Guida")});
+    }
+
     void theListingGoesToTheSamePrinter() {
         SistemaDiProva s;
         StampaSuImmagini stampa(100, QSizeF(210, 297));
