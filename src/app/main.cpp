@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "controls/TraduzioneQt.h"
 #include "io/ProgramFolder.h"
 #include "system/T_Sistema.h"
 #include "system/TFormPrincipa.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ludomatic"));
     QApplication::setApplicationVersion(QString::fromStdString(ludo::TestoVersione()));
+    InstallaTraduzioneQt();
     // Amounts and counts are grouped as the user's locale does; a machine
     // with no locale set gets the Italian one, the program's own language.
     if (QLocale::system().language() == QLocale::C) QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));

@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QLocale>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPageSize>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -16,6 +18,7 @@
 #include <iostream>
 
 #include "engine/TFrmSviluppo.h"
+#include "controls/TraduzioneQt.h"
 #include "io/ProgramFolder.h"
 #include "engine/Sviluppo.h"
 #include "printing/StampaLavoro.h"
@@ -134,6 +137,25 @@ bool Pdf(const QString& file, const QPageSize& pagina, const std::function<void(
     return true;
 }
 
+// The listing of 50 slips in the preview window.
+bool AnteprimaTabulato(const QDir& destinazione) {
+    const ludo::Configurazione config;
+    ludo::LavoroStampaSchedine tabulato;
+    tabulato.Colonne = ColonneDiEsempio(300);
+    tabulato.UltimaSchedina = 50;
+    OpzioniStampa opzioni;
+    opzioni.fileSistema = "Esempio.LDS";
+    QPrintPreviewDialog anteprima(&StampanteProgramma());
+    QObject::connect(&anteprima, &QPrintPreviewDialog::paintRequested, &anteprima, [&](QPrinter* stampante) {
+        SuperficieDispositivo superficie(*stampante);
+        StampaTabulato(superficie, tabulato, config, config.ImpTabulato, opzioni);
+    });
+    anteprima.resize(900, 700);
+    anteprima.show();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return anteprima.grab().save(destinazione.filePath(QStringLiteral("anteprima-tabulato.png")));
+}
+
 // 13 columns on slips fed across and along, and a listing of 50 slips.
 bool Stampe(const QDir& destinazione) {
     const ludo::Configurazione config;
@@ -164,6 +186,7 @@ bool Stampe(const QDir& destinazione) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    InstallaTraduzioneQt();
     const bool conStampe = argc == 4 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--stampe");
     if (argc != 2 && !conStampe) {
         std::cerr << "Uso: istantanee CARTELLA_DESTINAZIONE [--stampe CARTELLA_PDF]\n";
@@ -172,7 +195,7 @@ int main(int argc, char* argv[]) {
     const QDir destinazione(QString::fromLocal8Bit(argv[1]));
     if (conStampe && !Stampe(QDir(QString::fromLocal8Bit(argv[3])))) return 1;
     return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
-                   Taratura(destinazione)
+                   Taratura(destinazione) && AnteprimaTabulato(destinazione)
                ? 0
                : 1;
 }
