@@ -127,6 +127,19 @@ private slots:
         QCOMPARE(PixelScuri(senza.Pagine().front(), etichetta), 0);
     }
 
+    void alongTheFeedTheLabelIsPlainTextFromTheReferenceEdge() {
+        ludo::Configurazione config;
+        SuperficieImmagini s(PuntiProva, FoglioProva);
+        StampaSchedine(s, Lavoro(1, ludo::StampaVerticale), config, {});
+        const auto& g = G(config, ludo::StampaVerticale);
+        const ludo::TmmPrinter mm(PuntiProva, PuntiProva);
+        // Across the page from (102 - ScrittaY, ScrittaX), one line high.
+        const QRect etichetta(mm.PixelX(ludo::BordoVerticale - g.ScrittaY), mm.PixelY(g.ScrittaX), mm.PixelX(40),
+                              mm.PixelY(5));
+        QVERIFY(PixelScuri(s.Pagine().front(), etichetta) > 100);
+        QCOMPARE(PixelScuri(s.Pagine().front(), etichetta.translated(0, -mm.PixelY(6))), 0);
+    }
+
     void aPauseEndsTheDocumentBetweenSlips() {
         ludo::Configurazione config;
         OpzioniStampa opzioni;

@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
+#include <fstream>
 
 #include "../controls/RispostaMessaggio.h"
 #include "ControlliDiProva.h"
@@ -154,6 +155,36 @@ private slots:
         }
         QCOMPARE(segnati, 192);
         QVERIFY(s.d().Config.ImpStampa.Geometrie == primaDelTest);
+    }
+
+    void thePreviewUsesTheSlipPictureOfTheProgramFolder() {
+        SistemaDiProva s;
+        QImage schedina(300, 500, QImage::Format_RGB32);
+        schedina.fill(QColor(250, 200, 200));
+        QVERIFY(schedina.save(QString::fromStdString((s.Cartella() / "sched.bmp").string()), "BMP"));
+        {
+            TFrmTaratura f(*s.sistema);
+            QCOMPARE(f.Anteprima().size(), QSize(300, 500));
+            QCOMPARE(f.Anteprima().pixel(1, 1), QColor(250, 200, 200).rgb());
+        }
+        // A damaged picture leaves a plain white sheet under the boxes.
+        std::ofstream(s.Cartella() / "sched.bmp", std::ios::binary | std::ios::trunc) << "BM rotto";
+        TFrmTaratura f(*s.sistema);
+        QCOMPARE(f.Anteprima().pixel(1, 1), QColor(Qt::white).rgb());
+        QVERIFY(PixelScuri(f.Anteprima(), f.Anteprima().rect()) > 192 * 4);
+    }
+
+    void aTestThatCannotPrintIsSaidSoAndChangesNothing() {
+        SistemaDiProva s;
+        StampaSuImmagini stampa;
+        stampa.superficie->guasto = true;
+        TFrmTaratura f(*s.sistema);
+        f.show();
+        const auto prima = s.d().Config.ImpStampa;
+        RispostaMessaggio risposta;
+        Clic(f, "BTest");
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
+        QVERIFY(s.d().Config.ImpStampa == prima);
     }
 
     void thePreviewDrawsTheBoxesAndTheLabelOnTheSlip() {
