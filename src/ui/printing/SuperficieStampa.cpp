@@ -8,11 +8,6 @@
 
 std::function<SuperficieStampa*()> SuperficieSostitutiva;
 
-int SuperficieStampa::LarghezzaPixel() const { return Dispositivo().width(); }
-int SuperficieStampa::AltezzaPixel() const { return Dispositivo().height(); }
-int SuperficieStampa::RisoluzioneX() const { return Dispositivo().logicalDpiX(); }
-int SuperficieStampa::RisoluzioneY() const { return Dispositivo().logicalDpiY(); }
-
 bool SuperficieDispositivo::Inizia() { return painter_.begin(&dispositivo_); }
 
 bool SuperficieDispositivo::NuovaPagina() { return dispositivo_.newPage(); }
@@ -21,7 +16,10 @@ void SuperficieDispositivo::Fine() {
     if (painter_.isActive()) painter_.end();
 }
 
-const QPaintDevice& SuperficieDispositivo::Dispositivo() const { return dispositivo_; }
+int SuperficieDispositivo::LarghezzaPixel() const { return dispositivo_.width(); }
+int SuperficieDispositivo::AltezzaPixel() const { return dispositivo_.height(); }
+int SuperficieDispositivo::RisoluzioneX() const { return dispositivo_.logicalDpiX(); }
+int SuperficieDispositivo::RisoluzioneY() const { return dispositivo_.logicalDpiY(); }
 
 namespace {
 
@@ -42,8 +40,7 @@ QImage Pagina(QSize pixel, int dpi) {
 SuperficieImmagini::SuperficieImmagini(int puntiPerPollice, QSizeF paginaMm)
     : dpi_(puntiPerPollice),
       pixel_(static_cast<int>(paginaMm.width() * puntiPerPollice / MmPerPollice),
-             static_cast<int>(paginaMm.height() * puntiPerPollice / MmPerPollice)),
-      vuota_(Pagina(pixel_, puntiPerPollice)) {}
+             static_cast<int>(paginaMm.height() * puntiPerPollice / MmPerPollice)) {}
 
 bool SuperficieImmagini::NuovaImmagine() {
     if (guasto) return false;
@@ -62,10 +59,6 @@ bool SuperficieImmagini::NuovaPagina() { return NuovaImmagine(); }
 
 void SuperficieImmagini::Fine() {
     if (painter_.isActive()) painter_.end();
-}
-
-const QPaintDevice& SuperficieImmagini::Dispositivo() const {
-    return pagine_.empty() ? vuota_ : pagine_.back();
 }
 
 QPrinter& StampanteProgramma() {

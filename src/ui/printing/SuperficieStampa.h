@@ -30,14 +30,13 @@ public:
 
     QPainter& Painter() { return painter_; }
     // The drawable area of a page, in device pixels.
-    [[nodiscard]] int LarghezzaPixel() const;
-    [[nodiscard]] int AltezzaPixel() const;
+    [[nodiscard]] virtual int LarghezzaPixel() const = 0;
+    [[nodiscard]] virtual int AltezzaPixel() const = 0;
     // The device's resolution in pixels per inch.
-    [[nodiscard]] int RisoluzioneX() const;
-    [[nodiscard]] int RisoluzioneY() const;
+    [[nodiscard]] virtual int RisoluzioneX() const = 0;
+    [[nodiscard]] virtual int RisoluzioneY() const = 0;
 
 protected:
-    [[nodiscard]] virtual const QPaintDevice& Dispositivo() const = 0;
     QPainter painter_;
 };
 
@@ -48,9 +47,10 @@ public:
     bool Inizia() override;
     bool NuovaPagina() override;
     void Fine() override;
-
-protected:
-    [[nodiscard]] const QPaintDevice& Dispositivo() const override;
+    [[nodiscard]] int LarghezzaPixel() const override;
+    [[nodiscard]] int AltezzaPixel() const override;
+    [[nodiscard]] int RisoluzioneX() const override;
+    [[nodiscard]] int RisoluzioneY() const override;
 
 private:
     QPagedPaintDevice& dispositivo_;
@@ -64,6 +64,10 @@ public:
     bool Inizia() override;
     bool NuovaPagina() override;
     void Fine() override;
+    [[nodiscard]] int LarghezzaPixel() const override { return pixel_.width(); }
+    [[nodiscard]] int AltezzaPixel() const override { return pixel_.height(); }
+    [[nodiscard]] int RisoluzioneX() const override { return dpi_; }
+    [[nodiscard]] int RisoluzioneY() const override { return dpi_; }
 
     [[nodiscard]] const std::vector<QImage>& Pagine() const { return pagine_; }
     // How many documents were begun.
@@ -71,15 +75,11 @@ public:
     // Makes the next begin or new page fail, as a printer out of order does.
     bool guasto = false;
 
-protected:
-    [[nodiscard]] const QPaintDevice& Dispositivo() const override;
-
 private:
     bool NuovaImmagine();
     int dpi_;
     QSize pixel_;
     std::vector<QImage> pagine_;
-    QImage vuota_;
     int documenti_ = 0;
 };
 
