@@ -1,5 +1,6 @@
 #include "printing/SuperficieStampa.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -62,8 +63,15 @@ void SuperficieImmagini::Fine() {
 }
 
 QPrinter& StampanteProgramma() {
-    static QPrinter stampante(QPrinter::HighResolution);
-    return stampante;
+    // Freed with the application, while the print system is still there.
+    static QPrinter* stampante = [] {
+        qAddPostRoutine([] {
+            delete stampante;
+            stampante = nullptr;
+        });
+        return new QPrinter(QPrinter::HighResolution);
+    }();
+    return *stampante;
 }
 
 void StampaSu(const std::function<void(SuperficieStampa&)>& disegno) {
