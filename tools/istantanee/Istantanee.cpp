@@ -23,6 +23,8 @@
 #include "engine/Sviluppo.h"
 #include "printing/StampaLavoro.h"
 #include "printing/SuperficieStampa.h"
+#include "printing/TFormImpostaTabulato.h"
+#include "printing/TFormStampaSchedine.h"
 #include "printing/TFrmTaratura.h"
 #include "system/TFormPrincipa.h"
 #include "system/TFormSelPartite.h"
@@ -137,6 +139,20 @@ bool Pdf(const QString& file, const QPageSize& pagina, const std::function<void(
     return true;
 }
 
+// The print dialog on 13 columns, and the listing settings it opens.
+bool DialoghiStampa(const QDir& destinazione) {
+    Principale p;
+    TFormStampaSchedine stampa(p.sistema);
+    stampa.Lavoro().Colonne = ColonneDiEsempio(13);
+    stampa.ImpostaTutto();
+    stampa.show();
+    TFormImpostaTabulato impostazioni(p.sistema.Dati->Config, p.sistema.Cartella(), nullptr);
+    impostazioni.show();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return stampa.grab().save(destinazione.filePath(QStringLiteral("stampa-schedine.png"))) &&
+           impostazioni.grab().save(destinazione.filePath(QStringLiteral("impostazioni-tabulato.png")));
+}
+
 // The listing of 50 slips in the preview window.
 bool AnteprimaTabulato(const QDir& destinazione) {
     const ludo::Configurazione config;
@@ -195,7 +211,8 @@ int main(int argc, char* argv[]) {
     const QDir destinazione(QString::fromLocal8Bit(argv[1]));
     if (conStampe && !Stampe(QDir(QString::fromLocal8Bit(argv[3])))) return 1;
     return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
-                   Taratura(destinazione) && AnteprimaTabulato(destinazione)
+                   Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
+                   DialoghiStampa(destinazione)
                ? 0
                : 1;
 }
