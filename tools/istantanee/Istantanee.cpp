@@ -153,14 +153,26 @@ bool DialoghiStampa(const QDir& destinazione) {
            impostazioni.grab().save(destinazione.filePath(QStringLiteral("impostazioni-tabulato.png")));
 }
 
-// The listing of 50 slips in the preview window.
-bool AnteprimaTabulato(const QDir& destinazione) {
-    const ludo::Configurazione config;
+// The print options of the sample jobs: six columns a slip of "Esempio.LDS".
+OpzioniStampa OpzioniDiEsempio() {
+    OpzioniStampa opzioni;
+    opzioni.fileSistema = "Esempio.LDS";
+    return opzioni;
+}
+
+// A listing of 50 slips of six columns.
+ludo::LavoroStampaSchedine TabulatoDiEsempio() {
     ludo::LavoroStampaSchedine tabulato;
     tabulato.Colonne = ColonneDiEsempio(300);
     tabulato.UltimaSchedina = 50;
-    OpzioniStampa opzioni;
-    opzioni.fileSistema = "Esempio.LDS";
+    return tabulato;
+}
+
+// The listing of 50 slips in the preview window.
+bool AnteprimaTabulato(const QDir& destinazione) {
+    const ludo::Configurazione config;
+    const auto tabulato = TabulatoDiEsempio();
+    const auto opzioni = OpzioniDiEsempio();
     QPrintPreviewDialog anteprima(&StampanteProgramma());
     QObject::connect(&anteprima, &QPrintPreviewDialog::paintRequested, &anteprima, [&](QPrinter* stampante) {
         SuperficieDispositivo superficie(*stampante);
@@ -176,8 +188,7 @@ bool AnteprimaTabulato(const QDir& destinazione) {
 bool Stampe(const QDir& destinazione) {
     const ludo::Configurazione config;
     const QPageSize schedina(QSizeF(110, 190), QPageSize::Millimeter, QStringLiteral("Schedina"));
-    OpzioniStampa opzioni;
-    opzioni.fileSistema = "Esempio.LDS";
+    const auto opzioni = OpzioniDiEsempio();
     for (int tipo : {ludo::StampaOrizzontale, ludo::StampaVerticale}) {
         ludo::LavoroStampaSchedine lavoro;
         lavoro.Colonne = ColonneDiEsempio(13);
@@ -190,9 +201,7 @@ bool Stampe(const QDir& destinazione) {
             return false;
         }
     }
-    ludo::LavoroStampaSchedine tabulato;
-    tabulato.Colonne = ColonneDiEsempio(300);
-    tabulato.UltimaSchedina = 50;
+    const auto tabulato = TabulatoDiEsempio();
     return Pdf(destinazione.filePath(QStringLiteral("stampa-tabulato.pdf")), QPageSize(QPageSize::A4),
                [&](SuperficieStampa& s) { StampaTabulato(s, tabulato, config, config.ImpTabulato, opzioni); });
 }

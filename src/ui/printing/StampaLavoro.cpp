@@ -69,18 +69,20 @@ public:
     void Testo(double x, double y, const QString& testo) {
         Canvas().drawText(X(x), Y(y) + Canvas().fontMetrics().ascent(), testo);
     }
-    void Centrato(const QString& testo, double y) {
-        const int larghezza = Canvas().fontMetrics().horizontalAdvance(testo);
-        Canvas().drawText((s_.LarghezzaPixel() - larghezza) / 2, Y(y) + Canvas().fontMetrics().ascent(), testo);
-    }
+    void Centrato(const QString& testo, double y) { CentratoAlPixel(testo, Y(y)); }
+    // The footer ends MargineBassoTabulato above the foot of the page.
     void Piede(const std::string& piede) {
-        const QString testo = QString::fromStdString(piede);
-        const int alto = s_.AltezzaPixel() - Y(ludo::MargineBassoTabulato) - Canvas().fontMetrics().height();
-        Canvas().drawText((s_.LarghezzaPixel() - Canvas().fontMetrics().horizontalAdvance(testo)) / 2,
-                          alto + Canvas().fontMetrics().ascent(), testo);
+        CentratoAlPixel(QString::fromStdString(piede),
+                        s_.AltezzaPixel() - Y(ludo::MargineBassoTabulato) - Canvas().fontMetrics().height());
     }
 
 private:
+    // The text across the middle of the page, its top at pixel row alto.
+    void CentratoAlPixel(const QString& testo, int alto) {
+        const QFontMetrics m = Canvas().fontMetrics();
+        Canvas().drawText((s_.LarghezzaPixel() - m.horizontalAdvance(testo)) / 2, alto + m.ascent(), testo);
+    }
+
     SuperficieStampa& s_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QFontDialog>
 
+#include "controls/SalvataggioConfigurazione.h"
 #include "controls/TFrmMessage.h"
 #include "io/Errore.h"
 #include "printing/StampaLavoro.h"
@@ -62,11 +63,6 @@ void TFormImpostaTabulato::CambiaClick() {
 
 void TFormImpostaTabulato::OKBtnClick() {
     config_.ImpTabulato = Valori();
-    try {
-        ludo::SalvaConfigurazione(config_, cartella_);
-    } catch (const ludo::Errore& e) {
-        // The values stay in use for this run.
-        Informazione(QString::fromUtf8(e.what()), TFrmMessage::OK, this);
-    }
+    SalvaConfigurazioneOAvvisa(config_, cartella_, this);
     accept();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "controls/SalvataggioConfigurazione.h"
 #include "controls/FormatoLocale.h"
 #include "controls/Guida.h"
 #include "controls/TFrmMessage.h"
@@ -99,11 +100,7 @@ void TFormStampaSchedine::OKBtnClick(bool daPulsante) {
     }
     if (!daPulsante) return;
     accept();
-    try {
-        ludo::SalvaConfigurazione(sistema_.Dati->Config, sistema_.Cartella());
-    } catch (const ludo::Errore& e) {
-        Informazione(QString::fromUtf8(e.what()), TFrmMessage::OK, parentWidget());
-    }
+    SalvaConfigurazioneOAvvisa(sistema_.Dati->Config, sistema_.Cartella(), parentWidget());
 }
 
 bool TFormStampaSchedine::Stampa(int prima, int ultima) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "controls/SalvataggioConfigurazione.h"
 #include "controls/TFrmMessage.h"
 #include "io/Errore.h"
 #include "printing/StampaLavoro.h"
@@ -195,11 +196,7 @@ void TFrmTaratura::OKBtnClick() {
         imp.Orizzontale = orizzontale;
         imp.ColonnePerSchedina = ludo::SlipPrintSettings::MaxColonnePerSchedina;
     }
-    try {
-        ludo::SalvaConfigurazione(sistema_.Dati->Config, sistema_.Cartella());
-    } catch (const ludo::Errore& e) {
-        Informazione(QString::fromUtf8(e.what()), TFrmMessage::OK, this);
-    }
+    SalvaConfigurazioneOAvvisa(sistema_.Dati->Config, sistema_.Cartella(), this);
     accept();
 }
 

@@ -1,7 +1,6 @@
 #include "printing/TmmPrinterQt.h"
 
 #include <QFontMetrics>
-#include <QHeaderView>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -42,8 +41,8 @@ void TmmPrinter::BeginDoc(const char* messaggio) {
 }
 
 void TmmPrinter::NewPage(const char* messaggio) {
-    Piede(Canvas().font());
     const QFont font = Canvas().font();
+    Piede(font);
     NuovaPagina(messaggio);
     Canvas().setFont(font);
 }

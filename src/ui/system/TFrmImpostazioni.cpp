@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "controls/SalvataggioConfigurazione.h"
 #include "controls/DialoghiFile.h"
 #include "controls/TFrmMessage.h"
 #include "io/Errore.h"
@@ -77,11 +78,6 @@ void TFrmImpostazioni::CercaClick() {
 
 void TFrmImpostazioni::OKBtnClick() {
     AcquisisceForm();
-    try {
-        ludo::SalvaConfigurazione(config_, cartella_);
-    } catch (const ludo::Errore& e) {
-        // The values stay in use for this run.
-        TFrmMessage::Mostra(QStringLiteral("Informazione"), QString::fromUtf8(e.what()), TFrmMessage::OK, this);
-    }
+    SalvaConfigurazioneOAvvisa(config_, cartella_, this);
     accept();
 }
