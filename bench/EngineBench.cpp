@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "engine/FileColonne.h"
+#include "core/columns/FileColonne.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "io/BinaryReader.h"
-#include "io/Real48.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/Real48.h"
 
 namespace {
 

@@ -9,14 +9,14 @@
 #include <random>
 #include <vector>
 
-#include "archive/ArchivioConcorsi.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/CondizioniSchema.h"
-#include "conditions/TCondizioniSistema.h"
-#include "conditions/TGruppo.h"
-#include "conditions/TPuntiTra.h"
-#include "conditions/TQuadro.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniSchema.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/TGruppo.h"
+#include "core/conditions/TPuntiTra.h"
+#include "core/conditions/TQuadro.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ struct Banco {
         c.NumConcorso = 2;
         c.Vincente = 0x000000FF;
         archivio.InserisciOrdinato(c);
-        sistema.Archivio = &archivio;
+        sistema.Archivio = &archivio.Concorsi();
         for (std::size_t i = 0; i < sistema.Picchetti.size(); ++i)
             sistema.Picchetti[i] = 30.0 + static_cast<double>(i);
     }

@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <memory>
 
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/CondizioniSchema.h"
-#include "conditions/TGruppo.h"
-#include "conditions/TQuadro.h"
-#include "system/T_Sistema.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniSchema.h"
+#include "core/conditions/TGruppo.h"
+#include "core/conditions/TQuadro.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo::bench {
 

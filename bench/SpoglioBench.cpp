@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "checking/SpoglioStorico.h"
+#include "core/checking/SpoglioStorico.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <sys/resource.h>
 
 #include "SistemaTipico.h"
-#include "engine/Riduzione.h"
-#include "engine/Sviluppo.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/engine/Riduzione.h"
+#include "core/engine/Sviluppo.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ArchivioProgramma.h"
+#include "cli/ArchivioProgramma.h"
 
-#include "archive/ArchivioConcorsi.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo::cli {
 

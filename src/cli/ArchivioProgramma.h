@@ -1,7 +1,7 @@
 #pragma once
 // The contest archive of the program folder as the statistics read it.
 
-#include "Comandi.h"
+#include "cli/Comandi.h"
 
 namespace ludo {
 class T_Sistema;

@@ -1,9 +1,9 @@
-#include "Argomenti.h"
+#include "cli/Argomenti.h"
 
 #include <charconv>
 #include <sstream>
 
-#include "io/Errore.h"
+#include "core/io/Errore.h"
 
 namespace ludo::cli {
 

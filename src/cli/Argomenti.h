@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/Colonna.h"
+#include "core/columns/Colonna.h"
 
 namespace ludo::cli {
 

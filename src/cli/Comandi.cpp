@@ -1,11 +1,11 @@
-#include "Comandi.h"
+#include "cli/Comandi.h"
 
 #include <algorithm>
 #include <new>
 #include <ostream>
 
-#include "io/Errore.h"
-#include "system/Versione.h"
+#include "core/io/Errore.h"
+#include "core/system/Versione.h"
 
 namespace ludo::cli {
 namespace {

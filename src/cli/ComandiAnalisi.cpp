@@ -3,14 +3,14 @@
 #include <ostream>
 #include <sstream>
 
-#include "Argomenti.h"
-#include "ArchivioProgramma.h"
-#include "Comandi.h"
-#include "Json.h"
-#include "archive/TGestoreGrDati.h"
-#include "conditions/TCondizione.h"
-#include "io/Errore.h"
-#include "system/T_Sistema.h"
+#include "cli/Argomenti.h"
+#include "cli/ArchivioProgramma.h"
+#include "cli/Comandi.h"
+#include "cli/Json.h"
+#include "core/statistics/TGestoreGrDati.h"
+#include "core/conditions/TCondizione.h"
+#include "core/io/Errore.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo::cli {
 namespace {

@@ -4,12 +4,12 @@
 #include <optional>
 #include <ostream>
 
-#include "Argomenti.h"
-#include "Comandi.h"
-#include "Json.h"
-#include "archive/ArchivioConcorsi.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
+#include "cli/Argomenti.h"
+#include "cli/Comandi.h"
+#include "cli/Json.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
 
 namespace ludo::cli {
 namespace {

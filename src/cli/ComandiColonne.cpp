@@ -1,9 +1,9 @@
 // ludomatic-cli colonne: the columns of a column file.
 #include <ostream>
 
-#include "Comandi.h"
-#include "Json.h"
-#include "engine/FileColonne.h"
+#include "cli/Comandi.h"
+#include "cli/Json.h"
+#include "core/columns/FileColonne.h"
 
 namespace ludo::cli {
 namespace {

@@ -2,12 +2,12 @@
 // files and boards as JSON, and the check of one column against a system.
 #include <ostream>
 
-#include "Argomenti.h"
-#include "Comandi.h"
-#include "JsonCondizioni.h"
-#include "checking/ControlloCondizioni.h"
-#include "conditions/TQuadro.h"
-#include "io/Errore.h"
+#include "cli/Argomenti.h"
+#include "cli/Comandi.h"
+#include "cli/JsonCondizioni.h"
+#include "core/checking/ControlloCondizioni.h"
+#include "core/conditions/TQuadro.h"
+#include "core/io/Errore.h"
 
 namespace ludo::cli {
 namespace {

@@ -2,15 +2,15 @@
 // one or more columns, and whether each column passes it.
 #include <ostream>
 
-#include "Argomenti.h"
-#include "Comandi.h"
-#include "JsonCondizioni.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/TPuntiTra.h"
-#include "conditions/TQuadro.h"
-#include "engine/FileColonne.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
+#include "cli/Argomenti.h"
+#include "cli/Comandi.h"
+#include "cli/JsonCondizioni.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/TPuntiTra.h"
+#include "core/conditions/TQuadro.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
 
 namespace ludo::cli {
 namespace {

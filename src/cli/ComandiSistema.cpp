@@ -1,11 +1,11 @@
 // The coupon and configuration commands.
 #include <ostream>
 
-#include "Comandi.h"
-#include "Json.h"
-#include "io/Errore.h"
-#include "system/Configurazione.h"
-#include "system/Schedina.h"
+#include "cli/Comandi.h"
+#include "cli/Json.h"
+#include "core/io/Errore.h"
+#include "core/system/Configurazione.h"
+#include "core/system/Schedina.h"
 
 namespace ludo::cli {
 namespace {

@@ -4,15 +4,15 @@
 #include <ostream>
 #include <sstream>
 
-#include "Argomenti.h"
-#include "ArchivioProgramma.h"
-#include "Comandi.h"
-#include "Json.h"
-#include "checking/ControlloCondizioni.h"
-#include "checking/SpoglioStorico.h"
-#include "engine/FileColonne.h"
-#include "io/Errore.h"
-#include "system/T_Sistema.h"
+#include "cli/Argomenti.h"
+#include "cli/ArchivioProgramma.h"
+#include "cli/Comandi.h"
+#include "cli/Json.h"
+#include "core/checking/ControlloCondizioni.h"
+#include "core/checking/SpoglioStorico.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo::cli {
 namespace {

@@ -2,14 +2,14 @@
 // the statistics of the archive over the stored search interval.
 #include <ostream>
 
-#include "Argomenti.h"
-#include "ArchivioProgramma.h"
-#include "Comandi.h"
-#include "Json.h"
-#include "archive/AnalisiNumeri.h"
-#include "archive/StatisticaSistema.h"
-#include "io/Errore.h"
-#include "system/T_Sistema.h"
+#include "cli/Argomenti.h"
+#include "cli/ArchivioProgramma.h"
+#include "cli/Comandi.h"
+#include "cli/Json.h"
+#include "core/statistics/AnalisiNumeri.h"
+#include "core/statistics/StatisticaSistema.h"
+#include "core/io/Errore.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo::cli {
 namespace {

@@ -6,18 +6,18 @@
 #include <ostream>
 #include <random>
 
-#include "Argomenti.h"
-#include "Comandi.h"
-#include "Json.h"
-#include "checking/ArchivioGiocate.h"
-#include "checking/Ricevitoria.h"
-#include "coltools/Accorpa.h"
-#include "coltools/Conversione.h"
-#include "coltools/OperazioniColonne.h"
-#include "engine/FileColonne.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
-#include "system/Configurazione.h"
+#include "cli/Argomenti.h"
+#include "cli/Comandi.h"
+#include "cli/Json.h"
+#include "core/checking/ArchivioGiocate.h"
+#include "core/checking/Ricevitoria.h"
+#include "core/coltools/Accorpa.h"
+#include "core/coltools/Conversione.h"
+#include "core/coltools/OperazioniColonne.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/Configurazione.h"
 
 namespace ludo::cli {
 namespace {

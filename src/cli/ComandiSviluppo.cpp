@@ -2,15 +2,15 @@
 // reduction of a column file, in batch.
 #include <ostream>
 
-#include "Argomenti.h"
-#include "ArchivioProgramma.h"
-#include "Comandi.h"
-#include "Json.h"
-#include "engine/FileColonne.h"
-#include "engine/Riduzione.h"
-#include "engine/Sviluppo.h"
-#include "io/Errore.h"
-#include "system/T_Sistema.h"
+#include "cli/Argomenti.h"
+#include "cli/ArchivioProgramma.h"
+#include "cli/Comandi.h"
+#include "cli/Json.h"
+#include "core/columns/FileColonne.h"
+#include "core/engine/Riduzione.h"
+#include "core/engine/Sviluppo.h"
+#include "core/io/Errore.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo::cli {
 namespace {

@@ -1,10 +1,10 @@
-#include "JsonCondizioni.h"
+#include "cli/JsonCondizioni.h"
 
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/CondizioniSchema.h"
-#include "conditions/TPuntiTra.h"
-#include "conditions/TQuadro.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniSchema.h"
+#include "core/conditions/TPuntiTra.h"
+#include "core/conditions/TQuadro.h"
 
 namespace ludo::cli {
 namespace {

@@ -2,10 +2,10 @@
 // JSON descriptions of conditions, tables and whole systems for the
 // command-line results.
 
-#include "Json.h"
-#include "conditions/TCondizione.h"
-#include "conditions/TInsiemeLink.h"
-#include "system/T_Sistema.h"
+#include "cli/Json.h"
+#include "core/conditions/TCondizione.h"
+#include "core/conditions/TInsiemeLink.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo::cli {
 

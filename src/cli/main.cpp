@@ -5,8 +5,8 @@
 #include <system_error>
 #include <vector>
 
-#include "Comandi.h"
-#include "io/ProgramFolder.h"
+#include "cli/Comandi.h"
+#include "core/io/ProgramFolder.h"
 
 namespace {
 

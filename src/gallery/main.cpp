@@ -12,19 +12,19 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "controls/OperazioneLunga.h"
-#include "controls/TALabel.h"
-#include "controls/TFrmMessage.h"
-#include "controls/TGBarrePunti.h"
-#include "controls/TGCasSelector.h"
-#include "controls/TGEditColonna.h"
-#include "controls/TGGraphpt.h"
-#include "controls/TGLegenda.h"
-#include "controls/TGPannelloCF.h"
-#include "controls/TGTortaQuota.h"
-#include "controls/TGVisColonne.h"
-#include "controls/TGestoreGrid.h"
-#include "controls/TPronosticoF.h"
+#include "ui/controls/OperazioneLunga.h"
+#include "ui/controls/TALabel.h"
+#include "ui/controls/TFrmMessage.h"
+#include "ui/controls/TGBarrePunti.h"
+#include "ui/controls/TGCasSelector.h"
+#include "ui/controls/TGEditColonna.h"
+#include "ui/controls/TGGraphpt.h"
+#include "ui/controls/TGLegenda.h"
+#include "ui/controls/TGPannelloCF.h"
+#include "ui/controls/TGTortaQuota.h"
+#include "ui/controls/TGVisColonne.h"
+#include "ui/controls/TGestoreGrid.h"
+#include "ui/controls/TPronosticoF.h"
 
 namespace {
 

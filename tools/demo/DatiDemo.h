@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "RisultatiTxt.h"
-#include "archive/ArchivioConcorsi.h"
-#include "checking/ClassificaPartite.h"
-#include "system/ListeSquadre.h"
-#include "system/Schedina.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/checking/ClassificaPartite.h"
+#include "core/system/ListeSquadre.h"
+#include "core/system/Schedina.h"
 
 namespace ludo::demo {
 

@@ -9,8 +9,8 @@
 #include <iostream>
 
 #include "DatiDemo.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <regex>
 #include <sstream>
 
-#include "io/Cp1252.h"
+#include "core/io/Cp1252.h"
 
 namespace ludo::demo {
 namespace {

@@ -17,18 +17,18 @@
 #include <functional>
 #include <iostream>
 
-#include "engine/TFrmSviluppo.h"
-#include "controls/TraduzioneQt.h"
-#include "io/ProgramFolder.h"
-#include "engine/Sviluppo.h"
-#include "printing/StampaLavoro.h"
-#include "printing/SuperficieStampa.h"
-#include "printing/TFormImpostaTabulato.h"
-#include "printing/TFormStampaSchedine.h"
-#include "printing/TFrmTaratura.h"
-#include "system/TFormPrincipa.h"
-#include "system/TFormSelPartite.h"
-#include "system/T_Sistema.h"
+#include "ui/engine/TFrmSviluppo.h"
+#include "ui/controls/TraduzioneQt.h"
+#include "core/io/ProgramFolder.h"
+#include "core/engine/Sviluppo.h"
+#include "ui/printing/StampaLavoro.h"
+#include "ui/printing/SuperficieStampa.h"
+#include "ui/printing/TFormImpostaTabulato.h"
+#include "ui/printing/TFormStampaSchedine.h"
+#include "ui/printing/TFrmTaratura.h"
+#include "ui/system/TFormPrincipa.h"
+#include "ui/system/TFormSelPartite.h"
+#include "core/system/T_Sistema.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <fstream>
 #include <iostream>
 
-#include "checking/Ricevitoria.h"
-#include "engine/FileColonne.h"
-#include "engine/GeneraColonne.h"
-#include "engine/Riduzione.h"
-#include "io/ProgramFolder.h"
+#include "core/checking/Ricevitoria.h"
+#include "core/columns/FileColonne.h"
+#include "core/columns/GeneraColonne.h"
+#include "core/engine/Riduzione.h"
+#include "core/io/ProgramFolder.h"
 
 namespace {
 

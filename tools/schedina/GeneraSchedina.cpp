@@ -10,9 +10,9 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "printing/ImpostazioniStampa.h"
-#include "printing/StampaSchedine.h"
-#include "printing/Taratura.h"
+#include "core/system/ImpostazioniStampa.h"
+#include "core/printing/StampaSchedine.h"
+#include "core/printing/Taratura.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "archive/AnalisiArchivio.h"
+#include "core/archive/AnalisiArchivio.h"
 
-#include "archive/ArchivioConcorsi.h"
+#include "core/archive/ArchivioConcorsi.h"
 
 namespace ludo {
 
@@ -55,7 +55,7 @@ void AnalisiArchivio::Ricalcola(const ArchivioConcorsi& archivio, Avanzamento& a
     const auto oggetti = Oggetti();
     for (std::size_t i = 0; i < oggetti.size(); ++i) {
         oggetti[i]->AdattaIntervallo();
-        oggetti[i]->AnalizzaArchivio(archivio, tuttoArchivio);
+        oggetti[i]->AnalizzaArchivio(archivio.Concorsi(), tuttoArchivio);
         avanzamento.Progresso(static_cast<std::int64_t>(i + 1),
                               static_cast<std::int64_t>(oggetti.size()));
     }

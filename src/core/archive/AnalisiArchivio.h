@@ -8,12 +8,12 @@
 #include <cstddef>
 #include <string_view>
 
-#include "archive/T_FrequenzeRitardi.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniSchema.h"
-#include "io/Avanzamento.h"
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
+#include "core/contests/T_FrequenzeRitardi.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniSchema.h"
+#include "core/io/Avanzamento.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
 
 namespace ludo {
 

@@ -1,13 +1,13 @@
-#include "archive/ArchivioConcorsi.h"
+#include "core/archive/ArchivioConcorsi.h"
 
 #include <algorithm>
 #include <fstream>
 
-#include "io/AtomicSave.h"
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
+#include "core/io/AtomicSave.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
 
 namespace ludo {
 namespace {
@@ -146,14 +146,6 @@ bool ETuttoArchivio(const IntervalloRicerca& intervallo, const ArchivioConcorsi&
     return intervallo.AnnoDa == primo.Anno && intervallo.ConcDa == primo.NumConcorso &&
            intervallo.AnnoA == ultimo.Anno && intervallo.ConcA == ultimo.NumConcorso &&
            intervallo.Tipi == TuttiITipi;
-}
-
-bool ConcorsoSelezionato(const IntervalloRicerca& intervallo, const T_Concorso& c) {
-    if ((intervallo.Tipi & c.TipoConcorso) == 0) return false;
-    if (c.Anno < intervallo.AnnoDa || c.Anno > intervallo.AnnoA) return false;
-    if (c.Anno == intervallo.AnnoDa && c.NumConcorso < intervallo.ConcDa) return false;
-    if (c.Anno == intervallo.AnnoA && c.NumConcorso > intervallo.ConcA) return false;
-    return true;
 }
 
 std::optional<std::string> VerificaConcorso(const T_Concorso& c, bool aggiunta, const ArchivioConcorsi& archivio) {

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "archive/AnalisiArchivio.h"
-#include "archive/ImpostazioniRicerca.h"
-#include "archive/T_Concorso.h"
-#include "io/Avanzamento.h"
+#include "core/archive/AnalisiArchivio.h"
+#include "core/contests/ImpostazioniRicerca.h"
+#include "core/contests/T_Concorso.h"
+#include "core/io/Avanzamento.h"
 
 namespace ludo {
 
@@ -85,7 +85,6 @@ private:
 // Search interval operations over an archive.
 void IntervalloTuttoArchivio(IntervalloRicerca& intervallo, const ArchivioConcorsi& archivio);
 bool ETuttoArchivio(const IntervalloRicerca& intervallo, const ArchivioConcorsi& archivio);
-bool ConcorsoSelezionato(const IntervalloRicerca& intervallo, const T_Concorso& c);
 
 // The checks of the contest dialog: the message to show, or nothing when the
 // contest may be confirmed. The duplicate check runs only when adding.

@@ -1,7 +1,7 @@
-#include "archive/VistaArchivio.h"
+#include "core/archive/VistaArchivio.h"
 
-#include "archive/ArchivioConcorsi.h"
-#include "conditions/Misure.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/conditions/Misure.h"
 
 namespace ludo {
 namespace {

@@ -1,4 +1,4 @@
-#include "checking/ArchivioGiocate.h"
+#include "core/checking/ArchivioGiocate.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,11 +6,11 @@
 #include <fstream>
 #include <string>
 
-#include "io/AtomicSave.h"
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
+#include "core/io/AtomicSave.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
 
 namespace ludo {
 namespace {

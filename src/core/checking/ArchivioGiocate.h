@@ -10,8 +10,8 @@
 #include <ostream>
 #include <vector>
 
-#include "checking/Spoglio.h"
-#include "engine/ListaColonne.h"
+#include "core/checking/Spoglio.h"
+#include "core/columns/ListaColonne.h"
 
 namespace ludo {
 

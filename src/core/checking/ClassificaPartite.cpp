@@ -1,4 +1,4 @@
-#include "checking/ClassificaPartite.h"
+#include "core/checking/ClassificaPartite.h"
 
 #include <algorithm>
 

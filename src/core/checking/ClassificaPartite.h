@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "engine/Colonna.h"
+#include "core/columns/Colonna.h"
 
 namespace ludo {
 

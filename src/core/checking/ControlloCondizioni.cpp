@@ -1,4 +1,4 @@
-#include "checking/ControlloCondizioni.h"
+#include "core/checking/ControlloCondizioni.h"
 
 namespace ludo {
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "conditions/TCondizioniSistema.h"
-#include "system/T_Sistema.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo {
 

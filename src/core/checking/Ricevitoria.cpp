@@ -1,13 +1,13 @@
-#include "checking/Ricevitoria.h"
+#include "core/checking/Ricevitoria.h"
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
-#include "io/ProgramFolder.h"
-#include "io/ShortString.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
+#include "core/io/ProgramFolder.h"
+#include "core/io/ShortString.h"
 
 namespace ludo {
 namespace {

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/ListaColonne.h"
-#include "engine/TCombinazione.h"
-#include "engine/TGenColonneCasuali.h"
+#include "core/columns/ListaColonne.h"
+#include "core/columns/TCombinazione.h"
+#include "core/columns/TGenColonneCasuali.h"
 
 namespace ludo {
 

@@ -1,12 +1,12 @@
-#include "checking/SistemiAutomatici.h"
+#include "core/checking/SistemiAutomatici.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "engine/FileColonne.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
-#include "system/Costi.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/Costi.h"
 
 namespace ludo {
 namespace {

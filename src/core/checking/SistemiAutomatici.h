@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "checking/ArchivioGiocate.h"
-#include "checking/Ricevitoria.h"
-#include "engine/ListaColonne.h"
-#include "engine/TGenColonneCasuali.h"
+#include "core/checking/ArchivioGiocate.h"
+#include "core/checking/Ricevitoria.h"
+#include "core/columns/ListaColonne.h"
+#include "core/columns/TGenColonneCasuali.h"
 
 namespace ludo {
 

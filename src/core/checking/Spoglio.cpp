@@ -1,4 +1,4 @@
-#include "checking/Spoglio.h"
+#include "core/checking/Spoglio.h"
 
 namespace ludo {
 

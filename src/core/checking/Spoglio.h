@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "conditions/TCondizioniSistema.h"
-#include "engine/ListaColonne.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/columns/ListaColonne.h"
 
 namespace ludo {
 

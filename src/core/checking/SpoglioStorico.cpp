@@ -1,10 +1,10 @@
-#include "checking/SpoglioStorico.h"
+#include "core/checking/SpoglioStorico.h"
 
 #include <algorithm>
 
-#include "engine/FileColonne.h"
-#include "io/Errore.h"
-#include "io/Formato.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
+#include "core/io/Formato.h"
 
 namespace ludo {
 

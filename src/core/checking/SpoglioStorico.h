@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "archive/ArchivioConcorsi.h"
-#include "checking/Spoglio.h"
-#include "io/Avanzamento.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/checking/Spoglio.h"
+#include "core/io/Avanzamento.h"
 
 namespace ludo {
 

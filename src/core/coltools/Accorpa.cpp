@@ -1,4 +1,4 @@
-#include "coltools/Accorpa.h"
+#include "core/coltools/Accorpa.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/ListaColonne.h"
-#include "io/Avanzamento.h"
+#include "core/columns/ListaColonne.h"
+#include "core/io/Avanzamento.h"
 
 namespace ludo {
 

@@ -1,10 +1,10 @@
-#include "coltools/Conversione.h"
+#include "core/coltools/Conversione.h"
 
 #include <fstream>
 #include <string>
 
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
 
 namespace ludo {
 namespace {

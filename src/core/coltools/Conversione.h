@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/Colonna.h"
-#include "io/Avanzamento.h"
+#include "core/columns/Colonna.h"
+#include "core/io/Avanzamento.h"
 
 namespace ludo {
 

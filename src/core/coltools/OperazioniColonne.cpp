@@ -1,4 +1,4 @@
-#include "coltools/OperazioniColonne.h"
+#include "core/coltools/OperazioniColonne.h"
 
 #include <algorithm>
 #include <array>
@@ -8,8 +8,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "engine/FileColonne.h"
-#include "io/Errore.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
 
 namespace ludo {
 namespace {

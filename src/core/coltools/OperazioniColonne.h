@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "io/Avanzamento.h"
+#include "core/io/Avanzamento.h"
 
 namespace ludo {
 

@@ -1,8 +1,8 @@
-#include "conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniNumeriche.h"
 
 #include <algorithm>
 
-#include "conditions/Misure.h"
+#include "core/conditions/Misure.h"
 
 namespace ludo {
 

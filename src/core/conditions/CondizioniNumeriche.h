@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "conditions/TCondizioneTabelle.h"
+#include "core/conditions/TCondizioneTabelle.h"
 
 namespace ludo {
 

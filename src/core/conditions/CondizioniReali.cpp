@@ -1,8 +1,8 @@
-#include "conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniReali.h"
 
 #include <algorithm>
 
-#include "conditions/TCondizioniSistema.h"
+#include "core/conditions/TCondizioniSistema.h"
 
 namespace ludo {
 

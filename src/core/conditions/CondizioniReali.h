@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "conditions/TCondizione.h"
+#include "core/conditions/TCondizione.h"
 
 namespace ludo {
 

@@ -1,6 +1,6 @@
-#include "conditions/CondizioniSchema.h"
+#include "core/conditions/CondizioniSchema.h"
 
-#include "conditions/TCondizioniSistema.h"
+#include "core/conditions/TCondizioniSistema.h"
 
 namespace ludo {
 
@@ -37,8 +37,8 @@ ValoriTabelle TVortice::Misura(Colonna colonna) const {
 }
 
 ValoriTabelle TRipetizioni::Misura(Colonna colonna) const {
-    const ArchivioConcorsi* archivio = Proprietario != nullptr ? Proprietario->Archivio : nullptr;
-    const std::size_t concorsi = archivio != nullptr ? archivio->Conteggio() : 0;
+    const ElencoConcorsi* archivio = Proprietario != nullptr ? Proprietario->Archivio : nullptr;
+    const std::size_t concorsi = archivio != nullptr ? archivio->size() : 0;
     // A missing contest counts as a column with no numbers.
     const Colonna ultimo = concorsi >= 1 ? (*archivio)[concorsi - 1].Vincente : 0;
     const Colonna penultimo = concorsi >= 2 ? (*archivio)[concorsi - 2].Vincente : 0;
@@ -50,7 +50,7 @@ ValoriTabelle TRipetizioni::MisuraContro(Colonna colonna, Colonna ultimo, Colonn
             MisuraRipetizioni(colonna, penultimo, Tabelle[1].Da, Tabelle[1].A, Schema())};
 }
 
-void TRipetizioni::CampioniConcorso(const ArchivioConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta) {
+void TRipetizioni::CampioniConcorso(const ElencoConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta) {
     if (indice < 2) return;
     Consegna(MisuraContro(archivio[indice].Vincente, archivio[indice - 1].Vincente, archivio[indice - 2].Vincente),
              raccolta);

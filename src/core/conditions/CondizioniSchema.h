@@ -3,8 +3,8 @@
 // symmetries, repetitions (on the numbers or on the parity pattern), the
 // vortex and the sequences of signs.
 
-#include "conditions/Misure.h"
-#include "conditions/TCondizioneTabelle.h"
+#include "core/conditions/Misure.h"
+#include "core/conditions/TCondizioneTabelle.h"
 
 namespace ludo {
 
@@ -67,7 +67,7 @@ public:
 protected:
     // An archived contest is measured against the two contests before it;
     // the first two have none and give nothing.
-    void CampioniConcorso(const ArchivioConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta) override;
+    void CampioniConcorso(const ElencoConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta) override;
     bool SalvaDati(io::BinaryWriter& out) const override {
         return out.write(Modo) && out.write(Attivato) && SalvaTabelle(out);
     }

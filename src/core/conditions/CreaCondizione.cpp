@@ -1,10 +1,10 @@
 // The factory: a default condition for every type code.
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/CondizioniSchema.h"
-#include "conditions/TGruppo.h"
-#include "conditions/TPuntiTra.h"
-#include "conditions/TQuadro.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniSchema.h"
+#include "core/conditions/TGruppo.h"
+#include "core/conditions/TPuntiTra.h"
+#include "core/conditions/TQuadro.h"
 
 namespace ludo {
 namespace {

@@ -1,4 +1,4 @@
-#include "conditions/Misure.h"
+#include "core/conditions/Misure.h"
 
 #include <algorithm>
 #include <bit>

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/Colonna.h"
+#include "core/columns/Colonna.h"
 
 namespace ludo {
 

@@ -1,10 +1,9 @@
-#include "conditions/TCondizione.h"
+#include "core/conditions/TCondizione.h"
 
-#include "archive/ArchivioConcorsi.h"
-#include "conditions/TCondizioneTabelle.h"
-#include "conditions/TCondizioniSistema.h"
-#include "conditions/TPuntiTra.h"
-#include "engine/ListaColonne.h"
+#include "core/conditions/TCondizioneTabelle.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/TPuntiTra.h"
+#include "core/columns/ListaColonne.h"
 
 namespace ludo {
 
@@ -52,19 +51,19 @@ void TCondizione::PreparaStatistiche() {
     if (Statistiche.size() != NumeroStatistiche()) AzzeraStatistiche();
 }
 
-void TCondizione::AnalizzaArchivio(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo) {
+void TCondizione::AnalizzaArchivio(const ElencoConcorsi& archivio, const IntervalloRicerca& intervallo) {
     if (NumeroStatistiche() == 0) return;
     PreparaStatistiche();
     for (std::size_t i = 0; i < Statistiche.size(); ++i) Statistiche[i].Tutti.Azzera(MassimoStatistica(i));
     auto aggiungi = [this](std::size_t tabella, Valori valori, bool) {
         Statistiche[tabella].Tutti.AggiungiConcorso(valori.v, valori.w, true);
     };
-    for (std::size_t i = 0; i < archivio.Conteggio(); ++i) {
+    for (std::size_t i = 0; i < archivio.size(); ++i) {
         if (ConcorsoSelezionato(intervallo, archivio[i])) CampioniConcorso(archivio, i, aggiungi);
     }
 }
 
-void TCondizione::CampioniConcorso(const ArchivioConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta) {
+void TCondizione::CampioniConcorso(const ElencoConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta) {
     Campioni(archivio[indice].Vincente, raccolta);
 }
 

@@ -11,16 +11,16 @@
 #include <type_traits>
 #include <vector>
 
-#include "archive/T_FrequenzeRitardi.h"
-#include "conditions/Misure.h"
-#include "conditions/TMisura.h"
-#include "engine/Colonna.h"
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
+#include "core/contests/T_Concorso.h"
+#include "core/contests/T_FrequenzeRitardi.h"
+#include "core/conditions/Misure.h"
+#include "core/conditions/TMisura.h"
+#include "core/columns/Colonna.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
 
 namespace ludo {
 
-class ArchivioConcorsi;
 class ListaColonne;
 class TCondizioniSistema;
 struct IntervalloRicerca;
@@ -128,7 +128,7 @@ public:
     virtual void AzzeraStatistiche();
     // Statistics of all values over the winning columns of the contests the
     // interval selects, in archive order, with delays. Containers: nothing.
-    virtual void AnalizzaArchivio(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo);
+    virtual void AnalizzaArchivio(const ElencoConcorsi& archivio, const IntervalloRicerca& intervallo);
     // Statistics of passed values over the columns, in order (containers:
     // of every member too).
     virtual void AnalizzaColonne(const ListaColonne& colonne);
@@ -180,7 +180,7 @@ protected:
     void PreparaStatistiche();
     // The samples of the archived contest at indice: by default those of
     // its winning column.
-    virtual void CampioniConcorso(const ArchivioConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta);
+    virtual void CampioniConcorso(const ElencoConcorsi& archivio, std::size_t indice, RaccoltaValori raccolta);
     // True while the system search over the archive is told to ignore
     // conditions of this kind (filter columns, repetitions, pickets).
     [[nodiscard]] bool IgnorataInArchivio() const;

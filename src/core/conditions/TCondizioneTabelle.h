@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "conditions/TCondizione.h"
+#include "core/conditions/TCondizione.h"
 
 namespace ludo {
 

@@ -1,6 +1,6 @@
-#include "conditions/TCondizioniSistema.h"
+#include "core/conditions/TCondizioniSistema.h"
 
-#include "conditions/TPuntiTra.h"
+#include "core/conditions/TPuntiTra.h"
 
 namespace ludo {
 

@@ -7,10 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "archive/ArchivioConcorsi.h"
-#include "archive/ImpostazioniRicerca.h"
-#include "conditions/TCondizione.h"
-#include "engine/Colonna.h"
+#include "core/contests/ImpostazioniRicerca.h"
+#include "core/conditions/TCondizione.h"
+#include "core/columns/Colonna.h"
 
 namespace ludo {
 
@@ -36,7 +35,7 @@ public:
     // date before a development (Fisse is read by Prepara).
     Colonna Fisse = 0;
     std::array<double, 32> Picchetti{};
-    const ArchivioConcorsi* Archivio = nullptr;
+    const ElencoConcorsi* Archivio = nullptr;  // the archived contests
     const ImpostazioniRicerca* Ricerca = nullptr;
     GestoreRecuperi* Link = nullptr;  // the link set; none: values in recovery are refused
 

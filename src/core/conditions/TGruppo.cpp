@@ -1,8 +1,8 @@
-#include "conditions/TGruppo.h"
+#include "core/conditions/TGruppo.h"
 
 #include <cstdio>
 
-#include "conditions/TCondizioniSistema.h"
+#include "core/conditions/TCondizioniSistema.h"
 
 namespace ludo {
 

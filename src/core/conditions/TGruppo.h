@@ -2,7 +2,7 @@
 // A group of conditions of one kind (sums, remainders, filter columns, …):
 // the column must pass every effective member.
 
-#include "conditions/TCondizione.h"
+#include "core/conditions/TCondizione.h"
 
 namespace ludo {
 

@@ -1,12 +1,12 @@
-#include "conditions/TInsiemeLink.h"
+#include "core/conditions/TInsiemeLink.h"
 
 #include <algorithm>
 #include <array>
 #include <bitset>
 
-#include "conditions/TCondizione.h"
-#include "conditions/TCondizioniSistema.h"
-#include "io/Errore.h"
+#include "core/conditions/TCondizione.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/io/Errore.h"
 
 namespace ludo {
 namespace {

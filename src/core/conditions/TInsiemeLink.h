@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "archive/T_FrequenzeRitardi.h"
-#include "conditions/TMisura.h"
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
+#include "core/contests/T_FrequenzeRitardi.h"
+#include "core/conditions/TMisura.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
 
 namespace ludo {
 

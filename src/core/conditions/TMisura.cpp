@@ -1,9 +1,9 @@
-#include "conditions/TMisura.h"
+#include "core/conditions/TMisura.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "io/Real48.h"
+#include "core/io/Real48.h"
 
 namespace ludo {
 namespace {

@@ -1,8 +1,8 @@
-#include "conditions/TPuntiTra.h"
+#include "core/conditions/TPuntiTra.h"
 
 #include <algorithm>
 
-#include "conditions/TCondizioniSistema.h"
+#include "core/conditions/TCondizioniSistema.h"
 
 namespace ludo {
 namespace {

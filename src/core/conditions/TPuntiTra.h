@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "conditions/TCondizione.h"
+#include "core/conditions/TCondizione.h"
 
 namespace ludo {
 

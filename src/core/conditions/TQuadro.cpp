@@ -1,15 +1,15 @@
-#include "conditions/TQuadro.h"
+#include "core/conditions/TQuadro.h"
 
 #include <algorithm>
 #include <fstream>
 
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/TCondizioniSistema.h"
-#include "conditions/TGruppo.h"
-#include "io/AtomicSave.h"
-#include "io/Errore.h"
-#include "io/ShortString.h"
-#include "io/TextList.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/TGruppo.h"
+#include "core/io/AtomicSave.h"
+#include "core/io/Errore.h"
+#include "core/io/ShortString.h"
+#include "core/io/TextList.h"
 
 namespace ludo {
 namespace {

@@ -1,15 +1,15 @@
-#include "engine/Garanzie.h"
+#include "core/engine/Garanzie.h"
 
 #include <algorithm>
 #include <cmath>
 #include <tuple>
 
-#include "engine/FileColonne.h"
-#include "engine/GeneraColonne.h"
-#include "engine/Sviluppo.h"
-#include "engine/TestiGaranzie.h"
-#include "io/Errore.h"
-#include "system/T_Sistema.h"
+#include "core/columns/FileColonne.h"
+#include "core/columns/GeneraColonne.h"
+#include "core/engine/Sviluppo.h"
+#include "core/engine/TestiGaranzie.h"
+#include "core/io/Errore.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo {
 namespace {
@@ -60,11 +60,6 @@ void Risultato(TabelleGaranzie& t, int chiave, const ContaPunti& conta,
 }
 
 }  // namespace
-
-void TabelleGaranzie::Svuota() {
-    for (auto& t : tabelle_) t.clear();
-    DaEsaminare = Esaminati = Contati = 0;
-}
 
 ContaPunti::ContaPunti(const ListaColonne& esaminate, Colonna universo, const Avanzamento& annulla)
     : esaminate_(esaminate) {

@@ -1,4 +1,4 @@
-#include "engine/Riduzione.h"
+#include "core/engine/Riduzione.h"
 
 #include <algorithm>
 #include <array>

@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "engine/ListaColonne.h"
-#include "engine/Sottoinsiemi.h"
-#include "io/Avanzamento.h"
+#include "core/columns/ListaColonne.h"
+#include "core/columns/Sottoinsiemi.h"
+#include "core/io/Avanzamento.h"
 
 namespace ludo {
 

@@ -1,4 +1,4 @@
-#include "engine/Sviluppo.h"
+#include "core/engine/Sviluppo.h"
 
 #include <chrono>
 #include <cstdio>
@@ -6,11 +6,11 @@
 #include <memory>
 #include <optional>
 
-#include "engine/FileColonne.h"
-#include "engine/GeneraColonne.h"
-#include "engine/Riduzione.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/columns/FileColonne.h"
+#include "core/columns/GeneraColonne.h"
+#include "core/engine/Riduzione.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "io/Avanzamento.h"
+#include "core/io/Avanzamento.h"
 
 namespace ludo {
 

@@ -1,4 +1,4 @@
-#include "engine/TestiGaranzie.h"
+#include "core/engine/TestiGaranzie.h"
 
 #include <cmath>
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Garanzie.h"
+#include "core/engine/Garanzie.h"
 
 namespace ludo {
 

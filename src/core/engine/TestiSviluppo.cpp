@@ -1,4 +1,4 @@
-#include "engine/TestiSviluppo.h"
+#include "core/engine/TestiSviluppo.h"
 
 #include <cmath>
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "system/Costi.h"
-#include "system/T_Sistema.h"
+#include "core/system/Costi.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo {
 

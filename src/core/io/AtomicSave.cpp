@@ -1,4 +1,4 @@
-#include "io/AtomicSave.h"
+#include "core/io/AtomicSave.h"
 
 #include <fstream>
 #include <random>

@@ -1,4 +1,4 @@
-#include "io/BinaryReader.h"
+#include "core/io/BinaryReader.h"
 
 #include <array>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "io/BinaryWriter.h"
+#include "core/io/BinaryWriter.h"
 
 #include <bit>
 

@@ -1,4 +1,4 @@
-#include "io/ProgramFolder.h"
+#include "core/io/ProgramFolder.h"
 
 #include <cstdlib>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "io/Real48.h"
+#include "core/io/Real48.h"
 
 #include <cmath>
 #include <limits>

@@ -1,9 +1,9 @@
-#include "io/ShortString.h"
+#include "core/io/ShortString.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "io/Cp1252.h"
+#include "core/io/Cp1252.h"
 
 namespace ludo::io {
 

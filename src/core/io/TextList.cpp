@@ -1,9 +1,9 @@
-#include "io/TextList.h"
+#include "core/io/TextList.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "io/Cp1252.h"
+#include "core/io/Cp1252.h"
 
 namespace ludo::io {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
 
 namespace ludo::io {
 

@@ -1,9 +1,9 @@
-#include "printing/StampaSchedine.h"
+#include "core/printing/StampaSchedine.h"
 
 #include <algorithm>
 
-#include "io/Errore.h"
-#include "system/Versione.h"
+#include "core/io/Errore.h"
+#include "core/system/Versione.h"
 
 namespace ludo {
 namespace {

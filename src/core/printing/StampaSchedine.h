@@ -11,13 +11,13 @@
 #include <string_view>
 #include <vector>
 
-#include "checking/SistemiAutomatici.h"
-#include "engine/Colonna.h"
-#include "engine/ListaColonne.h"
-#include "printing/ImpostazioniStampa.h"
-#include "printing/TmmPrinter.h"
-#include "system/Configurazione.h"
-#include "system/Costi.h"
+#include "core/checking/SistemiAutomatici.h"
+#include "core/columns/Colonna.h"
+#include "core/columns/ListaColonne.h"
+#include "core/system/ImpostazioniStampa.h"
+#include "core/printing/TmmPrinter.h"
+#include "core/system/Configurazione.h"
+#include "core/system/Costi.h"
 
 namespace ludo {
 

@@ -1,8 +1,8 @@
-#include "printing/Tabulato.h"
+#include "core/printing/Tabulato.h"
 
 #include <algorithm>
 
-#include "system/Versione.h"
+#include "core/system/Versione.h"
 
 namespace ludo {
 

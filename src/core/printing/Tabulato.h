@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "printing/ImpostazioniStampa.h"
-#include "printing/StampaSchedine.h"
-#include "printing/TmmPrinter.h"
+#include "core/system/ImpostazioniStampa.h"
+#include "core/printing/StampaSchedine.h"
+#include "core/printing/TmmPrinter.h"
 
 namespace ludo {
 

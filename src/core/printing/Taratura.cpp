@@ -1,4 +1,4 @@
-#include "printing/Taratura.h"
+#include "core/printing/Taratura.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "printing/TmmPrinter.h"
+#include "core/printing/TmmPrinter.h"
 
 namespace ludo {
 

@@ -1,13 +1,13 @@
-#include "system/Configurazione.h"
+#include "core/system/Configurazione.h"
 
 #include <cmath>
 #include <fstream>
 #include <system_error>
 
-#include "io/AtomicSave.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
-#include "io/ShortString.h"
+#include "core/io/AtomicSave.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
+#include "core/io/ShortString.h"
 
 namespace ludo {
 namespace {

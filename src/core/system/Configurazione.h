@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "archive/ImpostazioniRicerca.h"
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
-#include "printing/ImpostazioniStampa.h"
+#include "core/contests/ImpostazioniRicerca.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
+#include "core/system/ImpostazioniStampa.h"
 
 namespace ludo {
 

@@ -1,9 +1,9 @@
-#include "system/Costi.h"
+#include "core/system/Costi.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/Colonna.h"
+#include "core/columns/Colonna.h"
 
 namespace ludo {
 namespace {

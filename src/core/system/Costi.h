@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "system/Configurazione.h"
+#include "core/system/Configurazione.h"
 
 namespace ludo {
 

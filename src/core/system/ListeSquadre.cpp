@@ -1,13 +1,13 @@
-#include "system/ListeSquadre.h"
+#include "core/system/ListeSquadre.h"
 
 #include <algorithm>
 #include <fstream>
 #include <stdexcept>
 
-#include "io/AtomicSave.h"
-#include "io/Cp1252.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
+#include "core/io/AtomicSave.h"
+#include "core/io/Cp1252.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
 
 namespace ludo {
 namespace {

@@ -1,11 +1,11 @@
-#include "system/Schedina.h"
+#include "core/system/Schedina.h"
 
 #include <fstream>
 
-#include "io/AtomicSave.h"
-#include "io/Cp1252.h"
-#include "io/Errore.h"
-#include "io/ShortString.h"
+#include "core/io/AtomicSave.h"
+#include "core/io/Cp1252.h"
+#include "core/io/Errore.h"
+#include "core/io/ShortString.h"
 
 namespace ludo {
 

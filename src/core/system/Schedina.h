@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
 
 namespace ludo {
 

@@ -1,8 +1,8 @@
-#include "system/SelezioneSquadre.h"
+#include "core/system/SelezioneSquadre.h"
 
 #include <algorithm>
 
-#include "system/ListeSquadre.h"
+#include "core/system/ListeSquadre.h"
 
 namespace ludo {
 

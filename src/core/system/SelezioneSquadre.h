@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "system/Schedina.h"
+#include "core/system/Schedina.h"
 
 namespace ludo {
 

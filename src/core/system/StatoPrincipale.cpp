@@ -1,11 +1,11 @@
-#include "system/StatoPrincipale.h"
+#include "core/system/StatoPrincipale.h"
 
 #include <algorithm>
 #include <bit>
 #include <charconv>
 
-#include "io/Formato.h"
-#include "system/T_Sistema.h"
+#include "core/io/Formato.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/Colonna.h"
-#include "system/Costi.h"
+#include "core/columns/Colonna.h"
+#include "core/system/Costi.h"
 
 namespace ludo {
 

@@ -1,15 +1,15 @@
-#include "system/T_Sistema.h"
+#include "core/system/T_Sistema.h"
 
 #include <fstream>
 #include <sstream>
 
-#include "engine/FileColonne.h"
-#include "io/AtomicSave.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
-#include "io/Real48.h"
-#include "io/ShortString.h"
-#include "io/TextList.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/AtomicSave.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
+#include "core/io/Real48.h"
+#include "core/io/ShortString.h"
+#include "core/io/TextList.h"
 
 namespace ludo {
 namespace {
@@ -117,7 +117,7 @@ T_Sistema::T_Sistema(const std::filesystem::path& cartella, SenzaConfigurazione)
 
 void T_Sistema::collegaCondizioni() {
     auto& c = Dati->Condizioni;
-    c.Archivio = &Dati->Archivio;
+    c.Archivio = &Dati->Archivio.Concorsi();
     c.Ricerca = &Dati->Config.Ricerca;
     c.Link = &Dati->Link;
 }

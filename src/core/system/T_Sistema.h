@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "archive/ArchivioConcorsi.h"
-#include "conditions/TCondizioniSistema.h"
-#include "conditions/TInsiemeLink.h"
-#include "engine/Garanzie.h"
-#include "engine/ListaColonne.h"
-#include "system/Configurazione.h"
-#include "system/Schedina.h"
-#include "system/Versione.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/TInsiemeLink.h"
+#include "core/system/TabelleGaranzie.h"
+#include "core/columns/ListaColonne.h"
+#include "core/system/Configurazione.h"
+#include "core/system/Schedina.h"
+#include "core/system/Versione.h"
 
 namespace ludo {
 

@@ -1,4 +1,4 @@
-#include "system/Versione.h"
+#include "core/system/Versione.h"
 
 #include <cstdio>
 

@@ -1,10 +1,10 @@
-#include "update/ParametriAggiornamento.h"
+#include "core/update/ParametriAggiornamento.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 
-#include "io/ProgramFolder.h"
+#include "core/io/ProgramFolder.h"
 
 namespace ludo {
 namespace {

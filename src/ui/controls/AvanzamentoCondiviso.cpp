@@ -1,4 +1,4 @@
-#include "controls/AvanzamentoCondiviso.h"
+#include "ui/controls/AvanzamentoCondiviso.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "io/Avanzamento.h"
+#include "core/io/Avanzamento.h"
 
 class AvanzamentoCondiviso final : public ludo::Avanzamento {
 public:

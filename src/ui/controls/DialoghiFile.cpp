@@ -1,4 +1,4 @@
-#include "controls/DialoghiFile.h"
+#include "ui/controls/DialoghiFile.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "controls/FormatoLocale.h"
+#include "ui/controls/FormatoLocale.h"
 
 #include <QLocale>
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "system/Costi.h"
+#include "core/system/Costi.h"
 
 ludo::FormatoNumeri FormatoNumeriLocale();
 QString TestoNumero(std::int64_t valore);

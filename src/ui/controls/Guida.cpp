@@ -1,10 +1,10 @@
-#include "controls/Guida.h"
+#include "ui/controls/Guida.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
 
-#include "controls/TFrmMessage.h"
+#include "ui/controls/TFrmMessage.h"
 
 void ApriGuida(const std::filesystem::path& cartellaProgramma, QWidget* parent) {
     const QString guida = QString::fromStdString((cartellaProgramma / FileGuidaProgramma).string());

@@ -1,11 +1,11 @@
-#include "controls/OperazioneLunga.h"
+#include "ui/controls/OperazioneLunga.h"
 
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 
-#include "controls/AvanzamentoCondiviso.h"
-#include "controls/TFrmProgresso.h"
+#include "ui/controls/AvanzamentoCondiviso.h"
+#include "ui/controls/TFrmProgresso.h"
 
 bool EseguiInBackground(const OpzioniOperazione& opzioni, const std::function<void(ludo::Avanzamento&)>& lavoro) {
     AvanzamentoCondiviso avanzamento;

@@ -12,7 +12,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "io/Avanzamento.h"
+#include "core/io/Avanzamento.h"
 
 class QWidget;
 

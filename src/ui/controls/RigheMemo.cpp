@@ -1,4 +1,4 @@
-#include "controls/RigheMemo.h"
+#include "ui/controls/RigheMemo.h"
 
 #include <QStringList>
 

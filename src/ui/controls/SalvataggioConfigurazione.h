@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "system/Configurazione.h"
+#include "core/system/Configurazione.h"
 
 class QWidget;
 

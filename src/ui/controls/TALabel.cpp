@@ -1,4 +1,4 @@
-#include "controls/TALabel.h"
+#include "ui/controls/TALabel.h"
 
 #include <QPainter>
 #include <QTransform>

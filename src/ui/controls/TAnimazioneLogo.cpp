@@ -1,4 +1,4 @@
-#include "controls/TAnimazioneLogo.h"
+#include "ui/controls/TAnimazioneLogo.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "controls/TFormSaver.h"
+#include "ui/controls/TFormSaver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,9 +18,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "controls/TGCasSelector.h"
-#include "controls/TGListaCartelle.h"
-#include "controls/TPronostico.h"
+#include "ui/controls/TGCasSelector.h"
+#include "ui/controls/TGListaCartelle.h"
+#include "ui/controls/TPronostico.h"
 
 namespace {
 

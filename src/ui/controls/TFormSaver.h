@@ -26,7 +26,7 @@
 #include <QString>
 #include <vector>
 
-#include "controls/TDataForm.h"
+#include "ui/controls/TDataForm.h"
 
 class QWidget;
 

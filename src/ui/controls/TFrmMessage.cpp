@@ -1,4 +1,4 @@
-#include "controls/TFrmMessage.h"
+#include "ui/controls/TFrmMessage.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "controls/TFrmProgresso.h"
+#include "ui/controls/TFrmProgresso.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "controls/AvanzamentoCondiviso.h"
+#include "ui/controls/AvanzamentoCondiviso.h"
 
 TFrmProgresso::TFrmProgresso(const QString& titolo, const QString& testo, bool conAnnulla,
                              AvanzamentoCondiviso& avanzamento, QWidget* parent)

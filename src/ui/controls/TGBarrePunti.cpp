@@ -1,4 +1,4 @@
-#include "controls/TGBarrePunti.h"
+#include "ui/controls/TGBarrePunti.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

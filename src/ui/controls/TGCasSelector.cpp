@@ -1,9 +1,9 @@
-#include "controls/TGCasSelector.h"
+#include "ui/controls/TGCasSelector.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "controls/TFrmMessage.h"
+#include "ui/controls/TFrmMessage.h"
 
 namespace {
 constexpr int kSpazioDidascalia = 6;

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "controls/TGEditNum.h"
-#include "engine/Colonna.h"
+#include "ui/controls/TGEditNum.h"
+#include "core/columns/Colonna.h"
 
 using TListCas = QList<TGEditNum*>;
 

@@ -1,4 +1,4 @@
-#include "controls/TGEditColonna.h"
+#include "ui/controls/TGEditColonna.h"
 
 #include <algorithm>
 

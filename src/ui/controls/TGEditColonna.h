@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "controls/TGEditSegno.h"
+#include "ui/controls/TGEditSegno.h"
 
 using Sequela = std::array<std::uint8_t, 8>;
 

@@ -1,4 +1,4 @@
-#include "controls/TGEditNum.h"
+#include "ui/controls/TGEditNum.h"
 
 #include <QRegularExpressionValidator>
 

@@ -1,4 +1,4 @@
-#include "controls/TGEditSegno.h"
+#include "ui/controls/TGEditSegno.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "controls/TGGraphpt.h"
+#include "ui/controls/TGGraphpt.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "controls/ColoriControlli.h"
+#include "ui/controls/ColoriControlli.h"
 
 namespace {
 

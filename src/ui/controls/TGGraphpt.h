@@ -11,7 +11,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "conditions/TMisura.h"
+#include "core/conditions/TMisura.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "controls/TGLegenda.h"
+#include "ui/controls/TGLegenda.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "controls/TGListaCartelle.h"
+#include "ui/controls/TGListaCartelle.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "controls/TGPannelloCF.h"
+#include "ui/controls/TGPannelloCF.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
 
-#include "controls/ColoriControlli.h"
+#include "ui/controls/ColoriControlli.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "engine/Colonna.h"
+#include "core/columns/Colonna.h"
 
 class TGPannelloCF : public QWidget {
     Q_OBJECT

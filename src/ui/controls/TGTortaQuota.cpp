@@ -1,4 +1,4 @@
-#include "controls/TGTortaQuota.h"
+#include "ui/controls/TGTortaQuota.h"
 
 #include <QChart>
 #include <QPieSeries>

@@ -1,4 +1,4 @@
-#include "controls/TGVisColonne.h"
+#include "ui/controls/TGVisColonne.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -8,7 +8,7 @@
 #include <QList>
 #include <QWidget>
 
-#include "engine/Colonna.h"
+#include "core/columns/Colonna.h"
 
 class TGVisColonne : public QWidget {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "controls/TGestoreGrid.h"
+#include "ui/controls/TGestoreGrid.h"
 
 #include <QHeaderView>
 #include <QLocale>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/TFrmMessage.h"
+#include "ui/controls/TFrmMessage.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QTabWidget>
 
-#include "conditions/TMisura.h"
+#include "core/conditions/TMisura.h"
 
 class QTableWidget;
 

@@ -1,9 +1,9 @@
-#include "controls/TPronostico.h"
+#include "ui/controls/TPronostico.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "controls/ColoriControlli.h"
+#include "ui/controls/ColoriControlli.h"
 
 namespace {
 constexpr int kLatoCella = 21;

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "engine/Colonna.h"
+#include "core/columns/Colonna.h"
 
 class TPronostico : public QWidget {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "controls/TPronosticoF.h"
+#include "ui/controls/TPronosticoF.h"
 
 void TPronosticoF::setFisse(quint16 valore) {
     if (valore == fisse_ && (Pronostico() & valore) == valore) return;

@@ -2,7 +2,7 @@
 // Forecast control with fixed numbers: with UsaFisse a click cycles a cell
 // free -> selected -> fixed -> free. Fixed cells are always selected too.
 
-#include "controls/TPronostico.h"
+#include "ui/controls/TPronostico.h"
 
 class TPronosticoF : public TPronostico {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "controls/TSfondo.h"
+#include "ui/controls/TSfondo.h"
 
 #include <QPaintEvent>
 #include <QPainter>

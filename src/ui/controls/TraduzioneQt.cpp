@@ -1,4 +1,4 @@
-#include "controls/TraduzioneQt.h"
+#include "ui/controls/TraduzioneQt.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

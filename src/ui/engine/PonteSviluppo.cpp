@@ -1,9 +1,9 @@
-#include "engine/PonteSviluppo.h"
+#include "ui/engine/PonteSviluppo.h"
 
 #include <QMetaObject>
 #include <QThread>
 
-#include "controls/TFrmMessage.h"
+#include "ui/controls/TFrmMessage.h"
 
 PonteSviluppo::PonteSviluppo(QObject* parent) : QObject(parent) {
     Domanda = [](const QString& testo) {

@@ -13,7 +13,7 @@
 #include <chrono>
 #include <functional>
 
-#include "engine/Sviluppo.h"
+#include "core/engine/Sviluppo.h"
 
 class PonteSviluppo : public QObject, public ludo::InterfacciaSviluppo {
     Q_OBJECT

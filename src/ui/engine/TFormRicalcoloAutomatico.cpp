@@ -1,13 +1,13 @@
-#include "engine/TFormRicalcoloAutomatico.h"
+#include "ui/engine/TFormRicalcoloAutomatico.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "controls/FormatoLocale.h"
-#include "engine/PonteSviluppo.h"
-#include "engine/TestiSviluppo.h"
-#include "system/T_Sistema.h"
+#include "ui/controls/FormatoLocale.h"
+#include "ui/engine/PonteSviluppo.h"
+#include "core/engine/TestiSviluppo.h"
+#include "core/system/T_Sistema.h"
 #include "ui_TFormRicalcoloAutomatico.h"
 
 using ludo::T_Sistema;

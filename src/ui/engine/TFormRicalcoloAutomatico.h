@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "engine/Sviluppo.h"
+#include "core/engine/Sviluppo.h"
 
 namespace Ui {
 class TFormRicalcoloAutomatico;

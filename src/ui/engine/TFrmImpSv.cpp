@@ -1,11 +1,11 @@
-#include "engine/TFrmImpSv.h"
+#include "ui/engine/TFrmImpSv.h"
 
 #include <QFileInfo>
 
-#include "controls/DialoghiFile.h"
-#include "controls/TFrmMessage.h"
-#include "engine/Sviluppo.h"
-#include "io/ProgramFolder.h"
+#include "ui/controls/DialoghiFile.h"
+#include "ui/controls/TFrmMessage.h"
+#include "core/engine/Sviluppo.h"
+#include "core/io/ProgramFolder.h"
 #include "ui_TFrmImpSv.h"
 
 using ludo::DefDest;

@@ -1,15 +1,15 @@
-#include "engine/TFrmSviluppo.h"
+#include "ui/engine/TFrmSviluppo.h"
 
 #include <QCloseEvent>
 #include <QLocale>
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 
-#include "controls/FormatoLocale.h"
-#include "controls/TFrmMessage.h"
-#include "engine/PonteSviluppo.h"
-#include "engine/TestiSviluppo.h"
-#include "system/T_Sistema.h"
+#include "ui/controls/FormatoLocale.h"
+#include "ui/controls/TFrmMessage.h"
+#include "ui/engine/PonteSviluppo.h"
+#include "core/engine/TestiSviluppo.h"
+#include "core/system/T_Sistema.h"
 #include "ui_TFrmSviluppo.h"
 
 using ludo::T_Sistema;

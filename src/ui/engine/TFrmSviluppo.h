@@ -9,8 +9,8 @@
 #include <QFutureWatcher>
 #include <memory>
 
-#include "engine/Sviluppo.h"
-#include "system/Configurazione.h"
+#include "core/engine/Sviluppo.h"
+#include "core/system/Configurazione.h"
 
 namespace Ui {
 class TFrmSviluppo;

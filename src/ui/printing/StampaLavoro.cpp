@@ -1,11 +1,11 @@
-#include "printing/StampaLavoro.h"
+#include "ui/printing/StampaLavoro.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 
-#include "io/Errore.h"
-#include "printing/SuperficieStampa.h"
-#include "printing/TmmPrinterQt.h"
+#include "core/io/Errore.h"
+#include "ui/printing/SuperficieStampa.h"
+#include "ui/printing/TmmPrinterQt.h"
 
 namespace {
 

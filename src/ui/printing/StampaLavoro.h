@@ -8,10 +8,10 @@
 #include <functional>
 #include <string>
 
-#include "printing/StampaSchedine.h"
-#include "printing/Tabulato.h"
-#include "system/Configurazione.h"
-#include "system/Costi.h"
+#include "core/printing/StampaSchedine.h"
+#include "core/printing/Tabulato.h"
+#include "core/system/Configurazione.h"
+#include "core/system/Costi.h"
 
 class SuperficieStampa;
 

@@ -1,11 +1,11 @@
-#include "printing/SuperficieStampa.h"
+#include "ui/printing/SuperficieStampa.h"
 
 #include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "controls/TFrmMessage.h"
+#include "ui/controls/TFrmMessage.h"
 
 std::function<SuperficieStampa*()> SuperficieSostitutiva;
 

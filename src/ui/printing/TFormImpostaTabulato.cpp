@@ -1,11 +1,11 @@
-#include "printing/TFormImpostaTabulato.h"
+#include "ui/printing/TFormImpostaTabulato.h"
 
 #include <QFontDialog>
 
-#include "controls/SalvataggioConfigurazione.h"
-#include "controls/TFrmMessage.h"
-#include "io/Errore.h"
-#include "printing/StampaLavoro.h"
+#include "ui/controls/SalvataggioConfigurazione.h"
+#include "ui/controls/TFrmMessage.h"
+#include "core/io/Errore.h"
+#include "ui/printing/StampaLavoro.h"
 #include "ui_TFormImpostaTabulato.h"
 
 std::function<std::optional<QFont>(const QFont&)> TFormImpostaTabulato::RispostaDialogoFont;

@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-#include "system/Configurazione.h"
+#include "core/system/Configurazione.h"
 
 namespace Ui {
 class TFormImpostaTabulato;

@@ -1,15 +1,15 @@
-#include "printing/TFormStampaSchedine.h"
+#include "ui/printing/TFormStampaSchedine.h"
 
 #include <QApplication>
 
-#include "controls/SalvataggioConfigurazione.h"
-#include "controls/FormatoLocale.h"
-#include "controls/Guida.h"
-#include "controls/TFrmMessage.h"
-#include "io/Errore.h"
-#include "printing/StampaLavoro.h"
-#include "printing/SuperficieStampa.h"
-#include "printing/TFormImpostaTabulato.h"
+#include "ui/controls/SalvataggioConfigurazione.h"
+#include "ui/controls/FormatoLocale.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/TFrmMessage.h"
+#include "core/io/Errore.h"
+#include "ui/printing/StampaLavoro.h"
+#include "ui/printing/SuperficieStampa.h"
+#include "ui/printing/TFormImpostaTabulato.h"
 #include "ui_TFormStampaSchedine.h"
 
 TFormStampaSchedine::TFormStampaSchedine(ludo::T_Sistema& sistema, QWidget* parent)

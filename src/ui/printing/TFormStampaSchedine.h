@@ -7,8 +7,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "printing/StampaSchedine.h"
-#include "system/T_Sistema.h"
+#include "core/printing/StampaSchedine.h"
+#include "core/system/T_Sistema.h"
 
 namespace Ui {
 class TFormStampaSchedine;

@@ -1,15 +1,15 @@
-#include "printing/TFrmTaratura.h"
+#include "ui/printing/TFrmTaratura.h"
 
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 
-#include "controls/SalvataggioConfigurazione.h"
-#include "controls/TFrmMessage.h"
-#include "io/Errore.h"
-#include "printing/StampaLavoro.h"
-#include "printing/TFormStampaSchedine.h"
-#include "printing/Taratura.h"
+#include "ui/controls/SalvataggioConfigurazione.h"
+#include "ui/controls/TFrmMessage.h"
+#include "core/io/Errore.h"
+#include "ui/printing/StampaLavoro.h"
+#include "ui/printing/TFormStampaSchedine.h"
+#include "core/printing/Taratura.h"
 #include "ui_TFrmTaratura.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <array>
 #include <memory>
 
-#include "printing/ImpostazioniStampa.h"
-#include "system/T_Sistema.h"
+#include "core/system/ImpostazioniStampa.h"
+#include "core/system/T_Sistema.h"
 
 namespace Ui {
 class TFrmTaratura;

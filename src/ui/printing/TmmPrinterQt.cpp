@@ -1,11 +1,11 @@
-#include "printing/TmmPrinterQt.h"
+#include "ui/printing/TmmPrinterQt.h"
 
 #include <QFontMetrics>
 #include <QTableWidget>
 #include <algorithm>
 
-#include "io/Errore.h"
-#include "printing/SuperficieStampa.h"
+#include "core/io/Errore.h"
+#include "ui/printing/SuperficieStampa.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QFont>
 #include <QString>
 
-#include "printing/Tabulato.h"
-#include "printing/TmmPrinter.h"
+#include "core/printing/Tabulato.h"
+#include "core/printing/TmmPrinter.h"
 
 class QTableWidget;
 class SuperficieStampa;

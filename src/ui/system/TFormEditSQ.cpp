@@ -1,10 +1,10 @@
-#include "system/TFormEditSQ.h"
+#include "ui/system/TFormEditSQ.h"
 
 #include <QPushButton>
 
-#include "controls/TFrmMessage.h"
-#include "io/Errore.h"
-#include "system/ListeSquadre.h"
+#include "ui/controls/TFrmMessage.h"
+#include "core/io/Errore.h"
+#include "core/system/ListeSquadre.h"
 #include "ui_TFormEditSQ.h"
 
 TFormEditSQ::TFormEditSQ(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFormEditSQ>()) {

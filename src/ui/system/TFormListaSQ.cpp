@@ -1,4 +1,4 @@
-#include "system/TFormListaSQ.h"
+#include "ui/system/TFormListaSQ.h"
 
 #include <QButtonGroup>
 #include <algorithm>
@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "controls/TFrmMessage.h"
-#include "system/TFormEditSQ.h"
+#include "ui/controls/TFrmMessage.h"
+#include "ui/system/TFormEditSQ.h"
 #include "ui_TFormListaSQ.h"
 
 using ludo::Serie;

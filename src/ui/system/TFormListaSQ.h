@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "system/ListeSquadre.h"
+#include "core/system/ListeSquadre.h"
 
 namespace Ui {
 class TFormListaSQ;

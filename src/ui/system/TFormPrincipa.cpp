@@ -1,4 +1,4 @@
-#include "system/TFormPrincipa.h"
+#include "ui/system/TFormPrincipa.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,15 +14,15 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "controls/FormatoLocale.h"
-#include "controls/TFrmMessage.h"
-#include "engine/TFormRicalcoloAutomatico.h"
-#include "engine/TFrmSviluppo.h"
-#include "io/ProgramFolder.h"
-#include "system/Schedina.h"
-#include "system/SelezioneSquadre.h"
-#include "system/TFormSelPartite.h"
-#include "system/StatoPrincipale.h"
+#include "ui/controls/FormatoLocale.h"
+#include "ui/controls/TFrmMessage.h"
+#include "ui/engine/TFormRicalcoloAutomatico.h"
+#include "ui/engine/TFrmSviluppo.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/Schedina.h"
+#include "core/system/SelezioneSquadre.h"
+#include "ui/system/TFormSelPartite.h"
+#include "core/system/StatoPrincipale.h"
 #include "ui_TFormPrincipa.h"
 
 using ludo::Colonna;

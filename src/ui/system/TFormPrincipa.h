@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-#include "system/T_Sistema.h"
+#include "core/system/T_Sistema.h"
 
 namespace Ui {
 class TFormPrincipa;

@@ -5,7 +5,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "system/TFormPrincipa.h"
+#include "ui/system/TFormPrincipa.h"
 #include "ui_TFormPrincipa.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "system/TFormSelPartite.h"
+#include "ui/system/TFormSelPartite.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <array>
 
-#include "controls/ColoriControlli.h"
-#include "system/T_Sistema.h"
+#include "ui/controls/ColoriControlli.h"
+#include "core/system/T_Sistema.h"
 #include "ui_TFormSelPartite.h"
 
 using ludo::Serie;

@@ -9,8 +9,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "system/ListeSquadre.h"
-#include "system/SelezioneSquadre.h"
+#include "core/system/ListeSquadre.h"
+#include "core/system/SelezioneSquadre.h"
 
 namespace Ui {
 class TFormSelPartite;

@@ -1,8 +1,8 @@
-#include "system/TFrmCommento.h"
+#include "ui/system/TFrmCommento.h"
 
 #include <QPushButton>
 
-#include "controls/RigheMemo.h"
+#include "ui/controls/RigheMemo.h"
 #include "ui_TFrmCommento.h"
 
 TFrmCommento::TFrmCommento(ludo::T_Sistema& sistema, QWidget* parent)

@@ -1,14 +1,14 @@
-#include "system/TFrmImpostazioni.h"
+#include "ui/system/TFrmImpostazioni.h"
 
 #include <QFileInfo>
 #include <QPushButton>
 #include <cmath>
 
-#include "controls/SalvataggioConfigurazione.h"
-#include "controls/DialoghiFile.h"
-#include "controls/TFrmMessage.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
+#include "ui/controls/SalvataggioConfigurazione.h"
+#include "ui/controls/DialoghiFile.h"
+#include "ui/controls/TFrmMessage.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
 #include "ui_TFrmImpostazioni.h"
 
 TFrmImpostazioni::TFrmImpostazioni(ludo::Configurazione& config, std::filesystem::path cartellaProgramma,

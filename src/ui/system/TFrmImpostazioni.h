@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "system/Configurazione.h"
+#include "core/system/Configurazione.h"
 
 namespace Ui {
 class TFrmImpostazioni;

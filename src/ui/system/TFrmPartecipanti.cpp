@@ -1,9 +1,9 @@
-#include "system/TFrmPartecipanti.h"
+#include "ui/system/TFrmPartecipanti.h"
 
 #include <QPushButton>
 #include <algorithm>
 
-#include "controls/RigheMemo.h"
+#include "ui/controls/RigheMemo.h"
 #include "ui_TFrmPartecipanti.h"
 
 TFrmPartecipanti::TFrmPartecipanti(ludo::T_Sistema& sistema, QWidget* parent)

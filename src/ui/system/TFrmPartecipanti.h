@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "system/T_Sistema.h"
+#include "core/system/T_Sistema.h"
 
 namespace Ui {
 class TFrmPartecipanti;

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "TestSupport.h"
-#include "archive/ArchivioConcorsi.h"
+#include "core/archive/ArchivioConcorsi.h"
 
 using namespace ludo;
 using ludo::test::col;

@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "TestSupport.h"
-#include "archive/ArchivioConcorsi.h"
-#include "io/Errore.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/io/Errore.h"
 
 using namespace ludo;
 using ludo::test::appendLE;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "archive/ArchivioConcorsi.h"
-#include "archive/VistaArchivio.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/archive/VistaArchivio.h"
 
 using namespace ludo;
 using ludo::test::col;

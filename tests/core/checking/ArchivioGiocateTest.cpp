@@ -1,9 +1,9 @@
-#include "checking/ArchivioGiocate.h"
+#include "core/checking/ArchivioGiocate.h"
 
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "io/Errore.h"
+#include "core/io/Errore.h"
 
 using ludo::Colonna;
 using ludo::Punteggi;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "checking/ClassificaPartite.h"
+#include "core/checking/ClassificaPartite.h"
 
 using namespace ludo;
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "checking/Ricevitoria.h"
-#include "engine/FileColonne.h"
-#include "engine/GeneraColonne.h"
+#include "core/checking/Ricevitoria.h"
+#include "core/columns/FileColonne.h"
+#include "core/columns/GeneraColonne.h"
 
 namespace ludo {
 namespace {

@@ -1,4 +1,4 @@
-#include "checking/Ricevitoria.h"
+#include "core/checking/Ricevitoria.h"
 
 #include <gtest/gtest.h>
 

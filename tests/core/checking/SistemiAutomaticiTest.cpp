@@ -1,11 +1,11 @@
-#include "checking/SistemiAutomatici.h"
+#include "core/checking/SistemiAutomatici.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "TestSupport.h"
-#include "io/Errore.h"
+#include "core/io/Errore.h"
 
 namespace ludo {
 namespace {

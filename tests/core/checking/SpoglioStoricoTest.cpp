@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "checking/SpoglioStorico.h"
-#include "engine/FileColonne.h"
-#include "io/Errore.h"
+#include "core/checking/SpoglioStorico.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
 
 using namespace ludo;
 using ludo::test::col;

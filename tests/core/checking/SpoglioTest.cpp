@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "checking/ControlloCondizioni.h"
-#include "checking/Spoglio.h"
-#include "system/T_Sistema.h"
+#include "core/checking/ControlloCondizioni.h"
+#include "core/checking/Spoglio.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 using ludo::test::col;

@@ -4,11 +4,11 @@
 
 #include "CliSupport.h"
 #include "TestSupport.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/TGruppo.h"
-#include "system/Configurazione.h"
-#include "system/T_Sistema.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/TGruppo.h"
+#include "core/system/Configurazione.h"
+#include "core/system/T_Sistema.h"
 
 using ludo::test::Bytes;
 using ludo::test::col;

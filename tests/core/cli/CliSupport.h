@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Comandi.h"
+#include "cli/Comandi.h"
 #include "TestSupport.h"
 
 namespace ludo::test {

@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "CliSupport.h"
-#include "Comandi.h"
+#include "cli/Comandi.h"
 #include "TestSupport.h"
-#include "system/Configurazione.h"
+#include "core/system/Configurazione.h"
 
 using ludo::test::Bytes;
 using ludo::test::TempDir;

@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "CliSupport.h"
-#include "Comandi.h"
-#include "Json.h"
+#include "cli/Comandi.h"
+#include "cli/Json.h"
 
 using ludo::cli::esegui;
 

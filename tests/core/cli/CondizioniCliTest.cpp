@@ -3,12 +3,12 @@
 #include <sstream>
 
 #include "CliSupport.h"
-#include "Comandi.h"
+#include "cli/Comandi.h"
 #include "TestSupport.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/TQuadro.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/TQuadro.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 

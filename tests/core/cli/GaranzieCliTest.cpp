@@ -2,9 +2,9 @@
 
 #include "CliSupport.h"
 #include "TestSupport.h"
-#include "engine/GeneraColonne.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/columns/GeneraColonne.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 using ludo::test::appendLE;

@@ -3,16 +3,16 @@
 #include <sstream>
 
 #include "CliSupport.h"
-#include "Comandi.h"
+#include "cli/Comandi.h"
 #include "TestSupport.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/CondizioniSchema.h"
-#include "conditions/TGruppo.h"
-#include "conditions/TQuadro.h"
-#include "engine/FileColonne.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniSchema.h"
+#include "core/conditions/TGruppo.h"
+#include "core/conditions/TQuadro.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 using ludo::test::col;

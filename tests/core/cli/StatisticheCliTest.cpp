@@ -4,8 +4,8 @@
 
 #include "CliSupport.h"
 #include "TestSupport.h"
-#include "system/Configurazione.h"
-#include "system/T_Sistema.h"
+#include "core/system/Configurazione.h"
+#include "core/system/T_Sistema.h"
 
 using ludo::test::Bytes;
 using ludo::test::col;

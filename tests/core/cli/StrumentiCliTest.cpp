@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "CliSupport.h"
-#include "Comandi.h"
+#include "cli/Comandi.h"
 #include "TestSupport.h"
 
 using ludo::test::Bytes;

@@ -2,11 +2,11 @@
 
 #include <sstream>
 
-#include "Comandi.h"
+#include "cli/Comandi.h"
 #include "TestSupport.h"
-#include "engine/FileColonne.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 

@@ -1,4 +1,4 @@
-#include "coltools/Conversione.h"
+#include "core/coltools/Conversione.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "coltools/OperazioniColonne.h"
+#include "core/coltools/OperazioniColonne.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "TestSupport.h"
-#include "engine/Colonna.h"
-#include "io/Errore.h"
+#include "core/columns/Colonna.h"
+#include "core/io/Errore.h"
 
 using ludo::Colonna;
 using ludo::Operazione;

@@ -3,14 +3,14 @@
 #include <sstream>
 
 #include "TestSupport.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/CondizioniSchema.h"
-#include "conditions/TCondizioniSistema.h"
-#include "conditions/TGruppo.h"
-#include "conditions/TPuntiTra.h"
-#include "conditions/TQuadro.h"
-#include "io/Real48.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniSchema.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/TGruppo.h"
+#include "core/conditions/TPuntiTra.h"
+#include "core/conditions/TQuadro.h"
+#include "core/io/Real48.h"
 
 using namespace ludo;
 using ludo::test::col;

@@ -2,7 +2,7 @@
 
 #include "TestSupport.h"
 
-#include "conditions/Misure.h"
+#include "core/conditions/Misure.h"
 
 using namespace ludo;
 using ludo::test::col;

@@ -4,15 +4,15 @@
 
 #include "TestSupport.h"
 
-#include "archive/ArchivioConcorsi.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/CondizioniSchema.h"
-#include "conditions/TCondizioniSistema.h"
-#include "conditions/TGruppo.h"
-#include "conditions/TPuntiTra.h"
-#include "conditions/TQuadro.h"
-#include "engine/ListaColonne.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniSchema.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/TGruppo.h"
+#include "core/conditions/TPuntiTra.h"
+#include "core/conditions/TQuadro.h"
+#include "core/columns/ListaColonne.h"
 
 using namespace ludo;
 using ludo::test::col;
@@ -79,7 +79,7 @@ TEST(MisuraCondizioni, PairedTypesMeasureNumbersOrSigns) {
     archivio.InserisciOrdinato(concorso(1, col({1, 2, 3, 4, 5, 6, 7, 8})));
     archivio.InserisciOrdinato(
         concorso(2, col({2, 3, 4, 15, 16, 30, 31, 32})));  // signs 1 2 1 2 1 1 2 1
-    sistema.Archivio = &archivio;
+    sistema.Archivio = &archivio.Concorsi();
     TRipetizioni ripetizioni(&sistema);
     // Table 1 against contest 2 (the last), table 2 against contest 1.
     EXPECT_EQ(misura(ripetizioni, kSimmetrica), (std::vector<Valori>{{6, 3}, {3, 3}}));
@@ -243,7 +243,7 @@ TEST(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) 
     fd.AccumulaColonna(kDispari);
     IntervalloRicerca intervallo;
     IntervalloTuttoArchivio(intervallo, archivio);
-    fd.AnalizzaArchivio(archivio, intervallo);
+    fd.AnalizzaArchivio(archivio.Concorsi(), intervallo);
     const auto& t = fd.Statistiche[0].Tutti;
     EXPECT_EQ(t.NumConcorsi(), 4);
     EXPECT_EQ(punti(t, 4), (TElemRFRM{3, 0, 1}));
@@ -253,7 +253,7 @@ TEST(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) 
 
     intervallo.Tipi = SerieA;  // contest 2 is Serie B
     intervallo.ConcDa = 2;
-    fd.AnalizzaArchivio(archivio, intervallo);
+    fd.AnalizzaArchivio(archivio.Concorsi(), intervallo);
     EXPECT_EQ(t.NumConcorsi(), 2);
     EXPECT_EQ(punti(t, 4), (TElemRFRM{2, 0, 0}));
     EXPECT_EQ(punti(t, 0).Frequenza, 0);
@@ -270,7 +270,7 @@ TEST(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
     r.AdattaIntervallo();
     IntervalloRicerca intervallo;
     IntervalloTuttoArchivio(intervallo, archivio);
-    r.AnalizzaArchivio(archivio, intervallo);
+    r.AnalizzaArchivio(archivio.Concorsi(), intervallo);
     // Contest 3: 1 5 7 11 with contest 2 (4, run 1), 1 2 4 5 7 8 with
     // contest 1 (6, run 2); contest 4: 1 2 4 with 3 (3, run 2), 1 3 with 2 (2, run 1).
     EXPECT_EQ(r.Statistiche[0].Tutti.NumConcorsi(), 2);
@@ -284,7 +284,7 @@ TEST(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
     // whatever their type.
     intervallo.Tipi = SerieA;
     intervallo.ConcA = 3;
-    r.AnalizzaArchivio(archivio, intervallo);
+    r.AnalizzaArchivio(archivio.Concorsi(), intervallo);
     EXPECT_EQ(r.Statistiche[0].Tutti.NumConcorsi(), 1);
     EXPECT_EQ(punti(r.Statistiche[0].Tutti, 4).Frequenza, 1);
 }

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "conditions/TCondizioniSistema.h"
-#include "conditions/TInsiemeLink.h"
-#include "io/Errore.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/TInsiemeLink.h"
+#include "core/io/Errore.h"
 
 using namespace ludo;
 using ludo::test::appendLE;

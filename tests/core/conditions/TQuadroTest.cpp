@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/TCondizioniSistema.h"
-#include "conditions/TQuadro.h"
-#include "io/Errore.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/TQuadro.h"
+#include "core/io/Errore.h"
 
 using namespace ludo;
 using ludo::test::col;

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "engine/Garanzie.h"
-#include "engine/TestiGaranzie.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/engine/Garanzie.h"
+#include "core/engine/TestiGaranzie.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 using ludo::test::appendLE;

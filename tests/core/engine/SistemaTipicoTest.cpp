@@ -7,7 +7,7 @@
 
 #include "SistemaTipico.h"
 #include "TestSupport.h"
-#include "io/BinaryWriter.h"
+#include "core/io/BinaryWriter.h"
 
 namespace ludo {
 namespace {

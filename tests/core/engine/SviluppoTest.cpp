@@ -4,16 +4,16 @@
 #include <list>
 
 #include "TestSupport.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/Misure.h"
-#include "conditions/TGruppo.h"
-#include "conditions/TQuadro.h"
-#include "engine/FileColonne.h"
-#include "engine/GeneraColonne.h"
-#include "engine/Riduzione.h"
-#include "engine/Sviluppo.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/Misure.h"
+#include "core/conditions/TGruppo.h"
+#include "core/conditions/TQuadro.h"
+#include "core/columns/FileColonne.h"
+#include "core/columns/GeneraColonne.h"
+#include "core/engine/Riduzione.h"
+#include "core/engine/Sviluppo.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "TestSupport.h"
-#include "io/AtomicSave.h"
+#include "core/io/AtomicSave.h"
 
 using namespace ludo::io;
 using ludo::test::Bytes;

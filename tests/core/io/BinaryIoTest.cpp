@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "TestSupport.h"
-#include "io/BinaryReader.h"
-#include "io/BinaryWriter.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
 
 using namespace ludo::io;
 using ludo::test::Bytes;

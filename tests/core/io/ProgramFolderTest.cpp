@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "io/ProgramFolder.h"
+#include "core/io/ProgramFolder.h"
 
 using namespace ludo::io;
 namespace fs = std::filesystem;

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "TestSupport.h"
-#include "io/Real48.h"
+#include "core/io/Real48.h"
 
 using namespace ludo::io;
 

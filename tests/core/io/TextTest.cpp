@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "TestSupport.h"
-#include "io/Cp1252.h"
-#include "io/ShortString.h"
-#include "io/TextList.h"
+#include "core/io/Cp1252.h"
+#include "core/io/ShortString.h"
+#include "core/io/TextList.h"
 
 using namespace ludo::io;
 using ludo::test::appendLE;

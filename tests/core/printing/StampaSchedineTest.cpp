@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "io/Errore.h"
-#include "printing/StampaSchedine.h"
+#include "core/io/Errore.h"
+#include "core/printing/StampaSchedine.h"
 
 namespace ludo {
 namespace {

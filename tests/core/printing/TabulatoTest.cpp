@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "printing/Tabulato.h"
+#include "core/printing/Tabulato.h"
 
 namespace ludo {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "printing/Taratura.h"
+#include "core/printing/Taratura.h"
 
 namespace ludo {
 namespace {

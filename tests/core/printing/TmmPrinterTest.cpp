@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "printing/TmmPrinter.h"
+#include "core/printing/TmmPrinter.h"
 
 namespace ludo {
 namespace {

@@ -3,8 +3,8 @@
 #include <limits>
 
 #include "TestSupport.h"
-#include "io/Errore.h"
-#include "system/Configurazione.h"
+#include "core/io/Errore.h"
+#include "core/system/Configurazione.h"
 
 using namespace ludo;
 using ludo::test::appendDouble;

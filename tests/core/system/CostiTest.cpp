@@ -1,4 +1,4 @@
-#include "system/Costi.h"
+#include "core/system/Costi.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "TestSupport.h"
-#include "io/Errore.h"
-#include "system/ListeSquadre.h"
+#include "core/io/Errore.h"
+#include "core/system/ListeSquadre.h"
 
 using namespace ludo;
 using ludo::test::Bytes;

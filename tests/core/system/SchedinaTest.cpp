@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "io/Errore.h"
-#include "system/Schedina.h"
+#include "core/io/Errore.h"
+#include "core/system/Schedina.h"
 
 using namespace ludo;
 using ludo::test::appendLE;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "system/SelezioneSquadre.h"
-#include "system/StatoPrincipale.h"
-#include "system/T_Sistema.h"
+#include "core/system/SelezioneSquadre.h"
+#include "core/system/StatoPrincipale.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 using ludo::test::col;

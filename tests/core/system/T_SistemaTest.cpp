@@ -3,14 +3,14 @@
 #include <fstream>
 
 #include "TestSupport.h"
-#include "conditions/CondizioniNumeriche.h"
-#include "conditions/CondizioniReali.h"
-#include "conditions/TGruppo.h"
-#include "conditions/TQuadro.h"
-#include "engine/FileColonne.h"
-#include "io/Errore.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/TGruppo.h"
+#include "core/conditions/TQuadro.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 using ludo::test::col;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "system/Versione.h"
+#include "core/system/Versione.h"
 
 using namespace ludo;
 

@@ -1,4 +1,4 @@
-#include "update/ParametriAggiornamento.h"
+#include "core/update/ParametriAggiornamento.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "controls/TFrmMessage.h"
+#include "ui/controls/TFrmMessage.h"
 
 class RispostaMessaggio : public QObject {
 public:

@@ -1,12 +1,12 @@
 #include <QPieSlice>
 #include <QtTest>
 
-#include "controls/TALabel.h"
-#include "controls/TGBarrePunti.h"
-#include "controls/TGLegenda.h"
-#include "controls/TGPannelloCF.h"
-#include "controls/TGTortaQuota.h"
-#include "controls/TGVisColonne.h"
+#include "ui/controls/TALabel.h"
+#include "ui/controls/TGBarrePunti.h"
+#include "ui/controls/TGLegenda.h"
+#include "ui/controls/TGPannelloCF.h"
+#include "ui/controls/TGTortaQuota.h"
+#include "ui/controls/TGVisColonne.h"
 
 class TestControlliVista : public QObject {
     Q_OBJECT

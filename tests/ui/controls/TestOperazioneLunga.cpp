@@ -9,9 +9,9 @@
 #include <chrono>
 #include <thread>
 
-#include "controls/OperazioneLunga.h"
-#include "controls/TFrmProgresso.h"
-#include "io/Errore.h"
+#include "ui/controls/OperazioneLunga.h"
+#include "ui/controls/TFrmProgresso.h"
+#include "core/io/Errore.h"
 
 namespace {
 

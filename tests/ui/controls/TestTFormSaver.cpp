@@ -12,11 +12,11 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-#include "controls/TFormSaver.h"
-#include "controls/TGCasSelector.h"
-#include "controls/TGGraphpt.h"
-#include "controls/TGListaCartelle.h"
-#include "controls/TPronostico.h"
+#include "ui/controls/TFormSaver.h"
+#include "ui/controls/TGCasSelector.h"
+#include "ui/controls/TGGraphpt.h"
+#include "ui/controls/TGListaCartelle.h"
+#include "ui/controls/TPronostico.h"
 
 namespace {
 

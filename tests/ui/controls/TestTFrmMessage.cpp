@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "RispostaMessaggio.h"
-#include "controls/TFrmMessage.h"
+#include "ui/controls/TFrmMessage.h"
 
 namespace {
 

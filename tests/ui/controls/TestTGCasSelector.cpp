@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "RispostaMessaggio.h"
-#include "controls/TGCasSelector.h"
+#include "ui/controls/TGCasSelector.h"
 
 namespace {
 

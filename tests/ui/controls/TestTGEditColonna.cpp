@@ -1,7 +1,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "controls/TGEditColonna.h"
+#include "ui/controls/TGEditColonna.h"
 
 class TestTGEditColonna : public QObject {
     Q_OBJECT

@@ -4,7 +4,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "controls/TGGraphpt.h"
+#include "ui/controls/TGGraphpt.h"
 
 namespace {
 

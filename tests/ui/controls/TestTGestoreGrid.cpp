@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "RispostaMessaggio.h"
-#include "controls/TGestoreGrid.h"
+#include "ui/controls/TGestoreGrid.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "controls/TPronostico.h"
-#include "controls/TPronosticoF.h"
+#include "ui/controls/TPronostico.h"
+#include "ui/controls/TPronosticoF.h"
 
 namespace {
 

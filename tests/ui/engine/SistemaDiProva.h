@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "engine/ListaColonne.h"
-#include "engine/FileColonne.h"
-#include "io/ProgramFolder.h"
-#include "system/T_Sistema.h"
+#include "core/columns/ListaColonne.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
 
 class SistemaDiProva {
 public:

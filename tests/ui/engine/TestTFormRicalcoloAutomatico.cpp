@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "SistemaDiProva.h"
-#include "engine/TFormRicalcoloAutomatico.h"
+#include "ui/engine/TFormRicalcoloAutomatico.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "../controls/RispostaMessaggio.h"
 #include "SistemaDiProva.h"
-#include "controls/DialoghiFile.h"
-#include "engine/TFrmImpSv.h"
+#include "ui/controls/DialoghiFile.h"
+#include "ui/engine/TFrmImpSv.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <chrono>
 
 #include "SistemaDiProva.h"
-#include "controls/TGTortaQuota.h"
-#include "engine/PonteSviluppo.h"
-#include "engine/TFrmSviluppo.h"
-#include "engine/TestiSviluppo.h"
-#include "system/Costi.h"
+#include "ui/controls/TGTortaQuota.h"
+#include "ui/engine/PonteSviluppo.h"
+#include "ui/engine/TFrmSviluppo.h"
+#include "core/engine/TestiSviluppo.h"
+#include "core/system/Costi.h"
 
 namespace {
 

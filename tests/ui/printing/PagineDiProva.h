@@ -6,9 +6,9 @@
 #include <QSizeF>
 #include <memory>
 
-#include "printing/StampaSchedine.h"
-#include "printing/SuperficieStampa.h"
-#include "printing/TmmPrinter.h"
+#include "core/printing/StampaSchedine.h"
+#include "ui/printing/SuperficieStampa.h"
+#include "core/printing/TmmPrinter.h"
 
 // A slip-sized sheet at 300 pixels per inch.
 inline constexpr int PuntiProva = 300;

@@ -1,9 +1,9 @@
 #include <QtTest>
 
 #include "PagineDiProva.h"
-#include "io/Errore.h"
-#include "printing/StampaLavoro.h"
-#include "printing/Tabulato.h"
+#include "core/io/Errore.h"
+#include "ui/printing/StampaLavoro.h"
+#include "core/printing/Tabulato.h"
 
 namespace {
 

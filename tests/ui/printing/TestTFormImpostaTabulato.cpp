@@ -6,7 +6,7 @@
 
 #include "../controls/RispostaMessaggio.h"
 #include "ControlliDiProva.h"
-#include "printing/TFormImpostaTabulato.h"
+#include "ui/printing/TFormImpostaTabulato.h"
 
 namespace {
 

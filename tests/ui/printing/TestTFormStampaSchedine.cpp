@@ -9,8 +9,8 @@
 #include "ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "PagineDiProva.h"
-#include "printing/TFormStampaSchedine.h"
-#include "printing/Tabulato.h"
+#include "ui/printing/TFormStampaSchedine.h"
+#include "core/printing/Tabulato.h"
 
 namespace {
 

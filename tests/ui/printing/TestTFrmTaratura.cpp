@@ -12,8 +12,8 @@
 #include "ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "PagineDiProva.h"
-#include "printing/Taratura.h"
-#include "printing/TFrmTaratura.h"
+#include "core/printing/Taratura.h"
+#include "ui/printing/TFrmTaratura.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <QtTest>
 
 #include "PagineDiProva.h"
-#include "io/Errore.h"
-#include "printing/TmmPrinterQt.h"
+#include "core/io/Errore.h"
+#include "ui/printing/TmmPrinterQt.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "../controls/RispostaMessaggio.h"
-#include "system/TFormEditSQ.h"
+#include "ui/system/TFormEditSQ.h"
 
 namespace {
 

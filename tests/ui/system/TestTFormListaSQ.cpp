@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "../controls/RispostaMessaggio.h"
-#include "system/TFormEditSQ.h"
-#include "system/TFormListaSQ.h"
+#include "ui/system/TFormEditSQ.h"
+#include "ui/system/TFormListaSQ.h"
 
 namespace fs = std::filesystem;
 

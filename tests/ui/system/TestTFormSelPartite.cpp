@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "../engine/SistemaDiProva.h"
-#include "system/SelezioneSquadre.h"
-#include "system/TFormSelPartite.h"
+#include "core/system/SelezioneSquadre.h"
+#include "ui/system/TFormSelPartite.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "../engine/SistemaDiProva.h"
-#include "system/TFrmCommento.h"
+#include "ui/system/TFrmCommento.h"
 
 namespace {
 

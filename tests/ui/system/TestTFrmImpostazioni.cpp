@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "../controls/RispostaMessaggio.h"
-#include "controls/DialoghiFile.h"
-#include "system/TFrmImpostazioni.h"
+#include "ui/controls/DialoghiFile.h"
+#include "ui/system/TFrmImpostazioni.h"
 
 namespace fs = std::filesystem;
 

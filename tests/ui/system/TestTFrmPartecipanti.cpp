@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "../engine/SistemaDiProva.h"
-#include "system/TFrmPartecipanti.h"
+#include "ui/system/TFrmPartecipanti.h"
 
 namespace {
 

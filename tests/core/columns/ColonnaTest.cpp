@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "core/columns/Colonna.h"
+
+using namespace ludo;
+
+namespace {
+Colonna di(std::initializer_list<int> numeri) {
+    Colonna m = 0;
+    for (int n : numeri) m |= Colonna{1} << (n - 1);
+    return m;
+}
+}  // namespace
+
+TEST(Colonna, CountsAndPointsOverTheWholeRange) {
+    EXPECT_EQ(NumeroNumeri(0), 0);
+    EXPECT_EQ(NumeroNumeri(0xFFFFFFFFu), 32);
+    EXPECT_EQ(NumeroNumeri(di({1, 32})), 2);
+    EXPECT_EQ(NumeriComuni(di({1, 2, 3, 4, 5, 6, 7, 8}), di({2, 4, 8, 16, 32})), 3);
+    EXPECT_EQ(NumeriComuni(di({1, 32}), di({2, 31})), 0);
+    EXPECT_TRUE(EVuota(0));
+    EXPECT_FALSE(EVuota(di({32})));
+}
+
+TEST(Colonna, NumeroKCountsFromTheSmallestAndAnswers32PastTheEnd) {
+    const Colonna m = di({2, 9, 17});
+    EXPECT_EQ(NumeroK(1, m), 2);
+    EXPECT_EQ(NumeroK(3, m), 17);
+    EXPECT_EQ(NumeroK(4, m), 32);
+    EXPECT_EQ(NumeroK(0, m), 32);
+    EXPECT_EQ(NumeroK(1, 0), 32);
+    EXPECT_EQ(NumeroK(32, 0xFFFFFFFFu), 32);
+    EXPECT_EQ(NumeroK(31, 0xFFFFFFFFu), 31);
+    EXPECT_EQ(NumeroK(1, di({32})), 32);
+}
+
+TEST(Binomiale, MatchesTheTriangleOfSumsWhereverItFits64Bits) {
+    // Each row is built by adding neighbours of the one above; up to row 67
+    // every entry fits 64 bits, and that entry converted to double is what
+    // Binomiale must give.
+    std::vector<std::uint64_t> riga{1};
+    for (int n = 0; n <= 67; ++n) {
+        for (int k = 0; k <= n; ++k) {
+            ASSERT_EQ(Binomiale(n, k), static_cast<double>(riga[static_cast<std::size_t>(k)]))
+                << "C(" << n << ", " << k << ")";
+        }
+        std::vector<std::uint64_t> prossima(riga.size() + 1, 1);
+        for (std::size_t k = 1; k < riga.size(); ++k) prossima[k] = riga[k - 1] + riga[k];
+        riga = std::move(prossima);
+    }
+}
+
+TEST(Binomiale, ExactOrCorrectlyRoundedUpTo100AndZeroOutsideTheTriangle) {
+    EXPECT_EQ(Binomiale(32, 8), 10518300.0);
+    EXPECT_EQ(static_cast<std::uint64_t>(Binomiale(100, 8)), 186087894300ULL);
+    // Above 2^53 but with a double form: must be exact.
+    EXPECT_EQ(static_cast<std::uint64_t>(Binomiale(60, 30)), 118264581564861424ULL);
+    // 97 significant bits: the nearest double, as the compiler rounds the literal.
+    EXPECT_EQ(Binomiale(100, 50), 100891344545564193334812497256.0);
+    EXPECT_EQ(Binomiale(100, 3), 161700.0);
+    EXPECT_EQ(Binomiale(100, 97), 161700.0);
+    EXPECT_EQ(Binomiale(8, 9), 0.0);
+    EXPECT_EQ(Binomiale(8, -1), 0.0);
+    EXPECT_EQ(Binomiale(-1, 0), 0.0);
+    EXPECT_EQ(Binomiale(0, 0), 1.0);
+    EXPECT_EQ(Binomiale(2000, 1000), std::numeric_limits<double>::infinity());
+}
+
+TEST(Colonna, ColonneIntegraliOfSetsOfEverySize) {
+    EXPECT_EQ(ColonneIntegrali(di({1, 2, 3, 4, 5, 6, 7})), 0U);
+    EXPECT_EQ(ColonneIntegrali(di({1, 2, 3, 4, 5, 6, 7, 8})), 1U);
+    EXPECT_EQ(ColonneIntegrali(di({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})), 45U);
+    EXPECT_EQ(ColonneIntegrali(0xFFFFFFFFu), 10518300U);
+}
+
+TEST(Colonna, TestoColonnaGivesEveryNumberThreeCharacters) {
+    EXPECT_EQ(TestoColonna(di({5, 12, 13, 20, 21, 22, 30, 31})), "5  12 13 20 21 22 30 31 ");
+    EXPECT_EQ(TestoColonna(di({1, 2, 10})), "1  2  10 ");
+    EXPECT_EQ(TestoColonna(di({9, 32})), "9  32 ");
+    EXPECT_EQ(TestoColonna(0), "");
+}
+
+TEST(Colonna, LeggiColonnaSplitsAtRunsOfBlanks) {
+    auto letta = LeggiColonna("  3 7   12");
+    EXPECT_TRUE(letta.ok);
+    EXPECT_EQ(letta.maschera, di({3, 7, 12}));
+
+    letta = LeggiColonna("3 7 3 ");  // a repeat sets its bit once; a trailing blank ends
+    EXPECT_TRUE(letta.ok);
+    EXPECT_EQ(letta.maschera, di({3, 7}));
+
+    const Colonna colonna = di({1, 5, 9, 10, 18, 27, 31, 32});
+    letta = LeggiColonna(TestoColonna(colonna));
+    EXPECT_TRUE(letta.ok);
+    EXPECT_EQ(letta.maschera, colonna);
+
+    letta = LeggiColonna("");
+    EXPECT_TRUE(letta.ok);
+    EXPECT_EQ(letta.maschera, 0U);
+}
+
+TEST(Colonna, LeggiColonnaRefusesAnythingButIntegers) {
+    for (const char* testo : {"3 a", "3 7x", "1.5", "3 \t", "99999999999"}) {
+        const auto letta = LeggiColonna(testo);
+        EXPECT_FALSE(letta.ok) << testo;
+        EXPECT_EQ(letta.maschera, 0U) << testo;
+    }
+    // Out of range numbers are not refused; their bit wraps like a 32-bit shift.
+    EXPECT_EQ(LeggiColonna("33").maschera, di({1}));
+    EXPECT_EQ(LeggiColonna("0").maschera, di({32}));
+}

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <streambuf>
+#include <vector>
+
+#include "TestSupport.h"
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
+
+using namespace ludo;
+using ludo::test::appendLE;
+using ludo::test::Bytes;
+
+namespace {
+
+std::vector<Colonna> contenuto(const ListaColonne& lista) { return {lista.begin(), lista.end()}; }
+
+Bytes maschereLE(const std::vector<Colonna>& colonne) {
+    Bytes b;
+    for (const Colonna c : colonne) appendLE(b, c, 4);
+    return b;
+}
+
+// Columns that differ in every byte, so a swapped or shifted byte shows.
+std::vector<Colonna> colonneDiProva(std::size_t quante) {
+    std::vector<Colonna> colonne;
+    for (std::size_t i = 0; i < quante; ++i)
+        colonne.push_back(static_cast<Colonna>(0x01020304u * (i + 1) + i));
+    return colonne;
+}
+
+ListaColonne listaDi(const std::vector<Colonna>& colonne) {
+    ListaColonne lista;
+    for (const Colonna c : colonne) lista.Aggiungi(c);
+    return lista;
+}
+
+// Hands out its bytes, then fails as a disk error does.
+class LetturaGuasta : public std::streambuf {
+public:
+    explicit LetturaGuasta(std::string dati) : dati_(std::move(dati)) {
+        setg(dati_.data(), dati_.data(), dati_.data() + dati_.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::runtime_error("errore di I/O"); }
+
+private:
+    std::string dati_;
+};
+
+}  // namespace
+
+TEST(ScriviFile, WritesTheMasksLittleEndianFromHeadToTail) {
+    ludo::test::TempDir cartella;
+    const auto percorso = cartella / "prova.Col";
+    ListaColonne lista;
+    lista.Aggiungi(0x000000FFu);
+    lista.Aggiungi(0x80402010u);
+    lista.Inserisci(0xFF000000u);
+    EXPECT_TRUE(ScriviFile(lista, percorso));
+    EXPECT_EQ(ludo::test::readFile(percorso),
+              (Bytes{0x00, 0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 0x20, 0x40, 0x80}));
+
+    // Across whole 1000-mask blocks and a remainder, over an older, longer file.
+    const auto colonne = colonneDiProva(2500);
+    ludo::test::writeFile(percorso, Bytes(20000, 0xAA));
+    EXPECT_TRUE(ScriviFile(listaDi(colonne), percorso));
+    EXPECT_EQ(ludo::test::readFile(percorso), maschereLE(colonne));
+}
+
+TEST(ScriviFile, AnEmptyListWritesAnEmptyFile) {
+    ludo::test::TempDir cartella;
+    const auto percorso = cartella / "vuoto.Col";
+    EXPECT_TRUE(ScriviFile(ListaColonne{}, percorso));
+    ASSERT_TRUE(std::filesystem::exists(percorso));
+    EXPECT_EQ(std::filesystem::file_size(percorso), 0U);
+}
+
+TEST(ScriviFile, AFailureIsRaisedAndLeavesTheOldFileAlone) {
+    ludo::test::TempDir cartella;
+    try {
+        ScriviFile(listaDi({1, 2}), cartella / "manca" / "x.Col");
+        FAIL() << "writing into a missing folder succeeded";
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), "Errore Durante la Scrittura del File Colonnare");
+    }
+    // The target is a folder: nothing can replace it.
+    std::filesystem::create_directory(cartella / "cartella.Col");
+    EXPECT_THROW(ScriviFile(listaDi({1, 2}), cartella / "cartella.Col"), Errore);
+    EXPECT_TRUE(std::filesystem::is_directory(cartella / "cartella.Col"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.path()), {}), 1)
+        << "no temporary file is left behind";
+}
+
+TEST(LeggiFile, ReadsWholeMasksAndIgnoresTrailingBytes) {
+    const auto colonne = colonneDiProva(1000);
+    auto byte = maschereLE(colonne);
+    byte.push_back(0x7F);  // 4001 bytes
+    auto in = ludo::test::streamOf(byte);
+    ListaColonne lista;
+    lista.Aggiungi(42);  // emptied first
+    EXPECT_TRUE(LeggiFile(lista, in, false));
+    EXPECT_EQ(contenuto(lista), colonne);
+
+    for (std::size_t coda = 1; coda <= 3; ++coda) {
+        auto corto = maschereLE(colonneDiProva(2));
+        corto.insert(corto.end(), coda, 0x55);
+        auto in2 = ludo::test::streamOf(corto);
+        EXPECT_TRUE(LeggiFile(lista, in2, false));
+        EXPECT_EQ(contenuto(lista), colonneDiProva(2)) << coda << " trailing bytes";
+    }
+}
+
+TEST(LeggiFile, AnEmptyFileIsAnEmptyListAndNotAnError) {
+    ludo::test::TempDir cartella;
+    ludo::test::writeFile(cartella / "vuoto.Col", {});
+    ListaColonne lista;
+    lista.Aggiungi(1);
+    EXPECT_TRUE(LeggiFile(lista, cartella / "vuoto.Col", false));
+    EXPECT_TRUE(lista.Vuota());
+}
+
+TEST(LeggiFile, StartsWhereTheOpenStreamStands) {
+    // A file whose columns follow other fields, as at the end of a system file.
+    Bytes byte;
+    appendLE(byte, 400, 2);
+    appendLE(byte, 0xDEADBEEF, 4);
+    const auto colonne = colonneDiProva(1234);
+    const auto maschere = maschereLE(colonne);
+    byte.insert(byte.end(), maschere.begin(), maschere.end());
+    auto in = ludo::test::streamOf(byte);
+    in.seekg(6);
+    ListaColonne lista;
+    EXPECT_TRUE(LeggiFile(lista, in, false));
+    EXPECT_EQ(contenuto(lista), colonne);
+}
+
+TEST(LeggiFile, ExpandsLargerSetsWhileReading) {
+    Colonna dieci = 0;
+    for (int n : {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}) dieci |= Colonna{1} << (n - 1);
+    const Colonna otto = 0x0000FF00u;
+    const Colonna sette = 0x0000007Fu;
+    auto in = ludo::test::streamOf(maschereLE({otto, dieci, sette, otto}));
+    ListaColonne lista;
+    ASSERT_TRUE(LeggiFile(lista, in, true));
+    const auto colonne = contenuto(lista);
+    ASSERT_EQ(colonne.size(), 47U);
+    EXPECT_EQ(colonne.front(), otto);
+    EXPECT_EQ(colonne.back(), otto);
+    // The 45 columns of the ten, built here pair by pair of numbers left out.
+    std::vector<Colonna> attese;
+    std::vector<Colonna> bit;
+    for (Colonna m = dieci; m != 0; m &= m - 1) bit.push_back(m & ~(m - 1));
+    for (std::size_t i = 0; i < bit.size(); ++i) {
+        for (std::size_t j = i + 1; j < bit.size(); ++j)
+            attese.push_back(dieci & ~bit[i] & ~bit[j]);
+    }
+    EXPECT_EQ(std::vector<Colonna>(colonne.begin() + 1, colonne.end() - 1), attese);
+
+    auto senza = ludo::test::streamOf(maschereLE({otto, dieci, sette}));
+    ASSERT_TRUE(LeggiFile(lista, senza, false));
+    EXPECT_EQ(contenuto(lista), (std::vector<Colonna>{otto, dieci, sette}));
+}
+
+TEST(LeggiFile, InputErrorsEmptyTheListAndAnswerFalse) {
+    ListaColonne lista;
+    lista.Aggiungi(9);
+    LetturaGuasta guasta(std::string(4000 + 8, '\x11'));
+    std::istream in(&guasta);
+    EXPECT_FALSE(LeggiFile(lista, in, false));
+    EXPECT_TRUE(lista.Vuota());
+
+    ludo::test::TempDir cartella;
+    lista.Aggiungi(9);
+    EXPECT_FALSE(LeggiFile(lista, cartella / "manca.Col", false));
+    EXPECT_TRUE(lista.Vuota());
+    lista.Aggiungi(9);
+    EXPECT_FALSE(LeggiFile(lista, cartella.path(), false)) << "a folder is not a column file";
+    EXPECT_TRUE(lista.Vuota());
+    EXPECT_EQ(std::string(MsgErroreLetturaColonne),
+              "Errore Di Lettura Sul File. Impossibile Leggere le Colonne.");
+}
+
+TEST(LeggiFile, ColumnsBeyondTheListLimitAreRefusedNotRead) {
+    // The size tells before anything is read...
+    ListaColonne piccola(1000);
+    auto troppe = ludo::test::streamOf(maschereLE(colonneDiProva(1001)));
+    EXPECT_FALSE(LeggiFile(piccola, troppe, false));
+    EXPECT_TRUE(piccola.Vuota());
+    auto giuste = ludo::test::streamOf(maschereLE(colonneDiProva(1000)));
+    EXPECT_TRUE(LeggiFile(piccola, giuste, false));
+    EXPECT_EQ(piccola.Conteggio(), 1000U);
+
+    // ...and each set before it is expanded: 32 numbers would be 10,518,300.
+    auto tutti = ludo::test::streamOf(maschereLE({0x0000FF00u, 0xFFFFFFFFu}));
+    EXPECT_FALSE(LeggiFile(piccola, tutti, true));
+    EXPECT_TRUE(piccola.Vuota());
+    EXPECT_EQ(piccola.MemoriaUsata(), 0U);
+}
+
+// A whole 32-number development through a file and back.
+TEST(FileColonne, TenMillionColumnsRoundTripInUnder64MB) {
+    ListaColonne lista;
+    Espandi(lista, 0xFFFFFFFFu, true);
+    ASSERT_EQ(lista.Conteggio(), 10518300U);
+    EXPECT_LT(lista.MemoriaUsata(), 64U * 1024 * 1024);
+
+    ludo::test::TempDir cartella;
+    const auto percorso = cartella / "tutte.Col";
+    ASSERT_TRUE(ScriviFile(lista, percorso));
+    ASSERT_EQ(std::filesystem::file_size(percorso), 10518300U * 4);
+    {
+        std::ifstream file(percorso, std::ios::binary);
+        Bytes inizio(4);
+        file.read(reinterpret_cast<char*>(inizio.data()), 4);
+        EXPECT_EQ(inizio, (Bytes{0x00, 0x00, 0x00, 0xFF})) << "first: 25..32";
+        file.seekg(-4, std::ios::end);
+        file.read(reinterpret_cast<char*>(inizio.data()), 4);
+        EXPECT_EQ(inizio, (Bytes{0xFF, 0x00, 0x00, 0x00})) << "last: 1..8";
+    }
+
+    ListaColonne letta;
+    ASSERT_TRUE(LeggiFile(letta, percorso, false));
+    ASSERT_EQ(letta.Conteggio(), lista.Conteggio());
+    EXPECT_LT(letta.MemoriaUsata(), 64U * 1024 * 1024);
+    EXPECT_TRUE(std::equal(lista.begin(), lista.end(), letta.begin()));
+}

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <deque>
+#include <random>
+#include <vector>
+
+#include "core/columns/ListaColonne.h"
+#include "core/io/Errore.h"
+
+using namespace ludo;
+
+namespace {
+
+std::vector<Colonna> contenuto(const ListaColonne& lista) { return {lista.begin(), lista.end()}; }
+
+Colonna di(std::initializer_list<int> numeri) {
+    Colonna m = 0;
+    for (int n : numeri) m |= Colonna{1} << (n - 1);
+    return m;
+}
+
+// The 8-number subsets of a set, enumerated independently: the positions
+// left out, as tuples in lexicographic order.
+std::vector<Colonna> sottoinsiemiDiOtto(Colonna set) {
+    std::vector<Colonna> numeri;
+    for (Colonna m = set; m != 0; m &= m - 1) numeri.push_back(m & ~(m - 1));
+    const std::size_t togli = numeri.size() - 8;
+    std::vector<bool> tolto(numeri.size(), false);
+    std::fill(tolto.begin(), tolto.begin() + static_cast<std::ptrdiff_t>(togli), true);
+    std::vector<Colonna> attese;
+    do {
+        Colonna c = set;
+        for (std::size_t i = 0; i < numeri.size(); ++i) {
+            if (tolto[i]) c &= ~numeri[i];
+        }
+        attese.push_back(c);
+    } while (std::prev_permutation(tolto.begin(), tolto.end()));
+    return attese;
+}
+
+}  // namespace
+
+TEST(ListaColonne, InserisciThenAggiungiKeepTheOrderInsertedAppended) {
+    ListaColonne lista;
+    EXPECT_TRUE(lista.Vuota());
+    EXPECT_EQ(lista.begin(), lista.end());
+    lista.Inserisci(11);
+    lista.Aggiungi(22);
+    EXPECT_EQ(contenuto(lista), (std::vector<Colonna>{11, 22}));
+    lista.Inserisci(5);
+    EXPECT_EQ(contenuto(lista), (std::vector<Colonna>{5, 11, 22}));
+    EXPECT_EQ(lista.Conteggio(), 3U);
+}
+
+TEST(ListaColonne, BothEndsAcrossManyBlocksKeepTheOrderOfADeque) {
+    std::mt19937 caso(7);
+    std::deque<Colonna> attesa;
+    ListaColonne lista;
+    for (Colonna i = 0; i < 5 * ListaColonne::kColonneBlocco; ++i) {
+        if (caso() % 3 == 0) {
+            attesa.push_front(i);
+            lista.Inserisci(i);
+        } else {
+            attesa.push_back(i);
+            lista.Aggiungi(i);
+        }
+    }
+    ASSERT_EQ(lista.Conteggio(), attesa.size());
+    EXPECT_TRUE(std::equal(lista.begin(), lista.end(), attesa.begin(), attesa.end()));
+}
+
+TEST(ListaColonne, SvuotaGivesTheMemoryBackAndTheListStaysUsable) {
+    ListaColonne lista;
+    for (Colonna i = 0; i < 3 * ListaColonne::kColonneBlocco; ++i) lista.Aggiungi(i);
+    EXPECT_GE(lista.MemoriaUsata(), 3 * ListaColonne::kColonneBlocco * sizeof(Colonna));
+    lista.Svuota();
+    EXPECT_EQ(lista.Conteggio(), 0U);
+    EXPECT_EQ(lista.MemoriaUsata(), 0U);
+    EXPECT_EQ(lista.begin(), lista.end());
+    lista.Inserisci(3);
+    lista.Inizializza();
+    EXPECT_TRUE(lista.Vuota());
+    lista.Aggiungi(4);
+    EXPECT_EQ(contenuto(lista), (std::vector<Colonna>{4}));
+}
+
+TEST(ListaColonne, PastItsLimitTheListEmptiesAndReportsMemoryExhausted) {
+    ListaColonne lista(3);
+    lista.Aggiungi(1);
+    lista.Inserisci(2);
+    lista.Aggiungi(3);
+    try {
+        lista.Inserisci(4);
+        FAIL() << "a fourth column was accepted";
+    } catch (const Errore& e) {
+        EXPECT_STREQ(e.what(), "Memoria Esaurita.");
+    }
+    EXPECT_TRUE(lista.Vuota());
+    lista.Aggiungi(5);
+    lista.Aggiungi(6);
+    lista.Aggiungi(7);
+    EXPECT_THROW(lista.Aggiungi(8), Errore);
+    EXPECT_TRUE(lista.Vuota());
+}
+
+TEST(ListaColonne, CopiesAreIndependentAndMovesLeaveAnEmptyList) {
+    ListaColonne sorgente;
+    for (Colonna i = 1; i <= 5; ++i) sorgente.Aggiungi(i);
+    ListaColonne destinazione;
+    destinazione.Aggiungi(99);
+    Copia(sorgente, destinazione);
+    EXPECT_EQ(contenuto(destinazione), (std::vector<Colonna>{1, 2, 3, 4, 5}));
+    Copia(destinazione, destinazione);
+    EXPECT_EQ(destinazione.Conteggio(), 5U) << "copying onto itself changes nothing";
+
+    ListaColonne copia(sorgente);
+    copia.Aggiungi(6);
+    EXPECT_EQ(sorgente.Conteggio(), 5U);
+    copia = sorgente;
+    EXPECT_EQ(contenuto(copia), contenuto(sorgente));
+
+    ListaColonne limitata(2);
+    ListaColonne copiaLimitata(limitata);
+    copiaLimitata.Aggiungi(1);
+    copiaLimitata.Aggiungi(2);
+    EXPECT_THROW(copiaLimitata.Aggiungi(3), Errore) << "a copy keeps the limit";
+
+    ListaColonne spostata(std::move(copia));
+    EXPECT_EQ(spostata.Conteggio(), 5U);
+    EXPECT_TRUE(copia.Vuota());  // NOLINT(bugprone-use-after-move): moved-from is defined empty
+    copia.Inserisci(8);
+    EXPECT_EQ(contenuto(copia), (std::vector<Colonna>{8}));
+    copia = std::move(spostata);
+    EXPECT_EQ(contenuto(copia), (std::vector<Colonna>{1, 2, 3, 4, 5}));
+    EXPECT_TRUE(spostata.Vuota());  // NOLINT(bugprone-use-after-move)
+    // Both go on appending where their own columns end.
+    copia.Aggiungi(6);
+    spostata.Aggiungi(7);  // NOLINT(bugprone-use-after-move)
+    EXPECT_EQ(contenuto(copia), (std::vector<Colonna>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(contenuto(spostata), (std::vector<Colonna>{7}));
+}
+
+TEST(Espandi, SetsOfEightOrFewerNumbers) {
+    ListaColonne lista;
+    const Colonna otto = di({1, 4, 6, 9, 13, 20, 25, 32});
+    Espandi(lista, otto, false);
+    EXPECT_EQ(contenuto(lista), (std::vector<Colonna>{otto}));
+    Espandi(lista, di({1, 2, 3, 4, 5, 6, 7}), false);
+    EXPECT_EQ(lista.Conteggio(), 1U) << "a 7-number set adds nothing";
+    Espandi(lista, di({1, 2, 3, 4, 5, 6, 7}), true);
+    EXPECT_TRUE(lista.Vuota()) << "svuotaPrima empties even when nothing is added";
+}
+
+TEST(Espandi, NineNumbersLeaveOutEachInTurnFromTheSmallest) {
+    const Colonna nove = di({2, 3, 5, 8, 13, 21, 22, 30, 31});
+    ListaColonne lista;
+    lista.Aggiungi(7);
+    Espandi(lista, nove, false);
+    const auto colonne = contenuto(lista);
+    ASSERT_EQ(colonne.size(), 10U);
+    EXPECT_EQ(colonne[0], 7U) << "without svuotaPrima the list is kept";
+    EXPECT_EQ(colonne[1], di({3, 5, 8, 13, 21, 22, 30, 31}));
+    EXPECT_EQ(colonne[9], di({2, 3, 5, 8, 13, 21, 22, 30}));
+    Espandi(lista, nove, true);
+    EXPECT_EQ(lista.Conteggio(), 9U);
+}
+
+TEST(Espandi, LargerSetsFollowTheOrderOfTheNumbersLeftOut) {
+    const Colonna dieci = di({1, 3, 4, 7, 10, 12, 18, 19, 26, 32});
+    ListaColonne lista;
+    Espandi(lista, dieci, true);
+    const auto colonne = contenuto(lista);
+    ASSERT_EQ(colonne.size(), 45U);
+    EXPECT_EQ(colonne.front(), di({4, 7, 10, 12, 18, 19, 26, 32})) << "without the 1st and 2nd";
+    EXPECT_EQ(colonne[1], di({3, 7, 10, 12, 18, 19, 26, 32})) << "without the 1st and 3rd";
+    EXPECT_EQ(colonne.back(), di({1, 3, 4, 7, 10, 12, 18, 19})) << "without the 9th and 10th";
+    EXPECT_EQ(colonne, sottoinsiemiDiOtto(dieci));
+
+    for (const Colonna set :
+         {di({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}), 0x00FFF000u, 0xF0F0F0F0u}) {
+        Espandi(lista, set, true);
+        const auto attese = sottoinsiemiDiOtto(set);
+        ASSERT_EQ(lista.Conteggio(), attese.size()) << std::hex << set;
+        EXPECT_TRUE(std::equal(lista.begin(), lista.end(), attese.begin())) << std::hex << set;
+        EXPECT_TRUE(std::all_of(lista.begin(), lista.end(),
+                                [](Colonna c) { return std::popcount(c) == 8; }));
+    }
+}

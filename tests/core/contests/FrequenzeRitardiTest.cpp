@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TestSupport.h"
+#include "core/contests/T_FrequenzeRitardi.h"
+
+using namespace ludo;
+using ludo::test::appendLE;
+using ludo::test::Bytes;
+
+TEST(FrequenzeRitardi, ANewValueGrowsBothListsWithZeroDelays) {
+    T_FrequenzeRitardi t(2);
+    t.AggiungiConcorso(1, 1, true);
+    t.AggiungiConcorso(3, 5, true);
+    EXPECT_EQ(t.MaxValore(), 5);
+    ASSERT_EQ(t.ListaPunti().size(), 6u);
+    ASSERT_EQ(t.ListaCons().size(), 6u);
+    EXPECT_EQ(t.NumConcorsi(), 2);
+    // Value 4 appeared for the first time with the second contest: it was
+    // created at 0 and then aged by that contest only.
+    EXPECT_EQ(t.ListaPunti()[4], (TElemRFRM{0, 1, 1}));
+    EXPECT_EQ(t.ListaPunti()[3], (TElemRFRM{1, 0, 0}));
+    EXPECT_EQ(t.ListaPunti()[1], (TElemRFRM{1, 1, 1}));
+    EXPECT_EQ(t.ListaPunti()[0], (TElemRFRM{0, 2, 2}));
+    EXPECT_EQ(t.ListaCons()[5], (TElemRFRM{1, 0, 0}));
+    EXPECT_EQ(t.ListaCons()[1], (TElemRFRM{1, 1, 1}));
+}
+
+TEST(FrequenzeRitardi, WithoutUpdateNoDelayMovesNotEvenTheHitOne) {
+    T_FrequenzeRitardi t(3);
+    t.AggiungiConcorso(0, 0, true);
+    t.AggiungiConcorso(1, 2, true);  // delays now: punti 0 → 1, 1 → 0, 2 → 2
+    const auto primaP = t.ListaPunti();
+    t.AggiungiConcorso(0, 2, false);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(t.ListaPunti()[i].Ritardo, primaP[i].Ritardo) << i;
+        EXPECT_EQ(t.ListaPunti()[i].RitardoMax, primaP[i].RitardoMax) << i;
+    }
+    EXPECT_EQ(t.ListaPunti()[0].Frequenza, 2);
+    EXPECT_EQ(t.ListaCons()[2].Frequenza, 2);
+    EXPECT_EQ(t.NumConcorsi(), 3);
+}
+
+TEST(FrequenzeRitardi, MaximumDelayRemembersTheLongestGap) {
+    T_FrequenzeRitardi t(1);
+    for (int v : {1, 0, 0, 0, 1, 0, 1}) t.AggiungiConcorso(v, v, true);
+    EXPECT_EQ(t.ListaPunti()[1].Ritardo, 0);
+    EXPECT_EQ(t.ListaPunti()[1].RitardoMax, 3);
+    EXPECT_EQ(t.ListaPunti()[0].Ritardo, 1);
+    EXPECT_EQ(t.ListaPunti()[0].RitardoMax, 1);
+}
+
+TEST(FrequenzeRitardi, GettersFollowLeggiPunti) {
+    T_FrequenzeRitardi t(2);
+    t.AggiungiConcorso(1, 2, true);
+    EXPECT_EQ(t.Frequenza(1), 1);
+    EXPECT_EQ(t.Frequenza(2), 0);
+    t.ImpostaLeggiPunti(false);
+    EXPECT_EQ(t.Frequenza(1), 0);
+    EXPECT_EQ(t.Frequenza(2), 1);
+    EXPECT_EQ(t.Ritardo(0), 1);
+    EXPECT_EQ(t.Frequenza(99), 0) << "out of range reads as zero";
+}
+
+namespace {
+Bytes recordTabella(std::int32_t maxValore, std::int32_t concorsi, std::uint8_t riservato, int base) {
+    Bytes b;
+    appendLE(b, static_cast<std::uint32_t>(maxValore), 4);
+    appendLE(b, static_cast<std::uint32_t>(concorsi), 4);
+    b.push_back(riservato);
+    for (int i = 0; i <= maxValore; ++i) {
+        for (int k = 0; k < 6; ++k) appendLE(b, static_cast<std::uint32_t>(base + 10 * i + k), 4);
+    }
+    return b;
+}
+}  // namespace
+
+TEST(FrequenzeRitardi, RecordMatchesTheLayout) {
+    const Bytes b = recordTabella(1, 7, 3, 100);
+    auto in = ludo::test::streamOf(b);
+    io::BinaryReader r(in);
+    T_FrequenzeRitardi t;
+    ASSERT_TRUE(t.Leggi(r));
+    EXPECT_EQ(t.MaxValore(), 1);
+    EXPECT_EQ(t.NumConcorsi(), 7);
+    EXPECT_EQ(t.Riservato, 3);
+    EXPECT_EQ(t.ListaPunti()[0], (TElemRFRM{100, 101, 102}));
+    EXPECT_EQ(t.ListaCons()[0], (TElemRFRM{103, 104, 105}));
+    EXPECT_EQ(t.ListaPunti()[1], (TElemRFRM{110, 111, 112}));
+    EXPECT_EQ(t.ListaCons()[1], (TElemRFRM{113, 114, 115}));
+
+    std::ostringstream out(std::ios::binary);
+    io::BinaryWriter w(out);
+    ASSERT_TRUE(t.Scrivi(w));
+    const auto s = out.str();
+    EXPECT_EQ(Bytes(s.begin(), s.end()), b);
+}
+
+TEST(FrequenzeRitardi, DamagedRecordsLeaveTheTableAsItWas) {
+    T_FrequenzeRitardi t(2);
+    t.AggiungiConcorso(2, 2, true);
+    const T_FrequenzeRitardi prima = t;
+
+    Bytes corto = recordTabella(3, 1, 0, 0);
+    corto.resize(corto.size() - 1);
+    auto in = ludo::test::streamOf(corto);
+    io::BinaryReader r(in);
+    EXPECT_FALSE(t.Leggi(r));
+    EXPECT_EQ(t, prima);
+
+    for (std::uint32_t bad : {0xFFFFFFFFu, 0x7FFFFFFFu}) {  // negative, absurd
+        Bytes b;
+        appendLE(b, bad, 4);
+        appendLE(b, 0, 4);
+        b.push_back(0);
+        auto in2 = ludo::test::streamOf(b);
+        io::BinaryReader r2(in2);
+        EXPECT_FALSE(t.Leggi(r2));
+        EXPECT_EQ(t, prima);
+    }
+}

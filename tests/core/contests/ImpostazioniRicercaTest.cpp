@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TestSupport.h"
+#include "core/contests/ImpostazioniRicerca.h"
+
+using namespace ludo;
+using ludo::test::appendLE;
+using ludo::test::Bytes;
+
+namespace {
+
+ImpostazioniRicerca letteDa(const Bytes& b, bool completo) {
+    auto in = ludo::test::streamOf(b);
+    io::BinaryReader r(in);
+    ImpostazioniRicerca letta;
+    EXPECT_EQ(letta.Carica(r), completo);
+    return letta;
+}
+
+}  // namespace
+
+TEST(ImpostazioniRicerca, TheTwentyTwoByteBlockBothWaysAndCutShort) {
+    ImpostazioniRicerca nota;  // every field differs from its initial value
+    nota.Intervallo = {7, -1, 2004, 5, 38};
+    nota.IgnoraColonneFiltro = false;
+    nota.IgnoraValori = false;
+    nota.PrimaCategoria = false;
+    nota.PrimaSecondaCategoria = true;
+    Bytes b = {7};
+    appendLE(b, 0xFFFFFFFF, 4);
+    appendLE(b, 2004, 4);
+    appendLE(b, 5, 4);
+    appendLE(b, 38, 4);
+    b.insert(b.end(), {0, 1, 0, 0, 1});
+    ASSERT_EQ(b.size(), 22u);
+
+    std::ostringstream out(std::ios::binary);
+    io::BinaryWriter w(out);
+    ASSERT_TRUE(nota.Salva(w));
+    EXPECT_EQ(ludo::test::bytesOf(out.str()), b);
+
+    b.back() = 2;  // any non-zero byte is true
+    EXPECT_EQ(letteDa(b, true), nota);
+
+    b.resize(11);  // Tipi, AnnoDa, AnnoA and half of ConcDa
+    ImpostazioniRicerca attesa;
+    attesa.Intervallo = {7, -1, 2004, 0, 0};
+    EXPECT_EQ(letteDa(b, false), attesa) << "the fields after the end keep their initial values";
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <sstream>
+
+#include "TestSupport.h"
+#include "core/system/ImpostazioniStampa.h"
+
+using namespace ludo;
+using ludo::test::appendDouble;
+using ludo::test::appendLE;
+using ludo::test::Bytes;
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+void appendGeometria(Bytes& b, const std::array<double, 9>& valori) {
+    for (double v : valori) appendDouble(b, v);
+}
+
+template <typename Blocco>
+Bytes salvato(const Blocco& blocco) {
+    std::ostringstream out(std::ios::binary);
+    io::BinaryWriter w(out);
+    EXPECT_TRUE(blocco.Salva(w));
+    return ludo::test::bytesOf(out.str());
+}
+
+template <typename Blocco>
+bool carica(Blocco& blocco, const Bytes& bytes) {
+    auto in = ludo::test::streamOf(bytes);
+    io::BinaryReader r(in);
+    return blocco.Carica(r);
+}
+
+}  // namespace
+
+TEST(ImpostazioniStampa, SlipBlockIsBothGeometriesThenCountAndFlags) {
+    EXPECT_EQ(SlipPrintSettings{}.Geometrie[0],
+              (SlipGeometry{40.0, 30.4, 1.8, 1.3, 9.3, 96.2, 93.8, 2.8, 2.8}));
+    EXPECT_EQ(SlipPrintSettings{}.Geometrie[1],
+              (SlipGeometry{40.0, 32.9, 1.9, 1.3, 9.3, 96.1, 94.4, 2.8, 2.8}));
+    SlipPrintSettings s;
+    s.Geometrie[0] = {41.5, 30.0, 2.0, 1.4, 9.5, 90.0, 91.0, 3.0, 2.5};
+    s.Geometrie[1] = {39.0, 33.3, 1.7, 1.2, 9.1, 95.0, 96.0, 2.6, 2.7};
+    s.ColonnePerSchedina = 4;
+    s.Orizzontale = false;
+    s.StampaConcorsoCedolina = false;
+    Bytes b;
+    appendGeometria(b, {41.5, 30.0, 2.0, 1.4, 9.5, 90.0, 91.0, 3.0, 2.5});
+    appendGeometria(b, {39.0, 33.3, 1.7, 1.2, 9.1, 95.0, 96.0, 2.6, 2.7});
+    appendLE(b, 4, 4);
+    b.insert(b.end(), {0, 1, 0});  // Orizzontale, StampaScritta, StampaConcorsoCedolina
+    ASSERT_EQ(b.size(), 151u);
+
+    EXPECT_EQ(salvato(s), b);
+    SlipPrintSettings letto;
+    ASSERT_TRUE(carica(letto, b));
+    EXPECT_EQ(letto, s);
+}
+
+TEST(ImpostazioniStampa, ListingBlockKeepsOnlyTheKnownStyleBits) {
+    TImpTabulato t{3, 12, "Liberation Sans", 10, StileGrassetto | StileSottolineato};
+    Bytes b;
+    appendLE(b, 3, 4);
+    appendLE(b, 12, 4);
+    ludo::test::appendShortString(b, "Liberation Sans", 30);
+    appendLE(b, 10, 4);
+    appendLE(b, 5, 4);
+    ASSERT_EQ(b.size(), 47u);
+    EXPECT_EQ(salvato(t), b);
+
+    b[43] = 0xF5;  // unknown bits around bold and underline
+    b[46] = 0x80;
+    TImpTabulato letto;
+    letto.StileFont = StileCorsivo | StileBarrato;  // cleared before the bits are added
+    ASSERT_TRUE(carica(letto, b));
+    EXPECT_EQ(letto, t);
+
+    b.resize(41);  // half of the size
+    TImpTabulato corto;
+    corto.StileFont = StileCorsivo;
+    EXPECT_FALSE(carica(corto, b));
+    EXPECT_EQ(corto, (TImpTabulato{3, 12, "Liberation Sans", 8, StileCorsivo}))
+        << "the style is not cleared";
+}
+
+TEST(ImpostazioniStampa, DamagedValuesTakeTheirDefaults) {
+    Bytes b;
+    appendGeometria(b, {kNaN, 30.0, std::numeric_limits<double>::infinity(), 1.4, 1e300, 90.0,
+                        -20000.0, 3.0, 2.5});
+    appendGeometria(b, {39.0, kNaN, 1.7, 1.2, 9.1, 95.0, 96.0, 2.6, -kNaN});
+    appendLE(b, 0, 4);  // columns per slip
+    b.insert(b.end(), {1, 1, 1});
+    SlipPrintSettings s;
+    ASSERT_TRUE(carica(s, b));
+    EXPECT_EQ(s.Geometrie[0], (SlipGeometry{40.0, 30.0, 1.8, 1.4, 9.3, 90.0, 93.8, 3.0, 2.5}));
+    EXPECT_EQ(s.Geometrie[1], (SlipGeometry{39.0, 32.9, 1.7, 1.2, 9.1, 95.0, 96.0, 2.6, 2.8}));
+    for (auto [letto, atteso] : {std::pair{0, 6}, {7, 6}, {1, 1}}) {
+        b[144] = static_cast<std::uint8_t>(letto);
+        ASSERT_TRUE(carica(s, b));
+        EXPECT_EQ(s.ColonnePerSchedina, atteso) << "read " << letto;
+    }
+
+    Bytes t;
+    appendLE(t, 0, 4);
+    appendLE(t, 21, 4);
+    ludo::test::appendShortString(t, "Arial", 30);
+    appendLE(t, 0xFFFFFFFF, 4);
+    appendLE(t, 0, 4);
+    TImpTabulato tab;
+    ASSERT_TRUE(carica(tab, t));
+    EXPECT_EQ(tab, (TImpTabulato{4, 4, "Arial", 8, 0}));
+}
