@@ -173,6 +173,25 @@ void TInsiemeLink::AzzeraStatisticheLink() {
     Modificato = false;
 }
 
+StatisticheRecuperi TInsiemeLink::Statistiche() const {
+    StatisticheRecuperi s;
+    for (std::size_t i = 0; i < Link.size(); ++i) {
+        s.Link[i] = {Link[i].RifiutiLivello, Link[i].RifiutiErrori, Link[i].Controlli};
+    }
+    s.RifiutiTotale = RifiutiTotale;
+    return s;
+}
+
+void TInsiemeLink::AdottaStatistiche(StatisticheRecuperi statistiche) {
+    for (std::size_t i = 0; i < Link.size(); ++i) {
+        Link[i].RifiutiLivello = std::move(statistiche.Link[i].RifiutiLivello);
+        Link[i].RifiutiErrori = std::move(statistiche.Link[i].RifiutiErrori);
+        Link[i].Controlli = statistiche.Link[i].Controlli;
+    }
+    RifiutiTotale = std::move(statistiche.RifiutiTotale);
+    Modificato = false;
+}
+
 void TInsiemeLink::AzzeraColonna() {
     for (const char lettera : LinkUsate) Lettera(lettera)->AzzeraColonna();
 }

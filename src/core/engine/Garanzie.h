@@ -14,8 +14,8 @@
 
 #include "core/columns/ListaColonne.h"
 #include "core/columns/Sottoinsiemi.h"
-#include "core/system/TabelleGaranzie.h"
 #include "core/io/Avanzamento.h"
+#include "core/system/TabelleGaranzie.h"
 
 namespace ludo {
 

@@ -6,11 +6,11 @@
 #include "ui/controls/TFrmMessage.h"
 
 PonteSviluppo::PonteSviluppo(QObject* parent) : QObject(parent) {
-    Domanda = [](const QString& testo) {
+    ChiediConferma = [](const QString& testo) {
         return TFrmMessage::Mostra(QStringLiteral("Informazione"), testo, TFrmMessage::Si | TFrmMessage::No) ==
                TFrmMessage::Si;
     };
-    MostraErrore = [](const QString& testo) {
+    AvvisaErrore = [](const QString& testo) {
         TFrmMessage::Mostra(QStringLiteral("Informazione"), testo, TFrmMessage::OK);
     };
 }
@@ -57,11 +57,11 @@ void PonteSviluppo::CalcoloTerminato(std::int64_t colonne) { emit Terminato(colo
 bool PonteSviluppo::Conferma(std::string_view domanda) {
     const QString testo = QString::fromUtf8(domanda.data(), static_cast<qsizetype>(domanda.size()));
     bool risposta = false;
-    sulThreadDellaFinestra([&] { risposta = Domanda(testo); });
+    sulThreadDellaFinestra([&] { risposta = ChiediConferma(testo); });
     return risposta;
 }
 
 void PonteSviluppo::Errore(std::string_view messaggio) {
     const QString testo = QString::fromUtf8(messaggio.data(), static_cast<qsizetype>(messaggio.size()));
-    sulThreadDellaFinestra([&] { MostraErrore(testo); });
+    sulThreadDellaFinestra([&] { AvvisaErrore(testo); });
 }

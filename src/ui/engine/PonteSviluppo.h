@@ -24,8 +24,8 @@ public:
 
     // Who answers the questions and shows the errors (on the user-interface
     // thread); by default the program's message box.
-    std::function<bool(const QString&)> Domanda;
-    std::function<void(const QString&)> MostraErrore;
+    std::function<bool(const QString&)> ChiediConferma;
+    std::function<void(const QString&)> AvvisaErrore;
 
     // Asks the run to stop, as its cancel button does.
     void Annulla() { annullato_.store(true); }

@@ -14,15 +14,15 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/io/ProgramFolder.h"
+#include "core/system/Schedina.h"
+#include "core/system/SelezioneSquadre.h"
+#include "core/system/StatoPrincipale.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmSviluppo.h"
-#include "core/io/ProgramFolder.h"
-#include "core/system/Schedina.h"
-#include "core/system/SelezioneSquadre.h"
 #include "ui/system/TFormSelPartite.h"
-#include "core/system/StatoPrincipale.h"
 #include "ui_TFormPrincipa.h"
 
 using ludo::Colonna;

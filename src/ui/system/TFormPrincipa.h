@@ -55,8 +55,6 @@ public:
     void PausaAnimazione(bool pausa);
 
     [[nodiscard]] QAction* Comando(const QString& nome) const { return comandi_.value(nome); }
-    [[nodiscard]] TFormRicalcoloAutomatico& Ricalcolo() const { return *ricalcolo_; }
-    [[nodiscard]] TFrmSviluppo& Sviluppo() const { return *sviluppo_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
