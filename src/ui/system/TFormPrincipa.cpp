@@ -101,13 +101,17 @@ TFormPrincipa::TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent)
     connect(ui->Azzera, &QPushButton::clicked, this, &TFormPrincipa::AzzeraClick);
     connect(ui->Tutte, &QPushButton::clicked, this, &TFormPrincipa::TutteClick);
     connect(ui->Squadre, &QPushButton::clicked, this, &TFormPrincipa::SquadreClick);
+    TFormSaver::ImpostaProgramma(&finestre_);
     move(0, 0);
     CaricaSfondo();
     CaricaArchivio();
     ImpostaTutto();
 }
 
-TFormPrincipa::~TFormPrincipa() = default;
+TFormPrincipa::~TFormPrincipa() {
+    // The store goes before the windows this one owns.
+    if (TFormSaver::Programma() == &finestre_) TFormSaver::ImpostaProgramma(nullptr);
+}
 
 void TFormPrincipa::PreparaGriglie() {
     PreparaGrigliaSquadre(ui->GridSquadre1, 1);

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/system/T_Sistema.h"
+#include "ui/controls/TFormSaver.h"
 
 namespace Ui {
 class TFormPrincipa;
@@ -131,6 +132,7 @@ private:
 
     std::unique_ptr<Ui::TFormPrincipa> ui;
     ludo::T_Sistema& sistema_;
+    TFormSaver finestre_;  // the place, size and choices of every window, for this run
     QHash<QString, QAction*> comandi_;
     QMenu* menuCondizioni_ = nullptr;
     QLabel* pColonneI_ = nullptr;
