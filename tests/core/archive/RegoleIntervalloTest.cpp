@@ -84,42 +84,41 @@ TEST(RegoleIntervallo, ContestsInTheRangeInArchiveOrder) {
     EXPECT_EQ(ConcorsiNellIntervallo(a, intervallo(2010, 29, 2012, 1, 0), TipiDiConcorso::Tutti).size(), 7u);
 }
 
-// The corrections made while the range boxes are edited.
-TEST(RegoleIntervallo, RaisingTheInitialSeasonAboveTheFinalPullsItDown) {
-    auto i = intervallo(2012, 9, 2011, 3);
-    CorreggiIntervallo(i, CampoIntervallo::AnnoDa, archivio());
-    EXPECT_EQ(i, intervallo(2011, 3, 2011, 3)) << "and the initial contest down to the final one";
-    i = intervallo(2012, 2, 2011, 3);
-    CorreggiIntervallo(i, CampoIntervallo::AnnoDa, archivio());
-    EXPECT_EQ(i, intervallo(2011, 2, 2011, 3)) << "a smaller initial contest stays";
-    i = intervallo(2008, 5, 2011, 3);
-    CorreggiIntervallo(i, CampoIntervallo::AnnoDa, archivio());
-    EXPECT_EQ(i, intervallo(2010, 5, 2011, 3)) << "raised to the archive's first season";
-}
-
-TEST(RegoleIntervallo, LoweringTheFinalSeasonBelowTheInitialRaisesItBack) {
-    auto i = intervallo(2011, 9, 2010, 3);
-    CorreggiIntervallo(i, CampoIntervallo::AnnoA, archivio());
-    EXPECT_EQ(i, intervallo(2011, 9, 2011, 9)) << "and the final contest up to the initial one";
-    i = intervallo(2011, 2, 2010, 3);
-    CorreggiIntervallo(i, CampoIntervallo::AnnoA, archivio());
-    EXPECT_EQ(i, intervallo(2011, 2, 2011, 3));
-    i = intervallo(2010, 5, 2015, 3);
-    CorreggiIntervallo(i, CampoIntervallo::AnnoA, archivio());
-    EXPECT_EQ(i, intervallo(2010, 5, 2012, 3)) << "lowered to the archive's last season";
-}
-
-TEST(RegoleIntervallo, OnEqualSeasonsTheNumberJustChangedGivesWay) {
-    auto i = intervallo(2010, 25, 2010, 20);
-    CorreggiIntervallo(i, CampoIntervallo::ConcDa, archivio());
-    EXPECT_EQ(i, intervallo(2010, 20, 2010, 20));
-    i = intervallo(2010, 25, 2010, 20);
-    CorreggiIntervallo(i, CampoIntervallo::ConcA, archivio());
-    EXPECT_EQ(i, intervallo(2010, 25, 2010, 25));
-    i = intervallo(2010, 25, 2011, 20);
-    CorreggiIntervallo(i, CampoIntervallo::ConcDa, archivio());
-    EXPECT_EQ(i, intervallo(2010, 25, 2011, 20)) << "different seasons: nothing to correct";
-    i = intervallo(2010, 25, 2011, 20);
-    CorreggiIntervallo(i, CampoIntervallo::AnnoA, archivio());
-    EXPECT_EQ(i, intervallo(2010, 25, 2011, 20));
+// The corrections made while the range boxes are edited: each case is the
+// range after the user changed one field, and the range once corrected.
+TEST(RegoleIntervallo, CorrectionsWhileEditing) {
+    struct Caso {
+        IntervalloRicerca prima;
+        CampoIntervallo cambiato;
+        IntervalloRicerca dopo;
+        const char* perche;
+    };
+    const std::vector<Caso> casi = {
+        {intervallo(2012, 9, 2011, 3), CampoIntervallo::AnnoDa, intervallo(2011, 3, 2011, 3),
+         "initial season above the final: pulled down, and its contest to the final one"},
+        {intervallo(2012, 2, 2011, 3), CampoIntervallo::AnnoDa, intervallo(2011, 2, 2011, 3),
+         "pulled down, a smaller initial contest stays"},
+        {intervallo(2008, 5, 2011, 3), CampoIntervallo::AnnoDa, intervallo(2010, 5, 2011, 3),
+         "raised to the archive's first season"},
+        {intervallo(2011, 9, 2010, 3), CampoIntervallo::AnnoA, intervallo(2011, 9, 2011, 9),
+         "final season below the initial: raised back, and its contest to the initial one"},
+        {intervallo(2011, 2, 2010, 3), CampoIntervallo::AnnoA, intervallo(2011, 2, 2011, 3),
+         "raised back, a greater final contest stays"},
+        {intervallo(2010, 5, 2015, 3), CampoIntervallo::AnnoA, intervallo(2010, 5, 2012, 3),
+         "lowered to the archive's last season"},
+        {intervallo(2010, 25, 2010, 20), CampoIntervallo::ConcDa, intervallo(2010, 20, 2010, 20),
+         "equal seasons: the initial contest pulled down to the final"},
+        {intervallo(2010, 25, 2010, 20), CampoIntervallo::ConcA, intervallo(2010, 25, 2010, 25),
+         "equal seasons: the final contest raised to the initial"},
+        {intervallo(2010, 25, 2011, 20), CampoIntervallo::ConcDa, intervallo(2010, 25, 2011, 20),
+         "different seasons: nothing to correct"},
+        {intervallo(2010, 25, 2011, 20), CampoIntervallo::AnnoA, intervallo(2010, 25, 2011, 20),
+         "a final season within the archive stays"},
+    };
+    const auto a = archivio();
+    for (const Caso& c : casi) {
+        IntervalloRicerca i = c.prima;
+        CorreggiIntervallo(i, c.cambiato, a);
+        EXPECT_EQ(i, c.dopo) << c.perche;
+    }
 }
