@@ -254,6 +254,17 @@ TEST(DatiDemo, FirstContestOf2013RankedByHand) {
     EXPECT_EQ(archivioSpedito()[0], *c);
 }
 
+// In 2018/19 Serie B had 19 teams: nine matches a matchday, so the
+// Championship gives three.
+TEST(DatiDemo, ANineMatchSerieBLeavesThreeToTheChampionship) {
+    const auto partite = PartiteDelConcorso(LeggiStagione(kSorgenti, 2018), 1);
+    ASSERT_TRUE(partite.has_value());
+    std::map<Lega, int> perLega;
+    for (const auto& p : *partite) ++perLega[p.lega];
+    EXPECT_EQ(perLega, (std::map<Lega, int>{
+                           {Lega::SerieA, 10}, {Lega::SerieB, 9}, {Lega::PremierLeague, 10}, {Lega::Championship, 3}}));
+}
+
 // Matchday 1 of 2024/25: an all-Italian coupon with Serie C.
 TEST(DatiDemo, FirstContestOf2024RankedByHand) {
     const auto stagione = LeggiStagione(kSorgenti, 2024);
