@@ -16,7 +16,8 @@ using namespace ludo::demo;
 
 namespace {
 
-const std::filesystem::path kSorgenti = std::filesystem::path(LUDO_SOURCE_DIR) / "tools/demo/sources";
+const std::filesystem::path kSorgenti =
+    std::filesystem::path(LUDO_SOURCE_DIR) / "tools/demo/sources";
 const std::filesystem::path kDati = std::filesystem::path(LUDO_SOURCE_DIR) / "data";
 
 Colonna maschera(std::initializer_list<int> numeri) {
@@ -27,7 +28,8 @@ Colonna maschera(std::initializer_list<int> numeri) {
 
 std::vector<Stagione> tutteLeStagioni() {
     std::vector<Stagione> stagioni;
-    for (int anno = PrimaStagione; anno <= UltimaStagione; ++anno) stagioni.push_back(LeggiStagione(kSorgenti, anno));
+    for (int anno = PrimaStagione; anno <= UltimaStagione; ++anno)
+        stagioni.push_back(LeggiStagione(kSorgenti, anno));
     return stagioni;
 }
 
@@ -44,7 +46,8 @@ ArchivioConcorsi archivioSpedito() {
 Giornata giornata(int numero, const std::string& prefisso, int partite, int senzaRisultato = 0) {
     Giornata g{numero, {}};
     for (int i = 1; i <= partite; ++i) {
-        demo::Partita p{prefisso + std::to_string(i), prefisso + std::to_string(i) + "b", std::nullopt, std::nullopt};
+        demo::Partita p{prefisso + std::to_string(i), prefisso + std::to_string(i) + "b",
+                        std::nullopt, std::nullopt};
         if (i > senzaRisultato) {
             p.golCasa = 1;
             p.golOspite = 0;
@@ -145,18 +148,25 @@ TEST(RisultatiTxt, EverySourceFileReadsAsADoubleRoundRobin) {
         EXPECT_EQ(partite, squadre * (squadre - 1)) << voce.path();
         EXPECT_EQ(incontri.size(), partite) << voce.path();
     }
-    EXPECT_EQ(file, 13 * 4 + 3) << "two Italian and two English leagues a season, Serie C in 2024/25";
+    EXPECT_EQ(file, 13 * 4 + 3)
+        << "two Italian and two English leagues a season, Serie C in 2024/25";
 }
 
 TEST(NomiSquadre, OneNameForTheSpellingsOfAClub) {
-    for (const char* nome : {"Pisa SC", "AC Pisa 1909", "AC Pisa"}) EXPECT_EQ(NomeSquadra(nome), "Pisa") << nome;
-    for (const char* nome : {"US Sassuolo Calcio", "Sassuolo Calcio"}) EXPECT_EQ(NomeSquadra(nome), "Sassuolo");
-    for (const char* nome : {"FC Internazionale Milano", "Inter"}) EXPECT_EQ(NomeSquadra(nome), "Inter");
+    for (const char* nome : {"Pisa SC", "AC Pisa 1909", "AC Pisa"})
+        EXPECT_EQ(NomeSquadra(nome), "Pisa") << nome;
+    for (const char* nome : {"US Sassuolo Calcio", "Sassuolo Calcio"})
+        EXPECT_EQ(NomeSquadra(nome), "Sassuolo");
+    for (const char* nome : {"FC Internazionale Milano", "Inter"})
+        EXPECT_EQ(NomeSquadra(nome), "Inter");
     EXPECT_EQ(NomeSquadra("Calcio Catania"), "Catania");
     EXPECT_EQ(NomeSquadra("Mantova 1911 SSD"), "Mantova");
     EXPECT_EQ(NomeSquadra("Wolverhampton Wanderers FC"), "Wolverhampton");
     EXPECT_EQ(NomeSquadra("Sheffield Wednesday FC"), "Sheffield Wednesday");
-    EXPECT_EQ(NomeSquadra("FC S\xC3\xBC" "dtirol"), "S\xC3\xBC" "dtirol");
+    EXPECT_EQ(NomeSquadra("FC S\xC3\xBC"
+                          "dtirol"),
+              "S\xC3\xBC"
+              "dtirol");
     EXPECT_EQ(NomeSquadra("AC"), "AC") << "a name of club forms only is kept";
     const std::string lungo = NomeSquadra("Citt\xC3\xA0 di Castello Fiorentina Unita");
     EXPECT_EQ(io::utf8Length(lungo), 20u);
@@ -185,7 +195,8 @@ TEST(DatiDemo, CouponTakesEachLeaguesShareOfPlayedMatches) {
     EXPECT_EQ(nomi[31], "H2");
     EXPECT_EQ(TipoDelConcorso(*prima), Altri);
 
-    EXPECT_FALSE(PartiteDelConcorso(s, 2).has_value()) << "10 + 9 + 10 + 2 played matches are too few";
+    EXPECT_FALSE(PartiteDelConcorso(s, 2).has_value())
+        << "10 + 9 + 10 + 2 played matches are too few";
     EXPECT_FALSE(PartiteDelConcorso(s, 3).has_value());
     const auto archivio = ArchivioDemo({s});
     ASSERT_EQ(archivio.Conteggio(), 1u);
@@ -222,7 +233,9 @@ TEST(DatiDemo, ContestTypeIsTheHighestItalianSeriesOrAltri) {
     std::vector<PartitaDelConcorso> senzaSerieA(20, {demo::Partita{}, Lega::SerieB});
     senzaSerieA.resize(32, {demo::Partita{}, Lega::SerieCGironeA});
     EXPECT_EQ(TipoDelConcorso(senzaSerieA), SerieB);
-    EXPECT_EQ(TipoDelConcorso(std::vector<PartitaDelConcorso>(32, {demo::Partita{}, Lega::SerieCGironeC})), SerieC);
+    EXPECT_EQ(TipoDelConcorso(
+                  std::vector<PartitaDelConcorso>(32, {demo::Partita{}, Lega::SerieCGironeC})),
+              SerieC);
     senzaSerieA.back().lega = Lega::PremierLeague;
     EXPECT_EQ(TipoDelConcorso(senzaSerieA), Altri);
 }
@@ -246,7 +259,8 @@ TEST(DatiDemo, FirstContestOf2013RankedByHand) {
     // Norwich-Everton 2-2, 14 Empoli-Latina 3-1, 30 Manchester City-Newcastle
     // 4-0; then the first three with one away goal: 1 Verona-Milan 2-1.
     const auto ordine = ClassificaPartite(GolDelConcorso(*partite));
-    EXPECT_EQ((std::vector<int>(ordine.begin(), ordine.begin() + 8)), (std::vector<int>{18, 27, 22, 13, 23, 14, 30, 1}));
+    EXPECT_EQ((std::vector<int>(ordine.begin(), ordine.begin() + 8)),
+              (std::vector<int>{18, 27, 22, 13, 23, 14, 30, 1}));
     const auto c = ConcorsoDellaGiornata(stagione, 1);
     ASSERT_TRUE(c.has_value());
     EXPECT_EQ(c->Vincente, maschera({1, 13, 14, 18, 22, 23, 27, 30}));
@@ -261,8 +275,10 @@ TEST(DatiDemo, ANineMatchSerieBLeavesThreeToTheChampionship) {
     ASSERT_TRUE(partite.has_value());
     std::map<Lega, int> perLega;
     for (const auto& p : *partite) ++perLega[p.lega];
-    EXPECT_EQ(perLega, (std::map<Lega, int>{
-                           {Lega::SerieA, 10}, {Lega::SerieB, 9}, {Lega::PremierLeague, 10}, {Lega::Championship, 3}}));
+    EXPECT_EQ(perLega, (std::map<Lega, int>{{Lega::SerieA, 10},
+                                            {Lega::SerieB, 9},
+                                            {Lega::PremierLeague, 10},
+                                            {Lega::Championship, 3}}));
 }
 
 // Matchday 1 of 2024/25: an all-Italian coupon with Serie C.
@@ -298,11 +314,13 @@ TEST(DatiDemo, ShippedArchiveListsMoreThan400ContestsOver12Seasons) {
     std::ostringstream err;
     ASSERT_EQ(cli::esegui(std::vector<std::string>{"archivio"}, kDati, out, err), 0) << err.str();
     const std::string testo = out.str();
-    const std::regex concorso(R"re(\{"anno":(\d+),"numero":(\d+),"tipo":"([^"]+)","vincente":\[([0-9,]*)\]\})re");
+    const std::regex concorso(
+        R"re(\{"anno":(\d+),"numero":(\d+),"tipo":"([^"]+)","vincente":\[([0-9,]*)\]\})re");
     std::set<int> stagioni;
     std::map<std::string, int> tipi;
     int concorsi = 0;
-    for (auto it = std::sregex_iterator(testo.begin(), testo.end(), concorso); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(testo.begin(), testo.end(), concorso);
+         it != std::sregex_iterator(); ++it) {
         ++concorsi;
         stagioni.insert(std::stoi((*it)[1].str()));
         ++tipi[(*it)[3].str()];
@@ -326,7 +344,8 @@ TEST(DatiDemo, ShippedAnalysisTablesAreThoseOfTheShippedArchive) {
     ArchivioConcorsi ricalcolato = archivio;
     ricalcolato.RicalcolaAnalisi();
     EXPECT_TRUE(archivio.Analisi == ricalcolato.Analisi);
-    EXPECT_EQ(static_cast<std::size_t>(archivio.Analisi.Tabella(0).NumConcorsi()), archivio.Conteggio());
+    EXPECT_EQ(static_cast<std::size_t>(archivio.Analisi.Tabella(0).NumConcorsi()),
+              archivio.Conteggio());
 }
 
 // The shipped coupon is that of the latest contest, and every team on it

@@ -12,9 +12,9 @@ namespace {
 constexpr std::size_t kPartiteSchedina = 32;
 constexpr int kUltimoNumeroConcorso = 99;
 
-constexpr std::array<Lega, NumeroLeghe> kLeghe = {Lega::SerieA,        Lega::SerieB,        Lega::SerieCGironeA,
-                                                  Lega::SerieCGironeB, Lega::SerieCGironeC, Lega::PremierLeague,
-                                                  Lega::Championship};
+constexpr std::array<Lega, NumeroLeghe> kLeghe = {
+    Lega::SerieA,        Lega::SerieB,        Lega::SerieCGironeA, Lega::SerieCGironeB,
+    Lega::SerieCGironeC, Lega::PremierLeague, Lega::Championship};
 
 std::vector<Giornata> leggiCampionato(const std::filesystem::path& file) {
     std::ifstream in(file);
@@ -60,7 +60,8 @@ Stagione LeggiStagione(const std::filesystem::path& sorgenti, int anno) {
     return s;
 }
 
-std::optional<std::vector<PartitaDelConcorso>> PartiteDelConcorso(const Stagione& stagione, int giornata) {
+std::optional<std::vector<PartitaDelConcorso>> PartiteDelConcorso(const Stagione& stagione,
+                                                                  int giornata) {
     std::vector<PartitaDelConcorso> partite;
     for (const Lega lega : kLeghe) {
         const Giornata* g = TrovaGiornata(stagione[lega], giornata);
@@ -107,7 +108,8 @@ ArchivioConcorsi ArchivioDemo(const std::vector<Stagione>& stagioni) {
     ArchivioConcorsi archivio;
     for (const auto& stagione : stagioni) {
         int ultima = 0;
-        for (const auto& campionato : stagione.leghe) ultima = std::max(ultima, UltimaGiornata(campionato));
+        for (const auto& campionato : stagione.leghe)
+            ultima = std::max(ultima, UltimaGiornata(campionato));
         for (int giornata = 1; giornata <= std::min(ultima, kUltimoNumeroConcorso); ++giornata) {
             if (auto c = ConcorsoDellaGiornata(stagione, giornata)) archivio.InserisciOrdinato(*c);
         }
@@ -131,7 +133,8 @@ ListeSquadre ListeDemo(const Stagione& stagione) {
     ListeSquadre liste;
     aggiungiSquadre(liste[Serie::A], stagione[Lega::SerieA]);
     aggiungiSquadre(liste[Serie::B], stagione[Lega::SerieB]);
-    const bool serieC = !stagione[Lega::SerieCGironeA].empty() || !stagione[Lega::SerieCGironeB].empty() ||
+    const bool serieC = !stagione[Lega::SerieCGironeA].empty() ||
+                        !stagione[Lega::SerieCGironeB].empty() ||
                         !stagione[Lega::SerieCGironeC].empty();
     if (serieC) {
         aggiungiSquadre(liste[Serie::C1], stagione[Lega::SerieCGironeA]);

@@ -25,14 +25,24 @@ inline constexpr int PrimaStagione = 2013;
 inline constexpr int UltimaStagione = 2025;
 
 // The leagues a coupon draws on, in the order they fill it.
-enum class Lega { SerieA, SerieB, SerieCGironeA, SerieCGironeB, SerieCGironeC, PremierLeague, Championship };
+enum class Lega {
+    SerieA,
+    SerieB,
+    SerieCGironeA,
+    SerieCGironeB,
+    SerieCGironeC,
+    PremierLeague,
+    Championship
+};
 inline constexpr std::size_t NumeroLeghe = 7;
 
 struct DescrizioneLega {
-    std::string_view cartella;  // folder of the sources: "openfootball-italy", "openfootball-england"
-    std::string_view file;      // file of one season in the season's sub-folder
-    std::size_t partite;        // at most this many of its matches on a coupon
-    std::uint8_t tipo;          // SerieA, SerieB, SerieC, or Altri for a foreign league
+    // The folder of the sources ("openfootball-italy", "openfootball-england")
+    // and the league's file in each season's sub-folder.
+    std::string_view cartella;
+    std::string_view file;
+    std::size_t partite;  // at most this many of its matches on a coupon
+    std::uint8_t tipo;    // SerieA, SerieB, SerieC, or Altri for a foreign league
 };
 const DescrizioneLega& Descrizione(Lega lega);
 
@@ -42,7 +52,9 @@ struct Stagione {
     std::array<std::vector<Giornata>, NumeroLeghe> leghe;
 
     std::vector<Giornata>& operator[](Lega l) { return leghe[static_cast<std::size_t>(l)]; }
-    const std::vector<Giornata>& operator[](Lega l) const { return leghe[static_cast<std::size_t>(l)]; }
+    const std::vector<Giornata>& operator[](Lega l) const {
+        return leghe[static_cast<std::size_t>(l)];
+    }
 };
 
 // Reads <sorgenti>/<league folder>/<anno>-<anno+1, two digits>/<league file>.
@@ -57,7 +69,8 @@ struct PartitaDelConcorso {
 // matchday of each league in turn, in file order, at most the league's
 // share, until there are 32. Nothing when the season's played matches of
 // that matchday are fewer than 32.
-std::optional<std::vector<PartitaDelConcorso>> PartiteDelConcorso(const Stagione& stagione, int giornata);
+std::optional<std::vector<PartitaDelConcorso>> PartiteDelConcorso(const Stagione& stagione,
+                                                                  int giornata);
 
 // The goals of the matches as the coupon's goal cells.
 GolSchedina GolDelConcorso(const std::vector<PartitaDelConcorso>& partite);

@@ -28,7 +28,8 @@ int genera(const std::filesystem::path& sorgenti, const std::filesystem::path& d
     }
     const T_Concorso& ultimo = archivio[archivio.Conteggio() - 1];
     const auto& stagione =
-        *std::find_if(stagioni.begin(), stagioni.end(), [&](const demo::Stagione& s) { return s.anno == ultimo.Anno; });
+        *std::find_if(stagioni.begin(), stagioni.end(),
+                      [&](const demo::Stagione& s) { return s.anno == ultimo.Anno; });
     const auto schedina = demo::SchedinaDellaGiornata(stagione, ultimo.NumConcorso);
     if (!schedina) return 1;
 
@@ -41,8 +42,8 @@ int genera(const std::filesystem::path& sorgenti, const std::filesystem::path& d
 
     const auto errori = demo::ListeDemo(stagione).Salva(dati);
     for (const auto& e : errori) std::cerr << e << "\n";
-    std::cout << archivio.Conteggio() << " concorsi, schedina del concorso " << schedina->Concorso << " del "
-              << ultimo.Anno << "/" << ultimo.Anno + 1 << "\n";
+    std::cout << archivio.Conteggio() << " concorsi, schedina del concorso " << schedina->Concorso
+              << " del " << ultimo.Anno << "/" << ultimo.Anno + 1 << "\n";
     return errori.empty() ? 0 : 1;
 }
 

@@ -11,14 +11,15 @@ namespace ludo::demo {
 namespace {
 
 bool formaSocietaria(std::string_view parola) {
-    static constexpr std::array<std::string_view, 18> kForme = {"FC",  "AC",  "AS",  "SS",  "SSC", "US",
-                                                                 "ACF", "UC",  "ASC", "SSD", "ASD", "SC",
-                                                                 "CFC", "ACR", "AFC", "BC",  "Calcio", "ASDC"};
+    static constexpr std::array<std::string_view, 20> kForme = {
+        "FC",  "AC",  "AS", "SS",  "SSC", "US",  "USD", "ACF", "UC", "ASC",
+        "SSD", "ASD", "SC", "CFC", "ACR", "AFC", "BC",  "SEF", "AZ", "Calcio"};
     return std::find(kForme.begin(), kForme.end(), parola) != kForme.end();
 }
 
 bool annoDiFondazione(std::string_view parola) {
-    return parola.size() == 4 && std::all_of(parola.begin(), parola.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return parola.size() == 4 &&
+           std::all_of(parola.begin(), parola.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Clubs whose name, even without its club form, is not the one a coupon uses.

@@ -8,7 +8,8 @@ namespace {
 
 // A heading names a matchday when, after its bullet and an optional
 // "Regular," stage, it reads "Matchday 12" or "12. Round".
-const std::regex kGiornata(R"(^[^A-Za-z0-9]*(?:Regular(?: Season)?,\s*)?(?:Matchday\s+(\d+)|(\d+)\.\s+Round)\s*$)");
+const std::regex kGiornata(
+    R"(^[^A-Za-z0-9]*(?:Regular(?: Season)?,\s*)?(?:Matchday\s+(\d+)|(\d+)\.\s+Round)\s*$)");
 // "Sat Aug 24 2013", "[Sat Aug/17]", "  Fri Aug/16 2024".
 const std::regex kData(R"(^\s*\[?(?:Mon|Tue|Wed|Thu|Fri|Sat|Sun)\b)");
 // An optional kick-off time ("18:00", "12.45") before the teams.
@@ -28,7 +29,9 @@ std::string pulito(const std::string& testo) {
     return testo.substr(inizio, fine - inizio + 1);
 }
 
-std::string senzaNota(const std::string& testo) { return pulito(std::regex_replace(testo, kNota, "")); }
+std::string senzaNota(const std::string& testo) {
+    return pulito(std::regex_replace(testo, kNota, ""));
+}
 
 // "Home  v Away  2-1 (1-0)", the away team followed by the score or by a
 // note, or by nothing when the match is still to be played.
@@ -47,11 +50,14 @@ std::optional<Partita> partitaConV(const std::string& casa, const std::string& r
 }
 
 std::optional<Partita> leggiPartita(const std::string& riga) {
-    const std::string squadre = std::regex_replace(riga, kOrario, "", std::regex_constants::format_first_only);
+    const std::string squadre =
+        std::regex_replace(riga, kOrario, "", std::regex_constants::format_first_only);
     std::smatch m;
-    if (std::regex_search(squadre, m, kContro)) return partitaConV(m.prefix().str(), m.suffix().str());
+    if (std::regex_search(squadre, m, kContro))
+        return partitaConV(m.prefix().str(), m.suffix().str());
     if (!std::regex_match(squadre, m, kPunteggioInMezzo)) return std::nullopt;
-    Partita p{pulito(m[1].str()), senzaNota(m[4].str()), std::stoi(m[2].str()), std::stoi(m[3].str())};
+    Partita p{pulito(m[1].str()), senzaNota(m[4].str()), std::stoi(m[2].str()),
+              std::stoi(m[3].str())};
     if (p.casa.empty() || p.ospite.empty()) return std::nullopt;
     return p;
 }
@@ -76,11 +82,13 @@ std::vector<Giornata> LeggiCampionato(std::istream& in) {
             corrente = kNessuna;
             if (!std::regex_match(riga, m, kGiornata)) continue;  // a stage that is not a matchday
             const int numero = std::stoi(m[1].matched ? m[1].str() : m[2].str());
-            const auto esistente = std::find_if(giornate.begin(), giornate.end(),
-                                                [numero](const Giornata& g) { return g.numero == numero; });
+            const auto esistente =
+                std::find_if(giornate.begin(), giornate.end(),
+                             [numero](const Giornata& g) { return g.numero == numero; });
             corrente = static_cast<std::size_t>(esistente - giornate.begin());
             if (esistente == giornate.end()) giornate.push_back(Giornata{numero, {}});
-        } else if (corrente != kNessuna && (riga.front() == ' ' || riga.front() == '\t') && !std::regex_search(riga, kData)) {
+        } else if (corrente != kNessuna && (riga.front() == ' ' || riga.front() == '\t') &&
+                   !std::regex_search(riga, kData)) {
             if (auto p = leggiPartita(riga)) giornate[corrente].partite.push_back(*p);
         }
     }
@@ -103,7 +111,8 @@ int UltimaGiornata(const std::vector<Giornata>& campionato) {
 std::vector<std::string> Squadre(const std::vector<Giornata>& campionato) {
     std::vector<std::string> squadre;
     auto aggiungi = [&](const std::string& nome) {
-        if (std::find(squadre.begin(), squadre.end(), nome) == squadre.end()) squadre.push_back(nome);
+        if (std::find(squadre.begin(), squadre.end(), nome) == squadre.end())
+            squadre.push_back(nome);
     };
     for (const auto& g : campionato) {
         for (const auto& p : g.partite) {

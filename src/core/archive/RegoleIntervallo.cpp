@@ -7,10 +7,12 @@ namespace {
 
 bool compreso(int valore, int minimo, int massimo) { return valore >= minimo && valore <= massimo; }
 
-std::optional<std::string> stagioneFuoriArchivio(const char* quale, int anno, const ArchivioConcorsi& archivio) {
+std::optional<std::string> stagioneFuoriArchivio(const char* quale, int anno,
+                                                 const ArchivioConcorsi& archivio) {
     if (compreso(anno, archivio.PrimoAnno(), archivio.UltimoAnno())) return std::nullopt;
     return std::string("La stagione ") + quale + " deve essere compresa tra il " +
-           TestoStagione(archivio.PrimoAnno()) + " e il " + TestoStagione(archivio.UltimoAnno()) + ".";
+           TestoStagione(archivio.PrimoAnno()) + " e il " + TestoStagione(archivio.UltimoAnno()) +
+           ".";
 }
 
 std::optional<std::string> limitiDeiCampi(const IntervalloRicerca& i) {
@@ -31,10 +33,11 @@ std::optional<std::string> ordine(const IntervalloRicerca& i) {
     return std::nullopt;
 }
 
-std::optional<std::string> concorsiPresenti(const IntervalloRicerca& i, const ArchivioConcorsi& archivio,
-                                            TipiDiConcorso tipi) {
+std::optional<std::string> concorsiPresenti(const IntervalloRicerca& i,
+                                            const ArchivioConcorsi& archivio, TipiDiConcorso tipi) {
     if (!ConcorsiNellIntervallo(archivio, i, tipi).empty()) return std::nullopt;
-    if (tipi == TipiDiConcorso::Scelti && !ConcorsiNellIntervallo(archivio, i, TipiDiConcorso::Tutti).empty()) {
+    if (tipi == TipiDiConcorso::Scelti &&
+        !ConcorsiNellIntervallo(archivio, i, TipiDiConcorso::Tutti).empty()) {
         return MsgNessunConcorsoDeiTipi;
     }
     return MsgNessunConcorsoNellIntervallo;
@@ -42,7 +45,8 @@ std::optional<std::string> concorsiPresenti(const IntervalloRicerca& i, const Ar
 
 }  // namespace
 
-std::vector<std::size_t> ConcorsiNellIntervallo(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo,
+std::vector<std::size_t> ConcorsiNellIntervallo(const ArchivioConcorsi& archivio,
+                                                const IntervalloRicerca& intervallo,
                                                 TipiDiConcorso tipi) {
     IntervalloRicerca filtro = intervallo;
     if (tipi == TipiDiConcorso::Tutti) filtro.Tipi = TuttiITipi;
@@ -53,9 +57,11 @@ std::vector<std::size_t> ConcorsiNellIntervallo(const ArchivioConcorsi& archivio
     return indici;
 }
 
-std::optional<std::string> VerificaIntervallo(const IntervalloRicerca& intervallo, const ArchivioConcorsi& archivio,
+std::optional<std::string> VerificaIntervallo(const IntervalloRicerca& intervallo,
+                                              const ArchivioConcorsi& archivio,
                                               TipiDiConcorso tipi) {
-    if (tipi == TipiDiConcorso::Scelti && (intervallo.Tipi & TuttiITipi) == 0) return MsgNessunTipoDiConcorso;
+    if (tipi == TipiDiConcorso::Scelti && (intervallo.Tipi & TuttiITipi) == 0)
+        return MsgNessunTipoDiConcorso;
     if (auto m = limitiDeiCampi(intervallo)) return m;
     if (archivio.Vuoto()) return MsgNessunConcorsoNellIntervallo;
     if (auto m = stagioneFuoriArchivio("iniziale", intervallo.AnnoDa, archivio)) return m;
@@ -64,9 +70,12 @@ std::optional<std::string> VerificaIntervallo(const IntervalloRicerca& intervall
     return concorsiPresenti(intervallo, archivio, tipi);
 }
 
-void CorreggiIntervallo(IntervalloRicerca& i, CampoIntervallo cambiato, const ArchivioConcorsi& archivio) {
-    if (cambiato == CampoIntervallo::AnnoDa) i.AnnoDa = std::min(std::max(i.AnnoDa, archivio.PrimoAnno()), i.AnnoA);
-    if (cambiato == CampoIntervallo::AnnoA) i.AnnoA = std::max(std::min(i.AnnoA, archivio.UltimoAnno()), i.AnnoDa);
+void CorreggiIntervallo(IntervalloRicerca& i, CampoIntervallo cambiato,
+                        const ArchivioConcorsi& archivio) {
+    if (cambiato == CampoIntervallo::AnnoDa)
+        i.AnnoDa = std::min(std::max(i.AnnoDa, archivio.PrimoAnno()), i.AnnoA);
+    if (cambiato == CampoIntervallo::AnnoA)
+        i.AnnoA = std::max(std::min(i.AnnoA, archivio.UltimoAnno()), i.AnnoDa);
     if (i.AnnoDa != i.AnnoA || i.ConcDa <= i.ConcA) return;
     if (cambiato == CampoIntervallo::AnnoDa || cambiato == CampoIntervallo::ConcDa) {
         i.ConcDa = i.ConcA;

@@ -17,10 +17,14 @@ namespace ludo {
 inline constexpr char MsgNessunTipoDiConcorso[] = "Selezionare almeno un tipo di concorso.";
 inline constexpr char MsgStagioneNonValida[] =
     "La stagione deve essere compresa tra il 1979/1980 e il 2098/2099.";
-inline constexpr char MsgNumeroConcorsoNonValido[] = "Il numero del concorso deve essere compreso tra 1 e 99.";
-inline constexpr char MsgInizialeDopoFinale[] = "La stagione iniziale è successiva a quella finale.";
-inline constexpr char MsgConcorsoInizialeDopoFinale[] = "Il concorso iniziale è successivo a quello finale.";
-inline constexpr char MsgNessunConcorsoNellIntervallo[] = "Nessun concorso dell'archivio rientra nell'intervallo.";
+inline constexpr char MsgNumeroConcorsoNonValido[] =
+    "Il numero del concorso deve essere compreso tra 1 e 99.";
+inline constexpr char MsgInizialeDopoFinale[] =
+    "La stagione iniziale è successiva a quella finale.";
+inline constexpr char MsgConcorsoInizialeDopoFinale[] =
+    "Il concorso iniziale è successivo a quello finale.";
+inline constexpr char MsgNessunConcorsoNellIntervallo[] =
+    "Nessun concorso dell'archivio rientra nell'intervallo.";
 inline constexpr char MsgNessunConcorsoDeiTipi[] =
     "Nessun concorso dei tipi scelti rientra nell'intervallo.";
 
@@ -37,7 +41,8 @@ enum class TipiDiConcorso { Scelti, Tutti };
 
 // The indices, in archive order, of the contests in the range (and of the
 // chosen types when they take part).
-std::vector<std::size_t> ConcorsiNellIntervallo(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo,
+std::vector<std::size_t> ConcorsiNellIntervallo(const ArchivioConcorsi& archivio,
+                                                const IntervalloRicerca& intervallo,
                                                 TipiDiConcorso tipi);
 
 // The message of the first rule the range breaks, or nothing when it holds:
@@ -48,7 +53,8 @@ std::vector<std::size_t> ConcorsiNellIntervallo(const ArchivioConcorsi& archivio
 // not after the final one,
 // nor on equal seasons the initial contest after the final one; at least
 // one contest of the archive in the range.
-std::optional<std::string> VerificaIntervallo(const IntervalloRicerca& intervallo, const ArchivioConcorsi& archivio,
+std::optional<std::string> VerificaIntervallo(const IntervalloRicerca& intervallo,
+                                              const ArchivioConcorsi& archivio,
                                               TipiDiConcorso tipi);
 
 // The field of the range the user has just changed.
@@ -59,6 +65,7 @@ enum class CampoIntervallo { AnnoDa, ConcDa, AnnoA, ConcA };
 // archive's first season up to the final season, the final one from the
 // initial season up to the archive's last; on equal seasons the contest
 // numbers are put in order by moving the one on the side just changed.
-void CorreggiIntervallo(IntervalloRicerca& intervallo, CampoIntervallo cambiato, const ArchivioConcorsi& archivio);
+void CorreggiIntervallo(IntervalloRicerca& intervallo, CampoIntervallo cambiato,
+                        const ArchivioConcorsi& archivio);
 
 }  // namespace ludo

@@ -15,7 +15,8 @@ int pixelPer(double mm) { return std::max(0, static_cast<int>(std::ceil(mm / Sca
 
 double millimetriDi(int pixel) { return (pixel + 1) * ScalaTabella; }
 
-GrigliaDaStampare griglia(std::vector<std::vector<std::string>> righe, const MisureStampaArchivio& m) {
+GrigliaDaStampare griglia(std::vector<std::vector<std::string>> righe,
+                          const MisureStampaArchivio& m) {
     GrigliaDaStampare g;
     for (std::size_t c = 0; c < IntestazioniStampaArchivio.size(); ++c) {
         double larghezza = 0;
@@ -36,8 +37,10 @@ double larghezzaTabella(const GrigliaDaStampare& g) {
 }
 
 int righePerPagina(double altezzaRiga, const MisureStampaArchivio& m) {
-    const double spazio = YPiePagina(m.altezzaPagina, m.altezzaPiede) - SpazioSopraPiede - AltoTabella;
-    const int righe = altezzaRiga > 0 ? static_cast<int>(std::floor(spazio / altezzaRiga)) : RighePerPaginaTabella;
+    const double spazio =
+        YPiePagina(m.altezzaPagina, m.altezzaPiede) - SpazioSopraPiede - AltoTabella;
+    const int righe = altezzaRiga > 0 ? static_cast<int>(std::floor(spazio / altezzaRiga))
+                                      : RighePerPaginaTabella;
     return std::clamp(righe, 2, RighePerPaginaTabella);
 }
 
@@ -47,7 +50,8 @@ std::vector<std::vector<std::string>> RigheStampaArchivio(const ArchivioConcorsi
                                                           const IntervalloRicerca& intervallo) {
     std::vector<std::vector<std::string>> righe;
     righe.emplace_back(IntestazioniStampaArchivio.begin(), IntestazioniStampaArchivio.end());
-    for (const std::size_t i : ConcorsiNellIntervallo(archivio, intervallo, TipiDiConcorso::Tutti)) {
+    for (const std::size_t i :
+         ConcorsiNellIntervallo(archivio, intervallo, TipiDiConcorso::Tutti)) {
         const T_Concorso& c = archivio[i];
         righe.push_back({TestoStagione(c.Anno), std::to_string(c.NumConcorso),
                          std::string(NomeTipoConcorso(c.TipoConcorso)), TestoColonna(c.Vincente)});
@@ -55,7 +59,8 @@ std::vector<std::vector<std::string>> RigheStampaArchivio(const ArchivioConcorsi
     return righe;
 }
 
-StampaArchivio ImpaginaStampaArchivio(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo,
+StampaArchivio ImpaginaStampaArchivio(const ArchivioConcorsi& archivio,
+                                      const IntervalloRicerca& intervallo,
                                       const MisureStampaArchivio& misure) {
     const GrigliaDaStampare g = griglia(RigheStampaArchivio(archivio, intervallo), misure);
     const double altezzaRiga = millimetriDi(g.altezzeRighe.front());
@@ -66,15 +71,18 @@ StampaArchivio ImpaginaStampaArchivio(const ArchivioConcorsi& archivio, const In
     const int colonne = static_cast<int>(g.larghezzeColonne.size());
 
     StampaArchivio stampa{TitoloStampaArchivio, {}};
-    const auto pagine = PagineTabella(static_cast<int>(g.altezzeRighe.size()), righePerPagina(altezzaRiga, misure));
+    const auto pagine =
+        PagineTabella(static_cast<int>(g.altezzeRighe.size()), righePerPagina(altezzaRiga, misure));
     for (std::size_t p = 0; p < pagine.size(); ++p) {
         PaginaStampaArchivio& pagina = stampa.pagine.emplace_back();
         for (const BloccoRighe& b : pagine[p]) {
             // The heading repeated on a later page sits just above the rows
             // even when a large font makes a row taller than its usual room.
-            const double alto = p > 0 && b.primaRiga == 0 ? std::min(b.alto, AltoTabella - altezzaRiga) : b.alto;
-            const auto celle = CelleGriglia(g, 0, b.numeroRighe, colonne, b.primaRiga, ScalaTabella, alto, sinistra,
-                                            misure.larghezzaBlank, misure.altezzaTesto);
+            const double alto =
+                p > 0 && b.primaRiga == 0 ? std::min(b.alto, AltoTabella - altezzaRiga) : b.alto;
+            const auto celle =
+                CelleGriglia(g, 0, b.numeroRighe, colonne, b.primaRiga, ScalaTabella, alto,
+                             sinistra, misure.larghezzaBlank, misure.altezzaTesto);
             pagina.celle.insert(pagina.celle.end(), celle.begin(), celle.end());
         }
         pagina.piede = TestoPagina + std::to_string(p + 1);

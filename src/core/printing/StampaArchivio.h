@@ -54,7 +54,8 @@ struct StampaArchivio {
 // The first page holds the heading and the first rows from 15 mm, each
 // later page the heading again just above them; a page takes as many rows
 // as end above its footer, at most 63.
-StampaArchivio ImpaginaStampaArchivio(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo,
+StampaArchivio ImpaginaStampaArchivio(const ArchivioConcorsi& archivio,
+                                      const IntervalloRicerca& intervallo,
                                       const MisureStampaArchivio& misure);
 
 }  // namespace ludo

@@ -11,7 +11,8 @@ namespace {
 ArchivioConcorsi archivio() {
     ArchivioConcorsi a;
     auto aggiungi = [&](int anno, int numero, std::uint8_t tipo) {
-        a.InserisciOrdinato({static_cast<std::uint16_t>(anno), static_cast<std::uint8_t>(numero), tipo, 0xFF});
+        a.InserisciOrdinato(
+            {static_cast<std::uint16_t>(anno), static_cast<std::uint8_t>(numero), tipo, 0xFF});
     };
     for (int n = 1; n <= 30; ++n) aggiungi(2010, n, SerieA);
     for (int n = 1; n <= 4; ++n) aggiungi(2011, n, SerieB);
@@ -19,11 +20,13 @@ ArchivioConcorsi archivio() {
     return a;
 }
 
-IntervalloRicerca intervallo(int annoDa, int concDa, int annoA, int concA, std::uint8_t tipi = TuttiITipi) {
+IntervalloRicerca intervallo(int annoDa, int concDa, int annoA, int concA,
+                             std::uint8_t tipi = TuttiITipi) {
     return {tipi, annoDa, annoA, concDa, concA};
 }
 
-std::optional<std::string> verifica(const IntervalloRicerca& i, TipiDiConcorso tipi = TipiDiConcorso::Scelti) {
+std::optional<std::string> verifica(const IntervalloRicerca& i,
+                                    TipiDiConcorso tipi = TipiDiConcorso::Scelti) {
     return VerificaIntervallo(i, archivio(), tipi);
 }
 
@@ -37,9 +40,11 @@ TEST(RegoleIntervallo, ARangeThatHoldsGivesNoMessage) {
 
 TEST(RegoleIntervallo, SomeTypeMustBeChosenWhenTypesTakePart) {
     EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 1, 0)), MsgNessunTipoDiConcorso);
-    EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 1, 0xF0)), MsgNessunTipoDiConcorso) << "no bit of the four types";
+    EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 1, 0xF0)), MsgNessunTipoDiConcorso)
+        << "no bit of the four types";
     EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 1, 0), TipiDiConcorso::Tutti), std::nullopt);
-    EXPECT_EQ(verifica(intervallo(1900, 1, 2012, 1, 0)), MsgNessunTipoDiConcorso) << "the first rule broken";
+    EXPECT_EQ(verifica(intervallo(1900, 1, 2012, 1, 0)), MsgNessunTipoDiConcorso)
+        << "the first rule broken";
 }
 
 TEST(RegoleIntervallo, SeasonsAndNumbersWithinTheRangeBoxes) {
@@ -48,12 +53,15 @@ TEST(RegoleIntervallo, SeasonsAndNumbersWithinTheRangeBoxes) {
     EXPECT_EQ(verifica(intervallo(2010, 0, 2012, 1)), MsgNumeroConcorsoNonValido);
     EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 100)), MsgNumeroConcorsoNonValido);
     EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 99)), std::nullopt);
-    EXPECT_EQ(verifica(intervallo(2010, 0, 2099, 1)), MsgStagioneNonValida) << "seasons are checked first";
+    EXPECT_EQ(verifica(intervallo(2010, 0, 2099, 1)), MsgStagioneNonValida)
+        << "seasons are checked first";
 }
 
 TEST(RegoleIntervallo, SeasonsWithinTheArchive) {
-    const std::string iniziale = "La stagione iniziale deve essere compresa tra il 2010/2011 e il 2012/2013.";
-    const std::string finale = "La stagione finale deve essere compresa tra il 2010/2011 e il 2012/2013.";
+    const std::string iniziale =
+        "La stagione iniziale deve essere compresa tra il 2010/2011 e il 2012/2013.";
+    const std::string finale =
+        "La stagione finale deve essere compresa tra il 2010/2011 e il 2012/2013.";
     EXPECT_EQ(verifica(intervallo(2009, 1, 2012, 1)), iniziale);
     EXPECT_EQ(verifica(intervallo(2013, 1, 2013, 1)), iniziale);
     EXPECT_EQ(verifica(intervallo(2010, 1, 2013, 1)), finale);
@@ -63,7 +71,8 @@ TEST(RegoleIntervallo, SeasonsWithinTheArchive) {
 TEST(RegoleIntervallo, InitialNotAfterFinal) {
     EXPECT_EQ(verifica(intervallo(2012, 1, 2010, 1)), MsgInizialeDopoFinale);
     EXPECT_EQ(verifica(intervallo(2010, 21, 2010, 20)), MsgConcorsoInizialeDopoFinale);
-    EXPECT_EQ(verifica(intervallo(2010, 21, 2011, 20)), std::nullopt) << "the numbers matter on equal seasons only";
+    EXPECT_EQ(verifica(intervallo(2010, 21, 2011, 20)), std::nullopt)
+        << "the numbers matter on equal seasons only";
 }
 
 TEST(RegoleIntervallo, SomeContestOfTheArchiveInTheRange) {
@@ -71,17 +80,21 @@ TEST(RegoleIntervallo, SomeContestOfTheArchiveInTheRange) {
     EXPECT_EQ(verifica(intervallo(2010, 31, 2011, 1, SerieA)), MsgNessunConcorsoDeiTipi)
         << "2011/1 is in the range but of type Serie B";
     EXPECT_EQ(verifica(intervallo(2010, 31, 2011, 1, SerieA), TipiDiConcorso::Tutti), std::nullopt);
-    EXPECT_EQ(VerificaIntervallo(intervallo(2010, 1, 2010, 1), ArchivioConcorsi{}, TipiDiConcorso::Tutti),
-              MsgNessunConcorsoNellIntervallo);
+    EXPECT_EQ(
+        VerificaIntervallo(intervallo(2010, 1, 2010, 1), ArchivioConcorsi{}, TipiDiConcorso::Tutti),
+        MsgNessunConcorsoNellIntervallo);
 }
 
 TEST(RegoleIntervallo, ContestsInTheRangeInArchiveOrder) {
     const auto a = archivio();
     EXPECT_EQ(ConcorsiNellIntervallo(a, intervallo(2010, 29, 2011, 2), TipiDiConcorso::Tutti),
               (std::vector<std::size_t>{28, 29, 30, 31}));
-    EXPECT_EQ(ConcorsiNellIntervallo(a, intervallo(2010, 29, 2012, 1, SerieB | Altri), TipiDiConcorso::Scelti),
+    EXPECT_EQ(ConcorsiNellIntervallo(a, intervallo(2010, 29, 2012, 1, SerieB | Altri),
+                                     TipiDiConcorso::Scelti),
               (std::vector<std::size_t>{30, 31, 32, 33, 34}));
-    EXPECT_EQ(ConcorsiNellIntervallo(a, intervallo(2010, 29, 2012, 1, 0), TipiDiConcorso::Tutti).size(), 7u);
+    EXPECT_EQ(
+        ConcorsiNellIntervallo(a, intervallo(2010, 29, 2012, 1, 0), TipiDiConcorso::Tutti).size(),
+        7u);
 }
 
 // The corrections made while the range boxes are edited: each case is the

@@ -35,7 +35,9 @@ MisureStampaArchivio misure(double larghezza, double altezza, double altezzaTest
     m.altezzaTesto = altezzaTesto;
     m.larghezzaBlank = 1.5;
     m.altezzaPiede = 3;
-    m.larghezzaTesto = [](const std::string& t) { return 1.5 * static_cast<double>(io::utf8Length(t)); };
+    m.larghezzaTesto = [](const std::string& t) {
+        return 1.5 * static_cast<double>(io::utf8Length(t));
+    };
     return m;
 }
 
@@ -54,9 +56,12 @@ TEST(StampaArchivio, TheTextsOfTheRangeWhateverTheirType) {
     const auto righe = RigheStampaArchivio(a, i);
     ASSERT_EQ(righe.size(), 3u);
     EXPECT_EQ(righe[0], (std::vector<std::string>{"Stagione", "Nº", "Tipo", "Colonna Vincente"}));
-    EXPECT_EQ(righe[1], (std::vector<std::string>{"2010/2011", "3", "Serie A", "1  2  3  4  5  6  7  8  "}));
-    EXPECT_EQ(righe[2], (std::vector<std::string>{"2011/2012", "1", "Altri", "9  10 20 21 22 23 24 25 "}));
-    EXPECT_EQ(RigheStampaArchivio(a, {TuttiITipi, 2012, 2012, 1, 1}).size(), 1u) << "the heading alone";
+    EXPECT_EQ(righe[1],
+              (std::vector<std::string>{"2010/2011", "3", "Serie A", "1  2  3  4  5  6  7  8  "}));
+    EXPECT_EQ(righe[2],
+              (std::vector<std::string>{"2011/2012", "1", "Altri", "9  10 20 21 22 23 24 25 "}));
+    EXPECT_EQ(RigheStampaArchivio(a, {TuttiITipi, 2012, 2012, 1, 1}).size(), 1u)
+        << "the heading alone";
 }
 
 // Columns as wide as their widest text and a blank, rows a millimetre
