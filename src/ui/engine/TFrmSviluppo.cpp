@@ -2,12 +2,12 @@
 
 #include <QCloseEvent>
 #include <QLocale>
-#include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 
 #include "core/engine/TestiSviluppo.h"
 #include "core/system/T_Sistema.h"
 #include "ui/controls/FormatoLocale.h"
+#include "ui/controls/LavoroInParallelo.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/engine/PonteSviluppo.h"
 #include "ui_TFrmSviluppo.h"
@@ -15,14 +15,15 @@
 using ludo::T_Sistema;
 
 TFrmSviluppo::TFrmSviluppo(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFrmSviluppo>()), ponte_(new PonteSviluppo(this)) {
+    : QDialog(parent), ui(std::make_unique<Ui::TFrmSviluppo>()), ponte_(new PonteSviluppo(this)),
+      filo_(new LavoroInParallelo(this)) {
     ui->setupUi(this);
     setModal(false);
     connect(ponte_, &PonteSviluppo::StatoCambiato, ui->LabelStato, &QLabel::setText);
     connect(ponte_, &PonteSviluppo::Cond, this, &TFrmSviluppo::AggiornaCond);
     connect(ponte_, &PonteSviluppo::CondRid, this, &TFrmSviluppo::AggiornaCondRid);
     connect(ponte_, &PonteSviluppo::RidOtt, this, &TFrmSviluppo::AggiornaRidOtt);
-    connect(&osservatore_, &QFutureWatcher<void>::finished, this, &TFrmSviluppo::Finito);
+    connect(filo_, &LavoroInParallelo::Finito, this, &TFrmSviluppo::Finito);
     connect(ui->OKBtn, &QPushButton::clicked, this, &TFrmSviluppo::close);
     connect(ui->AnnullaBtn, &QPushButton::clicked, this, &TFrmSviluppo::AnnullaClick);
 }
@@ -30,7 +31,7 @@ TFrmSviluppo::TFrmSviluppo(QWidget* parent)
 TFrmSviluppo::~TFrmSviluppo() {
     if (!inCorso_) return;
     ponte_->Annulla();
-    osservatore_.waitForFinished();
+    filo_->Attendi();
 }
 
 void TFrmSviluppo::Prepara(const T_Sistema& sistema) {
@@ -64,14 +65,14 @@ void TFrmSviluppo::Avvia(T_Sistema& sistema) {
     esito_ = {};
     errore_.clear();
     ponte_->Riarma();
-    osservatore_.setFuture(QtConcurrent::run([this] {
+    filo_->Avvia([this] {
         try {
             esito_ = ludo::Sviluppa(*copia_, *ponte_);
         } catch (const std::exception& e) {
             // Out of memory: the run is over and keeps nothing.
             errore_ = QString::fromUtf8(e.what());
         }
-    }));
+    });
 }
 
 void TFrmSviluppo::Finito() {

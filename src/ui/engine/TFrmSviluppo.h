@@ -6,7 +6,6 @@
 // modal; "Annulla" stops a run, OK closes the window once the run is over.
 
 #include <QDialog>
-#include <QFutureWatcher>
 #include <memory>
 
 #include "core/engine/Sviluppo.h"
@@ -18,6 +17,7 @@ class TFrmSviluppo;
 namespace ludo {
 class T_Sistema;
 }
+class LavoroInParallelo;
 class PonteSviluppo;
 
 class TFrmSviluppo : public QDialog {
@@ -58,7 +58,7 @@ private:
 
     std::unique_ptr<Ui::TFrmSviluppo> ui;
     PonteSviluppo* ponte_;
-    QFutureWatcher<void> osservatore_;
+    LavoroInParallelo* filo_;
     ludo::T_Sistema* sistema_ = nullptr;
     std::unique_ptr<ludo::T_Sistema> copia_;  // what the worker develops
     ludo::EsitoSviluppo esito_;
