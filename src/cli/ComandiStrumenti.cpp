@@ -51,7 +51,7 @@ int comandoConverti(Contesto& contesto, const Argomenti& argomenti) {
     base.sorgente = formato(argomenti.richiesta("--da"));
     base.destinazione = formato(argomenti.richiesta("--a"));
     base.cartellaDestinazione = argomenti.richiesta("--destinazione");
-    if (argomenti.posizionali().empty()) throw ErroreArgomenti("Manca il nome del file.");
+    static_cast<void>(argomenti.primo());  // at least one source
     EsitoConversione totale;
     for (const auto& sorgente : argomenti.posizionali()) {
         auto r = base;
