@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/io/Errore.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 #include "core/system/Versione.h"
@@ -22,14 +23,13 @@ int main(int argc, char* argv[]) {
     if (QLocale::system().language() == QLocale::C) QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
     const std::filesystem::path exe = QApplication::applicationFilePath().toStdString();
-    const auto cartella = ludo::io::programFolderFor(exe, ludo::io::Environment::fromProcess());
-    if (!ludo::io::prepareProgramFolder(cartella, ludo::io::installedDefaultsFor(exe))) {
-        QMessageBox::critical(nullptr, QStringLiteral("Ludomatic"),
-                              QStringLiteral("Impossibile creare la cartella del programma:\n%1")
-                                  .arg(QString::fromStdString(cartella.string())));
+    std::filesystem::path programma = ".";
+    try {
+        programma = ludo::io::openProgramFolder(exe, ludo::io::Environment::fromProcess());
+    } catch (const ludo::Errore& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Ludomatic"), QString::fromUtf8(e.what()));
     }
-    std::filesystem::path programma = cartella;
-    if (!QDir::setCurrent(QString::fromStdString(cartella.string()))) {
+    if (!QDir::setCurrent(QString::fromStdString(programma.string()))) {
         QDir::setCurrent(QStringLiteral("."));
         programma = ".";
     }

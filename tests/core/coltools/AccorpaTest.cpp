@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -65,6 +66,25 @@ TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
 
     ludo::ListaColonne vuota;
     EXPECT_EQ(ludo::Accorpa(vuota, 12, ludo::NessunAvanzamento()).stato, EsitoAccorpa::Stato::Vuota);
+}
+
+TEST(Accorpa, ARepeatedColumnCountsOnceSoTheIntegralPlaysOnlyColumnsOfTheList) {
+    // The eight columns of 1..9 other than 1..8, one of them twice: nine
+    // columns, but {1..9} would also play 1..8.
+    std::vector<Colonna> colonne = Vettore(Sviluppo(0x1FF));
+    colonne.erase(std::find(colonne.begin(), colonne.end(), Colonna{0xFF}));
+    colonne.push_back(colonne[3]);
+    ludo::ListaColonne lista;
+    for (Colonna c : colonne) lista.Aggiungi(c);
+    EXPECT_EQ(ludo::Accorpa(lista, 9, ludo::NessunAvanzamento()).finali, 9U);
+    EXPECT_EQ(Vettore(lista), colonne);
+
+    // With all nine the group forms, and the repeated column stays beside it:
+    // the same ten bets.
+    auto tutte = Sviluppo(0x1FF);
+    tutte.Aggiungi(colonne[3]);
+    ludo::Accorpa(tutte, 9, ludo::NessunAvanzamento());
+    EXPECT_EQ(Vettore(tutte), (std::vector<Colonna>{0x1FF, colonne[3]}));
 }
 
 TEST(Accorpa, CancelLeavesTheListUnchangedAndPassSizesFollowTheForecast) {
