@@ -6,6 +6,8 @@
 
 #include "core/engine/TestiSviluppo.h"
 #include "core/system/T_Sistema.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/engine/PonteSviluppo.h"
 #include "ui_TFormRicalcoloAutomatico.h"
@@ -15,6 +17,8 @@ using ludo::T_Sistema;
 TFormRicalcoloAutomatico::TFormRicalcoloAutomatico(QWidget* parent)
     : QWidget(parent, Qt::Tool), ui(std::make_unique<Ui::TFormRicalcoloAutomatico>()) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("ricalcolo"));
     connect(&osservatore_, &QFutureWatcher<void>::finished, this, &TFormRicalcoloAutomatico::Finito);
 }
 
