@@ -51,7 +51,9 @@ void TFormListaSQ::MostraSerie(Serie serie) {
 void TFormListaSQ::AggiornaLista(int selezione) {
     ui->ListBox->clear();
     for (const auto& nome : ListaMostrata().Nomi()) ui->ListBox->addItem(QString::fromStdString(nome));
-    ui->LabelSerie->setText(QString::fromStdString(ludo::TitoloLista(serie_, ListaMostrata().Nomi().size())));
+    const QString titolo = QString::fromStdString(ludo::TitoloLista(serie_, ListaMostrata().Nomi().size()));
+    ui->LabelSerie->setText(titolo);
+    ui->ListBox->setAccessibleName(titolo);
     if (ui->ListBox->count() > 0) ui->ListBox->setCurrentRow(std::clamp(selezione, 0, ui->ListBox->count() - 1));
     AggiornaForm();
 }

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -565,6 +566,11 @@ private slots:
             visti.append(Controllo(QApplication::focusWidget()));
         }
         QCOMPARE(visti, atteso + QStringList{"EditConcorso"});
+        // Each of them has a name for assistive tools.
+        for (const QString& nome : atteso) {
+            auto* controllo = p.finestra.findChild<QWidget*>(nome);
+            QVERIFY2(!QAccessible::queryAccessibleInterface(controllo)->text(QAccessible::Name).isEmpty(), qPrintable(nome));
+        }
         // Shift+Tab walks back, also out of a cell being typed into.
         auto* picch = Griglia(p.finestra, "GridPicch2");
         picch->setFocus(Qt::TabFocusReason);
