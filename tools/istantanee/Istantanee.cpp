@@ -4,6 +4,7 @@
 //   istantanee CARTELLA_DESTINAZIONE [--stampe CARTELLA_PDF]
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLocale>
 #include <QPdfWriter>
@@ -21,6 +22,7 @@
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 #include "ui/controls/Guida.h"
+#include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TraduzioneQt.h"
 #include "ui/engine/TFrmSviluppo.h"
@@ -71,6 +73,13 @@ struct Principale {
     void Mostra() {
         finestra.ImpostaTutto();
         for (int i = 0; i < 20; ++i) QApplication::processEvents();
+        // The ball of the start animation comes to rest beside the name.
+        auto* animazione = finestra.findChild<TAnimazioneLogo*>();
+        QElapsedTimer attesa;
+        attesa.start();
+        while (animazione != nullptr && animazione->InCorso() && attesa.elapsed() < 5000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
     }
     bool Salva(const QDir& destinazione, const char* nome) {
         Mostra();

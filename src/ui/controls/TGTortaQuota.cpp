@@ -1,6 +1,7 @@
 #include "ui/controls/TGTortaQuota.h"
 
 #include <QChart>
+#include <QFontMetrics>
 #include <QLegend>
 #include <QLocale>
 #include <QPieSeries>
@@ -46,6 +47,12 @@ void TGTortaQuota::AggiornaLegenda() {
     };
     FettaQuota()->setLabel(voce(nomeQuota_, Quota()));
     FettaResto()->setLabel(voce(nomeResto_, FettaResto()->value()));
+    // The legend takes the room its texts need beside their marks.
+    QLegend* legenda = chart()->legend();
+    const QFontMetrics metriche(legenda->font());
+    const int testo = std::max(metriche.horizontalAdvance(FettaQuota()->label()),
+                               metriche.horizontalAdvance(FettaResto()->label()));
+    legenda->setMinimumWidth(testo + 5 * metriche.height());
 }
 
 double TGTortaQuota::Quota() const { return FettaQuota()->value(); }
