@@ -9,6 +9,11 @@
 
 namespace {
 
+// Tab, Shift+Tab and, as in the editors of text, the same with Ctrl.
+bool TastoCheEsce(const QKeyEvent& tasto) {
+    return tasto.key() == Qt::Key_Tab || tasto.key() == Qt::Key_Backtab;
+}
+
 // Takes the text typed as the grid's rule turns it.
 class ValidatoreDigitato : public QValidator {
 public:
@@ -47,10 +52,10 @@ protected:
         auto* editor = qobject_cast<QWidget*>(oggetto);
         if (editor != nullptr && evento->type() == QEvent::KeyPress) {
             auto* tasto = static_cast<QKeyEvent*>(evento);
-            if (tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab) {
+            if (TastoCheEsce(*tasto)) {
                 emit commitData(editor);
                 emit closeEditor(editor, NoHint);
-                QKeyEvent copia(QEvent::KeyPress, tasto->key(), tasto->modifiers());
+                QKeyEvent copia(QEvent::KeyPress, tasto->key(), tasto->modifiers() & Qt::ShiftModifier);
                 QCoreApplication::sendEvent(griglia_, &copia);
                 return true;
             }
@@ -92,4 +97,13 @@ void TGrigliaSchedina::focusInEvent(QFocusEvent* event) {
     // A cell left open for typing takes the focus given to the grid, so that
     // the next Tab leaves the grid instead of entering that cell.
     if (QWidget* editor = indexWidget(currentIndex())) editor->setFocus(event->reason());
+}
+
+void TGrigliaSchedina::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+Tab leaves the grid as Tab does.
+    if (TastoCheEsce(*event) && (event->modifiers() & Qt::ControlModifier) != 0) {
+        focusNextPrevChild(event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier) == 0);
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }

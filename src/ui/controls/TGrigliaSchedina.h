@@ -2,7 +2,8 @@
 // A grid of the coupon (team names, "Picch." values): cells are typed into
 // in place, one at a time, with a length limit and, when given, a rule on
 // the text typed. Tab and Shift+Tab leave the grid, even from a cell being
-// edited (which keeps what was typed); the arrows move between its cells.
+// edited (which keeps what was typed), and so do Ctrl+Tab and Ctrl+Shift+Tab;
+// the arrows move between its cells.
 // Assistive tools see a table whose cells can be edited.
 
 #include <QTableWidget>
@@ -24,4 +25,5 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -69,6 +69,15 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), f.prima);
         QVERIFY(!f.griglia->tabKeyNavigation());
+        // Ctrl+Tab leaves it too, from a cell being typed into or from the grid.
+        f.griglia->ModificaCella(1, 0);
+        QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), f.dopo);
+        f.griglia->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(QApplication::focusWidget(), f.griglia);
+        QTest::keyClick(f.griglia, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), f.dopo);
     }
 
     void assistiveToolsSeeATableOfEditableCells() {

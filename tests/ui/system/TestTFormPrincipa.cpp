@@ -131,6 +131,7 @@ private slots:
         Principale p;
         QCOMPARE(p.messaggi, QStringList{QString::fromUtf8(ludo::MsgImpossibileCaricareArchivio)});
         QCOMPARE(p.finestra.windowTitle(), QStringLiteral(" Ludomatic 4.0 - SENZANOME"));
+        QVERIFY2(!p.finestra.windowIcon().pixmap(32).isNull(), "the program's icon");
         p.finestra.resize(300, 200);
         QApplication::processEvents();
         QVERIFY(p.finestra.width() >= 640 && p.finestra.height() >= 480);
