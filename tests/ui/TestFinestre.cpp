@@ -58,25 +58,30 @@ AvanzamentoCondiviso& Avanzamento() {
 
 const std::vector<Voce>& Finestre() {
     static const std::vector<Voce> finestre = {
-        {"Commento", "commento", true, [](SistemaDiProva& p) { return Crea<TFrmCommento>(*p.sistema); }},
-        {"Partecipanti", "partecipanti", true, [](SistemaDiProva& p) { return Crea<TFrmPartecipanti>(*p.sistema); }},
+        {"Commento", "commento", true,
+         [](SistemaDiProva& p) { return Crea<TFrmCommento>(*p.sistema); }},
+        {"Partecipanti", "partecipanti", true,
+         [](SistemaDiProva& p) { return Crea<TFrmPartecipanti>(*p.sistema); }},
         {"Impostazioni", "varie", true,
          [](SistemaDiProva& p) { return Crea<TFrmImpostazioni>(p.d().Config, p.Cartella()); }},
         {"Lista Squadre", "squadre", true,
          [](SistemaDiProva& p) {
              for (const auto serie : ludo::TutteLeSerie) {
-                 std::ofstream(p.Cartella() / std::string(ludo::NomeFileSerie(serie)).substr(1)) << "Genoa\r\n";
+                 std::ofstream(p.Cartella() / std::string(ludo::NomeFileSerie(serie)).substr(1))
+                     << "Genoa\r\n";
              }
              return Crea<TFormListaSQ>(p.Cartella());
          }},
-        {"Nome della squadra", "squadre", true, [](SistemaDiProva&) { return Crea<TFormEditSQ>(); }},
+        {"Nome della squadra", "squadre", true,
+         [](SistemaDiProva&) { return Crea<TFormEditSQ>(); }},
         // It stands beside the half of the coupon being filled.
         {"Selezione Partite", "selezione", false,
          [](SistemaDiProva& p) { return Crea<TFormSelPartite>(*p.sistema, ludo::ListeSquadre{}); }},
         {"Impostazioni di Sviluppo", "impostazioni-sviluppo", true,
          [](SistemaDiProva& p) { return Crea<TFrmImpSv>(*p.sistema); }},
         {"Sviluppo", "sviluppo", true, [](SistemaDiProva&) { return Crea<TFrmSviluppo>(); }},
-        {"Numero di Colonne", "ricalcolo", true, [](SistemaDiProva&) { return Crea<TFormRicalcoloAutomatico>(); }},
+        {"Numero di Colonne", "ricalcolo", true,
+         [](SistemaDiProva&) { return Crea<TFormRicalcoloAutomatico>(); }},
         {"Stampa Schedine", "stampa", true,
          [](SistemaDiProva& p) {
              auto f = std::make_unique<TFormStampaSchedine>(*p.sistema);
@@ -85,19 +90,25 @@ const std::vector<Voce>& Finestre() {
          }},
         {"Impostazioni del Tabulato", "tabulato", true,
          [](SistemaDiProva& p) {
-             return Crea<TFormImpostaTabulato>(p.d().Config, p.Cartella(), TFormImpostaTabulato::Anteprima{});
+             return Crea<TFormImpostaTabulato>(p.d().Config, p.Cartella(),
+                                               TFormImpostaTabulato::Anteprima{});
          }},
-        {"Taratura Schedine", "taratura", true, [](SistemaDiProva& p) { return Crea<TFrmTaratura>(*p.sistema); }},
+        {"Taratura Schedine", "taratura", true,
+         [](SistemaDiProva& p) { return Crea<TFrmTaratura>(*p.sistema); }},
         {"Guida", nullptr, true,
-         [](SistemaDiProva&) { return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html")); }},
+         [](SistemaDiProva&) {
+             return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));
+         }},
         {"Messaggio", nullptr, false,
          [](SistemaDiProva&) {
-             return Crea<TFrmMessage>(QStringLiteral("Conferma"), QStringLiteral("Vuoi continuare ?"),
+             return Crea<TFrmMessage>(QStringLiteral("Conferma"),
+                                      QStringLiteral("Vuoi continuare ?"),
                                       TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla);
          }},
         {"Avanzamento", nullptr, false,
          [](SistemaDiProva&) {
-             return Crea<TFrmProgresso>(QStringLiteral("Conversione"), QStringLiteral("Conversione in corso"), true,
+             return Crea<TFrmProgresso>(QStringLiteral("Conversione"),
+                                        QStringLiteral("Conversione in corso"), true,
                                         Avanzamento());
          }},
     };
@@ -106,7 +117,8 @@ const std::vector<Voce>& Finestre() {
 
 // The control a focused widget belongs to (the box of a spin box, say).
 QWidget* Controllo(QWidget* w) {
-    if (w != nullptr && qobject_cast<QAbstractSpinBox*>(w->parentWidget()) != nullptr) return w->parentWidget();
+    if (w != nullptr && qobject_cast<QAbstractSpinBox*>(w->parentWidget()) != nullptr)
+        return w->parentWidget();
     return w;
 }
 
@@ -129,7 +141,9 @@ bool SceltaDiUnGruppo(const QWidget* w, const QSet<QWidget*>& raggiunti) {
     if (radio == nullptr || radio->isChecked() || !radio->autoExclusive()) return false;
     for (QWidget* altro : raggiunti) {
         const auto* scelto = qobject_cast<const QRadioButton*>(altro);
-        if (scelto != nullptr && scelto->isChecked() && scelto->parentWidget() == radio->parentWidget()) return true;
+        if (scelto != nullptr && scelto->isChecked() &&
+            scelto->parentWidget() == radio->parentWidget())
+            return true;
     }
     return false;
 }
@@ -141,23 +155,34 @@ std::unique_ptr<QWidget> Mostra(const Voce& voce, SistemaDiProva& p) {
     return finestra;
 }
 
+// What a check finds wrong in each window, shown, as "window: what".
+QStringList Difetti(const std::function<void(QWidget&, QStringList&)>& controllo) {
+    QStringList tutti;
+    for (const Voce& voce : Finestre()) {
+        SistemaDiProva p;
+        auto finestra = Mostra(voce, p);
+        QStringList difetti;
+        controllo(*finestra, difetti);
+        for (const QString& difetto : difetti)
+            tutti << QString::fromUtf8(voce.nome) + QStringLiteral(": ") + difetto;
+    }
+    return tutti;
+}
+
 }  // namespace
 
 class TestFinestre : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { ImpostaCartellaGuida(LUDO_DATA_DIR); }
 
     // Radio buttons of one group are a single stop: Tab goes to the chosen
     // one and the arrows choose another, as on every desktop.
     void tabReachesEveryControl() {
-        QStringList mancati;
-        for (const Voce& voce : Finestre()) {
-            SistemaDiProva p;
-            auto finestra = Mostra(voce, p);
-            QVERIFY2(QTest::qWaitForWindowActive(finestra.get()), voce.nome);
-            const QList<QWidget*> controlli = Controlli(*finestra);
-            if (controlli.isEmpty()) continue;
+        const QStringList mancati = Difetti([](QWidget& finestra, QStringList& difetti) {
+            if (!QTest::qWaitForWindowActive(&finestra)) difetti << QStringLiteral("not active");
+            const QList<QWidget*> controlli = Controlli(finestra);
+            if (controlli.isEmpty()) return;
             controlli.front()->setFocus(Qt::TabFocusReason);
             QSet<QWidget*> raggiunti;
             for (int i = 0; i <= 2 * controlli.size(); ++i) {
@@ -165,40 +190,34 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
             for (QWidget* c : controlli) {
-                if (!raggiunti.contains(c) && !SceltaDiUnGruppo(c, raggiunti)) {
-                    mancati << QStringLiteral("%1: %2").arg(QString::fromUtf8(voce.nome), c->objectName());
-                }
+                if (!raggiunti.contains(c) && !SceltaDiUnGruppo(c, raggiunti))
+                    difetti << c->objectName();
             }
-        }
+        });
         QVERIFY2(mancati.isEmpty(), qPrintable(mancati.join(QStringLiteral(", "))));
     }
 
     void everyControlHasANameForAssistiveTools() {
-        QStringList senzaNome;
-        for (const Voce& voce : Finestre()) {
-            SistemaDiProva p;
-            auto finestra = Mostra(voce, p);
-            for (QWidget* c : Controlli(*finestra, true)) {
-                const QString nome = QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
-                if (nome.trimmed().isEmpty()) {
-                    senzaNome << QStringLiteral("%1: %2").arg(QString::fromUtf8(voce.nome), c->objectName());
-                }
+        const QStringList senzaNome = Difetti([](QWidget& finestra, QStringList& difetti) {
+            for (QWidget* c : Controlli(finestra, true)) {
+                const QString nome =
+                    QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+                if (nome.trimmed().isEmpty()) difetti << c->objectName();
             }
-        }
+        });
         QVERIFY2(senzaNome.isEmpty(), qPrintable(senzaNome.join(QStringLiteral(", "))));
     }
 
     void everyWindowFitsASmallScreen() {
-        QStringList troppoGrandi;
-        for (const Voce& voce : Finestre()) {
-            SistemaDiProva p;
-            auto finestra = Mostra(voce, p);
-            const QSize minima = finestra->minimumSizeHint().expandedTo(finestra->minimumSize());
-            if (finestra->width() > LarghezzaSchermo || finestra->height() > AltezzaUtile ||
-                minima.width() > LarghezzaSchermo || minima.height() > AltezzaUtile) {
-                troppoGrandi << QStringLiteral("%1: %2 x %3").arg(QString::fromUtf8(voce.nome)).arg(finestra->width()).arg(finestra->height());
+        const QStringList troppoGrandi = Difetti([](QWidget& finestra, QStringList& difetti) {
+            const QSize minima = finestra.minimumSizeHint().expandedTo(finestra.minimumSize());
+            const QSize aperta = finestra.size();
+            for (const QSize& misura : {minima, aperta}) {
+                if (misura.width() > LarghezzaSchermo || misura.height() > AltezzaUtile) {
+                    difetti << QStringLiteral("%1 x %2").arg(misura.width()).arg(misura.height());
+                }
             }
-        }
+        });
         QVERIFY2(troppoGrandi.isEmpty(), qPrintable(troppoGrandi.join(QStringLiteral(", "))));
     }
 

@@ -19,9 +19,12 @@ QString TestoIntestazione(const QTableWidget& griglia, Qt::Orientation verso, in
 
 // ---- the grid ----------------------------------------------------------------
 
-AccessibileGriglia::AccessibileGriglia(TGrigliaSchedina* griglia) : QAccessibleWidget(griglia, QAccessible::Table) {}
+AccessibileGriglia::AccessibileGriglia(TGrigliaSchedina* griglia)
+    : QAccessibleWidget(griglia, QAccessible::Table) {}
 
-TGrigliaSchedina* AccessibileGriglia::Griglia() const { return static_cast<TGrigliaSchedina*>(widget()); }
+TGrigliaSchedina* AccessibileGriglia::Griglia() const {
+    return static_cast<TGrigliaSchedina*>(widget());
+}
 
 int AccessibileGriglia::rowCount() const { return Griglia()->rowCount(); }
 int AccessibileGriglia::columnCount() const { return Griglia()->columnCount(); }
@@ -31,14 +34,16 @@ int AccessibileGriglia::childCount() const {
 }
 
 int AccessibileGriglia::IndiceDi(int riga, int colonna) const {
-    return (riga + RigaIntestazioni) * (columnCount() + ColonnaIntestazioni) + colonna + ColonnaIntestazioni;
+    return (riga + RigaIntestazioni) * (columnCount() + ColonnaIntestazioni) + colonna +
+           ColonnaIntestazioni;
 }
 
 QAccessibleInterface* AccessibileGriglia::Crea(int indice) const {
     const int larghezza = columnCount() + ColonnaIntestazioni;
     const int riga = indice / larghezza - RigaIntestazioni;
     const int colonna = indice % larghezza - ColonnaIntestazioni;
-    if (riga < 0 && colonna < 0) return new IntestazioneAccessibile(Griglia(), indice, Qt::Horizontal, -1);
+    if (riga < 0 && colonna < 0)
+        return new IntestazioneAccessibile(Griglia(), indice, Qt::Horizontal, -1);
     if (riga < 0) return new IntestazioneAccessibile(Griglia(), indice, Qt::Horizontal, colonna);
     if (colonna < 0) return new IntestazioneAccessibile(Griglia(), indice, Qt::Vertical, riga);
     return new CellaAccessibile(Griglia(), indice, riga, colonna);
@@ -67,7 +72,8 @@ QAccessibleInterface* AccessibileGriglia::childAt(int x, int y) const {
 
 QAccessibleInterface* AccessibileGriglia::focusChild() const {
     const QModelIndex attuale = Griglia()->currentIndex();
-    return Griglia()->hasFocus() && attuale.isValid() ? cellAt(attuale.row(), attuale.column()) : nullptr;
+    return Griglia()->hasFocus() && attuale.isValid() ? cellAt(attuale.row(), attuale.column())
+                                                      : nullptr;
 }
 
 void* AccessibileGriglia::interface_cast(QAccessible::InterfaceType tipo) {
@@ -75,11 +81,14 @@ void* AccessibileGriglia::interface_cast(QAccessible::InterfaceType tipo) {
     return QAccessibleWidget::interface_cast(tipo);
 }
 
-int AccessibileGriglia::selectedCellCount() const { return static_cast<int>(Griglia()->selectedItems().size()); }
+int AccessibileGriglia::selectedCellCount() const {
+    return static_cast<int>(Griglia()->selectedItems().size());
+}
 
 QList<QAccessibleInterface*> AccessibileGriglia::selectedCells() const {
     QList<QAccessibleInterface*> celle;
-    for (const QTableWidgetItem* cella : Griglia()->selectedItems()) celle.append(cellAt(cella->row(), cella->column()));
+    for (const QTableWidgetItem* cella : Griglia()->selectedItems())
+        celle.append(cellAt(cella->row(), cella->column()));
     return celle;
 }
 
@@ -87,12 +96,14 @@ QString AccessibileGriglia::columnDescription(int colonna) const {
     return TestoIntestazione(*Griglia(), Qt::Horizontal, colonna);
 }
 
-QString AccessibileGriglia::rowDescription(int riga) const { return TestoIntestazione(*Griglia(), Qt::Vertical, riga); }
+QString AccessibileGriglia::rowDescription(int riga) const {
+    return TestoIntestazione(*Griglia(), Qt::Vertical, riga);
+}
 
 // ---- headers ------------------------------------------------------------------
 
-IntestazioneAccessibile::IntestazioneAccessibile(TGrigliaSchedina* griglia, int indice, Qt::Orientation verso,
-                                                 int sezione)
+IntestazioneAccessibile::IntestazioneAccessibile(TGrigliaSchedina* griglia, int indice,
+                                                 Qt::Orientation verso, int sezione)
     : ElementoAccessibile(griglia, indice), verso_(verso), sezione_(sezione) {}
 
 QString IntestazioneAccessibile::text(QAccessible::Text t) const {
@@ -109,19 +120,22 @@ QAccessible::Role IntestazioneAccessibile::role() const {
 QRect IntestazioneAccessibile::rect() const {
     const auto* griglia = static_cast<const QTableWidget*>(Controllo());
     if (griglia == nullptr || sezione_ < 0) return {};
-    const QHeaderView* testata = verso_ == Qt::Horizontal ? griglia->horizontalHeader() : griglia->verticalHeader();
+    const QHeaderView* testata =
+        verso_ == Qt::Horizontal ? griglia->horizontalHeader() : griglia->verticalHeader();
     if (testata->isHidden()) return {};
     const int inizio = testata->sectionViewportPosition(sezione_);
-    const QRect r = verso_ == Qt::Horizontal ? QRect(inizio, 0, testata->sectionSize(sezione_), testata->height())
-                                             : QRect(0, inizio, testata->width(), testata->sectionSize(sezione_));
+    const QRect r = verso_ == Qt::Horizontal
+                        ? QRect(inizio, 0, testata->sectionSize(sezione_), testata->height())
+                        : QRect(0, inizio, testata->width(), testata->sectionSize(sezione_));
     return {testata->mapToGlobal(r.topLeft()), r.size()};
 }
 
 QAccessible::State IntestazioneAccessibile::state() const {
     QAccessible::State stato;
     const auto* griglia = static_cast<const QTableWidget*>(Controllo());
-    stato.invisible = griglia == nullptr ||
-                      (verso_ == Qt::Horizontal ? griglia->horizontalHeader() : griglia->verticalHeader())->isHidden();
+    stato.invisible = griglia == nullptr || (verso_ == Qt::Horizontal ? griglia->horizontalHeader()
+                                                                      : griglia->verticalHeader())
+                                                ->isHidden();
     return stato;
 }
 
@@ -130,7 +144,9 @@ QAccessible::State IntestazioneAccessibile::state() const {
 CellaAccessibile::CellaAccessibile(TGrigliaSchedina* griglia, int indice, int riga, int colonna)
     : ElementoAccessibile(griglia, indice), riga_(riga), colonna_(colonna) {}
 
-TGrigliaSchedina* CellaAccessibile::Griglia() const { return static_cast<TGrigliaSchedina*>(Controllo()); }
+TGrigliaSchedina* CellaAccessibile::Griglia() const {
+    return static_cast<TGrigliaSchedina*>(Controllo());
+}
 
 QTableWidgetItem* CellaAccessibile::Cella() const {
     return Griglia() != nullptr ? Griglia()->item(riga_, colonna_) : nullptr;
@@ -149,7 +165,8 @@ QString CellaAccessibile::text(QAccessible::Text t) const {
 
 void CellaAccessibile::setText(QAccessible::Text t, const QString& testo) {
     QTableWidgetItem* cella = Cella();
-    if (cella != nullptr && Griglia()->isEnabled() && (t == QAccessible::Name || t == QAccessible::Value)) {
+    if (cella != nullptr && Griglia()->isEnabled() &&
+        (t == QAccessible::Name || t == QAccessible::Value)) {
         cella->setText(testo);
     }
 }
@@ -178,7 +195,8 @@ QAccessible::State CellaAccessibile::state() const {
 }
 
 void* CellaAccessibile::interface_cast(QAccessible::InterfaceType tipo) {
-    if (tipo == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
+    if (tipo == QAccessible::TableCellInterface)
+        return static_cast<QAccessibleTableCellInterface*>(this);
     if (tipo == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
     return nullptr;
 }

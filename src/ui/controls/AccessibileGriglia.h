@@ -12,7 +12,7 @@
 class TGrigliaSchedina;
 
 class AccessibileGriglia : public QAccessibleWidget, public QAccessibleTableInterface {
-public:
+  public:
     explicit AccessibileGriglia(TGrigliaSchedina* griglia);
 
     [[nodiscard]] int childCount() const override;
@@ -47,7 +47,7 @@ public:
     // The child index of a cell, a column header (riga -1) or a row header (colonna -1).
     [[nodiscard]] int IndiceDi(int riga, int colonna) const;
 
-private:
+  private:
     [[nodiscard]] TGrigliaSchedina* Griglia() const;
     [[nodiscard]] QAccessibleInterface* Crea(int indice) const;
     mutable FigliAccessibili figli_;
@@ -55,15 +55,16 @@ private:
 
 // A column or row header of the grid.
 class IntestazioneAccessibile : public ElementoAccessibile {
-public:
-    IntestazioneAccessibile(TGrigliaSchedina* griglia, int indice, Qt::Orientation verso, int sezione);
+  public:
+    IntestazioneAccessibile(TGrigliaSchedina* griglia, int indice, Qt::Orientation verso,
+                            int sezione);
 
     [[nodiscard]] QString text(QAccessible::Text t) const override;
     [[nodiscard]] QRect rect() const override;
     [[nodiscard]] QAccessible::Role role() const override;
     [[nodiscard]] QAccessible::State state() const override;
 
-private:
+  private:
     Qt::Orientation verso_;
     int sezione_;
 };
@@ -72,7 +73,7 @@ private:
 class CellaAccessibile : public ElementoAccessibile,
                          public QAccessibleTableCellInterface,
                          public QAccessibleActionInterface {
-public:
+  public:
     CellaAccessibile(TGrigliaSchedina* griglia, int indice, int riga, int colonna);
 
     static QString AzioneModifica() { return QStringLiteral("edit"); }
@@ -97,9 +98,11 @@ public:
     [[nodiscard]] QString localizedActionName(const QString& azione) const override;
     [[nodiscard]] QString localizedActionDescription(const QString& azione) const override;
     void doAction(const QString& azione) override;
-    [[nodiscard]] QStringList keyBindingsForAction(const QString& /*azione*/) const override { return {}; }
+    [[nodiscard]] QStringList keyBindingsForAction(const QString& /*azione*/) const override {
+        return {};
+    }
 
-private:
+  private:
     [[nodiscard]] TGrigliaSchedina* Griglia() const;
     [[nodiscard]] QTableWidgetItem* Cella() const;
     [[nodiscard]] QAccessibleInterface* Intestazione(int riga, int colonna) const;

@@ -5,13 +5,16 @@
 AccessibilePronostico::AccessibilePronostico(TPronostico* pronostico)
     : QAccessibleWidget(pronostico, QAccessible::Grouping) {}
 
-TPronostico* AccessibilePronostico::Pronostico() const { return static_cast<TPronostico*>(widget()); }
+TPronostico* AccessibilePronostico::Pronostico() const {
+    return static_cast<TPronostico*>(widget());
+}
 
 int AccessibilePronostico::childCount() const { return TPronostico::NumeroCelle; }
 
 QAccessibleInterface* AccessibilePronostico::child(int indice) const {
     if (indice < 0 || indice >= TPronostico::NumeroCelle) return nullptr;
-    return figli_.Figlio(indice, [this, indice] { return new PartitaAccessibile(Pronostico(), indice); });
+    return figli_.Figlio(indice,
+                         [this, indice] { return new PartitaAccessibile(Pronostico(), indice); });
 }
 
 int AccessibilePronostico::indexOfChild(const QAccessibleInterface* figlio) const {
@@ -27,9 +30,12 @@ QAccessibleInterface* AccessibilePronostico::focusChild() const {
     return Pronostico()->hasFocus() ? child(Pronostico()->CellaAttiva()) : nullptr;
 }
 
-PartitaAccessibile::PartitaAccessibile(TPronostico* pronostico, int cella) : ElementoAccessibile(pronostico, cella) {}
+PartitaAccessibile::PartitaAccessibile(TPronostico* pronostico, int cella)
+    : ElementoAccessibile(pronostico, cella) {}
 
-TPronostico* PartitaAccessibile::Pronostico() const { return static_cast<TPronostico*>(Controllo()); }
+TPronostico* PartitaAccessibile::Pronostico() const {
+    return static_cast<TPronostico*>(Controllo());
+}
 
 QString PartitaAccessibile::text(QAccessible::Text t) const {
     const TPronostico* p = Pronostico();
@@ -40,7 +46,8 @@ QString PartitaAccessibile::text(QAccessible::Text t) const {
         case QAccessible::Value:
         case QAccessible::Description:
             if (p->Fissa(Indice())) return QStringLiteral("Fissa");
-            return p->Selezionata(Indice()) ? QStringLiteral("Selezionata") : QStringLiteral("Libera");
+            return p->Selezionata(Indice()) ? QStringLiteral("Selezionata")
+                                            : QStringLiteral("Libera");
         default:
             return {};
     }
@@ -68,7 +75,8 @@ QAccessible::State PartitaAccessibile::state() const {
 }
 
 void* PartitaAccessibile::interface_cast(QAccessible::InterfaceType tipo) {
-    return tipo == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    return tipo == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                : nullptr;
 }
 
 QStringList PartitaAccessibile::actionNames() const { return {pressAction(), setFocusAction()}; }

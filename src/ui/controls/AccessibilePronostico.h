@@ -11,7 +11,7 @@
 class TPronostico;
 
 class AccessibilePronostico : public QAccessibleWidget {
-public:
+  public:
     explicit AccessibilePronostico(TPronostico* pronostico);
 
     [[nodiscard]] int childCount() const override;
@@ -20,13 +20,13 @@ public:
     [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override;
     [[nodiscard]] QAccessibleInterface* focusChild() const override;
 
-private:
+  private:
     [[nodiscard]] TPronostico* Pronostico() const;
     mutable FigliAccessibili figli_;
 };
 
 class PartitaAccessibile : public ElementoAccessibile, public QAccessibleActionInterface {
-public:
+  public:
     PartitaAccessibile(TPronostico* pronostico, int cella);
 
     [[nodiscard]] QString text(QAccessible::Text t) const override;
@@ -39,6 +39,6 @@ public:
     void doAction(const QString& azione) override;
     [[nodiscard]] QStringList keyBindingsForAction(const QString& azione) const override;
 
-private:
+  private:
     [[nodiscard]] TPronostico* Pronostico() const;
 };

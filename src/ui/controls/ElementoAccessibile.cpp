@@ -1,7 +1,7 @@
 #include "ui/controls/ElementoAccessibile.h"
 
-#include "ui/controls/AccessibilePronostico.h"
 #include "ui/controls/AccessibileGriglia.h"
+#include "ui/controls/AccessibilePronostico.h"
 #include "ui/controls/TGrigliaSchedina.h"
 #include "ui/controls/TPronostico.h"
 
@@ -18,7 +18,8 @@ QRect ElementoAccessibile::SulloSchermo(const QRect& r) const {
     return {controllo_->mapToGlobal(r.topLeft()), r.size()};
 }
 
-QAccessibleInterface* FigliAccessibili::Figlio(int indice, const std::function<QAccessibleInterface*()>& crea) {
+QAccessibleInterface* FigliAccessibili::Figlio(int indice,
+                                               const std::function<QAccessibleInterface*()>& crea) {
     const auto trovato = id_.find(indice);
     if (trovato != id_.end()) return QAccessible::accessibleInterface(trovato->second);
     QAccessibleInterface* figlio = crea();

@@ -12,7 +12,7 @@
 #include <unordered_map>
 
 class ElementoAccessibile : public QAccessibleInterface {
-public:
+  public:
     ElementoAccessibile(QWidget* controllo, int indice) : controllo_(controllo), indice_(indice) {}
 
     [[nodiscard]] bool isValid() const override { return !controllo_.isNull(); }
@@ -21,18 +21,22 @@ public:
     [[nodiscard]] QAccessibleInterface* parent() const override;
     [[nodiscard]] QAccessibleInterface* child(int /*indice*/) const override { return nullptr; }
     [[nodiscard]] int childCount() const override { return 0; }
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*figlio*/) const override { return -1; }
-    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*figlio*/) const override {
+        return -1;
+    }
+    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override {
+        return nullptr;
+    }
     void setText(QAccessible::Text /*t*/, const QString& /*testo*/) override {}
 
     [[nodiscard]] int Indice() const { return indice_; }
 
-protected:
+  protected:
     [[nodiscard]] QWidget* Controllo() const { return controllo_; }
     // A rectangle of the control in screen coordinates.
     [[nodiscard]] QRect SulloSchermo(const QRect& r) const;
 
-private:
+  private:
     QPointer<QWidget> controllo_;
     int indice_;
 };
@@ -40,7 +44,7 @@ private:
 // One registered part per index, made when first asked for and unregistered
 // with the cache (that is, with the control's interface).
 class FigliAccessibili {
-public:
+  public:
     FigliAccessibili() = default;
     ~FigliAccessibili() { Svuota(); }
     FigliAccessibili(const FigliAccessibili&) = delete;
@@ -49,7 +53,7 @@ public:
     QAccessibleInterface* Figlio(int indice, const std::function<QAccessibleInterface*()>& crea);
     void Svuota();
 
-private:
+  private:
     std::unordered_map<int, QAccessible::Id> id_;
 };
 

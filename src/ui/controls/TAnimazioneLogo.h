@@ -8,7 +8,7 @@
 
 class TAnimazioneLogo : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int PrimoFotogramma = 1;
     static constexpr int UltimoFotogramma = 28;
     static constexpr int IntervalloMs = 80;
@@ -25,10 +25,10 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void Avanza();
     [[nodiscard]] QFont FontNome() const;
     [[nodiscard]] double Raggio() const { return height() / 2.0 - 3; }

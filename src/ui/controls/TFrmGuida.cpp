@@ -8,7 +8,9 @@
 #include "ui_TFrmGuida.h"
 
 TFrmGuida::TFrmGuida(const QString& fileGuida, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFrmGuida>()), guida_(QUrl::fromLocalFile(fileGuida)) {
+    : QDialog(parent),
+      ui(std::make_unique<Ui::TFrmGuida>()),
+      guida_(QUrl::fromLocalFile(fileGuida)) {
     ui->setupUi(this);
     RicordaFinestra(*this);
     connect(ui->BtnIndietro, &QToolButton::clicked, ui->Testo, &QTextBrowser::backward);
@@ -25,11 +27,14 @@ TFrmGuida::TFrmGuida(const QString& fileGuida, QWidget* parent)
         ui->EditCerca->setFocus();
         ui->EditCerca->selectAll();
     });
-    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this, &TFrmGuida::CercaSuccessivo);
+    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this,
+            &TFrmGuida::CercaSuccessivo);
     connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, this,
             &TFrmGuida::CercaPrecedente);
-    connect(new QShortcut(QKeySequence::Back, this), &QShortcut::activated, ui->Testo, &QTextBrowser::backward);
-    connect(new QShortcut(QKeySequence::Forward, this), &QShortcut::activated, ui->Testo, &QTextBrowser::forward);
+    connect(new QShortcut(QKeySequence::Back, this), &QShortcut::activated, ui->Testo,
+            &QTextBrowser::backward);
+    connect(new QShortcut(QKeySequence::Forward, this), &QShortcut::activated, ui->Testo,
+            &QTextBrowser::forward);
     AggiornaNavigazione();
 }
 
@@ -49,7 +54,8 @@ QString TFrmGuida::Esito() const { return ui->LabelEsito->text(); }
 bool TFrmGuida::Cerca(const QString& testo, bool indietro) {
     ui->LabelEsito->clear();
     if (testo.isEmpty()) return false;
-    const QTextDocument::FindFlags verso = indietro ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    const QTextDocument::FindFlags verso =
+        indietro ? QTextDocument::FindBackward : QTextDocument::FindFlags();
     if (ui->Testo->find(testo, verso)) return true;
     // Once more from the other end of the guide.
     QTextCursor cursore = ui->Testo->textCursor();

@@ -14,7 +14,7 @@ class TFrmGuida;
 
 class TFrmGuida : public QDialog {
     Q_OBJECT
-public:
+  public:
     TFrmGuida(const QString& fileGuida, QWidget* parent = nullptr);
     ~TFrmGuida() override;
 
@@ -28,10 +28,10 @@ public:
     [[nodiscard]] QString Esito() const;
 
     static inline const QString MsgNonTrovato = QStringLiteral("Testo non trovato");
-    static inline const QString MsgBrowserNonDisponibile =
-        QStringLiteral("Il browser del sistema non è disponibile: la guida resta in questa finestra");
+    static inline const QString MsgBrowserNonDisponibile = QStringLiteral(
+        "Il browser del sistema non è disponibile: la guida resta in questa finestra");
 
-private:
+  private:
     void CercaSuccessivo();
     void CercaPrecedente();
     void ApriNelBrowser();

@@ -9,7 +9,7 @@ class QPieSlice;
 
 class TGTortaQuota : public QChartView {
     Q_OBJECT
-public:
+  public:
     explicit TGTortaQuota(QWidget* parent = nullptr);
 
     // The green share in percent, clamped to 0..100.
@@ -23,7 +23,7 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override { return {160, 160}; }
 
-private:
+  private:
     void AggiornaLegenda();
 
     QPieSeries* serie_;

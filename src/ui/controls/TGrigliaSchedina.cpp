@@ -16,7 +16,7 @@ bool TastoCheEsce(const QKeyEvent& tasto) {
 
 // Takes the text typed as the grid's rule turns it.
 class ValidatoreDigitato : public QValidator {
-public:
+  public:
     ValidatoreDigitato(TGrigliaSchedina::Digitato digitato, QObject* parent)
         : QValidator(parent), digitato_(std::move(digitato)) {}
 
@@ -27,7 +27,7 @@ public:
         return Acceptable;
     }
 
-private:
+  private:
     TGrigliaSchedina::Digitato digitato_;
 };
 
@@ -35,9 +35,12 @@ private:
 // Tab does not move to the next cell: the text is kept and the key goes to
 // the grid, which hands the focus on.
 class EditorCelle : public QStyledItemDelegate {
-public:
+  public:
     EditorCelle(TGrigliaSchedina* griglia, int lunghezza, TGrigliaSchedina::Digitato digitato)
-        : QStyledItemDelegate(griglia), griglia_(griglia), lunghezza_(lunghezza), digitato_(std::move(digitato)) {}
+        : QStyledItemDelegate(griglia),
+          griglia_(griglia),
+          lunghezza_(lunghezza),
+          digitato_(std::move(digitato)) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                           const QModelIndex& /*index*/) const override {
@@ -47,7 +50,7 @@ public:
         return editor;
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override {
         auto* editor = qobject_cast<QWidget*>(oggetto);
         if (editor != nullptr && evento->type() == QEvent::KeyPress) {
@@ -55,7 +58,8 @@ protected:
             if (TastoCheEsce(*tasto)) {
                 emit commitData(editor);
                 emit closeEditor(editor, NoHint);
-                QKeyEvent copia(QEvent::KeyPress, tasto->key(), tasto->modifiers() & Qt::ShiftModifier);
+                QKeyEvent copia(QEvent::KeyPress, tasto->key(),
+                                tasto->modifiers() & Qt::ShiftModifier);
                 QCoreApplication::sendEvent(griglia_, &copia);
                 return true;
             }
@@ -63,7 +67,7 @@ protected:
         return QStyledItemDelegate::eventFilter(oggetto, evento);
     }
 
-private:
+  private:
     TGrigliaSchedina* griglia_;
     int lunghezza_;
     TGrigliaSchedina::Digitato digitato_;
@@ -102,7 +106,8 @@ void TGrigliaSchedina::focusInEvent(QFocusEvent* event) {
 void TGrigliaSchedina::keyPressEvent(QKeyEvent* event) {
     // Ctrl+Tab leaves the grid as Tab does.
     if (TastoCheEsce(*event) && (event->modifiers() & Qt::ControlModifier) != 0) {
-        focusNextPrevChild(event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier) == 0);
+        focusNextPrevChild(event->key() == Qt::Key_Tab &&
+                           (event->modifiers() & Qt::ShiftModifier) == 0);
         return;
     }
     QTableWidget::keyPressEvent(event);

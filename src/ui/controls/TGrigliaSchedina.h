@@ -12,7 +12,7 @@
 
 class TGrigliaSchedina : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit TGrigliaSchedina(QWidget* parent = nullptr);
 
     // What a cell becomes as it is typed into: the text to show, or nothing
@@ -23,7 +23,7 @@ public:
     // Opens the editor of a cell, as typing into it does.
     void ModificaCella(int riga, int colonna);
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

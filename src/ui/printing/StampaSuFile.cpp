@@ -44,5 +44,6 @@ QString ChiediFileStampa(QWidget* parent, const QString& nomeProposto) {
 }
 
 void AvvisaFileStampa(QWidget* parent, const QString& file) {
-    Informazione(QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file), TFrmMessage::OK, parent);
+    Informazione(QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file),
+                 TFrmMessage::OK, parent);
 }

@@ -8,7 +8,7 @@
 #include "ui/controls/DialoghiFile.h"
 
 class RispostaFile {
-public:
+  public:
     explicit RispostaFile(QString percorso) {
         RispostaDialogoFile = [this, percorso](const RichiestaFile& r) {
             richieste.append(r);

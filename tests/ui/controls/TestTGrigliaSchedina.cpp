@@ -49,7 +49,7 @@ struct Finestra {
 
 class TestTGrigliaSchedina : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void tabLeavesTheGridAndKeepsWhatWasTyped() {
         Finestra f;
         QVERIFY(QTest::qWaitForWindowActive(&f.finestra));
@@ -65,7 +65,8 @@ private slots:
         QCOMPARE(f.griglia->item(0, 0)->text(), QStringLiteral("1.5Y"));
         // And back: Shift+Tab from the next box enters the grid, again leaves it.
         QTest::keyClick(f.dopo, Qt::Key_Backtab, Qt::ShiftModifier);
-        QVERIFY(f.griglia->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == f.griglia);
+        QVERIFY(f.griglia->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == f.griglia);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), f.prima);
         QVERIFY(!f.griglia->tabKeyNavigation());
@@ -103,16 +104,19 @@ private slots:
         QAccessibleTableCellInterface* posto = cella->tableCellInterface();
         QCOMPARE(posto->rowIndex(), 1);
         QCOMPARE(posto->columnIndex(), 1);
-        QCOMPARE(posto->columnHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("Ospite"));
+        QCOMPARE(posto->columnHeaderCells().value(0)->text(QAccessible::Name),
+                 QStringLiteral("Ospite"));
         QCOMPARE(posto->rowHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("2"));
         QCOMPARE(posto->table(), tabella);
 
         // "edit" opens the cell's editor; a value can also be set directly.
         QAccessibleActionInterface* azioni = cella->actionInterface();
         QVERIFY(azioni->actionNames().contains(CellaAccessibile::AzioneModifica()));
-        QCOMPARE(azioni->localizedActionName(CellaAccessibile::AzioneModifica()), QStringLiteral("Modifica"));
+        QCOMPARE(azioni->localizedActionName(CellaAccessibile::AzioneModifica()),
+                 QStringLiteral("Modifica"));
         azioni->doAction(CellaAccessibile::AzioneModifica());
-        QVERIFY(qobject_cast<QLineEdit*>(f.griglia->indexWidget(f.griglia->model()->index(1, 1))) != nullptr);
+        QVERIFY(qobject_cast<QLineEdit*>(f.griglia->indexWidget(f.griglia->model()->index(1, 1))) !=
+                nullptr);
         QCOMPARE(f.griglia->currentRow(), 1);
         QCOMPARE(f.griglia->currentColumn(), 1);
         cella->setText(QAccessible::Value, QStringLiteral("Torino"));
@@ -122,7 +126,8 @@ private slots:
         f.griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
         QAccessibleInterface* altra = t->cellAt(0, 1);
         QVERIFY(!altra->state().editable);
-        QVERIFY(!altra->actionInterface()->actionNames().contains(CellaAccessibile::AzioneModifica()));
+        QVERIFY(
+            !altra->actionInterface()->actionNames().contains(CellaAccessibile::AzioneModifica()));
     }
 };
 
