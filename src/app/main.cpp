@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QIcon>
 #include <QMessageBox>
+#include <QScreen>
 #include <filesystem>
 #include <optional>
 
@@ -17,6 +19,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ludomatic"));
     QApplication::setApplicationVersion(QString::fromStdString(ludo::TestoVersione()));
+    // The taskbar and the window switcher show the program's icon and match
+    // its windows to the installed desktop entry.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ludomatic.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ludomatic"));
     InstallaTraduzioneQt();
     // Amounts and counts are grouped as the user's locale does; a machine
     // with no locale set gets the Italian one, the program's own language.
@@ -39,6 +45,8 @@ int main(int argc, char* argv[]) {
     const QStringList argomenti = QApplication::arguments();
     std::optional<QString> fileSistema;
     if (argomenti.size() == 2) fileSistema = QDir(QDir::currentPath()).absoluteFilePath(argomenti.at(1));
+    // The whole screen, also where no window manager maximises it.
+    if (const QScreen* schermo = finestra.screen()) finestra.setGeometry(schermo->availableGeometry());
     finestra.showMaximized();
     finestra.Avvio(fileSistema);
     return QApplication::exec();

@@ -6,7 +6,9 @@
 #include "core/engine/TestiSviluppo.h"
 #include "core/system/T_Sistema.h"
 #include "ui/controls/FormatoLocale.h"
+#include "ui/controls/Guida.h"
 #include "ui/controls/LavoroInParallelo.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/engine/PonteSviluppo.h"
 #include "ui_TFormRicalcoloAutomatico.h"
 
@@ -16,6 +18,8 @@ TFormRicalcoloAutomatico::TFormRicalcoloAutomatico(QWidget* parent)
     : QWidget(parent, Qt::Tool), ui(std::make_unique<Ui::TFormRicalcoloAutomatico>()),
       filo_(new LavoroInParallelo(this)) {
     ui->setupUi(this);
+    AiutoFinestra(*this, QStringLiteral("ricalcolo"));
+    RicordaFinestra(*this);
     connect(filo_, &LavoroInParallelo::Finito, this, &TFormRicalcoloAutomatico::Finito);
 }
 

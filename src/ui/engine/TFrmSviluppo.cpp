@@ -7,7 +7,9 @@
 #include "core/engine/TestiSviluppo.h"
 #include "core/system/T_Sistema.h"
 #include "ui/controls/FormatoLocale.h"
+#include "ui/controls/Guida.h"
 #include "ui/controls/LavoroInParallelo.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/engine/PonteSviluppo.h"
 #include "ui_TFrmSviluppo.h"
@@ -18,7 +20,11 @@ TFrmSviluppo::TFrmSviluppo(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFrmSviluppo>()), ponte_(new PonteSviluppo(this)),
       filo_(new LavoroInParallelo(this)) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("sviluppo"));
     setModal(false);
+    ui->Torta->ImpostaLegenda(QStringLiteral("Finali"), QStringLiteral("Scartate"));
+    ui->TortaRiduzione->ImpostaLegenda(QStringLiteral("Ridotte"), QStringLiteral("Eliminate"));
     connect(ponte_, &PonteSviluppo::StatoCambiato, ui->LabelStato, &QLabel::setText);
     connect(ponte_, &PonteSviluppo::Cond, this, &TFrmSviluppo::AggiornaCond);
     connect(ponte_, &PonteSviluppo::CondRid, this, &TFrmSviluppo::AggiornaCondRid);
@@ -41,7 +47,8 @@ void TFrmSviluppo::Prepara(const T_Sistema& sistema) {
     ottimizzata_ = dest.SviluppoRidotto && dest.RiduzioneOttimizzata;
     ui->Autoriduzione->setVisible(dest.SviluppoRidotto && !dest.RiduzioneOttimizzata);
     ui->Autoriduzione->setTitle(QString::fromStdString(ludo::TitoloAutoriduzione(dest)));
-    for (QLabel* l : {ui->ColonneIniziali, ui->ColonneFiltrate, ui->ColonneFinali, ui->RColonneIniziali,
+    conFisse_ = QString::fromStdString(ludo::TestoColonneConFisse(sistema, FormatoNumeriLocale()));
+    for (QLabel* l : {ui->ColonneIniziali, ui->ColonneConFisse, ui->ColonneFiltrate, ui->ColonneFinali, ui->RColonneIniziali,
                       ui->RColonneFinali, ui->LabelFattore, ui->LabelStato}) {
         l->clear();
     }
@@ -49,6 +56,7 @@ void TFrmSviluppo::Prepara(const T_Sistema& sistema) {
     ui->TortaRiduzione->setVisible(false);
     ui->Gauge->setValue(0);
     ui->OKBtn->setVisible(false);
+    ui->AnnullaBtn->setVisible(true);
     ui->AnnullaBtn->setEnabled(true);
     ultimaRidotta_ = -1;
 }
@@ -89,6 +97,8 @@ void TFrmSviluppo::Finito() {
         ui->RColonneFinali->setText(ConCosto(esito_.Finali));
         ui->Autoriduzione->setVisible(true);
     }
+    // Nothing is left to stop: OK alone closes the window.
+    ui->AnnullaBtn->setVisible(false);
     ui->OKBtn->setVisible(true);
     ui->OKBtn->setDefault(true);
     ui->OKBtn->setFocus();
@@ -106,15 +116,23 @@ void TFrmSviluppo::AnnullaClick() {
     close();
 }
 
+void TFrmSviluppo::reject() {
+    // The window stays until the run has stopped.
+    if (inCorso_) {
+        AnnullaClick();
+        return;
+    }
+    QDialog::reject();
+    emit Chiusa();
+}
+
 void TFrmSviluppo::closeEvent(QCloseEvent* event) {
     if (inCorso_) {
-        // The window stays until the run has stopped.
         AnnullaClick();
         event->ignore();
         return;
     }
     QDialog::closeEvent(event);
-    emit Chiusa();
 }
 
 QString TFrmSviluppo::ConCosto(qint64 colonne) const {
@@ -134,6 +152,7 @@ void TFrmSviluppo::AggiornaCond(qint64 totale, qint64 finali, bool finale, qint6
     ui->ColonneFiltrate->setText(TestoNumero(esaminate - finali));
     if (!finale) return;
     ui->ColonneIniziali->setText(ConCosto(totale));
+    ui->ColonneConFisse->setText(conFisse_);
     ui->Torta->ImpostaQuota(totale > 0 ? static_cast<double>(finali) / static_cast<double>(totale) * 100 : 0);
     ui->Torta->setVisible(true);
 }

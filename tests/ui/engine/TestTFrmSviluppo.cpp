@@ -1,4 +1,7 @@
+#include <QChart>
 #include <QLabel>
+#include <QLegend>
+#include <QPieSlice>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -52,6 +55,36 @@ private slots:
         QCOMPARE(p.d().Colonne.Conteggio(), 1u);
         QTest::mouseClick(f.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
         QVERIFY(!f.isVisible());
+    }
+
+    void afterTheRunOnlyOKRemainsAndThePiesSayWhatTheirColoursAre() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(10);
+        p.d().Fisse = 0x3;
+        TFrmSviluppo f;
+        QSignalSpy chiusa(&f, &TFrmSviluppo::Chiusa);
+        QVERIFY(Sviluppa(f, *p.sistema));
+        QVERIFY(Visibile(f, "OKBtn"));
+        QVERIFY(!Visibile(f, "AnnullaBtn"));
+        // The initial columns hold those the fixed matches discard.
+        QCOMPARE(Testo(f, "ColonneIniziali"), QStringLiteral("45 (£ 36.000)"));
+        QCOMPARE(Testo(f, "ColonneConFisse"), QStringLiteral("di cui 28 con le fisse"));
+        QCOMPARE(Testo(f, "ColonneFiltrate"), QStringLiteral("17"));
+        const auto* torta = f.findChild<TGTortaQuota*>("Torta");
+        QVERIFY(torta->chart()->legend()->isVisible());
+        QCOMPARE(torta->FettaQuota()->label(), QStringLiteral("Finali (62%)"));
+        QCOMPARE(torta->FettaQuota()->brush().color(), QColor(0, 128, 0));
+        QCOMPARE(torta->FettaResto()->label(), QStringLiteral("Scartate (38%)"));
+        QCOMPARE(torta->FettaResto()->brush().color(), QColor(0, 0, 255));
+        // Escape closes the finished window as OK does.
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(chiusa.count(), 1);
+
+        // Without fixed matches there is nothing to explain.
+        p.d().Fisse = 0;
+        QVERIFY(Sviluppa(f, *p.sistema));
+        QCOMPARE(Testo(f, "ColonneConFisse"), QString());
     }
 
     void sevenNumbersDevelopNothing() {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,6 +35,8 @@ QStringList Mostrati(const TFormListaSQ& f) {
     for (int i = 0; i < lista->count(); ++i) nomi.append(lista->item(i)->text());
     return nomi;
 }
+
+QString Titolo(const TFormListaSQ& f) { return f.findChild<QLabel*>("LabelSerie")->text(); }
 
 void Clic(const TFormListaSQ& f, const char* nome) {
     QTest::mouseClick(f.findChild<QPushButton*>(nome), Qt::LeftButton);
@@ -79,11 +82,17 @@ private slots:
         TFormListaSQ f(c.Cartella());
         f.show();
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
+        QCOMPARE(Titolo(f), QStringLiteral("Serie A: 3 squadre"));
         Clic(f, "BtnB");
         QCOMPARE(Mostrati(f), (QStringList{"Bari", "Bari", "Palermo"}));  // a name twice shows twice
         Clic(f, "BtnC2");
         QCOMPARE(Mostrati(f), QStringList{"Gubbio"});
         QCOMPARE(f.SerieMostrata(), ludo::Serie::C2);
+        // The window says which list is open, and how long it is.
+        QCOMPARE(Titolo(f), QStringLiteral("Serie C2: 1 squadra"));
+        Seleziona(f, QStringLiteral("Gubbio"));
+        Clic(f, "BtnCancella");
+        QCOMPARE(Titolo(f), QStringLiteral("Serie C2: 0 squadre"));
     }
 
     void editsGoInOrderAndOkWritesTheFiles() {

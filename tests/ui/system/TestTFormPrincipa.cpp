@@ -1,4 +1,9 @@
+#include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QStatusBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +18,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "../controls/RispostaFile.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
 #include "core/columns/FileColonne.h"
@@ -20,7 +26,9 @@
 #include "core/io/ProgramFolder.h"
 #include "core/system/Schedina.h"
 #include "ui/controls/DialoghiFile.h"
+#include "core/system/StatoPrincipale.h"
 #include "ui/controls/TAnimazioneLogo.h"
+#include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TPronosticoF.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmSviluppo.h"
@@ -64,23 +72,15 @@ void Premi(QWidget& finestra, const char* nome) {
     QTest::mouseClick(finestra.findChild<QPushButton*>(nome), Qt::LeftButton);
 }
 
-QMenu* MenuCondizioni(const TFormPrincipa& f) { return f.findChild<QMenu*>(QStringLiteral("Condizioni")); }
-
-// Answers every file dialog with one path and remembers the requests.
-class RispostaFile {
-public:
-    explicit RispostaFile(QString percorso) {
-        RispostaDialogoFile = [this, percorso](const RichiestaFile& r) {
-            richieste.append(r);
-            return percorso;
-        };
+// The coupon control that has the focus, also while one of its cells is typed into.
+QString Controllo(QWidget* w) {
+    for (; w != nullptr; w = w->parentWidget()) {
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) return w->objectName();
     }
-    ~RispostaFile() { RispostaDialogoFile = nullptr; }
-    RispostaFile(const RispostaFile&) = delete;
-    RispostaFile& operator=(const RispostaFile&) = delete;
+    return {};
+}
 
-    QList<RichiestaFile> richieste;
-};
+QMenu* MenuCondizioni(const TFormPrincipa& f) { return f.findChild<QMenu*>(QStringLiteral("Condizioni")); }
 
 // The main window of a scratch program folder, which has no archive yet:
 // the message it shows about that is answered and remembered.
@@ -131,8 +131,24 @@ private slots:
         Principale p;
         QCOMPARE(p.messaggi, QStringList{QString::fromUtf8(ludo::MsgImpossibileCaricareArchivio)});
         QCOMPARE(p.finestra.windowTitle(), QStringLiteral(" Ludomatic 4.0 - SENZANOME"));
+        QVERIFY2(!p.finestra.windowIcon().pixmap(32).isNull(), "the program's icon");
         p.finestra.resize(300, 200);
+        QApplication::processEvents();
         QVERIFY(p.finestra.width() >= 640 && p.finestra.height() >= 480);
+        // At the smallest size the whole coupon is in view and nothing of it overlaps.
+        const QWidget* pannello = p.finestra.findChild<QWidget*>(QStringLiteral("PanelSchedina"));
+        QVERIFY(p.finestra.centralWidget()->rect().contains(pannello->geometry()));
+        QList<QRect> aree;
+        for (const char* nome : {"GridSquadre1", "GridPicch1", "Pronostico1", "GridSquadre2", "GridPicch2",
+                                 "Pronostico2", "EditConcorso", "Squadre", "Animazione"}) {
+            const QWidget* w = p.finestra.findChild<QWidget*>(QString::fromLatin1(nome));
+            const QRect area(w->mapTo(&p.finestra, QPoint(0, 0)), w->size());
+            for (const QRect& altra : aree) QVERIFY2(!area.intersects(altra), nome);
+            aree.append(area);
+        }
+        // It fits the 1024 x 600 screen of a small laptop, bars and all.
+        QVERIFY(p.finestra.minimumSize().width() <= 1024);
+        QVERIFY(p.finestra.minimumSize().height() <= 600 - 40);
     }
 
     void statusLineCountsColumnsAndCosts() {
@@ -295,13 +311,14 @@ private slots:
         p.Mostra(SistemaDiProva::Primi(9));
         QSignalSpy fine(p.finestra.findChild<TFrmSviluppo*>(), &TFrmSviluppo::Terminato);
         auto* animazione = p.finestra.findChild<TAnimazioneLogo*>(QStringLiteral("Animazione"));
-        QVERIFY(animazione->InCorso());
+        QVERIFY(!animazione->InPausa());
         p.finestra.findChild<QAction*>(QStringLiteral("SpeedSviluppa"))->trigger();
         QVERIFY(!p.finestra.centralWidget()->isEnabled());
+        QVERIFY(animazione->InPausa());
         QVERIFY(!animazione->InCorso());
         QVERIFY(fine.count() == 1 || fine.wait(30000));
         QVERIFY(p.finestra.centralWidget()->isEnabled());
-        QVERIFY(animazione->InCorso());
+        QVERIFY(!animazione->InPausa());
         QCOMPARE(Pannello(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
         QVERIFY(p.finestra.Comando(QStringLiteral("SalvaSuDisco"))->isEnabled());
     }
@@ -504,6 +521,177 @@ private slots:
         p.finestra.Comando(QStringLiteral("SalvaSuDisco"))->trigger();
         QCOMPARE(ok.testi, QStringList{QString::fromUtf8(MsgScritturaColonne)});
     }
+    void givingUpTheSaveOfSiGoesBackToTheSystem() {
+        Principale p;
+        p.Mostra(SistemaDiProva::Primi(12));
+        p.prova.sistema->Modificato = true;
+        RispostaFile nessunFile{QString()};
+        RispostaMessaggio si(QStringLiteral("Si"));
+        // Exit: the program keeps running with the changes.
+        QVERIFY(!p.finestra.close());
+        QVERIFY(p.finestra.isVisible());
+        QVERIFY(p.prova.sistema->Modificato);
+        // New: the system stays as it was.
+        p.finestra.Comando(QStringLiteral("New1"))->trigger();
+        QCOMPARE(p.d().Pronostico, SistemaDiProva::Primi(12));
+        // Load: no system is asked for.
+        p.finestra.Comando(QStringLiteral("Carica"))->trigger();
+        QCOMPARE(si.testi, QStringList(3, QString::fromUtf8(MsgSistemaNonSalvato)));
+        QCOMPARE(nessunFile.richieste.size(), 3);
+        for (const RichiestaFile& r : nessunFile.richieste) QCOMPARE(r.titolo, QStringLiteral("Salva il Sistema"));
+        QVERIFY(p.prova.sistema->Modificato);
+    }
+
+    void aFailedSaveOfSiAlsoGoesBackToTheSystem() {
+        Principale p;
+        p.prova.sistema->Modificato = true;
+        RispostaFile cartellaMancante(QString::fromStdString((p.prova.Cartella() / "manca" / "x.LDS").string()));
+        RispostaMessaggio si(QStringLiteral("Si"));
+        QVERIFY(!p.finestra.close());
+        QCOMPARE(si.testi.size(), 2);
+        QCOMPARE(si.testi.back(), QStringLiteral("Impossibile Salvare il Sistema"));
+        QVERIFY(p.prova.sistema->Modificato);
+    }
+
+    void tabWalksTheWholeWindowInReadingOrder() {
+        Principale p;
+        p.finestra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.finestra));
+        const QStringList atteso = {"EditConcorso", "Azzera",      "Tutte",      "Squadre",    "GridSquadre1",
+                                    "GridPicch1",   "Pronostico1", "GridSquadre2", "GridPicch2", "Pronostico2"};
+        auto* inizio = p.finestra.findChild<QWidget*>(QStringLiteral("EditConcorso"));
+        inizio->setFocus(Qt::TabFocusReason);
+        QStringList visti = {Controllo(QApplication::focusWidget())};
+        for (int i = 1; i <= atteso.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visti.append(Controllo(QApplication::focusWidget()));
+        }
+        QCOMPARE(visti, atteso + QStringList{"EditConcorso"});
+        // Each of them has a name for assistive tools.
+        for (const QString& nome : atteso) {
+            auto* controllo = p.finestra.findChild<QWidget*>(nome);
+            QVERIFY2(!QAccessible::queryAccessibleInterface(controllo)->text(QAccessible::Name).isEmpty(), qPrintable(nome));
+        }
+        // Shift+Tab walks back, also out of a cell being typed into.
+        auto* picch = Griglia(p.finestra, "GridPicch2");
+        picch->setFocus(Qt::TabFocusReason);
+        picch->setCurrentCell(3, 0);
+        QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(Controllo(QApplication::focusWidget()), QStringLiteral("GridSquadre2"));
+    }
+
+    void aForecastIsPickedWithTheKeyboard() {
+        Principale p;
+        p.finestra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.finestra));
+        Griglia(p.finestra, "GridPicch1")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* prima = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico1"));
+        QCOMPARE(QApplication::focusWidget(), prima);
+        for (int i = 0; i < 4; ++i) QTest::keyClick(prima, Qt::Key_Down);
+        QTest::keyClick(prima, Qt::Key_Space);
+        QCOMPARE(p.d().Pronostico, ludo::Colonna{1} << 4);
+        QTest::keyClick(prima, Qt::Key_Space);
+        QCOMPARE(p.d().Fisse, ludo::Colonna{1} << 4);
+        QCOMPARE(Pannello(p.finestra, "PanelFisse"), QStringLiteral(" Fisse : 1"));
+        // The last match of the second strip, and the first cell cannot be passed.
+        QTest::keyClick(prima, Qt::Key_Tab);
+        auto* seconda = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico2"));
+        QTest::keyClick(seconda, Qt::Key_End);
+        QTest::keyClick(seconda, Qt::Key_Space);
+        QTest::keyClick(seconda, Qt::Key_Home);
+        QTest::keyClick(seconda, Qt::Key_Up);
+        QTest::keyClick(seconda, Qt::Key_Space);
+        QCOMPARE(p.d().Pronostico, (ludo::Colonna{1} << 4) | (ludo::Colonna{1} << 31) | (ludo::Colonna{1} << 16));
+        QVERIFY(p.prova.sistema->Modificato);
+    }
+
+    void ctrlSAndCtrlOStandBesideF2AndF3() {
+        Principale p;
+        QCOMPARE(p.finestra.Comando(QStringLiteral("Save1"))->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}));
+        QCOMPARE(p.finestra.Comando(QStringLiteral("Carica"))->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}));
+    }
+
+    void aCommaInPicchIsTheDecimalSeparatorAndARefusalSaysWhy() {
+        Principale p;
+        p.finestra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.finestra));
+        auto* griglia = Griglia(p.finestra, "GridPicch2");
+        const auto scrivi = [&](const QString& testo) {
+            griglia->setFocus(Qt::TabFocusReason);
+            griglia->setCurrentCell(0, 0);
+            griglia->setCurrentCell(2, 0);
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(editor != nullptr);
+            editor->selectAll();
+            QTest::keyClicks(editor, testo);
+            QTest::keyClick(editor, Qt::Key_Return);
+            // The cell takes the text once the editor has closed.
+            QCoreApplication::processEvents();
+        };
+        scrivi(QStringLiteral("12,5"));
+        QCOMPARE(p.d().Picchetti[18], 12.5);
+        QCOMPARE(griglia->item(2, 0)->text(), QStringLiteral("12.50"));
+        scrivi(QStringLiteral("125"));
+        QCOMPARE(p.d().Picchetti[18], 12.5);
+        QCOMPARE(griglia->item(2, 0)->text(), QStringLiteral("12.50"));
+        QCOMPARE(p.finestra.statusBar()->currentMessage(),
+                 QString::fromStdString(ludo::MotivoPicchettoRifiutato(19, "125")));
+        // Letters never reach the cell.
+        scrivi(QStringLiteral("7a"));
+        QCOMPARE(p.d().Picchetti[18], 7.0);
+        QVERIFY(p.finestra.statusBar()->currentMessage().isEmpty());
+    }
+
+    void helpOpensInTheProgramsOwnWindow() {
+        Principale p;
+        std::filesystem::copy_file(std::filesystem::path(LUDO_DATA_DIR) / "Ludomatic.html",
+                                   p.prova.Cartella() / "Ludomatic.html");
+        p.finestra.Comando(QStringLiteral("Sommario"))->trigger();
+        auto* guida = p.finestra.findChild<TFrmGuida*>();
+        QVERIFY(guida != nullptr && guida->isVisible());
+        QCOMPARE(guida->PaginaMostrata(), QString());
+        // A second request shows the same window.
+        p.finestra.findChild<QAction*>(QStringLiteral("SpeedHelp"))->trigger();
+        QCOMPARE(p.finestra.findChildren<TFrmGuida*>().size(), 1);
+    }
+
+    void printerSetupConfirmsTheChoiceWithoutSayingStampa() {
+        Principale p;
+        QString conferma;
+        QuandoSiApre<QPrintDialog>([&](QPrintDialog& f) {
+            conferma = f.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+            f.reject();
+        });
+        p.finestra.Comando(QStringLiteral("ImpostaStampante"))->trigger();
+        QCOMPARE(conferma, QStringLiteral("OK"));
+    }
+
+    void aDialogOpensAgainWithTheChoicesItWasLeftWith() {
+        Principale p;
+        for (int i = 0; i < 7; ++i) p.d().Colonne.Aggiungi(SistemaDiProva::Primi(8));
+        p.finestra.AggiornaAbilitazioni();
+        QuandoSiApre<TFormStampaSchedine>([](TFormStampaSchedine& f) {
+            f.findChild<QCheckBox*>(QStringLiteral("CBPausa"))->setChecked(true);
+            f.move(40, 30);
+            f.reject();
+        });
+        p.finestra.Comando(QStringLiteral("StampaMemoria"))->trigger();
+        bool pausa = false;
+        QPoint posto;
+        QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
+            pausa = f.findChild<QCheckBox*>(QStringLiteral("CBPausa"))->isChecked();
+            posto = f.pos();
+            f.reject();
+        });
+        p.finestra.Comando(QStringLiteral("StampaMemoria"))->trigger();
+        QVERIFY(pausa);
+        QCOMPARE(posto, QPoint(40, 30));
+    }
+
 };
 
 QTEST_MAIN(TestTFormPrincipa)
