@@ -187,29 +187,16 @@ TEST(SpoglioStorico, SavesTheColumnsThatReachedTheChosenScores) {
     const auto percorso = dir / "vinte.Col";
     SalvaColonneConPunti(l, esito, 1u << 7 | 1u << 6, percorso);
     // The file is the masks in list order, little-endian.
-    test::Bytes attesi;
-    test::appendLE(attesi, sei, 4);
-    test::appendLE(attesi, sette, 4);
-    EXPECT_EQ(test::readFile(percorso), attesi);
+    EXPECT_EQ(test::readFile(percorso), test::maschereLE({sei, sette}));
 
     SalvaColonneConPunti(l, esito, 1u << 8, percorso);
-    test::Bytes solo8;
-    test::appendLE(solo8, kA, 4);
+    const test::Bytes solo8 = test::maschereLE({kA});
     EXPECT_EQ(test::readFile(percorso), solo8);
 
-    try {
-        SalvaColonneConPunti(l, esito, 0, percorso);
-        FAIL();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgSelezionarePunteggio);
-    }
+    EXPECT_EQ(test::erroreDi([&] { SalvaColonneConPunti(l, esito, 0, percorso); }), MsgSelezionarePunteggio);
     EXPECT_EQ(test::readFile(percorso), solo8);
-    try {
-        SalvaColonneConPunti(l, esito, 1u << 8, dir / "manca" / "x.Col");
-        FAIL();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgImpossibileSalvareColonne);
-    }
+    EXPECT_EQ(test::erroreDi([&] { SalvaColonneConPunti(l, esito, 1u << 8, dir / "manca" / "x.Col"); }),
+              MsgImpossibileSalvareColonne);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "TestSupport.h"
+
 namespace {
 
 using ludo::Colonna;
@@ -16,12 +18,7 @@ ludo::ListaColonne Sviluppo(Colonna insieme) {
     return lista;
 }
 
-std::vector<Colonna> Vettore(const ludo::ListaColonne& lista) { return {lista.begin(), lista.end()}; }
-
-class AnnullaSubito : public ludo::Avanzamento {
-public:
-    [[nodiscard]] bool annullato() const override { return true; }
-};
+using ludo::test::elenco;
 
 }  // namespace
 
@@ -29,7 +26,7 @@ TEST(Accorpa, AllColumnsOfNineNumbersBecomeOneIntegral) {
     auto lista = Sviluppo(0x1FF);
     const auto esito = ludo::Accorpa(lista, 9, ludo::NessunAvanzamento());
     EXPECT_EQ(esito.stato, EsitoAccorpa::Stato::Completato);
-    EXPECT_EQ(Vettore(lista), std::vector<Colonna>{0x1FF});
+    EXPECT_EQ(elenco(lista), std::vector<Colonna>{0x1FF});
     EXPECT_EQ(esito.TestoIndice(), "9");
     EXPECT_EQ(esito.Schedine(), 1U);
 }
@@ -40,7 +37,7 @@ TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
     for (Colonna c : Sviluppo(0x7FC00)) lista.Aggiungi(c);
     lista.Aggiungi(0xFF00000U);
     const auto esito = ludo::Accorpa(lista, 10, ludo::NessunAvanzamento());
-    EXPECT_EQ(Vettore(lista), (std::vector<Colonna>{0x3FF, 0x7FC00, 0xFF00000U}));
+    EXPECT_EQ(elenco(lista), (std::vector<Colonna>{0x3FF, 0x7FC00, 0xFF00000U}));
     EXPECT_EQ(esito.iniziali, 55U);
     EXPECT_EQ(esito.finali, 3U);
     EXPECT_EQ(esito.TestoIndice(), "18.3333");
@@ -49,12 +46,11 @@ TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
 
 TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
     auto mancante = Sviluppo(0x1FF);
-    std::vector<Colonna> colonne = Vettore(mancante);
+    std::vector<Colonna> colonne = elenco(mancante);
     colonne.erase(colonne.begin() + 4);
-    ludo::ListaColonne lista;
-    for (Colonna c : colonne) lista.Aggiungi(c);
+    auto lista = ludo::test::listaDi(colonne);
     auto esito = ludo::Accorpa(lista, 9, ludo::NessunAvanzamento());
-    EXPECT_EQ(Vettore(lista), colonne);
+    EXPECT_EQ(elenco(lista), colonne);
     EXPECT_EQ(esito.TestoIndice(), "1");
     EXPECT_EQ(esito.Schedine(), 2U);  // 8 columns: one slip and a part
 
@@ -69,7 +65,7 @@ TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
 
 TEST(Accorpa, CancelLeavesTheListUnchangedAndPassSizesFollowTheForecast) {
     auto lista = Sviluppo(0x1FF);
-    AnnullaSubito annulla;
+    ludo::test::AnnullaDopo annulla(0);
     EXPECT_EQ(ludo::Accorpa(lista, 9, annulla).stato, EsitoAccorpa::Stato::Annullato);
     EXPECT_EQ(lista.Conteggio(), 9U);
 
