@@ -98,10 +98,7 @@ private slots:
         QCOMPARE(Salvata(*g_).Prima.Voce(1).Livello, 98);
         Premi(*g_, QStringLiteral("Su2"));
         QCOMPARE(Salvata(*g_).Prima.Voce(2).Livello, 5);
-        auto* su = g_->findChild<QToolButton*>(QStringLiteral("Su1"));
-        QVERIFY(su->autoRepeat());
-        QCOMPARE(su->autoRepeatDelay(), 500);
-        QCOMPARE(su->autoRepeatInterval(), 45);
+        QVERIFY(g_->findChild<QToolButton*>(QStringLiteral("Su1"))->autoRepeat());
     }
 
     void scrollingStaysWithinTheValues() {

@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include "PagineDiProva.h"
-#include "core/io/Errore.h"
 #include "core/printing/Tabulato.h"
 #include "ui/printing/StampaLavoro.h"
 
@@ -108,13 +107,7 @@ private slots:
         StampaSchedine(s, prova, config, opzioni);
         QCOMPARE(s.Pagine().size(), std::size_t{1});
         const auto& g = G(config, ludo::StampaOrizzontale);
-        int segnati = 0;
-        for (int n = 0; n < 6; ++n) {
-            for (const auto& q : ludo::QuadratiniColonna(~ludo::Colonna{0}, n, g, ludo::StampaOrizzontale)) {
-                segnati += Segnato(s.Pagine().front(), q) ? 1 : 0;
-            }
-        }
-        QCOMPARE(segnati, 6 * 32);
+        QCOMPARE(QuadratiniSegnati(s.Pagine().front(), g, ludo::StampaOrizzontale), 6 * 32);
         // The label reads upward from (ScrittaX, ScrittaY).
         const ludo::TmmPrinter mm(PuntiProva, PuntiProva);
         const QRect etichetta(mm.PixelX(g.ScrittaX), mm.PixelY(g.ScrittaY) - mm.PixelY(60), mm.PixelX(8),
@@ -174,24 +167,6 @@ private slots:
         QCOMPARE(PosizioniSegnate(cedolina, 4, g, ludo::StampaOrizzontale), 1);
         QCOMPARE(PosizioniSegnate(cedolina, 1, g, ludo::StampaOrizzontale), 0);
         QCOMPARE(PosizioniSegnate(s.Pagine()[1], 1, g, ludo::StampaOrizzontale), 6);
-    }
-
-    void aFailingPrinterIsReportedForSlipsAndListing() {
-        ludo::Configurazione config;
-        SuperficieImmagini s(PuntiProva, FoglioProva);
-        s.guasto = true;
-        try {
-            StampaSchedine(s, Lavoro(3), config, {});
-            QFAIL("slips printed on a broken printer");
-        } catch (const ludo::Errore& e) {
-            QCOMPARE(QString::fromUtf8(e.what()), QString::fromUtf8(ludo::MsgImpossibileStampareSchedine));
-        }
-        try {
-            StampaTabulato(s, Lavoro(3), config, config.ImpTabulato, {});
-            QFAIL("listing printed on a broken printer");
-        } catch (const ludo::Errore& e) {
-            QCOMPARE(QString::fromUtf8(e.what()), QString::fromUtf8(ludo::MsgImpossibileStampareTabulato));
-        }
     }
 
     void aListingOfFiftySlipsFlowsOverPagesWithFramedCells() {

@@ -2,16 +2,13 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "ui/system/TFrmCommento.h"
 
 namespace {
 
-QPlainTextEdit* Memo(const TFrmCommento& f) { return f.findChild<QPlainTextEdit*>("Memo"); }
-
-void Clic(const TFrmCommento& f, const char* nome) {
-    QTest::mouseClick(f.findChild<QPushButton*>(nome), Qt::LeftButton);
-}
+QPlainTextEdit* Memo(const TFrmCommento& f) { return C<QPlainTextEdit>(f, "Memo"); }
 
 }  // namespace
 
