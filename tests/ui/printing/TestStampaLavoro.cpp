@@ -43,10 +43,6 @@ private slots:
             QCOMPARE(ColonnePerPagina(s.Pagine(), config, tipo), (std::vector<int>{6, 5, 2}));
             QCOMPARE(s.Documenti(), 1);
         }
-        ludo::Configurazione config;
-        SuperficieImmagini s(PuntiProva, FoglioProva);
-        StampaSchedine(s, Lavoro(12), config, {});
-        QCOMPARE(ColonnePerPagina(s.Pagine(), config, ludo::StampaOrizzontale), (std::vector<int>{6, 6}));
     }
 
     void numbersOneAndSeventeenStandSideBySide() {
@@ -131,19 +127,6 @@ private slots:
                               mm.PixelY(5));
         QVERIFY(PixelScuri(s.Pagine().front(), etichetta) > 100);
         QCOMPARE(PixelScuri(s.Pagine().front(), etichetta.translated(0, -mm.PixelY(6))), 0);
-    }
-
-    void aPauseEndsTheDocumentBetweenSlips() {
-        ludo::Configurazione config;
-        OpzioniStampa opzioni;
-        opzioni.pausa = true;
-        int pause = 0;
-        opzioni.inPausa = [&] { ++pause; };
-        SuperficieImmagini s(PuntiProva, FoglioProva);
-        StampaSchedine(s, Lavoro(13), config, opzioni);
-        QCOMPARE(pause, 2);
-        QCOMPARE(s.Documenti(), 3);
-        QCOMPARE(s.Pagine().size(), std::size_t{3});
     }
 
     void theReceiptComesFirstWithItsTwoColumns() {

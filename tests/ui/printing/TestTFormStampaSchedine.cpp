@@ -150,6 +150,7 @@ private slots:
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi, QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
         QCOMPARE(stampa.superficie->Documenti(), 3);
+        QCOMPARE(stampa.Pagine().size(), std::size_t{3});
     }
 
     void helpWithoutTheGuideIsSaidSo() {
