@@ -10,8 +10,8 @@
 namespace ludo::test {
 
 // Contests 1, 2, … of one season and type, one for each winning column.
-inline ArchivioConcorsi archivioDi(std::initializer_list<Colonna> vincenti, std::uint16_t anno = 2023,
-                                   std::uint8_t tipo = SerieA) {
+inline ArchivioConcorsi archivioDi(std::initializer_list<Colonna> vincenti,
+                                   std::uint16_t anno = 2023, std::uint8_t tipo = SerieA) {
     ArchivioConcorsi a;
     std::uint8_t numero = 0;
     for (const Colonna v : vincenti) a.InserisciOrdinato({anno, ++numero, tipo, v});

@@ -121,7 +121,9 @@ inline ListaColonne listaDi(const std::vector<Colonna>& colonne) {
     return lista;
 }
 
-inline std::vector<Colonna> elenco(const ListaColonne& lista) { return {lista.begin(), lista.end()}; }
+inline std::vector<Colonna> elenco(const ListaColonne& lista) {
+    return {lista.begin(), lista.end()};
+}
 
 // A column file: the masks, 4 bytes each, least significant first.
 inline Bytes maschereLE(const std::vector<Colonna>& colonne) {
@@ -133,16 +135,18 @@ inline Bytes maschereLE(const std::vector<Colonna>& colonne) {
 // Cancels at poll number dopo + 1 (never when dopo is negative) and records
 // what the operation reports.
 class AnnullaDopo : public Avanzamento {
-public:
+  public:
     explicit AnnullaDopo(int dopo = -1) : dopo_(dopo) {}
     [[nodiscard]] bool annullato() const override { return dopo_ >= 0 && ++controlli_ > dopo_; }
-    void Progresso(std::int64_t fatto, std::int64_t totale) override { progressi.emplace_back(fatto, totale); }
+    void Progresso(std::int64_t fatto, std::int64_t totale) override {
+        progressi.emplace_back(fatto, totale);
+    }
     void Fase(std::string_view testo) override { fasi.emplace_back(testo); }
 
     std::vector<std::pair<std::int64_t, std::int64_t>> progressi;
     std::vector<std::string> fasi;
 
-private:
+  private:
     int dopo_;
     mutable int controlli_ = 0;
 };

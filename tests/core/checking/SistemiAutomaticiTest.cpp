@@ -84,14 +84,18 @@ TEST(SistemiAutomatici, UnRidottoApplicaLaMatriceDellaLibreriaAiNumeriEstratti) 
 TEST(SistemiAutomatici, MatriceMancanteOPesiInsufficienti) {
     test::TempDir cartella;
     auto g = GeneratoreUniforme(3);
-    EXPECT_EQ(test::erroreDi([&] { PreparaSistemaAutomatico(cartella.path(), g, {20, 0, 7, 1}, {}); }),
+    EXPECT_EQ(test::erroreDi([&] {
+                  PreparaSistemaAutomatico(cartella.path(), g, {20, 0, 7, 1}, {});
+              }),
               MsgNessunSistemaDelTipo)
         << "no 20F0R1.col in the library";
     TGenColonneCasuali pochi(3);
     DatiPesi dati;
     dati.pronostico = col({1, 2, 3, 4, 5, 6, 7, 8, 9});
     pochi.Imposta(true, false, false, true, dati);
-    EXPECT_EQ(test::erroreDi([&] { PreparaSistemaAutomatico(cartella.path(), pochi, {10, 0, TipoIntegrale, 1}, {}); }),
+    EXPECT_EQ(test::erroreDi([&] {
+                  PreparaSistemaAutomatico(cartella.path(), pochi, {10, 0, TipoIntegrale, 1}, {});
+              }),
               MsgPesiInsufficienti)
         << "ten numbers drawn from nine";
 }
@@ -106,8 +110,8 @@ TEST(SistemiAutomatici, RidottoImmediatoSuiNumeriScelti) {
     const Colonna fisse = col({2, 4});
     const ImpostazioniCedolina lire{800, false, true, 7};
     auto s = PreparaRidottoImmediato(matrice, info, numeri, fisse, "Rossi", lire);
-    EXPECT_EQ(test::elenco(s.colonne),
-              (std::vector<Colonna>{col({2, 4, 6, 8, 10, 12, 14, 16}), col({6, 8, 10, 12, 14, 16, 18, 20})}));
+    EXPECT_EQ(test::elenco(s.colonne), (std::vector<Colonna>{col({2, 4, 6, 8, 10, 12, 14, 16}),
+                                                             col({6, 8, 10, 12, 14, 16, 18, 20})}));
     EXPECT_EQ(s.righe[1], "10 Numeri con 2 Fisse");
     EXPECT_EQ(s.righe[2], "garanzia 1 Sette");
     EXPECT_EQ(s.righe[3], "£ 1.600 Conc.Nº 7");

@@ -18,7 +18,6 @@ namespace {
 const Colonna kA = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kB = col({11, 12, 13, 14, 15, 16, 17, 18});
 
-
 class CancellaDopo : public Avanzamento {
 public:
     explicit CancellaDopo(int concorsi) : restanti_(concorsi) {}
@@ -106,7 +105,8 @@ TEST(SpoglioStorico, IntervalSelectingNothingLeavesZeros) {
 }
 
 TEST(SpoglioStorico, OnlyTheSelectedContestsAreChecked) {
-    const auto a = test::archivioDi({{2022, 5, SerieA, kA}, {2023, 1, SerieB, kA}, {2023, 2, SerieA, kB}});
+    const auto a =
+        test::archivioDi({{2022, 5, SerieA, kA}, {2023, 1, SerieB, kA}, {2023, 2, SerieA, kB}});
     IntervalloRicerca soloA = tutto(a);
     soloA.Tipi = SerieA;
     ListaColonne l;
@@ -178,10 +178,12 @@ TEST(SpoglioStorico, SavesTheColumnsThatReachedTheChosenScores) {
     const test::Bytes solo8 = test::maschereLE({kA});
     EXPECT_EQ(test::readFile(percorso), solo8);
 
-    EXPECT_EQ(test::erroreDi([&] { SalvaColonneConPunti(l, esito, 0, percorso); }), MsgSelezionarePunteggio);
+    EXPECT_EQ(test::erroreDi([&] { SalvaColonneConPunti(l, esito, 0, percorso); }),
+              MsgSelezionarePunteggio);
     EXPECT_EQ(test::readFile(percorso), solo8);
-    EXPECT_EQ(test::erroreDi([&] { SalvaColonneConPunti(l, esito, 1u << 8, dir / "manca" / "x.Col"); }),
-              MsgImpossibileSalvareColonne);
+    EXPECT_EQ(
+        test::erroreDi([&] { SalvaColonneConPunti(l, esito, 1u << 8, dir / "manca" / "x.Col"); }),
+        MsgImpossibileSalvareColonne);
 }
 
 }  // namespace

@@ -16,15 +16,17 @@ namespace {
 const Colonna kVincente = col({1, 2, 3, 4, 5, 6, 7, 8});
 
 TEST(Spoglio, TenNumberColumnCountsAsItsFortyFiveColumns) {
-    const auto punti = SpoglioSingolo(test::listaDi({col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})}), kVincente);
+    const auto punti =
+        SpoglioSingolo(test::listaDi({col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})}), kVincente);
     EXPECT_EQ(punti, (Punteggi{0, 0, 0, 0, 0, 0, 28, 16, 1}));
 }
 
 TEST(Spoglio, ColumnsOfEightCountOnceAndShortOnesNotAtAll) {
-    const auto punti = SpoglioSingolo(test::listaDi({kVincente, col({1, 2, 3, 4, 5, 6, 7, 9}),
-                                             col({9, 10, 11, 12, 13, 14, 15, 16}),
-                                             col({1, 2, 3, 4, 5, 6, 7}), 0, col({1, 2, 3, 4, 5, 6, 7, 9})}),
-                                      kVincente);
+    const auto punti = SpoglioSingolo(
+        test::listaDi({kVincente, col({1, 2, 3, 4, 5, 6, 7, 9}),
+                       col({9, 10, 11, 12, 13, 14, 15, 16}), col({1, 2, 3, 4, 5, 6, 7}), 0,
+                       col({1, 2, 3, 4, 5, 6, 7, 9})}),
+        kVincente);
     EXPECT_EQ(punti, (Punteggi{1, 0, 0, 0, 0, 0, 0, 2, 1}));
 }
 

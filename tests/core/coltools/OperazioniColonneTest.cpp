@@ -123,8 +123,9 @@ TEST(OperazioniColonne, UnreadableFilesGiveTheTwoMessages) {
     Caso caso;
     const auto manca = caso.dir / "manca.col";
     const auto esegui = [&](Operazione op) {
-        return ludo::test::erroreDi(
-            [&] { ludo::EseguiOperazione(op, manca, manca, caso.dir / "o.col", caso.avanzamento, 1); });
+        return ludo::test::erroreDi([&] {
+            ludo::EseguiOperazione(op, manca, manca, caso.dir / "o.col", caso.avanzamento, 1);
+        });
     };
     EXPECT_EQ(esegui(Operazione::Or), "Impossibile Effettuare le Operazioni Sui File");
     EXPECT_EQ(esegui(Operazione::Disordinatore), "Impossibile Effettuare le Operazioni sul File");

@@ -75,7 +75,9 @@ TEST(ScriviFile, AnEmptyListIsAnEmptyFileAndBackNotAnError) {
 
 TEST(ScriviFile, AFailureIsRaisedAndLeavesTheOldFileAlone) {
     ludo::test::TempDir cartella;
-    EXPECT_EQ(ludo::test::erroreDi([&] { ScriviFile(listaDi({1, 2}), cartella / "manca" / "x.Col"); }),
+    EXPECT_EQ(ludo::test::erroreDi([&] {
+                  ScriviFile(listaDi({1, 2}), cartella / "manca" / "x.Col");
+              }),
               "Errore Durante la Scrittura del File Colonnare");
     // The target is a folder: nothing can replace it.
     std::filesystem::create_directory(cartella / "cartella.Col");

@@ -160,7 +160,8 @@ TEST(TGenColonneCasuali, GeneraRefusesADrawThatCouldNeverEnd) {
     dati.picchetti.fill(0);
     for (std::size_t i = 0; i < 7; ++i) dati.picchetti[i] = 5;
     gen.Imposta(false, true, false, false, dati);
-    EXPECT_EQ(ludo::test::erroreDi([&] { gen.Genera(8); }), MsgPesiInsufficienti) << "eight numbers from seven";
+    EXPECT_EQ(ludo::test::erroreDi([&] { gen.Genera(8); }), MsgPesiInsufficienti)
+        << "eight numbers from seven";
     EXPECT_EQ(std::popcount(gen.Genera(7)), 7);
     EXPECT_THROW(gen.Genera(33), Errore);
 }

@@ -11,9 +11,9 @@
 #include "core/io/Real48.h"
 
 using namespace ludo;
-using ludo::test::col;
 using ludo::test::appendLE;
 using ludo::test::Bytes;
+using ludo::test::col;
 using ludo::test::Lettura;
 
 namespace {
@@ -383,5 +383,6 @@ TEST_F(SistemaCondizioni, SaveAndLoadTheTwentyRecords) {
     EXPECT_EQ(quadroLetto.Elenco[0]->Nome, "Sotto quadro");
     EXPECT_EQ(quadroLetto.Elenco[0]->Membri()->at(0)->Membri()->at(0)->Codice, CodColonnaFiltro);
 
-    EXPECT_FALSE(letto.Carica(Lettura(Bytes(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(s.size() / 2)))));
+    EXPECT_FALSE(letto.Carica(
+        Lettura(Bytes(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(s.size() / 2)))));
 }

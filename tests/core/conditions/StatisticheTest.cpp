@@ -160,8 +160,7 @@ TEST(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
     TPicchetto picchetto(&sistema);
     picchetto.Partite[4] = true;
     picchetto.Tipo = 0;
-    EXPECT_EQ(picchetto.Misura(kPrimiOtto), 0.0)
-        << "a match worth 0 zeroes the product";
+    EXPECT_EQ(picchetto.Misura(kPrimiOtto), 0.0) << "a match worth 0 zeroes the product";
     sistema.Picchetti[4] = 50.0;
     EXPECT_DOUBLE_EQ(picchetto.Misura(kPrimiOtto), 50.0);
     picchetto.Tipo = 1;
@@ -198,7 +197,7 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     ASSERT_EQ(pd.Statistiche.size(), 2u);
     EXPECT_EQ(pd.Statistiche[0].Tutti.MaxValore(), 8);
 
-    pd.AccumulaColonna(kPrimiOtto);  // even (4, 1), odd (4, 1)
+    pd.AccumulaColonna(kPrimiOtto);                     // even (4, 1), odd (4, 1)
     pd.AccumulaColonna(kDispari);                       // even (0, 0), odd (8, 8)
     pd.AccumulaColonna(kMista);                         // even (4, 3), odd (4, 2)
     const auto& pari = pd.Statistiche[0];
@@ -226,8 +225,10 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
 }
 
 TEST(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) {
-    const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto}, {2000, 2, SerieB, kDispari},
-                                      {2000, 3, SerieA, kMista}, {2000, 4, SerieA, kSimmetrica}});
+    const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto},
+                                      {2000, 2, SerieB, kDispari},
+                                      {2000, 3, SerieA, kMista},
+                                      {2000, 4, SerieA, kSimmetrica}});
     TCondizioniSistema sistema;
     TFormuleDerivate fd(&sistema);  // even counts 4, 0, 4, 4
     fd.AccumulaColonna(kDispari);
@@ -284,7 +285,7 @@ TEST(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
     c.AggiornaStato();
     c.AccumulaColonna(kMista);                         // 4 even, run 3: refused
     c.AccumulaColonna(kDispari);                       // no even number: not judged
-    c.AccumulaColonna(kPrimiOtto);  // 4 even, run 1
+    c.AccumulaColonna(kPrimiOtto);                     // 4 even, run 1
     EXPECT_EQ(c.Statistiche[0].Tutti.NumConcorsi(), 0);
     EXPECT_EQ(c.Statistiche[1].Tutti.NumConcorsi(), 2);
     EXPECT_EQ(punti(c.Statistiche[1].Tutti, 3).Frequenza, 1);
@@ -302,7 +303,7 @@ TEST(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
     somma.AggiornaStato();
     somma.AzzeraStatistiche();
     EXPECT_EQ(somma.Statistiche[0].Tutti.MaxValore(), 2) << "two intervals and \"Altri\"";
-    somma.AccumulaColonna(kPrimiOtto);  // 36: first interval
+    somma.AccumulaColonna(kPrimiOtto);                     // 36: first interval
     somma.AccumulaColonna(kMista);                         // 76: second, in recovery
     somma.AccumulaColonna(kDispari);                       // 64: second
     somma.AccumulaColonna(kSimmetrica);                    // 132: none

@@ -399,8 +399,8 @@ TEST(RecordLink, ReadsAndWritesTheTwentySevenTablesOfTheLayout) {
 TEST(RecordLink, AShortReadOrWriteStopsTheRecord) {
     const Bytes completo = recordInsieme();
     auto caricaFinoA = [&](std::size_t taglio, TInsiemeLink& insieme) {
-        return insieme.Carica(
-            ludo::test::Lettura(Bytes(completo.begin(), completo.begin() + static_cast<std::ptrdiff_t>(taglio))));
+        return insieme.Carica(ludo::test::Lettura(
+            Bytes(completo.begin(), completo.begin() + static_cast<std::ptrdiff_t>(taglio))));
     };
     for (std::size_t taglio : {std::size_t{0}, kTabellaRegistrata - 1, completo.size() - 1}) {
         TInsiemeLink insieme;

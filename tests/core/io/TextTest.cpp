@@ -58,7 +58,9 @@ TEST(ShortString, WritesLengthTextAndZeroPaddingInWindows1252UpToTheCapacity) {
     // Twenty-five characters into a capacity of twenty keep the first twenty.
     Bytes tagliata = {20};
     appendText(tagliata, "ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(scritto([](BinaryWriter& w) { return writeShortString(w, "ABCDEFGHIJKLMNOPQRSTUVWXY", 20); }),
+    EXPECT_EQ(scritto([](BinaryWriter& w) {
+                  return writeShortString(w, "ABCDEFGHIJKLMNOPQRSTUVWXY", 20);
+              }),
               tagliata);
 }
 
@@ -99,7 +101,8 @@ TEST(TextList, LinesIncludingEmptyOnesRoundTrip) {
 }
 
 TEST(TextList, AnEmptyListIsOnlyTheTerminator) {
-    EXPECT_EQ(scritto([](BinaryWriter& w) { return writeTextList(w, {}); }), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(scritto([](BinaryWriter& w) { return writeTextList(w, {}); }),
+              (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
 
     Lettura l({0xFF, 0xFF, 0xFF, 0xFF, 0x42});
     std::vector<std::string> lines = {"x"};

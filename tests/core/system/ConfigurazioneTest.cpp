@@ -146,8 +146,9 @@ TEST(Configurazione, PricesThatAreNotNumbersTakeTheirDefaults) {
 
 TEST(Configurazione, AFailedSaveRaisesItsMessageAndKeepsTheOldFile) {
     TempDir dir;
-    EXPECT_EQ(ludo::test::erroreDi([&] { SalvaConfigurazione(configurazioneNota(), dir / "manca"); }),
-              "Impossibile Salvare la Configurazione");
+    EXPECT_EQ(
+        ludo::test::erroreDi([&] { SalvaConfigurazione(configurazioneNota(), dir / "manca"); }),
+        "Impossibile Salvare la Configurazione");
 
     std::filesystem::create_directory(cfg(dir));
     EXPECT_THROW(SalvaConfigurazione(configurazioneNota(), dir.path()), Errore);

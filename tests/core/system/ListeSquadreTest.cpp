@@ -137,7 +137,8 @@ TEST(ListeSquadre, EachListSavesOnItsOwnWithItsOwnMessage) {
 
 TEST(ListeSquadre, ANameNeedsMoreThanBlanks) {
     for (const char* vuoto : {"", "   ", " \t "}) {
-        EXPECT_EQ(ludo::test::erroreDi([&] { VerificaNomeSquadra(vuoto); }), "Il Nome della Squadra non è Valido !")
+        EXPECT_EQ(ludo::test::erroreDi([&] { VerificaNomeSquadra(vuoto); }),
+                  "Il Nome della Squadra non è Valido !")
             << "\"" << vuoto << "\"";
     }
     EXPECT_NO_THROW(VerificaNomeSquadra("  Inter "));

@@ -13,10 +13,10 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
-using ludo::test::col;
 using ludo::test::appendLE;
 using ludo::test::appendShortString;
 using ludo::test::Bytes;
+using ludo::test::col;
 
 namespace {
 
@@ -290,7 +290,8 @@ TEST_F(Sistema, NamesNewAndFailures) {
 
     s.Modificato = true;
     const auto prima = s.NomeFile;
-    EXPECT_EQ(ludo::test::erroreDi([&] { s.Carica(dir_ / "SISTEMI" / "manca.LDS"); }), MsgCaricareSistema);
+    EXPECT_EQ(ludo::test::erroreDi([&] { s.Carica(dir_ / "SISTEMI" / "manca.LDS"); }),
+              MsgCaricareSistema);
     EXPECT_EQ(s.NomeFile, prima);
     EXPECT_TRUE(s.Modificato);
     EXPECT_THROW(s.Salva(dir_ / "manca" / "x.LDS"), Errore);

@@ -30,7 +30,7 @@ inline QString TestoDi(const QWidget& f, const char* nome) { return C<QLabel>(f,
 
 // Answers every file dialog with one path and remembers the requests.
 class RispostaFile {
-public:
+  public:
     explicit RispostaFile(QString percorso) {
         RispostaDialogoFile = [this, percorso](const RichiestaFile& r) {
             richieste.append(r);

@@ -23,14 +23,16 @@ QList<QPushButton*> PulsantiDaSinistra(const TFrmMessage& box) {
 class TestTFrmMessage : public QObject {
     Q_OBJECT
 private slots:
-    void buttonsStandInTheirFixedOrderAndAreSpacedEvenly() {
-        const QList<std::pair<int, QList<int>>> ordini = {
-            {1, {1}}, {6, {2, 4}}, {9, {1, 8}}, {14, {2, 4, 8}}, {15, {2, 1, 4, 8}}, {0, {}}};
-        for (const auto& [flags, ordine] : ordini) QCOMPARE(TFrmMessage::PulsantiVisibili(flags), ordine);
-        // W = 400, w = 75: gap (400 - k*75) / (k+1).
-        const QList<QList<int>> posizioni = {{162}, {83, 241}, {43, 161, 279}, {20, 115, 210, 305}};
-        for (int k = 1; k <= 4; ++k) QCOMPARE(TFrmMessage::PosizioniPulsanti(400, 75, k), posizioni[k - 1]);
-    }
+  void buttonsStandInTheirFixedOrderAndAreSpacedEvenly() {
+      const QList<std::pair<int, QList<int>>> ordini = {
+          {1, {1}}, {6, {2, 4}}, {9, {1, 8}}, {14, {2, 4, 8}}, {15, {2, 1, 4, 8}}, {0, {}}};
+      for (const auto& [flags, ordine] : ordini)
+          QCOMPARE(TFrmMessage::PulsantiVisibili(flags), ordine);
+      // W = 400, w = 75: gap (400 - k*75) / (k+1).
+      const QList<QList<int>> posizioni = {{162}, {83, 241}, {43, 161, 279}, {20, 115, 210, 305}};
+      for (int k = 1; k <= 4; ++k)
+          QCOMPARE(TFrmMessage::PosizioniPulsanti(400, 75, k), posizioni[k - 1]);
+  }
 
     void theBoxPlacesItsButtonsAsComputed() {
         const QStringList nomi{QStringLiteral("Si"), QStringLiteral("OK"), QStringLiteral("No"), QStringLiteral("Annulla")};

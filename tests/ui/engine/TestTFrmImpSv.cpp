@@ -42,7 +42,8 @@ private slots:
         vincite->setValue(3);
         Clic(f, "CBOttimizzata");
         Clic(f, "CBDistanzaMinima");
-        QVERIFY2(!C<QCheckBox>(f, "CBOttimizzata")->isChecked(), "minimum distance unchecks the optimised reduction");
+        QVERIFY2(!C<QCheckBox>(f, "CBOttimizzata")->isChecked(),
+                 "minimum distance unchecks the optimised reduction");
         QVERIFY(!Attivo(f, "CBOttimizzata"));
         QVERIFY(Attivo(f, "SpinDistanza"));
         QVERIFY(!Attivo(f, "SpinVincite"));
@@ -153,7 +154,8 @@ private slots:
             QCOMPARE(r.estensione, QStringLiteral("Col"));
             QCOMPARE(std::filesystem::path(r.cartella.toStdString()).filename(), std::filesystem::path("COLONNE"));
         }
-        QCOMPARE(C<QLineEdit>(f, "EditFileSorgente")->text(), QStringLiteral("/altrove/scelto.Col"));
+        QCOMPARE(C<QLineEdit>(f, "EditFileSorgente")->text(),
+                 QStringLiteral("/altrove/scelto.Col"));
     }
 };
 

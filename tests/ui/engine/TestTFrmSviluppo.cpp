@@ -41,7 +41,8 @@ private slots:
         QCOMPARE(TestoDi(f, "ColonneFinali"), QStringLiteral("1 (£ 800)"));
         QCOMPARE(TestoDi(f, "ColonneFiltrate"), QStringLiteral("0"));
         QCOMPARE(C<QProgressBar>(f, "Gauge")->value(), 100);
-        QVERIFY(TestoDi(f, "LabelStato").startsWith(QStringLiteral("Elaborazione Terminata.   Tempo Impiegato : ")));
+        QVERIFY(TestoDi(f, "LabelStato")
+                    .startsWith(QStringLiteral("Elaborazione Terminata.   Tempo Impiegato : ")));
         QVERIFY(Visibile(f, "Torta"));
         QCOMPARE(C<TGTortaQuota>(f, "Torta")->Quota(), 100.0);
         QVERIFY(!Visibile(f, "Autoriduzione"));
@@ -102,8 +103,11 @@ private slots:
         const auto ridotte = static_cast<qint64>(p.d().Colonne.Conteggio());
         QVERIFY(ridotte > 0 && ridotte < 495);
         QCOMPARE(TestoDi(f, "RColonneFinali"),
-                 QStringLiteral("%1 (£ %2 1/2)").arg(ridotte).arg(QString::fromStdString(ludo::TestoIntero(ridotte * 400))));
-        QCOMPARE(TestoDi(f, "LabelFattore"), QString::fromStdString(ludo::TestoFattore(495, ridotte)));
+                 QStringLiteral("%1 (£ %2 1/2)")
+                     .arg(ridotte)
+                     .arg(QString::fromStdString(ludo::TestoIntero(ridotte * 400))));
+        QCOMPARE(TestoDi(f, "LabelFattore"),
+                 QString::fromStdString(ludo::TestoFattore(495, ridotte)));
         QVERIFY(Visibile(f, "TortaRiduzione"));
     }
 

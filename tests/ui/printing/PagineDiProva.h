@@ -52,7 +52,8 @@ inline int PosizioniSegnate(const QImage& pagina, int numero, const ludo::SlipGe
 inline int QuadratiniSegnati(const QImage& pagina, const ludo::SlipGeometry& g, int tipo) {
     int segnati = 0;
     for (int n = 0; n < 6; ++n) {
-        for (const auto& q : ludo::QuadratiniColonna(~ludo::Colonna{0}, n, g, tipo)) segnati += Segnato(pagina, q) ? 1 : 0;
+        for (const auto& q : ludo::QuadratiniColonna(~ludo::Colonna{0}, n, g, tipo))
+            segnati += Segnato(pagina, q) ? 1 : 0;
     }
     return segnati;
 }

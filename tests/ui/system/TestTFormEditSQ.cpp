@@ -14,7 +14,7 @@ QLineEdit* Edit(const TFormEditSQ& f) { return C<QLineEdit>(f, "EditNome"); }
 
 class TestTFormEditSQ : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void aBlankNameIsRefused() {
         TFormEditSQ f;
         f.show();

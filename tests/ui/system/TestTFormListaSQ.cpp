@@ -17,7 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void Scrivi(const fs::path& file, const std::string& byte) { std::ofstream(file, std::ios::binary) << byte; }
+void Scrivi(const fs::path& file, const std::string& byte) {
+    std::ofstream(file, std::ios::binary) << byte;
+}
 
 std::string Leggi(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);

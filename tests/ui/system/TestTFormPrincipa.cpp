@@ -68,7 +68,9 @@ struct Principale {
     Principale& operator=(const Principale&) = delete;
 
     [[nodiscard]] ludo::DatiSistema& d() const { return prova.d(); }
-    [[nodiscard]] QAction* Comando(const char* nome) const { return finestra.Comando(QString::fromLatin1(nome)); }
+    [[nodiscard]] QAction* Comando(const char* nome) const {
+        return finestra.Comando(QString::fromLatin1(nome));
+    }
     void Mostra(ludo::Colonna pronostico) {
         d().Pronostico = pronostico;
         finestra.ImpostaTutto();
@@ -103,8 +105,10 @@ private slots:
         Principale p;
         p.d().Fisse = 0x1;
         p.Mostra(SistemaDiProva::Primi(10));
-        QCOMPARE(TestoDi(p.finestra, "PColonneI"), QStringLiteral("  Colonne Iniziali : 45 (£ 36.000)"));
-        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"), QStringLiteral(" Partite Selezionate : 10"));
+        QCOMPARE(TestoDi(p.finestra, "PColonneI"),
+                 QStringLiteral("  Colonne Iniziali : 45 (£ 36.000)"));
+        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"),
+                 QStringLiteral(" Partite Selezionate : 10"));
         QCOMPARE(TestoDi(p.finestra, "PanelFisse"), QStringLiteral(" Fisse : 1"));
         QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : "));
     }
@@ -248,7 +252,8 @@ private slots:
         Clicca(prima, 8);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 9u);
-        QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"),
+                 QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
         Clicca(prima, 9);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 45u);
@@ -266,7 +271,8 @@ private slots:
         QVERIFY(fine.count() == 1 || fine.wait(30000));
         QVERIFY(p.finestra.centralWidget()->isEnabled());
         QVERIFY(animazione->InCorso());
-        QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"),
+                 QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
         QVERIFY(p.Comando("SalvaSuDisco")->isEnabled());
     }
 
@@ -294,7 +300,8 @@ private slots:
         {
             auto finestra = Finestra(*prova.sistema);
             finestra->Avvio(std::nullopt);
-            QCOMPARE(C<QTableWidget>(*finestra, "GridSquadre1")->item(0, 0)->text(), QStringLiteral("Genoa"));
+            QCOMPARE(C<QTableWidget>(*finestra, "GridSquadre1")->item(0, 0)->text(),
+                     QStringLiteral("Genoa"));
             QCOMPARE(C<QLineEdit>(*finestra, "EditConcorso")->text(), QStringLiteral("42"));
         }
         ludo::T_Sistema altro(prova.Cartella());
@@ -340,7 +347,8 @@ private slots:
         p.Comando("New1")->trigger();
         QCOMPARE(no.testi.size(), 1);
         QCOMPARE(p.d().Pronostico, ludo::Colonna{0});
-        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"), QStringLiteral(" Partite Selezionate : 0"));
+        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"),
+                 QStringLiteral(" Partite Selezionate : 0"));
     }
 
     void savingAnUntitledSystemAsksItsNameAndBeforeReplacingAFile() {

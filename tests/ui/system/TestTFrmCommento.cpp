@@ -52,7 +52,8 @@ private slots:
             f.show();
             if (k.svuota) Memo(f)->clear();
             Clic(f, k.pulsante);
-            QCOMPARE(f.result(), std::string(k.pulsante) == "OKBtn" ? int(QDialog::Accepted) : int(QDialog::Rejected));
+            QCOMPARE(f.result(), std::string(k.pulsante) == "OKBtn" ? int(QDialog::Accepted)
+                                                                    : int(QDialog::Rejected));
             QCOMPARE(p.sistema->Commento, k.dopo);
             QCOMPARE(p.sistema->Modificato, k.dopo != k.prima);
         }
