@@ -18,22 +18,18 @@ namespace {
 
 const Colonna kVincente = col({1, 2, 3, 4, 5, 6, 7, 8});
 
-ListaColonne lista(std::initializer_list<Colonna> colonne) {
-    ListaColonne l;
-    for (Colonna c : colonne) l.Aggiungi(c);
-    return l;
-}
-
 TEST(Spoglio, TenNumberColumnCountsAsItsFortyFiveColumns) {
-    const auto punti = SpoglioSingolo(lista({col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})}), kVincente);
+    const auto punti =
+        SpoglioSingolo(test::listaDi({col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})}), kVincente);
     EXPECT_EQ(punti, (Punteggi{0, 0, 0, 0, 0, 0, 28, 16, 1}));
 }
 
 TEST(Spoglio, ColumnsOfEightCountOnceAndShortOnesNotAtAll) {
-    const auto punti = SpoglioSingolo(lista({kVincente, col({1, 2, 3, 4, 5, 6, 7, 9}),
-                                             col({9, 10, 11, 12, 13, 14, 15, 16}),
-                                             col({1, 2, 3, 4, 5, 6, 7}), 0, col({1, 2, 3, 4, 5, 6, 7, 9})}),
-                                      kVincente);
+    const auto punti = SpoglioSingolo(
+        test::listaDi({kVincente, col({1, 2, 3, 4, 5, 6, 7, 9}),
+                       col({9, 10, 11, 12, 13, 14, 15, 16}), col({1, 2, 3, 4, 5, 6, 7}), 0,
+                       col({1, 2, 3, 4, 5, 6, 7, 9})}),
+        kVincente);
     EXPECT_EQ(punti, (Punteggi{1, 0, 0, 0, 0, 0, 0, 2, 1}));
 }
 
@@ -51,7 +47,7 @@ TEST(Spoglio, ExpansionMatchesCountingEverySubset) {
         }
         ++attesi[static_cast<std::size_t>(NumeriComuni(sottoinsieme, kVincente))];
     }
-    EXPECT_EQ(SpoglioSingolo(lista({dodici}), kVincente), attesi);
+    EXPECT_EQ(SpoglioSingolo(test::listaDi({dodici}), kVincente), attesi);
     EXPECT_EQ(attesi[0] + attesi[1] + attesi[2] + attesi[3] + attesi[4] + attesi[5], 495);
 }
 

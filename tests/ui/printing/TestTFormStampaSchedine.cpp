@@ -10,10 +10,9 @@
 #include <QtTest>
 #include <tuple>
 
-#include "../controls/RispostaFile.h"
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
-#include "ControlliDiProva.h"
 #include "PagineDiProva.h"
 #include "core/printing/Tabulato.h"
 #include "ui/controls/Guida.h"
@@ -184,6 +183,7 @@ private slots:
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi, QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
         QCOMPARE(stampa.superficie->Documenti(), 3);
+        QCOMPARE(stampa.Pagine().size(), std::size_t{3});
     }
 
     void aiutoShowsThePrintingPageOfTheGuideOrSaysWhereItIsMissing() {
@@ -254,12 +254,8 @@ private slots:
     }
 
     void theListingGoesToTheSamePrinter() {
-        SistemaDiProva s;
-        StampaSuImmagini stampa(100, QSizeF(210, 297));
-        TFormStampaSchedine f(*s.sistema);
-        Riempi(f.Lavoro(), 12);
-        f.ImpostaTutto();
-        f.show();
+        Dialogo d(12, 100, QSizeF(210, 297));
+        auto [s, stampa, f] = d.Parti();
         C<QRadioButton>(f, "RBTabulato")->setChecked(true);
         Clic(f, "OKBtn");
         QCOMPARE(stampa.Pagine().size(), std::size_t{1});

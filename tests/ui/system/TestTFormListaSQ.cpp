@@ -8,8 +8,8 @@
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "ui/system/TFormEditSQ.h"
 #include "ui/system/TFormListaSQ.h"
@@ -24,36 +24,28 @@ void Scrivi(const fs::path& file, const std::string& byte) {
 
 std::string Leggi(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 QStringList Mostrati(const TFormListaSQ& f) {
     QStringList nomi;
-    auto* lista = f.findChild<QListWidget*>("ListBox");
+    auto* lista = C<QListWidget>(f, "ListBox");
     for (int i = 0; i < lista->count(); ++i) nomi.append(lista->item(i)->text());
     return nomi;
 }
 
-QString Titolo(const TFormListaSQ& f) { return f.findChild<QLabel*>("LabelSerie")->text(); }
-
-void Clic(const TFormListaSQ& f, const char* nome) {
-    QTest::mouseClick(f.findChild<QPushButton*>(nome), Qt::LeftButton);
-}
+QString Titolo(const TFormListaSQ& f) { return TestoDi(f, "LabelSerie"); }
 
 void Seleziona(const TFormListaSQ& f, const QString& nome) {
-    auto* lista = f.findChild<QListWidget*>("ListBox");
+    auto* lista = C<QListWidget>(f, "ListBox");
     lista->setCurrentItem(lista->findItems(nome, Qt::MatchExactly).value(0));
 }
 
 // Types a name into the name window as soon as it opens and presses "OK".
 void RispondiNome(const QString& nome) {
-    QTimer::singleShot(0, [nome] {
-        auto* edit = qobject_cast<TFormEditSQ*>(QApplication::activeModalWidget());
-        if (edit == nullptr) return RispondiNome(nome);
-        edit->findChild<QLineEdit*>("EditNome")->setText(nome);
-        QTest::mouseClick(edit->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+    QuandoSiApre<TFormEditSQ>([nome](TFormEditSQ& edit) {
+        C<QLineEdit>(edit, "EditNome")->setText(nome);
+        Clic(edit, "OKBtn");
     });
 }
 
@@ -129,10 +121,7 @@ private slots:
         TFormListaSQ f(c.Cartella());
         f.show();
         Seleziona(f, QStringLiteral("Juventus"));
-        QTimer::singleShot(0, [] {
-            auto* edit = qobject_cast<TFormEditSQ*>(QApplication::activeModalWidget());
-            QTest::mouseClick(edit->findChild<QPushButton*>("AnnullaBtn"), Qt::LeftButton);
-        });
+        QuandoSiApre<TFormEditSQ>([](TFormEditSQ& edit) { Clic(edit, "AnnullaBtn"); });
         Clic(f, "BtnModifica");
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
     }

@@ -18,7 +18,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "../controls/RispostaFile.h"
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
 #include "core/columns/FileColonne.h"
@@ -42,34 +42,12 @@
 
 namespace {
 
-QString Pannello(const TFormPrincipa& f, const char* nome) { return f.findChild<QLabel*>(nome)->text(); }
-
-QTableWidget* Griglia(const TFormPrincipa& f, const char* nome) { return f.findChild<QTableWidget*>(nome); }
-
 void Clicca(TPronosticoF* controllo, int cella) {
     QTest::mouseClick(controllo, Qt::LeftButton, {}, controllo->RettangoloCella(cella).center());
 }
 
 std::filesystem::path UltimaSchedina(const SistemaDiProva& prova) {
     return ludo::io::resolvePath(prova.Cartella(), ludo::NomeUltimaSchedina);
-}
-
-// Runs azione on the first modal window of type T that opens.
-template <class T>
-void QuandoSiApre(std::function<void(T&)> azione) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, azione] {
-        auto* finestra = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (finestra == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        azione(*finestra);
-    });
-    timer->start(5);
-}
-
-void Premi(QWidget& finestra, const char* nome) {
-    QTest::mouseClick(finestra.findChild<QPushButton*>(nome), Qt::LeftButton);
 }
 
 // The coupon control that has the focus, also while one of its cells is typed into.
@@ -80,7 +58,7 @@ QString Controllo(QWidget* w) {
     return {};
 }
 
-QMenu* MenuCondizioni(const TFormPrincipa& f) { return f.findChild<QMenu*>(QStringLiteral("Condizioni")); }
+QMenu* MenuCondizioni(const TFormPrincipa& f) { return C<QMenu>(f, "Condizioni"); }
 
 // The main window of a scratch program folder, which has no archive yet:
 // the message it shows about that is answered and remembered.
@@ -105,6 +83,9 @@ struct Principale {
     Principale& operator=(const Principale&) = delete;
 
     [[nodiscard]] ludo::DatiSistema& d() const { return prova.d(); }
+    [[nodiscard]] QAction* Comando(const char* nome) const {
+        return finestra.Comando(QString::fromLatin1(nome));
+    }
     void Mostra(ludo::Colonna pronostico) {
         d().Pronostico = pronostico;
         finestra.ImpostaTutto();
@@ -155,16 +136,18 @@ private slots:
         Principale p;
         p.d().Fisse = 0x1;
         p.Mostra(SistemaDiProva::Primi(10));
-        QCOMPARE(Pannello(p.finestra, "PColonneI"), QStringLiteral("  Colonne Iniziali : 45 (£ 36.000)"));
-        QCOMPARE(Pannello(p.finestra, "PartiteSelezionate"), QStringLiteral(" Partite Selezionate : 10"));
-        QCOMPARE(Pannello(p.finestra, "PanelFisse"), QStringLiteral(" Fisse : 1"));
-        QCOMPARE(Pannello(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : "));
+        QCOMPARE(TestoDi(p.finestra, "PColonneI"),
+                 QStringLiteral("  Colonne Iniziali : 45 (£ 36.000)"));
+        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"),
+                 QStringLiteral(" Partite Selezionate : 10"));
+        QCOMPARE(TestoDi(p.finestra, "PanelFisse"), QStringLiteral(" Fisse : 1"));
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : "));
     }
 
     void developmentNeedsMoreThanSevenNumbersOrAColumnFile() {
         Principale p;
-        QAction* calcolo = p.finestra.Comando(QStringLiteral("CalcoloColonne"));
-        QAction* pulsante = p.finestra.findChild<QAction*>(QStringLiteral("SpeedSviluppa"));
+        QAction* calcolo = p.Comando("CalcoloColonne");
+        QAction* pulsante = C<QAction>(p.finestra, "SpeedSviluppa");
         p.Mostra(SistemaDiProva::Primi(7));
         QVERIFY(!calcolo->isEnabled());
         QVERIFY(!pulsante->isEnabled());
@@ -181,23 +164,23 @@ private slots:
     void commandsWithoutTheirWindowStayDisabled() {
         Principale p;
         for (const char* nome : {"AnalisiStatistica", "EditorColonne", "AggiornamentoArchivi", "RidottiImmediati"}) {
-            QVERIFY2(!p.finestra.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
+            QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
         }
-        QVERIFY(!p.finestra.findChild<QAction*>(QStringLiteral("SpeedArchivi"))->isEnabled());
-        QVERIFY(p.finestra.Comando(QStringLiteral("Carica"))->isEnabled());
-        QCOMPARE(p.finestra.Comando(QStringLiteral("Carica"))->shortcut(), QKeySequence(Qt::Key_F3));
-        QCOMPARE(p.finestra.Comando(QStringLiteral("CalcoloColonne"))->shortcut(), QKeySequence(Qt::Key_F5));
+        QVERIFY(!C<QAction>(p.finestra, "SpeedArchivi")->isEnabled());
+        QVERIFY(p.Comando("Carica")->isEnabled());
+        QCOMPARE(p.Comando("Carica")->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(p.Comando("CalcoloColonne")->shortcut(), QKeySequence(Qt::Key_F5));
     }
 
     void printingFromMemoryNeedsColumnsAndTakesACopy() {
         Principale p;
-        QAction* memoria = p.finestra.Comando(QStringLiteral("StampaMemoria"));
+        QAction* memoria = p.Comando("StampaMemoria");
         p.d().Colonne.Svuota();
         p.finestra.AggiornaAbilitazioni();
         QVERIFY(!memoria->isEnabled());
-        QVERIFY(!p.finestra.findChild<QAction*>(QStringLiteral("SpeedStampa"))->isEnabled());
-        QVERIFY(p.finestra.Comando(QStringLiteral("StampaFile"))->isEnabled());
-        QVERIFY(p.finestra.Comando(QStringLiteral("TaraturaStampante"))->isEnabled());
+        QVERIFY(!C<QAction>(p.finestra, "SpeedStampa")->isEnabled());
+        QVERIFY(p.Comando("StampaFile")->isEnabled());
+        QVERIFY(p.Comando("TaraturaStampante")->isEnabled());
         QCOMPARE(memoria->shortcut(), QKeySequence(Qt::Key_F8));
         for (int i = 0; i < 7; ++i) p.d().Colonne.Aggiungi(SistemaDiProva::Primi(8));
         p.finestra.AggiornaAbilitazioni();
@@ -225,7 +208,7 @@ private slots:
             schedine = f.NumSchedine();
             f.reject();
         });
-        p.finestra.Comando(QStringLiteral("StampaFile"))->trigger();
+        p.Comando("StampaFile")->trigger();
         QCOMPARE(schedine, 3);
         QCOMPARE(scelta.richieste.front().titolo, QStringLiteral("Seleziona il File Colonnare"));
         QCOMPARE(scelta.richieste.front().filtro, QStringLiteral("File Colonnare (*.Col)"));
@@ -233,7 +216,7 @@ private slots:
 
         RispostaFile manca(QString::fromStdString((p.prova.Cartella() / "COLONNE" / "manca.Col").string()));
         RispostaMessaggio risposta;
-        p.finestra.Comando(QStringLiteral("StampaFile"))->trigger();
+        p.Comando("StampaFile")->trigger();
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreLetturaColonne)});
     }
 
@@ -244,13 +227,13 @@ private slots:
             aperta = true;
             f.reject();
         });
-        p.finestra.Comando(QStringLiteral("TaraturaStampante"))->trigger();
+        p.Comando("TaraturaStampante")->trigger();
         QVERIFY(aperta);
     }
 
     void picchCellsTakeValuesUpToAHundredWithTwoDecimals() {
         Principale p;
-        QTableWidgetItem* cella = Griglia(p.finestra, "GridPicch2")->item(2, 0);
+        QTableWidgetItem* cella = C<QTableWidget>(p.finestra, "GridPicch2")->item(2, 0);
         cella->setText(QStringLiteral("12.5"));
         QCOMPARE(p.d().Picchetti[18], 12.5);
         QCOMPARE(cella->text(), QStringLiteral("12.50"));
@@ -265,13 +248,13 @@ private slots:
 
     void contestNumberHasThreeDigitsAndTeamNamesTwenty() {
         Principale p;
-        auto* concorso = p.finestra.findChild<QLineEdit*>(QStringLiteral("EditConcorso"));
+        auto* concorso = C<QLineEdit>(p.finestra, "EditConcorso");
         concorso->clear();
         QTest::keyClicks(concorso, QStringLiteral("1234"));
         QCOMPARE(concorso->text(), QStringLiteral("123"));
         QCOMPARE(p.d().Coupon.Concorso, 123);
 
-        QTableWidgetItem* ospite = Griglia(p.finestra, "GridSquadre2")->item(0, 1);
+        QTableWidgetItem* ospite = C<QTableWidget>(p.finestra, "GridSquadre2")->item(0, 1);
         ospite->setText(QStringLiteral("Polisportiva Lunghissima"));
         QCOMPARE(QString::fromStdString(p.d().Coupon.Squadre[16].Ospite), QStringLiteral("Polisportiva Lunghis"));
         QCOMPARE(ospite->text(), QStringLiteral("Polisportiva Lunghis"));
@@ -281,7 +264,7 @@ private slots:
         Principale p;
         p.d().Colonne.Aggiungi(0xFFu);
         p.d().Sviluppato = true;
-        auto* seconda = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico2"));
+        auto* seconda = C<TPronosticoF>(p.finestra, "Pronostico2");
         Clicca(seconda, 0);
         QCOMPARE(p.d().Pronostico, ludo::Colonna{1} << 16);
         Clicca(seconda, 0);
@@ -295,12 +278,13 @@ private slots:
         Principale p;
         p.d().Destinazione.RicalcoloAutomatico = true;
         p.Mostra(SistemaDiProva::Primi(8));
-        auto* prima = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico1"));
+        auto* prima = C<TPronosticoF>(p.finestra, "Pronostico1");
         QSignalSpy applicato(p.finestra.findChild<TFormRicalcoloAutomatico*>(), &TFormRicalcoloAutomatico::Applicato);
         Clicca(prima, 8);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 9u);
-        QCOMPARE(Pannello(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"),
+                 QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
         Clicca(prima, 9);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 45u);
@@ -310,17 +294,17 @@ private slots:
         Principale p;
         p.Mostra(SistemaDiProva::Primi(9));
         QSignalSpy fine(p.finestra.findChild<TFrmSviluppo*>(), &TFrmSviluppo::Terminato);
-        auto* animazione = p.finestra.findChild<TAnimazioneLogo*>(QStringLiteral("Animazione"));
+        auto* animazione = C<TAnimazioneLogo>(p.finestra, "Animazione");
         QVERIFY(!animazione->InPausa());
-        p.finestra.findChild<QAction*>(QStringLiteral("SpeedSviluppa"))->trigger();
+        C<QAction>(p.finestra, "SpeedSviluppa")->trigger();
         QVERIFY(!p.finestra.centralWidget()->isEnabled());
         QVERIFY(animazione->InPausa());
         QVERIFY(!animazione->InCorso());
         QVERIFY(fine.count() == 1 || fine.wait(30000));
         QVERIFY(p.finestra.centralWidget()->isEnabled());
         QVERIFY(!animazione->InPausa());
-        QCOMPARE(Pannello(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
-        QVERIFY(p.finestra.Comando(QStringLiteral("SalvaSuDisco"))->isEnabled());
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
+        QVERIFY(p.Comando("SalvaSuDisco")->isEnabled());
     }
 
     void openingTheConditionsMenuTicksTheEffectiveConditions() {
@@ -331,11 +315,11 @@ private slots:
         pariDispari.Tabelle[0].Prima.Voci[4] = {ludo::Accettato, 0};
         QMenu* menu = MenuCondizioni(p.finestra);
         emit menu->aboutToShow();
-        QVERIFY(p.finestra.Comando(QStringLiteral("PariDispari"))->isChecked());
-        QVERIFY(!p.finestra.Comando(QStringLiteral("Somme"))->isChecked());
+        QVERIFY(p.Comando("PariDispari")->isChecked());
+        QVERIFY(!p.Comando("Somme")->isChecked());
         pariDispari.Attivato = false;
         emit menu->aboutToShow();
-        QVERIFY(!p.finestra.Comando(QStringLiteral("PariDispari"))->isChecked());
+        QVERIFY(!p.Comando("PariDispari")->isChecked());
     }
 
     void startOpensTheSystemGivenOrTheLastCoupon() {
@@ -347,8 +331,9 @@ private slots:
         {
             auto finestra = Finestra(*prova.sistema);
             finestra->Avvio(std::nullopt);
-            QCOMPARE(Griglia(*finestra, "GridSquadre1")->item(0, 0)->text(), QStringLiteral("Genoa"));
-            QCOMPARE(finestra->findChild<QLineEdit*>(QStringLiteral("EditConcorso"))->text(), QStringLiteral("42"));
+            QCOMPARE(C<QTableWidget>(*finestra, "GridSquadre1")->item(0, 0)->text(),
+                     QStringLiteral("Genoa"));
+            QCOMPARE(C<QLineEdit>(*finestra, "EditConcorso")->text(), QStringLiteral("42"));
         }
         ludo::T_Sistema altro(prova.Cartella());
         altro.Dati->Pronostico = SistemaDiProva::Primi(12);
@@ -363,8 +348,8 @@ private slots:
 
     void annullaOnTheUnsavedQuestionKeepsTheProgramRunning() {
         Principale p;
-        p.finestra.findChild<QLineEdit*>(QStringLiteral("EditConcorso"))->setText(QString());
-        QTest::keyClicks(p.finestra.findChild<QLineEdit*>(QStringLiteral("EditConcorso")), QStringLiteral("7"));
+        C<QLineEdit>(p.finestra, "EditConcorso")->setText(QString());
+        QTest::keyClicks(C<QLineEdit>(p.finestra, "EditConcorso"), QStringLiteral("7"));
         QVERIFY(p.prova.sistema->Modificato);
         RispostaMessaggio annulla(QStringLiteral("Annulla"));
         QVERIFY(!p.finestra.close());
@@ -390,10 +375,11 @@ private slots:
         p.Mostra(SistemaDiProva::Primi(12));
         p.prova.sistema->Modificato = true;
         RispostaMessaggio no(QStringLiteral("No"));
-        p.finestra.Comando(QStringLiteral("New1"))->trigger();
+        p.Comando("New1")->trigger();
         QCOMPARE(no.testi.size(), 1);
         QCOMPARE(p.d().Pronostico, ludo::Colonna{0});
-        QCOMPARE(Pannello(p.finestra, "PartiteSelezionate"), QStringLiteral(" Partite Selezionate : 0"));
+        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"),
+                 QStringLiteral(" Partite Selezionate : 0"));
     }
 
     void savingAnUntitledSystemAsksItsNameAndBeforeReplacingAFile() {
@@ -403,7 +389,7 @@ private slots:
         RispostaFile risposta(file);
         {
             RispostaMessaggio no(QStringLiteral("No"));
-            p.finestra.Comando(QStringLiteral("Save1"))->trigger();
+            p.Comando("Save1")->trigger();
             QCOMPARE(no.testi, QStringList{QString::fromUtf8(MsgSovrascrivere)});
         }
         QCOMPARE(risposta.richieste.size(), 1);
@@ -412,7 +398,7 @@ private slots:
         QVERIFY(p.prova.sistema->SenzaNome);
         {
             RispostaMessaggio si(QStringLiteral("Si"));
-            p.finestra.Comando(QStringLiteral("Save1"))->trigger();
+            p.Comando("Save1")->trigger();
         }
         QVERIFY(!p.prova.sistema->SenzaNome);
         QCOMPARE(p.finestra.windowTitle(), QStringLiteral(" Ludomatic 4.0 - Mio"));
@@ -428,7 +414,7 @@ private slots:
         std::ofstream(file, std::ios::binary) << "\x05";
         RispostaFile risposta(QString::fromStdString(file.string()));
         RispostaMessaggio ok;
-        p.finestra.Comando(QStringLiteral("CaricaSchedina"))->trigger();
+        p.Comando("CaricaSchedina")->trigger();
         QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Carica la Schedina"));
         QCOMPARE(risposta.richieste[0].filtro, QStringLiteral("File di Schedina (*.Gsc)"));
         QCOMPARE(ok.testi.size(), 1);
@@ -440,20 +426,20 @@ private slots:
         Principale p;
         p.Mostra(SistemaDiProva::Primi(10));
         QuandoSiApre<TFrmPartecipanti>([](TFrmPartecipanti& f) {
-            f.findChild<QSpinBox*>(QStringLiteral("SpinPartecipanti"))->setValue(3);
-            Premi(f, "OKBtn");
+            C<QSpinBox>(f, "SpinPartecipanti")->setValue(3);
+            Clic(f, "OKBtn");
         });
-        p.finestra.Comando(QStringLiteral("Partecipanti"))->trigger();
+        p.Comando("Partecipanti")->trigger();
         QCOMPARE(p.prova.sistema->NumeroPartecipanti, 3);
-        QVERIFY(Pannello(p.finestra, "PColonneI").endsWith(QStringLiteral(" 1/3)")));
+        QVERIFY(TestoDi(p.finestra, "PColonneI").endsWith(QStringLiteral(" 1/3)")));
 
         QuandoSiApre<TFrmImpostazioni>([](TFrmImpostazioni& f) {
-            QTest::mouseClick(f.findChild<QRadioButton*>(QStringLiteral("RBEuro")), Qt::LeftButton, {}, QPoint(6, 6));
-            Premi(f, "OKBtn");
+            QTest::mouseClick(C<QRadioButton>(f, "RBEuro"), Qt::LeftButton, {}, QPoint(6, 6));
+            Clic(f, "OKBtn");
         });
-        p.finestra.Comando(QStringLiteral("Varie"))->trigger();
+        p.Comando("Varie")->trigger();
         QVERIFY(p.d().Config.Euro);
-        QVERIFY(Pannello(p.finestra, "PColonneI").contains(QStringLiteral("€")));
+        QVERIFY(TestoDi(p.finestra, "PColonneI").contains(QStringLiteral("€")));
         QVERIFY(std::filesystem::exists(p.prova.Cartella() / "Ludomatic.cfg"));
     }
 
@@ -462,18 +448,18 @@ private slots:
         for (const char* file : {"SquadrA.Txt", "SquadrB.Txt", "SquadrC1.Txt", "SquadrC2.Txt"}) {
             std::ofstream(p.prova.Cartella() / file, std::ios::binary) << "Inter\r\nMilan\r\n";
         }
-        Premi(p.finestra, "Squadre");
-        Premi(p.finestra, "Squadre");
+        Clic(p.finestra, "Squadre");
+        Clic(p.finestra, "Squadre");
         const auto finestre = p.finestra.findChildren<TFormSelPartite*>();
         QCOMPARE(finestre.size(), 1);
         TFormSelPartite& sel = *finestre.front();
         QVERIFY(sel.isVisible());
-        QTableWidget* casa = Griglia(p.finestra, "GridSquadre1");
+        QTableWidget* casa = C<QTableWidget>(p.finestra, "GridSquadre1");
         QCOMPARE(casa->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(casa->currentRow(), 0);
         QCOMPARE(casa->currentColumn(), 0);
 
-        QTableWidget* lista = sel.findChild<QTableWidget*>("GridSquadre");
+        QTableWidget* lista = C<QTableWidget>(sel, "GridSquadre");
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0, 1)).center());
         QCOMPARE(casa->item(0, 0)->text(), QStringLiteral("Milan"));
         QCOMPARE(p.d().Coupon.Squadre[0].Casa, std::string("Milan"));
@@ -482,10 +468,10 @@ private slots:
 
         // The cursor in the second half is shown in the second grid.
         sel.ImpostaCursore(40);
-        QCOMPARE(Griglia(p.finestra, "GridSquadre2")->currentRow(), 4);
-        QCOMPARE(Griglia(p.finestra, "GridSquadre2")->currentColumn(), 0);
+        QCOMPARE(C<QTableWidget>(p.finestra, "GridSquadre2")->currentRow(), 4);
+        QCOMPARE(C<QTableWidget>(p.finestra, "GridSquadre2")->currentColumn(), 0);
 
-        Premi(sel, "ChiudiBtn");
+        Clic(sel, "ChiudiBtn");
         QCOMPARE(casa->editTriggers(), QAbstractItemView::AllEditTriggers);
     }
 
@@ -493,9 +479,9 @@ private slots:
         Principale p;
         QuandoSiApre<TFrmCommento>([](TFrmCommento& f) {
             f.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("da buttare"));
-            Premi(f, "AnnullaBtn");
+            Clic(f, "AnnullaBtn");
         });
-        p.finestra.Comando(QStringLiteral("Commento"))->trigger();
+        p.Comando("Commento")->trigger();
         QVERIFY(p.prova.sistema->Commento.empty());
         QVERIFY(!p.prova.sistema->Modificato);
     }
@@ -509,7 +495,7 @@ private slots:
         const auto file = p.prova.Cartella() / "COLONNE" / "due.Col";
         {
             RispostaFile risposta(QString::fromStdString(file.string()));
-            p.finestra.Comando(QStringLiteral("SalvaSuDisco"))->trigger();
+            p.Comando("SalvaSuDisco")->trigger();
             QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva le Colonne"));
         }
         ludo::ListaColonne letta;
@@ -518,7 +504,7 @@ private slots:
 
         RispostaFile impossibile(QString::fromStdString((p.prova.Cartella() / "manca" / "x.Col").string()));
         RispostaMessaggio ok;
-        p.finestra.Comando(QStringLiteral("SalvaSuDisco"))->trigger();
+        p.Comando("SalvaSuDisco")->trigger();
         QCOMPARE(ok.testi, QStringList{QString::fromUtf8(MsgScritturaColonne)});
     }
     void givingUpTheSaveOfSiGoesBackToTheSystem() {
@@ -573,7 +559,7 @@ private slots:
             QVERIFY2(!QAccessible::queryAccessibleInterface(controllo)->text(QAccessible::Name).isEmpty(), qPrintable(nome));
         }
         // Shift+Tab walks back, also out of a cell being typed into.
-        auto* picch = Griglia(p.finestra, "GridPicch2");
+        auto* picch = C<QTableWidget>(p.finestra, "GridPicch2");
         picch->setFocus(Qt::TabFocusReason);
         picch->setCurrentCell(3, 0);
         QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr);
@@ -585,7 +571,7 @@ private slots:
         Principale p;
         p.finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.finestra));
-        Griglia(p.finestra, "GridPicch1")->setFocus(Qt::TabFocusReason);
+        C<QTableWidget>(p.finestra, "GridPicch1")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         auto* prima = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico1"));
         QCOMPARE(QApplication::focusWidget(), prima);
@@ -594,7 +580,7 @@ private slots:
         QCOMPARE(p.d().Pronostico, ludo::Colonna{1} << 4);
         QTest::keyClick(prima, Qt::Key_Space);
         QCOMPARE(p.d().Fisse, ludo::Colonna{1} << 4);
-        QCOMPARE(Pannello(p.finestra, "PanelFisse"), QStringLiteral(" Fisse : 1"));
+        QCOMPARE(TestoDi(p.finestra, "PanelFisse"), QStringLiteral(" Fisse : 1"));
         // The last match of the second strip, and the first cell cannot be passed.
         QTest::keyClick(prima, Qt::Key_Tab);
         auto* seconda = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico2"));
@@ -619,7 +605,7 @@ private slots:
         Principale p;
         p.finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.finestra));
-        auto* griglia = Griglia(p.finestra, "GridPicch2");
+        auto* griglia = C<QTableWidget>(p.finestra, "GridPicch2");
         const auto scrivi = [&](const QString& testo) {
             griglia->setFocus(Qt::TabFocusReason);
             griglia->setCurrentCell(0, 0);
