@@ -21,6 +21,7 @@
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"
 #include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
 
 namespace ludo::test {
 
@@ -45,6 +46,14 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// A scratch program folder with every sub-folder the program makes.
+class CartellaProgramma : public TempDir {
+public:
+    CartellaProgramma() {
+        for (const auto sotto : io::kSottocartelle) std::filesystem::create_directories(path() / std::string(sotto));
+    }
 };
 
 // The mask of a set of match numbers 1..32.

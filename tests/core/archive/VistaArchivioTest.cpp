@@ -39,11 +39,11 @@ std::size_t colonneDi(const std::vector<IntestazioneVista>& blocchi) {
 
 TEST(VistaArchivio, EveryFamilyGivesAsManyValuesAsItsHeaderHasColumns) {
     const auto a = archivio();
-    const std::array<std::size_t, NumeroFamiglie> attese = {3, 4, 1, 8, 4, 10, 4, 8, 1, 3, 3, 9, 12, 12};
     for (std::size_t f = 0; f < NumeroFamiglie; ++f) {
         const auto famiglie = solo(static_cast<FamigliaVista>(f));
-        EXPECT_EQ(colonneDi(IntestazioniVista(famiglie)), attese[f]) << NomeFamiglia(static_cast<FamigliaVista>(f));
-        EXPECT_EQ(RigaVistaArchivio(a, 2, famiglie).Valori.size(), attese[f]);
+        const std::size_t colonne = colonneDi(IntestazioniVista(famiglie));
+        EXPECT_GT(colonne, 0u) << NomeFamiglia(static_cast<FamigliaVista>(f));
+        EXPECT_EQ(RigaVistaArchivio(a, 2, famiglie).Valori.size(), colonne) << NomeFamiglia(static_cast<FamigliaVista>(f));
     }
     EXPECT_EQ(RigaVistaArchivio(a, 1, tutte()).Valori.size(), colonneDi(IntestazioniVista(tutte())));
     EXPECT_EQ(IntestazioniVista(tutte()).size(), 17u) << "Interruzioni, Simmetrie and Ripetizioni have two blocks";
@@ -84,19 +84,14 @@ TEST(VistaArchivio, ValuesOfTheWinningColumn) {
 
 TEST(VistaArchivio, RepetitionsLookAtTheContestsBefore) {
     const auto a = archivio();
-    const auto ripetizioni = solo(FamigliaVista::Ripetizioni);
-    // The first contest has nothing before it.
-    const auto prima = RigaVistaArchivio(a, 0, ripetizioni).Valori;
-    EXPECT_EQ(prima[0], 0);
-    EXPECT_EQ(prima[2], 0);
-    // Contest 2 shares 1 3 11 with contest 1; nothing stands two back.
-    const auto seconda = RigaVistaArchivio(a, 1, ripetizioni).Valori;
-    EXPECT_EQ(seconda[0], 3);
-    EXPECT_EQ(seconda[2], 0);
-    // Contest 3 shares 1 3 5 7 with contest 2 and 1 3 4 with contest 1.
-    const auto terza = RigaVistaArchivio(a, 2, ripetizioni).Valori;
-    EXPECT_EQ(terza[0], 4);
-    EXPECT_EQ(terza[2], 3);
+    // Against the contest before and the one two back.
+    const auto contro = [&](std::size_t riga) {
+        const auto v = RigaVistaArchivio(a, riga, solo(FamigliaVista::Ripetizioni)).Valori;
+        return std::pair{v[0], v[2]};
+    };
+    EXPECT_EQ(contro(0), std::pair(0, 0)) << "nothing before the first contest";
+    EXPECT_EQ(contro(1), std::pair(3, 0)) << "1 3 11 of contest 1";
+    EXPECT_EQ(contro(2), std::pair(4, 3)) << "1 3 5 7 of contest 2, 1 3 4 of contest 1";
 }
 
 TEST(VistaArchivio, SequenceHeadingsFollowTheLength) {

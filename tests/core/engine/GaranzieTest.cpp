@@ -9,7 +9,6 @@
 #include "core/engine/Garanzie.h"
 #include "core/engine/TestiGaranzie.h"
 #include "core/io/Errore.h"
-#include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
@@ -65,15 +64,13 @@ void atteseUguali(const TabellaVincite& t, const Riferimento& r) {
 class Garanzie : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (auto s : io::kSottocartelle)
-            std::filesystem::create_directories(dir_ / std::string(s));
         sistema_ = std::make_unique<T_Sistema>(dir_.path());
     }
     DatiSistema& d() { return *sistema_->Dati; }
     void scriviCol(const std::string& nome, const std::vector<Colonna>& maschere) {
         ludo::test::writeFile(dir_ / "COLONNE" / nome, ludo::test::maschereLE(maschere));
     }
-    ludo::test::TempDir dir_;
+    ludo::test::CartellaProgramma dir_;
     std::unique_ptr<T_Sistema> sistema_;
 };
 

@@ -12,7 +12,6 @@
 #include "core/conditions/TQuadro.h"
 #include "core/engine/Riduzione.h"
 #include "core/engine/Sviluppo.h"
-#include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
@@ -107,7 +106,6 @@ private:
 class Sviluppo : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (auto s : io::kSottocartelle) std::filesystem::create_directories(dir_ / std::string(s));
         sistema_ = std::make_unique<T_Sistema>(dir_.path());
     }
     DatiSistema& d() { return *sistema_->Dati; }
@@ -119,7 +117,7 @@ protected:
         sistema_->AdottaSviluppo(std::move(esito.Risultato));
         return esito;
     }
-    ludo::test::TempDir dir_;
+    ludo::test::CartellaProgramma dir_;
     std::unique_ptr<T_Sistema> sistema_;
 };
 

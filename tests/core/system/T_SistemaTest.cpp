@@ -9,7 +9,6 @@
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TQuadro.h"
 #include "core/io/Errore.h"
-#include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
@@ -130,15 +129,12 @@ Bytes scritto(const T_Sistema& s) {
 
 class Sistema : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (auto s : io::kSottocartelle) std::filesystem::create_directories(dir_ / std::string(s));
-    }
     std::filesystem::path scrivi(const Bytes& b) {
         const auto file = dir_ / "SISTEMI" / "mano.LDS";
         ludo::test::writeFile(file, b);
         return file;
     }
-    ludo::test::TempDir dir_;
+    ludo::test::CartellaProgramma dir_;
 };
 
 }  // namespace
