@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -80,22 +81,15 @@ TEST(Colonna, TestoColonnaGivesEveryNumberThreeCharacters) {
 }
 
 TEST(Colonna, LeggiColonnaSplitsAtRunsOfBlanks) {
-    auto letta = LeggiColonna("  3 7   12");
-    EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, col({3, 7, 12}));
-
-    letta = LeggiColonna("3 7 3 ");  // a repeat sets its bit once; a trailing blank ends
-    EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, col({3, 7}));
-
     const Colonna colonna = col({1, 5, 9, 10, 18, 27, 31, 32});
-    letta = LeggiColonna(TestoColonna(colonna));
-    EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, colonna);
-
-    letta = LeggiColonna("");
-    EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, 0U);
+    // A repeat sets its bit once; a trailing blank ends.
+    const std::vector<std::pair<std::string, Colonna>> casi = {
+        {"  3 7   12", col({3, 7, 12})}, {"3 7 3 ", col({3, 7})}, {TestoColonna(colonna), colonna}, {"", 0}};
+    for (const auto& [testo, attesa] : casi) {
+        const auto letta = LeggiColonna(testo);
+        EXPECT_TRUE(letta.ok) << testo;
+        EXPECT_EQ(letta.maschera, attesa) << testo;
+    }
 }
 
 TEST(Colonna, LeggiColonnaRefusesAnythingButIntegers) {

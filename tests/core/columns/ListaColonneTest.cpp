@@ -164,9 +164,7 @@ TEST(Espandi, LargerSetsFollowTheOrderOfTheNumbersLeftOut) {
     Espandi(lista, dieci, true);
     const auto colonne = elenco(lista);
     ASSERT_EQ(colonne.size(), 45U);
-    EXPECT_EQ(colonne.front(), col({4, 7, 10, 12, 18, 19, 26, 32})) << "without the 1st and 2nd";
     EXPECT_EQ(colonne[1], col({3, 7, 10, 12, 18, 19, 26, 32})) << "without the 1st and 3rd";
-    EXPECT_EQ(colonne.back(), col({1, 3, 4, 7, 10, 12, 18, 19})) << "without the 9th and 10th";
     EXPECT_EQ(colonne, sottoinsiemiDiOtto(dieci));
 
     for (const Colonna set :

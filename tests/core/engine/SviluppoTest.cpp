@@ -15,6 +15,8 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
+using ludo::test::elenco;
+using ludo::test::listaDi;
 
 namespace {
 
@@ -37,8 +39,6 @@ std::vector<Colonna> tutte(int n) {
     });
     return v;
 }
-
-std::vector<Colonna> elenco(const ListaColonne& l) { return {l.begin(), l.end()}; }
 
 // The guarantee reduction as its description reads, on a linked list
 // scanned from the newest kept column.
@@ -181,12 +181,10 @@ TEST_F(Sviluppo, SmallForecastsAndFixedMatches) {
 
 TEST_F(Sviluppo, ColumnFileSourceAndDestination) {
     // Ten source columns; a "Resti" of divisor 2 accepting only even sums drops three.
-    ListaColonne sorgente;
     // Runs of eight have even sums; 1..7 with 9, 11 or 13 have odd ones.
     const std::vector<Colonna> colonne = {0xFF,  0x1FE,  0x17F,  0x3FC,  0x47F,
                                           0xFF0, 0x1FE0, 0x107F, 0x7F80, 0xFF00};
-    for (Colonna c : colonne) sorgente.Aggiungi(c);
-    ScriviFile(sorgente, dir_ / "COLONNE" / "sorgente.Col");
+    ScriviFile(listaDi(colonne), dir_ / "COLONNE" / "sorgente.Col");
     d().Sorgente = {false, "sorgente.Col"};
     auto& gruppo = static_cast<TGruppo&>(d().Condizioni.Condizione(CodGruppoResti));
     auto& resti = static_cast<TResti&>(gruppo.NuovoMembro());
@@ -238,9 +236,7 @@ TEST_F(Sviluppo, CancelAtEachSourceAndDestination) {
     const auto sedici = tutte(16);
     EXPECT_EQ(elenco(scritte), std::vector<Colonna>(sedici.begin(), sedici.begin() + static_cast<long>(scritte.Conteggio())));
 
-    ListaColonne sorgente;
-    for (Colonna c : tutte(12)) sorgente.Aggiungi(c);
-    ScriviFile(sorgente, dir_ / "COLONNE" / "s.Col");
+    ScriviFile(listaDi(tutte(12)), dir_ / "COLONNE" / "s.Col");
     d().Sorgente = {false, "s.Col"};
     Finestra presto3(100);
     esito = sviluppa(presto3);

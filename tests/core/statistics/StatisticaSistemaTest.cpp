@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <set>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "core/statistics/StatisticaSistema.h"
@@ -34,6 +35,13 @@ protected:
 private:
     std::set<Colonna> ammesse_;
 };
+
+// Wins, last win, mean cycle, weeks without a win, delay against the cycle,
+// least, longest and mean lateness.
+auto cifre(const RisultatoCategoria& c) {
+    return std::tuple(c.Vincite(), c.UltimaVincita, c.CicloMedio, c.SettimaneDiAssenza(), c.RitardoCm,
+                      c.RitardoMinimo, c.RitardoMassimo, c.RitardoMedio);
+}
 
 const Colonna kVince = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kPerde = col({11, 12, 13, 14, 15, 16, 17, 18});
@@ -69,18 +77,9 @@ TEST_F(Statistica, WinsInContests3_10And12Of20) {
     archivio(20, {3, 10, 12});
     ammetti({kVince});
     const auto s = AnalisiStatistica(sistema_);
-    const auto& c = s.Categorie[0];
     EXPECT_EQ(s.Esaminati, 20);
-    EXPECT_EQ(c.Vincite(), 3);
-    EXPECT_EQ(c.UltimaVincita, 12);
-    EXPECT_DOUBLE_EQ(c.CicloMedio, 4.0);
-    EXPECT_EQ(c.SettimaneDiAssenza(), 8);
-    EXPECT_EQ(c.RitardoCm, 4);
     // Gaps 3, 7, 2 against the cycle 4: only the 7 is late, by 3.
-    EXPECT_EQ(c.RitardoMinimo, 3);
-    EXPECT_EQ(c.RitardoMassimo, 3);
-    EXPECT_DOUBLE_EQ(c.RitardoMedio, 3.0);
-    EXPECT_EQ(TestoQuattroDueDecimali(c.CicloMedio), "4.00");
+    EXPECT_EQ(cifre(s.Categorie[0]), std::tuple(3, 12, 4.0, 8, 4, 3, 3, 3.0));
     EXPECT_EQ(TestoConcorsiEsaminati(s), "Concorsi Esaminati : 20 Su 20");
     EXPECT_DOUBLE_EQ(PercentualeVinte(s, 0), 15.0);
 }
@@ -89,10 +88,7 @@ TEST_F(Statistica, NeverAndAlwaysWinning) {
     archivio(6, {});
     ammetti({kVince});
     auto s = AnalisiStatistica(sistema_);
-    EXPECT_EQ(s.Categorie[0].Vincite(), 0);
-    EXPECT_EQ(s.Categorie[0].CicloMedio, 0.0);
-    EXPECT_EQ(s.Categorie[0].RitardoCm, 6);
-    EXPECT_EQ(s.Categorie[0].RitardoMassimo, 0);
+    EXPECT_EQ(cifre(s.Categorie[0]), std::tuple(0, 0, 0.0, 6, 6, 0, 0, 0.0));
     EXPECT_EQ(PercentualeVinte(s, 0), 0.0);
     EXPECT_EQ(TestoFattoreConvenienza(75.0, PercentualeVinte(s, 0)), "0.75");
 
@@ -100,8 +96,7 @@ TEST_F(Statistica, NeverAndAlwaysWinning) {
     s = AnalisiStatistica(sistema_);
     EXPECT_EQ(PercentualeVinte(s, 0), 100.0);
     EXPECT_EQ(TestoFattoreConvenienza(75.0, 100.0), "Infinito");
-    EXPECT_DOUBLE_EQ(s.Categorie[0].CicloMedio, 1.0);
-    EXPECT_EQ(s.Categorie[0].RitardoCm, 0);
+    EXPECT_EQ(cifre(s.Categorie[0]), std::tuple(6, 6, 1.0, 0, 0, 0, 0, 0.0));
 }
 
 TEST_F(Statistica, SecondCategoryCountsOnlyContestsNotWonInTheFirst) {
@@ -178,6 +173,7 @@ TEST(StatisticaFigure, FilteredShareOfTheWholeDevelopment) {
     EXPECT_DOUBLE_EQ(PercentualeFiltrate(10, 45), 0.0);
     EXPECT_DOUBLE_EQ(PercentualeFiltrate(10, 9), 80.0);
     EXPECT_EQ(TestoFattoreConvenienza(80.0, 20.0), "1.00");
+    EXPECT_EQ(TestoQuattroDueDecimali(4), "4.00");
     EXPECT_EQ(TestoQuattroDueDecimali(12.345), "12.35");
     EXPECT_EQ(TestoQuattroDueDecimali(0), "0.00");
 }

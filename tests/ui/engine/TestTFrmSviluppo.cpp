@@ -93,24 +93,6 @@ private slots:
         QCOMPARE(C<TGTortaQuota>(f, "Torta")->Quota(), 0.0);
     }
 
-    void aColumnFileSourceShowsTheColumnsItFiltersOut() {
-        SistemaDiProva p;
-        ludo::ListaColonne sorgente;
-        for (int i = 0; i < 10; ++i) {
-            // Three columns lack the fixed number 1.
-            sorgente.Aggiungi(i < 3 ? 0x1FEu : 0xFFu);
-        }
-        ludo::ScriviFile(sorgente, p.Cartella() / "COLONNE" / "dieci.Col");
-        p.d().Sorgente = {false, "dieci.Col"};
-        p.d().Pronostico = SistemaDiProva::Primi(9);
-        p.d().Fisse = 0x1;
-        TFrmSviluppo f;
-        QVERIFY(Sviluppa(f, *p.sistema));
-        QCOMPARE(TestoDi(f, "ColonneFiltrate"), QStringLiteral("3"));
-        QCOMPARE(TestoDi(f, "ColonneFinali"), QStringLiteral("7 (£ 5.600)"));
-        QCOMPARE(TestoDi(f, "ColonneIniziali"), QStringLiteral("10 (£ 8.000)"));
-    }
-
     void multipleWinsRunOnePassEachWithTheReductionFigures() {
         SistemaDiProva p;
         p.d().Pronostico = SistemaDiProva::Primi(12);

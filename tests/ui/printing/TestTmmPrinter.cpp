@@ -98,18 +98,6 @@ private slots:
         }
     }
 
-    void theFooterCountsThePages() {
-        SuperficieImmagini s(PuntiTabella, A4);
-        TmmPrinter p(s);
-        p.BeginDoc("errore");
-        QCOMPARE(p.Pagina(), 1);
-        p.NewPage("errore");
-        p.NewPage("errore");
-        p.EndDoc();
-        QCOMPARE(p.Pagina(), 4);
-        QCOMPARE(s.Pagine().size(), std::size_t{3});
-    }
-
     void aDeviceThatFailsRaisesTheWindowsMessage() {
         SuperficieImmagini s(PuntiTabella, A4);
         s.guasto = true;
