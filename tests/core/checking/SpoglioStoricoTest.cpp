@@ -3,6 +3,8 @@
 // columns that won.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/checking/SpoglioStorico.h"
@@ -27,17 +29,16 @@ TEST(SpoglioStorico, CountsWinsContestsAndDelaysPerScore) {
     ASSERT_FALSE(esito.Interrotto);
     EXPECT_EQ(esito.Concorsi, 5);
 
-    const auto& p8 = esito.Punteggio[8];
-    EXPECT_EQ(p8.Vincite, 2);
-    EXPECT_EQ(p8.Concorsi, 2);
-    EXPECT_EQ(p8.RitardoAttuale, 2);  // B, B after the last A
-    EXPECT_EQ(p8.RitardoMassimo, 2);
-    EXPECT_EQ(esito.Punteggio[0].Vincite, 3);
-    EXPECT_EQ(esito.Punteggio[0].RitardoAttuale, 0);
-    EXPECT_EQ(esito.Punteggio[0].RitardoMassimo, 1);  // the second A
+    // Wins, contests won, current and longest delay of each score: 8 waits
+    // through B, B after the last A; 0 waited only for the second A.
+    const auto cifre = [&](std::size_t punti) {
+        const auto& p = esito.Punteggio[punti];
+        return std::tuple(p.Vincite, p.Concorsi, p.RitardoAttuale, p.RitardoMassimo);
+    };
+    EXPECT_EQ(cifre(8), std::tuple(2, 2, 2, 2));
+    EXPECT_EQ(cifre(0), std::tuple(3, 3, 0, 1));
+    EXPECT_EQ(cifre(5), std::tuple(0, 0, 5, 5));
     EXPECT_EQ(esito.Punteggio[1].Vincite, 3);
-    EXPECT_EQ(esito.Punteggio[5].RitardoAttuale, 5);
-    EXPECT_EQ(esito.Punteggio[5].RitardoMassimo, 5);
 
     const auto righe = RigheGenerali(esito);
     ASSERT_EQ(righe.size(), 9u);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestSupport.h"
 #include "core/contests/T_FrequenzeRitardi.h"
 
@@ -43,10 +45,7 @@ TEST(FrequenzeRitardi, WithoutUpdateNoDelayMovesNotEvenTheHitOne) {
 TEST(FrequenzeRitardi, MaximumDelayRemembersTheLongestGap) {
     T_FrequenzeRitardi t(1);
     for (int v : {1, 0, 0, 0, 1, 0, 1}) t.AggiungiConcorso(v, v, true);
-    EXPECT_EQ(t.ListaPunti()[1].Ritardo, 0);
-    EXPECT_EQ(t.ListaPunti()[1].RitardoMax, 3);
-    EXPECT_EQ(t.ListaPunti()[0].Ritardo, 1);
-    EXPECT_EQ(t.ListaPunti()[0].RitardoMax, 1);
+    EXPECT_EQ(t.ListaPunti(), (std::vector<TElemRFRM>{{4, 1, 1}, {3, 0, 3}}));
 }
 
 TEST(FrequenzeRitardi, GettersFollowLeggiPunti) {
@@ -78,9 +77,7 @@ TEST(FrequenzeRitardi, RecordMatchesTheLayoutAndDamagedOnesLeaveTheTableAsItWas)
     const Bytes b = recordTabella(1, 7, 3, 100);
     T_FrequenzeRitardi t;
     ASSERT_TRUE(t.Leggi(ludo::test::Lettura(b)));
-    EXPECT_EQ(t.MaxValore(), 1);
-    EXPECT_EQ(t.NumConcorsi(), 7);
-    EXPECT_EQ(t.Riservato, 3);
+    EXPECT_EQ(std::tuple(t.MaxValore(), t.NumConcorsi(), t.Riservato), std::tuple(1, 7, 3));
     EXPECT_EQ(t.ListaPunti(), (std::vector<TElemRFRM>{{100, 101, 102}, {110, 111, 112}}));
     EXPECT_EQ(t.ListaCons(), (std::vector<TElemRFRM>{{103, 104, 105}, {113, 114, 115}}));
     EXPECT_EQ(ludo::test::scritto([&](io::BinaryWriter& w) { return t.Scrivi(w); }), b);

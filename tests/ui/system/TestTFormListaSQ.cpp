@@ -119,8 +119,13 @@ private slots:
         TFormListaSQ f(c.Cartella());
         f.show();
         Seleziona(f, QStringLiteral("Juventus"));
-        QuandoSiApre<TFormEditSQ>([](TFormEditSQ& edit) { Clic(edit, "AnnullaBtn"); });
+        QString proposto;
+        QuandoSiApre<TFormEditSQ>([&](TFormEditSQ& edit) {
+            proposto = C<QLineEdit>(edit, "EditNome")->text();
+            Clic(edit, "AnnullaBtn");
+        });
         Clic(f, "BtnModifica");
+        QCOMPARE(proposto, QStringLiteral("Juventus"));
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
     }
 
