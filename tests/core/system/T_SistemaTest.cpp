@@ -180,12 +180,9 @@ TEST_F(Sistema, OlderFilesKeepTheNewerDefaultsAndHaveNoColumns) {
     s.Dati->Colonne.Aggiungi(0xFF);
     s.SpecificaNomi = false;
     s.Carica(scrivi(b));
-    EXPECT_EQ(s.VersioneLetta, 300);
-    EXPECT_FALSE(s.Dati->Destinazione.RicalcoloAutomatico);
-    EXPECT_TRUE(s.Dati->Destinazione.CalcoloReale);
-    EXPECT_TRUE(s.SpecificaNomi);
-    EXPECT_EQ(s.Dati->Colonne.Conteggio(), 0u);
-    EXPECT_TRUE(s.Dati->Sviluppato);
+    EXPECT_EQ(std::tuple(s.VersioneLetta, s.Dati->Destinazione.RicalcoloAutomatico, s.Dati->Destinazione.CalcoloReale,
+                         s.SpecificaNomi, s.Dati->Colonne.Conteggio(), s.Dati->Sviluppato),
+              std::tuple(300, false, true, true, 0u, true));
 }
 
 TEST_F(Sistema, AFileEndingAfterSpecificaNomiCountsAsDevelopedWithoutColumns) {
@@ -269,11 +266,10 @@ TEST_F(Sistema, NamesNewAndFailures) {
     s.Dati->Sorgente.SorgentePronostico = false;
     static_cast<TQuadro&>(s.Dati->Condizioni.Condizione(CodQuadro)).Inserisci(CodResti);
     s.Nuovo();
-    EXPECT_TRUE(s.DeveChiedereNome());
-    EXPECT_EQ(s.Dati->Pronostico, 0u);
-    EXPECT_TRUE(s.Commento.empty());
-    EXPECT_EQ(s.Dati->Destinazione.Garanzia, 6);
-    EXPECT_FALSE(s.Dati->Sorgente.SorgentePronostico) << "the source stays";
+    // Everything new but the source.
+    EXPECT_EQ(std::tuple(s.DeveChiedereNome(), s.Dati->Pronostico, s.Commento.size(), s.Dati->Destinazione.Garanzia,
+                         s.Dati->Sorgente.SorgentePronostico),
+              std::tuple(true, 0u, 0u, 6, false));
     EXPECT_TRUE(static_cast<TQuadro&>(s.Dati->Condizioni.Condizione(CodQuadro)).Elenco.empty());
 
     s.Modificato = true;
