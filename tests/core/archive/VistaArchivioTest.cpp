@@ -2,7 +2,7 @@
 // values of each contest row.
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
+#include "ArchivioDiProva.h"
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/archive/VistaArchivio.h"
 
@@ -24,11 +24,9 @@ FamiglieVista solo(FamigliaVista famiglia) {
 }
 
 ArchivioConcorsi archivio() {
-    ArchivioConcorsi a;
-    a.InserisciOrdinato({2023, 1, SerieA, col({1, 3, 4, 10, 11, 12, 20, 30})});
-    a.InserisciOrdinato({2023, 2, Altri, col({1, 3, 5, 7, 9, 11, 13, 15})});
-    a.InserisciOrdinato({2023, 3, SerieB, col({1, 2, 3, 4, 5, 6, 7, 8})});
-    return a;
+    return ludo::test::archivioDi({{2023, 1, SerieA, col({1, 3, 4, 10, 11, 12, 20, 30})},
+                                   {2023, 2, Altri, col({1, 3, 5, 7, 9, 11, 13, 15})},
+                                   {2023, 3, SerieB, col({1, 2, 3, 4, 5, 6, 7, 8})}});
 }
 
 std::size_t colonneDi(const std::vector<IntestazioneVista>& blocchi) {

@@ -6,7 +6,7 @@
 #include <set>
 #include <tuple>
 
-#include "TestSupport.h"
+#include "ArchivioDiProva.h"
 #include "core/statistics/StatisticaSistema.h"
 #include "core/system/T_Sistema.h"
 
@@ -102,11 +102,7 @@ TEST_F(Statistica, NeverAndAlwaysWinning) {
 TEST_F(Statistica, SecondCategoryCountsOnlyContestsNotWonInTheFirst) {
     // Contests 1 and 2 won outright; 3 has the winning column kVince's
     // neighbour: the system keeps kVince, a 7-point variant of kSette.
-    d().Archivio.Svuota();
-    d().Archivio.InserisciOrdinato({2020, 1, SerieA, kVince});
-    d().Archivio.InserisciOrdinato({2020, 2, SerieA, kVince});
-    d().Archivio.InserisciOrdinato({2020, 3, SerieA, kSette});
-    d().Archivio.InserisciOrdinato({2020, 4, SerieA, kPerde});
+    d().Archivio = test::archivioDi({kVince, kVince, kSette, kPerde}, 2020);
     IntervalloTuttoArchivio(d().Config.Ricerca.Intervallo, d().Archivio);
     d().Config.Ricerca.PrimaSecondaCategoria = true;
     ammetti({kVince});
