@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -24,14 +25,9 @@ TEST(Colonna, CountsAndPointsOverTheWholeRange) {
 
 TEST(Colonna, NumeroKCountsFromTheSmallestAndAnswers32PastTheEnd) {
     const Colonna m = col({2, 9, 17});
-    EXPECT_EQ(NumeroK(1, m), 2);
-    EXPECT_EQ(NumeroK(3, m), 17);
-    EXPECT_EQ(NumeroK(4, m), 32);
-    EXPECT_EQ(NumeroK(0, m), 32);
-    EXPECT_EQ(NumeroK(1, 0), 32);
-    EXPECT_EQ(NumeroK(32, 0xFFFFFFFFu), 32);
-    EXPECT_EQ(NumeroK(31, 0xFFFFFFFFu), 31);
-    EXPECT_EQ(NumeroK(1, col({32})), 32);
+    for (const auto& [k, maschera, numero] : std::vector<std::tuple<int, Colonna, int>>{
+             {1, m, 2}, {3, m, 17}, {4, m, 32}, {0, m, 32}, {1, 0, 32}, {32, ~0u, 32}, {31, ~0u, 31}, {1, col({32}), 32}})
+        EXPECT_EQ(NumeroK(k, maschera), numero) << k << " of " << maschera;
 }
 
 TEST(Binomiale, MatchesTheTriangleOfSumsWhereverItFits64Bits) {
@@ -59,9 +55,7 @@ TEST(Binomiale, ExactOrCorrectlyRoundedUpTo100AndZeroOutsideTheTriangle) {
     EXPECT_EQ(Binomiale(100, 50), 100891344545564193334812497256.0);
     EXPECT_EQ(Binomiale(100, 3), 161700.0);
     EXPECT_EQ(Binomiale(100, 97), 161700.0);
-    EXPECT_EQ(Binomiale(8, 9), 0.0);
-    EXPECT_EQ(Binomiale(8, -1), 0.0);
-    EXPECT_EQ(Binomiale(-1, 0), 0.0);
+    for (const auto& [n, k] : {std::pair{8, 9}, {8, -1}, {-1, 0}}) EXPECT_EQ(Binomiale(n, k), 0.0) << n << " " << k;
     EXPECT_EQ(Binomiale(0, 0), 1.0);
     EXPECT_EQ(Binomiale(2000, 1000), std::numeric_limits<double>::infinity());
 }
