@@ -2,6 +2,8 @@
 // values of each contest row.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ArchivioDiProva.h"
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/archive/VistaArchivio.h"
@@ -53,10 +55,8 @@ TEST(VistaArchivio, NothingTickedLeavesTheFixedColumns) {
     EXPECT_TRUE(IntestazioniVista(nessuna).empty());
     const RigaVista r = RigaVistaArchivio(a, 1, nessuna);
     EXPECT_TRUE(r.Valori.empty());
-    EXPECT_EQ(r.Anno, "2023");
-    EXPECT_EQ(r.Numero, "2");
-    EXPECT_EQ(r.Tipo, "Altri");
-    EXPECT_EQ(r.Colonna, "1  3  5  7  9  11 13 15 ");
+    EXPECT_EQ(std::tuple(r.Anno, r.Numero, r.Tipo, r.Colonna),
+              std::tuple("2023", "2", "Altri", "1  3  5  7  9  11 13 15 "));
     EXPECT_EQ(RigaVistaArchivio(a, 2, nessuna).Tipo, "B");
 }
 

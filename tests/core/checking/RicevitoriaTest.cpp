@@ -124,10 +124,8 @@ TEST(Ricevitoria, RidFileLayout) {
     ludo::SceltaRidotto scelta;
     auto in = ludo::test::streamOf(b);
     ASSERT_TRUE(ludo::LeggiRid(in, scelta));
-    EXPECT_EQ(scelta.matrice, "20F0B1.col");
-    EXPECT_EQ(scelta.numeri.Quanti, 2);
-    EXPECT_EQ(scelta.numeri.Numero(2), 17);
-    EXPECT_EQ(scelta.nomeCedola, "Rossi È");
+    EXPECT_EQ(std::tuple(scelta.matrice, scelta.numeri.Quanti, scelta.numeri.Numero(2), scelta.nomeCedola),
+              std::tuple("20F0B1.col", 2, 17, "Rossi È"));
     std::ostringstream out(std::ios::binary);
     ASSERT_TRUE(ludo::ScriviRid(out, scelta));
     EXPECT_EQ(ludo::test::bytesOf(out.str()), b);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <algorithm>
 #include <vector>
 
@@ -39,10 +41,8 @@ TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
     lista.Aggiungi(0xFF00000U);
     const auto esito = ludo::Accorpa(lista, 10, ludo::NessunAvanzamento());
     EXPECT_EQ(elenco(lista), (std::vector<Colonna>{0x3FF, 0x7FC00, 0xFF00000U}));
-    EXPECT_EQ(esito.iniziali, 55U);
-    EXPECT_EQ(esito.finali, 3U);
-    EXPECT_EQ(esito.TestoIndice(), "18.3333");
-    EXPECT_EQ(esito.Schedine(), 1U);
+    EXPECT_EQ(std::tuple(esito.iniziali, esito.finali, esito.TestoIndice(), esito.Schedine()),
+              std::tuple(55U, 3U, "18.3333", 1U));
 }
 
 TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {

@@ -26,7 +26,8 @@ TEST(Colonna, CountsAndPointsOverTheWholeRange) {
 TEST(Colonna, NumeroKCountsFromTheSmallestAndAnswers32PastTheEnd) {
     const Colonna m = col({2, 9, 17});
     for (const auto& [k, maschera, numero] : std::vector<std::tuple<int, Colonna, int>>{
-             {1, m, 2}, {3, m, 17}, {4, m, 32}, {0, m, 32}, {1, 0, 32}, {32, ~0u, 32}, {31, ~0u, 31}, {1, col({32}), 32}})
+             {1, m, 2}, {3, m, 17}, {4, m, 32}, {0, m, 32}, {1, 0, 32}, {32, ~0u, 32}, {31, ~0u, 31},
+             {1, col({32}), 32}})
         EXPECT_EQ(NumeroK(k, maschera), numero) << k << " of " << maschera;
 }
 

@@ -52,7 +52,8 @@ TEST(TGenColonneCasuali, PicchettiAreTruncatedAndKeptInRange) {
     dati.picchetti[4] = 1e12;
     dati.picchetti[31] = 7;
     EXPECT_TRUE(gen.Imposta(false, true, false, false, dati));
-    for (const auto& [n, peso] : {std::pair{1, 12}, {2, 0}, {3, 0}, {4, 0}, {5, TGenColonneCasuali::kPesoMassimo}, {32, 7}})
+    for (const auto& [n, peso] :
+         {std::pair{1, 12}, {2, 0}, {3, 0}, {4, 0}, {5, TGenColonneCasuali::kPesoMassimo}, {32, 7}})
         EXPECT_EQ(gen.Peso(n), peso) << n;
     EXPECT_EQ(gen.Cumulata[32], 12 + TGenColonneCasuali::kPesoMassimo + 7);
 }

@@ -21,7 +21,8 @@ TEST(Cp1252, ItalianTextRoundTrips) {
 }
 
 TEST(Cp1252, EveryByteDecodesAndDefinedOnesRoundTrip) {
-    for (const auto& [byte, testo] : {std::pair{"\x80", "€"}, {"\x8A", "Š"}, {"\x9C", "œ"}, {"\x9F", "Ÿ"}, {"\xFF", "ÿ"}})
+    for (const auto& [byte, testo] :
+         {std::pair{"\x80", "€"}, {"\x8A", "Š"}, {"\x9C", "œ"}, {"\x9F", "Ÿ"}, {"\xFF", "ÿ"}})
         EXPECT_EQ(cp1252ToUtf8(byte), testo);
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));

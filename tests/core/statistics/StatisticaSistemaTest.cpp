@@ -136,10 +136,8 @@ TEST_F(Statistica, IntervalFixedNumbersAndIgnoredConditions) {
     d().Fisse = col({32});  // never tested over the archive
     ammetti({kVince});
     auto s = AnalisiStatistica(sistema_);
-    EXPECT_EQ(s.Esaminati, 5);
-    EXPECT_EQ(s.ConcorsiArchivio, 10);
-    EXPECT_EQ(s.Categorie[0].Vincite(), 3);
-    EXPECT_EQ(s.Categorie[0].SettimaneDiAssenza(), 0);
+    EXPECT_EQ(std::pair(s.Esaminati, s.ConcorsiArchivio), std::pair(5, 10));
+    EXPECT_EQ(std::pair(s.Categorie[0].Vincite(), s.Categorie[0].SettimaneDiAssenza()), std::pair(3, 0));
     EXPECT_TRUE(d().Condizioni.ConFisse) << "the development's settings come back afterwards";
     EXPECT_FALSE(d().Condizioni.ModoArchivio);
 

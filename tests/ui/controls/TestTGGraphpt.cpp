@@ -145,7 +145,8 @@ private slots:
 
         const ludo::TMisura s = Salvata(*g_);
         QVERIFY(std::tuple(s.Prima.Link, s.Prima.Voce(0).Stato, s.Seconda.Link, s.Seconda.Voce(0).Stato,
-                           s.Seconda.Campo, s.Da, s.A) == std::tuple('C', ludo::Rifiutato, 'Z', ludo::Accettato, 7, 3, 20));
+                           s.Seconda.Campo, s.Da, s.A) ==
+                std::tuple('C', ludo::Rifiutato, 'Z', ludo::Accettato, 7, 3, 20));
     }
 
     void aLinkOutsideTheLettersIsStoredAsA() {
