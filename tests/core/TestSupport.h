@@ -95,13 +95,21 @@ inline Bytes readFile(const std::filesystem::path& p) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// What a writer puts on a stream, its result expected true.
+template <class Scrivi>
+Bytes scrittoSu(Scrivi&& scrivi) {
+    std::ostringstream out(std::ios::binary);
+    EXPECT_TRUE(scrivi(out));
+    return bytesOf(out.str());
+}
+
 // What a record's writer puts out, its result expected true.
 template <class Scrivi>
 Bytes scritto(Scrivi&& scrivi) {
-    std::ostringstream out(std::ios::binary);
-    io::BinaryWriter w(out);
-    EXPECT_TRUE(scrivi(w));
-    return bytesOf(out.str());
+    return scrittoSu([&](std::ostream& out) {
+        io::BinaryWriter w(out);
+        return scrivi(w);
+    });
 }
 
 // A reader over a copy of some bytes; a temporary one stands for its

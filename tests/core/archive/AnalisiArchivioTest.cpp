@@ -111,9 +111,7 @@ Bytes archdbAtteso() {
 }
 
 Bytes scritto(const ArchivioConcorsi& a) {
-    std::ostringstream out(std::ios::binary);
-    EXPECT_TRUE(a.ScriviAnalisi(out));
-    return ludo::test::bytesOf(out.str());
+    return ludo::test::scrittoSu([&](std::ostream& out) { return a.ScriviAnalisi(out); });
 }
 
 }  // namespace

@@ -31,9 +31,7 @@ TEST(Archivio, RecordsCarryTheYearAsAnOffsetFrom1900AndAnIncompleteLastOneIsDrop
     ASSERT_TRUE(a.LeggiConcorsi(in));
     EXPECT_EQ(a.Concorsi(), (std::vector<T_Concorso>{concorso(1999, 3, SerieA, 0xFF),
                                                      concorso(2005, 1, SerieB, 0x80000F0F)}));
-    std::ostringstream out(std::ios::binary);
-    ASSERT_TRUE(a.ScriviConcorsi(out));
-    EXPECT_EQ(ludo::test::bytesOf(out.str()), b);
+    EXPECT_EQ(ludo::test::scrittoSu([&](std::ostream& out) { return a.ScriviConcorsi(out); }), b);
 
     b.insert(b.end(), {100, 9, 1});  // 7k + 3 bytes
     ArchivioConcorsi corto;

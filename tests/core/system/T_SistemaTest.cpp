@@ -123,9 +123,7 @@ Bytes sistemaAMano(std::int32_t versione, const std::string& cartella) {
 }
 
 Bytes scritto(const T_Sistema& s) {
-    std::ostringstream out(std::ios::binary);
-    EXPECT_TRUE(s.Scrivi(out));
-    return ludo::test::bytesOf(out.str());
+    return ludo::test::scrittoSu([&](std::ostream& out) { return s.Scrivi(out); });
 }
 
 class Sistema : public ::testing::Test {
