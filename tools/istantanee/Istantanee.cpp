@@ -10,16 +10,21 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPageSize>
+#include <QAction>
 #include <QPushButton>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <bit>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/TGruppo.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
+#include "ui/conditions/TFrmCondizione.h"
 #include "ui/controls/TraduzioneQt.h"
 #include "ui/engine/TFrmSviluppo.h"
 #include "ui/printing/StampaLavoro.h"
@@ -206,6 +211,83 @@ bool Stampe(const QDir& destinazione) {
                [&](SuperficieStampa& s) { StampaTabulato(s, tabulato, config, config.ImpTabulato, opzioni); });
 }
 
+// ---- condition editors ---------------------------------------------------
+
+void Accetta(ludo::TMisura& misura, std::initializer_list<int> valori, std::uint8_t stato = ludo::Accettato) {
+    for (int v : valori) misura.Prima.Voci[static_cast<std::size_t>(v)] = {stato, 1};
+}
+
+// The sample conditioned system of the benchmarks, with a value or two in
+// the conditions it leaves empty, so that every editor shows some.
+void SistemaDiEsempio(ludo::T_Sistema& sistema) {
+    sistema.Carica(std::filesystem::path(LUDO_BENCH_SISTEMI) / "tipico.LDS");
+    auto& c = sistema.Dati->Condizioni;
+    Accetta(static_cast<ludo::TPosizioni&>(c.Condizione(ludo::CodPosizioni)).Tabelle[0], {1, 2, 3, 4, 5});
+    auto& sequenze = static_cast<ludo::TNumeroSequenze&>(c.Condizione(ludo::CodNumeroSequenze));
+    Accetta(sequenze.Tabelle[0], {2, 3, 4, 5});
+    auto& formule = static_cast<ludo::TFormuleDerivate&>(c.Condizione(ludo::CodFormuleDerivate));
+    formule.Formule[3] = formule.Formule[4] = formule.Formule[5] = true;
+    auto& consecutivita = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoConsecutivita));
+    auto& segni = static_cast<ludo::TConsecutivita&>(consecutivita.NuovoMembro());
+    Accetta(segni.Tabelle[0], {3, 4, 5});
+    Accetta(segni.Tabelle[1], {1, 2});
+    auto& distanze = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoDistanze));
+    for (auto [prima, seconda] : {std::pair{1, 8}, std::pair{2, 5}}) {
+        auto& d = static_cast<ludo::TDistanzaSpecifica&>(distanze.NuovoMembro());
+        d.Posizione1 = prima;
+        d.Posizione2 = seconda;
+        Accetta(d.Tabelle[0], {12, 13, 14, 15, 16, 17, 18, 19, 20});
+        Accetta(d.Tabelle[0], {11, 21}, ludo::InRecupero);
+    }
+    sistema.PreparaCondizioni();
+}
+
+// Opens a command of the main window and takes the picture of the modal
+// window it shows, then closes it with "Annulla".
+bool FinestraDelComando(TFormPrincipa& principale, const QString& comando, const QDir& destinazione,
+                        const QString& file) {
+    bool salvata = false;
+    QTimer::singleShot(0, [&] {
+        auto* finestra = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (finestra == nullptr) return;
+        for (int i = 0; i < 20; ++i) QApplication::processEvents();
+        salvata = finestra->grab().save(destinazione.filePath(file));
+        finestra->reject();
+    });
+    principale.Comando(comando)->trigger();
+    return salvata;
+}
+
+// Every condition editor of the "Condizioni" menu on the sample system.
+bool EditoriCondizioni(const QDir& destinazione) {
+    Principale p;
+    SistemaDiEsempio(p.sistema);
+    p.Mostra();
+    const struct {
+        const char* comando;
+        const char* file;
+    } editori[] = {
+        {"PariDispari", "condizione-pari-dispari.png"},
+        {"ConsecutivitaNumerica", "condizione-numeri-consecutivi.png"},
+        {"NumeroSequenze", "condizione-numero-sequenze.png"},
+        {"Posizioni", "condizione-posizioni.png"},
+        {"DistanzeGlobali", "condizione-distanze-globali.png"},
+        {"DistanzeSpecifiche", "condizione-distanze-particolari.png"},
+        {"Resti", "condizione-resti.png"},
+        {"Baricentri", "condizione-baricentri.png"},
+        {"ColonneFiltro", "condizione-colonne-filtro.png"},
+        {"ConsecutivitaDifferenziata", "condizione-consecutivita-differenziata.png"},
+        {"FormuleDerivate", "condizione-formule-derivate.png"},
+    };
+    for (const auto& e : editori) {
+        if (!FinestraDelComando(p.finestra, QString::fromLatin1(e.comando), destinazione, QString::fromLatin1(e.file))) {
+            std::cerr << e.file << ": la finestra non si è aperta\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -221,7 +303,7 @@ int main(int argc, char* argv[]) {
     if (conStampe && !Stampe(QDir(QString::fromLocal8Bit(argv[3])))) return 1;
     return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
-                   DialoghiStampa(destinazione)
+                   DialoghiStampa(destinazione) && EditoriCondizioni(destinazione)
                ? 0
                : 1;
 }

@@ -1,7 +1,9 @@
 #include "ui/controls/TPronostico.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/controls/ColoriControlli.h"
 
@@ -12,6 +14,7 @@ constexpr int kAltezzaCella = 19;
 
 TPronostico::TPronostico(QWidget* parent) : QWidget(parent), selColor_(ColoreBGR(kColoreSelezione)) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TPronostico::setTipo(TipoPronostico tipo) {
@@ -80,12 +83,48 @@ QColor TPronostico::ColoreCella(int i) const {
     return (pronostico_ & (1u << i)) != 0 ? selColor_ : QColor(Qt::white);
 }
 
+void TPronostico::Clicca(int i) {
+    CliccaCella(i);
+    update(RettangoloCella(i).adjusted(0, 0, 1, 1));
+    emit Cambiato();
+}
+
 void TPronostico::mousePressEvent(QMouseEvent* event) {
     const int cella = CellaIn(event->position().toPoint());
     if (event->button() != Qt::LeftButton || cella < 0) return;
-    CliccaCella(cella);
-    update(RettangoloCella(cella).adjusted(0, 0, 1, 1));
-    emit Cambiato();
+    corrente_ = cella;
+    Clicca(cella);
+}
+
+void TPronostico::VaiA(int i) {
+    corrente_ = std::clamp(i, 0, NumeroCelle - 1);
+    update();
+}
+
+void TPronostico::keyPressEvent(QKeyEvent* event) {
+    const int indietro = verticale_ ? Qt::Key_Up : Qt::Key_Left;
+    const int avanti = verticale_ ? Qt::Key_Down : Qt::Key_Right;
+    const int tasto = event->key();
+    if (tasto == indietro) VaiA(corrente_ - 1);
+    else if (tasto == avanti) VaiA(corrente_ + 1);
+    else if (tasto == Qt::Key_Home) VaiA(0);
+    else if (tasto == Qt::Key_End) VaiA(NumeroCelle - 1);
+    else if (tasto == Qt::Key_Space) Clicca(corrente_);
+    else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TPronostico::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TPronostico::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TPronostico::paintEvent(QPaintEvent* /*event*/) {
@@ -97,5 +136,9 @@ void TPronostico::paintEvent(QPaintEvent* /*event*/) {
         p.drawRect(r);
         p.setPen(Qt::black);
         p.drawText(r, Qt::AlignCenter, QString::number(NumeroCella(i)));
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.drawRect(RettangoloCella(corrente_).adjusted(1, 1, -1, -1));
     }
 }

@@ -2,6 +2,8 @@
 // Forecast control: a strip of 16 cells standing for the match numbers
 // 1..16 or 17..32. A click on a cell selects or deselects its number.
 // Windows hold two of them and join them into one set of 32 numbers.
+// From the keyboard the arrows along the strip (Home, End) move the
+// current cell and Space acts on it as a click does.
 
 #include <QColor>
 #include <QWidget>
@@ -40,6 +42,8 @@ public:
     // Takes this control's half (1..16 or 17..32) of a set of 32 numbers.
     void ImpostaColonna(ludo::Colonna colonna);
     [[nodiscard]] QRect RettangoloCella(int i) const;
+    // The cell the keyboard acts on.
+    [[nodiscard]] int CellaCorrente() const { return corrente_; }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override { return sizeHint(); }
@@ -51,6 +55,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     // What a click on cell i does to the value.
     virtual void CliccaCella(int i);
@@ -64,8 +71,12 @@ protected:
     void ScriviPronostico(quint16 valore);
 
 private:
+    void Clicca(int i);
+    void VaiA(int i);
+
     TipoPronostico tipo_ = tp1_16;
     quint16 pronostico_ = 0;
     QColor selColor_;
     bool verticale_ = false;
+    int corrente_ = 0;
 };

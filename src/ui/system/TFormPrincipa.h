@@ -93,6 +93,10 @@ private:
     void MostraPronostico();
     void RicalcoloSeRichiesto();
     void CondizioniAperto();
+    // The entries of the condition editors: enabled and connected, and
+    // what follows an edit stored with "OK".
+    void CollegaCondizioni();
+    void ModificaCondizioneClick(int slot);
 
     // Commands.
     void NuovoClick();

@@ -109,6 +109,7 @@ void TFormPrincipa::CreaMenuCondizioni() {
         ->setData(20);
     for (const char* nome : {"Quadri", "PuntiTra"}) Comando(QString::fromLatin1(nome))->setCheckable(true);
     connect(menuCondizioni_, &QMenu::aboutToShow, this, &TFormPrincipa::CondizioniAperto);
+    CollegaCondizioni();
 }
 
 void TFormPrincipa::CreaMenuElaborazione() {

@@ -32,6 +32,38 @@ private slots:
         QCOMPARE(cambi.count(), 3);
     }
 
+    void theKeyboardMovesAlongTheStripAndSpaceClicks() {
+        TPronosticoF orizzontale;
+        orizzontale.setUsaFisse(true);
+        orizzontale.resize(orizzontale.sizeHint());
+        QSignalSpy cambi(&orizzontale, &TPronostico::Cambiato);
+        QTest::keyClick(&orizzontale, Qt::Key_Left);
+        QCOMPARE(orizzontale.CellaCorrente(), 0);
+        QTest::keyClick(&orizzontale, Qt::Key_Down);  // across the strip: nothing
+        QTest::keyClick(&orizzontale, Qt::Key_Right);
+        QTest::keyClick(&orizzontale, Qt::Key_Right);
+        QTest::keyClick(&orizzontale, Qt::Key_Space);
+        QTest::keyClick(&orizzontale, Qt::Key_Space);
+        QCOMPARE(orizzontale.CellaCorrente(), 2);
+        QCOMPARE(orizzontale.Pronostico(), quint16(0x0004));
+        QCOMPARE(orizzontale.Fisse(), quint16(0x0004));  // the same cycle as clicks
+        QCOMPARE(cambi.count(), 2);
+        QTest::keyClick(&orizzontale, Qt::Key_End);
+        QTest::keyClick(&orizzontale, Qt::Key_Right);
+        QCOMPARE(orizzontale.CellaCorrente(), 15);
+
+        TPronostico verticale;
+        verticale.setVerticale(true);
+        verticale.resize(verticale.sizeHint());
+        QVERIFY(verticale.focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(&verticale, Qt::Key_Down);
+        QTest::keyClick(&verticale, Qt::Key_Right);  // across the strip: nothing
+        QTest::keyClick(&verticale, Qt::Key_Space);
+        QCOMPARE(verticale.Pronostico(), quint16(0x0002));
+        Clicca(verticale, 9);  // a click makes its cell the current one
+        QCOMPARE(verticale.CellaCorrente(), 9);
+    }
+
     void verticalCellsAreRows() {
         TPronostico controllo;
         controllo.setVerticale(true);
