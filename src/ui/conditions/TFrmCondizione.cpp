@@ -1,11 +1,9 @@
 #include "ui/conditions/TFrmCondizione.h"
 
 #include <QAbstractButton>
-#include <QGroupBox>
+#include <QComboBox>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QStyle>
-#include <QTabWidget>
 
 #include "core/conditions/TCondizioneTabelle.h"
 #include "ui/conditions/StatisticheCondizione.h"
@@ -93,28 +91,23 @@ void TFrmCondizione::ImpostaOggetto(ludo::TCondizione& oggetto) {
 
 namespace {
 
-// A control of the window's own form, not a part of another control: only
-// plain containers stand between it and the form.
-bool ControlloProprio(const QWidget* w, const QWidget* contenuto) {
-    for (const QWidget* p = w->parentWidget(); p != contenuto; p = p->parentWidget()) {
-        if (p == nullptr) return false;
-        const QMetaObject* m = p->metaObject();
-        if (m != &QWidget::staticMetaObject && m != &QFrame::staticMetaObject && m != &QGroupBox::staticMetaObject &&
-            m != &QStackedWidget::staticMetaObject && m != &QTabWidget::staticMetaObject) {
-            return false;
-        }
-    }
-    return true;
+// The editor inside a spin box or a combo box is part of it.
+bool ParteDiUnControllo(const QWidget* w) {
+    const QWidget* p = w->parentWidget();
+    return qobject_cast<const QAbstractSpinBox*>(p) != nullptr || qobject_cast<const QComboBox*>(p) != nullptr;
 }
 
 }  // namespace
 
 void TFrmCondizione::OrdinaTabulazione() {
     // The window's own controls were made after the common ones: Tab takes
-    // them between the state and the buttons. Compound controls move whole.
+    // them, with the parts of compound controls, between the state and the
+    // buttons, in the order they were made.
     QList<QWidget*> propri;
     for (QWidget* w = ui->Contenuto->nextInFocusChain(); w != ui->Contenuto; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) != 0 && ControlloProprio(w, ui->Contenuto)) propri.append(w);
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && ui->Contenuto->isAncestorOf(w) && !ParteDiUnControllo(w)) {
+            propri.append(w);
+        }
     }
     QWidget* precedente = ui->DisattivatoS;
     for (QWidget* w : propri) {

@@ -9,10 +9,10 @@ TFrmFD::TFrmFD(ludo::TCondizione& condizione, const std::filesystem::path& carte
     : TFrmCondizione({"FrmFD", "Formule Derivate", "formule-derivate"}, cartellaProgramma, parent),
       ui(std::make_unique<Ui::TFrmFD>()) {
     ui->setupUi(Contenuto());
-    connect(ui->AccettaBtn, &QPushButton::clicked, this, [this] { Sposta(ui->SrcList, ui->DstList); });
-    connect(ui->RifiutaBtn, &QPushButton::clicked, this, [this] { Sposta(ui->DstList, ui->SrcList); });
-    connect(ui->SrcList, &QListWidget::itemDoubleClicked, this, [this] { Sposta(ui->SrcList, ui->DstList); });
-    connect(ui->DstList, &QListWidget::itemDoubleClicked, this, [this] { Sposta(ui->DstList, ui->SrcList); });
+    connect(ui->AccettaBtn, &QPushButton::clicked, this, [this] { Sposta(ui->SrcList->selectedItems(), ui->DstList); });
+    connect(ui->RifiutaBtn, &QPushButton::clicked, this, [this] { Sposta(ui->DstList->selectedItems(), ui->SrcList); });
+    connect(ui->SrcList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* voce) { Sposta({voce}, ui->DstList); });
+    connect(ui->DstList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* voce) { Sposta({voce}, ui->SrcList); });
     ImpostaOggetto(condizione);
 }
 
@@ -26,8 +26,7 @@ void TFrmFD::Metti(QListWidget* lista, int formula) {
     lista->insertItem(riga, voce);
 }
 
-void TFrmFD::Sposta(QListWidget* da, QListWidget* a) {
-    const QList<QListWidgetItem*> scelte = da->selectedItems();
+void TFrmFD::Sposta(const QList<QListWidgetItem*>& scelte, QListWidget* a) {
     if (scelte.isEmpty()) return;
     a->clearSelection();
     for (QListWidgetItem* voce : scelte) {
@@ -56,6 +55,7 @@ bool TFrmFD::MemorizzaSpecifici(ludo::TCondizione& vista) {
 }
 
 void TFrmFD::AzzeraSpecifici(ludo::TCondizione& /*vista*/) {
-    ui->DstList->selectAll();
-    Sposta(ui->DstList, ui->SrcList);
+    QList<QListWidgetItem*> tutte;
+    for (int riga = 0; riga < ui->DstList->count(); ++riga) tutte.append(ui->DstList->item(riga));
+    Sposta(tutte, ui->SrcList);
 }

@@ -12,6 +12,7 @@ class TFrmFD;
 }
 
 class QListWidget;
+class QListWidgetItem;
 
 class TFrmFD : public TFrmCondizione {
     Q_OBJECT
@@ -27,8 +28,8 @@ protected:
     void AzzeraSpecifici(ludo::TCondizione& vista) override;
 
 private:
-    // The formulas chosen in one list go to the other, in formula order.
-    void Sposta(QListWidget* da, QListWidget* a);
+    // The formulas go to the other list, in formula order.
+    void Sposta(const QList<QListWidgetItem*>& scelte, QListWidget* a);
     void Metti(QListWidget* lista, int formula);
 
     std::unique_ptr<Ui::TFrmFD> ui;
