@@ -16,30 +16,44 @@
 namespace {
 
 template <class Finestra>
-std::unique_ptr<TFrmCondizione> Editor(ludo::TCondizione& c, const std::filesystem::path& cartella, QWidget* parent) {
+std::unique_ptr<TFrmCondizione> Editor(ludo::TCondizione& c, const std::filesystem::path& cartella,
+                                       QWidget* parent) {
     return std::make_unique<Finestra>(c, cartella, parent);
 }
 
-using Costruttore = std::unique_ptr<TFrmCondizione> (*)(ludo::TCondizione&, const std::filesystem::path&, QWidget*);
+using Costruttore = std::unique_ptr<TFrmCondizione> (*)(ludo::TCondizione&,
+                                                        const std::filesystem::path&, QWidget*);
 
 Costruttore CostruttoreDi(std::uint8_t codice) {
     switch (codice) {
-        case ludo::CodPariDispari: return &Editor<TFrmPariDispari>;
+        case ludo::CodPariDispari:
+            return &Editor<TFrmPariDispari>;
         case ludo::CodGruppoConsecutivita:
-        case ludo::CodConsecutivita: return &Editor<TFrmConsec>;
-        case ludo::CodFormuleDerivate: return &Editor<TFrmFD>;
-        case ludo::CodDistanzeGlobali: return &Editor<TFrmDistanzeGlb>;
+        case ludo::CodConsecutivita:
+            return &Editor<TFrmConsec>;
+        case ludo::CodFormuleDerivate:
+            return &Editor<TFrmFD>;
+        case ludo::CodDistanzeGlobali:
+            return &Editor<TFrmDistanzeGlb>;
         case ludo::CodGruppoDistanze:
-        case ludo::CodDistanzaSpecifica: return &Editor<TFrmDistanzePart>;
-        case ludo::CodBaricentri: return &Editor<TFrmBaricentri>;
+        case ludo::CodDistanzaSpecifica:
+            return &Editor<TFrmDistanzePart>;
+        case ludo::CodBaricentri:
+            return &Editor<TFrmBaricentri>;
         case ludo::CodGruppoResti:
-        case ludo::CodResti: return &Editor<TFrmResti>;
-        case ludo::CodPosizioni: return &Editor<TFrmPosizioni>;
-        case ludo::CodConsecutivitaNumerica: return &Editor<TFrmNumCons>;
+        case ludo::CodResti:
+            return &Editor<TFrmResti>;
+        case ludo::CodPosizioni:
+            return &Editor<TFrmPosizioni>;
+        case ludo::CodConsecutivitaNumerica:
+            return &Editor<TFrmNumCons>;
         case ludo::CodGruppoColonneFiltro:
-        case ludo::CodColonnaFiltro: return &Editor<TFrmListaColFiltro>;
-        case ludo::CodNumeroSequenze: return &Editor<TFrmNumeroDiSequenze>;
-        default: return nullptr;
+        case ludo::CodColonnaFiltro:
+            return &Editor<TFrmListaColFiltro>;
+        case ludo::CodNumeroSequenze:
+            return &Editor<TFrmNumeroDiSequenze>;
+        default:
+            return nullptr;
     }
 }
 
@@ -48,13 +62,14 @@ Costruttore CostruttoreDi(std::uint8_t codice) {
 bool EditorDisponibile(std::uint8_t codice) { return CostruttoreDi(codice) != nullptr; }
 
 std::unique_ptr<TFrmCondizione> CreaEditor(ludo::TCondizione& condizione,
-                                           const std::filesystem::path& cartellaProgramma, QWidget* parent) {
+                                           const std::filesystem::path& cartellaProgramma,
+                                           QWidget* parent) {
     const Costruttore costruttore = CostruttoreDi(condizione.Codice);
     return costruttore != nullptr ? costruttore(condizione, cartellaProgramma, parent) : nullptr;
 }
 
-EsitoModifica Modifica(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                       QWidget* parent) {
+EsitoModifica Modifica(ludo::TCondizione& condizione,
+                       const std::filesystem::path& cartellaProgramma, QWidget* parent) {
     const auto editor = CreaEditor(condizione, cartellaProgramma, parent);
     if (editor == nullptr) return {};
     const bool memorizzata = editor->exec() == QDialog::Accepted;

@@ -23,7 +23,8 @@ struct RichiestaStatistiche {
     int pagina;
 };
 
-using AperturaStatistiche = std::function<void(const RichiestaStatistiche& richiesta, QWidget* editor)>;
+using AperturaStatistiche =
+    std::function<void(const RichiestaStatistiche& richiesta, QWidget* editor)>;
 
 // Installs (or, with an empty function, removes) the opening.
 void ImpostaAperturaStatistiche(AperturaStatistiche apertura);

@@ -2,12 +2,16 @@
 
 #include "ui_TFrmBaricentri.h"
 
-TFrmBaricentri::TFrmBaricentri(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmBaricentri", "Baricentri", "baricentri"}, cartellaProgramma, parent), ui(std::make_unique<Ui::TFrmBaricentri>()) {
+TFrmBaricentri::TFrmBaricentri(ludo::TCondizione& condizione,
+                               const std::filesystem::path& cartellaProgramma, QWidget* parent)
+    : TFrmCondizione({"FrmBaricentri", "Baricentri", "baricentri"}, cartellaProgramma, parent),
+      ui(std::make_unique<Ui::TFrmBaricentri>()) {
     ui->setupUi(Contenuto());
     ImpostaOggetto(condizione);
 }
 
 TFrmBaricentri::~TFrmBaricentri() = default;
 
-QList<TFrmCondizione::PuntiTabella> TFrmBaricentri::Punti() const { return {{ui->PtTutti, 0}, {ui->PtPari, 1}, {ui->PtDispari, 2}}; }
+QList<TFrmCondizione::PuntiTabella> TFrmBaricentri::Punti() const {
+    return {{ui->PtTutti, 0}, {ui->PtPari, 1}, {ui->PtDispari, 2}};
+}

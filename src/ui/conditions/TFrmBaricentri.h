@@ -12,13 +12,14 @@ class TFrmBaricentri;
 
 class TFrmBaricentri : public TFrmCondizione {
     Q_OBJECT
-public:
-    TFrmBaricentri(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+  public:
+    TFrmBaricentri(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
+                   QWidget* parent = nullptr);
     ~TFrmBaricentri() override;
 
-protected:
+  protected:
     [[nodiscard]] QList<PuntiTabella> Punti() const override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmBaricentri> ui;
 };

@@ -14,15 +14,17 @@
 #include "ui_TFrmCondizione.h"
 
 ludo::TMisura& TabellaCondizione(ludo::TCondizione& condizione, int tabella) {
-    return dynamic_cast<ludo::TCondizioneTabelle&>(condizione).Tabelle.at(static_cast<std::size_t>(tabella));
+    return dynamic_cast<ludo::TCondizioneTabelle&>(condizione)
+        .Tabelle.at(static_cast<std::size_t>(tabella));
 }
 
 const ludo::TMisura& TabellaCondizione(const ludo::TCondizione& condizione, int tabella) {
-    return dynamic_cast<const ludo::TCondizioneTabelle&>(condizione).Tabelle.at(static_cast<std::size_t>(tabella));
+    return dynamic_cast<const ludo::TCondizioneTabelle&>(condizione)
+        .Tabelle.at(static_cast<std::size_t>(tabella));
 }
 
-TFrmCondizione::TFrmCondizione(const Descrizione& descrizione, std::filesystem::path cartellaProgramma,
-                               QWidget* parent)
+TFrmCondizione::TFrmCondizione(const Descrizione& descrizione,
+                               std::filesystem::path cartellaProgramma, QWidget* parent)
     : QDialog(parent),
       ui(std::make_unique<Ui::TFrmCondizione>()),
       cartellaProgramma_(std::move(cartellaProgramma)),
@@ -36,14 +38,18 @@ TFrmCondizione::TFrmCondizione(const Descrizione& descrizione, std::filesystem::
     ui->UltimoBtn->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
 
     connect(ui->PrimoBtn, &QToolButton::clicked, this, [this] { Sposta(&TListaViste::Primo); });
-    connect(ui->SinistraBtn, &QToolButton::clicked, this, [this] { Sposta(&TListaViste::Precedente); });
-    connect(ui->DestraBtn, &QToolButton::clicked, this, [this] { Sposta(&TListaViste::Successivo); });
+    connect(ui->SinistraBtn, &QToolButton::clicked, this,
+            [this] { Sposta(&TListaViste::Precedente); });
+    connect(ui->DestraBtn, &QToolButton::clicked, this,
+            [this] { Sposta(&TListaViste::Successivo); });
     connect(ui->UltimoBtn, &QToolButton::clicked, this, [this] { Sposta(&TListaViste::Ultimo); });
     connect(ui->AggiungiBtn, &QPushButton::clicked, this, &TFrmCondizione::AggiungiClick);
     connect(ui->EliminaBtn, &QPushButton::clicked, this, &TFrmCondizione::EliminaClick);
     connect(ui->AzzeraBtn, &QPushButton::clicked, this, &TFrmCondizione::AzzeraClick);
-    connect(ui->ArchivioBtn, &QPushButton::clicked, this, [this] { StatisticheClick(FonteStatistiche::Archivio); });
-    connect(ui->AnalisiBtn, &QPushButton::clicked, this, [this] { StatisticheClick(FonteStatistiche::Colonne); });
+    connect(ui->ArchivioBtn, &QPushButton::clicked, this,
+            [this] { StatisticheClick(FonteStatistiche::Archivio); });
+    connect(ui->AnalisiBtn, &QPushButton::clicked, this,
+            [this] { StatisticheClick(FonteStatistiche::Colonne); });
     connect(ui->OKBtn, &QPushButton::clicked, this, &TFrmCondizione::OKBtnClick);
     connect(ui->AnnullaBtn, &QPushButton::clicked, this, &TFrmCondizione::reject);
     connect(ui->AiutoBtn, &QPushButton::clicked, this, &TFrmCondizione::AiutoBtnClick);
@@ -71,7 +77,8 @@ void TFrmCondizione::Modificata() {
 }
 
 void TFrmCondizione::ImpostaOggetto(ludo::TCondizione& oggetto) {
-    for (const PuntiTabella& p : Punti()) connect(p.controllo, &TGGraphpt::Cambiato, this, &TFrmCondizione::Modificata);
+    for (const PuntiTabella& p : Punti())
+        connect(p.controllo, &TGGraphpt::Cambiato, this, &TFrmCondizione::Modificata);
     RicordaFinestra(*this);
     viste_.ImpostaOggetto(oggetto);
     const bool singolo = viste_.Singolo();
@@ -94,7 +101,8 @@ namespace {
 // The editor inside a spin box or a combo box is part of it.
 bool ParteDiUnControllo(const QWidget* w) {
     const QWidget* p = w->parentWidget();
-    return qobject_cast<const QAbstractSpinBox*>(p) != nullptr || qobject_cast<const QComboBox*>(p) != nullptr;
+    return qobject_cast<const QAbstractSpinBox*>(p) != nullptr ||
+           qobject_cast<const QComboBox*>(p) != nullptr;
 }
 
 }  // namespace
@@ -104,8 +112,10 @@ void TFrmCondizione::OrdinaTabulazione() {
     // them, with the parts of compound controls, between the state and the
     // buttons, in the order they were made.
     QList<QWidget*> propri;
-    for (QWidget* w = ui->Contenuto->nextInFocusChain(); w != ui->Contenuto; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) != 0 && ui->Contenuto->isAncestorOf(w) && !ParteDiUnControllo(w)) {
+    for (QWidget* w = ui->Contenuto->nextInFocusChain(); w != ui->Contenuto;
+         w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && ui->Contenuto->isAncestorOf(w) &&
+            !ParteDiUnControllo(w)) {
             propri.append(w);
         }
     }
@@ -114,7 +124,8 @@ void TFrmCondizione::OrdinaTabulazione() {
         setTabOrder(precedente, w);
         precedente = w;
     }
-    for (QWidget* w : {ui->ArchivioBtn, ui->AnalisiBtn, ui->AzzeraBtn, ui->OKBtn, ui->AnnullaBtn, ui->AiutoBtn}) {
+    for (QWidget* w : {ui->ArchivioBtn, ui->AnalisiBtn, ui->AzzeraBtn, ui->OKBtn, ui->AnnullaBtn,
+                       ui->AiutoBtn}) {
         setTabOrder(precedente, w);
         precedente = w;
     }

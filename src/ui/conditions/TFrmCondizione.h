@@ -30,7 +30,7 @@ enum class FonteStatistiche;
 
 class TFrmCondizione : public QDialog {
     Q_OBJECT
-public:
+  public:
     ~TFrmCondizione() override;
 
     [[nodiscard]] const TListaVisteC& Viste() const { return viste_; }
@@ -39,7 +39,7 @@ public:
     // The section of the guide "Aiuto" opens.
     [[nodiscard]] QString SezioneGuida() const { return sezioneGuida_; }
 
-protected:
+  protected:
     // The window's own object name (the store keeps the window by it), its
     // title and its section of the guide.
     struct Descrizione {
@@ -53,7 +53,8 @@ protected:
         int tabella;
     };
 
-    TFrmCondizione(const Descrizione& descrizione, std::filesystem::path cartellaProgramma, QWidget* parent);
+    TFrmCondizione(const Descrizione& descrizione, std::filesystem::path cartellaProgramma,
+                   QWidget* parent);
 
     // Where the window's own form goes.
     [[nodiscard]] QWidget* Contenuto() const;
@@ -87,7 +88,7 @@ protected:
     // Calls Modificata on every change the user makes to these controls.
     void SegnalaModifiche(const QList<QWidget*>& controlli);
 
-private:
+  private:
     bool MemorizzaVista();
     void MostraVista();
     void Sposta(void (TListaViste::*mossa)());

@@ -6,7 +6,8 @@
 #include "core/conditions/TMisura.h"
 #include "ui/controls/TGGraphpt.h"
 
-void TFrmCondizionePagine::ImpostaPagine(TGGraphpt* controllo, const QList<QAbstractButton*>& pulsanti) {
+void TFrmCondizionePagine::ImpostaPagine(TGGraphpt* controllo,
+                                         const QList<QAbstractButton*>& pulsanti) {
     controllo_ = controllo;
     pulsanti_ = new QButtonGroup(this);
     for (int i = 0; i < pulsanti.size(); ++i) {

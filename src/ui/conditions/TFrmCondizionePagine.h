@@ -12,7 +12,7 @@ class QButtonGroup;
 
 class TFrmCondizionePagine : public TFrmCondizione {
     Q_OBJECT
-protected:
+  protected:
     using TFrmCondizione::TFrmCondizione;
 
     // The control and the buttons of tables 0, 1, … in order; before
@@ -25,7 +25,7 @@ protected:
     void AzzeraSpecifici(ludo::TCondizione& vista) override;
     [[nodiscard]] int Pagina() const override { return tabella_ + 1; }
 
-private:
+  private:
     void TabellaScelta(int tabella);
 
     TGGraphpt* controllo_ = nullptr;

@@ -3,9 +3,11 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui_TFrmConsec.h"
 
-TFrmConsec::TFrmConsec(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmConsec", "Consecutività  Differenziata dei Segni", "consecutivita-differenziata"},
-                     cartellaProgramma, parent),
+TFrmConsec::TFrmConsec(ludo::TCondizione& condizione,
+                       const std::filesystem::path& cartellaProgramma, QWidget* parent)
+    : TFrmCondizione(
+          {"FrmConsec", "Consecutività  Differenziata dei Segni", "consecutivita-differenziata"},
+          cartellaProgramma, parent),
       ui(std::make_unique<Ui::TFrmConsec>()) {
     ui->setupUi(Contenuto());
     SegnalaModifiche({ui->SpeedP, ui->SpeedD});
@@ -14,7 +16,9 @@ TFrmConsec::TFrmConsec(ludo::TCondizione& condizione, const std::filesystem::pat
 
 TFrmConsec::~TFrmConsec() = default;
 
-QList<TFrmCondizione::PuntiTabella> TFrmConsec::Punti() const { return {{ui->PtSegni, 0}, {ui->PtConsecutivita, 1}}; }
+QList<TFrmCondizione::PuntiTabella> TFrmConsec::Punti() const {
+    return {{ui->PtSegni, 0}, {ui->PtConsecutivita, 1}};
+}
 
 void TFrmConsec::CaricaSpecifici(const ludo::TCondizione& vista) {
     const bool pari = dynamic_cast<const ludo::TConsecutivita&>(vista).Parita != 0;

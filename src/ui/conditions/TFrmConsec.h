@@ -13,15 +13,16 @@ class TFrmConsec;
 
 class TFrmConsec : public TFrmCondizione {
     Q_OBJECT
-public:
-    TFrmConsec(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+  public:
+    TFrmConsec(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
+               QWidget* parent = nullptr);
     ~TFrmConsec() override;
 
-protected:
+  protected:
     [[nodiscard]] QList<PuntiTabella> Punti() const override;
     void CaricaSpecifici(const ludo::TCondizione& vista) override;
     bool MemorizzaSpecifici(ludo::TCondizione& vista) override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmConsec> ui;
 };

@@ -2,12 +2,17 @@
 
 #include "ui_TFrmDistanzeGlb.h"
 
-TFrmDistanzeGlb::TFrmDistanzeGlb(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmDistanzeGlb", "Distanze Globali", "distanze-globali"}, cartellaProgramma, parent), ui(std::make_unique<Ui::TFrmDistanzeGlb>()) {
+TFrmDistanzeGlb::TFrmDistanzeGlb(ludo::TCondizione& condizione,
+                                 const std::filesystem::path& cartellaProgramma, QWidget* parent)
+    : TFrmCondizione({"FrmDistanzeGlb", "Distanze Globali", "distanze-globali"}, cartellaProgramma,
+                     parent),
+      ui(std::make_unique<Ui::TFrmDistanzeGlb>()) {
     ui->setupUi(Contenuto());
     ImpostaOggetto(condizione);
 }
 
 TFrmDistanzeGlb::~TFrmDistanzeGlb() = default;
 
-QList<TFrmCondizione::PuntiTabella> TFrmDistanzeGlb::Punti() const { return {{ui->PtMinima, 0}, {ui->PtMassima, 1}, {ui->PtTotale, 2}}; }
+QList<TFrmCondizione::PuntiTabella> TFrmDistanzeGlb::Punti() const {
+    return {{ui->PtMinima, 0}, {ui->PtMassima, 1}, {ui->PtTotale, 2}};
+}

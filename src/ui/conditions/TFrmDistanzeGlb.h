@@ -12,13 +12,14 @@ class TFrmDistanzeGlb;
 
 class TFrmDistanzeGlb : public TFrmCondizione {
     Q_OBJECT
-public:
-    TFrmDistanzeGlb(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+  public:
+    TFrmDistanzeGlb(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
+                    QWidget* parent = nullptr);
     ~TFrmDistanzeGlb() override;
 
-protected:
+  protected:
     [[nodiscard]] QList<PuntiTabella> Punti() const override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmDistanzeGlb> ui;
 };

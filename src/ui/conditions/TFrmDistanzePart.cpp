@@ -5,9 +5,10 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui_TFrmDistanzePart.h"
 
-TFrmDistanzePart::TFrmDistanzePart(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                                   QWidget* parent)
-    : TFrmCondizione({"FrmDistanzePart", "Distanze Particolari", "distanze-particolari"}, cartellaProgramma, parent),
+TFrmDistanzePart::TFrmDistanzePart(ludo::TCondizione& condizione,
+                                   const std::filesystem::path& cartellaProgramma, QWidget* parent)
+    : TFrmCondizione({"FrmDistanzePart", "Distanze Particolari", "distanze-particolari"},
+                     cartellaProgramma, parent),
       ui(std::make_unique<Ui::TFrmDistanzePart>()) {
     ui->setupUi(Contenuto());
     connect(ui->SpinPrima, &QSpinBox::valueChanged, this, &TFrmDistanzePart::PrimaCambiata);
@@ -18,7 +19,9 @@ TFrmDistanzePart::TFrmDistanzePart(ludo::TCondizione& condizione, const std::fil
 
 TFrmDistanzePart::~TFrmDistanzePart() = default;
 
-QList<TFrmCondizione::PuntiTabella> TFrmDistanzePart::Punti() const { return {{ui->PtDistanza, 0}}; }
+QList<TFrmCondizione::PuntiTabella> TFrmDistanzePart::Punti() const {
+    return {{ui->PtDistanza, 0}};
+}
 
 void TFrmDistanzePart::PrimaCambiata(int prima) {
     ui->SpinPrima->setValue(ludo::PrimaPosizioneOrdinata(prima, ui->SpinSeconda->value()));

@@ -13,17 +13,17 @@ class TFrmDistanzePart;
 
 class TFrmDistanzePart : public TFrmCondizione {
     Q_OBJECT
-public:
+  public:
     TFrmDistanzePart(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
                      QWidget* parent = nullptr);
     ~TFrmDistanzePart() override;
 
-protected:
+  protected:
     [[nodiscard]] QList<PuntiTabella> Punti() const override;
     void CaricaSpecifici(const ludo::TCondizione& vista) override;
     bool MemorizzaSpecifici(ludo::TCondizione& vista) override;
 
-private:
+  private:
     void PrimaCambiata(int prima);
     void SecondaCambiata(int seconda);
 

@@ -5,14 +5,19 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui_TFrmFD.h"
 
-TFrmFD::TFrmFD(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent)
+TFrmFD::TFrmFD(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
+               QWidget* parent)
     : TFrmCondizione({"FrmFD", "Formule Derivate", "formule-derivate"}, cartellaProgramma, parent),
       ui(std::make_unique<Ui::TFrmFD>()) {
     ui->setupUi(Contenuto());
-    connect(ui->AccettaBtn, &QPushButton::clicked, this, [this] { Sposta(ui->SrcList->selectedItems(), ui->DstList); });
-    connect(ui->RifiutaBtn, &QPushButton::clicked, this, [this] { Sposta(ui->DstList->selectedItems(), ui->SrcList); });
-    connect(ui->SrcList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* voce) { Sposta({voce}, ui->DstList); });
-    connect(ui->DstList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* voce) { Sposta({voce}, ui->SrcList); });
+    connect(ui->AccettaBtn, &QPushButton::clicked, this,
+            [this] { Sposta(ui->SrcList->selectedItems(), ui->DstList); });
+    connect(ui->RifiutaBtn, &QPushButton::clicked, this,
+            [this] { Sposta(ui->DstList->selectedItems(), ui->SrcList); });
+    connect(ui->SrcList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* voce) { Sposta({voce}, ui->DstList); });
+    connect(ui->DstList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* voce) { Sposta({voce}, ui->SrcList); });
     ImpostaOggetto(condizione);
 }
 
@@ -41,15 +46,18 @@ void TFrmFD::CaricaSpecifici(const ludo::TCondizione& vista) {
     const auto& fd = dynamic_cast<const ludo::TFormuleDerivate&>(vista);
     ui->SrcList->clear();
     ui->DstList->clear();
-    const int ultima = std::clamp<int>(fd.UltimaFormula, 0, static_cast<int>(fd.Formule.size()) - 1);
-    for (int k = 0; k <= ultima; ++k) Metti(fd.Formule[static_cast<std::size_t>(k)] ? ui->DstList : ui->SrcList, k);
+    const int ultima =
+        std::clamp<int>(fd.UltimaFormula, 0, static_cast<int>(fd.Formule.size()) - 1);
+    for (int k = 0; k <= ultima; ++k)
+        Metti(fd.Formule[static_cast<std::size_t>(k)] ? ui->DstList : ui->SrcList, k);
 }
 
 bool TFrmFD::MemorizzaSpecifici(ludo::TCondizione& vista) {
     auto& fd = dynamic_cast<ludo::TFormuleDerivate&>(vista);
     fd.Formule.fill(false);
     for (int riga = 0; riga < ui->DstList->count(); ++riga) {
-        fd.Formule[static_cast<std::size_t>(ui->DstList->item(riga)->data(Qt::UserRole).toInt())] = true;
+        fd.Formule[static_cast<std::size_t>(ui->DstList->item(riga)->data(Qt::UserRole).toInt())] =
+            true;
     }
     return true;
 }

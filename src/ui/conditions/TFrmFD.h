@@ -16,18 +16,19 @@ class QListWidgetItem;
 
 class TFrmFD : public TFrmCondizione {
     Q_OBJECT
-public:
-    TFrmFD(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+  public:
+    TFrmFD(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
+           QWidget* parent = nullptr);
     ~TFrmFD() override;
 
-protected:
+  protected:
     [[nodiscard]] QList<PuntiTabella> Punti() const override { return {}; }
     void CaricaSpecifici(const ludo::TCondizione& vista) override;
     bool MemorizzaSpecifici(ludo::TCondizione& vista) override;
     // Every formula goes back among those not accepted.
     void AzzeraSpecifici(ludo::TCondizione& vista) override;
 
-private:
+  private:
     // The formulas go to the other list, in formula order.
     void Sposta(const QList<QListWidgetItem*>& scelte, QListWidget* a);
     void Metti(QListWidget* lista, int formula);

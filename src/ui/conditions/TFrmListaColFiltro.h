@@ -13,16 +13,16 @@ class TFrmListaColFiltro;
 
 class TFrmListaColFiltro : public TFrmCondizione {
     Q_OBJECT
-public:
-    TFrmListaColFiltro(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                       QWidget* parent = nullptr);
+  public:
+    TFrmListaColFiltro(ludo::TCondizione& condizione,
+                       const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
     ~TFrmListaColFiltro() override;
 
-protected:
+  protected:
     [[nodiscard]] QList<PuntiTabella> Punti() const override;
     void CaricaSpecifici(const ludo::TCondizione& vista) override;
     bool MemorizzaSpecifici(ludo::TCondizione& vista) override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmListaColFiltro> ui;
 };

@@ -2,12 +2,17 @@
 
 #include "ui_TFrmNumCons.h"
 
-TFrmNumCons::TFrmNumCons(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmNumCons", "Numeri Consecutivi", "consecutivita-numerica"}, cartellaProgramma, parent), ui(std::make_unique<Ui::TFrmNumCons>()) {
+TFrmNumCons::TFrmNumCons(ludo::TCondizione& condizione,
+                         const std::filesystem::path& cartellaProgramma, QWidget* parent)
+    : TFrmCondizione({"FrmNumCons", "Numeri Consecutivi", "consecutivita-numerica"},
+                     cartellaProgramma, parent),
+      ui(std::make_unique<Ui::TFrmNumCons>()) {
     ui->setupUi(Contenuto());
     ImpostaOggetto(condizione);
 }
 
 TFrmNumCons::~TFrmNumCons() = default;
 
-QList<TFrmCondizione::PuntiTabella> TFrmNumCons::Punti() const { return {{ui->PtConsecutivita, 0}}; }
+QList<TFrmCondizione::PuntiTabella> TFrmNumCons::Punti() const {
+    return {{ui->PtConsecutivita, 0}};
+}

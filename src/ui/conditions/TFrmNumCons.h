@@ -11,13 +11,14 @@ class TFrmNumCons;
 
 class TFrmNumCons : public TFrmCondizione {
     Q_OBJECT
-public:
-    TFrmNumCons(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+  public:
+    TFrmNumCons(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
+                QWidget* parent = nullptr);
     ~TFrmNumCons() override;
 
-protected:
+  protected:
     [[nodiscard]] QList<PuntiTabella> Punti() const override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmNumCons> ui;
 };

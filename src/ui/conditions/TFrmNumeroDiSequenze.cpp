@@ -3,9 +3,10 @@
 #include "ui_TFrmNumeroDiSequenze.h"
 
 TFrmNumeroDiSequenze::TFrmNumeroDiSequenze(ludo::TCondizione& condizione,
-                                           const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizionePagine({"FrmNumeroDiSequenze", "Numero di Sequenze", "numero-sequenze"}, cartellaProgramma,
-                           parent),
+                                           const std::filesystem::path& cartellaProgramma,
+                                           QWidget* parent)
+    : TFrmCondizionePagine({"FrmNumeroDiSequenze", "Numero di Sequenze", "numero-sequenze"},
+                           cartellaProgramma, parent),
       ui(std::make_unique<Ui::TFrmNumeroDiSequenze>()) {
     ui->setupUi(Contenuto());
     ImpostaPagine(ui->PtPresenze, {ui->SpeedSeq1, ui->SpeedSeq2, ui->SpeedSeq3, ui->SpeedSeq4});

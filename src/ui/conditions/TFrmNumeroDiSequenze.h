@@ -12,11 +12,11 @@ class TFrmNumeroDiSequenze;
 
 class TFrmNumeroDiSequenze : public TFrmCondizionePagine {
     Q_OBJECT
-public:
-    TFrmNumeroDiSequenze(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                         QWidget* parent = nullptr);
+  public:
+    TFrmNumeroDiSequenze(ludo::TCondizione& condizione,
+                         const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
     ~TFrmNumeroDiSequenze() override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmNumeroDiSequenze> ui;
 };

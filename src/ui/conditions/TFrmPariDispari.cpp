@@ -2,12 +2,17 @@
 
 #include "ui_TFrmPariDispari.h"
 
-TFrmPariDispari::TFrmPariDispari(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmPariDispari", "Pari e Dispari", "pari-dispari"}, cartellaProgramma, parent), ui(std::make_unique<Ui::TFrmPariDispari>()) {
+TFrmPariDispari::TFrmPariDispari(ludo::TCondizione& condizione,
+                                 const std::filesystem::path& cartellaProgramma, QWidget* parent)
+    : TFrmCondizione({"FrmPariDispari", "Pari e Dispari", "pari-dispari"}, cartellaProgramma,
+                     parent),
+      ui(std::make_unique<Ui::TFrmPariDispari>()) {
     ui->setupUi(Contenuto());
     ImpostaOggetto(condizione);
 }
 
 TFrmPariDispari::~TFrmPariDispari() = default;
 
-QList<TFrmCondizione::PuntiTabella> TFrmPariDispari::Punti() const { return {{ui->PtPari, 0}, {ui->PtDispari, 1}}; }
+QList<TFrmCondizione::PuntiTabella> TFrmPariDispari::Punti() const {
+    return {{ui->PtPari, 0}, {ui->PtDispari, 1}};
+}

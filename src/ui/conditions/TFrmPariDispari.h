@@ -12,13 +12,14 @@ class TFrmPariDispari;
 
 class TFrmPariDispari : public TFrmCondizione {
     Q_OBJECT
-public:
-    TFrmPariDispari(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+  public:
+    TFrmPariDispari(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
+                    QWidget* parent = nullptr);
     ~TFrmPariDispari() override;
 
-protected:
+  protected:
     [[nodiscard]] QList<PuntiTabella> Punti() const override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmPariDispari> ui;
 };

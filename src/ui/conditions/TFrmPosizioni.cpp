@@ -2,13 +2,13 @@
 
 #include "ui_TFrmPosizioni.h"
 
-TFrmPosizioni::TFrmPosizioni(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                             QWidget* parent)
+TFrmPosizioni::TFrmPosizioni(ludo::TCondizione& condizione,
+                             const std::filesystem::path& cartellaProgramma, QWidget* parent)
     : TFrmCondizionePagine({"FrmPosizioni", "Posizioni", "posizioni"}, cartellaProgramma, parent),
       ui(std::make_unique<Ui::TFrmPosizioni>()) {
     ui->setupUi(Contenuto());
-    ImpostaPagine(ui->PtPresenze, {ui->SpeedPos1, ui->SpeedPos2, ui->SpeedPos3, ui->SpeedPos4, ui->SpeedPos5,
-                                   ui->SpeedPos6, ui->SpeedPos7, ui->SpeedPos8});
+    ImpostaPagine(ui->PtPresenze, {ui->SpeedPos1, ui->SpeedPos2, ui->SpeedPos3, ui->SpeedPos4,
+                                   ui->SpeedPos5, ui->SpeedPos6, ui->SpeedPos7, ui->SpeedPos8});
     ImpostaOggetto(condizione);
 }
 

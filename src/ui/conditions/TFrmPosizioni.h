@@ -12,11 +12,11 @@ class TFrmPosizioni;
 
 class TFrmPosizioni : public TFrmCondizionePagine {
     Q_OBJECT
-public:
+  public:
     TFrmPosizioni(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
                   QWidget* parent = nullptr);
     ~TFrmPosizioni() override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmPosizioni> ui;
 };

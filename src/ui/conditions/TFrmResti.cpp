@@ -3,8 +3,10 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui_TFrmResti.h"
 
-TFrmResti::TFrmResti(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmResti", "Resti", "resti"}, cartellaProgramma, parent), ui(std::make_unique<Ui::TFrmResti>()) {
+TFrmResti::TFrmResti(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
+                     QWidget* parent)
+    : TFrmCondizione({"FrmResti", "Resti", "resti"}, cartellaProgramma, parent),
+      ui(std::make_unique<Ui::TFrmResti>()) {
     ui->setupUi(Contenuto());
     connect(ui->SpinDivisore, &QSpinBox::valueChanged, ui->PtResto, &TGGraphpt::setPtTotali);
     SegnalaModifiche({ui->SpinDivisore});

@@ -13,15 +13,16 @@ class TFrmResti;
 
 class TFrmResti : public TFrmCondizione {
     Q_OBJECT
-public:
-    TFrmResti(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+  public:
+    TFrmResti(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
+              QWidget* parent = nullptr);
     ~TFrmResti() override;
 
-protected:
+  protected:
     [[nodiscard]] QList<PuntiTabella> Punti() const override;
     void CaricaSpecifici(const ludo::TCondizione& vista) override;
     bool MemorizzaSpecifici(ludo::TCondizione& vista) override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmResti> ui;
 };

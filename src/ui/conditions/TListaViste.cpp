@@ -2,7 +2,9 @@
 
 #include "core/conditions/TGruppo.h"
 
-ludo::TCondizione& TListaViste::Mostrata() const { return *Viste.at(static_cast<std::size_t>(Corrente)).Condizione; }
+ludo::TCondizione& TListaViste::Mostrata() const {
+    return *Viste.at(static_cast<std::size_t>(Corrente)).Condizione;
+}
 
 void TListaViste::Precedente() {
     if (Corrente > 0) --Corrente;

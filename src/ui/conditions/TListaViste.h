@@ -18,7 +18,7 @@ struct TVista {
 
 // Views and the one shown, with the moves of the group navigation.
 class TListaViste {
-public:
+  public:
     std::vector<TVista> Viste;
     int Corrente = 0;  // index of the view shown
 
@@ -38,7 +38,7 @@ public:
 // The views of one condition given to a window: the condition alone, or
 // every member of a group.
 class TListaVisteC : public TListaViste {
-public:
+  public:
     // Loads copies: of the condition itself, or of each member of a group
     // in member order. A group with no member gets one new member at once.
     void ImpostaOggetto(ludo::TCondizione& oggetto);
@@ -52,7 +52,7 @@ public:
     // member list, in view order.
     void Scrivi() const;
 
-private:
+  private:
     ludo::TCondizione* oggetto_ = nullptr;
     ludo::TGruppo* gruppo_ = nullptr;
 };

@@ -3,9 +3,9 @@
 // the gestures of a user, and the checks every window must pass.
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
-#include <QAbstractSpinBox>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -93,7 +93,8 @@ inline QList<QWidget*> GiroDiTab(QWidget& finestra) {
     QWidget* w = finestra.nextInFocusChain();
     while (w != &finestra && !Raggiungibile(w)) w = w->nextInFocusChain();
     w->setFocus(Qt::TabFocusReason);
-    while (QApplication::focusWidget() != nullptr && !giro.contains(ControlloDi(QApplication::focusWidget()))) {
+    while (QApplication::focusWidget() != nullptr &&
+           !giro.contains(ControlloDi(QApplication::focusWidget()))) {
         giro.append(ControlloDi(QApplication::focusWidget()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -106,13 +107,19 @@ inline QList<QWidget*> GiroDiTab(QWidget& finestra) {
 inline void VerificaAccessibile(QWidget& finestra) {
     const QSize misura = finestra.sizeHint().expandedTo(finestra.minimumSizeHint());
     QVERIFY2(misura.width() <= 1024 && misura.height() <= 560,
-             qPrintable(QStringLiteral("%1: %2 × %3").arg(finestra.objectName()).arg(misura.width()).arg(misura.height())));
+             qPrintable(QStringLiteral("%1: %2 × %3")
+                            .arg(finestra.objectName())
+                            .arg(misura.width())
+                            .arg(misura.height())));
     const QList<QWidget*> giro = GiroDiTab(finestra);
     for (QWidget* w : finestra.findChildren<QWidget*>()) {
         if (!Raggiungibile(w) || ControlloDi(w) != w) continue;
-        QVERIFY2(giro.contains(w), qPrintable(finestra.objectName() + QStringLiteral(": Tab non raggiunge ") + w->objectName()));
-        QVERIFY2(!NomeAccessibile(w).trimmed().isEmpty(),
-                 qPrintable(finestra.objectName() + QStringLiteral(": senza nome ") + w->objectName()));
+        QVERIFY2(giro.contains(w),
+                 qPrintable(finestra.objectName() + QStringLiteral(": Tab non raggiunge ") +
+                            w->objectName()));
+        QVERIFY2(
+            !NomeAccessibile(w).trimmed().isEmpty(),
+            qPrintable(finestra.objectName() + QStringLiteral(": senza nome ") + w->objectName()));
     }
     // Reading order: each control stands lower than the previous one, or on
     // its row further right; the parts of a compound control follow it.
@@ -120,17 +127,20 @@ inline void VerificaAccessibile(QWidget& finestra) {
         const QRect prima(giro[i - 1]->mapTo(&finestra, QPoint()), giro[i - 1]->size());
         const QRect dopo(giro[i]->mapTo(&finestra, QPoint()), giro[i]->size());
         const bool piuGiu = dopo.top() >= prima.center().y();
-        const bool aDestra = dopo.left() > prima.left() && dopo.top() < prima.bottom() && dopo.bottom() > prima.top();
+        const bool aDestra = dopo.left() > prima.left() && dopo.top() < prima.bottom() &&
+                             dopo.bottom() > prima.top();
         const bool dentro = giro[i - 1]->isAncestorOf(giro[i]);
-        QVERIFY2(piuGiu || aDestra || dentro,
-                 qPrintable(finestra.objectName() + QStringLiteral(": ") + giro[i - 1]->objectName() +
-                            QStringLiteral(" poi ") + giro[i]->objectName()));
+        QVERIFY2(
+            piuGiu || aDestra || dentro,
+            qPrintable(finestra.objectName() + QStringLiteral(": ") + giro[i - 1]->objectName() +
+                       QStringLiteral(" poi ") + giro[i]->objectName()));
     }
 }
 
 // The type codes whose editors exist: each single code, then each group code.
 inline const std::vector<std::uint8_t>& CodiciConEditor() {
-    static const std::vector<std::uint8_t> codici = {1, 3, 8, 11, 12, 13, 14, 15, 16, 17, 18, 35, 37, 38, 39};
+    static const std::vector<std::uint8_t> codici = {1,  3,  8,  11, 12, 13, 14, 15,
+                                                     16, 17, 18, 35, 37, 38, 39};
     return codici;
 }
 

@@ -30,27 +30,36 @@ const std::map<std::uint8_t, std::vector<const char*>> kPunti = {
 
 // The editors with one control for several tables: the buttons choosing them.
 const std::map<std::uint8_t, std::vector<const char*>> kPagine = {
-    {ludo::CodPosizioni, {"SpeedPos1", "SpeedPos2", "SpeedPos3", "SpeedPos4", "SpeedPos5", "SpeedPos6", "SpeedPos7",
-                          "SpeedPos8"}},
+    {ludo::CodPosizioni,
+     {"SpeedPos1", "SpeedPos2", "SpeedPos3", "SpeedPos4", "SpeedPos5", "SpeedPos6", "SpeedPos7",
+      "SpeedPos8"}},
     {ludo::CodNumeroSequenze, {"SpeedSeq1", "SpeedSeq2", "SpeedSeq3", "SpeedSeq4"}},
 };
 
 // The group that holds the code's conditions, if any.
 std::uint8_t Gruppo(std::uint8_t codice) {
     switch (codice) {
-        case ludo::CodConsecutivita: return ludo::CodGruppoConsecutivita;
-        case ludo::CodDistanzaSpecifica: return ludo::CodGruppoDistanze;
-        case ludo::CodResti: return ludo::CodGruppoResti;
-        case ludo::CodColonnaFiltro: return ludo::CodGruppoColonneFiltro;
-        default: return 0;
+        case ludo::CodConsecutivita:
+            return ludo::CodGruppoConsecutivita;
+        case ludo::CodDistanzaSpecifica:
+            return ludo::CodGruppoDistanze;
+        case ludo::CodResti:
+            return ludo::CodGruppoResti;
+        case ludo::CodColonnaFiltro:
+            return ludo::CodGruppoColonneFiltro;
+        default:
+            return 0;
     }
 }
 
 // The condition a window shows: itself, or the first member of its group.
-ludo::TCondizione& Mostrata(ludo::TCondizione& c) { return c.Membri() != nullptr ? *c.Membri()->front() : c; }
+ludo::TCondizione& Mostrata(ludo::TCondizione& c) {
+    return c.Membri() != nullptr ? *c.Membri()->front() : c;
+}
 
 // The condition of the code alone, and inside its group (with one member).
-std::vector<std::unique_ptr<ludo::TCondizione>> Condizioni(ludo::TCondizioniSistema& cs, std::uint8_t codice) {
+std::vector<std::unique_ptr<ludo::TCondizione>> Condizioni(ludo::TCondizioniSistema& cs,
+                                                           std::uint8_t codice) {
     std::vector<std::unique_ptr<ludo::TCondizione>> c;
     c.push_back(ludo::CreaCondizione(codice, &cs));
     if (const std::uint8_t gruppo = Gruppo(codice)) {
@@ -69,7 +78,8 @@ void DoppioClic(QListWidget& lista, int riga) {
 
 // Clicks value 1 on the page of a points control, "Pnt." or "Con.".
 void Segna(TGGraphpt& punti, bool consecutivita) {
-    auto* pagina = punti.findChild<QToolButton*>(consecutivita ? QStringLiteral("BtnCon") : QStringLiteral("BtnPnt"));
+    auto* pagina = punti.findChild<QToolButton*>(consecutivita ? QStringLiteral("BtnCon")
+                                                               : QStringLiteral("BtnPnt"));
     if (pagina->isVisible()) QTest::mouseClick(pagina, Qt::LeftButton);
     Clicca(punti, 1);
 }
@@ -82,13 +92,14 @@ std::vector<ludo::TMisura> Tabelle(const ludo::TCondizione& c) {
     return t;
 }
 
-void VerificaSoloTabella(const std::vector<ludo::TMisura>& prima, const ludo::TCondizione& dopo, std::size_t tabella,
-                         bool consecutivita, const QString& dove) {
+void VerificaSoloTabella(const std::vector<ludo::TMisura>& prima, const ludo::TCondizione& dopo,
+                         std::size_t tabella, bool consecutivita, const QString& dove) {
     const std::vector<ludo::TMisura> ora = Tabelle(dopo);
     QCOMPARE(ora.size(), prima.size());
     for (std::size_t i = 0; i < ora.size(); ++i) {
         if (i != tabella) {
-            QVERIFY2(ora[i].Prima.Voci == prima[i].Prima.Voci && ora[i].Seconda.Voci == prima[i].Seconda.Voci,
+            QVERIFY2(ora[i].Prima.Voci == prima[i].Prima.Voci &&
+                         ora[i].Seconda.Voci == prima[i].Seconda.Voci,
                      qPrintable(dove + QStringLiteral(": tabella %1 cambiata").arg(i)));
             continue;
         }
@@ -113,7 +124,8 @@ void ProvaControllo(ludo::TCondizione& c, const char* pagina, const char* nome, 
     Segna(*punti, consecutivita);
     Premi(*f, QStringLiteral("OKBtn"));
     QVERIFY(f->Cambiato());
-    const QString dove = f->objectName() + QLatin1Char('.') + QString::fromLatin1(pagina != nullptr ? pagina : nome) +
+    const QString dove = f->objectName() + QLatin1Char('.') +
+                         QString::fromLatin1(pagina != nullptr ? pagina : nome) +
                          (consecutivita ? QStringLiteral(" Con.") : QString());
     VerificaSoloTabella(prima, Mostrata(c), tabella, consecutivita, dove);
 }
@@ -124,20 +136,23 @@ void ModificaTutto(TFrmCondizione& f) {
     for (auto* spin : f.findChildren<QSpinBox*>()) {
         if (!spin->parentWidget()->inherits("TGGraphpt")) QTest::keyClick(spin, Qt::Key_Up);
     }
-    for (auto* pronostico : f.findChildren<TPronostico*>()) QTest::keyClick(pronostico, Qt::Key_Space);
+    for (auto* pronostico : f.findChildren<TPronostico*>())
+        QTest::keyClick(pronostico, Qt::Key_Space);
     for (const char* nome : {"CheckFlag", "SpeedD", "Disattivato", "DisattivatoS", "AggiungiBtn"}) {
-        if (auto* b = f.findChild<QAbstractButton*>(QString::fromLatin1(nome)); b != nullptr && b->isVisible()) {
+        if (auto* b = f.findChild<QAbstractButton*>(QString::fromLatin1(nome));
+            b != nullptr && b->isVisible()) {
             Premi(f, QString::fromLatin1(nome));
         }
     }
-    if (auto* formule = f.findChild<QListWidget*>(QStringLiteral("SrcList"))) DoppioClic(*formule, 0);
+    if (auto* formule = f.findChild<QListWidget*>(QStringLiteral("SrcList")))
+        DoppioClic(*formule, 0);
 }
 
 }  // namespace
 
 class TestEditoriCondizioni : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void eachPointsControlEditsItsOwnTableOnly() {
         ludo::TCondizioniSistema cs;
         for (const auto& [codice, controlli] : kPunti) {
@@ -191,7 +206,8 @@ private slots:
                 ModificaTutto(*f);
                 Premi(*f, QString::fromLatin1(chiusura));
                 const bool annullata = QByteArray(chiusura) == "AnnullaBtn";
-                QVERIFY2((Record(*c) == prima) == annullata, qPrintable(f->objectName() + QLatin1Char(' ') + chiusura));
+                QVERIFY2((Record(*c) == prima) == annullata,
+                         qPrintable(f->objectName() + QLatin1Char(' ') + chiusura));
                 QCOMPARE(f->Cambiato(), !annullata);
             }
         }
@@ -302,7 +318,8 @@ private slots:
         Premi(*f, QStringLiteral("RifiutaBtn"));
         QCOMPARE(non->item(non->count() - 1)->text(), QStringLiteral("8-0"));
         Premi(*f, QStringLiteral("OKBtn"));
-        QCOMPARE(fd.Formule, (std::array<bool, 9>{false, false, false, true, true, false, false, false, false}));
+        QCOMPARE(fd.Formule, (std::array<bool, 9>{false, false, false, true, true, false, false,
+                                                  false, false}));
     }
 };
 

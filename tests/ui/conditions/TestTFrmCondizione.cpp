@@ -26,7 +26,8 @@ ludo::TResti& Resti(ludo::TCondizione& gruppo, std::size_t i) {
 }
 
 // A group of remainders with the given divisors, value 1 accepted in each.
-std::unique_ptr<ludo::TCondizione> GruppoResti(ludo::TCondizioniSistema& cs, std::initializer_list<int> divisori) {
+std::unique_ptr<ludo::TCondizione> GruppoResti(ludo::TCondizioniSistema& cs,
+                                               std::initializer_list<int> divisori) {
     auto gruppo = ludo::CreaCondizione(ludo::CodGruppoResti, &cs);
     for (int d : divisori) {
         auto& r = static_cast<ludo::TResti&>(static_cast<ludo::TGruppo&>(*gruppo).NuovoMembro());
@@ -46,8 +47,12 @@ bool Attiva(ludo::TCondizioniSistema& cs, std::uint8_t codice) {
     return false;
 }
 
-QString Numero(const QWidget& f) { return Controllo<QLabel>(f, QStringLiteral("PanelNumero"))->text(); }
-int Divisore(const QWidget& f) { return Controllo<QSpinBox>(f, QStringLiteral("SpinDivisore"))->value(); }
+QString Numero(const QWidget& f) {
+    return Controllo<QLabel>(f, QStringLiteral("PanelNumero"))->text();
+}
+int Divisore(const QWidget& f) {
+    return Controllo<QSpinBox>(f, QStringLiteral("SpinDivisore"))->value();
+}
 
 // Some value accepted in every table of the condition (and of a new member
 // of a group), every formula accepted.
@@ -63,11 +68,11 @@ void AccettaOvunque(ludo::TCondizione& c) {
 
 // A remainders window whose own check refuses to store while told to.
 class RestiControllati : public TFrmResti {
-public:
+  public:
     using TFrmResti::TFrmResti;
     bool rifiuta = true;
 
-protected:
+  protected:
     bool MemorizzaSpecifici(ludo::TCondizione& vista) override {
         if (rifiuta) {
             Informazione(QStringLiteral("Divisore non ammesso"), TFrmMessage::OK, this);
@@ -80,11 +85,11 @@ protected:
 // Takes the addresses the program asks the desktop to open.
 class Browser : public QObject {
     Q_OBJECT
-public:
+  public:
     Browser() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "apri"); }
     ~Browser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
     QList<QUrl> aperti;
-public slots:
+  public slots:
     void apri(const QUrl& indirizzo) { aperti.append(indirizzo); }
 };
 
@@ -92,11 +97,11 @@ public slots:
 
 class TestTFrmCondizione : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void anEmptyGroupOpensOnMemberOneAndAnnullaLeavesItEmpty() {
         ludo::TCondizioniSistema cs;
-        for (std::uint8_t codice : {ludo::CodGruppoConsecutivita, ludo::CodGruppoDistanze, ludo::CodGruppoResti,
-                                    ludo::CodGruppoColonneFiltro}) {
+        for (std::uint8_t codice : {ludo::CodGruppoConsecutivita, ludo::CodGruppoDistanze,
+                                    ludo::CodGruppoResti, ludo::CodGruppoColonneFiltro}) {
             auto gruppo = ludo::CreaCondizione(codice, &cs);
             auto f = Apri(*gruppo);
             QVERIFY(Controllo<QWidget>(*f, QStringLiteral("PanelGruppo"))->isVisible());
@@ -110,7 +115,8 @@ private slots:
             auto g = Apri(*gruppo);
             Premi(*g, QStringLiteral("OKBtn"));
             QCOMPARE(gruppo->Membri()->size(), 1u);
-            QCOMPARE(gruppo->Membri()->front()->Codice, static_cast<ludo::TGruppo&>(*gruppo).CodiceMembri);
+            QCOMPARE(gruppo->Membri()->front()->Codice,
+                     static_cast<ludo::TGruppo&>(*gruppo).CodiceMembri);
             QVERIFY(g->Cambiato());
         }
     }
@@ -230,7 +236,8 @@ private slots:
             ludo::TCondizione& mostrata = c->Membri() != nullptr ? *c->Membri()->front() : *c;
             QVERIFY(mostrata.Attivato);
             mostrata.PerOgniMisura([&](ludo::TMisura& m) {
-                QVERIFY2(!m.Prima.HaValori(m.Massimo) && !m.Seconda.HaValori(m.Massimo), qPrintable(f->objectName()));
+                QVERIFY2(!m.Prima.HaValori(m.Massimo) && !m.Seconda.HaValori(m.Massimo),
+                         qPrintable(f->objectName()));
                 QCOMPARE(m.Da, 1);
                 QCOMPARE(m.A, 32);
             });

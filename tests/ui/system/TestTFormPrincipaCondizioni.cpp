@@ -34,7 +34,9 @@ std::unique_ptr<TFormPrincipa> Principale(ludo::T_Sistema& sistema) {
     return f;
 }
 
-QMenu* MenuCondizioni(const TFormPrincipa& f) { return f.findChild<QMenu*>(QStringLiteral("Condizioni")); }
+QMenu* MenuCondizioni(const TFormPrincipa& f) {
+    return f.findChild<QMenu*>(QStringLiteral("Condizioni"));
+}
 
 // Opens a menu entry and, in the window it shows, does what the user does.
 void DalMenu(TFormPrincipa& f, const char* voce, std::function<void(QWidget&)> azione) {
@@ -73,20 +75,23 @@ QStringList Accettati(const QJsonObject& tabella) {
 // positions 1 and 2 at most 2 apart.
 void ModificheInCodice(ludo::TCondizioniSistema& cs) {
     auto& pari = static_cast<ludo::TPariDispari&>(cs.Condizione(ludo::CodPariDispari));
-    for (int v : {3, 4}) pari.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
+    for (int v : {3, 4})
+        pari.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
     auto& gruppo = static_cast<ludo::TGruppo&>(cs.Condizione(ludo::CodGruppoDistanze));
     auto& estremi = static_cast<ludo::TDistanzaSpecifica&>(gruppo.NuovoMembro());
     estremi.Posizione2 = 8;
-    for (int v : {14, 15, 16}) estremi.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
+    for (int v : {14, 15, 16})
+        estremi.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
     auto& primi = static_cast<ludo::TDistanzaSpecifica&>(gruppo.NuovoMembro());
-    for (int v : {1, 2}) primi.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
+    for (int v : {1, 2})
+        primi.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
 }
 
 }  // namespace
 
 class TestTFormPrincipaCondizioni : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
     void theEntriesOfTheEditorsInTheProgramAreEnabled() {
@@ -102,11 +107,13 @@ private slots:
             abilitate += voce->isEnabled() ? 1 : 0;
         }
         QCOMPARE(abilitate, 11);
-        for (const char* nome : {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche", "Resti",
-                                 "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze"}) {
+        for (const char* nome :
+             {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche", "Resti",
+              "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze"}) {
             QVERIFY2(f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
         }
-        for (const char* nome : {"Somme", "Interruzioni", "Picchetti", "Sequele", "Quadri", "PuntiTra"}) {
+        for (const char* nome :
+             {"Somme", "Interruzioni", "Picchetti", "Sequele", "Quadri", "PuntiTra"}) {
             QVERIFY2(!f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
         }
     }
@@ -117,7 +124,8 @@ private slots:
         p.d().Destinazione.RicalcoloAutomatico = true;
         const auto finestra = Principale(*p.sistema);
         TFormPrincipa& f = *finestra;
-        QSignalSpy applicato(f.findChild<TFormRicalcoloAutomatico*>(), &TFormRicalcoloAutomatico::Applicato);
+        QSignalSpy applicato(f.findChild<TFormRicalcoloAutomatico*>(),
+                             &TFormRicalcoloAutomatico::Applicato);
         DalMenu(f, "PariDispari", AccettaPari);
         QVERIFY(p.sistema->Modificato);
         QVERIFY(f.Comando(QStringLiteral("PariDispari"))->isChecked());
@@ -137,7 +145,8 @@ private slots:
         p.d().Destinazione.RicalcoloAutomatico = true;
         const auto finestra = Principale(*p.sistema);
         TFormPrincipa& f = *finestra;
-        QSignalSpy applicato(f.findChild<TFormRicalcoloAutomatico*>(), &TFormRicalcoloAutomatico::Applicato);
+        QSignalSpy applicato(f.findChild<TFormRicalcoloAutomatico*>(),
+                             &TFormRicalcoloAutomatico::Applicato);
         const std::string prima = Record(p.d().Condizioni.Condizione(ludo::CodPariDispari));
         DalMenu(f, "PariDispari", [](QWidget& w) {
             Clicca(*Controllo<TGGraphpt>(w, QStringLiteral("PtPari")), 5);
@@ -184,16 +193,20 @@ private slots:
         f.Comando(QStringLiteral("Save1"))->trigger();
         QVERIFY(!sistema.Modificato);
 
-        const QJsonObject letto = Cli({QStringLiteral("sistema"), QString::fromStdString(file.string())});
+        const QJsonObject letto =
+            Cli({QStringLiteral("sistema"), QString::fromStdString(file.string())});
         const QJsonArray condizioni = letto.value(QStringLiteral("condizioni")).toArray();
         QCOMPARE(condizioni.size(), 20);
         const QJsonArray pari = condizioni[0].toObject().value(QStringLiteral("tabelle")).toArray();
-        QCOMPARE(Accettati(pari[0].toObject()), (QStringList{QStringLiteral("3"), QStringLiteral("4")}));
+        QCOMPARE(Accettati(pari[0].toObject()),
+                 (QStringList{QStringLiteral("3"), QStringLiteral("4")}));
         QVERIFY(Accettati(pari[1].toObject()).isEmpty());
-        const QJsonArray membri = condizioni[11].toObject().value(QStringLiteral("membri")).toArray();
+        const QJsonArray membri =
+            condizioni[11].toObject().value(QStringLiteral("membri")).toArray();
         QCOMPARE(membri.size(), 2);
         QCOMPARE(membri[0].toObject().value(QStringLiteral("posizione2")).toInt(), 8);
-        QCOMPARE(Accettati(membri[0].toObject().value(QStringLiteral("tabelle")).toArray()[0].toObject()),
+        QCOMPARE(Accettati(
+                     membri[0].toObject().value(QStringLiteral("tabelle")).toArray()[0].toObject()),
                  (QStringList{QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("16")}));
         QCOMPARE(membri[1].toObject().value(QStringLiteral("posizione1")).toInt(), 1);
         QCOMPARE(membri[1].toObject().value(QStringLiteral("posizione2")).toInt(), 2);
@@ -204,8 +217,9 @@ private slots:
         ludo::InterfacciaSviluppo nessunaFinestra;
         const auto esito = ludo::Sviluppa(inCodice, nessunaFinestra);
         QVERIFY(esito.Finali > 0 && esito.Finali < esito.Totale);
-        const QJsonObject sviluppo = Cli({QStringLiteral("--cartella"), QString::fromStdString(p.Cartella().string()),
-                                          QStringLiteral("sviluppa"), QString::fromStdString(file.string())});
+        const QJsonObject sviluppo =
+            Cli({QStringLiteral("--cartella"), QString::fromStdString(p.Cartella().string()),
+                 QStringLiteral("sviluppa"), QString::fromStdString(file.string())});
         QCOMPARE(sviluppo.value(QStringLiteral("finali")).toInteger(), esito.Finali);
     }
 };
