@@ -165,6 +165,13 @@ protected:
     TCondizione& operator=(const TCondizione&) = default;
 
     virtual bool SalvaDati(io::BinaryWriter& out) const = 0;
+    // The common fields of another condition, the owner kept: the start of
+    // Assegna for the types that hold members.
+    void AssegnaComuni(const TCondizione& altra) {
+        TCondizioniSistema* proprietario = Proprietario;
+        *this = altra;
+        Proprietario = proprietario;
+    }
 
     // The value test of a measure table: feeds "Punti Tra" with v and w
     // (tables in use with a group), then tests them.

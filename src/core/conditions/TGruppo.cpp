@@ -41,9 +41,7 @@ TGruppo::TGruppo(const TGruppo& altro)
 void TGruppo::Assegna(const TCondizione& altra) {
     const auto& sorgente = dynamic_cast<const TGruppo&>(altra);
     if (&sorgente == this) return;
-    TCondizioniSistema* proprietario = Proprietario;
-    TCondizione::operator=(sorgente);
-    Proprietario = proprietario;
+    AssegnaComuni(sorgente);
     CodiceMembri = sorgente.CodiceMembri;
     Elenco = CopiaMembri(sorgente.Elenco);
     Riservato = sorgente.Riservato;

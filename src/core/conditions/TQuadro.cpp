@@ -52,9 +52,7 @@ TQuadro::TQuadro(const TQuadro& altro)
 void TQuadro::Assegna(const TCondizione& altra) {
     const auto& sorgente = dynamic_cast<const TQuadro&>(altra);
     if (&sorgente == this) return;
-    TCondizioniSistema* proprietario = Proprietario;
-    TCondizione::operator=(sorgente);
-    Proprietario = proprietario;
+    AssegnaComuni(sorgente);
     Elenco = CopiaMembri(sorgente.Elenco);
     PrimoVisibile = sorgente.PrimoVisibile;
     Accettate = sorgente.Accettate;

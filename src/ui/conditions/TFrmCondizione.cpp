@@ -9,6 +9,7 @@
 #include "ui/conditions/StatisticheCondizione.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/RicordaFinestra.h"
+#include "ui/controls/TFrmMessage.h"
 #include "ui/controls/TGGraphpt.h"
 #include "ui/controls/TPronostico.h"
 #include "ui_TFrmCondizione.h"
@@ -70,6 +71,11 @@ void TFrmCondizione::SegnalaModifiche(const QList<QWidget*>& controlli) {
             connect(pronostico, &TPronostico::Cambiato, this, &TFrmCondizione::Modificata);
         }
     }
+}
+
+bool TFrmCondizione::Rifiuta(const QString& messaggio, const QString& titolo) {
+    TFrmMessage::Mostra(titolo, messaggio, TFrmMessage::OK, this);
+    return false;
 }
 
 void TFrmCondizione::Modificata() {

@@ -82,6 +82,10 @@ class TFrmCondizione : public QDialog {
     // those the user modified.
     void CaricaPunti(const ludo::TCondizione& vista);
     void MemorizzaPunti(ludo::TCondizione& vista) const;
+    // A check of the view failed: the box tells the user why (titled
+    // "Informazione" unless the window says otherwise) and the view stays
+    // shown. Returns false, for MemorizzaSpecifici to return.
+    bool Rifiuta(const QString& messaggio, const QString& titolo = QStringLiteral("Informazione"));
     // The user changed the view shown; ignored while the window fills its
     // controls.
     void Modificata();

@@ -74,10 +74,7 @@ class RestiControllati : public TFrmResti {
 
   protected:
     bool MemorizzaSpecifici(ludo::TCondizione& vista) override {
-        if (rifiuta) {
-            Informazione(QStringLiteral("Divisore non ammesso"), TFrmMessage::OK, this);
-            return false;
-        }
+        if (rifiuta) return Rifiuta(QStringLiteral("Divisore non ammesso"));
         return TFrmResti::MemorizzaSpecifici(vista);
     }
 };
@@ -253,6 +250,7 @@ class TestTFrmCondizione : public QObject {
         RispostaMessaggio risposta;
         Premi(f, QStringLiteral("DestraBtn"));
         QTRY_COMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
+        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Divisore non ammesso")});
         QCOMPARE(Numero(f), QStringLiteral("1"));
         Premi(f, QStringLiteral("OKBtn"));
         QTRY_COMPARE(risposta.titoli.size(), 2);

@@ -34,6 +34,18 @@ std::unique_ptr<TFormPrincipa> Principale(ludo::T_Sistema& sistema) {
     return f;
 }
 
+// A main window over the matches 1..10 with the automatic recalculation on.
+struct ConRicalcolo {
+    ConRicalcolo() {
+        p.d().Pronostico = SistemaDiProva::Primi(10);
+        p.d().Destinazione.RicalcoloAutomatico = true;
+        finestra = Principale(*p.sistema);
+    }
+    SistemaDiProva p;
+    std::unique_ptr<TFormPrincipa> finestra;
+    TFormPrincipa& f() const { return *finestra; }
+};
+
 QMenu* MenuCondizioni(const TFormPrincipa& f) {
     return f.findChild<QMenu*>(QStringLiteral("Condizioni"));
 }
@@ -119,46 +131,36 @@ class TestTFormPrincipaCondizioni : public QObject {
     }
 
     void okMarksTheSystemModifiedChecksTheEntryAndRecalculates() {
-        SistemaDiProva p;
-        p.d().Pronostico = SistemaDiProva::Primi(10);
-        p.d().Destinazione.RicalcoloAutomatico = true;
-        const auto finestra = Principale(*p.sistema);
-        TFormPrincipa& f = *finestra;
-        QSignalSpy applicato(f.findChild<TFormRicalcoloAutomatico*>(),
+        ConRicalcolo r;
+        QSignalSpy applicato(r.f().findChild<TFormRicalcoloAutomatico*>(),
                              &TFormRicalcoloAutomatico::Applicato);
-        DalMenu(f, "PariDispari", AccettaPari);
-        QVERIFY(p.sistema->Modificato);
-        QVERIFY(f.Comando(QStringLiteral("PariDispari"))->isChecked());
-        QVERIFY(!f.Comando(QStringLiteral("Resti"))->isChecked());
-        const auto& attiva = p.d().Condizioni.Attiva(0);
-        QCOMPARE(attiva.Codice, ludo::CodPariDispari);
+        DalMenu(r.f(), "PariDispari", AccettaPari);
+        QVERIFY(r.p.sistema->Modificato);
+        QVERIFY(r.f().Comando(QStringLiteral("PariDispari"))->isChecked());
+        QVERIFY(!r.f().Comando(QStringLiteral("Resti"))->isChecked());
+        QCOMPARE(r.p.d().Condizioni.Attiva(0).Codice, ludo::CodPariDispari);
         // Of the columns of 1..10, those with the five even numbers.
         QVERIFY(applicato.wait(30000));
-        QCOMPARE(p.d().Colonne.Conteggio(), 10u);
-        QCOMPARE(f.findChild<QLabel*>(QStringLiteral("PColonneF"))->text(),
+        QCOMPARE(r.p.d().Colonne.Conteggio(), 10u);
+        QCOMPARE(r.f().findChild<QLabel*>(QStringLiteral("PColonneF"))->text(),
                  QStringLiteral("  Colonne Finali : 10 (£ 8.000)"));
     }
 
     void annullaOrNoChangeLeaveTheSystemAsItWas() {
-        SistemaDiProva p;
-        p.d().Pronostico = SistemaDiProva::Primi(10);
-        p.d().Destinazione.RicalcoloAutomatico = true;
-        const auto finestra = Principale(*p.sistema);
-        TFormPrincipa& f = *finestra;
-        QSignalSpy applicato(f.findChild<TFormRicalcoloAutomatico*>(),
-                             &TFormRicalcoloAutomatico::Applicato);
-        const std::string prima = Record(p.d().Condizioni.Condizione(ludo::CodPariDispari));
-        DalMenu(f, "PariDispari", [](QWidget& w) {
+        ConRicalcolo r;
+        const std::string prima = Record(r.p.d().Condizioni.Condizione(ludo::CodPariDispari));
+        DalMenu(r.f(), "PariDispari", [](QWidget& w) {
             Clicca(*Controllo<TGGraphpt>(w, QStringLiteral("PtPari")), 5);
             Premi(w, QStringLiteral("AnnullaBtn"));
         });
-        DalMenu(f, "Resti", [](QWidget& w) { Premi(w, QStringLiteral("AnnullaBtn")); });
-        DalMenu(f, "Baricentri", [](QWidget& w) { Premi(w, QStringLiteral("OKBtn")); });
-        QVERIFY(!p.sistema->Modificato);
-        QCOMPARE(Record(p.d().Condizioni.Condizione(ludo::CodPariDispari)), prima);
-        QVERIFY(p.d().Condizioni.Condizione(ludo::CodGruppoResti).Membri()->empty());
-        QVERIFY(!applicato.wait(200));
-        QVERIFY(!f.Comando(QStringLiteral("PariDispari"))->isChecked());
+        DalMenu(r.f(), "Resti", [](QWidget& w) { Premi(w, QStringLiteral("AnnullaBtn")); });
+        DalMenu(r.f(), "Baricentri", [](QWidget& w) { Premi(w, QStringLiteral("OKBtn")); });
+        QVERIFY(!r.p.sistema->Modificato);
+        QCOMPARE(Record(r.p.d().Condizioni.Condizione(ludo::CodPariDispari)), prima);
+        QVERIFY(r.p.d().Condizioni.Condizione(ludo::CodGruppoResti).Membri()->empty());
+        const auto* ricalcolo = r.f().findChild<TFormRicalcoloAutomatico*>();
+        QVERIFY(!ricalcolo->InCorso() && !ricalcolo->isVisible());
+        QVERIFY(!r.f().Comando(QStringLiteral("PariDispari"))->isChecked());
     }
 
     void anEditMadeInTheWindowsIsSavedAndDevelopedAsTheSameEditInCode() {
