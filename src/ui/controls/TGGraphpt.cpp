@@ -337,12 +337,14 @@ void TGGraphpt::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Right: VaiA(corrente_ + 1); break;
         case Qt::Key_Home: VaiA(0); break;
         case Qt::Key_End: VaiA(ptTotali_ - 1); break;
-        case Qt::Key_Space: CiclaStato(corrente_); break;
-        case Qt::Key_Up:
-            if (recVisibili_) CambiaLivello(corrente_ - primo_, 1);
+        case Qt::Key_Space:
+            VaiA(corrente_);
+            CiclaStato(corrente_);
             break;
+        case Qt::Key_Up:
         case Qt::Key_Down:
-            if (recVisibili_) CambiaLivello(corrente_ - primo_, -1);
+            VaiA(corrente_);
+            if (recVisibili_) CambiaLivello(corrente_ - primo_, event->key() == Qt::Key_Up ? 1 : -1);
             break;
         default: QWidget::keyPressEvent(event); return;
     }

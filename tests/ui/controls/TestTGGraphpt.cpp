@@ -212,6 +212,12 @@ private slots:
         QCOMPARE(g_->PrimoVisibile(), 17);
         QTest::keyClick(g_.get(), Qt::Key_Home);
         QCOMPARE(g_->PrimoVisibile(), 0);
+        // Scrolled away with the arrows, the current value comes back into
+        // view when the keyboard acts on it.
+        for (int i = 0; i < 5; ++i) Premi(*g_, QStringLiteral("Destra"));
+        QTest::keyClick(g_.get(), Qt::Key_Space);
+        QCOMPARE(g_->PrimoVisibile(), 0);
+        QCOMPARE(Salvata(*g_).Prima.Voce(0).Stato, ludo::Accettato);
         // A click makes its value the current one.
         ClickValore(*g_, 6);
         QCOMPARE(g_->ValoreCorrente(), 6);
