@@ -4,6 +4,7 @@
 //   istantanee CARTELLA_DESTINAZIONE [--stampe CARTELLA_PDF]
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLocale>
 #include <QPdfWriter>
@@ -25,6 +26,9 @@
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 #include "ui/conditions/TFrmCondizione.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/TAnimazioneLogo.h"
+#include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TraduzioneQt.h"
 #include "ui/engine/TFrmSviluppo.h"
 #include "ui/printing/StampaLavoro.h"
@@ -37,6 +41,10 @@
 
 namespace {
 
+// The small screen of a player's laptop, which every window must fit.
+constexpr int LarghezzaSchermo = 1024;
+constexpr int AltezzaSchermo = 600;
+
 // A reduced development of 16 numbers at guarantee 6, shown at its end.
 bool Sviluppo(const QDir& destinazione) {
     QTemporaryDir cartella;
@@ -44,6 +52,7 @@ bool Sviluppo(const QDir& destinazione) {
     for (auto s : ludo::io::kSottocartelle) std::filesystem::create_directories(radice / std::string(s));
     ludo::T_Sistema sistema(radice);
     sistema.Dati->Pronostico = 0xFFFFu;
+    sistema.Dati->Fisse = 0x3u;
     sistema.Dati->Destinazione.SviluppoRidotto = true;
     sistema.Dati->Destinazione.Garanzia = 6;
     TFrmSviluppo finestra;
@@ -62,13 +71,20 @@ struct Principale {
         : sistema(ludo::io::programFolderFor(QApplication::applicationFilePath().toStdString(),
                                              ludo::io::Environment::fromProcess())),
           finestra(sistema) {
-        finestra.resize(1100, 700);
+        finestra.resize(LarghezzaSchermo, AltezzaSchermo);
         finestra.show();
         finestra.Avvio(std::nullopt);
     }
     void Mostra() {
         finestra.ImpostaTutto();
         for (int i = 0; i < 20; ++i) QApplication::processEvents();
+        // The ball of the start animation comes to rest beside the name.
+        auto* animazione = finestra.findChild<TAnimazioneLogo*>();
+        QElapsedTimer attesa;
+        attesa.start();
+        while (animazione != nullptr && animazione->InCorso() && attesa.elapsed() < 5000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
     }
     bool Salva(const QDir& destinazione, const char* nome) {
         Mostra();
@@ -211,6 +227,18 @@ bool Stampe(const QDir& destinazione) {
                [&](SuperficieStampa& s) { StampaTabulato(s, tabulato, config, config.ImpTabulato, opzioni); });
 }
 
+// The help window at the page of the print dialog, as its "Aiuto" opens it.
+bool GuidaStampa(const QDir& destinazione) {
+    Principale p;
+    TFormStampaSchedine stampa(p.sistema);
+    stampa.ImpostaTutto();
+    stampa.show();
+    TFrmGuida* guida = ApriGuida(&stampa, TFormStampaSchedine::PaginaGuida);
+    if (guida == nullptr) return false;
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return guida->grab().save(destinazione.filePath(QStringLiteral("guida-stampa.png")));
+}
+
 // ---- condition editors ---------------------------------------------------
 
 void Accetta(ludo::TMisura& misura, std::initializer_list<int> valori, std::uint8_t stato = ludo::Accettato) {
@@ -303,7 +331,8 @@ int main(int argc, char* argv[]) {
     if (conStampe && !Stampe(QDir(QString::fromLocal8Bit(argv[3])))) return 1;
     return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
-                   DialoghiStampa(destinazione) && EditoriCondizioni(destinazione)
+                   DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
+                   EditoriCondizioni(destinazione)
                ? 0
                : 1;
 }

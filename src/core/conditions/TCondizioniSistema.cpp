@@ -34,7 +34,7 @@ TCondizioniSistema::TCondizioniSistema(const TCondizioniSistema& altro)
         condizioni_[slot] = altro.condizioni_[slot]->Copia();
         assegnaProprietario(*condizioni_[slot], this);
     }
-    collegaPuntiTra();
+    CollegaPuntiTra();
     Prepara();
 }
 
@@ -42,17 +42,17 @@ void TCondizioniSistema::Azzera() {
     for (int n = 1; n <= NumeroCondizioni; ++n) {
         condizioni_[static_cast<std::size_t>(n)] = CreaCondizione(static_cast<std::uint8_t>(n), this);
     }
-    collegaPuntiTra();
+    CollegaPuntiTra();
     Prepara();
 }
 
 void TCondizioniSistema::Sostituisci(std::unique_ptr<TCondizione> condizione) {
     const auto slot = static_cast<std::size_t>(condizione->Codice);
     condizioni_.at(slot) = std::move(condizione);
-    collegaPuntiTra();
+    CollegaPuntiTra();
 }
 
-void TCondizioniSistema::collegaPuntiTra() { puntiTra_ = &static_cast<TPuntiTra&>(Condizione(CodPuntiTra)); }
+void TCondizioniSistema::CollegaPuntiTra() { puntiTra_ = &static_cast<TPuntiTra&>(Condizione(CodPuntiTra)); }
 
 void TCondizioniSistema::Prepara() {
     numeroAttive_ = 0;

@@ -83,7 +83,7 @@ public:
     void Azzera();
 
 private:
-    void collegaPuntiTra();
+    void CollegaPuntiTra();
 
     std::array<std::unique_ptr<TCondizione>, NumeroCondizioni + 1> condizioni_;
     TPuntiTra* puntiTra_ = nullptr;  // slot 20

@@ -130,13 +130,13 @@ void TInsiemeLink::PreparaLink(TCondizioniSistema& condizioni) {
         LinkUsate += lettera;
         MassimoTotale += link.MassimoErrori;
     }
-    aggiornaTrasparenza();
+    AggiornaTrasparenza();
 }
 
 // With no link in use every column has 0 errors, so the verdict is the test
 // of 0 against the total's limits (a value in recovery there is not decided
 // here: the full verdict then runs).
-void TInsiemeLink::aggiornaTrasparenza() {
+void TInsiemeLink::AggiornaTrasparenza() {
     trasparente_ = LinkUsate.empty() && ErroriAmmessiInTotale.Verifica(0, 0, nullptr);
 }
 
@@ -163,7 +163,7 @@ bool TInsiemeLink::AggiornaStatoLink() {
         m->AggiornaStato(true);
         Attivo = Attivo || m->QualcunoInUso;
     }
-    aggiornaTrasparenza();
+    AggiornaTrasparenza();
     return Attivo;
 }
 

@@ -138,7 +138,7 @@ public:
 
 private:
     void RaccogliLink(TCondizione& condizione);
-    void aggiornaTrasparenza();
+    void AggiornaTrasparenza();
 };
 
 // True when no value above massimo is accepted: every entry from massimo+1

@@ -94,10 +94,10 @@ T_Sistema::T_Sistema(const std::filesystem::path& cartella)
     Dati->Sorgente = DefSorgPredefinito(cartella);
     Dati->Destinazione = DefDestPredefinito(cartella);
     NomeFile = NomeSenzaNomePredefinito();
-    collegaCondizioni();
+    CollegaCondizioni();
 }
 
-void T_Sistema::collegaCondizioni() {
+void T_Sistema::CollegaCondizioni() {
     auto& c = Dati->Condizioni;
     c.Archivio = &Dati->Archivio.Concorsi();
     c.Ricerca = &Dati->Config.Ricerca;
@@ -138,7 +138,7 @@ T_Sistema::T_Sistema(const T_Sistema& altro)
       SenzaNome(altro.SenzaNome), SpecificaNomi(altro.SpecificaNomi), NumeroPartecipanti(altro.NumeroPartecipanti),
       NomiPartecipanti(altro.NomiPartecipanti), Commento(altro.Commento), ColonnePrecedenti(altro.ColonnePrecedenti),
       VersioneLetta(altro.VersioneLetta), Garanzie(altro.Garanzie), cartella_(altro.cartella_) {
-    collegaCondizioni();
+    CollegaCondizioni();
     // The links' members point at conditions: make them the copy's own.
     Dati->Link.PreparaLink(Dati->Condizioni);
 }
@@ -153,12 +153,12 @@ void T_Sistema::AdottaSviluppo(RisultatoSviluppo risultato) {
 
 bool T_Sistema::Scrivi(std::ostream& stream) const {
     io::BinaryWriter out(stream);
-    if (!scriviCampi(out)) return false;
+    if (!ScriviCampi(out)) return false;
     if (!Dati->Config.SalvaColonne) return true;
     return out.write(std::uint8_t{1}) && ScriviColonne(Dati->Colonne, stream);
 }
 
-bool T_Sistema::scriviCampi(io::BinaryWriter& out) const {
+bool T_Sistema::ScriviCampi(io::BinaryWriter& out) const {
     const DatiSistema& d = *Dati;
     return out.write(static_cast<std::int32_t>(VersioneFile)) && out.write(d.Coupon.Concorso) &&
                        scriviSquadre(out, d.Coupon) && out.write(d.Pronostico) && out.write(d.Fisse) &&

@@ -125,8 +125,8 @@ public:
 
 private:
     // Fields 1 to 14 of the file.
-    bool scriviCampi(io::BinaryWriter& out) const;
-    void collegaCondizioni();
+    bool ScriviCampi(io::BinaryWriter& out) const;
+    void CollegaCondizioni();
     std::filesystem::path cartella_;
 };
 

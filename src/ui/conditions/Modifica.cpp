@@ -16,13 +16,11 @@
 namespace {
 
 template <class Finestra>
-std::unique_ptr<TFrmCondizione> Editor(ludo::TCondizione& c, const std::filesystem::path& cartella,
-                                       QWidget* parent) {
-    return std::make_unique<Finestra>(c, cartella, parent);
+std::unique_ptr<TFrmCondizione> Editor(ludo::TCondizione& c, QWidget* parent) {
+    return std::make_unique<Finestra>(c, parent);
 }
 
-using Costruttore = std::unique_ptr<TFrmCondizione> (*)(ludo::TCondizione&,
-                                                        const std::filesystem::path&, QWidget*);
+using Costruttore = std::unique_ptr<TFrmCondizione> (*)(ludo::TCondizione&, QWidget*);
 
 Costruttore CostruttoreDi(std::uint8_t codice) {
     switch (codice) {
@@ -61,16 +59,13 @@ Costruttore CostruttoreDi(std::uint8_t codice) {
 
 bool EditorDisponibile(std::uint8_t codice) { return CostruttoreDi(codice) != nullptr; }
 
-std::unique_ptr<TFrmCondizione> CreaEditor(ludo::TCondizione& condizione,
-                                           const std::filesystem::path& cartellaProgramma,
-                                           QWidget* parent) {
+std::unique_ptr<TFrmCondizione> CreaEditor(ludo::TCondizione& condizione, QWidget* parent) {
     const Costruttore costruttore = CostruttoreDi(condizione.Codice);
-    return costruttore != nullptr ? costruttore(condizione, cartellaProgramma, parent) : nullptr;
+    return costruttore != nullptr ? costruttore(condizione, parent) : nullptr;
 }
 
-EsitoModifica Modifica(ludo::TCondizione& condizione,
-                       const std::filesystem::path& cartellaProgramma, QWidget* parent) {
-    const auto editor = CreaEditor(condizione, cartellaProgramma, parent);
+EsitoModifica Modifica(ludo::TCondizione& condizione, QWidget* parent) {
+    const auto editor = CreaEditor(condizione, parent);
     if (editor == nullptr) return {};
     const bool memorizzata = editor->exec() == QDialog::Accepted;
     return {memorizzata, memorizzata && editor->Cambiato()};

@@ -4,7 +4,6 @@
 // open the editors through it.
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 
 class QWidget;
@@ -24,11 +23,8 @@ struct EsitoModifica {
 
 // The editor of the condition, built and loaded but not shown; nullptr for
 // a type without an editor.
-std::unique_ptr<TFrmCondizione> CreaEditor(ludo::TCondizione& condizione,
-                                           const std::filesystem::path& cartellaProgramma,
-                                           QWidget* parent);
+std::unique_ptr<TFrmCondizione> CreaEditor(ludo::TCondizione& condizione, QWidget* parent);
 
 // Opens the condition's editor and waits for it to close. A type without
 // an editor is left untouched.
-EsitoModifica Modifica(ludo::TCondizione& condizione,
-                       const std::filesystem::path& cartellaProgramma, QWidget* parent);
+EsitoModifica Modifica(ludo::TCondizione& condizione, QWidget* parent);

@@ -2,9 +2,8 @@
 
 #include "ui_TFrmBaricentri.h"
 
-TFrmBaricentri::TFrmBaricentri(ludo::TCondizione& condizione,
-                               const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmBaricentri", "Baricentri", "baricentri"}, cartellaProgramma, parent),
+TFrmBaricentri::TFrmBaricentri(ludo::TCondizione& condizione, QWidget* parent)
+    : TFrmCondizione({"FrmBaricentri", "Baricentri", "baricentri"}, parent),
       ui(std::make_unique<Ui::TFrmBaricentri>()) {
     ui->setupUi(Contenuto());
     ImpostaOggetto(condizione);

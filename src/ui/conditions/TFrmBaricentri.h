@@ -13,8 +13,7 @@ class TFrmBaricentri;
 class TFrmBaricentri : public TFrmCondizione {
     Q_OBJECT
   public:
-    TFrmBaricentri(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                   QWidget* parent = nullptr);
+    TFrmBaricentri(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmBaricentri() override;
 
   protected:

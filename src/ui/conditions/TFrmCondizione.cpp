@@ -24,11 +24,9 @@ const ludo::TMisura& TabellaCondizione(const ludo::TCondizione& condizione, int 
         .Tabelle.at(static_cast<std::size_t>(tabella));
 }
 
-TFrmCondizione::TFrmCondizione(const Descrizione& descrizione,
-                               std::filesystem::path cartellaProgramma, QWidget* parent)
+TFrmCondizione::TFrmCondizione(const Descrizione& descrizione, QWidget* parent)
     : QDialog(parent),
       ui(std::make_unique<Ui::TFrmCondizione>()),
-      cartellaProgramma_(std::move(cartellaProgramma)),
       sezioneGuida_(QString::fromLatin1(descrizione.sezioneGuida)) {
     ui->setupUi(this);
     setObjectName(QString::fromLatin1(descrizione.nome));
@@ -55,6 +53,7 @@ TFrmCondizione::TFrmCondizione(const Descrizione& descrizione,
     connect(ui->AnnullaBtn, &QPushButton::clicked, this, &TFrmCondizione::reject);
     connect(ui->AiutoBtn, &QPushButton::clicked, this, &TFrmCondizione::AiutoBtnClick);
     SegnalaModifiche({ui->Attivato, ui->Disattivato, ui->AttivatoS, ui->DisattivatoS});
+    AiutoFinestra(*this, sezioneGuida_);
 }
 
 TFrmCondizione::~TFrmCondizione() = default;
@@ -221,4 +220,4 @@ void TFrmCondizione::OKBtnClick() {
     accept();
 }
 
-void TFrmCondizione::AiutoBtnClick() { ApriGuida(cartellaProgramma_, this, sezioneGuida_); }
+void TFrmCondizione::AiutoBtnClick() { ApriGuida(this, sezioneGuida_); }

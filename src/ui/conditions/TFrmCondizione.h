@@ -8,11 +8,10 @@
 // checks fail keeps the view. "OK" stores and writes every view back,
 // "Annulla" writes nothing; "Azzera " clears the accepted values of the
 // view shown; "Archivio" and "Analisi " open the statistics of the view
-// shown; "Aiuto" opens the guide at the window's section.
+// shown; "Aiuto" and F1 open the guide at the window's section.
 
 #include <QDialog>
 #include <QList>
-#include <filesystem>
 #include <memory>
 
 #include "ui/conditions/TListaViste.h"
@@ -53,8 +52,7 @@ class TFrmCondizione : public QDialog {
         int tabella;
     };
 
-    TFrmCondizione(const Descrizione& descrizione, std::filesystem::path cartellaProgramma,
-                   QWidget* parent);
+    TFrmCondizione(const Descrizione& descrizione, QWidget* parent);
 
     // Where the window's own form goes.
     [[nodiscard]] QWidget* Contenuto() const;
@@ -106,7 +104,6 @@ class TFrmCondizione : public QDialog {
     void OrdinaTabulazione();
 
     std::unique_ptr<Ui::TFrmCondizione> ui;
-    std::filesystem::path cartellaProgramma_;
     QString sezioneGuida_;
     TListaVisteC viste_;
     bool cambiato_ = false;

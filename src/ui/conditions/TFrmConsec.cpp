@@ -3,11 +3,10 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui_TFrmConsec.h"
 
-TFrmConsec::TFrmConsec(ludo::TCondizione& condizione,
-                       const std::filesystem::path& cartellaProgramma, QWidget* parent)
+TFrmConsec::TFrmConsec(ludo::TCondizione& condizione, QWidget* parent)
     : TFrmCondizione(
           {"FrmConsec", "Consecutività  Differenziata dei Segni", "consecutivita-differenziata"},
-          cartellaProgramma, parent),
+          parent),
       ui(std::make_unique<Ui::TFrmConsec>()) {
     ui->setupUi(Contenuto());
     SegnalaModifiche({ui->SpeedP, ui->SpeedD});

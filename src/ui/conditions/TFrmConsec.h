@@ -14,8 +14,7 @@ class TFrmConsec;
 class TFrmConsec : public TFrmCondizione {
     Q_OBJECT
   public:
-    TFrmConsec(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-               QWidget* parent = nullptr);
+    TFrmConsec(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmConsec() override;
 
   protected:

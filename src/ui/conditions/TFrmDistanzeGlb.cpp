@@ -2,10 +2,8 @@
 
 #include "ui_TFrmDistanzeGlb.h"
 
-TFrmDistanzeGlb::TFrmDistanzeGlb(ludo::TCondizione& condizione,
-                                 const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmDistanzeGlb", "Distanze Globali", "distanze-globali"}, cartellaProgramma,
-                     parent),
+TFrmDistanzeGlb::TFrmDistanzeGlb(ludo::TCondizione& condizione, QWidget* parent)
+    : TFrmCondizione({"FrmDistanzeGlb", "Distanze Globali", "distanze-globali"}, parent),
       ui(std::make_unique<Ui::TFrmDistanzeGlb>()) {
     ui->setupUi(Contenuto());
     ImpostaOggetto(condizione);

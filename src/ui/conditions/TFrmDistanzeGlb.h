@@ -13,8 +13,7 @@ class TFrmDistanzeGlb;
 class TFrmDistanzeGlb : public TFrmCondizione {
     Q_OBJECT
   public:
-    TFrmDistanzeGlb(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                    QWidget* parent = nullptr);
+    TFrmDistanzeGlb(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmDistanzeGlb() override;
 
   protected:

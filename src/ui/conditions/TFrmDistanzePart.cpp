@@ -5,10 +5,8 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui_TFrmDistanzePart.h"
 
-TFrmDistanzePart::TFrmDistanzePart(ludo::TCondizione& condizione,
-                                   const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmDistanzePart", "Distanze Particolari", "distanze-particolari"},
-                     cartellaProgramma, parent),
+TFrmDistanzePart::TFrmDistanzePart(ludo::TCondizione& condizione, QWidget* parent)
+    : TFrmCondizione({"FrmDistanzePart", "Distanze Particolari", "distanze-particolari"}, parent),
       ui(std::make_unique<Ui::TFrmDistanzePart>()) {
     ui->setupUi(Contenuto());
     connect(ui->SpinPrima, &QSpinBox::valueChanged, this, &TFrmDistanzePart::PrimaCambiata);

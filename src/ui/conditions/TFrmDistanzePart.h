@@ -14,8 +14,7 @@ class TFrmDistanzePart;
 class TFrmDistanzePart : public TFrmCondizione {
     Q_OBJECT
   public:
-    TFrmDistanzePart(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                     QWidget* parent = nullptr);
+    TFrmDistanzePart(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmDistanzePart() override;
 
   protected:

@@ -5,9 +5,8 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui_TFrmFD.h"
 
-TFrmFD::TFrmFD(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-               QWidget* parent)
-    : TFrmCondizione({"FrmFD", "Formule Derivate", "formule-derivate"}, cartellaProgramma, parent),
+TFrmFD::TFrmFD(ludo::TCondizione& condizione, QWidget* parent)
+    : TFrmCondizione({"FrmFD", "Formule Derivate", "formule-derivate"}, parent),
       ui(std::make_unique<Ui::TFrmFD>()) {
     ui->setupUi(Contenuto());
     connect(ui->AccettaBtn, &QPushButton::clicked, this,

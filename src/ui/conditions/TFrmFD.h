@@ -17,8 +17,7 @@ class QListWidgetItem;
 class TFrmFD : public TFrmCondizione {
     Q_OBJECT
   public:
-    TFrmFD(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-           QWidget* parent = nullptr);
+    TFrmFD(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmFD() override;
 
   protected:

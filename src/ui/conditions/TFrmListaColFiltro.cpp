@@ -3,11 +3,8 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui_TFrmListaColFiltro.h"
 
-TFrmListaColFiltro::TFrmListaColFiltro(ludo::TCondizione& condizione,
-                                       const std::filesystem::path& cartellaProgramma,
-                                       QWidget* parent)
-    : TFrmCondizione({"FrmListaColFiltro", "Colonne Filtro", "colonne-filtro"}, cartellaProgramma,
-                     parent),
+TFrmListaColFiltro::TFrmListaColFiltro(ludo::TCondizione& condizione, QWidget* parent)
+    : TFrmCondizione({"FrmListaColFiltro", "Colonne Filtro", "colonne-filtro"}, parent),
       ui(std::make_unique<Ui::TFrmListaColFiltro>()) {
     ui->setupUi(Contenuto());
     SegnalaModifiche({ui->CF1_16, ui->CF17_32, ui->CheckFlag});

@@ -14,8 +14,7 @@ class TFrmListaColFiltro;
 class TFrmListaColFiltro : public TFrmCondizione {
     Q_OBJECT
   public:
-    TFrmListaColFiltro(ludo::TCondizione& condizione,
-                       const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+    TFrmListaColFiltro(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmListaColFiltro() override;
 
   protected:

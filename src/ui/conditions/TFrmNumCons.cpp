@@ -2,10 +2,8 @@
 
 #include "ui_TFrmNumCons.h"
 
-TFrmNumCons::TFrmNumCons(ludo::TCondizione& condizione,
-                         const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmNumCons", "Numeri Consecutivi", "consecutivita-numerica"},
-                     cartellaProgramma, parent),
+TFrmNumCons::TFrmNumCons(ludo::TCondizione& condizione, QWidget* parent)
+    : TFrmCondizione({"FrmNumCons", "Numeri Consecutivi", "consecutivita-numerica"}, parent),
       ui(std::make_unique<Ui::TFrmNumCons>()) {
     ui->setupUi(Contenuto());
     ImpostaOggetto(condizione);

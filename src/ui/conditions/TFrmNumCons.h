@@ -12,8 +12,7 @@ class TFrmNumCons;
 class TFrmNumCons : public TFrmCondizione {
     Q_OBJECT
   public:
-    TFrmNumCons(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                QWidget* parent = nullptr);
+    TFrmNumCons(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmNumCons() override;
 
   protected:

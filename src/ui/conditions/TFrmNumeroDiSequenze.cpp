@@ -2,11 +2,9 @@
 
 #include "ui_TFrmNumeroDiSequenze.h"
 
-TFrmNumeroDiSequenze::TFrmNumeroDiSequenze(ludo::TCondizione& condizione,
-                                           const std::filesystem::path& cartellaProgramma,
-                                           QWidget* parent)
+TFrmNumeroDiSequenze::TFrmNumeroDiSequenze(ludo::TCondizione& condizione, QWidget* parent)
     : TFrmCondizionePagine({"FrmNumeroDiSequenze", "Numero di Sequenze", "numero-sequenze"},
-                           cartellaProgramma, parent),
+                           parent),
       ui(std::make_unique<Ui::TFrmNumeroDiSequenze>()) {
     ui->setupUi(Contenuto());
     ImpostaPagine(ui->PtPresenze, {ui->SpeedSeq1, ui->SpeedSeq2, ui->SpeedSeq3, ui->SpeedSeq4});

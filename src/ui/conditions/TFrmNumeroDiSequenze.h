@@ -13,8 +13,7 @@ class TFrmNumeroDiSequenze;
 class TFrmNumeroDiSequenze : public TFrmCondizionePagine {
     Q_OBJECT
   public:
-    TFrmNumeroDiSequenze(ludo::TCondizione& condizione,
-                         const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+    TFrmNumeroDiSequenze(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmNumeroDiSequenze() override;
 
   private:

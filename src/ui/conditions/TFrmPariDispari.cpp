@@ -2,10 +2,8 @@
 
 #include "ui_TFrmPariDispari.h"
 
-TFrmPariDispari::TFrmPariDispari(ludo::TCondizione& condizione,
-                                 const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizione({"FrmPariDispari", "Pari e Dispari", "pari-dispari"}, cartellaProgramma,
-                     parent),
+TFrmPariDispari::TFrmPariDispari(ludo::TCondizione& condizione, QWidget* parent)
+    : TFrmCondizione({"FrmPariDispari", "Pari e Dispari", "pari-dispari"}, parent),
       ui(std::make_unique<Ui::TFrmPariDispari>()) {
     ui->setupUi(Contenuto());
     ImpostaOggetto(condizione);

@@ -13,8 +13,7 @@ class TFrmPariDispari;
 class TFrmPariDispari : public TFrmCondizione {
     Q_OBJECT
   public:
-    TFrmPariDispari(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                    QWidget* parent = nullptr);
+    TFrmPariDispari(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmPariDispari() override;
 
   protected:

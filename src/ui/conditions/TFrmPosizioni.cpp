@@ -2,9 +2,8 @@
 
 #include "ui_TFrmPosizioni.h"
 
-TFrmPosizioni::TFrmPosizioni(ludo::TCondizione& condizione,
-                             const std::filesystem::path& cartellaProgramma, QWidget* parent)
-    : TFrmCondizionePagine({"FrmPosizioni", "Posizioni", "posizioni"}, cartellaProgramma, parent),
+TFrmPosizioni::TFrmPosizioni(ludo::TCondizione& condizione, QWidget* parent)
+    : TFrmCondizionePagine({"FrmPosizioni", "Posizioni", "posizioni"}, parent),
       ui(std::make_unique<Ui::TFrmPosizioni>()) {
     ui->setupUi(Contenuto());
     ImpostaPagine(ui->PtPresenze, {ui->SpeedPos1, ui->SpeedPos2, ui->SpeedPos3, ui->SpeedPos4,

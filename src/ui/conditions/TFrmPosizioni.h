@@ -13,8 +13,7 @@ class TFrmPosizioni;
 class TFrmPosizioni : public TFrmCondizionePagine {
     Q_OBJECT
   public:
-    TFrmPosizioni(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                  QWidget* parent = nullptr);
+    TFrmPosizioni(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmPosizioni() override;
 
   private:

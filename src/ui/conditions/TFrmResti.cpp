@@ -3,9 +3,8 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui_TFrmResti.h"
 
-TFrmResti::TFrmResti(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-                     QWidget* parent)
-    : TFrmCondizione({"FrmResti", "Resti", "resti"}, cartellaProgramma, parent),
+TFrmResti::TFrmResti(ludo::TCondizione& condizione, QWidget* parent)
+    : TFrmCondizione({"FrmResti", "Resti", "resti"}, parent),
       ui(std::make_unique<Ui::TFrmResti>()) {
     ui->setupUi(Contenuto());
     connect(ui->SpinDivisore, &QSpinBox::valueChanged, ui->PtResto, &TGGraphpt::setPtTotali);

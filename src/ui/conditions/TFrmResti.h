@@ -14,8 +14,7 @@ class TFrmResti;
 class TFrmResti : public TFrmCondizione {
     Q_OBJECT
   public:
-    TFrmResti(ludo::TCondizione& condizione, const std::filesystem::path& cartellaProgramma,
-              QWidget* parent = nullptr);
+    TFrmResti(ludo::TCondizione& condizione, QWidget* parent = nullptr);
     ~TFrmResti() override;
 
   protected:

@@ -1,11 +1,13 @@
 #include "ui/controls/TPronostico.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
+#include <QStyleOptionFocusRect>
 
 #include "ui/controls/ColoriControlli.h"
+#include "ui/controls/ElementoAccessibile.h"
 
 namespace {
 constexpr int kLatoCella = 21;
@@ -13,6 +15,7 @@ constexpr int kAltezzaCella = 19;
 }  // namespace
 
 TPronostico::TPronostico(QWidget* parent) : QWidget(parent), selColor_(ColoreBGR(kColoreSelezione)) {
+    InstallaAccessibilita();
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -80,41 +83,63 @@ int TPronostico::CellaIn(const QPoint& punto) const {
 void TPronostico::CliccaCella(int i) { ScriviPronostico(pronostico_ ^ static_cast<quint16>(1u << i)); }
 
 QColor TPronostico::ColoreCella(int i) const {
-    return (pronostico_ & (1u << i)) != 0 ? selColor_ : QColor(Qt::white);
+    return Selezionata(i) ? selColor_ : QColor(Qt::white);
+}
+
+void TPronostico::setCellaAttiva(int i) {
+    if (i < 0 || i >= NumeroCelle || i == attiva_) return;
+    update(RettangoloCella(attiva_).adjusted(0, 0, 1, 1));
+    attiva_ = i;
+    update(RettangoloCella(attiva_).adjusted(0, 0, 1, 1));
+    if (hasFocus()) {
+        QAccessibleEvent evento(this, QAccessible::Focus);
+        evento.setChild(i);
+        QAccessible::updateAccessibility(&evento);
+    }
 }
 
 void TPronostico::Clicca(int i) {
+    if (i < 0 || i >= NumeroCelle) return;
+    setCellaAttiva(i);
     CliccaCella(i);
     update(RettangoloCella(i).adjusted(0, 0, 1, 1));
+    QAccessible::State cambiato;
+    cambiato.checked = true;
+    QAccessibleStateChangeEvent evento(this, cambiato);
+    evento.setChild(i);
+    QAccessible::updateAccessibility(&evento);
     emit Cambiato();
 }
 
 void TPronostico::mousePressEvent(QMouseEvent* event) {
     const int cella = CellaIn(event->position().toPoint());
     if (event->button() != Qt::LeftButton || cella < 0) return;
-    corrente_ = cella;
     Clicca(cella);
 }
 
-void TPronostico::VaiA(int i) {
-    corrente_ = std::clamp(i, 0, NumeroCelle - 1);
-    update();
-}
-
 void TPronostico::keyPressEvent(QKeyEvent* event) {
-    const int indietro = verticale_ ? Qt::Key_Up : Qt::Key_Left;
-    const int avanti = verticale_ ? Qt::Key_Down : Qt::Key_Right;
-    const int tasto = event->key();
-    if (tasto == indietro) VaiA(corrente_ - 1);
-    else if (tasto == avanti) VaiA(corrente_ + 1);
-    else if (tasto == Qt::Key_Home) VaiA(0);
-    else if (tasto == Qt::Key_End) VaiA(NumeroCelle - 1);
-    else if (tasto == Qt::Key_Space) Clicca(corrente_);
-    else {
-        QWidget::keyPressEvent(event);
-        return;
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            setCellaAttiva(attiva_ - 1);
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            setCellaAttiva(attiva_ + 1);
+            break;
+        case Qt::Key_Home:
+            setCellaAttiva(0);
+            break;
+        case Qt::Key_End:
+            setCellaAttiva(NumeroCelle - 1);
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Select:
+            Clicca(attiva_);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
     }
-    event->accept();
 }
 
 void TPronostico::focusInEvent(QFocusEvent* event) {
@@ -137,8 +162,10 @@ void TPronostico::paintEvent(QPaintEvent* /*event*/) {
         p.setPen(Qt::black);
         p.drawText(r, Qt::AlignCenter, QString::number(NumeroCella(i)));
     }
-    if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        p.drawRect(RettangoloCella(corrente_).adjusted(1, 1, -1, -1));
-    }
+    if (!hasFocus()) return;
+    QStyleOptionFocusRect fuoco;
+    fuoco.initFrom(this);
+    fuoco.rect = RettangoloCella(attiva_).adjusted(2, 2, -1, -1);
+    fuoco.backgroundColor = ColoreCella(attiva_);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fuoco, &p, this);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // Forecast control: a strip of 16 cells standing for the match numbers
-// 1..16 or 17..32. A click on a cell selects or deselects its number.
-// Windows hold two of them and join them into one set of 32 numbers.
-// From the keyboard the arrows along the strip (Home, End) move the
-// current cell and Space acts on it as a click does.
+// 1..16 or 17..32. A click on a cell selects or deselects its number; from
+// the keyboard the arrows move to a cell and Space clicks it. Windows hold
+// two of them and join them into one set of 32 numbers. Assistive tools see
+// each cell as a button named by its match.
 
 #include <QColor>
 #include <QWidget>
@@ -42,8 +42,15 @@ public:
     // Takes this control's half (1..16 or 17..32) of a set of 32 numbers.
     void ImpostaColonna(ludo::Colonna colonna);
     [[nodiscard]] QRect RettangoloCella(int i) const;
+    [[nodiscard]] int CellaIn(const QPoint& punto) const;
+
     // The cell the keyboard acts on.
-    [[nodiscard]] int CellaCorrente() const { return corrente_; }
+    [[nodiscard]] int CellaAttiva() const { return attiva_; }
+    void setCellaAttiva(int i);
+    // A click on cell i, whether from the mouse, Space or an assistive tool.
+    void Clicca(int i);
+    [[nodiscard]] bool Selezionata(int i) const { return (pronostico_ & (1u << i)) != 0; }
+    [[nodiscard]] virtual bool Fissa(int /*i*/) const { return false; }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override { return sizeHint(); }
@@ -65,18 +72,14 @@ protected:
     // Called after Pronostico took a different value.
     virtual void PronosticoCambiato() {}
 
-    [[nodiscard]] int CellaIn(const QPoint& punto) const;
     // Cells (bit i for cell i) as the match numbers they stand for.
     [[nodiscard]] ludo::Colonna ComeColonna(quint16 celle) const;
     void ScriviPronostico(quint16 valore);
 
 private:
-    void Clicca(int i);
-    void VaiA(int i);
-
     TipoPronostico tipo_ = tp1_16;
     quint16 pronostico_ = 0;
     QColor selColor_;
     bool verticale_ = false;
-    int corrente_ = 0;
+    int attiva_ = 0;
 };

@@ -53,9 +53,9 @@ signals:
 
 private:
     // True when a progress call that is not final may go through now.
-    bool tempoDiAggiornare(bool finale);
+    bool TempoDiAggiornare(bool finale);
     // Runs f on the user-interface thread and waits for it.
-    void sulThreadDellaFinestra(const std::function<void()>& f);
+    void SulThreadDellaFinestra(const std::function<void()>& f);
 
     std::atomic<bool> annullato_{false};
     std::chrono::steady_clock::time_point ultimo_{};

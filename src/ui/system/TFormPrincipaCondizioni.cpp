@@ -17,8 +17,7 @@ void TFormPrincipa::CollegaCondizioni() {
 }
 
 void TFormPrincipa::ModificaCondizioneClick(int slot) {
-    const EsitoModifica esito =
-        Modifica(sistema_.Dati->Condizioni.Condizione(slot), sistema_.Cartella(), this);
+    const EsitoModifica esito = Modifica(sistema_.Dati->Condizioni.Condizione(slot), this);
     if (!esito.memorizzata) return;
     if (esito.cambiata) sistema_.Modificato = true;
     sistema_.PreparaCondizioni();

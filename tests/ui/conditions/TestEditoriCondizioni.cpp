@@ -118,11 +118,11 @@ void ProvaControllo(ludo::TCondizione& c, const char* pagina, const char* nome, 
                     bool consecutivita) {
     const std::vector<ludo::TMisura> prima = Tabelle(Mostrata(c));
     auto f = Apri(c);
-    if (pagina != nullptr) Premi(*f, QString::fromLatin1(pagina));
-    auto* punti = Controllo<TGGraphpt>(*f, QString::fromLatin1(nome));
+    if (pagina != nullptr) Clic(*f, pagina);
+    auto* punti = C<TGGraphpt>(*f, nome);
     if (consecutivita && !punti->TipoCons()) return;
     Segna(*punti, consecutivita);
-    Premi(*f, QStringLiteral("OKBtn"));
+    Clic(*f, "OKBtn");
     QVERIFY(f->Cambiato());
     const QString dove = f->objectName() + QLatin1Char('.') +
                          QString::fromLatin1(pagina != nullptr ? pagina : nome) +
@@ -141,7 +141,7 @@ void ModificaTutto(TFrmCondizione& f) {
     for (const char* nome : {"CheckFlag", "SpeedD", "Disattivato", "DisattivatoS", "AggiungiBtn"}) {
         if (auto* b = f.findChild<QAbstractButton*>(QString::fromLatin1(nome));
             b != nullptr && b->isVisible()) {
-            Premi(f, QString::fromLatin1(nome));
+            Clic(f, nome);
         }
     }
     if (auto* formule = f.findChild<QListWidget*>(QStringLiteral("SrcList")))
@@ -176,19 +176,19 @@ class TestEditoriCondizioni : public QObject {
             // An edit on one page is still there after a visit to another.
             auto c = ludo::CreaCondizione(codice, &cs);
             auto f = Apri(*c);
-            auto* presenze = Controllo<TGGraphpt>(*f, QStringLiteral("PtPresenze"));
-            Premi(*f, QString::fromLatin1(pulsanti[1]));
+            auto* presenze = C<TGGraphpt>(*f, "PtPresenze");
+            Clic(*f, pulsanti[1]);
             Clicca(*presenze, 2);
-            Premi(*f, QString::fromLatin1(pulsanti[0]));
+            Clic(*f, pulsanti[0]);
             QCOMPARE(presenze->PtTotali(), TabellaCondizione(*c, 0).Massimo + 1);
             Clicca(*presenze, 1);
-            Premi(*f, QString::fromLatin1(pulsanti[1]));
+            Clic(*f, pulsanti[1]);
             QCOMPARE(presenze->PtTotali(), TabellaCondizione(*c, 1).Massimo + 1);
             ludo::TMisura mostrata(32, false);
             presenze->SalvaMisura(mostrata);
             QCOMPARE(mostrata.Prima.Voce(2).Stato, ludo::Accettato);
             QCOMPARE(mostrata.Prima.Voce(1).Stato, ludo::Rifiutato);
-            Premi(*f, QStringLiteral("OKBtn"));
+            Clic(*f, "OKBtn");
             QCOMPARE(TabellaCondizione(*c, 0).Prima.Voce(1).Stato, ludo::Accettato);
             QCOMPARE(TabellaCondizione(*c, 1).Prima.Voce(2).Stato, ludo::Accettato);
         }
@@ -204,7 +204,7 @@ class TestEditoriCondizioni : public QObject {
                 const std::string prima = Record(*c);
                 auto f = Apri(*c);
                 ModificaTutto(*f);
-                Premi(*f, QString::fromLatin1(chiusura));
+                Clic(*f, chiusura);
                 const bool annullata = QByteArray(chiusura) == "AnnullaBtn";
                 QVERIFY2((Record(*c) == prima) == annullata,
                          qPrintable(f->objectName() + QLatin1Char(' ') + chiusura));
@@ -217,8 +217,8 @@ class TestEditoriCondizioni : public QObject {
         ludo::TCondizioniSistema cs;
         ludo::TDistanzaSpecifica distanza(&cs);
         auto f = Apri(distanza);
-        auto* prima = Controllo<QSpinBox>(*f, QStringLiteral("SpinPrima"));
-        auto* seconda = Controllo<QSpinBox>(*f, QStringLiteral("SpinSeconda"));
+        auto* prima = C<QSpinBox>(*f, "SpinPrima");
+        auto* seconda = C<QSpinBox>(*f, "SpinSeconda");
         QCOMPARE(prima->value(), 1);
         QCOMPARE(seconda->value(), 2);
         QTest::keyClick(prima, Qt::Key_Up);  // to the second: back to one below it
@@ -233,7 +233,7 @@ class TestEditoriCondizioni : public QObject {
         QCOMPARE(seconda->value(), 6);
         QTest::keyClick(seconda, Qt::Key_PageUp);
         QCOMPARE(seconda->value(), 8);
-        Premi(*f, QStringLiteral("OKBtn"));
+        Clic(*f, "OKBtn");
         QCOMPARE(distanza.Posizione1, 5);
         QCOMPARE(distanza.Posizione2, 8);
 
@@ -241,16 +241,16 @@ class TestEditoriCondizioni : public QObject {
         distanza.Posizione1 = 7;
         distanza.Posizione2 = 3;
         auto g = Apri(distanza);
-        QCOMPARE(Controllo<QSpinBox>(*g, QStringLiteral("SpinPrima"))->value(), 7);
-        QCOMPARE(Controllo<QSpinBox>(*g, QStringLiteral("SpinSeconda"))->value(), 3);
+        QCOMPARE(C<QSpinBox>(*g, "SpinPrima")->value(), 7);
+        QCOMPARE(C<QSpinBox>(*g, "SpinSeconda")->value(), 3);
     }
 
     void theDivisorSetsTheRemaindersOffered() {
         ludo::TCondizioniSistema cs;
         ludo::TResti resti(&cs);
         auto f = Apri(resti);
-        auto* divisore = Controllo<QSpinBox>(*f, QStringLiteral("SpinDivisore"));
-        auto* punti = Controllo<TGGraphpt>(*f, QStringLiteral("PtResto"));
+        auto* divisore = C<QSpinBox>(*f, "SpinDivisore");
+        auto* punti = C<TGGraphpt>(*f, "PtResto");
         QCOMPARE(divisore->value(), 8);
         QCOMPARE(punti->PtTotali(), 8);
         QCOMPARE(divisore->minimum(), 2);
@@ -258,7 +258,7 @@ class TestEditoriCondizioni : public QObject {
         divisore->setValue(13);
         QCOMPARE(punti->PtTotali(), 13);
         Clicca(*punti, 12);
-        Premi(*f, QStringLiteral("OKBtn"));
+        Clic(*f, "OKBtn");
         QCOMPARE(resti.Divisore, 13);
         QCOMPARE(resti.Tabelle[0].Prima.Voce(12).Stato, ludo::Accettato);
     }
@@ -268,15 +268,15 @@ class TestEditoriCondizioni : public QObject {
         ludo::TColonnaFiltro filtro(&cs);
         filtro.Numeri = (ludo::Colonna{1} << 1) | (ludo::Colonna{1} << 20);  // 2 and 21
         auto f = Apri(filtro);
-        auto* basso = Controllo<TPronostico>(*f, QStringLiteral("CF1_16"));
-        auto* alto = Controllo<TPronostico>(*f, QStringLiteral("CF17_32"));
+        auto* basso = C<TPronostico>(*f, "CF1_16");
+        auto* alto = C<TPronostico>(*f, "CF17_32");
         QCOMPARE(basso->Colonna(), ludo::Colonna{1} << 1);
         QCOMPARE(alto->Colonna(), ludo::Colonna{1} << 20);
         QTest::mouseClick(basso, Qt::LeftButton, {}, basso->RettangoloCella(0).center());  // 1 in
         QTest::mouseClick(alto, Qt::LeftButton, {}, alto->RettangoloCella(4).center());    // 21 out
         QTest::mouseClick(alto, Qt::LeftButton, {}, alto->RettangoloCella(15).center());   // 32 in
-        Premi(*f, QStringLiteral("CheckFlag"));
-        Premi(*f, QStringLiteral("OKBtn"));
+        Clic(*f, "CheckFlag");
+        Clic(*f, "OKBtn");
         QCOMPARE(filtro.Numeri, ludo::Colonna{0b11} | (ludo::Colonna{1} << 31));
         QCOMPARE(filtro.FlagPosizione, 1);
     }
@@ -285,14 +285,14 @@ class TestEditoriCondizioni : public QObject {
         ludo::TCondizioniSistema cs;
         ludo::TConsecutivita segni(&cs);
         auto f = Apri(segni);
-        QVERIFY(Controllo<QToolButton>(*f, QStringLiteral("SpeedP"))->isChecked());
-        Premi(*f, QStringLiteral("SpeedD"));
-        Premi(*f, QStringLiteral("OKBtn"));
+        QVERIFY(C<QToolButton>(*f, "SpeedP")->isChecked());
+        Clic(*f, "SpeedD");
+        Clic(*f, "OKBtn");
         QCOMPARE(segni.Parita, 0);
         auto g = Apri(segni);
-        QVERIFY(Controllo<QToolButton>(*g, QStringLiteral("SpeedD"))->isChecked());
-        Premi(*g, QStringLiteral("SpeedP"));
-        Premi(*g, QStringLiteral("OKBtn"));
+        QVERIFY(C<QToolButton>(*g, "SpeedD")->isChecked());
+        Clic(*g, "SpeedP");
+        Clic(*g, "OKBtn");
         QCOMPARE(segni.Parita, 1);
     }
 
@@ -301,23 +301,23 @@ class TestEditoriCondizioni : public QObject {
         ludo::TFormuleDerivate fd(&cs);
         fd.Formule[8] = true;
         auto f = Apri(fd);
-        auto* non = Controllo<QListWidget>(*f, QStringLiteral("SrcList"));
-        auto* accettate = Controllo<QListWidget>(*f, QStringLiteral("DstList"));
+        auto* non = C<QListWidget>(*f, "SrcList");
+        auto* accettate = C<QListWidget>(*f, "DstList");
         QCOMPARE(accettate->count(), 1);
         QCOMPARE(accettate->item(0)->text(), QStringLiteral("8-0"));
         QCOMPARE(non->count(), 8);
         QCOMPARE(non->item(3)->text(), QStringLiteral("3-5"));
         // "4-4" with the button, "3-5" with a double click: they go in order.
         non->setCurrentRow(4);
-        Premi(*f, QStringLiteral("AccettaBtn"));
+        Clic(*f, "AccettaBtn");
         DoppioClic(*non, 3);
         QCOMPARE(accettate->count(), 3);
         QCOMPARE(accettate->item(0)->text(), QStringLiteral("3-5"));
         QCOMPARE(accettate->item(1)->text(), QStringLiteral("4-4"));
         accettate->setCurrentRow(2);
-        Premi(*f, QStringLiteral("RifiutaBtn"));
+        Clic(*f, "RifiutaBtn");
         QCOMPARE(non->item(non->count() - 1)->text(), QStringLiteral("8-0"));
-        Premi(*f, QStringLiteral("OKBtn"));
+        Clic(*f, "OKBtn");
         QCOMPARE(fd.Formule, (std::array<bool, 9>{false, false, false, true, true, false, false,
                                                   false, false}));
     }

@@ -2,8 +2,6 @@
 // the state switches, "Azzera ", the check before a view is stored, OK and
 // Annulla, the remembered place and choices, help, the statistics buttons,
 // and what makes a window usable from the keyboard.
-#include <QDesktopServices>
-#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -15,7 +13,9 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui/conditions/StatisticheCondizione.h"
 #include "ui/conditions/TFrmResti.h"
+#include "ui/controls/Guida.h"
 #include "ui/controls/TFormSaver.h"
+#include "ui/controls/TFrmGuida.h"
 
 using namespace prova;
 
@@ -47,12 +47,8 @@ bool Attiva(ludo::TCondizioniSistema& cs, std::uint8_t codice) {
     return false;
 }
 
-QString Numero(const QWidget& f) {
-    return Controllo<QLabel>(f, QStringLiteral("PanelNumero"))->text();
-}
-int Divisore(const QWidget& f) {
-    return Controllo<QSpinBox>(f, QStringLiteral("SpinDivisore"))->value();
-}
+QString Numero(const QWidget& f) { return C<QLabel>(f, "PanelNumero")->text(); }
+int Divisore(const QWidget& f) { return C<QSpinBox>(f, "SpinDivisore")->value(); }
 
 // Some value accepted in every table of the condition (and of a new member
 // of a group), every formula accepted.
@@ -79,17 +75,6 @@ class RestiControllati : public TFrmResti {
     }
 };
 
-// Takes the addresses the program asks the desktop to open.
-class Browser : public QObject {
-    Q_OBJECT
-  public:
-    Browser() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "apri"); }
-    ~Browser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> aperti;
-  public slots:
-    void apri(const QUrl& indirizzo) { aperti.append(indirizzo); }
-};
-
 }  // namespace
 
 class TestTFrmCondizione : public QObject {
@@ -101,16 +86,16 @@ class TestTFrmCondizione : public QObject {
                                     ludo::CodGruppoResti, ludo::CodGruppoColonneFiltro}) {
             auto gruppo = ludo::CreaCondizione(codice, &cs);
             auto f = Apri(*gruppo);
-            QVERIFY(Controllo<QWidget>(*f, QStringLiteral("PanelGruppo"))->isVisible());
+            QVERIFY(C<QWidget>(*f, "PanelGruppo")->isVisible());
             QCOMPARE(Numero(*f), QStringLiteral("1"));
             QCOMPARE(f->Viste().Numero(), 1);
-            Premi(*f, QStringLiteral("AnnullaBtn"));
+            Clic(*f, "AnnullaBtn");
             QVERIFY(gruppo->Membri()->empty());
             QVERIFY(!f->Cambiato());
 
             // With "OK" the group keeps the member it was shown.
             auto g = Apri(*gruppo);
-            Premi(*g, QStringLiteral("OKBtn"));
+            Clic(*g, "OKBtn");
             QCOMPARE(gruppo->Membri()->size(), 1u);
             QCOMPARE(gruppo->Membri()->front()->Codice,
                      static_cast<ludo::TGruppo&>(*gruppo).CodiceMembri);
@@ -122,7 +107,7 @@ class TestTFrmCondizione : public QObject {
         ludo::TCondizioniSistema cs;
         auto resti = ludo::CreaCondizione(ludo::CodResti, &cs);
         auto f = Apri(*resti);
-        QVERIFY(!Controllo<QWidget>(*f, QStringLiteral("PanelGruppo"))->isVisible());
+        QVERIFY(!C<QWidget>(*f, "PanelGruppo")->isVisible());
         QVERIFY(f->Viste().Singolo());
     }
 
@@ -130,25 +115,25 @@ class TestTFrmCondizione : public QObject {
         ludo::TCondizioniSistema cs;
         auto uno = GruppoResti(cs, {5});
         auto f = Apri(*uno);
-        Premi(*f, QStringLiteral("EliminaBtn"));
+        Clic(*f, "EliminaBtn");
         QCOMPARE(f->Viste().Numero(), 1);
-        Premi(*f, QStringLiteral("OKBtn"));
+        Clic(*f, "OKBtn");
         QCOMPARE(uno->Membri()->size(), 1u);
         QVERIFY(!f->Cambiato());
 
         auto tre = GruppoResti(cs, {3, 4, 5});
         auto g = Apri(*tre);
-        Premi(*g, QStringLiteral("UltimoBtn"));
+        Clic(*g, "UltimoBtn");
         QCOMPARE(Numero(*g), QStringLiteral("3"));
-        Premi(*g, QStringLiteral("EliminaBtn"));  // the last one: the index moves back
+        Clic(*g, "EliminaBtn");  // the last one: the index moves back
         QCOMPARE(Numero(*g), QStringLiteral("2"));
         QCOMPARE(Divisore(*g), 4);
-        Premi(*g, QStringLiteral("PrimoBtn"));
-        Premi(*g, QStringLiteral("EliminaBtn"));
+        Clic(*g, "PrimoBtn");
+        Clic(*g, "EliminaBtn");
         QCOMPARE(Numero(*g), QStringLiteral("1"));
         QCOMPARE(Divisore(*g), 4);
         QCOMPARE(tre->Membri()->size(), 3u);  // nothing written before "OK"
-        Premi(*g, QStringLiteral("OKBtn"));
+        Clic(*g, "OKBtn");
         QCOMPARE(tre->Membri()->size(), 1u);
         QCOMPARE(Resti(*tre, 0).Divisore, 4);
         QVERIFY(g->Cambiato());
@@ -158,22 +143,22 @@ class TestTFrmCondizione : public QObject {
         ludo::TCondizioniSistema cs;
         auto gruppo = ludo::CreaCondizione(ludo::CodGruppoDistanze, &cs);
         auto f = Apri(*gruppo);
-        auto* prima = Controllo<QSpinBox>(*f, QStringLiteral("SpinPrima"));
-        auto* seconda = Controllo<QSpinBox>(*f, QStringLiteral("SpinSeconda"));
-        auto* distanza = Controllo<TGGraphpt>(*f, QStringLiteral("PtDistanza"));
+        auto* prima = C<QSpinBox>(*f, "SpinPrima");
+        auto* seconda = C<QSpinBox>(*f, "SpinSeconda");
+        auto* distanza = C<TGGraphpt>(*f, "PtDistanza");
         for (int i = 0; i < 5; ++i) QTest::keyClick(seconda, Qt::Key_Up);
         Clicca(*distanza, 10);
-        Premi(*f, QStringLiteral("AggiungiBtn"));
+        Clic(*f, "AggiungiBtn");
         QCOMPARE(Numero(*f), QStringLiteral("2"));
         QCOMPARE(seconda->value(), 2);  // a new member comes with its defaults
         Clicca(*distanza, 20);
-        Premi(*f, QStringLiteral("SinistraBtn"));
+        Clic(*f, "SinistraBtn");
         QCOMPARE(Numero(*f), QStringLiteral("1"));
         QCOMPARE(seconda->value(), 7);
         QCOMPARE(prima->value(), 1);
-        Premi(*f, QStringLiteral("DestraBtn"));
-        Premi(*f, QStringLiteral("DisattivatoS"));
-        Premi(*f, QStringLiteral("OKBtn"));
+        Clic(*f, "DestraBtn");
+        Clic(*f, "DisattivatoS");
+        Clic(*f, "OKBtn");
 
         QCOMPARE(gruppo->Membri()->size(), 2u);
         const auto& a = static_cast<const ludo::TDistanzaSpecifica&>(*gruppo->Membri()->at(0));
@@ -192,10 +177,10 @@ class TestTFrmCondizione : public QObject {
         ludo::TCondizioniSistema cs;
         auto& gruppo = cs.Condizione(ludo::CodGruppoResti);
         auto f = Apri(gruppo);
-        Clicca(*Controllo<TGGraphpt>(*f, QStringLiteral("PtResto")), 3);
-        QVERIFY(Controllo<QRadioButton>(*f, QStringLiteral("AttivatoS"))->isChecked());
-        Premi(*f, QStringLiteral("Disattivato"));
-        Premi(*f, QStringLiteral("OKBtn"));
+        Clicca(*C<TGGraphpt>(*f, "PtResto"), 3);
+        QVERIFY(C<QRadioButton>(*f, "AttivatoS")->isChecked());
+        Clic(*f, "Disattivato");
+        Clic(*f, "OKBtn");
         QVERIFY(!gruppo.Attivato);
         QVERIFY(Resti(gruppo, 0).Attivato);
         QVERIFY(!Attiva(cs, ludo::CodGruppoResti));
@@ -203,15 +188,15 @@ class TestTFrmCondizione : public QObject {
 
         // Switched on again, the member takes part.
         auto g = Apri(gruppo);
-        QVERIFY(Controllo<QRadioButton>(*g, QStringLiteral("Disattivato"))->isChecked());
-        Premi(*g, QStringLiteral("Attivato"));
-        Premi(*g, QStringLiteral("OKBtn"));
+        QVERIFY(C<QRadioButton>(*g, "Disattivato")->isChecked());
+        Clic(*g, "Attivato");
+        Clic(*g, "OKBtn");
         QVERIFY(Attiva(cs, ludo::CodGruppoResti));
 
         // The member switched off, the group on: no member takes part either.
         auto h = Apri(gruppo);
-        Premi(*h, QStringLiteral("DisattivatoS"));
-        Premi(*h, QStringLiteral("OKBtn"));
+        Clic(*h, "DisattivatoS");
+        Clic(*h, "OKBtn");
         QVERIFY(gruppo.Attivato);
         QVERIFY(!Resti(gruppo, 0).Attivato);
         QVERIFY(!Attiva(cs, ludo::CodGruppoResti));
@@ -225,8 +210,8 @@ class TestTFrmCondizione : public QObject {
             c->AggiornaStato();
             QVERIFY(c->Effettivo);
             auto f = Apri(*c);
-            Premi(*f, QStringLiteral("AzzeraBtn"));
-            Premi(*f, QStringLiteral("OKBtn"));
+            Clic(*f, "AzzeraBtn");
+            Clic(*f, "OKBtn");
             QVERIFY(f->Cambiato());
             c->AggiornaStato();
             QVERIFY2(c->Attivato && !c->Effettivo, qPrintable(f->objectName()));
@@ -245,21 +230,21 @@ class TestTFrmCondizione : public QObject {
         ludo::TCondizioniSistema cs;
         auto gruppo = GruppoResti(cs, {3, 4});
         const std::string prima = Record(*gruppo);
-        RestiControllati f(*gruppo, {});
+        RestiControllati f(*gruppo);
         f.show();
         RispostaMessaggio risposta;
-        Premi(f, QStringLiteral("DestraBtn"));
+        Clic(f, "DestraBtn");
         QTRY_COMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
         QCOMPARE(risposta.testi, QStringList{QStringLiteral("Divisore non ammesso")});
         QCOMPARE(Numero(f), QStringLiteral("1"));
-        Premi(f, QStringLiteral("OKBtn"));
+        Clic(f, "OKBtn");
         QTRY_COMPARE(risposta.titoli.size(), 2);
         QVERIFY(f.isVisible());
         QCOMPARE(Record(*gruppo), prima);
 
         f.rifiuta = false;
-        QTest::keyClick(Controllo<QSpinBox>(f, QStringLiteral("SpinDivisore")), Qt::Key_Up);
-        Premi(f, QStringLiteral("OKBtn"));
+        QTest::keyClick(C<QSpinBox>(f, "SpinDivisore"), Qt::Key_Up);
+        Clic(f, "OKBtn");
         QVERIFY(!f.isVisible());
         QCOMPARE(Resti(*gruppo, 0).Divisore, 4);
     }
@@ -273,18 +258,18 @@ class TestTFrmCondizione : public QObject {
         auto& resti = cs.Condizione(ludo::CodGruppoResti);
         {
             auto f = Apri(posizioni);
-            Premi(*f, QStringLiteral("SpeedPos5"));
+            Clic(*f, "SpeedPos5");
             f->resize(900, 330);
-            Premi(*f, QStringLiteral("AnnullaBtn"));
+            Clic(*f, "AnnullaBtn");
             auto r = Apri(resti);
-            QTest::keyClick(Controllo<QSpinBox>(*r, QStringLiteral("SpinDivisore")), Qt::Key_Up);
-            Premi(*r, QStringLiteral("AnnullaBtn"));
+            QTest::keyClick(C<QSpinBox>(*r, "SpinDivisore"), Qt::Key_Up);
+            Clic(*r, "AnnullaBtn");
         }
         auto f = Apri(posizioni);
-        QVERIFY(Controllo<QToolButton>(*f, QStringLiteral("SpeedPos5"))->isChecked());
+        QVERIFY(C<QToolButton>(*f, "SpeedPos5")->isChecked());
         QCOMPARE(f->size(), QSize(900, 330));
         ludo::TMisura mostrata(32, false);
-        Controllo<TGGraphpt>(*f, QStringLiteral("PtPresenze"))->SalvaMisura(mostrata);
+        C<TGGraphpt>(*f, "PtPresenze")->SalvaMisura(mostrata);
         QCOMPARE(mostrata.Prima.Voce(7).Stato, ludo::Accettato);
         // What the condition holds comes before what the window remembers.
         auto r = Apri(resti);
@@ -297,8 +282,8 @@ class TestTFrmCondizione : public QObject {
         auto& posizioni = cs.Condizione(ludo::CodPosizioni);
         {
             auto f = Apri(posizioni);
-            QVERIFY(!Controllo<QWidget>(*f, QStringLiteral("ArchivioBtn"))->isEnabled());
-            QVERIFY(!Controllo<QWidget>(*f, QStringLiteral("AnalisiBtn"))->isEnabled());
+            QVERIFY(!C<QWidget>(*f, "ArchivioBtn")->isEnabled());
+            QVERIFY(!C<QWidget>(*f, "AnalisiBtn")->isEnabled());
         }
         QList<std::pair<FonteStatistiche, int>> richieste;
         bool valoreVisto = false;
@@ -307,10 +292,10 @@ class TestTFrmCondizione : public QObject {
             valoreVisto = TabellaCondizione(r.condizione, 2).Prima.Voce(4).Stato == ludo::Accettato;
         });
         auto f = Apri(posizioni);
-        Premi(*f, QStringLiteral("SpeedPos3"));
-        Clicca(*Controllo<TGGraphpt>(*f, QStringLiteral("PtPresenze")), 4);
-        Premi(*f, QStringLiteral("ArchivioBtn"));
-        Premi(*f, QStringLiteral("AnalisiBtn"));
+        Clic(*f, "SpeedPos3");
+        Clicca(*C<TGGraphpt>(*f, "PtPresenze"), 4);
+        Clic(*f, "ArchivioBtn");
+        Clic(*f, "AnalisiBtn");
         ImpostaAperturaStatistiche({});
         QCOMPARE(richieste.size(), 2);
         QCOMPARE(richieste[0], std::make_pair(FonteStatistiche::Archivio, 3));
@@ -319,62 +304,43 @@ class TestTFrmCondizione : public QObject {
         QCOMPARE(TabellaCondizione(posizioni, 2).Prima.Voce(4).Stato, ludo::Rifiutato);
     }
 
+    // F1 is checked with every other window of the program.
     void aiutoOpensTheGuideAtTheSectionOfTheWindow() {
-        ludo::TCondizioniSistema cs;
-        QFile file(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString guida = QString::fromUtf8(file.readAll());
-        Browser browser;
-        for (std::uint8_t codice : CodiciConEditor()) {
-            auto c = ludo::CreaCondizione(codice, &cs);
-            auto f = CreaEditor(*c, LUDO_DATA_DIR, nullptr);
-            f->show();
-            Premi(*f, QStringLiteral("AiutoBtn"));
-            QCOMPARE(browser.aperti.last().fileName(), QStringLiteral("Ludomatic.html"));
-            const QString sezione = browser.aperti.last().fragment();
-            QCOMPARE(sezione, f->SezioneGuida());
-            QVERIFY2(guida.contains(QStringLiteral("id=\"%1\"").arg(sezione)), qPrintable(sezione));
-        }
-    }
-
-    void everyWindowCanBeUsedFromTheKeyboardAndFitsTheScreen() {
+        ImpostaCartellaGuida(LUDO_DATA_DIR);
         ludo::TCondizioniSistema cs;
         for (std::uint8_t codice : CodiciConEditor()) {
             auto c = ludo::CreaCondizione(codice, &cs);
-            if (c->Membri() != nullptr) {
-                // Members 1 of 2: the navigation panel fully in use.
-                static_cast<ludo::TGruppo&>(*c).NuovoMembro();
-                static_cast<ludo::TGruppo&>(*c).NuovoMembro();
-            }
             auto f = Apri(*c);
-            VerificaAccessibile(*f);
-            QVERIFY(!f->windowTitle().isEmpty());
+            Clic(*f, "AiutoBtn");
+            auto* aiuto = f->findChild<TFrmGuida*>();
+            QVERIFY2(aiuto != nullptr && aiuto->isVisible(), qPrintable(f->objectName()));
+            QCOMPARE(aiuto->PaginaMostrata(), f->SezioneGuida());
         }
     }
 
     void modificaWaitsForTheWindowAndTellsWhatHappened() {
         ludo::TCondizioniSistema cs;
         auto& pari = cs.Condizione(ludo::CodPariDispari);
-        QuandoSiApre([](QWidget& f) { Premi(f, QStringLiteral("AnnullaBtn")); });
-        EsitoModifica esito = Modifica(pari, {}, nullptr);
+        QuandoSiApre<QDialog>([](QDialog& f) { Clic(f, "AnnullaBtn"); });
+        EsitoModifica esito = Modifica(pari, nullptr);
         QVERIFY(!esito.memorizzata && !esito.cambiata);
 
-        QuandoSiApre([](QWidget& f) { Premi(f, QStringLiteral("OKBtn")); });
-        esito = Modifica(pari, {}, nullptr);
+        QuandoSiApre<QDialog>([](QDialog& f) { Clic(f, "OKBtn"); });
+        esito = Modifica(pari, nullptr);
         QVERIFY(esito.memorizzata && !esito.cambiata);
 
-        QuandoSiApre([](QWidget& f) {
-            Clicca(*Controllo<TGGraphpt>(f, QStringLiteral("PtDispari")), 4);
-            Premi(f, QStringLiteral("OKBtn"));
+        QuandoSiApre<QDialog>([](QDialog& f) {
+            Clicca(*C<TGGraphpt>(f, "PtDispari"), 4);
+            Clic(f, "OKBtn");
         });
-        esito = Modifica(pari, {}, nullptr);
+        esito = Modifica(pari, nullptr);
         QVERIFY(esito.memorizzata && esito.cambiata);
         QCOMPARE(TabellaCondizione(pari, 1).Prima.Voce(4).Stato, ludo::Accettato);
 
         // A type whose window is not in the program opens nothing.
         auto& interruzioni = cs.Condizione(ludo::CodInterruzioni);
         QVERIFY(!EditorDisponibile(ludo::CodInterruzioni));
-        esito = Modifica(interruzioni, {}, nullptr);
+        esito = Modifica(interruzioni, nullptr);
         QVERIFY(!esito.memorizzata);
     }
 };

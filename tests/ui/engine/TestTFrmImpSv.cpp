@@ -5,25 +5,14 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "SistemaDiProva.h"
-#include "ui/controls/DialoghiFile.h"
 #include "ui/engine/TFrmImpSv.h"
 
 namespace {
 
-template <class T>
-T* Controllo(const TFrmImpSv& f, const char* nome) {
-    return f.findChild<T*>(nome);
-}
-
-// Near the left edge, where a check box or radio button has its indicator.
-void Clic(const TFrmImpSv& f, const char* nome) {
-    auto* b = Controllo<QAbstractButton>(f, nome);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-}
-
-bool Attivo(const TFrmImpSv& f, const char* nome) { return Controllo<QWidget>(f, nome)->isEnabled(); }
+bool Attivo(const TFrmImpSv& f, const char* nome) { return C<QWidget>(f, nome)->isEnabled(); }
 
 }  // namespace
 
@@ -43,7 +32,7 @@ private slots:
         }
         QVERIFY(!Attivo(f, "SpinDistanza"));
 
-        auto* vincite = Controllo<QSpinBox>(f, "SpinVincite");
+        auto* vincite = C<QSpinBox>(f, "SpinVincite");
         vincite->setValue(4);
         Clic(f, "CBOttimizzata");
         QVERIFY(!Attivo(f, "SpinVincite"));
@@ -53,7 +42,8 @@ private slots:
         vincite->setValue(3);
         Clic(f, "CBOttimizzata");
         Clic(f, "CBDistanzaMinima");
-        QVERIFY2(!Controllo<QCheckBox>(f, "CBOttimizzata")->isChecked(), "minimum distance unchecks the optimised reduction");
+        QVERIFY2(!C<QCheckBox>(f, "CBOttimizzata")->isChecked(),
+                 "minimum distance unchecks the optimised reduction");
         QVERIFY(!Attivo(f, "CBOttimizzata"));
         QVERIFY(Attivo(f, "SpinDistanza"));
         QVERIFY(!Attivo(f, "SpinVincite"));
@@ -84,13 +74,13 @@ private slots:
         TFrmImpSv f(*p.sistema);
         f.show();
         Clic(f, "RBFileColonnare");
-        Controllo<QLineEdit>(f, "EditFileSorgente")->setText(QStringLiteral("manca.Col"));
+        C<QLineEdit>(f, "EditFileSorgente")->setText(QStringLiteral("manca.Col"));
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(MsgFileSorgenteMancante)});
         QVERIFY(f.isVisible());
         QCOMPARE(f.result(), 0);
-        QCOMPARE(f.focusWidget(), Controllo<QWidget>(f, "EditFileSorgente"));
+        QCOMPARE(f.focusWidget(), C<QWidget>(f, "EditFileSorgente"));
         QVERIFY2(p.d().Sorgente.SorgentePronostico, "nothing stored");
         QCOMPARE(p.d().Colonne.Conteggio(), 1u);
 
@@ -125,11 +115,11 @@ private slots:
         TFrmImpSv f(*p.sistema);
         f.show();
         Clic(f, "RBFile");
-        Controllo<QLineEdit>(f, "EditFileDestinazione")->setText(QStringLiteral("uscita.Col"));
+        C<QLineEdit>(f, "EditFileDestinazione")->setText(QStringLiteral("uscita.Col"));
         Clic(f, "CBCondizionamenti");
         Clic(f, "CBSviluppoRidotto");
         Clic(f, "RBGaranzia7");
-        Controllo<QSpinBox>(f, "SpinVincite")->setValue(3);
+        C<QSpinBox>(f, "SpinVincite")->setValue(3);
         Clic(f, "CBRicalcolo");
         Clic(f, "RBStimato");
         Clic(f, "OKBtn");
@@ -148,16 +138,12 @@ private slots:
         SistemaDiProva p;
         TFrmImpSv f(*p.sistema);
         f.show();
-        QList<RichiestaFile> richieste;
-        RispostaDialogoFile = [&](const RichiestaFile& r) {
-            richieste << r;
-            return QStringLiteral("/altrove/scelto.Col");
-        };
+        RispostaFile risposta(QStringLiteral("/altrove/scelto.Col"));
         Clic(f, "RBFileColonnare");
         Clic(f, "CercaSorgente");
         Clic(f, "RBFile");
         Clic(f, "CercaDestinazione");
-        RispostaDialogoFile = nullptr;
+        const auto& richieste = risposta.richieste;
         QCOMPARE(richieste.size(), 2);
         QCOMPARE(richieste[0].titolo, QStringLiteral("Seleziona il File Colonnare"));
         QVERIFY(!richieste[0].salva);
@@ -168,7 +154,8 @@ private slots:
             QCOMPARE(r.estensione, QStringLiteral("Col"));
             QCOMPARE(std::filesystem::path(r.cartella.toStdString()).filename(), std::filesystem::path("COLONNE"));
         }
-        QCOMPARE(Controllo<QLineEdit>(f, "EditFileSorgente")->text(), QStringLiteral("/altrove/scelto.Col"));
+        QCOMPARE(C<QLineEdit>(f, "EditFileSorgente")->text(),
+                 QStringLiteral("/altrove/scelto.Col"));
     }
 };
 

@@ -51,14 +51,14 @@ QMenu* MenuCondizioni(const TFormPrincipa& f) {
 }
 
 // Opens a menu entry and, in the window it shows, does what the user does.
-void DalMenu(TFormPrincipa& f, const char* voce, std::function<void(QWidget&)> azione) {
-    QuandoSiApre(std::move(azione));
+void DalMenu(TFormPrincipa& f, const char* voce, std::function<void(QDialog&)> azione) {
+    QuandoSiApre<QDialog>(std::move(azione));
     f.Comando(QString::fromLatin1(voce))->trigger();
 }
 
 void AccettaPari(QWidget& w) {
-    Clicca(*Controllo<TGGraphpt>(w, QStringLiteral("PtPari")), 5);
-    Premi(w, QStringLiteral("OKBtn"));
+    Clicca(*C<TGGraphpt>(w, "PtPari"), 5);
+    Clic(w, "OKBtn");
 }
 
 // Runs ludomatic-cli, which stands beside the tests, and reads its JSON.
@@ -149,12 +149,12 @@ class TestTFormPrincipaCondizioni : public QObject {
     void annullaOrNoChangeLeaveTheSystemAsItWas() {
         ConRicalcolo r;
         const std::string prima = Record(r.p.d().Condizioni.Condizione(ludo::CodPariDispari));
-        DalMenu(r.f(), "PariDispari", [](QWidget& w) {
-            Clicca(*Controllo<TGGraphpt>(w, QStringLiteral("PtPari")), 5);
-            Premi(w, QStringLiteral("AnnullaBtn"));
+        DalMenu(r.f(), "PariDispari", [](QDialog& w) {
+            Clicca(*C<TGGraphpt>(w, "PtPari"), 5);
+            Clic(w, "AnnullaBtn");
         });
-        DalMenu(r.f(), "Resti", [](QWidget& w) { Premi(w, QStringLiteral("AnnullaBtn")); });
-        DalMenu(r.f(), "Baricentri", [](QWidget& w) { Premi(w, QStringLiteral("OKBtn")); });
+        DalMenu(r.f(), "Resti", [](QDialog& w) { Clic(w, "AnnullaBtn"); });
+        DalMenu(r.f(), "Baricentri", [](QDialog& w) { Clic(w, "OKBtn"); });
         QVERIFY(!r.p.sistema->Modificato);
         QCOMPARE(Record(r.p.d().Condizioni.Condizione(ludo::CodPariDispari)), prima);
         QVERIFY(r.p.d().Condizioni.Condizione(ludo::CodGruppoResti).Membri()->empty());
@@ -176,20 +176,20 @@ class TestTFormPrincipaCondizioni : public QObject {
         const auto finestra = Principale(sistema);
         TFormPrincipa& f = *finestra;
         f.Avvio(QString::fromStdString(file.string()));
-        DalMenu(f, "PariDispari", [](QWidget& w) {
-            auto* pari = Controllo<TGGraphpt>(w, QStringLiteral("PtPari"));
+        DalMenu(f, "PariDispari", [](QDialog& w) {
+            auto* pari = C<TGGraphpt>(w, "PtPari");
             Clicca(*pari, 3);
             Clicca(*pari, 4);
-            Premi(w, QStringLiteral("OKBtn"));
+            Clic(w, "OKBtn");
         });
-        DalMenu(f, "DistanzeSpecifiche", [](QWidget& w) {
-            auto* distanza = Controllo<TGGraphpt>(w, QStringLiteral("PtDistanza"));
-            auto* seconda = Controllo<QSpinBox>(w, QStringLiteral("SpinSeconda"));
+        DalMenu(f, "DistanzeSpecifiche", [](QDialog& w) {
+            auto* distanza = C<TGGraphpt>(w, "PtDistanza");
+            auto* seconda = C<QSpinBox>(w, "SpinSeconda");
             for (int i = 0; i < 6; ++i) QTest::keyClick(seconda, Qt::Key_Up);
             for (int v : {14, 15, 16}) Clicca(*distanza, v);
-            Premi(w, QStringLiteral("AggiungiBtn"));
+            Clic(w, "AggiungiBtn");
             for (int v : {1, 2}) Clicca(*distanza, v);
-            Premi(w, QStringLiteral("OKBtn"));
+            Clic(w, "OKBtn");
         });
         QVERIFY(sistema.Modificato);
         f.Comando(QStringLiteral("Save1"))->trigger();
