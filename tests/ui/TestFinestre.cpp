@@ -4,9 +4,9 @@
 // exists, and the window opens again where it was left.
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
-#include <QButtonGroup>
 #include <QAccessible>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFile>
 #include <QtTest>
 #include <algorithm>
