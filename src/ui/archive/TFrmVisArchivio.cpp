@@ -66,10 +66,14 @@ void TFrmVisArchivio::PreparaGriglia(QTableView& griglia) {
     griglia.setSelectionMode(QAbstractItemView::SingleSelection);
     griglia.setEditTriggers(QAbstractItemView::NoEditTriggers);
     griglia.setWordWrap(false);
-    const int altezza = griglia.horizontalHeader()->sizeHint().height() +
-                        RigheVisibili * griglia.verticalHeader()->defaultSectionSize() +
-                        griglia.horizontalScrollBar()->sizeHint().height() + 2 * griglia.frameWidth();
-    griglia.setFixedHeight(altezza);
+    // Both tables show the same rows: the fixed one stands level with the
+    // other, without the scroll bar that runs under the values.
+    const int scorrimento = griglia.horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                                ? 0
+                                : griglia.horizontalScrollBar()->sizeHint().height();
+    griglia.setFixedHeight(griglia.horizontalHeader()->sizeHint().height() +
+                           RigheVisibili * griglia.verticalHeader()->defaultSectionSize() + scorrimento +
+                           2 * griglia.frameWidth());
 }
 
 void TFrmVisArchivio::AggiornaFamiglie() {
@@ -88,7 +92,6 @@ void TFrmVisArchivio::ImpostaColonne() {
     const QString esempi[ModelloVistaArchivio::ColonneFisse] = {
         QStringLiteral("2099"), QStringLiteral("99"), QStringLiteral("Altri"),
         QString::fromStdString(ludo::TestoColonna(0xFF000000u))};
-    int larghezzaFisse = 2 * ui->GridFisse->frameWidth();
     for (int c = 0; c < modello_->columnCount(); ++c) {
         const bool fissa = c < ModelloVistaArchivio::ColonneFisse;
         ui->GridFisse->setColumnHidden(c, !fissa);
@@ -97,9 +100,8 @@ void TFrmVisArchivio::ImpostaColonne() {
         const QString titolo = modello_->headerData(c, Qt::Horizontal).toString();
         const int larghezza = std::max(fm.horizontalAdvance(esempi[c]), fm.horizontalAdvance(titolo)) + MargineCella;
         ui->GridFisse->setColumnWidth(c, larghezza);
-        larghezzaFisse += larghezza;
     }
-    ui->GridFisse->setFixedWidth(larghezzaFisse);
+    ui->GridFisse->setFixedWidth(ui->GridFisse->horizontalHeader()->length() + 2 * ui->GridFisse->frameWidth());
     // A value column is wide enough for three digits, and a block for its texts.
     const int minima = fm.horizontalAdvance(QStringLiteral("000")) + MargineCella;
     for (const auto& b : modello_->Blocchi()) {
