@@ -87,12 +87,14 @@ void TFrmArchivio::EliminaClick() {
 
 void TFrmArchivio::OKBtnClick() {
     if (modificato_) {
+        const ludo::IntervalloRicerca scelto = intervallo_;
         ludo::IntervalloTuttoArchivio(intervallo_, archivio_);
         EseguiOperazioneLunga({QStringLiteral("Aggiornamento DataBase"),
                                QStringLiteral("Aggiornamento delle statistiche dell'archivio"), false, this},
                               [this](ludo::Avanzamento& avanzamento) { archivio_.RicalcolaAnalisi(avanzamento); });
         if (!archivio_.Salva(cartella_)) {
             // The edits stay here: the user may try again or give them up.
+            intervallo_ = scelto;
             Informazione(QString::fromUtf8(ludo::MsgImpossibileSalvareModifiche), TFrmMessage::OK, this);
             return;
         }

@@ -110,6 +110,8 @@ private slots:
         const std::string prima = Byte(file);
         fs::remove(p.CartellaArchivi() / ludo::NomeFileAnalisi);
         fs::create_directories(p.CartellaArchivi() / ludo::NomeFileAnalisi / "occupato");
+        const ludo::IntervalloRicerca scelto{ludo::SerieB, 2023, 2023, 1, 2};
+        p.d().Config.Ricerca.Intervallo = scelto;
         TFrmArchivio f(*p.sistema);
         f.show();
         {
@@ -121,6 +123,7 @@ private slots:
         QVERIFY(f.isVisible());
         QVERIFY(f.Modificato());
         QCOMPARE(Byte(file), prima);
+        QCOMPARE(p.d().Config.Ricerca.Intervallo, scelto);
         Clic(f, "AnnullaBtn");
         QCOMPARE(p.d().Archivio.Conteggio(), 3u);
     }
