@@ -20,8 +20,8 @@ ArchivioConcorsi archivioCasuale() {
     for (std::int64_t i = 0; i < Concorsi; ++i) {
         Colonna c = 0;
         while (NumeroNumeri(c) < 8) c |= Colonna{1} << (g() % 32);
-        archivio.InserisciOrdinato({static_cast<std::uint16_t>(1990 + i / 40), static_cast<std::uint8_t>(1 + i % 40),
-                                    SerieA, c});
+        archivio.InserisciOrdinato({static_cast<std::uint16_t>(1990 + i / 40),
+                                    static_cast<std::uint8_t>(1 + i % 40), SerieA, c});
     }
     return archivio;
 }
@@ -33,7 +33,8 @@ void BM_RigheVistaArchivio(benchmark::State& state) {
     tutte.fill(true);
     for (auto _ : state) {
         for (std::int64_t r = 0; r < state.range(0); ++r) {
-            const auto riga = RigaVistaArchivio(archivio, static_cast<std::size_t>(Concorsi - 1 - r), tutte);
+            const auto riga =
+                RigaVistaArchivio(archivio, static_cast<std::size_t>(Concorsi - 1 - r), tutte);
             benchmark::DoNotOptimize(riga.Valori.data());
         }
     }

@@ -17,8 +17,9 @@ constexpr int UltimoNumeroScrivibile = 255;
 void PreparaStagione(TGSpinEdit& secondoAnno, QLabel& primoAnno) {
     secondoAnno.setRange(PrimoAnnoScrivibile + 1, UltimoAnnoScrivibile + 1);
     secondoAnno.ImpostaLimitiFrecce(ludo::PrimoAnnoStagione + 1, ludo::UltimoAnnoStagione + 1);
-    QObject::connect(&secondoAnno, &QSpinBox::valueChanged, &primoAnno,
-                     [&primoAnno](int secondo) { primoAnno.setText(QString::number(secondo - 1)); });
+    QObject::connect(&secondoAnno, &QSpinBox::valueChanged, &primoAnno, [&primoAnno](int secondo) {
+        primoAnno.setText(QString::number(secondo - 1));
+    });
     primoAnno.setText(QString::number(secondoAnno.value() - 1));
 }
 

@@ -23,7 +23,7 @@ void MostraStagione(TGSpinEdit& secondoAnno, int anno);
 [[nodiscard]] int AnnoDi(const TGSpinEdit& secondoAnno);
 
 class CaselleIntervallo : public QObject {
-public:
+  public:
     struct Caselle {
         QLabel* primoAnnoDa;
         TGSpinEdit* annoDa;
@@ -35,7 +35,8 @@ public:
 
     // The season arrows keep within the archive's seasons; a change of one
     // box moves the others as CorreggiIntervallo says.
-    CaselleIntervallo(const Caselle& caselle, const ludo::ArchivioConcorsi& archivio, QObject* parent);
+    CaselleIntervallo(const Caselle& caselle, const ludo::ArchivioConcorsi& archivio,
+                      QObject* parent);
 
     void Mostra(const ludo::IntervalloRicerca& intervallo);
     // The range as the boxes hold it, with the given contest types.
@@ -43,7 +44,7 @@ public:
     // The range brought in line with the archive, as a change of every box would.
     void Correggi();
 
-private:
+  private:
     void Cambiato(ludo::CampoIntervallo campo);
 
     Caselle c_;

@@ -7,14 +7,14 @@
 #include <QHeaderView>
 
 class IntestazioneArchivio : public QHeaderView {
-public:
+  public:
     explicit IntestazioneArchivio(QWidget* parent = nullptr);
 
     [[nodiscard]] QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
-private:
+  private:
     [[nodiscard]] int AltezzaFascia() const;
 };

@@ -6,13 +6,16 @@
 
 namespace {
 
-constexpr const char* TitoliFissi[ModelloVistaArchivio::ColonneFisse] = {" A", " N", "T", "            Colonna"};
+constexpr const char* TitoliFissi[ModelloVistaArchivio::ColonneFisse] = {" A", " N", "T",
+                                                                         "            Colonna"};
 
 }  // namespace
 
 QColor ColoreColonneFisse() { return {255, 250, 225}; }
 
-QColor ColoreFamiglia(int famiglia) { return famiglia % 2 == 0 ? QColor(232, 242, 255) : QColor(236, 250, 236); }
+QColor ColoreFamiglia(int famiglia) {
+    return famiglia % 2 == 0 ? QColor(232, 242, 255) : QColor(236, 250, 236);
+}
 
 ModelloVistaArchivio::ModelloVistaArchivio(const ludo::ArchivioConcorsi& archivio, QObject* parent)
     : QAbstractTableModel(parent), archivio_(archivio) {
@@ -39,7 +42,8 @@ void ModelloVistaArchivio::ImpostaFamiglie(const ludo::FamiglieVista& famiglie) 
             b.sottotitolo = QString::fromStdString(intestazione.Sottotitolo);
             for (const auto& tipo : intestazione.Tipi) b.tipi.append(QString::fromStdString(tipo));
             b.famiglia = famiglia;
-            bloccoDi_.insert(bloccoDi_.end(), intestazione.Tipi.size(), static_cast<int>(blocchi_.size()));
+            bloccoDi_.insert(bloccoDi_.end(), intestazione.Tipi.size(),
+                             static_cast<int>(blocchi_.size()));
             blocchi_.push_back(b);
         }
         ++famiglia;
@@ -69,27 +73,35 @@ const ludo::RigaVista& ModelloVistaArchivio::Riga(int riga) const {
 }
 
 QVariant ModelloVistaArchivio::data(const QModelIndex& indice, int ruolo) const {
-    if (!indice.isValid() || indice.row() >= rowCount() || indice.column() >= columnCount()) return {};
+    if (!indice.isValid() || indice.row() >= rowCount() || indice.column() >= columnCount())
+        return {};
     const int colonna = indice.column();
     if (ruolo == Qt::BackgroundRole) {
         const Blocco* b = BloccoDi(colonna);
         return b == nullptr ? ColoreColonneFisse() : ColoreFamiglia(b->famiglia);
     }
     if (ruolo == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(colonna == 3 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        return QVariant::fromValue(colonna == 3 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                : Qt::AlignCenter);
     }
     if (ruolo != Qt::DisplayRole) return {};
     const ludo::RigaVista& r = Riga(indice.row());
     switch (colonna) {
-        case 0: return QString::fromStdString(r.Anno);
-        case 1: return QString::fromStdString(r.Numero);
-        case 2: return QString::fromStdString(r.Tipo);
-        case 3: return QString::fromStdString(r.Colonna);
-        default: return r.Valori[static_cast<std::size_t>(colonna - ColonneFisse)];
+        case 0:
+            return QString::fromStdString(r.Anno);
+        case 1:
+            return QString::fromStdString(r.Numero);
+        case 2:
+            return QString::fromStdString(r.Tipo);
+        case 3:
+            return QString::fromStdString(r.Colonna);
+        default:
+            return r.Valori[static_cast<std::size_t>(colonna - ColonneFisse)];
     }
 }
 
-QVariant ModelloVistaArchivio::headerData(int sezione, Qt::Orientation orientamento, int ruolo) const {
+QVariant ModelloVistaArchivio::headerData(int sezione, Qt::Orientation orientamento,
+                                          int ruolo) const {
     if (ruolo != Qt::DisplayRole) return {};
     if (orientamento == Qt::Vertical) return sezione + 1;
     if (sezione < ColonneFisse) return QString::fromLatin1(TitoliFissi[sezione]);

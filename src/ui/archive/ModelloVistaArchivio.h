@@ -19,12 +19,12 @@ class ArchivioConcorsi;
 
 class ModelloVistaArchivio : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     static constexpr int ColonneFisse = 4;  // " A", " N", "T", "Colonna"
 
     // The header block over a run of value columns.
     struct Blocco {
-        int prima = 0;   // column of the model
+        int prima = 0;  // column of the model
         int ultima = 0;
         QString titolo;
         QString sottotitolo;
@@ -32,7 +32,8 @@ public:
         int famiglia = 0;  // the block's place among the ticked families
     };
 
-    explicit ModelloVistaArchivio(const ludo::ArchivioConcorsi& archivio, QObject* parent = nullptr);
+    explicit ModelloVistaArchivio(const ludo::ArchivioConcorsi& archivio,
+                                  QObject* parent = nullptr);
 
     void ImpostaFamiglie(const ludo::FamiglieVista& famiglie);
     [[nodiscard]] const ludo::FamiglieVista& Famiglie() const { return famiglie_; }
@@ -42,13 +43,14 @@ public:
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
-    [[nodiscard]] QVariant data(const QModelIndex& indice, int ruolo = Qt::DisplayRole) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& indice,
+                                int ruolo = Qt::DisplayRole) const override;
     // Across: the fixed columns' titles and the kind of each value column
     // ("Pt", "Cs", "Ps", "Br"); down: the contest's place in the archive.
     [[nodiscard]] QVariant headerData(int sezione, Qt::Orientation orientamento,
                                       int ruolo = Qt::DisplayRole) const override;
 
-private:
+  private:
     [[nodiscard]] const ludo::RigaVista& Riga(int riga) const;
 
     const ludo::ArchivioConcorsi& archivio_;

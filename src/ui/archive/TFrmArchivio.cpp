@@ -22,7 +22,8 @@ TFrmArchivio::TFrmArchivio(ludo::T_Sistema& sistema, QWidget* parent)
     if (archivio_.Vuoto()) archivio_.InserisciOrdinato(ludo::NuovoConcorso());
     indice_ = archivio_.Conteggio() - 1;
     connect(ui->BPrimo, &QPushButton::clicked, this, [this] { Vai(0); });
-    connect(ui->BPrecedente, &QPushButton::clicked, this, [this] { Vai(indice_ > 0 ? indice_ - 1 : 0); });
+    connect(ui->BPrecedente, &QPushButton::clicked, this,
+            [this] { Vai(indice_ > 0 ? indice_ - 1 : 0); });
     connect(ui->BSuccessivo, &QPushButton::clicked, this, [this] { Vai(indice_ + 1); });
     connect(ui->BUltimo, &QPushButton::clicked, this, [this] { Vai(archivio_.Conteggio()); });
     connect(ui->BAggiungi, &QPushButton::clicked, this, &TFrmArchivio::AggiungiClick);
@@ -39,13 +40,16 @@ TFrmArchivio::~TFrmArchivio() = default;
 void TFrmArchivio::AggiornaForm() {
     const bool vuoto = archivio_.Vuoto();
     const ludo::T_Concorso c = vuoto ? ludo::T_Concorso{} : archivio_[indice_];
-    ui->LabelTipo->setText(vuoto ? QString() : QString::fromUtf8(ludo::NomeTipoConcorso(c.TipoConcorso)));
+    ui->LabelTipo->setText(vuoto ? QString()
+                                 : QString::fromUtf8(ludo::NomeTipoConcorso(c.TipoConcorso)));
     ui->LabelAnno1->setText(vuoto ? QString() : QString::number(c.Anno));
     ui->LabelAnno2->setText(vuoto ? QString() : QString::number(c.Anno + 1));
     ui->LabelNumero->setText(vuoto ? QString() : QString::number(c.NumConcorso));
-    ui->LabelColonna->setText(vuoto ? QString() : QString::fromStdString(ludo::TestoColonna(c.Vincente)));
-    ui->LabelPosizione->setText(vuoto ? QStringLiteral("Nessun concorso")
-                                      : QStringLiteral("Concorso %1 di %2").arg(indice_ + 1).arg(archivio_.Conteggio()));
+    ui->LabelColonna->setText(vuoto ? QString()
+                                    : QString::fromStdString(ludo::TestoColonna(c.Vincente)));
+    ui->LabelPosizione->setText(
+        vuoto ? QStringLiteral("Nessun concorso")
+              : QStringLiteral("Concorso %1 di %2").arg(indice_ + 1).arg(archivio_.Conteggio()));
     ui->BPrimo->setEnabled(!vuoto && indice_ > 0);
     ui->BPrecedente->setEnabled(!vuoto && indice_ > 0);
     ui->BSuccessivo->setEnabled(!vuoto && indice_ + 1 < archivio_.Conteggio());
@@ -79,7 +83,8 @@ void TFrmArchivio::ModificaClick() {
 
 void TFrmArchivio::EliminaClick() {
     if (archivio_.Vuoto()) return;
-    if (Conferma(QString::fromUtf8(MsgEliminaConcorso), TFrmMessage::Si | TFrmMessage::No, this) != TFrmMessage::Si) {
+    if (Conferma(QString::fromUtf8(MsgEliminaConcorso), TFrmMessage::Si | TFrmMessage::No, this) !=
+        TFrmMessage::Si) {
         return;
     }
     Modifica(ludo::EliminaConcorso(archivio_, indice_));
@@ -89,13 +94,15 @@ void TFrmArchivio::OKBtnClick() {
     if (modificato_) {
         const ludo::IntervalloRicerca scelto = intervallo_;
         ludo::IntervalloTuttoArchivio(intervallo_, archivio_);
-        EseguiOperazioneLunga({QStringLiteral("Aggiornamento DataBase"),
-                               QStringLiteral("Aggiornamento delle statistiche dell'archivio"), false, this},
-                              [this](ludo::Avanzamento& avanzamento) { archivio_.RicalcolaAnalisi(avanzamento); });
+        EseguiOperazioneLunga(
+            {QStringLiteral("Aggiornamento DataBase"),
+             QStringLiteral("Aggiornamento delle statistiche dell'archivio"), false, this},
+            [this](ludo::Avanzamento& avanzamento) { archivio_.RicalcolaAnalisi(avanzamento); });
         if (!archivio_.Salva(cartella_)) {
             // The edits stay here: the user may try again or give them up.
             intervallo_ = scelto;
-            Informazione(QString::fromUtf8(ludo::MsgImpossibileSalvareModifiche), TFrmMessage::OK, this);
+            Informazione(QString::fromUtf8(ludo::MsgImpossibileSalvareModifiche), TFrmMessage::OK,
+                         this);
             return;
         }
         Ricarica();
@@ -112,6 +119,7 @@ void TFrmArchivio::Ricarica() {
     archivio_.Carica(cartella_, intervallo_);
     modificato_ = false;
     if (!archivio_.ConcorsiValidi) {
-        Informazione(QString::fromUtf8(ludo::MsgImpossibileAnnullareModifiche), TFrmMessage::OK, this);
+        Informazione(QString::fromUtf8(ludo::MsgImpossibileAnnullareModifiche), TFrmMessage::OK,
+                     this);
     }
 }

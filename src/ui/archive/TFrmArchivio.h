@@ -20,7 +20,7 @@ inline constexpr char MsgEliminaConcorso[] = "Vuoi Eliminare Il Concorso In Esam
 
 class TFrmArchivio : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("aggiornamento-archivio");
 
     explicit TFrmArchivio(ludo::T_Sistema& sistema, QWidget* parent = nullptr);
@@ -32,7 +32,7 @@ public:
 
     void reject() override;
 
-private:
+  private:
     void AggiornaForm();
     void Vai(std::size_t indice);
     void AggiungiClick();

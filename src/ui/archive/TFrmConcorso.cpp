@@ -30,10 +30,18 @@ TFrmConcorso::~TFrmConcorso() = default;
 
 void TFrmConcorso::ImpostaOggetto() {
     switch (concorso_.TipoConcorso) {
-        case ludo::SerieB: ui->RBSerieB->setChecked(true); break;
-        case ludo::SerieC: ui->RBSerieC->setChecked(true); break;
-        case ludo::Altri: ui->RBAltri->setChecked(true); break;
-        default: ui->RBSerieA->setChecked(true); break;
+        case ludo::SerieB:
+            ui->RBSerieB->setChecked(true);
+            break;
+        case ludo::SerieC:
+            ui->RBSerieC->setChecked(true);
+            break;
+        case ludo::Altri:
+            ui->RBAltri->setChecked(true);
+            break;
+        default:
+            ui->RBSerieA->setChecked(true);
+            break;
     }
     MostraStagione(*ui->SEAnno, concorso_.Anno);
     ui->SEConcorso->setValue(concorso_.NumConcorso);

@@ -15,18 +15,18 @@ class TFrmConcorso;
 
 class TFrmConcorso : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("modifica-concorso");
 
     // The dialog shows concorso; aggiunta says whether it will be added.
-    TFrmConcorso(const ludo::ArchivioConcorsi& archivio, const ludo::T_Concorso& concorso, bool aggiunta,
-                 QWidget* parent = nullptr);
+    TFrmConcorso(const ludo::ArchivioConcorsi& archivio, const ludo::T_Concorso& concorso,
+                 bool aggiunta, QWidget* parent = nullptr);
     ~TFrmConcorso() override;
 
     // The contest as confirmed.
     [[nodiscard]] const ludo::T_Concorso& Concorso() const { return concorso_; }
 
-private:
+  private:
     void ImpostaOggetto();
     [[nodiscard]] ludo::T_Concorso AcquisisceForm() const;
     void OKBtnClick();

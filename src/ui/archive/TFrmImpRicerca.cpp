@@ -18,8 +18,8 @@ TFrmImpRicerca::TFrmImpRicerca(ludo::Configurazione& config, const ludo::Archivi
       archivio_(archivio),
       cartella_(std::move(cartellaProgramma)) {
     ui->setupUi(this);
-    intervallo_ = new CaselleIntervallo({ui->LabelPrimoAnnoDa, ui->SEAnnoDa, ui->SEConcDa, ui->LabelPrimoAnnoA,
-                                         ui->SEAnnoA, ui->SEConcA},
+    intervallo_ = new CaselleIntervallo({ui->LabelPrimoAnnoDa, ui->SEAnnoDa, ui->SEConcDa,
+                                         ui->LabelPrimoAnnoA, ui->SEAnnoA, ui->SEConcA},
                                         archivio_, this);
     RicordaFinestra(*this);
     AiutoFinestra(*this, PaginaGuida);
@@ -47,8 +47,10 @@ void TFrmImpRicerca::ImpostaOggetto() {
 
 ludo::ImpostazioniRicerca TFrmImpRicerca::AcquisisceForm() const {
     ludo::ImpostazioniRicerca r;
-    const int tipi = (ui->CBSerieA->isChecked() ? ludo::SerieA : 0) | (ui->CBSerieB->isChecked() ? ludo::SerieB : 0) |
-                     (ui->CBSerieC->isChecked() ? ludo::SerieC : 0) | (ui->CBAltri->isChecked() ? ludo::Altri : 0);
+    const int tipi = (ui->CBSerieA->isChecked() ? ludo::SerieA : 0) |
+                     (ui->CBSerieB->isChecked() ? ludo::SerieB : 0) |
+                     (ui->CBSerieC->isChecked() ? ludo::SerieC : 0) |
+                     (ui->CBAltri->isChecked() ? ludo::Altri : 0);
     r.Intervallo = intervallo_->Intervallo(static_cast<std::uint8_t>(tipi));
     r.PrimaCategoria = ui->RBPrima->isChecked();
     r.PrimaSecondaCategoria = ui->RBSeconda->isChecked();
@@ -60,7 +62,8 @@ ludo::ImpostazioniRicerca TFrmImpRicerca::AcquisisceForm() const {
 
 void TFrmImpRicerca::OKBtnClick() {
     const ludo::ImpostazioniRicerca r = AcquisisceForm();
-    if (const auto errore = ludo::VerificaIntervallo(r.Intervallo, archivio_, ludo::TipiDiConcorso::Scelti)) {
+    if (const auto errore =
+            ludo::VerificaIntervallo(r.Intervallo, archivio_, ludo::TipiDiConcorso::Scelti)) {
         Informazione(QString::fromStdString(*errore), TFrmMessage::OK, this);
         return;
     }

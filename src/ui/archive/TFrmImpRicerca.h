@@ -20,14 +20,14 @@ class CaselleIntervallo;
 
 class TFrmImpRicerca : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("impostazioni-ricerca");
 
     TFrmImpRicerca(ludo::Configurazione& config, const ludo::ArchivioConcorsi& archivio,
                    std::filesystem::path cartellaProgramma, QWidget* parent = nullptr);
     ~TFrmImpRicerca() override;
 
-private:
+  private:
     void ImpostaOggetto();
     [[nodiscard]] ludo::ImpostazioniRicerca AcquisisceForm() const;
     void OKBtnClick();

@@ -29,7 +29,9 @@ ludo::MisureStampaArchivio Misure(TmmPrinter& p, const QFont& tabella) {
     m.altezzaTesto = p.AltezzaTesto(QStringLiteral("0"));
     m.altezzaPiede = std::max(piedeTitolo, m.altezzaTesto);
     m.larghezzaBlank = p.LarghezzaTesto(QStringLiteral(" "));
-    m.larghezzaTesto = [&p](const std::string& testo) { return p.LarghezzaTesto(QString::fromStdString(testo)); };
+    m.larghezzaTesto = [&p](const std::string& testo) {
+        return p.LarghezzaTesto(QString::fromStdString(testo));
+    };
     return m;
 }
 
@@ -42,7 +44,8 @@ void StampaArchivioSu(SuperficieStampa& superficie, const ludo::ArchivioConcorsi
     tabella.setPointSize(PuntiTabella);
     try {
         p.BeginDoc(ludo::MsgImpossibileStampareTabella);
-        const ludo::StampaArchivio stampa = ludo::ImpaginaStampaArchivio(archivio, intervallo, Misure(p, tabella));
+        const ludo::StampaArchivio stampa =
+            ludo::ImpaginaStampaArchivio(archivio, intervallo, Misure(p, tabella));
         p.Canvas().setFont(p.FontTitolo);
         p.TestoCentrato(QString::fromStdString(stampa.titolo), ludo::YTitoloTabella);
         p.Canvas().setFont(tabella);
@@ -60,8 +63,8 @@ void StampaArchivioSu(SuperficieStampa& superficie, const ludo::ArchivioConcorsi
 TFrmStampaArchivio::TFrmStampaArchivio(const ludo::ArchivioConcorsi& archivio, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFrmStampaArchivio>()), archivio_(archivio) {
     ui->setupUi(this);
-    intervallo_ = new CaselleIntervallo({ui->LabelPrimoAnnoDa, ui->SEAnnoDa, ui->SEConcDa, ui->LabelPrimoAnnoA,
-                                         ui->SEAnnoA, ui->SEConcA},
+    intervallo_ = new CaselleIntervallo({ui->LabelPrimoAnnoDa, ui->SEAnnoDa, ui->SEConcDa,
+                                         ui->LabelPrimoAnnoA, ui->SEAnnoA, ui->SEConcA},
                                         archivio_, this);
     ludo::IntervalloRicerca ultimaStagione;
     ludo::IntervalloTuttoArchivio(ultimaStagione, archivio_);
@@ -81,7 +84,8 @@ TFrmStampaArchivio::~TFrmStampaArchivio() = default;
 
 void TFrmStampaArchivio::OKBtnClick() {
     const ludo::IntervalloRicerca intervallo = intervallo_->Intervallo();
-    if (const auto errore = ludo::VerificaIntervallo(intervallo, archivio_, ludo::TipiDiConcorso::Tutti)) {
+    if (const auto errore =
+            ludo::VerificaIntervallo(intervallo, archivio_, ludo::TipiDiConcorso::Tutti)) {
         Informazione(QString::fromStdString(*errore), TFrmMessage::OK, this);
         return;
     }
@@ -97,7 +101,9 @@ bool TFrmStampaArchivio::Stampa(const ludo::IntervalloRicerca& intervallo) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString errore;
     try {
-        StampaSu([&](SuperficieStampa& superficie) { StampaArchivioSu(superficie, archivio_, intervallo); });
+        StampaSu([&](SuperficieStampa& superficie) {
+            StampaArchivioSu(superficie, archivio_, intervallo);
+        });
     } catch (const ludo::Errore& e) {
         errore = QString::fromUtf8(e.what());
     } catch (const std::exception&) {

@@ -23,7 +23,7 @@ void StampaArchivioSu(SuperficieStampa& superficie, const ludo::ArchivioConcorsi
 
 class TFrmStampaArchivio : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("stampa-archivio");
     static inline const QString NomeFilePdf = QStringLiteral("Archivio.pdf");
 
@@ -32,7 +32,7 @@ public:
     explicit TFrmStampaArchivio(const ludo::ArchivioConcorsi& archivio, QWidget* parent = nullptr);
     ~TFrmStampaArchivio() override;
 
-private:
+  private:
     void OKBtnClick();
     // False when the printout failed (the message has been shown).
     bool Stampa(const ludo::IntervalloRicerca& intervallo);

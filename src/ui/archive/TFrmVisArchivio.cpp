@@ -51,9 +51,10 @@ TFrmVisArchivio::~TFrmVisArchivio() = default;
 
 std::array<QCheckBox*, ludo::NumeroFamiglie> TFrmVisArchivio::Caselle() const {
     // In the order of ludo::FamigliaVista.
-    return {ui->CBSomme,      ui->CBSequenze,         ui->CBConsecutivita, ui->CBInterruzioni, ui->CBPariDispari,
-            ui->CBSimmetrie,  ui->CBVortici,          ui->CBRipetizioni,   ui->CBResti,        ui->CBDistanzeGlobali,
-            ui->CBBaricentri, ui->CBAccoppiate,       ui->CBTerzine,       ui->CBQuartine};
+    return {ui->CBSomme,       ui->CBSequenze,        ui->CBConsecutivita, ui->CBInterruzioni,
+            ui->CBPariDispari, ui->CBSimmetrie,       ui->CBVortici,       ui->CBRipetizioni,
+            ui->CBResti,       ui->CBDistanzeGlobali, ui->CBBaricentri,    ui->CBAccoppiate,
+            ui->CBTerzine,     ui->CBQuartine};
 }
 
 void TFrmVisArchivio::PreparaGriglia(QTableView& griglia) {
@@ -72,8 +73,8 @@ void TFrmVisArchivio::PreparaGriglia(QTableView& griglia) {
                                 ? 0
                                 : griglia.horizontalScrollBar()->sizeHint().height();
     griglia.setFixedHeight(griglia.horizontalHeader()->sizeHint().height() +
-                           RigheVisibili * griglia.verticalHeader()->defaultSectionSize() + scorrimento +
-                           2 * griglia.frameWidth());
+                           RigheVisibili * griglia.verticalHeader()->defaultSectionSize() +
+                           scorrimento + 2 * griglia.frameWidth());
 }
 
 void TFrmVisArchivio::AggiornaFamiglie() {
@@ -98,15 +99,19 @@ void TFrmVisArchivio::ImpostaColonne() {
         ui->GridValori->setColumnHidden(c, fissa);
         if (!fissa) continue;
         const QString titolo = modello_->headerData(c, Qt::Horizontal).toString();
-        const int larghezza = std::max(fm.horizontalAdvance(esempi[c]), fm.horizontalAdvance(titolo)) + MargineCella;
+        const int larghezza =
+            std::max(fm.horizontalAdvance(esempi[c]), fm.horizontalAdvance(titolo)) + MargineCella;
         ui->GridFisse->setColumnWidth(c, larghezza);
     }
-    ui->GridFisse->setFixedWidth(ui->GridFisse->horizontalHeader()->length() + 2 * ui->GridFisse->frameWidth());
+    ui->GridFisse->setFixedWidth(ui->GridFisse->horizontalHeader()->length() +
+                                 2 * ui->GridFisse->frameWidth());
     // A value column is wide enough for three digits, and a block for its texts.
     const int minima = fm.horizontalAdvance(QStringLiteral("000")) + MargineCella;
     for (const auto& b : modello_->Blocchi()) {
         const int colonne = b.ultima - b.prima + 1;
-        const int testo = std::max(fm.horizontalAdvance(b.titolo), fm.horizontalAdvance(b.sottotitolo)) + MargineCella;
+        const int testo =
+            std::max(fm.horizontalAdvance(b.titolo), fm.horizontalAdvance(b.sottotitolo)) +
+            MargineCella;
         const int larghezza = std::max(minima, (testo + colonne - 1) / colonne);
         for (int c = b.prima; c <= b.ultima; ++c) ui->GridValori->setColumnWidth(c, larghezza);
     }

@@ -23,7 +23,7 @@ class ModelloVistaArchivio;
 
 class TFrmVisArchivio : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("visualizzazione-archivio");
     static constexpr int RigheVisibili = 12;
 
@@ -32,7 +32,7 @@ public:
 
     [[nodiscard]] const ModelloVistaArchivio& Modello() const { return *modello_; }
 
-private:
+  private:
     [[nodiscard]] std::array<QCheckBox*, ludo::NumeroFamiglie> Caselle() const;
     void PreparaGriglia(QTableView& griglia);
     void AggiornaFamiglie();

@@ -16,6 +16,7 @@ void TFormPrincipa::VisualizzazioneArchivioClick() {
 }
 
 void TFormPrincipa::ImpostazioniRicercaClick() {
-    TFrmImpRicerca finestra(sistema_.Dati->Config, sistema_.Dati->Archivio, sistema_.Cartella(), this);
+    TFrmImpRicerca finestra(sistema_.Dati->Config, sistema_.Dati->Archivio, sistema_.Cartella(),
+                            this);
     finestra.exec();
 }

@@ -14,14 +14,16 @@
 #include "core/archive/ArchivioConcorsi.h"
 #include "ui/controls/TPronostico.h"
 
-inline ludo::T_Concorso Concorso(int anno, int numero, std::uint8_t tipo, std::initializer_list<int> numeri) {
-    ludo::T_Concorso c{static_cast<std::uint16_t>(anno), static_cast<std::uint8_t>(numero), tipo, 0};
+inline ludo::T_Concorso Concorso(int anno, int numero, std::uint8_t tipo,
+                                 std::initializer_list<int> numeri) {
+    ludo::T_Concorso c{static_cast<std::uint16_t>(anno), static_cast<std::uint8_t>(numero), tipo,
+                       0};
     for (const int n : numeri) c.Vincente |= ludo::Colonna{1} << (n - 1);
     return c;
 }
 
 class ArchivioDiProva : public SistemaDiProva {
-public:
+  public:
     explicit ArchivioDiProva(std::initializer_list<ludo::T_Concorso> concorsi) {
         auto& archivio = d().Archivio;
         for (const auto& c : concorsi) archivio.InserisciOrdinato(c);
@@ -38,7 +40,8 @@ public:
     [[nodiscard]] std::string Cli(const std::vector<std::string>& argomenti) const {
         std::ostringstream out;
         std::ostringstream err;
-        if (ludo::cli::esegui(argomenti, Cartella(), out, err) != 0) qFatal("cli: %s", err.str().c_str());
+        if (ludo::cli::esegui(argomenti, Cartella(), out, err) != 0)
+            qFatal("cli: %s", err.str().c_str());
         return out.str();
     }
 };
@@ -51,14 +54,15 @@ inline std::string ElencatoDallaCli(const ludo::T_Concorso& c) {
         numeri += (numeri.empty() ? "" : ",") + std::to_string(n);
     }
     return "{\"anno\":" + std::to_string(c.Anno) + ",\"numero\":" + std::to_string(c.NumConcorso) +
-           ",\"tipo\":\"" + std::string(ludo::NomeTipoConcorso(c.TipoConcorso)) + "\",\"vincente\":[" + numeri +
-           "]}";
+           ",\"tipo\":\"" + std::string(ludo::NomeTipoConcorso(c.TipoConcorso)) +
+           "\",\"vincente\":[" + numeri + "]}";
 }
 
 // Clicks the cells of the given numbers that stand on the strip.
 inline void CliccaNumeri(TPronostico& striscia, std::initializer_list<int> numeri) {
     for (int i = 0; i < TPronostico::NumeroCelle; ++i) {
-        if (std::find(numeri.begin(), numeri.end(), striscia.NumeroCella(i)) == numeri.end()) continue;
+        if (std::find(numeri.begin(), numeri.end(), striscia.NumeroCella(i)) == numeri.end())
+            continue;
         QTest::mouseClick(&striscia, Qt::LeftButton, {}, striscia.RettangoloCella(i).center());
     }
 }

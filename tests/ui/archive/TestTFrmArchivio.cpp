@@ -48,14 +48,16 @@ QString Mostrato(const TFrmArchivio& f) {
 
 class TestTFrmArchivio : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void insertAndDeleteAreWhatTheCliThenLists() {
         ArchivioDiProva p({Primo, Secondo, Terzo});
         TFrmArchivio f(*p.sistema);
         f.show();
         QCOMPARE(Mostrato(f), QStringLiteral("Serie C|2024|2025|1|9  11 13 15 17 19 21 23 "));
         QVERIFY(C<QLabel>(f, "LabelAvviso")->isVisible());
-        QVERIFY(C<QLabel>(f, "LabelAvviso")->text().contains(QStringLiteral("non è l'archivio ufficiale")));
+        QVERIFY(C<QLabel>(f, "LabelAvviso")
+                    ->text()
+                    .contains(QStringLiteral("non è l'archivio ufficiale")));
         QVERIFY(!C<QLabel>(f, "LabelModificato")->isVisible());
 
         AggiungiNuovo(f);
@@ -81,12 +83,14 @@ private slots:
         Clic(f, "OKBtn");
         QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
         // The search interval is the whole archive again, of its types as they were.
-        QCOMPARE(p.d().Config.Ricerca.Intervallo, (ludo::IntervalloRicerca{ludo::SerieA, 2023, 2024, 2, 2}));
+        QCOMPARE(p.d().Config.Ricerca.Intervallo,
+                 (ludo::IntervalloRicerca{ludo::SerieA, 2023, 2024, 2, 2}));
         const std::string elenco = p.Cli({"archivio"});
         const std::string attesi = ElencatoDallaCli(Secondo) + "," + ElencatoDallaCli(Terzo) + "," +
                                    ElencatoDallaCli(Nuovo);
         QVERIFY2(elenco.find("{\"concorsi\":[" + attesi + "]") == 0, elenco.c_str());
-        QVERIFY2(elenco.find("\"analisiValide\":true") != std::string::npos, "the cached tables follow the edit");
+        QVERIFY2(elenco.find("\"analisiValide\":true") != std::string::npos,
+                 "the cached tables follow the edit");
         QCOMPARE(p.d().Archivio.Conteggio(), 3u);
     }
 

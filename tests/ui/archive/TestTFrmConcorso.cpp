@@ -37,7 +37,7 @@ QStringList Messaggio(const char* testo) { return {QString::fromUtf8(testo)}; }
 
 class TestTFrmConcorso : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // Each check shows its message, keeps the dialog open and changes nothing.
     void aNewContestIsCheckedBeforeItIsConfirmed() {
         const auto archivio = Archivio();

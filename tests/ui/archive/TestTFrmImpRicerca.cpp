@@ -18,10 +18,11 @@ namespace {
 // contests each but the last.
 ArchivioDiProva Archivio() {
     const std::initializer_list<int> otto = {1, 2, 3, 4, 5, 6, 7, 8};
-    return ArchivioDiProva({Concorso(2022, 1, ludo::SerieA, otto), Concorso(2022, 2, ludo::SerieA, otto),
-                            Concorso(2022, 3, ludo::SerieA, otto), Concorso(2023, 1, ludo::SerieB, otto),
-                            Concorso(2023, 2, ludo::SerieB, otto), Concorso(2023, 3, ludo::SerieB, otto),
-                            Concorso(2024, 1, ludo::SerieA, otto), Concorso(2024, 2, ludo::SerieA, otto)});
+    return ArchivioDiProva(
+        {Concorso(2022, 1, ludo::SerieA, otto), Concorso(2022, 2, ludo::SerieA, otto),
+         Concorso(2022, 3, ludo::SerieA, otto), Concorso(2023, 1, ludo::SerieB, otto),
+         Concorso(2023, 2, ludo::SerieB, otto), Concorso(2023, 3, ludo::SerieB, otto),
+         Concorso(2024, 1, ludo::SerieA, otto), Concorso(2024, 2, ludo::SerieA, otto)});
 }
 
 TGSpinEdit& Casella(const QWidget& f, const char* nome) { return *C<TGSpinEdit>(f, nome); }
@@ -37,15 +38,15 @@ void Scrivi(const QWidget& f, const char* nome, const QString& testo) {
 
 // The four boxes of the range as seasons' first years and contest numbers.
 QList<int> Intervallo(const QWidget& f) {
-    return {Casella(f, "SEAnnoDa").value() - 1, Casella(f, "SEConcDa").value(), Casella(f, "SEAnnoA").value() - 1,
-            Casella(f, "SEConcA").value()};
+    return {Casella(f, "SEAnnoDa").value() - 1, Casella(f, "SEConcDa").value(),
+            Casella(f, "SEAnnoA").value() - 1, Casella(f, "SEConcA").value()};
 }
 
 }  // namespace
 
 class TestTFrmImpRicerca : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void theWindowShowsTheSettings() {
         auto p = Archivio();
         auto& r = p.d().Config.Ricerca;
@@ -56,10 +57,13 @@ private slots:
         f.show();
         QCOMPARE(Intervallo(f), (QList<int>{2022, 2, 2023, 3}));
         QCOMPARE(TestoDi(f, "LabelPrimoAnnoDa"), QStringLiteral("2022"));
-        QVERIFY(!C<QCheckBox>(f, "CBSerieA")->isChecked() && C<QCheckBox>(f, "CBSerieB")->isChecked());
-        QVERIFY(!C<QCheckBox>(f, "CBSerieC")->isChecked() && C<QCheckBox>(f, "CBAltri")->isChecked());
+        QVERIFY(!C<QCheckBox>(f, "CBSerieA")->isChecked() &&
+                C<QCheckBox>(f, "CBSerieB")->isChecked());
+        QVERIFY(!C<QCheckBox>(f, "CBSerieC")->isChecked() &&
+                C<QCheckBox>(f, "CBAltri")->isChecked());
         QVERIFY(C<QRadioButton>(f, "RBSeconda")->isChecked());
-        QVERIFY(!C<QCheckBox>(f, "CBRipetizioni")->isChecked() && C<QCheckBox>(f, "CBValori")->isChecked());
+        QVERIFY(!C<QCheckBox>(f, "CBRipetizioni")->isChecked() &&
+                C<QCheckBox>(f, "CBValori")->isChecked());
     }
 
     void eachInconsistentIntervalIsRefusedWithItsMessage() {
@@ -70,14 +74,17 @@ private slots:
         const Caso casi[] = {
             {ludo::MsgNessunTipoDiConcorso,
              [](TFrmImpRicerca& f) {
-                 for (const char* tipo : {"CBSerieA", "CBSerieB", "CBSerieC", "CBAltri"}) Clic(f, tipo);
+                 for (const char* tipo : {"CBSerieA", "CBSerieB", "CBSerieC", "CBAltri"})
+                     Clic(f, tipo);
              }},
             {ludo::MsgNessunConcorsoDeiTipi,
              [](TFrmImpRicerca& f) {
                  for (const char* tipo : {"CBSerieA", "CBSerieB", "CBAltri"}) Clic(f, tipo);
              }},
-            {ludo::MsgNumeroConcorsoNonValido, [](TFrmImpRicerca& f) { Scrivi(f, "SEConcDa", QStringLiteral("0")); }},
-            {ludo::MsgNumeroConcorsoNonValido, [](TFrmImpRicerca& f) { Scrivi(f, "SEConcA", QStringLiteral("150")); }},
+            {ludo::MsgNumeroConcorsoNonValido,
+             [](TFrmImpRicerca& f) { Scrivi(f, "SEConcDa", QStringLiteral("0")); }},
+            {ludo::MsgNumeroConcorsoNonValido,
+             [](TFrmImpRicerca& f) { Scrivi(f, "SEConcA", QStringLiteral("150")); }},
             {ludo::MsgNessunConcorsoNellIntervallo,
              [](TFrmImpRicerca& f) {
                  Scrivi(f, "SEAnnoDa", QStringLiteral("2025"));
@@ -139,12 +146,14 @@ private slots:
         Clic(f, "OKBtn");
         QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
         const ludo::ImpostazioniRicerca& r = p.d().Config.Ricerca;
-        QCOMPARE(r.Intervallo, (ludo::IntervalloRicerca{ludo::SerieA | ludo::SerieC | ludo::Altri, 2022, 2023, 2, 2}));
+        QCOMPARE(r.Intervallo, (ludo::IntervalloRicerca{ludo::SerieA | ludo::SerieC | ludo::Altri,
+                                                        2022, 2023, 2, 2}));
         QVERIFY(!r.PrimaCategoria && r.PrimaSecondaCategoria);
         QVERIFY(r.IgnoraColonneFiltro && r.IgnoraRipetizioni && !r.IgnoraValori);
         // Contests 2 and 3 of 2022/2023: those of 2023/2024 are of Serie B.
         const std::string statistica = p.Cli({"statistica", sistema.string()});
-        QVERIFY2(statistica.find("\"esaminati\":2,\"concorsi\":8") != std::string::npos, statistica.c_str());
+        QVERIFY2(statistica.find("\"esaminati\":2,\"concorsi\":8") != std::string::npos,
+                 statistica.c_str());
     }
 };
 

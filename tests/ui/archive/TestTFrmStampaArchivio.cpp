@@ -21,7 +21,8 @@ constexpr int Dpi = 100;
 ludo::ArchivioConcorsi Archivio() {
     ludo::ArchivioConcorsi a;
     for (int anno : {2020, 2021}) {
-        for (int n = 1; n <= 50; ++n) a.InserisciOrdinato(Concorso(anno, n, ludo::SerieA, {1, 2, 3, 4, 5, 6, 7, n % 24 + 9}));
+        for (int n = 1; n <= 50; ++n)
+            a.InserisciOrdinato(Concorso(anno, n, ludo::SerieA, {1, 2, 3, 4, 5, 6, 7, n % 24 + 9}));
     }
     return a;
 }
@@ -29,8 +30,8 @@ ludo::ArchivioConcorsi Archivio() {
 TGSpinEdit& Casella(const QWidget& f, const char* nome) { return *C<TGSpinEdit>(f, nome); }
 
 QList<int> Intervallo(const QWidget& f) {
-    return {Casella(f, "SEAnnoDa").value() - 1, Casella(f, "SEConcDa").value(), Casella(f, "SEAnnoA").value() - 1,
-            Casella(f, "SEConcA").value()};
+    return {Casella(f, "SEAnnoDa").value() - 1, Casella(f, "SEConcDa").value(),
+            Casella(f, "SEAnnoA").value() - 1, Casella(f, "SEConcA").value()};
 }
 
 QByteArray Leggi(const QString& file) {
@@ -42,7 +43,7 @@ QByteArray Leggi(const QString& file) {
 
 class TestTFrmStampaArchivio : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // 101 rows with the heading: 63 on the first page, the rest on the second.
     void theRangeIsPrintedAsARuledTable() {
         const auto archivio = Archivio();
@@ -59,7 +60,8 @@ private slots:
             // The table's left rule at 60 mm, from its top at 15 mm down.
             QVERIFY(NeroA(pagina, ludo::SinistraTabella, 30, Dpi));
             QVERIFY(!NeroA(pagina, ludo::SinistraTabella - 5, 30, Dpi));
-            QVERIFY(PixelScuri(pagina, QRect(0, 0, pagina.width(), ludo::TmmPrinter(Dpi, Dpi).PixelY(14))) > 0 ||
+            QVERIFY(PixelScuri(pagina, QRect(0, 0, pagina.width(),
+                                             ludo::TmmPrinter(Dpi, Dpi).PixelY(14))) > 0 ||
                     &pagina != &stampa.Pagine().front());
         }
     }
@@ -107,7 +109,8 @@ private slots:
         RispostaFile scelta(file);
         RispostaMessaggio ok;
         Clic(f, "OKBtn");
-        QCOMPARE(ok.testi, QStringList{QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)});
+        QCOMPARE(ok.testi,
+                 QStringList{QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)});
         QVERIFY(Leggi(file).startsWith("%PDF"));
     }
 
@@ -126,7 +129,8 @@ private slots:
             Clic(f, "OKBtn");
         }
         // The season 2021/2022 is no longer in the archive.
-        while (archivio[archivio.Conteggio() - 1].Anno == 2021) archivio.Elimina(archivio.Conteggio() - 1);
+        while (archivio[archivio.Conteggio() - 1].Anno == 2021)
+            archivio.Elimina(archivio.Conteggio() - 1);
         TFrmStampaArchivio f(archivio);
         QCOMPARE(Intervallo(f), (QList<int>{2020, 40, 2020, 45}));
         TFormSaver::ImpostaProgramma(nullptr);

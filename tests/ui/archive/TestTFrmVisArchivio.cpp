@@ -20,9 +20,10 @@ ludo::ArchivioConcorsi Archivio() {
     ludo::ArchivioConcorsi a;
     for (int i = 0; i < Concorsi; ++i) {
         ludo::Colonna vincente = 0;
-        for (int k = 0; std::popcount(vincente) < 8; ++k) vincente |= ludo::Colonna{1} << ((i * 7 + k * (i % 5 + 3)) % 32);
-        a.InserisciOrdinato({static_cast<std::uint16_t>(1990 + i / 30), static_cast<std::uint8_t>(i % 30 + 1),
-                             ludo::SerieA, vincente});
+        for (int k = 0; std::popcount(vincente) < 8; ++k)
+            vincente |= ludo::Colonna{1} << ((i * 7 + k * (i % 5 + 3)) % 32);
+        a.InserisciOrdinato({static_cast<std::uint16_t>(1990 + i / 30),
+                             static_cast<std::uint8_t>(i % 30 + 1), ludo::SerieA, vincente});
     }
     return a;
 }
@@ -43,8 +44,8 @@ QStringList Riga(const QWidget& f, int riga) {
 
 QStringList Attesa(const ludo::ArchivioConcorsi& a, int riga, const ludo::FamiglieVista& famiglie) {
     const ludo::RigaVista r = ludo::RigaVistaArchivio(a, static_cast<std::size_t>(riga), famiglie);
-    QStringList testi{QString::fromStdString(r.Anno), QString::fromStdString(r.Numero), QString::fromStdString(r.Tipo),
-                      QString::fromStdString(r.Colonna)};
+    QStringList testi{QString::fromStdString(r.Anno), QString::fromStdString(r.Numero),
+                      QString::fromStdString(r.Tipo), QString::fromStdString(r.Colonna)};
     for (const int v : r.Valori) testi << QString::number(v);
     return testi;
 }
@@ -59,7 +60,7 @@ ludo::FamiglieVista Tutte() {
 
 class TestTFrmVisArchivio : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // Both tables move together; the row at the top is the contest at the
     // bar's position, with the values the core computes for it.
     void theRowsInSightAreTheContestsAtTheScrollBar() {
@@ -77,7 +78,8 @@ private slots:
         QCOMPARE(Griglia(f, "GridFisse").verticalScrollBar()->value(), 0);
         barra.setValue(617);
         QCOMPARE(Griglia(f, "GridFisse").verticalScrollBar()->value(), 617);
-        for (const char* nome : {"GridFisse", "GridValori"}) QCOMPARE(Griglia(f, nome).rowAt(0), 617);
+        for (const char* nome : {"GridFisse", "GridValori"})
+            QCOMPARE(Griglia(f, nome).rowAt(0), 617);
         QCOMPARE(Riga(f, 617), Attesa(archivio, 617, Tutte()));
         QCOMPARE(Riga(f, 0), Attesa(archivio, 0, Tutte()));
 
@@ -106,8 +108,10 @@ private slots:
         ripetizioni[static_cast<std::size_t>(ludo::FamigliaVista::Ripetizioni)] = true;
         QCOMPARE(Riga(f, 40), Attesa(archivio, 40, ripetizioni));
         QCOMPARE(Griglia(f, "GridValori").rowAt(0), 40);
-        QCOMPARE(Griglia(f, "GridValori").model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Pt"));
-        QCOMPARE(Griglia(f, "GridValori").model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Cs"));
+        QCOMPARE(Griglia(f, "GridValori").model()->headerData(4, Qt::Horizontal).toString(),
+                 QStringLiteral("Pt"));
+        QCOMPARE(Griglia(f, "GridValori").model()->headerData(5, Qt::Horizontal).toString(),
+                 QStringLiteral("Cs"));
     }
 
     // The contest columns in one tint, each family in the other tint from
@@ -116,7 +120,9 @@ private slots:
         const auto archivio = Archivio();
         TFrmVisArchivio f(archivio);
         const auto& m = f.Modello();
-        const auto tinta = [&m](int colonna) { return m.index(3, colonna).data(Qt::BackgroundRole).value<QColor>(); };
+        const auto tinta = [&m](int colonna) {
+            return m.index(3, colonna).data(Qt::BackgroundRole).value<QColor>();
+        };
         QCOMPARE(tinta(0), tinta(3));
         // Somme (3), Num. di Sequenze (4), then the two groups of Interruzioni.
         const int somme = 4, sequenze = 7, cs = 11, interruzioni = 12, secondoGruppo = 16;
