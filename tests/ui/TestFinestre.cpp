@@ -16,6 +16,11 @@
 
 #include "core/conditions/TGruppo.h"
 #include "engine/SistemaDiProva.h"
+#include "ui/archive/TFrmArchivio.h"
+#include "ui/archive/TFrmConcorso.h"
+#include "ui/archive/TFrmImpRicerca.h"
+#include "ui/archive/TFrmStampaArchivio.h"
+#include "ui/archive/TFrmVisArchivio.h"
 #include "ui/conditions/Modifica.h"
 #include "ui/conditions/TFrmCondizione.h"
 #include "ui/controls/AvanzamentoCondiviso.h"
@@ -54,6 +59,16 @@ struct Voce {
 template <class T, class... A>
 std::unique_ptr<QWidget> Crea(A&&... argomenti) {
     return std::make_unique<T>(std::forward<A>(argomenti)...);
+}
+
+// The archive of two seasons the archive windows work on.
+ludo::ArchivioConcorsi& Archivio(SistemaDiProva& p) {
+    auto& a = p.d().Archivio;
+    for (std::uint16_t anno : {2023, 2024}) {
+        for (std::uint8_t n = 1; n <= 20; ++n) a.InserisciOrdinato({anno, n, ludo::SerieA, 0xFFu << (n % 24)});
+    }
+    ludo::IntervalloTuttoArchivio(p.d().Config.Ricerca.Intervallo, a);
+    return a;
 }
 
 AvanzamentoCondiviso& Avanzamento() {
@@ -142,6 +157,21 @@ const std::vector<Voce>& Finestre() {
         {"Resti (uno)", "resti", true, [](SistemaDiProva& p) { return EditoreMembro(p, 14); }},
         {"Colonna Filtro (una)", "colonne-filtro", true,
          [](SistemaDiProva& p) { return EditoreMembro(p, 17); }},
+        {"Aggiornamento Archivio", "aggiornamento-archivio", true,
+         [](SistemaDiProva& p) {
+             Archivio(p);
+             return Crea<TFrmArchivio>(*p.sistema);
+         }},
+        {"Modifica Concorso", "modifica-concorso", true,
+         [](SistemaDiProva& p) { return Crea<TFrmConcorso>(Archivio(p), ludo::NuovoConcorso(), true); }},
+        {"Impostazioni Di Ricerca", "impostazioni-ricerca", true,
+         [](SistemaDiProva& p) {
+             return Crea<TFrmImpRicerca>(p.d().Config, Archivio(p), p.Cartella());
+         }},
+        {"Visualizzazione Archivio", "visualizzazione-archivio", true,
+         [](SistemaDiProva& p) { return Crea<TFrmVisArchivio>(Archivio(p)); }},
+        {"Stampa Archivio", "stampa-archivio", true,
+         [](SistemaDiProva& p) { return Crea<TFrmStampaArchivio>(Archivio(p)); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));

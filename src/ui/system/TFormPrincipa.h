@@ -124,6 +124,12 @@ private:
     void StampaFileClick();
     void ApriStampa(ludo::ListaColonne colonne);
     void SommarioClick();
+
+    // The contest archive: maintenance, view and search settings.
+    void AggiornamentoArchivioClick();
+    void VisualizzazioneArchivioClick();
+    void ImpostazioniRicercaClick();
+
     void AboutClick();
     void UscitaClick();
 
