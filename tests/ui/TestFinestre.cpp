@@ -65,7 +65,8 @@ std::unique_ptr<QWidget> Crea(A&&... argomenti) {
 ludo::ArchivioConcorsi& Archivio(SistemaDiProva& p) {
     auto& a = p.d().Archivio;
     for (std::uint16_t anno : {2023, 2024}) {
-        for (std::uint8_t n = 1; n <= 20; ++n) a.InserisciOrdinato({anno, n, ludo::SerieA, 0xFFu << (n % 24)});
+        for (std::uint8_t n = 1; n <= 20; ++n)
+            a.InserisciOrdinato({anno, n, ludo::SerieA, 0xFFu << (n % 24)});
     }
     ludo::IntervalloTuttoArchivio(p.d().Config.Ricerca.Intervallo, a);
     return a;
@@ -163,7 +164,9 @@ const std::vector<Voce>& Finestre() {
              return Crea<TFrmArchivio>(*p.sistema);
          }},
         {"Modifica Concorso", "modifica-concorso", true,
-         [](SistemaDiProva& p) { return Crea<TFrmConcorso>(Archivio(p), ludo::NuovoConcorso(), true); }},
+         [](SistemaDiProva& p) {
+             return Crea<TFrmConcorso>(Archivio(p), ludo::NuovoConcorso(), true);
+         }},
         {"Impostazioni Di Ricerca", "impostazioni-ricerca", true,
          [](SistemaDiProva& p) {
              return Crea<TFrmImpRicerca>(p.d().Config, Archivio(p), p.Cartella());
