@@ -332,48 +332,48 @@ bool EditoriCondizioni(const QDir& destinazione) {
         }
     }
     return true;
-    // A window shown and drawn into a picture of docs/.
-    bool Foto(QWidget & finestra, const QDir& destinazione, const char* nome) {
-        finestra.show();
-        for (int i = 0; i < 20; ++i) QApplication::processEvents();
-        return finestra.grab().save(destinazione.filePath(QString::fromLatin1(nome)));
-    }
+}
 
-    // The archive windows on the demonstration archive.
-    bool FinestreArchivio(const QDir& destinazione) {
-        Principale p;
-        const auto& archivio = p.sistema.Dati->Archivio;
-        TFrmArchivio aggiornamento(p.sistema);
-        TFrmConcorso concorso(archivio, archivio.Concorsi().back(), false);
-        TFrmImpRicerca ricerca(p.sistema.Dati->Config, archivio, p.sistema.Cartella());
-        TFrmVisArchivio vista(archivio);
-        TFrmStampaArchivio stampa(archivio);
-        return Foto(aggiornamento, destinazione, "aggiornamento-archivio.png") &&
-               Foto(concorso, destinazione, "modifica-concorso.png") &&
-               Foto(ricerca, destinazione, "impostazioni-ricerca.png") &&
-               Foto(vista, destinazione, "visualizzazione-archivio.png") &&
-               Foto(stampa, destinazione, "stampa-archivio.png");
-    }
+// A window shown and drawn into a picture of docs/.
+bool Foto(QWidget& finestra, const QDir& destinazione, const char* nome) {
+    finestra.show();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return finestra.grab().save(destinazione.filePath(QString::fromLatin1(nome)));
+}
 
-    // The last 40 contests of the demonstration archive, printed on A4.
-    bool StampaArchivioDiEsempio(const QDir& destinazione) {
-        ludo::T_Sistema sistema(
-            ludo::io::programFolderFor(QApplication::applicationFilePath().toStdString(),
-                                       ludo::io::Environment::fromProcess()));
-        auto& d = *sistema.Dati;
-        d.Archivio.Carica(
-            ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kArchivi)),
-            d.Config.Ricerca.Intervallo);
-        constexpr std::size_t Quanti = 40;
-        if (d.Archivio.Conteggio() < Quanti) return false;
-        ludo::IntervalloRicerca intervallo = d.Config.Ricerca.Intervallo;
-        const ludo::T_Concorso& primo = d.Archivio[d.Archivio.Conteggio() - Quanti];
-        intervallo.AnnoDa = primo.Anno;
-        intervallo.ConcDa = primo.NumConcorso;
-        return Pdf(destinazione.filePath(QStringLiteral("stampa-archivio.pdf")),
-                   QPageSize(QPageSize::A4),
-                   [&](SuperficieStampa& s) { StampaArchivioSu(s, d.Archivio, intervallo); });
-    }
+// The archive windows on the demonstration archive.
+bool FinestreArchivio(const QDir& destinazione) {
+    Principale p;
+    const auto& archivio = p.sistema.Dati->Archivio;
+    TFrmArchivio aggiornamento(p.sistema);
+    TFrmConcorso concorso(archivio, archivio.Concorsi().back(), false);
+    TFrmImpRicerca ricerca(p.sistema.Dati->Config, archivio, p.sistema.Cartella());
+    TFrmVisArchivio vista(archivio);
+    TFrmStampaArchivio stampa(archivio);
+    return Foto(aggiornamento, destinazione, "aggiornamento-archivio.png") &&
+           Foto(concorso, destinazione, "modifica-concorso.png") &&
+           Foto(ricerca, destinazione, "impostazioni-ricerca.png") &&
+           Foto(vista, destinazione, "visualizzazione-archivio.png") &&
+           Foto(stampa, destinazione, "stampa-archivio.png");
+}
+
+// The last 40 contests of the demonstration archive, printed on A4.
+bool StampaArchivioDiEsempio(const QDir& destinazione) {
+    ludo::T_Sistema sistema(ludo::io::programFolderFor(
+        QApplication::applicationFilePath().toStdString(), ludo::io::Environment::fromProcess()));
+    auto& d = *sistema.Dati;
+    d.Archivio.Carica(ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kArchivi)),
+                      d.Config.Ricerca.Intervallo);
+    constexpr std::size_t Quanti = 40;
+    if (d.Archivio.Conteggio() < Quanti) return false;
+    ludo::IntervalloRicerca intervallo = d.Config.Ricerca.Intervallo;
+    const ludo::T_Concorso& primo = d.Archivio[d.Archivio.Conteggio() - Quanti];
+    intervallo.AnnoDa = primo.Anno;
+    intervallo.ConcDa = primo.NumConcorso;
+    return Pdf(destinazione.filePath(QStringLiteral("stampa-archivio.pdf")),
+               QPageSize(QPageSize::A4),
+               [&](SuperficieStampa& s) { StampaArchivioSu(s, d.Archivio, intervallo); });
+}
 
 }  // namespace
 
