@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "../core/TestSupport.h"
 #include "DatiDemo.h"
 #include "NomiSquadre.h"
 #include "cli/Comandi.h"
@@ -18,12 +19,6 @@ namespace {
 const std::filesystem::path kSorgenti =
     std::filesystem::path(LUDO_SOURCE_DIR) / "tools/demo/sources";
 const std::filesystem::path kDati = std::filesystem::path(LUDO_SOURCE_DIR) / "data";
-
-Colonna maschera(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
 
 std::vector<Stagione> tutteLeStagioni() {
     std::vector<Stagione> stagioni;
@@ -248,7 +243,7 @@ TEST(DatiDemo, FirstContestOf2013RankedByHand) {
               (std::vector<int>{18, 27, 22, 13, 23, 14, 30, 1}));
     const auto c = ConcorsoDellaGiornata(stagione, 1);
     ASSERT_TRUE(c.has_value());
-    EXPECT_EQ(c->Vincente, maschera({1, 13, 14, 18, 22, 23, 27, 30}));
+    EXPECT_EQ(c->Vincente, ludo::test::col({1, 13, 14, 18, 22, 23, 27, 30}));
     EXPECT_EQ(c->TipoConcorso, Altri);
 }
 
@@ -278,20 +273,16 @@ TEST(DatiDemo, FirstContestOf2024RankedByHand) {
     // draws by number: 1 Genoa-Inter, 4 Milan-Torino, 13 Pisa-Spezia.
     const auto c = ConcorsoDellaGiornata(stagione, 1);
     ASSERT_TRUE(c.has_value());
-    EXPECT_EQ(c->Vincente, maschera({1, 4, 9, 12, 13, 22, 30, 31}));
+    EXPECT_EQ(c->Vincente, ludo::test::col({1, 4, 9, 12, 13, 22, 30, 31}));
     EXPECT_EQ(c->TipoConcorso, SerieA);
 }
 
-// The committed archive is exactly what the generator makes of the sources.
-TEST(DatiDemo, ShippedArchiveIsTheOneBuiltFromTheSources) {
-    const auto atteso = ArchivioDemo(tutteLeStagioni());
-    EXPECT_EQ(archivioSpedito().Concorsi(), atteso.Concorsi());
-}
-
-// More than 400 contests over 12 seasons, of both kinds of coupon, and
+// The committed archive is exactly what the generator makes of the sources:
+// more than 400 contests over 12 seasons, of both kinds of coupon, and
 // ludomatic-cli reads them from the shipped program folder.
-TEST(DatiDemo, ShippedArchiveHoldsMoreThan400ContestsOver12Seasons) {
+TEST(DatiDemo, ShippedArchiveIsTheOneBuiltFromTheSources) {
     const auto archivio = archivioSpedito();
+    EXPECT_EQ(archivio.Concorsi(), ArchivioDemo(tutteLeStagioni()).Concorsi());
     std::set<int> stagioni;
     std::map<std::uint8_t, int> tipi;
     for (const auto& c : archivio.Concorsi()) {
@@ -339,10 +330,9 @@ TEST(DatiDemo, ShippedCouponIsTheLatestContestsAndItsTeamsAreListed) {
 
     ListeSquadre liste;
     EXPECT_TRUE(liste.Carica(kDati).empty());
-    EXPECT_EQ(liste[Serie::A].Nomi().size(), 20u);
-    EXPECT_EQ(liste[Serie::B].Nomi().size(), 20u);
-    EXPECT_EQ(liste[Serie::C1].Nomi().size(), 20u);
-    EXPECT_EQ(liste[Serie::C2].Nomi().size(), 24u);
+    EXPECT_EQ((std::array{liste[Serie::A].Nomi().size(), liste[Serie::B].Nomi().size(),
+                          liste[Serie::C1].Nomi().size(), liste[Serie::C2].Nomi().size()}),
+              (std::array<std::size_t, 4>{20, 20, 20, 24}));
     std::set<std::string> elencate;
     for (const Serie serie : TutteLeSerie) {
         for (const auto& nome : liste[serie].Nomi()) {

@@ -55,34 +55,28 @@ private slots:
         QCOMPARE(controllo.Pronostico(), quint16(0x8001));
     }
 
-    void withoutUsaFisseClicksOnlySelect() {
-        TPronosticoF controllo;
-        controllo.resize(controllo.sizeHint());
-        Clicca(controllo, 4);
-        Clicca(controllo, 4);
-        Clicca(controllo, 4);
-        QCOMPARE(controllo.Pronostico(), quint16(1 << 4));
-        QCOMPARE(controllo.Fisse(), quint16(0));
-    }
-
-    void threeClicksCycleFreeSelectedFixedFree() {
-        TPronosticoF controllo;
-        controllo.setUsaFisse(true);
-        controllo.resize(controllo.sizeHint());
-        controllo.setPronostico(0x0101);
-        controllo.setFisse(0x0100);
-        QSignalSpy cambi(&controllo, &TPronostico::Cambiato);
-
-        Clicca(controllo, 2);
-        QCOMPARE(controllo.Pronostico(), quint16(0x0105));
-        QCOMPARE(controllo.Fisse(), quint16(0x0100));
-        Clicca(controllo, 2);
-        QCOMPARE(controllo.Pronostico(), quint16(0x0105));
-        QCOMPARE(controllo.Fisse(), quint16(0x0104));
-        Clicca(controllo, 2);
-        QCOMPARE(controllo.Pronostico(), quint16(0x0101));
-        QCOMPARE(controllo.Fisse(), quint16(0x0100));
-        QCOMPARE(cambi.count(), 3);
+    // With fixed matches in use three clicks cycle free, selected, fixed,
+    // free; without, a click only toggles the selection.
+    void clicksCycleThroughFixedOnlyWhenItIsUsed() {
+        using Stato = QPair<quint16, quint16>;  // selected, fixed
+        for (const bool usaFisse : {true, false}) {
+            TPronosticoF controllo;
+            controllo.setUsaFisse(usaFisse);
+            controllo.resize(controllo.sizeHint());
+            controllo.setPronostico(0x0101);
+            controllo.setFisse(0x0100);
+            QSignalSpy cambi(&controllo, &TPronostico::Cambiato);
+            QList<Stato> visti;
+            for (int i = 0; i < 3; ++i) {
+                Clicca(controllo, 2);
+                visti.emplace_back(controllo.Pronostico(), controllo.Fisse());
+            }
+            const QList<Stato> attesi = usaFisse
+                ? QList<Stato>{{0x0105, 0x0100}, {0x0105, 0x0104}, {0x0101, 0x0100}}
+                : QList<Stato>{{0x0105, 0x0100}, {0x0101, 0x0100}, {0x0105, 0x0100}};
+            QCOMPARE(visti, attesi);
+            QCOMPARE(cambi.count(), 3);
+        }
     }
 
     void fixedCellsStayASubsetOfTheSelection() {
@@ -100,7 +94,6 @@ private slots:
         controllo.setUsaFisse(true);
         controllo.setVerticale(true);
         controllo.resize(controllo.sizeHint());
-        QCOMPARE(controllo.focusPolicy(), Qt::StrongFocus);
         QSignalSpy cambi(&controllo, &TPronostico::Cambiato);
         QTest::keyClick(&controllo, Qt::Key_Up);
         QCOMPARE(controllo.CellaAttiva(), 0);

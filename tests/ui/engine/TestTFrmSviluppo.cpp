@@ -35,7 +35,7 @@ class TestTFrmSviluppo : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
-    void eightNumbersGiveOneColumnWithItsCost() {
+    void eightNumbersGiveOneColumnWithItsCostAndSevenNone() {
         SistemaDiProva p;
         p.d().Pronostico = SistemaDiProva::Primi(8);
         TFrmSviluppo f;
@@ -53,6 +53,12 @@ private slots:
         QCOMPARE(p.d().Colonne.Conteggio(), 1u);
         Clic(f, "OKBtn");
         QVERIFY(!f.isVisible());
+
+        // Seven numbers develop nothing.
+        p.d().Pronostico = SistemaDiProva::Primi(7);
+        QVERIFY(Sviluppa(f, *p.sistema));
+        QCOMPARE(TestoDi(f, "ColonneIniziali"), QStringLiteral("0 (£ 0)"));
+        QCOMPARE(C<TGTortaQuota>(f, "Torta")->Quota(), 0.0);
     }
 
     void afterTheRunOnlyOKRemainsAndThePiesSayWhatTheirColoursAre() {
@@ -80,15 +86,6 @@ private slots:
         p.d().Fisse = 0;
         QVERIFY(Sviluppa(f, *p.sistema));
         QCOMPARE(TestoDi(f, "ColonneConFisse"), QString());
-    }
-
-    void sevenNumbersDevelopNothing() {
-        SistemaDiProva p;
-        p.d().Pronostico = SistemaDiProva::Primi(7);
-        TFrmSviluppo f;
-        QVERIFY(Sviluppa(f, *p.sistema));
-        QCOMPARE(TestoDi(f, "ColonneIniziali"), QStringLiteral("0 (£ 0)"));
-        QCOMPARE(C<TGTortaQuota>(f, "Torta")->Quota(), 0.0);
     }
 
     void aReductionShowsItsFigures() {

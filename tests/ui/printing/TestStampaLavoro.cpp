@@ -45,55 +45,6 @@ private slots:
         }
     }
 
-    void numbersOneAndSeventeenStandSideBySide() {
-        ludo::Configurazione config;
-        for (int tipo : {ludo::StampaOrizzontale, ludo::StampaVerticale}) {
-            ludo::LavoroStampaSchedine l;
-            l.Colonne.Aggiungi(Numeri({1, 17}));
-            l.TipoStampa = tipo;
-            SuperficieImmagini s(PuntiProva, FoglioProva);
-            StampaSchedine(s, l, config, {});
-            const QImage& pagina = s.Pagine().front();
-            const auto& g = G(config, tipo);
-            const auto q = ludo::QuadratiniColonna(Numeri({1, 17}), 0, g, tipo);
-            QVERIFY(Segnato(pagina, q[0]));
-            QVERIFY(Segnato(pagina, q[1]));
-            if (tipo == ludo::StampaOrizzontale) {
-                // Top of the column: the same height, one strip apart.
-                QCOMPARE(q[0].area.y1, g.YPrimaCol);
-                QCOMPARE(q[1].area.x1 - q[0].area.x1, g.DistanzaSegniOriz + g.LQuadratini);
-            } else {
-                // The right end, measured from the 102 mm edge.
-                QCOMPARE(q[0].area.x1, ludo::BordoVerticale - g.YPrimaCol);
-                QCOMPARE(q[1].area.y1 - q[0].area.y1, g.DistanzaSegniOriz + g.LQuadratini);
-            }
-            // Number 2 below (or left of) number 1 is not marked.
-            const auto due = ludo::QuadratiniColonna(Numeri({2}), 0, g, tipo);
-            QVERIFY(!Segnato(pagina, due[0]));
-        }
-    }
-
-    void slipsTwoToThreeOfFiveSkipTheFirstSlip() {
-        ludo::Configurazione config;
-        ludo::LavoroStampaSchedine l;
-        // Slip k holds six columns with number k and 10..16.
-        for (int k = 1; k <= 5; ++k) {
-            for (int i = 0; i < 6; ++i) l.Colonne.Aggiungi(Numeri({k, 10, 11, 12, 13, 14, 15, 16}));
-        }
-        l.PrimaSchedina = 2;
-        l.UltimaSchedina = 3;
-        SuperficieImmagini s(PuntiProva, FoglioProva);
-        StampaSchedine(s, l, config, {});
-        QCOMPARE(s.Pagine().size(), std::size_t{2});
-        const auto& g = G(config, ludo::StampaOrizzontale);
-        for (int pagina = 0; pagina < 2; ++pagina) {
-            for (int numero = 1; numero <= 5; ++numero) {
-                const int atteso = numero == pagina + 2 ? 6 : 0;
-                QCOMPARE(PosizioniSegnate(s.Pagine()[pagina], numero, g, ludo::StampaOrizzontale), atteso);
-            }
-        }
-    }
-
     void theTestSlipMarksEveryBoxOfSixColumnsAndItsLabel() {
         ludo::Configurazione config;
         const auto prova = ludo::LavoroProva(ludo::StampaOrizzontale);

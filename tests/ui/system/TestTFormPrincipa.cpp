@@ -135,7 +135,8 @@ private slots:
         QVERIFY(p.finestra.minimumSize().height() <= 600 - 40);
     }
 
-    void developmentFollowsTheForecast() {
+    // Development follows the forecast; commands without their window stay disabled.
+    void commandsFollowTheForecastAndTheWindowsBuilt() {
         Principale p;
         for (const bool otto : {false, true}) {
             p.Mostra(SistemaDiProva::Primi(otto ? 8 : 7));
@@ -143,16 +144,11 @@ private slots:
             QCOMPARE(C<QAction>(p.finestra, "SpeedSviluppa")->isEnabled(), otto);
             QCOMPARE(MenuCondizioni(p.finestra)->menuAction()->isEnabled(), otto);
         }
-    }
-
-    void commandsWithoutTheirWindowStayDisabled() {
-        Principale p;
         for (const char* nome : {"AnalisiStatistica", "EditorColonne", "AggiornamentoArchivi", "RidottiImmediati"}) {
             QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
         }
         QVERIFY(!C<QAction>(p.finestra, "SpeedArchivi")->isEnabled());
         QVERIFY(p.Comando("Carica")->isEnabled());
-        QCOMPARE(p.Comando("CalcoloColonne")->shortcut(), QKeySequence(Qt::Key_F5));
     }
 
     void printingFromMemoryNeedsColumnsAndTakesACopy() {
@@ -170,11 +166,24 @@ private slots:
         QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
             schedine = f.NumSchedine();
             f.Lavoro().Colonne.Svuota();
+            f.findChild<QCheckBox*>(QStringLiteral("CBPausa"))->setChecked(true);
+            f.move(40, 30);
             f.reject();
         });
         memoria->trigger();
         QCOMPARE(schedine, 2);
         QCOMPARE(p.d().Colonne.Conteggio(), 7u);  // the dialog worked on a copy
+        // It opens again with the choices it was left with.
+        bool pausa = false;
+        QPoint posto;
+        QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
+            pausa = f.findChild<QCheckBox*>(QStringLiteral("CBPausa"))->isChecked();
+            posto = f.pos();
+            f.reject();
+        });
+        memoria->trigger();
+        QVERIFY(pausa);
+        QCOMPARE(posto, QPoint(40, 30));
     }
 
     void printingFromFileReadsTheChosenColumnFile() {
@@ -201,36 +210,31 @@ private slots:
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreLetturaColonne)});
     }
 
-    // Maintenance given up writes nothing; the search settings take Ctrl+R.
-    void theArchiveMenuOpensItsWindows() {
+    // Archive maintenance given up writes nothing; a comment given up leaves
+    // the system unchanged.
+    void theMenusOpenTheirWindows() {
         Principale p;
         QStringList aperte;
-        const auto apre = [&aperte]<class T>(const char* comando, T*) {
-            return [&aperte, comando](T& f) {
+        const auto apri = [&]<class T>(const char* comando, T*) {
+            QuandoSiApre<T>([&aperte, comando](T& f) {
                 aperte << QString::fromLatin1(comando);
+                if constexpr (std::is_same_v<T, TFrmCommento>) {
+                    f.template findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("da buttare"));
+                }
                 f.reject();
-            };
+            });
+            p.Comando(comando)->trigger();
         };
-        QuandoSiApre<TFrmArchivio>(apre("AggiornamentoArchivio", static_cast<TFrmArchivio*>(nullptr)));
-        p.Comando("AggiornamentoArchivio")->trigger();
-        QuandoSiApre<TFrmVisArchivio>(apre("Visualizzazione", static_cast<TFrmVisArchivio*>(nullptr)));
-        p.Comando("Visualizzazione")->trigger();
-        QCOMPARE(p.Comando("ImpostazioniRicerca")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-        QuandoSiApre<TFrmImpRicerca>(apre("ImpostazioniRicerca", static_cast<TFrmImpRicerca*>(nullptr)));
-        p.Comando("ImpostazioniRicerca")->trigger();
-        QCOMPARE(aperte, (QStringList{"AggiornamentoArchivio", "Visualizzazione", "ImpostazioniRicerca"}));
+        apri("AggiornamentoArchivio", static_cast<TFrmArchivio*>(nullptr));
+        apri("Visualizzazione", static_cast<TFrmVisArchivio*>(nullptr));
+        apri("ImpostazioniRicerca", static_cast<TFrmImpRicerca*>(nullptr));
+        apri("TaraturaStampante", static_cast<TFrmTaratura*>(nullptr));
+        apri("Commento", static_cast<TFrmCommento*>(nullptr));
+        QCOMPARE(aperte, (QStringList{"AggiornamentoArchivio", "Visualizzazione", "ImpostazioniRicerca",
+                                      "TaraturaStampante", "Commento"}));
         QVERIFY(!std::filesystem::exists(p.prova.Cartella() / "ARCHIVI" / ludo::NomeFileArchivio));
-    }
-
-    void calibrationOpensFromThePrintMenu() {
-        Principale p;
-        bool aperta = false;
-        QuandoSiApre<TFrmTaratura>([&](TFrmTaratura& f) {
-            aperta = true;
-            f.reject();
-        });
-        p.Comando("TaraturaStampante")->trigger();
-        QVERIFY(aperta);
+        QVERIFY(p.prova.sistema->Commento.empty());
+        QVERIFY(!p.prova.sistema->Modificato);
     }
 
     void contestNumberHasThreeDigitsAndTeamNamesTwenty() {
@@ -448,17 +452,6 @@ private slots:
         QCOMPARE(casa->editTriggers(), QAbstractItemView::AllEditTriggers);
     }
 
-    void aCommentGivenUpLeavesTheSystemUnchanged() {
-        Principale p;
-        QuandoSiApre<TFrmCommento>([](TFrmCommento& f) {
-            f.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("da buttare"));
-            Clic(f, "AnnullaBtn");
-        });
-        p.Comando("Commento")->trigger();
-        QVERIFY(p.prova.sistema->Commento.empty());
-        QVERIFY(!p.prova.sistema->Modificato);
-    }
-
     void salvaSuDiscoWritesTheColumnsOrSaysItCouldNot() {
         Principale p;
         p.d().Colonne.Aggiungi(0xFFu);
@@ -571,14 +564,6 @@ private slots:
         QVERIFY(p.prova.sistema->Modificato);
     }
 
-    void ctrlSAndCtrlOStandBesideF2AndF3() {
-        Principale p;
-        QCOMPARE(p.finestra.Comando(QStringLiteral("Save1"))->shortcuts(),
-                 (QList<QKeySequence>{QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}));
-        QCOMPARE(p.finestra.Comando(QStringLiteral("Carica"))->shortcuts(),
-                 (QList<QKeySequence>{QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}));
-    }
-
     void aCommaInPicchIsTheDecimalSeparatorAndARefusalSaysWhy() {
         Principale p;
         p.finestra.activateWindow();
@@ -634,29 +619,6 @@ private slots:
         p.finestra.Comando(QStringLiteral("ImpostaStampante"))->trigger();
         QCOMPARE(conferma, QStringLiteral("OK"));
     }
-
-    void aDialogOpensAgainWithTheChoicesItWasLeftWith() {
-        Principale p;
-        for (int i = 0; i < 7; ++i) p.d().Colonne.Aggiungi(SistemaDiProva::Primi(8));
-        p.finestra.AggiornaAbilitazioni();
-        QuandoSiApre<TFormStampaSchedine>([](TFormStampaSchedine& f) {
-            f.findChild<QCheckBox*>(QStringLiteral("CBPausa"))->setChecked(true);
-            f.move(40, 30);
-            f.reject();
-        });
-        p.finestra.Comando(QStringLiteral("StampaMemoria"))->trigger();
-        bool pausa = false;
-        QPoint posto;
-        QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
-            pausa = f.findChild<QCheckBox*>(QStringLiteral("CBPausa"))->isChecked();
-            posto = f.pos();
-            f.reject();
-        });
-        p.finestra.Comando(QStringLiteral("StampaMemoria"))->trigger();
-        QVERIFY(pausa);
-        QCOMPARE(posto, QPoint(40, 30));
-    }
-
 };
 
 QTEST_MAIN(TestTFormPrincipa)

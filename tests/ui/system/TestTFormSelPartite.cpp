@@ -136,16 +136,6 @@ private slots:
         f.ImpostaCursore(32);
         QCOMPARE(f.frameGeometry().x() + f.frameGeometry().width(), CentroSchermo() - 40);
     }
-
-    void chiudiTellsTheMainWindow() {
-        SistemaDiProva prova;
-        TFormSelPartite f(*prova.sistema, Liste());
-        QSignalSpy chiusa(&f, &TFormSelPartite::Chiusa);
-        f.show();
-        Clic(f, "ChiudiBtn");
-        QVERIFY(!f.isVisible());
-        QCOMPARE(chiusa.count(), 1);
-    }
 };
 
 QTEST_MAIN(TestTFormSelPartite)
