@@ -27,11 +27,14 @@ private slots:
         QVERIFY(p.sistema->Modificato);
     }
 
-    void theNamesAreEditableOnlyWhenGiven() {
+    // A damaged count (from a file) shows as the largest allowed.
+    void theNamesAreEditableOnlyWhenGivenAndADamagedCountIsCapped() {
         SistemaDiProva p;
         p.sistema->NomiPartecipanti = {"Anna"};
+        p.sistema->NumeroPartecipanti = 5000;
         TFrmPartecipanti f(*p.sistema);
         f.show();
+        QCOMPARE(C<QSpinBox>(f, "SpinPartecipanti")->value(), MaxPartecipanti);
         auto* memo = C<QPlainTextEdit>(f, "MemoNomi");
         QCOMPARE(memo->toPlainText(), QStringLiteral("Anna"));
         QVERIFY(memo->isEnabled());
@@ -41,14 +44,6 @@ private slots:
         QVERIFY(!p.sistema->SpecificaNomi);
         QCOMPARE(p.sistema->NomiPartecipanti, std::vector<std::string>{"Anna"});
         QVERIFY(p.sistema->Modificato);
-    }
-
-    void aDamagedCountShowsAsAHundred() {
-        SistemaDiProva p;
-        p.sistema->NumeroPartecipanti = 5000;  // as a damaged file may hold it
-        TFrmPartecipanti f(*p.sistema);
-        f.show();
-        QCOMPARE(C<QSpinBox>(f, "SpinPartecipanti")->value(), MaxPartecipanti);
     }
 
     void annullaLeavesEverything() {
