@@ -54,18 +54,6 @@ private slots:
         QVERIFY(!Attivo(f, "CBDistanzaMinima"));
     }
 
-    void theFileNamesAreEnabledOnlyForFiles() {
-        SistemaDiProva p;
-        TFrmImpSv f(*p.sistema);
-        f.show();
-        QVERIFY(!Attivo(f, "EditFileSorgente") && !Attivo(f, "CercaSorgente"));
-        QVERIFY(!Attivo(f, "EditFileDestinazione") && !Attivo(f, "CercaDestinazione"));
-        Clic(f, "RBFileColonnare");
-        Clic(f, "RBFile");
-        QVERIFY(Attivo(f, "EditFileSorgente") && Attivo(f, "CercaSorgente"));
-        QVERIFY(Attivo(f, "EditFileDestinazione") && Attivo(f, "CercaDestinazione"));
-    }
-
     void aMissingSourceFileKeepsTheWindowOpen() {
         SistemaDiProva p;
         p.d().Pronostico = SistemaDiProva::Primi(9);
@@ -129,14 +117,19 @@ private slots:
                 std::tuple(false, std::string("uscita.Col"), false, true, 7, 3, true, false));
     }
 
-    void browsingUsesTheColumnFolder() {
+    // The file names are enabled only for files; browsing starts in COLONNE.
+    void theFileNamesAreEnabledOnlyForFilesAndBrowsingUsesTheColumnFolder() {
         SistemaDiProva p;
         TFrmImpSv f(*p.sistema);
         f.show();
         RispostaFile risposta(QStringLiteral("/altrove/scelto.Col"));
+        QVERIFY(!Attivo(f, "EditFileSorgente") && !Attivo(f, "CercaSorgente"));
+        QVERIFY(!Attivo(f, "EditFileDestinazione") && !Attivo(f, "CercaDestinazione"));
         Clic(f, "RBFileColonnare");
         Clic(f, "CercaSorgente");
         Clic(f, "RBFile");
+        QVERIFY(Attivo(f, "EditFileSorgente") && Attivo(f, "CercaSorgente"));
+        QVERIFY(Attivo(f, "EditFileDestinazione") && Attivo(f, "CercaDestinazione"));
         Clic(f, "CercaDestinazione");
         const auto& richieste = risposta.richieste;
         QCOMPARE(richieste.size(), 2);
