@@ -1,8 +1,10 @@
 #include "core/coltools/Conversione.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
+#include "core/io/AtomicSave.h"
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"
 
@@ -77,24 +79,24 @@ struct Messaggio {
     std::string testo;
 };
 
+// How often, in columns, the progress within a file is reported.
+constexpr std::size_t kPassoAvanzamento = 1U << 16;
+
 // Converts one file; the text of the stopping message, if the batch stops.
+// The destination (and the Bgp companion) are written to temporary files put
+// in place only once the whole file is converted: a stopped file leaves no
+// trace and an older destination as it was.
 std::optional<Messaggio> ConvertiFile(const RichiestaConversione& r, const std::string& nome,
                                       Avanzamento& avanzamento) {
     const auto sorgente = r.cartellaSorgente / nome;
     const auto destinazione = r.cartellaDestinazione / NomeDestinazione(nome, r.destinazione);
     if (StessoFile(sorgente, destinazione)) return Messaggio{MsgImpossibileConvertire(nome)};
     std::ifstream in(sorgente, std::ios::binary);
-    std::ofstream out(destinazione, std::ios::binary | std::ios::trunc);
-    if (!in || !out) return Messaggio{MsgImpossibileConvertire(nome)};
-    if (r.destinazione == FormatoColonne::Bgp) {
-        std::ofstream nbp(std::filesystem::path(destinazione).replace_extension("Nbp"),
-                          std::ios::binary | std::ios::trunc);
-        const auto contenuto = ContenutoNbp();
-        nbp.write(reinterpret_cast<const char*>(contenuto.data()), contenuto.size());
-        if (!nbp) return Messaggio{MsgImpossibileConvertire(nome)};
-    }
+    io::AtomicFile out(destinazione);
+    if (!in || !out.isOpen()) return Messaggio{MsgImpossibileConvertire(nome)};
+    const auto dimensione = Dimensione(in);
     LettoreColonne lettore(in, r.sorgente);
-    ScrittoreColonne scrittore(out, r.destinazione);
+    ScrittoreColonne scrittore(out.stream(), r.destinazione);
     Colonna colonna = 0;
     for (std::size_t numero = 1;; ++numero) {
         const auto letta = lettore.Leggi(colonna);
@@ -107,8 +109,19 @@ std::optional<Messaggio> ConvertiFile(const RichiestaConversione& r, const std::
             case ScrittoreColonne::Esito::ErroreScrittura: return Messaggio{MsgImpossibileConvertire(nome)};
         }
         if (avanzamento.annullato()) return Messaggio{MsgConversioneInterrotta};
+        if (numero % kPassoAvanzamento == 0 && dimensione > 0) {
+            avanzamento.Progresso(std::max<std::streamoff>(in.tellg(), 0), static_cast<std::int64_t>(dimensione));
+        }
     }
     if (!scrittore.Chiudi()) return Messaggio{MsgImpossibileConvertire(nome)};
+    std::optional<io::AtomicFile> nbp;
+    if (r.destinazione == FormatoColonne::Bgp) {
+        nbp.emplace(std::filesystem::path(destinazione).replace_extension("Nbp"));
+        const auto contenuto = ContenutoNbp();
+        io::BinaryWriter(nbp->stream()).writeBytes(contenuto);
+        if (!nbp->commit()) return Messaggio{MsgImpossibileConvertire(nome)};
+    }
+    if (!out.commit()) return Messaggio{MsgImpossibileConvertire(nome)};
     return std::nullopt;
 }
 
@@ -285,15 +298,15 @@ std::string NomeDestinazione(std::string_view nomeSorgente, FormatoColonne desti
 
 EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento) {
     EsitoConversione esito;
-    const auto totale = static_cast<std::int64_t>(richiesta.files.size());
-    avanzamento.Progresso(0, totale);
+    const auto totale = richiesta.files.size();
     for (const auto& nome : richiesta.files) {
+        avanzamento.Fase(nome + " (" + std::to_string(esito.filesCreati + 1) + " di " + std::to_string(totale) + ")");
+        avanzamento.Progresso(0, 1);
         if (auto fermata = ConvertiFile(richiesta, nome, avanzamento)) {
             esito.messaggio = std::move(fermata->testo);
             return esito;
         }
         ++esito.filesCreati;
-        avanzamento.Progresso(esito.filesCreati, totale);
     }
     esito.riuscita = true;
     esito.messaggio = MsgConversioneTerminata;

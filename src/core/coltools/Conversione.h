@@ -113,14 +113,16 @@ struct EsitoConversione {
     std::string messaggio;  // what the window shows at the end
 };
 
-// Converts every file of the request in order. Progresso(filesCreati, total)
-// is reported after each file; annullato() is polled after every column and
-// stops the batch with MsgConversioneInterrotta. The batch stops at the first
-// file that cannot be converted (the same path as its destination, a bad text
-// line, a column the destination cannot hold, a file that cannot be opened or
-// written): the files already converted stay, and so does the part of the
-// failing destination already written. Text files are written with CR LF
-// line breaks and read with or without the CR.
+// Converts every file of the request in order. Fase() names the file being
+// converted ("a.Col (2 di 5)") and Progresso() tells how far into it the
+// reading is; annullato() is polled after every column and stops the batch
+// with MsgConversioneInterrotta. The batch stops at the first file that
+// cannot be converted (the same path as its destination, a bad text line, a
+// column the destination cannot hold, a file that cannot be opened or
+// written). Each destination is put in place only once it is whole: the
+// files already converted stay, a stopped file leaves no destination (an
+// older one is left as it was). Text files are written with CR LF line
+// breaks and read with or without the CR.
 EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento);
 
 }  // namespace ludo

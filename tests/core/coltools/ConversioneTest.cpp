@@ -182,7 +182,7 @@ TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     auto esito = ludo::Converti(r, conta);
     EXPECT_TRUE(esito.riuscita);
     EXPECT_EQ(esito.filesCreati, 2);
-    EXPECT_EQ(conta.progressi.back().first, 2);
+    EXPECT_EQ(conta.fasi, (std::vector<std::string>{"a.b.Col (1 di 2)", "uno.Col (2 di 2)"}));
     EXPECT_EQ(esito.messaggio, "Conversione terminata con successo.");
     Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12});
     EXPECT_EQ(ludo::test::readFile(dir / "dest" / "a.Bgp"), bgp);
@@ -205,7 +205,7 @@ TEST(ConversioneBatch, TextToStgAndBackGivesTheSameLines) {
     EXPECT_EQ(ludo::test::readFile(dir / "stg" / "t.Txt"), righe);
 }
 
-TEST(ConversioneBatch, StopsWithTheMessageAndKeepsWhatWasDone) {
+TEST(ConversioneBatch, StopsWithTheMessageAndLeavesNoHalfWrittenFile) {
     TempDir dir;
     const Bytes col = maschereLE({kA, 0x1FFU, kB});
     ludo::test::writeFile(dir / "x.Col", col);
@@ -223,21 +223,25 @@ TEST(ConversioneBatch, StopsWithTheMessageAndKeepsWhatWasDone) {
     EXPECT_EQ(esito.messaggio,
               "Impossibile convertire il file x.Col: la colonna 2 non ha 8 numeri, come richiede il formato di "
               "destinazione. Elaborazione terminata");
-    EXPECT_EQ(ludo::test::readFile(dir / "x.Stg"), NumberBytes({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.Stg"));
     EXPECT_FALSE(std::filesystem::exists(dir / "y.Stg"));
 
     ludo::test::writeFile(dir / "bad.Txt", ludo::test::bytesOf("1 2 3 4 5 6 7 8\n1 2 3 ?"));
     esito = ludo::Converti({FormatoColonne::Txt, FormatoColonne::Col, dir.path(), {"bad.Txt"}, dir.path()}, conta);
     EXPECT_EQ(esito.messaggio, "Impossibile convertire il file bad.Txt. Elaborazione terminata");
-    EXPECT_EQ(ludo::test::readFile(dir / "bad.Col").size(), 4U);
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad.Col"));
 
     esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Txt, dir.path(), {"manca.Col"}, dir.path()}, conta);
     EXPECT_EQ(esito.messaggio, "Impossibile convertire il file manca.Col. Elaborazione terminata");
 
-    Conta annulla(1);  // the second column stops the batch
-    esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Cln, dir.path(), {"x.Col", "y.Col"}, dir.path()},
+    // A cancelled file leaves an older destination as it was, and nothing beside it.
+    ludo::test::writeFile(dir / "x.Bgp", Bytes{1, 2, 3});
+    Conta annulla(0);  // the first column stops the batch
+    esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"x.Col", "y.Col"}, dir.path()},
                            annulla);
     EXPECT_EQ(esito.messaggio, "Conversione Interrotta.");
     EXPECT_EQ(esito.filesCreati, 0);
-    EXPECT_EQ(ludo::test::readFile(dir / "x.Cln").size(), 8U);  // two columns, no trailer
+    EXPECT_EQ(ludo::test::readFile(dir / "x.Bgp"), (Bytes{1, 2, 3}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.Nbp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
 }
