@@ -65,7 +65,8 @@ public:
     void Compatta();
     // Compacts, puts the numbers of each column in ascending order and the
     // columns in ascending order of their numbers, position by position.
-    // True when the columns are not as they were.
+    // True when a column or a number moved (removing empty columns changes
+    // nothing a save writes).
     bool Ordina();
     // An empty column at indice, or at the end when indice is past it.
     void InserisciVuota(std::size_t indice);
