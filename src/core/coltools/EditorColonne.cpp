@@ -149,14 +149,27 @@ void EditorColonne::Azzera() {
     Modificato = false;
 }
 
+ListaColonne EditorColonne::Leggi(const std::filesystem::path& file) {
+    ListaColonne lista;
+    if (!LeggiFile(lista, file, false)) throw Errore(MsgImpossibileCaricareLeColonne);
+    return lista;
+}
+
+void EditorColonne::InserisciFile(std::size_t indice, const std::filesystem::path& file) {
+    try {
+        InserisciColonne(indice, Leggi(file));
+    } catch (const std::exception&) {  // unreadable, or more columns than memory holds
+        throw Errore(MsgImpossibileCaricareLeColonne);
+    }
+}
+
 void EditorColonne::CaricaFile(const std::filesystem::path& file) {
     std::vector<TCol8> lette;
     try {
-        ListaColonne lista;
-        if (!LeggiFile(lista, file, false)) throw Errore(MsgImpossibileCaricareLeColonne);
+        const auto lista = Leggi(file);
         lette.reserve(lista.Conteggio());
         for (const Colonna c : lista) Aggiungi(lette, c);
-    } catch (const std::exception&) {  // unreadable, or more columns than memory holds
+    } catch (const std::exception&) {
         throw Errore(MsgImpossibileCaricareLeColonne);
     }
     colonne_ = std::move(lette);

@@ -77,6 +77,10 @@ public:
     // when indice is past the end. A set of more than 8 numbers comes in as
     // its 8-number columns.
     void InserisciColonne(std::size_t indice, const ListaColonne& colonne);
+    // The columns of a column file inserted as above. Throws
+    // Errore(MsgImpossibileCaricareLeColonne) and changes nothing when the
+    // file cannot be read.
+    void InserisciFile(std::size_t indice, const std::filesystem::path& file);
     // The non-empty columns in order, as sets.
     [[nodiscard]] ListaColonne ColonneDaSalvare() const;
 
@@ -107,6 +111,7 @@ public:
     bool Modificato = false;
 
 private:
+    static ListaColonne Leggi(const std::filesystem::path& file);
     static void Aggiungi(std::vector<TCol8>& colonne, Colonna maschera);
 
     std::filesystem::path cartella_;
