@@ -13,6 +13,11 @@
 #include <memory>
 
 #include "engine/SistemaDiProva.h"
+#include "ui/coltools/TFormEditorColonnare.h"
+#include "ui/coltools/TFormSalta.h"
+#include "ui/coltools/TFrmAccorpa.h"
+#include "ui/coltools/TFrmConverte.h"
+#include "ui/coltools/TFrmOperazioni.h"
 #include "ui/controls/AvanzamentoCondiviso.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TFormSaver.h"
@@ -95,6 +100,14 @@ const std::vector<Voce>& Finestre() {
          }},
         {"Taratura Schedine", "taratura", true,
          [](SistemaDiProva& p) { return Crea<TFrmTaratura>(*p.sistema); }},
+        {"Conversione", "conversione", true,
+         [](SistemaDiProva& p) { return Crea<TFrmConverte>(p.Cartella()); }},
+        {"Operazioni", "operazioni", true,
+         [](SistemaDiProva& p) { return Crea<TFrmOperazioni>(p.Cartella()); }},
+        {"Accorpa", "accorpa", true, [](SistemaDiProva& p) { return Crea<TFrmAccorpa>(*p.sistema); }},
+        {"Editor Colonnare", "editor", true,
+         [](SistemaDiProva& p) { return Crea<TFormEditorColonnare>(*p.sistema); }},
+        {"Salta alla Colonna", "editor", true, [](SistemaDiProva&) { return Crea<TFormSalta>(10, 1); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));
