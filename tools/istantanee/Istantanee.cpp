@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QRadioButton>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -21,7 +24,12 @@
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
+#include "ui/coltools/TFormEditorColonnare.h"
+#include "ui/coltools/TFrmAccorpa.h"
+#include "ui/coltools/TFrmConverte.h"
+#include "ui/coltools/TFrmOperazioni.h"
 #include "ui/controls/Guida.h"
+#include "ui/controls/TGListaCartelle.h"
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TraduzioneQt.h"
@@ -234,6 +242,49 @@ bool GuidaStampa(const QDir& destinazione) {
     return guida->grab().save(destinazione.filePath(QStringLiteral("guida-stampa.png")));
 }
 
+
+bool SalvaFinestra(QWidget& finestra, const QDir& destinazione, const char* nome) {
+    finestra.show();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return finestra.grab().save(destinazione.filePath(QString::fromLatin1(nome)));
+}
+
+// The conversion of the ready-made systems to text, the coverage of a
+// reduced system, the grouping of a system's columns and the column editor
+// on a real reduced system of 16 numbers.
+bool StrumentiColonne(const QDir& destinazione) {
+    Principale p;
+    const QString matrici =
+        QString::fromStdString(ludo::io::resolvePath(p.sistema.Cartella(), std::string(ludo::io::kMatrici)).string());
+    TFrmConverte conversione(p.sistema.Cartella());
+    conversione.findChild<TGListaCartelle*>(QStringLiteral("CartelleS"))->setCartella(matrici);
+    auto* files = conversione.findChild<QListWidget*>(QStringLiteral("ListaFiles"));
+    for (int i = 0; i < files->count(); i += 3) files->item(i)->setSelected(true);
+    if (!SalvaFinestra(conversione, destinazione, "conversione.png")) return false;
+
+    TFrmOperazioni operazioni(p.sistema.Cartella());
+    operazioni.findChild<QRadioButton*>(QStringLiteral("RBN1"))->setChecked(true);
+    operazioni.findChild<QLineEdit*>(QStringLiteral("EditFile1"))->setText(matrici + QStringLiteral("/16F0R1.col"));
+    operazioni.findChild<QLineEdit*>(QStringLiteral("EditFile2"))->setText(QStringLiteral("Sviluppo16.Col"));
+    operazioni.findChild<QLineEdit*>(QStringLiteral("EditOutput"))->setText(QStringLiteral("Scoperte.Col"));
+    if (!SalvaFinestra(operazioni, destinazione, "operazioni.png")) return false;
+
+    ludo::Espandi(p.sistema.Dati->Colonne, 0x3FFu, true);
+    ludo::Espandi(p.sistema.Dati->Colonne, 0x7FC00u, false);
+    p.sistema.Dati->Colonne.Aggiungi(0xFF00000u);
+    p.sistema.Dati->Pronostico = 0xFFFFFFFu;
+    TFrmAccorpa accorpa(p.sistema);
+    accorpa.show();
+    QElapsedTimer attesa;
+    attesa.start();
+    while (accorpa.InCorso() || attesa.elapsed() < 200) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (!SalvaFinestra(accorpa, destinazione, "accorpa.png")) return false;
+
+    TFormEditorColonnare editor(p.sistema);
+    editor.Carica(matrici + QStringLiteral("/16F0R1.col"));
+    return SalvaFinestra(editor, destinazione, "editor-colonne.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -249,7 +300,8 @@ int main(int argc, char* argv[]) {
     if (conStampe && !Stampe(QDir(QString::fromLocal8Bit(argv[3])))) return 1;
     return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
-                   DialoghiStampa(destinazione) && GuidaStampa(destinazione)
+                   DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
+                   StrumentiColonne(destinazione)
                ? 0
                : 1;
 }
