@@ -104,10 +104,12 @@ const std::vector<Voce>& Finestre() {
          [](SistemaDiProva& p) { return Crea<TFrmConverte>(p.Cartella()); }},
         {"Operazioni", "operazioni", true,
          [](SistemaDiProva& p) { return Crea<TFrmOperazioni>(p.Cartella()); }},
-        {"Accorpa", "accorpa", true, [](SistemaDiProva& p) { return Crea<TFrmAccorpa>(*p.sistema); }},
+        {"Accorpa", "accorpa", true,
+         [](SistemaDiProva& p) { return Crea<TFrmAccorpa>(*p.sistema); }},
         {"Editor Colonnare", "editor", true,
          [](SistemaDiProva& p) { return Crea<TFormEditorColonnare>(*p.sistema); }},
-        {"Salta alla Colonna", "editor", true, [](SistemaDiProva&) { return Crea<TFormSalta>(10, 1); }},
+        {"Salta alla Colonna", "editor", true,
+         [](SistemaDiProva&) { return Crea<TFormSalta>(10, 1); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));
@@ -186,7 +188,7 @@ QStringList Difetti(const std::function<void(QWidget&, QStringList&)>& controllo
 
 class TestFinestre : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { ImpostaCartellaGuida(LUDO_DATA_DIR); }
 
     // Radio buttons of one group are a single stop: Tab goes to the chosen

@@ -9,12 +9,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QRadioButton>
+#include <QPageSize>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPageSize>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <bit>
 #include <filesystem>
@@ -29,9 +29,9 @@
 #include "ui/coltools/TFrmConverte.h"
 #include "ui/coltools/TFrmOperazioni.h"
 #include "ui/controls/Guida.h"
-#include "ui/controls/TGListaCartelle.h"
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
+#include "ui/controls/TGListaCartelle.h"
 #include "ui/controls/TraduzioneQt.h"
 #include "ui/engine/TFrmSviluppo.h"
 #include "ui/printing/StampaLavoro.h"
@@ -242,7 +242,6 @@ bool GuidaStampa(const QDir& destinazione) {
     return guida->grab().save(destinazione.filePath(QStringLiteral("guida-stampa.png")));
 }
 
-
 bool SalvaFinestra(QWidget& finestra, const QDir& destinazione, const char* nome) {
     finestra.show();
     for (int i = 0; i < 20; ++i) QApplication::processEvents();
@@ -254,8 +253,8 @@ bool SalvaFinestra(QWidget& finestra, const QDir& destinazione, const char* nome
 // on a real reduced system of 16 numbers.
 bool StrumentiColonne(const QDir& destinazione) {
     Principale p;
-    const QString matrici =
-        QString::fromStdString(ludo::io::resolvePath(p.sistema.Cartella(), std::string(ludo::io::kMatrici)).string());
+    const QString matrici = QString::fromStdString(
+        ludo::io::resolvePath(p.sistema.Cartella(), std::string(ludo::io::kMatrici)).string());
     TFrmConverte conversione(p.sistema.Cartella());
     conversione.findChild<TGListaCartelle*>(QStringLiteral("CartelleS"))->setCartella(matrici);
     auto* files = conversione.findChild<QListWidget*>(QStringLiteral("ListaFiles"));
@@ -264,9 +263,12 @@ bool StrumentiColonne(const QDir& destinazione) {
 
     TFrmOperazioni operazioni(p.sistema.Cartella());
     operazioni.findChild<QRadioButton*>(QStringLiteral("RBN1"))->setChecked(true);
-    operazioni.findChild<QLineEdit*>(QStringLiteral("EditFile1"))->setText(matrici + QStringLiteral("/16F0R1.col"));
-    operazioni.findChild<QLineEdit*>(QStringLiteral("EditFile2"))->setText(QStringLiteral("Sviluppo16.Col"));
-    operazioni.findChild<QLineEdit*>(QStringLiteral("EditOutput"))->setText(QStringLiteral("Scoperte.Col"));
+    operazioni.findChild<QLineEdit*>(QStringLiteral("EditFile1"))
+        ->setText(matrici + QStringLiteral("/16F0R1.col"));
+    operazioni.findChild<QLineEdit*>(QStringLiteral("EditFile2"))
+        ->setText(QStringLiteral("Sviluppo16.Col"));
+    operazioni.findChild<QLineEdit*>(QStringLiteral("EditOutput"))
+        ->setText(QStringLiteral("Scoperte.Col"));
     if (!SalvaFinestra(operazioni, destinazione, "operazioni.png")) return false;
 
     ludo::Espandi(p.sistema.Dati->Colonne, 0x3FFu, true);
@@ -277,7 +279,8 @@ bool StrumentiColonne(const QDir& destinazione) {
     accorpa.show();
     QElapsedTimer attesa;
     attesa.start();
-    while (accorpa.InCorso() || attesa.elapsed() < 200) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (accorpa.InCorso() || attesa.elapsed() < 200)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
     if (!SalvaFinestra(accorpa, destinazione, "accorpa.png")) return false;
 
     TFormEditorColonnare editor(p.sistema);

@@ -110,7 +110,8 @@ std::optional<Messaggio> ConvertiFile(const RichiestaConversione& r, const std::
         }
         if (avanzamento.annullato()) return Messaggio{MsgConversioneInterrotta};
         if (numero % kPassoAvanzamento == 0 && dimensione > 0) {
-            avanzamento.Progresso(std::max<std::streamoff>(in.tellg(), 0), static_cast<std::int64_t>(dimensione));
+            avanzamento.Progresso(std::max<std::streamoff>(in.tellg(), 0),
+                                  static_cast<std::int64_t>(dimensione));
         }
     }
     if (!scrittore.Chiudi()) return Messaggio{MsgImpossibileConvertire(nome)};
@@ -300,7 +301,8 @@ EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& av
     EsitoConversione esito;
     const auto totale = richiesta.files.size();
     for (const auto& nome : richiesta.files) {
-        avanzamento.Fase(nome + " (" + std::to_string(esito.filesCreati + 1) + " di " + std::to_string(totale) + ")");
+        avanzamento.Fase(nome + " (" + std::to_string(esito.filesCreati + 1) + " di " +
+                         std::to_string(totale) + ")");
         avanzamento.Progresso(0, 1);
         if (auto fermata = ConvertiFile(richiesta, nome, avanzamento)) {
             esito.messaggio = std::move(fermata->testo);

@@ -65,7 +65,8 @@ std::uint8_t ValoreCella(std::string_view testo) {
     return valore >= 0 && valore < kOltreCella ? static_cast<std::uint8_t>(valore) : 0;
 }
 
-EditorColonne::EditorColonne(std::filesystem::path cartellaProgramma) : cartella_(std::move(cartellaProgramma)) {
+EditorColonne::EditorColonne(std::filesystem::path cartellaProgramma)
+    : cartella_(std::move(cartellaProgramma)) {
     Azzera();
 }
 
@@ -104,7 +105,8 @@ bool EditorColonne::Ordina() {
 }
 
 void EditorColonne::InserisciVuota(std::size_t indice) {
-    colonne_.insert(colonne_.begin() + static_cast<std::ptrdiff_t>(std::min(indice, colonne_.size())), TCol8{});
+    colonne_.insert(
+        colonne_.begin() + static_cast<std::ptrdiff_t>(std::min(indice, colonne_.size())), TCol8{});
 }
 
 bool EditorColonne::Cancella(std::size_t indice) {
@@ -129,7 +131,8 @@ void EditorColonne::InserisciColonne(std::size_t indice, const ListaColonne& col
     for (const Colonna c : colonne) Aggiungi(nuove, c);
     // Each column inserted at the same place pushes the ones before it on.
     if (indice < colonne_.size()) std::reverse(nuove.begin(), nuove.end());
-    const auto dove = colonne_.begin() + static_cast<std::ptrdiff_t>(std::min(indice, colonne_.size()));
+    const auto dove =
+        colonne_.begin() + static_cast<std::ptrdiff_t>(std::min(indice, colonne_.size()));
     colonne_.insert(dove, nuove.begin(), nuove.end());
 }
 
@@ -190,9 +193,13 @@ void EditorColonne::SalvaFile(const std::filesystem::path& file) {
     Modificato = false;
 }
 
-bool EditorColonne::DeveChiedereNome() const { return SenzaNome && NomeFile.filename() == NomePersonali; }
+bool EditorColonne::DeveChiedereNome() const {
+    return SenzaNome && NomeFile.filename() == NomePersonali;
+}
 
-std::string EditorColonne::Titolo() const { return "Editor Colonnare - " + NomeFile.filename().string(); }
+std::string EditorColonne::Titolo() const {
+    return "Editor Colonnare - " + NomeFile.filename().string();
+}
 
 std::size_t EditorColonne::MassimoScorrimento(std::size_t conteggio, std::size_t attuale) {
     if (conteggio + kCrescita <= attuale) return attuale;
@@ -200,7 +207,8 @@ std::size_t EditorColonne::MassimoScorrimento(std::size_t conteggio, std::size_t
     return attuale + (mancanti + kCrescita - 1) / kCrescita * kCrescita;
 }
 
-std::size_t EditorColonne::PrimaVisibile(std::size_t indice, std::size_t prima, std::size_t visibili) {
+std::size_t EditorColonne::PrimaVisibile(std::size_t indice, std::size_t prima,
+                                         std::size_t visibili) {
     if (indice < prima) return indice;
     if (indice >= prima + visibili) return indice - visibili + 1;
     return prima;

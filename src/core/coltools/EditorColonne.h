@@ -22,8 +22,10 @@ using TCol8 = std::array<std::uint8_t, 8>;
 inline constexpr int PosizioniColonna = 8;
 inline constexpr char NomePersonali[] = "Personali.col";
 inline constexpr char MsgNumeroNonValido[] = "Il numero selezionato non è valido";
-inline constexpr char MsgNumeroRipetuto[] = "Il numero selezionato è stato inserito più di una volta";
-inline constexpr char MsgColonneNonSalvate[] = "Le colonne non sono state salvate. Vuoi salvarle ? ";
+inline constexpr char MsgNumeroRipetuto[] =
+    "Il numero selezionato è stato inserito più di una volta";
+inline constexpr char MsgColonneNonSalvate[] =
+    "Le colonne non sono state salvate. Vuoi salvarle ? ";
 inline constexpr char MsgImpossibileCaricareLeColonne[] = "Impossibile Caricare le Colonne";
 inline constexpr char MsgImpossibileSalvareLeColonne[] = "Impossibile Salvare le Colonne";
 

@@ -25,9 +25,11 @@ public:
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int sezione) const override {
-        const QModelIndex corrente = selectionModel() != nullptr ? selectionModel()->currentIndex() : QModelIndex();
+        const QModelIndex corrente =
+            selectionModel() != nullptr ? selectionModel()->currentIndex() : QModelIndex();
         painter->save();
-        painter->fillRect(rect, corrente.isValid() && corrente.column() == sezione ? Acqua : Azzurro);
+        painter->fillRect(rect,
+                          corrente.isValid() && corrente.column() == sezione ? Acqua : Azzurro);
         painter->setPen(palette().color(QPalette::Mid));
         painter->drawRect(rect.adjusted(0, 0, -1, -1));
         const QString testo = model()->headerData(sezione, Qt::Horizontal).toString();
@@ -61,14 +63,18 @@ void GrigliaEditorColonne::setModel(QAbstractItemModel* modello) {
     horizontalHeader()->setSelectionModel(selectionModel());
 }
 
-ModelloEditorColonne* GrigliaEditorColonne::Modello() const { return qobject_cast<ModelloEditorColonne*>(model()); }
+ModelloEditorColonne* GrigliaEditorColonne::Modello() const {
+    return qobject_cast<ModelloEditorColonne*>(model());
+}
 
 void GrigliaEditorColonne::keyPressEvent(QKeyEvent* evento) {
     const QModelIndex cella = currentIndex();
     const int ultima = ModelloEditorColonne::ColonneVisibili - 1;
     switch (evento->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: emit Invio(); return;
+        case Qt::Key_Enter:
+            emit Invio();
+            return;
         case Qt::Key_Backspace:
             if (Modello()->Indietro(cella)) emit Digitato();
             return;
@@ -84,10 +90,12 @@ void GrigliaEditorColonne::keyPressEvent(QKeyEvent* evento) {
                 return;
             }
             break;
-        default: break;
+        default:
+            break;
     }
     const QString testo = evento->text();
-    const bool carattere = testo.size() == 1 && testo.at(0).isPrint() && (evento->modifiers() & ~Qt::ShiftModifier) == 0;
+    const bool carattere = testo.size() == 1 && testo.at(0).isPrint() &&
+                           (evento->modifiers() & ~Qt::ShiftModifier) == 0;
     if (!carattere) {
         QTableView::keyPressEvent(evento);
         return;
@@ -108,7 +116,8 @@ void GrigliaEditorColonne::wheelEvent(QWheelEvent* evento) {
     evento->accept();
 }
 
-void GrigliaEditorColonne::currentChanged(const QModelIndex& attuale, const QModelIndex& precedente) {
+void GrigliaEditorColonne::currentChanged(const QModelIndex& attuale,
+                                          const QModelIndex& precedente) {
     QTableView::currentChanged(attuale, precedente);
     // A cell left behind holds what was typed in it, read as the list reads it.
     if (Modello() != nullptr) Modello()->Acquisisci();

@@ -24,14 +24,19 @@ QString ModelloEditorColonne::TestoCella(std::size_t indice, int riga) const {
 QVariant ModelloEditorColonne::data(const QModelIndex& indice, int ruolo) const {
     if (!indice.isValid()) return {};
     switch (ruolo) {
-        case Qt::DisplayRole: return TestoCella(Indice(indice.column()), indice.row());
-        case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignCenter);
-        default: return {};
+        case Qt::DisplayRole:
+            return TestoCella(Indice(indice.column()), indice.row());
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::AlignCenter);
+        default:
+            return {};
     }
 }
 
-QVariant ModelloEditorColonne::headerData(int sezione, Qt::Orientation orientamento, int ruolo) const {
-    if (ruolo != Qt::DisplayRole) return QAbstractTableModel::headerData(sezione, orientamento, ruolo);
+QVariant ModelloEditorColonne::headerData(int sezione, Qt::Orientation orientamento,
+                                          int ruolo) const {
+    if (ruolo != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(sezione, orientamento, ruolo);
     if (orientamento == Qt::Vertical) return QString::number(sezione + 1);
     return QString::number(Indice(sezione) + 1);
 }
@@ -56,7 +61,9 @@ ModelloEditorColonne::CellaInCorso& ModelloEditorColonne::Inizia(const QModelInd
     return *inCorso_;
 }
 
-void ModelloEditorColonne::Cambiata(const QModelIndex& cella) { emit dataChanged(cella, cella, {Qt::DisplayRole}); }
+void ModelloEditorColonne::Cambiata(const QModelIndex& cella) {
+    emit dataChanged(cella, cella, {Qt::DisplayRole});
+}
 
 bool ModelloEditorColonne::Digita(const QModelIndex& cella, QChar carattere) {
     if (!cella.isValid() || !(carattere.isDigit() || carattere == QLatin1Char(' '))) return false;
@@ -87,6 +94,7 @@ void ModelloEditorColonne::Acquisisci() {
 }
 
 void ModelloEditorColonne::Aggiorna() {
-    emit dataChanged(index(0, 0), index(ludo::PosizioniColonna - 1, ColonneVisibili - 1), {Qt::DisplayRole});
+    emit dataChanged(index(0, 0), index(ludo::PosizioniColonna - 1, ColonneVisibili - 1),
+                     {Qt::DisplayRole});
     emit headerDataChanged(Qt::Horizontal, 0, ColonneVisibili - 1);
 }

@@ -22,7 +22,8 @@ public:
     [[nodiscard]] int rowCount(const QModelIndex& genitore = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& genitore = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& indice, int ruolo) const override;
-    [[nodiscard]] QVariant headerData(int sezione, Qt::Orientation orientamento, int ruolo) const override;
+    [[nodiscard]] QVariant headerData(int sezione, Qt::Orientation orientamento,
+                                      int ruolo) const override;
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& indice) const override;
 
     // The index in the list of the first shown column.

@@ -25,8 +25,11 @@ QString Percorso(const std::filesystem::path& p) { return QString::fromStdString
 }  // namespace
 
 TFormEditorColonnare::TFormEditorColonnare(ludo::T_Sistema& sistema, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFormEditorColonnare>()), sistema_(sistema),
-      editor_(sistema.Cartella()), modello_(new ModelloEditorColonne(editor_, this)) {
+    : QDialog(parent),
+      ui(std::make_unique<Ui::TFormEditorColonnare>()),
+      sistema_(sistema),
+      editor_(sistema.Cartella()),
+      modello_(new ModelloEditorColonne(editor_, this)) {
     ui->setupUi(this);
     ui->Tabella->setModel(modello_);
     ui->ScrollBar->setRange(0, static_cast<int>(ludo::EditorColonne::kMassimoIniziale));
@@ -59,7 +62,8 @@ TFormEditorColonnare::TFormEditorColonnare(ludo::T_Sistema& sistema, QWidget* pa
 
     connect(ui->ScrollBar, &QScrollBar::valueChanged, this,
             [this](int valore) { modello_->ImpostaPosizione(static_cast<std::size_t>(valore)); });
-    connect(modello_, &ModelloEditorColonne::ListaCambiata, this, &TFormEditorColonnare::AggiornaScorrimento);
+    connect(modello_, &ModelloEditorColonne::ListaCambiata, this,
+            &TFormEditorColonnare::AggiornaScorrimento);
     connect(ui->Tabella, &GrigliaEditorColonne::Digitato, this, &TFormEditorColonnare::Modifica);
     connect(ui->Tabella, &GrigliaEditorColonne::Invio, this, &TFormEditorColonnare::InvioPremuto);
     connect(ui->Tabella, &GrigliaEditorColonne::Oltre, this, &TFormEditorColonnare::Oltre);
@@ -69,9 +73,12 @@ TFormEditorColonnare::TFormEditorColonnare(ludo::T_Sistema& sistema, QWidget* pa
     connect(ui->CaricaBtn, &QToolButton::clicked, this, &TFormEditorColonnare::CaricaClick);
     connect(ui->SalvaBtn, &QToolButton::clicked, this, &TFormEditorColonnare::SalvaColonne);
     connect(ui->SalvaConNomeBtn, &QToolButton::clicked, this, &TFormEditorColonnare::SalvaConNome);
-    connect(ui->InserisciFileBtn, &QToolButton::clicked, this, &TFormEditorColonnare::InserisciFileClick);
-    connect(ui->InserisciColonnaBtn, &QToolButton::clicked, this, &TFormEditorColonnare::InserisciColonnaClick);
-    connect(ui->CancellaColonnaBtn, &QToolButton::clicked, this, &TFormEditorColonnare::CancellaColonnaClick);
+    connect(ui->InserisciFileBtn, &QToolButton::clicked, this,
+            &TFormEditorColonnare::InserisciFileClick);
+    connect(ui->InserisciColonnaBtn, &QToolButton::clicked, this,
+            &TFormEditorColonnare::InserisciColonnaClick);
+    connect(ui->CancellaColonnaBtn, &QToolButton::clicked, this,
+            &TFormEditorColonnare::CancellaColonnaClick);
     connect(ui->SaltaBtn, &QToolButton::clicked, this, &TFormEditorColonnare::SaltaClick);
     connect(ui->PrimaBtn, &QToolButton::clicked, this, [this] { Evidenzia(0, 0); });
     connect(ui->UltimaBtn, &QToolButton::clicked, this, &TFormEditorColonnare::UltimaClick);
@@ -99,8 +106,8 @@ int TFormEditorColonnare::RigaCorrente() const {
 }
 
 void TFormEditorColonnare::AggiornaScorrimento() {
-    const auto massimo = ludo::EditorColonne::MassimoScorrimento(editor_.Conteggio(),
-                                                                 static_cast<std::size_t>(ui->ScrollBar->maximum()));
+    const auto massimo = ludo::EditorColonne::MassimoScorrimento(
+        editor_.Conteggio(), static_cast<std::size_t>(ui->ScrollBar->maximum()));
     ui->ScrollBar->setMaximum(static_cast<int>(massimo));
 }
 
@@ -109,14 +116,18 @@ void TFormEditorColonnare::AggiornaVista() {
     modello_->Aggiorna();
 }
 
-void TFormEditorColonnare::AggiornaTitolo() { setWindowTitle(QString::fromStdString(editor_.Titolo())); }
+void TFormEditorColonnare::AggiornaTitolo() {
+    setWindowTitle(QString::fromStdString(editor_.Titolo()));
+}
 
 void TFormEditorColonnare::Evidenzia(std::size_t indice, int riga) {
     AggiornaScorrimento();
     const auto prima = ludo::EditorColonne::PrimaVisibile(indice, modello_->Posizione(), Visibili);
-    if (prima > static_cast<std::size_t>(ui->ScrollBar->maximum())) ui->ScrollBar->setMaximum(static_cast<int>(prima));
+    if (prima > static_cast<std::size_t>(ui->ScrollBar->maximum()))
+        ui->ScrollBar->setMaximum(static_cast<int>(prima));
     ui->ScrollBar->setValue(static_cast<int>(prima));
-    ui->Tabella->setCurrentIndex(modello_->index(riga, static_cast<int>(indice - modello_->Posizione())));
+    ui->Tabella->setCurrentIndex(
+        modello_->index(riga, static_cast<int>(indice - modello_->Posizione())));
     ui->Tabella->setFocus();
 }
 
@@ -151,8 +162,9 @@ bool TFormEditorColonnare::VerificaDati() {
 bool TFormEditorColonnare::Conferma() {
     modello_->Acquisisci();
     if (!editor_.Modificato) return true;
-    const int risposta = Informazione(QString::fromUtf8(ludo::MsgColonneNonSalvate),
-                                      TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla, this);
+    const int risposta =
+        Informazione(QString::fromUtf8(ludo::MsgColonneNonSalvate),
+                     TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla, this);
     if (risposta == TFrmMessage::Annulla) return false;
     return risposta == TFrmMessage::No || SalvaColonne();
 }
@@ -160,7 +172,8 @@ bool TFormEditorColonnare::Conferma() {
 RichiestaFile TFormEditorColonnare::RichiestaColonne(const QString& titolo) const {
     RichiestaFile r;
     r.titolo = titolo;
-    r.cartella = Percorso(ludo::io::resolvePath(sistema_.Cartella(), std::string(ludo::io::kColonne)));
+    r.cartella =
+        Percorso(ludo::io::resolvePath(sistema_.Cartella(), std::string(ludo::io::kColonne)));
     r.filtro = QStringLiteral("Col file (*.Col)");
     r.estensione = QStringLiteral("Col");
     return r;
@@ -227,7 +240,8 @@ void TFormEditorColonnare::CaricaClick() {
 
 void TFormEditorColonnare::InserisciFileClick() {
     modello_->Acquisisci();
-    const QString scelto = ChiediFile(this, RichiestaColonne(QStringLiteral("Inserisci il File Colonnare")));
+    const QString scelto =
+        ChiediFile(this, RichiestaColonne(QStringLiteral("Inserisci il File Colonnare")));
     if (scelto.isEmpty()) return;
     try {
         editor_.InserisciFile(IndiceCorrente(), scelto.toStdString());
@@ -261,7 +275,8 @@ void TFormEditorColonnare::SaltaClick() {
     const auto conteggio = static_cast<int>(editor_.Conteggio());
     if (conteggio == 0) return;
     TFormSalta salta(conteggio, std::min(conteggio, static_cast<int>(IndiceCorrente()) + 1), this);
-    if (salta.exec() == QDialog::Accepted) Evidenzia(static_cast<std::size_t>(salta.Colonna() - 1), 0);
+    if (salta.exec() == QDialog::Accepted)
+        Evidenzia(static_cast<std::size_t>(salta.Colonna() - 1), 0);
 }
 
 void TFormEditorColonnare::UltimaClick() {

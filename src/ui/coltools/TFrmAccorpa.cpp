@@ -17,13 +17,17 @@ constexpr int IntervalloAggiornamento = 50;  // ms
 }  // namespace
 
 TFrmAccorpa::TFrmAccorpa(ludo::T_Sistema& sistema, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFrmAccorpa>()), sistema_(sistema),
-      avanzamento_(std::make_unique<AvanzamentoCondiviso>()), filo_(new LavoroInParallelo(this)),
+    : QDialog(parent),
+      ui(std::make_unique<Ui::TFrmAccorpa>()),
+      sistema_(sistema),
+      avanzamento_(std::make_unique<AvanzamentoCondiviso>()),
+      filo_(new LavoroInParallelo(this)),
       timer_(new QTimer(this)) {
     ui->setupUi(this);
     RicordaFinestra(*this);
     AiutoFinestra(*this, PaginaGuida);
-    for (QLabel* l : {ui->LabelPasso, ui->LabelStato, ui->LabelIndice, ui->LabelSchedine}) l->clear();
+    for (QLabel* l : {ui->LabelPasso, ui->LabelStato, ui->LabelIndice, ui->LabelSchedine})
+        l->clear();
     ui->ChiudiBtn->setEnabled(false);
     connect(filo_, &LavoroInParallelo::Finito, this, &TFrmAccorpa::Finito);
     connect(timer_, &QTimer::timeout, this, &TFrmAccorpa::Aggiorna);
@@ -83,8 +87,9 @@ void TFrmAccorpa::Finito() {
         sistema_.Modificato = true;
     }
     ui->Gauge->setValue(100);
-    ui->LabelStato->setText(esito_.stato == Stato::Vuota ? QStringLiteral("Nessuna colonna da accorpare")
-                                                         : QString::fromLatin1(ludo::MsgAccorpamentoTerminato));
+    ui->LabelStato->setText(esito_.stato == Stato::Vuota
+                                ? QStringLiteral("Nessuna colonna da accorpare")
+                                : QString::fromLatin1(ludo::MsgAccorpamentoTerminato));
     ui->LabelIndice->setText(QString::fromStdString(esito_.TestoIndice()));
     ui->LabelSchedine->setText(QString::number(esito_.Schedine()));
     ui->AnnullaBtn->setEnabled(false);

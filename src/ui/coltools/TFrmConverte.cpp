@@ -15,7 +15,9 @@ using ludo::FormatoColonne;
 
 namespace {
 
-QString Testo(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Testo(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 FormatoColonne Formato(int indice) { return static_cast<FormatoColonne>(indice); }
 
@@ -31,9 +33,10 @@ TFrmConverte::TFrmConverte(const std::filesystem::path& cartellaProgramma, QWidg
     }
     ui->ComboS->setCurrentIndex(static_cast<int>(FormatoColonne::Col));
     ui->ComboD->setCurrentIndex(static_cast<int>(FormatoColonne::Txt));
-    const QString colonne =
-        QString::fromStdString(ludo::io::resolvePath(cartellaProgramma, std::string(ludo::io::kColonne)).string());
-    for (auto [lista, edit] : {std::pair{ui->CartelleS, ui->EditCartellaS}, std::pair{ui->CartelleD, ui->EditCartellaD}}) {
+    const QString colonne = QString::fromStdString(
+        ludo::io::resolvePath(cartellaProgramma, std::string(ludo::io::kColonne)).string());
+    for (auto [lista, edit] : {std::pair{ui->CartelleS, ui->EditCartellaS},
+                               std::pair{ui->CartelleD, ui->EditCartellaD}}) {
         connect(lista, &TGListaCartelle::CartellaCambiata, edit, &QLineEdit::setText);
         lista->setCartella(colonne);
         edit->setText(lista->Cartella());
@@ -45,9 +48,11 @@ TFrmConverte::TFrmConverte(const std::filesystem::path& cartellaProgramma, QWidg
 
     connect(ui->ComboS, &QComboBox::currentIndexChanged, this, &TFrmConverte::AggiornaFiles);
     connect(ui->CartelleS, &TGListaCartelle::CartellaCambiata, this, &TFrmConverte::AggiornaFiles);
-    connect(ui->ListaFiles, &QListWidget::itemSelectionChanged, this, &TFrmConverte::AggiornaAbilitazioni);
+    connect(ui->ListaFiles, &QListWidget::itemSelectionChanged, this,
+            &TFrmConverte::AggiornaAbilitazioni);
     connect(ui->SelezionaTuttiBtn, &QPushButton::clicked, ui->ListaFiles, &QListWidget::selectAll);
-    connect(ui->AzzeraSelezioneBtn, &QPushButton::clicked, ui->ListaFiles, &QListWidget::clearSelection);
+    connect(ui->AzzeraSelezioneBtn, &QPushButton::clicked, ui->ListaFiles,
+            &QListWidget::clearSelection);
     connect(ui->SfogliaSBtn, &QPushButton::clicked, this, [this] { SfogliaClick(ui->CartelleS); });
     connect(ui->SfogliaDBtn, &QPushButton::clicked, this, [this] { SfogliaClick(ui->CartelleD); });
     connect(ui->ConvertiBtn, &QPushButton::clicked, this, &TFrmConverte::ConvertiClick);
@@ -60,7 +65,8 @@ TFrmConverte::~TFrmConverte() = default;
 // The files of the source folder with the source format's extension, in
 // any letter case.
 void TFrmConverte::AggiornaFiles() {
-    const auto estensione = Testo(ludo::Descrizione(Formato(ui->ComboS->currentIndex())).estensione);
+    const auto estensione =
+        Testo(ludo::Descrizione(Formato(ui->ComboS->currentIndex())).estensione);
     const QDir cartella(ui->CartelleS->Cartella(), QStringLiteral("*.") + estensione,
                         QDir::Name | QDir::IgnoreCase, QDir::Files);
     ui->ListaFiles->clear();
@@ -102,8 +108,9 @@ void TFrmConverte::ConvertiClick() {
     opzioni.titolo = windowTitle();
     opzioni.testo = QStringLiteral("Conversione in corso...");
     opzioni.parent = this;
-    const auto esito = EseguiOperazioneLunga(
-        opzioni, [&richiesta](ludo::Avanzamento& avanzamento) { return ludo::Converti(richiesta, avanzamento); });
+    const auto esito = EseguiOperazioneLunga(opzioni, [&richiesta](ludo::Avanzamento& avanzamento) {
+        return ludo::Converti(richiesta, avanzamento);
+    });
     ui->Creati->setText(QString::number(esito.filesCreati));
     // New files may belong to the list shown; the selection is kept.
     const auto selezionati = ui->ListaFiles->selectedItems();
@@ -111,7 +118,8 @@ void TFrmConverte::ConvertiClick() {
     for (const auto* voce : selezionati) nomi << voce->text();
     AggiornaFiles();
     for (int i = 0; i < ui->ListaFiles->count(); ++i) {
-        if (nomi.contains(ui->ListaFiles->item(i)->text())) ui->ListaFiles->item(i)->setSelected(true);
+        if (nomi.contains(ui->ListaFiles->item(i)->text()))
+            ui->ListaFiles->item(i)->setSelected(true);
     }
     Informazione(QString::fromStdString(esito.messaggio), TFrmMessage::OK, this);
 }

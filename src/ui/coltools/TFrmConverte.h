@@ -23,7 +23,8 @@ public:
     static inline const QString PaginaGuida = QStringLiteral("conversione");
 
     // Both folder lists start in the program folder's COLONNE.
-    explicit TFrmConverte(const std::filesystem::path& cartellaProgramma, QWidget* parent = nullptr);
+    explicit TFrmConverte(const std::filesystem::path& cartellaProgramma,
+                          QWidget* parent = nullptr);
     ~TFrmConverte() override;
 
 private:

@@ -237,8 +237,9 @@ TEST(ConversioneBatch, StopsWithTheMessageAndLeavesNoHalfWrittenFile) {
     // A cancelled file leaves an older destination as it was, and nothing beside it.
     ludo::test::writeFile(dir / "x.Bgp", Bytes{1, 2, 3});
     Conta annulla(0);  // the first column stops the batch
-    esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"x.Col", "y.Col"}, dir.path()},
-                           annulla);
+    esito = ludo::Converti(
+        {FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"x.Col", "y.Col"}, dir.path()},
+        annulla);
     EXPECT_EQ(esito.messaggio, "Conversione Interrotta.");
     EXPECT_EQ(esito.filesCreati, 0);
     EXPECT_EQ(ludo::test::readFile(dir / "x.Bgp"), (Bytes{1, 2, 3}));

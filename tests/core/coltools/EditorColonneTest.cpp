@@ -18,7 +18,8 @@ using ludo::test::TempDir;
 EditorColonne Digitate(const std::filesystem::path& cartella, const std::vector<TCol8>& colonne) {
     EditorColonne editor(cartella);
     for (std::size_t i = 0; i < colonne.size(); ++i) {
-        for (int p = 0; p < ludo::PosizioniColonna; ++p) editor.ImpostaNumero(i, p, colonne[i][static_cast<std::size_t>(p)]);
+        for (int p = 0; p < ludo::PosizioniColonna; ++p)
+            editor.ImpostaNumero(i, p, colonne[i][static_cast<std::size_t>(p)]);
     }
     return editor;
 }
@@ -60,7 +61,8 @@ TEST(EditorColonne, ACellPastTheEndGrowsTheListWithEmptyColumns) {
 TEST(EditorColonne, TheCheckNamesTheFirstCellItRefuses) {
     TempDir dir;
     // Seven numbers: the empty eighth cell is refused.
-    auto editor = Digitate(dir.path(), {kVuota, {1, 2, 3, 4, 5, 6, 7, 8}, {1, 2, 3, 4, 5, 6, 7, 0}});
+    auto editor =
+        Digitate(dir.path(), {kVuota, {1, 2, 3, 4, 5, 6, 7, 8}, {1, 2, 3, 4, 5, 6, 7, 0}});
     auto errore = editor.Verifica();
     ASSERT_TRUE(errore);
     EXPECT_EQ(errore->indice, 2U);
@@ -84,10 +86,13 @@ TEST(EditorColonne, TheCheckNamesTheFirstCellItRefuses) {
 }
 
 TEST(EditorColonne, SortingCompactsAndOrdersNumbersAndColumns) {
-    auto editor = Digitate("/programma", {{10, 9, 8, 7, 6, 5, 4, 3}, kVuota, {1, 2, 3, 4, 5, 6, 7, 8}, {1, 2, 3, 4, 5, 6, 7, 9}});
+    auto editor = Digitate(
+        "/programma",
+        {{10, 9, 8, 7, 6, 5, 4, 3}, kVuota, {1, 2, 3, 4, 5, 6, 7, 8}, {1, 2, 3, 4, 5, 6, 7, 9}});
     EXPECT_TRUE(editor.Ordina());
-    EXPECT_EQ(Colonne(editor), (std::vector<TCol8>{
-                                   {1, 2, 3, 4, 5, 6, 7, 8}, {1, 2, 3, 4, 5, 6, 7, 9}, {3, 4, 5, 6, 7, 8, 9, 10}}));
+    EXPECT_EQ(Colonne(editor),
+              (std::vector<TCol8>{
+                  {1, 2, 3, 4, 5, 6, 7, 8}, {1, 2, 3, 4, 5, 6, 7, 9}, {3, 4, 5, 6, 7, 8, 9, 10}}));
     EXPECT_FALSE(editor.Ordina());
 
     editor = Digitate("/programma", {{1, 2, 3, 4, 5, 6, 7, 8}});
@@ -108,7 +113,8 @@ TEST(EditorColonne, InsertingDeletingAndInsertingAFile) {
     EXPECT_TRUE(editor.Cancella(1));
 
     // Each column of the file goes in at the same place: they end up in reverse order.
-    const auto file = ludo::test::listaDi({col({11, 12, 13, 14, 15, 16, 17, 18}), col({21, 22, 23, 24, 25, 26, 27, 28})});
+    const auto file = ludo::test::listaDi(
+        {col({11, 12, 13, 14, 15, 16, 17, 18}), col({21, 22, 23, 24, 25, 26, 27, 28})});
     const TCol8 x{11, 12, 13, 14, 15, 16, 17, 18};
     const TCol8 y{21, 22, 23, 24, 25, 26, 27, 28};
     editor.InserisciColonne(1, file);
@@ -127,7 +133,8 @@ TEST(EditorColonne, InsertingDeletingAndInsertingAFile) {
 TEST(EditorColonne, SavingWritesTheNonEmptyColumnsAndNamesTheList) {
     TempDir dir;
     std::filesystem::create_directories(dir / "COLONNE");
-    auto editor = Digitate(dir.path(), {{8, 7, 6, 5, 4, 3, 2, 1}, kVuota, {9, 10, 11, 12, 13, 14, 15, 16}});
+    auto editor =
+        Digitate(dir.path(), {{8, 7, 6, 5, 4, 3, 2, 1}, kVuota, {9, 10, 11, 12, 13, 14, 15, 16}});
     editor.Modificato = true;
     EXPECT_EQ(editor.NomeFile, dir / "COLONNE" / "Personali.col");
     EXPECT_TRUE(editor.DeveChiedereNome());
@@ -141,7 +148,8 @@ TEST(EditorColonne, SavingWritesTheNonEmptyColumnsAndNamesTheList) {
     EXPECT_EQ(editor.Titolo(), "Editor Colonnare - mie.Col");
 
     editor.Modificato = true;
-    EXPECT_EQ(ludo::test::erroreDi([&] { editor.SalvaFile(dir / "manca" / "x.Col"); }), "Impossibile Salvare le Colonne");
+    EXPECT_EQ(ludo::test::erroreDi([&] { editor.SalvaFile(dir / "manca" / "x.Col"); }),
+              "Impossibile Salvare le Colonne");
     EXPECT_TRUE(editor.Modificato);
     EXPECT_EQ(editor.NomeFile, file);
 
@@ -152,17 +160,20 @@ TEST(EditorColonne, SavingWritesTheNonEmptyColumnsAndNamesTheList) {
 
 TEST(EditorColonne, LoadingReplacesTheListOrKeepsItOnFailure) {
     TempDir dir;
-    ludo::test::writeFile(dir / "due.Col", ludo::test::maschereLE({col({8, 1, 2, 3, 4, 5, 6, 7}), 0x3FC00U}));
+    ludo::test::writeFile(dir / "due.Col",
+                          ludo::test::maschereLE({col({8, 1, 2, 3, 4, 5, 6, 7}), 0x3FC00U}));
     auto editor = Digitate(dir.path(), {{1, 2, 3, 4, 5, 6, 7, 9}});
     editor.Modificato = true;
     editor.CaricaFile(dir / "due.Col");
-    EXPECT_EQ(Colonne(editor), (std::vector<TCol8>{{1, 2, 3, 4, 5, 6, 7, 8}, {11, 12, 13, 14, 15, 16, 17, 18}}));
+    EXPECT_EQ(Colonne(editor),
+              (std::vector<TCol8>{{1, 2, 3, 4, 5, 6, 7, 8}, {11, 12, 13, 14, 15, 16, 17, 18}}));
     EXPECT_EQ(editor.NomeFile, dir / "due.Col");
     EXPECT_FALSE(editor.Modificato);
     EXPECT_FALSE(editor.DeveChiedereNome());
 
     editor.Modificato = true;
-    EXPECT_EQ(ludo::test::erroreDi([&] { editor.CaricaFile(dir / "manca.Col"); }), "Impossibile Caricare le Colonne");
+    EXPECT_EQ(ludo::test::erroreDi([&] { editor.CaricaFile(dir / "manca.Col"); }),
+              "Impossibile Caricare le Colonne");
     EXPECT_EQ(editor.Conteggio(), 2U);
     EXPECT_TRUE(editor.Modificato);
 }

@@ -40,7 +40,8 @@ struct UscitaCli {
     std::string out;
 };
 
-inline UscitaCli Cli(const std::filesystem::path& cartella, const std::vector<std::string>& argomenti) {
+inline UscitaCli Cli(const std::filesystem::path& cartella,
+                     const std::vector<std::string>& argomenti) {
     std::ostringstream out;
     std::ostringstream err;
     const int stato = ludo::cli::esegui(argomenti, cartella, out, err);
@@ -53,6 +54,7 @@ inline QString CampoCli(const UscitaCli& uscita, const std::string& campo) {
     const auto inizio = uscita.out.find(chiave);
     if (inizio == std::string::npos) return {};
     auto valore = uscita.out.substr(inizio + chiave.size());
-    if (!valore.empty() && valore.front() == '"') return QString::fromStdString(valore.substr(1, valore.find('"', 1) - 1));
+    if (!valore.empty() && valore.front() == '"')
+        return QString::fromStdString(valore.substr(1, valore.find('"', 1) - 1));
     return QString::fromStdString(valore.substr(0, valore.find_first_of(",}")));
 }

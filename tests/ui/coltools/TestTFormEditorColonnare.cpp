@@ -36,7 +36,9 @@ private:
     QTimer timer_;
 };
 
-GrigliaEditorColonne* Tabella(const TFormEditorColonnare& f) { return C<GrigliaEditorColonne>(f, "Tabella"); }
+GrigliaEditorColonne* Tabella(const TFormEditorColonnare& f) {
+    return C<GrigliaEditorColonne>(f, "Tabella");
+}
 
 // Types the numbers of a column, Enter after each, from the current cell.
 void Digita(const TFormEditorColonnare& f, const QStringList& numeri) {
@@ -100,9 +102,10 @@ private slots:
             QString ottavo;  // typed in the eighth cell
             const char* messaggio;
         };
-        const Caso casi[] = {{QString(), "Il numero selezionato non è valido"},
-                             {QStringLiteral("3"), "Il numero selezionato è stato inserito più di una volta"},
-                             {QStringLiteral("33"), "Il numero selezionato non è valido"}};
+        const Caso casi[] = {
+            {QString(), "Il numero selezionato non è valido"},
+            {QStringLiteral("3"), "Il numero selezionato è stato inserito più di una volta"},
+            {QStringLiteral("33"), "Il numero selezionato non è valido"}};
         for (const Caso& caso : casi) {
             Tabella(f)->setCurrentIndex(Tabella(f)->model()->index(7, 0));
             QTest::keyClick(Tabella(f), Qt::Key_Backspace);
@@ -120,7 +123,8 @@ private slots:
         QTest::keyClicks(Tabella(f), "8");
         Clic(f, "SalvaBtn");
         QCOMPARE(file.richieste.size(), 1);
-        QCOMPARE(LeggiFile(p.Cartella() / "COLONNE" / "mie.Col"), Colonna({1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(LeggiFile(p.Cartella() / "COLONNE" / "mie.Col"),
+                 Colonna({1, 2, 3, 4, 5, 6, 7, 8}));
     }
 
     void theUnsavedQuestionComesExactlyAfterAChange() {
@@ -140,7 +144,9 @@ private slots:
         for (const char* risposta : {"Annulla", "No"}) {
             RispostaMessaggio domanda{QString::fromLatin1(risposta)};
             Clic(f, "UscitaBtn");
-            QCOMPARE(domanda.testi, QStringList{QStringLiteral("Le colonne non sono state salvate. Vuoi salvarle ? ")});
+            QCOMPARE(
+                domanda.testi,
+                QStringList{QStringLiteral("Le colonne non sono state salvate. Vuoi salvarle ? ")});
             QCOMPARE(f.isVisible(), QByteArray(risposta) == "Annulla");
         }
         QVERIFY(!fs::exists(mie));
@@ -155,7 +161,8 @@ private slots:
         Digita(f, {"9", "10", "11", "12", "13", "14", "15", "16"});
         Clic(f, "SalvaBtn");
         QCOMPARE(file.richieste.size(), 1);
-        QCOMPARE(LeggiFile(mie), Colonna({1, 2, 3, 4, 5, 6, 7, 8}) + Colonna({9, 10, 11, 12, 13, 14, 15, 16}));
+        QCOMPARE(LeggiFile(mie),
+                 Colonna({1, 2, 3, 4, 5, 6, 7, 8}) + Colonna({9, 10, 11, 12, 13, 14, 15, 16}));
         // Sorting what is sorted changes nothing; nothing is asked on leaving.
         Clic(f, "OrdinaBtn");
         RispostaMessaggio nessuna;
@@ -167,8 +174,10 @@ private slots:
     void sortingInsertingDeletingAndJumping() {
         SistemaDiProva p;
         const fs::path colonne = p.Cartella() / "COLONNE";
-        ScriviFile(colonne / "due.Col", Colonna({3, 4, 5, 6, 7, 8, 9, 10}) + Colonna({8, 7, 6, 5, 4, 3, 2, 1}));
-        ScriviFile(colonne / "altre.Col", Colonna({21, 22, 23, 24, 25, 26, 27, 28}) + Colonna({11, 12, 13, 14, 15, 16, 17, 18}));
+        ScriviFile(colonne / "due.Col",
+                   Colonna({3, 4, 5, 6, 7, 8, 9, 10}) + Colonna({8, 7, 6, 5, 4, 3, 2, 1}));
+        ScriviFile(colonne / "altre.Col", Colonna({21, 22, 23, 24, 25, 26, 27, 28}) +
+                                              Colonna({11, 12, 13, 14, 15, 16, 17, 18}));
         TFormEditorColonnare f(*p.sistema);
         f.show();
         {
@@ -221,7 +230,8 @@ private slots:
         QTest::keyClick(Tabella(f), Qt::Key_Return);
         QCOMPARE(C<QScrollBar>(f, "ScrollBar")->value(), 1);
         QCOMPARE(Corrente(f), QPoint(15, 0));
-        QCOMPARE(Tabella(f)->model()->headerData(15, Qt::Horizontal).toString(), QStringLiteral("17"));
+        QCOMPARE(Tabella(f)->model()->headerData(15, Qt::Horizontal).toString(),
+                 QStringLiteral("17"));
         QCOMPARE(Cella(f, 7, 14), QStringLiteral("5"));
         QCOMPARE(f.Editor().Numero(15, 7), 5);
     }
@@ -239,7 +249,8 @@ private slots:
         f.Carica(QString::fromStdString(grande.string()));
         QVERIFY(C<QScrollBar>(f, "ScrollBar")->maximum() >= Quante);
         Clic(f, "UltimaBtn");
-        QCOMPARE(Tabella(f)->model()->headerData(Corrente(f).x(), Qt::Horizontal).toString(), QStringLiteral("1000000"));
+        QCOMPARE(Tabella(f)->model()->headerData(Corrente(f).x(), Qt::Horizontal).toString(),
+                 QStringLiteral("1000000"));
         QTest::keyClick(Tabella(f), Qt::Key_Right);
         Digita(f, Otto);
         RispostaMessaggio nessuna;

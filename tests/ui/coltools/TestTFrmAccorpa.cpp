@@ -44,9 +44,11 @@ private slots:
 
         TFrmAccorpa f(*p.sistema);
         Attendi(f);
-        const auto cli = Cli(p.Cartella(), {"accorpa", "sistema.Col", "--partite", "27", "--out", "accorpate.Col"});
+        const auto cli = Cli(
+            p.Cartella(), {"accorpa", "sistema.Col", "--partite", "27", "--out", "accorpate.Col"});
         QCOMPARE(cli.stato, 0);
-        QCOMPARE(ColonneLE({p.d().Colonne.begin(), p.d().Colonne.end()}), LeggiFile(p.Cartella() / "COLONNE" / "accorpate.Col"));
+        QCOMPARE(ColonneLE({p.d().Colonne.begin(), p.d().Colonne.end()}),
+                 LeggiFile(p.Cartella() / "COLONNE" / "accorpate.Col"));
         QCOMPARE(p.d().Colonne.Conteggio(), 3U);
         QVERIFY(p.sistema->Modificato);
         QCOMPARE(TestoDi(f, "LabelStato"), QStringLiteral("Accorpamento terminato"));
@@ -62,7 +64,8 @@ private slots:
         SistemaDiProva p;
         ludo::ListaColonne colonne;
         ludo::Espandi(colonne, SistemaDiProva::Primi(9), false);
-        const std::vector<ludo::Colonna> prima(std::next(colonne.begin()), colonne.end());  // one missing
+        const std::vector<ludo::Colonna> prima(std::next(colonne.begin()),
+                                               colonne.end());  // one missing
         p.d().Colonne.Svuota();
         for (const auto c : prima) p.d().Colonne.Aggiungi(c);
         p.d().Pronostico = SistemaDiProva::Primi(9);

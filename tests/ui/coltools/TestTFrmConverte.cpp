@@ -49,7 +49,8 @@ private slots:
         TFrmConverte f(p.Cartella());
         f.show();
         auto* files = C<QListWidget>(f, "ListaFiles");
-        QCOMPARE(C<QComboBox>(f, "ComboS")->currentText(), QStringLiteral("Col (Ludomatic e S. C. Totogol)"));
+        QCOMPARE(C<QComboBox>(f, "ComboS")->currentText(),
+                 QStringLiteral("Col (Ludomatic e S. C. Totogol)"));
         QCOMPARE(C<QComboBox>(f, "ComboD")->currentText(), QStringLiteral("Txt (Formato testo)"));
         QCOMPARE(Voci(*files), (QStringList{QStringLiteral("a.b.Col"), QStringLiteral("due.col")}));
         QVERIFY(!C<QPushButton>(f, "ConvertiBtn")->isEnabled());
@@ -66,11 +67,13 @@ private slots:
             Clic(f, "SelezionaTuttiBtn");
             RispostaMessaggio risposta;
             Clic(f, "ConvertiBtn");
-            QCOMPARE(risposta.testi, QStringList{QStringLiteral("Conversione terminata con successo.")});
+            QCOMPARE(risposta.testi,
+                     QStringList{QStringLiteral("Conversione terminata con successo.")});
             QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("2"));
 
-            const auto cli = Cli(p.Cartella(), {"converti", "--da", "3", "--a", std::to_string(formato), "a.b.Col",
-                                                "due.col", "--destinazione", riga.string()});
+            const auto cli =
+                Cli(p.Cartella(), {"converti", "--da", "3", "--a", std::to_string(formato),
+                                   "a.b.Col", "due.col", "--destinazione", riga.string()});
             QCOMPARE(cli.stato, 0);
             int confrontati = 0;
             for (const auto& file : fs::directory_iterator(riga)) {
@@ -97,7 +100,8 @@ private slots:
         RispostaMessaggio risposta;
         Clic(f, "ConvertiBtn");
         QCOMPARE(risposta.testi,
-                 QStringList{QStringLiteral("Impossibile convertire il file a.Col. Elaborazione terminata")});
+                 QStringList{QStringLiteral(
+                     "Impossibile convertire il file a.Col. Elaborazione terminata")});
         QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
         QCOMPARE(LeggiFile(colonne / "a.Col"), Colonne(0));
     }
@@ -109,7 +113,8 @@ private slots:
         QCOMPARE(C<TGListaCartelle>(f, "CartelleS")->Cartella(), colonne);
         QCOMPARE(C<TGListaCartelle>(f, "CartelleD")->Cartella(), colonne);
         ScegliCartella(f, "SfogliaSBtn", p.Cartella() / "Matrici");
-        QCOMPARE(C<QLineEdit>(f, "EditCartellaS")->text(), QString::fromStdString((p.Cartella() / "Matrici").string()));
+        QCOMPARE(C<QLineEdit>(f, "EditCartellaS")->text(),
+                 QString::fromStdString((p.Cartella() / "Matrici").string()));
         QCOMPARE(C<TGListaCartelle>(f, "CartelleD")->Cartella(), colonne);
     }
 };

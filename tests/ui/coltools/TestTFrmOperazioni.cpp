@@ -19,7 +19,8 @@ struct Caso {
     const char* radio;
     const char* cli;
 };
-constexpr Caso Casi[] = {{"RBOr", "or"}, {"RBAnd", "and"}, {"RBXor", "xor"}, {"RBN1", "n1"}, {"RBN2", "n2"}};
+constexpr Caso Casi[] = {
+    {"RBOr", "or"}, {"RBAnd", "and"}, {"RBXor", "xor"}, {"RBN1", "n1"}, {"RBN2", "n2"}};
 
 void Scrivi(TFrmOperazioni& f, const char* edit, const QString& testo) {
     auto* e = C<QLineEdit>(f, edit);
@@ -48,7 +49,8 @@ private slots:
         ludo::ListaColonne nove;
         ludo::Espandi(nove, 0x1FF, true);
         std::vector<ludo::Colonna> primo(nove.begin(), nove.end());
-        std::vector<ludo::Colonna> secondo = {primo[2], 0xFF0000U, primo[5], primo[2], 0x7F000001U, 0x3FCU};
+        std::vector<ludo::Colonna> secondo = {primo[2], 0xFF0000U,   primo[5],
+                                              primo[2], 0x7F000001U, 0x3FCU};
         ScriviFile(colonne / "primo.Col", ColonneLE(primo));
         ScriviFile(colonne / "secondo.Col", ColonneLE(secondo));
         TFrmOperazioni f(p.Cartella());
@@ -58,13 +60,15 @@ private slots:
             Clic(f, caso.radio);
             Scrivi(f, "EditFile1", QStringLiteral("primo.Col"));
             Scrivi(f, "EditFile2", QStringLiteral("secondo.Col"));
-            const QString uscita = QStringLiteral("finestra_%1.Col").arg(QString::fromLatin1(caso.cli));
+            const QString uscita =
+                QStringLiteral("finestra_%1.Col").arg(QString::fromLatin1(caso.cli));
             Scrivi(f, "EditOutput", uscita);
             RispostaMessaggio risposta;
             Clic(f, "EseguiBtn");
 
             const std::string daCli = std::string("cli_") + caso.cli + ".Col";
-            const auto cli = Cli(p.Cartella(), {"operazioni", caso.cli, "primo.Col", "secondo.Col", "--out", daCli});
+            const auto cli = Cli(
+                p.Cartella(), {"operazioni", caso.cli, "primo.Col", "secondo.Col", "--out", daCli});
             QCOMPARE(risposta.testi, QStringList{CampoCli(cli, "messaggio")});
             QCOMPARE(fs::exists(colonne / uscita.toStdString()), fs::exists(colonne / daCli));
             QCOMPARE(LeggiFile(colonne / uscita.toStdString()), LeggiFile(colonne / daCli));
@@ -105,7 +109,8 @@ private slots:
         {
             RispostaMessaggio no(QStringLiteral("No"));
             Clic(f, "EseguiBtn");
-            QCOMPARE(no.testi, QStringList{QStringLiteral("Il file esiste già. Vuoi sovrascriverlo ? ")});
+            QCOMPARE(no.testi,
+                     QStringList{QStringLiteral("Il file esiste già. Vuoi sovrascriverlo ? ")});
             QCOMPARE(LeggiFile(colonne / "FileOutput.col"), QByteArray("vecchio"));
         }
         {
@@ -120,7 +125,8 @@ private slots:
         Scrivi(f, "EditOutput", QStringLiteral("nuovo.Col"));
         RispostaMessaggio errore;
         Clic(f, "EseguiBtn");
-        QCOMPARE(errore.testi, QStringList{QStringLiteral("Impossibile Effettuare le Operazioni Sui File")});
+        QCOMPARE(errore.testi,
+                 QStringList{QStringLiteral("Impossibile Effettuare le Operazioni Sui File")});
         QVERIFY(!fs::exists(colonne / "nuovo.Col"));
     }
 };

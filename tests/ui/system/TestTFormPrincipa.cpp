@@ -163,7 +163,7 @@ private slots:
 
     void commandsWithoutTheirWindowStayDisabled() {
         Principale p;
-        for (const char* nome : {"AnalisiStatistica", "EditorColonne", "AggiornamentoArchivi", "RidottiImmediati"}) {
+        for (const char* nome : {"AnalisiStatistica", "AggiornamentoArchivi", "RidottiImmediati"}) {
             QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
         }
         QVERIFY(!C<QAction>(p.finestra, "SpeedArchivi")->isEnabled());
