@@ -55,12 +55,19 @@ bool SoloTrenta(FormatoColonne formato) {
     return !FormatoTesto(formato) && formato != FormatoColonne::Col;
 }
 
+// The bytes from the current position to the end; 0 for a source that cannot
+// seek (a pipe), which is left readable from where it stood.
 std::uint64_t Dimensione(std::istream& in) {
     const auto inizio = in.tellg();
+    if (inizio < 0) {
+        in.clear();
+        return 0;
+    }
     in.seekg(0, std::ios::end);
     const auto fine = in.tellg();
+    in.clear();
     in.seekg(inizio);
-    return (inizio < 0 || fine < inizio) ? 0 : static_cast<std::uint64_t>(fine - inizio);
+    return fine < inizio ? 0 : static_cast<std::uint64_t>(fine - inizio);
 }
 
 std::string Trimmed(const std::string& riga) {
@@ -225,7 +232,6 @@ ScrittoreColonne::Esito ScrittoreColonne::Scrivi(Colonna colonna) {
         case FormatoColonne::Asc:
             if (scritte_ > 0) out_ << "\r\n";
             out_ << TestoColonna(colonna);
-            out_.flush();
             ok = static_cast<bool>(out_);
             break;
         case FormatoColonne::Stg:

@@ -76,6 +76,29 @@ private slots:
         QCOMPARE(TestoDi(f, "LabelIndice"), QStringLiteral("1"));
         QCOMPARE(TestoDi(f, "LabelSchedine"), QStringLiteral("2"));
     }
+
+    // A long run (every fifth column of 20 numbers, walked pass after pass)
+    // stopped at once: the window closes and the system keeps its columns.
+    void annullaLeavesTheSystemAsItWas() {
+        SistemaDiProva p;
+        ludo::ListaColonne tutte;
+        ludo::Espandi(tutte, SistemaDiProva::Primi(20), false);
+        std::vector<ludo::Colonna> prima;
+        std::size_t i = 0;
+        for (const auto c : tutte) {
+            if (i++ % 5 == 0) prima.push_back(c);
+        }
+        p.d().Colonne.Svuota();
+        for (const auto c : prima) p.d().Colonne.Aggiungi(c);
+        p.d().Pronostico = SistemaDiProva::Primi(20);
+        TFrmAccorpa f(*p.sistema);
+        f.show();
+        Clic(f, "AnnullaBtn");
+        QTRY_VERIFY(!f.isVisible());
+        QCOMPARE(f.result(), static_cast<int>(QDialog::Rejected));
+        QCOMPARE(std::vector<ludo::Colonna>(p.d().Colonne.begin(), p.d().Colonne.end()), prima);
+        QVERIFY(!p.sistema->Modificato);
+    }
 };
 
 QTEST_MAIN(TestTFrmAccorpa)

@@ -3,6 +3,10 @@
 #include <QListWidget>
 #include <QtTest>
 #include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <sys/stat.h>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
@@ -10,6 +14,7 @@
 #include "StrumentiDiProva.h"
 #include "core/coltools/Conversione.h"
 #include "ui/coltools/TFrmConverte.h"
+#include "ui/controls/TFrmProgresso.h"
 #include "ui/controls/TGListaCartelle.h"
 
 namespace fs = std::filesystem;
@@ -104,6 +109,39 @@ private slots:
                      "Impossibile convertire il file a.Col. Elaborazione terminata")});
         QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
         QCOMPARE(LeggiFile(colonne / "a.Col"), Colonne(0));
+    }
+
+    // The source is a pipe, so the batch waits on it: "Annulla" is pressed
+    // before the first line comes, and the run stops after that column.
+    void cancellingLeavesNoHalfWrittenFile() {
+        SistemaDiProva p;
+        const fs::path colonne = p.Cartella() / "COLONNE";
+        const fs::path uscita = p.Cartella() / "uscita";
+        fs::create_directory(uscita);
+        ScriviFile(colonne / "lungo.Txt", QByteArray("1  2  3  4  5  6  7  8  "));
+        TFrmConverte f(p.Cartella());
+        f.show();
+        C<QComboBox>(f, "ComboS")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Txt));
+        C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Col));
+        ScegliCartella(f, "SfogliaDBtn", uscita);
+        Clic(f, "SelezionaTuttiBtn");
+        fs::remove(colonne / "lungo.Txt");
+        QCOMPARE(mkfifo((colonne / "lungo.Txt").c_str(), 0600), 0);
+
+        std::thread scrittore;
+        QuandoSiApre<TFrmProgresso>([&](TFrmProgresso& progresso) {
+            QTest::mouseClick(progresso.findChild<QPushButton*>(QStringLiteral("Annulla")),
+                              Qt::LeftButton);
+            scrittore = std::thread([pipe = colonne / "lungo.Txt"] {
+                std::ofstream(pipe) << "1 2 3 4 5 6 7 8\r\n9 10 11 12 13 14 15 16\r\n";
+            });
+        });
+        RispostaMessaggio risposta;
+        Clic(f, "ConvertiBtn");
+        scrittore.join();
+        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Conversione Interrotta.")});
+        QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
+        QVERIFY(fs::is_empty(uscita));
     }
 
     void theFolderListsOpenInColonneAndFollowTheChooser() {
