@@ -303,6 +303,29 @@ std::string NomeDestinazione(std::string_view nomeSorgente, FormatoColonne desti
 
 // ---- the batch
 
+std::vector<std::string> DestinazioniEsistenti(const RichiestaConversione& richiesta) {
+    std::vector<std::string> esistenti;
+    for (const auto& nome : richiesta.files) {
+        const auto destinazione = NomeDestinazione(nome, richiesta.destinazione);
+        const auto percorso = richiesta.cartellaDestinazione / destinazione;
+        std::error_code ec;
+        // A destination that is its own source is refused by the batch, not replaced.
+        if (std::filesystem::exists(percorso, ec) &&
+            !StessoFile(richiesta.cartellaSorgente / nome, percorso) &&
+            std::find(esistenti.begin(), esistenti.end(), destinazione) == esistenti.end()) {
+            esistenti.push_back(destinazione);
+        }
+    }
+    return esistenti;
+}
+
+std::string MsgSovrascrivereDestinazioni(const std::vector<std::string>& nomi) {
+    if (nomi.size() == 1) return "Il file " + nomi.front() + " esiste già. Vuoi sovrascriverlo ? ";
+    std::string elenco;
+    for (const auto& nome : nomi) elenco += (elenco.empty() ? "" : ", ") + nome;
+    return "I file " + elenco + " esistono già. Vuoi sovrascriverli ? ";
+}
+
 EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento) {
     EsitoConversione esito;
     const auto totale = richiesta.files.size();

@@ -107,6 +107,13 @@ struct RichiestaConversione {
     std::filesystem::path cartellaDestinazione;
 };
 
+// The destination names of the request that already stand in the
+// destination folder, in request order.
+std::vector<std::string> DestinazioniEsistenti(const RichiestaConversione& richiesta);
+// The question before they are replaced: the system's own for one file, the
+// names listed for more.
+std::string MsgSovrascrivereDestinazioni(const std::vector<std::string>& nomi);
+
 struct EsitoConversione {
     bool riuscita = false;
     int filesCreati = 0;

@@ -103,6 +103,12 @@ ludo::RichiestaConversione TFrmConverte::Richiesta() const {
 void TFrmConverte::ConvertiClick() {
     const auto richiesta = Richiesta();
     if (richiesta.files.empty()) return;
+    const auto esistenti = ludo::DestinazioniEsistenti(richiesta);
+    if (!esistenti.empty() &&
+        Informazione(Testo(ludo::MsgSovrascrivereDestinazioni(esistenti)),
+                     TFrmMessage::Si | TFrmMessage::No, this) != TFrmMessage::Si) {
+        return;
+    }
     ui->Creati->setText(QStringLiteral("0"));
     OpzioniOperazione opzioni;
     opzioni.titolo = windowTitle();

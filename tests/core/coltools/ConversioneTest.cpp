@@ -192,6 +192,24 @@ TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     EXPECT_TRUE(std::filesystem::exists(dir / "dest" / "uno.Nbp"));
 }
 
+TEST(ConversioneBatch, DestinationsThatWouldBeReplacedAreNamedOnce) {
+    TempDir dir;
+    for (const char* nome : {"a.Col", "a.b.Col", "b.Col", "c.Col", "a.Txt", "b.Txt"})
+        ludo::test::writeFile(dir / nome, maschereLE({kA}));
+    ludo::RichiestaConversione r{FormatoColonne::Col, FormatoColonne::Txt, dir.path(),
+                                 {"a.Col", "a.b.Col", "b.Col", "c.Col"}, dir.path()};
+    const auto esistenti = ludo::DestinazioniEsistenti(r);
+    EXPECT_EQ(esistenti, (std::vector<std::string>{"a.Txt", "b.Txt"}));
+    EXPECT_EQ(ludo::MsgSovrascrivereDestinazioni(esistenti),
+              "I file a.Txt, b.Txt esistono già. Vuoi sovrascriverli ? ");
+    EXPECT_EQ(ludo::MsgSovrascrivereDestinazioni({"a.Txt"}),
+              "Il file a.Txt esiste già. Vuoi sovrascriverlo ? ");
+    // a.Col would be its own destination, which the batch refuses: only
+    // a.b.Col's destination is one that would be replaced.
+    r.destinazione = FormatoColonne::Col;
+    EXPECT_EQ(ludo::DestinazioniEsistenti(r), (std::vector<std::string>{"a.Col"}));
+}
+
 TEST(ConversioneBatch, TextToStgAndBackGivesTheSameLines) {
     TempDir dir;
     std::filesystem::create_directories(dir / "stg");

@@ -111,6 +111,35 @@ private slots:
         QCOMPARE(LeggiFile(colonne / "a.Col"), Colonne(0));
     }
 
+    void anExistingFileIsReplacedOnlyWhenTheUserSaysSo() {
+        SistemaDiProva p;
+        const fs::path colonne = p.Cartella() / "COLONNE";
+        ScriviFile(colonne / "a.Col", Colonne(0));
+        ScriviFile(colonne / "b.Col", Colonne(1));
+        ScriviFile(colonne / "a.Txt", QByteArray("vecchio"));
+        TFrmConverte f(p.Cartella());
+        f.show();
+        Clic(f, "SelezionaTuttiBtn");
+        {
+            RispostaMessaggio no(QStringLiteral("No"));
+            Clic(f, "ConvertiBtn");
+            QCOMPARE(no.testi, QStringList{QStringLiteral(
+                                   "Il file a.Txt esiste già. Vuoi sovrascriverlo ? ")});
+            QCOMPARE(LeggiFile(colonne / "a.Txt"), QByteArray("vecchio"));
+            QVERIFY(!fs::exists(colonne / "b.Txt"));
+        }
+        ScriviFile(colonne / "b.Txt", QByteArray("vecchio"));
+        RispostaMessaggio si(QStringLiteral("Si"));
+        Clic(f, "ConvertiBtn");
+        QCOMPARE(si.testi,
+                 (QStringList{QStringLiteral(
+                                  "I file a.Txt, b.Txt esistono già. Vuoi sovrascriverli ? "),
+                              QStringLiteral("Conversione terminata con successo.")}));
+        QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("2"));
+        QVERIFY(LeggiFile(colonne / "a.Txt").startsWith("1  2  3  4  5  6  7  8  \r\n"));
+        QVERIFY(LeggiFile(colonne / "b.Txt").startsWith("2  3  4  5  6  7  8  9  \r\n"));
+    }
+
     // The source is a pipe, so the batch waits on it: "Annulla" is pressed
     // before the first line comes, and the run stops after that column.
     void cancellingLeavesNoHalfWrittenFile() {
