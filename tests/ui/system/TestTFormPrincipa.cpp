@@ -27,6 +27,7 @@
 #include "core/system/Schedina.h"
 #include "ui/controls/DialoghiFile.h"
 #include "core/system/StatoPrincipale.h"
+#include "ui/coltools/TFrmAccorpa.h"
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TPronosticoF.h"
@@ -305,6 +306,21 @@ private slots:
         QVERIFY(!animazione->InPausa());
         QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
         QVERIFY(p.Comando("SalvaSuDisco")->isEnabled());
+    }
+
+    // The grouped columns cost what the simple ones did.
+    void accorpaGroupsTheSystemAndTheStatusLineFollows() {
+        Principale p;
+        p.Mostra(SistemaDiProva::Primi(9));
+        ludo::Espandi(p.d().Colonne, SistemaDiProva::Primi(9), true);
+        QuandoSiApre<TFrmAccorpa>([](TFrmAccorpa& f) {
+            QTRY_VERIFY(C<QPushButton>(f, "ChiudiBtn")->isEnabled());
+            Clic(f, "ChiudiBtn");
+        });
+        p.Comando("Accorpa")->trigger();
+        QCOMPARE(p.d().Colonne.Conteggio(), 1u);
+        QVERIFY(p.prova.sistema->Modificato);
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 1 (£ 7.200)"));
     }
 
     void openingTheConditionsMenuTicksTheEffectiveConditions() {
