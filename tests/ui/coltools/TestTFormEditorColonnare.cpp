@@ -13,6 +13,7 @@
 #include "ui/coltools/GrigliaEditorColonne.h"
 #include "ui/coltools/TFormEditorColonnare.h"
 #include "ui/coltools/TFormSalta.h"
+#include "ui/printing/TFormStampaSchedine.h"
 
 namespace fs = std::filesystem;
 
@@ -219,6 +220,29 @@ private slots:
         QCOMPARE(Corrente(f), QPoint(2, 0));
         Clic(f, "PrimaBtn");
         QCOMPARE(Corrente(f), QPoint(0, 0));
+    }
+
+    // The slips get the typed columns, not the system's, and show only the cost.
+    void printingTakesTheTypedColumns() {
+        SistemaDiProva p;
+        TFormEditorColonnare f(*p.sistema);
+        f.show();
+        Digita(f, Otto);
+        Clic(f, "InserisciColonnaBtn");  // an empty column is not printed
+        Tabella(f)->setCurrentIndex(Tabella(f)->model()->index(0, 2));
+        Digita(f, {"9", "10", "11", "12", "13", "14", "15", "16"});
+        std::vector<ludo::Colonna> stampate;
+        bool soloCosto = false;
+        QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& stampa) {
+            const auto& colonne = stampa.Lavoro().Colonne;
+            stampate.assign(colonne.begin(), colonne.end());
+            soloCosto = stampa.Lavoro().SoloCosto;
+            stampa.reject();
+        });
+        Clic(f, "StampaBtn");
+        QCOMPARE(stampate, (std::vector<ludo::Colonna>{0xFFU, 0xFF00U}));
+        QVERIFY(soloCosto);
+        QCOMPARE(p.d().Colonne.Conteggio(), 0U);
     }
 
     void enterAtTheLastShownColumnScrollsOn() {
