@@ -326,7 +326,8 @@ std::string MsgSovrascrivereDestinazioni(const std::vector<std::string>& nomi) {
     return "I file " + elenco + " esistono già. Vuoi sovrascriverli ? ";
 }
 
-EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento) {
+EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento,
+                          const std::function<void(int)>& creato) {
     EsitoConversione esito;
     const auto totale = richiesta.files.size();
     for (const auto& nome : richiesta.files) {
@@ -338,6 +339,7 @@ EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& av
             return esito;
         }
         ++esito.filesCreati;
+        if (creato) creato(esito.filesCreati);
     }
     esito.riuscita = true;
     esito.messaggio = MsgConversioneTerminata;

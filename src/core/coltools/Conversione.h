@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -129,7 +130,10 @@ struct EsitoConversione {
 // written). Each destination is put in place only once it is whole: the
 // files already converted stay, a stopped file leaves no destination (an
 // older one is left as it was). Text files are written with CR LF line
-// breaks and read with or without the CR.
-EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento);
+// breaks and read with or without the CR. creato, when given, is called on
+// the converting thread each time a destination is in place, with the count
+// of files created so far.
+EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento,
+                          const std::function<void(int)>& creato = {});
 
 }  // namespace ludo

@@ -114,8 +114,14 @@ void TFrmConverte::ConvertiClick() {
     opzioni.titolo = windowTitle();
     opzioni.testo = QStringLiteral("Conversione in corso...");
     opzioni.parent = this;
-    const auto esito = EseguiOperazioneLunga(opzioni, [&richiesta](ludo::Avanzamento& avanzamento) {
-        return ludo::Converti(richiesta, avanzamento);
+    // Each file created is counted at once, on this thread.
+    const auto creato = [etichetta = ui->Creati](int creati) {
+        QMetaObject::invokeMethod(
+            etichetta, [etichetta, creati] { etichetta->setText(QString::number(creati)); },
+            Qt::QueuedConnection);
+    };
+    const auto esito = EseguiOperazioneLunga(opzioni, [&](ludo::Avanzamento& avanzamento) {
+        return ludo::Converti(richiesta, avanzamento, creato);
     });
     ui->Creati->setText(QString::number(esito.filesCreati));
     // New files may belong to the list shown; the selection is kept.

@@ -179,9 +179,11 @@ TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     ludo::RichiestaConversione r{FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"a.b.Col", "uno.Col"},
                                  dir / "dest"};
     Conta conta;
-    auto esito = ludo::Converti(r, conta);
+    std::vector<int> creati;
+    auto esito = ludo::Converti(r, conta, [&](int n) { creati.push_back(n); });
     EXPECT_TRUE(esito.riuscita);
     EXPECT_EQ(esito.filesCreati, 2);
+    EXPECT_EQ(creati, (std::vector<int>{1, 2}));
     EXPECT_EQ(conta.fasi, (std::vector<std::string>{"a.b.Col (1 di 2)", "uno.Col (2 di 2)"}));
     EXPECT_EQ(esito.messaggio, "Conversione terminata con successo.");
     Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12});

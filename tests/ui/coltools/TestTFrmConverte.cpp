@@ -140,14 +140,17 @@ private slots:
         QVERIFY(LeggiFile(colonne / "b.Txt").startsWith("2  3  4  5  6  7  8  9  \r\n"));
     }
 
-    // The source is a pipe, so the batch waits on it: "Annulla" is pressed
-    // before the first line comes, and the run stops after that column.
-    void cancellingLeavesNoHalfWrittenFile() {
+    // The second source is a pipe, so the batch waits on it once the first
+    // file is done: "Annulla" is pressed before its first line comes, and
+    // the run stops after that column.
+    void cancellingKeepsTheFilesDoneAndLeavesNoHalfWrittenFile() {
         SistemaDiProva p;
         const fs::path colonne = p.Cartella() / "COLONNE";
         const fs::path uscita = p.Cartella() / "uscita";
         fs::create_directory(uscita);
-        ScriviFile(colonne / "lungo.Txt", QByteArray("1  2  3  4  5  6  7  8  "));
+        const QByteArray riga("1  2  3  4  5  6  7  8  ");
+        ScriviFile(colonne / "a.Txt", riga);
+        ScriviFile(colonne / "lungo.Txt", riga);
         TFrmConverte f(p.Cartella());
         f.show();
         C<QComboBox>(f, "ComboS")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Txt));
@@ -158,7 +161,11 @@ private slots:
         QCOMPARE(mkfifo((colonne / "lungo.Txt").c_str(), 0600), 0);
 
         std::thread scrittore;
+        QString creatiPrima;
         QuandoSiApre<TFrmProgresso>([&](TFrmProgresso& progresso) {
+            // The first file is counted as soon as it is done.
+            if (QTest::qWaitFor([&] { return TestoDi(f, "Creati") == QStringLiteral("1"); }))
+                creatiPrima = TestoDi(f, "Creati");
             QTest::mouseClick(progresso.findChild<QPushButton*>(QStringLiteral("Annulla")),
                               Qt::LeftButton);
             scrittore = std::thread([pipe = colonne / "lungo.Txt"] {
@@ -168,9 +175,11 @@ private slots:
         RispostaMessaggio risposta;
         Clic(f, "ConvertiBtn");
         scrittore.join();
+        QCOMPARE(creatiPrima, QStringLiteral("1"));
         QCOMPARE(risposta.testi, QStringList{QStringLiteral("Conversione Interrotta.")});
-        QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
-        QVERIFY(fs::is_empty(uscita));
+        QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("1"));
+        QCOMPARE(LeggiFile(uscita / "a.Col"), ColonneLE({0xFF}));
+        QCOMPARE(std::distance(fs::directory_iterator(uscita), fs::directory_iterator()), 1);
     }
 
     void theFolderListsOpenInColonneAndFollowTheChooser() {
