@@ -21,6 +21,11 @@
 #include "ui/archive/TFrmImpRicerca.h"
 #include "ui/archive/TFrmStampaArchivio.h"
 #include "ui/archive/TFrmVisArchivio.h"
+#include "ui/coltools/TFormEditorColonnare.h"
+#include "ui/coltools/TFormSalta.h"
+#include "ui/coltools/TFrmAccorpa.h"
+#include "ui/coltools/TFrmConverte.h"
+#include "ui/coltools/TFrmOperazioni.h"
 #include "ui/conditions/Modifica.h"
 #include "ui/conditions/TFrmCondizione.h"
 #include "ui/controls/AvanzamentoCondiviso.h"
@@ -175,6 +180,16 @@ const std::vector<Voce>& Finestre() {
          [](SistemaDiProva& p) { return Crea<TFrmVisArchivio>(Archivio(p)); }},
         {"Stampa Archivio", "stampa-archivio", true,
          [](SistemaDiProva& p) { return Crea<TFrmStampaArchivio>(Archivio(p)); }},
+        {"Conversione", "conversione", true,
+         [](SistemaDiProva& p) { return Crea<TFrmConverte>(p.Cartella()); }},
+        {"Operazioni", "operazioni", true,
+         [](SistemaDiProva& p) { return Crea<TFrmOperazioni>(p.Cartella()); }},
+        {"Accorpa", "accorpa", true,
+         [](SistemaDiProva& p) { return Crea<TFrmAccorpa>(*p.sistema); }},
+        {"Editor Colonnare", "editor", true,
+         [](SistemaDiProva& p) { return Crea<TFormEditorColonnare>(*p.sistema); }},
+        {"Salta alla Colonna", "editor", true,
+         [](SistemaDiProva&) { return Crea<TFormSalta>(10, 1); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));
@@ -267,7 +282,7 @@ QStringList Difetti(const std::function<void(QWidget&, QStringList&)>& controllo
 
 class TestFinestre : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { ImpostaCartellaGuida(LUDO_DATA_DIR); }
 
     // The buttons of an exclusive set are a single stop: Tab goes to the

@@ -7,12 +7,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <bit>
@@ -31,10 +34,15 @@
 #include "ui/archive/TFrmImpRicerca.h"
 #include "ui/archive/TFrmStampaArchivio.h"
 #include "ui/archive/TFrmVisArchivio.h"
+#include "ui/coltools/TFormEditorColonnare.h"
+#include "ui/coltools/TFrmAccorpa.h"
+#include "ui/coltools/TFrmConverte.h"
+#include "ui/coltools/TFrmOperazioni.h"
 #include "ui/conditions/TFrmCondizione.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
+#include "ui/controls/TGListaCartelle.h"
 #include "ui/controls/TraduzioneQt.h"
 #include "ui/engine/TFrmSviluppo.h"
 #include "ui/printing/StampaLavoro.h"
@@ -375,6 +383,46 @@ bool StampaArchivioDiEsempio(const QDir& destinazione) {
                [&](SuperficieStampa& s) { StampaArchivioSu(s, d.Archivio, intervallo); });
 }
 
+// The conversion of the ready-made systems to text, the coverage of a
+// reduced system, the grouping of a system's columns and the column editor
+// on a real reduced system of 16 numbers.
+bool StrumentiColonne(const QDir& destinazione) {
+    Principale p;
+    const QString matrici = QString::fromStdString(
+        ludo::io::resolvePath(p.sistema.Cartella(), std::string(ludo::io::kMatrici)).string());
+    TFrmConverte conversione(p.sistema.Cartella());
+    conversione.findChild<TGListaCartelle*>(QStringLiteral("CartelleS"))->setCartella(matrici);
+    auto* files = conversione.findChild<QListWidget*>(QStringLiteral("ListaFiles"));
+    for (int i = 0; i < files->count(); i += 3) files->item(i)->setSelected(true);
+    if (!Foto(conversione, destinazione, "conversione.png")) return false;
+
+    TFrmOperazioni operazioni(p.sistema.Cartella());
+    operazioni.findChild<QRadioButton*>(QStringLiteral("RBN1"))->setChecked(true);
+    operazioni.findChild<QLineEdit*>(QStringLiteral("EditFile1"))
+        ->setText(matrici + QStringLiteral("/16F0R1.col"));
+    operazioni.findChild<QLineEdit*>(QStringLiteral("EditFile2"))
+        ->setText(QStringLiteral("Sviluppo16.Col"));
+    operazioni.findChild<QLineEdit*>(QStringLiteral("EditOutput"))
+        ->setText(QStringLiteral("Scoperte.Col"));
+    if (!Foto(operazioni, destinazione, "operazioni.png")) return false;
+
+    ludo::Espandi(p.sistema.Dati->Colonne, 0x3FFu, true);
+    ludo::Espandi(p.sistema.Dati->Colonne, 0x7FC00u, false);
+    p.sistema.Dati->Colonne.Aggiungi(0xFF00000u);
+    p.sistema.Dati->Pronostico = 0xFFFFFFFu;
+    TFrmAccorpa accorpa(p.sistema);
+    accorpa.show();
+    QElapsedTimer attesa;
+    attesa.start();
+    while (accorpa.InCorso() || attesa.elapsed() < 200)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (!Foto(accorpa, destinazione, "accorpa.png")) return false;
+
+    TFormEditorColonnare editor(p.sistema);
+    editor.Carica(matrici + QStringLiteral("/16F0R1.col"));
+    return Foto(editor, destinazione, "editor-colonne.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -395,7 +443,8 @@ int main(int argc, char* argv[]) {
     return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
-                   EditoriCondizioni(destinazione) && FinestreArchivio(destinazione)
+                   EditoriCondizioni(destinazione) && FinestreArchivio(destinazione) &&
+                   StrumentiColonne(destinazione)
                ? 0
                : 1;
 }

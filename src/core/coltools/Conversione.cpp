@@ -1,8 +1,10 @@
 #include "core/coltools/Conversione.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
+#include "core/io/AtomicSave.h"
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"
 
@@ -53,12 +55,19 @@ bool SoloTrenta(FormatoColonne formato) {
     return !FormatoTesto(formato) && formato != FormatoColonne::Col;
 }
 
+// The bytes from the current position to the end; 0 for a source that cannot
+// seek (a pipe), which is left readable from where it stood.
 std::uint64_t Dimensione(std::istream& in) {
     const auto inizio = in.tellg();
+    if (inizio < 0) {
+        in.clear();
+        return 0;
+    }
     in.seekg(0, std::ios::end);
     const auto fine = in.tellg();
+    in.clear();
     in.seekg(inizio);
-    return (inizio < 0 || fine < inizio) ? 0 : static_cast<std::uint64_t>(fine - inizio);
+    return fine < inizio ? 0 : static_cast<std::uint64_t>(fine - inizio);
 }
 
 std::string Trimmed(const std::string& riga) {
@@ -77,24 +86,24 @@ struct Messaggio {
     std::string testo;
 };
 
+// How often, in columns, the progress within a file is reported.
+constexpr std::size_t kPassoAvanzamento = 1U << 16;
+
 // Converts one file; the text of the stopping message, if the batch stops.
+// The destination (and the Bgp companion) are written to temporary files put
+// in place only once the whole file is converted: a stopped file leaves no
+// trace and an older destination as it was.
 std::optional<Messaggio> ConvertiFile(const RichiestaConversione& r, const std::string& nome,
                                       Avanzamento& avanzamento) {
     const auto sorgente = r.cartellaSorgente / nome;
     const auto destinazione = r.cartellaDestinazione / NomeDestinazione(nome, r.destinazione);
     if (StessoFile(sorgente, destinazione)) return Messaggio{MsgImpossibileConvertire(nome)};
     std::ifstream in(sorgente, std::ios::binary);
-    std::ofstream out(destinazione, std::ios::binary | std::ios::trunc);
-    if (!in || !out) return Messaggio{MsgImpossibileConvertire(nome)};
-    if (r.destinazione == FormatoColonne::Bgp) {
-        std::ofstream nbp(std::filesystem::path(destinazione).replace_extension("Nbp"),
-                          std::ios::binary | std::ios::trunc);
-        const auto contenuto = ContenutoNbp();
-        nbp.write(reinterpret_cast<const char*>(contenuto.data()), contenuto.size());
-        if (!nbp) return Messaggio{MsgImpossibileConvertire(nome)};
-    }
+    io::AtomicFile out(destinazione);
+    if (!in || !out.isOpen()) return Messaggio{MsgImpossibileConvertire(nome)};
+    const auto dimensione = Dimensione(in);
     LettoreColonne lettore(in, r.sorgente);
-    ScrittoreColonne scrittore(out, r.destinazione);
+    ScrittoreColonne scrittore(out.stream(), r.destinazione);
     Colonna colonna = 0;
     for (std::size_t numero = 1;; ++numero) {
         const auto letta = lettore.Leggi(colonna);
@@ -107,8 +116,20 @@ std::optional<Messaggio> ConvertiFile(const RichiestaConversione& r, const std::
             case ScrittoreColonne::Esito::ErroreScrittura: return Messaggio{MsgImpossibileConvertire(nome)};
         }
         if (avanzamento.annullato()) return Messaggio{MsgConversioneInterrotta};
+        if (numero % kPassoAvanzamento == 0 && dimensione > 0) {
+            avanzamento.Progresso(std::max<std::streamoff>(in.tellg(), 0),
+                                  static_cast<std::int64_t>(dimensione));
+        }
     }
     if (!scrittore.Chiudi()) return Messaggio{MsgImpossibileConvertire(nome)};
+    std::optional<io::AtomicFile> nbp;
+    if (r.destinazione == FormatoColonne::Bgp) {
+        nbp.emplace(std::filesystem::path(destinazione).replace_extension("Nbp"));
+        const auto contenuto = ContenutoNbp();
+        io::BinaryWriter(nbp->stream()).writeBytes(contenuto);
+        if (!nbp->commit()) return Messaggio{MsgImpossibileConvertire(nome)};
+    }
+    if (!out.commit()) return Messaggio{MsgImpossibileConvertire(nome)};
     return std::nullopt;
 }
 
@@ -211,7 +232,6 @@ ScrittoreColonne::Esito ScrittoreColonne::Scrivi(Colonna colonna) {
         case FormatoColonne::Asc:
             if (scritte_ > 0) out_ << "\r\n";
             out_ << TestoColonna(colonna);
-            out_.flush();
             ok = static_cast<bool>(out_);
             break;
         case FormatoColonne::Stg:
@@ -283,17 +303,43 @@ std::string NomeDestinazione(std::string_view nomeSorgente, FormatoColonne desti
 
 // ---- the batch
 
-EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento) {
-    EsitoConversione esito;
-    const auto totale = static_cast<std::int64_t>(richiesta.files.size());
-    avanzamento.Progresso(0, totale);
+std::vector<std::string> DestinazioniEsistenti(const RichiestaConversione& richiesta) {
+    std::vector<std::string> esistenti;
     for (const auto& nome : richiesta.files) {
+        const auto destinazione = NomeDestinazione(nome, richiesta.destinazione);
+        const auto percorso = richiesta.cartellaDestinazione / destinazione;
+        std::error_code ec;
+        // A destination that is its own source is refused by the batch, not replaced.
+        if (std::filesystem::exists(percorso, ec) &&
+            !StessoFile(richiesta.cartellaSorgente / nome, percorso) &&
+            std::find(esistenti.begin(), esistenti.end(), destinazione) == esistenti.end()) {
+            esistenti.push_back(destinazione);
+        }
+    }
+    return esistenti;
+}
+
+std::string MsgSovrascrivereDestinazioni(const std::vector<std::string>& nomi) {
+    if (nomi.size() == 1) return "Il file " + nomi.front() + " esiste già. Vuoi sovrascriverlo ? ";
+    std::string elenco;
+    for (const auto& nome : nomi) elenco += (elenco.empty() ? "" : ", ") + nome;
+    return "I file " + elenco + " esistono già. Vuoi sovrascriverli ? ";
+}
+
+EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento,
+                          const std::function<void(int)>& creato) {
+    EsitoConversione esito;
+    const auto totale = richiesta.files.size();
+    for (const auto& nome : richiesta.files) {
+        avanzamento.Fase(nome + " (" + std::to_string(esito.filesCreati + 1) + " di " +
+                         std::to_string(totale) + ")");
+        avanzamento.Progresso(0, 1);
         if (auto fermata = ConvertiFile(richiesta, nome, avanzamento)) {
             esito.messaggio = std::move(fermata->testo);
             return esito;
         }
         ++esito.filesCreati;
-        avanzamento.Progresso(esito.filesCreati, totale);
+        if (creato) creato(esito.filesCreati);
     }
     esito.riuscita = true;
     esito.messaggio = MsgConversioneTerminata;

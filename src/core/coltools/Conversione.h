@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -107,20 +108,32 @@ struct RichiestaConversione {
     std::filesystem::path cartellaDestinazione;
 };
 
+// The destination names of the request that already stand in the
+// destination folder, in request order.
+std::vector<std::string> DestinazioniEsistenti(const RichiestaConversione& richiesta);
+// The question before they are replaced: the system's own for one file, the
+// names listed for more.
+std::string MsgSovrascrivereDestinazioni(const std::vector<std::string>& nomi);
+
 struct EsitoConversione {
     bool riuscita = false;
     int filesCreati = 0;
     std::string messaggio;  // what the window shows at the end
 };
 
-// Converts every file of the request in order. Progresso(filesCreati, total)
-// is reported after each file; annullato() is polled after every column and
-// stops the batch with MsgConversioneInterrotta. The batch stops at the first
-// file that cannot be converted (the same path as its destination, a bad text
-// line, a column the destination cannot hold, a file that cannot be opened or
-// written): the files already converted stay, and so does the part of the
-// failing destination already written. Text files are written with CR LF
-// line breaks and read with or without the CR.
-EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento);
+// Converts every file of the request in order. Fase() names the file being
+// converted ("a.Col (2 di 5)") and Progresso() tells how far into it the
+// reading is; annullato() is polled after every column and stops the batch
+// with MsgConversioneInterrotta. The batch stops at the first file that
+// cannot be converted (the same path as its destination, a bad text line, a
+// column the destination cannot hold, a file that cannot be opened or
+// written). Each destination is put in place only once it is whole: the
+// files already converted stay, a stopped file leaves no destination (an
+// older one is left as it was). Text files are written with CR LF line
+// breaks and read with or without the CR. creato, when given, is called on
+// the converting thread each time a destination is in place, with the count
+// of files created so far.
+EsitoConversione Converti(const RichiestaConversione& richiesta, Avanzamento& avanzamento,
+                          const std::function<void(int)>& creato = {});
 
 }  // namespace ludo

@@ -15,6 +15,10 @@ QString ChiediFile(QWidget* parent, const RichiestaFile& richiesta) {
     dialogo.setFileMode(richiesta.salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialogo.setDefaultSuffix(richiesta.estensione);
     if (!richiesta.chiediSovrascrittura) dialogo.setOption(QFileDialog::DontConfirmOverwrite);
+    if (richiesta.soloCartella) {
+        dialogo.setFileMode(QFileDialog::Directory);
+        dialogo.setOption(QFileDialog::ShowDirsOnly);
+    }
     if (!richiesta.nome.isEmpty()) dialogo.selectFile(QDir(richiesta.cartella).filePath(richiesta.nome));
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
     return dialogo.selectedFiles().constFirst();

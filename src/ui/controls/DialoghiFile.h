@@ -15,6 +15,7 @@ struct RichiestaFile {
     QString filtro;      // "File Colonnare (*.Col)"
     QString estensione;  // added to a name typed without one ("Col")
     bool salva = false;  // a save dialog; otherwise an open dialog of an existing file
+    bool soloCartella = false;  // an existing folder is chosen, not a file
     // Save dialogs ask before replacing a file unless the caller asks itself.
     bool chiediSovrascrittura = true;
 };

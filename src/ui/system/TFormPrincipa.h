@@ -133,6 +133,12 @@ private:
     void AboutClick();
     void UscitaClick();
 
+    // Column file tools (TFormPrincipaStrumentiColonne.cpp).
+    void ConversioneFormatiClick();
+    void OperazioniClick();
+    void AccorpaClick();
+    void EditorColonneClick();
+
     // File helpers.
     bool Salva();
     bool ScriviSistema(const QString& file);

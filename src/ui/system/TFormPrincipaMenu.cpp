@@ -153,6 +153,10 @@ void TFormPrincipa::CreaMenuColonne() {
     Azione(m, QStringLiteral("Accorpa"), QStringLiteral("&Accorpa"));
     Azione(m, QStringLiteral("EditorColonne"), QStringLiteral("Editor di Colonne"));
     Collega(QStringLiteral("SalvaSuDisco"), &TFormPrincipa::SalvaSuDiscoClick);
+    Collega(QStringLiteral("ConversioneFormati"), &TFormPrincipa::ConversioneFormatiClick);
+    Collega(QStringLiteral("Operazioni"), &TFormPrincipa::OperazioniClick);
+    Collega(QStringLiteral("Accorpa"), &TFormPrincipa::AccorpaClick);
+    Collega(QStringLiteral("EditorColonne"), &TFormPrincipa::EditorColonneClick);
 }
 
 void TFormPrincipa::CreaMenuAltri() {

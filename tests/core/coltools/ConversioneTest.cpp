@@ -176,10 +176,12 @@ TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     ludo::RichiestaConversione r{FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"a.b.Col", "uno.Col"},
                                  dir / "dest"};
     Conta conta;
-    auto esito = ludo::Converti(r, conta);
+    std::vector<int> creati;
+    auto esito = ludo::Converti(r, conta, [&](int n) { creati.push_back(n); });
     EXPECT_TRUE(esito.riuscita);
     EXPECT_EQ(esito.filesCreati, 2);
-    EXPECT_EQ(conta.progressi.back().first, 2);
+    EXPECT_EQ(creati, (std::vector<int>{1, 2}));
+    EXPECT_EQ(conta.fasi, (std::vector<std::string>{"a.b.Col (1 di 2)", "uno.Col (2 di 2)"}));
     EXPECT_EQ(esito.messaggio, "Conversione terminata con successo.");
     Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12});
     EXPECT_EQ(ludo::test::readFile(dir / "dest" / "a.Bgp"), bgp);
@@ -187,6 +189,24 @@ TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     for (int n = 1; n <= 30; ++n) nbp.push_back(static_cast<std::uint8_t>(n));
     EXPECT_EQ(ludo::test::readFile(dir / "dest" / "a.Nbp"), nbp);
     EXPECT_TRUE(std::filesystem::exists(dir / "dest" / "uno.Nbp"));
+}
+
+TEST(ConversioneBatch, DestinationsThatWouldBeReplacedAreNamedOnce) {
+    TempDir dir;
+    for (const char* nome : {"a.Col", "a.b.Col", "b.Col", "c.Col", "a.Txt", "b.Txt"})
+        ludo::test::writeFile(dir / nome, maschereLE({kA}));
+    ludo::RichiestaConversione r{FormatoColonne::Col, FormatoColonne::Txt, dir.path(),
+                                 {"a.Col", "a.b.Col", "b.Col", "c.Col"}, dir.path()};
+    const auto esistenti = ludo::DestinazioniEsistenti(r);
+    EXPECT_EQ(esistenti, (std::vector<std::string>{"a.Txt", "b.Txt"}));
+    EXPECT_EQ(ludo::MsgSovrascrivereDestinazioni(esistenti),
+              "I file a.Txt, b.Txt esistono già. Vuoi sovrascriverli ? ");
+    EXPECT_EQ(ludo::MsgSovrascrivereDestinazioni({"a.Txt"}),
+              "Il file a.Txt esiste già. Vuoi sovrascriverlo ? ");
+    // a.Col would be its own destination, which the batch refuses: only
+    // a.b.Col's destination is one that would be replaced.
+    r.destinazione = FormatoColonne::Col;
+    EXPECT_EQ(ludo::DestinazioniEsistenti(r), (std::vector<std::string>{"a.Col"}));
 }
 
 TEST(ConversioneBatch, TextToStgAndBackGivesTheSameLines) {
@@ -202,7 +222,7 @@ TEST(ConversioneBatch, TextToStgAndBackGivesTheSameLines) {
     EXPECT_EQ(ludo::test::readFile(dir / "stg" / "t.Txt"), righe);
 }
 
-TEST(ConversioneBatch, StopsWithTheMessageAndKeepsWhatWasDone) {
+TEST(ConversioneBatch, StopsWithTheMessageAndLeavesNoHalfWrittenFile) {
     TempDir dir;
     const Bytes col = maschereLE({kA, 0x1FFU, kB});
     ludo::test::writeFile(dir / "x.Col", col);
@@ -220,21 +240,26 @@ TEST(ConversioneBatch, StopsWithTheMessageAndKeepsWhatWasDone) {
     EXPECT_EQ(esito.messaggio,
               "Impossibile convertire il file x.Col: la colonna 2 non ha 8 numeri, come richiede il formato di "
               "destinazione. Elaborazione terminata");
-    EXPECT_EQ(ludo::test::readFile(dir / "x.Stg"), NumberBytes({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.Stg"));
     EXPECT_FALSE(std::filesystem::exists(dir / "y.Stg"));
 
     ludo::test::writeFile(dir / "bad.Txt", ludo::test::bytesOf("1 2 3 4 5 6 7 8\n1 2 3 ?"));
     esito = ludo::Converti({FormatoColonne::Txt, FormatoColonne::Col, dir.path(), {"bad.Txt"}, dir.path()}, conta);
     EXPECT_EQ(esito.messaggio, "Impossibile convertire il file bad.Txt. Elaborazione terminata");
-    EXPECT_EQ(ludo::test::readFile(dir / "bad.Col").size(), 4U);
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad.Col"));
 
     esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Txt, dir.path(), {"manca.Col"}, dir.path()}, conta);
     EXPECT_EQ(esito.messaggio, "Impossibile convertire il file manca.Col. Elaborazione terminata");
 
-    Conta annulla(1);  // the second column stops the batch
-    esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Cln, dir.path(), {"x.Col", "y.Col"}, dir.path()},
-                           annulla);
+    // A cancelled file leaves an older destination as it was, and nothing beside it.
+    ludo::test::writeFile(dir / "x.Bgp", Bytes{1, 2, 3});
+    Conta annulla(0);  // the first column stops the batch
+    esito = ludo::Converti(
+        {FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"x.Col", "y.Col"}, dir.path()},
+        annulla);
     EXPECT_EQ(esito.messaggio, "Conversione Interrotta.");
     EXPECT_EQ(esito.filesCreati, 0);
-    EXPECT_EQ(ludo::test::readFile(dir / "x.Cln").size(), 8U);  // two columns, no trailer
+    EXPECT_EQ(ludo::test::readFile(dir / "x.Bgp"), (Bytes{1, 2, 3}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.Nbp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
 }

@@ -2,17 +2,17 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QPrintDialog>
-#include <QStatusBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QtTest>
@@ -25,11 +25,12 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/Schedina.h"
+#include "core/system/StatoPrincipale.h"
 #include "ui/archive/TFrmArchivio.h"
 #include "ui/archive/TFrmImpRicerca.h"
 #include "ui/archive/TFrmVisArchivio.h"
+#include "ui/coltools/TFrmAccorpa.h"
 #include "ui/controls/DialoghiFile.h"
-#include "core/system/StatoPrincipale.h"
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TPronosticoF.h"
@@ -56,7 +57,8 @@ std::filesystem::path UltimaSchedina(const SistemaDiProva& prova) {
 // The coupon control that has the focus, also while one of its cells is typed into.
 QString Controllo(QWidget* w) {
     for (; w != nullptr; w = w->parentWidget()) {
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) return w->objectName();
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            return w->objectName();
     }
     return {};
 }
@@ -97,10 +99,10 @@ struct Principale {
     SistemaDiProva prova;
     QStringList messaggi;
 
-private:
+  private:
     std::unique_ptr<TFormPrincipa> finestra_;
 
-public:
+  public:
     TFormPrincipa& finestra;
 };
 
@@ -108,7 +110,7 @@ public:
 
 class TestTFormPrincipa : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
     void captionNamesTheUntitledSystemAndTheWindowKeepsItsMinimumSize() {
@@ -123,8 +125,9 @@ private slots:
         const QWidget* pannello = p.finestra.findChild<QWidget*>(QStringLiteral("PanelSchedina"));
         QVERIFY(p.finestra.centralWidget()->rect().contains(pannello->geometry()));
         QList<QRect> aree;
-        for (const char* nome : {"GridSquadre1", "GridPicch1", "Pronostico1", "GridSquadre2", "GridPicch2",
-                                 "Pronostico2", "EditConcorso", "Squadre", "Animazione"}) {
+        for (const char* nome :
+             {"GridSquadre1", "GridPicch1", "Pronostico1", "GridSquadre2", "GridPicch2",
+              "Pronostico2", "EditConcorso", "Squadre", "Animazione"}) {
             const QWidget* w = p.finestra.findChild<QWidget*>(QString::fromLatin1(nome));
             const QRect area(w->mapTo(&p.finestra, QPoint(0, 0)), w->size());
             for (const QRect& altra : aree) QVERIFY2(!area.intersects(altra), nome);
@@ -144,7 +147,7 @@ private slots:
             QCOMPARE(C<QAction>(p.finestra, "SpeedSviluppa")->isEnabled(), otto);
             QCOMPARE(MenuCondizioni(p.finestra)->menuAction()->isEnabled(), otto);
         }
-        for (const char* nome : {"AnalisiStatistica", "EditorColonne", "AggiornamentoArchivi", "RidottiImmediati"}) {
+        for (const char* nome : {"AnalisiStatistica", "AggiornamentoArchivi", "RidottiImmediati"}) {
             QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
         }
         QVERIFY(!C<QAction>(p.finestra, "SpeedArchivi")->isEnabled());
@@ -204,7 +207,8 @@ private slots:
         QCOMPARE(scelta.richieste.front().filtro, QStringLiteral("File Colonnare (*.Col)"));
         QVERIFY(scelta.richieste.front().cartella.endsWith(QStringLiteral("COLONNE")));
 
-        RispostaFile manca(QString::fromStdString((p.prova.Cartella() / "COLONNE" / "manca.Col").string()));
+        RispostaFile manca(
+            QString::fromStdString((p.prova.Cartella() / "COLONNE" / "manca.Col").string()));
         RispostaMessaggio risposta;
         p.Comando("StampaFile")->trigger();
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreLetturaColonne)});
@@ -219,7 +223,8 @@ private slots:
             QuandoSiApre<T>([&aperte, comando](T& f) {
                 aperte << QString::fromLatin1(comando);
                 if constexpr (std::is_same_v<T, TFrmCommento>) {
-                    f.template findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("da buttare"));
+                    f.template findChild<QPlainTextEdit*>()->setPlainText(
+                        QStringLiteral("da buttare"));
                 }
                 f.reject();
             });
@@ -230,8 +235,8 @@ private slots:
         apri("ImpostazioniRicerca", static_cast<TFrmImpRicerca*>(nullptr));
         apri("TaraturaStampante", static_cast<TFrmTaratura*>(nullptr));
         apri("Commento", static_cast<TFrmCommento*>(nullptr));
-        QCOMPARE(aperte, (QStringList{"AggiornamentoArchivio", "Visualizzazione", "ImpostazioniRicerca",
-                                      "TaraturaStampante", "Commento"}));
+        QCOMPARE(aperte, (QStringList{"AggiornamentoArchivio", "Visualizzazione",
+                                      "ImpostazioniRicerca", "TaraturaStampante", "Commento"}));
         QVERIFY(!std::filesystem::exists(p.prova.Cartella() / "ARCHIVI" / ludo::NomeFileArchivio));
         QVERIFY(p.prova.sistema->Commento.empty());
         QVERIFY(!p.prova.sistema->Modificato);
@@ -247,7 +252,8 @@ private slots:
 
         QTableWidgetItem* ospite = C<QTableWidget>(p.finestra, "GridSquadre2")->item(0, 1);
         ospite->setText(QStringLiteral("Polisportiva Lunghissima"));
-        QCOMPARE(QString::fromStdString(p.d().Coupon.Squadre[16].Ospite), QStringLiteral("Polisportiva Lunghis"));
+        QCOMPARE(QString::fromStdString(p.d().Coupon.Squadre[16].Ospite),
+                 QStringLiteral("Polisportiva Lunghis"));
         QCOMPARE(ospite->text(), QStringLiteral("Polisportiva Lunghis"));
     }
 
@@ -256,7 +262,8 @@ private slots:
         p.d().Destinazione.RicalcoloAutomatico = true;
         p.Mostra(SistemaDiProva::Primi(8));
         auto* prima = C<TPronosticoF>(p.finestra, "Pronostico1");
-        QSignalSpy applicato(p.finestra.findChild<TFormRicalcoloAutomatico*>(), &TFormRicalcoloAutomatico::Applicato);
+        QSignalSpy applicato(p.finestra.findChild<TFormRicalcoloAutomatico*>(),
+                             &TFormRicalcoloAutomatico::Applicato);
         Clicca(prima, 8);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 9u);
@@ -280,14 +287,32 @@ private slots:
         QVERIFY(fine.count() == 1 || fine.wait(30000));
         QVERIFY(p.finestra.centralWidget()->isEnabled());
         QVERIFY(!animazione->InPausa());
-        QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"),
+                 QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
         QVERIFY(p.Comando("SalvaSuDisco")->isEnabled());
+    }
+
+    // The grouped columns cost what the simple ones did.
+    void accorpaGroupsTheSystemAndTheStatusLineFollows() {
+        Principale p;
+        p.Mostra(SistemaDiProva::Primi(9));
+        ludo::Espandi(p.d().Colonne, SistemaDiProva::Primi(9), true);
+        QuandoSiApre<TFrmAccorpa>([](TFrmAccorpa& f) {
+            QTRY_VERIFY(C<QPushButton>(f, "ChiudiBtn")->isEnabled());
+            Clic(f, "ChiudiBtn");
+        });
+        p.Comando("Accorpa")->trigger();
+        QCOMPARE(p.d().Colonne.Conteggio(), 1u);
+        QVERIFY(p.prova.sistema->Modificato);
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"),
+                 QStringLiteral("  Colonne Finali : 1 (£ 7.200)"));
     }
 
     void openingTheConditionsMenuTicksTheEffectiveConditions() {
         Principale p;
         p.Mostra(SistemaDiProva::Primi(10));
-        auto& pariDispari = static_cast<ludo::TPariDispari&>(p.d().Condizioni.Condizione(ludo::CodPariDispari));
+        auto& pariDispari =
+            static_cast<ludo::TPariDispari&>(p.d().Condizioni.Condizione(ludo::CodPariDispari));
         pariDispari.Attivato = true;
         pariDispari.Tabelle[0].Prima.Voci[4] = {ludo::Accettato, 0};
         QMenu* menu = MenuCondizioni(p.finestra);
@@ -361,7 +386,8 @@ private slots:
 
     void savingAnUntitledSystemAsksItsNameAndBeforeReplacingAFile() {
         Principale p;
-        const QString file = QString::fromStdString((p.prova.Cartella() / "SISTEMI" / "Mio.LDS").string());
+        const QString file =
+            QString::fromStdString((p.prova.Cartella() / "SISTEMI" / "Mio.LDS").string());
         std::ofstream(file.toStdString()) << "vecchio";
         RispostaFile risposta(file);
         {
@@ -437,7 +463,8 @@ private slots:
         QCOMPARE(casa->currentColumn(), 0);
 
         QTableWidget* lista = C<QTableWidget>(sel, "GridSquadre");
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0, 1)).center());
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          lista->visualItemRect(lista->item(0, 1)).center());
         QCOMPARE(casa->item(0, 0)->text(), QStringLiteral("Milan"));
         QCOMPARE(p.d().Coupon.Squadre[0].Casa, std::string("Milan"));
         QVERIFY(p.prova.sistema->Modificato);
@@ -468,7 +495,8 @@ private slots:
         QVERIFY(ludo::LeggiFile(letta, file, false));
         QCOMPARE(letta.Conteggio(), 2u);
 
-        RispostaFile impossibile(QString::fromStdString((p.prova.Cartella() / "manca" / "x.Col").string()));
+        RispostaFile impossibile(
+            QString::fromStdString((p.prova.Cartella() / "manca" / "x.Col").string()));
         RispostaMessaggio ok;
         p.Comando("SalvaSuDisco")->trigger();
         QCOMPARE(ok.testi, QStringList{QString::fromUtf8(MsgScritturaColonne)});
@@ -490,14 +518,16 @@ private slots:
         p.finestra.Comando(QStringLiteral("Carica"))->trigger();
         QCOMPARE(si.testi, QStringList(3, QString::fromUtf8(MsgSistemaNonSalvato)));
         QCOMPARE(nessunFile.richieste.size(), 3);
-        for (const RichiestaFile& r : nessunFile.richieste) QCOMPARE(r.titolo, QStringLiteral("Salva il Sistema"));
+        for (const RichiestaFile& r : nessunFile.richieste)
+            QCOMPARE(r.titolo, QStringLiteral("Salva il Sistema"));
         QVERIFY(p.prova.sistema->Modificato);
     }
 
     void aFailedSaveOfSiAlsoGoesBackToTheSystem() {
         Principale p;
         p.prova.sistema->Modificato = true;
-        RispostaFile cartellaMancante(QString::fromStdString((p.prova.Cartella() / "manca" / "x.LDS").string()));
+        RispostaFile cartellaMancante(
+            QString::fromStdString((p.prova.Cartella() / "manca" / "x.LDS").string()));
         RispostaMessaggio si(QStringLiteral("Si"));
         QVERIFY(!p.finestra.close());
         QCOMPARE(si.testi.size(), 2);
@@ -509,8 +539,9 @@ private slots:
         Principale p;
         p.finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.finestra));
-        const QStringList atteso = {"EditConcorso", "Azzera",      "Tutte",      "Squadre",    "GridSquadre1",
-                                    "GridPicch1",   "Pronostico1", "GridSquadre2", "GridPicch2", "Pronostico2"};
+        const QStringList atteso = {"EditConcorso", "Azzera",     "Tutte",       "Squadre",
+                                    "GridSquadre1", "GridPicch1", "Pronostico1", "GridSquadre2",
+                                    "GridPicch2",   "Pronostico2"};
         auto* inizio = p.finestra.findChild<QWidget*>(QStringLiteral("EditConcorso"));
         inizio->setFocus(Qt::TabFocusReason);
         QStringList visti = {Controllo(QApplication::focusWidget())};
@@ -522,7 +553,10 @@ private slots:
         // Each of them has a name for assistive tools.
         for (const QString& nome : atteso) {
             auto* controllo = p.finestra.findChild<QWidget*>(nome);
-            QVERIFY2(!QAccessible::queryAccessibleInterface(controllo)->text(QAccessible::Name).isEmpty(), qPrintable(nome));
+            QVERIFY2(!QAccessible::queryAccessibleInterface(controllo)
+                          ->text(QAccessible::Name)
+                          .isEmpty(),
+                     qPrintable(nome));
         }
         // Shift+Tab walks back, also out of a cell being typed into.
         auto* picch = C<QTableWidget>(p.finestra, "GridPicch2");
@@ -560,7 +594,8 @@ private slots:
         QTest::keyClick(seconda, Qt::Key_Home);
         QTest::keyClick(seconda, Qt::Key_Up);
         QTest::keyClick(seconda, Qt::Key_Space);
-        QCOMPARE(p.d().Pronostico, (ludo::Colonna{1} << 4) | (ludo::Colonna{1} << 31) | (ludo::Colonna{1} << 16));
+        QCOMPARE(p.d().Pronostico,
+                 (ludo::Colonna{1} << 4) | (ludo::Colonna{1} << 31) | (ludo::Colonna{1} << 16));
         QVERIFY(p.prova.sistema->Modificato);
     }
 

@@ -1,0 +1,105 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+#include <filesystem>
+
+#include "../controls/ControlliDiProva.h"
+#include "../engine/SistemaDiProva.h"
+#include "StrumentiDiProva.h"
+#include "core/columns/FileColonne.h"
+#include "ui/coltools/TFrmAccorpa.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+ludo::Colonna Numeri(std::initializer_list<int> numeri) {
+    ludo::Colonna c = 0;
+    for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
+    return c;
+}
+
+// Runs the window to its end, as the user waits for it.
+void Attendi(TFrmAccorpa& f) {
+    f.show();
+    QTRY_VERIFY(!f.InCorso() && C<QPushButton>(f, "ChiudiBtn")->isEnabled());
+}
+
+}  // namespace
+
+class TestTFrmAccorpa : public QObject {
+    Q_OBJECT
+private slots:
+    void theSystemGetsTheColumnsTheCommandLineGives() {
+        SistemaDiProva p;
+        // All the columns of 1..10 and of 11..19, with one loose column.
+        ludo::ListaColonne colonne;
+        ludo::Espandi(colonne, SistemaDiProva::Primi(10), false);
+        ludo::Espandi(colonne, SistemaDiProva::Primi(19) & ~SistemaDiProva::Primi(10), false);
+        colonne.Aggiungi(Numeri({20, 21, 22, 23, 24, 25, 26, 27}));
+        p.d().Colonne = colonne;
+        p.d().Pronostico = SistemaDiProva::Primi(27);
+        const fs::path file = p.Cartella() / "COLONNE" / "sistema.Col";
+        QVERIFY(ludo::ScriviFile(colonne, file));
+
+        TFrmAccorpa f(*p.sistema);
+        Attendi(f);
+        const auto cli = Cli(
+            p.Cartella(), {"accorpa", "sistema.Col", "--partite", "27", "--out", "accorpate.Col"});
+        QCOMPARE(cli.stato, 0);
+        QCOMPARE(ColonneLE({p.d().Colonne.begin(), p.d().Colonne.end()}),
+                 LeggiFile(p.Cartella() / "COLONNE" / "accorpate.Col"));
+        QCOMPARE(p.d().Colonne.Conteggio(), 3U);
+        QVERIFY(p.sistema->Modificato);
+        QCOMPARE(TestoDi(f, "LabelStato"), QStringLiteral("Accorpamento terminato"));
+        QCOMPARE(TestoDi(f, "LabelIndice"), CampoCli(cli, "indice"));
+        QCOMPARE(TestoDi(f, "LabelSchedine"), CampoCli(cli, "schedine"));
+        QCOMPARE(C<QProgressBar>(f, "Gauge")->value(), 100);
+        QVERIFY(!C<QPushButton>(f, "AnnullaBtn")->isEnabled());
+        Clic(f, "ChiudiBtn");
+        QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
+    }
+
+    void aSystemWithNothingToGroupIsLeftAsItWas() {
+        SistemaDiProva p;
+        ludo::ListaColonne colonne;
+        ludo::Espandi(colonne, SistemaDiProva::Primi(9), false);
+        const std::vector<ludo::Colonna> prima(std::next(colonne.begin()),
+                                               colonne.end());  // one missing
+        p.d().Colonne.Svuota();
+        for (const auto c : prima) p.d().Colonne.Aggiungi(c);
+        p.d().Pronostico = SistemaDiProva::Primi(9);
+        TFrmAccorpa f(*p.sistema);
+        Attendi(f);
+        QCOMPARE(std::vector<ludo::Colonna>(p.d().Colonne.begin(), p.d().Colonne.end()), prima);
+        QVERIFY(!p.sistema->Modificato);
+        QCOMPARE(TestoDi(f, "LabelIndice"), QStringLiteral("1"));
+        QCOMPARE(TestoDi(f, "LabelSchedine"), QStringLiteral("2"));
+    }
+
+    // A long run (every fifth column of 20 numbers, walked pass after pass)
+    // stopped at once: the window closes and the system keeps its columns.
+    void annullaLeavesTheSystemAsItWas() {
+        SistemaDiProva p;
+        ludo::ListaColonne tutte;
+        ludo::Espandi(tutte, SistemaDiProva::Primi(20), false);
+        std::vector<ludo::Colonna> prima;
+        std::size_t i = 0;
+        for (const auto c : tutte) {
+            if (i++ % 5 == 0) prima.push_back(c);
+        }
+        p.d().Colonne.Svuota();
+        for (const auto c : prima) p.d().Colonne.Aggiungi(c);
+        p.d().Pronostico = SistemaDiProva::Primi(20);
+        TFrmAccorpa f(*p.sistema);
+        f.show();
+        Clic(f, "AnnullaBtn");
+        QTRY_VERIFY(!f.isVisible());
+        QCOMPARE(f.result(), static_cast<int>(QDialog::Rejected));
+        QCOMPARE(std::vector<ludo::Colonna>(p.d().Colonne.begin(), p.d().Colonne.end()), prima);
+        QVERIFY(!p.sistema->Modificato);
+    }
+};
+
+QTEST_MAIN(TestTFrmAccorpa)
+#include "TestTFrmAccorpa.moc"
