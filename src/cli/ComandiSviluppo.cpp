@@ -72,7 +72,10 @@ int comandoRiduci(Contesto& contesto, std::span<const std::string> argomenti) {
     dest.DestinazioneMemoria = true;
     dest.SviluppoRidotto = true;
     dest.Garanzia = static_cast<std::uint8_t>(intero(argomenti, "--garanzia", 6, 7, 6));
-    dest.RiduzioneOttimizzata = haOpzione(argomenti, "--ottimizzata");
+    dest.RiduzioneMigliorata = haOpzione(argomenti, "--migliorata");
+    dest.RiduzioneOttimizzata = haOpzione(argomenti, "--ottimizzata") || dest.RiduzioneMigliorata;
+    dest.SecondiMigliorata = static_cast<std::uint16_t>(intero(argomenti, "--secondi", 1, 3600, 60));
+    dest.SemeMigliorata = static_cast<std::uint64_t>(intero(argomenti, "--seme", 0, 2147483647, 1));
     dest.DistanzaMinima = opzione(argomenti, "--distanza").has_value();
     dest.DistMin = static_cast<std::uint8_t>(intero(argomenti, "--distanza", 2, 10, 5));
     dest.VinciteMultiple = static_cast<std::uint8_t>(intero(argomenti, "--vincite", 1, 10, 1));

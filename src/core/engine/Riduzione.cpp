@@ -4,15 +4,11 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <unordered_set>
+
+#include "core/engine/VicinatoColonne.h"
 
 namespace ludo {
-namespace {
-
-using detail::kC;
-using detail::rango;
-using detail::sottoinsiemi;
-
-}  // namespace
 
 Riduttore::Riduttore(ListaColonne& colonne, ImpostazioniRiduzione impostazioni, ContatoriSviluppo& contatori)
     : colonne_(colonne), imp_(impostazioni), contatori_(contatori),
@@ -109,70 +105,81 @@ bool Riduttore::SmaltisciSospese(const Avanzamento& annulla, const std::function
 
 namespace {
 
+// The developed columns and which of them are covered. The columns of 8
+// numbers cover each other within the distance; the same column listed
+// twice is covered with its twin, and a mask of any other size covers only
+// itself.
 class Copertura {
 public:
-    Copertura(const ListaColonne& lista, int distanza) : distanza_(distanza) {
-        colonne_.assign(lista.begin(), lista.end());
-        indice_.assign(static_cast<std::size_t>(kC(32, 8)), -1);
+    Copertura(const ListaColonne& lista, int distanza)
+        : colonne_(lista.begin(), lista.end()), vicinato_(distinteDiOtto(colonne_), distanza),
+          elemento_(colonne_.size(), -1), prossima_(colonne_.size(), -1), prima_(vicinato_.N(), -1),
+          coperta_(colonne_.size(), false), elementoCoperto_(vicinato_.N(), false) {
+        std::vector<std::int32_t> ultima(vicinato_.N(), -1);
         for (std::size_t i = 0; i < colonne_.size(); ++i) {
-            universo_ |= colonne_[i];
-            if (NumeroNumeri(colonne_[i]) == 8) indice_[static_cast<std::size_t>(rango(colonne_[i]))] = static_cast<std::int32_t>(i);
+            const std::int32_t e = NumeroNumeri(colonne_[i]) == 8 ? vicinato_.Indice(colonne_[i]) : -1;
+            elemento_[i] = e;
+            if (e < 0) continue;
+            const auto u = static_cast<std::size_t>(e);
+            (ultima[u] < 0 ? prima_[u] : prossima_[static_cast<std::size_t>(ultima[u])]) = static_cast<std::int32_t>(i);
+            ultima[u] = static_cast<std::int32_t>(i);
         }
-        coperta_.assign(colonne_.size(), false);
     }
 
     [[nodiscard]] std::size_t N() const { return colonne_.size(); }
     [[nodiscard]] Colonna Col(std::size_t i) const { return colonne_[i]; }
     [[nodiscard]] bool Coperta(std::size_t i) const { return coperta_[i]; }
 
-    // Uncovered columns within the distance of a, up to limite.
-    int Conta(Colonna a, int limite) const {
+    // Uncovered columns (counted once however often listed) that column i
+    // covers, up to limite.
+    [[nodiscard]] int Conta(std::size_t i, int limite) const {
+        const std::int32_t e = elemento_[i];
+        if (e < 0) return coperta_[i] ? 0 : std::min(1, limite);
         int n = 0;
-        PerOgniVicina(a, [&](std::size_t i) {
-            if (!coperta_[i]) ++n;
+        vicinato_.Finche(static_cast<std::size_t>(e), [&](std::size_t f) {
+            if (!elementoCoperto_[f]) ++n;
             return n < limite;
         });
         return n;
     }
 
-    // Marks the uncovered columns within the distance of a; returns them.
-    std::vector<std::size_t> Copri(Colonna a) {
+    // Marks the uncovered columns that column i covers; returns them.
+    std::vector<std::size_t> Copri(std::size_t i) {
         std::vector<std::size_t> nuove;
-        PerOgniVicina(a, [&](std::size_t i) {
-            if (!coperta_[i]) {
-                coperta_[i] = true;
-                nuove.push_back(i);
+        const std::int32_t e = elemento_[i];
+        if (e < 0) {
+            if (!coperta_[i]) nuove.push_back(i);
+            coperta_[i] = true;
+            return nuove;
+        }
+        vicinato_.PerOgniVicina(static_cast<std::size_t>(e), [&](std::size_t f) {
+            if (elementoCoperto_[f]) return;
+            elementoCoperto_[f] = true;
+            for (std::int32_t j = prima_[f]; j >= 0; j = prossima_[static_cast<std::size_t>(j)]) {
+                coperta_[static_cast<std::size_t>(j)] = true;
+                nuove.push_back(static_cast<std::size_t>(j));
             }
-            return true;
         });
         return nuove;
     }
 
 private:
-    // Visits the list's columns sharing at least 8 - distanza numbers with
-    // a, until f returns false.
-    template <typename F>
-    void PerOgniVicina(Colonna a, F&& f) const {
-        const Colonna fuori = universo_ & ~a;
-        bool avanti = true;
-        auto visita = [&](Colonna b) {
-            if (!avanti) return;
-            const auto i = indice_[static_cast<std::size_t>(rango(b))];
-            if (i >= 0) avanti = f(static_cast<std::size_t>(i));
-        };
-        visita(a);
-        for (int j = 1; j <= distanza_ && avanti; ++j) {
-            sottoinsiemi(a, j, [&](Colonna via) {
-                sottoinsiemi(fuori, j, [&](Colonna dentro) { visita((a & ~via) | dentro); });
-            });
+    static std::vector<Colonna> distinteDiOtto(const std::vector<Colonna>& colonne) {
+        std::vector<Colonna> distinte;
+        std::unordered_set<Colonna> viste;
+        for (Colonna c : colonne) {
+            if (NumeroNumeri(c) == 8 && viste.insert(c).second) distinte.push_back(c);
         }
+        return distinte;
     }
 
-    int distanza_;
-    Colonna universo_ = 0;
     std::vector<Colonna> colonne_;
-    std::vector<std::int32_t> indice_;
+    VicinatoColonne vicinato_;
+    std::vector<std::int32_t> elemento_;  // each listed column's place among the distinct ones, -1 if not 8 numbers
+    std::vector<std::int32_t> prossima_;  // the next listing of the same column
+    std::vector<std::int32_t> prima_;     // each distinct column's first listing
     std::vector<bool> coperta_;
+    std::vector<bool> elementoCoperto_;
 };
 
 class Ottimizzatore {
@@ -191,7 +198,7 @@ public:
 private:
     void tieni(std::size_t i, int fase) {
         risultato_.push_back(copertura_.Col(i));
-        for (std::size_t c : copertura_.Copri(copertura_.Col(i))) {
+        for (std::size_t c : copertura_.Copri(i)) {
             ++coperte_;
             if (fase == 1) candidate_.push_back(c);
         }
@@ -267,7 +274,7 @@ private:
             if (soloScoperte && copertura_.Coperta(i)) continue;
             int& conteggio = conti[i];
             if (conteggio != 0 && conteggio <= migliore) continue;
-            conteggio = copertura_.Conta(copertura_.Col(i), obiettivo_);
+            conteggio = copertura_.Conta(i, obiettivo_);
             if (conteggio >= obiettivo_ && conteggio > 0) {
                 tieni(i, fase);
                 tenuto = true;

@@ -9,6 +9,7 @@
 #include "core/columns/FileColonne.h"
 #include "core/columns/GeneraColonne.h"
 #include "core/engine/Riduzione.h"
+#include "core/engine/RiduzioneMigliorata.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 
@@ -237,13 +238,16 @@ private:
         f_.Stato("Autoriduzione In Corso...");
         const int distanza = 8 - dest_.Garanzia;
         int faseMostrata = 0;
-        const bool completa = RiduzioneOttimizzata(
-            d_.Colonne, distanza, f_, [&](int fase, std::size_t tenute, std::size_t coperte, std::size_t totale) {
-                if (fase != faseMostrata) f_.Stato("Autoriduzione in Corso : Fase " + std::to_string(fase));
-                faseMostrata = fase;
-                f_.AggiornaRidOtt(static_cast<std::int64_t>(totale), static_cast<std::int64_t>(tenute),
-                                  coperte >= totale, static_cast<std::int64_t>(coperte));
-            });
+        const auto progresso = [&](int fase, std::size_t tenute, std::size_t coperte, std::size_t totale) {
+            if (fase != faseMostrata) f_.Stato("Autoriduzione in Corso : Fase " + std::to_string(fase));
+            faseMostrata = fase;
+            f_.AggiornaRidOtt(static_cast<std::int64_t>(totale), static_cast<std::int64_t>(tenute), coperte >= totale,
+                              static_cast<std::int64_t>(coperte));
+        };
+        const bool completa =
+            dest_.RiduzioneMigliorata
+                ? RiduzioneMigliorata(d_.Colonne, distanza, ParametriSviluppo(dest_), f_, progresso).Completa
+                : RiduzioneOttimizzata(d_.Colonne, distanza, f_, progresso);
         if (!completa) esito_.Annullato = true;
     }
 

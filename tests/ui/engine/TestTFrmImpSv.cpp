@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QtTest>
+#include <memory>
 
 #include "../controls/RispostaMessaggio.h"
 #include "SistemaDiProva.h"
@@ -62,6 +63,53 @@ private slots:
         Clic(f, "CBSviluppoRidotto");
         QVERIFY(!Attivo(f, "SpinDistanza"));
         QVERIFY(!Attivo(f, "CBDistanzaMinima"));
+    }
+
+    void theImprovedReductionIsAFourthChoiceWithItsSeconds() {
+        SistemaDiProva p;
+        auto f = std::make_unique<TFrmImpSv>(*p.sistema);
+        f->show();
+        QVERIFY(!Attivo(*f, "CBMigliorata") && !Attivo(*f, "SpinSecondi"));
+        Clic(*f, "CBSviluppoRidotto");
+        QVERIFY(Attivo(*f, "CBMigliorata"));
+        QVERIFY2(!Attivo(*f, "SpinSecondi"), "the seconds only for the improved reduction");
+
+        Clic(*f, "CBOttimizzata");
+        Clic(*f, "CBMigliorata");
+        QVERIFY2(!Controllo<QCheckBox>(*f, "CBOttimizzata")->isChecked(), "one reduction after the development");
+        QVERIFY(Attivo(*f, "SpinSecondi"));
+        QVERIFY(!Attivo(*f, "SpinVincite"));
+        Clic(*f, "CBOttimizzata");
+        QVERIFY(!Controllo<QCheckBox>(*f, "CBMigliorata")->isChecked());
+        QVERIFY(!Attivo(*f, "SpinSecondi"));
+        Clic(*f, "CBMigliorata");
+        Clic(*f, "CBDistanzaMinima");
+        QVERIFY(!Controllo<QCheckBox>(*f, "CBMigliorata")->isChecked());
+        QVERIFY(!Attivo(*f, "CBMigliorata") && !Attivo(*f, "SpinSecondi"));
+        Clic(*f, "CBDistanzaMinima");
+
+        // Reached from the choice before it with Tab, and named for a reader.
+        Clic(*f, "CBMigliorata");
+        auto* secondi = Controllo<QSpinBox>(*f, "SpinSecondi");
+        QCOMPARE(Controllo<QWidget>(*f, "CBOttimizzata")->nextInFocusChain(), Controllo<QWidget>(*f, "CBMigliorata"));
+        QCOMPARE(Controllo<QWidget>(*f, "CBMigliorata")->nextInFocusChain(), static_cast<QWidget*>(secondi));
+        QCOMPARE(secondi->nextInFocusChain(), Controllo<QWidget>(*f, "CBDistanzaMinima"));
+        QVERIFY(!secondi->accessibleName().isEmpty());
+        secondi->setFocus();
+        secondi->selectAll();
+        QTest::keyClicks(secondi, QStringLiteral("125"));
+        Clic(*f, "OKBtn");
+        const auto& d = p.d().Destinazione;
+        QVERIFY(d.RiduzioneMigliorata);
+        QVERIFY2(d.RiduzioneOttimizzata, "the improved reduction starts from the optimised one");
+        QCOMPARE(int(d.SecondiMigliorata), 130);  // kept in steps of ten seconds
+
+        f = std::make_unique<TFrmImpSv>(*p.sistema);
+        f->show();
+        QVERIFY(Controllo<QCheckBox>(*f, "CBMigliorata")->isChecked());
+        QVERIFY(!Controllo<QCheckBox>(*f, "CBOttimizzata")->isChecked());
+        QCOMPARE(Controllo<QSpinBox>(*f, "SpinSecondi")->value(), 130);
+        QVERIFY(Attivo(*f, "SpinSecondi"));
     }
 
     void theFileNamesAreEnabledOnlyForFiles() {

@@ -1,0 +1,227 @@
+#include "core/engine/RiduzioneMigliorata.h"
+
+#include <algorithm>
+#include <chrono>
+#include <unordered_set>
+
+#include "core/engine/OrbiteColonne.h"
+#include "core/engine/RicercaCopertura.h"
+#include "core/engine/Riduzione.h"
+#include "core/engine/VicinatoColonne.h"
+
+namespace ludo {
+namespace {
+
+constexpr int kFaseRicerca = 4;
+constexpr std::uint64_t kPassiTraControlli = 64;
+constexpr std::uint64_t kPassiTraProgressi = 4096;
+// Without a swap bound, a search ends after this many swaps per point of
+// its graph with no smaller cover.
+constexpr std::uint64_t kPassiSenzaMiglioramentoPerPunto = 1000;
+
+// The bounds of one of the two searches, and the user's cancel: the search
+// over orbits has the first half of the time and of the swaps, the search
+// over columns the rest.
+class Arresto {
+public:
+    Arresto(const ParametriMigliorata& p, const Avanzamento& annulla, std::size_t punti, int fase)
+        : annulla_(annulla), inizio_(std::chrono::steady_clock::now()), fase_(fase) {
+        secondi_ = p.Secondi / 2;
+        passi_ = p.Passi / 2 + (fase == 1 ? p.Passi % 2 : 0);
+        senzaMiglioramento_ = p.PassiSenzaMiglioramento;
+        if (p.Passi == 0 && senzaMiglioramento_ == 0) senzaMiglioramento_ = kPassiSenzaMiglioramentoPerPunto * punti;
+    }
+
+    // Checked every swap; the clock and the user every few swaps.
+    bool Fermati(std::uint64_t passi, std::uint64_t passoMigliore, EsitoMigliorata& esito) {
+        if (passi_ > 0 && passi >= passi_) return true;
+        if (senzaMiglioramento_ > 0 && passi - passoMigliore >= senzaMiglioramento_) return true;
+        if (passi % kPassiTraControlli != 0) return false;
+        esito.Annullata = annulla_.annullato();
+        esito.Scaduta = esito.Scaduta || (secondi_ > 0 && Secondi() >= secondi_);
+        return esito.Annullata || esito.Scaduta;
+    }
+
+    // How far the whole search is, 0..1: this half by the nearest of its bounds.
+    [[nodiscard]] double Frazione(std::uint64_t passi, std::uint64_t passoMigliore) const {
+        double f = 0;
+        if (secondi_ > 0) f = std::max(f, Secondi() / secondi_);
+        if (passi_ > 0) f = std::max(f, static_cast<double>(passi) / static_cast<double>(passi_));
+        if (senzaMiglioramento_ > 0) {
+            f = std::max(f, static_cast<double>(passi - passoMigliore) / static_cast<double>(senzaMiglioramento_));
+        }
+        return (std::min(f, 1.0) + (fase_ - 1)) / 2;
+    }
+
+private:
+    [[nodiscard]] double Secondi() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio_).count();
+    }
+    const Avanzamento& annulla_;
+    std::chrono::steady_clock::time_point inizio_;
+    int fase_;
+    double secondi_ = 0;
+    std::uint64_t passi_ = 0;
+    std::uint64_t senzaMiglioramento_ = 0;
+};
+
+template <typename Grafo>
+std::size_t Colonne(const Grafo& g, const std::vector<std::size_t>& punti) {
+    std::size_t n = 0;
+    for (std::size_t p : punti) n += g.Dimensione(p);
+    return n;
+}
+
+// One search over g from a cover of its points, until its bounds or no
+// cover of fewer than limite columns can exist: the best cover found, in
+// columns. riferisci(tenute, frazione) reports its progress.
+template <typename Grafo, typename Riferisci>
+std::vector<std::size_t> Cerca(const Grafo& g, std::vector<std::size_t> migliore, std::size_t limite, Arresto arresto,
+                               std::uint64_t seme, EsitoMigliorata& esito, Riferisci&& riferisci) {
+    RicercaCopertura<Grafo> ricerca(g, migliore, seme);
+    std::size_t colonne = Colonne(g, migliore);
+    std::uint64_t passi = 0;
+    std::uint64_t passoMigliore = 0;
+    while (colonne > limite) {
+        if (ricerca.Coperta()) {
+            const std::size_t ora = Colonne(g, ricerca.Tenute());
+            if (ora < colonne) {
+                migliore = ricerca.Tenute();
+                colonne = ora;
+                passoMigliore = passi;
+                riferisci(colonne, arresto.Frazione(passi, passoMigliore));
+            }
+            if (ricerca.Tenute().size() <= 1) break;
+            ricerca.TogliMeno();
+            continue;
+        }
+        if (arresto.Fermati(passi, passoMigliore, esito)) break;
+        ricerca.Scambia();
+        if (++passi % kPassiTraProgressi == 0) riferisci(colonne, arresto.Frazione(passi, passoMigliore));
+    }
+    esito.Passi += passi;
+    esito.PassoMigliore = esito.Passi - (passi - passoMigliore);
+    return migliore;
+}
+
+// No cover of n columns has fewer than n over the most columns one covers.
+std::size_t LimiteInferiore(const VicinatoColonne& v) {
+    return (v.N() + v.MassimoVicini() - 1) / v.MassimoVicini();
+}
+
+std::vector<std::size_t> Indici(const VicinatoColonne& v, const std::vector<Colonna>& colonne) {
+    std::vector<std::size_t> indici;
+    for (Colonna c : colonne) {
+        const std::int32_t i = v.Indice(c);
+        if (i >= 0) indici.push_back(static_cast<std::size_t>(i));
+    }
+    return indici;
+}
+
+// Every column of v is within the radius of a column of tenute.
+bool Copre(const VicinatoColonne& v, const std::vector<std::size_t>& tenute) {
+    std::vector<std::uint8_t> coperta(v.N(), 0);
+    for (std::size_t t : tenute) v.PerOgniVicina(t, [&](std::size_t f) { coperta[f] = 1; });
+    return std::all_of(coperta.begin(), coperta.end(), [](std::uint8_t c) { return c != 0; });
+}
+
+// The orbits of the columns given, once each.
+std::vector<std::size_t> OrbiteDi(const OrbiteColonne& o, const std::vector<std::size_t>& colonne) {
+    std::vector<std::size_t> orbite;
+    for (std::size_t c : colonne) orbite.push_back(o.Orbita(c));
+    std::sort(orbite.begin(), orbite.end());
+    orbite.erase(std::unique(orbite.begin(), orbite.end()), orbite.end());
+    return orbite;
+}
+
+std::vector<std::size_t> ColonneDi(const OrbiteColonne& o, const std::vector<std::size_t>& orbite) {
+    std::vector<std::size_t> colonne;
+    for (std::size_t orbita : orbite) {
+        const auto membri = o.Colonne(orbita);
+        colonne.insert(colonne.end(), membri.begin(), membri.end());
+    }
+    return colonne;
+}
+
+// The columns once each, in their order.
+std::vector<Colonna> Distinte(const std::vector<Colonna>& colonne) {
+    std::unordered_set<Colonna> viste;
+    viste.reserve(colonne.size());
+    std::vector<Colonna> distinte;
+    for (Colonna c : colonne) {
+        if (viste.insert(c).second) distinte.push_back(c);
+    }
+    return distinte;
+}
+
+}  // namespace
+
+ParametriMigliorata ParametriSviluppo(const DefDest& d) {
+    ParametriMigliorata p;
+    p.Secondi = d.SecondiMigliorata;
+    p.Seme = d.SemeMigliorata;
+    return p;
+}
+
+std::vector<Colonna> MiglioraCopertura(const std::vector<Colonna>& sviluppate, const std::vector<Colonna>& copertura,
+                                       int distanza, const ParametriMigliorata& parametri, const Avanzamento& annulla,
+                                       const ProgressoRiduzione& progresso, EsitoMigliorata& esito) {
+    esito.Greedy = esito.Finali = copertura.size();
+    const VicinatoColonne v(sviluppate, distanza);
+    std::vector<std::size_t> migliore = Indici(v, copertura);
+    if (v.N() == 0 || migliore.size() != copertura.size() || !Copre(v, migliore)) return copertura;
+
+    const std::size_t limite = LimiteInferiore(v);
+    const auto riferisci = [&](std::size_t tenute, double frazione) {
+        const auto n = static_cast<double>(v.N());
+        if (progresso) progresso(kFaseRicerca, tenute, static_cast<std::size_t>(n / 2 + frazione * n / 2), v.N());
+    };
+    // A complete development is first covered by whole orbits, from the
+    // orbits of the greedy cover; the columns then go on from the smaller.
+    const OrbiteColonne orbite(v);
+    if (orbite.N() > 0) {
+        const auto perOrbite = ColonneDi(
+            orbite, Cerca(orbite, OrbiteDi(orbite, migliore), limite, Arresto(parametri, annulla, orbite.N(), 1),
+                          parametri.Seme, esito, riferisci));
+        if (perOrbite.size() < migliore.size()) migliore = perOrbite;
+    }
+    if (!esito.Annullata) {
+        migliore = Cerca(v, migliore, limite, Arresto(parametri, annulla, v.N(), 2), parametri.Seme, esito, riferisci);
+    }
+
+    std::sort(migliore.begin(), migliore.end());
+    std::vector<Colonna> risultato;
+    risultato.reserve(migliore.size());
+    for (std::size_t i : migliore) risultato.push_back(v.Col(i));
+    esito.Finali = risultato.size();
+    if (progresso) progresso(kFaseRicerca, risultato.size(), v.N(), v.N());
+    return risultato;
+}
+
+EsitoMigliorata RiduzioneMigliorata(ListaColonne& colonne, int distanza, const ParametriMigliorata& parametri,
+                                    const Avanzamento& annulla, const ProgressoRiduzione& progresso) {
+    EsitoMigliorata esito;
+    esito.Iniziali = colonne.Conteggio();
+    const std::vector<Colonna> sviluppate(colonne.begin(), colonne.end());
+    // The greedy covering fills the first half of the progress.
+    const bool completa = RiduzioneOttimizzata(
+        colonne, distanza, annulla, [&](int fase, std::size_t tenute, std::size_t coperte, std::size_t totale) {
+            if (progresso) progresso(fase, tenute, coperte / 2, totale);
+        });
+    if (!completa) {
+        esito.Annullata = true;
+        for (Colonna c : sviluppate) colonne.Aggiungi(c);
+        return esito;
+    }
+    esito.Completa = true;
+    const std::vector<Colonna> greedy(colonne.begin(), colonne.end());
+    esito.Greedy = esito.Finali = greedy.size();
+    const bool diOtto = std::all_of(sviluppate.begin(), sviluppate.end(), [](Colonna c) { return NumeroNumeri(c) == 8; });
+    if (!diOtto || (distanza != 1 && distanza != 2)) return esito;
+    const auto migliorata = MiglioraCopertura(Distinte(sviluppate), greedy, distanza, parametri, annulla, progresso, esito);
+    colonne.Svuota();
+    for (Colonna c : migliorata) colonne.Aggiungi(c);
+    return esito;
+}
+
+}  // namespace ludo
