@@ -18,6 +18,8 @@ constexpr std::uint64_t kPassiTraProgressi = 4096;
 // Without a swap bound, a search ends after this many swaps per point of
 // its graph with no smaller cover.
 constexpr std::uint64_t kPassiSenzaMiglioramentoPerPunto = 1000;
+// The progress reaches its end only with the final report.
+constexpr double kQuasiTutta = 0.99;
 
 // The bounds of one of the two searches, and the user's cancel: the search
 // over orbits has the first half of the time and of the swaps, the search
@@ -42,15 +44,17 @@ public:
         return esito.Annullata || esito.Scaduta;
     }
 
-    // How far the whole search is, 0..1: this half by the nearest of its bounds.
-    [[nodiscard]] double Frazione(std::uint64_t passi, std::uint64_t passoMigliore) const {
+    // How far the whole search is, 0..1 (below 1 until it ends): this half
+    // by the nearest of its bounds, never going back.
+    [[nodiscard]] double Frazione(std::uint64_t passi, std::uint64_t passoMigliore) {
         double f = 0;
         if (secondi_ > 0) f = std::max(f, Secondi() / secondi_);
         if (passi_ > 0) f = std::max(f, static_cast<double>(passi) / static_cast<double>(passi_));
         if (senzaMiglioramento_ > 0) {
             f = std::max(f, static_cast<double>(passi - passoMigliore) / static_cast<double>(senzaMiglioramento_));
         }
-        return (std::min(f, 1.0) + (fase_ - 1)) / 2;
+        fatta_ = std::max(fatta_, std::min(f, kQuasiTutta));
+        return (fatta_ + (fase_ - 1)) / 2;
     }
 
 private:
@@ -63,6 +67,7 @@ private:
     double secondi_ = 0;
     std::uint64_t passi_ = 0;
     std::uint64_t senzaMiglioramento_ = 0;
+    double fatta_ = 0;
 };
 
 template <typename Grafo>

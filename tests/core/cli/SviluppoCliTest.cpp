@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/Comandi.h"
@@ -51,6 +52,27 @@ TEST_F(SviluppoCli, DevelopsAndReducesInBatch) {
     EXPECT_GT(lette.Conteggio(), 0u);
     EXPECT_LT(lette.Conteggio(), 495u);
     EXPECT_NE(out.find(R"("finali":)" + std::to_string(lette.Conteggio())), std::string::npos) << out;
+
+    const auto ottimizzate = (dir_ / "COLONNE" / "ottimizzate.Col").string();
+    ASSERT_EQ(lancia({"riduci", tutte, "--garanzia", "7", "--ottimizzata", "--out", ottimizzate}, out, err), 0) << err;
+    const auto migliorate = (dir_ / "COLONNE" / "migliorate.Col").string();
+    ASSERT_EQ(lancia({"riduci", tutte, "--garanzia", "7", "--migliorata", "--secondi", "2", "--seme", "5", "--out",
+                      migliorate},
+                     out, err),
+              0)
+        << err;
+    ListaColonne greedy;
+    ASSERT_TRUE(LeggiFile(greedy, std::filesystem::path(ottimizzate), false));
+    ASSERT_TRUE(LeggiFile(lette, std::filesystem::path(migliorate), false));
+    EXPECT_LE(lette.Conteggio(), greedy.Conteggio());
+    for (Colonna c = 0; c < 0x1000; ++c) {
+        if (NumeroNumeri(c) != 8) continue;
+        EXPECT_TRUE(std::any_of(lette.begin(), lette.end(), [&](Colonna k) { return NumeriComuni(c, k) >= 7; }));
+    }
+    EXPECT_EQ(lancia({"riduci", tutte, "--garanzia", "7", "--migliorata", "--secondi", "0", "--out", migliorate}, out,
+                     err),
+              1)
+        << "at least one second";
 
     EXPECT_EQ(lancia({"riduci", tutte, "--garanzia", "5", "--out", ridotte}, out, err), 1);
     EXPECT_EQ(lancia({"riduci", (dir_ / "manca.Col").string(), "--out", ridotte}, out, err), 1);
