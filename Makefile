@@ -35,7 +35,7 @@ fuzz: deps
 
 # Regenerates the demonstration archive, coupon and team lists in data/.
 demo: build
-	./build/release/genera-dati-demo tools/demo/sources/openfootball-italy data
+	./build/release/genera-dati-demo tools/demo/sources data
 
 # Regenerates the library of ready-made reduced systems in data/Matrici.
 matrici: build

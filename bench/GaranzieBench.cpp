@@ -2,8 +2,8 @@
 // every result of its forecast with no error, one and two errors.
 #include <benchmark/benchmark.h>
 
-#include "core/engine/Garanzie.h"
 #include "core/columns/GeneraColonne.h"
+#include "core/engine/Garanzie.h"
 
 namespace {
 

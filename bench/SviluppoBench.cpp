@@ -54,7 +54,7 @@ void esegui(benchmark::State& state, T_Sistema& s, bool stimato = false) {
     for (auto _ : state) esito = stimato ? CalcoloStimato(s, finestra) : Sviluppa(s, finestra);
     state.counters["colonne/s"] = benchmark::Counter(static_cast<double>(esito.Esaminate), benchmark::Counter::kIsRate);
     state.counters["risultato"] = static_cast<double>(esito.Finali);
-    state.counters["lista_MB"] = static_cast<double>(s.Dati->Colonne.MemoriaUsata()) / (1024.0 * 1024.0);
+    state.counters["lista_MB"] = static_cast<double>(esito.Risultato.Colonne.MemoriaUsata()) / (1024.0 * 1024.0);
     state.counters["picco_MB"] = piccoMemoriaMB();
 }
 

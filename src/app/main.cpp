@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "ui/controls/TraduzioneQt.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
-#include "ui/system/TFormPrincipa.h"
 #include "core/system/Versione.h"
+#include "ui/controls/TraduzioneQt.h"
+#include "ui/system/TFormPrincipa.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

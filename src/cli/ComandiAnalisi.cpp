@@ -3,13 +3,13 @@
 #include <ostream>
 #include <sstream>
 
-#include "cli/Argomenti.h"
 #include "cli/ArchivioProgramma.h"
+#include "cli/Argomenti.h"
 #include "cli/Comandi.h"
 #include "cli/Json.h"
-#include "core/statistics/TGestoreGrDati.h"
 #include "core/conditions/TCondizione.h"
 #include "core/io/Errore.h"
+#include "core/statistics/TGestoreGrDati.h"
 #include "core/system/T_Sistema.h"
 
 namespace ludo::cli {

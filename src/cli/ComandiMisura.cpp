@@ -5,10 +5,10 @@
 #include "cli/Argomenti.h"
 #include "cli/Comandi.h"
 #include "cli/JsonCondizioni.h"
+#include "core/columns/FileColonne.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/TPuntiTra.h"
 #include "core/conditions/TQuadro.h"
-#include "core/columns/FileColonne.h"
 #include "core/io/Errore.h"
 #include "core/io/ProgramFolder.h"
 

@@ -4,8 +4,8 @@
 #include <ostream>
 #include <sstream>
 
-#include "cli/Argomenti.h"
 #include "cli/ArchivioProgramma.h"
+#include "cli/Argomenti.h"
 #include "cli/Comandi.h"
 #include "cli/Json.h"
 #include "core/checking/ControlloCondizioni.h"

@@ -2,13 +2,13 @@
 // the statistics of the archive over the stored search interval.
 #include <ostream>
 
-#include "cli/Argomenti.h"
 #include "cli/ArchivioProgramma.h"
+#include "cli/Argomenti.h"
 #include "cli/Comandi.h"
 #include "cli/Json.h"
+#include "core/io/Errore.h"
 #include "core/statistics/AnalisiNumeri.h"
 #include "core/statistics/StatisticaSistema.h"
-#include "core/io/Errore.h"
 #include "core/system/T_Sistema.h"
 
 namespace ludo::cli {

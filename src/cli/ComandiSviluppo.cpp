@@ -2,8 +2,8 @@
 // reduction of a column file, in batch.
 #include <ostream>
 
-#include "cli/Argomenti.h"
 #include "cli/ArchivioProgramma.h"
+#include "cli/Argomenti.h"
 #include "cli/Comandi.h"
 #include "cli/Json.h"
 #include "core/columns/FileColonne.h"
@@ -56,7 +56,7 @@ int comandoSviluppa(Contesto& contesto, std::span<const std::string> argomenti) 
     const EsitoSviluppo esito =
         haOpzione(argomenti, "--stimato") ? CalcoloStimato(sistema, finestra) : Sviluppa(sistema, finestra);
     finestra.Controlla();
-    if (uscita) scriviUscita(sistema.Dati->Colonne, *uscita);
+    if (uscita) scriviUscita(esito.Risultato.Colonne, *uscita);
     stampaEsito(contesto, esito);
     return 0;
 }
@@ -82,7 +82,7 @@ int comandoRiduci(Contesto& contesto, std::span<const std::string> argomenti) {
     FinestraCli finestra(true);
     const EsitoSviluppo esito = Sviluppa(sistema, finestra);
     finestra.Controlla();
-    scriviUscita(sistema.Dati->Colonne, *uscita);
+    scriviUscita(esito.Risultato.Colonne, *uscita);
     stampaEsito(contesto, esito);
     return 0;
 }

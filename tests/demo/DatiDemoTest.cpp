@@ -1,22 +1,36 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
+#include <regex>
+#include <set>
 #include <sstream>
 
 #include "DatiDemo.h"
+#include "NomiSquadre.h"
+#include "cli/Comandi.h"
+#include "core/io/Cp1252.h"
 
 using namespace ludo;
 using namespace ludo::demo;
 
 namespace {
 
-const std::filesystem::path kSorgenti = std::filesystem::path(LUDO_SOURCE_DIR) / "tools/demo/sources/openfootball-italy";
+const std::filesystem::path kSorgenti =
+    std::filesystem::path(LUDO_SOURCE_DIR) / "tools/demo/sources";
 const std::filesystem::path kDati = std::filesystem::path(LUDO_SOURCE_DIR) / "data";
 
 Colonna maschera(std::initializer_list<int> numeri) {
     Colonna m = 0;
     for (int n : numeri) m |= Colonna{1} << (n - 1);
     return m;
+}
+
+std::vector<Stagione> tutteLeStagioni() {
+    std::vector<Stagione> stagioni;
+    for (int anno = PrimaStagione; anno <= UltimaStagione; ++anno)
+        stagioni.push_back(LeggiStagione(kSorgenti, anno));
+    return stagioni;
 }
 
 ArchivioConcorsi archivioSpedito() {
@@ -27,9 +41,31 @@ ArchivioConcorsi archivioSpedito() {
     return a;
 }
 
+// A matchday of `partite` played matches "<prefisso>1 v <prefisso>1b 1-0", …
+// with `senzaRisultato` of them (the first ones) not played.
+Giornata giornata(int numero, const std::string& prefisso, int partite, int senzaRisultato = 0) {
+    Giornata g{numero, {}};
+    for (int i = 1; i <= partite; ++i) {
+        demo::Partita p{prefisso + std::to_string(i), prefisso + std::to_string(i) + "b",
+                        std::nullopt, std::nullopt};
+        if (i > senzaRisultato) {
+            p.golCasa = 1;
+            p.golOspite = 0;
+        }
+        g.partite.push_back(p);
+    }
+    return g;
+}
+
+std::vector<std::string> casalinghe(const std::vector<PartitaDelConcorso>& partite) {
+    std::vector<std::string> nomi;
+    for (const auto& p : partite) nomi.push_back(p.partita.casa);
+    return nomi;
+}
+
 }  // namespace
 
-TEST(RisultatiTxt, ReadsMatchdaysScoresAndUnplayedMatches) {
+TEST(RisultatiTxt, ReadsBothMatchFormsAndLeavesOtherStagesOut) {
     std::istringstream in(
         "= Italian Serie B 2024/25\n"
         "# Teams      20\n\n"
@@ -38,68 +74,267 @@ TEST(RisultatiTxt, ReadsMatchdaysScoresAndUnplayedMatches) {
         "    20:30  US Salernitana 1919     v Frosinone Calcio         [postponed]\n"
         "           Spezia Calcio           v US Cremonese\n"
         "    18:00  UC AlbinoLeffe          v Caldiero Terme           2-3 (1-1)\r\n"
+        "           Norwich City FC         v Queens Park Rangers FC 3-3 (1-2)\n"
+        "           Norwich City FC         v Blackburn Rovers FC\t2-0 (0-0)\n"
+        "           AS Cittadella           v Pisa SC                  0-3    [awarded]\n"
         "\xE2\x96\xAA 2. Round\n"
-        "           Feralpisal\xC3\xB2             v Novara Calcio            0-0\n"
-        "\xE2\x96\xAA Matchday 1\n"
+        "Sat Sep 19\n"
+        "  18:00  ACF Fiorentina           1-0 (0-0)  Torino FC\n"
+        "  20:45  Hellas Verona FC         3-0  AS Roma                  [awarded]\n"
+        "[Sat Aug/17]\n"
+        "  12.45  Liverpool FC             1-4 (1-0)  Stoke City\n"
+        "\xE2\x96\xAA Aufstieg, Round 1\n"
+        "           Bari v Como  1-1\n"
+        "\xC2\xBB Regular, Matchday 3\n"
+        "           Como 1907               v Parma Calcio 1913        1-0 (0-0)\n"
+        "== Playoffs\n"
+        "  19.45  Luton Town FC            1-1 (1-1)  Huddersfield Town AFC\n"
+        "Matchday 1\n"
         "           Genoa CFC               v FC Internazionale Milano  2-2 (1-1)\n");
     const auto giornate = LeggiCampionato(in);
-    ASSERT_EQ(giornate.size(), 2u);
-    ASSERT_EQ(giornate[0].partite.size(), 4u) << "a repeated heading adds to its matchday";
-    EXPECT_EQ(giornate[0].partite[3].ospite, "FC Internazionale Milano");
-    EXPECT_EQ(giornate[0].partite[0].casa, "US Salernitana 1919");
-    EXPECT_EQ(giornate[0].partite[0].ospite, "Frosinone Calcio");
-    EXPECT_FALSE(giornate[0].partite[0].giocata());
-    EXPECT_EQ(giornate[0].partite[1].ospite, "US Cremonese");
-    EXPECT_EQ(giornate[0].partite[2].golCasa, 2);
-    EXPECT_EQ(giornate[0].partite[2].golOspite, 3);
+    ASSERT_EQ(giornate.size(), 3u);
+    const auto& prima = giornate[0].partite;
+    ASSERT_EQ(prima.size(), 7u) << "a repeated heading adds to its matchday";
+    EXPECT_EQ(prima[0].casa, "US Salernitana 1919");
+    EXPECT_EQ(prima[0].ospite, "Frosinone Calcio");
+    EXPECT_FALSE(prima[0].giocata());
+    EXPECT_EQ(prima[1].ospite, "US Cremonese");
+    EXPECT_FALSE(prima[1].giocata());
+    EXPECT_EQ(prima[2].golCasa, 2);
+    EXPECT_EQ(prima[2].golOspite, 3);
+    EXPECT_EQ(prima[3].ospite, "Queens Park Rangers FC") << "one blank before the score";
+    EXPECT_EQ(prima[3].golOspite, 3);
+    EXPECT_EQ(prima[4].ospite, "Blackburn Rovers FC") << "a tab before the score";
+    EXPECT_EQ(prima[4].golCasa, 2);
+    EXPECT_EQ(prima[5].ospite, "Pisa SC");
+    EXPECT_EQ(prima[5].golOspite, 3) << "an awarded result counts as its score";
+    EXPECT_EQ(prima[6].ospite, "FC Internazionale Milano");
+
     EXPECT_EQ(giornate[1].numero, 2);
-    EXPECT_EQ(giornate[1].partite[0].casa, "Feralpisal\xC3\xB2");
+    const auto& seconda = giornate[1].partite;
+    ASSERT_EQ(seconda.size(), 3u) << "the promotion round is not a matchday";
+    EXPECT_EQ(seconda[0].casa, "ACF Fiorentina");
+    EXPECT_EQ(seconda[0].ospite, "Torino FC");
+    EXPECT_EQ(seconda[1].ospite, "AS Roma");
+    EXPECT_EQ(seconda[1].golCasa, 3);
+    EXPECT_EQ(seconda[2].casa, "Liverpool FC");
+    EXPECT_EQ(seconda[2].golOspite, 4);
+
+    EXPECT_EQ(giornate[2].numero, 3);
+    ASSERT_EQ(giornate[2].partite.size(), 1u) << "the play-offs are not a matchday";
+    EXPECT_EQ(giornate[2].partite[0].casa, "Como 1907");
+    EXPECT_EQ(UltimaGiornata(giornate), 3);
 }
 
-TEST(RisultatiTxt, LongNamesLoseClubFormsThenGetCut) {
-    EXPECT_EQ(NomeBreve("Genoa CFC"), "Genoa CFC");
-    EXPECT_EQ(NomeBreve("US Salernitana 1919 Calcio"), "Salernitana Calcio");
-    EXPECT_EQ(NomeBreve("FC Internazionale Milano"), "Internazionale Milan");
+// Every league file copied into the sources reads as its full double round
+// robin: each team meets each other team once at home and once away.
+TEST(RisultatiTxt, EverySourceFileReadsAsADoubleRoundRobin) {
+    int file = 0;
+    for (const auto& voce : std::filesystem::recursive_directory_iterator(kSorgenti)) {
+        if (voce.path().extension() != ".txt") continue;
+        ++file;
+        std::ifstream in(voce.path());
+        const auto giornate = LeggiCampionato(in);
+        const std::size_t squadre = Squadre(giornate).size();
+        std::set<std::pair<std::string, std::string>> incontri;
+        std::size_t partite = 0;
+        for (const auto& g : giornate) {
+            for (const auto& p : g.partite) {
+                incontri.insert({p.casa, p.ospite});
+                ++partite;
+            }
+        }
+        EXPECT_GE(squadre, 19u) << voce.path();
+        EXPECT_EQ(partite, squadre * (squadre - 1)) << voce.path();
+        EXPECT_EQ(incontri.size(), partite) << voce.path();
+    }
+    EXPECT_EQ(file, 13 * 4 + 3)
+        << "two Italian and two English leagues a season, Serie C in 2024/25";
 }
 
-// Matchday 1 of 2024/25 worked out by hand from the result files: the 32
-// coupon matches and their goals, ranked by total then away goals then number.
-TEST(DatiDemo, FirstMatchdayRankedByHand) {
-    const auto stagione = LeggiStagione(kSorgenti, 2024);
+TEST(NomiSquadre, OneNameForTheSpellingsOfAClub) {
+    for (const char* nome : {"Pisa SC", "AC Pisa 1909", "AC Pisa"})
+        EXPECT_EQ(NomeSquadra(nome), "Pisa") << nome;
+    for (const char* nome : {"US Sassuolo Calcio", "Sassuolo Calcio"})
+        EXPECT_EQ(NomeSquadra(nome), "Sassuolo");
+    for (const char* nome : {"FC Internazionale Milano", "Inter"})
+        EXPECT_EQ(NomeSquadra(nome), "Inter");
+    EXPECT_EQ(NomeSquadra("Calcio Catania"), "Catania");
+    EXPECT_EQ(NomeSquadra("Mantova 1911 SSD"), "Mantova");
+    EXPECT_EQ(NomeSquadra("Wolverhampton Wanderers FC"), "Wolverhampton");
+    EXPECT_EQ(NomeSquadra("Sheffield Wednesday FC"), "Sheffield Wednesday");
+    EXPECT_EQ(NomeSquadra("FC S\xC3\xBC"
+                          "dtirol"),
+              "S\xC3\xBC"
+              "dtirol");
+    EXPECT_EQ(NomeSquadra("AC"), "AC") << "a name of club forms only is kept";
+    const std::string lungo = NomeSquadra("Citt\xC3\xA0 di Castello Fiorentina Unita");
+    EXPECT_EQ(io::utf8Length(lungo), 20u);
+    EXPECT_EQ(lungo, "Citt\xC3\xA0 di Castello Fi");
+}
+
+// The coupon fills from each league in turn, played matches only, at most
+// the league's share, until 32.
+TEST(DatiDemo, CouponTakesEachLeaguesShareOfPlayedMatches) {
+    Stagione s;
+    s.anno = 2030;
+    s[Lega::SerieA] = {giornata(1, "A", 10), giornata(2, "A", 10)};
+    s[Lega::SerieB] = {giornata(1, "B", 11, 1), giornata(2, "B", 9)};
+    s[Lega::PremierLeague] = {giornata(1, "P", 10), giornata(2, "P", 10)};
+    s[Lega::Championship] = {giornata(1, "H", 12), giornata(2, "H", 2)};
+
+    const auto prima = PartiteDelConcorso(s, 1);
+    ASSERT_TRUE(prima.has_value());
+    const auto nomi = casalinghe(*prima);
+    ASSERT_EQ(nomi.size(), 32u);
+    EXPECT_EQ(nomi[9], "A10");
+    EXPECT_EQ(nomi[10], "B2") << "the match without a result is passed over";
+    EXPECT_EQ(nomi[19], "B11");
+    EXPECT_EQ(nomi[20], "P1");
+    EXPECT_EQ(nomi[30], "H1");
+    EXPECT_EQ(nomi[31], "H2");
+    EXPECT_EQ(TipoDelConcorso(*prima), Altri);
+
+    EXPECT_FALSE(PartiteDelConcorso(s, 2).has_value())
+        << "10 + 9 + 10 + 2 played matches are too few";
+    EXPECT_FALSE(PartiteDelConcorso(s, 3).has_value());
+    const auto archivio = ArchivioDemo({s});
+    ASSERT_EQ(archivio.Conteggio(), 1u);
+    EXPECT_EQ(archivio[0].Anno, 2030);
+    EXPECT_EQ(archivio[0].NumConcorso, 1);
+}
+
+TEST(DatiDemo, ContestTypeIsTheHighestItalianSeriesOrAltri) {
+    Stagione s;
+    s.anno = 2030;
+    s[Lega::SerieA] = {giornata(1, "A", 10), giornata(2, "A", 10)};
+    s[Lega::SerieB] = {giornata(1, "B", 10), giornata(2, "B", 10)};
+    s[Lega::SerieCGironeA] = {giornata(1, "CA", 10), giornata(2, "CA", 10)};
+    s[Lega::SerieCGironeB] = {giornata(1, "CB", 10), giornata(2, "CB", 10, 5)};
+    s[Lega::SerieCGironeC] = {giornata(1, "CC", 10)};
+    s[Lega::Championship] = {giornata(2, "H", 12)};
+
+    const auto italiana = PartiteDelConcorso(s, 1);
+    ASSERT_TRUE(italiana.has_value());
+    EXPECT_EQ(casalinghe(*italiana)[20], "CA1");
+    EXPECT_EQ(casalinghe(*italiana)[26], "CB1") << "six of each Serie C group";
+    EXPECT_EQ(TipoDelConcorso(*italiana), SerieA);
+    const auto estera = PartiteDelConcorso(s, 2);
+    ASSERT_TRUE(estera.has_value());
+    EXPECT_EQ(casalinghe(*estera)[26], "CB6") << "group B has five played matches";
+    EXPECT_EQ(casalinghe(*estera)[31], "H1");
+    EXPECT_EQ(TipoDelConcorso(*estera), Altri);
+
+    const auto archivio = ArchivioDemo({s});
+    ASSERT_EQ(archivio.Conteggio(), 2u);
+    EXPECT_EQ(archivio[0].TipoConcorso, SerieA);
+    EXPECT_EQ(archivio[1].TipoConcorso, Altri);
+
+    std::vector<PartitaDelConcorso> senzaSerieA(20, {demo::Partita{}, Lega::SerieB});
+    senzaSerieA.resize(32, {demo::Partita{}, Lega::SerieCGironeA});
+    EXPECT_EQ(TipoDelConcorso(senzaSerieA), SerieB);
+    EXPECT_EQ(TipoDelConcorso(
+                  std::vector<PartitaDelConcorso>(32, {demo::Partita{}, Lega::SerieCGironeC})),
+              SerieC);
+    senzaSerieA.back().lega = Lega::PremierLeague;
+    EXPECT_EQ(TipoDelConcorso(senzaSerieA), Altri);
+}
+
+// Matchday 1 of 2013/14 worked out by hand from the result files: 10 Serie
+// A, the first 10 of the 11 Serie B matches, 10 Premier League and the first
+// 2 Championship matches, ranked by total then away goals then number.
+TEST(DatiDemo, FirstContestOf2013RankedByHand) {
+    const auto stagione = LeggiStagione(kSorgenti, 2013);
     const auto partite = PartiteDelConcorso(stagione, 1);
     ASSERT_TRUE(partite.has_value());
-    ASSERT_EQ(partite->size(), 32u);
-    EXPECT_EQ((*partite)[0].casa, "Genoa CFC");  // first Serie A match
-    EXPECT_EQ((*partite)[20].casa, "Feralpisal\xC3\xB2");  // first Serie C group A match
-    // Goals (total, away): 31 Pianese-Perugia 3-3 (6); 22 AlbinoLeffe-Caldiero
-    // 2-3 and 30 Legnago-Pontedera 2-3 (5, 3 away: lower number first);
-    // 9 Lecce-Atalanta 0-4 (4, 4 away); 12 Bari-Juve Stabia 1-3 (4, 3 away);
-    // then the 2-2 draws by number: 1 Genoa-Inter, 4 Milan-Torino, 13 Pisa-Spezia.
+    const auto nomi = casalinghe(*partite);
+    EXPECT_EQ(nomi[0], "Hellas Verona");
+    EXPECT_EQ(nomi[10], "Reggina Calcio");
+    EXPECT_EQ(nomi[19], "Ternana Calcio");
+    EXPECT_EQ(nomi[20], "Liverpool FC");
+    EXPECT_EQ(nomi[30], "Burnley FC");
+    EXPECT_EQ(nomi[31], "Reading FC");
+    // 18 Siena-Crotone 5-2 (7); 27 Swansea-Manchester United 1-4 (5); the
+    // fours: 22 Arsenal-Aston Villa 1-3, 13 Brescia-Lanciano 2-2, 23
+    // Norwich-Everton 2-2, 14 Empoli-Latina 3-1, 30 Manchester City-Newcastle
+    // 4-0; then the first three with one away goal: 1 Verona-Milan 2-1.
     const auto ordine = ClassificaPartite(GolDelConcorso(*partite));
-    EXPECT_EQ((std::vector<int>(ordine.begin(), ordine.begin() + 8)), (std::vector<int>{31, 22, 30, 9, 12, 1, 4, 13}));
+    EXPECT_EQ((std::vector<int>(ordine.begin(), ordine.begin() + 8)),
+              (std::vector<int>{18, 27, 22, 13, 23, 14, 30, 1}));
     const auto c = ConcorsoDellaGiornata(stagione, 1);
     ASSERT_TRUE(c.has_value());
-    EXPECT_EQ(c->Vincente, maschera({1, 4, 9, 12, 13, 22, 30, 31}));
+    EXPECT_EQ(c->Vincente, maschera({1, 13, 14, 18, 22, 23, 27, 30}));
+    EXPECT_EQ(c->TipoConcorso, Altri);
     EXPECT_EQ(archivioSpedito()[0], *c);
 }
 
-TEST(DatiDemo, ShippedArchiveMatchesTheResults) {
-    const auto archivio = archivioSpedito();
+// In 2018/19 Serie B had 19 teams: nine matches a matchday, so the
+// Championship gives three.
+TEST(DatiDemo, ANineMatchSerieBLeavesThreeToTheChampionship) {
+    const auto partite = PartiteDelConcorso(LeggiStagione(kSorgenti, 2018), 1);
+    ASSERT_TRUE(partite.has_value());
+    std::map<Lega, int> perLega;
+    for (const auto& p : *partite) ++perLega[p.lega];
+    EXPECT_EQ(perLega, (std::map<Lega, int>{{Lega::SerieA, 10},
+                                            {Lega::SerieB, 9},
+                                            {Lega::PremierLeague, 10},
+                                            {Lega::Championship, 3}}));
+}
+
+// Matchday 1 of 2024/25: an all-Italian coupon with Serie C.
+TEST(DatiDemo, FirstContestOf2024RankedByHand) {
     const auto stagione = LeggiStagione(kSorgenti, 2024);
-    ASSERT_GE(archivio.Conteggio(), 30u);
-    for (int giornata : {1, 20}) {
-        const auto atteso = ConcorsoDellaGiornata(stagione, giornata);
-        ASSERT_TRUE(atteso.has_value()) << giornata;
-        const auto indice = archivio.Indice(2024, static_cast<std::uint8_t>(giornata));
-        ASSERT_TRUE(indice.has_value()) << giornata;
-        EXPECT_EQ(archivio[*indice], *atteso) << giornata;
-        EXPECT_EQ(NumeroNumeri(archivio[*indice].Vincente), 8);
+    const auto partite = PartiteDelConcorso(stagione, 1);
+    ASSERT_TRUE(partite.has_value());
+    EXPECT_EQ((*partite)[0].partita.casa, "Genoa CFC");
+    EXPECT_EQ((*partite)[20].partita.casa, "Feralpisal\xC3\xB2");  // first Serie C group A match
+    // 31 Pianese-Perugia 3-3 (6); 22 AlbinoLeffe-Caldiero 2-3 and 30
+    // Legnago-Pontedera 2-3 (5, 3 away: lower number first); 9 Lecce-Atalanta
+    // 0-4 (4, 4 away); 12 Bari-Juve Stabia 1-3 (4, 3 away); then the 2-2
+    // draws by number: 1 Genoa-Inter, 4 Milan-Torino, 13 Pisa-Spezia.
+    const auto c = ConcorsoDellaGiornata(stagione, 1);
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->Vincente, maschera({1, 4, 9, 12, 13, 22, 30, 31}));
+    EXPECT_EQ(c->TipoConcorso, SerieA);
+    const auto archivio = archivioSpedito();
+    const auto indice = archivio.Indice(2024, 1);
+    ASSERT_TRUE(indice.has_value());
+    EXPECT_EQ(archivio[*indice], *c);
+}
+
+// The committed archive is exactly what the generator makes of the sources.
+TEST(DatiDemo, ShippedArchiveIsTheOneBuiltFromTheSources) {
+    const auto atteso = ArchivioDemo(tutteLeStagioni());
+    EXPECT_EQ(archivioSpedito().Concorsi(), atteso.Concorsi());
+}
+
+// ludomatic-cli archivio on the shipped program folder.
+TEST(DatiDemo, ShippedArchiveListsMoreThan400ContestsOver12Seasons) {
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(cli::esegui(std::vector<std::string>{"archivio"}, kDati, out, err), 0) << err.str();
+    const std::string testo = out.str();
+    const std::regex concorso(
+        R"re(\{"anno":(\d+),"numero":(\d+),"tipo":"([^"]+)","vincente":\[([0-9,]*)\]\})re");
+    std::set<int> stagioni;
+    std::map<std::string, int> tipi;
+    int concorsi = 0;
+    for (auto it = std::sregex_iterator(testo.begin(), testo.end(), concorso);
+         it != std::sregex_iterator(); ++it) {
+        ++concorsi;
+        stagioni.insert(std::stoi((*it)[1].str()));
+        ++tipi[(*it)[3].str()];
+        std::set<int> numeri;
+        std::istringstream vincente((*it)[4].str());
+        for (std::string n; std::getline(vincente, n, ',');) numeri.insert(std::stoi(n));
+        EXPECT_EQ(numeri.size(), 8u) << (*it)[0].str();
+        EXPECT_GE(*numeri.begin(), 1) << (*it)[0].str();
+        EXPECT_LE(*numeri.rbegin(), 32) << (*it)[0].str();
     }
-    for (const auto& c : archivio.Concorsi()) {
-        EXPECT_EQ(c.Anno, 2024);
-        EXPECT_EQ(c.TipoConcorso, SerieA);
-        EXPECT_EQ(NumeroNumeri(c.Vincente), 8) << int(c.NumConcorso);
-    }
+    EXPECT_GE(concorsi, 400);
+    EXPECT_GE(stagioni.size(), 12u);
+    EXPECT_GT(tipi["Serie A"], 0);
+    EXPECT_GT(tipi["Altri"], 0);
 }
 
 TEST(DatiDemo, ShippedAnalysisTablesAreThoseOfTheShippedArchive) {
@@ -109,25 +344,38 @@ TEST(DatiDemo, ShippedAnalysisTablesAreThoseOfTheShippedArchive) {
     ArchivioConcorsi ricalcolato = archivio;
     ricalcolato.RicalcolaAnalisi();
     EXPECT_TRUE(archivio.Analisi == ricalcolato.Analisi);
-    EXPECT_EQ(static_cast<std::size_t>(archivio.Analisi.Tabella(0).NumConcorsi()), archivio.Conteggio());
+    EXPECT_EQ(static_cast<std::size_t>(archivio.Analisi.Tabella(0).NumConcorsi()),
+              archivio.Conteggio());
 }
 
-TEST(DatiDemo, ShippedCouponAndTeamLists) {
+// The shipped coupon is that of the latest contest, and every team on it
+// stands, under the same name, in one of the four team lists.
+TEST(DatiDemo, ShippedCouponIsTheLatestContestsAndItsTeamsAreListed) {
+    const auto archivio = archivioSpedito();
+    const T_Concorso& ultimo = archivio[archivio.Conteggio() - 1];
+    EXPECT_EQ(ultimo.Anno, UltimaStagione);
+    const auto stagione = LeggiStagione(kSorgenti, ultimo.Anno);
     Schedina schedina;
     CaricaSchedina(schedina, kDati / "Schedine" / "ultimasch.gsc");
-    const auto stagione = LeggiStagione(kSorgenti, 2024);
-    const auto attesa = SchedinaUltimaGiornataCompleta(stagione);
+    const auto attesa = SchedinaDellaGiornata(stagione, ultimo.NumConcorso);
     ASSERT_TRUE(attesa.has_value());
     EXPECT_EQ(schedina, *attesa);
-    for (const auto& p : schedina.Squadre) {
-        EXPECT_FALSE(p.Casa.empty());
-        EXPECT_FALSE(p.Ospite.empty());
-    }
 
     ListeSquadre liste;
     EXPECT_TRUE(liste.Carica(kDati).empty());
     EXPECT_EQ(liste[Serie::A].Nomi().size(), 20u);
     EXPECT_EQ(liste[Serie::B].Nomi().size(), 20u);
-    EXPECT_EQ(liste[Serie::C1].Nomi().size(), 40u);
-    EXPECT_EQ(liste[Serie::C2].Nomi().size(), 20u);
+    EXPECT_EQ(liste[Serie::C1].Nomi().size(), 20u);
+    EXPECT_EQ(liste[Serie::C2].Nomi().size(), 24u);
+    std::set<std::string> elencate;
+    for (const Serie serie : TutteLeSerie) {
+        for (const auto& nome : liste[serie].Nomi()) {
+            EXPECT_LE(io::utf8Length(nome), 20u) << nome;
+            elencate.insert(nome);
+        }
+    }
+    for (const auto& p : schedina.Squadre) {
+        EXPECT_TRUE(elencate.count(p.Casa) == 1) << p.Casa;
+        EXPECT_TRUE(elencate.count(p.Ospite) == 1) << p.Ospite;
+    }
 }

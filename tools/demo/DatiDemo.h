@@ -1,10 +1,15 @@
 #pragma once
 // The demonstration data of a new installation, reconstructed from real
 // league results (not the official contest archive): one contest per
-// matchday, the coupon of the latest complete matchday and the team lists.
+// matchday of every season, the coupon of the latest contest and the team
+// lists of its season.
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "RisultatiTxt.h"
@@ -15,36 +20,80 @@
 
 namespace ludo::demo {
 
-// The five leagues of one season.
+// The seasons of the shipped archive (first calendar years).
+inline constexpr int PrimaStagione = 2013;
+inline constexpr int UltimaStagione = 2025;
+
+// The leagues a coupon draws on, in the order they fill it.
+enum class Lega {
+    SerieA,
+    SerieB,
+    SerieCGironeA,
+    SerieCGironeB,
+    SerieCGironeC,
+    PremierLeague,
+    Championship
+};
+inline constexpr std::size_t NumeroLeghe = 7;
+
+struct DescrizioneLega {
+    // The folder of the sources ("openfootball-italy", "openfootball-england")
+    // and the league's file in each season's sub-folder.
+    std::string_view cartella;
+    std::string_view file;
+    std::size_t partite;  // at most this many of its matches on a coupon
+    std::uint8_t tipo;    // SerieA, SerieB, SerieC, or Altri for a foreign league
+};
+const DescrizioneLega& Descrizione(Lega lega);
+
+// Every league of one season; a league whose file is missing stays empty.
 struct Stagione {
     int anno = 0;  // first calendar year
-    std::vector<Giornata> serieA, serieB, serieCGironeA, serieCGironeB, serieCGironeC;
+    std::array<std::vector<Giornata>, NumeroLeghe> leghe;
+
+    std::vector<Giornata>& operator[](Lega l) { return leghe[static_cast<std::size_t>(l)]; }
+    const std::vector<Giornata>& operator[](Lega l) const {
+        return leghe[static_cast<std::size_t>(l)];
+    }
 };
 
-// Reads <cartella>/<anno>-<anno+1 two digits>/{1-seriea,2-serieb,3-seriec_a,_b,_c}.txt;
-// leagues whose file is missing stay empty.
-Stagione LeggiStagione(const std::filesystem::path& cartella, int anno);
+// Reads <sorgenti>/<league folder>/<anno>-<anno+1, two digits>/<league file>.
+Stagione LeggiStagione(const std::filesystem::path& sorgenti, int anno);
 
-// The 32 matches of a matchday's coupon: Serie A (10), Serie B (10), the
-// first 6 of Serie C group A, the first 6 of group B, in file order.
-// Nothing when a league lacks matches for that matchday.
-std::optional<std::vector<Partita>> PartiteDelConcorso(const Stagione& stagione, int giornata);
+struct PartitaDelConcorso {
+    Partita partita;
+    Lega lega;
+};
 
-// The goals of those matches as the coupon's goal cells (no result = empty).
-GolSchedina GolDelConcorso(const std::vector<Partita>& partite);
+// The 32 matches of a matchday's coupon: the played matches of that
+// matchday of each league in turn, in file order, at most the league's
+// share, until there are 32. Nothing when the season's played matches of
+// that matchday are fewer than 32.
+std::optional<std::vector<PartitaDelConcorso>> PartiteDelConcorso(const Stagione& stagione,
+                                                                  int giornata);
 
-// The contest of a matchday: its season, number = matchday, type "Serie A",
-// the winning column ranked from the real goals.
+// The goals of the matches as the coupon's goal cells.
+GolSchedina GolDelConcorso(const std::vector<PartitaDelConcorso>& partite);
+
+// "Altri" when a foreign league is on the coupon; otherwise the highest
+// Italian series on it.
+std::uint8_t TipoDelConcorso(const std::vector<PartitaDelConcorso>& partite);
+
+// The contest of a matchday: its season, number = matchday, the type of its
+// coupon, the winning column ranked from the real goals.
 std::optional<T_Concorso> ConcorsoDellaGiornata(const Stagione& stagione, int giornata);
 
-// Every matchday of the season that yields a contest, in order.
-ArchivioConcorsi ArchivioDellaStagione(const Stagione& stagione);
+// Every matchday of every season that yields a contest, in archive order.
+ArchivioConcorsi ArchivioDemo(const std::vector<Stagione>& stagioni);
 
-// The coupon of the last matchday whose 32 matches all have a result.
-std::optional<ludo::Schedina> SchedinaUltimaGiornataCompleta(const Stagione& stagione);
+// The coupon of a matchday: contest number = matchday, the teams under
+// their shown names (NomeSquadra).
+std::optional<ludo::Schedina> SchedinaDellaGiornata(const Stagione& stagione, int giornata);
 
-// Serie A and B from `recente`, Serie C groups A and B as "C1" and group C as
-// "C2" from `conSerieC`; names fitted to 20 characters.
-ListeSquadre ListeDemo(const Stagione& recente, const Stagione& conSerieC);
+// The teams of a season under their shown names: Serie A and B as "A" and
+// "B"; Serie C groups A and B as "C1" and group C as "C2" when the season
+// has Serie C, otherwise the Premier League as "C1" and the Championship as
+// "C2" (the leagues that complete its coupons).
+ListeSquadre ListeDemo(const Stagione& stagione);
 
 }  // namespace ludo::demo

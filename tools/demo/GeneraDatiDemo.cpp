@@ -1,10 +1,11 @@
 // Builds the demonstration content of the default program folder from the
 // league results in tools/demo/sources (CC0 data):
-//   ARCHIVI/archivio.ttg       one contest per matchday of the 2024/25 season
+//   ARCHIVI/archivio.ttg       one contest per matchday of seasons 2013/14 to 2025/26
 //   ARCHIVI/archdb.ttg         the archive-analysis tables computed from it
-//   Schedine/ultimasch.gsc     the coupon of its last complete matchday
-//   SquadrA/B/C1/C2.Txt        the team lists
+//   Schedine/ultimasch.gsc     the coupon of the latest contest
+//   SquadrA/B/C1/C2.Txt        the team lists of the latest contest's season
 // Usage: genera-dati-demo SOURCES_FOLDER DATA_FOLDER
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -14,32 +15,35 @@
 
 namespace {
 
-constexpr int kStagioneArchivio = 2024;
-constexpr int kStagioneRecente = 2025;
-
 int genera(const std::filesystem::path& sorgenti, const std::filesystem::path& dati) {
     using namespace ludo;
-    const auto stagione = demo::LeggiStagione(sorgenti, kStagioneArchivio);
-    const auto recente = demo::LeggiStagione(sorgenti, kStagioneRecente);
-
-    auto archivio = demo::ArchivioDellaStagione(stagione);
+    std::vector<demo::Stagione> stagioni;
+    for (int anno = demo::PrimaStagione; anno <= demo::UltimaStagione; ++anno) {
+        stagioni.push_back(demo::LeggiStagione(sorgenti, anno));
+    }
+    auto archivio = demo::ArchivioDemo(stagioni);
     if (archivio.Vuoto()) {
         std::cerr << "Nessun concorso ricostruito da " << sorgenti << "\n";
         return 1;
     }
+    const T_Concorso& ultimo = archivio[archivio.Conteggio() - 1];
+    const auto& stagione =
+        *std::find_if(stagioni.begin(), stagioni.end(),
+                      [&](const demo::Stagione& s) { return s.anno == ultimo.Anno; });
+    const auto schedina = demo::SchedinaDellaGiornata(stagione, ultimo.NumConcorso);
+    if (!schedina) return 1;
+
     const auto cartellaArchivi = dati / io::kArchivi;
     std::filesystem::create_directories(cartellaArchivi);
     archivio.RicalcolaAnalisi();
     if (!archivio.Salva(cartellaArchivi)) return 1;
-
-    const auto schedina = demo::SchedinaUltimaGiornataCompleta(stagione);
-    if (!schedina) return 1;
     std::filesystem::create_directories(dati / io::kSchedine);
     SalvaSchedina(*schedina, io::resolvePath(dati, NomeUltimaSchedina));
 
-    const auto errori = demo::ListeDemo(recente, stagione).Salva(dati);
+    const auto errori = demo::ListeDemo(stagione).Salva(dati);
     for (const auto& e : errori) std::cerr << e << "\n";
-    std::cout << archivio.Conteggio() << " concorsi, schedina del concorso " << schedina->Concorso << "\n";
+    std::cout << archivio.Conteggio() << " concorsi, schedina del concorso " << schedina->Concorso
+              << " del " << ultimo.Anno << "/" << ultimo.Anno + 1 << "\n";
     return errori.empty() ? 0 : 1;
 }
 

@@ -17,11 +17,12 @@
 #include <functional>
 #include <iostream>
 
+#include "core/engine/Sviluppo.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
+#include "ui/controls/TraduzioneQt.h"
 #include "ui/engine/TFrmImpSv.h"
 #include "ui/engine/TFrmSviluppo.h"
-#include "ui/controls/TraduzioneQt.h"
-#include "core/io/ProgramFolder.h"
-#include "core/engine/Sviluppo.h"
 #include "ui/printing/StampaLavoro.h"
 #include "ui/printing/SuperficieStampa.h"
 #include "ui/printing/TFormImpostaTabulato.h"
@@ -29,7 +30,6 @@
 #include "ui/printing/TFrmTaratura.h"
 #include "ui/system/TFormPrincipa.h"
 #include "ui/system/TFormSelPartite.h"
-#include "core/system/T_Sistema.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ bool Principali(const QDir& destinazione) {
     d.Fisse = 0x00000101u;
     if (!conPronostico.Salva(destinazione, "principale.png")) return false;
     ludo::InterfacciaSviluppo nessunaFinestra;
-    ludo::Sviluppa(conPronostico.sistema, nessunaFinestra);
+    conPronostico.sistema.AdottaSviluppo(ludo::Sviluppa(conPronostico.sistema, nessunaFinestra).Risultato);
     return conPronostico.Salva(destinazione, "principale-sviluppata.png");
 }
 

@@ -10,9 +10,9 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "core/system/ImpostazioniStampa.h"
 #include "core/printing/StampaSchedine.h"
 #include "core/printing/Taratura.h"
+#include "core/system/ImpostazioniStampa.h"
 
 namespace {
 

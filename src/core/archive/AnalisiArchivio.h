@@ -8,9 +8,9 @@
 #include <cstddef>
 #include <string_view>
 
-#include "core/contests/T_FrequenzeRitardi.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniSchema.h"
+#include "core/contests/T_FrequenzeRitardi.h"
 #include "core/io/Avanzamento.h"
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"

@@ -62,7 +62,7 @@ std::filesystem::path TArchivioGiocate::Percorso(const std::filesystem::path& ca
            ("Concorso_" + std::to_string(Concorso) + ".dat");
 }
 
-void TArchivioGiocate::svuota() {
+void TArchivioGiocate::Svuota() {
     Schedine.clear();
     Integrali.clear();
     Sistemi.clear();
@@ -71,14 +71,14 @@ void TArchivioGiocate::svuota() {
 bool TArchivioGiocate::Carica(const std::filesystem::path& cartella) {
     std::ifstream in(Percorso(cartella), std::ios::binary);
     if (!in) {
-        svuota();
+        Svuota();
         return false;
     }
     return Leggi(in);
 }
 
 bool TArchivioGiocate::Leggi(std::istream& in) {
-    svuota();
+    Svuota();
     io::BinaryReader r(in);
     const bool ok =
         LeggiSezione(r, Schedine,
@@ -87,7 +87,7 @@ bool TArchivioGiocate::Leggi(std::istream& in) {
                      }) &&
         LeggiSezione(r, Integrali, [&](TGiocataIntegrale& g) { return r.read(g.Maschera); }) &&
         LeggiSezione(r, Sistemi, [&](TGiocataSistema& s) { return LeggiSistema(r, s); });
-    if (!ok) svuota();
+    if (!ok) Svuota();
     return ok;
 }
 

@@ -80,7 +80,7 @@ public:
     void Spoglio(Colonna vincente);
 
 private:
-    void svuota();
+    void Svuota();
 };
 
 inline constexpr char MsgErroreScritturaGiocate[] = "Impossibile salvare l'archivio delle giocate";

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/conditions/TCondizioniSistema.h"
 #include "core/columns/ListaColonne.h"
+#include "core/conditions/TCondizioniSistema.h"
 
 namespace ludo {
 

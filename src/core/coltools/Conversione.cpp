@@ -148,10 +148,10 @@ LettoreColonne::LettoreColonne(std::istream& in, FormatoColonne formato) : in_(i
 }
 
 LettoreColonne::Esito LettoreColonne::Leggi(Colonna& colonna) {
-    return FormatoTesto(formato_) ? leggiTesto(colonna) : leggiRecord(colonna);
+    return FormatoTesto(formato_) ? LeggiTesto(colonna) : LeggiRecord(colonna);
 }
 
-LettoreColonne::Esito LettoreColonne::leggiTesto(Colonna& colonna) {
+LettoreColonne::Esito LettoreColonne::LeggiTesto(Colonna& colonna) {
     std::string riga;
     while (std::getline(in_, riga)) {
         const auto testo = Trimmed(riga);
@@ -164,7 +164,7 @@ LettoreColonne::Esito LettoreColonne::leggiTesto(Colonna& colonna) {
     return Esito::Fine;
 }
 
-LettoreColonne::Esito LettoreColonne::leggiRecord(Colonna& colonna) {
+LettoreColonne::Esito LettoreColonne::LeggiRecord(Colonna& colonna) {
     if (letti_ >= limite_) return Esito::Fine;
     const auto layout = LayoutDi(formato_);
     std::array<std::uint8_t, 10> record{};
@@ -215,15 +215,15 @@ ScrittoreColonne::Esito ScrittoreColonne::Scrivi(Colonna colonna) {
             ok = static_cast<bool>(out_);
             break;
         case FormatoColonne::Stg:
-        case FormatoColonne::Bgp: ok = scriviNumeri(colonna); break;
+        case FormatoColonne::Bgp: ok = ScriviNumeri(colonna); break;
         case FormatoColonne::Omnia:
-            ok = scriviNumeri(colonna) && io::BinaryWriter(out_).write(std::uint16_t{0});
+            ok = ScriviNumeri(colonna) && io::BinaryWriter(out_).write(std::uint16_t{0});
             break;
         case FormatoColonne::Ctl:
-            ok = scriviSet(colonna) && io::BinaryWriter(out_).write(std::uint8_t{8}) &&
+            ok = ScriviSet(colonna) && io::BinaryWriter(out_).write(std::uint8_t{8}) &&
                  io::BinaryWriter(out_).write(std::uint8_t{0});
             break;
-        default: ok = scriviSet(colonna); break;
+        default: ok = ScriviSet(colonna); break;
     }
     if (!ok) return Esito::ErroreScrittura;
     unione_ |= colonna;
@@ -231,7 +231,7 @@ ScrittoreColonne::Esito ScrittoreColonne::Scrivi(Colonna colonna) {
     return Esito::Scritta;
 }
 
-bool ScrittoreColonne::scriviNumeri(Colonna colonna) {
+bool ScrittoreColonne::ScriviNumeri(Colonna colonna) {
     std::array<std::uint8_t, 8> numeri{};
     std::size_t i = 0;
     for (; colonna != 0 && i < numeri.size(); colonna &= colonna - 1) {
@@ -240,7 +240,7 @@ bool ScrittoreColonne::scriviNumeri(Colonna colonna) {
     return io::BinaryWriter(out_).writeBytes(numeri);
 }
 
-bool ScrittoreColonne::scriviSet(Colonna colonna) { return io::BinaryWriter(out_).write(colonna); }
+bool ScrittoreColonne::ScriviSet(Colonna colonna) { return io::BinaryWriter(out_).write(colonna); }
 
 bool ScrittoreColonne::Chiudi() {
     io::BinaryWriter w(out_);

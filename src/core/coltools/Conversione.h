@@ -56,8 +56,8 @@ public:
     Esito Leggi(Colonna& colonna);
 
 private:
-    Esito leggiTesto(Colonna& colonna);
-    Esito leggiRecord(Colonna& colonna);
+    Esito LeggiTesto(Colonna& colonna);
+    Esito LeggiRecord(Colonna& colonna);
 
     std::istream& in_;
     FormatoColonne formato_;
@@ -83,8 +83,8 @@ public:
     [[nodiscard]] std::uint32_t Scritte() const { return scritte_; }
 
 private:
-    bool scriviNumeri(Colonna colonna);
-    bool scriviSet(Colonna colonna);
+    bool ScriviNumeri(Colonna colonna);
+    bool ScriviSet(Colonna colonna);
 
     std::ostream& out_;
     FormatoColonne formato_;

@@ -14,7 +14,6 @@
 namespace ludo {
 namespace {
 
-constexpr std::size_t kColonneBlocco = 1000;
 constexpr std::size_t kPassoAvanzamento = 20;
 
 // An ordered list of columns that knows at once whether it holds a column
@@ -97,27 +96,19 @@ std::vector<Colonna> LeggiPrimo(const std::filesystem::path& percorso, const cha
 // when azione returns false. Returns false when it was stopped.
 template <typename Azione>
 bool ScorriSecondo(const std::filesystem::path& percorso, Avanzamento& avanzamento, Azione&& azione) {
-    std::ifstream in(percorso, std::ios::binary | std::ios::ate);
+    std::ifstream in(percorso, std::ios::binary);
     if (!in) throw Errore(MsgOperazioniSuiFile);
-    const auto totale = static_cast<std::uint64_t>(in.tellg()) / 4;
-    in.seekg(0);
-    Indicatore indicatore(avanzamento, totale);
-    std::array<char, kColonneBlocco * 4> blocco{};
+    LetturaFileColonne lettura(in);
+    Indicatore indicatore(avanzamento, lettura.Restanti().value_or(0));
     std::uint64_t fatte = 0;
-    while (fatte < totale) {
-        in.read(blocco.data(), static_cast<std::streamsize>(blocco.size()));
-        const auto colonne = static_cast<std::size_t>(in.gcount()) / 4;
-        if (colonne == 0) throw Errore(MsgOperazioniSuiFile);
-        for (std::size_t i = 0; i < colonne; ++i) {
-            Colonna c = 0;
-            for (std::size_t b = 0; b < 4; ++b) {
-                c |= static_cast<Colonna>(static_cast<std::uint8_t>(blocco[i * 4 + b])) << (8 * b);
-            }
+    for (auto blocco = lettura.Prossime(); !blocco.empty(); blocco = lettura.Prossime()) {
+        for (const Colonna c : blocco) {
             azione(c);
             indicatore.Colonna(++fatte);
             if (avanzamento.annullato()) return false;
         }
     }
+    if (lettura.Errore()) throw Errore(MsgOperazioniSuiFile);
     return true;
 }
 

@@ -1,12 +1,8 @@
 #include "core/columns/FileColonne.h"
 
-#include <array>
-#include <cstdint>
 #include <fstream>
 #include <ios>
-#include <optional>
 
-#include "core/io/AtomicSave.h"
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"
 #include "core/io/Errore.h"
@@ -15,56 +11,6 @@ namespace ludo {
 namespace {
 
 constexpr std::size_t kByteMaschera = sizeof(Colonna);
-constexpr std::size_t kByteBlocco = 1000 * kByteMaschera;
-using Blocco = std::array<std::uint8_t, kByteBlocco>;
-
-void scriviMaschera(Colonna c, std::uint8_t* byte) {
-    for (std::size_t i = 0; i < kByteMaschera; ++i) {
-        byte[i] = static_cast<std::uint8_t>(c >> (8 * i));
-    }
-}
-
-Colonna leggiMaschera(const std::uint8_t* byte) {
-    Colonna c = 0;
-    for (std::size_t i = 0; i < kByteMaschera; ++i) c |= Colonna{byte[i]} << (8 * i);
-    return c;
-}
-
-bool scriviBlocchi(const ListaColonne& lista, std::ostream& out) {
-    io::BinaryWriter scrittore(out);
-    Blocco blocco;
-    std::size_t pieni = 0;
-    for (const Colonna c : lista) {
-        scriviMaschera(c, &blocco[pieni]);
-        pieni += kByteMaschera;
-        if (pieni == blocco.size()) {
-            if (!scrittore.writeBytes(blocco)) return false;
-            pieni = 0;
-        }
-    }
-    return scrittore.writeBytes(std::span(blocco.data(), pieni));
-}
-
-// The bytes from the current position to the end; nothing when the stream
-// cannot seek (a pipe), which is then simply read to its end.
-std::optional<std::streamoff> byteRestanti(std::istream& in) {
-    const auto qui = in.tellg();
-    if (qui == std::streampos(-1)) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const auto fine = in.tellg();
-    in.seekg(qui);
-    if (!in || fine == std::streampos(-1)) {
-        in.clear();
-        in.seekg(qui);
-        return std::nullopt;
-    }
-    return fine - qui;
-}
-
-bool troppeColonne(const ListaColonne& lista, std::istream& in) {
-    const auto byte = byteRestanti(in);
-    return byte && static_cast<std::uintmax_t>(*byte) / kByteMaschera > lista.MassimoColonne();
-}
 
 // False when the expansion would take the list past its limit.
 bool accoda(ListaColonne& lista, Colonna maschera, bool espandi) {
@@ -77,24 +23,76 @@ bool accoda(ListaColonne& lista, Colonna maschera, bool espandi) {
     return true;
 }
 
-bool leggiBlocchi(ListaColonne& lista, std::istream& in, bool espandi) {
-    io::BinaryReader lettore(in);
-    Blocco blocco;
-    for (;;) {
-        const std::size_t letti = lettore.readSome(blocco);
-        for (std::size_t i = 0; i + kByteMaschera <= letti; i += kByteMaschera) {
-            if (!accoda(lista, leggiMaschera(&blocco[i]), espandi)) return false;
+bool leggiTutte(ListaColonne& lista, LetturaFileColonne& lettura, bool espandi) {
+    for (auto blocco = lettura.Prossime(); !blocco.empty(); blocco = lettura.Prossime()) {
+        for (const Colonna c : blocco) {
+            if (!accoda(lista, c, espandi)) return false;
         }
-        if (letti < blocco.size()) return !in.bad();
     }
+    return !lettura.Errore();
 }
 
 }  // namespace
 
+bool ScritturaFileColonne::Aggiungi(Colonna c) {
+    for (std::size_t i = 0; i < kByteMaschera; ++i) blocco_[pieni_ + i] = static_cast<std::uint8_t>(c >> (8 * i));
+    pieni_ += kByteMaschera;
+    ++scritte_;
+    if (pieni_ == blocco_.size()) return Svuota();
+    return buono_;
+}
+
+bool ScritturaFileColonne::Svuota() {
+    if (pieni_ > 0 && buono_) buono_ = io::BinaryWriter(out_).writeBytes(std::span(blocco_.data(), pieni_));
+    pieni_ = 0;
+    return buono_;
+}
+
+std::span<const Colonna> LetturaFileColonne::Prossime() {
+    if (finito_) return {};
+    std::array<std::uint8_t, ColonneBloccoFile * kByteMaschera> byte{};
+    const std::size_t letti = io::BinaryReader(in_).readSome(byte);
+    const std::size_t quante = letti / kByteMaschera;
+    for (std::size_t i = 0; i < quante; ++i) {
+        Colonna c = 0;
+        for (std::size_t b = 0; b < kByteMaschera; ++b) c |= Colonna{byte[i * kByteMaschera + b]} << (8 * b);
+        colonne_[i] = c;
+    }
+    if (letti < byte.size()) {
+        finito_ = true;
+        errore_ = in_.bad();
+        if (errore_) return {};
+    }
+    return std::span(colonne_.data(), quante);
+}
+
+std::optional<std::uint64_t> LetturaFileColonne::Restanti() {
+    const auto qui = in_.tellg();
+    if (qui == std::streampos(-1)) return std::nullopt;
+    in_.seekg(0, std::ios::end);
+    const auto fine = in_.tellg();
+    in_.seekg(qui);
+    if (!in_ || fine == std::streampos(-1)) {
+        in_.clear();
+        in_.seekg(qui);
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(fine - qui) / kByteMaschera;
+}
+
+bool ScriviColonne(const ListaColonne& lista, std::ostream& out) {
+    ScritturaFileColonne scrittura(out);
+    for (const Colonna c : lista) {
+        if (!scrittura.Aggiungi(c)) return false;
+    }
+    return scrittura.Svuota();
+}
+
 bool ScriviFile(const ListaColonne& lista, const std::filesystem::path& percorso) {
-    const bool scritto =
-        io::saveAtomically(percorso, [&](std::ostream& out) { return scriviBlocchi(lista, out); });
-    if (!scritto) throw Errore(MsgErroreScritturaColonne);
+    FileColonneInScrittura file(percorso);
+    bool scritto = file.Aperto();
+    for (auto it = lista.begin(); scritto && it != lista.end(); ++it) scritto = file.Aggiungi(*it);
+    if (!scritto || !file.Conferma()) throw Errore(MsgErroreScritturaColonne);
     return true;
 }
 
@@ -102,8 +100,10 @@ bool LeggiFile(ListaColonne& lista, std::istream& fileAperto, bool espandi) {
     lista.Svuota();
     bool letto = false;
     try {
-        letto = !fileAperto.fail() && !troppeColonne(lista, fileAperto) &&
-                leggiBlocchi(lista, fileAperto, espandi);
+        LetturaFileColonne lettura(fileAperto);
+        const auto restanti = fileAperto.fail() ? std::nullopt : lettura.Restanti();
+        letto = !fileAperto.fail() && !(restanti && *restanti > lista.MassimoColonne()) &&
+                leggiTutte(lista, lettura, espandi);
     } catch (const Errore&) {
         // The list ran out of memory (and emptied itself).
     } catch (const std::ios_base::failure&) {

@@ -27,7 +27,7 @@ ListaColonne::ListaColonne(ListaColonne&& altra) noexcept
       conteggio_(std::exchange(altra.conteggio_, 0)),
       massimo_(altra.massimo_) {
     altra.blocchi_.clear();  // a moved-from vector is only "valid"; make it empty
-    altra.azzeraCoda();
+    altra.AzzeraCoda();
 }
 
 ListaColonne& ListaColonne::operator=(ListaColonne&& altra) noexcept {
@@ -37,8 +37,8 @@ ListaColonne& ListaColonne::operator=(ListaColonne&& altra) noexcept {
         conteggio_ = std::exchange(altra.conteggio_, 0);
         massimo_ = altra.massimo_;
         altra.blocchi_.clear();
-        azzeraCoda();
-        altra.azzeraCoda();
+        AzzeraCoda();
+        altra.AzzeraCoda();
     }
     return *this;
 }
@@ -48,7 +48,7 @@ void ListaColonne::Svuota() {
     blocchi_.shrink_to_fit();
     primo_ = 0;
     conteggio_ = 0;
-    azzeraCoda();
+    AzzeraCoda();
 }
 
 std::size_t ListaColonne::MemoriaUsata() const {
@@ -62,7 +62,7 @@ void ListaColonne::esaurita() {
     throw Errore(MsgMemoriaEsaurita);
 }
 
-void ListaColonne::bloccoInCoda() {
+void ListaColonne::BloccoInCoda() {
     try {
         blocchi_.push_back(std::make_unique_for_overwrite<Colonna[]>(kColonneBlocco));
     } catch (const std::bad_alloc&) {
@@ -70,17 +70,17 @@ void ListaColonne::bloccoInCoda() {
     }
 }
 
-void ListaColonne::preparaCoda() {
+void ListaColonne::PreparaCoda() {
     if (conteggio_ >= massimo_) esaurita();
     const std::size_t coda = primo_ + conteggio_;
-    if (coda == blocchi_.size() * kColonneBlocco) bloccoInCoda();
+    if (coda == blocchi_.size() * kColonneBlocco) BloccoInCoda();
     Colonna* blocco = blocchi_[coda / kColonneBlocco].get();
     const std::size_t dentro = coda % kColonneBlocco;
     coda_ = blocco + dentro;
     fineCoda_ = blocco + std::min(kColonneBlocco, dentro + (massimo_ - conteggio_));
 }
 
-void ListaColonne::bloccoInTesta() {
+void ListaColonne::BloccoInTesta() {
     try {
         blocchi_.insert(blocchi_.begin(), std::make_unique_for_overwrite<Colonna[]>(kColonneBlocco));
     } catch (const std::bad_alloc&) {

@@ -84,7 +84,7 @@ public:
     // MassimoColonne() columns, the whole list is emptied and
     // Errore(MsgMemoriaEsaurita) is thrown.
     void Aggiungi(Colonna maschera) {
-        if (coda_ == fineCoda_) preparaCoda();
+        if (coda_ == fineCoda_) PreparaCoda();
         *coda_++ = maschera;
         ++conteggio_;
     }
@@ -93,11 +93,11 @@ public:
     // of an empty list). Memory failure as for Aggiungi.
     void Inserisci(Colonna maschera) {
         if (conteggio_ == massimo_) esaurita();
-        if (primo_ == 0) bloccoInTesta();
+        if (primo_ == 0) BloccoInTesta();
         --primo_;
         in(primo_) = maschera;
         ++conteggio_;
-        azzeraCoda();  // the room left before the limit has changed
+        AzzeraCoda();  // the room left before the limit has changed
     }
 
     [[nodiscard]] std::size_t Conteggio() const { return conteggio_; }
@@ -120,12 +120,12 @@ private:
     Colonna& in(std::size_t posizione) {
         return blocchi_[posizione / kColonneBlocco][posizione % kColonneBlocco];
     }
-    void bloccoInCoda();
-    void bloccoInTesta();
+    void BloccoInCoda();
+    void BloccoInTesta();
     // Makes room at the tail (a new block, or the limit reached) and points
     // coda_/fineCoda_ at the free masks of the last block, never past the limit.
-    void preparaCoda();
-    void azzeraCoda() { coda_ = fineCoda_ = nullptr; }
+    void PreparaCoda();
+    void AzzeraCoda() { coda_ = fineCoda_ = nullptr; }
     [[noreturn]] void esaurita();
 
     std::vector<Blocco> blocchi_;  // block table: one load per access

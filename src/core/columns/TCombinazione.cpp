@@ -17,7 +17,7 @@ void TCombinazione::Aggiungi(std::span<const std::uint8_t> numeri) {
 }
 
 void TCombinazione::Ordina() {
-    auto set = presenti();
+    auto set = Presenti();
     for (auto posto = set.begin(); posto != set.end(); ++posto) {
         auto minimo = posto;
         for (auto it = posto; it != set.end(); ++it) {
@@ -28,7 +28,7 @@ void TCombinazione::Ordina() {
 }
 
 bool TCombinazione::Contiene(int numero) const {
-    const auto set = presenti();
+    const auto set = Presenti();
     return std::ranges::find(set, numero) != set.end();
 }
 
@@ -42,7 +42,7 @@ void TCombinazione::DaMaschera(Colonna maschera) {
 
 Colonna TCombinazione::Maschera() const {
     Colonna maschera = 0;
-    for (const std::int16_t n : presenti()) {
+    for (const std::int16_t n : Presenti()) {
         if (n >= 1 && n <= 32) maschera |= Colonna{1} << (n - 1);
     }
     return maschera;

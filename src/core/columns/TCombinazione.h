@@ -24,8 +24,8 @@ public:
     std::int16_t Quanti = 0;
 
     // The number at position 1..100.
-    std::int16_t& Numero(int posizione) { return Numeri[indice(posizione)]; }
-    [[nodiscard]] std::int16_t Numero(int posizione) const { return Numeri[indice(posizione)]; }
+    std::int16_t& Numero(int posizione) { return Numeri[Indice(posizione)]; }
+    [[nodiscard]] std::int16_t Numero(int posizione) const { return Numeri[Indice(posizione)]; }
 
     // Sets the count and leaves the numbers as they are; a count outside
     // 0..100 is brought inside, so no operation looks past the 100 places.
@@ -54,11 +54,11 @@ public:
     bool Leggi(io::BinaryReader& file);
 
 private:
-    static std::size_t indice(int posizione) { return static_cast<std::size_t>(posizione - 1); }
-    [[nodiscard]] std::span<std::int16_t> presenti() {
+    static std::size_t Indice(int posizione) { return static_cast<std::size_t>(posizione - 1); }
+    [[nodiscard]] std::span<std::int16_t> Presenti() {
         return std::span(Numeri).first(static_cast<std::size_t>(Quanti));
     }
-    [[nodiscard]] std::span<const std::int16_t> presenti() const {
+    [[nodiscard]] std::span<const std::int16_t> Presenti() const {
         return std::span(Numeri).first(static_cast<std::size_t>(Quanti));
     }
 };

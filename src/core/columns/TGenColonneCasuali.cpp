@@ -48,19 +48,19 @@ bool TGenColonneCasuali::Imposta(bool uniforme, bool daPicchetti, bool daStatist
         if (uniforme) {
             peso = 1;
         } else if (daPicchetti) {
-            peso = pesoDaPicchetto(dati.picchetti[indice(n) - 1]);
+            peso = pesoDaPicchetto(dati.picchetti[Indice(n) - 1]);
         }
         if (soloPronostico && !nelPronostico(dati.pronostico, n)) {
             peso = 0;
         } else if (statistico > 0) {
             ++conPesoStatistico;
         }
-        Cumulata[indice(n)] = Cumulata[indice(n) - 1] + peso;
+        Cumulata[Indice(n)] = Cumulata[Indice(n) - 1] + peso;
     }
     return !(soloPronostico && daStatistiche && conPesoStatistico < kMinimoNelPronostico);
 }
 
-int TGenColonneCasuali::numeriConPeso() const {
+int TGenColonneCasuali::NumeriConPeso() const {
     int quanti = 0;
     for (int n = 1; n <= 32; ++n) quanti += Peso(n) > 0 ? 1 : 0;
     return quanti;
@@ -68,7 +68,7 @@ int TGenColonneCasuali::numeriConPeso() const {
 
 Colonna TGenColonneCasuali::Genera(int quanti) {
     if (quanti <= 0) return 0;
-    if (numeriConPeso() < quanti) throw Errore(MsgPesiInsufficienti);
+    if (NumeriConPeso() < quanti) throw Errore(MsgPesiInsufficienti);
     std::uniform_int_distribution<std::int32_t> estrazione(0, Cumulata[32] - 1);
     Colonna maschera = 0;
     while (NumeroNumeri(maschera) < quanti) {

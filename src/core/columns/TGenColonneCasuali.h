@@ -71,12 +71,12 @@ public:
     Colonna Genera(int quanti);
 
     [[nodiscard]] int Peso(int numero) const {
-        return Cumulata[indice(numero)] - Cumulata[indice(numero) - 1];
+        return Cumulata[Indice(numero)] - Cumulata[Indice(numero) - 1];
     }
 
 private:
-    static std::size_t indice(int numero) { return static_cast<std::size_t>(numero); }
-    [[nodiscard]] int numeriConPeso() const;
+    static std::size_t Indice(int numero) { return static_cast<std::size_t>(numero); }
+    [[nodiscard]] int NumeriConPeso() const;
 
     std::mt19937 generatore_;
 };

@@ -1,9 +1,9 @@
 #include "core/conditions/TCondizione.h"
 
+#include "core/columns/ListaColonne.h"
 #include "core/conditions/TCondizioneTabelle.h"
 #include "core/conditions/TCondizioniSistema.h"
 #include "core/conditions/TPuntiTra.h"
-#include "core/columns/ListaColonne.h"
 
 namespace ludo {
 

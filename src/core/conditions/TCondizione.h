@@ -11,11 +11,11 @@
 #include <type_traits>
 #include <vector>
 
-#include "core/contests/T_Concorso.h"
-#include "core/contests/T_FrequenzeRitardi.h"
+#include "core/columns/Colonna.h"
 #include "core/conditions/Misure.h"
 #include "core/conditions/TMisura.h"
-#include "core/columns/Colonna.h"
+#include "core/contests/T_Concorso.h"
+#include "core/contests/T_FrequenzeRitardi.h"
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"
 

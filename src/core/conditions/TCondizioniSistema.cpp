@@ -15,21 +15,44 @@ TCondizioniSistema::TCondizioniSistema() {
     Azzera();
 }
 
+namespace {
+
+void assegnaProprietario(TCondizione& c, TCondizioniSistema* proprietario) {
+    c.Proprietario = proprietario;
+    if (auto* membri = c.Membri()) {
+        for (auto& m : *membri) assegnaProprietario(*m, proprietario);
+    }
+}
+
+}  // namespace
+
+TCondizioniSistema::TCondizioniSistema(const TCondizioniSistema& altro)
+    : Fisse(altro.Fisse), Picchetti(altro.Picchetti), ModoArchivio(altro.ModoArchivio) {
+    Errori.reserve(64);
+    for (int n = 1; n <= NumeroCondizioni; ++n) {
+        const auto slot = static_cast<std::size_t>(n);
+        condizioni_[slot] = altro.condizioni_[slot]->Copia();
+        assegnaProprietario(*condizioni_[slot], this);
+    }
+    CollegaPuntiTra();
+    Prepara();
+}
+
 void TCondizioniSistema::Azzera() {
     for (int n = 1; n <= NumeroCondizioni; ++n) {
         condizioni_[static_cast<std::size_t>(n)] = CreaCondizione(static_cast<std::uint8_t>(n), this);
     }
-    collegaPuntiTra();
+    CollegaPuntiTra();
     Prepara();
 }
 
 void TCondizioniSistema::Sostituisci(std::unique_ptr<TCondizione> condizione) {
     const auto slot = static_cast<std::size_t>(condizione->Codice);
     condizioni_.at(slot) = std::move(condizione);
-    collegaPuntiTra();
+    CollegaPuntiTra();
 }
 
-void TCondizioniSistema::collegaPuntiTra() { puntiTra_ = &static_cast<TPuntiTra&>(Condizione(CodPuntiTra)); }
+void TCondizioniSistema::CollegaPuntiTra() { puntiTra_ = &static_cast<TPuntiTra&>(Condizione(CodPuntiTra)); }
 
 void TCondizioniSistema::Prepara() {
     numeroAttive_ = 0;

@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "core/contests/ImpostazioniRicerca.h"
-#include "core/conditions/TCondizione.h"
 #include "core/columns/Colonna.h"
+#include "core/conditions/TCondizione.h"
+#include "core/contests/ImpostazioniRicerca.h"
 
 namespace ludo {
 
@@ -28,7 +28,10 @@ public:
 
     // Builds the twenty default conditions and prepares the active list.
     TCondizioniSistema();
-    TCondizioniSistema(const TCondizioniSistema&) = delete;
+    // A deep copy of every condition, members included, each owned by the
+    // copy; the copy is prepared. What the conditions read from the system
+    // (Archivio, Ricerca, Link) is left for the copy's owner to connect.
+    TCondizioniSistema(const TCondizioniSistema& altro);
     TCondizioniSistema& operator=(const TCondizioniSistema&) = delete;
 
     // What the conditions read from the system; the system keeps them up to
@@ -80,7 +83,7 @@ public:
     void Azzera();
 
 private:
-    void collegaPuntiTra();
+    void CollegaPuntiTra();
 
     std::array<std::unique_ptr<TCondizione>, NumeroCondizioni + 1> condizioni_;
     TPuntiTra* puntiTra_ = nullptr;  // slot 20

@@ -130,13 +130,13 @@ void TInsiemeLink::PreparaLink(TCondizioniSistema& condizioni) {
         LinkUsate += lettera;
         MassimoTotale += link.MassimoErrori;
     }
-    aggiornaTrasparenza();
+    AggiornaTrasparenza();
 }
 
 // With no link in use every column has 0 errors, so the verdict is the test
 // of 0 against the total's limits (a value in recovery there is not decided
 // here: the full verdict then runs).
-void TInsiemeLink::aggiornaTrasparenza() {
+void TInsiemeLink::AggiornaTrasparenza() {
     trasparente_ = LinkUsate.empty() && ErroriAmmessiInTotale.Verifica(0, 0, nullptr);
 }
 
@@ -163,13 +163,32 @@ bool TInsiemeLink::AggiornaStatoLink() {
         m->AggiornaStato(true);
         Attivo = Attivo || m->QualcunoInUso;
     }
-    aggiornaTrasparenza();
+    AggiornaTrasparenza();
     return Attivo;
 }
 
 void TInsiemeLink::AzzeraStatisticheLink() {
     for (const char lettera : LinkUsate) Lettera(lettera)->AzzeraStatistiche();
     RifiutiTotale.Azzera(std::max(TLink::ValoriStatistiche, MassimoTotale));
+    Modificato = false;
+}
+
+StatisticheRecuperi TInsiemeLink::Statistiche() const {
+    StatisticheRecuperi s;
+    for (std::size_t i = 0; i < Link.size(); ++i) {
+        s.Link[i] = {Link[i].RifiutiLivello, Link[i].RifiutiErrori, Link[i].Controlli};
+    }
+    s.RifiutiTotale = RifiutiTotale;
+    return s;
+}
+
+void TInsiemeLink::AdottaStatistiche(StatisticheRecuperi statistiche) {
+    for (std::size_t i = 0; i < Link.size(); ++i) {
+        Link[i].RifiutiLivello = std::move(statistiche.Link[i].RifiutiLivello);
+        Link[i].RifiutiErrori = std::move(statistiche.Link[i].RifiutiErrori);
+        Link[i].Controlli = statistiche.Link[i].Controlli;
+    }
+    RifiutiTotale = std::move(statistiche.RifiutiTotale);
     Modificato = false;
 }
 

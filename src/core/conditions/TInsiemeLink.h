@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/contests/T_FrequenzeRitardi.h"
 #include "core/conditions/TMisura.h"
+#include "core/contests/T_FrequenzeRitardi.h"
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"
 
@@ -63,6 +63,19 @@ public:
     void AzzeraStatistiche();
 };
 
+// The refusal statistics a development gathers in the links and in the
+// total, so that they can be carried from the copy of the system the
+// development ran on back to the system.
+struct StatisticheRecuperi {
+    struct DelLink {
+        T_FrequenzeRitardi RifiutiLivello;
+        T_FrequenzeRitardi RifiutiErrori;
+        std::int32_t Controlli = 0;
+    };
+    std::array<DelLink, 'Z' - 'A' + 1> Link;  // one per link letter
+    T_FrequenzeRitardi RifiutiTotale;
+};
+
 class TInsiemeLink : public GestoreRecuperi {
 public:
     static constexpr int NumeroLink = 26;
@@ -93,6 +106,10 @@ public:
     // error count the members can produce, so the per-column calls below do
     // not allocate once this has run after PreparaLink.
     void AzzeraStatisticheLink();
+    [[nodiscard]] StatisticheRecuperi Statistiche() const;
+    // Takes the statistics of a development as its own (the limits edited
+    // since then no longer differ from those the statistics were made with).
+    void AdottaStatistiche(StatisticheRecuperi statistiche);
 
     // Per column; only the links in LinkUsate are touched.
     void AzzeraColonna() override;
@@ -121,7 +138,7 @@ public:
 
 private:
     void RaccogliLink(TCondizione& condizione);
-    void aggiornaTrasparenza();
+    void AggiornaTrasparenza();
 };
 
 // True when no value above massimo is accepted: every entry from massimo+1

@@ -31,6 +31,8 @@ std::optional<std::uint8_t> TipoDaNome(std::string_view nome) {
     return std::nullopt;
 }
 
+std::string TestoStagione(int anno) { return std::to_string(anno) + "/" + std::to_string(anno + 1); }
+
 T_Concorso NuovoConcorso() {
     const auto oggi = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
     T_Concorso c;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct T_Concorso {
 
 // Contests in the archive's order.
 using ElencoConcorsi = std::vector<T_Concorso>;
+
+// "2013/2014": the season whose first year is anno.
+std::string TestoStagione(int anno);
 
 // A new contest: this year's season, number 1, "Serie A", no numbers.
 T_Concorso NuovoConcorso();

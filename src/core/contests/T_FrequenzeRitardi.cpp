@@ -40,12 +40,12 @@ void T_FrequenzeRitardi::AggiungiConcorso(std::int32_t a, std::int32_t b, bool a
     ++punti_[static_cast<std::size_t>(a)].Frequenza;
     ++cons_[static_cast<std::size_t>(b)].Frequenza;
     if (aggiorna) {
-        aggiornaRitardi(punti_, a);
-        aggiornaRitardi(cons_, b);
+        AggiornaRitardi(punti_, a);
+        AggiornaRitardi(cons_, b);
     }
 }
 
-void T_FrequenzeRitardi::aggiornaRitardi(std::vector<TElemRFRM>& lista, std::int32_t colpito) {
+void T_FrequenzeRitardi::AggiornaRitardi(std::vector<TElemRFRM>& lista, std::int32_t colpito) {
     for (std::size_t i = 0; i < lista.size(); ++i) {
         if (static_cast<std::int32_t>(i) == colpito) continue;
         auto& e = lista[i];
@@ -55,7 +55,7 @@ void T_FrequenzeRitardi::aggiornaRitardi(std::vector<TElemRFRM>& lista, std::int
     lista[static_cast<std::size_t>(colpito)].Ritardo = 0;
 }
 
-const TElemRFRM& T_FrequenzeRitardi::elemento(std::int32_t i) const {
+const TElemRFRM& T_FrequenzeRitardi::Elemento(std::int32_t i) const {
     static const TElemRFRM vuoto{};
     const auto& lista = LeggiPunti ? punti_ : cons_;
     if (i < 0 || static_cast<std::size_t>(i) >= lista.size()) return vuoto;

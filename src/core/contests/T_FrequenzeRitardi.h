@@ -37,9 +37,9 @@ public:
 
     // The getters read the points list when LeggiPunti is set, else the
     // consecutiveness list. Indices outside 0..MaxValore read as 0.
-    [[nodiscard]] std::int32_t Frequenza(std::int32_t i) const { return elemento(i).Frequenza; }
-    [[nodiscard]] std::int32_t Ritardo(std::int32_t i) const { return elemento(i).Ritardo; }
-    [[nodiscard]] std::int32_t RitardoMax(std::int32_t i) const { return elemento(i).RitardoMax; }
+    [[nodiscard]] std::int32_t Frequenza(std::int32_t i) const { return Elemento(i).Frequenza; }
+    [[nodiscard]] std::int32_t Ritardo(std::int32_t i) const { return Elemento(i).Ritardo; }
+    [[nodiscard]] std::int32_t RitardoMax(std::int32_t i) const { return Elemento(i).RitardoMax; }
     void ImpostaLeggiPunti(bool punti) { LeggiPunti = punti; }
 
     [[nodiscard]] std::int32_t MaxValore() const { return maxValore_; }
@@ -63,8 +63,8 @@ public:
     }
 
 private:
-    [[nodiscard]] const TElemRFRM& elemento(std::int32_t i) const;
-    static void aggiornaRitardi(std::vector<TElemRFRM>& lista, std::int32_t colpito);
+    [[nodiscard]] const TElemRFRM& Elemento(std::int32_t i) const;
+    static void AggiornaRitardi(std::vector<TElemRFRM>& lista, std::int32_t colpito);
 
     std::vector<TElemRFRM> punti_;
     std::vector<TElemRFRM> cons_;

@@ -80,7 +80,7 @@ ContaPunti::ContaPunti(const ListaColonne& esaminate, Colonna universo, const Av
             larghe_.clear();
             return;
         }
-        const Colonna dentro = compatta(c);
+        const Colonna dentro = Compatta(c);
         const int m = NumeroNumeri(dentro);
         if (m < 6) continue;  // never 6 points against a result of the universe
         if (m > 8) {
@@ -92,7 +92,7 @@ ContaPunti::ContaPunti(const ListaColonne& esaminate, Colonna universo, const Av
     }
 }
 
-Colonna ContaPunti::compatta(Colonna c) const {
+Colonna ContaPunti::Compatta(Colonna c) const {
     return byte_[0][c & 0xFFU] | byte_[1][(c >> 8) & 0xFFU] | byte_[2][(c >> 16) & 0xFFU] |
            byte_[3][c >> 24];
 }
@@ -107,7 +107,7 @@ Punteggio ContaPunti::Conta(Colonna risultato) const {
         else if (punti == 6)
             ++p.Punti6;
     };
-    const Colonna r = compatta(risultato);
+    const Colonna r = Compatta(risultato);
     if (NumeroNumeri(r) > 8) {
         for (const Colonna c : esaminate_) conta(NumeriComuni(c, risultato));
         return p;

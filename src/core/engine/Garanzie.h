@@ -14,8 +14,8 @@
 
 #include "core/columns/ListaColonne.h"
 #include "core/columns/Sottoinsiemi.h"
-#include "core/system/TabelleGaranzie.h"
 #include "core/io/Avanzamento.h"
+#include "core/system/TabelleGaranzie.h"
 
 namespace ludo {
 
@@ -46,7 +46,7 @@ class ContaPunti {
     [[nodiscard]] Punteggio Conta(Colonna risultato) const;
 
   private:
-    [[nodiscard]] Colonna compatta(Colonna c) const;
+    [[nodiscard]] Colonna Compatta(Colonna c) const;
     const ListaColonne& esaminate_;  // scanned whole for results of more than 8 numbers
     std::array<std::array<Colonna, 256>, 4> byte_{};  // universe numbers → consecutive low bits
     std::vector<IndiceSottoinsiemi> indici_;          // columns holding each 6-, 7-, 8-subset

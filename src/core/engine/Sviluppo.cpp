@@ -16,105 +16,85 @@
 namespace ludo {
 namespace {
 
-constexpr std::size_t kBlocco = 1000;
 constexpr int kRinfrescoRiduzione = 501;
 constexpr int kRinfresco = 201;
 
-// The destination column file, written through a 1000-mask buffer into a
-// temporary file that replaces the target when closed.
-class FileDestinazione {
-public:
-    explicit FileDestinazione(std::filesystem::path file)
-        : file_(std::move(file)), temporaneo_(file_.string() + ".parziale"),
-          out_(temporaneo_, std::ios::binary | std::ios::trunc) {
-        buffer_.reserve(4 * kBlocco);
-    }
-    [[nodiscard]] bool Aperto() const { return static_cast<bool>(out_); }
-    void Aggiungi(Colonna c) {
-        for (int i = 0; i < 4; ++i) buffer_.push_back(static_cast<char>(c >> (8 * i)));
-        ++scritte_;
-        if (buffer_.size() == 4 * kBlocco) svuota();
-    }
-    bool Chiudi() {
-        svuota();
-        out_.close();
-        std::error_code ec;
-        if (!out_.fail()) std::filesystem::rename(temporaneo_, file_, ec);
-        if (out_.fail() || ec) {
-            std::filesystem::remove(temporaneo_, ec);
-            return false;
-        }
-        return true;
-    }
-    [[nodiscard]] std::int64_t Scritte() const { return scritte_; }
+// What the system holds before a run: a run that keeps nothing new leaves it so.
+RisultatoSviluppo risultatoDi(const T_Sistema& s) {
+    RisultatoSviluppo r;
+    r.Sviluppato = s.Dati->Sviluppato;
+    r.ColonneSviluppate = s.Dati->ColonneSviluppate;
+    r.ColonnePrecedenti = s.ColonnePrecedenti;
+    return r;
+}
 
-private:
-    void svuota() {
-        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-        buffer_.clear();
-    }
-    std::filesystem::path file_;
-    std::filesystem::path temporaneo_;
-    std::ofstream out_;
-    std::vector<char> buffer_;
-    std::int64_t scritte_ = 0;
-};
-
+// One development of the system. The system's conditions and links are
+// prepared and used for the tests; the columns kept and the counts go into
+// the result, never into the system.
 class Sviluppatore {
 public:
-    Sviluppatore(T_Sistema& s, InterfacciaSviluppo& f)
-        : s_(s), d_(*s.Dati), f_(f), dest_(d_.Destinazione),
+    Sviluppatore(T_Sistema& s, InterfacciaSviluppo& f, ModoSviluppo modo)
+        : s_(s), d_(*s.Dati), f_(f), dest_(d_.Destinazione), ricalcolo_(modo == ModoSviluppo::Ricalcolo),
           versoFile_(!dest_.DestinazioneMemoria && dest_.SviluppoRidotto),
           riduci_(dest_.SviluppoRidotto && !dest_.RiduzioneOttimizzata),
           accoda_(!riduci_),
-          riduttore_(d_.Colonne,
+          riduttore_(colonne(),
                      {dest_.SviluppoRidotto, dest_.RiduzioneOttimizzata, dest_.DistanzaMinima, dest_.Garanzia,
                       dest_.DistMin},
-                     contatori_) {}
+                     contatori_) {
+        esito_.Risultato = risultatoDi(s);
+    }
 
     EsitoSviluppo Esegui() {
         const auto inizio = std::chrono::steady_clock::now();
         const bool memoria = dest_.DestinazioneMemoria || versoFile_;
-        d_.Colonne.Svuota();
+        auto& r = esito_.Risultato;
         s_.PreparaCondizioni();
         d_.Condizioni.RegistraErrori = false;
         senzaFiltro_ = !dest_.UsaCondizionamenti || d_.Condizioni.SempreVera();
-        d_.Sviluppato = true;
+        r.Sviluppato = true;
         if (!memoria) {
-            file_ = std::make_unique<FileDestinazione>(PercorsoFileColonne(s_, dest_.FileDestinazione));
+            file_ = std::make_unique<FileColonneInScrittura>(PercorsoFileColonne(s_, dest_.FileDestinazione));
             if (!file_->Aperto()) {
                 f_.Errore(MsgSalvareFileCombinazioni);
-                file_.reset();
-                d_.Sviluppato = false;
-                return esito_;
+                r.Sviluppato = false;
+                return concludi(inizio);
             }
         }
         esegui_passi();
         if (file_) {
-            if (!file_->Chiudi()) {
+            // A cancelled run still writes the columns kept so far.
+            if (!file_->Conferma()) {
                 f_.Errore(MsgSalvareFileCombinazioni);
-                d_.Sviluppato = false;
+                r.Sviluppato = false;
             }
-            s_.ColonnePrecedenti = static_cast<std::int32_t>(file_->Scritte());
+            r.ColonnePrecedenti = static_cast<std::int32_t>(file_->Scritte());
             esito_.Finali = file_->Scritte();
         }
-        d_.ColonneSviluppate = static_cast<std::int32_t>(d_.Colonne.Conteggio());
-        esito_.ColonneSviluppate = d_.ColonneSviluppate;
+        r.ColonneSviluppate = static_cast<std::int32_t>(colonne().Conteggio());
+        esito_.ColonneSviluppate = r.ColonneSviluppate;
         riduzioneOttimizzata();
         if (versoFile_) scriviRidotte();
         if (memoria) {
-            s_.ColonnePrecedenti = static_cast<std::int32_t>(d_.Colonne.Conteggio());
-            if (!versoFile_) esito_.Finali = static_cast<std::int64_t>(d_.Colonne.Conteggio());
+            r.ColonnePrecedenti = static_cast<std::int32_t>(colonne().Conteggio());
+            if (!versoFile_) esito_.Finali = static_cast<std::int64_t>(colonne().Conteggio());
         }
-        if (s_.InRicalcolo) f_.CalcoloTerminato(esito_.Finali);
-        esito_.Secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
-        if (!s_.InRicalcolo) f_.Stato("Elaborazione Terminata.   Tempo Impiegato : " + TestoTempo(esito_.Secondi));
-        return esito_;
+        if (ricalcolo_) f_.CalcoloTerminato(esito_.Finali);
+        return concludi(inizio);
     }
 
 private:
-    [[nodiscard]] std::int64_t kept() const {
-        return file_ ? file_->Scritte() : static_cast<std::int64_t>(d_.Colonne.Conteggio());
+    [[nodiscard]] ListaColonne& colonne() { return esito_.Risultato.Colonne; }
+
+    EsitoSviluppo concludi(std::chrono::steady_clock::time_point inizio) {
+        esito_.Risultato.Recuperi = d_.Link.Statistiche();
+        esito_.Secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+        if (!ricalcolo_) f_.Stato("Elaborazione Terminata.   Tempo Impiegato : " + TestoTempo(esito_.Secondi));
+        return std::move(esito_);
+    }
+
+    [[nodiscard]] std::int64_t kept() {
+        return file_ ? file_->Scritte() : static_cast<std::int64_t>(colonne().Conteggio());
     }
 
     void esegui_passi() {
@@ -141,51 +121,45 @@ private:
         if (!completo) {
             esito_.Annullato = true;
             esito_.EnumerazioneInterrotta = true;
-            d_.Colonne.Svuota();
+            colonne().Svuota();
         }
         return completo;
     }
 
     bool passoFile(int passo) {
         std::ifstream in(PercorsoFileColonne(s_, d_.Sorgente.FileSorgente), std::ios::binary);
-        if (!in) {
-            f_.Errore(MsgCaricareFileCombinazioni);
-            esito_.Annullato = true;
-            return false;
-        }
-        in.seekg(0, std::ios::end);
-        esito_.Totale = static_cast<std::int64_t>(in.tellg()) / 4;
-        in.seekg(0);
-        std::vector<char> blocco(4 * kBlocco);
-        for (std::int64_t restanti = esito_.Totale; restanti > 0;) {
-            const auto quante = static_cast<std::size_t>(std::min<std::int64_t>(restanti, kBlocco));
-            in.read(blocco.data(), static_cast<std::streamsize>(4 * quante));
-            if (static_cast<std::size_t>(in.gcount()) != 4 * quante) {
-                d_.Colonne.Svuota();
-                f_.Errore(MsgCaricareFileCombinazioni);
-                esito_.Annullato = true;
-                return false;
-            }
-            for (std::size_t i = 0; i < quante; ++i) {
-                const auto* b = reinterpret_cast<const unsigned char*>(blocco.data() + 4 * i);
-                colonnaSviluppata(static_cast<Colonna>(b[0] | b[1] << 8 | b[2] << 16 | static_cast<Colonna>(b[3]) << 24),
-                                  passo);
+        LetturaFileColonne lettura(in);
+        const auto restanti = in ? lettura.Restanti() : std::nullopt;
+        if (!restanti) return fileIllegibile(false);
+        esito_.Totale = static_cast<std::int64_t>(*restanti);
+        for (auto blocco = lettura.Prossime(); !blocco.empty(); blocco = lettura.Prossime()) {
+            for (const Colonna c : blocco) {
+                colonnaSviluppata(c, passo);
                 if (f_.annullato()) {
                     esito_.Annullato = true;
                     return false;
                 }
             }
-            restanti -= static_cast<std::int64_t>(quante);
         }
+        if (lettura.Errore()) return fileIllegibile(true);
         if (riduci_) smaltisci();
         return true;
+    }
+
+    // A read that breaks off drops the columns; one that cannot start keeps
+    // those of the passes before.
+    bool fileIllegibile(bool interrotto) {
+        if (interrotto) colonne().Svuota();
+        f_.Errore(MsgCaricareFileCombinazioni);
+        esito_.Annullato = true;
+        return false;
     }
 
     // Every column of the forecast goes to the tail of the list: the same
     // counts and refreshes as colonnaSviluppata, kept in locals so the loop
     // does little more than store the columns.
     bool GeneraTutte() {
-        auto& lista = d_.Colonne;
+        auto& lista = colonne();
         std::int64_t esaminate = contatori_.Esaminate;
         int contatore = contatore_;
         const bool completo = GeneraColonne(d_.Pronostico, 8, f_, [&](Colonna c) {
@@ -207,7 +181,7 @@ private:
                 file_->Aggiungi(c);
                 ++contatori_.Accettate;
             } else if (accoda_) {
-                d_.Colonne.Aggiungi(c);
+                colonne().Aggiungi(c);
             } else {
                 riduttore_.PassoRiduzione(c, passo);
             }
@@ -231,8 +205,8 @@ private:
     }
 
     void riduzioneOttimizzata() {
-        if (!dest_.SviluppoRidotto || !dest_.RiduzioneOttimizzata || d_.Colonne.Vuota() || esito_.Annullato) return;
-        const auto n = d_.Colonne.Conteggio();
+        if (!dest_.SviluppoRidotto || !dest_.RiduzioneOttimizzata || colonne().Vuota() || esito_.Annullato) return;
+        const auto n = colonne().Conteggio();
         const bool grande = (dest_.Garanzia == 7 && n > 24000) || (dest_.Garanzia == 6 && n > 300000);
         if (grande && !f_.Conferma(DomandaRiduzioneLenta)) return;
         f_.Stato("Autoriduzione In Corso...");
@@ -246,36 +220,37 @@ private:
         };
         const bool completa =
             dest_.RiduzioneMigliorata
-                ? RiduzioneMigliorata(d_.Colonne, distanza, ParametriSviluppo(dest_), f_, progresso).Completa
-                : RiduzioneOttimizzata(d_.Colonne, distanza, f_, progresso);
+                ? RiduzioneMigliorata(colonne(), distanza, ParametriSviluppo(dest_), f_, progresso).Completa
+                : RiduzioneOttimizzata(colonne(), distanza, f_, progresso);
         if (!completa) esito_.Annullato = true;
     }
 
     void scriviRidotte() {
         if (!dest_.RiduzioneOttimizzata) smaltisci();
         try {
-            ScriviFile(d_.Colonne, PercorsoFileColonne(s_, dest_.FileDestinazione));
+            ScriviFile(colonne(), PercorsoFileColonne(s_, dest_.FileDestinazione));
         } catch (const std::exception&) {
             f_.Errore(MsgSalvareFileCombinazioni);
-            d_.Sviluppato = false;
+            esito_.Risultato.Sviluppato = false;
         }
-        esito_.Finali = static_cast<std::int64_t>(d_.Colonne.Conteggio());
-        d_.Colonne.Svuota();
+        esito_.Finali = static_cast<std::int64_t>(colonne().Conteggio());
+        colonne().Svuota();
     }
 
     T_Sistema& s_;
     DatiSistema& d_;
     InterfacciaSviluppo& f_;
     const DefDest& dest_;
+    const bool ricalcolo_;
     const bool versoFile_;  // reduced in memory, written to the file at the end
     const bool riduci_;
     const bool accoda_;  // kept columns go straight to the tail of the list
     bool senzaFiltro_ = false;  // every column passes: the test is left out
     ContatoriSviluppo contatori_;
+    EsitoSviluppo esito_;  // before the reducer, which works on its column list
     Riduttore riduttore_;
-    std::unique_ptr<FileDestinazione> file_;
+    std::unique_ptr<FileColonneInScrittura> file_;
     int contatore_ = 0;
-    EsitoSviluppo esito_;
 };
 
 }  // namespace
@@ -302,8 +277,8 @@ std::string TestoTempo(double secondi) {
     return testo;
 }
 
-EsitoSviluppo Sviluppa(T_Sistema& sistema, InterfacciaSviluppo& finestra) {
-    return Sviluppatore(sistema, finestra).Esegui();
+EsitoSviluppo Sviluppa(T_Sistema& sistema, InterfacciaSviluppo& finestra, ModoSviluppo modo) {
+    return Sviluppatore(sistema, finestra, modo).Esegui();
 }
 
 EsitoSviluppo CalcoloStimato(T_Sistema& sistema, InterfacciaSviluppo& finestra) {
@@ -311,10 +286,10 @@ EsitoSviluppo CalcoloStimato(T_Sistema& sistema, InterfacciaSviluppo& finestra) 
     const int n = NumeroNumeri(d.Pronostico);
     const int f = NumeroNumeri(d.Fisse & d.Pronostico);
     const int passo = PassoCampione(Binomiale(n - f, 8 - f));
-    d.Colonne.Svuota();
     sistema.PreparaCondizioni();
     d.Condizioni.RegistraErrori = false;
     EsitoSviluppo esito;
+    esito.Risultato = risultatoDi(sistema);
     esito.Totale = static_cast<std::int64_t>(ColonneIntegrali(d.Pronostico));
     int contatore = 0;
     GeneraCampione(passo, d.Pronostico, [&](Colonna c) {
@@ -329,17 +304,15 @@ EsitoSviluppo CalcoloStimato(T_Sistema& sistema, InterfacciaSviluppo& finestra) 
     esito.Accettate *= passo;
     esito.Finali = esito.Accettate;
     finestra.CalcoloTerminato(esito.Finali);
-    sistema.ColonnePrecedenti = static_cast<std::int32_t>(esito.Finali);
+    esito.Risultato.ColonnePrecedenti = static_cast<std::int32_t>(esito.Finali);
+    esito.Risultato.Recuperi = d.Link.Statistiche();
     return esito;
 }
 
 EsitoSviluppo RicalcoloAutomatico(T_Sistema& sistema, InterfacciaSviluppo& finestra) {
-    sistema.InRicalcolo = true;
     finestra.Inizializza();
-    const EsitoSviluppo esito =
-        sistema.Dati->Destinazione.CalcoloReale ? Sviluppa(sistema, finestra) : CalcoloStimato(sistema, finestra);
-    sistema.InRicalcolo = false;
-    return esito;
+    return sistema.Dati->Destinazione.CalcoloReale ? Sviluppa(sistema, finestra, ModoSviluppo::Ricalcolo)
+                                                   : CalcoloStimato(sistema, finestra);
 }
 
 }  // namespace ludo

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/io/Avanzamento.h"
+#include "core/system/RisultatoSviluppo.h"
 
 namespace ludo {
 
@@ -49,6 +50,12 @@ public:
     virtual void Errore(std::string_view messaggio) { static_cast<void>(messaggio); }
 };
 
+// A development run for the development window or for the automatic
+// recalculation, which is told when the count is final and shows no state
+// line.
+enum class ModoSviluppo { Sviluppo, Ricalcolo };
+
+// The counts of a run and what it leaves to the system.
 struct EsitoSviluppo {
     std::int64_t Totale = 0;
     std::int64_t Esaminate = 0;
@@ -59,11 +66,18 @@ struct EsitoSviluppo {
     bool Annullato = false;
     // The enumeration of the forecast itself was stopped (the list is then empty).
     bool EnumerazioneInterrotta = false;
+    RisultatoSviluppo Risultato;
 };
 
-// Runs a development with the system's own settings.
-EsitoSviluppo Sviluppa(T_Sistema& sistema, InterfacciaSviluppo& finestra);
-// Estimates the number of columns that pass by testing a sample of them.
+// Runs a development with the system's own settings. The system's
+// conditions and links are prepared and do the tests (so a run on another
+// thread takes a copy of the system); the columns and counts are returned,
+// for the system to take with AdottaSviluppo. A destination column file is
+// replaced only by a run that completes.
+EsitoSviluppo Sviluppa(T_Sistema& sistema, InterfacciaSviluppo& finestra,
+                       ModoSviluppo modo = ModoSviluppo::Sviluppo);
+// Estimates the number of columns that pass by testing a sample of them;
+// the result keeps no column.
 EsitoSviluppo CalcoloStimato(T_Sistema& sistema, InterfacciaSviluppo& finestra);
 // The automatic recalculation after an edit: real or estimated as set.
 EsitoSviluppo RicalcoloAutomatico(T_Sistema& sistema, InterfacciaSviluppo& finestra);

@@ -1,6 +1,5 @@
 #include "core/io/AtomicSave.h"
 
-#include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
@@ -21,41 +20,48 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
     }
 }
 
-void removeQuietly(const std::filesystem::path& p) {
-    std::error_code ec;
-    std::filesystem::remove(p, ec);
+}  // namespace
+
+AtomicFile::AtomicFile(std::filesystem::path target)
+    : target_(std::move(target)), temporary_(temporaryBeside(target_)),
+      out_(temporary_, std::ios::binary | std::ios::trunc) {}
+
+AtomicFile::~AtomicFile() {
+    if (!done_) discard();
 }
 
-}  // namespace
+void AtomicFile::discard() {
+    done_ = true;
+    if (out_.is_open()) out_.close();
+    std::error_code ec;
+    std::filesystem::remove(temporary_, ec);
+}
+
+bool AtomicFile::commit() {
+    if (done_) return false;
+    out_.flush();
+    const bool good = out_.is_open() && out_.good();
+    out_.close();
+    if (!good || out_.fail()) {
+        discard();
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary_, target_, ec);
+    if (ec) {
+        discard();
+        return false;
+    }
+    done_ = true;
+    return true;
+}
 
 bool saveAtomically(const std::filesystem::path& target,
                     const std::function<bool(std::ostream&)>& write) {
-    const auto temporary = temporaryBeside(target);
-    try {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            removeQuietly(temporary);
-            return false;
-        }
-        const bool written = write(out);
-        out.flush();
-        const bool good = written && out.good();
-        out.close();
-        if (!good || out.fail()) {
-            removeQuietly(temporary);
-            return false;
-        }
-    } catch (...) {
-        removeQuietly(temporary);
-        throw;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, target, ec);
-    if (ec) {
-        removeQuietly(temporary);
-        return false;
-    }
-    return true;
+    AtomicFile file(target);
+    if (!file.isOpen()) return false;
+    if (!write(file.stream())) return false;
+    return file.commit();
 }
 
 }  // namespace ludo::io

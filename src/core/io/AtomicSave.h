@@ -4,10 +4,38 @@
 // only when every byte was written.
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <ostream>
 
 namespace ludo::io {
+
+// A file written bit by bit and put in place at the end: until commit the
+// target is untouched, and a file dropped without commit (an error, a
+// cancelled run, an exception) leaves no trace.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::filesystem::path target);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // False when the temporary file could not be created.
+    [[nodiscard]] bool isOpen() const { return out_.is_open() && !out_.fail(); }
+    [[nodiscard]] std::ostream& stream() { return out_; }
+    // Renames the temporary file over the target when every write
+    // succeeded; otherwise removes it. True when the target now holds what
+    // was written. Call once.
+    bool commit();
+
+private:
+    void discard();
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    std::ofstream out_;
+    bool done_ = false;
+};
 
 // write returns false to abandon the save. Returns true when the target now
 // holds exactly what write produced; on any failure the target is untouched

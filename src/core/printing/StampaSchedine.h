@@ -14,10 +14,10 @@
 #include "core/checking/SistemiAutomatici.h"
 #include "core/columns/Colonna.h"
 #include "core/columns/ListaColonne.h"
-#include "core/system/ImpostazioniStampa.h"
 #include "core/printing/TmmPrinter.h"
 #include "core/system/Configurazione.h"
 #include "core/system/Costi.h"
+#include "core/system/ImpostazioniStampa.h"
 
 namespace ludo {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/system/ImpostazioniStampa.h"
 #include "core/printing/StampaSchedine.h"
 #include "core/printing/TmmPrinter.h"
+#include "core/system/ImpostazioniStampa.h"
 
 namespace ludo {
 

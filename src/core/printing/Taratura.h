@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "core/system/ImpostazioniStampa.h"
 #include "core/printing/StampaSchedine.h"
 #include "core/printing/TmmPrinter.h"
+#include "core/system/ImpostazioniStampa.h"
 
 namespace ludo {
 

@@ -4,8 +4,8 @@
 #include <bit>
 
 #include "core/archive/ArchivioConcorsi.h"
-#include "core/contests/T_FrequenzeRitardi.h"
 #include "core/columns/ListaColonne.h"
+#include "core/contests/T_FrequenzeRitardi.h"
 #include "core/io/Formato.h"
 
 namespace ludo {

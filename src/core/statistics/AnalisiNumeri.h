@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/contests/ImpostazioniRicerca.h"
 #include "core/columns/Colonna.h"
+#include "core/contests/ImpostazioniRicerca.h"
 
 namespace ludo {
 

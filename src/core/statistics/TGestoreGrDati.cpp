@@ -4,13 +4,13 @@
 #include <charconv>
 
 #include "core/archive/ArchivioConcorsi.h"
+#include "core/columns/FileColonne.h"
+#include "core/columns/GeneraColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
 #include "core/conditions/TPuntiTra.h"
 #include "core/conditions/TQuadro.h"
-#include "core/columns/FileColonne.h"
-#include "core/columns/GeneraColonne.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/Errore.h"
 #include "core/io/Formato.h"

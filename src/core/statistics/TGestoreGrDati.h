@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "core/contests/T_FrequenzeRitardi.h"
 #include "core/conditions/TMisura.h"
+#include "core/contests/T_FrequenzeRitardi.h"
 #include "core/io/Avanzamento.h"
 
 namespace ludo {

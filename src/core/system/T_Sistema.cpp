@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
 #include "core/columns/FileColonne.h"
 #include "core/io/AtomicSave.h"
@@ -16,7 +15,6 @@ namespace ludo {
 namespace {
 
 constexpr std::size_t kCapacitaPercorso = 255;
-constexpr std::size_t kMaschereBlocco = 1000;
 
 bool scriviSquadre(io::BinaryWriter& out, const Schedina& coupon) {
     for (const auto& p : coupon.Squadre) {
@@ -80,19 +78,6 @@ bool leggiDefDest(io::BinaryReader& in, DefDest& d, std::int32_t versione) {
     return in.read(d.CalcoloReale);
 }
 
-bool scriviColonne(io::BinaryWriter& out, const ListaColonne& colonne) {
-    std::vector<std::uint8_t> blocco;
-    blocco.reserve(4 * kMaschereBlocco);
-    for (Colonna c : colonne) {
-        for (int i = 0; i < 4; ++i) blocco.push_back(static_cast<std::uint8_t>(c >> (8 * i)));
-        if (blocco.size() == 4 * kMaschereBlocco) {
-            if (!out.writeBytes(blocco)) return false;
-            blocco.clear();
-        }
-    }
-    return out.writeBytes(blocco);
-}
-
 }  // namespace
 
 std::uint16_t SecondiMiglioratiMemorizzabili(int secondi) {
@@ -124,20 +109,17 @@ DefDest DefDestPredefinito(const std::filesystem::path& cartella) {
     return d;
 }
 
-T_Sistema::T_Sistema(const std::filesystem::path& cartella) : T_Sistema(cartella, SenzaConfigurazione{}) {
-    CaricaConfigurazione(Dati->Config, cartella);
-}
-
-T_Sistema::T_Sistema(const std::filesystem::path& cartella, SenzaConfigurazione)
+T_Sistema::T_Sistema(const std::filesystem::path& cartella)
     : Dati(std::make_unique<DatiSistema>()), cartella_(cartella) {
     Dati->Config = ConfigurazioneIniziale(cartella);
+    CaricaConfigurazione(Dati->Config, cartella);
     Dati->Sorgente = DefSorgPredefinito(cartella);
     Dati->Destinazione = DefDestPredefinito(cartella);
     NomeFile = NomeSenzaNomePredefinito();
-    collegaCondizioni();
+    CollegaCondizioni();
 }
 
-void T_Sistema::collegaCondizioni() {
+void T_Sistema::CollegaCondizioni() {
     auto& c = Dati->Condizioni;
     c.Archivio = &Dati->Archivio.Concorsi();
     c.Ricerca = &Dati->Config.Ricerca;
@@ -173,30 +155,32 @@ void T_Sistema::Nuovo() {
     NumeroPartecipanti = 1;
 }
 
-std::unique_ptr<T_Sistema> T_Sistema::CopiaPerSviluppo() const {
-    std::unique_ptr<T_Sistema> copia(new T_Sistema(cartella_, SenzaConfigurazione{}));
-    copia->Dati->Config = Dati->Config;
-    copia->Dati->Archivio = Dati->Archivio;
-    std::stringstream campi;
-    io::BinaryWriter out(campi);
-    if (!scriviCampi(out)) throw Errore(MsgMemoriaEsaurita);
-    copia->Leggi(campi);
-    // The file holds the "Picch." values as 6-byte reals: keep them exact.
-    copia->Dati->Picchetti = Dati->Picchetti;
-    copia->Dati->Sviluppato = Dati->Sviluppato;
-    copia->NomeFile = NomeFile;
-    copia->ColonnePrecedenti = ColonnePrecedenti;
-    return copia;
+T_Sistema::T_Sistema(const T_Sistema& altro)
+    : Dati(std::make_unique<DatiSistema>(*altro.Dati)), NomeFile(altro.NomeFile), Modificato(altro.Modificato),
+      SenzaNome(altro.SenzaNome), SpecificaNomi(altro.SpecificaNomi), NumeroPartecipanti(altro.NumeroPartecipanti),
+      NomiPartecipanti(altro.NomiPartecipanti), Commento(altro.Commento), ColonnePrecedenti(altro.ColonnePrecedenti),
+      VersioneLetta(altro.VersioneLetta), Garanzie(altro.Garanzie), cartella_(altro.cartella_) {
+    CollegaCondizioni();
+    // The links' members point at conditions: make them the copy's own.
+    Dati->Link.PreparaLink(Dati->Condizioni);
+}
+
+void T_Sistema::AdottaSviluppo(RisultatoSviluppo risultato) {
+    Dati->Colonne = std::move(risultato.Colonne);
+    Dati->Sviluppato = risultato.Sviluppato;
+    Dati->ColonneSviluppate = risultato.ColonneSviluppate;
+    ColonnePrecedenti = risultato.ColonnePrecedenti;
+    Dati->Link.AdottaStatistiche(std::move(risultato.Recuperi));
 }
 
 bool T_Sistema::Scrivi(std::ostream& stream) const {
     io::BinaryWriter out(stream);
-    if (!scriviCampi(out)) return false;
+    if (!ScriviCampi(out)) return false;
     if (!Dati->Config.SalvaColonne) return true;
-    return out.write(std::uint8_t{1}) && scriviColonne(out, Dati->Colonne);
+    return out.write(std::uint8_t{1}) && ScriviColonne(Dati->Colonne, stream);
 }
 
-bool T_Sistema::scriviCampi(io::BinaryWriter& out) const {
+bool T_Sistema::ScriviCampi(io::BinaryWriter& out) const {
     const DatiSistema& d = *Dati;
     return out.write(static_cast<std::int32_t>(VersioneFile)) && out.write(d.Coupon.Concorso) &&
                        scriviSquadre(out, d.Coupon) && out.write(d.Pronostico) && out.write(d.Fisse) &&

@@ -12,12 +12,13 @@
 #include <vector>
 
 #include "core/archive/ArchivioConcorsi.h"
+#include "core/columns/ListaColonne.h"
 #include "core/conditions/TCondizioniSistema.h"
 #include "core/conditions/TInsiemeLink.h"
-#include "core/system/TabelleGaranzie.h"
-#include "core/columns/ListaColonne.h"
 #include "core/system/Configurazione.h"
+#include "core/system/RisultatoSviluppo.h"
 #include "core/system/Schedina.h"
+#include "core/system/TabelleGaranzie.h"
 #include "core/system/Versione.h"
 
 namespace ludo {
@@ -90,11 +91,15 @@ public:
     // A new untitled system of the program folder, with the configuration
     // read from Ludomatic.cfg.
     explicit T_Sistema(const std::filesystem::path& cartella);
+    // A copy of every field, the columns included, whose conditions read
+    // the copy's own archive, settings and links: a development runs on one
+    // on another thread while this system stays with the user.
+    T_Sistema(const T_Sistema& altro);
+    T_Sistema& operator=(const T_Sistema&) = delete;
 
     std::unique_ptr<DatiSistema> Dati;
     std::filesystem::path NomeFile;
     bool Modificato = false;
-    bool InRicalcolo = false;
     bool SenzaNome = true;
     bool SpecificaNomi = true;
     std::int32_t NumeroPartecipanti = 1;
@@ -127,11 +132,9 @@ public:
     bool Scrivi(std::ostream& out) const;
     void Leggi(std::istream& in);
 
-    // A system that develops as this one does, to run on another thread
-    // while this one may change: coupon, forecast, conditions, links,
-    // settings, configuration and archive are copied; the column list is
-    // left empty.
-    [[nodiscard]] std::unique_ptr<T_Sistema> CopiaPerSviluppo() const;
+    // Takes what a development of this system (or of a copy of it) left:
+    // the columns, the counts and the recoveries' refusal statistics.
+    void AdottaSviluppo(RisultatoSviluppo risultato);
 
     // Any change of the forecast or of the development settings makes the
     // columns stale.
@@ -141,11 +144,9 @@ public:
     void PreparaCondizioni();
 
 private:
-    struct SenzaConfigurazione {};
-    T_Sistema(const std::filesystem::path& cartella, SenzaConfigurazione);
     // Fields 1 to 14 of the file.
-    bool scriviCampi(io::BinaryWriter& out) const;
-    void collegaCondizioni();
+    bool ScriviCampi(io::BinaryWriter& out) const;
+    void CollegaCondizioni();
     std::filesystem::path cartella_;
 };
 

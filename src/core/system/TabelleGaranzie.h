@@ -27,9 +27,9 @@ using TabellaVincite = std::vector<T_Vincita>;
 // forecast, or a comparison file), 7 (one error), 6 (two errors).
 class TabelleGaranzie {
   public:
-    [[nodiscard]] TabellaVincite& Tabella(int chiave) { return tabelle_.at(indice(chiave)); }
+    [[nodiscard]] TabellaVincite& Tabella(int chiave) { return tabelle_.at(Indice(chiave)); }
     [[nodiscard]] const TabellaVincite& Tabella(int chiave) const {
-        return tabelle_.at(indice(chiave));
+        return tabelle_.at(Indice(chiave));
     }
     void Svuota() {
         for (auto& t : tabelle_) t.clear();
@@ -41,7 +41,7 @@ class TabelleGaranzie {
     std::int64_t Contati = 0;      // results counted (passing the conditions): the denominator
 
   private:
-    static std::size_t indice(int chiave) { return static_cast<std::size_t>(8 - chiave); }
+    static std::size_t Indice(int chiave) { return static_cast<std::size_t>(8 - chiave); }
     std::array<TabellaVincite, 3> tabelle_;
 };
 

@@ -1,7 +1,7 @@
 #include "ui/controls/SalvataggioConfigurazione.h"
 
-#include "ui/controls/TFrmMessage.h"
 #include "core/io/Errore.h"
+#include "ui/controls/TFrmMessage.h"
 
 void SalvaConfigurazioneOAvvisa(const ludo::Configurazione& config, const std::filesystem::path& cartella,
                                 QWidget* parent) {

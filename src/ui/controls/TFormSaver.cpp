@@ -210,6 +210,14 @@ void Raccogli(const QObject& genitore, QList<QWidget*>& componenti) {
 
 }  // namespace
 
+namespace {
+TFormSaver* programma = nullptr;
+}  // namespace
+
+TFormSaver* TFormSaver::Programma() { return programma; }
+
+void TFormSaver::ImpostaProgramma(TFormSaver* store) { programma = store; }
+
 QList<QWidget*> TFormSaver::Componenti(const QWidget& finestra) {
     QList<QWidget*> componenti;
     Raccogli(finestra, componenti);
@@ -225,15 +233,17 @@ QString TFormSaver::RigaControllo(const QWidget& controllo) {
 
 void TFormSaver::SalvaForm(const QWidget& finestra) {
     auto form = std::find_if(forms_.begin(), forms_.end(), [&](const TDataForm& f) { return f.Nome == finestra.objectName(); });
-    if (form == forms_.end()) form = forms_.insert(forms_.end(), TDataForm{finestra.objectName(), {}});
+    if (form == forms_.end()) form = forms_.insert(forms_.end(), TDataForm{finestra.objectName(), {}, {}});
     form->Righe.clear();
     for (QWidget* w : Componenti(finestra)) form->Righe.append(RigaControllo(*w));
+    if (finestra.isWindow()) form->Geometria = finestra.saveGeometry();
 }
 
 void TFormSaver::RipristinaForm(QWidget& finestra) const {
     const auto form =
         std::find_if(forms_.begin(), forms_.end(), [&](const TDataForm& f) { return f.Nome == finestra.objectName(); });
     if (form == forms_.end()) return;
+    if (finestra.isWindow() && !form->Geometria.isEmpty()) finestra.restoreGeometry(form->Geometria);
     const QList<QWidget*> componenti = Componenti(finestra);
     for (const QString& riga : form->Righe) {
         const QString nome = riga.section(QLatin1Char('*'), 0, 0);

@@ -32,12 +32,17 @@ class QWidget;
 
 class TFormSaver {
 public:
+    // The store of the running program, owned by the main window; none
+    // while no main window exists (windows are then not remembered).
+    static TFormSaver* Programma();
+    static void ImpostaProgramma(TFormSaver* store);
+
     // Replaces the stored lines of the window (by object name) with the
-    // current values of its controls; a window stored for the first time
-    // goes at the end of the list.
+    // current values of its controls, and keeps its place and size; a
+    // window stored for the first time goes at the end of the list.
     void SalvaForm(const QWidget& finestra);
-    // Puts the stored values back into the window's controls; nothing
-    // happens for a window never stored.
+    // Puts the stored values back into the window's controls and the
+    // window where it was; nothing happens for a window never stored.
     void RipristinaForm(QWidget& finestra) const;
 
     [[nodiscard]] const std::vector<TDataForm>& Forms() const { return forms_; }

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/controls/TGEditNum.h"
 #include "core/columns/Colonna.h"
+#include "ui/controls/TGEditNum.h"
 
 using TListCas = QList<TGEditNum*>;
 

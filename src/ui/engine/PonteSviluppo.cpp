@@ -6,11 +6,11 @@
 #include "ui/controls/TFrmMessage.h"
 
 PonteSviluppo::PonteSviluppo(QObject* parent) : QObject(parent) {
-    Domanda = [](const QString& testo) {
+    ChiediConferma = [](const QString& testo) {
         return TFrmMessage::Mostra(QStringLiteral("Informazione"), testo, TFrmMessage::Si | TFrmMessage::No) ==
                TFrmMessage::Si;
     };
-    MostraErrore = [](const QString& testo) {
+    AvvisaErrore = [](const QString& testo) {
         TFrmMessage::Mostra(QStringLiteral("Informazione"), testo, TFrmMessage::OK);
     };
 }
@@ -20,14 +20,14 @@ void PonteSviluppo::Riarma() {
     ultimo_ = {};
 }
 
-bool PonteSviluppo::tempoDiAggiornare(bool finale) {
+bool PonteSviluppo::TempoDiAggiornare(bool finale) {
     const auto adesso = std::chrono::steady_clock::now();
     if (!finale && adesso - ultimo_ < std::chrono::milliseconds(IntervalloMs)) return false;
     ultimo_ = adesso;
     return true;
 }
 
-void PonteSviluppo::sulThreadDellaFinestra(const std::function<void()>& f) {
+void PonteSviluppo::SulThreadDellaFinestra(const std::function<void()>& f) {
     if (QThread::currentThread() == thread()) {
         f();
         return;
@@ -38,16 +38,16 @@ void PonteSviluppo::sulThreadDellaFinestra(const std::function<void()>& f) {
 void PonteSviluppo::Stato(std::string_view testo) { emit StatoCambiato(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()))); }
 
 void PonteSviluppo::AggiornaCond(std::int64_t totale, std::int64_t finali, bool finale, std::int64_t esaminate) {
-    if (tempoDiAggiornare(finale)) emit Cond(totale, finali, finale, esaminate);
+    if (TempoDiAggiornare(finale)) emit Cond(totale, finali, finale, esaminate);
 }
 
 void PonteSviluppo::AggiornaCondRid(std::int64_t totale, std::int64_t accettate, bool finale, std::int64_t ridotte,
                                     std::int64_t esaminate) {
-    if (tempoDiAggiornare(finale)) emit CondRid(totale, accettate, finale, ridotte, esaminate);
+    if (TempoDiAggiornare(finale)) emit CondRid(totale, accettate, finale, ridotte, esaminate);
 }
 
 void PonteSviluppo::AggiornaRidOtt(std::int64_t totale, std::int64_t corrente, bool finale, std::int64_t esaminate) {
-    if (tempoDiAggiornare(finale)) emit RidOtt(totale, corrente, finale, esaminate);
+    if (TempoDiAggiornare(finale)) emit RidOtt(totale, corrente, finale, esaminate);
 }
 
 void PonteSviluppo::Inizializza() { emit Iniziato(); }
@@ -57,11 +57,11 @@ void PonteSviluppo::CalcoloTerminato(std::int64_t colonne) { emit Terminato(colo
 bool PonteSviluppo::Conferma(std::string_view domanda) {
     const QString testo = QString::fromUtf8(domanda.data(), static_cast<qsizetype>(domanda.size()));
     bool risposta = false;
-    sulThreadDellaFinestra([&] { risposta = Domanda(testo); });
+    SulThreadDellaFinestra([&] { risposta = ChiediConferma(testo); });
     return risposta;
 }
 
 void PonteSviluppo::Errore(std::string_view messaggio) {
     const QString testo = QString::fromUtf8(messaggio.data(), static_cast<qsizetype>(messaggio.size()));
-    sulThreadDellaFinestra([&] { MostraErrore(testo); });
+    SulThreadDellaFinestra([&] { AvvisaErrore(testo); });
 }

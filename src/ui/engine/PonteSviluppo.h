@@ -24,8 +24,8 @@ public:
 
     // Who answers the questions and shows the errors (on the user-interface
     // thread); by default the program's message box.
-    std::function<bool(const QString&)> Domanda;
-    std::function<void(const QString&)> MostraErrore;
+    std::function<bool(const QString&)> ChiediConferma;
+    std::function<void(const QString&)> AvvisaErrore;
 
     // Asks the run to stop, as its cancel button does.
     void Annulla() { annullato_.store(true); }
@@ -53,9 +53,9 @@ signals:
 
 private:
     // True when a progress call that is not final may go through now.
-    bool tempoDiAggiornare(bool finale);
+    bool TempoDiAggiornare(bool finale);
     // Runs f on the user-interface thread and waits for it.
-    void sulThreadDellaFinestra(const std::function<void()>& f);
+    void SulThreadDellaFinestra(const std::function<void()>& f);
 
     std::atomic<bool> annullato_{false};
     std::chrono::steady_clock::time_point ultimo_{};

@@ -4,10 +4,10 @@
 #include <QEventLoop>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "ui/controls/FormatoLocale.h"
-#include "ui/engine/PonteSviluppo.h"
 #include "core/engine/TestiSviluppo.h"
 #include "core/system/T_Sistema.h"
+#include "ui/controls/FormatoLocale.h"
+#include "ui/engine/PonteSviluppo.h"
 #include "ui_TFormRicalcoloAutomatico.h"
 
 using ludo::T_Sistema;
@@ -25,7 +25,7 @@ TFormRicalcoloAutomatico::~TFormRicalcoloAutomatico() {
 
 void TFormRicalcoloAutomatico::Richiedi(T_Sistema& sistema) {
     sistema_ = &sistema;
-    auto copia = sistema.CopiaPerSviluppo();
+    auto copia = std::make_unique<T_Sistema>(sistema);
     show();
     if (inCorso_) {
         prossima_ = std::move(copia);
@@ -51,9 +51,9 @@ void TFormRicalcoloAutomatico::Avvia() {
     connect(ponte_, &PonteSviluppo::Terminato, this, &TFormRicalcoloAutomatico::Terminato);
     T_Sistema* copia = copia_.get();
     PonteSviluppo* ponte = ponte_;
-    osservatore_.setFuture(QtConcurrent::run([copia, ponte] {
+    osservatore_.setFuture(QtConcurrent::run([this, copia, ponte] {
         try {
-            ludo::RicalcoloAutomatico(*copia, *ponte);
+            esito_ = ludo::RicalcoloAutomatico(*copia, *ponte);
         } catch (const std::exception&) {
             // Out of memory: the copy's columns are gone, nothing is written back.
             ponte->Annulla();
@@ -67,13 +67,8 @@ void TFormRicalcoloAutomatico::Finito() {
     ponte_->disconnect(this);
     ponte_->deleteLater();
     ponte_ = nullptr;
-    if (valido && sistema_ != nullptr) {
-        auto& d = *sistema_->Dati;
-        d.Colonne = std::move(copia_->Dati->Colonne);
-        d.Sviluppato = copia_->Dati->Sviluppato;
-        d.ColonneSviluppate = copia_->Dati->ColonneSviluppate;
-        sistema_->ColonnePrecedenti = copia_->ColonnePrecedenti;
-    }
+    if (valido && sistema_ != nullptr) sistema_->AdottaSviluppo(std::move(esito_.Risultato));
+    esito_ = {};
     copia_.reset();
     if (prossima_) {
         copia_ = std::move(prossima_);

@@ -53,6 +53,7 @@ private:
     ludo::T_Sistema* sistema_ = nullptr;
     std::unique_ptr<ludo::T_Sistema> copia_;     // being recalculated
     std::unique_ptr<ludo::T_Sistema> prossima_;  // asked for while copia_ ran
+    ludo::EsitoSviluppo esito_;                  // of copia_, written by the worker
     PonteSviluppo* ponte_ = nullptr;             // of the run in progress
     std::int32_t precedenti_ = 0;
     bool inCorso_ = false;

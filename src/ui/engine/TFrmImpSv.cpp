@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include "ui/controls/DialoghiFile.h"
-#include "ui/controls/TFrmMessage.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
+#include "ui/controls/DialoghiFile.h"
+#include "ui/controls/TFrmMessage.h"
 #include "ui_TFrmImpSv.h"
 
 using ludo::DefDest;

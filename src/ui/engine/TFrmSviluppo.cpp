@@ -5,11 +5,11 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 
+#include "core/engine/TestiSviluppo.h"
+#include "core/system/T_Sistema.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/engine/PonteSviluppo.h"
-#include "core/engine/TestiSviluppo.h"
-#include "core/system/T_Sistema.h"
 #include "ui_TFrmSviluppo.h"
 
 using ludo::T_Sistema;
@@ -55,6 +55,7 @@ void TFrmSviluppo::Prepara(const T_Sistema& sistema) {
 void TFrmSviluppo::Avvia(T_Sistema& sistema) {
     if (inCorso_) return;
     sistema_ = &sistema;
+    copia_ = std::make_unique<T_Sistema>(sistema);
     Prepara(sistema);
     show();
     raise();
@@ -65,9 +66,9 @@ void TFrmSviluppo::Avvia(T_Sistema& sistema) {
     ponte_->Riarma();
     osservatore_.setFuture(QtConcurrent::run([this] {
         try {
-            esito_ = ludo::Sviluppa(*sistema_, *ponte_);
+            esito_ = ludo::Sviluppa(*copia_, *ponte_);
         } catch (const std::exception& e) {
-            // Running out of memory empties the list; the run is over.
+            // Out of memory: the run is over and keeps nothing.
             errore_ = QString::fromUtf8(e.what());
         }
     }));
@@ -75,7 +76,13 @@ void TFrmSviluppo::Avvia(T_Sistema& sistema) {
 
 void TFrmSviluppo::Finito() {
     inCorso_ = false;
-    if (!errore_.isEmpty()) TFrmMessage::Mostra(QStringLiteral("Informazione"), errore_, TFrmMessage::OK, this);
+    copia_.reset();
+    if (errore_.isEmpty()) {
+        sistema_->AdottaSviluppo(std::move(esito_.Risultato));
+    } else {
+        sistema_->ColonneNonValide();
+        TFrmMessage::Mostra(QStringLiteral("Informazione"), errore_, TFrmMessage::OK, this);
+    }
     if (ottimizzata_) {
         // A cancelled optimised reduction keeps nothing.
         ui->RColonneFinali->setText(ConCosto(esito_.Finali));

@@ -26,12 +26,12 @@ public:
     explicit TFrmSviluppo(QWidget* parent = nullptr);
     ~TFrmSviluppo() override;
 
-    // Shows the window and starts developing sistema, which must stay
-    // untouched until Terminato.
+    // Shows the window and starts developing a copy of sistema; the result
+    // becomes the system's when the run ends, so sistema must not change
+    // meanwhile (the main window locks itself).
     void Avvia(ludo::T_Sistema& sistema);
     [[nodiscard]] bool InCorso() const { return inCorso_; }
     [[nodiscard]] const ludo::EsitoSviluppo& Esito() const { return esito_; }
-    [[nodiscard]] PonteSviluppo& Ponte() { return *ponte_; }
 
     // "Annulla": stops the run, or closes the window when none is running.
     void AnnullaClick();
@@ -60,6 +60,7 @@ private:
     PonteSviluppo* ponte_;
     QFutureWatcher<void> osservatore_;
     ludo::T_Sistema* sistema_ = nullptr;
+    std::unique_ptr<ludo::T_Sistema> copia_;  // what the worker develops
     ludo::EsitoSviluppo esito_;
     QString errore_;
     ludo::Configurazione config_;

@@ -2,9 +2,9 @@
 
 #include <QFontDialog>
 
+#include "core/io/Errore.h"
 #include "ui/controls/SalvataggioConfigurazione.h"
 #include "ui/controls/TFrmMessage.h"
-#include "core/io/Errore.h"
 #include "ui/printing/StampaLavoro.h"
 #include "ui_TFormImpostaTabulato.h"
 

@@ -2,11 +2,11 @@
 
 #include <QApplication>
 
-#include "ui/controls/SalvataggioConfigurazione.h"
+#include "core/io/Errore.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/controls/Guida.h"
+#include "ui/controls/SalvataggioConfigurazione.h"
 #include "ui/controls/TFrmMessage.h"
-#include "core/io/Errore.h"
 #include "ui/printing/StampaLavoro.h"
 #include "ui/printing/SuperficieStampa.h"
 #include "ui/printing/TFormImpostaTabulato.h"

@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "core/io/Errore.h"
+#include "core/printing/Taratura.h"
 #include "ui/controls/SalvataggioConfigurazione.h"
 #include "ui/controls/TFrmMessage.h"
-#include "core/io/Errore.h"
 #include "ui/printing/StampaLavoro.h"
 #include "ui/printing/TFormStampaSchedine.h"
-#include "core/printing/Taratura.h"
 #include "ui_TFrmTaratura.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
-#include "ui/controls/TFrmMessage.h"
 #include "core/io/Errore.h"
 #include "core/system/ListeSquadre.h"
+#include "ui/controls/TFrmMessage.h"
 #include "ui_TFormEditSQ.h"
 
 TFormEditSQ::TFormEditSQ(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFormEditSQ>()) {

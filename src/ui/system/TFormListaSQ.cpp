@@ -1,12 +1,12 @@
 #include "ui/system/TFormListaSQ.h"
 
-#include <QButtonGroup>
 #include <algorithm>
 #include <array>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "ui/controls/TFrmMessage.h"
+#include "ui/system/PulsantiSerie.h"
 #include "ui/system/TFormEditSQ.h"
 #include "ui_TFormListaSQ.h"
 
@@ -15,13 +15,7 @@ using ludo::Serie;
 TFormListaSQ::TFormListaSQ(std::filesystem::path cartellaProgramma, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFormListaSQ>()), cartella_(std::move(cartellaProgramma)) {
     ui->setupUi(this);
-    auto* gruppo = new QButtonGroup(this);
-    const std::array<QAbstractButton*, 4> pulsanti = {ui->BtnA, ui->BtnB, ui->BtnC1, ui->BtnC2};
-    for (std::size_t i = 0; i < pulsanti.size(); ++i) {
-        gruppo->addButton(pulsanti[i]);
-        const Serie serie = ludo::TutteLeSerie[i];
-        connect(pulsanti[i], &QAbstractButton::clicked, this, [this, serie] { MostraSerie(serie); });
-    }
+    CollegaPulsantiSerie(*this, {ui->BtnA, ui->BtnB, ui->BtnC1, ui->BtnC2}, [this](Serie serie) { MostraSerie(serie); });
     connect(ui->ListBox, &QListWidget::currentRowChanged, this, &TFormListaSQ::AggiornaForm);
     connect(ui->ListBox, &QListWidget::itemDoubleClicked, this, &TFormListaSQ::ModificaClick);
     connect(ui->BtnAggiungi, &QPushButton::clicked, this, &TFormListaSQ::AggiungiClick);

@@ -14,15 +14,15 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/io/ProgramFolder.h"
+#include "core/system/Schedina.h"
+#include "core/system/SelezioneSquadre.h"
+#include "core/system/StatoPrincipale.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmSviluppo.h"
-#include "core/io/ProgramFolder.h"
-#include "core/system/Schedina.h"
-#include "core/system/SelezioneSquadre.h"
 #include "ui/system/TFormSelPartite.h"
-#include "core/system/StatoPrincipale.h"
 #include "ui_TFormPrincipa.h"
 
 using ludo::Colonna;
@@ -101,13 +101,17 @@ TFormPrincipa::TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent)
     connect(ui->Azzera, &QPushButton::clicked, this, &TFormPrincipa::AzzeraClick);
     connect(ui->Tutte, &QPushButton::clicked, this, &TFormPrincipa::TutteClick);
     connect(ui->Squadre, &QPushButton::clicked, this, &TFormPrincipa::SquadreClick);
+    TFormSaver::ImpostaProgramma(&finestre_);
     move(0, 0);
     CaricaSfondo();
     CaricaArchivio();
     ImpostaTutto();
 }
 
-TFormPrincipa::~TFormPrincipa() = default;
+TFormPrincipa::~TFormPrincipa() {
+    // The store goes before the windows this one owns.
+    if (TFormSaver::Programma() == &finestre_) TFormSaver::ImpostaProgramma(nullptr);
+}
 
 void TFormPrincipa::PreparaGriglie() {
     PreparaGrigliaSquadre(ui->GridSquadre1, 1);

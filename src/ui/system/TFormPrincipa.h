@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/system/T_Sistema.h"
+#include "ui/controls/TFormSaver.h"
 
 namespace Ui {
 class TFormPrincipa;
@@ -55,8 +56,6 @@ public:
     void PausaAnimazione(bool pausa);
 
     [[nodiscard]] QAction* Comando(const QString& nome) const { return comandi_.value(nome); }
-    [[nodiscard]] TFormRicalcoloAutomatico& Ricalcolo() const { return *ricalcolo_; }
-    [[nodiscard]] TFrmSviluppo& Sviluppo() const { return *sviluppo_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -133,6 +132,7 @@ private:
 
     std::unique_ptr<Ui::TFormPrincipa> ui;
     ludo::T_Sistema& sistema_;
+    TFormSaver finestre_;  // the place, size and choices of every window, for this run
     QHash<QString, QAction*> comandi_;
     QMenu* menuCondizioni_ = nullptr;
     QLabel* pColonneI_ = nullptr;

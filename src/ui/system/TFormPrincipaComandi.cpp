@@ -7,26 +7,26 @@
 #include <QToolBar>
 #include <fstream>
 
+#include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/Schedina.h"
+#include "core/system/SelezioneSquadre.h"
 #include "ui/controls/DialoghiFile.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TFrmMessage.h"
-#include "core/columns/FileColonne.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmImpSv.h"
 #include "ui/engine/TFrmSviluppo.h"
-#include "core/io/Errore.h"
-#include "core/io/ProgramFolder.h"
 #include "ui/printing/SuperficieStampa.h"
 #include "ui/printing/TFormStampaSchedine.h"
 #include "ui/printing/TFrmTaratura.h"
-#include "core/system/Schedina.h"
-#include "core/system/SelezioneSquadre.h"
 #include "ui/system/TFormListaSQ.h"
+#include "ui/system/TFormPrincipa.h"
 #include "ui/system/TFormSelPartite.h"
 #include "ui/system/TFrmCommento.h"
 #include "ui/system/TFrmImpostazioni.h"
 #include "ui/system/TFrmPartecipanti.h"
-#include "ui/system/TFormPrincipa.h"
 #include "ui_TFormPrincipa.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include "ui/system/TFormSelPartite.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QHideEvent>
@@ -10,8 +9,9 @@
 #include <algorithm>
 #include <array>
 
-#include "ui/controls/ColoriControlli.h"
 #include "core/system/T_Sistema.h"
+#include "ui/controls/ColoriControlli.h"
+#include "ui/system/PulsantiSerie.h"
 #include "ui_TFormSelPartite.h"
 
 using ludo::Serie;
@@ -29,13 +29,7 @@ TFormSelPartite::TFormSelPartite(ludo::T_Sistema& sistema, ludo::ListeSquadre li
     : QDialog(parent), ui(std::make_unique<Ui::TFormSelPartite>()), sistema_(sistema), liste_(std::move(liste)) {
     ui->setupUi(this);
     setModal(false);
-    auto* gruppo = new QButtonGroup(this);
-    const std::array<QAbstractButton*, 4> pulsanti = {ui->BtnA, ui->BtnB, ui->BtnC1, ui->BtnC2};
-    for (std::size_t i = 0; i < pulsanti.size(); ++i) {
-        gruppo->addButton(pulsanti[i]);
-        const Serie serie = ludo::TutteLeSerie[i];
-        connect(pulsanti[i], &QAbstractButton::clicked, this, [this, serie] { MostraSerie(serie); });
-    }
+    CollegaPulsantiSerie(*this, {ui->BtnA, ui->BtnB, ui->BtnC1, ui->BtnC2}, [this](Serie serie) { MostraSerie(serie); });
     ui->GridSquadre->setColumnCount(2);
     ui->GridSquadre->horizontalHeader()->hide();
     ui->GridSquadre->verticalHeader()->hide();

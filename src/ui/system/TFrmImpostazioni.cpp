@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "ui/controls/SalvataggioConfigurazione.h"
-#include "ui/controls/DialoghiFile.h"
-#include "ui/controls/TFrmMessage.h"
 #include "core/io/Errore.h"
 #include "core/io/ProgramFolder.h"
+#include "ui/controls/DialoghiFile.h"
+#include "ui/controls/SalvataggioConfigurazione.h"
+#include "ui/controls/TFrmMessage.h"
 #include "ui_TFrmImpostazioni.h"
 
 TFrmImpostazioni::TFrmImpostazioni(ludo::Configurazione& config, std::filesystem::path cartellaProgramma,

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/Comandi.h"
 #include "TestSupport.h"
+#include "cli/Comandi.h"
 
 namespace ludo::test {
 

@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "CliSupport.h"
-#include "cli/Comandi.h"
 #include "TestSupport.h"
+#include "cli/Comandi.h"
 
 using ludo::test::Bytes;
 using ludo::test::TempDir;

@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "CliSupport.h"
-#include "cli/Comandi.h"
 #include "TestSupport.h"
+#include "cli/Comandi.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/TQuadro.h"
 #include "core/io/ProgramFolder.h"

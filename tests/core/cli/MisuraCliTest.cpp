@@ -3,14 +3,14 @@
 #include <sstream>
 
 #include "CliSupport.h"
-#include "cli/Comandi.h"
 #include "TestSupport.h"
+#include "cli/Comandi.h"
+#include "core/columns/FileColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TQuadro.h"
-#include "core/columns/FileColonne.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli/Comandi.h"
 #include "TestSupport.h"
+#include "cli/Comandi.h"
 #include "core/columns/FileColonne.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"

@@ -96,6 +96,57 @@ TEST(ScriviFile, AFailureIsRaisedAndLeavesTheOldFileAlone) {
         << "no temporary file is left behind";
 }
 
+// A file written as a development keeps columns: the bytes appear only on
+// Conferma, and a file dropped before it leaves the old one as it was.
+TEST(FileColonneInScrittura, ReplacesTheTargetOnlyWhenConfirmed) {
+    ludo::test::TempDir cartella;
+    const auto percorso = cartella / "DefDest.Col";
+    const Bytes vecchio(12, 0x77);
+    ludo::test::writeFile(percorso, vecchio);
+    const auto colonne = colonneDiProva(2001);
+    {
+        FileColonneInScrittura file(percorso);
+        ASSERT_TRUE(file.Aperto());
+        for (const Colonna c : colonne) ASSERT_TRUE(file.Aggiungi(c));
+        EXPECT_EQ(file.Scritte(), 2001);
+        EXPECT_EQ(ludo::test::readFile(percorso), vecchio);
+    }
+    EXPECT_EQ(ludo::test::readFile(percorso), vecchio) << "dropped without Conferma";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.path()), {}), 1);
+
+    FileColonneInScrittura file(percorso);
+    for (const Colonna c : colonne) file.Aggiungi(c);
+    ASSERT_TRUE(file.Conferma());
+    EXPECT_EQ(ludo::test::readFile(percorso), maschereLE(colonne));
+
+    FileColonneInScrittura senzaCartella(cartella / "manca" / "x.Col");
+    EXPECT_FALSE(senzaCartella.Aperto());
+    EXPECT_FALSE(senzaCartella.Conferma());
+}
+
+// The stream reader hands out whole blocks and a short last one.
+TEST(LetturaFileColonne, ReadsBlocksOfAThousandFromWhereTheStreamStands) {
+    const auto colonne = colonneDiProva(2345);
+    Bytes byte{0xEE, 0xEE};  // a header the reader starts after
+    const Bytes maschere = maschereLE(colonne);
+    byte.insert(byte.end(), maschere.begin(), maschere.end());
+    byte.push_back(0x01);  // a trailing byte that makes no mask
+    std::istringstream in(std::string(byte.begin(), byte.end()));
+    in.seekg(2);
+    LetturaFileColonne lettura(in);
+    EXPECT_EQ(lettura.Restanti(), 2345u);
+    std::vector<std::size_t> blocchi;
+    std::vector<Colonna> lette;
+    for (auto b = lettura.Prossime(); !b.empty(); b = lettura.Prossime()) {
+        blocchi.push_back(b.size());
+        lette.insert(lette.end(), b.begin(), b.end());
+    }
+    EXPECT_EQ(blocchi, (std::vector<std::size_t>{1000, 1000, 345}));
+    EXPECT_EQ(lette, colonne);
+    EXPECT_FALSE(lettura.Errore());
+    EXPECT_TRUE(lettura.Prossime().empty());
+}
+
 TEST(LeggiFile, ReadsWholeMasksAndIgnoresTrailingBytes) {
     const auto colonne = colonneDiProva(1000);
     auto byte = maschereLE(colonne);

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "core/archive/ArchivioConcorsi.h"
+#include "core/columns/ListaColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
@@ -12,7 +13,6 @@
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TPuntiTra.h"
 #include "core/conditions/TQuadro.h"
-#include "core/columns/ListaColonne.h"
 
 using namespace ludo;
 using ludo::test::col;

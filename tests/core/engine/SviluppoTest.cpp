@@ -4,12 +4,12 @@
 #include <list>
 
 #include "TestSupport.h"
+#include "core/columns/FileColonne.h"
+#include "core/columns/GeneraColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/Misure.h"
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TQuadro.h"
-#include "core/columns/FileColonne.h"
-#include "core/columns/GeneraColonne.h"
 #include "core/engine/Riduzione.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
@@ -111,6 +111,14 @@ protected:
         sistema_ = std::make_unique<T_Sistema>(dir_.path());
     }
     DatiSistema& d() { return *sistema_->Dati; }
+    // Develops as the windows do: a copy of the system runs and the system
+    // takes its result.
+    EsitoSviluppo sviluppa(InterfacciaSviluppo& f) {
+        T_Sistema copia(*sistema_);
+        EsitoSviluppo esito = Sviluppa(copia, f);
+        sistema_->AdottaSviluppo(std::move(esito.Risultato));
+        return esito;
+    }
     ludo::test::TempDir dir_;
     std::unique_ptr<T_Sistema> sistema_;
 };
@@ -152,15 +160,15 @@ TEST(GeneraColonne, LexicographicOrderCountsAndCancel) {
 TEST_F(Sviluppo, SmallForecastsAndFixedMatches) {
     Finestra f;
     d().Pronostico = primi(8);
-    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 1);
+    EXPECT_EQ(sviluppa(f).Finali, 1);
     d().Pronostico = primi(7);
-    const auto sette = Sviluppa(*sistema_, f);
+    const auto sette = sviluppa(f);
     EXPECT_EQ(sette.Totale, 0);
     EXPECT_EQ(sette.Finali, 0);
 
     d().Pronostico = primi(12);
     d().Fisse = 0x3;
-    auto esito = Sviluppa(*sistema_, f);
+    auto esito = sviluppa(f);
     EXPECT_EQ(esito.Finali, 210);
     for (Colonna c : d().Colonne) EXPECT_EQ(c & 0x3u, 0x3u);
     EXPECT_TRUE(d().Sviluppato);
@@ -169,7 +177,7 @@ TEST_F(Sviluppo, SmallForecastsAndFixedMatches) {
     EXPECT_TRUE(f.stati.back().starts_with("Elaborazione Terminata.   Tempo Impiegato : "));
 
     d().Destinazione.UsaCondizionamenti = false;
-    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 495) << "without conditions the fixed matches are not tested";
+    EXPECT_EQ(sviluppa(f).Finali, 495) << "without conditions the fixed matches are not tested";
     EXPECT_EQ(elenco(d().Colonne), tutte(12));
 }
 
@@ -193,14 +201,14 @@ TEST_F(Sviluppo, ColumnFileSourceAndDestination) {
     ASSERT_EQ(attese.size(), 7u) << "the test data must drop three columns";
 
     Finestra f;
-    auto esito = Sviluppa(*sistema_, f);
+    auto esito = sviluppa(f);
     EXPECT_EQ(esito.Totale, 10);
     EXPECT_EQ(elenco(d().Colonne), attese);
     EXPECT_EQ(f.ultimo.second - f.ultimo.first, 3) << "three filtered";
 
     d().Destinazione.DestinazioneMemoria = false;
     d().Destinazione.FileDestinazione = "uscita.Col";
-    esito = Sviluppa(*sistema_, f);
+    esito = sviluppa(f);
     EXPECT_TRUE(d().Colonne.Vuota());
     ListaColonne scritte;
     ASSERT_TRUE(LeggiFile(scritte, dir_ / "COLONNE" / "uscita.Col", false));
@@ -208,14 +216,14 @@ TEST_F(Sviluppo, ColumnFileSourceAndDestination) {
     EXPECT_EQ(sistema_->ColonnePrecedenti, 7);
 
     d().Sorgente.FileSorgente = "manca.Col";
-    Sviluppa(*sistema_, f);
+    sviluppa(f);
     EXPECT_EQ(f.errori.back(), MsgCaricareFileCombinazioni);
 }
 
 TEST_F(Sviluppo, CancelAtEachSourceAndDestination) {
     d().Pronostico = primi(16);
     Finestra presto(2);
-    auto esito = Sviluppa(*sistema_, presto);
+    auto esito = sviluppa(presto);
     EXPECT_TRUE(esito.Annullato);
     EXPECT_TRUE(d().Colonne.Vuota()) << "forecast to memory: the list is emptied";
     EXPECT_TRUE(esito.EnumerazioneInterrotta);
@@ -223,7 +231,7 @@ TEST_F(Sviluppo, CancelAtEachSourceAndDestination) {
     d().Destinazione.DestinazioneMemoria = false;
     d().Destinazione.FileDestinazione = "parziale.Col";
     Finestra presto2(2);
-    esito = Sviluppa(*sistema_, presto2);
+    esito = sviluppa(presto2);
     EXPECT_TRUE(esito.Annullato);
     ListaColonne scritte;
     ASSERT_TRUE(LeggiFile(scritte, dir_ / "COLONNE" / "parziale.Col", false));
@@ -237,14 +245,14 @@ TEST_F(Sviluppo, CancelAtEachSourceAndDestination) {
     ScriviFile(sorgente, dir_ / "COLONNE" / "s.Col");
     d().Sorgente = {false, "s.Col"};
     Finestra presto3(100);
-    esito = Sviluppa(*sistema_, presto3);
+    esito = sviluppa(presto3);
     EXPECT_TRUE(esito.Annullato);
     ASSERT_TRUE(LeggiFile(scritte, dir_ / "COLONNE" / "parziale.Col", false));
     EXPECT_EQ(scritte.Conteggio(), 101u) << "file source: stops after the mask that saw the request";
 
     d().Destinazione.DestinazioneMemoria = true;
     Finestra presto4(100);
-    esito = Sviluppa(*sistema_, presto4);
+    esito = sviluppa(presto4);
     EXPECT_TRUE(esito.Annullato);
     EXPECT_EQ(d().Colonne.Conteggio(), 101u) << "file source to memory keeps what was read";
 }
@@ -255,7 +263,7 @@ TEST_F(Sviluppo, GuaranteeReductionMatchesTheStraightforwardOne) {
     for (int garanzia : {6, 7}) {
         d().Destinazione.Garanzia = static_cast<std::uint8_t>(garanzia);
         Finestra f;
-        Sviluppa(*sistema_, f);
+        sviluppa(f);
         const auto ridotte = elenco(d().Colonne);
         EXPECT_EQ(ridotte, riduzioneDiRiferimento(tutte(12), garanzia)) << garanzia;
         copreTutte(tutte(12), ridotte, garanzia);
@@ -267,18 +275,18 @@ TEST_F(Sviluppo, NineNumbersWithGuaranteeDistanceAndMultipleWins) {
     d().Destinazione.SviluppoRidotto = true;
     d().Destinazione.Garanzia = 7;
     Finestra f;
-    Sviluppa(*sistema_, f);
+    sviluppa(f);
     EXPECT_EQ(d().Colonne.Conteggio(), 1u);
 
     d().Destinazione.DistanzaMinima = true;
     d().Destinazione.DistMin = 2;
-    Sviluppa(*sistema_, f);
+    sviluppa(f);
     EXPECT_EQ(d().Colonne.Conteggio(), 1u);
 
     d().Destinazione.DistanzaMinima = false;
     d().Destinazione.VinciteMultiple = 2;
     Finestra due;
-    Sviluppa(*sistema_, due);
+    sviluppa(due);
     EXPECT_EQ(d().Colonne.Conteggio(), 2u);
     const auto tenute = elenco(d().Colonne);
     for (Colonna c : tutte(9)) {
@@ -296,7 +304,7 @@ TEST_F(Sviluppo, MinimumDistanceKeepsColumnsApart) {
     for (int dist : {2, 4, 6}) {
         d().Destinazione.DistMin = static_cast<std::uint8_t>(dist);
         Finestra f;
-        Sviluppa(*sistema_, f);
+        sviluppa(f);
         const auto tenute = elenco(d().Colonne);
         ASSERT_FALSE(tenute.empty());
         for (std::size_t i = 0; i < tenute.size(); ++i) {
@@ -320,14 +328,14 @@ TEST_F(Sviluppo, OptimisedReductionCoversEverythingWithFewerColumns) {
     for (int garanzia : {6, 7}) {
         d().Destinazione.Garanzia = static_cast<std::uint8_t>(garanzia);
         Finestra f;
-        const auto esito = Sviluppa(*sistema_, f);
+        const auto esito = sviluppa(f);
         EXPECT_EQ(esito.ColonneSviluppate, 495);
         const auto tenute = elenco(d().Colonne);
         copreTutte(tutte(12), tenute, garanzia);
         EXPECT_LE(tenute.size(), riduzioneDiRiferimento(tutte(12), garanzia).size()) << garanzia;
     }
     Finestra annulla(5);
-    const auto esito = Sviluppa(*sistema_, annulla);
+    const auto esito = sviluppa(annulla);
     EXPECT_TRUE(esito.Annullato);
     EXPECT_TRUE(d().Colonne.Vuota()) << "a cancelled optimised reduction leaves nothing";
 }
@@ -338,11 +346,11 @@ TEST_F(Sviluppo, OptimisedReductionAsksAboutLargeLists) {
     d().Destinazione.RiduzioneOttimizzata = true;
     d().Destinazione.Garanzia = 7;
     Finestra f;
-    Sviluppa(*sistema_, f);
+    sviluppa(f);
     EXPECT_EQ(f.domande, 0);
     d().Pronostico = primi(17);  // 24,310 columns
     Finestra g;
-    Sviluppa(*sistema_, g);
+    sviluppa(g);
     EXPECT_EQ(g.domande, 1);
     EXPECT_EQ(d().Colonne.Conteggio(), 24310u) << "answered No: the developed columns stay";
 }
@@ -350,7 +358,9 @@ TEST_F(Sviluppo, OptimisedReductionAsksAboutLargeLists) {
 TEST_F(Sviluppo, EstimatedCalculationSamples) {
     d().Pronostico = primi(20);
     Finestra f;
-    const auto esito = CalcoloStimato(*sistema_, f);
+    auto esito = CalcoloStimato(*sistema_, f);
+    EXPECT_TRUE(esito.Risultato.Colonne.Vuota());
+    sistema_->AdottaSviluppo(std::move(esito.Risultato));
     EXPECT_EQ(PassoCampione(125970), 5);
     EXPECT_EQ(esito.Finali % 5, 0);
     EXPECT_EQ(esito.Finali, 125970 / 5 * 5);
@@ -373,16 +383,18 @@ TEST_F(Sviluppo, FixedVerdictsGiveTheSameColumnsAsTestingThem) {
         spento.Attivato = false;
     }
     quadro.ApplicaRelazione(RelazioneAnd);
-    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 45) << "switched-off members count as satisfied";
+    EXPECT_EQ(sviluppa(f).Finali, 45) << "switched-off members count as satisfied";
+    sistema_->PreparaCondizioni();
     EXPECT_TRUE(d().Condizioni.SempreVera());
 
     quadro.ApplicaRelazione(RelazioneNot);
-    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 0) << "NOT accepts no satisfied member, and both always are";
+    EXPECT_EQ(sviluppa(f).Finali, 0) << "NOT accepts no satisfied member, and both always are";
+    sistema_->PreparaCondizioni();
     EXPECT_FALSE(d().Condizioni.SempreVera());
 
     quadro.Elenco[0]->Attivato = true;
     quadro.ApplicaRelazione(RelazioneAnd);
-    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 1) << "a member taking part is tested on every column";
+    EXPECT_EQ(sviluppa(f).Finali, 1) << "a member taking part is tested on every column";
     EXPECT_EQ(*d().Colonne.begin(), primi(8));
 
     // A total of admitted errors that refuses 0 refuses every column, even
@@ -391,38 +403,58 @@ TEST_F(Sviluppo, FixedVerdictsGiveTheSameColumnsAsTestingThem) {
     quadro.ApplicaRelazione(RelazioneAnd);
     for (auto& voce : d().Link.ErroriAmmessiInTotale.Prima.Voci) voce.Stato = Accettato;
     d().Link.ErroriAmmessiInTotale.Prima.Voci[0].Stato = Rifiutato;
-    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 0);
+    EXPECT_EQ(sviluppa(f).Finali, 0);
     EXPECT_EQ(d().Link.RifiutiTotale.Frequenza(0), 45);
     d().Link.ErroriAmmessiInTotale.Prima.Voci[0].Stato = Accettato;
-    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 45);
+    EXPECT_EQ(sviluppa(f).Finali, 45);
 
     d().Fisse = 0x1;
-    EXPECT_EQ(Sviluppa(*sistema_, f).Finali, 36);
+    EXPECT_EQ(sviluppa(f).Finali, 36);
+    sistema_->PreparaCondizioni();
     EXPECT_FALSE(d().Condizioni.SempreVera());
 }
 
-// The automatic recalculation develops a copy on another thread while the
-// system goes on changing.
-TEST_F(Sviluppo, ACopyDevelopsTheSameColumnsAndStaysApart) {
+// The windows develop a copy on another thread while the system stays with
+// the user; the copy owns its conditions and links, and the system takes the
+// columns and the counts only when told to.
+TEST_F(Sviluppo, ACopyDevelopsTheSameColumnsAndTheSystemTakesThemWhenTold) {
     d().Pronostico = primi(12);
     d().Fisse = 0x1;
     auto& pari = static_cast<TPariDispari&>(d().Condizioni.Condizione(CodPariDispari));
     for (int v = 3; v <= 5; ++v) pari.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = Accettato;
     d().Picchetti[3] = 1.23;
     d().Archivio.InserisciOrdinato(T_Concorso{2024, 1, SerieA, primi(8)});
+    auto& quadro = static_cast<TQuadro&>(d().Condizioni.Condizione(CodQuadro));
+    quadro.Inserisci(CodColonnaFiltro)->Attivato = false;
     Finestra f;
-    Sviluppa(*sistema_, f);
+    sviluppa(f);
     const auto attese = elenco(d().Colonne);
     ASSERT_FALSE(attese.empty());
     sistema_->ColonnePrecedenti = 7;
 
-    const auto copia = sistema_->CopiaPerSviluppo();
-    EXPECT_TRUE(copia->Dati->Colonne.Vuota());
+    auto copia = std::make_unique<T_Sistema>(*sistema_);
+    auto& condizioniCopia = copia->Dati->Condizioni;
+    for (int n = 1; n <= TCondizioniSistema::NumeroCondizioni; ++n) {
+        EXPECT_EQ(condizioniCopia.Condizione(n).Proprietario, &condizioniCopia);
+    }
+    EXPECT_EQ(static_cast<TQuadro&>(condizioniCopia.Condizione(CodQuadro)).Elenco.at(0)->Proprietario,
+              &condizioniCopia);
+    EXPECT_EQ(elenco(copia->Dati->Colonne), attese);
     EXPECT_EQ(copia->ColonnePrecedenti, 7);
     EXPECT_EQ(copia->Dati->Picchetti, d().Picchetti);
     EXPECT_EQ(copia->Dati->Archivio.Concorsi().size(), 1u);
-    d().Pronostico = primi(9);
-    Sviluppa(*copia, f);
-    EXPECT_EQ(elenco(copia->Dati->Colonne), attese);
-    EXPECT_EQ(elenco(d().Colonne), attese) << "the original keeps its columns";
+    pari.Tabelle[0].Prima.Voci[4].Stato = Rifiutato;
+    sistema_->ColonneNonValide();
+    auto esito = Sviluppa(*copia, f);
+    EXPECT_EQ(elenco(esito.Risultato.Colonne), attese) << "the copy's conditions are its own";
+    EXPECT_EQ(esito.Risultato.ColonnePrecedenti, static_cast<std::int32_t>(attese.size()));
+    EXPECT_TRUE(d().Colonne.Vuota()) << "the run left the system alone";
+
+    // The copy outlives the system it came from.
+    sistema_->AdottaSviluppo(std::move(esito.Risultato));
+    EXPECT_EQ(elenco(d().Colonne), attese);
+    EXPECT_TRUE(d().Sviluppato);
+    EXPECT_EQ(sistema_->ColonnePrecedenti, static_cast<std::int32_t>(attese.size()));
+    sistema_.reset();
+    EXPECT_EQ(Sviluppa(*copia, f).Finali, static_cast<std::int64_t>(attese.size()));
 }

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "core/statistics/AnalisiNumeri.h"
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/columns/ListaColonne.h"
+#include "core/statistics/AnalisiNumeri.h"
 
 using namespace ludo;
 using ludo::test::col;

@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "core/statistics/TGestoreGrDati.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
 #include "core/conditions/TGruppo.h"
 #include "core/io/Errore.h"
+#include "core/statistics/TGestoreGrDati.h"
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;

@@ -3,11 +3,11 @@
 #include <fstream>
 
 #include "TestSupport.h"
+#include "core/columns/FileColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TQuadro.h"
-#include "core/columns/FileColonne.h"
 #include "core/io/Errore.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"

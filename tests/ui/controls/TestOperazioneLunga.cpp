@@ -9,9 +9,9 @@
 #include <chrono>
 #include <thread>
 
+#include "core/io/Errore.h"
 #include "ui/controls/OperazioneLunga.h"
 #include "ui/controls/TFrmProgresso.h"
-#include "core/io/Errore.h"
 
 namespace {
 

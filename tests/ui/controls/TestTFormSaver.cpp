@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/TFormSaver.h"
 #include "ui/controls/TGCasSelector.h"
 #include "ui/controls/TGGraphpt.h"
@@ -161,6 +162,35 @@ private slots:
         store->RipristinaForm(nuova.dialogo);
         QCOMPARE(nuova.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 5);
         QVERIFY(store->Forms().empty());
+    }
+
+    // Every window remembers itself through the program's store: its place,
+    // size and values come back at the next opening whatever closed it, and
+    // nothing is kept once the program has no store.
+    void windowsOpenAgainWhereTheyWereLeft() {
+        TFormSaver store;
+        TFormSaver::ImpostaProgramma(&store);
+        {
+            Finestra f(QStringLiteral("FrmStampa"));
+            RicordaFinestra(f.dialogo);
+            f.dialogo.setGeometry(120, 90, 640, 700);
+            f.dialogo.show();
+            f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(7);
+            f.dialogo.reject();
+        }
+        Finestra di_nuovo(QStringLiteral("FrmStampa"));
+        RicordaFinestra(di_nuovo.dialogo);
+        QCOMPARE(di_nuovo.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 7);
+        QCOMPARE(di_nuovo.dialogo.size(), QSize(640, 700));
+
+        TFormSaver::ImpostaProgramma(nullptr);
+        di_nuovo.dialogo.show();
+        di_nuovo.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(3);
+        di_nuovo.dialogo.hide();
+        QCOMPARE(store.Forms().front().Righe.first(), QStringLiteral("SpinPausa*TSpinEdit*7"));
+        Finestra senzaStore(QStringLiteral("FrmStampa"));
+        RicordaFinestra(senzaStore.dialogo);
+        QCOMPARE(senzaStore.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 5);
     }
 };
 

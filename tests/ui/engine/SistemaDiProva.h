@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/columns/ListaColonne.h"
 #include "core/columns/FileColonne.h"
+#include "core/columns/ListaColonne.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 

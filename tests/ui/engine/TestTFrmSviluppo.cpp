@@ -7,11 +7,11 @@
 #include <chrono>
 
 #include "SistemaDiProva.h"
+#include "core/engine/TestiSviluppo.h"
+#include "core/system/Costi.h"
 #include "ui/controls/TGTortaQuota.h"
 #include "ui/engine/PonteSviluppo.h"
 #include "ui/engine/TFrmSviluppo.h"
-#include "core/engine/TestiSviluppo.h"
-#include "core/system/Costi.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ private slots:
         dest.VinciteMultiple = 3;
         p.sistema->NumeroPartecipanti = 2;
         TFrmSviluppo f;
-        QSignalSpy stati(&f.Ponte(), &PonteSviluppo::StatoCambiato);
+        QSignalSpy stati(f.findChild<PonteSviluppo*>(), &PonteSviluppo::StatoCambiato);
         QVERIFY(Sviluppa(f, *p.sistema));
         QStringList passi;
         for (const auto& s : stati) {
@@ -119,7 +119,7 @@ private slots:
         dest.Garanzia = 7;
         TFrmSviluppo f;
         QStringList domande;
-        f.Ponte().Domanda = [&](const QString& testo) {
+        f.findChild<PonteSviluppo*>()->ChiediConferma = [&](const QString& testo) {
             domande << testo;
             f.AnnullaClick();  // "Si", then "Annulla" at once
             return true;

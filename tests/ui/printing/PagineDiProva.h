@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "core/printing/StampaSchedine.h"
-#include "ui/printing/SuperficieStampa.h"
 #include "core/printing/TmmPrinter.h"
+#include "ui/printing/SuperficieStampa.h"
 
 // A slip-sized sheet at 300 pixels per inch.
 inline constexpr int PuntiProva = 300;

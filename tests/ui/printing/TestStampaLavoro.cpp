@@ -2,8 +2,8 @@
 
 #include "PagineDiProva.h"
 #include "core/io/Errore.h"
-#include "ui/printing/StampaLavoro.h"
 #include "core/printing/Tabulato.h"
+#include "ui/printing/StampaLavoro.h"
 
 namespace {
 

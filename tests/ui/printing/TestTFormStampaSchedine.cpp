@@ -6,11 +6,11 @@
 #include <tuple>
 
 #include "../controls/RispostaMessaggio.h"
-#include "ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
+#include "ControlliDiProva.h"
 #include "PagineDiProva.h"
-#include "ui/printing/TFormStampaSchedine.h"
 #include "core/printing/Tabulato.h"
+#include "ui/printing/TFormStampaSchedine.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "../controls/RispostaMessaggio.h"
-#include "ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
+#include "ControlliDiProva.h"
 #include "PagineDiProva.h"
 #include "core/printing/Taratura.h"
 #include "ui/printing/TFrmTaratura.h"

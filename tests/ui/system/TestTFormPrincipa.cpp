@@ -15,22 +15,22 @@
 
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
+#include "core/columns/FileColonne.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/Schedina.h"
 #include "ui/controls/DialoghiFile.h"
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TPronosticoF.h"
-#include "core/conditions/CondizioniNumeriche.h"
-#include "core/columns/FileColonne.h"
-#include "core/io/ProgramFolder.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmSviluppo.h"
-#include "core/system/Schedina.h"
+#include "ui/printing/TFormStampaSchedine.h"
+#include "ui/printing/TFrmTaratura.h"
 #include "ui/system/TFormPrincipa.h"
+#include "ui/system/TFormSelPartite.h"
 #include "ui/system/TFrmCommento.h"
 #include "ui/system/TFrmImpostazioni.h"
 #include "ui/system/TFrmPartecipanti.h"
-#include "ui/system/TFormSelPartite.h"
-#include "ui/printing/TFormStampaSchedine.h"
-#include "ui/printing/TFrmTaratura.h"
 
 namespace {
 
@@ -280,7 +280,7 @@ private slots:
         p.d().Destinazione.RicalcoloAutomatico = true;
         p.Mostra(SistemaDiProva::Primi(8));
         auto* prima = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico1"));
-        QSignalSpy applicato(&p.finestra.Ricalcolo(), &TFormRicalcoloAutomatico::Applicato);
+        QSignalSpy applicato(p.finestra.findChild<TFormRicalcoloAutomatico*>(), &TFormRicalcoloAutomatico::Applicato);
         Clicca(prima, 8);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 9u);
@@ -293,7 +293,7 @@ private slots:
     void calcoloColonneLocksTheWindowUntilTheEnd() {
         Principale p;
         p.Mostra(SistemaDiProva::Primi(9));
-        QSignalSpy fine(&p.finestra.Sviluppo(), &TFrmSviluppo::Terminato);
+        QSignalSpy fine(p.finestra.findChild<TFrmSviluppo*>(), &TFrmSviluppo::Terminato);
         auto* animazione = p.finestra.findChild<TAnimazioneLogo*>(QStringLiteral("Animazione"));
         QVERIFY(animazione->InCorso());
         p.finestra.findChild<QAction*>(QStringLiteral("SpeedSviluppa"))->trigger();

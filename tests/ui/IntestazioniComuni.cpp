@@ -1,0 +1,1 @@
+// The precompiled header of the window tests is built with this file.
