@@ -18,6 +18,8 @@ constexpr std::uint64_t kPassiTraProgressi = 4096;
 // Without a swap bound, a search ends after this many swaps per point of
 // its graph with no smaller cover.
 constexpr std::uint64_t kPassiSenzaMiglioramentoPerPunto = 1000;
+// What the search has when the greedy covering took all the time.
+constexpr double kSecondiMinimi = 0.01;
 // The progress reaches its end only with the final report.
 constexpr double kQuasiTutta = 0.99;
 
@@ -205,6 +207,7 @@ std::vector<Colonna> MiglioraCopertura(const std::vector<Colonna>& sviluppate, c
 
 EsitoMigliorata RiduzioneMigliorata(ListaColonne& colonne, int distanza, const ParametriMigliorata& parametri,
                                     const Avanzamento& annulla, const ProgressoRiduzione& progresso) {
+    const auto inizio = std::chrono::steady_clock::now();
     EsitoMigliorata esito;
     esito.Iniziali = colonne.Conteggio();
     const std::vector<Colonna> sviluppate(colonne.begin(), colonne.end());
@@ -223,7 +226,14 @@ EsitoMigliorata RiduzioneMigliorata(ListaColonne& colonne, int distanza, const P
     esito.Greedy = esito.Finali = greedy.size();
     const bool diOtto = std::all_of(sviluppate.begin(), sviluppate.end(), [](Colonna c) { return NumeroNumeri(c) == 8; });
     if (!diOtto || (distanza != 1 && distanza != 2)) return esito;
-    const auto migliorata = MiglioraCopertura(Distinte(sviluppate), greedy, distanza, parametri, annulla, progresso, esito);
+    // The seconds bound the whole reduction: the search has what the greedy
+    // covering left.
+    ParametriMigliorata ricerca = parametri;
+    if (ricerca.Secondi > 0) {
+        const double trascorsi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+        ricerca.Secondi = std::max(ricerca.Secondi - trascorsi, kSecondiMinimi);
+    }
+    const auto migliorata = MiglioraCopertura(Distinte(sviluppate), greedy, distanza, ricerca, annulla, progresso, esito);
     colonne.Svuota();
     for (Colonna c : migliorata) colonne.Aggiungi(c);
     return esito;

@@ -17,7 +17,8 @@
 namespace ludo {
 
 struct ParametriMigliorata {
-    // The wall-clock bound of the search; 0 leaves only the bounds below.
+    // The wall-clock bound of the reduction, the greedy covering included;
+    // 0 leaves only the bounds below.
     double Secondi = 60;
     // The same seed and bounds give the same columns, unless the clock
     // stops the search first.

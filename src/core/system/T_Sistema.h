@@ -55,8 +55,7 @@ struct DefDest {
     // SecondiMigliorata seconds (RiduzioneOttimizzata is set as well).
     bool RiduzioneMigliorata = false;
     std::uint16_t SecondiMigliorata = SecondiMiglioratiPredefiniti;
-    // The search's seed: not saved, so a system gives the same columns
-    // wherever it is developed.
+    // The search's seed; not saved, a loaded system searches from 1.
     std::uint64_t SemeMigliorata = 1;
     bool operator==(const DefDest&) const = default;
 };

@@ -282,11 +282,12 @@ TEST(RiduzioneMigliorata, ADevelopmentRunsItAfterTheGreedyCover) {
         std::int64_t ultimoFatto = 0;
     } f;
     const auto esito = Sviluppa(s, f);
+    const auto& tenute = esito.Risultato.Colonne;
     EXPECT_FALSE(esito.Annullato);
     EXPECT_EQ(esito.ColonneSviluppate, 495);
-    EXPECT_EQ(esito.Finali, static_cast<std::int64_t>(d.Colonne.Conteggio()));
-    EXPECT_LE(d.Colonne.Conteggio(), greedy(colonneDi(primi(12)), 7));
-    EXPECT_EQ(scoperte(colonneDi(primi(12)), elenco(d.Colonne), 7), 0u);
+    EXPECT_EQ(esito.Finali, static_cast<std::int64_t>(tenute.Conteggio()));
+    EXPECT_LE(tenute.Conteggio(), greedy(colonneDi(primi(12)), 7));
+    EXPECT_EQ(scoperte(colonneDi(primi(12)), elenco(tenute), 7), 0u);
     ASSERT_EQ(f.finali.size(), 1u) << "one final report, at the very end";
     EXPECT_EQ(f.finali.back(), esito.Finali);
     EXPECT_NE(std::find(f.stati.begin(), f.stati.end(), "Autoriduzione in Corso : Fase 4"), f.stati.end());
