@@ -7,6 +7,7 @@
 // the library comes out the same on any machine; a matrix whose search the
 // clock stops first is left out, and its old files removed.
 // Usage: genera-matrici DATA_FOLDER
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -24,11 +25,27 @@ using namespace ludo;
 constexpr int kDaNumeri = 9;
 constexpr int kANumeri = 20;
 constexpr int kMassimoFisse = 2;
-// Swaps of each search (half over the orbits, half over the columns), and
-// the clock that stops a search too slow to ship.
-constexpr std::uint64_t kPassi = 4'000'000;
-constexpr std::uint64_t kPassiSenzaMiglioramento = 1'000'000;
+// A swap costs about the square of the columns one column covers, so each
+// search (over the orbits, then over the columns) has kLavoro over that
+// square swaps, within kMinimoPassi..kMassimoPassi, and ends after half of
+// them without a smaller cover. The clock stops a search too slow to ship.
+constexpr double kLavoro = 2e10;
+constexpr std::uint64_t kMinimoPassi = 2'000;
+constexpr std::uint64_t kMassimoPassi = 2'000'000;
 constexpr double kSecondi = 900;
+
+ParametriMigliorata parametri(int numeri, int fisse, int garanzia) {
+    const int liberi = numeri - fisse;
+    const int k = 8 - fisse;
+    double vicine = 1;
+    for (int d = 1; d <= 8 - garanzia; ++d) vicine += Binomiale(k, d) * Binomiale(liberi - k, d);
+    const auto passi = std::clamp(static_cast<std::uint64_t>(kLavoro / (vicine * vicine)), kMinimoPassi, kMassimoPassi);
+    ParametriMigliorata p;
+    p.Secondi = kSecondi;
+    p.Passi = 2 * passi;
+    p.PassiSenzaMiglioramento = passi / 2;
+    return p;
+}
 
 std::string testoFisse(int fisse) {
     if (fisse == 0) return "senza fisse";
@@ -58,11 +75,8 @@ Esito genera(const std::filesystem::path& cartella, int numeri, int fisse, int g
     ListaColonne colonne;
     GeneraColonne(tutte & ~posizioniFisse, 8 - fisse, NessunAvanzamento(),
                   [&](Colonna c) { colonne.Aggiungi(c | posizioniFisse); });
-    ParametriMigliorata parametri;
-    parametri.Secondi = kSecondi;
-    parametri.Passi = kPassi;
-    parametri.PassiSenzaMiglioramento = kPassiSenzaMiglioramento;
-    const auto esito = RiduzioneMigliorata(colonne, 8 - garanzia, parametri, NessunAvanzamento(), {});
+    const auto esito =
+        RiduzioneMigliorata(colonne, 8 - garanzia, parametri(numeri, fisse, garanzia), NessunAvanzamento(), {});
     const auto nome = NomeMatriceAutomatica(numeri, fisse, garanzia);
     const auto base = cartella / nome.substr(0, nome.find('.'));
     std::cout << nome << ": " << esito.Greedy << " -> " << esito.Finali << " colonne, " << esito.Passi << " scambi"

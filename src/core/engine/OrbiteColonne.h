@@ -46,12 +46,12 @@ private:
     void raggruppa(const VicinatoColonne& v);
     bool collega(const VicinatoColonne& v);
 
-    std::vector<std::int32_t> orbita_;       // per column of v
-    std::vector<std::size_t> dimensioni_;    // per orbit
+    std::vector<std::int32_t> orbita_;     // per column of v
+    std::vector<std::size_t> dimensioni_;  // per orbit
     std::vector<std::size_t> rappresentante_;
-    std::vector<std::int32_t> vicine_;       // the orbits each orbit covers, in a row
+    std::vector<std::int32_t> vicine_;  // the orbits each orbit covers, in a row
     std::vector<std::size_t> inizio_;
-    std::vector<std::uint64_t> adiacenza_;   // N() x N() bits
+    std::vector<std::uint64_t> adiacenza_;  // N() x N() bits
 };
 
 }  // namespace ludo

@@ -62,8 +62,9 @@ public:
     // earliest with it, so the scan has no branch to mispredict.
     [[nodiscard]] std::size_t MenoUtile(std::size_t escluso) const {
         const std::size_t n = punti_.size();
-        const std::size_t saltata =
-            n > 1 && escluso < posizione_.size() && Contiene(escluso) ? static_cast<std::size_t>(posizione_[escluso]) : n;
+        const std::size_t saltata = n > 1 && escluso < posizione_.size() && Contiene(escluso)
+                                        ? static_cast<std::size_t>(posizione_[escluso])
+                                        : n;
         std::int64_t minima = std::numeric_limits<std::int64_t>::max();
         for (std::size_t i = 0; i < n; ++i) {
             minima = std::min(minima, i == saltata ? std::numeric_limits<std::int64_t>::max() : perdita_[i]);
@@ -95,8 +96,15 @@ template <typename Grafo>
 class RicercaCopertura {
 public:
     RicercaCopertura(const Grafo& g, const std::vector<std::size_t>& iniziale, std::uint64_t seme)
-        : g_(g), caso_(seme), coperture_(g.N(), 0), somma_(g.N(), 0), peso_(g.N(), 1), dal_(g.N(), 0),
-          tempo_(g.N(), 0), posScoperta_(g.N(), -1), tenute_(g.N()) {
+        : g_(g),
+          caso_(seme),
+          coperture_(g.N(), 0),
+          somma_(g.N(), 0),
+          peso_(g.N(), 1),
+          dal_(g.N(), 0),
+          tempo_(g.N(), 0),
+          posScoperta_(g.N(), -1),
+          tenute_(g.N()) {
         for (std::size_t c : iniziale) {
             tenute_.Aggiungi(c, 0);
             g_.PerOgniVicina(c, [&](std::size_t f) {
@@ -179,8 +187,10 @@ private:
         g_.PerOgniVicina(c, [&](std::size_t f) {
             --coperture_[f];
             somma_[f] -= static_cast<std::uint32_t>(c);
-            if (coperture_[f] == 0) scopri(f);
-            else if (coperture_[f] == 1) tenute_.Perdita(somma_[f]) += peso_[f];
+            if (coperture_[f] == 0)
+                scopri(f);
+            else if (coperture_[f] == 1)
+                tenute_.Perdita(somma_[f]) += peso_[f];
         });
     }
 

@@ -112,9 +112,7 @@ std::vector<std::size_t> Cerca(const Grafo& g, std::vector<std::size_t> migliore
 }
 
 // No cover of n columns has fewer than n over the most columns one covers.
-std::size_t LimiteInferiore(const VicinatoColonne& v) {
-    return (v.N() + v.MassimoVicini() - 1) / v.MassimoVicini();
-}
+std::size_t LimiteInferiore(const VicinatoColonne& v) { return (v.N() + v.MassimoVicini() - 1) / v.MassimoVicini(); }
 
 std::vector<std::size_t> Indici(const VicinatoColonne& v, const std::vector<Colonna>& colonne) {
     std::vector<std::size_t> indici;
@@ -187,9 +185,9 @@ std::vector<Colonna> MiglioraCopertura(const std::vector<Colonna>& sviluppate, c
     // orbits of the greedy cover; the columns then go on from the smaller.
     const OrbiteColonne orbite(v);
     if (orbite.N() > 0) {
-        const auto perOrbite = ColonneDi(
-            orbite, Cerca(orbite, OrbiteDi(orbite, migliore), limite, Arresto(parametri, annulla, orbite.N(), 1),
-                          parametri.Seme, esito, riferisci));
+        const auto perOrbite =
+            ColonneDi(orbite, Cerca(orbite, OrbiteDi(orbite, migliore), limite,
+                                    Arresto(parametri, annulla, orbite.N(), 1), parametri.Seme, esito, riferisci));
         if (perOrbite.size() < migliore.size()) migliore = perOrbite;
     }
     if (!esito.Annullata) {
@@ -224,7 +222,8 @@ EsitoMigliorata RiduzioneMigliorata(ListaColonne& colonne, int distanza, const P
     esito.Completa = true;
     const std::vector<Colonna> greedy(colonne.begin(), colonne.end());
     esito.Greedy = esito.Finali = greedy.size();
-    const bool diOtto = std::all_of(sviluppate.begin(), sviluppate.end(), [](Colonna c) { return NumeroNumeri(c) == 8; });
+    const bool diOtto =
+        std::all_of(sviluppate.begin(), sviluppate.end(), [](Colonna c) { return NumeroNumeri(c) == 8; });
     if (!diOtto || (distanza != 1 && distanza != 2)) return esito;
     // The seconds bound the whole reduction: the search has what the greedy
     // covering left.
@@ -233,7 +232,8 @@ EsitoMigliorata RiduzioneMigliorata(ListaColonne& colonne, int distanza, const P
         const double trascorsi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
         ricerca.Secondi = std::max(ricerca.Secondi - trascorsi, kSecondiMinimi);
     }
-    const auto migliorata = MiglioraCopertura(Distinte(sviluppate), greedy, distanza, ricerca, annulla, progresso, esito);
+    const auto migliorata =
+        MiglioraCopertura(Distinte(sviluppate), greedy, distanza, ricerca, annulla, progresso, esito);
     colonne.Svuota();
     for (Colonna c : migliorata) colonne.Aggiungi(c);
     return esito;

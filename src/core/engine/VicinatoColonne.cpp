@@ -24,7 +24,9 @@ VicinatoColonne::VicinatoColonne(std::vector<Colonna> colonne, int raggio)
     const Colonna libere = universo & ~comuni;
     posizione_.fill(-1);
     int m = 0;
-    for (Colonna r = libere; r != 0; r &= r - 1) posizione_[static_cast<std::size_t>(std::countr_zero(r))] = static_cast<std::int8_t>(m++);
+    for (Colonna r = libere; r != 0; r &= r - 1) {
+        posizione_[static_cast<std::size_t>(std::countr_zero(r))] = static_cast<std::int8_t>(m++);
+    }
     liberi_ = m;
     const int k = colonne_.empty() ? 0 : NumeroNumeri(colonne_.front() & libere);
 
@@ -32,10 +34,15 @@ VicinatoColonne::VicinatoColonne(std::vector<Colonna> colonne, int raggio)
     compatte_.reserve(colonne_.size());
     for (std::size_t i = 0; i < colonne_.size(); ++i) {
         compatte_.push_back(compatta(colonne_[i]));
-        indice_[static_cast<std::size_t>(rango(compatte_.back()))] = static_cast<std::int32_t>(i);
+        // A column of another size would have a rank among other sets.
+        if (std::popcount(compatte_.back()) == k) {
+            indice_[static_cast<std::size_t>(rango(compatte_.back()))] = static_cast<std::int32_t>(i);
+        }
     }
     massimoVicini_ = 1;
-    for (int d = 1; d <= raggio_; ++d) massimoVicini_ += static_cast<std::size_t>(detail::kC(k, d) * detail::kC(m - k, d));
+    for (int d = 1; d <= raggio_; ++d) {
+        massimoVicini_ += static_cast<std::size_t>(detail::kC(k, d) * detail::kC(m - k, d));
+    }
     elenca();
 }
 
@@ -59,9 +66,7 @@ std::int32_t VicinatoColonne::Indice(Colonna c) const {
     return j >= 0 && colonne_[static_cast<std::size_t>(j)] == c ? j : -1;
 }
 
-bool VicinatoColonne::Completo() const {
-    return !colonne_.empty() && indice_.size() == colonne_.size();
-}
+bool VicinatoColonne::Completo() const { return !colonne_.empty() && indice_.size() == colonne_.size(); }
 
 std::int32_t VicinatoColonne::Ruotata(std::size_t i) const {
     const std::uint32_t x = compatte_[i];
@@ -79,7 +84,9 @@ std::uint32_t VicinatoColonne::compatta(Colonna c) const {
     return x;
 }
 
-std::int32_t VicinatoColonne::rango(std::uint32_t compatta) { return static_cast<std::int32_t>(detail::rango(compatta)); }
+std::int32_t VicinatoColonne::rango(std::uint32_t compatta) {
+    return static_cast<std::int32_t>(detail::rango(compatta));
+}
 
 VicinatoColonne::Posizioni VicinatoColonne::posizioni(std::uint32_t compatta) const {
     Posizioni p;

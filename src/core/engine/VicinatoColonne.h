@@ -31,7 +31,6 @@ public:
 
     [[nodiscard]] std::size_t N() const { return colonne_.size(); }
     [[nodiscard]] Colonna Col(std::size_t i) const { return colonne_[i]; }
-    [[nodiscard]] const std::vector<Colonna>& Colonne() const { return colonne_; }
     [[nodiscard]] int Raggio() const { return raggio_; }
     // The place of column c in the set, or -1.
     [[nodiscard]] std::int32_t Indice(Colonna c) const;
@@ -124,7 +123,8 @@ private:
             const int s = p.k - 1;
             for (int e = 0; e < p.esterne; ++e) {
                 const int q = p.fuori[static_cast<std::size_t>(e)];
-                const int a = p.sotto[static_cast<std::size_t>(q)] - (p.dentro[static_cast<std::size_t>(r)] < q ? 1 : 0);
+                const int a =
+                    p.sotto[static_cast<std::size_t>(q)] - (p.dentro[static_cast<std::size_t>(r)] < q ? 1 : 0);
                 const std::int32_t rango = p1[static_cast<std::size_t>(a)] + binomiale(q, a + 1) +
                                            p2[static_cast<std::size_t>(s)] - p2[static_cast<std::size_t>(a)];
                 if (!visita(rango, f)) return false;
@@ -156,7 +156,8 @@ private:
                 }
                 for (int e1 = 0; e1 < p.esterne; ++e1) {
                     for (int e2 = e1 + 1; e2 < p.esterne; ++e2) {
-                        if (!visita(t1[static_cast<std::size_t>(e1)] + t2[static_cast<std::size_t>(e2)], f)) return false;
+                        if (!visita(t1[static_cast<std::size_t>(e1)] + t2[static_cast<std::size_t>(e2)], f))
+                            return false;
                     }
                 }
             }
@@ -169,8 +170,8 @@ private:
                       std::array<std::int32_t, 9>& p2, std::array<std::int32_t, 9>* p3);
 
     std::vector<Colonna> colonne_;
-    std::vector<std::uint32_t> compatte_;  // the free numbers of each column, as positions
-    std::vector<std::int32_t> indice_;     // rank -> column, -1 when not in the set
+    std::vector<std::uint32_t> compatte_;      // the free numbers of each column, as positions
+    std::vector<std::int32_t> indice_;         // rank -> column, -1 when not in the set
     std::array<std::int8_t, 32> posizione_{};  // number bit -> position among the free numbers
     // The neighbours of column i are elenco_[inizio_[i] .. inizio_[i + 1]).
     std::vector<std::int32_t> elenco_;

@@ -92,9 +92,9 @@ TEST(VicinatoColonne, EveryNeighbourOnceWithinTheRadius) {
     for (Colonna c : colonneDi(0x0F0F0F0Fu >> 2 | 0x80000000u)) {
         if (std::popcount(c & 0x55555555u) % 2 == 0) filtrate.push_back(c);
     }
-    for (const auto& [colonne, completo] : {std::pair{colonneDi(primi(12)), true},
-                                             std::pair{colonneDi(primi(11), test::col({3})), true},
-                                             std::pair{filtrate, false}}) {
+    for (const auto& [colonne, completo] :
+         {std::pair{colonneDi(primi(12)), true}, std::pair{colonneDi(primi(11), test::col({3})), true},
+          std::pair{filtrate, false}}) {
         for (int raggio : {1, 2}) {
             const VicinatoColonne v(colonne, raggio);
             ASSERT_EQ(v.N(), colonne.size());
