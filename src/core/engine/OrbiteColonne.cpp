@@ -13,7 +13,8 @@ constexpr std::size_t kMassimoVicine = std::size_t{32} << 20;
 }  // namespace
 
 OrbiteColonne::OrbiteColonne(const VicinatoColonne& v) {
-    if (!v.Completo()) return;
+    // An orbit has at most as many columns as there are free numbers.
+    if (!v.Completo() || v.N() > kMassimoOrbite * static_cast<std::size_t>(v.Liberi())) return;
     raggruppa(v);
     if (collega(v)) return;
     orbita_.clear();

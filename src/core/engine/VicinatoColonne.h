@@ -32,6 +32,8 @@ public:
     [[nodiscard]] std::size_t N() const { return colonne_.size(); }
     [[nodiscard]] Colonna Col(std::size_t i) const { return colonne_[i]; }
     [[nodiscard]] int Raggio() const { return raggio_; }
+    // How many numbers some columns hold and others not.
+    [[nodiscard]] int Liberi() const { return liberi_; }
     // The place of column c in the set, or -1.
     [[nodiscard]] std::int32_t Indice(Colonna c) const;
     // The most neighbours (itself included) any column can have.
