@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <unordered_set>
 
 #include "core/engine/OrbiteColonne.h"
@@ -13,24 +14,32 @@ namespace ludo {
 namespace {
 
 constexpr int kFaseRicerca = 4;
-constexpr std::uint64_t kPassiTraControlli = 64;
+constexpr std::uint64_t kPassiTraControlli = 8;
 constexpr std::uint64_t kPassiTraProgressi = 4096;
 // Without a swap bound, a search ends after this many swaps per point of
 // its graph with no smaller cover.
 constexpr std::uint64_t kPassiSenzaMiglioramentoPerPunto = 1000;
-// What the search has when the greedy covering took all the time.
+// What the search has when the greedy covering took all the time, and what
+// it leaves, of a time limit, to hand its cover back.
 constexpr double kSecondiMinimi = 0.01;
+constexpr double kSecondiPerConcludere = 0.25;
 // The progress reaches its end only with the final report.
 constexpr double kQuasiTutta = 0.99;
 
+using Orologio = std::chrono::steady_clock;
+
 // The bounds of one of the two searches, and the user's cancel: the search
-// over orbits has the first half of the time and of the swaps, the search
-// over columns the rest.
+// over orbits has half of the time left and of the swaps, the search over
+// columns the rest; both end by fine, when the reduction has a time limit.
 class Arresto {
 public:
-    Arresto(const ParametriMigliorata& p, const Avanzamento& annulla, std::size_t punti, int fase)
-        : annulla_(annulla), inizio_(std::chrono::steady_clock::now()), fase_(fase) {
-        secondi_ = p.Secondi / 2;
+    Arresto(const ParametriMigliorata& p, const Avanzamento& annulla, std::size_t punti, int fase,
+            std::optional<Orologio::time_point> fine)
+        : annulla_(annulla), inizio_(Orologio::now()), fase_(fase) {
+        if (fine) {
+            const double rimasti = std::chrono::duration<double>(*fine - inizio_).count();
+            secondi_ = std::max(fase == 1 ? rimasti / 2 : rimasti, kSecondiMinimi);
+        }
         passi_ = p.Passi / 2 + (fase == 1 ? p.Passi % 2 : 0);
         senzaMiglioramento_ = p.PassiSenzaMiglioramento;
         if (p.Passi == 0 && senzaMiglioramento_ == 0) senzaMiglioramento_ = kPassiSenzaMiglioramentoPerPunto * punti;
@@ -42,8 +51,9 @@ public:
         if (senzaMiglioramento_ > 0 && passi - passoMigliore >= senzaMiglioramento_) return true;
         if (passi % kPassiTraControlli != 0) return false;
         esito.Annullata = annulla_.annullato();
-        esito.Scaduta = esito.Scaduta || (secondi_ > 0 && Secondi() >= secondi_);
-        return esito.Annullata || esito.Scaduta;
+        const bool scaduta = secondi_ > 0 && Secondi() >= secondi_;
+        esito.Scaduta = esito.Scaduta || scaduta;
+        return esito.Annullata || scaduta;
     }
 
     // How far the whole search is, 0..1 (below 1 until it ends): this half
@@ -60,11 +70,9 @@ public:
     }
 
 private:
-    [[nodiscard]] double Secondi() const {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio_).count();
-    }
+    [[nodiscard]] double Secondi() const { return std::chrono::duration<double>(Orologio::now() - inizio_).count(); }
     const Avanzamento& annulla_;
-    std::chrono::steady_clock::time_point inizio_;
+    Orologio::time_point inizio_;
     int fase_;
     double secondi_ = 0;
     std::uint64_t passi_ = 0;
@@ -171,6 +179,11 @@ ParametriMigliorata ParametriSviluppo(const DefDest& d) {
 std::vector<Colonna> MiglioraCopertura(const std::vector<Colonna>& sviluppate, const std::vector<Colonna>& copertura,
                                        int distanza, const ParametriMigliorata& parametri, const Avanzamento& annulla,
                                        const ProgressoRiduzione& progresso, EsitoMigliorata& esito) {
+    std::optional<Orologio::time_point> fine;
+    if (parametri.Secondi > 0) {
+        fine = Orologio::now() +
+               std::chrono::duration_cast<Orologio::duration>(std::chrono::duration<double>(parametri.Secondi));
+    }
     esito.Greedy = esito.Finali = copertura.size();
     const VicinatoColonne v(sviluppate, distanza);
     std::vector<std::size_t> migliore = Indici(v, copertura);
@@ -185,13 +198,14 @@ std::vector<Colonna> MiglioraCopertura(const std::vector<Colonna>& sviluppate, c
     // orbits of the greedy cover; the columns then go on from the smaller.
     const OrbiteColonne orbite(v);
     if (orbite.N() > 0) {
-        const auto perOrbite =
-            ColonneDi(orbite, Cerca(orbite, OrbiteDi(orbite, migliore), limite,
-                                    Arresto(parametri, annulla, orbite.N(), 1), parametri.Seme, esito, riferisci));
+        const auto perOrbite = ColonneDi(
+            orbite, Cerca(orbite, OrbiteDi(orbite, migliore), limite, Arresto(parametri, annulla, orbite.N(), 1, fine),
+                          parametri.Seme, esito, riferisci));
         if (perOrbite.size() < migliore.size()) migliore = perOrbite;
     }
     if (!esito.Annullata) {
-        migliore = Cerca(v, migliore, limite, Arresto(parametri, annulla, v.N(), 2), parametri.Seme, esito, riferisci);
+        migliore =
+            Cerca(v, migliore, limite, Arresto(parametri, annulla, v.N(), 2, fine), parametri.Seme, esito, riferisci);
     }
 
     std::sort(migliore.begin(), migliore.end());
@@ -205,7 +219,7 @@ std::vector<Colonna> MiglioraCopertura(const std::vector<Colonna>& sviluppate, c
 
 EsitoMigliorata RiduzioneMigliorata(ListaColonne& colonne, int distanza, const ParametriMigliorata& parametri,
                                     const Avanzamento& annulla, const ProgressoRiduzione& progresso) {
-    const auto inizio = std::chrono::steady_clock::now();
+    const auto inizio = Orologio::now();
     EsitoMigliorata esito;
     esito.Iniziali = colonne.Conteggio();
     const std::vector<Colonna> sviluppate(colonne.begin(), colonne.end());
@@ -229,8 +243,8 @@ EsitoMigliorata RiduzioneMigliorata(ListaColonne& colonne, int distanza, const P
     // covering left.
     ParametriMigliorata ricerca = parametri;
     if (ricerca.Secondi > 0) {
-        const double trascorsi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
-        ricerca.Secondi = std::max(ricerca.Secondi - trascorsi, kSecondiMinimi);
+        const double trascorsi = std::chrono::duration<double>(Orologio::now() - inizio).count();
+        ricerca.Secondi = std::max(ricerca.Secondi - trascorsi - kSecondiPerConcludere, kSecondiMinimi);
     }
     const auto migliorata =
         MiglioraCopertura(Distinte(sviluppate), greedy, distanza, ricerca, annulla, progresso, esito);
