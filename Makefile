@@ -2,7 +2,7 @@
 # Debian packages are present (scripts/install-deps is a no-op otherwise).
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-release test-asan bench fuzz demo matrici clean
+.PHONY: deps build run test test-release test-asan test-tsan bench fuzz demo matrici clean
 
 deps:
 	@scripts/install-deps
@@ -23,6 +23,13 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The windows that run work on other threads, under ThreadSanitizer (not
+# part of make test: a separate build of the program).
+test-tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS) --target TestTFrmSviluppo TestTFormRicalcoloAutomatico TestTFormPrincipa
+	ctest --preset tsan
 
 bench: build
 	./build/release/ludomatic-bench

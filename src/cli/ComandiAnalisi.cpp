@@ -70,10 +70,10 @@ void scriviVista(Json& j, const TGestoreGrDati& dati, std::size_t i) {
 
 }  // namespace
 
-int comandoAnalisi(Contesto& contesto, std::span<const std::string> argomenti) {
-    const std::string& file = primoArgomento(argomenti);
-    const std::string percorso = richiesta(argomenti, kOpzione);
-    const int pagina = intero(argomenti, "--pagina", 1, 30, 1);
+int comandoAnalisi(Contesto& contesto, const Argomenti& argomenti) {
+    const std::string& file = argomenti.primo();
+    const std::string percorso = argomenti.richiesta(kOpzione);
+    const int pagina = argomenti.intero("--pagina", 1, 30, 1);
     T_Sistema sistema(contesto.cartella);
     sistema.Carica(file);
     const TCondizione& condizione = condizioneDelPercorso(sistema.Dati->Condizioni, percorso);

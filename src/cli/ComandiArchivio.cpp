@@ -40,15 +40,15 @@ void salvaArchivio(const Contesto& contesto, ArchivioConcorsi& archivio) {
     if (!archivio.Salva(cartellaArchivi(contesto))) throw Errore(MsgImpossibileSalvareModifiche);
 }
 
-std::uint8_t tipo(std::span<const std::string> argomenti) {
-    const std::string testo = opzione(argomenti, "--tipo").value_or("Serie A");
+std::uint8_t tipo(const Argomenti& argomenti) {
+    const std::string testo = argomenti.opzione("--tipo").value_or("Serie A");
     if (auto t = TipoDaNome(testo)) return *t;
     if (auto t = TipoDaNome("Serie " + testo)) return *t;
     throw Errore("Tipo di concorso non valido: scegliere tra Serie A, Serie B, Serie C e Altri.");
 }
 
-Colonna vincente(std::span<const std::string> argomenti) {
-    const auto testo = opzione(argomenti, "--vincente");
+Colonna vincente(const Argomenti& argomenti) {
+    const auto testo = argomenti.opzione("--vincente");
     if (!testo) throw Errore(MsgQuantitaNumeri);
     return leggiNumeri(*testo, kVincenteNonValido);
 }
@@ -83,16 +83,16 @@ int elenca(Contesto& contesto) {
     return 0;
 }
 
-T_Concorso concorsoDagliArgomenti(std::span<const std::string> argomenti) {
+T_Concorso concorsoDagliArgomenti(const Argomenti& argomenti) {
     T_Concorso c;
-    c.Anno = static_cast<std::uint16_t>(intero(argomenti, "--anno", 1980, 2098));
-    c.NumConcorso = static_cast<std::uint8_t>(intero(argomenti, "--numero", 1, 99));
+    c.Anno = static_cast<std::uint16_t>(argomenti.intero("--anno", 1980, 2098));
+    c.NumConcorso = static_cast<std::uint8_t>(argomenti.intero("--numero", 1, 99));
     c.TipoConcorso = tipo(argomenti);
     c.Vincente = vincente(argomenti);
     return c;
 }
 
-int aggiungi(Contesto& contesto, std::span<const std::string> argomenti) {
+int aggiungi(Contesto& contesto, const Argomenti& argomenti) {
     auto archivio = caricaArchivio(contesto);
     const auto c = concorsoDagliArgomenti(argomenti);
     AggiungiConcorso(archivio, c);
@@ -103,10 +103,10 @@ int aggiungi(Contesto& contesto, std::span<const std::string> argomenti) {
     return 0;
 }
 
-int elimina(Contesto& contesto, std::span<const std::string> argomenti) {
+int elimina(Contesto& contesto, const Argomenti& argomenti) {
     auto archivio = caricaArchivio(contesto);
-    const auto anno = static_cast<std::uint16_t>(intero(argomenti, "--anno", 1900, 2155));
-    const auto numero = static_cast<std::uint8_t>(intero(argomenti, "--numero", 1, 255));
+    const auto anno = static_cast<std::uint16_t>(argomenti.intero("--anno", 1900, 2155));
+    const auto numero = static_cast<std::uint8_t>(argomenti.intero("--numero", 1, 255));
     const auto indice = archivio.Indice(anno, numero);
     if (!indice) throw Errore(kConcorsoAssente);
     const T_Concorso eliminato = archivio[*indice];
@@ -152,12 +152,12 @@ int analisi(Contesto& contesto) {
 
 }  // namespace
 
-int comandoArchivio(Contesto& contesto, std::span<const std::string> argomenti) {
-    if (argomenti.empty()) return elenca(contesto);
-    if (argomenti[0] == "aggiungi") return aggiungi(contesto, argomenti.subspan(1));
-    if (argomenti[0] == "elimina") return elimina(contesto, argomenti.subspan(1));
-    if (argomenti[0] == "analisi") return analisi(contesto);
-    throw Errore("Sottocomando sconosciuto: " + argomenti[0] + " (aggiungi, elimina, analisi).");
+int comandoArchivio(Contesto& contesto, const Argomenti& argomenti) {
+    const auto sottocomando = argomenti.sottocomando();
+    if (sottocomando == "aggiungi") return aggiungi(contesto, argomenti);
+    if (sottocomando == "elimina") return elimina(contesto, argomenti);
+    if (sottocomando == "analisi") return analisi(contesto);
+    return elenca(contesto);
 }
 
 }  // namespace ludo::cli

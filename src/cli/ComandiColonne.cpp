@@ -4,11 +4,10 @@
 #include "cli/Comandi.h"
 #include "cli/Json.h"
 #include "core/columns/FileColonne.h"
+#include "core/io/Errore.h"
 
 namespace ludo::cli {
 namespace {
-
-constexpr std::string_view kUsoColonne = "Uso: ludomatic-cli colonne FILE.Col [--espandi]";
 
 // One column as its numbers in ascending order.
 std::string numeriJson(Colonna colonna) {
@@ -21,28 +20,10 @@ std::string numeriJson(Colonna colonna) {
 
 }  // namespace
 
-int comandoColonne(Contesto& contesto, std::span<const std::string> argomenti) {
-    std::string percorso;
-    bool espandi = false;
-    for (const auto& argomento : argomenti) {
-        if (argomento == "--espandi" && !espandi) {
-            espandi = true;
-        } else if (percorso.empty() && !argomento.starts_with("--")) {
-            percorso = argomento;
-        } else {
-            percorso.clear();
-            break;
-        }
-    }
-    if (percorso.empty()) {
-        contesto.err << kUsoColonne << "\n";
-        return 1;
-    }
+int comandoColonne(Contesto& contesto, const Argomenti& argomenti) {
     ListaColonne lista;
-    if (!LeggiFile(lista, std::filesystem::path(percorso), espandi)) {
-        contesto.err << MsgErroreLetturaColonne << "\n";
-        return 1;
-    }
+    if (!LeggiFile(lista, contesto.fileColonne(argomenti.primo()), argomenti.ha("--espandi")))
+        throw Errore(MsgErroreLetturaColonne);
     // Written column by column: a whole development is millions of them.
     contesto.out << "{\"colonne\":[";
     const char* separatore = "";

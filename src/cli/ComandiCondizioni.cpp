@@ -23,18 +23,18 @@ std::unique_ptr<T_Sistema> caricaSistema(const Contesto& contesto, const std::st
 
 }  // namespace
 
-int comandoSistema(Contesto& contesto, std::span<const std::string> argomenti) {
-    const auto sistema = caricaSistema(contesto, primoArgomento(argomenti));
+int comandoSistema(Contesto& contesto, const Argomenti& argomenti) {
+    const auto sistema = caricaSistema(contesto, argomenti.primo());
     Json j;
-    scriviSistema(j, *sistema, haOpzione(argomenti, "--colonne"));
+    scriviSistema(j, *sistema, argomenti.ha("--colonne"));
     contesto.out << j.str() << "\n";
     return 0;
 }
 
-int comandoCondizioni(Contesto& contesto, std::span<const std::string> argomenti) {
+int comandoCondizioni(Contesto& contesto, const Argomenti& argomenti) {
     TCondizioniSistema sistema;
     TQuadro contenitore(&sistema);
-    contenitore.CaricaCondizioni(primoArgomento(argomenti), 0);
+    contenitore.CaricaCondizioni(argomenti.primo(), 0);
     Json j;
     j.beginArray();
     for (const auto& c : contenitore.Elenco) scriviCondizione(j, *c);
@@ -43,10 +43,10 @@ int comandoCondizioni(Contesto& contesto, std::span<const std::string> argomenti
     return 0;
 }
 
-int comandoQuadro(Contesto& contesto, std::span<const std::string> argomenti) {
+int comandoQuadro(Contesto& contesto, const Argomenti& argomenti) {
     TCondizioniSistema sistema;
     TQuadro quadro(&sistema);
-    quadro.CaricaQuadro(primoArgomento(argomenti));
+    quadro.CaricaQuadro(argomenti.primo());
     quadro.AggiornaStato();
     Json j;
     scriviCondizione(j, quadro);
@@ -54,19 +54,21 @@ int comandoQuadro(Contesto& contesto, std::span<const std::string> argomenti) {
     return 0;
 }
 
-int comandoVerifica(Contesto& contesto, std::span<const std::string> argomenti) {
-    const auto sistema = caricaSistema(contesto, primoArgomento(argomenti));
-    const auto testo = opzione(argomenti, "--colonna");
+int comandoVerifica(Contesto& contesto, const Argomenti& argomenti) {
+    const auto sistema = caricaSistema(contesto, argomenti.primo());
+    const auto testo = argomenti.opzione("--colonna");
     if (!testo) throw Errore(MsgNumeriNonValidi);
     const Colonna colonna = leggiNumeri(*testo, MsgNumeriNonValidi);
     if (NumeroNumeri(colonna) != 8) throw Errore("La colonna deve contenere 8 numeri.");
-    const auto errori = ControllaCondizioni(*sistema, colonna);
+    const auto controllo = ControllaCondizioni(*sistema, colonna);
     Json j;
-    j.beginObject().key("passa").value(errori.empty()).key("errori").beginArray();
-    for (const auto& e : errori) {
+    j.beginObject().key("passa").value(controllo.Passa).key("errori").beginArray();
+    for (const auto& e : controllo.Errori) {
         j.beginObject().key("nome").value(NomeErrore(e)).key("posizione").value(e.Posizione).endObject();
     }
-    j.endArray().endObject();
+    j.endArray();
+    if (const auto rifiuto = RifiutoLink(controllo); !rifiuto.empty()) j.key("link").value(rifiuto);
+    j.endObject();
     contesto.out << j.str() << "\n";
     return 0;
 }

@@ -45,20 +45,20 @@ void scriviTabella(Json& j, const TabellaVincite& tabella) {
 
 }  // namespace
 
-int comandoGaranzie(Contesto& contesto, std::span<const std::string> argomenti) {
+int comandoGaranzie(Contesto& contesto, const Argomenti& argomenti) {
     T_Sistema sistema(contesto.cartella);
-    const auto condizioni = opzione(argomenti, "--condizioni");
+    const auto condizioni = argomenti.opzione("--condizioni");
     if (condizioni) sistema.Carica(*condizioni);
     caricaArchivio(contesto, sistema, false);
 
     ImpostazioniGaranzie imp;
     imp.ApplicaCondizioni = condizioni.has_value();
-    if (const auto memoria = opzione(argomenti, "--memoria")) {
+    if (const auto memoria = argomenti.opzione("--memoria")) {
         T_Sistema conColonne(contesto.cartella);
         conColonne.Carica(*memoria);
         if (conColonne.Dati->Colonne.Vuota()) throw Errore("Il sistema non contiene colonne.");
         sistema.Dati->Colonne = std::move(conColonne.Dati->Colonne);
-    } else if (const auto file = opzione(argomenti, "--colonne")) {
+    } else if (const auto file = argomenti.opzione("--colonne")) {
         imp.ColonneInMemoria = false;
         imp.FileEsaminate = *file;
     } else {
@@ -66,8 +66,8 @@ int comandoGaranzie(Contesto& contesto, std::span<const std::string> argomenti) 
             "Indicare le colonne da esaminare con --memoria FILE.LDS oppure --colonne FILE.Col.");
     }
 
-    const auto pronostico = opzione(argomenti, "--pronostico");
-    const auto confronto = opzione(argomenti, "--confronto");
+    const auto pronostico = argomenti.opzione("--pronostico");
+    const auto confronto = argomenti.opzione("--confronto");
     if (pronostico.has_value() == confronto.has_value())
         throw Errore(
             "Indicare i risultati con --pronostico \"n1 … nk\" oppure con --confronto FILE.Col.");
@@ -75,7 +75,7 @@ int comandoGaranzie(Contesto& contesto, std::span<const std::string> argomenti) 
         sistema.Dati->Pronostico = leggiNumeri(*pronostico, MsgNumeriNonValidi);
         if (NumeroNumeri(sistema.Dati->Pronostico) < 8)
             throw Errore("Il pronostico deve contenere almeno 8 partite.");
-        imp.Errori = leggiErrori(opzione(argomenti, "--errori").value_or("0"));
+        imp.Errori = leggiErrori(argomenti.opzione("--errori").value_or("0"));
         if (condizioni && (imp.Errori[1] || imp.Errori[2]))
             throw Errore("Le condizioni si applicano solo senza errori sul pronostico.");
     } else {

@@ -18,12 +18,12 @@ namespace {
 constexpr const char* kQualiColonne =
     "Indicare le colonne con --colonna \"n1 … n8\" oppure --colonne FILE.Col.";
 
-ListaColonne colonneDaMisurare(std::span<const std::string> argomenti) {
+ListaColonne colonneDaMisurare(const Contesto& contesto, const Argomenti& argomenti) {
     ListaColonne colonne;
-    if (const auto testo = opzione(argomenti, "--colonna")) {
+    if (const auto testo = argomenti.opzione("--colonna")) {
         colonne.Aggiungi(leggiNumeri(*testo, MsgNumeriNonValidi));
-    } else if (const auto file = opzione(argomenti, "--colonne")) {
-        if (!LeggiFile(colonne, std::filesystem::path(*file), false))
+    } else if (const auto file = argomenti.opzione("--colonne")) {
+        if (!LeggiFile(colonne, contesto.fileColonne(*file), false))
             throw Errore(MsgErroreLetturaColonne);
     } else {
         throw Errore(kQualiColonne);
@@ -34,9 +34,9 @@ ListaColonne colonneDaMisurare(std::span<const std::string> argomenti) {
 // The system the conditions belong to: the one of --sistema (its match
 // values and fixed numbers) or a new one, with the program folder's archive.
 std::unique_ptr<T_Sistema> sistemaDiRiferimento(const Contesto& contesto,
-                                                std::span<const std::string> argomenti) {
+                                                const Argomenti& argomenti) {
     auto sistema = std::make_unique<T_Sistema>(contesto.cartella);
-    if (const auto file = opzione(argomenti, "--sistema")) sistema->Carica(*file);
+    if (const auto file = argomenti.opzione("--sistema")) sistema->Carica(*file);
     sistema->Dati->Archivio.Carica(io::resolvePath(contesto.cartella, std::string(io::kArchivi)),
                                    sistema->Dati->Config.Ricerca.Intervallo);
     sistema->PreparaCondizioni();
@@ -97,15 +97,15 @@ void scriviMisurazione(Json& j, TCondizione& c, Colonna colonna, TInsiemeLink& l
 
 }  // namespace
 
-int comandoMisura(Contesto& contesto, std::span<const std::string> argomenti) {
+int comandoMisura(Contesto& contesto, const Argomenti& argomenti) {
     const auto sistema = sistemaDiRiferimento(contesto, argomenti);
     TQuadro contenitore(&sistema->Dati->Condizioni);
-    contenitore.CaricaCondizioni(primoArgomento(argomenti), 0);
+    contenitore.CaricaCondizioni(argomenti.primo(), 0);
     for (auto& c : contenitore.Elenco) {
         c->AdattaIntervallo();
         c->AggiornaStato();
     }
-    const ListaColonne colonne = colonneDaMisurare(argomenti);
+    const ListaColonne colonne = colonneDaMisurare(contesto, argomenti);
     for (const Colonna colonna : colonne) {
         for (auto& c : contenitore.Elenco) {
             Json j;

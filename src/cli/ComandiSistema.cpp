@@ -3,7 +3,6 @@
 
 #include "cli/Comandi.h"
 #include "cli/Json.h"
-#include "core/io/Errore.h"
 #include "core/system/Configurazione.h"
 #include "core/system/Schedina.h"
 
@@ -61,24 +60,11 @@ void scriviTabulato(Json& j, const TImpTabulato& tabulato) {
     j.endObject();
 }
 
-int usoErrato(Contesto& contesto, std::string_view nome) {
-    for (const auto& c : comandi()) {
-        if (c.nome == nome) contesto.err << "Uso: ludomatic-cli " << c.uso << "\n";
-    }
-    return 1;
-}
-
 }  // namespace
 
-int comandoSchedina(Contesto& contesto, std::span<const std::string> argomenti) {
-    if (argomenti.size() != 1) return usoErrato(contesto, "schedina");
+int comandoSchedina(Contesto& contesto, const Argomenti& argomenti) {
     Schedina schedina;
-    try {
-        CaricaSchedina(schedina, argomenti[0]);
-    } catch (const Errore& e) {
-        contesto.err << e.what() << "\n";
-        return 1;
-    }
+    CaricaSchedina(schedina, argomenti.primo());
     Json j;
     j.beginObject().key("concorso").value(schedina.Concorso).key("squadre").beginArray();
     for (const auto& partita : schedina.Squadre)
@@ -88,8 +74,7 @@ int comandoSchedina(Contesto& contesto, std::span<const std::string> argomenti) 
     return 0;
 }
 
-int comandoConfigurazione(Contesto& contesto, std::span<const std::string> argomenti) {
-    if (!argomenti.empty()) return usoErrato(contesto, "configurazione");
+int comandoConfigurazione(Contesto& contesto, const Argomenti&) {
     auto config = ConfigurazioneIniziale(contesto.cartella);
     CaricaConfigurazione(config, contesto.cartella);
     Json j;

@@ -17,15 +17,15 @@
 namespace ludo::cli {
 namespace {
 
-ListaColonne leggiColonne(std::span<const std::string> argomenti) {
+ListaColonne leggiColonne(const Contesto& contesto, const Argomenti& argomenti) {
     ListaColonne lista;
-    if (!LeggiFile(lista, std::filesystem::path(primoArgomento(argomenti)), false))
+    if (!LeggiFile(lista, contesto.fileColonne(argomenti.primo()), false))
         throw Errore(MsgImpossibileCaricareColonnare);
     return lista;
 }
 
-Colonna leggiVincente(std::span<const std::string> argomenti) {
-    const Colonna vincente = leggiNumeri(richiesta(argomenti, "--vincente"), MsgNumeriNonValidi);
+Colonna leggiVincente(const Argomenti& argomenti) {
+    const Colonna vincente = leggiNumeri(argomenti.richiesta("--vincente"), MsgNumeriNonValidi);
     if (NumeroNumeri(vincente) > 8) throw Errore(MsgPiuDiOttoNumeri);
     if (NumeroNumeri(vincente) < 8) throw Errore("La colonna vincente deve contenere 8 numeri.");
     return vincente;
@@ -65,19 +65,19 @@ void scriviDettaglio(Json& j, const EsitoSpoglioStorico& esito) {
 
 }  // namespace
 
-int comandoSpoglio(Contesto& contesto, std::span<const std::string> argomenti) {
-    const ListaColonne lista = leggiColonne(argomenti);
+int comandoSpoglio(Contesto& contesto, const Argomenti& argomenti) {
+    const ListaColonne lista = leggiColonne(contesto, argomenti);
     const Colonna vincente = leggiVincente(argomenti);
     Json j;
     j.beginObject().key("punti").beginArray();
     for (const auto n : SpoglioSingolo(lista, vincente)) j.value(n);
     j.endArray();
-    if (const auto file = opzione(argomenti, "--sistema")) {
+    if (const auto file = argomenti.opzione("--sistema")) {
         T_Sistema sistema(contesto.cartella);
         sistema.Carica(*file);
         caricaArchivio(contesto, sistema, false);
         j.key("condizioni_sbagliate").beginArray();
-        for (const auto& e : ControllaCondizioni(sistema, vincente)) j.value(RigaCondizioneSbagliata(e));
+        for (const auto& riga : RigheCondizioniSbagliate(ControllaCondizioni(sistema, vincente))) j.value(riga);
         j.endArray();
     }
     j.endObject();
@@ -85,10 +85,10 @@ int comandoSpoglio(Contesto& contesto, std::span<const std::string> argomenti) {
     return 0;
 }
 
-int comandoSpoglioStorico(Contesto& contesto, std::span<const std::string> argomenti) {
-    const ListaColonne lista = leggiColonne(argomenti);
-    const auto salva = opzione(argomenti, "--salva");
-    const auto punti = opzione(argomenti, "--punti");
+int comandoSpoglioStorico(Contesto& contesto, const Argomenti& argomenti) {
+    const ListaColonne lista = leggiColonne(contesto, argomenti);
+    const auto salva = argomenti.opzione("--salva");
+    const auto punti = argomenti.opzione("--punti");
     if (punti && !salva) throw Errore("--punti va usato con --salva FILE.Col.");
     const std::uint16_t punteggi = leggiPunteggi(punti.value_or("7,6"));
 
@@ -103,7 +103,7 @@ int comandoSpoglioStorico(Contesto& contesto, std::span<const std::string> argom
     scriviGenerale(j, esito);
     scriviDettaglio(j, esito);
     if (salva) {
-        SalvaColonneConPunti(lista, esito, punteggi, *salva);
+        SalvaColonneConPunti(lista, esito, punteggi, contesto.fileColonne(*salva));
         j.key("salvate").value(static_cast<std::int64_t>(ColonneConPunti(lista, esito, punteggi).Conteggio()));
     }
     j.endObject();

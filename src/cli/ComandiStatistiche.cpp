@@ -23,9 +23,8 @@ void scriviNumeri(Json& j, Colonna numeri) {
 }
 
 // The system named first, with the archive and the stored search settings.
-void caricaSistema(const Contesto& contesto, T_Sistema& sistema, std::span<const std::string> argomenti) {
-    if (argomenti.empty() || argomenti[0].starts_with("--")) throw Errore("Manca il nome del file del sistema.");
-    sistema.Carica(argomenti[0]);
+void caricaSistema(const Contesto& contesto, T_Sistema& sistema, const Argomenti& argomenti) {
+    sistema.Carica(argomenti.primo("Manca il nome del file del sistema."));
     caricaArchivio(contesto, sistema, true);
 }
 
@@ -46,7 +45,7 @@ void scriviCategoria(Json& j, const StatisticaSistema& s, int k) {
 
 }  // namespace
 
-int comandoStatistica(Contesto& contesto, std::span<const std::string> argomenti) {
+int comandoStatistica(Contesto& contesto, const Argomenti& argomenti) {
     T_Sistema sistema(contesto.cartella);
     caricaSistema(contesto, sistema, argomenti);
     const StatisticaSistema s = AnalisiStatistica(sistema);
@@ -67,8 +66,8 @@ int comandoStatistica(Contesto& contesto, std::span<const std::string> argomenti
     return 0;
 }
 
-int comandoGruppo(Contesto& contesto, std::span<const std::string> argomenti) {
-    const Colonna gruppo = leggiNumeri(richiesta(argomenti, "--numeri"), MsgNumeriNonValidi);
+int comandoGruppo(Contesto& contesto, const Argomenti& argomenti) {
+    const Colonna gruppo = leggiNumeri(argomenti.richiesta("--numeri"), MsgNumeriNonValidi);
     T_Sistema sistema(contesto.cartella);
     caricaArchivio(contesto, sistema, true);
     const AnalisiGruppo g = AnalizzaGruppo(sistema.Dati->Archivio, sistema.Dati->Config.Ricerca.Intervallo, gruppo);
@@ -85,9 +84,9 @@ int comandoGruppo(Contesto& contesto, std::span<const std::string> argomenti) {
     return 0;
 }
 
-int comandoFisse(Contesto& contesto, std::span<const std::string> argomenti) {
-    const int quante = intero(argomenti, "--quante", 1, 3, 1);
-    const std::string testoOrdine = opzione(argomenti, "--ordine").value_or("ic");
+int comandoFisse(Contesto& contesto, const Argomenti& argomenti) {
+    const int quante = argomenti.intero("--quante", 1, 3, 1);
+    const std::string testoOrdine = argomenti.opzione("--ordine").value_or("ic");
     OrdineFisse ordine = OrdineFisse::IC;
     if (testoOrdine == "frequenza") ordine = OrdineFisse::Frequenza;
     else if (testoOrdine == "ritardo") ordine = OrdineFisse::Ritardo;
@@ -111,8 +110,7 @@ int comandoFisse(Contesto& contesto, std::span<const std::string> argomenti) {
     return 0;
 }
 
-int comandoNumeri(Contesto& contesto, std::span<const std::string> argomenti) {
-    static_cast<void>(argomenti);
+int comandoNumeri(Contesto& contesto, const Argomenti&) {
     T_Sistema sistema(contesto.cartella);
     caricaArchivio(contesto, sistema, true);
     const auto s = CalcolaStatisticheNumeri(sistema.Dati->Archivio, sistema.Dati->Config.Ricerca.Intervallo);
@@ -131,19 +129,19 @@ int comandoNumeri(Contesto& contesto, std::span<const std::string> argomenti) {
     return 0;
 }
 
-int comandoPronosticoStatistico(Contesto& contesto, std::span<const std::string> argomenti) {
+int comandoPronosticoStatistico(Contesto& contesto, const Argomenti& argomenti) {
     T_Sistema sistema(contesto.cartella);
     caricaSistema(contesto, sistema, argomenti);
-    const int quante = intero(argomenti, "--partite", 1, 32);
+    const int quante = argomenti.intero("--partite", 1, 32);
     auto& d = *sistema.Dati;
     const auto s = CalcolaStatisticheNumeri(d.Archivio, d.Config.Ricerca.Intervallo);
-    const Colonna pronostico = PronosticoStatistico(s, d.Pronostico, quante, haOpzione(argomenti, "--azzera"));
+    const Colonna pronostico = PronosticoStatistico(s, d.Pronostico, quante, argomenti.ha("--azzera"));
     if (pronostico != d.Pronostico) {
         d.Pronostico = pronostico;
         d.Fisse &= pronostico;
         sistema.ColonneNonValide();
     }
-    if (const auto uscita = opzione(argomenti, "--out")) sistema.Salva(*uscita);
+    if (const auto uscita = argomenti.opzione("--out")) sistema.Salva(*uscita);
     Json j;
     j.beginObject().key("pronostico");
     scriviNumeri(j, d.Pronostico);

@@ -22,20 +22,6 @@
 namespace ludo::cli {
 namespace {
 
-// The arguments that are neither options nor the values of the options named.
-std::vector<std::string> posizionali(std::span<const std::string> argomenti,
-                                     std::initializer_list<std::string_view> conValore) {
-    std::vector<std::string> restanti;
-    for (std::size_t i = 0; i < argomenti.size(); ++i) {
-        if (std::find(conValore.begin(), conValore.end(), argomenti[i]) != conValore.end()) {
-            ++i;
-        } else {
-            restanti.push_back(argomenti[i]);
-        }
-    }
-    return restanti;
-}
-
 // A format by its index 0..8, its extension, or "omnia"/"xgol" for the two
 // "Gol" formats.
 FormatoColonne formato(const std::string& testo) {
@@ -60,17 +46,16 @@ void stampaPunteggi(Json& j, const Punteggi& punti) {
 
 }  // namespace
 
-int comandoConverti(Contesto& contesto, std::span<const std::string> argomenti) {
+int comandoConverti(Contesto& contesto, const Argomenti& argomenti) {
     RichiestaConversione base;
-    base.sorgente = formato(richiesta(argomenti, "--da"));
-    base.destinazione = formato(richiesta(argomenti, "--a"));
-    base.cartellaDestinazione = richiesta(argomenti, "--destinazione");
-    const auto sorgenti = posizionali(argomenti, {"--da", "--a", "--destinazione"});
-    if (sorgenti.empty()) throw Errore("Manca il nome del file.");
+    base.sorgente = formato(argomenti.richiesta("--da"));
+    base.destinazione = formato(argomenti.richiesta("--a"));
+    base.cartellaDestinazione = argomenti.richiesta("--destinazione");
+    static_cast<void>(argomenti.primo());  // at least one source
     EsitoConversione totale;
-    for (const auto& sorgente : sorgenti) {
+    for (const auto& sorgente : argomenti.posizionali()) {
         auto r = base;
-        const std::filesystem::path percorso(sorgente);
+        const std::filesystem::path percorso = contesto.fileColonne(sorgente);
         r.cartellaSorgente = percorso.parent_path().empty() ? "." : percorso.parent_path();
         r.files = {percorso.filename().string()};
         const auto esito = Converti(r, NessunAvanzamento());
@@ -86,20 +71,20 @@ int comandoConverti(Contesto& contesto, std::span<const std::string> argomenti) 
     return 1;
 }
 
-int comandoOperazioni(Contesto& contesto, std::span<const std::string> argomenti) {
+int comandoOperazioni(Contesto& contesto, const Argomenti& argomenti) {
     static const std::pair<std::string_view, Operazione> nomi[] = {
         {"or", Operazione::Or},           {"and", Operazione::And},         {"xor", Operazione::Xor},
         {"n1", Operazione::CoperturaN1}, {"n2", Operazione::CoperturaN2}, {"disordina", Operazione::Disordinatore}};
-    const auto uscita = richiesta(argomenti, "--out");
-    const auto file = posizionali(argomenti, {"--out"});
-    if (file.empty()) throw Errore("Manca il tipo di operazione.");
+    const auto uscita = argomenti.richiesta("--out");
+    const auto& file = argomenti.posizionali();
+    if (file.empty()) throw ErroreArgomenti("Manca il tipo di operazione.");
     const auto* trovata = std::find_if(std::begin(nomi), std::end(nomi), [&](const auto& n) { return n.first == file[0]; });
     if (trovata == std::end(nomi)) throw Errore("Operazione sconosciuta: " + file[0] + ".");
     const bool disordina = trovata->second == Operazione::Disordinatore;
-    if (file.size() != (disordina ? 2U : 3U)) throw Errore("Numero di file non valido per l'operazione.");
-    const auto colonne = [&](const std::string& nome) { return io::resolvePath(contesto.cartella / io::kColonne, nome); };
-    const auto secondo = disordina ? std::filesystem::path() : colonne(file[2]);
-    const auto esito = EseguiOperazione(trovata->second, colonne(file[1]), secondo, colonne(uscita),
+    if (file.size() != (disordina ? 2U : 3U)) throw ErroreArgomenti("Numero di file non valido per l'operazione.");
+    const auto secondo = disordina ? std::filesystem::path() : contesto.fileColonne(file[2]);
+    const auto esito = EseguiOperazione(trovata->second, contesto.fileColonne(file[1]), secondo,
+                                        contesto.fileColonne(uscita),
                                         NessunAvanzamento(), std::random_device{}());
     Json j;
     j.beginObject().key("colonne").value(static_cast<std::int64_t>(esito.colonne));
@@ -108,12 +93,12 @@ int comandoOperazioni(Contesto& contesto, std::span<const std::string> argomenti
     return 0;
 }
 
-int comandoAccorpa(Contesto& contesto, std::span<const std::string> argomenti) {
-    const auto& file = primoArgomento(argomenti);
-    const int partite = numero(richiesta(argomenti, "--partite"), 0, 32, "--partite");
-    const auto uscita = richiesta(argomenti, "--out");
+int comandoAccorpa(Contesto& contesto, const Argomenti& argomenti) {
+    const auto file = contesto.fileColonne(argomenti.primo());
+    const int partite = argomenti.intero("--partite", 0, 32);
+    const auto uscita = contesto.fileColonne(argomenti.richiesta("--out"));
     ListaColonne colonne;
-    if (!LeggiFile(colonne, std::filesystem::path(file), false)) throw Errore(MsgErroreLetturaColonne);
+    if (!LeggiFile(colonne, file, false)) throw Errore(MsgErroreLetturaColonne);
     const auto esito = Accorpa(colonne, partite, NessunAvanzamento());
     ScriviFile(colonne, uscita);
     Json j;
@@ -125,13 +110,13 @@ int comandoAccorpa(Contesto& contesto, std::span<const std::string> argomenti) {
     return 0;
 }
 
-int comandoGiocate(Contesto& contesto, std::span<const std::string> argomenti) {
-    const auto& testo = primoArgomento(argomenti);
+int comandoGiocate(Contesto& contesto, const Argomenti& argomenti) {
+    const auto& testo = argomenti.primo();
     TArchivioGiocate archivio(numero(testo, 1, 99, "il concorso"));
     if (!archivio.Carica(contesto.cartella)) throw Errore("Impossibile leggere le giocate del concorso " + testo + ".");
     auto config = ConfigurazioneIniziale(contesto.cartella);
     CaricaConfigurazione(config, contesto.cartella);
-    const auto vincente = opzione(argomenti, "--vincente");
+    const auto vincente = argomenti.opzione("--vincente");
     if (vincente) {
         const auto w = leggiNumeri(*vincente, MsgNumeriNonValidi);
         if (NumeroNumeri(w) != 8) throw Errore("La colonna vincente deve avere 8 numeri.");
@@ -161,7 +146,7 @@ int comandoGiocate(Contesto& contesto, std::span<const std::string> argomenti) {
     return 0;
 }
 
-int comandoMatrici(Contesto& contesto, std::span<const std::string>) {
+int comandoMatrici(Contesto& contesto, const Argomenti&) {
     auto config = ConfigurazioneIniziale(contesto.cartella);
     CaricaConfigurazione(config, contesto.cartella);
     const double prezzo = config.Euro ? config.PrezzoEuro : config.PrezzoLire;

@@ -39,50 +39,49 @@ void stampaEsito(Contesto& contesto, const EsitoSviluppo& e) {
     contesto.out << j.str() << "\n";
 }
 
-void scriviUscita(const ListaColonne& colonne, const std::string& file) {
+void scriviUscita(const ListaColonne& colonne, const std::filesystem::path& file) {
     ScriviFile(colonne, file);  // raises the writing message on failure
 }
 
 }  // namespace
 
-int comandoSviluppa(Contesto& contesto, std::span<const std::string> argomenti) {
-    if (argomenti.empty() || argomenti[0].starts_with("--")) throw Errore("Manca il nome del file del sistema.");
+int comandoSviluppa(Contesto& contesto, const Argomenti& argomenti) {
+    const auto& file = argomenti.primo("Manca il nome del file del sistema.");
     T_Sistema sistema(contesto.cartella);
-    sistema.Carica(argomenti[0]);
+    sistema.Carica(file);
     caricaArchivio(contesto, sistema, false);
-    const auto uscita = opzione(argomenti, "--out");
+    const auto uscita = argomenti.opzione("--out");
     if (uscita) sistema.Dati->Destinazione.DestinazioneMemoria = true;
-    FinestraCli finestra(haOpzione(argomenti, "--si"));
+    FinestraCli finestra(argomenti.ha("--si"));
     const EsitoSviluppo esito =
-        haOpzione(argomenti, "--stimato") ? CalcoloStimato(sistema, finestra) : Sviluppa(sistema, finestra);
+        argomenti.ha("--stimato") ? CalcoloStimato(sistema, finestra) : Sviluppa(sistema, finestra);
     finestra.Controlla();
-    if (uscita) scriviUscita(esito.Risultato.Colonne, *uscita);
+    if (uscita) scriviUscita(esito.Risultato.Colonne, contesto.fileColonne(*uscita));
     stampaEsito(contesto, esito);
     return 0;
 }
 
-int comandoRiduci(Contesto& contesto, std::span<const std::string> argomenti) {
-    if (argomenti.empty() || argomenti[0].starts_with("--")) throw Errore("Manca il nome del file colonnare.");
-    const auto uscita = opzione(argomenti, "--out");
-    if (!uscita) throw Errore("Manca l'opzione --out.");
+int comandoRiduci(Contesto& contesto, const Argomenti& argomenti) {
+    const auto& file = argomenti.primo("Manca il nome del file colonnare.");
+    const auto uscita = contesto.fileColonne(argomenti.richiesta("--out"));
     T_Sistema sistema(contesto.cartella);
     auto& dest = sistema.Dati->Destinazione;
-    sistema.Dati->Sorgente = {false, std::filesystem::absolute(argomenti[0]).string()};
+    sistema.Dati->Sorgente = {false, std::filesystem::absolute(contesto.fileColonne(file)).string()};
     dest.UsaCondizionamenti = false;
     dest.DestinazioneMemoria = true;
     dest.SviluppoRidotto = true;
-    dest.Garanzia = static_cast<std::uint8_t>(intero(argomenti, "--garanzia", 6, 7, 6));
-    dest.RiduzioneMigliorata = haOpzione(argomenti, "--migliorata");
-    dest.RiduzioneOttimizzata = haOpzione(argomenti, "--ottimizzata") || dest.RiduzioneMigliorata;
-    dest.SecondiMigliorata = static_cast<std::uint16_t>(intero(argomenti, "--secondi", 1, 3600, 60));
-    dest.SemeMigliorata = static_cast<std::uint64_t>(intero(argomenti, "--seme", 0, 2147483647, 1));
-    dest.DistanzaMinima = opzione(argomenti, "--distanza").has_value();
-    dest.DistMin = static_cast<std::uint8_t>(intero(argomenti, "--distanza", 2, 10, 5));
-    dest.VinciteMultiple = static_cast<std::uint8_t>(intero(argomenti, "--vincite", 1, 10, 1));
+    dest.Garanzia = static_cast<std::uint8_t>(argomenti.intero("--garanzia", 6, 7, 6));
+    dest.RiduzioneMigliorata = argomenti.ha("--migliorata");
+    dest.RiduzioneOttimizzata = argomenti.ha("--ottimizzata") || dest.RiduzioneMigliorata;
+    dest.SecondiMigliorata = static_cast<std::uint16_t>(argomenti.intero("--secondi", 1, 3600, 60));
+    dest.SemeMigliorata = static_cast<std::uint64_t>(argomenti.intero("--seme", 0, 2147483647, 1));
+    dest.DistanzaMinima = argomenti.ha("--distanza");
+    dest.DistMin = static_cast<std::uint8_t>(argomenti.intero("--distanza", 2, 10, 5));
+    dest.VinciteMultiple = static_cast<std::uint8_t>(argomenti.intero("--vincite", 1, 10, 1));
     FinestraCli finestra(true);
     const EsitoSviluppo esito = Sviluppa(sistema, finestra);
     finestra.Controlla();
-    scriviUscita(esito.Risultato.Colonne, *uscita);
+    scriviUscita(esito.Risultato.Colonne, uscita);
     stampaEsito(contesto, esito);
     return 0;
 }

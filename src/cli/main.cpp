@@ -22,6 +22,6 @@ std::filesystem::path percorsoEseguibile(const char* argv0) {
 int main(int argc, char* argv[]) {
     const std::vector<std::string> argomenti(argv + 1, argv + argc);
     const auto exe = percorsoEseguibile(argv[0]);
-    const auto cartella = ludo::io::programFolderFor(exe, ludo::io::Environment::fromProcess());
+    const auto cartella = [&] { return ludo::io::openProgramFolder(exe, ludo::io::Environment::fromProcess()); };
     return ludo::cli::esegui(argomenti, cartella, std::cout, std::cerr);
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Helpers shared by the core tests: scratch folders and byte buffers built
-// by hand from a format's layout.
+// Helpers shared by the core tests: scratch folders, byte buffers built by
+// hand from a format's layout, column lists and progress sinks.
+
+#include <gtest/gtest.h>
 
 #include <bit>
 #include <cstdint>
@@ -11,7 +13,14 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "core/columns/ListaColonne.h"
+#include "core/io/Avanzamento.h"
+#include "core/io/BinaryReader.h"
+#include "core/io/BinaryWriter.h"
+#include "core/io/Errore.h"
 
 namespace ludo::test {
 
@@ -76,5 +85,70 @@ inline Bytes readFile(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+// What a record's writer puts out, its result expected true.
+template <class Scrivi>
+Bytes scritto(Scrivi&& scrivi) {
+    std::ostringstream out(std::ios::binary);
+    io::BinaryWriter w(out);
+    EXPECT_TRUE(scrivi(w));
+    return bytesOf(out.str());
+}
+
+// A reader over a copy of some bytes; a temporary one stands for its
+// reader in a call.
+struct Lettura {
+    explicit Lettura(const Bytes& b) : in(streamOf(b)), r(in) {}
+    operator io::BinaryReader&() { return r; }  // NOLINT(google-explicit-constructor)
+    std::istringstream in;
+    io::BinaryReader r;
+};
+
+// The text of the Errore that f raises; empty when it raises none.
+template <class F>
+std::string erroreDi(F&& f) {
+    try {
+        std::forward<F>(f)();
+    } catch (const Errore& e) {
+        return e.what();
+    }
+    return {};
+}
+
+inline ListaColonne listaDi(const std::vector<Colonna>& colonne) {
+    ListaColonne lista;
+    for (const Colonna c : colonne) lista.Aggiungi(c);
+    return lista;
+}
+
+inline std::vector<Colonna> elenco(const ListaColonne& lista) {
+    return {lista.begin(), lista.end()};
+}
+
+// A column file: the masks, 4 bytes each, least significant first.
+inline Bytes maschereLE(const std::vector<Colonna>& colonne) {
+    Bytes b;
+    for (const Colonna c : colonne) appendLE(b, c, 4);
+    return b;
+}
+
+// Cancels at poll number dopo + 1 (never when dopo is negative) and records
+// what the operation reports.
+class AnnullaDopo : public Avanzamento {
+  public:
+    explicit AnnullaDopo(int dopo = -1) : dopo_(dopo) {}
+    [[nodiscard]] bool annullato() const override { return dopo_ >= 0 && ++controlli_ > dopo_; }
+    void Progresso(std::int64_t fatto, std::int64_t totale) override {
+        progressi.emplace_back(fatto, totale);
+    }
+    void Fase(std::string_view testo) override { fasi.emplace_back(testo); }
+
+    std::vector<std::pair<std::int64_t, std::int64_t>> progressi;
+    std::vector<std::string> fasi;
+
+  private:
+    int dopo_;
+    mutable int controlli_ = 0;
+};
 
 }  // namespace ludo::test

@@ -4,6 +4,7 @@
 //   istantanee CARTELLA_DESTINAZIONE [--stampe CARTELLA_PDF]
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLocale>
 #include <QPdfWriter>
@@ -20,6 +21,9 @@
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/TAnimazioneLogo.h"
+#include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TraduzioneQt.h"
 #include "ui/engine/TFrmImpSv.h"
 #include "ui/engine/TFrmSviluppo.h"
@@ -33,6 +37,10 @@
 
 namespace {
 
+// The small screen of a player's laptop, which every window must fit.
+constexpr int LarghezzaSchermo = 1024;
+constexpr int AltezzaSchermo = 600;
+
 // A reduced development of 16 numbers at guarantee 6, shown at its end.
 bool Sviluppo(const QDir& destinazione) {
     QTemporaryDir cartella;
@@ -40,6 +48,7 @@ bool Sviluppo(const QDir& destinazione) {
     for (auto s : ludo::io::kSottocartelle) std::filesystem::create_directories(radice / std::string(s));
     ludo::T_Sistema sistema(radice);
     sistema.Dati->Pronostico = 0xFFFFu;
+    sistema.Dati->Fisse = 0x3u;
     sistema.Dati->Destinazione.SviluppoRidotto = true;
     sistema.Dati->Destinazione.Garanzia = 6;
     TFrmSviluppo finestra;
@@ -77,13 +86,20 @@ struct Principale {
         : sistema(ludo::io::programFolderFor(QApplication::applicationFilePath().toStdString(),
                                              ludo::io::Environment::fromProcess())),
           finestra(sistema) {
-        finestra.resize(1100, 700);
+        finestra.resize(LarghezzaSchermo, AltezzaSchermo);
         finestra.show();
         finestra.Avvio(std::nullopt);
     }
     void Mostra() {
         finestra.ImpostaTutto();
         for (int i = 0; i < 20; ++i) QApplication::processEvents();
+        // The ball of the start animation comes to rest beside the name.
+        auto* animazione = finestra.findChild<TAnimazioneLogo*>();
+        QElapsedTimer attesa;
+        attesa.start();
+        while (animazione != nullptr && animazione->InCorso() && attesa.elapsed() < 5000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
     }
     bool Salva(const QDir& destinazione, const char* nome) {
         Mostra();
@@ -226,6 +242,18 @@ bool Stampe(const QDir& destinazione) {
                [&](SuperficieStampa& s) { StampaTabulato(s, tabulato, config, config.ImpTabulato, opzioni); });
 }
 
+// The help window at the page of the print dialog, as its "Aiuto" opens it.
+bool GuidaStampa(const QDir& destinazione) {
+    Principale p;
+    TFormStampaSchedine stampa(p.sistema);
+    stampa.ImpostaTutto();
+    stampa.show();
+    TFrmGuida* guida = ApriGuida(&stampa, TFormStampaSchedine::PaginaGuida);
+    if (guida == nullptr) return false;
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return guida->grab().save(destinazione.filePath(QStringLiteral("guida-stampa.png")));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -241,7 +269,7 @@ int main(int argc, char* argv[]) {
     if (conStampe && !Stampe(QDir(QString::fromLocal8Bit(argv[3])))) return 1;
     return Sviluppo(destinazione) && ImpostazioniSviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
-                   DialoghiStampa(destinazione)
+                   DialoghiStampa(destinazione) && GuidaStampa(destinazione)
                ? 0
                : 1;
 }

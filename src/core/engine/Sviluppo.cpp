@@ -256,9 +256,7 @@ private:
 }  // namespace
 
 std::filesystem::path PercorsoFileColonne(const T_Sistema& s, const std::string& nome) {
-    const std::filesystem::path p(nome);
-    if (p.has_parent_path()) return p;
-    return io::resolvePath(s.Cartella(), std::string("\\") + std::string(io::kColonne) + "\\" + nome);
+    return io::resolveGivenName(s.Cartella(), io::kColonne, nome);
 }
 
 int PassoCampione(double colonne) {

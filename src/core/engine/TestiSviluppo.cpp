@@ -1,6 +1,9 @@
 #include "core/engine/TestiSviluppo.h"
 
+#include <bit>
 #include <cmath>
+
+#include "core/columns/Colonna.h"
 
 namespace ludo {
 
@@ -9,6 +12,17 @@ std::string TitoloAutoriduzione(const DefDest& d) {
     if (d.RiduzioneOttimizzata) return "Riduzione Ottimizzata a Garanzia del " + std::to_string(d.Garanzia);
     if (d.DistanzaMinima) return "Riduzione a Distanza Minima " + std::to_string(d.DistMin);
     return "Autoriduzione a Garanzia del " + std::to_string(d.Garanzia);
+}
+
+std::string TestoColonneConFisse(const T_Sistema& sistema, FormatoNumeri formato) {
+    const auto& dati = *sistema.Dati;
+    const int numeri = std::popcount(dati.Pronostico);
+    const int fisse = std::popcount(dati.Fisse);
+    if (fisse == 0 || numeri < 8 || !dati.Sorgente.SorgentePronostico || !dati.Destinazione.UsaCondizionamenti) {
+        return {};
+    }
+    const auto conFisse = std::llround(Binomiale(numeri - fisse, 8 - fisse));
+    return "di cui " + TestoIntero(conFisse, formato) + " con le fisse";
 }
 
 int PercentualeTroncata(std::int64_t fatto, std::int64_t totale) {

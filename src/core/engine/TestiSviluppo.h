@@ -14,6 +14,11 @@ namespace ludo {
 // the optimised reduction "Riduzione Ottimizzata a Garanzia del 7".
 std::string TitoloAutoriduzione(const DefDest& destinazione);
 
+// "di cui 36 con le fisse": how many of the forecast's columns hold every
+// fixed match, when the fixed matches are going to discard the others (a
+// development of the forecast with the conditions in use); empty otherwise.
+std::string TestoColonneConFisse(const T_Sistema& sistema, FormatoNumeri formato = {});
+
 // fatto / totale × 100 truncated, 0 when there is no total.
 int PercentualeTroncata(std::int64_t fatto, std::int64_t totale);
 

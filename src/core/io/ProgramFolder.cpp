@@ -1,8 +1,11 @@
 #include "core/io/ProgramFolder.h"
 
 #include <cstdlib>
+#include <string>
 #include <system_error>
 #include <vector>
+
+#include "core/io/Errore.h"
 
 namespace ludo::io {
 namespace fs = std::filesystem;
@@ -104,6 +107,14 @@ bool prepareProgramFolder(const fs::path& folder, const fs::path& defaults) {
     return fs::is_directory(folder, ec);
 }
 
+fs::path openProgramFolder(const fs::path& executable, const Environment& env) {
+    auto folder = programFolderFor(executable, env);
+    if (!prepareProgramFolder(folder, installedDefaultsFor(executable))) {
+        throw Errore("Impossibile creare la cartella del programma: " + folder.string());
+    }
+    return folder;
+}
+
 fs::path resolvePath(const fs::path& base, std::string_view stored) {
     fs::path result = base;
     bool existing = true;
@@ -118,6 +129,12 @@ fs::path resolvePath(const fs::path& base, std::string_view stored) {
         result /= part;
     }
     return result;
+}
+
+fs::path resolveGivenName(const fs::path& base, std::string_view subfolder, const std::string& name) {
+    const fs::path given(name);
+    if (given.has_parent_path()) return given;
+    return resolvePath(resolvePath(base, subfolder), name);
 }
 
 fs::path resolveStoredPath(const fs::path& base, std::string_view stored, std::string_view fallbackSubfolder) {

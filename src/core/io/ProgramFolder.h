@@ -44,10 +44,21 @@ std::filesystem::path installedDefaultsFor(const std::filesystem::path& executab
 // Returns false when the folder cannot be created.
 bool prepareProgramFolder(const std::filesystem::path& folder, const std::filesystem::path& defaults);
 
+// How both programs find their folder at start: programFolderFor, made ready
+// by prepareProgramFolder from installedDefaultsFor. Raises Errore
+// ("Impossibile creare la cartella del programma: …") when it cannot be created.
+std::filesystem::path openProgramFolder(const std::filesystem::path& executable, const Environment& env);
+
 // Joins a stored name ("\Colonne\DefCol.Col", "SISTEMI/x.LDS") to base with
 // "/", matching each existing component without regard to letter case.
 // Components that do not exist are kept as written.
 std::filesystem::path resolvePath(const std::filesystem::path& base, std::string_view stored);
+
+// A file name given by the user: a name without a folder is taken in the
+// sub-folder of base (matched as resolvePath does); a name with its folder,
+// even "./", is used as given.
+std::filesystem::path resolveGivenName(const std::filesystem::path& base, std::string_view subfolder,
+                                       const std::string& name);
 
 // A path stored in a file (possibly a Windows path from another machine).
 // When it exists it is used as it stands; otherwise its file name is looked

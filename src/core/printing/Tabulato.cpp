@@ -24,6 +24,11 @@ std::string TitoloTabulato(const LavoroStampaSchedine& lavoro, std::string_view 
            (lavoro.NomeEsterno ? lavoro.NomeSistema : NomeSenzaEstensione(fileSistema));
 }
 
+std::string NomeFileStampa(const LavoroStampaSchedine& lavoro, std::string_view fileSistema) {
+    if (lavoro.Prova) return "Taratura.pdf";
+    return (lavoro.NomeEsterno ? lavoro.NomeSistema : NomeSenzaEstensione(fileSistema)) + ".pdf";
+}
+
 namespace {
 
 CellaTabulato Cella(const SchedinaImpaginata& s, int colonnePerSchedina, const MetricheTabulato& m,

@@ -82,6 +82,10 @@ inline constexpr double MargineBassoTabulato = 10;
 // name of the current system without folder and extension.
 std::string TitoloTabulato(const LavoroStampaSchedine& lavoro, std::string_view fileSistema);
 
+// The name proposed for a printout written to a file: the job's own name or
+// the current system's, "Taratura" for the calibration test, with ".pdf".
+std::string NomeFileStampa(const LavoroStampaSchedine& lavoro, std::string_view fileSistema);
+
 // Lays the slips out in rows across pages of the given size: a new row when
 // the next cell would reach the right edge, a new page when the next row
 // would reach 10 units above the bottom and slips remain.

@@ -68,6 +68,11 @@ std::string_view NomeSerie(Serie serie) {
     return nomi[static_cast<std::size_t>(serie)];
 }
 
+std::string TitoloLista(Serie serie, std::size_t squadre) {
+    return "Serie " + std::string(NomeSerie(serie)) + ": " + std::to_string(squadre) +
+           (squadre == 1 ? " squadra" : " squadre");
+}
+
 std::string_view NomeFileSerie(Serie serie) {
     constexpr std::array<std::string_view, 4> file = {"\\SquadrA.Txt", "\\SquadrB.Txt",
                                                       "\\SquadrC1.Txt", "\\SquadrC2.Txt"};

@@ -21,6 +21,8 @@ inline constexpr std::array<Serie, 4> TutteLeSerie = {Serie::A, Serie::B, Serie:
 std::string_view NomeSerie(Serie serie);
 // "\SquadrA.Txt" ... "\SquadrC2.Txt".
 std::string_view NomeFileSerie(Serie serie);
+// What the team-list window says of the list it shows: "Serie C1: 24 squadre".
+std::string TitoloLista(Serie serie, std::size_t squadre);
 
 // Team names in order: letters are compared without regard to case or
 // accents ("Città", "citta" and "CITTÀ" are equal), everything else by its

@@ -47,6 +47,12 @@ Abilitazioni CalcolaAbilitazioni(const T_Sistema& sistema) {
 
 bool CarattereAmmessoPicchetto(char c) { return (c >= '0' && c <= '9') || c == '.'; }
 
+std::string TestoDigitatoPicchetto(std::string_view testo) {
+    std::string digitato(testo);
+    std::replace(digitato.begin(), digitato.end(), ',', '.');
+    return digitato;
+}
+
 std::optional<double> LeggiPicchetto(std::string_view testo) {
     if (testo.empty()) return 0.0;
     if (!std::all_of(testo.begin(), testo.end(), CarattereAmmessoPicchetto)) return std::nullopt;
@@ -55,6 +61,11 @@ std::optional<double> LeggiPicchetto(std::string_view testo) {
     if (errore != std::errc() || fine != testo.data() + testo.size()) return std::nullopt;
     if (valore < 0 || valore > 100) return std::nullopt;
     return valore;
+}
+
+std::string MotivoPicchettoRifiutato(int partita, std::string_view testo) {
+    return "Picch. della partita " + std::to_string(partita) + ": \"" + std::string(testo) +
+           "\" non accettato, il valore va da 0 a 100";
 }
 
 std::string TestoPicchetto(double valore) { return io::FormatoReale("%.2f", valore); }

@@ -37,9 +37,13 @@ Abilitazioni CalcolaAbilitazioni(const T_Sistema& sistema);
 // The widest text a "Picch." cell takes, and whether a typed character may go in.
 inline constexpr int MaxCaratteriPicchetto = 4;
 bool CarattereAmmessoPicchetto(char c);
+// The text as typed into a cell: a comma enters the decimal separator.
+std::string TestoDigitatoPicchetto(std::string_view testo);
 // The value a left cell stores: 0 for an empty cell, the number when it is
 // from 0 to 100; nothing for any other text (the old value comes back).
 std::optional<double> LeggiPicchetto(std::string_view testo);
+// Why the text left in the cell of a match was refused, for the status line.
+std::string MotivoPicchettoRifiutato(int partita, std::string_view testo);
 // A stored value as the cell shows it, with two decimals: "1.50".
 std::string TestoPicchetto(double valore);
 

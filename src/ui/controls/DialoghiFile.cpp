@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+
+#include "ui/controls/TFrmMessage.h"
 
 std::function<QString(const RichiestaFile&)> RispostaDialogoFile;
 
@@ -15,4 +18,16 @@ QString ChiediFile(QWidget* parent, const RichiestaFile& richiesta) {
     if (!richiesta.nome.isEmpty()) dialogo.selectFile(QDir(richiesta.cartella).filePath(richiesta.nome));
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
     return dialogo.selectedFiles().constFirst();
+}
+
+QString ChiediFileDaScrivere(QWidget* parent, RichiestaFile richiesta) {
+    richiesta.salva = true;
+    richiesta.chiediSovrascrittura = false;
+    const QString scelto = ChiediFile(parent, richiesta);
+    if (scelto.isEmpty()) return {};
+    if (QFileInfo::exists(scelto) &&
+        Informazione(QString::fromUtf8(MsgSovrascrivere), TFrmMessage::Si | TFrmMessage::No, parent) != TFrmMessage::Si) {
+        return {};
+    }
+    return scelto;
 }

@@ -19,8 +19,15 @@ struct RichiestaFile {
     bool chiediSovrascrittura = true;
 };
 
+inline constexpr const char* MsgSovrascrivere = "Il file esiste già. Vuoi sovrascriverlo ? ";
+
 // The chosen path, or an empty string when the user gave up.
 QString ChiediFile(QWidget* parent, const RichiestaFile& richiesta);
+
+// A save dialog whose choice of an existing file is confirmed with the
+// program's own question (MsgSovrascrivere, "Si" and "No"): the chosen path,
+// or an empty string when the user gave up or would not replace the file.
+QString ChiediFileDaScrivere(QWidget* parent, RichiestaFile richiesta);
 
 // When set, answers every request in place of the dialog.
 extern std::function<QString(const RichiestaFile&)> RispostaDialogoFile;

@@ -2,8 +2,17 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+
+namespace {
+
+constexpr int Altezza = 40;
+constexpr int Margine = 3;
+constexpr int DistanzaNome = 8;
+
+}  // namespace
 
 TAnimazioneLogo::TAnimazioneLogo(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -12,33 +21,52 @@ TAnimazioneLogo::TAnimazioneLogo(QWidget* parent) : QWidget(parent) {
     connect(&timer_, &QTimer::timeout, this, &TAnimazioneLogo::Avanza);
 }
 
-void TAnimazioneLogo::Avvia() { timer_.start(); }
+QSize TAnimazioneLogo::sizeHint() const {
+    const int nome = QFontMetrics(FontNome()).horizontalAdvance(QStringLiteral("Ludomatic"));
+    // The ball at rest, the gap, the name.
+    return {Altezza + DistanzaNome + nome + Margine, Altezza};
+}
 
-void TAnimazioneLogo::Ferma() { timer_.stop(); }
+QFont TAnimazioneLogo::FontNome() const {
+    QFont f = font();
+    f.setBold(true);
+    f.setItalic(true);
+    f.setPointSizeF(f.pointSizeF() * 1.4);
+    return f;
+}
+
+void TAnimazioneLogo::Avvia() {
+    inPausa_ = false;
+    if (fotogramma_ < UltimoFotogramma) timer_.start();
+}
+
+void TAnimazioneLogo::Ferma() {
+    inPausa_ = true;
+    timer_.stop();
+}
 
 void TAnimazioneLogo::Avanza() {
-    fotogramma_ = fotogramma_ >= UltimoFotogramma ? PrimoFotogramma : fotogramma_ + 1;
+    fotogramma_ = std::min(fotogramma_ + 1, UltimoFotogramma);
+    if (fotogramma_ == UltimoFotogramma) timer_.stop();
     update();
 }
 
 void TAnimazioneLogo::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const double passo = static_cast<double>(fotogramma_ - PrimoFotogramma) / (UltimoFotogramma - PrimoFotogramma + 1);
-    const double raggio = height() / 2.0 - 3;
-    // The ball rolls from the left edge to the right one and back over one loop.
-    const double corsa = width() - 2 * raggio - 6;
-    const double andata = passo < 0.5 ? passo * 2 : (1 - passo) * 2;
-    const double x = 3 + raggio + corsa * andata;
-    const double rotazione = (passo < 0.5 ? 1 : -1) * andata * corsa / raggio;
+    const double raggio = Raggio();
+    // The ball rolls in from beyond the left edge and slows down to rest
+    // at the left of the name; it turns as far as it rolls.
+    const double t = static_cast<double>(fotogramma_ - PrimoFotogramma) / (UltimoFotogramma - PrimoFotogramma);
+    const double riposo = Margine + raggio;
+    const double partenza = -raggio;
+    const double x = partenza + (riposo - partenza) * (1 - (1 - t) * (1 - t));
+    const double rotazione = (x - riposo) / raggio;
 
-    QFont f = font();
-    f.setBold(true);
-    f.setItalic(true);
-    f.setPointSizeF(f.pointSizeF() * 1.4);
-    p.setFont(f);
+    p.setFont(FontNome());
     p.setPen(QColor(0, 0, 128));
-    p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Ludomatic"));
+    const QRectF nome(2 * riposo + DistanzaNome, 0, width() - 2 * riposo - DistanzaNome, height());
+    p.drawText(nome, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ludomatic"));
     DisegnaPallone(p, QPointF(x, height() / 2.0), raggio, rotazione);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Two-slice pie chart: the share kept (or won) in green, the rest in blue.
+// Two-slice pie chart: the share kept (or won) in green, the rest in blue,
+// with a legend that names each colour and its share.
 
 #include <QChartView>
 
@@ -8,7 +9,7 @@ class QPieSlice;
 
 class TGTortaQuota : public QChartView {
     Q_OBJECT
-public:
+  public:
     explicit TGTortaQuota(QWidget* parent = nullptr);
 
     // The green share in percent, clamped to 0..100.
@@ -17,8 +18,15 @@ public:
     [[nodiscard]] QPieSlice* FettaQuota() const;
     [[nodiscard]] QPieSlice* FettaResto() const;
 
+    // What the two colours stand for; the legend adds each share.
+    void ImpostaLegenda(const QString& quota, const QString& resto);
+
     [[nodiscard]] QSize sizeHint() const override { return {160, 160}; }
 
-private:
+  private:
+    void AggiornaLegenda();
+
     QPieSeries* serie_;
+    QString nomeQuota_;
+    QString nomeResto_;
 };

@@ -1,9 +1,13 @@
 #include "ui/controls/TPronostico.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 #include "ui/controls/ColoriControlli.h"
+#include "ui/controls/ElementoAccessibile.h"
 
 namespace {
 constexpr int kLatoCella = 21;
@@ -11,7 +15,9 @@ constexpr int kAltezzaCella = 19;
 }  // namespace
 
 TPronostico::TPronostico(QWidget* parent) : QWidget(parent), selColor_(ColoreBGR(kColoreSelezione)) {
+    InstallaAccessibilita();
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TPronostico::setTipo(TipoPronostico tipo) {
@@ -77,15 +83,73 @@ int TPronostico::CellaIn(const QPoint& punto) const {
 void TPronostico::CliccaCella(int i) { ScriviPronostico(pronostico_ ^ static_cast<quint16>(1u << i)); }
 
 QColor TPronostico::ColoreCella(int i) const {
-    return (pronostico_ & (1u << i)) != 0 ? selColor_ : QColor(Qt::white);
+    return Selezionata(i) ? selColor_ : QColor(Qt::white);
+}
+
+void TPronostico::setCellaAttiva(int i) {
+    if (i < 0 || i >= NumeroCelle || i == attiva_) return;
+    update(RettangoloCella(attiva_).adjusted(0, 0, 1, 1));
+    attiva_ = i;
+    update(RettangoloCella(attiva_).adjusted(0, 0, 1, 1));
+    if (hasFocus()) {
+        QAccessibleEvent evento(this, QAccessible::Focus);
+        evento.setChild(i);
+        QAccessible::updateAccessibility(&evento);
+    }
+}
+
+void TPronostico::Clicca(int i) {
+    if (i < 0 || i >= NumeroCelle) return;
+    setCellaAttiva(i);
+    CliccaCella(i);
+    update(RettangoloCella(i).adjusted(0, 0, 1, 1));
+    QAccessible::State cambiato;
+    cambiato.checked = true;
+    QAccessibleStateChangeEvent evento(this, cambiato);
+    evento.setChild(i);
+    QAccessible::updateAccessibility(&evento);
+    emit Cambiato();
 }
 
 void TPronostico::mousePressEvent(QMouseEvent* event) {
     const int cella = CellaIn(event->position().toPoint());
     if (event->button() != Qt::LeftButton || cella < 0) return;
-    CliccaCella(cella);
-    update(RettangoloCella(cella).adjusted(0, 0, 1, 1));
-    emit Cambiato();
+    Clicca(cella);
+}
+
+void TPronostico::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            setCellaAttiva(attiva_ - 1);
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            setCellaAttiva(attiva_ + 1);
+            break;
+        case Qt::Key_Home:
+            setCellaAttiva(0);
+            break;
+        case Qt::Key_End:
+            setCellaAttiva(NumeroCelle - 1);
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Select:
+            Clicca(attiva_);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void TPronostico::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TPronostico::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TPronostico::paintEvent(QPaintEvent* /*event*/) {
@@ -98,4 +162,10 @@ void TPronostico::paintEvent(QPaintEvent* /*event*/) {
         p.setPen(Qt::black);
         p.drawText(r, Qt::AlignCenter, QString::number(NumeroCella(i)));
     }
+    if (!hasFocus()) return;
+    QStyleOptionFocusRect fuoco;
+    fuoco.initFrom(this);
+    fuoco.rect = RettangoloCella(attiva_).adjusted(2, 2, -1, -1);
+    fuoco.backgroundColor = ColoreCella(attiva_);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fuoco, &p, this);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Forecast control: a strip of 16 cells standing for the match numbers
-// 1..16 or 17..32. A click on a cell selects or deselects its number.
-// Windows hold two of them and join them into one set of 32 numbers.
+// 1..16 or 17..32. A click on a cell selects or deselects its number; from
+// the keyboard the arrows move to a cell and Space clicks it. Windows hold
+// two of them and join them into one set of 32 numbers. Assistive tools see
+// each cell as a button named by its match.
 
 #include <QColor>
 #include <QWidget>
@@ -40,6 +42,15 @@ public:
     // Takes this control's half (1..16 or 17..32) of a set of 32 numbers.
     void ImpostaColonna(ludo::Colonna colonna);
     [[nodiscard]] QRect RettangoloCella(int i) const;
+    [[nodiscard]] int CellaIn(const QPoint& punto) const;
+
+    // The cell the keyboard acts on.
+    [[nodiscard]] int CellaAttiva() const { return attiva_; }
+    void setCellaAttiva(int i);
+    // A click on cell i, whether from the mouse, Space or an assistive tool.
+    void Clicca(int i);
+    [[nodiscard]] bool Selezionata(int i) const { return (pronostico_ & (1u << i)) != 0; }
+    [[nodiscard]] virtual bool Fissa(int /*i*/) const { return false; }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override { return sizeHint(); }
@@ -51,6 +62,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     // What a click on cell i does to the value.
     virtual void CliccaCella(int i);
@@ -58,7 +72,6 @@ protected:
     // Called after Pronostico took a different value.
     virtual void PronosticoCambiato() {}
 
-    [[nodiscard]] int CellaIn(const QPoint& punto) const;
     // Cells (bit i for cell i) as the match numbers they stand for.
     [[nodiscard]] ludo::Colonna ComeColonna(quint16 celle) const;
     void ScriviPronostico(quint16 valore);
@@ -68,4 +81,5 @@ private:
     quint16 pronostico_ = 0;
     QColor selColor_;
     bool verticale_ = false;
+    int attiva_ = 0;
 };

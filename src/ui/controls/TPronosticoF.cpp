@@ -32,6 +32,6 @@ void TPronosticoF::CliccaCella(int i) {
 }
 
 QColor TPronosticoF::ColoreCella(int i) const {
-    if (usaFisse_ && (fisse_ & (1u << i)) != 0) return Qt::red;
+    if (Fissa(i)) return Qt::red;
     return TPronostico::ColoreCella(i);
 }

@@ -19,6 +19,7 @@ public:
 
     // The fixed cells as a set of match numbers.
     [[nodiscard]] ludo::Colonna ColonnaFisse() const;
+    [[nodiscard]] bool Fissa(int i) const override { return usaFisse_ && (fisse_ & (1u << i)) != 0; }
 
 protected:
     void CliccaCella(int i) override;

@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 #include <QThread>
+#include <condition_variable>
+#include <mutex>
 
 #include "ui/controls/TFrmMessage.h"
 
@@ -32,7 +34,22 @@ void PonteSviluppo::SulThreadDellaFinestra(const std::function<void()>& f) {
         f();
         return;
     }
-    QMetaObject::invokeMethod(this, f, Qt::BlockingQueuedConnection);
+    // Waited for with the standard library rather than a blocking Qt
+    // connection, so that what f wrote is seen here by every tool too.
+    std::mutex m;
+    std::condition_variable fatto;
+    bool finito = false;
+    QMetaObject::invokeMethod(
+        this,
+        [&] {
+            f();
+            const std::lock_guard<std::mutex> chiuso(m);
+            finito = true;
+            fatto.notify_one();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock<std::mutex> attesa(m);
+    fatto.wait(attesa, [&] { return finito; });
 }
 
 void PonteSviluppo::Stato(std::string_view testo) { emit StatoCambiato(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()))); }

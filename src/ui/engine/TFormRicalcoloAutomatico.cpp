@@ -2,25 +2,30 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include "core/engine/TestiSviluppo.h"
 #include "core/system/T_Sistema.h"
 #include "ui/controls/FormatoLocale.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/LavoroInParallelo.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/engine/PonteSviluppo.h"
 #include "ui_TFormRicalcoloAutomatico.h"
 
 using ludo::T_Sistema;
 
 TFormRicalcoloAutomatico::TFormRicalcoloAutomatico(QWidget* parent)
-    : QWidget(parent, Qt::Tool), ui(std::make_unique<Ui::TFormRicalcoloAutomatico>()) {
+    : QWidget(parent, Qt::Tool), ui(std::make_unique<Ui::TFormRicalcoloAutomatico>()),
+      filo_(new LavoroInParallelo(this)) {
     ui->setupUi(this);
-    connect(&osservatore_, &QFutureWatcher<void>::finished, this, &TFormRicalcoloAutomatico::Finito);
+    AiutoFinestra(*this, QStringLiteral("ricalcolo"));
+    RicordaFinestra(*this);
+    connect(filo_, &LavoroInParallelo::Finito, this, &TFormRicalcoloAutomatico::Finito);
 }
 
 TFormRicalcoloAutomatico::~TFormRicalcoloAutomatico() {
     if (ponte_ != nullptr) ponte_->Annulla();
-    osservatore_.waitForFinished();
+    filo_->Attendi();
 }
 
 void TFormRicalcoloAutomatico::Richiedi(T_Sistema& sistema) {
@@ -51,14 +56,14 @@ void TFormRicalcoloAutomatico::Avvia() {
     connect(ponte_, &PonteSviluppo::Terminato, this, &TFormRicalcoloAutomatico::Terminato);
     T_Sistema* copia = copia_.get();
     PonteSviluppo* ponte = ponte_;
-    osservatore_.setFuture(QtConcurrent::run([this, copia, ponte] {
+    filo_->Avvia([this, copia, ponte] {
         try {
             esito_ = ludo::RicalcoloAutomatico(*copia, *ponte);
         } catch (const std::exception&) {
             // Out of memory: the copy's columns are gone, nothing is written back.
             ponte->Annulla();
         }
-    }));
+    });
 }
 
 void TFormRicalcoloAutomatico::Finito() {
@@ -83,7 +88,7 @@ void TFormRicalcoloAutomatico::Ferma() {
     if (!inCorso_) return;
     ponte_->Annulla();
     QEventLoop attesa;
-    connect(&osservatore_, &QFutureWatcher<void>::finished, &attesa, &QEventLoop::quit);
+    connect(filo_, &LavoroInParallelo::Finito, &attesa, &QEventLoop::quit);
     if (inCorso_) attesa.exec();
 }
 

@@ -7,7 +7,6 @@
 // thread, and the window shows the count, its change against the previous
 // one and "Calcolo completato".
 
-#include <QFutureWatcher>
 #include <QWidget>
 #include <memory>
 
@@ -19,6 +18,7 @@ class TFormRicalcoloAutomatico;
 namespace ludo {
 class T_Sistema;
 }
+class LavoroInParallelo;
 class PonteSviluppo;
 
 class TFormRicalcoloAutomatico : public QWidget {
@@ -49,7 +49,7 @@ private:
     [[nodiscard]] bool Attuale() const;
 
     std::unique_ptr<Ui::TFormRicalcoloAutomatico> ui;
-    QFutureWatcher<void> osservatore_;
+    LavoroInParallelo* filo_;
     ludo::T_Sistema* sistema_ = nullptr;
     std::unique_ptr<ludo::T_Sistema> copia_;     // being recalculated
     std::unique_ptr<ludo::T_Sistema> prossima_;  // asked for while copia_ ran

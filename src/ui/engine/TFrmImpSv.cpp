@@ -4,6 +4,8 @@
 
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/DialoghiFile.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui_TFrmImpSv.h"
@@ -14,6 +16,8 @@ using ludo::DefSorg;
 TFrmImpSv::TFrmImpSv(ludo::T_Sistema& sistema, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFrmImpSv>()), sistema_(sistema) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("impostazioni-sviluppo"));
     ImpostaOggetto();
     // Unchecking the reductions that exclude each other comes first, so the
     // dependencies below see it.

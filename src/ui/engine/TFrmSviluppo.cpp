@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 #include <QLocale>
-#include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 
 #include "core/engine/TestiSviluppo.h"
 #include "core/system/T_Sistema.h"
 #include "ui/controls/FormatoLocale.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/LavoroInParallelo.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/engine/PonteSviluppo.h"
 #include "ui_TFrmSviluppo.h"
@@ -15,14 +17,19 @@
 using ludo::T_Sistema;
 
 TFrmSviluppo::TFrmSviluppo(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFrmSviluppo>()), ponte_(new PonteSviluppo(this)) {
+    : QDialog(parent), ui(std::make_unique<Ui::TFrmSviluppo>()), ponte_(new PonteSviluppo(this)),
+      filo_(new LavoroInParallelo(this)) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("sviluppo"));
     setModal(false);
+    ui->Torta->ImpostaLegenda(QStringLiteral("Finali"), QStringLiteral("Scartate"));
+    ui->TortaRiduzione->ImpostaLegenda(QStringLiteral("Ridotte"), QStringLiteral("Eliminate"));
     connect(ponte_, &PonteSviluppo::StatoCambiato, ui->LabelStato, &QLabel::setText);
     connect(ponte_, &PonteSviluppo::Cond, this, &TFrmSviluppo::AggiornaCond);
     connect(ponte_, &PonteSviluppo::CondRid, this, &TFrmSviluppo::AggiornaCondRid);
     connect(ponte_, &PonteSviluppo::RidOtt, this, &TFrmSviluppo::AggiornaRidOtt);
-    connect(&osservatore_, &QFutureWatcher<void>::finished, this, &TFrmSviluppo::Finito);
+    connect(filo_, &LavoroInParallelo::Finito, this, &TFrmSviluppo::Finito);
     connect(ui->OKBtn, &QPushButton::clicked, this, &TFrmSviluppo::close);
     connect(ui->AnnullaBtn, &QPushButton::clicked, this, &TFrmSviluppo::AnnullaClick);
 }
@@ -30,7 +37,7 @@ TFrmSviluppo::TFrmSviluppo(QWidget* parent)
 TFrmSviluppo::~TFrmSviluppo() {
     if (!inCorso_) return;
     ponte_->Annulla();
-    osservatore_.waitForFinished();
+    filo_->Attendi();
 }
 
 void TFrmSviluppo::Prepara(const T_Sistema& sistema) {
@@ -40,7 +47,8 @@ void TFrmSviluppo::Prepara(const T_Sistema& sistema) {
     ottimizzata_ = dest.SviluppoRidotto && dest.RiduzioneOttimizzata;
     ui->Autoriduzione->setVisible(dest.SviluppoRidotto && !dest.RiduzioneOttimizzata);
     ui->Autoriduzione->setTitle(QString::fromStdString(ludo::TitoloAutoriduzione(dest)));
-    for (QLabel* l : {ui->ColonneIniziali, ui->ColonneFiltrate, ui->ColonneFinali, ui->RColonneIniziali,
+    conFisse_ = QString::fromStdString(ludo::TestoColonneConFisse(sistema, FormatoNumeriLocale()));
+    for (QLabel* l : {ui->ColonneIniziali, ui->ColonneConFisse, ui->ColonneFiltrate, ui->ColonneFinali, ui->RColonneIniziali,
                       ui->RColonneFinali, ui->LabelFattore, ui->LabelStato}) {
         l->clear();
     }
@@ -48,6 +56,7 @@ void TFrmSviluppo::Prepara(const T_Sistema& sistema) {
     ui->TortaRiduzione->setVisible(false);
     ui->Gauge->setValue(0);
     ui->OKBtn->setVisible(false);
+    ui->AnnullaBtn->setVisible(true);
     ui->AnnullaBtn->setEnabled(true);
     ultimaRidotta_ = -1;
 }
@@ -64,14 +73,14 @@ void TFrmSviluppo::Avvia(T_Sistema& sistema) {
     esito_ = {};
     errore_.clear();
     ponte_->Riarma();
-    osservatore_.setFuture(QtConcurrent::run([this] {
+    filo_->Avvia([this] {
         try {
             esito_ = ludo::Sviluppa(*copia_, *ponte_);
         } catch (const std::exception& e) {
             // Out of memory: the run is over and keeps nothing.
             errore_ = QString::fromUtf8(e.what());
         }
-    }));
+    });
 }
 
 void TFrmSviluppo::Finito() {
@@ -88,6 +97,8 @@ void TFrmSviluppo::Finito() {
         ui->RColonneFinali->setText(ConCosto(esito_.Finali));
         ui->Autoriduzione->setVisible(true);
     }
+    // Nothing is left to stop: OK alone closes the window.
+    ui->AnnullaBtn->setVisible(false);
     ui->OKBtn->setVisible(true);
     ui->OKBtn->setDefault(true);
     ui->OKBtn->setFocus();
@@ -105,15 +116,23 @@ void TFrmSviluppo::AnnullaClick() {
     close();
 }
 
+void TFrmSviluppo::reject() {
+    // The window stays until the run has stopped.
+    if (inCorso_) {
+        AnnullaClick();
+        return;
+    }
+    QDialog::reject();
+    emit Chiusa();
+}
+
 void TFrmSviluppo::closeEvent(QCloseEvent* event) {
     if (inCorso_) {
-        // The window stays until the run has stopped.
         AnnullaClick();
         event->ignore();
         return;
     }
     QDialog::closeEvent(event);
-    emit Chiusa();
 }
 
 QString TFrmSviluppo::ConCosto(qint64 colonne) const {
@@ -133,6 +152,7 @@ void TFrmSviluppo::AggiornaCond(qint64 totale, qint64 finali, bool finale, qint6
     ui->ColonneFiltrate->setText(TestoNumero(esaminate - finali));
     if (!finale) return;
     ui->ColonneIniziali->setText(ConCosto(totale));
+    ui->ColonneConFisse->setText(conFisse_);
     ui->Torta->ImpostaQuota(totale > 0 ? static_cast<double>(finali) / static_cast<double>(totale) * 100 : 0);
     ui->Torta->setVisible(true);
 }

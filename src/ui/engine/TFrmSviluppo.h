@@ -2,11 +2,11 @@
 // The development window ("Sviluppo"): it runs the development of the
 // system on a worker thread and shows, as the engine reports them, the
 // columns examined, rejected and kept with their cost, the reduction's
-// figures, the state of the run and, at the end, the two pies. It is not
-// modal; "Annulla" stops a run, OK closes the window once the run is over.
+// figures, the state of the run and, at the end, the two pies with their
+// legends. It is not modal; "Annulla" stops a run, and once the run is over
+// OK alone remains to close the window.
 
 #include <QDialog>
-#include <QFutureWatcher>
 #include <memory>
 
 #include "core/engine/Sviluppo.h"
@@ -18,6 +18,7 @@ class TFrmSviluppo;
 namespace ludo {
 class T_Sistema;
 }
+class LavoroInParallelo;
 class PonteSviluppo;
 
 class TFrmSviluppo : public QDialog {
@@ -35,6 +36,9 @@ public:
 
     // "Annulla": stops the run, or closes the window when none is running.
     void AnnullaClick();
+    // Escape, OK and the window's close button: a run is stopped first, and
+    // the window closes once none is running.
+    void reject() override;
 
 signals:
     // The run is over and its result is in the system.
@@ -58,11 +62,12 @@ private:
 
     std::unique_ptr<Ui::TFrmSviluppo> ui;
     PonteSviluppo* ponte_;
-    QFutureWatcher<void> osservatore_;
+    LavoroInParallelo* filo_;
     ludo::T_Sistema* sistema_ = nullptr;
     std::unique_ptr<ludo::T_Sistema> copia_;  // what the worker develops
     ludo::EsitoSviluppo esito_;
     QString errore_;
+    QString conFisse_;  // "di cui N con le fisse", shown with the initial columns
     ludo::Configurazione config_;
     int partecipanti_ = 1;
     bool inCorso_ = false;

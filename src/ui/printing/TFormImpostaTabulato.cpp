@@ -3,6 +3,8 @@
 #include <QFontDialog>
 
 #include "core/io/Errore.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/SalvataggioConfigurazione.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/printing/StampaLavoro.h"
@@ -19,6 +21,8 @@ TFormImpostaTabulato::TFormImpostaTabulato(ludo::Configurazione& config, std::fi
       anteprima_(std::move(anteprima)),
       font_(config.ImpTabulato) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("tabulato"));
     ui->SESpazOrizzontale->setValue(config.ImpTabulato.SpaziaturaOrizzontale);
     ui->SESpazVerticale->setValue(config.ImpTabulato.SpaziaturaVerticale);
     MostraFont();

@@ -5,9 +5,12 @@
 #include "core/io/Errore.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/SalvataggioConfigurazione.h"
 #include "ui/controls/TFrmMessage.h"
+#include "core/printing/Tabulato.h"
 #include "ui/printing/StampaLavoro.h"
+#include "ui/printing/StampaSuFile.h"
 #include "ui/printing/SuperficieStampa.h"
 #include "ui/printing/TFormImpostaTabulato.h"
 #include "ui_TFormStampaSchedine.h"
@@ -15,6 +18,8 @@
 TFormStampaSchedine::TFormStampaSchedine(ludo::T_Sistema& sistema, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFormStampaSchedine>()), sistema_(sistema) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, PaginaGuida);
     connect(ui->SEColonne, &QSpinBox::valueChanged, this, &TFormStampaSchedine::AggiornaNumSchedine);
     connect(ui->RBSchedine, &QRadioButton::toggled, this, [this] {
         AggiornaNumSchedine();
@@ -71,7 +76,8 @@ int TFormStampaSchedine::TipoStampa() const {
 OpzioniStampa TFormStampaSchedine::Opzioni() const {
     OpzioniStampa o;
     o.colonnePerSchedina = ui->SEColonne->value();
-    o.pausa = ui->CBPausa->isChecked();
+    // A file has no slips to feed: it takes every slip at once.
+    o.pausa = ui->CBPausa->isChecked() && !StampaSuFile();
     o.cedolina = lavoro_.NomeEsterno && ui->CBCedolina->isChecked();
     o.fileSistema = sistema_.NomeFile.filename().string();
     o.formato = FormatoNumeriLocale();
@@ -104,6 +110,11 @@ void TFormStampaSchedine::OKBtnClick(bool daPulsante) {
 }
 
 bool TFormStampaSchedine::Stampa(int prima, int ultima) {
+    QString file;
+    if (StampaSuFile()) {
+        file = ChiediFileStampa(this, QString::fromStdString(ludo::NomeFileStampa(lavoro_, sistema_.NomeFile.string())));
+        if (file.isEmpty()) return false;
+    }
     lavoro_.PrimaSchedina = prima;
     lavoro_.UltimaSchedina = ultima;
     lavoro_.TipoStampa = TipoStampa();
@@ -131,9 +142,12 @@ bool TFormStampaSchedine::Stampa(int prima, int ultima) {
         errore = QString::fromUtf8(ludo::MsgImpossibileStampareLavoro);
     }
     QApplication::restoreOverrideCursor();
-    if (errore.isEmpty()) return true;
-    Informazione(errore, TFrmMessage::OK, this);
-    return false;
+    if (!errore.isEmpty()) {
+        Informazione(errore, TFrmMessage::OK, this);
+        return false;
+    }
+    if (!file.isEmpty()) AvvisaFileStampa(this, file);
+    return true;
 }
 
 void TFormStampaSchedine::ImpostazioniClick() {
@@ -153,6 +167,4 @@ void TFormStampaSchedine::ImpostazioniClick() {
     finestra.exec();
 }
 
-void TFormStampaSchedine::AiutoClick() {
-    ApriGuida(sistema_.Cartella(), this);
-}
+void TFormStampaSchedine::AiutoClick() { ApriGuida(this, PaginaGuida); }

@@ -19,6 +19,9 @@ struct OpzioniStampa;
 class TFormStampaSchedine : public QDialog {
     Q_OBJECT
 public:
+    // The page of the guide that tells about this window.
+    static inline const QString PaginaGuida = QStringLiteral("stampa");
+
     explicit TFormStampaSchedine(ludo::T_Sistema& sistema, QWidget* parent = nullptr);
     ~TFormStampaSchedine() override;
 

@@ -6,6 +6,8 @@
 
 #include "core/io/Errore.h"
 #include "core/printing/Taratura.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/SalvataggioConfigurazione.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/printing/StampaLavoro.h"
@@ -36,6 +38,8 @@ TFrmTaratura::TFrmTaratura(ludo::T_Sistema& sistema, QWidget* parent)
       tipo_(sistema.Dati->Config.ImpStampa.Orizzontale ? ludo::StampaOrizzontale : ludo::StampaVerticale),
       schedina_(ImmagineSchedina(sistema.Cartella())) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("taratura"));
     (tipo_ == ludo::StampaOrizzontale ? ui->RBOrizzontale : ui->RBVerticale)->setChecked(true);
     ui->CBStampaScritta->setChecked(sistema.Dati->Config.ImpStampa.StampaScritta);
     CaricaControlli();
@@ -64,6 +68,7 @@ TFrmTaratura::TFrmTaratura(ludo::T_Sistema& sistema, QWidget* parent)
     connect(ui->BTest, &QPushButton::clicked, this, &TFrmTaratura::TestClick);
     connect(ui->OKBtn, &QPushButton::clicked, this, &TFrmTaratura::OKBtnClick);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &TFrmTaratura::reject);
+    connect(ui->HelpBtn, &QPushButton::clicked, this, [this] { ApriGuida(this, QStringLiteral("taratura")); });
 }
 
 TFrmTaratura::~TFrmTaratura() = default;

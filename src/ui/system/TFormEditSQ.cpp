@@ -4,11 +4,15 @@
 
 #include "core/io/Errore.h"
 #include "core/system/ListeSquadre.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui_TFormEditSQ.h"
 
 TFormEditSQ::TFormEditSQ(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFormEditSQ>()) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("squadre"));
     connect(ui->OKBtn, &QPushButton::clicked, this, &TFormEditSQ::OKBtnClick);
     connect(ui->AnnullaBtn, &QPushButton::clicked, this, &TFormEditSQ::reject);
 }

@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/system/PulsantiSerie.h"
 #include "ui/system/TFormEditSQ.h"
@@ -15,6 +17,8 @@ using ludo::Serie;
 TFormListaSQ::TFormListaSQ(std::filesystem::path cartellaProgramma, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFormListaSQ>()), cartella_(std::move(cartellaProgramma)) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("squadre"));
     CollegaPulsantiSerie(*this, {ui->BtnA, ui->BtnB, ui->BtnC1, ui->BtnC2}, [this](Serie serie) { MostraSerie(serie); });
     connect(ui->ListBox, &QListWidget::currentRowChanged, this, &TFormListaSQ::AggiornaForm);
     connect(ui->ListBox, &QListWidget::itemDoubleClicked, this, &TFormListaSQ::ModificaClick);
@@ -47,6 +51,9 @@ void TFormListaSQ::MostraSerie(Serie serie) {
 void TFormListaSQ::AggiornaLista(int selezione) {
     ui->ListBox->clear();
     for (const auto& nome : ListaMostrata().Nomi()) ui->ListBox->addItem(QString::fromStdString(nome));
+    const QString titolo = QString::fromStdString(ludo::TitoloLista(serie_, ListaMostrata().Nomi().size()));
+    ui->LabelSerie->setText(titolo);
+    ui->ListBox->setAccessibleName(titolo);
     if (ui->ListBox->count() > 0) ui->ListBox->setCurrentRow(std::clamp(selezione, 0, ui->ListBox->count() - 1));
     AggiornaForm();
 }

@@ -1,6 +1,7 @@
 #include "ui/system/TFormPrincipa.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,7 +11,6 @@
 #include <QRegularExpressionValidator>
 #include <QStatusBar>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -19,6 +19,8 @@
 #include "core/system/SelezioneSquadre.h"
 #include "core/system/StatoPrincipale.h"
 #include "ui/controls/FormatoLocale.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/TGrigliaSchedina.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmSviluppo.h"
@@ -31,41 +33,24 @@ namespace {
 
 constexpr int AltezzaRiga = 20;
 constexpr int MetaPartite = 16;
-
-// The cell editor of a grid: a line edit with a length limit and, when
-// given, a check of each character typed.
-class EditorCelle : public QStyledItemDelegate {
-public:
-    EditorCelle(int lunghezza, const QString& caratteri, QObject* parent)
-        : QStyledItemDelegate(parent), lunghezza_(lunghezza), caratteri_(caratteri) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
-                          const QModelIndex& /*index*/) const override {
-        auto* editor = new QLineEdit(parent);
-        editor->setMaxLength(lunghezza_);
-        if (!caratteri_.isEmpty()) {
-            editor->setValidator(new QRegularExpressionValidator(QRegularExpression(caratteri_), editor));
-        }
-        return editor;
-    }
-
-private:
-    int lunghezza_;
-    QString caratteri_;
-};
+// How long a refusal stays on the status line.
+constexpr int DurataAvviso = 15000;
 
 QString Testo(const std::string& s) { return QString::fromStdString(s); }
 
-// What the coupon grids share: edited in place, one cell at a time, rows of
-// a fixed height and no scroll bars (the grid is as large as its rows).
-void ImpostaGriglia(QTableWidget* griglia, QStyledItemDelegate* editor) {
-    griglia->setItemDelegate(editor);
-    griglia->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    griglia->setSelectionMode(QAbstractItemView::SingleSelection);
+// What a grid of the coupon shares: rows of a fixed height and no scroll
+// bars (the grid is as large as its rows).
+void ImpostaGriglia(TGrigliaSchedina* griglia) {
     griglia->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     griglia->verticalHeader()->setDefaultSectionSize(AltezzaRiga);
-    griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+// A "Picch." cell takes digits and the decimal separator, which the comma
+// enters as well.
+std::optional<QString> DigitatoPicchetto(const QString& testo) {
+    const std::string digitato = ludo::TestoDigitatoPicchetto(testo.toStdString());
+    if (!std::all_of(digitato.begin(), digitato.end(), ludo::CarattereAmmessoPicchetto)) return std::nullopt;
+    return QString::fromStdString(digitato);
 }
 
 }  // namespace
@@ -102,6 +87,9 @@ TFormPrincipa::TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent)
     connect(ui->Tutte, &QPushButton::clicked, this, &TFormPrincipa::TutteClick);
     connect(ui->Squadre, &QPushButton::clicked, this, &TFormPrincipa::SquadreClick);
     TFormSaver::ImpostaProgramma(&finestre_);
+    ImpostaCartellaGuida(sistema_.Cartella());
+    setWindowIcon(QIcon(QStringLiteral(":/ludomatic.svg")));
+    OrdinaTab();
     move(0, 0);
     CaricaSfondo();
     CaricaArchivio();
@@ -131,14 +119,23 @@ void TFormPrincipa::PreparaGriglie() {
     }
 }
 
-void TFormPrincipa::PreparaGrigliaSquadre(QTableWidget* griglia, int primaPartita) {
+void TFormPrincipa::OrdinaTab() {
+    // Tab walks the coupon as it is read: the top row, then each half.
+    const QList<QWidget*> ordine = {ui->EditConcorso, ui->Azzera,      ui->Tutte,       ui->Squadre,
+                                    ui->Analisi,      ui->Archivio,    ui->GridSquadre1, ui->GridPicch1,
+                                    ui->Pronostico1,  ui->GridSquadre2, ui->GridPicch2,  ui->Pronostico2};
+    for (int i = 1; i < ordine.size(); ++i) setTabOrder(ordine[i - 1], ordine[i]);
+}
+
+void TFormPrincipa::PreparaGrigliaSquadre(TGrigliaSchedina* griglia, int primaPartita) {
     griglia->setRowCount(MetaPartite);
     griglia->setColumnCount(2);
     griglia->setHorizontalHeaderLabels({QStringLiteral("Casa"), QStringLiteral("Ospite")});
     QStringList numeri;
     for (int r = 0; r < MetaPartite; ++r) numeri << QString::number(primaPartita + r);
     griglia->setVerticalHeaderLabels(numeri);
-    ImpostaGriglia(griglia, new EditorCelle(static_cast<int>(ludo::MaxCaratteriSquadra), QString(), griglia));
+    ImpostaGriglia(griglia);
+    griglia->ImpostaEditor(static_cast<int>(ludo::MaxCaratteriSquadra));
     griglia->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     griglia->horizontalHeader()->setDefaultSectionSize(150);
     for (int r = 0; r < MetaPartite; ++r) {
@@ -151,12 +148,13 @@ void TFormPrincipa::PreparaGrigliaSquadre(QTableWidget* griglia, int primaPartit
             [this, primaPartita](QTableWidgetItem* cella) { SquadraCambiata(cella, primaPartita); });
 }
 
-void TFormPrincipa::PreparaGrigliaPicchetti(QTableWidget* griglia, int primaPartita) {
+void TFormPrincipa::PreparaGrigliaPicchetti(TGrigliaSchedina* griglia, int primaPartita) {
     griglia->setRowCount(MetaPartite);
     griglia->setColumnCount(1);
     griglia->setHorizontalHeaderLabels({QStringLiteral("Picch.")});
     griglia->verticalHeader()->hide();
-    ImpostaGriglia(griglia, new EditorCelle(ludo::MaxCaratteriPicchetto, QStringLiteral("[0-9.]*"), griglia));
+    ImpostaGriglia(griglia);
+    griglia->ImpostaEditor(ludo::MaxCaratteriPicchetto, DigitatoPicchetto);
     griglia->setFont(ui->GridSquadre1->font());
     griglia->horizontalHeader()->setDefaultSectionSize(52);
     for (int r = 0; r < MetaPartite; ++r) {
@@ -312,8 +310,15 @@ void TFormPrincipa::SquadraCambiata(QTableWidgetItem* cella, int primaPartita) {
 
 void TFormPrincipa::PicchettoCambiato(QTableWidgetItem* cella, int primaPartita) {
     if (mostrando_) return;
-    auto& valore = sistema_.Dati->Picchetti[static_cast<std::size_t>(primaPartita - 1 + cella->row())];
-    if (const auto letto = ludo::LeggiPicchetto(cella->text().trimmed().toStdString())) valore = *letto;
+    const int partita = primaPartita + cella->row();
+    auto& valore = sistema_.Dati->Picchetti[static_cast<std::size_t>(partita - 1)];
+    const std::string testo = ludo::TestoDigitatoPicchetto(cella->text().trimmed().toStdString());
+    if (const auto letto = ludo::LeggiPicchetto(testo)) {
+        valore = *letto;
+        ui->StatusBar->clearMessage();
+    } else {
+        ui->StatusBar->showMessage(Testo(ludo::MotivoPicchettoRifiutato(partita, testo)), DurataAvviso);
+    }
     mostrando_ = true;
     cella->setText(Testo(ludo::TestoPicchetto(valore)));
     mostrando_ = false;

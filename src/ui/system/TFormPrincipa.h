@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/system/T_Sistema.h"
+#include "ui/controls/DialoghiFile.h"
 #include "ui/controls/TFormSaver.h"
 
 namespace Ui {
@@ -26,9 +27,8 @@ class QTableWidgetItem;
 class TFormRicalcoloAutomatico;
 class TFrmSviluppo;
 class TFormSelPartite;
-struct RichiestaFile;
+class TGrigliaSchedina;
 
-inline constexpr const char* MsgSovrascrivere = "Il file esiste già. Vuoi sovrascriverlo ? ";
 inline constexpr const char* MsgSistemaNonSalvato = "Il Sistema non è Stato Salvato. Vuoi Salvarlo ? ";
 inline constexpr const char* MsgScritturaColonne = "Errore Durante la Scrittura del File Colonnare";
 
@@ -64,8 +64,9 @@ protected:
 private:
     // Window building.
     void PreparaGriglie();
-    void PreparaGrigliaSquadre(QTableWidget* griglia, int primaPartita);
-    void PreparaGrigliaPicchetti(QTableWidget* griglia, int primaPartita);
+    void OrdinaTab();
+    void PreparaGrigliaSquadre(TGrigliaSchedina* griglia, int primaPartita);
+    void PreparaGrigliaPicchetti(TGrigliaSchedina* griglia, int primaPartita);
     void CreaMenu();
     void CreaMenuSistemi();
     void CreaMenuCondizioni();

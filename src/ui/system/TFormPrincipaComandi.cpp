@@ -1,6 +1,8 @@
 // The commands of the main window: system and coupon files, development,
 // saving the columns, settings and help.
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -59,7 +61,9 @@ bool TFormPrincipa::Conferma(bool conAnnulla) {
     const int pulsanti = TFrmMessage::Si | TFrmMessage::No | (conAnnulla ? TFrmMessage::Annulla : 0);
     const int risposta = Informazione(QString::fromUtf8(MsgSistemaNonSalvato), pulsanti, this);
     if (risposta == TFrmMessage::Annulla) return false;
-    if (risposta == TFrmMessage::Si) Salva();
+    // A save given up in its dialog, or one that failed, brings the user back
+    // to the system instead of dropping the changes.
+    if (risposta == TFrmMessage::Si) return Salva();
     return true;
 }
 
@@ -101,15 +105,8 @@ bool TFormPrincipa::ScriviSistema(const QString& file) {
 
 bool TFormPrincipa::Salva() {
     if (!sistema_.DeveChiedereNome()) return ScriviSistema(Percorso(sistema_.NomeFile));
-    RichiestaFile richiesta = RichiestaSistema(QStringLiteral("Salva il Sistema"), true);
-    richiesta.chiediSovrascrittura = false;
-    const QString scelto = ChiediFile(this, richiesta);
-    if (scelto.isEmpty()) return false;
-    if (QFileInfo::exists(scelto) &&
-        Informazione(QString::fromUtf8(MsgSovrascrivere), TFrmMessage::Si | TFrmMessage::No, this) != TFrmMessage::Si) {
-        return false;
-    }
-    if (!ScriviSistema(scelto)) return false;
+    const QString scelto = ChiediFileDaScrivere(this, RichiestaSistema(QStringLiteral("Salva il Sistema"), true));
+    if (scelto.isEmpty() || !ScriviSistema(scelto)) return false;
     sistema_.SenzaNome = false;
     return true;
 }
@@ -222,14 +219,8 @@ void TFormPrincipa::SalvaSuDiscoClick() {
     r.nome = ultimoFileColonne_.isEmpty() ? QString() : QFileInfo(ultimoFileColonne_).completeBaseName() + ".Col";
     r.filtro = QStringLiteral("Col file (*.Col)");
     r.estensione = QStringLiteral("Col");
-    r.salva = true;
-    r.chiediSovrascrittura = false;
-    const QString scelto = ChiediFile(this, r);
+    const QString scelto = ChiediFileDaScrivere(this, r);
     if (scelto.isEmpty()) return;
-    if (QFileInfo::exists(scelto) &&
-        Informazione(QString::fromUtf8(MsgSovrascrivere), TFrmMessage::Si | TFrmMessage::No, this) != TFrmMessage::Si) {
-        return;
-    }
     bool scritto = false;
     try {
         scritto = ludo::ScriviFile(sistema_.Dati->Colonne, scelto.toStdString());
@@ -307,6 +298,10 @@ void TFormPrincipa::ImpostaStampanteClick() {
     QPrintDialog dialogo(&StampanteProgramma(), this);
     dialogo.setWindowTitle(QStringLiteral("Imposta Stampante"));
     dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // Nothing is printed here: the button confirms the choice.
+    if (auto* pulsanti = dialogo.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = pulsanti->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    }
     dialogo.exec();
 }
 
@@ -342,9 +337,7 @@ void TFormPrincipa::ApriStampa(ludo::ListaColonne colonne) {
     finestra.exec();
 }
 
-void TFormPrincipa::SommarioClick() {
-    ApriGuida(sistema_.Cartella(), this);
-}
+void TFormPrincipa::SommarioClick() { ApriGuida(this); }
 
 void TFormPrincipa::AboutClick() {
     QMessageBox::about(this, QStringLiteral("Informazioni su Ludomatic"),

@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 
 #include "ui/system/TFormPrincipa.h"
@@ -79,6 +78,9 @@ void TFormPrincipa::CreaMenuSistemi() {
     Azione(m, QStringLiteral("SalvaSchedina"), QStringLiteral("Salva Schedina"));
     m->addSeparator();
     Azione(m, QStringLiteral("Uscita"), QStringLiteral("Uscita"));
+    // Beside the function keys, the keys every desktop program uses.
+    Comando(QStringLiteral("Carica"))->setShortcuts({QKeySequence(Qt::Key_F3), QKeySequence::Open});
+    Comando(QStringLiteral("Save1"))->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence::Save});
     Collega(QStringLiteral("New1"), &TFormPrincipa::NuovoClick);
     Collega(QStringLiteral("Carica"), &TFormPrincipa::CaricaClick);
     Collega(QStringLiteral("Save1"), &TFormPrincipa::SalvaClick);
@@ -212,30 +214,33 @@ void TFormPrincipa::CreaToolBar() {
         const char* nome;
         const char* suggerimento;
         const char* comando;
-        QStyle::StandardPixmap icona;
+        const char* icona;
     };
     static constexpr Pulsante pulsanti[] = {
-        {"SpeedNuovo", "Nuovo Sistema", "New1", QStyle::SP_FileIcon},
-        {"SpeedCarica", "Carica Sistema", "Carica", QStyle::SP_DialogOpenButton},
-        {"SpeedSalva", "Salva Sistema", "Save1", QStyle::SP_DialogSaveButton},
-        {"SpeedCommento", "Commento", "Commento", QStyle::SP_FileDialogContentsView},
-        {"SpeedQuadri", "Quadri", "Quadri", QStyle::SP_FileDialogDetailedView},
-        {"SpeedSviluppa", "Sviluppo", "CalcoloColonne", QStyle::SP_MediaPlay},
-        {"SpeedVisualizza", "Visualizza Colonne", "VisualizzaMemoria", QStyle::SP_FileDialogListView},
-        {"SpeedSpoglio", "Spoglio", "SpoglioMemoria", QStyle::SP_DialogApplyButton},
-        {"SpeedStampa", "Stampa Schedine e Tabulato", "StampaMemoria", QStyle::SP_ComputerIcon},
-        {"SpeedProspetto", "Stampa Prospetto", "StampaProspetto", QStyle::SP_FileDialogInfoView},
-        {"SpeedSchedina", "Aggiornamento Schedina", "AggiornamentoSchedina", QStyle::SP_BrowserReload},
-        {"SpeedArchivi", "Aggiornamento Archivi", "AggiornamentoArchivi", QStyle::SP_ArrowDown},
-        {"SpeedHelp", "Help", "Sommario", QStyle::SP_DialogHelpButton},
-        {"SpeedUscita", "Uscita", "Uscita", QStyle::SP_DialogCloseButton},
+        {"SpeedNuovo", "Nuovo Sistema", "New1", "nuovo"},
+        {"SpeedCarica", "Carica Sistema", "Carica", "carica"},
+        {"SpeedSalva", "Salva Sistema", "Save1", "salva"},
+        {"SpeedCommento", "Commento", "Commento", "commento"},
+        {"SpeedQuadri", "Quadri", "Quadri", "quadri"},
+        {"SpeedSviluppa", "Sviluppo", "CalcoloColonne", "sviluppo"},
+        {"SpeedVisualizza", "Visualizza Colonne", "VisualizzaMemoria", "visualizza"},
+        {"SpeedSpoglio", "Spoglio", "SpoglioMemoria", "spoglio"},
+        {"SpeedStampa", "Stampa Schedine e Tabulato", "StampaMemoria", "stampa"},
+        {"SpeedProspetto", "Stampa Prospetto", "StampaProspetto", "prospetto"},
+        {"SpeedSchedina", "Aggiornamento Schedina", "AggiornamentoSchedina", "schedina"},
+        {"SpeedArchivi", "Aggiornamento Archivi", "AggiornamentoArchivi", "archivi"},
+        {"SpeedHelp", "Help", "Sommario", "aiuto"},
+        {"SpeedUscita", "Uscita", "Uscita", "uscita"},
     };
     for (const auto& p : pulsanti) {
         QAction* comando = Comando(QString::fromLatin1(p.comando));
-        auto* pulsante = ui->ToolBar->addAction(style()->standardIcon(p.icona), QString::fromUtf8(p.suggerimento));
+        const QIcon icona(QStringLiteral(":/icone/%1.svg").arg(QString::fromLatin1(p.icona)));
+        auto* pulsante = ui->ToolBar->addAction(icona, QString::fromUtf8(p.suggerimento));
         pulsante->setObjectName(QString::fromLatin1(p.nome));
         pulsante->setToolTip(QString::fromUtf8(p.suggerimento));
         pulsante->setEnabled(comando->isEnabled());
+        // The menu shows the same picture beside the command.
+        comando->setIcon(icona);
         // The button follows its command's enablement and runs it.
         connect(comando, &QAction::changed, pulsante, [comando, pulsante] { pulsante->setEnabled(comando->isEnabled()); });
         connect(pulsante, &QAction::triggered, comando, &QAction::trigger);

@@ -10,6 +10,8 @@
 #include <array>
 
 #include "core/system/T_Sistema.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/ColoriControlli.h"
 #include "ui/system/PulsantiSerie.h"
 #include "ui_TFormSelPartite.h"
@@ -28,6 +30,8 @@ QString Testo(const std::string& s) { return QString::fromStdString(s); }
 TFormSelPartite::TFormSelPartite(ludo::T_Sistema& sistema, ludo::ListeSquadre liste, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFormSelPartite>()), sistema_(sistema), liste_(std::move(liste)) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("selezione"));
     setModal(false);
     CollegaPulsantiSerie(*this, {ui->BtnA, ui->BtnB, ui->BtnC1, ui->BtnC2}, [this](Serie serie) { MostraSerie(serie); });
     ui->GridSquadre->setColumnCount(2);

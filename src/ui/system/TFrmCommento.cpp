@@ -2,12 +2,16 @@
 
 #include <QPushButton>
 
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/RigheMemo.h"
 #include "ui_TFrmCommento.h"
 
 TFrmCommento::TFrmCommento(ludo::T_Sistema& sistema, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFrmCommento>()), sistema_(sistema) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("commento"));
     ui->Memo->setPlainText(TestoDelleRighe(sistema_.Commento));
     connect(ui->OKBtn, &QPushButton::clicked, this, &TFrmCommento::OKBtnClick);
     connect(ui->AnnullaBtn, &QPushButton::clicked, this, &TFrmCommento::reject);

@@ -6,6 +6,8 @@
 
 #include "core/io/Errore.h"
 #include "core/io/ProgramFolder.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/DialoghiFile.h"
 #include "ui/controls/SalvataggioConfigurazione.h"
 #include "ui/controls/TFrmMessage.h"
@@ -18,6 +20,8 @@ TFrmImpostazioni::TFrmImpostazioni(ludo::Configurazione& config, std::filesystem
       config_(config),
       cartella_(std::move(cartellaProgramma)) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("varie"));
     ImpostaOggetto();
     connect(ui->RBLire, &QAbstractButton::toggled, this, &TFrmImpostazioni::AggiornaForm);
     connect(ui->CercaBtn, &QPushButton::clicked, this, &TFrmImpostazioni::CercaClick);

@@ -3,12 +3,16 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/RigheMemo.h"
 #include "ui_TFrmPartecipanti.h"
 
 TFrmPartecipanti::TFrmPartecipanti(ludo::T_Sistema& sistema, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFrmPartecipanti>()), sistema_(sistema) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
+    AiutoFinestra(*this, QStringLiteral("partecipanti"));
     ui->SpinPartecipanti->setRange(1, MaxPartecipanti);
     ImpostaOggetto();
     connect(ui->CBSpecificaNomi, &QCheckBox::toggled, this, &TFrmPartecipanti::AggiornaForm);

@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "core/checking/ClassificaPartite.h"
 
 using namespace ludo;
+using ludo::test::col;
 
 namespace {
-Colonna maschera(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
 void gol(GolSchedina& g, int partita, int casa, int ospite) { g[static_cast<std::size_t>(partita - 1)] = {casa, ospite}; }
 }  // namespace
-
-TEST(ClassificaPartite, AllCellsEmptyGiveTheFirstEightMatches) {
-    GolSchedina g{};
-    EXPECT_EQ(VincenteDaiGol(g), maschera({1, 2, 3, 4, 5, 6, 7, 8}));
-}
 
 TEST(ClassificaPartite, GoalsThenAwayGoalsThenLowerNumber) {
     GolSchedina g{};
@@ -38,16 +30,17 @@ TEST(ClassificaPartite, GoalsThenAwayGoalsThenLowerNumber) {
     EXPECT_EQ(ordine[3], 10);
     EXPECT_EQ(ordine[4], 11);
     EXPECT_EQ(ordine[5], 12);
-    EXPECT_EQ(VincenteDaiGol(g), maschera({5, 10, 11, 12, 13, 14, 20, 32}));
+    EXPECT_EQ(VincenteDaiGol(g), col({5, 10, 11, 12, 13, 14, 20, 32}));
 }
 
 TEST(ClassificaPartite, GoallessDrawsRankByNumberAfterScoringMatches) {
+    EXPECT_EQ(VincenteDaiGol(GolSchedina{}), col({1, 2, 3, 4, 5, 6, 7, 8})) << "every cell empty";
     GolSchedina g{};
     for (int p = 1; p <= 32; ++p) gol(g, p, 0, 0);
     gol(g, 30, 1, 0);
     gol(g, 31, 0, 1);
     // 31 (away goal) before 30, then the 0-0 matches by number.
-    EXPECT_EQ(VincenteDaiGol(g), maschera({1, 2, 3, 4, 5, 6, 30, 31}));
+    EXPECT_EQ(VincenteDaiGol(g), col({1, 2, 3, 4, 5, 6, 30, 31}));
     EXPECT_EQ(ClassificaPartite(g)[0], 31);
     // An empty cell counts as zero goals, so a half-filled match ranks by its other cell.
     GolSchedina h{};

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "TestSupport.h"
 #include "core/io/Errore.h"
 
@@ -14,12 +12,9 @@ using test::col;
 
 // A matrix file of the library written byte by byte: 4 little-endian bytes a column.
 void ScriviMatrice(const std::filesystem::path& cartella, const std::string& nome,
-                   std::initializer_list<Colonna> colonne) {
+                   const std::vector<Colonna>& colonne) {
     std::filesystem::create_directories(cartella / "Matrici");
-    test::Bytes b;
-    for (Colonna c : colonne) test::appendLE(b, c, 4);
-    std::ofstream(cartella / "Matrici" / nome, std::ios::binary)
-        .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+    test::writeFile(cartella / "Matrici" / nome, test::maschereLE(colonne));
 }
 
 TGenColonneCasuali GeneratoreUniforme(std::uint32_t seme) {
@@ -27,8 +22,6 @@ TGenColonneCasuali GeneratoreUniforme(std::uint32_t seme) {
     EXPECT_TRUE(g.Imposta(true, false, false, false, DatiPesi{}));
     return g;
 }
-
-std::vector<Colonna> Elenco(const ListaColonne& l) { return {l.begin(), l.end()}; }
 
 TEST(SistemiAutomatici, UnIntegraleEUnaColonnaSolaConLaSuaCedolina) {
     test::TempDir cartella;
@@ -71,7 +64,7 @@ TEST(SistemiAutomatici, UnRidottoApplicaLaMatriceDellaLibreriaAiNumeriEstratti) 
     const Colonna tutti = fisso | altri;
     // Position 1 stands for the fixed number, which every column of a matrix
     // with one fixed number holds; positions 2..9 for the others, ascending.
-    const auto numeri = Elenco(s.colonne);
+    const auto numeri = test::elenco(s.colonne);
     EXPECT_EQ(numeri[0], tutti & ~(Colonna{1} << (NumeroK(8, altri) - 1)));
     EXPECT_EQ(numeri[1], altri);
     EXPECT_EQ(numeri[2], tutti & ~(Colonna{1} << (NumeroK(4, altri) - 1)));
@@ -86,28 +79,26 @@ TEST(SistemiAutomatici, UnRidottoApplicaLaMatriceDellaLibreriaAiNumeriEstratti) 
     RegistraGiocata(archivio, s);
     ASSERT_EQ(archivio.Sistemi.size(), 1u);
     EXPECT_EQ(archivio.Sistemi[0].Numeri, 9);
-    EXPECT_EQ(Elenco(archivio.Sistemi[0].Colonne), numeri);
+    EXPECT_EQ(test::elenco(archivio.Sistemi[0].Colonne), numeri);
 }
 
 TEST(SistemiAutomatici, MatriceMancanteOPesiInsufficienti) {
     test::TempDir cartella;
     auto g = GeneratoreUniforme(3);
-    try {
-        PreparaSistemaAutomatico(cartella.path(), g, {20, 0, 7, 1}, {});
-        FAIL() << "no 20F0R1.col in the library";
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgNessunSistemaDelTipo);
-    }
+    EXPECT_EQ(test::erroreDi([&] {
+                  PreparaSistemaAutomatico(cartella.path(), g, {20, 0, 7, 1}, {});
+              }),
+              MsgNessunSistemaDelTipo)
+        << "no 20F0R1.col in the library";
     TGenColonneCasuali pochi(3);
     DatiPesi dati;
     dati.pronostico = col({1, 2, 3, 4, 5, 6, 7, 8, 9});
     pochi.Imposta(true, false, false, true, dati);
-    try {
-        PreparaSistemaAutomatico(cartella.path(), pochi, {10, 0, TipoIntegrale, 1}, {});
-        FAIL() << "ten numbers drawn from nine";
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgPesiInsufficienti);
-    }
+    EXPECT_EQ(test::erroreDi([&] {
+                  PreparaSistemaAutomatico(cartella.path(), pochi, {10, 0, TipoIntegrale, 1}, {});
+              }),
+              MsgPesiInsufficienti)
+        << "ten numbers drawn from nine";
 }
 
 TEST(SistemiAutomatici, RidottoImmediatoSuiNumeriScelti) {
@@ -120,8 +111,8 @@ TEST(SistemiAutomatici, RidottoImmediatoSuiNumeriScelti) {
     const Colonna fisse = col({2, 4});
     const ImpostazioniCedolina lire{800, false, true, 7};
     auto s = PreparaRidottoImmediato(matrice, info, numeri, fisse, "Rossi", lire);
-    EXPECT_EQ(Elenco(s.colonne),
-              (std::vector<Colonna>{col({2, 4, 6, 8, 10, 12, 14, 16}), col({6, 8, 10, 12, 14, 16, 18, 20})}));
+    EXPECT_EQ(test::elenco(s.colonne), (std::vector<Colonna>{col({2, 4, 6, 8, 10, 12, 14, 16}),
+                                                             col({6, 8, 10, 12, 14, 16, 18, 20})}));
     EXPECT_EQ(s.righe[1], "10 Numeri con 2 Fisse");
     EXPECT_EQ(s.righe[2], "garanzia 1 Sette");
     EXPECT_EQ(s.righe[3], "£ 1.600 Conc.Nº 7");
@@ -130,7 +121,7 @@ TEST(SistemiAutomatici, RidottoImmediatoSuiNumeriScelti) {
 
     // Fixed numbers that are not the smallest still take the first positions.
     s = PreparaRidottoImmediato(matrice, info, numeri, col({10, 20}), "", lire);
-    EXPECT_EQ(Elenco(s.colonne),
+    EXPECT_EQ(test::elenco(s.colonne),
               (std::vector<Colonna>{col({10, 20, 2, 4, 6, 8, 12, 14}), col({2, 4, 6, 8, 12, 14, 16, 18})}));
 
     s = PreparaRidottoImmediato(matrice, info, numeri, 0, "", lire);

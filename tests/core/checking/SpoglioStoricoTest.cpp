@@ -3,6 +3,7 @@
 // columns that won.
 #include <gtest/gtest.h>
 
+#include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/checking/SpoglioStorico.h"
 #include "core/columns/FileColonne.h"
@@ -10,24 +11,12 @@
 
 using namespace ludo;
 using ludo::test::col;
+using ludo::test::tutto;
 
 namespace {
 
 const Colonna kA = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kB = col({11, 12, 13, 14, 15, 16, 17, 18});
-
-ArchivioConcorsi archivio(std::initializer_list<Colonna> vincenti, std::uint8_t tipo = SerieA) {
-    ArchivioConcorsi a;
-    std::uint8_t numero = 0;
-    for (Colonna v : vincenti) a.InserisciOrdinato({2023, ++numero, tipo, v});
-    return a;
-}
-
-IntervalloRicerca tutto(const ArchivioConcorsi& a) {
-    IntervalloRicerca i;
-    IntervalloTuttoArchivio(i, a);
-    return i;
-}
 
 class CancellaDopo : public Avanzamento {
 public:
@@ -42,7 +31,7 @@ private:
 TEST(SpoglioStorico, CountsWinsContestsAndDelaysPerScore) {
     // Contests: A, B, A, B, B. Column kA scores 8 on A and 0 on B; the
     // 7-point column scores 7 on A and 1 on B (it holds 18).
-    const auto a = archivio({kA, kB, kA, kB, kB});
+    const auto a = test::archivioDi({kA, kB, kA, kB, kB});
     ListaColonne l;
     l.Aggiungi(kA);
     l.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 18}));
@@ -74,7 +63,7 @@ TEST(SpoglioStorico, CountsWinsContestsAndDelaysPerScore) {
 
 TEST(SpoglioStorico, HighlightsAnIcOfOneOrMore) {
     // Scores 8 in contests 1 and 2 of 6: IC = 2/6 x 4 = 1.33.
-    const auto a = archivio({kA, kA, kB, kB, kB, kB});
+    const auto a = test::archivioDi({kA, kA, kB, kB, kB, kB});
     ListaColonne l;
     l.Aggiungi(kA);
     const auto righe = RigheGenerali(SpoglioStorico(l, a, tutto(a)));
@@ -87,7 +76,7 @@ TEST(SpoglioStorico, HighlightsAnIcOfOneOrMore) {
 }
 
 TEST(SpoglioStorico, EmptyListCountsContestsButNoWins) {
-    const auto a = archivio({kA, kB, kA});
+    const auto a = test::archivioDi({kA, kB, kA});
     const auto esito = SpoglioStorico(ListaColonne(), a, tutto(a));
     EXPECT_EQ(esito.Concorsi, 3);
     for (const auto& riga : RigheGenerali(esito)) {
@@ -101,7 +90,7 @@ TEST(SpoglioStorico, EmptyListCountsContestsButNoWins) {
 }
 
 TEST(SpoglioStorico, IntervalSelectingNothingLeavesZeros) {
-    const auto a = archivio({kA, kB});
+    const auto a = test::archivioDi({kA, kB});
     IntervalloRicerca nessuno = tutto(a);
     nessuno.Tipi = 0;  // no contest type chosen
     ListaColonne l;
@@ -116,10 +105,8 @@ TEST(SpoglioStorico, IntervalSelectingNothingLeavesZeros) {
 }
 
 TEST(SpoglioStorico, OnlyTheSelectedContestsAreChecked) {
-    ArchivioConcorsi a;
-    a.InserisciOrdinato({2022, 5, SerieA, kA});
-    a.InserisciOrdinato({2023, 1, SerieB, kA});
-    a.InserisciOrdinato({2023, 2, SerieA, kB});
+    const auto a =
+        test::archivioDi({{2022, 5, SerieA, kA}, {2023, 1, SerieB, kA}, {2023, 2, SerieA, kB}});
     IntervalloRicerca soloA = tutto(a);
     soloA.Tipi = SerieA;
     ListaColonne l;
@@ -132,9 +119,7 @@ TEST(SpoglioStorico, OnlyTheSelectedContestsAreChecked) {
 }
 
 TEST(SpoglioStorico, DetailRowTexts) {
-    ArchivioConcorsi a;
-    a.InserisciOrdinato({2023, 12, SerieC, kA});
-    a.InserisciOrdinato({2023, 13, Altri, kB});
+    const auto a = test::archivioDi({{2023, 12, SerieC, kA}, {2023, 13, Altri, kB}});
     ListaColonne l;
     for (int i = 0; i < 12; ++i) l.Aggiungi(kA);
     l.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 11}));
@@ -147,7 +132,7 @@ TEST(SpoglioStorico, DetailRowTexts) {
 }
 
 TEST(SpoglioStorico, CancelShowsNothing) {
-    const auto a = archivio({kA, kB, kA, kB});
+    const auto a = test::archivioDi({kA, kB, kA, kB});
     ListaColonne l;
     l.Aggiungi(kA);
     CancellaDopo cancella(2);
@@ -157,7 +142,7 @@ TEST(SpoglioStorico, CancelShowsNothing) {
 }
 
 TEST(SpoglioStorico, ExportSheetLayout) {
-    const auto a = archivio({kA, kB});
+    const auto a = test::archivioDi({kA, kB});
     ListaColonne l;
     l.Aggiungi(kA);
     const auto foglio = TabellaEsportazione(SpoglioStorico(l, a, tutto(a)));
@@ -176,7 +161,7 @@ TEST(SpoglioStorico, ExportSheetLayout) {
 
 TEST(SpoglioStorico, SavesTheColumnsThatReachedTheChosenScores) {
     test::TempDir dir;
-    const auto a = archivio({kA, kB});
+    const auto a = test::archivioDi({kA, kB});
     const Colonna sette = col({1, 2, 3, 4, 5, 6, 7, 20});
     const Colonna sei = col({11, 12, 13, 14, 15, 16, 21, 22});
     const Colonna niente = col({23, 24, 25, 26, 27, 28, 29, 30});
@@ -187,29 +172,18 @@ TEST(SpoglioStorico, SavesTheColumnsThatReachedTheChosenScores) {
     const auto percorso = dir / "vinte.Col";
     SalvaColonneConPunti(l, esito, 1u << 7 | 1u << 6, percorso);
     // The file is the masks in list order, little-endian.
-    test::Bytes attesi;
-    test::appendLE(attesi, sei, 4);
-    test::appendLE(attesi, sette, 4);
-    EXPECT_EQ(test::readFile(percorso), attesi);
+    EXPECT_EQ(test::readFile(percorso), test::maschereLE({sei, sette}));
 
     SalvaColonneConPunti(l, esito, 1u << 8, percorso);
-    test::Bytes solo8;
-    test::appendLE(solo8, kA, 4);
+    const test::Bytes solo8 = test::maschereLE({kA});
     EXPECT_EQ(test::readFile(percorso), solo8);
 
-    try {
-        SalvaColonneConPunti(l, esito, 0, percorso);
-        FAIL();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgSelezionarePunteggio);
-    }
+    EXPECT_EQ(test::erroreDi([&] { SalvaColonneConPunti(l, esito, 0, percorso); }),
+              MsgSelezionarePunteggio);
     EXPECT_EQ(test::readFile(percorso), solo8);
-    try {
-        SalvaColonneConPunti(l, esito, 1u << 8, dir / "manca" / "x.Col");
-        FAIL();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgImpossibileSalvareColonne);
-    }
+    EXPECT_EQ(
+        test::erroreDi([&] { SalvaColonneConPunti(l, esito, 1u << 8, dir / "manca" / "x.Col"); }),
+        MsgImpossibileSalvareColonne);
 }
 
 }  // namespace

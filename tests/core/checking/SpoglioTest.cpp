@@ -3,6 +3,9 @@
 // the slips of six the column views page through.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "SistemaLinkA.h"
 #include "TestSupport.h"
 #include "core/checking/ControlloCondizioni.h"
 #include "core/checking/Spoglio.h"
@@ -15,22 +18,18 @@ namespace {
 
 const Colonna kVincente = col({1, 2, 3, 4, 5, 6, 7, 8});
 
-ListaColonne lista(std::initializer_list<Colonna> colonne) {
-    ListaColonne l;
-    for (Colonna c : colonne) l.Aggiungi(c);
-    return l;
-}
-
 TEST(Spoglio, TenNumberColumnCountsAsItsFortyFiveColumns) {
-    const auto punti = SpoglioSingolo(lista({col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})}), kVincente);
+    const auto punti =
+        SpoglioSingolo(test::listaDi({col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})}), kVincente);
     EXPECT_EQ(punti, (Punteggi{0, 0, 0, 0, 0, 0, 28, 16, 1}));
 }
 
 TEST(Spoglio, ColumnsOfEightCountOnceAndShortOnesNotAtAll) {
-    const auto punti = SpoglioSingolo(lista({kVincente, col({1, 2, 3, 4, 5, 6, 7, 9}),
-                                             col({9, 10, 11, 12, 13, 14, 15, 16}),
-                                             col({1, 2, 3, 4, 5, 6, 7}), 0, col({1, 2, 3, 4, 5, 6, 7, 9})}),
-                                      kVincente);
+    const auto punti = SpoglioSingolo(
+        test::listaDi({kVincente, col({1, 2, 3, 4, 5, 6, 7, 9}),
+                       col({9, 10, 11, 12, 13, 14, 15, 16}), col({1, 2, 3, 4, 5, 6, 7}), 0,
+                       col({1, 2, 3, 4, 5, 6, 7, 9})}),
+        kVincente);
     EXPECT_EQ(punti, (Punteggi{1, 0, 0, 0, 0, 0, 0, 2, 1}));
 }
 
@@ -48,7 +47,7 @@ TEST(Spoglio, ExpansionMatchesCountingEverySubset) {
         }
         ++attesi[static_cast<std::size_t>(NumeriComuni(sottoinsieme, kVincente))];
     }
-    EXPECT_EQ(SpoglioSingolo(lista({dodici}), kVincente), attesi);
+    EXPECT_EQ(SpoglioSingolo(test::listaDi({dodici}), kVincente), attesi);
     EXPECT_EQ(attesi[0] + attesi[1] + attesi[2] + attesi[3] + attesi[4] + attesi[5], 495);
 }
 
@@ -58,9 +57,10 @@ TEST(Spoglio, WrongConditionLinesAndTheirScrolling) {
     sistema.Dati->Pronostico = col({1, 2, 3, 4, 5, 6, 7, 9, 10, 11});
     // The winning column leaves the forecast: "Pronostico" comes first even
     // though no condition is active.
-    const auto errori = ControllaCondizioni(sistema, kVincente);
-    ASSERT_EQ(errori.size(), 1u);
-    EXPECT_EQ(RigaCondizioneSbagliata(errori[0]), "Pronostico");
+    const auto controllo = ControllaCondizioni(sistema, kVincente);
+    EXPECT_FALSE(controllo.Passa);
+    ASSERT_EQ(controllo.Errori.size(), 1u);
+    EXPECT_EQ(RigheCondizioniSbagliate(controllo), std::vector<std::string>{"Pronostico"});
 
     TCondizione& somma = sistema.Dati->Condizioni.Condizione(1);
     EXPECT_EQ(RigaCondizioneSbagliata({&somma, 0}), somma.Nome);
@@ -70,6 +70,41 @@ TEST(Spoglio, WrongConditionLinesAndTheirScrolling) {
     EXPECT_EQ(RigaScorrimento("Pronostico", 3), "nostico");
     EXPECT_EQ(RigaScorrimento("Pronostico", 10), "");
     EXPECT_EQ(RigaScorrimento("Pronostico", 40), "");
+}
+
+TEST(Spoglio, TheCheckOfAColumnIncludesTheLinkVerdictAsTheDevelopmentDoes) {
+    test::TempDir dir;
+    T_Sistema sistema(dir.path());
+    test::ImpostaLinkA(sistema);
+    // Both conditions pass in recovery, and link A refuses the two errors:
+    // no condition is broken, yet the column fails, under the limit that refused it.
+    auto controllo = ControllaCondizioni(sistema, test::kDueRecuperi);
+    EXPECT_FALSE(controllo.Passa);
+    EXPECT_TRUE(controllo.Errori.empty());
+    EXPECT_EQ(RigheCondizioniSbagliate(controllo), std::vector<std::string>{"Errori Ammessi Nella Link A"});
+    controllo = ControllaCondizioni(sistema, test::kUnRecupero);
+    EXPECT_TRUE(controllo.Passa);
+    EXPECT_TRUE(RigheCondizioniSbagliate(controllo).empty());
+
+    // The limit over all links refuses the single recovery.
+    auto& totale = sistema.Dati->Link.ErroriAmmessiInTotale.Prima;
+    totale.Voci[0] = {Accettato, 0};
+    controllo = ControllaCondizioni(sistema, test::kUnRecupero);
+    EXPECT_FALSE(controllo.Passa);
+    EXPECT_EQ(RigheCondizioniSbagliate(controllo), std::vector<std::string>{"Errori Ammessi In Totale"});
+
+    // Every column of the forecast: the same answer as the development's test.
+    std::vector<Colonna> colonne;
+    for (Colonna c = 0; c < (1u << 13); ++c) {
+        if (NumeroNumeri(c) == 8) colonne.push_back(c);
+    }
+    std::vector<bool> sviluppo;
+    sistema.PreparaCondizioni();
+    for (Colonna c : colonne) sviluppo.push_back(sistema.Dati->Condizioni.Verifica(c));
+    ASSERT_NE(std::count(sviluppo.begin(), sviluppo.end(), true), 0);
+    ASSERT_NE(std::count(sviluppo.begin(), sviluppo.end(), false), 0);
+    for (std::size_t i = 0; i < colonne.size(); ++i)
+        EXPECT_EQ(ControllaCondizioni(sistema, colonne[i]).Passa, sviluppo[i]) << TestoColonna(colonne[i]);
 }
 
 TEST(Spoglio, ColumnViewCutsTheListIntoSlipsOfSix) {

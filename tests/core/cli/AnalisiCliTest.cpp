@@ -73,9 +73,11 @@ TEST_F(AnalisiCli, OneConditionWithItsTablesAndPanels) {
 }
 
 TEST_F(AnalisiCli, BadArgumentsAreReported) {
+    const std::string uso = "Uso: ludomatic-cli analisi FILE.LDS --condizione SLOT[/MEMBRO…] [--pagina N]\n";
     const std::vector<std::pair<std::vector<std::string>, std::string>> casi = {
-        {{"analisi", file_}, "Manca l'opzione --condizione.\n"},
-        {{"analisi", "--condizione", "1"}, "Manca il nome del file.\n"},
+        // Mistakes in the arguments themselves also show the usage.
+        {{"analisi", file_}, "Manca l'opzione --condizione.\n" + uso},
+        {{"analisi", "--condizione", "1"}, "Manca il nome del file.\n" + uso},
         {{"analisi", file_, "--condizione", "21"},
          "Valore non valido per --condizione: deve essere un numero da 1 a 20.\n"},
         {{"analisi", file_, "--condizione", "uno"},

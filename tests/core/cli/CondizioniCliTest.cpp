@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "CliSupport.h"
+#include "SistemaLinkA.h"
 #include "TestSupport.h"
 #include "cli/Comandi.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/TQuadro.h"
+#include "core/columns/FileColonne.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 
@@ -68,6 +71,27 @@ TEST_F(CondizioniCli, VerificaListsTheForecastAndTheBrokenConditions) {
     EXPECT_EQ(e.stato, 1);
     e = lancia({"verifica", file("SISTEMI/manca.LDS"), "--colonna", "1 2 3 4 5 6 7 8"});
     EXPECT_EQ(e.err, "Impossibile Caricare il Sistema\n");
+}
+
+TEST_F(CondizioniCli, VerificaAndTheCheckAnswerAsTheDevelopmentWithTheLinkVerdict) {
+    T_Sistema s(dir_.path());
+    test::ImpostaLinkA(s);
+    s.Salva(dir_ / "SISTEMI" / "linka.LDS");
+    const std::string colonna = "3 4 6 7 8 10 11 13";  // two recoveries in link A, which admits one
+    auto e = lancia({"verifica", file("SISTEMI/linka.LDS"), "--colonna", colonna});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_EQ(e.out, "{\"passa\":false,\"errori\":[],\"link\":\"Errori Ammessi Nella Link A\"}\n");
+
+    e = lancia({"sviluppa", file("SISTEMI/linka.LDS"), "--out", "linka.Col"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    ListaColonne sviluppate;
+    ASSERT_TRUE(LeggiFile(sviluppate, dir_ / "COLONNE" / "linka.Col", false));
+    EXPECT_EQ(std::count(sviluppate.begin(), sviluppate.end(), test::kDueRecuperi), 0);
+    EXPECT_EQ(std::count(sviluppate.begin(), sviluppate.end(), test::kUnRecupero), 1);
+
+    e = lancia({"spoglio", "linka.Col", "--vincente", colonna, "--sistema", file("SISTEMI/linka.LDS")});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_TRUE(contiene(e.out, R"("condizioni_sbagliate":["Errori Ammessi Nella Link A"]})")) << e.out;
 }
 
 TEST_F(CondizioniCli, ConditionAndBoardFiles) {

@@ -125,5 +125,5 @@ TEST_F(MisuraCli, MissingColumnsOrUnreadableFilesAreReported) {
     e = lancia({"misura", file("QUADRI/manca.CND"), "--colonna", "1 2 3"});
     EXPECT_EQ(e.err, "Impossibile Caricare Le Condizioni\n");
     e = lancia({"misura", "--colonna", "1 2 3"});
-    EXPECT_EQ(e.err, "Manca il nome del file.\n");
+    EXPECT_TRUE(e.err.starts_with("Manca il nome del file.\nUso: ludomatic-cli misura FILE.CND")) << e.err;
 }

@@ -104,7 +104,8 @@ TEST_F(StatisticheCli, SystemRecordAndStatisticalForecast) {
     EXPECT_EQ(riletto.Dati->Pronostico, col({31, 32}));
 
     EXPECT_EQ(lancia({"pronostico-statistico", file, "--partite", "0"}).stato, 1);
-    EXPECT_EQ(lancia({"statistica"}).err, "Manca il nome del file del sistema.\n");
+    EXPECT_EQ(lancia({"statistica"}).err,
+              "Manca il nome del file del sistema.\nUso: ludomatic-cli statistica FILE.LDS\n");
 }
 
 TEST_F(StatisticheCli, AnUnreadableArchiveIsReported) {

@@ -73,6 +73,25 @@ TEST(CliStrumenti, OperationsGroupingAndPlays) {
     EXPECT_EQ(esito.err, "Impossibile leggere le giocate del concorso 6.\n");
 }
 
+TEST(CliStrumenti, ColumnFileNamesWithAFolderAreUsedAsGivenWithoutOneInColonne) {
+    TempDir programma;
+    TempDir altrove;
+    ludo::test::writeFile(altrove / "p.Col", Colonne({0xFF}));
+    ludo::test::writeFile(altrove / "q.Col", Colonne({0x1FE}));
+    auto esito = lancia(programma.path(), {"operazioni", "or", (altrove / "p.Col").string(),
+                                           (altrove / "q.Col").string(), "--out", (altrove / "r.Col").string()});
+    ASSERT_EQ(esito.stato, 0) << esito.err;
+    EXPECT_EQ(ludo::test::readFile(altrove / "r.Col"), Colonne({0xFF, 0x1FE}));
+
+    // Every command reads and writes a bare name in COLONNE.
+    std::filesystem::create_directories(programma / "COLONNE");
+    ludo::test::writeFile(programma / "COLONNE" / "p.Col", Colonne({0x1FF}));
+    esito = lancia(programma.path(), {"accorpa", "p.Col", "--partite", "9", "--out", "a.Col"});
+    ASSERT_EQ(esito.stato, 0) << esito.err;
+    esito = lancia(programma.path(), {"colonne", "a.Col"});
+    EXPECT_EQ(esito.out, "{\"colonne\":[[1,2,3,4,5,6,7,8,9]],\"conteggio\":1}\n") << esito.err;
+}
+
 TEST(CliStrumenti, ListsTheMatrixLibrary) {
     TempDir dir;
     std::filesystem::create_directories(dir / "Matrici");

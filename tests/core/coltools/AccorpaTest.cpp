@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
+
+#include "TestSupport.h"
 
 namespace {
 
@@ -16,12 +19,7 @@ ludo::ListaColonne Sviluppo(Colonna insieme) {
     return lista;
 }
 
-std::vector<Colonna> Vettore(const ludo::ListaColonne& lista) { return {lista.begin(), lista.end()}; }
-
-class AnnullaSubito : public ludo::Avanzamento {
-public:
-    [[nodiscard]] bool annullato() const override { return true; }
-};
+using ludo::test::elenco;
 
 }  // namespace
 
@@ -29,7 +27,7 @@ TEST(Accorpa, AllColumnsOfNineNumbersBecomeOneIntegral) {
     auto lista = Sviluppo(0x1FF);
     const auto esito = ludo::Accorpa(lista, 9, ludo::NessunAvanzamento());
     EXPECT_EQ(esito.stato, EsitoAccorpa::Stato::Completato);
-    EXPECT_EQ(Vettore(lista), std::vector<Colonna>{0x1FF});
+    EXPECT_EQ(elenco(lista), std::vector<Colonna>{0x1FF});
     EXPECT_EQ(esito.TestoIndice(), "9");
     EXPECT_EQ(esito.Schedine(), 1U);
 }
@@ -40,7 +38,7 @@ TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
     for (Colonna c : Sviluppo(0x7FC00)) lista.Aggiungi(c);
     lista.Aggiungi(0xFF00000U);
     const auto esito = ludo::Accorpa(lista, 10, ludo::NessunAvanzamento());
-    EXPECT_EQ(Vettore(lista), (std::vector<Colonna>{0x3FF, 0x7FC00, 0xFF00000U}));
+    EXPECT_EQ(elenco(lista), (std::vector<Colonna>{0x3FF, 0x7FC00, 0xFF00000U}));
     EXPECT_EQ(esito.iniziali, 55U);
     EXPECT_EQ(esito.finali, 3U);
     EXPECT_EQ(esito.TestoIndice(), "18.3333");
@@ -49,12 +47,11 @@ TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
 
 TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
     auto mancante = Sviluppo(0x1FF);
-    std::vector<Colonna> colonne = Vettore(mancante);
+    std::vector<Colonna> colonne = elenco(mancante);
     colonne.erase(colonne.begin() + 4);
-    ludo::ListaColonne lista;
-    for (Colonna c : colonne) lista.Aggiungi(c);
+    auto lista = ludo::test::listaDi(colonne);
     auto esito = ludo::Accorpa(lista, 9, ludo::NessunAvanzamento());
-    EXPECT_EQ(Vettore(lista), colonne);
+    EXPECT_EQ(elenco(lista), colonne);
     EXPECT_EQ(esito.TestoIndice(), "1");
     EXPECT_EQ(esito.Schedine(), 2U);  // 8 columns: one slip and a part
 
@@ -67,9 +64,28 @@ TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
     EXPECT_EQ(ludo::Accorpa(vuota, 12, ludo::NessunAvanzamento()).stato, EsitoAccorpa::Stato::Vuota);
 }
 
+TEST(Accorpa, ARepeatedColumnCountsOnceSoTheIntegralPlaysOnlyColumnsOfTheList) {
+    // The eight columns of 1..9 other than 1..8, one of them twice: nine
+    // columns, but {1..9} would also play 1..8.
+    std::vector<Colonna> colonne = elenco(Sviluppo(0x1FF));
+    colonne.erase(std::find(colonne.begin(), colonne.end(), Colonna{0xFF}));
+    colonne.push_back(colonne[3]);
+    ludo::ListaColonne lista;
+    for (Colonna c : colonne) lista.Aggiungi(c);
+    EXPECT_EQ(ludo::Accorpa(lista, 9, ludo::NessunAvanzamento()).finali, 9U);
+    EXPECT_EQ(elenco(lista), colonne);
+
+    // With all nine the group forms, and the repeated column stays beside it:
+    // the same ten bets.
+    auto tutte = Sviluppo(0x1FF);
+    tutte.Aggiungi(colonne[3]);
+    ludo::Accorpa(tutte, 9, ludo::NessunAvanzamento());
+    EXPECT_EQ(elenco(tutte), (std::vector<Colonna>{0x1FF, colonne[3]}));
+}
+
 TEST(Accorpa, CancelLeavesTheListUnchangedAndPassSizesFollowTheForecast) {
     auto lista = Sviluppo(0x1FF);
-    AnnullaSubito annulla;
+    ludo::test::AnnullaDopo annulla(0);
     EXPECT_EQ(ludo::Accorpa(lista, 9, annulla).stato, EsitoAccorpa::Stato::Annullato);
     EXPECT_EQ(lista.Conteggio(), 9U);
 

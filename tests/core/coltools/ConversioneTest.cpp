@@ -25,17 +25,8 @@ Bytes NumberBytes(std::initializer_list<int> numeri) {
 
 void Append(Bytes& b, const Bytes& altri) { b.insert(b.end(), altri.begin(), altri.end()); }
 
-class Conta : public ludo::Avanzamento {
-public:
-    explicit Conta(int dopo = -1) : dopo_(dopo) {}
-    [[nodiscard]] bool annullato() const override { return dopo_ >= 0 && ++chiamate_ > dopo_; }
-    void Progresso(std::int64_t fatto, std::int64_t) override { ultimo = fatto; }
-    std::int64_t ultimo = -1;
-
-private:
-    int dopo_;
-    mutable int chiamate_ = 0;
-};
+using Conta = ludo::test::AnnullaDopo;
+using ludo::test::maschereLE;
 
 std::vector<Colonna> ReadAll(const Bytes& b, FormatoColonne formato, bool* errore = nullptr) {
     auto in = ludo::test::streamOf(b);
@@ -84,8 +75,7 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     EXPECT_EQ(omnia.size(), 26U);
 
     // Cln: sets, then distinct count, 0, 1, 0 and the column count.
-    Bytes cln;
-    for (Colonna c : {kA, kB, kC}) ludo::test::appendLE(cln, c, 4);
+    Bytes cln = maschereLE({kA, kB, kC});
     Append(cln, NumberBytes({13, 0, 1, 0}));
     ludo::test::appendLE(cln, 3, 4);
     EXPECT_EQ(WriteAll({kA, kB, kC}, FormatoColonne::Cln), cln);
@@ -94,7 +84,7 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     Bytes xgol;
     ludo::test::appendText(xgol, "XgolCOL");
     xgol.insert(xgol.end(), 9, 0);
-    for (Colonna c : due) ludo::test::appendLE(xgol, c, 4);
+    Append(xgol, maschereLE(due));
     EXPECT_EQ(WriteAll(due, FormatoColonne::XGol), xgol);
 
     // Ctl: 1..30, 30, zeros to 616 bytes with the count at 367 and 374;
@@ -117,16 +107,13 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     EXPECT_EQ(WriteAll({kA}, FormatoColonne::Bgp), bgp);
 
     // Col: the sets, nothing else; text lines of 3-character fields, CR LF between.
-    Bytes col;
-    ludo::test::appendLE(col, kA, 4);
-    EXPECT_EQ(WriteAll({kA}, FormatoColonne::Col), col);
+    EXPECT_EQ(WriteAll({kA}, FormatoColonne::Col), maschereLE({kA}));
     EXPECT_EQ(WriteAll(due, FormatoColonne::Txt),
               ludo::test::bytesOf("1  2  3  4  5  6  7  8  \r\n5  6  7  8  9  10 11 12 "));
 }
 
 TEST(Conversione, ReadersSkipHeadersAndTrailers) {
-    Bytes cln;
-    for (Colonna c : {kA, kB, kC}) ludo::test::appendLE(cln, c, 4);
+    Bytes cln = maschereLE({kA, kB, kC});
     Append(cln, NumberBytes({13, 0, 1, 0, 3, 0, 0, 0}));
     EXPECT_EQ(ReadAll(cln, FormatoColonne::Cln), (std::vector<Colonna>{kA, kB, kC}));
 
@@ -186,10 +173,8 @@ TEST(Conversione, ColumnsAFormatCannotHoldAreRefused) {
 TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     TempDir dir;
     std::filesystem::create_directories(dir / "dest");
-    Bytes col;
-    for (Colonna c : {kA, kB}) ludo::test::appendLE(col, c, 4);
-    ludo::test::writeFile(dir / "a.b.Col", col);
-    ludo::test::writeFile(dir / "uno.Col", col);
+    ludo::test::writeFile(dir / "a.b.Col", maschereLE({kA, kB}));
+    ludo::test::writeFile(dir / "uno.Col", maschereLE({kA, kB}));
 
     ludo::RichiestaConversione r{FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"a.b.Col", "uno.Col"},
                                  dir / "dest"};
@@ -197,7 +182,7 @@ TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     auto esito = ludo::Converti(r, conta);
     EXPECT_TRUE(esito.riuscita);
     EXPECT_EQ(esito.filesCreati, 2);
-    EXPECT_EQ(conta.ultimo, 2);
+    EXPECT_EQ(conta.progressi.back().first, 2);
     EXPECT_EQ(esito.messaggio, "Conversione terminata con successo.");
     Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12});
     EXPECT_EQ(ludo::test::readFile(dir / "dest" / "a.Bgp"), bgp);
@@ -222,8 +207,7 @@ TEST(ConversioneBatch, TextToStgAndBackGivesTheSameLines) {
 
 TEST(ConversioneBatch, StopsWithTheMessageAndKeepsWhatWasDone) {
     TempDir dir;
-    Bytes col;
-    for (Colonna c : {kA, 0x1FFU, kB}) ludo::test::appendLE(col, c, 4);
+    const Bytes col = maschereLE({kA, 0x1FFU, kB});
     ludo::test::writeFile(dir / "x.Col", col);
     ludo::test::writeFile(dir / "y.Col", col);
     Conta conta;

@@ -20,22 +20,10 @@ constexpr Colonna kB = 0x000001FEU;  // 2..9: 7 in common with kA
 constexpr Colonna kC = 0x000003FCU;  // 3..10: 6 in common with kA
 constexpr Colonna kD = 0x0000FF00U;  // 9..16
 
-class Annulla : public ludo::Avanzamento {
-public:
-    explicit Annulla(int dopo = -1) : dopo_(dopo) {}
-    [[nodiscard]] bool annullato() const override { return dopo_ >= 0 && ++chiamate_ > dopo_; }
-    void Progresso(std::int64_t fatto, std::int64_t) override { valori.push_back(fatto); }
-    std::vector<std::int64_t> valori;
-
-private:
-    int dopo_;
-    mutable int chiamate_ = 0;
-};
+using Annulla = ludo::test::AnnullaDopo;
 
 std::filesystem::path Scrivi(const TempDir& dir, const std::string& nome, const std::vector<Colonna>& colonne) {
-    Bytes b;
-    for (Colonna c : colonne) ludo::test::appendLE(b, c, 4);
-    ludo::test::writeFile(dir / nome, b);
+    ludo::test::writeFile(dir / nome, ludo::test::maschereLE(colonne));
     return dir / nome;
 }
 
@@ -102,16 +90,17 @@ TEST(OperazioniColonne, SecondFileStreamedInBlocksWithProgressAndCancel) {
     for (Colonna c = 1; c <= 2500; ++c) molte.push_back(c << 4);
     auto esito = caso.Esegui(Operazione::And, molte, molte);
     EXPECT_EQ(caso.Uscita(), molte);
-    ASSERT_FALSE(caso.avanzamento.valori.empty());
-    EXPECT_EQ(caso.avanzamento.valori.back(), 100);
-    EXPECT_TRUE(std::is_sorted(caso.avanzamento.valori.begin(), caso.avanzamento.valori.end()));
+    const auto& progressi = caso.avanzamento.progressi;
+    ASSERT_FALSE(progressi.empty());
+    EXPECT_EQ(progressi.back().first, 100);
+    EXPECT_TRUE(std::is_sorted(progressi.begin(), progressi.end()));
 
     Caso annullato;
     annullato.avanzamento = Annulla(1500);
     esito = annullato.Esegui(Operazione::Or, {kA}, molte);
     EXPECT_TRUE(esito.annullata);
     EXPECT_TRUE(esito.messaggio.empty());
-    EXPECT_EQ(annullato.avanzamento.valori.back(), 0);
+    EXPECT_EQ(annullato.avanzamento.progressi.back().first, 0);
     EXPECT_FALSE(std::filesystem::exists(annullato.dir / "out.col"));
 }
 
@@ -133,18 +122,13 @@ TEST(OperazioniColonne, ShuffleKeepsEveryColumn) {
 TEST(OperazioniColonne, UnreadableFilesGiveTheTwoMessages) {
     Caso caso;
     const auto manca = caso.dir / "manca.col";
-    try {
-        ludo::EseguiOperazione(Operazione::Or, manca, manca, caso.dir / "o.col", caso.avanzamento, 1);
-        FAIL();
-    } catch (const ludo::Errore& e) {
-        EXPECT_STREQ(e.what(), "Impossibile Effettuare le Operazioni Sui File");
-    }
-    try {
-        ludo::EseguiOperazione(Operazione::Disordinatore, manca, manca, caso.dir / "o.col", caso.avanzamento, 1);
-        FAIL();
-    } catch (const ludo::Errore& e) {
-        EXPECT_STREQ(e.what(), "Impossibile Effettuare le Operazioni sul File");
-    }
+    const auto esegui = [&](Operazione op) {
+        return ludo::test::erroreDi([&] {
+            ludo::EseguiOperazione(op, manca, manca, caso.dir / "o.col", caso.avanzamento, 1);
+        });
+    };
+    EXPECT_EQ(esegui(Operazione::Or), "Impossibile Effettuare le Operazioni Sui File");
+    EXPECT_EQ(esegui(Operazione::Disordinatore), "Impossibile Effettuare le Operazioni sul File");
     const auto primo = Scrivi(caso.dir, "p.col", {kA});
     EXPECT_THROW(ludo::EseguiOperazione(Operazione::And, primo, manca, caso.dir / "o.col", caso.avanzamento, 1),
                  ludo::Errore);

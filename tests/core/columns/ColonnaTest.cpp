@@ -1,35 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <limits>
 #include <utility>
 #include <vector>
 
+#include "TestSupport.h"
 #include "core/columns/Colonna.h"
 
 using namespace ludo;
-
-namespace {
-Colonna di(std::initializer_list<int> numeri) {
-    Colonna m = 0;
-    for (int n : numeri) m |= Colonna{1} << (n - 1);
-    return m;
-}
-}  // namespace
+using ludo::test::col;
 
 TEST(Colonna, CountsAndPointsOverTheWholeRange) {
     EXPECT_EQ(NumeroNumeri(0), 0);
     EXPECT_EQ(NumeroNumeri(0xFFFFFFFFu), 32);
-    EXPECT_EQ(NumeroNumeri(di({1, 32})), 2);
-    EXPECT_EQ(NumeriComuni(di({1, 2, 3, 4, 5, 6, 7, 8}), di({2, 4, 8, 16, 32})), 3);
-    EXPECT_EQ(NumeriComuni(di({1, 32}), di({2, 31})), 0);
+    EXPECT_EQ(NumeroNumeri(col({1, 32})), 2);
+    EXPECT_EQ(NumeriComuni(col({1, 2, 3, 4, 5, 6, 7, 8}), col({2, 4, 8, 16, 32})), 3);
+    EXPECT_EQ(NumeriComuni(col({1, 32}), col({2, 31})), 0);
     EXPECT_TRUE(EVuota(0));
-    EXPECT_FALSE(EVuota(di({32})));
+    EXPECT_FALSE(EVuota(col({32})));
 }
 
 TEST(Colonna, NumeroKCountsFromTheSmallestAndAnswers32PastTheEnd) {
-    const Colonna m = di({2, 9, 17});
+    const Colonna m = col({2, 9, 17});
     EXPECT_EQ(NumeroK(1, m), 2);
     EXPECT_EQ(NumeroK(3, m), 17);
     EXPECT_EQ(NumeroK(4, m), 32);
@@ -37,7 +30,7 @@ TEST(Colonna, NumeroKCountsFromTheSmallestAndAnswers32PastTheEnd) {
     EXPECT_EQ(NumeroK(1, 0), 32);
     EXPECT_EQ(NumeroK(32, 0xFFFFFFFFu), 32);
     EXPECT_EQ(NumeroK(31, 0xFFFFFFFFu), 31);
-    EXPECT_EQ(NumeroK(1, di({32})), 32);
+    EXPECT_EQ(NumeroK(1, col({32})), 32);
 }
 
 TEST(Binomiale, MatchesTheTriangleOfSumsWhereverItFits64Bits) {
@@ -73,29 +66,29 @@ TEST(Binomiale, ExactOrCorrectlyRoundedUpTo100AndZeroOutsideTheTriangle) {
 }
 
 TEST(Colonna, ColonneIntegraliOfSetsOfEverySize) {
-    EXPECT_EQ(ColonneIntegrali(di({1, 2, 3, 4, 5, 6, 7})), 0U);
-    EXPECT_EQ(ColonneIntegrali(di({1, 2, 3, 4, 5, 6, 7, 8})), 1U);
-    EXPECT_EQ(ColonneIntegrali(di({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})), 45U);
+    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7})), 0U);
+    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8})), 1U);
+    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})), 45U);
     EXPECT_EQ(ColonneIntegrali(0xFFFFFFFFu), 10518300U);
 }
 
 TEST(Colonna, TestoColonnaGivesEveryNumberThreeCharacters) {
-    EXPECT_EQ(TestoColonna(di({5, 12, 13, 20, 21, 22, 30, 31})), "5  12 13 20 21 22 30 31 ");
-    EXPECT_EQ(TestoColonna(di({1, 2, 10})), "1  2  10 ");
-    EXPECT_EQ(TestoColonna(di({9, 32})), "9  32 ");
+    EXPECT_EQ(TestoColonna(col({5, 12, 13, 20, 21, 22, 30, 31})), "5  12 13 20 21 22 30 31 ");
+    EXPECT_EQ(TestoColonna(col({1, 2, 10})), "1  2  10 ");
+    EXPECT_EQ(TestoColonna(col({9, 32})), "9  32 ");
     EXPECT_EQ(TestoColonna(0), "");
 }
 
 TEST(Colonna, LeggiColonnaSplitsAtRunsOfBlanks) {
     auto letta = LeggiColonna("  3 7   12");
     EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, di({3, 7, 12}));
+    EXPECT_EQ(letta.maschera, col({3, 7, 12}));
 
     letta = LeggiColonna("3 7 3 ");  // a repeat sets its bit once; a trailing blank ends
     EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, di({3, 7}));
+    EXPECT_EQ(letta.maschera, col({3, 7}));
 
-    const Colonna colonna = di({1, 5, 9, 10, 18, 27, 31, 32});
+    const Colonna colonna = col({1, 5, 9, 10, 18, 27, 31, 32});
     letta = LeggiColonna(TestoColonna(colonna));
     EXPECT_TRUE(letta.ok);
     EXPECT_EQ(letta.maschera, colonna);
@@ -112,6 +105,6 @@ TEST(Colonna, LeggiColonnaRefusesAnythingButIntegers) {
         EXPECT_EQ(letta.maschera, 0U) << testo;
     }
     // Out of range numbers are not refused; their bit wraps like a 32-bit shift.
-    EXPECT_EQ(LeggiColonna("33").maschera, di({1}));
-    EXPECT_EQ(LeggiColonna("0").maschera, di({32}));
+    EXPECT_EQ(LeggiColonna("33").maschera, col({1}));
+    EXPECT_EQ(LeggiColonna("0").maschera, col({32}));
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "TestSupport.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
@@ -13,9 +11,10 @@
 #include "core/io/Real48.h"
 
 using namespace ludo;
-using ludo::test::col;
 using ludo::test::appendLE;
 using ludo::test::Bytes;
+using ludo::test::col;
+using ludo::test::Lettura;
 
 namespace {
 
@@ -24,19 +23,14 @@ void accetta(TabellaMisura& t, std::initializer_list<int> valori, std::uint8_t s
     for (int v : valori) t.Voci[static_cast<std::size_t>(v)] = {stato, livello};
 }
 
-Bytes salva(const TCondizione& c) {
-    std::ostringstream out(std::ios::binary);
-    io::BinaryWriter w(out);
-    EXPECT_TRUE(c.Salva(w));
-    const auto s = out.str();
-    return Bytes(s.begin(), s.end());
+template <class Record>
+Bytes salva(const Record& c) {
+    return ludo::test::scritto([&](io::BinaryWriter& w) { return c.Salva(w); });
 }
 
 std::unique_ptr<TCondizione> rileggi(const Bytes& b, TCondizioniSistema* sistema) {
-    auto in = ludo::test::streamOf(b);
-    io::BinaryReader r(in);
     bool fine = false;
-    return LeggiCondizione(r, sistema, fine);
+    return LeggiCondizione(Lettura(b), sistema, fine);
 }
 
 // A table record: InUso, Link, Campo, then values 0..massimo+3.
@@ -86,16 +80,10 @@ TEST(TMisura, RecordFollowsTheTableLayout) {
     appendLE(atteso, 2, 2);
     appendLE(atteso, 30, 2);
 
-    std::ostringstream out(std::ios::binary);
-    io::BinaryWriter w(out);
-    ASSERT_TRUE(m.Salva(w));
-    const auto s = out.str();
-    ASSERT_EQ(Bytes(s.begin(), s.end()), atteso);
+    ASSERT_EQ(salva(m), atteso);
 
     TMisura letta(8, true);
-    auto in = ludo::test::streamOf(atteso);
-    io::BinaryReader r(in);
-    ASSERT_TRUE(letta.Carica(r));
+    ASSERT_TRUE(letta.Carica(Lettura(atteso)));
     letta.AggiornaStato(true);
     EXPECT_EQ(letta, m);
 }
@@ -106,25 +94,17 @@ TEST(TMisura, TheLargestTablesReachIntoTheFollowingBytes) {
     TMisura m(999, true);
     m.Seconda.Link = 'Q';
     m.Seconda.Campo = 0x0102;
-    std::ostringstream out(std::ios::binary);
-    io::BinaryWriter w(out);
-    ASSERT_TRUE(m.Salva(w));
-    const auto s = out.str();
+    const Bytes s = salva(m);
     ASSERT_EQ(s.size(), 2u * (2 * 1000 + 10) + 4);
     const std::size_t fetta = 2 * 1000 + 10;
-    EXPECT_EQ(static_cast<std::uint8_t>(s[fetta - 4]), 0);  // second table's InUso
-    EXPECT_EQ(s[fetta - 3], 'Q');
-    EXPECT_EQ(static_cast<std::uint8_t>(s[fetta - 2]), 0x02);
-    EXPECT_EQ(static_cast<std::uint8_t>(s[fetta - 1]), 0x01);
+    EXPECT_EQ(Bytes(s.begin() + fetta - 4, s.begin() + fetta), (Bytes{0, 'Q', 0x02, 0x01}))
+        << "the second table's InUso, Link and Campo";
     // …and the second slice into QualcunoInUso and Massimo.
-    EXPECT_EQ(static_cast<std::uint8_t>(s[2 * fetta - 3]), 999 & 0xFF);
-    EXPECT_EQ(static_cast<std::uint8_t>(s[2 * fetta - 2]), 999 >> 8);
+    EXPECT_EQ(s[2 * fetta - 3], 999 & 0xFF);
+    EXPECT_EQ(s[2 * fetta - 2], 999 >> 8);
 
     TMisura letta(999, true);
-    const Bytes b(s.begin(), s.end());
-    auto in = ludo::test::streamOf(b);
-    io::BinaryReader r(in);
-    ASSERT_TRUE(letta.Carica(r));
+    ASSERT_TRUE(letta.Carica(Lettura(s)));
     EXPECT_EQ(letta.Seconda.Link, 'Q');
     EXPECT_EQ(letta.Massimo, 999);
 }
@@ -227,20 +207,12 @@ TEST(Records, EveryTypeRoundTripsThroughTheFactory) {
 TEST(Records, MemberListsAndBadCodes) {
     TCondizioniSistema sistema;
     auto gruppo = CreaCondizione(CodGruppoResti, &sistema);
-    auto in = ludo::test::streamOf({1, FineMembri});
-    io::BinaryReader r(in);
-    ASSERT_TRUE(gruppo->Carica(r));
+    ASSERT_TRUE(gruppo->Carica(Lettura({1, FineMembri})));
     EXPECT_TRUE(gruppo->Membri()->empty());
 
-    auto in2 = ludo::test::streamOf({1, 77});  // a code with no type
-    io::BinaryReader r2(in2);
-    EXPECT_FALSE(gruppo->Carica(r2));
-    auto in3 = ludo::test::streamOf({1, CodSomma});  // a member of the wrong kind
-    io::BinaryReader r3(in3);
-    EXPECT_FALSE(gruppo->Carica(r3));
-    auto in4 = ludo::test::streamOf({1});  // no end byte
-    io::BinaryReader r4(in4);
-    EXPECT_FALSE(gruppo->Carica(r4));
+    EXPECT_FALSE(gruppo->Carica(Lettura({1, 77}))) << "a code with no type";
+    EXPECT_FALSE(gruppo->Carica(Lettura({1, CodSomma}))) << "a member of the wrong kind";
+    EXPECT_FALSE(gruppo->Carica(Lettura({1}))) << "no end byte";
 }
 
 TEST(Records, DeeplyNestedBoardsAreRefusedNotOverflowed) {
@@ -401,25 +373,16 @@ TEST_F(SistemaCondizioni, SaveAndLoadTheTwentyRecords) {
     sotto->Nome = "Sotto quadro";
     sotto->Commento = {"riga uno", ""};
     static_cast<TQuadro*>(sotto->Inserisci(CodQuadro))->Inserisci(CodColonnaFiltro);
-    std::ostringstream out(std::ios::binary);
-    io::BinaryWriter w(out);
-    ASSERT_TRUE(sistema.Salva(w));
-    const auto s = out.str();
+    const Bytes s = salva(sistema);
 
     TCondizioniSistema letto;
-    auto in = std::istringstream(s, std::ios::binary);
-    io::BinaryReader r(in);
-    ASSERT_TRUE(letto.Carica(r));
-    std::ostringstream out2(std::ios::binary);
-    io::BinaryWriter w2(out2);
-    ASSERT_TRUE(letto.Salva(w2));
-    EXPECT_EQ(out2.str(), s);
+    ASSERT_TRUE(letto.Carica(Lettura(s)));
+    EXPECT_EQ(salva(letto), s);
     auto& quadroLetto = static_cast<TQuadro&>(letto.Condizione(CodQuadro));
     ASSERT_EQ(quadroLetto.Elenco.size(), 1u);
     EXPECT_EQ(quadroLetto.Elenco[0]->Nome, "Sotto quadro");
     EXPECT_EQ(quadroLetto.Elenco[0]->Membri()->at(0)->Membri()->at(0)->Codice, CodColonnaFiltro);
 
-    auto cortoIn = std::istringstream(s.substr(0, s.size() / 2), std::ios::binary);
-    io::BinaryReader corto(cortoIn);
-    EXPECT_FALSE(letto.Carica(corto));
+    EXPECT_FALSE(letto.Carica(
+        Lettura(Bytes(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(s.size() / 2)))));
 }

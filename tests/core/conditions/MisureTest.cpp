@@ -111,29 +111,6 @@ TEST(Misure, VortexOfOddNumbersFindsTheSignAtOnce) {
     EXPECT_EQ(MisuraVortice(col({1, 2, 3, 4, 5, 6, 7, 8}), 1, 8, false).posizione, 5);
 }
 
-TEST(Misure, Sequences) {
-    // Pattern 2,2,1,1,2,2,1,1: odd odd even even …
-    const Colonna c = col({1, 3, 4, 6, 7, 9, 10, 12});
-    ParametriSequela p;
-    p.tipo = 2;
-    p.lunghezza = 2;
-    EXPECT_EQ(MisuraSequela(c, 1, 8, p), (Valori{4, 1}));
-    p.tipo = 3;
-    EXPECT_EQ(MisuraSequela(c, 1, 8, p), (Valori{3, 1}));
-    p.tipo = 1;
-    p.sequela = {2, 2, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(MisuraSequela(c, 1, 8, p), (Valori{2, 1}));
-    p.sequela = {2, 3, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(MisuraSequela(c, 1, 8, p).v, 0) << "a 3 in the pattern matches no sign";
-    // Most frequent window of length 2, read in steps of 2: 22, 11, 22, 11.
-    p.tipo = 4;
-    p.passoTrovata = 2;
-    p.passoNonTrovata = 2;
-    EXPECT_EQ(MisuraSequela(c, 1, 8, p), (Valori{2, 1}));
-    p.tipo = 5;  // 22 and 11 are their own mirrors: two pairs
-    EXPECT_EQ(MisuraSequela(c, 1, 8, p), (Valori{2, 0}));
-}
-
 // One column worked out by hand: 1 2 5 7 8 12 20 21, parity pattern
 // odd even odd odd even even even odd (signs 2 1 2 2 1 1 1 2).
 TEST(Misure, NumbersOfAMixedColumnOverTheirRanges) {
@@ -239,25 +216,53 @@ TEST(Misure, EverySequenceKindWithItsStepsAndRange) {
         ParametriSequela p;
         Valori atteso;
     };
-    auto par = [](int tipo, int lunghezza, int trovata, int nonTrovata) {
+    auto par = [](int tipo, int lunghezza, int trovata, int nonTrovata,
+                  std::array<std::uint8_t, 8> sequela = {}) {
         ParametriSequela p;
         p.tipo = tipo;
         p.lunghezza = lunghezza;
         p.passoTrovata = trovata;
         p.passoNonTrovata = nonTrovata;
+        p.sequela = sequela;
         return p;
     };
     for (const Caso& k : {
+             Caso{"the given pattern 2 2", c2211, 1, 8, par(1, 2, 1, 1, {2, 2}), {2, 1}},
+             Caso{"a 3 in the given pattern matches no sign",
+                  c2211,
+                  1,
+                  8,
+                  par(1, 2, 1, 1, {2, 3}),
+                  {0, 0}},
+             Caso{"one sign", c2211, 1, 8, par(2, 2, 1, 1), {4, 1}},
              Caso{"one sign from position 3", c2211, 3, 8, par(2, 2, 1, 1), {3, 1}},
              Caso{"one sign, found windows skipped", c2211, 1, 8, par(2, 2, 2, 1), {4, 4}},
-             Caso{"both signs", c2211, 1, 8, par(3, 3, 1, 1), {6, 6}},
+             Caso{"both signs", c2211, 1, 8, par(3, 2, 1, 1), {3, 1}},
+             Caso{"both signs, length 3", c2211, 1, 8, par(3, 3, 1, 1), {6, 6}},
              Caso{"both signs up to position 5", c2211, 1, 5, par(3, 3, 1, 1), {3, 3}},
-             Caso{"most frequent, first to reach the top wins", c2211, 1, 8, par(4, 2, 2, 1), {2, 1}},
-             Caso{"most frequent, overlaps not counted again", col({1, 3, 5, 7, 9, 11, 13, 15}), 1, 8,
-                  par(4, 2, 2, 1), {4, 4}},
+             Caso{"most frequent, first to reach the top wins",
+                  c2211,
+                  1,
+                  8,
+                  par(4, 2, 2, 1),
+                  {2, 1}},
+             // Windows of 2 read in steps of 2: 22, 11, 22, 11.
+             Caso{"most frequent, steps of 2", c2211, 1, 8, par(4, 2, 2, 2), {2, 1}},
+             Caso{"mirror pairs: 22 and 11 are their own", c2211, 1, 8, par(5, 2, 2, 2), {2, 0}},
+             Caso{"most frequent, overlaps not counted again",
+                  col({1, 3, 5, 7, 9, 11, 13, 15}),
+                  1,
+                  8,
+                  par(4, 2, 2, 1),
+                  {4, 4}},
              Caso{"most frequent of length 3", c2112, 1, 8, par(4, 3, 3, 1), {2, 1}},
              Caso{"mirror pairs 211-112, 112-211, 122-221", c2112, 1, 8, par(5, 3, 3, 1), {3, 0}},
-             Caso{"mirror pairs of palindromes", col({1, 3, 5, 7, 9, 11, 13, 15}), 1, 8, par(5, 2, 2, 1), {2, 0}},
+             Caso{"mirror pairs of palindromes",
+                  col({1, 3, 5, 7, 9, 11, 13, 15}),
+                  1,
+                  8,
+                  par(5, 2, 2, 1),
+                  {2, 0}},
              Caso{"an unknown kind", c2211, 1, 8, par(6, 2, 1, 1), {0, 0}},
              Caso{"a length beyond the pattern", c2211, 1, 8, par(2, 9, 1, 1), {0, 0}},
          }) {

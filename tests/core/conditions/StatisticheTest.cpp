@@ -2,6 +2,7 @@
 // table's range, Modo) and the statistics every type keeps of them.
 #include <gtest/gtest.h>
 
+#include "ArchivioDiProva.h"
 #include "TestSupport.h"
 
 #include "core/archive/ArchivioConcorsi.h"
@@ -15,7 +16,9 @@
 #include "core/conditions/TQuadro.h"
 
 using namespace ludo;
+using ludo::test::archivioDi;
 using ludo::test::col;
+using ludo::test::tutto;
 
 namespace {
 
@@ -37,15 +40,6 @@ std::vector<Valori> misura(TCondizioneTabelle& c, Colonna colonna) {
     return primi(c.Misura(colonna), c.Tabelle.size());
 }
 
-T_Concorso concorso(int numero, Colonna vincente, std::uint8_t tipo = SerieA) {
-    T_Concorso c;
-    c.Anno = 2000;
-    c.NumConcorso = static_cast<std::uint8_t>(numero);
-    c.TipoConcorso = tipo;
-    c.Vincente = vincente;
-    return c;
-}
-
 // Frequency, delay and longest delay of value i in the points or the
 // consecutiveness list.
 TElemRFRM punti(const T_FrequenzeRitardi& t, int i) {
@@ -55,6 +49,7 @@ TElemRFRM cons(const T_FrequenzeRitardi& t, int i) {
     return t.ListaCons().at(static_cast<std::size_t>(i));
 }
 
+const Colonna kPrimiOtto = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kMista = col({1, 2, 5, 7, 8, 12, 20, 21});  // signs 2 1 2 2 1 1 1 2
 const Colonna kDispari = col({1, 3, 5, 7, 9, 11, 13, 15});
 const Colonna kSimmetrica = col({1, 2, 3, 15, 18, 30, 31, 32});  // signs 2 1 2 2 1 1 2 1
@@ -75,10 +70,8 @@ TEST(MisuraCondizioni, PairedTypesMeasureNumbersOrSigns) {
     simmetrie.Modo = 1;
     EXPECT_EQ(misura(simmetrie, kSimmetrica), (std::vector<Valori>{{0, 0}, {2, 2}, {2, 0}}));
 
-    ArchivioConcorsi archivio;
-    archivio.InserisciOrdinato(concorso(1, col({1, 2, 3, 4, 5, 6, 7, 8})));
-    archivio.InserisciOrdinato(
-        concorso(2, col({2, 3, 4, 15, 16, 30, 31, 32})));  // signs 1 2 1 2 1 1 2 1
+    // Signs of the second contest 1 2 1 2 1 1 2 1.
+    const auto archivio = archivioDi({kPrimiOtto, col({2, 3, 4, 15, 16, 30, 31, 32})});
     sistema.Archivio = &archivio.Concorsi();
     TRipetizioni ripetizioni(&sistema);
     // Table 1 against contest 2 (the last), table 2 against contest 1.
@@ -142,7 +135,7 @@ TEST(MisuraCondizioni, NumberMeasuresInTableOrder) {
               (std::vector<Valori>{{2, 0}, {3, 0}, {0, 0}, {0, 0}}));
     TResti resti(&sistema);
     resti.Divisore = 7;
-    EXPECT_EQ(resti.Misura(col({1, 2, 3, 4, 5, 6, 7, 8}))[0], (Valori{1, 0}));
+    EXPECT_EQ(resti.Misura(kPrimiOtto)[0], (Valori{1, 0}));
     TDistanzaSpecifica specifica(&sistema);
     specifica.Posizione1 = 2;
     specifica.Posizione2 = 7;
@@ -163,16 +156,15 @@ TEST(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
     TCondizioniSistema sistema;
     TSomma somma(&sistema);
     somma.Partite = col({1, 8, 20});
-    EXPECT_EQ(somma.Misura(col({1, 2, 3, 4, 5, 6, 7, 8})), 9.0);
+    EXPECT_EQ(somma.Misura(kPrimiOtto), 9.0);
     TPicchetto picchetto(&sistema);
     picchetto.Partite[4] = true;
     picchetto.Tipo = 0;
-    EXPECT_EQ(picchetto.Misura(col({1, 2, 3, 4, 5, 6, 7, 8})), 0.0)
-        << "a match worth 0 zeroes the product";
+    EXPECT_EQ(picchetto.Misura(kPrimiOtto), 0.0) << "a match worth 0 zeroes the product";
     sistema.Picchetti[4] = 50.0;
-    EXPECT_DOUBLE_EQ(picchetto.Misura(col({1, 2, 3, 4, 5, 6, 7, 8})), 50.0);
+    EXPECT_DOUBLE_EQ(picchetto.Misura(kPrimiOtto), 50.0);
     picchetto.Tipo = 1;
-    EXPECT_DOUBLE_EQ(picchetto.Misura(col({1, 2, 3, 4, 5, 6, 7, 8})), 50.0);
+    EXPECT_DOUBLE_EQ(picchetto.Misura(kPrimiOtto), 50.0);
     EXPECT_DOUBLE_EQ(picchetto.Misura(col({9, 10})), 0.0);
     EXPECT_EQ(TFormuleDerivate::Misura(kMista), 4);
 }
@@ -205,7 +197,7 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     ASSERT_EQ(pd.Statistiche.size(), 2u);
     EXPECT_EQ(pd.Statistiche[0].Tutti.MaxValore(), 8);
 
-    pd.AccumulaColonna(col({1, 2, 3, 4, 5, 6, 7, 8}));  // even (4, 1), odd (4, 1)
+    pd.AccumulaColonna(kPrimiOtto);                     // even (4, 1), odd (4, 1)
     pd.AccumulaColonna(kDispari);                       // even (0, 0), odd (8, 8)
     pd.AccumulaColonna(kMista);                         // even (4, 3), odd (4, 2)
     const auto& pari = pd.Statistiche[0];
@@ -233,16 +225,14 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
 }
 
 TEST(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) {
-    ArchivioConcorsi archivio;
-    archivio.InserisciOrdinato(concorso(1, col({1, 2, 3, 4, 5, 6, 7, 8})));
-    archivio.InserisciOrdinato(concorso(2, kDispari, SerieB));
-    archivio.InserisciOrdinato(concorso(3, kMista));
-    archivio.InserisciOrdinato(concorso(4, kSimmetrica));
+    const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto},
+                                      {2000, 2, SerieB, kDispari},
+                                      {2000, 3, SerieA, kMista},
+                                      {2000, 4, SerieA, kSimmetrica}});
     TCondizioniSistema sistema;
     TFormuleDerivate fd(&sistema);  // even counts 4, 0, 4, 4
     fd.AccumulaColonna(kDispari);
-    IntervalloRicerca intervallo;
-    IntervalloTuttoArchivio(intervallo, archivio);
+    auto intervallo = tutto(archivio);
     fd.AnalizzaArchivio(archivio.Concorsi(), intervallo);
     const auto& t = fd.Statistiche[0].Tutti;
     EXPECT_EQ(t.NumConcorsi(), 4);
@@ -260,16 +250,14 @@ TEST(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) 
 }
 
 TEST(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
-    ArchivioConcorsi archivio;
-    archivio.InserisciOrdinato(concorso(1, col({1, 2, 3, 4, 5, 6, 7, 8})));
-    archivio.InserisciOrdinato(concorso(2, kDispari, SerieB));
-    archivio.InserisciOrdinato(concorso(3, col({1, 2, 4, 5, 7, 8, 10, 11})));
-    archivio.InserisciOrdinato(concorso(4, col({1, 2, 3, 4, 29, 30, 31, 32})));
+    const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto},
+                                      {2000, 2, SerieB, kDispari},
+                                      {2000, 3, SerieA, col({1, 2, 4, 5, 7, 8, 10, 11})},
+                                      {2000, 4, SerieA, col({1, 2, 3, 4, 29, 30, 31, 32})}});
     TCondizioniSistema sistema;
     TRipetizioni r(&sistema);
     r.AdattaIntervallo();
-    IntervalloRicerca intervallo;
-    IntervalloTuttoArchivio(intervallo, archivio);
+    auto intervallo = tutto(archivio);
     r.AnalizzaArchivio(archivio.Concorsi(), intervallo);
     // Contest 3: 1 5 7 11 with contest 2 (4, run 1), 1 2 4 5 7 8 with
     // contest 1 (6, run 2); contest 4: 1 2 4 with 3 (3, run 2), 1 3 with 2 (2, run 1).
@@ -297,7 +285,7 @@ TEST(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
     c.AggiornaStato();
     c.AccumulaColonna(kMista);                         // 4 even, run 3: refused
     c.AccumulaColonna(kDispari);                       // no even number: not judged
-    c.AccumulaColonna(col({1, 2, 3, 4, 5, 6, 7, 8}));  // 4 even, run 1
+    c.AccumulaColonna(kPrimiOtto);                     // 4 even, run 1
     EXPECT_EQ(c.Statistiche[0].Tutti.NumConcorsi(), 0);
     EXPECT_EQ(c.Statistiche[1].Tutti.NumConcorsi(), 2);
     EXPECT_EQ(punti(c.Statistiche[1].Tutti, 3).Frequenza, 1);
@@ -315,7 +303,7 @@ TEST(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
     somma.AggiornaStato();
     somma.AzzeraStatistiche();
     EXPECT_EQ(somma.Statistiche[0].Tutti.MaxValore(), 2) << "two intervals and \"Altri\"";
-    somma.AccumulaColonna(col({1, 2, 3, 4, 5, 6, 7, 8}));  // 36: first interval
+    somma.AccumulaColonna(kPrimiOtto);                     // 36: first interval
     somma.AccumulaColonna(kMista);                         // 76: second, in recovery
     somma.AccumulaColonna(kDispari);                       // 64: second
     somma.AccumulaColonna(kSimmetrica);                    // 132: none
@@ -344,22 +332,22 @@ TEST(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
     accetta(resti.Tabelle[0].Prima, {1});
     quadro.Inserisci(CodPariDispari);  // no values: takes no part, satisfied
     auto& filtro = static_cast<TColonnaFiltro&>(*quadro.Inserisci(CodColonnaFiltro));
-    filtro.Numeri = col({1, 2, 3, 4, 5, 6, 7, 8});
+    filtro.Numeri = kPrimiOtto;
     accetta(filtro.Tabelle[0].Prima, {8});
     accetta(quadro.Accettate.Prima, {3});
     sistema.AggiornaStato();
-    EXPECT_EQ(quadro.Misura(col({1, 2, 3, 4, 5, 6, 7, 8})), (Valori{3, 3}));
+    EXPECT_EQ(quadro.Misura(kPrimiOtto), (Valori{3, 3}));
     EXPECT_EQ(quadro.Misura(kMista), (Valori{1, 1})) << "76 mod 7 = 6, 5 in common";
 
     ListaColonne colonne;
-    colonne.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 8}));
+    colonne.Aggiungi(kPrimiOtto);
     colonne.Aggiungi(kMista);
     sistema.AzzeraStatistiche();
     quadro.AnalizzaColonne(colonne);
     EXPECT_EQ(quadro.Statistiche[0].Passati.NumConcorsi(), 2);
     EXPECT_EQ(punti(quadro.Statistiche[0].Passati, 3).Frequenza, 1);
     EXPECT_EQ(resti.Statistiche[0].Passati.NumConcorsi(), 2) << "the members' own statistics too";
-    quadro.AccumulaColonna(col({1, 2, 3, 4, 5, 6, 7, 8}));
+    quadro.AccumulaColonna(kPrimiOtto);
     quadro.AccumulaColonna(kMista);
     EXPECT_EQ(quadro.Statistiche[0].Tutti.NumConcorsi(), 2);
     EXPECT_EQ(quadro.Statistiche[0].Passati.NumConcorsi(), 3)

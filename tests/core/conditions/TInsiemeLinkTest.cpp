@@ -378,10 +378,9 @@ TEST(RecordLink, ReadsAndWritesTheTwentySevenTablesOfTheLayout) {
     ASSERT_EQ(kTabellaRegistrata, 424u);
 
     TInsiemeLink insieme;
-    auto in = ludo::test::streamOf(atteso);
-    io::BinaryReader lettore(in);
-    ASSERT_TRUE(insieme.Carica(lettore));
-    EXPECT_TRUE(lettore.atEnd());
+    ludo::test::Lettura l(atteso);
+    ASSERT_TRUE(insieme.Carica(l.r));
+    EXPECT_TRUE(l.r.atEnd());
 
     const TMisura& c = insieme.Lettera('C')->ErroriAmmessiNellaLink;
     EXPECT_EQ(c.Prima.Voce(2).Stato, Accettato);
@@ -394,18 +393,14 @@ TEST(RecordLink, ReadsAndWritesTheTwentySevenTablesOfTheLayout) {
     EXPECT_EQ(insieme.ErroriAmmessiInTotale.Prima.Voce(26).Stato, Accettato);
     EXPECT_EQ(insieme.ErroriAmmessiInTotale.Prima.Link, 'Z');
 
-    std::ostringstream scritto;
-    io::BinaryWriter scrittore(scritto);
-    ASSERT_TRUE(insieme.Salva(scrittore));
-    EXPECT_EQ(ludo::test::bytesOf(scritto.str()), atteso);
+    EXPECT_EQ(ludo::test::scritto([&](io::BinaryWriter& w) { return insieme.Salva(w); }), atteso);
 }
 
 TEST(RecordLink, AShortReadOrWriteStopsTheRecord) {
     const Bytes completo = recordInsieme();
     auto caricaFinoA = [&](std::size_t taglio, TInsiemeLink& insieme) {
-        auto in = ludo::test::streamOf(Bytes(completo.begin(), completo.begin() + static_cast<std::ptrdiff_t>(taglio)));
-        io::BinaryReader lettore(in);
-        return insieme.Carica(lettore);
+        return insieme.Carica(ludo::test::Lettura(
+            Bytes(completo.begin(), completo.begin() + static_cast<std::ptrdiff_t>(taglio))));
     };
     for (std::size_t taglio : {std::size_t{0}, kTabellaRegistrata - 1, completo.size() - 1}) {
         TInsiemeLink insieme;
@@ -445,12 +440,7 @@ TEST(LimitiLink, NoLimitMayAcceptMoreErrorsThanItsMax) {
     TInsiemeLink copia;
     copia.CopiaLimiti(insieme);
     auto messaggio = [&](const TMisura& link, const TMisura& totale) {
-        try {
-            insieme.MemorizzaLimiti('B', link, totale);
-        } catch (const Errore& e) {
-            return std::string(e.what());
-        }
-        return std::string();
+        return ludo::test::erroreDi([&] { insieme.MemorizzaLimiti('B', link, totale); });
     };
     EXPECT_EQ(messaggio(ammessi({4}), ammessi({5})), MsgErroriNellaLinkTroppoAlti);
     EXPECT_EQ(messaggio(ammessi({3}), ammessi({6})), MsgErroriTotaliTroppoAlti);

@@ -8,6 +8,7 @@
 
 using namespace ludo;
 using ludo::test::col;
+using ludo::test::erroreDi;
 
 namespace {
 
@@ -98,12 +99,7 @@ TEST_F(Quadro, LimitsOfInsertAndPaste) {
     for (int i = 0; i < 990; ++i) quadro.Inserisci(CodResti);
     std::vector<std::unique_ptr<TCondizione>> appunti;
     for (int i = 0; i < 10; ++i) appunti.push_back(CreaCondizione(CodPariDispari, &sistema));
-    try {
-        quadro.Incolla(appunti, 0);
-        FAIL();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgSpazioInsufficiente);
-    }
+    EXPECT_EQ(erroreDi([&] { quadro.Incolla(appunti, 0); }), MsgSpazioInsufficiente);
     EXPECT_EQ(quadro.Elenco.size(), 990u);
     appunti.pop_back();
     quadro.Incolla(appunti, 5);
@@ -142,19 +138,9 @@ TEST_F(Quadro, AdattaMapsFilterColumnsOntoTheSelectedMatches) {
     EXPECT_EQ(quadro.Elenco.size(), 2u) << "the prototype is removed";
 
     // The next prototype is the 2-number filter column: three matches do not fit it.
-    try {
-        quadro.Adatta(col({1, 2, 3}));
-        FAIL();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgPartiteNonCoincidono);
-    }
+    EXPECT_EQ(erroreDi([&] { quadro.Adatta(col({1, 2, 3})); }), MsgPartiteNonCoincidono);
     TQuadro vuoto(&sistema);
-    try {
-        vuoto.Adatta(primiOtto);
-        FAIL();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgPrototipoMancante);
-    }
+    EXPECT_EQ(erroreDi([&] { vuoto.Adatta(primiOtto); }), MsgPrototipoMancante);
 }
 
 TEST_F(Quadro, BoardAndConditionFiles) {
@@ -187,11 +173,6 @@ TEST_F(Quadro, BoardAndConditionFiles) {
     ludo::test::writeFile(dir / "rotto.CND", {CodResti, 1, 2});
     EXPECT_THROW(letto.CaricaCondizioni(dir / "rotto.CND", 0), Errore);
     EXPECT_EQ(letto.Elenco.size(), 5u) << "a failed read inserts nothing";
-    try {
-        letto.CaricaQuadro(dir / "manca.QDR");
-        FAIL();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgCaricareQuadro);
-    }
+    EXPECT_EQ(erroreDi([&] { letto.CaricaQuadro(dir / "manca.QDR"); }), MsgCaricareQuadro);
     EXPECT_EQ(letto.Elenco.size(), 5u);
 }

@@ -13,19 +13,13 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using ludo::test::AnnullaDopo;
 using ludo::test::col;
+using ludo::test::listaDi;
 
 namespace {
 
 Colonna primi(int n) { return (Colonna{1} << n) - 1; }
-
-ListaColonne listaDi(const std::vector<Colonna>& colonne) {
-    ListaColonne lista;
-    for (const Colonna c : colonne) lista.Aggiungi(c);
-    return lista;
-}
 
 // Every subset of `insieme` with k numbers, found by walking all its subsets.
 std::vector<Colonna> sottoinsiemiDi(Colonna insieme, int k) {
@@ -68,22 +62,6 @@ void atteseUguali(const TabellaVincite& t, const Riferimento& r) {
     }
 }
 
-class Annulla : public Avanzamento {
-  public:
-    explicit Annulla(int dopo) : dopo_(dopo) {}
-    bool annullato() const override { return ++chiamate_ > dopo_; }
-    void Progresso(std::int64_t fatto, std::int64_t totale) override {
-        progressi.emplace_back(fatto, totale);
-    }
-    void Fase(std::string_view testo) override { fasi.emplace_back(testo); }
-    std::vector<std::pair<std::int64_t, std::int64_t>> progressi;
-    std::vector<std::string> fasi;
-
-  private:
-    int dopo_;
-    mutable int chiamate_ = 0;
-};
-
 class Garanzie : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -93,9 +71,7 @@ class Garanzie : public ::testing::Test {
     }
     DatiSistema& d() { return *sistema_->Dati; }
     void scriviCol(const std::string& nome, const std::vector<Colonna>& maschere) {
-        Bytes b;
-        for (const Colonna c : maschere) appendLE(b, c, 4);
-        ludo::test::writeFile(dir_ / "COLONNE" / nome, b);
+        ludo::test::writeFile(dir_ / "COLONNE" / nome, ludo::test::maschereLE(maschere));
     }
     ludo::test::TempDir dir_;
     std::unique_ptr<T_Sistema> sistema_;
@@ -104,7 +80,7 @@ class Garanzie : public ::testing::Test {
 }  // namespace
 
 TEST_F(Garanzie, SmallForecastsGiveTheirKnownTables) {
-    Annulla mai(1 << 30);
+    AnnullaDopo mai;
     // Eight matches, the one column: one result, 8 points.
     d().Pronostico = primi(8);
     d().Colonne.Aggiungi(primi(8));
@@ -113,12 +89,6 @@ TEST_F(Garanzie, SmallForecastsGiveTheirKnownTables) {
     EXPECT_EQ(esito.PrimaChiave, 8);
     EXPECT_EQ(sistema_->Garanzie.Tabella(8), (TabellaVincite{{0, 0, 1, 1.0}}));
     EXPECT_EQ(sistema_->Garanzie.Contati, 1);
-    const auto righe = RigheGaranzie(sistema_->Garanzie.Tabella(8));
-    const std::vector<RigaGaranzie> attese = {{"   1", "   0", "   0", "100.000     "},
-                                              {"-------", "-------", "-------", "Tot. 100.000"},
-                                              {"", "", "", ""},
-                                              {"", "", "", "Tot. 100.000"}};
-    EXPECT_EQ(righe, attese);
     EXPECT_EQ(mai.progressi.back(), (std::pair<std::int64_t, std::int64_t>{100, 100}));
 
     // Nine matches, all nine columns, one error: each of the 36 results of 7
@@ -215,16 +185,8 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
 
     // An unreadable file stops before anything changes.
     imp.FileEsaminate = "manca.Col";
-    EXPECT_THROW(
-        {
-            try {
-                CalcolaGaranzie(*sistema_, imp, NessunAvanzamento());
-            } catch (const Errore& e) {
-                EXPECT_STREQ(e.what(), "Impossibile caricare il file");
-                throw;
-            }
-        },
-        Errore);
+    EXPECT_EQ(ludo::test::erroreDi([&] { CalcolaGaranzie(*sistema_, imp, NessunAvanzamento()); }),
+              "Impossibile caricare il file");
     EXPECT_EQ(sistema_->Garanzie.Tabella(8).size(), 2u);
 }
 
@@ -261,7 +223,7 @@ TEST_F(Garanzie, CancelKeepsTheRawCountsOfTheTableBeingFilled) {
     d().Colonne = listaDi(sottoinsiemiDi(primi(12), 8));
     ImpostazioniGaranzie imp;
     imp.Errori = {true, true, true};
-    Annulla presto(40);  // a few polls into the no-error table
+    AnnullaDopo presto(40);  // a few polls into the no-error table
     const auto esito = CalcolaGaranzie(*sistema_, imp, presto);
     EXPECT_TRUE(esito.Annullato);
     EXPECT_EQ(esito.Calcolate, (std::array<bool, 3>{true, false, false}));

@@ -3,20 +3,14 @@
 // measurements run another system.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "SistemaTipico.h"
 #include "TestSupport.h"
-#include "core/io/BinaryWriter.h"
 
 namespace ludo {
 namespace {
 
-std::string ByteCondizioni(const T_Sistema& s) {
-    std::ostringstream out;
-    io::BinaryWriter w(out);
-    EXPECT_TRUE(s.Dati->Condizioni.Salva(w));
-    return out.str();
+test::Bytes ByteCondizioni(const T_Sistema& s) {
+    return test::scritto([&](io::BinaryWriter& w) { return s.Dati->Condizioni.Salva(w); });
 }
 
 TEST(SistemaTipico, LaCopiaSalvataEQuellaCostruitaDalleMisureDiVelocita) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace ludo {
 namespace {
 
@@ -36,6 +38,28 @@ TEST(TestiSviluppo, PercentualeFattoreEVariazione) {
     EXPECT_EQ(TestoVariazione(97, 100), "-3%");
     EXPECT_EQ(TestoVariazione(0, 40), "-100%");
     EXPECT_EQ(TestoVariazione(15, 10), "+50%");
+}
+
+TEST(TestiSviluppo, ColonneInizialiConLeFisseSoloQuandoLeFisseScartano) {
+    T_Sistema s(std::filesystem::temp_directory_path());
+    auto& d = *s.Dati;
+    d.Pronostico = 0x3FFu;  // 10 matches: 45 columns
+    EXPECT_EQ(TestoColonneConFisse(s), "") << "no fixed match";
+    d.Fisse = 0x3u;
+    EXPECT_EQ(TestoColonneConFisse(s), "di cui 28 con le fisse");
+    d.Fisse = 0xFFu;
+    EXPECT_EQ(TestoColonneConFisse(s), "di cui 1 con le fisse");
+    d.Destinazione.UsaCondizionamenti = false;
+    EXPECT_EQ(TestoColonneConFisse(s), "") << "without the conditions the fixed matches are not tested";
+    d.Destinazione.UsaCondizionamenti = true;
+    d.Sorgente.SorgentePronostico = false;
+    EXPECT_EQ(TestoColonneConFisse(s), "") << "a column file is filtered, not the forecast";
+    d.Sorgente.SorgentePronostico = true;
+    d.Pronostico = 0x7Fu;
+    d.Fisse = 0x1u;
+    EXPECT_EQ(TestoColonneConFisse(s), "") << "seven matches give no column";
+    d.Pronostico = 0xFFFFFFFFu;
+    EXPECT_EQ(TestoColonneConFisse(s), "di cui 2.629.575 con le fisse");
 }
 
 }  // namespace

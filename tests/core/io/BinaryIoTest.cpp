@@ -8,7 +8,6 @@
 
 using namespace ludo::io;
 using ludo::test::Bytes;
-using ludo::test::streamOf;
 
 TEST(BinaryReader, ReadsLittleEndianFieldsOfEveryWidth) {
     Bytes b;
@@ -17,8 +16,8 @@ TEST(BinaryReader, ReadsLittleEndianFieldsOfEveryWidth) {
     ludo::test::appendLE(b, 0xFFFFFE70, 4);  // -400
     ludo::test::appendLE(b, 0x0102030405060708ULL, 8);
     ludo::test::appendLE(b, 0x4089000000000000ULL, 8);  // 800.0
-    auto in = streamOf(b);
-    BinaryReader r(in);
+    ludo::test::Lettura l(b);
+    BinaryReader& r = l.r;
     std::uint8_t u8 = 0;
     std::uint16_t u16 = 0;
     std::int32_t i32 = 0;
@@ -38,9 +37,8 @@ TEST(BinaryReader, ReadsLittleEndianFieldsOfEveryWidth) {
 }
 
 TEST(BinaryReader, ShortReadKeepsTheOldValueAndStopsTheChain) {
-    Bytes b = {0x01, 0x02, 0x03};  // one byte short of a 32-bit field
-    auto in = streamOf(b);
-    BinaryReader r(in);
+    ludo::test::Lettura l({0x01, 0x02, 0x03});  // one byte short of a 32-bit field
+    BinaryReader& r = l.r;
     std::uint32_t value = 77;
     EXPECT_FALSE(r.read(value));
     EXPECT_EQ(value, 77u);
@@ -50,21 +48,15 @@ TEST(BinaryReader, ShortReadKeepsTheOldValueAndStopsTheChain) {
     EXPECT_EQ(next, 9);
 }
 
-TEST(BinaryReader, LargeShortReadLeavesTheBufferUntouched) {
-    Bytes b(100, 0xAA);
-    auto in = streamOf(b);
-    BinaryReader r(in);
+TEST(BinaryReader, ALargeShortReadLeavesTheBufferUntouchedAndSkippingPastTheEndFails) {
+    ludo::test::Lettura cento(Bytes(100, 0xAA));
     Bytes dest(1000, 0x11);
-    EXPECT_FALSE(r.readBytes(dest));
+    EXPECT_FALSE(cento.r.readBytes(dest));
     EXPECT_EQ(dest, Bytes(1000, 0x11));
-}
 
-TEST(BinaryReader, SkipPastTheEndFails) {
-    Bytes b(10, 0);
-    auto in = streamOf(b);
-    BinaryReader r(in);
-    EXPECT_TRUE(r.skip(10));
-    EXPECT_FALSE(r.skip(1));
+    ludo::test::Lettura dieci(Bytes(10, 0));
+    EXPECT_TRUE(dieci.r.skip(10));
+    EXPECT_FALSE(dieci.r.skip(1));
 }
 
 TEST(BinaryWriter, WritesLittleEndianAndStopsAtTheFirstFailure) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "core/io/Errore.h"
 #include "core/io/ProgramFolder.h"
 
 using namespace ludo::io;
@@ -46,6 +47,26 @@ TEST(ProgramFolder, FirstStartSeedsFromTheDefaultsAndCreatesEverySubfolder) {
     EXPECT_TRUE(fs::is_directory(folder / "WAV"));
 }
 
+TEST(ProgramFolder, OpeningSeedsFromTheInstalledDefaultsOrSaysWhyItCannot) {
+    ludo::test::TempDir dir;
+    const auto eseguibile = dir / "prefisso" / "bin" / "ludomatic-cli";
+    const auto archivi = dir / "prefisso" / "share" / "ludomatic" / "ARCHIVI";
+    fs::create_directories(archivi);
+    ludo::test::writeFile(archivi / "archivio.ttg", {1, 2, 3, 4, 5, 6, 7});
+    const Environment env{(dir / "dati").string(), std::nullopt};
+    EXPECT_EQ(openProgramFolder(eseguibile, env), dir / "dati" / "Ludomatic");
+    EXPECT_EQ(ludo::test::readFile(dir / "dati" / "Ludomatic" / "ARCHIVI" / "archivio.ttg").size(), 7u);
+
+    ludo::test::writeFile(dir / "un-file", {});
+    try {
+        openProgramFolder(eseguibile, Environment{(dir / "un-file").string(), std::nullopt});
+        ADD_FAILURE() << "a folder inside a file";
+    } catch (const ludo::Errore& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Impossibile creare la cartella del programma: " + (dir / "un-file" / "Ludomatic").string());
+    }
+}
+
 TEST(ProgramFolder, ASubfolderSpelledDifferentlyIsNotCreatedTwice) {
     ludo::test::TempDir dir;
     fs::create_directories(dir / "Colonne");
@@ -67,6 +88,15 @@ TEST(ResolvePath, StoredNamesMatchExistingEntriesWithoutCase) {
     EXPECT_EQ(resolvePath(dir.path(), "\\Colonne\\Nuovo.Col"), dir / "COLONNE" / "Nuovo.Col");
     EXPECT_EQ(resolvePath(dir.path(), "\\Manca\\x\\y.Col"), dir / "Manca" / "x" / "y.Col");
     EXPECT_EQ(resolvePath(dir.path(), "SISTEMI/a.LDS"), dir / "SISTEMI" / "a.LDS");
+}
+
+TEST(ResolveGivenName, ANameWithoutAFolderIsInTheSubfolderOneWithItsFolderIsUsedAsGiven) {
+    ludo::test::TempDir dir;
+    fs::create_directories(dir / "Colonne");
+    EXPECT_EQ(resolveGivenName(dir.path(), kColonne, "p.Col"), dir / "Colonne" / "p.Col");
+    EXPECT_EQ(resolveGivenName(dir.path(), kColonne, "/tmp/x/p.Col"), fs::path("/tmp/x/p.Col"));
+    EXPECT_EQ(resolveGivenName(dir.path(), kColonne, "./p.Col"), fs::path("./p.Col"));
+    EXPECT_EQ(resolveGivenName(dir.path(), kColonne, "x/p.Col"), fs::path("x/p.Col"));
 }
 
 TEST(ResolvePath, AWindowsPathFromAnotherMachineIsRetriedInTheMatchingSubfolder) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 
 #include "TestSupport.h"
 #include "core/io/Real48.h"
@@ -49,18 +48,14 @@ TEST(Real48, OutOfRangeValuesAreClampedNotWrapped) {
 }
 
 TEST(Real48, ReadAndWriteThroughStreams) {
-    std::ostringstream out(std::ios::binary);
-    BinaryWriter w(out);
-    ASSERT_TRUE(writeReal48(w, 100.0));
-    const auto s = out.str();
-    EXPECT_EQ(ludo::test::Bytes(s.begin(), s.end()), (ludo::test::Bytes{0x87, 0, 0, 0, 0, 0x48}));
+    EXPECT_EQ(ludo::test::scritto([](BinaryWriter& w) { return writeReal48(w, 100.0); }),
+              (ludo::test::Bytes{0x87, 0, 0, 0, 0, 0x48}));
 
-    auto in = ludo::test::streamOf({0x87, 0, 0, 0, 0, 0x48, 0x81, 0, 0});
-    BinaryReader r(in);
+    ludo::test::Lettura l({0x87, 0, 0, 0, 0, 0x48, 0x81, 0, 0});
     double v = 0;
-    ASSERT_TRUE(readReal48(r, v));
+    ASSERT_TRUE(readReal48(l.r, v));
     EXPECT_EQ(v, 100.0);
     double keep = 7.0;
-    EXPECT_FALSE(readReal48(r, keep)) << "only three bytes of the second real";
+    EXPECT_FALSE(readReal48(l.r, keep)) << "only three bytes of the second real";
     EXPECT_EQ(keep, 7.0);
 }

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <limits>
-#include <sstream>
-
 #include "TestSupport.h"
 #include "core/io/Cp1252.h"
 #include "core/io/ShortString.h"
@@ -12,6 +9,8 @@ using namespace ludo::io;
 using ludo::test::appendLE;
 using ludo::test::appendText;
 using ludo::test::Bytes;
+using ludo::test::Lettura;
+using ludo::test::scritto;
 
 TEST(Cp1252, ItalianTextRoundTrips) {
     const std::string text = "à è é ì ò ù € Nº";
@@ -52,47 +51,31 @@ TEST(Cp1252, CharacterCountingAndCutting) {
     EXPECT_EQ(utf8Left("abc", 10), "abc");
 }
 
-TEST(ShortString, TwentyFiveCharactersIntoCapacityTwentyKeepTheFirstTwenty) {
-    std::ostringstream out(std::ios::binary);
-    BinaryWriter w(out);
-    ASSERT_TRUE(writeShortString(w, "ABCDEFGHIJKLMNOPQRSTUVWXY", 20));
-    Bytes expected = {20};
-    appendText(expected, "ABCDEFGHIJKLMNOPQRST");
-    const auto s = out.str();
-    EXPECT_EQ(Bytes(s.begin(), s.end()), expected);
+TEST(ShortString, WritesLengthTextAndZeroPaddingInWindows1252UpToTheCapacity) {
+    Bytes citta = {5, 'C', 'i', 't', 't', 0xE0};
+    citta.resize(21, 0);
+    EXPECT_EQ(scritto([](BinaryWriter& w) { return writeShortString(w, "Città", 20); }), citta);
+    // Twenty-five characters into a capacity of twenty keep the first twenty.
+    Bytes tagliata = {20};
+    appendText(tagliata, "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(scritto([](BinaryWriter& w) {
+                  return writeShortString(w, "ABCDEFGHIJKLMNOPQRSTUVWXY", 20);
+              }),
+              tagliata);
 }
 
-TEST(ShortString, WritesLengthTextAndZeroPaddingInWindows1252) {
-    std::ostringstream out(std::ios::binary);
-    BinaryWriter w(out);
-    ASSERT_TRUE(writeShortString(w, "Città", 20));
-    Bytes expected = {5, 'C', 'i', 't', 't', 0xE0};
-    expected.resize(21, 0);
-    const auto s = out.str();
-    EXPECT_EQ(Bytes(s.begin(), s.end()), expected);
-}
-
-TEST(ShortString, ReadsAndClampsADamagedLength) {
-    Bytes b = {3, 'I', 'n', 't', 'X', 'X'};  // capacity 5, tail bytes ignored
-    Bytes damaged = {200, 'a', 'b', 'c', 'd', 'e'};
-    auto in = ludo::test::streamOf(b);
-    BinaryReader r(in);
+TEST(ShortString, ReadsClampsADamagedLengthAndLeavesTheTextAloneOnAShortRead) {
     std::string text;
-    ASSERT_TRUE(readShortString(r, 5, text));
+    Lettura capacitaCinque({3, 'I', 'n', 't', 'X', 'X'});  // tail bytes ignored
+    ASSERT_TRUE(readShortString(capacitaCinque.r, 5, text));
     EXPECT_EQ(text, "Int");
-
-    auto in2 = ludo::test::streamOf(damaged);
-    BinaryReader r2(in2);
-    ASSERT_TRUE(readShortString(r2, 5, text));
+    Lettura danneggiata({200, 'a', 'b', 'c', 'd', 'e'});
+    ASSERT_TRUE(readShortString(danneggiata.r, 5, text));
     EXPECT_EQ(text, "abcde");
-}
 
-TEST(ShortString, ShortReadLeavesTheTextAlone) {
-    Bytes b = {3, 'I', 'n'};
-    auto in = ludo::test::streamOf(b);
-    BinaryReader r(in);
-    std::string text = "prima";
-    EXPECT_FALSE(readShortString(r, 20, text));
+    Lettura corta({3, 'I', 'n'});
+    text = "prima";
+    EXPECT_FALSE(readShortString(corta.r, 20, text));
     EXPECT_EQ(text, "prima");
 }
 
@@ -110,34 +93,23 @@ Bytes textList(std::initializer_list<std::string> lines) {
 
 TEST(TextList, LinesIncludingEmptyOnesRoundTrip) {
     const Bytes bytes = textList({"Prima riga", "", "Perch\xE9 no", ""});
-    auto in = ludo::test::streamOf(bytes);
-    BinaryReader r(in);
+    Lettura l(bytes);
     std::vector<std::string> lines = {"vecchia"};
-    ASSERT_TRUE(readTextList(r, lines));
+    ASSERT_TRUE(readTextList(l.r, lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"Prima riga", "", "Perch\xC3\xA9 no", ""}));
-
-    std::ostringstream out(std::ios::binary);
-    BinaryWriter w(out);
-    ASSERT_TRUE(writeTextList(w, lines));
-    Bytes expected = textList({"Prima riga", "", "Perch\xE9 no", ""});
-    const auto s = out.str();
-    EXPECT_EQ(Bytes(s.begin(), s.end()), expected);
+    EXPECT_EQ(scritto([&](BinaryWriter& w) { return writeTextList(w, lines); }), bytes);
 }
 
 TEST(TextList, AnEmptyListIsOnlyTheTerminator) {
-    std::ostringstream out(std::ios::binary);
-    BinaryWriter w(out);
-    ASSERT_TRUE(writeTextList(w, {}));
-    const auto s = out.str();
-    EXPECT_EQ(Bytes(s.begin(), s.end()), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(scritto([](BinaryWriter& w) { return writeTextList(w, {}); }),
+              (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
 
-    auto in = ludo::test::streamOf({0xFF, 0xFF, 0xFF, 0xFF, 0x42});
-    BinaryReader r(in);
+    Lettura l({0xFF, 0xFF, 0xFF, 0xFF, 0x42});
     std::vector<std::string> lines = {"x"};
-    ASSERT_TRUE(readTextList(r, lines));
+    ASSERT_TRUE(readTextList(l.r, lines));
     EXPECT_TRUE(lines.empty());
     std::uint8_t next = 0;
-    ASSERT_TRUE(r.read(next)) << "the field after the list is where the reader stands";
+    ASSERT_TRUE(l.r.read(next)) << "the field after the list is where the reader stands";
     EXPECT_EQ(next, 0x42);
 }
 
@@ -147,24 +119,18 @@ TEST(TextList, EndOfFileOrImpossibleLengthsEndTheReadKeepingWholeLines) {
     huge.resize(huge.size() - 4);
     appendLE(huge, 0x7FFFFFFF, 4);
     appendText(huge, "poco");
-    auto in = ludo::test::streamOf(huge);
-    BinaryReader r(in);
     std::vector<std::string> lines;
-    EXPECT_FALSE(readTextList(r, lines));
+    EXPECT_FALSE(readTextList(Lettura(huge), lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"uno"}));
 
     Bytes negative;
     appendLE(negative, 0xFFFFFFFE, 4);  // -2
-    auto in2 = ludo::test::streamOf(negative);
-    BinaryReader r2(in2);
-    EXPECT_FALSE(readTextList(r2, lines));
+    EXPECT_FALSE(readTextList(Lettura(negative), lines));
     EXPECT_TRUE(lines.empty());
 
     Bytes noTerminator;
     appendLE(noTerminator, 2, 4);
     appendText(noTerminator, "ok");
-    auto in3 = ludo::test::streamOf(noTerminator);
-    BinaryReader r3(in3);
-    EXPECT_FALSE(readTextList(r3, lines));
+    EXPECT_FALSE(readTextList(Lettura(noTerminator), lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"ok"}));
 }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "ArchivioDiProva.h"
 #include "core/io/Cp1252.h"
 #include "core/printing/StampaArchivio.h"
 
 using namespace ludo;
+using ludo::test::tutto;
 
 namespace {
 
@@ -18,12 +20,6 @@ ArchivioConcorsi archivio(int quanti) {
     }
     a.InserisciOrdinato({2011, 1, Altri, (1u << 8) | (1u << 9) | (0x3Fu << 19)});
     return a;
-}
-
-IntervalloRicerca tutto(const ArchivioConcorsi& a) {
-    IntervalloRicerca i;
-    IntervalloTuttoArchivio(i, a);
-    return i;
 }
 
 // A monospaced table font 1.5 mm a character and 2 mm high, the footer

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "TestSupport.h"
 #include "core/io/Errore.h"
 #include "core/printing/StampaSchedine.h"
 
@@ -13,25 +14,16 @@ namespace {
 // width and height shows: step 1 + 2 = 3 mm, strip 2 + 3 = 5 mm.
 SlipGeometry Geometria() { return {40, 30, 2, 1, 10, 96, 94, 3, 2}; }
 
-Colonna Di(std::initializer_list<int> numeri) {
-    Colonna c = 0;
-    for (int n : numeri) c |= Colonna{1} << (n - 1);
-    return c;
-}
-
 // Eight numbers starting at primo.
 Colonna Otto(int primo) { return Colonna{0xFF} << (primo - 1); }
 
-ListaColonne Lista(const std::vector<Colonna>& colonne) {
-    ListaColonne l;
-    for (Colonna c : colonne) l.Aggiungi(c);
-    return l;
-}
+using test::col;
+using test::listaDi;
 
 ListaColonne Semplici(int quante) {
     std::vector<Colonna> v;
     for (int i = 0; i < quante; ++i) v.push_back(Otto(1 + i % 25));
-    return Lista(v);
+    return listaDi(v);
 }
 
 std::vector<std::size_t> Misure(const std::vector<SchedinaImpaginata>& schedine) {
@@ -49,7 +41,7 @@ void ControllaTesto(const TestoSchedina& t, const std::string& testo, double x, 
 }
 
 TEST(StampaSchedine, QuadratiniNelleDueOrientazioni) {
-    const Colonna c = Di({1, 16, 17, 32});
+    const Colonna c = col({1, 16, 17, 32});
     // Horizontal, position 2: origin (40 + 2 x 10, 30); the strips go down,
     // the second 5 mm to the right (1 and 17 side by side at the top);
     // boxes 3 wide and 2 high.
@@ -80,13 +72,13 @@ TEST(StampaSchedine, LaSchedinaFinisceInAnticipoPerNonLasciareUnaColonnaSola) {
               (std::vector<std::size_t>{1, 2}));
     // The last column is integral: no early end.
     std::vector<Colonna> v(12, Otto(1));
-    v.push_back(Otto(1) | Di({9}));
-    EXPECT_EQ(Misure(ImpaginaSchedine(Lista(v), 6, 1, 3, 800)),
+    v.push_back(Otto(1) | col({9}));
+    EXPECT_EQ(Misure(ImpaginaSchedine(listaDi(v), 6, 1, 3, 800)),
               (std::vector<std::size_t>{6, 6, 1}));
     // Only the final column counts: an integral one before it changes nothing.
     v.back() = Otto(3);
-    v[11] = Otto(1) | Di({9});
-    EXPECT_EQ(Misure(ImpaginaSchedine(Lista(v), 6, 1, 3, 800)),
+    v[11] = Otto(1) | col({9});
+    EXPECT_EQ(Misure(ImpaginaSchedine(listaDi(v), 6, 1, 3, 800)),
               (std::vector<std::size_t>{6, 5, 2}));
     // One column per slip: every column is printed once.
     EXPECT_EQ(Misure(ImpaginaSchedine(Semplici(2), 1, 1, 2, 800)),
@@ -100,8 +92,8 @@ TEST(StampaSchedine, LaSchedinaFinisceInAnticipoPerNonLasciareUnaColonnaSola) {
 
 TEST(StampaSchedine, StampaDiUnIntervalloECostoDiOgniSchedina) {
     std::vector<Colonna> v;
-    for (int i = 0; i < 30; ++i) v.push_back(Otto(1) ^ Di({1, 9 + i % 20}));
-    const auto s = ImpaginaSchedine(Lista(v), 6, 2, 3, 800);
+    for (int i = 0; i < 30; ++i) v.push_back(Otto(1) ^ col({1, 9 + i % 20}));
+    const auto s = ImpaginaSchedine(listaDi(v), 6, 2, 3, 800);
     ASSERT_EQ(s.size(), 2u);
     EXPECT_EQ(s[0].numero, 2);
     EXPECT_EQ(s[1].numero, 3);
@@ -111,7 +103,7 @@ TEST(StampaSchedine, StampaDiUnIntervalloECostoDiOgniSchedina) {
 
     // An empty column costs nothing but keeps its place; 10 numbers cost 45
     // columns.
-    const auto c = ImpaginaSchedine(Lista({Otto(1), 0, Otto(1) | Di({9, 10})}), 6, 1, 1, 800);
+    const auto c = ImpaginaSchedine(listaDi({Otto(1), 0, Otto(1) | col({9, 10})}), 6, 1, 1, 800);
     ASSERT_EQ(c.size(), 1u);
     EXPECT_EQ(c[0].colonne.size(), 3u);
     EXPECT_DOUBLE_EQ(c[0].costo, 800 + 45 * 800);
@@ -121,12 +113,8 @@ TEST(StampaSchedine, IntervalloRichiesto) {
     EXPECT_NO_THROW(ControllaIntervallo(5, 5, 5));
     EXPECT_THROW(ControllaIntervallo(0, 2, 5), Errore);
     EXPECT_THROW(ControllaIntervallo(1, 6, 5), Errore);
-    try {
-        ControllaIntervallo(3, 2, 5);
-        ADD_FAILURE();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), "Il Numero della schedina iniziale o finale è errato.");
-    }
+    EXPECT_EQ(test::erroreDi([] { ControllaIntervallo(3, 2, 5); }),
+              "Il Numero della schedina iniziale o finale è errato.");
 }
 
 TEST(StampaSchedine, TestiDellEtichetta) {
@@ -216,7 +204,7 @@ TEST(StampaSchedine, CedolinaPrimaDelleSchedine) {
     lavoro.Colonne = Semplici(7);
     lavoro.UltimaSchedina = 2;
     lavoro.NomeEsterno = true;
-    lavoro.ColonneCedolina = {Di({1, 2}), Di({20})};
+    lavoro.ColonneCedolina = {col({1, 2}), col({20})};
     lavoro.RigheCedolina[1] = "9 Numeri";
     const auto fogli = FogliSchedine(lavoro, config, 6, true, "X.LDS", 5);
     ASSERT_EQ(fogli.size(), 3u);

@@ -107,6 +107,15 @@ TEST(Tabulato, TitoloConIlNomeDelSistema) {
               "Stampa delle Colonne del Sistema Ridotto 12");
 }
 
+TEST(Tabulato, NomeDelFileDiStampa) {
+    LavoroStampaSchedine lavoro;
+    EXPECT_EQ(NomeFileStampa(lavoro, "/home/u/SISTEMI/Dodici.LDS"), "Dodici.pdf");
+    lavoro.NomeEsterno = true;
+    lavoro.NomeSistema = "Ridotto 12";
+    EXPECT_EQ(NomeFileStampa(lavoro, "/home/u/SISTEMI/Dodici.LDS"), "Ridotto 12.pdf");
+    EXPECT_EQ(NomeFileStampa(LavoroProva(StampaOrizzontale), "Dodici.LDS"), "Taratura.pdf");
+}
+
 TEST(Tabulato, CelleDiUnaGrigliaInMillimetri) {
     GrigliaDaStampare g;
     g.larghezzeColonne = {49, 29, 9};

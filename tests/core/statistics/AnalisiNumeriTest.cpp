@@ -2,28 +2,18 @@
 // the statistical forecast over the selected contests.
 #include <gtest/gtest.h>
 
+#include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/columns/ListaColonne.h"
 #include "core/statistics/AnalisiNumeri.h"
 
 using namespace ludo;
+using ludo::test::archivioDi;
 using ludo::test::col;
+using ludo::test::tutto;
 
 namespace {
-
-ArchivioConcorsi archivioDi(std::initializer_list<Colonna> vincenti, std::uint16_t anno = 2020) {
-    ArchivioConcorsi a;
-    std::uint8_t n = 1;
-    for (Colonna v : vincenti) a.InserisciOrdinato({anno, n++, SerieA, v});
-    return a;
-}
-
-IntervalloRicerca tutto(const ArchivioConcorsi& a) {
-    IntervalloRicerca i;
-    IntervalloTuttoArchivio(i, a);
-    return i;
-}
 
 const Colonna kA = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kB = col({1, 2, 3, 4, 9, 10, 11, 12});

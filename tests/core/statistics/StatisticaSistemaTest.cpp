@@ -61,10 +61,6 @@ protected:
         sistema_.PreparaCondizioni();
     }
 
-    struct Annulla : Avanzamento {
-        [[nodiscard]] bool annullato() const override { return true; }
-    };
-
     test::TempDir dir_;
     T_Sistema sistema_;
 };
@@ -169,7 +165,7 @@ TEST_F(Statistica, IntervalFixedNumbersAndIgnoredConditions) {
 TEST_F(Statistica, CancelStopsAfterTheFirstContestAndLeavesTheFiguresOpen) {
     archivio(20, {1, 3, 10, 12});
     ammetti({kVince});
-    Annulla annulla;
+    test::AnnullaDopo annulla(0);
     const auto s = AnalisiStatistica(sistema_, annulla);
     EXPECT_TRUE(s.Interrotta);
     EXPECT_EQ(s.Esaminati, 1);

@@ -247,10 +247,8 @@ TEST_F(GestoreGrDati, FixedNumbersRestrictTheIntegralColumns) {
 
 TEST_F(GestoreGrDati, ColumnFileSourceAndItsFailures) {
     // Three masks, little-endian, no header.
-    test::Bytes b;
-    for (Colonna c : {kPrimi, kPari, kDispari}) test::appendLE(b, c, 4);
     const auto file = dir_ / "sorgente.Col";
-    test::writeFile(file, b);
+    test::writeFile(file, test::maschereLE({kPrimi, kPari, kDispari}));
     d().Sorgente = {false, file.string()};
     auto dati = colonnare(pariDispari({8}));
     EXPECT_EQ(dati.Messaggio, "");
@@ -263,9 +261,7 @@ TEST_F(GestoreGrDati, ColumnFileSourceAndItsFailures) {
     EXPECT_EQ(dati.Viste[0].Integrale.NumConcorsi(), 0);
     EXPECT_EQ(dati.Viste[0].Archivio.NumConcorsi(), 4);  // the rest of the data set stands
 
-    struct Annulla : Avanzamento {
-        [[nodiscard]] bool annullato() const override { return true; }
-    } annulla;
+    test::AnnullaDopo annulla(0);
     d().Sorgente = {true, ""};
     dati = colonnare(pariDispari({8}), annulla);
     EXPECT_EQ(dati.Messaggio, "Impossibile Completare lo Sviluppo.");

@@ -146,12 +146,9 @@ TEST(Configurazione, PricesThatAreNotNumbersTakeTheirDefaults) {
 
 TEST(Configurazione, AFailedSaveRaisesItsMessageAndKeepsTheOldFile) {
     TempDir dir;
-    try {
-        SalvaConfigurazione(configurazioneNota(), dir / "manca");
-        FAIL() << "saved into a missing folder";
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), "Impossibile Salvare la Configurazione");
-    }
+    EXPECT_EQ(
+        ludo::test::erroreDi([&] { SalvaConfigurazione(configurazioneNota(), dir / "manca"); }),
+        "Impossibile Salvare la Configurazione");
 
     std::filesystem::create_directory(cfg(dir));
     EXPECT_THROW(SalvaConfigurazione(configurazioneNota(), dir.path()), Errore);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <sstream>
 
 #include "TestSupport.h"
 #include "core/system/ImpostazioniStampa.h"
@@ -21,26 +20,17 @@ void appendGeometria(Bytes& b, const std::array<double, 9>& valori) {
 
 template <typename Blocco>
 Bytes salvato(const Blocco& blocco) {
-    std::ostringstream out(std::ios::binary);
-    io::BinaryWriter w(out);
-    EXPECT_TRUE(blocco.Salva(w));
-    return ludo::test::bytesOf(out.str());
+    return ludo::test::scritto([&](io::BinaryWriter& w) { return blocco.Salva(w); });
 }
 
 template <typename Blocco>
 bool carica(Blocco& blocco, const Bytes& bytes) {
-    auto in = ludo::test::streamOf(bytes);
-    io::BinaryReader r(in);
-    return blocco.Carica(r);
+    return blocco.Carica(ludo::test::Lettura(bytes));
 }
 
 }  // namespace
 
 TEST(ImpostazioniStampa, SlipBlockIsBothGeometriesThenCountAndFlags) {
-    EXPECT_EQ(SlipPrintSettings{}.Geometrie[0],
-              (SlipGeometry{40.0, 30.4, 1.8, 1.3, 9.3, 96.2, 93.8, 2.8, 2.8}));
-    EXPECT_EQ(SlipPrintSettings{}.Geometrie[1],
-              (SlipGeometry{40.0, 32.9, 1.9, 1.3, 9.3, 96.1, 94.4, 2.8, 2.8}));
     SlipPrintSettings s;
     s.Geometrie[0] = {41.5, 30.0, 2.0, 1.4, 9.5, 90.0, 91.0, 3.0, 2.5};
     s.Geometrie[1] = {39.0, 33.3, 1.7, 1.2, 9.1, 95.0, 96.0, 2.6, 2.7};

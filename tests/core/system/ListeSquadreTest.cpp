@@ -137,12 +137,9 @@ TEST(ListeSquadre, EachListSavesOnItsOwnWithItsOwnMessage) {
 
 TEST(ListeSquadre, ANameNeedsMoreThanBlanks) {
     for (const char* vuoto : {"", "   ", " \t "}) {
-        try {
-            VerificaNomeSquadra(vuoto);
-            ADD_FAILURE() << "accepted \"" << vuoto << "\"";
-        } catch (const Errore& e) {
-            EXPECT_STREQ(e.what(), "Il Nome della Squadra non è Valido !");
-        }
+        EXPECT_EQ(ludo::test::erroreDi([&] { VerificaNomeSquadra(vuoto); }),
+                  "Il Nome della Squadra non è Valido !")
+            << "\"" << vuoto << "\"";
     }
     EXPECT_NO_THROW(VerificaNomeSquadra("  Inter "));
     EXPECT_NO_THROW(VerificaNomeSquadra("à"));

@@ -46,12 +46,7 @@ Schedina schedinaNota() {
 }
 
 std::string messaggioCaricando(Schedina& s, const std::filesystem::path& file) {
-    try {
-        CaricaSchedina(s, file);
-    } catch (const Errore& e) {
-        return e.what();
-    }
-    return "";
+    return ludo::test::erroreDi([&] { CaricaSchedina(s, file); });
 }
 
 }  // namespace
@@ -110,12 +105,8 @@ TEST(Schedina, LongNamesAreCutToTwentyCharacters) {
 
 TEST(Schedina, AFailedSaveRaisesItsMessageAndKeepsTheOldFile) {
     TempDir dir;
-    try {
-        SalvaSchedina(schedinaNota(), dir / "manca" / "x.Gsc");
-        FAIL() << "saved into a missing folder";
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), "Impossibile Salvare la Schedina");
-    }
+    EXPECT_EQ(ludo::test::erroreDi([&] { SalvaSchedina(schedinaNota(), dir / "manca" / "x.Gsc"); }),
+              "Impossibile Salvare la Schedina");
     std::filesystem::create_directory(dir / "cartella.Gsc");
     EXPECT_THROW(SalvaSchedina(schedinaNota(), dir / "cartella.Gsc"), Errore);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "cartella.Gsc"));

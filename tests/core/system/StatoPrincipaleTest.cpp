@@ -85,6 +85,13 @@ TEST(Picchetti, ACellTakesZeroToHundredAndAnEmptyCellIsZero) {
     EXPECT_EQ(TestoPicchetto(0), "0.00");
 }
 
+TEST(Picchetti, ACommaTypedIsTheDecimalSeparatorAndARefusalSaysWhy) {
+    EXPECT_EQ(TestoDigitatoPicchetto("12,5"), "12.5");
+    EXPECT_EQ(LeggiPicchetto(TestoDigitatoPicchetto("12,5")), 12.5);
+    EXPECT_FALSE(LeggiPicchetto(TestoDigitatoPicchetto("1,2,")));
+    EXPECT_EQ(MotivoPicchettoRifiutato(19, "125"), "Picch. della partita 19: \"125\" non accettato, il valore va da 0 a 100");
+}
+
 TEST(SelezioneSquadre, CellsRunRowByRowOnEachHalf) {
     EXPECT_EQ(CursoreDellaCella(1, false), 0);
     EXPECT_EQ(CursoreDellaCella(16, true), 31);

@@ -13,9 +13,10 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
-using ludo::test::col;
 using ludo::test::appendLE;
+using ludo::test::appendShortString;
 using ludo::test::Bytes;
+using ludo::test::col;
 
 namespace {
 
@@ -31,12 +32,6 @@ void misura(Bytes& b, int massimo, int a = 32) {
 }
 
 void gruppoVuoto(Bytes& b, std::uint8_t codice) { b.insert(b.end(), {codice, 1, 100}); }
-
-void shortString(Bytes& b, const std::string& testo, std::size_t capacita) {
-    b.push_back(static_cast<std::uint8_t>(testo.size()));
-    ludo::test::appendText(b, testo);
-    b.resize(b.size() + capacita - testo.size(), 0);
-}
 
 // The twenty records of a new system, written from the record table.
 void condizioniPredefinite(Bytes& b) {
@@ -87,7 +82,7 @@ void condizioniPredefinite(Bytes& b) {
     // The root board, "AND" of no members: count 0 accepted. Its slices run
     // past each table into the bytes that follow it in memory.
     b.push_back(19);
-    shortString(b, "Quadro", 255);
+    appendShortString(b, "Quadro", 255);
     b.insert(b.end(), {1, 1, 0});
     const std::size_t primaFetta = b.size();
     misura(b, 999);
@@ -107,16 +102,16 @@ Bytes sistemaAMano(std::int32_t versione, const std::string& cartella, std::uint
     Bytes b;
     appendLE(b, static_cast<std::uint32_t>(versione), 4);
     appendLE(b, 12, 4);  // Concorso
-    for (int i = 0; i < 64; ++i) shortString(b, i == 0 ? "Milan" : "", 20);
+    for (int i = 0; i < 64; ++i) appendShortString(b, i == 0 ? "Milan" : "", 20);
     appendLE(b, 0x000003FF, 4);  // forecast 1..10
     appendLE(b, 0x00000001, 4);  // fixed 1
     b.resize(b.size() + 192, 0);  // "Picch." values, all 0
     condizioniPredefinite(b);
     for (int i = 0; i < 27; ++i) misura(b, 99);
     b.push_back(0);  // source: a column file
-    shortString(b, cartella + "/COLONNE/x.Col", 255);
+    appendShortString(b, cartella + "/COLONNE/x.Col", 255);
     b.insert(b.end(), {0, 1, 1, 0, riduzioneFinale, 7, 3, 2});  // [2] [3] [5] [4] [6] [7] [8] [9]
-    shortString(b, cartella + "/COLONNE/y.Col", 255);
+    appendShortString(b, cartella + "/COLONNE/y.Col", 255);
     if (versione >= 400) b.insert(b.end(), {1, 0});  // [0] [1]
     appendLE(b, 3, 4);
     ludo::test::appendText(b, "Ciao");
@@ -126,6 +121,12 @@ Bytes sistemaAMano(std::int32_t versione, const std::string& cartella, std::uint
     appendLE(b, 4, 4);
     if (versione >= 400) b.push_back(0);  // SpecificaNomi
     return b;
+}
+
+Bytes scritto(const T_Sistema& s) {
+    std::ostringstream out(std::ios::binary);
+    EXPECT_TRUE(s.Scrivi(out));
+    return ludo::test::bytesOf(out.str());
 }
 
 class Sistema : public ::testing::Test {
@@ -170,15 +171,12 @@ TEST_F(Sistema, HandBuiltFileWithAnIntegralColumnLoadsAs45Columns) {
     EXPECT_FALSE(s.SenzaNome);
 
     // What we write back is byte for byte the same file.
-    std::ostringstream out(std::ios::binary);
     s.Dati->Colonne.Svuota();
     s.Dati->Colonne.Aggiungi(0x3FC);
-    ASSERT_TRUE(s.Scrivi(out));
     Bytes atteso = sistemaAMano(400, dir_.path().string());
     atteso.push_back(1);
     appendLE(atteso, 0x3FC, 4);
-    const auto scritto = out.str();
-    EXPECT_EQ(Bytes(scritto.begin(), scritto.end()), atteso);
+    EXPECT_EQ(scritto(s), atteso);
 }
 
 TEST_F(Sistema, TheOptimisedReductionByteAlsoHoldsTheImprovedOneAndItsSeconds) {
@@ -199,10 +197,7 @@ TEST_F(Sistema, TheOptimisedReductionByteAlsoHoldsTheImprovedOneAndItsSeconds) {
         EXPECT_EQ(d.RiduzioneOttimizzata, c.ottimizzata);
         EXPECT_EQ(d.RiduzioneMigliorata, c.migliorata);
         EXPECT_EQ(d.SecondiMigliorata, c.secondi);
-        std::ostringstream out(std::ios::binary);
-        ASSERT_TRUE(s.Scrivi(out));
-        const auto scritto = out.str();
-        EXPECT_EQ(Bytes(scritto.begin(), scritto.end()), sistemaAMano(400, cartella, c.byte)) << "written back as read";
+        EXPECT_EQ(scritto(s), sistemaAMano(400, cartella, c.byte)) << "written back as read";
     }
 
     // Seconds the byte cannot hold are kept to the nearest ten, within 10..2540.
@@ -213,11 +208,7 @@ TEST_F(Sistema, TheOptimisedReductionByteAlsoHoldsTheImprovedOneAndItsSeconds) {
         s.Dati->Destinazione.RiduzioneOttimizzata = true;
         s.Dati->Destinazione.RiduzioneMigliorata = true;
         s.Dati->Destinazione.SecondiMigliorata = static_cast<std::uint16_t>(secondi);
-        std::ostringstream out(std::ios::binary);
-        ASSERT_TRUE(s.Scrivi(out));
-        const auto scritto = out.str();
-        EXPECT_EQ(Bytes(scritto.begin(), scritto.end()), sistemaAMano(400, cartella, static_cast<std::uint8_t>(byte)))
-            << secondi;
+        EXPECT_EQ(scritto(s), sistemaAMano(400, cartella, static_cast<std::uint8_t>(byte))) << secondi;
     }
 }
 
@@ -287,11 +278,7 @@ TEST_F(Sistema, SaveAndLoadGiveBackEverything) {
 
     T_Sistema letto(dir_.path());
     letto.Carica(file);
-    std::ostringstream a(std::ios::binary);
-    std::ostringstream b(std::ios::binary);
-    ASSERT_TRUE(s.Scrivi(a));
-    ASSERT_TRUE(letto.Scrivi(b));
-    EXPECT_EQ(a.str(), b.str());
+    EXPECT_EQ(scritto(letto), scritto(s));
     EXPECT_EQ(letto.Dati->Coupon.Squadre[31].Casa, "Città");
     EXPECT_EQ(letto.Dati->Picchetti[5], 42.5);
     EXPECT_EQ(letto.Commento, s.Commento);
@@ -337,12 +324,8 @@ TEST_F(Sistema, NamesNewAndFailures) {
 
     s.Modificato = true;
     const auto prima = s.NomeFile;
-    try {
-        s.Carica(dir_ / "SISTEMI" / "manca.LDS");
-        FAIL();
-    } catch (const Errore& e) {
-        EXPECT_STREQ(e.what(), MsgCaricareSistema);
-    }
+    EXPECT_EQ(ludo::test::erroreDi([&] { s.Carica(dir_ / "SISTEMI" / "manca.LDS"); }),
+              MsgCaricareSistema);
     EXPECT_EQ(s.NomeFile, prima);
     EXPECT_TRUE(s.Modificato);
     EXPECT_THROW(s.Salva(dir_ / "manca" / "x.LDS"), Errore);

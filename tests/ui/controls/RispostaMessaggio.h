@@ -1,6 +1,7 @@
 #pragma once
 // Answers the message boxes that open while it lives: it remembers each
-// box's title and text and presses the chosen button.
+// box's title and text and presses the chosen button, or "OK" in a box
+// that only informs.
 
 #include <QApplication>
 #include <QPushButton>
@@ -26,7 +27,9 @@ private:
         if (box == nullptr || !box->isVisible()) return;
         titoli.append(box->windowTitle());
         testi.append(box->Testo());
-        QTest::mouseClick(box->findChild<QPushButton*>(pulsante_), Qt::LeftButton);
+        auto* pulsante = box->findChild<QPushButton*>(pulsante_);
+        if (pulsante == nullptr) pulsante = box->findChild<QPushButton*>(QStringLiteral("OK"));
+        QTest::mouseClick(pulsante, Qt::LeftButton);
     }
 
     QString pulsante_;

@@ -23,36 +23,16 @@ QList<QPushButton*> PulsantiDaSinistra(const TFrmMessage& box) {
 class TestTFrmMessage : public QObject {
     Q_OBJECT
 private slots:
-    void buttonsStandInTheirFixedOrder_data() {
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<QList<int>>("ordine");
-        QTest::newRow("OK") << 1 << QList<int>{1};
-        QTest::newRow("Si No") << 6 << QList<int>{2, 4};
-        QTest::newRow("OK Annulla") << 9 << QList<int>{1, 8};
-        QTest::newRow("Si No Annulla") << 14 << QList<int>{2, 4, 8};
-        QTest::newRow("tutti") << 15 << QList<int>{2, 1, 4, 8};
-        QTest::newRow("nessuno") << 0 << QList<int>{};
-    }
-    void buttonsStandInTheirFixedOrder() {
-        QFETCH(int, flags);
-        QFETCH(QList<int>, ordine);
-        QCOMPARE(TFrmMessage::PulsantiVisibili(flags), ordine);
-    }
-
-    void buttonsAreSpacedEvenly_data() {
-        QTest::addColumn<int>("numero");
-        QTest::addColumn<QList<int>>("posizioni");
-        // W = 400, w = 75: gap (400 - k*75) / (k+1).
-        QTest::newRow("1") << 1 << QList<int>{162};
-        QTest::newRow("2") << 2 << QList<int>{83, 241};
-        QTest::newRow("3") << 3 << QList<int>{43, 161, 279};
-        QTest::newRow("4") << 4 << QList<int>{20, 115, 210, 305};
-    }
-    void buttonsAreSpacedEvenly() {
-        QFETCH(int, numero);
-        QFETCH(QList<int>, posizioni);
-        QCOMPARE(TFrmMessage::PosizioniPulsanti(400, 75, numero), posizioni);
-    }
+  void buttonsStandInTheirFixedOrderAndAreSpacedEvenly() {
+      const QList<std::pair<int, QList<int>>> ordini = {
+          {1, {1}}, {6, {2, 4}}, {9, {1, 8}}, {14, {2, 4, 8}}, {15, {2, 1, 4, 8}}, {0, {}}};
+      for (const auto& [flags, ordine] : ordini)
+          QCOMPARE(TFrmMessage::PulsantiVisibili(flags), ordine);
+      // W = 400, w = 75: gap (400 - k*75) / (k+1).
+      const QList<QList<int>> posizioni = {{162}, {83, 241}, {43, 161, 279}, {20, 115, 210, 305}};
+      for (int k = 1; k <= 4; ++k)
+          QCOMPARE(TFrmMessage::PosizioniPulsanti(400, 75, k), posizioni[k - 1]);
+  }
 
     void theBoxPlacesItsButtonsAsComputed() {
         const QStringList nomi{QStringLiteral("Si"), QStringLiteral("OK"), QStringLiteral("No"), QStringLiteral("Annulla")};

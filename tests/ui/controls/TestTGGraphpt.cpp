@@ -72,11 +72,13 @@ private slots:
         QVERIFY(!g_->Modificato());
     }
 
-    void levelZeroIsShownAsOne() {
+    void levelsRunFromOneTo99AndOnlyMoveInRecovery() {
         ludo::TMisura misura(8, false);
+        misura.Prima.Voci[1] = {ludo::InRecupero, 99};
+        misura.Prima.Voci[2] = {ludo::Accettato, 5};
         misura.Prima.Voci[4] = {ludo::InRecupero, 0};
         g_->CaricaMisura(misura);
-        QCOMPARE(Salvata(*g_).Prima.Voce(4).Livello, 1);
+        QCOMPARE(Salvata(*g_).Prima.Voce(4).Livello, 1);  // level 0 is shown as 1
         // Already at the lowest level: down changes nothing.
         QSignalSpy cambi(g_.get(), &TGGraphpt::Cambiato);
         Premi(*g_, QStringLiteral("Giu4"));
@@ -85,23 +87,13 @@ private slots:
         Premi(*g_, QStringLiteral("Su4"));
         QCOMPARE(Salvata(*g_).Prima.Voce(4).Livello, 2);
         QCOMPARE(cambi.count(), 1);
-    }
-
-    void levelsStopAt99AndOnlyMoveInRecovery() {
-        ludo::TMisura misura(8, false);
-        misura.Prima.Voci[1] = {ludo::InRecupero, 99};
-        misura.Prima.Voci[2] = {ludo::Accettato, 5};
-        g_->CaricaMisura(misura);
         Premi(*g_, QStringLiteral("Su1"));
         QCOMPARE(Salvata(*g_).Prima.Voce(1).Livello, 99);
         Premi(*g_, QStringLiteral("Giu1"));
         QCOMPARE(Salvata(*g_).Prima.Voce(1).Livello, 98);
         Premi(*g_, QStringLiteral("Su2"));
         QCOMPARE(Salvata(*g_).Prima.Voce(2).Livello, 5);
-        auto* su = g_->findChild<QToolButton*>(QStringLiteral("Su1"));
-        QVERIFY(su->autoRepeat());
-        QCOMPARE(su->autoRepeatDelay(), 500);
-        QCOMPARE(su->autoRepeatInterval(), 45);
+        QVERIFY(g_->findChild<QToolButton*>(QStringLiteral("Su1"))->autoRepeat());
     }
 
     void scrollingStaysWithinTheValues() {

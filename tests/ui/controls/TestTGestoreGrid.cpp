@@ -37,14 +37,6 @@ private slots:
     }
     void cleanup() { gestore_.reset(); }
 
-    void pagesHold21Rows() {
-        QCOMPARE(gestore_->GrigliaAmmessi()->rowCount(), 21);
-        QCOMPARE(gestore_->GrigliaRecupero()->rowCount(), 21);
-        QCOMPARE(gestore_->GrigliaRecupero()->columnCount(), 3);
-        QCOMPARE(gestore_->tabText(0), QStringLiteral("Intervalli Ammessi"));
-        QCOMPARE(gestore_->tabText(1), QStringLiteral("Intervalli In Rec."));
-    }
-
     void adjacentIntervalsAreAccepted() {
         Scrivi(*gestore_, {{0, 0, "1", "5"}, {0, 3, " 6 ", "9"}, {1, 0, "20", "", "7"}});
         ludo::TIntervalli intervalli;

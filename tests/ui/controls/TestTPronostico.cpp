@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -91,6 +93,76 @@ private slots:
         QCOMPARE(controllo.Fisse(), quint16(0x0002));
         controllo.setTipo(TPronostico::tp17_32);
         QCOMPARE(controllo.ColonnaFisse(), ludo::Colonna{2} << 16);
+    }
+
+    void theArrowsMoveTheKeyboardCellAndSpaceClicksIt() {
+        TPronosticoF controllo;
+        controllo.setUsaFisse(true);
+        controllo.setVerticale(true);
+        controllo.resize(controllo.sizeHint());
+        QCOMPARE(controllo.focusPolicy(), Qt::StrongFocus);
+        QSignalSpy cambi(&controllo, &TPronostico::Cambiato);
+        QTest::keyClick(&controllo, Qt::Key_Up);
+        QCOMPARE(controllo.CellaAttiva(), 0);
+        QTest::keyClick(&controllo, Qt::Key_Down);
+        QTest::keyClick(&controllo, Qt::Key_Right);
+        QCOMPARE(controllo.CellaAttiva(), 2);
+        QTest::keyClick(&controllo, Qt::Key_Space);
+        QTest::keyClick(&controllo, Qt::Key_Space);
+        QCOMPARE(controllo.Pronostico(), quint16(1 << 2));
+        QCOMPARE(controllo.Fisse(), quint16(1 << 2));
+        QTest::keyClick(&controllo, Qt::Key_End);
+        QTest::keyClick(&controllo, Qt::Key_Down);
+        QCOMPARE(controllo.CellaAttiva(), 15);
+        QTest::keyClick(&controllo, Qt::Key_Home);
+        QCOMPARE(controllo.CellaAttiva(), 0);
+        // Other keys are left to the window (Enter presses its default button).
+        QTest::keyClick(&controllo, Qt::Key_Return);
+        QCOMPARE(cambi.count(), 2);
+        // A click moves the keyboard cell too.
+        Clicca(controllo, 9);
+        QCOMPARE(controllo.CellaAttiva(), 9);
+    }
+
+    void assistiveToolsSeeOneButtonPerMatch() {
+        TPronosticoF controllo;
+        controllo.setUsaFisse(true);
+        controllo.setTipo(TPronostico::tp17_32);
+        controllo.resize(controllo.sizeHint());
+        controllo.show();
+        QAccessibleInterface* striscia = QAccessible::queryAccessibleInterface(&controllo);
+        QVERIFY(striscia != nullptr);
+        QCOMPARE(striscia->childCount(), 16);
+        QAccessibleInterface* partita = striscia->child(4);
+        QCOMPARE(striscia->child(4), partita);
+        QCOMPARE(striscia->indexOfChild(partita), 4);
+        QCOMPARE(partita->parent(), striscia);
+        QCOMPARE(partita->text(QAccessible::Name), QStringLiteral("Partita 21"));
+        QCOMPARE(partita->role(), QAccessible::Button);
+        QCOMPARE(partita->text(QAccessible::Value), QStringLiteral("Libera"));
+        QVERIFY(!partita->state().checked);
+        QCOMPARE(partita->rect(), QRect(controllo.mapToGlobal(controllo.RettangoloCella(4).topLeft()),
+                                        controllo.RettangoloCella(4).size()));
+        QCOMPARE(striscia->childAt(partita->rect().center().x(), partita->rect().center().y()), partita);
+
+        // Pressing the button does what a click does.
+        QSignalSpy cambi(&controllo, &TPronostico::Cambiato);
+        QAccessibleActionInterface* azioni = partita->actionInterface();
+        QVERIFY(azioni != nullptr);
+        azioni->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(partita->state().checked);
+        QCOMPARE(partita->text(QAccessible::Value), QStringLiteral("Selezionata"));
+        azioni->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(partita->text(QAccessible::Value), QStringLiteral("Fissa"));
+        QCOMPARE(controllo.ColonnaFisse(), ludo::Colonna{1} << 20);
+        QCOMPARE(cambi.count(), 2);
+        azioni->doAction(QAccessibleActionInterface::setFocusAction());
+        QCOMPARE(controllo.CellaAttiva(), 4);
+        // A disabled strip cannot be pressed.
+        controllo.setEnabled(false);
+        azioni->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(cambi.count(), 2);
+        QVERIFY(partita->state().disabled);
     }
 };
 

@@ -3,14 +3,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "../controls/ControlliDiProva.h"
 #include "SistemaDiProva.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
-
-namespace {
-
-QString Testo(const TFormRicalcoloAutomatico& f, const char* nome) { return f.findChild<QLabel*>(nome)->text(); }
-
-}  // namespace
 
 class TestTFormRicalcoloAutomatico : public QObject {
     Q_OBJECT
@@ -26,10 +21,10 @@ private slots:
         p.d().Pronostico = SistemaDiProva::Primi(10);
         f.Richiedi(*p.sistema);
         QVERIFY(applicato.wait(10000));
-        QCOMPARE(Testo(f, "PanelCol"), QStringLiteral("45"));
-        QCOMPARE(Testo(f, "PanelPerc"), QString());  // no previous count
-        QCOMPARE(Testo(f, "PanelComp"), QStringLiteral("Calcolo completato"));
-        QVERIFY(!f.findChild<QProgressBar*>("Gauge")->isVisibleTo(&f));
+        QCOMPARE(TestoDi(f, "PanelCol"), QStringLiteral("45"));
+        QCOMPARE(TestoDi(f, "PanelPerc"), QString());  // no previous count
+        QCOMPARE(TestoDi(f, "PanelComp"), QStringLiteral("Calcolo completato"));
+        QVERIFY(!C<QProgressBar>(f, "Gauge")->isVisibleTo(&f));
         QCOMPARE(p.d().Colonne.Conteggio(), 45u);
         QVERIFY(p.d().Sviluppato);
         QCOMPARE(p.sistema->ColonnePrecedenti, 45);
@@ -38,12 +33,12 @@ private slots:
         p.d().Pronostico = SistemaDiProva::Primi(11);
         f.Richiedi(*p.sistema);
         QVERIFY(applicato.wait(10000));
-        QCOMPARE(Testo(f, "PanelCol"), QStringLiteral("165"));
-        QCOMPARE(Testo(f, "PanelPerc"), QStringLiteral("+267%"));
+        QCOMPARE(TestoDi(f, "PanelCol"), QStringLiteral("165"));
+        QCOMPARE(TestoDi(f, "PanelPerc"), QStringLiteral("+267%"));
         p.d().Pronostico = SistemaDiProva::Primi(10);
         f.Richiedi(*p.sistema);
         QVERIFY(applicato.wait(10000));
-        QCOMPARE(Testo(f, "PanelPerc"), QStringLiteral("-73%"));
+        QCOMPARE(TestoDi(f, "PanelPerc"), QStringLiteral("-73%"));
     }
 
     // A change made while a recalculation runs stops it: only the newest
@@ -62,7 +57,7 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(applicato.count(), 1);
         QCOMPARE(p.d().Colonne.Conteggio(), 495u);
-        QCOMPARE(Testo(f, "PanelCol"), QStringLiteral("495"));
+        QCOMPARE(TestoDi(f, "PanelCol"), QStringLiteral("495"));
     }
 
     void theEstimateSamplesAndKeepsNoColumns() {
@@ -73,7 +68,7 @@ private slots:
         QSignalSpy applicato(&f, &TFormRicalcoloAutomatico::Applicato);
         f.Richiedi(*p.sistema);
         QVERIFY(applicato.wait(10000));
-        QCOMPARE(Testo(f, "PanelCol"), QStringLiteral("125.970"));
+        QCOMPARE(TestoDi(f, "PanelCol"), QStringLiteral("125.970"));
         QVERIFY(p.d().Colonne.Vuota());
         QCOMPARE(p.sistema->ColonnePrecedenti, 125970);
     }

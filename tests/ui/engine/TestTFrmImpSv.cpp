@@ -7,25 +7,14 @@
 #include <QtTest>
 #include <memory>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "SistemaDiProva.h"
-#include "ui/controls/DialoghiFile.h"
 #include "ui/engine/TFrmImpSv.h"
 
 namespace {
 
-template <class T>
-T* Controllo(const TFrmImpSv& f, const char* nome) {
-    return f.findChild<T*>(nome);
-}
-
-// Near the left edge, where a check box or radio button has its indicator.
-void Clic(const TFrmImpSv& f, const char* nome) {
-    auto* b = Controllo<QAbstractButton>(f, nome);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-}
-
-bool Attivo(const TFrmImpSv& f, const char* nome) { return Controllo<QWidget>(f, nome)->isEnabled(); }
+bool Attivo(const TFrmImpSv& f, const char* nome) { return C<QWidget>(f, nome)->isEnabled(); }
 
 }  // namespace
 
@@ -45,7 +34,7 @@ private slots:
         }
         QVERIFY(!Attivo(f, "SpinDistanza"));
 
-        auto* vincite = Controllo<QSpinBox>(f, "SpinVincite");
+        auto* vincite = C<QSpinBox>(f, "SpinVincite");
         vincite->setValue(4);
         Clic(f, "CBOttimizzata");
         QVERIFY(!Attivo(f, "SpinVincite"));
@@ -55,7 +44,8 @@ private slots:
         vincite->setValue(3);
         Clic(f, "CBOttimizzata");
         Clic(f, "CBDistanzaMinima");
-        QVERIFY2(!Controllo<QCheckBox>(f, "CBOttimizzata")->isChecked(), "minimum distance unchecks the optimised reduction");
+        QVERIFY2(!C<QCheckBox>(f, "CBOttimizzata")->isChecked(),
+                 "minimum distance unchecks the optimised reduction");
         QVERIFY(!Attivo(f, "CBOttimizzata"));
         QVERIFY(Attivo(f, "SpinDistanza"));
         QVERIFY(!Attivo(f, "SpinVincite"));
@@ -77,29 +67,29 @@ private slots:
 
         Clic(*f, "CBOttimizzata");
         Clic(*f, "CBMigliorata");
-        QVERIFY2(!Controllo<QCheckBox>(*f, "CBOttimizzata")->isChecked(), "one reduction after the development");
+        QVERIFY2(!C<QCheckBox>(*f, "CBOttimizzata")->isChecked(), "one reduction after the development");
         QVERIFY(Attivo(*f, "SpinSecondi"));
         QVERIFY(!Attivo(*f, "SpinVincite"));
         Clic(*f, "CBOttimizzata");
-        QVERIFY(!Controllo<QCheckBox>(*f, "CBMigliorata")->isChecked());
+        QVERIFY(!C<QCheckBox>(*f, "CBMigliorata")->isChecked());
         QVERIFY(!Attivo(*f, "SpinSecondi"));
         Clic(*f, "CBMigliorata");
         Clic(*f, "CBDistanzaMinima");
-        QVERIFY(!Controllo<QCheckBox>(*f, "CBMigliorata")->isChecked());
+        QVERIFY(!C<QCheckBox>(*f, "CBMigliorata")->isChecked());
         QVERIFY(!Attivo(*f, "CBMigliorata") && !Attivo(*f, "SpinSecondi"));
         Clic(*f, "CBDistanzaMinima");
 
         // Tab goes from the optimised reduction to this one, its seconds and
         // the minimum distance; the seconds are named for a screen reader.
         Clic(*f, "CBMigliorata");
-        auto* secondi = Controllo<QSpinBox>(*f, "SpinSecondi");
+        auto* secondi = C<QSpinBox>(*f, "SpinSecondi");
         QApplication::setActiveWindow(f.get());
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        Controllo<QWidget>(*f, "CBOttimizzata")->setFocus();
+        C<QWidget>(*f, "CBOttimizzata")->setFocus();
         for (const char* nome : {"CBMigliorata", "SpinSecondi", "CBDistanzaMinima"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* fuoco = QApplication::focusWidget();
-            QVERIFY2(fuoco == Controllo<QWidget>(*f, nome) || fuoco->parentWidget() == Controllo<QWidget>(*f, nome), nome);
+            QVERIFY2(fuoco == C<QWidget>(*f, nome) || fuoco->parentWidget() == C<QWidget>(*f, nome), nome);
         }
         QVERIFY(!secondi->accessibleName().isEmpty());
         secondi->setFocus();
@@ -113,9 +103,9 @@ private slots:
 
         f = std::make_unique<TFrmImpSv>(*p.sistema);
         f->show();
-        QVERIFY(Controllo<QCheckBox>(*f, "CBMigliorata")->isChecked());
-        QVERIFY(!Controllo<QCheckBox>(*f, "CBOttimizzata")->isChecked());
-        QCOMPARE(Controllo<QSpinBox>(*f, "SpinSecondi")->value(), 130);
+        QVERIFY(C<QCheckBox>(*f, "CBMigliorata")->isChecked());
+        QVERIFY(!C<QCheckBox>(*f, "CBOttimizzata")->isChecked());
+        QCOMPARE(C<QSpinBox>(*f, "SpinSecondi")->value(), 130);
         QVERIFY(Attivo(*f, "SpinSecondi"));
     }
 
@@ -139,13 +129,13 @@ private slots:
         TFrmImpSv f(*p.sistema);
         f.show();
         Clic(f, "RBFileColonnare");
-        Controllo<QLineEdit>(f, "EditFileSorgente")->setText(QStringLiteral("manca.Col"));
+        C<QLineEdit>(f, "EditFileSorgente")->setText(QStringLiteral("manca.Col"));
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(MsgFileSorgenteMancante)});
         QVERIFY(f.isVisible());
         QCOMPARE(f.result(), 0);
-        QCOMPARE(f.focusWidget(), Controllo<QWidget>(f, "EditFileSorgente"));
+        QCOMPARE(f.focusWidget(), C<QWidget>(f, "EditFileSorgente"));
         QVERIFY2(p.d().Sorgente.SorgentePronostico, "nothing stored");
         QCOMPARE(p.d().Colonne.Conteggio(), 1u);
 
@@ -180,11 +170,11 @@ private slots:
         TFrmImpSv f(*p.sistema);
         f.show();
         Clic(f, "RBFile");
-        Controllo<QLineEdit>(f, "EditFileDestinazione")->setText(QStringLiteral("uscita.Col"));
+        C<QLineEdit>(f, "EditFileDestinazione")->setText(QStringLiteral("uscita.Col"));
         Clic(f, "CBCondizionamenti");
         Clic(f, "CBSviluppoRidotto");
         Clic(f, "RBGaranzia7");
-        Controllo<QSpinBox>(f, "SpinVincite")->setValue(3);
+        C<QSpinBox>(f, "SpinVincite")->setValue(3);
         Clic(f, "CBRicalcolo");
         Clic(f, "RBStimato");
         Clic(f, "OKBtn");
@@ -203,16 +193,12 @@ private slots:
         SistemaDiProva p;
         TFrmImpSv f(*p.sistema);
         f.show();
-        QList<RichiestaFile> richieste;
-        RispostaDialogoFile = [&](const RichiestaFile& r) {
-            richieste << r;
-            return QStringLiteral("/altrove/scelto.Col");
-        };
+        RispostaFile risposta(QStringLiteral("/altrove/scelto.Col"));
         Clic(f, "RBFileColonnare");
         Clic(f, "CercaSorgente");
         Clic(f, "RBFile");
         Clic(f, "CercaDestinazione");
-        RispostaDialogoFile = nullptr;
+        const auto& richieste = risposta.richieste;
         QCOMPARE(richieste.size(), 2);
         QCOMPARE(richieste[0].titolo, QStringLiteral("Seleziona il File Colonnare"));
         QVERIFY(!richieste[0].salva);
@@ -223,7 +209,8 @@ private slots:
             QCOMPARE(r.estensione, QStringLiteral("Col"));
             QCOMPARE(std::filesystem::path(r.cartella.toStdString()).filename(), std::filesystem::path("COLONNE"));
         }
-        QCOMPARE(Controllo<QLineEdit>(f, "EditFileSorgente")->text(), QStringLiteral("/altrove/scelto.Col"));
+        QCOMPARE(C<QLineEdit>(f, "EditFileSorgente")->text(),
+                 QStringLiteral("/altrove/scelto.Col"));
     }
 };
 

@@ -48,6 +48,16 @@ inline int PosizioniSegnate(const QImage& pagina, int numero, const ludo::SlipGe
     return segnate;
 }
 
+// The boxes of six columns holding every number that a slip page shows filled.
+inline int QuadratiniSegnati(const QImage& pagina, const ludo::SlipGeometry& g, int tipo) {
+    int segnati = 0;
+    for (int n = 0; n < 6; ++n) {
+        for (const auto& q : ludo::QuadratiniColonna(~ludo::Colonna{0}, n, g, tipo))
+            segnati += Segnato(pagina, q) ? 1 : 0;
+    }
+    return segnati;
+}
+
 // Dark pixels inside a rectangle of pixels.
 inline int PixelScuri(const QImage& pagina, const QRect& area) {
     int scuri = 0;

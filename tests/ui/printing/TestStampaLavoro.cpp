@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include "PagineDiProva.h"
-#include "core/io/Errore.h"
 #include "core/printing/Tabulato.h"
 #include "ui/printing/StampaLavoro.h"
 
@@ -44,10 +43,6 @@ private slots:
             QCOMPARE(ColonnePerPagina(s.Pagine(), config, tipo), (std::vector<int>{6, 5, 2}));
             QCOMPARE(s.Documenti(), 1);
         }
-        ludo::Configurazione config;
-        SuperficieImmagini s(PuntiProva, FoglioProva);
-        StampaSchedine(s, Lavoro(12), config, {});
-        QCOMPARE(ColonnePerPagina(s.Pagine(), config, ludo::StampaOrizzontale), (std::vector<int>{6, 6}));
     }
 
     void numbersOneAndSeventeenStandSideBySide() {
@@ -108,13 +103,7 @@ private slots:
         StampaSchedine(s, prova, config, opzioni);
         QCOMPARE(s.Pagine().size(), std::size_t{1});
         const auto& g = G(config, ludo::StampaOrizzontale);
-        int segnati = 0;
-        for (int n = 0; n < 6; ++n) {
-            for (const auto& q : ludo::QuadratiniColonna(~ludo::Colonna{0}, n, g, ludo::StampaOrizzontale)) {
-                segnati += Segnato(s.Pagine().front(), q) ? 1 : 0;
-            }
-        }
-        QCOMPARE(segnati, 6 * 32);
+        QCOMPARE(QuadratiniSegnati(s.Pagine().front(), g, ludo::StampaOrizzontale), 6 * 32);
         // The label reads upward from (ScrittaX, ScrittaY).
         const ludo::TmmPrinter mm(PuntiProva, PuntiProva);
         const QRect etichetta(mm.PixelX(g.ScrittaX), mm.PixelY(g.ScrittaY) - mm.PixelY(60), mm.PixelX(8),
@@ -140,19 +129,6 @@ private slots:
         QCOMPARE(PixelScuri(s.Pagine().front(), etichetta.translated(0, -mm.PixelY(6))), 0);
     }
 
-    void aPauseEndsTheDocumentBetweenSlips() {
-        ludo::Configurazione config;
-        OpzioniStampa opzioni;
-        opzioni.pausa = true;
-        int pause = 0;
-        opzioni.inPausa = [&] { ++pause; };
-        SuperficieImmagini s(PuntiProva, FoglioProva);
-        StampaSchedine(s, Lavoro(13), config, opzioni);
-        QCOMPARE(pause, 2);
-        QCOMPARE(s.Documenti(), 3);
-        QCOMPARE(s.Pagine().size(), std::size_t{3});
-    }
-
     void theReceiptComesFirstWithItsTwoColumns() {
         ludo::Configurazione config;
         auto l = Lavoro(6);
@@ -174,24 +150,6 @@ private slots:
         QCOMPARE(PosizioniSegnate(cedolina, 4, g, ludo::StampaOrizzontale), 1);
         QCOMPARE(PosizioniSegnate(cedolina, 1, g, ludo::StampaOrizzontale), 0);
         QCOMPARE(PosizioniSegnate(s.Pagine()[1], 1, g, ludo::StampaOrizzontale), 6);
-    }
-
-    void aFailingPrinterIsReportedForSlipsAndListing() {
-        ludo::Configurazione config;
-        SuperficieImmagini s(PuntiProva, FoglioProva);
-        s.guasto = true;
-        try {
-            StampaSchedine(s, Lavoro(3), config, {});
-            QFAIL("slips printed on a broken printer");
-        } catch (const ludo::Errore& e) {
-            QCOMPARE(QString::fromUtf8(e.what()), QString::fromUtf8(ludo::MsgImpossibileStampareSchedine));
-        }
-        try {
-            StampaTabulato(s, Lavoro(3), config, config.ImpTabulato, {});
-            QFAIL("listing printed on a broken printer");
-        } catch (const ludo::Errore& e) {
-            QCOMPARE(QString::fromUtf8(e.what()), QString::fromUtf8(ludo::MsgImpossibileStampareTabulato));
-        }
     }
 
     void aListingOfFiftySlipsFlowsOverPagesWithFramedCells() {

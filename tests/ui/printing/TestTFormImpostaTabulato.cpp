@@ -4,8 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../controls/RispostaMessaggio.h"
-#include "ControlliDiProva.h"
+#include "../controls/ControlliDiProva.h"
 #include "ui/printing/TFormImpostaTabulato.h"
 
 namespace {
@@ -68,19 +67,6 @@ private slots:
         Clic(f, "CancelBtn");
         QVERIFY(config.ImpTabulato == prima);
         QVERIFY(!std::filesystem::exists(Percorso(dir) / "Ludomatic.cfg"));
-    }
-
-    void aConfigurationThatCannotBeSavedIsSaidSo() {
-        QTemporaryDir dir;
-        std::filesystem::create_directory(Percorso(dir) / "Ludomatic.cfg");
-        ludo::Configurazione config;
-        TFormImpostaTabulato f(config, Percorso(dir), nullptr);
-        f.show();
-        C<QSpinBox>(f, "SESpazOrizzontale")->setValue(9);
-        RispostaMessaggio risposta;
-        Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Salvare la Configurazione")});
-        QCOMPARE(config.ImpTabulato.SpaziaturaOrizzontale, 9);  // still used for this run
     }
 };
 

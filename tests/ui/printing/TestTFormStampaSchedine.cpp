@@ -1,15 +1,23 @@
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTextBrowser>
 #include <QtTest>
 #include <tuple>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
-#include "ControlliDiProva.h"
 #include "PagineDiProva.h"
 #include "core/printing/Tabulato.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/TFrmGuida.h"
+#include "ui/printing/StampaSuFile.h"
 #include "ui/printing/TFormStampaSchedine.h"
 
 namespace {
@@ -32,6 +40,31 @@ struct Dialogo {
     StampaSuImmagini stampa;
     TFormStampaSchedine f;
 };
+
+// While it lives the program's printer writes PDF files.
+class StampaSuPdf {
+public:
+    StampaSuPdf() : formato_(StampanteProgramma().outputFormat()) {
+        StampanteProgramma().setOutputFormat(QPrinter::PdfFormat);
+    }
+    ~StampaSuPdf() { StampanteProgramma().setOutputFormat(formato_); }
+    StampaSuPdf(const StampaSuPdf&) = delete;
+    StampaSuPdf& operator=(const StampaSuPdf&) = delete;
+
+private:
+    QPrinter::OutputFormat formato_;
+};
+
+void Scrivi(const QString& file, const QByteArray& byte) {
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(byte);
+}
+
+QByteArray Leggi(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 }  // namespace
 
@@ -150,22 +183,79 @@ private slots:
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi, QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
         QCOMPARE(stampa.superficie->Documenti(), 3);
+        QCOMPARE(stampa.Pagine().size(), std::size_t{3});
     }
 
-    void helpWithoutTheGuideIsSaidSo() {
+    void aiutoShowsThePrintingPageOfTheGuideOrSaysWhereItIsMissing() {
         Dialogo d(1);
-        RispostaMessaggio risposta;
+        {
+            ImpostaCartellaGuida(d.s.Cartella());
+            RispostaMessaggio risposta;
+            Clic(d.f, "HelpBtn");
+            QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Aprire la Guida: ") +
+                                                 QString::fromStdString((d.s.Cartella() / "Ludomatic.html").string())});
+        }
+        ImpostaCartellaGuida(LUDO_DATA_DIR);
         Clic(d.f, "HelpBtn");
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Aprire la Guida")});
+        auto* guida = d.f.findChild<TFrmGuida*>();
+        QVERIFY(guida != nullptr && guida->isVisible());
+        QCOMPARE(guida->PaginaMostrata(), QStringLiteral("stampa"));
+        auto* testo = guida->findChild<QTextBrowser*>();
+        QVERIFY2(testo->verticalScrollBar()->value() > 0, "the guide has a printing page");
+        QVERIFY(guida->Cerca(QStringLiteral("stampa su file")));
+        QVERIFY(!guida->Cerca(QStringLiteral("parola che non c'è")));
+        QCOMPARE(guida->Esito(), TFrmGuida::MsgNonTrovato);
+    }
+
+    // Printing to a PDF file asks for the file, proposing the system's
+    // name, never replaces a file without asking and tells where it went.
+    void printingToAFileNeverReplacesAFileSilently() {
+        SistemaDiProva s;
+        s.sistema->NomeFile = s.Cartella() / "SISTEMI" / "Dodici.LDS";
+        StampaSuPdf pdf;
+        TFormStampaSchedine f(*s.sistema);
+        Riempi(f.Lavoro(), 18);
+        f.ImpostaTutto();
+        f.show();
+        C<QCheckBox>(f, "CBPausa")->setChecked(true);
+        const QString file = QString::fromStdString((s.Cartella() / "Dodici.pdf").string());
+        Scrivi(file, "vecchio");
+        RispostaFile scelta(file);
+        {
+            RispostaMessaggio no(QStringLiteral("No"));
+            Clic(f, "OKBtn");
+            QCOMPARE(no.testi, QStringList{QString::fromUtf8(MsgSovrascrivere)});
+        }
+        QCOMPARE(Leggi(file), QByteArray("vecchio"));
+        QVERIFY2(f.isVisible(), "nothing printed: the dialog stays");
+        QCOMPARE(scelta.richieste.front().nome, QStringLiteral("Dodici.pdf"));
+        QCOMPARE(scelta.richieste.front().filtro, QStringLiteral("Documento PDF (*.pdf)"));
+        {
+            RispostaMessaggio si(QStringLiteral("Si"));
+            Clic(f, "OKBtn");
+            // No pause between slips of a file: one document, one slip a page.
+            QCOMPARE(si.testi, (QStringList{QString::fromUtf8(MsgSovrascrivere),
+                                            QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)}));
+        }
+        const QByteArray scritto = Leggi(file);
+        QVERIFY(scritto.startsWith("%PDF"));
+        QCOMPARE(scritto.count("/Type /Page\n") + scritto.count("/Type /Page\r"), 3);
+        QVERIFY(!f.isVisible());
+
+        // Giving the file up prints nothing and keeps the dialog.
+        TFormStampaSchedine ancora(*s.sistema);
+        Riempi(ancora.Lavoro(), 1);
+        ancora.ImpostaTutto();
+        ancora.show();
+        RispostaFile nessuno{QString()};
+        Clic(ancora, "OKBtn");
+        QVERIFY(ancora.isVisible());
+        QCOMPARE(Leggi(file), scritto);
     }
 
     void theListingGoesToTheSamePrinter() {
-        SistemaDiProva s;
-        StampaSuImmagini stampa(100, QSizeF(210, 297));
-        TFormStampaSchedine f(*s.sistema);
-        Riempi(f.Lavoro(), 12);
-        f.ImpostaTutto();
-        f.show();
+        Dialogo d(12, 100, QSizeF(210, 297));
+        auto [s, stampa, f] = d.Parti();
         C<QRadioButton>(f, "RBTabulato")->setChecked(true);
         Clic(f, "OKBtn");
         QCOMPARE(stampa.Pagine().size(), std::size_t{1});

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <fstream>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
-#include "ControlliDiProva.h"
 #include "PagineDiProva.h"
 #include "core/printing/Taratura.h"
 #include "ui/printing/TFrmTaratura.h"
@@ -147,13 +147,7 @@ private slots:
         QCOMPARE(stampa.Pagine().size(), std::size_t{1});
         auto g = ludo::SlipGeometry::Orizzontale();
         g.DistanzaColonne = 10.0;
-        int segnati = 0;
-        for (int n = 0; n < 6; ++n) {
-            for (const auto& q : ludo::QuadratiniColonna(~ludo::Colonna{0}, n, g, ludo::StampaOrizzontale)) {
-                segnati += Segnato(stampa.Pagine().front(), q) ? 1 : 0;
-            }
-        }
-        QCOMPARE(segnati, 192);
+        QCOMPARE(QuadratiniSegnati(stampa.Pagine().front(), g, ludo::StampaOrizzontale), 192);
         QVERIFY(s.d().Config.ImpStampa.Geometrie == primaDelTest);
     }
 

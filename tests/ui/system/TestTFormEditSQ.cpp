@@ -2,34 +2,24 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "ui/system/TFormEditSQ.h"
 
 namespace {
 
-QLineEdit* Edit(const TFormEditSQ& f) { return f.findChild<QLineEdit*>("EditNome"); }
-
-void Clic(const TFormEditSQ& f, const char* nome) {
-    QTest::mouseClick(f.findChild<QPushButton*>(nome), Qt::LeftButton);
-}
+QLineEdit* Edit(const TFormEditSQ& f) { return C<QLineEdit>(f, "EditNome"); }
 
 }  // namespace
 
 class TestTFormEditSQ : public QObject {
     Q_OBJECT
-private slots:
-    void aBlankNameIsRefused_data() {
-        QTest::addColumn<QString>("testo");
-        QTest::newRow("vuoto") << QString();
-        QTest::newRow("spazi") << QStringLiteral("   ");
-        QTest::newRow("tab") << QStringLiteral(" \t ");
-    }
+  private slots:
     void aBlankNameIsRefused() {
-        QFETCH(QString, testo);
         TFormEditSQ f;
         f.show();
         f.activateWindow();
-        Edit(f)->setText(testo);
+        Edit(f)->setText(QStringLiteral(" \t "));
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi, QStringList{QStringLiteral("Il Nome della Squadra non è Valido !")});

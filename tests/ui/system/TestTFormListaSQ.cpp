@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -7,8 +8,8 @@
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "ui/system/TFormEditSQ.h"
 #include "ui/system/TFormListaSQ.h"
@@ -23,34 +24,28 @@ void Scrivi(const fs::path& file, const std::string& byte) {
 
 std::string Leggi(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 QStringList Mostrati(const TFormListaSQ& f) {
     QStringList nomi;
-    auto* lista = f.findChild<QListWidget*>("ListBox");
+    auto* lista = C<QListWidget>(f, "ListBox");
     for (int i = 0; i < lista->count(); ++i) nomi.append(lista->item(i)->text());
     return nomi;
 }
 
-void Clic(const TFormListaSQ& f, const char* nome) {
-    QTest::mouseClick(f.findChild<QPushButton*>(nome), Qt::LeftButton);
-}
+QString Titolo(const TFormListaSQ& f) { return TestoDi(f, "LabelSerie"); }
 
 void Seleziona(const TFormListaSQ& f, const QString& nome) {
-    auto* lista = f.findChild<QListWidget*>("ListBox");
+    auto* lista = C<QListWidget>(f, "ListBox");
     lista->setCurrentItem(lista->findItems(nome, Qt::MatchExactly).value(0));
 }
 
 // Types a name into the name window as soon as it opens and presses "OK".
 void RispondiNome(const QString& nome) {
-    QTimer::singleShot(0, [nome] {
-        auto* edit = qobject_cast<TFormEditSQ*>(QApplication::activeModalWidget());
-        if (edit == nullptr) return RispondiNome(nome);
-        edit->findChild<QLineEdit*>("EditNome")->setText(nome);
-        QTest::mouseClick(edit->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+    QuandoSiApre<TFormEditSQ>([nome](TFormEditSQ& edit) {
+        C<QLineEdit>(edit, "EditNome")->setText(nome);
+        Clic(edit, "OKBtn");
     });
 }
 
@@ -79,11 +74,17 @@ private slots:
         TFormListaSQ f(c.Cartella());
         f.show();
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
+        QCOMPARE(Titolo(f), QStringLiteral("Serie A: 3 squadre"));
         Clic(f, "BtnB");
         QCOMPARE(Mostrati(f), (QStringList{"Bari", "Bari", "Palermo"}));  // a name twice shows twice
         Clic(f, "BtnC2");
         QCOMPARE(Mostrati(f), QStringList{"Gubbio"});
         QCOMPARE(f.SerieMostrata(), ludo::Serie::C2);
+        // The window says which list is open, and how long it is.
+        QCOMPARE(Titolo(f), QStringLiteral("Serie C2: 1 squadra"));
+        Seleziona(f, QStringLiteral("Gubbio"));
+        Clic(f, "BtnCancella");
+        QCOMPARE(Titolo(f), QStringLiteral("Serie C2: 0 squadre"));
     }
 
     void editsGoInOrderAndOkWritesTheFiles() {
@@ -120,10 +121,7 @@ private slots:
         TFormListaSQ f(c.Cartella());
         f.show();
         Seleziona(f, QStringLiteral("Juventus"));
-        QTimer::singleShot(0, [] {
-            auto* edit = qobject_cast<TFormEditSQ*>(QApplication::activeModalWidget());
-            QTest::mouseClick(edit->findChild<QPushButton*>("AnnullaBtn"), Qt::LeftButton);
-        });
+        QuandoSiApre<TFormEditSQ>([](TFormEditSQ& edit) { Clic(edit, "AnnullaBtn"); });
         Clic(f, "BtnModifica");
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
     }

@@ -1,4 +1,9 @@
+#include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QStatusBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +18,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
 #include "core/columns/FileColonne.h"
@@ -20,7 +26,9 @@
 #include "core/io/ProgramFolder.h"
 #include "core/system/Schedina.h"
 #include "ui/controls/DialoghiFile.h"
+#include "core/system/StatoPrincipale.h"
 #include "ui/controls/TAnimazioneLogo.h"
+#include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TPronosticoF.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmSviluppo.h"
@@ -34,10 +42,6 @@
 
 namespace {
 
-QString Pannello(const TFormPrincipa& f, const char* nome) { return f.findChild<QLabel*>(nome)->text(); }
-
-QTableWidget* Griglia(const TFormPrincipa& f, const char* nome) { return f.findChild<QTableWidget*>(nome); }
-
 void Clicca(TPronosticoF* controllo, int cella) {
     QTest::mouseClick(controllo, Qt::LeftButton, {}, controllo->RettangoloCella(cella).center());
 }
@@ -46,41 +50,15 @@ std::filesystem::path UltimaSchedina(const SistemaDiProva& prova) {
     return ludo::io::resolvePath(prova.Cartella(), ludo::NomeUltimaSchedina);
 }
 
-// Runs azione on the first modal window of type T that opens.
-template <class T>
-void QuandoSiApre(std::function<void(T&)> azione) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, azione] {
-        auto* finestra = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (finestra == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        azione(*finestra);
-    });
-    timer->start(5);
-}
-
-void Premi(QWidget& finestra, const char* nome) {
-    QTest::mouseClick(finestra.findChild<QPushButton*>(nome), Qt::LeftButton);
-}
-
-QMenu* MenuCondizioni(const TFormPrincipa& f) { return f.findChild<QMenu*>(QStringLiteral("Condizioni")); }
-
-// Answers every file dialog with one path and remembers the requests.
-class RispostaFile {
-public:
-    explicit RispostaFile(QString percorso) {
-        RispostaDialogoFile = [this, percorso](const RichiestaFile& r) {
-            richieste.append(r);
-            return percorso;
-        };
+// The coupon control that has the focus, also while one of its cells is typed into.
+QString Controllo(QWidget* w) {
+    for (; w != nullptr; w = w->parentWidget()) {
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) return w->objectName();
     }
-    ~RispostaFile() { RispostaDialogoFile = nullptr; }
-    RispostaFile(const RispostaFile&) = delete;
-    RispostaFile& operator=(const RispostaFile&) = delete;
+    return {};
+}
 
-    QList<RichiestaFile> richieste;
-};
+QMenu* MenuCondizioni(const TFormPrincipa& f) { return C<QMenu>(f, "Condizioni"); }
 
 // The main window of a scratch program folder, which has no archive yet:
 // the message it shows about that is answered and remembered.
@@ -105,6 +83,9 @@ struct Principale {
     Principale& operator=(const Principale&) = delete;
 
     [[nodiscard]] ludo::DatiSistema& d() const { return prova.d(); }
+    [[nodiscard]] QAction* Comando(const char* nome) const {
+        return finestra.Comando(QString::fromLatin1(nome));
+    }
     void Mostra(ludo::Colonna pronostico) {
         d().Pronostico = pronostico;
         finestra.ImpostaTutto();
@@ -131,24 +112,42 @@ private slots:
         Principale p;
         QCOMPARE(p.messaggi, QStringList{QString::fromUtf8(ludo::MsgImpossibileCaricareArchivio)});
         QCOMPARE(p.finestra.windowTitle(), QStringLiteral(" Ludomatic 4.0 - SENZANOME"));
+        QVERIFY2(!p.finestra.windowIcon().pixmap(32).isNull(), "the program's icon");
         p.finestra.resize(300, 200);
+        QApplication::processEvents();
         QVERIFY(p.finestra.width() >= 640 && p.finestra.height() >= 480);
+        // At the smallest size the whole coupon is in view and nothing of it overlaps.
+        const QWidget* pannello = p.finestra.findChild<QWidget*>(QStringLiteral("PanelSchedina"));
+        QVERIFY(p.finestra.centralWidget()->rect().contains(pannello->geometry()));
+        QList<QRect> aree;
+        for (const char* nome : {"GridSquadre1", "GridPicch1", "Pronostico1", "GridSquadre2", "GridPicch2",
+                                 "Pronostico2", "EditConcorso", "Squadre", "Animazione"}) {
+            const QWidget* w = p.finestra.findChild<QWidget*>(QString::fromLatin1(nome));
+            const QRect area(w->mapTo(&p.finestra, QPoint(0, 0)), w->size());
+            for (const QRect& altra : aree) QVERIFY2(!area.intersects(altra), nome);
+            aree.append(area);
+        }
+        // It fits the 1024 x 600 screen of a small laptop, bars and all.
+        QVERIFY(p.finestra.minimumSize().width() <= 1024);
+        QVERIFY(p.finestra.minimumSize().height() <= 600 - 40);
     }
 
     void statusLineCountsColumnsAndCosts() {
         Principale p;
         p.d().Fisse = 0x1;
         p.Mostra(SistemaDiProva::Primi(10));
-        QCOMPARE(Pannello(p.finestra, "PColonneI"), QStringLiteral("  Colonne Iniziali : 45 (£ 36.000)"));
-        QCOMPARE(Pannello(p.finestra, "PartiteSelezionate"), QStringLiteral(" Partite Selezionate : 10"));
-        QCOMPARE(Pannello(p.finestra, "PanelFisse"), QStringLiteral(" Fisse : 1"));
-        QCOMPARE(Pannello(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : "));
+        QCOMPARE(TestoDi(p.finestra, "PColonneI"),
+                 QStringLiteral("  Colonne Iniziali : 45 (£ 36.000)"));
+        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"),
+                 QStringLiteral(" Partite Selezionate : 10"));
+        QCOMPARE(TestoDi(p.finestra, "PanelFisse"), QStringLiteral(" Fisse : 1"));
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : "));
     }
 
     void developmentNeedsMoreThanSevenNumbersOrAColumnFile() {
         Principale p;
-        QAction* calcolo = p.finestra.Comando(QStringLiteral("CalcoloColonne"));
-        QAction* pulsante = p.finestra.findChild<QAction*>(QStringLiteral("SpeedSviluppa"));
+        QAction* calcolo = p.Comando("CalcoloColonne");
+        QAction* pulsante = C<QAction>(p.finestra, "SpeedSviluppa");
         p.Mostra(SistemaDiProva::Primi(7));
         QVERIFY(!calcolo->isEnabled());
         QVERIFY(!pulsante->isEnabled());
@@ -165,23 +164,23 @@ private slots:
     void commandsWithoutTheirWindowStayDisabled() {
         Principale p;
         for (const char* nome : {"AnalisiStatistica", "EditorColonne", "AggiornamentoArchivi", "RidottiImmediati"}) {
-            QVERIFY2(!p.finestra.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
+            QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
         }
-        QVERIFY(!p.finestra.findChild<QAction*>(QStringLiteral("SpeedArchivi"))->isEnabled());
-        QVERIFY(p.finestra.Comando(QStringLiteral("Carica"))->isEnabled());
-        QCOMPARE(p.finestra.Comando(QStringLiteral("Carica"))->shortcut(), QKeySequence(Qt::Key_F3));
-        QCOMPARE(p.finestra.Comando(QStringLiteral("CalcoloColonne"))->shortcut(), QKeySequence(Qt::Key_F5));
+        QVERIFY(!C<QAction>(p.finestra, "SpeedArchivi")->isEnabled());
+        QVERIFY(p.Comando("Carica")->isEnabled());
+        QCOMPARE(p.Comando("Carica")->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(p.Comando("CalcoloColonne")->shortcut(), QKeySequence(Qt::Key_F5));
     }
 
     void printingFromMemoryNeedsColumnsAndTakesACopy() {
         Principale p;
-        QAction* memoria = p.finestra.Comando(QStringLiteral("StampaMemoria"));
+        QAction* memoria = p.Comando("StampaMemoria");
         p.d().Colonne.Svuota();
         p.finestra.AggiornaAbilitazioni();
         QVERIFY(!memoria->isEnabled());
-        QVERIFY(!p.finestra.findChild<QAction*>(QStringLiteral("SpeedStampa"))->isEnabled());
-        QVERIFY(p.finestra.Comando(QStringLiteral("StampaFile"))->isEnabled());
-        QVERIFY(p.finestra.Comando(QStringLiteral("TaraturaStampante"))->isEnabled());
+        QVERIFY(!C<QAction>(p.finestra, "SpeedStampa")->isEnabled());
+        QVERIFY(p.Comando("StampaFile")->isEnabled());
+        QVERIFY(p.Comando("TaraturaStampante")->isEnabled());
         QCOMPARE(memoria->shortcut(), QKeySequence(Qt::Key_F8));
         for (int i = 0; i < 7; ++i) p.d().Colonne.Aggiungi(SistemaDiProva::Primi(8));
         p.finestra.AggiornaAbilitazioni();
@@ -209,7 +208,7 @@ private slots:
             schedine = f.NumSchedine();
             f.reject();
         });
-        p.finestra.Comando(QStringLiteral("StampaFile"))->trigger();
+        p.Comando("StampaFile")->trigger();
         QCOMPARE(schedine, 3);
         QCOMPARE(scelta.richieste.front().titolo, QStringLiteral("Seleziona il File Colonnare"));
         QCOMPARE(scelta.richieste.front().filtro, QStringLiteral("File Colonnare (*.Col)"));
@@ -217,7 +216,7 @@ private slots:
 
         RispostaFile manca(QString::fromStdString((p.prova.Cartella() / "COLONNE" / "manca.Col").string()));
         RispostaMessaggio risposta;
-        p.finestra.Comando(QStringLiteral("StampaFile"))->trigger();
+        p.Comando("StampaFile")->trigger();
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreLetturaColonne)});
     }
 
@@ -228,13 +227,13 @@ private slots:
             aperta = true;
             f.reject();
         });
-        p.finestra.Comando(QStringLiteral("TaraturaStampante"))->trigger();
+        p.Comando("TaraturaStampante")->trigger();
         QVERIFY(aperta);
     }
 
     void picchCellsTakeValuesUpToAHundredWithTwoDecimals() {
         Principale p;
-        QTableWidgetItem* cella = Griglia(p.finestra, "GridPicch2")->item(2, 0);
+        QTableWidgetItem* cella = C<QTableWidget>(p.finestra, "GridPicch2")->item(2, 0);
         cella->setText(QStringLiteral("12.5"));
         QCOMPARE(p.d().Picchetti[18], 12.5);
         QCOMPARE(cella->text(), QStringLiteral("12.50"));
@@ -249,13 +248,13 @@ private slots:
 
     void contestNumberHasThreeDigitsAndTeamNamesTwenty() {
         Principale p;
-        auto* concorso = p.finestra.findChild<QLineEdit*>(QStringLiteral("EditConcorso"));
+        auto* concorso = C<QLineEdit>(p.finestra, "EditConcorso");
         concorso->clear();
         QTest::keyClicks(concorso, QStringLiteral("1234"));
         QCOMPARE(concorso->text(), QStringLiteral("123"));
         QCOMPARE(p.d().Coupon.Concorso, 123);
 
-        QTableWidgetItem* ospite = Griglia(p.finestra, "GridSquadre2")->item(0, 1);
+        QTableWidgetItem* ospite = C<QTableWidget>(p.finestra, "GridSquadre2")->item(0, 1);
         ospite->setText(QStringLiteral("Polisportiva Lunghissima"));
         QCOMPARE(QString::fromStdString(p.d().Coupon.Squadre[16].Ospite), QStringLiteral("Polisportiva Lunghis"));
         QCOMPARE(ospite->text(), QStringLiteral("Polisportiva Lunghis"));
@@ -265,7 +264,7 @@ private slots:
         Principale p;
         p.d().Colonne.Aggiungi(0xFFu);
         p.d().Sviluppato = true;
-        auto* seconda = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico2"));
+        auto* seconda = C<TPronosticoF>(p.finestra, "Pronostico2");
         Clicca(seconda, 0);
         QCOMPARE(p.d().Pronostico, ludo::Colonna{1} << 16);
         Clicca(seconda, 0);
@@ -279,12 +278,13 @@ private slots:
         Principale p;
         p.d().Destinazione.RicalcoloAutomatico = true;
         p.Mostra(SistemaDiProva::Primi(8));
-        auto* prima = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico1"));
+        auto* prima = C<TPronosticoF>(p.finestra, "Pronostico1");
         QSignalSpy applicato(p.finestra.findChild<TFormRicalcoloAutomatico*>(), &TFormRicalcoloAutomatico::Applicato);
         Clicca(prima, 8);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 9u);
-        QCOMPARE(Pannello(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"),
+                 QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
         Clicca(prima, 9);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 45u);
@@ -294,16 +294,17 @@ private slots:
         Principale p;
         p.Mostra(SistemaDiProva::Primi(9));
         QSignalSpy fine(p.finestra.findChild<TFrmSviluppo*>(), &TFrmSviluppo::Terminato);
-        auto* animazione = p.finestra.findChild<TAnimazioneLogo*>(QStringLiteral("Animazione"));
-        QVERIFY(animazione->InCorso());
-        p.finestra.findChild<QAction*>(QStringLiteral("SpeedSviluppa"))->trigger();
+        auto* animazione = C<TAnimazioneLogo>(p.finestra, "Animazione");
+        QVERIFY(!animazione->InPausa());
+        C<QAction>(p.finestra, "SpeedSviluppa")->trigger();
         QVERIFY(!p.finestra.centralWidget()->isEnabled());
+        QVERIFY(animazione->InPausa());
         QVERIFY(!animazione->InCorso());
         QVERIFY(fine.count() == 1 || fine.wait(30000));
         QVERIFY(p.finestra.centralWidget()->isEnabled());
-        QVERIFY(animazione->InCorso());
-        QCOMPARE(Pannello(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
-        QVERIFY(p.finestra.Comando(QStringLiteral("SalvaSuDisco"))->isEnabled());
+        QVERIFY(!animazione->InPausa());
+        QCOMPARE(TestoDi(p.finestra, "PColonneF"), QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
+        QVERIFY(p.Comando("SalvaSuDisco")->isEnabled());
     }
 
     void openingTheConditionsMenuTicksTheEffectiveConditions() {
@@ -314,11 +315,11 @@ private slots:
         pariDispari.Tabelle[0].Prima.Voci[4] = {ludo::Accettato, 0};
         QMenu* menu = MenuCondizioni(p.finestra);
         emit menu->aboutToShow();
-        QVERIFY(p.finestra.Comando(QStringLiteral("PariDispari"))->isChecked());
-        QVERIFY(!p.finestra.Comando(QStringLiteral("Somme"))->isChecked());
+        QVERIFY(p.Comando("PariDispari")->isChecked());
+        QVERIFY(!p.Comando("Somme")->isChecked());
         pariDispari.Attivato = false;
         emit menu->aboutToShow();
-        QVERIFY(!p.finestra.Comando(QStringLiteral("PariDispari"))->isChecked());
+        QVERIFY(!p.Comando("PariDispari")->isChecked());
     }
 
     void startOpensTheSystemGivenOrTheLastCoupon() {
@@ -330,8 +331,9 @@ private slots:
         {
             auto finestra = Finestra(*prova.sistema);
             finestra->Avvio(std::nullopt);
-            QCOMPARE(Griglia(*finestra, "GridSquadre1")->item(0, 0)->text(), QStringLiteral("Genoa"));
-            QCOMPARE(finestra->findChild<QLineEdit*>(QStringLiteral("EditConcorso"))->text(), QStringLiteral("42"));
+            QCOMPARE(C<QTableWidget>(*finestra, "GridSquadre1")->item(0, 0)->text(),
+                     QStringLiteral("Genoa"));
+            QCOMPARE(C<QLineEdit>(*finestra, "EditConcorso")->text(), QStringLiteral("42"));
         }
         ludo::T_Sistema altro(prova.Cartella());
         altro.Dati->Pronostico = SistemaDiProva::Primi(12);
@@ -346,8 +348,8 @@ private slots:
 
     void annullaOnTheUnsavedQuestionKeepsTheProgramRunning() {
         Principale p;
-        p.finestra.findChild<QLineEdit*>(QStringLiteral("EditConcorso"))->setText(QString());
-        QTest::keyClicks(p.finestra.findChild<QLineEdit*>(QStringLiteral("EditConcorso")), QStringLiteral("7"));
+        C<QLineEdit>(p.finestra, "EditConcorso")->setText(QString());
+        QTest::keyClicks(C<QLineEdit>(p.finestra, "EditConcorso"), QStringLiteral("7"));
         QVERIFY(p.prova.sistema->Modificato);
         RispostaMessaggio annulla(QStringLiteral("Annulla"));
         QVERIFY(!p.finestra.close());
@@ -373,10 +375,11 @@ private slots:
         p.Mostra(SistemaDiProva::Primi(12));
         p.prova.sistema->Modificato = true;
         RispostaMessaggio no(QStringLiteral("No"));
-        p.finestra.Comando(QStringLiteral("New1"))->trigger();
+        p.Comando("New1")->trigger();
         QCOMPARE(no.testi.size(), 1);
         QCOMPARE(p.d().Pronostico, ludo::Colonna{0});
-        QCOMPARE(Pannello(p.finestra, "PartiteSelezionate"), QStringLiteral(" Partite Selezionate : 0"));
+        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"),
+                 QStringLiteral(" Partite Selezionate : 0"));
     }
 
     void savingAnUntitledSystemAsksItsNameAndBeforeReplacingAFile() {
@@ -386,7 +389,7 @@ private slots:
         RispostaFile risposta(file);
         {
             RispostaMessaggio no(QStringLiteral("No"));
-            p.finestra.Comando(QStringLiteral("Save1"))->trigger();
+            p.Comando("Save1")->trigger();
             QCOMPARE(no.testi, QStringList{QString::fromUtf8(MsgSovrascrivere)});
         }
         QCOMPARE(risposta.richieste.size(), 1);
@@ -395,7 +398,7 @@ private slots:
         QVERIFY(p.prova.sistema->SenzaNome);
         {
             RispostaMessaggio si(QStringLiteral("Si"));
-            p.finestra.Comando(QStringLiteral("Save1"))->trigger();
+            p.Comando("Save1")->trigger();
         }
         QVERIFY(!p.prova.sistema->SenzaNome);
         QCOMPARE(p.finestra.windowTitle(), QStringLiteral(" Ludomatic 4.0 - Mio"));
@@ -411,7 +414,7 @@ private slots:
         std::ofstream(file, std::ios::binary) << "\x05";
         RispostaFile risposta(QString::fromStdString(file.string()));
         RispostaMessaggio ok;
-        p.finestra.Comando(QStringLiteral("CaricaSchedina"))->trigger();
+        p.Comando("CaricaSchedina")->trigger();
         QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Carica la Schedina"));
         QCOMPARE(risposta.richieste[0].filtro, QStringLiteral("File di Schedina (*.Gsc)"));
         QCOMPARE(ok.testi.size(), 1);
@@ -423,20 +426,20 @@ private slots:
         Principale p;
         p.Mostra(SistemaDiProva::Primi(10));
         QuandoSiApre<TFrmPartecipanti>([](TFrmPartecipanti& f) {
-            f.findChild<QSpinBox*>(QStringLiteral("SpinPartecipanti"))->setValue(3);
-            Premi(f, "OKBtn");
+            C<QSpinBox>(f, "SpinPartecipanti")->setValue(3);
+            Clic(f, "OKBtn");
         });
-        p.finestra.Comando(QStringLiteral("Partecipanti"))->trigger();
+        p.Comando("Partecipanti")->trigger();
         QCOMPARE(p.prova.sistema->NumeroPartecipanti, 3);
-        QVERIFY(Pannello(p.finestra, "PColonneI").endsWith(QStringLiteral(" 1/3)")));
+        QVERIFY(TestoDi(p.finestra, "PColonneI").endsWith(QStringLiteral(" 1/3)")));
 
         QuandoSiApre<TFrmImpostazioni>([](TFrmImpostazioni& f) {
-            QTest::mouseClick(f.findChild<QRadioButton*>(QStringLiteral("RBEuro")), Qt::LeftButton, {}, QPoint(6, 6));
-            Premi(f, "OKBtn");
+            QTest::mouseClick(C<QRadioButton>(f, "RBEuro"), Qt::LeftButton, {}, QPoint(6, 6));
+            Clic(f, "OKBtn");
         });
-        p.finestra.Comando(QStringLiteral("Varie"))->trigger();
+        p.Comando("Varie")->trigger();
         QVERIFY(p.d().Config.Euro);
-        QVERIFY(Pannello(p.finestra, "PColonneI").contains(QStringLiteral("€")));
+        QVERIFY(TestoDi(p.finestra, "PColonneI").contains(QStringLiteral("€")));
         QVERIFY(std::filesystem::exists(p.prova.Cartella() / "Ludomatic.cfg"));
     }
 
@@ -445,18 +448,18 @@ private slots:
         for (const char* file : {"SquadrA.Txt", "SquadrB.Txt", "SquadrC1.Txt", "SquadrC2.Txt"}) {
             std::ofstream(p.prova.Cartella() / file, std::ios::binary) << "Inter\r\nMilan\r\n";
         }
-        Premi(p.finestra, "Squadre");
-        Premi(p.finestra, "Squadre");
+        Clic(p.finestra, "Squadre");
+        Clic(p.finestra, "Squadre");
         const auto finestre = p.finestra.findChildren<TFormSelPartite*>();
         QCOMPARE(finestre.size(), 1);
         TFormSelPartite& sel = *finestre.front();
         QVERIFY(sel.isVisible());
-        QTableWidget* casa = Griglia(p.finestra, "GridSquadre1");
+        QTableWidget* casa = C<QTableWidget>(p.finestra, "GridSquadre1");
         QCOMPARE(casa->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(casa->currentRow(), 0);
         QCOMPARE(casa->currentColumn(), 0);
 
-        QTableWidget* lista = sel.findChild<QTableWidget*>("GridSquadre");
+        QTableWidget* lista = C<QTableWidget>(sel, "GridSquadre");
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0, 1)).center());
         QCOMPARE(casa->item(0, 0)->text(), QStringLiteral("Milan"));
         QCOMPARE(p.d().Coupon.Squadre[0].Casa, std::string("Milan"));
@@ -465,10 +468,10 @@ private slots:
 
         // The cursor in the second half is shown in the second grid.
         sel.ImpostaCursore(40);
-        QCOMPARE(Griglia(p.finestra, "GridSquadre2")->currentRow(), 4);
-        QCOMPARE(Griglia(p.finestra, "GridSquadre2")->currentColumn(), 0);
+        QCOMPARE(C<QTableWidget>(p.finestra, "GridSquadre2")->currentRow(), 4);
+        QCOMPARE(C<QTableWidget>(p.finestra, "GridSquadre2")->currentColumn(), 0);
 
-        Premi(sel, "ChiudiBtn");
+        Clic(sel, "ChiudiBtn");
         QCOMPARE(casa->editTriggers(), QAbstractItemView::AllEditTriggers);
     }
 
@@ -476,9 +479,9 @@ private slots:
         Principale p;
         QuandoSiApre<TFrmCommento>([](TFrmCommento& f) {
             f.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("da buttare"));
-            Premi(f, "AnnullaBtn");
+            Clic(f, "AnnullaBtn");
         });
-        p.finestra.Comando(QStringLiteral("Commento"))->trigger();
+        p.Comando("Commento")->trigger();
         QVERIFY(p.prova.sistema->Commento.empty());
         QVERIFY(!p.prova.sistema->Modificato);
     }
@@ -492,7 +495,7 @@ private slots:
         const auto file = p.prova.Cartella() / "COLONNE" / "due.Col";
         {
             RispostaFile risposta(QString::fromStdString(file.string()));
-            p.finestra.Comando(QStringLiteral("SalvaSuDisco"))->trigger();
+            p.Comando("SalvaSuDisco")->trigger();
             QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva le Colonne"));
         }
         ludo::ListaColonne letta;
@@ -501,9 +504,180 @@ private slots:
 
         RispostaFile impossibile(QString::fromStdString((p.prova.Cartella() / "manca" / "x.Col").string()));
         RispostaMessaggio ok;
-        p.finestra.Comando(QStringLiteral("SalvaSuDisco"))->trigger();
+        p.Comando("SalvaSuDisco")->trigger();
         QCOMPARE(ok.testi, QStringList{QString::fromUtf8(MsgScritturaColonne)});
     }
+    void givingUpTheSaveOfSiGoesBackToTheSystem() {
+        Principale p;
+        p.Mostra(SistemaDiProva::Primi(12));
+        p.prova.sistema->Modificato = true;
+        RispostaFile nessunFile{QString()};
+        RispostaMessaggio si(QStringLiteral("Si"));
+        // Exit: the program keeps running with the changes.
+        QVERIFY(!p.finestra.close());
+        QVERIFY(p.finestra.isVisible());
+        QVERIFY(p.prova.sistema->Modificato);
+        // New: the system stays as it was.
+        p.finestra.Comando(QStringLiteral("New1"))->trigger();
+        QCOMPARE(p.d().Pronostico, SistemaDiProva::Primi(12));
+        // Load: no system is asked for.
+        p.finestra.Comando(QStringLiteral("Carica"))->trigger();
+        QCOMPARE(si.testi, QStringList(3, QString::fromUtf8(MsgSistemaNonSalvato)));
+        QCOMPARE(nessunFile.richieste.size(), 3);
+        for (const RichiestaFile& r : nessunFile.richieste) QCOMPARE(r.titolo, QStringLiteral("Salva il Sistema"));
+        QVERIFY(p.prova.sistema->Modificato);
+    }
+
+    void aFailedSaveOfSiAlsoGoesBackToTheSystem() {
+        Principale p;
+        p.prova.sistema->Modificato = true;
+        RispostaFile cartellaMancante(QString::fromStdString((p.prova.Cartella() / "manca" / "x.LDS").string()));
+        RispostaMessaggio si(QStringLiteral("Si"));
+        QVERIFY(!p.finestra.close());
+        QCOMPARE(si.testi.size(), 2);
+        QCOMPARE(si.testi.back(), QStringLiteral("Impossibile Salvare il Sistema"));
+        QVERIFY(p.prova.sistema->Modificato);
+    }
+
+    void tabWalksTheWholeWindowInReadingOrder() {
+        Principale p;
+        p.finestra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.finestra));
+        const QStringList atteso = {"EditConcorso", "Azzera",      "Tutte",      "Squadre",    "GridSquadre1",
+                                    "GridPicch1",   "Pronostico1", "GridSquadre2", "GridPicch2", "Pronostico2"};
+        auto* inizio = p.finestra.findChild<QWidget*>(QStringLiteral("EditConcorso"));
+        inizio->setFocus(Qt::TabFocusReason);
+        QStringList visti = {Controllo(QApplication::focusWidget())};
+        for (int i = 1; i <= atteso.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visti.append(Controllo(QApplication::focusWidget()));
+        }
+        QCOMPARE(visti, atteso + QStringList{"EditConcorso"});
+        // Each of them has a name for assistive tools.
+        for (const QString& nome : atteso) {
+            auto* controllo = p.finestra.findChild<QWidget*>(nome);
+            QVERIFY2(!QAccessible::queryAccessibleInterface(controllo)->text(QAccessible::Name).isEmpty(), qPrintable(nome));
+        }
+        // Shift+Tab walks back, also out of a cell being typed into.
+        auto* picch = C<QTableWidget>(p.finestra, "GridPicch2");
+        picch->setFocus(Qt::TabFocusReason);
+        picch->setCurrentCell(3, 0);
+        QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(Controllo(QApplication::focusWidget()), QStringLiteral("GridSquadre2"));
+    }
+
+    void aForecastIsPickedWithTheKeyboard() {
+        Principale p;
+        p.finestra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.finestra));
+        C<QTableWidget>(p.finestra, "GridPicch1")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* prima = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico1"));
+        QCOMPARE(QApplication::focusWidget(), prima);
+        for (int i = 0; i < 4; ++i) QTest::keyClick(prima, Qt::Key_Down);
+        QTest::keyClick(prima, Qt::Key_Space);
+        QCOMPARE(p.d().Pronostico, ludo::Colonna{1} << 4);
+        QTest::keyClick(prima, Qt::Key_Space);
+        QCOMPARE(p.d().Fisse, ludo::Colonna{1} << 4);
+        QCOMPARE(TestoDi(p.finestra, "PanelFisse"), QStringLiteral(" Fisse : 1"));
+        // The last match of the second strip, and the first cell cannot be passed.
+        QTest::keyClick(prima, Qt::Key_Tab);
+        auto* seconda = p.finestra.findChild<TPronosticoF*>(QStringLiteral("Pronostico2"));
+        QTest::keyClick(seconda, Qt::Key_End);
+        QTest::keyClick(seconda, Qt::Key_Space);
+        QTest::keyClick(seconda, Qt::Key_Home);
+        QTest::keyClick(seconda, Qt::Key_Up);
+        QTest::keyClick(seconda, Qt::Key_Space);
+        QCOMPARE(p.d().Pronostico, (ludo::Colonna{1} << 4) | (ludo::Colonna{1} << 31) | (ludo::Colonna{1} << 16));
+        QVERIFY(p.prova.sistema->Modificato);
+    }
+
+    void ctrlSAndCtrlOStandBesideF2AndF3() {
+        Principale p;
+        QCOMPARE(p.finestra.Comando(QStringLiteral("Save1"))->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}));
+        QCOMPARE(p.finestra.Comando(QStringLiteral("Carica"))->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)}));
+    }
+
+    void aCommaInPicchIsTheDecimalSeparatorAndARefusalSaysWhy() {
+        Principale p;
+        p.finestra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.finestra));
+        auto* griglia = C<QTableWidget>(p.finestra, "GridPicch2");
+        const auto scrivi = [&](const QString& testo) {
+            griglia->setFocus(Qt::TabFocusReason);
+            griglia->setCurrentCell(0, 0);
+            griglia->setCurrentCell(2, 0);
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(editor != nullptr);
+            editor->selectAll();
+            QTest::keyClicks(editor, testo);
+            QTest::keyClick(editor, Qt::Key_Return);
+            // The cell takes the text once the editor has closed.
+            QCoreApplication::processEvents();
+        };
+        scrivi(QStringLiteral("12,5"));
+        QCOMPARE(p.d().Picchetti[18], 12.5);
+        QCOMPARE(griglia->item(2, 0)->text(), QStringLiteral("12.50"));
+        scrivi(QStringLiteral("125"));
+        QCOMPARE(p.d().Picchetti[18], 12.5);
+        QCOMPARE(griglia->item(2, 0)->text(), QStringLiteral("12.50"));
+        QCOMPARE(p.finestra.statusBar()->currentMessage(),
+                 QString::fromStdString(ludo::MotivoPicchettoRifiutato(19, "125")));
+        // Letters never reach the cell.
+        scrivi(QStringLiteral("7a"));
+        QCOMPARE(p.d().Picchetti[18], 7.0);
+        QVERIFY(p.finestra.statusBar()->currentMessage().isEmpty());
+    }
+
+    void helpOpensInTheProgramsOwnWindow() {
+        Principale p;
+        std::filesystem::copy_file(std::filesystem::path(LUDO_DATA_DIR) / "Ludomatic.html",
+                                   p.prova.Cartella() / "Ludomatic.html");
+        p.finestra.Comando(QStringLiteral("Sommario"))->trigger();
+        auto* guida = p.finestra.findChild<TFrmGuida*>();
+        QVERIFY(guida != nullptr && guida->isVisible());
+        QCOMPARE(guida->PaginaMostrata(), QString());
+        // A second request shows the same window.
+        p.finestra.findChild<QAction*>(QStringLiteral("SpeedHelp"))->trigger();
+        QCOMPARE(p.finestra.findChildren<TFrmGuida*>().size(), 1);
+    }
+
+    void printerSetupConfirmsTheChoiceWithoutSayingStampa() {
+        Principale p;
+        QString conferma;
+        QuandoSiApre<QPrintDialog>([&](QPrintDialog& f) {
+            conferma = f.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+            f.reject();
+        });
+        p.finestra.Comando(QStringLiteral("ImpostaStampante"))->trigger();
+        QCOMPARE(conferma, QStringLiteral("OK"));
+    }
+
+    void aDialogOpensAgainWithTheChoicesItWasLeftWith() {
+        Principale p;
+        for (int i = 0; i < 7; ++i) p.d().Colonne.Aggiungi(SistemaDiProva::Primi(8));
+        p.finestra.AggiornaAbilitazioni();
+        QuandoSiApre<TFormStampaSchedine>([](TFormStampaSchedine& f) {
+            f.findChild<QCheckBox*>(QStringLiteral("CBPausa"))->setChecked(true);
+            f.move(40, 30);
+            f.reject();
+        });
+        p.finestra.Comando(QStringLiteral("StampaMemoria"))->trigger();
+        bool pausa = false;
+        QPoint posto;
+        QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
+            pausa = f.findChild<QCheckBox*>(QStringLiteral("CBPausa"))->isChecked();
+            posto = f.pos();
+            f.reject();
+        });
+        p.finestra.Comando(QStringLiteral("StampaMemoria"))->trigger();
+        QVERIFY(pausa);
+        QCOMPARE(posto, QPoint(40, 30));
+    }
+
 };
 
 QTEST_MAIN(TestTFormPrincipa)

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <sstream>
 
+#include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "core/system/SelezioneSquadre.h"
 #include "ui/system/TFormSelPartite.h"
@@ -28,7 +29,7 @@ ludo::ListeSquadre Liste() {
     return liste;
 }
 
-QTableWidget* Griglia(const TFormSelPartite& f) { return f.findChild<QTableWidget*>("GridSquadre"); }
+QTableWidget* Griglia(const TFormSelPartite& f) { return C<QTableWidget>(f, "GridSquadre"); }
 
 QString Cella(const TFormSelPartite& f, int riga, int colonna) { return Griglia(f)->item(riga, colonna)->text(); }
 
@@ -39,10 +40,6 @@ bool Evidenziata(const TFormSelPartite& f, int riga, int colonna) {
 void ClicSquadra(const TFormSelPartite& f, int riga, int colonna) {
     QTableWidget* g = Griglia(f);
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(riga, colonna)).center());
-}
-
-void Freccia(const TFormSelPartite& f, const char* nome) {
-    QTest::mouseClick(f.findChild<QToolButton*>(nome), Qt::LeftButton);
 }
 
 int CentroSchermo() { return QGuiApplication::primaryScreen()->geometry().center().x(); }
@@ -62,13 +59,13 @@ private slots:
             f.show();
             QCOMPARE(f.Cursore(), 5);
             QCOMPARE(cursore.last().at(0).toInt(), 5);
-            QCOMPARE(f.findChild<QLabel*>("LabelCella")->text(), QStringLiteral("Partita 3 - Ospite"));
+            QCOMPARE(TestoDi(f, "LabelCella"), QStringLiteral("Partita 3 - Ospite"));
         }
         for (int c = 0; c < ludo::CelleSchedina; ++c) ludo::SquadraDellaCella(coupon, c) = "Squadra";
         TFormSelPartite f(*prova.sistema, Liste());
         f.show();
         QCOMPARE(f.Cursore(), 0);
-        QCOMPARE(f.findChild<QLabel*>("LabelCella")->text(), QStringLiteral("Partita 1 - Casa"));
+        QCOMPARE(TestoDi(f, "LabelCella"), QStringLiteral("Partita 1 - Casa"));
     }
 
     void theListIsShownInTwoColumnsWithTheCouponTeamsHighlighted() {
@@ -77,7 +74,7 @@ private slots:
         TFormSelPartite f(*prova.sistema, Liste());
         f.show();
         QCOMPARE(f.SerieMostrata(), ludo::Serie::A);
-        QVERIFY(f.findChild<QPushButton*>("BtnA")->isChecked());
+        QVERIFY(C<QPushButton>(f, "BtnA")->isChecked());
         QCOMPARE(Griglia(f)->columnCount(), 2);
         QCOMPARE(Griglia(f)->rowCount(), 10);
         QCOMPARE(Cella(f, 0, 0), QStringLiteral("Inter"));
@@ -89,7 +86,7 @@ private slots:
         QVERIFY(!Evidenziata(f, 0, 0));
 
         // A name twice in its list is shown twice, and both are highlighted.
-        QTest::mouseClick(f.findChild<QPushButton*>("BtnB"), Qt::LeftButton);
+        Clic(f, "BtnB");
         QCOMPARE(f.SerieMostrata(), ludo::Serie::B);
         QCOMPARE(Cella(f, 0, 0), QStringLiteral("Bari"));
         QCOMPARE(Cella(f, 0, 1), QStringLiteral("Bari"));
@@ -122,28 +119,24 @@ private slots:
         QCOMPARE(ludo::SquadraDellaCella(prova.d().Coupon, 63), std::string("Inter"));
         QVERIFY(Evidenziata(f, 0, 0));
         QCOMPARE(f.Cursore(), 63);
-        QCOMPARE(f.findChild<QLabel*>("LabelCella")->text(), QStringLiteral("Partita 32 - Ospite"));
+        QCOMPARE(TestoDi(f, "LabelCella"), QStringLiteral("Partita 32 - Ospite"));
     }
 
     void theArrowsMoveTheCursorWithinTheCoupon() {
         SistemaDiProva prova;
         TFormSelPartite f(*prova.sistema, Liste());
         f.show();
-        Freccia(f, "BtnSu");
-        QCOMPARE(f.Cursore(), 0);
-        Freccia(f, "BtnGiu");
+        // Each arrow moves as the coupon's cells run; their edges are the core's.
+        Clic(f, "BtnGiu");
         QCOMPARE(f.Cursore(), 2);
-        Freccia(f, "BtnDestra");
+        Clic(f, "BtnDestra");
         QCOMPARE(f.Cursore(), 3);
-        Freccia(f, "BtnSinistra");
-        Freccia(f, "BtnSinistra");
+        Clic(f, "BtnSu");
         QCOMPARE(f.Cursore(), 1);
-        f.ImpostaCursore(62);
-        Freccia(f, "BtnGiu");
-        QCOMPARE(f.Cursore(), 62);
-        Freccia(f, "BtnDestra");
-        Freccia(f, "BtnDestra");
-        QCOMPARE(f.Cursore(), 63);
+        Clic(f, "BtnSinistra");
+        QCOMPARE(f.Cursore(), 0);
+        Clic(f, "BtnSu");
+        QCOMPARE(f.Cursore(), 0);
     }
 
     void theWindowStandsBesideTheHalfBeingFilled() {
@@ -162,7 +155,7 @@ private slots:
         TFormSelPartite f(*prova.sistema, Liste());
         QSignalSpy chiusa(&f, &TFormSelPartite::Chiusa);
         f.show();
-        QTest::mouseClick(f.findChild<QPushButton*>("ChiudiBtn"), Qt::LeftButton);
+        Clic(f, "ChiudiBtn");
         QVERIFY(!f.isVisible());
         QCOMPARE(chiusa.count(), 1);
     }

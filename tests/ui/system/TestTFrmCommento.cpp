@@ -2,16 +2,13 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "ui/system/TFrmCommento.h"
 
 namespace {
 
-QPlainTextEdit* Memo(const TFrmCommento& f) { return f.findChild<QPlainTextEdit*>("Memo"); }
-
-void Clic(const TFrmCommento& f, const char* nome) {
-    QTest::mouseClick(f.findChild<QPushButton*>(nome), Qt::LeftButton);
-}
+QPlainTextEdit* Memo(const TFrmCommento& f) { return C<QPlainTextEdit>(f, "Memo"); }
 
 }  // namespace
 
@@ -37,37 +34,29 @@ private slots:
         QVERIFY(p.sistema->Modificato);
     }
 
-    void annullaLeavesTheComment() {
-        SistemaDiProva p;
-        p.sistema->Commento = {"uno", "due"};
-        TFrmCommento f(*p.sistema);
-        f.show();
-        Memo(f)->clear();
-        Clic(f, "AnnullaBtn");
-        QCOMPARE(f.result(), static_cast<int>(QDialog::Rejected));
-        QCOMPARE(p.sistema->Commento, (std::vector<std::string>{"uno", "due"}));
-        QVERIFY(!p.sistema->Modificato);
-    }
-
-    void anEmptiedMemoLeavesNoLines() {
-        SistemaDiProva p;
-        p.sistema->Commento = {"uno"};
-        TFrmCommento f(*p.sistema);
-        f.show();
-        Memo(f)->clear();
-        Clic(f, "OKBtn");
-        QVERIFY(p.sistema->Commento.empty());
-        QVERIFY(p.sistema->Modificato);
-    }
-
-    void okWithoutChangesLeavesTheSystemClean() {
-        SistemaDiProva p;
-        p.sistema->Commento = {"", "seconda"};
-        TFrmCommento f(*p.sistema);
-        f.show();
-        Clic(f, "OKBtn");
-        QCOMPARE(p.sistema->Commento, (std::vector<std::string>{"", "seconda"}));
-        QVERIFY(!p.sistema->Modificato);
+    // Annulla, or OK on lines left as they were, changes nothing; OK on an
+    // emptied memo leaves no lines.
+    void annullaOrAnUnchangedMemoLeaveTheSystemClean() {
+        struct Caso {
+            std::vector<std::string> prima;
+            bool svuota;
+            const char* pulsante;
+            std::vector<std::string> dopo;
+        };
+        for (const Caso& k : {Caso{{"uno", "due"}, true, "AnnullaBtn", {"uno", "due"}},
+                              Caso{{"", "seconda"}, false, "OKBtn", {"", "seconda"}},
+                              Caso{{"uno"}, true, "OKBtn", {}}}) {
+            SistemaDiProva p;
+            p.sistema->Commento = k.prima;
+            TFrmCommento f(*p.sistema);
+            f.show();
+            if (k.svuota) Memo(f)->clear();
+            Clic(f, k.pulsante);
+            QCOMPARE(f.result(), std::string(k.pulsante) == "OKBtn" ? int(QDialog::Accepted)
+                                                                    : int(QDialog::Rejected));
+            QCOMPARE(p.sistema->Commento, k.dopo);
+            QCOMPARE(p.sistema->Modificato, k.dopo != k.prima);
+        }
     }
 };
 

@@ -8,31 +8,18 @@
 #include <bit>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
-#include "ui/controls/DialoghiFile.h"
 #include "ui/system/TFrmImpostazioni.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-template <class T>
-T* Controllo(const TFrmImpostazioni& f, const char* nome) {
-    return f.findChild<T*>(nome);
-}
-
-void Clic(const TFrmImpostazioni& f, const char* nome) {
-    auto* b = Controllo<QAbstractButton>(f, nome);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-}
-
 std::string Leggi(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // An IEEE double, least significant byte first.
@@ -65,12 +52,12 @@ private slots:
         ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
         TFrmImpostazioni f(config, c.Percorso());
         f.show();
-        Controllo<QLineEdit>(f, "EditSfondo")->setText(QStringLiteral("/sfondi/mare.png"));
-        Controllo<QLineEdit>(f, "EditInt")->setText(QStringLiteral("Ricevitoria Rossi"));
-        Controllo<QSpinBox>(f, "SpinLire")->setValue(1000);
+        C<QLineEdit>(f, "EditSfondo")->setText(QStringLiteral("/sfondi/mare.png"));
+        C<QLineEdit>(f, "EditInt")->setText(QStringLiteral("Ricevitoria Rossi"));
+        C<QSpinBox>(f, "SpinLire")->setValue(1000);
         Clic(f, "RBEuro");
-        Controllo<QSpinBox>(f, "SpinEuro")->setValue(2);
-        Controllo<QSpinBox>(f, "SpinCentesimi")->setValue(5);
+        C<QSpinBox>(f, "SpinEuro")->setValue(2);
+        C<QSpinBox>(f, "SpinCentesimi")->setValue(5);
         Clic(f, "CBSalvaColonne");
         Clic(f, "OKBtn");
         QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
@@ -94,7 +81,7 @@ private slots:
         const ludo::Configurazione prima = config;
         TFrmImpostazioni f(config, c.Percorso());
         f.show();
-        Controllo<QSpinBox>(f, "SpinLire")->setValue(2000);
+        C<QSpinBox>(f, "SpinLire")->setValue(2000);
         Clic(f, "RBEuro");
         Clic(f, "CBRicaricaSchedina");
         Clic(f, "AnnullaBtn");
@@ -108,29 +95,29 @@ private slots:
         {
             TFrmImpostazioni f(config, c.Percorso());
             f.show();
-            QVERIFY(Controllo<QRadioButton>(f, "RBLire")->isChecked());
-            QVERIFY(!Controllo<QSpinBox>(f, "SpinEuro")->isEnabled());
-            QVERIFY(!Controllo<QSpinBox>(f, "SpinCentesimi")->isEnabled());
-            auto* lire = Controllo<QSpinBox>(f, "SpinLire");
+            QVERIFY(C<QRadioButton>(f, "RBLire")->isChecked());
+            QVERIFY(!C<QSpinBox>(f, "SpinEuro")->isEnabled());
+            QVERIFY(!C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
+            auto* lire = C<QSpinBox>(f, "SpinLire");
             QCOMPARE(lire->value(), 800);
             lire->stepUp();
             QCOMPARE(lire->value(), 850);
-            QCOMPARE(Controllo<QSpinBox>(f, "SpinEuro")->value(), 0);  // 0.41316...
-            QCOMPARE(Controllo<QSpinBox>(f, "SpinCentesimi")->value(), 41);
+            QCOMPARE(C<QSpinBox>(f, "SpinEuro")->value(), 0);  // 0.41316...
+            QCOMPARE(C<QSpinBox>(f, "SpinCentesimi")->value(), 41);
             Clic(f, "RBEuro");
             QVERIFY(!lire->isEnabled());
-            QVERIFY(Controllo<QSpinBox>(f, "SpinCentesimi")->isEnabled());
+            QVERIFY(C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
         }
         config.PrezzoLire = 50;  // below the range, as a damaged file may hold it
         config.PrezzoEuro = 12.5;
         TFrmImpostazioni f(config, c.Percorso());
-        QCOMPARE(Controllo<QSpinBox>(f, "SpinLire")->value(), 600);
-        Controllo<QSpinBox>(f, "SpinLire")->setValue(20000);
-        QCOMPARE(Controllo<QSpinBox>(f, "SpinLire")->value(), 10000);
-        QCOMPARE(Controllo<QSpinBox>(f, "SpinEuro")->value(), 10);
-        QCOMPARE(Controllo<QSpinBox>(f, "SpinCentesimi")->value(), 50);
-        Controllo<QSpinBox>(f, "SpinCentesimi")->setValue(1500);
-        QCOMPARE(Controllo<QSpinBox>(f, "SpinCentesimi")->value(), 999);
+        QCOMPARE(C<QSpinBox>(f, "SpinLire")->value(), 600);
+        C<QSpinBox>(f, "SpinLire")->setValue(20000);
+        QCOMPARE(C<QSpinBox>(f, "SpinLire")->value(), 10000);
+        QCOMPARE(C<QSpinBox>(f, "SpinEuro")->value(), 10);
+        QCOMPARE(C<QSpinBox>(f, "SpinCentesimi")->value(), 50);
+        C<QSpinBox>(f, "SpinCentesimi")->setValue(1500);
+        QCOMPARE(C<QSpinBox>(f, "SpinCentesimi")->value(), 999);
     }
 
     void theFractionIsShownInHundredthsRounded() {
@@ -148,17 +135,14 @@ private slots:
         ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
         TFrmImpostazioni f(config, c.Percorso());
         f.show();
-        RichiestaFile vista;
-        RispostaDialogoFile = [&](const RichiestaFile& r) {
-            vista = r;
-            return QStringLiteral("/altrove/nuovo.bmp");
-        };
+        RispostaFile risposta(QStringLiteral("/altrove/nuovo.bmp"));
         Clic(f, "CercaBtn");
-        RispostaDialogoFile = nullptr;
+        QCOMPARE(risposta.richieste.size(), 1);
+        const RichiestaFile& vista = risposta.richieste.front();
         QCOMPARE(vista.cartella, QString::fromStdString((c.Percorso() / "SFONDI").string()));
         QCOMPARE(vista.nome, QStringLiteral("irtex67b.Bmp"));
         QVERIFY(!vista.salva);
-        QCOMPARE(Controllo<QLineEdit>(f, "EditSfondo")->text(), QStringLiteral("/altrove/nuovo.bmp"));
+        QCOMPARE(C<QLineEdit>(f, "EditSfondo")->text(), QStringLiteral("/altrove/nuovo.bmp"));
         QCOMPARE(config.FileSfondo, ludo::SfondoPredefinito(c.Percorso()));  // only OK stores it
     }
 
@@ -168,7 +152,7 @@ private slots:
         ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
         TFrmImpostazioni f(config, c.Percorso());
         f.show();
-        Controllo<QSpinBox>(f, "SpinLire")->setValue(900);
+        C<QSpinBox>(f, "SpinLire")->setValue(900);
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Salvare la Configurazione")});

@@ -4,22 +4,9 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "ui/system/TFrmPartecipanti.h"
-
-namespace {
-
-template <class T>
-T* Controllo(const TFrmPartecipanti& f, const char* nome) {
-    return f.findChild<T*>(nome);
-}
-
-void Clic(const TFrmPartecipanti& f, const char* nome) {
-    auto* b = Controllo<QAbstractButton>(f, nome);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-}
-
-}  // namespace
 
 class TestTFrmPartecipanti : public QObject {
     Q_OBJECT
@@ -28,11 +15,11 @@ private slots:
         SistemaDiProva p;
         TFrmPartecipanti f(*p.sistema);
         f.show();
-        QVERIFY(Controllo<QCheckBox>(f, "CBSpecificaNomi")->isChecked());
-        auto* spin = Controllo<QSpinBox>(f, "SpinPartecipanti");
+        QVERIFY(C<QCheckBox>(f, "CBSpecificaNomi")->isChecked());
+        auto* spin = C<QSpinBox>(f, "SpinPartecipanti");
         QCOMPARE(spin->value(), 1);
         spin->setValue(3);
-        Controllo<QPlainTextEdit>(f, "MemoNomi")->setPlainText(QStringLiteral("Anna\nBruno\nCarla\n"));
+        C<QPlainTextEdit>(f, "MemoNomi")->setPlainText(QStringLiteral("Anna\nBruno\nCarla\n"));
         Clic(f, "OKBtn");
         QCOMPARE(p.sistema->NumeroPartecipanti, 3);
         QCOMPARE(p.sistema->NomiPartecipanti, (std::vector<std::string>{"Anna", "Bruno", "Carla"}));
@@ -45,7 +32,7 @@ private slots:
         p.sistema->NomiPartecipanti = {"Anna"};
         TFrmPartecipanti f(*p.sistema);
         f.show();
-        auto* memo = Controllo<QPlainTextEdit>(f, "MemoNomi");
+        auto* memo = C<QPlainTextEdit>(f, "MemoNomi");
         QCOMPARE(memo->toPlainText(), QStringLiteral("Anna"));
         QVERIFY(memo->isEnabled());
         Clic(f, "CBSpecificaNomi");
@@ -61,7 +48,7 @@ private slots:
         p.sistema->NumeroPartecipanti = 5000;  // as a damaged file may hold it
         TFrmPartecipanti f(*p.sistema);
         f.show();
-        auto* spin = Controllo<QSpinBox>(f, "SpinPartecipanti");
+        auto* spin = C<QSpinBox>(f, "SpinPartecipanti");
         QCOMPARE(spin->value(), MaxPartecipanti);
         spin->setValue(0);
         QCOMPARE(spin->value(), 1);
@@ -75,8 +62,8 @@ private slots:
         p.sistema->NomiPartecipanti = {"Anna", "Bruno"};
         TFrmPartecipanti f(*p.sistema);
         f.show();
-        Controllo<QSpinBox>(f, "SpinPartecipanti")->setValue(9);
-        Controllo<QPlainTextEdit>(f, "MemoNomi")->clear();
+        C<QSpinBox>(f, "SpinPartecipanti")->setValue(9);
+        C<QPlainTextEdit>(f, "MemoNomi")->clear();
         Clic(f, "CBSpecificaNomi");
         Clic(f, "AnnullaBtn");
         QCOMPARE(p.sistema->NumeroPartecipanti, 2);

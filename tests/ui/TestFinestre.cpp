@@ -1,0 +1,261 @@
+// What every window of the program owes its user, checked window by window:
+// Tab reaches each control, each control has a name for assistive tools,
+// the window fits a 1024 x 600 screen, F1 opens the guide at a page that
+// exists, and the window opens again where it was left.
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QFile>
+#include <QRadioButton>
+#include <QtTest>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "engine/SistemaDiProva.h"
+#include "ui/controls/AvanzamentoCondiviso.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/TFormSaver.h"
+#include "ui/controls/TFrmGuida.h"
+#include "ui/controls/TFrmMessage.h"
+#include "ui/controls/TFrmProgresso.h"
+#include "ui/engine/TFormRicalcoloAutomatico.h"
+#include "ui/engine/TFrmImpSv.h"
+#include "ui/engine/TFrmSviluppo.h"
+#include "ui/printing/TFormImpostaTabulato.h"
+#include "ui/printing/TFormStampaSchedine.h"
+#include "ui/printing/TFrmTaratura.h"
+#include "ui/system/TFormEditSQ.h"
+#include "ui/system/TFormListaSQ.h"
+#include "ui/system/TFormSelPartite.h"
+#include "ui/system/TFrmCommento.h"
+#include "ui/system/TFrmImpostazioni.h"
+#include "ui/system/TFrmPartecipanti.h"
+
+namespace {
+
+// The small screen of a player's laptop, less the desktop's panel and the
+// window's title bar.
+constexpr int LarghezzaSchermo = 1024;
+constexpr int AltezzaUtile = 600 - 64;
+
+struct Voce {
+    const char* nome;
+    const char* pagina;  // of the guide; none for a window without one
+    bool ricorda;        // opens again where it was left
+    std::function<std::unique_ptr<QWidget>(SistemaDiProva&)> crea;
+};
+
+template <class T, class... A>
+std::unique_ptr<QWidget> Crea(A&&... argomenti) {
+    return std::make_unique<T>(std::forward<A>(argomenti)...);
+}
+
+AvanzamentoCondiviso& Avanzamento() {
+    static AvanzamentoCondiviso avanzamento;
+    return avanzamento;
+}
+
+const std::vector<Voce>& Finestre() {
+    static const std::vector<Voce> finestre = {
+        {"Commento", "commento", true,
+         [](SistemaDiProva& p) { return Crea<TFrmCommento>(*p.sistema); }},
+        {"Partecipanti", "partecipanti", true,
+         [](SistemaDiProva& p) { return Crea<TFrmPartecipanti>(*p.sistema); }},
+        {"Impostazioni", "varie", true,
+         [](SistemaDiProva& p) { return Crea<TFrmImpostazioni>(p.d().Config, p.Cartella()); }},
+        {"Lista Squadre", "squadre", true,
+         [](SistemaDiProva& p) {
+             for (const auto serie : ludo::TutteLeSerie) {
+                 std::ofstream(p.Cartella() / std::string(ludo::NomeFileSerie(serie)).substr(1))
+                     << "Genoa\r\n";
+             }
+             return Crea<TFormListaSQ>(p.Cartella());
+         }},
+        {"Nome della squadra", "squadre", true,
+         [](SistemaDiProva&) { return Crea<TFormEditSQ>(); }},
+        // It stands beside the half of the coupon being filled.
+        {"Selezione Partite", "selezione", false,
+         [](SistemaDiProva& p) { return Crea<TFormSelPartite>(*p.sistema, ludo::ListeSquadre{}); }},
+        {"Impostazioni di Sviluppo", "impostazioni-sviluppo", true,
+         [](SistemaDiProva& p) { return Crea<TFrmImpSv>(*p.sistema); }},
+        {"Sviluppo", "sviluppo", true, [](SistemaDiProva&) { return Crea<TFrmSviluppo>(); }},
+        {"Numero di Colonne", "ricalcolo", true,
+         [](SistemaDiProva&) { return Crea<TFormRicalcoloAutomatico>(); }},
+        {"Stampa Schedine", "stampa", true,
+         [](SistemaDiProva& p) {
+             auto f = std::make_unique<TFormStampaSchedine>(*p.sistema);
+             f->ImpostaTutto();
+             return std::unique_ptr<QWidget>(std::move(f));
+         }},
+        {"Impostazioni del Tabulato", "tabulato", true,
+         [](SistemaDiProva& p) {
+             return Crea<TFormImpostaTabulato>(p.d().Config, p.Cartella(),
+                                               TFormImpostaTabulato::Anteprima{});
+         }},
+        {"Taratura Schedine", "taratura", true,
+         [](SistemaDiProva& p) { return Crea<TFrmTaratura>(*p.sistema); }},
+        {"Guida", nullptr, true,
+         [](SistemaDiProva&) {
+             return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));
+         }},
+        {"Messaggio", nullptr, false,
+         [](SistemaDiProva&) {
+             return Crea<TFrmMessage>(QStringLiteral("Conferma"),
+                                      QStringLiteral("Vuoi continuare ?"),
+                                      TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla);
+         }},
+        {"Avanzamento", nullptr, false,
+         [](SistemaDiProva&) {
+             return Crea<TFrmProgresso>(QStringLiteral("Conversione"),
+                                        QStringLiteral("Conversione in corso"), true,
+                                        Avanzamento());
+         }},
+    };
+    return finestre;
+}
+
+// The control a focused widget belongs to (the box of a spin box, say).
+QWidget* Controllo(QWidget* w) {
+    if (w != nullptr && qobject_cast<QAbstractSpinBox*>(w->parentWidget()) != nullptr)
+        return w->parentWidget();
+    return w;
+}
+
+// The controls of a window: shown and taking the focus from the keyboard
+// (only those enabled, unless also the disabled ones are asked for).
+QList<QWidget*> Controlli(const QWidget& finestra, bool ancheDisabilitati = false) {
+    QList<QWidget*> controlli;
+    for (QWidget* w : finestra.findChildren<QWidget*>()) {
+        if (w->isWindow() || !w->isVisibleTo(&finestra) || w->focusProxy() != nullptr) continue;
+        if (!w->isEnabled() && !ancheDisabilitati) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) == 0) continue;
+        controlli.append(Controllo(w));
+    }
+    return controlli;
+}
+
+// An unchecked radio button whose group's checked button Tab reaches.
+bool SceltaDiUnGruppo(const QWidget* w, const QSet<QWidget*>& raggiunti) {
+    const auto* radio = qobject_cast<const QRadioButton*>(w);
+    if (radio == nullptr || radio->isChecked() || !radio->autoExclusive()) return false;
+    for (QWidget* altro : raggiunti) {
+        const auto* scelto = qobject_cast<const QRadioButton*>(altro);
+        if (scelto != nullptr && scelto->isChecked() &&
+            scelto->parentWidget() == radio->parentWidget())
+            return true;
+    }
+    return false;
+}
+
+std::unique_ptr<QWidget> Mostra(const Voce& voce, SistemaDiProva& p) {
+    auto finestra = voce.crea(p);
+    finestra->show();
+    finestra->activateWindow();
+    return finestra;
+}
+
+// What a check finds wrong in each window, shown, as "window: what".
+QStringList Difetti(const std::function<void(QWidget&, QStringList&)>& controllo) {
+    QStringList tutti;
+    for (const Voce& voce : Finestre()) {
+        SistemaDiProva p;
+        auto finestra = Mostra(voce, p);
+        QStringList difetti;
+        controllo(*finestra, difetti);
+        for (const QString& difetto : difetti)
+            tutti << QString::fromUtf8(voce.nome) + QStringLiteral(": ") + difetto;
+    }
+    return tutti;
+}
+
+}  // namespace
+
+class TestFinestre : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { ImpostaCartellaGuida(LUDO_DATA_DIR); }
+
+    // Radio buttons of one group are a single stop: Tab goes to the chosen
+    // one and the arrows choose another, as on every desktop.
+    void tabReachesEveryControl() {
+        const QStringList mancati = Difetti([](QWidget& finestra, QStringList& difetti) {
+            if (!QTest::qWaitForWindowActive(&finestra)) difetti << QStringLiteral("not active");
+            const QList<QWidget*> controlli = Controlli(finestra);
+            if (controlli.isEmpty()) return;
+            controlli.front()->setFocus(Qt::TabFocusReason);
+            QSet<QWidget*> raggiunti;
+            for (int i = 0; i <= 2 * controlli.size(); ++i) {
+                raggiunti.insert(Controllo(QApplication::focusWidget()));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            for (QWidget* c : controlli) {
+                if (!raggiunti.contains(c) && !SceltaDiUnGruppo(c, raggiunti))
+                    difetti << c->objectName();
+            }
+        });
+        QVERIFY2(mancati.isEmpty(), qPrintable(mancati.join(QStringLiteral(", "))));
+    }
+
+    void everyControlHasANameForAssistiveTools() {
+        const QStringList senzaNome = Difetti([](QWidget& finestra, QStringList& difetti) {
+            for (QWidget* c : Controlli(finestra, true)) {
+                const QString nome =
+                    QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+                if (nome.trimmed().isEmpty()) difetti << c->objectName();
+            }
+        });
+        QVERIFY2(senzaNome.isEmpty(), qPrintable(senzaNome.join(QStringLiteral(", "))));
+    }
+
+    void everyWindowFitsASmallScreen() {
+        const QStringList troppoGrandi = Difetti([](QWidget& finestra, QStringList& difetti) {
+            const QSize minima = finestra.minimumSizeHint().expandedTo(finestra.minimumSize());
+            const QSize aperta = finestra.size();
+            for (const QSize& misura : {minima, aperta}) {
+                if (misura.width() > LarghezzaSchermo || misura.height() > AltezzaUtile) {
+                    difetti << QStringLiteral("%1 x %2").arg(misura.width()).arg(misura.height());
+                }
+            }
+        });
+        QVERIFY2(troppoGrandi.isEmpty(), qPrintable(troppoGrandi.join(QStringLiteral(", "))));
+    }
+
+    void f1OpensTheGuideAtThePageOfTheWindow() {
+        QFile file(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString guida = QString::fromUtf8(file.readAll());
+        for (const Voce& voce : Finestre()) {
+            if (voce.pagina == nullptr) continue;
+            const QString pagina = QString::fromLatin1(voce.pagina);
+            QVERIFY2(guida.contains(QStringLiteral("id=\"%1\"").arg(pagina)), voce.pagina);
+            SistemaDiProva p;
+            auto finestra = Mostra(voce, p);
+            QVERIFY2(QTest::qWaitForWindowActive(finestra.get()), voce.nome);
+            QTest::keyClick(finestra.get(), Qt::Key_F1);
+            auto* aiuto = finestra->findChild<TFrmGuida*>();
+            QVERIFY2(aiuto != nullptr && aiuto->isVisible(), voce.nome);
+            QCOMPARE(aiuto->PaginaMostrata(), pagina);
+        }
+    }
+
+    void everyWindowOpensAgainWhereItWasLeft() {
+        TFormSaver store;
+        TFormSaver::ImpostaProgramma(&store);
+        for (const Voce& voce : Finestre()) {
+            if (!voce.ricorda) continue;
+            SistemaDiProva p;
+            {
+                auto finestra = Mostra(voce, p);
+                finestra->move(37, 23);
+                finestra->close();
+            }
+            auto finestra = Mostra(voce, p);
+            QVERIFY2(finestra->pos() == QPoint(37, 23), voce.nome);
+        }
+        TFormSaver::ImpostaProgramma(nullptr);
+    }
+};
+
+QTEST_MAIN(TestFinestre)
+#include "TestFinestre.moc"

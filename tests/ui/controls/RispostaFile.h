@@ -1,0 +1,23 @@
+#pragma once
+// Answers every file dialog that opens while it lives with one path (an
+// empty one gives the dialog up) and remembers the requests.
+
+#include <QList>
+#include <QString>
+
+#include "ui/controls/DialoghiFile.h"
+
+class RispostaFile {
+  public:
+    explicit RispostaFile(QString percorso) {
+        RispostaDialogoFile = [this, percorso](const RichiestaFile& r) {
+            richieste.append(r);
+            return percorso;
+        };
+    }
+    ~RispostaFile() { RispostaDialogoFile = nullptr; }
+    RispostaFile(const RispostaFile&) = delete;
+    RispostaFile& operator=(const RispostaFile&) = delete;
+
+    QList<RichiestaFile> richieste;
+};
