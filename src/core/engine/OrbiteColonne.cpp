@@ -15,14 +15,14 @@ constexpr std::size_t kMassimoVicine = std::size_t{32} << 20;
 OrbiteColonne::OrbiteColonne(const VicinatoColonne& v) {
     // An orbit has at most as many columns as there are free numbers.
     if (!v.Completo() || v.N() > kMassimoOrbite * static_cast<std::size_t>(v.Liberi())) return;
-    raggruppa(v);
-    if (collega(v)) return;
+    Raggruppa(v);
+    if (Collega(v)) return;
     orbita_.clear();
     dimensioni_.clear();
     rappresentante_.clear();
 }
 
-void OrbiteColonne::raggruppa(const VicinatoColonne& v) {
+void OrbiteColonne::Raggruppa(const VicinatoColonne& v) {
     orbita_.assign(v.N(), -1);
     for (std::size_t i = 0; i < v.N(); ++i) {
         if (orbita_[i] >= 0) continue;
@@ -38,7 +38,7 @@ void OrbiteColonne::raggruppa(const VicinatoColonne& v) {
     }
 }
 
-bool OrbiteColonne::collega(const VicinatoColonne& v) {
+bool OrbiteColonne::Collega(const VicinatoColonne& v) {
     const std::size_t n = N();
     if (n > kMassimoOrbite || n * v.MassimoVicini() > kMassimoVicine) return false;
     adiacenza_.assign((n * n + 63) / 64, 0);

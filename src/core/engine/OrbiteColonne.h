@@ -43,8 +43,8 @@ public:
     }
 
 private:
-    void raggruppa(const VicinatoColonne& v);
-    bool collega(const VicinatoColonne& v);
+    void Raggruppa(const VicinatoColonne& v);
+    bool Collega(const VicinatoColonne& v);
 
     std::vector<std::int32_t> orbita_;     // per column of v
     std::vector<std::size_t> dimensioni_;  // per orbit

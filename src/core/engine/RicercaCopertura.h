@@ -114,7 +114,7 @@ public:
         }
         for (std::size_t f = 0; f < g_.N(); ++f) {
             if (coperture_[f] == 1) tenute_.Perdita(somma_[f]) += peso_[f];
-            if (coperture_[f] == 0) scopri(f);
+            if (coperture_[f] == 0) Scopri(f);
         }
     }
 
@@ -122,15 +122,15 @@ public:
     [[nodiscard]] const std::vector<std::size_t>& Tenute() const { return tenute_.Punti(); }
 
     // Drops the kept point whose loss is the least.
-    void TogliMeno() { togli(tenute_.MenoUtile(std::numeric_limits<std::size_t>::max())); }
+    void TogliMeno() { Togli(tenute_.MenoUtile(std::numeric_limits<std::size_t>::max())); }
 
     // One swap: drops the least useful kept point (not the one just taken),
     // then takes, among the points covering a random uncovered point, the
     // one gaining most; the uncovered points then weigh one more.
     void Scambia() {
-        togli(tenute_.MenoUtile(ultimaPresa_));
-        const std::size_t c = piuUtile(scoperte_[caso_.Sotto(scoperte_.size())]);
-        prendi(c);
+        Togli(tenute_.MenoUtile(ultimaPresa_));
+        const std::size_t c = PiuUtile(scoperte_[caso_.Sotto(scoperte_.size())]);
+        Prendi(c);
         ultimaPresa_ = c;
         ++ora_;
     }
@@ -139,12 +139,12 @@ private:
     // Among the points covering e, the one gaining most, the one changed
     // longest ago among equals. Only the uncovered points that a point
     // covering e could cover are counted.
-    [[nodiscard]] std::size_t piuUtile(std::size_t e) {
+    [[nodiscard]] std::size_t PiuUtile(std::size_t e) {
         const auto ce = g_.ChiaveDi(e);
         vicine_.clear();
         for (std::size_t i = 0; i < scoperte_.size(); ++i) {
             const auto f = g_.ChiaveDi(scoperte_[i]);
-            if (g_.ForseInsieme(ce, f)) vicine_.push_back({f, pesoScoperta(i)});
+            if (g_.ForseInsieme(ce, f)) vicine_.push_back({f, PesoScoperta(i)});
         }
         std::size_t scelta = e;
         std::int64_t migliore = -1;
@@ -160,18 +160,18 @@ private:
         return scelta;
     }
 
-    [[nodiscard]] std::int64_t pesoScoperta(std::size_t i) const {
+    [[nodiscard]] std::int64_t PesoScoperta(std::size_t i) const {
         const std::size_t f = scoperte_[i];
         return peso_[f] + static_cast<std::int64_t>(ora_) - dal_[f];
     }
 
-    void prendi(std::size_t c) {
+    void Prendi(std::size_t c) {
         tenute_.Aggiungi(c, ora_);
         tempo_[c] = ora_;
         std::int64_t& perdita = tenute_.Perdita(c);
         g_.PerOgniVicina(c, [&](std::size_t f) {
             if (coperture_[f] == 0) {
-                copri(f);
+                Copri(f);
                 perdita += peso_[f];
             } else if (coperture_[f] == 1) {
                 tenute_.Perdita(somma_[f]) -= peso_[f];
@@ -181,27 +181,27 @@ private:
         });
     }
 
-    void togli(std::size_t c) {
+    void Togli(std::size_t c) {
         tenute_.Togli(c);
         tempo_[c] = ora_;
         g_.PerOgniVicina(c, [&](std::size_t f) {
             --coperture_[f];
             somma_[f] -= static_cast<std::uint32_t>(c);
             if (coperture_[f] == 0)
-                scopri(f);
+                Scopri(f);
             else if (coperture_[f] == 1)
                 tenute_.Perdita(somma_[f]) += peso_[f];
         });
     }
 
-    void scopri(std::size_t f) {
+    void Scopri(std::size_t f) {
         posScoperta_[f] = static_cast<std::int32_t>(scoperte_.size());
         scoperte_.push_back(f);
         dal_[f] = static_cast<std::int64_t>(ora_);
     }
 
     // f is covered again: its weight keeps what it gained while uncovered.
-    void copri(std::size_t f) {
+    void Copri(std::size_t f) {
         const auto pos = static_cast<std::size_t>(posScoperta_[f]);
         scoperte_[pos] = scoperte_.back();
         posScoperta_[scoperte_[pos]] = static_cast<std::int32_t>(pos);
@@ -219,7 +219,7 @@ private:
     Generatore caso_;
     std::vector<std::uint16_t> coperture_;
     std::vector<std::uint32_t> somma_;  // sum of the kept points covering it: the one, when one does
-    std::vector<std::int64_t> peso_;    // of a covered point; an uncovered one's grows, see pesoScoperta
+    std::vector<std::int64_t> peso_;    // of a covered point; an uncovered one's grows, see PesoScoperta
     std::vector<std::int64_t> dal_;     // the swap since which it is uncovered
     std::vector<std::uint64_t> tempo_;  // the swap that last took or dropped it
     std::vector<std::int32_t> posScoperta_;

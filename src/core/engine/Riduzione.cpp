@@ -17,7 +17,7 @@ Riduttore::Riduttore(ListaColonne& colonne, ImpostazioniRiduzione impostazioni, 
       oltreG_(imp_.Riduci && !imp_.DistanzaMinima ? imp_.Garanzia + 1 : 0),
       distanza_(imp_.Riduci && imp_.DistanzaMinima ? std::max(0, 9 - imp_.DistMin) : 0) {}
 
-void Riduttore::inserisci(Colonna c) {
+void Riduttore::Inserisci(Colonna c) {
     colonne_.Inserisci(c);
     tenute_.push_back(c);
     const auto numero = static_cast<std::int32_t>(tenute_.size());
@@ -30,7 +30,7 @@ void Riduttore::inserisci(Colonna c) {
     oltreG_.PerOgni(c, [&](std::size_t r) { ++oltreG_.Valori[r]; });
 }
 
-bool Riduttore::copertaAllaGaranzia(Colonna c) const {
+bool Riduttore::CopertaAllaGaranzia(Colonna c) const {
     bool coperta = false;
     coperturaG_.PerOgni(c, [&](std::size_t r) { coperta = coperta || coperturaG_.Valori[r] > 0; });
     return coperta;
@@ -46,13 +46,13 @@ void Riduttore::PassoRiduzione(Colonna c, int passo) {
         // Kept only when no kept column shares 9 - d or more numbers with it.
         bool vicina = distanza_.K() == 0 ? !tenute_.empty() : false;
         if (distanza_.K() > 0) distanza_.PerOgni(c, [&](std::size_t r) { vicina = vicina || distanza_.Valori[r] > 0; });
-        if (!vicina) inserisci(c);
+        if (!vicina) Inserisci(c);
         return;
     }
-    passoGaranzia(c, passo);
+    PassoGaranzia(c, passo);
 }
 
-void Riduttore::passoGaranzia(Colonna c, int passo) {
+void Riduttore::PassoGaranzia(Colonna c, int passo) {
     if (passo == 1) {
         // Scanning the kept columns from the newest, the first one sharing 5
         // or more numbers stops the scan, and all before it share at most 4:
@@ -60,7 +60,7 @@ void Riduttore::passoGaranzia(Colonna c, int passo) {
         std::int32_t ultima = 0;
         ultimaCon5_.PerOgni(c, [&](std::size_t r) { ultima = std::max(ultima, ultimaCon5_.Valori[r]); });
         if (ultima == 0) {
-            inserisci(c);
+            Inserisci(c);
             return;
         }
         if (NumeriComuni(c, tenute_[static_cast<std::size_t>(ultima - 1)]) < imp_.Garanzia) {
@@ -77,7 +77,7 @@ void Riduttore::passoGaranzia(Colonna c, int passo) {
     if (completa) return;
     std::int64_t coperture = 0;
     coperturaG_.PerOgni(c, [&](std::size_t r) { coperture += coperturaG_.Valori[r]; });
-    if (coperture < passo) inserisci(c);
+    if (coperture < passo) Inserisci(c);
 }
 
 bool Riduttore::SmaltisciSospese(const Avanzamento& annulla, const std::function<void()>& progresso) {
@@ -86,7 +86,7 @@ bool Riduttore::SmaltisciSospese(const Avanzamento& annulla, const std::function
     for (Colonna c : sospese_) {
         ++contatori_.Esaminate;
         ++contatori_.Accettate;
-        if (!copertaAllaGaranzia(c)) inserisci(c);
+        if (!CopertaAllaGaranzia(c)) Inserisci(c);
         if (++fatte % 500 == 0) {
             if (progresso) progresso();
             if (annulla.annullato()) {
@@ -112,7 +112,7 @@ namespace {
 class Copertura {
 public:
     Copertura(const ListaColonne& lista, int distanza)
-        : colonne_(lista.begin(), lista.end()), vicinato_(distinteDiOtto(colonne_), distanza),
+        : colonne_(lista.begin(), lista.end()), vicinato_(DistinteDiOtto(colonne_), distanza),
           elemento_(colonne_.size(), -1), prossima_(colonne_.size(), -1), prima_(vicinato_.N(), -1),
           coperta_(colonne_.size(), false), elementoCoperto_(vicinato_.N(), false) {
         std::vector<std::int32_t> ultima(vicinato_.N(), -1);
@@ -164,7 +164,7 @@ public:
     }
 
 private:
-    static std::vector<Colonna> distinteDiOtto(const std::vector<Colonna>& colonne) {
+    static std::vector<Colonna> DistinteDiOtto(const std::vector<Colonna>& colonne) {
         std::vector<Colonna> distinte;
         std::unordered_set<Colonna> viste;
         for (Colonna c : colonne) {
@@ -190,13 +190,13 @@ public:
 
     bool Esegui() {
         if (copertura_.N() == 0) return true;
-        if (!fase1()) return false;
-        return fasi2e3();
+        if (!Fase1()) return false;
+        return Fasi2e3();
     }
     const std::vector<Colonna>& Risultato() const { return risultato_; }
 
 private:
-    void tieni(std::size_t i, int fase) {
+    void Tieni(std::size_t i, int fase) {
         risultato_.push_back(copertura_.Col(i));
         for (std::size_t c : copertura_.Copri(i)) {
             ++coperte_;
@@ -205,7 +205,7 @@ private:
         if (progresso_) progresso_(fase, risultato_.size(), coperte_, copertura_.N());
     }
 
-    bool fase1() {
+    bool Fase1() {
         const int d0 = distanza_ == 2 ? 4 : 3;
         IndiceSottoinsiemi vicinanza(9 - d0);
         auto lontana = [&](Colonna c) {
@@ -216,7 +216,7 @@ private:
         auto tieniInFase1 = [&](std::size_t i) {
             const std::size_t prima = coperte_;
             vicinanza.PerOgni(copertura_.Col(i), [&](std::size_t r) { ++vicinanza.Valori[r]; });
-            tieni(i, 1);
+            Tieni(i, 1);
             obiettivo_ = static_cast<int>(coperte_ - prima);
         };
         for (std::size_t i = 0; i < copertura_.N() && coperte_ < copertura_.N(); ++i) {
@@ -230,7 +230,7 @@ private:
         return true;
     }
 
-    bool fasi2e3() {
+    bool Fasi2e3() {
         const double fattore = distanza_ == 2 ? 0.99 : 0.8;
         const auto soglia = static_cast<std::size_t>(std::llround(static_cast<double>(copertura_.N()) * fattore));
         // The last coverage count found for each column, as a candidate taken
@@ -251,8 +251,8 @@ private:
                 }
             }
             int migliore = 0;
-            const bool fatto = fase == 2 ? passo(scoperte, contiScoperte, true, fase, migliore)
-                                         : passo(candidate_, contiCandidate, false, fase, migliore);
+            const bool fatto = fase == 2 ? Passo(scoperte, contiScoperte, true, fase, migliore)
+                                         : Passo(candidate_, contiCandidate, false, fase, migliore);
             if (!fatto) return false;
             if (fase == 2) obiettivo_ = migliore;
         }
@@ -263,7 +263,7 @@ private:
     // One step over the candidates (column indices, with their stored counts;
     // soloScoperte: candidates covered meanwhile leave the list). Returns
     // false when cancelled; migliore is the step's best count.
-    bool passo(const std::vector<std::size_t>& lista, std::vector<int>& conti, bool soloScoperte, int fase,
+    bool Passo(const std::vector<std::size_t>& lista, std::vector<int>& conti, bool soloScoperte, int fase,
                int& migliore) {
         bool tenuto = false;
         std::size_t nodoMigliore = lista.size();
@@ -276,7 +276,7 @@ private:
             if (conteggio != 0 && conteggio <= migliore) continue;
             conteggio = copertura_.Conta(i, obiettivo_);
             if (conteggio >= obiettivo_ && conteggio > 0) {
-                tieni(i, fase);
+                Tieni(i, fase);
                 tenuto = true;
                 migliore = 0;
                 nodoMigliore = lista.size();
@@ -289,7 +289,7 @@ private:
                 nodoMigliore = pos;
             }
         }
-        if (!tenuto && nodoMigliore < lista.size()) tieni(lista[nodoMigliore], fase);
+        if (!tenuto && nodoMigliore < lista.size()) Tieni(lista[nodoMigliore], fase);
         return true;
     }
 

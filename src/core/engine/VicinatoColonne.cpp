@@ -33,20 +33,20 @@ VicinatoColonne::VicinatoColonne(std::vector<Colonna> colonne, int raggio)
     indice_.assign(static_cast<std::size_t>(detail::kC(m, k)), -1);
     compatte_.reserve(colonne_.size());
     for (std::size_t i = 0; i < colonne_.size(); ++i) {
-        compatte_.push_back(compatta(colonne_[i]));
+        compatte_.push_back(Compatta(colonne_[i]));
         // A column of another size would have a rank among other sets.
         if (std::popcount(compatte_.back()) == k) {
-            indice_[static_cast<std::size_t>(rango(compatte_.back()))] = static_cast<std::int32_t>(i);
+            indice_[static_cast<std::size_t>(Rango(compatte_.back()))] = static_cast<std::int32_t>(i);
         }
     }
     massimoVicini_ = 1;
     for (int d = 1; d <= raggio_; ++d) {
         massimoVicini_ += static_cast<std::size_t>(detail::kC(k, d) * detail::kC(m - k, d));
     }
-    elenca();
+    Elenca();
 }
 
-void VicinatoColonne::elenca() {
+void VicinatoColonne::Elenca() {
     if (colonne_.size() * massimoVicini_ * sizeof(std::int32_t) > kMemoriaElenchi) return;
     elenco_.reserve(colonne_.size() * massimoVicini_);
     std::vector<std::size_t> inizio;
@@ -60,9 +60,9 @@ void VicinatoColonne::elenca() {
 }
 
 std::int32_t VicinatoColonne::Indice(Colonna c) const {
-    const std::uint32_t x = compatta(c);
+    const std::uint32_t x = Compatta(c);
     if (std::popcount(x) != std::popcount(compatte_.empty() ? 0U : compatte_.front())) return -1;
-    const std::int32_t j = indice_[static_cast<std::size_t>(rango(x))];
+    const std::int32_t j = indice_[static_cast<std::size_t>(Rango(x))];
     return j >= 0 && colonne_[static_cast<std::size_t>(j)] == c ? j : -1;
 }
 
@@ -72,10 +72,10 @@ std::int32_t VicinatoColonne::Ruotata(std::size_t i) const {
     const std::uint32_t x = compatte_[i];
     const std::uint32_t tutte = liberi_ >= 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << liberi_) - 1;
     const std::uint32_t ruotata = liberi_ == 0 ? x : ((x << 1) | (x >> (liberi_ - 1))) & tutte;
-    return indice_[static_cast<std::size_t>(rango(ruotata))];
+    return indice_[static_cast<std::size_t>(Rango(ruotata))];
 }
 
-std::uint32_t VicinatoColonne::compatta(Colonna c) const {
+std::uint32_t VicinatoColonne::Compatta(Colonna c) const {
     std::uint32_t x = 0;
     for (Colonna r = c; r != 0; r &= r - 1) {
         const int p = posizione_[static_cast<std::size_t>(std::countr_zero(r))];
@@ -84,11 +84,11 @@ std::uint32_t VicinatoColonne::compatta(Colonna c) const {
     return x;
 }
 
-std::int32_t VicinatoColonne::rango(std::uint32_t compatta) {
+std::int32_t VicinatoColonne::Rango(std::uint32_t compatta) {
     return static_cast<std::int32_t>(detail::rango(compatta));
 }
 
-VicinatoColonne::Posizioni VicinatoColonne::posizioni(std::uint32_t compatta) const {
+VicinatoColonne::Posizioni VicinatoColonne::PosizioniDi(std::uint32_t compatta) const {
     Posizioni p;
     int sotto = 0;
     for (int q = 0; q < liberi_; ++q) {
@@ -103,7 +103,7 @@ VicinatoColonne::Posizioni VicinatoColonne::posizioni(std::uint32_t compatta) co
     return p;
 }
 
-void VicinatoColonne::somme(const Posizioni& p, int r1, int r2, std::array<std::int32_t, 9>& p1,
+void VicinatoColonne::Somme(const Posizioni& p, int r1, int r2, std::array<std::int32_t, 9>& p1,
                             std::array<std::int32_t, 9>& p2, std::array<std::int32_t, 9>* p3) {
     p1[0] = p2[0] = 0;
     if (p3 != nullptr) (*p3)[0] = 0;
@@ -112,9 +112,9 @@ void VicinatoColonne::somme(const Posizioni& p, int r1, int r2, std::array<std::
         if (r == r1 || r == r2) continue;
         const int b = p.dentro[static_cast<std::size_t>(r)];
         const auto u = static_cast<std::size_t>(j);
-        p1[u + 1] = p1[u] + binomiale(b, j + 1);
-        p2[u + 1] = p2[u] + binomiale(b, j + 2);
-        if (p3 != nullptr) (*p3)[u + 1] = (*p3)[u] + binomiale(b, j + 3);
+        p1[u + 1] = p1[u] + Binomiale(b, j + 1);
+        p2[u + 1] = p2[u] + Binomiale(b, j + 2);
+        if (p3 != nullptr) (*p3)[u + 1] = (*p3)[u] + Binomiale(b, j + 3);
         ++j;
     }
 }

@@ -75,13 +75,13 @@ public:
             }
             return true;
         }
-        const Posizioni p = posizioni(compatte_[i]);
-        return f(i) && (raggio_ < 1 || vicineA1(p, f)) && (raggio_ < 2 || vicineA2(p, f));
+        const Posizioni p = PosizioniDi(compatte_[i]);
+        return f(i) && (raggio_ < 1 || VicineA1(p, f)) && (raggio_ < 2 || VicineA2(p, f));
     }
 
 private:
     // Lists every column's neighbours once, when they fit in kMemoriaElenchi.
-    void elenca();
+    void Elenca();
     // A column as positions among the free numbers: its own ascending, the
     // others ascending, and for each position how many of its own lie below.
     struct Posizioni {
@@ -92,11 +92,11 @@ private:
         int esterne = 0;
     };
 
-    [[nodiscard]] Posizioni posizioni(std::uint32_t compatta) const;
-    [[nodiscard]] std::uint32_t compatta(Colonna c) const;
-    [[nodiscard]] static std::int32_t rango(std::uint32_t compatta);
+    [[nodiscard]] Posizioni PosizioniDi(std::uint32_t compatta) const;
+    [[nodiscard]] std::uint32_t Compatta(Colonna c) const;
+    [[nodiscard]] static std::int32_t Rango(std::uint32_t compatta);
     // C(n, k) for n < 33, k < 9: the ranks of 8 numbers out of 32 fit 32 bits.
-    static std::int32_t binomiale(int n, int k) {
+    static std::int32_t Binomiale(int n, int k) {
         return kBinomiali[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
     }
     static constexpr auto kBinomiali = [] {
@@ -109,7 +109,7 @@ private:
     }();
 
     template <typename F>
-    bool visita(std::int32_t rango, F& f) const {
+    bool Visita(std::int32_t rango, F& f) const {
         const std::int32_t j = indice_[static_cast<std::size_t>(rango)];
         return j < 0 || f(static_cast<std::size_t>(j));
     }
@@ -118,18 +118,18 @@ private:
     // positions b, the rank is P1[a] + C(q, a + 1) + P2[k-1] - P2[a], where
     // a counts the b below q and Pt[a] sums C(b_j, j + t) over j < a.
     template <typename F>
-    bool vicineA1(const Posizioni& p, F& f) const {
+    bool VicineA1(const Posizioni& p, F& f) const {
         std::array<std::int32_t, 9> p1{}, p2{};
         for (int r = 0; r < p.k; ++r) {
-            somme(p, r, -1, p1, p2, nullptr);
+            Somme(p, r, -1, p1, p2, nullptr);
             const int s = p.k - 1;
             for (int e = 0; e < p.esterne; ++e) {
                 const int q = p.fuori[static_cast<std::size_t>(e)];
                 const int a =
                     p.sotto[static_cast<std::size_t>(q)] - (p.dentro[static_cast<std::size_t>(r)] < q ? 1 : 0);
-                const std::int32_t rango = p1[static_cast<std::size_t>(a)] + binomiale(q, a + 1) +
+                const std::int32_t rango = p1[static_cast<std::size_t>(a)] + Binomiale(q, a + 1) +
                                            p2[static_cast<std::size_t>(s)] - p2[static_cast<std::size_t>(a)];
-                if (!visita(rango, f)) return false;
+                if (!Visita(rango, f)) return false;
             }
         }
         return true;
@@ -138,12 +138,12 @@ private:
     // Two own positions swapped for two outside ones q1 < q2: the rank splits
     // into a part of q1 and a part of q2, each computed once per pair removed.
     template <typename F>
-    bool vicineA2(const Posizioni& p, F& f) const {
+    bool VicineA2(const Posizioni& p, F& f) const {
         std::array<std::int32_t, 9> p1{}, p2{}, p3{};
         std::array<std::int32_t, 32> t1{}, t2{};
         for (int r1 = 0; r1 < p.k; ++r1) {
             for (int r2 = r1 + 1; r2 < p.k; ++r2) {
-                somme(p, r1, r2, p1, p2, &p3);
+                Somme(p, r1, r2, p1, p2, &p3);
                 const int s = p.k - 2;
                 const int d1 = p.dentro[static_cast<std::size_t>(r1)];
                 const int d2 = p.dentro[static_cast<std::size_t>(r2)];
@@ -152,13 +152,13 @@ private:
                     const auto a = static_cast<std::size_t>(p.sotto[static_cast<std::size_t>(q)] - (d1 < q ? 1 : 0) -
                                                             (d2 < q ? 1 : 0));
                     const auto ai = static_cast<int>(a);
-                    t1[static_cast<std::size_t>(e)] = p1[a] - p2[a] + binomiale(q, ai + 1);
+                    t1[static_cast<std::size_t>(e)] = p1[a] - p2[a] + Binomiale(q, ai + 1);
                     t2[static_cast<std::size_t>(e)] =
-                        p2[a] + binomiale(q, ai + 2) - p3[a] + p3[static_cast<std::size_t>(s)];
+                        p2[a] + Binomiale(q, ai + 2) - p3[a] + p3[static_cast<std::size_t>(s)];
                 }
                 for (int e1 = 0; e1 < p.esterne; ++e1) {
                     for (int e2 = e1 + 1; e2 < p.esterne; ++e2) {
-                        if (!visita(t1[static_cast<std::size_t>(e1)] + t2[static_cast<std::size_t>(e2)], f))
+                        if (!Visita(t1[static_cast<std::size_t>(e1)] + t2[static_cast<std::size_t>(e2)], f))
                             return false;
                     }
                 }
@@ -168,7 +168,7 @@ private:
     }
 
     // The prefix sums Pt[a] of the own positions without r1 (and r2).
-    static void somme(const Posizioni& p, int r1, int r2, std::array<std::int32_t, 9>& p1,
+    static void Somme(const Posizioni& p, int r1, int r2, std::array<std::int32_t, 9>& p1,
                       std::array<std::int32_t, 9>& p2, std::array<std::int32_t, 9>* p3);
 
     std::vector<Colonna> colonne_;
