@@ -1,8 +1,12 @@
 #include "core/engine/RiduzioneMigliorata.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <exception>
+#include <limits>
 #include <optional>
+#include <thread>
 #include <unordered_set>
 
 #include "core/engine/OrbiteColonne.h"
@@ -25,6 +29,10 @@ constexpr double kSecondiMinimi = 0.01;
 constexpr double kSecondiPerConcludere = 0.25;
 // The progress reaches its end only with the final report.
 constexpr double kQuasiTutta = 0.99;
+// Up to this many developed columns a second search, from the next seed,
+// runs beside the first on another core; above it its memory is not worth it.
+constexpr std::size_t kMassimoPerDueRicerche = 1'000'000;
+constexpr auto kAttesaSeconda = std::chrono::milliseconds(20);
 
 using Orologio = std::chrono::steady_clock;
 
@@ -167,6 +175,100 @@ std::vector<Colonna> Distinte(const std::vector<Colonna>& colonne) {
     return distinte;
 }
 
+// The cancel of the second search: set by the first, which alone asks the
+// user.
+class Segnale : public Avanzamento {
+public:
+    [[nodiscard]] bool annullato() const override { return fermo_.load(std::memory_order_relaxed); }
+    void Ferma() { fermo_.store(true, std::memory_order_relaxed); }
+
+private:
+    std::atomic<bool> fermo_{false};
+};
+
+// What one search works on, shared read-only by the two searches.
+struct Problema {
+    const VicinatoColonne& v;
+    const OrbiteColonne& orbite;
+    std::size_t limite;
+    const ParametriMigliorata& parametri;
+    std::optional<Orologio::time_point> fine;
+};
+
+struct Percorso {
+    std::vector<std::size_t> migliore;  // columns of v
+    EsitoMigliorata esito;
+};
+
+// One search from the greedy cover: over whole orbits, when the development
+// is complete, then over the columns from the smaller cover.
+template <typename Riferisci>
+Percorso Percorri(const Problema& p, std::vector<std::size_t> migliore, std::uint64_t seme,
+                  const Avanzamento& annulla, Riferisci&& riferisci) {
+    Percorso r;
+    if (p.orbite.N() > 0) {
+        const auto perOrbite = ColonneDi(
+            p.orbite, Cerca(p.orbite, OrbiteDi(p.orbite, migliore), p.limite,
+                            Arresto(p.parametri, annulla, p.orbite.N(), 1, p.fine), seme, r.esito, riferisci));
+        if (perOrbite.size() < migliore.size()) migliore = perOrbite;
+    }
+    if (!r.esito.Annullata) {
+        migliore = Cerca(p.v, migliore, p.limite, Arresto(p.parametri, annulla, p.v.N(), 2, p.fine), seme, r.esito,
+                         riferisci);
+    }
+    r.migliore = std::move(migliore);
+    return r;
+}
+
+// The second search, from seed + 1, on a thread of its own; it stops when
+// told, and what it throws is thrown again by Risultato.
+class SecondaRicerca {
+public:
+    SecondaRicerca(const Problema& p, const std::vector<std::size_t>& greedy, std::uint64_t seme) {
+        thread_ = std::thread([this, &p, greedy, seme] {
+            try {
+                percorso_ = Percorri(p, greedy, seme, segnale_, [this](std::size_t colonne, double) {
+                    std::size_t ora = migliore_.load();
+                    while (colonne < ora && !migliore_.compare_exchange_weak(ora, colonne)) {
+                    }
+                });
+            } catch (...) {
+                errore_ = std::current_exception();
+            }
+            finita_.store(true);
+        });
+    }
+    SecondaRicerca(const SecondaRicerca&) = delete;
+    SecondaRicerca& operator=(const SecondaRicerca&) = delete;
+    ~SecondaRicerca() {
+        segnale_.Ferma();
+        if (thread_.joinable()) thread_.join();
+    }
+
+    // The columns of the best cover it has found so far.
+    [[nodiscard]] std::size_t Migliore() const { return migliore_.load(); }
+
+    // Waits for it to end, passing on the user's cancel meanwhile.
+    Percorso Risultato(const Avanzamento& annulla) {
+        while (!finita_.load()) {
+            if (annulla.annullato()) segnale_.Ferma();
+            std::this_thread::sleep_for(kAttesaSeconda);
+        }
+        thread_.join();
+        if (errore_) std::rethrow_exception(errore_);
+        return std::move(percorso_);
+    }
+    void Ferma() { segnale_.Ferma(); }
+
+private:
+    Segnale segnale_;
+    std::atomic<std::size_t> migliore_{std::numeric_limits<std::size_t>::max()};
+    std::atomic<bool> finita_{false};
+    Percorso percorso_;
+    std::exception_ptr errore_;
+    std::thread thread_;
+};
+
 }  // namespace
 
 ParametriMigliorata ParametriSviluppo(const DefDest& d) {
@@ -189,24 +291,33 @@ std::vector<Colonna> MiglioraCopertura(const std::vector<Colonna>& sviluppate, c
     std::vector<std::size_t> migliore = Indici(v, copertura);
     if (v.N() == 0 || migliore.size() != copertura.size() || !Copre(v, migliore)) return copertura;
 
-    const std::size_t limite = LimiteInferiore(v);
+    const OrbiteColonne orbite(v);
+    const Problema problema{v, orbite, LimiteInferiore(v), parametri, fine};
+    std::optional<SecondaRicerca> seconda;
+    if (v.N() <= kMassimoPerDueRicerche) seconda.emplace(problema, migliore, parametri.Seme + 1);
     const auto riferisci = [&](std::size_t tenute, double frazione) {
         const auto n = static_cast<double>(v.N());
+        if (seconda) tenute = std::min(tenute, seconda->Migliore());
         if (progresso) progresso(kFaseRicerca, tenute, static_cast<std::size_t>(n / 2 + frazione * n / 2), v.N());
     };
-    // A complete development is first covered by whole orbits, from the
-    // orbits of the greedy cover; the columns then go on from the smaller.
-    const OrbiteColonne orbite(v);
-    if (orbite.N() > 0) {
-        const auto perOrbite = ColonneDi(
-            orbite, Cerca(orbite, OrbiteDi(orbite, migliore), limite, Arresto(parametri, annulla, orbite.N(), 1, fine),
-                          parametri.Seme, esito, riferisci));
-        if (perOrbite.size() < migliore.size()) migliore = perOrbite;
+    Percorso percorso = Percorri(problema, migliore, parametri.Seme, annulla, riferisci);
+    esito.Annullata = percorso.esito.Annullata;
+    esito.Scaduta = percorso.esito.Scaduta;
+    esito.Passi = percorso.esito.Passi;
+    esito.PassoMigliore = percorso.esito.PassoMigliore;
+    if (seconda) {
+        if (esito.Annullata) seconda->Ferma();
+        Percorso altro = seconda->Risultato(annulla);
+        esito.Annullata = esito.Annullata || altro.esito.Annullata;
+        esito.Scaduta = esito.Scaduta || altro.esito.Scaduta;
+        esito.Passi += altro.esito.Passi;
+        // The first seed wins a tie, so the result does not hang on which ends first.
+        if (altro.migliore.size() < percorso.migliore.size()) {
+            percorso.migliore = std::move(altro.migliore);
+            esito.PassoMigliore = altro.esito.PassoMigliore;
+        }
     }
-    if (!esito.Annullata) {
-        migliore =
-            Cerca(v, migliore, limite, Arresto(parametri, annulla, v.N(), 2, fine), parametri.Seme, esito, riferisci);
-    }
+    migliore = std::move(percorso.migliore);
 
     std::sort(migliore.begin(), migliore.end());
     std::vector<Colonna> risultato;
