@@ -51,9 +51,14 @@ std::span<const Comando> comandi() {
          "sviluppa il sistema con le sue impostazioni; --si risponde Si alla domanda sulla riduzione ottimizzata",
          comandoSviluppa,
          {{{"--out"}, {"--stimato", "--si"}, 1}}},
-        {"riduci", "riduci FILE.Col --garanzia 6|7 [--ottimizzata | --distanza D] [--vincite V] --out FILE.Col",
-         "riduce le colonne di un file a garanzia o a distanza minima", comandoRiduci,
-         {{{"--garanzia", "--distanza", "--vincite", "--out"}, {"--ottimizzata"}, 1}}},
+        {"riduci",
+         "riduci FILE.Col --garanzia 6|7 [--ottimizzata | --migliorata [--secondi S] [--seme N] | --distanza D] "
+         "[--vincite V] --out FILE.Col",
+         "riduce le colonne di un file a garanzia o a distanza minima; --migliorata cerca per al più S secondi "
+         "(60 se non indicati) una riduzione più piccola di quella ottimizzata, la stessa per lo stesso seme N "
+         "quando finisce prima del tempo",
+         comandoRiduci,
+         {{{"--garanzia", "--distanza", "--vincite", "--secondi", "--seme", "--out"}, {"--ottimizzata", "--migliorata"}, 1}}},
         {"garanzie",
          "garanzie (--memoria FILE.LDS | --colonne FILE.Col) (--pronostico \"n1 … nk\" [--errori 0,1,2] | "
          "--confronto FILE.Col) [--condizioni FILE.LDS]",

@@ -71,7 +71,10 @@ int comandoRiduci(Contesto& contesto, const Argomenti& argomenti) {
     dest.DestinazioneMemoria = true;
     dest.SviluppoRidotto = true;
     dest.Garanzia = static_cast<std::uint8_t>(argomenti.intero("--garanzia", 6, 7, 6));
-    dest.RiduzioneOttimizzata = argomenti.ha("--ottimizzata");
+    dest.RiduzioneMigliorata = argomenti.ha("--migliorata");
+    dest.RiduzioneOttimizzata = argomenti.ha("--ottimizzata") || dest.RiduzioneMigliorata;
+    dest.SecondiMigliorata = static_cast<std::uint16_t>(argomenti.intero("--secondi", 1, 3600, 60));
+    dest.SemeMigliorata = static_cast<std::uint64_t>(argomenti.intero("--seme", 0, 2147483647, 1));
     dest.DistanzaMinima = argomenti.ha("--distanza");
     dest.DistMin = static_cast<std::uint8_t>(argomenti.intero("--distanza", 2, 10, 5));
     dest.VinciteMultiple = static_cast<std::uint8_t>(argomenti.intero("--vincite", 1, 10, 1));

@@ -204,7 +204,9 @@ void scriviSistema(Json& j, const T_Sistema& s, bool conColonne) {
     j.key("DestinazioneMemoria").value(t.DestinazioneMemoria).key("DistanzaMinima").value(t.DistanzaMinima);
     j.key("RiduzioneOttimizzata").value(t.RiduzioneOttimizzata).key("Garanzia").value(static_cast<int>(t.Garanzia));
     j.key("DistMin").value(static_cast<int>(t.DistMin)).key("VinciteMultiple").value(static_cast<int>(t.VinciteMultiple));
-    j.key("FileDestinazione").value(t.FileDestinazione).endObject();
+    j.key("FileDestinazione").value(t.FileDestinazione);
+    j.key("RiduzioneMigliorata").value(t.RiduzioneMigliorata);
+    j.key("SecondiMigliorata").value(static_cast<int>(t.SecondiMigliorata)).endObject();
     j.key("commento");
     scriviTesto(j, s.Commento);
     j.key("partecipanti");

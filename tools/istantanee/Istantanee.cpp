@@ -44,6 +44,7 @@
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TGListaCartelle.h"
 #include "ui/controls/TraduzioneQt.h"
+#include "ui/engine/TFrmImpSv.h"
 #include "ui/engine/TFrmSviluppo.h"
 #include "ui/printing/StampaLavoro.h"
 #include "ui/printing/SuperficieStampa.h"
@@ -78,6 +79,25 @@ bool Sviluppo(const QDir& destinazione) {
     finestra.adjustSize();
     QApplication::processEvents();
     return finestra.grab().save(destinazione.filePath(QStringLiteral("sviluppo.png")));
+}
+
+// The development settings with the improved reduction chosen.
+bool ImpostazioniSviluppo(const QDir& destinazione) {
+    QTemporaryDir cartella;
+    const std::filesystem::path radice = cartella.path().toStdString();
+    for (auto s : ludo::io::kSottocartelle) std::filesystem::create_directories(radice / std::string(s));
+    ludo::T_Sistema sistema(radice);
+    auto& d = sistema.Dati->Destinazione;
+    d.SviluppoRidotto = true;
+    d.Garanzia = 7;
+    d.RiduzioneOttimizzata = true;
+    d.RiduzioneMigliorata = true;
+    d.SecondiMigliorata = 120;
+    TFrmImpSv finestra(sistema);
+    finestra.show();
+    finestra.adjustSize();
+    QApplication::processEvents();
+    return finestra.grab().save(destinazione.filePath(QStringLiteral("impostazioni-sviluppo.png")));
 }
 
 // The main window on the program folder's demonstration data.
@@ -440,7 +460,7 @@ int main(int argc, char* argv[]) {
         const QDir stampe(QString::fromLocal8Bit(argv[3]));
         if (!Stampe(stampe) || !StampaArchivioDiEsempio(stampe)) return 1;
     }
-    return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
+    return Sviluppo(destinazione) && ImpostazioniSviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
                    EditoriCondizioni(destinazione) && FinestreArchivio(destinazione) &&

@@ -1,6 +1,7 @@
 #include "core/checking/Ricevitoria.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <fstream>
 
@@ -131,6 +132,18 @@ ListaColonne ApplicaMatrice(const ListaColonne& matrice, const TCombinazione& nu
         risultato.Aggiungi(applicata);
     }
     return risultato;
+}
+
+TCombinazione NumeriDellaMatrice(Colonna tutti, Colonna fisse) {
+    TCombinazione numeri;
+    numeri.Create(NumeroNumeri(tutti));
+    int posizione = 1;
+    for (Colonna gruppo : {tutti & fisse, tutti & ~fisse}) {
+        for (Colonna resto = gruppo; resto != 0; resto &= resto - 1) {
+            numeri.Numero(posizione++) = static_cast<std::int16_t>(std::countr_zero(resto) + 1);
+        }
+    }
+    return numeri;
 }
 
 std::vector<TSistCas> CandidatiAutomatici(const std::vector<TMatrice>& matrici, double prezzo, double minimo,

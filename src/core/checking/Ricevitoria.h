@@ -80,6 +80,10 @@ std::vector<std::string> DescrizioneMatrice(const std::filesystem::path& cartell
 // Position p of every column becomes the p-th of the numbers (ascending);
 // positions past the numbers given are dropped.
 ListaColonne ApplicaMatrice(const ListaColonne& matrice, const TCombinazione& numeri);
+// The numbers a matrix with fixed numbers is applied to: the fixed ones
+// first, in the positions every column of the matrix holds, then the
+// others; each group ascending.
+TCombinazione NumeriDellaMatrice(Colonna tutti, Colonna fisse);
 
 // ---- automatic systems
 

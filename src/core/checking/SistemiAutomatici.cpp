@@ -67,9 +67,7 @@ SistemaDaStampare PreparaSistemaAutomatico(const std::filesystem::path& cartella
         s.colonne.Aggiungi(tutti);
         s.costo = Binomiale(richiesta.numeri, 8) * cedolina.prezzo;
     } else {
-        TCombinazione combinazione;
-        combinazione.DaMaschera(tutti);
-        s.colonne = ApplicaMatrice(matrice, combinazione);
+        s.colonne = ApplicaMatrice(matrice, NumeriDellaMatrice(tutti, fisso));
         s.costo = static_cast<double>(s.colonne.Conteggio()) * cedolina.prezzo;
     }
     s.righe[1] = TestoNumeriEFisse(richiesta.numeri, fisse);
@@ -86,9 +84,9 @@ SistemaDaStampare PreparaRidottoImmediato(const ListaColonne& matrice, const TMa
                                           const ImpostazioniCedolina& cedolina) {
     SistemaDaStampare s;
     s.numeri = numeri.Quanti;
-    s.colonne = ApplicaMatrice(matrice, numeri);
-    s.costo = static_cast<double>(s.colonne.Conteggio()) * cedolina.prezzo;
     const Colonna tutti = numeri.Maschera();
+    s.colonne = ApplicaMatrice(matrice, NumeriDellaMatrice(tutti, fisse));
+    s.costo = static_cast<double>(s.colonne.Conteggio()) * cedolina.prezzo;
     s.righe[1] = TestoNumeriEFisse(numeri.Quanti, NumeroNumeri(fisse & tutti));
     s.righe[2] = "garanzia " + info.garanzia;
     s.righe[3] = TestoCostoCedolina(s.costo, cedolina);

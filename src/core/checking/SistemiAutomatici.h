@@ -53,13 +53,15 @@ struct RichiestaSistema {
 
 // Draws the numbers of system k and builds its print list and receipt: an
 // integral of n numbers, or the library matrix NomeMatriceAutomatica(n, f,
-// tipo) applied to them. Errore(MsgNessunSistemaDelTipo) when the matrix is
-// missing; the generator's Errore when its weights cannot give the numbers.
+// tipo) applied to them, the f fixed ones in its first positions.
+// Errore(MsgNessunSistemaDelTipo) when the matrix is missing; the
+// generator's Errore when its weights cannot give the numbers.
 SistemaDaStampare PreparaSistemaAutomatico(const std::filesystem::path& cartella, TGenColonneCasuali& generatore,
                                            const RichiestaSistema& richiesta, const ImpostazioniCedolina& cedolina);
 
-// A ready-made reduced system applied to the chosen numbers (fisse among
-// them): the print list and the receipt with the name when one is given.
+// A ready-made reduced system applied to the chosen numbers, the fixed ones
+// (fisse, among them) in the matrix's first positions: the print list and
+// the receipt with the name when one is given.
 SistemaDaStampare PreparaRidottoImmediato(const ListaColonne& matrice, const TMatrice& info,
                                           const TCombinazione& numeri, Colonna fisse, const std::string& nome,
                                           const ImpostazioniCedolina& cedolina);

@@ -4,15 +4,11 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <unordered_set>
+
+#include "core/engine/VicinatoColonne.h"
 
 namespace ludo {
-namespace {
-
-using detail::kC;
-using detail::rango;
-using detail::sottoinsiemi;
-
-}  // namespace
 
 Riduttore::Riduttore(ListaColonne& colonne, ImpostazioniRiduzione impostazioni, ContatoriSviluppo& contatori)
     : colonne_(colonne), imp_(impostazioni), contatori_(contatori),
@@ -21,7 +17,7 @@ Riduttore::Riduttore(ListaColonne& colonne, ImpostazioniRiduzione impostazioni, 
       oltreG_(imp_.Riduci && !imp_.DistanzaMinima ? imp_.Garanzia + 1 : 0),
       distanza_(imp_.Riduci && imp_.DistanzaMinima ? std::max(0, 9 - imp_.DistMin) : 0) {}
 
-void Riduttore::inserisci(Colonna c) {
+void Riduttore::Inserisci(Colonna c) {
     colonne_.Inserisci(c);
     tenute_.push_back(c);
     const auto numero = static_cast<std::int32_t>(tenute_.size());
@@ -34,7 +30,7 @@ void Riduttore::inserisci(Colonna c) {
     oltreG_.PerOgni(c, [&](std::size_t r) { ++oltreG_.Valori[r]; });
 }
 
-bool Riduttore::copertaAllaGaranzia(Colonna c) const {
+bool Riduttore::CopertaAllaGaranzia(Colonna c) const {
     bool coperta = false;
     coperturaG_.PerOgni(c, [&](std::size_t r) { coperta = coperta || coperturaG_.Valori[r] > 0; });
     return coperta;
@@ -50,13 +46,13 @@ void Riduttore::PassoRiduzione(Colonna c, int passo) {
         // Kept only when no kept column shares 9 - d or more numbers with it.
         bool vicina = distanza_.K() == 0 ? !tenute_.empty() : false;
         if (distanza_.K() > 0) distanza_.PerOgni(c, [&](std::size_t r) { vicina = vicina || distanza_.Valori[r] > 0; });
-        if (!vicina) inserisci(c);
+        if (!vicina) Inserisci(c);
         return;
     }
-    passoGaranzia(c, passo);
+    PassoGaranzia(c, passo);
 }
 
-void Riduttore::passoGaranzia(Colonna c, int passo) {
+void Riduttore::PassoGaranzia(Colonna c, int passo) {
     if (passo == 1) {
         // Scanning the kept columns from the newest, the first one sharing 5
         // or more numbers stops the scan, and all before it share at most 4:
@@ -64,7 +60,7 @@ void Riduttore::passoGaranzia(Colonna c, int passo) {
         std::int32_t ultima = 0;
         ultimaCon5_.PerOgni(c, [&](std::size_t r) { ultima = std::max(ultima, ultimaCon5_.Valori[r]); });
         if (ultima == 0) {
-            inserisci(c);
+            Inserisci(c);
             return;
         }
         if (NumeriComuni(c, tenute_[static_cast<std::size_t>(ultima - 1)]) < imp_.Garanzia) {
@@ -81,7 +77,7 @@ void Riduttore::passoGaranzia(Colonna c, int passo) {
     if (completa) return;
     std::int64_t coperture = 0;
     coperturaG_.PerOgni(c, [&](std::size_t r) { coperture += coperturaG_.Valori[r]; });
-    if (coperture < passo) inserisci(c);
+    if (coperture < passo) Inserisci(c);
 }
 
 bool Riduttore::SmaltisciSospese(const Avanzamento& annulla, const std::function<void()>& progresso) {
@@ -90,7 +86,7 @@ bool Riduttore::SmaltisciSospese(const Avanzamento& annulla, const std::function
     for (Colonna c : sospese_) {
         ++contatori_.Esaminate;
         ++contatori_.Accettate;
-        if (!copertaAllaGaranzia(c)) inserisci(c);
+        if (!CopertaAllaGaranzia(c)) Inserisci(c);
         if (++fatte % 500 == 0) {
             if (progresso) progresso();
             if (annulla.annullato()) {
@@ -109,70 +105,81 @@ bool Riduttore::SmaltisciSospese(const Avanzamento& annulla, const std::function
 
 namespace {
 
+// The developed columns and which of them are covered. The columns of 8
+// numbers cover each other within the distance; the same column listed
+// twice is covered with its twin, and a mask of any other size covers only
+// itself.
 class Copertura {
 public:
-    Copertura(const ListaColonne& lista, int distanza) : distanza_(distanza) {
-        colonne_.assign(lista.begin(), lista.end());
-        indice_.assign(static_cast<std::size_t>(kC(32, 8)), -1);
+    Copertura(const ListaColonne& lista, int distanza)
+        : colonne_(lista.begin(), lista.end()), vicinato_(DistinteDiOtto(colonne_), distanza),
+          elemento_(colonne_.size(), -1), prossima_(colonne_.size(), -1), prima_(vicinato_.N(), -1),
+          coperta_(colonne_.size(), false), elementoCoperto_(vicinato_.N(), false) {
+        std::vector<std::int32_t> ultima(vicinato_.N(), -1);
         for (std::size_t i = 0; i < colonne_.size(); ++i) {
-            universo_ |= colonne_[i];
-            if (NumeroNumeri(colonne_[i]) == 8) indice_[static_cast<std::size_t>(rango(colonne_[i]))] = static_cast<std::int32_t>(i);
+            const std::int32_t e = NumeroNumeri(colonne_[i]) == 8 ? vicinato_.Indice(colonne_[i]) : -1;
+            elemento_[i] = e;
+            if (e < 0) continue;
+            const auto u = static_cast<std::size_t>(e);
+            (ultima[u] < 0 ? prima_[u] : prossima_[static_cast<std::size_t>(ultima[u])]) = static_cast<std::int32_t>(i);
+            ultima[u] = static_cast<std::int32_t>(i);
         }
-        coperta_.assign(colonne_.size(), false);
     }
 
     [[nodiscard]] std::size_t N() const { return colonne_.size(); }
     [[nodiscard]] Colonna Col(std::size_t i) const { return colonne_[i]; }
     [[nodiscard]] bool Coperta(std::size_t i) const { return coperta_[i]; }
 
-    // Uncovered columns within the distance of a, up to limite.
-    int Conta(Colonna a, int limite) const {
+    // Uncovered columns (counted once however often listed) that column i
+    // covers, up to limite.
+    [[nodiscard]] int Conta(std::size_t i, int limite) const {
+        const std::int32_t e = elemento_[i];
+        if (e < 0) return coperta_[i] ? 0 : std::min(1, limite);
         int n = 0;
-        PerOgniVicina(a, [&](std::size_t i) {
-            if (!coperta_[i]) ++n;
+        vicinato_.Finche(static_cast<std::size_t>(e), [&](std::size_t f) {
+            if (!elementoCoperto_[f]) ++n;
             return n < limite;
         });
         return n;
     }
 
-    // Marks the uncovered columns within the distance of a; returns them.
-    std::vector<std::size_t> Copri(Colonna a) {
+    // Marks the uncovered columns that column i covers; returns them.
+    std::vector<std::size_t> Copri(std::size_t i) {
         std::vector<std::size_t> nuove;
-        PerOgniVicina(a, [&](std::size_t i) {
-            if (!coperta_[i]) {
-                coperta_[i] = true;
-                nuove.push_back(i);
+        const std::int32_t e = elemento_[i];
+        if (e < 0) {
+            if (!coperta_[i]) nuove.push_back(i);
+            coperta_[i] = true;
+            return nuove;
+        }
+        vicinato_.PerOgniVicina(static_cast<std::size_t>(e), [&](std::size_t f) {
+            if (elementoCoperto_[f]) return;
+            elementoCoperto_[f] = true;
+            for (std::int32_t j = prima_[f]; j >= 0; j = prossima_[static_cast<std::size_t>(j)]) {
+                coperta_[static_cast<std::size_t>(j)] = true;
+                nuove.push_back(static_cast<std::size_t>(j));
             }
-            return true;
         });
         return nuove;
     }
 
 private:
-    // Visits the list's columns sharing at least 8 - distanza numbers with
-    // a, until f returns false.
-    template <typename F>
-    void PerOgniVicina(Colonna a, F&& f) const {
-        const Colonna fuori = universo_ & ~a;
-        bool avanti = true;
-        auto visita = [&](Colonna b) {
-            if (!avanti) return;
-            const auto i = indice_[static_cast<std::size_t>(rango(b))];
-            if (i >= 0) avanti = f(static_cast<std::size_t>(i));
-        };
-        visita(a);
-        for (int j = 1; j <= distanza_ && avanti; ++j) {
-            sottoinsiemi(a, j, [&](Colonna via) {
-                sottoinsiemi(fuori, j, [&](Colonna dentro) { visita((a & ~via) | dentro); });
-            });
+    static std::vector<Colonna> DistinteDiOtto(const std::vector<Colonna>& colonne) {
+        std::vector<Colonna> distinte;
+        std::unordered_set<Colonna> viste;
+        for (Colonna c : colonne) {
+            if (NumeroNumeri(c) == 8 && viste.insert(c).second) distinte.push_back(c);
         }
+        return distinte;
     }
 
-    int distanza_;
-    Colonna universo_ = 0;
     std::vector<Colonna> colonne_;
-    std::vector<std::int32_t> indice_;
+    VicinatoColonne vicinato_;
+    std::vector<std::int32_t> elemento_;  // each listed column's place among the distinct ones, -1 if not 8 numbers
+    std::vector<std::int32_t> prossima_;  // the next listing of the same column
+    std::vector<std::int32_t> prima_;     // each distinct column's first listing
     std::vector<bool> coperta_;
+    std::vector<bool> elementoCoperto_;
 };
 
 class Ottimizzatore {
@@ -183,22 +190,22 @@ public:
 
     bool Esegui() {
         if (copertura_.N() == 0) return true;
-        if (!fase1()) return false;
-        return fasi2e3();
+        if (!Fase1()) return false;
+        return Fasi2e3();
     }
     const std::vector<Colonna>& Risultato() const { return risultato_; }
 
 private:
-    void tieni(std::size_t i, int fase) {
+    void Tieni(std::size_t i, int fase) {
         risultato_.push_back(copertura_.Col(i));
-        for (std::size_t c : copertura_.Copri(copertura_.Col(i))) {
+        for (std::size_t c : copertura_.Copri(i)) {
             ++coperte_;
             if (fase == 1) candidate_.push_back(c);
         }
         if (progresso_) progresso_(fase, risultato_.size(), coperte_, copertura_.N());
     }
 
-    bool fase1() {
+    bool Fase1() {
         const int d0 = distanza_ == 2 ? 4 : 3;
         IndiceSottoinsiemi vicinanza(9 - d0);
         auto lontana = [&](Colonna c) {
@@ -209,7 +216,7 @@ private:
         auto tieniInFase1 = [&](std::size_t i) {
             const std::size_t prima = coperte_;
             vicinanza.PerOgni(copertura_.Col(i), [&](std::size_t r) { ++vicinanza.Valori[r]; });
-            tieni(i, 1);
+            Tieni(i, 1);
             obiettivo_ = static_cast<int>(coperte_ - prima);
         };
         for (std::size_t i = 0; i < copertura_.N() && coperte_ < copertura_.N(); ++i) {
@@ -223,7 +230,7 @@ private:
         return true;
     }
 
-    bool fasi2e3() {
+    bool Fasi2e3() {
         const double fattore = distanza_ == 2 ? 0.99 : 0.8;
         const auto soglia = static_cast<std::size_t>(std::llround(static_cast<double>(copertura_.N()) * fattore));
         // The last coverage count found for each column, as a candidate taken
@@ -244,8 +251,8 @@ private:
                 }
             }
             int migliore = 0;
-            const bool fatto = fase == 2 ? passo(scoperte, contiScoperte, true, fase, migliore)
-                                         : passo(candidate_, contiCandidate, false, fase, migliore);
+            const bool fatto = fase == 2 ? Passo(scoperte, contiScoperte, true, fase, migliore)
+                                         : Passo(candidate_, contiCandidate, false, fase, migliore);
             if (!fatto) return false;
             if (fase == 2) obiettivo_ = migliore;
         }
@@ -256,7 +263,7 @@ private:
     // One step over the candidates (column indices, with their stored counts;
     // soloScoperte: candidates covered meanwhile leave the list). Returns
     // false when cancelled; migliore is the step's best count.
-    bool passo(const std::vector<std::size_t>& lista, std::vector<int>& conti, bool soloScoperte, int fase,
+    bool Passo(const std::vector<std::size_t>& lista, std::vector<int>& conti, bool soloScoperte, int fase,
                int& migliore) {
         bool tenuto = false;
         std::size_t nodoMigliore = lista.size();
@@ -267,9 +274,9 @@ private:
             if (soloScoperte && copertura_.Coperta(i)) continue;
             int& conteggio = conti[i];
             if (conteggio != 0 && conteggio <= migliore) continue;
-            conteggio = copertura_.Conta(copertura_.Col(i), obiettivo_);
+            conteggio = copertura_.Conta(i, obiettivo_);
             if (conteggio >= obiettivo_ && conteggio > 0) {
-                tieni(i, fase);
+                Tieni(i, fase);
                 tenuto = true;
                 migliore = 0;
                 nodoMigliore = lista.size();
@@ -282,7 +289,7 @@ private:
                 nodoMigliore = pos;
             }
         }
-        if (!tenuto && nodoMigliore < lista.size()) tieni(lista[nodoMigliore], fase);
+        if (!tenuto && nodoMigliore < lista.size()) Tieni(lista[nodoMigliore], fase);
         return true;
     }
 

@@ -40,9 +40,9 @@ public:
     [[nodiscard]] std::size_t Sospese() const { return sospese_.size(); }
 
 private:
-    void inserisci(Colonna c);
-    void passoGaranzia(Colonna c, int passo);
-    [[nodiscard]] bool copertaAllaGaranzia(Colonna c) const;
+    void Inserisci(Colonna c);
+    void PassoGaranzia(Colonna c, int passo);
+    [[nodiscard]] bool CopertaAllaGaranzia(Colonna c) const;
 
     ListaColonne& colonne_;
     ImpostazioniRiduzione imp_;

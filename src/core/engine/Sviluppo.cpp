@@ -9,6 +9,7 @@
 #include "core/columns/FileColonne.h"
 #include "core/columns/GeneraColonne.h"
 #include "core/engine/Riduzione.h"
+#include "core/engine/RiduzioneMigliorata.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 
@@ -37,7 +38,7 @@ public:
           versoFile_(!dest_.DestinazioneMemoria && dest_.SviluppoRidotto),
           riduci_(dest_.SviluppoRidotto && !dest_.RiduzioneOttimizzata),
           accoda_(!riduci_),
-          riduttore_(colonne(),
+          riduttore_(Colonne(),
                      {dest_.SviluppoRidotto, dest_.RiduzioneOttimizzata, dest_.DistanzaMinima, dest_.Garanzia,
                       dest_.DistMin},
                      contatori_) {
@@ -57,10 +58,10 @@ public:
             if (!file_->Aperto()) {
                 f_.Errore(MsgSalvareFileCombinazioni);
                 r.Sviluppato = false;
-                return concludi(inizio);
+                return Concludi(inizio);
             }
         }
-        esegui_passi();
+        EseguiPassi();
         if (file_) {
             // A cancelled run still writes the columns kept so far.
             if (!file_->Conferma()) {
@@ -70,95 +71,95 @@ public:
             r.ColonnePrecedenti = static_cast<std::int32_t>(file_->Scritte());
             esito_.Finali = file_->Scritte();
         }
-        r.ColonneSviluppate = static_cast<std::int32_t>(colonne().Conteggio());
+        r.ColonneSviluppate = static_cast<std::int32_t>(Colonne().Conteggio());
         esito_.ColonneSviluppate = r.ColonneSviluppate;
-        riduzioneOttimizzata();
-        if (versoFile_) scriviRidotte();
+        RiduzioneDopoSviluppo();
+        if (versoFile_) ScriviRidotte();
         if (memoria) {
-            r.ColonnePrecedenti = static_cast<std::int32_t>(colonne().Conteggio());
-            if (!versoFile_) esito_.Finali = static_cast<std::int64_t>(colonne().Conteggio());
+            r.ColonnePrecedenti = static_cast<std::int32_t>(Colonne().Conteggio());
+            if (!versoFile_) esito_.Finali = static_cast<std::int64_t>(Colonne().Conteggio());
         }
         if (ricalcolo_) f_.CalcoloTerminato(esito_.Finali);
-        return concludi(inizio);
+        return Concludi(inizio);
     }
 
 private:
-    [[nodiscard]] ListaColonne& colonne() { return esito_.Risultato.Colonne; }
+    [[nodiscard]] ListaColonne& Colonne() { return esito_.Risultato.Colonne; }
 
-    EsitoSviluppo concludi(std::chrono::steady_clock::time_point inizio) {
+    EsitoSviluppo Concludi(std::chrono::steady_clock::time_point inizio) {
         esito_.Risultato.Recuperi = d_.Link.Statistiche();
         esito_.Secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
         if (!ricalcolo_) f_.Stato("Elaborazione Terminata.   Tempo Impiegato : " + TestoTempo(esito_.Secondi));
         return std::move(esito_);
     }
 
-    [[nodiscard]] std::int64_t kept() {
-        return file_ ? file_->Scritte() : static_cast<std::int64_t>(colonne().Conteggio());
+    [[nodiscard]] std::int64_t Tenute() {
+        return file_ ? file_->Scritte() : static_cast<std::int64_t>(Colonne().Conteggio());
     }
 
-    void esegui_passi() {
+    void EseguiPassi() {
         const int passi = std::max<int>(1, dest_.VinciteMultiple);
         for (int passo = 1; passo <= passi && !esito_.Annullato; ++passo) {
             contatori_ = {};
             contatore_ = 0;
             f_.Stato(passi >= 2 ? "Elaborazione in Corso... Passo " + std::to_string(passo) : "Elaborazione in Corso...");
-            const bool completo = d_.Sorgente.SorgentePronostico ? passoPronostico(passo) : passoFile(passo);
+            const bool completo = d_.Sorgente.SorgentePronostico ? PassoPronostico(passo) : PassoFile(passo);
             if (!completo) return;
-            if (passo == 1 && riduci_) smaltisci();
+            if (passo == 1 && riduci_) Smaltisci();
         }
-        f_.AggiornaCond(esito_.Totale, kept(), true, contatori_.Esaminate);
-        if (riduci_) f_.AggiornaCondRid(esito_.Totale, contatori_.Accettate, true, kept(), contatori_.Esaminate);
+        f_.AggiornaCond(esito_.Totale, Tenute(), true, contatori_.Esaminate);
+        if (riduci_) f_.AggiornaCondRid(esito_.Totale, contatori_.Accettate, true, Tenute(), contatori_.Esaminate);
         esito_.Esaminate = contatori_.Esaminate;
-        esito_.Accettate = riduci_ ? contatori_.Accettate : kept();
+        esito_.Accettate = riduci_ ? contatori_.Accettate : Tenute();
     }
 
-    bool passoPronostico(int passo) {
+    bool PassoPronostico(int passo) {
         esito_.Totale = static_cast<std::int64_t>(ColonneIntegrali(d_.Pronostico));
         const bool completo = senzaFiltro_ && accoda_ && !file_
                                   ? GeneraTutte()
-                                  : GeneraColonne(d_.Pronostico, 8, f_, [&](Colonna c) { colonnaSviluppata(c, passo); });
+                                  : GeneraColonne(d_.Pronostico, 8, f_, [&](Colonna c) { ColonnaSviluppata(c, passo); });
         if (!completo) {
             esito_.Annullato = true;
             esito_.EnumerazioneInterrotta = true;
-            colonne().Svuota();
+            Colonne().Svuota();
         }
         return completo;
     }
 
-    bool passoFile(int passo) {
+    bool PassoFile(int passo) {
         std::ifstream in(PercorsoFileColonne(s_, d_.Sorgente.FileSorgente), std::ios::binary);
         LetturaFileColonne lettura(in);
         const auto restanti = in ? lettura.Restanti() : std::nullopt;
-        if (!restanti) return fileIllegibile(false);
+        if (!restanti) return FileIllegibile(false);
         esito_.Totale = static_cast<std::int64_t>(*restanti);
         for (auto blocco = lettura.Prossime(); !blocco.empty(); blocco = lettura.Prossime()) {
             for (const Colonna c : blocco) {
-                colonnaSviluppata(c, passo);
+                ColonnaSviluppata(c, passo);
                 if (f_.annullato()) {
                     esito_.Annullato = true;
                     return false;
                 }
             }
         }
-        if (lettura.Errore()) return fileIllegibile(true);
-        if (riduci_) smaltisci();
+        if (lettura.Errore()) return FileIllegibile(true);
+        if (riduci_) Smaltisci();
         return true;
     }
 
     // A read that breaks off drops the columns; one that cannot start keeps
     // those of the passes before.
-    bool fileIllegibile(bool interrotto) {
-        if (interrotto) colonne().Svuota();
+    bool FileIllegibile(bool interrotto) {
+        if (interrotto) Colonne().Svuota();
         f_.Errore(MsgCaricareFileCombinazioni);
         esito_.Annullato = true;
         return false;
     }
 
     // Every column of the forecast goes to the tail of the list: the same
-    // counts and refreshes as colonnaSviluppata, kept in locals so the loop
+    // counts and refreshes as ColonnaSviluppata, kept in locals so the loop
     // does little more than store the columns.
     bool GeneraTutte() {
-        auto& lista = colonne();
+        auto& lista = Colonne();
         std::int64_t esaminate = contatori_.Esaminate;
         int contatore = contatore_;
         const bool completo = GeneraColonne(d_.Pronostico, 8, f_, [&](Colonna c) {
@@ -174,13 +175,13 @@ private:
         return completo;
     }
 
-    void colonnaSviluppata(Colonna c, int passo) {
+    void ColonnaSviluppata(Colonna c, int passo) {
         if (senzaFiltro_ || d_.Condizioni.Verifica(c)) {
             if (file_) {
                 file_->Aggiungi(c);
                 ++contatori_.Accettate;
             } else if (accoda_) {
-                colonne().Aggiungi(c);
+                Colonne().Aggiungi(c);
             } else {
                 riduttore_.PassoRiduzione(c, passo);
             }
@@ -188,49 +189,52 @@ private:
         ++contatori_.Esaminate;
         ++contatore_;
         if (riduci_ && contatore_ >= kRinfrescoRiduzione) {
-            f_.AggiornaCondRid(esito_.Totale, contatori_.Accettate, false, kept(), contatori_.Esaminate);
+            f_.AggiornaCondRid(esito_.Totale, contatori_.Accettate, false, Tenute(), contatori_.Esaminate);
             contatore_ = 0;
         } else if (!riduci_ && contatore_ >= kRinfresco) {
-            f_.AggiornaCond(esito_.Totale, kept(), false, contatori_.Esaminate);
+            f_.AggiornaCond(esito_.Totale, Tenute(), false, contatori_.Esaminate);
             contatore_ = 0;
         }
     }
 
-    void smaltisci() {
+    void Smaltisci() {
         const bool completo = riduttore_.SmaltisciSospese(f_, [&] {
-            f_.AggiornaCondRid(esito_.Totale, contatori_.Accettate, false, kept(), contatori_.Esaminate);
+            f_.AggiornaCondRid(esito_.Totale, contatori_.Accettate, false, Tenute(), contatori_.Esaminate);
         });
         if (!completo) esito_.Annullato = true;
     }
 
-    void riduzioneOttimizzata() {
-        if (!dest_.SviluppoRidotto || !dest_.RiduzioneOttimizzata || colonne().Vuota() || esito_.Annullato) return;
-        const auto n = colonne().Conteggio();
+    void RiduzioneDopoSviluppo() {
+        if (!dest_.SviluppoRidotto || !dest_.RiduzioneOttimizzata || Colonne().Vuota() || esito_.Annullato) return;
+        const auto n = Colonne().Conteggio();
         const bool grande = (dest_.Garanzia == 7 && n > 24000) || (dest_.Garanzia == 6 && n > 300000);
         if (grande && !f_.Conferma(DomandaRiduzioneLenta)) return;
         f_.Stato("Autoriduzione In Corso...");
         const int distanza = 8 - dest_.Garanzia;
         int faseMostrata = 0;
-        const bool completa = RiduzioneOttimizzata(
-            colonne(), distanza, f_, [&](int fase, std::size_t tenute, std::size_t coperte, std::size_t totale) {
-                if (fase != faseMostrata) f_.Stato("Autoriduzione in Corso : Fase " + std::to_string(fase));
-                faseMostrata = fase;
-                f_.AggiornaRidOtt(static_cast<std::int64_t>(totale), static_cast<std::int64_t>(tenute),
-                                  coperte >= totale, static_cast<std::int64_t>(coperte));
-            });
+        const auto progresso = [&](int fase, std::size_t tenute, std::size_t coperte, std::size_t totale) {
+            if (fase != faseMostrata) f_.Stato("Autoriduzione in Corso : Fase " + std::to_string(fase));
+            faseMostrata = fase;
+            f_.AggiornaRidOtt(static_cast<std::int64_t>(totale), static_cast<std::int64_t>(tenute), coperte >= totale,
+                              static_cast<std::int64_t>(coperte));
+        };
+        const bool completa =
+            dest_.RiduzioneMigliorata
+                ? RiduzioneMigliorata(Colonne(), distanza, ParametriSviluppo(dest_), f_, progresso).Completa
+                : RiduzioneOttimizzata(Colonne(), distanza, f_, progresso);
         if (!completa) esito_.Annullato = true;
     }
 
-    void scriviRidotte() {
-        if (!dest_.RiduzioneOttimizzata) smaltisci();
+    void ScriviRidotte() {
+        if (!dest_.RiduzioneOttimizzata) Smaltisci();
         try {
-            ScriviFile(colonne(), PercorsoFileColonne(s_, dest_.FileDestinazione));
+            ScriviFile(Colonne(), PercorsoFileColonne(s_, dest_.FileDestinazione));
         } catch (const std::exception&) {
             f_.Errore(MsgSalvareFileCombinazioni);
             esito_.Risultato.Sviluppato = false;
         }
-        esito_.Finali = static_cast<std::int64_t>(colonne().Conteggio());
-        colonne().Svuota();
+        esito_.Finali = static_cast<std::int64_t>(Colonne().Conteggio());
+        Colonne().Svuota();
     }
 
     T_Sistema& s_;

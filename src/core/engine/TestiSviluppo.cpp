@@ -8,6 +8,7 @@
 namespace ludo {
 
 std::string TitoloAutoriduzione(const DefDest& d) {
+    if (d.RiduzioneMigliorata) return "Riduzione Migliorata a Garanzia del " + std::to_string(d.Garanzia);
     if (d.RiduzioneOttimizzata) return "Riduzione Ottimizzata a Garanzia del " + std::to_string(d.Garanzia);
     if (d.DistanzaMinima) return "Riduzione a Distanza Minima " + std::to_string(d.DistMin);
     return "Autoriduzione a Garanzia del " + std::to_string(d.Garanzia);

@@ -1,5 +1,6 @@
 #include "core/system/T_Sistema.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "core/columns/FileColonne.h"
@@ -50,7 +51,7 @@ bool scriviDefDest(io::BinaryWriter& out, const DefDest& d) {
     out.write(d.SviluppoRidotto);
     out.write(d.DistanzaMinima);
     out.write(d.DestinazioneMemoria);
-    out.write(d.RiduzioneOttimizzata);
+    out.write(ByteRiduzioneFinale(d));
     out.write(d.Garanzia);
     out.write(d.DistMin);
     out.write(d.VinciteMultiple);
@@ -65,7 +66,9 @@ bool leggiDefDest(io::BinaryReader& in, DefDest& d, std::int32_t versione) {
     in.read(d.SviluppoRidotto);
     in.read(d.DistanzaMinima);
     in.read(d.DestinazioneMemoria);
-    in.read(d.RiduzioneOttimizzata);
+    std::uint8_t riduzioneFinale = ByteRiduzioneFinale(d);
+    in.read(riduzioneFinale);
+    LeggiByteRiduzioneFinale(riduzioneFinale, d);
     in.read(d.Garanzia);
     in.read(d.DistMin);
     in.read(d.VinciteMultiple);
@@ -76,6 +79,25 @@ bool leggiDefDest(io::BinaryReader& in, DefDest& d, std::int32_t versione) {
 }
 
 }  // namespace
+
+std::uint16_t SecondiMiglioratiMemorizzabili(int secondi) {
+    const int decine = std::clamp((secondi + PassoSecondiMigliorati / 2) / PassoSecondiMigliorati, 1,
+                                  MassimoSecondiMigliorati / PassoSecondiMigliorati);
+    return static_cast<std::uint16_t>(decine * PassoSecondiMigliorati);
+}
+
+std::uint8_t ByteRiduzioneFinale(const DefDest& d) {
+    if (d.RiduzioneMigliorata) {
+        return static_cast<std::uint8_t>(1 + SecondiMiglioratiMemorizzabili(d.SecondiMigliorata) / PassoSecondiMigliorati);
+    }
+    return d.RiduzioneOttimizzata ? 1 : 0;
+}
+
+void LeggiByteRiduzioneFinale(std::uint8_t byte, DefDest& d) {
+    d.RiduzioneOttimizzata = byte != 0;
+    d.RiduzioneMigliorata = byte >= 2;
+    if (d.RiduzioneMigliorata) d.SecondiMigliorata = static_cast<std::uint16_t>((byte - 1) * PassoSecondiMigliorati);
+}
 
 DefSorg DefSorgPredefinito(const std::filesystem::path& cartella) {
     return {true, io::resolvePath(cartella, "\\COLONNE\\DefSorg.Col").string()};

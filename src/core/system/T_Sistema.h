@@ -27,6 +27,10 @@ inline constexpr const char* MsgCaricareSistema = "Impossibile Caricare il Siste
 inline constexpr const char* MsgSalvareSistema = "Impossibile Salvare il Sistema";
 inline constexpr const char* MsgCancellareSistema = "Impossibile Cancellare Il Sistema";
 
+inline constexpr std::uint16_t SecondiMiglioratiPredefiniti = 60;
+inline constexpr std::uint16_t PassoSecondiMigliorati = 10;
+inline constexpr std::uint16_t MassimoSecondiMigliorati = 2540;
+
 // Where the development takes its columns from.
 struct DefSorg {
     bool SorgentePronostico = true;  // develop the forecast; false: filter a column file
@@ -42,13 +46,28 @@ struct DefDest {
     bool SviluppoRidotto = false;
     bool DestinazioneMemoria = true;
     bool DistanzaMinima = false;
-    bool RiduzioneOttimizzata = false;
+    bool RiduzioneOttimizzata = false;  // reduce after the development
     std::uint8_t Garanzia = 6;  // 6 or 7
     std::uint8_t DistMin = 5;   // 2..10
     std::uint8_t VinciteMultiple = 1;  // 1..10
     std::string FileDestinazione;
+    // The optimised reduction's cover then shrunk by a search of at most
+    // SecondiMigliorata seconds (RiduzioneOttimizzata is set as well).
+    bool RiduzioneMigliorata = false;
+    std::uint16_t SecondiMigliorata = SecondiMiglioratiPredefiniti;
+    // The search's seed; not saved, a loaded system searches from 1.
+    std::uint64_t SemeMigliorata = 1;
     bool operator==(const DefDest&) const = default;
 };
+
+// The byte of RiduzioneOttimizzata in the system file holds the reduction
+// after the development: 0 none, 1 the optimised one, 2..255 the improved
+// one with a search of (byte - 1) × 10 seconds. A reader that knows only the
+// optimised reduction takes any byte but 0 for it.
+std::uint8_t ByteRiduzioneFinale(const DefDest& d);
+void LeggiByteRiduzioneFinale(std::uint8_t byte, DefDest& d);
+// The seconds the byte can hold: the nearest multiple of 10 in 10..2540.
+std::uint16_t SecondiMiglioratiMemorizzabili(int secondi);
 
 struct DatiSistema {
     ListaColonne Colonne;

@@ -19,14 +19,22 @@ TFrmImpSv::TFrmImpSv(ludo::T_Sistema& sistema, QWidget* parent)
     RicordaFinestra(*this);
     AiutoFinestra(*this, QStringLiteral("impostazioni-sviluppo"));
     ImpostaOggetto();
-    // Unchecking the optimised reduction comes first, so the dependencies
-    // below see it.
+    // Unchecking the reductions that exclude each other comes first, so the
+    // dependencies below see it.
     connect(ui->CBDistanzaMinima, &QAbstractButton::toggled, this, [this](bool acceso) {
+        if (!acceso) return;
+        ui->CBOttimizzata->setChecked(false);
+        ui->CBMigliorata->setChecked(false);
+    });
+    connect(ui->CBOttimizzata, &QAbstractButton::toggled, this, [this](bool acceso) {
+        if (acceso) ui->CBMigliorata->setChecked(false);
+    });
+    connect(ui->CBMigliorata, &QAbstractButton::toggled, this, [this](bool acceso) {
         if (acceso) ui->CBOttimizzata->setChecked(false);
     });
     const std::initializer_list<QAbstractButton*> interruttori = {
-        ui->RBPronostico,      ui->RBFileColonnare, ui->RBMemoria,       ui->RBFile,
-        ui->CBSviluppoRidotto, ui->CBOttimizzata,   ui->CBDistanzaMinima};
+        ui->RBPronostico,      ui->RBFileColonnare, ui->RBMemoria,    ui->RBFile,
+        ui->CBSviluppoRidotto, ui->CBOttimizzata,   ui->CBMigliorata, ui->CBDistanzaMinima};
     for (QAbstractButton* b : interruttori) connect(b, &QAbstractButton::toggled, this, &TFrmImpSv::AggiornaForm);
     connect(ui->CercaSorgente, &QPushButton::clicked, this, &TFrmImpSv::CercaSorgenteClick);
     connect(ui->CercaDestinazione, &QPushButton::clicked, this, &TFrmImpSv::CercaDestinazioneClick);
@@ -48,7 +56,9 @@ void TFrmImpSv::ImpostaOggetto() {
     ui->CBSviluppoRidotto->setChecked(d.SviluppoRidotto);
     (d.Garanzia == 7 ? ui->RBGaranzia7 : ui->RBGaranzia6)->setChecked(true);
     ui->SpinVincite->setValue(d.VinciteMultiple);
-    ui->CBOttimizzata->setChecked(d.RiduzioneOttimizzata);
+    ui->CBOttimizzata->setChecked(d.RiduzioneOttimizzata && !d.RiduzioneMigliorata);
+    ui->CBMigliorata->setChecked(d.RiduzioneMigliorata);
+    ui->SpinSecondi->setValue(d.SecondiMigliorata);
     ui->CBDistanzaMinima->setChecked(d.DistanzaMinima);
     ui->SpinDistanza->setValue(d.DistMin);
     ui->CBRicalcolo->setChecked(d.RicalcoloAutomatico);
@@ -69,7 +79,10 @@ void TFrmImpSv::AggiornaForm() {
     ui->RBGaranzia7->setEnabled(ridotto);
     ui->CBDistanzaMinima->setEnabled(ridotto);
     ui->CBOttimizzata->setEnabled(ridotto && !distanza);
-    const bool vincite = ridotto && !ui->CBOttimizzata->isChecked() && !distanza;
+    ui->CBMigliorata->setEnabled(ridotto && !distanza);
+    const bool migliorata = ridotto && ui->CBMigliorata->isChecked();
+    ui->SpinSecondi->setEnabled(migliorata);
+    const bool vincite = ridotto && !ui->CBOttimizzata->isChecked() && !migliorata && !distanza;
     ui->SpinVincite->setEnabled(vincite);
     ui->LabelVincite->setEnabled(vincite);
     if (!vincite) ui->SpinVincite->setValue(1);
@@ -85,7 +98,9 @@ void TFrmImpSv::AcquisisceForm(DefSorg& s, DefDest& d) const {
     d.SviluppoRidotto = ui->CBSviluppoRidotto->isChecked();
     d.Garanzia = ui->RBGaranzia7->isChecked() ? 7 : 6;
     d.VinciteMultiple = static_cast<std::uint8_t>(ui->SpinVincite->value());
-    d.RiduzioneOttimizzata = ui->CBOttimizzata->isChecked();
+    d.RiduzioneMigliorata = ui->CBMigliorata->isChecked();
+    d.RiduzioneOttimizzata = ui->CBOttimizzata->isChecked() || d.RiduzioneMigliorata;
+    if (d.RiduzioneMigliorata) d.SecondiMigliorata = ludo::SecondiMiglioratiMemorizzabili(ui->SpinSecondi->value());
     d.DistanzaMinima = ui->CBDistanzaMinima->isChecked();
     d.DistMin = static_cast<std::uint8_t>(ui->SpinDistanza->value());
     d.RicalcoloAutomatico = ui->CBRicalcolo->isChecked();

@@ -58,11 +58,12 @@ TEST(SistemiAutomatici, UnRidottoApplicaLaMatriceDellaLibreriaAiNumeriEstratti) 
     EXPECT_EQ(NumeroNumeri(altri), 8);
     EXPECT_EQ(fisso & altri, 0u);
     const Colonna tutti = fisso | altri;
-    // The i-th position stands for the i-th smallest of the nine numbers.
+    // Position 1 stands for the fixed number, which every column of a matrix
+    // with one fixed number holds; positions 2..9 for the others, ascending.
     const auto numeri = test::elenco(s.colonne);
-    EXPECT_EQ(numeri[0], tutti & ~(Colonna{1} << (NumeroK(9, tutti) - 1)));
-    EXPECT_EQ(numeri[1], tutti & ~(Colonna{1} << (NumeroK(1, tutti) - 1)));
-    EXPECT_EQ(numeri[2], tutti & ~(Colonna{1} << (NumeroK(5, tutti) - 1)));
+    EXPECT_EQ(numeri[0], tutti & ~(Colonna{1} << (NumeroK(8, altri) - 1)));
+    EXPECT_EQ(numeri[1], altri);
+    EXPECT_EQ(numeri[2], tutti & ~(Colonna{1} << (NumeroK(4, altri) - 1)));
     EXPECT_FALSE(s.integrale);
     // Three columns at 0.50, no contest.
     EXPECT_EQ(s.righe, (RigheCedolina{"", "9 Numeri con 1 Fissa", "Sistema Ridotto a", "garanzia di 1 Sei",
@@ -107,6 +108,11 @@ TEST(SistemiAutomatici, RidottoImmediatoSuiNumeriScelti) {
     EXPECT_EQ(s.righe, (RigheCedolina{"", "10 Numeri con 2 Fisse", "garanzia 1 Sette", "£ 1.600 Conc.Nº 7",
                                       "Nome : Rossi"}));
     EXPECT_EQ(s.colonneCedolina, (std::array<Colonna, 2>{fisse, col({6, 8, 10, 12, 14, 16, 18, 20})}));
+
+    // Fixed numbers that are not the smallest still take the first positions.
+    s = PreparaRidottoImmediato(matrice, info, numeri, col({10, 20}), "", lire);
+    EXPECT_EQ(test::elenco(s.colonne),
+              (std::vector<Colonna>{col({10, 20, 2, 4, 6, 8, 12, 14}), col({2, 4, 6, 8, 12, 14, 16, 18})}));
 
     s = PreparaRidottoImmediato(matrice, info, numeri, 0, "", lire);
     EXPECT_EQ(s.righe[1], "10 Numeri");

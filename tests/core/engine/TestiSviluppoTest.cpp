@@ -17,6 +17,8 @@ TEST(TestiSviluppo, TitoloDelGruppoDiRiduzione) {
     EXPECT_EQ(TitoloAutoriduzione(d), "Riduzione a Distanza Minima 4");
     d.RiduzioneOttimizzata = true;
     EXPECT_EQ(TitoloAutoriduzione(d), "Riduzione Ottimizzata a Garanzia del 7");
+    d.RiduzioneMigliorata = true;
+    EXPECT_EQ(TitoloAutoriduzione(d), "Riduzione Migliorata a Garanzia del 7");
 }
 
 TEST(TestiSviluppo, PercentualeFattoreEVariazione) {

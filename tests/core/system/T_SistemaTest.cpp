@@ -96,8 +96,9 @@ void condizioniPredefinite(Bytes& b) {
     b.insert(b.end(), {20, 1, 0, 0, 0, 0});
 }
 
-// A whole version-400 system file up to SpecificaNomi.
-Bytes sistemaAMano(std::int32_t versione, const std::string& cartella) {
+// A whole version-400 system file up to SpecificaNomi; riduzioneFinale is
+// the byte of RiduzioneOttimizzata.
+Bytes sistemaAMano(std::int32_t versione, const std::string& cartella, std::uint8_t riduzioneFinale = 1) {
     Bytes b;
     appendLE(b, static_cast<std::uint32_t>(versione), 4);
     appendLE(b, 12, 4);  // Concorso
@@ -109,7 +110,7 @@ Bytes sistemaAMano(std::int32_t versione, const std::string& cartella) {
     for (int i = 0; i < 27; ++i) misura(b, 99);
     b.push_back(0);  // source: a column file
     appendShortString(b, cartella + "/COLONNE/x.Col", 255);
-    b.insert(b.end(), {0, 1, 1, 0, 1, 7, 3, 2});  // [2] [3] [5] [4] [6] [7] [8] [9]
+    b.insert(b.end(), {0, 1, 1, 0, riduzioneFinale, 7, 3, 2});  // [2] [3] [5] [4] [6] [7] [8] [9]
     appendShortString(b, cartella + "/COLONNE/y.Col", 255);
     if (versione >= 400) b.insert(b.end(), {1, 0});  // [0] [1]
     appendLE(b, 3, 4);
@@ -169,6 +170,39 @@ TEST_F(Sistema, HandBuiltFileWithAnIntegralColumnLoadsAs45Columns) {
     atteso.push_back(1);
     appendLE(atteso, 0x3FC, 4);
     EXPECT_EQ(scritto(s), atteso);
+}
+
+TEST_F(Sistema, TheOptimisedReductionByteAlsoHoldsTheImprovedOneAndItsSeconds) {
+    const std::string cartella = dir_.path().string();
+    struct Caso {
+        std::uint8_t byte;
+        bool ottimizzata;
+        bool migliorata;
+        int secondi;
+    };
+    for (const Caso& c : {Caso{0, false, false, 60}, Caso{1, true, false, 60}, Caso{13, true, true, 120},
+                          Caso{2, true, true, 10}, Caso{255, true, true, 2540}}) {
+        SCOPED_TRACE(static_cast<int>(c.byte));
+        T_Sistema s(dir_.path());
+        s.Dati->Config.SalvaColonne = false;
+        s.Carica(scrivi(sistemaAMano(400, cartella, c.byte)));
+        const auto& d = s.Dati->Destinazione;
+        EXPECT_EQ(d.RiduzioneOttimizzata, c.ottimizzata);
+        EXPECT_EQ(d.RiduzioneMigliorata, c.migliorata);
+        EXPECT_EQ(d.SecondiMigliorata, c.secondi);
+        EXPECT_EQ(scritto(s), sistemaAMano(400, cartella, c.byte)) << "written back as read";
+    }
+
+    // Seconds the byte cannot hold are kept to the nearest ten, within 10..2540.
+    for (const auto& [secondi, byte] : {std::pair{125, 14}, std::pair{4, 2}, std::pair{9999, 255}}) {
+        T_Sistema s(dir_.path());
+        s.Dati->Config.SalvaColonne = false;
+        s.Carica(scrivi(sistemaAMano(400, cartella, 0)));
+        s.Dati->Destinazione.RiduzioneOttimizzata = true;
+        s.Dati->Destinazione.RiduzioneMigliorata = true;
+        s.Dati->Destinazione.SecondiMigliorata = static_cast<std::uint16_t>(secondi);
+        EXPECT_EQ(scritto(s), sistemaAMano(400, cartella, static_cast<std::uint8_t>(byte))) << secondi;
+    }
 }
 
 TEST_F(Sistema, OlderFilesKeepTheNewerDefaultsAndHaveNoColumns) {

@@ -1,9 +1,11 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QtTest>
+#include <memory>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
@@ -18,16 +20,18 @@ bool Attivo(const TFrmImpSv& f, const char* nome) { return C<QWidget>(f, nome)->
 
 class TestTFrmImpSv : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void theReductionControlsDependOnEachOther() {
         SistemaDiProva p;
         TFrmImpSv f(*p.sistema);
         f.show();
-        for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata", "SpinVincite", "SpinDistanza"}) {
+        for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata",
+                                 "SpinVincite", "SpinDistanza"}) {
             QVERIFY2(!Attivo(f, nome), nome);
         }
         Clic(f, "CBSviluppoRidotto");
-        for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata", "SpinVincite"}) {
+        for (const char* nome :
+             {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata", "SpinVincite"}) {
             QVERIFY2(Attivo(f, nome), nome);
         }
         QVERIFY(!Attivo(f, "SpinDistanza"));
@@ -52,6 +56,61 @@ private slots:
         Clic(f, "CBSviluppoRidotto");
         QVERIFY(!Attivo(f, "SpinDistanza"));
         QVERIFY(!Attivo(f, "CBDistanzaMinima"));
+    }
+
+    void theImprovedReductionIsAFourthChoiceWithItsSeconds() {
+        SistemaDiProva p;
+        auto f = std::make_unique<TFrmImpSv>(*p.sistema);
+        f->show();
+        QVERIFY(!Attivo(*f, "CBMigliorata") && !Attivo(*f, "SpinSecondi"));
+        Clic(*f, "CBSviluppoRidotto");
+        QVERIFY(Attivo(*f, "CBMigliorata"));
+        QVERIFY2(!Attivo(*f, "SpinSecondi"), "the seconds only for the improved reduction");
+
+        Clic(*f, "CBOttimizzata");
+        Clic(*f, "CBMigliorata");
+        QVERIFY2(!C<QCheckBox>(*f, "CBOttimizzata")->isChecked(),
+                 "one reduction after the development");
+        QVERIFY(Attivo(*f, "SpinSecondi"));
+        QVERIFY(!Attivo(*f, "SpinVincite"));
+        Clic(*f, "CBOttimizzata");
+        QVERIFY(!C<QCheckBox>(*f, "CBMigliorata")->isChecked());
+        QVERIFY(!Attivo(*f, "SpinSecondi"));
+        Clic(*f, "CBMigliorata");
+        Clic(*f, "CBDistanzaMinima");
+        QVERIFY(!C<QCheckBox>(*f, "CBMigliorata")->isChecked());
+        QVERIFY(!Attivo(*f, "CBMigliorata") && !Attivo(*f, "SpinSecondi"));
+        Clic(*f, "CBDistanzaMinima");
+
+        // Tab goes from the optimised reduction to this one, its seconds and
+        // the minimum distance; the seconds are named for a screen reader.
+        Clic(*f, "CBMigliorata");
+        auto* secondi = C<QSpinBox>(*f, "SpinSecondi");
+        QApplication::setActiveWindow(f.get());
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        C<QWidget>(*f, "CBOttimizzata")->setFocus();
+        for (const char* nome : {"CBMigliorata", "SpinSecondi", "CBDistanzaMinima"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* fuoco = QApplication::focusWidget();
+            QVERIFY2(fuoco == C<QWidget>(*f, nome) || fuoco->parentWidget() == C<QWidget>(*f, nome),
+                     nome);
+        }
+        QVERIFY(!secondi->accessibleName().isEmpty());
+        secondi->setFocus();
+        secondi->selectAll();
+        QTest::keyClicks(secondi, QStringLiteral("125"));
+        Clic(*f, "OKBtn");
+        const auto& d = p.d().Destinazione;
+        QVERIFY(d.RiduzioneMigliorata);
+        QVERIFY2(d.RiduzioneOttimizzata, "the improved reduction starts from the optimised one");
+        QCOMPARE(int(d.SecondiMigliorata), 130);  // kept in steps of ten seconds
+
+        f = std::make_unique<TFrmImpSv>(*p.sistema);
+        f->show();
+        QVERIFY(C<QCheckBox>(*f, "CBMigliorata")->isChecked());
+        QVERIFY(!C<QCheckBox>(*f, "CBOttimizzata")->isChecked());
+        QCOMPARE(C<QSpinBox>(*f, "SpinSecondi")->value(), 130);
+        QVERIFY(Attivo(*f, "SpinSecondi"));
     }
 
     void aMissingSourceFileKeepsTheWindowOpen() {
@@ -112,8 +171,9 @@ private slots:
         Clic(f, "RBStimato");
         Clic(f, "OKBtn");
         const auto& d = p.d().Destinazione;
-        QVERIFY(std::tuple(d.DestinazioneMemoria, d.FileDestinazione, d.UsaCondizionamenti, d.SviluppoRidotto,
-                           int(d.Garanzia), int(d.VinciteMultiple), d.RicalcoloAutomatico, d.CalcoloReale) ==
+        QVERIFY(std::tuple(d.DestinazioneMemoria, d.FileDestinazione, d.UsaCondizionamenti,
+                           d.SviluppoRidotto, int(d.Garanzia), int(d.VinciteMultiple),
+                           d.RicalcoloAutomatico, d.CalcoloReale) ==
                 std::tuple(false, std::string("uscita.Col"), false, true, 7, 3, true, false));
     }
 
@@ -140,7 +200,8 @@ private slots:
         for (const auto& r : richieste) {
             QCOMPARE(r.filtro, QStringLiteral("File Colonnare (*.Col)"));
             QCOMPARE(r.estensione, QStringLiteral("Col"));
-            QCOMPARE(std::filesystem::path(r.cartella.toStdString()).filename(), std::filesystem::path("COLONNE"));
+            QCOMPARE(std::filesystem::path(r.cartella.toStdString()).filename(),
+                     std::filesystem::path("COLONNE"));
         }
         QCOMPARE(C<QLineEdit>(f, "EditFileSorgente")->text(),
                  QStringLiteral("/altrove/scelto.Col"));

@@ -1,0 +1,304 @@
+// The improved reduction and the neighbourhoods it searches, checked against
+// coverage counted here column by column.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <set>
+
+#include "TestSupport.h"
+#include "core/engine/OrbiteColonne.h"
+#include "core/engine/Riduzione.h"
+#include "core/engine/RiduzioneMigliorata.h"
+#include "core/engine/Sviluppo.h"
+#include "core/engine/VicinatoColonne.h"
+#include "core/io/ProgramFolder.h"
+#include "core/system/T_Sistema.h"
+
+using namespace ludo;
+
+namespace {
+
+// Every column of 8 of the numbers in the mask that holds all of fisse.
+void aggiungiColonne(Colonna resto, Colonna presa, Colonna fisse, std::vector<Colonna>& v) {
+    if (std::popcount(presa) == 8) {
+        if ((presa & fisse) == fisse) v.push_back(presa);
+        return;
+    }
+    if (std::popcount(presa) + std::popcount(resto) < 8) return;
+    const Colonna numero = resto & (~resto + 1);
+    aggiungiColonne(resto & ~numero, presa | numero, fisse, v);
+    aggiungiColonne(resto & ~numero, presa, fisse, v);
+}
+
+std::vector<Colonna> colonneDi(Colonna numeri, Colonna fisse = 0) {
+    std::vector<Colonna> v;
+    aggiungiColonne(numeri, 0, fisse, v);
+    return v;
+}
+
+Colonna primi(int n) { return (Colonna{1} << n) - 1; }
+
+int comuni(Colonna a, Colonna b) { return std::popcount(a & b); }
+
+// The developed columns no kept column shares garanzia numbers with.
+std::size_t scoperte(const std::vector<Colonna>& sviluppate, const std::vector<Colonna>& tenute, int garanzia) {
+    return static_cast<std::size_t>(std::count_if(sviluppate.begin(), sviluppate.end(), [&](Colonna w) {
+        return std::none_of(tenute.begin(), tenute.end(), [&](Colonna k) { return comuni(w, k) >= garanzia; });
+    }));
+}
+
+ListaColonne lista(const std::vector<Colonna>& colonne) {
+    ListaColonne l;
+    for (Colonna c : colonne) l.Aggiungi(c);
+    return l;
+}
+
+std::vector<Colonna> elenco(const ListaColonne& l) { return {l.begin(), l.end()}; }
+
+std::size_t greedy(const std::vector<Colonna>& sviluppate, int garanzia) {
+    ListaColonne l = lista(sviluppate);
+    RiduzioneOttimizzata(l, 8 - garanzia, NessunAvanzamento(), {});
+    return l.Conteggio();
+}
+
+ParametriMigliorata passi(std::uint64_t quanti, std::uint64_t seme = 1) {
+    ParametriMigliorata p;
+    p.Secondi = 0;
+    p.Passi = quanti;
+    p.Seme = seme;
+    return p;
+}
+
+// Cancels from the first check once the search has begun (phase 4), or
+// from the check numbered dopo.
+class Annulla : public Avanzamento {
+public:
+    explicit Annulla(int dopo = -1) : dopo_(dopo) {}
+    [[nodiscard]] bool annullato() const override { return inRicerca || (dopo_ >= 0 && ++controlli_ > dopo_); }
+    bool inRicerca = false;
+
+private:
+    int dopo_;
+    mutable int controlli_ = 0;
+};
+
+}  // namespace
+
+TEST(VicinatoColonne, EveryNeighbourOnceWithinTheRadius) {
+    // A whole development, one with a fixed number, and a filtered set on
+    // numbers spread over the coupon.
+    std::vector<Colonna> filtrate;
+    for (Colonna c : colonneDi(0x0F0F0F0Fu >> 2 | 0x80000000u)) {
+        if (std::popcount(c & 0x55555555u) % 2 == 0) filtrate.push_back(c);
+    }
+    for (const auto& [colonne, completo] :
+         {std::pair{colonneDi(primi(12)), true}, std::pair{colonneDi(primi(11), test::col({3})), true},
+          std::pair{filtrate, false}}) {
+        for (int raggio : {1, 2}) {
+            const VicinatoColonne v(colonne, raggio);
+            ASSERT_EQ(v.N(), colonne.size());
+            EXPECT_EQ(v.Completo(), completo);
+            for (std::size_t i = 0; i < v.N(); i += 7) {
+                std::vector<std::size_t> viste;
+                v.PerOgniVicina(i, [&](std::size_t j) { viste.push_back(j); });
+                ASSERT_FALSE(viste.empty());
+                EXPECT_EQ(viste.front(), i) << "a column first covers itself";
+                std::multiset<std::size_t> visitate(viste.begin(), viste.end());
+                std::multiset<std::size_t> attese;
+                for (std::size_t j = 0; j < colonne.size(); ++j) {
+                    if (comuni(colonne[i], colonne[j]) >= 8 - raggio) attese.insert(j);
+                }
+                ASSERT_EQ(visitate, attese) << "column " << i << ", radius " << raggio;
+                EXPECT_LE(viste.size(), v.MassimoVicini());
+            }
+            EXPECT_EQ(v.Indice(colonne[5]), 5);
+        }
+    }
+    const VicinatoColonne v(colonneDi(primi(12)), 2);
+    EXPECT_EQ(v.Indice(test::col({1, 2, 3, 4, 5, 6, 7, 13})), -1) << "a number outside the set";
+    EXPECT_EQ(v.Indice(primi(9)), -1) << "nine numbers";
+    int visite = 0;
+    EXPECT_FALSE(v.Finche(0, [&](std::size_t) { return ++visite < 3; }));
+    EXPECT_EQ(visite, 3) << "the visit stops when told";
+    // Turning 1..8 of twelve numbers gives 2..9, and twelve turns come back.
+    const auto i = static_cast<std::size_t>(v.Indice(primi(8)));
+    EXPECT_EQ(v.Col(static_cast<std::size_t>(v.Ruotata(i))), primi(8) << 1);
+    auto j = static_cast<std::int32_t>(i);
+    for (int t = 0; t < 12; ++t) j = v.Ruotata(static_cast<std::size_t>(j));
+    EXPECT_EQ(static_cast<std::size_t>(j), i);
+}
+
+TEST(OrbiteColonne, OrbitsPartitionTheColumnsAndCoverAsTheirColumnsDo) {
+    const auto colonne = colonneDi(primi(10), test::col({10}));
+    const VicinatoColonne v(colonne, 1);
+    const OrbiteColonne o(v);
+    ASSERT_GT(o.N(), 0u);
+    std::vector<int> vista(colonne.size(), 0);
+    for (std::size_t a = 0; a < o.N(); ++a) {
+        const auto membri = o.Colonne(a);
+        ASSERT_EQ(membri.size(), o.Dimensione(a));
+        for (std::size_t m : membri) {
+            ++vista[m];
+            EXPECT_EQ(o.Orbita(m), a);
+            // The turn of a member is a member: free numbers 1..9, 9 turns to 1.
+            const Colonna libere = colonne[m] & primi(9);
+            const Colonna girata = ((libere << 1) | (libere >> 8)) & primi(9);
+            EXPECT_EQ(o.Orbita(static_cast<std::size_t>(v.Indice(girata | test::col({10})))), a);
+        }
+        for (std::size_t b = 0; b < o.N(); ++b) {
+            bool vicine = false;
+            for (std::size_t x : membri) {
+                for (std::size_t y : o.Colonne(b)) vicine = vicine || comuni(colonne[x], colonne[y]) >= 7;
+            }
+            EXPECT_EQ(o.Copre(a, b), vicine) << a << " " << b;
+        }
+    }
+    EXPECT_TRUE(std::all_of(vista.begin(), vista.end(), [](int n) { return n == 1; }));
+
+    std::vector<Colonna> senzaUna = colonne;
+    senzaUna.pop_back();
+    EXPECT_EQ(OrbiteColonne(VicinatoColonne(senzaUna, 1)).N(), 0u) << "only a complete development turns onto itself";
+}
+
+TEST(RiduzioneMigliorata, CoversEverythingWithNoMoreColumnsThanTheGreedyCover) {
+    std::vector<Colonna> pari;  // a filtered development: even sums of numbers
+    for (Colonna c : colonneDi(primi(13))) {
+        int somma = 0;
+        for (int n = 0; n < 13; ++n) somma += ((c >> n) & 1U) != 0 ? n + 1 : 0;
+        if (somma % 2 == 0) pari.push_back(c);
+    }
+    struct Caso {
+        std::vector<Colonna> sviluppate;
+        int garanzia;
+    };
+    const Caso casi[] = {{colonneDi(primi(10)), 6},
+                         {colonneDi(primi(11)), 7},
+                         {colonneDi(primi(12)), 7},
+                         {colonneDi(primi(12)), 6},
+                         {colonneDi(primi(12), test::col({1})), 6},
+                         {colonneDi(primi(13), test::col({4, 9})), 7},
+                         {pari, 7},
+                         {pari, 6}};
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(std::to_string(caso.sviluppate.size()) + " columns, guarantee " + std::to_string(caso.garanzia));
+        ListaColonne l = lista(caso.sviluppate);
+        const auto esito = RiduzioneMigliorata(l, 8 - caso.garanzia, passi(4000), NessunAvanzamento(), {});
+        const auto tenute = elenco(l);
+        EXPECT_TRUE(esito.Completa);
+        EXPECT_FALSE(esito.Annullata || esito.Scaduta);
+        EXPECT_EQ(esito.Greedy, greedy(caso.sviluppate, caso.garanzia));
+        EXPECT_EQ(esito.Finali, tenute.size());
+        EXPECT_LE(tenute.size(), esito.Greedy);
+        EXPECT_EQ(scoperte(caso.sviluppate, tenute, caso.garanzia), 0u);
+        EXPECT_EQ(std::set<Colonna>(tenute.begin(), tenute.end()).size(), tenute.size()) << "no column twice";
+        for (Colonna k : tenute) {
+            EXPECT_NE(std::find(caso.sviluppate.begin(), caso.sviluppate.end(), k), caso.sviluppate.end())
+                << "kept columns are developed columns";
+        }
+    }
+    // Where the greedy cover is far from the best, the search finds a smaller one.
+    ListaColonne dodici = lista(colonneDi(primi(12)));
+    EXPECT_LE(RiduzioneMigliorata(dodici, 1, passi(100000), NessunAvanzamento(), {}).Finali, 27u);
+    EXPECT_GT(greedy(colonneDi(primi(12)), 7), 27u);
+}
+
+TEST(RiduzioneMigliorata, TheSameSeedAndBoundGiveTheSameColumns) {
+    const auto sviluppate = colonneDi(primi(13));
+    ListaColonne a = lista(sviluppate);
+    ListaColonne b = lista(sviluppate);
+    const auto primo = RiduzioneMigliorata(a, 1, passi(30000, 7), NessunAvanzamento(), {});
+    const auto secondo = RiduzioneMigliorata(b, 1, passi(30000, 7), NessunAvanzamento(), {});
+    EXPECT_EQ(elenco(a), elenco(b));
+    EXPECT_EQ(primo.Passi, secondo.Passi);
+    EXPECT_EQ(primo.Passi, 60000u) << "each of the two searches makes the swaps of its bound";
+}
+
+TEST(RiduzioneMigliorata, ACancelledRunLeavesAValidCover) {
+    const auto sviluppate = colonneDi(primi(12));
+    // Before the greedy cover is complete: the developed columns stay.
+    Annulla subito(0);
+    ListaColonne l = lista(sviluppate);
+    auto esito = RiduzioneMigliorata(l, 1, passi(0), subito, {});
+    EXPECT_FALSE(esito.Completa);
+    EXPECT_TRUE(esito.Annullata);
+    EXPECT_EQ(elenco(l), sviluppate);
+
+    // During the search: the best cover found so far.
+    Annulla durante;
+    l = lista(sviluppate);
+    ParametriMigliorata senzaFine;
+    senzaFine.Secondi = 0;
+    int fasi4 = 0;
+    esito = RiduzioneMigliorata(l, 1, senzaFine, durante, [&](int fase, std::size_t, std::size_t, std::size_t) {
+        if (fase == 4) ++fasi4;
+        durante.inRicerca = durante.inRicerca || fase == 4;
+    });
+    EXPECT_TRUE(esito.Completa);
+    EXPECT_TRUE(esito.Annullata);
+    EXPECT_GT(fasi4, 0);
+    EXPECT_LE(l.Conteggio(), esito.Greedy);
+    EXPECT_EQ(scoperte(sviluppate, elenco(l), 7), 0u);
+}
+
+TEST(RiduzioneMigliorata, ColumnsOfOtherSizesOrListedTwiceEndTheReduction) {
+    auto colonne = colonneDi(primi(10));
+    colonne.push_back(colonne[3]);
+    colonne.push_back(primi(9) << 12);
+    ListaColonne l = lista(colonne);
+    const auto esito = RiduzioneMigliorata(l, 1, passi(1000), NessunAvanzamento(), {});
+    ASSERT_TRUE(esito.Completa);
+    EXPECT_EQ(esito.Finali, esito.Greedy) << "the search needs columns of 8";
+    const auto tenute = elenco(l);
+    EXPECT_NE(std::find(tenute.begin(), tenute.end(), primi(9) << 12), tenute.end()) << "it covers only itself";
+    EXPECT_EQ(scoperte(colonneDi(primi(10)), tenute, 7), 0u);
+
+    ListaColonne ottimizzata = lista(colonne);
+    ASSERT_TRUE(RiduzioneOttimizzata(ottimizzata, 1, NessunAvanzamento(), {}));
+    EXPECT_EQ(elenco(ottimizzata), tenute);
+}
+
+TEST(RiduzioneMigliorata, ADevelopmentRunsItAfterTheGreedyCover) {
+    test::TempDir dir;
+    for (auto s : io::kSottocartelle) std::filesystem::create_directories(dir / std::string(s));
+    T_Sistema s(dir.path());
+    auto& d = *s.Dati;
+    d.Pronostico = primi(12);
+    d.Destinazione.SviluppoRidotto = true;
+    d.Destinazione.RiduzioneOttimizzata = true;
+    d.Destinazione.RiduzioneMigliorata = true;
+    d.Destinazione.Garanzia = 7;
+    d.Destinazione.SecondiMigliorata = 2;
+    struct Finestra : InterfacciaSviluppo {
+        void Stato(std::string_view t) override { stati.emplace_back(t); }
+        void AggiornaRidOtt(std::int64_t totale, std::int64_t corrente, bool finale, std::int64_t fatto) override {
+            EXPECT_LE(fatto, totale);
+            EXPECT_GE(fatto, ultimoFatto) << "the gauge only grows";
+            ultimoFatto = fatto;
+            if (finale) finali.push_back(corrente);
+        }
+        std::vector<std::string> stati;
+        std::vector<std::int64_t> finali;
+        std::int64_t ultimoFatto = 0;
+    } f;
+    const auto esito = Sviluppa(s, f);
+    const auto& tenute = esito.Risultato.Colonne;
+    EXPECT_FALSE(esito.Annullato);
+    EXPECT_EQ(esito.ColonneSviluppate, 495);
+    EXPECT_EQ(esito.Finali, static_cast<std::int64_t>(tenute.Conteggio()));
+    EXPECT_LE(tenute.Conteggio(), greedy(colonneDi(primi(12)), 7));
+    EXPECT_EQ(scoperte(colonneDi(primi(12)), elenco(tenute), 7), 0u);
+    ASSERT_EQ(f.finali.size(), 1u) << "one final report, at the very end";
+    EXPECT_EQ(f.finali.back(), esito.Finali);
+    EXPECT_NE(std::find(f.stati.begin(), f.stati.end(), "Autoriduzione in Corso : Fase 4"), f.stati.end());
+}
+
+TEST(RiduzioneMigliorata, TheDevelopmentSettingsGiveTheSecondsAndTheSeed) {
+    DefDest d;
+    d.SecondiMigliorata = 130;
+    d.SemeMigliorata = 9;
+    const auto p = ParametriSviluppo(d);
+    EXPECT_EQ(p.Secondi, 130);
+    EXPECT_EQ(p.Seme, 9u);
+    EXPECT_EQ(p.Passi, 0u) << "a development is bounded by its seconds";
+}
