@@ -31,6 +31,7 @@
 #include "ui/system/TFrmCommento.h"
 #include "ui/system/TFrmImpostazioni.h"
 #include "ui/system/TFrmPartecipanti.h"
+#include "ui/update/TFormDownload.h"
 
 namespace {
 
@@ -95,6 +96,8 @@ const std::vector<Voce>& Finestre() {
          }},
         {"Taratura Schedine", "taratura", true,
          [](SistemaDiProva& p) { return Crea<TFrmTaratura>(*p.sistema); }},
+        {"Aggiornamento tramite Internet", "aggiornamento", true,
+         [](SistemaDiProva&) { return Crea<TFormDownload>(); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));

@@ -10,8 +10,11 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QLabel>
 #include <QPageSize>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <bit>
 #include <filesystem>
@@ -33,6 +36,8 @@
 #include "ui/printing/TFrmTaratura.h"
 #include "ui/system/TFormPrincipa.h"
 #include "ui/system/TFormSelPartite.h"
+#include "ui/update/TFormDownload.h"
+#include "ftp/ServerAggiornamento.h"
 
 namespace {
 
@@ -234,6 +239,31 @@ bool GuidaStampa(const QDir& destinazione) {
     return guida->grab().save(destinazione.filePath(QStringLiteral("guida-stampa.png")));
 }
 
+// The download window in the middle of the team lists, taken from a real
+// transfer from the tests' FTP server (the second list comes slowly), then
+// cancelled.
+bool Download(const QDir& destinazione) {
+    ServerAggiornamento server(96 << 10);
+    server.Servi("archivi/squadrb.txt", std::string(1 << 20, 'b'));
+    QTemporaryDir cartella;
+    TFormDownload finestra;
+    bool salvata = false;
+    QTimer attesa;
+    QObject::connect(&attesa, &QTimer::timeout, [&] {
+        const auto* passo = finestra.findChild<QLabel*>(QStringLiteral("LabelPasso"));
+        if (passo->text() != QStringLiteral("Passo 2 di 4") ||
+            finestra.findChild<QProgressBar*>(QStringLiteral("Gauge"))->value() < 40)
+            return;
+        attesa.stop();
+        salvata = finestra.grab().save(destinazione.filePath(QStringLiteral("aggiornamento.png")));
+        finestra.findChild<QPushButton*>(QStringLiteral("AnnullaBtn"))->click();
+    });
+    attesa.start(10);
+    const std::filesystem::path radice = cartella.path().toStdString();
+    finestra.Aggiorna({ludo::TipoAggiornamento::Squadre, server.Url(), radice, radice});
+    return salvata;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -249,7 +279,8 @@ int main(int argc, char* argv[]) {
     if (conStampe && !Stampe(QDir(QString::fromLocal8Bit(argv[3])))) return 1;
     return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
-                   DialoghiStampa(destinazione) && GuidaStampa(destinazione)
+                   DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
+                   Download(destinazione)
                ? 0
                : 1;
 }

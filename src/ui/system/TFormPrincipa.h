@@ -18,6 +18,10 @@
 namespace Ui {
 class TFormPrincipa;
 }
+namespace ludo {
+struct EsitoAggiornamento;
+enum class TipoAggiornamento;
+}  // namespace ludo
 
 class QAction;
 class QLabel;
@@ -122,6 +126,16 @@ private:
     void SommarioClick();
     void AboutClick();
     void UscitaClick();
+
+    // Updates from the Internet (TFormPrincipaInternet.cpp).
+    void AggiornamentoSchedinaClick();
+    void AggiornamentoArchiviClick();
+    void AggiornamentoSquadreClick();
+    void AggiornamentoLudomaticClick();
+    ludo::EsitoAggiornamento AggiornaDaInternet(ludo::TipoAggiornamento tipo);
+    // Starts the helper that installs the new version once this program has
+    // ended and starts it again; false when it could not be started.
+    bool AvviaNuovaVersione(const QString& nuovaVersione);
 
     // File helpers.
     bool Salva();

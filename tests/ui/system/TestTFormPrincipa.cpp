@@ -163,10 +163,10 @@ private slots:
 
     void commandsWithoutTheirWindowStayDisabled() {
         Principale p;
-        for (const char* nome : {"AnalisiStatistica", "EditorColonne", "AggiornamentoArchivi", "RidottiImmediati"}) {
+        for (const char* nome : {"AnalisiStatistica", "EditorColonne", "StampaProspetto", "RidottiImmediati"}) {
             QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
         }
-        QVERIFY(!C<QAction>(p.finestra, "SpeedArchivi")->isEnabled());
+        QVERIFY(!C<QAction>(p.finestra, "SpeedProspetto")->isEnabled());
         QVERIFY(p.Comando("Carica")->isEnabled());
         QCOMPARE(p.Comando("Carica")->shortcut(), QKeySequence(Qt::Key_F3));
         QCOMPARE(p.Comando("CalcoloColonne")->shortcut(), QKeySequence(Qt::Key_F5));
