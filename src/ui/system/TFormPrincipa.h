@@ -127,7 +127,7 @@ private:
     void AboutClick();
     void UscitaClick();
 
-    // Updates from the Internet (TFormPrincipaInternet.cpp).
+    // Updates from the Internet (TFormPrincipaAggiornamento.cpp).
     void AggiornamentoSchedinaClick();
     void AggiornamentoArchiviClick();
     void AggiornamentoSquadreClick();
