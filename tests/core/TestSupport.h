@@ -86,6 +86,11 @@ inline Bytes readFile(const std::filesystem::path& p) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+inline std::string readText(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 // What a record's writer puts out, its result expected true.
 template <class Scrivi>
 Bytes scritto(Scrivi&& scrivi) {

@@ -7,16 +7,8 @@
 #include "ftp/ServerAggiornamento.h"
 
 using ludo::test::lanciaCli;
+using ludo::test::readText;
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string Leggi(const fs::path& file) {
-    const auto b = ludo::test::readFile(file);
-    return {b.begin(), b.end()};
-}
-
-}  // namespace
 
 TEST(AggiornaCli, AllThreeKindsFromTheServerGivenAndTheCouponBecomesTheLastOne) {
     const ServerAggiornamento server;
@@ -28,10 +20,10 @@ TEST(AggiornaCli, AllThreeKindsFromTheServerGivenAndTheCouponBecomesTheLastOne) 
               "archivi completato con successo\"},{\"tipo\":\"squadre\",\"esito\":\"riuscito\",\"messaggio\":"
               "\"Aggiornamento delle squadre completato con successo\"},{\"tipo\":\"schedina\",\"esito\":"
               "\"riuscito\",\"messaggio\":\"\",\"concorso\":17}]}\n");
-    EXPECT_EQ(Leggi(dir.path() / "ARCHIVI" / "archivio.ttg"), ServerAggiornamento::Concorsi());
-    EXPECT_EQ(Leggi(dir.path() / "squadrc1.txt"), "Nuova squadrc1\r\n");
+    EXPECT_EQ(readText(dir.path() / "ARCHIVI" / "archivio.ttg"), ServerAggiornamento::Concorsi());
+    EXPECT_EQ(readText(dir.path() / "squadrc1.txt"), "Nuova squadrc1\r\n");
     // The last coupon: the contest number, then the first home team as a short string.
-    const std::string schedina = Leggi(dir.path() / "Schedine" / "ultimasch.gsc");
+    const std::string schedina = readText(dir.path() / "Schedine" / "ultimasch.gsc");
     ASSERT_GE(schedina.size(), 14U);
     EXPECT_EQ(schedina.substr(0, 4), std::string("\x11\0\0\0", 4));
     EXPECT_EQ(schedina.substr(4, 10), std::string("\x09") + ServerAggiornamento::CasaPartita1);

@@ -51,8 +51,7 @@ struct Programma {
         std::map<fs::path, std::string> files;
         for (const auto& f : fs::recursive_directory_iterator(dir.path())) {
             if (!f.is_regular_file()) continue;
-            const auto b = ludo::test::readFile(f.path());
-            files[f.path().lexically_relative(dir.path())] = std::string(b.begin(), b.end());
+            files[f.path().lexically_relative(dir.path())] = ludo::test::readText(f.path());
         }
         return files;
     }
@@ -65,17 +64,13 @@ struct Programma {
         Osservatore o;
         return Aggiorna(tipo, server, o);
     }
-    [[nodiscard]] std::string Leggi(const char* nome) const {
-        const auto b = ludo::test::readFile(dir.path() / nome);
-        return {b.begin(), b.end()};
-    }
+    [[nodiscard]] std::string Leggi(const char* nome) const { return ludo::test::readText(dir.path() / nome); }
 
     TempDir dir;
 };
 
 std::string Servito(const ServerAggiornamento& s, const char* relativo) {
-    const auto b = ludo::test::readFile(s.Radice() / relativo);
-    return {b.begin(), b.end()};
+    return ludo::test::readText(s.Radice() / relativo);
 }
 
 // A port where nothing listens: that of a server already gone.

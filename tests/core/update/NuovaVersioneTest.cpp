@@ -18,11 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Leggi(const fs::path& file) {
-    const auto b = ludo::test::readFile(file);
-    return {b.begin(), b.end()};
-}
-
 void Scrivi(const fs::path& file, const std::string& testo) {
     fs::create_directories(file.parent_path());
     ludo::test::writeFile(file, ludo::test::bytesOf(testo));
@@ -57,8 +52,8 @@ TEST(NuovaVersione, ArchiveExpandedWithItsFoldersAndModes) {
     ScriviZip(dir / "v.zip", {{"ludomatic", "nuovo", 0100600}, {"dati/", "", 040755}, {"dati/guida.html", "g"}});
     fs::create_directories(dir / "nuova");
     ASSERT_TRUE(ludo::EspandiNuovaVersione(dir / "v.zip", dir / "nuova"));
-    EXPECT_EQ(Leggi(dir / "nuova/ludomatic"), "nuovo");
-    EXPECT_EQ(Leggi(dir / "nuova/dati/guida.html"), "g");
+    EXPECT_EQ(ludo::test::readText(dir / "nuova/ludomatic"), "nuovo");
+    EXPECT_EQ(ludo::test::readText(dir / "nuova/dati/guida.html"), "g");
     // The program is always executable.
     EXPECT_NE(fs::status(dir / "nuova/ludomatic").permissions() & fs::perms::others_exec, fs::perms::none);
 }
@@ -91,7 +86,7 @@ TEST(NuovaVersione, ArchivesRefusedLeaveNothing) {
     ScriviZip(dir / "v.zip", {programma, {"a", "1"}, {"b", "2"}});
     limiti.voci = 2;
     EXPECT_FALSE(ludo::EspandiNuovaVersione(dir / "v.zip", dir / "nuova", limiti));
-    Scrivi(dir / "tronco.zip", Leggi(dir / "v.zip").substr(0, 60));
+    Scrivi(dir / "tronco.zip", ludo::test::readText(dir / "v.zip").substr(0, 60));
     EXPECT_FALSE(ludo::EspandiNuovaVersione(dir / "tronco.zip", dir / "nuova"));
     EXPECT_TRUE(Vuota(dir / "nuova"));
 }
@@ -103,9 +98,9 @@ TEST(NuovaVersione, InstalledAllOrNone) {
     Scrivi(dir / "nuova/ludomatic", "nuovo");
     Scrivi(dir / "nuova/dati/guida.html", "nuova");
     ASSERT_TRUE(ludo::InstallaNuovaVersione(dir / "nuova", dir / "prog"));
-    EXPECT_EQ(Leggi(dir / "prog/ludomatic"), "nuovo");
-    EXPECT_EQ(Leggi(dir / "prog/ludomatic-cli"), "vecchio");
-    EXPECT_EQ(Leggi(dir / "prog/dati/guida.html"), "nuova");
+    EXPECT_EQ(ludo::test::readText(dir / "prog/ludomatic"), "nuovo");
+    EXPECT_EQ(ludo::test::readText(dir / "prog/ludomatic-cli"), "vecchio");
+    EXPECT_EQ(ludo::test::readText(dir / "prog/dati/guida.html"), "nuova");
     EXPECT_FALSE(fs::exists(dir / "prog/ludomatic.vecchio"));
     EXPECT_FALSE(fs::exists(dir / "nuova"));
 
@@ -116,7 +111,7 @@ TEST(NuovaVersione, InstalledAllOrNone) {
     Scrivi(dir / "nuova/nuovo.txt", "n");
     Scrivi(dir / "nuova/zz/x", "x");
     EXPECT_FALSE(ludo::InstallaNuovaVersione(dir / "nuova", dir / "prog"));
-    EXPECT_EQ(Leggi(dir / "prog/ludomatic"), "nuovo");
+    EXPECT_EQ(ludo::test::readText(dir / "prog/ludomatic"), "nuovo");
     EXPECT_FALSE(fs::exists(dir / "prog/nuovo.txt"));
     EXPECT_FALSE(fs::exists(dir / "prog/ludomatic.vecchio"));
     EXPECT_FALSE(fs::exists(dir / "nuova"));
@@ -150,7 +145,7 @@ TEST(NuovaVersione, RestartHelperInstallsAfterTheProgramEnds) {
         close(tubo[1]);
         Attendi(programma);
         EXPECT_EQ(Attendi(riavvio), 0);
-        EXPECT_EQ(Leggi(dir / "prog/avviato"), installabile ? "nuovo\n" : "vecchio\n");
+        EXPECT_EQ(ludo::test::readText(dir / "prog/avviato"), installabile ? "nuovo\n" : "vecchio\n");
         EXPECT_FALSE(fs::exists(dir / "nuova"));
     }
 }

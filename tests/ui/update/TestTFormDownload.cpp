@@ -12,6 +12,7 @@
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
 #include "ftp/ServerAggiornamento.h"
+#include "core/update/NuovaVersione.h"
 #include "ui/system/TFormPrincipa.h"
 #include "ui/update/TFormDownload.h"
 
@@ -142,6 +143,26 @@ private slots:
         QCOMPARE(risposta.testi, QStringList{QStringLiteral("Aggiornamento degli archivi completato con successo")});
         QCOMPARE(c.prova.d().Archivio.Conteggio(), std::size_t{2});
         c.prova.sistema->Modificato = false;
+    }
+
+    // A new version that is no valid archive is told; nothing waits to be
+    // installed and the program goes on.
+    void aRefusedNewVersionLeavesTheProgramAsItWas() {
+        const ServerAggiornamento server;
+        server.Servi("programma/ludomatic4p.arc", "non è un archivio zip");
+        const Cartella c;
+        Scrivi(c.prova.Cartella() / "aggiornamento.txt", "server=" + server.Url() + "\n");
+        std::unique_ptr<TFormPrincipa> principale;
+        {
+            const RispostaMessaggio archivioMancante;
+            principale = std::make_unique<TFormPrincipa>(*c.prova.sistema);
+        }
+        const RispostaMessaggio risposta;
+        principale->Comando(QStringLiteral("AggiornamentoLudomatic"))->trigger();
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgArchivioProgrammaNonValido)});
+        const QDir programma(QCoreApplication::applicationDirPath());
+        QVERIFY(!programma.exists(QString::fromLatin1(ludo::NomeCartellaNuovaVersione)));
+        QVERIFY(!std::filesystem::exists(c.prova.Cartella() / "ludomatic4.arc"));
     }
 
     void withoutAServerTheMenuSaysWhereToWriteIt() {
