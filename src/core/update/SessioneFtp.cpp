@@ -53,6 +53,8 @@ struct StatoRichiesta {
     std::chrono::seconds attesaMassima;
     curl_off_t totaleNoto = 0;  // from SIZE, when the transfer does not say it
     std::ofstream* uscita = nullptr;  // none: what arrives is not kept
+    curl_off_t limite = 0;            // the most bytes kept
+    curl_off_t scritti = 0;
     curl_off_t ultimiRicevuti = 0;
     Orologio::time_point ultimoArrivo = Orologio::now();
     bool scaduto = false;
@@ -78,6 +80,8 @@ int Progresso(void* dati, curl_off_t totale, curl_off_t ricevuti, curl_off_t, cu
 std::size_t Scrivi(char* dati, std::size_t, std::size_t quanti, void* destinazione) {
     auto& stato = *static_cast<StatoRichiesta*>(destinazione);
     if (stato.uscita == nullptr) return quanti;
+    stato.scritti += static_cast<curl_off_t>(quanti);
+    if (stato.scritti > stato.limite) return 0;
     stato.uscita->write(dati, static_cast<std::streamsize>(quanti));
     return stato.uscita->good() ? quanti : 0;
 }
@@ -99,7 +103,8 @@ EsitoFtp EsitoDi(CURLcode codice, const StatoRichiesta& stato, EsitoFtp altrimen
 
 class SessioneCurl final : public SessioneFtp {
 public:
-    explicit SessioneCurl(std::chrono::seconds attesaMassima) : attesa_(attesaMassima) {
+    SessioneCurl(std::chrono::seconds attesaMassima, std::int64_t dimensioneMassima)
+        : attesa_(attesaMassima), limite_(dimensioneMassima) {
         InizializzaCurl();
     }
     ~SessioneCurl() override { Scollega(); }
@@ -126,6 +131,7 @@ public:
         const CURLcode dimensione = Esegui(url, stato, true);
         if (dimensione != CURLE_OK) return EsitoDi(dimensione, stato, EsitoFtp::ErroreTrasferimento);
         curl_easy_getinfo(curl_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &stato.totaleNoto);
+        stato.limite = limite_;
         avanzamento.Progresso(0, stato.totaleNoto > 0 ? stato.totaleNoto : 0);
         EsitoFtp esito = EsitoFtp::ErroreTrasferimento;
         {
@@ -173,14 +179,15 @@ private:
     }
 
     std::chrono::seconds attesa_;
+    curl_off_t limite_;
     CURL* curl_ = nullptr;
     std::string cartella_;
 };
 
 }  // namespace
 
-std::unique_ptr<SessioneFtp> CreaSessioneFtp(std::chrono::seconds attesaMassima) {
-    return std::make_unique<SessioneCurl>(attesaMassima);
+std::unique_ptr<SessioneFtp> CreaSessioneFtp(std::chrono::seconds attesaMassima, std::int64_t dimensioneMassima) {
+    return std::make_unique<SessioneCurl>(attesaMassima, dimensioneMassima);
 }
 
 }  // namespace ludo

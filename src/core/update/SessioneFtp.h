@@ -3,6 +3,7 @@
 // download files in binary mode with progress, stop on request, disconnect.
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -21,6 +22,9 @@ enum class EsitoFtp {
 
 // How long a transfer may go without receiving anything.
 inline constexpr std::chrono::seconds AttesaMassimaPredefinita{100};
+// The largest file a download accepts: a server that sends without end
+// does not fill the disk.
+inline constexpr std::int64_t DimensioneMassimaPredefinita = std::int64_t{1} << 30;
 
 class SessioneFtp {
 public:
@@ -40,7 +44,9 @@ public:
 
 // The session over libcurl: passive mode, binary transfers, only the FTP
 // protocol. attesaMassima bounds the connection, every server reply and
-// the time since the last byte arrived (the watchdog).
-std::unique_ptr<SessioneFtp> CreaSessioneFtp(std::chrono::seconds attesaMassima = AttesaMassimaPredefinita);
+// the time since the last byte arrived (the watchdog); a file larger than
+// dimensioneMassima ends its download with ErroreTrasferimento.
+std::unique_ptr<SessioneFtp> CreaSessioneFtp(std::chrono::seconds attesaMassima = AttesaMassimaPredefinita,
+                                             std::int64_t dimensioneMassima = DimensioneMassimaPredefinita);
 
 }  // namespace ludo

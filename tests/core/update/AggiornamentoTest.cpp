@@ -222,3 +222,18 @@ TEST(Aggiornamento, ServerAddressFromTheLocalFile) {
                           ludo::test::bytesOf("; server di prova\r\n  SERVER = ftp://h:21/agg/ \r\nserver=y\r\n"));
     EXPECT_EQ(ludo::LeggiServerAggiornamento(dir.path()), "ftp://h:21/agg/");
 }
+
+TEST(SessioneFtp, FileLargerThanTheLimitIsNotKept) {
+    const TempDir radice;
+    const TempDir arrivi;
+    ludo::test::writeFile(radice / "giusto", ludo::test::bytesOf(std::string(10, 'g')));
+    ludo::test::writeFile(radice / "troppo", ludo::test::bytesOf(std::string(11, 't')));
+    ServerFtpDiProva server(radice.path());
+    const auto sessione = ludo::CreaSessioneFtp(ludo::AttesaMassimaPredefinita, 10);
+    Osservatore o;
+    ASSERT_EQ(sessione->Collega(server.Url(), o), ludo::EsitoFtp::Riuscito);
+    EXPECT_EQ(sessione->Scarica("", "giusto", arrivi / "giusto", o), ludo::EsitoFtp::Riuscito);
+    EXPECT_EQ(ludo::test::readText(arrivi / "giusto"), std::string(10, 'g'));
+    EXPECT_EQ(sessione->Scarica("", "troppo", arrivi / "troppo", o), ludo::EsitoFtp::ErroreTrasferimento);
+    EXPECT_FALSE(fs::exists(arrivi / "troppo"));
+}
