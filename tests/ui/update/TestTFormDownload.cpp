@@ -117,8 +117,8 @@ private slots:
     }
 
     // The main window reloads what arrived: the coupon into the grids, the
-    // contest archive with its message.
-    void internetMenuBringsTheCouponAndTheArchive() {
+    // contest archive and the team lists with their messages.
+    void internetMenuBringsTheCouponTheArchiveAndTheLists() {
         const ServerAggiornamento server;
         const Cartella c;
         Scrivi(c.prova.Cartella() / "aggiornamento.txt", "server=" + server.Url() + "\n");
@@ -142,6 +142,10 @@ private slots:
         C<QAction>(*principale, "SpeedArchivi")->trigger();
         QCOMPARE(risposta.testi, QStringList{QStringLiteral("Aggiornamento degli archivi completato con successo")});
         QCOMPARE(c.prova.d().Archivio.Conteggio(), std::size_t{2});
+
+        principale->Comando(QStringLiteral("AggiornamentoSquadre"))->trigger();
+        QCOMPARE(risposta.testi.last(), QStringLiteral("Aggiornamento delle squadre completato con successo"));
+        QCOMPARE(c.Squadre().at(1), QStringLiteral("Nuova squadrb\r\n"));
         c.prova.sistema->Modificato = false;
     }
 
