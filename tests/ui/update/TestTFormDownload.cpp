@@ -43,6 +43,15 @@ struct Cartella {
         for (const char* lista : Liste) testi << QString::fromStdString(Leggi(prova.Cartella() / lista));
         return testi;
     }
+    // The update server named in the folder's aggiornamento.txt.
+    void ConServer(const ServerAggiornamento& server) const {
+        Scrivi(prova.Cartella() / "aggiornamento.txt", "server=" + server.Url() + "\n");
+    }
+    // The main window over the folder (the message of its missing archive answered).
+    [[nodiscard]] std::unique_ptr<TFormPrincipa> Principale() const {
+        const RispostaMessaggio archivioMancante;
+        return std::make_unique<TFormPrincipa>(*prova.sistema);
+    }
     [[nodiscard]] ludo::RichiestaAggiornamento Richiesta(TipoAggiornamento tipo, const std::string& server) const {
         return {tipo, server, prova.Cartella(), prova.Cartella()};
     }
@@ -121,12 +130,8 @@ private slots:
     void internetMenuBringsTheCouponTheArchiveAndTheLists() {
         const ServerAggiornamento server;
         const Cartella c;
-        Scrivi(c.prova.Cartella() / "aggiornamento.txt", "server=" + server.Url() + "\n");
-        std::unique_ptr<TFormPrincipa> principale;
-        {
-            const RispostaMessaggio archivioMancante;
-            principale = std::make_unique<TFormPrincipa>(*c.prova.sistema);
-        }
+        c.ConServer(server);
+        const auto principale = c.Principale();
         for (const char* nome : {"AggiornamentoSchedina", "AggiornamentoArchivi", "AggiornamentoSquadre",
                                  "AggiornamentoLudomatic"}) {
             QVERIFY2(principale->Comando(QString::fromLatin1(nome))->isEnabled(), nome);
@@ -155,12 +160,8 @@ private slots:
         const ServerAggiornamento server;
         server.Servi("programma/ludomatic4p.arc", "non è un archivio zip");
         const Cartella c;
-        Scrivi(c.prova.Cartella() / "aggiornamento.txt", "server=" + server.Url() + "\n");
-        std::unique_ptr<TFormPrincipa> principale;
-        {
-            const RispostaMessaggio archivioMancante;
-            principale = std::make_unique<TFormPrincipa>(*c.prova.sistema);
-        }
+        c.ConServer(server);
+        const auto principale = c.Principale();
         const RispostaMessaggio risposta;
         principale->Comando(QStringLiteral("AggiornamentoLudomatic"))->trigger();
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgArchivioProgrammaNonValido)});
@@ -171,11 +172,7 @@ private slots:
 
     void withoutAServerTheMenuSaysWhereToWriteIt() {
         const Cartella c;
-        std::unique_ptr<TFormPrincipa> principale;
-        {
-            const RispostaMessaggio archivioMancante;
-            principale = std::make_unique<TFormPrincipa>(*c.prova.sistema);
-        }
+        const auto principale = c.Principale();
         const RispostaMessaggio risposta;
         principale->Comando(QStringLiteral("AggiornamentoSquadre"))->trigger();
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgServerNonImpostato)});
