@@ -2,17 +2,27 @@
 // Tab reaches each control, each control has a name for assistive tools,
 // the window fits a 1024 x 600 screen, F1 opens the guide at a page that
 // exists, and the window opens again where it was left.
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFile>
-#include <QRadioButton>
 #include <QtTest>
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <memory>
 
+#include "core/conditions/TGruppo.h"
 #include "engine/SistemaDiProva.h"
+#include "ui/archive/TFrmArchivio.h"
+#include "ui/archive/TFrmConcorso.h"
+#include "ui/archive/TFrmImpRicerca.h"
+#include "ui/archive/TFrmStampaArchivio.h"
+#include "ui/archive/TFrmVisArchivio.h"
+#include "ui/conditions/Modifica.h"
+#include "ui/conditions/TFrmCondizione.h"
 #include "ui/controls/AvanzamentoCondiviso.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TFormSaver.h"
@@ -52,9 +62,37 @@ std::unique_ptr<QWidget> Crea(A&&... argomenti) {
     return std::make_unique<T>(std::forward<A>(argomenti)...);
 }
 
+// The archive of two seasons the archive windows work on.
+ludo::ArchivioConcorsi& Archivio(SistemaDiProva& p) {
+    auto& a = p.d().Archivio;
+    for (std::uint16_t anno : {2023, 2024}) {
+        for (std::uint8_t n = 1; n <= 20; ++n)
+            a.InserisciOrdinato({anno, n, ludo::SerieA, 0xFFu << (n % 24)});
+    }
+    ludo::IntervalloTuttoArchivio(p.d().Config.Ricerca.Intervallo, a);
+    return a;
+}
+
 AvanzamentoCondiviso& Avanzamento() {
     static AvanzamentoCondiviso avanzamento;
     return avanzamento;
+}
+
+// The editor of the system's condition of the slot; a group with two
+// members, its navigation in use.
+std::unique_ptr<QWidget> Editore(SistemaDiProva& p, int slot) {
+    auto& condizione = p.d().Condizioni.Condizione(slot);
+    if (auto* gruppo = dynamic_cast<ludo::TGruppo*>(&condizione)) {
+        gruppo->NuovoMembro();
+        gruppo->NuovoMembro();
+    }
+    return CreaEditor(condizione, nullptr);
+}
+
+// The editor of one member of a group alone, as a board opens it.
+std::unique_ptr<QWidget> EditoreMembro(SistemaDiProva& p, int slotGruppo) {
+    auto& gruppo = static_cast<ludo::TGruppo&>(p.d().Condizioni.Condizione(slotGruppo));
+    return CreaEditor(gruppo.NuovoMembro(), nullptr);
 }
 
 const std::vector<Voce>& Finestre() {
@@ -96,6 +134,48 @@ const std::vector<Voce>& Finestre() {
          }},
         {"Taratura Schedine", "taratura", true,
          [](SistemaDiProva& p) { return Crea<TFrmTaratura>(*p.sistema); }},
+        {"Pari e Dispari", "pari-dispari", true, [](SistemaDiProva& p) { return Editore(p, 1); }},
+        {"Numeri Consecutivi", "consecutivita-numerica", true,
+         [](SistemaDiProva& p) { return Editore(p, 16); }},
+        {"Numero di Sequenze", "numero-sequenze", true,
+         [](SistemaDiProva& p) { return Editore(p, 18); }},
+        {"Posizioni", "posizioni", true, [](SistemaDiProva& p) { return Editore(p, 15); }},
+        {"Distanze Globali", "distanze-globali", true,
+         [](SistemaDiProva& p) { return Editore(p, 11); }},
+        {"Baricentri", "baricentri", true, [](SistemaDiProva& p) { return Editore(p, 13); }},
+        {"Formule Derivate", "formule-derivate", true,
+         [](SistemaDiProva& p) { return Editore(p, 8); }},
+        {"Consecutività Differenziata dei Segni", "consecutivita-differenziata", true,
+         [](SistemaDiProva& p) { return Editore(p, 3); }},
+        {"Distanze Particolari", "distanze-particolari", true,
+         [](SistemaDiProva& p) { return Editore(p, 12); }},
+        {"Resti", "resti", true, [](SistemaDiProva& p) { return Editore(p, 14); }},
+        {"Colonne Filtro", "colonne-filtro", true,
+         [](SistemaDiProva& p) { return Editore(p, 17); }},
+        {"Consecutività (una)", "consecutivita-differenziata", true,
+         [](SistemaDiProva& p) { return EditoreMembro(p, 3); }},
+        {"Distanza Specifica (una)", "distanze-particolari", true,
+         [](SistemaDiProva& p) { return EditoreMembro(p, 12); }},
+        {"Resti (uno)", "resti", true, [](SistemaDiProva& p) { return EditoreMembro(p, 14); }},
+        {"Colonna Filtro (una)", "colonne-filtro", true,
+         [](SistemaDiProva& p) { return EditoreMembro(p, 17); }},
+        {"Aggiornamento Archivio", "aggiornamento-archivio", true,
+         [](SistemaDiProva& p) {
+             Archivio(p);
+             return Crea<TFrmArchivio>(*p.sistema);
+         }},
+        {"Modifica Concorso", "modifica-concorso", true,
+         [](SistemaDiProva& p) {
+             return Crea<TFrmConcorso>(Archivio(p), ludo::NuovoConcorso(), true);
+         }},
+        {"Impostazioni Di Ricerca", "impostazioni-ricerca", true,
+         [](SistemaDiProva& p) {
+             return Crea<TFrmImpRicerca>(p.d().Config, Archivio(p), p.Cartella());
+         }},
+        {"Visualizzazione Archivio", "visualizzazione-archivio", true,
+         [](SistemaDiProva& p) { return Crea<TFrmVisArchivio>(Archivio(p)); }},
+        {"Stampa Archivio", "stampa-archivio", true,
+         [](SistemaDiProva& p) { return Crea<TFrmStampaArchivio>(Archivio(p)); }},
         {"Aggiornamento tramite Internet", "aggiornamento", true,
          [](SistemaDiProva&) { return Crea<TFormDownload>(); }},
         {"Guida", nullptr, true,
@@ -138,15 +218,29 @@ QList<QWidget*> Controlli(const QWidget& finestra, bool ancheDisabilitati = fals
     return controlli;
 }
 
-// An unchecked radio button whose group's checked button Tab reaches.
-bool SceltaDiUnGruppo(const QWidget* w, const QSet<QWidget*>& raggiunti) {
-    const auto* radio = qobject_cast<const QRadioButton*>(w);
-    if (radio == nullptr || radio->isChecked() || !radio->autoExclusive()) return false;
-    for (QWidget* altro : raggiunti) {
-        const auto* scelto = qobject_cast<const QRadioButton*>(altro);
-        if (scelto != nullptr && scelto->isChecked() &&
-            scelto->parentWidget() == radio->parentWidget())
-            return true;
+// The buttons a checked, exclusive button stands with: its button group, or
+// the auto-exclusive buttons beside it.
+QList<QAbstractButton*> Compagni(const QAbstractButton& pulsante) {
+    if (pulsante.group() != nullptr) return pulsante.group()->buttons();
+    if (!pulsante.autoExclusive() || pulsante.parentWidget() == nullptr) return {};
+    return pulsante.parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+}
+
+// An unchecked button of an exclusive set (radio buttons, page buttons):
+// Tab reaches the one chosen in the set, and the arrows go on from there.
+bool SceltaDiUnGruppo(QWidget* w, const QSet<QWidget*>& raggiunti) {
+    auto* pulsante = qobject_cast<QAbstractButton*>(w);
+    if (pulsante == nullptr || !pulsante->isCheckable() || pulsante->isChecked()) return false;
+    const QList<QAbstractButton*> compagni = Compagni(*pulsante);
+    const auto scelto = std::find_if(compagni.begin(), compagni.end(), [&](QAbstractButton* altro) {
+        return (altro->autoExclusive() || altro->group() != nullptr) && raggiunti.contains(altro);
+    });
+    if (scelto == compagni.end()) return false;
+    for (const Qt::Key freccia : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up}) {
+        (*scelto)->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < compagni.size() && QApplication::focusWidget() != pulsante; ++i)
+            QTest::keyClick(QApplication::focusWidget(), freccia);
+        if (QApplication::focusWidget() == pulsante) return true;
     }
     return false;
 }
@@ -179,8 +273,8 @@ class TestFinestre : public QObject {
   private slots:
     void initTestCase() { ImpostaCartellaGuida(LUDO_DATA_DIR); }
 
-    // Radio buttons of one group are a single stop: Tab goes to the chosen
-    // one and the arrows choose another, as on every desktop.
+    // The buttons of an exclusive set are a single stop: Tab goes to the
+    // chosen one and the arrows choose another, as on every desktop.
     void tabReachesEveryControl() {
         const QStringList mancati = Difetti([](QWidget& finestra, QStringList& difetti) {
             if (!QTest::qWaitForWindowActive(&finestra)) difetti << QStringLiteral("not active");

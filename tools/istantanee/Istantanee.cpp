@@ -2,28 +2,39 @@
 // real windows on sample systems, and PDF printouts of sample print jobs.
 // Run under a display (xvfb-run works):
 //   istantanee CARTELLA_DESTINAZIONE [--stampe CARTELLA_PDF]
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLocale>
+#include <QPageSize>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QLabel>
-#include <QPageSize>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <bit>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 
+#include "core/archive/ArchivioConcorsi.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/TGruppo.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
+#include "ftp/ServerAggiornamento.h"
+#include "ui/archive/TFrmArchivio.h"
+#include "ui/archive/TFrmConcorso.h"
+#include "ui/archive/TFrmImpRicerca.h"
+#include "ui/archive/TFrmStampaArchivio.h"
+#include "ui/archive/TFrmVisArchivio.h"
+#include "ui/conditions/TFrmCondizione.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
@@ -37,7 +48,6 @@
 #include "ui/system/TFormPrincipa.h"
 #include "ui/system/TFormSelPartite.h"
 #include "ui/update/TFormDownload.h"
-#include "ftp/ServerAggiornamento.h"
 
 namespace {
 
@@ -49,7 +59,8 @@ constexpr int AltezzaSchermo = 600;
 bool Sviluppo(const QDir& destinazione) {
     QTemporaryDir cartella;
     const std::filesystem::path radice = cartella.path().toStdString();
-    for (auto s : ludo::io::kSottocartelle) std::filesystem::create_directories(radice / std::string(s));
+    for (auto s : ludo::io::kSottocartelle)
+        std::filesystem::create_directories(radice / std::string(s));
     ludo::T_Sistema sistema(radice);
     sistema.Dati->Pronostico = 0xFFFFu;
     sistema.Dati->Fisse = 0x3u;
@@ -105,7 +116,8 @@ bool Principali(const QDir& destinazione) {
     d.Fisse = 0x00000101u;
     if (!conPronostico.Salva(destinazione, "principale.png")) return false;
     ludo::InterfacciaSviluppo nessunaFinestra;
-    conPronostico.sistema.AdottaSviluppo(ludo::Sviluppa(conPronostico.sistema, nessunaFinestra).Risultato);
+    conPronostico.sistema.AdottaSviluppo(
+        ludo::Sviluppa(conPronostico.sistema, nessunaFinestra).Risultato);
     return conPronostico.Salva(destinazione, "principale-sviluppata.png");
 }
 
@@ -117,7 +129,8 @@ bool SelezioneSquadre(const QDir& destinazione) {
     for (int i = 0; i < 20; ++i) QApplication::processEvents();
     const auto finestre = p.finestra.findChildren<TFormSelPartite*>();
     if (finestre.isEmpty()) return false;
-    return finestre.front()->grab().save(destinazione.filePath(QStringLiteral("selezione-squadre.png")));
+    return finestre.front()->grab().save(
+        destinazione.filePath(QStringLiteral("selezione-squadre.png")));
 }
 
 // The calibration window on the program folder's slip picture.
@@ -145,7 +158,8 @@ ludo::ListaColonne ColonneDiEsempio(int quante) {
 }
 
 // One print job into a PDF file of the given page size, margins nil.
-bool Pdf(const QString& file, const QPageSize& pagina, const std::function<void(SuperficieStampa&)>& lavoro) {
+bool Pdf(const QString& file, const QPageSize& pagina,
+         const std::function<void(SuperficieStampa&)>& lavoro) {
     QPdfWriter pdf(file);
     pdf.setResolution(600);
     pdf.setPageSize(pagina);
@@ -171,7 +185,8 @@ bool DialoghiStampa(const QDir& destinazione) {
     impostazioni.show();
     for (int i = 0; i < 20; ++i) QApplication::processEvents();
     return stampa.grab().save(destinazione.filePath(QStringLiteral("stampa-schedine.png"))) &&
-           impostazioni.grab().save(destinazione.filePath(QStringLiteral("impostazioni-tabulato.png")));
+           impostazioni.grab().save(
+               destinazione.filePath(QStringLiteral("impostazioni-tabulato.png")));
 }
 
 // The print options of the sample jobs: six columns a slip of "Esempio.LDS".
@@ -195,10 +210,11 @@ bool AnteprimaTabulato(const QDir& destinazione) {
     const auto tabulato = TabulatoDiEsempio();
     const auto opzioni = OpzioniDiEsempio();
     QPrintPreviewDialog anteprima(&StampanteProgramma());
-    QObject::connect(&anteprima, &QPrintPreviewDialog::paintRequested, &anteprima, [&](QPrinter* stampante) {
-        SuperficieDispositivo superficie(*stampante);
-        StampaTabulato(superficie, tabulato, config, config.ImpTabulato, opzioni);
-    });
+    QObject::connect(&anteprima, &QPrintPreviewDialog::paintRequested, &anteprima,
+                     [&](QPrinter* stampante) {
+                         SuperficieDispositivo superficie(*stampante);
+                         StampaTabulato(superficie, tabulato, config, config.ImpTabulato, opzioni);
+                     });
     anteprima.resize(900, 700);
     anteprima.show();
     for (int i = 0; i < 20; ++i) QApplication::processEvents();
@@ -215,16 +231,19 @@ bool Stampe(const QDir& destinazione) {
         lavoro.Colonne = ColonneDiEsempio(13);
         lavoro.UltimaSchedina = ludo::NumeroSchedine(13, opzioni.colonnePerSchedina);
         lavoro.TipoStampa = tipo;
-        const QString nome = tipo == ludo::StampaOrizzontale ? QStringLiteral("stampa-schedine-orizzontali.pdf")
-                                                             : QStringLiteral("stampa-schedine-verticali.pdf");
+        const QString nome = tipo == ludo::StampaOrizzontale
+                                 ? QStringLiteral("stampa-schedine-orizzontali.pdf")
+                                 : QStringLiteral("stampa-schedine-verticali.pdf");
         if (!Pdf(destinazione.filePath(nome), schedina,
                  [&](SuperficieStampa& s) { StampaSchedine(s, lavoro, config, opzioni); })) {
             return false;
         }
     }
     const auto tabulato = TabulatoDiEsempio();
-    return Pdf(destinazione.filePath(QStringLiteral("stampa-tabulato.pdf")), QPageSize(QPageSize::A4),
-               [&](SuperficieStampa& s) { StampaTabulato(s, tabulato, config, config.ImpTabulato, opzioni); });
+    return Pdf(destinazione.filePath(QStringLiteral("stampa-tabulato.pdf")),
+               QPageSize(QPageSize::A4), [&](SuperficieStampa& s) {
+                   StampaTabulato(s, tabulato, config, config.ImpTabulato, opzioni);
+               });
 }
 
 // The help window at the page of the print dialog, as its "Aiuto" opens it.
@@ -237,6 +256,129 @@ bool GuidaStampa(const QDir& destinazione) {
     if (guida == nullptr) return false;
     for (int i = 0; i < 20; ++i) QApplication::processEvents();
     return guida->grab().save(destinazione.filePath(QStringLiteral("guida-stampa.png")));
+}
+
+// ---- condition editors ---------------------------------------------------
+
+void Accetta(ludo::TMisura& misura, std::initializer_list<int> valori,
+             std::uint8_t stato = ludo::Accettato) {
+    for (int v : valori) misura.Prima.Voci[static_cast<std::size_t>(v)] = {stato, 1};
+}
+
+// The sample conditioned system of the benchmarks, with a value or two in
+// the conditions it leaves empty, so that every editor shows some.
+void SistemaDiEsempio(ludo::T_Sistema& sistema) {
+    sistema.Carica(std::filesystem::path(LUDO_BENCH_SISTEMI) / "tipico.LDS");
+    auto& c = sistema.Dati->Condizioni;
+    Accetta(static_cast<ludo::TPosizioni&>(c.Condizione(ludo::CodPosizioni)).Tabelle[0],
+            {1, 2, 3, 4, 5});
+    auto& sequenze = static_cast<ludo::TNumeroSequenze&>(c.Condizione(ludo::CodNumeroSequenze));
+    Accetta(sequenze.Tabelle[0], {2, 3, 4, 5});
+    auto& formule = static_cast<ludo::TFormuleDerivate&>(c.Condizione(ludo::CodFormuleDerivate));
+    formule.Formule[3] = formule.Formule[4] = formule.Formule[5] = true;
+    auto& consecutivita = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoConsecutivita));
+    auto& segni = static_cast<ludo::TConsecutivita&>(consecutivita.NuovoMembro());
+    Accetta(segni.Tabelle[0], {3, 4, 5});
+    Accetta(segni.Tabelle[1], {1, 2});
+    auto& distanze = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoDistanze));
+    for (auto [prima, seconda] : {std::pair{1, 8}, std::pair{2, 5}}) {
+        auto& d = static_cast<ludo::TDistanzaSpecifica&>(distanze.NuovoMembro());
+        d.Posizione1 = prima;
+        d.Posizione2 = seconda;
+        Accetta(d.Tabelle[0], {12, 13, 14, 15, 16, 17, 18, 19, 20});
+        Accetta(d.Tabelle[0], {11, 21}, ludo::InRecupero);
+    }
+    sistema.PreparaCondizioni();
+}
+
+// Opens a command of the main window and takes the picture of the modal
+// window it shows, then closes it with "Annulla".
+bool FinestraDelComando(TFormPrincipa& principale, const QString& comando, const QDir& destinazione,
+                        const QString& file) {
+    bool salvata = false;
+    QTimer::singleShot(0, [&] {
+        auto* finestra = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (finestra == nullptr) return;
+        for (int i = 0; i < 20; ++i) QApplication::processEvents();
+        salvata = finestra->grab().save(destinazione.filePath(file));
+        finestra->reject();
+    });
+    principale.Comando(comando)->trigger();
+    return salvata;
+}
+
+// Every condition editor of the "Condizioni" menu on the sample system.
+bool EditoriCondizioni(const QDir& destinazione) {
+    Principale p;
+    SistemaDiEsempio(p.sistema);
+    p.Mostra();
+    const struct {
+        const char* comando;
+        const char* file;
+    } editori[] = {
+        {"PariDispari", "condizione-pari-dispari.png"},
+        {"ConsecutivitaNumerica", "condizione-numeri-consecutivi.png"},
+        {"NumeroSequenze", "condizione-numero-sequenze.png"},
+        {"Posizioni", "condizione-posizioni.png"},
+        {"DistanzeGlobali", "condizione-distanze-globali.png"},
+        {"DistanzeSpecifiche", "condizione-distanze-particolari.png"},
+        {"Resti", "condizione-resti.png"},
+        {"Baricentri", "condizione-baricentri.png"},
+        {"ColonneFiltro", "condizione-colonne-filtro.png"},
+        {"ConsecutivitaDifferenziata", "condizione-consecutivita-differenziata.png"},
+        {"FormuleDerivate", "condizione-formule-derivate.png"},
+    };
+    for (const auto& e : editori) {
+        if (!FinestraDelComando(p.finestra, QString::fromLatin1(e.comando), destinazione,
+                                QString::fromLatin1(e.file))) {
+            std::cerr << e.file << ": la finestra non si è aperta\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+// A window shown and drawn into a picture of docs/.
+bool Foto(QWidget& finestra, const QDir& destinazione, const char* nome) {
+    finestra.show();
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return finestra.grab().save(destinazione.filePath(QString::fromLatin1(nome)));
+}
+
+// The archive windows on the demonstration archive.
+bool FinestreArchivio(const QDir& destinazione) {
+    Principale p;
+    const auto& archivio = p.sistema.Dati->Archivio;
+    TFrmArchivio aggiornamento(p.sistema);
+    TFrmConcorso concorso(archivio, archivio.Concorsi().back(), false);
+    TFrmImpRicerca ricerca(p.sistema.Dati->Config, archivio, p.sistema.Cartella());
+    TFrmVisArchivio vista(archivio);
+    TFrmStampaArchivio stampa(archivio);
+    return Foto(aggiornamento, destinazione, "aggiornamento-archivio.png") &&
+           Foto(concorso, destinazione, "modifica-concorso.png") &&
+           Foto(ricerca, destinazione, "impostazioni-ricerca.png") &&
+           Foto(vista, destinazione, "visualizzazione-archivio.png") &&
+           Foto(stampa, destinazione, "stampa-archivio.png");
+}
+
+// The last 40 contests of the demonstration archive, printed on A4.
+bool StampaArchivioDiEsempio(const QDir& destinazione) {
+    ludo::T_Sistema sistema(
+        ludo::io::programFolderFor(QApplication::applicationFilePath().toStdString(),
+                                   ludo::io::Environment::fromProcess()));
+    auto& d = *sistema.Dati;
+    d.Archivio.Carica(
+        ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kArchivi)),
+        d.Config.Ricerca.Intervallo);
+    constexpr std::size_t Quanti = 40;
+    if (d.Archivio.Conteggio() < Quanti) return false;
+    ludo::IntervalloRicerca intervallo = d.Config.Ricerca.Intervallo;
+    const ludo::T_Concorso& primo = d.Archivio[d.Archivio.Conteggio() - Quanti];
+    intervallo.AnnoDa = primo.Anno;
+    intervallo.ConcDa = primo.NumConcorso;
+    return Pdf(destinazione.filePath(QStringLiteral("stampa-archivio.pdf")),
+               QPageSize(QPageSize::A4),
+               [&](SuperficieStampa& s) { StampaArchivioSu(s, d.Archivio, intervallo); });
 }
 
 // The download window in the middle of the team lists, taken from a real
@@ -270,16 +412,21 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     InstallaTraduzioneQt();
-    const bool conStampe = argc == 4 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--stampe");
+    const bool conStampe =
+        argc == 4 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--stampe");
     if (argc != 2 && !conStampe) {
         std::cerr << "Uso: istantanee CARTELLA_DESTINAZIONE [--stampe CARTELLA_PDF]\n";
         return 2;
     }
     const QDir destinazione(QString::fromLocal8Bit(argv[1]));
-    if (conStampe && !Stampe(QDir(QString::fromLocal8Bit(argv[3])))) return 1;
+    if (conStampe) {
+        const QDir stampe(QString::fromLocal8Bit(argv[3]));
+        if (!Stampe(stampe) || !StampaArchivioDiEsempio(stampe)) return 1;
+    }
     return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
+                   EditoriCondizioni(destinazione) && FinestreArchivio(destinazione) &&
                    Download(destinazione)
                ? 0
                : 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "core/archive/RegoleIntervallo.h"
 #include "core/io/AtomicSave.h"
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"
@@ -116,17 +117,24 @@ bool ArchivioConcorsi::Carica(const std::filesystem::path& cartella, IntervalloR
 }
 
 bool ArchivioConcorsi::Salva(const std::filesystem::path& cartella) const {
-    if (!io::saveAtomically(io::resolvePath(cartella, NomeFileArchivio),
-                            [this](std::ostream& out) { return ScriviConcorsi(out); })) {
-        return false;
-    }
     const auto analisi = io::resolvePath(cartella, NomeFileAnalisi);
-    if (AnalisiValide) {
-        return io::saveAtomically(analisi, [this](std::ostream& out) { return ScriviAnalisi(out); });
-    }
+    io::AtomicFile concorsi(io::resolvePath(cartella, NomeFileArchivio));
+    if (!concorsi.isOpen() || !ScriviConcorsi(concorsi.stream()) || !concorsi.finish()) return false;
     std::error_code ec;
+    if (!AnalisiValide) {
+        // Stale tables are removed so that the next load recomputes them.
+        if (!concorsi.commit()) return false;
+        std::filesystem::remove(analisi, ec);
+        return !ec;
+    }
+    // Both files are written before either is put in place, the tables
+    // first: a failure leaves the contests on disk as they were.
+    io::AtomicFile tabelle(analisi);
+    if (!tabelle.isOpen() || !ScriviAnalisi(tabelle.stream()) || !tabelle.commit()) return false;
+    if (concorsi.commit()) return true;
+    // The new tables would not match the old contests: recomputed at the next load.
     std::filesystem::remove(analisi, ec);
-    return !ec;
+    return false;
 }
 
 void IntervalloTuttoArchivio(IntervalloRicerca& intervallo, const ArchivioConcorsi& archivio) {
@@ -149,6 +157,10 @@ bool ETuttoArchivio(const IntervalloRicerca& intervallo, const ArchivioConcorsi&
 }
 
 std::optional<std::string> VerificaConcorso(const T_Concorso& c, bool aggiunta, const ArchivioConcorsi& archivio) {
+    if (c.Anno < PrimoAnnoStagione || c.Anno > UltimoAnnoStagione) return std::string(MsgStagioneNonValida);
+    if (c.NumConcorso < PrimoNumeroConcorso || c.NumConcorso > UltimoNumeroConcorso) {
+        return std::string(MsgNumeroConcorsoNonValido);
+    }
     if (NumeroNumeri(c.Vincente) != 8) return std::string(MsgQuantitaNumeri);
     if (aggiunta && archivio.Esiste(c.Anno, c.NumConcorso)) return std::string(MsgConcorsoPresente);
     return std::nullopt;

@@ -69,9 +69,10 @@ public:
     // ConcorsiValidi tells whether the contests were.
     bool Carica(const std::filesystem::path& cartella, IntervalloRicerca& intervallo,
                 Avanzamento& avanzamento = NessunAvanzamento());
-    // Writes archivio.ttg and then, when that succeeded, archdb.ttg; each
-    // atomically. Tables that are not valid are not written: the stale file
-    // is removed so that the next load recomputes them.
+    // Writes archivio.ttg and archdb.ttg, each atomically, and puts neither
+    // in place unless both were written: a failure leaves the contests on
+    // disk as they were. Tables that are not valid are not written: the
+    // stale file is removed so that the next load recomputes them.
     bool Salva(const std::filesystem::path& cartella) const;
 
     bool ConcorsiValidi = false;
@@ -87,7 +88,9 @@ void IntervalloTuttoArchivio(IntervalloRicerca& intervallo, const ArchivioConcor
 bool ETuttoArchivio(const IntervalloRicerca& intervallo, const ArchivioConcorsi& archivio);
 
 // The checks of the contest dialog: the message to show, or nothing when the
-// contest may be confirmed. The duplicate check runs only when adding.
+// contest may be confirmed: a season from 1979/1980 to 2098/2099, a number
+// from 1 to 99, 8 winning numbers and, only when adding, no contest of the
+// same season and number.
 std::optional<std::string> VerificaConcorso(const T_Concorso& c, bool aggiunta, const ArchivioConcorsi& archivio);
 
 // Archive maintenance: each checks the contest, then inserts it in order.

@@ -11,6 +11,8 @@ ValoriTabelle TPariDispari::Misura(Colonna colonna) const {
             MisuraParita(colonna, Tabelle[1].Da, Tabelle[1].A, false)};
 }
 
+std::string TestoFormulaDerivata(int k) { return std::to_string(k) + "-" + std::to_string(8 - k); }
+
 void TFormuleDerivate::AggiornaStato() {
     const int ultima = std::clamp<int>(UltimaFormula, 0, 8);
     const bool qualcuna = std::any_of(Formule.begin(), Formule.begin() + ultima + 1, [](bool f) { return f; });
@@ -92,6 +94,10 @@ bool TDistanzaSpecifica::Carica(io::BinaryReader& in) {
 bool TDistanzaSpecifica::SalvaDati(io::BinaryWriter& out) const {
     return out.write(Attivato) && out.write(Posizione1) && out.write(Posizione2) && SalvaTabelle(out);
 }
+
+int PrimaPosizioneOrdinata(int prima, int seconda) { return prima >= seconda ? seconda - 1 : prima; }
+
+int SecondaPosizioneOrdinata(int prima, int seconda) { return seconda <= prima ? prima + 1 : seconda; }
 
 ValoriTabelle TResti::Misura(Colonna colonna) const { return {Valori{MisuraResti(colonna, Divisore), 0}}; }
 

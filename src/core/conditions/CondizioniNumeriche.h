@@ -2,6 +2,7 @@
 // The condition types that measure the numbers of a column.
 
 #include <array>
+#include <string>
 
 #include "core/conditions/TCondizioneTabelle.h"
 
@@ -35,6 +36,9 @@ protected:
     [[nodiscard]] std::int32_t MassimoStatistica(std::size_t) const override { return 8; }
     bool SalvaDati(io::BinaryWriter& out) const override;
 };
+
+// Formula k (k even numbers) as it is shown: "3-5" for k = 3.
+std::string TestoFormulaDerivata(int k);
 
 // 11: smallest, largest and total distance between consecutive numbers.
 class TDistanzeGlobali : public Copiabile<TDistanzeGlobali, TCondizioneTabelle> {
@@ -98,6 +102,13 @@ public:
 protected:
     bool SalvaDati(io::BinaryWriter& out) const override;
 };
+
+// The two positions of a "Distanze Specifiche" stay in order while they are
+// edited: a first position set to or above the second goes to one below
+// it; a second position set to or below the first goes to one above it.
+// Each returns the position to keep for the one just set.
+int PrimaPosizioneOrdinata(int prima, int seconda);
+int SecondaPosizioneOrdinata(int prima, int seconda);
 
 // 37: the remainder of the sum of the numbers.
 class TResti : public Copiabile<TResti, TCondizioneTabelle> {

@@ -106,6 +106,10 @@ public:
 
     // A deep copy (members of groups and boards included).
     [[nodiscard]] virtual std::unique_ptr<TCondizione> Copia() const = 0;
+    // Takes over everything of a condition of the same type (an edited
+    // copy), members included, in place: whoever holds this object keeps
+    // holding it. The owner stays this one's. std::bad_cast for another type.
+    virtual void Assegna(const TCondizione& altra) = 0;
 
     // Refreshes Da/A of the tables from Modo (types that offer the choice).
     virtual void AdattaIntervallo() {}
@@ -161,6 +165,13 @@ protected:
     TCondizione& operator=(const TCondizione&) = default;
 
     virtual bool SalvaDati(io::BinaryWriter& out) const = 0;
+    // The common fields of another condition, the owner kept: the start of
+    // Assegna for the types that hold members.
+    void AssegnaComuni(const TCondizione& altra) {
+        TCondizioniSistema* proprietario = Proprietario;
+        *this = altra;
+        Proprietario = proprietario;
+    }
 
     // The value test of a measure table: feeds "Punti Tra" with v and w
     // (tables in use with a group), then tests them.
@@ -186,13 +197,20 @@ protected:
     [[nodiscard]] bool IgnorataInArchivio() const;
 };
 
-// Adds deep copying to a concrete type through its copy constructor.
+// Adds deep copying to a concrete type through its copy constructor and
+// assignment.
 template <typename Derivata, typename Base = TCondizione>
 class Copiabile : public Base {
 public:
     using Base::Base;
     [[nodiscard]] std::unique_ptr<TCondizione> Copia() const override {
         return std::make_unique<Derivata>(static_cast<const Derivata&>(*this));
+    }
+    void Assegna(const TCondizione& altra) override {
+        const auto& sorgente = dynamic_cast<const Derivata&>(altra);
+        TCondizioniSistema* proprietario = this->Proprietario;
+        static_cast<Derivata&>(*this) = sorgente;
+        this->Proprietario = proprietario;
     }
 };
 

@@ -38,6 +38,15 @@ TGruppo::TGruppo(const TGruppo& altro)
     : TCondizione(altro), CodiceMembri(altro.CodiceMembri), Elenco(CopiaMembri(altro.Elenco)),
       Riservato(altro.Riservato) {}
 
+void TGruppo::Assegna(const TCondizione& altra) {
+    const auto& sorgente = dynamic_cast<const TGruppo&>(altra);
+    if (&sorgente == this) return;
+    AssegnaComuni(sorgente);
+    CodiceMembri = sorgente.CodiceMembri;
+    Elenco = CopiaMembri(sorgente.Elenco);
+    Riservato = sorgente.Riservato;
+}
+
 TCondizione& TGruppo::NuovoMembro() {
     Elenco.push_back(CreaCondizione(CodiceMembri, Proprietario));
     return *Elenco.back();

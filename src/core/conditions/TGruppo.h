@@ -19,6 +19,7 @@ public:
     std::int32_t Riservato = 0;
 
     [[nodiscard]] std::unique_ptr<TCondizione> Copia() const override { return std::make_unique<TGruppo>(*this); }
+    void Assegna(const TCondizione& altra) override;
     std::vector<std::unique_ptr<TCondizione>>* Membri() override { return &Elenco; }
 
     // Appends a default member; returns it.

@@ -49,6 +49,18 @@ TQuadro::TQuadro(const TQuadro& altro)
       Accettate(altro.Accettate), Commento(altro.Commento), Predefinito(altro.Predefinito),
       Relazione(altro.Relazione) {}
 
+void TQuadro::Assegna(const TCondizione& altra) {
+    const auto& sorgente = dynamic_cast<const TQuadro&>(altra);
+    if (&sorgente == this) return;
+    AssegnaComuni(sorgente);
+    Elenco = CopiaMembri(sorgente.Elenco);
+    PrimoVisibile = sorgente.PrimoVisibile;
+    Accettate = sorgente.Accettate;
+    Commento = sorgente.Commento;
+    Predefinito = sorgente.Predefinito;
+    Relazione = sorgente.Relazione;
+}
+
 void TQuadro::ImpostaPercorso(const std::string& percorsoPadre) {
     TCondizione::ImpostaPercorso(percorsoPadre);
     ImpostaPercorsiMembri(Elenco, Percorso);

@@ -44,6 +44,7 @@ public:
     bool InVerifica = false;
 
     [[nodiscard]] std::unique_ptr<TCondizione> Copia() const override { return std::make_unique<TQuadro>(*this); }
+    void Assegna(const TCondizione& altra) override;
     std::vector<std::unique_ptr<TCondizione>>* Membri() override { return &Elenco; }
     void PerOgniMisura(const std::function<void(TMisura&)>& f) override { f(Accettate); }
 

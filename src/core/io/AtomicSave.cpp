@@ -37,8 +37,9 @@ void AtomicFile::discard() {
     std::filesystem::remove(temporary_, ec);
 }
 
-bool AtomicFile::commit() {
+bool AtomicFile::finish() {
     if (done_) return false;
+    if (finished_) return true;
     out_.flush();
     const bool good = out_.is_open() && out_.good();
     out_.close();
@@ -46,6 +47,12 @@ bool AtomicFile::commit() {
         discard();
         return false;
     }
+    finished_ = true;
+    return true;
+}
+
+bool AtomicFile::commit() {
+    if (!finish()) return false;
     std::error_code ec;
     std::filesystem::rename(temporary_, target_, ec);
     if (ec) {

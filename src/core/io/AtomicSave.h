@@ -23,9 +23,13 @@ public:
     // False when the temporary file could not be created.
     [[nodiscard]] bool isOpen() const { return out_.is_open() && !out_.fail(); }
     [[nodiscard]] std::ostream& stream() { return out_; }
+    // Ends the writing: true when every byte reached the temporary file,
+    // which then waits for commit; otherwise it is removed. Lets a save of
+    // several files put none in place until all of them are written.
+    bool finish();
     // Renames the temporary file over the target when every write
-    // succeeded; otherwise removes it. True when the target now holds what
-    // was written. Call once.
+    // succeeded (finishing it first if needed); otherwise removes it. True
+    // when the target now holds what was written. Call once.
     bool commit();
 
 private:
@@ -34,6 +38,7 @@ private:
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     std::ofstream out_;
+    bool finished_ = false;
     bool done_ = false;
 };
 

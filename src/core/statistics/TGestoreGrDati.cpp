@@ -212,7 +212,7 @@ std::vector<std::string> etichetteNumeriche(int primo, int ultimo) {
 
 std::vector<std::string> etichetteFormule() {
     std::vector<std::string> e;
-    for (int k = 0; k <= 8; ++k) e.push_back(std::to_string(k) + "-" + std::to_string(8 - k));
+    for (int k = 0; k <= 8; ++k) e.push_back(TestoFormulaDerivata(k));
     return e;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/controls/TGGraphpt.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -78,6 +79,7 @@ TGGraphpt::TGGraphpt(QWidget* parent)
     for (const auto& p : pagine) {
         p.pulsante->setObjectName(QString::fromUtf8(p.nome));
         p.pulsante->setText(QString::fromUtf8(p.testo));
+        p.pulsante->setAccessibleName(QString::fromUtf8(p.testo));
         p.pulsante->setCheckable(true);
         p.pulsante->setAutoExclusive(true);
         p.pulsante->setFont(FontPiccolo(font()));
@@ -87,13 +89,18 @@ TGGraphpt::TGGraphpt(QWidget* parent)
     connect(sinistra_, &QToolButton::clicked, this, [this] { Scorri(-1); });
     connect(destra_, &QToolButton::clicked, this, [this] { Scorri(1); });
 
+    setFocusPolicy(Qt::StrongFocus);
     link_->setObjectName(QStringLiteral("Link"));
+    link_->setAccessibleName(QStringLiteral("Link"));
+    etichettaLink_->setBuddy(link_);
     for (char c = 'A'; c <= 'Z'; ++c) link_->addItem(QString(QLatin1Char(c)));
     connect(link_, &QComboBox::activated, this, [this](int indice) {
         TabellaMostrata().Link = static_cast<char>('A' + indice);
         Modifica();
     });
     tra_->setObjectName(QStringLiteral("Tra"));
+    tra_->setAccessibleName(QStringLiteral("Tra"));
+    etichettaTra_->setBuddy(tra_);
     tra_->setRange(0, kGruppoMassimo);
     connect(tra_, &QSpinBox::valueChanged, this, [this](int gruppo) {
         TabellaMostrata().Campo = static_cast<std::int16_t>(gruppo);
@@ -132,7 +139,10 @@ void TGGraphpt::setPtIniziale(int n) {
     Ridisponi();
 }
 
-void TGGraphpt::setTitolo(const QString& titolo) { Imposta(titolo_, titolo); }
+void TGGraphpt::setTitolo(const QString& titolo) {
+    setAccessibleName(titolo);
+    Imposta(titolo_, titolo);
+}
 
 bool TGGraphpt::Offerta(Pagina pagina) const {
     switch (pagina) {
@@ -197,6 +207,7 @@ QSize TGGraphpt::sizeHint() const {
 
 void TGGraphpt::Ridisponi() {
     primo_ = std::clamp(primo_, 0, std::max(0, ptTotali_ - ptVisibili_));
+    corrente_ = std::clamp(corrente_, 0, ptTotali_ - 1);
     const bool valori = pagina_ != PaginaCampo;
     // The page buttons follow the title.
     int xPagina = 2 * kMargine + fontMetrics().horizontalAdvance(titolo_);
@@ -249,6 +260,7 @@ void TGGraphpt::CaricaMisura(const ludo::TMisura& misura) {
     da_ = misura.Da;
     a_ = misura.A;
     primo_ = ptIniziale_;
+    corrente_ = std::clamp(ptIniziale_, 0, ptTotali_ - 1);
     Ridisponi();
 }
 
@@ -290,17 +302,63 @@ void TGGraphpt::CambiaLivello(int casella, int passo) {
     Modifica();
 }
 
+void TGGraphpt::CiclaStato(int valore) {
+    auto& voce = TabellaMostrata().Voci[static_cast<std::size_t>(valore)];
+    if (voce.Stato == ludo::Rifiutato) voce.Stato = ludo::Accettato;
+    else if (voce.Stato == ludo::Accettato && recVisibili_) voce.Stato = ludo::InRecupero;
+    else voce.Stato = ludo::Rifiutato;
+    Modifica();
+}
+
+void TGGraphpt::VaiA(int valore) {
+    corrente_ = std::clamp(valore, 0, ptTotali_ - 1);
+    if (corrente_ < primo_) Scorri(corrente_ - primo_);
+    if (corrente_ >= primo_ + Caselle()) Scorri(corrente_ - primo_ - Caselle() + 1);
+    update();
+}
+
 void TGGraphpt::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || pagina_ == PaginaCampo) return;
     for (int casella = 0; casella < Caselle(); ++casella) {
         if (!RettangoloCasella(casella).contains(event->position().toPoint())) continue;
-        auto& voce = TabellaMostrata().Voci[static_cast<std::size_t>(primo_ + casella)];
-        if (voce.Stato == ludo::Rifiutato) voce.Stato = ludo::Accettato;
-        else if (voce.Stato == ludo::Accettato && recVisibili_) voce.Stato = ludo::InRecupero;
-        else voce.Stato = ludo::Rifiutato;
-        Modifica();
+        corrente_ = primo_ + casella;
+        CiclaStato(corrente_);
         return;
     }
+}
+
+void TGGraphpt::keyPressEvent(QKeyEvent* event) {
+    if (pagina_ == PaginaCampo) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Left: VaiA(corrente_ - 1); break;
+        case Qt::Key_Right: VaiA(corrente_ + 1); break;
+        case Qt::Key_Home: VaiA(0); break;
+        case Qt::Key_End: VaiA(ptTotali_ - 1); break;
+        case Qt::Key_Space:
+            VaiA(corrente_);
+            CiclaStato(corrente_);
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            VaiA(corrente_);
+            if (recVisibili_) CambiaLivello(corrente_ - primo_, event->key() == Qt::Key_Up ? 1 : -1);
+            break;
+        default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void TGGraphpt::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TGGraphpt::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TGGraphpt::paintEvent(QPaintEvent* /*event*/) {
@@ -326,6 +384,10 @@ void TGGraphpt::paintEvent(QPaintEvent* /*event*/) {
         p.drawRect(box.adjusted(0, 0, -1, -1));
         p.setPen(voce.Stato == ludo::Accettato ? QColor(Qt::white) : palette().color(QPalette::ButtonText));
         if (testo_) p.drawText(box, Qt::AlignCenter, QString::number(v));
+        if (hasFocus() && v == corrente_) {
+            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            p.drawRect(box.adjusted(1, 1, -2, -2));
+        }
         if (!recVisibili_) continue;
         const QRect livello(box.x(), YLivello(), lBoxPt_, aRec_);
         p.fillRect(livello, Qt::white);

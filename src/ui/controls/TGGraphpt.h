@@ -6,6 +6,9 @@
 // table ("Con.") or the group page ("Tra"), and the link letter of the
 // table shown. It works on its own copy of the tables: CaricaMisura and
 // SalvaMisura move them in and out of a TMisura.
+// From the keyboard: Left and Right (Home, End) move the current value,
+// scrolling when needed; Space cycles its state as a click does; Up and
+// Down raise and lower its recovery level.
 
 #include <QList>
 #include <QString>
@@ -105,6 +108,8 @@ public:
     [[nodiscard]] Pagina PaginaCorrente() const { return pagina_; }
     void MostraPagina(Pagina pagina);
     [[nodiscard]] int PrimoVisibile() const { return primo_; }
+    // The value the keyboard acts on.
+    [[nodiscard]] int ValoreCorrente() const { return corrente_; }
     // The box of value v, empty when v is not shown.
     [[nodiscard]] QRect RettangoloValore(int v) const;
 
@@ -118,6 +123,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     template <class T>
@@ -145,6 +153,10 @@ private:
     void AggiornaCaselleCollegamento();
     void Scorri(int passo);
     void CambiaLivello(int casella, int passo);
+    // Refused, accepted, in recovery (when levels are shown), refused again.
+    void CiclaStato(int valore);
+    // Makes v the current value, scrolling it into view.
+    void VaiA(int valore);
     void Modifica();
 
     int ptTotali_ = 8;
@@ -175,6 +187,7 @@ private:
     Pagina pagina_ = PaginaPunti;
     Pagina paginaValori_ = PaginaPunti;  // the table shown, kept on the group page
     int primo_ = 0;
+    int corrente_ = 0;
 
     QToolButton* btnPunti_;
     QToolButton* btnCons_;

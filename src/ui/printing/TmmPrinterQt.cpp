@@ -111,13 +111,15 @@ void TmmPrinter::Riempi(const ludo::Rettangolo& mm) {
 
 void TmmPrinter::Griglia(const ludo::GrigliaDaStampare& griglia, int primaColonna, int numeroRighe,
                          int numeroColonne, int primaRiga, double scala, double alto, double sinistra) {
+    Celle(ludo::CelleGriglia(griglia, primaColonna, numeroRighe, numeroColonne, primaRiga, scala, alto, sinistra,
+                             LarghezzaTesto(QStringLiteral(" ")), AltezzaTesto(QStringLiteral("0"))));
+}
+
+void TmmPrinter::Celle(const std::vector<ludo::CellaGriglia>& celle) {
     QPainter& c = Canvas();
     c.save();
     c.setPen(QPen(Qt::black, SpessoreGriglia));
     c.setBrush(Qt::white);
-    const auto celle = ludo::CelleGriglia(griglia, primaColonna, numeroRighe, numeroColonne, primaRiga, scala,
-                                          alto, sinistra, LarghezzaTesto(QStringLiteral(" ")),
-                                          AltezzaTesto(QStringLiteral("0")));
     for (const ludo::CellaGriglia& cella : celle) {
         const ludo::AreaPixel a = AreaDi(cella.area);
         c.drawRect(QRect(QPoint(a.da.x, a.da.y), QPoint(a.a.x, a.a.y)));

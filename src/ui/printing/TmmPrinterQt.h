@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <vector>
 
 #include "core/printing/Tabulato.h"
 #include "core/printing/TmmPrinter.h"
@@ -55,6 +56,8 @@ public:
                  int numeroColonne, int primaRiga, double scala, double alto, double sinistra);
     void GrigliaIntera(const ludo::GrigliaDaStampare& griglia, double scala, double alto,
                        double sinistra);
+    // Cells already placed in millimetres, ruled as the grid's.
+    void Celle(const std::vector<ludo::CellaGriglia>& celle);
 
     // The font of titles and of the last page footer.
     QFont FontTitolo;

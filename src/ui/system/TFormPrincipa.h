@@ -98,6 +98,10 @@ private:
     void MostraPronostico();
     void RicalcoloSeRichiesto();
     void CondizioniAperto();
+    // The entries of the condition editors: enabled and connected, and
+    // what follows an edit stored with "OK".
+    void CollegaCondizioni();
+    void ModificaCondizioneClick(int slot);
 
     // Commands.
     void NuovoClick();
@@ -124,6 +128,12 @@ private:
     void StampaFileClick();
     void ApriStampa(ludo::ListaColonne colonne);
     void SommarioClick();
+
+    // The contest archive: maintenance, view and search settings.
+    void AggiornamentoArchivioClick();
+    void VisualizzazioneArchivioClick();
+    void ImpostazioniRicercaClick();
+
     void AboutClick();
     void UscitaClick();
 

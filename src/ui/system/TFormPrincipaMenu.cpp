@@ -111,6 +111,7 @@ void TFormPrincipa::CreaMenuCondizioni() {
         ->setData(20);
     for (const char* nome : {"Quadri", "PuntiTra"}) Comando(QString::fromLatin1(nome))->setCheckable(true);
     connect(menuCondizioni_, &QMenu::aboutToShow, this, &TFormPrincipa::CondizioniAperto);
+    CollegaCondizioni();
 }
 
 void TFormPrincipa::CreaMenuElaborazione() {
@@ -161,6 +162,9 @@ void TFormPrincipa::CreaMenuAltri() {
     Azione(archivio, QStringLiteral("Visualizzazione"), QStringLiteral("&Visualizzazione"));
     Azione(archivio, QStringLiteral("ImpostazioniRicerca"), QStringLiteral("&Impostazioni di Ricerca"),
            QKeySequence(Qt::CTRL | Qt::Key_R));
+    Collega(QStringLiteral("AggiornamentoArchivio"), &TFormPrincipa::AggiornamentoArchivioClick);
+    Collega(QStringLiteral("Visualizzazione"), &TFormPrincipa::VisualizzazioneArchivioClick);
+    Collega(QStringLiteral("ImpostazioniRicerca"), &TFormPrincipa::ImpostazioniRicercaClick);
 
     QMenu* internet = ui->MainMenu->addMenu(QStringLiteral("Internet"));
     internet->setObjectName(QStringLiteral("Internet"));

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "core/archive/ArchivioConcorsi.h"
+#include "core/archive/RegoleIntervallo.h"
 #include "core/io/Errore.h"
 
 using namespace ludo;
@@ -84,6 +85,13 @@ TEST(Archivio, DialogChecksCountAndDuplicatesOnlyWhenAdding) {
     EXPECT_EQ(VerificaConcorso(concorso(2001, 6, SerieA, 0x1FF), true, a), MsgQuantitaNumeri);  // 9 numbers
     EXPECT_EQ(VerificaConcorso(concorso(2001, 5, SerieA), true, a), MsgConcorsoPresente) << "any type";
     EXPECT_EQ(VerificaConcorso(concorso(2001, 5, SerieA), false, a), std::nullopt);
+    // The seasons the boxes show, 1979/1980 .. 2098/2099, and numbers 1..99.
+    EXPECT_EQ(VerificaConcorso(concorso(1978, 6), true, a), MsgStagioneNonValida);
+    EXPECT_EQ(VerificaConcorso(concorso(2099, 6), false, a), MsgStagioneNonValida);
+    EXPECT_EQ(VerificaConcorso(concorso(1979, 6), true, a), std::nullopt);
+    EXPECT_EQ(VerificaConcorso(concorso(2098, 6), true, a), std::nullopt);
+    EXPECT_EQ(VerificaConcorso(concorso(2001, 0), true, a), MsgNumeroConcorsoNonValido);
+    EXPECT_EQ(VerificaConcorso(concorso(2001, 100), false, a), MsgNumeroConcorsoNonValido);
 
     try {
         AggiungiConcorso(a, concorso(2001, 5, SerieC));
@@ -260,4 +268,28 @@ TEST(ArchivioFile, AnEditInvalidatesTheCachedTablesOnDisk) {
     EXPECT_TRUE(b.AnalisiValide) << "recomputed on load";
     EXPECT_EQ(b.Analisi.Tabella(0).NumConcorsi(), 2);
     EXPECT_EQ(b.Conteggio(), 2u);
+}
+
+TEST(ArchivioFile, AFailedSaveLeavesTheContestsOnDiskAsTheyWere) {
+    ludo::test::TempDir dir;
+    const Bytes prima = record(124, 1, SerieA, 0xFF);
+    ludo::test::writeFile(dir / NomeFileArchivio, prima);
+    ArchivioConcorsi a;
+    a.InserisciOrdinato(concorso(2024, 1));
+    a.InserisciOrdinato(concorso(2024, 2));
+    a.RicalcolaAnalisi();
+
+    // The tables cannot be put in place: nothing changes.
+    std::filesystem::create_directories(dir / NomeFileAnalisi / "occupato");
+    EXPECT_FALSE(a.Salva(dir.path()));
+    EXPECT_EQ(ludo::test::readFile(dir / NomeFileArchivio), prima);
+    std::filesystem::remove_all(dir / NomeFileAnalisi);
+
+    // The contests cannot be put in place: no tables are left that would
+    // not match the contests still there.
+    std::filesystem::remove(dir / NomeFileArchivio);
+    std::filesystem::create_directories(dir / NomeFileArchivio / "occupato");
+    EXPECT_FALSE(a.Salva(dir.path()));
+    EXPECT_FALSE(std::filesystem::exists(dir / NomeFileAnalisi));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no temporary file left";
 }

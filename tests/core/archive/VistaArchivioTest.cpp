@@ -99,6 +99,17 @@ TEST(VistaArchivio, RepetitionsLookAtTheContestsBefore) {
     EXPECT_EQ(terza[2], 3);
 }
 
+// The contest the maintenance window makes of an empty archive has no
+// numbers: every measure still gives a value, none fails.
+TEST(VistaArchivio, AContestWithoutNumbersGivesARow) {
+    ArchivioConcorsi a;
+    a.InserisciOrdinato(NuovoConcorso());
+    const RigaVista r = RigaVistaArchivio(a, 0, tutte());
+    EXPECT_EQ(r.Valori.size(), colonneDi(IntestazioniVista(tutte())));
+    EXPECT_EQ(r.Colonna, "");
+    EXPECT_EQ(r.Valori[0], 0) << "sum of no numbers";
+}
+
 TEST(VistaArchivio, SequenceHeadingsFollowTheLength) {
     const auto blocchi = IntestazioniVista(solo(FamigliaVista::Terzine));
     ASSERT_EQ(blocchi.size(), 1u);

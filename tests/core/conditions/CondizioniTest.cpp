@@ -204,6 +204,38 @@ TEST(Records, EveryTypeRoundTripsThroughTheFactory) {
     }
 }
 
+TEST(Records, EveryTypeTakesOverAnEditedCopyInPlace) {
+    TCondizioniSistema sistema;
+    TCondizioniSistema altro;
+    for (int codice : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 34, 35, 36, 37, 38, 39, 40}) {
+        auto originale = CreaCondizione(static_cast<std::uint8_t>(codice), &sistema);
+        auto copia = originale->Copia();
+        copia->Proprietario = &altro;
+        copia->Attivato = false;
+        copia->PerOgniMisura([](TMisura& m) { m.Prima.Voci[2].Stato = InRecupero; });
+        if (auto* membri = copia->Membri()) {
+            const std::uint8_t tipo = codice == CodQuadro ? std::uint8_t{CodResti} : static_cast<TGruppo&>(*copia).CodiceMembri;
+            membri->push_back(CreaCondizione(tipo, &sistema));
+        }
+        const TCondizione* indirizzo = originale.get();
+        originale->Assegna(*copia);
+        EXPECT_EQ(salva(*originale), salva(*copia)) << codice;
+        EXPECT_EQ(originale->Proprietario, &sistema) << "the owner stays, code " << codice;
+        if (auto* membri = originale->Membri()) {
+            ASSERT_EQ(membri->size(), 1u) << codice;
+            EXPECT_NE(membri->front().get(), copia->Membri()->front().get()) << "members are copies, code " << codice;
+        }
+        EXPECT_EQ(originale.get(), indirizzo);
+        originale->Assegna(*originale);  // onto itself: nothing changes
+        EXPECT_EQ(salva(*originale), salva(*copia)) << codice;
+    }
+    TResti resti(&sistema);
+    const TBaricentri baricentri(&sistema);
+    EXPECT_THROW(resti.Assegna(baricentri), std::bad_cast);
+    TGruppo gruppo(CodGruppoResti, CodResti, "Gruppo Resti", &sistema);
+    EXPECT_THROW(gruppo.Assegna(resti), std::bad_cast);
+}
+
 TEST(Records, MemberListsAndBadCodes) {
     TCondizioniSistema sistema;
     auto gruppo = CreaCondizione(CodGruppoResti, &sistema);
@@ -385,4 +417,23 @@ TEST_F(SistemaCondizioni, SaveAndLoadTheTwentyRecords) {
 
     EXPECT_FALSE(letto.Carica(
         Lettura(Bytes(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(s.size() / 2)))));
+}
+
+TEST(DistanzeSpecifiche, EditedPositionsStayInOrder) {
+    // The first position set to or above the second goes to one below it.
+    EXPECT_EQ(PrimaPosizioneOrdinata(3, 5), 3);
+    EXPECT_EQ(PrimaPosizioneOrdinata(5, 5), 4);
+    EXPECT_EQ(PrimaPosizioneOrdinata(8, 6), 5);
+    EXPECT_EQ(PrimaPosizioneOrdinata(8, 8), 7);
+    // The second set to or below the first goes to one above it.
+    EXPECT_EQ(SecondaPosizioneOrdinata(3, 5), 5);
+    EXPECT_EQ(SecondaPosizioneOrdinata(3, 3), 4);
+    EXPECT_EQ(SecondaPosizioneOrdinata(4, 1), 5);
+    EXPECT_EQ(SecondaPosizioneOrdinata(1, 1), 2);
+}
+
+TEST(FormuleDerivate, FormulasAreShownAsEvenDashOdd) {
+    EXPECT_EQ(TestoFormulaDerivata(0), "0-8");
+    EXPECT_EQ(TestoFormulaDerivata(3), "3-5");
+    EXPECT_EQ(TestoFormulaDerivata(8), "8-0");
 }

@@ -35,6 +35,14 @@ public:
     std::vector<std::unique_ptr<TCondizione>> Elenco;
 
     [[nodiscard]] std::unique_ptr<TCondizione> Copia() const override { return std::make_unique<Finta>(*this); }
+    void Assegna(const TCondizione& altra) override {
+        const auto& f = dynamic_cast<const Finta&>(altra);
+        TCondizione::operator=(f);
+        Tabelle = f.Tabelle;
+        Intervalli = f.Intervalli;
+        Elenco.clear();
+        for (const auto& m : f.Elenco) Elenco.push_back(m->Copia());
+    }
     bool Verifica(Colonna) override {
         for (const auto& t : Tabelle) {
             if (!TestaMisura(t, 0, 0)) return false;

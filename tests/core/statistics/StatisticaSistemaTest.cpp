@@ -24,6 +24,7 @@ public:
     [[nodiscard]] std::unique_ptr<TCondizione> Copia() const override {
         return std::make_unique<SoloQueste>(Codice, ammesse_, Proprietario);
     }
+    void Assegna(const TCondizione& altra) override { *this = dynamic_cast<const SoloQueste&>(altra); }
     void AggiornaStato() override { Effettivo = Attivato && !IgnorataInArchivio(); }
     bool Verifica(Colonna colonna) override { return ammesse_.count(colonna) != 0; }
     bool Carica(io::BinaryReader&) override { return true; }

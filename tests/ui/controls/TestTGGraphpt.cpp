@@ -180,6 +180,51 @@ private slots:
         QCOMPARE(vuota.A, 32);
     }
 
+    void theKeyboardDoesWhatTheMouseDoes() {
+        g_->setPtTotali(25);
+        g_->setPtVisibili(8);
+        g_->resize(g_->sizeHint());
+        g_->setFocus();
+        QCOMPARE(g_->ValoreCorrente(), 0);
+        QTest::keyClick(g_.get(), Qt::Key_Left);
+        QCOMPARE(g_->ValoreCorrente(), 0);
+        for (int i = 0; i < 10; ++i) QTest::keyClick(g_.get(), Qt::Key_Right);
+        QCOMPARE(g_->ValoreCorrente(), 10);
+        QCOMPARE(g_->PrimoVisibile(), 3);  // the current value is scrolled into view
+        QSignalSpy cambi(g_.get(), &TGGraphpt::Cambiato);
+        QTest::keyClick(g_.get(), Qt::Key_Space);
+        QTest::keyClick(g_.get(), Qt::Key_Space);
+        QTest::keyClick(g_.get(), Qt::Key_Up);
+        QTest::keyClick(g_.get(), Qt::Key_Up);
+        QTest::keyClick(g_.get(), Qt::Key_Down);
+        QCOMPARE(Salvata(*g_).Prima.Voce(10), (ludo::VoceMisura{ludo::InRecupero, 2}));
+        QCOMPARE(cambi.count(), 5);
+        QTest::keyClick(g_.get(), Qt::Key_End);
+        QCOMPARE(g_->ValoreCorrente(), 24);
+        QCOMPARE(g_->PrimoVisibile(), 17);
+        QTest::keyClick(g_.get(), Qt::Key_Home);
+        QCOMPARE(g_->PrimoVisibile(), 0);
+        // Scrolled away with the arrows, the current value comes back into
+        // view when the keyboard acts on it.
+        for (int i = 0; i < 5; ++i) Premi(*g_, QStringLiteral("Destra"));
+        QTest::keyClick(g_.get(), Qt::Key_Space);
+        QCOMPARE(g_->PrimoVisibile(), 0);
+        QCOMPARE(Salvata(*g_).Prima.Voce(0).Stato, ludo::Accettato);
+        // A click makes its value the current one.
+        ClickValore(*g_, 6);
+        QCOMPARE(g_->ValoreCorrente(), 6);
+        QCOMPARE(Salvata(*g_).Prima.Voce(6).Stato, ludo::Accettato);
+    }
+
+    void theControlAndItsBoxesHaveAccessibleNames() {
+        g_->setTipoCons(true);
+        QCOMPARE(g_->accessibleName(), QStringLiteral("Punti"));
+        QVERIFY(g_->focusPolicy() & Qt::TabFocus);
+        QCOMPARE(g_->findChild<QComboBox*>(QStringLiteral("Link"))->accessibleName(), QStringLiteral("Link"));
+        QCOMPARE(g_->findChild<QSpinBox*>(QStringLiteral("Tra"))->accessibleName(), QStringLiteral("Tra"));
+        QCOMPARE(g_->findChild<QToolButton*>(QStringLiteral("BtnCon"))->accessibleName(), QStringLiteral("Con."));
+    }
+
 private:
     std::unique_ptr<TGGraphpt> g_;
 };

@@ -3,6 +3,7 @@
 // substitute surface the print windows draw on while a test runs.
 
 #include <QImage>
+#include <QPrinter>
 #include <QSizeF>
 #include <memory>
 
@@ -84,4 +85,18 @@ public:
     [[nodiscard]] const std::vector<QImage>& Pagine() const { return superficie->Pagine(); }
 
     std::unique_ptr<SuperficieImmagini> superficie;
+};
+
+// While it lives the program's printer writes PDF files.
+class StampaSuPdf {
+public:
+    StampaSuPdf() : formato_(StampanteProgramma().outputFormat()) {
+        StampanteProgramma().setOutputFormat(QPrinter::PdfFormat);
+    }
+    ~StampaSuPdf() { StampanteProgramma().setOutputFormat(formato_); }
+    StampaSuPdf(const StampaSuPdf&) = delete;
+    StampaSuPdf& operator=(const StampaSuPdf&) = delete;
+
+private:
+    QPrinter::OutputFormat formato_;
 };

@@ -41,20 +41,6 @@ struct Dialogo {
     TFormStampaSchedine f;
 };
 
-// While it lives the program's printer writes PDF files.
-class StampaSuPdf {
-public:
-    StampaSuPdf() : formato_(StampanteProgramma().outputFormat()) {
-        StampanteProgramma().setOutputFormat(QPrinter::PdfFormat);
-    }
-    ~StampaSuPdf() { StampanteProgramma().setOutputFormat(formato_); }
-    StampaSuPdf(const StampaSuPdf&) = delete;
-    StampaSuPdf& operator=(const StampaSuPdf&) = delete;
-
-private:
-    QPrinter::OutputFormat formato_;
-};
-
 void Scrivi(const QString& file, const QByteArray& byte) {
     QFile f(file);
     QVERIFY(f.open(QIODevice::WriteOnly));

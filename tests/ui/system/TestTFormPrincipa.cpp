@@ -25,6 +25,9 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/Schedina.h"
+#include "ui/archive/TFrmArchivio.h"
+#include "ui/archive/TFrmImpRicerca.h"
+#include "ui/archive/TFrmVisArchivio.h"
 #include "ui/controls/DialoghiFile.h"
 #include "core/system/StatoPrincipale.h"
 #include "ui/controls/TAnimazioneLogo.h"
@@ -218,6 +221,27 @@ private slots:
         RispostaMessaggio risposta;
         p.Comando("StampaFile")->trigger();
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreLetturaColonne)});
+    }
+
+    // Maintenance given up writes nothing; the search settings take Ctrl+R.
+    void theArchiveMenuOpensItsWindows() {
+        Principale p;
+        QStringList aperte;
+        const auto apre = [&aperte]<class T>(const char* comando, T*) {
+            return [&aperte, comando](T& f) {
+                aperte << QString::fromLatin1(comando);
+                f.reject();
+            };
+        };
+        QuandoSiApre<TFrmArchivio>(apre("AggiornamentoArchivio", static_cast<TFrmArchivio*>(nullptr)));
+        p.Comando("AggiornamentoArchivio")->trigger();
+        QuandoSiApre<TFrmVisArchivio>(apre("Visualizzazione", static_cast<TFrmVisArchivio*>(nullptr)));
+        p.Comando("Visualizzazione")->trigger();
+        QCOMPARE(p.Comando("ImpostazioniRicerca")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        QuandoSiApre<TFrmImpRicerca>(apre("ImpostazioniRicerca", static_cast<TFrmImpRicerca*>(nullptr)));
+        p.Comando("ImpostazioniRicerca")->trigger();
+        QCOMPARE(aperte, (QStringList{"AggiornamentoArchivio", "Visualizzazione", "ImpostazioniRicerca"}));
+        QVERIFY(!std::filesystem::exists(p.prova.Cartella() / "ARCHIVI" / ludo::NomeFileArchivio));
     }
 
     void calibrationOpensFromThePrintMenu() {

@@ -1,0 +1,18 @@
+#include "ui/conditions/StatisticheCondizione.h"
+
+namespace {
+
+AperturaStatistiche& Apertura() {
+    static AperturaStatistiche apertura;
+    return apertura;
+}
+
+}  // namespace
+
+void ImpostaAperturaStatistiche(AperturaStatistiche apertura) { Apertura() = std::move(apertura); }
+
+bool StatisticheDisponibili() { return static_cast<bool>(Apertura()); }
+
+void ApriStatistiche(const RichiestaStatistiche& richiesta, QWidget* editor) {
+    if (Apertura()) Apertura()(richiesta, editor);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// A program folder whose archive holds the contests a test gives, loaded as
+// the main window loads it; ludomatic-cli run on that folder; and the
+// winning numbers clicked on a forecast strip.
+
+#include <QtTest>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../engine/SistemaDiProva.h"
+#include "cli/Comandi.h"
+#include "core/archive/ArchivioConcorsi.h"
+#include "ui/controls/TPronostico.h"
+
+inline ludo::T_Concorso Concorso(int anno, int numero, std::uint8_t tipo,
+                                 std::initializer_list<int> numeri) {
+    ludo::T_Concorso c{static_cast<std::uint16_t>(anno), static_cast<std::uint8_t>(numero), tipo,
+                       0};
+    for (const int n : numeri) c.Vincente |= ludo::Colonna{1} << (n - 1);
+    return c;
+}
+
+class ArchivioDiProva : public SistemaDiProva {
+  public:
+    explicit ArchivioDiProva(std::initializer_list<ludo::T_Concorso> concorsi) {
+        auto& archivio = d().Archivio;
+        for (const auto& c : concorsi) archivio.InserisciOrdinato(c);
+        archivio.RicalcolaAnalisi();
+        if (!archivio.Salva(CartellaArchivi())) qFatal("archive not written");
+        Carica();
+    }
+    [[nodiscard]] std::filesystem::path CartellaArchivi() const {
+        return ludo::io::resolvePath(Cartella(), std::string(ludo::io::kArchivi));
+    }
+    void Carica() const { d().Archivio.Carica(CartellaArchivi(), d().Config.Ricerca.Intervallo); }
+
+    // What ludomatic-cli prints on this folder.
+    [[nodiscard]] std::string Cli(const std::vector<std::string>& argomenti) const {
+        std::ostringstream out;
+        std::ostringstream err;
+        if (ludo::cli::esegui(argomenti, Cartella(), out, err) != 0)
+            qFatal("cli: %s", err.str().c_str());
+        return out.str();
+    }
+};
+
+// The contest as ludomatic-cli archivio lists it.
+inline std::string ElencatoDallaCli(const ludo::T_Concorso& c) {
+    std::string numeri;
+    for (int n = 1; n <= 32; ++n) {
+        if ((c.Vincente & (ludo::Colonna{1} << (n - 1))) == 0) continue;
+        numeri += (numeri.empty() ? "" : ",") + std::to_string(n);
+    }
+    return "{\"anno\":" + std::to_string(c.Anno) + ",\"numero\":" + std::to_string(c.NumConcorso) +
+           ",\"tipo\":\"" + std::string(ludo::NomeTipoConcorso(c.TipoConcorso)) +
+           "\",\"vincente\":[" + numeri + "]}";
+}
+
+// Clicks the cells of the given numbers that stand on the strip.
+inline void CliccaNumeri(TPronostico& striscia, std::initializer_list<int> numeri) {
+    for (int i = 0; i < TPronostico::NumeroCelle; ++i) {
+        if (std::find(numeri.begin(), numeri.end(), striscia.NumeroCella(i)) == numeri.end())
+            continue;
+        QTest::mouseClick(&striscia, Qt::LeftButton, {}, striscia.RettangoloCella(i).center());
+    }
+}

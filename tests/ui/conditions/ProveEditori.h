@@ -1,0 +1,49 @@
+#pragma once
+// What the tests of the condition editors share: the conditions to open
+// and the gestures of a user on a points control.
+
+#include <QtTest>
+#include <sstream>
+#include <string>
+
+#include "../controls/ControlliDiProva.h"
+#include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/TGruppo.h"
+#include "core/io/BinaryWriter.h"
+#include "ui/conditions/Modifica.h"
+#include "ui/conditions/TFrmCondizione.h"
+#include "ui/controls/TGGraphpt.h"
+
+namespace prova {
+
+// The record of a condition, members included: equal records, equal conditions.
+inline std::string Record(const ludo::TCondizione& c) {
+    std::ostringstream out(std::ios::binary);
+    ludo::io::BinaryWriter w(out);
+    c.Salva(w);
+    return out.str();
+}
+
+// A click on the box of value v of a points control.
+inline void Clicca(TGGraphpt& punti, int v) {
+    const QRect box = punti.RettangoloValore(v);
+    QVERIFY2(!box.isEmpty(), qPrintable(punti.objectName()));
+    QTest::mouseClick(&punti, Qt::LeftButton, {}, box.center());
+}
+
+// The window of a condition, open on the screen.
+inline std::unique_ptr<TFrmCondizione> Apri(ludo::TCondizione& c) {
+    auto f = CreaEditor(c, nullptr);
+    f->show();
+    if (!QTest::qWaitForWindowExposed(f.get())) qWarning("la finestra non si è mostrata");
+    return f;
+}
+
+// The type codes whose editors exist: each single code, then each group code.
+inline const std::vector<std::uint8_t>& CodiciConEditor() {
+    static const std::vector<std::uint8_t> codici = {1,  3,  8,  11, 12, 13, 14, 15,
+                                                     16, 17, 18, 35, 37, 38, 39};
+    return codici;
+}
+
+}  // namespace prova

@@ -1,0 +1,349 @@
+// The pattern every condition editor shares: views and group navigation,
+// the state switches, "Azzera ", the check before a view is stored, OK and
+// Annulla, the remembered place and choices, help, the statistics buttons,
+// and what makes a window usable from the keyboard.
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+
+#include "../controls/RispostaMessaggio.h"
+#include "ProveEditori.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "ui/conditions/StatisticheCondizione.h"
+#include "ui/conditions/TFrmResti.h"
+#include "ui/controls/Guida.h"
+#include "ui/controls/TFormSaver.h"
+#include "ui/controls/TFrmGuida.h"
+
+using namespace prova;
+
+namespace {
+
+ludo::TResti& Resti(ludo::TCondizione& gruppo, std::size_t i) {
+    return static_cast<ludo::TResti&>(*gruppo.Membri()->at(i));
+}
+
+// A group of remainders with the given divisors, value 1 accepted in each.
+std::unique_ptr<ludo::TCondizione> GruppoResti(ludo::TCondizioniSistema& cs,
+                                               std::initializer_list<int> divisori) {
+    auto gruppo = ludo::CreaCondizione(ludo::CodGruppoResti, &cs);
+    for (int d : divisori) {
+        auto& r = static_cast<ludo::TResti&>(static_cast<ludo::TGruppo&>(*gruppo).NuovoMembro());
+        r.Divisore = d;
+        r.Tabelle[0].Prima.Voci[1].Stato = ludo::Accettato;
+    }
+    return gruppo;
+}
+
+// The condition of the code takes part in the tests.
+bool Attiva(ludo::TCondizioniSistema& cs, std::uint8_t codice) {
+    cs.AggiornaStato();
+    cs.Prepara();
+    for (int i = 0; i < cs.NumeroAttive(); ++i) {
+        if (cs.Attiva(i).Codice == codice) return true;
+    }
+    return false;
+}
+
+QString Numero(const QWidget& f) { return C<QLabel>(f, "PanelNumero")->text(); }
+int Divisore(const QWidget& f) { return C<QSpinBox>(f, "SpinDivisore")->value(); }
+
+// Some value accepted in every table of the condition (and of a new member
+// of a group), every formula accepted.
+void AccettaOvunque(ludo::TCondizione& c) {
+    if (c.Membri() != nullptr) AccettaOvunque(static_cast<ludo::TGruppo&>(c).NuovoMembro());
+    c.PerOgniMisura([](ludo::TMisura& m) {
+        m.Prima.Voci[1].Stato = ludo::Accettato;
+        m.Seconda.Voci[1].Stato = ludo::Accettato;
+    });
+    if (auto* fd = dynamic_cast<ludo::TFormuleDerivate*>(&c)) fd->Formule.fill(true);
+    if (auto* filtro = dynamic_cast<ludo::TColonnaFiltro*>(&c)) filtro->Numeri = 0xFFu;
+}
+
+// A remainders window whose own check refuses to store while told to.
+class RestiControllati : public TFrmResti {
+  public:
+    using TFrmResti::TFrmResti;
+    bool rifiuta = true;
+
+  protected:
+    bool MemorizzaSpecifici(ludo::TCondizione& vista) override {
+        if (rifiuta) return Rifiuta(QStringLiteral("Divisore non ammesso"));
+        return TFrmResti::MemorizzaSpecifici(vista);
+    }
+};
+
+}  // namespace
+
+class TestTFrmCondizione : public QObject {
+    Q_OBJECT
+  private slots:
+    void anEmptyGroupOpensOnMemberOneAndAnnullaLeavesItEmpty() {
+        ludo::TCondizioniSistema cs;
+        for (std::uint8_t codice : {ludo::CodGruppoConsecutivita, ludo::CodGruppoDistanze,
+                                    ludo::CodGruppoResti, ludo::CodGruppoColonneFiltro}) {
+            auto gruppo = ludo::CreaCondizione(codice, &cs);
+            auto f = Apri(*gruppo);
+            QVERIFY(C<QWidget>(*f, "PanelGruppo")->isVisible());
+            QCOMPARE(Numero(*f), QStringLiteral("1"));
+            QCOMPARE(f->Viste().Numero(), 1);
+            Clic(*f, "AnnullaBtn");
+            QVERIFY(gruppo->Membri()->empty());
+            QVERIFY(!f->Cambiato());
+
+            // With "OK" the group keeps the member it was shown.
+            auto g = Apri(*gruppo);
+            Clic(*g, "OKBtn");
+            QCOMPARE(gruppo->Membri()->size(), 1u);
+            QCOMPARE(gruppo->Membri()->front()->Codice,
+                     static_cast<ludo::TGruppo&>(*gruppo).CodiceMembri);
+            QVERIFY(g->Cambiato());
+        }
+    }
+
+    void aSingleConditionHasNoNavigation() {
+        ludo::TCondizioniSistema cs;
+        auto resti = ludo::CreaCondizione(ludo::CodResti, &cs);
+        auto f = Apri(*resti);
+        QVERIFY(!C<QWidget>(*f, "PanelGruppo")->isVisible());
+        QVERIFY(f->Viste().Singolo());
+    }
+
+    void eliminaDeletesTheMemberShownButNeverTheLastOne() {
+        ludo::TCondizioniSistema cs;
+        auto uno = GruppoResti(cs, {5});
+        auto f = Apri(*uno);
+        Clic(*f, "EliminaBtn");
+        QCOMPARE(f->Viste().Numero(), 1);
+        Clic(*f, "OKBtn");
+        QCOMPARE(uno->Membri()->size(), 1u);
+        QVERIFY(!f->Cambiato());
+
+        auto tre = GruppoResti(cs, {3, 4, 5});
+        auto g = Apri(*tre);
+        Clic(*g, "UltimoBtn");
+        QCOMPARE(Numero(*g), QStringLiteral("3"));
+        Clic(*g, "EliminaBtn");  // the last one: the index moves back
+        QCOMPARE(Numero(*g), QStringLiteral("2"));
+        QCOMPARE(Divisore(*g), 4);
+        Clic(*g, "PrimoBtn");
+        Clic(*g, "EliminaBtn");
+        QCOMPARE(Numero(*g), QStringLiteral("1"));
+        QCOMPARE(Divisore(*g), 4);
+        QCOMPARE(tre->Membri()->size(), 3u);  // nothing written before "OK"
+        Clic(*g, "OKBtn");
+        QCOMPARE(tre->Membri()->size(), 1u);
+        QCOMPARE(Resti(*tre, 0).Divisore, 4);
+        QVERIFY(g->Cambiato());
+    }
+
+    void everyMoveStoresTheViewShownAndOkWritesTheMembersInOrder() {
+        ludo::TCondizioniSistema cs;
+        auto gruppo = ludo::CreaCondizione(ludo::CodGruppoDistanze, &cs);
+        auto f = Apri(*gruppo);
+        auto* prima = C<QSpinBox>(*f, "SpinPrima");
+        auto* seconda = C<QSpinBox>(*f, "SpinSeconda");
+        auto* distanza = C<TGGraphpt>(*f, "PtDistanza");
+        for (int i = 0; i < 5; ++i) QTest::keyClick(seconda, Qt::Key_Up);
+        Clicca(*distanza, 10);
+        Clic(*f, "AggiungiBtn");
+        QCOMPARE(Numero(*f), QStringLiteral("2"));
+        QCOMPARE(seconda->value(), 2);  // a new member comes with its defaults
+        Clicca(*distanza, 20);
+        Clic(*f, "SinistraBtn");
+        QCOMPARE(Numero(*f), QStringLiteral("1"));
+        QCOMPARE(seconda->value(), 7);
+        QCOMPARE(prima->value(), 1);
+        Clic(*f, "DestraBtn");
+        Clic(*f, "DisattivatoS");
+        Clic(*f, "OKBtn");
+
+        QCOMPARE(gruppo->Membri()->size(), 2u);
+        const auto& a = static_cast<const ludo::TDistanzaSpecifica&>(*gruppo->Membri()->at(0));
+        const auto& b = static_cast<const ludo::TDistanzaSpecifica&>(*gruppo->Membri()->at(1));
+        QCOMPARE(a.Posizione2, 7);
+        QCOMPARE(a.Tabelle[0].Prima.Voce(10).Stato, ludo::Accettato);
+        QCOMPARE(a.Tabelle[0].Prima.Voce(20).Stato, ludo::Rifiutato);
+        QVERIFY(a.Attivato);
+        QCOMPARE(b.Posizione2, 2);
+        QCOMPARE(b.Tabelle[0].Prima.Voce(20).Stato, ludo::Accettato);
+        QVERIFY(!b.Attivato);
+        QVERIFY(gruppo->Attivato);
+    }
+
+    void theGroupSwitchedOffKeepsItsMembersButNoneTakesPart() {
+        ludo::TCondizioniSistema cs;
+        auto& gruppo = cs.Condizione(ludo::CodGruppoResti);
+        auto f = Apri(gruppo);
+        Clicca(*C<TGGraphpt>(*f, "PtResto"), 3);
+        QVERIFY(C<QRadioButton>(*f, "AttivatoS")->isChecked());
+        Clic(*f, "Disattivato");
+        Clic(*f, "OKBtn");
+        QVERIFY(!gruppo.Attivato);
+        QVERIFY(Resti(gruppo, 0).Attivato);
+        QVERIFY(!Attiva(cs, ludo::CodGruppoResti));
+        QVERIFY(!gruppo.Effettivo);
+
+        // Switched on again, the member takes part.
+        auto g = Apri(gruppo);
+        QVERIFY(C<QRadioButton>(*g, "Disattivato")->isChecked());
+        Clic(*g, "Attivato");
+        Clic(*g, "OKBtn");
+        QVERIFY(Attiva(cs, ludo::CodGruppoResti));
+
+        // The member switched off, the group on: no member takes part either.
+        auto h = Apri(gruppo);
+        Clic(*h, "DisattivatoS");
+        Clic(*h, "OKBtn");
+        QVERIFY(gruppo.Attivato);
+        QVERIFY(!Resti(gruppo, 0).Attivato);
+        QVERIFY(!Attiva(cs, ludo::CodGruppoResti));
+    }
+
+    void azzeraThenOkLeavesTheConditionOnButNotEffective() {
+        ludo::TCondizioniSistema cs;
+        for (std::uint8_t codice : CodiciConEditor()) {
+            auto c = ludo::CreaCondizione(codice, &cs);
+            AccettaOvunque(*c);
+            c->AggiornaStato();
+            QVERIFY(c->Effettivo);
+            auto f = Apri(*c);
+            Clic(*f, "AzzeraBtn");
+            Clic(*f, "OKBtn");
+            QVERIFY(f->Cambiato());
+            c->AggiornaStato();
+            QVERIFY2(c->Attivato && !c->Effettivo, qPrintable(f->objectName()));
+            ludo::TCondizione& mostrata = c->Membri() != nullptr ? *c->Membri()->front() : *c;
+            QVERIFY(mostrata.Attivato);
+            mostrata.PerOgniMisura([&](ludo::TMisura& m) {
+                QVERIFY2(!m.Prima.HaValori(m.Massimo) && !m.Seconda.HaValori(m.Massimo),
+                         qPrintable(f->objectName()));
+                QCOMPARE(m.Da, 1);
+                QCOMPARE(m.A, 32);
+            });
+        }
+    }
+
+    void aFailedCheckKeepsTheViewAndTheWindowOpen() {
+        ludo::TCondizioniSistema cs;
+        auto gruppo = GruppoResti(cs, {3, 4});
+        const std::string prima = Record(*gruppo);
+        RestiControllati f(*gruppo);
+        f.show();
+        RispostaMessaggio risposta;
+        Clic(f, "DestraBtn");
+        QTRY_COMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
+        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Divisore non ammesso")});
+        QCOMPARE(Numero(f), QStringLiteral("1"));
+        Clic(f, "OKBtn");
+        QTRY_COMPARE(risposta.titoli.size(), 2);
+        QVERIFY(f.isVisible());
+        QCOMPARE(Record(*gruppo), prima);
+
+        f.rifiuta = false;
+        QTest::keyClick(C<QSpinBox>(f, "SpinDivisore"), Qt::Key_Up);
+        Clic(f, "OKBtn");
+        QVERIFY(!f.isVisible());
+        QCOMPARE(Resti(*gruppo, 0).Divisore, 4);
+    }
+
+    void theWindowOpensAgainWhereTheUserLeftItWithItsChoices() {
+        TFormSaver store;
+        TFormSaver::ImpostaProgramma(&store);
+        ludo::TCondizioniSistema cs;
+        auto& posizioni = static_cast<ludo::TPosizioni&>(cs.Condizione(ludo::CodPosizioni));
+        posizioni.Tabelle[4].Prima.Voci[7].Stato = ludo::Accettato;
+        auto& resti = cs.Condizione(ludo::CodGruppoResti);
+        {
+            auto f = Apri(posizioni);
+            Clic(*f, "SpeedPos5");
+            f->resize(900, 330);
+            Clic(*f, "AnnullaBtn");
+            auto r = Apri(resti);
+            QTest::keyClick(C<QSpinBox>(*r, "SpinDivisore"), Qt::Key_Up);
+            Clic(*r, "AnnullaBtn");
+        }
+        auto f = Apri(posizioni);
+        QVERIFY(C<QToolButton>(*f, "SpeedPos5")->isChecked());
+        QCOMPARE(f->size(), QSize(900, 330));
+        ludo::TMisura mostrata(32, false);
+        C<TGGraphpt>(*f, "PtPresenze")->SalvaMisura(mostrata);
+        QCOMPARE(mostrata.Prima.Voce(7).Stato, ludo::Accettato);
+        // What the condition holds comes before what the window remembers.
+        auto r = Apri(resti);
+        QCOMPARE(Divisore(*r), 8);
+        TFormSaver::ImpostaProgramma(nullptr);
+    }
+
+    void archivioAndAnalisiWaitForTheStatisticsWindows() {
+        ludo::TCondizioniSistema cs;
+        auto& posizioni = cs.Condizione(ludo::CodPosizioni);
+        {
+            auto f = Apri(posizioni);
+            QVERIFY(!C<QWidget>(*f, "ArchivioBtn")->isEnabled());
+            QVERIFY(!C<QWidget>(*f, "AnalisiBtn")->isEnabled());
+        }
+        QList<std::pair<FonteStatistiche, int>> richieste;
+        bool valoreVisto = false;
+        ImpostaAperturaStatistiche([&](const RichiestaStatistiche& r, QWidget*) {
+            richieste.append({r.fonte, r.pagina});
+            valoreVisto = TabellaCondizione(r.condizione, 2).Prima.Voce(4).Stato == ludo::Accettato;
+        });
+        auto f = Apri(posizioni);
+        Clic(*f, "SpeedPos3");
+        Clicca(*C<TGGraphpt>(*f, "PtPresenze"), 4);
+        Clic(*f, "ArchivioBtn");
+        Clic(*f, "AnalisiBtn");
+        ImpostaAperturaStatistiche({});
+        QCOMPARE(richieste.size(), 2);
+        QCOMPARE(richieste[0], std::make_pair(FonteStatistiche::Archivio, 3));
+        QCOMPARE(richieste[1], std::make_pair(FonteStatistiche::Colonne, 3));
+        QVERIFY2(valoreVisto, "the statistics see the edit made in the window");
+        QCOMPARE(TabellaCondizione(posizioni, 2).Prima.Voce(4).Stato, ludo::Rifiutato);
+    }
+
+    // F1 is checked with every other window of the program.
+    void aiutoOpensTheGuideAtTheSectionOfTheWindow() {
+        ImpostaCartellaGuida(LUDO_DATA_DIR);
+        ludo::TCondizioniSistema cs;
+        for (std::uint8_t codice : CodiciConEditor()) {
+            auto c = ludo::CreaCondizione(codice, &cs);
+            auto f = Apri(*c);
+            Clic(*f, "AiutoBtn");
+            auto* aiuto = f->findChild<TFrmGuida*>();
+            QVERIFY2(aiuto != nullptr && aiuto->isVisible(), qPrintable(f->objectName()));
+            QCOMPARE(aiuto->PaginaMostrata(), f->SezioneGuida());
+        }
+    }
+
+    void modificaWaitsForTheWindowAndTellsWhatHappened() {
+        ludo::TCondizioniSistema cs;
+        auto& pari = cs.Condizione(ludo::CodPariDispari);
+        QuandoSiApre<QDialog>([](QDialog& f) { Clic(f, "AnnullaBtn"); });
+        EsitoModifica esito = Modifica(pari, nullptr);
+        QVERIFY(!esito.memorizzata && !esito.cambiata);
+
+        QuandoSiApre<QDialog>([](QDialog& f) { Clic(f, "OKBtn"); });
+        esito = Modifica(pari, nullptr);
+        QVERIFY(esito.memorizzata && !esito.cambiata);
+
+        QuandoSiApre<QDialog>([](QDialog& f) {
+            Clicca(*C<TGGraphpt>(f, "PtDispari"), 4);
+            Clic(f, "OKBtn");
+        });
+        esito = Modifica(pari, nullptr);
+        QVERIFY(esito.memorizzata && esito.cambiata);
+        QCOMPARE(TabellaCondizione(pari, 1).Prima.Voce(4).Stato, ludo::Accettato);
+
+        // A type whose window is not in the program opens nothing.
+        auto& interruzioni = cs.Condizione(ludo::CodInterruzioni);
+        QVERIFY(!EditorDisponibile(ludo::CodInterruzioni));
+        esito = Modifica(interruzioni, nullptr);
+        QVERIFY(!esito.memorizzata);
+    }
+};
+
+QTEST_MAIN(TestTFrmCondizione)
+#include "TestTFrmCondizione.moc"

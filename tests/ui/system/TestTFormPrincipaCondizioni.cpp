@@ -1,0 +1,230 @@
+// The "Condizioni" menu of the main window and what follows an edit made
+// in a condition editor, up to the saved system as the command-line
+// program reads and develops it.
+#include <QAction>
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "../conditions/ProveEditori.h"
+#include "../controls/RispostaMessaggio.h"
+#include "../engine/SistemaDiProva.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/engine/Sviluppo.h"
+#include "core/io/ProgramFolder.h"
+#include "ui/engine/TFormRicalcoloAutomatico.h"
+#include "ui/system/TFormPrincipa.h"
+
+using namespace prova;
+
+namespace {
+
+// The main window of a scratch program folder; the message about its
+// missing archive is answered.
+std::unique_ptr<TFormPrincipa> Principale(ludo::T_Sistema& sistema) {
+    RispostaMessaggio ok;
+    auto f = std::make_unique<TFormPrincipa>(sistema);
+    f->show();
+    return f;
+}
+
+// A main window over the matches 1..10 with the automatic recalculation on.
+struct ConRicalcolo {
+    ConRicalcolo() {
+        p.d().Pronostico = SistemaDiProva::Primi(10);
+        p.d().Destinazione.RicalcoloAutomatico = true;
+        finestra = Principale(*p.sistema);
+    }
+    SistemaDiProva p;
+    std::unique_ptr<TFormPrincipa> finestra;
+    TFormPrincipa& f() const { return *finestra; }
+};
+
+QMenu* MenuCondizioni(const TFormPrincipa& f) {
+    return f.findChild<QMenu*>(QStringLiteral("Condizioni"));
+}
+
+// Opens a menu entry and, in the window it shows, does what the user does.
+void DalMenu(TFormPrincipa& f, const char* voce, std::function<void(QDialog&)> azione) {
+    QuandoSiApre<QDialog>(std::move(azione));
+    f.Comando(QString::fromLatin1(voce))->trigger();
+}
+
+void AccettaPari(QWidget& w) {
+    Clicca(*C<TGGraphpt>(w, "PtPari"), 5);
+    Clic(w, "OKBtn");
+}
+
+// Runs ludomatic-cli, which stands beside the tests, and reads its JSON.
+QJsonObject Cli(const QStringList& argomenti) {
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/ludomatic-cli"), argomenti);
+    if (!cli.waitForFinished(120000) || cli.exitCode() != 0) {
+        qWarning("%s", cli.readAllStandardError().constData());
+        return {};
+    }
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+}
+
+// The values of a table's first list that are not refused.
+QStringList Accettati(const QJsonObject& tabella) {
+    QStringList valori;
+    const QJsonObject voci = tabella.value(QStringLiteral("primo")).toObject();
+    for (auto v = voci.begin(); v != voci.end(); ++v) {
+        if (v.value().toArray().at(0).toInt() != ludo::Rifiutato) valori.append(v.key());
+    }
+    return valori;
+}
+
+// The two edits of the end-to-end test, made in code: even numbers 3 or 4;
+// a group of two specific distances, positions 1 and 8 at 14..16 apart and
+// positions 1 and 2 at most 2 apart.
+void ModificheInCodice(ludo::TCondizioniSistema& cs) {
+    auto& pari = static_cast<ludo::TPariDispari&>(cs.Condizione(ludo::CodPariDispari));
+    for (int v : {3, 4})
+        pari.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
+    auto& gruppo = static_cast<ludo::TGruppo&>(cs.Condizione(ludo::CodGruppoDistanze));
+    auto& estremi = static_cast<ludo::TDistanzaSpecifica&>(gruppo.NuovoMembro());
+    estremi.Posizione2 = 8;
+    for (int v : {14, 15, 16})
+        estremi.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
+    auto& primi = static_cast<ludo::TDistanzaSpecifica&>(gruppo.NuovoMembro());
+    for (int v : {1, 2})
+        primi.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
+}
+
+}  // namespace
+
+class TestTFormPrincipaCondizioni : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+
+    void theEntriesOfTheEditorsInTheProgramAreEnabled() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(10);
+        const auto finestra = Principale(*p.sistema);
+        TFormPrincipa& f = *finestra;
+        int abilitate = 0;
+        for (QAction* voce : MenuCondizioni(f)->actions()) {
+            const int slot = voce->data().toInt();
+            if (slot <= 0) continue;
+            QCOMPARE(voce->isEnabled(), EditorDisponibile(static_cast<std::uint8_t>(slot)));
+            abilitate += voce->isEnabled() ? 1 : 0;
+        }
+        QCOMPARE(abilitate, 11);
+        for (const char* nome :
+             {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche", "Resti",
+              "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze"}) {
+            QVERIFY2(f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
+        }
+        for (const char* nome :
+             {"Somme", "Interruzioni", "Picchetti", "Sequele", "Quadri", "PuntiTra"}) {
+            QVERIFY2(!f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
+        }
+    }
+
+    void okMarksTheSystemModifiedChecksTheEntryAndRecalculates() {
+        ConRicalcolo r;
+        QSignalSpy applicato(r.f().findChild<TFormRicalcoloAutomatico*>(),
+                             &TFormRicalcoloAutomatico::Applicato);
+        DalMenu(r.f(), "PariDispari", AccettaPari);
+        QVERIFY(r.p.sistema->Modificato);
+        QVERIFY(r.f().Comando(QStringLiteral("PariDispari"))->isChecked());
+        QVERIFY(!r.f().Comando(QStringLiteral("Resti"))->isChecked());
+        QCOMPARE(r.p.d().Condizioni.Attiva(0).Codice, ludo::CodPariDispari);
+        // Of the columns of 1..10, those with the five even numbers.
+        QVERIFY(applicato.wait(30000));
+        QCOMPARE(r.p.d().Colonne.Conteggio(), 10u);
+        QCOMPARE(r.f().findChild<QLabel*>(QStringLiteral("PColonneF"))->text(),
+                 QStringLiteral("  Colonne Finali : 10 (£ 8.000)"));
+    }
+
+    void annullaOrNoChangeLeaveTheSystemAsItWas() {
+        ConRicalcolo r;
+        const std::string prima = Record(r.p.d().Condizioni.Condizione(ludo::CodPariDispari));
+        DalMenu(r.f(), "PariDispari", [](QDialog& w) {
+            Clicca(*C<TGGraphpt>(w, "PtPari"), 5);
+            Clic(w, "AnnullaBtn");
+        });
+        DalMenu(r.f(), "Resti", [](QDialog& w) { Clic(w, "AnnullaBtn"); });
+        DalMenu(r.f(), "Baricentri", [](QDialog& w) { Clic(w, "OKBtn"); });
+        QVERIFY(!r.p.sistema->Modificato);
+        QCOMPARE(Record(r.p.d().Condizioni.Condizione(ludo::CodPariDispari)), prima);
+        QVERIFY(r.p.d().Condizioni.Condizione(ludo::CodGruppoResti).Membri()->empty());
+        const auto* ricalcolo = r.f().findChild<TFormRicalcoloAutomatico*>();
+        QVERIFY(!ricalcolo->InCorso() && !ricalcolo->isVisible());
+        QVERIFY(!r.f().Comando(QStringLiteral("PariDispari"))->isChecked());
+    }
+
+    void anEditMadeInTheWindowsIsSavedAndDevelopedAsTheSameEditInCode() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(16);
+        const auto sistemi = ludo::io::resolvePath(p.Cartella(), std::string(ludo::io::kSistemi));
+        const auto originale = sistemi / "originale.LDS";
+        const auto file = sistemi / "prova.LDS";
+        p.sistema->Salva(originale);
+        p.sistema->Salva(file);
+
+        ludo::T_Sistema sistema(p.Cartella());
+        const auto finestra = Principale(sistema);
+        TFormPrincipa& f = *finestra;
+        f.Avvio(QString::fromStdString(file.string()));
+        DalMenu(f, "PariDispari", [](QDialog& w) {
+            auto* pari = C<TGGraphpt>(w, "PtPari");
+            Clicca(*pari, 3);
+            Clicca(*pari, 4);
+            Clic(w, "OKBtn");
+        });
+        DalMenu(f, "DistanzeSpecifiche", [](QDialog& w) {
+            auto* distanza = C<TGGraphpt>(w, "PtDistanza");
+            auto* seconda = C<QSpinBox>(w, "SpinSeconda");
+            for (int i = 0; i < 6; ++i) QTest::keyClick(seconda, Qt::Key_Up);
+            for (int v : {14, 15, 16}) Clicca(*distanza, v);
+            Clic(w, "AggiungiBtn");
+            for (int v : {1, 2}) Clicca(*distanza, v);
+            Clic(w, "OKBtn");
+        });
+        QVERIFY(sistema.Modificato);
+        f.Comando(QStringLiteral("Save1"))->trigger();
+        QVERIFY(!sistema.Modificato);
+
+        const QJsonObject letto =
+            Cli({QStringLiteral("sistema"), QString::fromStdString(file.string())});
+        const QJsonArray condizioni = letto.value(QStringLiteral("condizioni")).toArray();
+        QCOMPARE(condizioni.size(), 20);
+        const QJsonArray pari = condizioni[0].toObject().value(QStringLiteral("tabelle")).toArray();
+        QCOMPARE(Accettati(pari[0].toObject()),
+                 (QStringList{QStringLiteral("3"), QStringLiteral("4")}));
+        QVERIFY(Accettati(pari[1].toObject()).isEmpty());
+        const QJsonArray membri =
+            condizioni[11].toObject().value(QStringLiteral("membri")).toArray();
+        QCOMPARE(membri.size(), 2);
+        QCOMPARE(membri[0].toObject().value(QStringLiteral("posizione2")).toInt(), 8);
+        QCOMPARE(Accettati(
+                     membri[0].toObject().value(QStringLiteral("tabelle")).toArray()[0].toObject()),
+                 (QStringList{QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("16")}));
+        QCOMPARE(membri[1].toObject().value(QStringLiteral("posizione1")).toInt(), 1);
+        QCOMPARE(membri[1].toObject().value(QStringLiteral("posizione2")).toInt(), 2);
+
+        ludo::T_Sistema inCodice(p.Cartella());
+        inCodice.Carica(originale);
+        ModificheInCodice(inCodice.Dati->Condizioni);
+        ludo::InterfacciaSviluppo nessunaFinestra;
+        const auto esito = ludo::Sviluppa(inCodice, nessunaFinestra);
+        QVERIFY(esito.Finali > 0 && esito.Finali < esito.Totale);
+        const QJsonObject sviluppo =
+            Cli({QStringLiteral("--cartella"), QString::fromStdString(p.Cartella().string()),
+                 QStringLiteral("sviluppa"), QString::fromStdString(file.string())});
+        QCOMPARE(sviluppo.value(QStringLiteral("finali")).toInteger(), esito.Finali);
+    }
+};
+
+QTEST_MAIN(TestTFormPrincipaCondizioni)
+#include "TestTFormPrincipaCondizioni.moc"
