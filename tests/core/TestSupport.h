@@ -21,6 +21,7 @@
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"
 #include "core/io/Errore.h"
+#include "core/io/ProgramFolder.h"
 
 namespace ludo::test {
 
@@ -45,6 +46,14 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// A scratch program folder with every sub-folder the program makes.
+class CartellaProgramma : public TempDir {
+public:
+    CartellaProgramma() {
+        for (const auto sotto : io::kSottocartelle) std::filesystem::create_directories(path() / std::string(sotto));
+    }
 };
 
 // The mask of a set of match numbers 1..32.
@@ -91,13 +100,21 @@ inline std::string readText(const std::filesystem::path& p) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// What a writer puts on a stream, its result expected true.
+template <class Scrivi>
+Bytes scrittoSu(Scrivi&& scrivi) {
+    std::ostringstream out(std::ios::binary);
+    EXPECT_TRUE(scrivi(out));
+    return bytesOf(out.str());
+}
+
 // What a record's writer puts out, its result expected true.
 template <class Scrivi>
 Bytes scritto(Scrivi&& scrivi) {
-    std::ostringstream out(std::ios::binary);
-    io::BinaryWriter w(out);
-    EXPECT_TRUE(scrivi(w));
-    return bytesOf(out.str());
+    return scrittoSu([&](std::ostream& out) {
+        io::BinaryWriter w(out);
+        return scrivi(w);
+    });
 }
 
 // A reader over a copy of some bytes; a temporary one stands for its

@@ -363,13 +363,11 @@ bool FinestreArchivio(const QDir& destinazione) {
 
 // The last 40 contests of the demonstration archive, printed on A4.
 bool StampaArchivioDiEsempio(const QDir& destinazione) {
-    ludo::T_Sistema sistema(
-        ludo::io::programFolderFor(QApplication::applicationFilePath().toStdString(),
-                                   ludo::io::Environment::fromProcess()));
+    ludo::T_Sistema sistema(ludo::io::programFolderFor(
+        QApplication::applicationFilePath().toStdString(), ludo::io::Environment::fromProcess()));
     auto& d = *sistema.Dati;
-    d.Archivio.Carica(
-        ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kArchivi)),
-        d.Config.Ricerca.Intervallo);
+    d.Archivio.Carica(ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kArchivi)),
+                      d.Config.Ricerca.Intervallo);
     constexpr std::size_t Quanti = 40;
     if (d.Archivio.Conteggio() < Quanti) return false;
     ludo::IntervalloRicerca intervallo = d.Config.Ricerca.Intervallo;

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/archive/ArchivioConcorsi.h"
 
@@ -14,24 +15,13 @@ using ludo::test::Bytes;
 
 namespace {
 
-T_Concorso concorso(int anno, int numero, std::uint8_t tipo, Colonna vincente) {
-    T_Concorso c;
-    c.Anno = static_cast<std::uint16_t>(anno);
-    c.NumConcorso = static_cast<std::uint8_t>(numero);
-    c.TipoConcorso = tipo;
-    c.Vincente = vincente;
-    return c;
-}
-
 // Four contests of every type but "Altri", whose parity patterns are
 // 2 1 2 1 2 1 2 1 / 2 2 2 2 2 2 2 2 / 2 1 1 2 2 1 1 2 / 2 1 2 1 2 1 2 1.
 ArchivioConcorsi archivioDiProva() {
-    ArchivioConcorsi a;
-    a.InserisciOrdinato(concorso(2000, 1, SerieA, col({1, 2, 3, 4, 5, 6, 7, 8})));
-    a.InserisciOrdinato(concorso(2000, 2, SerieB, col({1, 3, 5, 7, 9, 11, 13, 15})));
-    a.InserisciOrdinato(concorso(2000, 3, SerieC, col({1, 2, 4, 5, 7, 8, 10, 11})));
-    a.InserisciOrdinato(concorso(2001, 1, SerieA, col({1, 2, 3, 4, 29, 30, 31, 32})));
-    return a;
+    return ludo::test::archivioDi({{2000, 1, SerieA, col({1, 2, 3, 4, 5, 6, 7, 8})},
+                                   {2000, 2, SerieB, col({1, 3, 5, 7, 9, 11, 13, 15})},
+                                   {2000, 3, SerieC, col({1, 2, 4, 5, 7, 8, 10, 11})},
+                                   {2001, 1, SerieA, col({1, 2, 3, 4, 29, 30, 31, 32})}});
 }
 
 // One table as the measures of the counted contests give it: the values of
@@ -121,66 +111,24 @@ Bytes archdbAtteso() {
 }
 
 Bytes scritto(const ArchivioConcorsi& a) {
-    std::ostringstream out(std::ios::binary);
-    EXPECT_TRUE(a.ScriviAnalisi(out));
-    const auto s = out.str();
-    return Bytes(s.begin(), s.end());
+    return ludo::test::scrittoSu([&](std::ostream& out) { return a.ScriviAnalisi(out); });
 }
-
-// Counts the progress reports.
-class Passi : public Avanzamento {
-  public:
-    void Progresso(std::int64_t fatto, std::int64_t totale) override {
-        ultimo = fatto;
-        this->totale = totale;
-        ++chiamate;
-    }
-    std::int64_t ultimo = 0;
-    std::int64_t totale = 0;
-    int chiamate = 0;
-};
 
 }  // namespace
 
-TEST(AnalisiArchivio, RecomputeWritesTheTwentySixTablesOfTheLayout) {
-    ArchivioConcorsi a = archivioDiProva();
-    Passi passi;
-    a.RicalcolaAnalisi(passi);
-    EXPECT_TRUE(a.AnalisiValide);
-    EXPECT_EQ(passi.chiamate, 10);
-    EXPECT_EQ(passi.ultimo, 10);
-    EXPECT_EQ(passi.totale, 10);
-    const Bytes atteso = archdbAtteso();
-    ASSERT_EQ(scritto(a), atteso);
-
-    ArchivioConcorsi letto;
-    auto in = ludo::test::streamOf(atteso);
-    ASSERT_TRUE(letto.LeggiAnalisi(in));
-    EXPECT_TRUE(letto.Analisi == a.Analisi);
-}
-
-TEST(AnalisiArchivio, TheCacheCoversEveryContestTypeWhateverTheInterval) {
-    ArchivioConcorsi a = archivioDiProva();
-    a.RicalcolaAnalisi();
-    // The same contests all entered as "Altri" give the same tables.
-    ArchivioConcorsi altri;
-    for (const auto& c : a.Concorsi())
-        altri.InserisciOrdinato(concorso(c.Anno, c.NumConcorso, Altri, c.Vincente));
-    altri.RicalcolaAnalisi();
-    EXPECT_TRUE(altri.Analisi == a.Analisi);
-    EXPECT_EQ(altri.Analisi.Tabella(0).NumConcorsi(), 4);
-    EXPECT_EQ(altri.Analisi.InterruzioniSegni.Modo, 1);
-    EXPECT_EQ(altri.Analisi.InterruzioniNumeri.Modo, 0);
-    EXPECT_EQ(altri.Analisi.RipetizioniSegni.Tabelle[1].A, 8);
-}
-
-TEST(AnalisiArchivio, SavingWritesBothFilesAndLoadingReadsThemBack) {
+TEST(AnalisiArchivio, RecomputeWritesTheTwentySixTablesOfTheLayoutAndLoadingReadsThemBack) {
     ludo::test::TempDir dir;
     ArchivioConcorsi a = archivioDiProva();
-    a.RicalcolaAnalisi();
+    ludo::test::AnnullaDopo passi;
+    a.RicalcolaAnalisi(passi);
+    EXPECT_TRUE(a.AnalisiValide);
+    EXPECT_EQ(passi.progressi.size(), 10u);
+    EXPECT_EQ(passi.progressi.back(), (std::pair<std::int64_t, std::int64_t>{10, 10}));
+    const Bytes atteso = archdbAtteso();
+    ASSERT_EQ(scritto(a), atteso);
     ASSERT_TRUE(a.Salva(dir.path()));
     EXPECT_EQ(ludo::test::readFile(dir / NomeFileArchivio).size(), 28u);
-    EXPECT_EQ(ludo::test::readFile(dir / NomeFileAnalisi), archdbAtteso());
+    EXPECT_EQ(ludo::test::readFile(dir / NomeFileAnalisi), atteso);
 
     ArchivioConcorsi b;
     IntervalloRicerca i;
@@ -189,22 +137,32 @@ TEST(AnalisiArchivio, SavingWritesBothFilesAndLoadingReadsThemBack) {
     EXPECT_TRUE(b.Analisi == a.Analisi);
 }
 
-TEST(AnalisiArchivio, ATruncatedFileIsRecomputedButNotSaved) {
-    ludo::test::TempDir dir;
+TEST(AnalisiArchivio, TheCacheCoversEveryContestTypeWhateverTheInterval) {
     ArchivioConcorsi a = archivioDiProva();
-    ASSERT_TRUE(a.Salva(dir.path()));  // tables not valid: no archdb.ttg
+    a.RicalcolaAnalisi();
+    // The same contests all entered as "Altri" give the same tables.
+    ArchivioConcorsi altri;
+    for (const auto& c : a.Concorsi()) altri.InserisciOrdinato({c.Anno, c.NumConcorso, Altri, c.Vincente});
+    altri.RicalcolaAnalisi();
+    EXPECT_TRUE(altri.Analisi == a.Analisi);
+}
+
+TEST(AnalisiArchivio, AShortOrEmptyFileIsRecomputedButNotSaved) {
+    ludo::test::TempDir dir;
+    ASSERT_TRUE(archivioDiProva().Salva(dir.path()));  // tables not valid: no archdb.ttg
     ASSERT_FALSE(std::filesystem::exists(dir / NomeFileAnalisi));
     Bytes troncato = archdbAtteso();
     troncato.resize(troncato.size() - 5);  // inside the last entry of "Totale"
     ludo::test::writeFile(dir / NomeFileAnalisi, troncato);
 
     ArchivioConcorsi b;
+    b.Analisi.Tabella(3).AggiungiConcorso(2, 2, true);  // replaced by the recompute
     IntervalloRicerca i;
-    Passi passi;
+    ludo::test::AnnullaDopo passi;
     EXPECT_FALSE(b.Carica(dir.path(), i, passi)) << "archdb.ttg was not read in full";
     EXPECT_TRUE(b.ConcorsiValidi);
     EXPECT_TRUE(b.AnalisiValide);
-    EXPECT_EQ(passi.ultimo, 10);
+    EXPECT_EQ(passi.progressi.back().first, 10);
     EXPECT_EQ(scritto(b), archdbAtteso());
     EXPECT_EQ(ludo::test::readFile(dir / NomeFileAnalisi), troncato);
 
@@ -217,8 +175,7 @@ TEST(AnalisiArchivio, ATruncatedFileIsRecomputedButNotSaved) {
 TEST(AnalisiArchivio, ValuesBeyondATablesRangeGrowIt) {
     // Eight numbers four apart: the smallest distance is 4, beyond the
     // 0..3 of "Minima".
-    ArchivioConcorsi a;
-    a.InserisciOrdinato(concorso(2000, 1, SerieA, col({1, 5, 9, 13, 17, 21, 25, 29})));
+    auto a = ludo::test::archivioDi({col({1, 5, 9, 13, 17, 21, 25, 29})});
     a.RicalcolaAnalisi();
     const T_FrequenzeRitardi& minima = a.Analisi.Tabella(23);
     EXPECT_EQ(minima.MaxValore(), 4);

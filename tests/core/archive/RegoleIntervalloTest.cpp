@@ -25,64 +25,47 @@ IntervalloRicerca intervallo(int annoDa, int concDa, int annoA, int concA,
     return {tipi, annoDa, annoA, concDa, concA};
 }
 
-std::optional<std::string> verifica(const IntervalloRicerca& i,
-                                    TipiDiConcorso tipi = TipiDiConcorso::Scelti) {
-    return VerificaIntervallo(i, archivio(), tipi);
-}
-
 }  // namespace
 
-TEST(RegoleIntervallo, ARangeThatHoldsGivesNoMessage) {
-    EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 1)), std::nullopt);
-    EXPECT_EQ(verifica(intervallo(2010, 10, 2010, 10)), std::nullopt) << "one contest";
-    EXPECT_EQ(verifica(intervallo(2011, 1, 2011, 99, SerieB)), std::nullopt);
-}
-
-TEST(RegoleIntervallo, SomeTypeMustBeChosenWhenTypesTakePart) {
-    EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 1, 0)), MsgNessunTipoDiConcorso);
-    EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 1, 0xF0)), MsgNessunTipoDiConcorso)
-        << "no bit of the four types";
-    EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 1, 0), TipiDiConcorso::Tutti), std::nullopt);
-    EXPECT_EQ(verifica(intervallo(1900, 1, 2012, 1, 0)), MsgNessunTipoDiConcorso)
-        << "the first rule broken";
-}
-
-TEST(RegoleIntervallo, SeasonsAndNumbersWithinTheRangeBoxes) {
-    EXPECT_EQ(verifica(intervallo(1978, 1, 2012, 1)), MsgStagioneNonValida);
-    EXPECT_EQ(verifica(intervallo(2010, 1, 2099, 1)), MsgStagioneNonValida);
-    EXPECT_EQ(verifica(intervallo(2010, 0, 2012, 1)), MsgNumeroConcorsoNonValido);
-    EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 100)), MsgNumeroConcorsoNonValido);
-    EXPECT_EQ(verifica(intervallo(2010, 1, 2012, 99)), std::nullopt);
-    EXPECT_EQ(verifica(intervallo(2010, 0, 2099, 1)), MsgStagioneNonValida)
-        << "seasons are checked first";
-}
-
-TEST(RegoleIntervallo, SeasonsWithinTheArchive) {
-    const std::string iniziale =
-        "La stagione iniziale deve essere compresa tra il 2010/2011 e il 2012/2013.";
-    const std::string finale =
-        "La stagione finale deve essere compresa tra il 2010/2011 e il 2012/2013.";
-    EXPECT_EQ(verifica(intervallo(2009, 1, 2012, 1)), iniziale);
-    EXPECT_EQ(verifica(intervallo(2013, 1, 2013, 1)), iniziale);
-    EXPECT_EQ(verifica(intervallo(2010, 1, 2013, 1)), finale);
-    EXPECT_EQ(verifica(intervallo(2011, 1, 2009, 1)), finale);
-}
-
-TEST(RegoleIntervallo, InitialNotAfterFinal) {
-    EXPECT_EQ(verifica(intervallo(2012, 1, 2010, 1)), MsgInizialeDopoFinale);
-    EXPECT_EQ(verifica(intervallo(2010, 21, 2010, 20)), MsgConcorsoInizialeDopoFinale);
-    EXPECT_EQ(verifica(intervallo(2010, 21, 2011, 20)), std::nullopt)
-        << "the numbers matter on equal seasons only";
-}
-
-TEST(RegoleIntervallo, SomeContestOfTheArchiveInTheRange) {
-    EXPECT_EQ(verifica(intervallo(2010, 31, 2010, 99)), MsgNessunConcorsoNellIntervallo);
-    EXPECT_EQ(verifica(intervallo(2010, 31, 2011, 1, SerieA)), MsgNessunConcorsoDeiTipi)
-        << "2011/1 is in the range but of type Serie B";
-    EXPECT_EQ(verifica(intervallo(2010, 31, 2011, 1, SerieA), TipiDiConcorso::Tutti), std::nullopt);
-    EXPECT_EQ(
-        VerificaIntervallo(intervallo(2010, 1, 2010, 1), ArchivioConcorsi{}, TipiDiConcorso::Tutti),
-        MsgNessunConcorsoNellIntervallo);
+// Each range with the message of the first rule it breaks, or none.
+TEST(RegoleIntervallo, TheFirstBrokenRuleGivesTheMessage) {
+    struct Caso {
+        IntervalloRicerca intervallo;
+        std::optional<std::string> messaggio;
+        const char* perche;
+        TipiDiConcorso tipi = TipiDiConcorso::Scelti;
+    };
+    const std::string iniziale = "La stagione iniziale deve essere compresa tra il 2010/2011 e il 2012/2013.";
+    const std::string finale = "La stagione finale deve essere compresa tra il 2010/2011 e il 2012/2013.";
+    const std::vector<Caso> casi = {
+        {intervallo(2010, 1, 2012, 1), std::nullopt, "the whole archive"},
+        {intervallo(2010, 10, 2010, 10), std::nullopt, "one contest"},
+        {intervallo(2011, 1, 2011, 99, SerieB), std::nullopt, "one type"},
+        {intervallo(2010, 1, 2012, 1, 0), MsgNessunTipoDiConcorso, "no type"},
+        {intervallo(2010, 1, 2012, 1, 0xF0), MsgNessunTipoDiConcorso, "no bit of the four types"},
+        {intervallo(2010, 1, 2012, 1, 0), std::nullopt, "types take no part", TipiDiConcorso::Tutti},
+        {intervallo(1900, 1, 2012, 1, 0), MsgNessunTipoDiConcorso, "the first rule broken"},
+        {intervallo(1978, 1, 2012, 1), MsgStagioneNonValida, "season below the box"},
+        {intervallo(2010, 1, 2099, 1), MsgStagioneNonValida, "season above the box"},
+        {intervallo(2010, 0, 2012, 1), MsgNumeroConcorsoNonValido, "number below the box"},
+        {intervallo(2010, 1, 2012, 100), MsgNumeroConcorsoNonValido, "number above the box"},
+        {intervallo(2010, 1, 2012, 99), std::nullopt, "the last number of the box"},
+        {intervallo(2010, 0, 2099, 1), MsgStagioneNonValida, "seasons are checked first"},
+        {intervallo(2009, 1, 2012, 1), iniziale, "initial season before the archive"},
+        {intervallo(2013, 1, 2013, 1), iniziale, "initial season after the archive"},
+        {intervallo(2010, 1, 2013, 1), finale, "final season after the archive"},
+        {intervallo(2011, 1, 2009, 1), finale, "final season before the archive"},
+        {intervallo(2012, 1, 2010, 1), MsgInizialeDopoFinale, "initial season after the final"},
+        {intervallo(2010, 21, 2010, 20), MsgConcorsoInizialeDopoFinale, "initial contest after the final"},
+        {intervallo(2010, 21, 2011, 20), std::nullopt, "the numbers matter on equal seasons only"},
+        {intervallo(2010, 31, 2010, 99), MsgNessunConcorsoNellIntervallo, "no contest in the range"},
+        {intervallo(2010, 31, 2011, 1, SerieA), MsgNessunConcorsoDeiTipi, "2011/1 is of type Serie B"},
+        {intervallo(2010, 31, 2011, 1, SerieA), std::nullopt, "whatever its type", TipiDiConcorso::Tutti},
+    };
+    const auto a = archivio();
+    for (const Caso& c : casi) EXPECT_EQ(VerificaIntervallo(c.intervallo, a, c.tipi), c.messaggio) << c.perche;
+    EXPECT_EQ(VerificaIntervallo(intervallo(2010, 1, 2010, 1), ArchivioConcorsi{}, TipiDiConcorso::Tutti),
+              MsgNessunConcorsoNellIntervallo);
 }
 
 TEST(RegoleIntervallo, ContestsInTheRangeInArchiveOrder) {

@@ -2,7 +2,9 @@
 // values of each contest row.
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
+#include <tuple>
+
+#include "ArchivioDiProva.h"
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/archive/VistaArchivio.h"
 
@@ -24,11 +26,9 @@ FamiglieVista solo(FamigliaVista famiglia) {
 }
 
 ArchivioConcorsi archivio() {
-    ArchivioConcorsi a;
-    a.InserisciOrdinato({2023, 1, SerieA, col({1, 3, 4, 10, 11, 12, 20, 30})});
-    a.InserisciOrdinato({2023, 2, Altri, col({1, 3, 5, 7, 9, 11, 13, 15})});
-    a.InserisciOrdinato({2023, 3, SerieB, col({1, 2, 3, 4, 5, 6, 7, 8})});
-    return a;
+    return ludo::test::archivioDi({{2023, 1, SerieA, col({1, 3, 4, 10, 11, 12, 20, 30})},
+                                   {2023, 2, Altri, col({1, 3, 5, 7, 9, 11, 13, 15})},
+                                   {2023, 3, SerieB, col({1, 2, 3, 4, 5, 6, 7, 8})}});
 }
 
 std::size_t colonneDi(const std::vector<IntestazioneVista>& blocchi) {
@@ -39,11 +39,11 @@ std::size_t colonneDi(const std::vector<IntestazioneVista>& blocchi) {
 
 TEST(VistaArchivio, EveryFamilyGivesAsManyValuesAsItsHeaderHasColumns) {
     const auto a = archivio();
-    const std::array<std::size_t, NumeroFamiglie> attese = {3, 4, 1, 8, 4, 10, 4, 8, 1, 3, 3, 9, 12, 12};
     for (std::size_t f = 0; f < NumeroFamiglie; ++f) {
         const auto famiglie = solo(static_cast<FamigliaVista>(f));
-        EXPECT_EQ(colonneDi(IntestazioniVista(famiglie)), attese[f]) << NomeFamiglia(static_cast<FamigliaVista>(f));
-        EXPECT_EQ(RigaVistaArchivio(a, 2, famiglie).Valori.size(), attese[f]);
+        const std::size_t colonne = colonneDi(IntestazioniVista(famiglie));
+        EXPECT_GT(colonne, 0u) << NomeFamiglia(static_cast<FamigliaVista>(f));
+        EXPECT_EQ(RigaVistaArchivio(a, 2, famiglie).Valori.size(), colonne) << NomeFamiglia(static_cast<FamigliaVista>(f));
     }
     EXPECT_EQ(RigaVistaArchivio(a, 1, tutte()).Valori.size(), colonneDi(IntestazioniVista(tutte())));
     EXPECT_EQ(IntestazioniVista(tutte()).size(), 17u) << "Interruzioni, Simmetrie and Ripetizioni have two blocks";
@@ -55,10 +55,8 @@ TEST(VistaArchivio, NothingTickedLeavesTheFixedColumns) {
     EXPECT_TRUE(IntestazioniVista(nessuna).empty());
     const RigaVista r = RigaVistaArchivio(a, 1, nessuna);
     EXPECT_TRUE(r.Valori.empty());
-    EXPECT_EQ(r.Anno, "2023");
-    EXPECT_EQ(r.Numero, "2");
-    EXPECT_EQ(r.Tipo, "Altri");
-    EXPECT_EQ(r.Colonna, "1  3  5  7  9  11 13 15 ");
+    EXPECT_EQ(std::tuple(r.Anno, r.Numero, r.Tipo, r.Colonna),
+              std::tuple("2023", "2", "Altri", "1  3  5  7  9  11 13 15 "));
     EXPECT_EQ(RigaVistaArchivio(a, 2, nessuna).Tipo, "B");
 }
 
@@ -84,19 +82,14 @@ TEST(VistaArchivio, ValuesOfTheWinningColumn) {
 
 TEST(VistaArchivio, RepetitionsLookAtTheContestsBefore) {
     const auto a = archivio();
-    const auto ripetizioni = solo(FamigliaVista::Ripetizioni);
-    // The first contest has nothing before it.
-    const auto prima = RigaVistaArchivio(a, 0, ripetizioni).Valori;
-    EXPECT_EQ(prima[0], 0);
-    EXPECT_EQ(prima[2], 0);
-    // Contest 2 shares 1 3 11 with contest 1; nothing stands two back.
-    const auto seconda = RigaVistaArchivio(a, 1, ripetizioni).Valori;
-    EXPECT_EQ(seconda[0], 3);
-    EXPECT_EQ(seconda[2], 0);
-    // Contest 3 shares 1 3 5 7 with contest 2 and 1 3 4 with contest 1.
-    const auto terza = RigaVistaArchivio(a, 2, ripetizioni).Valori;
-    EXPECT_EQ(terza[0], 4);
-    EXPECT_EQ(terza[2], 3);
+    // Against the contest before and the one two back.
+    const auto contro = [&](std::size_t riga) {
+        const auto v = RigaVistaArchivio(a, riga, solo(FamigliaVista::Ripetizioni)).Valori;
+        return std::pair{v[0], v[2]};
+    };
+    EXPECT_EQ(contro(0), std::pair(0, 0)) << "nothing before the first contest";
+    EXPECT_EQ(contro(1), std::pair(3, 0)) << "1 3 11 of contest 1";
+    EXPECT_EQ(contro(2), std::pair(4, 3)) << "1 3 5 7 of contest 2, 1 3 4 of contest 1";
 }
 
 // The contest the maintenance window makes of an empty archive has no

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestSupport.h"
 #include "core/io/Errore.h"
 
@@ -41,14 +43,11 @@ TEST(ArchivioGiocate, ReadsTheLayoutAndWritesItBack) {
     EXPECT_EQ(archivio.Schedine[0].Colonne[2], 0x1FEU);
     ASSERT_EQ(archivio.Integrali.size(), 1U);
     ASSERT_EQ(archivio.Sistemi.size(), 1U);
-    EXPECT_EQ(archivio.Sistemi[0].Numeri, 12);
-    EXPECT_EQ(archivio.Sistemi[0].Data, 45000.0);
-    EXPECT_EQ(archivio.Sistemi[0].Ora, 0.75);
-    EXPECT_EQ(archivio.Sistemi[0].Colonne.Conteggio(), 2U);
+    const auto& sistema = archivio.Sistemi[0];
+    EXPECT_EQ(std::tuple(sistema.Numeri, sistema.Data, sistema.Ora), std::tuple(12, 45000.0, 0.75));
+    EXPECT_EQ(ludo::test::elenco(sistema.Colonne), (std::vector<Colonna>{0xFF00, 0x3FC}));
 
-    std::ostringstream out(std::ios::binary);
-    ASSERT_TRUE(archivio.Scrivi(out));
-    EXPECT_EQ(ludo::test::bytesOf(out.str()), ArchivioDiProva());
+    EXPECT_EQ(ludo::test::scrittoSu([&](std::ostream& out) { return archivio.Scrivi(out); }), ArchivioDiProva());
 
     // A file cut anywhere reads as an empty archive.
     auto corto = ArchivioDiProva();
@@ -96,9 +95,7 @@ TEST(ArchivioGiocate, CostAndScoresOfTheThreeKinds) {
     // 1..10 against 1..8: one column with 8, 16 with 7, 28 with 6.
     EXPECT_EQ(archivio.PuntiIntegrali, (Punteggi{0, 0, 0, 0, 0, 0, 28, 16, 1}));
 
-    ludo::ListaColonne colonne;
-    colonne.Aggiungi(0xFF00);
-    colonne.Aggiungi(0x1FE);
+    const auto colonne = ludo::test::listaDi({0xFF00, 0x1FE});
     archivio.AggiungiSistema(9, colonne);
     archivio.AggiungiSistema(9, colonne);
     archivio.Spoglio(kVincente);

@@ -17,19 +17,10 @@ TEST(ClassificaPartite, GoalsThenAwayGoalsThenLowerNumber) {
     gol(g, 20, 1, 2);
     gol(g, 10, 2, 1);
     gol(g, 11, 2, 1);
-    gol(g, 12, 3, 0);
-    gol(g, 13, 3, 0);
-    gol(g, 14, 3, 0);
-    gol(g, 15, 3, 0);
-    gol(g, 16, 3, 0);
+    for (int partita = 12; partita <= 16; ++partita) gol(g, partita, 3, 0);
     gol(g, 5, 4, 4);  // most goals of all
     const auto ordine = ClassificaPartite(g);
-    EXPECT_EQ(ordine[0], 5);
-    EXPECT_EQ(ordine[1], 32);
-    EXPECT_EQ(ordine[2], 20);
-    EXPECT_EQ(ordine[3], 10);
-    EXPECT_EQ(ordine[4], 11);
-    EXPECT_EQ(ordine[5], 12);
+    EXPECT_EQ(std::vector<int>(ordine.begin(), ordine.begin() + 6), (std::vector<int>{5, 32, 20, 10, 11, 12}));
     EXPECT_EQ(VincenteDaiGol(g), col({5, 10, 11, 12, 13, 14, 20, 32}));
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestSupport.h"
 
 using ludo::Colonna;
@@ -42,16 +44,12 @@ TEST(Ricevitoria, RandomSlipsFillTheirPlacesAndRecordThePlays) {
 }
 
 TEST(Ricevitoria, MatrixNamesLibraryAndDescription) {
-    auto m = ludo::LeggiNomeMatrice("20F0B1.col");
-    ASSERT_TRUE(m.has_value());
-    EXPECT_EQ(m->numeri, 20);
-    EXPECT_EQ(m->fisse, 0);
-    EXPECT_EQ(m->garanzia, "1 Sei");
-    m = ludo::LeggiNomeMatrice("9S2R.col");
-    ASSERT_TRUE(m.has_value());
-    EXPECT_EQ(m->numeri, 9);
-    EXPECT_EQ(m->fisse, 2);
-    EXPECT_EQ(m->garanzia, "1 Sette");
+    const auto campi = [](const char* nome) {
+        const auto m = ludo::LeggiNomeMatrice(nome);
+        return m ? std::tuple{m->numeri, m->fisse, m->garanzia} : std::tuple{-1, -1, std::string()};
+    };
+    EXPECT_EQ(campi("20F0B1.col"), std::tuple(20, 0, "1 Sei"));
+    EXPECT_EQ(campi("9S2R.col"), std::tuple(9, 2, "1 Sette"));
     for (const char* nome : {"F0B1.col", "20X0B1.col", "20F0Q1.col", "20F", "123F0B1.col", "05F7B1.col"}) {
         EXPECT_FALSE(ludo::LeggiNomeMatrice(nome).has_value()) << nome;
     }
@@ -73,10 +71,8 @@ TEST(Ricevitoria, MatrixNamesLibraryAndDescription) {
 }
 
 TEST(Ricevitoria, ApplyingAMatrixMapsPositionsToTheChosenNumbers) {
-    ludo::ListaColonne matrice;
-    matrice.Aggiungi(0x0FF);  // positions 1..8
-    matrice.Aggiungi(0x3FC);  // positions 3..10
-    matrice.Aggiungi(0x800);  // position 12: past the 10 numbers
+    // Positions 1..8, 3..10 and 12, past the 10 numbers.
+    const auto matrice = ludo::test::listaDi({0x0FF, 0x3FC, 0x800});
     ludo::TCombinazione numeri;
     const std::uint8_t scelti[] = {30, 2, 4, 6, 8, 10, 12, 14, 16, 20};
     numeri.Aggiungi(scelti);
@@ -128,13 +124,9 @@ TEST(Ricevitoria, RidFileLayout) {
     ludo::SceltaRidotto scelta;
     auto in = ludo::test::streamOf(b);
     ASSERT_TRUE(ludo::LeggiRid(in, scelta));
-    EXPECT_EQ(scelta.matrice, "20F0B1.col");
-    EXPECT_EQ(scelta.numeri.Quanti, 2);
-    EXPECT_EQ(scelta.numeri.Numero(2), 17);
-    EXPECT_EQ(scelta.nomeCedola, "Rossi È");
-    std::ostringstream out(std::ios::binary);
-    ASSERT_TRUE(ludo::ScriviRid(out, scelta));
-    EXPECT_EQ(ludo::test::bytesOf(out.str()), b);
+    EXPECT_EQ(std::tuple(scelta.matrice, scelta.numeri.Quanti, scelta.numeri.Numero(2), scelta.nomeCedola),
+              std::tuple("20F0B1.col", 2, 17, "Rossi È"));
+    EXPECT_EQ(ludo::test::scrittoSu([&](std::ostream& out) { return ludo::ScriviRid(out, scelta); }), b);
 
     b.pop_back();
     auto corto = ludo::test::streamOf(b);

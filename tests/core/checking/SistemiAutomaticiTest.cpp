@@ -33,12 +33,8 @@ TEST(SistemiAutomatici, UnIntegraleEUnaColonnaSolaConLaSuaCedolina) {
     EXPECT_EQ(NumeroNumeri(c), 10);
     EXPECT_TRUE(s.integrale);
     EXPECT_DOUBLE_EQ(s.costo, 45 * 800);
-    EXPECT_EQ(s.righe[1], "10 Numeri");
-    EXPECT_EQ(s.righe[2], "Sistema Integrale a");
-    EXPECT_EQ(s.righe[3], "garanzia dell'otto");
-    EXPECT_EQ(s.righe[4], "£ 36.000 Conc.Nº 33");
-    EXPECT_EQ(s.righe[5], "Sistema Nº 2");
-    EXPECT_TRUE(s.righe[0].empty() && s.righe[6].empty());
+    EXPECT_EQ(s.righe, (RigheCedolina{"", "10 Numeri", "Sistema Integrale a", "garanzia dell'otto",
+                                      "£ 36.000 Conc.Nº 33", "Sistema Nº 2"}));
     EXPECT_EQ(s.colonneCedolina, (std::array<Colonna, 2>{c, 0}));
 
     TArchivioGiocate archivio(33);
@@ -68,11 +64,9 @@ TEST(SistemiAutomatici, UnRidottoApplicaLaMatriceDellaLibreriaAiNumeriEstratti) 
     EXPECT_EQ(numeri[1], tutti & ~(Colonna{1} << (NumeroK(1, tutti) - 1)));
     EXPECT_EQ(numeri[2], tutti & ~(Colonna{1} << (NumeroK(5, tutti) - 1)));
     EXPECT_FALSE(s.integrale);
-    EXPECT_EQ(s.righe[1], "9 Numeri con 1 Fissa");
-    EXPECT_EQ(s.righe[2], "Sistema Ridotto a");
-    EXPECT_EQ(s.righe[3], "garanzia di 1 Sei");
-    EXPECT_EQ(s.righe[4], "€ 1,50") << "three columns at 0.50, no contest";
-    EXPECT_EQ(s.righe[5], "Sistema Nº 1");
+    // Three columns at 0.50, no contest.
+    EXPECT_EQ(s.righe, (RigheCedolina{"", "9 Numeri con 1 Fissa", "Sistema Ridotto a", "garanzia di 1 Sei",
+                                      "€ 1,50", "Sistema Nº 1"}));
 
     TArchivioGiocate archivio(33);
     RegistraGiocata(archivio, s);
@@ -101,9 +95,7 @@ TEST(SistemiAutomatici, MatriceMancanteOPesiInsufficienti) {
 }
 
 TEST(SistemiAutomatici, RidottoImmediatoSuiNumeriScelti) {
-    ListaColonne matrice;
-    matrice.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 8}));
-    matrice.Aggiungi(col({3, 4, 5, 6, 7, 8, 9, 10}));
+    const auto matrice = test::listaDi({col({1, 2, 3, 4, 5, 6, 7, 8}), col({3, 4, 5, 6, 7, 8, 9, 10})});
     const TMatrice info = *LeggiNomeMatrice("10F2R1.col");
     TCombinazione numeri;
     numeri.DaMaschera(col({2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
@@ -112,10 +104,8 @@ TEST(SistemiAutomatici, RidottoImmediatoSuiNumeriScelti) {
     auto s = PreparaRidottoImmediato(matrice, info, numeri, fisse, "Rossi", lire);
     EXPECT_EQ(test::elenco(s.colonne), (std::vector<Colonna>{col({2, 4, 6, 8, 10, 12, 14, 16}),
                                                              col({6, 8, 10, 12, 14, 16, 18, 20})}));
-    EXPECT_EQ(s.righe[1], "10 Numeri con 2 Fisse");
-    EXPECT_EQ(s.righe[2], "garanzia 1 Sette");
-    EXPECT_EQ(s.righe[3], "£ 1.600 Conc.Nº 7");
-    EXPECT_EQ(s.righe[4], "Nome : Rossi");
+    EXPECT_EQ(s.righe, (RigheCedolina{"", "10 Numeri con 2 Fisse", "garanzia 1 Sette", "£ 1.600 Conc.Nº 7",
+                                      "Nome : Rossi"}));
     EXPECT_EQ(s.colonneCedolina, (std::array<Colonna, 2>{fisse, col({6, 8, 10, 12, 14, 16, 18, 20})}));
 
     s = PreparaRidottoImmediato(matrice, info, numeri, 0, "", lire);

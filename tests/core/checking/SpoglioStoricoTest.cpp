@@ -3,6 +3,8 @@
 // columns that won.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/checking/SpoglioStorico.h"
@@ -18,38 +20,25 @@ namespace {
 const Colonna kA = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kB = col({11, 12, 13, 14, 15, 16, 17, 18});
 
-class CancellaDopo : public Avanzamento {
-public:
-    explicit CancellaDopo(int concorsi) : restanti_(concorsi) {}
-    void Progresso(std::int64_t, std::int64_t) override { --restanti_; }
-    [[nodiscard]] bool annullato() const override { return restanti_ <= 0; }
-
-private:
-    int restanti_;
-};
-
 TEST(SpoglioStorico, CountsWinsContestsAndDelaysPerScore) {
     // Contests: A, B, A, B, B. Column kA scores 8 on A and 0 on B; the
     // 7-point column scores 7 on A and 1 on B (it holds 18).
     const auto a = test::archivioDi({kA, kB, kA, kB, kB});
-    ListaColonne l;
-    l.Aggiungi(kA);
-    l.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 18}));
+    const auto l = test::listaDi({kA, col({1, 2, 3, 4, 5, 6, 7, 18})});
     const auto esito = SpoglioStorico(l, a, tutto(a));
     ASSERT_FALSE(esito.Interrotto);
     EXPECT_EQ(esito.Concorsi, 5);
 
-    const auto& p8 = esito.Punteggio[8];
-    EXPECT_EQ(p8.Vincite, 2);
-    EXPECT_EQ(p8.Concorsi, 2);
-    EXPECT_EQ(p8.RitardoAttuale, 2);  // B, B after the last A
-    EXPECT_EQ(p8.RitardoMassimo, 2);
-    EXPECT_EQ(esito.Punteggio[0].Vincite, 3);
-    EXPECT_EQ(esito.Punteggio[0].RitardoAttuale, 0);
-    EXPECT_EQ(esito.Punteggio[0].RitardoMassimo, 1);  // the second A
+    // Wins, contests won, current and longest delay of each score: 8 waits
+    // through B, B after the last A; 0 waited only for the second A.
+    const auto cifre = [&](std::size_t punti) {
+        const auto& p = esito.Punteggio[punti];
+        return std::tuple(p.Vincite, p.Concorsi, p.RitardoAttuale, p.RitardoMassimo);
+    };
+    EXPECT_EQ(cifre(8), std::tuple(2, 2, 2, 2));
+    EXPECT_EQ(cifre(0), std::tuple(3, 3, 0, 1));
+    EXPECT_EQ(cifre(5), std::tuple(0, 0, 5, 5));
     EXPECT_EQ(esito.Punteggio[1].Vincite, 3);
-    EXPECT_EQ(esito.Punteggio[5].RitardoAttuale, 5);
-    EXPECT_EQ(esito.Punteggio[5].RitardoMassimo, 5);
 
     const auto righe = RigheGenerali(esito);
     ASSERT_EQ(righe.size(), 9u);
@@ -64,8 +53,7 @@ TEST(SpoglioStorico, CountsWinsContestsAndDelaysPerScore) {
 TEST(SpoglioStorico, HighlightsAnIcOfOneOrMore) {
     // Scores 8 in contests 1 and 2 of 6: IC = 2/6 x 4 = 1.33.
     const auto a = test::archivioDi({kA, kA, kB, kB, kB, kB});
-    ListaColonne l;
-    l.Aggiungi(kA);
+    const auto l = test::listaDi({kA});
     const auto righe = RigheGenerali(SpoglioStorico(l, a, tutto(a)));
     EXPECT_EQ(righe[8][5], "1.33");
     EXPECT_TRUE(RigaEvidenziata(righe[8]));
@@ -79,13 +67,8 @@ TEST(SpoglioStorico, EmptyListCountsContestsButNoWins) {
     const auto a = test::archivioDi({kA, kB, kA});
     const auto esito = SpoglioStorico(ListaColonne(), a, tutto(a));
     EXPECT_EQ(esito.Concorsi, 3);
-    for (const auto& riga : RigheGenerali(esito)) {
-        EXPECT_EQ(riga[1], "0");
-        EXPECT_EQ(riga[2], "0");
-        EXPECT_EQ(riga[3], "3");
-        EXPECT_EQ(riga[4], "3");
-        EXPECT_EQ(riga[5], "0.00");
-    }
+    for (const auto& riga : RigheGenerali(esito))
+        EXPECT_EQ(riga, (std::array<std::string, 6>{riga[0], "0", "0", "3", "3", "0.00"}));
     EXPECT_EQ(RigheDettaglio(esito).size(), 3u);
 }
 
@@ -93,8 +76,7 @@ TEST(SpoglioStorico, IntervalSelectingNothingLeavesZeros) {
     const auto a = test::archivioDi({kA, kB});
     IntervalloRicerca nessuno = tutto(a);
     nessuno.Tipi = 0;  // no contest type chosen
-    ListaColonne l;
-    l.Aggiungi(kA);
+    const auto l = test::listaDi({kA});
     const auto esito = SpoglioStorico(l, a, nessuno);
     EXPECT_EQ(esito.Concorsi, 0);
     EXPECT_EQ(TestoRisultatiConfronto(esito), "Risultati del confronto con le 0 colonne dell'archivio");
@@ -109,8 +91,7 @@ TEST(SpoglioStorico, OnlyTheSelectedContestsAreChecked) {
         test::archivioDi({{2022, 5, SerieA, kA}, {2023, 1, SerieB, kA}, {2023, 2, SerieA, kB}});
     IntervalloRicerca soloA = tutto(a);
     soloA.Tipi = SerieA;
-    ListaColonne l;
-    l.Aggiungi(kA);
+    const auto l = test::listaDi({kA});
     const auto esito = SpoglioStorico(l, a, soloA);
     EXPECT_EQ(esito.Concorsi, 2);
     ASSERT_EQ(esito.Dettaglio.size(), 2u);
@@ -133,9 +114,8 @@ TEST(SpoglioStorico, DetailRowTexts) {
 
 TEST(SpoglioStorico, CancelShowsNothing) {
     const auto a = test::archivioDi({kA, kB, kA, kB});
-    ListaColonne l;
-    l.Aggiungi(kA);
-    CancellaDopo cancella(2);
+    const auto l = test::listaDi({kA});
+    test::AnnullaDopo cancella(2);
     const auto esito = SpoglioStorico(l, a, tutto(a), cancella);
     EXPECT_TRUE(esito.Interrotto);
     EXPECT_EQ(esito.Concorsi, 2);
@@ -143,8 +123,7 @@ TEST(SpoglioStorico, CancelShowsNothing) {
 
 TEST(SpoglioStorico, ExportSheetLayout) {
     const auto a = test::archivioDi({kA, kB});
-    ListaColonne l;
-    l.Aggiungi(kA);
+    const auto l = test::listaDi({kA});
     const auto foglio = TabellaEsportazione(SpoglioStorico(l, a, tutto(a)));
     ASSERT_EQ(foglio.size(), 18u);  // rows 1..16, then one per contest
     EXPECT_EQ(foglio[0], (std::vector<std::string>{"Punteggio", "Vincite", "Freq.", "Rit. Att.", "Rit. Max", "  IC"}));
@@ -165,8 +144,7 @@ TEST(SpoglioStorico, SavesTheColumnsThatReachedTheChosenScores) {
     const Colonna sette = col({1, 2, 3, 4, 5, 6, 7, 20});
     const Colonna sei = col({11, 12, 13, 14, 15, 16, 21, 22});
     const Colonna niente = col({23, 24, 25, 26, 27, 28, 29, 30});
-    ListaColonne l;
-    for (Colonna c : {niente, sei, kA, sette}) l.Aggiungi(c);
+    const auto l = test::listaDi({niente, sei, kA, sette});
     const auto esito = SpoglioStorico(l, a, tutto(a));
 
     const auto percorso = dir / "vinte.Col";

@@ -1,15 +1,26 @@
 #pragma once
-// Runs ludomatic-cli's command line in the test process and keeps what it printed.
+// ludomatic-cli's command line run in the test process on a scratch program
+// folder, and what it printed.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestSupport.h"
 #include "cli/Comandi.h"
+#include "core/system/Configurazione.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo::test {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
 
 struct Esito {
     int stato;
@@ -20,22 +31,42 @@ struct Esito {
 inline Esito lanciaCli(const std::filesystem::path& cartella, std::vector<std::string> argomenti) {
     std::ostringstream out;
     std::ostringstream err;
-    const int stato = ludo::cli::esegui(argomenti, cartella, out, err);
+    const int stato = cli::esegui(argomenti, cartella, out, err);
     return {stato, out.str(), err.str()};
 }
 
-// ARCHIVI/archivio.ttg of the folder from the record layout (year since
-// 1900, number, type, winning mask): contests 1, 2, … of the season
-// starting in `anno`, all "Serie A", with the given winning columns.
-inline void scriviArchivio(const std::filesystem::path& cartella, int anno, std::initializer_list<std::uint32_t> vincenti) {
-    std::filesystem::create_directories(cartella / "ARCHIVI");
-    Bytes b;
-    std::uint8_t numero = 0;
-    for (const std::uint32_t vincente : vincenti) {
-        b.insert(b.end(), {static_cast<std::uint8_t>(anno - 1900), ++numero, 1});
-        appendLE(b, vincente, 4);
+// A program folder with its sub-folders, the commands run on it.
+class CliTest : public ::testing::Test {
+protected:
+    [[nodiscard]] Esito lancia(std::vector<std::string> argomenti) const {
+        return lanciaCli(dir_.path(), std::move(argomenti));
     }
-    writeFile(cartella / "ARCHIVI" / "archivio.ttg", b);
-}
+    [[nodiscard]] std::string file(const std::string& nome) const { return (dir_ / nome).string(); }
+
+    // A new system with this forecast saved as `nome`; its path.
+    [[nodiscard]] std::string sistema(const std::string& nome, Colonna pronostico) const {
+        T_Sistema s(dir_.path());
+        s.Dati->Pronostico = pronostico;
+        s.Salva(file(nome));
+        return file(nome);
+    }
+
+    // Stores the search interval of contests da..a of one season.
+    void memorizzaIntervallo(int anno, int da, int a) const {
+        auto config = ConfigurazioneIniziale(dir_.path());
+        config.Ricerca.Intervallo = {TuttiITipi, anno, anno, da, a};
+        SalvaConfigurazione(config, dir_.path());
+    }
+
+    // The command fails with exactly this message and prints nothing else.
+    void rifiuta(const std::vector<std::string>& argomenti, const std::string& messaggio) const {
+        const Esito e = lancia(argomenti);
+        EXPECT_EQ(e.stato, 1) << argomenti.back();
+        EXPECT_EQ(e.err, messaggio + "\n") << argomenti.back();
+        EXPECT_EQ(e.out, "") << argomenti.back();
+    }
+
+    CartellaProgramma dir_;
+};
 
 }  // namespace ludo::test

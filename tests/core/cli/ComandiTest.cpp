@@ -1,48 +1,11 @@
+// The command line itself: options before the command, each command's
+// options and arguments, and the JSON every answer is written in.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "CliSupport.h"
-#include "TestSupport.h"
-#include "cli/Comandi.h"
 #include "cli/Json.h"
-#include "core/io/ProgramFolder.h"
-#include "core/system/T_Sistema.h"
 
-using ludo::cli::esegui;
-
-namespace {
-using ludo::test::Esito;
-
-Esito lancia(std::vector<std::string> argomenti) { return ludo::test::lanciaCli("/tmp/nessuna", std::move(argomenti)); }
-}  // namespace
-
-TEST(Cli, VersionAndHelp) {
-    EXPECT_EQ(lancia({"--version"}).out, "4.0\n");
-    const auto aiuto = lancia({"--help"});
-    EXPECT_EQ(aiuto.stato, 0);
-    EXPECT_NE(aiuto.out.find("--cartella"), std::string::npos);
-}
-
-TEST(Cli, MistakesExitWithStatusOneAndAnItalianMessage) {
-    const auto sconosciuto = lancia({"balla"});
-    EXPECT_EQ(sconosciuto.stato, 1);
-    EXPECT_NE(sconosciuto.err.find("Comando sconosciuto: balla"), std::string::npos);
-    EXPECT_TRUE(sconosciuto.out.empty());
-
-    EXPECT_EQ(lancia({}).stato, 1);
-    EXPECT_EQ(lancia({"--cartella"}).stato, 1) << "the option lacks its folder";
-    EXPECT_EQ(lancia({"--boh"}).stato, 1);
-}
-
-TEST(Json, CommasNestingAndEscapes) {
-    ludo::cli::Json j;
-    j.beginObject().key("colonne").beginArray();
-    j.beginArray().value(1).value(2).endArray();
-    j.beginArray().endArray();
-    j.endArray().key("nome").value("Città \"A\"\n").key("ok").value(true).key("prezzo").value(0.5).endObject();
-    EXPECT_EQ(j.str(), R"({"colonne":[[1,2],[]],"nome":"Città \"A\"\n","ok":true,"prezzo":0.5})");
-}
+using namespace ludo::test;
 
 namespace {
 
@@ -56,61 +19,75 @@ std::vector<std::vector<std::string>> ogniComando() {
     return righe;
 }
 
-class OgniComando : public ::testing::TestWithParam<std::vector<std::string>> {};
-
 std::string usoDi(std::string_view nome) {
     for (const auto& c : ludo::cli::comandi()) {
-        if (c.nome == nome) return "Uso: ludomatic-cli " + std::string(c.uso) + "\n";
+        if (c.nome == nome) return "Uso: ludomatic-cli " + std::string(c.uso);
     }
     return {};
 }
 
+class OgniComando : public ::testing::TestWithParam<std::vector<std::string>> {};
+
 }  // namespace
 
+TEST(Cli, HelpAndMistakesBeforeTheCommand) {
+    EXPECT_THAT(lanciaCli("/tmp/nessuna", {"--help"}).out, HasSubstr("--cartella"));
+    const auto sconosciuto = lanciaCli("/tmp/nessuna", {"balla"});
+    EXPECT_EQ(sconosciuto.stato, 1);
+    EXPECT_THAT(sconosciuto.err, StartsWith("Comando sconosciuto: balla"));
+    EXPECT_EQ(sconosciuto.out, "");
+    for (const std::vector<std::string>& argomenti :
+         {std::vector<std::string>{}, {"--cartella"}, {"--boh"}}) {
+        EXPECT_EQ(lanciaCli("/tmp/nessuna", argomenti).stato, 1);
+    }
+}
+
+TEST(Json, CommasNestingAndEscapes) {
+    ludo::cli::Json j;
+    j.beginObject().key("colonne").beginArray();
+    j.beginArray().value(1).value(2).endArray();
+    j.beginArray().endArray();
+    j.endArray().key("nome").value("Città \"A\"\n").key("ok").value(true).key("prezzo").value(0.5).endObject();
+    EXPECT_EQ(j.str(), R"({"colonne":[[1,2],[]],"nome":"Città \"A\"\n","ok":true,"prezzo":0.5})");
+}
+
 TEST_P(OgniComando, RefusesAnOptionItDoesNotKnowBeforeDoingAnything) {
-    ludo::test::TempDir dir;
+    TempDir dir;
     auto argomenti = GetParam();
     argomenti.push_back("--nonexistent-flag");
-    const auto e = ludo::test::lanciaCli(dir.path(), argomenti);
+    const auto e = lanciaCli(dir.path(), argomenti);
     EXPECT_EQ(e.stato, 1);
-    EXPECT_TRUE(e.err.starts_with("Opzione non riconosciuta: --nonexistent-flag\nUso: ludomatic-cli ")) << e.err;
+    EXPECT_THAT(e.err, StartsWith("Opzione non riconosciuta: --nonexistent-flag\nUso: ludomatic-cli "));
     EXPECT_EQ(e.out, "");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "nothing read or written";
 }
 
-TEST(Cli, EachCommandReadsOnlyWhatItsUsageShows) {
-    ludo::test::TempDir dir;
-    for (auto s : ludo::io::kSottocartelle) std::filesystem::create_directories(dir / std::string(s));
-    ludo::T_Sistema sistema(dir.path());
-    sistema.Dati->Pronostico = 0x1FF;
-    const auto file = (dir / "SISTEMI" / "nove.LDS").string();
-    sistema.Salva(file);
-    const auto lancia = [&](std::vector<std::string> argomenti) {
-        return ludo::test::lanciaCli(dir.path(), std::move(argomenti));
-    };
+INSTANTIATE_TEST_SUITE_P(Cli, OgniComando, ::testing::ValuesIn(ogniComando()),
+                         [](const auto& info) {
+                             std::string nome;
+                             for (const auto& parola : info.param) nome += (nome.empty() ? "" : "_") + parola;
+                             std::erase(nome, '-');
+                             return nome;
+                         });
 
-    auto e = lancia({"sviluppa", file, "--nonexistent-flag"});
-    EXPECT_EQ(e.stato, 1);
-    EXPECT_EQ(e.out, "") << "not developed";
-    e = lancia({"riduci", "tutte.Col", "--garanzia", "7", "--migliorata", "--out", "r.Col"});
-    EXPECT_TRUE(e.err.starts_with("Opzione non riconosciuta: --migliorata\n")) << e.err;
-    EXPECT_FALSE(std::filesystem::exists(dir / "COLONNE" / "r.Col"));
+class Argomenti : public CliTest {};
+
+TEST_F(Argomenti, EachCommandReadsOnlyWhatItsUsageShows) {
+    const auto file = sistema("SISTEMI/nove.LDS", 0x1FF);
+    EXPECT_EQ(lancia({"sviluppa", file, "--nonexistent-flag"}).out, "") << "not developed";
+    auto e = lancia({"riduci", "tutte.Col", "--garanzia", "7", "--migliorata", "--out", "r.Col"});
+    EXPECT_THAT(e.err, StartsWith("Opzione non riconosciuta: --migliorata\n"));
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "COLONNE" / "r.Col"));
     // An option of another sub-command is as unknown as any other.
     e = lancia({"archivio", "elimina", "--anno", "2024", "--numero", "1", "--tipo", "A"});
-    EXPECT_TRUE(e.err.starts_with("Opzione non riconosciuta: --tipo\n")) << e.err;
+    EXPECT_THAT(e.err, StartsWith("Opzione non riconosciuta: --tipo\n"));
 
-    const std::vector<std::pair<std::vector<std::string>, std::string>> casi = {
-        {{"sviluppa", file, "--out"}, "Manca il valore dell'opzione --out."},
-        {{"sviluppa", file, "--out", "--si"}, "Manca il valore dell'opzione --out."},
-        {{"sviluppa", file, "--out", "a.Col", "--out", "b.Col"}, "Opzione ripetuta: --out"},
-        {{"sviluppa", file, "altro.LDS"}, "Argomento non previsto: altro.LDS"},
-        {{"numeri", "-quante"}, "Argomento non previsto: -quante"},
-    };
-    for (const auto& [argomenti, messaggio] : casi) {
-        e = lancia(argomenti);
-        EXPECT_EQ(e.stato, 1);
-        EXPECT_EQ(e.err, messaggio + "\n" + usoDi(argomenti[0]));
-    }
+    rifiuta({"sviluppa", file, "--out"}, "Manca il valore dell'opzione --out.\n" + usoDi("sviluppa"));
+    rifiuta({"sviluppa", file, "--out", "--si"}, "Manca il valore dell'opzione --out.\n" + usoDi("sviluppa"));
+    rifiuta({"sviluppa", file, "--out", "a.Col", "--out", "b.Col"}, "Opzione ripetuta: --out\n" + usoDi("sviluppa"));
+    rifiuta({"sviluppa", file, "altro.LDS"}, "Argomento non previsto: altro.LDS\n" + usoDi("sviluppa"));
+    rifiuta({"numeri", "-quante"}, "Argomento non previsto: -quante\n" + usoDi("numeri"));
+
     // And the usage --help prints names every option the command reads.
     for (const auto& c : ludo::cli::comandi()) {
         std::vector<const ludo::cli::Opzioni*> tutte = {&c.sintassi.opzioni};
@@ -122,11 +99,3 @@ TEST(Cli, EachCommandReadsOnlyWhatItsUsageShows) {
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cli, OgniComando, ::testing::ValuesIn(ogniComando()),
-                         [](const auto& info) {
-                             std::string nome;
-                             for (const auto& parola : info.param) nome += (nome.empty() ? "" : "_") + parola;
-                             std::erase(nome, '-');
-                             return nome;
-                         });

@@ -1,60 +1,95 @@
+// Development, reduction and guarantees in batch.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "TestSupport.h"
-#include "cli/Comandi.h"
+#include "CliSupport.h"
 #include "core/columns/FileColonne.h"
-#include "core/io/ProgramFolder.h"
-#include "core/system/T_Sistema.h"
+#include "core/columns/GeneraColonne.h"
 
 using namespace ludo;
+using namespace ludo::test;
 
 namespace {
 
-class SviluppoCli : public ::testing::Test {
+class SviluppoCli : public CliTest {
+protected:
+    [[nodiscard]] std::size_t colonneIn(const std::string& nome) const {
+        ListaColonne lette;
+        EXPECT_TRUE(LeggiFile(lette, dir_ / "COLONNE" / nome, false)) << nome;
+        return lette.Conteggio();
+    }
+    const std::string dodici_ = sistema("SISTEMI/dodici.LDS", 0xFFF);  // 495 columns
+};
+
+// The 495 columns of 1..12 kept in a system, a system whose fixed 20 lies
+// outside the forecast, and two column files.
+class GaranzieCli : public CliTest {
 protected:
     void SetUp() override {
-        for (auto s : io::kSottocartelle) std::filesystem::create_directories(dir_ / std::string(s));
         T_Sistema s(dir_.path());
-        s.Dati->Pronostico = 0xFFF;  // 12 numbers: 495 columns
-        s.Salva(dir_ / "SISTEMI" / "dodici.LDS");
+        s.Dati->Config.SalvaColonne = true;
+        s.Dati->Pronostico = 0xFFF;
+        GeneraColonne(0xFFF, 8, NessunAvanzamento(), [&](Colonna c) { s.Dati->Colonne.Aggiungi(c); });
+        s.Salva(memoria_);
+        s.Dati->Colonne.Svuota();
+        s.Dati->Fisse = col({20});
+        s.Salva(fissa_);
+        writeFile(dir_ / "COLONNE" / "dieci.Col", maschereLE({col({2, 5, 7, 11, 13, 17, 19, 23, 29, 31})}));
+        writeFile(dir_ / "COLONNE" / "vincente.Col", maschereLE({col({2, 5, 7, 11, 13, 17, 19, 23})}));
     }
-    int lancia(std::vector<std::string> argomenti, std::string& out, std::string& err) {
-        std::ostringstream o;
-        std::ostringstream e;
-        const int stato = ludo::cli::esegui(argomenti, dir_.path(), o, e);
-        out = o.str();
-        err = e.str();
-        return stato;
-    }
-    ludo::test::TempDir dir_;
+    const std::string memoria_ = file("SISTEMI/dodici.LDS");
+    const std::string fissa_ = file("SISTEMI/fissa.LDS");
+    const std::string pronostico_ = "1 2 3 4 5 6 7 8 9 10 11 12";
 };
 
 }  // namespace
 
 TEST_F(SviluppoCli, DevelopsAndReducesInBatch) {
-    std::string out;
-    std::string err;
-    const auto tutte = (dir_ / "COLONNE" / "tutte.Col").string();
-    ASSERT_EQ(lancia({"sviluppa", (dir_ / "SISTEMI" / "dodici.LDS").string(), "--out", tutte}, out, err), 0) << err;
-    EXPECT_NE(out.find(R"("totale":495,"esaminate":495,"accettate":495,"finali":495,"colonne_sviluppate":495)"),
-              std::string::npos)
-        << out;
-    ListaColonne lette;
-    ASSERT_TRUE(LeggiFile(lette, std::filesystem::path(tutte), false));
-    EXPECT_EQ(lette.Conteggio(), 495u);
+    auto e = lancia({"sviluppa", dodici_, "--out", "tutte.Col"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_THAT(e.out, HasSubstr(R"("totale":495,"esaminate":495,"accettate":495,"finali":495,"colonne_sviluppate":495)"));
+    EXPECT_EQ(colonneIn("tutte.Col"), 495u);
 
-    const auto ridotte = (dir_ / "COLONNE" / "ridotte.Col").string();
-    ASSERT_EQ(lancia({"riduci", tutte, "--garanzia", "7", "--out", ridotte}, out, err), 0) << err;
-    ASSERT_TRUE(LeggiFile(lette, std::filesystem::path(ridotte), false));
-    EXPECT_GT(lette.Conteggio(), 0u);
-    EXPECT_LT(lette.Conteggio(), 495u);
-    EXPECT_NE(out.find(R"("finali":)" + std::to_string(lette.Conteggio())), std::string::npos) << out;
+    e = lancia({"riduci", "tutte.Col", "--garanzia", "7", "--out", "ridotte.Col"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_THAT(e.out, HasSubstr(R"("finali":)" + std::to_string(colonneIn("ridotte.Col")) + ","));
+    EXPECT_LT(colonneIn("ridotte.Col"), 495u);
 
-    EXPECT_EQ(lancia({"riduci", tutte, "--garanzia", "5", "--out", ridotte}, out, err), 1);
-    EXPECT_EQ(lancia({"riduci", (dir_ / "manca.Col").string(), "--out", ridotte}, out, err), 1);
-    EXPECT_EQ(err, "Impossibile Caricare il File di Combinazioni\n");
-    EXPECT_EQ(lancia({"sviluppa", (dir_ / "SISTEMI" / "dodici.LDS").string(), "--stimato"}, out, err), 0);
-    EXPECT_NE(out.find(R"("finali":495)"), std::string::npos) << out;
+    EXPECT_EQ(lancia({"riduci", "tutte.Col", "--garanzia", "5", "--out", "ridotte.Col"}).stato, 1);
+    rifiuta({"riduci", file("manca.Col"), "--out", "ridotte.Col"}, "Impossibile Caricare il File di Combinazioni");
+    e = lancia({"sviluppa", dodici_, "--stimato"});
+    EXPECT_EQ(e.stato, 0);
+    EXPECT_THAT(e.out, HasSubstr(R"("finali":495)"));
+}
+
+TEST_F(GaranzieCli, TablesForEachErrorOrForAComparisonFile) {
+    auto e = lancia({"garanzie", "--memoria", memoria_, "--pronostico", pronostico_, "--errori", "0,1,2"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    // Every result of 8 is one of the columns; 32 columns differ from it in one number, 168 in two.
+    EXPECT_THAT(e.out, StartsWith(R"({"annullato":false,"tabelle":{"8":{"righe":[{"p8":1,"p7":32,"p6":168,)"
+                                  R"("percentuale":100}],"griglia":[["   1","   32","   168","100.000     "],)"));
+    EXPECT_THAT(e.out, HasSubstr(R"("7":{"righe":[{"p8":0,)"));
+    EXPECT_THAT(e.out, HasSubstr(R"("6":{"righe":[{"p8":0,)"));
+    EXPECT_THAT(lancia({"garanzie", "--memoria", memoria_, "--pronostico", pronostico_}).out, Not(HasSubstr(R"("7":)")))
+        << "only the no-error table by default";
+    EXPECT_THAT(lancia({"garanzie", "--memoria", memoria_, "--pronostico", pronostico_, "--condizioni", fissa_}).out,
+                HasSubstr(R"("8":{"righe":[],"griglia":[["","","",""],["","","","Tot.   0.000"]]})"));
+
+    e = lancia({"garanzie", "--colonne", "dieci.Col", "--confronto", "vincente.Col"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_THAT(e.out, StartsWith(R"({"annullato":false,"tabelle":{"8":{"righe":[{"p8":1,"p7":16,"p6":28,)"));
+}
+
+TEST_F(GaranzieCli, BadRequests) {
+    rifiuta({"garanzie", "--pronostico", pronostico_},
+            "Indicare le colonne da esaminare con --memoria FILE.LDS oppure --colonne FILE.Col.");
+    rifiuta({"garanzie", "--memoria", memoria_},
+            "Indicare i risultati con --pronostico \"n1 … nk\" oppure con --confronto FILE.Col.");
+    rifiuta({"garanzie", "--memoria", memoria_, "--pronostico", "1 2 3 4 5 6 7"},
+            "Il pronostico deve contenere almeno 8 partite.");
+    rifiuta({"garanzie", "--memoria", memoria_, "--pronostico", pronostico_, "--errori", "0,3"},
+            "Valore non valido per --errori: deve essere un numero da 0 a 2.");
+    rifiuta({"garanzie", "--memoria", memoria_, "--pronostico", pronostico_, "--errori", "1", "--condizioni", memoria_},
+            "Le condizioni si applicano solo senza errori sul pronostico.");
+    rifiuta({"garanzie", "--memoria", fissa_, "--pronostico", pronostico_}, "Il sistema non contiene colonne.");
+    rifiuta({"garanzie", "--colonne", "dieci.Col", "--confronto", "manca.Col"}, "Impossibile caricare il file");
 }

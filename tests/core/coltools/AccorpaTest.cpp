@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <algorithm>
 #include <vector>
 
@@ -39,10 +41,8 @@ TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
     lista.Aggiungi(0xFF00000U);
     const auto esito = ludo::Accorpa(lista, 10, ludo::NessunAvanzamento());
     EXPECT_EQ(elenco(lista), (std::vector<Colonna>{0x3FF, 0x7FC00, 0xFF00000U}));
-    EXPECT_EQ(esito.iniziali, 55U);
-    EXPECT_EQ(esito.finali, 3U);
-    EXPECT_EQ(esito.TestoIndice(), "18.3333");
-    EXPECT_EQ(esito.Schedine(), 1U);
+    EXPECT_EQ(std::tuple(esito.iniziali, esito.finali, esito.TestoIndice(), esito.Schedine()),
+              std::tuple(55U, 3U, "18.3333", 1U));
 }
 
 TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
@@ -70,8 +70,7 @@ TEST(Accorpa, ARepeatedColumnCountsOnceSoTheIntegralPlaysOnlyColumnsOfTheList) {
     std::vector<Colonna> colonne = elenco(Sviluppo(0x1FF));
     colonne.erase(std::find(colonne.begin(), colonne.end(), Colonna{0xFF}));
     colonne.push_back(colonne[3]);
-    ludo::ListaColonne lista;
-    for (Colonna c : colonne) lista.Aggiungi(c);
+    auto lista = ludo::test::listaDi(colonne);
     EXPECT_EQ(ludo::Accorpa(lista, 9, ludo::NessunAvanzamento()).finali, 9U);
     EXPECT_EQ(elenco(lista), colonne);
 
@@ -89,9 +88,6 @@ TEST(Accorpa, CancelLeavesTheListUnchangedAndPassSizesFollowTheForecast) {
     EXPECT_EQ(ludo::Accorpa(lista, 9, annulla).stato, EsitoAccorpa::Stato::Annullato);
     EXPECT_EQ(lista.Conteggio(), 9U);
 
-    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 1), 14);
-    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 7), 14);
-    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 8), 13);
-    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 12), 9);
-    EXPECT_EQ(ludo::DimensioneAccorpamento(20, 13), 8);
+    for (const auto& [passo, dimensione] : {std::pair{1, 14}, {7, 14}, {8, 13}, {12, 9}, {13, 8}})
+        EXPECT_EQ(ludo::DimensioneAccorpamento(20, passo), dimensione) << passo;
 }

@@ -52,10 +52,7 @@ Bytes WriteAll(const std::vector<Colonna>& colonne, FormatoColonne formato) {
 
 }  // namespace
 
-TEST(Conversione, FormatTableAndDestinationNames) {
-    EXPECT_EQ(ludo::Descrizione(FormatoColonne::Col).voce, "Col (Ludomatic e S. C. Totogol)");
-    EXPECT_EQ(ludo::Descrizione(FormatoColonne::Omnia).estensione, "Gol");
-    EXPECT_EQ(ludo::Descrizione(FormatoColonne::XGol).estensione, "Gol");
+TEST(Conversione, DestinationNames) {
     EXPECT_EQ(ludo::NomeDestinazione("a.b.Col", FormatoColonne::Txt), "a.Txt");
     EXPECT_EQ(ludo::NomeDestinazione("senza", FormatoColonne::Bgp), "senza.Bgp");
 }

@@ -6,11 +6,13 @@
 
 #include "TestSupport.h"
 #include "core/columns/Colonna.h"
+#include "core/columns/FileColonne.h"
 #include "core/io/Errore.h"
 
 using ludo::Colonna;
 using ludo::Operazione;
 using ludo::test::Bytes;
+using ludo::test::maschereLE;
 using ludo::test::TempDir;
 
 namespace {
@@ -27,15 +29,6 @@ std::filesystem::path Scrivi(const TempDir& dir, const std::string& nome, const 
     return dir / nome;
 }
 
-std::vector<Colonna> Leggi(const std::filesystem::path& p) {
-    const auto b = ludo::test::readFile(p);
-    std::vector<Colonna> colonne;
-    for (std::size_t i = 0; i + 4 <= b.size(); i += 4) {
-        colonne.push_back(static_cast<Colonna>(b[i] | b[i + 1] << 8 | b[i + 2] << 16 | b[i + 3] << 24));
-    }
-    return colonne;
-}
-
 struct Caso {
     TempDir dir;
     Annulla avanzamento;
@@ -43,7 +36,7 @@ struct Caso {
         return ludo::EseguiOperazione(op, Scrivi(dir, "1.col", primo), Scrivi(dir, "2.col", secondo), dir / "out.col",
                                       avanzamento, 7);
     }
-    std::vector<Colonna> Uscita() { return Leggi(dir / "out.col"); }
+    [[nodiscard]] Bytes Uscita() const { return ludo::test::readFile(dir / "out.col"); }
 };
 
 }  // namespace
@@ -52,19 +45,19 @@ TEST(OperazioniColonne, SetOperationsKeepTheOrderAndRepeatsOfTheRules) {
     Caso caso;
     // OR of a file with itself drops its repeats.
     auto esito = caso.Esegui(Operazione::Or, {kA, kB, kA}, {kA, kB, kA});
-    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kA, kB}));
+    EXPECT_EQ(caso.Uscita(), maschereLE({kA, kB}));
     EXPECT_EQ(esito.messaggio, "Colonne Ottenute : 2");
     esito = caso.Esegui(Operazione::Or, {kB}, {kD, kB, kD, kA});
-    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kB, kD, kA}));
+    EXPECT_EQ(caso.Uscita(), maschereLE({kB, kD, kA}));
 
     // AND keeps a column of the second file each time it occurs there.
     esito = caso.Esegui(Operazione::And, {kA, kC}, {kB, kA, kC, kA});
-    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kA, kC, kA}));
+    EXPECT_EQ(caso.Uscita(), maschereLE({kA, kC, kA}));
     EXPECT_EQ(esito.colonne, 3U);
 
     // XOR toggles: a repeat in the second file is added then removed.
     esito = caso.Esegui(Operazione::Xor, {kA, kB, kC}, {kB, kD, kD, kA, kA});
-    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kC, kA}));
+    EXPECT_EQ(caso.Uscita(), maschereLE({kC, kA}));
 
     std::filesystem::remove(caso.dir / "out.col");
     esito = caso.Esegui(Operazione::Xor, {kA, kB, kA}, {kA, kB, kA});
@@ -76,10 +69,10 @@ TEST(OperazioniColonne, SetOperationsKeepTheOrderAndRepeatsOfTheRules) {
 TEST(OperazioniColonne, CoverageCountsTheColumnsBelowTheThreshold) {
     Caso caso;
     auto esito = caso.Esegui(Operazione::CoperturaN1, {kA}, {kA, kB, kC, kD});
-    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kC, kD}));
+    EXPECT_EQ(caso.Uscita(), maschereLE({kC, kD}));
     EXPECT_EQ(esito.messaggio, "Colonne Scoperte : 2");
     esito = caso.Esegui(Operazione::CoperturaN2, {kA}, {kA, kB, kC, kD});
-    EXPECT_EQ(caso.Uscita(), (std::vector<Colonna>{kD}));
+    EXPECT_EQ(caso.Uscita(), maschereLE({kD}));
     esito = caso.Esegui(Operazione::CoperturaN1, {kA, kB, kD}, {kA, kB, kD});
     EXPECT_EQ(esito.messaggio, "Colonne Scoperte : 0  Nessun File Creato");
 }
@@ -89,7 +82,7 @@ TEST(OperazioniColonne, SecondFileStreamedInBlocksWithProgressAndCancel) {
     std::vector<Colonna> molte;
     for (Colonna c = 1; c <= 2500; ++c) molte.push_back(c << 4);
     auto esito = caso.Esegui(Operazione::And, molte, molte);
-    EXPECT_EQ(caso.Uscita(), molte);
+    EXPECT_EQ(caso.Uscita(), maschereLE(molte));
     const auto& progressi = caso.avanzamento.progressi;
     ASSERT_FALSE(progressi.empty());
     EXPECT_EQ(progressi.back().first, 100);
@@ -112,11 +105,13 @@ TEST(OperazioniColonne, ShuffleKeepsEveryColumn) {
     const auto esito = ludo::EseguiOperazione(Operazione::Disordinatore, Scrivi(caso.dir, "d.col", colonne),
                                               caso.dir / "non-usato.col", caso.dir / "out.col", caso.avanzamento, 3);
     EXPECT_EQ(esito.messaggio, "Elaborazione Terminata.");
-    auto uscita = caso.Uscita();
-    EXPECT_NE(uscita, colonne);
-    std::sort(uscita.begin(), uscita.end());
+    ludo::ListaColonne uscita;
+    ASSERT_TRUE(ludo::LeggiFile(uscita, caso.dir / "out.col", false));
+    auto mescolate = ludo::test::elenco(uscita);
+    EXPECT_NE(mescolate, colonne);
+    std::sort(mescolate.begin(), mescolate.end());
     std::sort(colonne.begin(), colonne.end());
-    EXPECT_EQ(uscita, colonne);
+    EXPECT_EQ(mescolate, colonne);
 }
 
 TEST(OperazioniColonne, UnreadableFilesGiveTheTwoMessages) {

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,14 +25,10 @@ TEST(Colonna, CountsAndPointsOverTheWholeRange) {
 
 TEST(Colonna, NumeroKCountsFromTheSmallestAndAnswers32PastTheEnd) {
     const Colonna m = col({2, 9, 17});
-    EXPECT_EQ(NumeroK(1, m), 2);
-    EXPECT_EQ(NumeroK(3, m), 17);
-    EXPECT_EQ(NumeroK(4, m), 32);
-    EXPECT_EQ(NumeroK(0, m), 32);
-    EXPECT_EQ(NumeroK(1, 0), 32);
-    EXPECT_EQ(NumeroK(32, 0xFFFFFFFFu), 32);
-    EXPECT_EQ(NumeroK(31, 0xFFFFFFFFu), 31);
-    EXPECT_EQ(NumeroK(1, col({32})), 32);
+    for (const auto& [k, maschera, numero] : std::vector<std::tuple<int, Colonna, int>>{
+             {1, m, 2}, {3, m, 17}, {4, m, 32}, {0, m, 32}, {1, 0, 32}, {32, ~0u, 32}, {31, ~0u, 31},
+             {1, col({32}), 32}})
+        EXPECT_EQ(NumeroK(k, maschera), numero) << k << " of " << maschera;
 }
 
 TEST(Binomiale, MatchesTheTriangleOfSumsWhereverItFits64Bits) {
@@ -58,9 +56,7 @@ TEST(Binomiale, ExactOrCorrectlyRoundedUpTo100AndZeroOutsideTheTriangle) {
     EXPECT_EQ(Binomiale(100, 50), 100891344545564193334812497256.0);
     EXPECT_EQ(Binomiale(100, 3), 161700.0);
     EXPECT_EQ(Binomiale(100, 97), 161700.0);
-    EXPECT_EQ(Binomiale(8, 9), 0.0);
-    EXPECT_EQ(Binomiale(8, -1), 0.0);
-    EXPECT_EQ(Binomiale(-1, 0), 0.0);
+    for (const auto& [n, k] : {std::pair{8, 9}, {8, -1}, {-1, 0}}) EXPECT_EQ(Binomiale(n, k), 0.0) << n << " " << k;
     EXPECT_EQ(Binomiale(0, 0), 1.0);
     EXPECT_EQ(Binomiale(2000, 1000), std::numeric_limits<double>::infinity());
 }
@@ -80,22 +76,15 @@ TEST(Colonna, TestoColonnaGivesEveryNumberThreeCharacters) {
 }
 
 TEST(Colonna, LeggiColonnaSplitsAtRunsOfBlanks) {
-    auto letta = LeggiColonna("  3 7   12");
-    EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, col({3, 7, 12}));
-
-    letta = LeggiColonna("3 7 3 ");  // a repeat sets its bit once; a trailing blank ends
-    EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, col({3, 7}));
-
     const Colonna colonna = col({1, 5, 9, 10, 18, 27, 31, 32});
-    letta = LeggiColonna(TestoColonna(colonna));
-    EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, colonna);
-
-    letta = LeggiColonna("");
-    EXPECT_TRUE(letta.ok);
-    EXPECT_EQ(letta.maschera, 0U);
+    // A repeat sets its bit once; a trailing blank ends.
+    const std::vector<std::pair<std::string, Colonna>> casi = {
+        {"  3 7   12", col({3, 7, 12})}, {"3 7 3 ", col({3, 7})}, {TestoColonna(colonna), colonna}, {"", 0}};
+    for (const auto& [testo, attesa] : casi) {
+        const auto letta = LeggiColonna(testo);
+        EXPECT_TRUE(letta.ok) << testo;
+        EXPECT_EQ(letta.maschera, attesa) << testo;
+    }
 }
 
 TEST(Colonna, LeggiColonnaRefusesAnythingButIntegers) {

@@ -138,11 +138,16 @@ TEST(LetturaFileColonne, ReadsBlocksOfAThousandFromWhereTheStreamStands) {
     EXPECT_TRUE(lettura.Prossime().empty());
 }
 
-TEST(LeggiFile, ReadsWholeMasksAndIgnoresTrailingBytes) {
+// From where the open stream stands, as at the end of a system file.
+TEST(LeggiFile, ReadsWholeMasksFromTheStreamAndIgnoresTrailingBytes) {
     const auto colonne = colonneDiProva(1000);
-    auto byte = maschereLE(colonne);
-    byte.push_back(0x7F);  // 4001 bytes
+    Bytes byte;
+    appendLE(byte, 0xDEADBEEF, 4);
+    const auto maschere = maschereLE(colonne);
+    byte.insert(byte.end(), maschere.begin(), maschere.end());
+    byte.push_back(0x7F);  // 4001 bytes of columns
     auto in = ludo::test::streamOf(byte);
+    in.seekg(4);
     ListaColonne lista;
     lista.Aggiungi(42);  // emptied first
     EXPECT_TRUE(LeggiFile(lista, in, false));
@@ -155,21 +160,6 @@ TEST(LeggiFile, ReadsWholeMasksAndIgnoresTrailingBytes) {
         EXPECT_TRUE(LeggiFile(lista, in2, false));
         EXPECT_EQ(elenco(lista), colonneDiProva(2)) << coda << " trailing bytes";
     }
-}
-
-TEST(LeggiFile, StartsWhereTheOpenStreamStands) {
-    // A file whose columns follow other fields, as at the end of a system file.
-    Bytes byte;
-    appendLE(byte, 400, 2);
-    appendLE(byte, 0xDEADBEEF, 4);
-    const auto colonne = colonneDiProva(1234);
-    const auto maschere = maschereLE(colonne);
-    byte.insert(byte.end(), maschere.begin(), maschere.end());
-    auto in = ludo::test::streamOf(byte);
-    in.seekg(6);
-    ListaColonne lista;
-    EXPECT_TRUE(LeggiFile(lista, in, false));
-    EXPECT_EQ(elenco(lista), colonne);
 }
 
 TEST(LeggiFile, ExpandsLargerSetsWhileReading) {

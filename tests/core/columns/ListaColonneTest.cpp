@@ -38,24 +38,13 @@ std::vector<Colonna> sottoinsiemiDiOtto(Colonna set) {
 
 }  // namespace
 
-TEST(ListaColonne, InserisciThenAggiungiKeepTheOrderInsertedAppended) {
-    ListaColonne lista;
-    EXPECT_TRUE(lista.Vuota());
-    EXPECT_EQ(lista.begin(), lista.end());
-    lista.Inserisci(11);
-    lista.Aggiungi(22);
-    EXPECT_EQ(elenco(lista), (std::vector<Colonna>{11, 22}));
-    lista.Inserisci(5);
-    EXPECT_EQ(elenco(lista), (std::vector<Colonna>{5, 11, 22}));
-    EXPECT_EQ(lista.Conteggio(), 3U);
-}
-
 TEST(ListaColonne, BothEndsAcrossManyBlocksKeepTheOrderOfADeque) {
     std::mt19937 caso(7);
     std::deque<Colonna> attesa;
     ListaColonne lista;
+    EXPECT_TRUE(lista.Vuota());
     for (Colonna i = 0; i < 5 * ListaColonne::kColonneBlocco; ++i) {
-        if (caso() % 3 == 0) {
+        if (i == 0 || caso() % 3 == 0) {  // the first onto an empty list
             attesa.push_front(i);
             lista.Inserisci(i);
         } else {
@@ -164,9 +153,7 @@ TEST(Espandi, LargerSetsFollowTheOrderOfTheNumbersLeftOut) {
     Espandi(lista, dieci, true);
     const auto colonne = elenco(lista);
     ASSERT_EQ(colonne.size(), 45U);
-    EXPECT_EQ(colonne.front(), col({4, 7, 10, 12, 18, 19, 26, 32})) << "without the 1st and 2nd";
     EXPECT_EQ(colonne[1], col({3, 7, 10, 12, 18, 19, 26, 32})) << "without the 1st and 3rd";
-    EXPECT_EQ(colonne.back(), col({1, 3, 4, 7, 10, 12, 18, 19})) << "without the 9th and 10th";
     EXPECT_EQ(colonne, sottoinsiemiDiOtto(dieci));
 
     for (const Colonna set :

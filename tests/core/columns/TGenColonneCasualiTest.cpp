@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -51,12 +52,9 @@ TEST(TGenColonneCasuali, PicchettiAreTruncatedAndKeptInRange) {
     dati.picchetti[4] = 1e12;
     dati.picchetti[31] = 7;
     EXPECT_TRUE(gen.Imposta(false, true, false, false, dati));
-    EXPECT_EQ(gen.Peso(1), 12);
-    EXPECT_EQ(gen.Peso(2), 0);
-    EXPECT_EQ(gen.Peso(3), 0);
-    EXPECT_EQ(gen.Peso(4), 0);
-    EXPECT_EQ(gen.Peso(5), TGenColonneCasuali::kPesoMassimo);
-    EXPECT_EQ(gen.Peso(32), 7);
+    for (const auto& [n, peso] :
+         {std::pair{1, 12}, {2, 0}, {3, 0}, {4, 0}, {5, TGenColonneCasuali::kPesoMassimo}, {32, 7}})
+        EXPECT_EQ(gen.Peso(n), peso) << n;
     EXPECT_EQ(gen.Cumulata[32], 12 + TGenColonneCasuali::kPesoMassimo + 7);
 }
 
@@ -83,9 +81,7 @@ TEST(TGenColonneCasuali, StatisticalWeightsRoundExactHalvesToEven) {
     stat.t = 7;
     stat.fr = {{1, {1, 1}}, {2, {3, 1}}, {3, {-4, 2}}};  // 5/7 -> 1, 15/7 -> 2, negative -> 0
     EXPECT_TRUE(gen.Imposta(false, false, true, false, dati));
-    EXPECT_EQ(gen.Peso(1), 1);
-    EXPECT_EQ(gen.Peso(2), 2);
-    EXPECT_EQ(gen.Peso(3), 0);
+    EXPECT_EQ((std::array{gen.Peso(1), gen.Peso(2), gen.Peso(3)}), (std::array{1, 2, 0}));
 
     stat.t = 0;
     EXPECT_TRUE(gen.Imposta(false, false, true, false, dati));

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "TestSupport.h"
 
 #include "core/conditions/Misure.h"
@@ -8,6 +11,12 @@ using namespace ludo;
 using ludo::test::col;
 
 namespace {
+// The fields of each measure, to compare at once.
+std::tuple<int, int, int> campi(const Distanze& d) { return {d.minima, d.massima, d.totale}; }
+std::tuple<int, int, int> campi(const Baricentri& b) { return {b.tutti, b.pari, b.dispari}; }
+std::tuple<Valori, int, int> campi(const Interruzioni& i) { return {i.globali, i.segniPari, i.segniDispari}; }
+std::pair<int, int> campi(const Vortice& v) { return {v.posizione, v.bracci}; }
+
 const Colonna kPrimiOtto = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kDispari = col({1, 3, 5, 7, 9, 11, 13, 15});
 }  // namespace
@@ -16,14 +25,8 @@ TEST(Misure, FirstEightNumbers) {
     EXPECT_EQ(MisuraConsecutivitaNumerica(kPrimiOtto, 1, 32), 8);
     EXPECT_EQ(MisuraConsecutivitaNumerica(kPrimiOtto, 3, 6), 4) << "only the range counts";
     EXPECT_EQ(MisuraNumeroSequenze(kPrimiOtto), (std::array<int, 5>{0, 0, 0, 0, 0})) << "one run of 8 counts nothing";
-    const Distanze d = MisuraDistanzeGlobali(kPrimiOtto);
-    EXPECT_EQ(d.minima, 1);
-    EXPECT_EQ(d.massima, 1);
-    EXPECT_EQ(d.totale, 7);
-    const Baricentri b = MisuraBaricentri(kPrimiOtto);
-    EXPECT_EQ(b.tutti, 4);
-    EXPECT_EQ(b.pari, 5);
-    EXPECT_EQ(b.dispari, 4);
+    EXPECT_EQ(campi(MisuraDistanzeGlobali(kPrimiOtto)), std::tuple(1, 1, 7));
+    EXPECT_EQ(campi(MisuraBaricentri(kPrimiOtto)), std::tuple(4, 5, 4));
     EXPECT_EQ(MisuraResti(kPrimiOtto, 7), 1);
     EXPECT_EQ(MisuraInterruzioni(kPrimiOtto, 1, 32, false).globali, (Valori{0, 0}));
 }
@@ -32,13 +35,8 @@ TEST(Misure, OddNumbersOnly) {
     EXPECT_EQ(MisuraParita(kDispari, 1, 32, true), (Valori{0, 0}));
     EXPECT_EQ(MisuraParita(kDispari, 1, 32, false), (Valori{8, 8}));
     EXPECT_EQ(FormulaDerivata(kDispari), 0);
-    const Interruzioni i = MisuraInterruzioni(kDispari, 1, 32, false);
-    EXPECT_EQ(i.globali, (Valori{7, 7}));
-    EXPECT_EQ(i.segniDispari, 7);
-    EXPECT_EQ(i.segniPari, 0);
-    const Distanze d = MisuraDistanzeGlobali(kDispari);
-    EXPECT_EQ(d.minima, 2);
-    EXPECT_EQ(d.totale, 14);
+    EXPECT_EQ(campi(MisuraInterruzioni(kDispari, 1, 32, false)), std::tuple(Valori{7, 7}, 0, 7));
+    EXPECT_EQ(campi(MisuraDistanzeGlobali(kDispari)), std::tuple(2, 2, 14));
 }
 
 TEST(Misure, RunsAndGaps) {
@@ -83,13 +81,11 @@ TEST(Misure, ParityPatternMeasures) {
     const Colonna alternata = col({1, 2, 3, 4, 5, 6, 7, 8});  // odd, even, odd, …
     EXPECT_EQ(SchemaParita(alternata)[1], 2);
     EXPECT_EQ(SchemaParita(alternata)[2], 1);
-    EXPECT_EQ(MisuraInterruzioni(alternata, 1, 8, true).globali, (Valori{7, 7}));
-    EXPECT_EQ(MisuraInterruzioni(alternata, 1, 8, true).segniPari, 4);
+    EXPECT_EQ(campi(MisuraInterruzioni(alternata, 1, 8, true)), std::tuple(Valori{7, 7}, 4, 3));
     EXPECT_EQ(MisuraInterruzioni(kDispari, 1, 8, true).globali, (Valori{0, 0}));
 
     const Simmetrie s = MisuraSimmetrie(col({1, 2, 3, 4, 29, 30, 31, 32}), 32, false);
-    EXPECT_EQ(s.dirette, (Valori{4, 4}));
-    EXPECT_EQ(s.inverse, (Valori{0, 0}));
+    EXPECT_EQ(std::pair(s.dirette, s.inverse), std::pair(Valori{4, 4}, Valori{0, 0}));
     EXPECT_EQ(MisuraSimmetrie(col({1, 2, 17, 18, 5, 21, 9, 30}), 32, false).inverse, (Valori{3, 2}));
     // Pattern: all odd gives equal signs everywhere.
     EXPECT_EQ(MisuraSimmetrie(kDispari, 8, true).dirette, (Valori{4, 4}));
@@ -99,14 +95,10 @@ TEST(Misure, ParityPatternMeasures) {
 }
 
 TEST(Misure, VortexOfOddNumbersFindsTheSignAtOnce) {
-    const Vortice v = MisuraVortice(kDispari, 1, 8, false);
     // s = sign of position 1, found at once at position 8 from the right,
     // then at 2 from the left, 7, 3, 6, 4, 5; one more round finds nothing.
-    EXPECT_EQ(v.posizione, 5);
-    EXPECT_EQ(v.bracci, 7);
-    const Vortice inverso = MisuraVortice(kDispari, 1, 8, true);
-    EXPECT_EQ(inverso.posizione, 4);
-    EXPECT_EQ(inverso.bracci, 7);
+    EXPECT_EQ(campi(MisuraVortice(kDispari, 1, 8, false)), std::pair(5, 7));
+    EXPECT_EQ(campi(MisuraVortice(kDispari, 1, 8, true)), std::pair(4, 7));
     // Alternating signs: from the right the sign of position 1 is at 7.
     EXPECT_EQ(MisuraVortice(col({1, 2, 3, 4, 5, 6, 7, 8}), 1, 8, false).posizione, 5);
 }
@@ -127,14 +119,8 @@ TEST(Misure, NumbersOfAMixedColumnOverTheirRanges) {
         EXPECT_EQ(MisuraConsecutivitaNumerica(c, k.da, k.a), k.consecutivita) << k.da << ".." << k.a;
     }
     EXPECT_EQ(MisuraNumeroSequenze(c), (std::array<int, 5>{0, 2, 3, 0, 0}));
-    const Distanze d = MisuraDistanzeGlobali(c);
-    EXPECT_EQ(d.minima, 1);
-    EXPECT_EQ(d.massima, 8);
-    EXPECT_EQ(d.totale, 20);
-    const Baricentri b = MisuraBaricentri(c);  // 76 / 8, 42 / 4, 34 / 4
-    EXPECT_EQ(b.tutti, 9);
-    EXPECT_EQ(b.pari, 10);
-    EXPECT_EQ(b.dispari, 8);
+    EXPECT_EQ(campi(MisuraDistanzeGlobali(c)), std::tuple(1, 8, 20));
+    EXPECT_EQ(campi(MisuraBaricentri(c)), std::tuple(9, 10, 8)) << "76 / 8, 42 / 4, 34 / 4";
     EXPECT_EQ(MisuraResti(c, 9), 4);
     EXPECT_EQ(FormulaDerivata(c), 4);
     EXPECT_EQ(MisuraDistanzaSpecifica(c, 2, 7), 18);
@@ -156,14 +142,10 @@ TEST(Misure, GapsOnNumbersAndChangesOfSignOverTheirRanges) {
              Caso{1, 8, true, {4, 2}, 2, 2},    // changes before positions 2 3 5 8
              Caso{3, 6, true, {1, 1}, 1, 0},    // only before position 5
          }) {
-        const Interruzioni i = MisuraInterruzioni(c, k.da, k.a, k.schema);
-        EXPECT_EQ(i.globali, k.globali) << k.da << ".." << k.a << " " << k.schema;
-        EXPECT_EQ(i.segniPari, k.pari) << k.da << ".." << k.a << " " << k.schema;
-        EXPECT_EQ(i.segniDispari, k.dispari) << k.da << ".." << k.a << " " << k.schema;
+        EXPECT_EQ(campi(MisuraInterruzioni(c, k.da, k.a, k.schema)), std::tuple(k.globali, k.pari, k.dispari))
+            << k.da << ".." << k.a << " " << k.schema;
     }
-    const Distanze due = MisuraDistanzeGlobali(col({1, 10}));
-    EXPECT_EQ(due.minima, 5) << "the smallest distance starts from 5";
-    EXPECT_EQ(due.massima, 9);
+    EXPECT_EQ(campi(MisuraDistanzeGlobali(col({1, 10}))), std::tuple(5, 9, 9)) << "the smallest distance starts from 5";
 }
 
 // 1 2 3 15 18 30 31 32: pairs 1-32 2-31 3-30 15-18 are direct, 2-18 and
@@ -178,8 +160,7 @@ TEST(Misure, SymmetriesStopAtHalfTheirRange) {
     for (const Caso& k : {Caso{32, false, {4, 3}, {2, 1}}, Caso{20, false, {3, 3}, {1, 1}},
                           Caso{4, false, {2, 2}, {1, 1}}, Caso{8, true, {0, 0}, {2, 2}}, Caso{4, true, {0, 0}, {1, 1}}}) {
         const Simmetrie s = MisuraSimmetrie(c, k.a, k.schema);
-        EXPECT_EQ(s.dirette, k.dirette) << k.a << " " << k.schema;
-        EXPECT_EQ(s.inverse, k.inverse) << k.a << " " << k.schema;
+        EXPECT_EQ(std::pair(s.dirette, s.inverse), std::pair(k.dirette, k.inverse)) << k.a << " " << k.schema;
     }
 }
 
@@ -197,13 +178,10 @@ TEST(Misure, RepetitionsOverNumbersOrPositions) {
 TEST(Misure, VortexOverAPartOfThePattern) {
     // Signs 2 1 1 2 2 1 1 2.
     const Colonna c = col({1, 2, 4, 5, 7, 8, 10, 11});
-    EXPECT_EQ(MisuraVortice(c, 1, 8, false).posizione, 5);
-    EXPECT_EQ(MisuraVortice(c, 1, 8, false).bracci, 3);
-    EXPECT_EQ(MisuraVortice(c, 1, 8, true).posizione, 4);
-    EXPECT_EQ(MisuraVortice(c, 1, 8, true).bracci, 3);
+    EXPECT_EQ(campi(MisuraVortice(c, 1, 8, false)), std::pair(5, 3));
+    EXPECT_EQ(campi(MisuraVortice(c, 1, 8, true)), std::pair(4, 3));
     // Positions 3..6 (signs 1 2 2 1): found at 6, missed, found at 4, missed.
-    EXPECT_EQ(MisuraVortice(c, 3, 6, false).posizione, 4);
-    EXPECT_EQ(MisuraVortice(c, 3, 6, false).bracci, 3);
+    EXPECT_EQ(campi(MisuraVortice(c, 3, 6, false)), std::pair(4, 3));
 }
 
 TEST(Misure, EverySequenceKindWithItsStepsAndRange) {
@@ -228,41 +206,21 @@ TEST(Misure, EverySequenceKindWithItsStepsAndRange) {
     };
     for (const Caso& k : {
              Caso{"the given pattern 2 2", c2211, 1, 8, par(1, 2, 1, 1, {2, 2}), {2, 1}},
-             Caso{"a 3 in the given pattern matches no sign",
-                  c2211,
-                  1,
-                  8,
-                  par(1, 2, 1, 1, {2, 3}),
-                  {0, 0}},
+             Caso{"a 3 in the given pattern matches no sign", c2211, 1, 8, par(1, 2, 1, 1, {2, 3}), {0, 0}},
              Caso{"one sign", c2211, 1, 8, par(2, 2, 1, 1), {4, 1}},
              Caso{"one sign from position 3", c2211, 3, 8, par(2, 2, 1, 1), {3, 1}},
              Caso{"one sign, found windows skipped", c2211, 1, 8, par(2, 2, 2, 1), {4, 4}},
              Caso{"both signs", c2211, 1, 8, par(3, 2, 1, 1), {3, 1}},
              Caso{"both signs, length 3", c2211, 1, 8, par(3, 3, 1, 1), {6, 6}},
              Caso{"both signs up to position 5", c2211, 1, 5, par(3, 3, 1, 1), {3, 3}},
-             Caso{"most frequent, first to reach the top wins",
-                  c2211,
-                  1,
-                  8,
-                  par(4, 2, 2, 1),
-                  {2, 1}},
+             Caso{"most frequent, first to reach the top wins", c2211, 1, 8, par(4, 2, 2, 1), {2, 1}},
              // Windows of 2 read in steps of 2: 22, 11, 22, 11.
              Caso{"most frequent, steps of 2", c2211, 1, 8, par(4, 2, 2, 2), {2, 1}},
              Caso{"mirror pairs: 22 and 11 are their own", c2211, 1, 8, par(5, 2, 2, 2), {2, 0}},
-             Caso{"most frequent, overlaps not counted again",
-                  col({1, 3, 5, 7, 9, 11, 13, 15}),
-                  1,
-                  8,
-                  par(4, 2, 2, 1),
-                  {4, 4}},
+             Caso{"most frequent, overlaps not counted again", kDispari, 1, 8, par(4, 2, 2, 1), {4, 4}},
              Caso{"most frequent of length 3", c2112, 1, 8, par(4, 3, 3, 1), {2, 1}},
              Caso{"mirror pairs 211-112, 112-211, 122-221", c2112, 1, 8, par(5, 3, 3, 1), {3, 0}},
-             Caso{"mirror pairs of palindromes",
-                  col({1, 3, 5, 7, 9, 11, 13, 15}),
-                  1,
-                  8,
-                  par(5, 2, 2, 1),
-                  {2, 0}},
+             Caso{"mirror pairs of palindromes", kDispari, 1, 8, par(5, 2, 2, 1), {2, 0}},
              Caso{"an unknown kind", c2211, 1, 8, par(6, 2, 1, 1), {0, 0}},
              Caso{"a length beyond the pattern", c2211, 1, 8, par(2, 9, 1, 1), {0, 0}},
          }) {

@@ -213,10 +213,7 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     EXPECT_EQ(pd.Statistiche[1].Passati.NumConcorsi(), 3)
         << "a table not in use lets everything pass";
 
-    ListaColonne colonne;
-    colonne.Aggiungi(kDispari);
-    colonne.Aggiungi(kDispari);
-    pd.AnalizzaColonne(colonne);
+    pd.AnalizzaColonne(ludo::test::listaDi({kDispari, kDispari}));
     EXPECT_EQ(pari.Passati.NumConcorsi(), 2) << "the kept columns, whatever the tables say";
     EXPECT_EQ(punti(pari.Passati, 0).Frequenza, 2);
     EXPECT_EQ(pari.Tutti.NumConcorsi(), 3) << "the statistics of all values stay";
@@ -308,9 +305,8 @@ TEST(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
     somma.AccumulaColonna(kDispari);                       // 64: second
     somma.AccumulaColonna(kSimmetrica);                    // 132: none
     const auto& s = somma.Statistiche[0];
-    EXPECT_EQ(punti(s.Tutti, 0).Frequenza, 1);
-    EXPECT_EQ(punti(s.Tutti, 1).Frequenza, 2);
-    EXPECT_EQ(punti(s.Tutti, 2).Frequenza, 1);
+    EXPECT_EQ((std::array{punti(s.Tutti, 0).Frequenza, punti(s.Tutti, 1).Frequenza, punti(s.Tutti, 2).Frequenza}),
+              (std::array{1, 2, 1}));
     EXPECT_EQ(s.Passati.NumConcorsi(), 3) << "\"Altri\" is refused, recovery passes";
     EXPECT_EQ(punti(s.Passati, 2).Frequenza, 0);
 
@@ -339,9 +335,7 @@ TEST(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
     EXPECT_EQ(quadro.Misura(kPrimiOtto), (Valori{3, 3}));
     EXPECT_EQ(quadro.Misura(kMista), (Valori{1, 1})) << "76 mod 7 = 6, 5 in common";
 
-    ListaColonne colonne;
-    colonne.Aggiungi(kPrimiOtto);
-    colonne.Aggiungi(kMista);
+    const auto colonne = ludo::test::listaDi({kPrimiOtto, kMista});
     sistema.AzzeraStatistiche();
     quadro.AnalizzaColonne(colonne);
     EXPECT_EQ(quadro.Statistiche[0].Passati.NumConcorsi(), 2);
@@ -400,10 +394,7 @@ TEST(StatisticheCondizioni, PuntiTraTotalsComeFromEveryEffectiveTable) {
     // 4 even + 4 odd; even run 1; 78 mod 7 = 1 and 78 mod 9 = 6.
     const Colonna c = col({1, 2, 5, 8, 11, 14, 17, 20});
     const TPuntiTra::Totali totali = puntiTra.Misura(c);
-    EXPECT_EQ(totali[2], 8);
-    EXPECT_EQ(totali[3], 1);
-    EXPECT_EQ(totali[4], 7);
-    EXPECT_EQ(totali[1], 0);
+    EXPECT_EQ((std::array{totali[1], totali[2], totali[3], totali[4]}), (std::array{0, 8, 1, 7}));
 
     restoDi7.Attivato = false;
     sistema.AggiornaStato();

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "TestSupport.h"
@@ -164,10 +166,10 @@ TEST(PreparaLink, EveryTableInRecoveryCountsUnderItsOwnLetter) {
     TInsiemeLink insieme;
     insieme.PreparaLink(sistema);
     EXPECT_EQ(insieme.LinkUsate, "ACEZ");
-    EXPECT_EQ(insieme.Lettera('A')->MassimoErrori, 4);
-    EXPECT_EQ(insieme.Lettera('C')->MassimoErrori, 1);
+    EXPECT_EQ((std::array{insieme.Lettera('A')->MassimoErrori, insieme.Lettera('C')->MassimoErrori,
+                          insieme.Lettera('E')->MassimoErrori}),
+              (std::array{4, 1, 7}));
     EXPECT_EQ(insieme.Lettera('C')->Elementi.size(), 2u);
-    EXPECT_EQ(insieme.Lettera('E')->MassimoErrori, 7);
     EXPECT_EQ(insieme.MassimoTotale, 4 + 1 + 7 + 2);
 }
 
@@ -213,11 +215,9 @@ TEST(RecuperoLink, LevelNAdmitsNRecoveriesOfThatLevelInOneColumn) {
     EXPECT_FALSE(insieme.AmmettiRecupero('A', 0)) << "an entry without a level admits nothing";
 
     const TLink& a = *insieme.Lettera('A');
-    EXPECT_EQ(a.Errori, 7);
-    EXPECT_EQ(a.Controlli, 7);
-    EXPECT_EQ(a.RifiutiLivello.Frequenza(1), 1);
-    EXPECT_EQ(a.RifiutiLivello.Frequenza(3), 1);
-    EXPECT_EQ(a.RifiutiLivello.Frequenza(0), 1);
+    EXPECT_EQ(std::pair(a.Errori, a.Controlli), std::pair(7, 7));
+    EXPECT_EQ((std::array{a.RifiutiLivello.Frequenza(0), a.RifiutiLivello.Frequenza(1), a.RifiutiLivello.Frequenza(3)}),
+              (std::array{1, 1, 1}));
 
     insieme.AzzeraColonna();
     EXPECT_TRUE(insieme.AmmettiRecupero('A', 1)) << "a new column starts over";
@@ -391,13 +391,9 @@ TEST(RecordLink, ReadsAndWritesTheTwentySevenTablesOfTheLayout) {
     EXPECT_TRUE(l.r.atEnd());
 
     const TMisura& c = insieme.Lettera('C')->ErroriAmmessiNellaLink;
-    EXPECT_EQ(c.Prima.Voce(2).Stato, Accettato);
-    EXPECT_EQ(c.Prima.Voce(3).Stato, Rifiutato);
-    EXPECT_EQ(c.Prima.Link, 'X');
-    EXPECT_EQ(c.Prima.Campo, 2);
-    EXPECT_EQ(c.Prima.Voce(101).Livello, 3);
-    EXPECT_EQ(c.Da, 2);
-    EXPECT_EQ(c.A, 34);
+    EXPECT_EQ(std::tuple(c.Prima.Voce(2).Stato, c.Prima.Voce(3).Stato, c.Prima.Link, c.Prima.Campo,
+                         c.Prima.Voce(101).Livello, c.Da, c.A),
+              std::tuple(Accettato, Rifiutato, 'X', 2, 3, 2, 34));
     EXPECT_EQ(insieme.ErroriAmmessiInTotale.Prima.Voce(26).Stato, Accettato);
     EXPECT_EQ(insieme.ErroriAmmessiInTotale.Prima.Link, 'Z');
 

@@ -12,6 +12,12 @@ using ludo::test::erroreDi;
 
 namespace {
 
+std::vector<int> codici(const std::vector<std::unique_ptr<TCondizione>>& elenco) {
+    std::vector<int> c;
+    for (const auto& condizione : elenco) c.push_back(condizione->Codice);
+    return c;
+}
+
 // A filter column accepting exactly `punti` numbers in common with `numeri`.
 TColonnaFiltro& filtro(TQuadro& q, Colonna numeri, int punti) {
     auto& f = static_cast<TColonnaFiltro&>(*q.Inserisci(CodColonnaFiltro));
@@ -117,10 +123,8 @@ TEST_F(Quadro, CutCopyAndDeleteTheSelection) {
     quadro.Inserisci(CodPariDispari);
     quadro.Inserisci(CodBaricentri)->Selezionato = true;
     const auto copie = quadro.CopiaSelezionati(true);
-    ASSERT_EQ(copie.size(), 2u);
-    EXPECT_EQ(copie[1]->Codice, CodBaricentri);
-    ASSERT_EQ(quadro.Elenco.size(), 1u);
-    EXPECT_EQ(quadro.Elenco[0]->Codice, CodPariDispari);
+    EXPECT_EQ(codici(copie), (std::vector<int>{CodResti, CodBaricentri}));
+    EXPECT_EQ(codici(quadro.Elenco), std::vector<int>{CodPariDispari});
     quadro.Incolla(copie, 99);
     EXPECT_EQ(quadro.Elenco.size(), 3u);
     EXPECT_FALSE(quadro.Elenco[0]->Selezionato) << "pasting clears the selection first";
@@ -164,11 +168,7 @@ TEST_F(Quadro, BoardAndConditionFiles) {
     EXPECT_EQ(letto.Elenco[1]->Membri()->size(), 1u);
 
     letto.CaricaCondizioni(dir / "c.CND", 1);
-    ASSERT_EQ(letto.Elenco.size(), 5u);
-    EXPECT_EQ(letto.Elenco[1]->Codice, CodResti);
-    EXPECT_EQ(letto.Elenco[2]->Codice, CodQuadro);
-    EXPECT_EQ(letto.Elenco[3]->Codice, CodQuadro);
-    EXPECT_EQ(letto.Elenco[4]->Codice, CodPariDispari);
+    EXPECT_EQ(codici(letto.Elenco), (std::vector<int>{CodResti, CodResti, CodQuadro, CodQuadro, CodPariDispari}));
 
     ludo::test::writeFile(dir / "rotto.CND", {CodResti, 1, 2});
     EXPECT_THROW(letto.CaricaCondizioni(dir / "rotto.CND", 0), Errore);

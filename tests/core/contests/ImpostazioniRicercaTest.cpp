@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "TestSupport.h"
 #include "core/contests/ImpostazioniRicerca.h"
 
@@ -12,10 +10,8 @@ using ludo::test::Bytes;
 namespace {
 
 ImpostazioniRicerca letteDa(const Bytes& b, bool completo) {
-    auto in = ludo::test::streamOf(b);
-    io::BinaryReader r(in);
     ImpostazioniRicerca letta;
-    EXPECT_EQ(letta.Carica(r), completo);
+    EXPECT_EQ(letta.Carica(ludo::test::Lettura(b)), completo);
     return letta;
 }
 
@@ -36,10 +32,7 @@ TEST(ImpostazioniRicerca, TheTwentyTwoByteBlockBothWaysAndCutShort) {
     b.insert(b.end(), {0, 1, 0, 0, 1});
     ASSERT_EQ(b.size(), 22u);
 
-    std::ostringstream out(std::ios::binary);
-    io::BinaryWriter w(out);
-    ASSERT_TRUE(nota.Salva(w));
-    EXPECT_EQ(ludo::test::bytesOf(out.str()), b);
+    EXPECT_EQ(ludo::test::scritto([&](io::BinaryWriter& w) { return nota.Salva(w); }), b);
 
     b.back() = 2;  // any non-zero byte is true
     EXPECT_EQ(letteDa(b, true), nota);

@@ -9,7 +9,6 @@
 #include "core/engine/Garanzie.h"
 #include "core/engine/TestiGaranzie.h"
 #include "core/io/Errore.h"
-#include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
@@ -65,15 +64,13 @@ void atteseUguali(const TabellaVincite& t, const Riferimento& r) {
 class Garanzie : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (auto s : io::kSottocartelle)
-            std::filesystem::create_directories(dir_ / std::string(s));
         sistema_ = std::make_unique<T_Sistema>(dir_.path());
     }
     DatiSistema& d() { return *sistema_->Dati; }
     void scriviCol(const std::string& nome, const std::vector<Colonna>& maschere) {
         ludo::test::writeFile(dir_ / "COLONNE" / nome, ludo::test::maschereLE(maschere));
     }
-    ludo::test::TempDir dir_;
+    ludo::test::CartellaProgramma dir_;
     std::unique_ptr<T_Sistema> sistema_;
 };
 
@@ -171,9 +168,6 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
     const std::vector<Colonna> colonne(espanse.begin(), espanse.end());
     atteseUguali(t, contaUnoAUno(colonne, {vincente, col({1, 3, 4, 6, 8, 9, 10, 12}),
                                            col({2, 5, 7, 11, 13, 17, 29, 30})}));
-    ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ(std::make_tuple(t[0].Punti8, t[0].Punti7, t[0].Punti6), std::make_tuple(0, 3, 21));
-    EXPECT_EQ(std::make_tuple(t[1].Punti8, t[1].Punti7, t[1].Punti6), std::make_tuple(1, 16, 28));
     EXPECT_EQ(sistema_->Garanzie.Contati, 3) << "a result nobody wins on still counts";
     EXPECT_TRUE(sistema_->Garanzie.Tabella(7).empty());
 
@@ -241,12 +235,10 @@ TEST_F(Garanzie, CancelKeepsTheRawCountsOfTheTableBeingFilled) {
 }
 
 TEST(TestiGaranzie, PercentagesAndSubtotalRows) {
-    EXPECT_EQ(TestoPercentuale(100), "100.000");
-    EXPECT_EQ(TestoPercentuale(5.5), "  5.500");
-    EXPECT_EQ(TestoPercentuale(0), "  0.000");
-    EXPECT_EQ(TestoPercentuale(0.0625), "  0.063");
-    EXPECT_EQ(TestoPercentuale(100.0 / 64), "  1.563");
-    EXPECT_EQ(TestoPercentuale(100.0 / 3), " 33.333");
+    for (const auto& [valore, testo] : std::vector<std::pair<double, std::string>>{
+             {100, "100.000"}, {5.5, "  5.500"}, {0, "  0.000"}, {0.0625, "  0.063"}, {100.0 / 64, "  1.563"},
+             {100.0 / 3, " 33.333"}})
+        EXPECT_EQ(TestoPercentuale(valore), testo) << valore;
 
     // Groups of (8, 7) points: (0, 0) twice, then (0, 1), then (1, 0).
     const TabellaVincite t = {{1, 0, 0, 0.25}, {3, 0, 0, 0.125}, {0, 1, 0, 0.5}, {2, 0, 1, 0.0625}};

@@ -12,10 +12,11 @@
 #include "core/conditions/TQuadro.h"
 #include "core/engine/Riduzione.h"
 #include "core/engine/Sviluppo.h"
-#include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
+using ludo::test::elenco;
+using ludo::test::listaDi;
 
 namespace {
 
@@ -38,8 +39,6 @@ std::vector<Colonna> tutte(int n) {
     });
     return v;
 }
-
-std::vector<Colonna> elenco(const ListaColonne& l) { return {l.begin(), l.end()}; }
 
 // The guarantee reduction as its description reads, on a linked list
 // scanned from the newest kept column.
@@ -107,7 +106,6 @@ private:
 class Sviluppo : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (auto s : io::kSottocartelle) std::filesystem::create_directories(dir_ / std::string(s));
         sistema_ = std::make_unique<T_Sistema>(dir_.path());
     }
     DatiSistema& d() { return *sistema_->Dati; }
@@ -119,7 +117,7 @@ protected:
         sistema_->AdottaSviluppo(std::move(esito.Risultato));
         return esito;
     }
-    ludo::test::TempDir dir_;
+    ludo::test::CartellaProgramma dir_;
     std::unique_ptr<T_Sistema> sistema_;
 };
 
@@ -183,12 +181,10 @@ TEST_F(Sviluppo, SmallForecastsAndFixedMatches) {
 
 TEST_F(Sviluppo, ColumnFileSourceAndDestination) {
     // Ten source columns; a "Resti" of divisor 2 accepting only even sums drops three.
-    ListaColonne sorgente;
     // Runs of eight have even sums; 1..7 with 9, 11 or 13 have odd ones.
     const std::vector<Colonna> colonne = {0xFF,  0x1FE,  0x17F,  0x3FC,  0x47F,
                                           0xFF0, 0x1FE0, 0x107F, 0x7F80, 0xFF00};
-    for (Colonna c : colonne) sorgente.Aggiungi(c);
-    ScriviFile(sorgente, dir_ / "COLONNE" / "sorgente.Col");
+    ScriviFile(listaDi(colonne), dir_ / "COLONNE" / "sorgente.Col");
     d().Sorgente = {false, "sorgente.Col"};
     auto& gruppo = static_cast<TGruppo&>(d().Condizioni.Condizione(CodGruppoResti));
     auto& resti = static_cast<TResti&>(gruppo.NuovoMembro());
@@ -240,9 +236,7 @@ TEST_F(Sviluppo, CancelAtEachSourceAndDestination) {
     const auto sedici = tutte(16);
     EXPECT_EQ(elenco(scritte), std::vector<Colonna>(sedici.begin(), sedici.begin() + static_cast<long>(scritte.Conteggio())));
 
-    ListaColonne sorgente;
-    for (Colonna c : tutte(12)) sorgente.Aggiungi(c);
-    ScriviFile(sorgente, dir_ / "COLONNE" / "s.Col");
+    ScriviFile(listaDi(tutte(12)), dir_ / "COLONNE" / "s.Col");
     d().Sorgente = {false, "s.Col"};
     Finestra presto3(100);
     esito = sviluppa(presto3);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 namespace ludo {
 namespace {
@@ -29,13 +30,11 @@ TEST(TestiSviluppo, PercentualeFattoreEVariazione) {
     EXPECT_EQ(TestoFattore(10518300, 7), "1.502.614,29");
     EXPECT_EQ(TestoFattore(2, 3, {',', '.'}), "0.67");
 
-    EXPECT_EQ(TestoVariazione(100, 0), "") << "no previous count";
-    EXPECT_EQ(TestoVariazione(100, 100), "");
-    EXPECT_EQ(TestoVariazione(1001, 1000), "") << "0.1% rounds to nothing";
-    EXPECT_EQ(TestoVariazione(112, 100), "+12%");
-    EXPECT_EQ(TestoVariazione(97, 100), "-3%");
-    EXPECT_EQ(TestoVariazione(0, 40), "-100%");
-    EXPECT_EQ(TestoVariazione(15, 10), "+50%");
+    // No previous count, or 0.1% that rounds to nothing, shows nothing.
+    for (const auto& [ora, prima, testo] : std::vector<std::tuple<int, int, std::string>>{
+             {100, 0, ""}, {100, 100, ""}, {1001, 1000, ""}, {112, 100, "+12%"}, {97, 100, "-3%"}, {0, 40, "-100%"},
+             {15, 10, "+50%"}})
+        EXPECT_EQ(TestoVariazione(ora, prima), testo) << ora << " after " << prima;
 }
 
 TEST(TestiSviluppo, ColonneInizialiConLeFisseSoloQuandoLeFisseScartano) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "core/io/BinaryReader.h"
@@ -23,16 +24,8 @@ TEST(BinaryReader, ReadsLittleEndianFieldsOfEveryWidth) {
     std::int32_t i32 = 0;
     std::uint64_t u64 = 0;
     double d = 0;
-    ASSERT_TRUE(r.read(u8));
-    ASSERT_TRUE(r.read(u16));
-    ASSERT_TRUE(r.read(i32));
-    ASSERT_TRUE(r.read(u64));
-    ASSERT_TRUE(r.read(d));
-    EXPECT_EQ(u8, 0x12);
-    EXPECT_EQ(u16, 0xBEEF);
-    EXPECT_EQ(i32, -400);
-    EXPECT_EQ(u64, 0x0102030405060708ULL);
-    EXPECT_EQ(d, 800.0);
+    ASSERT_TRUE(r.read(u8) && r.read(u16) && r.read(i32) && r.read(u64) && r.read(d));
+    EXPECT_EQ(std::tuple(u8, u16, i32, u64, d), std::tuple(0x12, 0xBEEF, -400, 0x0102030405060708ULL, 800.0));
     EXPECT_TRUE(r.atEnd());
 }
 

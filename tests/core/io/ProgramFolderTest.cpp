@@ -7,14 +7,8 @@
 using namespace ludo::io;
 namespace fs = std::filesystem;
 
-TEST(ProgramFolder, PortableWhenTheExecutableFolderHoldsArchivi) {
-    ludo::test::TempDir dir;
-    fs::create_directories(dir / "ARCHIVI");
-    Environment env{std::string("/xdg"), std::string("/home/u")};
-    EXPECT_EQ(programFolderFor(dir / "ludomatic", env), dir.path());
-}
-
-TEST(ProgramFolder, OtherwiseTheUsersDataFolder) {
+// Portable when the executable's folder holds ARCHIVI, otherwise the user's data folder.
+TEST(ProgramFolder, PortableOrTheUsersDataFolder) {
     ludo::test::TempDir dir;
     EXPECT_EQ(programFolderFor(dir / "ludomatic", Environment{std::string("/xdg"), std::string("/home/u")}),
               fs::path("/xdg/Ludomatic"));
@@ -24,6 +18,9 @@ TEST(ProgramFolder, OtherwiseTheUsersDataFolder) {
     EXPECT_EQ(programFolderFor(dir / "ludomatic", Environment{std::string("rel"), std::string("/home/u")}),
               fs::path("/home/u/.local/share/Ludomatic"));
     EXPECT_EQ(installedDefaultsFor("/usr/local/bin/ludomatic"), fs::path("/usr/local/share/ludomatic"));
+    fs::create_directories(dir / "ARCHIVI");
+    EXPECT_EQ(programFolderFor(dir / "ludomatic", Environment{std::string("/xdg"), std::string("/home/u")}),
+              dir.path());
 }
 
 TEST(ProgramFolder, FirstStartSeedsFromTheDefaultsAndCreatesEverySubfolder) {
@@ -58,13 +55,11 @@ TEST(ProgramFolder, OpeningSeedsFromTheInstalledDefaultsOrSaysWhyItCannot) {
     EXPECT_EQ(ludo::test::readFile(dir / "dati" / "Ludomatic" / "ARCHIVI" / "archivio.ttg").size(), 7u);
 
     ludo::test::writeFile(dir / "un-file", {});
-    try {
-        openProgramFolder(eseguibile, Environment{(dir / "un-file").string(), std::nullopt});
-        ADD_FAILURE() << "a folder inside a file";
-    } catch (const ludo::Errore& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Impossibile creare la cartella del programma: " + (dir / "un-file" / "Ludomatic").string());
-    }
+    EXPECT_EQ(ludo::test::erroreDi([&] {
+                  openProgramFolder(eseguibile, Environment{(dir / "un-file").string(), std::nullopt});
+              }),
+              "Impossibile creare la cartella del programma: " + (dir / "un-file" / "Ludomatic").string())
+        << "a folder inside a file";
 }
 
 TEST(ProgramFolder, ASubfolderSpelledDifferentlyIsNotCreatedTwice) {

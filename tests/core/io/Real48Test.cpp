@@ -7,19 +7,12 @@
 
 using namespace ludo::io;
 
-TEST(Real48, KnownEncodings) {
-    EXPECT_EQ(toReal48(0.0), (Real48{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(toReal48(1.0), (Real48{0x81, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(toReal48(100.0), (Real48{0x87, 0, 0, 0, 0, 0x48}));
-    EXPECT_EQ(toReal48(-0.5), (Real48{0x80, 0, 0, 0, 0, 0x80}));
-
-    EXPECT_EQ(fromReal48({0, 0, 0, 0, 0, 0}), 0.0);
-    EXPECT_EQ(fromReal48({0x81, 0, 0, 0, 0, 0}), 1.0);
-    EXPECT_EQ(fromReal48({0x87, 0, 0, 0, 0, 0x48}), 100.0);
-    EXPECT_EQ(fromReal48({0x80, 0, 0, 0, 0, 0x80}), -0.5);
-}
-
-TEST(Real48, ZeroExponentMeansZeroWhateverTheFraction) {
+TEST(Real48, KnownEncodingsAndAZeroExponentMeansZeroWhateverTheFraction) {
+    for (const auto& [v, r] : {std::pair{0.0, Real48{0, 0, 0, 0, 0, 0}}, {1.0, Real48{0x81, 0, 0, 0, 0, 0}},
+                               {100.0, Real48{0x87, 0, 0, 0, 0, 0x48}}, {-0.5, Real48{0x80, 0, 0, 0, 0, 0x80}}}) {
+        EXPECT_EQ(toReal48(v), r) << v;
+        EXPECT_EQ(fromReal48(r), v) << v;
+    }
     EXPECT_EQ(fromReal48({0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), 0.0);
 }
 
@@ -28,7 +21,6 @@ TEST(Real48, RoundTripKeepsThirtyNineBitsOfPrecision) {
         const double back = fromReal48(toReal48(v));
         EXPECT_NEAR(back, v, std::fabs(v) * 2e-12) << v;
     }
-    EXPECT_NEAR(fromReal48(toReal48(0.41316551927159)), 0.41316551927159, 1e-11);
 }
 
 TEST(Real48, RoundingCarriesIntoTheExponent) {

@@ -21,11 +21,9 @@ TEST(Cp1252, ItalianTextRoundTrips) {
 }
 
 TEST(Cp1252, EveryByteDecodesAndDefinedOnesRoundTrip) {
-    EXPECT_EQ(cp1252ToUtf8("\x80"), "€");
-    EXPECT_EQ(cp1252ToUtf8("\x8A"), "Š");
-    EXPECT_EQ(cp1252ToUtf8("\x9C"), "œ");
-    EXPECT_EQ(cp1252ToUtf8("\x9F"), "Ÿ");
-    EXPECT_EQ(cp1252ToUtf8("\xFF"), "ÿ");
+    for (const auto& [byte, testo] :
+         {std::pair{"\x80", "€"}, {"\x8A", "Š"}, {"\x9C", "œ"}, {"\x9F", "Ÿ"}, {"\xFF", "ÿ"}})
+        EXPECT_EQ(cp1252ToUtf8(byte), testo);
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));
         const std::string decoded = cp1252ToUtf8(byte);
@@ -39,10 +37,10 @@ TEST(Cp1252, EveryByteDecodesAndDefinedOnesRoundTrip) {
 }
 
 TEST(Cp1252, CharactersOutsideThePageAndBrokenUtf8BecomeQuestionMarks) {
-    EXPECT_EQ(utf8ToCp1252("Ω日"), "??");
-    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");         // truncated sequence
-    EXPECT_EQ(utf8ToCp1252("\xC3(b"), "?(b");       // bad continuation
-    EXPECT_EQ(utf8ToCp1252("\xF0\x9F\x98\x80"), "?");  // emoji
+    // Outside the page, a truncated sequence, a bad continuation, an emoji.
+    for (const auto& [utf8, cp1252] :
+         {std::pair{"Ω日", "??"}, {"a\xC3", "a?"}, {"\xC3(b", "?(b"}, {"\xF0\x9F\x98\x80", "?"}})
+        EXPECT_EQ(utf8ToCp1252(utf8), cp1252) << cp1252;
 }
 
 TEST(Cp1252, CharacterCountingAndCutting) {

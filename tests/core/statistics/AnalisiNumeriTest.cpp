@@ -2,6 +2,8 @@
 // the statistical forecast over the selected contests.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/archive/ArchivioConcorsi.h"
@@ -15,6 +17,12 @@ using ludo::test::tutto;
 
 namespace {
 
+// A row of the group: occurrences, current and longest delay, frequency,
+// IC and its highlight.
+auto cifre(const RigaGruppo& r) {
+    return std::tuple(r.Uscite, r.RitardoAttuale, r.RitardoMassimo, r.Frequenza, r.IC, r.Evidenziata);
+}
+
 const Colonna kA = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kB = col({1, 2, 3, 4, 9, 10, 11, 12});
 const Colonna kC = col({20, 21, 22, 23, 24, 25, 26, 27});
@@ -23,22 +31,10 @@ TEST(Gruppo, RowsCountTheNumbersOfTheGroupEachWinnerHeld) {
     const auto a = archivioDi({kA, kB, kC, kA});
     const auto g = AnalizzaGruppo(a, tutto(a), col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(g.Esaminati, 4);
-    const auto& otto = g.Righe[8];
-    EXPECT_EQ(otto.Uscite, 2);
-    EXPECT_EQ(otto.RitardoAttuale, 0);
-    EXPECT_EQ(otto.RitardoMassimo, 2);
-    EXPECT_EQ(otto.Frequenza, "2.0");
-    EXPECT_EQ(otto.IC, "0.00");
-    const auto& sei = g.Righe[6];  // kB: 1 2 3 4 9 10
-    EXPECT_EQ(sei.Uscite, 1);
-    EXPECT_EQ(sei.RitardoAttuale, 2);
-    EXPECT_EQ(sei.Frequenza, "4.0");
-    EXPECT_EQ(sei.IC, "0.50");
-    EXPECT_FALSE(sei.Evidenziata);
-    const auto& zero = g.Righe[0];  // kC, then two contests without
-    EXPECT_EQ(zero.RitardoAttuale, 1);
-    EXPECT_EQ(g.Righe[3].Frequenza, "0");
-    EXPECT_EQ(g.Righe[3].IC, "0.00");
+    EXPECT_EQ(cifre(g.Righe[8]), std::tuple(2, 0, 2, "2.0", "0.00", false));
+    EXPECT_EQ(cifre(g.Righe[6]), std::tuple(1, 2, 2, "4.0", "0.50", false)) << "kB: 1 2 3 4 9 10";
+    EXPECT_EQ(g.Righe[0].RitardoAttuale, 1) << "kC, then two contests without";
+    EXPECT_EQ(cifre(g.Righe[3]), std::tuple(0, 4, 4, "0", "0.00", false));
     for (int k = 0; k <= 8; ++k) EXPECT_EQ(g.Righe[static_cast<std::size_t>(k)].Punteggio, k);
 }
 
@@ -56,12 +52,7 @@ TEST(Gruppo, HighlightAndEmptyInterval) {
 
     intervallo.Tipi = SerieB;  // no contest selected
     g = AnalizzaGruppo(a, intervallo, col({20}));
-    for (const auto& r : g.Righe) {
-        EXPECT_EQ(r.Uscite, 0);
-        EXPECT_EQ(r.Frequenza, "0");
-        EXPECT_EQ(r.IC, "0");
-        EXPECT_FALSE(r.Evidenziata);
-    }
+    for (const auto& r : g.Righe) EXPECT_EQ(cifre(r), std::tuple(0, 0, 0, "0", "0", false));
 }
 
 TEST(Fisse, CandidatesAreEveryCombinationRankedByTheKey) {
@@ -79,10 +70,6 @@ TEST(Fisse, CandidatesAreEveryCombinationRankedByTheKey) {
 
     const auto perRitardo = CercaFisse(a, i, 1, OrdineFisse::Ritardo);
     // Never won: delay 5 = every contest; 32 is the last enumerated.
-    EXPECT_EQ(perRitardo[0].Numeri, col({32}));
-    EXPECT_EQ(perRitardo[0].Ritardo, 5);
-    EXPECT_EQ(perRitardo[0].Frequenza, 0);
-    EXPECT_EQ(perRitardo[0].IC, 0.0);
     EXPECT_EQ(CelleFisse(perRitardo[0], 1), (std::array<std::string, 5>{" 1", "32 ", "0", "5", "0.0"}));
 
     const auto perIC = CercaFisse(a, i, 1, OrdineFisse::IC);
@@ -110,13 +97,11 @@ TEST(Numeri, RecordsOverTheSelectedContests) {
     intervallo.Tipi = SerieA;
     const auto s = CalcolaStatisticheNumeri(a, intervallo);
     EXPECT_EQ(s.Esaminati, 4);
-    const auto& uno = s.Numeri[0];  // won in the last three
-    EXPECT_EQ(uno.Frequenza, 3);
-    EXPECT_EQ(uno.ConsecutiviAttuali, 3);
-    EXPECT_EQ(uno.ConsecutiviMassimi, 3);
-    EXPECT_EQ(uno.RitardoAttuale, 0);
-    EXPECT_EQ(uno.RitardoMassimo, 1);
-    EXPECT_EQ(uno.FrequenzaAnnuale, 1) << "the season of the most recent selected contest is 2020";
+    // 1 won in the last three; the season of the most recent selected contest is 2020.
+    const auto& uno = s.Numeri[0];
+    EXPECT_EQ(std::tuple(uno.Frequenza, uno.ConsecutiviAttuali, uno.ConsecutiviMassimi, uno.RitardoAttuale,
+                         uno.RitardoMassimo, uno.FrequenzaAnnuale),
+              std::tuple(3, 3, 3, 0, 1, 1));
     const auto& venti = s.Numeri[19];
     EXPECT_EQ(venti.RitardoAttuale, 3);
     EXPECT_EQ(venti.FrequenzaAnnuale, 0);
@@ -133,9 +118,7 @@ TEST(Numeri, RecordsOverTheSelectedContests) {
 }
 
 TEST(Numeri, FrequencyInTheColumns) {
-    ListaColonne lista;
-    lista.Aggiungi(kA);
-    lista.Aggiungi(kB);
+    const auto lista = ludo::test::listaDi({kA, kB});
     const auto f = FrequenzaNumeriColonne(lista);
     EXPECT_EQ(f[0], 2);
     EXPECT_EQ(f[4], 1);

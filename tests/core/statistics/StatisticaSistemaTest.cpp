@@ -4,8 +4,9 @@
 
 #include <memory>
 #include <set>
+#include <tuple>
 
-#include "TestSupport.h"
+#include "ArchivioDiProva.h"
 #include "core/statistics/StatisticaSistema.h"
 #include "core/system/T_Sistema.h"
 
@@ -35,6 +36,13 @@ protected:
 private:
     std::set<Colonna> ammesse_;
 };
+
+// Wins, last win, mean cycle, weeks without a win, delay against the cycle,
+// least, longest and mean lateness.
+auto cifre(const RisultatoCategoria& c) {
+    return std::tuple(c.Vincite(), c.UltimaVincita, c.CicloMedio, c.SettimaneDiAssenza(), c.RitardoCm,
+                      c.RitardoMinimo, c.RitardoMassimo, c.RitardoMedio);
+}
 
 const Colonna kVince = col({1, 2, 3, 4, 5, 6, 7, 8});
 const Colonna kPerde = col({11, 12, 13, 14, 15, 16, 17, 18});
@@ -70,18 +78,9 @@ TEST_F(Statistica, WinsInContests3_10And12Of20) {
     archivio(20, {3, 10, 12});
     ammetti({kVince});
     const auto s = AnalisiStatistica(sistema_);
-    const auto& c = s.Categorie[0];
     EXPECT_EQ(s.Esaminati, 20);
-    EXPECT_EQ(c.Vincite(), 3);
-    EXPECT_EQ(c.UltimaVincita, 12);
-    EXPECT_DOUBLE_EQ(c.CicloMedio, 4.0);
-    EXPECT_EQ(c.SettimaneDiAssenza(), 8);
-    EXPECT_EQ(c.RitardoCm, 4);
     // Gaps 3, 7, 2 against the cycle 4: only the 7 is late, by 3.
-    EXPECT_EQ(c.RitardoMinimo, 3);
-    EXPECT_EQ(c.RitardoMassimo, 3);
-    EXPECT_DOUBLE_EQ(c.RitardoMedio, 3.0);
-    EXPECT_EQ(TestoQuattroDueDecimali(c.CicloMedio), "4.00");
+    EXPECT_EQ(cifre(s.Categorie[0]), std::tuple(3, 12, 4.0, 8, 4, 3, 3, 3.0));
     EXPECT_EQ(TestoConcorsiEsaminati(s), "Concorsi Esaminati : 20 Su 20");
     EXPECT_DOUBLE_EQ(PercentualeVinte(s, 0), 15.0);
 }
@@ -90,10 +89,7 @@ TEST_F(Statistica, NeverAndAlwaysWinning) {
     archivio(6, {});
     ammetti({kVince});
     auto s = AnalisiStatistica(sistema_);
-    EXPECT_EQ(s.Categorie[0].Vincite(), 0);
-    EXPECT_EQ(s.Categorie[0].CicloMedio, 0.0);
-    EXPECT_EQ(s.Categorie[0].RitardoCm, 6);
-    EXPECT_EQ(s.Categorie[0].RitardoMassimo, 0);
+    EXPECT_EQ(cifre(s.Categorie[0]), std::tuple(0, 0, 0.0, 6, 6, 0, 0, 0.0));
     EXPECT_EQ(PercentualeVinte(s, 0), 0.0);
     EXPECT_EQ(TestoFattoreConvenienza(75.0, PercentualeVinte(s, 0)), "0.75");
 
@@ -101,18 +97,13 @@ TEST_F(Statistica, NeverAndAlwaysWinning) {
     s = AnalisiStatistica(sistema_);
     EXPECT_EQ(PercentualeVinte(s, 0), 100.0);
     EXPECT_EQ(TestoFattoreConvenienza(75.0, 100.0), "Infinito");
-    EXPECT_DOUBLE_EQ(s.Categorie[0].CicloMedio, 1.0);
-    EXPECT_EQ(s.Categorie[0].RitardoCm, 0);
+    EXPECT_EQ(cifre(s.Categorie[0]), std::tuple(6, 6, 1.0, 0, 0, 0, 0, 0.0));
 }
 
 TEST_F(Statistica, SecondCategoryCountsOnlyContestsNotWonInTheFirst) {
     // Contests 1 and 2 won outright; 3 has the winning column kVince's
     // neighbour: the system keeps kVince, a 7-point variant of kSette.
-    d().Archivio.Svuota();
-    d().Archivio.InserisciOrdinato({2020, 1, SerieA, kVince});
-    d().Archivio.InserisciOrdinato({2020, 2, SerieA, kVince});
-    d().Archivio.InserisciOrdinato({2020, 3, SerieA, kSette});
-    d().Archivio.InserisciOrdinato({2020, 4, SerieA, kPerde});
+    d().Archivio = test::archivioDi({kVince, kVince, kSette, kPerde}, 2020);
     IntervalloTuttoArchivio(d().Config.Ricerca.Intervallo, d().Archivio);
     d().Config.Ricerca.PrimaSecondaCategoria = true;
     ammetti({kVince});
@@ -146,10 +137,8 @@ TEST_F(Statistica, IntervalFixedNumbersAndIgnoredConditions) {
     d().Fisse = col({32});  // never tested over the archive
     ammetti({kVince});
     auto s = AnalisiStatistica(sistema_);
-    EXPECT_EQ(s.Esaminati, 5);
-    EXPECT_EQ(s.ConcorsiArchivio, 10);
-    EXPECT_EQ(s.Categorie[0].Vincite(), 3);
-    EXPECT_EQ(s.Categorie[0].SettimaneDiAssenza(), 0);
+    EXPECT_EQ(std::pair(s.Esaminati, s.ConcorsiArchivio), std::pair(5, 10));
+    EXPECT_EQ(std::pair(s.Categorie[0].Vincite(), s.Categorie[0].SettimaneDiAssenza()), std::pair(3, 0));
     EXPECT_TRUE(d().Condizioni.ConFisse) << "the development's settings come back afterwards";
     EXPECT_FALSE(d().Condizioni.ModoArchivio);
 
@@ -179,6 +168,7 @@ TEST(StatisticaFigure, FilteredShareOfTheWholeDevelopment) {
     EXPECT_DOUBLE_EQ(PercentualeFiltrate(10, 45), 0.0);
     EXPECT_DOUBLE_EQ(PercentualeFiltrate(10, 9), 80.0);
     EXPECT_EQ(TestoFattoreConvenienza(80.0, 20.0), "1.00");
+    EXPECT_EQ(TestoQuattroDueDecimali(4), "4.00");
     EXPECT_EQ(TestoQuattroDueDecimali(12.345), "12.35");
     EXPECT_EQ(TestoQuattroDueDecimali(0), "0.00");
 }

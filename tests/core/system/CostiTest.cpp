@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace ludo {
 namespace {
 
@@ -20,16 +22,11 @@ Configurazione Euro(double prezzo) {
 }
 
 TEST(Costi, ImportiRaggruppatiPerMigliaiaConLeCifreDellaValuta) {
-    EXPECT_EQ(TestoImporto(0, false), "0");
-    EXPECT_EQ(TestoImporto(999, false), "999");
-    EXPECT_EQ(TestoImporto(36000, false), "36.000");
-    EXPECT_EQ(TestoImporto(8414640000, false), "8.414.640.000");
-    EXPECT_EQ(TestoImporto(1234.5, false), "1.235");
-    EXPECT_EQ(TestoImporto(0, true), "0,00");
-    EXPECT_EQ(TestoImporto(18.45, true), "18,45");
-    EXPECT_EQ(TestoImporto(1234567.891, true), "1.234.567,89");
-    EXPECT_EQ(TestoImporto(0.005, true), "0,01");
-    EXPECT_EQ(TestoImporto(-1500, false), "-1.500");
+    for (const auto& [importo, euro, testo] : std::vector<std::tuple<double, bool, std::string>>{
+             {0, false, "0"}, {999, false, "999"}, {36000, false, "36.000"}, {8414640000, false, "8.414.640.000"},
+             {1234.5, false, "1.235"}, {0, true, "0,00"}, {18.45, true, "18,45"}, {1234567.891, true, "1.234.567,89"},
+             {0.005, true, "0,01"}, {-1500, false, "-1.500"}})
+        EXPECT_EQ(TestoImporto(importo, euro), testo) << importo;
     EXPECT_EQ(TestoImporto(1500, false, {',', '.'}), "1,500");
     EXPECT_EQ(TestoIntero(10518300), "10.518.300");
     EXPECT_EQ(TestoIntero(-45), "-45");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "TestSupport.h"
 #include "core/system/SelezioneSquadre.h"
 #include "core/system/StatoPrincipale.h"
@@ -68,17 +70,11 @@ TEST_F(StatoPrincipale, CommandsFollowTheForecastTheSourceTheColumnsAndThePicchV
 }
 
 TEST(Picchetti, ACellTakesZeroToHundredAndAnEmptyCellIsZero) {
-    EXPECT_EQ(LeggiPicchetto(""), 0.0);
-    EXPECT_EQ(LeggiPicchetto("0"), 0.0);
-    EXPECT_EQ(LeggiPicchetto("100"), 100.0);
-    EXPECT_EQ(LeggiPicchetto("2.5"), 2.5);
-    EXPECT_EQ(LeggiPicchetto(".5"), 0.5);
-    EXPECT_FALSE(LeggiPicchetto("150"));
-    EXPECT_FALSE(LeggiPicchetto("100.1"));
-    EXPECT_FALSE(LeggiPicchetto("1..2"));
-    EXPECT_FALSE(LeggiPicchetto("."));
-    EXPECT_FALSE(LeggiPicchetto("-1"));
-    EXPECT_FALSE(LeggiPicchetto("1e2"));
+    const std::optional<double> rifiutato;
+    for (const auto& [testo, valore] : std::vector<std::pair<std::string, std::optional<double>>>{
+             {"", 0.0}, {"0", 0.0}, {"100", 100.0}, {"2.5", 2.5}, {".5", 0.5}, {"150", rifiutato},
+             {"100.1", rifiutato}, {"1..2", rifiutato}, {".", rifiutato}, {"-1", rifiutato}, {"1e2", rifiutato}})
+        EXPECT_EQ(LeggiPicchetto(testo), valore) << testo;
     EXPECT_TRUE(CarattereAmmessoPicchetto('.'));
     EXPECT_FALSE(CarattereAmmessoPicchetto(','));
     EXPECT_EQ(TestoPicchetto(1.5), "1.50");
@@ -116,19 +112,16 @@ TEST(SelezioneSquadre, TheCursorStartsOnTheFirstEmptyCellOrOnTheFirst) {
 }
 
 TEST(SelezioneSquadre, ArrowsStopAtTheOuterEdgesButCrossBetweenTheHalves) {
-    EXPECT_EQ(MuoviCursore(0, Freccia::Su), 0);
-    EXPECT_EQ(MuoviCursore(1, Freccia::Su), 1);
-    EXPECT_EQ(MuoviCursore(2, Freccia::Su), 0);
-    EXPECT_EQ(MuoviCursore(0, Freccia::Sinistra), 0);
-    EXPECT_EQ(MuoviCursore(1, Freccia::Sinistra), 0);
-    EXPECT_EQ(MuoviCursore(30, Freccia::Giu), 32);
-    EXPECT_EQ(MuoviCursore(31, Freccia::Destra), 32);
-    EXPECT_EQ(MuoviCursore(32, Freccia::Su), 30);
-    EXPECT_EQ(MuoviCursore(32, Freccia::Sinistra), 31);
-    EXPECT_EQ(MuoviCursore(61, Freccia::Giu), 63);
-    EXPECT_EQ(MuoviCursore(62, Freccia::Giu), 62);
-    EXPECT_EQ(MuoviCursore(62, Freccia::Destra), 63);
-    EXPECT_EQ(MuoviCursore(63, Freccia::Destra), 63);
+    using enum Freccia;
+    struct Mossa {
+        int da;
+        Freccia freccia;
+        int a;
+    };
+    for (const Mossa& m : {Mossa{0, Su, 0}, {1, Su, 1}, {2, Su, 0}, {0, Sinistra, 0}, {1, Sinistra, 0},
+                           {30, Giu, 32}, {31, Destra, 32}, {32, Su, 30}, {32, Sinistra, 31}, {61, Giu, 63},
+                           {62, Giu, 62}, {62, Destra, 63}, {63, Destra, 63}})
+        EXPECT_EQ(MuoviCursore(m.da, m.freccia), m.a) << m.da << " " << static_cast<int>(m.freccia);
     EXPECT_EQ(Avanza(62), 63);
     EXPECT_EQ(Avanza(63), 63);
 }

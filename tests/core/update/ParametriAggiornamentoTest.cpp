@@ -23,10 +23,8 @@ TEST(ParametriAggiornamento, SectionInCapitalsKeysInAnyOrderLowerCased) {
         "HostName=altro.it\r\n[LUDOMATIC 3]\r\n[LUDOMATIC 4]\r\nExeDir=/Programma\r\ncommento\r\n"
         "SchedinaDir=/Sched\r\nArchiviDir=/Arch\r\nHOSTNAME=ftp.Esempio.IT\r\nhostname=dopo.it\r\n");
     ASSERT_TRUE(p.has_value());
-    EXPECT_EQ(p->HostName, "ftp.esempio.it");
-    EXPECT_EQ(p->ArchiviDir, "/arch");
-    EXPECT_EQ(p->SchedinaDir, "/sched");
-    EXPECT_EQ(p->ExeDir, "/programma");
+    EXPECT_EQ(std::tuple(p->HostName, p->ArchiviDir, p->SchedinaDir, p->ExeDir),
+              std::tuple("ftp.esempio.it", "/arch", "/sched", "/programma"));
 }
 
 TEST(ParametriAggiornamento, MissingSectionOrKeyFailsSilently) {
@@ -40,17 +38,14 @@ TEST(ParametriAggiornamento, FilePlansOfTheFourKinds) {
     const ludo::TInternet p{"h", "/a", "/s", "/e"};
     const std::filesystem::path cartella = "/prog";
     auto piano = ludo::PianoPer(TipoAggiornamento::Archivi, p, cartella);
-    EXPECT_EQ(piano.didascalia, "Aggiornamento degli Archivi");
     EXPECT_EQ(piano.cartellaServer, "/a");
     ASSERT_EQ(piano.files.size(), 2U);
-    EXPECT_EQ(piano.files[1].remoto, "archdb.ttg");
-    EXPECT_EQ(piano.files[1].scaricato, "/prog/ARCHIVI/archdb.tmp");
-    EXPECT_EQ(piano.files[1].finale, "/prog/ARCHIVI/archdb.ttg");
+    EXPECT_EQ(std::tuple(piano.files[1].remoto, piano.files[1].scaricato, piano.files[1].finale),
+              std::tuple("archdb.ttg", "/prog/ARCHIVI/archdb.tmp", "/prog/ARCHIVI/archdb.ttg"));
 
     piano = ludo::PianoPer(TipoAggiornamento::Squadre, p, cartella);
     ASSERT_EQ(piano.files.size(), 4U);
     EXPECT_EQ(piano.files[3].scaricato, "/prog/squadrc2.tmp");
-    EXPECT_EQ(piano.messaggioFinale, "Aggiornamento delle squadre completato con successo");
 
     piano = ludo::PianoPer(TipoAggiornamento::Schedina, p, cartella);
     EXPECT_EQ(piano.cartellaServer, "/s");

@@ -52,17 +52,6 @@ private slots:
         }
     }
 
-    void longTextWrapsWordByWord() {
-        const QString testo =
-            QStringLiteral("La riduzione ottimizzata è estremamente lenta ed andrebbe  utilizzata solo per piccoli sistemi. "
-                           "Continuare ? ");
-        // From x = 52 to the limit 390: 338 pixels, 48 characters of 7 pixels.
-        const QStringList righe = TFrmMessage::RigheTesto(testo, SettePixel, 52, 390);
-        QCOMPARE(righe, (QStringList{QStringLiteral("La riduzione ottimizzata è estremamente lenta "),
-                                     QStringLiteral("ed andrebbe  utilizzata solo per piccoli "),
-                                     QStringLiteral("sistemi. Continuare ? ")}));
-    }
-
     void wrapEdgeCases() {
         // A word exactly reaching the limit stays; one pixel more moves on.
         QCOMPARE(TFrmMessage::RigheTesto(QStringLiteral("abc defg"), SettePixel, 0, 56),

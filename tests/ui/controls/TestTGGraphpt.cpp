@@ -143,14 +143,10 @@ private slots:
         QVERIFY(g_->RettangoloValore(1).isEmpty());
         QTest::mouseClick(g_.get(), Qt::LeftButton, {}, QPoint(g_->width() / 2, g_->YBoxPt() + 5));
 
-        const ludo::TMisura salvata = Salvata(*g_);
-        QCOMPARE(salvata.Prima.Link, 'C');
-        QCOMPARE(salvata.Prima.Voce(0).Stato, ludo::Rifiutato);
-        QCOMPARE(salvata.Seconda.Voce(0).Stato, ludo::Accettato);
-        QCOMPARE(salvata.Seconda.Link, 'Z');
-        QCOMPARE(salvata.Seconda.Campo, 7);
-        QCOMPARE(salvata.Da, 3);
-        QCOMPARE(salvata.A, 20);
+        const ludo::TMisura s = Salvata(*g_);
+        QVERIFY(std::tuple(s.Prima.Link, s.Prima.Voce(0).Stato, s.Seconda.Link, s.Seconda.Voce(0).Stato,
+                           s.Seconda.Campo, s.Da, s.A) ==
+                std::tuple('C', ludo::Rifiutato, 'Z', ludo::Accettato, 7, 3, 20));
     }
 
     void aLinkOutsideTheLettersIsStoredAsA() {

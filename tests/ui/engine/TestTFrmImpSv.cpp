@@ -124,14 +124,9 @@ private slots:
         Clic(f, "RBStimato");
         Clic(f, "OKBtn");
         const auto& d = p.d().Destinazione;
-        QVERIFY(!d.DestinazioneMemoria);
-        QCOMPARE(d.FileDestinazione, std::string("uscita.Col"));
-        QVERIFY(!d.UsaCondizionamenti);
-        QVERIFY(d.SviluppoRidotto);
-        QCOMPARE(int(d.Garanzia), 7);
-        QCOMPARE(int(d.VinciteMultiple), 3);
-        QVERIFY(d.RicalcoloAutomatico);
-        QVERIFY(!d.CalcoloReale);
+        QVERIFY(std::tuple(d.DestinazioneMemoria, d.FileDestinazione, d.UsaCondizionamenti, d.SviluppoRidotto,
+                           int(d.Garanzia), int(d.VinciteMultiple), d.RicalcoloAutomatico, d.CalcoloReale) ==
+                std::tuple(false, std::string("uscita.Col"), false, true, 7, 3, true, false));
     }
 
     void browsingUsesTheColumnFolder() {

@@ -26,7 +26,6 @@ private slots:
         TFormImpostaTabulato f(config, Percorso(dir), [&](const ludo::TImpTabulato& v) { anteprime.push_back(v); });
         f.show();
         QCOMPARE(C<QSpinBox>(f, "SESpazOrizzontale")->value(), 7);
-        QCOMPARE(C<QSpinBox>(f, "SESpazVerticale")->maximum(), 20);
         QCOMPARE(C<QLabel>(f, "VDimensione")->text(), QStringLiteral("8"));
         QCOMPARE(C<QLabel>(f, "VStile")->text(), QStringLiteral("Normale"));
 

@@ -238,15 +238,6 @@ private slots:
         QVERIFY(ancora.isVisible());
         QCOMPARE(Leggi(file), scritto);
     }
-
-    void theListingGoesToTheSamePrinter() {
-        Dialogo d(12, 100, QSizeF(210, 297));
-        auto [s, stampa, f] = d.Parti();
-        C<QRadioButton>(f, "RBTabulato")->setChecked(true);
-        Clic(f, "OKBtn");
-        QCOMPARE(stampa.Pagine().size(), std::size_t{1});
-        QVERIFY(PixelScuri(stampa.Pagine().front(), stampa.Pagine().front().rect()) > 100);
-    }
 };
 
 QTEST_MAIN(TestTFormStampaSchedine)

@@ -27,17 +27,6 @@ class TestTFormEditSQ : public QObject {
         QCOMPARE(f.result(), static_cast<int>(QDialog::Rejected));
         QCOMPARE(f.focusWidget(), static_cast<QWidget*>(Edit(f)));
     }
-
-    void aNameIsAcceptedWithoutItsBlanks() {
-        TFormEditSQ f;
-        f.ImpostaNome(QStringLiteral("Juventus"));
-        f.show();
-        QCOMPARE(Edit(f)->text(), QStringLiteral("Juventus"));
-        Edit(f)->setText(QStringLiteral("  Città di Castello "));
-        Clic(f, "OKBtn");
-        QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
-        QCOMPARE(f.Nome(), QStringLiteral("Città di Castello"));
-    }
 };
 
 QTEST_MAIN(TestTFormEditSQ)

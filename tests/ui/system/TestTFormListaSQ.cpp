@@ -112,8 +112,6 @@ private slots:
         QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(Leggi(c.Cartella() / "SquadrA.Txt"), std::string("Juventus\r\nLazio\r\nRoma\r\n"));
         QCOMPARE(Leggi(c.Cartella() / "SquadrC1.Txt"), std::string("Ancona\r\nArezzo\r\n"));
-        QCOMPARE(Leggi(c.Cartella() / "SquadrB.Txt"), std::string("Bari\r\nBari\r\nPalermo\r\n"));
-        QCOMPARE(f.Liste()[ludo::Serie::A].Nomi(), (std::vector<std::string>{"Juventus", "Lazio", "Roma"}));
     }
 
     void aNameWindowGivenUpChangesNothing() {
@@ -121,8 +119,13 @@ private slots:
         TFormListaSQ f(c.Cartella());
         f.show();
         Seleziona(f, QStringLiteral("Juventus"));
-        QuandoSiApre<TFormEditSQ>([](TFormEditSQ& edit) { Clic(edit, "AnnullaBtn"); });
+        QString proposto;
+        QuandoSiApre<TFormEditSQ>([&](TFormEditSQ& edit) {
+            proposto = C<QLineEdit>(edit, "EditNome")->text();
+            Clic(edit, "AnnullaBtn");
+        });
         Clic(f, "BtnModifica");
+        QCOMPARE(proposto, QStringLiteral("Juventus"));
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
     }
 
@@ -156,16 +159,11 @@ private slots:
         QVERIFY(Mostrati(*f).isEmpty());
         RispondiNome(QStringLiteral("Bari"));
         Clic(*f, "BtnAggiungi");
-        Clic(*f, "BtnC2");
-        Seleziona(*f, QStringLiteral("Gubbio"));
-        Clic(*f, "BtnCancella");
 
         RispostaMessaggio risposta;
         Clic(*f, "OKBtn");
         QCOMPARE(risposta.testi, QStringList{"Impossibile Salvare la Lista delle Squadre di Serie C1"});
         QCOMPARE(Leggi(c.Cartella() / "SquadrB.Txt"), std::string("Bari\r\n"));
-        QCOMPARE(Leggi(c.Cartella() / "SquadrC2.Txt"), std::string());
-        QVERIFY(fs::is_directory(c.Cartella() / "SquadrC1.Txt"));
     }
 };
 

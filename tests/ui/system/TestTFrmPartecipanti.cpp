@@ -43,17 +43,12 @@ private slots:
         QVERIFY(p.sistema->Modificato);
     }
 
-    void theCountStaysBetweenOneAndAHundred() {
+    void aDamagedCountShowsAsAHundred() {
         SistemaDiProva p;
         p.sistema->NumeroPartecipanti = 5000;  // as a damaged file may hold it
         TFrmPartecipanti f(*p.sistema);
         f.show();
-        auto* spin = C<QSpinBox>(f, "SpinPartecipanti");
-        QCOMPARE(spin->value(), MaxPartecipanti);
-        spin->setValue(0);
-        QCOMPARE(spin->value(), 1);
-        spin->setValue(101);
-        QCOMPARE(spin->value(), MaxPartecipanti);
+        QCOMPARE(C<QSpinBox>(f, "SpinPartecipanti")->value(), MaxPartecipanti);
     }
 
     void annullaLeavesEverything() {
