@@ -133,6 +133,12 @@ std::span<const Comando> comandi() {
          "storica e fattore di convenienza (--pagina: posizione, lunghezza, vortice o gruppo Tra mostrato)",
          comandoAnalisi,
          {{{"--condizione", "--pagina"}, {}, 1}}},
+        {"aggiorna", "aggiorna [archivi|squadre|schedina] [--server INDIRIZZO]",
+         "scarica dal server di aggiornamento (predefinito: quello di aggiornamento.txt) l'archivio dei concorsi, "
+         "le liste delle squadre e la schedina, che diventa l'ultima schedina; senza tipo tutti e tre",
+         comandoAggiorna,
+         {{{"--server"}, {}, 0},
+          {{"archivi", {{"--server"}, {}, 0}}, {"squadre", {{"--server"}, {}, 0}}, {"schedina", {{"--server"}, {}, 0}}}}},
     };
     return tabella;
 }

@@ -82,6 +82,9 @@ int comandoSpoglioStorico(Contesto& contesto, const Argomenti& argomenti);
 // The analysis data set of one condition of a system.
 int comandoAnalisi(Contesto& contesto, const Argomenti& argomenti);
 
+// The archive, the team lists and the coupon brought up to date from the update server.
+int comandoAggiorna(Contesto& contesto, const Argomenti& argomenti);
+
 // Runs the command line (without the program name). Without --cartella the
 // program folder is the one cartellaPredefinita gives, asked only when a
 // command runs.

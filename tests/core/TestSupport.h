@@ -95,6 +95,11 @@ inline Bytes readFile(const std::filesystem::path& p) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+inline std::string readText(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 // What a writer puts on a stream, its result expected true.
 template <class Scrivi>
 Bytes scrittoSu(Scrivi&& scrivi) {

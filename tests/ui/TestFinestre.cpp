@@ -46,6 +46,7 @@
 #include "ui/system/TFrmCommento.h"
 #include "ui/system/TFrmImpostazioni.h"
 #include "ui/system/TFrmPartecipanti.h"
+#include "ui/update/TFormDownload.h"
 
 namespace {
 
@@ -190,6 +191,8 @@ const std::vector<Voce>& Finestre() {
          [](SistemaDiProva& p) { return Crea<TFormEditorColonnare>(*p.sistema); }},
         {"Salta alla Colonna", "editor", true,
          [](SistemaDiProva&) { return Crea<TFormSalta>(10, 1); }},
+        {"Aggiornamento tramite Internet", "aggiornamento", true,
+         [](SistemaDiProva&) { return Crea<TFormDownload>(); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));
@@ -282,7 +285,7 @@ QStringList Difetti(const std::function<void(QWidget&, QStringList&)>& controllo
 
 class TestFinestre : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { ImpostaCartellaGuida(LUDO_DATA_DIR); }
 
     // The buttons of an exclusive set are a single stop: Tab goes to the

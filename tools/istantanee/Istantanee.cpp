@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -14,6 +15,7 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -29,6 +31,7 @@
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
+#include "ftp/ServerAggiornamento.h"
 #include "ui/archive/TFrmArchivio.h"
 #include "ui/archive/TFrmConcorso.h"
 #include "ui/archive/TFrmImpRicerca.h"
@@ -53,6 +56,7 @@
 #include "ui/printing/TFrmTaratura.h"
 #include "ui/system/TFormPrincipa.h"
 #include "ui/system/TFormSelPartite.h"
+#include "ui/update/TFormDownload.h"
 
 namespace {
 
@@ -85,7 +89,8 @@ bool Sviluppo(const QDir& destinazione) {
 bool ImpostazioniSviluppo(const QDir& destinazione) {
     QTemporaryDir cartella;
     const std::filesystem::path radice = cartella.path().toStdString();
-    for (auto s : ludo::io::kSottocartelle) std::filesystem::create_directories(radice / std::string(s));
+    for (auto s : ludo::io::kSottocartelle)
+        std::filesystem::create_directories(radice / std::string(s));
     ludo::T_Sistema sistema(radice);
     auto& d = sistema.Dati->Destinazione;
     d.SviluppoRidotto = true;
@@ -443,6 +448,31 @@ bool StrumentiColonne(const QDir& destinazione) {
     return Foto(editor, destinazione, "editor-colonne.png");
 }
 
+// The download window in the middle of the team lists, taken from a real
+// transfer from the tests' FTP server (the second list comes slowly), then
+// cancelled.
+bool Download(const QDir& destinazione) {
+    ServerAggiornamento server(96 << 10);
+    server.Servi("archivi/squadrb.txt", std::string(1 << 20, 'b'));
+    QTemporaryDir cartella;
+    TFormDownload finestra;
+    bool salvata = false;
+    QTimer attesa;
+    QObject::connect(&attesa, &QTimer::timeout, [&] {
+        const auto* passo = finestra.findChild<QLabel*>(QStringLiteral("LabelPasso"));
+        if (passo->text() != QStringLiteral("Passo 2 di 4") ||
+            finestra.findChild<QProgressBar*>(QStringLiteral("Gauge"))->value() < 40)
+            return;
+        attesa.stop();
+        salvata = finestra.grab().save(destinazione.filePath(QStringLiteral("aggiornamento.png")));
+        finestra.findChild<QPushButton*>(QStringLiteral("AnnullaBtn"))->click();
+    });
+    attesa.start(10);
+    const std::filesystem::path radice = cartella.path().toStdString();
+    finestra.Aggiorna({ludo::TipoAggiornamento::Squadre, server.Url(), radice, radice});
+    return salvata;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -460,11 +490,12 @@ int main(int argc, char* argv[]) {
         const QDir stampe(QString::fromLocal8Bit(argv[3]));
         if (!Stampe(stampe) || !StampaArchivioDiEsempio(stampe)) return 1;
     }
-    return Sviluppo(destinazione) && ImpostazioniSviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
+    return Sviluppo(destinazione) && ImpostazioniSviluppo(destinazione) &&
+                   Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
                    EditoriCondizioni(destinazione) && FinestreArchivio(destinazione) &&
-                   StrumentiColonne(destinazione)
+                   StrumentiColonne(destinazione) && Download(destinazione)
                ? 0
                : 1;
 }

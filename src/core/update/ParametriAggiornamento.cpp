@@ -16,10 +16,11 @@ std::string Minuscolo(std::string riga) {
     return riga;
 }
 
+// An existing final file keeps its spelling ("SquadrA.Txt" for "squadra.txt").
 FileAggiornamento File(const std::filesystem::path& cartella, std::string_view remoto, std::string_view scaricato,
                        std::string_view finale) {
     return {std::string(remoto), cartella / std::string(scaricato),
-            finale.empty() ? std::filesystem::path() : cartella / std::string(finale)};
+            finale.empty() ? std::filesystem::path() : io::resolvePath(cartella, finale)};
 }
 
 }  // namespace
@@ -51,18 +52,32 @@ std::optional<TInternet> LeggiParametri(std::istream& in, std::string_view versi
     return std::nullopt;
 }
 
+std::string DidascaliaAggiornamento(TipoAggiornamento tipo) {
+    switch (tipo) {
+        case TipoAggiornamento::Archivi:
+            return "Aggiornamento degli Archivi";
+        case TipoAggiornamento::Squadre:
+            return "Aggiornamento delle Squadre";
+        case TipoAggiornamento::Schedina:
+            return "Aggiornamento della Schedina";
+        case TipoAggiornamento::Programma:
+            return "Aggiornamento di Ludomatic";
+    }
+    return {};
+}
+
 PianoAggiornamento PianoPer(TipoAggiornamento tipo, const TInternet& parametri, const std::filesystem::path& cartella) {
     switch (tipo) {
         case TipoAggiornamento::Archivi: {
             const auto archivi = io::resolvePath(cartella, io::kArchivi);
-            return {"Aggiornamento degli Archivi",
+            return {DidascaliaAggiornamento(TipoAggiornamento::Archivi),
                     parametri.ArchiviDir,
                     {File(archivi, "archivio.ttg", "archivio.tmp", "archivio.ttg"),
                      File(archivi, "archdb.ttg", "archdb.tmp", "archdb.ttg")},
                     "Aggiornamento degli archivi completato con successo"};
         }
         case TipoAggiornamento::Squadre:
-            return {"Aggiornamento delle Squadre",
+            return {DidascaliaAggiornamento(TipoAggiornamento::Squadre),
                     parametri.ArchiviDir,
                     {File(cartella, "squadra.txt", "squadra.tmp", "squadra.txt"),
                      File(cartella, "squadrb.txt", "squadrb.tmp", "squadrb.txt"),
@@ -70,12 +85,12 @@ PianoAggiornamento PianoPer(TipoAggiornamento tipo, const TInternet& parametri, 
                      File(cartella, "squadrc2.txt", "squadrc2.tmp", "squadrc2.txt")},
                     "Aggiornamento delle squadre completato con successo"};
         case TipoAggiornamento::Schedina:
-            return {"Aggiornamento della Schedina",
+            return {DidascaliaAggiornamento(TipoAggiornamento::Schedina),
                     parametri.SchedinaDir,
                     {File(io::resolvePath(cartella, io::kSchedine), "_ludomatic.gsc", "_ludomatic.gsc", "")},
                     ""};
         case TipoAggiornamento::Programma:
-            return {"Aggiornamento di Ludomatic",
+            return {DidascaliaAggiornamento(TipoAggiornamento::Programma),
                     parametri.ExeDir,
                     {File(cartella, "ludomatic4p.arc", "ludomatic4.arc", "")},
                     ""};
@@ -89,17 +104,13 @@ bool SostituisciScaricati(const PianoAggiornamento& piano) {
         return f.finale.empty() || std::filesystem::is_regular_file(f.scaricato, ec);
     });
     if (!tutti) return false;
+    // Renaming over the old file replaces it in one step: at every moment
+    // the final name holds either the old file or the new one.
     bool ok = true;
-    for (const auto& file : piano.files) {
-        if (!file.finale.empty()) std::filesystem::remove(file.finale, ec);
-    }
     for (const auto& file : piano.files) {
         if (file.finale.empty()) continue;
         std::filesystem::rename(file.scaricato, file.finale, ec);
         ok = ok && !ec;
-    }
-    for (const auto& file : piano.files) {
-        if (!file.finale.empty()) std::filesystem::remove(file.scaricato, ec);
     }
     return ok;
 }

@@ -32,6 +32,9 @@ std::optional<TInternet> LeggiParametri(std::istream& in, std::string_view versi
 
 enum class TipoAggiornamento { Archivi = 1, Squadre = 2, Schedina = 3, Programma = 4 };
 
+// The caption of the download window: "Aggiornamento degli Archivi", …
+std::string DidascaliaAggiornamento(TipoAggiornamento tipo);
+
 struct FileAggiornamento {
     std::string remoto;               // the name on the server
     std::filesystem::path scaricato;  // where it is downloaded
@@ -47,10 +50,10 @@ struct PianoAggiornamento {
 
 PianoAggiornamento PianoPer(TipoAggiornamento tipo, const TInternet& parametri, const std::filesystem::path& cartella);
 
-// Puts the downloaded files of an archive or team-list update in place: the
-// old final files are deleted and each downloaded file is renamed to its
-// final name. When a downloaded file is missing nothing is touched and the
-// result is false; false too when a file could not be put in place.
+// Puts the downloaded files of an archive or team-list update in place: each
+// downloaded file is renamed over its final name. When a downloaded file is
+// missing nothing is touched and the result is false; false too when a file
+// could not be put in place.
 bool SostituisciScaricati(const PianoAggiornamento& piano);
 
 }  // namespace ludo

@@ -18,6 +18,10 @@
 namespace Ui {
 class TFormPrincipa;
 }
+namespace ludo {
+struct EsitoAggiornamento;
+enum class TipoAggiornamento;
+}  // namespace ludo
 
 class QAction;
 class QLabel;
@@ -29,12 +33,13 @@ class TFrmSviluppo;
 class TFormSelPartite;
 class TGrigliaSchedina;
 
-inline constexpr const char* MsgSistemaNonSalvato = "Il Sistema non è Stato Salvato. Vuoi Salvarlo ? ";
+inline constexpr const char* MsgSistemaNonSalvato =
+    "Il Sistema non è Stato Salvato. Vuoi Salvarlo ? ";
 inline constexpr const char* MsgScritturaColonne = "Errore Durante la Scrittura del File Colonnare";
 
 class TFormPrincipa : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Loads the background picture and the contest archive of the system's
     // program folder ("Impossibile Caricare L'Archivio." leaves it empty).
     explicit TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent = nullptr);
@@ -57,11 +62,11 @@ public:
 
     [[nodiscard]] QAction* Comando(const QString& nome) const { return comandi_.value(nome); }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     // Window building.
     void PreparaGriglie();
     void OrdinaTab();
@@ -75,7 +80,8 @@ private:
     void CreaMenuAltri();
     void CreaToolBar();
     void CreaStatusBar();
-    QAction* Azione(QMenu* menu, const QString& nome, const QString& testo, const QKeySequence& tasto = {});
+    QAction* Azione(QMenu* menu, const QString& nome, const QString& testo,
+                    const QKeySequence& tasto = {});
     void Collega(const QString& nome, void (TFormPrincipa::*metodo)());
     void CaricaSfondo();
     void CaricaArchivio();
@@ -138,6 +144,15 @@ private:
     void OperazioniClick();
     void AccorpaClick();
     void EditorColonneClick();
+    // Updates from the Internet (TFormPrincipaAggiornamento.cpp).
+    void AggiornamentoSchedinaClick();
+    void AggiornamentoArchiviClick();
+    void AggiornamentoSquadreClick();
+    void AggiornamentoLudomaticClick();
+    ludo::EsitoAggiornamento AggiornaDaInternet(ludo::TipoAggiornamento tipo);
+    // Starts the helper that installs the new version once this program has
+    // ended and starts it again; false when it could not be started.
+    bool AvviaNuovaVersione(const QString& nuovaVersione);
 
     // File helpers.
     bool Salva();

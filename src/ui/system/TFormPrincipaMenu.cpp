@@ -176,6 +176,10 @@ void TFormPrincipa::CreaMenuAltri() {
     Azione(internet, QStringLiteral("AggiornamentoArchivi"), QStringLiteral("Aggiornamento Archivi"));
     Azione(internet, QStringLiteral("AggiornamentoSquadre"), QStringLiteral("Aggiornamento Lista Squadre"));
     Azione(internet, QStringLiteral("AggiornamentoLudomatic"), QStringLiteral("Aggiornamento di Ludomatic"));
+    Collega(QStringLiteral("AggiornamentoSchedina"), &TFormPrincipa::AggiornamentoSchedinaClick);
+    Collega(QStringLiteral("AggiornamentoArchivi"), &TFormPrincipa::AggiornamentoArchiviClick);
+    Collega(QStringLiteral("AggiornamentoSquadre"), &TFormPrincipa::AggiornamentoSquadreClick);
+    Collega(QStringLiteral("AggiornamentoLudomatic"), &TFormPrincipa::AggiornamentoLudomaticClick);
 
     QMenu* stampa = ui->MainMenu->addMenu(QStringLiteral("Stam&pa"));
     stampa->setObjectName(QStringLiteral("Stampa"));

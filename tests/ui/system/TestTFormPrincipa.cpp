@@ -147,10 +147,10 @@ class TestTFormPrincipa : public QObject {
             QCOMPARE(C<QAction>(p.finestra, "SpeedSviluppa")->isEnabled(), otto);
             QCOMPARE(MenuCondizioni(p.finestra)->menuAction()->isEnabled(), otto);
         }
-        for (const char* nome : {"AnalisiStatistica", "AggiornamentoArchivi", "RidottiImmediati"}) {
+        for (const char* nome : {"AnalisiStatistica", "StampaProspetto", "RidottiImmediati"}) {
             QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
         }
-        QVERIFY(!C<QAction>(p.finestra, "SpeedArchivi")->isEnabled());
+        QVERIFY(!C<QAction>(p.finestra, "SpeedProspetto")->isEnabled());
         QVERIFY(p.Comando("Carica")->isEnabled());
     }
 

@@ -1,0 +1,53 @@
+// ludomatic-cli aggiorna against a real FTP server on the loopback address.
+#include <gtest/gtest.h>
+
+#include "CliSupport.h"
+#include "TestSupport.h"
+#include "core/update/Aggiornamento.h"
+#include "ftp/ServerAggiornamento.h"
+
+using ludo::test::lanciaCli;
+using ludo::test::readText;
+namespace fs = std::filesystem;
+
+TEST(AggiornaCli, AllThreeKindsFromTheServerGivenAndTheCouponBecomesTheLastOne) {
+    const ServerAggiornamento server;
+    const ludo::test::TempDir dir;
+    const auto esito = lanciaCli(dir.path(), {"aggiorna", "--server", server.Url()});
+    ASSERT_EQ(esito.stato, 0) << esito.err;
+    EXPECT_EQ(esito.out,
+              "{\"aggiornamenti\":[{\"tipo\":\"archivi\",\"esito\":\"riuscito\",\"messaggio\":\"Aggiornamento degli "
+              "archivi completato con successo\"},{\"tipo\":\"squadre\",\"esito\":\"riuscito\",\"messaggio\":"
+              "\"Aggiornamento delle squadre completato con successo\"},{\"tipo\":\"schedina\",\"esito\":"
+              "\"riuscito\",\"messaggio\":\"\",\"concorso\":17}]}\n");
+    EXPECT_EQ(readText(dir.path() / "ARCHIVI" / "archivio.ttg"), ServerAggiornamento::Concorsi());
+    EXPECT_EQ(readText(dir.path() / "squadrc1.txt"), "Nuova squadrc1\r\n");
+    // The last coupon: the contest number, then the first home team as a short string.
+    const std::string schedina = readText(dir.path() / "Schedine" / "ultimasch.gsc");
+    ASSERT_GE(schedina.size(), 14U);
+    EXPECT_EQ(schedina.substr(0, 4), std::string("\x11\0\0\0", 4));
+    EXPECT_EQ(schedina.substr(4, 10), std::string("\x09") + ServerAggiornamento::CasaPartita1);
+}
+
+TEST(AggiornaCli, OneKindFromTheConfiguredServerAndFailuresReported) {
+    const ServerAggiornamento server;
+    const ludo::test::TempDir dir;
+    auto esito = lanciaCli(dir.path(), {"aggiorna", "squadre"});
+    EXPECT_EQ(esito.stato, 1);
+    EXPECT_NE(esito.out.find("\"esito\":\"fallito\""), std::string::npos);
+    EXPECT_EQ(esito.err, std::string(ludo::MsgServerNonImpostato) + "\n");
+
+    ludo::test::writeFile(dir.path() / "aggiornamento.txt", ludo::test::bytesOf("server=" + server.Url() + "\n"));
+    server.Togli("archivi/squadrc2.txt");
+    esito = lanciaCli(dir.path(), {"aggiorna", "squadre"});
+    EXPECT_EQ(esito.stato, 1);
+    EXPECT_EQ(esito.out, "{\"aggiornamenti\":[{\"tipo\":\"squadre\",\"esito\":\"fallito\",\"messaggio\":\"Errore "
+                         "durante il tranferimento dei files\"}]}\n");
+    EXPECT_FALSE(fs::exists(dir.path() / "squadra.txt"));
+    EXPECT_FALSE(fs::exists(dir.path() / "squadra.tmp"));
+
+    server.Servi("dwninfo.txt", "[ludomatic 4]\r\nhostname=x\r\n");
+    esito = lanciaCli(dir.path(), {"aggiorna", "schedina"});
+    EXPECT_EQ(esito.stato, 1);
+    EXPECT_NE(esito.out.find("\"esito\":\"parametri_incompleti\""), std::string::npos);
+}

@@ -1,0 +1,184 @@
+// The download window and the "Internet" menu of the main window, against a
+// real FTP server on the loopback address.
+#include <QAction>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QtTest>
+#include <fstream>
+#include <functional>
+
+#include "../controls/ControlliDiProva.h"
+#include "../controls/RispostaMessaggio.h"
+#include "../engine/SistemaDiProva.h"
+#include "ftp/ServerAggiornamento.h"
+#include "core/update/NuovaVersione.h"
+#include "ui/system/TFormPrincipa.h"
+#include "ui/update/TFormDownload.h"
+
+using ludo::EsitoAggiornamento;
+using ludo::TipoAggiornamento;
+using Stato = EsitoAggiornamento::Stato;
+
+namespace {
+
+const char* const Liste[] = {"SquadrA.Txt", "SquadrB.Txt", "SquadrC1.Txt", "SquadrC2.Txt"};
+
+void Scrivi(const std::filesystem::path& file, const std::string& testo) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << testo;
+}
+
+std::string Leggi(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A program folder whose team lists say "vecchia".
+struct Cartella {
+    Cartella() {
+        for (const char* lista : Liste) Scrivi(prova.Cartella() / lista, "vecchia\r\n");
+    }
+    [[nodiscard]] QStringList Squadre() const {
+        QStringList testi;
+        for (const char* lista : Liste) testi << QString::fromStdString(Leggi(prova.Cartella() / lista));
+        return testi;
+    }
+    // The update server named in the folder's aggiornamento.txt.
+    void ConServer(const ServerAggiornamento& server) const {
+        Scrivi(prova.Cartella() / "aggiornamento.txt", "server=" + server.Url() + "\n");
+    }
+    // The main window over the folder (the message of its missing archive answered).
+    [[nodiscard]] std::unique_ptr<TFormPrincipa> Principale() const {
+        const RispostaMessaggio archivioMancante;
+        return std::make_unique<TFormPrincipa>(*prova.sistema);
+    }
+    [[nodiscard]] ludo::RichiestaAggiornamento Richiesta(TipoAggiornamento tipo, const std::string& server) const {
+        return {tipo, server, prova.Cartella(), prova.Cartella()};
+    }
+    SistemaDiProva prova;
+};
+
+// While the window runs: once the second of four lists is arriving, azione.
+void AlPassoDue(TFormDownload& finestra, const std::function<void()>& azione) {
+    auto* timer = new QTimer(&finestra);
+    QObject::connect(timer, &QTimer::timeout, &finestra, [&finestra, timer, azione] {
+        if (TestoDi(finestra, "LabelPasso") != QStringLiteral("Passo 2 di 4") ||
+            C<QProgressBar>(finestra, "Gauge")->value() == 0)
+            return;
+        timer->stop();
+        azione();
+    });
+    timer->start(5);
+}
+
+// A download of the team lists whose second list is large and slow.
+struct ListeLente {
+    ListeLente() { server.Servi("archivi/squadrb.txt", std::string(4 << 20, 'b')); }
+    ServerAggiornamento server{64 << 10};
+    Cartella cartella;
+    TFormDownload finestra;
+};
+
+}  // namespace
+
+class TestTFormDownload : public QObject {
+    Q_OBJECT
+private slots:
+    void teamListsArriveThroughTheWindow() {
+        const ServerAggiornamento server;
+        const Cartella c;
+        const RispostaMessaggio risposta;
+        TFormDownload finestra;
+        const auto esito = finestra.Aggiorna(c.Richiesta(TipoAggiornamento::Squadre, server.Url()));
+        QCOMPARE(esito.stato, Stato::Riuscito);
+        QCOMPARE(finestra.windowTitle(), QStringLiteral("Aggiornamento delle Squadre"));
+        QVERIFY(!finestra.isVisible());
+        QVERIFY(risposta.testi.isEmpty());  // the caller tells the success
+        QCOMPARE(c.Squadre().first(), QStringLiteral("Nuova squadra\r\n"));
+        QCOMPARE(c.Squadre().last(), QStringLiteral("Nuova squadrc2\r\n"));
+    }
+
+    void annullaDuringStepTwoLeavesTheListsAsTheyWere() {
+        ListeLente l;
+        const RispostaMessaggio risposta;
+        QString stato;
+        AlPassoDue(l.finestra, [&] {
+            stato = TestoDi(l.finestra, "LabelStato");
+            QVERIFY(l.finestra.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            Clic(l.finestra, "AnnullaBtn");
+        });
+        const auto esito = l.finestra.Aggiorna(l.cartella.Richiesta(TipoAggiornamento::Squadre, l.server.Url()));
+        QCOMPARE(stato, QStringLiteral("Aggiornamento in Corso..."));
+        QCOMPARE(esito.stato, Stato::Annullato);
+        QVERIFY(risposta.testi.isEmpty());
+        QCOMPARE(l.cartella.Squadre(), QStringList(4, QStringLiteral("vecchia\r\n")));
+    }
+
+    void aStalledServerIsToldOnceTheWatchdogFires() {
+        ListeLente l;
+        const RispostaMessaggio risposta;
+        AlPassoDue(l.finestra, [&] { l.server.Ftp().Sospendi(); });
+        const auto esito = l.finestra.Aggiorna(l.cartella.Richiesta(TipoAggiornamento::Squadre, l.server.Url()),
+                                               std::chrono::seconds(2));
+        QCOMPARE(esito.stato, Stato::Fallito);
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreTrasferimento)});
+        QCOMPARE(l.cartella.Squadre(), QStringList(4, QStringLiteral("vecchia\r\n")));
+    }
+
+    // The main window reloads what arrived: the coupon into the grids, the
+    // contest archive and the team lists with their messages.
+    void internetMenuBringsTheCouponTheArchiveAndTheLists() {
+        const ServerAggiornamento server;
+        const Cartella c;
+        c.ConServer(server);
+        const auto principale = c.Principale();
+        for (const char* nome : {"AggiornamentoSchedina", "AggiornamentoArchivi", "AggiornamentoSquadre",
+                                 "AggiornamentoLudomatic"}) {
+            QVERIFY2(principale->Comando(QString::fromLatin1(nome))->isEnabled(), nome);
+        }
+        QVERIFY(C<QAction>(*principale, "SpeedSchedina")->isEnabled());
+        C<QAction>(*principale, "SpeedSchedina")->trigger();
+        QCOMPARE(c.prova.d().Coupon.Concorso, ServerAggiornamento::ConcorsoServito);
+        QCOMPARE(C<QTableWidget>(*principale, "GridSquadre1")->item(0, 0)->text(),
+                 QString::fromLatin1(ServerAggiornamento::CasaPartita1));
+        QCOMPARE(C<QLineEdit>(*principale, "EditConcorso")->text(), QStringLiteral("17"));
+
+        const RispostaMessaggio risposta;
+        C<QAction>(*principale, "SpeedArchivi")->trigger();
+        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Aggiornamento degli archivi completato con successo")});
+        QCOMPARE(c.prova.d().Archivio.Conteggio(), std::size_t{2});
+
+        principale->Comando(QStringLiteral("AggiornamentoSquadre"))->trigger();
+        QCOMPARE(risposta.testi.last(), QStringLiteral("Aggiornamento delle squadre completato con successo"));
+        QCOMPARE(c.Squadre().at(1), QStringLiteral("Nuova squadrb\r\n"));
+        c.prova.sistema->Modificato = false;
+    }
+
+    // A new version that is no valid archive is told; nothing waits to be
+    // installed and the program goes on.
+    void aRefusedNewVersionLeavesTheProgramAsItWas() {
+        const ServerAggiornamento server;
+        server.Servi("programma/ludomatic4p.arc", "non è un archivio zip");
+        const Cartella c;
+        c.ConServer(server);
+        const auto principale = c.Principale();
+        const RispostaMessaggio risposta;
+        principale->Comando(QStringLiteral("AggiornamentoLudomatic"))->trigger();
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgArchivioProgrammaNonValido)});
+        const QDir programma(QCoreApplication::applicationDirPath());
+        QVERIFY(!programma.exists(QString::fromLatin1(ludo::NomeCartellaNuovaVersione)));
+        QVERIFY(!std::filesystem::exists(c.prova.Cartella() / "ludomatic4.arc"));
+    }
+
+    void withoutAServerTheMenuSaysWhereToWriteIt() {
+        const Cartella c;
+        const auto principale = c.Principale();
+        const RispostaMessaggio risposta;
+        principale->Comando(QStringLiteral("AggiornamentoSquadre"))->trigger();
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgServerNonImpostato)});
+        QCOMPARE(c.Squadre(), QStringList(4, QStringLiteral("vecchia\r\n")));
+    }
+};
+
+QTEST_MAIN(TestTFormDownload)
+#include "TestTFormDownload.moc"
