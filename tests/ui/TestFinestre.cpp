@@ -142,6 +142,12 @@ const std::vector<Voce>& Finestre() {
         {"Resti (uno)", "resti", true, [](SistemaDiProva& p) { return EditoreMembro(p, 14); }},
         {"Colonna Filtro (una)", "colonne-filtro", true,
          [](SistemaDiProva& p) { return EditoreMembro(p, 17); }},
+        {"Interruzioni", "interruzioni", true, [](SistemaDiProva& p) { return Editore(p, 2); }},
+        {"Simmetrie", "simmetrie", true, [](SistemaDiProva& p) { return Editore(p, 4); }},
+        {"Ripetizioni", "ripetizioni", true, [](SistemaDiProva& p) { return Editore(p, 7); }},
+        {"Vortice", "vortice", true, [](SistemaDiProva& p) { return Editore(p, 6); }},
+        {"Sequele", "sequele", true, [](SistemaDiProva& p) { return Editore(p, 5); }},
+        {"Sequela (una)", "sequele", true, [](SistemaDiProva& p) { return EditoreMembro(p, 5); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));

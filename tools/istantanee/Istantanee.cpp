@@ -21,6 +21,7 @@
 #include <iostream>
 
 #include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniSchema.h"
 #include "core/conditions/TGruppo.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
@@ -270,6 +271,11 @@ void SistemaDiEsempio(ludo::T_Sistema& sistema) {
     sistema.PreparaCondizioni();
 }
 
+struct ComandoEFile {
+    const char* comando;
+    const char* file;
+};
+
 // Opens a command of the main window and takes the picture of the modal
 // window it shows, then closes it with "Annulla".
 bool FinestraDelComando(TFormPrincipa& principale, const QString& comando, const QDir& destinazione,
@@ -286,15 +292,24 @@ bool FinestraDelComando(TFormPrincipa& principale, const QString& comando, const
     return salvata;
 }
 
+// The picture of the window of each command, one after the other.
+template <std::size_t N>
+bool FinestreDeiComandi(TFormPrincipa& principale, const ComandoEFile (&comandi)[N], const QDir& destinazione) {
+    for (const auto& e : comandi) {
+        if (!FinestraDelComando(principale, QString::fromLatin1(e.comando), destinazione, QString::fromLatin1(e.file))) {
+            std::cerr << e.file << ": la finestra non si è aperta\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 // Every condition editor of the "Condizioni" menu on the sample system.
 bool EditoriCondizioni(const QDir& destinazione) {
     Principale p;
     SistemaDiEsempio(p.sistema);
     p.Mostra();
-    const struct {
-        const char* comando;
-        const char* file;
-    } editori[] = {
+    const ComandoEFile editori[] = {
         {"PariDispari", "condizione-pari-dispari.png"},
         {"ConsecutivitaNumerica", "condizione-numeri-consecutivi.png"},
         {"NumeroSequenze", "condizione-numero-sequenze.png"},
@@ -307,13 +322,45 @@ bool EditoriCondizioni(const QDir& destinazione) {
         {"ConsecutivitaDifferenziata", "condizione-consecutivita-differenziata.png"},
         {"FormuleDerivate", "condizione-formule-derivate.png"},
     };
-    for (const auto& e : editori) {
-        if (!FinestraDelComando(p.finestra, QString::fromLatin1(e.comando), destinazione, QString::fromLatin1(e.file))) {
-            std::cerr << e.file << ": la finestra non si è aperta\n";
-            return false;
-        }
-    }
-    return true;
+    return FinestreDeiComandi(p.finestra, editori, destinazione);
+}
+
+// The pattern conditions of the sample system with some values, so that
+// their editors show a typical choice.
+void CondizioniSchemaDiEsempio(ludo::T_Sistema& sistema) {
+    auto& c = sistema.Dati->Condizioni;
+    auto& interruzioni = static_cast<ludo::TInterruzioni&>(c.Condizione(ludo::CodInterruzioni));
+    Accetta(interruzioni.Tabelle[0], {3, 4, 5});
+    Accetta(interruzioni.Tabelle[0], {2, 6}, ludo::InRecupero);
+    auto& simmetrie = static_cast<ludo::TSimmetrie&>(c.Condizione(ludo::CodSimmetrie));
+    Accetta(simmetrie.Tabelle[2], {0, 1, 2});
+    auto& ripetizioni = static_cast<ludo::TRipetizioni&>(c.Condizione(ludo::CodRipetizioni));
+    Accetta(ripetizioni.Tabelle[0], {1, 2, 3, 4});
+    auto& vortice = static_cast<ludo::TVortice&>(c.Condizione(ludo::CodVortice));
+    Accetta(vortice.Tabelle[0], {3, 4, 5, 6});
+    Accetta(vortice.Tabelle[1], {2, 3});
+    auto& sequele = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoSequele));
+    auto& sequela = static_cast<ludo::TSequela&>(sequele.NuovoMembro());
+    sequela.Parametri.sequela = {2, 1, 2, 0, 0, 0, 0, 0};
+    sequela.Parametri.lunghezza = 3;
+    Accetta(sequela.Tabelle[0], {0, 1, 2});
+    sistema.PreparaCondizioni();
+}
+
+// The editors of the pattern conditions, interval conditions and "Punti Tra".
+bool EditoriCondizioniSchema(const QDir& destinazione) {
+    Principale p;
+    SistemaDiEsempio(p.sistema);
+    CondizioniSchemaDiEsempio(p.sistema);
+    p.Mostra();
+    const ComandoEFile editori[] = {
+        {"Interruzioni", "condizione-interruzioni.png"},
+        {"Simmetrie", "condizione-simmetrie.png"},
+        {"Ripetizioni", "condizione-ripetizioni.png"},
+        {"Vortice", "condizione-vortice.png"},
+        {"Sequele", "condizione-sequele.png"},
+    };
+    return FinestreDeiComandi(p.finestra, editori, destinazione);
 }
 
 }  // namespace
@@ -332,7 +379,7 @@ int main(int argc, char* argv[]) {
     return Sviluppo(destinazione) && Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
-                   EditoriCondizioni(destinazione)
+                   EditoriCondizioni(destinazione) && EditoriCondizioniSchema(destinazione)
                ? 0
                : 1;
 }

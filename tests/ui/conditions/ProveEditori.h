@@ -41,8 +41,8 @@ inline std::unique_ptr<TFrmCondizione> Apri(ludo::TCondizione& c) {
 
 // The type codes whose editors exist: each single code, then each group code.
 inline const std::vector<std::uint8_t>& CodiciConEditor() {
-    static const std::vector<std::uint8_t> codici = {1,  3,  8,  11, 12, 13, 14, 15,
-                                                     16, 17, 18, 35, 37, 38, 39};
+    static const std::vector<std::uint8_t> codici = {1,  2,  3,  4,  5,  6,  7,  8,  11, 12, 13,
+                                                     14, 15, 16, 17, 18, 34, 35, 37, 38, 39};
     return codici;
 }
 

@@ -26,6 +26,11 @@ const std::map<std::uint8_t, std::vector<const char*>> kPunti = {
     {ludo::CodResti, {"PtResto"}},
     {ludo::CodConsecutivitaNumerica, {"PtConsecutivita"}},
     {ludo::CodColonnaFiltro, {"PtPunti"}},
+    {ludo::CodInterruzioni, {"PtGlobali", "PtPari", "PtDispari"}},
+    {ludo::CodSimmetrie, {"PtDirette", "PtInverse", "PtTotali"}},
+    {ludo::CodRipetizioni, {"Pt1Prec", "Pt2Prec"}},
+    {ludo::CodVortice, {"PtPosizioneD", "PtBracciD", "PtPosizioneI", "PtBracciI"}},
+    {ludo::CodSequela, {"PtPresenze"}},
 };
 
 // The editors with one control for several tables: the buttons choosing them.
@@ -47,6 +52,8 @@ std::uint8_t Gruppo(std::uint8_t codice) {
             return ludo::CodGruppoResti;
         case ludo::CodColonnaFiltro:
             return ludo::CodGruppoColonneFiltro;
+        case ludo::CodSequela:
+            return ludo::CodGruppoSequele;
         default:
             return 0;
     }

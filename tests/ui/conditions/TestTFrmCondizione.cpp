@@ -338,9 +338,9 @@ class TestTFrmCondizione : public QObject {
         QCOMPARE(TabellaCondizione(pari, 1).Prima.Voce(4).Stato, ludo::Accettato);
 
         // A type whose window is not in the program opens nothing.
-        auto& interruzioni = cs.Condizione(ludo::CodInterruzioni);
-        QVERIFY(!EditorDisponibile(ludo::CodInterruzioni));
-        esito = Modifica(interruzioni, nullptr);
+        auto& quadro = cs.Condizione(ludo::CodQuadro);
+        QVERIFY(!EditorDisponibile(ludo::CodQuadro));
+        esito = Modifica(quadro, nullptr);
         QVERIFY(!esito.memorizzata);
     }
 };

@@ -118,14 +118,15 @@ class TestTFormPrincipaCondizioni : public QObject {
             QCOMPARE(voce->isEnabled(), EditorDisponibile(static_cast<std::uint8_t>(slot)));
             abilitate += voce->isEnabled() ? 1 : 0;
         }
-        QCOMPARE(abilitate, 11);
+        QCOMPARE(abilitate, 16);
         for (const char* nome :
              {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche", "Resti",
-              "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze"}) {
+              "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze", "Interruzioni",
+              "Simmetrie", "Vortice", "Ripetizioni", "Sequele"}) {
             QVERIFY2(f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
         }
         for (const char* nome :
-             {"Somme", "Interruzioni", "Picchetti", "Sequele", "Quadri", "PuntiTra"}) {
+             {"Somme", "Picchetti", "Quadri", "PuntiTra"}) {
             QVERIFY2(!f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
         }
     }
