@@ -148,6 +148,11 @@ const std::vector<Voce>& Finestre() {
         {"Vortice", "vortice", true, [](SistemaDiProva& p) { return Editore(p, 6); }},
         {"Sequele", "sequele", true, [](SistemaDiProva& p) { return Editore(p, 5); }},
         {"Sequela (una)", "sequele", true, [](SistemaDiProva& p) { return EditoreMembro(p, 5); }},
+        {"Somme", "somme", true, [](SistemaDiProva& p) { return Editore(p, 10); }},
+        {"Somma (una)", "somme", true, [](SistemaDiProva& p) { return EditoreMembro(p, 10); }},
+        {"Picchetti", "picchetti", true, [](SistemaDiProva& p) { return Editore(p, 9); }},
+        {"Picchetto (uno)", "picchetti", true, [](SistemaDiProva& p) { return EditoreMembro(p, 9); }},
+        {"Punti Tra", "punti-tra", true, [](SistemaDiProva& p) { return Editore(p, 20); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));

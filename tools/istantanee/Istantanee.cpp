@@ -21,7 +21,9 @@
 #include <iostream>
 
 #include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
+#include "core/conditions/TPuntiTra.h"
 #include "core/conditions/TGruppo.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
@@ -325,6 +327,31 @@ bool EditoriCondizioni(const QDir& destinazione) {
     return FinestreDeiComandi(p.finestra, editori, destinazione);
 }
 
+// A sum over every match, a "Picch." sum over the forecast and a "Punti
+// Tra" group fed by the parity tables, each with accepted intervals and
+// one in recovery.
+void IntervalliDiEsempio(ludo::T_Sistema& sistema) {
+    auto& c = sistema.Dati->Condizioni;
+    const auto intervalli = [](ludo::TIntervalli& t, std::initializer_list<ludo::Intervallo> elenco) {
+        for (const auto& i : elenco) t.Intervalli[static_cast<std::size_t>(t.Numero++)] = i;
+    };
+    auto& somme = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoSomme));
+    auto& somma = static_cast<ludo::TSomma&>(somme.NuovoMembro());
+    somma.Partite = ~ludo::Colonna{0};
+    intervalli(somma.Intervalli, {{90, 118, ludo::Accettato, 0}, {119, 140, ludo::Accettato, 0}, {80, 89, ludo::InRecupero, 1}});
+    for (std::size_t i = 0; i < sistema.Dati->Picchetti.size(); ++i)
+        sistema.Dati->Picchetti[i] = 1.5 + static_cast<double>((i * 7) % 20);
+    auto& picchetti = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoPicchetti));
+    auto& picchetto = static_cast<ludo::TPicchetto&>(picchetti.NuovoMembro());
+    for (std::size_t i = 0; i < picchetto.Partite.size(); ++i)
+        picchetto.Partite[i] = ((sistema.Dati->Pronostico >> i) & 1U) != 0;
+    intervalli(picchetto.Intervalli, {{40, 75.5, ludo::Accettato, 0}});
+    auto& pari = static_cast<ludo::TPariDispari&>(c.Condizione(ludo::CodPariDispari));
+    pari.Tabelle[0].Prima.Campo = 1;
+    pari.Tabelle[1].Prima.Campo = 1;
+    intervalli(sistema.Dati->Condizioni.PuntiTra().Gruppi[1], {{8, 8, ludo::Accettato, 0}});
+}
+
 // The pattern conditions of the sample system with some values, so that
 // their editors show a typical choice.
 void CondizioniSchemaDiEsempio(ludo::T_Sistema& sistema) {
@@ -344,6 +371,7 @@ void CondizioniSchemaDiEsempio(ludo::T_Sistema& sistema) {
     sequela.Parametri.sequela = {2, 1, 2, 0, 0, 0, 0, 0};
     sequela.Parametri.lunghezza = 3;
     Accetta(sequela.Tabelle[0], {0, 1, 2});
+    IntervalliDiEsempio(sistema);
     sistema.PreparaCondizioni();
 }
 
@@ -359,6 +387,9 @@ bool EditoriCondizioniSchema(const QDir& destinazione) {
         {"Ripetizioni", "condizione-ripetizioni.png"},
         {"Vortice", "condizione-vortice.png"},
         {"Sequele", "condizione-sequele.png"},
+        {"Somme", "condizione-somme.png"},
+        {"Picchetti", "condizione-picchetti.png"},
+        {"PuntiTra", "condizione-punti-tra.png"},
     };
     return FinestreDeiComandi(p.finestra, editori, destinazione);
 }

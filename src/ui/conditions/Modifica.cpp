@@ -6,6 +6,7 @@
 #include "ui/conditions/TFrmConsec.h"
 #include "ui/conditions/TFrmDistanzeGlb.h"
 #include "ui/conditions/TFrmDistanzePart.h"
+#include "ui/conditions/TFormListaSomme.h"
 #include "ui/conditions/TFrmFD.h"
 #include "ui/conditions/TFrmInterruzioni.h"
 #include "ui/conditions/TFrmListaColFiltro.h"
@@ -13,10 +14,12 @@
 #include "ui/conditions/TFrmNumeroDiSequenze.h"
 #include "ui/conditions/TFrmPariDispari.h"
 #include "ui/conditions/TFrmPosizioni.h"
+#include "ui/conditions/TFrmPtTra.h"
 #include "ui/conditions/TFrmResti.h"
 #include "ui/conditions/TFrmRipetizioni.h"
 #include "ui/conditions/TFrmSequela.h"
 #include "ui/conditions/TFrmSimmetrie.h"
+#include "ui/conditions/TFrmValori.h"
 
 namespace {
 
@@ -66,6 +69,14 @@ Costruttore CostruttoreDi(std::uint8_t codice) {
         case ludo::CodGruppoSequele:
         case ludo::CodSequela:
             return &Editor<TFrmSequela>;
+        case ludo::CodGruppoPicchetti:
+        case ludo::CodPicchetto:
+            return &Editor<TFrmValori>;
+        case ludo::CodGruppoSomme:
+        case ludo::CodSomma:
+            return &Editor<TFormListaSomme>;
+        case ludo::CodPuntiTra:
+            return &Editor<TFrmPtTra>;
         default:
             return nullptr;
     }

@@ -145,6 +145,10 @@ void ModificaTutto(TFrmCondizione& f) {
     }
     for (auto* pronostico : f.findChildren<TPronostico*>())
         QTest::keyClick(pronostico, Qt::Key_Space);
+    // The interval editors store only with an interval: one for the
+    // condition shown, and one for the member "Aggiungi" adds.
+    const bool intervalli = f.findChild<QLineEdit*>(QStringLiteral("EditMin")) != nullptr;
+    if (intervalli) Inserisci(f, QStringLiteral("1"), QStringLiteral("2"));
     for (const char* nome : {"CheckFlag", "SpeedD", "Disattivato", "DisattivatoS", "AggiungiBtn"}) {
         if (auto* b = f.findChild<QAbstractButton*>(QString::fromLatin1(nome));
             b != nullptr && b->isVisible()) {
@@ -153,6 +157,7 @@ void ModificaTutto(TFrmCondizione& f) {
     }
     if (auto* formule = f.findChild<QListWidget*>(QStringLiteral("SrcList")))
         DoppioClic(*formule, 0);
+    if (intervalli) Inserisci(f, QStringLiteral("3"), QStringLiteral("4"));
 }
 
 }  // namespace
