@@ -193,6 +193,18 @@ const std::vector<Voce>& Finestre() {
          [](SistemaDiProva&) { return Crea<TFormSalta>(10, 1); }},
         {"Aggiornamento tramite Internet", "aggiornamento", true,
          [](SistemaDiProva&) { return Crea<TFormDownload>(); }},
+        {"Interruzioni", "interruzioni", true, [](SistemaDiProva& p) { return Editore(p, 2); }},
+        {"Simmetrie", "simmetrie", true, [](SistemaDiProva& p) { return Editore(p, 4); }},
+        {"Ripetizioni", "ripetizioni", true, [](SistemaDiProva& p) { return Editore(p, 7); }},
+        {"Vortice", "vortice", true, [](SistemaDiProva& p) { return Editore(p, 6); }},
+        {"Sequele", "sequele", true, [](SistemaDiProva& p) { return Editore(p, 5); }},
+        {"Sequela (una)", "sequele", true, [](SistemaDiProva& p) { return EditoreMembro(p, 5); }},
+        {"Somme", "somme", true, [](SistemaDiProva& p) { return Editore(p, 10); }},
+        {"Somma (una)", "somme", true, [](SistemaDiProva& p) { return EditoreMembro(p, 10); }},
+        {"Picchetti", "picchetti", true, [](SistemaDiProva& p) { return Editore(p, 9); }},
+        {"Picchetto (uno)", "picchetti", true,
+         [](SistemaDiProva& p) { return EditoreMembro(p, 9); }},
+        {"Punti Tra", "punti-tra", true, [](SistemaDiProva& p) { return Editore(p, 20); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));

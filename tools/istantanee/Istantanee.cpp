@@ -27,7 +27,10 @@
 
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniSchema.h"
 #include "core/conditions/TGruppo.h"
+#include "core/conditions/TPuntiTra.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
@@ -320,6 +323,11 @@ void SistemaDiEsempio(ludo::T_Sistema& sistema) {
     sistema.PreparaCondizioni();
 }
 
+struct ComandoEFile {
+    const char* comando;
+    const char* file;
+};
+
 // Opens a command of the main window and takes the picture of the modal
 // window it shows, then closes it with "Annulla".
 bool FinestraDelComando(TFormPrincipa& principale, const QString& comando, const QDir& destinazione,
@@ -336,15 +344,26 @@ bool FinestraDelComando(TFormPrincipa& principale, const QString& comando, const
     return salvata;
 }
 
+// The picture of the window of each command, one after the other.
+template <std::size_t N>
+bool FinestreDeiComandi(TFormPrincipa& principale, const ComandoEFile (&comandi)[N],
+                        const QDir& destinazione) {
+    for (const auto& e : comandi) {
+        if (!FinestraDelComando(principale, QString::fromLatin1(e.comando), destinazione,
+                                QString::fromLatin1(e.file))) {
+            std::cerr << e.file << ": la finestra non si è aperta\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 // Every condition editor of the "Condizioni" menu on the sample system.
 bool EditoriCondizioni(const QDir& destinazione) {
     Principale p;
     SistemaDiEsempio(p.sistema);
     p.Mostra();
-    const struct {
-        const char* comando;
-        const char* file;
-    } editori[] = {
+    const ComandoEFile editori[] = {
         {"PariDispari", "condizione-pari-dispari.png"},
         {"ConsecutivitaNumerica", "condizione-numeri-consecutivi.png"},
         {"NumeroSequenze", "condizione-numero-sequenze.png"},
@@ -357,14 +376,73 @@ bool EditoriCondizioni(const QDir& destinazione) {
         {"ConsecutivitaDifferenziata", "condizione-consecutivita-differenziata.png"},
         {"FormuleDerivate", "condizione-formule-derivate.png"},
     };
-    for (const auto& e : editori) {
-        if (!FinestraDelComando(p.finestra, QString::fromLatin1(e.comando), destinazione,
-                                QString::fromLatin1(e.file))) {
-            std::cerr << e.file << ": la finestra non si è aperta\n";
-            return false;
-        }
-    }
-    return true;
+    return FinestreDeiComandi(p.finestra, editori, destinazione);
+}
+
+// A sum over every match, a "Picch." sum over the forecast and a "Punti
+// Tra" group fed by the parity tables, each with accepted intervals and
+// one in recovery.
+void IntervalliDiEsempio(ludo::T_Sistema& sistema) {
+    auto& c = sistema.Dati->Condizioni;
+    const auto intervalli = [](ludo::TIntervalli& t,
+                               std::initializer_list<ludo::Intervallo> elenco) {
+        for (const auto& i : elenco) t.Intervalli[static_cast<std::size_t>(t.Numero++)] = i;
+    };
+    auto& somme = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoSomme));
+    auto& somma = static_cast<ludo::TSomma&>(somme.NuovoMembro());
+    somma.Partite = ~ludo::Colonna{0};
+    intervalli(somma.Intervalli, {{90, 118, ludo::Accettato, 0},
+                                  {119, 140, ludo::Accettato, 0},
+                                  {80, 89, ludo::InRecupero, 1}});
+    for (std::size_t i = 0; i < sistema.Dati->Picchetti.size(); ++i)
+        sistema.Dati->Picchetti[i] = 1.5 + static_cast<double>((i * 7) % 20);
+    auto& picchetti = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoPicchetti));
+    auto& picchetto = static_cast<ludo::TPicchetto&>(picchetti.NuovoMembro());
+    for (std::size_t i = 0; i < picchetto.Partite.size(); ++i)
+        picchetto.Partite[i] = ((sistema.Dati->Pronostico >> i) & 1U) != 0;
+    intervalli(picchetto.Intervalli, {{40, 75.5, ludo::Accettato, 0}});
+    auto& pari = static_cast<ludo::TPariDispari&>(c.Condizione(ludo::CodPariDispari));
+    pari.Tabelle[0].Prima.Campo = 1;
+    pari.Tabelle[1].Prima.Campo = 1;
+    intervalli(sistema.Dati->Condizioni.PuntiTra().Gruppi[1], {{8, 8, ludo::Accettato, 0}});
+}
+
+// The pattern conditions of the sample system with some values, so that
+// their editors show a typical choice.
+void CondizioniSchemaDiEsempio(ludo::T_Sistema& sistema) {
+    auto& c = sistema.Dati->Condizioni;
+    auto& interruzioni = static_cast<ludo::TInterruzioni&>(c.Condizione(ludo::CodInterruzioni));
+    Accetta(interruzioni.Tabelle[0], {3, 4, 5});
+    Accetta(interruzioni.Tabelle[0], {2, 6}, ludo::InRecupero);
+    auto& simmetrie = static_cast<ludo::TSimmetrie&>(c.Condizione(ludo::CodSimmetrie));
+    Accetta(simmetrie.Tabelle[2], {0, 1, 2});
+    auto& ripetizioni = static_cast<ludo::TRipetizioni&>(c.Condizione(ludo::CodRipetizioni));
+    Accetta(ripetizioni.Tabelle[0], {1, 2, 3, 4});
+    auto& vortice = static_cast<ludo::TVortice&>(c.Condizione(ludo::CodVortice));
+    Accetta(vortice.Tabelle[0], {3, 4, 5, 6});
+    Accetta(vortice.Tabelle[1], {2, 3});
+    auto& sequele = static_cast<ludo::TGruppo&>(c.Condizione(ludo::CodGruppoSequele));
+    auto& sequela = static_cast<ludo::TSequela&>(sequele.NuovoMembro());
+    sequela.Parametri.sequela = {2, 1, 2, 0, 0, 0, 0, 0};
+    sequela.Parametri.lunghezza = 3;
+    Accetta(sequela.Tabelle[0], {0, 1, 2});
+    IntervalliDiEsempio(sistema);
+    sistema.PreparaCondizioni();
+}
+
+// The editors of the pattern conditions, interval conditions and "Punti Tra".
+bool EditoriCondizioniSchema(const QDir& destinazione) {
+    Principale p;
+    SistemaDiEsempio(p.sistema);
+    CondizioniSchemaDiEsempio(p.sistema);
+    p.Mostra();
+    const ComandoEFile editori[] = {
+        {"Interruzioni", "condizione-interruzioni.png"}, {"Simmetrie", "condizione-simmetrie.png"},
+        {"Ripetizioni", "condizione-ripetizioni.png"},   {"Vortice", "condizione-vortice.png"},
+        {"Sequele", "condizione-sequele.png"},           {"Somme", "condizione-somme.png"},
+        {"Picchetti", "condizione-picchetti.png"},       {"PuntiTra", "condizione-punti-tra.png"},
+    };
+    return FinestreDeiComandi(p.finestra, editori, destinazione);
 }
 
 // A window shown and drawn into a picture of docs/.
@@ -494,8 +572,9 @@ int main(int argc, char* argv[]) {
                    Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
-                   EditoriCondizioni(destinazione) && FinestreArchivio(destinazione) &&
-                   StrumentiColonne(destinazione) && Download(destinazione)
+                   EditoriCondizioni(destinazione) && EditoriCondizioniSchema(destinazione) &&
+                   FinestreArchivio(destinazione) && StrumentiColonne(destinazione) &&
+                   Download(destinazione)
                ? 0
                : 1;
 }

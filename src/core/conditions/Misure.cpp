@@ -187,6 +187,45 @@ int FormulaDerivata(Colonna colonna) { return std::popcount(colonna & 0xAAAAAAAA
 
 double MisuraSomma(Colonna colonna, Colonna partite) { return sommaNumeri(colonna & partite); }
 
+SommaPossibile SommaPossibileDi(Colonna partite) {
+    constexpr int numeriColonna = 8;
+    const int scelte = std::popcount(partite);
+    const int obbligate = std::max(0, numeriColonna - (32 - scelte));
+    SommaPossibile s;
+    int presi = 0;
+    for (int n = 1; n <= 32 && presi < obbligate; ++n) {
+        if ((partite >> (n - 1)) & 1U) {
+            s.minimo += n;
+            ++presi;
+        }
+    }
+    presi = 0;
+    for (int n = 32; n >= 1 && presi < numeriColonna; --n) {
+        if ((partite >> (n - 1)) & 1U) {
+            s.massimo += n;
+            ++presi;
+        }
+    }
+    return s;
+}
+
+bool CompletaPartitePicchetto(std::array<bool, 32>& partite, Colonna inGioco) {
+    constexpr int minimo = 8;
+    int scelte = 0;
+    for (std::size_t i = 0; i < partite.size(); ++i) {
+        partite[i] = partite[i] && ((inGioco >> i) & 1U) != 0;
+        scelte += partite[i] ? 1 : 0;
+    }
+    bool aggiunte = false;
+    for (std::size_t i = 0; i < partite.size() && scelte < minimo; ++i) {
+        if (partite[i] || ((inGioco >> i) & 1U) == 0) continue;
+        partite[i] = true;
+        ++scelte;
+        aggiunte = true;
+    }
+    return aggiunte;
+}
+
 double MisuraPicchetto(Colonna colonna, const std::array<bool, 32>& partite, const std::array<double, 32>& valori,
                        bool somma) {
     double x = somma ? 0.0 : 1.0;

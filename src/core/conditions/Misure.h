@@ -53,6 +53,18 @@ Valori MisuraColonnaFiltro(Colonna colonna, Colonna filtro, bool flagPosizione, 
 // Number of even numbers of the column: the formula index 0..8.
 int FormulaDerivata(Colonna colonna);
 double MisuraSomma(Colonna colonna, Colonna partite);
+// The lowest and the highest MisuraSomma an 8-number column can give:
+// the column avoids as many chosen matches as it can, or takes the
+// highest of them.
+struct SommaPossibile {
+    int minimo = 0;
+    int massimo = 0;
+};
+SommaPossibile SommaPossibileDi(Colonna partite);
+// The chosen "Picchetti" matches as the editor keeps them: those no longer
+// in play dropped, then, while fewer than 8 remain, the matches in play not
+// chosen added from the lowest. True when any was added.
+bool CompletaPartitePicchetto(std::array<bool, 32>& partite, Colonna inGioco);
 // Sum or product (percentages) of the values of the selected numbers.
 double MisuraPicchetto(Colonna colonna, const std::array<bool, 32>& partite, const std::array<double, 32>& valori,
                        bool somma);

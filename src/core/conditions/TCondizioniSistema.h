@@ -37,6 +37,7 @@ public:
     // What the conditions read from the system; the system keeps them up to
     // date before a development (Fisse is read by Prepara).
     Colonna Fisse = 0;
+    Colonna Pronostico = 0;  // the matches in play
     std::array<double, 32> Picchetti{};
     const ElencoConcorsi* Archivio = nullptr;  // the archived contests
     const ImpostazioniRicerca* Ricerca = nullptr;

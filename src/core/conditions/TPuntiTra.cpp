@@ -41,7 +41,26 @@ std::int32_t ultimoNonVuoto(const std::array<TIntervalli, TPuntiTra::NumeroGrupp
     return 0;
 }
 
+void elencaNelGruppo(TCondizione& c, int gruppo, std::vector<std::string>& nomi) {
+    bool nelGruppo = false;
+    c.PerOgniMisura([&](TMisura& m) { nelGruppo = nelGruppo || m.Prima.Campo == gruppo || m.Seconda.Campo == gruppo; });
+    if (nelGruppo) nomi.push_back(c.Percorso.empty() ? c.Nome : c.Percorso);
+    if (auto* membri = c.Membri()) {
+        for (auto& m : *membri) elencaNelGruppo(*m, gruppo, nomi);
+    }
+}
+
 }  // namespace
+
+std::vector<std::string> TPuntiTra::CondizioniNelGruppo(int gruppo) const {
+    std::vector<std::string> nomi;
+    if (Proprietario == nullptr || gruppo < 1) return nomi;
+    for (int n = 1; n <= TCondizioniSistema::NumeroCondizioni; ++n) {
+        TCondizione& c = Proprietario->Condizione(n);
+        if (&c != this && c.Codice != CodPuntiTra) elencaNelGruppo(c, gruppo, nomi);
+    }
+    return nomi;
+}
 
 void TPuntiTra::PerOgniIntervallo(const std::function<void(TIntervalli&)>& f) {
     for (int g = 1; g <= NumeroGruppi; ++g) f(Gruppi[static_cast<std::size_t>(g)]);

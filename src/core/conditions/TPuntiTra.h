@@ -3,6 +3,8 @@
 // tables assigned to each group, and tested last against their intervals.
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "core/conditions/TCondizione.h"
 
@@ -30,6 +32,10 @@ public:
     // add to their groups, as a test of the column adds them when no
     // condition fails. None without a system.
     [[nodiscard]] Totali Misura(Colonna colonna) const;
+
+    // The conditions of the system (members included) with a table
+    // assigned to the group, by their path (their name before it is set).
+    [[nodiscard]] std::vector<std::string> CondizioniNelGruppo(int gruppo) const;
 
     void PerOgniIntervallo(const std::function<void(TIntervalli&)>& f) override;
     void AggiornaStato() override;

@@ -242,10 +242,16 @@ void T_Sistema::ColonneNonValide() {
     Dati->Sviluppato = false;
 }
 
-void T_Sistema::PreparaCondizioni() {
+void T_Sistema::DatiPerLeCondizioni() {
     auto& c = Dati->Condizioni;
     c.Fisse = Dati->Fisse;
+    c.Pronostico = Dati->Pronostico;
     c.Picchetti = Dati->Picchetti;
+}
+
+void T_Sistema::PreparaCondizioni() {
+    auto& c = Dati->Condizioni;
+    DatiPerLeCondizioni();
     c.AggiornaStato();
     c.Prepara();
     c.AzzeraStatistiche();

@@ -138,8 +138,11 @@ public:
     // Any change of the forecast or of the development settings makes the
     // columns stale.
     void ColonneNonValide();
-    // Before a development: the conditions get the forecast's fixed numbers
-    // and the "Picch." values, then everything is prepared in order.
+    // What the conditions read of the system: fixed matches, forecast,
+    // "Picch." values.
+    void DatiPerLeCondizioni();
+    // Before a development: the conditions get those data, then everything
+    // is prepared in order.
     void PreparaCondizioni();
 
 private:

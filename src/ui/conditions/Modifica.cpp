@@ -2,16 +2,24 @@
 
 #include "core/conditions/TCondizione.h"
 #include "ui/conditions/TFrmBaricentri.h"
+#include "ui/conditions/TFrmBlackHall.h"
 #include "ui/conditions/TFrmConsec.h"
 #include "ui/conditions/TFrmDistanzeGlb.h"
 #include "ui/conditions/TFrmDistanzePart.h"
+#include "ui/conditions/TFormListaSomme.h"
 #include "ui/conditions/TFrmFD.h"
+#include "ui/conditions/TFrmInterruzioni.h"
 #include "ui/conditions/TFrmListaColFiltro.h"
 #include "ui/conditions/TFrmNumCons.h"
 #include "ui/conditions/TFrmNumeroDiSequenze.h"
 #include "ui/conditions/TFrmPariDispari.h"
 #include "ui/conditions/TFrmPosizioni.h"
+#include "ui/conditions/TFrmPtTra.h"
 #include "ui/conditions/TFrmResti.h"
+#include "ui/conditions/TFrmRipetizioni.h"
+#include "ui/conditions/TFrmSequela.h"
+#include "ui/conditions/TFrmSimmetrie.h"
+#include "ui/conditions/TFrmValori.h"
 
 namespace {
 
@@ -50,6 +58,25 @@ Costruttore CostruttoreDi(std::uint8_t codice) {
             return &Editor<TFrmListaColFiltro>;
         case ludo::CodNumeroSequenze:
             return &Editor<TFrmNumeroDiSequenze>;
+        case ludo::CodInterruzioni:
+            return &Editor<TFrmInterruzioni>;
+        case ludo::CodSimmetrie:
+            return &Editor<TFrmSimmetrie>;
+        case ludo::CodRipetizioni:
+            return &Editor<TFrmRipetizioni>;
+        case ludo::CodVortice:
+            return &Editor<TFrmBlackHall>;
+        case ludo::CodGruppoSequele:
+        case ludo::CodSequela:
+            return &Editor<TFrmSequela>;
+        case ludo::CodGruppoPicchetti:
+        case ludo::CodPicchetto:
+            return &Editor<TFrmValori>;
+        case ludo::CodGruppoSomme:
+        case ludo::CodSomma:
+            return &Editor<TFormListaSomme>;
+        case ludo::CodPuntiTra:
+            return &Editor<TFrmPtTra>;
         default:
             return nullptr;
     }

@@ -209,7 +209,10 @@ void TFrmCondizione::AzzeraClick() {
 }
 
 void TFrmCondizione::StatisticheClick(FonteStatistiche fonte) {
-    if (!MemorizzaVista()) return;
+    statistiche_ = true;
+    const bool memorizzata = MemorizzaVista();
+    statistiche_ = false;
+    if (!memorizzata) return;
     ApriStatistiche({Mostrata(), fonte, Pagina()}, this);
 }
 

@@ -89,6 +89,9 @@ class TFrmCondizione : public QDialog {
     void Modificata();
     // Calls Modificata on every change the user makes to these controls.
     void SegnalaModifiche(const QList<QWidget*>& controlli);
+    // The view is being stored for the statistics ("Archivio", "Analisi "),
+    // not for a move or "OK".
+    [[nodiscard]] bool PerLeStatistiche() const { return statistiche_; }
 
   private:
     bool MemorizzaVista();
@@ -108,6 +111,7 @@ class TFrmCondizione : public QDialog {
     TListaVisteC viste_;
     bool cambiato_ = false;
     bool caricando_ = false;
+    bool statistiche_ = false;
 };
 
 // The table of a condition, in its table order.

@@ -6,6 +6,7 @@ TGEditColonna::TGEditColonna(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < Posizioni; ++i) {
         auto* casella = new TGEditSegno(this);
         casella->setObjectName(QStringLiteral("Segno%1").arg(i + 1));
+        casella->setAccessibleName(QStringLiteral("Posizione %1").arg(i + 1));
         connect(casella, &TGEditSegno::textChanged, this, [this] {
             modificato_ = true;
             emit OnModificato();

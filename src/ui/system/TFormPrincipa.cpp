@@ -375,6 +375,7 @@ void TFormPrincipa::AggiornaAbilitazioni() {
     const auto a = ludo::CalcolaAbilitazioni(sistema_);
     const bool libero = !sviluppo_->InCorso();
     menuCondizioni_->menuAction()->setEnabled(a.Sviluppo && libero);
+    Comando(QStringLiteral("Picchetti"))->setEnabled(a.Picchetti);
     Comando(QStringLiteral("CalcoloColonne"))->setEnabled(a.Sviluppo && libero);
     Comando(QStringLiteral("SalvaSuDisco"))->setEnabled(a.Colonne && libero);
     Comando(QStringLiteral("StampaMemoria"))->setEnabled(a.Colonne && libero);

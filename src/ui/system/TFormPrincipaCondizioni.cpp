@@ -17,6 +17,8 @@ void TFormPrincipa::CollegaCondizioni() {
 }
 
 void TFormPrincipa::ModificaCondizioneClick(int slot) {
+    // The editors show the matches in play and their "Picch." values.
+    sistema_.DatiPerLeCondizioni();
     const EsitoModifica esito = Modifica(sistema_.Dati->Condizioni.Condizione(slot), this);
     if (!esito.memorizzata) return;
     if (esito.cambiata) sistema_.Modificato = true;

@@ -369,6 +369,21 @@ TEST_F(SistemaCondizioni, PuntiTraTotalsAreFedByTheTablesOfTheirGroup) {
     EXPECT_TRUE(sistema.Verifica(col({1, 2, 5, 8, 11, 14, 17, 20}))) << "totals start again for each column";
 }
 
+TEST_F(SistemaCondizioni, PuntiTraListsTheConditionsAssignedToAGroupMembersIncluded) {
+    pariDispari().Tabelle[1].Seconda.Campo = 4;  // the second table of a table counts too
+    auto& resti = static_cast<TGruppo&>(sistema.Condizione(CodGruppoResti));
+    resti.NuovoMembro();
+    static_cast<TResti&>(resti.NuovoMembro()).Tabelle[0].Prima.Campo = 4;
+    static_cast<TDistanzeGlobali&>(sistema.Condizione(CodDistanzeGlobali)).Tabelle[0].Prima.Campo = 5;
+    sistema.ImpostaPercorsi();
+    const auto nomi = sistema.PuntiTra().CondizioniNelGruppo(4);
+    ASSERT_EQ(nomi.size(), 2u);
+    EXPECT_EQ(nomi[0], pariDispari().Percorso);
+    EXPECT_EQ(nomi[1], "\\Gruppo Resti\\Resti   2");
+    EXPECT_TRUE(sistema.PuntiTra().CondizioniNelGruppo(3).empty());
+    EXPECT_TRUE(sistema.PuntiTra().CondizioniNelGruppo(0).empty()) << "0 is no group";
+}
+
 TEST_F(SistemaCondizioni, PathsNameEveryMemberWithItsPosition) {
     auto& resti = static_cast<TGruppo&>(sistema.Condizione(CodGruppoResti));
     resti.NuovoMembro();

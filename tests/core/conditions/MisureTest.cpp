@@ -242,3 +242,33 @@ TEST(Misure, FilterColumnUpToNumber32) {
     EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), true, false), (Valori{0, 0}));
     EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), false, true), (Valori{2, 2}));
 }
+
+TEST(Misure, PossibleSumsOfTheChosenMatches) {
+    // Few chosen matches: a column can avoid them all, or take them all.
+    EXPECT_EQ(SommaPossibileDi(col({5, 30})).minimo, 0);
+    EXPECT_EQ(SommaPossibileDi(col({5, 30})).massimo, 35);
+    // All 32: the lowest and the highest eight.
+    EXPECT_EQ(SommaPossibileDi(~Colonna{0}).minimo, 36);
+    EXPECT_EQ(SommaPossibileDi(~Colonna{0}).massimo, 228);
+    // 26 chosen: a column holds at least 2 of them (only 6 are free).
+    Colonna ventisei = ~Colonna{0} & ~col({1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(SommaPossibileDi(ventisei).minimo, 7 + 8);
+    EXPECT_EQ(SommaPossibileDi(0).massimo, 0);
+}
+
+TEST(Misure, PicchettiMatchesAreKeptInPlayAndAtLeastEight) {
+    std::array<bool, 32> partite{};
+    for (int n : {2, 4, 6, 8, 10, 12, 14, 31}) partite[static_cast<std::size_t>(n - 1)] = true;
+    const Colonna inGioco = col({1, 2, 3, 4, 6, 8, 10, 12, 14, 20});
+    EXPECT_TRUE(CompletaPartitePicchetto(partite, inGioco));
+    // 31 is out of play; 1 is the lowest match in play not chosen.
+    std::array<bool, 32> attese{};
+    for (int n : {1, 2, 4, 6, 8, 10, 12, 14}) attese[static_cast<std::size_t>(n - 1)] = true;
+    EXPECT_EQ(partite, attese);
+    EXPECT_FALSE(CompletaPartitePicchetto(partite, inGioco)) << "nothing to add the second time";
+    // Fewer than 8 in play: all of them, no more.
+    EXPECT_TRUE(CompletaPartitePicchetto(partite, col({3, 5})));
+    std::array<bool, 32> tutteInGioco{};
+    tutteInGioco[2] = tutteInGioco[4] = true;
+    EXPECT_EQ(partite, tutteInGioco);
+}

@@ -2,6 +2,7 @@
 // What the tests of the condition editors share: the conditions to open
 // and the gestures of a user on a points control.
 
+#include <QLineEdit>
 #include <QtTest>
 #include <sstream>
 #include <string>
@@ -31,6 +32,22 @@ inline void Clicca(TGGraphpt& punti, int v) {
     QTest::mouseClick(&punti, Qt::LeftButton, {}, box.center());
 }
 
+// Types an interval in "Min" and "Max" and presses "Inserisci" (or Enter).
+inline void Inserisci(QWidget& f, const QString& min, const QString& max, bool invio = false) {
+    for (auto [nome, testo] : {std::pair{"EditMin", min}, std::pair{"EditMax", max}}) {
+        auto* edit = C<QLineEdit>(f, nome);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, testo);
+    }
+    if (invio) {
+        QTest::keyClick(C<QLineEdit>(f, "EditMax"), Qt::Key_Return);
+    } else {
+        Clic(f, "InserisciBtn");
+    }
+}
+
 // The window of a condition, open on the screen.
 inline std::unique_ptr<TFrmCondizione> Apri(ludo::TCondizione& c) {
     auto f = CreaEditor(c, nullptr);
@@ -41,9 +58,15 @@ inline std::unique_ptr<TFrmCondizione> Apri(ludo::TCondizione& c) {
 
 // The type codes whose editors exist: each single code, then each group code.
 inline const std::vector<std::uint8_t>& CodiciConEditor() {
-    static const std::vector<std::uint8_t> codici = {1,  3,  8,  11, 12, 13, 14, 15,
-                                                     16, 17, 18, 35, 37, 38, 39};
+    static const std::vector<std::uint8_t> codici = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                                                     14, 15, 16, 17, 18, 20, 34, 35, 36, 37, 38, 39, 40};
     return codici;
+}
+
+// The editors of intervals rather than of values ("Picchetti", "Somme",
+// "Punti Tra", groups and single ones).
+inline bool EditoreAIntervalli(std::uint8_t codice) {
+    return codice == 9 || codice == 10 || codice == 20 || codice == 36 || codice == 40;
 }
 
 }  // namespace prova

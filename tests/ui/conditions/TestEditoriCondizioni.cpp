@@ -26,6 +26,11 @@ const std::map<std::uint8_t, std::vector<const char*>> kPunti = {
     {ludo::CodResti, {"PtResto"}},
     {ludo::CodConsecutivitaNumerica, {"PtConsecutivita"}},
     {ludo::CodColonnaFiltro, {"PtPunti"}},
+    {ludo::CodInterruzioni, {"PtGlobali", "PtPari", "PtDispari"}},
+    {ludo::CodSimmetrie, {"PtDirette", "PtInverse", "PtTotali"}},
+    {ludo::CodRipetizioni, {"Pt1Prec", "Pt2Prec"}},
+    {ludo::CodVortice, {"PtPosizioneD", "PtBracciD", "PtPosizioneI", "PtBracciI"}},
+    {ludo::CodSequela, {"PtPresenze"}},
 };
 
 // The editors with one control for several tables: the buttons choosing them.
@@ -47,6 +52,8 @@ std::uint8_t Gruppo(std::uint8_t codice) {
             return ludo::CodGruppoResti;
         case ludo::CodColonnaFiltro:
             return ludo::CodGruppoColonneFiltro;
+        case ludo::CodSequela:
+            return ludo::CodGruppoSequele;
         default:
             return 0;
     }
@@ -138,6 +145,10 @@ void ModificaTutto(TFrmCondizione& f) {
     }
     for (auto* pronostico : f.findChildren<TPronostico*>())
         QTest::keyClick(pronostico, Qt::Key_Space);
+    // The interval editors store only with an interval: one for the
+    // condition shown, and one for the member "Aggiungi" adds.
+    const bool intervalli = f.findChild<QLineEdit*>(QStringLiteral("EditMin")) != nullptr;
+    if (intervalli) Inserisci(f, QStringLiteral("1"), QStringLiteral("2"));
     for (const char* nome : {"CheckFlag", "SpeedD", "Disattivato", "DisattivatoS", "AggiungiBtn"}) {
         if (auto* b = f.findChild<QAbstractButton*>(QString::fromLatin1(nome));
             b != nullptr && b->isVisible()) {
@@ -146,6 +157,7 @@ void ModificaTutto(TFrmCondizione& f) {
     }
     if (auto* formule = f.findChild<QListWidget*>(QStringLiteral("SrcList")))
         DoppioClic(*formule, 0);
+    if (intervalli) Inserisci(f, QStringLiteral("3"), QStringLiteral("4"));
 }
 
 }  // namespace

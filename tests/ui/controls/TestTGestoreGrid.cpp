@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
         QCOMPARE(risposta.testi, QStringList{messaggio});
         QCOMPARE(gestore_->currentIndex(), pagina);
-        auto* griglia = qobject_cast<QTableWidget*>(gestore_->currentWidget());
+        auto* griglia = gestore_->Griglia(pagina);
         QCOMPARE(griglia->currentRow(), riga);
         QCOMPARE(griglia->currentColumn(), colonna);
     }

@@ -10,12 +10,17 @@
 #include <QMenu>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "../conditions/ProveEditori.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
 #include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniReali.h"
+#include "core/conditions/CondizioniSchema.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
@@ -99,6 +104,62 @@ void ModificheInCodice(ludo::TCondizioniSistema& cs) {
         primi.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
 }
 
+// The edits of the second end-to-end test, made in code: a sum over every
+// match within 60..80, or 81..85 in recovery at level 1; a sequence of 3
+// equal signs found at most twice.
+void SommaESequelaInCodice(ludo::TCondizioniSistema& cs) {
+    auto& somme = static_cast<ludo::TGruppo&>(cs.Condizione(ludo::CodGruppoSomme));
+    auto& somma = static_cast<ludo::TSomma&>(somme.NuovoMembro());
+    somma.Partite = ~ludo::Colonna{0};
+    somma.Intervalli.Intervalli[0] = {60, 80, ludo::Accettato, 0};
+    somma.Intervalli.Intervalli[1] = {81, 85, ludo::InRecupero, 1};
+    somma.Intervalli.Numero = 2;
+    auto& sequele = static_cast<ludo::TGruppo&>(cs.Condizione(ludo::CodGruppoSequele));
+    auto& sequela = static_cast<ludo::TSequela&>(sequele.NuovoMembro());
+    sequela.Parametri.tipo = 2;
+    sequela.Parametri.lunghezza = 3;
+    for (int v : {0, 1, 2})
+        sequela.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = ludo::Accettato;
+}
+
+// Saves the system of the main window, checks what the command-line program
+// reads in it, and that it develops it as the core develops the same edits.
+struct GiroCompleto {
+    GiroCompleto() {
+        p.d().Pronostico = SistemaDiProva::Primi(16);
+        const auto sistemi = ludo::io::resolvePath(p.Cartella(), std::string(ludo::io::kSistemi));
+        originale = sistemi / "originale.LDS";
+        file = sistemi / "prova.LDS";
+        p.sistema->Salva(originale);
+        p.sistema->Salva(file);
+        finestra = Principale(sistema);
+        finestra->Avvio(QString::fromStdString(file.string()));
+    }
+    QJsonArray Salva() {
+        finestra->Comando(QStringLiteral("Save1"))->trigger();
+        return Cli({QStringLiteral("sistema"), QString::fromStdString(file.string())})
+            .value(QStringLiteral("condizioni"))
+            .toArray();
+    }
+    void SviluppaComeInCodice(void (*modifiche)(ludo::TCondizioniSistema&)) const {
+        ludo::T_Sistema inCodice(p.Cartella());
+        inCodice.Carica(originale);
+        modifiche(inCodice.Dati->Condizioni);
+        ludo::InterfacciaSviluppo nessunaFinestra;
+        const auto esito = ludo::Sviluppa(inCodice, nessunaFinestra);
+        QVERIFY(esito.Finali > 0 && esito.Finali < esito.Totale);
+        const QJsonObject sviluppo =
+            Cli({QStringLiteral("--cartella"), QString::fromStdString(p.Cartella().string()),
+                 QStringLiteral("sviluppa"), QString::fromStdString(file.string())});
+        QCOMPARE(sviluppo.value(QStringLiteral("finali")).toInteger(), esito.Finali);
+    }
+    SistemaDiProva p;
+    ludo::T_Sistema sistema{p.Cartella()};
+    std::filesystem::path originale;
+    std::filesystem::path file;
+    std::unique_ptr<TFormPrincipa> finestra;
+};
+
 }  // namespace
 
 class TestTFormPrincipaCondizioni : public QObject {
@@ -114,20 +175,29 @@ class TestTFormPrincipaCondizioni : public QObject {
         int abilitate = 0;
         for (QAction* voce : MenuCondizioni(f)->actions()) {
             const int slot = voce->data().toInt();
-            if (slot <= 0) continue;
+            if (slot <= 0 || slot == ludo::CodGruppoPicchetti) continue;
             QCOMPARE(voce->isEnabled(), EditorDisponibile(static_cast<std::uint8_t>(slot)));
             abilitate += voce->isEnabled() ? 1 : 0;
         }
-        QCOMPARE(abilitate, 11);
+        QCOMPARE(abilitate, 18);
         for (const char* nome :
              {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche", "Resti",
-              "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze"}) {
+              "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze", "Interruzioni",
+              "Simmetrie", "Vortice", "Ripetizioni", "Sequele", "Somme", "PuntiTra"}) {
             QVERIFY2(f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
         }
         for (const char* nome :
-             {"Somme", "Interruzioni", "Picchetti", "Sequele", "Quadri", "PuntiTra"}) {
+             {"Picchetti", "Quadri"}) {
             QVERIFY2(!f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
         }
+        // "Picchetti" waits for a "Picch." value on every match.
+        p.d().Picchetti.fill(10);
+        p.d().Picchetti[31] = 0;
+        f.AggiornaAbilitazioni();
+        QVERIFY(!f.Comando(QStringLiteral("Picchetti"))->isEnabled());
+        p.d().Picchetti[31] = 0.5;
+        f.AggiornaAbilitazioni();
+        QVERIFY(f.Comando(QStringLiteral("Picchetti"))->isEnabled());
     }
 
     void okMarksTheSystemModifiedChecksTheEntryAndRecalculates() {
@@ -164,18 +234,8 @@ class TestTFormPrincipaCondizioni : public QObject {
     }
 
     void anEditMadeInTheWindowsIsSavedAndDevelopedAsTheSameEditInCode() {
-        SistemaDiProva p;
-        p.d().Pronostico = SistemaDiProva::Primi(16);
-        const auto sistemi = ludo::io::resolvePath(p.Cartella(), std::string(ludo::io::kSistemi));
-        const auto originale = sistemi / "originale.LDS";
-        const auto file = sistemi / "prova.LDS";
-        p.sistema->Salva(originale);
-        p.sistema->Salva(file);
-
-        ludo::T_Sistema sistema(p.Cartella());
-        const auto finestra = Principale(sistema);
-        TFormPrincipa& f = *finestra;
-        f.Avvio(QString::fromStdString(file.string()));
+        GiroCompleto giro;
+        TFormPrincipa& f = *giro.finestra;
         DalMenu(f, "PariDispari", [](QDialog& w) {
             auto* pari = C<TGGraphpt>(w, "PtPari");
             Clicca(*pari, 3);
@@ -191,13 +251,9 @@ class TestTFormPrincipaCondizioni : public QObject {
             for (int v : {1, 2}) Clicca(*distanza, v);
             Clic(w, "OKBtn");
         });
-        QVERIFY(sistema.Modificato);
-        f.Comando(QStringLiteral("Save1"))->trigger();
-        QVERIFY(!sistema.Modificato);
-
-        const QJsonObject letto =
-            Cli({QStringLiteral("sistema"), QString::fromStdString(file.string())});
-        const QJsonArray condizioni = letto.value(QStringLiteral("condizioni")).toArray();
+        QVERIFY(giro.sistema.Modificato);
+        const QJsonArray condizioni = giro.Salva();
+        QVERIFY(!giro.sistema.Modificato);
         QCOMPARE(condizioni.size(), 20);
         const QJsonArray pari = condizioni[0].toObject().value(QStringLiteral("tabelle")).toArray();
         QCOMPARE(Accettati(pari[0].toObject()),
@@ -213,16 +269,39 @@ class TestTFormPrincipaCondizioni : public QObject {
         QCOMPARE(membri[1].toObject().value(QStringLiteral("posizione1")).toInt(), 1);
         QCOMPARE(membri[1].toObject().value(QStringLiteral("posizione2")).toInt(), 2);
 
-        ludo::T_Sistema inCodice(p.Cartella());
-        inCodice.Carica(originale);
-        ModificheInCodice(inCodice.Dati->Condizioni);
-        ludo::InterfacciaSviluppo nessunaFinestra;
-        const auto esito = ludo::Sviluppa(inCodice, nessunaFinestra);
-        QVERIFY(esito.Finali > 0 && esito.Finali < esito.Totale);
-        const QJsonObject sviluppo =
-            Cli({QStringLiteral("--cartella"), QString::fromStdString(p.Cartella().string()),
-                 QStringLiteral("sviluppa"), QString::fromStdString(file.string())});
-        QCOMPARE(sviluppo.value(QStringLiteral("finali")).toInteger(), esito.Finali);
+        giro.SviluppaComeInCodice(&ModificheInCodice);
+    }
+
+    void aSumWithIntervalsInRecoveryAndASequenceGoFromTheWindowsToTheDevelopment() {
+        GiroCompleto giro;
+        DalMenu(*giro.finestra, "Somme", [](QDialog& w) {
+            Clic(w, "TuttiBtn");
+            Inserisci(w, QStringLiteral("60"), QStringLiteral("80"));
+            auto* schede = C<QTabWidget>(w, "PagineIntervalli")->tabBar();
+            QTest::mouseClick(schede, Qt::LeftButton, {}, schede->tabRect(1).center());
+            Inserisci(w, QStringLiteral("81"), QStringLiteral("85"));
+            Clic(w, "OKBtn");
+        });
+        DalMenu(*giro.finestra, "Sequele", [](QDialog& w) {
+            Clic(w, "SpeedMonoT");
+            C<QSpinBox>(w, "SpinLunghezza")->setValue(3);
+            for (int v : {0, 1, 2}) Clicca(*C<TGGraphpt>(w, "PtPresenze"), v);
+            Clic(w, "OKBtn");
+        });
+        QVERIFY(giro.sistema.Modificato);
+        const QJsonArray condizioni = giro.Salva();
+        QCOMPARE(condizioni.size(), 20);
+        const QJsonObject somma = condizioni[9].toObject().value(QStringLiteral("membri")).toArray()[0].toObject();
+        QCOMPARE(somma.value(QStringLiteral("partite")).toArray().size(), 32);
+        const QJsonArray intervalli = somma.value(QStringLiteral("intervalli")).toArray();
+        QCOMPARE(intervalli.size(), 2);
+        QCOMPARE(intervalli[1].toObject().value(QStringLiteral("min")).toDouble(), 81.0);
+        QCOMPARE(intervalli[1].toObject().value(QStringLiteral("stato")).toInt(), int{ludo::InRecupero});
+        QCOMPARE(intervalli[1].toObject().value(QStringLiteral("livello")).toInt(), 1);
+        const QJsonObject sequela = condizioni[4].toObject().value(QStringLiteral("membri")).toArray()[0].toObject();
+        QCOMPARE(sequela.value(QStringLiteral("tipo_sequela")).toInt(), 2);
+        QCOMPARE(sequela.value(QStringLiteral("lunghezza")).toInt(), 3);
+        giro.SviluppaComeInCodice(&SommaESequelaInCodice);
     }
 };
 

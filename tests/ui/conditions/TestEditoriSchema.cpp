@@ -1,0 +1,192 @@
+// The editors of the pattern conditions: the "Tipo" that moves every table
+// between numbers and positions, the vortex pages, and the "Sequele" kinds,
+// steps and checks.
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include "../controls/RispostaMessaggio.h"
+#include "ProveEditori.h"
+#include "core/conditions/CondizioniSchema.h"
+#include "ui/conditions/StatisticheCondizione.h"
+#include "ui/conditions/TFrmSequela.h"
+#include "ui/controls/TGEditColonna.h"
+
+using namespace prova;
+
+namespace {
+
+// The range the points control would store.
+std::pair<int, int> Intervallo(const TGGraphpt& punti) {
+    ludo::TMisura misura(32, true);
+    punti.SalvaMisura(misura);
+    return {misura.Da, misura.A};
+}
+
+// Types the signs into the boxes of the pattern, from position 1.
+void ScriviSequela(TFrmCondizione& f, const QStringList& segni) {
+    auto* sequela = C<TGEditColonna>(f, "EditSequela");
+    for (int i = 0; i < segni.size(); ++i) {
+        TGEditSegno* casella = sequela->Casella(i + 1);
+        casella->setFocus();
+        casella->selectAll();
+        QTest::keyClick(casella, Qt::Key_Backspace);
+        if (!segni[i].isEmpty()) QTest::keyClicks(casella, segni[i]);
+    }
+}
+
+}  // namespace
+
+class TestEditoriSchema : public QObject {
+    Q_OBJECT
+  private slots:
+    void tipoMovesEveryTableBetweenNumbersAndPositions() {
+        ludo::TCondizioniSistema cs;
+        const std::map<std::uint8_t, std::vector<const char*>> punti = {
+            {ludo::CodInterruzioni, {"PtGlobali", "PtPari", "PtDispari"}},
+            {ludo::CodSimmetrie, {"PtDirette", "PtInverse", "PtTotali"}},
+            {ludo::CodRipetizioni, {"Pt1Prec", "Pt2Prec"}},
+        };
+        for (const auto& [codice, nomi] : punti) {
+            auto c = ludo::CreaCondizione(codice, &cs);
+            auto f = Apri(*c);
+            QVERIFY(C<QRadioButton>(*f, "RadioNum")->isChecked());
+            // A mark made before the switch survives it.
+            Clicca(*C<TGGraphpt>(*f, nomi[0]), 2);
+            Clic(*f, "RadioPD");
+            for (const char* nome : nomi)
+                QCOMPARE(Intervallo(*C<TGGraphpt>(*f, nome)), std::make_pair(1, 8));
+            Clic(*f, "OKBtn");
+            QVERIFY(f->Cambiato());
+            QCOMPARE(c->Modo, 1);
+            for (std::size_t t = 0; t < nomi.size(); ++t) {
+                QCOMPARE(TabellaCondizione(*c, static_cast<int>(t)).A, 8);
+            }
+            QCOMPARE(TabellaCondizione(*c, 0).Prima.Voce(2).Stato, ludo::Accettato);
+
+            auto g = Apri(*c);
+            QVERIFY(C<QRadioButton>(*g, "RadioPD")->isChecked());
+            Clic(*g, "RadioNum");
+            QCOMPARE(Intervallo(*C<TGGraphpt>(*g, nomi.back())), std::make_pair(1, 32));
+            Clic(*g, "AnnullaBtn");
+            QCOMPARE(c->Modo, 1);
+            QCOMPARE(TabellaCondizione(*c, 0).A, 8);
+        }
+    }
+
+    void vortexPagesShowTheDirectAndTheInverseWalk() {
+        ludo::TCondizioniSistema cs;
+        ludo::TVortice vortice(&cs);
+        auto f = Apri(vortice);
+        auto* pagine = C<QTabWidget>(*f, "PageControl");
+        QCOMPARE(pagine->tabText(0), QStringLiteral("Vortice Diretto"));
+        QCOMPARE(pagine->tabText(1), QStringLiteral("Vortice Inverso"));
+        QVERIFY(C<TGGraphpt>(*f, "PtPosizioneD")->isVisible());
+        pagine->setCurrentIndex(1);
+        auto* posizione = C<TGGraphpt>(*f, "PtPosizioneI");
+        QVERIFY(posizione->isVisible());
+        Clicca(*posizione, 8);
+        Clic(*f, "OKBtn");
+        QCOMPARE(vortice.Tabelle[2].Prima.Voce(8).Stato, ludo::Accettato);
+        QCOMPARE(vortice.Tabelle[2].A, 8);
+        QCOMPARE(vortice.Tabelle[0].Prima.Voce(8).Stato, ludo::Rifiutato);
+    }
+
+    void sequelaKindsStepsAndPatternAreStored() {
+        ludo::TCondizioniSistema cs;
+        ludo::TSequela sequela(&cs);
+        auto f = Apri(sequela);
+        ScriviSequela(*f, {"P", "pd", "D"});
+        // The pattern typed sets the length to its signs.
+        QCOMPARE(C<QSpinBox>(*f, "SpinLunghezza")->value(), 3);
+        Clic(*f, "Speedpasso4");
+        QCOMPARE(C<QSpinBox>(*f, "SpinPassoT")->value(), 4);
+        C<QSpinBox>(*f, "SpinPassoNT")->setValue(2);
+        Clic(*f, "OKBtn");
+        QCOMPARE(sequela.Parametri.tipo, 1);
+        QCOMPARE(sequela.Parametri.lunghezza, 3);
+        QCOMPARE(sequela.Parametri.passoTrovata, 4);
+        QCOMPARE(sequela.Parametri.passoNonTrovata, 2);
+        QCOMPARE(sequela.Parametri.sequela, (Sequela{1, 3, 2, 0, 0, 0, 0, 0}));
+
+        auto g = Apri(sequela);
+        QCOMPARE(C<TGEditColonna>(*g, "EditSequela")->Casella(2)->text(), QStringLiteral("PD"));
+        Clic(*g, "SpeedGenerica");
+        C<QSpinBox>(*g, "SpinLunghezza")->setValue(5);
+        Clic(*g, "SpeedpassoN");  // found windows do not overlap
+        QCOMPARE(C<QSpinBox>(*g, "SpinPassoT")->value(), 5);
+        Clic(*g, "SpeedpassoX");
+        QCOMPARE(C<QSpinBox>(*g, "SpinPassoT")->value(), 1);
+        QCOMPARE(C<QSpinBox>(*g, "SpinPassoNT")->value(), 1);
+        Clic(*g, "OKBtn");
+        QCOMPARE(sequela.Parametri.tipo, 4);
+        QCOMPARE(sequela.Parametri.lunghezza, 5);
+        QCOMPARE(sequela.Parametri.passoTrovata, 1);
+        QCOMPARE(sequela.Parametri.passoNonTrovata, 1);
+    }
+
+    void sequelaChecksRefuseExactlyWhatTheyMust_data() {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QStringList>("segni");
+        QTest::addColumn<int>("lunghezza");
+        QTest::addColumn<QString>("messaggio");
+        const QString corta = TFrmSequela::MessaggioLunghezza;
+        const QString buchi = TFrmSequela::MessaggioContigua;
+        QTest::newRow("sequela con un vuoto") << "SpeedParticolare" << QStringList{"P", "", "D"} << 3 << buchi;
+        QTest::newRow("sequela di un segno") << "SpeedParticolare" << QStringList{"D"} << 1 << corta;
+        QTest::newRow("sequela di due segni") << "SpeedParticolare" << QStringList{"D", "P"} << 2 << QString();
+        QTest::newRow("sequela vuota") << "SpeedParticolare" << QStringList{} << 2 << QString();
+        QTest::newRow("monotermine di uno") << "SpeedMonoT" << QStringList{} << 1 << corta;
+        // Another kind does not look at the pattern.
+        QTest::newRow("bitermine, schema con vuoti") << "SpeedBiT" << QStringList{"P", "", "D"} << 2 << QString();
+        QTest::newRow("specchio di uno") << "SpeedSpecchio" << QStringList{} << 1 << corta;
+    }
+    void sequelaChecksRefuseExactlyWhatTheyMust() {
+        QFETCH(QString, tipo);
+        QFETCH(QStringList, segni);
+        QFETCH(int, lunghezza);
+        QFETCH(QString, messaggio);
+        ludo::TCondizioniSistema cs;
+        // Alone and as a member of a group: storing means "OK" and moving.
+        for (bool gruppo : {false, true}) {
+            auto c = ludo::CreaCondizione(gruppo ? ludo::CodGruppoSequele : ludo::CodSequela, &cs);
+            if (gruppo) static_cast<ludo::TGruppo&>(*c).NuovoMembro();
+            const std::string prima = Record(*c);
+            auto f = Apri(*c);
+            Clic(*f, tipo.toLatin1().constData());
+            ScriviSequela(*f, segni);
+            C<QSpinBox>(*f, "SpinLunghezza")->setValue(lunghezza);
+            RispostaMessaggio risposta;
+            Clic(*f, gruppo ? "AggiungiBtn" : "OKBtn");
+            QTRY_COMPARE(risposta.testi.size(), messaggio.isEmpty() ? 0 : 1);
+            if (messaggio.isEmpty()) continue;
+            QCOMPARE(risposta.testi.front(), messaggio);
+            QCOMPARE(risposta.titoli.front(), QStringLiteral("Infomazione"));
+            QVERIFY(f->isVisible());
+            if (gruppo) QCOMPARE(TestoDi(*f, "PanelNumero"), QStringLiteral("1"));
+            Clic(*f, "AnnullaBtn");
+            QCOMPARE(Record(*c), prima);
+        }
+    }
+
+    void beforeTheStatisticsTheSameCheckIsTitledInformazione() {
+        int aperte = 0;
+        ImpostaAperturaStatistiche([&aperte](const RichiestaStatistiche&, QWidget*) { ++aperte; });
+        ludo::TCondizioniSistema cs;
+        ludo::TSequela sequela(&cs);
+        auto f = Apri(sequela);
+        C<QSpinBox>(*f, "SpinLunghezza")->setValue(1);
+        RispostaMessaggio risposta;
+        Clic(*f, "ArchivioBtn");
+        QTRY_COMPARE(risposta.testi.size(), 1);
+        QCOMPARE(risposta.testi.front(), TFrmSequela::MessaggioLunghezza);
+        QCOMPARE(risposta.titoli.front(), QStringLiteral("Informazione"));
+        QCOMPARE(aperte, 0);
+        ImpostaAperturaStatistiche({});
+    }
+};
+
+QTEST_MAIN(TestEditoriSchema)
+#include "TestEditoriSchema.moc"
