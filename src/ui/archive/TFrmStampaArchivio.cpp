@@ -98,22 +98,12 @@ bool TFrmStampaArchivio::Stampa(const ludo::IntervalloRicerca& intervallo) {
         file = ChiediFileStampa(this, NomeFilePdf);
         if (file.isEmpty()) return false;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString errore;
-    try {
-        StampaSu([&](SuperficieStampa& superficie) {
-            StampaArchivioSu(superficie, archivio_, intervallo);
-        });
-    } catch (const ludo::Errore& e) {
-        errore = QString::fromUtf8(e.what());
-    } catch (const std::exception&) {
-        errore = QString::fromUtf8(ludo::MsgImpossibileStampareTabella);
-    }
-    QApplication::restoreOverrideCursor();
-    if (!errore.isEmpty()) {
-        Informazione(errore, TFrmMessage::OK, this);
-        return false;
-    }
-    if (!file.isEmpty()) AvvisaFileStampa(this, file);
-    return true;
+    return EseguiStampa(
+        this,
+        [&] {
+            StampaSu([&](SuperficieStampa& superficie) {
+                StampaArchivioSu(superficie, archivio_, intervallo);
+            });
+        },
+        ludo::MsgImpossibileStampareTabella, file);
 }

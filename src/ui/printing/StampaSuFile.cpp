@@ -1,10 +1,12 @@
 #include "ui/printing/StampaSuFile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include "core/io/Errore.h"
 #include "ui/controls/DialoghiFile.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/printing/SuperficieStampa.h"
@@ -46,4 +48,24 @@ QString ChiediFileStampa(QWidget* parent, const QString& nomeProposto) {
 void AvvisaFileStampa(QWidget* parent, const QString& file) {
     Informazione(QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file),
                  TFrmMessage::OK, parent);
+}
+
+bool EseguiStampa(QWidget* parent, const std::function<void()>& stampa,
+                  const char* messaggioGenerico, const QString& file) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString errore;
+    try {
+        stampa();
+    } catch (const ludo::Errore& e) {
+        errore = QString::fromUtf8(e.what());
+    } catch (const std::exception&) {
+        errore = QString::fromUtf8(messaggioGenerico);
+    }
+    QApplication::restoreOverrideCursor();
+    if (!errore.isEmpty()) {
+        Informazione(errore, TFrmMessage::OK, parent);
+        return false;
+    }
+    if (!file.isEmpty()) AvvisaFileStampa(parent, file);
+    return true;
 }

@@ -5,6 +5,7 @@
 // user says so, and the user is told where the printout went.
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -20,3 +21,9 @@ QString ChiediFileStampa(QWidget* parent, const QString& nomeProposto);
 
 // Tells where the printout went.
 void AvvisaFileStampa(QWidget* parent, const QString& file);
+
+// Runs a print job behind the wait cursor. A failure is shown to the user
+// (the core's own message, or `messaggioGenerico` for anything else) and
+// gives false; a job written to `file` tells the user where it went.
+bool EseguiStampa(QWidget* parent, const std::function<void()>& stampa,
+                  const char* messaggioGenerico, const QString& file);

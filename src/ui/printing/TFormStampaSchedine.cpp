@@ -3,12 +3,12 @@
 #include <QApplication>
 
 #include "core/io/Errore.h"
+#include "core/printing/Tabulato.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/SalvataggioConfigurazione.h"
 #include "ui/controls/TFrmMessage.h"
-#include "core/printing/Tabulato.h"
 #include "ui/printing/StampaLavoro.h"
 #include "ui/printing/StampaSuFile.h"
 #include "ui/printing/SuperficieStampa.h"
@@ -20,7 +20,8 @@ TFormStampaSchedine::TFormStampaSchedine(ludo::T_Sistema& sistema, QWidget* pare
     ui->setupUi(this);
     RicordaFinestra(*this);
     AiutoFinestra(*this, PaginaGuida);
-    connect(ui->SEColonne, &QSpinBox::valueChanged, this, &TFormStampaSchedine::AggiornaNumSchedine);
+    connect(ui->SEColonne, &QSpinBox::valueChanged, this,
+            &TFormStampaSchedine::AggiornaNumSchedine);
     connect(ui->RBSchedine, &QRadioButton::toggled, this, [this] {
         AggiornaNumSchedine();
         AggiornaAbilitazioni();
@@ -29,7 +30,8 @@ TFormStampaSchedine::TFormStampaSchedine(ludo::T_Sistema& sistema, QWidget* pare
     connect(ui->OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(true); });
     connect(ui->CancelBtn, &QPushButton::clicked, this, &TFormStampaSchedine::reject);
     connect(ui->HelpBtn, &QPushButton::clicked, this, &TFormStampaSchedine::AiutoClick);
-    connect(ui->BImpostazioni, &QPushButton::clicked, this, &TFormStampaSchedine::ImpostazioniClick);
+    connect(ui->BImpostazioni, &QPushButton::clicked, this,
+            &TFormStampaSchedine::ImpostazioniClick);
 }
 
 TFormStampaSchedine::~TFormStampaSchedine() = default;
@@ -37,7 +39,8 @@ TFormStampaSchedine::~TFormStampaSchedine() = default;
 void TFormStampaSchedine::ImpostaTutto() {
     const auto& imp = sistema_.Dati->Config.ImpStampa;
     ui->SEColonne->setMaximum(ludo::SlipPrintSettings::MaxColonnePerSchedina);
-    ui->SEColonne->setValue(lavoro_.Prova ? ludo::SlipPrintSettings::MaxColonnePerSchedina : imp.ColonnePerSchedina);
+    ui->SEColonne->setValue(lavoro_.Prova ? ludo::SlipPrintSettings::MaxColonnePerSchedina
+                                          : imp.ColonnePerSchedina);
     ui->SEColonne->setEnabled(!lavoro_.SoloCosto);
     ui->RBTutte->setChecked(true);
     ui->RBSchedine->setChecked(true);
@@ -61,7 +64,8 @@ void TFormStampaSchedine::AggiornaNumSchedine() {
 
 void TFormStampaSchedine::AggiornaAbilitazioni() {
     const bool schedine = ui->RBSchedine->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->RBOrizzontale, ui->RBVerticale, ui->CBPausa, ui->CBCedolina}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->RBOrizzontale, ui->RBVerticale,
+                                                      ui->CBPausa, ui->CBCedolina}) {
         w->setEnabled(schedine);
     }
     ui->BImpostazioni->setEnabled(!schedine);
@@ -112,7 +116,8 @@ void TFormStampaSchedine::OKBtnClick(bool daPulsante) {
 bool TFormStampaSchedine::Stampa(int prima, int ultima) {
     QString file;
     if (StampaSuFile()) {
-        file = ChiediFileStampa(this, QString::fromStdString(ludo::NomeFileStampa(lavoro_, sistema_.NomeFile.string())));
+        file = ChiediFileStampa(this, QString::fromStdString(ludo::NomeFileStampa(
+                                          lavoro_, sistema_.NomeFile.string())));
         if (file.isEmpty()) return false;
     }
     lavoro_.PrimaSchedina = prima;
@@ -125,29 +130,19 @@ bool TFormStampaSchedine::Stampa(int prima, int ultima) {
         Informazione(QString::fromUtf8(ludo::MsgPausa), TFrmMessage::OK, this);
         QApplication::setOverrideCursor(Qt::WaitCursor);
     };
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString errore;
-    try {
-        const auto& config = sistema_.Dati->Config;
-        StampaSu([&](SuperficieStampa& superficie) {
-            if (tabulato) {
-                StampaTabulato(superficie, lavoro_, config, config.ImpTabulato, opzioni);
-            } else {
-                StampaSchedine(superficie, lavoro_, config, opzioni);
-            }
-        });
-    } catch (const ludo::Errore& e) {
-        errore = QString::fromUtf8(e.what());
-    } catch (const std::exception&) {
-        errore = QString::fromUtf8(ludo::MsgImpossibileStampareLavoro);
-    }
-    QApplication::restoreOverrideCursor();
-    if (!errore.isEmpty()) {
-        Informazione(errore, TFrmMessage::OK, this);
-        return false;
-    }
-    if (!file.isEmpty()) AvvisaFileStampa(this, file);
-    return true;
+    const auto& config = sistema_.Dati->Config;
+    return EseguiStampa(
+        this,
+        [&] {
+            StampaSu([&](SuperficieStampa& superficie) {
+                if (tabulato) {
+                    StampaTabulato(superficie, lavoro_, config, config.ImpTabulato, opzioni);
+                } else {
+                    StampaSchedine(superficie, lavoro_, config, opzioni);
+                }
+            });
+        },
+        ludo::MsgImpossibileStampareLavoro, file);
 }
 
 void TFormStampaSchedine::ImpostazioniClick() {
@@ -156,14 +151,14 @@ void TFormStampaSchedine::ImpostazioniClick() {
     lavoro.PrimaSchedina = 1;
     lavoro.UltimaSchedina = numSchedine_;
     const auto& config = sistema_.Dati->Config;
-    TFormImpostaTabulato finestra(sistema_.Dati->Config, sistema_.Cartella(),
-                                  [&, lavoro](const ludo::TImpTabulato& valori) {
-                                      MostraAnteprima(this, QStringLiteral("Antemprima del Tabulato"),
-                                                      [&](SuperficieStampa& s) {
-                                                          StampaTabulato(s, lavoro, config, valori, opzioni);
-                                                      });
-                                  },
-                                  this);
+    TFormImpostaTabulato finestra(
+        sistema_.Dati->Config, sistema_.Cartella(),
+        [&, lavoro](const ludo::TImpTabulato& valori) {
+            MostraAnteprima(
+                this, QStringLiteral("Antemprima del Tabulato"),
+                [&](SuperficieStampa& s) { StampaTabulato(s, lavoro, config, valori, opzioni); });
+        },
+        this);
     finestra.exec();
 }
 
