@@ -21,6 +21,7 @@
 #include "ui/archive/TFrmImpRicerca.h"
 #include "ui/archive/TFrmStampaArchivio.h"
 #include "ui/archive/TFrmVisArchivio.h"
+#include "ui/checking/TFrmDettSche.h"
 #include "ui/coltools/TFormEditorColonnare.h"
 #include "ui/coltools/TFormSalta.h"
 #include "ui/coltools/TFrmAccorpa.h"
@@ -205,6 +206,12 @@ const std::vector<Voce>& Finestre() {
         {"Picchetto (uno)", "picchetti", true,
          [](SistemaDiProva& p) { return EditoreMembro(p, 9); }},
         {"Punti Tra", "punti-tra", true, [](SistemaDiProva& p) { return Editore(p, 20); }},
+        {"Dettatura Schedine", "dettatura", true,
+         [](SistemaDiProva&) {
+             ludo::ListaColonne colonne;
+             for (int i = 0; i < 7; ++i) colonne.Aggiungi(SistemaDiProva::Primi(8) << i);
+             return Crea<TFrmDettSche>(colonne, LUDO_FILE_VOCALE);
+         }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPoint>
 #include <QWidget>
 
 #include "core/columns/Colonna.h"
@@ -32,6 +33,8 @@ public:
     // Marks the numero-th number (1-based) of column colonna (1-based).
     void Evidenzia(int colonna, int numero, const QColor& colore = QColor(Qt::cyan));
     void TogliEvidenza() { Evidenzia(0, 0); }
+    // The marked cell as (column, number); (0, 0) when none is.
+    [[nodiscard]] QPoint CellaEvidenziata() const { return {colonnaEvidenziata_, numeroEvidenziato_}; }
 
     [[nodiscard]] QRect RettangoloCella(int colonna, int numero) const;
     [[nodiscard]] QSize sizeHint() const override;

@@ -379,6 +379,7 @@ void TFormPrincipa::AggiornaAbilitazioni() {
     Comando(QStringLiteral("CalcoloColonne"))->setEnabled(a.Sviluppo && libero);
     Comando(QStringLiteral("SalvaSuDisco"))->setEnabled(a.Colonne && libero);
     Comando(QStringLiteral("StampaMemoria"))->setEnabled(a.Colonne && libero);
+    Comando(QStringLiteral("DettaturaMemoria"))->setEnabled(a.Colonne && libero);
 }
 
 void TFormPrincipa::CondizioniAperto() {

@@ -154,7 +154,15 @@ class TFormPrincipa : public QMainWindow {
     // ended and starts it again; false when it could not be started.
     bool AvviaNuovaVersione(const QString& nuovaVersione);
 
+    // Reading slips aloud (TFormPrincipaDettatura.cpp).
+    void DettaturaMemoriaClick();
+    void DettaturaFileClick();
+    void ApriDettatura(const ludo::ListaColonne& colonne);
+
     // File helpers.
+    // A column file the user chooses, read whole; nothing when the user gave
+    // up or the file could not be read (which is said).
+    std::optional<ludo::ListaColonne> ChiediColonneDaFile();
     bool Salva();
     bool ScriviSistema(const QString& file);
     [[nodiscard]] RichiestaFile RichiestaSistema(const QString& titolo, bool salva) const;

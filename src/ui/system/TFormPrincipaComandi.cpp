@@ -315,19 +315,23 @@ void TFormPrincipa::TaraturaClick() {
 void TFormPrincipa::StampaMemoriaClick() { ApriStampa(sistema_.Dati->Colonne); }
 
 void TFormPrincipa::StampaFileClick() {
+    if (auto colonne = ChiediColonneDaFile()) ApriStampa(std::move(*colonne));
+}
+
+std::optional<ludo::ListaColonne> TFormPrincipa::ChiediColonneDaFile() {
     RichiestaFile r;
     r.titolo = QStringLiteral("Seleziona il File Colonnare");
     r.cartella = Cartella(ludo::io::kColonne);
     r.filtro = QStringLiteral("File Colonnare (*.Col)");
     r.estensione = QStringLiteral("Col");
     const QString scelto = ChiediFile(this, r);
-    if (scelto.isEmpty()) return;
+    if (scelto.isEmpty()) return std::nullopt;
     ludo::ListaColonne colonne;
     if (!ludo::LeggiFile(colonne, scelto.toStdString(), false)) {
         Informazione(QString::fromUtf8(ludo::MsgErroreLetturaColonne), TFrmMessage::OK, this);
-        return;
+        return std::nullopt;
     }
-    ApriStampa(std::move(colonne));
+    return colonne;
 }
 
 void TFormPrincipa::ApriStampa(ludo::ListaColonne colonne) {

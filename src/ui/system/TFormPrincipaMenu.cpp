@@ -153,6 +153,8 @@ void TFormPrincipa::CreaMenuColonne() {
     Azione(m, QStringLiteral("Accorpa"), QStringLiteral("&Accorpa"));
     Azione(m, QStringLiteral("EditorColonne"), QStringLiteral("Editor di Colonne"));
     Collega(QStringLiteral("SalvaSuDisco"), &TFormPrincipa::SalvaSuDiscoClick);
+    Collega(QStringLiteral("DettaturaMemoria"), &TFormPrincipa::DettaturaMemoriaClick);
+    Collega(QStringLiteral("DettaturaFile"), &TFormPrincipa::DettaturaFileClick);
     Collega(QStringLiteral("ConversioneFormati"), &TFormPrincipa::ConversioneFormatiClick);
     Collega(QStringLiteral("Operazioni"), &TFormPrincipa::OperazioniClick);
     Collega(QStringLiteral("Accorpa"), &TFormPrincipa::AccorpaClick);

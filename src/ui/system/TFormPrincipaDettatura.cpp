@@ -1,0 +1,16 @@
+// "Dettatura a Voce": the system's columns or those of a column file read
+// aloud slip by slip.
+#include "core/checking/Dettatura.h"
+#include "ui/checking/TFrmDettSche.h"
+#include "ui/system/TFormPrincipa.h"
+
+void TFormPrincipa::DettaturaMemoriaClick() { ApriDettatura(sistema_.Dati->Colonne); }
+
+void TFormPrincipa::DettaturaFileClick() {
+    if (const auto colonne = ChiediColonneDaFile()) ApriDettatura(*colonne);
+}
+
+void TFormPrincipa::ApriDettatura(const ludo::ListaColonne& colonne) {
+    TFrmDettSche finestra(colonne, ludo::PercorsoFileVocale(sistema_.Cartella()), this);
+    finestra.exec();
+}
