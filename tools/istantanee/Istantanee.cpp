@@ -41,6 +41,7 @@
 #include "ui/archive/TFrmStampaArchivio.h"
 #include "ui/archive/TFrmVisArchivio.h"
 #include "ui/coltools/TFormEditorColonnare.h"
+#include "ui/checking/TFrmDettSche.h"
 #include "ui/coltools/TFrmAccorpa.h"
 #include "ui/coltools/TFrmConverte.h"
 #include "ui/coltools/TFrmOperazioni.h"
@@ -526,6 +527,17 @@ bool StrumentiColonne(const QDir& destinazione) {
     return Foto(editor, destinazione, "editor-colonne.png");
 }
 
+// The dictation of 13 columns at the eleventh number of the first slip.
+bool Dettatura(const QDir& destinazione) {
+    Principale p;
+    TFrmDettSche finestra(ColonneDiEsempio(13), ludo::PercorsoFileVocale(p.sistema.Cartella()));
+    finestra.show();
+    finestra.findChild<QPushButton*>(QStringLiteral("PlayBtn"))->click();
+    for (int i = 0; i < 11; ++i) QMetaObject::invokeMethod(finestra.findChild<QTimer*>(), "timeout");
+    finestra.findChild<QPushButton*>(QStringLiteral("PausaBtn"))->click();
+    return Foto(finestra, destinazione, "dettatura.png");
+}
+
 // The download window in the middle of the team lists, taken from a real
 // transfer from the tests' FTP server (the second list comes slowly), then
 // cancelled.
@@ -574,7 +586,7 @@ int main(int argc, char* argv[]) {
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
                    EditoriCondizioni(destinazione) && EditoriCondizioniSchema(destinazione) &&
                    FinestreArchivio(destinazione) && StrumentiColonne(destinazione) &&
-                   Download(destinazione)
+                   Dettatura(destinazione) && Download(destinazione)
                ? 0
                : 1;
 }
