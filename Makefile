@@ -2,7 +2,7 @@
 # Debian packages are present (scripts/install-deps is a no-op otherwise).
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-release test-asan test-tsan bench fuzz demo matrici clean
+.PHONY: deps build run test test-release test-asan test-tsan bench fuzz demo matrici deb clean
 
 deps:
 	@scripts/install-deps
@@ -47,6 +47,10 @@ demo: build
 # Regenerates the library of ready-made reduced systems in data/Matrici.
 matrici: build
 	./build/release/genera-matrici data
+
+# The Debian package, build/release/ludomatic_<version>_<arch>.deb.
+deb: build
+	cd build/release && cpack -G DEB
 
 clean:
 	rm -rf build
