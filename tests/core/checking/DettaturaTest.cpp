@@ -129,14 +129,6 @@ TEST(Dettatura, NoSlipsNothingToRead) {
     EXPECT_TRUE(d.ColonneCorrenti().empty());
 }
 
-TEST(FileVocale, EachNumberIsPlayedToThirtyMillisecondsBeforeItsEnd) {
-    EXPECT_EQ(TrattoNumero(1).Da, 200);
-    EXPECT_EQ(TrattoNumero(1).A, 670);
-    EXPECT_EQ(TrattoNumero(30).A, 17220);
-    EXPECT_EQ(TrattoNumero(32).Da, 18100);
-    EXPECT_EQ(TrattoNumero(32).A, 18750);
-}
-
 TEST(FileVocale, AMissingOrShortRecordingCannotBeLoaded) {
     test::TempDir cartella;
     const auto file = PercorsoFileVocale(cartella.path());

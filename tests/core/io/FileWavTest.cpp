@@ -105,9 +105,4 @@ TEST(FileWav, RefusesWhatIsNotAPlainPcmRecording) {
     EXPECT_FALSE(LeggiWav(Bytes{})) << "empty";
 }
 
-TEST(FileWav, AMissingFileIsNoRecording) {
-    ludo::test::TempDir cartella;
-    EXPECT_FALSE(LeggiWav(cartella.path() / "vocal.Wav"));
-}
-
 }  // namespace

@@ -94,11 +94,6 @@ class TestTFrmDettSche : public QObject {
         w.Tick();
         QCOMPARE(w.Vista().CellaEvidenziata(), QPoint(1, 1));
         QCOMPARE(w.f.Lettore().UltimoNumero(), 7);
-        Clic(w.f, "PausaBtn");
-        QVERIFY(!w.f.TimerAttivo());
-        Clic(w.f, "PausaBtn");
-        w.Tick();
-        QCOMPARE(w.Vista().CellaEvidenziata(), QPoint(1, 2));
         Clic(w.f, "StopBtn");
         QVERIFY(!w.f.TimerAttivo());
         QCOMPARE(w.f.Dettatura().Schedina(), 1);
