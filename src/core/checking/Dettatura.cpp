@@ -13,9 +13,21 @@ TrattoVoce TrattoNumero(int numero) {
     return {t.Da, t.A - CodaVoce};
 }
 
-std::filesystem::path PercorsoFileVocale(const std::filesystem::path& cartellaProgramma) {
-    const auto cartella = io::resolvePath(cartellaProgramma, io::kWav);
-    return io::resolvePath(cartella, NomeFileVocale);
+namespace {
+
+std::filesystem::path FileVocaleIn(const std::filesystem::path& cartella) {
+    return io::resolvePath(io::resolvePath(cartella, io::kWav), NomeFileVocale);
+}
+
+}  // namespace
+
+std::filesystem::path PercorsoFileVocale(const std::filesystem::path& cartellaProgramma,
+                                         const std::filesystem::path& predefiniti) {
+    const auto proprio = FileVocaleIn(cartellaProgramma);
+    std::error_code ec;
+    if (std::filesystem::exists(proprio, ec) || predefiniti.empty()) return proprio;
+    const auto installato = FileVocaleIn(predefiniti);
+    return std::filesystem::exists(installato, ec) ? installato : proprio;
 }
 
 io::SuonoWav CaricaFileVocale(const std::filesystem::path& file) {

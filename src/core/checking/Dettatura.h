@@ -38,8 +38,11 @@ inline constexpr std::array<TrattoVoce, 32> TabellaVoce = {{
 // The stretch played for number n (1..32): Da(n) .. A(n) - CodaVoce.
 TrattoVoce TrattoNumero(int numero);
 
-// "vocal.Wav" of the WAV sub-folder of the program folder.
-std::filesystem::path PercorsoFileVocale(const std::filesystem::path& cartellaProgramma);
+// "vocal.Wav" of the WAV sub-folder of the program folder; when it is not
+// there, that of the installed default content (a program folder made by an
+// older version has none), when that one exists.
+std::filesystem::path PercorsoFileVocale(const std::filesystem::path& cartellaProgramma,
+                                         const std::filesystem::path& predefiniti = {});
 // The recording, when it can be read and reaches the end of number 32;
 // otherwise Errore(MsgFileVocale).
 io::SuonoWav CaricaFileVocale(const std::filesystem::path& file);

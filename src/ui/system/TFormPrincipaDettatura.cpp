@@ -1,6 +1,9 @@
 // "Dettatura a Voce": the system's columns or those of a column file read
 // aloud slip by slip.
+#include <QCoreApplication>
+
 #include "core/checking/Dettatura.h"
+#include "core/io/ProgramFolder.h"
 #include "ui/checking/TFrmDettSche.h"
 #include "ui/system/TFormPrincipa.h"
 
@@ -11,6 +14,7 @@ void TFormPrincipa::DettaturaFileClick() {
 }
 
 void TFormPrincipa::ApriDettatura(const ludo::ListaColonne& colonne) {
-    TFrmDettSche finestra(colonne, ludo::PercorsoFileVocale(sistema_.Cartella()), this);
+    const auto predefiniti = ludo::io::installedDefaultsFor(QCoreApplication::applicationFilePath().toStdString());
+    TFrmDettSche finestra(colonne, ludo::PercorsoFileVocale(sistema_.Cartella(), predefiniti), this);
     finestra.exec();
 }

@@ -151,6 +151,10 @@ TEST(FileVocale, AMissingOrShortRecordingCannotBeLoaded) {
         .write(std::string(1000, '\x80').data(), 1000);
     EXPECT_TRUE(io::LeggiWav(file));
     EXPECT_THROW(CaricaFileVocale(file), Errore);
+    // A program folder without the recording takes the installed one.
+    test::TempDir vecchia;
+    EXPECT_EQ(PercorsoFileVocale(vecchia.path(), cartella.path()), file);
+    EXPECT_EQ(PercorsoFileVocale(vecchia.path(), vecchia.path()), vecchia.path() / "WAV" / "vocal.Wav");
 }
 
 // Root mean square of 16-bit mono samples between two times.
