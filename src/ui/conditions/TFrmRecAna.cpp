@@ -22,6 +22,8 @@ using Conteggi = std::array<std::int32_t, ludo::AnalisiRecuperi::NumeroValori>;
 void Riempi(QTableWidget& griglia, const Conteggi& conteggi, int primo, std::int64_t base, bool percentuale) {
     griglia.setRowCount(ludo::AnalisiRecuperi::NumeroValori - primo);
     griglia.verticalHeader()->hide();
+    griglia.verticalHeader()->setDefaultSectionSize(griglia.fontMetrics().height() + 6);
+    griglia.horizontalHeader()->setStretchLastSection(true);
     for (int v = primo; v < ludo::AnalisiRecuperi::NumeroValori; ++v) {
         const int riga = v - primo;
         griglia.setItem(riga, 0, new QTableWidgetItem(QString::number(v)));
