@@ -28,6 +28,7 @@
 #include "ui/coltools/TFrmOperazioni.h"
 #include "ui/conditions/Modifica.h"
 #include "ui/conditions/TFormInsArc_File.h"
+#include "ui/conditions/TFormInsComb.h"
 #include "ui/conditions/TFrmAlbero.h"
 #include "ui/conditions/TFrmCondizione.h"
 #include "ui/conditions/TFrmQuadro.h"
@@ -229,6 +230,10 @@ const std::vector<Voce>& Finestre() {
          [](SistemaDiProva& p) {
              p.d().Condizioni.Archivio = &Archivio(p).Concorsi();
              return Crea<TFormInsArc_File>(Quadro(p));
+         }},
+        {"Inserimento nel quadro corrente", "inserimento-fisse", true,
+         [](SistemaDiProva& p) {
+             return Crea<TFormInsComb>(Quadro(p), std::vector<ludo::TFisse>{{1}, {2}, {4}});
          }},
         {"Recupero Condizioni", "recupero-condizioni", true,
          [](SistemaDiProva& p) { return Crea<TFrmRecuperi>(*p.sistema); }},

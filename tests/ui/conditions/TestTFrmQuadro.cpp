@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "../controls/ControlliDiProva.h"
@@ -21,8 +22,10 @@
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
 #include "ui/conditions/TFormInsArc_File.h"
+#include "ui/conditions/TFormInsComb.h"
 #include "ui/conditions/TFrmAlbero.h"
 #include "ui/conditions/TFrmQuadro.h"
+#include "ui/controls/TGGraphpt.h"
 #include "ui/controls/TGPannelloCF.h"
 #include "ui/controls/TGSpinEdit.h"
 #include "ui/controls/TPronostico.h"
@@ -348,6 +351,31 @@ class TestTFrmQuadro : public QObject {
         const auto& primo = dynamic_cast<const ludo::TColonnaFiltro&>(*radice.Elenco[0]);
         QCOMPARE(primo.Numeri, ludo::Colonna{0xFFu << 1});
         QCOMPARE(primo.FlagPosizione, 1);
+    }
+
+    void aStretchOfTheFixedNumberRankingUpToTheLimit() {
+        ludo::TCondizioniSistema cs;
+        TQuadro quadro(&cs);
+        for (int i = 0; i < 997; ++i) quadro.Inserisci(ludo::CodPariDispari);
+        const std::vector<ludo::TFisse> classifica = {{Col({7})}, {Col({1, 2})}, {Col({9})}, {Col({3})}, {Col({4})}};
+        TFormInsComb f(quadro, classifica);
+        Mostra(f);
+        auto* iniziale = C<QSpinBox>(f, "SEIniziale");
+        auto* finale = C<QSpinBox>(f, "SEFinale");
+        finale->setValue(4);
+        iniziale->setValue(5);
+        QCOMPARE(iniziale->value(), 4);  // pulled back to "Finale"
+        iniziale->setValue(2);
+        finale->setValue(1);
+        QCOMPARE(finale->value(), 2);  // raised back to "Iniziale"
+        finale->setValue(4);
+        auto* punti = C<TGGraphpt>(f, "GrPunti");
+        QTest::mouseClick(punti, Qt::LeftButton, {}, punti->RettangoloValore(1).center());
+        Clic(f, "OKBtn");
+        QCOMPARE(f.Inserite(), 2U);
+        const auto& ultima = dynamic_cast<const ludo::TColonnaFiltro&>(*quadro.Elenco.back());
+        QCOMPARE(ultima.Numeri, Col({9}));
+        QCOMPARE(ultima.Tabelle[0].Prima.Voci[1].Stato, ludo::Accettato);
     }
 
     void aNestedBoardDevelopsAsTheSameBoardInCode() {
