@@ -28,7 +28,13 @@
 #include "ui/coltools/TFrmConverte.h"
 #include "ui/coltools/TFrmOperazioni.h"
 #include "ui/conditions/Modifica.h"
+#include "ui/conditions/TFormInsArc_File.h"
+#include "ui/conditions/TFormInsComb.h"
+#include "ui/conditions/TFrmAlbero.h"
 #include "ui/conditions/TFrmCondizione.h"
+#include "ui/conditions/TFrmQuadro.h"
+#include "ui/conditions/TFrmRecAna.h"
+#include "ui/conditions/TFrmRecuperi.h"
 #include "ui/controls/AvanzamentoCondiviso.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TFormSaver.h"
@@ -99,6 +105,14 @@ std::unique_ptr<QWidget> Editore(SistemaDiProva& p, int slot) {
 std::unique_ptr<QWidget> EditoreMembro(SistemaDiProva& p, int slotGruppo) {
     auto& gruppo = static_cast<ludo::TGruppo&>(p.d().Condizioni.Condizione(slotGruppo));
     return CreaEditor(gruppo.NuovoMembro(), nullptr);
+}
+
+// The system's board with a filter column and a nested board.
+ludo::TQuadro& Quadro(SistemaDiProva& p) {
+    auto& quadro = static_cast<ludo::TQuadro&>(p.d().Condizioni.Condizione(ludo::CodQuadro));
+    quadro.Inserisci(ludo::CodColonnaFiltro);
+    static_cast<ludo::TQuadro*>(quadro.Inserisci(ludo::CodQuadro))->Inserisci(ludo::CodResti);
+    return quadro;
 }
 
 const std::vector<Voce>& Finestre() {
@@ -212,6 +226,26 @@ const std::vector<Voce>& Finestre() {
              for (int i = 0; i < 7; ++i) colonne.Aggiungi(SistemaDiProva::Primi(8) << i);
              return Crea<TFrmDettSche>(colonne, LUDO_FILE_VOCALE);
          }},
+        {"Quadro", "quadro", true, [](SistemaDiProva& p) { return Crea<TFrmQuadro>(Quadro(p)); }},
+        {"Albero Condizioni", "albero", true,
+         [](SistemaDiProva& p) {
+             auto albero = std::make_unique<TFrmAlbero>();
+             albero->ImpostaOggetto(Quadro(p), Quadro(p));
+             return std::unique_ptr<QWidget>(std::move(albero));
+         }},
+        {"Inserimento colonne filtro", "inserimento-colonne-filtro", true,
+         [](SistemaDiProva& p) {
+             p.d().Condizioni.Archivio = &Archivio(p).Concorsi();
+             return Crea<TFormInsArc_File>(Quadro(p));
+         }},
+        {"Inserimento nel quadro corrente", "inserimento-fisse", true,
+         [](SistemaDiProva& p) {
+             return Crea<TFormInsComb>(Quadro(p), std::vector<ludo::TFisse>{{1}, {2}, {4}});
+         }},
+        {"Recupero Condizioni", "recupero-condizioni", true,
+         [](SistemaDiProva& p) { return Crea<TFrmRecuperi>(*p.sistema); }},
+        {"Analisi Delle Colonne Filtrate", "analisi-colonne-filtrate", true,
+         [](SistemaDiProva& p) { return Crea<TFrmRecAna>(p.d().Link, 'A'); }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));

@@ -45,7 +45,12 @@
 #include "ui/coltools/TFrmAccorpa.h"
 #include "ui/coltools/TFrmConverte.h"
 #include "ui/coltools/TFrmOperazioni.h"
+#include "core/conditions/TQuadro.h"
+#include "ui/conditions/TFrmAlbero.h"
 #include "ui/conditions/TFrmCondizione.h"
+#include "ui/conditions/TFrmQuadro.h"
+#include "ui/conditions/TFrmRecAna.h"
+#include "ui/conditions/TFrmRecuperi.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
@@ -565,6 +570,46 @@ bool Download(const QDir& destinazione) {
 
 }  // namespace
 
+// The sample system's board: the winning columns of the last three contests
+// as filter columns, OR with a nested board of two conditions.
+void QuadroDiEsempio(ludo::T_Sistema& sistema) {
+    auto& quadro = static_cast<ludo::TQuadro&>(sistema.Dati->Condizioni.Condizione(ludo::CodQuadro));
+    quadro.Nome = "Ultimi concorsi";
+    const auto& concorsi = sistema.Dati->Archivio.Concorsi();
+    ludo::TMisura punti{8, true};
+    Accetta(punti, {2, 3, 4, 5});
+    std::vector<ludo::Colonna> vincenti;
+    for (std::size_t i = concorsi.size() - std::min<std::size_t>(3, concorsi.size()); i < concorsi.size(); ++i)
+        vincenti.push_back(concorsi[i].Vincente);
+    quadro.InserisciColonneFiltro(vincenti, punti, false);
+    auto& sotto = static_cast<ludo::TQuadro&>(*quadro.Inserisci(ludo::CodQuadro));
+    sotto.Nome = "Equilibrio";
+    sotto.Inserisci(ludo::CodPariDispari);
+    sotto.Inserisci(ludo::CodSimmetrie);
+    quadro.ApplicaRelazione(ludo::RelazioneOr);
+}
+
+// The board with its nested board and its tree, the recovery limits, and
+// the analysis of the columns the recoveries refused in a development.
+bool QuadroERecuperi(const QDir& destinazione) {
+    Principale p;
+    SistemaDiEsempio(p.sistema);
+    QuadroDiEsempio(p.sistema);
+    auto& quadro = static_cast<ludo::TQuadro&>(p.sistema.Dati->Condizioni.Condizione(ludo::CodQuadro));
+    TFrmQuadro finestra(quadro);
+    finestra.findChild<QPushButton*>(QStringLiteral("AlberoBtn"))->click();
+    if (!Foto(finestra, destinazione, "quadro.png") || !Foto(*finestra.Albero(), destinazione, "albero-condizioni.png"))
+        return false;
+    auto& link = p.sistema.Dati->Link;
+    Accetta(link.Lettera('A')->ErroriAmmessiNellaLink, {0, 1});
+    ludo::InterfacciaSviluppo nessunaFinestra;
+    ludo::Sviluppa(p.sistema, nessunaFinestra);
+    TFrmRecuperi recuperi(p.sistema);
+    TFrmRecAna analisi(link, 'A');
+    return Foto(recuperi, destinazione, "recupero-condizioni.png") &&
+           Foto(analisi, destinazione, "analisi-colonne-filtrate.png");
+}
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
@@ -586,7 +631,7 @@ int main(int argc, char* argv[]) {
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
                    EditoriCondizioni(destinazione) && EditoriCondizioniSchema(destinazione) &&
                    FinestreArchivio(destinazione) && StrumentiColonne(destinazione) &&
-                   Dettatura(destinazione) && Download(destinazione)
+                   Dettatura(destinazione) && Download(destinazione) && QuadroERecuperi(destinazione)
                ? 0
                : 1;
 }

@@ -175,11 +175,36 @@ std::vector<std::unique_ptr<TCondizione>> TQuadro::CopiaSelezionati(bool taglia)
     return copie;
 }
 
+std::size_t TQuadro::InserisciColonneFiltro(const std::vector<Colonna>& colonne, const TMisura& punti,
+                                           bool flagPosizione) {
+    std::size_t inserite = 0;
+    for (const Colonna numeri : colonne) {
+        if (Elenco.size() >= MassimoMembri) break;
+        auto filtro = std::make_unique<TColonnaFiltro>(Proprietario);
+        filtro->Numeri = numeri;
+        filtro->FlagPosizione = flagPosizione ? 1 : 0;
+        filtro->Tabelle[0] = punti;
+        Elenco.push_back(std::move(filtro));
+        ++inserite;
+    }
+    if (Predefinito) ApplicaRelazione(Relazione);
+    return inserite;
+}
+
 void TQuadro::EliminaSelezionati() {
     std::erase_if(Elenco, [](const std::unique_ptr<TCondizione>& m) { return m->Selezionato; });
     const auto massimoPrimo = std::max<std::int32_t>(0, static_cast<std::int32_t>(Elenco.size()) - 7);
     PrimoVisibile = std::min(PrimoVisibile, massimoPrimo);
     if (Predefinito) ApplicaRelazione(Relazione);
+}
+
+TQuadro* TQuadro::Contenitore(const TCondizione& membro) {
+    for (auto& m : Elenco) {
+        if (m.get() == &membro) return this;
+        if (m->Codice != CodQuadro) continue;
+        if (TQuadro* trovato = static_cast<TQuadro&>(*m).Contenitore(membro)) return trovato;
+    }
+    return nullptr;
 }
 
 void TQuadro::DeselezionaTutto() {

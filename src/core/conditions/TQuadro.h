@@ -77,6 +77,13 @@ public:
     // Copies of the selected members; with taglia they also leave the board.
     std::vector<std::unique_ptr<TCondizione>> CopiaSelezionati(bool taglia);
     void EliminaSelezionati();
+    // Appends a filter column for each mask, in order, with the accepted
+    // points of `punti` and the position flag, while the board has room;
+    // the masks beyond the limit are left out. Returns how many went in.
+    std::size_t InserisciColonneFiltro(const std::vector<Colonna>& colonne, const TMisura& punti, bool flagPosizione);
+    // The board of this tree (this one included) that holds the condition
+    // among its members, searched depth first; nullptr when none does.
+    [[nodiscard]] TQuadro* Contenitore(const TCondizione& membro);
     // Clears the selection of this board and of everything inside it.
     void DeselezionaTutto();
     // Maps the numbers of every filter column (nested boards and groups

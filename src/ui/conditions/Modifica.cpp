@@ -15,6 +15,7 @@
 #include "ui/conditions/TFrmPariDispari.h"
 #include "ui/conditions/TFrmPosizioni.h"
 #include "ui/conditions/TFrmPtTra.h"
+#include "ui/conditions/TFrmQuadro.h"
 #include "ui/conditions/TFrmResti.h"
 #include "ui/conditions/TFrmRipetizioni.h"
 #include "ui/conditions/TFrmSequela.h"
@@ -84,7 +85,9 @@ Costruttore CostruttoreDi(std::uint8_t codice) {
 
 }  // namespace
 
-bool EditorDisponibile(std::uint8_t codice) { return CostruttoreDi(codice) != nullptr; }
+bool EditorDisponibile(std::uint8_t codice) {
+    return codice == ludo::CodQuadro || CostruttoreDi(codice) != nullptr;
+}
 
 std::unique_ptr<TFrmCondizione> CreaEditor(ludo::TCondizione& condizione, QWidget* parent) {
     const Costruttore costruttore = CostruttoreDi(condizione.Codice);
@@ -92,6 +95,11 @@ std::unique_ptr<TFrmCondizione> CreaEditor(ludo::TCondizione& condizione, QWidge
 }
 
 EsitoModifica Modifica(ludo::TCondizione& condizione, QWidget* parent) {
+    if (auto* quadro = dynamic_cast<ludo::TQuadro*>(&condizione)) {
+        TFrmQuadro finestra(*quadro, parent);
+        const bool memorizzata = finestra.exec() == QDialog::Accepted;
+        return {memorizzata, finestra.Cambiato()};
+    }
     const auto editor = CreaEditor(condizione, parent);
     if (editor == nullptr) return {};
     const bool memorizzata = editor->exec() == QDialog::Accepted;

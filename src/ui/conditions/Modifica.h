@@ -22,9 +22,9 @@ struct EsitoModifica {
 [[nodiscard]] bool EditorDisponibile(std::uint8_t codice);
 
 // The editor of the condition, built and loaded but not shown; nullptr for
-// a type without an editor.
+// a type without an editor and for a board (its window is TFrmQuadro).
 std::unique_ptr<TFrmCondizione> CreaEditor(ludo::TCondizione& condizione, QWidget* parent);
 
-// Opens the condition's editor and waits for it to close. A type without
-// an editor is left untouched.
+// Opens the condition's editor (the board window for a board) and waits
+// for it to close. A type without an editor is left untouched.
 EsitoModifica Modifica(ludo::TCondizione& condizione, QWidget* parent);

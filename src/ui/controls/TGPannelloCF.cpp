@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 
 #include "ui/controls/ColoriControlli.h"
@@ -65,6 +66,13 @@ void TGPannelloCF::paintEvent(QPaintEvent* /*event*/) {
         for (qsizetype r = 0; r < colonne[c].size(); ++r)
             p.drawText(QRect(x, start_ + static_cast<int>(r) * passo, larghezza, passo), Qt::AlignHCenter | Qt::AlignTop,
                        colonne[c][r]);
+    }
+    // The panel the keyboard is on, when a window lets the keyboard reach it.
+    if (hasFocus()) {
+        QStyleOptionFocusRect fuoco;
+        fuoco.initFrom(this);
+        fuoco.rect = rect().adjusted(3, fieldHeight_ + 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fuoco, &p, this);
     }
 }
 

@@ -139,6 +139,8 @@ class TFormPrincipa : public QMainWindow {
     void AboutClick();
     void UscitaClick();
 
+    // The limits of the recoveries, "&Link" (TFormPrincipaRecuperi.cpp).
+    void LinkClick();
     // Column file tools (TFormPrincipaStrumentiColonne.cpp).
     void ConversioneFormatiClick();
     void OperazioniClick();

@@ -110,6 +110,7 @@ void TFormPrincipa::CreaMenuCondizioni() {
            QKeySequence(Qt::CTRL | Qt::Key_T))
         ->setData(20);
     for (const char* nome : {"Quadri", "PuntiTra"}) Comando(QString::fromLatin1(nome))->setCheckable(true);
+    Collega(QStringLiteral("Link"), &TFormPrincipa::LinkClick);
     connect(menuCondizioni_, &QMenu::aboutToShow, this, &TFormPrincipa::CondizioniAperto);
     CollegaCondizioni();
 }

@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "core/conditions/TCondizioniSistema.h"
+#include "core/conditions/AnalisiRecuperi.h"
 #include "core/conditions/TInsiemeLink.h"
 #include "core/io/Errore.h"
 
@@ -458,4 +459,26 @@ TEST(LimitiLink, NoLimitMayAcceptMoreErrorsThanItsMax) {
     copia.CopiaLimiti(insieme);
     EXPECT_TRUE(insieme.StessiLimiti(copia));
     EXPECT_TRUE(copia.Modificato);
+}
+
+TEST(AnalisiRecuperi, CountsAndSharesOfTheRefusals) {
+    ludo::TInsiemeLink insieme;
+    auto& a = *insieme.Lettera('A');
+    a.RifiutiLivello.AggiungiConcorso(2, 0, false);
+    a.RifiutiErrori.AggiungiConcorso(3, 0, false);
+    a.RifiutiErrori.AggiungiConcorso(3, 0, false);
+    a.RifiutiErrori.AggiungiConcorso(5, 0, false);
+    a.Controlli = 8;
+    insieme.RifiutiTotale.AggiungiConcorso(255, 0, false);
+    const auto analisi = ludo::AnalizzaRecuperi(insieme, 'A');
+    EXPECT_EQ(analisi.Livelli[2], 1);
+    EXPECT_EQ(analisi.BaseLivelli, 8);
+    EXPECT_EQ(analisi.ErroriLink[3], 2);
+    EXPECT_EQ(analisi.BaseErroriLink, 3);
+    EXPECT_EQ(analisi.ErroriTotali[255], 1);
+    EXPECT_EQ(ludo::TestoRifiuti(1, 8, true), "12,50 %");
+    EXPECT_EQ(ludo::TestoRifiuti(2, 3, true), "66,67 %");
+    EXPECT_EQ(ludo::TestoRifiuti(0, 0, true), "0,00 %");
+    EXPECT_EQ(ludo::TestoRifiuti(7, 0, false), "7");
+    EXPECT_EQ(ludo::AnalizzaRecuperi(insieme, '?').BaseLivelli, 0);
 }

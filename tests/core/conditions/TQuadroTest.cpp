@@ -176,3 +176,17 @@ TEST_F(Quadro, BoardAndConditionFiles) {
     EXPECT_EQ(erroreDi([&] { letto.CaricaQuadro(dir / "manca.QDR"); }), MsgCaricareQuadro);
     EXPECT_EQ(letto.Elenco.size(), 5u);
 }
+
+TEST_F(Quadro, ContenitoreFindsTheBoardHoldingAMemberAtAnyDepth) {
+    auto* primo = static_cast<TQuadro*>(quadro.Inserisci(CodQuadro));
+    quadro.Inserisci(CodPariDispari);
+    auto* secondo = static_cast<TQuadro*>(primo->Inserisci(CodQuadro));
+    auto* terzo = static_cast<TQuadro*>(secondo->Inserisci(CodQuadro));
+    TCondizione* foglia = terzo->Inserisci(CodResti);
+    EXPECT_EQ(quadro.Contenitore(*terzo), secondo);
+    EXPECT_EQ(quadro.Contenitore(*foglia), terzo);
+    EXPECT_EQ(quadro.Contenitore(*primo), &quadro);
+    EXPECT_EQ(quadro.Contenitore(quadro), nullptr);
+    TQuadro estraneo(&sistema);
+    EXPECT_EQ(quadro.Contenitore(estraneo), nullptr);
+}

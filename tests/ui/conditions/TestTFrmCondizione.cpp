@@ -12,6 +12,7 @@
 #include "ProveEditori.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui/conditions/StatisticheCondizione.h"
+#include "ui/conditions/TFrmQuadro.h"
 #include "ui/conditions/TFrmResti.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TFormSaver.h"
@@ -339,11 +340,12 @@ class TestTFrmCondizione : public QObject {
         QVERIFY(esito.memorizzata && esito.cambiata);
         QCOMPARE(TabellaCondizione(pari, 1).Prima.Voce(4).Stato, ludo::Accettato);
 
-        // A type whose window is not in the program opens nothing.
+        // A board opens the board window.
         auto& quadro = cs.Condizione(ludo::CodQuadro);
-        QVERIFY(!EditorDisponibile(ludo::CodQuadro));
+        QVERIFY(EditorDisponibile(ludo::CodQuadro));
+        QuandoSiApre<TFrmQuadro>([](TFrmQuadro& f) { Clic(f, "OKBtn"); });
         esito = Modifica(quadro, nullptr);
-        QVERIFY(!esito.memorizzata);
+        QVERIFY(esito.memorizzata && !esito.cambiata);
     }
 };
 

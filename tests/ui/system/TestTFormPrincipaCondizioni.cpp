@@ -23,6 +23,7 @@
 #include "core/conditions/CondizioniSchema.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
+#include "ui/conditions/TFrmQuadro.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/system/TFormPrincipa.h"
 
@@ -179,17 +180,15 @@ class TestTFormPrincipaCondizioni : public QObject {
             QCOMPARE(voce->isEnabled(), EditorDisponibile(static_cast<std::uint8_t>(slot)));
             abilitate += voce->isEnabled() ? 1 : 0;
         }
-        QCOMPARE(abilitate, 18);
+        QCOMPARE(abilitate, 19);
         for (const char* nome :
              {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche", "Resti",
               "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze", "Interruzioni",
-              "Simmetrie", "Vortice", "Ripetizioni", "Sequele", "Somme", "PuntiTra"}) {
+              "Simmetrie", "Vortice", "Ripetizioni", "Sequele", "Somme", "PuntiTra", "Quadri", "Link"}) {
             QVERIFY2(f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
         }
-        for (const char* nome :
-             {"Picchetti", "Quadri"}) {
-            QVERIFY2(!f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
-        }
+        QVERIFY(!f.Comando(QStringLiteral("Picchetti"))->isEnabled());
+        QVERIFY(C<QAction>(f, "SpeedQuadri")->isEnabled());
         // "Picchetti" waits for a "Picch." value on every match.
         p.d().Picchetti.fill(10);
         p.d().Picchetti[31] = 0;
@@ -214,6 +213,16 @@ class TestTFormPrincipaCondizioni : public QObject {
         QCOMPARE(r.p.d().Colonne.Conteggio(), 10u);
         QCOMPARE(r.f().findChild<QLabel*>(QStringLiteral("PColonneF"))->text(),
                  QStringLiteral("  Colonne Finali : 10 (£ 8.000)"));
+    }
+
+    void quadriOpensTheBoardWindowOnTheSystemsBoard() {
+        ConRicalcolo r;
+        DalMenu(r.f(), "Quadri", [](QDialog& w) {
+            static_cast<TFrmQuadro&>(w).Comando(QStringLiteral("Nuova1"))->trigger();
+            Clic(w, "OKBtn");
+        });
+        QVERIFY(r.p.sistema->Modificato);
+        QCOMPARE(r.p.d().Condizioni.Condizione(ludo::CodQuadro).Membri()->size(), 1U);
     }
 
     void annullaOrNoChangeLeaveTheSystemAsItWas() {

@@ -1,0 +1,415 @@
+// The board window as a player uses it: presets, the clipboard and its
+// limit, "Adatta", navigation through nested boards, the tree, the files
+// it writes as the command-line program reads them, the insertion of filter
+// columns from the archive, and a nested board developed end to end.
+#include <QAction>
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "../controls/ControlliDiProva.h"
+#include "../controls/RispostaMessaggio.h"
+#include "../engine/SistemaDiProva.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/TQuadro.h"
+#include "core/engine/Sviluppo.h"
+#include "core/io/ProgramFolder.h"
+#include "ui/conditions/TFormInsArc_File.h"
+#include "ui/conditions/TFormInsComb.h"
+#include "ui/conditions/TFrmAlbero.h"
+#include "ui/conditions/TFrmQuadro.h"
+#include "ui/controls/TGGraphpt.h"
+#include "ui/controls/TGPannelloCF.h"
+#include "ui/controls/TGSpinEdit.h"
+#include "ui/controls/TPronostico.h"
+
+namespace {
+
+using ludo::TQuadro;
+
+void Mostra(QWidget& f) {
+    f.show();
+    if (!QTest::qWaitForWindowExposed(&f)) qWarning("la finestra non si è mostrata");
+}
+
+ludo::Colonna Col(std::initializer_list<int> numeri) {
+    ludo::Colonna c = 0;
+    for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
+    return c;
+}
+
+void Pannello(const TFrmQuadro& f, int i, Qt::KeyboardModifiers m = {}) {
+    QTest::mouseClick(C<TGPannelloCF>(f, qPrintable(QStringLiteral("Pannello%1").arg(i))), Qt::LeftButton, m);
+}
+
+void DoppioPannello(const TFrmQuadro& f, int i) {
+    QTest::mouseDClick(C<TGPannelloCF>(f, qPrintable(QStringLiteral("Pannello%1").arg(i))), Qt::LeftButton);
+}
+
+void Nuova(const TFrmQuadro& f, std::uint8_t codice, int volte = 1) {
+    for (int i = 0; i < volte; ++i) f.Comando(QStringLiteral("Nuova%1").arg(codice))->trigger();
+}
+
+std::vector<std::string> Nomi(const TQuadro& q) {
+    std::vector<std::string> n;
+    for (const auto& m : q.Elenco) n.push_back(m->Nome);
+    return n;
+}
+
+// A filter column accepting exactly `punti` numbers in common with `numeri`.
+void Filtro(ludo::TCondizione& c, ludo::Colonna numeri, int punti) {
+    auto& f = dynamic_cast<ludo::TColonnaFiltro&>(c);
+    f.Numeri = numeri;
+    f.Tabelle[0].Prima.Voci[static_cast<std::size_t>(punti)].Stato = ludo::Accettato;
+}
+
+QJsonDocument Cli(const QStringList& argomenti) {
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/ludomatic-cli"), argomenti);
+    if (!cli.waitForFinished(120000) || cli.exitCode() != 0) {
+        qWarning("%s", cli.readAllStandardError().constData());
+        return {};
+    }
+    return QJsonDocument::fromJson(cli.readAllStandardOutput());
+}
+
+// The nested board of the end-to-end test: OR of two filter columns, the
+// second in a sub-board, each accepting 4 numbers in common.
+void BoardInCodice(TQuadro& radice) {
+    radice.Predefinito = true;
+    radice.Inserisci(ludo::CodColonnaFiltro);
+    auto* sotto = static_cast<TQuadro*>(radice.Inserisci(ludo::CodQuadro));
+    radice.ApplicaRelazione(ludo::RelazioneOr);
+    Filtro(*radice.Elenco[0], Col({1, 2, 3, 4, 5, 6, 7, 8}), 4);
+    sotto->Inserisci(ludo::CodColonnaFiltro);
+    Filtro(*sotto->Elenco[0], Col({9, 10, 11, 12, 13, 14, 15, 16}), 4);
+}
+
+}  // namespace
+
+class TestTFrmQuadro : public QObject {
+    Q_OBJECT
+  private slots:
+    void presetsFollowTheMembersAndTheRelation() {
+        ludo::TCondizioniSistema cs;
+        TQuadro quadro(&cs);
+        TFrmQuadro f(quadro);
+        Mostra(f);
+        Nuova(f, ludo::CodColonnaFiltro, 3);
+        const auto& q = f.Radice();
+        QCOMPARE(q.Accettate.Prima.Voci[3].Stato, ludo::Accettato);
+        QCOMPARE(q.Accettate.Prima.Voci[2].Stato, ludo::Rifiutato);
+        for (int i = 0; i < 3; ++i) Filtro(*f.Radice().Elenco[static_cast<std::size_t>(i)], Col({1, 2, 3, 4, 5, 6, 7, 8}), 8);
+        f.Radice().Elenco[2]->Attivato = false;
+        Clic(f, "OKBtn");
+        quadro.AggiornaStato();
+        cs.Prepara();
+        QVERIFY2(quadro.Verifica(Col({1, 2, 3, 4, 5, 6, 7, 8})), "two passing and one switched off pass AND");
+        QVERIFY(!quadro.Verifica(Col({1, 2, 3, 4, 5, 6, 7, 9})));
+
+        TFrmQuadro g(quadro);
+
+        Mostra(g);
+        Clic(g, "RadioNot");
+        for (auto& m : g.Radice().Elenco) m->Attivato = false;
+        QCOMPARE(g.Radice().Accettate.Prima.Voci[0].Stato, ludo::Accettato);
+        Clic(g, "OKBtn");
+        quadro.AggiornaStato();
+        cs.Prepara();
+        QVERIFY2(!quadro.Verifica(Col({20, 21, 22, 23, 24, 25, 26, 27})), "NOT with every member off never passes");
+        QCOMPARE(quadro.Relazione, ludo::RelazioneNot);
+    }
+
+    void annullaLeavesTheBoardAsItWas() {
+        ludo::TCondizioniSistema cs;
+        TQuadro quadro(&cs);
+        TFrmQuadro f(quadro);
+        Mostra(f);
+        Nuova(f, ludo::CodPariDispari, 2);
+        C<QLineEdit>(f, "EditNome")->setText(QStringLiteral("Cambiato"));
+        Clic(f, "AnnullaBtn");
+        QVERIFY(quadro.Elenco.empty());
+        QCOMPARE(quadro.Nome, std::string("Quadro"));
+    }
+
+    void pasteIntoAFullBoardIsRefused() {
+        ludo::TCondizioniSistema cs;
+        TQuadro quadro(&cs);
+        for (int i = 0; i < 990; ++i) quadro.Inserisci(ludo::CodPariDispari);
+        TFrmQuadro f(quadro);
+        Mostra(f);
+        auto& q = f.Radice();
+        for (int i = 0; i < 10; ++i) q.Elenco[static_cast<std::size_t>(i)]->Selezionato = true;
+        f.Comando(QStringLiteral("Copia"))->trigger();
+        {
+            RispostaMessaggio ok;
+            f.Comando(QStringLiteral("Incolla"))->trigger();
+            QCOMPARE(ok.testi, QStringList{QStringLiteral("Informazione. Spazio Insufficiente !")});
+        }
+        QCOMPARE(q.Elenco.size(), 990U);
+        QVERIFY2(!q.Elenco[0]->Selezionato, "a paste clears the selection first");
+        for (int i = 1; i < 10; ++i) q.Elenco[static_cast<std::size_t>(i)]->Selezionato = true;
+        f.Comando(QStringLiteral("Copia"))->trigger();
+        f.Comando(QStringLiteral("Incolla"))->trigger();
+        QCOMPARE(q.Elenco.size(), 999U);
+        Nuova(f, ludo::CodResti);
+        QCOMPARE(q.Elenco.size(), 999U);
+    }
+
+    void cutCopyPasteKeepOrderAndClearTheWholeTree() {
+        ludo::TCondizioniSistema cs;
+        TQuadro quadro(&cs);
+        TFrmQuadro f(quadro);
+        Mostra(f);
+        Nuova(f, ludo::CodPariDispari, 4);
+        Nuova(f, ludo::CodQuadro);
+        auto& q = f.Radice();
+        for (int i = 0; i < 4; ++i) q.Elenco[static_cast<std::size_t>(i)]->Nome = std::string(1, static_cast<char>('A' + i));
+        auto& sotto = static_cast<TQuadro&>(*q.Elenco[4]);
+        sotto.Inserisci(ludo::CodResti)->Selezionato = true;
+        f.Radice().PrimoVisibile = 0;
+        C<QScrollBar>(f, "ScrollBar")->setValue(0);
+        Pannello(f, 2);
+        QVERIFY2(!sotto.Elenco[0]->Selezionato, "a plain click clears the selection of the whole tree");
+        Pannello(f, 4, Qt::ControlModifier);
+        QVERIFY(q.Elenco[1]->Selezionato && q.Elenco[3]->Selezionato);
+        f.Comando(QStringLiteral("Taglia"))->trigger();
+        QCOMPARE(Nomi(q), (std::vector<std::string>{"A", "C", "Quadro"}));
+        Pannello(f, 1);
+        f.Comando(QStringLiteral("Incolla"))->trigger();
+        QCOMPARE(Nomi(q), (std::vector<std::string>{"B", "D", "A", "C", "Quadro"}));
+        // The pasted members come in selected, nothing else stays so.
+        std::vector<bool> selezionati;
+        for (const auto& m : q.Elenco) selezionati.push_back(m->Selezionato);
+        QCOMPARE(selezionati, (std::vector<bool>{true, true, false, false, false}));
+        f.Comando(QStringLiteral("Incolla"))->trigger();  // the clipboard pastes again
+        QCOMPARE(q.Elenco.size(), 7U);
+        Pannello(f, 1);
+        Pannello(f, 2, Qt::ShiftModifier);
+        f.Comando(QStringLiteral("Elimina"))->trigger();
+        QCOMPARE(Nomi(q).front(), std::string("B"));
+        QCOMPARE(q.Elenco.size(), 5U);
+    }
+
+    void adattaMapsTheFilterColumnsOntoTheSelectedMatches() {
+        ludo::TCondizioniSistema cs;
+        TQuadro quadro(&cs);
+        TFrmQuadro f(quadro);
+        Mostra(f);
+        {
+            RispostaMessaggio ok;
+            f.Comando(QStringLiteral("Adatta"))->trigger();
+            QCOMPARE(ok.testi, QStringList{QStringLiteral("Impossibile Trovare la Colonna Prototipo.")});
+        }
+        Nuova(f, ludo::CodColonnaFiltro, 2);
+        f.Radice().Elenco[0]->Nome = "Prototipo";
+        dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[0]).Numeri = Col({1, 2, 3, 4, 5, 6, 7, 8});
+        dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[1]).Numeri = Col({2, 4, 6, 8});
+        auto* basse = C<TPronostico>(f, "Partite1_16");
+        auto* alte = C<TPronostico>(f, "Partite17_32");
+        for (int n : {3, 5, 8, 11, 13}) basse->Clicca(n - 1);
+        {
+            RispostaMessaggio ok;
+            f.Comando(QStringLiteral("Adatta"))->trigger();
+            QCOMPARE(ok.testi.size(), 1);
+            QVERIFY(ok.testi[0].startsWith(QStringLiteral("Il Numero di Partite Selezionate")));
+        }
+        for (int n : {17, 21, 30}) alte->Clicca(n - 17);
+        f.Comando(QStringLiteral("Adatta"))->trigger();
+        QCOMPARE(f.Radice().Elenco.size(), 1U);
+        QCOMPARE(dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[0]).Numeri, Col({5, 11, 17, 30}));
+        Clic(f, "AzzeraBtn");
+        QCOMPARE(basse->Colonna() | alte->Colonna(), ludo::Colonna{0});
+    }
+
+    void precedenteClimbsFromABoardNestedThreeDeep() {
+        ludo::TCondizioniSistema cs;
+        TQuadro quadro(&cs);
+        auto* primo = static_cast<TQuadro*>(quadro.Inserisci(ludo::CodQuadro));
+        auto* secondo = static_cast<TQuadro*>(primo->Inserisci(ludo::CodQuadro));
+        secondo->Inserisci(ludo::CodPariDispari);
+        secondo->Inserisci(ludo::CodQuadro);
+        TFrmQuadro f(quadro);
+        Mostra(f);
+        QVERIFY(!C<QPushButton>(f, "PrecedenteBtn")->isEnabled());
+        DoppioPannello(f, 1);
+        DoppioPannello(f, 1);
+        DoppioPannello(f, 2);
+        TQuadro* terzo = &f.Corrente();
+        QCOMPARE(f.Radice().Contenitore(*terzo)->Elenco.size(), 2U);
+        Clic(f, "AlberoBtn");
+        TFrmAlbero* albero = f.Albero();
+        QCOMPARE(albero->Caselle().size(), 5U);
+        QCOMPARE(albero->Caselle().back().rettangolo, QRect(10 + 3 * 106, 20 + 20, 86, 16));
+        QCOMPARE(albero->Corrente(), terzo);
+        C<QLineEdit>(f, "EditNome")->setText(QStringLiteral("Terzo"));
+        Clic(f, "PrecedenteBtn");
+        QCOMPARE(terzo->Nome, std::string("Terzo"));
+        Clic(f, "PrecedenteBtn");
+        Clic(f, "PrecedenteBtn");
+        QCOMPARE(&f.Corrente(), &f.Radice());
+        QCOMPARE(albero->Corrente(), &f.Radice());
+        // A double-click on a box of the tree shows that board.
+        const QRect casella = albero->Caselle()[2].rettangolo;
+        QTest::mouseDClick(albero->findChild<QWidget*>(QStringLiteral("Albero")), Qt::LeftButton, {}, casella.center());
+        QCOMPARE(f.Corrente().Elenco.size(), 2U);
+        Clic(f, "OKBtn");
+        QCOMPARE(static_cast<TQuadro&>(*static_cast<TQuadro&>(*quadro.Elenco[0]).Elenco[0]).Elenco[1]->Nome,
+                 std::string("Terzo"));
+    }
+
+    void theFilesAreReadBackByTheCommandLine() {
+        SistemaDiProva p;
+        const QString quadri = QString::fromStdString((p.Cartella() / "QUADRI").string());
+        ludo::TCondizioniSistema cs;
+        TQuadro quadro(&cs);
+        TFrmQuadro f(quadro);
+        Mostra(f);
+        Nuova(f, ludo::CodResti);
+        Nuova(f, ludo::CodQuadro);
+        Nuova(f, ludo::CodSimmetrie);
+        C<QLineEdit>(f, "EditNome")->setText(QStringLiteral("Quadro à"));
+        const QString qdr = quadri + QStringLiteral("/prova.QDR");
+        {
+            RispostaFile risposta(qdr);
+            Clic(f, "SalvaQuadroBtn");
+            QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva Il Quadro"));
+        }
+        const QJsonObject letto = Cli({QStringLiteral("quadro"), qdr}).object();
+        QCOMPARE(letto.value(QStringLiteral("nome")).toString(), QStringLiteral("Quadro à"));
+        QCOMPARE(letto.value(QStringLiteral("membri")).toArray().size(), 3);
+
+        Pannello(f, 1);
+        Pannello(f, 3, Qt::ControlModifier);
+        const QString cnd = quadri + QStringLiteral("/prova.CND");
+        {
+            RispostaFile risposta(cnd);
+            f.Comando(QStringLiteral("Salva"))->trigger();
+        }
+        const QJsonArray condizioni = Cli({QStringLiteral("condizioni"), cnd}).array();
+        QCOMPARE(condizioni.size(), 2);
+        QCOMPARE(condizioni[1].toObject().value(QStringLiteral("codice")).toInt(), int{ludo::CodSimmetrie});
+
+        // Loading a board asks first, then replaces the board shown.
+        Nuova(f, ludo::CodPariDispari);
+        {
+            RispostaMessaggio no(QStringLiteral("No"));
+            RispostaFile risposta(qdr);
+            Clic(f, "CaricaQuadroBtn");
+            QCOMPARE(no.testi.size(), 1);
+        }
+        QCOMPARE(f.Radice().Elenco.size(), 4U);
+        {
+            RispostaMessaggio si(QStringLiteral("Si"));
+            RispostaFile risposta(qdr);
+            Clic(f, "CaricaQuadroBtn");
+        }
+        QCOMPARE(f.Radice().Elenco.size(), 3U);
+        Pannello(f, 1);
+        {
+            RispostaFile risposta(cnd);
+            f.Comando(QStringLiteral("Carica"))->trigger();
+        }
+        QCOMPARE(f.Radice().Elenco[1]->Codice, ludo::CodSimmetrie);
+        QCOMPARE(f.Radice().Elenco.size(), 5U);
+        {
+            RispostaMessaggio si(QStringLiteral("Si"));
+            RispostaFile risposta(quadri + QStringLiteral("/manca.QDR"));
+            Clic(f, "CaricaQuadroBtn");
+            QCOMPARE(si.testi.last(), QStringLiteral("Impossibile Caricare Il Quadro"));
+        }
+        QCOMPARE(f.Radice().Elenco.size(), 5U);
+    }
+
+    void filterColumnsFromTheArchiveBetweenTwoSeasons() {
+        SistemaDiProva p;
+        auto& a = p.d().Archivio;
+        for (std::uint16_t anno : {2021, 2022, 2023}) {
+            for (std::uint8_t n = 1; n <= 30; ++n) a.InserisciOrdinato({anno, n, ludo::SerieA, 0xFFu << (n % 24)});
+        }
+        p.sistema->DatiPerLeCondizioni();
+        auto& radice = static_cast<TQuadro&>(p.d().Condizioni.Condizione(ludo::CodQuadro));
+        p.d().Condizioni.Archivio = &a.Concorsi();
+        TFormInsArc_File f(radice);
+        Mostra(f);
+        C<TGSpinEdit>(f, "SEAnnoDa")->setValue(2022);
+        C<TGSpinEdit>(f, "SEConcDa")->setValue(25);
+        C<TGSpinEdit>(f, "SEAnnoA")->setValue(2024);
+        C<TGSpinEdit>(f, "SEConcA")->setValue(3);
+        Clic(f, "CheckFlag");
+        Clic(f, "OKBtn");
+        // 2021 from 25 to 30, every contest of 2022, 2023 up to 3.
+        QCOMPARE(f.Inserite(), 6U + 30U + 3U);
+        QCOMPARE(radice.Elenco.size(), 39U);
+        const auto& primo = dynamic_cast<const ludo::TColonnaFiltro&>(*radice.Elenco[0]);
+        QCOMPARE(primo.Numeri, ludo::Colonna{0xFFu << 1});
+        QCOMPARE(primo.FlagPosizione, 1);
+    }
+
+    void aStretchOfTheFixedNumberRankingUpToTheLimit() {
+        ludo::TCondizioniSistema cs;
+        TQuadro quadro(&cs);
+        for (int i = 0; i < 997; ++i) quadro.Inserisci(ludo::CodPariDispari);
+        const std::vector<ludo::TFisse> classifica = {{Col({7})}, {Col({1, 2})}, {Col({9})}, {Col({3})}, {Col({4})}};
+        TFormInsComb f(quadro, classifica);
+        Mostra(f);
+        auto* iniziale = C<QSpinBox>(f, "SEIniziale");
+        auto* finale = C<QSpinBox>(f, "SEFinale");
+        finale->setValue(4);
+        iniziale->setValue(5);
+        QCOMPARE(iniziale->value(), 4);  // pulled back to "Finale"
+        iniziale->setValue(2);
+        finale->setValue(1);
+        QCOMPARE(finale->value(), 2);  // raised back to "Iniziale"
+        finale->setValue(4);
+        auto* punti = C<TGGraphpt>(f, "GrPunti");
+        QTest::mouseClick(punti, Qt::LeftButton, {}, punti->RettangoloValore(1).center());
+        Clic(f, "OKBtn");
+        QCOMPARE(f.Inserite(), 2U);
+        const auto& ultima = dynamic_cast<const ludo::TColonnaFiltro&>(*quadro.Elenco.back());
+        QCOMPARE(ultima.Numeri, Col({9}));
+        QCOMPARE(ultima.Tabelle[0].Prima.Voci[1].Stato, ludo::Accettato);
+    }
+
+    void aNestedBoardDevelopsAsTheSameBoardInCode() {
+        SistemaDiProva p;
+        p.d().Pronostico = SistemaDiProva::Primi(16);
+        auto& radice = static_cast<TQuadro&>(p.d().Condizioni.Condizione(ludo::CodQuadro));
+        {
+            TFrmQuadro f(radice);
+            Mostra(f);
+            Nuova(f, ludo::CodColonnaFiltro);
+            Nuova(f, ludo::CodQuadro);
+            Clic(f, "RadioOr");
+            Filtro(*f.Radice().Elenco[0], Col({1, 2, 3, 4, 5, 6, 7, 8}), 4);
+            DoppioPannello(f, 2);
+            Nuova(f, ludo::CodColonnaFiltro);
+            Filtro(*f.Corrente().Elenco[0], Col({9, 10, 11, 12, 13, 14, 15, 16}), 4);
+            Clic(f, "OKBtn");
+            QVERIFY(f.Cambiato());
+        }
+        const auto file = p.Cartella() / "SISTEMI" / "quadro.LDS";
+        p.sistema->Salva(file);
+
+        ludo::T_Sistema inCodice(p.Cartella());
+        inCodice.Dati->Pronostico = SistemaDiProva::Primi(16);
+        BoardInCodice(static_cast<TQuadro&>(inCodice.Dati->Condizioni.Condizione(ludo::CodQuadro)));
+        ludo::InterfacciaSviluppo nessunaFinestra;
+        const auto esito = ludo::Sviluppa(inCodice, nessunaFinestra);
+        QVERIFY(esito.Finali > 0 && esito.Finali < esito.Totale);
+        const QJsonObject sviluppo = Cli({QStringLiteral("--cartella"), QString::fromStdString(p.Cartella().string()),
+                                          QStringLiteral("sviluppa"), QString::fromStdString(file.string())})
+                                         .object();
+        QCOMPARE(sviluppo.value(QStringLiteral("finali")).toInteger(), esito.Finali);
+    }
+};
+
+QTEST_MAIN(TestTFrmQuadro)
+#include "TestTFrmQuadro.moc"
