@@ -36,6 +36,7 @@
 #include "core/columns/FileColonne.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
+#include "core/system/Schedina.h"
 #include "core/system/T_Sistema.h"
 #include "ftp/ServerAggiornamento.h"
 #include "ui/archive/TFrmArchivio.h"
@@ -579,6 +580,8 @@ bool Garanzie(const QDir& destinazione) {
 // The sample system shared by three friends, each named.
 void SistemaTraAmici(ludo::T_Sistema& sistema) {
     SistemaDiEsempio(sistema);
+    const auto schedine = ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kSchedine));
+    ludo::CaricaSchedina(sistema.Dati->Coupon, schedine / "ultimasch.gsc");
     sistema.NumeroPartecipanti = 3;
     sistema.SpecificaNomi = true;
     sistema.NomiPartecipanti = {"Anna Bianchi", "Bruno Rossi", "Carla Verdi"};

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <string_view>
 
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
@@ -144,10 +143,12 @@ std::vector<std::string> Impostazioni(const TCondizione& c) {
     }
 }
 
+// The last step of the path (the name with its place among the members):
+// the description stands indented under its group or board.
 std::string NomeStampato(const TCondizione& c) {
-    std::string_view nome = c.Percorso.empty() ? std::string_view(c.Nome) : std::string_view(c.Percorso);
-    while (!nome.empty() && nome.front() == '\\') nome.remove_prefix(1);
-    return std::string(nome);
+    if (c.Percorso.empty()) return c.Nome;
+    const auto barra = c.Percorso.rfind('\\');
+    return barra == std::string::npos ? c.Percorso : c.Percorso.substr(barra + 1);
 }
 
 // The tables in use of the condition, each under its name.

@@ -283,13 +283,26 @@ std::vector<std::string> RigheACapo(const std::vector<std::string>& voci, double
                                     const std::function<double(const std::string&)>& misura) {
     std::vector<std::string> righe;
     std::string riga;
-    for (std::size_t i = 0; i < voci.size(); ++i) {
-        const std::string voce = voci[i] + (i + 1 < voci.size() ? ", " : "");
-        if (!riga.empty() && misura(riga + voce) > larghezza) {
+    const auto aggiungi = [&](const std::string& pezzo) {
+        if (!riga.empty() && misura(riga + pezzo) > larghezza) {
             righe.push_back(riga);
             riga.clear();
         }
-        riga += voce;
+        riga += pezzo;
+    };
+    for (std::size_t i = 0; i < voci.size(); ++i) {
+        const std::string voce = voci[i] + (i + 1 < voci.size() ? ", " : "");
+        if (misura(voce) <= larghezza) {
+            aggiungi(voce);
+            continue;
+        }
+        // Too wide for any line: word by word.
+        for (std::size_t inizio = 0; inizio < voce.size();) {
+            const auto blank = voce.find(' ', inizio);
+            const auto fine = blank == std::string::npos ? voce.size() : blank + 1;
+            aggiungi(voce.substr(inizio, fine - inizio));
+            inizio = fine;
+        }
     }
     if (!riga.empty()) righe.push_back(riga);
     return righe;

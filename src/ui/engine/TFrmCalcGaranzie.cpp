@@ -23,6 +23,7 @@ namespace {
 
 constexpr int IntervalloAggiornamento = 50;  // ms
 constexpr int LarghezzaPunti = 80;
+constexpr int AltezzaRiga = 20;
 constexpr int PuntiTitolo = 14;
 constexpr int PuntiTabella = 8;
 
@@ -43,6 +44,7 @@ TFrmCalcGaranzie::TFrmCalcGaranzie(ludo::T_Sistema& sistema, QWidget* parent)
     for (const char* t : ludo::IntestazioniGaranzie) intestazioni << QString::fromUtf8(t);
     ui->Griglia->setHorizontalHeaderLabels(intestazioni);
     ui->Griglia->verticalHeader()->hide();
+    ui->Griglia->verticalHeader()->setDefaultSectionSize(AltezzaRiga);
     for (int c = 0; c < 3; ++c) ui->Griglia->setColumnWidth(c, LarghezzaPunti);
     RicordaFinestra(*this);
     AiutoFinestra(*this, PaginaGuida);

@@ -69,7 +69,7 @@ TEST(DescrizioneCondizioni, GruppoElencaSoloIMembriEffettiviConLeImpostazioni) {
     RigheDescrizione righe;
     gruppo.Stampa(righe, 0);
     const RigheDescrizione attese{{0, "Gruppo Somme", {}},
-                                  {1, "Gruppo Somme\\Somma   1", {"Partite 1 2 4"}},
+                                  {1, "Somma   1", {"Partite 1 2 4"}},
                                   {2, "Somma : ", {"3.00 - 5.50", "7.00 - 7.00 Rec. A/3"}}};
     EXPECT_EQ(righe, attese);
 }
@@ -138,6 +138,9 @@ TEST(Prospetto, RigheACapoDopoLaDidascalia) {
     EXPECT_EQ(RigheACapo({"Anna", "Bruno", "Carla"}, 13, lunghezza),
               (std::vector<std::string>{"Anna, Bruno, ", "Carla"}));
     EXPECT_EQ(RigheACapo({"lunghissimo", "b"}, 4, lunghezza), (std::vector<std::string>{"lunghissimo, ", "b"}));
+    // An item wider than a line is broken between its words.
+    EXPECT_EQ(RigheACapo({"Partite 1 2 3 4 5 6"}, 10, lunghezza),
+              (std::vector<std::string>{"Partite 1 ", "2 3 4 5 6"}));
     EXPECT_TRUE(RigheACapo({}, 10, lunghezza).empty());
 }
 
