@@ -42,9 +42,11 @@
 #include "ui/controls/TFrmMessage.h"
 #include "ui/controls/TFrmProgresso.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
+#include "ui/engine/TFrmCalcGaranzie.h"
 #include "ui/engine/TFrmImpSv.h"
 #include "ui/engine/TFrmSviluppo.h"
 #include "ui/printing/TFormImpostaTabulato.h"
+#include "ui/printing/TFormStampaProspetto.h"
 #include "ui/printing/TFormStampaSchedine.h"
 #include "ui/printing/TFrmTaratura.h"
 #include "ui/system/TFormEditSQ.h"
@@ -202,6 +204,18 @@ const std::vector<Voce>& Finestre() {
          [](SistemaDiProva& p) { return Crea<TFrmOperazioni>(p.Cartella()); }},
         {"Accorpa", "accorpa", true,
          [](SistemaDiProva& p) { return Crea<TFrmAccorpa>(*p.sistema); }},
+        {"Calcolo delle garanzie", "garanzie", true,
+         [](SistemaDiProva& p) {
+             p.d().Pronostico = SistemaDiProva::Primi(10);
+             ludo::Espandi(p.d().Colonne, SistemaDiProva::Primi(9), true);
+             return Crea<TFrmCalcGaranzie>(*p.sistema);
+         }},
+        {"Stampa del Prospetto del Sistema", "prospetto", true,
+         [](SistemaDiProva& p) {
+             p.sistema->NumeroPartecipanti = 3;
+             ludo::Espandi(p.d().Colonne, SistemaDiProva::Primi(9), true);
+             return Crea<TFormStampaProspetto>(*p.sistema);
+         }},
         {"Editor Colonnare", "editor", true,
          [](SistemaDiProva& p) { return Crea<TFormEditorColonnare>(*p.sistema); }},
         {"Salta alla Colonna", "editor", true,

@@ -4,6 +4,8 @@
 //   istantanee CARTELLA_DESTINAZIONE [--stampe CARTELLA_PDF]
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -31,8 +33,10 @@
 #include "core/conditions/CondizioniSchema.h"
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TPuntiTra.h"
+#include "core/columns/FileColonne.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
+#include "core/system/Schedina.h"
 #include "core/system/T_Sistema.h"
 #include "ftp/ServerAggiornamento.h"
 #include "ui/archive/TFrmArchivio.h"
@@ -56,11 +60,13 @@
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TGListaCartelle.h"
 #include "ui/controls/TraduzioneQt.h"
+#include "ui/engine/TFrmCalcGaranzie.h"
 #include "ui/engine/TFrmImpSv.h"
 #include "ui/engine/TFrmSviluppo.h"
 #include "ui/printing/StampaLavoro.h"
 #include "ui/printing/SuperficieStampa.h"
 #include "ui/printing/TFormImpostaTabulato.h"
+#include "ui/printing/TFormStampaProspetto.h"
 #include "ui/printing/TFormStampaSchedine.h"
 #include "ui/printing/TFrmTaratura.h"
 #include "ui/system/TFormPrincipa.h"
@@ -568,7 +574,53 @@ bool Download(const QDir& destinazione) {
     return salvata;
 }
 
-}  // namespace
+// ---- guarantees and the system report -----------------------------------
+
+// The ready-made reduction of 16 numbers at guarantee 7 in memory, its
+// guarantees computed with no error and with one.
+bool Garanzie(const QDir& destinazione) {
+    Principale p;
+    auto& d = *p.sistema.Dati;
+    const auto matrice = ludo::io::resolvePath(p.sistema.Cartella(), std::string(ludo::io::kMatrici)) / "16F0R1.col";
+    if (!ludo::LeggiFile(d.Colonne, matrice, true)) return false;
+    d.Pronostico = 0xFFFFu;
+    TFrmCalcGaranzie finestra(p.sistema);
+    finestra.findChild<QCheckBox*>(QStringLiteral("CBErrori1"))->setChecked(true);
+    finestra.show();
+    finestra.findChild<QPushButton*>(QStringLiteral("CalcolaBtn"))->click();
+    QElapsedTimer attesa;
+    attesa.start();
+    while (finestra.InCorso() || attesa.elapsed() < 200) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return Foto(finestra, destinazione, "garanzie.png");
+}
+
+// The sample system shared by three friends, each named.
+void SistemaTraAmici(ludo::T_Sistema& sistema) {
+    SistemaDiEsempio(sistema);
+    const auto schedine = ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kSchedine));
+    ludo::CaricaSchedina(sistema.Dati->Coupon, schedine / "ultimasch.gsc");
+    sistema.NumeroPartecipanti = 3;
+    sistema.SpecificaNomi = true;
+    sistema.NomiPartecipanti = {"Anna Bianchi", "Bruno Rossi", "Carla Verdi"};
+    sistema.Commento = {"Sistema condizionato della settimana: quota di ciascuno un terzo del costo."};
+}
+
+bool DialogoProspetto(const QDir& destinazione) {
+    Principale p;
+    SistemaTraAmici(p.sistema);
+    TFormStampaProspetto dialogo(p.sistema);
+    return Foto(dialogo, destinazione, "stampa-prospetto.png");
+}
+
+// The report of the sample system, one copy per participant, on A4.
+bool StampaProspettoDiEsempio(const QDir& destinazione) {
+    ludo::T_Sistema sistema(ludo::io::programFolderFor(QApplication::applicationFilePath().toStdString(),
+                                                       ludo::io::Environment::fromProcess()));
+    SistemaTraAmici(sistema);
+    const ludo::OpzioniProspetto opzioni;
+    return Pdf(destinazione.filePath(QStringLiteral("prospetto.pdf")), QPageSize(QPageSize::A4),
+               [&](SuperficieStampa& s) { StampaProspetto(s, sistema, opzioni, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))); });
+}
 
 // The sample system's board: the winning columns of the last three contests
 // as filter columns, OR with a nested board of two conditions.
@@ -609,6 +661,7 @@ bool QuadroERecuperi(const QDir& destinazione) {
     return Foto(recuperi, destinazione, "recupero-condizioni.png") &&
            Foto(analisi, destinazione, "analisi-colonne-filtrate.png");
 }
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -623,7 +676,7 @@ int main(int argc, char* argv[]) {
     const QDir destinazione(QString::fromLocal8Bit(argv[1]));
     if (conStampe) {
         const QDir stampe(QString::fromLocal8Bit(argv[3]));
-        if (!Stampe(stampe) || !StampaArchivioDiEsempio(stampe)) return 1;
+        if (!Stampe(stampe) || !StampaArchivioDiEsempio(stampe) || !StampaProspettoDiEsempio(stampe)) return 1;
     }
     return Sviluppo(destinazione) && ImpostazioniSviluppo(destinazione) &&
                    Principali(destinazione) && SelezioneSquadre(destinazione) &&
@@ -631,7 +684,8 @@ int main(int argc, char* argv[]) {
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
                    EditoriCondizioni(destinazione) && EditoriCondizioniSchema(destinazione) &&
                    FinestreArchivio(destinazione) && StrumentiColonne(destinazione) &&
-                   Dettatura(destinazione) && Download(destinazione) && QuadroERecuperi(destinazione)
+                   Dettatura(destinazione) && Download(destinazione) && QuadroERecuperi(destinazione) &&
+                   Garanzie(destinazione) && DialogoProspetto(destinazione)
                ? 0
                : 1;
 }

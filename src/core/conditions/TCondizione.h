@@ -89,6 +89,16 @@ private:
     void (*chiama_)(void*, std::size_t, Valori, bool);
 };
 
+// One line of a condition's printed description: a caption followed by
+// items, which the printout separates by ", " and wraps after the caption.
+struct RigaDescrizione {
+    int Rientro = 0;  // how deep in groups and boards the condition stands
+    std::string Didascalia;
+    std::vector<std::string> Voci;
+    bool operator==(const RigaDescrizione&) const = default;
+};
+using RigheDescrizione = std::vector<RigaDescrizione>;
+
 class TCondizione {
 public:
     TCondizione(std::uint8_t codice, std::string nome, TCondizioniSistema* proprietario)
@@ -145,6 +155,12 @@ public:
         static_cast<void>(colonna);
         static_cast<void>(raccolta);
     }
+
+    // Appends the printed description: a line with the name and the type's
+    // settings, then a line per table in use with its accepted values (and
+    // those in recovery, with link letter and level). Containers go on with
+    // their effective members one step further in.
+    virtual void Stampa(RigheDescrizione& righe, int rientro) const;
 
     // Writes the type code and the type's record.
     bool Salva(io::BinaryWriter& out) const;

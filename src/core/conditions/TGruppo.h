@@ -30,6 +30,7 @@ public:
     void AggiornaStato() override;
     void AzzeraStatistiche() override;
     void AnalizzaColonne(const ListaColonne& colonne) override;
+    void Stampa(RigheDescrizione& righe, int rientro) const override;
     bool Verifica(Colonna colonna) override;
     bool Carica(io::BinaryReader& in) override;
 

@@ -64,6 +64,7 @@ public:
     // One table, the measure; members in recovery are judged as in a test
     // of the column, the link set starting afresh for it.
     void Campioni(Colonna colonna, RaccoltaValori raccolta) override;
+    void Stampa(RigheDescrizione& righe, int rientro) const override;
     bool Carica(io::BinaryReader& in) override;
 
     // A default condition of the code appended at the end; nullptr when the

@@ -9,12 +9,15 @@
 
 std::function<SuperficieStampa*()> SuperficieSostitutiva;
 
-bool SuperficieDispositivo::Inizia() { return painter_.begin(&dispositivo_); }
+bool SuperficieDispositivo::Inizia() {
+    if (serie_ && painter_.isActive()) return dispositivo_.newPage();
+    return painter_.begin(&dispositivo_);
+}
 
 bool SuperficieDispositivo::NuovaPagina() { return dispositivo_.newPage(); }
 
 void SuperficieDispositivo::Fine() {
-    if (painter_.isActive()) painter_.end();
+    if (!serie_ && painter_.isActive()) painter_.end();
 }
 
 int SuperficieDispositivo::LarghezzaPixel() const { return dispositivo_.width(); }

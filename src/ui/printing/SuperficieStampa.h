@@ -36,8 +36,18 @@ public:
     [[nodiscard]] virtual int RisoluzioneX() const = 0;
     [[nodiscard]] virtual int RisoluzioneY() const = 0;
 
+    // While a series is open, the documents begun and ended one after the
+    // other go on the pages of one device document, so that a PDF file
+    // keeps them all (the copies of a report, the listing after them).
+    void ApriSerie() { serie_ = true; }
+    void ChiudiSerie() {
+        serie_ = false;
+        Fine();
+    }
+
 protected:
     QPainter painter_;
+    bool serie_ = false;
 };
 
 // A printer (through the system's print service) or a PDF writer.

@@ -146,6 +146,9 @@ class TFormPrincipa : public QMainWindow {
     void OperazioniClick();
     void AccorpaClick();
     void EditorColonneClick();
+    // Guarantee calculation and system report (TFormPrincipaGaranzie.cpp).
+    void CalcoloGaranzieClick();
+    void StampaProspettoClick();
     // Updates from the Internet (TFormPrincipaAggiornamento.cpp).
     void AggiornamentoSchedinaClick();
     void AggiornamentoArchiviClick();

@@ -128,6 +128,7 @@ void TFormPrincipa::CreaMenuElaborazione() {
     Azione(m, QStringLiteral("CercaFisse"), QStringLiteral("Cerca Fisse"))->setVisible(false);
     Collega(QStringLiteral("Impostazioni"), &TFormPrincipa::ImpostazioniSviluppoClick);
     Collega(QStringLiteral("CalcoloColonne"), &TFormPrincipa::CalcoloColonneClick);
+    Collega(QStringLiteral("CalcoloGaranzie"), &TFormPrincipa::CalcoloGaranzieClick);
 }
 
 void TFormPrincipa::CreaMenuColonne() {
@@ -196,6 +197,7 @@ void TFormPrincipa::CreaMenuAltri() {
     Collega(QStringLiteral("TaraturaStampante"), &TFormPrincipa::TaraturaClick);
     Collega(QStringLiteral("StampaMemoria"), &TFormPrincipa::StampaMemoriaClick);
     Collega(QStringLiteral("StampaFile"), &TFormPrincipa::StampaFileClick);
+    Collega(QStringLiteral("StampaProspetto"), &TFormPrincipa::StampaProspettoClick);
     Collega(QStringLiteral("ImpostaStampante"), &TFormPrincipa::ImpostaStampanteClick);
 
     QMenu* ricevitoria = ui->MainMenu->addMenu(QStringLiteral("Ricevitoria"));
