@@ -379,6 +379,8 @@ void TFormPrincipa::AggiornaAbilitazioni() {
     Comando(QStringLiteral("CalcoloColonne"))->setEnabled(a.Sviluppo && libero);
     Comando(QStringLiteral("SalvaSuDisco"))->setEnabled(a.Colonne && libero);
     Comando(QStringLiteral("StampaMemoria"))->setEnabled(a.Colonne && libero);
+    for (const char* nome : {"VisualizzaMemoria", "SpoglioMemoria", "SpoglioStoricoMemoria"})
+        Comando(QString::fromLatin1(nome))->setEnabled(a.Colonne && libero);
 }
 
 void TFormPrincipa::CondizioniAperto() {

@@ -144,6 +144,18 @@ class TFormPrincipa : public QMainWindow {
     void OperazioniClick();
     void AccorpaClick();
     void EditorColonneClick();
+    // Viewing and checking columns (TFormPrincipaSpoglio.cpp).
+    void VisualizzaMemoriaClick();
+    void VisualizzaFileClick();
+    void SpoglioMemoriaClick();
+    void SpoglioFileClick();
+    void SpoglioStoricoMemoriaClick();
+    void SpoglioStoricoFileClick();
+    // The column file the user chooses; nothing when given up or unreadable
+    // (after the message msgErrore).
+    std::optional<ludo::ListaColonne> ColonneDaFile(const char* msgErrore);
+    void ApriSpoglio(ludo::ListaColonne colonne);
+    void ApriSpoglioStorico(ludo::ListaColonne colonne);
     // Updates from the Internet (TFormPrincipaAggiornamento.cpp).
     void AggiornamentoSchedinaClick();
     void AggiornamentoArchiviClick();

@@ -315,19 +315,7 @@ void TFormPrincipa::TaraturaClick() {
 void TFormPrincipa::StampaMemoriaClick() { ApriStampa(sistema_.Dati->Colonne); }
 
 void TFormPrincipa::StampaFileClick() {
-    RichiestaFile r;
-    r.titolo = QStringLiteral("Seleziona il File Colonnare");
-    r.cartella = Cartella(ludo::io::kColonne);
-    r.filtro = QStringLiteral("File Colonnare (*.Col)");
-    r.estensione = QStringLiteral("Col");
-    const QString scelto = ChiediFile(this, r);
-    if (scelto.isEmpty()) return;
-    ludo::ListaColonne colonne;
-    if (!ludo::LeggiFile(colonne, scelto.toStdString(), false)) {
-        Informazione(QString::fromUtf8(ludo::MsgErroreLetturaColonne), TFrmMessage::OK, this);
-        return;
-    }
-    ApriStampa(std::move(colonne));
+    if (auto colonne = ColonneDaFile(ludo::MsgErroreLetturaColonne)) ApriStampa(std::move(*colonne));
 }
 
 void TFormPrincipa::ApriStampa(ludo::ListaColonne colonne) {
