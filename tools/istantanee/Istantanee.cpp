@@ -40,6 +40,15 @@
 #include "ui/archive/TFrmImpRicerca.h"
 #include "ui/archive/TFrmStampaArchivio.h"
 #include "ui/archive/TFrmVisArchivio.h"
+#include "core/checking/ArchivioGiocate.h"
+#include "core/checking/SpoglioStorico.h"
+#include "ui/checking/FoglioXlsx.h"
+#include "ui/checking/TFrmGoalDopoGoal.h"
+#include "ui/checking/TFrmSchedineVincenti.h"
+#include "ui/checking/TFrmSpoglio.h"
+#include "ui/checking/TFrmSpoglioGlobale.h"
+#include "ui/checking/TFrmSpoglioStorico.h"
+#include "ui/checking/TFrmVisualizzaColonne.h"
 #include "ui/coltools/TFormEditorColonnare.h"
 #include "ui/coltools/TFrmAccorpa.h"
 #include "ui/coltools/TFrmConverte.h"
@@ -49,6 +58,7 @@
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TGListaCartelle.h"
+#include "ui/controls/TPronostico.h"
 #include "ui/controls/TraduzioneQt.h"
 #include "ui/engine/TFrmImpSv.h"
 #include "ui/engine/TFrmSviluppo.h"
@@ -526,6 +536,48 @@ bool StrumentiColonne(const QDir& destinazione) {
     return Foto(editor, destinazione, "editor-colonne.png");
 }
 
+// The checking windows on the typical system developed, against the winning
+// column of the last contest of the demonstration archive; the historical
+// check also exported as a spreadsheet (istantanee --stampe converts it).
+bool FinestreSpoglio(const QDir& destinazione) {
+    Principale p;
+    SistemaDiEsempio(p.sistema);
+    auto& d = *p.sistema.Dati;
+    ludo::InterfacciaSviluppo nessunaFinestra;
+    p.sistema.AdottaSviluppo(ludo::Sviluppa(p.sistema, nessunaFinestra).Risultato);
+    const ludo::T_Concorso& ultimo = d.Archivio.Concorsi().back();
+    TFrmVisualizzaColonne vista(d.Colonne);
+    if (!Foto(vista, destinazione, "visualizza-colonne.png")) return false;
+
+    TFrmSpoglio spoglio(p.sistema, d.Colonne);
+    spoglio.ImpostaVincente(ultimo.Vincente);
+    if (!Foto(spoglio, destinazione, "spoglio.png")) return false;
+    TFrmSchedineVincenti vincenti(d.Colonne, ultimo.Vincente, spoglio.Punti());
+    if (!Foto(vincenti, destinazione, "schedine-vincenti.png")) return false;
+
+    ludo::GolSchedina gol{};
+    const int risultati[][3] = {{3, 2, 1}, {7, 1, 2}, {12, 3, 0}, {20, 0, 4}, {25, 2, 2}, {9, 1, 0}};
+    for (const auto& r : risultati) gol[static_cast<std::size_t>(r[0] - 1)] = {r[1], r[2]};
+    TFrmGoalDopoGoal goal(d.Coupon, gol);
+    if (!Foto(goal, destinazione, "goal-dopo-goal.png")) return false;
+
+    TFrmSpoglioStorico storico(d.Archivio, d.Config.Ricerca.Intervallo, p.sistema.Cartella(), d.Colonne);
+    if (!storico.Analizza() || !Foto(storico, destinazione, "spoglio-storico.png")) return false;
+    if (!ScriviFoglioXlsx(ludo::FoglioSpoglioStorico(storico.Esito()),
+                          destinazione.filePath(QStringLiteral("spoglio-storico.xlsx")).toStdString()))
+        return false;
+
+    ludo::TArchivioGiocate giocate(ultimo.NumConcorso);
+    giocate.AggiungiSchedina({d.Colonne.begin()[0], d.Colonne.begin()[1], 0, 0, 0, 0});
+    giocate.AggiungiIntegrale(ultimo.Vincente | 0x3u);
+    for (int i = 0; i < 9; ++i) giocate.AggiungiSistema(12, d.Colonne, {46000.0 + i, 0.4 + 0.05 * i});
+    TFrmSpoglioGlobale globale(giocate, ultimo.NumConcorso);
+    globale.findChild<TPronostico*>(QStringLiteral("Vincente1_16"))->ImpostaColonna(ultimo.Vincente);
+    globale.findChild<TPronostico*>(QStringLiteral("Vincente17_32"))->ImpostaColonna(ultimo.Vincente);
+    giocate.Spoglio(ultimo.Vincente);
+    return Foto(globale, destinazione, "spoglio-globale.png");
+}
+
 // The download window in the middle of the team lists, taken from a real
 // transfer from the tests' FTP server (the second list comes slowly), then
 // cancelled.
@@ -574,6 +626,7 @@ int main(int argc, char* argv[]) {
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
                    EditoriCondizioni(destinazione) && EditoriCondizioniSchema(destinazione) &&
                    FinestreArchivio(destinazione) && StrumentiColonne(destinazione) &&
+                   FinestreSpoglio(destinazione) &&
                    Download(destinazione)
                ? 0
                : 1;

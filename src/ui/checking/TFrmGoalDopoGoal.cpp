@@ -73,7 +73,8 @@ void TFrmGoalDopoGoal::PreparaTabella(QTableWidget* tabella, int prima, const lu
     tabella->verticalHeader()->hide();
     tabella->setItemDelegateForColumn(ColGolCasa, new DelegatoGol(tabella));
     tabella->setItemDelegateForColumn(ColGolOspite, new DelegatoGol(tabella));
-    tabella->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    tabella->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                             QAbstractItemView::EditKeyPressed);
     tabella->setTabKeyNavigation(false);
     for (int r = 0; r < PartitePerTabella; ++r) {
         const auto i = static_cast<std::size_t>(prima - 1 + r);
