@@ -131,7 +131,7 @@ private slots:
     void tablesAndSavedColumnsAreThoseOfTheCommandLine() {
         SistemaDiProva p;
         ArchivioDemo(p);
-        const auto colonne = ColonneACaso(300);
+        const auto colonne = ColonneACaso(40);
         const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
         ScriviFile(file, ColonneLE(colonne));
         const auto cli = JsonCli(p.Cartella(), {"spoglio-storico", file.string(), "--salva", "cli.Col", "--punti", "7,6"});
@@ -139,7 +139,7 @@ private slots:
         TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(), Lista(colonne));
         QVERIFY(f.Analizza());
         f.show();
-        QCOMPARE(TestoDi(f, "LabelColonne"), QStringLiteral("300"));
+        QCOMPARE(TestoDi(f, "LabelColonne"), QStringLiteral("40"));
         QCOMPARE(TestoDi(f, "LabelRisultati"), cli["titolo"].toString());
         QCOMPARE(cli["concorsi"].toInt(), 487);
         auto* generale = C<QTableWidget>(f, "GrigliaGenerale");
@@ -224,10 +224,11 @@ private slots:
         AperturaFoglioDiProva = [](const QString&) { return false; };
         {
             RispostaFile risposta(QString::fromStdString(xlsx.string()));
-            RispostaMessaggio messaggi;
+            RispostaMessaggio messaggi(QStringLiteral("Si"));
             Clic(f, "EsportaBtn");
-            QCOMPARE(messaggi.testi, QStringList{QString::fromUtf8(MsgNessunProgrammaFoglio) +
-                                                 QString::fromStdString(xlsx.string())});
+            QCOMPARE(messaggi.testi, (QStringList{QString::fromUtf8(MsgSovrascrivere),
+                                                  QString::fromUtf8(MsgNessunProgrammaFoglio) +
+                                                      QString::fromStdString(xlsx.string())}));
         }
         // A name that cannot be replaced (a folder stands there): the message,
         // and no half-written file left beside it.
