@@ -568,7 +568,7 @@ bool FinestreSpoglio(const QDir& destinazione) {
         return false;
 
     ludo::TArchivioGiocate giocate(ultimo.NumConcorso);
-    giocate.AggiungiSchedina({d.Colonne.begin()[0], d.Colonne.begin()[1], 0, 0, 0, 0});
+    giocate.AggiungiSchedina({*d.Colonne.begin(), *std::next(d.Colonne.begin()), 0, 0, 0, 0});
     giocate.AggiungiIntegrale(ultimo.Vincente | 0x3u);
     for (int i = 0; i < 9; ++i) giocate.AggiungiSistema(12, d.Colonne, {46000.0 + i, 0.4 + 0.05 * i});
     TFrmSpoglioGlobale globale(giocate, ultimo.NumConcorso);
