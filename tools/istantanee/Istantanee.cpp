@@ -33,6 +33,7 @@
 #include "core/conditions/TPuntiTra.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
+#include "core/system/Schedina.h"
 #include "core/system/T_Sistema.h"
 #include "ftp/ServerAggiornamento.h"
 #include "ui/archive/TFrmArchivio.h"
@@ -558,6 +559,7 @@ bool FinestreSpoglio(const QDir& destinazione) {
     ludo::GolSchedina gol{};
     const int risultati[][3] = {{3, 2, 1}, {7, 1, 2}, {12, 3, 0}, {20, 0, 4}, {25, 2, 2}, {9, 1, 0}};
     for (const auto& r : risultati) gol[static_cast<std::size_t>(r[0] - 1)] = {r[1], r[2]};
+    ludo::CaricaSchedina(d.Coupon, ludo::io::resolvePath(p.sistema.Cartella(), ludo::NomeUltimaSchedina));
     TFrmGoalDopoGoal goal(d.Coupon, gol);
     if (!Foto(goal, destinazione, "goal-dopo-goal.png")) return false;
 
@@ -571,10 +573,10 @@ bool FinestreSpoglio(const QDir& destinazione) {
     giocate.AggiungiSchedina({*d.Colonne.begin(), *std::next(d.Colonne.begin()), 0, 0, 0, 0});
     giocate.AggiungiIntegrale(ultimo.Vincente | 0x3u);
     for (int i = 0; i < 9; ++i) giocate.AggiungiSistema(12, d.Colonne, {46000.0 + i, 0.4 + 0.05 * i});
+    giocate.Spoglio(ultimo.Vincente);
     TFrmSpoglioGlobale globale(giocate, ultimo.NumConcorso);
     globale.findChild<TPronostico*>(QStringLiteral("Vincente1_16"))->ImpostaColonna(ultimo.Vincente);
     globale.findChild<TPronostico*>(QStringLiteral("Vincente17_32"))->ImpostaColonna(ultimo.Vincente);
-    giocate.Spoglio(ultimo.Vincente);
     return Foto(globale, destinazione, "spoglio-globale.png");
 }
 

@@ -68,8 +68,8 @@ void TFrmGoalDopoGoal::PreparaTabella(QTableWidget* tabella, int prima, const lu
     tabella->setColumnCount(NumeroColonne);
     tabella->setRowCount(PartitePerTabella);
     tabella->setHorizontalHeaderLabels(
-        {QStringLiteral("N."), QStringLiteral("Casa"), QStringLiteral("Ospite"), QStringLiteral("Gol"),
-         QStringLiteral("Gol")});
+        {QStringLiteral("N."), QStringLiteral("Casa"), QStringLiteral("Ospite"), QStringLiteral("Gol C."),
+         QStringLiteral("Gol O.")});
     tabella->verticalHeader()->hide();
     tabella->setItemDelegateForColumn(ColGolCasa, new DelegatoGol(tabella));
     tabella->setItemDelegateForColumn(ColGolOspite, new DelegatoGol(tabella));
@@ -86,8 +86,14 @@ void TFrmGoalDopoGoal::PreparaTabella(QTableWidget* tabella, int prima, const lu
         tabella->setRowHeight(r, tabella->fontMetrics().height() + 4);
     }
     tabella->resizeColumnsToContents();
-    for (int c : {ColCasa, ColOspite}) tabella->setColumnWidth(c, std::max(tabella->columnWidth(c), 90));
-    for (int c : {ColGolCasa, ColGolOspite}) tabella->setColumnWidth(c, 36);
+    for (int c : {ColCasa, ColOspite}) tabella->setColumnWidth(c, std::max(tabella->columnWidth(c), 110));
+    // All sixteen matches in sight, without scroll bars.
+    tabella->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int larghezza = 2 * tabella->frameWidth();
+    for (int c = 0; c < NumeroColonne; ++c) larghezza += tabella->columnWidth(c);
+    tabella->setFixedSize(larghezza, 2 * tabella->frameWidth() + tabella->horizontalHeader()->sizeHint().height() +
+                                         PartitePerTabella * tabella->rowHeight(0));
     tabella->setCurrentCell(0, ColGolCasa);
     connect(tabella, &QTableWidget::itemChanged, this, [this, prima](QTableWidgetItem* cella) { CellaCambiata(cella, prima); });
 }
