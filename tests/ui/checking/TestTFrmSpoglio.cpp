@@ -12,6 +12,7 @@
 #include "ui/checking/TFrmSchedineVincenti.h"
 #include "ui/checking/TFrmSpoglio.h"
 #include "ui/checking/TFrmVisualizzaColonne.h"
+#include "ui/controls/TFormSaver.h"
 #include "ui/controls/TGBarrePunti.h"
 #include "ui/controls/TGVisColonne.h"
 
@@ -65,7 +66,7 @@ void Gol(TFrmGoalDopoGoal& f, int partita, int colonna, char gol) {
     tabella->setFocus();
     tabella->setCurrentCell((partita - 1) % 16, colonna);
     QTest::keyClick(tabella, gol);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(f.focusWidget(), Qt::Key_Return);
 }
 
 }  // namespace
@@ -137,6 +138,7 @@ private slots:
         f.show();
         QList<ludo::Punteggi> durante;
         QuandoSiApre<TFrmGoalDopoGoal>([&](TFrmGoalDopoGoal& g) {
+            QVERIFY(QTest::qWaitForWindowActive(&g));
             QCOMPARE(C<QTableWidget>(g, "Partite1_16")->item(2, TFrmGoalDopoGoal::ColCasa)->text(),
                      QStringLiteral("Genoa"));
             QCOMPARE(TestoDi(g, "Ottina8"), QStringLiteral("8"));  // no goal yet: matches 1..8
@@ -164,6 +166,7 @@ private slots:
 
         // Opened again, the goals typed are still there; Escape leaves the strips as they were.
         QuandoSiApre<TFrmGoalDopoGoal>([](TFrmGoalDopoGoal& g) {
+            QVERIFY(QTest::qWaitForWindowActive(&g));
             QCOMPARE(C<QTableWidget>(g, "Partite17_32")->item(3, TFrmGoalDopoGoal::ColGolOspite)->text(),
                      QStringLiteral("4"));
             Gol(g, 30, TFrmGoalDopoGoal::ColGolCasa, '9');
@@ -171,6 +174,25 @@ private slots:
         });
         Clic(f, "GolBtn");
         QCOMPARE(f.Vincente(), finale);
+    }
+
+    // Opened again in the same run, the window checks the last winning column at once.
+    void theLastWinningColumnComesBackChecked() {
+        SistemaDiProva p;
+        TFormSaver store;
+        TFormSaver::ImpostaProgramma(&store);
+        {
+            TFrmSpoglio f(*p.sistema, Lista(Colonne()));
+            f.show();
+            ClicNumeri(f, kVincente);
+            f.close();
+        }
+        TFrmSpoglio f(*p.sistema, Lista(Colonne()));
+        f.show();
+        TFormSaver::ImpostaProgramma(nullptr);
+        QCOMPARE(f.Vincente(), kVincente);
+        QVERIFY(C<QWidget>(f, "Risultati")->isVisible());
+        QCOMPARE(TestoDi(f, "Panel8"), QStringLiteral("2"));
     }
 
     // Three slips of six: the first wins only with 7 points, the second
