@@ -78,9 +78,15 @@ int MassimoScorrimentoSistemi(std::size_t sistemi) {
 }
 
 std::vector<std::vector<std::string>> TabellaStampaGlobale(const TArchivioGiocate& giocate) {
-    std::vector<std::vector<std::string>> tabella;
-    tabella.emplace_back(IntestazioniRiepilogo.begin(), IntestazioniRiepilogo.end());
-    for (const auto& riga : RigheRiepilogo(giocate, true)) tabella.emplace_back(riga.begin(), riga.end());
+    // The summary leaves the date's column empty, so that the wins of both
+    // parts stand in the same columns.
+    auto riepilogo = [](const std::array<std::string, 5>& riga) {
+        std::vector<std::string> celle(riga.begin(), riga.end());
+        celle.insert(celle.begin() + 2, std::string());
+        return celle;
+    };
+    std::vector<std::vector<std::string>> tabella{riepilogo(IntestazioniRiepilogo)};
+    for (const auto& riga : RigheRiepilogo(giocate, true)) tabella.push_back(riepilogo(riga));
     tabella.push_back({"Num.", "Colonne", "Data", "  8", "  7", "  6"});
     for (const auto& s : RigheSistemi(giocate)) {
         std::vector<std::string> riga{s[0], s[1], s[2]};

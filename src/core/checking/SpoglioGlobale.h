@@ -36,7 +36,8 @@ std::vector<std::array<std::string, 7>> RigheSistemi(const TArchivioGiocate& gio
 int MassimoScorrimentoSistemi(std::size_t sistemi);
 
 // The printout as one ruled table: the summary under its headings, then the
-// reduced systems under "Num.", "Colonne", "Data" and their wins.
+// reduced systems under "Num.", "Colonne", "Data" and their wins, the wins
+// of both in the last three columns.
 std::vector<std::vector<std::string>> TabellaStampaGlobale(const TArchivioGiocate& giocate);
 
 }  // namespace ludo
