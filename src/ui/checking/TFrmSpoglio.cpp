@@ -67,8 +67,8 @@ void TFrmSpoglio::MostraRisultati(bool mostra) {
 }
 
 void TFrmSpoglio::MostraCondizioni() {
-    std::size_t lunghezza = 0;
-    for (const auto& riga : righe_) lunghezza = std::max(lunghezza, riga.size());
+    qsizetype lunghezza = 0;
+    for (const auto& riga : righe_) lunghezza = std::max(lunghezza, QString::fromStdString(riga).size());
     const QSignalBlocker blocco(ui->ScrollErrori);
     ui->ScrollErrori->setRange(0, std::max(0, static_cast<int>(lunghezza) - 1));
     ui->ScrollErrori->setValue(0);
