@@ -9,6 +9,7 @@
 #include "SpoglioDiProva.h"
 #include "core/checking/Spoglio.h"
 #include "ui/checking/TFrmGoalDopoGoal.h"
+#include "ui/conditions/TFrmCondizione.h"
 #include "ui/checking/TFrmSchedineVincenti.h"
 #include "ui/checking/TFrmSpoglio.h"
 #include "ui/checking/TFrmVisualizzaColonne.h"
@@ -108,6 +109,24 @@ private slots:
         // The scroll bar shifts every line left, a line shorter than the shift empties.
         C<QScrollBar>(f, "ScrollErrori")->setValue(3);
         for (int i = 0; i < attese.size(); ++i) QCOMPARE(lista->item(i)->text(), attese[i].mid(3));
+
+        // A double click on a condition opens its editor; "Pronostico" opens nothing.
+        bool aperto = false;
+        QuandoSiApre<TFrmCondizione>([&](TFrmCondizione& editor) {
+            aperto = true;
+            editor.reject();
+        });
+        const auto doppioClic = [lista](int riga) {
+            const QPoint punto = lista->visualItemRect(lista->item(riga)).center();
+            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, punto);
+            QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, punto);
+        };
+        doppioClic(0);
+        QTest::qWait(20);
+        QVERIFY(!aperto);
+        doppioClic(1);
+        QVERIFY(aperto);
+        QVERIFY(!p.sistema->Modificato);
     }
 
     void moreThanEightNumbersHideTheResults() {
