@@ -48,13 +48,6 @@ TEST(SpoglioGlobale, SystemRowsCarryDateTimeAndTheirOwnWins) {
     EXPECT_EQ(ludo::TestoOra(0.999999), "23:59");
 }
 
-TEST(SpoglioGlobale, SevenSystemsShowWithoutScrolling) {
-    EXPECT_EQ(ludo::MassimoScorrimentoSistemi(0), 0);
-    EXPECT_EQ(ludo::MassimoScorrimentoSistemi(7), 0);
-    EXPECT_EQ(ludo::MassimoScorrimentoSistemi(8), 1);
-    EXPECT_EQ(ludo::MassimoScorrimentoSistemi(20), 13);
-}
-
 TEST(SpoglioGlobale, PrintoutTableAndHeadings) {
     const auto t = ludo::TabellaStampaGlobale(Giocate());
     ASSERT_EQ(t.size(), 8u);  // headings, four kinds, headings, two systems

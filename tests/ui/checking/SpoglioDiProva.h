@@ -35,5 +35,3 @@ inline QJsonObject JsonCli(const std::filesystem::path& cartella, const std::vec
     if (uscita.stato != 0) qFatal("ludomatic-cli failed: %s", uscita.out.c_str());
     return QJsonDocument::fromJson(QByteArray::fromStdString(uscita.out)).object();
 }
-
-inline QString Testo(const QJsonValue& v) { return v.toString(); }

@@ -90,19 +90,17 @@ struct FoglioLetto {
     std::map<int, double> larghezze;
 };
 
+// "C17": row 16, column 2 (the sheet has no column past L).
 std::pair<int, int> Posizione(const QString& riferimento) {
-    int colonna = 0;
-    int i = 0;
-    while (i < riferimento.size() && riferimento[i].isLetter()) colonna = colonna * 26 + (riferimento[i++].unicode() - 'A' + 1);
-    return {riferimento.mid(i).toInt() - 1, colonna - 1};
+    return {riferimento.mid(1).toInt() - 1, riferimento[0].unicode() - 'A'};
 }
 
 FoglioLetto LeggiXlsx(const fs::path& file) {
     QStringList condivise;
     QXmlStreamReader s(VoceZip(file, "xl/sharedStrings.xml"));
-    while (s.readNextStartElement() || !s.atEnd()) {
-        if (s.isStartElement() && s.name() == QLatin1String("t")) condivise << s.readElementText();
-        else if (!s.isStartElement()) s.readNext();
+    while (!s.atEnd()) {
+        if (s.readNext() == QXmlStreamReader::StartElement && s.name() == QLatin1String("t"))
+            condivise << s.readElementText();
     }
     FoglioLetto foglio;
     QXmlStreamReader x(VoceZip(file, "xl/worksheets/sheet1.xml"));
