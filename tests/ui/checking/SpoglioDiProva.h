@@ -1,5 +1,6 @@
 #pragma once
-// What the checking windows' tests share: columns from their numbers, the
+// What the checking windows' tests share: columns from their numbers, lists
+// of them, the
 // winning numbers clicked in a window's two forecast strips, and the answer
 // of ludomatic-cli read as JSON.
 
@@ -11,13 +12,19 @@
 
 #include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
-#include "core/columns/Colonna.h"
+#include "core/columns/ListaColonne.h"
 #include "ui/controls/TPronostico.h"
 
 inline ludo::Colonna Numeri(std::initializer_list<int> numeri) {
     ludo::Colonna c = 0;
     for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
     return c;
+}
+
+inline ludo::ListaColonne Lista(const std::vector<ludo::Colonna>& colonne) {
+    ludo::ListaColonne l;
+    for (const auto c : colonne) l.Aggiungi(c);
+    return l;
 }
 
 // Clicks each number of the column in the strips named basso (1..16) and alto (17..32).

@@ -31,24 +31,10 @@ std::vector<ludo::Colonna> Colonne() {
             Numeri({1, 2, 3, 4, 5, 6, 7, 20, 30, 31})};
 }
 
-ludo::ListaColonne Lista(const std::vector<ludo::Colonna>& colonne) {
-    ludo::ListaColonne l;
-    for (const auto c : colonne) l.Aggiungi(c);
-    return l;
-}
-
 QStringList Righe(const QListWidget* lista) {
     QStringList righe;
     for (int i = 0; i < lista->count(); ++i) righe << lista->item(i)->text();
     return righe;
-}
-
-QString TestoNumeri(ludo::Colonna c) {
-    QStringList n;
-    for (int i = 1; i <= 32; ++i) {
-        if ((c & (ludo::Colonna{1} << (i - 1))) != 0) n << QString::number(i);
-    }
-    return n.join(QLatin1Char(' '));
 }
 
 // A system with conditions, saved where the command line reads it too.
@@ -81,7 +67,7 @@ private slots:
         const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
         ScriviFile(file, ColonneLE(Colonne()));
         const auto cli = JsonCli(p.Cartella(), {"spoglio", file.string(), "--vincente",
-                                                TestoNumeri(kVincente).toStdString(), "--sistema", sistema.string()});
+                                                "1 2 3 4 5 6 7 20", "--sistema", sistema.string()});
 
         TFrmSpoglio f(*p.sistema, Lista(Colonne()));
         f.show();

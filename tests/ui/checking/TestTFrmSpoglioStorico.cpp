@@ -39,12 +39,6 @@ std::vector<ludo::Colonna> ColonneACaso(std::size_t quante) {
     return colonne;
 }
 
-ludo::ListaColonne Lista(const std::vector<ludo::Colonna>& colonne) {
-    ludo::ListaColonne l;
-    for (const auto c : colonne) l.Aggiungi(c);
-    return l;
-}
-
 QStringList Voci(const fs::path& cartella) {
     QStringList voci;
     for (const auto& v : fs::directory_iterator(cartella)) voci << QString::fromStdString(v.path().filename().string());

@@ -30,8 +30,6 @@
 #include "ui/archive/TFrmImpRicerca.h"
 #include "ui/archive/TFrmVisArchivio.h"
 #include "ui/checking/TFrmSpoglio.h"
-#include "ui/checking/TFrmSpoglioStorico.h"
-#include "ui/checking/TFrmVisualizzaColonne.h"
 #include "ui/coltools/TFrmAccorpa.h"
 #include "ui/controls/DialoghiFile.h"
 #include "ui/controls/TAnimazioneLogo.h"
@@ -218,8 +216,7 @@ class TestTFormPrincipa : public QObject {
     }
 
     // Viewing and checking: from memory only with columns, on a copy of
-    // them; from a file chosen in the column folder, and not at all from a
-    // file that cannot be read.
+    // them; not at all from a file that cannot be read.
     void checkingCommandsTakeTheColumnsFromMemoryOrAFile() {
         Principale p;
         const char* memoria[] = {"VisualizzaMemoria", "SpoglioMemoria", "SpoglioStoricoMemoria"};
@@ -238,20 +235,6 @@ class TestTFormPrincipa : public QObject {
         });
         C<QAction>(p.finestra, "SpeedSpoglio")->trigger();
         QCOMPARE(colonne, std::size_t{1});
-
-        const auto file = p.prova.Cartella() / "COLONNE" / "due.Col";
-        QVERIFY(ludo::ScriviFile(p.d().Colonne, file));
-        bool vista = false;
-        QuandoSiApre<TFrmVisualizzaColonne>([&](TFrmVisualizzaColonne& f) {
-            vista = true;
-            f.reject();
-        });
-        {
-            RispostaFile risposta(QString::fromStdString(file.string()));
-            p.Comando("VisualizzaFile")->trigger();
-            QCOMPARE(risposta.richieste.front().titolo, QStringLiteral("Seleziona il File Colonnare"));
-        }
-        QVERIFY(vista);
 
         RispostaFile mancante(QString::fromStdString((p.prova.Cartella() / "COLONNE" / "nessuno.Col").string()));
         for (const char* nome : {"SpoglioFile", "SpoglioStoricoFile"}) {
