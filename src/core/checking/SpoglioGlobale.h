@@ -26,7 +26,8 @@ std::string TestoOra(double frazione);
 // Four rows: single slips, integral systems, reduced systems and the total:
 // the row's name, the plays of that kind, the wins with 8, 7 and 6 points.
 // The printout indents the names by one more blank.
-std::vector<std::array<std::string, 5>> RigheRiepilogo(const TArchivioGiocate& giocate, bool perStampa = false);
+std::vector<std::array<std::string, 5>> RigheRiepilogo(const TArchivioGiocate& giocate,
+                                                       bool perStampa = false);
 extern const std::array<std::string, 5> IntestazioniRiepilogo;
 
 // One row per reduced system: numbers played, columns, date, time, and its

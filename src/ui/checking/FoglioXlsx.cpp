@@ -21,14 +21,15 @@ bool ScriviCelle(lxw_workbook* libro, const ludo::FoglioEsportazione& foglio) {
     format_set_bg_color(evidenza, ColoreEvidenza);
     for (std::size_t j = 0; j < foglio.Larghezze.size(); ++j) {
         const auto c = static_cast<lxw_col_t>(j);
-        if (worksheet_set_column(pagina, c, c, foglio.Larghezze[j], nullptr) != LXW_NO_ERROR) return false;
+        if (worksheet_set_column(pagina, c, c, foglio.Larghezze[j], nullptr) != LXW_NO_ERROR)
+            return false;
     }
     for (std::size_t r = 0; r < foglio.Righe.size(); ++r) {
         lxw_format* formato = foglio.Evidenziata[r] ? evidenza : nullptr;
         const auto& riga = foglio.Righe[r];
         for (std::size_t j = 0; j < riga.size(); ++j) {
-            if (worksheet_write_string(pagina, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(j), riga[j].c_str(),
-                                       formato) != LXW_NO_ERROR)
+            if (worksheet_write_string(pagina, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(j),
+                                       riga[j].c_str(), formato) != LXW_NO_ERROR)
                 return false;
         }
     }
@@ -41,15 +42,18 @@ bool QualcunoApreIFogli() {
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (xdgMime.isEmpty()) return true;  // no database to ask: let the launcher try
     QProcess domanda;
-    domanda.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
-                            QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")});
+    domanda.start(
+        xdgMime,
+        {QStringLiteral("query"), QStringLiteral("default"),
+         QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")});
     if (!domanda.waitForFinished(5000)) return true;
     return !domanda.readAllStandardOutput().trimmed().isEmpty();
 }
 
 }  // namespace
 
-bool ScriviFoglioXlsx(const ludo::FoglioEsportazione& foglio, const std::filesystem::path& percorso) {
+bool ScriviFoglioXlsx(const ludo::FoglioEsportazione& foglio,
+                      const std::filesystem::path& percorso) {
     namespace fs = std::filesystem;
     fs::path temporaneo = percorso;
     temporaneo += ".tmp";

@@ -15,7 +15,8 @@ inline constexpr char MsgNessunProgrammaFoglio[] =
     "Nessun programma può aprire il foglio di calcolo. Il file è stato salvato in ";
 
 // True when the file now holds the sheet.
-bool ScriviFoglioXlsx(const ludo::FoglioEsportazione& foglio, const std::filesystem::path& percorso);
+bool ScriviFoglioXlsx(const ludo::FoglioEsportazione& foglio,
+                      const std::filesystem::path& percorso);
 
 // Opens the file in the desktop's spreadsheet program; false when nothing
 // could open it.

@@ -6,7 +6,8 @@
 
 #include "ui/controls/TGVisColonne.h"
 
-PannelliSchedine::PannelliSchedine(QWidget* parent) : QWidget(parent), scorrimento_(new QScrollBar(Qt::Horizontal, this)) {
+PannelliSchedine::PannelliSchedine(QWidget* parent)
+    : QWidget(parent), scorrimento_(new QScrollBar(Qt::Horizontal, this)) {
     auto* verticale = new QVBoxLayout(this);
     verticale->setContentsMargins(0, 0, 0, 0);
     auto* riga = new QHBoxLayout;

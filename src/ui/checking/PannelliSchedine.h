@@ -14,7 +14,7 @@ class TGVisColonne;
 
 class PannelliSchedine : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PannelliSchedine(QWidget* parent = nullptr);
 
     // Shows the slips from the first; the scroll bar's maximum is the
@@ -22,9 +22,11 @@ public:
     void ImpostaSchedine(std::vector<ludo::TSchedinaVin> schedine);
     [[nodiscard]] const std::vector<ludo::TSchedinaVin>& Schedine() const { return schedine_; }
     [[nodiscard]] QScrollBar* Scorrimento() const { return scorrimento_; }
-    [[nodiscard]] TGVisColonne* Pannello(int i) const { return pannelli_.at(static_cast<std::size_t>(i)); }
+    [[nodiscard]] TGVisColonne* Pannello(int i) const {
+        return pannelli_.at(static_cast<std::size_t>(i));
+    }
 
-private:
+  private:
     void Mostra(int primo);
 
     std::array<TGVisColonne*, ludo::SchedineVisibili> pannelli_{};

@@ -16,16 +16,17 @@ constexpr int PartitePerTabella = 16;
 // A goal cell takes up to two digits; '-' and '.' stand for no goal yet.
 // Each key typed reaches the table at once, so the eight follow the typing.
 class DelegatoGol : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                           const QModelIndex& /*index*/) const override {
         auto* editor = new QLineEdit(parent);
-        editor->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}|[-.]")), editor));
+        editor->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("\\d{0,2}|[-.]")), editor));
         auto* delegato = const_cast<DelegatoGol*>(this);
-        connect(editor, &QLineEdit::textEdited, delegato, [delegato, editor] { emit delegato->commitData(editor); });
+        connect(editor, &QLineEdit::textEdited, delegato,
+                [delegato, editor] { emit delegato->commitData(editor); });
         return editor;
     }
 };
@@ -46,7 +47,8 @@ QTableWidgetItem* CellaFissa(const QString& testo) {
 
 }  // namespace
 
-TFrmGoalDopoGoal::TFrmGoalDopoGoal(const ludo::Schedina& schedina, const ludo::GolSchedina& gol, QWidget* parent)
+TFrmGoalDopoGoal::TFrmGoalDopoGoal(const ludo::Schedina& schedina, const ludo::GolSchedina& gol,
+                                   QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFrmGoalDopoGoal>()), gol_(gol) {
     ui->setupUi(this);
     for (std::size_t i = 0; i < ottina_.size(); ++i) {
@@ -64,12 +66,13 @@ TFrmGoalDopoGoal::TFrmGoalDopoGoal(const ludo::Schedina& schedina, const ludo::G
 
 TFrmGoalDopoGoal::~TFrmGoalDopoGoal() = default;
 
-void TFrmGoalDopoGoal::PreparaTabella(QTableWidget* tabella, int prima, const ludo::Schedina& schedina) {
+void TFrmGoalDopoGoal::PreparaTabella(QTableWidget* tabella, int prima,
+                                      const ludo::Schedina& schedina) {
     tabella->setColumnCount(NumeroColonne);
     tabella->setRowCount(PartitePerTabella);
-    tabella->setHorizontalHeaderLabels(
-        {QStringLiteral("N."), QStringLiteral("Casa"), QStringLiteral("Ospite"), QStringLiteral("Gol C."),
-         QStringLiteral("Gol O.")});
+    tabella->setHorizontalHeaderLabels({QStringLiteral("N."), QStringLiteral("Casa"),
+                                        QStringLiteral("Ospite"), QStringLiteral("Gol C."),
+                                        QStringLiteral("Gol O.")});
     tabella->verticalHeader()->hide();
     tabella->setItemDelegateForColumn(ColGolCasa, new DelegatoGol(tabella));
     tabella->setItemDelegateForColumn(ColGolOspite, new DelegatoGol(tabella));
@@ -80,22 +83,26 @@ void TFrmGoalDopoGoal::PreparaTabella(QTableWidget* tabella, int prima, const lu
         const auto i = static_cast<std::size_t>(prima - 1 + r);
         tabella->setItem(r, ColNumero, CellaFissa(QString::number(prima + r)));
         tabella->setItem(r, ColCasa, CellaFissa(QString::fromStdString(schedina.Squadre[i].Casa)));
-        tabella->setItem(r, ColOspite, CellaFissa(QString::fromStdString(schedina.Squadre[i].Ospite)));
+        tabella->setItem(r, ColOspite,
+                         CellaFissa(QString::fromStdString(schedina.Squadre[i].Ospite)));
         tabella->setItem(r, ColGolCasa, new QTableWidgetItem(TestoGol(gol_[i].Casa)));
         tabella->setItem(r, ColGolOspite, new QTableWidgetItem(TestoGol(gol_[i].Ospite)));
         tabella->setRowHeight(r, tabella->fontMetrics().height() + 4);
     }
     tabella->resizeColumnsToContents();
-    for (int c : {ColCasa, ColOspite}) tabella->setColumnWidth(c, std::max(tabella->columnWidth(c), 110));
+    for (int c : {ColCasa, ColOspite})
+        tabella->setColumnWidth(c, std::max(tabella->columnWidth(c), 110));
     // All sixteen matches in sight, without scroll bars.
     tabella->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tabella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int larghezza = 2 * tabella->frameWidth();
     for (int c = 0; c < NumeroColonne; ++c) larghezza += tabella->columnWidth(c);
-    tabella->setFixedSize(larghezza, 2 * tabella->frameWidth() + tabella->horizontalHeader()->sizeHint().height() +
+    tabella->setFixedSize(larghezza, 2 * tabella->frameWidth() +
+                                         tabella->horizontalHeader()->sizeHint().height() +
                                          PartitePerTabella * tabella->rowHeight(0));
     tabella->setCurrentCell(0, ColGolCasa);
-    connect(tabella, &QTableWidget::itemChanged, this, [this, prima](QTableWidgetItem* cella) { CellaCambiata(cella, prima); });
+    connect(tabella, &QTableWidget::itemChanged, this,
+            [this, prima](QTableWidgetItem* cella) { CellaCambiata(cella, prima); });
 }
 
 void TFrmGoalDopoGoal::CellaCambiata(QTableWidgetItem* cella, int prima) {
@@ -110,6 +117,7 @@ void TFrmGoalDopoGoal::MostraOttina() {
     const ludo::Colonna vincente = Vincente();
     std::size_t i = 0;
     for (int n = 1; n <= 32 && i < ottina_.size(); ++n) {
-        if ((vincente & (ludo::Colonna{1} << (n - 1))) != 0) ottina_[i++]->setText(QString::number(n));
+        if ((vincente & (ludo::Colonna{1} << (n - 1))) != 0)
+            ottina_[i++]->setText(QString::number(n));
     }
 }

@@ -19,23 +19,24 @@ class QTableWidgetItem;
 
 class TFrmGoalDopoGoal : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("goal-dopo-goal");
     // Columns of each table.
     enum { ColNumero, ColCasa, ColOspite, ColGolCasa, ColGolOspite, NumeroColonne };
 
     // The teams come from the coupon; gol: the goals typed the last time.
-    TFrmGoalDopoGoal(const ludo::Schedina& schedina, const ludo::GolSchedina& gol, QWidget* parent = nullptr);
+    TFrmGoalDopoGoal(const ludo::Schedina& schedina, const ludo::GolSchedina& gol,
+                     QWidget* parent = nullptr);
     ~TFrmGoalDopoGoal() override;
 
     [[nodiscard]] const ludo::GolSchedina& Gol() const { return gol_; }
     [[nodiscard]] ludo::Colonna Vincente() const { return ludo::VincenteDaiGol(gol_); }
 
-signals:
+  signals:
     // After every goal typed: the winning eight as they stand.
     void VincenteCambiata(ludo::Colonna vincente);
 
-private:
+  private:
     void PreparaTabella(QTableWidget* tabella, int prima, const ludo::Schedina& schedina);
     void CellaCambiata(QTableWidgetItem* cella, int prima);
     void MostraOttina();

@@ -6,9 +6,13 @@
 #include "ui/controls/RicordaFinestra.h"
 #include "ui_TFrmSchedineVincenti.h"
 
-TFrmSchedineVincenti::TFrmSchedineVincenti(const ludo::ListaColonne& colonne, ludo::Colonna vincente,
-                                           const ludo::Punteggi& punti, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFrmSchedineVincenti>()), colonne_(colonne), vincente_(vincente) {
+TFrmSchedineVincenti::TFrmSchedineVincenti(const ludo::ListaColonne& colonne,
+                                           ludo::Colonna vincente, const ludo::Punteggi& punti,
+                                           QWidget* parent)
+    : QDialog(parent),
+      ui(std::make_unique<Ui::TFrmSchedineVincenti>()),
+      colonne_(colonne),
+      vincente_(vincente) {
     ui->setupUi(this);
     RicordaFinestra(*this);
     AiutoFinestra(*this, PaginaGuida);

@@ -16,18 +16,18 @@ class QToolButton;
 
 class TFrmSchedineVincenti : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("schedine-vincenti");
 
     // punti: the counts of the check; a score nobody reached cannot be chosen,
     // and the highest one reached is shown first.
-    TFrmSchedineVincenti(const ludo::ListaColonne& colonne, ludo::Colonna vincente, const ludo::Punteggi& punti,
-                         QWidget* parent = nullptr);
+    TFrmSchedineVincenti(const ludo::ListaColonne& colonne, ludo::Colonna vincente,
+                         const ludo::Punteggi& punti, QWidget* parent = nullptr);
     ~TFrmSchedineVincenti() override;
 
     [[nodiscard]] int PunteggioScelto() const { return scelto_; }
 
-private:
+  private:
     void Scegli(int punti);
 
     std::unique_ptr<Ui::TFrmSchedineVincenti> ui;

@@ -13,13 +13,18 @@
 #include "ui_TFrmSpoglio.h"
 
 TFrmSpoglio::TFrmSpoglio(ludo::T_Sistema& sistema, ludo::ListaColonne colonne, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFrmSpoglio>()), sistema_(sistema), colonne_(std::move(colonne)) {
+    : QDialog(parent),
+      ui(std::make_unique<Ui::TFrmSpoglio>()),
+      sistema_(sistema),
+      colonne_(std::move(colonne)) {
     ui->setupUi(this);
     RicordaFinestra(*this);
     AiutoFinestra(*this, PaginaGuida);
-    for (TPronostico* p : {ui->Vincente1_16, ui->Vincente17_32}) connect(p, &TPronostico::Cambiato, this, &TFrmSpoglio::Valuta);
+    for (TPronostico* p : {ui->Vincente1_16, ui->Vincente17_32})
+        connect(p, &TPronostico::Cambiato, this, &TFrmSpoglio::Valuta);
     connect(ui->ScrollErrori, &QScrollBar::valueChanged, this, &TFrmSpoglio::ScorriCondizioni);
-    connect(ui->ListaErrori, &QListWidget::itemDoubleClicked, this, &TFrmSpoglio::CondizioneDoppioClick);
+    connect(ui->ListaErrori, &QListWidget::itemDoubleClicked, this,
+            &TFrmSpoglio::CondizioneDoppioClick);
     connect(ui->GolBtn, &QPushButton::clicked, this, &TFrmSpoglio::GolClick);
     connect(ui->VisualizzaBtn, &QPushButton::clicked, this, &TFrmSpoglio::VisualizzaClick);
     connect(ui->ChiudiBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -34,7 +39,9 @@ TFrmSpoglio::TFrmSpoglio(ludo::T_Sistema& sistema, ludo::ListaColonne colonne, Q
 
 TFrmSpoglio::~TFrmSpoglio() = default;
 
-ludo::Colonna TFrmSpoglio::Vincente() const { return ui->Vincente1_16->Colonna() | ui->Vincente17_32->Colonna(); }
+ludo::Colonna TFrmSpoglio::Vincente() const {
+    return ui->Vincente1_16->Colonna() | ui->Vincente17_32->Colonna();
+}
 
 void TFrmSpoglio::ImpostaVincente(ludo::Colonna vincente) {
     ui->Vincente1_16->ImpostaColonna(vincente);
@@ -47,14 +54,17 @@ void TFrmSpoglio::Valuta() {
     const int numeri = ludo::NumeroNumeri(vincente);
     const bool completa = numeri == 8;
     punti_ = completa ? ludo::SpoglioSingolo(colonne_, vincente) : ludo::Punteggi{};
-    controllo_ = completa ? ludo::ControllaCondizioni(sistema_, vincente) : ludo::ControlloColonna{};
+    controllo_ =
+        completa ? ludo::ControllaCondizioni(sistema_, vincente) : ludo::ControlloColonna{};
     righe_ = completa ? ludo::RigheCondizioniSbagliate(controllo_) : std::vector<std::string>{};
     MostraRisultati(completa);
-    if (numeri > 8) Informazione(QString::fromUtf8(ludo::MsgPiuDiOttoNumeri), TFrmMessage::OK, this);
+    if (numeri > 8)
+        Informazione(QString::fromUtf8(ludo::MsgPiuDiOttoNumeri), TFrmMessage::OK, this);
 }
 
 void TFrmSpoglio::MostraRisultati(bool mostra) {
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->Risultati, ui->ListaErrori, ui->ScrollErrori})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui->Risultati, ui->ListaErrori, ui->ScrollErrori})
         w->setVisible(mostra);
     ui->VisualizzaBtn->setEnabled(mostra);
     ui->Panel8->setText(QString::number(punti_[8]));
@@ -68,7 +78,8 @@ void TFrmSpoglio::MostraRisultati(bool mostra) {
 
 void TFrmSpoglio::MostraCondizioni() {
     qsizetype lunghezza = 0;
-    for (const auto& riga : righe_) lunghezza = std::max(lunghezza, QString::fromStdString(riga).size());
+    for (const auto& riga : righe_)
+        lunghezza = std::max(lunghezza, QString::fromStdString(riga).size());
     const QSignalBlocker blocco(ui->ScrollErrori);
     ui->ScrollErrori->setRange(0, std::max(0, static_cast<int>(lunghezza) - 1));
     ui->ScrollErrori->setValue(0);

@@ -20,7 +20,7 @@ class QListWidgetItem;
 
 class TFrmSpoglio : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("spoglio");
 
     // The window checks its own copy of the columns.
@@ -33,7 +33,7 @@ public:
     [[nodiscard]] const ludo::Punteggi& Punti() const { return punti_; }
     [[nodiscard]] const ludo::ListaColonne& Colonne() const { return colonne_; }
 
-private:
+  private:
     void Valuta();
     void MostraRisultati(bool mostra);
     void MostraCondizioni();

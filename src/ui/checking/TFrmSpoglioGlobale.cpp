@@ -26,7 +26,8 @@ void Riempi(QTableWidget* tabella, const Righe& righe, std::size_t prima, int qu
     for (int r = 0; r < quante; ++r) {
         const std::size_t i = prima + static_cast<std::size_t>(r);
         for (int c = 0; c < tabella->columnCount(); ++c)
-            tabella->setItem(r, c, i < righe.size() ? Cella(righe[i][static_cast<std::size_t>(c)]) : Cella({}));
+            tabella->setItem(
+                r, c, i < righe.size() ? Cella(righe[i][static_cast<std::size_t>(c)]) : Cella({}));
     }
 }
 
@@ -41,7 +42,8 @@ void PreparaTabella(QTableWidget* tabella, const QStringList& titoli, int righe)
     tabella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int alta = tabella->fontMetrics().height() + 4;
     tabella->verticalHeader()->setDefaultSectionSize(alta);
-    tabella->setFixedHeight(tabella->horizontalHeader()->sizeHint().height() + righe * alta + 2 * tabella->frameWidth());
+    tabella->setFixedHeight(tabella->horizontalHeader()->sizeHint().height() + righe * alta +
+                            2 * tabella->frameWidth());
 }
 
 QStringList Titoli(std::initializer_list<const char*> testi) {
@@ -52,8 +54,12 @@ QStringList Titoli(std::initializer_list<const char*> testi) {
 
 }  // namespace
 
-TFrmSpoglioGlobale::TFrmSpoglioGlobale(ludo::TArchivioGiocate& giocate, int concorso, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFrmSpoglioGlobale>()), giocate_(giocate), concorso_(concorso) {
+TFrmSpoglioGlobale::TFrmSpoglioGlobale(ludo::TArchivioGiocate& giocate, int concorso,
+                                       QWidget* parent)
+    : QDialog(parent),
+      ui(std::make_unique<Ui::TFrmSpoglioGlobale>()),
+      giocate_(giocate),
+      concorso_(concorso) {
     ui->setupUi(this);
     ui->LabelVincente->setText(QString::fromStdString(ludo::TitoloVincenteConcorso(concorso)));
     ui->LabelRiepilogo->setText(QString::fromStdString(ludo::TitoloRiepilogoConcorso(concorso)));
@@ -83,7 +89,8 @@ ludo::Colonna TFrmSpoglioGlobale::Vincente() const {
 
 void TFrmSpoglioGlobale::Valuta() {
     const int numeri = ludo::NumeroNumeri(Vincente());
-    if (numeri > 8) Informazione(QString::fromUtf8(ludo::MsgPiuDiOttoNumeriGlobale), TFrmMessage::OK, this);
+    if (numeri > 8)
+        Informazione(QString::fromUtf8(ludo::MsgPiuDiOttoNumeriGlobale), TFrmMessage::OK, this);
     if (numeri != 8) return;
     giocate_.Spoglio(Vincente());
     MostraRiepilogo();
@@ -100,7 +107,8 @@ void TFrmSpoglioGlobale::MostraRiepilogo() {
 }
 
 void TFrmSpoglioGlobale::MostraSistemi(int primo) {
-    Riempi(ui->GrigliaSistemi, ludo::RigheSistemi(giocate_), static_cast<std::size_t>(primo), ludo::SistemiVisibili);
+    Riempi(ui->GrigliaSistemi, ludo::RigheSistemi(giocate_), static_cast<std::size_t>(primo),
+           ludo::SistemiVisibili);
     ui->GrigliaSistemi->resizeColumnsToContents();
 }
 
@@ -126,7 +134,8 @@ void TFrmSpoglioGlobale::StampaClick() {
         this,
         [&] {
             StampaSu([&](SuperficieStampa& superficie) {
-                StampaTabella(superficie, titolo, GrigliaDi(tabella), font(), font(), ludo::MsgImpossibileStampareDati);
+                StampaTabella(superficie, titolo, GrigliaDi(tabella), font(), font(),
+                              ludo::MsgImpossibileStampareDati);
             });
         },
         ludo::MsgImpossibileStampareDati, file);

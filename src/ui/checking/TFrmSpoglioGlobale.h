@@ -16,7 +16,7 @@ class QWidget;
 
 class TFrmSpoglioGlobale : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("spoglio-globale");
 
     // The check writes its counts into the plays (in memory only).
@@ -25,7 +25,7 @@ public:
 
     [[nodiscard]] ludo::Colonna Vincente() const;
 
-private:
+  private:
     void Valuta();
     void MostraRiepilogo();
     void MostraSistemi(int primo);

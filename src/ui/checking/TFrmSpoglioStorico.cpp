@@ -29,8 +29,8 @@ void RiempiTabella(QTableWidget* tabella, const std::array<std::string, N>& inte
     tabella->setHorizontalHeaderLabels(titoli);
     for (int r = 0; r < static_cast<int>(righe.size()); ++r) {
         for (int c = 0; c < static_cast<int>(N); ++c) {
-            auto* cella = new QTableWidgetItem(
-                QString::fromStdString(righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+            auto* cella = new QTableWidgetItem(QString::fromStdString(
+                righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
             cella->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             tabella->setItem(r, c, cella);
         }
@@ -48,8 +48,9 @@ void PreparaTabella(QTableWidget* tabella) {
 }  // namespace
 
 TFrmSpoglioStorico::TFrmSpoglioStorico(const ludo::ArchivioConcorsi& archivio,
-                                       const ludo::IntervalloRicerca& intervallo, std::filesystem::path cartella,
-                                       ludo::ListaColonne colonne, QWidget* parent)
+                                       const ludo::IntervalloRicerca& intervallo,
+                                       std::filesystem::path cartella, ludo::ListaColonne colonne,
+                                       QWidget* parent)
     : QDialog(parent),
       ui(std::make_unique<Ui::TFrmSpoglioStorico>()),
       archivio_(archivio),
@@ -58,7 +59,8 @@ TFrmSpoglioStorico::TFrmSpoglioStorico(const ludo::ArchivioConcorsi& archivio,
       colonne_(std::move(colonne)) {
     ui->setupUi(this);
     for (int k = 0; k < static_cast<int>(salva_.size()); ++k)
-        salva_[static_cast<std::size_t>(k)] = findChild<QToolButton*>(QStringLiteral("Salva%1").arg(k));
+        salva_[static_cast<std::size_t>(k)] =
+            findChild<QToolButton*>(QStringLiteral("Salva%1").arg(k));
     PreparaTabella(ui->GrigliaGenerale);
     PreparaTabella(ui->GrigliaDettaglio);
     RicordaFinestra(*this);
@@ -120,7 +122,8 @@ void TFrmSpoglioStorico::SalvaClick() {
     }
     RichiestaFile r;
     r.titolo = QStringLiteral("Salva le Colonne");
-    r.cartella = QString::fromStdString(ludo::io::resolvePath(cartella_, ludo::io::kColonne).string());
+    r.cartella =
+        QString::fromStdString(ludo::io::resolvePath(cartella_, ludo::io::kColonne).string());
     r.filtro = QStringLiteral("Col file (*.Col)");
     r.estensione = QStringLiteral("Col");
     r.salva = true;
@@ -147,5 +150,6 @@ void TFrmSpoglioStorico::EsportaClick() {
         Informazione(QString::fromUtf8(MsgImpossibileSalvareFoglio), TFrmMessage::OK, this);
         return;
     }
-    if (!ApriFoglioDiCalcolo(file)) Informazione(QString::fromUtf8(MsgNessunProgrammaFoglio) + file, TFrmMessage::OK, this);
+    if (!ApriFoglioDiCalcolo(file))
+        Informazione(QString::fromUtf8(MsgNessunProgrammaFoglio) + file, TFrmMessage::OK, this);
 }

@@ -20,11 +20,12 @@ class QToolButton;
 
 class TFrmSpoglioStorico : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("spoglio-storico");
 
-    TFrmSpoglioStorico(const ludo::ArchivioConcorsi& archivio, const ludo::IntervalloRicerca& intervallo,
-                       std::filesystem::path cartella, ludo::ListaColonne colonne, QWidget* parent = nullptr);
+    TFrmSpoglioStorico(const ludo::ArchivioConcorsi& archivio,
+                       const ludo::IntervalloRicerca& intervallo, std::filesystem::path cartella,
+                       ludo::ListaColonne colonne, QWidget* parent = nullptr);
     ~TFrmSpoglioStorico() override;
 
     // Runs the check behind a progress window with "Annulla" and fills the
@@ -34,7 +35,7 @@ public:
     // The scores whose toggle is down, bit k for score k.
     [[nodiscard]] std::uint16_t PunteggiScelti() const;
 
-private:
+  private:
     void MostraGenerale();
     void MostraDettaglio();
     void SalvaClick();

@@ -13,12 +13,12 @@ class TFrmVisualizzaColonne;
 
 class TFrmVisualizzaColonne : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("visualizza-colonne");
 
     explicit TFrmVisualizzaColonne(const ludo::ListaColonne& colonne, QWidget* parent = nullptr);
     ~TFrmVisualizzaColonne() override;
 
-private:
+  private:
     std::unique_ptr<Ui::TFrmVisualizzaColonne> ui;
 };

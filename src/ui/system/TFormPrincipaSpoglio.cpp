@@ -24,13 +24,15 @@ void TFormPrincipa::VisualizzaFileClick() {
 void TFormPrincipa::SpoglioMemoriaClick() { ApriSpoglio(sistema_.Dati->Colonne); }
 
 void TFormPrincipa::SpoglioFileClick() {
-    if (auto colonne = ColonneDaFile(ludo::MsgImpossibileCaricareColonnare)) ApriSpoglio(std::move(*colonne));
+    if (auto colonne = ColonneDaFile(ludo::MsgImpossibileCaricareColonnare))
+        ApriSpoglio(std::move(*colonne));
 }
 
 void TFormPrincipa::SpoglioStoricoMemoriaClick() { ApriSpoglioStorico(sistema_.Dati->Colonne); }
 
 void TFormPrincipa::SpoglioStoricoFileClick() {
-    if (auto colonne = ColonneDaFile(ludo::MsgImpossibileCaricareColonnare)) ApriSpoglioStorico(std::move(*colonne));
+    if (auto colonne = ColonneDaFile(ludo::MsgImpossibileCaricareColonnare))
+        ApriSpoglioStorico(std::move(*colonne));
 }
 
 std::optional<ludo::ListaColonne> TFormPrincipa::ColonneDaFile(const char* msgErrore) {

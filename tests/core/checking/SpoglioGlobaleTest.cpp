@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using ludo::Colonna;
@@ -42,19 +44,26 @@ TEST(SpoglioGlobale, SystemRowsCarryDateTimeAndTheirOwnWins) {
     const auto righe = ludo::RigheSistemi(Giocate());
     ASSERT_EQ(righe.size(), 2u);
     // Day 45000 after 30 December 1899 is 15 March 2023.
-    EXPECT_EQ(righe[0], (std::array<std::string, 7>{"12", "2", "15/03/2023", "18:00", "1", "1", "0"}));
-    EXPECT_EQ(righe[1], (std::array<std::string, 7>{"10", "1", "16/03/2023", "00:00", "0", "0", "0"}));
+    EXPECT_EQ(righe[0],
+              (std::array<std::string, 7>{"12", "2", "15/03/2023", "18:00", "1", "1", "0"}));
+    EXPECT_EQ(righe[1],
+              (std::array<std::string, 7>{"10", "1", "16/03/2023", "00:00", "0", "0", "0"}));
     EXPECT_EQ(ludo::TestoData(0), "30/12/1899");
     EXPECT_EQ(ludo::TestoOra(0.999999), "23:59");
+    // What a damaged file may hold.
+    EXPECT_EQ(ludo::TestoData(1e300), "");
+    EXPECT_EQ(ludo::TestoData(std::numeric_limits<double>::quiet_NaN()), "");
+    EXPECT_EQ(ludo::TestoOra(-5), "00:00");
 }
 
 TEST(SpoglioGlobale, PrintoutTableAndHeadings) {
     const auto t = ludo::TabellaStampaGlobale(Giocate());
     ASSERT_EQ(t.size(), 8u);  // headings, four kinds, headings, two systems
-    EXPECT_EQ(t[0],
-              (std::vector<std::string>{"          Tipo di Giocata", "    Numero di Giocate", "", "  8", "  7", "  6"}));
+    EXPECT_EQ(t[0], (std::vector<std::string>{"          Tipo di Giocata", "    Numero di Giocate",
+                                              "", "  8", "  7", "  6"}));
     EXPECT_EQ(t[1], (std::vector<std::string>{"   Schedine Normali", "1", "", "1", "1", "0"}));
     EXPECT_EQ(t[5], (std::vector<std::string>{"Num.", "Colonne", "Data", "  8", "  7", "  6"}));
     EXPECT_EQ(t[6], (std::vector<std::string>{"12", "2", "15/03/2023", "1", "1", "0"}));
-    EXPECT_EQ(ludo::TitoloSistemiConcorso(12), "Elenco delle vincite dei sistemi ridotti giocati nel concorso Nº 12");
+    EXPECT_EQ(ludo::TitoloSistemiConcorso(12),
+              "Elenco delle vincite dei sistemi ridotti giocati nel concorso Nº 12");
 }

@@ -33,11 +33,13 @@ inline void ClicNumeri(const QWidget& f, ludo::Colonna numeri, const char* basso
     for (int n = 1; n <= 32; ++n) {
         if ((numeri & (ludo::Colonna{1} << (n - 1))) == 0) continue;
         auto* striscia = C<TPronostico>(f, n <= 16 ? basso : alto);
-        QTest::mouseClick(striscia, Qt::LeftButton, {}, striscia->RettangoloCella((n - 1) % 16).center());
+        QTest::mouseClick(striscia, Qt::LeftButton, {},
+                          striscia->RettangoloCella((n - 1) % 16).center());
     }
 }
 
-inline QJsonObject JsonCli(const std::filesystem::path& cartella, const std::vector<std::string>& argomenti) {
+inline QJsonObject JsonCli(const std::filesystem::path& cartella,
+                           const std::vector<std::string>& argomenti) {
     const auto uscita = Cli(cartella, argomenti);
     if (uscita.stato != 0) qFatal("ludomatic-cli failed: %s", uscita.out.c_str());
     return QJsonDocument::fromJson(QByteArray::fromStdString(uscita.out)).object();

@@ -9,10 +9,10 @@
 #include "SpoglioDiProva.h"
 #include "core/checking/Spoglio.h"
 #include "ui/checking/TFrmGoalDopoGoal.h"
-#include "ui/conditions/TFrmCondizione.h"
 #include "ui/checking/TFrmSchedineVincenti.h"
 #include "ui/checking/TFrmSpoglio.h"
 #include "ui/checking/TFrmVisualizzaColonne.h"
+#include "ui/conditions/TFrmCondizione.h"
 #include "ui/controls/TFormSaver.h"
 #include "ui/controls/TGBarrePunti.h"
 #include "ui/controls/TGVisColonne.h"
@@ -60,7 +60,7 @@ void Gol(TFrmGoalDopoGoal& f, int partita, int colonna, char gol) {
 
 class TestTFrmSpoglio : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void countsAndWrongConditionsAreThoseOfTheCommandLine() {
         SistemaDiProva p;
         const fs::path sistema = SistemaConCondizioni(p);
@@ -157,7 +157,8 @@ private slots:
             Gol(g, 20, TFrmGoalDopoGoal::ColGolCasa, 'x');  // refused
             durante << f.Punti();
             QStringList ottina;
-            for (int i = 1; i <= 8; ++i) ottina << TestoDi(g, qPrintable(QStringLiteral("Ottina%1").arg(i)));
+            for (int i = 1; i <= 8; ++i)
+                ottina << TestoDi(g, qPrintable(QStringLiteral("Ottina%1").arg(i)));
             QCOMPARE(ottina.join(QLatin1Char(' ')), QStringLiteral("1 2 3 4 5 7 12 20"));
             Clic(g, "ChiudiBtn");
         });
@@ -165,15 +166,17 @@ private slots:
         const ludo::Colonna finale = Numeri({1, 2, 3, 4, 5, 7, 12, 20});
         QCOMPARE(f.Vincente(), finale);
         QCOMPARE(durante.size(), 2);
-        QCOMPARE(durante[0], ludo::SpoglioSingolo(Lista(colonne), Numeri({1, 2, 3, 4, 5, 7, 12, 6})));
+        QCOMPARE(durante[0],
+                 ludo::SpoglioSingolo(Lista(colonne), Numeri({1, 2, 3, 4, 5, 7, 12, 6})));
         QCOMPARE(durante[1], ludo::SpoglioSingolo(Lista(colonne), finale));
         QCOMPARE(f.Punti(), ludo::SpoglioSingolo(Lista(colonne), finale));
 
         // Opened again, the goals typed are still there; Escape leaves the strips as they were.
         QuandoSiApre<TFrmGoalDopoGoal>([](TFrmGoalDopoGoal& g) {
             QVERIFY(QTest::qWaitForWindowActive(&g));
-            QCOMPARE(C<QTableWidget>(g, "Partite17_32")->item(3, TFrmGoalDopoGoal::ColGolOspite)->text(),
-                     QStringLiteral("4"));
+            QCOMPARE(
+                C<QTableWidget>(g, "Partite17_32")->item(3, TFrmGoalDopoGoal::ColGolOspite)->text(),
+                QStringLiteral("4"));
             Gol(g, 30, TFrmGoalDopoGoal::ColGolCasa, '9');
             g.reject();
         });
@@ -213,7 +216,9 @@ private slots:
         QuandoSiApre<TFrmSchedineVincenti>([](TFrmSchedineVincenti& v) {
             for (int k = 0; k <= 8; ++k) {
                 const bool atteso = k == 8 || k == 7 || k == 0;
-                QCOMPARE(C<QToolButton>(v, qPrintable(QStringLiteral("Punti%1").arg(k)))->isEnabled(), atteso);
+                QCOMPARE(
+                    C<QToolButton>(v, qPrintable(QStringLiteral("Punti%1").arg(k)))->isEnabled(),
+                    atteso);
             }
             QVERIFY(C<QToolButton>(v, "Punti8")->isChecked());
             auto* primo = C<TGVisColonne>(v, "Schedina1");
@@ -233,7 +238,8 @@ private slots:
 
     void columnViewPagesOverSlipsOfSix() {
         std::vector<ludo::Colonna> colonne;
-        for (int i = 0; i < 43; ++i) colonne.push_back(Numeri({1, 2, 3, 4, 5, 6, 7}) | (ludo::Colonna{1} << (8 + i % 24)));
+        for (int i = 0; i < 43; ++i)
+            colonne.push_back(Numeri({1, 2, 3, 4, 5, 6, 7}) | (ludo::Colonna{1} << (8 + i % 24)));
         TFrmVisualizzaColonne f(Lista(colonne));
         f.show();
         auto* barra = C<QScrollBar>(f, "ScorriSchedine");

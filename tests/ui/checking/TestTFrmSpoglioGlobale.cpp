@@ -24,7 +24,8 @@ ludo::TArchivioGiocate Giocate(const std::filesystem::path& cartella) {
     g.AggiungiIntegrale(Numeri({1, 2, 3, 4, 5, 6, 7, 8, 20, 21}));
     for (int i = 0; i < 9; ++i) {
         ludo::ListaColonne l;
-        for (int j = 0; j < i; ++j) l.Aggiungi(Numeri({1, 2, 3, 4, 5, 6, 7}) | (ludo::Colonna{1} << (10 + j)));
+        for (int j = 0; j < i; ++j)
+            l.Aggiungi(Numeri({1, 2, 3, 4, 5, 6, 7}) | (ludo::Colonna{1} << (10 + j)));
         if (i % 2 == 0) l.Aggiungi(kVincente);
         g.AggiungiSistema(10 + i, l, {45000.0 + i, 0.5});
     }
@@ -46,7 +47,7 @@ QString N(const QJsonValue& v, int k) { return QString::number(v.toArray()[k].to
 
 class TestTFrmSpoglioGlobale : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void winsAreThoseOfTheCommandLine() {
         SistemaDiProva p;
         auto giocate = Giocate(p.Cartella());
@@ -54,16 +55,19 @@ private slots:
         TFrmSpoglioGlobale f(giocate, Concorso);
         f.show();
         QCOMPARE(TestoDi(f, "LabelVincente"), QStringLiteral("Colonna vincente del concorso Nº 5"));
-        QCOMPARE(TestoDi(f, "LabelRiepilogo"), QStringLiteral("Riepilogo delle vincite del concorso Nº 5"));
+        QCOMPARE(TestoDi(f, "LabelRiepilogo"),
+                 QStringLiteral("Riepilogo delle vincite del concorso Nº 5"));
         ClicNumeri(f, kVincente);
 
         auto* riepilogo = C<QTableWidget>(f, "GrigliaRiepilogo");
         const char* chiavi[] = {"punti_schedine", "punti_integrali", "punti_sistemi"};
-        const QString giocateCli[] = {QString::number(cli["schedine"].toInt()), QString::number(cli["integrali"].toInt()),
+        const QString giocateCli[] = {QString::number(cli["schedine"].toInt()),
+                                      QString::number(cli["integrali"].toInt()),
                                       QString::number(cli["sistemi"].toArray().size())};
         for (int r = 0; r < 3; ++r) {
             const QJsonValue punti = cli[QLatin1String(chiavi[r])];
-            QCOMPARE(Riga(riepilogo, r, 5).mid(1), (QStringList{giocateCli[r], N(punti, 8), N(punti, 7), N(punti, 6)}));
+            QCOMPARE(Riga(riepilogo, r, 5).mid(1),
+                     (QStringList{giocateCli[r], N(punti, 8), N(punti, 7), N(punti, 6)}));
         }
         QCOMPARE(Riga(riepilogo, 3, 5), (QStringList{"  Totale Vincite", "12", "7", "53", "29"}));
 
@@ -75,9 +79,11 @@ private slots:
         auto controlla = [&](int riga, int sistema) {
             const QJsonObject s = sistemiCli[sistema].toObject();
             QCOMPARE(Riga(sistemi, riga, 7),
-                     (QStringList{QString::number(s["numeri"].toInt()), QString::number(s["colonne"].toInt()),
-                                  QString::fromStdString(ludo::TestoData(s["data"].toDouble())), QStringLiteral("12:00"),
-                                  N(s["punti"], 8), N(s["punti"], 7), N(s["punti"], 6)}));
+                     (QStringList{QString::number(s["numeri"].toInt()),
+                                  QString::number(s["colonne"].toInt()),
+                                  QString::fromStdString(ludo::TestoData(s["data"].toDouble())),
+                                  QStringLiteral("12:00"), N(s["punti"], 8), N(s["punti"], 7),
+                                  N(s["punti"], 6)}));
         };
         controlla(0, 0);
         controlla(6, 6);

@@ -24,7 +24,8 @@ namespace {
 void ArchivioDemo(SistemaDiProva& p) {
     const fs::path archivi = p.Cartella() / "ARCHIVI";
     for (const auto& f : fs::directory_iterator(fs::path(LUDO_DATA_DIR) / "ARCHIVI"))
-        fs::copy_file(f.path(), archivi / f.path().filename(), fs::copy_options::overwrite_existing);
+        fs::copy_file(f.path(), archivi / f.path().filename(),
+                      fs::copy_options::overwrite_existing);
     QVERIFY(p.d().Archivio.Carica(archivi, p.d().Config.Ricerca.Intervallo));
 }
 
@@ -41,7 +42,8 @@ std::vector<ludo::Colonna> ColonneACaso(std::size_t quante) {
 
 QStringList Voci(const fs::path& cartella) {
     QStringList voci;
-    for (const auto& v : fs::directory_iterator(cartella)) voci << QString::fromStdString(v.path().filename().string());
+    for (const auto& v : fs::directory_iterator(cartella))
+        voci << QString::fromStdString(v.path().filename().string());
     voci.sort();
     return voci;
 }
@@ -104,7 +106,8 @@ FoglioLetto LeggiXlsx(const fs::path& file) {
         if (!x.isStartElement()) continue;
         const auto a = x.attributes();
         if (x.name() == QLatin1String("col")) {
-            foglio.larghezze[a.value(QLatin1String("min")).toInt() - 1] = a.value(QLatin1String("width")).toDouble();
+            foglio.larghezze[a.value(QLatin1String("min")).toInt() - 1] =
+                a.value(QLatin1String("width")).toDouble();
         } else if (x.name() == QLatin1String("c")) {
             cella = Posizione(a.value(QLatin1String("r")).toString());
             foglio.stili[cella] = a.value(QLatin1String("s")).toString();
@@ -119,16 +122,18 @@ FoglioLetto LeggiXlsx(const fs::path& file) {
 
 class TestTFrmSpoglioStorico : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void tablesAndSavedColumnsAreThoseOfTheCommandLine() {
         SistemaDiProva p;
         ArchivioDemo(p);
         const auto colonne = ColonneACaso(40);
         const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
         ScriviFile(file, ColonneLE(colonne));
-        const auto cli = JsonCli(p.Cartella(), {"spoglio-storico", file.string(), "--salva", "cli.Col", "--punti", "7,6"});
+        const auto cli = JsonCli(p.Cartella(), {"spoglio-storico", file.string(), "--salva",
+                                                "cli.Col", "--punti", "7,6"});
 
-        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(), Lista(colonne));
+        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
+                             Lista(colonne));
         QVERIFY(f.Analizza());
         f.show();
         QCOMPARE(TestoDi(f, "LabelColonne"), QStringLiteral("40"));
@@ -141,8 +146,9 @@ private slots:
         for (int k = 0; k < 9; ++k) {
             const QJsonObject r = righe[k].toObject();
             QCOMPARE(RigaTabella(generale, k),
-                     (QStringList{r["punteggio"].toString(), r["vincite"].toString(), r["frequenza"].toString(),
-                                  r["ritardo_attuale"].toString(), r["ritardo_massimo"].toString(), r["ic"].toString()}));
+                     (QStringList{r["punteggio"].toString(), r["vincite"].toString(),
+                                  r["frequenza"].toString(), r["ritardo_attuale"].toString(),
+                                  r["ritardo_massimo"].toString(), r["ic"].toString()}));
             const bool evidenziata = generale->item(k, 0)->background().style() != Qt::NoBrush;
             QCOMPARE(evidenziata, r["evidenziata"].toBool());
             evidenziate += evidenziata ? 1 : 0;
@@ -151,7 +157,8 @@ private slots:
         auto* dettaglio = C<QTableWidget>(f, "GrigliaDettaglio");
         const QJsonArray concorsi = cli["dettaglio"].toArray();
         QCOMPARE(dettaglio->rowCount(), concorsi.size());
-        for (int r = 0; r < concorsi.size(); ++r) QCOMPARE(RigaTabella(dettaglio, r), RigaJson(concorsi[r]));
+        for (int r = 0; r < concorsi.size(); ++r)
+            QCOMPARE(RigaTabella(dettaglio, r), RigaJson(concorsi[r]));
 
         // "Salva" with the scores set at first (7 and 6).
         const fs::path salvate = p.Cartella() / "COLONNE" / "vinte.Col";
@@ -178,7 +185,8 @@ private slots:
     void exportWritesTheSheetAndOpensIt() {
         SistemaDiProva p;
         ArchivioDemo(p);
-        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(), Lista(ColonneACaso(50)));
+        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
+                             Lista(ColonneACaso(50)));
         QVERIFY(f.Analizza());
         f.show();
         QStringList aperti;
@@ -243,7 +251,8 @@ private slots:
     void aLargeCheckKeepsTheInterfaceResponsive() {
         SistemaDiProva p;
         ArchivioDemo(p);
-        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(), Lista(ColonneACaso(100000)));
+        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
+                             Lista(ColonneACaso(100000)));
         QElapsedTimer orologio;
         qint64 ultimo = 0;
         qint64 attesaMassima = 0;
@@ -265,7 +274,8 @@ private slots:
     void annullaStopsTheCheckAndShowsNothing() {
         SistemaDiProva p;
         ArchivioDemo(p);
-        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(), Lista(ColonneACaso(1000000)));
+        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
+                             Lista(ColonneACaso(1000000)));
         QuandoSiApre<TFrmProgresso>([](TFrmProgresso& avanzamento) {
             QCOMPARE(TestoDi(avanzamento, "Testo"), QString::fromUtf8(ludo::MsgAnalisiColonnare));
             Clic(avanzamento, "Annulla");
