@@ -22,6 +22,12 @@
 #include "ui/archive/TFrmStampaArchivio.h"
 #include "ui/archive/TFrmVisArchivio.h"
 #include "ui/checking/TFrmDettSche.h"
+#include "ui/checking/TFrmGoalDopoGoal.h"
+#include "ui/checking/TFrmSchedineVincenti.h"
+#include "ui/checking/TFrmSpoglio.h"
+#include "ui/checking/TFrmSpoglioGlobale.h"
+#include "ui/checking/TFrmSpoglioStorico.h"
+#include "ui/checking/TFrmVisualizzaColonne.h"
 #include "ui/coltools/TFormEditorColonnare.h"
 #include "ui/coltools/TFormSalta.h"
 #include "ui/coltools/TFrmAccorpa.h"
@@ -90,6 +96,29 @@ ludo::ArchivioConcorsi& Archivio(SistemaDiProva& p) {
 AvanzamentoCondiviso& Avanzamento() {
     static AvanzamentoCondiviso avanzamento;
     return avanzamento;
+}
+
+// Thirteen columns of 1..9, for the windows that show slips.
+const ludo::ListaColonne& ColonneDiProva() {
+    static const ludo::ListaColonne colonne = [] {
+        ludo::ListaColonne l;
+        for (int i = 0; i < 13; ++i)
+            l.Aggiungi(SistemaDiProva::Primi(9) & ~(ludo::Colonna{1} << (i % 9)));
+        return l;
+    }();
+    return colonne;
+}
+
+// The plays of a contest with two reduced systems.
+ludo::TArchivioGiocate& GiocateDiProva() {
+    static ludo::TArchivioGiocate giocate = [] {
+        ludo::TArchivioGiocate g(3);
+        g.AggiungiSchedina({SistemaDiProva::Primi(8), 0, 0, 0, 0, 0});
+        g.AggiungiSistema(10, ColonneDiProva());
+        g.AggiungiSistema(9, ColonneDiProva());
+        return g;
+    }();
+    return giocate;
 }
 
 // The editor of the system's condition of the slot; a group with two
@@ -220,6 +249,33 @@ const std::vector<Voce>& Finestre() {
          [](SistemaDiProva& p) { return Crea<TFormEditorColonnare>(*p.sistema); }},
         {"Salta alla Colonna", "editor", true,
          [](SistemaDiProva&) { return Crea<TFormSalta>(10, 1); }},
+        {"Visualizzazione Colonne", "visualizza-colonne", true,
+         [](SistemaDiProva&) { return Crea<TFrmVisualizzaColonne>(ColonneDiProva()); }},
+        {"Spoglio", "spoglio", true,
+         [](SistemaDiProva& p) {
+             auto f = std::make_unique<TFrmSpoglio>(*p.sistema, ColonneDiProva());
+             f->ImpostaVincente(SistemaDiProva::Primi(8));
+             return std::unique_ptr<QWidget>(std::move(f));
+         }},
+        {"Goal Dopo Goal", "goal-dopo-goal", true,
+         [](SistemaDiProva& p) {
+             return Crea<TFrmGoalDopoGoal>(p.d().Coupon, ludo::GolSchedina{});
+         }},
+        {"Visualizzazione (schedine vincenti)", "schedine-vincenti", true,
+         [](SistemaDiProva&) {
+             const ludo::Colonna vincente = SistemaDiProva::Primi(8);
+             return Crea<TFrmSchedineVincenti>(ColonneDiProva(), vincente,
+                                               ludo::SpoglioSingolo(ColonneDiProva(), vincente));
+         }},
+        {"Spoglio Storico", "spoglio-storico", true,
+         [](SistemaDiProva& p) {
+             auto f = std::make_unique<TFrmSpoglioStorico>(
+                 Archivio(p), p.d().Config.Ricerca.Intervallo, p.Cartella(), ColonneDiProva());
+             f->Analizza();
+             return std::unique_ptr<QWidget>(std::move(f));
+         }},
+        {"Spoglio Globale", "spoglio-globale", true,
+         [](SistemaDiProva&) { return Crea<TFrmSpoglioGlobale>(GiocateDiProva(), 3); }},
         {"Aggiornamento tramite Internet", "aggiornamento", true,
          [](SistemaDiProva&) { return Crea<TFormDownload>(); }},
         {"Interruzioni", "interruzioni", true, [](SistemaDiProva& p) { return Editore(p, 2); }},

@@ -28,12 +28,15 @@
 #include <iostream>
 
 #include "core/archive/ArchivioConcorsi.h"
+#include "core/checking/ArchivioGiocate.h"
+#include "core/checking/SpoglioStorico.h"
+#include "core/columns/FileColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TPuntiTra.h"
-#include "core/columns/FileColonne.h"
+#include "core/conditions/TQuadro.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/Schedina.h"
@@ -44,12 +47,18 @@
 #include "ui/archive/TFrmImpRicerca.h"
 #include "ui/archive/TFrmStampaArchivio.h"
 #include "ui/archive/TFrmVisArchivio.h"
-#include "ui/coltools/TFormEditorColonnare.h"
+#include "ui/checking/FoglioXlsx.h"
 #include "ui/checking/TFrmDettSche.h"
+#include "ui/checking/TFrmGoalDopoGoal.h"
+#include "ui/checking/TFrmSchedineVincenti.h"
+#include "ui/checking/TFrmSpoglio.h"
+#include "ui/checking/TFrmSpoglioGlobale.h"
+#include "ui/checking/TFrmSpoglioStorico.h"
+#include "ui/checking/TFrmVisualizzaColonne.h"
+#include "ui/coltools/TFormEditorColonnare.h"
 #include "ui/coltools/TFrmAccorpa.h"
 #include "ui/coltools/TFrmConverte.h"
 #include "ui/coltools/TFrmOperazioni.h"
-#include "core/conditions/TQuadro.h"
 #include "ui/conditions/TFrmAlbero.h"
 #include "ui/conditions/TFrmCondizione.h"
 #include "ui/conditions/TFrmQuadro.h"
@@ -59,6 +68,7 @@
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TGListaCartelle.h"
+#include "ui/controls/TPronostico.h"
 #include "ui/controls/TraduzioneQt.h"
 #include "ui/engine/TFrmCalcGaranzie.h"
 #include "ui/engine/TFrmImpSv.h"
@@ -544,9 +554,60 @@ bool Dettatura(const QDir& destinazione) {
     TFrmDettSche finestra(ColonneDiEsempio(13), ludo::PercorsoFileVocale(p.sistema.Cartella()));
     finestra.show();
     finestra.findChild<QPushButton*>(QStringLiteral("PlayBtn"))->click();
-    for (int i = 0; i < 11; ++i) QMetaObject::invokeMethod(finestra.findChild<QTimer*>(), "timeout");
+    for (int i = 0; i < 11; ++i)
+        QMetaObject::invokeMethod(finestra.findChild<QTimer*>(), "timeout");
     finestra.findChild<QPushButton*>(QStringLiteral("PausaBtn"))->click();
     return Foto(finestra, destinazione, "dettatura.png");
+}
+
+// The checking windows on the typical system developed, against the winning
+// column of the last contest of the demonstration archive; the historical
+// check also exported as a spreadsheet (istantanee --stampe converts it).
+bool FinestreSpoglio(const QDir& destinazione) {
+    Principale p;
+    SistemaDiEsempio(p.sistema);
+    auto& d = *p.sistema.Dati;
+    ludo::InterfacciaSviluppo nessunaFinestra;
+    p.sistema.AdottaSviluppo(ludo::Sviluppa(p.sistema, nessunaFinestra).Risultato);
+    const ludo::T_Concorso& ultimo = d.Archivio.Concorsi().back();
+    TFrmVisualizzaColonne vista(d.Colonne);
+    if (!Foto(vista, destinazione, "visualizza-colonne.png")) return false;
+
+    TFrmSpoglio spoglio(p.sistema, d.Colonne);
+    spoglio.ImpostaVincente(ultimo.Vincente);
+    if (!Foto(spoglio, destinazione, "spoglio.png")) return false;
+    TFrmSchedineVincenti vincenti(d.Colonne, ultimo.Vincente, spoglio.Punti());
+    if (!Foto(vincenti, destinazione, "schedine-vincenti.png")) return false;
+
+    ludo::GolSchedina gol{};
+    const int risultati[][3] = {{3, 2, 1},  {7, 1, 2},  {12, 3, 0},
+                                {20, 0, 4}, {25, 2, 2}, {9, 1, 0}};
+    for (const auto& r : risultati) gol[static_cast<std::size_t>(r[0] - 1)] = {r[1], r[2]};
+    ludo::CaricaSchedina(d.Coupon,
+                         ludo::io::resolvePath(p.sistema.Cartella(), ludo::NomeUltimaSchedina));
+    TFrmGoalDopoGoal goal(d.Coupon, gol);
+    if (!Foto(goal, destinazione, "goal-dopo-goal.png")) return false;
+
+    TFrmSpoglioStorico storico(d.Archivio, d.Config.Ricerca.Intervallo, p.sistema.Cartella(),
+                               d.Colonne);
+    if (!storico.Analizza() || !Foto(storico, destinazione, "spoglio-storico.png")) return false;
+    if (!ScriviFoglioXlsx(
+            ludo::FoglioSpoglioStorico(storico.Esito()),
+            destinazione.filePath(QStringLiteral("spoglio-storico.xlsx")).toStdString()))
+        return false;
+
+    ludo::TArchivioGiocate giocate(ultimo.NumConcorso);
+    giocate.AggiungiSchedina({*d.Colonne.begin(), *std::next(d.Colonne.begin()), 0, 0, 0, 0});
+    giocate.AggiungiIntegrale(ultimo.Vincente | 0x3u);
+    for (int i = 0; i < 9; ++i)
+        giocate.AggiungiSistema(12, d.Colonne, {46000.0 + i, 0.4 + 0.05 * i});
+    giocate.Spoglio(ultimo.Vincente);
+    TFrmSpoglioGlobale globale(giocate, ultimo.NumConcorso);
+    globale.findChild<TPronostico*>(QStringLiteral("Vincente1_16"))
+        ->ImpostaColonna(ultimo.Vincente);
+    globale.findChild<TPronostico*>(QStringLiteral("Vincente17_32"))
+        ->ImpostaColonna(ultimo.Vincente);
+    return Foto(globale, destinazione, "spoglio-globale.png");
 }
 
 // The download window in the middle of the team lists, taken from a real
@@ -581,7 +642,8 @@ bool Download(const QDir& destinazione) {
 bool Garanzie(const QDir& destinazione) {
     Principale p;
     auto& d = *p.sistema.Dati;
-    const auto matrice = ludo::io::resolvePath(p.sistema.Cartella(), std::string(ludo::io::kMatrici)) / "16F0R1.col";
+    const auto matrice =
+        ludo::io::resolvePath(p.sistema.Cartella(), std::string(ludo::io::kMatrici)) / "16F0R1.col";
     if (!ludo::LeggiFile(d.Colonne, matrice, true)) return false;
     d.Pronostico = 0xFFFFu;
     TFrmCalcGaranzie finestra(p.sistema);
@@ -590,19 +652,22 @@ bool Garanzie(const QDir& destinazione) {
     finestra.findChild<QPushButton*>(QStringLiteral("CalcolaBtn"))->click();
     QElapsedTimer attesa;
     attesa.start();
-    while (finestra.InCorso() || attesa.elapsed() < 200) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (finestra.InCorso() || attesa.elapsed() < 200)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
     return Foto(finestra, destinazione, "garanzie.png");
 }
 
 // The sample system shared by three friends, each named.
 void SistemaTraAmici(ludo::T_Sistema& sistema) {
     SistemaDiEsempio(sistema);
-    const auto schedine = ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kSchedine));
+    const auto schedine =
+        ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kSchedine));
     ludo::CaricaSchedina(sistema.Dati->Coupon, schedine / "ultimasch.gsc");
     sistema.NumeroPartecipanti = 3;
     sistema.SpecificaNomi = true;
     sistema.NomiPartecipanti = {"Anna Bianchi", "Bruno Rossi", "Carla Verdi"};
-    sistema.Commento = {"Sistema condizionato della settimana: quota di ciascuno un terzo del costo."};
+    sistema.Commento = {
+        "Sistema condizionato della settimana: quota di ciascuno un terzo del costo."};
 }
 
 bool DialogoProspetto(const QDir& destinazione) {
@@ -614,24 +679,29 @@ bool DialogoProspetto(const QDir& destinazione) {
 
 // The report of the sample system, one copy per participant, on A4.
 bool StampaProspettoDiEsempio(const QDir& destinazione) {
-    ludo::T_Sistema sistema(ludo::io::programFolderFor(QApplication::applicationFilePath().toStdString(),
-                                                       ludo::io::Environment::fromProcess()));
+    ludo::T_Sistema sistema(ludo::io::programFolderFor(
+        QApplication::applicationFilePath().toStdString(), ludo::io::Environment::fromProcess()));
     SistemaTraAmici(sistema);
     const ludo::OpzioniProspetto opzioni;
     return Pdf(destinazione.filePath(QStringLiteral("prospetto.pdf")), QPageSize(QPageSize::A4),
-               [&](SuperficieStampa& s) { StampaProspetto(s, sistema, opzioni, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))); });
+               [&](SuperficieStampa& s) {
+                   StampaProspetto(s, sistema, opzioni,
+                                   QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+               });
 }
 
 // The sample system's board: the winning columns of the last three contests
 // as filter columns, OR with a nested board of two conditions.
 void QuadroDiEsempio(ludo::T_Sistema& sistema) {
-    auto& quadro = static_cast<ludo::TQuadro&>(sistema.Dati->Condizioni.Condizione(ludo::CodQuadro));
+    auto& quadro =
+        static_cast<ludo::TQuadro&>(sistema.Dati->Condizioni.Condizione(ludo::CodQuadro));
     quadro.Nome = "Ultimi concorsi";
     const auto& concorsi = sistema.Dati->Archivio.Concorsi();
     ludo::TMisura punti{8, true};
     Accetta(punti, {2, 3, 4, 5});
     std::vector<ludo::Colonna> vincenti;
-    for (std::size_t i = concorsi.size() - std::min<std::size_t>(3, concorsi.size()); i < concorsi.size(); ++i)
+    for (std::size_t i = concorsi.size() - std::min<std::size_t>(3, concorsi.size());
+         i < concorsi.size(); ++i)
         vincenti.push_back(concorsi[i].Vincente);
     quadro.InserisciColonneFiltro(vincenti, punti, false);
     auto& sotto = static_cast<ludo::TQuadro&>(*quadro.Inserisci(ludo::CodQuadro));
@@ -647,10 +717,12 @@ bool QuadroERecuperi(const QDir& destinazione) {
     Principale p;
     SistemaDiEsempio(p.sistema);
     QuadroDiEsempio(p.sistema);
-    auto& quadro = static_cast<ludo::TQuadro&>(p.sistema.Dati->Condizioni.Condizione(ludo::CodQuadro));
+    auto& quadro =
+        static_cast<ludo::TQuadro&>(p.sistema.Dati->Condizioni.Condizione(ludo::CodQuadro));
     TFrmQuadro finestra(quadro);
     finestra.findChild<QPushButton*>(QStringLiteral("AlberoBtn"))->click();
-    if (!Foto(finestra, destinazione, "quadro.png") || !Foto(*finestra.Albero(), destinazione, "albero-condizioni.png"))
+    if (!Foto(finestra, destinazione, "quadro.png") ||
+        !Foto(*finestra.Albero(), destinazione, "albero-condizioni.png"))
         return false;
     auto& link = p.sistema.Dati->Link;
     Accetta(link.Lettera('A')->ErroriAmmessiNellaLink, {0, 1});
@@ -676,7 +748,9 @@ int main(int argc, char* argv[]) {
     const QDir destinazione(QString::fromLocal8Bit(argv[1]));
     if (conStampe) {
         const QDir stampe(QString::fromLocal8Bit(argv[3]));
-        if (!Stampe(stampe) || !StampaArchivioDiEsempio(stampe) || !StampaProspettoDiEsempio(stampe)) return 1;
+        if (!Stampe(stampe) || !StampaArchivioDiEsempio(stampe) ||
+            !StampaProspettoDiEsempio(stampe))
+            return 1;
     }
     return Sviluppo(destinazione) && ImpostazioniSviluppo(destinazione) &&
                    Principali(destinazione) && SelezioneSquadre(destinazione) &&
@@ -684,7 +758,8 @@ int main(int argc, char* argv[]) {
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
                    EditoriCondizioni(destinazione) && EditoriCondizioniSchema(destinazione) &&
                    FinestreArchivio(destinazione) && StrumentiColonne(destinazione) &&
-                   Dettatura(destinazione) && Download(destinazione) && QuadroERecuperi(destinazione) &&
+                   FinestreSpoglio(destinazione) && Dettatura(destinazione) &&
+                   Download(destinazione) && QuadroERecuperi(destinazione) &&
                    Garanzie(destinazione) && DialogoProspetto(destinazione)
                ? 0
                : 1;

@@ -33,9 +33,14 @@ std::string RigaCondizioneSbagliata(const TErrore& errore) {
 }
 
 std::string RigaScorrimento(const std::string& riga, int posizione) {
-    if (posizione < 0) posizione = 0;
-    const auto p = static_cast<std::size_t>(posizione);
-    return p >= riga.size() ? std::string() : riga.substr(p);
+    // Characters, not bytes: an accented letter is two bytes of UTF-8.
+    std::size_t p = 0;
+    for (int saltati = 0; saltati < posizione && p < riga.size(); ++saltati) {
+        do {
+            ++p;
+        } while (p < riga.size() && (static_cast<unsigned char>(riga[p]) & 0xC0) == 0x80);
+    }
+    return riga.substr(p);
 }
 
 namespace {

@@ -129,6 +129,22 @@ std::vector<std::vector<std::string>> TabellaEsportazione(const EsitoSpoglioStor
     return foglio;
 }
 
+FoglioEsportazione FoglioSpoglioStorico(const EsitoSpoglioStorico& esito) {
+    constexpr std::size_t primaRigaGenerale = 2;  // after the headings and an empty row
+    constexpr double margine = 2;
+    FoglioEsportazione foglio{TabellaEsportazione(esito), {}, {}};
+    foglio.Evidenziata.assign(foglio.Righe.size(), false);
+    const auto generali = RigheGenerali(esito);
+    for (std::size_t k = 0; k < generali.size(); ++k)
+        foglio.Evidenziata[primaRigaGenerale + k] = RigaEvidenziata(generali[k]);
+    for (const auto& riga : foglio.Righe) {
+        if (foglio.Larghezze.size() < riga.size()) foglio.Larghezze.resize(riga.size(), 0);
+        for (std::size_t j = 0; j < riga.size(); ++j)
+            foglio.Larghezze[j] = std::max(foglio.Larghezze[j], static_cast<double>(riga[j].size()) + margine);
+    }
+    return foglio;
+}
+
 ListaColonne ColonneConPunti(const ListaColonne& lista, const EsitoSpoglioStorico& esito,
                              std::uint16_t punteggi) {
     ListaColonne scelte;

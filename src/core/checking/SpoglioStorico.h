@@ -65,6 +65,16 @@ extern const std::array<std::string, 12> IntestazioniDettaglio;
 // of a row in sheet column j + 1; empty rows are empty vectors.
 std::vector<std::vector<std::string>> TabellaEsportazione(const EsitoSpoglioStorico& esito);
 
+// The sheet the export writes: the cells above, each sheet column as wide
+// as its longest text (in characters, with a margin), and the rows of the
+// general table that the window highlights.
+struct FoglioEsportazione {
+    std::vector<std::vector<std::string>> Righe;
+    std::vector<double> Larghezze;
+    std::vector<bool> Evidenziata;  // one per row of Righe
+};
+FoglioEsportazione FoglioSpoglioStorico(const EsitoSpoglioStorico& esito);
+
 // The columns of the list, in list order, that reached one of the scores
 // (bit k of punteggi for score k) in some contest.
 ListaColonne ColonneConPunti(const ListaColonne& lista, const EsitoSpoglioStorico& esito,

@@ -1,7 +1,6 @@
 #include "ui/system/TFormPrincipa.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/io/ProgramFolder.h"
 #include "core/system/Schedina.h"
@@ -20,8 +20,8 @@
 #include "core/system/StatoPrincipale.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/controls/Guida.h"
-#include "ui/controls/TGrigliaSchedina.h"
 #include "ui/controls/TFrmMessage.h"
+#include "ui/controls/TGrigliaSchedina.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmSviluppo.h"
 #include "ui/system/TFormSelPartite.h"
@@ -49,7 +49,8 @@ void ImpostaGriglia(TGrigliaSchedina* griglia) {
 // enters as well.
 std::optional<QString> DigitatoPicchetto(const QString& testo) {
     const std::string digitato = ludo::TestoDigitatoPicchetto(testo.toStdString());
-    if (!std::all_of(digitato.begin(), digitato.end(), ludo::CarattereAmmessoPicchetto)) return std::nullopt;
+    if (!std::all_of(digitato.begin(), digitato.end(), ludo::CarattereAmmessoPicchetto))
+        return std::nullopt;
     return QString::fromStdString(digitato);
 }
 
@@ -73,7 +74,8 @@ TFormPrincipa::TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent)
     connect(sviluppo_, &TFrmSviluppo::Terminato, this, &TFormPrincipa::SviluppoTerminato);
     connect(sviluppo_, &TFrmSviluppo::Chiusa, this, &TFormPrincipa::AggiornaAbilitazioni);
 
-    auto* cifre = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
+    auto* cifre =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
     ui->EditConcorso->setValidator(cifre);
     connect(ui->EditConcorso, &QLineEdit::textEdited, this, &TFormPrincipa::ConcorsoCambiato);
     for (TPronosticoF* p : {ui->Pronostico1, ui->Pronostico2}) {
@@ -107,7 +109,8 @@ void TFormPrincipa::PreparaGriglie() {
     PreparaGrigliaPicchetti(ui->GridPicch1, 1);
     PreparaGrigliaPicchetti(ui->GridPicch2, MetaPartite + 1);
     // The forecast cells stand level with the rows of the grids.
-    const int testa = ui->GridSquadre1->horizontalHeader()->sizeHint().height() + ui->GridSquadre1->frameWidth();
+    const int testa =
+        ui->GridSquadre1->horizontalHeader()->sizeHint().height() + ui->GridSquadre1->frameWidth();
     for (TPronosticoF* p : {ui->Pronostico1, ui->Pronostico2}) {
         const int posto = ui->LayoutMeta->indexOf(p);
         ui->LayoutMeta->removeWidget(p);
@@ -121,9 +124,10 @@ void TFormPrincipa::PreparaGriglie() {
 
 void TFormPrincipa::OrdinaTab() {
     // Tab walks the coupon as it is read: the top row, then each half.
-    const QList<QWidget*> ordine = {ui->EditConcorso, ui->Azzera,      ui->Tutte,       ui->Squadre,
-                                    ui->Analisi,      ui->Archivio,    ui->GridSquadre1, ui->GridPicch1,
-                                    ui->Pronostico1,  ui->GridSquadre2, ui->GridPicch2,  ui->Pronostico2};
+    const QList<QWidget*> ordine = {ui->EditConcorso, ui->Azzera,     ui->Tutte,
+                                    ui->Squadre,      ui->Analisi,    ui->Archivio,
+                                    ui->GridSquadre1, ui->GridPicch1, ui->Pronostico1,
+                                    ui->GridSquadre2, ui->GridPicch2, ui->Pronostico2};
     for (int i = 1; i < ordine.size(); ++i) setTabOrder(ordine[i - 1], ordine[i]);
 }
 
@@ -141,11 +145,13 @@ void TFormPrincipa::PreparaGrigliaSquadre(TGrigliaSchedina* griglia, int primaPa
     for (int r = 0; r < MetaPartite; ++r) {
         for (int c = 0; c < 2; ++c) griglia->setItem(r, c, new QTableWidgetItem);
     }
-    griglia->setFixedSize(griglia->verticalHeader()->sizeHint().width() + 2 * 150 + 2 * griglia->frameWidth(),
-                          griglia->horizontalHeader()->sizeHint().height() + MetaPartite * AltezzaRiga +
-                              2 * griglia->frameWidth());
-    connect(griglia, &QTableWidget::itemChanged, this,
-            [this, primaPartita](QTableWidgetItem* cella) { SquadraCambiata(cella, primaPartita); });
+    griglia->setFixedSize(
+        griglia->verticalHeader()->sizeHint().width() + 2 * 150 + 2 * griglia->frameWidth(),
+        griglia->horizontalHeader()->sizeHint().height() + MetaPartite * AltezzaRiga +
+            2 * griglia->frameWidth());
+    connect(
+        griglia, &QTableWidget::itemChanged, this,
+        [this, primaPartita](QTableWidgetItem* cella) { SquadraCambiata(cella, primaPartita); });
 }
 
 void TFormPrincipa::PreparaGrigliaPicchetti(TGrigliaSchedina* griglia, int primaPartita) {
@@ -162,10 +168,12 @@ void TFormPrincipa::PreparaGrigliaPicchetti(TGrigliaSchedina* griglia, int prima
         cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         griglia->setItem(r, 0, cella);
     }
-    griglia->setFixedSize(52 + 2 * griglia->frameWidth(), griglia->horizontalHeader()->sizeHint().height() +
-                                                              MetaPartite * AltezzaRiga + 2 * griglia->frameWidth());
-    connect(griglia, &QTableWidget::itemChanged, this,
-            [this, primaPartita](QTableWidgetItem* cella) { PicchettoCambiato(cella, primaPartita); });
+    griglia->setFixedSize(52 + 2 * griglia->frameWidth(),
+                          griglia->horizontalHeader()->sizeHint().height() +
+                              MetaPartite * AltezzaRiga + 2 * griglia->frameWidth());
+    connect(
+        griglia, &QTableWidget::itemChanged, this,
+        [this, primaPartita](QTableWidgetItem* cella) { PicchettoCambiato(cella, primaPartita); });
 }
 
 void TFormPrincipa::CreaStatusBar() {
@@ -193,9 +201,12 @@ void TFormPrincipa::CaricaSfondo() {
 
 void TFormPrincipa::CaricaArchivio() {
     auto& dati = *sistema_.Dati;
-    const auto cartella = ludo::io::resolvePath(sistema_.Cartella(), std::string(ludo::io::kArchivi));
-    if (!dati.Archivio.Carica(cartella, dati.Config.Ricerca.Intervallo) && !dati.Archivio.ConcorsiValidi) {
-        Informazione(QString::fromUtf8(ludo::MsgImpossibileCaricareArchivio), TFrmMessage::OK, this);
+    const auto cartella =
+        ludo::io::resolvePath(sistema_.Cartella(), std::string(ludo::io::kArchivi));
+    if (!dati.Archivio.Carica(cartella, dati.Config.Ricerca.Intervallo) &&
+        !dati.Archivio.ConcorsiValidi) {
+        Informazione(QString::fromUtf8(ludo::MsgImpossibileCaricareArchivio), TFrmMessage::OK,
+                     this);
     }
 }
 
@@ -211,8 +222,9 @@ void TFormPrincipa::Avvio(const std::optional<QString>& fileSistema) {
         }
     } else if (sistema_.Dati->Config.RicaricaSchedina) {
         try {
-            ludo::CaricaSchedina(sistema_.Dati->Coupon, ludo::io::resolvePath(sistema_.Cartella(),
-                                                                              ludo::NomeUltimaSchedina));
+            ludo::CaricaSchedina(
+                sistema_.Dati->Coupon,
+                ludo::io::resolvePath(sistema_.Cartella(), ludo::NomeUltimaSchedina));
         } catch (const std::exception&) {
             // The first run has no last coupon: the coupon stays empty.
         }
@@ -250,9 +262,10 @@ void TFormPrincipa::MostraSchedina() {
     mostrando_ = true;
     for (int c = 0; c < ludo::CelleSchedina; ++c) MostraCella(c);
     for (int r = 0; r < MetaPartite; ++r) {
-        ui->GridPicch1->item(r, 0)->setText(Testo(ludo::TestoPicchetto(sistema_.Dati->Picchetti[r])));
-        ui->GridPicch2->item(r, 0)->setText(
-            Testo(ludo::TestoPicchetto(sistema_.Dati->Picchetti[static_cast<std::size_t>(r + MetaPartite)])));
+        ui->GridPicch1->item(r, 0)->setText(
+            Testo(ludo::TestoPicchetto(sistema_.Dati->Picchetti[r])));
+        ui->GridPicch2->item(r, 0)->setText(Testo(ludo::TestoPicchetto(
+            sistema_.Dati->Picchetti[static_cast<std::size_t>(r + MetaPartite)])));
     }
     ui->EditConcorso->setText(QString::number(sistema_.Dati->Coupon.Concorso));
     mostrando_ = false;
@@ -301,10 +314,12 @@ void TFormPrincipa::AggiornaStatusLine() {
 void TFormPrincipa::SquadraCambiata(QTableWidgetItem* cella, int primaPartita) {
     if (mostrando_) return;
     const int partita = primaPartita + cella->row();
-    std::string& squadra = ludo::SquadraDellaCella(sistema_.Dati->Coupon, ludo::CursoreDellaCella(partita, cella->column() == 1));
+    std::string& squadra = ludo::SquadraDellaCella(
+        sistema_.Dati->Coupon, ludo::CursoreDellaCella(partita, cella->column() == 1));
     squadra = ludo::TroncaNomeSquadra(cella->text().toStdString());
     sistema_.Modificato = true;
-    if (Testo(squadra) != cella->text()) MostraCella(ludo::CursoreDellaCella(partita, cella->column() == 1));
+    if (Testo(squadra) != cella->text())
+        MostraCella(ludo::CursoreDellaCella(partita, cella->column() == 1));
     if (selPartite_) selPartite_->AggiornaForm();
 }
 
@@ -317,7 +332,8 @@ void TFormPrincipa::PicchettoCambiato(QTableWidgetItem* cella, int primaPartita)
         valore = *letto;
         ui->StatusBar->clearMessage();
     } else {
-        ui->StatusBar->showMessage(Testo(ludo::MotivoPicchettoRifiutato(partita, testo)), DurataAvviso);
+        ui->StatusBar->showMessage(Testo(ludo::MotivoPicchettoRifiutato(partita, testo)),
+                                   DurataAvviso);
     }
     mostrando_ = true;
     cella->setText(Testo(ludo::TestoPicchetto(valore)));
@@ -343,7 +359,9 @@ void TFormPrincipa::PronosticoCambiato() {
 }
 
 void TFormPrincipa::RicalcoloSeRichiesto() {
-    if (!sistema_.Dati->Destinazione.RicalcoloAutomatico || !ludo::PiuDiOtto(sistema_.Dati->Pronostico)) return;
+    if (!sistema_.Dati->Destinazione.RicalcoloAutomatico ||
+        !ludo::PiuDiOtto(sistema_.Dati->Pronostico))
+        return;
     PausaAnimazione(true);
     ricalcolo_->Richiedi(sistema_);
 }
@@ -380,6 +398,8 @@ void TFormPrincipa::AggiornaAbilitazioni() {
     Comando(QStringLiteral("SalvaSuDisco"))->setEnabled(a.Colonne && libero);
     Comando(QStringLiteral("StampaMemoria"))->setEnabled(a.Colonne && libero);
     Comando(QStringLiteral("DettaturaMemoria"))->setEnabled(a.Colonne && libero);
+    for (const char* nome : {"VisualizzaMemoria", "SpoglioMemoria", "SpoglioStoricoMemoria"})
+        Comando(QString::fromLatin1(nome))->setEnabled(a.Colonne && libero);
 }
 
 void TFormPrincipa::CondizioniAperto() {
@@ -407,8 +427,9 @@ void TFormPrincipa::closeEvent(QCloseEvent* event) {
     if (sviluppo_->InCorso()) sviluppo_->AnnullaClick();
     if (sistema_.Dati->Config.RicaricaSchedina) {
         try {
-            ludo::SalvaSchedina(sistema_.Dati->Coupon,
-                                ludo::io::resolvePath(sistema_.Cartella(), ludo::NomeUltimaSchedina));
+            ludo::SalvaSchedina(
+                sistema_.Dati->Coupon,
+                ludo::io::resolvePath(sistema_.Cartella(), ludo::NomeUltimaSchedina));
         } catch (const std::exception& e) {
             MostraErrore(e);
         }

@@ -149,6 +149,18 @@ class TFormPrincipa : public QMainWindow {
     // Guarantee calculation and system report (TFormPrincipaGaranzie.cpp).
     void CalcoloGaranzieClick();
     void StampaProspettoClick();
+    // Viewing and checking columns (TFormPrincipaSpoglio.cpp).
+    void VisualizzaMemoriaClick();
+    void VisualizzaFileClick();
+    void SpoglioMemoriaClick();
+    void SpoglioFileClick();
+    void SpoglioStoricoMemoriaClick();
+    void SpoglioStoricoFileClick();
+    // The column file the user chooses; nothing when given up or unreadable
+    // (after the message msgErrore).
+    std::optional<ludo::ListaColonne> ColonneDaFile(const char* msgErrore);
+    void ApriSpoglio(ludo::ListaColonne colonne);
+    void ApriSpoglioStorico(ludo::ListaColonne colonne);
     // Updates from the Internet (TFormPrincipaAggiornamento.cpp).
     void AggiornamentoSchedinaClick();
     void AggiornamentoArchiviClick();
@@ -165,9 +177,6 @@ class TFormPrincipa : public QMainWindow {
     void ApriDettatura(const ludo::ListaColonne& colonne);
 
     // File helpers.
-    // A column file the user chooses, read whole; nothing when the user gave
-    // up or the file could not be read (which is said).
-    std::optional<ludo::ListaColonne> ChiediColonneDaFile();
     bool Salva();
     bool ScriviSistema(const QString& file);
     [[nodiscard]] RichiestaFile RichiestaSistema(const QString& titolo, bool salva) const;

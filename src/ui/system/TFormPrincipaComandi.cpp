@@ -315,23 +315,7 @@ void TFormPrincipa::TaraturaClick() {
 void TFormPrincipa::StampaMemoriaClick() { ApriStampa(sistema_.Dati->Colonne); }
 
 void TFormPrincipa::StampaFileClick() {
-    if (auto colonne = ChiediColonneDaFile()) ApriStampa(std::move(*colonne));
-}
-
-std::optional<ludo::ListaColonne> TFormPrincipa::ChiediColonneDaFile() {
-    RichiestaFile r;
-    r.titolo = QStringLiteral("Seleziona il File Colonnare");
-    r.cartella = Cartella(ludo::io::kColonne);
-    r.filtro = QStringLiteral("File Colonnare (*.Col)");
-    r.estensione = QStringLiteral("Col");
-    const QString scelto = ChiediFile(this, r);
-    if (scelto.isEmpty()) return std::nullopt;
-    ludo::ListaColonne colonne;
-    if (!ludo::LeggiFile(colonne, scelto.toStdString(), false)) {
-        Informazione(QString::fromUtf8(ludo::MsgErroreLetturaColonne), TFrmMessage::OK, this);
-        return std::nullopt;
-    }
-    return colonne;
+    if (auto colonne = ColonneDaFile(ludo::MsgErroreLetturaColonne)) ApriStampa(std::move(*colonne));
 }
 
 void TFormPrincipa::ApriStampa(ludo::ListaColonne colonne) {

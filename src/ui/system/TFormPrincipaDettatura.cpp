@@ -10,7 +10,7 @@
 void TFormPrincipa::DettaturaMemoriaClick() { ApriDettatura(sistema_.Dati->Colonne); }
 
 void TFormPrincipa::DettaturaFileClick() {
-    if (const auto colonne = ChiediColonneDaFile()) ApriDettatura(*colonne);
+    if (const auto colonne = ColonneDaFile(ludo::MsgErroreLetturaColonne)) ApriDettatura(*colonne);
 }
 
 void TFormPrincipa::ApriDettatura(const ludo::ListaColonne& colonne) {

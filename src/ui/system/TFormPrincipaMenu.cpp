@@ -154,6 +154,12 @@ void TFormPrincipa::CreaMenuColonne() {
     Azione(m, QStringLiteral("Operazioni"), QStringLiteral("&Operazioni"));
     Azione(m, QStringLiteral("Accorpa"), QStringLiteral("&Accorpa"));
     Azione(m, QStringLiteral("EditorColonne"), QStringLiteral("Editor di Colonne"));
+    Collega(QStringLiteral("VisualizzaMemoria"), &TFormPrincipa::VisualizzaMemoriaClick);
+    Collega(QStringLiteral("VisualizzaFile"), &TFormPrincipa::VisualizzaFileClick);
+    Collega(QStringLiteral("SpoglioMemoria"), &TFormPrincipa::SpoglioMemoriaClick);
+    Collega(QStringLiteral("SpoglioFile"), &TFormPrincipa::SpoglioFileClick);
+    Collega(QStringLiteral("SpoglioStoricoMemoria"), &TFormPrincipa::SpoglioStoricoMemoriaClick);
+    Collega(QStringLiteral("SpoglioStoricoFile"), &TFormPrincipa::SpoglioStoricoFileClick);
     Collega(QStringLiteral("SalvaSuDisco"), &TFormPrincipa::SalvaSuDiscoClick);
     Collega(QStringLiteral("DettaturaMemoria"), &TFormPrincipa::DettaturaMemoriaClick);
     Collega(QStringLiteral("DettaturaFile"), &TFormPrincipa::DettaturaFileClick);

@@ -138,6 +138,22 @@ TEST(SpoglioStorico, ExportSheetLayout) {
     EXPECT_EQ(foglio[17][0], "  2");
 }
 
+TEST(SpoglioStorico, ExportSheetWidthsAndHighlightedRows) {
+    const auto a = test::archivioDi({kA, kA, kB, kB, kB, kB});
+    const auto foglio = FoglioSpoglioStorico(SpoglioStorico(test::listaDi({kA}), a, tutto(a)));
+    ASSERT_EQ(foglio.Evidenziata.size(), foglio.Righe.size());
+    // Only the row of score 8 (sheet row 11) has an IC of 1 or more.
+    for (std::size_t r = 0; r < foglio.Righe.size(); ++r) EXPECT_EQ(foglio.Evidenziata[r], r == 10) << r;
+    // Twelve sheet columns, each the longest text plus two: "Punteggio",
+    // "Vincite", " 2023" and "Rit. Att." rule the first four.
+    ASSERT_EQ(foglio.Larghezze.size(), 12u);
+    EXPECT_EQ(foglio.Larghezze[0], 11);
+    EXPECT_EQ(foglio.Larghezze[1], 9);
+    EXPECT_EQ(foglio.Larghezze[2], 7);
+    EXPECT_EQ(foglio.Larghezze[3], 11);
+    EXPECT_EQ(foglio.Larghezze[11], 4);
+}
+
 TEST(SpoglioStorico, SavesTheColumnsThatReachedTheChosenScores) {
     test::TempDir dir;
     const auto a = test::archivioDi({kA, kB});

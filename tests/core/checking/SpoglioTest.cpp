@@ -64,6 +64,8 @@ TEST(Spoglio, WrongConditionLinesAndTheirScrolling) {
     EXPECT_EQ(RigaScorrimento("Pronostico", 3), "nostico");
     EXPECT_EQ(RigaScorrimento("Pronostico", 10), "");
     EXPECT_EQ(RigaScorrimento("Pronostico", 40), "");
+    EXPECT_EQ(RigaScorrimento("Consecutività Differenziata", 12), "à Differenziata");
+    EXPECT_EQ(RigaScorrimento("Consecutività Differenziata", 13), " Differenziata");
 }
 
 TEST(Spoglio, TheCheckOfAColumnIncludesTheLinkVerdictAsTheDevelopmentDoes) {

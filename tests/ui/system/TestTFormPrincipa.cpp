@@ -29,6 +29,7 @@
 #include "ui/archive/TFrmArchivio.h"
 #include "ui/archive/TFrmImpRicerca.h"
 #include "ui/archive/TFrmVisArchivio.h"
+#include "ui/checking/TFrmSpoglio.h"
 #include "ui/coltools/TFrmAccorpa.h"
 #include "ui/controls/DialoghiFile.h"
 #include "ui/controls/TAnimazioneLogo.h"
@@ -213,6 +214,35 @@ class TestTFormPrincipa : public QObject {
         RispostaMessaggio risposta;
         p.Comando("StampaFile")->trigger();
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreLetturaColonne)});
+    }
+
+    // Viewing and checking: from memory only with columns, on a copy of
+    // them; not at all from a file that cannot be read.
+    void checkingCommandsTakeTheColumnsFromMemoryOrAFile() {
+        Principale p;
+        const char* memoria[] = {"VisualizzaMemoria", "SpoglioMemoria", "SpoglioStoricoMemoria"};
+        p.d().Colonne.Svuota();
+        p.finestra.AggiornaAbilitazioni();
+        for (const char* nome : memoria) QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
+        QVERIFY(!C<QAction>(p.finestra, "SpeedSpoglio")->isEnabled());
+        p.d().Colonne.Aggiungi(SistemaDiProva::Primi(8));
+        p.finestra.AggiornaAbilitazioni();
+        for (const char* nome : memoria) QVERIFY2(p.Comando(nome)->isEnabled(), nome);
+
+        std::size_t colonne = 0;
+        QuandoSiApre<TFrmSpoglio>([&](TFrmSpoglio& f) {
+            colonne = f.Colonne().Conteggio();
+            f.reject();
+        });
+        C<QAction>(p.finestra, "SpeedSpoglio")->trigger();
+        QCOMPARE(colonne, std::size_t{1});
+
+        RispostaFile mancante(QString::fromStdString((p.prova.Cartella() / "COLONNE" / "nessuno.Col").string()));
+        for (const char* nome : {"SpoglioFile", "SpoglioStoricoFile"}) {
+            RispostaMessaggio ok;
+            p.Comando(nome)->trigger();
+            QCOMPARE(ok.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileCaricareColonnare)});
+        }
     }
 
     // Archive maintenance given up writes nothing; a comment given up leaves

@@ -1,0 +1,257 @@
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include "../controls/RispostaMessaggio.h"
+#include "../engine/SistemaDiProva.h"
+#include "SpoglioDiProva.h"
+#include "core/checking/Spoglio.h"
+#include "ui/checking/TFrmGoalDopoGoal.h"
+#include "ui/checking/TFrmSchedineVincenti.h"
+#include "ui/checking/TFrmSpoglio.h"
+#include "ui/checking/TFrmVisualizzaColonne.h"
+#include "ui/conditions/TFrmCondizione.h"
+#include "ui/controls/TFormSaver.h"
+#include "ui/controls/TGBarrePunti.h"
+#include "ui/controls/TGVisColonne.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const ludo::Colonna kVincente = Numeri({1, 2, 3, 4, 5, 6, 7, 20});
+
+// Columns scoring 8, 7, 6 and 0 against kVincente, and an integral of ten
+// numbers holding all eight (45 columns: one 8, 16 sevens, 28 sixes).
+std::vector<ludo::Colonna> Colonne() {
+    return {Numeri({1, 2, 3, 4, 5, 6, 7, 20}), Numeri({1, 2, 3, 4, 5, 6, 7, 8}),
+            Numeri({1, 2, 3, 4, 5, 6, 9, 10}), Numeri({21, 22, 23, 24, 25, 26, 27, 28}),
+            Numeri({1, 2, 3, 4, 5, 6, 7, 20, 30, 31})};
+}
+
+QStringList Righe(const QListWidget* lista) {
+    QStringList righe;
+    for (int i = 0; i < lista->count(); ++i) righe << lista->item(i)->text();
+    return righe;
+}
+
+// A system with conditions, saved where the command line reads it too.
+fs::path SistemaConCondizioni(SistemaDiProva& p) {
+    p.sistema->Carica(LUDO_BENCH_SISTEMI "/tipico.LDS");
+    p.d().Pronostico &= ~Numeri({20});
+    const fs::path file = p.Cartella() / "SISTEMI" / "tipico.LDS";
+    p.sistema->Salva(file);
+    return file;
+}
+
+// Types a goal in the cell of a match (1..32) as a user does: the key opens
+// the cell and Return closes it.
+void Gol(TFrmGoalDopoGoal& f, int partita, int colonna, char gol) {
+    auto* tabella = C<QTableWidget>(f, partita <= 16 ? "Partite1_16" : "Partite17_32");
+    tabella->setFocus();
+    tabella->setCurrentCell((partita - 1) % 16, colonna);
+    QTest::keyClick(tabella, gol);
+    QTest::keyClick(f.focusWidget(), Qt::Key_Return);
+}
+
+}  // namespace
+
+class TestTFrmSpoglio : public QObject {
+    Q_OBJECT
+  private slots:
+    void countsAndWrongConditionsAreThoseOfTheCommandLine() {
+        SistemaDiProva p;
+        const fs::path sistema = SistemaConCondizioni(p);
+        const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
+        ScriviFile(file, ColonneLE(Colonne()));
+        const auto cli = JsonCli(p.Cartella(), {"spoglio", file.string(), "--vincente",
+                                                "1 2 3 4 5 6 7 20", "--sistema", sistema.string()});
+
+        TFrmSpoglio f(*p.sistema, Lista(Colonne()));
+        f.show();
+        QVERIFY(!C<QWidget>(f, "Risultati")->isVisible());
+        QVERIFY(!C<QWidget>(f, "ListaErrori")->isVisible());
+        ClicNumeri(f, kVincente);
+        QVERIFY(C<QWidget>(f, "Risultati")->isVisible());
+
+        const QJsonArray punti = cli["punti"].toArray();
+        auto* grafico = C<TGBarrePunti>(f, "Grafico");
+        for (int k = 0; k <= 8; ++k) QCOMPARE(grafico->Contatore(k), punti[k].toDouble());
+        QCOMPARE(TestoDi(f, "Panel8"), QString::number(punti[8].toInt()));
+        QCOMPARE(TestoDi(f, "Panel7"), QString::number(punti[7].toInt()));
+        QCOMPARE(TestoDi(f, "Panel6"), QString::number(punti[6].toInt()));
+        QCOMPARE(punti[8].toInt(), 2);  // the column itself and one of the integral's 45
+        QCOMPARE(punti[7].toInt(), 17);
+
+        QStringList attese;
+        for (const auto& r : cli["condizioni_sbagliate"].toArray()) attese << r.toString();
+        QVERIFY(!attese.isEmpty());
+        QCOMPARE(attese.front(), QStringLiteral("Pronostico"));  // 20 is not in the forecast
+        auto* lista = C<QListWidget>(f, "ListaErrori");
+        QCOMPARE(Righe(lista), attese);
+
+        // The scroll bar shifts every line left, a line shorter than the shift empties.
+        C<QScrollBar>(f, "ScrollErrori")->setValue(3);
+        for (int i = 0; i < attese.size(); ++i) QCOMPARE(lista->item(i)->text(), attese[i].mid(3));
+
+        // A double click on a condition opens its editor; "Pronostico" opens nothing.
+        bool aperto = false;
+        QuandoSiApre<TFrmCondizione>([&](TFrmCondizione& editor) {
+            aperto = true;
+            editor.reject();
+        });
+        const auto doppioClic = [lista](int riga) {
+            const QPoint punto = lista->visualItemRect(lista->item(riga)).center();
+            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, punto);
+            QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, punto);
+        };
+        doppioClic(0);
+        QTest::qWait(20);
+        QVERIFY(!aperto);
+        doppioClic(1);
+        QVERIFY(aperto);
+        QVERIFY(!p.sistema->Modificato);
+    }
+
+    void moreThanEightNumbersHideTheResults() {
+        SistemaDiProva p;
+        TFrmSpoglio f(*p.sistema, Lista(Colonne()));
+        f.show();
+        ClicNumeri(f, kVincente);
+        QVERIFY(C<QListWidget>(f, "ListaErrori")->count() > 0);
+        RispostaMessaggio risposta;
+        ClicNumeri(f, Numeri({32}));
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgPiuDiOttoNumeri)});
+        QVERIFY(!C<QWidget>(f, "Risultati")->isVisible());
+        QCOMPARE(C<QListWidget>(f, "ListaErrori")->count(), 0);
+        QVERIFY(!C<QPushButton>(f, "VisualizzaBtn")->isEnabled());
+        // Back to seven: hidden without a word.
+        ClicNumeri(f, Numeri({32, 20}));
+        QCOMPARE(risposta.testi.size(), 1);
+        QVERIFY(!C<QWidget>(f, "Risultati")->isVisible());
+    }
+
+    // Goals typed one by one: the eight follow each goal, and so do the counts
+    // of the check behind; "Chiudi" leaves the eight in the strips.
+    void goalsTypedOneByOneUpdateTheCountsLive() {
+        SistemaDiProva p;
+        p.d().Coupon.Squadre[2] = {"Genoa", "Torino"};
+        const auto colonne = Colonne();
+        TFrmSpoglio f(*p.sistema, Lista(colonne));
+        f.show();
+        QList<ludo::Punteggi> durante;
+        QuandoSiApre<TFrmGoalDopoGoal>([&](TFrmGoalDopoGoal& g) {
+            QVERIFY(QTest::qWaitForWindowActive(&g));
+            QCOMPARE(C<QTableWidget>(g, "Partite1_16")->item(2, TFrmGoalDopoGoal::ColCasa)->text(),
+                     QStringLiteral("Genoa"));
+            QCOMPARE(TestoDi(g, "Ottina8"), QStringLiteral("8"));  // no goal yet: matches 1..8
+            Gol(g, 3, TFrmGoalDopoGoal::ColGolCasa, '2');
+            Gol(g, 3, TFrmGoalDopoGoal::ColGolOspite, '1');
+            Gol(g, 7, TFrmGoalDopoGoal::ColGolCasa, '1');
+            Gol(g, 7, TFrmGoalDopoGoal::ColGolOspite, '2');
+            Gol(g, 12, TFrmGoalDopoGoal::ColGolCasa, '3');
+            durante << f.Punti();
+            Gol(g, 20, TFrmGoalDopoGoal::ColGolOspite, '4');
+            Gol(g, 20, TFrmGoalDopoGoal::ColGolCasa, 'x');  // refused
+            durante << f.Punti();
+            QStringList ottina;
+            for (int i = 1; i <= 8; ++i)
+                ottina << TestoDi(g, qPrintable(QStringLiteral("Ottina%1").arg(i)));
+            QCOMPARE(ottina.join(QLatin1Char(' ')), QStringLiteral("1 2 3 4 5 7 12 20"));
+            Clic(g, "ChiudiBtn");
+        });
+        Clic(f, "GolBtn");
+        const ludo::Colonna finale = Numeri({1, 2, 3, 4, 5, 7, 12, 20});
+        QCOMPARE(f.Vincente(), finale);
+        QCOMPARE(durante.size(), 2);
+        QCOMPARE(durante[0],
+                 ludo::SpoglioSingolo(Lista(colonne), Numeri({1, 2, 3, 4, 5, 7, 12, 6})));
+        QCOMPARE(durante[1], ludo::SpoglioSingolo(Lista(colonne), finale));
+        QCOMPARE(f.Punti(), ludo::SpoglioSingolo(Lista(colonne), finale));
+
+        // Opened again, the goals typed are still there; Escape leaves the strips as they were.
+        QuandoSiApre<TFrmGoalDopoGoal>([](TFrmGoalDopoGoal& g) {
+            QVERIFY(QTest::qWaitForWindowActive(&g));
+            QCOMPARE(
+                C<QTableWidget>(g, "Partite17_32")->item(3, TFrmGoalDopoGoal::ColGolOspite)->text(),
+                QStringLiteral("4"));
+            Gol(g, 30, TFrmGoalDopoGoal::ColGolCasa, '9');
+            g.reject();
+        });
+        Clic(f, "GolBtn");
+        QCOMPARE(f.Vincente(), finale);
+    }
+
+    // Opened again in the same run, the window checks the last winning column at once.
+    void theLastWinningColumnComesBackChecked() {
+        SistemaDiProva p;
+        TFormSaver store;
+        TFormSaver::ImpostaProgramma(&store);
+        {
+            TFrmSpoglio f(*p.sistema, Lista(Colonne()));
+            f.show();
+            ClicNumeri(f, kVincente);
+            f.close();
+        }
+        TFrmSpoglio f(*p.sistema, Lista(Colonne()));
+        f.show();
+        TFormSaver::ImpostaProgramma(nullptr);
+        QCOMPARE(f.Vincente(), kVincente);
+        QVERIFY(C<QWidget>(f, "Risultati")->isVisible());
+        QCOMPARE(TestoDi(f, "Panel8"), QStringLiteral("2"));
+    }
+
+    // Three slips of six: the first wins only with 7 points, the second
+    // not at all, the third holds the 8.
+    void winningSlipsListTheSlipsReachingTheChosenScore() {
+        SistemaDiProva p;
+        std::vector<ludo::Colonna> colonne(18, Numeri({21, 22, 23, 24, 25, 26, 27, 28}));
+        colonne[4] = Numeri({1, 2, 3, 4, 5, 6, 7, 9});
+        colonne[15] = kVincente;
+        TFrmSpoglio f(*p.sistema, Lista(colonne));
+        f.show();
+        ClicNumeri(f, kVincente);
+        QuandoSiApre<TFrmSchedineVincenti>([](TFrmSchedineVincenti& v) {
+            for (int k = 0; k <= 8; ++k) {
+                const bool atteso = k == 8 || k == 7 || k == 0;
+                QCOMPARE(
+                    C<QToolButton>(v, qPrintable(QStringLiteral("Punti%1").arg(k)))->isEnabled(),
+                    atteso);
+            }
+            QVERIFY(C<QToolButton>(v, "Punti8")->isChecked());
+            auto* primo = C<TGVisColonne>(v, "Schedina1");
+            QCOMPARE(primo->Numero(), 3);
+            QVERIFY(primo->Vincente(3) && !primo->Vincente(2));
+            QVERIFY(!C<TGVisColonne>(v, "Schedina2")->isVisible());
+            Clic(v, "Punti7");
+            QCOMPARE(v.PunteggioScelto(), 7);
+            QCOMPARE(primo->Numero(), 1);
+            QVERIFY(primo->Vincente(4));
+            QCOMPARE(C<TGVisColonne>(v, "Schedina2")->Numero(), 3);
+            QVERIFY(!C<QToolButton>(v, "Punti6")->isEnabled());
+            v.accept();
+        });
+        Clic(f, "VisualizzaBtn");
+    }
+
+    void columnViewPagesOverSlipsOfSix() {
+        std::vector<ludo::Colonna> colonne;
+        for (int i = 0; i < 43; ++i)
+            colonne.push_back(Numeri({1, 2, 3, 4, 5, 6, 7}) | (ludo::Colonna{1} << (8 + i % 24)));
+        TFrmVisualizzaColonne f(Lista(colonne));
+        f.show();
+        auto* barra = C<QScrollBar>(f, "ScorriSchedine");
+        QCOMPARE(barra->maximum(), 8 - 4);  // 43 columns: 7 slips of six and one of one
+        barra->setValue(barra->maximum());
+        auto* ultima = C<TGVisColonne>(f, "Schedina4");
+        QCOMPARE(ultima->Numero(), 8);
+        QCOMPARE(ultima->Colonne(), QList<ludo::Colonna>{colonne.back()});
+        QVERIFY(!ultima->Vincente(1));
+        QCOMPARE(C<TGVisColonne>(f, "Schedina1")->Colonne().size(), 6);
+    }
+};
+
+QTEST_MAIN(TestTFrmSpoglio)
+#include "TestTFrmSpoglio.moc"
