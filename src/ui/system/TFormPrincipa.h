@@ -139,6 +139,13 @@ class TFormPrincipa : public QMainWindow {
     void AboutClick();
     void UscitaClick();
 
+    // Betting-shop windows and the play archive (TFormPrincipaRicevitoria.cpp).
+    void RidottiImmediatiClick();
+    void SchedineAutomaticheClick();
+    void SistemiAutomaticiClick();
+    void DatiRicevitoriaClick();
+    void ArchivioGiocateClick();
+
     // Column file tools (TFormPrincipaStrumentiColonne.cpp).
     void ConversioneFormatiClick();
     void OperazioniClick();
