@@ -40,6 +40,12 @@
 #include "ui/printing/TFormImpostaTabulato.h"
 #include "ui/printing/TFormStampaSchedine.h"
 #include "ui/printing/TFrmTaratura.h"
+#include "ui/shop/TFormDatiRicevitoria.h"
+#include "ui/shop/TFormGeneraSchedine.h"
+#include "ui/shop/TFormOrientamento.h"
+#include "ui/shop/TFormVisGiocate.h"
+#include "ui/shop/TFrmRidottiImmediati.h"
+#include "ui/shop/TFrmSistAutomatici.h"
 #include "ui/system/TFormEditSQ.h"
 #include "ui/system/TFormListaSQ.h"
 #include "ui/system/TFormSelPartite.h"
@@ -98,6 +104,16 @@ std::unique_ptr<QWidget> Editore(SistemaDiProva& p, int slot) {
 std::unique_ptr<QWidget> EditoreMembro(SistemaDiProva& p, int slotGruppo) {
     auto& gruppo = static_cast<ludo::TGruppo&>(p.d().Condizioni.Condizione(slotGruppo));
     return CreaEditor(gruppo.NuovoMembro(), nullptr);
+}
+
+// The shop's library of ready-made systems and one recorded play.
+ludo::T_Sistema& Ricevitoria(SistemaDiProva& p) {
+    std::filesystem::copy(LUDO_DATA_DIR "/Matrici", p.Cartella() / "Matrici",
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    ludo::TArchivioGiocate giocate(p.d().Coupon.Concorso);
+    giocate.AggiungiIntegrale(0x3FF);
+    giocate.Salva(p.Cartella());
+    return *p.sistema;
 }
 
 const std::vector<Voce>& Finestre() {
@@ -205,6 +221,22 @@ const std::vector<Voce>& Finestre() {
         {"Picchetto (uno)", "picchetti", true,
          [](SistemaDiProva& p) { return EditoreMembro(p, 9); }},
         {"Punti Tra", "punti-tra", true, [](SistemaDiProva& p) { return Editore(p, 20); }},
+        {"Dati Ricevitoria", "dati-ricevitoria", true,
+         [](SistemaDiProva& p) { return Crea<TFormDatiRicevitoria>(p.d().Config, p.Cartella()); }},
+        {"Ridotti Immediati", "ridotti-immediati", true,
+         [](SistemaDiProva& p) { return Crea<TFrmRidottiImmediati>(Ricevitoria(p)); }},
+        {"Generazione Schedine", "generazione-schedine", true,
+         [](SistemaDiProva& p) { return Crea<TFormGeneraSchedine>(Ricevitoria(p)); }},
+        {"Sistemi Automatici", "sistemi-automatici", true,
+         [](SistemaDiProva& p) { return Crea<TFrmSistAutomatici>(Ricevitoria(p)); }},
+        {"Stampa schedine (inserimento)", "stampa", true,
+         [](SistemaDiProva& p) { return Crea<TFormOrientamento>(p.d().Config); }},
+        {"Riepilogo delle giocate", "archivio-giocate", true,
+         [](SistemaDiProva& p) {
+             auto f = std::make_unique<TFormVisGiocate>(Ricevitoria(p));
+             f->ImpostaSpoglio([](int) {});
+             return std::unique_ptr<QWidget>(std::move(f));
+         }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));

@@ -2,11 +2,13 @@
 
 #include "core/printing/StampaSchedine.h"
 #include "ui/controls/Guida.h"
+#include "ui/controls/RicordaFinestra.h"
 #include "ui_TFormOrientamento.h"
 
 TFormOrientamento::TFormOrientamento(ludo::Configurazione& config, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TFormOrientamento>()), config_(config) {
     ui->setupUi(this);
+    RicordaFinestra(*this);
     AiutoFinestra(*this, PaginaGuida);
     (config_.ImpStampa.Orizzontale ? ui->RBOrizzontale : ui->RBVerticale)->setChecked(true);
     connect(ui->StampaBtn, &QPushButton::clicked, this, &TFormOrientamento::StampaClick);

@@ -42,6 +42,7 @@ private slots:
     void everyFixedFormatPrintsItsLayoutAndCost() {
         RicevitoriaDiProva p;
         TFormGeneraSchedine f(*p.sistema);
+        f.show();
         C<QSpinBox>(f, "SESchedine")->setValue(2);
         std::size_t registrate = 0;
         for (int riga = 1; riga <= ludo::RigheFormatoSchedina; ++riga) {
@@ -67,6 +68,7 @@ private slots:
     void aRandomCostKeepsSixPlacesAndTheMinimumFollowsTheMaximum() {
         RicevitoriaDiProva p;
         TFormGeneraSchedine f(*p.sistema);
+        f.show();
         Clic(f, "RBCostoCasuale");
         C<QSpinBox>(f, "SERigaMinima")->setValue(12);
         C<QSpinBox>(f, "SERigaMassima")->setValue(8);
@@ -89,6 +91,7 @@ private slots:
         RicevitoriaDiProva p;
         StampaSuImmagini stampa(60);
         TFormGeneraSchedine f(*p.sistema);
+        f.show();
         QuandoSiApre<TFormOrientamento>([](TFormOrientamento& o) { Clic(o, "AnnullaBtn"); });
         Clic(f, "GeneraStampaBtn");
         p.d().Pronostico = 0xFF;
@@ -104,6 +107,7 @@ private slots:
     void sixEqualColumnsGoToMemoryOrToAFile() {
         RicevitoriaDiProva p;
         TFormGeneraSchedine f(*p.sistema);
+        f.show();
         C<QSpinBox>(f, "SERigaFissa")->setValue(27);
         QVERIFY(!C<QPushButton>(f, "GeneraFileBtn")->isEnabled());
         C<QSpinBox>(f, "SERigaFissa")->setValue(26);

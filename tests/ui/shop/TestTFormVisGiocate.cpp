@@ -72,6 +72,7 @@ private slots:
         SistemaDiProva p;
         Registra(p, 1, 0);
         TFormVisGiocate f(*p.sistema);
+        f.show();
         QVERIFY(!C<QPushButton>(f, "SpoglioBtn")->isEnabled());
         int chiesto = 0;
         f.ImpostaSpoglio([&](int concorso) { chiesto = concorso; });
@@ -84,6 +85,7 @@ private slots:
         Registra(p, 1, 50);
         StampaSuImmagini stampa(100, QSizeF(210, 297));
         TFormVisGiocate f(*p.sistema);
+        f.show();
         QTest::keyClick(C<QSpinBox>(f, "SEConcorso"), Qt::Key_Return);
         QCOMPARE(stampa.Pagine().size(), std::size_t{3});
         // The general table's frame at 40 mm from the left, 30 mm from the top.

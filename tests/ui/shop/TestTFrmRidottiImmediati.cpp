@@ -57,6 +57,7 @@ private slots:
         RicevitoriaDiProva p;
         std::ofstream(p.Cartella() / "Matrici" / "Sbagliato.col") << "abcd";
         TFrmRidottiImmediati f(*p.sistema);
+        f.show();
         auto* lista = C<QTableWidget>(f, "ListaSistemi");
         QCOMPARE(lista->rowCount(), static_cast<int>(f.Matrici().size()));
         QCOMPARE(lista->horizontalHeaderItem(4)->text(), QStringLiteral("   Costo £"));
@@ -128,6 +129,7 @@ private slots:
         RicevitoriaDiProva p;
         StampaSuImmagini stampa;
         TFrmRidottiImmediati f(*p.sistema);
+        f.show();
         f.SelezionaMatrice(Riga(f, "20F0B1.col"));
         Scrivi(f, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
         QuandoSiApre<TFormStampaSchedine>([](TFormStampaSchedine& s) { Clic(s, "CancelBtn"); });
@@ -150,6 +152,7 @@ private slots:
     void aChoiceSavedLoadsBackAndADamagedFileChangesNothing() {
         RicevitoriaDiProva p;
         TFrmRidottiImmediati f(*p.sistema);
+        f.show();
         const int riga = Riga(f, "10F1B1.col");
         f.SelezionaMatrice(riga);
         Scrivi(f, {30, 1, 2, 3, 4, 5, 6, 7, 8, 9});
@@ -201,6 +204,7 @@ private slots:
     void adaptInMemoryAndSaveTheColumns() {
         RicevitoriaDiProva p;
         TFrmRidottiImmediati f(*p.sistema);
+        f.show();
         f.SelezionaMatrice(Riga(f, "09F0B1.col"));
         Scrivi(f, {2, 4, 6, 8, 10, 12, 14, 16, 18});
         Clic(f, "AdattaBtn");

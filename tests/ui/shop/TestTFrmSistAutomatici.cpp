@@ -53,6 +53,7 @@ private slots:
         RicevitoriaDiProva p;
         StampaSuImmagini stampa(60);
         TFrmSistAutomatici f(*p.sistema);
+        f.show();
         C<QSpinBox>(f, "SESistemi")->setValue(2);
         C<QSpinBox>(f, "SENumeri")->setValue(12);
         C<QSpinBox>(f, "SEFisse")->setValue(1);
@@ -78,6 +79,7 @@ private slots:
         RicevitoriaDiProva p;
         StampaSuImmagini stampa(60);
         TFrmSistAutomatici f(*p.sistema);
+        f.show();
         C<QTabWidget>(f, "Pagine")->setCurrentIndex(1);
         C<QSpinBox>(f, "SESistemi")->setValue(3);
         C<QSpinBox>(f, "SEIntNumeri")->setValue(10);
@@ -96,17 +98,22 @@ private slots:
         RicevitoriaDiProva p;
         StampaSuImmagini stampa(60);
         TFrmSistAutomatici f(*p.sistema);
+        f.show();
         Clic(f, "RBRidCasuale");
         C<QSpinBox>(f, "SESistemi")->setValue(2);
-        C<QSpinBox>(f, "SECostoMin")->setValue(800);
-        C<QSpinBox>(f, "SECostoMax")->setValue(800);
+        // The library has nothing between 8 800 and 10 400 lire.
+        C<QSpinBox>(f, "SECostoMin")->setValue(8800);
+        C<QSpinBox>(f, "SECostoMax")->setValue(10400);
         {
             RispostaMessaggio risposta;
             Clic(f, "StampaBtn");
             QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgNessunSistemaDelCosto)});
         }
+        C<QSpinBox>(f, "SECostoMin")->setValue(800);
         C<QSpinBox>(f, "SECostoMax")->setValue(30400);
+        RispostaMessaggio nessuno;
         Stampa(f);
+        QVERIFY2(nessuno.testi.isEmpty(), qPrintable(nessuno.testi.join(QLatin1Char('|'))));
         const auto archivio = Giocate(p);
         QCOMPARE(archivio.Sistemi.size(), std::size_t{2});
         for (const auto& s : archivio.Sistemi) {
@@ -118,6 +125,7 @@ private slots:
     void aFailedPrintRecordsNothing() {
         RicevitoriaDiProva p;
         TFrmSistAutomatici f(*p.sistema);
+        f.show();
         SuperficieSostitutiva = []() -> SuperficieStampa* { throw std::runtime_error("nessuna stampante"); };
         RispostaMessaggio risposta;
         Stampa(f);
