@@ -39,7 +39,7 @@ void TFrmSistAutomatici::AggiornaForm() {
     ui->RBPicchetto->setEnabled(ludo::HaPicchetti(*sistema_.Dati));
     if (!ui->RBPicchetto->isEnabled() && ui->RBPicchetto->isChecked()) ui->RBCasuale->setChecked(true);
     const bool ridFisso = ui->RBRidFisso->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->SENumeri, ui->SEFisse, ui->GBTipo})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->SENumeri, ui->SEFisse, ui->RBGaranzia6, ui->RBGaranzia7})
         w->setEnabled(ridFisso);
     for (QWidget* w : std::initializer_list<QWidget*>{ui->SECostoMin, ui->SECostoMax, ui->CBGaranzia6, ui->CBGaranzia7})
         w->setEnabled(!ridFisso);
