@@ -568,7 +568,7 @@ struct Ricevitoria {
     Ricevitoria() : sistema(PreparaCartella(cartella)) {
         auto& d = *sistema.Dati;
         d.Coupon.Concorso = 12;
-        d.Config.DatiRicevitoria = {"Ricevitoria del Corso", "Corso Vittorio Emanuele 12", "10123 Torino",
+        d.Config.DatiRicevitoria = {"Ricevitoria del Corso", "Corso Vittorio 12", "10123 Torino",
                                     "Tel. 011 555 1234"};
         ludo::TArchivioGiocate giocate(12);
         giocate.AggiungiSchedina({0xFFU, 0xFF00U, 0, 0, 0, 0});
@@ -625,7 +625,8 @@ bool FinestreRicevitoria(const QDir& destinazione) {
 // automatic reduced system, fed across.
 bool StampeRicevitoria(const QDir& destinazione) {
     Ricevitoria r;
-    const QPageSize schedina(QSizeF(110, 190), QPageSize::Millimeter, QStringLiteral("Schedina"));
+    // Wide enough for the receipt's lines, which run past the slip's boxes.
+    const QPageSize schedina(QSizeF(170, 190), QPageSize::Millimeter, QStringLiteral("Schedina"));
     OpzioniStampa opzioni;
     opzioni.cedolina = true;
     const auto stampa = [&](const ludo::SistemaDaStampare& s, const char* nome) {

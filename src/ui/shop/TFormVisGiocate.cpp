@@ -23,7 +23,10 @@ QString MsgGiocateIlleggibili(int concorso) {
 }
 
 QTableWidgetItem* Cella(const std::string& testo, Qt::Alignment allineamento = Qt::AlignLeft) {
-    auto* cella = new QTableWidgetItem(QString::fromStdString(testo));
+    // Right-aligned cells lose the blanks that align the printout.
+    QString visibile = QString::fromStdString(testo);
+    if (allineamento & Qt::AlignRight) visibile = visibile.trimmed();
+    auto* cella = new QTableWidgetItem(visibile);
     cella->setTextAlignment(allineamento | Qt::AlignVCenter);
     return cella;
 }
@@ -34,6 +37,7 @@ void Prepara(QTableWidget& t, const QStringList& intestazioni, int righe) {
     t.setColumnCount(static_cast<int>(intestazioni.size()));
     t.setHorizontalHeaderLabels(intestazioni);
     t.verticalHeader()->hide();
+    t.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     t.verticalHeader()->setDefaultSectionSize(AltezzaRiga(t));
     t.setFixedHeight(t.horizontalHeader()->sizeHint().height() + righe * AltezzaRiga(t) + 2 * t.frameWidth());
 }
@@ -50,12 +54,9 @@ TFormVisGiocate::TFormVisGiocate(const ludo::T_Sistema& sistema, QWidget* parent
     : QDialog(parent), ui(std::make_unique<Ui::TFormVisGiocate>()), sistema_(sistema), archivio_(1) {
     ui->setupUi(this);
     Prepara(*ui->GrigliaRiepilogo, {QStringLiteral("Tipo di Giocata"), QStringLiteral("Numero di Giocate")}, 4);
-    ui->GrigliaRiepilogo->setColumnWidth(0, 180);
-    ui->GrigliaRiepilogo->setColumnWidth(1, 160);
     Prepara(*ui->GrigliaSistemi,
             {QStringLiteral("Numeri"), QStringLiteral("Colonne"), QStringLiteral("Data"), QStringLiteral("Ora")},
             RigheSistemiVisibili);
-    for (int c = 0; c < 4; ++c) ui->GrigliaSistemi->setColumnWidth(c, c < 2 ? 70 : 100);
     RicordaFinestra(*this);
     AiutoFinestra(*this, PaginaGuida);
     ui->SEConcorso->setValue(sistema_.Dati->Coupon.Concorso);

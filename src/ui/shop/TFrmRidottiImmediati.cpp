@@ -1,6 +1,7 @@
 #include "ui/shop/TFrmRidottiImmediati.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <fstream>
 
 #include "core/columns/FileColonne.h"
@@ -34,6 +35,14 @@ QString TestoInserire(int numeri, int fisse) {
         .arg(fisse)
         .arg(fisse == 1 ? QStringLiteral("Fissa") : QStringLiteral("Fisse"))
         .arg(numeri - fisse);
+}
+
+// A row of the list: "NV" in every column for a name that does not read.
+QStringList CelleMatrice(const ludo::TMatrice& m, const ludo::Configurazione& config) {
+    if (!m.leggibile) return QStringList(5, QStringLiteral("NV"));
+    const double costo = static_cast<double>(m.colonne) * ludo::PrezzoColonna(config);
+    return {QString::number(m.numeri), QString::number(m.fisse), Testo(m.garanzia), QString::number(m.colonne),
+            Testo(ludo::TestoImporto(costo, config.Euro, FormatoNumeriLocale()))};
 }
 
 }  // namespace
@@ -77,18 +86,8 @@ void TFrmRidottiImmediati::CaricaElenco() {
                                   QStringLiteral("   Costo ") + QString::fromUtf8(ludo::SimboloValuta(config))});
     t->verticalHeader()->hide();
     t->setRowCount(static_cast<int>(matrici_.size()));
-    const int larghezze[] = {40, 30, 79, 50, 65};
-    for (int c = 0; c < 5; ++c) t->setColumnWidth(c, larghezze[c]);
     for (int r = 0; r < t->rowCount(); ++r) {
-        const auto& m = matrici_[static_cast<std::size_t>(r)];
-        const QString nv = QStringLiteral("NV");
-        const QStringList celle =
-            m.leggibile ? QStringList{QString::number(m.numeri), QString::number(m.fisse), Testo(m.garanzia),
-                                      QString::number(m.colonne),
-                                      Testo(ludo::TestoImporto(static_cast<double>(m.colonne) *
-                                                                   ludo::PrezzoColonna(config),
-                                                               config.Euro, FormatoNumeriLocale()))}
-                        : QStringList{nv, nv, nv, nv, nv};
+        const QStringList celle = CelleMatrice(matrici_[static_cast<std::size_t>(r)], config);
         for (int c = 0; c < 5; ++c) {
             auto* cella = new QTableWidgetItem(celle[c]);
             cella->setTextAlignment(c == 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
@@ -96,6 +95,15 @@ void TFrmRidottiImmediati::CaricaElenco() {
         }
         t->setRowHeight(r, t->fontMetrics().height() + 2);
     }
+    // The columns are at least as wide as their headings and cells need.
+    const int larghezze[] = {40, 30, 79, 50, 65};
+    t->resizeColumnsToContents();
+    int larghezza = 2 * t->frameWidth() + t->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < 5; ++c) {
+        t->setColumnWidth(c, std::max(larghezze[c], t->columnWidth(c)));
+        larghezza += t->columnWidth(c);
+    }
+    t->setMinimumWidth(larghezza);
     const int altezzaRiga = t->fontMetrics().height() + 2;
     t->setMinimumHeight(t->horizontalHeader()->sizeHint().height() + RigheVisibili * altezzaRiga + 4);
 }

@@ -8,7 +8,6 @@
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
 #include "../printing/PagineDiProva.h"
-#include "core/checking/RiepilogoGiocate.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/shop/TFormVisGiocate.h"
 
@@ -40,11 +39,11 @@ private slots:
         TFormVisGiocate f(*p.sistema);
         f.show();
         QCOMPARE(Cella(f, "GrigliaRiepilogo", 0, 0), QStringLiteral("  Schedine Normali"));
-        QCOMPARE(Cella(f, "GrigliaRiepilogo", 0, 1), QStringLiteral("             1"));
-        QCOMPARE(Cella(f, "GrigliaRiepilogo", 2, 1), QStringLiteral("             9"));
+        QCOMPARE(Cella(f, "GrigliaRiepilogo", 0, 1), QStringLiteral("1"));
+        QCOMPARE(Cella(f, "GrigliaRiepilogo", 2, 1), QStringLiteral("9"));
         // 1 + 9 + 45 columns
         QCOMPARE(Cella(f, "GrigliaRiepilogo", 3, 1),
-                 QString::fromStdString(ludo::AllineaADestra(ludo::TestoValuta(44000, false, FormatoNumeriLocale()), 14)));
+                 QString::fromStdString(ludo::TestoValuta(44000, false, FormatoNumeriLocale())));
         QCOMPARE(C<QTableWidget>(f, "GrigliaSistemi")->rowCount(), 9);
         QCOMPARE(Cella(f, "GrigliaSistemi", 8, 2), QStringLiteral("07/12/2026"));
         auto* concorso = C<QSpinBox>(f, "SEConcorso");
