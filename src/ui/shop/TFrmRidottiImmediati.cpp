@@ -193,7 +193,6 @@ void TFrmRidottiImmediati::StampaRidottoClick() {
     if (!sistema) return;
     TFormStampaSchedine finestra(sistema_, this);
     finestra.Lavoro() = LavoroConCedolina(*sistema, MatriceCorrente()->nome);
-    finestra.Lavoro().SoloCosto = true;
     auto& impostazioni = sistema_.Dati->Config.ImpStampa;
     const int colonneSalvate = impostazioni.ColonnePerSchedina;
     impostazioni.ColonnePerSchedina = ludo::SlipPrintSettings::MaxColonnePerSchedina;

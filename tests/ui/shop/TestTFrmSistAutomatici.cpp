@@ -4,6 +4,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QtTest>
+#include <fstream>
 
 #include "RicevitoriaDiProva.h"
 #include "../controls/ControlliDiProva.h"
@@ -120,6 +121,22 @@ private slots:
             QVERIFY(s.Colonne.Conteggio() * 800 <= 30400);
             QVERIFY(PuntiGarantiti(s.Colonne, Unione(s.Colonne), Intersezione(s.Colonne)) >= 6);
         }
+    }
+
+    // The customer has the slips: an archive that cannot be written is said.
+    void aRecordThatCannotBeSavedIsReported() {
+        RicevitoriaDiProva p;
+        std::filesystem::remove_all(p.Cartella() / "ArchivioGiocate");
+        std::ofstream(p.Cartella() / "ArchivioGiocate") << "un file";
+        StampaSuImmagini stampa(60);
+        TFrmSistAutomatici f(*p.sistema);
+        f.show();
+        C<QTabWidget>(f, "Pagine")->setCurrentIndex(1);
+        C<QSpinBox>(f, "SESistemi")->setValue(1);
+        RispostaMessaggio risposta;
+        Stampa(f);
+        QCOMPARE(stampa.Pagine().size(), std::size_t{2});
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreScritturaGiocate)});
     }
 
     void aFailedPrintRecordsNothing() {
