@@ -55,6 +55,12 @@
 #include "ui/printing/TFormStampaProspetto.h"
 #include "ui/printing/TFormStampaSchedine.h"
 #include "ui/printing/TFrmTaratura.h"
+#include "ui/shop/TFormDatiRicevitoria.h"
+#include "ui/shop/TFormGeneraSchedine.h"
+#include "ui/shop/TFormOrientamento.h"
+#include "ui/shop/TFormVisGiocate.h"
+#include "ui/shop/TFrmRidottiImmediati.h"
+#include "ui/shop/TFrmSistAutomatici.h"
 #include "ui/system/TFormEditSQ.h"
 #include "ui/system/TFormListaSQ.h"
 #include "ui/system/TFormSelPartite.h"
@@ -144,6 +150,17 @@ ludo::TQuadro& Quadro(SistemaDiProva& p) {
     quadro.Inserisci(ludo::CodColonnaFiltro);
     static_cast<ludo::TQuadro*>(quadro.Inserisci(ludo::CodQuadro))->Inserisci(ludo::CodResti);
     return quadro;
+}
+
+// The shop's library of ready-made systems and one recorded play.
+ludo::T_Sistema& Ricevitoria(SistemaDiProva& p) {
+    std::filesystem::copy(LUDO_DATA_DIR "/Matrici", p.Cartella() / "Matrici",
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    ludo::TArchivioGiocate giocate(p.d().Coupon.Concorso);
+    giocate.AggiungiIntegrale(0x3FF);
+    giocate.Salva(p.Cartella());
+    return *p.sistema;
 }
 
 const std::vector<Voce>& Finestre() {
@@ -316,6 +333,22 @@ const std::vector<Voce>& Finestre() {
          [](SistemaDiProva& p) { return Crea<TFrmRecuperi>(*p.sistema); }},
         {"Analisi Delle Colonne Filtrate", "analisi-colonne-filtrate", true,
          [](SistemaDiProva& p) { return Crea<TFrmRecAna>(p.d().Link, 'A'); }},
+        {"Dati Ricevitoria", "dati-ricevitoria", true,
+         [](SistemaDiProva& p) { return Crea<TFormDatiRicevitoria>(p.d().Config, p.Cartella()); }},
+        {"Ridotti Immediati", "ridotti-immediati", true,
+         [](SistemaDiProva& p) { return Crea<TFrmRidottiImmediati>(Ricevitoria(p)); }},
+        {"Generazione Schedine", "generazione-schedine", true,
+         [](SistemaDiProva& p) { return Crea<TFormGeneraSchedine>(Ricevitoria(p)); }},
+        {"Sistemi Automatici", "sistemi-automatici", true,
+         [](SistemaDiProva& p) { return Crea<TFrmSistAutomatici>(Ricevitoria(p)); }},
+        {"Stampa schedine (inserimento)", "stampa", true,
+         [](SistemaDiProva& p) { return Crea<TFormOrientamento>(p.d().Config); }},
+        {"Riepilogo delle giocate", "archivio-giocate", true,
+         [](SistemaDiProva& p) {
+             auto f = std::make_unique<TFormVisGiocate>(Ricevitoria(p));
+             f->ImpostaSpoglio([](int) {});
+             return std::unique_ptr<QWidget>(std::move(f));
+         }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {
              return Crea<TFrmGuida>(QStringLiteral(LUDO_DATA_DIR "/Ludomatic.html"));

@@ -29,6 +29,7 @@
 
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/checking/ArchivioGiocate.h"
+#include "core/checking/SistemiAutomatici.h"
 #include "core/checking/SpoglioStorico.h"
 #include "core/columns/FileColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
@@ -67,6 +68,8 @@
 #include "ui/controls/Guida.h"
 #include "ui/controls/TAnimazioneLogo.h"
 #include "ui/controls/TFrmGuida.h"
+#include "ui/controls/TGCasSelector.h"
+#include "ui/controls/TGEditNum.h"
 #include "ui/controls/TGListaCartelle.h"
 #include "ui/controls/TPronostico.h"
 #include "ui/controls/TraduzioneQt.h"
@@ -79,6 +82,12 @@
 #include "ui/printing/TFormStampaProspetto.h"
 #include "ui/printing/TFormStampaSchedine.h"
 #include "ui/printing/TFrmTaratura.h"
+#include "ui/shop/StampaRicevitoria.h"
+#include "ui/shop/TFormDatiRicevitoria.h"
+#include "ui/shop/TFormGeneraSchedine.h"
+#include "ui/shop/TFormVisGiocate.h"
+#include "ui/shop/TFrmRidottiImmediati.h"
+#include "ui/shop/TFrmSistAutomatici.h"
 #include "ui/system/TFormPrincipa.h"
 #include "ui/system/TFormSelPartite.h"
 #include "ui/update/TFormDownload.h"
@@ -733,6 +742,95 @@ bool QuadroERecuperi(const QDir& destinazione) {
     return Foto(recuperi, destinazione, "recupero-condizioni.png") &&
            Foto(analisi, destinazione, "analisi-colonne-filtrate.png");
 }
+
+// A betting shop in a scratch program folder: the library of ready-made
+// systems, the shop's lines and the plays of contest 12.
+struct Ricevitoria {
+    Ricevitoria() : sistema(PreparaCartella(cartella)) {
+        auto& d = *sistema.Dati;
+        d.Coupon.Concorso = 12;
+        d.Config.DatiRicevitoria = {"Ricevitoria del Corso", "Corso Vittorio 12", "10123 Torino",
+                                    "Tel. 011 555 1234"};
+        ludo::TArchivioGiocate giocate(12);
+        giocate.AggiungiSchedina({0xFFU, 0xFF00U, 0, 0, 0, 0});
+        giocate.AggiungiIntegrale(0x3FFU << 4);
+        for (const char* nome : {"20F0B1.col", "12F1R1.col", "15F0B1.col"}) {
+            const auto s = RidottoDiEsempio(nome);
+            giocate.AggiungiSistema(s.numeri, s.colonne,
+                                    {46363.0 + 0.01 * s.numeri, 0.4 + 0.01 * s.numeri});
+        }
+        giocate.Salva(sistema.Cartella());
+    }
+    static std::filesystem::path PreparaCartella(const QTemporaryDir& dir) {
+        const std::filesystem::path radice = dir.path().toStdString();
+        for (auto s : ludo::io::kSottocartelle)
+            std::filesystem::create_directories(radice / std::string(s));
+        std::filesystem::copy(LUDO_DATA_DIR "/Matrici", radice / "Matrici",
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+        return radice;
+    }
+    // A library matrix applied to the first numbers of the coupon.
+    [[nodiscard]] ludo::SistemaDaStampare RidottoDiEsempio(const std::string& nome) const {
+        const auto elenco = ludo::ElencoMatrici(sistema.Cartella());
+        const auto& info = elenco[*ludo::TrovaMatrice(elenco, nome)];
+        ludo::ListaColonne matrice;
+        ludo::LeggiFile(matrice, sistema.Cartella() / "Matrici" / nome, false);
+        ludo::TCombinazione numeri;
+        numeri.DaMaschera((ludo::Colonna{1} << info.numeri) - 1);
+        return ludo::PreparaRidottoImmediato(matrice, info, numeri, info.fisse > 0 ? 1U : 0U,
+                                             "Rossi", CedolinaDelSistema(sistema, true));
+    }
+    QTemporaryDir cartella;
+    ludo::T_Sistema sistema;
+};
+
+// The shop's windows, "Ridotti Immediati" with a customer's numbers typed.
+bool FinestreRicevitoria(const QDir& destinazione) {
+    Ricevitoria r;
+    TFormDatiRicevitoria dati(r.sistema.Dati->Config, r.sistema.Cartella());
+    TFrmRidottiImmediati ridotti(r.sistema);
+    const auto& elenco = ridotti.Matrici();
+    ridotti.SelezionaMatrice(static_cast<int>(*ludo::TrovaMatrice(elenco, "12F1R1.col")));
+    const int numeri[] = {7, 1, 3, 5, 9, 11, 13, 15, 20, 22, 24, 30};
+    const auto& caselle = ridotti.findChild<TGCasSelector*>(QStringLiteral("Selettore"))->Caselle();
+    for (int i = 0; i < caselle.size(); ++i) caselle[i]->ImpostaNumero(numeri[i]);
+    ridotti.findChild<QLineEdit*>(QStringLiteral("EditNome"))->setText(QStringLiteral("Rossi"));
+    TFormGeneraSchedine schedine(r.sistema);
+    TFrmSistAutomatici sistemi(r.sistema);
+    TFormVisGiocate giocate(r.sistema);
+    return Foto(dati, destinazione, "dati-ricevitoria.png") &&
+           Foto(ridotti, destinazione, "ridotti-immediati.png") &&
+           Foto(schedine, destinazione, "generazione-schedine.png") &&
+           Foto(sistemi, destinazione, "sistemi-automatici.png") &&
+           Foto(giocate, destinazione, "archivio-giocate.png");
+}
+
+// The receipt and the slips of a ready-made reduced system and of an
+// automatic reduced system, fed across.
+bool StampeRicevitoria(const QDir& destinazione) {
+    Ricevitoria r;
+    // Wide enough for the receipt's lines, which run past the slip's boxes.
+    const QPageSize schedina(QSizeF(170, 190), QPageSize::Millimeter, QStringLiteral("Schedina"));
+    OpzioniStampa opzioni;
+    opzioni.cedolina = true;
+    const auto stampa = [&](const ludo::SistemaDaStampare& s, const char* nome) {
+        auto lavoro = LavoroConCedolina(s, "Esempio");
+        lavoro.UltimaSchedina =
+            ludo::NumeroSchedine(lavoro.NumColonne(), opzioni.colonnePerSchedina);
+        return Pdf(destinazione.filePath(QString::fromLatin1(nome)), schedina,
+                   [&](SuperficieStampa& superficie) {
+                       StampaSchedine(superficie, lavoro, r.sistema.Dati->Config, opzioni);
+                   });
+    };
+    ludo::TGenColonneCasuali generatore(2026);
+    ludo::ImpostaTecnica(generatore, ludo::Tecnica::Casuale, false, {});
+    const auto automatico = ludo::PreparaSistemaAutomatico(
+        r.sistema.Cartella(), generatore, {10, 1, 6, 3}, CedolinaDelSistema(r.sistema, true));
+    return stampa(r.RidottoDiEsempio("12F1R1.col"), "ricevitoria-ridotto-immediato.pdf") &&
+           stampa(automatico, "ricevitoria-sistema-automatico.pdf");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -749,7 +847,7 @@ int main(int argc, char* argv[]) {
     if (conStampe) {
         const QDir stampe(QString::fromLocal8Bit(argv[3]));
         if (!Stampe(stampe) || !StampaArchivioDiEsempio(stampe) ||
-            !StampaProspettoDiEsempio(stampe))
+            !StampaProspettoDiEsempio(stampe) || !StampeRicevitoria(stampe))
             return 1;
     }
     return Sviluppo(destinazione) && ImpostazioniSviluppo(destinazione) &&
@@ -760,7 +858,8 @@ int main(int argc, char* argv[]) {
                    FinestreArchivio(destinazione) && StrumentiColonne(destinazione) &&
                    FinestreSpoglio(destinazione) && Dettatura(destinazione) &&
                    Download(destinazione) && QuadroERecuperi(destinazione) &&
-                   Garanzie(destinazione) && DialogoProspetto(destinazione)
+                   Garanzie(destinazione) && DialogoProspetto(destinazione) &&
+                   FinestreRicevitoria(destinazione)
                ? 0
                : 1;
 }

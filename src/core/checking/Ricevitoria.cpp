@@ -45,6 +45,25 @@ std::uint64_t ColonneRiga(int riga) {
     return colonne;
 }
 
+int PosizioniPiene(int riga) {
+    const auto& formato = FormatoSchedina(riga);
+    return static_cast<int>(std::count_if(formato.begin(), formato.end(), [](int k) { return k > 0; }));
+}
+
+bool SeiPosizioniUguali(int riga) {
+    const auto& formato = FormatoSchedina(riga);
+    return formato[0] > 0 && std::all_of(formato.begin(), formato.end(), [&](int k) { return k == formato[0]; });
+}
+
+std::string TestoFormato(int riga) {
+    std::string testo;
+    for (int k : FormatoSchedina(riga)) {
+        if (k == 0) break;
+        testo += (testo.empty() ? "" : " ") + std::to_string(k);
+    }
+    return testo;
+}
+
 bool ImpostaTecnica(TGenColonneCasuali& generatore, Tecnica tecnica, bool soloPronostico, const DatiPesi& dati) {
     return generatore.Imposta(tecnica == Tecnica::Casuale, tecnica == Tecnica::CasualeConPicchetto,
                               tecnica == Tecnica::Statistica, soloPronostico, dati);
@@ -187,6 +206,13 @@ bool LeggiRid(std::istream& in, SceltaRidotto& scelta) {
     if (!io::readShortString(r, kCapienzaNome, letta.matrice) || !letta.numeri.Leggi(r) ||
         !io::readShortString(r, kCapienzaNome, letta.nomeCedola)) {
         return false;
+    }
+    // The numbers must make a set of matches: 1..32, none repeated.
+    Colonna visti = 0;
+    for (int p = 1; p <= letta.numeri.Quanti; ++p) {
+        const int n = letta.numeri.Numero(p);
+        if (n < 1 || n > 32 || (visti >> (n - 1) & 1U) != 0) return false;
+        visti |= Colonna{1} << (n - 1);
     }
     scelta = std::move(letta);
     return true;

@@ -29,6 +29,13 @@ using FormatoRiga = std::array<int, 6>;  // numbers at each slip position, 0 = e
 const FormatoRiga& FormatoSchedina(int riga);
 // The row's cost in column prices: the sum of C(k, 8) of its positions.
 std::uint64_t ColonneRiga(int riga);
+// How many positions of the row hold a column.
+int PosizioniPiene(int riga);
+// All six positions hold columns of the same size (the rows whose slips
+// can be kept as plain columns: 5 and 26).
+bool SeiPosizioniUguali(int riga);
+// The sizes of the row's columns: "10 9 8".
+std::string TestoFormato(int riga);
 
 // ---- random techniques
 

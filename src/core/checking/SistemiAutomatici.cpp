@@ -12,7 +12,7 @@ namespace ludo {
 namespace {
 
 std::string TestoCostoCedolina(double costo, const ImpostazioniCedolina& cedolina) {
-    std::string testo = std::string(cedolina.euro ? "€" : "£") + " " + TestoImporto(costo, cedolina.euro);
+    std::string testo = TestoValuta(costo, cedolina.euro, cedolina.formato);
     if (cedolina.stampaConcorso) testo += " Conc.Nº " + std::to_string(cedolina.concorso);
     return testo;
 }

@@ -15,6 +15,7 @@
 #include "core/checking/Ricevitoria.h"
 #include "core/columns/ListaColonne.h"
 #include "core/columns/TGenColonneCasuali.h"
+#include "core/system/Costi.h"
 
 namespace ludo {
 
@@ -31,6 +32,7 @@ struct ImpostazioniCedolina {
     bool euro = false;
     bool stampaConcorso = false;
     std::int32_t concorso = 0;
+    FormatoNumeri formato;
 };
 
 struct SistemaDaStampare {

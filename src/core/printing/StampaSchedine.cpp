@@ -108,8 +108,7 @@ std::string TestoEtichetta(const LavoroStampaSchedine& lavoro, const SchedinaImp
                            const Configurazione& config, std::string_view fileSistema,
                            FormatoNumeri formato) {
     if (lavoro.Prova) return EtichettaProva;
-    const std::string costo = std::string(SimboloValuta(config)) + " " +
-                              TestoImporto(schedina.costo, config.Euro, formato);
+    const std::string costo = TestoValuta(schedina.costo, config, formato);
     if (lavoro.SoloCosto) return "Costo della schedina : " + costo;
     std::string testo = "Schedina Nº " + std::to_string(schedina.numero) + " " + costo;
     if (!lavoro.NomeEsterno) testo = std::string(fileSistema) + " " + testo;

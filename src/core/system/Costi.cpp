@@ -51,6 +51,14 @@ std::string TestoImporto(double importo, bool euro, FormatoNumeri formato) {
     return negativo && testo.find_first_not_of("0.,") != std::string::npos ? "-" + testo : testo;
 }
 
+std::string TestoValuta(double importo, bool euro, FormatoNumeri formato) {
+    return std::string(euro ? "€" : "£") + " " + TestoImporto(importo, euro, formato);
+}
+
+std::string TestoValuta(double importo, const Configurazione& config, FormatoNumeri formato) {
+    return TestoValuta(importo, config.Euro, formato);
+}
+
 std::string TestoCosto(std::int64_t colonne, int numeri, const Configurazione& config, int partecipanti,
                        FormatoNumeri formato) {
     const double costo = static_cast<double>(colonne) * PrezzoColonnaDi(numeri, config);

@@ -28,6 +28,11 @@ double PrezzoColonnaDi(int numeri, const Configurazione& config);
 // (rounded to the nearest unit shown).
 std::string TestoImporto(double importo, bool euro, FormatoNumeri formato = {});
 
+// An amount with its currency: "£ 36.000", "€ 2,48". Every label, receipt
+// and window shows amounts through it.
+std::string TestoValuta(double importo, bool euro, FormatoNumeri formato = {});
+std::string TestoValuta(double importo, const Configurazione& config, FormatoNumeri formato = {});
+
 // The cost of `colonne` columns of `numeri` numbers each, as the counts show
 // it: the amount, or with two or more participants the share of one followed
 // by " 1/" and the number of participants.

@@ -113,7 +113,10 @@ void TFormStampaSchedine::OKBtnClick(bool daPulsante) {
     SalvaConfigurazioneOAvvisa(sistema_.Dati->Config, sistema_.Cartella(), parentWidget());
 }
 
+void TFormStampaSchedine::ImpostaCedolina(bool stampa) { ui->CBCedolina->setChecked(stampa); }
+
 bool TFormStampaSchedine::Stampa(int prima, int ultima) {
+    tutteStampate_ = false;
     QString file;
     if (StampaSuFile()) {
         file = ChiediFileStampa(this, QString::fromStdString(ludo::NomeFileStampa(
@@ -131,7 +134,7 @@ bool TFormStampaSchedine::Stampa(int prima, int ultima) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     };
     const auto& config = sistema_.Dati->Config;
-    return EseguiStampa(
+    const bool stampata = EseguiStampa(
         this,
         [&] {
             StampaSu([&](SuperficieStampa& superficie) {
@@ -143,6 +146,8 @@ bool TFormStampaSchedine::Stampa(int prima, int ultima) {
             });
         },
         ludo::MsgImpossibileStampareLavoro, file);
+    tutteStampate_ = stampata && !tabulato && prima == 1 && ultima == numSchedine_;
+    return stampata;
 }
 
 void TFormStampaSchedine::ImpostazioniClick() {

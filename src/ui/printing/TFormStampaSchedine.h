@@ -40,6 +40,10 @@ public:
     // The job itself on the program's printer, slips prima..ultima; false
     // when it failed (the message has been shown).
     bool Stampa(int prima, int ultima);
+    // Ticks "Stampa Cedolina" (shown for jobs that name their own system).
+    void ImpostaCedolina(bool stampa);
+    // The last job printed every slip, from the first to the last, on slips.
+    [[nodiscard]] bool StampateTutteLeSchedine() const { return tutteStampate_; }
 
 private:
     void AggiornaNumSchedine();
@@ -53,4 +57,5 @@ private:
     ludo::T_Sistema& sistema_;
     ludo::LavoroStampaSchedine lavoro_;
     int numSchedine_ = 0;
+    bool tutteStampate_ = false;
 };

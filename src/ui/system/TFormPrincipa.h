@@ -141,6 +141,13 @@ class TFormPrincipa : public QMainWindow {
 
     // The limits of the recoveries, "&Link" (TFormPrincipaRecuperi.cpp).
     void LinkClick();
+    // Betting-shop windows and the play archive (TFormPrincipaRicevitoria.cpp).
+    void RidottiImmediatiClick();
+    void SchedineAutomaticheClick();
+    void SistemiAutomaticiClick();
+    void DatiRicevitoriaClick();
+    void ArchivioGiocateClick();
+
     // Column file tools (TFormPrincipaStrumentiColonne.cpp).
     void ConversioneFormatiClick();
     void OperazioniClick();

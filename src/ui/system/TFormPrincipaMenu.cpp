@@ -214,6 +214,11 @@ void TFormPrincipa::CreaMenuAltri() {
     Azione(ricevitoria, QStringLiteral("DatiRicevitoria"), QStringLiteral("Dati Ricevitoria"));
     ricevitoria->addSeparator();
     Azione(ricevitoria, QStringLiteral("ArchivioGiocate"), QStringLiteral("Archivio Giocate"));
+    Collega(QStringLiteral("RidottiImmediati"), &TFormPrincipa::RidottiImmediatiClick);
+    Collega(QStringLiteral("SchedineAutomatiche"), &TFormPrincipa::SchedineAutomaticheClick);
+    Collega(QStringLiteral("SistemiAutomatici"), &TFormPrincipa::SistemiAutomaticiClick);
+    Collega(QStringLiteral("DatiRicevitoria"), &TFormPrincipa::DatiRicevitoriaClick);
+    Collega(QStringLiteral("ArchivioGiocate"), &TFormPrincipa::ArchivioGiocateClick);
 
     QMenu* impostazioni = ui->MainMenu->addMenu(QStringLiteral("&Impostazioni"));
     impostazioni->setObjectName(QStringLiteral("MenuImpostazioni"));

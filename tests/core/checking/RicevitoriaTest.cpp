@@ -16,6 +16,13 @@ TEST(Ricevitoria, SlipRowsAndTheirCost) {
     EXPECT_EQ(ludo::ColonneRiga(34), 45U + 9 + 9 + 3);
     EXPECT_EQ(ludo::FormatoSchedina(6), (ludo::FormatoRiga{9, 0, 0, 0, 0, 0}));
     EXPECT_EQ(ludo::FormatoSchedina(26), (ludo::FormatoRiga{9, 9, 9, 9, 9, 9}));
+    std::vector<int> uguali;
+    for (int riga = 1; riga <= ludo::RigheFormatoSchedina; ++riga)
+        if (ludo::SeiPosizioniUguali(riga)) uguali.push_back(riga);
+    EXPECT_EQ(uguali, (std::vector<int>{5, 26}));
+    EXPECT_EQ(ludo::PosizioniPiene(1), 2);
+    EXPECT_EQ(ludo::PosizioniPiene(34), 6);
+    EXPECT_EQ(ludo::TestoFormato(27), "10 9 8");
 }
 
 TEST(Ricevitoria, RandomSlipsFillTheirPlacesAndRecordThePlays) {
@@ -133,4 +140,13 @@ TEST(Ricevitoria, RidFileLayout) {
     ludo::SceltaRidotto intatta;
     EXPECT_FALSE(ludo::LeggiRid(corto, intatta));
     EXPECT_TRUE(intatta.matrice.empty());
+
+    // Numbers that are no set of matches: out of 1..32, or repeated.
+    b.push_back(0);
+    for (const std::uint8_t sbagliato : {33, 0, 5}) {
+        Bytes guasto = b;
+        guasto[256 + 4] = sbagliato;  // the second number
+        auto in2 = ludo::test::streamOf(guasto);
+        EXPECT_FALSE(ludo::LeggiRid(in2, intatta)) << int{sbagliato};
+    }
 }

@@ -26,7 +26,7 @@ TGenColonneCasuali GeneratoreUniforme(std::uint32_t seme) {
 TEST(SistemiAutomatici, UnIntegraleEUnaColonnaSolaConLaSuaCedolina) {
     test::TempDir cartella;
     auto g = GeneratoreUniforme(7);
-    const ImpostazioniCedolina lire{800, false, true, 33};
+    const ImpostazioniCedolina lire{800, false, true, 33, {}};
     const auto s = PreparaSistemaAutomatico(cartella.path(), g, {10, 0, TipoIntegrale, 2}, lire);
     ASSERT_EQ(s.colonne.Conteggio(), 1u);
     const Colonna c = *s.colonne.begin();
@@ -50,7 +50,7 @@ TEST(SistemiAutomatici, UnRidottoApplicaLaMatriceDellaLibreriaAiNumeriEstratti) 
     ScriviMatrice(cartella.path(), "09F1B1.col",
                   {col({1, 2, 3, 4, 5, 6, 7, 8}), col({2, 3, 4, 5, 6, 7, 8, 9}), col({1, 2, 3, 4, 6, 7, 8, 9})});
     auto g = GeneratoreUniforme(11);
-    const ImpostazioniCedolina euro{0.5, true, false, 33};
+    const ImpostazioniCedolina euro{0.5, true, false, 33, {}};
     const auto s = PreparaSistemaAutomatico(cartella.path(), g, {9, 1, 6, 1}, euro);
     ASSERT_EQ(s.colonne.Conteggio(), 3u);
     const auto [fisso, altri] = s.colonneCedolina;
@@ -101,7 +101,7 @@ TEST(SistemiAutomatici, RidottoImmediatoSuiNumeriScelti) {
     TCombinazione numeri;
     numeri.DaMaschera(col({2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
     const Colonna fisse = col({2, 4});
-    const ImpostazioniCedolina lire{800, false, true, 7};
+    const ImpostazioniCedolina lire{800, false, true, 7, {}};
     auto s = PreparaRidottoImmediato(matrice, info, numeri, fisse, "Rossi", lire);
     EXPECT_EQ(test::elenco(s.colonne), (std::vector<Colonna>{col({2, 4, 6, 8, 10, 12, 14, 16}),
                                                              col({6, 8, 10, 12, 14, 16, 18, 20})}));

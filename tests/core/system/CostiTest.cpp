@@ -28,6 +28,8 @@ TEST(Costi, ImportiRaggruppatiPerMigliaiaConLeCifreDellaValuta) {
              {0.005, true, "0,01"}, {-1500, false, "-1.500"}})
         EXPECT_EQ(TestoImporto(importo, euro), testo) << importo;
     EXPECT_EQ(TestoImporto(1500, false, {',', '.'}), "1,500");
+    EXPECT_EQ(TestoValuta(36000, false), "£ 36.000");
+    EXPECT_EQ(TestoValuta(2.4789, true), "€ 2,48");
     EXPECT_EQ(TestoIntero(10518300), "10.518.300");
     EXPECT_EQ(TestoIntero(-45), "-45");
 }

@@ -148,7 +148,7 @@ class TestTFormPrincipa : public QObject {
             QCOMPARE(C<QAction>(p.finestra, "SpeedSviluppa")->isEnabled(), otto);
             QCOMPARE(MenuCondizioni(p.finestra)->menuAction()->isEnabled(), otto);
         }
-        for (const char* nome : {"AnalisiStatistica", "RidottiImmediati"}) {
+        for (const char* nome : {"AnalisiStatistica"}) {
             QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
         }
         QVERIFY(p.Comando("StampaProspetto")->isEnabled());
@@ -237,11 +237,13 @@ class TestTFormPrincipa : public QObject {
         C<QAction>(p.finestra, "SpeedSpoglio")->trigger();
         QCOMPARE(colonne, std::size_t{1});
 
-        RispostaFile mancante(QString::fromStdString((p.prova.Cartella() / "COLONNE" / "nessuno.Col").string()));
+        RispostaFile mancante(
+            QString::fromStdString((p.prova.Cartella() / "COLONNE" / "nessuno.Col").string()));
         for (const char* nome : {"SpoglioFile", "SpoglioStoricoFile"}) {
             RispostaMessaggio ok;
             p.Comando(nome)->trigger();
-            QCOMPARE(ok.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileCaricareColonnare)});
+            QCOMPARE(ok.testi,
+                     QStringList{QString::fromUtf8(ludo::MsgImpossibileCaricareColonnare)});
         }
     }
 

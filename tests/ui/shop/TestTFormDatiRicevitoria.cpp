@@ -1,0 +1,49 @@
+// "Dati Ricevitoria": the four lines of the shop, stored and written to
+// Ludomatic.cfg on OK, untouched on "Annulla".
+#include <QLineEdit>
+#include <QtTest>
+
+#include "../controls/ControlliDiProva.h"
+#include "../engine/SistemaDiProva.h"
+#include "ui/shop/TFormDatiRicevitoria.h"
+
+class TestTFormDatiRicevitoria : public QObject {
+    Q_OBJECT
+private slots:
+    void okStoresAndSavesTheShopLines() {
+        SistemaDiProva p;
+        auto& config = p.d().Config;
+        config.DatiRicevitoria = {"Vecchia", "", "", ""};
+        TFormDatiRicevitoria f(config, p.Cartella());
+        f.show();
+        QCOMPARE(C<QLineEdit>(f, "EditIntestazione")->text(), QStringLiteral("Vecchia"));
+        auto* intestazione = C<QLineEdit>(f, "EditIntestazione");
+        intestazione->clear();
+        QTest::keyClicks(intestazione, QStringLiteral("Ricevitoria "));
+        intestazione->insert(QStringLiteral("Città & C."));
+        QTest::keyClicks(C<QLineEdit>(f, "EditTelefono"), QString(60, QLatin1Char('9')));
+        QTest::keyClick(intestazione, Qt::Key_Return);
+        QCOMPARE(f.result(), int{QDialog::Accepted});
+        QCOMPARE(config.DatiRicevitoria[0], std::string("Ricevitoria Città & C."));
+        QCOMPARE(config.DatiRicevitoria[3], std::string(50, '9'));  // the box takes 50
+        auto letta = ludo::ConfigurazioneIniziale(p.Cartella());
+        ludo::CaricaConfigurazione(letta, p.Cartella());
+        QCOMPARE(letta.DatiRicevitoria, config.DatiRicevitoria);
+    }
+
+    void annullaLeavesThemAsTheyWere() {
+        SistemaDiProva p;
+        auto& config = p.d().Config;
+        config.DatiRicevitoria = {"Bar Sport", "Via Roma 1", "", ""};
+        TFormDatiRicevitoria f(config, p.Cartella());
+        QTest::keyClicks(C<QLineEdit>(f, "EditCitta"), QStringLiteral("Bari"));
+        Clic(f, "AnnullaBtn");
+        QCOMPARE(config.DatiRicevitoria[2], std::string());
+        auto letta = ludo::ConfigurazioneIniziale(p.Cartella());
+        ludo::CaricaConfigurazione(letta, p.Cartella());
+        QCOMPARE(letta.DatiRicevitoria[2], std::string());
+    }
+};
+
+QTEST_MAIN(TestTFormDatiRicevitoria)
+#include "TestTFormDatiRicevitoria.moc"

@@ -1,0 +1,156 @@
+// "Sistemi Automatici": batches of integral and reduced systems, each
+// printed with its receipt and recorded, reduced systems keeping the
+// guarantee of their matrix.
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+#include <fstream>
+
+#include "RicevitoriaDiProva.h"
+#include "../controls/ControlliDiProva.h"
+#include "../controls/RispostaMessaggio.h"
+#include "../printing/PagineDiProva.h"
+#include "ui/controls/FormatoLocale.h"
+#include "ui/shop/TFormOrientamento.h"
+#include "ui/shop/TFrmSistAutomatici.h"
+
+namespace {
+
+ludo::TArchivioGiocate Giocate(const RicevitoriaDiProva& p) {
+    ludo::TArchivioGiocate a(p.d().Coupon.Concorso);
+    a.Carica(p.Cartella());
+    return a;
+}
+
+// "Stampa" from the keyboard; the orientation is asked once and answered.
+int Stampa(TFrmSistAutomatici& f) {
+    int domande = 0;
+    QuandoSiApre<TFormOrientamento>([&](TFormOrientamento& o) {
+        ++domande;
+        Clic(o, "StampaBtn");
+    });
+    QTest::keyClick(C<QSpinBox>(f, "SESistemi"), Qt::Key_Return);
+    return domande;
+}
+
+ludo::Colonna Unione(const ludo::ListaColonne& colonne) {
+    ludo::Colonna u = 0;
+    for (ludo::Colonna c : colonne) u |= c;
+    return u;
+}
+
+ludo::Colonna Intersezione(const ludo::ListaColonne& colonne) {
+    ludo::Colonna u = ~ludo::Colonna{0};
+    for (ludo::Colonna c : colonne) u &= c;
+    return u;
+}
+
+}  // namespace
+
+class TestTFrmSistAutomatici : public QObject {
+    Q_OBJECT
+private slots:
+    void reducedSystemsOfAFixedKindKeepTheirGuarantee() {
+        RicevitoriaDiProva p;
+        StampaSuImmagini stampa(60);
+        TFrmSistAutomatici f(*p.sistema);
+        f.show();
+        C<QSpinBox>(f, "SESistemi")->setValue(2);
+        C<QSpinBox>(f, "SENumeri")->setValue(12);
+        C<QSpinBox>(f, "SEFisse")->setValue(1);
+        Clic(f, "RBGaranzia7");
+        QCOMPARE(Stampa(f), 1);
+        const auto archivio = Giocate(p);
+        QCOMPARE(archivio.Sistemi.size(), std::size_t{2});
+        for (const auto& s : archivio.Sistemi) {
+            QCOMPARE(s.Numeri, 12);
+            const ludo::Colonna numeri = Unione(s.Colonne);
+            const ludo::Colonna fissa = Intersezione(s.Colonne);
+            QCOMPARE(ludo::NumeroNumeri(numeri), 12);
+            QCOMPARE(ludo::NumeroNumeri(fissa), 1);
+            QVERIFY(PuntiGarantiti(s.Colonne, numeri, fissa) >= 7);
+        }
+        // Each system: its receipt, then its slips of six columns.
+        std::size_t pagine = 0;
+        for (const auto& s : archivio.Sistemi) pagine += 1 + (s.Colonne.Conteggio() + 5) / 6;
+        QCOMPARE(stampa.Pagine().size(), pagine);
+    }
+
+    void integralSystemsAreRecordedWithTheirCost() {
+        RicevitoriaDiProva p;
+        StampaSuImmagini stampa(60);
+        TFrmSistAutomatici f(*p.sistema);
+        f.show();
+        C<QTabWidget>(f, "Pagine")->setCurrentIndex(1);
+        C<QSpinBox>(f, "SESistemi")->setValue(3);
+        C<QSpinBox>(f, "SEIntNumeri")->setValue(10);
+        QCOMPARE(TestoDi(f, "LabelCostoInt"), QStringLiteral(" ") + QString::fromStdString(ludo::TestoValuta(36000, false, FormatoNumeriLocale())));
+        Stampa(f);
+        const auto archivio = Giocate(p);
+        QCOMPARE(archivio.Integrali.size(), std::size_t{3});
+        for (const auto& g : archivio.Integrali) QCOMPARE(ludo::NumeroNumeri(g.Maschera), 10);
+        QCOMPARE(stampa.Pagine().size(), std::size_t{6});  // a receipt and a slip each
+        const std::string cli = p.Giocate();
+        QVERIFY2(cli.find("\"integrali\":3") != std::string::npos, cli.c_str());
+        QVERIFY2(cli.find("\"costo\":108000") != std::string::npos, cli.c_str());
+    }
+
+    void aRandomCostTakesTheLibrarysCandidatesOrSaysThereIsNone() {
+        RicevitoriaDiProva p;
+        StampaSuImmagini stampa(60);
+        TFrmSistAutomatici f(*p.sistema);
+        f.show();
+        Clic(f, "RBRidCasuale");
+        C<QSpinBox>(f, "SESistemi")->setValue(2);
+        // The library has nothing between 8 800 and 10 400 lire.
+        C<QSpinBox>(f, "SECostoMin")->setValue(8800);
+        C<QSpinBox>(f, "SECostoMax")->setValue(10400);
+        {
+            RispostaMessaggio risposta;
+            Clic(f, "StampaBtn");
+            QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgNessunSistemaDelCosto)});
+        }
+        C<QSpinBox>(f, "SECostoMin")->setValue(800);
+        C<QSpinBox>(f, "SECostoMax")->setValue(30400);
+        RispostaMessaggio nessuno;
+        Stampa(f);
+        QVERIFY2(nessuno.testi.isEmpty(), qPrintable(nessuno.testi.join(QLatin1Char('|'))));
+        const auto archivio = Giocate(p);
+        QCOMPARE(archivio.Sistemi.size(), std::size_t{2});
+        for (const auto& s : archivio.Sistemi) {
+            QVERIFY(s.Colonne.Conteggio() * 800 <= 30400);
+            QVERIFY(PuntiGarantiti(s.Colonne, Unione(s.Colonne), Intersezione(s.Colonne)) >= 6);
+        }
+    }
+
+    // The customer has the slips: an archive that cannot be written is said.
+    void aRecordThatCannotBeSavedIsReported() {
+        RicevitoriaDiProva p;
+        std::filesystem::remove_all(p.Cartella() / "ArchivioGiocate");
+        std::ofstream(p.Cartella() / "ArchivioGiocate") << "un file";
+        StampaSuImmagini stampa(60);
+        TFrmSistAutomatici f(*p.sistema);
+        f.show();
+        C<QTabWidget>(f, "Pagine")->setCurrentIndex(1);
+        C<QSpinBox>(f, "SESistemi")->setValue(1);
+        RispostaMessaggio risposta;
+        Stampa(f);
+        QCOMPARE(stampa.Pagine().size(), std::size_t{2});
+        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreScritturaGiocate)});
+    }
+
+    void aFailedPrintRecordsNothing() {
+        RicevitoriaDiProva p;
+        TFrmSistAutomatici f(*p.sistema);
+        f.show();
+        SuperficieSostitutiva = []() -> SuperficieStampa* { throw std::runtime_error("nessuna stampante"); };
+        RispostaMessaggio risposta;
+        Stampa(f);
+        SuperficieSostitutiva = nullptr;
+        QCOMPARE(risposta.testi.size(), 1);
+        QVERIFY(Giocate(p).Sistemi.empty());
+    }
+};
+
+QTEST_MAIN(TestTFrmSistAutomatici)
+#include "TestTFrmSistAutomatici.moc"
