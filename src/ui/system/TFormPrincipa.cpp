@@ -24,6 +24,7 @@
 #include "ui/controls/TFrmMessage.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmSviluppo.h"
+#include "ui/statistics/AperturaAnalisi.h"
 #include "ui/system/TFormSelPartite.h"
 #include "ui_TFormPrincipa.h"
 
@@ -62,6 +63,7 @@ TFormPrincipa::TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent)
     CreaMenu();
     CreaToolBar();
     CreaStatusBar();
+    PreparaStatistiche();
     ricalcolo_ = new TFormRicalcoloAutomatico(this);
     ricalcolo_->setWindowFlags(Qt::Tool);
     connect(ricalcolo_, &TFormRicalcoloAutomatico::Applicato, this, [this] {

@@ -30,6 +30,8 @@ class QTableWidget;
 class QTableWidgetItem;
 class TFormRicalcoloAutomatico;
 class TFrmSviluppo;
+class AnalisiCondizioniInstallate;
+class TFrmInfoStatistiche;
 class TFormSelPartite;
 class TGrigliaSchedina;
 
@@ -154,6 +156,15 @@ class TFormPrincipa : public QMainWindow {
     // ended and starts it again; false when it could not be started.
     bool AvviaNuovaVersione(const QString& nuovaVersione);
 
+    // Statistics and analyses (TFormPrincipaStatistiche.cpp): the editors'
+    // analyses of a condition, the system's record over the archive, the
+    // number statistics and the statistical forecast.
+    void PreparaStatistiche();
+    void AnalisiStatisticaClick();
+    void AnalisiStatisticaTerminata();
+    // The window is locked while a long run reads the system.
+    void Blocca(bool bloccata);
+
     // File helpers.
     bool Salva();
     bool ScriviSistema(const QString& file);
@@ -176,4 +187,6 @@ class TFormPrincipa : public QMainWindow {
     QPointer<TFormSelPartite> selPartite_;
     QString ultimoFileColonne_;
     bool mostrando_ = false;  // the window is writing the system into its controls
+    std::unique_ptr<AnalisiCondizioniInstallate> analisiCondizioni_;
+    TFrmInfoStatistiche* infoStatistiche_ = nullptr;
 };

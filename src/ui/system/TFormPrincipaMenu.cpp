@@ -127,6 +127,7 @@ void TFormPrincipa::CreaMenuElaborazione() {
     Azione(m, QStringLiteral("CercaFisse"), QStringLiteral("Cerca Fisse"))->setVisible(false);
     Collega(QStringLiteral("Impostazioni"), &TFormPrincipa::ImpostazioniSviluppoClick);
     Collega(QStringLiteral("CalcoloColonne"), &TFormPrincipa::CalcoloColonneClick);
+    Collega(QStringLiteral("AnalisiStatistica"), &TFormPrincipa::AnalisiStatisticaClick);
 }
 
 void TFormPrincipa::CreaMenuColonne() {

@@ -1,0 +1,62 @@
+#include "ui/statistics/TabelleStatistiche.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "ui/printing/StampaSuFile.h"
+#include "ui/printing/SuperficieStampa.h"
+
+void RiempiTabella(QTableWidget& tabella, const QStringList& intestazioni,
+                   const std::vector<QStringList>& righe) {
+    tabella.clear();
+    tabella.setColumnCount(static_cast<int>(intestazioni.size()));
+    tabella.setRowCount(static_cast<int>(righe.size()));
+    tabella.setHorizontalHeaderLabels(intestazioni);
+    tabella.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabella.verticalHeader()->hide();
+    for (int r = 0; r < tabella.rowCount(); ++r) {
+        const QStringList& riga = righe[static_cast<std::size_t>(r)];
+        for (int c = 0; c < riga.size() && c < tabella.columnCount(); ++c) {
+            auto* cella = new QTableWidgetItem(riga[c]);
+            cella->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                           : Qt::AlignRight | Qt::AlignVCenter);
+            tabella.setItem(r, c, cella);
+        }
+    }
+    tabella.resizeColumnsToContents();
+}
+
+void CoppiaEsclusiva(QAbstractButton* primo, QAbstractButton* secondo,
+                     const std::function<void()>& cambiato) {
+    auto* gruppo = new QButtonGroup(primo->parent());
+    for (QAbstractButton* b : {primo, secondo}) {
+        b->setCheckable(true);
+        gruppo->addButton(b);
+    }
+    if (!secondo->isChecked()) primo->setChecked(true);
+    QObject::connect(gruppo, &QButtonGroup::buttonToggled, primo,
+                     [cambiato](QAbstractButton*, bool premuto) {
+                         if (premuto) cambiato();
+                     });
+}
+
+bool StampaTabelleFinestra(QWidget* finestra, const std::vector<TabellaDaStampare>& tabelle,
+                           const char* messaggio, const QString& nomeFile) {
+    QString file;
+    if (StampaSuFile()) {
+        file = ChiediFileStampa(finestra, nomeFile);
+        if (file.isEmpty()) return false;
+    }
+    const QFont fontTitolo(QStringLiteral("Arial"), 12, QFont::Bold);
+    const QFont fontTabella(QStringLiteral("Courier New"), 9);
+    return EseguiStampa(
+        finestra,
+        [&] {
+            StampaSu([&](SuperficieStampa& superficie) {
+                StampaTabelle(superficie, tabelle, fontTitolo, fontTabella, messaggio);
+            });
+        },
+        messaggio, file);
+}
