@@ -133,14 +133,8 @@ int comandoPronosticoStatistico(Contesto& contesto, const Argomenti& argomenti) 
     T_Sistema sistema(contesto.cartella);
     caricaSistema(contesto, sistema, argomenti);
     const int quante = argomenti.intero("--partite", 1, 32);
-    auto& d = *sistema.Dati;
-    const auto s = CalcolaStatisticheNumeri(d.Archivio, d.Config.Ricerca.Intervallo);
-    const Colonna pronostico = PronosticoStatistico(s, d.Pronostico, quante, argomenti.ha("--azzera"));
-    if (pronostico != d.Pronostico) {
-        d.Pronostico = pronostico;
-        d.Fisse &= pronostico;
-        sistema.ColonneNonValide();
-    }
+    ImpostaPronosticoStatistico(sistema, quante, argomenti.ha("--azzera"));
+    const auto& d = *sistema.Dati;
     if (const auto uscita = argomenti.opzione("--out")) sistema.Salva(*uscita);
     Json j;
     j.beginObject().key("pronostico");

@@ -53,12 +53,12 @@ void GraficoAnalisi::Imposta(const QStringList& etichette, const QList<Serie>& s
 }
 
 int GraficoAnalisi::UltimoPrimo() const {
-    return std::max(0, static_cast<int>(etichette_.size()) - Visibili);
+    return std::max(0, static_cast<int>(etichette_.size()) - visibili_);
 }
 
 void GraficoAnalisi::MostraDa(int primo) {
     primo_ = std::clamp(primo, 0, UltimoPrimo());
     if (etichette_.isEmpty()) return;
-    const int ultimo = std::min(static_cast<int>(etichette_.size()), primo_ + Visibili) - 1;
+    const int ultimo = std::min(static_cast<int>(etichette_.size()), primo_ + visibili_) - 1;
     asseEtichette_->setRange(etichette_[primo_], etichette_[ultimo]);
 }

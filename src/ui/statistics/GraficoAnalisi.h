@@ -16,7 +16,7 @@ class QValueAxis;
 class GraficoAnalisi : public QChartView {
     Q_OBJECT
   public:
-    static constexpr int Visibili = 17;  // values on a page
+    static constexpr int VisibiliPredefiniti = 17;  // values on a page
 
     struct Serie {
         QString nome;
@@ -28,6 +28,8 @@ class GraficoAnalisi : public QChartView {
     // Replaces the series; the page stays where it was when it still fits.
     void Imposta(const QStringList& etichette, const QList<Serie>& serie, double massimo,
                  const QString& titoloAsse);
+    [[nodiscard]] int Visibili() const { return visibili_; }
+    void ImpostaVisibili(int visibili) { visibili_ = visibili; }
     // The page that starts at the value primo.
     void MostraDa(int primo);
     [[nodiscard]] int Primo() const { return primo_; }
@@ -47,4 +49,5 @@ class GraficoAnalisi : public QChartView {
     QValueAxis* asseValori_;
     QStringList etichette_;
     int primo_ = 0;
+    int visibili_ = VisibiliPredefiniti;
 };

@@ -132,7 +132,7 @@ void TFrmAnalisiColonnare::AggiornaGrafico() {
                          asse);
     ui->Grafico->AsseValori()->setTickCount(11);
     ui->ScrollBar->setRange(0, ui->Grafico->UltimoPrimo());
-    ui->ScrollBar->setPageStep(GraficoAnalisi::Visibili);
+    ui->ScrollBar->setPageStep(ui->Grafico->Visibili());
     ui->ScrollBar->setVisible(ui->Grafico->UltimoPrimo() > 0);
     ui->Legenda->ImpostaVoci(voci);
     ui->Legenda->setNumPoint(static_cast<int>(voci.size()));

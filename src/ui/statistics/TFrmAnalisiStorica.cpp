@@ -127,7 +127,7 @@ void TFrmAnalisiStorica::AggiornaGrafico() {
     ui->Grafico->Imposta(etichette, serie,
                          ludo::MassimoAsse(massima, ui->ZoomBtn->isChecked(), perc, contati), asse);
     ui->ScrollBar->setRange(0, ui->Grafico->UltimoPrimo());
-    ui->ScrollBar->setPageStep(GraficoAnalisi::Visibili);
+    ui->ScrollBar->setPageStep(ui->Grafico->Visibili());
     ui->ScrollBar->setVisible(ui->Grafico->UltimoPrimo() > 0);
     ui->Legenda->ImpostaVoci(voci);
     ui->Legenda->setNumPoint(static_cast<int>(voci.size()));

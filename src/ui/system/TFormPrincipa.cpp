@@ -381,6 +381,7 @@ void TFormPrincipa::AggiornaAbilitazioni() {
     Comando(QStringLiteral("CalcoloColonne"))->setEnabled(a.Sviluppo && libero);
     Comando(QStringLiteral("SalvaSuDisco"))->setEnabled(a.Colonne && libero);
     Comando(QStringLiteral("StampaMemoria"))->setEnabled(a.Colonne && libero);
+    ui->Analisi->setEnabled(a.Colonne && libero);
 }
 
 void TFormPrincipa::CondizioniAperto() {

@@ -162,6 +162,11 @@ class TFormPrincipa : public QMainWindow {
     void PreparaStatistiche();
     void AnalisiStatisticaClick();
     void AnalisiStatisticaTerminata();
+    void PronosticoStatisticoClick();
+    // The "Archivio" and "Analisi" buttons: the numbers over the archive
+    // and over the columns in memory.
+    void ArchivioNumeriClick();
+    void AnalisiNumeriClick();
     // The window is locked while a long run reads the system.
     void Blocca(bool bloccata);
 

@@ -128,6 +128,7 @@ void TFormPrincipa::CreaMenuElaborazione() {
     Collega(QStringLiteral("Impostazioni"), &TFormPrincipa::ImpostazioniSviluppoClick);
     Collega(QStringLiteral("CalcoloColonne"), &TFormPrincipa::CalcoloColonneClick);
     Collega(QStringLiteral("AnalisiStatistica"), &TFormPrincipa::AnalisiStatisticaClick);
+    Collega(QStringLiteral("PronosticoStatistico"), &TFormPrincipa::PronosticoStatisticoClick);
 }
 
 void TFormPrincipa::CreaMenuColonne() {

@@ -1,13 +1,24 @@
 // The statistics and analyses of the main window.
+#include <QApplication>
+#include <QPushButton>
+
+#include "core/statistics/AnalisiNumeri.h"
 #include "ui/statistics/AperturaAnalisi.h"
+#include "ui/statistics/TFrmFrequenzaNumeri.h"
 #include "ui/statistics/TFrmInfoStatistiche.h"
+#include "ui/statistics/TFrmPronosticoStatistico.h"
+#include "ui/statistics/TFrmStoricoNumeri.h"
 #include "ui/system/TFormPrincipa.h"
+#include "ui_TFormPrincipa.h"
 
 void TFormPrincipa::PreparaStatistiche() {
     analisiCondizioni_ = std::make_unique<AnalisiCondizioniInstallate>(sistema_);
     infoStatistiche_ = new TFrmInfoStatistiche(this);
     connect(infoStatistiche_, &TFrmInfoStatistiche::Terminata, this,
             &TFormPrincipa::AnalisiStatisticaTerminata);
+    ui->Archivio->setEnabled(true);
+    connect(ui->Archivio, &QPushButton::clicked, this, &TFormPrincipa::ArchivioNumeriClick);
+    connect(ui->Analisi, &QPushButton::clicked, this, &TFormPrincipa::AnalisiNumeriClick);
 }
 
 void TFormPrincipa::AnalisiStatisticaClick() {
@@ -20,4 +31,28 @@ void TFormPrincipa::AnalisiStatisticaClick() {
 void TFormPrincipa::AnalisiStatisticaTerminata() {
     Blocca(false);
     PausaAnimazione(false);
+}
+
+void TFormPrincipa::PronosticoStatisticoClick() {
+    TFrmPronosticoStatistico finestra(sistema_, this);
+    if (finestra.exec() != QDialog::Accepted) return;
+    ImpostaTutto();
+    RicalcoloSeRichiesto();
+    AggiornaStatusLine();
+    AggiornaAbilitazioni();
+}
+
+void TFormPrincipa::ArchivioNumeriClick() {
+    const auto& d = *sistema_.Dati;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto statistiche = ludo::CalcolaStatisticheNumeri(d.Archivio, d.Config.Ricerca.Intervallo);
+    QApplication::restoreOverrideCursor();
+    TFrmStoricoNumeri finestra(statistiche, this);
+    finestra.exec();
+}
+
+void TFormPrincipa::AnalisiNumeriClick() {
+    const auto& colonne = sistema_.Dati->Colonne;
+    TFrmFrequenzaNumeri finestra(ludo::FrequenzaNumeriColonne(colonne), colonne.Conteggio(), this);
+    finestra.exec();
 }

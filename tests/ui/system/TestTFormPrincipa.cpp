@@ -147,7 +147,7 @@ class TestTFormPrincipa : public QObject {
             QCOMPARE(C<QAction>(p.finestra, "SpeedSviluppa")->isEnabled(), otto);
             QCOMPARE(MenuCondizioni(p.finestra)->menuAction()->isEnabled(), otto);
         }
-        for (const char* nome : {"AnalisiStatistica", "StampaProspetto", "RidottiImmediati"}) {
+        for (const char* nome : {"StampaProspetto", "RidottiImmediati"}) {
             QVERIFY2(!p.Comando(nome)->isEnabled(), nome);
         }
         QVERIFY(!C<QAction>(p.finestra, "SpeedProspetto")->isEnabled());
