@@ -13,8 +13,7 @@ namespace ludo {
 namespace {
 
 // The winning columns of the contests the interval selects, oldest first.
-std::vector<Colonna> VincentiSelezionate(const ArchivioConcorsi& archivio,
-                                         const IntervalloRicerca& intervallo) {
+std::vector<Colonna> VincentiSelezionate(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo) {
     std::vector<Colonna> vincenti;
     for (const auto& c : archivio.Concorsi()) {
         if (ConcorsoSelezionato(intervallo, c)) vincenti.push_back(c.Vincente);
@@ -24,12 +23,9 @@ std::vector<Colonna> VincentiSelezionate(const ArchivioConcorsi& archivio,
 
 double Chiave(const TFisse& f, OrdineFisse ordine) {
     switch (ordine) {
-        case OrdineFisse::Frequenza:
-            return f.Frequenza;
-        case OrdineFisse::Ritardo:
-            return f.Ritardo;
-        case OrdineFisse::IC:
-            break;
+        case OrdineFisse::Frequenza: return f.Frequenza;
+        case OrdineFisse::Ritardo: return f.Ritardo;
+        case OrdineFisse::IC: break;
     }
     return f.IC;
 }
@@ -56,14 +52,12 @@ void Combinazioni(int quante, F&& visita, Colonna parziale = 0, int da = 0) {
         visita(parziale);
         return;
     }
-    for (int n = da; n <= 32 - quante; ++n)
-        Combinazioni(quante - 1, visita, parziale | (Colonna{1} << n), n + 1);
+    for (int n = da; n <= 32 - quante; ++n) Combinazioni(quante - 1, visita, parziale | (Colonna{1} << n), n + 1);
 }
 
 }  // namespace
 
-AnalisiGruppo AnalizzaGruppo(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo,
-                             Colonna gruppo) {
+AnalisiGruppo AnalizzaGruppo(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo, Colonna gruppo) {
     T_FrequenzeRitardi tabella(8);
     const auto vincenti = VincentiSelezionate(archivio, intervallo);
     for (Colonna v : vincenti) tabella.AggiungiConcorso(NumeroNumeri(v & gruppo), 0, true);
@@ -76,21 +70,16 @@ AnalisiGruppo AnalizzaGruppo(const ArchivioConcorsi& archivio, const IntervalloR
         r.Uscite = tabella.Frequenza(k);
         r.RitardoAttuale = tabella.Ritardo(k);
         r.RitardoMassimo = tabella.RitardoMax(k);
-        r.Frequenza =
-            r.Uscite == 0
-                ? "0"
-                : io::FormatoReale("%.1f", static_cast<double>(analisi.Esaminati) / r.Uscite);
+        r.Frequenza = r.Uscite == 0 ? "0" : io::FormatoReale("%.1f", static_cast<double>(analisi.Esaminati) / r.Uscite);
         r.IC = analisi.Esaminati == 0
                    ? "0"
-                   : io::FormatoReale("%3.2f", static_cast<double>(r.Uscite) / analisi.Esaminati *
-                                                   r.RitardoAttuale);
+                   : io::FormatoReale("%3.2f", static_cast<double>(r.Uscite) / analisi.Esaminati * r.RitardoAttuale);
         r.Evidenziata = r.IC[0] >= '1' && r.IC[0] <= '9';
     }
     return analisi;
 }
 
-std::vector<TFisse> CercaFisse(const ArchivioConcorsi& archivio,
-                               const IntervalloRicerca& intervallo, int quante,
+std::vector<TFisse> CercaFisse(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo, int quante,
                                OrdineFisse ordine) {
     const auto vincenti = VincentiSelezionate(archivio, intervallo);
     std::vector<TFisse> lista;
@@ -99,9 +88,8 @@ std::vector<TFisse> CercaFisse(const ArchivioConcorsi& archivio,
         const double chiave = Chiave(f, ordine);
         // Before the first candidate whose key is not greater: binary search
         // on the descending list gives the same place as the linear scan.
-        auto dove = std::partition_point(lista.begin(), lista.end(), [&](const TFisse& g) {
-            return Chiave(g, ordine) > chiave;
-        });
+        auto dove = std::partition_point(lista.begin(), lista.end(),
+                                         [&](const TFisse& g) { return Chiave(g, ordine) > chiave; });
         lista.insert(dove, f);
     });
     return lista;
@@ -138,16 +126,14 @@ void Conta(StatisticaNumero& n, bool uscito, bool stagione) {
 
 }  // namespace
 
-StatisticheNumeri CalcolaStatisticheNumeri(const ArchivioConcorsi& archivio,
-                                           const IntervalloRicerca& intervallo) {
+StatisticheNumeri CalcolaStatisticheNumeri(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo) {
     StatisticheNumeri s;
     const int stagione = UltimaStagione(archivio, intervallo);
     for (const auto& c : archivio.Concorsi()) {
         if (!ConcorsoSelezionato(intervallo, c)) continue;
         ++s.Esaminati;
         for (int n = 0; n < 32; ++n) {
-            Conta(s.Numeri[static_cast<std::size_t>(n)], (c.Vincente >> n) & 1U,
-                  c.Anno == stagione);
+            Conta(s.Numeri[static_cast<std::size_t>(n)], (c.Vincente >> n) & 1U, c.Anno == stagione);
         }
     }
     return s;
@@ -173,8 +159,7 @@ std::string TestoPercentualeColonne(std::int64_t conteggio, std::size_t colonne)
     return io::FormatoReale("%3.2f", PercentualeColonne(conteggio, colonne));
 }
 
-Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int quante,
-                             bool azzera) {
+Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int quante, bool azzera) {
     // Ascending IC, equal ICs in ascending number order; walked from the end.
     std::vector<int> ordine;
     for (int n = 1; n <= 32; ++n) {
@@ -195,8 +180,7 @@ Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int
 
 std::array<std::string, 5> CelleFisse(const TFisse& f, std::size_t posizione) {
     return {" " + std::to_string(posizione), TestoColonna(f.Numeri), std::to_string(f.Frequenza),
-            std::to_string(f.Ritardo),
-            f.Frequenza == 0 ? std::string("0.0") : io::FormatoReale("%3.2f", f.IC)};
+            std::to_string(f.Ritardo), f.Frequenza == 0 ? std::string("0.0") : io::FormatoReale("%3.2f", f.IC)};
 }
 
 bool ImpostaPronosticoStatistico(T_Sistema& sistema, int quante, bool azzera) {

@@ -35,22 +35,21 @@ struct StatisticheNumeri {
     [[nodiscard]] double IC(int numero) const;
 };
 
-StatisticheNumeri CalcolaStatisticheNumeri(const ArchivioConcorsi& archivio,
-                                           const IntervalloRicerca& intervallo);
+StatisticheNumeri CalcolaStatisticheNumeri(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo);
 // The IC cell of the historical table: "%2.2f", empty when nothing was examined.
 std::string TestoICNumero(const StatisticheNumeri& s, int numero);
 
 // How many columns of the list hold each number (number n at n - 1).
 std::array<std::int64_t, 32> FrequenzaNumeriColonne(const ListaColonne& colonne);
 // The "%" cell: count over the columns × 100, "%3.2f"; "0.00" for an empty list.
+// The share of the columns, 0 for an empty list.
 double PercentualeColonne(std::int64_t conteggio, std::size_t colonne);
 std::string TestoPercentualeColonne(std::int64_t conteggio, std::size_t colonne);
 
 // The forecast with up to quante more numbers, those of highest IC first
 // (among equal ICs the higher number first); numbers already selected are
 // skipped and do not count. With azzera the forecast starts empty.
-Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int quante,
-                             bool azzera);
+Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int quante, bool azzera);
 
 // The statistical forecast written into the system, from the statistics of
 // its archive over its search interval: fixed numbers left outside the new
@@ -66,7 +65,7 @@ struct RigaGruppo {
     std::string Frequenza;  // examined contests per occurrence, "0.0"; "0" when it never occurred
     std::int32_t RitardoAttuale = 0;
     std::int32_t RitardoMassimo = 0;
-    std::string IC;  // frequency / examined × current delay, "%3.2f"; "0" when nothing was examined
+    std::string IC;         // frequency / examined × current delay, "%3.2f"; "0" when nothing was examined
     bool Evidenziata = false;  // IC of 1 or more
 };
 
@@ -75,8 +74,7 @@ struct AnalisiGruppo {
     std::array<RigaGruppo, 9> Righe;
 };
 
-AnalisiGruppo AnalizzaGruppo(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo,
-                             Colonna gruppo);
+AnalisiGruppo AnalizzaGruppo(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo, Colonna gruppo);
 
 enum class OrdineFisse { IC, Frequenza, Ritardo };
 
@@ -90,8 +88,8 @@ struct TFisse {
 
 // Every combination of quante numbers (lexicographic order), ranked by the
 // key from highest; among equal keys the later combination comes first.
-std::vector<TFisse> CercaFisse(const ArchivioConcorsi& archivio,
-                               const IntervalloRicerca& intervallo, int quante, OrdineFisse ordine);
+std::vector<TFisse> CercaFisse(const ArchivioConcorsi& archivio, const IntervalloRicerca& intervallo, int quante,
+                               OrdineFisse ordine);
 
 // The cells of one ranking row: rank with a leading blank, the numbers as
 // the winning column is written, frequency, delay, and IC ("%3.2f", or

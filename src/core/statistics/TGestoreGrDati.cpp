@@ -94,20 +94,17 @@ FormaVista vistaMisura(const char* nome, const TCondizioneTabelle& c, std::size_
     return {nome, i, &m, nullptr, 0, m.Massimo};
 }
 
-Forma unaTabella(const Titoli& titoli, const char* nome, const TCondizioneTabelle& c,
-                 std::size_t i) {
+Forma unaTabella(const Titoli& titoli, const char* nome, const TCondizioneTabelle& c, std::size_t i) {
     return {titoli, {vistaMisura(nome, c, i)}};
 }
 
-Forma tabelleInOrdine(const Titoli& titoli, std::initializer_list<const char*> nomi,
-                      const TCondizioneTabelle& c) {
+Forma tabelleInOrdine(const Titoli& titoli, std::initializer_list<const char*> nomi, const TCondizioneTabelle& c) {
     Forma f{titoli, {}};
     for (const char* nome : nomi) f.viste.push_back(vistaMisura(nome, c, f.viste.size()));
     return f;
 }
 
-Forma intervalli(const Titoli& titoli, const char* nome, std::size_t statistica,
-                 const TIntervalli& i) {
+Forma intervalli(const Titoli& titoli, const char* nome, std::size_t statistica, const TIntervalli& i) {
     return {titoli, {{nome, statistica, nullptr, &i}}, true};
 }
 
@@ -144,26 +141,22 @@ Forma formaTabelle(const TCondizioneTabelle& c, int pagina) {
         case CodNumeroSequenze:
             return unaTabella(kNumeroSequenze, "Seq. di lung.", c, p - 1);
         case CodSequela: {
-            static constexpr std::array<const char*, 5> nomi{"Sequela", "Monotermine", "Bitermine",
-                                                             "Generiche", "a Specchio"};
+            static constexpr std::array<const char*, 5> nomi{"Sequela", "Monotermine", "Bitermine", "Generiche",
+                                                             "a Specchio"};
             const int tipo = std::clamp<int>(static_cast<const TSequela&>(c).Parametri.tipo, 1, 5);
-            return unaTabella(tipo == 1 ? kSequela : kSequele,
-                              nomi[static_cast<std::size_t>(tipo - 1)], c, 0);
+            return unaTabella(tipo == 1 ? kSequela : kSequele, nomi[static_cast<std::size_t>(tipo - 1)], c, 0);
         }
         case CodDistanzaSpecifica:
             return unaTabella(kDistanzeParticolari, "Distanza tra", c, 0);
         case CodResti: {
             Forma f = unaTabella(kResti, "Resto", c, 0);
-            f.viste[0].ultimo =
-                std::clamp<int>(static_cast<const TResti&>(c).Divisore - 1, 0, f.viste[0].ultimo);
+            f.viste[0].ultimo = std::clamp<int>(static_cast<const TResti&>(c).Divisore - 1, 0, f.viste[0].ultimo);
             return f;
         }
         case CodConsecutivita:
             // Its statistics record the run, measured in the second table.
-            return unaTabella(
-                kConsecutivita,
-                static_cast<const TConsecutivita&>(c).Parita != 0 ? "Segno Pari" : "Segno Dispari",
-                c, 1);
+            return unaTabella(kConsecutivita,
+                              static_cast<const TConsecutivita&>(c).Parita != 0 ? "Segno Pari" : "Segno Dispari", c, 1);
         case CodColonnaFiltro:
             return unaTabella(kColonnaFiltro, "Colonna Filtro", c, 0);
         default:
@@ -197,12 +190,10 @@ Forma forma(const TCondizione& c, int pagina) {
             return {kQuadro, {{"Quadro", 0, &q.Accettate, nullptr, 0, membri}}};
         }
         case CodPuntiTra:
-            return intervalli(
-                kPuntiTra, "Punti Tra", static_cast<std::size_t>(pagina - 1),
-                static_cast<const TPuntiTra&>(c).Gruppi[static_cast<std::size_t>(pagina)]);
+            return intervalli(kPuntiTra, "Punti Tra", static_cast<std::size_t>(pagina - 1),
+                              static_cast<const TPuntiTra&>(c).Gruppi[static_cast<std::size_t>(pagina)]);
         case CodPicchetto:
-            return intervalli(kPicchetti, "Picchetto", 0,
-                              static_cast<const TPicchetto&>(c).Intervalli);
+            return intervalli(kPicchetti, "Picchetto", 0, static_cast<const TPicchetto&>(c).Intervalli);
         case CodSomma:
             return intervalli(kSomme, "Somme", 0, static_cast<const TSomma&>(c).Intervalli);
         default:
@@ -306,8 +297,7 @@ Costruzione costruisci(const TCondizione& condizione, T_Sistema& sistema, Pagina
     // AnalizzaArchivio rebuilds only the statistics of all values; keep the
     // recomputed ones before the copy's statistics are reset.
     const IntervalloRicerca& intervallo = d.Config.Ricerca.Intervallo;
-    TCondizione* cache =
-        ETuttoArchivio(intervallo, d.Archivio) ? oggettoInCache(d.Archivio, *c.copia) : nullptr;
+    TCondizione* cache = ETuttoArchivio(intervallo, d.Archivio) ? oggettoInCache(d.Archivio, *c.copia) : nullptr;
     c.dati.ArchivioDaCache = cache != nullptr;
     if (cache == nullptr) c.copia->AnalizzaArchivio(d.Archivio.Concorsi(), intervallo);
     const TCondizione& origine = cache != nullptr ? *cache : *c.copia;
@@ -332,8 +322,7 @@ bool accumulaSorgente(TCondizione& copia, T_Sistema& sistema, Avanzamento& avanz
         });
     }
     ListaColonne colonne;
-    if (!LeggiFile(colonne, PercorsoFileColonne(sistema, d.Sorgente.FileSorgente), false))
-        return false;
+    if (!LeggiFile(colonne, PercorsoFileColonne(sistema, d.Sorgente.FileSorgente), false)) return false;
     const auto totale = static_cast<std::int64_t>(colonne.Conteggio());
     for (Colonna c : colonne) {
         copia.AccumulaColonna(c);
@@ -373,13 +362,12 @@ bool HaAnalisi(const TCondizione& condizione) {
     }
 }
 
-TGestoreGrDati AnalisiStorica(const TCondizione& condizione, T_Sistema& sistema,
-                              PaginaEditor pagina) {
+TGestoreGrDati AnalisiStorica(const TCondizione& condizione, T_Sistema& sistema, PaginaEditor pagina) {
     return costruisci(condizione, sistema, pagina).dati;
 }
 
-TGestoreGrDati AnalisiColonnare(const TCondizione& condizione, T_Sistema& sistema,
-                                PaginaEditor pagina, Avanzamento& avanzamento) {
+TGestoreGrDati AnalisiColonnare(const TCondizione& condizione, T_Sistema& sistema, PaginaEditor pagina,
+                                Avanzamento& avanzamento) {
     Costruzione c = costruisci(condizione, sistema, pagina);
     DatiSistema& d = *sistema.Dati;
     TCondizione& copia = *c.copia;
@@ -387,14 +375,13 @@ TGestoreGrDati AnalisiColonnare(const TCondizione& condizione, T_Sistema& sistem
 
     if (d.Sviluppato) copia.AnalizzaColonne(d.Colonne);
     for (std::size_t i = 0; i < forme.size(); ++i) {
-        c.dati.Viste[i].Tenute = d.Sviluppato ? copia.Statistiche.at(forme[i].statistica).Passati
-                                              : T_FrequenzeRitardi(8);
+        c.dati.Viste[i].Tenute =
+            d.Sviluppato ? copia.Statistiche.at(forme[i].statistica).Passati : T_FrequenzeRitardi(8);
     }
 
     copia.AzzeraStatistiche();
     sistema.PreparaCondizioni();
-    if (!accumulaSorgente(copia, sistema, avanzamento))
-        c.dati.Messaggio = MsgImpossibileCompletareSviluppo;
+    if (!accumulaSorgente(copia, sistema, avanzamento)) c.dati.Messaggio = MsgImpossibileCompletareSviluppo;
     for (std::size_t i = 0; i < forme.size(); ++i) {
         const StatisticheTabella& s = copia.Statistiche.at(forme[i].statistica);
         c.dati.Viste[i].Integrale = s.Tutti;
@@ -457,13 +444,11 @@ PannelliVista CalcolaPannelli(const TGestoreGrDati& dati, std::size_t indice, bo
 std::string EtichettaConvenienza(const std::string& precedente, const PannelliVista& pannelli) {
     if (!pannelli.Fattore) return precedente;
     const std::string testo = io::FormatoReale("%4.2f", *pannelli.Fattore);
-    const std::size_t tenuti =
-        precedente.size() > testo.size() ? precedente.size() - testo.size() : 0;
+    const std::size_t tenuti = precedente.size() > testo.size() ? precedente.size() - testo.size() : 0;
     return precedente.substr(0, tenuti) + testo;
 }
 
-std::array<std::string, 4> CelleColonnari(const TVista& vista, int riga, bool percentuale,
-                                          bool consecutivita) {
+std::array<std::string, 4> CelleColonnari(const TVista& vista, int riga, bool percentuale, bool consecutivita) {
     std::array<std::string, 4> celle{EtichettaRiga(vista, riga)};
     if (consecutivita && !vista.HaConsecutivita) return celle;
     const int k = valoreRiga(vista, riga);
@@ -478,8 +463,7 @@ std::array<std::string, 4> CelleColonnari(const TVista& vista, int riga, bool pe
     return celle;
 }
 
-std::array<std::string, 4> CelleRitardi(const TGestoreGrDati& dati, std::size_t indice, int riga,
-                                        bool consecutivita) {
+std::array<std::string, 4> CelleRitardi(const TGestoreGrDati& dati, std::size_t indice, int riga, bool consecutivita) {
     const TVista& v = dati.Viste.at(indice);
     std::array<std::string, 4> celle{EtichettaRiga(v, riga)};
     const int k = valoreRiga(v, riga);
@@ -497,22 +481,19 @@ std::array<std::string, 4> CelleRitardi(const TGestoreGrDati& dati, std::size_t 
 }
 
 std::string CellaFrequenza(const TVista& vista, int riga, bool percentuale, bool consecutivita) {
-    const std::int32_t f =
-        ElementoTabella(vista.Archivio, valoreRiga(vista, riga), consecutivita).Frequenza;
+    const std::int32_t f = ElementoTabella(vista.Archivio, valoreRiga(vista, riga), consecutivita).Frequenza;
     return percentuale ? ludo::percentuale(f, vista.Archivio.NumConcorsi()) : std::to_string(f);
 }
 
-double ValoreBarra(const TVista& vista, const T_FrequenzeRitardi& tabella, int riga,
-                   bool percentuale, bool consecutivita, std::int32_t base) {
-    const double conteggio =
-        ElementoTabella(tabella, valoreRiga(vista, riga), consecutivita).Frequenza;
+double ValoreBarra(const TVista& vista, const T_FrequenzeRitardi& tabella, int riga, bool percentuale, bool consecutivita,
+                   std::int32_t base) {
+    const double conteggio = ElementoTabella(tabella, valoreRiga(vista, riga), consecutivita).Frequenza;
     if (!percentuale) return conteggio;
     return base > 0 ? conteggio / base * 100.0 : 0.0;
 }
 
 double MassimoAsse(double barraMassima, bool zoom, bool percentuale, std::int32_t base) {
-    const double massimo =
-        zoom ? 1.1 * barraMassima : (percentuale ? 100.0 : static_cast<double>(base));
+    const double massimo = zoom ? 1.1 * barraMassima : (percentuale ? 100.0 : static_cast<double>(base));
     return std::max(massimo, 1.0);
 }
 

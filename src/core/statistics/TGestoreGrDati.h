@@ -8,8 +8,8 @@
 // display what is built here.
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,8 +23,7 @@ namespace ludo {
 class T_Sistema;
 class TCondizione;
 
-inline constexpr const char* MsgImpossibileCompletareSviluppo =
-    "Impossibile Completare lo Sviluppo.";
+inline constexpr const char* MsgImpossibileCompletareSviluppo = "Impossibile Completare lo Sviluppo.";
 inline constexpr const char* MsgNessunaAnalisi = "La condizione scelta non ha analisi.";
 inline constexpr const char* FaseAnalisiColonnare = "Analisi Colonnare in corso...";
 inline constexpr const char* EtichettaConvenienzaIniziale = "Fattore di convenienza :    ";
@@ -58,8 +57,8 @@ struct TGestoreGrDati {
     std::vector<TVista> Viste;
     // Statistical, columnar, delay and frequency titles.
     std::array<std::string, 4> Titoli;
-    bool Abilitata = false;        // the condition is switched on
-    bool ValoriPropri = false;     // the rows are labelled by the views, not numbered
+    bool Abilitata = false;    // the condition is switched on
+    bool ValoriPropri = false;  // the rows are labelled by the views, not numbered
     bool ArchivioDaCache = false;  // the archive tables are the cached ones
     // Empty, or the message of a columnar run that could not complete (the
     // tables then hold what was counted so far).
@@ -81,8 +80,7 @@ bool HaAnalisi(const TCondizione& condizione);
 // range and the search interval is the whole archive with every contest
 // type; otherwise they are recomputed over the selected contests. The
 // cached tables are never touched. Errore when the type has no analysis.
-TGestoreGrDati AnalisiStorica(const TCondizione& condizione, T_Sistema& sistema,
-                              PaginaEditor pagina = {});
+TGestoreGrDati AnalisiStorica(const TCondizione& condizione, T_Sistema& sistema, PaginaEditor pagina = {});
 
 // The columnar data set: the historical one plus the kept tables (all zero
 // while the system is not developed) and the integral and single tables
@@ -90,8 +88,7 @@ TGestoreGrDati AnalisiStorica(const TCondizione& condizione, T_Sistema& sistema,
 // fixed numbers, or every column of the source column file. A cancelled or
 // unreadable source leaves MsgImpossibileCompletareSviluppo in Messaggio.
 // The system's conditions are left prepared for a development.
-TGestoreGrDati AnalisiColonnare(const TCondizione& condizione, T_Sistema& sistema,
-                                PaginaEditor pagina = {},
+TGestoreGrDati AnalisiColonnare(const TCondizione& condizione, T_Sistema& sistema, PaginaEditor pagina = {},
                                 Avanzamento& avanzamento = NessunAvanzamento());
 
 // Entry valore of the points list, or of the consecutiveness list; zero
@@ -104,13 +101,12 @@ std::string EtichettaRiga(const TVista& vista, int riga);
 // The figures beside the columnar table, for one view and the statistic
 // read ("Pres." or "Cons.").
 struct PannelliVista {
-    double Filtrate = 0;            // % of the integral columns the condition filters out
-    double FrequenzaStorica = 0;    // % of the counted contests with an accepted value
+    double Filtrate = 0;           // % of the integral columns the condition filters out
+    double FrequenzaStorica = 0;   // % of the counted contests with an accepted value
     std::optional<double> Fattore;  // none when every contest had an accepted value
     [[nodiscard]] double Rimanenti() const { return 100.0 - Filtrate; }
 };
-PannelliVista CalcolaPannelli(const TGestoreGrDati& dati, std::size_t vista,
-                              bool consecutivita = false);
+PannelliVista CalcolaPannelli(const TGestoreGrDati& dati, std::size_t vista, bool consecutivita = false);
 
 // The convenience label: the factor's text ("%4.2f") over as many of the
 // label's last characters; unchanged when there is no factor.
@@ -120,15 +116,13 @@ std::string EtichettaConvenienza(const std::string& precedente, const PannelliVi
 // "Cond.". Counts, or with percentuale the share of the integral columns
 // ("%4.2f"); blank when the statistic read does not exist for the view, and
 // "Cond." blank when the kept columns are not shown.
-std::array<std::string, 4> CelleColonnari(const TVista& vista, int riga, bool percentuale,
-                                          bool consecutivita);
+std::array<std::string, 4> CelleColonnari(const TVista& vista, int riga, bool percentuale, bool consecutivita);
 
 // The cells of one row of the delay page: label, "Att.", " Max", "  IC"
 // (frequency / counted contests × current delay, "%3.2f"). Values the
 // condition does not accept are blank in a numbered view that has a
 // consecutiveness statistic.
-std::array<std::string, 4> CelleRitardi(const TGestoreGrDati& dati, std::size_t vista, int riga,
-                                        bool consecutivita);
+std::array<std::string, 4> CelleRitardi(const TGestoreGrDati& dati, std::size_t vista, int riga, bool consecutivita);
 
 // The frequency cell of the historical table: the frequency, or with
 // percentuale its share of the counted contests ("%4.2f").
@@ -138,8 +132,8 @@ std::string CellaFrequenza(const TVista& vista, int riga, bool percentuale, bool
 // for the row's value, or with percentuale its share of base (× 100; 0 when
 // base is 0). Historical charts pass the counted contests as base, columnar
 // charts the integral columns.
-double ValoreBarra(const TVista& vista, const T_FrequenzeRitardi& tabella, int riga,
-                   bool percentuale, bool consecutivita, std::int32_t base);
+double ValoreBarra(const TVista& vista, const T_FrequenzeRitardi& tabella, int riga, bool percentuale, bool consecutivita,
+                   std::int32_t base);
 
 // The top of a chart's value axis: 1.1 × the largest bar with zoom,
 // otherwise 100 in "%" and base with the counts (never below 1).
