@@ -186,7 +186,11 @@ std::array<std::string, 5> CelleFisse(const TFisse& f, std::size_t posizione) {
 bool ImpostaPronosticoStatistico(T_Sistema& sistema, int quante, bool azzera) {
     auto& d = *sistema.Dati;
     const StatisticheNumeri s = CalcolaStatisticheNumeri(d.Archivio, d.Config.Ricerca.Intervallo);
-    const Colonna pronostico = PronosticoStatistico(s, d.Pronostico, quante, azzera);
+    return ImpostaPronostico(sistema, PronosticoStatistico(s, d.Pronostico, quante, azzera));
+}
+
+bool ImpostaPronostico(T_Sistema& sistema, Colonna pronostico) {
+    auto& d = *sistema.Dati;
     if (pronostico == d.Pronostico) return false;
     d.Pronostico = pronostico;
     d.Fisse &= pronostico;

@@ -56,6 +56,9 @@ Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int
 // forecast go, and a changed forecast leaves the system modified and its
 // columns no longer valid. True when the forecast changed.
 bool ImpostaPronosticoStatistico(T_Sistema& sistema, int quante, bool azzera);
+// A forecast chosen from the statistics (a group of numbers) written into
+// the system as above. True when the forecast changed.
+bool ImpostaPronostico(T_Sistema& sistema, Colonna pronostico);
 
 // One row of the group table: the contests whose winning column held
 // exactly Punteggio numbers of the group.

@@ -28,9 +28,9 @@ TFrmAnalisiColonnare::TFrmAnalisiColonnare(ludo::TGestoreGrDati dati, QWidget* p
     ui->TortaFiltrate->ImpostaLegenda(QStringLiteral("Colonne Filtrate"),
                                       QStringLiteral("Colonne Rimanenti"));
     ui->TortaStorica->ImpostaLegenda(QStringLiteral("Accettati"), QStringLiteral("Non accettati"));
-    CoppiaEsclusiva(ui->SingolaBtn, ui->GlobaleBtn, [this] { Aggiorna(); });
-    CoppiaEsclusiva(ui->PresBtn, ui->ConsBtn, [this] { Aggiorna(); });
-    CoppiaEsclusiva(ui->PercentualeBtn, ui->ValoriBtn, [this] { Aggiorna(); });
+    GruppoEsclusivo({ui->SingolaBtn, ui->GlobaleBtn}, [this] { Aggiorna(); });
+    GruppoEsclusivo({ui->PresBtn, ui->ConsBtn}, [this] { Aggiorna(); });
+    GruppoEsclusivo({ui->PercentualeBtn, ui->ValoriBtn}, [this] { Aggiorna(); });
     connect(ui->Vista, &QComboBox::currentIndexChanged, this, [this] { Aggiorna(); });
     connect(ui->ZoomBtn, &QPushButton::toggled, this, [this] { AggiornaGrafico(); });
     connect(ui->ScrollBar, &QScrollBar::valueChanged, ui->Grafico, &GraficoAnalisi::MostraDa);
@@ -147,6 +147,6 @@ void TFrmAnalisiColonnare::AggiornaPannelli() {
 }
 
 void TFrmAnalisiColonnare::StampaClick() {
-    StampaTabelleFinestra(this, {{Testo(dati_.Titoli[1]), GrigliaDi(*ui->Tabella)}},
+    StampaTabelleFinestra(this, {{Testo(dati_.Titoli[1]), GrigliaConIntestazioni(*ui->Tabella)}},
                           MsgImpossibileStampareTabelle, NomeFilePdf);
 }

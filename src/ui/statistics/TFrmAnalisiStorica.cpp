@@ -30,11 +30,11 @@ TFrmAnalisiStorica::TFrmAnalisiStorica(ludo::TGestoreGrDati dati, QWidget* paren
     const bool cons = QualcunaConsecutiva(dati_);
     ui->ConsBtn->setEnabled(cons);
     ui->ConsRitBtn->setEnabled(cons);
-    CoppiaEsclusiva(ui->GraficoBtn, ui->TabellaBtn,
+    GruppoEsclusivo({ui->GraficoBtn, ui->TabellaBtn},
                     [this] { ui->Viste->setCurrentIndex(ui->TabellaBtn->isChecked() ? 1 : 0); });
-    CoppiaEsclusiva(ui->PercentualeBtn, ui->ValoriBtn, [this] { AggiornaFrequenze(); });
-    CoppiaEsclusiva(ui->PresBtn, ui->ConsBtn, [this] { AggiornaFrequenze(); });
-    CoppiaEsclusiva(ui->PuntiBtn, ui->ConsRitBtn, [this] { AggiornaRitardi(); });
+    GruppoEsclusivo({ui->PercentualeBtn, ui->ValoriBtn}, [this] { AggiornaFrequenze(); });
+    GruppoEsclusivo({ui->PresBtn, ui->ConsBtn}, [this] { AggiornaFrequenze(); });
+    GruppoEsclusivo({ui->PuntiBtn, ui->ConsRitBtn}, [this] { AggiornaRitardi(); });
     connect(ui->ZoomBtn, &QPushButton::toggled, this, [this] { AggiornaGrafico(); });
     connect(ui->ScrollBar, &QScrollBar::valueChanged, ui->Grafico, &GraficoAnalisi::MostraDa);
     connect(ui->StampaBtn, &QPushButton::clicked, this, &TFrmAnalisiStorica::StampaClick);
@@ -158,7 +158,7 @@ void TFrmAnalisiStorica::AggiornaRitardi() {
 
 void TFrmAnalisiStorica::StampaClick() {
     StampaTabelleFinestra(this,
-                          {{Testo(dati_.Titoli[3]), GrigliaDi(*ui->TabellaFrequenze)},
-                           {Testo(dati_.Titoli[2]), GrigliaDi(*ui->TabellaRitardi)}},
+                          {{Testo(dati_.Titoli[3]), GrigliaConIntestazioni(*ui->TabellaFrequenze)},
+                           {Testo(dati_.Titoli[2]), GrigliaConIntestazioni(*ui->TabellaRitardi)}},
                           MsgImpossibileStampareTabelle, NomeFilePdf);
 }

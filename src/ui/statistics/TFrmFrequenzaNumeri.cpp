@@ -25,7 +25,7 @@ TFrmFrequenzaNumeri::TFrmFrequenzaNumeri(const std::array<std::int64_t, 32>& con
       colonne_(colonne) {
     ui->setupUi(this);
     ui->Grafico->ImpostaVisibili(32);
-    CoppiaEsclusiva(ui->PercentualeBtn, ui->ValoriBtn, [this] { Aggiorna(); });
+    GruppoEsclusivo({ui->PercentualeBtn, ui->ValoriBtn}, [this] { Aggiorna(); });
     connect(ui->StampaBtn, &QPushButton::clicked, this, &TFrmFrequenzaNumeri::StampaClick);
     connect(ui->AiutoBtn, &QPushButton::clicked, this, [this] { ApriGuida(this, PaginaGuida); });
     connect(ui->ChiudiBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -73,9 +73,10 @@ void TFrmFrequenzaNumeri::Aggiorna() {
 }
 
 void TFrmFrequenzaNumeri::StampaClick() {
-    StampaTabelleFinestra(
-        this,
-        {{QStringLiteral("Analisi Delle Frequenze Dei Numeri"), GrigliaDi(*ui->Tabella1)},
-         {QStringLiteral("Analisi Delle Frequenze Dei Numeri"), GrigliaDi(*ui->Tabella2)}},
-        ludo::MsgImpossibileStampareTabella, NomeFilePdf);
+    StampaTabelleFinestra(this,
+                          {{QStringLiteral("Analisi Delle Frequenze Dei Numeri"),
+                            GrigliaConIntestazioni(*ui->Tabella1)},
+                           {QStringLiteral("Analisi Delle Frequenze Dei Numeri"),
+                            GrigliaConIntestazioni(*ui->Tabella2)}},
+                          ludo::MsgImpossibileStampareTabella, NomeFilePdf);
 }

@@ -30,7 +30,7 @@ TFrmInfoStatistiche::TFrmInfoStatistiche(QWidget* parent)
     ui->setupUi(this);
     ui->TortaVinte->ImpostaLegenda(QStringLiteral("Vinti"), QStringLiteral("Non vinti"));
     ui->TortaFiltrate->ImpostaLegenda(QStringLiteral("Filtrate"), QStringLiteral("Rimanenti"));
-    CoppiaEsclusiva(ui->Cat1Btn, ui->Cat2Btn, [this] { Mostra(); });
+    GruppoEsclusivo({ui->Cat1Btn, ui->Cat2Btn}, [this] { Mostra(); });
     ui->Cat1Btn->setChecked(true);
     connect(lavoro_, &LavoroInParallelo::Finito, this, &TFrmInfoStatistiche::Finito);
     connect(gauge_, &QTimer::timeout, this, [this] {

@@ -76,8 +76,8 @@ void TFrmStoricoNumeri::AggiornaGrafico() {
 void TFrmStoricoNumeri::StampaClick() {
     StampaTabelleFinestra(this,
                           {{QStringLiteral("Analisi Storica Della Frequenza Dei Numeri 1-16"),
-                            GrigliaDi(*ui->Tabella1)},
+                            GrigliaConIntestazioni(*ui->Tabella1)},
                            {QStringLiteral("Analisi Storica Della Frequenza Dei Numeri 17-32"),
-                            GrigliaDi(*ui->Tabella2)}},
+                            GrigliaConIntestazioni(*ui->Tabella2)}},
                           ludo::MsgImpossibileStampareTabella, NomeFilePdf);
 }

@@ -28,17 +28,35 @@ void RiempiTabella(QTableWidget& tabella, const QStringList& intestazioni,
     tabella.resizeColumnsToContents();
 }
 
-void CoppiaEsclusiva(QAbstractButton* primo, QAbstractButton* secondo,
+ludo::GrigliaDaStampare GrigliaConIntestazioni(const QTableWidget& tabella,
+                                               const QStringList& intestazioni) {
+    ludo::GrigliaDaStampare g = GrigliaDi(tabella);
+    std::vector<std::string> testa;
+    for (int c = 0; c < tabella.columnCount(); ++c) {
+        const QTableWidgetItem* h = tabella.horizontalHeaderItem(c);
+        const QString testo =
+            c < intestazioni.size() ? intestazioni[c] : (h != nullptr ? h->text() : QString());
+        testa.push_back(testo.toStdString());
+    }
+    g.celle.insert(g.celle.begin(), testa);
+    g.altezzeRighe.insert(g.altezzeRighe.begin(), tabella.horizontalHeader()->height());
+    return g;
+}
+
+void GruppoEsclusivo(std::initializer_list<QAbstractButton*> pulsanti,
                      const std::function<void()>& cambiato) {
+    QAbstractButton* primo = *pulsanti.begin();
     auto* gruppo = new QButtonGroup(primo->parent());
-    for (QAbstractButton* b : {primo, secondo}) {
+    bool premuto = false;
+    for (QAbstractButton* b : pulsanti) {
         b->setCheckable(true);
         gruppo->addButton(b);
+        premuto = premuto || b->isChecked();
     }
-    if (!secondo->isChecked()) primo->setChecked(true);
+    if (!premuto) primo->setChecked(true);
     QObject::connect(gruppo, &QButtonGroup::buttonToggled, primo,
-                     [cambiato](QAbstractButton*, bool premuto) {
-                         if (premuto) cambiato();
+                     [cambiato](QAbstractButton*, bool giu) {
+                         if (giu) cambiato();
                      });
 }
 

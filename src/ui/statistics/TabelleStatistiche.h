@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,15 @@ QStringList Riga(const std::array<std::string, N>& celle) {
     return riga;
 }
 
-// Two checkable buttons of which one is down; cambiato runs after a click
-// that changed which.
-void CoppiaEsclusiva(QAbstractButton* primo, QAbstractButton* secondo,
+// Checkable buttons of which exactly one is down (the first, unless another
+// already is); cambiato runs after a click that changed which.
+void GruppoEsclusivo(std::initializer_list<QAbstractButton*> pulsanti,
                      const std::function<void()>& cambiato);
+
+// The grid as the printout shows it: its heading row first (the headings
+// given, or those of the screen), then its rows.
+ludo::GrigliaDaStampare GrigliaConIntestazioni(const QTableWidget& tabella,
+                                               const QStringList& intestazioni = {});
 
 // The tables in one printout through the program's printer (or into a PDF
 // file whose name is asked, proposing nomeFile). False when nothing was

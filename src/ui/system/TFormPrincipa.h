@@ -163,10 +163,14 @@ class TFormPrincipa : public QMainWindow {
     void AnalisiStatisticaClick();
     void AnalisiStatisticaTerminata();
     void PronosticoStatisticoClick();
+    // The forecast was written by a statistics window.
+    void PronosticoDalleStatistiche();
     // The "Archivio" and "Analisi" buttons: the numbers over the archive
     // and over the columns in memory.
     void ArchivioNumeriClick();
     void AnalisiNumeriClick();
+    void AnalisiGruppiClick();
+    void CercaFisseClick();
     // The window is locked while a long run reads the system.
     void Blocca(bool bloccata);
 

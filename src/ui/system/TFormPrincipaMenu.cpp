@@ -129,6 +129,8 @@ void TFormPrincipa::CreaMenuElaborazione() {
     Collega(QStringLiteral("CalcoloColonne"), &TFormPrincipa::CalcoloColonneClick);
     Collega(QStringLiteral("AnalisiStatistica"), &TFormPrincipa::AnalisiStatisticaClick);
     Collega(QStringLiteral("PronosticoStatistico"), &TFormPrincipa::PronosticoStatisticoClick);
+    Collega(QStringLiteral("AnalisiGruppi"), &TFormPrincipa::AnalisiGruppiClick);
+    Collega(QStringLiteral("CercaFisse"), &TFormPrincipa::CercaFisseClick);
 }
 
 void TFormPrincipa::CreaMenuColonne() {

@@ -4,6 +4,8 @@
 
 #include "core/statistics/AnalisiNumeri.h"
 #include "ui/statistics/AperturaAnalisi.h"
+#include "ui/statistics/TFrmAnalisiGruppi.h"
+#include "ui/statistics/TFrmCercaFisse.h"
 #include "ui/statistics/TFrmFrequenzaNumeri.h"
 #include "ui/statistics/TFrmInfoStatistiche.h"
 #include "ui/statistics/TFrmPronosticoStatistico.h"
@@ -35,11 +37,26 @@ void TFormPrincipa::AnalisiStatisticaTerminata() {
 
 void TFormPrincipa::PronosticoStatisticoClick() {
     TFrmPronosticoStatistico finestra(sistema_, this);
-    if (finestra.exec() != QDialog::Accepted) return;
+    if (finestra.exec() == QDialog::Accepted) PronosticoDalleStatistiche();
+}
+
+void TFormPrincipa::PronosticoDalleStatistiche() {
     ImpostaTutto();
     RicalcoloSeRichiesto();
     AggiornaStatusLine();
     AggiornaAbilitazioni();
+}
+
+void TFormPrincipa::AnalisiGruppiClick() {
+    TFrmAnalisiGruppi finestra(sistema_, this);
+    finestra.exec();
+    if (finestra.PronosticoCambiato()) PronosticoDalleStatistiche();
+}
+
+void TFormPrincipa::CercaFisseClick() {
+    const auto& d = *sistema_.Dati;
+    TFrmCercaFisse finestra(d.Archivio, d.Config.Ricerca.Intervallo, this);
+    finestra.exec();
 }
 
 void TFormPrincipa::ArchivioNumeriClick() {
