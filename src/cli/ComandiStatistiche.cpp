@@ -55,11 +55,9 @@ int comandoStatistica(Contesto& contesto, const Argomenti& argomenti) {
     j.key("categorie").beginArray();
     for (int k = 0; k < s.CategorieCercate; ++k) scriviCategoria(j, s, k);
     j.endArray();
-    const auto& d = *sistema.Dati;
-    if (d.Sviluppato && !d.Colonne.Vuota()) {
-        const double filtrate = PercentualeFiltrate(NumeroNumeri(d.Pronostico), static_cast<std::int64_t>(d.Colonne.Conteggio()));
-        j.key("colonne_filtrate").value(filtrate);
-        j.key("fattore_di_convenienza").value(TestoFattoreConvenienza(filtrate, PercentualeVinte(s, 0)));
+    if (const auto filtrate = FiltrateDelSistema(sistema)) {
+        j.key("colonne_filtrate").value(*filtrate);
+        j.key("fattore_di_convenienza").value(TestoFattoreConvenienza(*filtrate, PercentualeVinte(s, 0)));
     }
     j.endObject();
     contesto.out << j.str() << "\n";

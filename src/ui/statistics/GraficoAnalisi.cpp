@@ -47,6 +47,10 @@ void GraficoAnalisi::Imposta(const QStringList& etichette, const QList<Serie>& s
     }
     etichette_ = etichette;
     asseEtichette_->setCategories(etichette_);
+    // Many values on a page: smaller labels, so that none is cut.
+    QFont font = asseEtichette_->labelsFont();
+    font.setPointSizeF(visibili_ > VisibiliPredefiniti ? 7.0 : QFont().pointSizeF());
+    asseEtichette_->setLabelsFont(font);
     asseValori_->setRange(0, massimo);
     asseValori_->setTitleText(titoloAsse);
     MostraDa(std::min(primo_, UltimoPrimo()));

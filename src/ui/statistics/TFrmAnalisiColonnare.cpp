@@ -27,7 +27,7 @@ TFrmAnalisiColonnare::TFrmAnalisiColonnare(ludo::TGestoreGrDati dati, QWidget* p
     for (const ludo::TVista& v : dati_.Viste) ui->Vista->addItem(Testo(v.Nome));
     ui->TortaFiltrate->ImpostaLegenda(QStringLiteral("Colonne Filtrate"),
                                       QStringLiteral("Colonne Rimanenti"));
-    ui->TortaStorica->ImpostaLegenda(QStringLiteral("Accettati"), QStringLiteral("Non accettati"));
+    ui->TortaStorica->ImpostaLegenda(QStringLiteral("Accettati"), QStringLiteral("Rifiutati"));
     GruppoEsclusivo({ui->SingolaBtn, ui->GlobaleBtn}, [this] { Aggiorna(); });
     GruppoEsclusivo({ui->PresBtn, ui->ConsBtn}, [this] { Aggiorna(); });
     GruppoEsclusivo({ui->PercentualeBtn, ui->ValoriBtn}, [this] { Aggiorna(); });

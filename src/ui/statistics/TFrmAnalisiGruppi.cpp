@@ -78,6 +78,7 @@ void TFrmAnalisiGruppi::CalcolaClick() {
             cella->setBackground(QColor(0xff, 0xf2, 0xb3));
         }
     }
+    ui->Tabella->resizeColumnsToContents();
     ui->Grafico->ImpostaContatori(uscite);
     ui->Esaminati->setText(QStringLiteral("Concorsi Esaminati : %1").arg(a.Esaminati));
 }

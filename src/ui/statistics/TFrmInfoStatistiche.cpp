@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <bit>
 
 #include "core/system/T_Sistema.h"
 #include "ui/controls/AvanzamentoCondiviso.h"
@@ -53,10 +52,7 @@ bool TFrmInfoStatistiche::InCorso() const { return lavoro_->InCorso(); }
 
 void TFrmInfoStatistiche::Avvia(ludo::T_Sistema& sistema) {
     if (InCorso()) return;
-    const auto& d = *sistema.Dati;
-    filtroInCorso_ = {d.Sviluppato,
-                      ludo::PercentualeFiltrate(std::popcount(d.Pronostico),
-                                                static_cast<std::int64_t>(d.Colonne.Conteggio()))};
+    filtroInCorso_ = ludo::FiltrateDelSistema(sistema);
     avanzamento_ = std::make_unique<AvanzamentoCondiviso>();
     ui->Stato->setText(QString::fromUtf8(ludo::MsgAnalisiInCorso));
     ui->Gauge->setValue(0);
@@ -77,7 +73,7 @@ void TFrmInfoStatistiche::Finito() {
     const bool fermata = inCorso_.Interrotta || avanzamento_->annullato();
     if (!fermata) {
         risultato_ = inCorso_;
-        filtro_ = filtroInCorso_;
+        filtrate_ = filtroInCorso_;
         ui->Gauge->setValue(100);
     }
     Mostra();
@@ -114,7 +110,7 @@ void TFrmInfoStatistiche::Mostra() {
     if (!InCorso())
         ui->Stato->setText(c ? Testo(ludo::TestoConcorsiEsaminati(*risultato_)) : QString());
     const int categoria = ui->Cat2Btn->isChecked() ? 1 : 0;
-    MostraFiltrate(c && categoria == 0 && filtro_.sviluppato);
+    MostraFiltrate(c && categoria == 0 && filtrate_.has_value());
     if (!c) return;
     const ludo::RisultatoCategoria& r = risultato_->Categorie[static_cast<std::size_t>(categoria)];
     const double vinte = ludo::PercentualeVinte(*risultato_, categoria);
@@ -125,8 +121,9 @@ void TFrmInfoStatistiche::Mostra() {
     ui->RitardoMinimo->setText(QString::number(r.RitardoMinimo));
     ui->RitardoMassimo->setText(QString::number(r.RitardoMassimo));
     ui->RitardoMedio->setText(Testo(ludo::TestoQuattroDueDecimali(r.RitardoMedio)));
-    ui->TortaFiltrate->ImpostaQuota(filtro_.filtrate);
-    ui->Fattore->setText(Testo(ludo::TestoFattoreConvenienza(filtro_.filtrate, vinte)));
+    if (!filtrate_) return;
+    ui->TortaFiltrate->ImpostaQuota(*filtrate_);
+    ui->Fattore->setText(Testo(ludo::TestoFattoreConvenienza(*filtrate_, vinte)));
 }
 
 void TFrmInfoStatistiche::MostraFiltrate(bool visibili) {

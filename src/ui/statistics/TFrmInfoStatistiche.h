@@ -63,11 +63,7 @@ class TFrmInfoStatistiche : public QDialog {
     ludo::StatisticaSistema inCorso_;
     std::optional<ludo::StatisticaSistema> risultato_;
     // What the system's development filtered out, taken when a search
-    // starts and shown with its result.
-    struct Filtro {
-        bool sviluppato = false;
-        double filtrate = 0;
-    };
-    Filtro filtroInCorso_;
-    Filtro filtro_;
+    // starts and shown with its result (none before a development).
+    std::optional<double> filtroInCorso_;
+    std::optional<double> filtrate_;
 };

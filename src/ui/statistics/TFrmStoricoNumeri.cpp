@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QTabWidget>
+#include <QValueAxis>
 #include <algorithm>
 
 #include "core/statistics/TGestoreGrDati.h"
@@ -68,6 +69,7 @@ void TFrmStoricoNumeri::AggiornaGrafico() {
                  *std::max_element(ritardi.valori.begin(), ritardi.valori.end()));
     ui->Grafico->Imposta(etichette, {frequenze, ritardi},
                          ludo::MassimoAsse(massima, true, false, 0), QStringLiteral("Concorsi"));
+    ui->Grafico->AsseValori()->applyNiceNumbers();
     ui->Legenda->ImpostaVoci(
         {{GraficoAnalisi::Colore(0), frequenze.nome}, {GraficoAnalisi::Colore(1), ritardi.nome}});
     ui->Legenda->setNumPoint(2);
