@@ -492,6 +492,12 @@ double ValoreBarra(const TVista& vista, const T_FrequenzeRitardi& tabella, int r
     return base > 0 ? conteggio / base * 100.0 : 0.0;
 }
 
+bool RigaAccettata(const TVista& vista, int riga, bool consecutivita) {
+    if (!vista.Misura) return false;
+    const TabellaMisura& t = tabellaLetta(*vista.Misura, consecutivita);
+    return t.HaValori(vista.Misura->Massimo) && t.Voce(valoreRiga(vista, riga)).Stato != Rifiutato;
+}
+
 double MassimoAsse(double barraMassima, bool zoom, bool percentuale, std::int32_t base) {
     const double massimo = zoom ? 1.1 * barraMassima : (percentuale ? 100.0 : static_cast<double>(base));
     return std::max(massimo, 1.0);

@@ -135,6 +135,11 @@ std::string CellaFrequenza(const TVista& vista, int riga, bool percentuale, bool
 double ValoreBarra(const TVista& vista, const T_FrequenzeRitardi& tabella, int riga, bool percentuale, bool consecutivita,
                    std::int32_t base);
 
+// Whether the condition accepts the row's value (accepted or in recovery)
+// in the table the statistic reads; false for views without a measure table
+// and for a table that accepts nothing.
+bool RigaAccettata(const TVista& vista, int riga, bool consecutivita);
+
 // The top of a chart's value axis: 1.1 × the largest bar with zoom,
 // otherwise 100 in "%" and base with the counts (never below 1).
 double MassimoAsse(double barraMassima, bool zoom, bool percentuale, std::int32_t base);

@@ -97,6 +97,15 @@ void TFrmAnalisiColonnare::AggiornaTabella() {
         testi.push_back(r);
     }
     RiempiTabella(*ui->Tabella, intestazioni, testi);
+    // The values the condition accepts, in the table of the statistic read.
+    for (std::size_t i = 0; i < viste.size(); ++i) {
+        const ludo::TVista& v = dati_.Viste[viste[i]];
+        for (int riga = 0; riga < v.NumeroRighe; ++riga) {
+            if (ludo::RigaAccettata(v, riga, Consecutivita()))
+                EvidenziaCelle(*ui->Tabella, riga, 1 + 3 * static_cast<int>(i), 3);
+        }
+    }
+    ui->Tabella->resizeColumnsToContents();
 }
 
 void TFrmAnalisiColonnare::AggiornaGrafico() {

@@ -69,14 +69,8 @@ void TFrmAnalisiGruppi::CalcolaClick() {
         righe);
     // A row worth a look stands out as the core marks it.
     for (std::size_t r = 0; r < a.Righe.size(); ++r) {
-        if (!a.Righe[r].Evidenziata) continue;
-        for (int c = 0; c < ui->Tabella->columnCount(); ++c) {
-            QTableWidgetItem* cella = ui->Tabella->item(static_cast<int>(r), c);
-            QFont font = cella->font();
-            font.setBold(true);
-            cella->setFont(font);
-            cella->setBackground(QColor(0xff, 0xf2, 0xb3));
-        }
+        if (a.Righe[r].Evidenziata)
+            EvidenziaCelle(*ui->Tabella, static_cast<int>(r), 0, ui->Tabella->columnCount());
     }
     ui->Tabella->resizeColumnsToContents();
     ui->Grafico->ImpostaContatori(uscite);

@@ -28,6 +28,17 @@ void RiempiTabella(QTableWidget& tabella, const QStringList& intestazioni,
     tabella.resizeColumnsToContents();
 }
 
+void EvidenziaCelle(QTableWidget& tabella, int riga, int primaColonna, int colonne) {
+    for (int c = primaColonna; c < primaColonna + colonne; ++c) {
+        QTableWidgetItem* cella = tabella.item(riga, c);
+        if (cella == nullptr) continue;
+        QFont font = cella->font();
+        font.setBold(true);
+        cella->setFont(font);
+        cella->setBackground(QColor(0xff, 0xf2, 0xb3));
+    }
+}
+
 ludo::GrigliaDaStampare GrigliaConIntestazioni(const QTableWidget& tabella,
                                                const QStringList& intestazioni) {
     ludo::GrigliaDaStampare g = GrigliaDi(tabella);

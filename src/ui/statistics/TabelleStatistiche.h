@@ -25,6 +25,10 @@ class QWidget;
 void RiempiTabella(QTableWidget& tabella, const QStringList& intestazioni,
                    const std::vector<QStringList>& righe);
 
+// Cells of a row worth a look (a value the condition accepts, a score
+// whose IC says it is due) stand out in bold on a tint.
+void EvidenziaCelle(QTableWidget& tabella, int riga, int primaColonna, int colonne);
+
 template <std::size_t N>
 QStringList Riga(const std::array<std::string, N>& celle) {
     QStringList riga;

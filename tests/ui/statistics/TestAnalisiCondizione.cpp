@@ -61,6 +61,7 @@ QList<qreal> Colonna(const QJsonArray& righe, const char* statistica, const char
 struct Visto {
     Serie percentuali, valori, cons;
     QStringList celle;
+    QList<bool> accettati;
     double quota = -1;
     QString convenienza;
 };
@@ -152,6 +153,8 @@ class TestAnalisiCondizione : public QObject {
                                        Cella(f, "Tabella", r, 3)}
                                .join(QLatin1Char('|'));
             Clic(f, "PresBtn");
+            for (int r = 0; r < pari.size(); ++r)
+                v.accettati << C<QTableWidget>(f, "Tabella")->item(r, 1)->font().bold();
             v.quota = C<TGTortaQuota>(f, "TortaFiltrate")->Quota();
             v.convenienza = TestoDi(f, "Convenienza");
         });
@@ -171,6 +174,9 @@ class TestAnalisiCondizione : public QObject {
                          .arg(tenute ? QString::number(c[QStringLiteral("tenute")].toInt())
                                      : QString()));
         }
+        // The values the condition accepts stand out: those it alone keeps.
+        for (int r = 0; r < pari.size(); ++r)
+            QCOMPARE(v.accettati[r], Colonna(pari, "punti", "singola")[r] > 0);
         const QJsonObject pannelli = vista[QStringLiteral("pannelli")].toObject();
         QVERIFY(std::abs(v.quota - pannelli[QStringLiteral("colonne_filtrate")].toDouble()) < 1e-9);
         QCOMPARE(v.convenienza, pannelli[QStringLiteral("etichetta")].toString());
