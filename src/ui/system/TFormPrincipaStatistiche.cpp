@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "core/statistics/AnalisiNumeri.h"
+#include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/statistics/AperturaAnalisi.h"
 #include "ui/statistics/TFrmAnalisiGruppi.h"
 #include "ui/statistics/TFrmCercaFisse.h"
@@ -25,6 +26,8 @@ void TFormPrincipa::PreparaStatistiche() {
 
 void TFormPrincipa::AnalisiStatisticaClick() {
     if (infoStatistiche_->InCorso()) return;
+    // The search reads the system's conditions: nothing else may touch them.
+    ricalcolo_->Ferma();
     PausaAnimazione(true);
     Blocca(true);
     infoStatistiche_->Avvia(sistema_);
