@@ -55,11 +55,9 @@ int comandoStatistica(Contesto& contesto, const Argomenti& argomenti) {
     j.key("categorie").beginArray();
     for (int k = 0; k < s.CategorieCercate; ++k) scriviCategoria(j, s, k);
     j.endArray();
-    const auto& d = *sistema.Dati;
-    if (d.Sviluppato && !d.Colonne.Vuota()) {
-        const double filtrate = PercentualeFiltrate(NumeroNumeri(d.Pronostico), static_cast<std::int64_t>(d.Colonne.Conteggio()));
-        j.key("colonne_filtrate").value(filtrate);
-        j.key("fattore_di_convenienza").value(TestoFattoreConvenienza(filtrate, PercentualeVinte(s, 0)));
+    if (const auto filtrate = FiltrateDelSistema(sistema)) {
+        j.key("colonne_filtrate").value(*filtrate);
+        j.key("fattore_di_convenienza").value(TestoFattoreConvenienza(*filtrate, PercentualeVinte(s, 0)));
     }
     j.endObject();
     contesto.out << j.str() << "\n";
@@ -133,14 +131,8 @@ int comandoPronosticoStatistico(Contesto& contesto, const Argomenti& argomenti) 
     T_Sistema sistema(contesto.cartella);
     caricaSistema(contesto, sistema, argomenti);
     const int quante = argomenti.intero("--partite", 1, 32);
-    auto& d = *sistema.Dati;
-    const auto s = CalcolaStatisticheNumeri(d.Archivio, d.Config.Ricerca.Intervallo);
-    const Colonna pronostico = PronosticoStatistico(s, d.Pronostico, quante, argomenti.ha("--azzera"));
-    if (pronostico != d.Pronostico) {
-        d.Pronostico = pronostico;
-        d.Fisse &= pronostico;
-        sistema.ColonneNonValide();
-    }
+    ImpostaPronosticoStatistico(sistema, quante, argomenti.ha("--azzera"));
+    const auto& d = *sistema.Dati;
     if (const auto uscita = argomenti.opzione("--out")) sistema.Salva(*uscita);
     Json j;
     j.beginObject().key("pronostico");

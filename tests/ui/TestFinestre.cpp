@@ -61,6 +61,14 @@
 #include "ui/shop/TFormVisGiocate.h"
 #include "ui/shop/TFrmRidottiImmediati.h"
 #include "ui/shop/TFrmSistAutomatici.h"
+#include "ui/statistics/TFrmAnalisiColonnare.h"
+#include "ui/statistics/TFrmAnalisiGruppi.h"
+#include "ui/statistics/TFrmAnalisiStorica.h"
+#include "ui/statistics/TFrmCercaFisse.h"
+#include "ui/statistics/TFrmFrequenzaNumeri.h"
+#include "ui/statistics/TFrmInfoStatistiche.h"
+#include "ui/statistics/TFrmPronosticoStatistico.h"
+#include "ui/statistics/TFrmStoricoNumeri.h"
 #include "ui/system/TFormEditSQ.h"
 #include "ui/system/TFormListaSQ.h"
 #include "ui/system/TFormSelPartite.h"
@@ -348,6 +356,43 @@ const std::vector<Voce>& Finestre() {
              auto f = std::make_unique<TFormVisGiocate>(Ricevitoria(p));
              f->ImpostaSpoglio([](int) {});
              return std::unique_ptr<QWidget>(std::move(f));
+         }},
+        {"Andamento storico", "analisi-storica", true,
+         [](SistemaDiProva& p) {
+             Archivio(p).RicalcolaAnalisi();
+             return Crea<TFrmAnalisiStorica>(
+                 ludo::AnalisiStorica(p.d().Condizioni.Condizione(1), *p.sistema));
+         }},
+        {"Analisi Colonnare", "analisi-colonnare", true,
+         [](SistemaDiProva& p) {
+             Archivio(p).RicalcolaAnalisi();
+             p.d().Pronostico = SistemaDiProva::Primi(10);
+             return Crea<TFrmAnalisiColonnare>(
+                 ludo::AnalisiColonnare(p.d().Condizioni.Condizione(13), *p.sistema));
+         }},
+        {"Informazioni Statistiche", "informazioni-statistiche", true,
+         [](SistemaDiProva&) { return Crea<TFrmInfoStatistiche>(); }},
+        {"Frequenza Storica dei Numeri", "storico-numeri", true,
+         [](SistemaDiProva& p) {
+             return Crea<TFrmStoricoNumeri>(
+                 ludo::CalcolaStatisticheNumeri(Archivio(p), p.d().Config.Ricerca.Intervallo));
+         }},
+        {"Frequenza dei Numeri", "frequenza-numeri", true,
+         [](SistemaDiProva&) {
+             std::array<std::int64_t, 32> conteggi{};
+             conteggi[0] = 3;
+             return Crea<TFrmFrequenzaNumeri>(conteggi, std::size_t{4});
+         }},
+        {"Pronostico Statistico", "pronostico-statistico", true,
+         [](SistemaDiProva& p) { return Crea<TFrmPronosticoStatistico>(*p.sistema); }},
+        {"Analisi Gruppi", "analisi-gruppi", true,
+         [](SistemaDiProva& p) {
+             Archivio(p);
+             return Crea<TFrmAnalisiGruppi>(*p.sistema);
+         }},
+        {"Cerca Fisse", "cerca-fisse", true,
+         [](SistemaDiProva& p) {
+             return Crea<TFrmCercaFisse>(Archivio(p), p.d().Config.Ricerca.Intervallo);
          }},
         {"Guida", nullptr, true,
          [](SistemaDiProva&) {

@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <bit>
@@ -32,6 +33,7 @@
 #include "core/checking/SistemiAutomatici.h"
 #include "core/checking/SpoglioStorico.h"
 #include "core/columns/FileColonne.h"
+#include "core/columns/ListaColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
@@ -40,6 +42,8 @@
 #include "core/conditions/TQuadro.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
+#include "core/statistics/AnalisiNumeri.h"
+#include "core/statistics/TGestoreGrDati.h"
 #include "core/system/Schedina.h"
 #include "core/system/T_Sistema.h"
 #include "ftp/ServerAggiornamento.h"
@@ -88,6 +92,14 @@
 #include "ui/shop/TFormVisGiocate.h"
 #include "ui/shop/TFrmRidottiImmediati.h"
 #include "ui/shop/TFrmSistAutomatici.h"
+#include "ui/statistics/TFrmAnalisiColonnare.h"
+#include "ui/statistics/TFrmAnalisiGruppi.h"
+#include "ui/statistics/TFrmAnalisiStorica.h"
+#include "ui/statistics/TFrmCercaFisse.h"
+#include "ui/statistics/TFrmFrequenzaNumeri.h"
+#include "ui/statistics/TFrmInfoStatistiche.h"
+#include "ui/statistics/TFrmPronosticoStatistico.h"
+#include "ui/statistics/TFrmStoricoNumeri.h"
 #include "ui/system/TFormPrincipa.h"
 #include "ui/system/TFormSelPartite.h"
 #include "ui/update/TFormDownload.h"
@@ -483,6 +495,65 @@ bool Foto(QWidget& finestra, const QDir& destinazione, const char* nome) {
     return finestra.grab().save(destinazione.filePath(QString::fromLatin1(nome)));
 }
 
+// The statistics windows are drawn at the size of a 1280 x 800 screen, where
+// their charts are meant to be read.
+bool FotoGrande(QWidget& finestra, const QDir& destinazione, const char* nome) {
+    finestra.resize(1180, 700);
+    return Foto(finestra, destinazione, nome);
+}
+
+// The historical and the columnar analysis of "Pari e Dispari" on the
+// sample system and the demonstration archive.
+bool AnalisiCondizione(const QDir& destinazione) {
+    Principale p;
+    SistemaDiEsempio(p.sistema);
+    const auto& pari = p.sistema.Dati->Condizioni.Condizione(ludo::CodPariDispari);
+    TFrmAnalisiStorica storica(ludo::AnalisiStorica(pari, p.sistema));
+    storica.findChild<QPushButton*>(QStringLiteral("ValoriBtn"))->click();
+    if (!FotoGrande(storica, destinazione, "analisi-storica.png")) return false;
+    storica.findChild<QTabWidget*>(QStringLiteral("Pagine"))->setCurrentIndex(1);
+    if (!FotoGrande(storica, destinazione, "analisi-storica-ritardi.png")) return false;
+    TFrmAnalisiColonnare colonnare(ludo::AnalisiColonnare(pari, p.sistema));
+    colonnare.findChild<QPushButton*>(QStringLiteral("GlobaleBtn"))->click();
+    return FotoGrande(colonnare, destinazione, "analisi-colonnare.png");
+}
+
+// The system's record, the numbers over the archive and over the columns,
+// the statistical forecast, a group of ten numbers and the pairs to fix.
+bool StatisticheSistemaENumeri(const QDir& destinazione) {
+    Principale p;
+    p.sistema.Carica(std::filesystem::path(LUDO_BENCH_SISTEMI) / "tipico.LDS");
+    auto& d = *p.sistema.Dati;
+    TFrmInfoStatistiche info;
+    QEventLoop attesa;
+    QObject::connect(&info, &TFrmInfoStatistiche::Terminata, &attesa, &QEventLoop::quit);
+    info.Avvia(p.sistema);
+    attesa.exec();
+    TFrmStoricoNumeri storico(
+        ludo::CalcolaStatisticheNumeri(d.Archivio, d.Config.Ricerca.Intervallo));
+    // The 495 columns of a forecast of twelve matches, as their integral development.
+    ludo::ListaColonne colonne;
+    for (ludo::Colonna c = 0xFFu; c < (1u << 12); ++c) {
+        if (std::popcount(c) == 8) colonne.Aggiungi(c);
+    }
+    TFrmFrequenzaNumeri frequenza(ludo::FrequenzaNumeriColonne(colonne), colonne.Conteggio());
+    TFrmPronosticoStatistico pronostico(p.sistema);
+    const ludo::Colonna tutto = d.Pronostico;
+    d.Pronostico = 0x000F03C3u;
+    TFrmAnalisiGruppi gruppi(p.sistema);
+    gruppi.findChild<QPushButton*>(QStringLiteral("DalPronosticoBtn"))->click();
+    gruppi.findChild<QPushButton*>(QStringLiteral("CalcolaBtn"))->click();
+    d.Pronostico = tutto;
+    TFrmCercaFisse fisse(d.Archivio, d.Config.Ricerca.Intervallo);
+    fisse.findChild<QPushButton*>(QStringLiteral("Fisse2Btn"))->click();
+    return Foto(info, destinazione, "informazioni-statistiche.png") &&
+           FotoGrande(storico, destinazione, "storico-numeri.png") &&
+           FotoGrande(frequenza, destinazione, "frequenza-numeri.png") &&
+           Foto(pronostico, destinazione, "pronostico-statistico.png") &&
+           FotoGrande(gruppi, destinazione, "analisi-gruppi.png") &&
+           Foto(fisse, destinazione, "cerca-fisse.png");
+}
+
 // The archive windows on the demonstration archive.
 bool FinestreArchivio(const QDir& destinazione) {
     Principale p;
@@ -851,6 +922,7 @@ int main(int argc, char* argv[]) {
             return 1;
     }
     return Sviluppo(destinazione) && ImpostazioniSviluppo(destinazione) &&
+                   AnalisiCondizione(destinazione) && StatisticheSistemaENumeri(destinazione) &&
                    Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&

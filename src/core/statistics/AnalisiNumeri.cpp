@@ -7,6 +7,7 @@
 #include "core/columns/ListaColonne.h"
 #include "core/contests/T_FrequenzeRitardi.h"
 #include "core/io/Formato.h"
+#include "core/system/T_Sistema.h"
 
 namespace ludo {
 namespace {
@@ -150,9 +151,12 @@ std::array<std::int64_t, 32> FrequenzaNumeriColonne(const ListaColonne& colonne)
     return conteggi;
 }
 
+double PercentualeColonne(std::int64_t conteggio, std::size_t colonne) {
+    return colonne == 0 ? 0.0 : static_cast<double>(conteggio) / static_cast<double>(colonne) * 100;
+}
+
 std::string TestoPercentualeColonne(std::int64_t conteggio, std::size_t colonne) {
-    const double percento = colonne == 0 ? 0.0 : static_cast<double>(conteggio) / static_cast<double>(colonne) * 100;
-    return io::FormatoReale("%3.2f", percento);
+    return io::FormatoReale("%3.2f", PercentualeColonne(conteggio, colonne));
 }
 
 Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int quante, bool azzera) {
@@ -177,6 +181,22 @@ Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int
 std::array<std::string, 5> CelleFisse(const TFisse& f, std::size_t posizione) {
     return {" " + std::to_string(posizione), TestoColonna(f.Numeri), std::to_string(f.Frequenza),
             std::to_string(f.Ritardo), f.Frequenza == 0 ? std::string("0.0") : io::FormatoReale("%3.2f", f.IC)};
+}
+
+bool ImpostaPronosticoStatistico(T_Sistema& sistema, int quante, bool azzera) {
+    auto& d = *sistema.Dati;
+    const StatisticheNumeri s = CalcolaStatisticheNumeri(d.Archivio, d.Config.Ricerca.Intervallo);
+    return ImpostaPronostico(sistema, PronosticoStatistico(s, d.Pronostico, quante, azzera));
+}
+
+bool ImpostaPronostico(T_Sistema& sistema, Colonna pronostico) {
+    auto& d = *sistema.Dati;
+    if (pronostico == d.Pronostico) return false;
+    d.Pronostico = pronostico;
+    d.Fisse &= pronostico;
+    sistema.Modificato = true;
+    sistema.ColonneNonValide();
+    return true;
 }
 
 }  // namespace ludo

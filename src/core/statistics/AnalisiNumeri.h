@@ -15,6 +15,7 @@ namespace ludo {
 
 class ArchivioConcorsi;
 class ListaColonne;
+class T_Sistema;
 
 // The record of one number over the selected contests.
 struct StatisticaNumero {
@@ -41,12 +42,23 @@ std::string TestoICNumero(const StatisticheNumeri& s, int numero);
 // How many columns of the list hold each number (number n at n - 1).
 std::array<std::int64_t, 32> FrequenzaNumeriColonne(const ListaColonne& colonne);
 // The "%" cell: count over the columns × 100, "%3.2f"; "0.00" for an empty list.
+// The share of the columns, 0 for an empty list.
+double PercentualeColonne(std::int64_t conteggio, std::size_t colonne);
 std::string TestoPercentualeColonne(std::int64_t conteggio, std::size_t colonne);
 
 // The forecast with up to quante more numbers, those of highest IC first
 // (among equal ICs the higher number first); numbers already selected are
 // skipped and do not count. With azzera the forecast starts empty.
 Colonna PronosticoStatistico(const StatisticheNumeri& s, Colonna pronostico, int quante, bool azzera);
+
+// The statistical forecast written into the system, from the statistics of
+// its archive over its search interval: fixed numbers left outside the new
+// forecast go, and a changed forecast leaves the system modified and its
+// columns no longer valid. True when the forecast changed.
+bool ImpostaPronosticoStatistico(T_Sistema& sistema, int quante, bool azzera);
+// A forecast chosen from the statistics (a group of numbers) written into
+// the system as above. True when the forecast changed.
+bool ImpostaPronostico(T_Sistema& sistema, Colonna pronostico);
 
 // One row of the group table: the contests whose winning column held
 // exactly Punteggio numbers of the group.

@@ -131,6 +131,12 @@ double PercentualeFiltrate(int numeriPronostico, std::int64_t colonneTenute) {
     return (tutte - static_cast<double>(colonneTenute)) / tutte * 100.0;
 }
 
+std::optional<double> FiltrateDelSistema(const T_Sistema& sistema) {
+    const auto& d = *sistema.Dati;
+    if (!d.Sviluppato || d.Colonne.Vuota()) return std::nullopt;
+    return PercentualeFiltrate(NumeroNumeri(d.Pronostico), static_cast<std::int64_t>(d.Colonne.Conteggio()));
+}
+
 std::string TestoFattoreConvenienza(double filtrate, double vinte) {
     const double perse = 100.0 - vinte;
     if (perse == 0) return "Infinito";

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,8 @@ std::string TestoConcorsiEsaminati(const StatisticaSistema& s);
 double PercentualeVinte(const StatisticaSistema& s, int categoria);
 // Share of the forecast's whole development the conditions filtered out.
 double PercentualeFiltrate(int numeriPronostico, std::int64_t colonneTenute);
+// The same for the system, only once it has been developed and kept columns.
+std::optional<double> FiltrateDelSistema(const T_Sistema& sistema);
 // "Fattore Di Convenienza": filtered share over the share of contests not won,
 // two decimals, or "Infinito" when every contest was won.
 std::string TestoFattoreConvenienza(double filtrate, double vinte);

@@ -485,4 +485,22 @@ std::string CellaFrequenza(const TVista& vista, int riga, bool percentuale, bool
     return percentuale ? ludo::percentuale(f, vista.Archivio.NumConcorsi()) : std::to_string(f);
 }
 
+double ValoreBarra(const TVista& vista, const T_FrequenzeRitardi& tabella, int riga, bool percentuale, bool consecutivita,
+                   std::int32_t base) {
+    const double conteggio = ElementoTabella(tabella, valoreRiga(vista, riga), consecutivita).Frequenza;
+    if (!percentuale) return conteggio;
+    return base > 0 ? conteggio / base * 100.0 : 0.0;
+}
+
+bool RigaAccettata(const TVista& vista, int riga, bool consecutivita) {
+    if (!vista.Misura) return false;
+    const TabellaMisura& t = tabellaLetta(*vista.Misura, consecutivita);
+    return t.HaValori(vista.Misura->Massimo) && t.Voce(valoreRiga(vista, riga)).Stato != Rifiutato;
+}
+
+double MassimoAsse(double barraMassima, bool zoom, bool percentuale, std::int32_t base) {
+    const double massimo = zoom ? 1.1 * barraMassima : (percentuale ? 100.0 : static_cast<double>(base));
+    return std::max(massimo, 1.0);
+}
+
 }  // namespace ludo

@@ -8,6 +8,7 @@
 // display what is built here.
 
 #include <array>
+#include <cstdint>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -126,5 +127,21 @@ std::array<std::string, 4> CelleRitardi(const TGestoreGrDati& dati, std::size_t 
 // The frequency cell of the historical table: the frequency, or with
 // percentuale its share of the counted contests ("%4.2f").
 std::string CellaFrequenza(const TVista& vista, int riga, bool percentuale, bool consecutivita);
+
+// The bar of a row in the charts: the count one of the view's tables holds
+// for the row's value, or with percentuale its share of base (× 100; 0 when
+// base is 0). Historical charts pass the counted contests as base, columnar
+// charts the integral columns.
+double ValoreBarra(const TVista& vista, const T_FrequenzeRitardi& tabella, int riga, bool percentuale, bool consecutivita,
+                   std::int32_t base);
+
+// Whether the condition accepts the row's value (accepted or in recovery)
+// in the table the statistic reads; false for views without a measure table
+// and for a table that accepts nothing.
+bool RigaAccettata(const TVista& vista, int riga, bool consecutivita);
+
+// The top of a chart's value axis: 1.1 × the largest bar with zoom,
+// otherwise 100 in "%" and base with the counts (never below 1).
+double MassimoAsse(double barraMassima, bool zoom, bool percentuale, std::int32_t base);
 
 }  // namespace ludo

@@ -150,20 +150,29 @@ ludo::GrigliaDaStampare GrigliaDi(const QTableWidget& tabella) {
 
 void StampaTabella(SuperficieStampa& superficie, const QString& titolo, const ludo::GrigliaDaStampare& griglia,
                    const QFont& fontTitolo, const QFont& fontTabella, const char* messaggio) {
+    StampaTabelle(superficie, {{titolo, griglia}}, fontTitolo, fontTabella, messaggio);
+}
+
+void StampaTabelle(SuperficieStampa& superficie, const std::vector<TabellaDaStampare>& tabelle,
+                   const QFont& fontTitolo, const QFont& fontTabella, const char* messaggio) {
     TmmPrinter p(superficie);
     p.FontTitolo = fontTitolo;
-    const int colonne = static_cast<int>(griglia.larghezzeColonne.size());
     try {
         p.BeginDoc(messaggio);
-        p.Canvas().setFont(fontTitolo);
-        p.TestoCentrato(titolo, ludo::YTitoloTabella);
-        p.Canvas().setFont(fontTabella);
-        const auto pagine = ludo::PagineTabella(static_cast<int>(griglia.altezzeRighe.size()));
-        for (std::size_t i = 0; i < pagine.size(); ++i) {
-            if (i > 0) p.NewPage(messaggio);
-            for (const ludo::BloccoRighe& b : pagine[i]) {
-                p.Griglia(griglia, 0, b.numeroRighe, colonne, b.primaRiga, ludo::ScalaTabella, b.alto,
-                          ludo::SinistraTabella);
+        for (std::size_t t = 0; t < tabelle.size(); ++t) {
+            const ludo::GrigliaDaStampare& griglia = tabelle[t].griglia;
+            const int colonne = static_cast<int>(griglia.larghezzeColonne.size());
+            if (t > 0) p.NewPage(messaggio);
+            p.Canvas().setFont(fontTitolo);
+            p.TestoCentrato(tabelle[t].titolo, ludo::YTitoloTabella);
+            p.Canvas().setFont(fontTabella);
+            const auto pagine = ludo::PagineTabella(static_cast<int>(griglia.altezzeRighe.size()));
+            for (std::size_t i = 0; i < pagine.size(); ++i) {
+                if (i > 0) p.NewPage(messaggio);
+                for (const ludo::BloccoRighe& b : pagine[i]) {
+                    p.Griglia(griglia, 0, b.numeroRighe, colonne, b.primaRiga, ludo::ScalaTabella, b.alto,
+                              ludo::SinistraTabella);
+                }
             }
         }
         p.EndDoc();

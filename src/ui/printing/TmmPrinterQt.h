@@ -79,3 +79,13 @@ void StampaTabella(SuperficieStampa& superficie, const QString& titolo,
                    const ludo::GrigliaDaStampare& griglia, const QFont& fontTitolo,
                    const QFont& fontTabella,
                    const char* messaggio = ludo::MsgImpossibileStampareTabella);
+
+// Several tables in one document, each from a new page under its title,
+// laid out as StampaTabella lays out one.
+struct TabellaDaStampare {
+    QString titolo;
+    ludo::GrigliaDaStampare griglia;
+};
+void StampaTabelle(SuperficieStampa& superficie, const std::vector<TabellaDaStampare>& tabelle,
+                   const QFont& fontTitolo, const QFont& fontTabella,
+                   const char* messaggio = ludo::MsgImpossibileStampareTabella);

@@ -24,6 +24,7 @@
 #include "ui/controls/TGrigliaSchedina.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
 #include "ui/engine/TFrmSviluppo.h"
+#include "ui/statistics/AperturaAnalisi.h"
 #include "ui/system/TFormSelPartite.h"
 #include "ui_TFormPrincipa.h"
 
@@ -63,6 +64,7 @@ TFormPrincipa::TFormPrincipa(ludo::T_Sistema& sistema, QWidget* parent)
     CreaMenu();
     CreaToolBar();
     CreaStatusBar();
+    PreparaStatistiche();
     ricalcolo_ = new TFormRicalcoloAutomatico(this);
     ricalcolo_->setWindowFlags(Qt::Tool);
     connect(ricalcolo_, &TFormRicalcoloAutomatico::Applicato, this, [this] {
@@ -400,6 +402,7 @@ void TFormPrincipa::AggiornaAbilitazioni() {
     Comando(QStringLiteral("DettaturaMemoria"))->setEnabled(a.Colonne && libero);
     for (const char* nome : {"VisualizzaMemoria", "SpoglioMemoria", "SpoglioStoricoMemoria"})
         Comando(QString::fromLatin1(nome))->setEnabled(a.Colonne && libero);
+    ui->Analisi->setEnabled(a.Colonne && libero);
 }
 
 void TFormPrincipa::CondizioniAperto() {

@@ -30,6 +30,8 @@ class QTableWidget;
 class QTableWidgetItem;
 class TFormRicalcoloAutomatico;
 class TFrmSviluppo;
+class AnalisiCondizioniInstallate;
+class TFrmInfoStatistiche;
 class TFormSelPartite;
 class TGrigliaSchedina;
 
@@ -182,6 +184,23 @@ class TFormPrincipa : public QMainWindow {
     void DettaturaMemoriaClick();
     void DettaturaFileClick();
     void ApriDettatura(const ludo::ListaColonne& colonne);
+    // Statistics and analyses (TFormPrincipaStatistiche.cpp): the editors'
+    // analyses of a condition, the system's record over the archive, the
+    // number statistics and the statistical forecast.
+    void PreparaStatistiche();
+    void AnalisiStatisticaClick();
+    void AnalisiStatisticaTerminata();
+    void PronosticoStatisticoClick();
+    // The forecast was written by a statistics window.
+    void PronosticoDalleStatistiche();
+    // The "Archivio" and "Analisi" buttons: the numbers over the archive
+    // and over the columns in memory.
+    void ArchivioNumeriClick();
+    void AnalisiNumeriClick();
+    void AnalisiGruppiClick();
+    void CercaFisseClick();
+    // The window is locked while a long run reads the system.
+    void Blocca(bool bloccata);
 
     // File helpers.
     bool Salva();
@@ -205,4 +224,6 @@ class TFormPrincipa : public QMainWindow {
     QPointer<TFormSelPartite> selPartite_;
     QString ultimoFileColonne_;
     bool mostrando_ = false;  // the window is writing the system into its controls
+    std::unique_ptr<AnalisiCondizioniInstallate> analisiCondizioni_;
+    TFrmInfoStatistiche* infoStatistiche_ = nullptr;
 };

@@ -197,19 +197,21 @@ void TFormPrincipa::CalcoloColonneClick() {
     ricalcolo_->Ferma();
     PausaAnimazione(true);
     // The system must stay as it is while the engine works on it.
-    centralWidget()->setEnabled(false);
-    ui->MainMenu->setEnabled(false);
-    ui->ToolBar->setEnabled(false);
+    Blocca(true);
     sviluppo_->Avvia(sistema_);
 }
 
 void TFormPrincipa::SviluppoTerminato() {
-    centralWidget()->setEnabled(true);
-    ui->MainMenu->setEnabled(true);
-    ui->ToolBar->setEnabled(true);
+    Blocca(false);
     PausaAnimazione(false);
     AggiornaStatusLine();
     AggiornaAbilitazioni();
+}
+
+void TFormPrincipa::Blocca(bool bloccata) {
+    centralWidget()->setEnabled(!bloccata);
+    ui->MainMenu->setEnabled(!bloccata);
+    ui->ToolBar->setEnabled(!bloccata);
 }
 
 void TFormPrincipa::SalvaSuDiscoClick() {

@@ -38,7 +38,8 @@ constexpr VoceCondizione VociCondizioni[] = {
 
 }  // namespace
 
-QAction* TFormPrincipa::Azione(QMenu* menu, const QString& nome, const QString& testo, const QKeySequence& tasto) {
+QAction* TFormPrincipa::Azione(QMenu* menu, const QString& nome, const QString& testo,
+                               const QKeySequence& tasto) {
     auto* azione = menu->addAction(testo);
     azione->setObjectName(nome);
     azione->setShortcut(tasto);
@@ -97,19 +98,23 @@ void TFormPrincipa::CreaMenuCondizioni() {
     menuCondizioni_ = ui->MainMenu->addMenu(QStringLiteral("&Condizioni"));
     menuCondizioni_->setObjectName(QStringLiteral("Condizioni"));
     for (const auto& v : VociCondizioni) {
-        QAction* a = Azione(menuCondizioni_, QString::fromLatin1(v.nome), QString::fromUtf8(v.testo));
+        QAction* a =
+            Azione(menuCondizioni_, QString::fromLatin1(v.nome), QString::fromUtf8(v.testo));
         a->setCheckable(true);
         a->setData(v.slot);
     }
     Comando(QStringLiteral("ColonneFiltro"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     menuCondizioni_->addSeparator();
-    Azione(menuCondizioni_, QStringLiteral("Quadri"), QStringLiteral("Q&uadri"), QKeySequence(Qt::CTRL | Qt::Key_Q))
+    Azione(menuCondizioni_, QStringLiteral("Quadri"), QStringLiteral("Q&uadri"),
+           QKeySequence(Qt::CTRL | Qt::Key_Q))
         ->setData(19);
-    Azione(menuCondizioni_, QStringLiteral("Link"), QStringLiteral("&Link"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    Azione(menuCondizioni_, QStringLiteral("Link"), QStringLiteral("&Link"),
+           QKeySequence(Qt::CTRL | Qt::Key_L));
     Azione(menuCondizioni_, QStringLiteral("PuntiTra"), QStringLiteral("Punti &Tra"),
            QKeySequence(Qt::CTRL | Qt::Key_T))
         ->setData(20);
-    for (const char* nome : {"Quadri", "PuntiTra"}) Comando(QString::fromLatin1(nome))->setCheckable(true);
+    for (const char* nome : {"Quadri", "PuntiTra"})
+        Comando(QString::fromLatin1(nome))->setCheckable(true);
     Collega(QStringLiteral("Link"), &TFormPrincipa::LinkClick);
     connect(menuCondizioni_, &QMenu::aboutToShow, this, &TFormPrincipa::CondizioniAperto);
     CollegaCondizioni();
@@ -121,7 +126,8 @@ void TFormPrincipa::CreaMenuElaborazione() {
     Azione(m, QStringLiteral("Impostazioni"), QStringLiteral("&Impostazioni"), Qt::Key_F7);
     Azione(m, QStringLiteral("CalcoloColonne"), QStringLiteral("&Calcolo Colonne"), Qt::Key_F5);
     m->addSeparator();
-    Azione(m, QStringLiteral("AnalisiStatistica"), QStringLiteral("Analisi &Statistica"), Qt::Key_F9);
+    Azione(m, QStringLiteral("AnalisiStatistica"), QStringLiteral("Analisi &Statistica"),
+           Qt::Key_F9);
     Azione(m, QStringLiteral("PronosticoStatistico"), QStringLiteral("&Pronostico Statistico"));
     Azione(m, QStringLiteral("AnalisiGruppi"), QStringLiteral("Analisi Gruppi di Numeri"));
     Azione(m, QStringLiteral("CalcoloGaranzie"), QStringLiteral("Calcolo Garanzie"));
@@ -129,25 +135,30 @@ void TFormPrincipa::CreaMenuElaborazione() {
     Collega(QStringLiteral("Impostazioni"), &TFormPrincipa::ImpostazioniSviluppoClick);
     Collega(QStringLiteral("CalcoloColonne"), &TFormPrincipa::CalcoloColonneClick);
     Collega(QStringLiteral("CalcoloGaranzie"), &TFormPrincipa::CalcoloGaranzieClick);
+    Collega(QStringLiteral("AnalisiStatistica"), &TFormPrincipa::AnalisiStatisticaClick);
+    Collega(QStringLiteral("PronosticoStatistico"), &TFormPrincipa::PronosticoStatisticoClick);
+    Collega(QStringLiteral("AnalisiGruppi"), &TFormPrincipa::AnalisiGruppiClick);
+    Collega(QStringLiteral("CercaFisse"), &TFormPrincipa::CercaFisseClick);
 }
 
 void TFormPrincipa::CreaMenuColonne() {
     QMenu* m = ui->MainMenu->addMenu(QStringLiteral("Co&lonne"));
     m->setObjectName(QStringLiteral("Colonne"));
-    auto sottomenu = [&](const QString& nome, const QString& testo, const QString& memoria, const QString& file) {
+    auto sottomenu = [&](const QString& nome, const QString& testo, const QString& memoria,
+                         const QString& file) {
         QMenu* s = m->addMenu(testo);
         s->setObjectName(nome);
         Azione(s, nome + QStringLiteral("Memoria"), memoria);
         Azione(s, nome + QStringLiteral("File"), file);
     };
-    sottomenu(QStringLiteral("Visualizza"), QStringLiteral("&Visualizza"), QStringLiteral("Da &Memoria"),
-              QStringLiteral("Da &File"));
-    sottomenu(QStringLiteral("Dettatura"), QStringLiteral("&Dettatura a Voce"), QStringLiteral("Da &Memoria"),
-              QStringLiteral("Da &File"));
+    sottomenu(QStringLiteral("Visualizza"), QStringLiteral("&Visualizza"),
+              QStringLiteral("Da &Memoria"), QStringLiteral("Da &File"));
+    sottomenu(QStringLiteral("Dettatura"), QStringLiteral("&Dettatura a Voce"),
+              QStringLiteral("Da &Memoria"), QStringLiteral("Da &File"));
     sottomenu(QStringLiteral("Spoglio"), QStringLiteral("&Spoglio"), QStringLiteral("Da &Memoria"),
               QStringLiteral("Da &File"));
-    sottomenu(QStringLiteral("SpoglioStorico"), QStringLiteral("Spoglio Storico"), QStringLiteral("Da Memoria"),
-              QStringLiteral("Da File"));
+    sottomenu(QStringLiteral("SpoglioStorico"), QStringLiteral("Spoglio Storico"),
+              QStringLiteral("Da Memoria"), QStringLiteral("Da File"));
     Azione(m, QStringLiteral("SalvaSuDisco"), QStringLiteral("Salva su Disco"));
     m->addSeparator();
     Azione(m, QStringLiteral("ConversioneFormati"), QStringLiteral("Conversione Formati"));
@@ -174,18 +185,22 @@ void TFormPrincipa::CreaMenuAltri() {
     archivio->setObjectName(QStringLiteral("MenuArchivio"));
     Azione(archivio, QStringLiteral("AggiornamentoArchivio"), QStringLiteral("&Aggiornamento"));
     Azione(archivio, QStringLiteral("Visualizzazione"), QStringLiteral("&Visualizzazione"));
-    Azione(archivio, QStringLiteral("ImpostazioniRicerca"), QStringLiteral("&Impostazioni di Ricerca"),
-           QKeySequence(Qt::CTRL | Qt::Key_R));
+    Azione(archivio, QStringLiteral("ImpostazioniRicerca"),
+           QStringLiteral("&Impostazioni di Ricerca"), QKeySequence(Qt::CTRL | Qt::Key_R));
     Collega(QStringLiteral("AggiornamentoArchivio"), &TFormPrincipa::AggiornamentoArchivioClick);
     Collega(QStringLiteral("Visualizzazione"), &TFormPrincipa::VisualizzazioneArchivioClick);
     Collega(QStringLiteral("ImpostazioniRicerca"), &TFormPrincipa::ImpostazioniRicercaClick);
 
     QMenu* internet = ui->MainMenu->addMenu(QStringLiteral("Internet"));
     internet->setObjectName(QStringLiteral("Internet"));
-    Azione(internet, QStringLiteral("AggiornamentoSchedina"), QStringLiteral("Aggiornamento Schedina"));
-    Azione(internet, QStringLiteral("AggiornamentoArchivi"), QStringLiteral("Aggiornamento Archivi"));
-    Azione(internet, QStringLiteral("AggiornamentoSquadre"), QStringLiteral("Aggiornamento Lista Squadre"));
-    Azione(internet, QStringLiteral("AggiornamentoLudomatic"), QStringLiteral("Aggiornamento di Ludomatic"));
+    Azione(internet, QStringLiteral("AggiornamentoSchedina"),
+           QStringLiteral("Aggiornamento Schedina"));
+    Azione(internet, QStringLiteral("AggiornamentoArchivi"),
+           QStringLiteral("Aggiornamento Archivi"));
+    Azione(internet, QStringLiteral("AggiornamentoSquadre"),
+           QStringLiteral("Aggiornamento Lista Squadre"));
+    Azione(internet, QStringLiteral("AggiornamentoLudomatic"),
+           QStringLiteral("Aggiornamento di Ludomatic"));
     Collega(QStringLiteral("AggiornamentoSchedina"), &TFormPrincipa::AggiornamentoSchedinaClick);
     Collega(QStringLiteral("AggiornamentoArchivi"), &TFormPrincipa::AggiornamentoArchiviClick);
     Collega(QStringLiteral("AggiornamentoSquadre"), &TFormPrincipa::AggiornamentoSquadreClick);
@@ -208,8 +223,10 @@ void TFormPrincipa::CreaMenuAltri() {
 
     QMenu* ricevitoria = ui->MainMenu->addMenu(QStringLiteral("Ricevitoria"));
     ricevitoria->setObjectName(QStringLiteral("Ricevitoria"));
-    Azione(ricevitoria, QStringLiteral("RidottiImmediati"), QStringLiteral("Ridotti Immediati"), Qt::Key_F4);
-    Azione(ricevitoria, QStringLiteral("SchedineAutomatiche"), QStringLiteral("Schedine Automatiche"), Qt::Key_F6);
+    Azione(ricevitoria, QStringLiteral("RidottiImmediati"), QStringLiteral("Ridotti Immediati"),
+           Qt::Key_F4);
+    Azione(ricevitoria, QStringLiteral("SchedineAutomatiche"),
+           QStringLiteral("Schedine Automatiche"), Qt::Key_F6);
     Azione(ricevitoria, QStringLiteral("SistemiAutomatici"), QStringLiteral("Sistemi Automatici"));
     Azione(ricevitoria, QStringLiteral("DatiRicevitoria"), QStringLiteral("Dati Ricevitoria"));
     ricevitoria->addSeparator();
@@ -231,7 +248,8 @@ void TFormPrincipa::CreaMenuAltri() {
 
     QMenu* help = ui->MainMenu->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    Azione(help, QStringLiteral("Sommario"), QStringLiteral("&Sommario"), QKeySequence::HelpContents);
+    Azione(help, QStringLiteral("Sommario"), QStringLiteral("&Sommario"),
+           QKeySequence::HelpContents);
     Azione(help, QStringLiteral("About"), QStringLiteral("&About"));
     Collega(QStringLiteral("Sommario"), &TFormPrincipa::SommarioClick);
     Collega(QStringLiteral("About"), &TFormPrincipa::AboutClick);
@@ -270,7 +288,8 @@ void TFormPrincipa::CreaToolBar() {
         // The menu shows the same picture beside the command.
         comando->setIcon(icona);
         // The button follows its command's enablement and runs it.
-        connect(comando, &QAction::changed, pulsante, [comando, pulsante] { pulsante->setEnabled(comando->isEnabled()); });
+        connect(comando, &QAction::changed, pulsante,
+                [comando, pulsante] { pulsante->setEnabled(comando->isEnabled()); });
         connect(pulsante, &QAction::triggered, comando, &QAction::trigger);
     }
 }

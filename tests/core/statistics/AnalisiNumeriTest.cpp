@@ -9,6 +9,7 @@
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/columns/ListaColonne.h"
 #include "core/statistics/AnalisiNumeri.h"
+#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 using ludo::test::archivioDi;
@@ -141,6 +142,25 @@ TEST(PronosticoStatisticoTest, HighestICFirstSkippingSelectedNumbers) {
     EXPECT_EQ(PronosticoStatistico(s, col({1}), 2, true), col({26, 27}));
     // Asking for more than there are stops at 32.
     EXPECT_EQ(PronosticoStatistico(s, 0, 40, false), ~Colonna{0});
+}
+
+TEST(PronosticoStatisticoTest, WrittenIntoTheSystemDropsFixedNumbersOutsideIt) {
+    test::TempDir dir;
+    T_Sistema sistema(dir.path());
+    auto& d = *sistema.Dati;
+    d.Archivio = archivioDi({kC, kB, kA, col({1, 2, 3, 4, 13, 14, 15, 16})});
+    d.Config.Ricerca.Intervallo = tutto(d.Archivio);
+    d.Pronostico = col({1, 2});
+    d.Fisse = col({1});
+    EXPECT_TRUE(ImpostaPronosticoStatistico(sistema, 3, true));
+    EXPECT_EQ(d.Pronostico, col({25, 26, 27}));
+    EXPECT_EQ(d.Fisse, 0u);
+    EXPECT_TRUE(sistema.Modificato);
+    // Nothing more to add: the system is left alone.
+    sistema.Modificato = false;
+    d.Pronostico = ~Colonna{0};
+    EXPECT_FALSE(ImpostaPronosticoStatistico(sistema, 3, false));
+    EXPECT_FALSE(sistema.Modificato);
 }
 
 }  // namespace

@@ -173,4 +173,16 @@ TEST(StatisticaFigure, FilteredShareOfTheWholeDevelopment) {
     EXPECT_EQ(TestoQuattroDueDecimali(0), "0.00");
 }
 
+TEST_F(Statistica, FilteredShareOnlyForADevelopedSystemWithColumns) {
+    auto& d = *sistema_.Dati;
+    d.Pronostico = col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    d.Colonne.Aggiungi(col({1, 2, 3, 4, 5, 6, 7, 8}));
+    d.Sviluppato = false;
+    EXPECT_FALSE(FiltrateDelSistema(sistema_));
+    d.Sviluppato = true;
+    EXPECT_DOUBLE_EQ(*FiltrateDelSistema(sistema_), 44.0 / 45.0 * 100.0);
+    d.Colonne.Svuota();
+    EXPECT_FALSE(FiltrateDelSistema(sistema_));
+}
+
 }  // namespace

@@ -1,0 +1,209 @@
+// The historical and the columnar analysis of a condition, opened from its
+// editor on the demo archive and the typical system: what they show is
+// what ludomatic-cli analisi prints, the buttons switch the right series,
+// and a stopped run opens nothing.
+#include <QBarSeries>
+#include <QBarSet>
+#include <QJsonArray>
+#include <QTableWidget>
+#include <QtTest>
+#include <cmath>
+
+#include "../controls/ControlliDiProva.h"
+#include "../controls/RispostaMessaggio.h"
+#include "DemoDiProva.h"
+#include "core/conditions/TCondizione.h"
+#include "ui/conditions/Modifica.h"
+#include "ui/conditions/TFrmCondizione.h"
+#include "ui/controls/TFrmProgresso.h"
+#include "ui/controls/TGTortaQuota.h"
+#include "ui/statistics/AperturaAnalisi.h"
+#include "ui/statistics/GraficoAnalisi.h"
+#include "ui/statistics/TFrmAnalisiColonnare.h"
+#include "ui/statistics/TFrmAnalisiStorica.h"
+
+namespace {
+
+using Serie = QList<QList<qreal>>;
+
+Serie SerieDi(const QWidget& f) {
+    Serie serie;
+    for (QBarSet* s : C<GraficoAnalisi>(f, "Grafico")->Barre()->barSets()) {
+        QList<qreal> valori;
+        for (int i = 0; i < s->count(); ++i) valori << s->at(i);
+        serie << valori;
+    }
+    return serie;
+}
+
+QString Cella(const QWidget& f, const char* tabella, int riga, int colonna) {
+    const QTableWidgetItem* c = C<QTableWidget>(f, tabella)->item(riga, colonna);
+    return c == nullptr ? QString() : c->text();
+}
+
+QJsonArray Righe(const QJsonObject& analisi, int vista) {
+    return analisi[QStringLiteral("viste")]
+        .toArray()[vista]
+        .toObject()[QStringLiteral("righe")]
+        .toArray();
+}
+
+// One field of every row, as the points or the runs statistic reads it.
+QList<qreal> Colonna(const QJsonArray& righe, const char* statistica, const char* campo) {
+    QList<qreal> valori;
+    for (const auto& r : righe)
+        valori
+            << r.toObject()[QLatin1String(statistica)].toObject()[QLatin1String(campo)].toDouble();
+    return valori;
+}
+
+// What a window showed, read before it was closed.
+struct Visto {
+    Serie percentuali, valori, cons;
+    QStringList celle;
+    QList<bool> accettati;
+    double quota = -1;
+    QString convenienza;
+};
+
+}  // namespace
+
+class TestAnalisiCondizione : public QObject {
+    Q_OBJECT
+
+    // Opens the editor of the slot and clicks one of its statistics buttons;
+    // leggi reads the window of type T that opens, then it is closed.
+    template <class T>
+    void ApriDallEditor(DemoDiProva& p, int slot, const char* pulsante,
+                        const std::function<void(T&)>& leggi) {
+        AnalisiCondizioniInstallate installate(*p.sistema);
+        auto editor = CreaEditor(p.d().Condizioni.Condizione(slot), nullptr);
+        editor->show();
+        QuandoSiApre<T>([&](T& f) {
+            leggi(f);
+            Clic(f, "ChiudiBtn");
+        });
+        Clic(*editor, pulsante);
+    }
+
+  private slots:
+    void theHistoricalChartAndTablesAreTheCliFigures() {
+        DemoDiProva p;
+        const QJsonObject cli = p.Cli({"analisi", p.FileSistema().string(), "--condizione", "1"});
+        const QJsonArray pari = Righe(cli, 0);
+        Visto v;
+        int serieCons = 0;
+        ApriDallEditor<TFrmAnalisiStorica>(p, 1, "ArchivioBtn", [&](TFrmAnalisiStorica& f) {
+            v.percentuali = SerieDi(f);
+            Clic(f, "ValoriBtn");
+            v.valori = SerieDi(f);
+            Clic(f, "ConsBtn");
+            v.cons = SerieDi(f);
+            serieCons = static_cast<int>(v.cons.size());
+            for (int r = 0; r < pari.size(); ++r)
+                v.celle << Cella(f, "TabellaFrequenze", r, 1) + QLatin1Char('|') +
+                               Cella(f, "TabellaFrequenze", r, 2) + QLatin1Char('|') +
+                               Cella(f, "TabellaRitardi", r, 1) + QLatin1Char('|') +
+                               Cella(f, "TabellaRitardi", r, 3);
+        });
+        QCOMPARE(v.valori.size(), 2);  // "Pari" and "Dispari"
+        QCOMPARE(v.valori[0], Colonna(pari, "punti", "frequenza"));
+        QCOMPARE(v.valori[1], Colonna(Righe(cli, 1), "punti", "frequenza"));
+        QCOMPARE(v.cons[0], Colonna(pari, "cons", "frequenza"));
+        QCOMPARE(serieCons, 2);
+        const double concorsi = cli[QStringLiteral("viste")]
+                                    .toArray()[0]
+                                    .toObject()[QStringLiteral("concorsi")]
+                                    .toDouble();
+        QVERIFY(concorsi > 400);
+        for (int r = 0; r < pari.size(); ++r) {
+            QVERIFY(std::abs(v.percentuali[0][r] - v.valori[0][r] / concorsi * 100) < 1e-9);
+            const QJsonObject riga = pari[r].toObject();
+            const QString ic = riga[QStringLiteral("ic")].toString();
+            const QString att = ic.isEmpty()
+                                    ? QString()
+                                    : QString::number(riga[QStringLiteral("punti")]
+                                                          .toObject()[QStringLiteral("ritardo")]
+                                                          .toInt());
+            // The table was last filled in "Valori".
+            QCOMPARE(v.celle[r], QStringLiteral("%1|%2|%3|%4")
+                                     .arg(riga[QStringLiteral("punti")]
+                                              .toObject()[QStringLiteral("frequenza")]
+                                              .toInt())
+                                     .arg(riga[QStringLiteral("cons")]
+                                              .toObject()[QStringLiteral("frequenza")]
+                                              .toInt())
+                                     .arg(att, ic));
+        }
+    }
+
+    void theColumnarChartTableAndPanelsAreTheCliFigures() {
+        DemoDiProva p;
+        const QJsonObject cli = p.Cli({"analisi", p.FileSistema().string(), "--condizione", "1"});
+        const QJsonObject vista = cli[QStringLiteral("viste")].toArray()[0].toObject();
+        const QJsonArray pari = Righe(cli, 0);
+        Visto v;
+        ApriDallEditor<TFrmAnalisiColonnare>(p, 1, "AnalisiBtn", [&](TFrmAnalisiColonnare& f) {
+            Clic(f, "ValoriBtn");
+            v.valori = SerieDi(f);
+            Clic(f, "ConsBtn");
+            v.cons = SerieDi(f);
+            for (int r = 0; r < pari.size(); ++r)
+                v.celle << QStringList{Cella(f, "Tabella", r, 1), Cella(f, "Tabella", r, 2),
+                                       Cella(f, "Tabella", r, 3)}
+                               .join(QLatin1Char('|'));
+            Clic(f, "PresBtn");
+            for (int r = 0; r < pari.size(); ++r)
+                v.accettati << C<QTableWidget>(f, "Tabella")->item(r, 1)->font().bold();
+            v.quota = C<TGTortaQuota>(f, "TortaFiltrate")->Quota();
+            v.convenienza = TestoDi(f, "Convenienza");
+        });
+        const bool tenute = vista[QStringLiteral("mostra_tenute")].toBool();
+        QCOMPARE(v.valori.size(), tenute ? 3 : 2);
+        QCOMPARE(v.valori[0], Colonna(pari, "punti", "integrale"));
+        QCOMPARE(v.valori[1], Colonna(pari, "punti", "singola"));
+        if (tenute) QCOMPARE(v.valori[2], Colonna(pari, "punti", "tenute"));
+        QCOMPARE(v.cons[0], Colonna(pari, "cons", "integrale"));
+        QCOMPARE(v.cons[1], Colonna(pari, "cons", "singola"));
+        for (int r = 0; r < pari.size(); ++r) {
+            const QJsonObject c = pari[r].toObject()[QStringLiteral("cons")].toObject();
+            QCOMPARE(v.celle[r],
+                     QStringLiteral("%1|%2|%3")
+                         .arg(c[QStringLiteral("integrale")].toInt())
+                         .arg(c[QStringLiteral("singola")].toInt())
+                         .arg(tenute ? QString::number(c[QStringLiteral("tenute")].toInt())
+                                     : QString()));
+        }
+        // The values the condition accepts stand out: those it alone keeps.
+        for (int r = 0; r < pari.size(); ++r)
+            QCOMPARE(v.accettati[r], Colonna(pari, "punti", "singola")[r] > 0);
+        const QJsonObject pannelli = vista[QStringLiteral("pannelli")].toObject();
+        QVERIFY(std::abs(v.quota - pannelli[QStringLiteral("colonne_filtrate")].toDouble()) < 1e-9);
+        QCOMPARE(v.convenienza, pannelli[QStringLiteral("etichetta")].toString());
+    }
+
+    // "Annulla" on the progress of the columnar run: no window, no message.
+    void aStoppedColumnarRunOpensNothing() {
+        DemoDiProva p;
+        RispostaMessaggio messaggi;
+        bool aperta = false;
+        QTimer spia;
+        connect(&spia, &QTimer::timeout, this, [&] {
+            if (qobject_cast<TFrmAnalisiColonnare*>(QApplication::activeModalWidget()) != nullptr) {
+                aperta = true;
+                Clic(*QApplication::activeModalWidget(), "ChiudiBtn");
+            }
+        });
+        spia.start(5);
+        QuandoSiApre<TFrmProgresso>([](TFrmProgresso& f) { Clic(f, "Annulla"); });
+        AnalisiCondizioniInstallate installate(*p.sistema);
+        auto editor = CreaEditor(p.d().Condizioni.Condizione(1), nullptr);
+        editor->show();
+        Clic(*editor, "AnalisiBtn");
+        QVERIFY(!aperta);
+        QVERIFY(messaggi.testi.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAnalisiCondizione)
+#include "TestAnalisiCondizione.moc"

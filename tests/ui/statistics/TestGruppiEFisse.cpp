@@ -1,0 +1,123 @@
+// The group of numbers and the fixed-number ranking on the demo archive:
+// their tables are what ludomatic-cli gruppo and fisse print, the group
+// goes into the forecast, and a failing printer is reported.
+#include <QJsonArray>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "../archive/ArchivioDiProva.h"
+#include "../controls/ControlliDiProva.h"
+#include "../controls/RispostaMessaggio.h"
+#include "../printing/PagineDiProva.h"
+#include "DemoDiProva.h"
+#include "ui/controls/TGBarrePunti.h"
+#include "ui/statistics/TFrmAnalisiGruppi.h"
+#include "ui/statistics/TFrmCercaFisse.h"
+#include "ui/statistics/TabelleStatistiche.h"
+
+namespace {
+
+QStringList RigaDi(const QTableWidget& t, int riga) {
+    QStringList celle;
+    for (int c = 0; c < t.columnCount(); ++c) celle << t.item(riga, c)->text();
+    return celle;
+}
+
+}  // namespace
+
+class TestGruppiEFisse : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void theGroupTableIsTheCliTableAndTheGroupGoesIntoTheForecast() {
+        DemoDiProva p;
+        const QJsonObject cli = p.Cli({"gruppo", "--numeri", "1 2 3 4 5 6 7 8 20 21"});
+        TFrmAnalisiGruppi f(*p.sistema);
+        f.show();
+        CliccaNumeri(*C<TPronostico>(f, "Numeri1_16"), {1, 2, 3, 4, 5, 6, 7, 8});
+        CliccaNumeri(*C<TPronostico>(f, "Numeri17_32"), {20, 21});
+        QCOMPARE(TestoDi(f, "NumeriInseriti"), QStringLiteral("Numeri Inseriti : 10"));
+        Clic(f, "CalcolaBtn");
+        const auto* tabella = C<QTableWidget>(f, "Tabella");
+        const QJsonArray righe = cli[QStringLiteral("righe")].toArray();
+        QCOMPARE(tabella->rowCount(), 9);
+        for (int r = 0; r < 9; ++r) {
+            const QJsonObject j = righe[r].toObject();
+            auto intero = [&](const char* campo) {
+                return QString::number(j[QLatin1String(campo)].toInt());
+            };
+            QCOMPARE(
+                RigaDi(*tabella, r),
+                (QStringList{intero("punteggio"), intero("uscite"),
+                             j[QStringLiteral("frequenza")].toString(), intero("ritardo_attuale"),
+                             intero("ritardo_massimo"), j[QStringLiteral("ic")].toString()}));
+            QCOMPARE(tabella->item(r, 0)->font().bold(), j[QStringLiteral("evidenziata")].toBool());
+            QCOMPARE(C<TGBarrePunti>(f, "Grafico")->Contatore(r),
+                     j[QStringLiteral("uscite")].toDouble());
+        }
+
+        RispostaMessaggio messaggi;
+        Clic(f, "AlPronosticoBtn");
+        QCOMPARE(messaggi.testi, QStringList{TFrmAnalisiGruppi::MsgCopiati});
+        QCOMPARE(p.d().Pronostico, f.Gruppo());
+        QVERIFY(f.PronosticoCambiato());
+        Clic(f, "AzzeraBtn");
+        QCOMPARE(TestoDi(f, "NumeriInseriti"), QStringLiteral("Numeri Inseriti : 0"));
+        Clic(f, "DalPronosticoBtn");
+        QCOMPARE(f.Gruppo(), p.d().Pronostico);
+
+        // A printer out of order: the group window's own message.
+        StampaSuImmagini stampa;
+        stampa.superficie->guasto = true;
+        Clic(f, "StampaBtn");
+        QCOMPARE(messaggi.testi.last(), QString::fromUtf8(MsgImpossibileStampareDati));
+    }
+
+    void theRankingIsTheCliRankingForEverySizeAndOrder() {
+        DemoDiProva p;
+        TFrmCercaFisse f(p.d().Archivio, p.d().Config.Ricerca.Intervallo);
+        f.show();
+        const auto* tabella = C<QTableWidget>(f, "Tabella");
+        struct Caso {
+            const char* quante;
+            const char* ordine;
+            const char* pulsanti[2];
+            int righe;
+        };
+        for (const Caso& c : {Caso{"1", "ic", {"Fisse1Btn", "OrdineICBtn"}, 32},
+                              Caso{"2", "frequenza", {"Fisse2Btn", "OrdineFrequenzaBtn"}, 496},
+                              Caso{"3", "ritardo", {"Fisse3Btn", "OrdineRitardoBtn"}, 4960}}) {
+            for (const char* b : c.pulsanti) Clic(f, b);
+            const QJsonArray cli = p.Cli({"fisse", "--quante", c.quante, "--ordine",
+                                          c.ordine})[QStringLiteral("classifica")]
+                                       .toArray();
+            QCOMPARE(tabella->rowCount(), c.righe);
+            QCOMPARE(cli.size(), c.righe);
+            for (int r : {0, 1, 13, c.righe - 1}) {
+                QStringList attese;
+                for (const auto& cella : cli[r].toObject()[QStringLiteral("celle")].toArray())
+                    attese << cella.toString();
+                QCOMPARE(RigaDi(*tabella, r), attese);
+            }
+        }
+    }
+
+    void theRankingPrintsAndAFailingPrinterIsReported() {
+        // The 32 single numbers and their heading fit one page.
+        DemoDiProva p;
+        TFrmCercaFisse f(p.d().Archivio, p.d().Config.Ricerca.Intervallo);
+        {
+            StampaSuImmagini stampa;
+            Clic(f, "StampaBtn");
+            QCOMPARE(stampa.Pagine().size(), std::size_t{1});
+        }
+        RispostaMessaggio messaggi;
+        StampaSuImmagini guasta;
+        guasta.superficie->guasto = true;
+        Clic(f, "StampaBtn");
+        QCOMPARE(messaggi.testi, QStringList{QString::fromUtf8(MsgImpossibileStampareTabelle)});
+    }
+};
+
+QTEST_MAIN(TestGruppiEFisse)
+#include "TestGruppiEFisse.moc"
