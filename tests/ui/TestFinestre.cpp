@@ -354,7 +354,7 @@ const std::vector<Voce>& Finestre() {
         {"Riepilogo delle giocate", "archivio-giocate", true,
          [](SistemaDiProva& p) {
              auto f = std::make_unique<TFormVisGiocate>(Ricevitoria(p));
-             f->ImpostaSpoglio([](int) {});
+             f->ImpostaSpoglio([](ludo::TArchivioGiocate&) {});
              return std::unique_ptr<QWidget>(std::move(f));
          }},
         {"Andamento storico", "analisi-storica", true,

@@ -33,32 +33,6 @@ std::string TitoloSistemiConcorso(int concorso) {
            std::to_string(concorso);
 }
 
-std::string TestoData(double giorni) {
-    using namespace std::chrono;
-    // A date read from a damaged file may be anything: only 1 January 100
-    // to 31 December 9999 is written out.
-    constexpr double primo = -657434;
-    constexpr double ultimo = 2958465;
-    if (!(giorni >= primo && giorni < ultimo + 1)) return {};
-    const sys_days zero = year{1899} / December / 30;
-    const year_month_day data{zero + days{static_cast<int>(std::floor(giorni))}};
-    char testo[32];
-    std::snprintf(testo, sizeof testo, "%02u/%02u/%04d", static_cast<unsigned>(data.day()),
-                  static_cast<unsigned>(data.month()), static_cast<int>(data.year()));
-    return testo;
-}
-
-std::string TestoOra(double frazione) {
-    constexpr double minutiGiorno = 24 * 60;
-    const double minuti = std::isfinite(frazione) ? std::clamp(std::round(frazione * minutiGiorno),
-                                                               0.0, minutiGiorno - 1)
-                                                  : 0;
-    const int m = static_cast<int>(minuti);
-    char testo[32];
-    std::snprintf(testo, sizeof testo, "%02d:%02d", m / 60, m % 60);
-    return testo;
-}
-
 const std::array<std::string, 5> IntestazioniRiepilogo = {
     "          Tipo di Giocata", "    Numero di Giocate", "  8", "  7", "  6"};
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/checking/ArchivioGiocate.h"
+#include "core/checking/RiepilogoGiocate.h"
 
 namespace ludo {
 
@@ -18,10 +19,6 @@ inline constexpr int SistemiVisibili = 7;
 std::string TitoloVincenteConcorso(int concorso);
 std::string TitoloRiepilogoConcorso(int concorso);
 std::string TitoloSistemiConcorso(int concorso);
-
-// "dd/mm/yyyy" of a stored date, "hh:mm" of a stored time of day.
-std::string TestoData(double giorni);
-std::string TestoOra(double frazione);
 
 // Four rows: single slips, integral systems, reduced systems and the total:
 // the row's name, the plays of that kind, the wins with 8, 7 and 6 points.

@@ -7,6 +7,11 @@ AperturaStatistiche& Apertura() {
     return apertura;
 }
 
+AperturaCercaFisse& CercaFisse() {
+    static AperturaCercaFisse apertura;
+    return apertura;
+}
+
 }  // namespace
 
 void ImpostaAperturaStatistiche(AperturaStatistiche apertura) { Apertura() = std::move(apertura); }
@@ -15,4 +20,12 @@ bool StatisticheDisponibili() { return static_cast<bool>(Apertura()); }
 
 void ApriStatistiche(const RichiestaStatistiche& richiesta, QWidget* editor) {
     if (Apertura()) Apertura()(richiesta, editor);
+}
+
+void ImpostaAperturaCercaFisse(AperturaCercaFisse apertura) { CercaFisse() = std::move(apertura); }
+
+bool CercaFisseDisponibile() { return static_cast<bool>(CercaFisse()); }
+
+void ApriCercaFisse(ludo::TQuadro& quadro, QWidget* finestra) {
+    if (CercaFisse()) CercaFisse()(quadro, finestra);
 }

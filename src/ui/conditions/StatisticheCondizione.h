@@ -10,7 +10,8 @@ class QWidget;
 
 namespace ludo {
 class TCondizione;
-}
+class TQuadro;
+}  // namespace ludo
 
 enum class FonteStatistiche { Archivio, Colonne };
 
@@ -31,3 +32,12 @@ void ImpostaAperturaStatistiche(AperturaStatistiche apertura);
 [[nodiscard]] bool StatisticheDisponibili();
 // Opens the statistics; nothing happens while none is installed.
 void ApriStatistiche(const RichiestaStatistiche& richiesta, QWidget* editor);
+
+// The fixed-number search of the board window ("Cerca Fisse"), which can
+// append a stretch of its ranking to the board as filter columns; the
+// statistics windows install it with the rest.
+using AperturaCercaFisse = std::function<void(ludo::TQuadro& quadro, QWidget* finestra)>;
+
+void ImpostaAperturaCercaFisse(AperturaCercaFisse apertura);
+[[nodiscard]] bool CercaFisseDisponibile();
+void ApriCercaFisse(ludo::TQuadro& quadro, QWidget* finestra);

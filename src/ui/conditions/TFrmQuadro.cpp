@@ -12,9 +12,9 @@
 #include "core/io/ProgramFolder.h"
 #include "ui/conditions/Modifica.h"
 #include "ui/conditions/StatisticheCondizione.h"
-#include "ui/conditions/TFrmCondizione.h"
 #include "ui/conditions/TFormInsArc_File.h"
 #include "ui/conditions/TFrmAlbero.h"
+#include "ui/conditions/TFrmCondizione.h"
 #include "ui/controls/DialoghiFile.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/RicordaFinestra.h"
@@ -76,19 +76,30 @@ QString CartellaQuadri() {
 }
 
 RichiestaFile RichiestaCondizioni(const char* titolo, bool salva) {
-    return {QString::fromUtf8(titolo), CartellaQuadri(), {}, QStringLiteral("Files Condizioni (*.CND)"),
-            QStringLiteral("CND"), salva};
+    return {QString::fromUtf8(titolo),
+            CartellaQuadri(),
+            {},
+            QStringLiteral("Files Condizioni (*.CND)"),
+            QStringLiteral("CND"),
+            salva};
 }
 
 RichiestaFile RichiestaQuadro(const char* titolo, bool salva) {
-    return {QString::fromUtf8(titolo), CartellaQuadri(), salva ? QStringLiteral("SenzaNome.QDR") : QString(),
-            QStringLiteral("Files Quadro (*.QDR)"), QStringLiteral("QDR"), salva};
+    return {QString::fromUtf8(titolo),
+            CartellaQuadri(),
+            salva ? QStringLiteral("SenzaNome.QDR") : QString(),
+            QStringLiteral("Files Quadro (*.QDR)"),
+            QStringLiteral("QDR"),
+            salva};
 }
 
-std::filesystem::path Percorso(const QString& nome) { return std::filesystem::path(nome.toStdString()); }
+std::filesystem::path Percorso(const QString& nome) {
+    return std::filesystem::path(nome.toStdString());
+}
 
 bool QualcunoSelezionato(const ludo::TQuadro& quadro) {
-    return std::any_of(quadro.Elenco.begin(), quadro.Elenco.end(), [](const auto& m) { return m->Selezionato; });
+    return std::any_of(quadro.Elenco.begin(), quadro.Elenco.end(),
+                       [](const auto& m) { return m->Selezionato; });
 }
 
 }  // namespace
@@ -105,7 +116,8 @@ TFrmQuadro::TFrmQuadro(ludo::TQuadro& quadro, QWidget* parent)
     CreaMenu();
     for (int i = 0; i < NumeroPannelli; ++i) {
         TGPannelloCF* p = pannelli_[static_cast<std::size_t>(i)];
-        connect(p, &TGPannelloCF::Cliccato, this, [this, i](Qt::KeyboardModifiers m) { PannelloClick(i, m); });
+        connect(p, &TGPannelloCF::Cliccato, this,
+                [this, i](Qt::KeyboardModifiers m) { PannelloClick(i, m); });
         connect(p, &TGPannelloCF::DoppioClic, this, [this, i] { PannelloDoppioClick(i); });
         connect(p, &QWidget::customContextMenuRequested, this, [this, p, i](const QPoint& punto) {
             ultimoPannello_ = i;
@@ -149,7 +161,8 @@ TFrmQuadro::TFrmQuadro(ludo::TQuadro& quadro, QWidget* parent)
     }
     connect(ui->OKBtn, &QPushButton::clicked, this, &TFrmQuadro::OKBtnClick);
     connect(ui->AnnullaBtn, &QPushButton::clicked, this, &TFrmQuadro::reject);
-    connect(ui->AiutoBtn, &QPushButton::clicked, this, [this] { ApriGuida(this, QStringLiteral("quadro")); });
+    connect(ui->AiutoBtn, &QPushButton::clicked, this,
+            [this] { ApriGuida(this, QStringLiteral("quadro")); });
     AiutoFinestra(*this, QStringLiteral("quadro"));
     caricando_ = true;
     RicordaFinestra(*this);
@@ -161,7 +174,8 @@ TFrmQuadro::~TFrmQuadro() = default;
 
 QAction* TFrmQuadro::Comando(const QString& nome) const { return findChild<QAction*>(nome); }
 
-QAction* TFrmQuadro::Voce(QMenu* menu, const QString& nome, const QString& testo, const QKeySequence& tasto) {
+QAction* TFrmQuadro::Voce(QMenu* menu, const QString& nome, const QString& testo,
+                          const QKeySequence& tasto) {
     QAction* a = menu->addAction(testo);
     a->setObjectName(nome);
     a->setShortcut(tasto);
@@ -193,14 +207,13 @@ void TFrmQuadro::CreaMenu() {
         {"Adatta", "Adatta", {}, &TFrmQuadro::AdattaClick},
         {"Commento", "Commento", {}, &TFrmQuadro::CommentoClick},
         {"InsAutomatico", "Ins. Automatico Col. Filtro", {}, &TFrmQuadro::InsAutomaticoClick},
+        {"CercaFisse", "Cerca Fisse", {}, &TFrmQuadro::CercaFisseClick},
     };
     for (const auto& c : comandi) {
-        connect(Voce(menu_, QString::fromLatin1(c.nome), QString::fromUtf8(c.testo), c.tasto), &QAction::triggered,
-                this, c.metodo);
+        connect(Voce(menu_, QString::fromLatin1(c.nome), QString::fromUtf8(c.testo), c.tasto),
+                &QAction::triggered, this, c.metodo);
     }
-    // The fixed-number search opens its insertion into the board from the
-    // statistics windows; here it waits for them.
-    Voce(menu_, QStringLiteral("CercaFisse"), QStringLiteral("Cerca Fisse"))->setEnabled(false);
+    menu_->findChild<QAction*>(QStringLiteral("CercaFisse"))->setEnabled(CercaFisseDisponibile());
 }
 
 void TFrmQuadro::CreaMenuNuova(QMenu* nuova) {
@@ -209,11 +222,13 @@ void TFrmQuadro::CreaMenuNuova(QMenu* nuova) {
         QMenu* dove = nuova;
         if (v.sottomenu != nullptr) {
             const QString titolo = QString::fromUtf8(v.sottomenu);
-            if (sottomenu == nullptr || sottomenu->title() != titolo) sottomenu = nuova->addMenu(titolo);
+            if (sottomenu == nullptr || sottomenu->title() != titolo)
+                sottomenu = nuova->addMenu(titolo);
             dove = sottomenu;
         }
         const QKeySequence tasto = v.tasto == Nessuno ? QKeySequence() : QKeySequence(v.tasto);
-        QAction* a = Voce(dove, QStringLiteral("Nuova%1").arg(v.codice), QString::fromUtf8(v.testo), tasto);
+        QAction* a =
+            Voce(dove, QStringLiteral("Nuova%1").arg(v.codice), QString::fromUtf8(v.testo), tasto);
         connect(a, &QAction::triggered, this, [this, c = v.codice] { NuovaClick(c); });
     }
     // Ctrl+N opens the submenu at the panels.
@@ -270,15 +285,18 @@ void TFrmQuadro::MostraPannelli() {
         p->ImpostaColonna(filtro ? static_cast<const ludo::TColonnaFiltro*>(m)->Numeri : 0);
         const QString nome = m != nullptr ? QString::fromStdString(m->Nome) : QString();
         p->setTesto(nome);
-        p->setAccessibleName(m != nullptr ? QStringLiteral("Condizione %1: %2").arg(posizione).arg(nome)
-                                          : QStringLiteral("Condizione %1: vuota").arg(posizione));
-        p->setAccessibleDescription(m != nullptr && m->Selezionato ? QStringLiteral("Selezionata") : QString());
+        p->setAccessibleName(m != nullptr
+                                 ? QStringLiteral("Condizione %1: %2").arg(posizione).arg(nome)
+                                 : QStringLiteral("Condizione %1: vuota").arg(posizione));
+        p->setAccessibleDescription(m != nullptr && m->Selezionato ? QStringLiteral("Selezionata")
+                                                                   : QString());
     }
 }
 
 void TFrmQuadro::AcquisisceForm() {
     const std::string nome = ui->EditNome->text().toStdString();
-    if (nome != corrente_->Nome || ui->Attivato->isChecked() != corrente_->Attivato) modificato_ = true;
+    if (nome != corrente_->Nome || ui->Attivato->isChecked() != corrente_->Attivato)
+        modificato_ = true;
     corrente_->Nome = nome;
     corrente_->Attivato = ui->Attivato->isChecked();
     corrente_->Predefinito = predefinito_;
@@ -302,7 +320,8 @@ std::size_t TFrmQuadro::PosizioneInserimento() const {
 
 bool TFrmQuadro::eventFilter(QObject* oggetto, QEvent* evento) {
     const auto* trovato = std::find(pannelli_.begin(), pannelli_.end(), oggetto);
-    if (trovato == pannelli_.end() || evento->type() != QEvent::KeyPress) return QDialog::eventFilter(oggetto, evento);
+    if (trovato == pannelli_.end() || evento->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(oggetto, evento);
     const int i = static_cast<int>(trovato - pannelli_.begin());
     const auto* tasto = static_cast<QKeyEvent*>(evento);
     // From the keyboard: Space selects as a click does, Enter opens.
@@ -365,7 +384,8 @@ bool TFrmQuadro::Esegui(F&& operazione) {
 void TFrmQuadro::NuovaClick(std::uint8_t codice) {
     if (corrente_->Inserisci(codice) == nullptr) return;
     Modifica();
-    corrente_->PrimoVisibile = static_cast<std::int32_t>(corrente_->Elenco.size());  // the new member in sight
+    corrente_->PrimoVisibile =
+        static_cast<std::int32_t>(corrente_->Elenco.size());  // the new member in sight
     AggiornaForm();
 }
 
@@ -401,7 +421,8 @@ void TFrmQuadro::SalvaCondizioniClick() {
         Informazione(QString::fromUtf8(MsgNessunaSelezionata), TFrmMessage::OK, this);
         return;
     }
-    const QString file = ChiediFileDaScrivere(this, RichiestaCondizioni("Salva le Condizioni", true));
+    const QString file =
+        ChiediFileDaScrivere(this, RichiestaCondizioni("Salva le Condizioni", true));
     if (file.isEmpty()) return;
     Esegui([&] { corrente_->SalvaCondizioni(Percorso(file)); });
 }
@@ -435,6 +456,15 @@ void TFrmQuadro::InsAutomaticoClick() {
     AggiornaForm();
 }
 
+void TFrmQuadro::CercaFisseClick() {
+    AcquisisceForm();
+    const std::size_t prima = corrente_->Elenco.size();
+    ApriCercaFisse(*corrente_, this);
+    if (corrente_->Elenco.size() == prima) return;
+    Modifica();
+    AggiornaForm();
+}
+
 void TFrmQuadro::RelazioneClick(std::uint8_t relazione) {
     if (caricando_) return;
     corrente_->ApplicaRelazione(relazione);
@@ -448,7 +478,8 @@ void TFrmQuadro::PresetClick(bool preset) {
     corrente_->Predefinito = preset;
     if (preset) {
         QRadioButton* radio[] = {ui->RadioAnd, ui->RadioOr, ui->RadioXor, ui->RadioNot};
-        const auto scelta = std::find_if(std::begin(radio), std::end(radio), [](auto* r) { return r->isChecked(); });
+        const auto scelta = std::find_if(std::begin(radio), std::end(radio),
+                                         [](auto* r) { return r->isChecked(); });
         corrente_->ApplicaRelazione(static_cast<std::uint8_t>(scelta - std::begin(radio)));
         MostraAccettate();
     }
@@ -457,8 +488,8 @@ void TFrmQuadro::PresetClick(bool preset) {
 }
 
 void TFrmQuadro::CaricaQuadroClick() {
-    if (Conferma(QString::fromUtf8(MsgConfermaCaricaQuadro), TFrmMessage::Si | TFrmMessage::No, this) !=
-        TFrmMessage::Si) {
+    if (Conferma(QString::fromUtf8(MsgConfermaCaricaQuadro), TFrmMessage::Si | TFrmMessage::No,
+                 this) != TFrmMessage::Si) {
         return;
     }
     const QString file = ChiediFile(this, RichiestaQuadro("Carica il Quadro", false));

@@ -59,7 +59,8 @@ class TFrmQuadro : public QDialog {
 
     void CreaMenu();
     void CreaMenuNuova(QMenu* nuova);
-    QAction* Voce(QMenu* menu, const QString& nome, const QString& testo, const QKeySequence& tasto = {});
+    QAction* Voce(QMenu* menu, const QString& nome, const QString& testo,
+                  const QKeySequence& tasto = {});
 
     void PannelloClick(int pannello, Qt::KeyboardModifiers modificatori);
     void PannelloDoppioClick(int pannello);
@@ -78,6 +79,7 @@ class TFrmQuadro : public QDialog {
     void AdattaClick();
     void CommentoClick();
     void InsAutomaticoClick();
+    void CercaFisseClick();
     void RelazioneClick(std::uint8_t relazione);
     void PresetClick(bool preset);
     void CaricaQuadroClick();

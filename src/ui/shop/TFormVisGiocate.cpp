@@ -19,7 +19,8 @@ namespace {
 constexpr int RigheSistemiVisibili = 7;
 
 QString MsgGiocateIlleggibili(int concorso) {
-    return QStringLiteral("Impossibile Caricare l'Archivio delle Giocate del Concorso Nº %1").arg(concorso);
+    return QStringLiteral("Impossibile Caricare l'Archivio delle Giocate del Concorso Nº %1")
+        .arg(concorso);
 }
 
 QTableWidgetItem* Cella(const std::string& testo, Qt::Alignment allineamento = Qt::AlignLeft) {
@@ -39,7 +40,8 @@ void Prepara(QTableWidget& t, const QStringList& intestazioni, int righe) {
     t.verticalHeader()->hide();
     t.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     t.verticalHeader()->setDefaultSectionSize(AltezzaRiga(t));
-    t.setFixedHeight(t.horizontalHeader()->sizeHint().height() + righe * AltezzaRiga(t) + 2 * t.frameWidth());
+    t.setFixedHeight(t.horizontalHeader()->sizeHint().height() + righe * AltezzaRiga(t) +
+                     2 * t.frameWidth());
 }
 
 std::vector<int> Larghezze(const QTableWidget& t) {
@@ -51,19 +53,25 @@ std::vector<int> Larghezze(const QTableWidget& t) {
 }  // namespace
 
 TFormVisGiocate::TFormVisGiocate(const ludo::T_Sistema& sistema, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TFormVisGiocate>()), sistema_(sistema), archivio_(1) {
+    : QDialog(parent),
+      ui(std::make_unique<Ui::TFormVisGiocate>()),
+      sistema_(sistema),
+      archivio_(1) {
     ui->setupUi(this);
-    Prepara(*ui->GrigliaRiepilogo, {QStringLiteral("Tipo di Giocata"), QStringLiteral("Numero di Giocate")}, 4);
+    Prepara(*ui->GrigliaRiepilogo,
+            {QStringLiteral("Tipo di Giocata"), QStringLiteral("Numero di Giocate")}, 4);
     Prepara(*ui->GrigliaSistemi,
-            {QStringLiteral("Numeri"), QStringLiteral("Colonne"), QStringLiteral("Data"), QStringLiteral("Ora")},
+            {QStringLiteral("Numeri"), QStringLiteral("Colonne"), QStringLiteral("Data"),
+             QStringLiteral("Ora")},
             RigheSistemiVisibili);
     RicordaFinestra(*this);
     AiutoFinestra(*this, PaginaGuida);
     ui->SEConcorso->setValue(sistema_.Dati->Coupon.Concorso);
     lettaAllApertura_ = Carica(ui->SEConcorso->value());
-    connect(ui->SEConcorso, &QSpinBox::valueChanged, this, [this](int concorso) { Carica(concorso); });
+    connect(ui->SEConcorso, &QSpinBox::valueChanged, this,
+            [this](int concorso) { Carica(concorso); });
     connect(ui->SpoglioBtn, &QPushButton::clicked, this, [this] {
-        if (spoglio_) spoglio_(archivio_.Concorso);
+        if (spoglio_) spoglio_(archivio_);
     });
     connect(ui->StampaBtn, &QPushButton::clicked, this, &TFormVisGiocate::StampaClick);
     connect(ui->ChiudiBtn, &QPushButton::clicked, this, &TFormVisGiocate::accept);
@@ -99,7 +107,8 @@ bool TFormVisGiocate::Carica(int concorso) {
 }
 
 void TFormVisGiocate::AggiornaForm() {
-    const auto righe = ludo::RiepilogoGiocate(archivio_, sistema_.Dati->Config, FormatoNumeriLocale());
+    const auto righe =
+        ludo::RiepilogoGiocate(archivio_, sistema_.Dati->Config, FormatoNumeriLocale());
     auto* r = ui->GrigliaRiepilogo;
     r->setRowCount(static_cast<int>(righe.size()));
     for (int i = 0; i < r->rowCount(); ++i) {
@@ -119,12 +128,15 @@ void TFormVisGiocate::AggiornaForm() {
 }
 
 void TFormVisGiocate::StampaClick() {
-    const ludo::MisureTabelleGiocate misure{Larghezze(*ui->GrigliaRiepilogo), Larghezze(*ui->GrigliaSistemi),
+    const ludo::MisureTabelleGiocate misure{Larghezze(*ui->GrigliaRiepilogo),
+                                            Larghezze(*ui->GrigliaSistemi),
                                             AltezzaRiga(*ui->GrigliaSistemi)};
-    const auto pagine = ludo::PagineStampaGiocate(archivio_, sistema_.Dati->Config, misure, FormatoNumeriLocale());
+    const auto pagine =
+        ludo::PagineStampaGiocate(archivio_, sistema_.Dati->Config, misure, FormatoNumeriLocale());
     QString file;
     if (StampaSuFile()) {
-        file = ChiediFileStampa(this, QStringLiteral("Giocate concorso %1").arg(archivio_.Concorso));
+        file =
+            ChiediFileStampa(this, QStringLiteral("Giocate concorso %1").arg(archivio_.Concorso));
         if (file.isEmpty()) return;
     }
     QFont titolo = font();
@@ -139,7 +151,8 @@ void TFormVisGiocate::StampaClick() {
                 if (i > 0) p.NewPage(ludo::MsgImpossibileStampareDati);
                 const auto& pagina = pagine[i];
                 p.Canvas().setFont(titolo);
-                if (!pagina.titolo.empty()) p.TestoCentrato(QString::fromStdString(pagina.titolo), pagina.yTitolo);
+                if (!pagina.titolo.empty())
+                    p.TestoCentrato(QString::fromStdString(pagina.titolo), pagina.yTitolo);
                 p.Canvas().setFont(font());
                 for (const auto& b : pagina.blocchi) {
                     p.GrigliaIntera(b.griglia, b.scala, b.alto, b.sinistra);
@@ -151,5 +164,6 @@ void TFormVisGiocate::StampaClick() {
             throw;
         }
     };
-    EseguiStampa(this, [&] { StampaSu(stampa); }, ludo::MsgImpossibileStampareDati, file);
+    EseguiStampa(
+        this, [&] { StampaSu(stampa); }, ludo::MsgImpossibileStampareDati, file);
 }

@@ -19,22 +19,22 @@ class TFormVisGiocate;
 
 class TFormVisGiocate : public QDialog {
     Q_OBJECT
-public:
+  public:
     static inline const QString PaginaGuida = QStringLiteral("archivio-giocate");
-    using Spoglio = std::function<void(int concorso)>;
+    using Spoglio = std::function<void(ludo::TArchivioGiocate& giocate)>;
 
     explicit TFormVisGiocate(const ludo::T_Sistema& sistema, QWidget* parent = nullptr);
     ~TFormVisGiocate() override;
 
-    // What "Spoglio" does with the contest shown; the button stays disabled
-    // while there is none.
+    // What "Spoglio" does with the plays of the contest shown; the button
+    // stays disabled while there is none.
     void ImpostaSpoglio(Spoglio spoglio);
     [[nodiscard]] const ludo::TArchivioGiocate& Archivio() const { return archivio_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     // Reads the plays of the contest; false when its file is missing or
     // cannot be read (the archive is then empty).
     bool Carica(int concorso);

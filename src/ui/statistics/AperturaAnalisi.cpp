@@ -3,11 +3,13 @@
 #include <optional>
 
 #include "core/statistics/TGestoreGrDati.h"
+#include "core/system/T_Sistema.h"
 #include "ui/conditions/StatisticheCondizione.h"
 #include "ui/controls/OperazioneLunga.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/statistics/TFrmAnalisiColonnare.h"
 #include "ui/statistics/TFrmAnalisiStorica.h"
+#include "ui/statistics/TFrmCercaFisse.h"
 
 namespace {
 
@@ -63,6 +65,14 @@ AnalisiCondizioniInstallate::AnalisiCondizioniInstallate(ludo::T_Sistema& sistem
     ImpostaAperturaStatistiche([&sistema](const RichiestaStatistiche& richiesta, QWidget* editor) {
         ApriAnalisiCondizione(richiesta, sistema, editor);
     });
+    ImpostaAperturaCercaFisse([&sistema](ludo::TQuadro& quadro, QWidget* finestra) {
+        const auto& d = *sistema.Dati;
+        TFrmCercaFisse cerca(d.Archivio, d.Config.Ricerca.Intervallo, finestra, &quadro);
+        cerca.exec();
+    });
 }
 
-AnalisiCondizioniInstallate::~AnalisiCondizioniInstallate() { ImpostaAperturaStatistiche({}); }
+AnalisiCondizioniInstallate::~AnalisiCondizioniInstallate() {
+    ImpostaAperturaStatistiche({});
+    ImpostaAperturaCercaFisse({});
+}

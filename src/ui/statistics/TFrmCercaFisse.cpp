@@ -4,22 +4,27 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "ui/conditions/TFormInsComb.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/RicordaFinestra.h"
 #include "ui/statistics/TabelleStatistiche.h"
 #include "ui_TFrmCercaFisse.h"
 
 TFrmCercaFisse::TFrmCercaFisse(const ludo::ArchivioConcorsi& archivio,
-                               const ludo::IntervalloRicerca& intervallo, QWidget* parent)
+                               const ludo::IntervalloRicerca& intervallo, QWidget* parent,
+                               ludo::TQuadro* quadro)
     : QDialog(parent),
       ui(std::make_unique<Ui::TFrmCercaFisse>()),
       archivio_(archivio),
-      intervallo_(intervallo) {
+      intervallo_(intervallo),
+      quadro_(quadro) {
     ui->setupUi(this);
     GruppoEsclusivo({ui->Fisse1Btn, ui->Fisse2Btn, ui->Fisse3Btn}, [this] { Calcola(); });
     GruppoEsclusivo({ui->OrdineICBtn, ui->OrdineFrequenzaBtn, ui->OrdineRitardoBtn},
                     [this] { Calcola(); });
     connect(ui->StampaBtn, &QPushButton::clicked, this, &TFrmCercaFisse::StampaClick);
+    ui->InserisciBtn->setVisible(quadro_ != nullptr);
+    connect(ui->InserisciBtn, &QPushButton::clicked, this, &TFrmCercaFisse::InserisciClick);
     connect(ui->AiutoBtn, &QPushButton::clicked, this, [this] { ApriGuida(this, PaginaGuida); });
     connect(ui->ChiudiBtn, &QPushButton::clicked, this, &QDialog::accept);
     RicordaFinestra(*this);
@@ -69,4 +74,9 @@ void TFrmCercaFisse::StampaClick() {
                                    QStringLiteral("Ritardo"), QStringLiteral("IC")};
     StampaTabelleFinestra(this, {{titolo, GrigliaConIntestazioni(*ui->Tabella, intestazioni)}},
                           MsgImpossibileStampareTabelle, NomeFilePdf);
+}
+
+void TFrmCercaFisse::InserisciClick() {
+    TFormInsComb finestra(*quadro_, classifica_, this);
+    finestra.exec();
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/checking/Dettatura.h"
+#include "core/columns/FileColonne.h"
 #include "core/io/ProgramFolder.h"
 #include "ui/checking/TFrmDettSche.h"
 #include "ui/system/TFormPrincipa.h"

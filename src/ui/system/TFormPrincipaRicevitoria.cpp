@@ -1,5 +1,6 @@
 // The commands of the "Ricevitoria" menu: the betting-shop windows and the
 // play archive.
+#include "ui/checking/TFrmSpoglioGlobale.h"
 #include "ui/shop/TFormDatiRicevitoria.h"
 #include "ui/shop/TFormGeneraSchedine.h"
 #include "ui/shop/TFormVisGiocate.h"
@@ -31,5 +32,8 @@ void TFormPrincipa::SistemiAutomaticiClick() {
 
 void TFormPrincipa::ArchivioGiocateClick() {
     TFormVisGiocate finestra(sistema_, this);
+    finestra.ImpostaSpoglio([&finestra](ludo::TArchivioGiocate& giocate) {
+        ApriSpoglioGlobale(&finestra, giocate, giocate.Concorso);
+    });
     finestra.exec();
 }

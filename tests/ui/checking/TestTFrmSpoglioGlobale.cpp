@@ -82,7 +82,7 @@ class TestTFrmSpoglioGlobale : public QObject {
                      (QStringList{QString::number(s["numeri"].toInt()),
                                   QString::number(s["colonne"].toInt()),
                                   QString::fromStdString(ludo::TestoData(s["data"].toDouble())),
-                                  QStringLiteral("12:00"), N(s["punti"], 8), N(s["punti"], 7),
+                                  QStringLiteral("12:00:00"), N(s["punti"], 8), N(s["punti"], 7),
                                   N(s["punti"], 6)}));
         };
         controlla(0, 0);

@@ -30,7 +30,7 @@ QString Cella(const TFormVisGiocate& f, const char* tabella, int r, int c) {
 
 class TestTFormVisGiocate : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void showsTheContestAndMovesWithinOneAndNinetyNine() {
         SistemaDiProva p;
         p.d().Coupon.Concorso = 98;
@@ -74,7 +74,7 @@ private slots:
         f.show();
         QVERIFY(!C<QPushButton>(f, "SpoglioBtn")->isEnabled());
         int chiesto = 0;
-        f.ImpostaSpoglio([&](int concorso) { chiesto = concorso; });
+        f.ImpostaSpoglio([&](ludo::TArchivioGiocate& g) { chiesto = g.Concorso; });
         Clic(f, "SpoglioBtn");
         QCOMPARE(chiesto, 1);
     }

@@ -10,7 +10,13 @@
 #include "../controls/RispostaMessaggio.h"
 #include "../printing/PagineDiProva.h"
 #include "DemoDiProva.h"
+#include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/TQuadro.h"
+#include "core/statistics/ColonneFiltroInserite.h"
+#include "ui/conditions/TFormInsComb.h"
+#include "ui/conditions/TFrmQuadro.h"
 #include "ui/controls/TGBarrePunti.h"
+#include "ui/statistics/AperturaAnalisi.h"
 #include "ui/statistics/TFrmAnalisiGruppi.h"
 #include "ui/statistics/TFrmCercaFisse.h"
 #include "ui/statistics/TabelleStatistiche.h"
@@ -29,6 +35,43 @@ class TestGruppiEFisse : public QObject {
     Q_OBJECT
 
   private slots:
+    // From the board, "Cerca Fisse" ranks over the archive and "Inserisci
+    // nei quadri" appends the chosen stretch to that board as filter columns.
+    void fromTheBoardAStretchOfTheRankingBecomesFilterColumns() {
+        DemoDiProva p;
+        auto& quadro = static_cast<ludo::TQuadro&>(p.d().Condizioni.Condizione(ludo::CodQuadro));
+        {
+            TFrmQuadro senza(quadro);
+            QVERIFY(!senza.findChild<QAction*>(QStringLiteral("CercaFisse"))->isEnabled());
+        }
+        const std::size_t prima = quadro.Elenco.size();
+        const AnalisiCondizioniInstallate installate(*p.sistema);
+        TFrmQuadro finestra(quadro);
+        finestra.show();
+        std::vector<ludo::TFisse> classifica;
+        QuandoSiApre<TFrmCercaFisse>([&](TFrmCercaFisse& cerca) {
+            QVERIFY(C<QPushButton>(cerca, "InserisciBtn")->isVisible());
+            classifica = cerca.Classifica();
+            QuandoSiApre<TFormInsComb>([](TFormInsComb& ins) {
+                C<QSpinBox>(ins, "SEFinale")->setValue(3);
+                C<QSpinBox>(ins, "SEIniziale")->setValue(2);
+                Clic(ins, "OKBtn");
+            });
+            Clic(cerca, "InserisciBtn");
+            cerca.accept();
+        });
+        finestra.findChild<QAction*>(QStringLiteral("CercaFisse"))->trigger();
+        const auto attese = ludo::ColonneDaFisse(classifica, 2, 3);
+        QCOMPARE(quadro.Elenco.size(), prima);  // the window works on a copy until OK
+        Clic(finestra, "OKBtn");
+        QCOMPARE(quadro.Elenco.size(), prima + attese.size());
+        for (std::size_t i = 0; i < attese.size(); ++i)
+            QCOMPARE(static_cast<const ludo::TColonnaFiltro&>(*quadro.Elenco[prima + i]).Numeri,
+                     attese[i]);
+        TFrmCercaFisse dalMenu(p.d().Archivio, p.d().Config.Ricerca.Intervallo);
+        QVERIFY(!C<QPushButton>(dalMenu, "InserisciBtn")->isVisibleTo(&dalMenu));
+    }
+
     void theGroupTableIsTheCliTableAndTheGroupGoesIntoTheForecast() {
         DemoDiProva p;
         const QJsonObject cli = p.Cli({"gruppo", "--numeri", "1 2 3 4 5 6 7 8 20 21"});
