@@ -13,7 +13,9 @@ GraficoAnalisi::GraficoAnalisi(QWidget* parent)
       barre_(new QBarSeries),
       asseEtichette_(new QBarCategoryAxis),
       asseValori_(new QValueAxis) {
-    auto* grafico = new QChart;
+    // The view's own chart, set up here: a chart handed over with setChart
+    // would leave the first one to nobody.
+    QChart* grafico = chart();
     grafico->legend()->hide();
     grafico->setMargins(QMargins(4, 4, 4, 4));
     grafico->addSeries(barre_);
@@ -22,7 +24,6 @@ GraficoAnalisi::GraficoAnalisi(QWidget* parent)
     barre_->attachAxis(asseEtichette_);
     barre_->attachAxis(asseValori_);
     asseValori_->setLabelFormat(QStringLiteral("%.0f"));
-    setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(320, 200);
     // Nothing to do on the chart itself: the scroll bar beside it moves it.
