@@ -1,15 +1,15 @@
 #include "ui/controls/Guida.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QShortcut>
 
+#include "core/io/ProgramFolder.h"
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TFrmMessage.h"
 
 namespace {
 
-std::filesystem::path& CartellaGuida() {
+std::filesystem::path& CartellaProgramma() {
     static std::filesystem::path cartella = ".";
     return cartella;
 }
@@ -17,13 +17,31 @@ std::filesystem::path& CartellaGuida() {
 }  // namespace
 
 void ImpostaCartellaGuida(const std::filesystem::path& cartellaProgramma) {
-    CartellaGuida() = cartellaProgramma;
+    CartellaProgramma() = cartellaProgramma;
+}
+
+std::filesystem::path CartellaPagineGuida() {
+    const auto installata =
+        ludo::io::installedDefaultsFor(QCoreApplication::applicationFilePath().toStdString()) /
+        CartellaGuidaProgramma;
+    std::error_code ec;
+    if (std::filesystem::is_directory(installata, ec)) return installata;
+    return CartellaProgramma() / CartellaGuidaProgramma;
+}
+
+std::filesystem::path FilePaginaGuida(const QString& pagina) {
+    const QString nome = pagina.section(QLatin1Char('#'), 0, 0);
+    return CartellaPagineGuida() /
+           ((nome.isEmpty() ? QString::fromLatin1(PaginaSommario) : nome) + QStringLiteral(".html"))
+               .toStdString();
 }
 
 TFrmGuida* ApriGuida(QWidget* parent, const QString& pagina) {
-    const QString guida = QString::fromStdString((CartellaGuida() / FileGuidaProgramma).string());
-    if (!QFileInfo::exists(guida)) {
-        Informazione(QString::fromUtf8(MsgGuidaNonApribile) + QStringLiteral(": ") + guida,
+    const auto file = FilePaginaGuida(pagina);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        Informazione(QString::fromUtf8(MsgGuidaNonApribile) + QStringLiteral(": ") +
+                         QString::fromStdString(file.string()),
                      TFrmMessage::OK, parent);
         return nullptr;
     }
@@ -34,10 +52,10 @@ TFrmGuida* ApriGuida(QWidget* parent, const QString& pagina) {
                       ? finestra->findChild<TFrmGuida*>(QString(), Qt::FindDirectChildrenOnly)
                       : nullptr;
     if (aiuto == nullptr) {
-        aiuto = new TFrmGuida(guida, finestra);
+        aiuto = new TFrmGuida(QString::fromStdString(CartellaPagineGuida().string()), finestra);
         aiuto->setAttribute(Qt::WA_DeleteOnClose);
     }
-    aiuto->MostraPagina(pagina);
+    aiuto->MostraPagina(pagina.isEmpty() ? QString::fromLatin1(PaginaSommario) : pagina);
     aiuto->show();
     aiuto->raise();
     aiuto->activateWindow();

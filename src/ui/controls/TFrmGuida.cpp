@@ -1,21 +1,22 @@
 #include "ui/controls/TFrmGuida.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QShortcut>
 #include <QTextBrowser>
 
+#include "ui/controls/Guida.h"
 #include "ui/controls/RicordaFinestra.h"
 #include "ui_TFrmGuida.h"
 
-TFrmGuida::TFrmGuida(const QString& fileGuida, QWidget* parent)
-    : QDialog(parent),
-      ui(std::make_unique<Ui::TFrmGuida>()),
-      guida_(QUrl::fromLocalFile(fileGuida)) {
+TFrmGuida::TFrmGuida(const QString& cartellaGuida, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TFrmGuida>()), cartella_(cartellaGuida) {
     ui->setupUi(this);
     RicordaFinestra(*this);
     connect(ui->BtnIndietro, &QToolButton::clicked, ui->Testo, &QTextBrowser::backward);
     connect(ui->BtnAvanti, &QToolButton::clicked, ui->Testo, &QTextBrowser::forward);
-    connect(ui->BtnSommario, &QToolButton::clicked, this, [this] { MostraPagina({}); });
+    connect(ui->BtnSommario, &QToolButton::clicked, this, [this] { MostraPagina(QString::fromLatin1(PaginaSommario)); });
     connect(ui->Testo, &QTextBrowser::backwardAvailable, this, &TFrmGuida::AggiornaNavigazione);
     connect(ui->Testo, &QTextBrowser::forwardAvailable, this, &TFrmGuida::AggiornaNavigazione);
     connect(ui->EditCerca, &QLineEdit::returnPressed, this, &TFrmGuida::CercaSuccessivo);
@@ -41,13 +42,18 @@ TFrmGuida::TFrmGuida(const QString& fileGuida, QWidget* parent)
 TFrmGuida::~TFrmGuida() = default;
 
 void TFrmGuida::MostraPagina(const QString& pagina) {
-    QUrl indirizzo = guida_;
-    indirizzo.setFragment(pagina.isEmpty() ? QString() : pagina);
+    QUrl indirizzo = QUrl::fromLocalFile(QDir(cartella_).filePath(
+        pagina.section(QLatin1Char('#'), 0, 0) + QStringLiteral(".html")));
+    indirizzo.setFragment(pagina.section(QLatin1Char('#'), 1));
     ui->Testo->setSource(indirizzo);
     ui->LabelEsito->clear();
 }
 
-QString TFrmGuida::PaginaMostrata() const { return ui->Testo->source().fragment(); }
+QString TFrmGuida::PaginaMostrata() const {
+    const QUrl indirizzo = ui->Testo->source();
+    const QString nome = QFileInfo(indirizzo.fileName()).completeBaseName();
+    return indirizzo.hasFragment() ? nome + QLatin1Char('#') + indirizzo.fragment() : nome;
+}
 
 QString TFrmGuida::Esito() const { return ui->LabelEsito->text(); }
 
@@ -71,7 +77,7 @@ void TFrmGuida::CercaSuccessivo() { Cerca(ui->EditCerca->text()); }
 void TFrmGuida::CercaPrecedente() { Cerca(ui->EditCerca->text(), true); }
 
 void TFrmGuida::ApriNelBrowser() {
-    if (!QDesktopServices::openUrl(guida_)) ui->LabelEsito->setText(MsgBrowserNonDisponibile);
+    if (!QDesktopServices::openUrl(ui->Testo->source())) ui->LabelEsito->setText(MsgBrowserNonDisponibile);
 }
 
 void TFrmGuida::AggiornaNavigazione() {

@@ -664,12 +664,12 @@ class TestTFormPrincipa : public QObject {
 
     void helpOpensInTheProgramsOwnWindow() {
         Principale p;
-        std::filesystem::copy_file(std::filesystem::path(LUDO_DATA_DIR) / "Ludomatic.html",
-                                   p.prova.Cartella() / "Ludomatic.html");
+        std::filesystem::copy(LUDO_GUIDA_DIR, p.prova.Cartella() / "Guida",
+                              std::filesystem::copy_options::recursive);
         p.finestra.Comando(QStringLiteral("Sommario"))->trigger();
         auto* guida = p.finestra.findChild<TFrmGuida*>();
         QVERIFY(guida != nullptr && guida->isVisible());
-        QCOMPARE(guida->PaginaMostrata(), QString());
+        QCOMPARE(guida->PaginaMostrata(), QStringLiteral("indice"));
         // A second request shows the same window.
         p.finestra.findChild<QAction*>(QStringLiteral("SpeedHelp"))->trigger();
         QCOMPARE(p.finestra.findChildren<TFrmGuida*>().size(), 1);
