@@ -333,6 +333,16 @@ bool GuidaStampa(const QDir& destinazione) {
     return guida->grab().save(destinazione.filePath(QStringLiteral("guida-stampa.png")));
 }
 
+// The index of the guide, as "Sommario" of the main window opens it.
+bool GuidaSommario(const QDir& destinazione) {
+    Principale p;
+    p.finestra.Comando(QStringLiteral("Sommario"))->trigger();
+    auto* guida = p.finestra.findChild<TFrmGuida*>();
+    if (guida == nullptr) return false;
+    for (int i = 0; i < 20; ++i) QApplication::processEvents();
+    return guida->grab().save(destinazione.filePath(QStringLiteral("guida-sommario.png")));
+}
+
 // ---- condition editors ---------------------------------------------------
 
 void Accetta(ludo::TMisura& misura, std::initializer_list<int> valori,
@@ -926,6 +936,7 @@ int main(int argc, char* argv[]) {
                    Principali(destinazione) && SelezioneSquadre(destinazione) &&
                    Taratura(destinazione) && AnteprimaTabulato(destinazione) &&
                    DialoghiStampa(destinazione) && GuidaStampa(destinazione) &&
+                   GuidaSommario(destinazione) &&
                    EditoriCondizioni(destinazione) && EditoriCondizioniSchema(destinazione) &&
                    FinestreArchivio(destinazione) && StrumentiColonne(destinazione) &&
                    FinestreSpoglio(destinazione) && Dettatura(destinazione) &&
