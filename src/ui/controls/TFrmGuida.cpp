@@ -16,7 +16,8 @@ TFrmGuida::TFrmGuida(const QString& cartellaGuida, QWidget* parent)
     RicordaFinestra(*this);
     connect(ui->BtnIndietro, &QToolButton::clicked, ui->Testo, &QTextBrowser::backward);
     connect(ui->BtnAvanti, &QToolButton::clicked, ui->Testo, &QTextBrowser::forward);
-    connect(ui->BtnSommario, &QToolButton::clicked, this, [this] { MostraPagina(QString::fromLatin1(PaginaSommario)); });
+    connect(ui->BtnSommario, &QToolButton::clicked, this,
+            [this] { MostraPagina(QString::fromLatin1(PaginaSommario)); });
     connect(ui->Testo, &QTextBrowser::backwardAvailable, this, &TFrmGuida::AggiornaNavigazione);
     connect(ui->Testo, &QTextBrowser::forwardAvailable, this, &TFrmGuida::AggiornaNavigazione);
     connect(ui->EditCerca, &QLineEdit::returnPressed, this, &TFrmGuida::CercaSuccessivo);
@@ -42,8 +43,8 @@ TFrmGuida::TFrmGuida(const QString& cartellaGuida, QWidget* parent)
 TFrmGuida::~TFrmGuida() = default;
 
 void TFrmGuida::MostraPagina(const QString& pagina) {
-    QUrl indirizzo = QUrl::fromLocalFile(QDir(cartella_).filePath(
-        pagina.section(QLatin1Char('#'), 0, 0) + QStringLiteral(".html")));
+    QUrl indirizzo = QUrl::fromLocalFile(
+        QDir(cartella_).filePath(pagina.section(QLatin1Char('#'), 0, 0) + QStringLiteral(".html")));
     indirizzo.setFragment(pagina.section(QLatin1Char('#'), 1));
     ui->Testo->setSource(indirizzo);
     ui->LabelEsito->clear();
@@ -77,7 +78,8 @@ void TFrmGuida::CercaSuccessivo() { Cerca(ui->EditCerca->text()); }
 void TFrmGuida::CercaPrecedente() { Cerca(ui->EditCerca->text(), true); }
 
 void TFrmGuida::ApriNelBrowser() {
-    if (!QDesktopServices::openUrl(ui->Testo->source())) ui->LabelEsito->setText(MsgBrowserNonDisponibile);
+    if (!QDesktopServices::openUrl(ui->Testo->source()))
+        ui->LabelEsito->setText(MsgBrowserNonDisponibile);
 }
 
 void TFrmGuida::AggiornaNavigazione() {

@@ -7,8 +7,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "ui/controls/RispostaMessaggio.h"
 #include "ui/controls/Guida.h"
+#include "ui/controls/RispostaMessaggio.h"
 #include "ui/controls/TFrmGuida.h"
 
 namespace {
@@ -27,9 +27,11 @@ QStringList Catture(const QString& testo, const QString& modello) {
 
 // Where a page name is written in the sources: as a window's PaginaGuida, as
 // the third field of a condition editor's description, or straight in the
-// call. Any other argument of a call is a page the test cannot check.
+// call. Any other argument of a call, or value of a PaginaGuida, is a page
+// the test cannot check.
 const QString NomeLetterale = QStringLiteral("QStringLiteral\\(\"([^\"]+)\"\\)");
-const QString CallGuida = QStringLiteral("(?:ApriGuida|AiutoFinestra)\\([^,;)]+(?:,\\s*([^;]+?))?\\);");
+const QString CallGuida =
+    QStringLiteral("(?:ApriGuida|AiutoFinestra)\\([^,;)]+(?:,\\s*([^;]+?))?\\);");
 const QStringList ArgomentiNoti = {QStringLiteral("PaginaGuida"), QStringLiteral("sezioneGuida_")};
 
 QDir Guida() { return QDir(QStringLiteral(LUDO_GUIDA_DIR)); }
@@ -42,19 +44,25 @@ class TestGuida : public QObject {
     void everyPageTheProgramOpensExists() {
         QStringList pagine;
         QStringList ignoti;
-        QDirIterator it(QStringLiteral(LUDO_SRC_DIR "/ui"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
-                        QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(QStringLiteral(LUDO_SRC_DIR "/ui"),
+                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString testo = Leggi(it.next());
-            if (it.fileName().startsWith(QStringLiteral("Guida."))) continue;  // where they are defined
-            pagine << Catture(testo, QStringLiteral("PaginaGuida\\s*=\\s*") + NomeLetterale)
-                   << Catture(testo, QStringLiteral("\\{\"F\\w+\", \"[^\"]*\", \"([^\"]+)\"\\}"));
-            for (const QString& argomento : Catture(testo, CallGuida)) {
+            if (it.fileName().startsWith(QStringLiteral("Guida.")))
+                continue;  // where they are defined
+            pagine << Catture(testo, QStringLiteral("\\{\"F\\w+\", \"[^\"]*\", \"([^\"]+)\"\\}"));
+            const QStringList argomenti =
+                Catture(testo, CallGuida) +
+                Catture(testo, QStringLiteral("PaginaGuida\\s*=\\s*([^;]+);"));
+            for (const QString& argomento : argomenti) {
                 const QString nome = argomento.section(QStringLiteral("::"), -1);
                 if (argomento.isEmpty() || ArgomentiNoti.contains(nome)) continue;
                 const auto letterale = QRegularExpression(NomeLetterale).match(argomento);
-                if (letterale.hasMatch()) pagine << letterale.captured(1);
-                else ignoti << it.filePath() + QStringLiteral(": ") + argomento;
+                if (letterale.hasMatch())
+                    pagine << letterale.captured(1);
+                else
+                    ignoti << it.filePath() + QStringLiteral(": ") + argomento;
             }
         }
         QVERIFY2(ignoti.isEmpty(), qPrintable(ignoti.join(QStringLiteral(", "))));
@@ -73,18 +81,23 @@ class TestGuida : public QObject {
         QStringList rotti;
         for (const QString& nome : Guida().entryList({QStringLiteral("*.html")})) {
             const QString testo = Leggi(Guida().filePath(nome));
-            const QStringList indirizzi = Catture(testo, QStringLiteral("href=\"([^\"#]+)[^\"]*\""))
-                                          + Catture(testo, QStringLiteral("src=\"([^\"]+)\""));
+            const QStringList indirizzi =
+                Catture(testo, QStringLiteral("href=\"([^\"#]+)[^\"]*\"")) +
+                Catture(testo, QStringLiteral("src=\"([^\"]+)\""));
             for (const QString& indirizzo : indirizzi) {
                 if (!Guida().exists(indirizzo)) rotti << nome + QStringLiteral(" → ") + indirizzo;
             }
-            for (const QString& ancora : Catture(testo, QStringLiteral("href=\"([^\"#]*#[^\"]+)\""))) {
+            for (const QString& ancora :
+                 Catture(testo, QStringLiteral("href=\"([^\"#]*#[^\"]+)\""))) {
                 const QString pagina = ancora.section(QLatin1Char('#'), 0, 0);
-                const QString destinazione = Leggi(Guida().filePath(pagina.isEmpty() ? nome : pagina));
-                if (!destinazione.contains(QStringLiteral("id=\"%1\"").arg(ancora.section(QLatin1Char('#'), 1))))
+                const QString destinazione =
+                    Leggi(Guida().filePath(pagina.isEmpty() ? nome : pagina));
+                if (!destinazione.contains(
+                        QStringLiteral("id=\"%1\"").arg(ancora.section(QLatin1Char('#'), 1))))
                     rotti << nome + QStringLiteral(" → ") + ancora;
             }
-            if (!testo.contains(QStringLiteral("href=\"indice.html\"")) && nome != QStringLiteral("indice.html"))
+            if (!testo.contains(QStringLiteral("href=\"indice.html\"")) &&
+                nome != QStringLiteral("indice.html"))
                 rotti << nome + QStringLiteral(": no way back to the index");
         }
         QVERIFY2(rotti.isEmpty(), qPrintable(rotti.join(QStringLiteral(", "))));
@@ -94,7 +107,8 @@ class TestGuida : public QObject {
         const QString indice = Leggi(Guida().filePath(QStringLiteral("indice.html")));
         QStringList esclusi;
         for (const QString& nome : Guida().entryList({QStringLiteral("*.html")})) {
-            if (nome != QStringLiteral("indice.html") && !indice.contains(QStringLiteral("href=\"%1\"").arg(nome)))
+            if (nome != QStringLiteral("indice.html") &&
+                !indice.contains(QStringLiteral("href=\"%1\"").arg(nome)))
                 esclusi << nome;
         }
         QVERIFY2(esclusi.isEmpty(), qPrintable(esclusi.join(QStringLiteral(", "))));
