@@ -66,8 +66,8 @@ class TestTFrmSpoglio : public QObject {
         const fs::path sistema = SistemaConCondizioni(p);
         const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
         ScriviFile(file, ColonneLE(Colonne()));
-        const auto cli = JsonCli(p.Cartella(), {"spoglio", file.string(), "--vincente",
-                                                "1 2 3 4 5 6 7 20", "--sistema", sistema.string()});
+        const auto cli = p.Json({"spoglio", file.string(), "--vincente", "1 2 3 4 5 6 7 20",
+                                 "--sistema", sistema.string()});
 
         TFrmSpoglio f(*p.sistema, Lista(Colonne()));
         f.show();
@@ -102,15 +102,10 @@ class TestTFrmSpoglio : public QObject {
             aperto = true;
             editor.reject();
         });
-        const auto doppioClic = [lista](int riga) {
-            const QPoint punto = lista->visualItemRect(lista->item(riga)).center();
-            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, punto);
-            QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, punto);
-        };
-        doppioClic(0);
+        DoppioClic(*lista, 0);
         QTest::qWait(20);
         QVERIFY(!aperto);
-        doppioClic(1);
+        DoppioClic(*lista, 1);
         QVERIFY(aperto);
         QVERIFY(!p.sistema->Modificato);
     }

@@ -1,6 +1,5 @@
 #include <zip.h>
 
-#include <QElapsedTimer>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -46,12 +45,6 @@ QStringList Voci(const fs::path& cartella) {
         voci << QString::fromStdString(v.path().filename().string());
     voci.sort();
     return voci;
-}
-
-QStringList RigaTabella(const QTableWidget* t, int r) {
-    QStringList riga;
-    for (int c = 0; c < t->columnCount(); ++c) riga << t->item(r, c)->text();
-    return riga;
 }
 
 QStringList RigaJson(const QJsonValue& v) {
@@ -129,8 +122,8 @@ class TestTFrmSpoglioStorico : public QObject {
         const auto colonne = ColonneACaso(40);
         const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
         ScriviFile(file, ColonneLE(colonne));
-        const auto cli = JsonCli(p.Cartella(), {"spoglio-storico", file.string(), "--salva",
-                                                "cli.Col", "--punti", "7,6"});
+        const auto cli =
+            p.Json({"spoglio-storico", file.string(), "--salva", "cli.Col", "--punti", "7,6"});
 
         TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
                              Lista(colonne));
@@ -145,7 +138,7 @@ class TestTFrmSpoglioStorico : public QObject {
         int evidenziate = 0;
         for (int k = 0; k < 9; ++k) {
             const QJsonObject r = righe[k].toObject();
-            QCOMPARE(RigaTabella(generale, k),
+            QCOMPARE(RigaDi(*generale, k),
                      (QStringList{r["punteggio"].toString(), r["vincite"].toString(),
                                   r["frequenza"].toString(), r["ritardo_attuale"].toString(),
                                   r["ritardo_massimo"].toString(), r["ic"].toString()}));
@@ -158,7 +151,7 @@ class TestTFrmSpoglioStorico : public QObject {
         const QJsonArray concorsi = cli["dettaglio"].toArray();
         QCOMPARE(dettaglio->rowCount(), concorsi.size());
         for (int r = 0; r < concorsi.size(); ++r)
-            QCOMPARE(RigaTabella(dettaglio, r), RigaJson(concorsi[r]));
+            QCOMPARE(RigaDi(*dettaglio, r), RigaJson(concorsi[r]));
 
         // "Salva" with the scores set at first (7 and 6).
         const fs::path salvate = p.Cartella() / "COLONNE" / "vinte.Col";
@@ -244,31 +237,6 @@ class TestTFrmSpoglioStorico : public QObject {
         QVERIFY(fs::is_directory(occupato));
         QCOMPARE(Voci(p.Cartella()), prima);
         AperturaFoglioDiProva = nullptr;
-    }
-
-    // 100,000 columns over the whole demonstration archive: the interface
-    // keeps answering while the check runs.
-    void aLargeCheckKeepsTheInterfaceResponsive() {
-        SistemaDiProva p;
-        ArchivioDemo(p);
-        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
-                             Lista(ColonneACaso(100000)));
-        QElapsedTimer orologio;
-        qint64 ultimo = 0;
-        qint64 attesaMassima = 0;
-        QTimer battito;
-        QObject::connect(&battito, &QTimer::timeout, [&] {
-            const qint64 adesso = orologio.elapsed();
-            attesaMassima = std::max(attesaMassima, adesso - ultimo);
-            ultimo = adesso;
-        });
-        orologio.start();
-        battito.start(10);
-        QVERIFY(f.Analizza());
-        battito.stop();
-        QVERIFY2(attesaMassima < 200, qPrintable(QString::number(attesaMassima)));
-        QCOMPARE(f.Esito().Concorsi, 487);
-        QCOMPARE(C<QTableWidget>(f, "GrigliaDettaglio")->rowCount(), 487);
     }
 
     void annullaStopsTheCheckAndShowsNothing() {

@@ -76,13 +76,6 @@ std::vector<std::unique_ptr<ludo::TCondizione>> Condizioni(ludo::TCondizioniSist
     return c;
 }
 
-// A double click as the mouse makes it: a click, then the second press.
-void DoppioClic(QListWidget& lista, int riga) {
-    const QPoint punto = lista.visualItemRect(lista.item(riga)).center();
-    QTest::mouseClick(lista.viewport(), Qt::LeftButton, {}, punto);
-    QTest::mouseDClick(lista.viewport(), Qt::LeftButton, {}, punto);
-}
-
 // Clicks value 1 on the page of a points control, "Pnt." or "Con.".
 void Segna(TGGraphpt& punti, bool consecutivita) {
     auto* pagina = punti.findChild<QToolButton*>(consecutivita ? QStringLiteral("BtnCon")

@@ -89,7 +89,7 @@ class TestAnalisiCondizione : public QObject {
   private slots:
     void theHistoricalChartAndTablesAreTheCliFigures() {
         DemoDiProva p;
-        const QJsonObject cli = p.Cli({"analisi", p.FileSistema().string(), "--condizione", "1"});
+        const QJsonObject cli = p.Json({"analisi", p.FileSistema().string(), "--condizione", "1"});
         const QJsonArray pari = Righe(cli, 0);
         Visto v;
         int serieCons = 0;
@@ -139,7 +139,7 @@ class TestAnalisiCondizione : public QObject {
 
     void theColumnarChartTableAndPanelsAreTheCliFigures() {
         DemoDiProva p;
-        const QJsonObject cli = p.Cli({"analisi", p.FileSistema().string(), "--condizione", "1"});
+        const QJsonObject cli = p.Json({"analisi", p.FileSistema().string(), "--condizione", "1"});
         const QJsonObject vista = cli[QStringLiteral("viste")].toArray()[0].toObject();
         const QJsonArray pari = Righe(cli, 0);
         Visto v;

@@ -21,15 +21,7 @@
 #include "ui/statistics/TFrmCercaFisse.h"
 #include "ui/statistics/TabelleStatistiche.h"
 
-namespace {
-
-QStringList RigaDi(const QTableWidget& t, int riga) {
-    QStringList celle;
-    for (int c = 0; c < t.columnCount(); ++c) celle << t.item(riga, c)->text();
-    return celle;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class TestGruppiEFisse : public QObject {
     Q_OBJECT
@@ -74,7 +66,7 @@ class TestGruppiEFisse : public QObject {
 
     void theGroupTableIsTheCliTableAndTheGroupGoesIntoTheForecast() {
         DemoDiProva p;
-        const QJsonObject cli = p.Cli({"gruppo", "--numeri", "1 2 3 4 5 6 7 8 20 21"});
+        const QJsonObject cli = p.Json({"gruppo", "--numeri", "1 2 3 4 5 6 7 8 20 21"});
         TFrmAnalisiGruppi f(*p.sistema);
         f.show();
         CliccaNumeri(*C<TPronostico>(f, "Numeri1_16"), {1, 2, 3, 4, 5, 6, 7, 8});
@@ -131,8 +123,8 @@ class TestGruppiEFisse : public QObject {
                               Caso{"2", "frequenza", {"Fisse2Btn", "OrdineFrequenzaBtn"}, 496},
                               Caso{"3", "ritardo", {"Fisse3Btn", "OrdineRitardoBtn"}, 4960}}) {
             for (const char* b : c.pulsanti) Clic(f, b);
-            const QJsonArray cli = p.Cli({"fisse", "--quante", c.quante, "--ordine",
-                                          c.ordine})[QStringLiteral("classifica")]
+            const QJsonArray cli = p.Json({"fisse", "--quante", c.quante, "--ordine",
+                                           c.ordine})[QStringLiteral("classifica")]
                                        .toArray();
             QCOMPARE(tabella->rowCount(), c.righe);
             QCOMPARE(cli.size(), c.righe);

@@ -23,12 +23,6 @@
 
 namespace {
 
-QStringList RigaDi(const QTableWidget& t, int riga) {
-    QStringList celle;
-    for (int c = 0; c < t.columnCount(); ++c) celle << t.item(riga, c)->text();
-    return celle;
-}
-
 ludo::Colonna NumeriDi(const QJsonArray& numeri) {
     ludo::Colonna c = 0;
     for (const auto& n : numeri) c |= ludo::Colonna{1} << (n.toInt() - 1);
@@ -59,7 +53,7 @@ class TestStatisticheNumeri : public QObject {
   private slots:
     void archivioShowsTheCliRecordOfEveryNumber() {
         Principale p;
-        const QJsonArray numeri = p.demo.Cli({"numeri"})[QStringLiteral("numeri")].toArray();
+        const QJsonArray numeri = p.demo.Json({"numeri"})[QStringLiteral("numeri")].toArray();
         std::vector<QStringList> righe;
         QList<qreal> frequenze;
         QuandoSiApre<TFrmStoricoNumeri>([&](TFrmStoricoNumeri& f) {
@@ -113,7 +107,7 @@ class TestStatisticheNumeri : public QObject {
 
     void theForecastIsFilledAsTheCliFillsItAndTheChoicesStay() {
         Principale p;
-        const QJsonObject cli = p.demo.Cli(
+        const QJsonObject cli = p.demo.Json(
             {"pronostico-statistico", p.demo.FileSistema().string(), "--partite", "5", "--azzera"});
         QuandoSiApre<TFrmPronosticoStatistico>([](TFrmPronosticoStatistico& f) {
             C<QSpinBox>(f, "Partite")->setValue(5);

@@ -18,7 +18,7 @@ class TestTFrmInfoStatistiche : public QObject {
   private slots:
     void theFiguresAreTheCliRecordAndAStoppedSearchKeepsThem() {
         DemoDiProva p;
-        const QJsonObject cli = p.Cli({"statistica", p.FileSistema().string()});
+        const QJsonObject cli = p.Json({"statistica", p.FileSistema().string()});
         const QJsonObject prima = cli[QStringLiteral("categorie")].toArray()[0].toObject();
         TFrmInfoStatistiche f;
         QSignalSpy fine(&f, &TFrmInfoStatistiche::Terminata);
