@@ -2,14 +2,24 @@
 // A program folder whose archive holds the contests a test gives, loaded as
 // the main window loads it, and the winning numbers clicked on a forecast strip.
 
+#include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "core/archive/ArchivioConcorsi.h"
+#include "ui/controls/TGSpinEdit.h"
 #include "ui/controls/TPronostico.h"
 
 inline ludo::T_Concorso Concorso(int anno, int numero, std::uint8_t tipo,
                                  std::initializer_list<int> numeri) {
     return {static_cast<std::uint16_t>(anno), static_cast<std::uint8_t>(numero), tipo,
             Numeri(numeri)};
+}
+
+inline TGSpinEdit& Casella(const QWidget& f, const char* nome) { return *C<TGSpinEdit>(f, nome); }
+
+// The four boxes of a range of the archive as seasons' first years and contest numbers.
+inline QList<int> Intervallo(const QWidget& f) {
+    return {Casella(f, "SEAnnoDa").value() - 1, Casella(f, "SEConcDa").value(),
+            Casella(f, "SEAnnoA").value() - 1, Casella(f, "SEConcA").value()};
 }
 
 class ArchivioDiProva : public SistemaDiProva {

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QtTest>
 
+#include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../printing/PagineDiProva.h"
@@ -25,18 +26,6 @@ ludo::ArchivioConcorsi Archivio() {
             a.InserisciOrdinato(Concorso(anno, n, ludo::SerieA, {1, 2, 3, 4, 5, 6, 7, n % 24 + 9}));
     }
     return a;
-}
-
-TGSpinEdit& Casella(const QWidget& f, const char* nome) { return *C<TGSpinEdit>(f, nome); }
-
-QList<int> Intervallo(const QWidget& f) {
-    return {Casella(f, "SEAnnoDa").value() - 1, Casella(f, "SEConcDa").value(),
-            Casella(f, "SEAnnoA").value() - 1, Casella(f, "SEConcA").value()};
-}
-
-QByteArray Leggi(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -112,7 +101,7 @@ class TestTFrmStampaArchivio : public QObject {
         Clic(f, "OKBtn");
         QCOMPARE(ok.testi,
                  QStringList{QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)});
-        QVERIFY(Leggi(file).startsWith("%PDF"));
+        QVERIFY(LeggiFile(file.toStdString()).startsWith("%PDF"));
     }
 
     // Within the archive as it is now.

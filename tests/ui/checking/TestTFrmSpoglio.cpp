@@ -31,12 +31,6 @@ std::vector<ludo::Colonna> Colonne() {
             Numeri({1, 2, 3, 4, 5, 6, 7, 20, 30, 31})};
 }
 
-QStringList Righe(const QListWidget* lista) {
-    QStringList righe;
-    for (int i = 0; i < lista->count(); ++i) righe << lista->item(i)->text();
-    return righe;
-}
-
 // A system with conditions, saved where the command line reads it too.
 fs::path SistemaConCondizioni(SistemaDiProva& p) {
     p.sistema->Carica(LUDO_BENCH_SISTEMI "/tipico.LDS");
@@ -90,7 +84,7 @@ class TestTFrmSpoglio : public QObject {
         QVERIFY(!attese.isEmpty());
         QCOMPARE(attese.front(), QStringLiteral("Pronostico"));  // 20 is not in the forecast
         auto* lista = C<QListWidget>(f, "ListaErrori");
-        QCOMPARE(Righe(lista), attese);
+        QCOMPARE(VociDi(*lista), attese);
 
         // The scroll bar shifts every line left, a line shorter than the shift empties.
         C<QScrollBar>(f, "ScrollErrori")->setValue(3);

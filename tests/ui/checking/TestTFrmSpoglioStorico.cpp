@@ -47,12 +47,6 @@ QStringList Voci(const fs::path& cartella) {
     return voci;
 }
 
-QStringList RigaJson(const QJsonValue& v) {
-    QStringList riga;
-    for (const auto& cella : v.toArray()) riga << cella.toString();
-    return riga;
-}
-
 // One entry of a zip archive, whole.
 QByteArray VoceZip(const fs::path& file, const char* voce) {
     int errore = 0;
@@ -151,7 +145,7 @@ class TestTFrmSpoglioStorico : public QObject {
         const QJsonArray concorsi = cli["dettaglio"].toArray();
         QCOMPARE(dettaglio->rowCount(), concorsi.size());
         for (int r = 0; r < concorsi.size(); ++r)
-            QCOMPARE(RigaDi(*dettaglio, r), RigaJson(concorsi[r]));
+            QCOMPARE(RigaDi(*dettaglio, r), Testi(concorsi[r]));
 
         // "Salva" with the scores set at first (7 and 6).
         const fs::path salvate = p.Cartella() / "COLONNE" / "vinte.Col";

@@ -39,8 +39,16 @@ inline QStringList RigaDi(const QTableWidget& t, int riga, int colonne = -1) {
     return celle;
 }
 
+// The texts of the rows of a list.
+inline QStringList VociDi(const QListWidget& lista) {
+    QStringList voci;
+    for (int i = 0; i < lista.count(); ++i) voci << lista.item(i)->text();
+    return voci;
+}
+
 // Replaces the text of a box as the user does: selects it all and types.
-inline void Digita(QLineEdit* box, const QString& testo) {
+template <class Casella>
+void Digita(Casella* box, const QString& testo) {
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, testo);

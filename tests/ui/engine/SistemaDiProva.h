@@ -28,6 +28,13 @@ inline ludo::Colonna Numeri(std::initializer_list<int> numeri) {
     return c;
 }
 
+// The strings of a JSON array.
+inline QStringList Testi(const QJsonValue& array) {
+    QStringList testi;
+    for (const auto& v : array.toArray()) testi << v.toString();
+    return testi;
+}
+
 class SistemaDiProva {
   public:
     SistemaDiProva() {

@@ -128,12 +128,8 @@ class TestGruppiEFisse : public QObject {
                                        .toArray();
             QCOMPARE(tabella->rowCount(), c.righe);
             QCOMPARE(cli.size(), c.righe);
-            for (int r : {0, 1, 13, c.righe - 1}) {
-                QStringList attese;
-                for (const auto& cella : cli[r].toObject()[QStringLiteral("celle")].toArray())
-                    attese << cella.toString();
-                QCOMPARE(RigaDi(*tabella, r), attese);
-            }
+            for (int r : {0, 1, 13, c.righe - 1})
+                QCOMPARE(RigaDi(*tabella, r), Testi(cli[r][QStringLiteral("celle")]));
         }
     }
 
