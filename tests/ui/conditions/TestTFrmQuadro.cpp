@@ -273,8 +273,8 @@ class TestTFrmQuadro : public QObject {
             QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva Il Quadro"));
         }
         const QJsonObject letto = p.Json({"quadro", qdr.toStdString()});
-        QCOMPARE(letto.value(QStringLiteral("nome")).toString(), QStringLiteral("Quadro à"));
-        QCOMPARE(letto.value(QStringLiteral("membri")).toArray().size(), 3);
+        QCOMPARE(letto["nome"].toString(), QStringLiteral("Quadro à"));
+        QCOMPARE(letto["membri"].toArray().size(), 3);
 
         Pannello(f, 1);
         Pannello(f, 3, Qt::ControlModifier);
@@ -288,8 +288,7 @@ class TestTFrmQuadro : public QObject {
                 QByteArray::fromStdString(p.Cli({"condizioni", cnd.toStdString()})))
                 .array();
         QCOMPARE(condizioni.size(), 2);
-        QCOMPARE(condizioni[1].toObject().value(QStringLiteral("codice")).toInt(),
-                 int{ludo::CodSimmetrie});
+        QCOMPARE(condizioni[1].toObject()["codice"].toInt(), int{ludo::CodSimmetrie});
 
         // Loading a board asks first, then replaces the board shown.
         Nuova(f, ludo::CodPariDispari);
@@ -400,8 +399,7 @@ class TestTFrmQuadro : public QObject {
         ludo::InterfacciaSviluppo nessunaFinestra;
         const auto esito = ludo::Sviluppa(inCodice, nessunaFinestra);
         QVERIFY(esito.Finali > 0 && esito.Finali < esito.Totale);
-        QCOMPARE(p.Json({"sviluppa", file.string()})[QStringLiteral("finali")].toInteger(),
-                 esito.Finali);
+        QCOMPARE(p.Json({"sviluppa", file.string()})["finali"].toInteger(), esito.Finali);
     }
 };
 
