@@ -88,9 +88,8 @@ class TestTFrmImpRicerca : public QObject {
             f.show();
             QVERIFY(QTest::qWaitForWindowActive(&f));
             caso.modifica(f);
-            RispostaMessaggio ok;
-            Clic(f, "OKBtn");
-            QCOMPARE(ok.testi, QStringList{QString::fromUtf8(caso.messaggio)});
+            QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                     QStringList{QString::fromUtf8(caso.messaggio)});
             QVERIFY(f.isVisible());
             QVERIFY(p.d().Config.Ricerca == prima);
             QVERIFY(!std::filesystem::exists(p.Cartella() / "Ludomatic.cfg"));

@@ -64,19 +64,13 @@ class TestTFrmStampaArchivio : public QObject {
         // Over two seasons a contest number is not corrected while edited.
         Casella(f, "SEAnnoDa").setValue(2021);
         Casella(f, "SEConcA").setValue(0);
-        {
-            RispostaMessaggio ok;
-            Clic(f, "OKBtn");
-            QCOMPARE(ok.testi, QStringList{QString::fromUtf8(ludo::MsgNumeroConcorsoNonValido)});
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgNumeroConcorsoNonValido)});
         QCOMPARE(stampa.superficie->Documenti(), 0);
         Casella(f, "SEConcA").setValue(50);
         stampa.superficie->guasto = true;
-        {
-            RispostaMessaggio ok;
-            Clic(f, "OKBtn");
-            QCOMPARE(ok.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareTabella)});
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareTabella)});
         QVERIFY(f.isVisible());
     }
 
@@ -97,9 +91,7 @@ class TestTFrmStampaArchivio : public QObject {
         TFrmStampaArchivio f(archivio);
         f.show();
         RispostaFile scelta(file);
-        RispostaMessaggio ok;
-        Clic(f, "OKBtn");
-        QCOMPARE(ok.testi,
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
                  QStringList{QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)});
         QVERIFY(LeggiFile(file.toStdString()).startsWith("%PDF"));
     }

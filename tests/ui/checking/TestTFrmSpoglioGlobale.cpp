@@ -87,9 +87,8 @@ class TestTFrmSpoglioGlobale : public QObject {
         controlla(6, 8);
 
         // A ninth number is refused and the last check stays.
-        RispostaMessaggio risposta;
-        ClicNumeri(f, Numeri({9}));
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgPiuDiOttoNumeriGlobale)});
+        QCOMPARE(MessaggiDi([&] { ClicNumeri(f, Numeri({9})); }),
+                 QStringList{QString::fromUtf8(ludo::MsgPiuDiOttoNumeriGlobale)});
         QCOMPARE(RigaDi(*riepilogo, 3, 5)[2], QStringLiteral("7"));
     }
 
@@ -100,17 +99,12 @@ class TestTFrmSpoglioGlobale : public QObject {
         f.show();
         ClicNumeri(f, kVincente);
         StampaSuImmagini stampa(PuntiProva, FoglioProva);
-        {
-            RispostaMessaggio nessuno;
-            Clic(f, "StampaBtn");
-            QVERIFY(nessuno.testi.isEmpty());
-        }
+        QVERIFY(MessaggiDi([&] { Clic(f, "StampaBtn"); }).isEmpty());
         QCOMPARE(stampa.superficie->Documenti(), 1);
         QCOMPARE(stampa.Pagine().size(), std::size_t{1});
         stampa.superficie->guasto = true;
-        RispostaMessaggio errore;
-        Clic(f, "StampaBtn");
-        QCOMPARE(errore.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareDati)});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "StampaBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareDati)});
     }
 };
 

@@ -150,7 +150,7 @@ class TestTFrmSpoglioStorico : public QObject {
         // "Salva" with the scores set at first (7 and 6).
         const fs::path salvate = p.Cartella() / "COLONNE" / "vinte.Col";
         {
-            RispostaFile risposta(QString::fromStdString(salvate.string()));
+            RispostaFile risposta(salvate);
             Clic(f, "SalvaBtn");
             QCOMPARE(risposta.richieste.size(), 1);
             QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva le Colonne"));
@@ -181,13 +181,13 @@ class TestTFrmSpoglioStorico : public QObject {
             aperti << file;
             return true;
         };
+        // "Esporta" to a file, the questions answered "Si": the messages shown.
+        const auto esporta = [&f](const fs::path& file) {
+            RispostaFile risposta(file);
+            return MessaggiDi([&f] { Clic(f, "EsportaBtn"); }, QStringLiteral("Si"));
+        };
         const fs::path xlsx = p.Cartella() / "storico.xlsx";
-        {
-            RispostaFile risposta(QString::fromStdString(xlsx.string()));
-            RispostaMessaggio messaggi;
-            Clic(f, "EsportaBtn");
-            QVERIFY(messaggi.testi.isEmpty());
-        }
+        QVERIFY(esporta(xlsx).isEmpty());
         QCOMPARE(aperti, QStringList{QString::fromStdString(xlsx.string())});
 
         const auto atteso = ludo::FoglioSpoglioStorico(f.Esito());
@@ -209,25 +209,15 @@ class TestTFrmSpoglioStorico : public QObject {
 
         // Nothing on the desktop opens spreadsheets: the user learns where the file is.
         AperturaFoglioDiProva = [](const QString&) { return false; };
-        {
-            RispostaFile risposta(QString::fromStdString(xlsx.string()));
-            RispostaMessaggio messaggi(QStringLiteral("Si"));
-            Clic(f, "EsportaBtn");
-            QCOMPARE(messaggi.testi, (QStringList{QString::fromUtf8(MsgSovrascrivere),
-                                                  QString::fromUtf8(MsgNessunProgrammaFoglio) +
-                                                      QString::fromStdString(xlsx.string())}));
-        }
+        QCOMPARE(esporta(xlsx), (QStringList{QString::fromUtf8(MsgSovrascrivere),
+                                             QString::fromUtf8(MsgNessunProgrammaFoglio) +
+                                                 QString::fromStdString(xlsx.string())}));
         // A name that cannot be replaced (a folder stands there): the message,
         // and no half-written file left beside it.
         const fs::path occupato = p.Cartella() / "occupato.xlsx";
         fs::create_directory(occupato);
         const auto prima = Voci(p.Cartella());
-        {
-            RispostaFile risposta(QString::fromStdString(occupato.string()));
-            RispostaMessaggio messaggi(QStringLiteral("Si"));
-            Clic(f, "EsportaBtn");
-            QCOMPARE(messaggi.testi.last(), QString::fromUtf8(MsgImpossibileSalvareFoglio));
-        }
+        QCOMPARE(esporta(occupato).last(), QString::fromUtf8(MsgImpossibileSalvareFoglio));
         QVERIFY(fs::is_directory(occupato));
         QCOMPARE(Voci(p.Cartella()), prima);
         AperturaFoglioDiProva = nullptr;

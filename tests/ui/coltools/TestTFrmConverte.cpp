@@ -30,7 +30,7 @@ QByteArray Colonne(int primo) {
 
 // Chooses a folder as the user does, through "Sfoglia...".
 void ScegliCartella(TFrmConverte& f, const char* pulsante, const fs::path& cartella) {
-    RispostaFile risposta(QString::fromStdString(cartella.string()));
+    RispostaFile risposta(cartella);
     Clic(f, pulsante);
 }
 
@@ -65,9 +65,7 @@ class TestTFrmConverte : public QObject {
             C<QComboBox>(f, "ComboD")->setCurrentIndex(formato);
             ScegliCartella(f, "SfogliaDBtn", finestra);
             Clic(f, "SelezionaTuttiBtn");
-            RispostaMessaggio risposta;
-            Clic(f, "ConvertiBtn");
-            QCOMPARE(risposta.testi,
+            QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
                      QStringList{QStringLiteral("Conversione terminata con successo.")});
             QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("2"));
 
@@ -97,9 +95,7 @@ class TestTFrmConverte : public QObject {
         f.show();
         C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Col));
         Clic(f, "SelezionaTuttiBtn");
-        RispostaMessaggio risposta;
-        Clic(f, "ConvertiBtn");
-        QCOMPARE(risposta.testi,
+        QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
                  QStringList{QStringLiteral(
                      "Impossibile convertire il file a.Col. Elaborazione terminata")});
         QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
@@ -116,19 +112,15 @@ class TestTFrmConverte : public QObject {
         f.show();
         Clic(f, "SelezionaTuttiBtn");
         {
-            RispostaMessaggio no(QStringLiteral("No"));
-            Clic(f, "ConvertiBtn");
             QCOMPARE(
-                no.testi,
+                MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("No")),
                 QStringList{QStringLiteral("Il file a.Txt esiste già. Vuoi sovrascriverlo ? ")});
             QCOMPARE(LeggiFile(colonne / "a.Txt"), QByteArray("vecchio"));
             QVERIFY(!fs::exists(colonne / "b.Txt"));
         }
         ScriviFile(colonne / "b.Txt", QByteArray("vecchio"));
-        RispostaMessaggio si(QStringLiteral("Si"));
-        Clic(f, "ConvertiBtn");
         QCOMPARE(
-            si.testi,
+            MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("Si")),
             (QStringList{QStringLiteral("I file a.Txt, b.Txt esistono già. Vuoi sovrascriverli ? "),
                          QStringLiteral("Conversione terminata con successo.")}));
         QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("2"));

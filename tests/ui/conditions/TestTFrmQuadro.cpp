@@ -129,11 +129,8 @@ class TestTFrmQuadro : public QObject {
         auto& q = f.Radice();
         for (int i = 0; i < 10; ++i) q.Elenco[static_cast<std::size_t>(i)]->Selezionato = true;
         f.Comando(QStringLiteral("Copia"))->trigger();
-        {
-            RispostaMessaggio ok;
-            f.Comando(QStringLiteral("Incolla"))->trigger();
-            QCOMPARE(ok.testi, QStringList{QStringLiteral("Informazione. Spazio Insufficiente !")});
-        }
+        QCOMPARE(MessaggiDi([&] { f.Comando(QStringLiteral("Incolla"))->trigger(); }),
+                 QStringList{QStringLiteral("Informazione. Spazio Insufficiente !")});
         QCOMPARE(q.Elenco.size(), 990U);
         QVERIFY2(!q.Elenco[0]->Selezionato, "a paste clears the selection first");
         for (int i = 1; i < 10; ++i) q.Elenco[static_cast<std::size_t>(i)]->Selezionato = true;
@@ -187,12 +184,8 @@ class TestTFrmQuadro : public QObject {
         TQuadro quadro(&cs);
         TFrmQuadro f(quadro);
         Mostra(f);
-        {
-            RispostaMessaggio ok;
-            f.Comando(QStringLiteral("Adatta"))->trigger();
-            QCOMPARE(ok.testi,
-                     QStringList{QStringLiteral("Impossibile Trovare la Colonna Prototipo.")});
-        }
+        QCOMPARE(MessaggiDi([&] { f.Comando(QStringLiteral("Adatta"))->trigger(); }),
+                 QStringList{QStringLiteral("Impossibile Trovare la Colonna Prototipo.")});
         Nuova(f, ludo::CodColonnaFiltro, 2);
         f.Radice().Elenco[0]->Nome = "Prototipo";
         dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[0]).Numeri =
@@ -201,12 +194,10 @@ class TestTFrmQuadro : public QObject {
         auto* basse = C<TPronostico>(f, "Partite1_16");
         auto* alte = C<TPronostico>(f, "Partite17_32");
         for (int n : {3, 5, 8, 11, 13}) basse->Clicca(n - 1);
-        {
-            RispostaMessaggio ok;
-            f.Comando(QStringLiteral("Adatta"))->trigger();
-            QCOMPARE(ok.testi.size(), 1);
-            QVERIFY(ok.testi[0].startsWith(QStringLiteral("Il Numero di Partite Selezionate")));
-        }
+        const QStringList testi =
+            MessaggiDi([&] { f.Comando(QStringLiteral("Adatta"))->trigger(); });
+        QCOMPARE(testi.size(), 1);
+        QVERIFY(testi[0].startsWith(QStringLiteral("Il Numero di Partite Selezionate")));
         for (int n : {17, 21, 30}) alte->Clicca(n - 17);
         f.Comando(QStringLiteral("Adatta"))->trigger();
         QCOMPARE(f.Radice().Elenco.size(), 1U);

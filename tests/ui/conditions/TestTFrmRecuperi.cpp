@@ -68,12 +68,8 @@ class TestTFrmRecuperi : public QObject {
         Clic(f, "AzzeraBtn");
         Accetta(f, "PtLink", 1);
         Accetta(f, "PtTutteLink", 3);
-        {
-            RispostaMessaggio ok;
-            Clic(f, "OkBtn");
-            QCOMPARE(ok.testi,
-                     QStringList{QStringLiteral("Il Numero Degli Errori Totali è Troppo Alto !")});
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OkBtn"); }),
+                 QStringList{QStringLiteral("Il Numero Degli Errori Totali è Troppo Alto !")});
         QVERIFY(f.isVisible() || f.result() != QDialog::Accepted);
         QCOMPARE(f.Lettera(), 'A');
         QCOMPARE(p.d().Link.Lettera('A')->ErroriAmmessiNellaLink.Prima.Voci[1].Stato,

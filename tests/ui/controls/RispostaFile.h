@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <filesystem>
 
 #include "ui/controls/DialoghiFile.h"
 
@@ -15,6 +16,8 @@ class RispostaFile {
             return percorso;
         };
     }
+    explicit RispostaFile(const std::filesystem::path& percorso)
+        : RispostaFile(QString::fromStdString(percorso.string())) {}
     ~RispostaFile() { RispostaDialogoFile = nullptr; }
     RispostaFile(const RispostaFile&) = delete;
     RispostaFile& operator=(const RispostaFile&) = delete;

@@ -129,9 +129,8 @@ class TestTFrmCalcGaranzie : public QObject {
 
         // A file that cannot be read: the message, and the window goes on.
         C<QLineEdit>(f, "EditFileConfronto")->setText(QStringLiteral("manca.Col"));
-        RispostaMessaggio ok;
-        Calcola(f);
-        QCOMPARE(ok.testi, QStringList{QStringLiteral("Impossibile caricare il file")});
+        QCOMPARE(MessaggiDi([&] { Calcola(f); }),
+                 QStringList{QStringLiteral("Impossibile caricare il file")});
         QCOMPARE(f.ChiaveMostrata(), 0);
         QVERIFY(C<QPushButton>(f, "ChiudiBtn")->isEnabled());
     }

@@ -122,9 +122,8 @@ class TestTFrmImpSv : public QObject {
         f.show();
         Clic(f, "RBFileColonnare");
         C<QLineEdit>(f, "EditFileSorgente")->setText(QStringLiteral("manca.Col"));
-        RispostaMessaggio risposta;
-        Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(MsgFileSorgenteMancante)});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(MsgFileSorgenteMancante)});
         QVERIFY(f.isVisible());
         QCOMPARE(f.result(), 0);
         QCOMPARE(f.focusWidget(), C<QWidget>(f, "EditFileSorgente"));

@@ -34,7 +34,9 @@ struct Dialogo {
         f.ImpostaTutto();
         f.show();
     }
-    std::tuple<SistemaDiProva&, StampaSuImmagini&, TFormStampaSchedine&> Parti() { return {s, stampa, f}; }
+    std::tuple<SistemaDiProva&, StampaSuImmagini&, TFormStampaSchedine&> Parti() {
+        return {s, stampa, f};
+    }
 
     SistemaDiProva s;
     StampaSuImmagini stampa;
@@ -56,7 +58,7 @@ QByteArray Leggi(const QString& file) {
 
 class TestTFormStampaSchedine : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void openingFollowsTheStoredSettingsAndTheJob() {
         SistemaDiProva s;
         s.d().Config.ImpStampa.ColonnePerSchedina = 4;
@@ -109,9 +111,8 @@ private slots:
         C<QRadioButton>(f, "RBDa")->setChecked(true);
         C<QSpinBox>(f, "SEPrima")->setValue(4);
         C<QSpinBox>(f, "SEUltima")->setValue(2);
-        RispostaMessaggio risposta;
-        Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgSchedineErrate)});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgSchedineErrate)});
         QVERIFY(stampa.Pagine().empty());
         QVERIFY(f.isVisible());
 
@@ -143,7 +144,8 @@ private slots:
         C<QSpinBox>(f, "SEColonne")->setValue(2);
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
+        QCOMPARE(risposta.testi,
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
         QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
         ludo::Configurazione riletta;
         ludo::CaricaConfigurazione(riletta, s.Cartella());
@@ -155,7 +157,9 @@ private slots:
         QCOMPARE(risposta.testi.last(), QString::fromUtf8(ludo::MsgImpossibileStampareTabulato));
 
         // No printer can be reached at all.
-        SuperficieSostitutiva = []() -> SuperficieStampa* { throw std::runtime_error("nessuna stampante"); };
+        SuperficieSostitutiva = []() -> SuperficieStampa* {
+            throw std::runtime_error("nessuna stampante");
+        };
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi.last(), QString::fromUtf8(ludo::MsgImpossibileStampareLavoro));
         QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
@@ -165,9 +169,8 @@ private slots:
         Dialogo d(18);
         auto [s, stampa, f] = d.Parti();
         C<QCheckBox>(f, "CBPausa")->setChecked(true);
-        RispostaMessaggio risposta;
-        Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
         QCOMPARE(stampa.superficie->Documenti(), 3);
         QCOMPARE(stampa.Pagine().size(), std::size_t{3});
     }
@@ -176,10 +179,10 @@ private slots:
         Dialogo d(1);
         {
             ImpostaCartellaGuida(d.s.Cartella());
-            RispostaMessaggio risposta;
-            Clic(d.f, "HelpBtn");
-            QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Aprire la Guida: ") +
-                                                 QString::fromStdString((d.s.Cartella() / "Ludomatic.html").string())});
+            QCOMPARE(
+                MessaggiDi([&] { Clic(d.f, "HelpBtn"); }),
+                QStringList{QStringLiteral("Impossibile Aprire la Guida: ") +
+                            QString::fromStdString((d.s.Cartella() / "Ludomatic.html").string())});
         }
         ImpostaCartellaGuida(LUDO_DATA_DIR);
         Clic(d.f, "HelpBtn");
@@ -207,11 +210,8 @@ private slots:
         const QString file = QString::fromStdString((s.Cartella() / "Dodici.pdf").string());
         Scrivi(file, "vecchio");
         RispostaFile scelta(file);
-        {
-            RispostaMessaggio no(QStringLiteral("No"));
-            Clic(f, "OKBtn");
-            QCOMPARE(no.testi, QStringList{QString::fromUtf8(MsgSovrascrivere)});
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }, QStringLiteral("No")),
+                 QStringList{QString::fromUtf8(MsgSovrascrivere)});
         QCOMPARE(Leggi(file), QByteArray("vecchio"));
         QVERIFY2(f.isVisible(), "nothing printed: the dialog stays");
         QCOMPARE(scelta.richieste.front().nome, QStringLiteral("Dodici.pdf"));
@@ -221,7 +221,8 @@ private slots:
             Clic(f, "OKBtn");
             // No pause between slips of a file: one document, one slip a page.
             QCOMPARE(si.testi, (QStringList{QString::fromUtf8(MsgSovrascrivere),
-                                            QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)}));
+                                            QString::fromUtf8(MsgStampaSalvata) +
+                                                QDir::toNativeSeparators(file)}));
         }
         const QByteArray scritto = Leggi(file);
         QVERIFY(scritto.startsWith("%PDF"));

@@ -82,9 +82,7 @@ class TestTFrmTaratura : public QObject {
         C<QSpinBox>(f, "SEDistColonne")->setValue(99);
         QCOMPARE(Orizzontale(s).XPrimaCol, 40.0);
         QCOMPARE(Orizzontale(s).DistanzaColonne, 9.5);
-        RispostaMessaggio risposta;
-        Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi,
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
                  QStringList{QStringLiteral("'x4' non è un numero intero valido.")});
         QVERIFY(f.isVisible());
     }
@@ -126,9 +124,7 @@ class TestTFrmTaratura : public QObject {
         TFrmTaratura g(*s.sistema);
         g.show();
         C<QRadioButton>(g, "RBOrizzontale")->setChecked(true);
-        RispostaMessaggio no(QStringLiteral("No"));
-        Clic(g, "OKBtn");
-        QCOMPARE(no.testi.size(), 1);
+        QCOMPARE(MessaggiDi([&] { Clic(g, "OKBtn"); }, QStringLiteral("No")).size(), 1);
         QVERIFY(!s.d().Config.ImpStampa.Orizzontale);
     }
 
@@ -172,9 +168,7 @@ class TestTFrmTaratura : public QObject {
         TFrmTaratura f(*s.sistema);
         f.show();
         const auto prima = s.d().Config.ImpStampa;
-        RispostaMessaggio risposta;
-        Clic(f, "BTest");
-        QCOMPARE(risposta.testi,
+        QCOMPARE(MessaggiDi([&] { Clic(f, "BTest"); }),
                  QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
         QVERIFY(s.d().Config.ImpStampa == prima);
     }

@@ -94,9 +94,8 @@ class TestTFormGeneraSchedine : public QObject {
         p.d().Pronostico = 0xFF;
         Clic(f, "RBStatistica");
         Clic(f, "CBPronostico");
-        RispostaMessaggio risposta;
-        GeneraEStampa(f);
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgPronosticoInsufficiente)});
+        QCOMPARE(MessaggiDi([&] { GeneraEStampa(f); }),
+                 QStringList{QString::fromUtf8(ludo::MsgPronosticoInsufficiente)});
         QVERIFY(stampa.Pagine().empty());
         QVERIFY(p.Archivio().Schedine.empty());
     }
@@ -114,7 +113,7 @@ class TestTFormGeneraSchedine : public QObject {
         for (ludo::Colonna c : p.d().Colonne) QCOMPARE(ludo::NumeroNumeri(c), 9);
         QVERIFY(p.sistema->Modificato);
         const auto file = p.Cartella() / "COLONNE" / "casuali.Col";
-        RispostaFile risposta(QString::fromStdString(file.string()));
+        RispostaFile risposta(file);
         Clic(f, "GeneraFileBtn");
         QCOMPARE(std::filesystem::file_size(file), std::uintmax_t{18 * 4});
         QCOMPARE(risposta.richieste.front().titolo, QStringLiteral("Salva le Colonne"));

@@ -176,9 +176,7 @@ class TestTFrmRidottiImmediati : public QObject {
         const auto prima = C<TGCasSelector>(f, "Selettore")->Numeri();
         {
             RispostaFile risposta(rid);
-            RispostaMessaggio messaggio;
-            Clic(f, "CaricaRidottoBtn");
-            QCOMPARE(messaggio.testi,
+            QCOMPARE(MessaggiDi([&] { Clic(f, "CaricaRidottoBtn"); }),
                      QStringList{QStringLiteral("Errore Durante il Caricamento del File")});
         }
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), riga);
@@ -191,9 +189,8 @@ class TestTFrmRidottiImmediati : public QObject {
         file.write(altra);
         file.close();
         RispostaFile risposta(rid);
-        RispostaMessaggio messaggio;
-        Clic(f, "CaricaRidottoBtn");
-        QCOMPARE(messaggio.testi, QStringList{QStringLiteral("Errore nel file del ridotto")});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "CaricaRidottoBtn"); }),
+                 QStringList{QStringLiteral("Errore nel file del ridotto")});
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), 0);
     }
 
@@ -208,7 +205,7 @@ class TestTFrmRidottiImmediati : public QObject {
         QVERIFY(PuntiGarantiti(p.d().Colonne, Numeri({2, 4, 6, 8, 10, 12, 14, 16, 18}), 0) >= 6);
         const auto col = p.Cartella() / "COLONNE" / "ridotto.Col";
         {
-            RispostaFile risposta(QString::fromStdString(col.string()));
+            RispostaFile risposta(col);
             Clic(f, "SalvaColonneBtn");
         }
         QCOMPARE(static_cast<std::size_t>(std::filesystem::file_size(col)),

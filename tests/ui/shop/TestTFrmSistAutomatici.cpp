@@ -101,12 +101,8 @@ class TestTFrmSistAutomatici : public QObject {
         // The library has nothing between 8 800 and 10 400 lire.
         C<QSpinBox>(f, "SECostoMin")->setValue(8800);
         C<QSpinBox>(f, "SECostoMax")->setValue(10400);
-        {
-            RispostaMessaggio risposta;
-            Clic(f, "StampaBtn");
-            QCOMPARE(risposta.testi,
-                     QStringList{QString::fromUtf8(ludo::MsgNessunSistemaDelCosto)});
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "StampaBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgNessunSistemaDelCosto)});
         C<QSpinBox>(f, "SECostoMin")->setValue(800);
         C<QSpinBox>(f, "SECostoMax")->setValue(30400);
         RispostaMessaggio nessuno;

@@ -143,22 +143,16 @@ class TestTFormListaSQ : public QObject {
         fs::remove(c.Cartella() / "SquadrC1.Txt");
         fs::create_directory(c.Cartella() / "SquadrC1.Txt");
         std::unique_ptr<TFormListaSQ> f;
-        {
-            RispostaMessaggio risposta;
-            f = std::make_unique<TFormListaSQ>(c.Cartella());
-            QCOMPARE(risposta.testi,
-                     (QStringList{"Impossibile Caricare la Lista delle Squadre di Serie B",
-                                  "Impossibile Caricare la Lista delle Squadre di Serie C1"}));
-        }
+        QCOMPARE(MessaggiDi([&] { f = std::make_unique<TFormListaSQ>(c.Cartella()); }),
+                 (QStringList{"Impossibile Caricare la Lista delle Squadre di Serie B",
+                              "Impossibile Caricare la Lista delle Squadre di Serie C1"}));
         f->show();
         Clic(*f, "BtnB");
         QVERIFY(Mostrati(*f).isEmpty());
         RispondiNome(QStringLiteral("Bari"));
         Clic(*f, "BtnAggiungi");
 
-        RispostaMessaggio risposta;
-        Clic(*f, "OKBtn");
-        QCOMPARE(risposta.testi,
+        QCOMPARE(MessaggiDi([&] { Clic(*f, "OKBtn"); }),
                  QStringList{"Impossibile Salvare la Lista delle Squadre di Serie C1"});
         QCOMPARE(LeggiFile(c.Cartella() / "SquadrB.Txt"), QByteArray("Bari\r\n"));
     }

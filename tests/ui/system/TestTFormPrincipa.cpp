@@ -97,6 +97,10 @@ struct Principale {
         QAction* comando = Comando(nome);
         return (comando != nullptr ? comando : C<QAction>(finestra, nome))->isEnabled();
     }
+    // A path in the program folder, as a file dialog gives it.
+    [[nodiscard]] QString Percorso(const char* cartella, const char* nome) const {
+        return QString::fromStdString((prova.Cartella() / cartella / nome).string());
+    }
     void Mostra(ludo::Colonna pronostico) {
         d().Pronostico = pronostico;
         finestra.ImpostaTutto();
@@ -202,7 +206,7 @@ class TestTFormPrincipa : public QObject {
         ludo::ListaColonne colonne;
         for (int i = 0; i < 13; ++i) colonne.Aggiungi(SistemaDiProva::Primi(8));
         QVERIFY(ludo::ScriviFile(colonne, file));
-        RispostaFile scelta(QString::fromStdString(file.string()));
+        RispostaFile scelta(file);
         int schedine = 0;
         QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
             schedine = f.NumSchedine();
@@ -213,16 +217,10 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(scelta.richieste.front().titolo, QStringLiteral("Seleziona il File Colonnare"));
         QCOMPARE(scelta.richieste.front().filtro, QStringLiteral("File Colonnare (*.Col)"));
         QVERIFY(scelta.richieste.front().cartella.endsWith(QStringLiteral("COLONNE")));
-
-        RispostaFile manca(
-            QString::fromStdString((p.prova.Cartella() / "COLONNE" / "manca.Col").string()));
-        RispostaMessaggio risposta;
-        p.Comando("StampaFile")->trigger();
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreLetturaColonne)});
     }
 
-    // Checking takes a copy of the columns in memory, and nothing from a
-    // file that cannot be read.
+    // Checking takes a copy of the columns in memory; printing and checking
+    // take nothing from a file that cannot be read.
     void checkingCommandsTakeTheColumnsFromMemoryOrAFile() {
         Principale p;
         p.d().Colonne.Svuota();
@@ -236,13 +234,13 @@ class TestTFormPrincipa : public QObject {
         C<QAction>(p.finestra, "SpeedSpoglio")->trigger();
         QCOMPARE(colonne, std::size_t{1});
 
-        RispostaFile mancante(
-            QString::fromStdString((p.prova.Cartella() / "COLONNE" / "nessuno.Col").string()));
-        for (const char* nome : {"SpoglioFile", "SpoglioStoricoFile"}) {
-            RispostaMessaggio ok;
-            p.Comando(nome)->trigger();
-            QCOMPARE(ok.testi,
-                     QStringList{QString::fromUtf8(ludo::MsgImpossibileCaricareColonnare)});
+        RispostaFile mancante(p.Percorso("COLONNE", "nessuno.Col"));
+        for (const auto& [nome, messaggio] :
+             {std::pair{"StampaFile", ludo::MsgErroreLetturaColonne},
+              {"SpoglioFile", ludo::MsgImpossibileCaricareColonnare},
+              {"SpoglioStoricoFile", ludo::MsgImpossibileCaricareColonnare}}) {
+            QCOMPARE(MessaggiDi([&] { p.Comando(nome)->trigger(); }),
+                     QStringList{QString::fromUtf8(messaggio)});
         }
     }
 
@@ -408,9 +406,7 @@ class TestTFormPrincipa : public QObject {
         Principale p;
         p.Mostra(SistemaDiProva::Primi(12));
         p.prova.sistema->Modificato = true;
-        RispostaMessaggio no(QStringLiteral("No"));
-        p.Comando("New1")->trigger();
-        QCOMPARE(no.testi.size(), 1);
+        QCOMPARE(MessaggiDi([&] { p.Comando("New1")->trigger(); }, QStringLiteral("No")).size(), 1);
         QCOMPARE(p.d().Pronostico, ludo::Colonna{0});
         QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"),
                  QStringLiteral(" Partite Selezionate : 0"));
@@ -418,15 +414,11 @@ class TestTFormPrincipa : public QObject {
 
     void savingAnUntitledSystemAsksItsNameAndBeforeReplacingAFile() {
         Principale p;
-        const QString file =
-            QString::fromStdString((p.prova.Cartella() / "SISTEMI" / "Mio.LDS").string());
+        const QString file = p.Percorso("SISTEMI", "Mio.LDS");
         std::ofstream(file.toStdString()) << "vecchio";
         RispostaFile risposta(file);
-        {
-            RispostaMessaggio no(QStringLiteral("No"));
-            p.Comando("Save1")->trigger();
-            QCOMPARE(no.testi, QStringList{QString::fromUtf8(MsgSovrascrivere)});
-        }
+        QCOMPARE(MessaggiDi([&] { p.Comando("Save1")->trigger(); }, QStringLiteral("No")),
+                 QStringList{QString::fromUtf8(MsgSovrascrivere)});
         QCOMPARE(risposta.richieste.size(), 1);
         QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva il Sistema"));
         QCOMPARE(risposta.richieste[0].filtro, QStringLiteral("Sistema (*.LDS)"));
@@ -447,7 +439,7 @@ class TestTFormPrincipa : public QObject {
         p.d().Coupon.Squadre[3].Casa = "Torino";
         const auto file = p.prova.Cartella() / "Schedine" / "rotta.Gsc";
         std::ofstream(file, std::ios::binary) << "\x05";
-        RispostaFile risposta(QString::fromStdString(file.string()));
+        RispostaFile risposta(file);
         RispostaMessaggio ok;
         p.Comando("CaricaSchedina")->trigger();
         QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Carica la Schedina"));
@@ -519,7 +511,7 @@ class TestTFormPrincipa : public QObject {
         p.finestra.ImpostaTutto();
         const auto file = p.prova.Cartella() / "COLONNE" / "due.Col";
         {
-            RispostaFile risposta(QString::fromStdString(file.string()));
+            RispostaFile risposta(file);
             p.Comando("SalvaSuDisco")->trigger();
             QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva le Colonne"));
         }
@@ -527,11 +519,9 @@ class TestTFormPrincipa : public QObject {
         QVERIFY(ludo::LeggiFile(letta, file, false));
         QCOMPARE(letta.Conteggio(), 2u);
 
-        RispostaFile impossibile(
-            QString::fromStdString((p.prova.Cartella() / "manca" / "x.Col").string()));
-        RispostaMessaggio ok;
-        p.Comando("SalvaSuDisco")->trigger();
-        QCOMPARE(ok.testi, QStringList{QString::fromUtf8(MsgScritturaColonne)});
+        RispostaFile impossibile(p.Percorso("manca", "x.Col"));
+        QCOMPARE(MessaggiDi([&] { p.Comando("SalvaSuDisco")->trigger(); }),
+                 QStringList{QString::fromUtf8(MsgScritturaColonne)});
     }
     void givingUpTheSaveOfSiGoesBackToTheSystem() {
         Principale p;
@@ -558,8 +548,7 @@ class TestTFormPrincipa : public QObject {
     void aFailedSaveOfSiAlsoGoesBackToTheSystem() {
         Principale p;
         p.prova.sistema->Modificato = true;
-        RispostaFile cartellaMancante(
-            QString::fromStdString((p.prova.Cartella() / "manca" / "x.LDS").string()));
+        RispostaFile cartellaMancante(p.Percorso("manca", "x.LDS"));
         RispostaMessaggio si(QStringLiteral("Si"));
         QVERIFY(!p.finestra.close());
         QCOMPARE(si.testi.size(), 2);
