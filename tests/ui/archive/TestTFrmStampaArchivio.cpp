@@ -82,10 +82,9 @@ class TestTFrmStampaArchivio : public QObject {
         {
             TFrmStampaArchivio f(archivio);
             f.show();
-            RispostaFile nessuno{QString()};
-            Clic(f, "OKBtn");
+            QCOMPARE(RichiesteDi(QString(), [&] { Clic(f, "OKBtn"); }).front().nome,
+                     TFrmStampaArchivio::NomeFilePdf);
             QVERIFY(f.isVisible());
-            QCOMPARE(nessuno.richieste.front().nome, TFrmStampaArchivio::NomeFilePdf);
         }
         QVERIFY(!QFile::exists(file));
         TFrmStampaArchivio f(archivio);

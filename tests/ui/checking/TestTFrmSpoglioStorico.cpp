@@ -149,12 +149,9 @@ class TestTFrmSpoglioStorico : public QObject {
 
         // "Salva" with the scores set at first (7 and 6).
         const fs::path salvate = p.Cartella() / "COLONNE" / "vinte.Col";
-        {
-            RispostaFile risposta(salvate);
-            Clic(f, "SalvaBtn");
-            QCOMPARE(risposta.richieste.size(), 1);
-            QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva le Colonne"));
-        }
+        const auto richieste = RichiesteDi(salvate, [&] { Clic(f, "SalvaBtn"); });
+        QCOMPARE(richieste.size(), 1);
+        QCOMPARE(richieste[0].titolo, QStringLiteral("Salva le Colonne"));
         QCOMPARE(LeggiFile(salvate), LeggiFile(p.Cartella() / "COLONNE" / "cli.Col"));
         QVERIFY(!LeggiFile(salvate).isEmpty());
 

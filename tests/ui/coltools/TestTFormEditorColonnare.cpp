@@ -173,10 +173,7 @@ class TestTFormEditorColonnare : public QObject {
                                               Colonna({11, 12, 13, 14, 15, 16, 17, 18}));
         TFormEditorColonnare f(*p.sistema);
         f.show();
-        {
-            RispostaFile file(colonne / "due.Col");
-            Clic(f, "CaricaBtn");
-        }
+        RichiesteDi(colonne / "due.Col", [&] { Clic(f, "CaricaBtn"); });
         QCOMPARE(f.windowTitle(), QStringLiteral("Editor Colonnare - due.Col"));
         QVERIFY(!f.Editor().Modificato);
         Clic(f, "OrdinaBtn");
@@ -186,10 +183,7 @@ class TestTFormEditorColonnare : public QObject {
 
         // The file's columns go in before the current column, the last one first.
         Tabella(f)->setCurrentIndex(Tabella(f)->model()->index(0, 1));
-        {
-            RispostaFile file(colonne / "altre.Col");
-            Clic(f, "InserisciFileBtn");
-        }
+        RichiesteDi(colonne / "altre.Col", [&] { Clic(f, "InserisciFileBtn"); });
         QCOMPARE(f.Editor().Conteggio(), 4U);
         QCOMPARE(Cella(f, 0, 1), QStringLiteral("11"));
         QCOMPARE(Cella(f, 0, 2), QStringLiteral("21"));

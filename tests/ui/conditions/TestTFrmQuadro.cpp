@@ -258,11 +258,8 @@ class TestTFrmQuadro : public QObject {
         Nuova(f, ludo::CodSimmetrie);
         C<QLineEdit>(f, "EditNome")->setText(QStringLiteral("Quadro à"));
         const QString qdr = quadri + QStringLiteral("/prova.QDR");
-        {
-            RispostaFile risposta(qdr);
-            Clic(f, "SalvaQuadroBtn");
-            QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva Il Quadro"));
-        }
+        QCOMPARE(RichiesteDi(qdr, [&] { Clic(f, "SalvaQuadroBtn"); })[0].titolo,
+                 QStringLiteral("Salva Il Quadro"));
         const QJsonObject letto = p.Json({"quadro", qdr.toStdString()});
         QCOMPARE(letto["nome"].toString(), QStringLiteral("Quadro à"));
         QCOMPARE(letto["membri"].toArray().size(), 3);
@@ -270,10 +267,7 @@ class TestTFrmQuadro : public QObject {
         Pannello(f, 1);
         Pannello(f, 3, Qt::ControlModifier);
         const QString cnd = quadri + QStringLiteral("/prova.CND");
-        {
-            RispostaFile risposta(cnd);
-            f.Comando(QStringLiteral("Salva"))->trigger();
-        }
+        RichiesteDi(cnd, [&] { f.Comando(QStringLiteral("Salva"))->trigger(); });
         const QJsonArray condizioni =
             QJsonDocument::fromJson(
                 QByteArray::fromStdString(p.Cli({"condizioni", cnd.toStdString()})))
@@ -297,10 +291,7 @@ class TestTFrmQuadro : public QObject {
         }
         QCOMPARE(f.Radice().Elenco.size(), 3U);
         Pannello(f, 1);
-        {
-            RispostaFile risposta(cnd);
-            f.Comando(QStringLiteral("Carica"))->trigger();
-        }
+        RichiesteDi(cnd, [&] { f.Comando(QStringLiteral("Carica"))->trigger(); });
         QCOMPARE(f.Radice().Elenco[1]->Codice, ludo::CodSimmetrie);
         QCOMPARE(f.Radice().Elenco.size(), 5U);
         {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <filesystem>
+#include <functional>
 
 #include "ui/controls/DialoghiFile.h"
 
@@ -24,3 +25,11 @@ class RispostaFile {
 
     QList<RichiestaFile> richieste;
 };
+
+// Runs azione answering its file dialogs with percorso; the requests they made.
+template <class Percorso>
+QList<RichiestaFile> RichiesteDi(const Percorso& percorso, const std::function<void()>& azione) {
+    RispostaFile risposta(percorso);
+    azione();
+    return risposta.richieste;
+}

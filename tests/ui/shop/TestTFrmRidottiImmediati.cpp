@@ -153,16 +153,10 @@ class TestTFrmRidottiImmediati : public QObject {
         QTest::keyClicks(C<QLineEdit>(f, "EditNome"), QStringLiteral("Bianchi"));
         const QString rid =
             QString::fromStdString((p.Cartella() / "Ridotti" / "cliente.Rid").string());
-        {
-            RispostaFile risposta(rid);
-            Clic(f, "SalvaRidottoBtn");
-        }
+        RichiesteDi(rid, [&] { Clic(f, "SalvaRidottoBtn"); });
         Clic(f, "AzzeraBtn");
         f.SelezionaMatrice(0);
-        {
-            RispostaFile risposta(rid);
-            Clic(f, "CaricaRidottoBtn");
-        }
+        RichiesteDi(rid, [&] { Clic(f, "CaricaRidottoBtn"); });
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), riga);
         QCOMPARE(C<TGCasSelector>(f, "Selettore")->Caselle().first()->Numero(), 30);
         QCOMPARE(C<QLineEdit>(f, "EditNome")->text(), QStringLiteral("Bianchi"));
@@ -204,10 +198,7 @@ class TestTFrmRidottiImmediati : public QObject {
         QVERIFY(p.sistema->Modificato);
         QVERIFY(PuntiGarantiti(p.d().Colonne, Numeri({2, 4, 6, 8, 10, 12, 14, 16, 18}), 0) >= 6);
         const auto col = p.Cartella() / "COLONNE" / "ridotto.Col";
-        {
-            RispostaFile risposta(col);
-            Clic(f, "SalvaColonneBtn");
-        }
+        RichiesteDi(col, [&] { Clic(f, "SalvaColonneBtn"); });
         QCOMPARE(static_cast<std::size_t>(std::filesystem::file_size(col)),
                  4 * p.d().Colonne.Conteggio());
     }

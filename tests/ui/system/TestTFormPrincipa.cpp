@@ -510,11 +510,8 @@ class TestTFormPrincipa : public QObject {
         p.d().Sviluppato = true;
         p.finestra.ImpostaTutto();
         const auto file = p.prova.Cartella() / "COLONNE" / "due.Col";
-        {
-            RispostaFile risposta(file);
-            p.Comando("SalvaSuDisco")->trigger();
-            QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva le Colonne"));
-        }
+        QCOMPARE(RichiesteDi(file, [&] { p.Comando("SalvaSuDisco")->trigger(); })[0].titolo,
+                 QStringLiteral("Salva le Colonne"));
         ludo::ListaColonne letta;
         QVERIFY(ludo::LeggiFile(letta, file, false));
         QCOMPARE(letta.Conteggio(), 2u);
