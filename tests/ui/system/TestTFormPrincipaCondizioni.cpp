@@ -49,10 +49,6 @@ struct ConRicalcolo {
     TFormPrincipa& f() const { return *finestra; }
 };
 
-QMenu* MenuCondizioni(const TFormPrincipa& f) {
-    return f.findChild<QMenu*>(QStringLiteral("Condizioni"));
-}
-
 // Opens a menu entry and, in the window it shows, does what the user does.
 void DalMenu(TFormPrincipa& f, const char* voce, std::function<void(QDialog&)> azione) {
     QuandoSiApre<QDialog>(std::move(azione));
@@ -155,7 +151,7 @@ class TestTFormPrincipaCondizioni : public QObject {
         const auto finestra = Principale(*p.sistema);
         TFormPrincipa& f = *finestra;
         int abilitate = 0;
-        for (QAction* voce : MenuCondizioni(f)->actions()) {
+        for (QAction* voce : C<QMenu>(f, "Condizioni")->actions()) {
             const int slot = voce->data().toInt();
             if (slot <= 0 || slot == ludo::CodGruppoPicchetti) continue;
             QCOMPARE(voce->isEnabled(), EditorDisponibile(static_cast<std::uint8_t>(slot)));
