@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <tuple>
 
+#include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
@@ -42,17 +43,6 @@ struct Dialogo {
     StampaSuImmagini stampa;
     TFormStampaSchedine f;
 };
-
-void Scrivi(const QString& file, const QByteArray& byte) {
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(byte);
-}
-
-QByteArray Leggi(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -207,12 +197,12 @@ class TestTFormStampaSchedine : public QObject {
         f.ImpostaTutto();
         f.show();
         C<QCheckBox>(f, "CBPausa")->setChecked(true);
-        const QString file = QString::fromStdString((s.Cartella() / "Dodici.pdf").string());
-        Scrivi(file, "vecchio");
+        const auto file = s.Cartella() / "Dodici.pdf";
+        ScriviFile(file, "vecchio");
         RispostaFile scelta(file);
         QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }, QStringLiteral("No")),
                  QStringList{QString::fromUtf8(MsgSovrascrivere)});
-        QCOMPARE(Leggi(file), QByteArray("vecchio"));
+        QCOMPARE(LeggiFile(file), QByteArray("vecchio"));
         QVERIFY2(f.isVisible(), "nothing printed: the dialog stays");
         QCOMPARE(scelta.richieste.front().nome, QStringLiteral("Dodici.pdf"));
         QCOMPARE(scelta.richieste.front().filtro, QStringLiteral("Documento PDF (*.pdf)"));
@@ -220,11 +210,13 @@ class TestTFormStampaSchedine : public QObject {
             RispostaMessaggio si(QStringLiteral("Si"));
             Clic(f, "OKBtn");
             // No pause between slips of a file: one document, one slip a page.
-            QCOMPARE(si.testi, (QStringList{QString::fromUtf8(MsgSovrascrivere),
-                                            QString::fromUtf8(MsgStampaSalvata) +
-                                                QDir::toNativeSeparators(file)}));
+            QCOMPARE(
+                si.testi,
+                (QStringList{QString::fromUtf8(MsgSovrascrivere),
+                             QString::fromUtf8(MsgStampaSalvata) +
+                                 QDir::toNativeSeparators(QString::fromStdString(file.string()))}));
         }
-        const QByteArray scritto = Leggi(file);
+        const QByteArray scritto = LeggiFile(file);
         QVERIFY(scritto.startsWith("%PDF"));
         QCOMPARE(scritto.count("/Type /Page\n") + scritto.count("/Type /Page\r"), 3);
         QVERIFY(!f.isVisible());
@@ -237,7 +229,7 @@ class TestTFormStampaSchedine : public QObject {
         RispostaFile nessuno{QString()};
         Clic(ancora, "OKBtn");
         QVERIFY(ancora.isVisible());
-        QCOMPARE(Leggi(file), scritto);
+        QCOMPARE(LeggiFile(file), scritto);
     }
 };
 
