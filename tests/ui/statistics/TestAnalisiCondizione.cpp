@@ -48,7 +48,8 @@ QJsonArray Righe(const QJsonObject& analisi, int vista) {
 // One field of every row, as the points or the runs statistic reads it.
 QList<qreal> Colonna(const QJsonArray& righe, const char* statistica, const char* campo) {
     QList<qreal> valori;
-    for (const auto& r : righe) valori << r[statistica][campo].toDouble();
+    for (const auto& r : righe)
+        valori << r[QLatin1String(statistica)][QLatin1String(campo)].toDouble();
     return valori;
 }
 

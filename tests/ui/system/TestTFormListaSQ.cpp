@@ -133,7 +133,7 @@ class TestTFormListaSQ : public QObject {
         QCOMPARE(f.Liste()[ludo::Serie::A].Nomi(),
                  (std::vector<std::string>{"Inter", "Juventus", "Milan"}));
         QCOMPARE(LeggiFile(c.Cartella() / "SquadrA.Txt"),
-                 std::string("Inter\r\nJuventus\r\nMilan\r\n"));
+                 QByteArray("Inter\r\nJuventus\r\nMilan\r\n"));
     }
 
     void eachListFailsOnItsOwn() {
