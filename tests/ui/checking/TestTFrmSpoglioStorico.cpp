@@ -7,7 +7,7 @@
 #include <random>
 
 #include "../controls/RispostaMessaggio.h"
-#include "../engine/SistemaDiProva.h"
+#include "../statistics/DemoDiProva.h"
 #include "SpoglioDiProva.h"
 #include "core/checking/SpoglioStorico.h"
 #include "ui/checking/FoglioXlsx.h"
@@ -17,16 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// The demonstration archive in a scratch program folder, loaded as the
-// main window loads it.
-void ArchivioDemo(SistemaDiProva& p) {
-    const fs::path archivi = p.Cartella() / "ARCHIVI";
-    for (const auto& f : fs::directory_iterator(fs::path(LUDO_DATA_DIR) / "ARCHIVI"))
-        fs::copy_file(f.path(), archivi / f.path().filename(),
-                      fs::copy_options::overwrite_existing);
-    QVERIFY(p.d().Archivio.Carica(archivi, p.d().Config.Ricerca.Intervallo));
-}
 
 std::vector<ludo::Colonna> ColonneACaso(std::size_t quante) {
     std::mt19937 caso(7);
@@ -111,8 +101,7 @@ class TestTFrmSpoglioStorico : public QObject {
     Q_OBJECT
   private slots:
     void tablesAndSavedColumnsAreThoseOfTheCommandLine() {
-        SistemaDiProva p;
-        ArchivioDemo(p);
+        DemoDiProva p;
         const auto colonne = ColonneACaso(40);
         const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
         ScriviFile(file, ColonneLE(colonne));
@@ -167,8 +156,7 @@ class TestTFrmSpoglioStorico : public QObject {
     }
 
     void exportWritesTheSheetAndOpensIt() {
-        SistemaDiProva p;
-        ArchivioDemo(p);
+        DemoDiProva p;
         TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
                              Lista(ColonneACaso(50)));
         QVERIFY(f.Analizza());
@@ -221,8 +209,7 @@ class TestTFrmSpoglioStorico : public QObject {
     }
 
     void annullaStopsTheCheckAndShowsNothing() {
-        SistemaDiProva p;
-        ArchivioDemo(p);
+        DemoDiProva p;
         TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
                              Lista(ColonneACaso(1000000)));
         QuandoSiApre<TFrmProgresso>([](TFrmProgresso& avanzamento) {
