@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 
 #include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
@@ -18,10 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-void Scrivi(const fs::path& file, const std::string& byte) {
-    std::ofstream(file, std::ios::binary) << byte;
-}
 
 QStringList Mostrati(const TFormListaSQ& f) { return VociDi(*C<QListWidget>(f, "ListBox")); }
 
@@ -44,10 +39,10 @@ void RispondiNome(const QString& nome) {
 class CartellaListe {
   public:
     CartellaListe() {
-        Scrivi(Cartella() / "SquadrA.Txt", "Inter\r\nJuventus\r\nMilan\r\n");
-        Scrivi(Cartella() / "SquadrB.Txt", "Bari\r\nBari\r\nPalermo\r\n");
-        Scrivi(Cartella() / "SquadrC1.Txt", "Arezzo\r\n");
-        Scrivi(Cartella() / "SquadrC2.Txt", "Gubbio\r\n");
+        ScriviFile(Cartella() / "SquadrA.Txt", "Inter\r\nJuventus\r\nMilan\r\n");
+        ScriviFile(Cartella() / "SquadrB.Txt", "Bari\r\nBari\r\nPalermo\r\n");
+        ScriviFile(Cartella() / "SquadrC1.Txt", "Arezzo\r\n");
+        ScriviFile(Cartella() / "SquadrC2.Txt", "Gubbio\r\n");
     }
     [[nodiscard]] fs::path Cartella() const { return dir_.path().toStdString(); }
 

@@ -5,7 +5,6 @@
 #include <QProgressBar>
 #include <QTableWidget>
 #include <QtTest>
-#include <fstream>
 #include <functional>
 
 #include "../coltools/StrumentiDiProva.h"
@@ -25,14 +24,10 @@ namespace {
 
 const char* const Liste[] = {"SquadrA.Txt", "SquadrB.Txt", "SquadrC1.Txt", "SquadrC2.Txt"};
 
-void Scrivi(const std::filesystem::path& file, const std::string& testo) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << testo;
-}
-
 // A program folder whose team lists say "vecchia".
 struct Cartella {
     Cartella() {
-        for (const char* lista : Liste) Scrivi(prova.Cartella() / lista, "vecchia\r\n");
+        for (const char* lista : Liste) ScriviFile(prova.Cartella() / lista, "vecchia\r\n");
     }
     [[nodiscard]] QStringList Squadre() const {
         QStringList testi;
@@ -42,7 +37,8 @@ struct Cartella {
     }
     // The update server named in the folder's aggiornamento.txt.
     void ConServer(const ServerAggiornamento& server) const {
-        Scrivi(prova.Cartella() / "aggiornamento.txt", "server=" + server.Url() + "\n");
+        ScriviFile(prova.Cartella() / "aggiornamento.txt",
+                   QByteArray::fromStdString("server=" + server.Url() + "\n"));
     }
     // The main window over the folder (the message of its missing archive answered).
     [[nodiscard]] std::unique_ptr<TFormPrincipa> Principale() const {
