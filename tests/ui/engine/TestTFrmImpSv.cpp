@@ -95,9 +95,7 @@ class TestTFrmImpSv : public QObject {
             QVERIFY2(fuoco == C<QWidget>(*f, nome) || fuoco->parentWidget() == C<QWidget>(*f, nome),
                      nome);
         }
-        secondi->setFocus();
-        secondi->selectAll();
-        QTest::keyClicks(secondi, QStringLiteral("125"));
+        Digita(secondi, QStringLiteral("125"));
         Clic(*f, "OKBtn");
         const auto& d = p.d().Destinazione;
         QVERIFY(d.RiduzioneMigliorata);
