@@ -1,6 +1,7 @@
 #pragma once
 // A program folder whose archive holds the contests a test gives, loaded as
-// the main window loads it, and the winning numbers clicked on a forecast strip.
+// the main window loads it; the boxes of a range of the archive; and the
+// winning numbers clicked on a forecast strip.
 
 #include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
