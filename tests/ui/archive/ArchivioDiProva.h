@@ -1,25 +1,26 @@
 #pragma once
 // A program folder whose archive holds the contests a test gives, loaded as
-// the main window loads it; ludomatic-cli run on that folder; and the
+// the main window loads it; the boxes of a range of the archive; and the
 // winning numbers clicked on a forecast strip.
 
-#include <QtTest>
-#include <initializer_list>
-#include <sstream>
-#include <string>
-#include <vector>
-
+#include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
-#include "cli/Comandi.h"
 #include "core/archive/ArchivioConcorsi.h"
+#include "ui/controls/TGSpinEdit.h"
 #include "ui/controls/TPronostico.h"
 
 inline ludo::T_Concorso Concorso(int anno, int numero, std::uint8_t tipo,
                                  std::initializer_list<int> numeri) {
-    ludo::T_Concorso c{static_cast<std::uint16_t>(anno), static_cast<std::uint8_t>(numero), tipo,
-                       0};
-    for (const int n : numeri) c.Vincente |= ludo::Colonna{1} << (n - 1);
-    return c;
+    return {static_cast<std::uint16_t>(anno), static_cast<std::uint8_t>(numero), tipo,
+            Numeri(numeri)};
+}
+
+inline TGSpinEdit& Casella(const QWidget& f, const char* nome) { return *C<TGSpinEdit>(f, nome); }
+
+// The four boxes of a range of the archive as seasons' first years and contest numbers.
+inline QList<int> Intervallo(const QWidget& f) {
+    return {Casella(f, "SEAnnoDa").value() - 1, Casella(f, "SEConcDa").value(),
+            Casella(f, "SEAnnoA").value() - 1, Casella(f, "SEConcA").value()};
 }
 
 class ArchivioDiProva : public SistemaDiProva {
@@ -35,15 +36,6 @@ class ArchivioDiProva : public SistemaDiProva {
         return ludo::io::resolvePath(Cartella(), std::string(ludo::io::kArchivi));
     }
     void Carica() const { d().Archivio.Carica(CartellaArchivi(), d().Config.Ricerca.Intervallo); }
-
-    // What ludomatic-cli prints on this folder.
-    [[nodiscard]] std::string Cli(const std::vector<std::string>& argomenti) const {
-        std::ostringstream out;
-        std::ostringstream err;
-        if (ludo::cli::esegui(argomenti, Cartella(), out, err) != 0)
-            qFatal("cli: %s", err.str().c_str());
-        return out.str();
-    }
 };
 
 // The contest as ludomatic-cli archivio lists it.

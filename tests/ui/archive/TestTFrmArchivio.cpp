@@ -3,8 +3,8 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 
+#include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "ArchivioDiProva.h"
@@ -20,11 +20,6 @@ const ludo::T_Concorso Primo = Concorso(2023, 1, ludo::SerieA, {1, 2, 3, 4, 5, 6
 const ludo::T_Concorso Secondo = Concorso(2023, 2, ludo::SerieB, {2, 4, 6, 8, 10, 12, 14, 16});
 const ludo::T_Concorso Terzo = Concorso(2024, 1, ludo::SerieC, {9, 11, 13, 15, 17, 19, 21, 23});
 const ludo::T_Concorso Nuovo = Concorso(2024, 2, ludo::SerieB, {1, 2, 3, 4, 20, 21, 30, 32});
-
-std::string Byte(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // "Aggiungi" with the dialog answered: the type and the numbers of Nuovo
 // on the proposed season and number.
@@ -96,14 +91,14 @@ class TestTFrmArchivio : public QObject {
 
     void annullaGivesTheEditsUp() {
         ArchivioDiProva p({Primo, Secondo, Terzo});
-        const std::string prima = Byte(p.CartellaArchivi() / ludo::NomeFileArchivio);
+        const QByteArray prima = LeggiFile(p.CartellaArchivi() / ludo::NomeFileArchivio);
         TFrmArchivio f(*p.sistema);
         f.show();
         AggiungiNuovo(f);
         QCOMPARE(p.d().Archivio.Conteggio(), 4u);
         Clic(f, "AnnullaBtn");
         QCOMPARE(p.d().Archivio.Concorsi(), (std::vector<ludo::T_Concorso>{Primo, Secondo, Terzo}));
-        QCOMPARE(Byte(p.CartellaArchivi() / ludo::NomeFileArchivio), prima);
+        QCOMPARE(LeggiFile(p.CartellaArchivi() / ludo::NomeFileArchivio), prima);
     }
 
     // The edits stay in the window, to save again or give up; the files
@@ -111,7 +106,7 @@ class TestTFrmArchivio : public QObject {
     void aFailedSaveSaysSoAndWritesNothing() {
         ArchivioDiProva p({Primo, Secondo, Terzo});
         const fs::path file = p.CartellaArchivi() / ludo::NomeFileArchivio;
-        const std::string prima = Byte(file);
+        const QByteArray prima = LeggiFile(file);
         fs::remove(p.CartellaArchivi() / ludo::NomeFileAnalisi);
         fs::create_directories(p.CartellaArchivi() / ludo::NomeFileAnalisi / "occupato");
         const ludo::IntervalloRicerca scelto{ludo::SerieB, 2023, 2023, 1, 2};
@@ -126,7 +121,7 @@ class TestTFrmArchivio : public QObject {
         }
         QVERIFY(f.isVisible());
         QVERIFY(f.Modificato());
-        QCOMPARE(Byte(file), prima);
+        QCOMPARE(LeggiFile(file), prima);
         QCOMPARE(p.d().Config.Ricerca.Intervallo, scelto);
         Clic(f, "AnnullaBtn");
         QCOMPARE(p.d().Archivio.Conteggio(), 3u);

@@ -18,12 +18,6 @@ ludo::ArchivioConcorsi Archivio() {
     return a;
 }
 
-void Scrivi(TGSpinEdit& casella, const QString& testo) {
-    casella.setFocus();
-    casella.selectAll();
-    QTest::keyClicks(&casella, testo);
-}
-
 // Presses OK and returns the messages shown.
 QStringList Conferma(TFrmConcorso& f) {
     RispostaMessaggio ok;
@@ -61,16 +55,16 @@ class TestTFrmConcorso : public QObject {
         // Contest 5 of that season stands, of another type.
         QCOMPARE(Conferma(f), Messaggio(ludo::MsgConcorsoPresente));
 
-        Scrivi(anno, QStringLiteral("1975"));
+        Digita(&anno, QStringLiteral("1975"));
         QCOMPARE(TestoDi(f, "LabelPrimoAnno"), QStringLiteral("1974"));
         QCOMPARE(Conferma(f), Messaggio(ludo::MsgStagioneNonValida));
-        Scrivi(*C<TGSpinEdit>(f, "SEConcorso"), QStringLiteral("120"));
-        Scrivi(anno, QStringLiteral("2026"));
+        Digita(C<TGSpinEdit>(f, "SEConcorso"), QStringLiteral("120"));
+        Digita(&anno, QStringLiteral("2026"));
         QCOMPARE(Conferma(f), Messaggio(ludo::MsgNumeroConcorsoNonValido));
         QVERIFY(f.isVisible());
         QCOMPARE(f.Concorso(), proposto);
 
-        Scrivi(*C<TGSpinEdit>(f, "SEConcorso"), QStringLiteral("5"));
+        Digita(C<TGSpinEdit>(f, "SEConcorso"), QStringLiteral("5"));
         Clic(f, "RBSerieC");
         QVERIFY(Conferma(f).isEmpty());
         QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
@@ -97,7 +91,7 @@ class TestTFrmConcorso : public QObject {
         anno.setValue(2099);
         anno.stepUp();
         QCOMPARE(anno.value(), 2099);
-        Scrivi(anno, QStringLiteral("1975"));
+        Digita(&anno, QStringLiteral("1975"));
         anno.stepUp();
         QCOMPARE(anno.value(), 1980);
         anno.stepDown();

@@ -25,21 +25,10 @@ ArchivioDiProva Archivio() {
          Concorso(2024, 1, ludo::SerieA, otto), Concorso(2024, 2, ludo::SerieA, otto)});
 }
 
-TGSpinEdit& Casella(const QWidget& f, const char* nome) { return *C<TGSpinEdit>(f, nome); }
-
 // Typed, then left with Tab, as a user enters a value.
 void Scrivi(const QWidget& f, const char* nome, const QString& testo) {
-    TGSpinEdit& casella = Casella(f, nome);
-    casella.setFocus();
-    casella.selectAll();
-    QTest::keyClicks(&casella, testo);
-    QTest::keyClick(&casella, Qt::Key_Tab);
-}
-
-// The four boxes of the range as seasons' first years and contest numbers.
-QList<int> Intervallo(const QWidget& f) {
-    return {Casella(f, "SEAnnoDa").value() - 1, Casella(f, "SEConcDa").value(),
-            Casella(f, "SEAnnoA").value() - 1, Casella(f, "SEConcA").value()};
+    Digita(&Casella(f, nome), testo);
+    QTest::keyClick(&Casella(f, nome), Qt::Key_Tab);
 }
 
 }  // namespace
@@ -99,9 +88,8 @@ class TestTFrmImpRicerca : public QObject {
             f.show();
             QVERIFY(QTest::qWaitForWindowActive(&f));
             caso.modifica(f);
-            RispostaMessaggio ok;
-            Clic(f, "OKBtn");
-            QCOMPARE(ok.testi, QStringList{QString::fromUtf8(caso.messaggio)});
+            QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                     QStringList{QString::fromUtf8(caso.messaggio)});
             QVERIFY(f.isVisible());
             QVERIFY(p.d().Config.Ricerca == prima);
             QVERIFY(!std::filesystem::exists(p.Cartella() / "Ludomatic.cfg"));

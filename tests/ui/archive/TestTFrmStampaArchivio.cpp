@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QtTest>
 
+#include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../printing/PagineDiProva.h"
@@ -25,18 +26,6 @@ ludo::ArchivioConcorsi Archivio() {
             a.InserisciOrdinato(Concorso(anno, n, ludo::SerieA, {1, 2, 3, 4, 5, 6, 7, n % 24 + 9}));
     }
     return a;
-}
-
-TGSpinEdit& Casella(const QWidget& f, const char* nome) { return *C<TGSpinEdit>(f, nome); }
-
-QList<int> Intervallo(const QWidget& f) {
-    return {Casella(f, "SEAnnoDa").value() - 1, Casella(f, "SEConcDa").value(),
-            Casella(f, "SEAnnoA").value() - 1, Casella(f, "SEConcA").value()};
-}
-
-QByteArray Leggi(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -75,19 +64,13 @@ class TestTFrmStampaArchivio : public QObject {
         // Over two seasons a contest number is not corrected while edited.
         Casella(f, "SEAnnoDa").setValue(2021);
         Casella(f, "SEConcA").setValue(0);
-        {
-            RispostaMessaggio ok;
-            Clic(f, "OKBtn");
-            QCOMPARE(ok.testi, QStringList{QString::fromUtf8(ludo::MsgNumeroConcorsoNonValido)});
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgNumeroConcorsoNonValido)});
         QCOMPARE(stampa.superficie->Documenti(), 0);
         Casella(f, "SEConcA").setValue(50);
         stampa.superficie->guasto = true;
-        {
-            RispostaMessaggio ok;
-            Clic(f, "OKBtn");
-            QCOMPARE(ok.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareTabella)});
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareTabella)});
         QVERIFY(f.isVisible());
     }
 
@@ -99,20 +82,17 @@ class TestTFrmStampaArchivio : public QObject {
         {
             TFrmStampaArchivio f(archivio);
             f.show();
-            RispostaFile nessuno{QString()};
-            Clic(f, "OKBtn");
+            QCOMPARE(RichiesteDi(QString(), [&] { Clic(f, "OKBtn"); }).front().nome,
+                     TFrmStampaArchivio::NomeFilePdf);
             QVERIFY(f.isVisible());
-            QCOMPARE(nessuno.richieste.front().nome, TFrmStampaArchivio::NomeFilePdf);
         }
         QVERIFY(!QFile::exists(file));
         TFrmStampaArchivio f(archivio);
         f.show();
         RispostaFile scelta(file);
-        RispostaMessaggio ok;
-        Clic(f, "OKBtn");
-        QCOMPARE(ok.testi,
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
                  QStringList{QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)});
-        QVERIFY(Leggi(file).startsWith("%PDF"));
+        QVERIFY(LeggiFile(file.toStdString()).startsWith("%PDF"));
     }
 
     // Within the archive as it is now.

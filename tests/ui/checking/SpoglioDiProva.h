@@ -1,25 +1,13 @@
 #pragma once
-// What the checking windows' tests share: columns from their numbers, lists
-// of them, the
-// winning numbers clicked in a window's two forecast strips, and the answer
-// of ludomatic-cli read as JSON.
+// What the checking windows' tests share: lists of columns and the winning
+// numbers clicked in a window's two forecast strips.
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QtTest>
-#include <initializer_list>
 
 #include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
-#include "core/columns/ListaColonne.h"
+#include "../engine/SistemaDiProva.h"
 #include "ui/controls/TPronostico.h"
-
-inline ludo::Colonna Numeri(std::initializer_list<int> numeri) {
-    ludo::Colonna c = 0;
-    for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
-    return c;
-}
 
 inline ludo::ListaColonne Lista(const std::vector<ludo::Colonna>& colonne) {
     ludo::ListaColonne l;
@@ -36,11 +24,4 @@ inline void ClicNumeri(const QWidget& f, ludo::Colonna numeri, const char* basso
         QTest::mouseClick(striscia, Qt::LeftButton, {},
                           striscia->RettangoloCella((n - 1) % 16).center());
     }
-}
-
-inline QJsonObject JsonCli(const std::filesystem::path& cartella,
-                           const std::vector<std::string>& argomenti) {
-    const auto uscita = Cli(cartella, argomenti);
-    if (uscita.stato != 0) qFatal("ludomatic-cli failed: %s", uscita.out.c_str());
-    return QJsonDocument::fromJson(QByteArray::fromStdString(uscita.out)).object();
 }

@@ -133,7 +133,8 @@ class TestTFrmDettSche : public QObject {
         QTemporaryDir cartella;
         RispostaMessaggio risposta;
         Finestra w(7, ludo::PercorsoFileVocale(cartella.path().toStdString()));
-        QTRY_COMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Caricare il File Vocale")});
+        QTRY_COMPARE(risposta.testi,
+                     QStringList{QStringLiteral("Impossibile Caricare il File Vocale")});
         QVERIFY(w.f.isVisible());
         Clic(w.f, "PlayBtn");
         w.Tick();
@@ -168,13 +169,15 @@ class TestTFrmDettSche : public QObject {
                 schedine = f.Dettatura().NumeroSchedine();
                 auto* attesa = new QTimer(&f);
                 QObject::connect(attesa, &QTimer::timeout, &f, [&f, &senzaVoce] {
-                    if (!senzaVoce.testi.isEmpty() && QApplication::activeModalWidget() == &f) f.accept();
+                    if (!senzaVoce.testi.isEmpty() && QApplication::activeModalWidget() == &f)
+                        f.accept();
                 });
                 attesa->start(5);
             });
             comando->trigger();
             QCOMPARE(schedine, comando == memoria ? 2 : 3);
-            QCOMPARE(senzaVoce.testi, QStringList{QStringLiteral("Impossibile Caricare il File Vocale")});
+            QCOMPARE(senzaVoce.testi,
+                     QStringList{QStringLiteral("Impossibile Caricare il File Vocale")});
         }
         prova.sistema->Modificato = false;
     }

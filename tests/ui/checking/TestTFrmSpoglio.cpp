@@ -31,12 +31,6 @@ std::vector<ludo::Colonna> Colonne() {
             Numeri({1, 2, 3, 4, 5, 6, 7, 20, 30, 31})};
 }
 
-QStringList Righe(const QListWidget* lista) {
-    QStringList righe;
-    for (int i = 0; i < lista->count(); ++i) righe << lista->item(i)->text();
-    return righe;
-}
-
 // A system with conditions, saved where the command line reads it too.
 fs::path SistemaConCondizioni(SistemaDiProva& p) {
     p.sistema->Carica(LUDO_BENCH_SISTEMI "/tipico.LDS");
@@ -66,8 +60,8 @@ class TestTFrmSpoglio : public QObject {
         const fs::path sistema = SistemaConCondizioni(p);
         const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
         ScriviFile(file, ColonneLE(Colonne()));
-        const auto cli = JsonCli(p.Cartella(), {"spoglio", file.string(), "--vincente",
-                                                "1 2 3 4 5 6 7 20", "--sistema", sistema.string()});
+        const auto cli = p.Json({"spoglio", file.string(), "--vincente", "1 2 3 4 5 6 7 20",
+                                 "--sistema", sistema.string()});
 
         TFrmSpoglio f(*p.sistema, Lista(Colonne()));
         f.show();
@@ -90,7 +84,7 @@ class TestTFrmSpoglio : public QObject {
         QVERIFY(!attese.isEmpty());
         QCOMPARE(attese.front(), QStringLiteral("Pronostico"));  // 20 is not in the forecast
         auto* lista = C<QListWidget>(f, "ListaErrori");
-        QCOMPARE(Righe(lista), attese);
+        QCOMPARE(VociDi(*lista), attese);
 
         // The scroll bar shifts every line left, a line shorter than the shift empties.
         C<QScrollBar>(f, "ScrollErrori")->setValue(3);
@@ -102,15 +96,10 @@ class TestTFrmSpoglio : public QObject {
             aperto = true;
             editor.reject();
         });
-        const auto doppioClic = [lista](int riga) {
-            const QPoint punto = lista->visualItemRect(lista->item(riga)).center();
-            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, punto);
-            QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, punto);
-        };
-        doppioClic(0);
+        DoppioClic(*lista, 0);
         QTest::qWait(20);
         QVERIFY(!aperto);
-        doppioClic(1);
+        DoppioClic(*lista, 1);
         QVERIFY(aperto);
         QVERIFY(!p.sistema->Modificato);
     }

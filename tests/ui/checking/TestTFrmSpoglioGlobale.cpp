@@ -35,12 +35,6 @@ ludo::TArchivioGiocate Giocate(const std::filesystem::path& cartella) {
     return letto;
 }
 
-QStringList Riga(const QTableWidget* t, int r, int colonne) {
-    QStringList riga;
-    for (int c = 0; c < colonne; ++c) riga << t->item(r, c)->text();
-    return riga;
-}
-
 QString N(const QJsonValue& v, int k) { return QString::number(v.toArray()[k].toInt()); }
 
 }  // namespace
@@ -51,7 +45,7 @@ class TestTFrmSpoglioGlobale : public QObject {
     void winsAreThoseOfTheCommandLine() {
         SistemaDiProva p;
         auto giocate = Giocate(p.Cartella());
-        const auto cli = JsonCli(p.Cartella(), {"giocate", "5", "--vincente", "1 2 3 4 5 6 7 8"});
+        const auto cli = p.Json({"giocate", "5", "--vincente", "1 2 3 4 5 6 7 8"});
         TFrmSpoglioGlobale f(giocate, Concorso);
         f.show();
         QCOMPARE(TestoDi(f, "LabelVincente"), QStringLiteral("Colonna vincente del concorso Nº 5"));
@@ -66,10 +60,11 @@ class TestTFrmSpoglioGlobale : public QObject {
                                       QString::number(cli["sistemi"].toArray().size())};
         for (int r = 0; r < 3; ++r) {
             const QJsonValue punti = cli[QLatin1String(chiavi[r])];
-            QCOMPARE(Riga(riepilogo, r, 5).mid(1),
+            QCOMPARE(RigaDi(*riepilogo, r, 5).mid(1),
                      (QStringList{giocateCli[r], N(punti, 8), N(punti, 7), N(punti, 6)}));
         }
-        QCOMPARE(Riga(riepilogo, 3, 5), (QStringList{"  Totale Vincite", "12", "7", "53", "29"}));
+        QCOMPARE(RigaDi(*riepilogo, 3, 5),
+                 (QStringList{"  Totale Vincite", "12", "7", "53", "29"}));
 
         // Seven systems at a time: the scroll bar reaches the ninth.
         auto* sistemi = C<QTableWidget>(f, "GrigliaSistemi");
@@ -78,7 +73,7 @@ class TestTFrmSpoglioGlobale : public QObject {
         const QJsonArray sistemiCli = cli["sistemi"].toArray();
         auto controlla = [&](int riga, int sistema) {
             const QJsonObject s = sistemiCli[sistema].toObject();
-            QCOMPARE(Riga(sistemi, riga, 7),
+            QCOMPARE(RigaDi(*sistemi, riga, 7),
                      (QStringList{QString::number(s["numeri"].toInt()),
                                   QString::number(s["colonne"].toInt()),
                                   QString::fromStdString(ludo::TestoData(s["data"].toDouble())),
@@ -92,10 +87,9 @@ class TestTFrmSpoglioGlobale : public QObject {
         controlla(6, 8);
 
         // A ninth number is refused and the last check stays.
-        RispostaMessaggio risposta;
-        ClicNumeri(f, Numeri({9}));
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgPiuDiOttoNumeriGlobale)});
-        QCOMPARE(Riga(riepilogo, 3, 5)[2], QStringLiteral("7"));
+        QCOMPARE(MessaggiDi([&] { ClicNumeri(f, Numeri({9})); }),
+                 QStringList{QString::fromUtf8(ludo::MsgPiuDiOttoNumeriGlobale)});
+        QCOMPARE(RigaDi(*riepilogo, 3, 5)[2], QStringLiteral("7"));
     }
 
     void stampaPrintsBothTables() {
@@ -105,17 +99,12 @@ class TestTFrmSpoglioGlobale : public QObject {
         f.show();
         ClicNumeri(f, kVincente);
         StampaSuImmagini stampa(PuntiProva, FoglioProva);
-        {
-            RispostaMessaggio nessuno;
-            Clic(f, "StampaBtn");
-            QVERIFY(nessuno.testi.isEmpty());
-        }
+        QVERIFY(MessaggiDi([&] { Clic(f, "StampaBtn"); }).isEmpty());
         QCOMPARE(stampa.superficie->Documenti(), 1);
         QCOMPARE(stampa.Pagine().size(), std::size_t{1});
         stampa.superficie->guasto = true;
-        RispostaMessaggio errore;
-        Clic(f, "StampaBtn");
-        QCOMPARE(errore.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareDati)});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "StampaBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareDati)});
     }
 };
 

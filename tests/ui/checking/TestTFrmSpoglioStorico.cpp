@@ -1,6 +1,5 @@
 #include <zip.h>
 
-#include <QElapsedTimer>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -8,7 +7,7 @@
 #include <random>
 
 #include "../controls/RispostaMessaggio.h"
-#include "../engine/SistemaDiProva.h"
+#include "../statistics/DemoDiProva.h"
 #include "SpoglioDiProva.h"
 #include "core/checking/SpoglioStorico.h"
 #include "ui/checking/FoglioXlsx.h"
@@ -18,16 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// The demonstration archive in a scratch program folder, loaded as the
-// main window loads it.
-void ArchivioDemo(SistemaDiProva& p) {
-    const fs::path archivi = p.Cartella() / "ARCHIVI";
-    for (const auto& f : fs::directory_iterator(fs::path(LUDO_DATA_DIR) / "ARCHIVI"))
-        fs::copy_file(f.path(), archivi / f.path().filename(),
-                      fs::copy_options::overwrite_existing);
-    QVERIFY(p.d().Archivio.Carica(archivi, p.d().Config.Ricerca.Intervallo));
-}
 
 std::vector<ludo::Colonna> ColonneACaso(std::size_t quante) {
     std::mt19937 caso(7);
@@ -46,18 +35,6 @@ QStringList Voci(const fs::path& cartella) {
         voci << QString::fromStdString(v.path().filename().string());
     voci.sort();
     return voci;
-}
-
-QStringList RigaTabella(const QTableWidget* t, int r) {
-    QStringList riga;
-    for (int c = 0; c < t->columnCount(); ++c) riga << t->item(r, c)->text();
-    return riga;
-}
-
-QStringList RigaJson(const QJsonValue& v) {
-    QStringList riga;
-    for (const auto& cella : v.toArray()) riga << cella.toString();
-    return riga;
 }
 
 // One entry of a zip archive, whole.
@@ -124,13 +101,12 @@ class TestTFrmSpoglioStorico : public QObject {
     Q_OBJECT
   private slots:
     void tablesAndSavedColumnsAreThoseOfTheCommandLine() {
-        SistemaDiProva p;
-        ArchivioDemo(p);
+        DemoDiProva p;
         const auto colonne = ColonneACaso(40);
         const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
         ScriviFile(file, ColonneLE(colonne));
-        const auto cli = JsonCli(p.Cartella(), {"spoglio-storico", file.string(), "--salva",
-                                                "cli.Col", "--punti", "7,6"});
+        const auto cli =
+            p.Json({"spoglio-storico", file.string(), "--salva", "cli.Col", "--punti", "7,6"});
 
         TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
                              Lista(colonne));
@@ -145,7 +121,7 @@ class TestTFrmSpoglioStorico : public QObject {
         int evidenziate = 0;
         for (int k = 0; k < 9; ++k) {
             const QJsonObject r = righe[k].toObject();
-            QCOMPARE(RigaTabella(generale, k),
+            QCOMPARE(RigaDi(*generale, k),
                      (QStringList{r["punteggio"].toString(), r["vincite"].toString(),
                                   r["frequenza"].toString(), r["ritardo_attuale"].toString(),
                                   r["ritardo_massimo"].toString(), r["ic"].toString()}));
@@ -158,16 +134,13 @@ class TestTFrmSpoglioStorico : public QObject {
         const QJsonArray concorsi = cli["dettaglio"].toArray();
         QCOMPARE(dettaglio->rowCount(), concorsi.size());
         for (int r = 0; r < concorsi.size(); ++r)
-            QCOMPARE(RigaTabella(dettaglio, r), RigaJson(concorsi[r]));
+            QCOMPARE(RigaDi(*dettaglio, r), Testi(concorsi[r]));
 
         // "Salva" with the scores set at first (7 and 6).
         const fs::path salvate = p.Cartella() / "COLONNE" / "vinte.Col";
-        {
-            RispostaFile risposta(QString::fromStdString(salvate.string()));
-            Clic(f, "SalvaBtn");
-            QCOMPARE(risposta.richieste.size(), 1);
-            QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva le Colonne"));
-        }
+        const auto richieste = RichiesteDi(salvate, [&] { Clic(f, "SalvaBtn"); });
+        QCOMPARE(richieste.size(), 1);
+        QCOMPARE(richieste[0].titolo, QStringLiteral("Salva le Colonne"));
         QCOMPARE(LeggiFile(salvate), LeggiFile(p.Cartella() / "COLONNE" / "cli.Col"));
         QVERIFY(!LeggiFile(salvate).isEmpty());
 
@@ -183,8 +156,7 @@ class TestTFrmSpoglioStorico : public QObject {
     }
 
     void exportWritesTheSheetAndOpensIt() {
-        SistemaDiProva p;
-        ArchivioDemo(p);
+        DemoDiProva p;
         TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
                              Lista(ColonneACaso(50)));
         QVERIFY(f.Analizza());
@@ -194,13 +166,13 @@ class TestTFrmSpoglioStorico : public QObject {
             aperti << file;
             return true;
         };
+        // "Esporta" to a file, the questions answered "Si": the messages shown.
+        const auto esporta = [&f](const fs::path& file) {
+            RispostaFile risposta(file);
+            return MessaggiDi([&f] { Clic(f, "EsportaBtn"); }, QStringLiteral("Si"));
+        };
         const fs::path xlsx = p.Cartella() / "storico.xlsx";
-        {
-            RispostaFile risposta(QString::fromStdString(xlsx.string()));
-            RispostaMessaggio messaggi;
-            Clic(f, "EsportaBtn");
-            QVERIFY(messaggi.testi.isEmpty());
-        }
+        QVERIFY(esporta(xlsx).isEmpty());
         QCOMPARE(aperti, QStringList{QString::fromStdString(xlsx.string())});
 
         const auto atteso = ludo::FoglioSpoglioStorico(f.Esito());
@@ -222,58 +194,22 @@ class TestTFrmSpoglioStorico : public QObject {
 
         // Nothing on the desktop opens spreadsheets: the user learns where the file is.
         AperturaFoglioDiProva = [](const QString&) { return false; };
-        {
-            RispostaFile risposta(QString::fromStdString(xlsx.string()));
-            RispostaMessaggio messaggi(QStringLiteral("Si"));
-            Clic(f, "EsportaBtn");
-            QCOMPARE(messaggi.testi, (QStringList{QString::fromUtf8(MsgSovrascrivere),
-                                                  QString::fromUtf8(MsgNessunProgrammaFoglio) +
-                                                      QString::fromStdString(xlsx.string())}));
-        }
+        QCOMPARE(esporta(xlsx), (QStringList{QString::fromUtf8(MsgSovrascrivere),
+                                             QString::fromUtf8(MsgNessunProgrammaFoglio) +
+                                                 QString::fromStdString(xlsx.string())}));
         // A name that cannot be replaced (a folder stands there): the message,
         // and no half-written file left beside it.
         const fs::path occupato = p.Cartella() / "occupato.xlsx";
         fs::create_directory(occupato);
         const auto prima = Voci(p.Cartella());
-        {
-            RispostaFile risposta(QString::fromStdString(occupato.string()));
-            RispostaMessaggio messaggi(QStringLiteral("Si"));
-            Clic(f, "EsportaBtn");
-            QCOMPARE(messaggi.testi.last(), QString::fromUtf8(MsgImpossibileSalvareFoglio));
-        }
+        QCOMPARE(esporta(occupato).last(), QString::fromUtf8(MsgImpossibileSalvareFoglio));
         QVERIFY(fs::is_directory(occupato));
         QCOMPARE(Voci(p.Cartella()), prima);
         AperturaFoglioDiProva = nullptr;
     }
 
-    // 100,000 columns over the whole demonstration archive: the interface
-    // keeps answering while the check runs.
-    void aLargeCheckKeepsTheInterfaceResponsive() {
-        SistemaDiProva p;
-        ArchivioDemo(p);
-        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
-                             Lista(ColonneACaso(100000)));
-        QElapsedTimer orologio;
-        qint64 ultimo = 0;
-        qint64 attesaMassima = 0;
-        QTimer battito;
-        QObject::connect(&battito, &QTimer::timeout, [&] {
-            const qint64 adesso = orologio.elapsed();
-            attesaMassima = std::max(attesaMassima, adesso - ultimo);
-            ultimo = adesso;
-        });
-        orologio.start();
-        battito.start(10);
-        QVERIFY(f.Analizza());
-        battito.stop();
-        QVERIFY2(attesaMassima < 200, qPrintable(QString::number(attesaMassima)));
-        QCOMPARE(f.Esito().Concorsi, 487);
-        QCOMPARE(C<QTableWidget>(f, "GrigliaDettaglio")->rowCount(), 487);
-    }
-
     void annullaStopsTheCheckAndShowsNothing() {
-        SistemaDiProva p;
-        ArchivioDemo(p);
+        DemoDiProva p;
         TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
                              Lista(ColonneACaso(1000000)));
         QuandoSiApre<TFrmProgresso>([](TFrmProgresso& avanzamento) {

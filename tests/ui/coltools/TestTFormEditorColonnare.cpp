@@ -21,7 +21,7 @@ namespace {
 
 // Answers the plain message boxes of the input checks with OK and keeps their texts.
 class RispostaAvviso : public QObject {
-public:
+  public:
     RispostaAvviso() {
         connect(&timer_, &QTimer::timeout, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -33,7 +33,7 @@ public:
     }
     QStringList testi;
 
-private:
+  private:
     QTimer timer_;
 };
 
@@ -60,17 +60,13 @@ QPoint Corrente(const TFormEditorColonnare& f) {
 
 const QStringList Otto = {"1", "2", "3", "4", "5", "6", "7", "8"};
 
-QByteArray Colonna(std::initializer_list<int> numeri) {
-    ludo::Colonna c = 0;
-    for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
-    return ColonneLE({c});
-}
+QByteArray Colonna(std::initializer_list<int> numeri) { return ColonneLE({Numeri(numeri)}); }
 
 }  // namespace
 
 class TestTFormEditorColonnare : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void typingTakesDigitsAndBlanksTwoAtMost() {
         SistemaDiProva p;
         TFormEditorColonnare f(*p.sistema);
@@ -97,7 +93,7 @@ private slots:
         SistemaDiProva p;
         TFormEditorColonnare f(*p.sistema);
         f.show();
-        RispostaFile file(QString::fromStdString((p.Cartella() / "COLONNE" / "mie.Col").string()));
+        RispostaFile file(p.Cartella() / "COLONNE" / "mie.Col");
         Digita(f, Otto.mid(0, 7));
         struct Caso {
             QString ottavo;  // typed in the eighth cell
@@ -134,9 +130,7 @@ private slots:
         {
             TFormEditorColonnare f(*p.sistema);
             f.show();
-            RispostaMessaggio nessuna;
-            Clic(f, "UscitaBtn");
-            QVERIFY(nessuna.testi.isEmpty());
+            QVERIFY(MessaggiDi([&] { Clic(f, "UscitaBtn"); }).isEmpty());
             QVERIFY(!f.isVisible());
         }
         TFormEditorColonnare f(*p.sistema);
@@ -154,7 +148,7 @@ private slots:
 
         // A new list asks for its name once; then "Salva Colonne" writes at once.
         f.show();
-        RispostaFile file(QString::fromStdString(mie.string()));
+        RispostaFile file(mie);
         Clic(f, "SalvaBtn");
         QCOMPARE(file.richieste.size(), 1);
         QCOMPARE(file.richieste.front().nome, QStringLiteral("Personali.col"));
@@ -166,9 +160,7 @@ private slots:
                  Colonna({1, 2, 3, 4, 5, 6, 7, 8}) + Colonna({9, 10, 11, 12, 13, 14, 15, 16}));
         // Sorting what is sorted changes nothing; nothing is asked on leaving.
         Clic(f, "OrdinaBtn");
-        RispostaMessaggio nessuna;
-        Clic(f, "UscitaBtn");
-        QVERIFY(nessuna.testi.isEmpty());
+        QVERIFY(MessaggiDi([&] { Clic(f, "UscitaBtn"); }).isEmpty());
         QVERIFY(!f.isVisible());
     }
 
@@ -181,10 +173,7 @@ private slots:
                                               Colonna({11, 12, 13, 14, 15, 16, 17, 18}));
         TFormEditorColonnare f(*p.sistema);
         f.show();
-        {
-            RispostaFile file(QString::fromStdString((colonne / "due.Col").string()));
-            Clic(f, "CaricaBtn");
-        }
+        RichiesteDi(colonne / "due.Col", [&] { Clic(f, "CaricaBtn"); });
         QCOMPARE(f.windowTitle(), QStringLiteral("Editor Colonnare - due.Col"));
         QVERIFY(!f.Editor().Modificato);
         Clic(f, "OrdinaBtn");
@@ -194,10 +183,7 @@ private slots:
 
         // The file's columns go in before the current column, the last one first.
         Tabella(f)->setCurrentIndex(Tabella(f)->model()->index(0, 1));
-        {
-            RispostaFile file(QString::fromStdString((colonne / "altre.Col").string()));
-            Clic(f, "InserisciFileBtn");
-        }
+        RichiesteDi(colonne / "altre.Col", [&] { Clic(f, "InserisciFileBtn"); });
         QCOMPARE(f.Editor().Conteggio(), 4U);
         QCOMPARE(Cella(f, 0, 1), QStringLiteral("11"));
         QCOMPARE(Cella(f, 0, 2), QStringLiteral("21"));

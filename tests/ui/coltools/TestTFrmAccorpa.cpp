@@ -13,12 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-ludo::Colonna Numeri(std::initializer_list<int> numeri) {
-    ludo::Colonna c = 0;
-    for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
-    return c;
-}
-
 // Runs the window to its end, as the user waits for it.
 void Attendi(TFrmAccorpa& f) {
     f.show();
@@ -29,7 +23,7 @@ void Attendi(TFrmAccorpa& f) {
 
 class TestTFrmAccorpa : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void theSystemGetsTheColumnsTheCommandLineGives() {
         SistemaDiProva p;
         // All the columns of 1..10 and of 11..19, with one loose column.

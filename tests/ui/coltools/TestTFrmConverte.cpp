@@ -21,12 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QStringList Voci(const QListWidget& lista) {
-    QStringList voci;
-    for (int i = 0; i < lista.count(); ++i) voci << lista.item(i)->text();
-    return voci;
-}
-
 // Columns of 8 numbers up to 30, as every format holds them.
 QByteArray Colonne(int primo) {
     std::vector<ludo::Colonna> colonne;
@@ -36,7 +30,7 @@ QByteArray Colonne(int primo) {
 
 // Chooses a folder as the user does, through "Sfoglia...".
 void ScegliCartella(TFrmConverte& f, const char* pulsante, const fs::path& cartella) {
-    RispostaFile risposta(QString::fromStdString(cartella.string()));
+    RispostaFile risposta(cartella);
     Clic(f, pulsante);
 }
 
@@ -44,7 +38,7 @@ void ScegliCartella(TFrmConverte& f, const char* pulsante, const fs::path& carte
 
 class TestTFrmConverte : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyFormatGivesTheFilesOfTheCommandLine() {
         SistemaDiProva p;
         const fs::path colonne = p.Cartella() / "COLONNE";
@@ -57,7 +51,8 @@ private slots:
         QCOMPARE(C<QComboBox>(f, "ComboS")->currentText(),
                  QStringLiteral("Col (Ludomatic e S. C. Totogol)"));
         QCOMPARE(C<QComboBox>(f, "ComboD")->currentText(), QStringLiteral("Txt (Formato testo)"));
-        QCOMPARE(Voci(*files), (QStringList{QStringLiteral("a.b.Col"), QStringLiteral("due.col")}));
+        QCOMPARE(VociDi(*files),
+                 (QStringList{QStringLiteral("a.b.Col"), QStringLiteral("due.col")}));
         QVERIFY(!C<QPushButton>(f, "ConvertiBtn")->isEnabled());
         QVERIFY(TestoDi(f, "Creati").isEmpty());
 
@@ -70,9 +65,7 @@ private slots:
             C<QComboBox>(f, "ComboD")->setCurrentIndex(formato);
             ScegliCartella(f, "SfogliaDBtn", finestra);
             Clic(f, "SelezionaTuttiBtn");
-            RispostaMessaggio risposta;
-            Clic(f, "ConvertiBtn");
-            QCOMPARE(risposta.testi,
+            QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
                      QStringList{QStringLiteral("Conversione terminata con successo.")});
             QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("2"));
 
@@ -89,7 +82,7 @@ private slots:
         }
         // The source list follows the source format, in any letter case.
         C<QComboBox>(f, "ComboS")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Txt));
-        QCOMPARE(Voci(*files), QStringList{QStringLiteral("testo.Txt")});
+        QCOMPARE(VociDi(*files), QStringList{QStringLiteral("testo.Txt")});
         Clic(f, "AzzeraSelezioneBtn");
         QVERIFY(!C<QPushButton>(f, "ConvertiBtn")->isEnabled());
     }
@@ -102,9 +95,7 @@ private slots:
         f.show();
         C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Col));
         Clic(f, "SelezionaTuttiBtn");
-        RispostaMessaggio risposta;
-        Clic(f, "ConvertiBtn");
-        QCOMPARE(risposta.testi,
+        QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
                  QStringList{QStringLiteral(
                      "Impossibile convertire il file a.Col. Elaborazione terminata")});
         QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
@@ -121,20 +112,17 @@ private slots:
         f.show();
         Clic(f, "SelezionaTuttiBtn");
         {
-            RispostaMessaggio no(QStringLiteral("No"));
-            Clic(f, "ConvertiBtn");
-            QCOMPARE(no.testi, QStringList{QStringLiteral(
-                                   "Il file a.Txt esiste già. Vuoi sovrascriverlo ? ")});
+            QCOMPARE(
+                MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("No")),
+                QStringList{QStringLiteral("Il file a.Txt esiste già. Vuoi sovrascriverlo ? ")});
             QCOMPARE(LeggiFile(colonne / "a.Txt"), QByteArray("vecchio"));
             QVERIFY(!fs::exists(colonne / "b.Txt"));
         }
         ScriviFile(colonne / "b.Txt", QByteArray("vecchio"));
-        RispostaMessaggio si(QStringLiteral("Si"));
-        Clic(f, "ConvertiBtn");
-        QCOMPARE(si.testi,
-                 (QStringList{QStringLiteral(
-                                  "I file a.Txt, b.Txt esistono già. Vuoi sovrascriverli ? "),
-                              QStringLiteral("Conversione terminata con successo.")}));
+        QCOMPARE(
+            MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("Si")),
+            (QStringList{QStringLiteral("I file a.Txt, b.Txt esistono già. Vuoi sovrascriverli ? "),
+                         QStringLiteral("Conversione terminata con successo.")}));
         QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("2"));
         QVERIFY(LeggiFile(colonne / "a.Txt").startsWith("1  2  3  4  5  6  7  8  \r\n"));
         QVERIFY(LeggiFile(colonne / "b.Txt").startsWith("2  3  4  5  6  7  8  9  \r\n"));

@@ -23,9 +23,7 @@ constexpr Caso Casi[] = {
     {"RBOr", "or"}, {"RBAnd", "and"}, {"RBXor", "xor"}, {"RBN1", "n1"}, {"RBN2", "n2"}};
 
 void Scrivi(TFrmOperazioni& f, const char* edit, const QString& testo) {
-    auto* e = C<QLineEdit>(f, edit);
-    e->clear();
-    QTest::keyClicks(e, testo);
+    Digita(C<QLineEdit>(f, edit), testo);
 }
 
 // The masks of a column file, sorted.
@@ -40,7 +38,7 @@ std::vector<quint32> Ordinate(const QByteArray& byte) {
 
 class TestTFrmOperazioni : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyOperationGivesWhatTheCommandLineGives() {
         SistemaDiProva p;
         const fs::path colonne = p.Cartella() / "COLONNE";

@@ -51,15 +51,15 @@ inline void Inserisci(QWidget& f, const QString& min, const QString& max, bool i
 // The window of a condition, open on the screen.
 inline std::unique_ptr<TFrmCondizione> Apri(ludo::TCondizione& c) {
     auto f = CreaEditor(c, nullptr);
-    f->show();
-    if (!QTest::qWaitForWindowExposed(f.get())) qWarning("la finestra non si è mostrata");
+    Mostra(*f);
     return f;
 }
 
 // The type codes whose editors exist: each single code, then each group code.
 inline const std::vector<std::uint8_t>& CodiciConEditor() {
-    static const std::vector<std::uint8_t> codici = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                                                     14, 15, 16, 17, 18, 20, 34, 35, 36, 37, 38, 39, 40};
+    static const std::vector<std::uint8_t> codici = {1,  2,  3,  4,  5,  6,  7,  8,  9,
+                                                     10, 11, 12, 13, 14, 15, 16, 17, 18,
+                                                     20, 34, 35, 36, 37, 38, 39, 40};
     return codici;
 }
 

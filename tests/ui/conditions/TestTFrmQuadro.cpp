@@ -3,12 +3,8 @@
 // it writes as the command-line program reads them, the insertion of filter
 // columns from the archive, and a nested board developed end to end.
 #include <QAction>
-#include <QCoreApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -34,23 +30,14 @@ namespace {
 
 using ludo::TQuadro;
 
-void Mostra(QWidget& f) {
-    f.show();
-    if (!QTest::qWaitForWindowExposed(&f)) qWarning("la finestra non si è mostrata");
-}
-
-ludo::Colonna Col(std::initializer_list<int> numeri) {
-    ludo::Colonna c = 0;
-    for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
-    return c;
-}
-
 void Pannello(const TFrmQuadro& f, int i, Qt::KeyboardModifiers m = {}) {
-    QTest::mouseClick(C<TGPannelloCF>(f, qPrintable(QStringLiteral("Pannello%1").arg(i))), Qt::LeftButton, m);
+    QTest::mouseClick(C<TGPannelloCF>(f, qPrintable(QStringLiteral("Pannello%1").arg(i))),
+                      Qt::LeftButton, m);
 }
 
 void DoppioPannello(const TFrmQuadro& f, int i) {
-    QTest::mouseDClick(C<TGPannelloCF>(f, qPrintable(QStringLiteral("Pannello%1").arg(i))), Qt::LeftButton);
+    QTest::mouseDClick(C<TGPannelloCF>(f, qPrintable(QStringLiteral("Pannello%1").arg(i))),
+                       Qt::LeftButton);
 }
 
 void Nuova(const TFrmQuadro& f, std::uint8_t codice, int volte = 1) {
@@ -70,16 +57,6 @@ void Filtro(ludo::TCondizione& c, ludo::Colonna numeri, int punti) {
     f.Tabelle[0].Prima.Voci[static_cast<std::size_t>(punti)].Stato = ludo::Accettato;
 }
 
-QJsonDocument Cli(const QStringList& argomenti) {
-    QProcess cli;
-    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/ludomatic-cli"), argomenti);
-    if (!cli.waitForFinished(120000) || cli.exitCode() != 0) {
-        qWarning("%s", cli.readAllStandardError().constData());
-        return {};
-    }
-    return QJsonDocument::fromJson(cli.readAllStandardOutput());
-}
-
 // The nested board of the end-to-end test: OR of two filter columns, the
 // second in a sub-board, each accepting 4 numbers in common.
 void BoardInCodice(TQuadro& radice) {
@@ -87,9 +64,9 @@ void BoardInCodice(TQuadro& radice) {
     radice.Inserisci(ludo::CodColonnaFiltro);
     auto* sotto = static_cast<TQuadro*>(radice.Inserisci(ludo::CodQuadro));
     radice.ApplicaRelazione(ludo::RelazioneOr);
-    Filtro(*radice.Elenco[0], Col({1, 2, 3, 4, 5, 6, 7, 8}), 4);
+    Filtro(*radice.Elenco[0], Numeri({1, 2, 3, 4, 5, 6, 7, 8}), 4);
     sotto->Inserisci(ludo::CodColonnaFiltro);
-    Filtro(*sotto->Elenco[0], Col({9, 10, 11, 12, 13, 14, 15, 16}), 4);
+    Filtro(*sotto->Elenco[0], Numeri({9, 10, 11, 12, 13, 14, 15, 16}), 4);
 }
 
 }  // namespace
@@ -106,13 +83,16 @@ class TestTFrmQuadro : public QObject {
         const auto& q = f.Radice();
         QCOMPARE(q.Accettate.Prima.Voci[3].Stato, ludo::Accettato);
         QCOMPARE(q.Accettate.Prima.Voci[2].Stato, ludo::Rifiutato);
-        for (int i = 0; i < 3; ++i) Filtro(*f.Radice().Elenco[static_cast<std::size_t>(i)], Col({1, 2, 3, 4, 5, 6, 7, 8}), 8);
+        for (int i = 0; i < 3; ++i)
+            Filtro(*f.Radice().Elenco[static_cast<std::size_t>(i)],
+                   Numeri({1, 2, 3, 4, 5, 6, 7, 8}), 8);
         f.Radice().Elenco[2]->Attivato = false;
         Clic(f, "OKBtn");
         quadro.AggiornaStato();
         cs.Prepara();
-        QVERIFY2(quadro.Verifica(Col({1, 2, 3, 4, 5, 6, 7, 8})), "two passing and one switched off pass AND");
-        QVERIFY(!quadro.Verifica(Col({1, 2, 3, 4, 5, 6, 7, 9})));
+        QVERIFY2(quadro.Verifica(Numeri({1, 2, 3, 4, 5, 6, 7, 8})),
+                 "two passing and one switched off pass AND");
+        QVERIFY(!quadro.Verifica(Numeri({1, 2, 3, 4, 5, 6, 7, 9})));
 
         TFrmQuadro g(quadro);
 
@@ -123,7 +103,8 @@ class TestTFrmQuadro : public QObject {
         Clic(g, "OKBtn");
         quadro.AggiornaStato();
         cs.Prepara();
-        QVERIFY2(!quadro.Verifica(Col({20, 21, 22, 23, 24, 25, 26, 27})), "NOT with every member off never passes");
+        QVERIFY2(!quadro.Verifica(Numeri({20, 21, 22, 23, 24, 25, 26, 27})),
+                 "NOT with every member off never passes");
         QCOMPARE(quadro.Relazione, ludo::RelazioneNot);
     }
 
@@ -148,11 +129,8 @@ class TestTFrmQuadro : public QObject {
         auto& q = f.Radice();
         for (int i = 0; i < 10; ++i) q.Elenco[static_cast<std::size_t>(i)]->Selezionato = true;
         f.Comando(QStringLiteral("Copia"))->trigger();
-        {
-            RispostaMessaggio ok;
-            f.Comando(QStringLiteral("Incolla"))->trigger();
-            QCOMPARE(ok.testi, QStringList{QStringLiteral("Informazione. Spazio Insufficiente !")});
-        }
+        QCOMPARE(MessaggiDi([&] { f.Comando(QStringLiteral("Incolla"))->trigger(); }),
+                 QStringList{QStringLiteral("Informazione. Spazio Insufficiente !")});
         QCOMPARE(q.Elenco.size(), 990U);
         QVERIFY2(!q.Elenco[0]->Selezionato, "a paste clears the selection first");
         for (int i = 1; i < 10; ++i) q.Elenco[static_cast<std::size_t>(i)]->Selezionato = true;
@@ -171,13 +149,16 @@ class TestTFrmQuadro : public QObject {
         Nuova(f, ludo::CodPariDispari, 4);
         Nuova(f, ludo::CodQuadro);
         auto& q = f.Radice();
-        for (int i = 0; i < 4; ++i) q.Elenco[static_cast<std::size_t>(i)]->Nome = std::string(1, static_cast<char>('A' + i));
+        for (int i = 0; i < 4; ++i)
+            q.Elenco[static_cast<std::size_t>(i)]->Nome =
+                std::string(1, static_cast<char>('A' + i));
         auto& sotto = static_cast<TQuadro&>(*q.Elenco[4]);
         sotto.Inserisci(ludo::CodResti)->Selezionato = true;
         f.Radice().PrimoVisibile = 0;
         C<QScrollBar>(f, "ScrollBar")->setValue(0);
         Pannello(f, 2);
-        QVERIFY2(!sotto.Elenco[0]->Selezionato, "a plain click clears the selection of the whole tree");
+        QVERIFY2(!sotto.Elenco[0]->Selezionato,
+                 "a plain click clears the selection of the whole tree");
         Pannello(f, 4, Qt::ControlModifier);
         QVERIFY(q.Elenco[1]->Selezionato && q.Elenco[3]->Selezionato);
         f.Comando(QStringLiteral("Taglia"))->trigger();
@@ -203,28 +184,25 @@ class TestTFrmQuadro : public QObject {
         TQuadro quadro(&cs);
         TFrmQuadro f(quadro);
         Mostra(f);
-        {
-            RispostaMessaggio ok;
-            f.Comando(QStringLiteral("Adatta"))->trigger();
-            QCOMPARE(ok.testi, QStringList{QStringLiteral("Impossibile Trovare la Colonna Prototipo.")});
-        }
+        QCOMPARE(MessaggiDi([&] { f.Comando(QStringLiteral("Adatta"))->trigger(); }),
+                 QStringList{QStringLiteral("Impossibile Trovare la Colonna Prototipo.")});
         Nuova(f, ludo::CodColonnaFiltro, 2);
         f.Radice().Elenco[0]->Nome = "Prototipo";
-        dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[0]).Numeri = Col({1, 2, 3, 4, 5, 6, 7, 8});
-        dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[1]).Numeri = Col({2, 4, 6, 8});
+        dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[0]).Numeri =
+            Numeri({1, 2, 3, 4, 5, 6, 7, 8});
+        dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[1]).Numeri = Numeri({2, 4, 6, 8});
         auto* basse = C<TPronostico>(f, "Partite1_16");
         auto* alte = C<TPronostico>(f, "Partite17_32");
         for (int n : {3, 5, 8, 11, 13}) basse->Clicca(n - 1);
-        {
-            RispostaMessaggio ok;
-            f.Comando(QStringLiteral("Adatta"))->trigger();
-            QCOMPARE(ok.testi.size(), 1);
-            QVERIFY(ok.testi[0].startsWith(QStringLiteral("Il Numero di Partite Selezionate")));
-        }
+        const QStringList testi =
+            MessaggiDi([&] { f.Comando(QStringLiteral("Adatta"))->trigger(); });
+        QCOMPARE(testi.size(), 1);
+        QVERIFY(testi[0].startsWith(QStringLiteral("Il Numero di Partite Selezionate")));
         for (int n : {17, 21, 30}) alte->Clicca(n - 17);
         f.Comando(QStringLiteral("Adatta"))->trigger();
         QCOMPARE(f.Radice().Elenco.size(), 1U);
-        QCOMPARE(dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[0]).Numeri, Col({5, 11, 17, 30}));
+        QCOMPARE(dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[0]).Numeri,
+                 Numeri({5, 11, 17, 30}));
         Clic(f, "AzzeraBtn");
         QCOMPARE(basse->Colonna() | alte->Colonna(), ludo::Colonna{0});
     }
@@ -258,10 +236,13 @@ class TestTFrmQuadro : public QObject {
         QCOMPARE(albero->Corrente(), &f.Radice());
         // A double-click on a box of the tree shows that board.
         const QRect casella = albero->Caselle()[2].rettangolo;
-        QTest::mouseDClick(albero->findChild<QWidget*>(QStringLiteral("Albero")), Qt::LeftButton, {}, casella.center());
+        QTest::mouseDClick(albero->findChild<QWidget*>(QStringLiteral("Albero")), Qt::LeftButton,
+                           {}, casella.center());
         QCOMPARE(f.Corrente().Elenco.size(), 2U);
         Clic(f, "OKBtn");
-        QCOMPARE(static_cast<TQuadro&>(*static_cast<TQuadro&>(*quadro.Elenco[0]).Elenco[0]).Elenco[1]->Nome,
+        QCOMPARE(static_cast<TQuadro&>(*static_cast<TQuadro&>(*quadro.Elenco[0]).Elenco[0])
+                     .Elenco[1]
+                     ->Nome,
                  std::string("Terzo"));
     }
 
@@ -277,25 +258,22 @@ class TestTFrmQuadro : public QObject {
         Nuova(f, ludo::CodSimmetrie);
         C<QLineEdit>(f, "EditNome")->setText(QStringLiteral("Quadro à"));
         const QString qdr = quadri + QStringLiteral("/prova.QDR");
-        {
-            RispostaFile risposta(qdr);
-            Clic(f, "SalvaQuadroBtn");
-            QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva Il Quadro"));
-        }
-        const QJsonObject letto = Cli({QStringLiteral("quadro"), qdr}).object();
-        QCOMPARE(letto.value(QStringLiteral("nome")).toString(), QStringLiteral("Quadro à"));
-        QCOMPARE(letto.value(QStringLiteral("membri")).toArray().size(), 3);
+        QCOMPARE(RichiesteDi(qdr, [&] { Clic(f, "SalvaQuadroBtn"); })[0].titolo,
+                 QStringLiteral("Salva Il Quadro"));
+        const QJsonObject letto = p.Json({"quadro", qdr.toStdString()});
+        QCOMPARE(letto["nome"].toString(), QStringLiteral("Quadro à"));
+        QCOMPARE(letto["membri"].toArray().size(), 3);
 
         Pannello(f, 1);
         Pannello(f, 3, Qt::ControlModifier);
         const QString cnd = quadri + QStringLiteral("/prova.CND");
-        {
-            RispostaFile risposta(cnd);
-            f.Comando(QStringLiteral("Salva"))->trigger();
-        }
-        const QJsonArray condizioni = Cli({QStringLiteral("condizioni"), cnd}).array();
+        RichiesteDi(cnd, [&] { f.Comando(QStringLiteral("Salva"))->trigger(); });
+        const QJsonArray condizioni =
+            QJsonDocument::fromJson(
+                QByteArray::fromStdString(p.Cli({"condizioni", cnd.toStdString()})))
+                .array();
         QCOMPARE(condizioni.size(), 2);
-        QCOMPARE(condizioni[1].toObject().value(QStringLiteral("codice")).toInt(), int{ludo::CodSimmetrie});
+        QCOMPARE(condizioni[1].toObject()["codice"].toInt(), int{ludo::CodSimmetrie});
 
         // Loading a board asks first, then replaces the board shown.
         Nuova(f, ludo::CodPariDispari);
@@ -313,10 +291,7 @@ class TestTFrmQuadro : public QObject {
         }
         QCOMPARE(f.Radice().Elenco.size(), 3U);
         Pannello(f, 1);
-        {
-            RispostaFile risposta(cnd);
-            f.Comando(QStringLiteral("Carica"))->trigger();
-        }
+        RichiesteDi(cnd, [&] { f.Comando(QStringLiteral("Carica"))->trigger(); });
         QCOMPARE(f.Radice().Elenco[1]->Codice, ludo::CodSimmetrie);
         QCOMPARE(f.Radice().Elenco.size(), 5U);
         {
@@ -332,7 +307,8 @@ class TestTFrmQuadro : public QObject {
         SistemaDiProva p;
         auto& a = p.d().Archivio;
         for (std::uint16_t anno : {2021, 2022, 2023}) {
-            for (std::uint8_t n = 1; n <= 30; ++n) a.InserisciOrdinato({anno, n, ludo::SerieA, 0xFFu << (n % 24)});
+            for (std::uint8_t n = 1; n <= 30; ++n)
+                a.InserisciOrdinato({anno, n, ludo::SerieA, 0xFFu << (n % 24)});
         }
         p.sistema->DatiPerLeCondizioni();
         auto& radice = static_cast<TQuadro&>(p.d().Condizioni.Condizione(ludo::CodQuadro));
@@ -357,7 +333,8 @@ class TestTFrmQuadro : public QObject {
         ludo::TCondizioniSistema cs;
         TQuadro quadro(&cs);
         for (int i = 0; i < 997; ++i) quadro.Inserisci(ludo::CodPariDispari);
-        const std::vector<ludo::TFisse> classifica = {{Col({7})}, {Col({1, 2})}, {Col({9})}, {Col({3})}, {Col({4})}};
+        const std::vector<ludo::TFisse> classifica = {
+            {Numeri({7})}, {Numeri({1, 2})}, {Numeri({9})}, {Numeri({3})}, {Numeri({4})}};
         TFormInsComb f(quadro, classifica);
         Mostra(f);
         auto* iniziale = C<QSpinBox>(f, "SEIniziale");
@@ -374,7 +351,7 @@ class TestTFrmQuadro : public QObject {
         Clic(f, "OKBtn");
         QCOMPARE(f.Inserite(), 2U);
         const auto& ultima = dynamic_cast<const ludo::TColonnaFiltro&>(*quadro.Elenco.back());
-        QCOMPARE(ultima.Numeri, Col({9}));
+        QCOMPARE(ultima.Numeri, Numeri({9}));
         QCOMPARE(ultima.Tabelle[0].Prima.Voci[1].Stato, ludo::Accettato);
     }
 
@@ -388,10 +365,10 @@ class TestTFrmQuadro : public QObject {
             Nuova(f, ludo::CodColonnaFiltro);
             Nuova(f, ludo::CodQuadro);
             Clic(f, "RadioOr");
-            Filtro(*f.Radice().Elenco[0], Col({1, 2, 3, 4, 5, 6, 7, 8}), 4);
+            Filtro(*f.Radice().Elenco[0], Numeri({1, 2, 3, 4, 5, 6, 7, 8}), 4);
             DoppioPannello(f, 2);
             Nuova(f, ludo::CodColonnaFiltro);
-            Filtro(*f.Corrente().Elenco[0], Col({9, 10, 11, 12, 13, 14, 15, 16}), 4);
+            Filtro(*f.Corrente().Elenco[0], Numeri({9, 10, 11, 12, 13, 14, 15, 16}), 4);
             Clic(f, "OKBtn");
             QVERIFY(f.Cambiato());
         }
@@ -404,10 +381,7 @@ class TestTFrmQuadro : public QObject {
         ludo::InterfacciaSviluppo nessunaFinestra;
         const auto esito = ludo::Sviluppa(inCodice, nessunaFinestra);
         QVERIFY(esito.Finali > 0 && esito.Finali < esito.Totale);
-        const QJsonObject sviluppo = Cli({QStringLiteral("--cartella"), QString::fromStdString(p.Cartella().string()),
-                                          QStringLiteral("sviluppa"), QString::fromStdString(file.string())})
-                                         .object();
-        QCOMPARE(sviluppo.value(QStringLiteral("finali")).toInteger(), esito.Finali);
+        QCOMPARE(p.Json({"sviluppa", file.string()})["finali"].toInteger(), esito.Finali);
     }
 };
 

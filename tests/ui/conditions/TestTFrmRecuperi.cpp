@@ -17,20 +17,18 @@
 
 namespace {
 
-void Mostra(QWidget& f) {
-    f.show();
-    if (!QTest::qWaitForWindowExposed(&f)) qWarning("la finestra non si è mostrata");
-}
-
 // "Pari e Dispari" and "Consecutività Numerica" each with a value in
 // recovery at level 2 under link A: "Max" of A and of all links is 2.
 void DueRecuperiInA(ludo::T_Sistema& s) {
     auto& d = *s.Dati;
     d.Pronostico = SistemaDiProva::Primi(13);
-    auto& pari = static_cast<ludo::TPariDispari&>(d.Condizioni.Condizione(ludo::CodPariDispari)).Tabelle[0].Prima;
+    auto& pari = static_cast<ludo::TPariDispari&>(d.Condizioni.Condizione(ludo::CodPariDispari))
+                     .Tabelle[0]
+                     .Prima;
     pari.Voci[3] = pari.Voci[5] = {ludo::Accettato, 0};
     pari.Voci[4] = {ludo::InRecupero, 2};
-    auto& corsa = static_cast<ludo::TConsecutivitaNumerica&>(d.Condizioni.Condizione(ludo::CodConsecutivitaNumerica))
+    auto& corsa = static_cast<ludo::TConsecutivitaNumerica&>(
+                      d.Condizioni.Condizione(ludo::CodConsecutivitaNumerica))
                       .Tabelle[0]
                       .Prima;
     corsa.Voci[1] = corsa.Voci[2] = {ludo::Accettato, 0};
@@ -61,31 +59,33 @@ class TestTFrmRecuperi : public QObject {
             RispostaMessaggio ok;
             Clic(f, "LinkB");
             QCOMPARE(ok.titoli, QStringList{QStringLiteral("Informazione")});
-            QCOMPARE(ok.testi, QStringList{QStringLiteral("Il Numero Degli Errori Nella Link è Troppo Alto !")});
+            QCOMPARE(
+                ok.testi,
+                QStringList{QStringLiteral("Il Numero Degli Errori Nella Link è Troppo Alto !")});
         }
         QCOMPARE(f.Lettera(), 'A');
         QVERIFY(C<QToolButton>(f, "LinkA")->isChecked());
         Clic(f, "AzzeraBtn");
         Accetta(f, "PtLink", 1);
         Accetta(f, "PtTutteLink", 3);
-        {
-            RispostaMessaggio ok;
-            Clic(f, "OkBtn");
-            QCOMPARE(ok.testi, QStringList{QStringLiteral("Il Numero Degli Errori Totali è Troppo Alto !")});
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OkBtn"); }),
+                 QStringList{QStringLiteral("Il Numero Degli Errori Totali è Troppo Alto !")});
         QVERIFY(f.isVisible() || f.result() != QDialog::Accepted);
         QCOMPARE(f.Lettera(), 'A');
-        QCOMPARE(p.d().Link.Lettera('A')->ErroriAmmessiNellaLink.Prima.Voci[1].Stato, ludo::Rifiutato);
+        QCOMPARE(p.d().Link.Lettera('A')->ErroriAmmessiNellaLink.Prima.Voci[1].Stato,
+                 ludo::Rifiutato);
 
         Clic(f, "AzzeraBtn");
         Accetta(f, "PtLink", 1);
         Clic(f, "LinkB");
         QCOMPARE(f.Lettera(), 'B');
         QCOMPARE(C<QListWidget>(f, "ListBoxCond")->count(), 0);
-        QVERIFY2(p.d().Link.StessiLimiti(ludo::TInsiemeLink{}), "the system keeps its limits until Ok");
+        QVERIFY2(p.d().Link.StessiLimiti(ludo::TInsiemeLink{}),
+                 "the system keeps its limits until Ok");
         Clic(f, "OkBtn");
         QVERIFY(f.Cambiato());
-        QCOMPARE(p.d().Link.Lettera('A')->ErroriAmmessiNellaLink.Prima.Voci[1].Stato, ludo::Accettato);
+        QCOMPARE(p.d().Link.Lettera('A')->ErroriAmmessiNellaLink.Prima.Voci[1].Stato,
+                 ludo::Accettato);
         QVERIFY(p.sistema->Modificato);
     }
 
@@ -98,7 +98,8 @@ class TestTFrmRecuperi : public QObject {
         Clic(f, "AzzeraBtn");
         Clic(f, "LinkC");
         Clic(f, "AnnullaBtn");
-        QCOMPARE(p.d().Link.Lettera('A')->ErroriAmmessiNellaLink.Prima.Voci[0].Stato, ludo::Accettato);
+        QCOMPARE(p.d().Link.Lettera('A')->ErroriAmmessiNellaLink.Prima.Voci[0].Stato,
+                 ludo::Accettato);
         QVERIFY(!p.sistema->Modificato);
     }
 

@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -27,6 +30,42 @@ inline void Clic(const QWidget& f, const char* nome) {
 }
 
 inline QString TestoDi(const QWidget& f, const char* nome) { return C<QLabel>(f, nome)->text(); }
+
+// The texts of a row of a table, from its first column to `colonne` (all by default).
+inline QStringList RigaDi(const QTableWidget& t, int riga, int colonne = -1) {
+    QStringList celle;
+    for (int c = 0; c < (colonne < 0 ? t.columnCount() : colonne); ++c)
+        celle << t.item(riga, c)->text();
+    return celle;
+}
+
+// The texts of the rows of a list.
+inline QStringList VociDi(const QListWidget& lista) {
+    QStringList voci;
+    for (int i = 0; i < lista.count(); ++i) voci << lista.item(i)->text();
+    return voci;
+}
+
+// Replaces the text of a box as the user does: selects it all and types.
+template <class Casella>
+void Digita(Casella* box, const QString& testo) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, testo);
+}
+
+// A double click on a row of a list as the mouse makes it: a click, then the second press.
+inline void DoppioClic(QListWidget& lista, int riga) {
+    const QPoint punto = lista.visualItemRect(lista.item(riga)).center();
+    QTest::mouseClick(lista.viewport(), Qt::LeftButton, {}, punto);
+    QTest::mouseDClick(lista.viewport(), Qt::LeftButton, {}, punto);
+}
+
+// Shows a window and waits until it is on the screen.
+inline void Mostra(QWidget& f) {
+    f.show();
+    if (!QTest::qWaitForWindowExposed(&f)) qWarning("la finestra non si è mostrata");
+}
 
 // Runs azione on the first modal window of type T that opens.
 template <class T>

@@ -4,6 +4,8 @@
 
 #include <QList>
 #include <QString>
+#include <filesystem>
+#include <functional>
 
 #include "ui/controls/DialoghiFile.h"
 
@@ -15,9 +17,19 @@ class RispostaFile {
             return percorso;
         };
     }
+    explicit RispostaFile(const std::filesystem::path& percorso)
+        : RispostaFile(QString::fromStdString(percorso.string())) {}
     ~RispostaFile() { RispostaDialogoFile = nullptr; }
     RispostaFile(const RispostaFile&) = delete;
     RispostaFile& operator=(const RispostaFile&) = delete;
 
     QList<RichiestaFile> richieste;
 };
+
+// Runs azione answering its file dialogs with percorso; the requests they made.
+template <class Percorso>
+QList<RichiestaFile> RichiesteDi(const Percorso& percorso, const std::function<void()>& azione) {
+    RispostaFile risposta(percorso);
+    azione();
+    return risposta.richieste;
+}

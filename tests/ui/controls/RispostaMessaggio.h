@@ -8,12 +8,14 @@
 #include <QStringList>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 #include "ui/controls/TFrmMessage.h"
 
 class RispostaMessaggio : public QObject {
-public:
-    explicit RispostaMessaggio(const QString& pulsante = QStringLiteral("OK")) : pulsante_(pulsante) {
+  public:
+    explicit RispostaMessaggio(const QString& pulsante = QStringLiteral("OK"))
+        : pulsante_(pulsante) {
         connect(&timer_, &QTimer::timeout, this, [this] { Rispondi(); });
         timer_.start(5);
     }
@@ -21,7 +23,7 @@ public:
     QStringList titoli;
     QStringList testi;
 
-private:
+  private:
     void Rispondi() {
         auto* box = qobject_cast<TFrmMessage*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) return;
@@ -35,3 +37,11 @@ private:
     QString pulsante_;
     QTimer timer_;
 };
+
+// The texts of the messages shown while azione runs, each answered with `pulsante`.
+inline QStringList MessaggiDi(const std::function<void()>& azione,
+                              const QString& pulsante = QStringLiteral("OK")) {
+    RispostaMessaggio risposta(pulsante);
+    azione();
+    return risposta.testi;
+}

@@ -33,31 +33,19 @@ QList<QStringList> RigheGriglia(const TFrmCalcGaranzie& f) {
     QList<QStringList> righe;
     for (int r = 0; r < g->rowCount(); ++r) {
         QStringList riga;
-        for (int c = 0; c < g->columnCount(); ++c) riga << (g->item(r, c) ? g->item(r, c)->text() : QString());
+        for (int c = 0; c < g->columnCount(); ++c)
+            riga << (g->item(r, c) ? g->item(r, c)->text() : QString());
         righe << riga;
     }
     while (!righe.isEmpty() && righe.back().join(QString()).isEmpty()) righe.pop_back();
     return righe;
 }
 
-// The "griglia" of the table of a key in the command's JSON answer (its
-// strings carry no escapes).
-QList<QStringList> GrigliaCli(const std::string& json, int chiave) {
-    auto pos = json.find("\"" + std::to_string(chiave) + "\":{");
-    pos = json.find("\"griglia\":[", pos) + 11;
+// The "griglia" of the table of a key in the command's answer.
+QList<QStringList> GrigliaCli(const QJsonObject& cli, int chiave) {
     QList<QStringList> righe;
-    while (json[pos] == '[') {
-        QStringList riga;
-        ++pos;
-        while (json[pos] == '"') {
-            const auto fine = json.find('"', pos + 1);
-            riga << QString::fromStdString(json.substr(pos + 1, fine - pos - 1));
-            pos = fine + 1;
-            if (json[pos] == ',') ++pos;
-        }
-        righe << riga;
-        pos += json[pos + 1] == ',' ? 2 : 1;
-    }
+    for (const auto& riga : cli["tabelle"][QString::number(chiave)]["griglia"].toArray())
+        righe << Testi(riga);
     return righe;
 }
 
@@ -70,7 +58,7 @@ void Calcola(TFrmCalcGaranzie& f) {
 
 class TestTFrmCalcGaranzie : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void theTablesEqualTheCommandLineForEveryError() {
         SistemaDiProva p;
         p.d().Pronostico = SistemaDiProva::Primi(10);
@@ -85,17 +73,16 @@ private slots:
         C<QCheckBox>(f, "CBErrori2")->setChecked(true);
         QVERIFY(!C<QCheckBox>(f, "CBCondizioni")->isEnabled());  // only without errors
         Calcola(f);
-        const auto cli = Cli(p.Cartella(), {"garanzie", "--memoria", lds.string(), "--pronostico",
-                                            "1 2 3 4 5 6 7 8 9 10", "--errori", "0,1,2"});
-        QCOMPARE(cli.stato, 0);
+        const auto cli = p.Json({"garanzie", "--memoria", lds.string(), "--pronostico",
+                                 "1 2 3 4 5 6 7 8 9 10", "--errori", "0,1,2"});
         QCOMPARE(f.ChiaveMostrata(), 8);
         QVERIFY(C<QToolButton>(f, "SpeedErr0")->isChecked());
-        QCOMPARE(RigheGriglia(f), GrigliaCli(cli.out, 8));
+        QCOMPARE(RigheGriglia(f), GrigliaCli(cli, 8));
         Clic(f, "SpeedErr1");
-        QCOMPARE(RigheGriglia(f), GrigliaCli(cli.out, 7));
+        QCOMPARE(RigheGriglia(f), GrigliaCli(cli, 7));
         Clic(f, "SpeedErr2");
         QCOMPARE(f.ChiaveMostrata(), 6);
-        QCOMPARE(RigheGriglia(f), GrigliaCli(cli.out, 6));
+        QCOMPARE(RigheGriglia(f), GrigliaCli(cli, 6));
         QCOMPARE(C<QProgressBar>(f, "Gauge")->value(), 100);
     }
 
@@ -103,7 +90,8 @@ private slots:
         SistemaDiProva p;
         p.d().Pronostico = SistemaDiProva::Primi(11);
         // The conditions: exactly four even numbers.
-        auto& pd = static_cast<ludo::TPariDispari&>(p.d().Condizioni.Condizione(ludo::CodPariDispari));
+        auto& pd =
+            static_cast<ludo::TPariDispari&>(p.d().Condizioni.Condizione(ludo::CodPariDispari));
         pd.Tabelle[0].Prima.Voci[4].Stato = ludo::Accettato;
         const fs::path lds = p.Cartella() / "SISTEMI" / "condizioni.LDS";
         p.sistema->Salva(lds);
@@ -123,9 +111,9 @@ private slots:
         QTest::keyClicks(C<QLineEdit>(f, "EditFileEsaminare"), QStringLiteral("esaminate.Col"));
         C<QCheckBox>(f, "CBCondizioni")->setChecked(true);
         Calcola(f);
-        auto cli = Cli(p.Cartella(), {"garanzie", "--colonne", "esaminate.Col", "--pronostico",
-                                      "1 2 3 4 5 6 7 8 9 10 11", "--condizioni", lds.string()});
-        QCOMPARE(RigheGriglia(f), GrigliaCli(cli.out, 8));
+        auto cli = p.Json({"garanzie", "--colonne", "esaminate.Col", "--pronostico",
+                           "1 2 3 4 5 6 7 8 9 10 11", "--condizioni", lds.string()});
+        QCOMPARE(RigheGriglia(f), GrigliaCli(cli, 8));
 
         C<QRadioButton>(f, "RBFileConfronto")->setChecked(true);
         QVERIFY(!C<QCheckBox>(f, "CBErrori0")->isEnabled());
@@ -133,17 +121,16 @@ private slots:
         C<QCheckBox>(f, "CBCondizioni")->setChecked(false);
         C<QCheckBox>(f, "CBErrori1")->setChecked(true);  // ignored with a comparison file
         Calcola(f);
-        cli = Cli(p.Cartella(), {"garanzie", "--colonne", "esaminate.Col", "--confronto", "confronto.Col"});
-        QCOMPARE(RigheGriglia(f), GrigliaCli(cli.out, 8));
+        cli = p.Json({"garanzie", "--colonne", "esaminate.Col", "--confronto", "confronto.Col"});
+        QCOMPARE(RigheGriglia(f), GrigliaCli(cli, 8));
         QVERIFY(C<QToolButton>(f, "SpeedErr0")->isEnabled());
         QVERIFY(!C<QToolButton>(f, "SpeedErr1")->isEnabled());
         QVERIFY(!C<QToolButton>(f, "SpeedErr2")->isEnabled());
 
         // A file that cannot be read: the message, and the window goes on.
         C<QLineEdit>(f, "EditFileConfronto")->setText(QStringLiteral("manca.Col"));
-        RispostaMessaggio ok;
-        Calcola(f);
-        QCOMPARE(ok.testi, QStringList{QStringLiteral("Impossibile caricare il file")});
+        QCOMPARE(MessaggiDi([&] { Calcola(f); }),
+                 QStringList{QStringLiteral("Impossibile caricare il file")});
         QCOMPARE(f.ChiaveMostrata(), 0);
         QVERIFY(C<QPushButton>(f, "ChiudiBtn")->isEnabled());
     }

@@ -83,7 +83,7 @@ class TestTFrmImpSv : public QObject {
         Clic(*f, "CBDistanzaMinima");
 
         // Tab goes from the optimised reduction to this one, its seconds and
-        // the minimum distance; the seconds are named for a screen reader.
+        // the minimum distance.
         Clic(*f, "CBMigliorata");
         auto* secondi = C<QSpinBox>(*f, "SpinSecondi");
         QApplication::setActiveWindow(f.get());
@@ -95,10 +95,7 @@ class TestTFrmImpSv : public QObject {
             QVERIFY2(fuoco == C<QWidget>(*f, nome) || fuoco->parentWidget() == C<QWidget>(*f, nome),
                      nome);
         }
-        QVERIFY(!secondi->accessibleName().isEmpty());
-        secondi->setFocus();
-        secondi->selectAll();
-        QTest::keyClicks(secondi, QStringLiteral("125"));
+        Digita(secondi, QStringLiteral("125"));
         Clic(*f, "OKBtn");
         const auto& d = p.d().Destinazione;
         QVERIFY(d.RiduzioneMigliorata);
@@ -122,9 +119,8 @@ class TestTFrmImpSv : public QObject {
         f.show();
         Clic(f, "RBFileColonnare");
         C<QLineEdit>(f, "EditFileSorgente")->setText(QStringLiteral("manca.Col"));
-        RispostaMessaggio risposta;
-        Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(MsgFileSorgenteMancante)});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(MsgFileSorgenteMancante)});
         QVERIFY(f.isVisible());
         QCOMPARE(f.result(), 0);
         QCOMPARE(f.focusWidget(), C<QWidget>(f, "EditFileSorgente"));

@@ -18,18 +18,15 @@ constexpr int Dpi = 100;
 // The dark pixels of the band of a page between two heights in mm.
 int ScuriTra(const QImage& pagina, double daMm, double aMm) {
     const ludo::TmmPrinter mm(Dpi, Dpi);
-    int scuri = 0;
-    for (int y = mm.PixelY(daMm); y < mm.PixelY(aMm); ++y) {
-        for (int x = 0; x < pagina.width(); ++x) scuri += qGray(pagina.pixel(x, y)) < 128 ? 1 : 0;
-    }
-    return scuri;
+    return PixelScuri(pagina,
+                      QRect(0, mm.PixelY(daMm), pagina.width(), mm.PixelY(aMm) - mm.PixelY(daMm)));
 }
 
 }  // namespace
 
 class TestTFormStampaProspetto : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // Three participants with names: three documents, each titled with its
     // participant (the titles differ, so their pictures do).
     void oneCopyPerParticipantWithItsName() {
@@ -82,7 +79,8 @@ private slots:
         f.show();
         RispostaMessaggio ok;
         Clic(f, "StampaBtn");
-        QTRY_COMPARE(ok.testi, QStringList{QStringLiteral("Impossibile Stampare il Prospetto del Sistema")});
+        QTRY_COMPARE(ok.testi,
+                     QStringList{QStringLiteral("Impossibile Stampare il Prospetto del Sistema")});
         QVERIFY(f.isVisible());
     }
 };

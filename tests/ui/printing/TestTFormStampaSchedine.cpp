@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <tuple>
 
+#include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
@@ -33,29 +34,20 @@ struct Dialogo {
         f.ImpostaTutto();
         f.show();
     }
-    std::tuple<SistemaDiProva&, StampaSuImmagini&, TFormStampaSchedine&> Parti() { return {s, stampa, f}; }
+    std::tuple<SistemaDiProva&, StampaSuImmagini&, TFormStampaSchedine&> Parti() {
+        return {s, stampa, f};
+    }
 
     SistemaDiProva s;
     StampaSuImmagini stampa;
     TFormStampaSchedine f;
 };
 
-void Scrivi(const QString& file, const QByteArray& byte) {
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(byte);
-}
-
-QByteArray Leggi(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class TestTFormStampaSchedine : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void openingFollowsTheStoredSettingsAndTheJob() {
         SistemaDiProva s;
         s.d().Config.ImpStampa.ColonnePerSchedina = 4;
@@ -108,9 +100,8 @@ private slots:
         C<QRadioButton>(f, "RBDa")->setChecked(true);
         C<QSpinBox>(f, "SEPrima")->setValue(4);
         C<QSpinBox>(f, "SEUltima")->setValue(2);
-        RispostaMessaggio risposta;
-        Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgSchedineErrate)});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgSchedineErrate)});
         QVERIFY(stampa.Pagine().empty());
         QVERIFY(f.isVisible());
 
@@ -142,7 +133,8 @@ private slots:
         C<QSpinBox>(f, "SEColonne")->setValue(2);
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
+        QCOMPARE(risposta.testi,
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
         QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
         ludo::Configurazione riletta;
         ludo::CaricaConfigurazione(riletta, s.Cartella());
@@ -154,7 +146,9 @@ private slots:
         QCOMPARE(risposta.testi.last(), QString::fromUtf8(ludo::MsgImpossibileStampareTabulato));
 
         // No printer can be reached at all.
-        SuperficieSostitutiva = []() -> SuperficieStampa* { throw std::runtime_error("nessuna stampante"); };
+        SuperficieSostitutiva = []() -> SuperficieStampa* {
+            throw std::runtime_error("nessuna stampante");
+        };
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi.last(), QString::fromUtf8(ludo::MsgImpossibileStampareLavoro));
         QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
@@ -164,9 +158,8 @@ private slots:
         Dialogo d(18);
         auto [s, stampa, f] = d.Parti();
         C<QCheckBox>(f, "CBPausa")->setChecked(true);
-        RispostaMessaggio risposta;
-        Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
         QCOMPARE(stampa.superficie->Documenti(), 3);
         QCOMPARE(stampa.Pagine().size(), std::size_t{3});
     }
@@ -175,10 +168,10 @@ private slots:
         Dialogo d(1);
         {
             ImpostaCartellaGuida(d.s.Cartella());
-            RispostaMessaggio risposta;
-            Clic(d.f, "HelpBtn");
-            QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Aprire la Guida: ") +
-                                                 QString::fromStdString((d.s.Cartella() / "Guida" / "stampa.html").string())});
+            QCOMPARE(
+                MessaggiDi([&] { Clic(d.f, "HelpBtn"); }),
+                QStringList{QStringLiteral("Impossibile Aprire la Guida: ") +
+                            QString::fromStdString((d.s.Cartella() / "Guida" / "stampa.html").string())});
         }
         ImpostaCartellaGuida(std::filesystem::path(LUDO_GUIDA_DIR).parent_path());
         Clic(d.f, "HelpBtn");
@@ -203,15 +196,12 @@ private slots:
         f.ImpostaTutto();
         f.show();
         C<QCheckBox>(f, "CBPausa")->setChecked(true);
-        const QString file = QString::fromStdString((s.Cartella() / "Dodici.pdf").string());
-        Scrivi(file, "vecchio");
+        const auto file = s.Cartella() / "Dodici.pdf";
+        ScriviFile(file, "vecchio");
         RispostaFile scelta(file);
-        {
-            RispostaMessaggio no(QStringLiteral("No"));
-            Clic(f, "OKBtn");
-            QCOMPARE(no.testi, QStringList{QString::fromUtf8(MsgSovrascrivere)});
-        }
-        QCOMPARE(Leggi(file), QByteArray("vecchio"));
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }, QStringLiteral("No")),
+                 QStringList{QString::fromUtf8(MsgSovrascrivere)});
+        QCOMPARE(LeggiFile(file), QByteArray("vecchio"));
         QVERIFY2(f.isVisible(), "nothing printed: the dialog stays");
         QCOMPARE(scelta.richieste.front().nome, QStringLiteral("Dodici.pdf"));
         QCOMPARE(scelta.richieste.front().filtro, QStringLiteral("Documento PDF (*.pdf)"));
@@ -219,10 +209,13 @@ private slots:
             RispostaMessaggio si(QStringLiteral("Si"));
             Clic(f, "OKBtn");
             // No pause between slips of a file: one document, one slip a page.
-            QCOMPARE(si.testi, (QStringList{QString::fromUtf8(MsgSovrascrivere),
-                                            QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)}));
+            QCOMPARE(
+                si.testi,
+                (QStringList{QString::fromUtf8(MsgSovrascrivere),
+                             QString::fromUtf8(MsgStampaSalvata) +
+                                 QDir::toNativeSeparators(QString::fromStdString(file.string()))}));
         }
-        const QByteArray scritto = Leggi(file);
+        const QByteArray scritto = LeggiFile(file);
         QVERIFY(scritto.startsWith("%PDF"));
         QCOMPARE(scritto.count("/Type /Page\n") + scritto.count("/Type /Page\r"), 3);
         QVERIFY(!f.isVisible());
@@ -235,7 +228,7 @@ private slots:
         RispostaFile nessuno{QString()};
         Clic(ancora, "OKBtn");
         QVERIFY(ancora.isVisible());
-        QCOMPARE(Leggi(file), scritto);
+        QCOMPARE(LeggiFile(file), scritto);
     }
 };
 

@@ -19,18 +19,18 @@ namespace {
 QString Testo(const QWidget& f, const char* nome) { return C<QLineEdit>(f, nome)->text(); }
 
 void Scrivi(const QWidget& f, const char* nome, const QString& testo) {
-    auto* e = C<QLineEdit>(f, nome);
-    e->selectAll();
-    QTest::keyClicks(e, testo);
+    Digita(C<QLineEdit>(f, nome), testo);
 }
 
-const ludo::SlipGeometry& Orizzontale(SistemaDiProva& s) { return s.d().Config.ImpStampa.Geometrie[0]; }
+const ludo::SlipGeometry& Orizzontale(SistemaDiProva& s) {
+    return s.d().Config.ImpStampa.Geometrie[0];
+}
 
 }  // namespace
 
 class TestTFrmTaratura : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void theControlsShowTenthsOfAMillimetre() {
         SistemaDiProva s;
         TFrmTaratura f(*s.sistema);
@@ -82,9 +82,8 @@ private slots:
         C<QSpinBox>(f, "SEDistColonne")->setValue(99);
         QCOMPARE(Orizzontale(s).XPrimaCol, 40.0);
         QCOMPARE(Orizzontale(s).DistanzaColonne, 9.5);
-        RispostaMessaggio risposta;
-        Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("'x4' non è un numero intero valido.")});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QStringLiteral("'x4' non è un numero intero valido.")});
         QVERIFY(f.isVisible());
     }
 
@@ -125,9 +124,7 @@ private slots:
         TFrmTaratura g(*s.sistema);
         g.show();
         C<QRadioButton>(g, "RBOrizzontale")->setChecked(true);
-        RispostaMessaggio no(QStringLiteral("No"));
-        Clic(g, "OKBtn");
-        QCOMPARE(no.testi.size(), 1);
+        QCOMPARE(MessaggiDi([&] { Clic(g, "OKBtn"); }, QStringLiteral("No")).size(), 1);
         QVERIFY(!s.d().Config.ImpStampa.Orizzontale);
     }
 
@@ -150,7 +147,8 @@ private slots:
         SistemaDiProva s;
         QImage schedina(300, 500, QImage::Format_RGB32);
         schedina.fill(QColor(250, 200, 200));
-        QVERIFY(schedina.save(QString::fromStdString((s.Cartella() / "sched.bmp").string()), "BMP"));
+        QVERIFY(
+            schedina.save(QString::fromStdString((s.Cartella() / "sched.bmp").string()), "BMP"));
         {
             TFrmTaratura f(*s.sistema);
             QCOMPARE(f.Anteprima().size(), QSize(300, 500));
@@ -170,9 +168,8 @@ private slots:
         TFrmTaratura f(*s.sistema);
         f.show();
         const auto prima = s.d().Config.ImpStampa;
-        RispostaMessaggio risposta;
-        Clic(f, "BTest");
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "BTest"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
         QVERIFY(s.d().Config.ImpStampa == prima);
     }
 

@@ -1,42 +1,44 @@
 #pragma once
 // A betting shop in a scratch program folder: the matrix library shipped
-// with the program, the plays of a contest as ludomatic-cli reads them back,
-// and the guarantee a set of columns gives on the customer's numbers.
+// with the program, the plays of a contest as the archive and ludomatic-cli
+// read them back, and the guarantee a set of columns gives on the
+// customer's numbers.
 
-#include <QtTest>
 #include <filesystem>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "cli/Comandi.h"
+#include "../engine/SistemaDiProva.h"
+#include "core/checking/ArchivioGiocate.h"
 #include "core/columns/Sottoinsiemi.h"
 #include "core/engine/Garanzie.h"
-#include "../engine/SistemaDiProva.h"
 
 class RicevitoriaDiProva : public SistemaDiProva {
-public:
+  public:
     explicit RicevitoriaDiProva(std::int32_t concorso = 12) {
         std::filesystem::copy(LUDO_DATA_DIR "/Matrici", Cartella() / "Matrici",
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
         d().Coupon.Concorso = concorso;
         d().Config.PrezzoLire = 800;
         d().Config.Euro = false;
     }
 
+    // The plays recorded for the contest.
+    [[nodiscard]] ludo::TArchivioGiocate Archivio() const {
+        ludo::TArchivioGiocate a(d().Coupon.Concorso);
+        a.Carica(Cartella());
+        return a;
+    }
     // What "ludomatic-cli giocate" prints for the contest.
     [[nodiscard]] std::string Giocate() const {
-        std::ostringstream out;
-        std::ostringstream err;
-        const std::vector<std::string> argomenti{"giocate", std::to_string(d().Coupon.Concorso)};
-        ludo::cli::esegui(argomenti, Cartella(), out, err);
-        return out.str();
+        return Cli({"giocate", std::to_string(d().Coupon.Concorso)});
     }
 };
 
 // The fewest points a column of `colonne` scores against the worst winning
 // column of 8 of the numbers that holds every fixed one.
-inline int PuntiGarantiti(const ludo::ListaColonne& colonne, ludo::Colonna numeri, ludo::Colonna fisse) {
+inline int PuntiGarantiti(const ludo::ListaColonne& colonne, ludo::Colonna numeri,
+                          ludo::Colonna fisse) {
     const ludo::ContaPunti conta(colonne, numeri);
     int minimo = 8;
     ludo::detail::sottoinsiemi(numeri, 8, [&](ludo::Colonna vincente) {

@@ -9,7 +9,7 @@
 
 class TestTFormDatiRicevitoria : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void okStoresAndSavesTheShopLines() {
         SistemaDiProva p;
         auto& config = p.d().Config;

@@ -5,22 +5,16 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include "RicevitoriaDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
-#include "core/checking/Ricevitoria.h"
 #include "../printing/PagineDiProva.h"
+#include "RicevitoriaDiProva.h"
+#include "core/checking/Ricevitoria.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/shop/TFormGeneraSchedine.h"
 #include "ui/shop/TFormOrientamento.h"
 
 namespace {
-
-ludo::TArchivioGiocate Giocate(const RicevitoriaDiProva& p) {
-    ludo::TArchivioGiocate a(p.d().Coupon.Concorso);
-    a.Carica(p.Cartella());
-    return a;
-}
 
 ludo::FormatoRiga Formato(const ludo::TGiocataSchedina& g) {
     ludo::FormatoRiga f{};
@@ -38,7 +32,7 @@ void GeneraEStampa(TFormGeneraSchedine& f) {
 
 class TestTFormGeneraSchedine : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyFixedFormatPrintsItsLayoutAndCost() {
         RicevitoriaDiProva p;
         TFormGeneraSchedine f(*p.sistema);
@@ -48,11 +42,13 @@ private slots:
         for (int riga = 1; riga <= ludo::RigheFormatoSchedina; ++riga) {
             C<QSpinBox>(f, "SERigaFissa")->setValue(riga);
             const auto costo = static_cast<double>(ludo::ColonneRiga(riga)) * 800;
-            QCOMPARE(TestoDi(f, "LabelCostoFisso"), QStringLiteral(" ") + QString::fromStdString(ludo::TestoValuta(costo, false, FormatoNumeriLocale())));
+            QCOMPARE(TestoDi(f, "LabelCostoFisso"),
+                     QStringLiteral(" ") + QString::fromStdString(ludo::TestoValuta(
+                                               costo, false, FormatoNumeriLocale())));
             StampaSuImmagini stampa(60);
             GeneraEStampa(f);
             QCOMPARE(stampa.Pagine().size(), std::size_t{2});  // one page a slip
-            const auto archivio = Giocate(p);
+            const auto archivio = p.Archivio();
             QCOMPARE(archivio.Schedine.size(), registrate + 2);
             for (std::size_t s = registrate; s < archivio.Schedine.size(); ++s) {
                 QCOMPARE(Formato(archivio.Schedine[s]), ludo::FormatoSchedina(riga));
@@ -80,9 +76,10 @@ private slots:
         StampaSuImmagini stampa(60);
         GeneraEStampa(f);
         QCOMPARE(stampa.Pagine().size(), std::size_t{15});
-        for (const auto& g : Giocate(p).Schedine) {
+        for (const auto& g : p.Archivio().Schedine) {
             bool trovata = false;
-            for (int riga = 1; riga <= 10; ++riga) trovata = trovata || Formato(g) == ludo::FormatoSchedina(riga);
+            for (int riga = 1; riga <= 10; ++riga)
+                trovata = trovata || Formato(g) == ludo::FormatoSchedina(riga);
             QVERIFY(trovata);
         }
     }
@@ -97,11 +94,10 @@ private slots:
         p.d().Pronostico = 0xFF;
         Clic(f, "RBStatistica");
         Clic(f, "CBPronostico");
-        RispostaMessaggio risposta;
-        GeneraEStampa(f);
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgPronosticoInsufficiente)});
+        QCOMPARE(MessaggiDi([&] { GeneraEStampa(f); }),
+                 QStringList{QString::fromUtf8(ludo::MsgPronosticoInsufficiente)});
         QVERIFY(stampa.Pagine().empty());
-        QVERIFY(Giocate(p).Schedine.empty());
+        QVERIFY(p.Archivio().Schedine.empty());
     }
 
     void sixEqualColumnsGoToMemoryOrToAFile() {
@@ -117,7 +113,7 @@ private slots:
         for (ludo::Colonna c : p.d().Colonne) QCOMPARE(ludo::NumeroNumeri(c), 9);
         QVERIFY(p.sistema->Modificato);
         const auto file = p.Cartella() / "COLONNE" / "casuali.Col";
-        RispostaFile risposta(QString::fromStdString(file.string()));
+        RispostaFile risposta(file);
         Clic(f, "GeneraFileBtn");
         QCOMPARE(std::filesystem::file_size(file), std::uintmax_t{18 * 4});
         QCOMPARE(risposta.richieste.front().titolo, QStringLiteral("Salva le Colonne"));

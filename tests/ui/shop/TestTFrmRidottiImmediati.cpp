@@ -7,11 +7,10 @@
 #include <QtTest>
 #include <fstream>
 
-#include "RicevitoriaDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
-#include "core/checking/ArchivioGiocate.h"
 #include "../printing/PagineDiProva.h"
+#include "RicevitoriaDiProva.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/controls/TGCasSelector.h"
 #include "ui/controls/TGEditNum.h"
@@ -28,31 +27,19 @@ int Riga(const TFrmRidottiImmediati& f, const std::string& nome) {
 }
 
 // Types the numbers into the selector's boxes, in order.
-void Scrivi(const TFrmRidottiImmediati& f, const std::vector<int>& numeri) {
-    const auto& caselle = C<TGCasSelector>(f, "Selettore")->Caselle();
-    for (std::size_t i = 0; i < numeri.size(); ++i) {
-        caselle[static_cast<int>(i)]->clear();
-        QTest::keyClicks(caselle[static_cast<int>(i)], QString::number(numeri[i]));
+void Scrivi(const TFrmRidottiImmediati& f, std::initializer_list<int> numeri) {
+    auto casella = C<TGCasSelector>(f, "Selettore")->Caselle().begin();
+    for (int n : numeri) {
+        (*casella)->clear();
+        QTest::keyClicks(*casella++, QString::number(n));
     }
-}
-
-ludo::Colonna Maschera(const std::vector<int>& numeri) {
-    ludo::Colonna m = 0;
-    for (int n : numeri) m |= ludo::Colonna{1} << (n - 1);
-    return m;
-}
-
-ludo::TArchivioGiocate Giocate(const RicevitoriaDiProva& p) {
-    ludo::TArchivioGiocate a(p.d().Coupon.Concorso);
-    a.Carica(p.Cartella());
-    return a;
 }
 
 }  // namespace
 
 class TestTFrmRidottiImmediati : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void theListShowsTheLibraryAndAMatrixAsksForItsNumbers() {
         RicevitoriaDiProva p;
         std::ofstream(p.Cartella() / "Matrici" / "Sbagliato.col") << "abcd";
@@ -65,7 +52,9 @@ private slots:
         QCOMPARE(lista->item(venti, 0)->text(), QStringLiteral("20"));
         QCOMPARE(lista->item(venti, 2)->text(), QStringLiteral("1 Sei"));
         const int colonne = lista->item(venti, 3)->text().toInt();
-        QCOMPARE(lista->item(venti, 4)->text(), QString::fromStdString(ludo::TestoImporto(colonne * 800.0, false, FormatoNumeriLocale())));
+        QCOMPARE(lista->item(venti, 4)->text(),
+                 QString::fromStdString(
+                     ludo::TestoImporto(colonne * 800.0, false, FormatoNumeriLocale())));
 
         f.SelezionaMatrice(venti);
         QCOMPARE(TestoDi(f, "LabelInserire"), QStringLiteral("Inserire 20 Numeri"));
@@ -93,7 +82,7 @@ private slots:
         TFrmRidottiImmediati f(*p.sistema);
         f.show();
         f.SelezionaMatrice(Riga(f, "12F1R1.col"));
-        const std::vector<int> numeri{7, 1, 3, 5, 9, 11, 13, 15, 20, 22, 24, 30};
+        const auto numeri = {7, 1, 3, 5, 9, 11, 13, 15, 20, 22, 24, 30};
         Scrivi(f, numeri);
         QTest::keyClicks(C<QLineEdit>(f, "EditNome"), QStringLiteral("Rossi"));
         ludo::LavoroStampaSchedine lavoro;
@@ -107,22 +96,27 @@ private slots:
         const auto colonne = lavoro.Colonne.Conteggio();
         QCOMPARE(righe[1], std::string("12 Numeri con 1 Fissa"));
         QCOMPARE(righe[2], std::string("garanzia 1 Sette"));
-        QCOMPARE(righe[3], "£ " + ludo::TestoImporto(colonne * 800.0, false, FormatoNumeriLocale()) + " Conc.Nº 12");
+        QCOMPARE(righe[3], "£ " +
+                               ludo::TestoImporto(colonne * 800.0, false, FormatoNumeriLocale()) +
+                               " Conc.Nº 12");
         QCOMPARE(righe[4], std::string("Nome : Rossi"));
-        QCOMPARE(lavoro.ColonneCedolina[0], ludo::Colonna{1} << 6);
-        QCOMPARE(lavoro.ColonneCedolina[1], Maschera(numeri) & ~(ludo::Colonna{1} << 6));
-        QVERIFY(PuntiGarantiti(lavoro.Colonne, Maschera(numeri), ludo::Colonna{1} << 6) >= 7);
-        for (ludo::Colonna c : lavoro.Colonne) QVERIFY(c & (ludo::Colonna{1} << 6));
+        QCOMPARE(lavoro.ColonneCedolina[0], Numeri({7}));
+        QCOMPARE(lavoro.ColonneCedolina[1], Numeri(numeri) & ~Numeri({7}));
+        QVERIFY(PuntiGarantiti(lavoro.Colonne, Numeri(numeri), Numeri({7})) >= 7);
+        for (ludo::Colonna c : lavoro.Colonne) QVERIFY(c & Numeri({7}));
         QVERIFY(!stampa.Pagine().empty());
 
-        const auto archivio = Giocate(p);
+        const auto archivio = p.Archivio();
         QCOMPARE(archivio.Sistemi.size(), std::size_t{1});
         QCOMPARE(archivio.Sistemi[0].Numeri, 12);
-        QVERIFY(std::equal(lavoro.Colonne.begin(), lavoro.Colonne.end(), archivio.Sistemi[0].Colonne.begin(),
-                           archivio.Sistemi[0].Colonne.end()));
+        QVERIFY(std::equal(lavoro.Colonne.begin(), lavoro.Colonne.end(),
+                           archivio.Sistemi[0].Colonne.begin(), archivio.Sistemi[0].Colonne.end()));
         const std::string cli = p.Giocate();
-        QVERIFY2(cli.find("\"numeri\":12,\"colonne\":" + std::to_string(colonne)) != std::string::npos, cli.c_str());
-        QVERIFY2(cli.find("\"costo\":" + std::to_string(colonne * 800)) != std::string::npos, cli.c_str());
+        QVERIFY2(
+            cli.find("\"numeri\":12,\"colonne\":" + std::to_string(colonne)) != std::string::npos,
+            cli.c_str());
+        QVERIFY2(cli.find("\"costo\":" + std::to_string(colonne * 800)) != std::string::npos,
+                 cli.c_str());
     }
 
     void aPrintGivenUpOrIncompleteRecordsNothing() {
@@ -141,12 +135,12 @@ private slots:
         });
         Clic(f, "StampaRidottoBtn");
         QVERIFY(!stampa.Pagine().empty());
-        QVERIFY(Giocate(p).Sistemi.empty());
+        QVERIFY(p.Archivio().Sistemi.empty());
         // An incomplete choice is refused before anything prints.
         C<TGCasSelector>(f, "Selettore")->Caselle().last()->clear();
         RispostaMessaggio risposta;
         Clic(f, "StampaRidottoBtn");
-        QVERIFY(Giocate(p).Sistemi.empty());
+        QVERIFY(p.Archivio().Sistemi.empty());
     }
 
     void aChoiceSavedLoadsBackAndADamagedFileChangesNothing() {
@@ -157,17 +151,12 @@ private slots:
         f.SelezionaMatrice(riga);
         Scrivi(f, {30, 1, 2, 3, 4, 5, 6, 7, 8, 9});
         QTest::keyClicks(C<QLineEdit>(f, "EditNome"), QStringLiteral("Bianchi"));
-        const QString rid = QString::fromStdString((p.Cartella() / "Ridotti" / "cliente.Rid").string());
-        {
-            RispostaFile risposta(rid);
-            Clic(f, "SalvaRidottoBtn");
-        }
+        const QString rid =
+            QString::fromStdString((p.Cartella() / "Ridotti" / "cliente.Rid").string());
+        RichiesteDi(rid, [&] { Clic(f, "SalvaRidottoBtn"); });
         Clic(f, "AzzeraBtn");
         f.SelezionaMatrice(0);
-        {
-            RispostaFile risposta(rid);
-            Clic(f, "CaricaRidottoBtn");
-        }
+        RichiesteDi(rid, [&] { Clic(f, "CaricaRidottoBtn"); });
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), riga);
         QCOMPARE(C<TGCasSelector>(f, "Selettore")->Caselle().first()->Numero(), 30);
         QCOMPARE(C<QLineEdit>(f, "EditNome")->text(), QStringLiteral("Bianchi"));
@@ -181,9 +170,8 @@ private slots:
         const auto prima = C<TGCasSelector>(f, "Selettore")->Numeri();
         {
             RispostaFile risposta(rid);
-            RispostaMessaggio messaggio;
-            Clic(f, "CaricaRidottoBtn");
-            QCOMPARE(messaggio.testi, QStringList{QStringLiteral("Errore Durante il Caricamento del File")});
+            QCOMPARE(MessaggiDi([&] { Clic(f, "CaricaRidottoBtn"); }),
+                     QStringList{QStringLiteral("Errore Durante il Caricamento del File")});
         }
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), riga);
         QCOMPARE(C<TGCasSelector>(f, "Selettore")->Numeri(), prima);
@@ -195,9 +183,8 @@ private slots:
         file.write(altra);
         file.close();
         RispostaFile risposta(rid);
-        RispostaMessaggio messaggio;
-        Clic(f, "CaricaRidottoBtn");
-        QCOMPARE(messaggio.testi, QStringList{QStringLiteral("Errore nel file del ridotto")});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "CaricaRidottoBtn"); }),
+                 QStringList{QStringLiteral("Errore nel file del ridotto")});
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), 0);
     }
 
@@ -209,13 +196,11 @@ private slots:
         Scrivi(f, {2, 4, 6, 8, 10, 12, 14, 16, 18});
         Clic(f, "AdattaBtn");
         QVERIFY(p.sistema->Modificato);
-        QVERIFY(PuntiGarantiti(p.d().Colonne, Maschera({2, 4, 6, 8, 10, 12, 14, 16, 18}), 0) >= 6);
+        QVERIFY(PuntiGarantiti(p.d().Colonne, Numeri({2, 4, 6, 8, 10, 12, 14, 16, 18}), 0) >= 6);
         const auto col = p.Cartella() / "COLONNE" / "ridotto.Col";
-        {
-            RispostaFile risposta(QString::fromStdString(col.string()));
-            Clic(f, "SalvaColonneBtn");
-        }
-        QCOMPARE(static_cast<std::size_t>(std::filesystem::file_size(col)), 4 * p.d().Colonne.Conteggio());
+        RichiesteDi(col, [&] { Clic(f, "SalvaColonneBtn"); });
+        QCOMPARE(static_cast<std::size_t>(std::filesystem::file_size(col)),
+                 4 * p.d().Colonne.Conteggio());
     }
 };
 

@@ -6,21 +6,15 @@
 #include <QtTest>
 #include <fstream>
 
-#include "RicevitoriaDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../printing/PagineDiProva.h"
+#include "RicevitoriaDiProva.h"
 #include "ui/controls/FormatoLocale.h"
 #include "ui/shop/TFormOrientamento.h"
 #include "ui/shop/TFrmSistAutomatici.h"
 
 namespace {
-
-ludo::TArchivioGiocate Giocate(const RicevitoriaDiProva& p) {
-    ludo::TArchivioGiocate a(p.d().Coupon.Concorso);
-    a.Carica(p.Cartella());
-    return a;
-}
 
 // "Stampa" from the keyboard; the orientation is asked once and answered.
 int Stampa(TFrmSistAutomatici& f) {
@@ -49,7 +43,7 @@ ludo::Colonna Intersezione(const ludo::ListaColonne& colonne) {
 
 class TestTFrmSistAutomatici : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void reducedSystemsOfAFixedKindKeepTheirGuarantee() {
         RicevitoriaDiProva p;
         StampaSuImmagini stampa(60);
@@ -60,7 +54,7 @@ private slots:
         C<QSpinBox>(f, "SEFisse")->setValue(1);
         Clic(f, "RBGaranzia7");
         QCOMPARE(Stampa(f), 1);
-        const auto archivio = Giocate(p);
+        const auto archivio = p.Archivio();
         QCOMPARE(archivio.Sistemi.size(), std::size_t{2});
         for (const auto& s : archivio.Sistemi) {
             QCOMPARE(s.Numeri, 12);
@@ -84,9 +78,11 @@ private slots:
         C<QTabWidget>(f, "Pagine")->setCurrentIndex(1);
         C<QSpinBox>(f, "SESistemi")->setValue(3);
         C<QSpinBox>(f, "SEIntNumeri")->setValue(10);
-        QCOMPARE(TestoDi(f, "LabelCostoInt"), QStringLiteral(" ") + QString::fromStdString(ludo::TestoValuta(36000, false, FormatoNumeriLocale())));
+        QCOMPARE(TestoDi(f, "LabelCostoInt"),
+                 QStringLiteral(" ") + QString::fromStdString(
+                                           ludo::TestoValuta(36000, false, FormatoNumeriLocale())));
         Stampa(f);
-        const auto archivio = Giocate(p);
+        const auto archivio = p.Archivio();
         QCOMPARE(archivio.Integrali.size(), std::size_t{3});
         for (const auto& g : archivio.Integrali) QCOMPARE(ludo::NumeroNumeri(g.Maschera), 10);
         QCOMPARE(stampa.Pagine().size(), std::size_t{6});  // a receipt and a slip each
@@ -105,17 +101,14 @@ private slots:
         // The library has nothing between 8 800 and 10 400 lire.
         C<QSpinBox>(f, "SECostoMin")->setValue(8800);
         C<QSpinBox>(f, "SECostoMax")->setValue(10400);
-        {
-            RispostaMessaggio risposta;
-            Clic(f, "StampaBtn");
-            QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgNessunSistemaDelCosto)});
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "StampaBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgNessunSistemaDelCosto)});
         C<QSpinBox>(f, "SECostoMin")->setValue(800);
         C<QSpinBox>(f, "SECostoMax")->setValue(30400);
         RispostaMessaggio nessuno;
         Stampa(f);
         QVERIFY2(nessuno.testi.isEmpty(), qPrintable(nessuno.testi.join(QLatin1Char('|'))));
-        const auto archivio = Giocate(p);
+        const auto archivio = p.Archivio();
         QCOMPARE(archivio.Sistemi.size(), std::size_t{2});
         for (const auto& s : archivio.Sistemi) {
             QVERIFY(s.Colonne.Conteggio() * 800 <= 30400);
@@ -143,12 +136,14 @@ private slots:
         RicevitoriaDiProva p;
         TFrmSistAutomatici f(*p.sistema);
         f.show();
-        SuperficieSostitutiva = []() -> SuperficieStampa* { throw std::runtime_error("nessuna stampante"); };
+        SuperficieSostitutiva = []() -> SuperficieStampa* {
+            throw std::runtime_error("nessuna stampante");
+        };
         RispostaMessaggio risposta;
         Stampa(f);
         SuperficieSostitutiva = nullptr;
         QCOMPARE(risposta.testi.size(), 1);
-        QVERIFY(Giocate(p).Sistemi.empty());
+        QVERIFY(p.Archivio().Sistemi.empty());
     }
 };
 

@@ -1,14 +1,8 @@
 #pragma once
-// The demo archive and the typical system in a scratch program folder, and
-// what ludomatic-cli prints for them, as JSON.
+// The demo archive and the typical system in a scratch program folder.
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QtTest>
 #include <filesystem>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "../engine/SistemaDiProva.h"
 #include "cli/ArchivioProgramma.h"
@@ -29,13 +23,5 @@ class DemoDiProva : public SistemaDiProva {
     }
     [[nodiscard]] std::filesystem::path FileSistema() const {
         return Cartella() / "SISTEMI" / "tipico.LDS";
-    }
-
-    [[nodiscard]] QJsonObject Cli(const std::vector<std::string>& argomenti) const {
-        std::ostringstream out;
-        std::ostringstream err;
-        if (ludo::cli::esegui(argomenti, Cartella(), out, err) != 0)
-            qFatal("cli: %s", err.str().c_str());
-        return QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
     }
 };

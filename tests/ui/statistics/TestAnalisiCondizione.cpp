@@ -42,18 +42,14 @@ QString Cella(const QWidget& f, const char* tabella, int riga, int colonna) {
 }
 
 QJsonArray Righe(const QJsonObject& analisi, int vista) {
-    return analisi[QStringLiteral("viste")]
-        .toArray()[vista]
-        .toObject()[QStringLiteral("righe")]
-        .toArray();
+    return analisi["viste"][vista]["righe"].toArray();
 }
 
 // One field of every row, as the points or the runs statistic reads it.
 QList<qreal> Colonna(const QJsonArray& righe, const char* statistica, const char* campo) {
     QList<qreal> valori;
     for (const auto& r : righe)
-        valori
-            << r.toObject()[QLatin1String(statistica)].toObject()[QLatin1String(campo)].toDouble();
+        valori << r[QLatin1String(statistica)][QLatin1String(campo)].toDouble();
     return valori;
 }
 
@@ -89,7 +85,7 @@ class TestAnalisiCondizione : public QObject {
   private slots:
     void theHistoricalChartAndTablesAreTheCliFigures() {
         DemoDiProva p;
-        const QJsonObject cli = p.Cli({"analisi", p.FileSistema().string(), "--condizione", "1"});
+        const QJsonObject cli = p.Json({"analisi", p.FileSistema().string(), "--condizione", "1"});
         const QJsonArray pari = Righe(cli, 0);
         Visto v;
         int serieCons = 0;
@@ -111,36 +107,26 @@ class TestAnalisiCondizione : public QObject {
         QCOMPARE(v.valori[1], Colonna(Righe(cli, 1), "punti", "frequenza"));
         QCOMPARE(v.cons[0], Colonna(pari, "cons", "frequenza"));
         QCOMPARE(serieCons, 2);
-        const double concorsi = cli[QStringLiteral("viste")]
-                                    .toArray()[0]
-                                    .toObject()[QStringLiteral("concorsi")]
-                                    .toDouble();
+        const double concorsi = cli["viste"][0]["concorsi"].toDouble();
         QVERIFY(concorsi > 400);
         for (int r = 0; r < pari.size(); ++r) {
             QVERIFY(std::abs(v.percentuali[0][r] - v.valori[0][r] / concorsi * 100) < 1e-9);
-            const QJsonObject riga = pari[r].toObject();
-            const QString ic = riga[QStringLiteral("ic")].toString();
-            const QString att = ic.isEmpty()
-                                    ? QString()
-                                    : QString::number(riga[QStringLiteral("punti")]
-                                                          .toObject()[QStringLiteral("ritardo")]
-                                                          .toInt());
+            const QJsonValue riga = pari[r];
+            const QString ic = riga["ic"].toString();
+            const QString att =
+                ic.isEmpty() ? QString() : QString::number(riga["punti"]["ritardo"].toInt());
             // The table was last filled in "Valori".
             QCOMPARE(v.celle[r], QStringLiteral("%1|%2|%3|%4")
-                                     .arg(riga[QStringLiteral("punti")]
-                                              .toObject()[QStringLiteral("frequenza")]
-                                              .toInt())
-                                     .arg(riga[QStringLiteral("cons")]
-                                              .toObject()[QStringLiteral("frequenza")]
-                                              .toInt())
+                                     .arg(riga["punti"]["frequenza"].toInt())
+                                     .arg(riga["cons"]["frequenza"].toInt())
                                      .arg(att, ic));
         }
     }
 
     void theColumnarChartTableAndPanelsAreTheCliFigures() {
         DemoDiProva p;
-        const QJsonObject cli = p.Cli({"analisi", p.FileSistema().string(), "--condizione", "1"});
-        const QJsonObject vista = cli[QStringLiteral("viste")].toArray()[0].toObject();
+        const QJsonObject cli = p.Json({"analisi", p.FileSistema().string(), "--condizione", "1"});
+        const QJsonValue vista = cli["viste"][0];
         const QJsonArray pari = Righe(cli, 0);
         Visto v;
         ApriDallEditor<TFrmAnalisiColonnare>(p, 1, "AnalisiBtn", [&](TFrmAnalisiColonnare& f) {
@@ -158,7 +144,7 @@ class TestAnalisiCondizione : public QObject {
             v.quota = C<TGTortaQuota>(f, "TortaFiltrate")->Quota();
             v.convenienza = TestoDi(f, "Convenienza");
         });
-        const bool tenute = vista[QStringLiteral("mostra_tenute")].toBool();
+        const bool tenute = vista["mostra_tenute"].toBool();
         QCOMPARE(v.valori.size(), tenute ? 3 : 2);
         QCOMPARE(v.valori[0], Colonna(pari, "punti", "integrale"));
         QCOMPARE(v.valori[1], Colonna(pari, "punti", "singola"));
@@ -166,20 +152,18 @@ class TestAnalisiCondizione : public QObject {
         QCOMPARE(v.cons[0], Colonna(pari, "cons", "integrale"));
         QCOMPARE(v.cons[1], Colonna(pari, "cons", "singola"));
         for (int r = 0; r < pari.size(); ++r) {
-            const QJsonObject c = pari[r].toObject()[QStringLiteral("cons")].toObject();
+            const QJsonValue c = pari[r]["cons"];
             QCOMPARE(v.celle[r],
                      QStringLiteral("%1|%2|%3")
-                         .arg(c[QStringLiteral("integrale")].toInt())
-                         .arg(c[QStringLiteral("singola")].toInt())
-                         .arg(tenute ? QString::number(c[QStringLiteral("tenute")].toInt())
-                                     : QString()));
+                         .arg(c["integrale"].toInt())
+                         .arg(c["singola"].toInt())
+                         .arg(tenute ? QString::number(c["tenute"].toInt()) : QString()));
         }
         // The values the condition accepts stand out: those it alone keeps.
         for (int r = 0; r < pari.size(); ++r)
             QCOMPARE(v.accettati[r], Colonna(pari, "punti", "singola")[r] > 0);
-        const QJsonObject pannelli = vista[QStringLiteral("pannelli")].toObject();
-        QVERIFY(std::abs(v.quota - pannelli[QStringLiteral("colonne_filtrate")].toDouble()) < 1e-9);
-        QCOMPARE(v.convenienza, pannelli[QStringLiteral("etichetta")].toString());
+        QVERIFY(std::abs(v.quota - vista["pannelli"]["colonne_filtrate"].toDouble()) < 1e-9);
+        QCOMPARE(v.convenienza, vista["pannelli"]["etichetta"].toString());
     }
 
     // "Annulla" on the progress of the columnar run: no window, no message.

@@ -23,12 +23,6 @@
 
 namespace {
 
-QStringList RigaDi(const QTableWidget& t, int riga) {
-    QStringList celle;
-    for (int c = 0; c < t.columnCount(); ++c) celle << t.item(riga, c)->text();
-    return celle;
-}
-
 ludo::Colonna NumeriDi(const QJsonArray& numeri) {
     ludo::Colonna c = 0;
     for (const auto& n : numeri) c |= ludo::Colonna{1} << (n.toInt() - 1);
@@ -59,7 +53,7 @@ class TestStatisticheNumeri : public QObject {
   private slots:
     void archivioShowsTheCliRecordOfEveryNumber() {
         Principale p;
-        const QJsonArray numeri = p.demo.Cli({"numeri"})[QStringLiteral("numeri")].toArray();
+        const QJsonArray numeri = p.demo.Json({"numeri"})["numeri"].toArray();
         std::vector<QStringList> righe;
         QList<qreal> frequenze;
         QuandoSiApre<TFrmStoricoNumeri>([&](TFrmStoricoNumeri& f) {
@@ -80,9 +74,9 @@ class TestStatisticheNumeri : public QObject {
             QCOMPARE(righe[static_cast<std::size_t>(n - 1)],
                      (QStringList{QStringLiteral(" %1").arg(n), intero("frequenza"),
                                   intero("ritardo_attuale"), intero("ritardo_massimo"),
-                                  j[QStringLiteral("ic")].toString(), intero("frequenza_annuale"),
+                                  j["ic"].toString(), intero("frequenza_annuale"),
                                   intero("consecutivi_attuali"), intero("consecutivi_massimi")}));
-            if (n <= 16) QCOMPARE(frequenze[n - 1], j[QStringLiteral("frequenza")].toDouble());
+            if (n <= 16) QCOMPARE(frequenze[n - 1], j["frequenza"].toDouble());
         }
     }
 
@@ -113,7 +107,7 @@ class TestStatisticheNumeri : public QObject {
 
     void theForecastIsFilledAsTheCliFillsItAndTheChoicesStay() {
         Principale p;
-        const QJsonObject cli = p.demo.Cli(
+        const QJsonObject cli = p.demo.Json(
             {"pronostico-statistico", p.demo.FileSistema().string(), "--partite", "5", "--azzera"});
         QuandoSiApre<TFrmPronosticoStatistico>([](TFrmPronosticoStatistico& f) {
             C<QSpinBox>(f, "Partite")->setValue(5);
@@ -121,7 +115,7 @@ class TestStatisticheNumeri : public QObject {
             Clic(f, "OKBtn");
         });
         p.finestra->Comando(QStringLiteral("PronosticoStatistico"))->trigger();
-        const ludo::Colonna atteso = NumeriDi(cli[QStringLiteral("pronostico")].toArray());
+        const ludo::Colonna atteso = NumeriDi(cli["pronostico"].toArray());
         QCOMPARE(std::popcount(atteso), 5);
         QCOMPARE(p.demo.d().Pronostico, atteso);
         const ludo::Colonna mostrato = C<TPronosticoF>(*p.finestra, "Pronostico1")->Colonna() |

@@ -18,27 +18,23 @@ class TestTFrmInfoStatistiche : public QObject {
   private slots:
     void theFiguresAreTheCliRecordAndAStoppedSearchKeepsThem() {
         DemoDiProva p;
-        const QJsonObject cli = p.Cli({"statistica", p.FileSistema().string()});
-        const QJsonObject prima = cli[QStringLiteral("categorie")].toArray()[0].toObject();
+        const QJsonObject cli = p.Json({"statistica", p.FileSistema().string()});
+        const QJsonObject prima = cli["categorie"].toArray()[0].toObject();
         TFrmInfoStatistiche f;
         QSignalSpy fine(&f, &TFrmInfoStatistiche::Terminata);
         f.Avvia(*p.sistema);
         QVERIFY(f.isVisible());
         QCOMPARE(TestoDi(f, "Stato"), QStringLiteral("Analisi Dell'Archivio in Corso.."));
         QVERIFY(fine.wait(60000));
-        QCOMPARE(TestoDi(f, "Stato"), cli[QStringLiteral("stato")].toString());
-        QCOMPARE(TestoDi(f, "CicloMedio"), prima[QStringLiteral("ciclo_medio")].toString());
-        QCOMPARE(TestoDi(f, "Assenza"),
-                 QString::number(prima[QStringLiteral("settimane_di_assenza")].toInt()));
-        QCOMPARE(TestoDi(f, "RitardoAttuale"),
-                 QString::number(prima[QStringLiteral("ritardo_attuale")].toInt()));
-        QCOMPARE(TestoDi(f, "RitardoMinimo"),
-                 QString::number(prima[QStringLiteral("ritardo_minimo")].toInt()));
-        QCOMPARE(TestoDi(f, "RitardoMassimo"),
-                 QString::number(prima[QStringLiteral("ritardo_massimo")].toInt()));
-        QCOMPARE(TestoDi(f, "RitardoMedio"), prima[QStringLiteral("ritardo_medio")].toString());
+        QCOMPARE(TestoDi(f, "Stato"), cli["stato"].toString());
+        QCOMPARE(TestoDi(f, "CicloMedio"), prima["ciclo_medio"].toString());
+        QCOMPARE(TestoDi(f, "Assenza"), QString::number(prima["settimane_di_assenza"].toInt()));
+        QCOMPARE(TestoDi(f, "RitardoAttuale"), QString::number(prima["ritardo_attuale"].toInt()));
+        QCOMPARE(TestoDi(f, "RitardoMinimo"), QString::number(prima["ritardo_minimo"].toInt()));
+        QCOMPARE(TestoDi(f, "RitardoMassimo"), QString::number(prima["ritardo_massimo"].toInt()));
+        QCOMPARE(TestoDi(f, "RitardoMedio"), prima["ritardo_medio"].toString());
         QVERIFY(std::abs(C<TGTortaQuota>(f, "TortaVinte")->Quota() -
-                         prima[QStringLiteral("percentuale")].toDouble()) < 1e-9);
+                         prima["percentuale"].toDouble()) < 1e-9);
         // Only the first category was searched.
         QVERIFY(!C<QWidget>(f, "Cat2Btn")->isEnabled());
         QVERIFY(C<QWidget>(f, "ChiudiBtn")->isEnabled());
@@ -52,9 +48,9 @@ class TestTFrmInfoStatistiche : public QObject {
         Clic(f, "AnnullaBtn");
         QVERIFY(fine.wait(60000));
         QVERIFY2(!f.isVisible(), "a stopped search closes the window");
-        QCOMPARE(TestoDi(f, "Stato"), cli[QStringLiteral("stato")].toString());
-        QCOMPARE(TestoDi(f, "CicloMedio"), prima[QStringLiteral("ciclo_medio")].toString());
-        QCOMPARE(f.Risultato()->Esaminati, cli[QStringLiteral("esaminati")].toInt());
+        QCOMPARE(TestoDi(f, "Stato"), cli["stato"].toString());
+        QCOMPARE(TestoDi(f, "CicloMedio"), prima["ciclo_medio"].toString());
+        QCOMPARE(f.Risultato()->Esaminati, cli["esaminati"].toInt());
     }
 };
 

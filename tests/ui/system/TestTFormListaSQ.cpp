@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 
+#include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "ui/system/TFormEditSQ.h"
@@ -18,21 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void Scrivi(const fs::path& file, const std::string& byte) {
-    std::ofstream(file, std::ios::binary) << byte;
-}
-
-std::string Leggi(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-QStringList Mostrati(const TFormListaSQ& f) {
-    QStringList nomi;
-    auto* lista = C<QListWidget>(f, "ListBox");
-    for (int i = 0; i < lista->count(); ++i) nomi.append(lista->item(i)->text());
-    return nomi;
-}
+QStringList Mostrati(const TFormListaSQ& f) { return VociDi(*C<QListWidget>(f, "ListBox")); }
 
 QString Titolo(const TFormListaSQ& f) { return TestoDi(f, "LabelSerie"); }
 
@@ -51,16 +37,16 @@ void RispondiNome(const QString& nome) {
 
 // A program folder with the four lists.
 class CartellaListe {
-public:
+  public:
     CartellaListe() {
-        Scrivi(Cartella() / "SquadrA.Txt", "Inter\r\nJuventus\r\nMilan\r\n");
-        Scrivi(Cartella() / "SquadrB.Txt", "Bari\r\nBari\r\nPalermo\r\n");
-        Scrivi(Cartella() / "SquadrC1.Txt", "Arezzo\r\n");
-        Scrivi(Cartella() / "SquadrC2.Txt", "Gubbio\r\n");
+        ScriviFile(Cartella() / "SquadrA.Txt", "Inter\r\nJuventus\r\nMilan\r\n");
+        ScriviFile(Cartella() / "SquadrB.Txt", "Bari\r\nBari\r\nPalermo\r\n");
+        ScriviFile(Cartella() / "SquadrC1.Txt", "Arezzo\r\n");
+        ScriviFile(Cartella() / "SquadrC2.Txt", "Gubbio\r\n");
     }
     [[nodiscard]] fs::path Cartella() const { return dir_.path().toStdString(); }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
@@ -68,7 +54,7 @@ private:
 
 class TestTFormListaSQ : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void theSeriesButtonsShowTheirList() {
         CartellaListe c;
         TFormListaSQ f(c.Cartella());
@@ -76,7 +62,8 @@ private slots:
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
         QCOMPARE(Titolo(f), QStringLiteral("Serie A: 3 squadre"));
         Clic(f, "BtnB");
-        QCOMPARE(Mostrati(f), (QStringList{"Bari", "Bari", "Palermo"}));  // a name twice shows twice
+        QCOMPARE(Mostrati(f),
+                 (QStringList{"Bari", "Bari", "Palermo"}));  // a name twice shows twice
         Clic(f, "BtnC2");
         QCOMPARE(Mostrati(f), QStringList{"Gubbio"});
         QCOMPARE(f.SerieMostrata(), ludo::Serie::C2);
@@ -110,8 +97,9 @@ private slots:
 
         Clic(f, "OKBtn");
         QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
-        QCOMPARE(Leggi(c.Cartella() / "SquadrA.Txt"), std::string("Juventus\r\nLazio\r\nRoma\r\n"));
-        QCOMPARE(Leggi(c.Cartella() / "SquadrC1.Txt"), std::string("Ancona\r\nArezzo\r\n"));
+        QCOMPARE(LeggiFile(c.Cartella() / "SquadrA.Txt"),
+                 QByteArray("Juventus\r\nLazio\r\nRoma\r\n"));
+        QCOMPARE(LeggiFile(c.Cartella() / "SquadrC1.Txt"), QByteArray("Ancona\r\nArezzo\r\n"));
     }
 
     void aNameWindowGivenUpChangesNothing() {
@@ -137,8 +125,10 @@ private slots:
         Clic(f, "BtnCancella");
         Clic(f, "AnnullaBtn");
         QCOMPARE(f.result(), static_cast<int>(QDialog::Rejected));
-        QCOMPARE(f.Liste()[ludo::Serie::A].Nomi(), (std::vector<std::string>{"Inter", "Juventus", "Milan"}));
-        QCOMPARE(Leggi(c.Cartella() / "SquadrA.Txt"), std::string("Inter\r\nJuventus\r\nMilan\r\n"));
+        QCOMPARE(f.Liste()[ludo::Serie::A].Nomi(),
+                 (std::vector<std::string>{"Inter", "Juventus", "Milan"}));
+        QCOMPARE(LeggiFile(c.Cartella() / "SquadrA.Txt"),
+                 QByteArray("Inter\r\nJuventus\r\nMilan\r\n"));
     }
 
     void eachListFailsOnItsOwn() {
@@ -148,22 +138,18 @@ private slots:
         fs::remove(c.Cartella() / "SquadrC1.Txt");
         fs::create_directory(c.Cartella() / "SquadrC1.Txt");
         std::unique_ptr<TFormListaSQ> f;
-        {
-            RispostaMessaggio risposta;
-            f = std::make_unique<TFormListaSQ>(c.Cartella());
-            QCOMPARE(risposta.testi, (QStringList{"Impossibile Caricare la Lista delle Squadre di Serie B",
-                                                  "Impossibile Caricare la Lista delle Squadre di Serie C1"}));
-        }
+        QCOMPARE(MessaggiDi([&] { f = std::make_unique<TFormListaSQ>(c.Cartella()); }),
+                 (QStringList{"Impossibile Caricare la Lista delle Squadre di Serie B",
+                              "Impossibile Caricare la Lista delle Squadre di Serie C1"}));
         f->show();
         Clic(*f, "BtnB");
         QVERIFY(Mostrati(*f).isEmpty());
         RispondiNome(QStringLiteral("Bari"));
         Clic(*f, "BtnAggiungi");
 
-        RispostaMessaggio risposta;
-        Clic(*f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{"Impossibile Salvare la Lista delle Squadre di Serie C1"});
-        QCOMPARE(Leggi(c.Cartella() / "SquadrB.Txt"), std::string("Bari\r\n"));
+        QCOMPARE(MessaggiDi([&] { Clic(*f, "OKBtn"); }),
+                 QStringList{"Impossibile Salvare la Lista delle Squadre di Serie C1"});
+        QCOMPARE(LeggiFile(c.Cartella() / "SquadrB.Txt"), QByteArray("Bari\r\n"));
     }
 };
 

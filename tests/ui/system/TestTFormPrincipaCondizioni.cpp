@@ -2,13 +2,10 @@
 // in a condition editor, up to the saved system as the command-line
 // program reads and develops it.
 #include <QAction>
-#include <QCoreApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
@@ -52,10 +49,6 @@ struct ConRicalcolo {
     TFormPrincipa& f() const { return *finestra; }
 };
 
-QMenu* MenuCondizioni(const TFormPrincipa& f) {
-    return f.findChild<QMenu*>(QStringLiteral("Condizioni"));
-}
-
 // Opens a menu entry and, in the window it shows, does what the user does.
 void DalMenu(TFormPrincipa& f, const char* voce, std::function<void(QDialog&)> azione) {
     QuandoSiApre<QDialog>(std::move(azione));
@@ -67,21 +60,10 @@ void AccettaPari(QWidget& w) {
     Clic(w, "OKBtn");
 }
 
-// Runs ludomatic-cli, which stands beside the tests, and reads its JSON.
-QJsonObject Cli(const QStringList& argomenti) {
-    QProcess cli;
-    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/ludomatic-cli"), argomenti);
-    if (!cli.waitForFinished(120000) || cli.exitCode() != 0) {
-        qWarning("%s", cli.readAllStandardError().constData());
-        return {};
-    }
-    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
-}
-
 // The values of a table's first list that are not refused.
 QStringList Accettati(const QJsonObject& tabella) {
     QStringList valori;
-    const QJsonObject voci = tabella.value(QStringLiteral("primo")).toObject();
+    const QJsonObject voci = tabella["primo"].toObject();
     for (auto v = voci.begin(); v != voci.end(); ++v) {
         if (v.value().toArray().at(0).toInt() != ludo::Rifiutato) valori.append(v.key());
     }
@@ -138,9 +120,7 @@ struct GiroCompleto {
     }
     QJsonArray Salva() {
         finestra->Comando(QStringLiteral("Save1"))->trigger();
-        return Cli({QStringLiteral("sistema"), QString::fromStdString(file.string())})
-            .value(QStringLiteral("condizioni"))
-            .toArray();
+        return p.Json({"sistema", file.string()})["condizioni"].toArray();
     }
     void SviluppaComeInCodice(void (*modifiche)(ludo::TCondizioniSistema&)) const {
         ludo::T_Sistema inCodice(p.Cartella());
@@ -149,10 +129,7 @@ struct GiroCompleto {
         ludo::InterfacciaSviluppo nessunaFinestra;
         const auto esito = ludo::Sviluppa(inCodice, nessunaFinestra);
         QVERIFY(esito.Finali > 0 && esito.Finali < esito.Totale);
-        const QJsonObject sviluppo =
-            Cli({QStringLiteral("--cartella"), QString::fromStdString(p.Cartella().string()),
-                 QStringLiteral("sviluppa"), QString::fromStdString(file.string())});
-        QCOMPARE(sviluppo.value(QStringLiteral("finali")).toInteger(), esito.Finali);
+        QCOMPARE(p.Json({"sviluppa", file.string()})["finali"].toInteger(), esito.Finali);
     }
     SistemaDiProva p;
     ludo::T_Sistema sistema{p.Cartella()};
@@ -174,17 +151,17 @@ class TestTFormPrincipaCondizioni : public QObject {
         const auto finestra = Principale(*p.sistema);
         TFormPrincipa& f = *finestra;
         int abilitate = 0;
-        for (QAction* voce : MenuCondizioni(f)->actions()) {
+        for (QAction* voce : C<QMenu>(f, "Condizioni")->actions()) {
             const int slot = voce->data().toInt();
             if (slot <= 0 || slot == ludo::CodGruppoPicchetti) continue;
             QCOMPARE(voce->isEnabled(), EditorDisponibile(static_cast<std::uint8_t>(slot)));
             abilitate += voce->isEnabled() ? 1 : 0;
         }
         QCOMPARE(abilitate, 19);
-        for (const char* nome :
-             {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche", "Resti",
-              "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze", "Interruzioni",
-              "Simmetrie", "Vortice", "Ripetizioni", "Sequele", "Somme", "PuntiTra", "Quadri", "Link"}) {
+        for (const char* nome : {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche",
+                                 "Resti", "ColonneFiltro", "FormuleDerivate", "Posizioni",
+                                 "NumeroSequenze", "Interruzioni", "Simmetrie", "Vortice",
+                                 "Ripetizioni", "Sequele", "Somme", "PuntiTra", "Quadri", "Link"}) {
             QVERIFY2(f.Comando(QString::fromLatin1(nome))->isEnabled(), nome);
         }
         QVERIFY(!f.Comando(QStringLiteral("Picchetti"))->isEnabled());
@@ -264,19 +241,17 @@ class TestTFormPrincipaCondizioni : public QObject {
         const QJsonArray condizioni = giro.Salva();
         QVERIFY(!giro.sistema.Modificato);
         QCOMPARE(condizioni.size(), 20);
-        const QJsonArray pari = condizioni[0].toObject().value(QStringLiteral("tabelle")).toArray();
+        const QJsonArray pari = condizioni[0].toObject()["tabelle"].toArray();
         QCOMPARE(Accettati(pari[0].toObject()),
                  (QStringList{QStringLiteral("3"), QStringLiteral("4")}));
         QVERIFY(Accettati(pari[1].toObject()).isEmpty());
-        const QJsonArray membri =
-            condizioni[11].toObject().value(QStringLiteral("membri")).toArray();
+        const QJsonArray membri = condizioni[11].toObject()["membri"].toArray();
         QCOMPARE(membri.size(), 2);
-        QCOMPARE(membri[0].toObject().value(QStringLiteral("posizione2")).toInt(), 8);
-        QCOMPARE(Accettati(
-                     membri[0].toObject().value(QStringLiteral("tabelle")).toArray()[0].toObject()),
+        QCOMPARE(membri[0].toObject()["posizione2"].toInt(), 8);
+        QCOMPARE(Accettati(membri[0].toObject()["tabelle"].toArray()[0].toObject()),
                  (QStringList{QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("16")}));
-        QCOMPARE(membri[1].toObject().value(QStringLiteral("posizione1")).toInt(), 1);
-        QCOMPARE(membri[1].toObject().value(QStringLiteral("posizione2")).toInt(), 2);
+        QCOMPARE(membri[1].toObject()["posizione1"].toInt(), 1);
+        QCOMPARE(membri[1].toObject()["posizione2"].toInt(), 2);
 
         giro.SviluppaComeInCodice(&ModificheInCodice);
     }
@@ -300,16 +275,16 @@ class TestTFormPrincipaCondizioni : public QObject {
         QVERIFY(giro.sistema.Modificato);
         const QJsonArray condizioni = giro.Salva();
         QCOMPARE(condizioni.size(), 20);
-        const QJsonObject somma = condizioni[9].toObject().value(QStringLiteral("membri")).toArray()[0].toObject();
-        QCOMPARE(somma.value(QStringLiteral("partite")).toArray().size(), 32);
-        const QJsonArray intervalli = somma.value(QStringLiteral("intervalli")).toArray();
+        const QJsonObject somma = condizioni[9].toObject()["membri"].toArray()[0].toObject();
+        QCOMPARE(somma["partite"].toArray().size(), 32);
+        const QJsonArray intervalli = somma["intervalli"].toArray();
         QCOMPARE(intervalli.size(), 2);
-        QCOMPARE(intervalli[1].toObject().value(QStringLiteral("min")).toDouble(), 81.0);
-        QCOMPARE(intervalli[1].toObject().value(QStringLiteral("stato")).toInt(), int{ludo::InRecupero});
-        QCOMPARE(intervalli[1].toObject().value(QStringLiteral("livello")).toInt(), 1);
-        const QJsonObject sequela = condizioni[4].toObject().value(QStringLiteral("membri")).toArray()[0].toObject();
-        QCOMPARE(sequela.value(QStringLiteral("tipo_sequela")).toInt(), 2);
-        QCOMPARE(sequela.value(QStringLiteral("lunghezza")).toInt(), 3);
+        QCOMPARE(intervalli[1].toObject()["min"].toDouble(), 81.0);
+        QCOMPARE(intervalli[1].toObject()["stato"].toInt(), int{ludo::InRecupero});
+        QCOMPARE(intervalli[1].toObject()["livello"].toInt(), 1);
+        const QJsonObject sequela = condizioni[4].toObject()["membri"].toArray()[0].toObject();
+        QCOMPARE(sequela["tipo_sequela"].toInt(), 2);
+        QCOMPARE(sequela["lunghezza"].toInt(), 3);
         giro.SviluppaComeInCodice(&SommaESequelaInCodice);
     }
 };

@@ -14,15 +14,14 @@ QPlainTextEdit* Memo(const TFrmCommento& f) { return C<QPlainTextEdit>(f, "Memo"
 
 class TestTFrmCommento : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void okWritesTheLinesTyped() {
         SistemaDiProva p;
         p.sistema->Commento = {"vecchio"};
         TFrmCommento f(*p.sistema);
         f.show();
         QCOMPARE(Memo(f)->toPlainText(), QStringLiteral("vecchio"));
-        Memo(f)->selectAll();
-        QTest::keyClicks(Memo(f), QStringLiteral("prima"));
+        Digita(Memo(f), QStringLiteral("prima"));
         QTest::keyClick(Memo(f), Qt::Key_Return);
         QTest::keyClick(Memo(f), Qt::Key_Return);
         Memo(f)->insertPlainText(QStringLiteral("terza è più lunga"));

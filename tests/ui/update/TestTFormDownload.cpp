@@ -5,14 +5,14 @@
 #include <QProgressBar>
 #include <QTableWidget>
 #include <QtTest>
-#include <fstream>
 #include <functional>
 
+#include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
-#include "ftp/ServerAggiornamento.h"
 #include "core/update/NuovaVersione.h"
+#include "ftp/ServerAggiornamento.h"
 #include "ui/system/TFormPrincipa.h"
 #include "ui/update/TFormDownload.h"
 
@@ -24,35 +24,29 @@ namespace {
 
 const char* const Liste[] = {"SquadrA.Txt", "SquadrB.Txt", "SquadrC1.Txt", "SquadrC2.Txt"};
 
-void Scrivi(const std::filesystem::path& file, const std::string& testo) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << testo;
-}
-
-std::string Leggi(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // A program folder whose team lists say "vecchia".
 struct Cartella {
     Cartella() {
-        for (const char* lista : Liste) Scrivi(prova.Cartella() / lista, "vecchia\r\n");
+        for (const char* lista : Liste) ScriviFile(prova.Cartella() / lista, "vecchia\r\n");
     }
     [[nodiscard]] QStringList Squadre() const {
         QStringList testi;
-        for (const char* lista : Liste) testi << QString::fromStdString(Leggi(prova.Cartella() / lista));
+        for (const char* lista : Liste)
+            testi << QString::fromUtf8(LeggiFile(prova.Cartella() / lista));
         return testi;
     }
     // The update server named in the folder's aggiornamento.txt.
     void ConServer(const ServerAggiornamento& server) const {
-        Scrivi(prova.Cartella() / "aggiornamento.txt", "server=" + server.Url() + "\n");
+        ScriviFile(prova.Cartella() / "aggiornamento.txt",
+                   QByteArray::fromStdString("server=" + server.Url() + "\n"));
     }
     // The main window over the folder (the message of its missing archive answered).
     [[nodiscard]] std::unique_ptr<TFormPrincipa> Principale() const {
         const RispostaMessaggio archivioMancante;
         return std::make_unique<TFormPrincipa>(*prova.sistema);
     }
-    [[nodiscard]] ludo::RichiestaAggiornamento Richiesta(TipoAggiornamento tipo, const std::string& server) const {
+    [[nodiscard]] ludo::RichiestaAggiornamento Richiesta(TipoAggiornamento tipo,
+                                                         const std::string& server) const {
         return {tipo, server, prova.Cartella(), prova.Cartella()};
     }
     SistemaDiProva prova;
@@ -83,7 +77,7 @@ struct ListeLente {
 
 class TestTFormDownload : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void teamListsArriveThroughTheWindow() {
         const ServerAggiornamento server;
         const Cartella c;
@@ -107,7 +101,8 @@ private slots:
             QVERIFY(l.finestra.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             Clic(l.finestra, "AnnullaBtn");
         });
-        const auto esito = l.finestra.Aggiorna(l.cartella.Richiesta(TipoAggiornamento::Squadre, l.server.Url()));
+        const auto esito =
+            l.finestra.Aggiorna(l.cartella.Richiesta(TipoAggiornamento::Squadre, l.server.Url()));
         QCOMPARE(stato, QStringLiteral("Aggiornamento in Corso..."));
         QCOMPARE(esito.stato, Stato::Annullato);
         QVERIFY(risposta.testi.isEmpty());
@@ -118,8 +113,9 @@ private slots:
         ListeLente l;
         const RispostaMessaggio risposta;
         AlPassoDue(l.finestra, [&] { l.server.Ftp().Sospendi(); });
-        const auto esito = l.finestra.Aggiorna(l.cartella.Richiesta(TipoAggiornamento::Squadre, l.server.Url()),
-                                               std::chrono::seconds(2));
+        const auto esito =
+            l.finestra.Aggiorna(l.cartella.Richiesta(TipoAggiornamento::Squadre, l.server.Url()),
+                                std::chrono::seconds(2));
         QCOMPARE(esito.stato, Stato::Fallito);
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreTrasferimento)});
         QCOMPARE(l.cartella.Squadre(), QStringList(4, QStringLiteral("vecchia\r\n")));
@@ -132,8 +128,8 @@ private slots:
         const Cartella c;
         c.ConServer(server);
         const auto principale = c.Principale();
-        for (const char* nome : {"AggiornamentoSchedina", "AggiornamentoArchivi", "AggiornamentoSquadre",
-                                 "AggiornamentoLudomatic"}) {
+        for (const char* nome : {"AggiornamentoSchedina", "AggiornamentoArchivi",
+                                 "AggiornamentoSquadre", "AggiornamentoLudomatic"}) {
             QVERIFY2(principale->Comando(QString::fromLatin1(nome))->isEnabled(), nome);
         }
         QVERIFY(C<QAction>(*principale, "SpeedSchedina")->isEnabled());
@@ -145,11 +141,14 @@ private slots:
 
         const RispostaMessaggio risposta;
         C<QAction>(*principale, "SpeedArchivi")->trigger();
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Aggiornamento degli archivi completato con successo")});
+        QCOMPARE(
+            risposta.testi,
+            QStringList{QStringLiteral("Aggiornamento degli archivi completato con successo")});
         QCOMPARE(c.prova.d().Archivio.Conteggio(), std::size_t{2});
 
         principale->Comando(QStringLiteral("AggiornamentoSquadre"))->trigger();
-        QCOMPARE(risposta.testi.last(), QStringLiteral("Aggiornamento delle squadre completato con successo"));
+        QCOMPARE(risposta.testi.last(),
+                 QStringLiteral("Aggiornamento delle squadre completato con successo"));
         QCOMPARE(c.Squadre().at(1), QStringLiteral("Nuova squadrb\r\n"));
         c.prova.sistema->Modificato = false;
     }
@@ -164,7 +163,8 @@ private slots:
         const auto principale = c.Principale();
         const RispostaMessaggio risposta;
         principale->Comando(QStringLiteral("AggiornamentoLudomatic"))->trigger();
-        QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgArchivioProgrammaNonValido)});
+        QCOMPARE(risposta.testi,
+                 QStringList{QString::fromUtf8(ludo::MsgArchivioProgrammaNonValido)});
         const QDir programma(QCoreApplication::applicationDirPath());
         QVERIFY(!programma.exists(QString::fromLatin1(ludo::NomeCartellaNuovaVersione)));
         QVERIFY(!std::filesystem::exists(c.prova.Cartella() / "ludomatic4.arc"));
