@@ -11,9 +11,7 @@
 #include "core/io/Errore.h"
 
 using namespace ludo;
-using ludo::test::col;
-using ludo::test::elenco;
-using ludo::test::erroreDi;
+using namespace ludo::test;
 
 namespace {
 
@@ -146,8 +144,9 @@ TEST(Espandi, LargerSetsFollowTheOrderOfTheNumbersLeftOut) {
     EXPECT_EQ(colonne, sottoinsiemiDiOtto(dieci));
 
     // Nine numbers leave out each in turn from the smallest.
-    for (const Colonna set : {col({2, 3, 5, 8, 13, 21, 22, 30, 31}), col({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}),
-                              0x00FFF000u, 0xF0F0F0F0u}) {
+    for (const Colonna set :
+         {col({2, 3, 5, 8, 13, 21, 22, 30, 31}), col({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}),
+          0x00FFF000u, 0xF0F0F0F0u}) {
         Espandi(lista, set, true);
         const auto attese = sottoinsiemiDiOtto(set);
         ASSERT_EQ(lista.Conteggio(), attese.size()) << std::hex << set;

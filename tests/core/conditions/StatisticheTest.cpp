@@ -16,9 +16,7 @@
 #include "core/conditions/TQuadro.h"
 
 using namespace ludo;
-using ludo::test::archivioDi;
-using ludo::test::col;
-using ludo::test::tutto;
+using namespace ludo::test;
 
 namespace {
 
@@ -197,9 +195,9 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     ASSERT_EQ(pd.Statistiche.size(), 2u);
     EXPECT_EQ(pd.Statistiche[0].Tutti.MaxValore(), 8);
 
-    pd.AccumulaColonna(kPrimiOtto);                     // even (4, 1), odd (4, 1)
-    pd.AccumulaColonna(kDispari);                       // even (0, 0), odd (8, 8)
-    pd.AccumulaColonna(kMista);                         // even (4, 3), odd (4, 2)
+    pd.AccumulaColonna(kPrimiOtto);  // even (4, 1), odd (4, 1)
+    pd.AccumulaColonna(kDispari);    // even (0, 0), odd (8, 8)
+    pd.AccumulaColonna(kMista);      // even (4, 3), odd (4, 2)
     const auto& pari = pd.Statistiche[0];
     EXPECT_EQ(pari.Tutti.NumConcorsi(), 3);
     EXPECT_EQ(punti(pari.Tutti, 4).Frequenza, 2);
@@ -213,7 +211,7 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     EXPECT_EQ(pd.Statistiche[1].Passati.NumConcorsi(), 3)
         << "a table not in use lets everything pass";
 
-    pd.AnalizzaColonne(ludo::test::listaDi({kDispari, kDispari}));
+    pd.AnalizzaColonne(listaDi({kDispari, kDispari}));
     EXPECT_EQ(pari.Passati.NumConcorsi(), 2) << "the kept columns, whatever the tables say";
     EXPECT_EQ(punti(pari.Passati, 0).Frequenza, 2);
     EXPECT_EQ(pari.Tutti.NumConcorsi(), 3) << "the statistics of all values stay";
@@ -280,9 +278,9 @@ TEST(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
     accetta(c.Tabelle[0].Prima, {4});  // columns with 4 even numbers
     accetta(c.Tabelle[1].Prima, {1});
     c.AggiornaStato();
-    c.AccumulaColonna(kMista);                         // 4 even, run 3: refused
-    c.AccumulaColonna(kDispari);                       // no even number: not judged
-    c.AccumulaColonna(kPrimiOtto);                     // 4 even, run 1
+    c.AccumulaColonna(kMista);      // 4 even, run 3: refused
+    c.AccumulaColonna(kDispari);    // no even number: not judged
+    c.AccumulaColonna(kPrimiOtto);  // 4 even, run 1
     EXPECT_EQ(c.Statistiche[0].Tutti.NumConcorsi(), 0);
     EXPECT_EQ(c.Statistiche[1].Tutti.NumConcorsi(), 2);
     EXPECT_EQ(punti(c.Statistiche[1].Tutti, 3).Frequenza, 1);
@@ -300,12 +298,13 @@ TEST(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
     somma.AggiornaStato();
     somma.AzzeraStatistiche();
     EXPECT_EQ(somma.Statistiche[0].Tutti.MaxValore(), 2) << "two intervals and \"Altri\"";
-    somma.AccumulaColonna(kPrimiOtto);                     // 36: first interval
-    somma.AccumulaColonna(kMista);                         // 76: second, in recovery
-    somma.AccumulaColonna(kDispari);                       // 64: second
-    somma.AccumulaColonna(kSimmetrica);                    // 132: none
+    somma.AccumulaColonna(kPrimiOtto);   // 36: first interval
+    somma.AccumulaColonna(kMista);       // 76: second, in recovery
+    somma.AccumulaColonna(kDispari);     // 64: second
+    somma.AccumulaColonna(kSimmetrica);  // 132: none
     const auto& s = somma.Statistiche[0];
-    EXPECT_EQ((std::array{punti(s.Tutti, 0).Frequenza, punti(s.Tutti, 1).Frequenza, punti(s.Tutti, 2).Frequenza}),
+    EXPECT_EQ((std::array{punti(s.Tutti, 0).Frequenza, punti(s.Tutti, 1).Frequenza,
+                          punti(s.Tutti, 2).Frequenza}),
               (std::array{1, 2, 1}));
     EXPECT_EQ(s.Passati.NumConcorsi(), 3) << "\"Altri\" is refused, recovery passes";
     EXPECT_EQ(punti(s.Passati, 2).Frequenza, 0);
@@ -335,7 +334,7 @@ TEST(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
     EXPECT_EQ(quadro.Misura(kPrimiOtto), (Valori{3, 3}));
     EXPECT_EQ(quadro.Misura(kMista), (Valori{1, 1})) << "76 mod 7 = 6, 5 in common";
 
-    const auto colonne = ludo::test::listaDi({kPrimiOtto, kMista});
+    const auto colonne = listaDi({kPrimiOtto, kMista});
     sistema.AzzeraStatistiche();
     quadro.AnalizzaColonne(colonne);
     EXPECT_EQ(quadro.Statistiche[0].Passati.NumConcorsi(), 2);

@@ -4,14 +4,13 @@
 #include "core/contests/ImpostazioniRicerca.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 namespace {
 
 ImpostazioniRicerca letteDa(const Bytes& b, bool completo) {
     ImpostazioniRicerca letta;
-    EXPECT_EQ(letta.Carica(ludo::test::Lettura(b)), completo);
+    EXPECT_EQ(letta.Carica(Lettura(b)), completo);
     return letta;
 }
 
@@ -32,7 +31,7 @@ TEST(ImpostazioniRicerca, TheTwentyTwoByteBlockBothWaysAndCutShort) {
     b.insert(b.end(), {0, 1, 0, 0, 1});
     ASSERT_EQ(b.size(), 22u);
 
-    EXPECT_EQ(ludo::test::scritto([&](io::BinaryWriter& w) { return nota.Salva(w); }), b);
+    EXPECT_EQ(scritto([&](io::BinaryWriter& w) { return nota.Salva(w); }), b);
 
     b.back() = 2;  // any non-zero byte is true
     EXPECT_EQ(letteDa(b, true), nota);

@@ -6,9 +6,7 @@
 #include "core/system/ImpostazioniStampa.h"
 
 using namespace ludo;
-using ludo::test::appendDouble;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 namespace {
 
@@ -20,12 +18,12 @@ void appendGeometria(Bytes& b, const std::array<double, 9>& valori) {
 
 template <typename Blocco>
 Bytes salvato(const Blocco& blocco) {
-    return ludo::test::scritto([&](io::BinaryWriter& w) { return blocco.Salva(w); });
+    return scritto([&](io::BinaryWriter& w) { return blocco.Salva(w); });
 }
 
 template <typename Blocco>
 bool carica(Blocco& blocco, const Bytes& bytes) {
-    return blocco.Carica(ludo::test::Lettura(bytes));
+    return blocco.Carica(Lettura(bytes));
 }
 
 }  // namespace
@@ -55,7 +53,7 @@ TEST(ImpostazioniStampa, ListingBlockKeepsOnlyTheKnownStyleBits) {
     Bytes b;
     appendLE(b, 3, 4);
     appendLE(b, 12, 4);
-    ludo::test::appendShortString(b, "Liberation Sans", 30);
+    appendShortString(b, "Liberation Sans", 30);
     appendLE(b, 10, 4);
     appendLE(b, 5, 4);
     ASSERT_EQ(b.size(), 47u);
@@ -96,7 +94,7 @@ TEST(ImpostazioniStampa, DamagedValuesTakeTheirDefaults) {
     Bytes t;
     appendLE(t, 0, 4);
     appendLE(t, 21, 4);
-    ludo::test::appendShortString(t, "Arial", 30);
+    appendShortString(t, "Arial", 30);
     appendLE(t, 0xFFFFFFFF, 4);
     appendLE(t, 0, 4);
     TImpTabulato tab;
