@@ -24,8 +24,10 @@ void accetta(TabellaMisura& t, std::initializer_list<int> valori, std::uint8_t s
     for (int v : valori) t.Voci[static_cast<std::size_t>(v)].Stato = stato;
 }
 
-void accettaDa0A(TabellaMisura& t, int massimo) {
+// Accepts every value up to massimo and feeds the "Punti Tra" group campo.
+void accettaDa0A(TabellaMisura& t, int massimo, std::int16_t campo) {
     for (int v = 0; v <= massimo; ++v) t.Voci[static_cast<std::size_t>(v)].Stato = Accettato;
+    t.Campo = campo;
 }
 
 // The first n pairs of a measure.
@@ -365,22 +367,17 @@ TEST(StatisticheCondizioni, PuntiTraTotalsComeFromEveryEffectiveTable) {
     EXPECT_EQ(sistema.PuntiTra().Ultimo, 0);
     EXPECT_FALSE(sistema.PuntiTra().Effettivo) << "no group in use: never tested";
     auto& pd = static_cast<TPariDispari&>(sistema.Condizione(CodPariDispari));
-    accettaDa0A(pd.Tabelle[0].Prima, 8);
-    accettaDa0A(pd.Tabelle[0].Seconda, 8);
-    accettaDa0A(pd.Tabelle[1].Prima, 8);
-    pd.Tabelle[0].Prima.Campo = 2;
-    pd.Tabelle[1].Prima.Campo = 2;
-    pd.Tabelle[0].Seconda.Campo = 3;
+    accettaDa0A(pd.Tabelle[0].Prima, 8, 2);
+    accettaDa0A(pd.Tabelle[0].Seconda, 8, 3);
+    accettaDa0A(pd.Tabelle[1].Prima, 8, 2);
     auto& gruppo = static_cast<TGruppo&>(sistema.Condizione(CodGruppoResti));
     auto& restoDi7 = static_cast<TResti&>(gruppo.NuovoMembro());
     restoDi7.Divisore = 7;
-    accettaDa0A(restoDi7.Tabelle[0].Prima, 6);
-    restoDi7.Tabelle[0].Prima.Campo = 4;
+    accettaDa0A(restoDi7.Tabelle[0].Prima, 6, 4);
     auto& quadro = static_cast<TQuadro&>(sistema.Condizione(CodQuadro));
     auto& restoDi9 = static_cast<TResti&>(*quadro.Inserisci(CodResti));
     restoDi9.Divisore = 9;
-    accettaDa0A(restoDi9.Tabelle[0].Prima, 8);
-    restoDi9.Tabelle[0].Prima.Campo = 4;
+    accettaDa0A(restoDi9.Tabelle[0].Prima, 8, 4);
     auto& puntiTra = sistema.PuntiTra();
     puntiTra.Gruppi[2].Intervalli[0] = {0, 9, Accettato, 0};
     puntiTra.Gruppi[2].Intervalli[1] = {10, 10, InRecupero, 1};
