@@ -22,21 +22,17 @@ namespace {
 
 Colonna primi(int n) { return n >= 32 ? 0xFFFFFFFFu : (Colonna{1} << n) - 1; }
 
-// Every 8-number subset of the first n numbers, lexicographic, written plainly.
+// The columns of the first n numbers that add numbers from `da` on to `c`,
+// lexicographic: each number in turn, then every way to complete it.
+void combinazioni(int n, int da, int mancano, Colonna c, std::vector<Colonna>& v) {
+    if (mancano == 0) return v.push_back(c);
+    for (int i = da; i < n; ++i) combinazioni(n, i + 1, mancano - 1, c | Colonna{1} << i, v);
+}
+
+// Every 8-number subset of the first n numbers, lexicographic.
 std::vector<Colonna> tutte(int n) {
     std::vector<Colonna> v;
-    for (Colonna m = 0; m < (Colonna{1} << n); ++m) {
-        if (NumeroNumeri(m) == 8) v.push_back(m);
-    }
-    // Lexicographic order of positions is the order of the reversed bit patterns.
-    std::sort(v.begin(), v.end(), [](Colonna a, Colonna b) {
-        for (int i = 0; i < 32; ++i) {
-            const bool ia = (a >> i) & 1U;
-            const bool ib = (b >> i) & 1U;
-            if (ia != ib) return ia;
-        }
-        return false;
-    });
+    combinazioni(n, 0, 8, 0, v);
     return v;
 }
 
