@@ -12,9 +12,7 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
-using ludo::test::AnnullaDopo;
-using ludo::test::col;
-using ludo::test::listaDi;
+using namespace ludo::test;
 
 namespace {
 
@@ -63,15 +61,12 @@ void atteseUguali(const TabellaVincite& t, const Riferimento& r) {
 
 class Garanzie : public ::testing::Test {
   protected:
-    void SetUp() override {
-        sistema_ = std::make_unique<T_Sistema>(dir_.path());
-    }
     DatiSistema& d() { return *sistema_->Dati; }
     void scriviCol(const std::string& nome, const std::vector<Colonna>& maschere) {
-        ludo::test::writeFile(dir_ / "COLONNE" / nome, ludo::test::maschereLE(maschere));
+        writeFile(dir_ / "COLONNE" / nome, maschereLE(maschere));
     }
-    ludo::test::CartellaProgramma dir_;
-    std::unique_ptr<T_Sistema> sistema_;
+    CartellaProgramma dir_;
+    std::unique_ptr<T_Sistema> sistema_ = std::make_unique<T_Sistema>(dir_.path());
 };
 
 }  // namespace
@@ -179,7 +174,7 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
 
     // An unreadable file stops before anything changes.
     imp.FileEsaminate = "manca.Col";
-    EXPECT_EQ(ludo::test::erroreDi([&] { CalcolaGaranzie(*sistema_, imp, NessunAvanzamento()); }),
+    EXPECT_EQ(erroreDi([&] { CalcolaGaranzie(*sistema_, imp, NessunAvanzamento()); }),
               "Impossibile caricare il file");
     EXPECT_EQ(sistema_->Garanzie.Tabella(8).size(), 2u);
 }
@@ -235,9 +230,13 @@ TEST_F(Garanzie, CancelKeepsTheRawCountsOfTheTableBeingFilled) {
 }
 
 TEST(TestiGaranzie, PercentagesAndSubtotalRows) {
-    for (const auto& [valore, testo] : std::vector<std::pair<double, std::string>>{
-             {100, "100.000"}, {5.5, "  5.500"}, {0, "  0.000"}, {0.0625, "  0.063"}, {100.0 / 64, "  1.563"},
-             {100.0 / 3, " 33.333"}})
+    for (const auto& [valore, testo] :
+         std::vector<std::pair<double, std::string>>{{100, "100.000"},
+                                                     {5.5, "  5.500"},
+                                                     {0, "  0.000"},
+                                                     {0.0625, "  0.063"},
+                                                     {100.0 / 64, "  1.563"},
+                                                     {100.0 / 3, " 33.333"}})
         EXPECT_EQ(TestoPercentuale(valore), testo) << valore;
 
     // Groups of (8, 7) points: (0, 0) twice, then (0, 1), then (1, 0).
