@@ -144,15 +144,12 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
     // missing one winner, 28 missing two.
     const Colonna dieci = col({2, 5, 7, 11, 13, 17, 19, 23, 29, 31});
     const Colonna vincente = col({2, 5, 7, 11, 13, 17, 19, 23});
+    const std::vector<Colonna> risultati = {vincente, col({1, 3, 4, 6, 8, 9, 10, 12}),
+                                            col({2, 5, 7, 11, 13, 17, 29, 30})};
     scriviCol("dieci.Col", {dieci});
-    scriviCol("vincente.Col",
-              {vincente, col({1, 3, 4, 6, 8, 9, 10, 12}), col({2, 5, 7, 11, 13, 17, 29, 30})});
-    ImpostazioniGaranzie imp;
-    imp.ColonneInMemoria = false;
-    imp.FileEsaminate = "dieci.Col";
-    imp.ConfrontoPronostico = false;
-    imp.FileConfronto = "vincente.Col";
-    imp.Errori = {true, true, true};  // not used with a comparison file
+    scriviCol("vincente.Col", risultati);
+    // Every error asked for, which a comparison file does not use.
+    ImpostazioniGaranzie imp{false, "dieci.Col", false, "vincente.Col", false, {true, true, true}};
     const auto esito = CalcolaGaranzie(*sistema_, imp, NessunAvanzamento());
     EXPECT_EQ(esito.Calcolate, (std::array<bool, 3>{true, false, false}));
     const auto& t = sistema_->Garanzie.Tabella(8);
@@ -161,15 +158,14 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
     ListaColonne espanse;
     Espandi(espanse, dieci, true);
     const std::vector<Colonna> colonne(espanse.begin(), espanse.end());
-    atteseUguali(t, contaUnoAUno(colonne, {vincente, col({1, 3, 4, 6, 8, 9, 10, 12}),
-                                           col({2, 5, 7, 11, 13, 17, 29, 30})}));
+    atteseUguali(t, contaUnoAUno(colonne, risultati));
     EXPECT_EQ(sistema_->Garanzie.Contati, 3) << "a result nobody wins on still counts";
     EXPECT_TRUE(sistema_->Garanzie.Tabella(7).empty());
 
     // A comparison mask of more than 8 numbers is one result, scored whole.
     TabelleGaranzie larghe;
-    const auto risultati = listaDi({dieci | col({1})});
-    ASSERT_TRUE(GaranzieConfronto(larghe, espanse, risultati, {}, NessunAvanzamento()));
+    ASSERT_TRUE(
+        GaranzieConfronto(larghe, espanse, listaDi({dieci | col({1})}), {}, NessunAvanzamento()));
     EXPECT_EQ(larghe.Tabella(8), (TabellaVincite{{0, 0, 45, 1.0}}));
 
     // An unreadable file stops before anything changes.
