@@ -147,7 +147,7 @@ TEST(SpoglioStorico, ExportSheetWidthsAndHighlightedRows) {
     // "Vincite", " 2023" and "Rit. Att." rule the first four.
     const auto& l = foglio.Larghezze;
     ASSERT_EQ(l.size(), 12u);
-    EXPECT_EQ((std::array{l[0], l[1], l[2], l[3], l[11]}), (std::array{11, 9, 7, 11, 4}));
+    EXPECT_EQ((std::array{l[0], l[1], l[2], l[3], l[11]}), (std::array{11.0, 9.0, 7.0, 11.0, 4.0}));
 }
 
 TEST(SpoglioStorico, SavesTheColumnsThatReachedTheChosenScores) {
