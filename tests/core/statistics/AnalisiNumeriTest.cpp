@@ -117,7 +117,7 @@ TEST(Numeri, RecordsOverTheSelectedContests) {
 TEST(Numeri, FrequencyInTheColumns) {
     const auto lista = listaDi({kA, kB});
     const auto f = FrequenzaNumeriColonne(lista);
-    EXPECT_EQ((std::array{f[0], f[4], f[31]}), (std::array{2, 1, 0}));
+    EXPECT_EQ((std::array{f[0], f[4], f[31]}), (std::array<std::int64_t, 3>{2, 1, 0}));
     EXPECT_EQ(TestoPercentualeColonne(f[4], lista.Conteggio()), "50.00");
     EXPECT_EQ(TestoPercentualeColonne(0, 0), "0.00");
 }
