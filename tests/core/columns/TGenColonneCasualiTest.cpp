@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <limits>
 #include <map>
 
