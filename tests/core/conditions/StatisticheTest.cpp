@@ -54,10 +54,16 @@ const Colonna kMista = col({1, 2, 5, 7, 8, 12, 20, 21});  // signs 2 1 2 2 1 1 1
 const Colonna kDispari = col({1, 3, 5, 7, 9, 11, 13, 15});
 const Colonna kSimmetrica = col({1, 2, 3, 15, 18, 30, 31, 32});  // signs 2 1 2 2 1 1 2 1
 
+// The conditions under test belong to a system of their own.
+class MisuraCondizioni : public ::testing::Test {
+  protected:
+    TCondizioniSistema sistema;
+};
+using StatisticheCondizioni = MisuraCondizioni;
+
 }  // namespace
 
-TEST(MisuraCondizioni, PairedTypesMeasureNumbersOrSigns) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, PairedTypesMeasureNumbersOrSigns) {
     TInterruzioni interruzioni(&sistema);
     EXPECT_EQ(misura(interruzioni, kDispari), (std::vector<Valori>{{7, 7}, {0, 0}, {7, 0}}));
     interruzioni.Modo = 1;
@@ -80,8 +86,7 @@ TEST(MisuraCondizioni, PairedTypesMeasureNumbersOrSigns) {
     EXPECT_EQ(misura(ripetizioni, kSimmetrica), (std::vector<Valori>{{5, 5}, {6, 3}}));
 }
 
-TEST(MisuraCondizioni, EachTableMeasuresOverItsOwnRange) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, EachTableMeasuresOverItsOwnRange) {
     TInterruzioni interruzioni(&sistema);
     interruzioni.Tabelle[1].Da = 6;  // "Segni Pari" from 6: 12 20
     interruzioni.Tabelle[2].A = 7;   // "Segni Dispari" up to 7: 5 7
@@ -122,8 +127,7 @@ TEST(MisuraCondizioni, EachTableMeasuresOverItsOwnRange) {
     EXPECT_EQ(sequela.Misura(col({1, 3, 4, 6, 7, 9, 10, 12}))[0], (Valori{3, 1}));
 }
 
-TEST(MisuraCondizioni, NumberMeasuresInTableOrder) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, NumberMeasuresInTableOrder) {
     TDistanzeGlobali distanze(&sistema);
     EXPECT_EQ(primi(distanze.Misura(kMista), 3), (std::vector<Valori>{{1, 0}, {8, 0}, {20, 0}}));
     TBaricentri baricentri(&sistema);
@@ -152,8 +156,7 @@ TEST(MisuraCondizioni, NumberMeasuresInTableOrder) {
     EXPECT_EQ(filtro.Misura(col({2, 3, 4, 5, 6, 7, 8, 9}))[0], (Valori{0, 0}));
 }
 
-TEST(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
     TSomma somma(&sistema);
     somma.Partite = col({1, 8, 20});
     EXPECT_EQ(somma.Misura(kPrimiOtto), 9.0);
@@ -169,8 +172,7 @@ TEST(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
     EXPECT_EQ(TFormuleDerivate::Misura(kMista), 4);
 }
 
-TEST(MisuraCondizioni, ConsecutivitaJudgesOnlyCountsAcceptedOutright) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, ConsecutivitaJudgesOnlyCountsAcceptedOutright) {
     TConsecutivita c(&sistema);  // even numbers of 1 2 5 7 8 12 20 21: 4, longest run 3
     accetta(c.Tabelle[1].Prima, {1});
     accetta(c.Tabelle[0].Prima, {3});
@@ -187,8 +189,7 @@ TEST(MisuraCondizioni, ConsecutivitaJudgesOnlyCountsAcceptedOutright) {
     EXPECT_TRUE(c.Verifica(kMista));
 }
 
-TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     TPariDispari pd(&sistema);
     accetta(pd.Tabelle[0].Prima, {4});
     accetta(pd.Tabelle[0].Seconda, {1, 2}, InRecupero);  // recovery counts as passing
@@ -221,12 +222,11 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     EXPECT_EQ(pari.Tutti.NumConcorsi(), 0);
 }
 
-TEST(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) {
+TEST_F(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) {
     const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto},
                                       {2000, 2, SerieB, kDispari},
                                       {2000, 3, SerieA, kMista},
                                       {2000, 4, SerieA, kSimmetrica}});
-    TCondizioniSistema sistema;
     TFormuleDerivate fd(&sistema);  // even counts 4, 0, 4, 4
     fd.AccumulaColonna(kDispari);
     auto intervallo = tutto(archivio);
@@ -246,12 +246,11 @@ TEST(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) 
     EXPECT_EQ(punti(t, 0).Frequenza, 0);
 }
 
-TEST(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
+TEST_F(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
     const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto},
                                       {2000, 2, SerieB, kDispari},
                                       {2000, 3, SerieA, col({1, 2, 4, 5, 7, 8, 10, 11})},
                                       {2000, 4, SerieA, col({1, 2, 3, 4, 29, 30, 31, 32})}});
-    TCondizioniSistema sistema;
     TRipetizioni r(&sistema);
     r.AdattaIntervallo();
     auto intervallo = tutto(archivio);
@@ -274,8 +273,7 @@ TEST(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
     EXPECT_EQ(punti(r.Statistiche[0].Tutti, 4).Frequenza, 1);
 }
 
-TEST(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
     TConsecutivita c(&sistema);
     accetta(c.Tabelle[0].Prima, {4});  // columns with 4 even numbers
     accetta(c.Tabelle[1].Prima, {1});
@@ -290,8 +288,7 @@ TEST(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
     EXPECT_EQ(punti(c.Statistiche[1].Passati, 1).Frequenza, 1);
 }
 
-TEST(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
     TSomma somma(&sistema);
     somma.Partite = ~Colonna{0};
     somma.Intervalli.Intervalli[0] = {30, 40, Accettato, 0};
@@ -321,8 +318,7 @@ TEST(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
     EXPECT_EQ(punti(fd.Statistiche[0].Passati, 0).Frequenza, 1);
 }
 
-TEST(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
     auto& quadro = static_cast<TQuadro&>(sistema.Condizione(CodQuadro));
     auto& resti = static_cast<TResti&>(*quadro.Inserisci(CodResti));
     resti.Divisore = 7;
@@ -360,8 +356,7 @@ TEST(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
     EXPECT_EQ(membro.Statistiche[0].Tutti.NumConcorsi(), 0);
 }
 
-TEST(StatisticheCondizioni, PuntiTraTotalsComeFromEveryEffectiveTable) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, PuntiTraTotalsComeFromEveryEffectiveTable) {
     sistema.AggiornaStato();
     sistema.Prepara();
     EXPECT_EQ(sistema.PuntiTra().Ultimo, 0);
