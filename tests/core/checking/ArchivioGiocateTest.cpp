@@ -7,11 +7,8 @@
 #include "TestSupport.h"
 #include "core/io/Errore.h"
 
-using ludo::Colonna;
-using ludo::Punteggi;
-using ludo::TArchivioGiocate;
-using ludo::test::Bytes;
-using ludo::test::TempDir;
+using namespace ludo;
+using namespace ludo::test;
 
 namespace {
 
@@ -19,17 +16,17 @@ constexpr Colonna kVincente = 0x000000FFU;  // 1..8
 
 Bytes ArchivioDiProva() {
     Bytes b;
-    ludo::test::appendLE(b, 1, 4);  // one slip play
-    for (Colonna c : {0x000000FFU, 0U, 0x000001FEU, 0U, 0U, 0U}) ludo::test::appendLE(b, c, 4);
-    ludo::test::appendLE(b, 1, 4);  // one integral of 1..10
-    ludo::test::appendLE(b, 0x3FF, 4);
-    ludo::test::appendLE(b, 1, 4);  // one system play
-    ludo::test::appendLE(b, 12, 4);
-    ludo::test::appendDouble(b, 45000.0);
-    ludo::test::appendDouble(b, 0.75);
-    ludo::test::appendLE(b, 2, 4);
-    ludo::test::appendLE(b, 0x0000FF00U, 4);
-    ludo::test::appendLE(b, 0x000003FCU, 4);
+    appendLE(b, 1, 4);  // one slip play
+    for (Colonna c : {0x000000FFU, 0U, 0x000001FEU, 0U, 0U, 0U}) appendLE(b, c, 4);
+    appendLE(b, 1, 4);  // one integral of 1..10
+    appendLE(b, 0x3FF, 4);
+    appendLE(b, 1, 4);  // one system play
+    appendLE(b, 12, 4);
+    appendDouble(b, 45000.0);
+    appendDouble(b, 0.75);
+    appendLE(b, 2, 4);
+    appendLE(b, 0x0000FF00U, 4);
+    appendLE(b, 0x000003FCU, 4);
     return b;
 }
 
@@ -37,7 +34,7 @@ Bytes ArchivioDiProva() {
 
 TEST(ArchivioGiocate, ReadsTheLayoutAndWritesItBack) {
     TArchivioGiocate archivio(7);
-    auto in = ludo::test::streamOf(ArchivioDiProva());
+    auto in = streamOf(ArchivioDiProva());
     ASSERT_TRUE(archivio.Leggi(in));
     ASSERT_EQ(archivio.Schedine.size(), 1U);
     EXPECT_EQ(archivio.Schedine[0].Colonne[2], 0x1FEU);
@@ -45,16 +42,18 @@ TEST(ArchivioGiocate, ReadsTheLayoutAndWritesItBack) {
     ASSERT_EQ(archivio.Sistemi.size(), 1U);
     const auto& sistema = archivio.Sistemi[0];
     EXPECT_EQ(std::tuple(sistema.Numeri, sistema.Data, sistema.Ora), std::tuple(12, 45000.0, 0.75));
-    EXPECT_EQ(ludo::test::elenco(sistema.Colonne), (std::vector<Colonna>{0xFF00, 0x3FC}));
+    EXPECT_EQ(elenco(sistema.Colonne), (std::vector<Colonna>{0xFF00, 0x3FC}));
 
-    EXPECT_EQ(ludo::test::scrittoSu([&](std::ostream& out) { return archivio.Scrivi(out); }), ArchivioDiProva());
+    EXPECT_EQ(scrittoSu([&](std::ostream& out) { return archivio.Scrivi(out); }),
+              ArchivioDiProva());
 
     // A file cut anywhere reads as an empty archive.
     auto corto = ArchivioDiProva();
     corto.pop_back();
-    auto in2 = ludo::test::streamOf(corto);
+    auto in2 = streamOf(corto);
     EXPECT_FALSE(archivio.Leggi(in2));
-    EXPECT_TRUE(archivio.Schedine.empty() && archivio.Integrali.empty() && archivio.Sistemi.empty());
+    EXPECT_TRUE(archivio.Schedine.empty() && archivio.Integrali.empty() &&
+                archivio.Sistemi.empty());
 }
 
 TEST(ArchivioGiocate, EmptyArchiveIsThreeZeroCountsAndTheFolderIsCreated) {
@@ -64,10 +63,10 @@ TEST(ArchivioGiocate, EmptyArchiveIsThreeZeroCountsAndTheFolderIsCreated) {
     archivio.Salva(dir.path());
     const auto percorso = dir / "ArchivioGiocate" / "Concorso_12.dat";
     EXPECT_EQ(archivio.Percorso(dir.path()), percorso);
-    EXPECT_EQ(ludo::test::readFile(percorso), Bytes(12, 0));
+    EXPECT_EQ(readFile(percorso), Bytes(12, 0));
     EXPECT_TRUE(archivio.Carica(dir.path()));
 
-    ludo::ListaColonne colonne;
+    ListaColonne colonne;
     for (int i = 0; i < 12; ++i) colonne.Aggiungi(0xFFU << i);
     archivio.AggiungiSistema(19, colonne, {44000.0, 0.5});
     archivio.AggiungiSchedina({0xFF, 0, 0, 0, 0, 0});
@@ -80,7 +79,7 @@ TEST(ArchivioGiocate, EmptyArchiveIsThreeZeroCountsAndTheFolderIsCreated) {
 
     std::filesystem::remove(percorso);
     std::filesystem::create_directories(percorso);  // a folder in the way
-    EXPECT_THROW(archivio.Salva(dir.path()), ludo::Errore);
+    EXPECT_THROW(archivio.Salva(dir.path()), Errore);
 }
 
 TEST(ArchivioGiocate, CostAndScoresOfTheThreeKinds) {
@@ -95,14 +94,14 @@ TEST(ArchivioGiocate, CostAndScoresOfTheThreeKinds) {
     // 1..10 against 1..8: one column with 8, 16 with 7, 28 with 6.
     EXPECT_EQ(archivio.PuntiIntegrali, (Punteggi{0, 0, 0, 0, 0, 0, 28, 16, 1}));
 
-    const auto colonne = ludo::test::listaDi({0xFF00, 0x1FE});
+    const auto colonne = listaDi({0xFF00, 0x1FE});
     archivio.AggiungiSistema(9, colonne);
     archivio.AggiungiSistema(9, colonne);
     archivio.Spoglio(kVincente);
     EXPECT_EQ(archivio.Sistemi[0].Punti, (Punteggi{1, 0, 0, 0, 0, 0, 0, 1, 0}));
     EXPECT_EQ(archivio.PuntiSistemi, (Punteggi{2, 0, 0, 0, 0, 0, 0, 2, 0}));
     EXPECT_EQ(archivio.Costo(2), 2 * (46.0 + 4));
-    const auto adesso = ludo::Adesso();
+    const auto adesso = Adesso();
     EXPECT_GT(adesso.data, 45000.0);  // after 2023
     EXPECT_GE(adesso.ora, 0.0);
     EXPECT_LT(adesso.ora, 1.0);

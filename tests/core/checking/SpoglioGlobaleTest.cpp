@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include "TestSupport.h"
 
 namespace {
 
@@ -10,20 +10,14 @@ using ludo::Colonna;
 
 constexpr Colonna kVincente = 0x000000FFU;  // 1..8
 
-ludo::ListaColonne Lista(std::initializer_list<Colonna> colonne) {
-    ludo::ListaColonne l;
-    for (const Colonna c : colonne) l.Aggiungi(c);
-    return l;
-}
-
 // One slip with an 8 and a 7, an integral of 1..10 (45 columns: one 8, 16
 // sevens, 28 sixes) and two systems.
 ludo::TArchivioGiocate Giocate() {
     ludo::TArchivioGiocate g(12);
     g.AggiungiSchedina({0x000000FFU, 0x000001FEU, 0, 0, 0, 0});
     g.AggiungiIntegrale(0x3FF);
-    g.AggiungiSistema(12, Lista({0x000000FFU, 0x0000017FU}), {45000.0, 0.75});
-    g.AggiungiSistema(10, Lista({0x00FF0000U}), {45001.5, 0.0});
+    g.AggiungiSistema(12, ludo::test::listaDi({0x000000FFU, 0x0000017FU}), {45000.0, 0.75});
+    g.AggiungiSistema(10, ludo::test::listaDi({0x00FF0000U}), {45001.5, 0.0});
     g.Spoglio(kVincente);
     return g;
 }

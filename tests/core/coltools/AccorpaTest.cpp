@@ -11,23 +11,21 @@
 
 namespace {
 
-using ludo::Colonna;
-using ludo::EsitoAccorpa;
+using namespace ludo;
+using namespace ludo::test;
 
 // The columns of 8 numbers of a set, in the order of the expansion.
-ludo::ListaColonne Sviluppo(Colonna insieme) {
-    ludo::ListaColonne lista;
-    ludo::Espandi(lista, insieme, false);
+ListaColonne Sviluppo(Colonna insieme) {
+    ListaColonne lista;
+    Espandi(lista, insieme, false);
     return lista;
 }
-
-using ludo::test::elenco;
 
 }  // namespace
 
 TEST(Accorpa, AllColumnsOfNineNumbersBecomeOneIntegral) {
     auto lista = Sviluppo(0x1FF);
-    const auto esito = ludo::Accorpa(lista, 9, ludo::NessunAvanzamento());
+    const auto esito = Accorpa(lista, 9, NessunAvanzamento());
     EXPECT_EQ(esito.stato, EsitoAccorpa::Stato::Completato);
     EXPECT_EQ(elenco(lista), std::vector<Colonna>{0x1FF});
     EXPECT_EQ(esito.TestoIndice(), "9");
@@ -39,7 +37,7 @@ TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
     auto lista = Sviluppo(0x3FF);
     for (Colonna c : Sviluppo(0x7FC00)) lista.Aggiungi(c);
     lista.Aggiungi(0xFF00000U);
-    const auto esito = ludo::Accorpa(lista, 10, ludo::NessunAvanzamento());
+    const auto esito = Accorpa(lista, 10, NessunAvanzamento());
     EXPECT_EQ(elenco(lista), (std::vector<Colonna>{0x3FF, 0x7FC00, 0xFF00000U}));
     EXPECT_EQ(std::tuple(esito.iniziali, esito.finali, esito.TestoIndice(), esito.Schedine()),
               std::tuple(55U, 3U, "18.3333", 1U));
@@ -49,19 +47,19 @@ TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
     auto mancante = Sviluppo(0x1FF);
     std::vector<Colonna> colonne = elenco(mancante);
     colonne.erase(colonne.begin() + 4);
-    auto lista = ludo::test::listaDi(colonne);
-    auto esito = ludo::Accorpa(lista, 9, ludo::NessunAvanzamento());
+    auto lista = listaDi(colonne);
+    auto esito = Accorpa(lista, 9, NessunAvanzamento());
     EXPECT_EQ(elenco(lista), colonne);
     EXPECT_EQ(esito.TestoIndice(), "1");
     EXPECT_EQ(esito.Schedine(), 2U);  // 8 columns: one slip and a part
 
     // With 8 selected matches no pass runs: the columns come back unchanged.
     auto tutte = Sviluppo(0x1FF);
-    esito = ludo::Accorpa(tutte, 8, ludo::NessunAvanzamento());
+    esito = Accorpa(tutte, 8, NessunAvanzamento());
     EXPECT_EQ(esito.finali, 9U);
 
-    ludo::ListaColonne vuota;
-    EXPECT_EQ(ludo::Accorpa(vuota, 12, ludo::NessunAvanzamento()).stato, EsitoAccorpa::Stato::Vuota);
+    ListaColonne vuota;
+    EXPECT_EQ(Accorpa(vuota, 12, NessunAvanzamento()).stato, EsitoAccorpa::Stato::Vuota);
 }
 
 TEST(Accorpa, ARepeatedColumnCountsOnceSoTheIntegralPlaysOnlyColumnsOfTheList) {
@@ -70,24 +68,24 @@ TEST(Accorpa, ARepeatedColumnCountsOnceSoTheIntegralPlaysOnlyColumnsOfTheList) {
     std::vector<Colonna> colonne = elenco(Sviluppo(0x1FF));
     colonne.erase(std::find(colonne.begin(), colonne.end(), Colonna{0xFF}));
     colonne.push_back(colonne[3]);
-    auto lista = ludo::test::listaDi(colonne);
-    EXPECT_EQ(ludo::Accorpa(lista, 9, ludo::NessunAvanzamento()).finali, 9U);
+    auto lista = listaDi(colonne);
+    EXPECT_EQ(Accorpa(lista, 9, NessunAvanzamento()).finali, 9U);
     EXPECT_EQ(elenco(lista), colonne);
 
     // With all nine the group forms, and the repeated column stays beside it:
     // the same ten bets.
     auto tutte = Sviluppo(0x1FF);
     tutte.Aggiungi(colonne[3]);
-    ludo::Accorpa(tutte, 9, ludo::NessunAvanzamento());
+    Accorpa(tutte, 9, NessunAvanzamento());
     EXPECT_EQ(elenco(tutte), (std::vector<Colonna>{0x1FF, colonne[3]}));
 }
 
 TEST(Accorpa, CancelLeavesTheListUnchangedAndPassSizesFollowTheForecast) {
     auto lista = Sviluppo(0x1FF);
-    ludo::test::AnnullaDopo annulla(0);
-    EXPECT_EQ(ludo::Accorpa(lista, 9, annulla).stato, EsitoAccorpa::Stato::Annullato);
+    AnnullaDopo annulla(0);
+    EXPECT_EQ(Accorpa(lista, 9, annulla).stato, EsitoAccorpa::Stato::Annullato);
     EXPECT_EQ(lista.Conteggio(), 9U);
 
     for (const auto& [passo, dimensione] : {std::pair{1, 14}, {7, 14}, {8, 13}, {12, 9}, {13, 8}})
-        EXPECT_EQ(ludo::DimensioneAccorpamento(20, passo), dimensione) << passo;
+        EXPECT_EQ(DimensioneAccorpamento(20, passo), dimensione) << passo;
 }

@@ -11,11 +11,7 @@
 #include "core/io/Errore.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
-using ludo::test::elenco;
-using ludo::test::listaDi;
-using ludo::test::maschereLE;
+using namespace ludo::test;
 
 namespace {
 
@@ -29,40 +25,40 @@ std::vector<Colonna> colonneDiProva(std::size_t quante) {
 
 // Hands out its bytes, then fails as a disk error does.
 class LetturaGuasta : public std::streambuf {
-public:
+  public:
     explicit LetturaGuasta(std::string dati) : dati_(std::move(dati)) {
         setg(dati_.data(), dati_.data(), dati_.data() + dati_.size());
     }
 
-protected:
+  protected:
     int_type underflow() override { throw std::runtime_error("errore di I/O"); }
 
-private:
+  private:
     std::string dati_;
 };
 
 }  // namespace
 
 TEST(ScriviFile, WritesTheMasksLittleEndianFromHeadToTail) {
-    ludo::test::TempDir cartella;
+    TempDir cartella;
     const auto percorso = cartella / "prova.Col";
     ListaColonne lista;
     lista.Aggiungi(0x000000FFu);
     lista.Aggiungi(0x80402010u);
     lista.Inserisci(0xFF000000u);
     EXPECT_TRUE(ScriviFile(lista, percorso));
-    EXPECT_EQ(ludo::test::readFile(percorso),
+    EXPECT_EQ(readFile(percorso),
               (Bytes{0x00, 0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10, 0x20, 0x40, 0x80}));
 
     // Across whole 1000-mask blocks and a remainder, over an older, longer file.
     const auto colonne = colonneDiProva(2500);
-    ludo::test::writeFile(percorso, Bytes(20000, 0xAA));
+    writeFile(percorso, Bytes(20000, 0xAA));
     EXPECT_TRUE(ScriviFile(listaDi(colonne), percorso));
-    EXPECT_EQ(ludo::test::readFile(percorso), maschereLE(colonne));
+    EXPECT_EQ(readFile(percorso), maschereLE(colonne));
 }
 
 TEST(ScriviFile, AnEmptyListIsAnEmptyFileAndBackNotAnError) {
-    ludo::test::TempDir cartella;
+    TempDir cartella;
     const auto percorso = cartella / "vuoto.Col";
     EXPECT_TRUE(ScriviFile(ListaColonne{}, percorso));
     ASSERT_TRUE(std::filesystem::exists(percorso));
@@ -74,8 +70,8 @@ TEST(ScriviFile, AnEmptyListIsAnEmptyFileAndBackNotAnError) {
 }
 
 TEST(ScriviFile, AFailureIsRaisedAndLeavesTheOldFileAlone) {
-    ludo::test::TempDir cartella;
-    EXPECT_EQ(ludo::test::erroreDi([&] {
+    TempDir cartella;
+    EXPECT_EQ(erroreDi([&] {
                   ScriviFile(listaDi({1, 2}), cartella / "manca" / "x.Col");
               }),
               "Errore Durante la Scrittura del File Colonnare");
@@ -90,25 +86,25 @@ TEST(ScriviFile, AFailureIsRaisedAndLeavesTheOldFileAlone) {
 // A file written as a development keeps columns: the bytes appear only on
 // Conferma, and a file dropped before it leaves the old one as it was.
 TEST(FileColonneInScrittura, ReplacesTheTargetOnlyWhenConfirmed) {
-    ludo::test::TempDir cartella;
+    TempDir cartella;
     const auto percorso = cartella / "DefDest.Col";
     const Bytes vecchio(12, 0x77);
-    ludo::test::writeFile(percorso, vecchio);
+    writeFile(percorso, vecchio);
     const auto colonne = colonneDiProva(2001);
     {
         FileColonneInScrittura file(percorso);
         ASSERT_TRUE(file.Aperto());
         for (const Colonna c : colonne) ASSERT_TRUE(file.Aggiungi(c));
         EXPECT_EQ(file.Scritte(), 2001);
-        EXPECT_EQ(ludo::test::readFile(percorso), vecchio);
+        EXPECT_EQ(readFile(percorso), vecchio);
     }
-    EXPECT_EQ(ludo::test::readFile(percorso), vecchio) << "dropped without Conferma";
+    EXPECT_EQ(readFile(percorso), vecchio) << "dropped without Conferma";
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.path()), {}), 1);
 
     FileColonneInScrittura file(percorso);
     for (const Colonna c : colonne) file.Aggiungi(c);
     ASSERT_TRUE(file.Conferma());
-    EXPECT_EQ(ludo::test::readFile(percorso), maschereLE(colonne));
+    EXPECT_EQ(readFile(percorso), maschereLE(colonne));
 
     FileColonneInScrittura senzaCartella(cartella / "manca" / "x.Col");
     EXPECT_FALSE(senzaCartella.Aperto());
@@ -146,7 +142,7 @@ TEST(LeggiFile, ReadsWholeMasksFromTheStreamAndIgnoresTrailingBytes) {
     const auto maschere = maschereLE(colonne);
     byte.insert(byte.end(), maschere.begin(), maschere.end());
     byte.push_back(0x7F);  // 4001 bytes of columns
-    auto in = ludo::test::streamOf(byte);
+    auto in = streamOf(byte);
     in.seekg(4);
     ListaColonne lista;
     lista.Aggiungi(42);  // emptied first
@@ -156,17 +152,17 @@ TEST(LeggiFile, ReadsWholeMasksFromTheStreamAndIgnoresTrailingBytes) {
     for (std::size_t coda = 1; coda <= 3; ++coda) {
         auto corto = maschereLE(colonneDiProva(2));
         corto.insert(corto.end(), coda, 0x55);
-        auto in2 = ludo::test::streamOf(corto);
+        auto in2 = streamOf(corto);
         EXPECT_TRUE(LeggiFile(lista, in2, false));
         EXPECT_EQ(elenco(lista), colonneDiProva(2)) << coda << " trailing bytes";
     }
 }
 
 TEST(LeggiFile, ExpandsLargerSetsWhileReading) {
-    const Colonna dieci = ludo::test::col({2, 4, 6, 8, 10, 12, 14, 16, 18, 20});
+    const Colonna dieci = col({2, 4, 6, 8, 10, 12, 14, 16, 18, 20});
     const Colonna otto = 0x0000FF00u;
     const Colonna sette = 0x0000007Fu;
-    auto in = ludo::test::streamOf(maschereLE({otto, dieci, sette, otto}));
+    auto in = streamOf(maschereLE({otto, dieci, sette, otto}));
     ListaColonne lista;
     ASSERT_TRUE(LeggiFile(lista, in, true));
     const auto colonne = elenco(lista);
@@ -183,7 +179,7 @@ TEST(LeggiFile, ExpandsLargerSetsWhileReading) {
     }
     EXPECT_EQ(std::vector<Colonna>(colonne.begin() + 1, colonne.end() - 1), attese);
 
-    auto senza = ludo::test::streamOf(maschereLE({otto, dieci, sette}));
+    auto senza = streamOf(maschereLE({otto, dieci, sette}));
     ASSERT_TRUE(LeggiFile(lista, senza, false));
     EXPECT_EQ(elenco(lista), (std::vector<Colonna>{otto, dieci, sette}));
 }
@@ -196,7 +192,7 @@ TEST(LeggiFile, InputErrorsEmptyTheListAndAnswerFalse) {
     EXPECT_FALSE(LeggiFile(lista, in, false));
     EXPECT_TRUE(lista.Vuota());
 
-    ludo::test::TempDir cartella;
+    TempDir cartella;
     lista.Aggiungi(9);
     EXPECT_FALSE(LeggiFile(lista, cartella / "manca.Col", false));
     EXPECT_TRUE(lista.Vuota());
@@ -208,15 +204,15 @@ TEST(LeggiFile, InputErrorsEmptyTheListAndAnswerFalse) {
 TEST(LeggiFile, ColumnsBeyondTheListLimitAreRefusedNotRead) {
     // The size tells before anything is read...
     ListaColonne piccola(1000);
-    auto troppe = ludo::test::streamOf(maschereLE(colonneDiProva(1001)));
+    auto troppe = streamOf(maschereLE(colonneDiProva(1001)));
     EXPECT_FALSE(LeggiFile(piccola, troppe, false));
     EXPECT_TRUE(piccola.Vuota());
-    auto giuste = ludo::test::streamOf(maschereLE(colonneDiProva(1000)));
+    auto giuste = streamOf(maschereLE(colonneDiProva(1000)));
     EXPECT_TRUE(LeggiFile(piccola, giuste, false));
     EXPECT_EQ(piccola.Conteggio(), 1000U);
 
     // ...and each set before it is expanded: 32 numbers would be 10,518,300.
-    auto tutti = ludo::test::streamOf(maschereLE({0x0000FF00u, 0xFFFFFFFFu}));
+    auto tutti = streamOf(maschereLE({0x0000FF00u, 0xFFFFFFFFu}));
     EXPECT_FALSE(LeggiFile(piccola, tutti, true));
     EXPECT_TRUE(piccola.Vuota());
     EXPECT_EQ(piccola.MemoriaUsata(), 0U);
@@ -229,7 +225,7 @@ TEST(FileColonne, TenMillionColumnsRoundTripInUnder64MB) {
     ASSERT_EQ(lista.Conteggio(), 10518300U);
     EXPECT_LT(lista.MemoriaUsata(), 64U * 1024 * 1024);
 
-    ludo::test::TempDir cartella;
+    TempDir cartella;
     const auto percorso = cartella / "tutte.Col";
     ASSERT_TRUE(ScriviFile(lista, percorso));
     ASSERT_EQ(std::filesystem::file_size(percorso), 10518300U * 4);

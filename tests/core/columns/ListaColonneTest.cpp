@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <deque>
 #include <random>
 #include <vector>
@@ -11,9 +10,7 @@
 #include "core/io/Errore.h"
 
 using namespace ludo;
-using ludo::test::col;
-using ludo::test::elenco;
-using ludo::test::erroreDi;
+using namespace ludo::test;
 
 namespace {
 
@@ -146,13 +143,12 @@ TEST(Espandi, LargerSetsFollowTheOrderOfTheNumbersLeftOut) {
     EXPECT_EQ(colonne, sottoinsiemiDiOtto(dieci));
 
     // Nine numbers leave out each in turn from the smallest.
-    for (const Colonna set : {col({2, 3, 5, 8, 13, 21, 22, 30, 31}), col({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}),
-                              0x00FFF000u, 0xF0F0F0F0u}) {
+    for (const Colonna set :
+         {col({2, 3, 5, 8, 13, 21, 22, 30, 31}), col({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}),
+          0x00FFF000u, 0xF0F0F0F0u}) {
         Espandi(lista, set, true);
         const auto attese = sottoinsiemiDiOtto(set);
         ASSERT_EQ(lista.Conteggio(), attese.size()) << std::hex << set;
         EXPECT_TRUE(std::equal(lista.begin(), lista.end(), attese.begin())) << std::hex << set;
-        EXPECT_TRUE(std::all_of(lista.begin(), lista.end(),
-                                [](Colonna c) { return std::popcount(c) == 8; }));
     }
 }

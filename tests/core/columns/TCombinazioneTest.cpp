@@ -7,8 +7,7 @@
 #include "core/columns/TCombinazione.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 namespace {
 
@@ -93,14 +92,14 @@ TEST(TCombinazione, ScriviWritesTheCountAndAllHundredPlaces) {
     Bytes attesi = record(2, {4, 31, 0xFFFF});
     attesi[200] = 0x34;
     attesi[201] = 0x12;
-    EXPECT_EQ(ludo::test::scritto([&](io::BinaryWriter& w) { return c.Scrivi(w); }), attesi);
+    EXPECT_EQ(scritto([&](io::BinaryWriter& w) { return c.Scrivi(w); }), attesi);
     EXPECT_EQ(attesi.size(), TCombinazione::kByteRecord);
 }
 
 TEST(TCombinazione, LeggiTakesTheWholeRecordAndTamesAHostileCount) {
     Bytes b = record(3, {2, 11, 29, -7});
     appendLE(b, 0xABCD, 2);  // the next field of a larger file
-    ludo::test::Lettura l(b);
+    Lettura l(b);
     TCombinazione c;
     ASSERT_TRUE(c.Leggi(l.r));
     EXPECT_EQ(numeri(c), (std::vector<int>{2, 11, 29}));
@@ -111,7 +110,7 @@ TEST(TCombinazione, LeggiTakesTheWholeRecordAndTamesAHostileCount) {
 
     for (const auto& [nelFile, atteso] :
          std::vector<std::pair<int, int>>{{101, 100}, {0x7FFF, 100}, {-5, 0}}) {
-        ASSERT_TRUE(c.Leggi(ludo::test::Lettura(record(nelFile, {1, 2}))));
+        ASSERT_TRUE(c.Leggi(Lettura(record(nelFile, {1, 2}))));
         EXPECT_EQ(c.Quanti, atteso) << nelFile;
         EXPECT_FALSE(c.Contiene(12345)) << "the search stays inside the places";
     }
@@ -119,6 +118,6 @@ TEST(TCombinazione, LeggiTakesTheWholeRecordAndTamesAHostileCount) {
     auto corto = record(3, {5, 6, 7});
     corto.pop_back();
     c.DaMaschera(0x3u);
-    EXPECT_FALSE(c.Leggi(ludo::test::Lettura(corto)));
+    EXPECT_FALSE(c.Leggi(Lettura(corto)));
     EXPECT_EQ(numeri(c), (std::vector<int>{1, 2})) << "a short record changes nothing";
 }

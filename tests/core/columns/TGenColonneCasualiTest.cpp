@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <limits>
 #include <map>
 
@@ -34,12 +33,10 @@ TEST(TGenColonneCasuali, UniformAndForecastOnlyWeights) {
     dati.picchetti.fill(50);
     dati.pronostico = 0x80000001u;
     EXPECT_TRUE(gen.Imposta(true, true, false, false, dati));
-    EXPECT_EQ(gen.Cumulata[0], 0);
-    EXPECT_EQ(gen.Cumulata[32], 32);
+    EXPECT_EQ(std::pair(gen.Cumulata[0], gen.Cumulata[32]), std::pair(0, 32));
     EXPECT_TRUE(gen.Imposta(true, false, false, true, dati));
-    EXPECT_EQ(gen.Cumulata[1], 1);
-    EXPECT_EQ(gen.Cumulata[31], 1);
-    EXPECT_EQ(gen.Cumulata[32], 2);
+    EXPECT_EQ((std::array{gen.Cumulata[1], gen.Cumulata[31], gen.Cumulata[32]}),
+              (std::array{1, 1, 2}));
 }
 
 TEST(TGenColonneCasuali, PicchettiAreTruncatedAndKeptInRange) {

@@ -16,9 +16,7 @@
 #include "core/conditions/TQuadro.h"
 
 using namespace ludo;
-using ludo::test::archivioDi;
-using ludo::test::col;
-using ludo::test::tutto;
+using namespace ludo::test;
 
 namespace {
 
@@ -26,8 +24,10 @@ void accetta(TabellaMisura& t, std::initializer_list<int> valori, std::uint8_t s
     for (int v : valori) t.Voci[static_cast<std::size_t>(v)].Stato = stato;
 }
 
-void accettaDa0A(TabellaMisura& t, int massimo) {
+// Accepts every value up to massimo and feeds the "Punti Tra" group campo.
+void accettaDa0A(TabellaMisura& t, int massimo, std::int16_t campo) {
     for (int v = 0; v <= massimo; ++v) t.Voci[static_cast<std::size_t>(v)].Stato = Accettato;
+    t.Campo = campo;
 }
 
 // The first n pairs of a measure.
@@ -54,10 +54,16 @@ const Colonna kMista = col({1, 2, 5, 7, 8, 12, 20, 21});  // signs 2 1 2 2 1 1 1
 const Colonna kDispari = col({1, 3, 5, 7, 9, 11, 13, 15});
 const Colonna kSimmetrica = col({1, 2, 3, 15, 18, 30, 31, 32});  // signs 2 1 2 2 1 1 2 1
 
+// The conditions under test belong to a system of their own.
+class MisuraCondizioni : public ::testing::Test {
+  protected:
+    TCondizioniSistema sistema;
+};
+using StatisticheCondizioni = MisuraCondizioni;
+
 }  // namespace
 
-TEST(MisuraCondizioni, PairedTypesMeasureNumbersOrSigns) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, PairedTypesMeasureNumbersOrSigns) {
     TInterruzioni interruzioni(&sistema);
     EXPECT_EQ(misura(interruzioni, kDispari), (std::vector<Valori>{{7, 7}, {0, 0}, {7, 0}}));
     interruzioni.Modo = 1;
@@ -80,8 +86,7 @@ TEST(MisuraCondizioni, PairedTypesMeasureNumbersOrSigns) {
     EXPECT_EQ(misura(ripetizioni, kSimmetrica), (std::vector<Valori>{{5, 5}, {6, 3}}));
 }
 
-TEST(MisuraCondizioni, EachTableMeasuresOverItsOwnRange) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, EachTableMeasuresOverItsOwnRange) {
     TInterruzioni interruzioni(&sistema);
     interruzioni.Tabelle[1].Da = 6;  // "Segni Pari" from 6: 12 20
     interruzioni.Tabelle[2].A = 7;   // "Segni Dispari" up to 7: 5 7
@@ -122,8 +127,7 @@ TEST(MisuraCondizioni, EachTableMeasuresOverItsOwnRange) {
     EXPECT_EQ(sequela.Misura(col({1, 3, 4, 6, 7, 9, 10, 12}))[0], (Valori{3, 1}));
 }
 
-TEST(MisuraCondizioni, NumberMeasuresInTableOrder) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, NumberMeasuresInTableOrder) {
     TDistanzeGlobali distanze(&sistema);
     EXPECT_EQ(primi(distanze.Misura(kMista), 3), (std::vector<Valori>{{1, 0}, {8, 0}, {20, 0}}));
     TBaricentri baricentri(&sistema);
@@ -152,8 +156,7 @@ TEST(MisuraCondizioni, NumberMeasuresInTableOrder) {
     EXPECT_EQ(filtro.Misura(col({2, 3, 4, 5, 6, 7, 8, 9}))[0], (Valori{0, 0}));
 }
 
-TEST(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
     TSomma somma(&sistema);
     somma.Partite = col({1, 8, 20});
     EXPECT_EQ(somma.Misura(kPrimiOtto), 9.0);
@@ -169,8 +172,7 @@ TEST(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
     EXPECT_EQ(TFormuleDerivate::Misura(kMista), 4);
 }
 
-TEST(MisuraCondizioni, ConsecutivitaJudgesOnlyCountsAcceptedOutright) {
-    TCondizioniSistema sistema;
+TEST_F(MisuraCondizioni, ConsecutivitaJudgesOnlyCountsAcceptedOutright) {
     TConsecutivita c(&sistema);  // even numbers of 1 2 5 7 8 12 20 21: 4, longest run 3
     accetta(c.Tabelle[1].Prima, {1});
     accetta(c.Tabelle[0].Prima, {3});
@@ -187,8 +189,7 @@ TEST(MisuraCondizioni, ConsecutivitaJudgesOnlyCountsAcceptedOutright) {
     EXPECT_TRUE(c.Verifica(kMista));
 }
 
-TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     TPariDispari pd(&sistema);
     accetta(pd.Tabelle[0].Prima, {4});
     accetta(pd.Tabelle[0].Seconda, {1, 2}, InRecupero);  // recovery counts as passing
@@ -197,9 +198,9 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     ASSERT_EQ(pd.Statistiche.size(), 2u);
     EXPECT_EQ(pd.Statistiche[0].Tutti.MaxValore(), 8);
 
-    pd.AccumulaColonna(kPrimiOtto);                     // even (4, 1), odd (4, 1)
-    pd.AccumulaColonna(kDispari);                       // even (0, 0), odd (8, 8)
-    pd.AccumulaColonna(kMista);                         // even (4, 3), odd (4, 2)
+    pd.AccumulaColonna(kPrimiOtto);  // even (4, 1), odd (4, 1)
+    pd.AccumulaColonna(kDispari);    // even (0, 0), odd (8, 8)
+    pd.AccumulaColonna(kMista);      // even (4, 3), odd (4, 2)
     const auto& pari = pd.Statistiche[0];
     EXPECT_EQ(pari.Tutti.NumConcorsi(), 3);
     EXPECT_EQ(punti(pari.Tutti, 4).Frequenza, 2);
@@ -213,7 +214,7 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     EXPECT_EQ(pd.Statistiche[1].Passati.NumConcorsi(), 3)
         << "a table not in use lets everything pass";
 
-    pd.AnalizzaColonne(ludo::test::listaDi({kDispari, kDispari}));
+    pd.AnalizzaColonne(listaDi({kDispari, kDispari}));
     EXPECT_EQ(pari.Passati.NumConcorsi(), 2) << "the kept columns, whatever the tables say";
     EXPECT_EQ(punti(pari.Passati, 0).Frequenza, 2);
     EXPECT_EQ(pari.Tutti.NumConcorsi(), 3) << "the statistics of all values stay";
@@ -221,12 +222,11 @@ TEST(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     EXPECT_EQ(pari.Tutti.NumConcorsi(), 0);
 }
 
-TEST(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) {
+TEST_F(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) {
     const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto},
                                       {2000, 2, SerieB, kDispari},
                                       {2000, 3, SerieA, kMista},
                                       {2000, 4, SerieA, kSimmetrica}});
-    TCondizioniSistema sistema;
     TFormuleDerivate fd(&sistema);  // even counts 4, 0, 4, 4
     fd.AccumulaColonna(kDispari);
     auto intervallo = tutto(archivio);
@@ -246,12 +246,11 @@ TEST(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) 
     EXPECT_EQ(punti(t, 0).Frequenza, 0);
 }
 
-TEST(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
+TEST_F(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
     const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto},
                                       {2000, 2, SerieB, kDispari},
                                       {2000, 3, SerieA, col({1, 2, 4, 5, 7, 8, 10, 11})},
                                       {2000, 4, SerieA, col({1, 2, 3, 4, 29, 30, 31, 32})}});
-    TCondizioniSistema sistema;
     TRipetizioni r(&sistema);
     r.AdattaIntervallo();
     auto intervallo = tutto(archivio);
@@ -274,15 +273,14 @@ TEST(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
     EXPECT_EQ(punti(r.Statistiche[0].Tutti, 4).Frequenza, 1);
 }
 
-TEST(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
     TConsecutivita c(&sistema);
     accetta(c.Tabelle[0].Prima, {4});  // columns with 4 even numbers
     accetta(c.Tabelle[1].Prima, {1});
     c.AggiornaStato();
-    c.AccumulaColonna(kMista);                         // 4 even, run 3: refused
-    c.AccumulaColonna(kDispari);                       // no even number: not judged
-    c.AccumulaColonna(kPrimiOtto);                     // 4 even, run 1
+    c.AccumulaColonna(kMista);      // 4 even, run 3: refused
+    c.AccumulaColonna(kDispari);    // no even number: not judged
+    c.AccumulaColonna(kPrimiOtto);  // 4 even, run 1
     EXPECT_EQ(c.Statistiche[0].Tutti.NumConcorsi(), 0);
     EXPECT_EQ(c.Statistiche[1].Tutti.NumConcorsi(), 2);
     EXPECT_EQ(punti(c.Statistiche[1].Tutti, 3).Frequenza, 1);
@@ -290,8 +288,7 @@ TEST(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
     EXPECT_EQ(punti(c.Statistiche[1].Passati, 1).Frequenza, 1);
 }
 
-TEST(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
     TSomma somma(&sistema);
     somma.Partite = ~Colonna{0};
     somma.Intervalli.Intervalli[0] = {30, 40, Accettato, 0};
@@ -300,12 +297,13 @@ TEST(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
     somma.AggiornaStato();
     somma.AzzeraStatistiche();
     EXPECT_EQ(somma.Statistiche[0].Tutti.MaxValore(), 2) << "two intervals and \"Altri\"";
-    somma.AccumulaColonna(kPrimiOtto);                     // 36: first interval
-    somma.AccumulaColonna(kMista);                         // 76: second, in recovery
-    somma.AccumulaColonna(kDispari);                       // 64: second
-    somma.AccumulaColonna(kSimmetrica);                    // 132: none
+    somma.AccumulaColonna(kPrimiOtto);   // 36: first interval
+    somma.AccumulaColonna(kMista);       // 76: second, in recovery
+    somma.AccumulaColonna(kDispari);     // 64: second
+    somma.AccumulaColonna(kSimmetrica);  // 132: none
     const auto& s = somma.Statistiche[0];
-    EXPECT_EQ((std::array{punti(s.Tutti, 0).Frequenza, punti(s.Tutti, 1).Frequenza, punti(s.Tutti, 2).Frequenza}),
+    EXPECT_EQ((std::array{punti(s.Tutti, 0).Frequenza, punti(s.Tutti, 1).Frequenza,
+                          punti(s.Tutti, 2).Frequenza}),
               (std::array{1, 2, 1}));
     EXPECT_EQ(s.Passati.NumConcorsi(), 3) << "\"Altri\" is refused, recovery passes";
     EXPECT_EQ(punti(s.Passati, 2).Frequenza, 0);
@@ -320,8 +318,7 @@ TEST(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
     EXPECT_EQ(punti(fd.Statistiche[0].Passati, 0).Frequenza, 1);
 }
 
-TEST(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
     auto& quadro = static_cast<TQuadro&>(sistema.Condizione(CodQuadro));
     auto& resti = static_cast<TResti&>(*quadro.Inserisci(CodResti));
     resti.Divisore = 7;
@@ -335,7 +332,7 @@ TEST(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
     EXPECT_EQ(quadro.Misura(kPrimiOtto), (Valori{3, 3}));
     EXPECT_EQ(quadro.Misura(kMista), (Valori{1, 1})) << "76 mod 7 = 6, 5 in common";
 
-    const auto colonne = ludo::test::listaDi({kPrimiOtto, kMista});
+    const auto colonne = listaDi({kPrimiOtto, kMista});
     sistema.AzzeraStatistiche();
     quadro.AnalizzaColonne(colonne);
     EXPECT_EQ(quadro.Statistiche[0].Passati.NumConcorsi(), 2);
@@ -359,29 +356,23 @@ TEST(StatisticheCondizioni, BoardsCountSatisfiedMembersAndContainersRecurse) {
     EXPECT_EQ(membro.Statistiche[0].Tutti.NumConcorsi(), 0);
 }
 
-TEST(StatisticheCondizioni, PuntiTraTotalsComeFromEveryEffectiveTable) {
-    TCondizioniSistema sistema;
+TEST_F(StatisticheCondizioni, PuntiTraTotalsComeFromEveryEffectiveTable) {
     sistema.AggiornaStato();
     sistema.Prepara();
     EXPECT_EQ(sistema.PuntiTra().Ultimo, 0);
     EXPECT_FALSE(sistema.PuntiTra().Effettivo) << "no group in use: never tested";
     auto& pd = static_cast<TPariDispari&>(sistema.Condizione(CodPariDispari));
-    accettaDa0A(pd.Tabelle[0].Prima, 8);
-    accettaDa0A(pd.Tabelle[0].Seconda, 8);
-    accettaDa0A(pd.Tabelle[1].Prima, 8);
-    pd.Tabelle[0].Prima.Campo = 2;
-    pd.Tabelle[1].Prima.Campo = 2;
-    pd.Tabelle[0].Seconda.Campo = 3;
+    accettaDa0A(pd.Tabelle[0].Prima, 8, 2);
+    accettaDa0A(pd.Tabelle[0].Seconda, 8, 3);
+    accettaDa0A(pd.Tabelle[1].Prima, 8, 2);
     auto& gruppo = static_cast<TGruppo&>(sistema.Condizione(CodGruppoResti));
     auto& restoDi7 = static_cast<TResti&>(gruppo.NuovoMembro());
     restoDi7.Divisore = 7;
-    accettaDa0A(restoDi7.Tabelle[0].Prima, 6);
-    restoDi7.Tabelle[0].Prima.Campo = 4;
+    accettaDa0A(restoDi7.Tabelle[0].Prima, 6, 4);
     auto& quadro = static_cast<TQuadro&>(sistema.Condizione(CodQuadro));
     auto& restoDi9 = static_cast<TResti&>(*quadro.Inserisci(CodResti));
     restoDi9.Divisore = 9;
-    accettaDa0A(restoDi9.Tabelle[0].Prima, 8);
-    restoDi9.Tabelle[0].Prima.Campo = 4;
+    accettaDa0A(restoDi9.Tabelle[0].Prima, 8, 4);
     auto& puntiTra = sistema.PuntiTra();
     puntiTra.Gruppi[2].Intervalli[0] = {0, 9, Accettato, 0};
     puntiTra.Gruppi[2].Intervalli[1] = {10, 10, InRecupero, 1};

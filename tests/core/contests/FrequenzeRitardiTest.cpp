@@ -6,25 +6,21 @@
 #include "core/contests/T_FrequenzeRitardi.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 TEST(FrequenzeRitardi, ANewValueGrowsBothListsWithZeroDelays) {
     T_FrequenzeRitardi t(2);
     t.AggiungiConcorso(1, 1, true);
     t.AggiungiConcorso(3, 5, true);
-    EXPECT_EQ(t.MaxValore(), 5);
-    ASSERT_EQ(t.ListaPunti().size(), 6u);
-    ASSERT_EQ(t.ListaCons().size(), 6u);
-    EXPECT_EQ(t.NumConcorsi(), 2);
-    // Value 4 appeared for the first time with the second contest: it was
-    // created at 0 and then aged by that contest only.
-    EXPECT_EQ(t.ListaPunti()[4], (TElemRFRM{0, 1, 1}));
-    EXPECT_EQ(t.ListaPunti()[3], (TElemRFRM{1, 0, 0}));
-    EXPECT_EQ(t.ListaPunti()[1], (TElemRFRM{1, 1, 1}));
-    EXPECT_EQ(t.ListaPunti()[0], (TElemRFRM{0, 2, 2}));
-    EXPECT_EQ(t.ListaCons()[5], (TElemRFRM{1, 0, 0}));
-    EXPECT_EQ(t.ListaCons()[1], (TElemRFRM{1, 1, 1}));
+    EXPECT_EQ(std::pair(t.MaxValore(), t.NumConcorsi()), std::pair(5, 2));
+    // Values 3 to 5 appeared for the first time with the second contest:
+    // they were created at 0 and then aged by that contest only.
+    EXPECT_EQ(
+        t.ListaPunti(),
+        (std::vector<TElemRFRM>{{0, 2, 2}, {1, 1, 1}, {0, 2, 2}, {1, 0, 0}, {0, 1, 1}, {0, 1, 1}}));
+    EXPECT_EQ(
+        t.ListaCons(),
+        (std::vector<TElemRFRM>{{0, 2, 2}, {1, 1, 1}, {0, 2, 2}, {0, 1, 1}, {0, 1, 1}, {1, 0, 0}}));
 }
 
 TEST(FrequenzeRitardi, WithoutUpdateNoDelayMovesNotEvenTheHitOne) {
@@ -61,7 +57,8 @@ TEST(FrequenzeRitardi, GettersFollowLeggiPunti) {
 }
 
 namespace {
-Bytes recordTabella(std::int32_t maxValore, std::int32_t concorsi, std::uint8_t riservato, int base) {
+Bytes recordTabella(std::int32_t maxValore, std::int32_t concorsi, std::uint8_t riservato,
+                    int base) {
     Bytes b;
     appendLE(b, static_cast<std::uint32_t>(maxValore), 4);
     appendLE(b, static_cast<std::uint32_t>(concorsi), 4);
@@ -76,23 +73,23 @@ Bytes recordTabella(std::int32_t maxValore, std::int32_t concorsi, std::uint8_t 
 TEST(FrequenzeRitardi, RecordMatchesTheLayoutAndDamagedOnesLeaveTheTableAsItWas) {
     const Bytes b = recordTabella(1, 7, 3, 100);
     T_FrequenzeRitardi t;
-    ASSERT_TRUE(t.Leggi(ludo::test::Lettura(b)));
+    ASSERT_TRUE(t.Leggi(Lettura(b)));
     EXPECT_EQ(std::tuple(t.MaxValore(), t.NumConcorsi(), t.Riservato), std::tuple(1, 7, 3));
     EXPECT_EQ(t.ListaPunti(), (std::vector<TElemRFRM>{{100, 101, 102}, {110, 111, 112}}));
     EXPECT_EQ(t.ListaCons(), (std::vector<TElemRFRM>{{103, 104, 105}, {113, 114, 115}}));
-    EXPECT_EQ(ludo::test::scritto([&](io::BinaryWriter& w) { return t.Scrivi(w); }), b);
+    EXPECT_EQ(scritto([&](io::BinaryWriter& w) { return t.Scrivi(w); }), b);
 
     const T_FrequenzeRitardi prima = t;
     Bytes corto = recordTabella(3, 1, 0, 0);
     corto.resize(corto.size() - 1);
-    EXPECT_FALSE(t.Leggi(ludo::test::Lettura(corto)));
+    EXPECT_FALSE(t.Leggi(Lettura(corto)));
     EXPECT_EQ(t, prima);
     for (std::uint32_t bad : {0xFFFFFFFFu, 0x7FFFFFFFu}) {  // negative, absurd
         Bytes b2;
         appendLE(b2, bad, 4);
         appendLE(b2, 0, 4);
         b2.push_back(0);
-        EXPECT_FALSE(t.Leggi(ludo::test::Lettura(b2)));
+        EXPECT_FALSE(t.Leggi(Lettura(b2)));
         EXPECT_EQ(t, prima);
     }
 }

@@ -4,35 +4,28 @@
 #include "core/contests/ImpostazioniRicerca.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 namespace {
 
 ImpostazioniRicerca letteDa(const Bytes& b, bool completo) {
     ImpostazioniRicerca letta;
-    EXPECT_EQ(letta.Carica(ludo::test::Lettura(b)), completo);
+    EXPECT_EQ(letta.Carica(Lettura(b)), completo);
     return letta;
 }
 
 }  // namespace
 
 TEST(ImpostazioniRicerca, TheTwentyTwoByteBlockBothWaysAndCutShort) {
-    ImpostazioniRicerca nota;  // every field differs from its initial value
-    nota.Intervallo = {7, -1, 2004, 5, 38};
-    nota.IgnoraColonneFiltro = false;
-    nota.IgnoraValori = false;
-    nota.PrimaCategoria = false;
-    nota.PrimaSecondaCategoria = true;
+    // The flags differ from their initial values but IgnoraRipetizioni.
+    const ImpostazioniRicerca nota = {{7, -1, 2004, 5, 38}, false, true, false, false, true};
     Bytes b = {7};
-    appendLE(b, 0xFFFFFFFF, 4);
-    appendLE(b, 2004, 4);
-    appendLE(b, 5, 4);
-    appendLE(b, 38, 4);
+    for (const std::int64_t campo : {-1, 2004, 5, 38})
+        appendLE(b, static_cast<std::uint32_t>(campo), 4);
     b.insert(b.end(), {0, 1, 0, 0, 1});
     ASSERT_EQ(b.size(), 22u);
 
-    EXPECT_EQ(ludo::test::scritto([&](io::BinaryWriter& w) { return nota.Salva(w); }), b);
+    EXPECT_EQ(scritto([&](io::BinaryWriter& w) { return nota.Salva(w); }), b);
 
     b.back() = 2;  // any non-zero byte is true
     EXPECT_EQ(letteDa(b, true), nota);

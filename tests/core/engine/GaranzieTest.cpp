@@ -12,9 +12,7 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
-using ludo::test::AnnullaDopo;
-using ludo::test::col;
-using ludo::test::listaDi;
+using namespace ludo::test;
 
 namespace {
 
@@ -63,15 +61,12 @@ void atteseUguali(const TabellaVincite& t, const Riferimento& r) {
 
 class Garanzie : public ::testing::Test {
   protected:
-    void SetUp() override {
-        sistema_ = std::make_unique<T_Sistema>(dir_.path());
-    }
     DatiSistema& d() { return *sistema_->Dati; }
     void scriviCol(const std::string& nome, const std::vector<Colonna>& maschere) {
-        ludo::test::writeFile(dir_ / "COLONNE" / nome, ludo::test::maschereLE(maschere));
+        writeFile(dir_ / "COLONNE" / nome, maschereLE(maschere));
     }
-    ludo::test::CartellaProgramma dir_;
-    std::unique_ptr<T_Sistema> sistema_;
+    CartellaProgramma dir_;
+    std::unique_ptr<T_Sistema> sistema_ = std::make_unique<T_Sistema>(dir_.path());
 };
 
 }  // namespace
@@ -149,15 +144,12 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
     // missing one winner, 28 missing two.
     const Colonna dieci = col({2, 5, 7, 11, 13, 17, 19, 23, 29, 31});
     const Colonna vincente = col({2, 5, 7, 11, 13, 17, 19, 23});
+    const std::vector<Colonna> risultati = {vincente, col({1, 3, 4, 6, 8, 9, 10, 12}),
+                                            col({2, 5, 7, 11, 13, 17, 29, 30})};
     scriviCol("dieci.Col", {dieci});
-    scriviCol("vincente.Col",
-              {vincente, col({1, 3, 4, 6, 8, 9, 10, 12}), col({2, 5, 7, 11, 13, 17, 29, 30})});
-    ImpostazioniGaranzie imp;
-    imp.ColonneInMemoria = false;
-    imp.FileEsaminate = "dieci.Col";
-    imp.ConfrontoPronostico = false;
-    imp.FileConfronto = "vincente.Col";
-    imp.Errori = {true, true, true};  // not used with a comparison file
+    scriviCol("vincente.Col", risultati);
+    // Every error asked for, which a comparison file does not use.
+    ImpostazioniGaranzie imp{false, "dieci.Col", false, "vincente.Col", false, {true, true, true}};
     const auto esito = CalcolaGaranzie(*sistema_, imp, NessunAvanzamento());
     EXPECT_EQ(esito.Calcolate, (std::array<bool, 3>{true, false, false}));
     const auto& t = sistema_->Garanzie.Tabella(8);
@@ -166,20 +158,19 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
     ListaColonne espanse;
     Espandi(espanse, dieci, true);
     const std::vector<Colonna> colonne(espanse.begin(), espanse.end());
-    atteseUguali(t, contaUnoAUno(colonne, {vincente, col({1, 3, 4, 6, 8, 9, 10, 12}),
-                                           col({2, 5, 7, 11, 13, 17, 29, 30})}));
+    atteseUguali(t, contaUnoAUno(colonne, risultati));
     EXPECT_EQ(sistema_->Garanzie.Contati, 3) << "a result nobody wins on still counts";
     EXPECT_TRUE(sistema_->Garanzie.Tabella(7).empty());
 
     // A comparison mask of more than 8 numbers is one result, scored whole.
     TabelleGaranzie larghe;
-    const auto risultati = listaDi({dieci | col({1})});
-    ASSERT_TRUE(GaranzieConfronto(larghe, espanse, risultati, {}, NessunAvanzamento()));
+    ASSERT_TRUE(
+        GaranzieConfronto(larghe, espanse, listaDi({dieci | col({1})}), {}, NessunAvanzamento()));
     EXPECT_EQ(larghe.Tabella(8), (TabellaVincite{{0, 0, 45, 1.0}}));
 
     // An unreadable file stops before anything changes.
     imp.FileEsaminate = "manca.Col";
-    EXPECT_EQ(ludo::test::erroreDi([&] { CalcolaGaranzie(*sistema_, imp, NessunAvanzamento()); }),
+    EXPECT_EQ(erroreDi([&] { CalcolaGaranzie(*sistema_, imp, NessunAvanzamento()); }),
               "Impossibile caricare il file");
     EXPECT_EQ(sistema_->Garanzie.Tabella(8).size(), 2u);
 }
@@ -235,9 +226,13 @@ TEST_F(Garanzie, CancelKeepsTheRawCountsOfTheTableBeingFilled) {
 }
 
 TEST(TestiGaranzie, PercentagesAndSubtotalRows) {
-    for (const auto& [valore, testo] : std::vector<std::pair<double, std::string>>{
-             {100, "100.000"}, {5.5, "  5.500"}, {0, "  0.000"}, {0.0625, "  0.063"}, {100.0 / 64, "  1.563"},
-             {100.0 / 3, " 33.333"}})
+    for (const auto& [valore, testo] :
+         std::vector<std::pair<double, std::string>>{{100, "100.000"},
+                                                     {5.5, "  5.500"},
+                                                     {0, "  0.000"},
+                                                     {0.0625, "  0.063"},
+                                                     {100.0 / 64, "  1.563"},
+                                                     {100.0 / 3, " 33.333"}})
         EXPECT_EQ(TestoPercentuale(valore), testo) << valore;
 
     // Groups of (8, 7) points: (0, 0) twice, then (0, 1), then (1, 0).

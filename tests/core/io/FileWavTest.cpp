@@ -9,48 +9,38 @@
 #include "core/io/FileWav.h"
 
 using ludo::io::LeggiWav;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 namespace {
 
-void Aggiungi(Bytes& b, const std::string& testo) { b.insert(b.end(), testo.begin(), testo.end()); }
-void Aggiungi16(Bytes& b, unsigned v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Aggiungi32(Bytes& b, std::uint32_t v) {
-    Aggiungi16(b, v & 0xFFFFu);
-    Aggiungi16(b, v >> 16);
-}
-
 Bytes Formato(unsigned tipo, unsigned canali, std::uint32_t frequenza, unsigned bit) {
     Bytes b;
-    Aggiungi(b, "fmt ");
-    Aggiungi32(b, 16);
-    Aggiungi16(b, tipo);
-    Aggiungi16(b, canali);
-    Aggiungi32(b, frequenza);
-    Aggiungi32(b, frequenza * canali * bit / 8);
-    Aggiungi16(b, canali * bit / 8);
-    Aggiungi16(b, bit);
+    appendText(b, "fmt ");
+    appendLE(b, 16, 4);
+    appendLE(b, tipo, 2);
+    appendLE(b, canali, 2);
+    appendLE(b, frequenza, 4);
+    appendLE(b, frequenza * canali * bit / 8, 4);
+    appendLE(b, canali * bit / 8, 2);
+    appendLE(b, bit, 2);
     return b;
 }
 
 Bytes Pezzo(const std::string& nome, const Bytes& corpo, std::uint32_t dichiarata) {
     Bytes b;
-    Aggiungi(b, nome);
-    Aggiungi32(b, dichiarata);
+    appendText(b, nome);
+    appendLE(b, dichiarata, 4);
     b.insert(b.end(), corpo.begin(), corpo.end());
     return b;
 }
 
 Bytes Riff(std::initializer_list<Bytes> pezzi) {
     Bytes corpo;
-    Aggiungi(corpo, "WAVE");
+    appendText(corpo, "WAVE");
     for (const Bytes& p : pezzi) corpo.insert(corpo.end(), p.begin(), p.end());
     Bytes b;
-    Aggiungi(b, "RIFF");
-    Aggiungi32(b, static_cast<std::uint32_t>(corpo.size()));
+    appendText(b, "RIFF");
+    appendLE(b, static_cast<std::uint32_t>(corpo.size()), 4);
     b.insert(b.end(), corpo.begin(), corpo.end());
     return b;
 }
@@ -62,7 +52,8 @@ TEST(FileWav, ReadsFormatAndDataPastOtherChunksWithTheirPadding) {
     const Bytes dispari = {'x', 'y', 'z'};
     Bytes lista = Pezzo("LIST", dispari, 3);
     lista.push_back(0);  // the pad byte of an odd chunk
-    const auto suono = LeggiWav(Riff({Formato(1, 1, 1000, 16), lista, Pezzo("data", kDieciFrame, 20)}));
+    const auto suono =
+        LeggiWav(Riff({Formato(1, 1, 1000, 16), lista, Pezzo("data", kDieciFrame, 20)}));
     ASSERT_TRUE(suono);
     EXPECT_EQ(suono->Frequenza, 1000u);
     EXPECT_EQ(suono->Canali, 1);

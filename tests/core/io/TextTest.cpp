@@ -6,17 +6,14 @@
 #include "core/io/TextList.h"
 
 using namespace ludo::io;
-using ludo::test::appendLE;
-using ludo::test::appendText;
-using ludo::test::Bytes;
-using ludo::test::Lettura;
-using ludo::test::scritto;
+using namespace ludo::test;
 
 TEST(Cp1252, ItalianTextRoundTrips) {
     const std::string text = "à è é ì ò ù € Nº";
     const std::string encoded = utf8ToCp1252(text);
     EXPECT_EQ(Bytes(encoded.begin(), encoded.end()),
-              (Bytes{0xE0, ' ', 0xE8, ' ', 0xE9, ' ', 0xEC, ' ', 0xF2, ' ', 0xF9, ' ', 0x80, ' ', 'N', 0xBA}));
+              (Bytes{0xE0, ' ', 0xE8, ' ', 0xE9, ' ', 0xEC, ' ', 0xF2, ' ', 0xF9, ' ', 0x80, ' ',
+                     'N', 0xBA}));
     EXPECT_EQ(cp1252ToUtf8(encoded), text);
 }
 

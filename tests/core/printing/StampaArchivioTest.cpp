@@ -25,16 +25,9 @@ ArchivioConcorsi archivio(int quanti) {
 // A monospaced table font 1.5 mm a character and 2 mm high, the footer
 // 3 mm high: a row prints ceil(3 / 0.27) = 12 pixels, 3.24 mm.
 MisureStampaArchivio misure(double larghezza, double altezza, double altezzaTesto = 2) {
-    MisureStampaArchivio m;
-    m.larghezzaPagina = larghezza;
-    m.altezzaPagina = altezza;
-    m.altezzaTesto = altezzaTesto;
-    m.larghezzaBlank = 1.5;
-    m.altezzaPiede = 3;
-    m.larghezzaTesto = [](const std::string& t) {
-        return 1.5 * static_cast<double>(io::utf8Length(t));
-    };
-    return m;
+    return {larghezza, altezza, altezzaTesto, 1.5, 3, [](const std::string& t) {
+                return 1.5 * static_cast<double>(io::utf8Length(t));
+            }};
 }
 
 // The top of each row of a page.

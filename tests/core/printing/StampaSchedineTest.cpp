@@ -62,14 +62,19 @@ TEST(StampaSchedine, QuadratiniNelleDueOrientazioni) {
 }
 
 TEST(StampaSchedine, LaSchedinaFinisceInAnticipoPerNonLasciareUnaColonnaSola) {
-    EXPECT_EQ(Misure(ImpaginaSchedine(Semplici(13), 6, 1, 3, 800)),
-              (std::vector<std::size_t>{6, 5, 2}));
-    EXPECT_EQ(Misure(ImpaginaSchedine(Semplici(12), 6, 1, 2, 800)),
-              (std::vector<std::size_t>{6, 6}));
-    EXPECT_EQ(Misure(ImpaginaSchedine(Semplici(8), 4, 1, 2, 800)),
-              (std::vector<std::size_t>{4, 4}));
-    EXPECT_EQ(Misure(ImpaginaSchedine(Semplici(3), 2, 1, 2, 800)),
-              (std::vector<std::size_t>{1, 2}));
+    struct Caso {
+        int colonne, perSchedina, ultima;
+        std::vector<std::size_t> misure;
+    };
+    // With one column a slip every column is printed once; a range past the
+    // end stops with the columns.
+    for (const Caso& k :
+         {Caso{13, 6, 3, {6, 5, 2}}, Caso{12, 6, 2, {6, 6}}, Caso{8, 4, 2, {4, 4}},
+          Caso{3, 2, 2, {1, 2}}, Caso{2, 1, 2, {1, 1}}, Caso{13, 6, 9, {6, 5, 2}}}) {
+        EXPECT_EQ(Misure(ImpaginaSchedine(Semplici(k.colonne), k.perSchedina, 1, k.ultima, 800)),
+                  k.misure)
+            << k.colonne << " columns, " << k.perSchedina << " a slip, up to " << k.ultima;
+    }
     // The last column is integral: no early end.
     std::vector<Colonna> v(12, Otto(1));
     v.push_back(Otto(1) | col({9}));
@@ -79,12 +84,6 @@ TEST(StampaSchedine, LaSchedinaFinisceInAnticipoPerNonLasciareUnaColonnaSola) {
     v.back() = Otto(3);
     v[11] = Otto(1) | col({9});
     EXPECT_EQ(Misure(ImpaginaSchedine(listaDi(v), 6, 1, 3, 800)),
-              (std::vector<std::size_t>{6, 5, 2}));
-    // One column per slip: every column is printed once.
-    EXPECT_EQ(Misure(ImpaginaSchedine(Semplici(2), 1, 1, 2, 800)),
-              (std::vector<std::size_t>{1, 1}));
-    // The range goes past the end: the slips stop with the columns.
-    EXPECT_EQ(Misure(ImpaginaSchedine(Semplici(13), 6, 1, 9, 800)),
               (std::vector<std::size_t>{6, 5, 2}));
     EXPECT_EQ(NumeroSchedine(13, 6), 3);
     EXPECT_EQ(NumeroSchedine(12, 6), 2);
@@ -173,13 +172,9 @@ TEST(StampaSchedine, RigheDellaRicevitoriaDallaSesta) {
 
 TEST(StampaSchedine, PosizioniDelleRigheDellaCedolina) {
     RigheCedolina righe;
-    righe[0] = "L";
-    righe[1] = "A";
-    righe[3] = "C";
-    righe[6] = "S1";
-    righe[7] = "S2";
-    righe[8] = "S3";
-    righe[10] = "Z";
+    for (const auto& [riga, testo] :
+         {std::pair{0, "L"}, {1, "A"}, {3, "C"}, {6, "S1"}, {7, "S2"}, {8, "S3"}, {10, "Z"}})
+        righe[static_cast<std::size_t>(riga)] = testo;
     // X0 = 6.6 x 10 + 40 = 106, B = 13 x 3 + 1 = 40, line height 5; the shop
     // lines gain 2 mm, then close up by 1 mm a line (line 10 after the empty
     // line 9 closes up only once more).

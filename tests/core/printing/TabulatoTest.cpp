@@ -25,17 +25,7 @@ std::vector<SchedinaImpaginata> Schedine(int quante) {
 // Cells 100 wide and 100 high (header 20, body 80), 10 apart both ways, on
 // a page 350 x 400: three cells a row; rows at 40, 150, 260 on the first
 // page (the next, at 370, would reach 390), and at 10, 120, 230 later.
-MetricheTabulato Quadrate() {
-    MetricheTabulato m;
-    m.passoColonna = 10;
-    m.altezzaRiga = 10;
-    m.larghezzaCella = 100;
-    m.altezzaCorpo = 80;
-    m.altezzaIntestazione = 20;
-    m.spaziaturaOrizzontale = 10;
-    m.spaziaturaVerticale = 10;
-    return m;
-}
+MetricheTabulato Quadrate() { return {10, 10, 100, 80, 20, 10, 10}; }
 
 TEST(Tabulato, MisureDellaCellaConLeDivisioniIntere) {
     TImpTabulato imp;
@@ -97,21 +87,15 @@ TEST(Tabulato, ContenutoDiUnaCella) {
     EXPECT_EQ(t.pagine[0].celle[0].testoIntestazione, "Sc.Nº 12");
 }
 
-TEST(Tabulato, TitoloConIlNomeDelSistema) {
+TEST(Tabulato, TitoloENomeDelFileDiStampaConIlNomeDelSistema) {
     LavoroStampaSchedine lavoro;
     EXPECT_EQ(TitoloTabulato(lavoro, "C:\\SISTEMI\\PROVA.LDS"),
               "Stampa delle Colonne del Sistema PROVA");
+    EXPECT_EQ(NomeFileStampa(lavoro, "/home/u/SISTEMI/Dodici.LDS"), "Dodici.pdf");
     lavoro.NomeEsterno = true;
     lavoro.NomeSistema = "Ridotto 12";
     EXPECT_EQ(TitoloTabulato(lavoro, "C:\\SISTEMI\\PROVA.LDS"),
               "Stampa delle Colonne del Sistema Ridotto 12");
-}
-
-TEST(Tabulato, NomeDelFileDiStampa) {
-    LavoroStampaSchedine lavoro;
-    EXPECT_EQ(NomeFileStampa(lavoro, "/home/u/SISTEMI/Dodici.LDS"), "Dodici.pdf");
-    lavoro.NomeEsterno = true;
-    lavoro.NomeSistema = "Ridotto 12";
     EXPECT_EQ(NomeFileStampa(lavoro, "/home/u/SISTEMI/Dodici.LDS"), "Ridotto 12.pdf");
     EXPECT_EQ(NomeFileStampa(LavoroProva(StampaOrizzontale), "Dodici.LDS"), "Taratura.pdf");
 }

@@ -12,16 +12,15 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
-using ludo::test::archivioDi;
-using ludo::test::col;
-using ludo::test::tutto;
+using namespace ludo::test;
 
 namespace {
 
 // A row of the group: occurrences, current and longest delay, frequency,
 // IC and its highlight.
 auto cifre(const RigaGruppo& r) {
-    return std::tuple(r.Uscite, r.RitardoAttuale, r.RitardoMassimo, r.Frequenza, r.IC, r.Evidenziata);
+    return std::tuple(r.Uscite, r.RitardoAttuale, r.RitardoMassimo, r.Frequenza, r.IC,
+                      r.Evidenziata);
 }
 
 const Colonna kA = col({1, 2, 3, 4, 5, 6, 7, 8});
@@ -65,13 +64,13 @@ TEST(Fisse, CandidatesAreEveryCombinationRankedByTheKey) {
 
     const auto perFrequenza = CercaFisse(a, i, 1, OrdineFisse::Frequenza);
     // 1 2 3 4 won 4 times: the later-enumerated comes first among equals.
-    EXPECT_EQ(perFrequenza[0].Numeri, col({4}));
-    EXPECT_EQ(perFrequenza[3].Numeri, col({1}));
-    EXPECT_EQ(perFrequenza[0].Frequenza, 4);
+    EXPECT_EQ(std::tuple(perFrequenza[0].Numeri, perFrequenza[3].Numeri, perFrequenza[0].Frequenza),
+              std::tuple(col({4}), col({1}), 4));
 
     const auto perRitardo = CercaFisse(a, i, 1, OrdineFisse::Ritardo);
     // Never won: delay 5 = every contest; 32 is the last enumerated.
-    EXPECT_EQ(CelleFisse(perRitardo[0], 1), (std::array<std::string, 5>{" 1", "32 ", "0", "5", "0.0"}));
+    EXPECT_EQ(CelleFisse(perRitardo[0], 1),
+              (std::array<std::string, 5>{" 1", "32 ", "0", "5", "0.0"}));
 
     const auto perIC = CercaFisse(a, i, 1, OrdineFisse::IC);
     // 20..27 won once, 2 contests ago: IC 2 / (5 / 1) = 0.4; 5..8 twice, 1 ago:
@@ -85,8 +84,7 @@ TEST(Fisse, CandidatesAreEveryCombinationRankedByTheKey) {
 TEST(Fisse, PairsNeedBothNumbers) {
     const auto a = archivioDi({kA, kB, kC});
     const auto coppie = CercaFisse(a, tutto(a), 2, OrdineFisse::Frequenza);
-    EXPECT_EQ(coppie[0].Numeri, col({3, 4}));
-    EXPECT_EQ(coppie[0].Frequenza, 2);
+    EXPECT_EQ(std::pair(coppie[0].Numeri, coppie[0].Frequenza), std::pair(col({3, 4}), 2));
     EXPECT_EQ(CelleFisse(coppie[0], 1)[1], "3  4  ");
 }
 
@@ -100,14 +98,12 @@ TEST(Numeri, RecordsOverTheSelectedContests) {
     EXPECT_EQ(s.Esaminati, 4);
     // 1 won in the last three; the season of the most recent selected contest is 2020.
     const auto& uno = s.Numeri[0];
-    EXPECT_EQ(std::tuple(uno.Frequenza, uno.ConsecutiviAttuali, uno.ConsecutiviMassimi, uno.RitardoAttuale,
-                         uno.RitardoMassimo, uno.FrequenzaAnnuale),
+    EXPECT_EQ(std::tuple(uno.Frequenza, uno.ConsecutiviAttuali, uno.ConsecutiviMassimi,
+                         uno.RitardoAttuale, uno.RitardoMassimo, uno.FrequenzaAnnuale),
               std::tuple(3, 3, 3, 0, 1, 1));
-    const auto& venti = s.Numeri[19];
-    EXPECT_EQ(venti.RitardoAttuale, 3);
-    EXPECT_EQ(venti.FrequenzaAnnuale, 0);
-    const auto& trentadue = s.Numeri[31];  // never won
-    EXPECT_EQ(trentadue.RitardoAttuale, 4);
+    EXPECT_EQ(std::pair(s.Numeri[19].RitardoAttuale, s.Numeri[19].FrequenzaAnnuale),
+              std::pair(3, 0));
+    EXPECT_EQ(s.Numeri[31].RitardoAttuale, 4) << "32 never won";
     EXPECT_EQ(s.IC(32), 0.0);
     EXPECT_DOUBLE_EQ(s.IC(20), 0.25 * 3);
     EXPECT_EQ(TestoICNumero(s, 20), "0.75");
@@ -119,11 +115,9 @@ TEST(Numeri, RecordsOverTheSelectedContests) {
 }
 
 TEST(Numeri, FrequencyInTheColumns) {
-    const auto lista = ludo::test::listaDi({kA, kB});
+    const auto lista = listaDi({kA, kB});
     const auto f = FrequenzaNumeriColonne(lista);
-    EXPECT_EQ(f[0], 2);
-    EXPECT_EQ(f[4], 1);
-    EXPECT_EQ(f[31], 0);
+    EXPECT_EQ((std::array{f[0], f[4], f[31]}), (std::array<std::int64_t, 3>{2, 1, 0}));
     EXPECT_EQ(TestoPercentualeColonne(f[4], lista.Conteggio()), "50.00");
     EXPECT_EQ(TestoPercentualeColonne(0, 0), "0.00");
 }
@@ -145,7 +139,7 @@ TEST(PronosticoStatisticoTest, HighestICFirstSkippingSelectedNumbers) {
 }
 
 TEST(PronosticoStatisticoTest, WrittenIntoTheSystemDropsFixedNumbersOutsideIt) {
-    test::TempDir dir;
+    TempDir dir;
     T_Sistema sistema(dir.path());
     auto& d = *sistema.Dati;
     d.Archivio = archivioDi({kC, kB, kA, col({1, 2, 3, 4, 13, 14, 15, 16})});

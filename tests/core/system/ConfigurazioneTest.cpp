@@ -7,11 +7,7 @@
 #include "core/system/Configurazione.h"
 
 using namespace ludo;
-using ludo::test::appendDouble;
-using ludo::test::appendLE;
-using ludo::test::appendShortString;
-using ludo::test::Bytes;
-using ludo::test::TempDir;
+using namespace ludo::test;
 
 namespace {
 
@@ -70,20 +66,20 @@ TEST(Configurazione, FileBuiltFromTheLayoutIsReadAndWrittenExactly) {
     const Bytes attesi = fileNoto();
     ASSERT_EQ(attesi.size(), 8u + 8 + 1 + 256 + 1 + 1 + 244 + 22 + 151 + 47);
 
-    ludo::test::writeFile(cfg(dir), attesi);
+    writeFile(cfg(dir), attesi);
     auto letta = ConfigurazioneIniziale(dir.path());
     CaricaConfigurazione(letta, dir.path());
     EXPECT_EQ(letta, configurazioneNota());
 
     SalvaConfigurazione(configurazioneNota(), dir.path());
-    EXPECT_EQ(ludo::test::readFile(cfg(dir)), attesi);
+    EXPECT_EQ(readFile(cfg(dir)), attesi);
 }
 
 TEST(Configurazione, AFileCutAfterTheBackgroundKeepsTheLaterFields) {
     TempDir dir;
     Bytes corto = fileNoto();
     corto.resize(8 + 8 + 1 + 256);
-    ludo::test::writeFile(cfg(dir), corto);
+    writeFile(cfg(dir), corto);
 
     Configurazione prima;
     prima.SalvaColonne = false;
@@ -134,7 +130,7 @@ TEST(Configurazione, PricesThatAreNotNumbersTakeTheirDefaults) {
     appendDouble(b, std::numeric_limits<double>::quiet_NaN());
     appendDouble(b, -std::numeric_limits<double>::infinity());
     b.push_back(1);
-    ludo::test::writeFile(cfg(dir), b);
+    writeFile(cfg(dir), b);
     Configurazione c;
     c.PrezzoLire = 1;
     c.PrezzoEuro = 2;
@@ -146,9 +142,8 @@ TEST(Configurazione, PricesThatAreNotNumbersTakeTheirDefaults) {
 
 TEST(Configurazione, AFailedSaveRaisesItsMessageAndKeepsTheOldFile) {
     TempDir dir;
-    EXPECT_EQ(
-        ludo::test::erroreDi([&] { SalvaConfigurazione(configurazioneNota(), dir / "manca"); }),
-        "Impossibile Salvare la Configurazione");
+    EXPECT_EQ(erroreDi([&] { SalvaConfigurazione(configurazioneNota(), dir / "manca"); }),
+              "Impossibile Salvare la Configurazione");
 
     std::filesystem::create_directory(cfg(dir));
     EXPECT_THROW(SalvaConfigurazione(configurazioneNota(), dir.path()), Errore);

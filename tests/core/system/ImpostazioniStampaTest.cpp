@@ -6,9 +6,7 @@
 #include "core/system/ImpostazioniStampa.h"
 
 using namespace ludo;
-using ludo::test::appendDouble;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 namespace {
 
@@ -20,23 +18,24 @@ void appendGeometria(Bytes& b, const std::array<double, 9>& valori) {
 
 template <typename Blocco>
 Bytes salvato(const Blocco& blocco) {
-    return ludo::test::scritto([&](io::BinaryWriter& w) { return blocco.Salva(w); });
+    return scritto([&](io::BinaryWriter& w) { return blocco.Salva(w); });
 }
 
 template <typename Blocco>
 bool carica(Blocco& blocco, const Bytes& bytes) {
-    return blocco.Carica(ludo::test::Lettura(bytes));
+    return blocco.Carica(Lettura(bytes));
 }
 
 }  // namespace
 
 TEST(ImpostazioniStampa, SlipBlockIsBothGeometriesThenCountAndFlags) {
-    SlipPrintSettings s;
-    s.Geometrie[0] = {41.5, 30.0, 2.0, 1.4, 9.5, 90.0, 91.0, 3.0, 2.5};
-    s.Geometrie[1] = {39.0, 33.3, 1.7, 1.2, 9.1, 95.0, 96.0, 2.6, 2.7};
-    s.ColonnePerSchedina = 4;
-    s.Orizzontale = false;
-    s.StampaConcorsoCedolina = false;
+    // StampaScritta, StampaConcorsoCedolina, Orizzontale, ColonnePerSchedina.
+    const SlipPrintSettings s{true,
+                              false,
+                              false,
+                              4,
+                              {SlipGeometry{41.5, 30.0, 2.0, 1.4, 9.5, 90.0, 91.0, 3.0, 2.5},
+                               SlipGeometry{39.0, 33.3, 1.7, 1.2, 9.1, 95.0, 96.0, 2.6, 2.7}}};
     Bytes b;
     appendGeometria(b, {41.5, 30.0, 2.0, 1.4, 9.5, 90.0, 91.0, 3.0, 2.5});
     appendGeometria(b, {39.0, 33.3, 1.7, 1.2, 9.1, 95.0, 96.0, 2.6, 2.7});
@@ -53,11 +52,9 @@ TEST(ImpostazioniStampa, SlipBlockIsBothGeometriesThenCountAndFlags) {
 TEST(ImpostazioniStampa, ListingBlockKeepsOnlyTheKnownStyleBits) {
     TImpTabulato t{3, 12, "Liberation Sans", 10, StileGrassetto | StileSottolineato};
     Bytes b;
-    appendLE(b, 3, 4);
-    appendLE(b, 12, 4);
-    ludo::test::appendShortString(b, "Liberation Sans", 30);
-    appendLE(b, 10, 4);
-    appendLE(b, 5, 4);
+    for (const int campo : {3, 12}) appendLE(b, campo, 4);
+    appendShortString(b, "Liberation Sans", 30);
+    for (const int campo : {10, 5}) appendLE(b, campo, 4);
     ASSERT_EQ(b.size(), 47u);
     EXPECT_EQ(salvato(t), b);
 
@@ -94,11 +91,9 @@ TEST(ImpostazioniStampa, DamagedValuesTakeTheirDefaults) {
     }
 
     Bytes t;
-    appendLE(t, 0, 4);
-    appendLE(t, 21, 4);
-    ludo::test::appendShortString(t, "Arial", 30);
-    appendLE(t, 0xFFFFFFFF, 4);
-    appendLE(t, 0, 4);
+    for (const int campo : {0, 21}) appendLE(t, campo, 4);
+    appendShortString(t, "Arial", 30);
+    for (const std::uint32_t campo : {0xFFFFFFFFu, 0u}) appendLE(t, campo, 4);
     TImpTabulato tab;
     ASSERT_TRUE(carica(tab, t));
     EXPECT_EQ(tab, (TImpTabulato{4, 4, "Arial", 8, 0}));

@@ -5,10 +5,7 @@
 #include "core/system/Schedina.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::appendShortString;
-using ludo::test::Bytes;
-using ludo::test::TempDir;
+using namespace ludo::test;
 
 namespace {
 
@@ -46,7 +43,7 @@ Schedina schedinaNota() {
 }
 
 std::string messaggioCaricando(Schedina& s, const std::filesystem::path& file) {
-    return ludo::test::erroreDi([&] { CaricaSchedina(s, file); });
+    return erroreDi([&] { CaricaSchedina(s, file); });
 }
 
 }  // namespace
@@ -55,7 +52,7 @@ TEST(Schedina, AFileOf1348BytesIsReadAndWrittenExactly) {
     TempDir dir;
     const Bytes attesi = fileNoto();
     ASSERT_EQ(attesi.size(), 1348u);
-    ludo::test::writeFile(dir / "prova.Gsc", attesi);
+    writeFile(dir / "prova.Gsc", attesi);
 
     Schedina letta;
     letta.Squadre[1] = {"da", "cancellare"};
@@ -63,14 +60,14 @@ TEST(Schedina, AFileOf1348BytesIsReadAndWrittenExactly) {
     EXPECT_EQ(letta, schedinaNota());
 
     SalvaSchedina(schedinaNota(), dir / "copia.Gsc");
-    EXPECT_EQ(ludo::test::readFile(dir / "copia.Gsc"), attesi);
+    EXPECT_EQ(readFile(dir / "copia.Gsc"), attesi);
 }
 
 TEST(Schedina, AShortFileReportsTheFailureAndKeepsWhatWasReadWhole) {
     TempDir dir;
     Bytes corto = fileNoto();
     corto.pop_back();
-    ludo::test::writeFile(dir / "corta.Gsc", corto);
+    writeFile(dir / "corta.Gsc", corto);
 
     Schedina letta;
     letta.Squadre[31] = {"Vecchia casa", "Vecchio ospite"};
@@ -92,7 +89,7 @@ TEST(Schedina, LongNamesAreCutToTwentyCharacters) {
     s.Squadre[5].Casa = "Associazione Calcio Tà";  // 22 characters, 23 bytes in UTF-8
     s.Squadre[5].Ospite = "ABCDEFGHIJKLMNOPQRSTUVWXY";
     SalvaSchedina(s, dir / "lunghi.Gsc");
-    ASSERT_EQ(ludo::test::readFile(dir / "lunghi.Gsc").size(), 1348u);
+    ASSERT_EQ(readFile(dir / "lunghi.Gsc").size(), 1348u);
 
     Schedina letta;
     CaricaSchedina(letta, dir / "lunghi.Gsc");
@@ -105,7 +102,7 @@ TEST(Schedina, LongNamesAreCutToTwentyCharacters) {
 
 TEST(Schedina, AFailedSaveRaisesItsMessageAndKeepsTheOldFile) {
     TempDir dir;
-    EXPECT_EQ(ludo::test::erroreDi([&] { SalvaSchedina(schedinaNota(), dir / "manca" / "x.Gsc"); }),
+    EXPECT_EQ(erroreDi([&] { SalvaSchedina(schedinaNota(), dir / "manca" / "x.Gsc"); }),
               "Impossibile Salvare la Schedina");
     std::filesystem::create_directory(dir / "cartella.Gsc");
     EXPECT_THROW(SalvaSchedina(schedinaNota(), dir / "cartella.Gsc"), Errore);

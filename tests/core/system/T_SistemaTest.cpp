@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <tuple>
 
 #include "TestSupport.h"
@@ -13,10 +12,7 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::appendShortString;
-using ludo::test::Bytes;
-using ludo::test::col;
+using namespace ludo::test;
 
 namespace {
 
@@ -33,51 +29,38 @@ void misura(Bytes& b, int massimo, int a = 32) {
 
 void gruppoVuoto(Bytes& b, std::uint8_t codice) { b.insert(b.end(), {codice, 1, 100}); }
 
+// A record's leading bytes, then its measure tables up to the given maxima.
+void record(Bytes& b, std::initializer_list<std::uint8_t> testa,
+            std::initializer_list<int> massimi) {
+    b.insert(b.end(), testa);
+    for (const int massimo : massimi) misura(b, massimo);
+}
+
 // The twenty records of a new system, written from the record table.
 void condizioniPredefinite(Bytes& b) {
-    b.insert(b.end(), {1, 1});
-    misura(b, 8);
-    misura(b, 8);
-    b.insert(b.end(), {2, 0, 1});
-    for (int i = 0; i < 3; ++i) misura(b, 7);
+    record(b, {1, 1}, {8, 8});
+    record(b, {2, 0, 1}, {7, 7, 7});
     gruppoVuoto(b, 3);
-    b.insert(b.end(), {4, 1, 0});
-    misura(b, 4);
-    misura(b, 4);
-    misura(b, 8);
+    record(b, {4, 1, 0}, {4, 4, 8});
     gruppoVuoto(b, 5);
     b.insert(b.end(), {6, 1});
     misura(b, 8, 8);
     misura(b, 8);
     misura(b, 8, 8);
     misura(b, 8);
-    b.insert(b.end(), {7, 0, 1});
-    misura(b, 8);
-    misura(b, 8);
-    b.insert(b.end(), {8, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    record(b, {7, 0, 1}, {8, 8});
+    record(b, {8, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {});
     gruppoVuoto(b, 9);
     gruppoVuoto(b, 10);
-    b.insert(b.end(), {11, 1});
-    misura(b, 3);
-    misura(b, 25);
-    misura(b, 31);
+    record(b, {11, 1}, {3, 25, 31});
     gruppoVuoto(b, 12);
-    b.insert(b.end(), {13, 1});
-    misura(b, 26);
-    misura(b, 27);
-    misura(b, 26);
+    record(b, {13, 1}, {26, 27, 26});
     gruppoVuoto(b, 14);
-    b.push_back(15);
-    for (int i = 0; i < 8; ++i) misura(b, 32);
+    record(b, {15}, {32, 32, 32, 32, 32, 32, 32, 32});
     b.insert(b.end(), {1, 1});
-    b.insert(b.end(), {16, 1});
-    misura(b, 8);
+    record(b, {16, 1}, {8});
     gruppoVuoto(b, 17);
-    b.push_back(18);
-    misura(b, 8);
-    misura(b, 4);
-    misura(b, 2);
-    misura(b, 2);
+    record(b, {18}, {8, 4, 2, 2});
     b.insert(b.end(), {1, 1});
     // The root board, "AND" of no members: count 0 accepted. Its slices run
     // past each table into the bytes that follow it in memory.
@@ -86,7 +69,7 @@ void condizioniPredefinite(Bytes& b) {
     b.insert(b.end(), {1, 1, 0});
     const std::size_t primaFetta = b.size();
     misura(b, 999);
-    b[primaFetta + 4] = 1;                  // value 0 accepted
+    b[primaFetta + 4] = 1;                   // value 0 accepted
     b[primaFetta + 4 + 2 * 1001 + 1] = 'A';  // value 1001: the second table's link
     const std::size_t secondaFetta = primaFetta + 2 * 1000 + 10;
     b[secondaFetta + 4 + 2 * 1001 + 1] = 999 & 0xFF;  // value 1001: Massimo
@@ -98,13 +81,14 @@ void condizioniPredefinite(Bytes& b) {
 
 // A whole version-400 system file up to SpecificaNomi; riduzioneFinale is
 // the byte of RiduzioneOttimizzata.
-Bytes sistemaAMano(std::int32_t versione, const std::string& cartella, std::uint8_t riduzioneFinale = 1) {
+Bytes sistemaAMano(std::int32_t versione, const std::string& cartella,
+                   std::uint8_t riduzioneFinale = 1) {
     Bytes b;
     appendLE(b, static_cast<std::uint32_t>(versione), 4);
     appendLE(b, 12, 4);  // Concorso
     for (int i = 0; i < 64; ++i) appendShortString(b, i == 0 ? "Milan" : "", 20);
-    appendLE(b, 0x000003FF, 4);  // forecast 1..10
-    appendLE(b, 0x00000001, 4);  // fixed 1
+    appendLE(b, 0x000003FF, 4);   // forecast 1..10
+    appendLE(b, 0x00000001, 4);   // fixed 1
     b.resize(b.size() + 192, 0);  // "Picch." values, all 0
     condizioniPredefinite(b);
     for (int i = 0; i < 27; ++i) misura(b, 99);
@@ -114,7 +98,7 @@ Bytes sistemaAMano(std::int32_t versione, const std::string& cartella, std::uint
     appendShortString(b, cartella + "/COLONNE/y.Col", 255);
     if (versione >= 400) b.insert(b.end(), {1, 0});  // [0] [1]
     appendLE(b, 3, 4);
-    ludo::test::appendText(b, "Ciao");
+    appendText(b, "Ciao");
     b.resize(b.size() - 1);  // "Cia"
     appendLE(b, 0xFFFFFFFF, 4);
     appendLE(b, 0xFFFFFFFF, 4);  // no participants
@@ -123,25 +107,25 @@ Bytes sistemaAMano(std::int32_t versione, const std::string& cartella, std::uint
     return b;
 }
 
-Bytes scritto(const T_Sistema& s) {
-    return ludo::test::scrittoSu([&](std::ostream& out) { return s.Scrivi(out); });
+Bytes byteDi(const T_Sistema& s) {
+    return scrittoSu([&](std::ostream& out) { return s.Scrivi(out); });
 }
 
 class Sistema : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path scrivi(const Bytes& b) {
         const auto file = dir_ / "SISTEMI" / "mano.LDS";
-        ludo::test::writeFile(file, b);
+        writeFile(file, b);
         return file;
     }
-    ludo::test::CartellaProgramma dir_;
+    CartellaProgramma dir_;
 };
 
 }  // namespace
 
 TEST_F(Sistema, HandBuiltFileWithAnIntegralColumnLoadsAs45Columns) {
     Bytes b = sistemaAMano(400, dir_.path().string());
-    b.push_back(1);  // the columns follow
+    b.push_back(1);         // the columns follow
     appendLE(b, 0x3FF, 4);  // 1..10: 45 columns of 8
     T_Sistema s(dir_.path());
     s.Carica(scrivi(b));
@@ -151,8 +135,8 @@ TEST_F(Sistema, HandBuiltFileWithAnIntegralColumnLoadsAs45Columns) {
     EXPECT_EQ(s.Dati->Fisse, 1u);
     EXPECT_FALSE(s.Dati->Sorgente.SorgentePronostico);
     const auto& dest = s.Dati->Destinazione;
-    EXPECT_EQ(std::tuple(dest.Garanzia, dest.DistMin, dest.VinciteMultiple, dest.DestinazioneMemoria,
-                         dest.RicalcoloAutomatico, dest.CalcoloReale),
+    EXPECT_EQ(std::tuple(dest.Garanzia, dest.DistMin, dest.VinciteMultiple,
+                         dest.DestinazioneMemoria, dest.RicalcoloAutomatico, dest.CalcoloReale),
               std::tuple(7, 3, 2, false, true, false));
     EXPECT_EQ(s.Commento, (std::vector<std::string>{"Cia"}));
     EXPECT_EQ(s.NumeroPartecipanti, 4);
@@ -169,7 +153,7 @@ TEST_F(Sistema, HandBuiltFileWithAnIntegralColumnLoadsAs45Columns) {
     Bytes atteso = sistemaAMano(400, dir_.path().string());
     atteso.push_back(1);
     appendLE(atteso, 0x3FC, 4);
-    EXPECT_EQ(scritto(s), atteso);
+    EXPECT_EQ(byteDi(s), atteso);
 }
 
 TEST_F(Sistema, TheOptimisedReductionByteAlsoHoldsTheImprovedOneAndItsSeconds) {
@@ -180,28 +164,33 @@ TEST_F(Sistema, TheOptimisedReductionByteAlsoHoldsTheImprovedOneAndItsSeconds) {
         bool migliorata;
         int secondi;
     };
-    for (const Caso& c : {Caso{0, false, false, 60}, Caso{1, true, false, 60}, Caso{13, true, true, 120},
-                          Caso{2, true, true, 10}, Caso{255, true, true, 2540}}) {
+    auto letto = [&](std::uint8_t byte) {
+        auto s = std::make_unique<T_Sistema>(dir_.path());
+        s->Dati->Config.SalvaColonne = false;
+        s->Carica(scrivi(sistemaAMano(400, cartella, byte)));
+        s->Dati->Colonne.Aggiungi(0xFF);  // kept out of the file with SalvaColonne off
+        return s;
+    };
+    for (const Caso& c :
+         {Caso{0, false, false, 60}, Caso{1, true, false, 60}, Caso{13, true, true, 120},
+          Caso{2, true, true, 10}, Caso{255, true, true, 2540}}) {
         SCOPED_TRACE(static_cast<int>(c.byte));
-        T_Sistema s(dir_.path());
-        s.Dati->Config.SalvaColonne = false;
-        s.Carica(scrivi(sistemaAMano(400, cartella, c.byte)));
-        const auto& d = s.Dati->Destinazione;
-        EXPECT_EQ(d.RiduzioneOttimizzata, c.ottimizzata);
-        EXPECT_EQ(d.RiduzioneMigliorata, c.migliorata);
-        EXPECT_EQ(d.SecondiMigliorata, c.secondi);
-        EXPECT_EQ(scritto(s), sistemaAMano(400, cartella, c.byte)) << "written back as read";
+        const auto s = letto(c.byte);
+        const auto& d = s->Dati->Destinazione;
+        EXPECT_EQ(std::tuple(d.RiduzioneOttimizzata, d.RiduzioneMigliorata, d.SecondiMigliorata),
+                  std::tuple(c.ottimizzata, c.migliorata, c.secondi));
+        EXPECT_EQ(byteDi(*s), sistemaAMano(400, cartella, c.byte)) << "written back as read";
     }
 
     // Seconds the byte cannot hold are kept to the nearest ten, within 10..2540.
-    for (const auto& [secondi, byte] : {std::pair{125, 14}, std::pair{4, 2}, std::pair{9999, 255}}) {
-        T_Sistema s(dir_.path());
-        s.Dati->Config.SalvaColonne = false;
-        s.Carica(scrivi(sistemaAMano(400, cartella, 0)));
-        s.Dati->Destinazione.RiduzioneOttimizzata = true;
-        s.Dati->Destinazione.RiduzioneMigliorata = true;
-        s.Dati->Destinazione.SecondiMigliorata = static_cast<std::uint16_t>(secondi);
-        EXPECT_EQ(scritto(s), sistemaAMano(400, cartella, static_cast<std::uint8_t>(byte))) << secondi;
+    for (const auto& [secondi, byte] :
+         {std::pair{125, 14}, std::pair{4, 2}, std::pair{9999, 255}}) {
+        const auto s = letto(0);
+        auto& d = s->Dati->Destinazione;
+        d.RiduzioneOttimizzata = d.RiduzioneMigliorata = true;
+        d.SecondiMigliorata = static_cast<std::uint16_t>(secondi);
+        EXPECT_EQ(byteDi(*s), sistemaAMano(400, cartella, static_cast<std::uint8_t>(byte)))
+            << secondi;
     }
 }
 
@@ -212,8 +201,9 @@ TEST_F(Sistema, OlderFilesKeepTheNewerDefaultsAndHaveNoColumns) {
     s.Dati->Colonne.Aggiungi(0xFF);
     s.SpecificaNomi = false;
     s.Carica(scrivi(b));
-    EXPECT_EQ(std::tuple(s.VersioneLetta, s.Dati->Destinazione.RicalcoloAutomatico, s.Dati->Destinazione.CalcoloReale,
-                         s.SpecificaNomi, s.Dati->Colonne.Conteggio(), s.Dati->Sviluppato),
+    EXPECT_EQ(std::tuple(s.VersioneLetta, s.Dati->Destinazione.RicalcoloAutomatico,
+                         s.Dati->Destinazione.CalcoloReale, s.SpecificaNomi,
+                         s.Dati->Colonne.Conteggio(), s.Dati->Sviluppato),
               std::tuple(300, false, true, true, 0u, true));
 }
 
@@ -246,7 +236,9 @@ TEST_F(Sistema, SaveAndLoadGiveBackEverything) {
     auto& pd = static_cast<TPariDispari&>(d.Condizioni.Condizione(CodPariDispari));
     pd.Tabelle[1].Seconda.Voci[2] = {InRecupero, 3};
     pd.Tabelle[1].Seconda.Link = 'K';
-    static_cast<TSomma&>(static_cast<TGruppo&>(d.Condizioni.Condizione(CodGruppoSomme)).NuovoMembro()).Partite = 0xF0;
+    static_cast<TSomma&>(
+        static_cast<TGruppo&>(d.Condizioni.Condizione(CodGruppoSomme)).NuovoMembro())
+        .Partite = 0xF0;
     auto& radice = static_cast<TQuadro&>(d.Condizioni.Condizione(CodQuadro));
     auto* livello2 = static_cast<TQuadro*>(radice.Inserisci(CodQuadro));
     auto* livello3 = static_cast<TQuadro*>(livello2->Inserisci(CodQuadro));
@@ -269,20 +261,8 @@ TEST_F(Sistema, SaveAndLoadGiveBackEverything) {
     T_Sistema letto(dir_.path());
     letto.Carica(file);
     // Every field is written: the same bytes are the same system.
-    EXPECT_EQ(scritto(letto), scritto(s));
-    EXPECT_EQ(ludo::test::elenco(letto.Dati->Colonne), (std::vector<Colonna>{0xFF, 0xFF00, 0x3FC}));
-}
-
-TEST_F(Sistema, WithoutSavedColumnsTheListComesBackEmptyButDeveloped) {
-    T_Sistema s(dir_.path());
-    s.Dati->Config.SalvaColonne = false;
-    s.Dati->Colonne.Aggiungi(0xFF);
-    const auto file = dir_ / "SISTEMI" / "senza.LDS";
-    s.Salva(file);
-    T_Sistema letto(dir_.path());
-    letto.Carica(file);
-    EXPECT_EQ(letto.Dati->Colonne.Conteggio(), 0u);
-    EXPECT_TRUE(letto.Dati->Sviluppato);
+    EXPECT_EQ(byteDi(letto), byteDi(s));
+    EXPECT_EQ(elenco(letto.Dati->Colonne), (std::vector<Colonna>{0xFF, 0xFF00, 0x3FC}));
 }
 
 TEST_F(Sistema, NamesNewAndFailures) {
@@ -299,15 +279,14 @@ TEST_F(Sistema, NamesNewAndFailures) {
     static_cast<TQuadro&>(s.Dati->Condizioni.Condizione(CodQuadro)).Inserisci(CodResti);
     s.Nuovo();
     // Everything new but the source.
-    EXPECT_EQ(std::tuple(s.DeveChiedereNome(), s.Dati->Pronostico, s.Commento.size(), s.Dati->Destinazione.Garanzia,
-                         s.Dati->Sorgente.SorgentePronostico),
+    EXPECT_EQ(std::tuple(s.DeveChiedereNome(), s.Dati->Pronostico, s.Commento.size(),
+                         s.Dati->Destinazione.Garanzia, s.Dati->Sorgente.SorgentePronostico),
               std::tuple(true, 0u, 0u, 6, false));
     EXPECT_TRUE(static_cast<TQuadro&>(s.Dati->Condizioni.Condizione(CodQuadro)).Elenco.empty());
 
     s.Modificato = true;
     const auto prima = s.NomeFile;
-    EXPECT_EQ(ludo::test::erroreDi([&] { s.Carica(dir_ / "SISTEMI" / "manca.LDS"); }),
-              MsgCaricareSistema);
+    EXPECT_EQ(erroreDi([&] { s.Carica(dir_ / "SISTEMI" / "manca.LDS"); }), MsgCaricareSistema);
     EXPECT_EQ(s.NomeFile, prima);
     EXPECT_TRUE(s.Modificato);
     EXPECT_THROW(s.Salva(dir_ / "manca" / "x.LDS"), Errore);
