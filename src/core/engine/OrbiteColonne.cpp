@@ -12,24 +12,26 @@ constexpr std::size_t kMassimoVicine = std::size_t{32} << 20;
 
 }  // namespace
 
-OrbiteColonne::OrbiteColonne(const VicinatoColonne& v) {
+OrbiteColonne::OrbiteColonne(const VicinatoColonne& v, int giro)
+    : giro_(giro <= 0 || giro > v.Liberi() ? v.Liberi() : giro) {
     // An orbit has at most as many columns as there are free numbers.
     if (!v.Completo() || v.N() > kMassimoOrbite * static_cast<std::size_t>(v.Liberi())) return;
-    Raggruppa(v);
+    Raggruppa(v, giro_);
     if (Collega(v)) return;
     orbita_.clear();
     dimensioni_.clear();
     rappresentante_.clear();
 }
 
-void OrbiteColonne::Raggruppa(const VicinatoColonne& v) {
+void OrbiteColonne::Raggruppa(const VicinatoColonne& v, int giro) {
     orbita_.assign(v.N(), -1);
     for (std::size_t i = 0; i < v.N(); ++i) {
         if (orbita_[i] >= 0) continue;
         const auto o = static_cast<std::int32_t>(dimensioni_.size());
         std::size_t quante = 0;
-        for (auto j = static_cast<std::int32_t>(i); j >= 0 && orbita_[static_cast<std::size_t>(j)] < 0;
-             j = v.Ruotata(static_cast<std::size_t>(j))) {
+        for (auto j = static_cast<std::int32_t>(i);
+             j >= 0 && orbita_[static_cast<std::size_t>(j)] < 0;
+             j = v.Ruotata(static_cast<std::size_t>(j), giro)) {
             orbita_[static_cast<std::size_t>(j)] = o;
             ++quante;
         }
@@ -41,7 +43,7 @@ void OrbiteColonne::Raggruppa(const VicinatoColonne& v) {
 bool OrbiteColonne::Collega(const VicinatoColonne& v) {
     const std::size_t n = N();
     if (n > kMassimoOrbite || n * v.MassimoVicini() > kMassimoVicine) return false;
-    adiacenza_.assign((n * n + 63) / 64, 0);
+    adiacenza_.assign(n * Parole(), 0);
     inizio_.reserve(n + 1);
     std::vector<std::int32_t> coperte;
     for (std::size_t o = 0; o < n; ++o) {
@@ -51,8 +53,8 @@ bool OrbiteColonne::Collega(const VicinatoColonne& v) {
         std::sort(coperte.begin(), coperte.end());
         coperte.erase(std::unique(coperte.begin(), coperte.end()), coperte.end());
         for (std::int32_t b : coperte) {
-            const std::size_t bit = o * n + static_cast<std::size_t>(b);
-            adiacenza_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+            const auto ob = static_cast<std::size_t>(b);
+            adiacenza_[o * Parole() + ob / 64] |= std::uint64_t{1} << (ob % 64);
         }
         vicine_.insert(vicine_.end(), coperte.begin(), coperte.end());
     }

@@ -36,7 +36,8 @@ VicinatoColonne::VicinatoColonne(std::vector<Colonna> colonne, int raggio)
         compatte_.push_back(Compatta(colonne_[i]));
         // A column of another size would have a rank among other sets.
         if (std::popcount(compatte_.back()) == k) {
-            indice_[static_cast<std::size_t>(Rango(compatte_.back()))] = static_cast<std::int32_t>(i);
+            indice_[static_cast<std::size_t>(Rango(compatte_.back()))] =
+                static_cast<std::int32_t>(i);
         }
     }
     massimoVicini_ = 1;
@@ -66,12 +67,17 @@ std::int32_t VicinatoColonne::Indice(Colonna c) const {
     return j >= 0 && colonne_[static_cast<std::size_t>(j)] == c ? j : -1;
 }
 
-bool VicinatoColonne::Completo() const { return !colonne_.empty() && indice_.size() == colonne_.size(); }
+bool VicinatoColonne::Completo() const {
+    return !colonne_.empty() && indice_.size() == colonne_.size();
+}
 
-std::int32_t VicinatoColonne::Ruotata(std::size_t i) const {
+std::int32_t VicinatoColonne::Ruotata(std::size_t i, int giro) const {
+    const int g = giro <= 0 || giro > liberi_ ? liberi_ : giro;
     const std::uint32_t x = compatte_[i];
-    const std::uint32_t tutte = liberi_ >= 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << liberi_) - 1;
-    const std::uint32_t ruotata = liberi_ == 0 ? x : ((x << 1) | (x >> (liberi_ - 1))) & tutte;
+    const std::uint32_t girano = g >= 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << g) - 1;
+    const std::uint32_t dentro = x & girano;
+    const std::uint32_t ruotata =
+        g == 0 ? x : (x & ~girano) | (((dentro << 1) | (dentro >> (g - 1))) & girano);
     return indice_[static_cast<std::size_t>(Rango(ruotata))];
 }
 

@@ -23,7 +23,7 @@ constexpr int ContaBit(std::uint32_t x) {
 }
 
 class VicinatoColonne {
-public:
+  public:
     // colonne: distinct masks with the same count of numbers; raggio 1 or 2.
     // The numbers every column holds (the fixed numbers of a development)
     // are left out of the work, so a column is the set of its other numbers.
@@ -41,9 +41,10 @@ public:
     // The set holds every column of its free numbers (a development of a
     // forecast, its fixed numbers aside, with no condition).
     [[nodiscard]] bool Completo() const;
-    // The column whose free numbers are those of column i each moved to the
-    // next free number, the last to the first; -1 when not in the set.
-    [[nodiscard]] std::int32_t Ruotata(std::size_t i) const;
+    // The column whose first `giro` free numbers are those of column i each
+    // moved to the next, the giro-th to the first, the others staying (all
+    // of them turn when giro is 0); -1 when not in the set.
+    [[nodiscard]] std::int32_t Ruotata(std::size_t i, int giro = 0) const;
 
     // What the search over columns asks of its graph: a key per column and
     // whether the column of one key covers that of another.
@@ -51,7 +52,9 @@ public:
     [[nodiscard]] Chiave ChiaveDi(std::size_t i) const { return colonne_[i]; }
     [[nodiscard]] bool Copre(Chiave a, Chiave b) const { return ContaBit(a ^ b) <= 2 * raggio_; }
     // Some column could cover both: they are within twice the radius.
-    [[nodiscard]] bool ForseInsieme(Chiave a, Chiave b) const { return ContaBit(a ^ b) <= 4 * raggio_; }
+    [[nodiscard]] bool ForseInsieme(Chiave a, Chiave b) const {
+        return ContaBit(a ^ b) <= 4 * raggio_;
+    }
     [[nodiscard]] static std::size_t Dimensione(std::size_t) { return 1; }
 
     // Calls f(j) for every column j of the set within the radius of column
@@ -79,7 +82,7 @@ public:
         return f(i) && (raggio_ < 1 || VicineA1(p, f)) && (raggio_ < 2 || VicineA2(p, f));
     }
 
-private:
+  private:
     // Lists every column's neighbours once, when they fit in kMemoriaElenchi.
     void Elenca();
     // A column as positions among the free numbers: its own ascending, the
@@ -103,7 +106,8 @@ private:
         std::array<std::array<std::int32_t, 9>, 33> c{};
         for (std::size_t n = 0; n < 33; ++n) {
             c[n][0] = 1;
-            for (std::size_t k = 1; k < 9 && k <= n; ++k) c[n][k] = c[n - 1][k - 1] + (k < n ? c[n - 1][k] : 0);
+            for (std::size_t k = 1; k < 9 && k <= n; ++k)
+                c[n][k] = c[n - 1][k - 1] + (k < n ? c[n - 1][k] : 0);
         }
         return c;
     }();
@@ -125,10 +129,11 @@ private:
             const int s = p.k - 1;
             for (int e = 0; e < p.esterne; ++e) {
                 const int q = p.fuori[static_cast<std::size_t>(e)];
-                const int a =
-                    p.sotto[static_cast<std::size_t>(q)] - (p.dentro[static_cast<std::size_t>(r)] < q ? 1 : 0);
+                const int a = p.sotto[static_cast<std::size_t>(q)] -
+                              (p.dentro[static_cast<std::size_t>(r)] < q ? 1 : 0);
                 const std::int32_t rango = p1[static_cast<std::size_t>(a)] + Binomiale(q, a + 1) +
-                                           p2[static_cast<std::size_t>(s)] - p2[static_cast<std::size_t>(a)];
+                                           p2[static_cast<std::size_t>(s)] -
+                                           p2[static_cast<std::size_t>(a)];
                 if (!Visita(rango, f)) return false;
             }
         }
@@ -149,8 +154,8 @@ private:
                 const int d2 = p.dentro[static_cast<std::size_t>(r2)];
                 for (int e = 0; e < p.esterne; ++e) {
                     const int q = p.fuori[static_cast<std::size_t>(e)];
-                    const auto a = static_cast<std::size_t>(p.sotto[static_cast<std::size_t>(q)] - (d1 < q ? 1 : 0) -
-                                                            (d2 < q ? 1 : 0));
+                    const auto a = static_cast<std::size_t>(p.sotto[static_cast<std::size_t>(q)] -
+                                                            (d1 < q ? 1 : 0) - (d2 < q ? 1 : 0));
                     const auto ai = static_cast<int>(a);
                     t1[static_cast<std::size_t>(e)] = p1[a] - p2[a] + Binomiale(q, ai + 1);
                     t2[static_cast<std::size_t>(e)] =
@@ -158,7 +163,9 @@ private:
                 }
                 for (int e1 = 0; e1 < p.esterne; ++e1) {
                     for (int e2 = e1 + 1; e2 < p.esterne; ++e2) {
-                        if (!Visita(t1[static_cast<std::size_t>(e1)] + t2[static_cast<std::size_t>(e2)], f))
+                        if (!Visita(
+                                t1[static_cast<std::size_t>(e1)] + t2[static_cast<std::size_t>(e2)],
+                                f))
                             return false;
                     }
                 }

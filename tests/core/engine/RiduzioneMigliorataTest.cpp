@@ -8,6 +8,7 @@
 
 #include "TestSupport.h"
 #include "core/engine/OrbiteColonne.h"
+#include "core/engine/RicercaTabuOrbite.h"
 #include "core/engine/Riduzione.h"
 #include "core/engine/RiduzioneMigliorata.h"
 #include "core/engine/Sviluppo.h"
@@ -42,10 +43,13 @@ Colonna primi(int n) { return (Colonna{1} << n) - 1; }
 int comuni(Colonna a, Colonna b) { return std::popcount(a & b); }
 
 // The developed columns no kept column shares garanzia numbers with.
-std::size_t scoperte(const std::vector<Colonna>& sviluppate, const std::vector<Colonna>& tenute, int garanzia) {
-    return static_cast<std::size_t>(std::count_if(sviluppate.begin(), sviluppate.end(), [&](Colonna w) {
-        return std::none_of(tenute.begin(), tenute.end(), [&](Colonna k) { return comuni(w, k) >= garanzia; });
-    }));
+std::size_t scoperte(const std::vector<Colonna>& sviluppate, const std::vector<Colonna>& tenute,
+                     int garanzia) {
+    return static_cast<std::size_t>(
+        std::count_if(sviluppate.begin(), sviluppate.end(), [&](Colonna w) {
+            return std::none_of(tenute.begin(), tenute.end(),
+                                [&](Colonna k) { return comuni(w, k) >= garanzia; });
+        }));
 }
 
 ListaColonne lista(const std::vector<Colonna>& colonne) {
@@ -73,12 +77,14 @@ ParametriMigliorata passi(std::uint64_t quanti, std::uint64_t seme = 1) {
 // Cancels from the first check once the search has begun (phase 4), or
 // from the check numbered dopo.
 class Annulla : public Avanzamento {
-public:
+  public:
     explicit Annulla(int dopo = -1) : dopo_(dopo) {}
-    [[nodiscard]] bool annullato() const override { return inRicerca || (dopo_ >= 0 && ++controlli_ > dopo_); }
+    [[nodiscard]] bool annullato() const override {
+        return inRicerca || (dopo_ >= 0 && ++controlli_ > dopo_);
+    }
     bool inRicerca = false;
 
-private:
+  private:
     int dopo_;
     mutable int controlli_ = 0;
 };
@@ -93,8 +99,8 @@ TEST(VicinatoColonne, EveryNeighbourOnceWithinTheRadius) {
         if (std::popcount(c & 0x55555555u) % 2 == 0) filtrate.push_back(c);
     }
     for (const auto& [colonne, completo] :
-         {std::pair{colonneDi(primi(12)), true}, std::pair{colonneDi(primi(11), test::col({3})), true},
-          std::pair{filtrate, false}}) {
+         {std::pair{colonneDi(primi(12)), true},
+          std::pair{colonneDi(primi(11), test::col({3})), true}, std::pair{filtrate, false}}) {
         for (int raggio : {1, 2}) {
             const VicinatoColonne v(colonne, raggio);
             ASSERT_EQ(v.N(), colonne.size());
@@ -127,38 +133,92 @@ TEST(VicinatoColonne, EveryNeighbourOnceWithinTheRadius) {
     auto j = static_cast<std::int32_t>(i);
     for (int t = 0; t < 12; ++t) j = v.Ruotata(static_cast<std::size_t>(j));
     EXPECT_EQ(static_cast<std::size_t>(j), i);
+    // Turning only the first five: 1, 3, 5 become 2, 4, 1; five turns come back.
+    const auto k = static_cast<std::size_t>(v.Indice(test::col({1, 3, 5, 7, 9, 10, 11, 12})));
+    EXPECT_EQ(v.Col(static_cast<std::size_t>(v.Ruotata(k, 5))),
+              test::col({1, 2, 4, 7, 9, 10, 11, 12}));
+    j = static_cast<std::int32_t>(k);
+    for (int t = 0; t < 5; ++t) j = v.Ruotata(static_cast<std::size_t>(j), 5);
+    EXPECT_EQ(static_cast<std::size_t>(j), k);
 }
 
 TEST(OrbiteColonne, OrbitsPartitionTheColumnsAndCoverAsTheirColumnsDo) {
     const auto colonne = colonneDi(primi(10), test::col({10}));
     const VicinatoColonne v(colonne, 1);
-    const OrbiteColonne o(v);
-    ASSERT_GT(o.N(), 0u);
-    std::vector<int> vista(colonne.size(), 0);
-    for (std::size_t a = 0; a < o.N(); ++a) {
-        const auto membri = o.Colonne(a);
-        ASSERT_EQ(membri.size(), o.Dimensione(a));
-        for (std::size_t m : membri) {
-            ++vista[m];
-            EXPECT_EQ(o.Orbita(m), a);
-            // The turn of a member is a member: free numbers 1..9, 9 turns to 1.
-            const Colonna libere = colonne[m] & primi(9);
-            const Colonna girata = ((libere << 1) | (libere >> 8)) & primi(9);
-            EXPECT_EQ(o.Orbita(static_cast<std::size_t>(v.Indice(girata | test::col({10})))), a);
-        }
-        for (std::size_t b = 0; b < o.N(); ++b) {
-            bool vicine = false;
-            for (std::size_t x : membri) {
-                for (std::size_t y : o.Colonne(b)) vicine = vicine || comuni(colonne[x], colonne[y]) >= 7;
+    for (int giro : {9, 7}) {  // free numbers 1..9: all of them turn, or 1..7
+        const OrbiteColonne o(v, giro);
+        ASSERT_GT(o.N(), 0u);
+        EXPECT_EQ(o.Giro(), giro);
+        const Colonna girano = primi(giro);
+        std::vector<int> vista(colonne.size(), 0);
+        for (std::size_t a = 0; a < o.N(); ++a) {
+            const auto membri = o.Colonne(a);
+            ASSERT_EQ(membri.size(), o.Dimensione(a));
+            for (std::size_t m : membri) {
+                ++vista[m];
+                EXPECT_EQ(o.Orbita(m), a);
+                // The turn of a member is a member: the giro-th number turns to 1.
+                const Colonna libere = colonne[m] & girano;
+                const Colonna girata =
+                    (colonne[m] & ~girano) | (((libere << 1) | (libere >> (giro - 1))) & girano);
+                EXPECT_EQ(o.Orbita(static_cast<std::size_t>(v.Indice(girata))), a);
             }
-            EXPECT_EQ(o.Copre(a, b), vicine) << a << " " << b;
+            for (std::size_t b = 0; b < o.N(); ++b) {
+                bool vicine = false;
+                for (std::size_t x : membri) {
+                    for (std::size_t y : o.Colonne(b))
+                        vicine = vicine || comuni(colonne[x], colonne[y]) >= 7;
+                }
+                EXPECT_EQ(o.Copre(a, b), vicine) << giro << ": " << a << " " << b;
+            }
         }
+        EXPECT_TRUE(std::all_of(vista.begin(), vista.end(), [](int n) { return n == 1; }));
     }
-    EXPECT_TRUE(std::all_of(vista.begin(), vista.end(), [](int n) { return n == 1; }));
 
     std::vector<Colonna> senzaUna = colonne;
     senzaUna.pop_back();
-    EXPECT_EQ(OrbiteColonne(VicinatoColonne(senzaUna, 1)).N(), 0u) << "only a complete development turns onto itself";
+    EXPECT_EQ(OrbiteColonne(VicinatoColonne(senzaUna, 1)).N(), 0u)
+        << "only a complete development turns onto itself";
+}
+
+// The columns of the orbits given.
+std::vector<Colonna> colonneDelleOrbite(const VicinatoColonne& v, const OrbiteColonne& o,
+                                        const std::vector<std::size_t>& orbite) {
+    std::vector<Colonna> colonne;
+    for (std::size_t a : orbite) {
+        for (std::size_t c : o.Colonne(a)) colonne.push_back(v.Col(c));
+    }
+    return colonne;
+}
+
+TEST(RicercaTabuOrbite, TheOrbitsItReportsLeaveAsManyUncoveredAsItSays) {
+    const auto colonne = colonneDi(primi(12));
+    const VicinatoColonne v(colonne, 1);  // 26 columns at best: more than one orbit
+    const OrbiteColonne o(v, 11);
+    // Enough orbits: a cover, checked column by column.
+    RicercaTabuOrbite bastano(o, 4, 1);
+    for (int passo = 0; passo < 2000 && !bastano.Coperta(); ++passo) bastano.Passo();
+    ASSERT_TRUE(bastano.Coperta());
+    EXPECT_EQ(bastano.MinimoScoperte(), 0u);
+    EXPECT_EQ(bastano.Migliori().size(), 4u);
+    EXPECT_EQ(scoperte(colonne, colonneDelleOrbite(v, o, bastano.Migliori()), 7), 0u);
+
+    // Too few: the best orbits leave uncovered exactly the orbits it counts,
+    // and a new start never loses them.
+    RicercaTabuOrbite poche(o, 1, 2);
+    for (int passo = 0; passo < 50; ++passo) poche.Passo();
+    const auto migliori = poche.Migliori();
+    const std::size_t minimo = poche.MinimoScoperte();
+    std::set<std::size_t> orbiteScoperte;
+    const auto tenute = colonneDelleOrbite(v, o, migliori);
+    for (std::size_t c = 0; c < colonne.size(); ++c) {
+        if (scoperte({colonne[c]}, tenute, 7) == 1) orbiteScoperte.insert(o.Orbita(c));
+    }
+    EXPECT_EQ(orbiteScoperte.size(), minimo);
+    EXPECT_GT(minimo, 0u);
+    poche.Riparti(99);
+    EXPECT_LE(poche.MinimoScoperte(), minimo);
+    EXPECT_TRUE(poche.MinimoScoperte() < minimo || poche.Migliori() == migliori);
 }
 
 TEST(RiduzioneMigliorata, CoversEverythingWithNoMoreColumnsThanTheGreedyCover) {
@@ -181,9 +241,11 @@ TEST(RiduzioneMigliorata, CoversEverythingWithNoMoreColumnsThanTheGreedyCover) {
                          {pari, 7},
                          {pari, 6}};
     for (const auto& caso : casi) {
-        SCOPED_TRACE(std::to_string(caso.sviluppate.size()) + " columns, guarantee " + std::to_string(caso.garanzia));
+        SCOPED_TRACE(std::to_string(caso.sviluppate.size()) + " columns, guarantee " +
+                     std::to_string(caso.garanzia));
         ListaColonne l = lista(caso.sviluppate);
-        const auto esito = RiduzioneMigliorata(l, 8 - caso.garanzia, passi(4000), NessunAvanzamento(), {});
+        const auto esito =
+            RiduzioneMigliorata(l, 8 - caso.garanzia, passi(4000), NessunAvanzamento(), {});
         const auto tenute = elenco(l);
         EXPECT_TRUE(esito.Completa);
         EXPECT_FALSE(esito.Annullata || esito.Scaduta);
@@ -191,9 +253,11 @@ TEST(RiduzioneMigliorata, CoversEverythingWithNoMoreColumnsThanTheGreedyCover) {
         EXPECT_EQ(esito.Finali, tenute.size());
         EXPECT_LE(tenute.size(), esito.Greedy);
         EXPECT_EQ(scoperte(caso.sviluppate, tenute, caso.garanzia), 0u);
-        EXPECT_EQ(std::set<Colonna>(tenute.begin(), tenute.end()).size(), tenute.size()) << "no column twice";
+        EXPECT_EQ(std::set<Colonna>(tenute.begin(), tenute.end()).size(), tenute.size())
+            << "no column twice";
         for (Colonna k : tenute) {
-            EXPECT_NE(std::find(caso.sviluppate.begin(), caso.sviluppate.end(), k), caso.sviluppate.end())
+            EXPECT_NE(std::find(caso.sviluppate.begin(), caso.sviluppate.end(), k),
+                      caso.sviluppate.end())
                 << "kept columns are developed columns";
         }
     }
@@ -230,10 +294,11 @@ TEST(RiduzioneMigliorata, ACancelledRunLeavesAValidCover) {
     ParametriMigliorata senzaFine;
     senzaFine.Secondi = 0;
     int fasi4 = 0;
-    esito = RiduzioneMigliorata(l, 1, senzaFine, durante, [&](int fase, std::size_t, std::size_t, std::size_t) {
-        if (fase == 4) ++fasi4;
-        durante.inRicerca = durante.inRicerca || fase == 4;
-    });
+    esito = RiduzioneMigliorata(l, 1, senzaFine, durante,
+                                [&](int fase, std::size_t, std::size_t, std::size_t) {
+                                    if (fase == 4) ++fasi4;
+                                    durante.inRicerca = durante.inRicerca || fase == 4;
+                                });
     EXPECT_TRUE(esito.Completa);
     EXPECT_TRUE(esito.Annullata);
     EXPECT_GT(fasi4, 0);
@@ -250,7 +315,8 @@ TEST(RiduzioneMigliorata, ColumnsOfOtherSizesOrListedTwiceEndTheReduction) {
     ASSERT_TRUE(esito.Completa);
     EXPECT_EQ(esito.Finali, esito.Greedy) << "the search needs columns of 8";
     const auto tenute = elenco(l);
-    EXPECT_NE(std::find(tenute.begin(), tenute.end(), primi(9) << 12), tenute.end()) << "it covers only itself";
+    EXPECT_NE(std::find(tenute.begin(), tenute.end(), primi(9) << 12), tenute.end())
+        << "it covers only itself";
     EXPECT_EQ(scoperte(colonneDi(primi(10)), tenute, 7), 0u);
 
     ListaColonne ottimizzata = lista(colonne);
@@ -271,7 +337,8 @@ TEST(RiduzioneMigliorata, ADevelopmentRunsItAfterTheGreedyCover) {
     d.Destinazione.SecondiMigliorata = 2;
     struct Finestra : InterfacciaSviluppo {
         void Stato(std::string_view t) override { stati.emplace_back(t); }
-        void AggiornaRidOtt(std::int64_t totale, std::int64_t corrente, bool finale, std::int64_t fatto) override {
+        void AggiornaRidOtt(std::int64_t totale, std::int64_t corrente, bool finale,
+                            std::int64_t fatto) override {
             EXPECT_LE(fatto, totale);
             EXPECT_GE(fatto, ultimoFatto) << "the gauge only grows";
             ultimoFatto = fatto;
@@ -290,7 +357,8 @@ TEST(RiduzioneMigliorata, ADevelopmentRunsItAfterTheGreedyCover) {
     EXPECT_EQ(scoperte(colonneDi(primi(12)), elenco(tenute), 7), 0u);
     ASSERT_EQ(f.finali.size(), 1u) << "one final report, at the very end";
     EXPECT_EQ(f.finali.back(), esito.Finali);
-    EXPECT_NE(std::find(f.stati.begin(), f.stati.end(), "Autoriduzione in Corso : Fase 4"), f.stati.end());
+    EXPECT_NE(std::find(f.stati.begin(), f.stati.end(), "Autoriduzione in Corso : Fase 4"),
+              f.stati.end());
 }
 
 TEST(RiduzioneMigliorata, TheDevelopmentSettingsGiveTheSecondsAndTheSeed) {
