@@ -28,7 +28,8 @@ test-asan: deps
 # part of make test: a separate build of the program).
 test-tsan: deps
 	cmake --preset tsan
-	cmake --build --preset tsan -j $(JOBS) --target TestTFrmSviluppo TestTFormRicalcoloAutomatico TestTFormPrincipa
+	cmake --build --preset tsan -j $(JOBS) --target TestTFrmSviluppo TestTFormRicalcoloAutomatico TestTFormPrincipa \
+		TestTFrmCalcGaranzie TestTFrmInfoStatistiche TestTFormDownload test_core
 	ctest --preset tsan
 
 bench: build
