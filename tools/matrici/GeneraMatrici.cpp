@@ -6,7 +6,7 @@
 // description file of the same name. The search is bounded by its swaps, so
 // the library comes out the same on any machine; a matrix whose search the
 // clock stops first is left out, and its old files removed.
-// Usage: genera-matrici DATA_FOLDER
+// Usage: genera-matrici DATA_FOLDER [NUMBERS...] (all counts when none given)
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
