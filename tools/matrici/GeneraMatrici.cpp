@@ -6,11 +6,14 @@
 // description file of the same name. The search is bounded by its swaps, so
 // the library comes out the same on any machine; a matrix whose search the
 // clock stops first is left out, and its old files removed.
-// Usage: genera-matrici DATA_FOLDER
+// Usage: genera-matrici DATA_FOLDER [NUMBERS...] (all counts when none given)
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "core/checking/Ricevitoria.h"
 #include "core/columns/FileColonne.h"
@@ -39,7 +42,8 @@ ParametriMigliorata parametri(int numeri, int fisse, int garanzia) {
     const int k = 8 - fisse;
     double vicine = 1;
     for (int d = 1; d <= 8 - garanzia; ++d) vicine += Binomiale(k, d) * Binomiale(liberi - k, d);
-    const auto passi = std::clamp(static_cast<std::uint64_t>(kLavoro / (vicine * vicine)), kMinimoPassi, kMassimoPassi);
+    const auto passi = std::clamp(static_cast<std::uint64_t>(kLavoro / (vicine * vicine)),
+                                  kMinimoPassi, kMassimoPassi);
     ParametriMigliorata p;
     p.Secondi = kSecondi;
     p.Passi = 2 * passi;
@@ -52,7 +56,8 @@ std::string testoFisse(int fisse) {
     return fisse == 1 ? "con 1 fissa" : "con " + std::to_string(fisse) + " fisse";
 }
 
-bool scriviDescrizione(const std::filesystem::path& file, int numeri, int fisse, int garanzia, std::size_t colonne) {
+bool scriviDescrizione(const std::filesystem::path& file, int numeri, int fisse, int garanzia,
+                       std::size_t colonne) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << "Sistema ridotto di " << numeri << " numeri " << testoFisse(fisse) << "\r\n";
     if (fisse > 0) {
@@ -60,10 +65,12 @@ bool scriviDescrizione(const std::filesystem::path& file, int numeri, int fisse,
                            : "I primi " + std::to_string(fisse) + " numeri inseriti compaiono")
             << " in ogni colonna.\r\n";
     }
-    out << "Garanzia del " << (garanzia == 6 ? "6 (Sei)" : "7 (Sette)") << ": se gli 8 numeri vincenti sono\r\n"
-        << "tra quelli giocati" << (fisse > 0 ? " e comprendono le fisse" : "") << ", almeno una colonna ne contiene "
-        << garanzia << ".\r\n"
-        << colonne << " colonne invece delle " << Binomiale(numeri - fisse, 8 - fisse) << " del sistema integrale.\r\n";
+    out << "Garanzia del " << (garanzia == 6 ? "6 (Sei)" : "7 (Sette)")
+        << ": se gli 8 numeri vincenti sono\r\n"
+        << "tra quelli giocati" << (fisse > 0 ? " e comprendono le fisse" : "")
+        << ", almeno una colonna ne contiene " << garanzia << ".\r\n"
+        << colonne << " colonne invece delle " << Binomiale(numeri - fisse, 8 - fisse)
+        << " del sistema integrale.\r\n";
     return static_cast<bool>(out);
 }
 
@@ -75,12 +82,13 @@ Esito genera(const std::filesystem::path& cartella, int numeri, int fisse, int g
     ListaColonne colonne;
     GeneraColonne(tutte & ~posizioniFisse, 8 - fisse, NessunAvanzamento(),
                   [&](Colonna c) { colonne.Aggiungi(c | posizioniFisse); });
-    const auto esito =
-        RiduzioneMigliorata(colonne, 8 - garanzia, parametri(numeri, fisse, garanzia), NessunAvanzamento(), {});
+    const auto esito = RiduzioneMigliorata(
+        colonne, 8 - garanzia, parametri(numeri, fisse, garanzia), NessunAvanzamento(), {});
     const auto nome = NomeMatriceAutomatica(numeri, fisse, garanzia);
     const auto base = cartella / nome.substr(0, nome.find('.'));
-    std::cout << nome << ": " << esito.Greedy << " -> " << esito.Finali << " colonne, " << esito.Passi << " scambi"
-              << (esito.Scaduta ? ", tempo scaduto: esclusa" : "") << std::endl;
+    std::cout << nome << ": " << esito.Greedy << " -> " << esito.Finali << " colonne, "
+              << esito.Passi << " scambi" << (esito.Scaduta ? ", tempo scaduto: esclusa" : "")
+              << std::endl;
     if (esito.Scaduta) {
         std::error_code ec;
         std::filesystem::remove(cartella / nome, ec);
@@ -88,21 +96,38 @@ Esito genera(const std::filesystem::path& cartella, int numeri, int fisse, int g
         return Esito::Esclusa;
     }
     return ScriviFile(colonne, cartella / nome) &&
-                   scriviDescrizione(base.string() + ".txt", numeri, fisse, garanzia, colonne.Conteggio())
+                   scriviDescrizione(base.string() + ".txt", numeri, fisse, garanzia,
+                                     colonne.Conteggio())
                ? Esito::Scritta
                : Esito::Errore;
+}
+
+// The counts of numbers to make: those given after the folder, or all.
+std::vector<int> numeriDa(int argc, char* argv[]) {
+    std::vector<int> numeri;
+    for (int i = 2; i < argc; ++i) {
+        const int n = std::atoi(argv[i]);
+        if (n < kDaNumeri || n > kANumeri) return {};
+        numeri.push_back(n);
+    }
+    if (argc == 2) {
+        for (int n = kDaNumeri; n <= kANumeri; ++n) numeri.push_back(n);
+    }
+    return numeri;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::cerr << "Uso: genera-matrici CARTELLA_DATI\n";
+    const auto numeri = numeriDa(argc, argv);
+    if (argc < 2 || numeri.empty()) {
+        std::cerr << "Uso: genera-matrici CARTELLA_DATI [NUMERI...] (da " << kDaNumeri << " a "
+                  << kANumeri << ")\n";
         return 2;
     }
     const auto cartella = std::filesystem::path(argv[1]) / std::string(io::kMatrici);
     std::filesystem::create_directories(cartella);
-    for (int n = kDaNumeri; n <= kANumeri; ++n) {
+    for (int n : numeri) {
         for (int fisse = 0; fisse <= kMassimoFisse; ++fisse) {
             for (int garanzia : {6, 7}) {
                 if (genera(cartella, n, fisse, garanzia) == Esito::Errore) {
