@@ -32,7 +32,10 @@ class OrbiteColonne {
     // What the search asks of its graph (see VicinatoColonne): orbit a covers
     // orbit b when some column of a covers some column of b, and then the
     // turns of a cover every column of b.
-    [[nodiscard]] bool Copre(std::size_t a, std::size_t b) const {
+    using Chiave = std::size_t;
+    [[nodiscard]] static Chiave ChiaveDi(std::size_t o) { return o; }
+    [[nodiscard]] static bool ForseInsieme(Chiave, Chiave) { return true; }
+    [[nodiscard]] bool Copre(Chiave a, Chiave b) const {
         return ((Riga(a)[b / 64] >> (b % 64)) & 1U) != 0;
     }
     // The orbits orbit a covers as Parole() words of bits, bit b of word

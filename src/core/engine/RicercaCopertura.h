@@ -1,8 +1,9 @@
 #pragma once
-// The local search of the improved reduction over the columns, written for
-// any graph where a point covers its neighbours (VicinatoColonne). A Grafo
-// gives N(), PerOgniVicina(i, f), a Chiave per point with Copre(a, b) and
-// ForseInsieme(a, b), and the Dimensione of a point in columns.
+// The local search of the improved reduction, over any graph where a point
+// covers its neighbours: the columns themselves (VicinatoColonne) or their
+// orbits (OrbiteColonne). A Grafo gives N(), PerOgniVicina(i, f), a Chiave
+// per point with Copre(a, b) and ForseInsieme(a, b), and the Dimensione of a
+// point in columns.
 
 #include <algorithm>
 #include <cstdint>

@@ -19,26 +19,37 @@ void PerOgniBit(const std::uint64_t* parole, std::size_t quante, F&& f) {
     }
 }
 
-}  // namespace
-
-// The orbits two rows have in common. Built for processors with and without
-// a popcount instruction, the right one chosen when the program starts: the
-// search spends most of its time here. (A function with clones cannot be
-// file-local.)
-#if defined(__GNUC__) && defined(__x86_64__)
-[[gnu::target_clones("popcnt", "default")]]
-#endif
-std::size_t
-OrbiteComuni(const std::uint64_t* a, const std::uint64_t* b, std::size_t parole) {
+// The orbits two rows have in common. The search spends most of its time
+// here, so it is built twice: for processors with a popcount instruction,
+// chosen when there is one, and for any other.
+inline std::size_t Comuni(const std::uint64_t* a, const std::uint64_t* b, std::size_t parole) {
     std::size_t n = 0;
     for (std::size_t w = 0; w < parole; ++w)
         n += static_cast<std::size_t>(std::popcount(a[w] & b[w]));
     return n;
 }
 
+#if defined(__GNUC__) && defined(__x86_64__)
+[[gnu::target("popcnt")]] std::size_t ComuniConIstruzione(const std::uint64_t* a,
+                                                          const std::uint64_t* b,
+                                                          std::size_t parole) {
+    return Comuni(a, b, parole);
+}
+#endif
+
+RicercaTabuOrbite::Conteggio ContaComuni() {
+#if defined(__GNUC__) && defined(__x86_64__)
+    if (__builtin_cpu_supports("popcnt")) return ComuniConIstruzione;
+#endif
+    return Comuni;
+}
+
+}  // namespace
+
 RicercaTabuOrbite::RicercaTabuOrbite(const OrbiteColonne& o, std::size_t quante, std::uint64_t seme)
     : o_(o),
       caso_(seme),
+      comuni_(ContaComuni()),
       dentro_(o.N(), 0),
       coperture_(o.N(), 0),
       posScoperta_(o.N(), -1),
@@ -111,7 +122,7 @@ RicercaTabuOrbite::Scambio RicercaTabuOrbite::MigliorScambio() {
         if (dentro_[c] != 0) return;
         const std::uint64_t* riga = o_.Riga(c);
         for (std::size_t t = 0; t < tenute_.size(); ++t) {
-            const std::size_t prese = OrbiteComuni(riga, bersagli_.data() + t * parole, parole);
+            const std::size_t prese = comuni_(riga, bersagli_.data() + t * parole, parole);
             const std::size_t restano = scoperte_.size() + soloSue[t] - prese;
             if (vietataFino_[c] > passo_ && restano >= minimoScoperte_) continue;
             if (restano < minimo) {

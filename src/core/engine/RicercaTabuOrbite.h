@@ -17,6 +17,9 @@ namespace ludo {
 
 class RicercaTabuOrbite {
   public:
+    // How many orbits two rows of bits have in common.
+    using Conteggio = std::size_t (*)(const std::uint64_t*, const std::uint64_t*, std::size_t);
+
     // quante orbits of o, 1 <= quante < o.N().
     RicercaTabuOrbite(const OrbiteColonne& o, std::size_t quante, std::uint64_t seme);
 
@@ -43,6 +46,7 @@ class RicercaTabuOrbite {
 
     const OrbiteColonne& o_;
     Generatore caso_;
+    Conteggio comuni_;
     std::vector<std::size_t> tenute_;
     std::vector<std::uint8_t> dentro_;
     std::vector<std::uint16_t> coperture_;

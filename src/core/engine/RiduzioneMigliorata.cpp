@@ -33,6 +33,9 @@ constexpr std::uint64_t kSemiPerRipartenza = 1000003;
 // The search over the orbits of one rotation ends when four such new starts
 // in a row have not left fewer uncovered.
 constexpr std::uint64_t kPassiOrbiteSenzaMiglioramento = 4 * kPassiPerRipartire;
+// Nor does it make more steps than this: with many orbits to keep a step
+// is slow, and the search over the columns makes better use of the time.
+constexpr std::uint64_t kMassimoPassiOrbite = 20000;
 // The rotations whose orbits are searched: of every free number, of all but
 // the last, of all but the last two.
 constexpr int kRotazioni = 3;
@@ -90,6 +93,12 @@ class Arresto {
     Arresto& SenzaMiglioramentoAlPiu(std::uint64_t passi) {
         senzaMiglioramento_ =
             senzaMiglioramento_ == 0 ? passi : std::min(senzaMiglioramento_, passi);
+        return *this;
+    }
+
+    // The search makes at most so many swaps.
+    Arresto& PassiAlPiu(std::uint64_t passi) {
+        passi_ = passi_ == 0 ? passi : std::min(passi_, passi);
         return *this;
     }
 
@@ -222,6 +231,15 @@ std::vector<std::size_t> Completa(const VicinatoColonne& v, std::vector<std::siz
     return tenute;
 }
 
+// The orbits of the columns given, once each.
+std::vector<std::size_t> OrbiteDi(const OrbiteColonne& o, const std::vector<std::size_t>& colonne) {
+    std::vector<std::size_t> orbite;
+    for (std::size_t c : colonne) orbite.push_back(o.Orbita(c));
+    std::sort(orbite.begin(), orbite.end());
+    orbite.erase(std::unique(orbite.begin(), orbite.end()), orbite.end());
+    return orbite;
+}
+
 std::vector<std::size_t> ColonneDi(const OrbiteColonne& o, const std::vector<std::size_t>& orbite) {
     std::vector<std::size_t> colonne;
     for (std::size_t orbita : orbite) {
@@ -334,14 +352,31 @@ Percorso Percorri(const Problema& p, std::vector<std::size_t> migliore, std::uin
     const auto rotazioni = static_cast<double>(p.rotazioni.size());
     const double parte = kQuotaOrbite / std::max(rotazioni, 1.0);
     double da = 0;
-    for (const OrbiteColonne& o : p.rotazioni) {
-        if (r.esito.Annullata) break;
-        const Quota quota{parte / (1 - da), da, da + parte};
-        migliore = CercaOrbite(p, o, std::move(migliore),
-                               Arresto(p.parametri, annulla, o.N(), quota, p.fine, r.esito.Passi)
-                                   .SenzaMiglioramentoAlPiu(kPassiOrbiteSenzaMiglioramento),
-                               seme, r.esito, riferisci);
-        da += parte;
+    const auto quota = [&](double larga) {
+        const Quota q{larga / (1 - da), da, da + larga};
+        da += larga;
+        return q;
+    };
+    // A third of the first rotation's part goes to the search over its
+    // orbits that starts from the greedy cover; the tabu searches have the
+    // rest.
+    if (!p.rotazioni.empty()) {
+        const OrbiteColonne& o = p.rotazioni.front();
+        const auto perOrbite = ColonneDi(
+            o, Cerca(o, OrbiteDi(o, migliore), p.limite,
+                     Arresto(p.parametri, annulla, o.N(), quota(parte / 3), p.fine, r.esito.Passi),
+                     seme, r.esito, riferisci));
+        if (perOrbite.size() < migliore.size()) migliore = perOrbite;
+    }
+    for (std::size_t k = 0; k < p.rotazioni.size() && !r.esito.Annullata; ++k) {
+        const double finoA = parte * static_cast<double>(k + 1);
+        const OrbiteColonne& o = p.rotazioni[k];
+        migliore = CercaOrbite(
+            p, o, std::move(migliore),
+            Arresto(p.parametri, annulla, o.N(), quota(finoA - da), p.fine, r.esito.Passi)
+                .SenzaMiglioramentoAlPiu(kPassiOrbiteSenzaMiglioramento)
+                .PassiAlPiu(kMassimoPassiOrbite),
+            seme, r.esito, riferisci);
     }
     if (!r.esito.Annullata) {
         migliore =
