@@ -51,10 +51,6 @@ void Clicca(TPronosticoF* controllo, int cella) {
     QTest::mouseClick(controllo, Qt::LeftButton, {}, controllo->RettangoloCella(cella).center());
 }
 
-std::filesystem::path UltimaSchedina(const SistemaDiProva& prova) {
-    return ludo::io::resolvePath(prova.Cartella(), ludo::NomeUltimaSchedina);
-}
-
 // The coupon control that has the focus, also while one of its cells is typed into.
 QString Controllo(QWidget* w) {
     for (; w != nullptr; w = w->parentWidget()) {
@@ -63,8 +59,6 @@ QString Controllo(QWidget* w) {
     }
     return {};
 }
-
-QMenu* MenuCondizioni(const TFormPrincipa& f) { return C<QMenu>(f, "Condizioni"); }
 
 // The main window of a scratch program folder, which has no archive yet:
 // the message it shows about that is answered and remembered.
@@ -156,7 +150,7 @@ class TestTFormPrincipa : public QObject {
             p.Mostra(SistemaDiProva::Primi(otto ? 8 : 7));
             QCOMPARE(p.Attivo("CalcoloColonne"), otto);
             QCOMPARE(p.Attivo("SpeedSviluppa"), otto);
-            QCOMPARE(MenuCondizioni(p.finestra)->menuAction()->isEnabled(), otto);
+            QCOMPARE(C<QMenu>(p.finestra, "Condizioni")->menuAction()->isEnabled(), otto);
         }
         for (const bool colonne : {false, true}) {
             p.d().Colonne.Svuota();
@@ -341,7 +335,7 @@ class TestTFormPrincipa : public QObject {
             static_cast<ludo::TPariDispari&>(p.d().Condizioni.Condizione(ludo::CodPariDispari));
         pariDispari.Attivato = true;
         pariDispari.Tabelle[0].Prima.Voci[4] = {ludo::Accettato, 0};
-        QMenu* menu = MenuCondizioni(p.finestra);
+        QMenu* menu = C<QMenu>(p.finestra, "Condizioni");
         emit menu->aboutToShow();
         QVERIFY(p.Comando("PariDispari")->isChecked());
         QVERIFY(!p.Comando("Somme")->isChecked());
@@ -394,7 +388,8 @@ class TestTFormPrincipa : public QObject {
             QVERIFY(finestra->close());
         }
         ludo::Schedina letta;
-        ludo::CaricaSchedina(letta, UltimaSchedina(prova));
+        ludo::CaricaSchedina(letta,
+                             ludo::io::resolvePath(prova.Cartella(), ludo::NomeUltimaSchedina));
         QCOMPARE(letta.Concorso, 77);
     }
 
