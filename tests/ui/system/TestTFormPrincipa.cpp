@@ -51,6 +51,10 @@ void Clicca(TPronosticoF* controllo, int cella) {
     QTest::mouseClick(controllo, Qt::LeftButton, {}, controllo->RettangoloCella(cella).center());
 }
 
+std::filesystem::path UltimaSchedina(const SistemaDiProva& prova) {
+    return ludo::io::resolvePath(prova.Cartella(), ludo::NomeUltimaSchedina);
+}
+
 // The coupon control that has the focus, also while one of its cells is typed into.
 QString Controllo(QWidget* w) {
     for (; w != nullptr; w = w->parentWidget()) {
