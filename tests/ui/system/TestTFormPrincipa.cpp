@@ -392,8 +392,7 @@ class TestTFormPrincipa : public QObject {
             QVERIFY(finestra->close());
         }
         ludo::Schedina letta;
-        ludo::CaricaSchedina(letta,
-                             ludo::io::resolvePath(prova.Cartella(), ludo::NomeUltimaSchedina));
+        ludo::CaricaSchedina(letta, UltimaSchedina(prova));
         QCOMPARE(letta.Concorso, 77);
     }
 
