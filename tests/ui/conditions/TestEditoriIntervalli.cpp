@@ -112,7 +112,7 @@ class TestEditoriIntervalli : public QObject {
         RispostaMessaggio risposta;
         Inserisci(*f, min, max);
         QTRY_COMPARE(risposta.testi, QStringList{messaggio});
-        QCOMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
+        QCOMPARE(risposta.titoli, QStringList{"Informazione"});
         const QTableWidgetItem* seconda = C<QTableWidget>(*f, "GridAmmessi")->item(1, 0);
         QVERIFY(seconda == nullptr || seconda->text().isEmpty());
         Clic(*f, "OKBtn");
@@ -180,7 +180,7 @@ class TestEditoriIntervalli : public QObject {
             Clic(*f, "AzzeraBtn");
             RispostaMessaggio risposta;
             Clic(*f, "OKBtn");
-            QTRY_COMPARE(risposta.testi, QStringList{QStringLiteral("Non è stato impostato alcun intervallo")});
+            QTRY_COMPARE(risposta.testi, QStringList{"Non è stato impostato alcun intervallo"});
             QVERIFY(f->isVisible());
             Clic(*f, "AnnullaBtn");
             QCOMPARE(Record(*c), prima);

@@ -96,12 +96,12 @@ private slots:
             QCOMPARE(Conferma(QStringLiteral("Vuoi Cancellare /dati/a.LDS?"),
                               TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla),
                      int(TFrmMessage::No));
-            QCOMPARE(risposta.titoli, QStringList{QStringLiteral("Conferma")});
-            QCOMPARE(risposta.testi, QStringList{QStringLiteral("Vuoi Cancellare /dati/a.LDS?")});
+            QCOMPARE(risposta.titoli, QStringList{"Conferma"});
+            QCOMPARE(risposta.testi, QStringList{"Vuoi Cancellare /dati/a.LDS?"});
         }
         RispostaMessaggio ok;
         QCOMPARE(Informazione(QStringLiteral("Impossibile Salvare il Sistema")), int(TFrmMessage::OK));
-        QCOMPARE(ok.titoli, QStringList{QStringLiteral("Informazione")});
+        QCOMPARE(ok.titoli, QStringList{"Informazione"});
     }
 
     void escapeAnswersAnnullaThenNo() {
