@@ -84,17 +84,29 @@ namespace {
 constexpr int LarghezzaSchermo = 1024;
 constexpr int AltezzaUtile = 600 - 64;
 
+using Fabbrica = std::function<std::unique_ptr<QWidget>(SistemaDiProva&)>;
+
 struct Voce {
     const char* nome;
     const char* pagina;  // of the guide; none for a window without one
-    bool ricorda;        // opens again where it was left
-    std::function<std::unique_ptr<QWidget>(SistemaDiProva&)> crea;
+    Fabbrica crea;
+    bool ricorda = true;  // opens again where it was left
 };
 
 template <class T, class... A>
 std::unique_ptr<QWidget> Crea(A&&... argomenti) {
     return std::make_unique<T>(std::forward<A>(argomenti)...);
 }
+
+// A window made of what the functions given take from the scratch system.
+template <class T, class... Parte>
+Fabbrica Di(Parte... parti) {
+    return [=](SistemaDiProva& p) { return Crea<T>(parti(p)...); };
+}
+ludo::T_Sistema& Sistema(SistemaDiProva& p) { return *p.sistema; }
+std::filesystem::path Cartella(const SistemaDiProva& p) { return p.Cartella(); }
+decltype(auto) Config(const SistemaDiProva& p) { return (p.d().Config); }
+decltype(auto) Intervallo(const SistemaDiProva& p) { return (p.d().Config.Ricerca.Intervallo); }
 
 // The archive of two seasons the archive windows work on.
 ludo::ArchivioConcorsi& Archivio(SistemaDiProva& p) {
@@ -152,6 +164,13 @@ std::unique_ptr<QWidget> EditoreMembro(SistemaDiProva& p, int slotGruppo) {
     return CreaEditor(gruppo.NuovoMembro(), nullptr);
 }
 
+Fabbrica DiCondizione(int slot) {
+    return [slot](SistemaDiProva& p) { return Editore(p, slot); };
+}
+Fabbrica DiMembro(int slotGruppo) {
+    return [slotGruppo](SistemaDiProva& p) { return EditoreMembro(p, slotGruppo); };
+}
+
 // The system's board with a filter column and a nested board.
 ludo::TQuadro& Quadro(SistemaDiProva& p) {
     auto& quadro = static_cast<ludo::TQuadro&>(p.d().Condizioni.Condizione(ludo::CodQuadro));
@@ -173,13 +192,10 @@ ludo::T_Sistema& Ricevitoria(SistemaDiProva& p) {
 
 const std::vector<Voce>& Finestre() {
     static const std::vector<Voce> finestre = {
-        {"Commento", "commento", true,
-         [](SistemaDiProva& p) { return Crea<TFrmCommento>(*p.sistema); }},
-        {"Partecipanti", "partecipanti", true,
-         [](SistemaDiProva& p) { return Crea<TFrmPartecipanti>(*p.sistema); }},
-        {"Impostazioni", "varie", true,
-         [](SistemaDiProva& p) { return Crea<TFrmImpostazioni>(p.d().Config, p.Cartella()); }},
-        {"Lista Squadre", "squadre", true,
+        {"Commento", "commento", Di<TFrmCommento>(Sistema)},
+        {"Partecipanti", "partecipanti", Di<TFrmPartecipanti>(Sistema)},
+        {"Impostazioni", "varie", Di<TFrmImpostazioni>(Config, Cartella)},
+        {"Lista Squadre", "squadre",
          [](SistemaDiProva& p) {
              for (const auto serie : ludo::TutteLeSerie) {
                  std::ofstream(p.Cartella() / std::string(ludo::NomeFileSerie(serie)).substr(1))
@@ -187,229 +203,194 @@ const std::vector<Voce>& Finestre() {
              }
              return Crea<TFormListaSQ>(p.Cartella());
          }},
-        {"Nome della squadra", "squadre", true,
-         [](SistemaDiProva&) { return Crea<TFormEditSQ>(); }},
+        {"Nome della squadra", "squadre", Di<TFormEditSQ>()},
         // It stands beside the half of the coupon being filled.
-        {"Selezione Partite", "selezione", false,
-         [](SistemaDiProva& p) { return Crea<TFormSelPartite>(*p.sistema, ludo::ListeSquadre{}); }},
-        {"Impostazioni di Sviluppo", "impostazioni-sviluppo", true,
-         [](SistemaDiProva& p) { return Crea<TFrmImpSv>(*p.sistema); }},
-        {"Sviluppo", "sviluppo", true, [](SistemaDiProva&) { return Crea<TFrmSviluppo>(); }},
-        {"Numero di Colonne", "ricalcolo", true,
-         [](SistemaDiProva&) { return Crea<TFormRicalcoloAutomatico>(); }},
-        {"Stampa Schedine", "stampa", true,
+        {"Selezione Partite", "selezione",
+         [](SistemaDiProva& p) { return Crea<TFormSelPartite>(*p.sistema, ludo::ListeSquadre{}); },
+         false},
+        {"Impostazioni di Sviluppo", "impostazioni-sviluppo", Di<TFrmImpSv>(Sistema)},
+        {"Sviluppo", "sviluppo", Di<TFrmSviluppo>()},
+        {"Numero di Colonne", "ricalcolo", Di<TFormRicalcoloAutomatico>()},
+        {"Stampa Schedine", "stampa",
          [](SistemaDiProva& p) {
              auto f = std::make_unique<TFormStampaSchedine>(*p.sistema);
              f->ImpostaTutto();
              return std::unique_ptr<QWidget>(std::move(f));
          }},
-        {"Impostazioni del Tabulato", "tabulato", true,
+        {"Impostazioni del Tabulato", "tabulato",
          [](SistemaDiProva& p) {
              return Crea<TFormImpostaTabulato>(p.d().Config, p.Cartella(),
                                                TFormImpostaTabulato::Anteprima{});
          }},
-        {"Taratura Schedine", "taratura", true,
-         [](SistemaDiProva& p) { return Crea<TFrmTaratura>(*p.sistema); }},
-        {"Pari e Dispari", "pari-dispari", true, [](SistemaDiProva& p) { return Editore(p, 1); }},
-        {"Numeri Consecutivi", "consecutivita-numerica", true,
-         [](SistemaDiProva& p) { return Editore(p, 16); }},
-        {"Numero di Sequenze", "numero-sequenze", true,
-         [](SistemaDiProva& p) { return Editore(p, 18); }},
-        {"Posizioni", "posizioni", true, [](SistemaDiProva& p) { return Editore(p, 15); }},
-        {"Distanze Globali", "distanze-globali", true,
-         [](SistemaDiProva& p) { return Editore(p, 11); }},
-        {"Baricentri", "baricentri", true, [](SistemaDiProva& p) { return Editore(p, 13); }},
-        {"Formule Derivate", "formule-derivate", true,
-         [](SistemaDiProva& p) { return Editore(p, 8); }},
-        {"Consecutività Differenziata dei Segni", "consecutivita-differenziata", true,
-         [](SistemaDiProva& p) { return Editore(p, 3); }},
-        {"Distanze Particolari", "distanze-particolari", true,
-         [](SistemaDiProva& p) { return Editore(p, 12); }},
-        {"Resti", "resti", true, [](SistemaDiProva& p) { return Editore(p, 14); }},
-        {"Colonne Filtro", "colonne-filtro", true,
-         [](SistemaDiProva& p) { return Editore(p, 17); }},
-        {"Consecutività (una)", "consecutivita-differenziata", true,
-         [](SistemaDiProva& p) { return EditoreMembro(p, 3); }},
-        {"Distanza Specifica (una)", "distanze-particolari", true,
-         [](SistemaDiProva& p) { return EditoreMembro(p, 12); }},
-        {"Resti (uno)", "resti", true, [](SistemaDiProva& p) { return EditoreMembro(p, 14); }},
-        {"Colonna Filtro (una)", "colonne-filtro", true,
-         [](SistemaDiProva& p) { return EditoreMembro(p, 17); }},
-        {"Aggiornamento Archivio", "aggiornamento-archivio", true,
+        {"Taratura Schedine", "taratura", Di<TFrmTaratura>(Sistema)},
+        {"Pari e Dispari", "pari-dispari", DiCondizione(1)},
+        {"Numeri Consecutivi", "consecutivita-numerica", DiCondizione(16)},
+        {"Numero di Sequenze", "numero-sequenze", DiCondizione(18)},
+        {"Posizioni", "posizioni", DiCondizione(15)},
+        {"Distanze Globali", "distanze-globali", DiCondizione(11)},
+        {"Baricentri", "baricentri", DiCondizione(13)},
+        {"Formule Derivate", "formule-derivate", DiCondizione(8)},
+        {"Consecutività Differenziata dei Segni", "consecutivita-differenziata", DiCondizione(3)},
+        {"Distanze Particolari", "distanze-particolari", DiCondizione(12)},
+        {"Resti", "resti", DiCondizione(14)},
+        {"Colonne Filtro", "colonne-filtro", DiCondizione(17)},
+        {"Consecutività (una)", "consecutivita-differenziata", DiMembro(3)},
+        {"Distanza Specifica (una)", "distanze-particolari", DiMembro(12)},
+        {"Resti (uno)", "resti", DiMembro(14)},
+        {"Colonna Filtro (una)", "colonne-filtro", DiMembro(17)},
+        {"Aggiornamento Archivio", "aggiornamento-archivio",
          [](SistemaDiProva& p) {
              Archivio(p);
              return Crea<TFrmArchivio>(*p.sistema);
          }},
-        {"Modifica Concorso", "modifica-concorso", true,
+        {"Modifica Concorso", "modifica-concorso",
          [](SistemaDiProva& p) {
              return Crea<TFrmConcorso>(Archivio(p), ludo::NuovoConcorso(), true);
          }},
-        {"Impostazioni Di Ricerca", "impostazioni-ricerca", true,
-         [](SistemaDiProva& p) {
-             return Crea<TFrmImpRicerca>(p.d().Config, Archivio(p), p.Cartella());
-         }},
-        {"Visualizzazione Archivio", "visualizzazione-archivio", true,
-         [](SistemaDiProva& p) { return Crea<TFrmVisArchivio>(Archivio(p)); }},
-        {"Stampa Archivio", "stampa-archivio", true,
-         [](SistemaDiProva& p) { return Crea<TFrmStampaArchivio>(Archivio(p)); }},
-        {"Conversione", "conversione", true,
-         [](SistemaDiProva& p) { return Crea<TFrmConverte>(p.Cartella()); }},
-        {"Operazioni", "operazioni", true,
-         [](SistemaDiProva& p) { return Crea<TFrmOperazioni>(p.Cartella()); }},
-        {"Accorpa", "accorpa", true,
-         [](SistemaDiProva& p) { return Crea<TFrmAccorpa>(*p.sistema); }},
-        {"Calcolo delle garanzie", "garanzie", true,
+        {"Impostazioni Di Ricerca", "impostazioni-ricerca",
+         Di<TFrmImpRicerca>(Config, Archivio, Cartella)},
+        {"Visualizzazione Archivio", "visualizzazione-archivio", Di<TFrmVisArchivio>(Archivio)},
+        {"Stampa Archivio", "stampa-archivio", Di<TFrmStampaArchivio>(Archivio)},
+        {"Conversione", "conversione", Di<TFrmConverte>(Cartella)},
+        {"Operazioni", "operazioni", Di<TFrmOperazioni>(Cartella)},
+        {"Accorpa", "accorpa", Di<TFrmAccorpa>(Sistema)},
+        {"Calcolo delle garanzie", "garanzie",
          [](SistemaDiProva& p) {
              p.d().Pronostico = SistemaDiProva::Primi(10);
              ludo::Espandi(p.d().Colonne, SistemaDiProva::Primi(9), true);
              return Crea<TFrmCalcGaranzie>(*p.sistema);
          }},
-        {"Stampa del Prospetto del Sistema", "prospetto", true,
+        {"Stampa del Prospetto del Sistema", "prospetto",
          [](SistemaDiProva& p) {
              p.sistema->NumeroPartecipanti = 3;
              ludo::Espandi(p.d().Colonne, SistemaDiProva::Primi(9), true);
              return Crea<TFormStampaProspetto>(*p.sistema);
          }},
-        {"Editor Colonnare", "editor", true,
-         [](SistemaDiProva& p) { return Crea<TFormEditorColonnare>(*p.sistema); }},
-        {"Salta alla Colonna", "editor", true,
-         [](SistemaDiProva&) { return Crea<TFormSalta>(10, 1); }},
-        {"Visualizzazione Colonne", "visualizza-colonne", true,
+        {"Editor Colonnare", "editor", Di<TFormEditorColonnare>(Sistema)},
+        {"Salta alla Colonna", "editor", [](SistemaDiProva&) { return Crea<TFormSalta>(10, 1); }},
+        {"Visualizzazione Colonne", "visualizza-colonne",
          [](SistemaDiProva&) { return Crea<TFrmVisualizzaColonne>(ColonneDiProva()); }},
-        {"Spoglio", "spoglio", true,
+        {"Spoglio", "spoglio",
          [](SistemaDiProva& p) {
              auto f = std::make_unique<TFrmSpoglio>(*p.sistema, ColonneDiProva());
              f->ImpostaVincente(SistemaDiProva::Primi(8));
              return std::unique_ptr<QWidget>(std::move(f));
          }},
-        {"Goal Dopo Goal", "goal-dopo-goal", true,
+        {"Goal Dopo Goal", "goal-dopo-goal",
          [](SistemaDiProva& p) {
              return Crea<TFrmGoalDopoGoal>(p.d().Coupon, ludo::GolSchedina{});
          }},
-        {"Visualizzazione (schedine vincenti)", "schedine-vincenti", true,
+        {"Visualizzazione (schedine vincenti)", "schedine-vincenti",
          [](SistemaDiProva&) {
              const ludo::Colonna vincente = SistemaDiProva::Primi(8);
              return Crea<TFrmSchedineVincenti>(ColonneDiProva(), vincente,
                                                ludo::SpoglioSingolo(ColonneDiProva(), vincente));
          }},
-        {"Spoglio Storico", "spoglio-storico", true,
+        {"Spoglio Storico", "spoglio-storico",
          [](SistemaDiProva& p) {
              auto f = std::make_unique<TFrmSpoglioStorico>(
                  Archivio(p), p.d().Config.Ricerca.Intervallo, p.Cartella(), ColonneDiProva());
              f->Analizza();
              return std::unique_ptr<QWidget>(std::move(f));
          }},
-        {"Spoglio Globale", "spoglio-globale", true,
+        {"Spoglio Globale", "spoglio-globale",
          [](SistemaDiProva&) { return Crea<TFrmSpoglioGlobale>(GiocateDiProva(), 3); }},
-        {"Aggiornamento tramite Internet", "aggiornamento", true,
-         [](SistemaDiProva&) { return Crea<TFormDownload>(); }},
-        {"Interruzioni", "interruzioni", true, [](SistemaDiProva& p) { return Editore(p, 2); }},
-        {"Simmetrie", "simmetrie", true, [](SistemaDiProva& p) { return Editore(p, 4); }},
-        {"Ripetizioni", "ripetizioni", true, [](SistemaDiProva& p) { return Editore(p, 7); }},
-        {"Vortice", "vortice", true, [](SistemaDiProva& p) { return Editore(p, 6); }},
-        {"Sequele", "sequele", true, [](SistemaDiProva& p) { return Editore(p, 5); }},
-        {"Sequela (una)", "sequele", true, [](SistemaDiProva& p) { return EditoreMembro(p, 5); }},
-        {"Somme", "somme", true, [](SistemaDiProva& p) { return Editore(p, 10); }},
-        {"Somma (una)", "somme", true, [](SistemaDiProva& p) { return EditoreMembro(p, 10); }},
-        {"Picchetti", "picchetti", true, [](SistemaDiProva& p) { return Editore(p, 9); }},
-        {"Picchetto (uno)", "picchetti", true,
-         [](SistemaDiProva& p) { return EditoreMembro(p, 9); }},
-        {"Punti Tra", "punti-tra", true, [](SistemaDiProva& p) { return Editore(p, 20); }},
-        {"Dettatura Schedine", "dettatura", true,
+        {"Aggiornamento tramite Internet", "aggiornamento", Di<TFormDownload>()},
+        {"Interruzioni", "interruzioni", DiCondizione(2)},
+        {"Simmetrie", "simmetrie", DiCondizione(4)},
+        {"Ripetizioni", "ripetizioni", DiCondizione(7)},
+        {"Vortice", "vortice", DiCondizione(6)},
+        {"Sequele", "sequele", DiCondizione(5)},
+        {"Sequela (una)", "sequele", DiMembro(5)},
+        {"Somme", "somme", DiCondizione(10)},
+        {"Somma (una)", "somme", DiMembro(10)},
+        {"Picchetti", "picchetti", DiCondizione(9)},
+        {"Picchetto (uno)", "picchetti", DiMembro(9)},
+        {"Punti Tra", "punti-tra", DiCondizione(20)},
+        {"Dettatura Schedine", "dettatura",
          [](SistemaDiProva&) {
              ludo::ListaColonne colonne;
              for (int i = 0; i < 7; ++i) colonne.Aggiungi(SistemaDiProva::Primi(8) << i);
              return Crea<TFrmDettSche>(colonne, LUDO_FILE_VOCALE);
          }},
-        {"Quadro", "quadro", true, [](SistemaDiProva& p) { return Crea<TFrmQuadro>(Quadro(p)); }},
-        {"Albero Condizioni", "albero", true,
+        {"Quadro", "quadro", Di<TFrmQuadro>(Quadro)},
+        {"Albero Condizioni", "albero",
          [](SistemaDiProva& p) {
              auto albero = std::make_unique<TFrmAlbero>();
              albero->ImpostaOggetto(Quadro(p), Quadro(p));
              return std::unique_ptr<QWidget>(std::move(albero));
          }},
-        {"Inserimento colonne filtro", "inserimento-colonne-filtro", true,
+        {"Inserimento colonne filtro", "inserimento-colonne-filtro",
          [](SistemaDiProva& p) {
              p.d().Condizioni.Archivio = &Archivio(p).Concorsi();
              return Crea<TFormInsArc_File>(Quadro(p));
          }},
-        {"Inserimento nel quadro corrente", "inserimento-fisse", true,
+        {"Inserimento nel quadro corrente", "inserimento-fisse",
          [](SistemaDiProva& p) {
              return Crea<TFormInsComb>(Quadro(p), std::vector<ludo::TFisse>{{1}, {2}, {4}});
          }},
-        {"Recupero Condizioni", "recupero-condizioni", true,
-         [](SistemaDiProva& p) { return Crea<TFrmRecuperi>(*p.sistema); }},
-        {"Analisi Delle Colonne Filtrate", "analisi-colonne-filtrate", true,
+        {"Recupero Condizioni", "recupero-condizioni", Di<TFrmRecuperi>(Sistema)},
+        {"Analisi Delle Colonne Filtrate", "analisi-colonne-filtrate",
          [](SistemaDiProva& p) { return Crea<TFrmRecAna>(p.d().Link, 'A'); }},
-        {"Dati Ricevitoria", "dati-ricevitoria", true,
-         [](SistemaDiProva& p) { return Crea<TFormDatiRicevitoria>(p.d().Config, p.Cartella()); }},
-        {"Ridotti Immediati", "ridotti-immediati", true,
-         [](SistemaDiProva& p) { return Crea<TFrmRidottiImmediati>(Ricevitoria(p)); }},
-        {"Generazione Schedine", "generazione-schedine", true,
-         [](SistemaDiProva& p) { return Crea<TFormGeneraSchedine>(Ricevitoria(p)); }},
-        {"Sistemi Automatici", "sistemi-automatici", true,
-         [](SistemaDiProva& p) { return Crea<TFrmSistAutomatici>(Ricevitoria(p)); }},
-        {"Stampa schedine (inserimento)", "stampa", true,
-         [](SistemaDiProva& p) { return Crea<TFormOrientamento>(p.d().Config); }},
-        {"Riepilogo delle giocate", "archivio-giocate", true,
+        {"Dati Ricevitoria", "dati-ricevitoria", Di<TFormDatiRicevitoria>(Config, Cartella)},
+        {"Ridotti Immediati", "ridotti-immediati", Di<TFrmRidottiImmediati>(Ricevitoria)},
+        {"Generazione Schedine", "generazione-schedine", Di<TFormGeneraSchedine>(Ricevitoria)},
+        {"Sistemi Automatici", "sistemi-automatici", Di<TFrmSistAutomatici>(Ricevitoria)},
+        {"Stampa schedine (inserimento)", "stampa", Di<TFormOrientamento>(Config)},
+        {"Riepilogo delle giocate", "archivio-giocate",
          [](SistemaDiProva& p) {
              auto f = std::make_unique<TFormVisGiocate>(Ricevitoria(p));
              f->ImpostaSpoglio([](ludo::TArchivioGiocate&) {});
              return std::unique_ptr<QWidget>(std::move(f));
          }},
-        {"Andamento storico", "analisi-storica", true,
+        {"Andamento storico", "analisi-storica",
          [](SistemaDiProva& p) {
              Archivio(p).RicalcolaAnalisi();
              return Crea<TFrmAnalisiStorica>(
                  ludo::AnalisiStorica(p.d().Condizioni.Condizione(1), *p.sistema));
          }},
-        {"Analisi Colonnare", "analisi-colonnare", true,
+        {"Analisi Colonnare", "analisi-colonnare",
          [](SistemaDiProva& p) {
              Archivio(p).RicalcolaAnalisi();
              p.d().Pronostico = SistemaDiProva::Primi(10);
              return Crea<TFrmAnalisiColonnare>(
                  ludo::AnalisiColonnare(p.d().Condizioni.Condizione(13), *p.sistema));
          }},
-        {"Informazioni Statistiche", "informazioni-statistiche", true,
-         [](SistemaDiProva&) { return Crea<TFrmInfoStatistiche>(); }},
-        {"Frequenza Storica dei Numeri", "storico-numeri", true,
+        {"Informazioni Statistiche", "informazioni-statistiche", Di<TFrmInfoStatistiche>()},
+        {"Frequenza Storica dei Numeri", "storico-numeri",
          [](SistemaDiProva& p) {
              return Crea<TFrmStoricoNumeri>(
                  ludo::CalcolaStatisticheNumeri(Archivio(p), p.d().Config.Ricerca.Intervallo));
          }},
-        {"Frequenza dei Numeri", "frequenza-numeri", true,
+        {"Frequenza dei Numeri", "frequenza-numeri",
          [](SistemaDiProva&) {
              std::array<std::int64_t, 32> conteggi{};
              conteggi[0] = 3;
              return Crea<TFrmFrequenzaNumeri>(conteggi, std::size_t{4});
          }},
-        {"Pronostico Statistico", "pronostico-statistico", true,
-         [](SistemaDiProva& p) { return Crea<TFrmPronosticoStatistico>(*p.sistema); }},
-        {"Analisi Gruppi", "analisi-gruppi", true,
+        {"Pronostico Statistico", "pronostico-statistico", Di<TFrmPronosticoStatistico>(Sistema)},
+        {"Analisi Gruppi", "analisi-gruppi",
          [](SistemaDiProva& p) {
              Archivio(p);
              return Crea<TFrmAnalisiGruppi>(*p.sistema);
          }},
-        {"Cerca Fisse", "cerca-fisse", true,
-         [](SistemaDiProva& p) {
-             return Crea<TFrmCercaFisse>(Archivio(p), p.d().Config.Ricerca.Intervallo);
-         }},
-        {"Guida", nullptr, true,
-         [](SistemaDiProva&) {
-             return Crea<TFrmGuida>(QStringLiteral(LUDO_GUIDA_DIR));
-         }},
-        {"Messaggio", nullptr, false,
+        {"Cerca Fisse", "cerca-fisse", Di<TFrmCercaFisse>(Archivio, Intervallo)},
+        {"Guida", nullptr,
+         [](SistemaDiProva&) { return Crea<TFrmGuida>(QStringLiteral(LUDO_GUIDA_DIR)); }},
+        {"Messaggio", nullptr,
          [](SistemaDiProva&) {
              return Crea<TFrmMessage>(QStringLiteral("Conferma"),
                                       QStringLiteral("Vuoi continuare ?"),
                                       TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla);
-         }},
-        {"Avanzamento", nullptr, false,
+         },
+         false},
+        {"Avanzamento", nullptr,
          [](SistemaDiProva&) {
              return Crea<TFrmProgresso>(QStringLiteral("Conversione"),
                                         QStringLiteral("Conversione in corso"), true,
                                         Avanzamento());
-         }},
+         },
+         false},
     };
     return finestre;
 }

@@ -64,7 +64,7 @@ class TestTFrmArchivio : public QObject {
         {
             RispostaMessaggio no(QStringLiteral("No"));
             Clic(f, "BElimina");
-            QCOMPARE(no.titoli, QStringList{QStringLiteral("Conferma")});
+            QCOMPARE(no.titoli, QStringList{"Conferma"});
             QCOMPARE(no.testi, QStringList{QString::fromUtf8(MsgEliminaConcorso)});
         }
         QCOMPARE(p.d().Archivio.Conteggio(), 4u);

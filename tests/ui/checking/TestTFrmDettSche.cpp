@@ -133,8 +133,7 @@ class TestTFrmDettSche : public QObject {
         QTemporaryDir cartella;
         RispostaMessaggio risposta;
         Finestra w(7, ludo::PercorsoFileVocale(cartella.path().toStdString()));
-        QTRY_COMPARE(risposta.testi,
-                     QStringList{QStringLiteral("Impossibile Caricare il File Vocale")});
+        QTRY_COMPARE(risposta.testi, QStringList{"Impossibile Caricare il File Vocale"});
         QVERIFY(w.f.isVisible());
         Clic(w.f, "PlayBtn");
         w.Tick();
@@ -176,8 +175,7 @@ class TestTFrmDettSche : public QObject {
             });
             comando->trigger();
             QCOMPARE(schedine, comando == memoria ? 2 : 3);
-            QCOMPARE(senzaVoce.testi,
-                     QStringList{QStringLiteral("Impossibile Caricare il File Vocale")});
+            QCOMPARE(senzaVoce.testi, QStringList{"Impossibile Caricare il File Vocale"});
         }
         prova.sistema->Modificato = false;
     }

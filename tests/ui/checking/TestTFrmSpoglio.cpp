@@ -73,14 +73,13 @@ class TestTFrmSpoglio : public QObject {
         const QJsonArray punti = cli["punti"].toArray();
         auto* grafico = C<TGBarrePunti>(f, "Grafico");
         for (int k = 0; k <= 8; ++k) QCOMPARE(grafico->Contatore(k), punti[k].toDouble());
-        QCOMPARE(TestoDi(f, "Panel8"), QString::number(punti[8].toInt()));
-        QCOMPARE(TestoDi(f, "Panel7"), QString::number(punti[7].toInt()));
-        QCOMPARE(TestoDi(f, "Panel6"), QString::number(punti[6].toInt()));
+        for (int k : {8, 7, 6})
+            QCOMPARE(TestoDi(f, qPrintable(QStringLiteral("Panel%1").arg(k))),
+                     QString::number(punti[k].toInt()));
         QCOMPARE(punti[8].toInt(), 2);  // the column itself and one of the integral's 45
         QCOMPARE(punti[7].toInt(), 17);
 
-        QStringList attese;
-        for (const auto& r : cli["condizioni_sbagliate"].toArray()) attese << r.toString();
+        const QStringList attese = Testi(cli["condizioni_sbagliate"]);
         QVERIFY(!attese.isEmpty());
         QCOMPARE(attese.front(), QStringLiteral("Pronostico"));  // 20 is not in the forecast
         auto* lista = C<QListWidget>(f, "ListaErrori");

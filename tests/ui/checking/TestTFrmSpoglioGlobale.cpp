@@ -73,12 +73,12 @@ class TestTFrmSpoglioGlobale : public QObject {
         const QJsonArray sistemiCli = cli["sistemi"].toArray();
         auto controlla = [&](int riga, int sistema) {
             const QJsonObject s = sistemiCli[sistema].toObject();
-            QCOMPARE(RigaDi(*sistemi, riga, 7),
-                     (QStringList{QString::number(s["numeri"].toInt()),
-                                  QString::number(s["colonne"].toInt()),
-                                  QString::fromStdString(ludo::TestoData(s["data"].toDouble())),
-                                  QStringLiteral("12:00:00"), N(s["punti"], 8), N(s["punti"], 7),
-                                  N(s["punti"], 6)}));
+            QCOMPARE(
+                RigaDi(*sistemi, riga, 7),
+                (QStringList{QString::number(s["numeri"].toInt()),
+                             QString::number(s["colonne"].toInt()),
+                             QString::fromStdString(ludo::TestoData(s["data"].toDouble())),
+                             "12:00:00", N(s["punti"], 8), N(s["punti"], 7), N(s["punti"], 6)}));
         };
         controlla(0, 0);
         controlla(6, 6);

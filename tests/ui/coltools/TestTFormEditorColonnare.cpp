@@ -139,9 +139,8 @@ class TestTFormEditorColonnare : public QObject {
         for (const char* risposta : {"Annulla", "No"}) {
             RispostaMessaggio domanda{QString::fromLatin1(risposta)};
             Clic(f, "UscitaBtn");
-            QCOMPARE(
-                domanda.testi,
-                QStringList{QStringLiteral("Le colonne non sono state salvate. Vuoi salvarle ? ")});
+            QCOMPARE(domanda.testi,
+                     QStringList{"Le colonne non sono state salvate. Vuoi salvarle ? "});
             QCOMPARE(f.isVisible(), QByteArray(risposta) == "Annulla");
         }
         QVERIFY(!fs::exists(mie));

@@ -51,8 +51,7 @@ class TestTFrmConverte : public QObject {
         QCOMPARE(C<QComboBox>(f, "ComboS")->currentText(),
                  QStringLiteral("Col (Ludomatic e S. C. Totogol)"));
         QCOMPARE(C<QComboBox>(f, "ComboD")->currentText(), QStringLiteral("Txt (Formato testo)"));
-        QCOMPARE(VociDi(*files),
-                 (QStringList{QStringLiteral("a.b.Col"), QStringLiteral("due.col")}));
+        QCOMPARE(VociDi(*files), (QStringList{"a.b.Col", "due.col"}));
         QVERIFY(!C<QPushButton>(f, "ConvertiBtn")->isEnabled());
         QVERIFY(TestoDi(f, "Creati").isEmpty());
 
@@ -66,7 +65,7 @@ class TestTFrmConverte : public QObject {
             ScegliCartella(f, "SfogliaDBtn", finestra);
             Clic(f, "SelezionaTuttiBtn");
             QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
-                     QStringList{QStringLiteral("Conversione terminata con successo.")});
+                     QStringList{"Conversione terminata con successo."});
             QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("2"));
 
             const auto cli =
@@ -82,7 +81,7 @@ class TestTFrmConverte : public QObject {
         }
         // The source list follows the source format, in any letter case.
         C<QComboBox>(f, "ComboS")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Txt));
-        QCOMPARE(VociDi(*files), QStringList{QStringLiteral("testo.Txt")});
+        QCOMPARE(VociDi(*files), QStringList{"testo.Txt"});
         Clic(f, "AzzeraSelezioneBtn");
         QVERIFY(!C<QPushButton>(f, "ConvertiBtn")->isEnabled());
     }
@@ -112,17 +111,15 @@ class TestTFrmConverte : public QObject {
         f.show();
         Clic(f, "SelezionaTuttiBtn");
         {
-            QCOMPARE(
-                MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("No")),
-                QStringList{QStringLiteral("Il file a.Txt esiste già. Vuoi sovrascriverlo ? ")});
+            QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("No")),
+                     QStringList{"Il file a.Txt esiste già. Vuoi sovrascriverlo ? "});
             QCOMPARE(LeggiFile(colonne / "a.Txt"), QByteArray("vecchio"));
             QVERIFY(!fs::exists(colonne / "b.Txt"));
         }
         ScriviFile(colonne / "b.Txt", QByteArray("vecchio"));
-        QCOMPARE(
-            MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("Si")),
-            (QStringList{QStringLiteral("I file a.Txt, b.Txt esistono già. Vuoi sovrascriverli ? "),
-                         QStringLiteral("Conversione terminata con successo.")}));
+        QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("Si")),
+                 (QStringList{"I file a.Txt, b.Txt esistono già. Vuoi sovrascriverli ? ",
+                              "Conversione terminata con successo."}));
         QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("2"));
         QVERIFY(LeggiFile(colonne / "a.Txt").startsWith("1  2  3  4  5  6  7  8  \r\n"));
         QVERIFY(LeggiFile(colonne / "b.Txt").startsWith("2  3  4  5  6  7  8  9  \r\n"));
@@ -164,7 +161,7 @@ class TestTFrmConverte : public QObject {
         Clic(f, "ConvertiBtn");
         scrittore.join();
         QCOMPARE(creatiPrima, QStringLiteral("1"));
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Conversione Interrotta.")});
+        QCOMPARE(risposta.testi, QStringList{"Conversione Interrotta."});
         QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("1"));
         QCOMPARE(LeggiFile(uscita / "a.Col"), ColonneLE({0xFF}));
         QCOMPARE(std::distance(fs::directory_iterator(uscita), fs::directory_iterator()), 1);

@@ -86,7 +86,7 @@ class TestTFrmOperazioni : public QObject {
         Scrivi(f, "EditFile1", QStringLiteral("da.Col"));
         RispostaMessaggio risposta;
         Clic(f, "EseguiBtn");
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Elaborazione Terminata.")});
+        QCOMPARE(risposta.testi, QStringList{"Elaborazione Terminata."});
         QCOMPARE(Ordinate(LeggiFile(colonne / "FileOutput.col")), Ordinate(ColonneLE(tutte)));
 
         Clic(f, "RBN2");
@@ -107,8 +107,7 @@ class TestTFrmOperazioni : public QObject {
         {
             RispostaMessaggio no(QStringLiteral("No"));
             Clic(f, "EseguiBtn");
-            QCOMPARE(no.testi,
-                     QStringList{QStringLiteral("Il file esiste già. Vuoi sovrascriverlo ? ")});
+            QCOMPARE(no.testi, QStringList{"Il file esiste già. Vuoi sovrascriverlo ? "});
             QCOMPARE(LeggiFile(colonne / "FileOutput.col"), QByteArray("vecchio"));
         }
         {
@@ -123,8 +122,7 @@ class TestTFrmOperazioni : public QObject {
         Scrivi(f, "EditOutput", QStringLiteral("nuovo.Col"));
         RispostaMessaggio errore;
         Clic(f, "EseguiBtn");
-        QCOMPARE(errore.testi,
-                 QStringList{QStringLiteral("Impossibile Effettuare le Operazioni Sui File")});
+        QCOMPARE(errore.testi, QStringList{"Impossibile Effettuare le Operazioni Sui File"});
         QVERIFY(!fs::exists(colonne / "nuovo.Col"));
     }
 };

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "../controls/RispostaMessaggio.h"
+#include "../engine/SistemaDiProva.h"
 #include "ProveEditori.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
@@ -31,14 +32,6 @@ void Pagina(TFrmCondizione& f, int pagina) {
 
 void ScegliRiga(QTableWidget& griglia, int riga) {
     QTest::mouseClick(griglia.viewport(), Qt::LeftButton, {}, griglia.visualItemRect(griglia.item(riga, 0)).center());
-}
-
-QString Testo(const QLabel& l) { return l.text(); }
-
-ludo::Colonna Numeri(std::initializer_list<int> numeri) {
-    ludo::Colonna c = 0;
-    for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
-    return c;
 }
 
 std::array<bool, 32> Scelte(std::initializer_list<int> numeri) {
@@ -119,7 +112,7 @@ class TestEditoriIntervalli : public QObject {
         RispostaMessaggio risposta;
         Inserisci(*f, min, max);
         QTRY_COMPARE(risposta.testi, QStringList{messaggio});
-        QCOMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
+        QCOMPARE(risposta.titoli, QStringList{"Informazione"});
         const QTableWidgetItem* seconda = C<QTableWidget>(*f, "GridAmmessi")->item(1, 0);
         QVERIFY(seconda == nullptr || seconda->text().isEmpty());
         Clic(*f, "OKBtn");
@@ -154,24 +147,24 @@ class TestEditoriIntervalli : public QObject {
         auto f = Apri(somma);
         auto* minimo = C<QLabel>(*f, "PanelMinimo");
         auto* massimo = C<QLabel>(*f, "PanelMassimo");
-        QCOMPARE(Testo(*massimo), QStringLiteral("0"));
+        QCOMPARE(massimo->text(), QStringLiteral("0"));
         Clic(*f, "TuttiBtn");
-        QCOMPARE(Testo(*minimo), QStringLiteral("36"));
-        QCOMPARE(Testo(*massimo), QStringLiteral("228"));
+        QCOMPARE(minimo->text(), QStringLiteral("36"));
+        QCOMPARE(massimo->text(), QStringLiteral("228"));
         Clic(*f, "PariBtn");
-        QCOMPARE(Testo(*minimo), QStringLiteral("0"));
-        QCOMPARE(Testo(*massimo), QStringLiteral("200"));  // 18 + 20 + … + 32
+        QCOMPARE(minimo->text(), QStringLiteral("0"));
+        QCOMPARE(massimo->text(), QStringLiteral("200"));  // 18 + 20 + … + 32
         Clic(*f, "DispariBtn");
-        QCOMPARE(Testo(*massimo), QStringLiteral("192"));  // 17 + 19 + … + 31
+        QCOMPARE(massimo->text(), QStringLiteral("192"));  // 17 + 19 + … + 31
         // A click on a match counts at once.
         auto* alto = C<TPronostico>(*f, "Par17_32");
         QTest::mouseClick(alto, Qt::LeftButton, {}, alto->RettangoloCella(15).center());  // 32 in
-        QCOMPARE(Testo(*massimo), QStringLiteral("207"));  // 32 + 31 + … + 19
+        QCOMPARE(massimo->text(), QStringLiteral("207"));  // 32 + 31 + … + 19
         Clic(*f, "OKBtn");
         QCOMPARE(somma.Partite, 0x55555555U | (ludo::Colonna{1} << 31));
         auto g = Apri(somma);
         Clic(*g, "AzzeraPartiteBtn");
-        QCOMPARE(Testo(*C<QLabel>(*g, "PanelMassimo")), QStringLiteral("0"));
+        QCOMPARE(C<QLabel>(*g, "PanelMassimo")->text(), QStringLiteral("0"));
         Clic(*g, "OKBtn");
         QCOMPARE(somma.Partite, 0U);
     }
@@ -187,7 +180,7 @@ class TestEditoriIntervalli : public QObject {
             Clic(*f, "AzzeraBtn");
             RispostaMessaggio risposta;
             Clic(*f, "OKBtn");
-            QTRY_COMPARE(risposta.testi, QStringList{QStringLiteral("Non è stato impostato alcun intervallo")});
+            QTRY_COMPARE(risposta.testi, QStringList{"Non è stato impostato alcun intervallo"});
             QVERIFY(f->isVisible());
             Clic(*f, "AnnullaBtn");
             QCOMPARE(Record(*c), prima);
@@ -247,9 +240,9 @@ class TestEditoriIntervalli : public QObject {
         QCOMPARE(gruppo->value(), 1);
         QCOMPARE(condizioni->count(), 0);
         gruppo->setValue(3);
-        QCOMPARE(condizioni->count(), 2);
-        QCOMPARE(condizioni->item(0)->text(), QString::fromStdString(pari.Percorso));
-        QCOMPARE(condizioni->item(1)->text(), QString::fromStdString(resti.Elenco[0]->Percorso));
+        QCOMPARE(VociDi(*condizioni),
+                 (QStringList{QString::fromStdString(pari.Percorso),
+                              QString::fromStdString(resti.Elenco[0]->Percorso)}));
         Inserisci(*f, "5", "9");
         gruppo->setValue(4);
         QCOMPARE(C<QTableWidget>(*f, "GridAmmessi")->item(0, 0), nullptr);

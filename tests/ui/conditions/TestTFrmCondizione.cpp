@@ -237,8 +237,8 @@ class TestTFrmCondizione : public QObject {
         f.show();
         RispostaMessaggio risposta;
         Clic(f, "DestraBtn");
-        QTRY_COMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Divisore non ammesso")});
+        QTRY_COMPARE(risposta.titoli, QStringList{"Informazione"});
+        QCOMPARE(risposta.testi, QStringList{"Divisore non ammesso"});
         QCOMPARE(Numero(f), QStringLiteral("1"));
         Clic(f, "OKBtn");
         QTRY_COMPARE(risposta.titoli.size(), 2);

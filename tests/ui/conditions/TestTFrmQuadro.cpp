@@ -130,7 +130,7 @@ class TestTFrmQuadro : public QObject {
         for (int i = 0; i < 10; ++i) q.Elenco[static_cast<std::size_t>(i)]->Selezionato = true;
         f.Comando(QStringLiteral("Copia"))->trigger();
         QCOMPARE(MessaggiDi([&] { f.Comando(QStringLiteral("Incolla"))->trigger(); }),
-                 QStringList{QStringLiteral("Informazione. Spazio Insufficiente !")});
+                 QStringList{"Informazione. Spazio Insufficiente !"});
         QCOMPARE(q.Elenco.size(), 990U);
         QVERIFY2(!q.Elenco[0]->Selezionato, "a paste clears the selection first");
         for (int i = 1; i < 10; ++i) q.Elenco[static_cast<std::size_t>(i)]->Selezionato = true;
@@ -185,7 +185,7 @@ class TestTFrmQuadro : public QObject {
         TFrmQuadro f(quadro);
         Mostra(f);
         QCOMPARE(MessaggiDi([&] { f.Comando(QStringLiteral("Adatta"))->trigger(); }),
-                 QStringList{QStringLiteral("Impossibile Trovare la Colonna Prototipo.")});
+                 QStringList{"Impossibile Trovare la Colonna Prototipo."});
         Nuova(f, ludo::CodColonnaFiltro, 2);
         f.Radice().Elenco[0]->Nome = "Prototipo";
         dynamic_cast<ludo::TColonnaFiltro&>(*f.Radice().Elenco[0]).Numeri =

@@ -58,10 +58,8 @@ class TestTFrmRecuperi : public QObject {
         {
             RispostaMessaggio ok;
             Clic(f, "LinkB");
-            QCOMPARE(ok.titoli, QStringList{QStringLiteral("Informazione")});
-            QCOMPARE(
-                ok.testi,
-                QStringList{QStringLiteral("Il Numero Degli Errori Nella Link è Troppo Alto !")});
+            QCOMPARE(ok.titoli, QStringList{"Informazione"});
+            QCOMPARE(ok.testi, QStringList{"Il Numero Degli Errori Nella Link è Troppo Alto !"});
         }
         QCOMPARE(f.Lettera(), 'A');
         QVERIFY(C<QToolButton>(f, "LinkA")->isChecked());
@@ -69,7 +67,7 @@ class TestTFrmRecuperi : public QObject {
         Accetta(f, "PtLink", 1);
         Accetta(f, "PtTutteLink", 3);
         QCOMPARE(MessaggiDi([&] { Clic(f, "OkBtn"); }),
-                 QStringList{QStringLiteral("Il Numero Degli Errori Totali è Troppo Alto !")});
+                 QStringList{"Il Numero Degli Errori Totali è Troppo Alto !"});
         QVERIFY(f.isVisible() || f.result() != QDialog::Accepted);
         QCOMPARE(f.Lettera(), 'A');
         QCOMPARE(p.d().Link.Lettera('A')->ErroriAmmessiNellaLink.Prima.Voci[1].Stato,

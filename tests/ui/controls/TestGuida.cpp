@@ -130,8 +130,8 @@ class TestGuida : public QObject {
 
         RispostaMessaggio risposta;
         QCOMPARE(ApriGuida(&finestra, QStringLiteral("nessuna")), nullptr);
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Aprire la Guida: ") +
-                                             Guida().filePath(QStringLiteral("nessuna.html"))});
+        QCOMPARE(risposta.testi,
+                 QStringList{"Impossibile Aprire la Guida: " + Guida().filePath("nessuna.html")});
         QCOMPARE(guida->PaginaMostrata(), QStringLiteral("somme"));
     }
 };

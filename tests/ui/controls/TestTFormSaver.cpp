@@ -85,12 +85,12 @@ private slots:
         QCOMPARE(store.Forms().size(), std::size_t{1});
         QCOMPARE(store.Forms()[0].Nome, QStringLiteral("FrmSpoglio"));
         QCOMPARE(store.Forms()[0].Righe,
-                 (QStringList{QStringLiteral("SpinPausa*TSpinEdit*5"), QStringLiteral("CheckPausa*TCheckbox*1"),
-                              QStringLiteral("ComboFormato*TComboBox*0"), QStringLiteral("RadioNum*TRadioButton*1"),
-                              QStringLiteral("RadioPD*TRadioButton*0"), QStringLiteral("SpeedP*TSpeedButton*0"),
-                              QStringLiteral("PanelCol*TPanel*0"), QStringLiteral("Selettore*TGCasSelector*3 21"),
-                              QStringLiteral("Par17_32*TPronostico*17 32"), QStringLiteral("EditNome*TEdit*Sistema"),
-                              QStringLiteral("Percorso*TDirectoryListBox*") + QDir(cartella.path()).absolutePath()}));
+                 (QStringList{
+                     "SpinPausa*TSpinEdit*5", "CheckPausa*TCheckbox*1", "ComboFormato*TComboBox*0",
+                     "RadioNum*TRadioButton*1", "RadioPD*TRadioButton*0", "SpeedP*TSpeedButton*0",
+                     "PanelCol*TPanel*0", "Selettore*TGCasSelector*3 21",
+                     "Par17_32*TPronostico*17 32", "EditNome*TEdit*Sistema",
+                     "Percorso*TDirectoryListBox*" + QDir(cartella.path()).absolutePath()}));
     }
 
     void valuesComeBackOnTheNextOpening() {

@@ -53,18 +53,17 @@ private slots:
     }
 
     void wrapEdgeCases() {
-        // A word exactly reaching the limit stays; one pixel more moves on.
-        QCOMPARE(TFrmMessage::RigheTesto(QStringLiteral("abc defg"), SettePixel, 0, 56),
-                 (QStringList{QStringLiteral("abc defg")}));
-        QCOMPARE(TFrmMessage::RigheTesto(QStringLiteral("abc defgh"), SettePixel, 0, 56),
-                 (QStringList{QStringLiteral("abc "), QStringLiteral("defgh")}));
-        // A word longer than a line has a line of its own.
-        QCOMPARE(TFrmMessage::RigheTesto(QStringLiteral("Impossibile Sovrascrivere"), SettePixel, 0, 50),
-                 (QStringList{QStringLiteral("Impossibile "), QStringLiteral("Sovrascrivere")}));
-        // A line feed always breaks; an empty text is one empty line.
-        QCOMPARE(TFrmMessage::RigheTesto(QStringLiteral("Cartella:\n/dati"), SettePixel, 0, 500),
-                 (QStringList{QStringLiteral("Cartella:"), QStringLiteral("/dati")}));
-        QCOMPARE(TFrmMessage::RigheTesto(QString(), SettePixel, 0, 500), QStringList{QString()});
+        const QList<std::tuple<QString, int, QStringList>> casi = {
+            // A word exactly reaching the limit stays; one pixel more moves on.
+            {"abc defg", 56, {"abc defg"}},
+            {"abc defgh", 56, {"abc ", "defgh"}},
+            // A word longer than a line has a line of its own.
+            {"Impossibile Sovrascrivere", 50, {"Impossibile ", "Sovrascrivere"}},
+            // A line feed always breaks; an empty text is one empty line.
+            {"Cartella:\n/dati", 500, {"Cartella:", "/dati"}},
+            {QString(), 500, {QString()}}};
+        for (const auto& [testo, larghezza, righe] : casi)
+            QCOMPARE(TFrmMessage::RigheTesto(testo, SettePixel, 0, larghezza), righe);
     }
 
     void theBoxDrawsItsTextInsideTheMargins() {
@@ -97,12 +96,12 @@ private slots:
             QCOMPARE(Conferma(QStringLiteral("Vuoi Cancellare /dati/a.LDS?"),
                               TFrmMessage::Si | TFrmMessage::No | TFrmMessage::Annulla),
                      int(TFrmMessage::No));
-            QCOMPARE(risposta.titoli, QStringList{QStringLiteral("Conferma")});
-            QCOMPARE(risposta.testi, QStringList{QStringLiteral("Vuoi Cancellare /dati/a.LDS?")});
+            QCOMPARE(risposta.titoli, QStringList{"Conferma"});
+            QCOMPARE(risposta.testi, QStringList{"Vuoi Cancellare /dati/a.LDS?"});
         }
         RispostaMessaggio ok;
         QCOMPARE(Informazione(QStringLiteral("Impossibile Salvare il Sistema")), int(TFrmMessage::OK));
-        QCOMPARE(ok.titoli, QStringList{QStringLiteral("Informazione")});
+        QCOMPARE(ok.titoli, QStringList{"Informazione"});
     }
 
     void escapeAnswersAnnullaThenNo() {

@@ -83,7 +83,7 @@ private slots:
         RispostaMessaggio risposta;
         ludo::TIntervalli intervalli;
         QVERIFY(!gestore_->LeggiIntervalli(intervalli));
-        QCOMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
+        QCOMPARE(risposta.titoli, QStringList{"Informazione"});
         QCOMPARE(risposta.testi, QStringList{messaggio});
         QCOMPARE(gestore_->currentIndex(), pagina);
         auto* griglia = gestore_->Griglia(pagina);
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(intervalli.Numero, 0);
         RispostaMessaggio risposta;
         QVERIFY(gestore_->AvvisaSeVuoto(intervalli));
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Non è stato impostato alcun intervallo")});
+        QCOMPARE(risposta.testi, QStringList{"Non è stato impostato alcun intervallo"});
     }
 
 private:

@@ -129,8 +129,7 @@ class TestTFrmCalcGaranzie : public QObject {
 
         // A file that cannot be read: the message, and the window goes on.
         C<QLineEdit>(f, "EditFileConfronto")->setText(QStringLiteral("manca.Col"));
-        QCOMPARE(MessaggiDi([&] { Calcola(f); }),
-                 QStringList{QStringLiteral("Impossibile caricare il file")});
+        QCOMPARE(MessaggiDi([&] { Calcola(f); }), QStringList{"Impossibile caricare il file"});
         QCOMPARE(f.ChiaveMostrata(), 0);
         QVERIFY(C<QPushButton>(f, "ChiudiBtn")->isEnabled());
     }

@@ -1,16 +1,11 @@
 #include <QtTest>
 
+#include "../engine/SistemaDiProva.h"
 #include "PagineDiProva.h"
 #include "core/printing/Tabulato.h"
 #include "ui/printing/StampaLavoro.h"
 
 namespace {
-
-ludo::Colonna Numeri(std::initializer_list<int> numeri) {
-    ludo::Colonna c = 0;
-    for (int n : numeri) c |= ludo::Colonna{1} << (n - 1);
-    return c;
-}
 
 // n columns of the numbers 1..8.
 ludo::LavoroStampaSchedine Lavoro(int colonne, int tipo = ludo::StampaOrizzontale) {

@@ -79,8 +79,7 @@ class TestTFormStampaProspetto : public QObject {
         f.show();
         RispostaMessaggio ok;
         Clic(f, "StampaBtn");
-        QTRY_COMPARE(ok.testi,
-                     QStringList{QStringLiteral("Impossibile Stampare il Prospetto del Sistema")});
+        QTRY_COMPARE(ok.testi, QStringList{"Impossibile Stampare il Prospetto del Sistema"});
         QVERIFY(f.isVisible());
     }
 };

@@ -168,10 +168,10 @@ class TestTFormStampaSchedine : public QObject {
         Dialogo d(1);
         {
             ImpostaCartellaGuida(d.s.Cartella());
-            QCOMPARE(
-                MessaggiDi([&] { Clic(d.f, "HelpBtn"); }),
-                QStringList{QStringLiteral("Impossibile Aprire la Guida: ") +
-                            QString::fromStdString((d.s.Cartella() / "Guida" / "stampa.html").string())});
+            QCOMPARE(MessaggiDi([&] { Clic(d.f, "HelpBtn"); }),
+                     QStringList{"Impossibile Aprire la Guida: " +
+                                 QString::fromStdString(
+                                     (d.s.Cartella() / "Guida" / "stampa.html").string())});
         }
         ImpostaCartellaGuida(std::filesystem::path(LUDO_GUIDA_DIR).parent_path());
         Clic(d.f, "HelpBtn");

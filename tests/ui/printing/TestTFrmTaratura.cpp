@@ -83,7 +83,7 @@ class TestTFrmTaratura : public QObject {
         QCOMPARE(Orizzontale(s).XPrimaCol, 40.0);
         QCOMPARE(Orizzontale(s).DistanzaColonne, 9.5);
         QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
-                 QStringList{QStringLiteral("'x4' non è un numero intero valido.")});
+                 QStringList{"'x4' non è un numero intero valido."});
         QVERIFY(f.isVisible());
     }
 
@@ -111,7 +111,7 @@ class TestTFrmTaratura : public QObject {
             C<QRadioButton>(f, "RBVerticale")->setChecked(true);
             RispostaMessaggio risposta(QStringLiteral("Si"));
             Clic(f, "OKBtn");
-            QCOMPARE(risposta.titoli, QStringList{QStringLiteral("Informazione")});
+            QCOMPARE(risposta.titoli, QStringList{"Informazione"});
             QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgCambioPredefinito)});
             QVERIFY(!s.d().Config.ImpStampa.Orizzontale);
             QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);

@@ -93,7 +93,7 @@ class TestTFormVisGiocate : public QObject {
         RispostaMessaggio risposta;
         Clic(f, "StampaBtn");
         SuperficieSostitutiva = nullptr;
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile stampare i dati")});
+        QCOMPARE(risposta.testi, QStringList{"Impossibile stampare i dati"});
     }
 };
 

@@ -171,7 +171,7 @@ class TestTFrmRidottiImmediati : public QObject {
         {
             RispostaFile risposta(rid);
             QCOMPARE(MessaggiDi([&] { Clic(f, "CaricaRidottoBtn"); }),
-                     QStringList{QStringLiteral("Errore Durante il Caricamento del File")});
+                     QStringList{"Errore Durante il Caricamento del File"});
         }
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), riga);
         QCOMPARE(C<TGCasSelector>(f, "Selettore")->Numeri(), prima);
@@ -184,7 +184,7 @@ class TestTFrmRidottiImmediati : public QObject {
         file.close();
         RispostaFile risposta(rid);
         QCOMPARE(MessaggiDi([&] { Clic(f, "CaricaRidottoBtn"); }),
-                 QStringList{QStringLiteral("Errore nel file del ridotto")});
+                 QStringList{"Errore nel file del ridotto"});
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), 0);
     }
 

@@ -22,7 +22,7 @@ class TestTFormEditSQ : public QObject {
         Edit(f)->setText(QStringLiteral(" \t "));
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Il Nome della Squadra non è Valido !")});
+        QCOMPARE(risposta.testi, QStringList{"Il Nome della Squadra non è Valido !"});
         QVERIFY(f.isVisible());
         QCOMPARE(f.result(), static_cast<int>(QDialog::Rejected));
         QCOMPARE(f.focusWidget(), static_cast<QWidget*>(Edit(f)));

@@ -64,8 +64,6 @@ QString Controllo(QWidget* w) {
     return {};
 }
 
-QMenu* MenuCondizioni(const TFormPrincipa& f) { return C<QMenu>(f, "Condizioni"); }
-
 // The main window of a scratch program folder, which has no archive yet:
 // the message it shows about that is answered and remembered.
 std::unique_ptr<TFormPrincipa> Finestra(ludo::T_Sistema& sistema, QStringList* messaggi = nullptr) {
@@ -156,7 +154,7 @@ class TestTFormPrincipa : public QObject {
             p.Mostra(SistemaDiProva::Primi(otto ? 8 : 7));
             QCOMPARE(p.Attivo("CalcoloColonne"), otto);
             QCOMPARE(p.Attivo("SpeedSviluppa"), otto);
-            QCOMPARE(MenuCondizioni(p.finestra)->menuAction()->isEnabled(), otto);
+            QCOMPARE(C<QMenu>(p.finestra, "Condizioni")->menuAction()->isEnabled(), otto);
         }
         for (const bool colonne : {false, true}) {
             p.d().Colonne.Svuota();
@@ -341,7 +339,7 @@ class TestTFormPrincipa : public QObject {
             static_cast<ludo::TPariDispari&>(p.d().Condizioni.Condizione(ludo::CodPariDispari));
         pariDispari.Attivato = true;
         pariDispari.Tabelle[0].Prima.Voci[4] = {ludo::Accettato, 0};
-        QMenu* menu = MenuCondizioni(p.finestra);
+        QMenu* menu = C<QMenu>(p.finestra, "Condizioni");
         emit menu->aboutToShow();
         QVERIFY(p.Comando("PariDispari")->isChecked());
         QVERIFY(!p.Comando("Somme")->isChecked());

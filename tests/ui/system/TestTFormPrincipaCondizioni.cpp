@@ -242,14 +242,13 @@ class TestTFormPrincipaCondizioni : public QObject {
         QVERIFY(!giro.sistema.Modificato);
         QCOMPARE(condizioni.size(), 20);
         const QJsonArray pari = condizioni[0].toObject()["tabelle"].toArray();
-        QCOMPARE(Accettati(pari[0].toObject()),
-                 (QStringList{QStringLiteral("3"), QStringLiteral("4")}));
+        QCOMPARE(Accettati(pari[0].toObject()), (QStringList{"3", "4"}));
         QVERIFY(Accettati(pari[1].toObject()).isEmpty());
         const QJsonArray membri = condizioni[11].toObject()["membri"].toArray();
         QCOMPARE(membri.size(), 2);
         QCOMPARE(membri[0].toObject()["posizione2"].toInt(), 8);
         QCOMPARE(Accettati(membri[0].toObject()["tabelle"].toArray()[0].toObject()),
-                 (QStringList{QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("16")}));
+                 (QStringList{"14", "15", "16"}));
         QCOMPARE(membri[1].toObject()["posizione1"].toInt(), 1);
         QCOMPARE(membri[1].toObject()["posizione2"].toInt(), 2);
 

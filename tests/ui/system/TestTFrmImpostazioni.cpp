@@ -128,7 +128,7 @@ private slots:
         C<QSpinBox>(f, "SpinLire")->setValue(900);
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
-        QCOMPARE(risposta.testi, QStringList{QStringLiteral("Impossibile Salvare la Configurazione")});
+        QCOMPARE(risposta.testi, QStringList{"Impossibile Salvare la Configurazione"});
         QVERIFY(fs::is_directory(c.FileCfg()));
         QCOMPARE(config.PrezzoLire, 900.0);  // still used for this run
     }

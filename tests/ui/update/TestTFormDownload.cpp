@@ -141,9 +141,8 @@ class TestTFormDownload : public QObject {
 
         const RispostaMessaggio risposta;
         C<QAction>(*principale, "SpeedArchivi")->trigger();
-        QCOMPARE(
-            risposta.testi,
-            QStringList{QStringLiteral("Aggiornamento degli archivi completato con successo")});
+        QCOMPARE(risposta.testi,
+                 QStringList{"Aggiornamento degli archivi completato con successo"});
         QCOMPARE(c.prova.d().Archivio.Conteggio(), std::size_t{2});
 
         principale->Comando(QStringLiteral("AggiornamentoSquadre"))->trigger();
