@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "../core/TestSupport.h"
 #include "DatiDemo.h"

@@ -1,8 +1,5 @@
 // The archive-analysis set: archdb.ttg from a recompute of a small archive
 // worked out by hand, read back, and recomputed when the file is short.
-#include <gtest/gtest.h>
-
-#include <sstream>
 
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"

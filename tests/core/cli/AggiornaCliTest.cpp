@@ -1,5 +1,4 @@
 // ludomatic-cli aggiorna against a real FTP server on the loopback address.
-#include <gtest/gtest.h>
 
 #include "CliSupport.h"
 #include "TestSupport.h"

@@ -1,9 +1,5 @@
 #include "core/coltools/Conversione.h"
 
-#include <gtest/gtest.h>
-
-#include <sstream>
-
 #include "TestSupport.h"
 
 using ludo::Colonna;

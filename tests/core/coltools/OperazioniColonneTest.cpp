@@ -1,7 +1,5 @@
 #include "core/coltools/OperazioniColonne.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "TestSupport.h"

@@ -1,7 +1,5 @@
-#include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 #include <limits>
 #include <map>
 

@@ -1,12 +1,8 @@
-#include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
-#include <sstream>
 #include <streambuf>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "TestSupport.h"
 #include "core/conditions/TCondizioniSistema.h"

@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
 
 #include <map>
-#include <random>
 #include <tuple>
-#include <vector>
 
 #include "TestSupport.h"
 #include "core/engine/Garanzie.h"

@@ -1,6 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <sstream>
 #include <tuple>
 
 #include "TestSupport.h"

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <initializer_list>
-#include <vector>
 
 #include "TestSupport.h"
 #include "core/io/Errore.h"

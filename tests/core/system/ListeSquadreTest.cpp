@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <sstream>
 
 #include "TestSupport.h"
 #include "core/io/Errore.h"

@@ -3,8 +3,6 @@
 // were.
 #include "core/update/Aggiornamento.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "TestSupport.h"
