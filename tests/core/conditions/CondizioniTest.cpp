@@ -10,10 +10,7 @@
 #include "core/io/Real48.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
-using ludo::test::col;
-using ludo::test::Lettura;
+using namespace ludo::test;
 
 namespace {
 
@@ -24,7 +21,7 @@ void accetta(TabellaMisura& t, std::initializer_list<int> valori, std::uint8_t s
 
 template <class Record>
 Bytes salva(const Record& c) {
-    return ludo::test::scritto([&](io::BinaryWriter& w) { return c.Salva(w); });
+    return scritto([&](io::BinaryWriter& w) { return c.Salva(w); });
 }
 
 std::unique_ptr<TCondizione> rileggi(const Bytes& b, TCondizioniSistema* sistema) {

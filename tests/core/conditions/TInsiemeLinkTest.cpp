@@ -11,8 +11,7 @@
 #include "core/io/Errore.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 namespace {
 
@@ -383,7 +382,7 @@ TEST(RecordLink, ReadsAndWritesTheTwentySevenTablesOfTheLayout) {
     ASSERT_EQ(kTabellaRegistrata, 424u);
 
     TInsiemeLink insieme;
-    ludo::test::Lettura l(atteso);
+    Lettura l(atteso);
     ASSERT_TRUE(insieme.Carica(l.r));
     EXPECT_TRUE(l.r.atEnd());
 
@@ -394,13 +393,13 @@ TEST(RecordLink, ReadsAndWritesTheTwentySevenTablesOfTheLayout) {
     EXPECT_EQ(insieme.ErroriAmmessiInTotale.Prima.Voce(26).Stato, Accettato);
     EXPECT_EQ(insieme.ErroriAmmessiInTotale.Prima.Link, 'Z');
 
-    EXPECT_EQ(ludo::test::scritto([&](io::BinaryWriter& w) { return insieme.Salva(w); }), atteso);
+    EXPECT_EQ(scritto([&](io::BinaryWriter& w) { return insieme.Salva(w); }), atteso);
 }
 
 TEST(RecordLink, AShortReadOrWriteStopsTheRecord) {
     const Bytes completo = recordInsieme();
     auto caricaFinoA = [&](std::size_t taglio, TInsiemeLink& insieme) {
-        return insieme.Carica(ludo::test::Lettura(
+        return insieme.Carica(Lettura(
             Bytes(completo.begin(), completo.begin() + static_cast<std::ptrdiff_t>(taglio))));
     };
     for (std::size_t taglio : {std::size_t{0}, kTabellaRegistrata - 1, completo.size() - 1}) {
@@ -441,7 +440,7 @@ TEST(LimitiLink, NoLimitMayAcceptMoreErrorsThanItsMax) {
     TInsiemeLink copia;
     copia.CopiaLimiti(insieme);
     auto messaggio = [&](const TMisura& link, const TMisura& totale) {
-        return ludo::test::erroreDi([&] { insieme.MemorizzaLimiti('B', link, totale); });
+        return erroreDi([&] { insieme.MemorizzaLimiti('B', link, totale); });
     };
     EXPECT_EQ(messaggio(ammessi({4}), ammessi({5})), MsgErroriNellaLinkTroppoAlti);
     EXPECT_EQ(messaggio(ammessi({3}), ammessi({6})), MsgErroriTotaliTroppoAlti);

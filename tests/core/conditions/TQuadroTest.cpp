@@ -6,8 +6,7 @@
 #include "core/io/Errore.h"
 
 using namespace ludo;
-using ludo::test::col;
-using ludo::test::erroreDi;
+using namespace ludo::test;
 
 namespace {
 
@@ -147,7 +146,7 @@ TEST_F(Quadro, AdattaMapsFilterColumnsOntoTheSelectedMatches) {
 }
 
 TEST_F(Quadro, BoardAndConditionFiles) {
-    ludo::test::TempDir dir;
+    TempDir dir;
     quadro.Nome = "Il mio quadro";
     quadro.Commento = {"Commento è qui"};
     quadro.Inserisci(CodResti)->Selezionato = true;
@@ -169,7 +168,7 @@ TEST_F(Quadro, BoardAndConditionFiles) {
     letto.CaricaCondizioni(dir / "c.CND", 1);
     EXPECT_EQ(codici(letto.Elenco), (std::vector<int>{CodResti, CodResti, CodQuadro, CodQuadro, CodPariDispari}));
 
-    ludo::test::writeFile(dir / "rotto.CND", {CodResti, 1, 2});
+    writeFile(dir / "rotto.CND", {CodResti, 1, 2});
     EXPECT_THROW(letto.CaricaCondizioni(dir / "rotto.CND", 0), Errore);
     EXPECT_EQ(letto.Elenco.size(), 5u) << "a failed read inserts nothing";
     EXPECT_EQ(erroreDi([&] { letto.CaricaQuadro(dir / "manca.QDR"); }), MsgCaricareQuadro);

@@ -14,8 +14,7 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
-using ludo::test::elenco;
-using ludo::test::listaDi;
+using namespace ludo::test;
 
 namespace {
 
@@ -124,7 +123,7 @@ class Sviluppo : public ::testing::Test {
         Finestra f(annullaDopo);
         return sviluppa(f);
     }
-    ludo::test::CartellaProgramma dir_;
+    CartellaProgramma dir_;
     std::unique_ptr<T_Sistema> sistema_ = std::make_unique<T_Sistema>(dir_.path());
 };
 

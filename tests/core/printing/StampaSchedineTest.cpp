@@ -13,8 +13,7 @@ SlipGeometry Geometria() { return {40, 30, 2, 1, 10, 96, 94, 3, 2}; }
 // Eight numbers starting at primo.
 Colonna Otto(int primo) { return Colonna{0xFF} << (primo - 1); }
 
-using test::col;
-using test::listaDi;
+using namespace test;
 
 ListaColonne Semplici(int quante) {
     std::vector<Colonna> v;
