@@ -1,4 +1,3 @@
-
 #include "TestSupport.h"
 #include "core/checking/ClassificaPartite.h"
 

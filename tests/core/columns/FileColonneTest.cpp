@@ -1,4 +1,3 @@
-
 #include <streambuf>
 
 #include "TestSupport.h"

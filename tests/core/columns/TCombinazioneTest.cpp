@@ -1,4 +1,3 @@
-
 #include "TestSupport.h"
 #include "core/columns/TCombinazione.h"
 

@@ -1,4 +1,3 @@
-
 #include "TestSupport.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"

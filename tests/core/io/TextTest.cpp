@@ -1,4 +1,3 @@
-
 #include "TestSupport.h"
 #include "core/io/Cp1252.h"
 #include "core/io/ShortString.h"

@@ -1,4 +1,3 @@
-
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/conditions/CondizioniNumeriche.h"

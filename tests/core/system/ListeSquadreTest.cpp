@@ -1,4 +1,3 @@
-
 #include "TestSupport.h"
 #include "core/io/Errore.h"
 #include "core/system/ListeSquadre.h"
