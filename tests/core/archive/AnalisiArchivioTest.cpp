@@ -105,7 +105,7 @@ Bytes archdbAtteso() {
     return b;
 }
 
-Bytes scritto(const ArchivioConcorsi& a) {
+Bytes analisiScritta(const ArchivioConcorsi& a) {
     return scrittoSu([&](std::ostream& out) { return a.ScriviAnalisi(out); });
 }
 
@@ -120,7 +120,7 @@ TEST(AnalisiArchivio, RecomputeWritesTheTwentySixTablesOfTheLayoutAndLoadingRead
     EXPECT_EQ(passi.progressi.size(), 10u);
     EXPECT_EQ(passi.progressi.back(), (std::pair<std::int64_t, std::int64_t>{10, 10}));
     const Bytes atteso = archdbAtteso();
-    ASSERT_EQ(scritto(a), atteso);
+    ASSERT_EQ(analisiScritta(a), atteso);
     ASSERT_TRUE(a.Salva(dir.path()));
     EXPECT_EQ(readFile(dir / NomeFileArchivio).size(), 28u);
     EXPECT_EQ(readFile(dir / NomeFileAnalisi), atteso);
@@ -158,13 +158,13 @@ TEST(AnalisiArchivio, AShortOrEmptyFileIsRecomputedButNotSaved) {
     EXPECT_TRUE(b.ConcorsiValidi);
     EXPECT_TRUE(b.AnalisiValide);
     EXPECT_EQ(passi.progressi.back().first, 10);
-    EXPECT_EQ(scritto(b), archdbAtteso());
+    EXPECT_EQ(analisiScritta(b), archdbAtteso());
     EXPECT_EQ(readFile(dir / NomeFileAnalisi), troncato);
 
     writeFile(dir / NomeFileAnalisi, Bytes{});
     ArchivioConcorsi c;
     EXPECT_FALSE(c.Carica(dir.path(), i));
-    EXPECT_EQ(scritto(c), archdbAtteso()) << "an empty file too";
+    EXPECT_EQ(analisiScritta(c), archdbAtteso()) << "an empty file too";
 }
 
 TEST(AnalisiArchivio, ValuesBeyondATablesRangeGrowIt) {
