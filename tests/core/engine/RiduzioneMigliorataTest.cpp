@@ -1,7 +1,9 @@
 // The improved reduction and the neighbourhoods it searches, checked against
 // coverage counted here column by column.
+#include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <set>
 
 #include "TestSupport.h"
