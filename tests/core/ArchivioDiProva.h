@@ -2,10 +2,6 @@
 // Archives of contests built by a test, their file built from the record
 // layout, and the search interval that selects all of them.
 
-#include <cstdint>
-#include <filesystem>
-#include <initializer_list>
-
 #include "TestSupport.h"
 #include "core/archive/ArchivioConcorsi.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the core tests: scratch folders, byte buffers built by
-// hand from a format's layout, column lists and progress sinks.
+// hand from a format's layout, column lists and progress sinks. It brings
+// GoogleTest and the standard headers below, so the tests do not repeat them.
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,28 @@ inline void appendShortString(Bytes& b, const std::string& bytes, std::size_t ca
     b.push_back(static_cast<std::uint8_t>(bytes.size()));
     appendText(b, bytes);
     b.insert(b.end(), capacity - bytes.size(), 0);
+}
+
+// A value of a measure table as a record stores it.
+struct VoceRegistrata {
+    int valore;
+    std::uint8_t stato;
+    std::uint8_t livello = 0;
+};
+
+// One table of a measure record: InUso, Link, Campo, then Stato and Livello
+// of the values 0..massimo+3, zero but for the given ones.
+inline void appendTabella(Bytes& b, int massimo, bool inUso = false, char link = 'A',
+                          std::int16_t campo = 0, std::initializer_list<VoceRegistrata> voci = {}) {
+    b.push_back(inUso ? 1 : 0);
+    b.push_back(static_cast<std::uint8_t>(link));
+    appendLE(b, static_cast<std::uint16_t>(campo), 2);
+    const std::size_t inizio = b.size();
+    b.resize(inizio + 2 * static_cast<std::size_t>(massimo + 4), 0);
+    for (const auto& v : voci) {
+        b[inizio + 2 * static_cast<std::size_t>(v.valore)] = v.stato;
+        b[inizio + 2 * static_cast<std::size_t>(v.valore) + 1] = v.livello;
+    }
 }
 
 inline std::istringstream streamOf(const Bytes& b) {

@@ -1,9 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "../core/TestSupport.h"
 #include "DatiDemo.h"

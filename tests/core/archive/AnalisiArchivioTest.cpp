@@ -1,27 +1,22 @@
 // The archive-analysis set: archdb.ttg from a recompute of a small archive
 // worked out by hand, read back, and recomputed when the file is short.
-#include <gtest/gtest.h>
-
-#include <sstream>
 
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/archive/ArchivioConcorsi.h"
 
 using namespace ludo;
-using ludo::test::col;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 namespace {
 
 // Four contests of every type but "Altri", whose parity patterns are
 // 2 1 2 1 2 1 2 1 / 2 2 2 2 2 2 2 2 / 2 1 1 2 2 1 1 2 / 2 1 2 1 2 1 2 1.
 ArchivioConcorsi archivioDiProva() {
-    return ludo::test::archivioDi({{2000, 1, SerieA, col({1, 2, 3, 4, 5, 6, 7, 8})},
-                                   {2000, 2, SerieB, col({1, 3, 5, 7, 9, 11, 13, 15})},
-                                   {2000, 3, SerieC, col({1, 2, 4, 5, 7, 8, 10, 11})},
-                                   {2001, 1, SerieA, col({1, 2, 3, 4, 29, 30, 31, 32})}});
+    return archivioDi({{2000, 1, SerieA, col({1, 2, 3, 4, 5, 6, 7, 8})},
+                       {2000, 2, SerieB, col({1, 3, 5, 7, 9, 11, 13, 15})},
+                       {2000, 3, SerieC, col({1, 2, 4, 5, 7, 8, 10, 11})},
+                       {2001, 1, SerieA, col({1, 2, 3, 4, 29, 30, 31, 32})}});
 }
 
 // One table as the measures of the counted contests give it: the values of
@@ -110,25 +105,25 @@ Bytes archdbAtteso() {
     return b;
 }
 
-Bytes scritto(const ArchivioConcorsi& a) {
-    return ludo::test::scrittoSu([&](std::ostream& out) { return a.ScriviAnalisi(out); });
+Bytes analisiScritta(const ArchivioConcorsi& a) {
+    return scrittoSu([&](std::ostream& out) { return a.ScriviAnalisi(out); });
 }
 
 }  // namespace
 
 TEST(AnalisiArchivio, RecomputeWritesTheTwentySixTablesOfTheLayoutAndLoadingReadsThemBack) {
-    ludo::test::TempDir dir;
+    TempDir dir;
     ArchivioConcorsi a = archivioDiProva();
-    ludo::test::AnnullaDopo passi;
+    AnnullaDopo passi;
     a.RicalcolaAnalisi(passi);
     EXPECT_TRUE(a.AnalisiValide);
     EXPECT_EQ(passi.progressi.size(), 10u);
     EXPECT_EQ(passi.progressi.back(), (std::pair<std::int64_t, std::int64_t>{10, 10}));
     const Bytes atteso = archdbAtteso();
-    ASSERT_EQ(scritto(a), atteso);
+    ASSERT_EQ(analisiScritta(a), atteso);
     ASSERT_TRUE(a.Salva(dir.path()));
-    EXPECT_EQ(ludo::test::readFile(dir / NomeFileArchivio).size(), 28u);
-    EXPECT_EQ(ludo::test::readFile(dir / NomeFileAnalisi), atteso);
+    EXPECT_EQ(readFile(dir / NomeFileArchivio).size(), 28u);
+    EXPECT_EQ(readFile(dir / NomeFileAnalisi), atteso);
 
     ArchivioConcorsi b;
     IntervalloRicerca i;
@@ -148,34 +143,34 @@ TEST(AnalisiArchivio, TheCacheCoversEveryContestTypeWhateverTheInterval) {
 }
 
 TEST(AnalisiArchivio, AShortOrEmptyFileIsRecomputedButNotSaved) {
-    ludo::test::TempDir dir;
+    TempDir dir;
     ASSERT_TRUE(archivioDiProva().Salva(dir.path()));  // tables not valid: no archdb.ttg
     ASSERT_FALSE(std::filesystem::exists(dir / NomeFileAnalisi));
     Bytes troncato = archdbAtteso();
     troncato.resize(troncato.size() - 5);  // inside the last entry of "Totale"
-    ludo::test::writeFile(dir / NomeFileAnalisi, troncato);
+    writeFile(dir / NomeFileAnalisi, troncato);
 
     ArchivioConcorsi b;
     b.Analisi.Tabella(3).AggiungiConcorso(2, 2, true);  // replaced by the recompute
     IntervalloRicerca i;
-    ludo::test::AnnullaDopo passi;
+    AnnullaDopo passi;
     EXPECT_FALSE(b.Carica(dir.path(), i, passi)) << "archdb.ttg was not read in full";
     EXPECT_TRUE(b.ConcorsiValidi);
     EXPECT_TRUE(b.AnalisiValide);
     EXPECT_EQ(passi.progressi.back().first, 10);
-    EXPECT_EQ(scritto(b), archdbAtteso());
-    EXPECT_EQ(ludo::test::readFile(dir / NomeFileAnalisi), troncato);
+    EXPECT_EQ(analisiScritta(b), archdbAtteso());
+    EXPECT_EQ(readFile(dir / NomeFileAnalisi), troncato);
 
-    ludo::test::writeFile(dir / NomeFileAnalisi, Bytes{});
+    writeFile(dir / NomeFileAnalisi, Bytes{});
     ArchivioConcorsi c;
     EXPECT_FALSE(c.Carica(dir.path(), i));
-    EXPECT_EQ(scritto(c), archdbAtteso()) << "an empty file too";
+    EXPECT_EQ(analisiScritta(c), archdbAtteso()) << "an empty file too";
 }
 
 TEST(AnalisiArchivio, ValuesBeyondATablesRangeGrowIt) {
     // Eight numbers four apart: the smallest distance is 4, beyond the
     // 0..3 of "Minima".
-    auto a = ludo::test::archivioDi({col({1, 5, 9, 13, 17, 21, 25, 29})});
+    auto a = archivioDi({col({1, 5, 9, 13, 17, 21, 25, 29})});
     a.RicalcolaAnalisi();
     const T_FrequenzeRitardi& minima = a.Analisi.Tabella(23);
     EXPECT_EQ(minima.MaxValore(), 4);

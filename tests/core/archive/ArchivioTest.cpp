@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <sstream>
 #include <tuple>
 
 #include "ArchivioDiProva.h"
@@ -10,8 +7,7 @@
 #include "core/io/Errore.h"
 
 using namespace ludo;
-using ludo::test::Bytes;
-using ludo::test::recordConcorso;
+using namespace ludo::test;
 
 namespace {
 
@@ -29,15 +25,15 @@ TEST(Archivio, RecordsCarryTheYearAsAnOffsetFrom1900AndAnIncompleteLastOneIsDrop
     const Bytes r2 = recordConcorso(105, 1, 2, 0x80000F0F);
     b.insert(b.end(), r2.begin(), r2.end());
     ArchivioConcorsi a;
-    auto in = ludo::test::streamOf(b);
+    auto in = streamOf(b);
     ASSERT_TRUE(a.LeggiConcorsi(in));
     EXPECT_EQ(a.Concorsi(), (std::vector<T_Concorso>{concorso(1999, 3, SerieA, 0xFF),
                                                      concorso(2005, 1, SerieB, 0x80000F0F)}));
-    EXPECT_EQ(ludo::test::scrittoSu([&](std::ostream& out) { return a.ScriviConcorsi(out); }), b);
+    EXPECT_EQ(scrittoSu([&](std::ostream& out) { return a.ScriviConcorsi(out); }), b);
 
     b.insert(b.end(), {100, 9, 1});  // 7k + 3 bytes
     ArchivioConcorsi corto;
-    auto in2 = ludo::test::streamOf(b);
+    auto in2 = streamOf(b);
     EXPECT_FALSE(corto.LeggiConcorsi(in2));
     EXPECT_EQ(corto.Concorsi(), a.Concorsi());
 }
@@ -70,7 +66,8 @@ TEST(Archivio, DialogChecksCountAndDuplicatesOnlyWhenAdding) {
              {concorso(1979, 6), true, va}, {concorso(2098, 6), true, va},
              {concorso(2001, 0), true, MsgNumeroConcorsoNonValido}, {concorso(2001, 100), false, MsgNumeroConcorsoNonValido}})
         EXPECT_EQ(VerificaConcorso(c, aggiunta, a), messaggio) << c.Anno << "/" << int{c.NumConcorso};
-    EXPECT_EQ(ludo::test::erroreDi([&] { AggiungiConcorso(a, concorso(2001, 5, SerieC)); }), MsgConcorsoPresente);
+    EXPECT_EQ(erroreDi([&] { AggiungiConcorso(a, concorso(2001, 5, SerieC)); }),
+              MsgConcorsoPresente);
     EXPECT_EQ(a.Conteggio(), 1u);
 
     // Modifying another contest into the same key is accepted; both stand
@@ -105,7 +102,7 @@ TEST(Intervallo, SelectsByTypeAndSeasonBounds) {
 }
 
 TEST(Intervallo, WholeArchiveNeedsAllTypes) {
-    const auto a = ludo::test::archivioDi({concorso(1998, 4), concorso(2003, 17)});
+    const auto a = archivioDi({concorso(1998, 4), concorso(2003, 17)});
     IntervalloRicerca i;
     i.Tipi = SerieB;
     IntervalloTuttoArchivio(i, a);
@@ -118,13 +115,13 @@ TEST(Intervallo, WholeArchiveNeedsAllTypes) {
 }
 
 TEST(ArchivioFile, SaveAndLoadBothFiles) {
-    ludo::test::TempDir dir;
-    auto a = ludo::test::archivioDi({concorso(2024, 1, SerieA, otto(3)), concorso(2024, 2, SerieB, otto(5))});
+    TempDir dir;
+    auto a = archivioDi({concorso(2024, 1, SerieA, otto(3)), concorso(2024, 2, SerieB, otto(5))});
     a.Analisi.Tabella(0).AggiungiConcorso(4, 2, true);
     a.Analisi.Tabella(25).AggiungiConcorso(7, 1, true);
     a.AnalisiValide = true;
     ASSERT_TRUE(a.Salva(dir.path()));
-    EXPECT_EQ(ludo::test::readFile(dir / NomeFileArchivio).size(), 14u);
+    EXPECT_EQ(readFile(dir / NomeFileArchivio).size(), 14u);
 
     ArchivioConcorsi b;
     IntervalloRicerca i;
@@ -136,7 +133,7 @@ TEST(ArchivioFile, SaveAndLoadBothFiles) {
 }
 
 TEST(ArchivioFile, MissingFilesGiveOneNewContestAndReportFailure) {
-    ludo::test::TempDir dir;
+    TempDir dir;
     ArchivioConcorsi a;
     IntervalloRicerca i;
     EXPECT_FALSE(a.Carica(dir.path(), i));
@@ -149,8 +146,8 @@ TEST(ArchivioFile, MissingFilesGiveOneNewContestAndReportFailure) {
 }
 
 TEST(ArchivioFile, FileNamesAreFoundWithoutRegardToCase) {
-    ludo::test::TempDir dir;
-    ludo::test::writeFile(dir / "ARCHIVIO.TTG", recordConcorso(110, 8, 1, otto()));
+    TempDir dir;
+    writeFile(dir / "ARCHIVIO.TTG", recordConcorso(110, 8, 1, otto()));
     ArchivioConcorsi a;
     IntervalloRicerca i;
     a.Carica(dir.path(), i);
@@ -165,8 +162,8 @@ TEST(TipoConcorso, NamesBothWays) {
 }
 
 TEST(ArchivioFile, AnEditInvalidatesTheCachedTablesOnDisk) {
-    ludo::test::TempDir dir;
-    auto a = ludo::test::archivioDi({concorso(2024, 1)});
+    TempDir dir;
+    auto a = archivioDi({concorso(2024, 1)});
     a.AnalisiValide = true;
     ASSERT_TRUE(a.Salva(dir.path()));
     ASSERT_TRUE(std::filesystem::exists(dir / NomeFileAnalisi));
@@ -186,16 +183,16 @@ TEST(ArchivioFile, AnEditInvalidatesTheCachedTablesOnDisk) {
 }
 
 TEST(ArchivioFile, AFailedSaveLeavesTheContestsOnDiskAsTheyWere) {
-    ludo::test::TempDir dir;
+    TempDir dir;
     const Bytes prima = recordConcorso(124, 1, SerieA, 0xFF);
-    ludo::test::writeFile(dir / NomeFileArchivio, prima);
-    auto a = ludo::test::archivioDi({concorso(2024, 1), concorso(2024, 2)});
+    writeFile(dir / NomeFileArchivio, prima);
+    auto a = archivioDi({concorso(2024, 1), concorso(2024, 2)});
     a.RicalcolaAnalisi();
 
     // The tables cannot be put in place: nothing changes.
     std::filesystem::create_directories(dir / NomeFileAnalisi / "occupato");
     EXPECT_FALSE(a.Salva(dir.path()));
-    EXPECT_EQ(ludo::test::readFile(dir / NomeFileArchivio), prima);
+    EXPECT_EQ(readFile(dir / NomeFileArchivio), prima);
     std::filesystem::remove_all(dir / NomeFileAnalisi);
 
     // The contests cannot be put in place: no tables are left that would

@@ -1,6 +1,5 @@
 // The archive view's table: header blocks of the ticked families and the
 // values of each contest row.
-#include <gtest/gtest.h>
 
 #include <tuple>
 

@@ -1,7 +1,5 @@
 #include "core/checking/ArchivioGiocate.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "TestSupport.h"

@@ -1,10 +1,8 @@
 // Reading slips aloud without sound: the numbers each tick speaks, the slip
 // range, the pause after a slip, the timer interval, and the recording the
 // build makes, measured segment by segment.
-#include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 
 #include "TestSupport.h"
 #include "core/checking/Dettatura.h"

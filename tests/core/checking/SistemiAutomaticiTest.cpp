@@ -1,7 +1,5 @@
 #include "core/checking/SistemiAutomatici.h"
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "core/io/Errore.h"
 

@@ -1,7 +1,5 @@
 #include "core/checking/SpoglioGlobale.h"
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // The historical check: a column list against every contest the search
 // interval selects, its two tables, the export sheet and the saving of the
 // columns that won.
-#include <gtest/gtest.h>
 
 #include <tuple>
 
@@ -48,18 +47,6 @@ TEST(SpoglioStorico, CountsWinsContestsAndDelaysPerScore) {
     EXPECT_FALSE(RigaEvidenziata(righe[8]));
     EXPECT_EQ(esito.PuntiColonna,
               (std::vector<std::uint16_t>{1u << 8 | 1u << 0, 1u << 7 | 1u << 1}));
-}
-
-TEST(SpoglioStorico, HighlightsAnIcOfOneOrMore) {
-    // Scores 8 in contests 1 and 2 of 6: IC = 2/6 x 4 = 1.33.
-    const auto a = archivioDi({kA, kA, kB, kB, kB, kB});
-    const auto righe = RigheGenerali(SpoglioStorico(listaDi({kA}), a, tutto(a)));
-    EXPECT_EQ(righe[8][5], "1.33");
-    EXPECT_TRUE(RigaEvidenziata(righe[8]));
-    EXPECT_EQ(righe[0][5], "0.00");
-    EXPECT_FALSE(RigaEvidenziata(righe[0]));
-    EXPECT_FALSE(RigaEvidenziata({"", "", "", "", "", "0"}));
-    EXPECT_TRUE(RigaEvidenziata({"", "", "", "", "", "10.00"}));
 }
 
 TEST(SpoglioStorico, EmptyListCountsContestsButNoWins) {
@@ -136,9 +123,17 @@ TEST(SpoglioStorico, ExportSheetLayout) {
     EXPECT_EQ(foglio[17][0], "  2");
 }
 
-TEST(SpoglioStorico, ExportSheetWidthsAndHighlightedRows) {
+TEST(SpoglioStorico, AnIcOfOneOrMoreIsHighlightedOnScreenAndInTheSheet) {
+    // Scores 8 in contests 1 and 2 of 6: IC = 2/6 x 4 = 1.33.
     const auto a = archivioDi({kA, kA, kB, kB, kB, kB});
-    const auto foglio = FoglioSpoglioStorico(SpoglioStorico(listaDi({kA}), a, tutto(a)));
+    const auto esito = SpoglioStorico(listaDi({kA}), a, tutto(a));
+    const auto righe = RigheGenerali(esito);
+    EXPECT_EQ(righe[8][5], "1.33");
+    EXPECT_TRUE(RigaEvidenziata(righe[8]));
+    EXPECT_FALSE(RigaEvidenziata(righe[0]));
+    EXPECT_FALSE(RigaEvidenziata({"", "", "", "", "", "0"}));
+    EXPECT_TRUE(RigaEvidenziata({"", "", "", "", "", "10.00"}));
+    const auto foglio = FoglioSpoglioStorico(esito);
     ASSERT_EQ(foglio.Evidenziata.size(), foglio.Righe.size());
     // Only the row of score 8 (sheet row 11) has an IC of 1 or more.
     for (std::size_t r = 0; r < foglio.Righe.size(); ++r)

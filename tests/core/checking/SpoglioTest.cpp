@@ -1,7 +1,6 @@
 // Checking a column list against one winning column: the counts per score
 // with integral columns expanded, the lines of the violated conditions and
 // the slips of six the column views page through.
-#include <gtest/gtest.h>
 
 #include <algorithm>
 

@@ -1,18 +1,16 @@
 // ludomatic-cli aggiorna against a real FTP server on the loopback address.
-#include <gtest/gtest.h>
 
 #include "CliSupport.h"
 #include "TestSupport.h"
 #include "core/update/Aggiornamento.h"
 #include "ftp/ServerAggiornamento.h"
 
-using ludo::test::lanciaCli;
-using ludo::test::readText;
+using namespace ludo::test;
 namespace fs = std::filesystem;
 
 TEST(AggiornaCli, AllThreeKindsFromTheServerGivenAndTheCouponBecomesTheLastOne) {
     const ServerAggiornamento server;
-    const ludo::test::TempDir dir;
+    const TempDir dir;
     const auto esito = lanciaCli(dir.path(), {"aggiorna", "--server", server.Url()});
     ASSERT_EQ(esito.stato, 0) << esito.err;
     EXPECT_EQ(esito.out,
@@ -31,13 +29,13 @@ TEST(AggiornaCli, AllThreeKindsFromTheServerGivenAndTheCouponBecomesTheLastOne) 
 
 TEST(AggiornaCli, OneKindFromTheConfiguredServerAndFailuresReported) {
     const ServerAggiornamento server;
-    const ludo::test::TempDir dir;
+    const TempDir dir;
     auto esito = lanciaCli(dir.path(), {"aggiorna", "squadre"});
     EXPECT_EQ(esito.stato, 1);
     EXPECT_NE(esito.out.find("\"esito\":\"fallito\""), std::string::npos);
     EXPECT_EQ(esito.err, std::string(ludo::MsgServerNonImpostato) + "\n");
 
-    ludo::test::writeFile(dir.path() / "aggiornamento.txt", ludo::test::bytesOf("server=" + server.Url() + "\n"));
+    writeFile(dir.path() / "aggiornamento.txt", bytesOf("server=" + server.Url() + "\n"));
     server.Togli("archivi/squadrc2.txt");
     esito = lanciaCli(dir.path(), {"aggiorna", "squadre"});
     EXPECT_EQ(esito.stato, 1);

@@ -1,6 +1,5 @@
 // The archive of contests from the command line: listing, adding, deleting
 // and the cached analysis tables.
-#include <gtest/gtest.h>
 
 #include "ArchivioDiProva.h"
 #include "CliSupport.h"

@@ -3,13 +3,6 @@
 // folder, and what it printed.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <sstream>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "TestSupport.h"
 #include "cli/Comandi.h"

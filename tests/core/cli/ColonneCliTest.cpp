@@ -1,6 +1,5 @@
 // The column file tools from the command line: listing, conversion,
 // operations, grouping, the play archive and the matrix library.
-#include <gtest/gtest.h>
 
 #include "CliSupport.h"
 

@@ -1,6 +1,5 @@
 // The command line itself: options before the command, each command's
 // options and arguments, and the JSON every answer is written in.
-#include <gtest/gtest.h>
 
 #include "CliSupport.h"
 #include "cli/Json.h"

@@ -1,6 +1,5 @@
 // What each condition of a condition file measures on columns, and whether
 // they pass it.
-#include <gtest/gtest.h>
 
 #include "ArchivioDiProva.h"
 #include "CliSupport.h"

@@ -1,6 +1,5 @@
 // The coupon, the configuration, systems, condition files and boards as
 // JSON, and the check of one column against a system.
-#include <gtest/gtest.h>
 
 #include "CliSupport.h"
 #include "SistemaLinkA.h"

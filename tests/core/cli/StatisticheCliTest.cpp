@@ -1,7 +1,6 @@
 // The archive statistics, the analysis of a condition and the check of column
 // files from the command line, over the search interval stored in the program
 // folder's configuration.
-#include <gtest/gtest.h>
 
 #include "ArchivioDiProva.h"
 #include "CliSupport.h"

@@ -1,5 +1,4 @@
 // Development, reduction and guarantees in batch.
-#include <gtest/gtest.h>
 
 #include <algorithm>
 

@@ -1,11 +1,8 @@
 #include "core/coltools/Accorpa.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include <algorithm>
-#include <vector>
 
 #include "TestSupport.h"
 

@@ -1,15 +1,10 @@
 #include "core/coltools/Conversione.h"
 
-#include <gtest/gtest.h>
-
-#include <sstream>
-
 #include "TestSupport.h"
 
 using ludo::Colonna;
 using ludo::FormatoColonne;
-using ludo::test::Bytes;
-using ludo::test::TempDir;
+using namespace ludo::test;
 
 namespace {
 
@@ -26,10 +21,9 @@ Bytes NumberBytes(std::initializer_list<int> numeri) {
 void Append(Bytes& b, const Bytes& altri) { b.insert(b.end(), altri.begin(), altri.end()); }
 
 using Conta = ludo::test::AnnullaDopo;
-using ludo::test::maschereLE;
 
 std::vector<Colonna> ReadAll(const Bytes& b, FormatoColonne formato, bool* errore = nullptr) {
-    auto in = ludo::test::streamOf(b);
+    auto in = streamOf(b);
     ludo::LettoreColonne lettore(in, formato);
     std::vector<Colonna> colonne;
     Colonna c = 0;
@@ -47,7 +41,7 @@ Bytes WriteAll(const std::vector<Colonna>& colonne, FormatoColonne formato) {
     ludo::ScrittoreColonne scrittore(out, formato);
     for (Colonna c : colonne) EXPECT_EQ(scrittore.Scrivi(c), ludo::ScrittoreColonne::Esito::Scritta);
     EXPECT_TRUE(scrittore.Chiudi());
-    return ludo::test::bytesOf(out.str());
+    return bytesOf(out.str());
 }
 
 }  // namespace
@@ -60,26 +54,24 @@ TEST(Conversione, DestinationNames) {
 TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     const std::vector<Colonna> due = {kA, kB};
     // Stg: 8 number bytes a column.
-    Bytes stg = NumberBytes({1, 2, 3, 4, 5, 6, 7, 8});
-    Append(stg, NumberBytes({5, 6, 7, 8, 9, 10, 11, 12}));
+    const Bytes stg = NumberBytes({1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12});
     EXPECT_EQ(WriteAll(due, FormatoColonne::Stg), stg);
 
     // Omnia: records of 10 bytes, then the count of distinct numbers and 5 zeros.
-    Bytes omnia = NumberBytes({1, 2, 3, 4, 5, 6, 7, 8, 0, 0});
-    Append(omnia, NumberBytes({5, 6, 7, 8, 9, 10, 11, 12, 0, 0}));
-    Append(omnia, NumberBytes({12, 0, 0, 0, 0, 0}));
+    const Bytes omnia = NumberBytes({1,  2, 3, 4, 5, 6,  7,  8,  0, 0,  // column 1
+                                     5,  6, 7, 8, 9, 10, 11, 12, 0, 0,  // column 2
+                                     12, 0, 0, 0, 0, 0});
     EXPECT_EQ(WriteAll(due, FormatoColonne::Omnia), omnia);
-    EXPECT_EQ(omnia.size(), 26U);
 
     // Cln: sets, then distinct count, 0, 1, 0 and the column count.
     Bytes cln = maschereLE({kA, kB, kC});
     Append(cln, NumberBytes({13, 0, 1, 0}));
-    ludo::test::appendLE(cln, 3, 4);
+    appendLE(cln, 3, 4);
     EXPECT_EQ(WriteAll({kA, kB, kC}, FormatoColonne::Cln), cln);
 
     // XGol: the signature and 9 zeros, then the sets.
     Bytes xgol;
-    ludo::test::appendText(xgol, "XgolCOL");
+    appendText(xgol, "XgolCOL");
     xgol.insert(xgol.end(), 9, 0);
     Append(xgol, maschereLE(due));
     EXPECT_EQ(WriteAll(due, FormatoColonne::XGol), xgol);
@@ -93,11 +85,10 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     ctl[367] = 2;
     ctl[374] = 2;
     for (Colonna c : due) {
-        ludo::test::appendLE(ctl, c, 4);
+        appendLE(ctl, c, 4);
         Append(ctl, NumberBytes({8, 0}));
     }
     EXPECT_EQ(WriteAll(due, FormatoColonne::Ctl), ctl);
-    EXPECT_EQ(ctl.size(), 616U + 6 * 2);
 
     // Bgp: one byte 8, then number bytes.
     Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8});
@@ -106,7 +97,7 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     // Col: the sets, nothing else; text lines of 3-character fields, CR LF between.
     EXPECT_EQ(WriteAll({kA}, FormatoColonne::Col), maschereLE({kA}));
     EXPECT_EQ(WriteAll(due, FormatoColonne::Txt),
-              ludo::test::bytesOf("1  2  3  4  5  6  7  8  \r\n5  6  7  8  9  10 11 12 "));
+              bytesOf("1  2  3  4  5  6  7  8  \r\n5  6  7  8  9  10 11 12 "));
 }
 
 TEST(Conversione, ReadersSkipHeadersAndTrailers) {
@@ -119,12 +110,12 @@ TEST(Conversione, ReadersSkipHeadersAndTrailers) {
     EXPECT_EQ(ReadAll(omnia, FormatoColonne::Omnia), (std::vector<Colonna>{kA}));
 
     Bytes ctl(616, 0xEE);
-    ludo::test::appendLE(ctl, kB, 4);
+    appendLE(ctl, kB, 4);
     Append(ctl, NumberBytes({8, 0}));
     EXPECT_EQ(ReadAll(ctl, FormatoColonne::Ctl), (std::vector<Colonna>{kB}));
 
     Bytes xgol(16, 'x');
-    ludo::test::appendLE(xgol, kC, 4);
+    appendLE(xgol, kC, 4);
     xgol.push_back(1);  // a stray byte ends the reading
     EXPECT_EQ(ReadAll(xgol, FormatoColonne::XGol), (std::vector<Colonna>{kC}));
 
@@ -139,10 +130,11 @@ TEST(Conversione, ReadersSkipHeadersAndTrailers) {
 }
 
 TEST(Conversione, TextLinesBlankLinesAndBadPieces) {
-    EXPECT_EQ(ReadAll(ludo::test::bytesOf("  1 2  3 4 5 6 7 8\r\n\r\n   \n5 6 7 8 9 10 11 12"), FormatoColonne::Asc),
-              (std::vector<Colonna>{kA, kB}));
+    EXPECT_EQ(
+        ReadAll(bytesOf("  1 2  3 4 5 6 7 8\r\n\r\n   \n5 6 7 8 9 10 11 12"), FormatoColonne::Asc),
+        (std::vector<Colonna>{kA, kB}));
     bool errore = false;
-    EXPECT_EQ(ReadAll(ludo::test::bytesOf("1 2 3 4 5 6 7 8\n1 2 x\n9 10"), FormatoColonne::Txt, &errore),
+    EXPECT_EQ(ReadAll(bytesOf("1 2 3 4 5 6 7 8\n1 2 x\n9 10"), FormatoColonne::Txt, &errore),
               (std::vector<Colonna>{kA}));
     EXPECT_TRUE(errore);
 }
@@ -170,8 +162,8 @@ TEST(Conversione, ColumnsAFormatCannotHoldAreRefused) {
 TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     TempDir dir;
     std::filesystem::create_directories(dir / "dest");
-    ludo::test::writeFile(dir / "a.b.Col", maschereLE({kA, kB}));
-    ludo::test::writeFile(dir / "uno.Col", maschereLE({kA, kB}));
+    writeFile(dir / "a.b.Col", maschereLE({kA, kB}));
+    writeFile(dir / "uno.Col", maschereLE({kA, kB}));
 
     ludo::RichiestaConversione r{FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"a.b.Col", "uno.Col"},
                                  dir / "dest"};
@@ -184,17 +176,17 @@ TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     EXPECT_EQ(conta.fasi, (std::vector<std::string>{"a.b.Col (1 di 2)", "uno.Col (2 di 2)"}));
     EXPECT_EQ(esito.messaggio, "Conversione terminata con successo.");
     Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12});
-    EXPECT_EQ(ludo::test::readFile(dir / "dest" / "a.Bgp"), bgp);
+    EXPECT_EQ(readFile(dir / "dest" / "a.Bgp"), bgp);
     Bytes nbp;
     for (int n = 1; n <= 30; ++n) nbp.push_back(static_cast<std::uint8_t>(n));
-    EXPECT_EQ(ludo::test::readFile(dir / "dest" / "a.Nbp"), nbp);
+    EXPECT_EQ(readFile(dir / "dest" / "a.Nbp"), nbp);
     EXPECT_TRUE(std::filesystem::exists(dir / "dest" / "uno.Nbp"));
 }
 
 TEST(ConversioneBatch, DestinationsThatWouldBeReplacedAreNamedOnce) {
     TempDir dir;
     for (const char* nome : {"a.Col", "a.b.Col", "b.Col", "c.Col", "a.Txt", "b.Txt"})
-        ludo::test::writeFile(dir / nome, maschereLE({kA}));
+        writeFile(dir / nome, maschereLE({kA}));
     ludo::RichiestaConversione r{FormatoColonne::Col, FormatoColonne::Txt, dir.path(),
                                  {"a.Col", "a.b.Col", "b.Col", "c.Col"}, dir.path()};
     const auto esistenti = ludo::DestinazioniEsistenti(r);
@@ -212,27 +204,27 @@ TEST(ConversioneBatch, DestinationsThatWouldBeReplacedAreNamedOnce) {
 TEST(ConversioneBatch, TextToStgAndBackGivesTheSameLines) {
     TempDir dir;
     std::filesystem::create_directories(dir / "stg");
-    const auto righe = ludo::test::bytesOf("1  2  3  4  5  6  7  8  \r\n1  2  3  4  9  10 11 30 ");
-    ludo::test::writeFile(dir / "t.Txt", righe);
+    const auto righe = bytesOf("1  2  3  4  5  6  7  8  \r\n1  2  3  4  9  10 11 30 ");
+    writeFile(dir / "t.Txt", righe);
     Conta conta;
     ASSERT_TRUE(
         ludo::Converti({FormatoColonne::Txt, FormatoColonne::Stg, dir.path(), {"t.Txt"}, dir / "stg"}, conta).riuscita);
     ASSERT_TRUE(
         ludo::Converti({FormatoColonne::Stg, FormatoColonne::Txt, dir / "stg", {"t.Stg"}, dir / "stg"}, conta).riuscita);
-    EXPECT_EQ(ludo::test::readFile(dir / "stg" / "t.Txt"), righe);
+    EXPECT_EQ(readFile(dir / "stg" / "t.Txt"), righe);
 }
 
 TEST(ConversioneBatch, StopsWithTheMessageAndLeavesNoHalfWrittenFile) {
     TempDir dir;
     const Bytes col = maschereLE({kA, 0x1FFU, kB});
-    ludo::test::writeFile(dir / "x.Col", col);
-    ludo::test::writeFile(dir / "y.Col", col);
+    writeFile(dir / "x.Col", col);
+    writeFile(dir / "y.Col", col);
     Conta conta;
 
     auto esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Col, dir.path(), {"x.Col"}, dir.path()}, conta);
     EXPECT_FALSE(esito.riuscita);
     EXPECT_EQ(esito.messaggio, "Impossibile convertire il file x.Col. Elaborazione terminata");
-    EXPECT_EQ(ludo::test::readFile(dir / "x.Col"), col);
+    EXPECT_EQ(readFile(dir / "x.Col"), col);
 
     esito = ludo::Converti({FormatoColonne::Col, FormatoColonne::Stg, dir.path(), {"x.Col", "y.Col"}, dir.path()},
                            conta);
@@ -243,7 +235,7 @@ TEST(ConversioneBatch, StopsWithTheMessageAndLeavesNoHalfWrittenFile) {
     EXPECT_FALSE(std::filesystem::exists(dir / "x.Stg"));
     EXPECT_FALSE(std::filesystem::exists(dir / "y.Stg"));
 
-    ludo::test::writeFile(dir / "bad.Txt", ludo::test::bytesOf("1 2 3 4 5 6 7 8\n1 2 3 ?"));
+    writeFile(dir / "bad.Txt", bytesOf("1 2 3 4 5 6 7 8\n1 2 3 ?"));
     esito = ludo::Converti({FormatoColonne::Txt, FormatoColonne::Col, dir.path(), {"bad.Txt"}, dir.path()}, conta);
     EXPECT_EQ(esito.messaggio, "Impossibile convertire il file bad.Txt. Elaborazione terminata");
     EXPECT_FALSE(std::filesystem::exists(dir / "bad.Col"));
@@ -252,14 +244,14 @@ TEST(ConversioneBatch, StopsWithTheMessageAndLeavesNoHalfWrittenFile) {
     EXPECT_EQ(esito.messaggio, "Impossibile convertire il file manca.Col. Elaborazione terminata");
 
     // A cancelled file leaves an older destination as it was, and nothing beside it.
-    ludo::test::writeFile(dir / "x.Bgp", Bytes{1, 2, 3});
+    writeFile(dir / "x.Bgp", Bytes{1, 2, 3});
     Conta annulla(0);  // the first column stops the batch
     esito = ludo::Converti(
         {FormatoColonne::Col, FormatoColonne::Bgp, dir.path(), {"x.Col", "y.Col"}, dir.path()},
         annulla);
     EXPECT_EQ(esito.messaggio, "Conversione Interrotta.");
     EXPECT_EQ(esito.filesCreati, 0);
-    EXPECT_EQ(ludo::test::readFile(dir / "x.Bgp"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(readFile(dir / "x.Bgp"), (Bytes{1, 2, 3}));
     EXPECT_FALSE(std::filesystem::exists(dir / "x.Nbp"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
 }

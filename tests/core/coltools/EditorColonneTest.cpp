@@ -1,9 +1,5 @@
 #include "core/coltools/EditorColonne.h"
 
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "TestSupport.h"
 
 namespace {

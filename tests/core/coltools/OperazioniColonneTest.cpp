@@ -1,7 +1,5 @@
 #include "core/coltools/OperazioniColonne.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "TestSupport.h"
@@ -11,9 +9,7 @@
 
 using ludo::Colonna;
 using ludo::Operazione;
-using ludo::test::Bytes;
-using ludo::test::maschereLE;
-using ludo::test::TempDir;
+using namespace ludo::test;
 
 namespace {
 
@@ -25,7 +21,7 @@ constexpr Colonna kD = 0x0000FF00U;  // 9..16
 using Annulla = ludo::test::AnnullaDopo;
 
 std::filesystem::path Scrivi(const TempDir& dir, const std::string& nome, const std::vector<Colonna>& colonne) {
-    ludo::test::writeFile(dir / nome, ludo::test::maschereLE(colonne));
+    writeFile(dir / nome, maschereLE(colonne));
     return dir / nome;
 }
 
@@ -36,7 +32,7 @@ struct Caso {
         return ludo::EseguiOperazione(op, Scrivi(dir, "1.col", primo), Scrivi(dir, "2.col", secondo), dir / "out.col",
                                       avanzamento, 7);
     }
-    [[nodiscard]] Bytes Uscita() const { return ludo::test::readFile(dir / "out.col"); }
+    [[nodiscard]] Bytes Uscita() const { return readFile(dir / "out.col"); }
 };
 
 }  // namespace
@@ -107,7 +103,7 @@ TEST(OperazioniColonne, ShuffleKeepsEveryColumn) {
     EXPECT_EQ(esito.messaggio, "Elaborazione Terminata.");
     ludo::ListaColonne uscita;
     ASSERT_TRUE(ludo::LeggiFile(uscita, caso.dir / "out.col", false));
-    auto mescolate = ludo::test::elenco(uscita);
+    auto mescolate = elenco(uscita);
     EXPECT_NE(mescolate, colonne);
     std::sort(mescolate.begin(), mescolate.end());
     std::sort(colonne.begin(), colonne.end());
@@ -118,7 +114,7 @@ TEST(OperazioniColonne, UnreadableFilesGiveTheTwoMessages) {
     Caso caso;
     const auto manca = caso.dir / "manca.col";
     const auto esegui = [&](Operazione op) {
-        return ludo::test::erroreDi([&] {
+        return erroreDi([&] {
             ludo::EseguiOperazione(op, manca, manca, caso.dir / "o.col", caso.avanzamento, 1);
         });
     };

@@ -1,11 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <cstdint>
 #include <limits>
-#include <string>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 #include "TestSupport.h"
 #include "core/columns/Colonna.h"

@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <streambuf>
-#include <vector>
 
 #include "TestSupport.h"
 #include "core/columns/FileColonne.h"

@@ -1,9 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <deque>
-#include <random>
-#include <vector>
 
 #include "TestSupport.h"
 #include "core/columns/ListaColonne.h"

@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <vector>
-
 #include "TestSupport.h"
 #include "core/columns/TCombinazione.h"
 

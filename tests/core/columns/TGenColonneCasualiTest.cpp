@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <array>
-#include <bit>
 #include <limits>
 #include <map>
 

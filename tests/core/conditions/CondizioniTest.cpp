@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
@@ -11,10 +9,7 @@
 #include "core/io/Real48.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
-using ludo::test::col;
-using ludo::test::Lettura;
+using namespace ludo::test;
 
 namespace {
 
@@ -25,23 +20,12 @@ void accetta(TabellaMisura& t, std::initializer_list<int> valori, std::uint8_t s
 
 template <class Record>
 Bytes salva(const Record& c) {
-    return ludo::test::scritto([&](io::BinaryWriter& w) { return c.Salva(w); });
+    return scritto([&](io::BinaryWriter& w) { return c.Salva(w); });
 }
 
 std::unique_ptr<TCondizione> rileggi(const Bytes& b, TCondizioniSistema* sistema) {
     bool fine = false;
     return LeggiCondizione(Lettura(b), sistema, fine);
-}
-
-// A table record: InUso, Link, Campo, then values 0..massimo+3.
-void appendTabella(Bytes& b, int massimo, std::uint8_t inUso, char link, std::int16_t campo,
-                   std::initializer_list<std::pair<int, std::uint8_t>> stati) {
-    b.push_back(inUso);
-    b.push_back(static_cast<std::uint8_t>(link));
-    appendLE(b, static_cast<std::uint16_t>(campo), 2);
-    const std::size_t inizio = b.size();
-    b.resize(inizio + 2 * static_cast<std::size_t>(massimo + 4), 0);
-    for (auto [v, s] : stati) b[inizio + 2 * static_cast<std::size_t>(v)] = s;
 }
 
 // Admits every recovery and counts the calls.
@@ -74,9 +58,8 @@ TEST(TMisura, RecordFollowsTheTableLayout) {
     m.AggiornaStato(true);
 
     Bytes atteso;
-    appendTabella(atteso, 8, 1, 'C', 3, {{2, 1}, {5, 1}});
-    appendTabella(atteso, 8, 1, 'A', 0, {{8, 2}});
-    atteso[28 + 4 + 2 * 8 + 1] = 7;  // level of value 8 in the second table
+    appendTabella(atteso, 8, true, 'C', 3, {{2, Accettato}, {5, Accettato}});
+    appendTabella(atteso, 8, true, 'A', 0, {{8, InRecupero, 7}});
     appendLE(atteso, 2, 2);
     appendLE(atteso, 30, 2);
 

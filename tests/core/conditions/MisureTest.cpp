@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <tuple>
-#include <utility>
 
 #include "TestSupport.h"
 

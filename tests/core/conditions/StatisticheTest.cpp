@@ -1,6 +1,5 @@
 // The measures as the condition objects take them (table order, each
 // table's range, Modo) and the statistics every type keeps of them.
-#include <gtest/gtest.h>
 
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"

@@ -1,12 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <array>
 #include <memory>
-#include <sstream>
 #include <streambuf>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "TestSupport.h"
 #include "core/conditions/TCondizioniSistema.h"
@@ -15,8 +10,7 @@
 #include "core/io/Errore.h"
 
 using namespace ludo;
-using ludo::test::appendLE;
-using ludo::test::Bytes;
+using namespace ludo::test;
 
 namespace {
 
@@ -348,36 +342,23 @@ TEST(InsiemeLinkNelSistema, RecoveriesAreCountedColumnByColumn) {
 
 namespace {
 
-constexpr int kValoriRegistrati = TLink::MassimoErroriAmmessi + 4;  // values 0..Massimo+3
-
-// One table of the record: InUso, Link, Campo, then Stato and Livello of
-// values 0..Massimo+3, where value `accettato` is accepted and value 101
-// (stored past the meaningful ones) carries `extra` as its level.
-void appendTabella(Bytes& b, bool inUso, char link, std::int16_t campo, int accettato, std::uint8_t extra) {
-    b.push_back(inUso ? 1 : 0);
-    b.push_back(static_cast<std::uint8_t>(link));
-    appendLE(b, static_cast<std::uint16_t>(campo), 2);
-    for (int v = 0; v < kValoriRegistrati; ++v) {
-        b.push_back(v == accettato ? 1 : 0);
-        b.push_back(v == 101 ? extra : 0);
-    }
-}
-
 // The 27 admitted-error tables, each with its own values: table k accepts
 // k errors, carries link letter 'Z'-k%26 and Campo k, ranges over k..32+k.
 Bytes recordInsieme() {
     Bytes b;
     for (int k = 0; k <= TInsiemeLink::NumeroLink; ++k) {
-        appendTabella(b, true, static_cast<char>('Z' - k % 26), static_cast<std::int16_t>(k), k,
-                      static_cast<std::uint8_t>(k + 1));
-        appendTabella(b, false, 'A', 0, -1, 0);
+        // Value 101, stored past the meaningful ones, carries level k + 1.
+        appendTabella(b, TLink::MassimoErroriAmmessi, true, static_cast<char>('Z' - k % 26),
+                      static_cast<std::int16_t>(k),
+                      {{k, Accettato}, {101, 0, static_cast<std::uint8_t>(k + 1)}});
+        appendTabella(b, TLink::MassimoErroriAmmessi);
         appendLE(b, static_cast<std::uint16_t>(k), 2);
         appendLE(b, static_cast<std::uint16_t>(32 + k), 2);
     }
     return b;
 }
 
-constexpr std::size_t kTabellaRegistrata = 2 * (4 + 2 * kValoriRegistrati) + 4;
+constexpr std::size_t kTabellaRegistrata = 2 * (4 + 2 * (TLink::MassimoErroriAmmessi + 4)) + 4;
 
 }  // namespace
 
@@ -387,7 +368,7 @@ TEST(RecordLink, ReadsAndWritesTheTwentySevenTablesOfTheLayout) {
     ASSERT_EQ(kTabellaRegistrata, 424u);
 
     TInsiemeLink insieme;
-    ludo::test::Lettura l(atteso);
+    Lettura l(atteso);
     ASSERT_TRUE(insieme.Carica(l.r));
     EXPECT_TRUE(l.r.atEnd());
 
@@ -398,13 +379,13 @@ TEST(RecordLink, ReadsAndWritesTheTwentySevenTablesOfTheLayout) {
     EXPECT_EQ(insieme.ErroriAmmessiInTotale.Prima.Voce(26).Stato, Accettato);
     EXPECT_EQ(insieme.ErroriAmmessiInTotale.Prima.Link, 'Z');
 
-    EXPECT_EQ(ludo::test::scritto([&](io::BinaryWriter& w) { return insieme.Salva(w); }), atteso);
+    EXPECT_EQ(scritto([&](io::BinaryWriter& w) { return insieme.Salva(w); }), atteso);
 }
 
 TEST(RecordLink, AShortReadOrWriteStopsTheRecord) {
     const Bytes completo = recordInsieme();
     auto caricaFinoA = [&](std::size_t taglio, TInsiemeLink& insieme) {
-        return insieme.Carica(ludo::test::Lettura(
+        return insieme.Carica(Lettura(
             Bytes(completo.begin(), completo.begin() + static_cast<std::ptrdiff_t>(taglio))));
     };
     for (std::size_t taglio : {std::size_t{0}, kTabellaRegistrata - 1, completo.size() - 1}) {
@@ -445,7 +426,7 @@ TEST(LimitiLink, NoLimitMayAcceptMoreErrorsThanItsMax) {
     TInsiemeLink copia;
     copia.CopiaLimiti(insieme);
     auto messaggio = [&](const TMisura& link, const TMisura& totale) {
-        return ludo::test::erroreDi([&] { insieme.MemorizzaLimiti('B', link, totale); });
+        return erroreDi([&] { insieme.MemorizzaLimiti('B', link, totale); });
     };
     EXPECT_EQ(messaggio(ammessi({4}), ammessi({5})), MsgErroriNellaLinkTroppoAlti);
     EXPECT_EQ(messaggio(ammessi({3}), ammessi({6})), MsgErroriTotaliTroppoAlti);

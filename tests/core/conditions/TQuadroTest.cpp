@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/TCondizioniSistema.h"
@@ -7,8 +5,7 @@
 #include "core/io/Errore.h"
 
 using namespace ludo;
-using ludo::test::col;
-using ludo::test::erroreDi;
+using namespace ludo::test;
 
 namespace {
 
@@ -148,7 +145,7 @@ TEST_F(Quadro, AdattaMapsFilterColumnsOntoTheSelectedMatches) {
 }
 
 TEST_F(Quadro, BoardAndConditionFiles) {
-    ludo::test::TempDir dir;
+    TempDir dir;
     quadro.Nome = "Il mio quadro";
     quadro.Commento = {"Commento è qui"};
     quadro.Inserisci(CodResti)->Selezionato = true;
@@ -170,7 +167,7 @@ TEST_F(Quadro, BoardAndConditionFiles) {
     letto.CaricaCondizioni(dir / "c.CND", 1);
     EXPECT_EQ(codici(letto.Elenco), (std::vector<int>{CodResti, CodResti, CodQuadro, CodQuadro, CodPariDispari}));
 
-    ludo::test::writeFile(dir / "rotto.CND", {CodResti, 1, 2});
+    writeFile(dir / "rotto.CND", {CodResti, 1, 2});
     EXPECT_THROW(letto.CaricaCondizioni(dir / "rotto.CND", 0), Errore);
     EXPECT_EQ(letto.Elenco.size(), 5u) << "a failed read inserts nothing";
     EXPECT_EQ(erroreDi([&] { letto.CaricaQuadro(dir / "manca.QDR"); }), MsgCaricareQuadro);

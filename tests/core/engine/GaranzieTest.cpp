@@ -1,9 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <map>
-#include <random>
 #include <tuple>
-#include <vector>
 
 #include "TestSupport.h"
 #include "core/engine/Garanzie.h"

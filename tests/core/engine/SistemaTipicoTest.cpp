@@ -1,7 +1,6 @@
 // The typical system saved in bench/sistemi is the one the speed
 // measurements build: a stale copy would make the development window's
 // measurements run another system.
-#include <gtest/gtest.h>
 
 #include "SistemaTipico.h"
 #include "TestSupport.h"

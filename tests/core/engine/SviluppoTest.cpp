@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <list>
 
@@ -15,8 +13,7 @@
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
-using ludo::test::elenco;
-using ludo::test::listaDi;
+using namespace ludo::test;
 
 namespace {
 
@@ -125,7 +122,7 @@ class Sviluppo : public ::testing::Test {
         Finestra f(annullaDopo);
         return sviluppa(f);
     }
-    ludo::test::CartellaProgramma dir_;
+    CartellaProgramma dir_;
     std::unique_ptr<T_Sistema> sistema_ = std::make_unique<T_Sistema>(dir_.path());
 };
 
@@ -249,16 +246,27 @@ TEST_F(Sviluppo, CancelAtEachSourceAndDestination) {
     EXPECT_EQ(d().Colonne.Conteggio(), 101u) << "file source to memory keeps what was read";
 }
 
-TEST_F(Sviluppo, GuaranteeReductionMatchesTheStraightforwardOne) {
+TEST_F(Sviluppo, PlainReductionIsTheStraightforwardOneAndTheOptimisedOneIsNoLarger) {
     d().Pronostico = primi(12);
     d().Destinazione.SviluppoRidotto = true;
     for (int garanzia : {6, 7}) {
+        SCOPED_TRACE(garanzia);
         d().Destinazione.Garanzia = static_cast<std::uint8_t>(garanzia);
+        d().Destinazione.RiduzioneOttimizzata = false;
         sviluppa();
-        const auto ridotte = elenco(d().Colonne);
-        EXPECT_EQ(ridotte, riduzioneDiRiferimento(tutte(12), garanzia)) << garanzia;
-        copreTutte(tutte(12), ridotte, garanzia);
+        const auto riferimento = riduzioneDiRiferimento(tutte(12), garanzia);
+        EXPECT_EQ(elenco(d().Colonne), riferimento);
+        copreTutte(tutte(12), elenco(d().Colonne), garanzia);
+
+        d().Destinazione.RiduzioneOttimizzata = true;
+        EXPECT_EQ(sviluppa().ColonneSviluppate, 495);
+        const auto tenute = elenco(d().Colonne);
+        copreTutte(tutte(12), tenute, garanzia);
+        EXPECT_LE(tenute.size(), riferimento.size());
     }
+    const auto esito = sviluppa(5);
+    EXPECT_TRUE(esito.Annullato);
+    EXPECT_TRUE(d().Colonne.Vuota()) << "a cancelled optimised reduction leaves nothing";
 }
 
 TEST_F(Sviluppo, NineNumbersWithGuaranteeDistanceAndMultipleWins) {
@@ -311,23 +319,6 @@ TEST_F(Sviluppo, MinimumDistanceKeepsColumnsApart) {
             EXPECT_TRUE(vicina);
         }
     }
-}
-
-TEST_F(Sviluppo, OptimisedReductionCoversEverythingWithFewerColumns) {
-    d().Pronostico = primi(12);
-    d().Destinazione.SviluppoRidotto = true;
-    d().Destinazione.RiduzioneOttimizzata = true;
-    for (int garanzia : {6, 7}) {
-        d().Destinazione.Garanzia = static_cast<std::uint8_t>(garanzia);
-        const auto esito = sviluppa();
-        EXPECT_EQ(esito.ColonneSviluppate, 495);
-        const auto tenute = elenco(d().Colonne);
-        copreTutte(tutte(12), tenute, garanzia);
-        EXPECT_LE(tenute.size(), riduzioneDiRiferimento(tutte(12), garanzia).size()) << garanzia;
-    }
-    const auto esito = sviluppa(5);
-    EXPECT_TRUE(esito.Annullato);
-    EXPECT_TRUE(d().Colonne.Vuota()) << "a cancelled optimised reduction leaves nothing";
 }
 
 TEST_F(Sviluppo, OptimisedReductionAsksAboutLargeLists) {

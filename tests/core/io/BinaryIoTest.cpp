@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <sstream>
 #include <tuple>
 
 #include "TestSupport.h"

@@ -1,9 +1,6 @@
 // PCM recordings read from bytes laid out by hand as RIFF/WAVE says: the
 // format chunk, chunks to pass over (odd ones padded), the data chunk, and
 // the files that are not such a recording.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "TestSupport.h"
 #include "core/io/FileWav.h"

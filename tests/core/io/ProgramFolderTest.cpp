@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "core/io/Errore.h"
 #include "core/io/ProgramFolder.h"

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "core/io/Cp1252.h"
 #include "core/io/ShortString.h"

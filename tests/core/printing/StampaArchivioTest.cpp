@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "ArchivioDiProva.h"
 #include "core/io/Cp1252.h"
 #include "core/printing/StampaArchivio.h"

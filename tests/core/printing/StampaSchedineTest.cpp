@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <initializer_list>
-#include <vector>
-
 #include "TestSupport.h"
 #include "core/io/Errore.h"
 #include "core/printing/StampaSchedine.h"
@@ -17,8 +12,7 @@ SlipGeometry Geometria() { return {40, 30, 2, 1, 10, 96, 94, 3, 2}; }
 // Eight numbers starting at primo.
 Colonna Otto(int primo) { return Colonna{0xFF} << (primo - 1); }
 
-using test::col;
-using test::listaDi;
+using namespace test;
 
 ListaColonne Semplici(int quante) {
     std::vector<Colonna> v;

@@ -1,6 +1,5 @@
 // Groups of numbers, fixed-number candidates, single-number statistics and
 // the statistical forecast over the selected contests.
-#include <gtest/gtest.h>
 
 #include <tuple>
 

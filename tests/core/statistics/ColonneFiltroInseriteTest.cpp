@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/conditions/CondizioniNumeriche.h"

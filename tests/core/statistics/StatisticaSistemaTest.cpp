@@ -1,6 +1,5 @@
 // The system's record over the archive: wins per category, the mean cycle
 // and the delays against it.
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <set>

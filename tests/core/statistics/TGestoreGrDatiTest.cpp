@@ -2,7 +2,6 @@
 // recomputed, the tables over the development's source, and the figures
 // beside the columnar table. Counts are worked out by hand on a four-contest
 // archive and on the 45 columns of the forecast 1..10.
-#include <gtest/gtest.h>
 
 #include "TestSupport.h"
 #include "core/conditions/CondizioniNumeriche.h"

@@ -1,14 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <sstream>
-
 #include "TestSupport.h"
 #include "core/io/Errore.h"
 #include "core/system/ListeSquadre.h"
 
 using namespace ludo;
-using ludo::test::Bytes;
-using ludo::test::TempDir;
+using namespace ludo::test;
 using Nomi = std::vector<std::string>;
 
 namespace {
@@ -21,10 +16,10 @@ ListaSquadre listaDa(const std::string& bytes) {
 }
 
 void scriviListe(const TempDir& dir) {
-    ludo::test::writeFile(dir / "SquadrA.Txt", ludo::test::bytesOf("Juventus\r\nInter\r\n"));
-    ludo::test::writeFile(dir / "SquadrB.Txt", ludo::test::bytesOf("Bari\r\n"));
-    ludo::test::writeFile(dir / "SquadrC1.Txt", ludo::test::bytesOf("Pro Vercelli\r\n"));
-    ludo::test::writeFile(dir / "SquadrC2.Txt", ludo::test::bytesOf("Sanremese\r\n"));
+    writeFile(dir / "SquadrA.Txt", bytesOf("Juventus\r\nInter\r\n"));
+    writeFile(dir / "SquadrB.Txt", bytesOf("Bari\r\n"));
+    writeFile(dir / "SquadrC1.Txt", bytesOf("Pro Vercelli\r\n"));
+    writeFile(dir / "SquadrC2.Txt", bytesOf("Sanremese\r\n"));
 }
 
 }  // namespace
@@ -77,10 +72,9 @@ TEST(ListeSquadre, SavingWritesWindows1252LinesEndedByCrLf) {
     liste[Serie::A].Aggiungi("Inter");
     liste[Serie::C2].Aggiungi("Città");
     EXPECT_TRUE(liste.Salva(dir.path()).empty());
-    EXPECT_EQ(ludo::test::readFile(dir / "SquadrA.Txt"),
-              ludo::test::bytesOf("Inter\r\nInter\r\nS\xFC"
-                                  "dtirol\r\n"));
-    EXPECT_EQ(ludo::test::readFile(dir / "SquadrC2.Txt"), ludo::test::bytesOf("Citt\xE0\r\n"));
+    EXPECT_EQ(readFile(dir / "SquadrA.Txt"), bytesOf("Inter\r\nInter\r\nS\xFC"
+                                                     "dtirol\r\n"));
+    EXPECT_EQ(readFile(dir / "SquadrC2.Txt"), bytesOf("Citt\xE0\r\n"));
 
     ListeSquadre lette;
     EXPECT_TRUE(lette.Carica(dir.path()).empty());
@@ -95,8 +89,8 @@ TEST(ListeSquadre, EachListLoadsOnItsOwnWithItsOwnMessage) {
     std::filesystem::remove(dir / "SquadrC1.Txt");
     std::filesystem::create_directory(dir / "SquadrC1.Txt");
     std::filesystem::remove(dir / "SquadrC2.Txt");
-    ludo::test::writeFile(dir / "squadrc2.txt",
-                          ludo::test::bytesOf("Sanremese\r\n"));  // found without case
+    writeFile(dir / "squadrc2.txt",
+              bytesOf("Sanremese\r\n"));  // found without case
 
     ListeSquadre liste;
     liste[Serie::A].Aggiungi("rimane?");
@@ -122,8 +116,7 @@ TEST(ListeSquadre, EachListSavesOnItsOwnWithItsOwnMessage) {
 
     EXPECT_EQ(liste.Salva(dir.path()),
               (Nomi{"Impossibile Salvare la Lista delle Squadre di Serie B"}));
-    EXPECT_EQ(ludo::test::readFile(dir / "SquadrA.Txt"),
-              ludo::test::bytesOf("Atalanta\r\nInter\r\nJuventus\r\n"));
+    EXPECT_EQ(readFile(dir / "SquadrA.Txt"), bytesOf("Atalanta\r\nInter\r\nJuventus\r\n"));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "SquadrB.Txt"));
 
     const auto errori = liste.Salva(dir / "manca");
@@ -134,7 +127,7 @@ TEST(ListeSquadre, EachListSavesOnItsOwnWithItsOwnMessage) {
 
 TEST(ListeSquadre, ANameNeedsMoreThanBlanks) {
     for (const char* vuoto : {"", "   ", " \t "}) {
-        EXPECT_EQ(ludo::test::erroreDi([&] { VerificaNomeSquadra(vuoto); }),
+        EXPECT_EQ(erroreDi([&] { VerificaNomeSquadra(vuoto); }),
                   "Il Nome della Squadra non è Valido !")
             << "\"" << vuoto << "\"";
     }

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "core/io/Errore.h"
 #include "core/system/Schedina.h"
@@ -16,16 +14,8 @@ Bytes fileNoto() {
     appendLE(b, 1234, 4);
     for (int n = 1; n <= 32; ++n) {
         const std::string numero = std::to_string(n);
-        if (n == 1) {
-            appendShortString(b, "Citt\xE0 di Castello", 20);
-            appendShortString(b, "Inter", 20);
-        } else if (n == 2) {
-            appendShortString(b, "", 20);
-            appendShortString(b, "", 20);
-        } else {
-            appendShortString(b, "Casa " + numero, 20);
-            appendShortString(b, n == 17 ? "" : "Ospite " + numero, 20);
-        }
+        appendShortString(b, n == 1 ? "Citt\xE0 di Castello" : n == 2 ? "" : "Casa " + numero, 20);
+        appendShortString(b, n == 1 ? "Inter" : n == 2 || n == 17 ? "" : "Ospite " + numero, 20);
     }
     return b;
 }

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "TestSupport.h"
@@ -19,10 +17,8 @@ namespace {
 // A measure table record with nothing accepted: two slices (InUso 0, link
 // 'A', Campo 0, values 0..massimo+3 all 0), then Da and A.
 void misura(Bytes& b, int massimo, int a = 32) {
-    for (int t = 0; t < 2; ++t) {
-        b.insert(b.end(), {0, 'A', 0, 0});
-        b.resize(b.size() + 2 * static_cast<std::size_t>(massimo + 4), 0);
-    }
+    appendTabella(b, massimo);
+    appendTabella(b, massimo);
     appendLE(b, 1, 2);
     appendLE(b, static_cast<std::uint32_t>(a), 2);
 }

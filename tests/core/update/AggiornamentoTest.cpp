@@ -3,8 +3,6 @@
 // were.
 #include "core/update/Aggiornamento.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "TestSupport.h"
@@ -79,11 +77,16 @@ int PortaChiusa() {
     return ServerFtpDiProva(vuota.path()).Porta();
 }
 
-}  // namespace
-
-TEST(Aggiornamento, ArchivesReplacedAndParametersFileGone) {
+// A server holding every kind of update, and a program folder to update.
+class AggiornamentoDalServer : public ::testing::Test {
+  protected:
     const ServerAggiornamento server;
     const Programma p;
+};
+
+}  // namespace
+
+TEST_F(AggiornamentoDalServer, ArchivesReplacedAndParametersFileGone) {
     Osservatore o;
     const auto esito = p.Aggiorna(TipoAggiornamento::Archivi, server.Url(), o);
     EXPECT_EQ(esito.stato, Stato::Riuscito);
@@ -94,9 +97,7 @@ TEST(Aggiornamento, ArchivesReplacedAndParametersFileGone) {
     EXPECT_EQ(p.Contenuto().size(), 6U);  // no temporary file, no dwninfo.txt
 }
 
-TEST(Aggiornamento, TeamListsReplaceTheFilesAsTheyAreSpelled) {
-    const ServerAggiornamento server;
-    const Programma p;
+TEST_F(AggiornamentoDalServer, TeamListsReplaceTheFilesAsTheyAreSpelled) {
     Osservatore o;
     EXPECT_EQ(p.Aggiorna(TipoAggiornamento::Squadre, server.Url(), o).messaggio,
               "Aggiornamento delle squadre completato con successo");
@@ -106,9 +107,7 @@ TEST(Aggiornamento, TeamListsReplaceTheFilesAsTheyAreSpelled) {
     EXPECT_EQ(p.Contenuto().size(), 6U);
 }
 
-TEST(Aggiornamento, CouponIsReadAndItsFileDeleted) {
-    const ServerAggiornamento server;
-    const Programma p;
+TEST_F(AggiornamentoDalServer, CouponIsReadAndItsFileDeleted) {
     const auto esito = p.Aggiorna(TipoAggiornamento::Schedina, server.Url());
     ASSERT_EQ(esito.stato, Stato::Riuscito);
     EXPECT_TRUE(esito.messaggio.empty());
@@ -118,9 +117,7 @@ TEST(Aggiornamento, CouponIsReadAndItsFileDeleted) {
     EXPECT_FALSE(fs::exists(p.dir.path() / "Schedine" / "_ludomatic.gsc"));
 }
 
-TEST(Aggiornamento, ProgramExpandedBesideTheProgramAndArchiveDeleted) {
-    const ServerAggiornamento server;
-    const Programma p;
+TEST_F(AggiornamentoDalServer, ProgramExpandedBesideTheProgramAndArchiveDeleted) {
     ScriviZip(server.Radice() / "programma/ludomatic4p.arc", {{"ludomatic", "#!/bin/sh\n", 0100755}, {"LEGGIMI", "x"}});
     const auto esito = p.Aggiorna(TipoAggiornamento::Programma, server.Url());
     ASSERT_EQ(esito.stato, Stato::Riuscito);
@@ -131,9 +128,7 @@ TEST(Aggiornamento, ProgramExpandedBesideTheProgramAndArchiveDeleted) {
     EXPECT_FALSE(fs::exists(p.dir.path() / "ludomatic4.arc"));
 }
 
-TEST(Aggiornamento, ProgramArchiveWithAnEntryOutsideIsRefused) {
-    const ServerAggiornamento server;
-    const Programma p;
+TEST_F(AggiornamentoDalServer, ProgramArchiveWithAnEntryOutsideIsRefused) {
     ScriviZip(server.Radice() / "programma/ludomatic4p.arc", {{"ludomatic", "x"}, {"../fuori", "x"}});
     const auto esito = p.Aggiorna(TipoAggiornamento::Programma, server.Url());
     EXPECT_EQ(esito.messaggio, ludo::MsgArchivioProgrammaNonValido);
@@ -142,9 +137,7 @@ TEST(Aggiornamento, ProgramArchiveWithAnEntryOutsideIsRefused) {
     EXPECT_FALSE(fs::exists(p.dir.path() / "ludomatic4.arc"));
 }
 
-TEST(Aggiornamento, FailuresSayWhyAndChangeNothing) {
-    const ServerAggiornamento server;
-    const Programma p;
+TEST_F(AggiornamentoDalServer, FailuresSayWhyAndChangeNothing) {
     const auto prima = p.Contenuto();
     const auto fallisce = [&](TipoAggiornamento tipo, const std::string& url, const std::string& messaggio) {
         const auto esito = p.Aggiorna(tipo, url);

@@ -3,7 +3,6 @@
 #include "core/update/NuovaVersione.h"
 
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,9 +1,5 @@
 #include "core/update/ParametriAggiornamento.h"
 
-#include <gtest/gtest.h>
-
-#include <sstream>
-
 #include "TestSupport.h"
 
 using ludo::TipoAggiornamento;
