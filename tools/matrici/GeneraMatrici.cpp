@@ -5,7 +5,8 @@
 // 1..n in place of numbers, the fixed numbers first; each matrix has a
 // description file of the same name. The search is bounded by its swaps, so
 // the library comes out the same on any machine; a matrix whose search the
-// clock stops first is left out, and its old files removed.
+// clock stops first is left out, and its old files removed; a matrix already
+// there is only replaced by a smaller one.
 // Usage: genera-matrici DATA_FOLDER [NUMBERS...] (all counts when none given)
 #include <algorithm>
 #include <cstdlib>
@@ -76,6 +77,16 @@ bool scriviDescrizione(const std::filesystem::path& file, int numeri, int fisse,
 
 enum class Esito { Scritta, Esclusa, Errore };
 
+// The columns of the matrix already in the library, 0 when there is none
+// or it cannot be read: a matrix is only replaced by a smaller one, so that
+// a search that happens to do worse than an earlier one loses nothing.
+std::size_t Colonne(const std::filesystem::path& file) {
+    ListaColonne lista;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec) || !LeggiFile(lista, file, false)) return 0;
+    return lista.Conteggio();
+}
+
 Esito genera(const std::filesystem::path& cartella, int numeri, int fisse, int garanzia) {
     const Colonna tutte = (Colonna{1} << numeri) - 1;
     const Colonna posizioniFisse = (Colonna{1} << fisse) - 1;
@@ -94,6 +105,11 @@ Esito genera(const std::filesystem::path& cartella, int numeri, int fisse, int g
         std::filesystem::remove(cartella / nome, ec);
         std::filesystem::remove(base.string() + ".txt", ec);
         return Esito::Esclusa;
+    }
+    const std::size_t giaFatta = Colonne(cartella / nome);
+    if (giaFatta > 0 && giaFatta <= colonne.Conteggio()) {
+        std::cout << nome << ": tenuta quella di " << giaFatta << " colonne" << std::endl;
+        return Esito::Scritta;
     }
     return ScriviFile(colonne, cartella / nome) &&
                    scriviDescrizione(base.string() + ".txt", numeri, fisse, garanzia,
