@@ -880,6 +880,9 @@ bool FinestreRicevitoria(const QDir& destinazione) {
     TFormGeneraSchedine schedine(r.sistema);
     TFrmSistAutomatici sistemi(r.sistema);
     TFormVisGiocate giocate(r.sistema);
+    // In the program "Spoglio" opens the check of the contest's plays; the
+    // picture only needs the button as the user sees it.
+    giocate.ImpostaSpoglio([](ludo::TArchivioGiocate&) {});
     return Foto(dati, destinazione, "dati-ricevitoria.png") &&
            Foto(ridotti, destinazione, "ridotti-immediati.png") &&
            Foto(schedine, destinazione, "generazione-schedine.png") &&
