@@ -25,13 +25,6 @@ inline std::string Record(const ludo::TCondizione& c) {
     return out.str();
 }
 
-// A click on the box of value v of a points control.
-inline void Clicca(TGGraphpt& punti, int v) {
-    const QRect box = punti.RettangoloValore(v);
-    QVERIFY2(!box.isEmpty(), qPrintable(punti.objectName()));
-    QTest::mouseClick(&punti, Qt::LeftButton, {}, box.center());
-}
-
 // Types an interval in "Min" and "Max" and presses "Inserisci" (or Enter).
 inline void Inserisci(QWidget& f, const QString& min, const QString& max, bool invio = false) {
     for (auto [nome, testo] : {std::pair{"EditMin", min}, std::pair{"EditMax", max}}) {

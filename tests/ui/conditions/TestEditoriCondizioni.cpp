@@ -269,9 +269,9 @@ class TestEditoriCondizioni : public QObject {
         auto* alto = C<TPronostico>(*f, "CF17_32");
         QCOMPARE(basso->Colonna(), ludo::Colonna{1} << 1);
         QCOMPARE(alto->Colonna(), ludo::Colonna{1} << 20);
-        QTest::mouseClick(basso, Qt::LeftButton, {}, basso->RettangoloCella(0).center());  // 1 in
-        QTest::mouseClick(alto, Qt::LeftButton, {}, alto->RettangoloCella(4).center());    // 21 out
-        QTest::mouseClick(alto, Qt::LeftButton, {}, alto->RettangoloCella(15).center());   // 32 in
+        Clicca(*basso, 0);  // 1 in
+        Clicca(*alto, 4);   // 21 out
+        Clicca(*alto, 15);  // 32 in
         Clic(*f, "CheckFlag");
         Clic(*f, "OKBtn");
         QCOMPARE(filtro.Numeri, ludo::Colonna{0b11} | (ludo::Colonna{1} << 31));

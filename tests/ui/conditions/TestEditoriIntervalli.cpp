@@ -158,7 +158,7 @@ class TestEditoriIntervalli : public QObject {
         QCOMPARE(massimo->text(), QStringLiteral("192"));  // 17 + 19 + … + 31
         // A click on a match counts at once.
         auto* alto = C<TPronostico>(*f, "Par17_32");
-        QTest::mouseClick(alto, Qt::LeftButton, {}, alto->RettangoloCella(15).center());  // 32 in
+        Clicca(*alto, 15);                                 // 32 in
         QCOMPARE(massimo->text(), QStringLiteral("207"));  // 32 + 31 + … + 19
         Clic(*f, "OKBtn");
         QCOMPARE(somma.Partite, 0x55555555U | (ludo::Colonna{1} << 31));

@@ -14,6 +14,9 @@
 #include <functional>
 
 #include "RispostaFile.h"
+#include "ui/controls/TFormSaver.h"
+#include "ui/controls/TGGraphpt.h"
+#include "ui/controls/TPronostico.h"
 
 template <class T>
 T* C(const QWidget& f, const char* nome) {
@@ -27,6 +30,18 @@ T* C(const QWidget& f, const char* nome) {
 inline void Clic(const QWidget& f, const char* nome) {
     auto* b = C<QAbstractButton>(f, nome);
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(qMin(6, b->width() / 2), b->height() / 2));
+}
+
+// A click on the box of value v of a points control.
+inline void Clicca(TGGraphpt& punti, int v, Qt::MouseButton tasto = Qt::LeftButton) {
+    const QRect box = punti.RettangoloValore(v);
+    QVERIFY2(!box.isEmpty(), qPrintable(punti.objectName()));
+    QTest::mouseClick(&punti, tasto, {}, box.center());
+}
+
+// A click on a cell of a forecast strip.
+inline void Clicca(TPronostico& striscia, int cella, Qt::MouseButton tasto = Qt::LeftButton) {
+    QTest::mouseClick(&striscia, tasto, {}, striscia.RettangoloCella(cella).center());
 }
 
 inline QString TestoDi(const QWidget& f, const char* nome) { return C<QLabel>(f, nome)->text(); }
@@ -80,3 +95,9 @@ void QuandoSiApre(std::function<void(T&)> azione) {
     });
     timer->start(5);
 }
+
+// The program's store of the windows' places and choices, while it lives.
+struct StoreDiProva : TFormSaver {
+    StoreDiProva() { ImpostaProgramma(this); }
+    ~StoreDiProva() { ImpostaProgramma(nullptr); }
+};

@@ -47,10 +47,6 @@
 
 namespace {
 
-void Clicca(TPronosticoF* controllo, int cella) {
-    QTest::mouseClick(controllo, Qt::LeftButton, {}, controllo->RettangoloCella(cella).center());
-}
-
 std::filesystem::path UltimaSchedina(const SistemaDiProva& prova) {
     return ludo::io::resolvePath(prova.Cartella(), ludo::NomeUltimaSchedina);
 }
@@ -288,12 +284,12 @@ class TestTFormPrincipa : public QObject {
         auto* prima = C<TPronosticoF>(p.finestra, "Pronostico1");
         QSignalSpy applicato(p.finestra.findChild<TFormRicalcoloAutomatico*>(),
                              &TFormRicalcoloAutomatico::Applicato);
-        Clicca(prima, 8);
+        Clicca(*prima, 8);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 9u);
         QCOMPARE(TestoDi(p.finestra, "PColonneF"),
                  QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
-        Clicca(prima, 9);
+        Clicca(*prima, 9);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 45u);
     }
