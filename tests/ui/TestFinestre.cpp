@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "controls/ControlliDiProva.h"
 #include "core/conditions/TGruppo.h"
 #include "engine/SistemaDiProva.h"
 #include "ui/archive/TFrmArchivio.h"
@@ -43,7 +44,6 @@
 #include "ui/conditions/TFrmRecuperi.h"
 #include "ui/controls/AvanzamentoCondiviso.h"
 #include "ui/controls/Guida.h"
-#include "ui/controls/TFormSaver.h"
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/controls/TFrmProgresso.h"
@@ -531,8 +531,7 @@ class TestFinestre : public QObject {
     }
 
     void everyWindowOpensAgainWhereItWasLeft() {
-        TFormSaver store;
-        TFormSaver::ImpostaProgramma(&store);
+        StoreDiProva store;
         for (const Voce& voce : Finestre()) {
             if (!voce.ricorda) continue;
             SistemaDiProva p;
@@ -544,7 +543,6 @@ class TestFinestre : public QObject {
             auto finestra = Mostra(voce, p);
             QVERIFY2(finestra->pos() == QPoint(37, 23), voce.nome);
         }
-        TFormSaver::ImpostaProgramma(nullptr);
     }
 };
 
