@@ -27,13 +27,8 @@ inline std::string Record(const ludo::TCondizione& c) {
 
 // Types an interval in "Min" and "Max" and presses "Inserisci" (or Enter).
 inline void Inserisci(QWidget& f, const QString& min, const QString& max, bool invio = false) {
-    for (auto [nome, testo] : {std::pair{"EditMin", min}, std::pair{"EditMax", max}}) {
-        auto* edit = C<QLineEdit>(f, nome);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, testo);
-    }
+    Digita(C<QLineEdit>(f, "EditMin"), min);
+    Digita(C<QLineEdit>(f, "EditMax"), max);
     if (invio) {
         QTest::keyClick(C<QLineEdit>(f, "EditMax"), Qt::Key_Return);
     } else {

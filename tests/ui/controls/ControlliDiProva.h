@@ -46,12 +46,19 @@ inline void Clicca(TPronostico& striscia, int cella, Qt::MouseButton tasto = Qt:
 
 inline QString TestoDi(const QWidget& f, const char* nome) { return C<QLabel>(f, nome)->text(); }
 
-// The texts of a row of a table, from its first column to `colonne` (all by default).
+// The texts of a row of a table, from its first column to `colonne` (all by
+// default); a cell without an item is empty.
 inline QStringList RigaDi(const QTableWidget& t, int riga, int colonne = -1) {
     QStringList celle;
     for (int c = 0; c < (colonne < 0 ? t.columnCount() : colonne); ++c)
-        celle << t.item(riga, c)->text();
+        celle << (t.item(riga, c) != nullptr ? t.item(riga, c)->text() : QString());
     return celle;
+}
+
+// A click on a cell of a table, where the mouse finds it.
+inline void ClicCella(QTableWidget& t, int riga, int colonna) {
+    QTest::mouseClick(t.viewport(), Qt::LeftButton, {},
+                      t.visualRect(t.model()->index(riga, colonna)).center());
 }
 
 // The texts of the rows of a list.
@@ -61,11 +68,13 @@ inline QStringList VociDi(const QListWidget& lista) {
     return voci;
 }
 
-// Replaces the text of a box as the user does: selects it all and types.
+// Replaces the text of a box as the user does: selects it all, deletes it and
+// types (nothing, to leave the box empty).
 template <class Casella>
 void Digita(Casella* box, const QString& testo) {
     box->setFocus();
     box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, testo);
 }
 

@@ -32,8 +32,7 @@ private slots:
         g_->setPtTotali(9);
         g_->setPtVisibili(9);
         g_->resize(g_->sizeHint());
-        g_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(g_.get()));
+        Mostra(*g_);
     }
     void cleanup() { g_.reset(); }
 
