@@ -119,6 +119,11 @@ ludo::ArchivioConcorsi& Archivio(SistemaDiProva& p) {
     return a;
 }
 
+ludo::T_Sistema& SistemaConArchivio(SistemaDiProva& p) {
+    Archivio(p);
+    return *p.sistema;
+}
+
 AvanzamentoCondiviso& Avanzamento() {
     static AvanzamentoCondiviso avanzamento;
     return avanzamento;
@@ -238,11 +243,7 @@ const std::vector<Voce>& Finestre() {
         {"Distanza Specifica (una)", "distanze-particolari", DiMembro(12)},
         {"Resti (uno)", "resti", DiMembro(14)},
         {"Colonna Filtro (una)", "colonne-filtro", DiMembro(17)},
-        {"Aggiornamento Archivio", "aggiornamento-archivio",
-         [](SistemaDiProva& p) {
-             Archivio(p);
-             return Crea<TFrmArchivio>(*p.sistema);
-         }},
+        {"Aggiornamento Archivio", "aggiornamento-archivio", Di<TFrmArchivio>(SistemaConArchivio)},
         {"Modifica Concorso", "modifica-concorso",
          [](SistemaDiProva& p) {
              return Crea<TFrmConcorso>(Archivio(p), ludo::NuovoConcorso(), true);
@@ -369,11 +370,7 @@ const std::vector<Voce>& Finestre() {
              return Crea<TFrmFrequenzaNumeri>(conteggi, std::size_t{4});
          }},
         {"Pronostico Statistico", "pronostico-statistico", Di<TFrmPronosticoStatistico>(Sistema)},
-        {"Analisi Gruppi", "analisi-gruppi",
-         [](SistemaDiProva& p) {
-             Archivio(p);
-             return Crea<TFrmAnalisiGruppi>(*p.sistema);
-         }},
+        {"Analisi Gruppi", "analisi-gruppi", Di<TFrmAnalisiGruppi>(SistemaConArchivio)},
         {"Cerca Fisse", "cerca-fisse", Di<TFrmCercaFisse>(Archivio, Intervallo)},
         {"Guida", nullptr,
          [](SistemaDiProva&) { return Crea<TFrmGuida>(QStringLiteral(LUDO_GUIDA_DIR)); }},

@@ -281,16 +281,15 @@ class TestEditoriCondizioni : public QObject {
     void theSignChoosesTheParity() {
         ludo::TCondizioniSistema cs;
         ludo::TConsecutivita segni(&cs);
-        auto f = Apri(segni);
-        QVERIFY(C<QToolButton>(*f, "SpeedP")->isChecked());
-        Clic(*f, "SpeedD");
-        Clic(*f, "OKBtn");
-        QCOMPARE(segni.Parita, 0);
-        auto g = Apri(segni);
-        QVERIFY(C<QToolButton>(*g, "SpeedD")->isChecked());
-        Clic(*g, "SpeedP");
-        Clic(*g, "OKBtn");
-        QCOMPARE(segni.Parita, 1);
+        // Each opening shows the parity stored, then the other one is chosen.
+        for (const auto& [mostrato, scelto, parita] :
+             {std::tuple{"SpeedP", "SpeedD", 0}, std::tuple{"SpeedD", "SpeedP", 1}}) {
+            auto f = Apri(segni);
+            QVERIFY(C<QToolButton>(*f, mostrato)->isChecked());
+            Clic(*f, scelto);
+            Clic(*f, "OKBtn");
+            QCOMPARE(segni.Parita, parita);
+        }
     }
 
     void formulasMoveBetweenTheListsInTheirOrder() {
