@@ -59,8 +59,7 @@ TEST(Ricevitoria, MatrixNamesLibraryAndDescription) {
         EXPECT_FALSE(LeggiNomeMatrice(nome).has_value()) << nome;
     }
 
-    TempDir dir;
-    std::filesystem::create_directories(dir / "Matrici");
+    CartellaProgramma dir;
     writeFile(dir / "Matrici" / "20F0B1.col", Bytes(4000, 1));
     writeFile(dir / "Matrici" / "20F0B1.txt", bytesOf("Ridotto\r\nventi numeri\r\n"));
     writeFile(dir / "Matrici" / "strano.col", Bytes(8, 1));
