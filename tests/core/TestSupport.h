@@ -109,6 +109,12 @@ inline void appendLE(Bytes& b, std::uint64_t value, int size) {
     for (int i = 0; i < size; ++i) b.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
+// Appends a byte sequence: Bytes, or an array of bytes.
+template <class Pezzo = Bytes>
+void appendBytes(Bytes& b, const Pezzo& pezzo) {
+    b.insert(b.end(), std::begin(pezzo), std::end(pezzo));
+}
+
 inline void appendText(Bytes& b, const std::string& text) { b.insert(b.end(), text.begin(), text.end()); }
 
 inline void appendDouble(Bytes& b, double value) { appendLE(b, std::bit_cast<std::uint64_t>(value), 8); }

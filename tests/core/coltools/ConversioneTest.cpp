@@ -12,8 +12,6 @@ constexpr Colonna kA = 0x000000FFU;  // 1..8
 constexpr Colonna kB = 0x00000FF0U;  // 5..12
 constexpr Colonna kC = 0x20000F0FU;  // 1..4, 9..12, 30
 
-void Append(Bytes& b, const Bytes& altri) { b.insert(b.end(), altri.begin(), altri.end()); }
-
 using Conta = ludo::test::AnnullaDopo;
 
 std::vector<Colonna> ReadAll(const Bytes& b, FormatoColonne formato, bool* errore = nullptr) {
@@ -59,7 +57,7 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
 
     // Cln: sets, then distinct count, 0, 1, 0 and the column count.
     Bytes cln = maschereLE({kA, kB, kC});
-    Append(cln, {13, 0, 1, 0});
+    appendBytes(cln, {13, 0, 1, 0});
     appendLE(cln, 3, 4);
     EXPECT_EQ(WriteAll({kA, kB, kC}, FormatoColonne::Cln), cln);
 
@@ -67,7 +65,7 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     Bytes xgol;
     appendText(xgol, "XgolCOL");
     xgol.insert(xgol.end(), 9, 0);
-    Append(xgol, maschereLE(due));
+    appendBytes(xgol, maschereLE(due));
     EXPECT_EQ(WriteAll(due, FormatoColonne::XGol), xgol);
 
     // Ctl: 1..30, 30, zeros to 616 bytes with the count at 367 and 374;
@@ -80,7 +78,7 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     ctl[374] = 2;
     for (Colonna c : due) {
         appendLE(ctl, c, 4);
-        Append(ctl, {8, 0});
+        appendBytes(ctl, {8, 0});
     }
     EXPECT_EQ(WriteAll(due, FormatoColonne::Ctl), ctl);
 
@@ -96,16 +94,16 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
 
 TEST(Conversione, ReadersSkipHeadersAndTrailers) {
     Bytes cln = maschereLE({kA, kB, kC});
-    Append(cln, {13, 0, 1, 0, 3, 0, 0, 0});
+    appendBytes(cln, {13, 0, 1, 0, 3, 0, 0, 0});
     EXPECT_EQ(ReadAll(cln, FormatoColonne::Cln), (std::vector<Colonna>{kA, kB, kC}));
 
     Bytes omnia = {1, 2, 3, 4, 5, 6, 7, 8, 9, 9};
-    Append(omnia, {8, 0, 0, 0, 0, 0});
+    appendBytes(omnia, {8, 0, 0, 0, 0, 0});
     EXPECT_EQ(ReadAll(omnia, FormatoColonne::Omnia), (std::vector<Colonna>{kA}));
 
     Bytes ctl(616, 0xEE);
     appendLE(ctl, kB, 4);
-    Append(ctl, {8, 0});
+    appendBytes(ctl, {8, 0});
     EXPECT_EQ(ReadAll(ctl, FormatoColonne::Ctl), (std::vector<Colonna>{kB}));
 
     Bytes xgol(16, 'x');

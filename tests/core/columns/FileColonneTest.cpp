@@ -109,8 +109,7 @@ TEST(FileColonneInScrittura, ReplacesTheTargetOnlyWhenConfirmed) {
 TEST(LetturaFileColonne, ReadsBlocksOfAThousandFromWhereTheStreamStands) {
     const auto colonne = colonneDiProva(2345);
     Bytes byte{0xEE, 0xEE};  // a header the reader starts after
-    const Bytes maschere = maschereLE(colonne);
-    byte.insert(byte.end(), maschere.begin(), maschere.end());
+    appendBytes(byte, maschereLE(colonne));
     byte.push_back(0x01);  // a trailing byte that makes no mask
     std::istringstream in(std::string(byte.begin(), byte.end()));
     in.seekg(2);
@@ -133,8 +132,7 @@ TEST(LeggiFile, ReadsWholeMasksFromTheStreamAndIgnoresTrailingBytes) {
     const auto colonne = colonneDiProva(1000);
     Bytes byte;
     appendLE(byte, 0xDEADBEEF, 4);
-    const auto maschere = maschereLE(colonne);
-    byte.insert(byte.end(), maschere.begin(), maschere.end());
+    appendBytes(byte, maschereLE(colonne));
     byte.push_back(0x7F);  // 4001 bytes of columns
     auto in = streamOf(byte);
     in.seekg(4);
