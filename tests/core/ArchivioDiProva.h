@@ -36,10 +36,8 @@ inline void scriviArchivio(const std::filesystem::path& cartella, int anno, std:
     std::filesystem::create_directories(cartella / "ARCHIVI");
     Bytes b;
     std::uint8_t numero = 0;
-    for (const Colonna v : vincenti) {
-        const Bytes r = recordConcorso(static_cast<std::uint8_t>(anno - 1900), ++numero, 1, v);  // "Serie A"
-        b.insert(b.end(), r.begin(), r.end());
-    }
+    for (const Colonna v : vincenti)  // type 1, "Serie A"
+        appendBytes(b, recordConcorso(static_cast<std::uint8_t>(anno - 1900), ++numero, 1, v));
     writeFile(cartella / "ARCHIVI" / "archivio.ttg", b);
 }
 

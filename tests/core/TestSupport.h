@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <filesystem>
@@ -64,8 +65,54 @@ inline std::uint32_t col(std::initializer_list<int> numeri) {
     return m;
 }
 
+// The mask of the numbers 1..n.
+inline Colonna primi(int n) { return n >= 32 ? 0xFFFFFFFFu : (Colonna{1} << n) - 1; }
+
+// Adds to v every way of taking `mancano` more numbers of `resto` into
+// `presa`, those with the lowest number first.
+inline void aggiungiSottoinsiemi(Colonna resto, int mancano, Colonna presa,
+                                 std::vector<Colonna>& v) {
+    if (mancano == 0) return v.push_back(presa);
+    for (Colonna r = resto; std::popcount(r) >= mancano; r &= r - 1) {
+        const Colonna numero = r & (~r + 1);
+        aggiungiSottoinsiemi(r & ~numero, mancano - 1, presa | numero, v);
+    }
+}
+
+// Every k-number subset of insieme, in lexicographic order of the numbers.
+inline std::vector<Colonna> sottoinsiemi(Colonna insieme, int k) {
+    std::vector<Colonna> v;
+    aggiungiSottoinsiemi(insieme, k, 0, v);
+    return v;
+}
+
+// Every 8-number column of insieme, in lexicographic order of the numbers
+// left out: first the one without its lowest numbers.
+inline std::vector<Colonna> colonneDiOtto(Colonna insieme) {
+    std::vector<Colonna> v;
+    for (const Colonna fuori : sottoinsiemi(insieme, std::popcount(insieme) - 8))
+        v.push_back(insieme & ~fuori);
+    return v;
+}
+
+// How many of the developed columns no kept column shares garanzia numbers with.
+inline std::size_t scoperte(const std::vector<Colonna>& sviluppate,
+                            const std::vector<Colonna>& tenute, int garanzia) {
+    return static_cast<std::size_t>(
+        std::count_if(sviluppate.begin(), sviluppate.end(), [&](Colonna c) {
+            return std::none_of(tenute.begin(), tenute.end(),
+                                [&](Colonna k) { return std::popcount(c & k) >= garanzia; });
+        }));
+}
+
 inline void appendLE(Bytes& b, std::uint64_t value, int size) {
     for (int i = 0; i < size; ++i) b.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+// Appends a byte sequence: Bytes, or an array of bytes.
+template <class Pezzo = Bytes>
+void appendBytes(Bytes& b, const Pezzo& pezzo) {
+    b.insert(b.end(), std::begin(pezzo), std::end(pezzo));
 }
 
 inline void appendText(Bytes& b, const std::string& text) { b.insert(b.end(), text.begin(), text.end()); }

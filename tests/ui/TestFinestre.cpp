@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "controls/ControlliDiProva.h"
 #include "core/conditions/TGruppo.h"
 #include "engine/SistemaDiProva.h"
 #include "ui/archive/TFrmArchivio.h"
@@ -43,7 +44,6 @@
 #include "ui/conditions/TFrmRecuperi.h"
 #include "ui/controls/AvanzamentoCondiviso.h"
 #include "ui/controls/Guida.h"
-#include "ui/controls/TFormSaver.h"
 #include "ui/controls/TFrmGuida.h"
 #include "ui/controls/TFrmMessage.h"
 #include "ui/controls/TFrmProgresso.h"
@@ -117,6 +117,11 @@ ludo::ArchivioConcorsi& Archivio(SistemaDiProva& p) {
     }
     ludo::IntervalloTuttoArchivio(p.d().Config.Ricerca.Intervallo, a);
     return a;
+}
+
+ludo::T_Sistema& SistemaConArchivio(SistemaDiProva& p) {
+    Archivio(p);
+    return *p.sistema;
 }
 
 AvanzamentoCondiviso& Avanzamento() {
@@ -238,11 +243,7 @@ const std::vector<Voce>& Finestre() {
         {"Distanza Specifica (una)", "distanze-particolari", DiMembro(12)},
         {"Resti (uno)", "resti", DiMembro(14)},
         {"Colonna Filtro (una)", "colonne-filtro", DiMembro(17)},
-        {"Aggiornamento Archivio", "aggiornamento-archivio",
-         [](SistemaDiProva& p) {
-             Archivio(p);
-             return Crea<TFrmArchivio>(*p.sistema);
-         }},
+        {"Aggiornamento Archivio", "aggiornamento-archivio", Di<TFrmArchivio>(SistemaConArchivio)},
         {"Modifica Concorso", "modifica-concorso",
          [](SistemaDiProva& p) {
              return Crea<TFrmConcorso>(Archivio(p), ludo::NuovoConcorso(), true);
@@ -369,11 +370,7 @@ const std::vector<Voce>& Finestre() {
              return Crea<TFrmFrequenzaNumeri>(conteggi, std::size_t{4});
          }},
         {"Pronostico Statistico", "pronostico-statistico", Di<TFrmPronosticoStatistico>(Sistema)},
-        {"Analisi Gruppi", "analisi-gruppi",
-         [](SistemaDiProva& p) {
-             Archivio(p);
-             return Crea<TFrmAnalisiGruppi>(*p.sistema);
-         }},
+        {"Analisi Gruppi", "analisi-gruppi", Di<TFrmAnalisiGruppi>(SistemaConArchivio)},
         {"Cerca Fisse", "cerca-fisse", Di<TFrmCercaFisse>(Archivio, Intervallo)},
         {"Guida", nullptr,
          [](SistemaDiProva&) { return Crea<TFrmGuida>(QStringLiteral(LUDO_GUIDA_DIR)); }},
@@ -531,8 +528,7 @@ class TestFinestre : public QObject {
     }
 
     void everyWindowOpensAgainWhereItWasLeft() {
-        TFormSaver store;
-        TFormSaver::ImpostaProgramma(&store);
+        StoreDiProva store;
         for (const Voce& voce : Finestre()) {
             if (!voce.ricorda) continue;
             SistemaDiProva p;
@@ -544,7 +540,6 @@ class TestFinestre : public QObject {
             auto finestra = Mostra(voce, p);
             QVERIFY2(finestra->pos() == QPoint(37, 23), voce.nome);
         }
-        TFormSaver::ImpostaProgramma(nullptr);
     }
 };
 

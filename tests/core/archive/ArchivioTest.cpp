@@ -22,8 +22,7 @@ T_Concorso concorso(int anno, int numero, std::uint8_t tipo = SerieA, Colonna v 
 
 TEST(Archivio, RecordsCarryTheYearAsAnOffsetFrom1900AndAnIncompleteLastOneIsDropped) {
     Bytes b = recordConcorso(99, 3, 1, 0x000000FF);
-    const Bytes r2 = recordConcorso(105, 1, 2, 0x80000F0F);
-    b.insert(b.end(), r2.begin(), r2.end());
+    appendBytes(b, recordConcorso(105, 1, 2, 0x80000F0F));
     ArchivioConcorsi a;
     auto in = streamOf(b);
     ASSERT_TRUE(a.LeggiConcorsi(in));

@@ -131,16 +131,7 @@ TEST(FileVocale, AMissingOrShortRecordingCannotBeLoaded) {
     test::TempDir cartella;
     const auto file = PercorsoFileVocale(cartella.path());
     EXPECT_EQ(file, cartella.path() / "WAV" / "vocal.Wav");
-    EXPECT_THROW(
-        {
-            try {
-                CaricaFileVocale(file);
-            } catch (const Errore& e) {
-                EXPECT_STREQ(e.what(), MsgFileVocale);
-                throw;
-            }
-        },
-        Errore);
+    EXPECT_EQ(test::erroreDi([&] { CaricaFileVocale(file); }), MsgFileVocale);
     // A valid recording of one second stops well before number 32.
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary)

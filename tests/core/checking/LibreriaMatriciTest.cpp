@@ -2,45 +2,31 @@
 // of their names: every 8-number column of their numbers that holds their
 // fixed numbers (the first positions) shares the guaranteed points with one
 // of theirs.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <bit>
 #include <unordered_set>
-#include <vector>
 
+#include "TestSupport.h"
 #include "core/checking/Ricevitoria.h"
 #include "core/columns/FileColonne.h"
 
 namespace ludo {
 namespace {
 
-// Calls f with every subset of k numbers of the mask.
-template <typename F>
-void sottoinsiemi(Colonna numeri, int k, Colonna presi, F&& f) {
-    if (k == 0) {
-        f(presi);
-        return;
-    }
-    if (std::popcount(numeri) < k) return;
-    const Colonna primo = numeri & (~numeri + 1);
-    sottoinsiemi(numeri & ~primo, k - 1, presi | primo, f);
-    sottoinsiemi(numeri & ~primo, k, presi, f);
-}
-
 // The winning columns holding the fixed positions that no kept column
 // shares punti numbers with: a winning column is covered exactly when one of
 // its subsets of punti numbers lies in a kept column.
 std::size_t scoperte(const std::vector<Colonna>& tenute, Colonna posizioni, Colonna fisse, int punti) {
     std::unordered_set<Colonna> coperti;
-    for (Colonna k : tenute) sottoinsiemi(k, punti, 0, [&](Colonna s) { coperti.insert(s); });
-    std::size_t quante = 0;
-    sottoinsiemi(posizioni & ~fisse, 8 - std::popcount(fisse), fisse, [&](Colonna vincente) {
-        bool coperta = false;
-        sottoinsiemi(vincente, punti, 0, [&](Colonna s) { coperta = coperta || coperti.count(s) > 0; });
-        quante += coperta ? 0 : 1;
-    });
-    return quante;
+    for (Colonna k : tenute) {
+        for (Colonna s : test::sottoinsiemi(k, punti)) coperti.insert(s);
+    }
+    std::vector<Colonna> vincenti;
+    test::aggiungiSottoinsiemi(posizioni & ~fisse, 8 - std::popcount(fisse), fisse, vincenti);
+    return static_cast<std::size_t>(std::count_if(vincenti.begin(), vincenti.end(), [&](Colonna v) {
+        const auto parti = test::sottoinsiemi(v, punti);
+        return std::none_of(parti.begin(), parti.end(),
+                            [&](Colonna s) { return coperti.count(s) > 0; });
+    }));
 }
 
 TEST(LibreriaMatrici, OgniMatriceGarantisceCioCheIlNomeDice) {

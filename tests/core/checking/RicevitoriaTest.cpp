@@ -59,8 +59,7 @@ TEST(Ricevitoria, MatrixNamesLibraryAndDescription) {
         EXPECT_FALSE(LeggiNomeMatrice(nome).has_value()) << nome;
     }
 
-    TempDir dir;
-    std::filesystem::create_directories(dir / "Matrici");
+    CartellaProgramma dir;
     writeFile(dir / "Matrici" / "20F0B1.col", Bytes(4000, 1));
     writeFile(dir / "Matrici" / "20F0B1.txt", bytesOf("Ridotto\r\nventi numeri\r\n"));
     writeFile(dir / "Matrici" / "strano.col", Bytes(8, 1));
@@ -83,10 +82,9 @@ TEST(Ricevitoria, ApplyingAMatrixMapsPositionsToTheChosenNumbers) {
     TCombinazione numeri;
     const std::uint8_t scelti[] = {30, 2, 4, 6, 8, 10, 12, 14, 16, 20};
     numeri.Aggiungi(scelti);
-    const auto applicata = ApplicaMatrice(matrice, numeri);
-    const std::vector<Colonna> colonne(applicata.begin(), applicata.end());
     // Sorted: 2 4 6 8 10 12 14 16 20 30.
-    EXPECT_EQ(colonne, (std::vector<Colonna>{0x0000AAAAU, 0x2008AAA0U, 0}));
+    EXPECT_EQ(elenco(ApplicaMatrice(matrice, numeri)),
+              (std::vector<Colonna>{0x0000AAAAU, 0x2008AAA0U, 0}));
 }
 
 TEST(Ricevitoria, AutomaticCandidatesAndMatrixNames) {

@@ -31,15 +31,8 @@ TEST(Spoglio, ExpansionMatchesCountingEverySubset) {
     // C(12, 8) = 495 columns scores 4..8.
     const Colonna dodici = col({1, 2, 3, 4, 5, 6, 7, 8, 20, 21, 22, 23});
     Punteggi attesi{};
-    for (Colonna c = 0; c < (1u << 12); ++c) {
-        if (NumeroNumeri(c) != 8) continue;
-        Colonna sottoinsieme = 0;
-        int bit = 0;
-        for (Colonna resto = dodici; resto != 0; resto &= resto - 1, ++bit) {
-            if ((c >> bit) & 1u) sottoinsieme |= resto & (~resto + 1);
-        }
-        ++attesi[static_cast<std::size_t>(NumeriComuni(sottoinsieme, kVincente))];
-    }
+    for (const Colonna c : test::sottoinsiemi(dodici, 8))
+        ++attesi[static_cast<std::size_t>(NumeriComuni(c, kVincente))];
     EXPECT_EQ(SpoglioSingolo(test::listaDi({dodici}), kVincente), attesi);
     EXPECT_EQ(attesi, (Punteggi{0, 0, 0, 0, 70, 224, 168, 32, 1}));
 }
@@ -89,10 +82,7 @@ TEST(Spoglio, TheCheckOfAColumnIncludesTheLinkVerdictAsTheDevelopmentDoes) {
     EXPECT_EQ(RigheCondizioniSbagliate(controllo), std::vector<std::string>{"Errori Ammessi In Totale"});
 
     // Every column of the forecast: the same answer as the development's test.
-    std::vector<Colonna> colonne;
-    for (Colonna c = 0; c < (1u << 13); ++c) {
-        if (NumeroNumeri(c) == 8) colonne.push_back(c);
-    }
+    const auto colonne = test::sottoinsiemi(test::primi(13), 8);
     std::vector<bool> sviluppo;
     sistema.PreparaCondizioni();
     for (Colonna c : colonne) sviluppo.push_back(sistema.Dati->Condizioni.Verifica(c));

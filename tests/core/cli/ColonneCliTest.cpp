@@ -50,9 +50,7 @@ TEST_F(ColonneCli, OperationsGroupingAndPlays) {
     EXPECT_EQ(e.out, "{\"colonne\":0,\"file_creato\":false,\"messaggio\":\"Colonne Ottenute : 0  Nessun File "
                      "Creato\"}\n");
 
-    Bytes nove;
-    for (int escluso = 0; escluso < 9; ++escluso) appendLE(nove, 0x1FFU & ~(1U << escluso), 4);
-    writeFile(dir_ / "nove.Col", nove);
+    writeFile(dir_ / "nove.Col", maschereLE(colonneDiOtto(0x1FF)));
     e = lancia({"accorpa", file("nove.Col"), "--partite", "9", "--out", file("acc.Col")});
     EXPECT_EQ(e.out, "{\"iniziali\":9,\"finali\":1,\"indice\":\"9\",\"schedine\":1}\n");
     EXPECT_EQ(readFile(dir_ / "acc.Col"), maschereLE({0x1FF}));

@@ -2,26 +2,13 @@
 
 #include <tuple>
 
-#include <algorithm>
-
 #include "TestSupport.h"
-
-namespace {
 
 using namespace ludo;
 using namespace ludo::test;
 
-// The columns of 8 numbers of a set, in the order of the expansion.
-ListaColonne Sviluppo(Colonna insieme) {
-    ListaColonne lista;
-    Espandi(lista, insieme, false);
-    return lista;
-}
-
-}  // namespace
-
 TEST(Accorpa, AllColumnsOfNineNumbersBecomeOneIntegral) {
-    auto lista = Sviluppo(0x1FF);
+    auto lista = listaDi(colonneDiOtto(0x1FF));
     const auto esito = Accorpa(lista, 9, NessunAvanzamento());
     EXPECT_EQ(esito.stato, EsitoAccorpa::Stato::Completato);
     EXPECT_EQ(elenco(lista), std::vector<Colonna>{0x1FF});
@@ -31,8 +18,8 @@ TEST(Accorpa, AllColumnsOfNineNumbersBecomeOneIntegral) {
 
 TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
     // All 45 columns of 1..10, then the 9 of 11..19, then a loose column.
-    auto lista = Sviluppo(0x3FF);
-    for (Colonna c : Sviluppo(0x7FC00)) lista.Aggiungi(c);
+    auto lista = listaDi(colonneDiOtto(0x3FF));
+    for (Colonna c : colonneDiOtto(0x7FC00)) lista.Aggiungi(c);
     lista.Aggiungi(0xFF00000U);
     const auto esito = Accorpa(lista, 10, NessunAvanzamento());
     EXPECT_EQ(elenco(lista), (std::vector<Colonna>{0x3FF, 0x7FC00, 0xFF00000U}));
@@ -41,8 +28,7 @@ TEST(Accorpa, LargerGroupsFirstThenSmallerOnesAmongTheRest) {
 }
 
 TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
-    auto mancante = Sviluppo(0x1FF);
-    std::vector<Colonna> colonne = elenco(mancante);
+    std::vector<Colonna> colonne = colonneDiOtto(0x1FF);
     colonne.erase(colonne.begin() + 4);
     auto lista = listaDi(colonne);
     auto esito = Accorpa(lista, 9, NessunAvanzamento());
@@ -51,7 +37,7 @@ TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
     EXPECT_EQ(esito.Schedine(), 2U);  // 8 columns: one slip and a part
 
     // With 8 selected matches no pass runs: the columns come back unchanged.
-    auto tutte = Sviluppo(0x1FF);
+    auto tutte = listaDi(colonneDiOtto(0x1FF));
     esito = Accorpa(tutte, 8, NessunAvanzamento());
     EXPECT_EQ(esito.finali, 9U);
 
@@ -62,7 +48,7 @@ TEST(Accorpa, IncompleteOrUngroupableListsStayAsTheyAre) {
 TEST(Accorpa, ARepeatedColumnCountsOnceSoTheIntegralPlaysOnlyColumnsOfTheList) {
     // The eight columns of 1..9 other than 1..8, one of them twice: nine
     // columns, but {1..9} would also play 1..8.
-    std::vector<Colonna> colonne = elenco(Sviluppo(0x1FF));
+    std::vector<Colonna> colonne = colonneDiOtto(0x1FF);
     colonne.erase(std::find(colonne.begin(), colonne.end(), Colonna{0xFF}));
     colonne.push_back(colonne[3]);
     auto lista = listaDi(colonne);
@@ -71,14 +57,14 @@ TEST(Accorpa, ARepeatedColumnCountsOnceSoTheIntegralPlaysOnlyColumnsOfTheList) {
 
     // With all nine the group forms, and the repeated column stays beside it:
     // the same ten bets.
-    auto tutte = Sviluppo(0x1FF);
+    auto tutte = listaDi(colonneDiOtto(0x1FF));
     tutte.Aggiungi(colonne[3]);
     Accorpa(tutte, 9, NessunAvanzamento());
     EXPECT_EQ(elenco(tutte), (std::vector<Colonna>{0x1FF, colonne[3]}));
 }
 
 TEST(Accorpa, CancelLeavesTheListUnchangedAndPassSizesFollowTheForecast) {
-    auto lista = Sviluppo(0x1FF);
+    auto lista = listaDi(colonneDiOtto(0x1FF));
     AnnullaDopo annulla(0);
     EXPECT_EQ(Accorpa(lista, 9, annulla).stato, EsitoAccorpa::Stato::Annullato);
     EXPECT_EQ(lista.Conteggio(), 9U);

@@ -12,14 +12,6 @@ constexpr Colonna kA = 0x000000FFU;  // 1..8
 constexpr Colonna kB = 0x00000FF0U;  // 5..12
 constexpr Colonna kC = 0x20000F0FU;  // 1..4, 9..12, 30
 
-Bytes NumberBytes(std::initializer_list<int> numeri) {
-    Bytes b;
-    for (int n : numeri) b.push_back(static_cast<std::uint8_t>(n));
-    return b;
-}
-
-void Append(Bytes& b, const Bytes& altri) { b.insert(b.end(), altri.begin(), altri.end()); }
-
 using Conta = ludo::test::AnnullaDopo;
 
 std::vector<Colonna> ReadAll(const Bytes& b, FormatoColonne formato, bool* errore = nullptr) {
@@ -54,18 +46,18 @@ TEST(Conversione, DestinationNames) {
 TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     const std::vector<Colonna> due = {kA, kB};
     // Stg: 8 number bytes a column.
-    const Bytes stg = NumberBytes({1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12});
+    const Bytes stg = {1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12};
     EXPECT_EQ(WriteAll(due, FormatoColonne::Stg), stg);
 
     // Omnia: records of 10 bytes, then the count of distinct numbers and 5 zeros.
-    const Bytes omnia = NumberBytes({1,  2, 3, 4, 5, 6,  7,  8,  0, 0,  // column 1
-                                     5,  6, 7, 8, 9, 10, 11, 12, 0, 0,  // column 2
-                                     12, 0, 0, 0, 0, 0});
+    const Bytes omnia = {1,  2, 3, 4, 5, 6,  7,  8,  0, 0,  // column 1
+                         5,  6, 7, 8, 9, 10, 11, 12, 0, 0,  // column 2
+                         12, 0, 0, 0, 0, 0};
     EXPECT_EQ(WriteAll(due, FormatoColonne::Omnia), omnia);
 
     // Cln: sets, then distinct count, 0, 1, 0 and the column count.
     Bytes cln = maschereLE({kA, kB, kC});
-    Append(cln, NumberBytes({13, 0, 1, 0}));
+    appendBytes(cln, {13, 0, 1, 0});
     appendLE(cln, 3, 4);
     EXPECT_EQ(WriteAll({kA, kB, kC}, FormatoColonne::Cln), cln);
 
@@ -73,7 +65,7 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     Bytes xgol;
     appendText(xgol, "XgolCOL");
     xgol.insert(xgol.end(), 9, 0);
-    Append(xgol, maschereLE(due));
+    appendBytes(xgol, maschereLE(due));
     EXPECT_EQ(WriteAll(due, FormatoColonne::XGol), xgol);
 
     // Ctl: 1..30, 30, zeros to 616 bytes with the count at 367 and 374;
@@ -86,12 +78,12 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
     ctl[374] = 2;
     for (Colonna c : due) {
         appendLE(ctl, c, 4);
-        Append(ctl, NumberBytes({8, 0}));
+        appendBytes(ctl, {8, 0});
     }
     EXPECT_EQ(WriteAll(due, FormatoColonne::Ctl), ctl);
 
     // Bgp: one byte 8, then number bytes.
-    Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8});
+    Bytes bgp = {8, 1, 2, 3, 4, 5, 6, 7, 8};
     EXPECT_EQ(WriteAll({kA}, FormatoColonne::Bgp), bgp);
 
     // Col: the sets, nothing else; text lines of 3-character fields, CR LF between.
@@ -102,16 +94,16 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
 
 TEST(Conversione, ReadersSkipHeadersAndTrailers) {
     Bytes cln = maschereLE({kA, kB, kC});
-    Append(cln, NumberBytes({13, 0, 1, 0, 3, 0, 0, 0}));
+    appendBytes(cln, {13, 0, 1, 0, 3, 0, 0, 0});
     EXPECT_EQ(ReadAll(cln, FormatoColonne::Cln), (std::vector<Colonna>{kA, kB, kC}));
 
-    Bytes omnia = NumberBytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 9});
-    Append(omnia, NumberBytes({8, 0, 0, 0, 0, 0}));
+    Bytes omnia = {1, 2, 3, 4, 5, 6, 7, 8, 9, 9};
+    appendBytes(omnia, {8, 0, 0, 0, 0, 0});
     EXPECT_EQ(ReadAll(omnia, FormatoColonne::Omnia), (std::vector<Colonna>{kA}));
 
     Bytes ctl(616, 0xEE);
     appendLE(ctl, kB, 4);
-    Append(ctl, NumberBytes({8, 0}));
+    appendBytes(ctl, {8, 0});
     EXPECT_EQ(ReadAll(ctl, FormatoColonne::Ctl), (std::vector<Colonna>{kB}));
 
     Bytes xgol(16, 'x');
@@ -120,7 +112,7 @@ TEST(Conversione, ReadersSkipHeadersAndTrailers) {
     EXPECT_EQ(ReadAll(xgol, FormatoColonne::XGol), (std::vector<Colonna>{kC}));
 
     // A zero byte stands for number 32; a byte wraps modulo 32.
-    Bytes bgp = NumberBytes({8, 0, 2, 3, 4, 5, 6, 7, 33});
+    Bytes bgp = {8, 0, 2, 3, 4, 5, 6, 7, 33};
     EXPECT_EQ(ReadAll(bgp, FormatoColonne::Bgp), (std::vector<Colonna>{0x8000007FU}));
 
     // Files shorter than their header or trailer hold no columns.
@@ -175,7 +167,7 @@ TEST(ConversioneBatch, ConvertsEachSelectedFileAndWritesTheBgpCompanion) {
     EXPECT_EQ(creati, (std::vector<int>{1, 2}));
     EXPECT_EQ(conta.fasi, (std::vector<std::string>{"a.b.Col (1 di 2)", "uno.Col (2 di 2)"}));
     EXPECT_EQ(esito.messaggio, "Conversione terminata con successo.");
-    Bytes bgp = NumberBytes({8, 1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12});
+    Bytes bgp = {8, 1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12};
     EXPECT_EQ(readFile(dir / "dest" / "a.Bgp"), bgp);
     Bytes nbp;
     for (int n = 1; n <= 30; ++n) nbp.push_back(static_cast<std::uint8_t>(n));

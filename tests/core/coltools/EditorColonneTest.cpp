@@ -121,8 +121,7 @@ TEST(EditorColonne, InsertingDeletingAndInsertingAFile) {
 }
 
 TEST(EditorColonne, SavingWritesTheNonEmptyColumnsAndNamesTheList) {
-    TempDir dir;
-    std::filesystem::create_directories(dir / "COLONNE");
+    CartellaProgramma dir;
     auto editor =
         Digitate(dir.path(), {{8, 7, 6, 5, 4, 3, 2, 1}, kVuota, {9, 10, 11, 12, 13, 14, 15, 16}});
     editor.Modificato = true;

@@ -109,8 +109,7 @@ TEST(FileColonneInScrittura, ReplacesTheTargetOnlyWhenConfirmed) {
 TEST(LetturaFileColonne, ReadsBlocksOfAThousandFromWhereTheStreamStands) {
     const auto colonne = colonneDiProva(2345);
     Bytes byte{0xEE, 0xEE};  // a header the reader starts after
-    const Bytes maschere = maschereLE(colonne);
-    byte.insert(byte.end(), maschere.begin(), maschere.end());
+    appendBytes(byte, maschereLE(colonne));
     byte.push_back(0x01);  // a trailing byte that makes no mask
     std::istringstream in(std::string(byte.begin(), byte.end()));
     in.seekg(2);
@@ -133,8 +132,7 @@ TEST(LeggiFile, ReadsWholeMasksFromTheStreamAndIgnoresTrailingBytes) {
     const auto colonne = colonneDiProva(1000);
     Bytes byte;
     appendLE(byte, 0xDEADBEEF, 4);
-    const auto maschere = maschereLE(colonne);
-    byte.insert(byte.end(), maschere.begin(), maschere.end());
+    appendBytes(byte, maschereLE(colonne));
     byte.push_back(0x7F);  // 4001 bytes of columns
     auto in = streamOf(byte);
     in.seekg(4);
@@ -163,15 +161,8 @@ TEST(LeggiFile, ExpandsLargerSetsWhileReading) {
     ASSERT_EQ(colonne.size(), 47U);
     EXPECT_EQ(colonne.front(), otto);
     EXPECT_EQ(colonne.back(), otto);
-    // The 45 columns of the ten, built here pair by pair of numbers left out.
-    std::vector<Colonna> attese;
-    std::vector<Colonna> bit;
-    for (Colonna m = dieci; m != 0; m &= m - 1) bit.push_back(m & ~(m - 1));
-    for (std::size_t i = 0; i < bit.size(); ++i) {
-        for (std::size_t j = i + 1; j < bit.size(); ++j)
-            attese.push_back(dieci & ~bit[i] & ~bit[j]);
-    }
-    EXPECT_EQ(std::vector<Colonna>(colonne.begin() + 1, colonne.end() - 1), attese);
+    // The 45 columns of the ten, in the order of the pairs of numbers left out.
+    EXPECT_EQ(std::vector<Colonna>(colonne.begin() + 1, colonne.end() - 1), colonneDiOtto(dieci));
 
     auto senza = streamOf(maschereLE({otto, dieci, sette}));
     ASSERT_TRUE(LeggiFile(lista, senza, false));

@@ -8,29 +8,6 @@
 using namespace ludo;
 using namespace ludo::test;
 
-namespace {
-
-// The 8-number subsets of a set, enumerated independently: the positions
-// left out, as tuples in lexicographic order.
-std::vector<Colonna> sottoinsiemiDiOtto(Colonna set) {
-    std::vector<Colonna> numeri;
-    for (Colonna m = set; m != 0; m &= m - 1) numeri.push_back(m & ~(m - 1));
-    const std::size_t togli = numeri.size() - 8;
-    std::vector<bool> tolto(numeri.size(), false);
-    std::fill(tolto.begin(), tolto.begin() + static_cast<std::ptrdiff_t>(togli), true);
-    std::vector<Colonna> attese;
-    do {
-        Colonna c = set;
-        for (std::size_t i = 0; i < numeri.size(); ++i) {
-            if (tolto[i]) c &= ~numeri[i];
-        }
-        attese.push_back(c);
-    } while (std::prev_permutation(tolto.begin(), tolto.end()));
-    return attese;
-}
-
-}  // namespace
-
 TEST(ListaColonne, BothEndsAcrossManyBlocksKeepTheOrderOfADeque) {
     std::mt19937 caso(7);
     std::deque<Colonna> attesa;
@@ -136,14 +113,14 @@ TEST(Espandi, LargerSetsFollowTheOrderOfTheNumbersLeftOut) {
     const auto colonne = elenco(lista);
     ASSERT_EQ(colonne.size(), 45U);
     EXPECT_EQ(colonne[1], col({3, 7, 10, 12, 18, 19, 26, 32})) << "without the 1st and 3rd";
-    EXPECT_EQ(colonne, sottoinsiemiDiOtto(dieci));
+    EXPECT_EQ(colonne, colonneDiOtto(dieci));
 
     // Nine numbers leave out each in turn from the smallest.
     for (const Colonna set :
          {col({2, 3, 5, 8, 13, 21, 22, 30, 31}), col({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}),
           0x00FFF000u, 0xF0F0F0F0u}) {
         Espandi(lista, set, true);
-        const auto attese = sottoinsiemiDiOtto(set);
+        const auto attese = colonneDiOtto(set);
         ASSERT_EQ(lista.Conteggio(), attese.size()) << std::hex << set;
         EXPECT_TRUE(std::equal(lista.begin(), lista.end(), attese.begin())) << std::hex << set;
     }

@@ -145,10 +145,8 @@ TEST(Records, SommaAndPuntiTraBytes) {
     Bytes atteso = {CodSomma, 1};
     appendLE(atteso, 0x80000001, 4);
     for (int i = 0; i < 43; ++i) {
-        const auto min = io::toReal48(i == 0 ? 1.0 : 0.0);
-        const auto max = io::toReal48(i == 0 ? 100.0 : 0.0);
-        atteso.insert(atteso.end(), min.begin(), min.end());
-        atteso.insert(atteso.end(), max.begin(), max.end());
+        appendBytes(atteso, io::toReal48(i == 0 ? 1.0 : 0.0));    // Min
+        appendBytes(atteso, io::toReal48(i == 0 ? 100.0 : 0.0));  // Max
         appendLE(atteso, 1, 2);  // Stato
         appendLE(atteso, 0, 2);  // Livello
     }

@@ -12,18 +12,6 @@ using namespace ludo::test;
 
 namespace {
 
-Colonna primi(int n) { return (Colonna{1} << n) - 1; }
-
-// Every subset of `insieme` with k numbers, found by walking all its subsets.
-std::vector<Colonna> sottoinsiemiDi(Colonna insieme, int k) {
-    std::vector<Colonna> v;
-    for (Colonna s = insieme;; s = (s - 1) & insieme) {
-        if (std::popcount(s) == k) v.push_back(s);
-        if (s == 0) break;
-    }
-    return v;
-}
-
 // The tallies counted one column at a time: (8, 7, 6 points) → results.
 struct Riferimento {
     std::map<std::tuple<int, int, int>, int> conteggi;
@@ -82,7 +70,7 @@ TEST_F(Garanzie, SmallForecastsGiveTheirKnownTables) {
     // Nine matches, all nine columns, one error: each of the 36 results of 7
     // lies in 2 columns and shares 6 numbers with the other 7.
     d().Pronostico = primi(9);
-    d().Colonne = listaDi(sottoinsiemiDi(primi(9), 8));
+    d().Colonne = listaDi(sottoinsiemi(primi(9), 8));
     ImpostazioniGaranzie imp;
     imp.Errori = {true, true, true};
     mai.fasi.clear();
@@ -92,11 +80,11 @@ TEST_F(Garanzie, SmallForecastsGiveTheirKnownTables) {
     EXPECT_EQ(sistema_->Garanzie.Tabella(7), (TabellaVincite{{7, 2, 0, 1.0}}));
     const std::vector<Colonna> colonne(d().Colonne.begin(), d().Colonne.end());
     for (int errori = 0; errori <= 2; ++errori) {
-        const auto attesa = contaUnoAUno(colonne, sottoinsiemiDi(primi(9), 8 - errori));
+        const auto attesa = contaUnoAUno(colonne, sottoinsiemi(primi(9), 8 - errori));
         SCOPED_TRACE(errori);
         atteseUguali(sistema_->Garanzie.Tabella(8 - errori), attesa);
     }
-    EXPECT_EQ(contaUnoAUno(colonne, sottoinsiemiDi(primi(9), 7)).contati, 36);
+    EXPECT_EQ(contaUnoAUno(colonne, sottoinsiemi(primi(9), 7)).contati, 36);
     EXPECT_EQ(sistema_->Garanzie.Contati, 84)
         << "the two-error table is the last one filled: C(9, 6)";
     EXPECT_EQ(mai.fasi,
@@ -114,7 +102,7 @@ TEST_F(Garanzie, AgreesWithCountingEveryColumnForAnyColumnSet) {
         const int n = 10 + prova % 5;
         const Colonna pronostico = primi(n) << (prova % 3);
         std::vector<Colonna> colonne;
-        const auto tutte = sottoinsiemiDi(pronostico, 8);
+        const auto tutte = sottoinsiemi(pronostico, 8);
         std::uniform_int_distribution<std::size_t> scelta(0, tutte.size() - 1);
         for (int i = 0; i < 60 + prova * 20; ++i) colonne.push_back(tutte[scelta(gen)]);
         colonne.push_back(colonne.front());
@@ -125,7 +113,7 @@ TEST_F(Garanzie, AgreesWithCountingEveryColumnForAnyColumnSet) {
         for (int errori = 0; errori <= 2; ++errori) {
             TabelleGaranzie t;
             ASSERT_TRUE(GaranziePronostico(t, lista, pronostico, errori, {}, NessunAvanzamento()));
-            const auto attesa = contaUnoAUno(colonne, sottoinsiemiDi(pronostico, 8 - errori));
+            const auto attesa = contaUnoAUno(colonne, sottoinsiemi(pronostico, 8 - errori));
             SCOPED_TRACE(testing::Message() << "prova " << prova << " errori " << errori);
             atteseUguali(t.Tabella(8 - errori), attesa);
             EXPECT_EQ(t.Contati, attesa.contati);
@@ -151,17 +139,15 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
     const auto& t = sistema_->Garanzie.Tabella(8);
     // The third result holds 7 of the ten numbers: the 3 columns holding all
     // 7 score 7, the 21 lacking one of them score 6.
-    ListaColonne espanse;
-    Espandi(espanse, dieci, true);
-    const std::vector<Colonna> colonne(espanse.begin(), espanse.end());
+    const auto colonne = colonneDiOtto(dieci);
     atteseUguali(t, contaUnoAUno(colonne, risultati));
     EXPECT_EQ(sistema_->Garanzie.Contati, 3) << "a result nobody wins on still counts";
     EXPECT_TRUE(sistema_->Garanzie.Tabella(7).empty());
 
     // A comparison mask of more than 8 numbers is one result, scored whole.
     TabelleGaranzie larghe;
-    ASSERT_TRUE(
-        GaranzieConfronto(larghe, espanse, listaDi({dieci | col({1})}), {}, NessunAvanzamento()));
+    ASSERT_TRUE(GaranzieConfronto(larghe, listaDi(colonne), listaDi({dieci | col({1})}), {},
+                                  NessunAvanzamento()));
     EXPECT_EQ(larghe.Tabella(8), (TabellaVincite{{0, 0, 45, 1.0}}));
 
     // An unreadable file stops before anything changes.
@@ -173,7 +159,7 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
 
 TEST_F(Garanzie, ConditionsDecideWhichResultsCount) {
     d().Pronostico = primi(9);
-    d().Colonne = listaDi(sottoinsiemiDi(primi(9), 8));
+    d().Colonne = listaDi(sottoinsiemi(primi(9), 8));
     ImpostazioniGaranzie imp;
     imp.ApplicaCondizioni = true;
     // The fixed match 1: only the 8 results holding it count, each won by
@@ -201,7 +187,7 @@ TEST_F(Garanzie, ConditionsDecideWhichResultsCount) {
 
 TEST_F(Garanzie, CancelKeepsTheRawCountsOfTheTableBeingFilled) {
     d().Pronostico = primi(12);
-    d().Colonne = listaDi(sottoinsiemiDi(primi(12), 8));
+    d().Colonne = listaDi(sottoinsiemi(primi(12), 8));
     ImpostazioniGaranzie imp;
     imp.Errori = {true, true, true};
     AnnullaDopo presto(40);  // a few polls into the no-error table

@@ -1,9 +1,6 @@
 // The improved reduction and the neighbourhoods it searches, checked against
 // coverage counted here column by column.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <bit>
 #include <set>
 
 #include "TestSupport.h"
@@ -13,55 +10,24 @@
 #include "core/engine/RiduzioneMigliorata.h"
 #include "core/engine/Sviluppo.h"
 #include "core/engine/VicinatoColonne.h"
-#include "core/io/ProgramFolder.h"
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
+using namespace ludo::test;
 
 namespace {
 
 // Every column of 8 of the numbers in the mask that holds all of fisse.
-void aggiungiColonne(Colonna resto, Colonna presa, Colonna fisse, std::vector<Colonna>& v) {
-    if (std::popcount(presa) == 8) {
-        if ((presa & fisse) == fisse) v.push_back(presa);
-        return;
-    }
-    if (std::popcount(presa) + std::popcount(resto) < 8) return;
-    const Colonna numero = resto & (~resto + 1);
-    aggiungiColonne(resto & ~numero, presa | numero, fisse, v);
-    aggiungiColonne(resto & ~numero, presa, fisse, v);
-}
-
 std::vector<Colonna> colonneDi(Colonna numeri, Colonna fisse = 0) {
     std::vector<Colonna> v;
-    aggiungiColonne(numeri, 0, fisse, v);
+    aggiungiSottoinsiemi(numeri & ~fisse, 8 - std::popcount(fisse), fisse, v);
     return v;
 }
 
-Colonna primi(int n) { return (Colonna{1} << n) - 1; }
-
 int comuni(Colonna a, Colonna b) { return std::popcount(a & b); }
 
-// The developed columns no kept column shares garanzia numbers with.
-std::size_t scoperte(const std::vector<Colonna>& sviluppate, const std::vector<Colonna>& tenute,
-                     int garanzia) {
-    return static_cast<std::size_t>(
-        std::count_if(sviluppate.begin(), sviluppate.end(), [&](Colonna w) {
-            return std::none_of(tenute.begin(), tenute.end(),
-                                [&](Colonna k) { return comuni(w, k) >= garanzia; });
-        }));
-}
-
-ListaColonne lista(const std::vector<Colonna>& colonne) {
-    ListaColonne l;
-    for (Colonna c : colonne) l.Aggiungi(c);
-    return l;
-}
-
-std::vector<Colonna> elenco(const ListaColonne& l) { return {l.begin(), l.end()}; }
-
 std::size_t greedy(const std::vector<Colonna>& sviluppate, int garanzia) {
-    ListaColonne l = lista(sviluppate);
+    ListaColonne l = listaDi(sviluppate);
     RiduzioneOttimizzata(l, 8 - garanzia, NessunAvanzamento(), {});
     return l.Conteggio();
 }
@@ -74,19 +40,12 @@ ParametriMigliorata passi(std::uint64_t quanti, std::uint64_t seme = 1) {
     return p;
 }
 
-// Cancels from the first check once the search has begun (phase 4), or
-// from the check numbered dopo.
-class Annulla : public Avanzamento {
-  public:
-    explicit Annulla(int dopo = -1) : dopo_(dopo) {}
-    [[nodiscard]] bool annullato() const override {
-        return inRicerca || (dopo_ >= 0 && ++controlli_ > dopo_);
-    }
+// Cancels as AnnullaDopo does, and from the first check once the search
+// has begun (phase 4).
+struct Annulla : AnnullaDopo {
+    using AnnullaDopo::AnnullaDopo;
+    [[nodiscard]] bool annullato() const override { return inRicerca || AnnullaDopo::annullato(); }
     bool inRicerca = false;
-
-  private:
-    int dopo_;
-    mutable int controlli_ = 0;
 };
 
 }  // namespace
@@ -99,8 +58,8 @@ TEST(VicinatoColonne, EveryNeighbourOnceWithinTheRadius) {
         if (std::popcount(c & 0x55555555u) % 2 == 0) filtrate.push_back(c);
     }
     for (const auto& [colonne, completo] :
-         {std::pair{colonneDi(primi(12)), true},
-          std::pair{colonneDi(primi(11), test::col({3})), true}, std::pair{filtrate, false}}) {
+         {std::pair{colonneDi(primi(12)), true}, std::pair{colonneDi(primi(11), col({3})), true},
+          std::pair{filtrate, false}}) {
         for (int raggio : {1, 2}) {
             const VicinatoColonne v(colonne, raggio);
             ASSERT_EQ(v.N(), colonne.size());
@@ -122,7 +81,7 @@ TEST(VicinatoColonne, EveryNeighbourOnceWithinTheRadius) {
         }
     }
     const VicinatoColonne v(colonneDi(primi(12)), 2);
-    EXPECT_EQ(v.Indice(test::col({1, 2, 3, 4, 5, 6, 7, 13})), -1) << "a number outside the set";
+    EXPECT_EQ(v.Indice(col({1, 2, 3, 4, 5, 6, 7, 13})), -1) << "a number outside the set";
     EXPECT_EQ(v.Indice(primi(9)), -1) << "nine numbers";
     int visite = 0;
     EXPECT_FALSE(v.Finche(0, [&](std::size_t) { return ++visite < 3; }));
@@ -134,16 +93,15 @@ TEST(VicinatoColonne, EveryNeighbourOnceWithinTheRadius) {
     for (int t = 0; t < 12; ++t) j = v.Ruotata(static_cast<std::size_t>(j));
     EXPECT_EQ(static_cast<std::size_t>(j), i);
     // Turning only the first five: 1, 3, 5 become 2, 4, 1; five turns come back.
-    const auto k = static_cast<std::size_t>(v.Indice(test::col({1, 3, 5, 7, 9, 10, 11, 12})));
-    EXPECT_EQ(v.Col(static_cast<std::size_t>(v.Ruotata(k, 5))),
-              test::col({1, 2, 4, 7, 9, 10, 11, 12}));
+    const auto k = static_cast<std::size_t>(v.Indice(col({1, 3, 5, 7, 9, 10, 11, 12})));
+    EXPECT_EQ(v.Col(static_cast<std::size_t>(v.Ruotata(k, 5))), col({1, 2, 4, 7, 9, 10, 11, 12}));
     j = static_cast<std::int32_t>(k);
     for (int t = 0; t < 5; ++t) j = v.Ruotata(static_cast<std::size_t>(j), 5);
     EXPECT_EQ(static_cast<std::size_t>(j), k);
 }
 
 TEST(OrbiteColonne, OrbitsPartitionTheColumnsAndCoverAsTheirColumnsDo) {
-    const auto colonne = colonneDi(primi(10), test::col({10}));
+    const auto colonne = colonneDi(primi(10), col({10}));
     const VicinatoColonne v(colonne, 1);
     for (int giro : {9, 7}) {  // free numbers 1..9: all of them turn, or 1..7
         const OrbiteColonne o(v, giro);
@@ -236,14 +194,14 @@ TEST(RiduzioneMigliorata, CoversEverythingWithNoMoreColumnsThanTheGreedyCover) {
                          {colonneDi(primi(11)), 7},
                          {colonneDi(primi(12)), 7},
                          {colonneDi(primi(12)), 6},
-                         {colonneDi(primi(12), test::col({1})), 6},
-                         {colonneDi(primi(13), test::col({4, 9})), 7},
+                         {colonneDi(primi(12), col({1})), 6},
+                         {colonneDi(primi(13), col({4, 9})), 7},
                          {pari, 7},
                          {pari, 6}};
     for (const auto& caso : casi) {
         SCOPED_TRACE(std::to_string(caso.sviluppate.size()) + " columns, guarantee " +
                      std::to_string(caso.garanzia));
-        ListaColonne l = lista(caso.sviluppate);
+        ListaColonne l = listaDi(caso.sviluppate);
         const auto esito =
             RiduzioneMigliorata(l, 8 - caso.garanzia, passi(4000), NessunAvanzamento(), {});
         const auto tenute = elenco(l);
@@ -262,15 +220,15 @@ TEST(RiduzioneMigliorata, CoversEverythingWithNoMoreColumnsThanTheGreedyCover) {
         }
     }
     // Where the greedy cover is far from the best, the search finds a smaller one.
-    ListaColonne dodici = lista(colonneDi(primi(12)));
+    ListaColonne dodici = listaDi(colonneDi(primi(12)));
     EXPECT_LE(RiduzioneMigliorata(dodici, 1, passi(100000), NessunAvanzamento(), {}).Finali, 27u);
     EXPECT_GT(greedy(colonneDi(primi(12)), 7), 27u);
 }
 
 TEST(RiduzioneMigliorata, TheSameSeedAndBoundGiveTheSameColumns) {
     const auto sviluppate = colonneDi(primi(13));
-    ListaColonne a = lista(sviluppate);
-    ListaColonne b = lista(sviluppate);
+    ListaColonne a = listaDi(sviluppate);
+    ListaColonne b = listaDi(sviluppate);
     const auto primo = RiduzioneMigliorata(a, 1, passi(30000, 7), NessunAvanzamento(), {});
     const auto secondo = RiduzioneMigliorata(b, 1, passi(30000, 7), NessunAvanzamento(), {});
     EXPECT_EQ(elenco(a), elenco(b));
@@ -281,8 +239,8 @@ TEST(RiduzioneMigliorata, TheSameSeedAndBoundGiveTheSameColumns) {
 TEST(RiduzioneMigliorata, ACancelledRunLeavesAValidCover) {
     const auto sviluppate = colonneDi(primi(12));
     // Before the greedy cover is complete: the developed columns stay.
-    Annulla subito(0);
-    ListaColonne l = lista(sviluppate);
+    AnnullaDopo subito(0);
+    ListaColonne l = listaDi(sviluppate);
     auto esito = RiduzioneMigliorata(l, 1, passi(0), subito, {});
     EXPECT_FALSE(esito.Completa);
     EXPECT_TRUE(esito.Annullata);
@@ -290,7 +248,7 @@ TEST(RiduzioneMigliorata, ACancelledRunLeavesAValidCover) {
 
     // During the search: the best cover found so far.
     Annulla durante;
-    l = lista(sviluppate);
+    l = listaDi(sviluppate);
     ParametriMigliorata senzaFine;
     senzaFine.Secondi = 0;
     int fasi4 = 0;
@@ -310,7 +268,7 @@ TEST(RiduzioneMigliorata, ColumnsOfOtherSizesOrListedTwiceEndTheReduction) {
     auto colonne = colonneDi(primi(10));
     colonne.push_back(colonne[3]);
     colonne.push_back(primi(9) << 12);
-    ListaColonne l = lista(colonne);
+    ListaColonne l = listaDi(colonne);
     const auto esito = RiduzioneMigliorata(l, 1, passi(1000), NessunAvanzamento(), {});
     ASSERT_TRUE(esito.Completa);
     EXPECT_EQ(esito.Finali, esito.Greedy) << "the search needs columns of 8";
@@ -319,14 +277,13 @@ TEST(RiduzioneMigliorata, ColumnsOfOtherSizesOrListedTwiceEndTheReduction) {
         << "it covers only itself";
     EXPECT_EQ(scoperte(colonneDi(primi(10)), tenute, 7), 0u);
 
-    ListaColonne ottimizzata = lista(colonne);
+    ListaColonne ottimizzata = listaDi(colonne);
     ASSERT_TRUE(RiduzioneOttimizzata(ottimizzata, 1, NessunAvanzamento(), {}));
     EXPECT_EQ(elenco(ottimizzata), tenute);
 }
 
 TEST(RiduzioneMigliorata, ADevelopmentRunsItAfterTheGreedyCover) {
-    test::TempDir dir;
-    for (auto s : io::kSottocartelle) std::filesystem::create_directories(dir / std::string(s));
+    CartellaProgramma dir;
     T_Sistema s(dir.path());
     auto& d = *s.Dati;
     d.Pronostico = primi(12);

@@ -37,8 +37,6 @@ public:
 // A program folder whose data the update may replace, each file saying "vecchio".
 struct Programma {
     Programma() {
-        fs::create_directories(dir.path() / "ARCHIVI");
-        fs::create_directories(dir.path() / "Schedine");
         for (const auto* nome : {"ARCHIVI/archivio.ttg", "ARCHIVI/archdb.ttg", "SquadrA.Txt", "SquadrB.Txt",
                                  "SquadrC1.Txt", "SquadrC2.Txt"}) {
             ludo::test::writeFile(dir.path() / nome, ludo::test::bytesOf("vecchio"));
@@ -64,7 +62,7 @@ struct Programma {
     }
     [[nodiscard]] std::string Leggi(const char* nome) const { return ludo::test::readText(dir.path() / nome); }
 
-    TempDir dir;
+    ludo::test::CartellaProgramma dir;
 };
 
 std::string Servito(const ServerAggiornamento& s, const char* relativo) {

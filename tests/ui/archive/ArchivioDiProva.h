@@ -55,6 +55,6 @@ inline void CliccaNumeri(TPronostico& striscia, std::initializer_list<int> numer
     for (int i = 0; i < TPronostico::NumeroCelle; ++i) {
         if (std::find(numeri.begin(), numeri.end(), striscia.NumeroCella(i)) == numeri.end())
             continue;
-        QTest::mouseClick(&striscia, Qt::LeftButton, {}, striscia.RettangoloCella(i).center());
+        Clicca(striscia, i);
     }
 }

@@ -68,10 +68,7 @@ class TestTFrmArchivio : public QObject {
             QCOMPARE(no.testi, QStringList{QString::fromUtf8(MsgEliminaConcorso)});
         }
         QCOMPARE(p.d().Archivio.Conteggio(), 4u);
-        {
-            RispostaMessaggio si(QStringLiteral("Si"));
-            Clic(f, "BElimina");
-        }
+        MessaggiDi([&] { Clic(f, "BElimina"); }, QStringLiteral("Si"));
         QCOMPARE(Mostrato(f), QStringLiteral("Serie B|2023|2024|2|2  4  6  8  10 12 14 16 "));
 
         p.d().Config.Ricerca.Intervallo = {ludo::SerieA, 2023, 2023, 2, 2};

@@ -20,9 +20,7 @@ ludo::ArchivioConcorsi Archivio() {
 
 // Presses OK and returns the messages shown.
 QStringList Conferma(TFrmConcorso& f) {
-    RispostaMessaggio ok;
-    Clic(f, "OKBtn");
-    return ok.testi;
+    return MessaggiDi([&] { Clic(f, "OKBtn"); });
 }
 
 QStringList Messaggio(const char* testo) { return {QString::fromUtf8(testo)}; }

@@ -10,7 +10,6 @@
 #include "core/archive/RegoleIntervallo.h"
 #include "core/printing/Tabulato.h"
 #include "ui/archive/TFrmStampaArchivio.h"
-#include "ui/controls/TFormSaver.h"
 #include "ui/controls/TGSpinEdit.h"
 #include "ui/printing/StampaSuFile.h"
 
@@ -97,8 +96,7 @@ class TestTFrmStampaArchivio : public QObject {
 
     // Within the archive as it is now.
     void aLaterOpeningTakesTheRangePrintedLast() {
-        TFormSaver store;
-        TFormSaver::ImpostaProgramma(&store);
+        StoreDiProva store;
         auto archivio = Archivio();
         StampaSuImmagini stampa(Dpi, QSizeF(210, 297));
         {
@@ -114,7 +112,6 @@ class TestTFrmStampaArchivio : public QObject {
             archivio.Elimina(archivio.Conteggio() - 1);
         TFrmStampaArchivio f(archivio);
         QCOMPARE(Intervallo(f), (QList<int>{2020, 40, 2020, 45}));
-        TFormSaver::ImpostaProgramma(nullptr);
     }
 };
 

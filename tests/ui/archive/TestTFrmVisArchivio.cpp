@@ -66,8 +66,7 @@ class TestTFrmVisArchivio : public QObject {
     void theRowsInSightAreTheContestsAtTheScrollBar() {
         const auto archivio = Archivio();
         TFrmVisArchivio f(archivio);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        Mostra(f);
         QScrollBar& barra = *Griglia(f, "GridValori").verticalScrollBar();
         // The latest contests come first into sight.
         QCOMPARE(barra.value(), Concorsi - TFrmVisArchivio::RigheVisibili);

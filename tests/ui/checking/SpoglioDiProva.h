@@ -20,8 +20,6 @@ inline void ClicNumeri(const QWidget& f, ludo::Colonna numeri, const char* basso
                        const char* alto = "Vincente17_32") {
     for (int n = 1; n <= 32; ++n) {
         if ((numeri & (ludo::Colonna{1} << (n - 1))) == 0) continue;
-        auto* striscia = C<TPronostico>(f, n <= 16 ? basso : alto);
-        QTest::mouseClick(striscia, Qt::LeftButton, {},
-                          striscia->RettangoloCella((n - 1) % 16).center());
+        Clicca(*C<TPronostico>(f, n <= 16 ? basso : alto), (n - 1) % 16);
     }
 }

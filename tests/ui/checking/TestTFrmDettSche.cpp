@@ -12,11 +12,11 @@
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
+#include "../system/PrincipaleDiProva.h"
 #include "core/columns/FileColonne.h"
 #include "ui/checking/LettoreVoce.h"
 #include "ui/checking/TFrmDettSche.h"
 #include "ui/controls/TGVisColonne.h"
-#include "ui/system/TFormPrincipa.h"
 
 namespace {
 
@@ -145,11 +145,7 @@ class TestTFrmDettSche : public QObject {
 
     void theMainMenuReadsTheSystemOrAColumnFile() {
         SistemaDiProva prova;
-        std::unique_ptr<TFormPrincipa> principale;
-        {
-            RispostaMessaggio archivioMancante;
-            principale = std::make_unique<TFormPrincipa>(*prova.sistema);
-        }
+        const auto principale = FinestraPrincipale(*prova.sistema);
         QAction* memoria = principale->Comando(QStringLiteral("DettaturaMemoria"));
         principale->AggiornaAbilitazioni();
         QVERIFY(!memoria->isEnabled());

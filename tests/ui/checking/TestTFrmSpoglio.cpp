@@ -13,7 +13,6 @@
 #include "ui/checking/TFrmSpoglio.h"
 #include "ui/checking/TFrmVisualizzaColonne.h"
 #include "ui/conditions/TFrmCondizione.h"
-#include "ui/controls/TFormSaver.h"
 #include "ui/controls/TGBarrePunti.h"
 #include "ui/controls/TGVisColonne.h"
 
@@ -175,8 +174,7 @@ class TestTFrmSpoglio : public QObject {
     // Opened again in the same run, the window checks the last winning column at once.
     void theLastWinningColumnComesBackChecked() {
         SistemaDiProva p;
-        TFormSaver store;
-        TFormSaver::ImpostaProgramma(&store);
+        StoreDiProva store;
         {
             TFrmSpoglio f(*p.sistema, Lista(Colonne()));
             f.show();
@@ -185,7 +183,6 @@ class TestTFrmSpoglio : public QObject {
         }
         TFrmSpoglio f(*p.sistema, Lista(Colonne()));
         f.show();
-        TFormSaver::ImpostaProgramma(nullptr);
         QCOMPARE(f.Vincente(), kVincente);
         QVERIFY(C<QWidget>(f, "Risultati")->isVisible());
         QCOMPARE(TestoDi(f, "Panel8"), QStringLiteral("2"));

@@ -104,18 +104,12 @@ class TestTFrmOperazioni : public QObject {
         f.show();
         Scrivi(f, "EditFile1", QStringLiteral("a.Col"));
         Scrivi(f, "EditFile2", QStringLiteral("a.Col"));
-        {
-            RispostaMessaggio no(QStringLiteral("No"));
-            Clic(f, "EseguiBtn");
-            QCOMPARE(no.testi, QStringList{"Il file esiste già. Vuoi sovrascriverlo ? "});
-            QCOMPARE(LeggiFile(colonne / "FileOutput.col"), QByteArray("vecchio"));
-        }
-        {
-            RispostaMessaggio si(QStringLiteral("Si"));
-            Clic(f, "EseguiBtn");
-            QCOMPARE(si.testi.last(), QStringLiteral("Colonne Ottenute : 1"));
-            QCOMPARE(LeggiFile(colonne / "FileOutput.col"), ColonneLE({0xFF}));
-        }
+        QCOMPARE(MessaggiDi([&] { Clic(f, "EseguiBtn"); }, QStringLiteral("No")),
+                 QStringList{"Il file esiste già. Vuoi sovrascriverlo ? "});
+        QCOMPARE(LeggiFile(colonne / "FileOutput.col"), QByteArray("vecchio"));
+        QCOMPARE(MessaggiDi([&] { Clic(f, "EseguiBtn"); }, QStringLiteral("Si")).last(),
+                 QStringLiteral("Colonne Ottenute : 1"));
+        QCOMPARE(LeggiFile(colonne / "FileOutput.col"), ColonneLE({0xFF}));
 
         // A file that cannot be read is said so and nothing is written.
         Scrivi(f, "EditFile2", QStringLiteral("manca.Col"));

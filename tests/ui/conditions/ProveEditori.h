@@ -25,22 +25,10 @@ inline std::string Record(const ludo::TCondizione& c) {
     return out.str();
 }
 
-// A click on the box of value v of a points control.
-inline void Clicca(TGGraphpt& punti, int v) {
-    const QRect box = punti.RettangoloValore(v);
-    QVERIFY2(!box.isEmpty(), qPrintable(punti.objectName()));
-    QTest::mouseClick(&punti, Qt::LeftButton, {}, box.center());
-}
-
 // Types an interval in "Min" and "Max" and presses "Inserisci" (or Enter).
 inline void Inserisci(QWidget& f, const QString& min, const QString& max, bool invio = false) {
-    for (auto [nome, testo] : {std::pair{"EditMin", min}, std::pair{"EditMax", max}}) {
-        auto* edit = C<QLineEdit>(f, nome);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, testo);
-    }
+    Digita(C<QLineEdit>(f, "EditMin"), min);
+    Digita(C<QLineEdit>(f, "EditMax"), max);
     if (invio) {
         QTest::keyClick(C<QLineEdit>(f, "EditMax"), Qt::Key_Return);
     } else {

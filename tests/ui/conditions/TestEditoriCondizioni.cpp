@@ -269,9 +269,9 @@ class TestEditoriCondizioni : public QObject {
         auto* alto = C<TPronostico>(*f, "CF17_32");
         QCOMPARE(basso->Colonna(), ludo::Colonna{1} << 1);
         QCOMPARE(alto->Colonna(), ludo::Colonna{1} << 20);
-        QTest::mouseClick(basso, Qt::LeftButton, {}, basso->RettangoloCella(0).center());  // 1 in
-        QTest::mouseClick(alto, Qt::LeftButton, {}, alto->RettangoloCella(4).center());    // 21 out
-        QTest::mouseClick(alto, Qt::LeftButton, {}, alto->RettangoloCella(15).center());   // 32 in
+        Clicca(*basso, 0);  // 1 in
+        Clicca(*alto, 4);   // 21 out
+        Clicca(*alto, 15);  // 32 in
         Clic(*f, "CheckFlag");
         Clic(*f, "OKBtn");
         QCOMPARE(filtro.Numeri, ludo::Colonna{0b11} | (ludo::Colonna{1} << 31));
@@ -281,16 +281,15 @@ class TestEditoriCondizioni : public QObject {
     void theSignChoosesTheParity() {
         ludo::TCondizioniSistema cs;
         ludo::TConsecutivita segni(&cs);
-        auto f = Apri(segni);
-        QVERIFY(C<QToolButton>(*f, "SpeedP")->isChecked());
-        Clic(*f, "SpeedD");
-        Clic(*f, "OKBtn");
-        QCOMPARE(segni.Parita, 0);
-        auto g = Apri(segni);
-        QVERIFY(C<QToolButton>(*g, "SpeedD")->isChecked());
-        Clic(*g, "SpeedP");
-        Clic(*g, "OKBtn");
-        QCOMPARE(segni.Parita, 1);
+        // Each opening shows the parity stored, then the other one is chosen.
+        for (const auto& [mostrato, scelto, parita] :
+             {std::tuple{"SpeedP", "SpeedD", 0}, std::tuple{"SpeedD", "SpeedP", 1}}) {
+            auto f = Apri(segni);
+            QVERIFY(C<QToolButton>(*f, mostrato)->isChecked());
+            Clic(*f, scelto);
+            Clic(*f, "OKBtn");
+            QCOMPARE(segni.Parita, parita);
+        }
     }
 
     void formulasMoveBetweenTheListsInTheirOrder() {

@@ -30,10 +30,6 @@ void Pagina(TFrmCondizione& f, int pagina) {
     QTest::mouseClick(schede, Qt::LeftButton, {}, schede->tabRect(pagina).center());
 }
 
-void ScegliRiga(QTableWidget& griglia, int riga) {
-    QTest::mouseClick(griglia.viewport(), Qt::LeftButton, {}, griglia.visualItemRect(griglia.item(riga, 0)).center());
-}
-
 std::array<bool, 32> Scelte(std::initializer_list<int> numeri) {
     std::array<bool, 32> a{};
     for (int n : numeri) a[static_cast<std::size_t>(n - 1)] = true;
@@ -71,14 +67,12 @@ class TestEditoriIntervalli : public QObject {
         // boxes in its place, Canc removes a row.
         auto g = Apri(somma);
         auto* ammessi = C<QTableWidget>(*g, "GridAmmessi");
-        ScegliRiga(*ammessi, 0);
+        ClicCella(*ammessi, 0, 0);
         QCOMPARE(C<QLineEdit>(*g, "EditMin")->text(), QStringLiteral("90"));
         QCOMPARE(C<QLineEdit>(*g, "EditMax")->text(), QStringLiteral("118"));
-        auto* max = C<QLineEdit>(*g, "EditMax");
-        max->selectAll();
-        QTest::keyClicks(max, QStringLiteral("100"));
+        Digita(C<QLineEdit>(*g, "EditMax"), QStringLiteral("100"));
         Clic(*g, "SostituisciBtn");
-        ScegliRiga(*ammessi, 1);
+        ClicCella(*ammessi, 1, 0);
         QTest::keyClick(ammessi, Qt::Key_Delete);
         Clic(*g, "OKBtn");
         QCOMPARE(somma.Intervalli.Numero, 2);
@@ -158,7 +152,7 @@ class TestEditoriIntervalli : public QObject {
         QCOMPARE(massimo->text(), QStringLiteral("192"));  // 17 + 19 + … + 31
         // A click on a match counts at once.
         auto* alto = C<TPronostico>(*f, "Par17_32");
-        QTest::mouseClick(alto, Qt::LeftButton, {}, alto->RettangoloCella(15).center());  // 32 in
+        Clicca(*alto, 15);                                 // 32 in
         QCOMPARE(massimo->text(), QStringLiteral("207"));  // 32 + 31 + … + 19
         Clic(*f, "OKBtn");
         QCOMPARE(somma.Partite, 0x55555555U | (ludo::Colonna{1} << 31));
@@ -211,13 +205,13 @@ class TestEditoriIntervalli : public QObject {
             QCOMPARE(partite->item(riga, 0)->checkState() == Qt::Checked, riga < 8);
         {
             RispostaMessaggio risposta;
-            ScegliRiga(*partite, 0);
+            ClicCella(*partite, 0, 0);
             QTRY_COMPARE(risposta.testi, QStringList{TFrmValori::MessaggioMenoDiOtto});
             QCOMPARE(partite->item(0, 0)->checkState(), Qt::Checked);
         }
-        ScegliRiga(*partite, 9);   // 10 in
-        ScegliRiga(*partite, 0);   // then 1 can go
-        ScegliRiga(*partite, 20);  // 21 is not in play
+        ClicCella(*partite, 9, 0);   // 10 in
+        ClicCella(*partite, 0, 0);   // then 1 can go
+        ClicCella(*partite, 20, 0);  // 21 is not in play
         QCOMPARE(partite->item(20, 0)->checkState(), Qt::Unchecked);
         Clic(*f, "RadioProdotto");
         Clic(*f, "OKBtn");

@@ -28,13 +28,7 @@ std::pair<int, int> Intervallo(const TGGraphpt& punti) {
 // Types the signs into the boxes of the pattern, from position 1.
 void ScriviSequela(TFrmCondizione& f, const QStringList& segni) {
     auto* sequela = C<TGEditColonna>(f, "EditSequela");
-    for (int i = 0; i < segni.size(); ++i) {
-        TGEditSegno* casella = sequela->Casella(i + 1);
-        casella->setFocus();
-        casella->selectAll();
-        QTest::keyClick(casella, Qt::Key_Backspace);
-        if (!segni[i].isEmpty()) QTest::keyClicks(casella, segni[i]);
-    }
+    for (int i = 0; i < segni.size(); ++i) Digita(sequela->Casella(i + 1), segni[i]);
 }
 
 // Kind, length and the steps after a found and a missed sequence.

@@ -15,7 +15,6 @@
 #include "ui/conditions/TFrmQuadro.h"
 #include "ui/conditions/TFrmResti.h"
 #include "ui/controls/Guida.h"
-#include "ui/controls/TFormSaver.h"
 #include "ui/controls/TFrmGuida.h"
 
 using namespace prova;
@@ -253,8 +252,7 @@ class TestTFrmCondizione : public QObject {
     }
 
     void theWindowOpensAgainWhereTheUserLeftItWithItsChoices() {
-        TFormSaver store;
-        TFormSaver::ImpostaProgramma(&store);
+        StoreDiProva store;
         ludo::TCondizioniSistema cs;
         auto& posizioni = static_cast<ludo::TPosizioni&>(cs.Condizione(ludo::CodPosizioni));
         posizioni.Tabelle[4].Prima.Voci[7].Stato = ludo::Accettato;
@@ -277,7 +275,6 @@ class TestTFrmCondizione : public QObject {
         // What the condition holds comes before what the window remembers.
         auto r = Apri(resti);
         QCOMPARE(Divisore(*r), 8);
-        TFormSaver::ImpostaProgramma(nullptr);
     }
 
     void archivioAndAnalisiWaitForTheStatisticsWindows() {

@@ -276,30 +276,21 @@ class TestTFrmQuadro : public QObject {
         QCOMPARE(condizioni[1].toObject()["codice"].toInt(), int{ludo::CodSimmetrie});
 
         // Loading a board asks first, then replaces the board shown.
+        const auto caricaQuadro = [&](const QString& file, const char* risposta) {
+            return MessaggiDi([&] { RichiesteDi(file, [&] { Clic(f, "CaricaQuadroBtn"); }); },
+                              QString::fromLatin1(risposta));
+        };
         Nuova(f, ludo::CodPariDispari);
-        {
-            RispostaMessaggio no(QStringLiteral("No"));
-            RispostaFile risposta(qdr);
-            Clic(f, "CaricaQuadroBtn");
-            QCOMPARE(no.testi.size(), 1);
-        }
+        QCOMPARE(caricaQuadro(qdr, "No").size(), 1);
         QCOMPARE(f.Radice().Elenco.size(), 4U);
-        {
-            RispostaMessaggio si(QStringLiteral("Si"));
-            RispostaFile risposta(qdr);
-            Clic(f, "CaricaQuadroBtn");
-        }
+        caricaQuadro(qdr, "Si");
         QCOMPARE(f.Radice().Elenco.size(), 3U);
         Pannello(f, 1);
         RichiesteDi(cnd, [&] { f.Comando(QStringLiteral("Carica"))->trigger(); });
         QCOMPARE(f.Radice().Elenco[1]->Codice, ludo::CodSimmetrie);
         QCOMPARE(f.Radice().Elenco.size(), 5U);
-        {
-            RispostaMessaggio si(QStringLiteral("Si"));
-            RispostaFile risposta(quadri + QStringLiteral("/manca.QDR"));
-            Clic(f, "CaricaQuadroBtn");
-            QCOMPARE(si.testi.last(), QStringLiteral("Impossibile Caricare Il Quadro"));
-        }
+        QCOMPARE(caricaQuadro(quadri + QStringLiteral("/manca.QDR"), "Si").last(),
+                 QStringLiteral("Impossibile Caricare Il Quadro"));
         QCOMPARE(f.Radice().Elenco.size(), 5U);
     }
 
@@ -346,8 +337,7 @@ class TestTFrmQuadro : public QObject {
         finale->setValue(1);
         QCOMPARE(finale->value(), 2);  // raised back to "Iniziale"
         finale->setValue(4);
-        auto* punti = C<TGGraphpt>(f, "GrPunti");
-        QTest::mouseClick(punti, Qt::LeftButton, {}, punti->RettangoloValore(1).center());
+        Clicca(*C<TGGraphpt>(f, "GrPunti"), 1);
         Clic(f, "OKBtn");
         QCOMPARE(f.Inserite(), 2U);
         const auto& ultima = dynamic_cast<const ludo::TColonnaFiltro&>(*quadro.Elenco.back());

@@ -35,11 +35,6 @@ void DueRecuperiInA(ludo::T_Sistema& s) {
     corsa.Voci[3] = {ludo::InRecupero, 2};
 }
 
-void Accetta(const QWidget& f, const char* punti, int valore) {
-    auto* pt = C<TGGraphpt>(f, punti);
-    QTest::mouseClick(pt, Qt::LeftButton, {}, pt->RettangoloValore(valore).center());
-}
-
 }  // namespace
 
 class TestTFrmRecuperi : public QObject {
@@ -54,7 +49,7 @@ class TestTFrmRecuperi : public QObject {
         QCOMPARE(C<QListWidget>(f, "ListBoxCond")->count(), 2);
         QCOMPARE(TestoDi(f, "MaxLink"), QStringLiteral("Max : 2"));
         QCOMPARE(TestoDi(f, "MaxTotale"), QStringLiteral("Max : 2"));
-        Accetta(f, "PtLink", 3);
+        Clicca(*C<TGGraphpt>(f, "PtLink"), 3);
         {
             RispostaMessaggio ok;
             Clic(f, "LinkB");
@@ -64,8 +59,8 @@ class TestTFrmRecuperi : public QObject {
         QCOMPARE(f.Lettera(), 'A');
         QVERIFY(C<QToolButton>(f, "LinkA")->isChecked());
         Clic(f, "AzzeraBtn");
-        Accetta(f, "PtLink", 1);
-        Accetta(f, "PtTutteLink", 3);
+        Clicca(*C<TGGraphpt>(f, "PtLink"), 1);
+        Clicca(*C<TGGraphpt>(f, "PtTutteLink"), 3);
         QCOMPARE(MessaggiDi([&] { Clic(f, "OkBtn"); }),
                  QStringList{"Il Numero Degli Errori Totali è Troppo Alto !"});
         QVERIFY(f.isVisible() || f.result() != QDialog::Accepted);
@@ -74,7 +69,7 @@ class TestTFrmRecuperi : public QObject {
                  ludo::Rifiutato);
 
         Clic(f, "AzzeraBtn");
-        Accetta(f, "PtLink", 1);
+        Clicca(*C<TGGraphpt>(f, "PtLink"), 1);
         Clic(f, "LinkB");
         QCOMPARE(f.Lettera(), 'B');
         QCOMPARE(C<QListWidget>(f, "ListBoxCond")->count(), 0);

@@ -14,6 +14,9 @@
 #include <functional>
 
 #include "RispostaFile.h"
+#include "ui/controls/TFormSaver.h"
+#include "ui/controls/TGGraphpt.h"
+#include "ui/controls/TPronostico.h"
 
 template <class T>
 T* C(const QWidget& f, const char* nome) {
@@ -29,14 +32,33 @@ inline void Clic(const QWidget& f, const char* nome) {
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(qMin(6, b->width() / 2), b->height() / 2));
 }
 
+// A click on the box of value v of a points control.
+inline void Clicca(TGGraphpt& punti, int v, Qt::MouseButton tasto = Qt::LeftButton) {
+    const QRect box = punti.RettangoloValore(v);
+    QVERIFY2(!box.isEmpty(), qPrintable(punti.objectName()));
+    QTest::mouseClick(&punti, tasto, {}, box.center());
+}
+
+// A click on a cell of a forecast strip.
+inline void Clicca(TPronostico& striscia, int cella, Qt::MouseButton tasto = Qt::LeftButton) {
+    QTest::mouseClick(&striscia, tasto, {}, striscia.RettangoloCella(cella).center());
+}
+
 inline QString TestoDi(const QWidget& f, const char* nome) { return C<QLabel>(f, nome)->text(); }
 
-// The texts of a row of a table, from its first column to `colonne` (all by default).
+// The texts of a row of a table, from its first column to `colonne` (all by
+// default); a cell without an item is empty.
 inline QStringList RigaDi(const QTableWidget& t, int riga, int colonne = -1) {
     QStringList celle;
     for (int c = 0; c < (colonne < 0 ? t.columnCount() : colonne); ++c)
-        celle << t.item(riga, c)->text();
+        celle << (t.item(riga, c) != nullptr ? t.item(riga, c)->text() : QString());
     return celle;
+}
+
+// A click on a cell of a table, where the mouse finds it.
+inline void ClicCella(QTableWidget& t, int riga, int colonna) {
+    QTest::mouseClick(t.viewport(), Qt::LeftButton, {},
+                      t.visualRect(t.model()->index(riga, colonna)).center());
 }
 
 // The texts of the rows of a list.
@@ -46,11 +68,13 @@ inline QStringList VociDi(const QListWidget& lista) {
     return voci;
 }
 
-// Replaces the text of a box as the user does: selects it all and types.
+// Replaces the text of a box as the user does: selects it all, deletes it and
+// types (nothing, to leave the box empty).
 template <class Casella>
 void Digita(Casella* box, const QString& testo) {
     box->setFocus();
     box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, testo);
 }
 
@@ -80,3 +104,9 @@ void QuandoSiApre(std::function<void(T&)> azione) {
     });
     timer->start(5);
 }
+
+// The program's store of the windows' places and choices, while it lives.
+struct StoreDiProva : TFormSaver {
+    StoreDiProva() { ImpostaProgramma(this); }
+    ~StoreDiProva() { ImpostaProgramma(nullptr); }
+};

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "ControlliDiProva.h"
 #include "ui/controls/RicordaFinestra.h"
 #include "ui/controls/TFormSaver.h"
 #include "ui/controls/TGCasSelector.h"
@@ -60,11 +61,6 @@ struct Finestra {
         Aggiungi(&dialogo, QStringLiteral("Percorso"), new TGListaCartelle);
     }
 
-    template <class W>
-    W* Trova(const QString& nome) {
-        return dialogo.findChild<W*>(nome);
-    }
-
     QDialog dialogo;
 };
 
@@ -77,9 +73,9 @@ private slots:
         QTemporaryDir cartella;
         TFormSaver store;
         Finestra f(QStringLiteral("FrmSpoglio"));
-        f.Trova<TGListaCartelle>(QStringLiteral("Percorso"))->setCartella(cartella.path());
-        f.Trova<TGCasSelector>(QStringLiteral("Selettore"))->ImpostaNumeri((1u << 20) | (1u << 2));
-        f.Trova<TPronostico>(QStringLiteral("Par17_32"))->setPronostico(0x8001);
+        C<TGListaCartelle>(f.dialogo, "Percorso")->setCartella(cartella.path());
+        C<TGCasSelector>(f.dialogo, "Selettore")->ImpostaNumeri((1u << 20) | (1u << 2));
+        C<TPronostico>(f.dialogo, "Par17_32")->setPronostico(0x8001);
         store.SalvaForm(f.dialogo);
 
         QCOMPARE(store.Forms().size(), std::size_t{1});
@@ -98,32 +94,33 @@ private slots:
         {
             Finestra f(QStringLiteral("FrmSpoglio"));
             store.RipristinaForm(f.dialogo);  // first opening: designed defaults
-            QCOMPARE(f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 5);
-            f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(7);
-            QTest::keyClick(f.Trova<QCheckBox>(QStringLiteral("CheckPausa")), Qt::Key_Space);
-            f.Trova<QComboBox>(QStringLiteral("ComboFormato"))->setCurrentIndex(2);
-            f.Trova<QRadioButton>(QStringLiteral("RadioPD"))->setChecked(true);
-            f.Trova<QToolButton>(QStringLiteral("SpeedP"))->setChecked(true);
-            f.Trova<QLabel>(QStringLiteral("PanelCol"))->setText(QStringLiteral("1.234"));
-            f.Trova<QLineEdit>(QStringLiteral("EditNome"))->setText(QStringLiteral("Prova*con asterisco"));
-            f.Trova<TGCasSelector>(QStringLiteral("Selettore"))->ImpostaNumeri((1u << 31) | 1u);
-            f.Trova<TPronostico>(QStringLiteral("Par17_32"))->setPronostico(0x0004);
+            QCOMPARE(C<QSpinBox>(f.dialogo, "SpinPausa")->value(), 5);
+            C<QSpinBox>(f.dialogo, "SpinPausa")->setValue(7);
+            QTest::keyClick(C<QCheckBox>(f.dialogo, "CheckPausa"), Qt::Key_Space);
+            C<QComboBox>(f.dialogo, "ComboFormato")->setCurrentIndex(2);
+            C<QRadioButton>(f.dialogo, "RadioPD")->setChecked(true);
+            C<QToolButton>(f.dialogo, "SpeedP")->setChecked(true);
+            C<QLabel>(f.dialogo, "PanelCol")->setText(QStringLiteral("1.234"));
+            C<QLineEdit>(f.dialogo, "EditNome")->setText(QStringLiteral("Prova*con asterisco"));
+            C<TGCasSelector>(f.dialogo, "Selettore")->ImpostaNumeri((1u << 31) | 1u);
+            C<TPronostico>(f.dialogo, "Par17_32")->setPronostico(0x0004);
             store.SalvaForm(f.dialogo);
         }
         Finestra f(QStringLiteral("FrmSpoglio"));
         store.RipristinaForm(f.dialogo);
-        QCOMPARE(f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 7);
-        QVERIFY(!f.Trova<QCheckBox>(QStringLiteral("CheckPausa"))->isChecked());
-        QCOMPARE(f.Trova<QComboBox>(QStringLiteral("ComboFormato"))->currentIndex(), 2);
-        QVERIFY(f.Trova<QRadioButton>(QStringLiteral("RadioPD"))->isChecked());
-        QVERIFY(!f.Trova<QRadioButton>(QStringLiteral("RadioNum"))->isChecked());
-        QVERIFY(f.Trova<QToolButton>(QStringLiteral("SpeedP"))->isChecked());
-        QCOMPARE(f.Trova<QLabel>(QStringLiteral("PanelCol"))->text(), QStringLiteral("1.234"));
-        QCOMPARE(f.Trova<QLineEdit>(QStringLiteral("EditNome"))->text(), QStringLiteral("Prova*con asterisco"));
+        QCOMPARE(C<QSpinBox>(f.dialogo, "SpinPausa")->value(), 7);
+        QVERIFY(!C<QCheckBox>(f.dialogo, "CheckPausa")->isChecked());
+        QCOMPARE(C<QComboBox>(f.dialogo, "ComboFormato")->currentIndex(), 2);
+        QVERIFY(C<QRadioButton>(f.dialogo, "RadioPD")->isChecked());
+        QVERIFY(!C<QRadioButton>(f.dialogo, "RadioNum")->isChecked());
+        QVERIFY(C<QToolButton>(f.dialogo, "SpeedP")->isChecked());
+        QCOMPARE(C<QLabel>(f.dialogo, "PanelCol")->text(), QStringLiteral("1.234"));
+        QCOMPARE(C<QLineEdit>(f.dialogo, "EditNome")->text(),
+                 QStringLiteral("Prova*con asterisco"));
         ludo::Colonna numeri = 0;
-        QVERIFY(!f.Trova<TGCasSelector>(QStringLiteral("Selettore"))->LeggiNumeri(numeri, true));
+        QVERIFY(!C<TGCasSelector>(f.dialogo, "Selettore")->LeggiNumeri(numeri, true));
         QCOMPARE(numeri, (1u << 31) | 1u);  // two numbers in three boxes
-        QCOMPARE(f.Trova<TPronostico>(QStringLiteral("Par17_32"))->Pronostico(), quint16(0x0004));
+        QCOMPARE(C<TPronostico>(f.dialogo, "Par17_32")->Pronostico(), quint16(0x0004));
     }
 
     void invalidValuesAreIgnored() {
@@ -131,18 +128,18 @@ private slots:
         TFormSaver store;
         {
             Finestra f(QStringLiteral("FrmFormati"), 5, 50);
-            f.Trova<QComboBox>(QStringLiteral("ComboFormato"))->setCurrentIndex(4);
-            f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(40);
-            f.Trova<TGListaCartelle>(QStringLiteral("Percorso"))->setCartella(cartella.path());
+            C<QComboBox>(f.dialogo, "ComboFormato")->setCurrentIndex(4);
+            C<QSpinBox>(f.dialogo, "SpinPausa")->setValue(40);
+            C<TGListaCartelle>(f.dialogo, "Percorso")->setCartella(cartella.path());
             store.SalvaForm(f.dialogo);
         }
         QVERIFY(cartella.remove());
         Finestra f(QStringLiteral("FrmFormati"), 3, 10);
-        const QString cartellaIniziale = f.Trova<TGListaCartelle>(QStringLiteral("Percorso"))->Cartella();
+        const QString cartellaIniziale = C<TGListaCartelle>(f.dialogo, "Percorso")->Cartella();
         store.RipristinaForm(f.dialogo);
-        QCOMPARE(f.Trova<QComboBox>(QStringLiteral("ComboFormato"))->currentIndex(), 0);
-        QCOMPARE(f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 5);
-        QCOMPARE(f.Trova<TGListaCartelle>(QStringLiteral("Percorso"))->Cartella(), cartellaIniziale);
+        QCOMPARE(C<QComboBox>(f.dialogo, "ComboFormato")->currentIndex(), 0);
+        QCOMPARE(C<QSpinBox>(f.dialogo, "SpinPausa")->value(), 5);
+        QCOMPARE(C<TGListaCartelle>(f.dialogo, "Percorso")->Cartella(), cartellaIniziale);
     }
 
     void windowsAreKeptByNameAndNothingSurvivesANewStore() {
@@ -151,7 +148,7 @@ private slots:
         Finestra b(QStringLiteral("FrmB"));
         store->SalvaForm(b.dialogo);
         store->SalvaForm(a.dialogo);
-        a.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(9);
+        C<QSpinBox>(a.dialogo, "SpinPausa")->setValue(9);
         store->SalvaForm(a.dialogo);
         QCOMPARE(store->Forms().size(), std::size_t{2});
         QCOMPARE(store->Forms()[0].Nome, QStringLiteral("FrmB"));
@@ -160,7 +157,7 @@ private slots:
         store = std::make_unique<TFormSaver>();
         Finestra nuova(QStringLiteral("FrmA"));
         store->RipristinaForm(nuova.dialogo);
-        QCOMPARE(nuova.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 5);
+        QCOMPARE(C<QSpinBox>(nuova.dialogo, "SpinPausa")->value(), 5);
         QVERIFY(store->Forms().empty());
     }
 
@@ -175,22 +172,22 @@ private slots:
             RicordaFinestra(f.dialogo);
             f.dialogo.setGeometry(120, 90, 640, 700);
             f.dialogo.show();
-            f.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(7);
+            C<QSpinBox>(f.dialogo, "SpinPausa")->setValue(7);
             f.dialogo.reject();
         }
         Finestra di_nuovo(QStringLiteral("FrmStampa"));
         RicordaFinestra(di_nuovo.dialogo);
-        QCOMPARE(di_nuovo.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 7);
+        QCOMPARE(C<QSpinBox>(di_nuovo.dialogo, "SpinPausa")->value(), 7);
         QCOMPARE(di_nuovo.dialogo.size(), QSize(640, 700));
 
         TFormSaver::ImpostaProgramma(nullptr);
         di_nuovo.dialogo.show();
-        di_nuovo.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->setValue(3);
+        C<QSpinBox>(di_nuovo.dialogo, "SpinPausa")->setValue(3);
         di_nuovo.dialogo.hide();
         QCOMPARE(store.Forms().front().Righe.first(), QStringLiteral("SpinPausa*TSpinEdit*7"));
         Finestra senzaStore(QStringLiteral("FrmStampa"));
         RicordaFinestra(senzaStore.dialogo);
-        QCOMPARE(senzaStore.Trova<QSpinBox>(QStringLiteral("SpinPausa"))->value(), 5);
+        QCOMPARE(C<QSpinBox>(senzaStore.dialogo, "SpinPausa")->value(), 5);
     }
 };
 

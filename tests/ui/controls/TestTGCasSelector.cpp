@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "ControlliDiProva.h"
 #include "RispostaMessaggio.h"
 #include "ui/controls/TGCasSelector.h"
 
@@ -46,8 +47,7 @@ private slots:
         QFETCH(QString, messaggio);
         TGCasSelector selettore;
         selettore.setTotaleNumeri(4);
-        selettore.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&selettore));
+        Mostra(selettore);
         Scrivi(selettore, testi);
 
         RispostaMessaggio risposta;
@@ -66,8 +66,7 @@ private slots:
     void silentReadingShowsNothingAndKeepsTheFocus() {
         TGCasSelector selettore;
         selettore.setTotaleNumeri(2);
-        selettore.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&selettore));
+        Mostra(selettore);
         Scrivi(selettore, {QStringLiteral("7"), QStringLiteral("7")});
         selettore.Caselle()[0]->setFocus();
         RispostaMessaggio risposta;

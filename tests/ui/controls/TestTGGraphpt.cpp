@@ -4,15 +4,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "ControlliDiProva.h"
 #include "ui/controls/TGGraphpt.h"
 
 namespace {
-
-void ClickValore(TGGraphpt& g, int v, Qt::MouseButton tasto = Qt::LeftButton) {
-    const QRect box = g.RettangoloValore(v);
-    QVERIFY(!box.isEmpty());
-    QTest::mouseClick(&g, tasto, {}, box.center());
-}
 
 void Premi(TGGraphpt& g, const QString& nome) {
     auto* pulsante = g.findChild<QToolButton*>(nome);
@@ -37,8 +32,7 @@ private slots:
         g_->setPtTotali(9);
         g_->setPtVisibili(9);
         g_->resize(g_->sizeHint());
-        g_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(g_.get()));
+        Mostra(*g_);
     }
     void cleanup() { g_.reset(); }
 
@@ -52,12 +46,12 @@ private slots:
             g_->setRecVisibili(recupero);
             QCOMPARE(g_->findChild<QToolButton*>(QStringLiteral("Su0"))->isVisible(), recupero);
             QSignalSpy cambi(g_.get(), &TGGraphpt::Cambiato);
-            ClickValore(*g_, 2, Qt::RightButton);
-            ClickValore(*g_, 2, Qt::MiddleButton);
+            Clicca(*g_, 2, Qt::RightButton);
+            Clicca(*g_, 2, Qt::MiddleButton);
             QCOMPARE(Salvata(*g_).Prima.Voce(2).Stato, ludo::Rifiutato);
             QVERIFY(!g_->Modificato());
             for (const std::uint8_t atteso : recupero ? tre : due) {
-                ClickValore(*g_, 3);
+                Clicca(*g_, 3);
                 QCOMPARE(Salvata(*g_).Prima.Voce(3).Stato, atteso);
             }
             QCOMPARE(cambi.count(), 3);
@@ -100,8 +94,8 @@ private slots:
         for (int i = 0; i < 20; ++i) Premi(*g_, QStringLiteral("Destra"));
         QCOMPARE(g_->PrimoVisibile(), 17);
         // The boxes now stand for values 17..24; the level arrows follow.
-        ClickValore(*g_, 24);
-        ClickValore(*g_, 24);
+        Clicca(*g_, 24);
+        Clicca(*g_, 24);
         Premi(*g_, QStringLiteral("Su7"));
         QCOMPARE(Salvata(*g_).Prima.Voce(24), (ludo::VoceMisura{ludo::InRecupero, 2}));
         // Loading scrolls back to the first value.
@@ -124,7 +118,7 @@ private slots:
 
         Premi(*g_, QStringLiteral("BtnCon"));
         QCOMPARE(link->currentText(), QStringLiteral("F"));
-        ClickValore(*g_, 0);
+        Clicca(*g_, 0);
         QTest::keyClick(link, Qt::Key_Z);
 
         Premi(*g_, QStringLiteral("BtnTra"));
@@ -200,7 +194,7 @@ private slots:
         QCOMPARE(g_->PrimoVisibile(), 0);
         QCOMPARE(Salvata(*g_).Prima.Voce(0).Stato, ludo::Accettato);
         // A click makes its value the current one.
-        ClickValore(*g_, 6);
+        Clicca(*g_, 6);
         QCOMPARE(g_->ValoreCorrente(), 6);
         QCOMPARE(Salvata(*g_).Prima.Voce(6).Stato, ludo::Accettato);
     }

@@ -3,16 +3,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "ControlliDiProva.h"
 #include "ui/controls/TPronostico.h"
 #include "ui/controls/TPronosticoF.h"
-
-namespace {
-
-void Clicca(TPronostico& controllo, int cella, Qt::MouseButton tasto = Qt::LeftButton) {
-    QTest::mouseClick(&controllo, tasto, {}, controllo.RettangoloCella(cella).center());
-}
-
-}  // namespace
 
 class TestTPronostico : public QObject {
     Q_OBJECT

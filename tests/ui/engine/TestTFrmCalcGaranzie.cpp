@@ -31,12 +31,7 @@ ludo::ListaColonne Sviluppo(ludo::Colonna pronostico) {
 QList<QStringList> RigheGriglia(const TFrmCalcGaranzie& f) {
     const auto* g = C<QTableWidget>(f, "Griglia");
     QList<QStringList> righe;
-    for (int r = 0; r < g->rowCount(); ++r) {
-        QStringList riga;
-        for (int c = 0; c < g->columnCount(); ++c)
-            riga << (g->item(r, c) ? g->item(r, c)->text() : QString());
-        righe << riga;
-    }
+    for (int r = 0; r < g->rowCount(); ++r) righe << RigaDi(*g, r);
     while (!righe.isEmpty() && righe.back().join(QString()).isEmpty()) righe.pop_back();
     return righe;
 }

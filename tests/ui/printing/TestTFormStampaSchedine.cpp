@@ -205,16 +205,12 @@ class TestTFormStampaSchedine : public QObject {
         QVERIFY2(f.isVisible(), "nothing printed: the dialog stays");
         QCOMPARE(scelta.richieste.front().nome, QStringLiteral("Dodici.pdf"));
         QCOMPARE(scelta.richieste.front().filtro, QStringLiteral("Documento PDF (*.pdf)"));
-        {
-            RispostaMessaggio si(QStringLiteral("Si"));
-            Clic(f, "OKBtn");
-            // No pause between slips of a file: one document, one slip a page.
-            QCOMPARE(
-                si.testi,
-                (QStringList{QString::fromUtf8(MsgSovrascrivere),
-                             QString::fromUtf8(MsgStampaSalvata) +
-                                 QDir::toNativeSeparators(QString::fromStdString(file.string()))}));
-        }
+        // No pause between slips of a file: one document, one slip a page.
+        QCOMPARE(
+            MessaggiDi([&] { Clic(f, "OKBtn"); }, QStringLiteral("Si")),
+            (QStringList{QString::fromUtf8(MsgSovrascrivere),
+                         QString::fromUtf8(MsgStampaSalvata) +
+                             QDir::toNativeSeparators(QString::fromStdString(file.string()))}));
         const QByteArray scritto = LeggiFile(file);
         QVERIFY(scritto.startsWith("%PDF"));
         QCOMPARE(scritto.count("/Type /Page\n") + scritto.count("/Type /Page\r"), 3);

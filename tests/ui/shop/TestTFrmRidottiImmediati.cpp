@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../printing/PagineDiProva.h"
@@ -151,8 +152,7 @@ class TestTFrmRidottiImmediati : public QObject {
         f.SelezionaMatrice(riga);
         Scrivi(f, {30, 1, 2, 3, 4, 5, 6, 7, 8, 9});
         QTest::keyClicks(C<QLineEdit>(f, "EditNome"), QStringLiteral("Bianchi"));
-        const QString rid =
-            QString::fromStdString((p.Cartella() / "Ridotti" / "cliente.Rid").string());
+        const auto rid = p.Cartella() / "Ridotti" / "cliente.Rid";
         RichiesteDi(rid, [&] { Clic(f, "SalvaRidottoBtn"); });
         Clic(f, "AzzeraBtn");
         f.SelezionaMatrice(0);
@@ -162,27 +162,17 @@ class TestTFrmRidottiImmediati : public QObject {
         QCOMPARE(C<QLineEdit>(f, "EditNome")->text(), QStringLiteral("Bianchi"));
 
         // Cut short: the message, and the window as it was.
-        QFile file(rid);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        const QByteArray byte = file.readAll();
-        file.resize(300);
-        file.close();
+        const QByteArray byte = LeggiFile(rid);
+        ScriviFile(rid, byte.left(300));
         const auto prima = C<TGCasSelector>(f, "Selettore")->Numeri();
-        {
-            RispostaFile risposta(rid);
-            QCOMPARE(MessaggiDi([&] { Clic(f, "CaricaRidottoBtn"); }),
-                     QStringList{"Errore Durante il Caricamento del File"});
-        }
+        RispostaFile risposta(rid);
+        QCOMPARE(MessaggiDi([&] { Clic(f, "CaricaRidottoBtn"); }),
+                 QStringList{"Errore Durante il Caricamento del File"});
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), riga);
         QCOMPARE(C<TGCasSelector>(f, "Selettore")->Numeri(), prima);
 
         // A matrix that is not in the library: the message and the first one.
-        QByteArray altra = byte;
-        altra.replace("10F1B1", "99F9B1");
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(altra);
-        file.close();
-        RispostaFile risposta(rid);
+        ScriviFile(rid, QByteArray(byte).replace("10F1B1", "99F9B1"));
         QCOMPARE(MessaggiDi([&] { Clic(f, "CaricaRidottoBtn"); }),
                  QStringList{"Errore nel file del ridotto"});
         QCOMPARE(C<QTableWidget>(f, "ListaSistemi")->currentRow(), 0);

@@ -21,8 +21,6 @@
 #include "ui/statistics/TFrmCercaFisse.h"
 #include "ui/statistics/TabelleStatistiche.h"
 
-namespace {}  // namespace
-
 class TestGruppiEFisse : public QObject {
     Q_OBJECT
 

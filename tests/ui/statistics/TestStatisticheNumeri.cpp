@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "../controls/ControlliDiProva.h"
-#include "../controls/RispostaMessaggio.h"
+#include "../system/PrincipaleDiProva.h"
 #include "DemoDiProva.h"
 #include "core/columns/ListaColonne.h"
 #include "ui/controls/TPronosticoF.h"
@@ -19,7 +19,6 @@
 #include "ui/statistics/TFrmFrequenzaNumeri.h"
 #include "ui/statistics/TFrmPronosticoStatistico.h"
 #include "ui/statistics/TFrmStoricoNumeri.h"
-#include "ui/system/TFormPrincipa.h"
 
 namespace {
 
@@ -32,9 +31,7 @@ ludo::Colonna NumeriDi(const QJsonArray& numeri) {
 // The demo system in its program folder under the main window.
 struct Principale {
     Principale() {
-        RispostaMessaggio ok;
-        finestra = std::make_unique<TFormPrincipa>(*demo.sistema);
-        finestra->show();
+        finestra = FinestraPrincipale(*demo.sistema);
         finestra->ImpostaTutto();
     }
     ~Principale() { demo.sistema->Modificato = false; }

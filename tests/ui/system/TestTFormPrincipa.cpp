@@ -21,6 +21,7 @@
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
+#include "PrincipaleDiProva.h"
 #include "core/columns/FileColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/io/ProgramFolder.h"
@@ -39,17 +40,12 @@
 #include "ui/engine/TFrmSviluppo.h"
 #include "ui/printing/TFormStampaSchedine.h"
 #include "ui/printing/TFrmTaratura.h"
-#include "ui/system/TFormPrincipa.h"
 #include "ui/system/TFormSelPartite.h"
 #include "ui/system/TFrmCommento.h"
 #include "ui/system/TFrmImpostazioni.h"
 #include "ui/system/TFrmPartecipanti.h"
 
 namespace {
-
-void Clicca(TPronosticoF* controllo, int cella) {
-    QTest::mouseClick(controllo, Qt::LeftButton, {}, controllo->RettangoloCella(cella).center());
-}
 
 std::filesystem::path UltimaSchedina(const SistemaDiProva& prova) {
     return ludo::io::resolvePath(prova.Cartella(), ludo::NomeUltimaSchedina);
@@ -64,19 +60,9 @@ QString Controllo(QWidget* w) {
     return {};
 }
 
-// The main window of a scratch program folder, which has no archive yet:
-// the message it shows about that is answered and remembered.
-std::unique_ptr<TFormPrincipa> Finestra(ludo::T_Sistema& sistema, QStringList* messaggi = nullptr) {
-    RispostaMessaggio ok;
-    auto finestra = std::make_unique<TFormPrincipa>(sistema);
-    if (messaggi != nullptr) *messaggi = ok.testi;
-    return finestra;
-}
-
 // A shown main window over a system in a scratch program folder.
 struct Principale {
-    Principale() : finestra_(Finestra(*prova.sistema, &messaggi)), finestra(*finestra_) {
-        finestra.show();
+    Principale() : finestra_(FinestraPrincipale(*prova.sistema, &messaggi)), finestra(*finestra_) {
         finestra.Avvio(std::nullopt);
     }
     ~Principale() {
@@ -288,12 +274,12 @@ class TestTFormPrincipa : public QObject {
         auto* prima = C<TPronosticoF>(p.finestra, "Pronostico1");
         QSignalSpy applicato(p.finestra.findChild<TFormRicalcoloAutomatico*>(),
                              &TFormRicalcoloAutomatico::Applicato);
-        Clicca(prima, 8);
+        Clicca(*prima, 8);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 9u);
         QCOMPARE(TestoDi(p.finestra, "PColonneF"),
                  QStringLiteral("  Colonne Finali : 9 (£ 7.200)"));
-        Clicca(prima, 9);
+        Clicca(*prima, 9);
         QVERIFY(applicato.wait(30000));
         QCOMPARE(p.d().Colonne.Conteggio(), 45u);
     }
@@ -355,7 +341,7 @@ class TestTFormPrincipa : public QObject {
         ultima.Squadre[0].Casa = "Genoa";
         ludo::SalvaSchedina(ultima, UltimaSchedina(prova));
         {
-            auto finestra = Finestra(*prova.sistema);
+            auto finestra = FinestraPrincipale(*prova.sistema);
             finestra->Avvio(std::nullopt);
             QCOMPARE(C<QTableWidget>(*finestra, "GridSquadre1")->item(0, 0)->text(),
                      QStringLiteral("Genoa"));
@@ -365,7 +351,7 @@ class TestTFormPrincipa : public QObject {
         altro.Dati->Pronostico = SistemaDiProva::Primi(12);
         const auto file = prova.Cartella() / "SISTEMI" / "Dodici.LDS";
         altro.Salva(file);
-        auto finestra = Finestra(*prova.sistema);
+        auto finestra = FinestraPrincipale(*prova.sistema);
         finestra->Avvio(QString::fromStdString(file.string()));
         QCOMPARE(finestra->windowTitle(), QStringLiteral(" Ludomatic 4.0 - Dodici"));
         QCOMPARE(prova.d().Pronostico, SistemaDiProva::Primi(12));
@@ -386,8 +372,7 @@ class TestTFormPrincipa : public QObject {
     void closingSavesTheCouponAsTheLastOne() {
         SistemaDiProva prova;
         {
-            auto finestra = Finestra(*prova.sistema);
-            finestra->show();
+            auto finestra = FinestraPrincipale(*prova.sistema);
             prova.d().Coupon.Concorso = 77;
             QVERIFY(finestra->close());
         }
@@ -417,10 +402,7 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Salva il Sistema"));
         QCOMPARE(risposta.richieste[0].filtro, QStringLiteral("Sistema (*.LDS)"));
         QVERIFY(p.prova.sistema->SenzaNome);
-        {
-            RispostaMessaggio si(QStringLiteral("Si"));
-            p.Comando("Save1")->trigger();
-        }
+        MessaggiDi([&] { p.Comando("Save1")->trigger(); }, QStringLiteral("Si"));
         QVERIFY(!p.prova.sistema->SenzaNome);
         QCOMPARE(p.finestra.windowTitle(), QStringLiteral(" Ludomatic 4.0 - Mio"));
         ludo::T_Sistema letto(p.prova.Cartella());
@@ -481,8 +463,7 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(casa->currentColumn(), 0);
 
         QTableWidget* lista = C<QTableWidget>(sel, "GridSquadre");
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
-                          lista->visualItemRect(lista->item(0, 1)).center());
+        ClicCella(*lista, 0, 1);
         QCOMPARE(casa->item(0, 0)->text(), QStringLiteral("Milan"));
         QCOMPARE(p.d().Coupon.Squadre[0].Casa, std::string("Milan"));
         QVERIFY(p.prova.sistema->Modificato);
@@ -623,8 +604,7 @@ class TestTFormPrincipa : public QObject {
             griglia->setCurrentCell(2, 0);
             auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
             QVERIFY(editor != nullptr);
-            editor->selectAll();
-            QTest::keyClicks(editor, testo);
+            Digita(editor, testo);
             QTest::keyClick(editor, Qt::Key_Return);
             // The cell takes the text once the editor has closed.
             QCoreApplication::processEvents();

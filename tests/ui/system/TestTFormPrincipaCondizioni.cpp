@@ -13,8 +13,8 @@
 #include <QtTest>
 
 #include "../conditions/ProveEditori.h"
-#include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
+#include "PrincipaleDiProva.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
@@ -22,27 +22,17 @@
 #include "core/io/ProgramFolder.h"
 #include "ui/conditions/TFrmQuadro.h"
 #include "ui/engine/TFormRicalcoloAutomatico.h"
-#include "ui/system/TFormPrincipa.h"
 
 using namespace prova;
 
 namespace {
-
-// The main window of a scratch program folder; the message about its
-// missing archive is answered.
-std::unique_ptr<TFormPrincipa> Principale(ludo::T_Sistema& sistema) {
-    RispostaMessaggio ok;
-    auto f = std::make_unique<TFormPrincipa>(sistema);
-    f->show();
-    return f;
-}
 
 // A main window over the matches 1..10 with the automatic recalculation on.
 struct ConRicalcolo {
     ConRicalcolo() {
         p.d().Pronostico = SistemaDiProva::Primi(10);
         p.d().Destinazione.RicalcoloAutomatico = true;
-        finestra = Principale(*p.sistema);
+        finestra = FinestraPrincipale(*p.sistema);
     }
     SistemaDiProva p;
     std::unique_ptr<TFormPrincipa> finestra;
@@ -115,7 +105,7 @@ struct GiroCompleto {
         file = sistemi / "prova.LDS";
         p.sistema->Salva(originale);
         p.sistema->Salva(file);
-        finestra = Principale(sistema);
+        finestra = FinestraPrincipale(sistema);
         finestra->Avvio(QString::fromStdString(file.string()));
     }
     QJsonArray Salva() {
@@ -148,7 +138,7 @@ class TestTFormPrincipaCondizioni : public QObject {
     void theEntriesOfTheEditorsInTheProgramAreEnabled() {
         SistemaDiProva p;
         p.d().Pronostico = SistemaDiProva::Primi(10);
-        const auto finestra = Principale(*p.sistema);
+        const auto finestra = FinestraPrincipale(*p.sistema);
         TFormPrincipa& f = *finestra;
         int abilitate = 0;
         for (QAction* voce : C<QMenu>(f, "Condizioni")->actions()) {

@@ -11,9 +11,9 @@
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
+#include "../system/PrincipaleDiProva.h"
 #include "core/update/NuovaVersione.h"
 #include "ftp/ServerAggiornamento.h"
-#include "ui/system/TFormPrincipa.h"
 #include "ui/update/TFormDownload.h"
 
 using ludo::EsitoAggiornamento;
@@ -39,11 +39,6 @@ struct Cartella {
     void ConServer(const ServerAggiornamento& server) const {
         ScriviFile(prova.Cartella() / "aggiornamento.txt",
                    QByteArray::fromStdString("server=" + server.Url() + "\n"));
-    }
-    // The main window over the folder (the message of its missing archive answered).
-    [[nodiscard]] std::unique_ptr<TFormPrincipa> Principale() const {
-        const RispostaMessaggio archivioMancante;
-        return std::make_unique<TFormPrincipa>(*prova.sistema);
     }
     [[nodiscard]] ludo::RichiestaAggiornamento Richiesta(TipoAggiornamento tipo,
                                                          const std::string& server) const {
@@ -127,7 +122,7 @@ class TestTFormDownload : public QObject {
         const ServerAggiornamento server;
         const Cartella c;
         c.ConServer(server);
-        const auto principale = c.Principale();
+        const auto principale = FinestraPrincipale(*c.prova.sistema);
         for (const char* nome : {"AggiornamentoSchedina", "AggiornamentoArchivi",
                                  "AggiornamentoSquadre", "AggiornamentoLudomatic"}) {
             QVERIFY2(principale->Comando(QString::fromLatin1(nome))->isEnabled(), nome);
@@ -159,7 +154,7 @@ class TestTFormDownload : public QObject {
         server.Servi("programma/ludomatic4p.arc", "non è un archivio zip");
         const Cartella c;
         c.ConServer(server);
-        const auto principale = c.Principale();
+        const auto principale = FinestraPrincipale(*c.prova.sistema);
         const RispostaMessaggio risposta;
         principale->Comando(QStringLiteral("AggiornamentoLudomatic"))->trigger();
         QCOMPARE(risposta.testi,
@@ -171,7 +166,7 @@ class TestTFormDownload : public QObject {
 
     void withoutAServerTheMenuSaysWhereToWriteIt() {
         const Cartella c;
-        const auto principale = c.Principale();
+        const auto principale = FinestraPrincipale(*c.prova.sistema);
         const RispostaMessaggio risposta;
         principale->Comando(QStringLiteral("AggiornamentoSquadre"))->trigger();
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgServerNonImpostato)});
