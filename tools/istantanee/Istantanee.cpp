@@ -27,6 +27,7 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <vector>
 
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/checking/ArchivioGiocate.h"
@@ -42,6 +43,7 @@
 #include "core/conditions/TQuadro.h"
 #include "core/engine/Sviluppo.h"
 #include "core/io/ProgramFolder.h"
+#include "core/printing/Taratura.h"
 #include "core/statistics/AnalisiNumeri.h"
 #include "core/statistics/TGestoreGrDati.h"
 #include "core/system/Schedina.h"
@@ -110,6 +112,33 @@ namespace {
 constexpr int LarghezzaSchermo = 1024;
 constexpr int AltezzaSchermo = 600;
 
+// The program folder of the pictures: a copy of the build's, named as a
+// user's is, so that the paths the windows show end in "Ludomatic/…" rather
+// than in the build tree, and nothing the windows save lands there. It lives
+// until the program ends.
+const std::filesystem::path& CartellaDelleFoto() {
+    static const QTemporaryDir scratch;
+    static const std::filesystem::path cartella = [] {
+        namespace fs = std::filesystem;
+        const fs::path build = ludo::io::programFolderFor(
+            QApplication::applicationFilePath().toStdString(), ludo::io::Environment::fromProcess());
+        const fs::path copia = fs::path(scratch.path().toStdString()) / "Ludomatic";
+        fs::create_directories(copia);
+        // The shipped data as the build holds it (the guide with its pictures),
+        // and the recording and the slip picture the build makes.
+        std::vector<fs::path> voci{build / std::string(ludo::io::kWav),
+                                   build / ludo::FileImmagineSchedina};
+        for (const auto& voce : fs::directory_iterator(LUDO_DATA_DIR))
+            voci.push_back(build / voce.path().filename());
+        for (const auto& voce : voci)
+            fs::copy(voce, copia / voce.filename(),
+                     fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        for (auto s : ludo::io::kSottocartelle) fs::create_directories(copia / std::string(s));
+        return copia;
+    }();
+    return cartella;
+}
+
 // A reduced development of 16 numbers at guarantee 6, shown at its end.
 bool Sviluppo(const QDir& destinazione) {
     QTemporaryDir cartella;
@@ -154,8 +183,7 @@ bool ImpostazioniSviluppo(const QDir& destinazione) {
 // The main window on the program folder's demonstration data.
 struct Principale {
     Principale()
-        : sistema(ludo::io::programFolderFor(QApplication::applicationFilePath().toStdString(),
-                                             ludo::io::Environment::fromProcess())),
+        : sistema(CartellaDelleFoto()),
           finestra(sistema) {
         finestra.resize(LarghezzaSchermo, AltezzaSchermo);
         finestra.show();
@@ -582,8 +610,7 @@ bool FinestreArchivio(const QDir& destinazione) {
 
 // The last 40 contests of the demonstration archive, printed on A4.
 bool StampaArchivioDiEsempio(const QDir& destinazione) {
-    ludo::T_Sistema sistema(ludo::io::programFolderFor(
-        QApplication::applicationFilePath().toStdString(), ludo::io::Environment::fromProcess()));
+    ludo::T_Sistema sistema(CartellaDelleFoto());
     auto& d = *sistema.Dati;
     d.Archivio.Carica(ludo::io::resolvePath(sistema.Cartella(), std::string(ludo::io::kArchivi)),
                       d.Config.Ricerca.Intervallo);
@@ -769,8 +796,7 @@ bool DialogoProspetto(const QDir& destinazione) {
 
 // The report of the sample system, one copy per participant, on A4.
 bool StampaProspettoDiEsempio(const QDir& destinazione) {
-    ludo::T_Sistema sistema(ludo::io::programFolderFor(
-        QApplication::applicationFilePath().toStdString(), ludo::io::Environment::fromProcess()));
+    ludo::T_Sistema sistema(CartellaDelleFoto());
     SistemaTraAmici(sistema);
     const ludo::OpzioniProspetto opzioni;
     return Pdf(destinazione.filePath(QStringLiteral("prospetto.pdf")), QPageSize(QPageSize::A4),
