@@ -112,6 +112,13 @@ namespace {
 constexpr int LarghezzaSchermo = 1024;
 constexpr int AltezzaSchermo = 600;
 
+// A scratch program folder with its sub-folders and nothing in them.
+std::filesystem::path CartellaVuota(const QTemporaryDir& dir) {
+    const std::filesystem::path radice = dir.path().toStdString();
+    ludo::io::prepareProgramFolder(radice, {});
+    return radice;
+}
+
 // The program folder of the pictures: a copy of the build's, named as a
 // user's is, so that the paths the windows show end in "Ludomatic/…" rather
 // than in the build tree, and nothing the windows save lands there. It lives
@@ -123,7 +130,7 @@ const std::filesystem::path& CartellaDelleFoto() {
         const fs::path build = ludo::io::programFolderFor(
             QApplication::applicationFilePath().toStdString(), ludo::io::Environment::fromProcess());
         const fs::path copia = fs::path(scratch.path().toStdString()) / "Ludomatic";
-        fs::create_directories(copia);
+        ludo::io::prepareProgramFolder(copia, {});
         // The shipped data as the build holds it (the guide with its pictures),
         // and the recording and the slip picture the build makes.
         std::vector<fs::path> voci{build / std::string(ludo::io::kWav),
@@ -133,7 +140,6 @@ const std::filesystem::path& CartellaDelleFoto() {
         for (const auto& voce : voci)
             fs::copy(voce, copia / voce.filename(),
                      fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        for (auto s : ludo::io::kSottocartelle) fs::create_directories(copia / std::string(s));
         return copia;
     }();
     return cartella;
@@ -142,9 +148,7 @@ const std::filesystem::path& CartellaDelleFoto() {
 // A reduced development of 16 numbers at guarantee 6, shown at its end.
 bool Sviluppo(const QDir& destinazione) {
     QTemporaryDir cartella;
-    const std::filesystem::path radice = cartella.path().toStdString();
-    for (auto s : ludo::io::kSottocartelle)
-        std::filesystem::create_directories(radice / std::string(s));
+    const std::filesystem::path radice = CartellaVuota(cartella);
     ludo::T_Sistema sistema(radice);
     sistema.Dati->Pronostico = 0xFFFFu;
     sistema.Dati->Fisse = 0x3u;
@@ -163,9 +167,7 @@ bool Sviluppo(const QDir& destinazione) {
 // The development settings with the improved reduction chosen.
 bool ImpostazioniSviluppo(const QDir& destinazione) {
     QTemporaryDir cartella;
-    const std::filesystem::path radice = cartella.path().toStdString();
-    for (auto s : ludo::io::kSottocartelle)
-        std::filesystem::create_directories(radice / std::string(s));
+    const std::filesystem::path radice = CartellaVuota(cartella);
     ludo::T_Sistema sistema(radice);
     auto& d = sistema.Dati->Destinazione;
     d.SviluppoRidotto = true;
@@ -869,9 +871,7 @@ struct Ricevitoria {
         giocate.Salva(sistema.Cartella());
     }
     static std::filesystem::path PreparaCartella(const QTemporaryDir& dir) {
-        const std::filesystem::path radice = dir.path().toStdString();
-        for (auto s : ludo::io::kSottocartelle)
-            std::filesystem::create_directories(radice / std::string(s));
+        const std::filesystem::path radice = CartellaVuota(dir);
         std::filesystem::copy(LUDO_DATA_DIR "/Matrici", radice / "Matrici",
                               std::filesystem::copy_options::recursive |
                                   std::filesystem::copy_options::overwrite_existing);
