@@ -117,6 +117,13 @@ class TestEditoriSchema : public QObject {
         QCOMPARE(C<QSpinBox>(*g, "SpinPassoNT")->value(), 1);
         Clic(*g, "OKBtn");
         QCOMPARE(Parametri(sequela), (QList<int>{4, 5, 1, 1}));
+        for (const auto& [pulsante, tipo] :
+             {std::pair{"SpeedMonoT", 2}, {"SpeedBiT", 3}, {"SpeedSpecchio", 5}}) {
+            auto h = Apri(sequela);
+            Clic(*h, pulsante);
+            Clic(*h, "OKBtn");
+            QCOMPARE(sequela.Parametri.tipo, tipo);
+        }
     }
 
     void sequelaChecksRefuseExactlyWhatTheyMust_data() {
