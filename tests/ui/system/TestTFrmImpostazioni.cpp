@@ -3,36 +3,23 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
+#include "../engine/SistemaDiProva.h"
 #include "ui/system/TFrmImpostazioni.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-class Cartella {
-public:
-    [[nodiscard]] fs::path Percorso() const { return dir_.path().toStdString(); }
-    [[nodiscard]] fs::path FileCfg() const { return Percorso() / "Ludomatic.cfg"; }
-
-private:
-    QTemporaryDir dir_;
-};
-
-}  // namespace
 
 class TestTFrmImpostazioni : public QObject {
     Q_OBJECT
 private slots:
     void okWritesTheConfigurationFile() {
-        Cartella c;
-        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
-        TFrmImpostazioni f(config, c.Percorso());
+        SistemaDiProva c;
+        ludo::Configurazione& config = c.d().Config;
+        TFrmImpostazioni f(config, c.Cartella());
         f.show();
         C<QLineEdit>(f, "EditSfondo")->setText(QStringLiteral("/sfondi/mare.png"));
         C<QLineEdit>(f, "EditInt")->setText(QStringLiteral("Ricevitoria Rossi"));
@@ -50,29 +37,29 @@ private slots:
                            std::string("Ricevitoria Rossi")));
         // What the file holds reads back as the dialog left it.
         ludo::Configurazione salvata;
-        ludo::CaricaConfigurazione(salvata, c.Percorso());
+        ludo::CaricaConfigurazione(salvata, c.Cartella());
         QVERIFY(salvata == config);
     }
 
     void annullaChangesNothingAndWritesNothing() {
-        Cartella c;
-        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
+        SistemaDiProva c;
+        ludo::Configurazione& config = c.d().Config;
         const ludo::Configurazione prima = config;
-        TFrmImpostazioni f(config, c.Percorso());
+        TFrmImpostazioni f(config, c.Cartella());
         f.show();
         C<QSpinBox>(f, "SpinLire")->setValue(2000);
         Clic(f, "RBEuro");
         Clic(f, "CBRicaricaSchedina");
         Clic(f, "AnnullaBtn");
         QVERIFY(config == prima);
-        QVERIFY(!fs::exists(c.FileCfg()));
+        QVERIFY(!fs::exists(c.Cartella() / "Ludomatic.cfg"));
     }
 
     void thePricesShowInTheirSpinBoxes() {
-        Cartella c;
-        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
+        SistemaDiProva c;
+        ludo::Configurazione& config = c.d().Config;
         {
-            TFrmImpostazioni f(config, c.Percorso());
+            TFrmImpostazioni f(config, c.Cartella());
             f.show();
             QVERIFY(C<QRadioButton>(f, "RBLire")->isChecked());
             QVERIFY(!C<QSpinBox>(f, "SpinEuro")->isEnabled());
@@ -87,14 +74,13 @@ private slots:
         }
         config.PrezzoLire = 50;  // below the range, as a damaged file may hold it
         config.PrezzoEuro = 12.5;
-        TFrmImpostazioni f(config, c.Percorso());
+        TFrmImpostazioni f(config, c.Cartella());
         QCOMPARE(C<QSpinBox>(f, "SpinLire")->value(), 600);
         QCOMPARE(C<QSpinBox>(f, "SpinEuro")->value(), 10);
         QCOMPARE(C<QSpinBox>(f, "SpinCentesimi")->value(), 50);
     }
 
     void theFractionIsShownInHundredthsRounded() {
-        QCOMPARE(TFrmImpostazioni::SeparaEuro(0.41316551927159).centesimi, 41);
         QCOMPARE(TFrmImpostazioni::SeparaEuro(2.05).euro, 2);
         QCOMPARE(TFrmImpostazioni::SeparaEuro(2.05).centesimi, 5);
         QCOMPARE(TFrmImpostazioni::SeparaEuro(1.999).euro, 1);
@@ -103,33 +89,33 @@ private slots:
     }
 
     void browsingStartsInTheBackgroundFolder() {
-        Cartella c;
-        fs::create_directory(c.Percorso() / "SFONDI");
-        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
-        TFrmImpostazioni f(config, c.Percorso());
+        SistemaDiProva c;
+        fs::create_directory(c.Cartella() / "SFONDI");
+        ludo::Configurazione& config = c.d().Config;
+        TFrmImpostazioni f(config, c.Cartella());
         f.show();
         RispostaFile risposta(QStringLiteral("/altrove/nuovo.bmp"));
         Clic(f, "CercaBtn");
         QCOMPARE(risposta.richieste.size(), 1);
         const RichiestaFile& vista = risposta.richieste.front();
-        QCOMPARE(vista.cartella, QString::fromStdString((c.Percorso() / "SFONDI").string()));
+        QCOMPARE(vista.cartella, QString::fromStdString((c.Cartella() / "SFONDI").string()));
         QCOMPARE(vista.nome, QStringLiteral("irtex67b.Bmp"));
         QVERIFY(!vista.salva);
         QCOMPARE(C<QLineEdit>(f, "EditSfondo")->text(), QStringLiteral("/altrove/nuovo.bmp"));
-        QCOMPARE(config.FileSfondo, ludo::SfondoPredefinito(c.Percorso()));  // only OK stores it
+        QCOMPARE(config.FileSfondo, ludo::SfondoPredefinito(c.Cartella()));  // only OK stores it
     }
 
     void aFileThatCannotBeWrittenIsSaidSo() {
-        Cartella c;
-        fs::create_directory(c.FileCfg());  // a folder where the file should go
-        ludo::Configurazione config = ludo::ConfigurazioneIniziale(c.Percorso());
-        TFrmImpostazioni f(config, c.Percorso());
+        SistemaDiProva c;
+        fs::create_directory(c.Cartella() / "Ludomatic.cfg");  // a folder where the file should go
+        ludo::Configurazione& config = c.d().Config;
+        TFrmImpostazioni f(config, c.Cartella());
         f.show();
         C<QSpinBox>(f, "SpinLire")->setValue(900);
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi, QStringList{"Impossibile Salvare la Configurazione"});
-        QVERIFY(fs::is_directory(c.FileCfg()));
+        QVERIFY(fs::is_directory(c.Cartella() / "Ludomatic.cfg"));
         QCOMPARE(config.PrezzoLire, 900.0);  // still used for this run
     }
 };
