@@ -39,7 +39,9 @@ class TestTFormGeneraSchedine : public QObject {
         f.show();
         C<QSpinBox>(f, "SESchedine")->setValue(2);
         std::size_t registrate = 0;
-        for (int riga = 1; riga <= ludo::RigheFormatoSchedina; ++riga) {
+        // The layouts and costs of all the rows are the core's; these show the
+        // row chosen is the row printed and recorded.
+        for (const int riga : {1, 27, ludo::RigheFormatoSchedina}) {
             C<QSpinBox>(f, "SERigaFissa")->setValue(riga);
             const auto costo = static_cast<double>(ludo::ColonneRiga(riga)) * 800;
             QCOMPARE(TestoDi(f, "LabelCostoFisso"),
@@ -50,15 +52,11 @@ class TestTFormGeneraSchedine : public QObject {
             QCOMPARE(stampa.Pagine().size(), std::size_t{2});  // one page a slip
             const auto archivio = p.Archivio();
             QCOMPARE(archivio.Schedine.size(), registrate + 2);
-            for (std::size_t s = registrate; s < archivio.Schedine.size(); ++s) {
+            for (std::size_t s = registrate; s < archivio.Schedine.size(); ++s)
                 QCOMPARE(Formato(archivio.Schedine[s]), ludo::FormatoSchedina(riga));
-                ludo::TArchivioGiocate una(1);
-                una.Schedine.push_back(archivio.Schedine[s]);
-                QCOMPARE(una.Costo(800), costo);
-            }
             registrate = archivio.Schedine.size();
         }
-        QVERIFY(p.Giocate().find("\"schedine\":68") != std::string::npos);
+        QVERIFY(p.Giocate().find("\"schedine\":6,") != std::string::npos);
     }
 
     void aRandomCostKeepsSixPlacesAndTheMinimumFollowsTheMaximum() {
