@@ -358,17 +358,6 @@ class TestTFormPrincipa : public QObject {
         QVERIFY(!prova.sistema->Modificato);
     }
 
-    void annullaOnTheUnsavedQuestionKeepsTheProgramRunning() {
-        Principale p;
-        C<QLineEdit>(p.finestra, "EditConcorso")->setText(QString());
-        QTest::keyClicks(C<QLineEdit>(p.finestra, "EditConcorso"), QStringLiteral("7"));
-        QVERIFY(p.prova.sistema->Modificato);
-        RispostaMessaggio annulla(QStringLiteral("Annulla"));
-        QVERIFY(!p.finestra.close());
-        QVERIFY(p.finestra.isVisible());
-        QCOMPARE(annulla.testi, QStringList{QString::fromUtf8(MsgSistemaNonSalvato)});
-    }
-
     void closingSavesTheCouponAsTheLastOne() {
         SistemaDiProva prova;
         {
@@ -494,37 +483,44 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(MessaggiDi([&] { p.Comando("SalvaSuDisco")->trigger(); }),
                  QStringList{QString::fromUtf8(MsgScritturaColonne)});
     }
-    void givingUpTheSaveOfSiGoesBackToTheSystem() {
-        Principale p;
-        p.Mostra(SistemaDiProva::Primi(12));
-        p.prova.sistema->Modificato = true;
-        RispostaFile nessunFile{QString()};
-        RispostaMessaggio si(QStringLiteral("Si"));
-        // Exit: the program keeps running with the changes.
-        QVERIFY(!p.finestra.close());
-        QVERIFY(p.finestra.isVisible());
-        QVERIFY(p.prova.sistema->Modificato);
-        // New: the system stays as it was.
-        p.finestra.Comando(QStringLiteral("New1"))->trigger();
-        QCOMPARE(p.d().Pronostico, SistemaDiProva::Primi(12));
-        // Load: no system is asked for.
-        p.finestra.Comando(QStringLiteral("Carica"))->trigger();
-        QCOMPARE(si.testi, QStringList(3, QString::fromUtf8(MsgSistemaNonSalvato)));
-        QCOMPARE(nessunFile.richieste.size(), 3);
-        for (const RichiestaFile& r : nessunFile.richieste)
-            QCOMPARE(r.titolo, QStringLiteral("Salva il Sistema"));
-        QVERIFY(p.prova.sistema->Modificato);
-    }
-
-    void aFailedSaveOfSiAlsoGoesBackToTheSystem() {
-        Principale p;
-        p.prova.sistema->Modificato = true;
-        RispostaFile cartellaMancante(p.Percorso("manca", "x.LDS"));
-        RispostaMessaggio si(QStringLiteral("Si"));
-        QVERIFY(!p.finestra.close());
-        QCOMPARE(si.testi.size(), 2);
-        QCOMPARE(si.testi.back(), QStringLiteral("Impossibile Salvare il Sistema"));
-        QVERIFY(p.prova.sistema->Modificato);
+    // Asked whether to save a changed system on exit, New or Load: Annulla
+    // (offered on exit only), or "Si" with the save given up or failing,
+    // goes back to the system.
+    void notSavingAtTheQuestionGoesBackToTheSystem() {
+        struct Caso {
+            const char* risposta;
+            QString file;  // chosen to save into; none when given up
+            QStringList testi;
+            QStringList comandi;
+        };
+        const QString nonSalvato = QString::fromUtf8(MsgSistemaNonSalvato);
+        const QStringList tutti = {"Exit", "New1", "Carica"};
+        for (const Caso& k :
+             {Caso{"Annulla", {}, {nonSalvato}, {"Exit"}}, Caso{"Si", {}, {nonSalvato}, tutti},
+              Caso{"Si", "x.LDS", {nonSalvato, "Impossibile Salvare il Sistema"}, tutti}}) {
+            Principale p;
+            p.Mostra(SistemaDiProva::Primi(12));
+            C<QLineEdit>(p.finestra, "EditConcorso")->setText(QString());
+            QTest::keyClicks(C<QLineEdit>(p.finestra, "EditConcorso"), QStringLiteral("7"));
+            QVERIFY(p.prova.sistema->Modificato);
+            RispostaFile scelta(k.file.isEmpty() ? k.file : p.Percorso("manca", "x.LDS"));
+            for (const QString& comando : k.comandi) {
+                RispostaMessaggio messaggi{QString::fromLatin1(k.risposta)};
+                if (comando == QStringLiteral("Exit")) {
+                    QVERIFY(!p.finestra.close());
+                } else {
+                    p.finestra.Comando(comando)->trigger();
+                }
+                QVERIFY2(messaggi.testi == k.testi, qPrintable(comando));
+                QVERIFY(p.finestra.isVisible());
+                QCOMPARE(p.d().Pronostico, SistemaDiProva::Primi(12));
+                QVERIFY(p.prova.sistema->Modificato);
+            }
+            // Only "Si" asks where to save; no system to load is asked for.
+            QCOMPARE(scelta.richieste.size(), QByteArray(k.risposta) == "Si" ? 3 : 0);
+            for (const RichiestaFile& r : scelta.richieste)
+                QCOMPARE(r.titolo, QStringLiteral("Salva il Sistema"));
+        }
     }
 
     void tabWalksTheWholeWindowInReadingOrder() {
