@@ -218,8 +218,6 @@ class TestEditoriCondizioni : public QObject {
         auto f = Apri(distanza);
         auto* prima = C<QSpinBox>(*f, "SpinPrima");
         auto* seconda = C<QSpinBox>(*f, "SpinSeconda");
-        QCOMPARE(prima->value(), 1);
-        QCOMPARE(seconda->value(), 2);
         // Where each one goes is the core's rule; the boxes follow it.
         QTest::keyClick(prima, Qt::Key_Up);  // to the second: back to one below it
         QCOMPARE(prima->value(), 1);

@@ -26,15 +26,16 @@ class TestTFrmImpSv : public QObject {
         TFrmImpSv f(*p.sistema);
         f.show();
         for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata",
-                                 "SpinVincite", "SpinDistanza"}) {
+                                 "CBMigliorata", "SpinVincite", "SpinDistanza", "SpinSecondi"}) {
             QVERIFY2(!Attivo(f, nome), nome);
         }
         Clic(f, "CBSviluppoRidotto");
-        for (const char* nome :
-             {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata", "SpinVincite"}) {
+        for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata",
+                                 "CBMigliorata", "SpinVincite"}) {
             QVERIFY2(Attivo(f, nome), nome);
         }
         QVERIFY(!Attivo(f, "SpinDistanza"));
+        QVERIFY2(!Attivo(f, "SpinSecondi"), "the seconds only for the improved reduction");
 
         auto* vincite = C<QSpinBox>(f, "SpinVincite");
         vincite->setValue(4);
@@ -62,11 +63,7 @@ class TestTFrmImpSv : public QObject {
         SistemaDiProva p;
         auto f = std::make_unique<TFrmImpSv>(*p.sistema);
         f->show();
-        QVERIFY(!Attivo(*f, "CBMigliorata") && !Attivo(*f, "SpinSecondi"));
         Clic(*f, "CBSviluppoRidotto");
-        QVERIFY(Attivo(*f, "CBMigliorata"));
-        QVERIFY2(!Attivo(*f, "SpinSecondi"), "the seconds only for the improved reduction");
-
         Clic(*f, "CBOttimizzata");
         Clic(*f, "CBMigliorata");
         QVERIFY2(!C<QCheckBox>(*f, "CBOttimizzata")->isChecked(),
