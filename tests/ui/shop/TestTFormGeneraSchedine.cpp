@@ -1,6 +1,6 @@
-// "Generazione Schedine": every format prints slips of exactly its layout
-// and cost, each slip recorded as a play; the columns of the six-column
-// formats go to memory or to a column file.
+// "Generazione Schedine": the format chosen prints slips of exactly its
+// layout and cost, each slip recorded as a play; the columns of the
+// six-column formats go to memory or to a column file.
 #include <QLabel>
 #include <QSpinBox>
 #include <QtTest>
@@ -33,7 +33,7 @@ void GeneraEStampa(TFormGeneraSchedine& f) {
 class TestTFormGeneraSchedine : public QObject {
     Q_OBJECT
   private slots:
-    void everyFixedFormatPrintsItsLayoutAndCost() {
+    void theFixedFormatChosenPrintsItsLayoutAndCost() {
         RicevitoriaDiProva p;
         TFormGeneraSchedine f(*p.sistema);
         f.show();

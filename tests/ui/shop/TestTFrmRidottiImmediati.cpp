@@ -139,6 +139,7 @@ class TestTFrmRidottiImmediati : public QObject {
         C<TGCasSelector>(f, "Selettore")->Caselle().last()->clear();
         RispostaMessaggio risposta;
         Clic(f, "StampaRidottoBtn");
+        QCOMPARE(risposta.testi, QStringList{"Non sono stati inseriti tutti i numeri."});
         QVERIFY(p.Archivio().Sistemi.empty());
     }
 
