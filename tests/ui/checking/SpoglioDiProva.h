@@ -1,6 +1,6 @@
 #pragma once
-// What the checking windows' tests share: lists of columns and the winning
-// numbers clicked in a window's two forecast strips.
+// What the checking windows' tests share: the winning numbers clicked in a
+// window's two forecast strips.
 
 #include <QtTest>
 
@@ -8,12 +8,6 @@
 #include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "ui/controls/TPronostico.h"
-
-inline ludo::ListaColonne Lista(const std::vector<ludo::Colonna>& colonne) {
-    ludo::ListaColonne l;
-    for (const auto c : colonne) l.Aggiungi(c);
-    return l;
-}
 
 // Clicks each number of the column in the strips named basso (1..16) and alto (17..32).
 inline void ClicNumeri(const QWidget& f, ludo::Colonna numeri, const char* basso = "Vincente1_16",

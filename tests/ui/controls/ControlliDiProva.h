@@ -78,6 +78,11 @@ void Digita(Casella* box, const QString& testo) {
     QTest::keyClicks(box, testo);
 }
 
+// Replaces the text of the line edit named nome.
+inline void Digita(const QWidget& f, const char* nome, const QString& testo) {
+    Digita(C<QLineEdit>(f, nome), testo);
+}
+
 // A double click on a row of a list as the mouse makes it: a click, then the second press.
 inline void DoppioClic(QListWidget& lista, int riga) {
     const QPoint punto = lista.visualItemRect(lista.item(riga)).center();
