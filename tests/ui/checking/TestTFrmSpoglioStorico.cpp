@@ -1,7 +1,6 @@
 #include <zip.h>
 
 #include <QTableWidget>
-#include <QToolButton>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <random>
