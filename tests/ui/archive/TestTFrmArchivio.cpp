@@ -25,8 +25,7 @@ const ludo::T_Concorso Nuovo = Concorso(2024, 2, ludo::SerieB, {1, 2, 3, 4, 20, 
 void AggiungiNuovo(TFrmArchivio& f) {
     QuandoSiApre<TFrmConcorso>([](TFrmConcorso& d) {
         Clic(d, "RBSerieB");
-        CliccaNumeri(*C<TPronostico>(d, "Pronostico1"), {1, 2, 3, 4});
-        CliccaNumeri(*C<TPronostico>(d, "Pronostico2"), {20, 21, 30, 32});
+        ClicNumeri(d, Nuovo.Vincente, "Pronostico1", "Pronostico2");
         Clic(d, "OKBtn");
     });
     Clic(f, "BAggiungi");

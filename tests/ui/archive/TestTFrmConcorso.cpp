@@ -42,8 +42,7 @@ class TestTFrmConcorso : public QObject {
         QVERIFY(C<QRadioButton>(f, "RBSerieA")->isChecked());
 
         QCOMPARE(Conferma(f), Messaggio(ludo::MsgQuantitaNumeri));
-        CliccaNumeri(*C<TPronostico>(f, "Pronostico1"), {1, 3, 5, 7, 9, 11});
-        CliccaNumeri(*C<TPronostico>(f, "Pronostico2"), {17, 32});
+        ClicNumeri(f, Numeri({1, 3, 5, 7, 9, 11, 17, 32}), "Pronostico1", "Pronostico2");
 
         C<TGSpinEdit>(f, "SEConcorso")->setValue(5);
         // Contest 5 of that season stands, of another type.

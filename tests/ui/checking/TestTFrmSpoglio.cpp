@@ -4,9 +4,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "../coltools/StrumentiDiProva.h"
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
-#include "SpoglioDiProva.h"
 #include "core/checking/Spoglio.h"
 #include "ui/checking/TFrmGoalDopoGoal.h"
 #include "ui/checking/TFrmSchedineVincenti.h"

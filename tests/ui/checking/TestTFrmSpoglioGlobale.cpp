@@ -2,10 +2,10 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
 #include "../printing/PagineDiProva.h"
-#include "SpoglioDiProva.h"
 #include "core/checking/SpoglioGlobale.h"
 #include "ui/checking/TFrmSpoglioGlobale.h"
 

@@ -5,9 +5,10 @@
 #include <QtTest>
 #include <random>
 
+#include "../coltools/StrumentiDiProva.h"
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../statistics/DemoDiProva.h"
-#include "SpoglioDiProva.h"
 #include "core/checking/SpoglioStorico.h"
 #include "ui/checking/FoglioXlsx.h"
 #include "ui/checking/TFrmSpoglioStorico.h"

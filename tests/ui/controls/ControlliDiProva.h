@@ -44,6 +44,16 @@ inline void Clicca(TPronostico& striscia, int cella, Qt::MouseButton tasto = Qt:
     QTest::mouseClick(&striscia, tasto, {}, striscia.RettangoloCella(cella).center());
 }
 
+// Clicks each number of the column on the strips named basso (1..16) and
+// alto (17..32), by default those of the winning numbers.
+inline void ClicNumeri(const QWidget& f, ludo::Colonna numeri, const char* basso = "Vincente1_16",
+                       const char* alto = "Vincente17_32") {
+    for (int n = 1; n <= 32; ++n) {
+        if ((numeri & (ludo::Colonna{1} << (n - 1))) == 0) continue;
+        Clicca(*C<TPronostico>(f, n <= 16 ? basso : alto), (n - 1) % 16);
+    }
+}
+
 inline QString TestoDi(const QWidget& f, const char* nome) { return C<QLabel>(f, nome)->text(); }
 
 // The texts of a row of a table, from its first column to `colonne` (all by
