@@ -131,13 +131,7 @@ class TestTFrmVisArchivio : public QObject {
         const auto archivio = Archivio();
         TFrmVisArchivio f(archivio);
         f.show();
-        bool aperta = false;
-        QuandoSiApre<TFrmStampaArchivio>([&aperta](TFrmStampaArchivio& s) {
-            aperta = true;
-            Clic(s, "AnnullaBtn");
-        });
-        Clic(f, "BStampa");
-        QVERIFY(aperta);
+        QVERIFY(SiApre<TFrmStampaArchivio>([&] { Clic(f, "BStampa"); }));
         QVERIFY(f.isVisible());
         Clic(f, "OKBtn");
         QVERIFY(!f.isVisible());

@@ -114,7 +114,6 @@ class TestTFrmSpoglioStorico : public QObject {
         f.show();
         QCOMPARE(TestoDi(f, "LabelColonne"), QStringLiteral("40"));
         QCOMPARE(TestoDi(f, "LabelRisultati"), cli["titolo"].toString());
-        QCOMPARE(cli["concorsi"].toInt(), 487);
         auto* generale = C<QTableWidget>(f, "GrigliaGenerale");
         const QJsonArray righe = cli["generale"].toArray();
         QCOMPARE(generale->rowCount(), 9);

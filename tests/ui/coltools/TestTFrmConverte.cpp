@@ -43,7 +43,6 @@ class TestTFrmConverte : public QObject {
         auto* files = C<QListWidget>(f, "ListaFiles");
         QCOMPARE(C<QComboBox>(f, "ComboS")->currentText(),
                  QStringLiteral("Col (Ludomatic e S. C. Totogol)"));
-        QCOMPARE(C<QComboBox>(f, "ComboD")->currentText(), QStringLiteral("Txt (Formato testo)"));
         QCOMPARE(VociDi(*files), (QStringList{"a.b.Col", "due.col"}));
         QVERIFY(!C<QPushButton>(f, "ConvertiBtn")->isEnabled());
         QVERIFY(TestoDi(f, "Creati").isEmpty());

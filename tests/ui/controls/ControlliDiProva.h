@@ -120,6 +120,22 @@ void QuandoSiApre(std::function<void(T&)> azione) {
     timer->start(5);
 }
 
+// Whether a modal window of type T opened while azione ran; it is given up at once.
+template <class T>
+bool SiApre(const std::function<void()>& azione) {
+    bool aperta = false;
+    QTimer spia;
+    QObject::connect(&spia, &QTimer::timeout, [&aperta] {
+        if (auto* finestra = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            aperta = true;
+            finestra->reject();
+        }
+    });
+    spia.start(5);
+    azione();
+    return aperta;
+}
+
 // The program's store of the windows' places and choices, while it lives.
 struct StoreDiProva : TFormSaver {
     StoreDiProva() { ImpostaProgramma(this); }

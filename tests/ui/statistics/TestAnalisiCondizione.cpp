@@ -168,21 +168,11 @@ class TestAnalisiCondizione : public QObject {
     void aStoppedColumnarRunOpensNothing() {
         DemoDiProva p;
         RispostaMessaggio messaggi;
-        bool aperta = false;
-        QTimer spia;
-        connect(&spia, &QTimer::timeout, this, [&] {
-            if (qobject_cast<TFrmAnalisiColonnare*>(QApplication::activeModalWidget()) != nullptr) {
-                aperta = true;
-                Clic(*QApplication::activeModalWidget(), "ChiudiBtn");
-            }
-        });
-        spia.start(5);
         QuandoSiApre<TFrmProgresso>([](TFrmProgresso& f) { Clic(f, "Annulla"); });
         AnalisiCondizioniInstallate installate(*p.sistema);
         auto editor = CreaEditor(p.d().Condizioni.Condizione(1), nullptr);
         editor->show();
-        Clic(*editor, "AnalisiBtn");
-        QVERIFY(!aperta);
+        QVERIFY(!SiApre<TFrmAnalisiColonnare>([&] { Clic(*editor, "AnalisiBtn"); }));
         QVERIFY(messaggi.testi.isEmpty());
     }
 };
