@@ -52,6 +52,7 @@ class TestTFrmDettSche : public QObject {
         QCOMPARE(w.Spin("SpinMin").value(), 1);
         QCOMPARE(w.Spin("SpinMax").value(), 2);
         QCOMPARE(w.Spin("SpinMax").maximum(), 2);
+        QCOMPARE(w.Vista().Numero(), 1);
         QCOMPARE(w.Vista().Colonne().size(), 6);
         QVERIFY(!w.f.TimerAttivo());
         QVERIFY(w.f.Lettore().Aperto());
@@ -114,6 +115,11 @@ class TestTFrmDettSche : public QObject {
         QCOMPARE(w.Vista().Numero(), 3);
         max.setValue(2);
         QCOMPARE(max.value(), 3);
+        // The reading keeps to the range: it stops after slip 3.
+        Clic(w.f, "CheckPausaSchedina");
+        Clic(w.f, "PlayBtn");
+        w.Tick(48);
+        QVERIFY(!w.f.TimerAttivo());
     }
 
     void aMissingRecordingIsSaidAndTheSlipsAreStillShown() {
