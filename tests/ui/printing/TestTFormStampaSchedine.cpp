@@ -5,7 +5,6 @@
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QtTest>
-#include <tuple>
 
 #include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
@@ -26,16 +25,11 @@ void Riempi(ludo::LavoroStampaSchedine& l, int colonne) {
 
 // A print dialog on a job of 8-number columns, shown, printing on pictures.
 struct Dialogo {
-    explicit Dialogo(int colonne, int dpi = PuntiProva, QSizeF foglio = FoglioProva)
-        : stampa(dpi, foglio), f(*s.sistema) {
+    explicit Dialogo(int colonne) : f(*s.sistema) {
         Riempi(f.Lavoro(), colonne);
         f.ImpostaTutto();
         f.show();
     }
-    std::tuple<SistemaDiProva&, StampaSuImmagini&, TFormStampaSchedine&> Parti() {
-        return {s, stampa, f};
-    }
-
     SistemaDiProva s;
     StampaSuImmagini stampa;
     TFormStampaSchedine f;
@@ -90,7 +84,7 @@ class TestTFormStampaSchedine : public QObject {
 
     void aWrongRangeIsRefusedAndNothingPrints() {
         Dialogo d(30);
-        auto [s, stampa, f] = d.Parti();
+        auto& [s, stampa, f] = d;
         C<QRadioButton>(f, "RBDa")->setChecked(true);
         C<QSpinBox>(f, "SEPrima")->setValue(4);
         C<QSpinBox>(f, "SEUltima")->setValue(2);
@@ -106,7 +100,7 @@ class TestTFormStampaSchedine : public QObject {
 
     void printingStoresTheChoicesAndSavesTheConfiguration() {
         Dialogo d(10);
-        auto [s, stampa, f] = d.Parti();
+        auto& [s, stampa, f] = d;
         C<QRadioButton>(f, "RBVerticale")->setChecked(true);
         C<QSpinBox>(f, "SEColonne")->setValue(5);
         Clic(f, "OKBtn");
@@ -122,7 +116,7 @@ class TestTFormStampaSchedine : public QObject {
 
     void aFailedPrintLeavesTheConfigurationAsItWas() {
         Dialogo d(10);
-        auto [s, stampa, f] = d.Parti();
+        auto& [s, stampa, f] = d;
         stampa.superficie->guasto = true;
         C<QSpinBox>(f, "SEColonne")->setValue(2);
         RispostaMessaggio risposta;
@@ -150,7 +144,7 @@ class TestTFormStampaSchedine : public QObject {
 
     void thePauseAsksToGoOnBetweenSlips() {
         Dialogo d(18);
-        auto [s, stampa, f] = d.Parti();
+        auto& [s, stampa, f] = d;
         C<QCheckBox>(f, "CBPausa")->setChecked(true);
         QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
                  QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
