@@ -36,11 +36,6 @@ Serie SerieDi(const QWidget& f) {
     return serie;
 }
 
-QString Cella(const QWidget& f, const char* tabella, int riga, int colonna) {
-    const QTableWidgetItem* c = C<QTableWidget>(f, tabella)->item(riga, colonna);
-    return c == nullptr ? QString() : c->text();
-}
-
 QJsonArray Righe(const QJsonObject& analisi, int vista) {
     return analisi["viste"][vista]["righe"].toArray();
 }
@@ -94,11 +89,11 @@ class TestAnalisiCondizione : public QObject {
             v.valori = SerieDi(f);
             Clic(f, "ConsBtn");
             v.cons = SerieDi(f);
-            for (int r = 0; r < pari.size(); ++r)
-                v.celle << Cella(f, "TabellaFrequenze", r, 1) + QLatin1Char('|') +
-                               Cella(f, "TabellaFrequenze", r, 2) + QLatin1Char('|') +
-                               Cella(f, "TabellaRitardi", r, 1) + QLatin1Char('|') +
-                               Cella(f, "TabellaRitardi", r, 3);
+            for (int r = 0; r < pari.size(); ++r) {
+                const QStringList fr = RigaDi(*C<QTableWidget>(f, "TabellaFrequenze"), r);
+                const QStringList ri = RigaDi(*C<QTableWidget>(f, "TabellaRitardi"), r);
+                v.celle << QStringList{fr[1], fr[2], ri[1], ri[3]}.join(QLatin1Char('|'));
+            }
         });
         QCOMPARE(v.valori.size(), 2);  // "Pari" and "Dispari"
         QCOMPARE(v.valori[0], Colonna(pari, "punti", "frequenza"));
@@ -133,9 +128,8 @@ class TestAnalisiCondizione : public QObject {
             Clic(f, "ConsBtn");
             v.cons = SerieDi(f);
             for (int r = 0; r < pari.size(); ++r)
-                v.celle << QStringList{Cella(f, "Tabella", r, 1), Cella(f, "Tabella", r, 2),
-                                       Cella(f, "Tabella", r, 3)}
-                               .join(QLatin1Char('|'));
+                v.celle
+                    << RigaDi(*C<QTableWidget>(f, "Tabella"), r, 4).mid(1).join(QLatin1Char('|'));
             Clic(f, "PresBtn");
             for (int r = 0; r < pari.size(); ++r)
                 v.accettati << C<QTableWidget>(f, "Tabella")->item(r, 1)->font().bold();
