@@ -1,13 +1,11 @@
 #pragma once
 // A program folder whose archive holds the contests a test gives, loaded as
-// the main window loads it; the boxes of a range of the archive; and the
-// winning numbers clicked on a forecast strip.
+// the main window loads it, and the boxes of a range of the archive.
 
 #include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "core/archive/ArchivioConcorsi.h"
 #include "ui/controls/TGSpinEdit.h"
-#include "ui/controls/TPronostico.h"
 
 inline ludo::T_Concorso Concorso(int anno, int numero, std::uint8_t tipo,
                                  std::initializer_list<int> numeri) {
@@ -48,13 +46,4 @@ inline std::string ElencatoDallaCli(const ludo::T_Concorso& c) {
     return "{\"anno\":" + std::to_string(c.Anno) + ",\"numero\":" + std::to_string(c.NumConcorso) +
            ",\"tipo\":\"" + std::string(ludo::NomeTipoConcorso(c.TipoConcorso)) +
            "\",\"vincente\":[" + numeri + "]}";
-}
-
-// Clicks the cells of the given numbers that stand on the strip.
-inline void CliccaNumeri(TPronostico& striscia, std::initializer_list<int> numeri) {
-    for (int i = 0; i < TPronostico::NumeroCelle; ++i) {
-        if (std::find(numeri.begin(), numeri.end(), striscia.NumeroCella(i)) == numeri.end())
-            continue;
-        Clicca(striscia, i);
-    }
 }

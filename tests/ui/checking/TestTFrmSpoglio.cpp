@@ -4,9 +4,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "../coltools/StrumentiDiProva.h"
+#include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
-#include "SpoglioDiProva.h"
 #include "core/checking/Spoglio.h"
 #include "ui/checking/TFrmGoalDopoGoal.h"
 #include "ui/checking/TFrmSchedineVincenti.h"
@@ -76,7 +77,6 @@ class TestTFrmSpoglio : public QObject {
             QCOMPARE(TestoDi(f, qPrintable(QStringLiteral("Panel%1").arg(k))),
                      QString::number(punti[k].toInt()));
         QCOMPARE(punti[8].toInt(), 2);  // the column itself and one of the integral's 45
-        QCOMPARE(punti[7].toInt(), 17);
 
         const QStringList attese = Testi(cli["condizioni_sbagliate"]);
         QVERIFY(!attese.isEmpty());
@@ -89,16 +89,8 @@ class TestTFrmSpoglio : public QObject {
         for (int i = 0; i < attese.size(); ++i) QCOMPARE(lista->item(i)->text(), attese[i].mid(3));
 
         // A double click on a condition opens its editor; "Pronostico" opens nothing.
-        bool aperto = false;
-        QuandoSiApre<TFrmCondizione>([&](TFrmCondizione& editor) {
-            aperto = true;
-            editor.reject();
-        });
-        DoppioClic(*lista, 0);
-        QTest::qWait(20);
-        QVERIFY(!aperto);
-        DoppioClic(*lista, 1);
-        QVERIFY(aperto);
+        QVERIFY(!SiApre<TFrmCondizione>([&] { DoppioClic(*lista, 0); }));
+        QVERIFY(SiApre<TFrmCondizione>([&] { DoppioClic(*lista, 1); }));
         QVERIFY(!p.sistema->Modificato);
     }
 
@@ -142,7 +134,6 @@ class TestTFrmSpoglio : public QObject {
             durante << f.Punti();
             Gol(g, 20, TFrmGoalDopoGoal::ColGolOspite, '4');
             Gol(g, 20, TFrmGoalDopoGoal::ColGolCasa, 'x');  // refused
-            durante << f.Punti();
             QStringList ottina;
             for (int i = 1; i <= 8; ++i)
                 ottina << TestoDi(g, qPrintable(QStringLiteral("Ottina%1").arg(i)));
@@ -152,10 +143,8 @@ class TestTFrmSpoglio : public QObject {
         Clic(f, "GolBtn");
         const ludo::Colonna finale = Numeri({1, 2, 3, 4, 5, 7, 12, 20});
         QCOMPARE(f.Vincente(), finale);
-        QCOMPARE(durante.size(), 2);
-        QCOMPARE(durante[0],
-                 ludo::SpoglioSingolo(Lista(colonne), Numeri({1, 2, 3, 4, 5, 7, 12, 6})));
-        QCOMPARE(durante[1], ludo::SpoglioSingolo(Lista(colonne), finale));
+        QCOMPARE(durante, QList<ludo::Punteggi>{ludo::SpoglioSingolo(
+                              Lista(colonne), Numeri({1, 2, 3, 4, 5, 7, 12, 6}))});
         QCOMPARE(f.Punti(), ludo::SpoglioSingolo(Lista(colonne), finale));
 
         // Opened again, the goals typed are still there; Escape leaves the strips as they were.
@@ -215,7 +204,6 @@ class TestTFrmSpoglio : public QObject {
             QCOMPARE(primo->Numero(), 1);
             QVERIFY(primo->Vincente(4));
             QCOMPARE(C<TGVisColonne>(v, "Schedina2")->Numero(), 3);
-            QVERIFY(!C<QToolButton>(v, "Punti6")->isEnabled());
             v.accept();
         });
         Clic(f, "VisualizzaBtn");

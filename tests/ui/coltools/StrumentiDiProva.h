@@ -1,19 +1,23 @@
 #pragma once
-// What the column tools' window tests share: column files built from the
-// layout (4 bytes a mask, least significant first), files read back whole
-// and ludomatic-cli run in the test process.
+// What the column tools' window tests share: lists of columns, column files
+// built from the layout (4 bytes a mask, least significant first) and files
+// read back whole.
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <QtTest>
 #include <filesystem>
-#include <sstream>
-#include <string>
 #include <vector>
 
-#include "cli/Comandi.h"
 #include "core/columns/Colonna.h"
+#include "core/columns/ListaColonne.h"
+
+inline ludo::ListaColonne Lista(const std::vector<ludo::Colonna>& colonne) {
+    ludo::ListaColonne l;
+    for (const auto c : colonne) l.Aggiungi(c);
+    return l;
+}
 
 inline QByteArray ColonneLE(const std::vector<ludo::Colonna>& colonne) {
     QByteArray b;
@@ -32,29 +36,4 @@ inline void ScriviFile(const std::filesystem::path& file, const QByteArray& byte
 inline QByteArray LeggiFile(const std::filesystem::path& file) {
     QFile f(QString::fromStdString(file.string()));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// What ludomatic-cli prints on standard output, and its exit status.
-struct UscitaCli {
-    int stato;
-    std::string out;
-};
-
-inline UscitaCli Cli(const std::filesystem::path& cartella,
-                     const std::vector<std::string>& argomenti) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int stato = ludo::cli::esegui(argomenti, cartella, out, err);
-    return {stato, out.str()};
-}
-
-// The text of a JSON string field of the command's answer.
-inline QString CampoCli(const UscitaCli& uscita, const std::string& campo) {
-    const auto chiave = "\"" + campo + "\":";
-    const auto inizio = uscita.out.find(chiave);
-    if (inizio == std::string::npos) return {};
-    auto valore = uscita.out.substr(inizio + chiave.size());
-    if (!valore.empty() && valore.front() == '"')
-        return QString::fromStdString(valore.substr(1, valore.find('"', 1) - 1));
-    return QString::fromStdString(valore.substr(0, valore.find_first_of(",}")));
 }

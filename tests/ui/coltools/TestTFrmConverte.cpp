@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QtTest>
 #include <filesystem>
@@ -28,12 +27,6 @@ QByteArray Colonne(int primo) {
     return ColonneLE(colonne);
 }
 
-// Chooses a folder as the user does, through "Sfoglia...".
-void ScegliCartella(TFrmConverte& f, const char* pulsante, const fs::path& cartella) {
-    RispostaFile risposta(cartella);
-    Clic(f, pulsante);
-}
-
 }  // namespace
 
 class TestTFrmConverte : public QObject {
@@ -50,7 +43,6 @@ class TestTFrmConverte : public QObject {
         auto* files = C<QListWidget>(f, "ListaFiles");
         QCOMPARE(C<QComboBox>(f, "ComboS")->currentText(),
                  QStringLiteral("Col (Ludomatic e S. C. Totogol)"));
-        QCOMPARE(C<QComboBox>(f, "ComboD")->currentText(), QStringLiteral("Txt (Formato testo)"));
         QCOMPARE(VociDi(*files), (QStringList{"a.b.Col", "due.col"}));
         QVERIFY(!C<QPushButton>(f, "ConvertiBtn")->isEnabled());
         QVERIFY(TestoDi(f, "Creati").isEmpty());
@@ -62,16 +54,15 @@ class TestTFrmConverte : public QObject {
             fs::create_directories(finestra);
             fs::create_directories(riga);
             C<QComboBox>(f, "ComboD")->setCurrentIndex(formato);
-            ScegliCartella(f, "SfogliaDBtn", finestra);
+            RichiesteDi(finestra, [&] { Clic(f, "SfogliaDBtn"); });
             Clic(f, "SelezionaTuttiBtn");
             QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
                      QStringList{"Conversione terminata con successo."});
             QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("2"));
 
-            const auto cli =
-                Cli(p.Cartella(), {"converti", "--da", "3", "--a", std::to_string(formato),
-                                   "a.b.Col", "due.col", "--destinazione", riga.string()});
-            QCOMPARE(cli.stato, 0);
+            const auto cli = p.Json({"converti", "--da", "3", "--a", std::to_string(formato),
+                                     "a.b.Col", "due.col", "--destinazione", riga.string()});
+            QCOMPARE(cli["files_creati"].toInt(), 2);
             int confrontati = 0;
             for (const auto& file : fs::directory_iterator(riga)) {
                 QCOMPARE(LeggiFile(finestra / file.path().filename()), LeggiFile(file.path()));
@@ -140,7 +131,7 @@ class TestTFrmConverte : public QObject {
         f.show();
         C<QComboBox>(f, "ComboS")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Txt));
         C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Col));
-        ScegliCartella(f, "SfogliaDBtn", uscita);
+        RichiesteDi(uscita, [&] { Clic(f, "SfogliaDBtn"); });
         Clic(f, "SelezionaTuttiBtn");
         fs::remove(colonne / "lungo.Txt");
         QCOMPARE(mkfifo((colonne / "lungo.Txt").c_str(), 0600), 0);
@@ -173,7 +164,7 @@ class TestTFrmConverte : public QObject {
         const QString colonne = QString::fromStdString((p.Cartella() / "COLONNE").string());
         QCOMPARE(C<TGListaCartelle>(f, "CartelleS")->Cartella(), colonne);
         QCOMPARE(C<TGListaCartelle>(f, "CartelleD")->Cartella(), colonne);
-        ScegliCartella(f, "SfogliaSBtn", p.Cartella() / "Matrici");
+        RichiesteDi(p.Cartella() / "Matrici", [&] { Clic(f, "SfogliaSBtn"); });
         QCOMPARE(C<QLineEdit>(f, "EditCartellaS")->text(),
                  QString::fromStdString((p.Cartella() / "Matrici").string()));
         QCOMPARE(C<TGListaCartelle>(f, "CartelleD")->Cartella(), colonne);

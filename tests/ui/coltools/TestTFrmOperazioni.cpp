@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 #include <algorithm>
@@ -21,10 +20,6 @@ struct Caso {
 };
 constexpr Caso Casi[] = {
     {"RBOr", "or"}, {"RBAnd", "and"}, {"RBXor", "xor"}, {"RBN1", "n1"}, {"RBN2", "n2"}};
-
-void Scrivi(TFrmOperazioni& f, const char* edit, const QString& testo) {
-    Digita(C<QLineEdit>(f, edit), testo);
-}
 
 // The masks of a column file, sorted.
 std::vector<quint32> Ordinate(const QByteArray& byte) {
@@ -53,21 +48,20 @@ class TestTFrmOperazioni : public QObject {
         ScriviFile(colonne / "secondo.Col", ColonneLE(secondo));
         TFrmOperazioni f(p.Cartella());
         f.show();
-        QCOMPARE(C<QLineEdit>(f, "EditOutput")->text(), QStringLiteral("FileOutput.col"));
         for (const Caso& caso : Casi) {
             Clic(f, caso.radio);
-            Scrivi(f, "EditFile1", QStringLiteral("primo.Col"));
-            Scrivi(f, "EditFile2", QStringLiteral("secondo.Col"));
+            Digita(f, "EditFile1", QStringLiteral("primo.Col"));
+            Digita(f, "EditFile2", QStringLiteral("secondo.Col"));
             const QString uscita =
                 QStringLiteral("finestra_%1.Col").arg(QString::fromLatin1(caso.cli));
-            Scrivi(f, "EditOutput", uscita);
+            Digita(f, "EditOutput", uscita);
             RispostaMessaggio risposta;
             Clic(f, "EseguiBtn");
 
             const std::string daCli = std::string("cli_") + caso.cli + ".Col";
-            const auto cli = Cli(
-                p.Cartella(), {"operazioni", caso.cli, "primo.Col", "secondo.Col", "--out", daCli});
-            QCOMPARE(risposta.testi, QStringList{CampoCli(cli, "messaggio")});
+            const auto cli =
+                p.Json({"operazioni", caso.cli, "primo.Col", "secondo.Col", "--out", daCli});
+            QCOMPARE(risposta.testi, QStringList{cli["messaggio"].toString()});
             QCOMPARE(fs::exists(colonne / uscita.toStdString()), fs::exists(colonne / daCli));
             QCOMPARE(LeggiFile(colonne / uscita.toStdString()), LeggiFile(colonne / daCli));
         }
@@ -83,7 +77,7 @@ class TestTFrmOperazioni : public QObject {
         Clic(f, "RBDisordinatore");
         QCOMPARE(TestoDi(f, "LabelFile1"), QStringLiteral("File da disordinare"));
         QVERIFY(!C<QLineEdit>(f, "EditFile2")->isEnabled());
-        Scrivi(f, "EditFile1", QStringLiteral("da.Col"));
+        Digita(f, "EditFile1", QStringLiteral("da.Col"));
         RispostaMessaggio risposta;
         Clic(f, "EseguiBtn");
         QCOMPARE(risposta.testi, QStringList{"Elaborazione Terminata."});
@@ -102,8 +96,8 @@ class TestTFrmOperazioni : public QObject {
         ScriviFile(colonne / "FileOutput.col", "vecchio");
         TFrmOperazioni f(p.Cartella());
         f.show();
-        Scrivi(f, "EditFile1", QStringLiteral("a.Col"));
-        Scrivi(f, "EditFile2", QStringLiteral("a.Col"));
+        Digita(f, "EditFile1", QStringLiteral("a.Col"));
+        Digita(f, "EditFile2", QStringLiteral("a.Col"));
         QCOMPARE(MessaggiDi([&] { Clic(f, "EseguiBtn"); }, QStringLiteral("No")),
                  QStringList{"Il file esiste già. Vuoi sovrascriverlo ? "});
         QCOMPARE(LeggiFile(colonne / "FileOutput.col"), QByteArray("vecchio"));
@@ -112,8 +106,8 @@ class TestTFrmOperazioni : public QObject {
         QCOMPARE(LeggiFile(colonne / "FileOutput.col"), ColonneLE({0xFF}));
 
         // A file that cannot be read is said so and nothing is written.
-        Scrivi(f, "EditFile2", QStringLiteral("manca.Col"));
-        Scrivi(f, "EditOutput", QStringLiteral("nuovo.Col"));
+        Digita(f, "EditFile2", QStringLiteral("manca.Col"));
+        Digita(f, "EditOutput", QStringLiteral("nuovo.Col"));
         RispostaMessaggio errore;
         Clic(f, "EseguiBtn");
         QCOMPARE(errore.testi, QStringList{"Impossibile Effettuare le Operazioni Sui File"});

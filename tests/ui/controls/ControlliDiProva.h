@@ -44,6 +44,16 @@ inline void Clicca(TPronostico& striscia, int cella, Qt::MouseButton tasto = Qt:
     QTest::mouseClick(&striscia, tasto, {}, striscia.RettangoloCella(cella).center());
 }
 
+// Clicks each number of the column on the strips named basso (1..16) and
+// alto (17..32), by default those of the winning numbers.
+inline void ClicNumeri(const QWidget& f, ludo::Colonna numeri, const char* basso = "Vincente1_16",
+                       const char* alto = "Vincente17_32") {
+    for (int n = 1; n <= 32; ++n) {
+        if ((numeri & (ludo::Colonna{1} << (n - 1))) == 0) continue;
+        Clicca(*C<TPronostico>(f, n <= 16 ? basso : alto), (n - 1) % 16);
+    }
+}
+
 inline QString TestoDi(const QWidget& f, const char* nome) { return C<QLabel>(f, nome)->text(); }
 
 // The texts of a row of a table, from its first column to `colonne` (all by
@@ -78,6 +88,11 @@ void Digita(Casella* box, const QString& testo) {
     QTest::keyClicks(box, testo);
 }
 
+// Replaces the text of the line edit named nome.
+inline void Digita(const QWidget& f, const char* nome, const QString& testo) {
+    Digita(C<QLineEdit>(f, nome), testo);
+}
+
 // A double click on a row of a list as the mouse makes it: a click, then the second press.
 inline void DoppioClic(QListWidget& lista, int riga) {
     const QPoint punto = lista.visualItemRect(lista.item(riga)).center();
@@ -103,6 +118,22 @@ void QuandoSiApre(std::function<void(T&)> azione) {
         azione(*finestra);
     });
     timer->start(5);
+}
+
+// Whether a modal window of type T opened while azione ran; it is given up at once.
+template <class T>
+bool SiApre(const std::function<void()>& azione) {
+    bool aperta = false;
+    QTimer spia;
+    QObject::connect(&spia, &QTimer::timeout, [&aperta] {
+        if (auto* finestra = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            aperta = true;
+            finestra->reject();
+        }
+    });
+    spia.start(5);
+    azione();
+    return aperta;
 }
 
 // The program's store of the windows' places and choices, while it lives.

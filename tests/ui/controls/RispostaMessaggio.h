@@ -1,9 +1,10 @@
 #pragma once
 // Answers the message boxes that open while it lives: it remembers each
 // box's title and text and presses the chosen button, or "OK" in a box
-// that only informs.
+// that only informs (a plain Qt warning box is answered with its OK).
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 #include <QTimer>
@@ -25,6 +26,13 @@ class RispostaMessaggio : public QObject {
 
   private:
     void Rispondi() {
+        if (auto* avviso = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            avviso != nullptr && avviso->isVisible()) {
+            titoli.append(avviso->windowTitle());
+            testi.append(avviso->text());
+            avviso->button(QMessageBox::Ok)->click();
+            return;
+        }
         auto* box = qobject_cast<TFrmMessage*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) return;
         titoli.append(box->windowTitle());

@@ -84,8 +84,6 @@ private slots:
         torta.ImpostaQuota(37.5);
         QCOMPARE(torta.Quota(), 37.5);
         QCOMPARE(torta.FettaResto()->value(), 62.5);
-        QCOMPARE(torta.FettaQuota()->brush().color(), QColor(0, 128, 0));
-        QCOMPARE(torta.FettaResto()->brush().color(), QColor(0, 0, 255));
         torta.ImpostaQuota(140);
         QCOMPARE(torta.Quota(), 100.0);
         QCOMPARE(torta.FettaResto()->value(), 0.0);

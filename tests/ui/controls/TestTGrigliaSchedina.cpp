@@ -1,6 +1,5 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>

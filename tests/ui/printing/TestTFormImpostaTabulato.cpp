@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>

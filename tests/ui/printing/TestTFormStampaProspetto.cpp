@@ -1,5 +1,4 @@
 #include <QCheckBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QtTest>

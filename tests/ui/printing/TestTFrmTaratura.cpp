@@ -1,9 +1,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QtTest>
 #include <fstream>
 
@@ -17,10 +15,6 @@
 namespace {
 
 QString Testo(const QWidget& f, const char* nome) { return C<QLineEdit>(f, nome)->text(); }
-
-void Scrivi(const QWidget& f, const char* nome, const QString& testo) {
-    Digita(C<QLineEdit>(f, nome), testo);
-}
 
 const ludo::SlipGeometry& Orizzontale(SistemaDiProva& s) {
     return s.d().Config.ImpStampa.Geometrie[0];
@@ -63,11 +57,11 @@ class TestTFrmTaratura : public QObject {
     void eachOrientationKeepsItsOwnGeometry() {
         SistemaDiProva s;
         TFrmTaratura f(*s.sistema);
-        Scrivi(f, "EMargineSup", QStringLiteral("250"));
+        Digita(f, "EMargineSup", QStringLiteral("250"));
         C<QRadioButton>(f, "RBVerticale")->setChecked(true);
         QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("329"));
         QCOMPARE(Orizzontale(s).YPrimaCol, 25.0);
-        Scrivi(f, "EMargineSup", QStringLiteral("330"));
+        Digita(f, "EMargineSup", QStringLiteral("330"));
         C<QRadioButton>(f, "RBOrizzontale")->setChecked(true);
         QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("250"));
         QCOMPARE(s.d().Config.ImpStampa.Geometrie[1].YPrimaCol, 33.0);
@@ -78,7 +72,7 @@ class TestTFrmTaratura : public QObject {
         TFrmTaratura f(*s.sistema);
         f.show();
         C<QSpinBox>(f, "SEDistColonne")->setValue(95);
-        Scrivi(f, "EMargineSin", QStringLiteral("x4"));
+        Digita(f, "EMargineSin", QStringLiteral("x4"));
         C<QSpinBox>(f, "SEDistColonne")->setValue(99);
         QCOMPARE(Orizzontale(s).XPrimaCol, 40.0);
         QCOMPARE(Orizzontale(s).DistanzaColonne, 9.5);
@@ -143,7 +137,7 @@ class TestTFrmTaratura : public QObject {
         QVERIFY(s.d().Config.ImpStampa.Geometrie == primaDelTest);
     }
 
-    void thePreviewUsesTheSlipPictureOfTheProgramFolder() {
+    void thePreviewDrawsTheBoxesOnTheSlipPictureOfTheProgramFolder() {
         SistemaDiProva s;
         QImage schedina(300, 500, QImage::Format_RGB32);
         schedina.fill(QColor(250, 200, 200));
@@ -154,28 +148,11 @@ class TestTFrmTaratura : public QObject {
             QCOMPARE(f.Anteprima().size(), QSize(300, 500));
             QCOMPARE(f.Anteprima().pixel(1, 1), QColor(250, 200, 200).rgb());
         }
-        // A damaged picture leaves a plain white sheet under the boxes.
+        // A damaged picture leaves a plain white sheet under the boxes and the label.
         std::ofstream(s.Cartella() / "sched.bmp", std::ios::binary | std::ios::trunc) << "BM rotto";
         TFrmTaratura f(*s.sistema);
         QCOMPARE(f.Anteprima().pixel(1, 1), QColor(Qt::white).rgb());
         QVERIFY(PixelScuri(f.Anteprima(), f.Anteprima().rect()) > 192 * 4);
-    }
-
-    void aTestThatCannotPrintIsSaidSoAndChangesNothing() {
-        SistemaDiProva s;
-        StampaSuImmagini stampa;
-        stampa.superficie->guasto = true;
-        TFrmTaratura f(*s.sistema);
-        f.show();
-        const auto prima = s.d().Config.ImpStampa;
-        QCOMPARE(MessaggiDi([&] { Clic(f, "BTest"); }),
-                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
-        QVERIFY(s.d().Config.ImpStampa == prima);
-    }
-
-    void thePreviewDrawsTheBoxesAndTheLabelOnTheSlip() {
-        SistemaDiProva s;
-        TFrmTaratura f(*s.sistema);
         const auto& g = Orizzontale(s);
         const auto box = ludo::QuadratiniAnteprima(g);
         const auto centro = [](const ludo::Rettangolo& r) {
@@ -188,6 +165,18 @@ class TestTFrmTaratura : public QObject {
         QVERIFY(PixelScuri(f.Anteprima(), etichetta) > 50);
         C<QCheckBox>(f, "CBStampaScritta")->setChecked(false);
         QCOMPARE(PixelScuri(f.Anteprima(), etichetta), 0);
+    }
+
+    void aTestThatCannotPrintIsSaidSoAndChangesNothing() {
+        SistemaDiProva s;
+        StampaSuImmagini stampa;
+        stampa.superficie->guasto = true;
+        TFrmTaratura f(*s.sistema);
+        f.show();
+        const auto prima = s.d().Config.ImpStampa;
+        QCOMPARE(MessaggiDi([&] { Clic(f, "BTest"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
+        QVERIFY(s.d().Config.ImpStampa == prima);
     }
 };
 

@@ -5,7 +5,6 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "../archive/ArchivioDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../printing/PagineDiProva.h"
@@ -67,8 +66,7 @@ class TestGruppiEFisse : public QObject {
         const QJsonObject cli = p.Json({"gruppo", "--numeri", "1 2 3 4 5 6 7 8 20 21"});
         TFrmAnalisiGruppi f(*p.sistema);
         f.show();
-        CliccaNumeri(*C<TPronostico>(f, "Numeri1_16"), {1, 2, 3, 4, 5, 6, 7, 8});
-        CliccaNumeri(*C<TPronostico>(f, "Numeri17_32"), {20, 21});
+        ClicNumeri(f, Numeri({1, 2, 3, 4, 5, 6, 7, 8, 20, 21}), "Numeri1_16", "Numeri17_32");
         QCOMPARE(TestoDi(f, "NumeriInseriti"), QStringLiteral("Numeri Inseriti : 10"));
         Clic(f, "CalcolaBtn");
         const auto* tabella = C<QTableWidget>(f, "Tabella");
