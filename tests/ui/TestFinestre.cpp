@@ -2,13 +2,8 @@
 // Tab reaches each control, each control has a name for assistive tools,
 // the window fits a 1024 x 600 screen, F1 opens the guide at a page that
 // exists, and the window opens again where it was left.
-#include <QAbstractButton>
-#include <QAbstractSpinBox>
-#include <QAccessible>
-#include <QApplication>
-#include <QButtonGroup>
-#include <QFile>
 #include <QtTest>
+#include <QtWidgets>
 #include <algorithm>
 #include <fstream>
 #include <functional>

@@ -1,6 +1,5 @@
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 
 #include "../coltools/StrumentiDiProva.h"

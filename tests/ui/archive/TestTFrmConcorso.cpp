@@ -1,5 +1,5 @@
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"

@@ -1,6 +1,5 @@
-#include <QCheckBox>
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <functional>
 

@@ -1,7 +1,5 @@
-#include <QCheckBox>
-#include <QScrollBar>
-#include <QTableView>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "ArchivioDiProva.h"

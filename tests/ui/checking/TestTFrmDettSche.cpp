@@ -2,11 +2,8 @@
 // the slip range, the pause between numbers and after each slip, the
 // recording that cannot be loaded, and the two entries of the main menu.
 // The timer's ticks are fired by the test instead of waited for.
-#include <QAction>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"

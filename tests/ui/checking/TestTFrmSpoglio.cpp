@@ -1,8 +1,5 @@
-#include <QListWidget>
-#include <QScrollBar>
-#include <QTableWidget>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"

@@ -1,6 +1,5 @@
-#include <QScrollBar>
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"

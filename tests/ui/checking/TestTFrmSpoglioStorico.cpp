@@ -1,8 +1,7 @@
 #include <zip.h>
 
-#include <QTableWidget>
-#include <QXmlStreamReader>
 #include <QtTest>
+#include <QtWidgets>
 #include <random>
 
 #include "../coltools/StrumentiDiProva.h"

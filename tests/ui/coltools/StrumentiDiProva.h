@@ -3,9 +3,6 @@
 // built from the layout (4 bytes a mask, least significant first) and files
 // read back whole.
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
 #include <QtTest>
 #include <filesystem>
 #include <vector>

@@ -1,6 +1,5 @@
-#include <QScrollBar>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 
 #include "../controls/ControlliDiProva.h"

@@ -1,5 +1,5 @@
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 
 #include "../controls/ControlliDiProva.h"

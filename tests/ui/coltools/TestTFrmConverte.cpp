@@ -1,6 +1,5 @@
-#include <QComboBox>
-#include <QListWidget>
 #include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <fstream>
 #include <thread>

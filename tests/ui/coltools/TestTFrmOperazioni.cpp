@@ -1,5 +1,5 @@
-#include <QLineEdit>
 #include <QtTest>
+#include <QtWidgets>
 #include <algorithm>
 #include <filesystem>
 

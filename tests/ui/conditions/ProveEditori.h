@@ -2,8 +2,8 @@
 // What the tests of the condition editors share: the conditions to open
 // and the gestures of a user on a points control.
 
-#include <QLineEdit>
 #include <QtTest>
+#include <QtWidgets>
 #include <sstream>
 #include <string>
 

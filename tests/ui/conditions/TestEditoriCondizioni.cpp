@@ -1,11 +1,8 @@
 // What each condition editor edits: every points control its own table of
 // the condition and nothing else, the window's own controls their fields,
 // and "Annulla" nothing at all.
-#include <QCheckBox>
-#include <QListWidget>
-#include <QSpinBox>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <map>
 
 #include "ProveEditori.h"

@@ -1,14 +1,8 @@
 // The editors whose measure is tested in intervals ("Somme", "Picchetti")
 // and "Punti Tra": the gestures of the interval pages and what they leave
 // in the condition, the match choices and the checks before storing.
-#include <QComboBox>
-#include <QLineEdit>
-#include <QLabel>
-#include <QListWidget>
-#include <QSpinBox>
-#include <QTabBar>
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"

@@ -1,11 +1,8 @@
 // The editors of the pattern conditions: the "Tipo" that moves every table
 // between numbers and positions, the vortex pages, and the "Sequele" kinds,
 // steps and checks.
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTabWidget>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/RispostaMessaggio.h"
 #include "ProveEditori.h"

@@ -2,11 +2,8 @@
 // the state switches, "Azzera ", the check before a view is stored, OK and
 // Annulla, the remembered place and choices, help, the statistics buttons,
 // and what makes a window usable from the keyboard.
-#include <QLabel>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/RispostaMessaggio.h"
 #include "ProveEditori.h"

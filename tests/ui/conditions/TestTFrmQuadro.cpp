@@ -2,13 +2,8 @@
 // limit, "Adatta", navigation through nested boards, the tree, the files
 // it writes as the command-line program reads them, and the insertion of
 // filter columns from the archive.
-#include <QAction>
-#include <QJsonDocument>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"

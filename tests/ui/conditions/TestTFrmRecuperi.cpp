@@ -1,10 +1,8 @@
 // The recovery window: the members and "Max" of each link, the two checks
 // that keep the user on the letter, the working copy given back on "Ok"
 // only, and the analysis of the columns the last development refused.
-#include <QListWidget>
-#include <QTableWidget>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"

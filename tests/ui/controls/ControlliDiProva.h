@@ -2,15 +2,8 @@
 // Finding a window's controls by name, clicking them and answering the
 // file dialogs and modal windows a test opens.
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTableWidget>
-#include <QTimer>
-#include <QWidget>
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 
 #include "RispostaFile.h"

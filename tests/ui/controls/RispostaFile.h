@@ -2,8 +2,7 @@
 // Answers every file dialog that opens while it lives with one path (an
 // empty one gives the dialog up) and remembers the requests.
 
-#include <QList>
-#include <QString>
+#include <QtCore>
 #include <filesystem>
 #include <functional>
 

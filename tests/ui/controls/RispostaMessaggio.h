@@ -3,12 +3,8 @@
 // box's title and text and presses the chosen button, or "OK" in a box
 // that only informs (a plain Qt warning box is answered with its OK).
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStringList>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 
 #include "ui/controls/TFrmMessage.h"

@@ -1,4 +1,4 @@
-#include <QPieSlice>
+#include <QtCharts>
 #include <QtTest>
 
 #include "ui/controls/TALabel.h"

@@ -1,11 +1,8 @@
 // The guide as the program ships it: every page a window asks for exists,
 // the pages lead to each other and to their pictures, the index reaches
 // every page, and a missing page is said, not shown blank.
-#include <QDir>
-#include <QDirIterator>
-#include <QRegularExpression>
-#include <QTextBrowser>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "ui/controls/Guida.h"
 #include "ui/controls/RispostaMessaggio.h"

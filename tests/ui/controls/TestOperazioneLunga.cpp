@@ -1,10 +1,5 @@
-#include <QApplication>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QThread>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 #include <atomic>
 #include <chrono>
 #include <thread>

@@ -1,16 +1,5 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QVBoxLayout>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "ControlliDiProva.h"
 #include "ui/controls/RicordaFinestra.h"

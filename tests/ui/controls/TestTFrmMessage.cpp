@@ -1,7 +1,5 @@
-#include <QGuiApplication>
-#include <QPushButton>
-#include <QScreen>
 #include <QtTest>
+#include <QtWidgets>
 #include <algorithm>
 
 #include "RispostaMessaggio.h"

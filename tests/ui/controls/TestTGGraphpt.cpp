@@ -1,8 +1,5 @@
-#include <QComboBox>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "ControlliDiProva.h"
 #include "ui/controls/TGGraphpt.h"

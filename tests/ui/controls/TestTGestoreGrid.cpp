@@ -1,5 +1,5 @@
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "RispostaMessaggio.h"
 #include "ui/controls/TGestoreGrid.h"

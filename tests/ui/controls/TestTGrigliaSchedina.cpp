@@ -1,8 +1,5 @@
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QLineEdit>
-#include <QVBoxLayout>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "ui/controls/AccessibileGriglia.h"
 #include "ui/controls/TGrigliaSchedina.h"

@@ -1,6 +1,4 @@
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QSignalSpy>
+#include <QtGui>
 #include <QtTest>
 
 #include "ControlliDiProva.h"

@@ -2,11 +2,6 @@
 // A system in a scratch program folder, for the windows' tests, and what
 // ludomatic-cli prints on that folder.
 
-#include <QByteArray>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
 #include <initializer_list>

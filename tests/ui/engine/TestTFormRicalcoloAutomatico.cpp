@@ -1,7 +1,5 @@
-#include <QLabel>
-#include <QProgressBar>
-#include <QSignalSpy>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "SistemaDiProva.h"

@@ -1,10 +1,5 @@
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableWidget>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"

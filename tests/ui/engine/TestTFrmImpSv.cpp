@@ -1,10 +1,5 @@
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "../controls/ControlliDiProva.h"

@@ -1,11 +1,6 @@
-#include <QChart>
-#include <QLabel>
-#include <QLegend>
-#include <QPieSlice>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSignalSpy>
+#include <QtCharts>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "SistemaDiProva.h"

@@ -2,9 +2,8 @@
 // Printouts drawn on pictures in memory, examined pixel by pixel, and the
 // substitute surface the print windows draw on while a test runs.
 
-#include <QImage>
-#include <QPrinter>
-#include <QSizeF>
+#include <QtGui>
+#include <QtPrintSupport>
 #include <memory>
 
 #include "core/printing/StampaSchedine.h"

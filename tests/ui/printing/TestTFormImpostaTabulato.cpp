@@ -1,7 +1,5 @@
-#include <QLabel>
-#include <QSpinBox>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "ui/printing/TFormImpostaTabulato.h"

@@ -1,7 +1,5 @@
-#include <QCheckBox>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"

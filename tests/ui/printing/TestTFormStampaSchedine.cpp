@@ -1,10 +1,5 @@
-#include <QCheckBox>
-#include <QDir>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTextBrowser>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"

@@ -1,8 +1,5 @@
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 #include <fstream>
 
 #include "../controls/ControlliDiProva.h"

@@ -1,5 +1,5 @@
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "PagineDiProva.h"
 #include "core/io/Errore.h"

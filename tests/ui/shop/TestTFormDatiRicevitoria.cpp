@@ -1,7 +1,7 @@
 // "Dati Ricevitoria": the four lines of the shop, stored and written to
 // Ludomatic.cfg on OK, untouched on "Annulla".
-#include <QLineEdit>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"

@@ -1,9 +1,8 @@
 // "Generazione Schedine": the format chosen prints slips of exactly its
 // layout and cost, each slip recorded as a play; the columns of the
 // six-column formats go to memory or to a column file.
-#include <QLabel>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"

@@ -1,8 +1,7 @@
 // "Riepilogo delle giocate": the contest's counts and volume, the list of
 // reduced systems, the contest selector, the printout and the check hook.
-#include <QSpinBox>
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"

@@ -1,10 +1,7 @@
 // "Ridotti Immediati": the library list, the customer's numbers, the print
 // that records the play, and the ".Rid" choice files.
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 #include <fstream>
 
 #include "../coltools/StrumentiDiProva.h"

@@ -1,9 +1,8 @@
 // "Sistemi Automatici": batches of integral and reduced systems, each
 // printed with its receipt and recorded, reduced systems keeping the
 // guarantee of their matrix.
-#include <QSpinBox>
-#include <QTabWidget>
 #include <QtTest>
+#include <QtWidgets>
 #include <fstream>
 
 #include "../controls/ControlliDiProva.h"

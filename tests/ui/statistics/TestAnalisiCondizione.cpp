@@ -2,11 +2,9 @@
 // editor on the demo archive and the typical system: what they show is
 // what ludomatic-cli analisi prints, the buttons switch the right series,
 // and a stopped run opens nothing.
-#include <QBarSeries>
-#include <QBarSet>
-#include <QJsonArray>
-#include <QTableWidget>
+#include <QtCharts>
 #include <QtTest>
+#include <QtWidgets>
 #include <cmath>
 
 #include "../controls/ControlliDiProva.h"

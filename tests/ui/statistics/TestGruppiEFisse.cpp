@@ -1,9 +1,8 @@
 // The group of numbers and the fixed-number ranking on the demo archive:
 // their tables are what ludomatic-cli gruppo and fisse print, the group
 // goes into the forecast, and a failing printer is reported.
-#include <QJsonArray>
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"

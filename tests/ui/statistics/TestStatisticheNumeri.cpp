@@ -2,13 +2,9 @@
 // "Archivio" shows ludomatic-cli numeri, "Analisi" counts the columns in
 // memory, and the statistical forecast fills the main window's forecast as
 // ludomatic-cli pronostico-statistico fills the system's.
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCheckBox>
-#include <QJsonArray>
-#include <QSpinBox>
-#include <QTableWidget>
+#include <QtCharts>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../system/PrincipaleDiProva.h"

@@ -1,8 +1,6 @@
 // The system's record over the demo archive: the figures shown are those
 // of ludomatic-cli statistica, the window stays live during the search and
 // a stopped search leaves the figures of the last complete one.
-#include <QJsonArray>
-#include <QSignalSpy>
 #include <QtTest>
 #include <cmath>
 

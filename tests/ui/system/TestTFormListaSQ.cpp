@@ -1,11 +1,5 @@
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 
 #include "../coltools/StrumentiDiProva.h"

@@ -1,21 +1,6 @@
-#include <QAccessible>
-#include <QAction>
-#include <QCheckBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QStatusBar>
-#include <QTableWidget>
-#include <QToolBar>
+#include <QtPrintSupport>
 #include <QtTest>
+#include <QtWidgets>
 #include <fstream>
 
 #include "../controls/ControlliDiProva.h"

@@ -1,13 +1,8 @@
 // The "Condizioni" menu of the main window and what follows an edit made
 // in a condition editor, up to the saved system as the command-line
 // program reads and develops it.
-#include <QAction>
-#include <QJsonArray>
-#include <QJsonObject>
-#include <QLabel>
-#include <QSignalSpy>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../conditions/ProveEditori.h"
 #include "../engine/SistemaDiProva.h"

@@ -1,11 +1,5 @@
-#include <QGuiApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QScreen>
-#include <QSignalSpy>
-#include <QTableWidget>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <sstream>
 
 #include "../controls/ControlliDiProva.h"

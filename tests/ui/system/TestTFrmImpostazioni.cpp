@@ -1,9 +1,5 @@
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 
 #include "../controls/ControlliDiProva.h"

@@ -1,8 +1,5 @@
-#include <QCheckBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"

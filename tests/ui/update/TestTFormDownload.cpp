@@ -1,10 +1,7 @@
 // The download window and the "Internet" menu of the main window, against a
 // real FTP server on the loopback address.
-#include <QAction>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 
 #include "../coltools/StrumentiDiProva.h"
