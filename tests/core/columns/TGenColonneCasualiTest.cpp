@@ -4,7 +4,6 @@
 
 #include "TestSupport.h"
 #include "core/columns/TGenColonneCasuali.h"
-#include "core/io/Errore.h"
 
 using namespace ludo;
 

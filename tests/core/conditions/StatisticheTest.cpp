@@ -5,7 +5,6 @@
 #include "TestSupport.h"
 
 #include "core/archive/ArchivioConcorsi.h"
-#include "core/columns/ListaColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"

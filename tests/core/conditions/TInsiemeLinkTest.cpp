@@ -7,7 +7,6 @@
 #include "core/conditions/TCondizioniSistema.h"
 #include "core/conditions/AnalisiRecuperi.h"
 #include "core/conditions/TInsiemeLink.h"
-#include "core/io/Errore.h"
 
 using namespace ludo;
 using namespace ludo::test;

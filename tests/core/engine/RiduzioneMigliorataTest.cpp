@@ -1,6 +1,5 @@
 // The improved reduction and the neighbourhoods it searches, checked against
 // coverage counted here column by column.
-#include <algorithm>
 #include <set>
 
 #include "TestSupport.h"
