@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <list>
 
 #include "TestSupport.h"
@@ -241,19 +240,13 @@ TEST_F(Sviluppo, PlainReductionIsTheStraightforwardOneAndTheOptimisedOneIsNoLarg
     EXPECT_TRUE(d().Colonne.Vuota()) << "a cancelled optimised reduction leaves nothing";
 }
 
-TEST_F(Sviluppo, NineNumbersWithGuaranteeDistanceAndMultipleWins) {
+TEST_F(Sviluppo, NineNumbersWithGuaranteeAndMultipleWins) {
     d().Pronostico = primi(9);
     d().Destinazione.SviluppoRidotto = true;
     d().Destinazione.Garanzia = 7;
     sviluppa();
     EXPECT_EQ(d().Colonne.Conteggio(), 1u);
 
-    d().Destinazione.DistanzaMinima = true;
-    d().Destinazione.DistMin = 2;
-    sviluppa();
-    EXPECT_EQ(d().Colonne.Conteggio(), 1u);
-
-    d().Destinazione.DistanzaMinima = false;
     d().Destinazione.VinciteMultiple = 2;
     Finestra due;
     sviluppa(due);
