@@ -170,23 +170,6 @@ TEST_F(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
     EXPECT_EQ(TFormuleDerivate::Misura(kMista), 4);
 }
 
-TEST_F(MisuraCondizioni, ConsecutivitaJudgesOnlyCountsAcceptedOutright) {
-    TConsecutivita c(&sistema);  // even numbers of 1 2 5 7 8 12 20 21: 4, longest run 3
-    accetta(c.Tabelle[1].Prima, {1});
-    accetta(c.Tabelle[0].Prima, {3});
-    c.AggiornaStato();
-    EXPECT_TRUE(c.Verifica(kMista)) << "count 4 not accepted: the run is not judged";
-    accetta(c.Tabelle[0].Prima, {4}, InRecupero);
-    c.AggiornaStato();
-    EXPECT_TRUE(c.Verifica(kMista)) << "a count in recovery does not count";
-    accetta(c.Tabelle[0].Prima, {4});
-    c.AggiornaStato();
-    EXPECT_FALSE(c.Verifica(kMista)) << "run 3 refused";
-    accetta(c.Tabelle[1].Prima, {3});
-    c.AggiornaStato();
-    EXPECT_TRUE(c.Verifica(kMista));
-}
-
 TEST_F(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     TPariDispari pd(&sistema);
     accetta(pd.Tabelle[0].Prima, {4});
@@ -271,11 +254,20 @@ TEST_F(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
     EXPECT_EQ(punti(r.Statistiche[0].Tutti, 4).Frequenza, 1);
 }
 
-TEST_F(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
-    TConsecutivita c(&sistema);
-    accetta(c.Tabelle[0].Prima, {4});  // columns with 4 even numbers
+// The runs are judged, and recorded, only for counts accepted outright.
+TEST_F(StatisticheCondizioni, ConsecutivitaJudgesAndRecordsOnlyTheRunsOfAcceptedCounts) {
+    TConsecutivita c(&sistema);  // even numbers of 1 2 5 7 8 12 20 21: 4, longest run 3
     accetta(c.Tabelle[1].Prima, {1});
+    accetta(c.Tabelle[0].Prima, {3});
     c.AggiornaStato();
+    EXPECT_TRUE(c.Verifica(kMista)) << "count 4 not accepted: the run is not judged";
+    accetta(c.Tabelle[0].Prima, {4}, InRecupero);
+    c.AggiornaStato();
+    EXPECT_TRUE(c.Verifica(kMista)) << "a count in recovery does not count";
+    accetta(c.Tabelle[0].Prima, {4});
+    c.AggiornaStato();
+    EXPECT_FALSE(c.Verifica(kMista)) << "run 3 refused";
+
     c.AccumulaColonna(kMista);      // 4 even, run 3: refused
     c.AccumulaColonna(kDispari);    // no even number: not judged
     c.AccumulaColonna(kPrimiOtto);  // 4 even, run 1
@@ -284,6 +276,10 @@ TEST_F(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
     EXPECT_EQ(punti(c.Statistiche[1].Tutti, 3).Frequenza, 1);
     EXPECT_EQ(c.Statistiche[1].Passati.NumConcorsi(), 1);
     EXPECT_EQ(punti(c.Statistiche[1].Passati, 1).Frequenza, 1);
+
+    accetta(c.Tabelle[1].Prima, {3});
+    c.AggiornaStato();
+    EXPECT_TRUE(c.Verifica(kMista));
 }
 
 TEST_F(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {
