@@ -7,7 +7,7 @@
 using namespace ludo;
 using ludo::test::col;
 
-TEST(Colonna, CountsAndPointsOverTheWholeRange) {
+TEST(Colonna, CountsPointsAndIntegralColumnsOverTheWholeRange) {
     EXPECT_EQ(NumeroNumeri(0), 0);
     EXPECT_EQ(NumeroNumeri(0xFFFFFFFFu), 32);
     EXPECT_EQ(NumeroNumeri(col({1, 32})), 2);
@@ -15,6 +15,10 @@ TEST(Colonna, CountsAndPointsOverTheWholeRange) {
     EXPECT_EQ(NumeriComuni(col({1, 32}), col({2, 31})), 0);
     EXPECT_TRUE(EVuota(0));
     EXPECT_FALSE(EVuota(col({32})));
+    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7})), 0U);
+    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8})), 1U);
+    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})), 45U);
+    EXPECT_EQ(ColonneIntegrali(0xFFFFFFFFu), 10518300U);
 }
 
 TEST(Colonna, NumeroKCountsFromTheSmallestAndAnswers32PastTheEnd) {
@@ -53,13 +57,6 @@ TEST(Binomiale, ExactOrCorrectlyRoundedUpTo100AndZeroOutsideTheTriangle) {
     for (const auto& [n, k] : {std::pair{8, 9}, {8, -1}, {-1, 0}}) EXPECT_EQ(Binomiale(n, k), 0.0) << n << " " << k;
     EXPECT_EQ(Binomiale(0, 0), 1.0);
     EXPECT_EQ(Binomiale(2000, 1000), std::numeric_limits<double>::infinity());
-}
-
-TEST(Colonna, ColonneIntegraliOfSetsOfEverySize) {
-    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7})), 0U);
-    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8})), 1U);
-    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})), 45U);
-    EXPECT_EQ(ColonneIntegrali(0xFFFFFFFFu), 10518300U);
 }
 
 TEST(Colonna, TestoColonnaGivesEveryNumberThreeCharacters) {
