@@ -281,6 +281,7 @@ TEST(RiduzioneMigliorata, ColumnsOfOtherSizesOrListedTwiceEndTheReduction) {
     EXPECT_EQ(elenco(ottimizzata), tenute);
 }
 
+// A development takes the seconds and the seed of its settings.
 TEST(RiduzioneMigliorata, ADevelopmentRunsItAfterTheGreedyCover) {
     CartellaProgramma dir;
     T_Sistema s(dir.path());
@@ -291,6 +292,10 @@ TEST(RiduzioneMigliorata, ADevelopmentRunsItAfterTheGreedyCover) {
     d.Destinazione.RiduzioneMigliorata = true;
     d.Destinazione.Garanzia = 7;
     d.Destinazione.SecondiMigliorata = 2;
+    d.Destinazione.SemeMigliorata = 9;
+    const auto parametri = ParametriSviluppo(d.Destinazione);
+    EXPECT_EQ(std::tuple(parametri.Secondi, parametri.Seme, parametri.Passi), std::tuple(2.0, 9u, 0u))
+        << "a development is bounded by its seconds";
     struct Finestra : InterfacciaSviluppo {
         void Stato(std::string_view t) override { stati.emplace_back(t); }
         void AggiornaRidOtt(std::int64_t totale, std::int64_t corrente, bool finale,
@@ -315,14 +320,4 @@ TEST(RiduzioneMigliorata, ADevelopmentRunsItAfterTheGreedyCover) {
     EXPECT_EQ(f.finali.back(), esito.Finali);
     EXPECT_NE(std::find(f.stati.begin(), f.stati.end(), "Autoriduzione in Corso : Fase 4"),
               f.stati.end());
-}
-
-TEST(RiduzioneMigliorata, TheDevelopmentSettingsGiveTheSecondsAndTheSeed) {
-    DefDest d;
-    d.SecondiMigliorata = 130;
-    d.SemeMigliorata = 9;
-    const auto p = ParametriSviluppo(d);
-    EXPECT_EQ(p.Secondi, 130);
-    EXPECT_EQ(p.Seme, 9u);
-    EXPECT_EQ(p.Passi, 0u) << "a development is bounded by its seconds";
 }
