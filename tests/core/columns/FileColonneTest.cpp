@@ -108,7 +108,8 @@ TEST(LeggiFile, ReadsBlocksOfAThousandFromWhereTheStreamStands) {
         std::size_t quante, coda;
         std::vector<std::size_t> blocchi;
     };
-    for (const Caso& k : {Caso{2345, 1, {1000, 1000, 345}}, Caso{1000, 2, {1000}}, Caso{2, 3, {2}}}) {
+    for (const Caso& k :
+         {Caso{2345, 1, {1000, 1000, 345}}, Caso{1000, 2, {1000}}, Caso{2, 3, {2}}}) {
         SCOPED_TRACE(k.quante);
         const auto colonne = colonneDiProva(k.quante);
         Bytes byte{0xEE, 0xEE};  // a header the readers start after

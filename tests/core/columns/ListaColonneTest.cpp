@@ -107,10 +107,12 @@ TEST(Espandi, LargerSetsFollowTheOrderOfTheNumbersLeftOut) {
     const Colonna dieci = col({1, 3, 4, 7, 10, 12, 18, 19, 26, 32});
     ListaColonne lista;
     Espandi(lista, dieci, true);
-    EXPECT_EQ(*std::next(lista.begin()), col({3, 7, 10, 12, 18, 19, 26, 32})) << "without the 1st and 3rd";
+    EXPECT_EQ(*std::next(lista.begin()), col({3, 7, 10, 12, 18, 19, 26, 32}))
+        << "without the 1st and 3rd";
     // Nine numbers leave out each in turn from the smallest.
-    for (const Colonna set : {dieci, col({2, 3, 5, 8, 13, 21, 22, 30, 31}),
-                              col({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}), 0x00FFF000u, 0xF0F0F0F0u}) {
+    for (const Colonna set :
+         {dieci, col({2, 3, 5, 8, 13, 21, 22, 30, 31}),
+          col({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}), 0x00FFF000u, 0xF0F0F0F0u}) {
         Espandi(lista, set, true);
         EXPECT_EQ(elenco(lista), colonneDiOtto(set)) << std::hex << set;
     }

@@ -192,7 +192,8 @@ TEST(Records, EveryTypeRoundTripsAndTakesOverAnEditedCopy) {
         EXPECT_EQ(originale->Proprietario, &sistema) << "the owner stays";
         if (auto* membri = originale->Membri()) {
             ASSERT_EQ(membri->size(), 1u);
-            EXPECT_NE(membri->front().get(), copia->Membri()->front().get()) << "members are copies";
+            EXPECT_NE(membri->front().get(), copia->Membri()->front().get())
+                << "members are copies";
         }
         originale->Assegna(*originale);  // onto itself: nothing changes
         EXPECT_EQ(salva(*originale), b);
@@ -346,7 +347,8 @@ TEST_F(SistemaCondizioni, PathsNameEveryMemberAndPuntiTraListsThoseOfAGroup) {
     auto& resti = static_cast<TGruppo&>(sistema.Condizione(CodGruppoResti));
     resti.NuovoMembro();
     static_cast<TResti&>(resti.NuovoMembro()).Tabelle[0].Prima.Campo = 4;
-    static_cast<TDistanzeGlobali&>(sistema.Condizione(CodDistanzeGlobali)).Tabelle[0].Prima.Campo = 5;
+    auto& distanze = static_cast<TDistanzeGlobali&>(sistema.Condizione(CodDistanzeGlobali));
+    distanze.Tabelle[0].Prima.Campo = 5;
     auto& cons = static_cast<TGruppo&>(sistema.Condizione(CodGruppoConsecutivita));
     static_cast<TConsecutivita&>(cons.NuovoMembro()).Parita = 0;
     sistema.ImpostaPercorsi();

@@ -61,12 +61,14 @@ TEST(Misure, FilterColumnWithAndWithoutPositionsUpToNumber32) {
 
     const Colonna alto = col({1, 2, 3, 4, 29, 30, 31, 32});
     const Colonna filtroAlto = col({25, 26, 27, 28, 29, 30, 31, 32});
-    EXPECT_EQ(MisuraColonnaFiltro(alto, filtroAlto, true, false), (Valori{4, 4})) << "29..32 stand 5th..8th in both";
+    EXPECT_EQ(MisuraColonnaFiltro(alto, filtroAlto, true, false), (Valori{4, 4}))
+        << "29..32 stand 5th..8th in both";
     EXPECT_EQ(MisuraColonnaFiltro(alto, filtroAlto, false, true), (Valori{4, 4}));
     EXPECT_EQ(MisuraColonnaFiltro(alto, filtroAlto, false, false), (Valori{4, 0}));
     // 1, 4 and 9 stand at the same position in both; 2 and 3 (in one of
     // the two only) break the run.
-    EXPECT_EQ(MisuraColonnaFiltro(col({1, 2, 4, 9}), col({1, 3, 4, 9}), true, false), (Valori{3, 2}));
+    EXPECT_EQ(MisuraColonnaFiltro(col({1, 2, 4, 9}), col({1, 3, 4, 9}), true, false),
+              (Valori{3, 2}));
     // 5 and 6 are common but third and fourth in one, second and third in
     // the other: no hit with positions, a run of 2 without.
     EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), true, false), (Valori{0, 0}));

@@ -4,8 +4,8 @@
 #include <tuple>
 
 #include "TestSupport.h"
-#include "core/conditions/TCondizioniSistema.h"
 #include "core/conditions/AnalisiRecuperi.h"
+#include "core/conditions/TCondizioniSistema.h"
 #include "core/conditions/TInsiemeLink.h"
 
 using namespace ludo;

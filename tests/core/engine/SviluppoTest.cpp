@@ -261,7 +261,8 @@ TEST_F(Sviluppo, TheImprovedReductionRunsAfterTheGreedyCover) {
     dest.SecondiMigliorata = 2;
     dest.SemeMigliorata = 9;
     const auto parametri = ParametriSviluppo(dest);
-    EXPECT_EQ(std::tuple(parametri.Secondi, parametri.Seme, parametri.Passi), std::tuple(2.0, 9u, 0u))
+    EXPECT_EQ(std::tuple(parametri.Secondi, parametri.Seme, parametri.Passi),
+              std::tuple(2.0, 9u, 0u))
         << "a development is bounded by its seconds";
     Finestra f;
     const auto esito = sviluppa(f);
