@@ -51,7 +51,8 @@ TEST(Binomiale, ExactOrCorrectlyRoundedUpTo100AndZeroOutsideTheTriangle) {
     EXPECT_EQ(Binomiale(100, 50), 100891344545564193334812497256.0);
     EXPECT_EQ(Binomiale(100, 3), 161700.0);
     EXPECT_EQ(Binomiale(100, 97), 161700.0);
-    for (const auto& [n, k] : {std::pair{8, 9}, {8, -1}, {-1, 0}}) EXPECT_EQ(Binomiale(n, k), 0.0) << n << " " << k;
+    for (const auto& [n, k] : {std::pair{8, 9}, {8, -1}, {-1, 0}})
+        EXPECT_EQ(Binomiale(n, k), 0.0) << n << " " << k;
     EXPECT_EQ(Binomiale(2000, 1000), std::numeric_limits<double>::infinity());
 }
 
