@@ -92,7 +92,7 @@ TEST(TMisura, TheLargestTablesReachIntoTheFollowingBytes) {
     EXPECT_EQ(letta.Massimo, 999);
 }
 
-TEST(TMisura, ValueTestsWithRecovery) {
+TEST(TMisura, ValueTestsOfTablesAndIntervalsWithRecovery) {
     TMisura m(8, true);
     RecuperiFinti recuperi;
     m.AggiornaStato(true);
@@ -115,15 +115,13 @@ TEST(TMisura, ValueTestsWithRecovery) {
 
     m.AggiornaStato(false);
     EXPECT_TRUE(m.Verifica(5, 0, nullptr)) << "a switched-off owner uses no table";
-}
 
-TEST(TIntervalli, FirstIntervalHoldingTheValueDecides) {
+    // Of intervals, the first holding the value decides.
     TIntervalli t;
     t.Intervalli[0] = {10, 20, Accettato, 0};
     t.Intervalli[1] = {15, 30, InRecupero, 4};
     t.Numero = 2;
     t.AggiornaStato(true);
-    RecuperiFinti recuperi;
     recuperi.ammetti = false;
     EXPECT_TRUE(t.Verifica(15, &recuperi));
     EXPECT_FALSE(t.Verifica(25, &recuperi));
