@@ -7,7 +7,7 @@
 using namespace ludo;
 using ludo::test::col;
 
-TEST(Colonna, CountsAndPointsOverTheWholeRange) {
+TEST(Colonna, CountsPointsAndIntegralColumnsOverTheWholeRange) {
     EXPECT_EQ(NumeroNumeri(0), 0);
     EXPECT_EQ(NumeroNumeri(0xFFFFFFFFu), 32);
     EXPECT_EQ(NumeroNumeri(col({1, 32})), 2);
@@ -15,6 +15,10 @@ TEST(Colonna, CountsAndPointsOverTheWholeRange) {
     EXPECT_EQ(NumeriComuni(col({1, 32}), col({2, 31})), 0);
     EXPECT_TRUE(EVuota(0));
     EXPECT_FALSE(EVuota(col({32})));
+    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7})), 0U);
+    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8})), 1U);
+    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})), 45U);
+    EXPECT_EQ(ColonneIntegrali(0xFFFFFFFFu), 10518300U);
 }
 
 TEST(Colonna, NumeroKCountsFromTheSmallestAndAnswers32PastTheEnd) {
@@ -42,24 +46,14 @@ TEST(Binomiale, MatchesTheTriangleOfSumsWhereverItFits64Bits) {
 }
 
 TEST(Binomiale, ExactOrCorrectlyRoundedUpTo100AndZeroOutsideTheTriangle) {
-    EXPECT_EQ(Binomiale(32, 8), 10518300.0);
     EXPECT_EQ(static_cast<std::uint64_t>(Binomiale(100, 8)), 186087894300ULL);
-    // Above 2^53 but with a double form: must be exact.
-    EXPECT_EQ(static_cast<std::uint64_t>(Binomiale(60, 30)), 118264581564861424ULL);
     // 97 significant bits: the nearest double, as the compiler rounds the literal.
     EXPECT_EQ(Binomiale(100, 50), 100891344545564193334812497256.0);
     EXPECT_EQ(Binomiale(100, 3), 161700.0);
     EXPECT_EQ(Binomiale(100, 97), 161700.0);
-    for (const auto& [n, k] : {std::pair{8, 9}, {8, -1}, {-1, 0}}) EXPECT_EQ(Binomiale(n, k), 0.0) << n << " " << k;
-    EXPECT_EQ(Binomiale(0, 0), 1.0);
+    for (const auto& [n, k] : {std::pair{8, 9}, {8, -1}, {-1, 0}})
+        EXPECT_EQ(Binomiale(n, k), 0.0) << n << " " << k;
     EXPECT_EQ(Binomiale(2000, 1000), std::numeric_limits<double>::infinity());
-}
-
-TEST(Colonna, ColonneIntegraliOfSetsOfEverySize) {
-    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7})), 0U);
-    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8})), 1U);
-    EXPECT_EQ(ColonneIntegrali(col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})), 45U);
-    EXPECT_EQ(ColonneIntegrali(0xFFFFFFFFu), 10518300U);
 }
 
 TEST(Colonna, TestoColonnaGivesEveryNumberThreeCharacters) {

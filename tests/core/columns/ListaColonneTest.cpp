@@ -1,9 +1,6 @@
-#include <algorithm>
 #include <deque>
 
 #include "TestSupport.h"
-#include "core/columns/ListaColonne.h"
-#include "core/io/Errore.h"
 
 using namespace ludo;
 using namespace ludo::test;
@@ -110,18 +107,13 @@ TEST(Espandi, LargerSetsFollowTheOrderOfTheNumbersLeftOut) {
     const Colonna dieci = col({1, 3, 4, 7, 10, 12, 18, 19, 26, 32});
     ListaColonne lista;
     Espandi(lista, dieci, true);
-    const auto colonne = elenco(lista);
-    ASSERT_EQ(colonne.size(), 45U);
-    EXPECT_EQ(colonne[1], col({3, 7, 10, 12, 18, 19, 26, 32})) << "without the 1st and 3rd";
-    EXPECT_EQ(colonne, colonneDiOtto(dieci));
-
+    EXPECT_EQ(*std::next(lista.begin()), col({3, 7, 10, 12, 18, 19, 26, 32}))
+        << "without the 1st and 3rd";
     // Nine numbers leave out each in turn from the smallest.
     for (const Colonna set :
-         {col({2, 3, 5, 8, 13, 21, 22, 30, 31}), col({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}),
-          0x00FFF000u, 0xF0F0F0F0u}) {
+         {dieci, col({2, 3, 5, 8, 13, 21, 22, 30, 31}),
+          col({1, 2, 5, 6, 9, 11, 14, 15, 20, 27, 29}), 0x00FFF000u, 0xF0F0F0F0u}) {
         Espandi(lista, set, true);
-        const auto attese = colonneDiOtto(set);
-        ASSERT_EQ(lista.Conteggio(), attese.size()) << std::hex << set;
-        EXPECT_TRUE(std::equal(lista.begin(), lista.end(), attese.begin())) << std::hex << set;
+        EXPECT_EQ(elenco(lista), colonneDiOtto(set)) << std::hex << set;
     }
 }

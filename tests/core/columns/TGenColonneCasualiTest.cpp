@@ -4,7 +4,6 @@
 
 #include "TestSupport.h"
 #include "core/columns/TGenColonneCasuali.h"
-#include "core/io/Errore.h"
 
 using namespace ludo;
 
@@ -24,7 +23,9 @@ constexpr Colonna kPrimiDieci = 0x3FFu;
 
 }  // namespace
 
-TEST(TGenColonneCasuali, UniformAndForecastOnlyWeights) {
+// Uniform weights, or the forecast's only; Picch. values truncated and kept
+// in range.
+TEST(TGenColonneCasuali, UniformForecastOnlyAndPicchettiWeights) {
     TGenColonneCasuali gen(1);
     DatiPesi dati;
     dati.picchetti.fill(50);
@@ -34,11 +35,8 @@ TEST(TGenColonneCasuali, UniformAndForecastOnlyWeights) {
     EXPECT_TRUE(gen.Imposta(true, false, false, true, dati));
     EXPECT_EQ((std::array{gen.Cumulata[1], gen.Cumulata[31], gen.Cumulata[32]}),
               (std::array{1, 1, 2}));
-}
 
-TEST(TGenColonneCasuali, PicchettiAreTruncatedAndKeptInRange) {
-    TGenColonneCasuali gen(1);
-    DatiPesi dati;
+    dati = DatiPesi{};
     dati.picchetti[0] = 12.99;
     dati.picchetti[1] = 0.99;
     dati.picchetti[2] = -3;

@@ -92,7 +92,7 @@ TEST(TMisura, TheLargestTablesReachIntoTheFollowingBytes) {
     EXPECT_EQ(letta.Massimo, 999);
 }
 
-TEST(TMisura, ValueTestsWithRecovery) {
+TEST(TMisura, ValueTestsOfTablesAndIntervalsWithRecovery) {
     TMisura m(8, true);
     RecuperiFinti recuperi;
     m.AggiornaStato(true);
@@ -115,15 +115,13 @@ TEST(TMisura, ValueTestsWithRecovery) {
 
     m.AggiornaStato(false);
     EXPECT_TRUE(m.Verifica(5, 0, nullptr)) << "a switched-off owner uses no table";
-}
 
-TEST(TIntervalli, FirstIntervalHoldingTheValueDecides) {
+    // Of intervals, the first holding the value decides.
     TIntervalli t;
     t.Intervalli[0] = {10, 20, Accettato, 0};
     t.Intervalli[1] = {15, 30, InRecupero, 4};
     t.Numero = 2;
     t.AggiornaStato(true);
-    RecuperiFinti recuperi;
     recuperi.ammetti = false;
     EXPECT_TRUE(t.Verifica(15, &recuperi));
     EXPECT_FALSE(t.Verifica(25, &recuperi));
@@ -158,57 +156,48 @@ TEST(Records, SommaAndPuntiTraBytes) {
     EXPECT_EQ(salva(vuoto), (Bytes{CodPuntiTra, 1, 0, 0, 0, 0})) << "every group empty: Ultimo 0, no tables";
 }
 
-TEST(Records, EveryTypeRoundTripsThroughTheFactory) {
-    TCondizioniSistema sistema;
-    for (int codice : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 34, 35, 36, 37, 38, 39, 40}) {
-        auto c = CreaCondizione(static_cast<std::uint8_t>(codice), &sistema);
-        ASSERT_NE(c, nullptr) << codice;
-        c->Attivato = false;
-        c->PerOgniMisura([](TMisura& m) {
-            m.Prima.Voci[1].Stato = Accettato;
-            m.Prima.Link = 'Z';
-        });
-        if (auto* membri = c->Membri(); membri != nullptr && codice != 19) {
-            static_cast<TGruppo&>(*c).NuovoMembro().Attivato = false;
-        }
-        const Bytes b = salva(*c);
-        EXPECT_EQ(b[0], codice);
-        auto letta = rileggi(b, &sistema);
-        ASSERT_NE(letta, nullptr) << codice;
-        EXPECT_EQ(salva(*letta), b) << codice;
-        EXPECT_FALSE(letta->Attivato) << codice;
-        auto copia = letta->Copia();
-        EXPECT_EQ(salva(*copia), b) << codice;
-    }
-    for (int senzaTipo : {0, 21, 33, 41, 99, 100, 255}) {
-        EXPECT_EQ(CreaCondizione(static_cast<std::uint8_t>(senzaTipo), &sistema), nullptr);
-    }
-}
-
-TEST(Records, EveryTypeTakesOverAnEditedCopyInPlace) {
+// An edited copy of every type round-trips through the factory and is taken
+// over in place by the original.
+TEST(Records, EveryTypeRoundTripsAndTakesOverAnEditedCopy) {
     TCondizioniSistema sistema;
     TCondizioniSistema altro;
     for (int codice : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 34, 35, 36, 37, 38, 39, 40}) {
+        SCOPED_TRACE(codice);
         auto originale = CreaCondizione(static_cast<std::uint8_t>(codice), &sistema);
+        ASSERT_NE(originale, nullptr);
         auto copia = originale->Copia();
         copia->Proprietario = &altro;
         copia->Attivato = false;
-        copia->PerOgniMisura([](TMisura& m) { m.Prima.Voci[2].Stato = InRecupero; });
+        copia->PerOgniMisura([](TMisura& m) {
+            m.Prima.Voci[1].Stato = Accettato;
+            m.Prima.Link = 'Z';
+        });
         if (auto* membri = copia->Membri()) {
             const std::uint8_t tipo = codice == CodQuadro ? std::uint8_t{CodResti} : static_cast<TGruppo&>(*copia).CodiceMembri;
             membri->push_back(CreaCondizione(tipo, &sistema));
+            membri->back()->Attivato = false;
         }
-        const TCondizione* indirizzo = originale.get();
+        const Bytes b = salva(*copia);
+        EXPECT_EQ(b[0], codice);
+        auto letta = rileggi(b, &sistema);
+        ASSERT_NE(letta, nullptr);
+        EXPECT_EQ(salva(*letta), b);
+        EXPECT_FALSE(letta->Attivato);
+        EXPECT_EQ(salva(*letta->Copia()), b);
+
         originale->Assegna(*copia);
-        EXPECT_EQ(salva(*originale), salva(*copia)) << codice;
-        EXPECT_EQ(originale->Proprietario, &sistema) << "the owner stays, code " << codice;
+        EXPECT_EQ(salva(*originale), b);
+        EXPECT_EQ(originale->Proprietario, &sistema) << "the owner stays";
         if (auto* membri = originale->Membri()) {
-            ASSERT_EQ(membri->size(), 1u) << codice;
-            EXPECT_NE(membri->front().get(), copia->Membri()->front().get()) << "members are copies, code " << codice;
+            ASSERT_EQ(membri->size(), 1u);
+            EXPECT_NE(membri->front().get(), copia->Membri()->front().get())
+                << "members are copies";
         }
-        EXPECT_EQ(originale.get(), indirizzo);
         originale->Assegna(*originale);  // onto itself: nothing changes
-        EXPECT_EQ(salva(*originale), salva(*copia)) << codice;
+        EXPECT_EQ(salva(*originale), b);
+    }
+    for (int senzaTipo : {0, 21, 33, 41, 99, 100, 255}) {
+        EXPECT_EQ(CreaCondizione(static_cast<std::uint8_t>(senzaTipo), &sistema), nullptr);
     }
     TResti resti(&sistema);
     const TBaricentri baricentri(&sistema);
@@ -241,8 +230,7 @@ class SistemaCondizioni : public ::testing::Test {
 protected:
     void SetUp() override {
         sistema.Link = &recuperi;
-        sistema.AggiornaStato();
-        sistema.Prepara();
+        prepara();
     }
     void prepara() {
         sistema.AggiornaStato();
@@ -350,31 +338,24 @@ TEST_F(SistemaCondizioni, PuntiTraTotalsAreFedByTheTablesOfTheirGroup) {
     EXPECT_TRUE(sistema.Verifica(col({1, 2, 5, 8, 11, 14, 17, 20}))) << "totals start again for each column";
 }
 
-TEST_F(SistemaCondizioni, PuntiTraListsTheConditionsAssignedToAGroupMembersIncluded) {
+// Members are named by their position, and "Punti Tra" lists by these names
+// the conditions a group is fed by.
+TEST_F(SistemaCondizioni, PathsNameEveryMemberAndPuntiTraListsThoseOfAGroup) {
     pariDispari().Tabelle[1].Seconda.Campo = 4;  // the second table of a table counts too
     auto& resti = static_cast<TGruppo&>(sistema.Condizione(CodGruppoResti));
     resti.NuovoMembro();
     static_cast<TResti&>(resti.NuovoMembro()).Tabelle[0].Prima.Campo = 4;
-    static_cast<TDistanzeGlobali&>(sistema.Condizione(CodDistanzeGlobali)).Tabelle[0].Prima.Campo = 5;
-    sistema.ImpostaPercorsi();
-    const auto nomi = sistema.PuntiTra().CondizioniNelGruppo(4);
-    ASSERT_EQ(nomi.size(), 2u);
-    EXPECT_EQ(nomi[0], pariDispari().Percorso);
-    EXPECT_EQ(nomi[1], "\\Gruppo Resti\\Resti   2");
-    EXPECT_TRUE(sistema.PuntiTra().CondizioniNelGruppo(3).empty());
-    EXPECT_TRUE(sistema.PuntiTra().CondizioniNelGruppo(0).empty()) << "0 is no group";
-}
-
-TEST_F(SistemaCondizioni, PathsNameEveryMemberWithItsPosition) {
-    auto& resti = static_cast<TGruppo&>(sistema.Condizione(CodGruppoResti));
-    resti.NuovoMembro();
-    resti.NuovoMembro();
+    auto& distanze = static_cast<TDistanzeGlobali&>(sistema.Condizione(CodDistanzeGlobali));
+    distanze.Tabelle[0].Prima.Campo = 5;
     auto& cons = static_cast<TGruppo&>(sistema.Condizione(CodGruppoConsecutivita));
     static_cast<TConsecutivita&>(cons.NuovoMembro()).Parita = 0;
     sistema.ImpostaPercorsi();
     EXPECT_EQ(resti.Percorso, "\\Gruppo Resti");
-    EXPECT_EQ(resti.Elenco[1]->Percorso, "\\Gruppo Resti\\Resti   2");
     EXPECT_EQ(cons.Elenco[0]->Percorso, "\\Gruppo Consecutività\\ Segno Consecutività Dispari   1");
+    EXPECT_EQ(sistema.PuntiTra().CondizioniNelGruppo(4),
+              (std::vector<std::string>{pariDispari().Percorso, "\\Gruppo Resti\\Resti   2"}));
+    EXPECT_TRUE(sistema.PuntiTra().CondizioniNelGruppo(3).empty());
+    EXPECT_TRUE(sistema.PuntiTra().CondizioniNelGruppo(0).empty()) << "0 is no group";
 }
 
 TEST_F(SistemaCondizioni, ArchiveModeIgnoresTheChosenKinds) {

@@ -48,7 +48,7 @@ TEST(Misure, RunsAndGaps) {
     EXPECT_EQ(MisuraPosizioni(col({3, 5}))[2], 32) << "past the last number";
 }
 
-TEST(Misure, FilterColumnWithAndWithoutPositions) {
+TEST(Misure, FilterColumnWithAndWithoutPositionsUpToNumber32) {
     const Colonna f = col({1, 2, 3, 4, 10, 11, 12, 13});
     EXPECT_EQ(MisuraColonnaFiltro(f, f, true, false), (Valori{8, 8}));
     const Colonna c = col({1, 2, 3, 5, 10, 11, 12, 20});
@@ -58,6 +58,21 @@ TEST(Misure, FilterColumnWithAndWithoutPositions) {
     // With positions 10 is the 5th number of both, 11 the 6th, 12 the 7th.
     EXPECT_EQ(MisuraColonnaFiltro(c, f, true, false), (Valori{6, 3}));
     EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 4, 5, 6, 7, 8, 9}), col({1, 2, 3, 4, 5, 6, 7, 8}), true, false).v, 0);
+
+    const Colonna alto = col({1, 2, 3, 4, 29, 30, 31, 32});
+    const Colonna filtroAlto = col({25, 26, 27, 28, 29, 30, 31, 32});
+    EXPECT_EQ(MisuraColonnaFiltro(alto, filtroAlto, true, false), (Valori{4, 4}))
+        << "29..32 stand 5th..8th in both";
+    EXPECT_EQ(MisuraColonnaFiltro(alto, filtroAlto, false, true), (Valori{4, 4}));
+    EXPECT_EQ(MisuraColonnaFiltro(alto, filtroAlto, false, false), (Valori{4, 0}));
+    // 1, 4 and 9 stand at the same position in both; 2 and 3 (in one of
+    // the two only) break the run.
+    EXPECT_EQ(MisuraColonnaFiltro(col({1, 2, 4, 9}), col({1, 3, 4, 9}), true, false),
+              (Valori{3, 2}));
+    // 5 and 6 are common but third and fourth in one, second and third in
+    // the other: no hit with positions, a run of 2 without.
+    EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), true, false), (Valori{0, 0}));
+    EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), false, true), (Valori{2, 2}));
 }
 
 TEST(Misure, SumsAndPickets) {
@@ -91,13 +106,20 @@ TEST(Misure, ParityPatternMeasures) {
     EXPECT_EQ(MisuraRipetizioni(kPrimiOtto, kPrimiOtto, 1, 8, true), (Valori{8, 8}));
 }
 
-TEST(Misure, VortexOfOddNumbersFindsTheSignAtOnce) {
+TEST(Misure, VortexOverTheWholePatternOrAPartOfIt) {
     // s = sign of position 1, found at once at position 8 from the right,
     // then at 2 from the left, 7, 3, 6, 4, 5; one more round finds nothing.
     EXPECT_EQ(campi(MisuraVortice(kDispari, 1, 8, false)), std::pair(5, 7));
     EXPECT_EQ(campi(MisuraVortice(kDispari, 1, 8, true)), std::pair(4, 7));
     // Alternating signs: from the right the sign of position 1 is at 7.
     EXPECT_EQ(MisuraVortice(col({1, 2, 3, 4, 5, 6, 7, 8}), 1, 8, false).posizione, 5);
+
+    // Signs 2 1 1 2 2 1 1 2.
+    const Colonna c = col({1, 2, 4, 5, 7, 8, 10, 11});
+    EXPECT_EQ(campi(MisuraVortice(c, 1, 8, false)), std::pair(5, 3));
+    EXPECT_EQ(campi(MisuraVortice(c, 1, 8, true)), std::pair(4, 3));
+    // Positions 3..6 (signs 1 2 2 1): found at 6, missed, found at 4, missed.
+    EXPECT_EQ(campi(MisuraVortice(c, 3, 6, false)), std::pair(4, 3));
 }
 
 // One column worked out by hand: 1 2 5 7 8 12 20 21, parity pattern
@@ -172,15 +194,6 @@ TEST(Misure, RepetitionsOverNumbersOrPositions) {
     EXPECT_EQ(MisuraRipetizioni(c, 0, 1, 8, true), (Valori{0, 0})) << "no previous contest";
 }
 
-TEST(Misure, VortexOverAPartOfThePattern) {
-    // Signs 2 1 1 2 2 1 1 2.
-    const Colonna c = col({1, 2, 4, 5, 7, 8, 10, 11});
-    EXPECT_EQ(campi(MisuraVortice(c, 1, 8, false)), std::pair(5, 3));
-    EXPECT_EQ(campi(MisuraVortice(c, 1, 8, true)), std::pair(4, 3));
-    // Positions 3..6 (signs 1 2 2 1): found at 6, missed, found at 4, missed.
-    EXPECT_EQ(campi(MisuraVortice(c, 3, 6, false)), std::pair(4, 3));
-}
-
 TEST(Misure, EverySequenceKindWithItsStepsAndRange) {
     const Colonna c2211 = col({1, 3, 4, 6, 7, 9, 10, 12});  // 2 2 1 1 2 2 1 1
     const Colonna c2112 = col({1, 2, 4, 5, 7, 8, 10, 11});  // 2 1 1 2 2 1 1 2
@@ -223,21 +236,6 @@ TEST(Misure, EverySequenceKindWithItsStepsAndRange) {
          }) {
         EXPECT_EQ(MisuraSequela(k.colonna, k.da, k.a, k.p), k.atteso) << k.nome;
     }
-}
-
-TEST(Misure, FilterColumnUpToNumber32) {
-    const Colonna c = col({1, 2, 3, 4, 29, 30, 31, 32});
-    const Colonna f = col({25, 26, 27, 28, 29, 30, 31, 32});
-    EXPECT_EQ(MisuraColonnaFiltro(c, f, true, false), (Valori{4, 4})) << "29..32 stand 5th..8th in both";
-    EXPECT_EQ(MisuraColonnaFiltro(c, f, false, true), (Valori{4, 4}));
-    EXPECT_EQ(MisuraColonnaFiltro(c, f, false, false), (Valori{4, 0}));
-    // 1, 4 and 9 stand at the same position in both; 2 and 3 (in one of
-    // the two only) break the run.
-    EXPECT_EQ(MisuraColonnaFiltro(col({1, 2, 4, 9}), col({1, 3, 4, 9}), true, false), (Valori{3, 2}));
-    // 5 and 6 are common but third and fourth in one, second and third in
-    // the other: no hit with positions, a run of 2 without.
-    EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), true, false), (Valori{0, 0}));
-    EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), false, true), (Valori{2, 2}));
 }
 
 TEST(Misure, PossibleSumsOfTheChosenMatches) {

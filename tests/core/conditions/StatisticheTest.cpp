@@ -5,7 +5,6 @@
 #include "TestSupport.h"
 
 #include "core/archive/ArchivioConcorsi.h"
-#include "core/columns/ListaColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
@@ -171,23 +170,6 @@ TEST_F(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
     EXPECT_EQ(TFormuleDerivate::Misura(kMista), 4);
 }
 
-TEST_F(MisuraCondizioni, ConsecutivitaJudgesOnlyCountsAcceptedOutright) {
-    TConsecutivita c(&sistema);  // even numbers of 1 2 5 7 8 12 20 21: 4, longest run 3
-    accetta(c.Tabelle[1].Prima, {1});
-    accetta(c.Tabelle[0].Prima, {3});
-    c.AggiornaStato();
-    EXPECT_TRUE(c.Verifica(kMista)) << "count 4 not accepted: the run is not judged";
-    accetta(c.Tabelle[0].Prima, {4}, InRecupero);
-    c.AggiornaStato();
-    EXPECT_TRUE(c.Verifica(kMista)) << "a count in recovery does not count";
-    accetta(c.Tabelle[0].Prima, {4});
-    c.AggiornaStato();
-    EXPECT_FALSE(c.Verifica(kMista)) << "run 3 refused";
-    accetta(c.Tabelle[1].Prima, {3});
-    c.AggiornaStato();
-    EXPECT_TRUE(c.Verifica(kMista));
-}
-
 TEST_F(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     TPariDispari pd(&sistema);
     accetta(pd.Tabelle[0].Prima, {4});
@@ -221,7 +203,7 @@ TEST_F(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
     EXPECT_EQ(pari.Tutti.NumConcorsi(), 0);
 }
 
-TEST_F(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays) {
+TEST_F(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsRepetitionsFromTheThird) {
     const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto},
                                       {2000, 2, SerieB, kDispari},
                                       {2000, 3, SerieA, kMista},
@@ -237,46 +219,47 @@ TEST_F(StatisticheCondizioni, ArchiveAnalysisCountsTheSelectedContestsWithDelays
     EXPECT_EQ(punti(t, 8), (TElemRFRM{0, 4, 4}));
     EXPECT_EQ(fd.Statistiche[0].Passati.NumConcorsi(), 1) << "left as it was";
 
+    // Repetitions start at the third contest. Contest 3: 1 5 7 with contest
+    // 2 (3, run 1), 1 2 5 7 8 with contest 1 (5, run 2); contest 4: 1 2
+    // with 3 (2, run 2), 1 3 15 with 2 (3, run 1).
+    TRipetizioni r(&sistema);
+    r.AdattaIntervallo();
+    r.AnalizzaArchivio(archivio.Concorsi(), intervallo);
+    EXPECT_EQ(r.Statistiche[0].Tutti.NumConcorsi(), 2);
+    EXPECT_EQ(punti(r.Statistiche[0].Tutti, 3), (TElemRFRM{1, 1, 1}));
+    EXPECT_EQ(punti(r.Statistiche[0].Tutti, 2), (TElemRFRM{1, 0, 1}));
+    EXPECT_EQ(cons(r.Statistiche[0].Tutti, 2).Frequenza, 1);
+    EXPECT_EQ(punti(r.Statistiche[1].Tutti, 5).Frequenza, 1);
+    EXPECT_EQ(punti(r.Statistiche[1].Tutti, 3).Frequenza, 1);
+
     intervallo.Tipi = SerieA;  // contest 2 is Serie B
     intervallo.ConcDa = 2;
     fd.AnalizzaArchivio(archivio.Concorsi(), intervallo);
     EXPECT_EQ(t.NumConcorsi(), 2);
     EXPECT_EQ(punti(t, 4), (TElemRFRM{2, 0, 0}));
     EXPECT_EQ(punti(t, 0).Frequenza, 0);
-}
-
-TEST_F(StatisticheCondizioni, RepetitionsOfTheArchiveStartAtTheThirdContest) {
-    const auto archivio = archivioDi({{2000, 1, SerieA, kPrimiOtto},
-                                      {2000, 2, SerieB, kDispari},
-                                      {2000, 3, SerieA, col({1, 2, 4, 5, 7, 8, 10, 11})},
-                                      {2000, 4, SerieA, col({1, 2, 3, 4, 29, 30, 31, 32})}});
-    TRipetizioni r(&sistema);
-    r.AdattaIntervallo();
-    auto intervallo = tutto(archivio);
-    r.AnalizzaArchivio(archivio.Concorsi(), intervallo);
-    // Contest 3: 1 5 7 11 with contest 2 (4, run 1), 1 2 4 5 7 8 with
-    // contest 1 (6, run 2); contest 4: 1 2 4 with 3 (3, run 2), 1 3 with 2 (2, run 1).
-    EXPECT_EQ(r.Statistiche[0].Tutti.NumConcorsi(), 2);
-    EXPECT_EQ(punti(r.Statistiche[0].Tutti, 4), (TElemRFRM{1, 1, 1}));
-    EXPECT_EQ(punti(r.Statistiche[0].Tutti, 3), (TElemRFRM{1, 0, 1}));
-    EXPECT_EQ(cons(r.Statistiche[0].Tutti, 2).Frequenza, 1);
-    EXPECT_EQ(punti(r.Statistiche[1].Tutti, 6).Frequenza, 1);
-    EXPECT_EQ(punti(r.Statistiche[1].Tutti, 2).Frequenza, 1);
-
     // Only contest 3 selected: still measured against the two before it,
     // whatever their type.
-    intervallo.Tipi = SerieA;
+    intervallo.ConcDa = 1;
     intervallo.ConcA = 3;
     r.AnalizzaArchivio(archivio.Concorsi(), intervallo);
     EXPECT_EQ(r.Statistiche[0].Tutti.NumConcorsi(), 1);
-    EXPECT_EQ(punti(r.Statistiche[0].Tutti, 4).Frequenza, 1);
+    EXPECT_EQ(punti(r.Statistiche[0].Tutti, 3).Frequenza, 1);
 }
 
-TEST_F(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
-    TConsecutivita c(&sistema);
-    accetta(c.Tabelle[0].Prima, {4});  // columns with 4 even numbers
+TEST_F(StatisticheCondizioni, ConsecutivitaJudgesAndRecordsOnlyTheRunsOfAcceptedCounts) {
+    TConsecutivita c(&sistema);  // even numbers of 1 2 5 7 8 12 20 21: 4, longest run 3
     accetta(c.Tabelle[1].Prima, {1});
+    accetta(c.Tabelle[0].Prima, {3});
     c.AggiornaStato();
+    EXPECT_TRUE(c.Verifica(kMista)) << "count 4 not accepted: the run is not judged";
+    accetta(c.Tabelle[0].Prima, {4}, InRecupero);
+    c.AggiornaStato();
+    EXPECT_TRUE(c.Verifica(kMista)) << "a count in recovery does not count";
+    accetta(c.Tabelle[0].Prima, {4});
+    c.AggiornaStato();
+    EXPECT_FALSE(c.Verifica(kMista)) << "run 3 refused";
+
     c.AccumulaColonna(kMista);      // 4 even, run 3: refused
     c.AccumulaColonna(kDispari);    // no even number: not judged
     c.AccumulaColonna(kPrimiOtto);  // 4 even, run 1
@@ -285,6 +268,10 @@ TEST_F(StatisticheCondizioni, ConsecutivitaRecordsOnlyTheRunsItJudges) {
     EXPECT_EQ(punti(c.Statistiche[1].Tutti, 3).Frequenza, 1);
     EXPECT_EQ(c.Statistiche[1].Passati.NumConcorsi(), 1);
     EXPECT_EQ(punti(c.Statistiche[1].Passati, 1).Frequenza, 1);
+
+    accetta(c.Tabelle[1].Prima, {3});
+    c.AggiornaStato();
+    EXPECT_TRUE(c.Verifica(kMista));
 }
 
 TEST_F(StatisticheCondizioni, IntervalTablesCountRowsAndOthers) {

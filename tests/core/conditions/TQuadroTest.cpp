@@ -2,7 +2,6 @@
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/TCondizioniSistema.h"
 #include "core/conditions/TQuadro.h"
-#include "core/io/Errore.h"
 
 using namespace ludo;
 using namespace ludo::test;

@@ -1,6 +1,5 @@
 // The improved reduction and the neighbourhoods it searches, checked against
 // coverage counted here column by column.
-#include <algorithm>
 #include <set>
 
 #include "TestSupport.h"
@@ -8,9 +7,7 @@
 #include "core/engine/RicercaTabuOrbite.h"
 #include "core/engine/Riduzione.h"
 #include "core/engine/RiduzioneMigliorata.h"
-#include "core/engine/Sviluppo.h"
 #include "core/engine/VicinatoColonne.h"
-#include "core/system/T_Sistema.h"
 
 using namespace ludo;
 using namespace ludo::test;
@@ -280,50 +277,4 @@ TEST(RiduzioneMigliorata, ColumnsOfOtherSizesOrListedTwiceEndTheReduction) {
     ListaColonne ottimizzata = listaDi(colonne);
     ASSERT_TRUE(RiduzioneOttimizzata(ottimizzata, 1, NessunAvanzamento(), {}));
     EXPECT_EQ(elenco(ottimizzata), tenute);
-}
-
-TEST(RiduzioneMigliorata, ADevelopmentRunsItAfterTheGreedyCover) {
-    CartellaProgramma dir;
-    T_Sistema s(dir.path());
-    auto& d = *s.Dati;
-    d.Pronostico = primi(12);
-    d.Destinazione.SviluppoRidotto = true;
-    d.Destinazione.RiduzioneOttimizzata = true;
-    d.Destinazione.RiduzioneMigliorata = true;
-    d.Destinazione.Garanzia = 7;
-    d.Destinazione.SecondiMigliorata = 2;
-    struct Finestra : InterfacciaSviluppo {
-        void Stato(std::string_view t) override { stati.emplace_back(t); }
-        void AggiornaRidOtt(std::int64_t totale, std::int64_t corrente, bool finale,
-                            std::int64_t fatto) override {
-            EXPECT_LE(fatto, totale);
-            EXPECT_GE(fatto, ultimoFatto) << "the gauge only grows";
-            ultimoFatto = fatto;
-            if (finale) finali.push_back(corrente);
-        }
-        std::vector<std::string> stati;
-        std::vector<std::int64_t> finali;
-        std::int64_t ultimoFatto = 0;
-    } f;
-    const auto esito = Sviluppa(s, f);
-    const auto& tenute = esito.Risultato.Colonne;
-    EXPECT_FALSE(esito.Annullato);
-    EXPECT_EQ(esito.ColonneSviluppate, 495);
-    EXPECT_EQ(esito.Finali, static_cast<std::int64_t>(tenute.Conteggio()));
-    EXPECT_LE(tenute.Conteggio(), greedy(colonneDi(primi(12)), 7));
-    EXPECT_EQ(scoperte(colonneDi(primi(12)), elenco(tenute), 7), 0u);
-    ASSERT_EQ(f.finali.size(), 1u) << "one final report, at the very end";
-    EXPECT_EQ(f.finali.back(), esito.Finali);
-    EXPECT_NE(std::find(f.stati.begin(), f.stati.end(), "Autoriduzione in Corso : Fase 4"),
-              f.stati.end());
-}
-
-TEST(RiduzioneMigliorata, TheDevelopmentSettingsGiveTheSecondsAndTheSeed) {
-    DefDest d;
-    d.SecondiMigliorata = 130;
-    d.SemeMigliorata = 9;
-    const auto p = ParametriSviluppo(d);
-    EXPECT_EQ(p.Secondi, 130);
-    EXPECT_EQ(p.Seme, 9u);
-    EXPECT_EQ(p.Passi, 0u) << "a development is bounded by its seconds";
 }

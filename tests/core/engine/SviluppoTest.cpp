@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <list>
 
 #include "TestSupport.h"
@@ -9,6 +8,7 @@
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TQuadro.h"
 #include "core/engine/Riduzione.h"
+#include "core/engine/RiduzioneMigliorata.h"
 #include "core/engine/Sviluppo.h"
 #include "core/system/T_Sistema.h"
 
@@ -55,11 +55,11 @@ std::vector<Colonna> riduzioneDiRiferimento(const std::vector<Colonna>& colonne,
     return {tenute.begin(), tenute.end()};
 }
 
-// Cancels after a number of cancel checks and records what it is told.
+// Cancels as AnnullaDopo does and records what it is told.
 class Finestra : public InterfacciaSviluppo {
   public:
-    explicit Finestra(int annullaDopo = -1) : annullaDopo_(annullaDopo) {}
-    bool annullato() const override { return annullaDopo_ >= 0 && ++controlli_ > annullaDopo_; }
+    explicit Finestra(int annullaDopo = -1) : annulla_(annullaDopo) {}
+    bool annullato() const override { return annulla_.annullato(); }
     void Stato(std::string_view t) override { stati.emplace_back(t); }
     void Errore(std::string_view m) override { errori.emplace_back(m); }
     bool Conferma(std::string_view) override {
@@ -70,15 +70,23 @@ class Finestra : public InterfacciaSviluppo {
                       std::int64_t esaminate) override {
         if (finale) ultimo = {finali, esaminate};
     }
+    void AggiornaRidOtt(std::int64_t totale, std::int64_t corrente, bool finale,
+                        std::int64_t fatto) override {
+        EXPECT_LE(fatto, totale);
+        EXPECT_GE(fatto, fattoRidOtt) << "the gauge only grows";
+        fattoRidOtt = fatto;
+        if (finale) finaliRidOtt.push_back(corrente);
+    }
     std::vector<std::string> stati;
     std::vector<std::string> errori;
     std::pair<std::int64_t, std::int64_t> ultimo{-1, -1};
     int domande = 0;
     bool risposta = false;
+    std::int64_t fattoRidOtt = 0;
+    std::vector<std::int64_t> finaliRidOtt;
 
   private:
-    int annullaDopo_;
-    mutable int controlli_ = 0;
+    AnnullaDopo annulla_;
 };
 
 class Sviluppo : public ::testing::Test {
@@ -110,7 +118,7 @@ TEST(GeneraColonne, LexicographicOrderCountsAndCancel) {
         EXPECT_EQ(generate(numeri, k), sottoinsiemi(numeri, k)) << std::hex << numeri << " " << k;
     EXPECT_TRUE(generate(primi(10), 5).empty());
 
-    Finestra annulla(3);
+    AnnullaDopo annulla(3);
     int prima = 0;
     EXPECT_FALSE(GeneraColonne(primi(16), 8, annulla, [&](Colonna) { ++prima; }));
     EXPECT_GT(prima, 0);
@@ -241,19 +249,42 @@ TEST_F(Sviluppo, PlainReductionIsTheStraightforwardOneAndTheOptimisedOneIsNoLarg
     EXPECT_TRUE(d().Colonne.Vuota()) << "a cancelled optimised reduction leaves nothing";
 }
 
-TEST_F(Sviluppo, NineNumbersWithGuaranteeDistanceAndMultipleWins) {
+// The improved reduction runs after the greedy cover, for the seconds and
+// with the seed of the settings.
+TEST_F(Sviluppo, TheImprovedReductionRunsAfterTheGreedyCover) {
+    d().Pronostico = primi(12);
+    auto& dest = d().Destinazione;
+    dest.SviluppoRidotto = dest.RiduzioneOttimizzata = true;
+    dest.Garanzia = 7;
+    const auto greedy = sviluppa().Finali;
+    dest.RiduzioneMigliorata = true;
+    dest.SecondiMigliorata = 2;
+    dest.SemeMigliorata = 9;
+    const auto parametri = ParametriSviluppo(dest);
+    EXPECT_EQ(std::tuple(parametri.Secondi, parametri.Seme, parametri.Passi),
+              std::tuple(2.0, 9u, 0u))
+        << "a development is bounded by its seconds";
+    Finestra f;
+    const auto esito = sviluppa(f);
+    const auto tenute = elenco(d().Colonne);
+    EXPECT_FALSE(esito.Annullato);
+    EXPECT_EQ(esito.ColonneSviluppate, 495);
+    EXPECT_EQ(esito.Finali, static_cast<std::int64_t>(tenute.size()));
+    EXPECT_LE(esito.Finali, greedy);
+    EXPECT_EQ(scoperte(sottoinsiemi(primi(12), 8), tenute, 7), 0u);
+    ASSERT_EQ(f.finaliRidOtt.size(), 1u) << "one final report, at the very end";
+    EXPECT_EQ(f.finaliRidOtt.back(), esito.Finali);
+    EXPECT_NE(std::find(f.stati.begin(), f.stati.end(), "Autoriduzione in Corso : Fase 4"),
+              f.stati.end());
+}
+
+TEST_F(Sviluppo, NineNumbersWithGuaranteeAndMultipleWins) {
     d().Pronostico = primi(9);
     d().Destinazione.SviluppoRidotto = true;
     d().Destinazione.Garanzia = 7;
     sviluppa();
     EXPECT_EQ(d().Colonne.Conteggio(), 1u);
 
-    d().Destinazione.DistanzaMinima = true;
-    d().Destinazione.DistMin = 2;
-    sviluppa();
-    EXPECT_EQ(d().Colonne.Conteggio(), 1u);
-
-    d().Destinazione.DistanzaMinima = false;
     d().Destinazione.VinciteMultiple = 2;
     Finestra due;
     sviluppa(due);

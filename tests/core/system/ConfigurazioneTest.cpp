@@ -1,7 +1,6 @@
 #include <limits>
 
 #include "TestSupport.h"
-#include "core/io/Errore.h"
 #include "core/system/Configurazione.h"
 
 using namespace ludo;

@@ -34,15 +34,8 @@ TEST(Costi, ImportiRaggruppatiPerMigliaiaConLeCifreDellaValuta) {
     EXPECT_EQ(TestoIntero(-45), "-45");
 }
 
-TEST(Costi, IlCostoDiUnaColonnaDiPiuNumeriEIlBinomialePerIlPrezzo) {
-    EXPECT_DOUBLE_EQ(PrezzoColonnaDi(8, Lire(800)), 800);
-    EXPECT_DOUBLE_EQ(PrezzoColonnaDi(10, Lire(800)), 45 * 800);
+TEST(Costi, ColonneDiPiuNumeriAlBinomialePerIlPrezzoEQuotaDeiPartecipanti) {
     EXPECT_DOUBLE_EQ(PrezzoColonnaDi(7, Lire(800)), 0);
-    EXPECT_STREQ(SimboloValuta(Lire(800)), "£");
-    EXPECT_STREQ(SimboloValuta(Euro(0.41)), "€");
-}
-
-TEST(Costi, ColonneConCostoEQuotaDeiPartecipanti) {
     EXPECT_EQ(TestoColonneConCosto(45, 8, Lire(800), 1), "45 (£ 36.000)");
     EXPECT_EQ(TestoColonneConCosto(45, 8, Euro(0.41), 1), "45 (€ 18,45)");
     EXPECT_EQ(TestoColonneConCosto(1, 10, Lire(800), 1), "1 (£ 36.000)");

@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "core/io/Errore.h"
 #include "core/system/ListeSquadre.h"
 
 using namespace ludo;

@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "core/io/Errore.h"
 #include "core/system/Schedina.h"
 
 using namespace ludo;

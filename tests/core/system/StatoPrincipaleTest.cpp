@@ -36,9 +36,8 @@ TEST_F(StatoPrincipale, TheStatusLineCountsTheForecastAndTheColumnsWithTheirCost
     d().Config.PrezzoEuro = 0.41;
     s.NumeroPartecipanti = 3;
     EXPECT_EQ(TestoColonneIniziali(s, {',', '.'}), "  Colonne Iniziali : 45 (€ 6.15 1/3)");
-}
 
-TEST_F(StatoPrincipale, FewerThanEightMatchesShowNoInitialColumns) {
+    // Fewer than eight matches show no initial columns.
     d().Pronostico = col({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(TestoColonneIniziali(s), "  Colonne Iniziali : ");
     EXPECT_FALSE(PiuDiOtto(d().Pronostico));
@@ -67,7 +66,7 @@ TEST_F(StatoPrincipale, CommandsFollowTheForecastTheSourceTheColumnsAndThePicchV
     EXPECT_FALSE(CalcolaAbilitazioni(s).Picchetti);
 }
 
-TEST(Picchetti, ACellTakesZeroToHundredAndAnEmptyCellIsZero) {
+TEST(Picchetti, ACellTakesZeroToHundredFromAPointOrACommaAndAnEmptyCellIsZero) {
     const std::optional<double> rifiutato;
     for (const auto& [testo, valore] : std::vector<std::pair<std::string, std::optional<double>>>{
              {"", 0.0}, {"0", 0.0}, {"100", 100.0}, {"2.5", 2.5}, {".5", 0.5}, {"150", rifiutato},
@@ -77,16 +76,14 @@ TEST(Picchetti, ACellTakesZeroToHundredAndAnEmptyCellIsZero) {
     EXPECT_FALSE(CarattereAmmessoPicchetto(','));
     EXPECT_EQ(TestoPicchetto(1.5), "1.50");
     EXPECT_EQ(TestoPicchetto(0), "0.00");
-}
-
-TEST(Picchetti, ACommaTypedIsTheDecimalSeparatorAndARefusalSaysWhy) {
+    // A comma typed is the decimal separator, and a refusal says why.
     EXPECT_EQ(TestoDigitatoPicchetto("12,5"), "12.5");
     EXPECT_EQ(LeggiPicchetto(TestoDigitatoPicchetto("12,5")), 12.5);
     EXPECT_FALSE(LeggiPicchetto(TestoDigitatoPicchetto("1,2,")));
     EXPECT_EQ(MotivoPicchettoRifiutato(19, "125"), "Picch. della partita 19: \"125\" non accettato, il valore va da 0 a 100");
 }
 
-TEST(SelezioneSquadre, CellsRunRowByRowOnEachHalf) {
+TEST(SelezioneSquadre, CellsRunRowByRowOnEachHalfAndTheArrowsMoveAlongThem) {
     EXPECT_EQ(CursoreDellaCella(1, false), 0);
     EXPECT_EQ(CursoreDellaCella(16, true), 31);
     EXPECT_EQ(CursoreDellaCella(17, false), 32);
@@ -95,21 +92,7 @@ TEST(SelezioneSquadre, CellsRunRowByRowOnEachHalf) {
         const auto cella = CellaDelCursore(c);
         EXPECT_EQ(CursoreDellaCella(cella.Partita, cella.Ospite), c);
     }
-}
-
-TEST(SelezioneSquadre, TheCursorStartsOnTheFirstEmptyCellOrOnTheFirst) {
-    Schedina sch;
-    EXPECT_EQ(PrimoCursoreVuoto(sch), 0);
-    sch.Squadre[0] = {"Roma", "Lazio"};
-    sch.Squadre[1].Casa = "Milan";
-    EXPECT_EQ(PrimoCursoreVuoto(sch), 3);
-    for (auto& p : sch.Squadre) p = {"A", "B"};
-    EXPECT_EQ(PrimoCursoreVuoto(sch), 0);
-    sch.Squadre[20].Ospite.clear();
-    EXPECT_EQ(PrimoCursoreVuoto(sch), CursoreDellaCella(21, true));
-}
-
-TEST(SelezioneSquadre, ArrowsStopAtTheOuterEdgesButCrossBetweenTheHalves) {
+    // The arrows stop at the outer edges but cross between the halves.
     using enum Freccia;
     struct Mossa {
         int da;
@@ -122,6 +105,18 @@ TEST(SelezioneSquadre, ArrowsStopAtTheOuterEdgesButCrossBetweenTheHalves) {
         EXPECT_EQ(MuoviCursore(m.da, m.freccia), m.a) << m.da << " " << static_cast<int>(m.freccia);
     EXPECT_EQ(Avanza(62), 63);
     EXPECT_EQ(Avanza(63), 63);
+}
+
+TEST(SelezioneSquadre, TheCursorStartsOnTheFirstEmptyCellOrOnTheFirst) {
+    Schedina sch;
+    EXPECT_EQ(PrimoCursoreVuoto(sch), 0);
+    sch.Squadre[0] = {"Roma", "Lazio"};
+    sch.Squadre[1].Casa = "Milan";
+    EXPECT_EQ(PrimoCursoreVuoto(sch), 3);
+    for (auto& p : sch.Squadre) p = {"A", "B"};
+    EXPECT_EQ(PrimoCursoreVuoto(sch), 0);
+    sch.Squadre[20].Ospite.clear();
+    EXPECT_EQ(PrimoCursoreVuoto(sch), CursoreDellaCella(21, true));
 }
 
 TEST(SelezioneSquadre, ATeamCountsAsUsedWhateverItsCaseAndBlanks) {

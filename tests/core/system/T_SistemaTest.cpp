@@ -6,7 +6,6 @@
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TQuadro.h"
-#include "core/io/Errore.h"
 #include "core/system/T_Sistema.h"
 
 using namespace ludo;
