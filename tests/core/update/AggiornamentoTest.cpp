@@ -65,10 +65,6 @@ struct Programma {
     ludo::test::CartellaProgramma dir;
 };
 
-std::string Servito(const ServerAggiornamento& s, const char* relativo) {
-    return ludo::test::readText(s.Radice() / relativo);
-}
-
 // A port where nothing listens: that of a server already gone.
 int PortaChiusa() {
     TempDir vuota;
@@ -93,7 +89,8 @@ TEST_F(AggiornamentoDalServer, ArchivesTeamListsAndCouponReplaceTheirFiles) {
     EXPECT_EQ(esito.messaggio, "Aggiornamento degli archivi completato con successo");
     EXPECT_EQ(o.fasi, (std::vector<std::string>{"Passo 1 di 2", "Passo 2 di 2"}));
     EXPECT_EQ(p.Leggi("ARCHIVI/archivio.ttg"), ServerAggiornamento::Concorsi());
-    EXPECT_EQ(p.Leggi("ARCHIVI/archdb.ttg"), Servito(server, "archivi/archdb.ttg"));
+    EXPECT_EQ(p.Leggi("ARCHIVI/archdb.ttg"),
+              ludo::test::readText(server.Radice() / "archivi/archdb.ttg"));
 
     EXPECT_EQ(p.Aggiorna(TipoAggiornamento::Squadre, server.Url(), o).messaggio,
               "Aggiornamento delle squadre completato con successo");
