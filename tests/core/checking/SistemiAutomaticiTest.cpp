@@ -127,7 +127,6 @@ TEST(SistemiAutomatici, IlRidottoCaricatoSiCercaNellaLibreria) {
     EXPECT_EQ(TrovaMatrice(elenco, "20f0r1.COL"), 2u);
     EXPECT_FALSE(TrovaMatrice(elenco, "12F0B1"));
     EXPECT_FALSE(TrovaMatrice({}, "09F0B1.col"));
-    EXPECT_EQ(TestoNumeriEFisse(9, 0), "9 Numeri");
 }
 
 }  // namespace

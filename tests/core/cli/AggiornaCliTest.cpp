@@ -6,7 +6,6 @@
 #include "ftp/ServerAggiornamento.h"
 
 using namespace ludo::test;
-namespace fs = std::filesystem;
 
 TEST(AggiornaCli, AllThreeKindsFromTheServerGivenAndTheCouponBecomesTheLastOne) {
     const ServerAggiornamento server;
@@ -19,7 +18,6 @@ TEST(AggiornaCli, AllThreeKindsFromTheServerGivenAndTheCouponBecomesTheLastOne) 
               "\"Aggiornamento delle squadre completato con successo\"},{\"tipo\":\"schedina\",\"esito\":"
               "\"riuscito\",\"messaggio\":\"\",\"concorso\":17}]}\n");
     EXPECT_EQ(readText(dir.path() / "ARCHIVI" / "archivio.ttg"), ServerAggiornamento::Concorsi());
-    EXPECT_EQ(readText(dir.path() / "squadrc1.txt"), "Nuova squadrc1\r\n");
     // The last coupon: the contest number, then the first home team as a short string.
     const std::string schedina = readText(dir.path() / "Schedine" / "ultimasch.gsc");
     ASSERT_GE(schedina.size(), 14U);
@@ -41,8 +39,6 @@ TEST(AggiornaCli, OneKindFromTheConfiguredServerAndFailuresReported) {
     EXPECT_EQ(esito.stato, 1);
     EXPECT_EQ(esito.out, "{\"aggiornamenti\":[{\"tipo\":\"squadre\",\"esito\":\"fallito\",\"messaggio\":\"Errore "
                          "durante il tranferimento dei files\"}]}\n");
-    EXPECT_FALSE(fs::exists(dir.path() / "squadra.txt"));
-    EXPECT_FALSE(fs::exists(dir.path() / "squadra.tmp"));
 
     server.Servi("dwninfo.txt", "[ludomatic 4]\r\nhostname=x\r\n");
     esito = lanciaCli(dir.path(), {"aggiorna", "schedina"});

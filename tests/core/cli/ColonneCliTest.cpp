@@ -5,11 +5,7 @@
 
 using namespace ludo::test;
 
-namespace {
-
-class ColonneCli : public CliTest {};
-
-}  // namespace
+using ColonneCli = CliTest;
 
 TEST_F(ColonneCli, PrintsEachColumnsNumbersAscending) {
     Bytes b = maschereLE({0x800000FEu, 0x000001FFu});  // 2..8 and 32; nine numbers

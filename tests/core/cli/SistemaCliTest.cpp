@@ -98,8 +98,6 @@ TEST_F(SistemaCli, SchedinaPrintsTheContestAndAllSixtyFourNames) {
     EXPECT_EQ(e.out, attesa);
     EXPECT_EQ(e.err, "");
 
-    writeFile(dir_ / "corta.Gsc", Bytes(1347, 0));
-    rifiuta({"schedina", file("corta.Gsc")}, "Impossibile Caricare la Schedina");
     rifiuta({"schedina", file("manca.Gsc")}, "Impossibile Caricare la Schedina");
     EXPECT_EQ(lancia({"schedina"}).stato, 1);
     EXPECT_THAT(lancia({"schedina", "a", "b"}).err, HasSubstr("schedina FILE.Gsc"));

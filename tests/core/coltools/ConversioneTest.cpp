@@ -111,6 +111,9 @@ TEST(Conversione, ReadersSkipHeadersAndTrailers) {
     xgol.push_back(1);  // a stray byte ends the reading
     EXPECT_EQ(ReadAll(xgol, FormatoColonne::XGol), (std::vector<Colonna>{kC}));
 
+    const Bytes stg = {1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12};
+    EXPECT_EQ(ReadAll(stg, FormatoColonne::Stg), (std::vector<Colonna>{kA, kB}));
+
     // A zero byte stands for number 32; a byte wraps modulo 32.
     Bytes bgp = {8, 0, 2, 3, 4, 5, 6, 7, 33};
     EXPECT_EQ(ReadAll(bgp, FormatoColonne::Bgp), (std::vector<Colonna>{0x8000007FU}));
@@ -191,19 +194,6 @@ TEST(ConversioneBatch, DestinationsThatWouldBeReplacedAreNamedOnce) {
     // a.b.Col's destination is one that would be replaced.
     r.destinazione = FormatoColonne::Col;
     EXPECT_EQ(ludo::DestinazioniEsistenti(r), (std::vector<std::string>{"a.Col"}));
-}
-
-TEST(ConversioneBatch, TextToStgAndBackGivesTheSameLines) {
-    TempDir dir;
-    std::filesystem::create_directories(dir / "stg");
-    const auto righe = bytesOf("1  2  3  4  5  6  7  8  \r\n1  2  3  4  9  10 11 30 ");
-    writeFile(dir / "t.Txt", righe);
-    Conta conta;
-    ASSERT_TRUE(
-        ludo::Converti({FormatoColonne::Txt, FormatoColonne::Stg, dir.path(), {"t.Txt"}, dir / "stg"}, conta).riuscita);
-    ASSERT_TRUE(
-        ludo::Converti({FormatoColonne::Stg, FormatoColonne::Txt, dir / "stg", {"t.Stg"}, dir / "stg"}, conta).riuscita);
-    EXPECT_EQ(readFile(dir / "stg" / "t.Txt"), righe);
 }
 
 TEST(ConversioneBatch, StopsWithTheMessageAndLeavesNoHalfWrittenFile) {

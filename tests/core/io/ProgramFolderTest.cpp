@@ -71,36 +71,31 @@ TEST(ProgramFolder, ASubfolderSpelledDifferentlyIsNotCreatedTwice) {
     EXPECT_EQ(colonne, 1);
 }
 
-TEST(ResolvePath, StoredNamesMatchExistingEntriesWithoutCase) {
-    ludo::test::TempDir dir;
-    fs::create_directories(dir / "COLONNE");
-    ludo::test::writeFile(dir / "COLONNE" / "DefCol.Col", {});
-    EXPECT_EQ(resolvePath(dir.path(), "\\Colonne\\DefCol.Col"), dir / "COLONNE" / "DefCol.Col");
-    EXPECT_EQ(resolvePath(dir.path(), "\\colonne\\defcol.col"), dir / "COLONNE" / "DefCol.Col");
-    // A missing file keeps its spelling inside the existing folder.
-    EXPECT_EQ(resolvePath(dir.path(), "\\Colonne\\Nuovo.Col"), dir / "COLONNE" / "Nuovo.Col");
-    EXPECT_EQ(resolvePath(dir.path(), "\\Manca\\x\\y.Col"), dir / "Manca" / "x" / "y.Col");
-    EXPECT_EQ(resolvePath(dir.path(), "SISTEMI/a.LDS"), dir / "SISTEMI" / "a.LDS");
-}
-
-TEST(ResolveGivenName, ANameWithoutAFolderIsInTheSubfolderOneWithItsFolderIsUsedAsGiven) {
+// Stored names find existing entries whatever their case; a typed name
+// without a folder is in its sub-folder, one with its folder is used as
+// given; a Windows path from another machine is retried in the matching
+// sub-folder.
+TEST(ResolvePath, StoredAndTypedNamesFindTheirFilesWithoutCase) {
     ludo::test::TempDir dir;
     fs::create_directories(dir / "Colonne");
+    fs::create_directories(dir / "SISTEMI");
+    const auto defCol = dir / "Colonne" / "DefCol.Col";
+    ludo::test::writeFile(defCol, {});
+    EXPECT_EQ(resolvePath(dir.path(), "\\COLONNE\\DefCol.Col"), defCol);
+    EXPECT_EQ(resolvePath(dir.path(), "\\colonne\\defcol.col"), defCol);
+    // A missing file keeps its spelling inside the existing folder.
+    EXPECT_EQ(resolvePath(dir.path(), "\\COLONNE\\Nuovo.Col"), dir / "Colonne" / "Nuovo.Col");
+    EXPECT_EQ(resolvePath(dir.path(), "\\Manca\\x\\y.Col"), dir / "Manca" / "x" / "y.Col");
+    EXPECT_EQ(resolvePath(dir.path(), "SISTEMI/a.LDS"), dir / "SISTEMI" / "a.LDS");
+
     EXPECT_EQ(resolveGivenName(dir.path(), kColonne, "p.Col"), dir / "Colonne" / "p.Col");
     EXPECT_EQ(resolveGivenName(dir.path(), kColonne, "/tmp/x/p.Col"), fs::path("/tmp/x/p.Col"));
     EXPECT_EQ(resolveGivenName(dir.path(), kColonne, "./p.Col"), fs::path("./p.Col"));
     EXPECT_EQ(resolveGivenName(dir.path(), kColonne, "x/p.Col"), fs::path("x/p.Col"));
-}
 
-TEST(ResolvePath, AWindowsPathFromAnotherMachineIsRetriedInTheMatchingSubfolder) {
-    ludo::test::TempDir dir;
-    fs::create_directories(dir / "COLONNE");
-    fs::create_directories(dir / "SISTEMI");
-    ludo::test::writeFile(dir / "COLONNE" / "DefSorg.Col", {});
-    EXPECT_EQ(resolveStoredPath(dir.path(), "C:\\Programmi\\Ludo\\Colonne\\DEFSORG.COL", kSistemi),
-              dir / "COLONNE" / "DefSorg.Col");
+    EXPECT_EQ(resolveStoredPath(dir.path(), "C:\\Programmi\\Ludo\\COLONNE\\DEFCOL.COL", kSistemi),
+              defCol);
     EXPECT_EQ(resolveStoredPath(dir.path(), "D:\\altrove\\Mio.LDS", kSistemi), dir / "SISTEMI" / "Mio.LDS");
     // A path of this machine that exists is used as it stands.
-    const auto here = dir / "COLONNE" / "DefSorg.Col";
-    EXPECT_EQ(resolveStoredPath(dir.path(), here.string(), kSistemi), here);
+    EXPECT_EQ(resolveStoredPath(dir.path(), defCol.string(), kSistemi), defCol);
 }

@@ -6,18 +6,9 @@
 using namespace ludo::io;
 using namespace ludo::test;
 
-TEST(Cp1252, ItalianTextRoundTrips) {
-    const std::string text = "à è é ì ò ù € Nº";
-    const std::string encoded = utf8ToCp1252(text);
-    EXPECT_EQ(Bytes(encoded.begin(), encoded.end()),
-              (Bytes{0xE0, ' ', 0xE8, ' ', 0xE9, ' ', 0xEC, ' ', 0xF2, ' ', 0xF9, ' ', 0x80, ' ',
-                     'N', 0xBA}));
-    EXPECT_EQ(cp1252ToUtf8(encoded), text);
-}
-
 TEST(Cp1252, EveryByteDecodesAndDefinedOnesRoundTrip) {
-    for (const auto& [byte, testo] :
-         {std::pair{"\x80", "€"}, {"\x8A", "Š"}, {"\x9C", "œ"}, {"\x9F", "Ÿ"}, {"\xFF", "ÿ"}})
+    for (const auto& [byte, testo] : {std::pair{"\x80", "€"}, {"\x8A", "Š"}, {"\x9C", "œ"}, {"\x9F", "Ÿ"},
+                                      {"\xBA", "º"}, {"\xE0", "à"}, {"\xFF", "ÿ"}})
         EXPECT_EQ(cp1252ToUtf8(byte), testo);
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));

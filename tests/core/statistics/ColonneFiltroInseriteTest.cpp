@@ -36,9 +36,7 @@ TEST(ColonneFiltroInserite, ArchivioTraDueStagioniPrendeGliEstremiEScartaLeColon
 TEST(ColonneFiltroInserite, FileColonnareLettoInOrdineOppureErrore) {
     test::TempDir dir;
     const auto file = dir.path() / "f.Col";
-    test::Bytes b = test::maschereLE({colonnaN(3), colonnaN(1)});
-    b.push_back(0x7);  // a short tail is not a column
-    test::writeFile(file, b);
+    test::writeFile(file, test::maschereLE({colonnaN(3), colonnaN(1)}));
     EXPECT_EQ(ColonneDaFile(file), (std::vector<Colonna>{colonnaN(3), colonnaN(1)}));
     EXPECT_EQ(test::erroreDi([&] { (void)ColonneDaFile(dir.path() / "manca.Col"); }),
               MsgErroreLetturaFileColonnare);

@@ -73,30 +73,26 @@ protected:
     T_Sistema sistema_;
 };
 
-TEST_F(Statistica, WinsInContests3_10And12Of20) {
-    archivio(20, {3, 10, 12});
+// One column won in contests 3, 10 and 12 of 20 (gaps 3, 7, 2 against the
+// cycle 4: only the 7 is late, by 3), in none of 6, in all of 6.
+TEST_F(Statistica, WinsCycleAndLateness) {
+    const struct {
+        int concorsi;
+        std::set<int> vinti;
+        decltype(cifre(RisultatoCategoria{})) attese;
+        double percentuale;
+    } casi[] = {{20, {3, 10, 12}, {3, 12, 4.0, 8, 4, 3, 3, 3.0}, 15.0},
+                {6, {}, {0, 0, 0.0, 6, 6, 0, 0, 0.0}, 0.0},
+                {6, {1, 2, 3, 4, 5, 6}, {6, 6, 1.0, 0, 0, 0, 0, 0.0}, 100.0}};
     ammetti({kVince});
-    const auto s = AnalisiStatistica(sistema_);
-    EXPECT_EQ(s.Esaminati, 20);
-    // Gaps 3, 7, 2 against the cycle 4: only the 7 is late, by 3.
-    EXPECT_EQ(cifre(s.Categorie[0]), std::tuple(3, 12, 4.0, 8, 4, 3, 3, 3.0));
-    EXPECT_EQ(TestoConcorsiEsaminati(s), "Concorsi Esaminati : 20 Su 20");
-    EXPECT_DOUBLE_EQ(PercentualeVinte(s, 0), 15.0);
-}
-
-TEST_F(Statistica, NeverAndAlwaysWinning) {
-    archivio(6, {});
-    ammetti({kVince});
-    auto s = AnalisiStatistica(sistema_);
-    EXPECT_EQ(cifre(s.Categorie[0]), std::tuple(0, 0, 0.0, 6, 6, 0, 0, 0.0));
-    EXPECT_EQ(PercentualeVinte(s, 0), 0.0);
-    EXPECT_EQ(TestoFattoreConvenienza(75.0, PercentualeVinte(s, 0)), "0.75");
-
-    archivio(6, {1, 2, 3, 4, 5, 6});
-    s = AnalisiStatistica(sistema_);
-    EXPECT_EQ(PercentualeVinte(s, 0), 100.0);
-    EXPECT_EQ(TestoFattoreConvenienza(75.0, 100.0), "Infinito");
-    EXPECT_EQ(cifre(s.Categorie[0]), std::tuple(6, 6, 1.0, 0, 0, 0, 0, 0.0));
+    for (const auto& caso : casi) {
+        SCOPED_TRACE(std::to_string(caso.vinti.size()) + " of " + std::to_string(caso.concorsi));
+        archivio(caso.concorsi, caso.vinti);
+        const auto s = AnalisiStatistica(sistema_);
+        EXPECT_EQ(s.Esaminati, caso.concorsi);
+        EXPECT_EQ(cifre(s.Categorie[0]), caso.attese);
+        EXPECT_DOUBLE_EQ(PercentualeVinte(s, 0), caso.percentuale);
+    }
 }
 
 TEST_F(Statistica, SecondCategoryCountsOnlyContestsNotWonInTheFirst) {
@@ -136,7 +132,7 @@ TEST_F(Statistica, IntervalFixedNumbersAndIgnoredConditions) {
     d().Fisse = col({32});  // never tested over the archive
     ammetti({kVince});
     auto s = AnalisiStatistica(sistema_);
-    EXPECT_EQ(std::pair(s.Esaminati, s.ConcorsiArchivio), std::pair(5, 10));
+    EXPECT_EQ(TestoConcorsiEsaminati(s), "Concorsi Esaminati : 5 Su 10");
     EXPECT_EQ(std::pair(s.Categorie[0].Vincite(), s.Categorie[0].SettimaneDiAssenza()), std::pair(3, 0));
     EXPECT_TRUE(d().Condizioni.ConFisse) << "the development's settings come back afterwards";
     EXPECT_FALSE(d().Condizioni.ModoArchivio);
@@ -167,6 +163,8 @@ TEST(StatisticaFigure, FilteredShareOfTheWholeDevelopment) {
     EXPECT_DOUBLE_EQ(PercentualeFiltrate(10, 45), 0.0);
     EXPECT_DOUBLE_EQ(PercentualeFiltrate(10, 9), 80.0);
     EXPECT_EQ(TestoFattoreConvenienza(80.0, 20.0), "1.00");
+    EXPECT_EQ(TestoFattoreConvenienza(75.0, 0.0), "0.75");
+    EXPECT_EQ(TestoFattoreConvenienza(75.0, 100.0), "Infinito");
     EXPECT_EQ(TestoQuattroDueDecimali(4), "4.00");
     EXPECT_EQ(TestoQuattroDueDecimali(12.345), "12.35");
     EXPECT_EQ(TestoQuattroDueDecimali(0), "0.00");

@@ -3,7 +3,7 @@
 // beside the columnar table. Counts are worked out by hand on a four-contest
 // archive and on the 45 columns of the forecast 1..10.
 
-#include "TestSupport.h"
+#include "ArchivioDiProva.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
@@ -26,11 +26,10 @@ class GestoreGrDati : public ::testing::Test {
 protected:
     GestoreGrDati() : sistema_(dir_.path()) {
         auto& a = d().Archivio;
-        a.Svuota();
-        a.InserisciOrdinato({2020, 1, SerieA, kPrimi});
-        a.InserisciOrdinato({2020, 2, SerieA, kPari});
-        a.InserisciOrdinato({2020, 3, SerieA, kDispari});
-        a.InserisciOrdinato({2021, 1, SerieA, kPari});
+        a = test::archivioDi({{2020, 1, SerieA, kPrimi},
+                              {2020, 2, SerieA, kPari},
+                              {2020, 3, SerieA, kDispari},
+                              {2021, 1, SerieA, kPari}});
         a.RicalcolaAnalisi();
         IntervalloTuttoArchivio(d().Config.Ricerca.Intervallo, a);
         d().Pronostico = col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});

@@ -22,8 +22,6 @@ void Scrivi(const fs::path& file, const std::string& testo) {
     ludo::test::writeFile(file, ludo::test::bytesOf(testo));
 }
 
-bool Vuota(const fs::path& cartella) { return fs::is_empty(cartella); }
-
 // A program that writes which version it is beside itself, then ends.
 std::string ProgrammaChiSono(const std::string& versione) {
     return "#!/bin/sh\necho " + versione + " > \"$(dirname \"$0\")/avviato\"\n";
@@ -77,7 +75,7 @@ TEST(NuovaVersione, ArchivesRefusedLeaveNothing) {
         ScriviZip(dir / "v.zip", voci);
         fs::create_directories(dir / "nuova");
         EXPECT_FALSE(ludo::EspandiNuovaVersione(dir / "v.zip", dir / "nuova", limiti)) << voci.back().nome;
-        EXPECT_TRUE(Vuota(dir / "nuova")) << voci.back().nome;
+        EXPECT_TRUE(fs::is_empty(dir / "nuova")) << voci.back().nome;
         EXPECT_FALSE(fs::exists(dir / "fuori"));
     }
     TempDir dir;
@@ -87,7 +85,7 @@ TEST(NuovaVersione, ArchivesRefusedLeaveNothing) {
     EXPECT_FALSE(ludo::EspandiNuovaVersione(dir / "v.zip", dir / "nuova", limiti));
     Scrivi(dir / "tronco.zip", ludo::test::readText(dir / "v.zip").substr(0, 60));
     EXPECT_FALSE(ludo::EspandiNuovaVersione(dir / "tronco.zip", dir / "nuova"));
-    EXPECT_TRUE(Vuota(dir / "nuova"));
+    EXPECT_TRUE(fs::is_empty(dir / "nuova"));
 }
 
 TEST(NuovaVersione, InstalledAllOrNone) {
