@@ -64,17 +64,6 @@ class TestTFrmConcorso : public QObject {
         QCOMPARE(f.Concorso(), Concorso(2025, 5, ludo::SerieC, {1, 3, 5, 7, 9, 11, 17, 32}));
     }
 
-    void modifyingMayTakeTheKeyOfAnotherContest() {
-        const auto archivio = Archivio();
-        TFrmConcorso f(archivio, archivio[1], false);
-        f.show();
-        QCOMPARE(C<TPronostico>(f, "Pronostico1")->Pronostico(), quint16{0xFF00});
-        QVERIFY(C<QRadioButton>(f, "RBSerieA")->isChecked());
-        C<TGSpinEdit>(f, "SEConcorso")->setValue(5);
-        QVERIFY(Conferma(f).isEmpty());
-        QCOMPARE(f.Concorso().NumConcorso, 5);
-    }
-
     // The arrows go over the seasons 1979/1980 .. 2098/2099 and the numbers 1..99.
     void theArrowsStopAtTheEndsOfTheRange() {
         const auto archivio = Archivio();
