@@ -85,12 +85,26 @@ class TestTFrmVisArchivio : public QObject {
         QVERIFY(Griglia(f, "GridValori").columnAt(0) > ModelloVistaArchivio::ColonneFisse + 10);
     }
 
-    // Unticking every box leaves the contest columns; ticking one shows its
-    // values only, at the same place of the archive.
-    void theBoxesChooseTheFamiliesShown() {
+    // The contest columns in one tint, each family in the other tint from
+    // its neighbours, both groups of a family alike. Unticking every box
+    // leaves the contest columns; ticking one shows its values only, at the
+    // same place of the archive.
+    void theBoxesChooseTheFamiliesShownInTheirTints() {
         const auto archivio = Archivio();
         TFrmVisArchivio f(archivio);
         f.show();
+        const auto tinta = [&f](int colonna) {
+            return f.Modello().index(3, colonna).data(Qt::BackgroundRole).value<QColor>();
+        };
+        QCOMPARE(tinta(0), tinta(3));
+        // Somme (3), Num. di Sequenze (4), then the two groups of Interruzioni.
+        const int somme = 4, sequenze = 7, cs = 11, interruzioni = 12, secondoGruppo = 16;
+        QVERIFY(tinta(somme) != tinta(0));
+        QVERIFY(tinta(somme) != tinta(sequenze));
+        QVERIFY(tinta(sequenze) != tinta(cs));
+        QCOMPARE(tinta(interruzioni), tinta(secondoGruppo));
+        QVERIFY(tinta(cs) != tinta(interruzioni));
+
         Griglia(f, "GridValori").verticalScrollBar()->setValue(40);
         for (QCheckBox* b : f.findChildren<QCheckBox*>()) {
             if (b->isChecked()) Clic(f, b->objectName().toLatin1().constData());
@@ -104,25 +118,6 @@ class TestTFrmVisArchivio : public QObject {
         QCOMPARE(Griglia(f, "GridValori").rowAt(0), 40);
         QCOMPARE(Griglia(f, "GridValori").model()->headerData(5, Qt::Horizontal).toString(),
                  QStringLiteral("Cs"));
-    }
-
-    // The contest columns in one tint, each family in the other tint from
-    // its neighbours, both groups of a family alike.
-    void theFamiliesStandOutByTheirTints() {
-        const auto archivio = Archivio();
-        TFrmVisArchivio f(archivio);
-        const auto& m = f.Modello();
-        const auto tinta = [&m](int colonna) {
-            return m.index(3, colonna).data(Qt::BackgroundRole).value<QColor>();
-        };
-        QCOMPARE(tinta(0), tinta(3));
-        // Somme (3), Num. di Sequenze (4), then the two groups of Interruzioni.
-        const int somme = 4, sequenze = 7, cs = 11, interruzioni = 12, secondoGruppo = 16;
-        QVERIFY(tinta(somme) != tinta(0));
-        QVERIFY(tinta(somme) != tinta(sequenze));
-        QVERIFY(tinta(sequenze) != tinta(cs));
-        QCOMPARE(tinta(interruzioni), tinta(secondoGruppo));
-        QVERIFY(tinta(cs) != tinta(interruzioni));
     }
 
     void stampaOpensTheArchivePrint() {
