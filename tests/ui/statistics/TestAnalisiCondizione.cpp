@@ -114,8 +114,18 @@ class TestAnalisiCondizione : public QObject {
         }
     }
 
+    // "Annulla" on the progress of a columnar run: no window, no message.
     void theColumnarChartTableAndPanelsAreTheCliFigures() {
         DemoDiProva p;
+        {
+            RispostaMessaggio messaggi;
+            QuandoSiApre<TFrmProgresso>([](TFrmProgresso& f) { Clic(f, "Annulla"); });
+            AnalisiCondizioniInstallate installate(*p.sistema);
+            auto editor = CreaEditor(p.d().Condizioni.Condizione(1), nullptr);
+            editor->show();
+            QVERIFY(!SiApre<TFrmAnalisiColonnare>([&] { Clic(*editor, "AnalisiBtn"); }));
+            QVERIFY(messaggi.testi.isEmpty());
+        }
         const QJsonObject cli = p.Json({"analisi", p.FileSistema().string(), "--condizione", "1"});
         const QJsonValue vista = cli["viste"][0];
         const QJsonArray pari = Righe(cli, 0);
@@ -154,18 +164,6 @@ class TestAnalisiCondizione : public QObject {
             QCOMPARE(v.accettati[r], Colonna(pari, "punti", "singola")[r] > 0);
         QVERIFY(std::abs(v.quota - vista["pannelli"]["colonne_filtrate"].toDouble()) < 1e-9);
         QCOMPARE(v.convenienza, vista["pannelli"]["etichetta"].toString());
-    }
-
-    // "Annulla" on the progress of the columnar run: no window, no message.
-    void aStoppedColumnarRunOpensNothing() {
-        DemoDiProva p;
-        RispostaMessaggio messaggi;
-        QuandoSiApre<TFrmProgresso>([](TFrmProgresso& f) { Clic(f, "Annulla"); });
-        AnalisiCondizioniInstallate installate(*p.sistema);
-        auto editor = CreaEditor(p.d().Condizioni.Condizione(1), nullptr);
-        editor->show();
-        QVERIFY(!SiApre<TFrmAnalisiColonnare>([&] { Clic(*editor, "AnalisiBtn"); }));
-        QVERIFY(messaggi.testi.isEmpty());
     }
 };
 
