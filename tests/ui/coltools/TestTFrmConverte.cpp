@@ -83,21 +83,7 @@ class TestTFrmConverte : public QObject {
         QCOMPARE(C<TGListaCartelle>(f, "CartelleD")->Cartella(), destinazione);
     }
 
-    void aFileThatCannotBeConvertedStopsTheBatch() {
-        SistemaDiProva p;
-        const fs::path colonne = p.Cartella() / "COLONNE";
-        ScriviFile(colonne / "a.Col", Colonne(0));
-        TFrmConverte f(p.Cartella());
-        f.show();
-        C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Col));
-        Clic(f, "SelezionaTuttiBtn");
-        QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
-                 QStringList{QStringLiteral(
-                     "Impossibile convertire il file a.Col. Elaborazione terminata")});
-        QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
-        QCOMPARE(LeggiFile(colonne / "a.Col"), Colonne(0));
-    }
-
+    // A file that cannot be converted stops the batch.
     void anExistingFileIsReplacedOnlyWhenTheUserSaysSo() {
         SistemaDiProva p;
         const fs::path colonne = p.Cartella() / "COLONNE";
@@ -107,6 +93,13 @@ class TestTFrmConverte : public QObject {
         TFrmConverte f(p.Cartella());
         f.show();
         Clic(f, "SelezionaTuttiBtn");
+        C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Col));
+        QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
+                 QStringList{QStringLiteral(
+                     "Impossibile convertire il file a.Col. Elaborazione terminata")});
+        QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
+        QCOMPARE(LeggiFile(colonne / "a.Col"), Colonne(0));
+        C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Txt));
         {
             QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("No")),
                      QStringList{"Il file a.Txt esiste già. Vuoi sovrascriverlo ? "});
