@@ -59,7 +59,8 @@ class TestTFrmVisArchivio : public QObject {
     Q_OBJECT
   private slots:
     // Both tables move together; the row at the top is the contest at the
-    // bar's position, with the values the core computes for it.
+    // bar's position, with the values the core computes for it. "Stampa"
+    // opens the archive print.
     void theRowsInSightAreTheContestsAtTheScrollBar() {
         const auto archivio = Archivio();
         TFrmVisArchivio f(archivio);
@@ -83,6 +84,11 @@ class TestTFrmVisArchivio : public QObject {
         attraverso.setValue(attraverso.maximum());
         QCOMPARE(Griglia(f, "GridFisse").columnAt(0), 0);
         QVERIFY(Griglia(f, "GridValori").columnAt(0) > ModelloVistaArchivio::ColonneFisse + 10);
+
+        QVERIFY(SiApre<TFrmStampaArchivio>([&] { Clic(f, "BStampa"); }));
+        QVERIFY(f.isVisible());
+        Clic(f, "OKBtn");
+        QVERIFY(!f.isVisible());
     }
 
     // The contest columns in one tint, each family in the other tint from
@@ -118,16 +124,6 @@ class TestTFrmVisArchivio : public QObject {
         QCOMPARE(Griglia(f, "GridValori").rowAt(0), 40);
         QCOMPARE(Griglia(f, "GridValori").model()->headerData(5, Qt::Horizontal).toString(),
                  QStringLiteral("Cs"));
-    }
-
-    void stampaOpensTheArchivePrint() {
-        const auto archivio = Archivio();
-        TFrmVisArchivio f(archivio);
-        f.show();
-        QVERIFY(SiApre<TFrmStampaArchivio>([&] { Clic(f, "BStampa"); }));
-        QVERIFY(f.isVisible());
-        Clic(f, "OKBtn");
-        QVERIFY(!f.isVisible());
     }
 };
 
