@@ -60,11 +60,8 @@ class TestTFormStampaSchedine : public QObject {
         QVERIFY(C<QPushButton>(f, "BImpostazioni")->isEnabled());
         C<QRadioButton>(f, "RBDa")->setChecked(true);
         QVERIFY(C<QSpinBox>(f, "SEPrima")->isEnabled());
-    }
 
-    void testAndCostOnlyJobsLockTheirColumns() {
-        SistemaDiProva s;
-        s.d().Config.ImpStampa.ColonnePerSchedina = 3;
+        // Test and cost-only jobs lock their columns.
         TFormStampaSchedine prova(*s.sistema);
         prova.Lavoro() = ludo::LavoroProva(ludo::StampaOrizzontale);
         prova.ImpostaTutto();
