@@ -35,20 +35,8 @@ class TestTFrmTaratura : public QObject {
         C<QSpinBox>(f, "SELarghezza")->setValue(31);
         QCOMPARE(Orizzontale(s).LQuadratini, 3.1);
 
-        Digita(f, "EMargineSup", QStringLiteral("250"));
-        C<QRadioButton>(f, "RBVerticale")->setChecked(true);
-        QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("329"));
-        QCOMPARE(Orizzontale(s).YPrimaCol, 25.0);
-        Digita(f, "EMargineSup", QStringLiteral("330"));
-        C<QRadioButton>(f, "RBOrizzontale")->setChecked(true);
-        QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("250"));
-        QCOMPARE(s.d().Config.ImpStampa.Geometrie[1].YPrimaCol, 33.0);
-    }
-
-    void arrowsMoveByATenthAndStopAtZero() {
-        SistemaDiProva s;
-        s.d().Config.ImpStampa.Geometrie[0].XPrimaCol = 0.1;
-        TFrmTaratura f(*s.sistema);
+        // The arrows move by a tenth and stop at zero.
+        Digita(f, "EMargineSin", QStringLiteral("1"));
         Clic(f, "BSu");
         QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("303"));
         QCOMPARE(Orizzontale(s).YPrimaCol, 30.3);
@@ -57,8 +45,18 @@ class TestTFrmTaratura : public QObject {
         Clic(f, "BDestraScritta");
         QCOMPARE(Testo(f, "EScrittaX"), QStringLiteral("963"));
         Clic(f, "BSinistra");
+        Clic(f, "BSinistra");
         QCOMPARE(Orizzontale(s).XPrimaCol, 0.0);
         QCOMPARE(Testo(f, "EMargineSin"), QStringLiteral("0"));
+
+        Digita(f, "EMargineSup", QStringLiteral("250"));
+        C<QRadioButton>(f, "RBVerticale")->setChecked(true);
+        QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("329"));
+        QCOMPARE(Orizzontale(s).YPrimaCol, 25.0);
+        Digita(f, "EMargineSup", QStringLiteral("330"));
+        C<QRadioButton>(f, "RBOrizzontale")->setChecked(true);
+        QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("250"));
+        QCOMPARE(s.d().Config.ImpStampa.Geometrie[1].YPrimaCol, 33.0);
     }
 
     void aBoxThatIsNotAWholeNumberKeepsTheStoredValues() {
