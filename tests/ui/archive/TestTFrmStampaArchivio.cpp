@@ -70,16 +70,12 @@ class TestTFrmStampaArchivio : public QObject {
         StampaSuPdf pdf;
         QTemporaryDir cartella;
         const QString file = cartella.filePath(QStringLiteral("Archivio.pdf"));
-        {
-            TFrmStampaArchivio f(archivio);
-            f.show();
-            QCOMPARE(RichiesteDi(QString(), [&] { Clic(f, "OKBtn"); }).front().nome,
-                     TFrmStampaArchivio::NomeFilePdf);
-            QVERIFY(f.isVisible());
-        }
-        QVERIFY(!QFile::exists(file));
         TFrmStampaArchivio f(archivio);
         f.show();
+        QCOMPARE(RichiesteDi(QString(), [&] { Clic(f, "OKBtn"); }).front().nome,
+                 TFrmStampaArchivio::NomeFilePdf);
+        QVERIFY(f.isVisible());
+        QVERIFY(!QFile::exists(file));
         RispostaFile scelta(file);
         QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
                  QStringList{QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)});
