@@ -30,14 +30,26 @@ ludo::ArchivioConcorsi Archivio() {
 class TestTFrmStampaArchivio : public QObject {
     Q_OBJECT
   private slots:
-    // 101 rows with the heading: 63 on the first page, the rest on the second.
+    // A wrong range or a failed printer is said; then the 101 rows with the
+    // heading: 63 on the first page, the rest on the second.
     void theRangeIsPrintedAsARuledTable() {
         const auto archivio = Archivio();
         StampaSuImmagini stampa(Dpi, QSizeF(210, 297));
         TFrmStampaArchivio f(archivio);
         f.show();
         QCOMPARE(Intervallo(f), (QList<int>{2021, 1, 2021, 50}));
+        // Over two seasons a contest number is not corrected while edited.
         Casella(f, "SEAnnoDa").setValue(2021);
+        Casella(f, "SEConcA").setValue(0);
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgNumeroConcorsoNonValido)});
+        QCOMPARE(stampa.superficie->Documenti(), 0);
+        Casella(f, "SEConcA").setValue(50);
+        stampa.superficie->guasto = true;
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareTabella)});
+        QVERIFY(f.isVisible());
+        stampa.superficie->guasto = false;
         Clic(f, "OKBtn");
         QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(stampa.superficie->Documenti(), 1);
@@ -53,39 +65,17 @@ class TestTFrmStampaArchivio : public QObject {
         QVERIFY(PixelScuri(stampa.Pagine().front(), testata) > 0);
     }
 
-    void aWrongRangeOrAFailedPrinterIsSaid() {
-        const auto archivio = Archivio();
-        StampaSuImmagini stampa(Dpi, QSizeF(210, 297));
-        TFrmStampaArchivio f(archivio);
-        f.show();
-        // Over two seasons a contest number is not corrected while edited.
-        Casella(f, "SEAnnoDa").setValue(2021);
-        Casella(f, "SEConcA").setValue(0);
-        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
-                 QStringList{QString::fromUtf8(ludo::MsgNumeroConcorsoNonValido)});
-        QCOMPARE(stampa.superficie->Documenti(), 0);
-        Casella(f, "SEConcA").setValue(50);
-        stampa.superficie->guasto = true;
-        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
-                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareTabella)});
-        QVERIFY(f.isVisible());
-    }
-
     void printingToAFileAsksForItAndSaysWhereItWent() {
         const auto archivio = Archivio();
         StampaSuPdf pdf;
         QTemporaryDir cartella;
         const QString file = cartella.filePath(QStringLiteral("Archivio.pdf"));
-        {
-            TFrmStampaArchivio f(archivio);
-            f.show();
-            QCOMPARE(RichiesteDi(QString(), [&] { Clic(f, "OKBtn"); }).front().nome,
-                     TFrmStampaArchivio::NomeFilePdf);
-            QVERIFY(f.isVisible());
-        }
-        QVERIFY(!QFile::exists(file));
         TFrmStampaArchivio f(archivio);
         f.show();
+        QCOMPARE(RichiesteDi(QString(), [&] { Clic(f, "OKBtn"); }).front().nome,
+                 TFrmStampaArchivio::NomeFilePdf);
+        QVERIFY(f.isVisible());
+        QVERIFY(!QFile::exists(file));
         RispostaFile scelta(file);
         QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
                  QStringList{QString::fromUtf8(MsgStampaSalvata) + QDir::toNativeSeparators(file)});

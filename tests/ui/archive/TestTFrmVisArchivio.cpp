@@ -59,7 +59,8 @@ class TestTFrmVisArchivio : public QObject {
     Q_OBJECT
   private slots:
     // Both tables move together; the row at the top is the contest at the
-    // bar's position, with the values the core computes for it.
+    // bar's position, with the values the core computes for it. "Stampa"
+    // opens the archive print.
     void theRowsInSightAreTheContestsAtTheScrollBar() {
         const auto archivio = Archivio();
         TFrmVisArchivio f(archivio);
@@ -83,14 +84,33 @@ class TestTFrmVisArchivio : public QObject {
         attraverso.setValue(attraverso.maximum());
         QCOMPARE(Griglia(f, "GridFisse").columnAt(0), 0);
         QVERIFY(Griglia(f, "GridValori").columnAt(0) > ModelloVistaArchivio::ColonneFisse + 10);
+
+        QVERIFY(SiApre<TFrmStampaArchivio>([&] { Clic(f, "BStampa"); }));
+        QVERIFY(f.isVisible());
+        Clic(f, "OKBtn");
+        QVERIFY(!f.isVisible());
     }
 
-    // Unticking every box leaves the contest columns; ticking one shows its
-    // values only, at the same place of the archive.
-    void theBoxesChooseTheFamiliesShown() {
+    // The contest columns in one tint, each family in the other tint from
+    // its neighbours, both groups of a family alike. Unticking every box
+    // leaves the contest columns; ticking one shows its values only, at the
+    // same place of the archive.
+    void theBoxesChooseTheFamiliesShownInTheirTints() {
         const auto archivio = Archivio();
         TFrmVisArchivio f(archivio);
         f.show();
+        const auto tinta = [&f](int colonna) {
+            return f.Modello().index(3, colonna).data(Qt::BackgroundRole).value<QColor>();
+        };
+        QCOMPARE(tinta(0), tinta(3));
+        // Somme (3), Num. di Sequenze (4), then the two groups of Interruzioni.
+        const int somme = 4, sequenze = 7, cs = 11, interruzioni = 12, secondoGruppo = 16;
+        QVERIFY(tinta(somme) != tinta(0));
+        QVERIFY(tinta(somme) != tinta(sequenze));
+        QVERIFY(tinta(sequenze) != tinta(cs));
+        QCOMPARE(tinta(interruzioni), tinta(secondoGruppo));
+        QVERIFY(tinta(cs) != tinta(interruzioni));
+
         Griglia(f, "GridValori").verticalScrollBar()->setValue(40);
         for (QCheckBox* b : f.findChildren<QCheckBox*>()) {
             if (b->isChecked()) Clic(f, b->objectName().toLatin1().constData());
@@ -104,35 +124,6 @@ class TestTFrmVisArchivio : public QObject {
         QCOMPARE(Griglia(f, "GridValori").rowAt(0), 40);
         QCOMPARE(Griglia(f, "GridValori").model()->headerData(5, Qt::Horizontal).toString(),
                  QStringLiteral("Cs"));
-    }
-
-    // The contest columns in one tint, each family in the other tint from
-    // its neighbours, both groups of a family alike.
-    void theFamiliesStandOutByTheirTints() {
-        const auto archivio = Archivio();
-        TFrmVisArchivio f(archivio);
-        const auto& m = f.Modello();
-        const auto tinta = [&m](int colonna) {
-            return m.index(3, colonna).data(Qt::BackgroundRole).value<QColor>();
-        };
-        QCOMPARE(tinta(0), tinta(3));
-        // Somme (3), Num. di Sequenze (4), then the two groups of Interruzioni.
-        const int somme = 4, sequenze = 7, cs = 11, interruzioni = 12, secondoGruppo = 16;
-        QVERIFY(tinta(somme) != tinta(0));
-        QVERIFY(tinta(somme) != tinta(sequenze));
-        QVERIFY(tinta(sequenze) != tinta(cs));
-        QCOMPARE(tinta(interruzioni), tinta(secondoGruppo));
-        QVERIFY(tinta(cs) != tinta(interruzioni));
-    }
-
-    void stampaOpensTheArchivePrint() {
-        const auto archivio = Archivio();
-        TFrmVisArchivio f(archivio);
-        f.show();
-        QVERIFY(SiApre<TFrmStampaArchivio>([&] { Clic(f, "BStampa"); }));
-        QVERIFY(f.isVisible());
-        Clic(f, "OKBtn");
-        QVERIFY(!f.isVisible());
     }
 };
 

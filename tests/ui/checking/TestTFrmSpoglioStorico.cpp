@@ -99,7 +99,8 @@ FoglioLetto LeggiXlsx(const fs::path& file) {
 class TestTFrmSpoglioStorico : public QObject {
     Q_OBJECT
   private slots:
-    void tablesAndSavedColumnsAreThoseOfTheCommandLine() {
+    // "Esporta" writes the sheet and opens it.
+    void tablesSavedColumnsAndSheetAreThoseOfTheCheck() {
         DemoDiProva p;
         const auto colonne = ColonneACaso(40);
         const fs::path file = p.Cartella() / "COLONNE" / "prova.Col";
@@ -146,19 +147,14 @@ class TestTFrmSpoglioStorico : public QObject {
         Clic(f, "Salva7");
         Clic(f, "Salva6");
         QCOMPARE(f.PunteggiScelti(), std::uint16_t{0});
-        RispostaMessaggio messaggi;
-        RispostaFile nessuna(QStringLiteral("/non/richiesto.Col"));
-        Clic(f, "SalvaBtn");
-        QCOMPARE(messaggi.testi, QStringList{QString::fromUtf8(ludo::MsgSelezionarePunteggio)});
-        QVERIFY(nessuna.richieste.isEmpty());
-    }
+        {
+            RispostaMessaggio messaggi;
+            RispostaFile nessuna(QStringLiteral("/non/richiesto.Col"));
+            Clic(f, "SalvaBtn");
+            QCOMPARE(messaggi.testi, QStringList{QString::fromUtf8(ludo::MsgSelezionarePunteggio)});
+            QVERIFY(nessuna.richieste.isEmpty());
+        }
 
-    void exportWritesTheSheetAndOpensIt() {
-        DemoDiProva p;
-        TFrmSpoglioStorico f(p.d().Archivio, p.d().Config.Ricerca.Intervallo, p.Cartella(),
-                             Lista(ColonneACaso(50)));
-        QVERIFY(f.Analizza());
-        f.show();
         QStringList aperti;
         AperturaFoglioDiProva = [&](const QString& file) {
             aperti << file;

@@ -31,6 +31,7 @@ QByteArray Colonne(int primo) {
 class TestTFrmConverte : public QObject {
     Q_OBJECT
   private slots:
+    // The folder lists open in COLONNE and follow their choosers.
     void everyFormatGivesTheFilesOfTheCommandLine() {
         SistemaDiProva p;
         const fs::path colonne = p.Cartella() / "COLONNE";
@@ -39,9 +40,10 @@ class TestTFrmConverte : public QObject {
         ScriviFile(colonne / "testo.Txt", "1 2 3 4 5 6 7 8");
         TFrmConverte f(p.Cartella());
         f.show();
+        const QString cartella = QString::fromStdString(colonne.string());
+        QCOMPARE(C<TGListaCartelle>(f, "CartelleS")->Cartella(), cartella);
+        QCOMPARE(C<TGListaCartelle>(f, "CartelleD")->Cartella(), cartella);
         auto* files = C<QListWidget>(f, "ListaFiles");
-        QCOMPARE(C<QComboBox>(f, "ComboS")->currentText(),
-                 QStringLiteral("Col (Ludomatic e S. C. Totogol)"));
         QCOMPARE(VociDi(*files), (QStringList{"a.b.Col", "due.col"}));
         QVERIFY(!C<QPushButton>(f, "ConvertiBtn")->isEnabled());
         QVERIFY(TestoDi(f, "Creati").isEmpty());
@@ -74,23 +76,14 @@ class TestTFrmConverte : public QObject {
         QCOMPARE(VociDi(*files), QStringList{"testo.Txt"});
         Clic(f, "AzzeraSelezioneBtn");
         QVERIFY(!C<QPushButton>(f, "ConvertiBtn")->isEnabled());
+        const QString destinazione = C<TGListaCartelle>(f, "CartelleD")->Cartella();
+        RichiesteDi(p.Cartella() / "Matrici", [&] { Clic(f, "SfogliaSBtn"); });
+        QCOMPARE(C<QLineEdit>(f, "EditCartellaS")->text(),
+                 QString::fromStdString((p.Cartella() / "Matrici").string()));
+        QCOMPARE(C<TGListaCartelle>(f, "CartelleD")->Cartella(), destinazione);
     }
 
-    void aFileThatCannotBeConvertedStopsTheBatch() {
-        SistemaDiProva p;
-        const fs::path colonne = p.Cartella() / "COLONNE";
-        ScriviFile(colonne / "a.Col", Colonne(0));
-        TFrmConverte f(p.Cartella());
-        f.show();
-        C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Col));
-        Clic(f, "SelezionaTuttiBtn");
-        QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
-                 QStringList{QStringLiteral(
-                     "Impossibile convertire il file a.Col. Elaborazione terminata")});
-        QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
-        QCOMPARE(LeggiFile(colonne / "a.Col"), Colonne(0));
-    }
-
+    // A file that cannot be converted stops the batch.
     void anExistingFileIsReplacedOnlyWhenTheUserSaysSo() {
         SistemaDiProva p;
         const fs::path colonne = p.Cartella() / "COLONNE";
@@ -100,6 +93,13 @@ class TestTFrmConverte : public QObject {
         TFrmConverte f(p.Cartella());
         f.show();
         Clic(f, "SelezionaTuttiBtn");
+        C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Col));
+        QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }),
+                 QStringList{QStringLiteral(
+                     "Impossibile convertire il file a.Col. Elaborazione terminata")});
+        QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("0"));
+        QCOMPARE(LeggiFile(colonne / "a.Col"), Colonne(0));
+        C<QComboBox>(f, "ComboD")->setCurrentIndex(static_cast<int>(ludo::FormatoColonne::Txt));
         {
             QCOMPARE(MessaggiDi([&] { Clic(f, "ConvertiBtn"); }, QStringLiteral("No")),
                      QStringList{"Il file a.Txt esiste già. Vuoi sovrascriverlo ? "});
@@ -155,18 +155,6 @@ class TestTFrmConverte : public QObject {
         QCOMPARE(TestoDi(f, "Creati"), QStringLiteral("1"));
         QCOMPARE(LeggiFile(uscita / "a.Col"), ColonneLE({0xFF}));
         QCOMPARE(std::distance(fs::directory_iterator(uscita), fs::directory_iterator()), 1);
-    }
-
-    void theFolderListsOpenInColonneAndFollowTheChooser() {
-        SistemaDiProva p;
-        TFrmConverte f(p.Cartella());
-        const QString colonne = QString::fromStdString((p.Cartella() / "COLONNE").string());
-        QCOMPARE(C<TGListaCartelle>(f, "CartelleS")->Cartella(), colonne);
-        QCOMPARE(C<TGListaCartelle>(f, "CartelleD")->Cartella(), colonne);
-        RichiesteDi(p.Cartella() / "Matrici", [&] { Clic(f, "SfogliaSBtn"); });
-        QCOMPARE(C<QLineEdit>(f, "EditCartellaS")->text(),
-                 QString::fromStdString((p.Cartella() / "Matrici").string()));
-        QCOMPARE(C<TGListaCartelle>(f, "CartelleD")->Cartella(), colonne);
     }
 };
 

@@ -67,6 +67,7 @@ class TestTFrmOperazioni : public QObject {
         }
     }
 
+    // An existing output is replaced only when the user says so.
     void theShuffleKeepsEveryColumnAndReadsOnlyTheFirstBox() {
         SistemaDiProva p;
         const fs::path colonne = p.Cartella() / "COLONNE";
@@ -78,29 +79,22 @@ class TestTFrmOperazioni : public QObject {
         QCOMPARE(TestoDi(f, "LabelFile1"), QStringLiteral("File da disordinare"));
         QVERIFY(!C<QLineEdit>(f, "EditFile2")->isEnabled());
         Digita(f, "EditFile1", QStringLiteral("da.Col"));
-        RispostaMessaggio risposta;
-        Clic(f, "EseguiBtn");
-        QCOMPARE(risposta.testi, QStringList{"Elaborazione Terminata."});
+        QCOMPARE(MessaggiDi([&] { Clic(f, "EseguiBtn"); }), QStringList{"Elaborazione Terminata."});
         QCOMPARE(Ordinate(LeggiFile(colonne / "FileOutput.col")), Ordinate(ColonneLE(tutte)));
 
         Clic(f, "RBN2");
         QCOMPARE(TestoDi(f, "LabelFile1"), QStringLiteral("File del ridotto"));
         QCOMPARE(TestoDi(f, "LabelFile2"), QStringLiteral("File delle colonne da coprire"));
         QVERIFY(C<QLineEdit>(f, "EditFile2")->isEnabled());
-    }
 
-    void anExistingOutputIsReplacedOnlyWhenTheUserSaysSo() {
-        SistemaDiProva p;
-        const fs::path colonne = p.Cartella() / "COLONNE";
+        const QByteArray mescolate = LeggiFile(colonne / "FileOutput.col");
         ScriviFile(colonne / "a.Col", ColonneLE({0xFF}));
-        ScriviFile(colonne / "FileOutput.col", "vecchio");
-        TFrmOperazioni f(p.Cartella());
-        f.show();
+        Clic(f, "RBOr");
         Digita(f, "EditFile1", QStringLiteral("a.Col"));
         Digita(f, "EditFile2", QStringLiteral("a.Col"));
         QCOMPARE(MessaggiDi([&] { Clic(f, "EseguiBtn"); }, QStringLiteral("No")),
                  QStringList{"Il file esiste già. Vuoi sovrascriverlo ? "});
-        QCOMPARE(LeggiFile(colonne / "FileOutput.col"), QByteArray("vecchio"));
+        QCOMPARE(LeggiFile(colonne / "FileOutput.col"), mescolate);
         QCOMPARE(MessaggiDi([&] { Clic(f, "EseguiBtn"); }, QStringLiteral("Si")).last(),
                  QStringLiteral("Colonne Ottenute : 1"));
         QCOMPARE(LeggiFile(colonne / "FileOutput.col"), ColonneLE({0xFF}));

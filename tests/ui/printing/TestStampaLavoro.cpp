@@ -56,23 +56,20 @@ private slots:
                               mm.PixelY(60));
         QVERIFY(PixelScuri(s.Pagine().front(), etichetta) > 100);
 
+        // Along the feed it is plain text across the page from
+        // (102 - ScrittaY, ScrittaX), one line high.
+        SuperficieImmagini v(PuntiProva, FoglioProva);
+        StampaSchedine(v, Lavoro(1, ludo::StampaVerticale), config, {});
+        const auto& gv = G(config, ludo::StampaVerticale);
+        const QRect riga(mm.PixelX(ludo::BordoVerticale - gv.ScrittaY), mm.PixelY(gv.ScrittaX),
+                         mm.PixelX(40), mm.PixelY(5));
+        QVERIFY(PixelScuri(v.Pagine().front(), riga) > 100);
+        QCOMPARE(PixelScuri(v.Pagine().front(), riga.translated(0, -mm.PixelY(6))), 0);
+
         config.ImpStampa.StampaScritta = false;
         SuperficieImmagini senza(PuntiProva, FoglioProva);
         StampaSchedine(senza, prova, config, {});
         QCOMPARE(PixelScuri(senza.Pagine().front(), etichetta), 0);
-    }
-
-    void alongTheFeedTheLabelIsPlainTextFromTheReferenceEdge() {
-        ludo::Configurazione config;
-        SuperficieImmagini s(PuntiProva, FoglioProva);
-        StampaSchedine(s, Lavoro(1, ludo::StampaVerticale), config, {});
-        const auto& g = G(config, ludo::StampaVerticale);
-        const ludo::TmmPrinter mm(PuntiProva, PuntiProva);
-        // Across the page from (102 - ScrittaY, ScrittaX), one line high.
-        const QRect etichetta(mm.PixelX(ludo::BordoVerticale - g.ScrittaY), mm.PixelY(g.ScrittaX), mm.PixelX(40),
-                              mm.PixelY(5));
-        QVERIFY(PixelScuri(s.Pagine().front(), etichetta) > 100);
-        QCOMPARE(PixelScuri(s.Pagine().front(), etichetta.translated(0, -mm.PixelY(6))), 0);
     }
 
     void theReceiptComesFirstWithItsTwoColumns() {
@@ -101,7 +98,6 @@ private slots:
     void aListingOfFiftySlipsFlowsOverPagesWithFramedCells() {
         ludo::Configurazione config;
         auto l = Lavoro(300);
-        QCOMPARE(l.UltimaSchedina, 50);
         SuperficieImmagini s(150, QSizeF(210, 297));
         StampaTabulato(s, l, config, config.ImpTabulato, {});
         QVERIFY(s.Pagine().size() >= 2);

@@ -60,11 +60,8 @@ class TestTFormStampaSchedine : public QObject {
         QVERIFY(C<QPushButton>(f, "BImpostazioni")->isEnabled());
         C<QRadioButton>(f, "RBDa")->setChecked(true);
         QVERIFY(C<QSpinBox>(f, "SEPrima")->isEnabled());
-    }
 
-    void testAndCostOnlyJobsLockTheirColumns() {
-        SistemaDiProva s;
-        s.d().Config.ImpStampa.ColonnePerSchedina = 3;
+        // Test and cost-only jobs lock their columns.
         TFormStampaSchedine prova(*s.sistema);
         prova.Lavoro() = ludo::LavoroProva(ludo::StampaOrizzontale);
         prova.ImpostaTutto();
@@ -77,7 +74,9 @@ class TestTFormStampaSchedine : public QObject {
         QVERIFY(!C<QCheckBox>(costo, "CBCedolina")->isHidden());
     }
 
-    void aWrongRangeIsRefusedAndNothingPrints() {
+    // A wrong range prints nothing; with the pause the user is asked to go
+    // on between the slips of the range.
+    void aWrongRangeIsRefusedAndThePauseAsksBetweenSlips() {
         Dialogo d(30);
         auto& [s, stampa, f] = d;
         C<QRadioButton>(f, "RBDa")->setChecked(true);
@@ -89,8 +88,12 @@ class TestTFormStampaSchedine : public QObject {
         QVERIFY(f.isVisible());
 
         C<QSpinBox>(f, "SEPrima")->setValue(2);
-        Clic(f, "OKBtn");
-        QCOMPARE(stampa.Pagine().size(), std::size_t{1});
+        C<QSpinBox>(f, "SEUltima")->setValue(4);
+        C<QCheckBox>(f, "CBPausa")->setChecked(true);
+        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
+                 QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
+        QCOMPARE(stampa.superficie->Documenti(), 3);
+        QCOMPARE(stampa.Pagine().size(), std::size_t{3});
     }
 
     void printingStoresTheChoicesAndSavesTheConfiguration() {
@@ -135,16 +138,6 @@ class TestTFormStampaSchedine : public QObject {
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi.last(), QString::fromUtf8(ludo::MsgImpossibileStampareLavoro));
         QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
-    }
-
-    void thePauseAsksToGoOnBetweenSlips() {
-        Dialogo d(18);
-        auto& [s, stampa, f] = d;
-        C<QCheckBox>(f, "CBPausa")->setChecked(true);
-        QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
-                 QStringList(2, QString::fromUtf8(ludo::MsgPausa)));
-        QCOMPARE(stampa.superficie->Documenti(), 3);
-        QCOMPARE(stampa.Pagine().size(), std::size_t{3});
     }
 
     void aiutoShowsThePrintingPageOfTheGuide() {

@@ -22,7 +22,8 @@ const ludo::SlipGeometry& Orizzontale(SistemaDiProva& s) {
 class TestTFrmTaratura : public QObject {
     Q_OBJECT
   private slots:
-    void theControlsShowTenthsOfAMillimetre() {
+    // The boxes show tenths of a millimetre, each orientation its own.
+    void eachOrientationShowsItsOwnGeometryInTenths() {
         SistemaDiProva s;
         TFrmTaratura f(*s.sistema);
         QCOMPARE(Testo(f, "EMargineSin"), QStringLiteral("400"));
@@ -33,12 +34,9 @@ class TestTFrmTaratura : public QObject {
         QVERIFY(C<QCheckBox>(f, "CBStampaScritta")->isChecked());
         C<QSpinBox>(f, "SELarghezza")->setValue(31);
         QCOMPARE(Orizzontale(s).LQuadratini, 3.1);
-    }
 
-    void arrowsMoveByATenthAndStopAtZero() {
-        SistemaDiProva s;
-        s.d().Config.ImpStampa.Geometrie[0].XPrimaCol = 0.1;
-        TFrmTaratura f(*s.sistema);
+        // The arrows move by a tenth and stop at zero.
+        Digita(f, "EMargineSin", QStringLiteral("1"));
         Clic(f, "BSu");
         QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("303"));
         QCOMPARE(Orizzontale(s).YPrimaCol, 30.3);
@@ -47,13 +45,10 @@ class TestTFrmTaratura : public QObject {
         Clic(f, "BDestraScritta");
         QCOMPARE(Testo(f, "EScrittaX"), QStringLiteral("963"));
         Clic(f, "BSinistra");
+        Clic(f, "BSinistra");
         QCOMPARE(Orizzontale(s).XPrimaCol, 0.0);
         QCOMPARE(Testo(f, "EMargineSin"), QStringLiteral("0"));
-    }
 
-    void eachOrientationKeepsItsOwnGeometry() {
-        SistemaDiProva s;
-        TFrmTaratura f(*s.sistema);
         Digita(f, "EMargineSup", QStringLiteral("250"));
         C<QRadioButton>(f, "RBVerticale")->setChecked(true);
         QCOMPARE(Testo(f, "EMargineSup"), QStringLiteral("329"));
@@ -119,6 +114,7 @@ class TestTFrmTaratura : public QObject {
         QVERIFY(!s.d().Config.ImpStampa.Orizzontale);
     }
 
+    // A test that cannot print is said so and changes nothing.
     void theTestPrintsEveryBoxAndPutsTheGeometriesBack() {
         SistemaDiProva s;
         StampaSuImmagini stampa;
@@ -132,6 +128,13 @@ class TestTFrmTaratura : public QObject {
         g.DistanzaColonne = 10.0;
         QCOMPARE(QuadratiniSegnati(stampa.Pagine().front(), g, ludo::StampaOrizzontale), 192);
         QVERIFY(s.d().Config.ImpStampa.Geometrie == primaDelTest);
+
+        stampa.superficie->guasto = true;
+        const auto prima = s.d().Config.ImpStampa;
+        QCOMPARE(MessaggiDi([&] { Clic(f, "BTest"); }),
+                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
+        QVERIFY(s.d().Config.ImpStampa == prima);
+        QCOMPARE(stampa.Pagine().size(), std::size_t{1});
     }
 
     void thePreviewDrawsTheBoxesOnTheSlipPictureOfTheProgramFolder() {
@@ -162,18 +165,6 @@ class TestTFrmTaratura : public QObject {
         QVERIFY(PixelScuri(f.Anteprima(), etichetta) > 50);
         C<QCheckBox>(f, "CBStampaScritta")->setChecked(false);
         QCOMPARE(PixelScuri(f.Anteprima(), etichetta), 0);
-    }
-
-    void aTestThatCannotPrintIsSaidSoAndChangesNothing() {
-        SistemaDiProva s;
-        StampaSuImmagini stampa;
-        stampa.superficie->guasto = true;
-        TFrmTaratura f(*s.sistema);
-        f.show();
-        const auto prima = s.d().Config.ImpStampa;
-        QCOMPARE(MessaggiDi([&] { Clic(f, "BTest"); }),
-                 QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
-        QVERIFY(s.d().Config.ImpStampa == prima);
     }
 };
 

@@ -68,6 +68,7 @@ private slots:
         QVERIFY(scuri.width() > 20);
     }
 
+    // A device that fails raises the window's message.
     void aHundredRowGridPrintsOnTwoPagesWithTheHeadingRepeated() {
         SuperficieImmagini s(PuntiTabella, A4);
         StampaTabella(s, QStringLiteral("Tabella di prova"), Griglia(100), QFont(QStringLiteral("Sans"), 12),
@@ -95,10 +96,6 @@ private slots:
             QVERIFY(PixelScuri(pagina, piede) > 0);
             QCOMPARE(PixelScuri(pagina, QRect(0, fondo + 1, pagina.width(), pagina.height())), 0);
         }
-    }
-
-    void aDeviceThatFailsRaisesTheWindowsMessage() {
-        SuperficieImmagini s(PuntiTabella, A4);
         s.guasto = true;
         try {
             StampaTabella(s, QStringLiteral("T"), Griglia(3), QFont(), QFont(), "Impossibile Stampare Le Tabelle");

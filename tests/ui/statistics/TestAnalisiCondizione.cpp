@@ -76,7 +76,8 @@ class TestAnalisiCondizione : public QObject {
     }
 
   private slots:
-    void theHistoricalChartAndTablesAreTheCliFigures() {
+    // The historical and the columnar analysis of the same condition.
+    void theHistoricalAndColumnarChartsAndTablesAreTheCliFigures() {
         DemoDiProva p;
         const QJsonObject cli = p.Json({"analisi", p.FileSistema().string(), "--condizione", "1"});
         const QJsonArray pari = Righe(cli, 0);
@@ -112,38 +113,43 @@ class TestAnalisiCondizione : public QObject {
                                      .arg(riga["cons"]["frequenza"].toInt())
                                      .arg(att, ic));
         }
-    }
 
-    void theColumnarChartTableAndPanelsAreTheCliFigures() {
-        DemoDiProva p;
-        const QJsonObject cli = p.Json({"analisi", p.FileSistema().string(), "--condizione", "1"});
+        // "Annulla" on the progress of a columnar run: no window, no message.
+        {
+            RispostaMessaggio messaggi;
+            QuandoSiApre<TFrmProgresso>([](TFrmProgresso& f) { Clic(f, "Annulla"); });
+            AnalisiCondizioniInstallate installate(*p.sistema);
+            auto editor = CreaEditor(p.d().Condizioni.Condizione(1), nullptr);
+            editor->show();
+            QVERIFY(!SiApre<TFrmAnalisiColonnare>([&] { Clic(*editor, "AnalisiBtn"); }));
+            QVERIFY(messaggi.testi.isEmpty());
+        }
         const QJsonValue vista = cli["viste"][0];
-        const QJsonArray pari = Righe(cli, 0);
-        Visto v;
+        Visto w;
         ApriDallEditor<TFrmAnalisiColonnare>(p, 1, "AnalisiBtn", [&](TFrmAnalisiColonnare& f) {
             Clic(f, "ValoriBtn");
-            v.valori = SerieDi(f);
+            w.valori = SerieDi(f);
             Clic(f, "ConsBtn");
-            v.cons = SerieDi(f);
+            w.cons = SerieDi(f);
             for (int r = 0; r < pari.size(); ++r)
-                v.celle
+                w.celle
                     << RigaDi(*C<QTableWidget>(f, "Tabella"), r, 4).mid(1).join(QLatin1Char('|'));
             Clic(f, "PresBtn");
             for (int r = 0; r < pari.size(); ++r)
-                v.accettati << C<QTableWidget>(f, "Tabella")->item(r, 1)->font().bold();
-            v.quota = C<TGTortaQuota>(f, "TortaFiltrate")->Quota();
-            v.convenienza = TestoDi(f, "Convenienza");
+                w.accettati << C<QTableWidget>(f, "Tabella")->item(r, 1)->font().bold();
+            w.quota = C<TGTortaQuota>(f, "TortaFiltrate")->Quota();
+            w.convenienza = TestoDi(f, "Convenienza");
         });
         const bool tenute = vista["mostra_tenute"].toBool();
-        QCOMPARE(v.valori.size(), tenute ? 3 : 2);
-        QCOMPARE(v.valori[0], Colonna(pari, "punti", "integrale"));
-        QCOMPARE(v.valori[1], Colonna(pari, "punti", "singola"));
-        if (tenute) QCOMPARE(v.valori[2], Colonna(pari, "punti", "tenute"));
-        QCOMPARE(v.cons[0], Colonna(pari, "cons", "integrale"));
-        QCOMPARE(v.cons[1], Colonna(pari, "cons", "singola"));
+        QCOMPARE(w.valori.size(), tenute ? 3 : 2);
+        QCOMPARE(w.valori[0], Colonna(pari, "punti", "integrale"));
+        QCOMPARE(w.valori[1], Colonna(pari, "punti", "singola"));
+        if (tenute) QCOMPARE(w.valori[2], Colonna(pari, "punti", "tenute"));
+        QCOMPARE(w.cons[0], Colonna(pari, "cons", "integrale"));
+        QCOMPARE(w.cons[1], Colonna(pari, "cons", "singola"));
         for (int r = 0; r < pari.size(); ++r) {
             const QJsonValue c = pari[r]["cons"];
-            QCOMPARE(v.celle[r],
+            QCOMPARE(w.celle[r],
                      QStringLiteral("%1|%2|%3")
                          .arg(c["integrale"].toInt())
                          .arg(c["singola"].toInt())
@@ -151,21 +157,9 @@ class TestAnalisiCondizione : public QObject {
         }
         // The values the condition accepts stand out: those it alone keeps.
         for (int r = 0; r < pari.size(); ++r)
-            QCOMPARE(v.accettati[r], Colonna(pari, "punti", "singola")[r] > 0);
-        QVERIFY(std::abs(v.quota - vista["pannelli"]["colonne_filtrate"].toDouble()) < 1e-9);
-        QCOMPARE(v.convenienza, vista["pannelli"]["etichetta"].toString());
-    }
-
-    // "Annulla" on the progress of the columnar run: no window, no message.
-    void aStoppedColumnarRunOpensNothing() {
-        DemoDiProva p;
-        RispostaMessaggio messaggi;
-        QuandoSiApre<TFrmProgresso>([](TFrmProgresso& f) { Clic(f, "Annulla"); });
-        AnalisiCondizioniInstallate installate(*p.sistema);
-        auto editor = CreaEditor(p.d().Condizioni.Condizione(1), nullptr);
-        editor->show();
-        QVERIFY(!SiApre<TFrmAnalisiColonnare>([&] { Clic(*editor, "AnalisiBtn"); }));
-        QVERIFY(messaggi.testi.isEmpty());
+            QCOMPARE(w.accettati[r], Colonna(pari, "punti", "singola")[r] > 0);
+        QVERIFY(std::abs(w.quota - vista["pannelli"]["colonne_filtrate"].toDouble()) < 1e-9);
+        QCOMPARE(w.convenienza, vista["pannelli"]["etichetta"].toString());
     }
 };
 

@@ -44,7 +44,8 @@ class TestStatisticheNumeri : public QObject {
     Q_OBJECT
 
   private slots:
-    void archivioShowsTheCliRecordOfEveryNumber() {
+    // "Analisi" then counts the columns in memory as shares or counts.
+    void archivioShowsTheCliRecordOfEveryNumberAndAnalisiCountsTheColumns() {
         Principale p;
         const QJsonArray numeri = p.demo.Json({"numeri"})["numeri"].toArray();
         std::vector<QStringList> righe;
@@ -71,10 +72,7 @@ class TestStatisticheNumeri : public QObject {
                                   intero("consecutivi_attuali"), intero("consecutivi_massimi")}));
             if (n <= 16) QCOMPARE(frequenze[n - 1], j["frequenza"].toDouble());
         }
-    }
 
-    void analisiCountsTheColumnsInMemoryAsSharesOrCounts() {
-        Principale p;
         auto& colonne = p.demo.d().Colonne;
         colonne.Svuota();
         colonne.Aggiungi(SistemaDiProva::Primi(8));
