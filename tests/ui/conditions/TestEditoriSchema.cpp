@@ -137,7 +137,6 @@ class TestEditoriSchema : public QObject {
         QTest::newRow("monotermine di uno") << "SpeedMonoT" << QStringList{} << 1 << corta;
         // Another kind does not look at the pattern.
         QTest::newRow("bitermine, schema con vuoti") << "SpeedBiT" << QStringList{"P", "", "D"} << 2 << QString();
-        QTest::newRow("specchio di uno") << "SpeedSpecchio" << QStringList{} << 1 << corta;
     }
     void sequelaChecksRefuseExactlyWhatTheyMust() {
         QFETCH(QString, tipo);
