@@ -7,10 +7,7 @@
 namespace {
 
 void Scrivi(TGCasSelector& selettore, const QStringList& testi) {
-    for (int i = 0; i < testi.size(); ++i) {
-        selettore.Caselle()[i]->clear();
-        QTest::keyClicks(selettore.Caselle()[i], testi[i]);
-    }
+    for (int i = 0; i < testi.size(); ++i) Digita(selettore.Caselle()[i], testi[i]);
 }
 
 }  // namespace
