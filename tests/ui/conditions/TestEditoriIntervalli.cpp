@@ -186,6 +186,7 @@ class TestEditoriIntervalli : public QObject {
             RispostaMessaggio risposta;
             Clic(*f, "OKBtn");
             QTRY_COMPARE(risposta.testi, QStringList{TFrmValori::MessaggioCompletate});
+            QCOMPARE(risposta.titoli, QStringList{"Informazione"});
             QVERIFY(f->isVisible());
             QCOMPARE(Record(picchetto), prima);
         }

@@ -8,9 +8,10 @@
 #include "../controls/RispostaMessaggio.h"
 #include "ProveEditori.h"
 #include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniSchema.h"
 #include "ui/conditions/StatisticheCondizione.h"
 #include "ui/conditions/TFrmQuadro.h"
-#include "ui/conditions/TFrmResti.h"
+#include "ui/conditions/TFrmSequela.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TFrmGuida.h"
 
@@ -48,19 +49,6 @@ void AccettaOvunque(ludo::TCondizione& c) {
     if (auto* fd = dynamic_cast<ludo::TFormuleDerivate*>(&c)) fd->Formule.fill(true);
     if (auto* filtro = dynamic_cast<ludo::TColonnaFiltro*>(&c)) filtro->Numeri = 0xFFu;
 }
-
-// A remainders window whose own check refuses to store while told to.
-class RestiControllati : public TFrmResti {
-  public:
-    using TFrmResti::TFrmResti;
-    bool rifiuta = true;
-
-  protected:
-    bool MemorizzaSpecifici(ludo::TCondizione& vista) override {
-        if (rifiuta) return Rifiuta(QStringLiteral("Divisore non ammesso"));
-        return TFrmResti::MemorizzaSpecifici(vista);
-    }
-};
 
 }  // namespace
 
@@ -185,27 +173,26 @@ class TestTFrmCondizione : public QObject {
         }
     }
 
+    // Moving, adding and "OK" store the view shown first; a check refusing it
+    // keeps the view and the window (a sequence of one sign is refused).
     void aFailedCheckKeepsTheViewAndTheWindowOpen() {
         ludo::TCondizioniSistema cs;
-        auto gruppo = GruppoResti(cs, {3, 4});
+        auto gruppo = ludo::CreaCondizione(ludo::CodGruppoSequele, &cs);
+        for (int i = 0; i < 2; ++i) static_cast<ludo::TGruppo&>(*gruppo).NuovoMembro();
         const std::string prima = Record(*gruppo);
-        RestiControllati f(*gruppo);
-        f.show();
+        auto f = Apri(*gruppo);
+        C<QSpinBox>(*f, "SpinLunghezza")->setValue(1);
         RispostaMessaggio risposta;
-        Clic(f, "DestraBtn");
-        QTRY_COMPARE(risposta.titoli, QStringList{"Informazione"});
-        QCOMPARE(risposta.testi, QStringList{"Divisore non ammesso"});
-        QCOMPARE(Numero(f), QStringLiteral("1"));
-        Clic(f, "OKBtn");
-        QTRY_COMPARE(risposta.titoli.size(), 2);
-        QVERIFY(f.isVisible());
+        for (const char* pulsante : {"DestraBtn", "AggiungiBtn", "OKBtn"}) Clic(*f, pulsante);
+        QTRY_COMPARE(risposta.testi, QStringList(3, TFrmSequela::MessaggioLunghezza));
+        QCOMPARE(Numero(*f), QStringLiteral("1"));
+        QVERIFY(f->isVisible());
         QCOMPARE(Record(*gruppo), prima);
 
-        f.rifiuta = false;
-        QTest::keyClick(C<QSpinBox>(f, "SpinDivisore"), Qt::Key_Up);
-        Clic(f, "OKBtn");
-        QVERIFY(!f.isVisible());
-        QCOMPARE(Resti(*gruppo, 0).Divisore, 4);
+        C<QSpinBox>(*f, "SpinLunghezza")->setValue(3);
+        Clic(*f, "OKBtn");
+        QVERIFY(!f->isVisible());
+        QCOMPARE(static_cast<ludo::TSequela&>(*gruppo->Membri()->at(0)).Parametri.lunghezza, 3);
     }
 
     void theWindowOpensAgainWhereTheUserLeftItWithItsChoices() {
