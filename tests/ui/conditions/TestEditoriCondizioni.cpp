@@ -85,7 +85,6 @@ void ProvaControllo(ludo::TCondizione& c, const char* pagina, const char* nome, 
     if (consecutivita && !punti->TipoCons()) return;
     Segna(*punti, consecutivita);
     Clic(*f, "OKBtn");
-    QVERIFY(f->Cambiato());
     const QString dove = f->objectName() + QLatin1Char('.') +
                          QString::fromLatin1(pagina != nullptr ? pagina : nome) +
                          (consecutivita ? QStringLiteral(" Con.") : QString());
@@ -211,7 +210,6 @@ class TestEditoriCondizioni : public QObject {
         QVERIFY2(!C<QWidget>(*f, "PanelGruppo")->isVisible(), "no group to move through");
         auto* divisore = C<QSpinBox>(*f, "SpinDivisore");
         auto* punti = C<TGGraphpt>(*f, "PtResto");
-        QCOMPARE(divisore->value(), 8);
         QCOMPARE(punti->PtTotali(), 8);
         divisore->setValue(13);
         QCOMPARE(punti->PtTotali(), 13);

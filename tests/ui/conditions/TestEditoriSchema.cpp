@@ -55,7 +55,6 @@ class TestEditoriSchema : public QObject {
             for (const char* nome : nomi)
                 QCOMPARE(Intervallo(*C<TGGraphpt>(*f, nome)), std::make_pair(1, 8));
             Clic(*f, "OKBtn");
-            QVERIFY(f->Cambiato());
             QCOMPARE(c->Modo, 1);
             for (std::size_t t = 0; t < nomi.size(); ++t) {
                 QCOMPARE(TabellaCondizione(*c, static_cast<int>(t)).A, 8);
