@@ -101,7 +101,6 @@ private slots:
         QVERIFY(!C<QCheckBox>(f.dialogo, "CheckPausa")->isChecked());
         QCOMPARE(C<QComboBox>(f.dialogo, "ComboFormato")->currentIndex(), 2);
         QVERIFY(C<QRadioButton>(f.dialogo, "RadioPD")->isChecked());
-        QVERIFY(!C<QRadioButton>(f.dialogo, "RadioNum")->isChecked());
         QVERIFY(C<QToolButton>(f.dialogo, "SpeedP")->isChecked());
         QCOMPARE(C<QLabel>(f.dialogo, "PanelCol")->text(), QStringLiteral("1.234"));
         QCOMPARE(C<QLineEdit>(f.dialogo, "EditNome")->text(),
