@@ -8,9 +8,10 @@
 #include "../controls/RispostaMessaggio.h"
 #include "ProveEditori.h"
 #include "core/conditions/CondizioniNumeriche.h"
+#include "core/conditions/CondizioniSchema.h"
 #include "ui/conditions/StatisticheCondizione.h"
 #include "ui/conditions/TFrmQuadro.h"
-#include "ui/conditions/TFrmResti.h"
+#include "ui/conditions/TFrmSequela.h"
 #include "ui/controls/Guida.h"
 #include "ui/controls/TFrmGuida.h"
 
@@ -49,19 +50,6 @@ void AccettaOvunque(ludo::TCondizione& c) {
     if (auto* filtro = dynamic_cast<ludo::TColonnaFiltro*>(&c)) filtro->Numeri = 0xFFu;
 }
 
-// A remainders window whose own check refuses to store while told to.
-class RestiControllati : public TFrmResti {
-  public:
-    using TFrmResti::TFrmResti;
-    bool rifiuta = true;
-
-  protected:
-    bool MemorizzaSpecifici(ludo::TCondizione& vista) override {
-        if (rifiuta) return Rifiuta(QStringLiteral("Divisore non ammesso"));
-        return TFrmResti::MemorizzaSpecifici(vista);
-    }
-};
-
 }  // namespace
 
 class TestTFrmCondizione : public QObject {
@@ -75,7 +63,6 @@ class TestTFrmCondizione : public QObject {
             auto f = Apri(*gruppo);
             QVERIFY(C<QWidget>(*f, "PanelGruppo")->isVisible());
             QCOMPARE(Numero(*f), QStringLiteral("1"));
-            QCOMPARE(f->Viste().Numero(), 1);
             Clic(*f, "AnnullaBtn");
             QVERIFY(gruppo->Membri()->empty());
             QVERIFY(!f->Cambiato());
@@ -95,7 +82,6 @@ class TestTFrmCondizione : public QObject {
         auto uno = GruppoResti(cs, {5});
         auto f = Apri(*uno);
         Clic(*f, "EliminaBtn");
-        QCOMPARE(f->Viste().Numero(), 1);
         Clic(*f, "OKBtn");
         QCOMPARE(uno->Membri()->size(), 1u);
         QVERIFY(!f->Cambiato());
@@ -118,11 +104,10 @@ class TestTFrmCondizione : public QObject {
         QVERIFY(g->Cambiato());
     }
 
-    void everyMoveStoresTheViewShownAndOkWritesTheMembersInOrder() {
+    void everyMoveStoresTheViewShownAndOkWritesTheMembersAndSwitches() {
         ludo::TCondizioniSistema cs;
         auto gruppo = ludo::CreaCondizione(ludo::CodGruppoDistanze, &cs);
         auto f = Apri(*gruppo);
-        auto* prima = C<QSpinBox>(*f, "SpinPrima");
         auto* seconda = C<QSpinBox>(*f, "SpinSeconda");
         auto* distanza = C<TGGraphpt>(*f, "PtDistanza");
         for (int i = 0; i < 5; ++i) QTest::keyClick(seconda, Qt::Key_Up);
@@ -134,9 +119,9 @@ class TestTFrmCondizione : public QObject {
         Clic(*f, "SinistraBtn");
         QCOMPARE(Numero(*f), QStringLiteral("1"));
         QCOMPARE(seconda->value(), 7);
-        QCOMPARE(prima->value(), 1);
         Clic(*f, "DestraBtn");
         Clic(*f, "DisattivatoS");
+        Clic(*f, "Disattivato");
         Clic(*f, "OKBtn");
 
         QCOMPARE(gruppo->Membri()->size(), 2u);
@@ -146,31 +131,15 @@ class TestTFrmCondizione : public QObject {
         QCOMPARE(a.Tabelle[0].Prima.Voce(10).Stato, ludo::Accettato);
         QCOMPARE(a.Tabelle[0].Prima.Voce(20).Stato, ludo::Rifiutato);
         QVERIFY(a.Attivato);
-        QCOMPARE(b.Posizione2, 2);
         QCOMPARE(b.Tabelle[0].Prima.Voce(20).Stato, ludo::Accettato);
         QVERIFY(!b.Attivato);
-        QVERIFY(gruppo->Attivato);
-    }
-
-    // Which conditions then take part is the core's to say.
-    void theGroupAndTheMemberSwitchesAreStoredAndShown() {
-        ludo::TCondizioniSistema cs;
-        auto& gruppo = cs.Condizione(ludo::CodGruppoResti);
-        auto f = Apri(gruppo);
-        Clicca(*C<TGGraphpt>(*f, "PtResto"), 3);
-        QVERIFY(C<QRadioButton>(*f, "AttivatoS")->isChecked());
-        Clic(*f, "Disattivato");
-        Clic(*f, "OKBtn");
-        QVERIFY(!gruppo.Attivato);
-        QVERIFY(Resti(gruppo, 0).Attivato);
-
-        auto g = Apri(gruppo);
+        QVERIFY(!gruppo->Attivato);
+        // The switches show what was stored.
+        auto g = Apri(*gruppo);
         QVERIFY(C<QRadioButton>(*g, "Disattivato")->isChecked());
-        Clic(*g, "Attivato");
-        Clic(*g, "DisattivatoS");
-        Clic(*g, "OKBtn");
-        QVERIFY(gruppo.Attivato);
-        QVERIFY(!Resti(gruppo, 0).Attivato);
+        QVERIFY(C<QRadioButton>(*g, "AttivatoS")->isChecked());
+        Clic(*g, "DestraBtn");
+        QVERIFY(C<QRadioButton>(*g, "DisattivatoS")->isChecked());
     }
 
     void azzeraThenOkLeavesTheConditionOnButNotEffective() {
@@ -199,27 +168,26 @@ class TestTFrmCondizione : public QObject {
         }
     }
 
+    // Moving, adding and "OK" store the view shown first; a check refusing it
+    // keeps the view and the window (a sequence of one sign is refused).
     void aFailedCheckKeepsTheViewAndTheWindowOpen() {
         ludo::TCondizioniSistema cs;
-        auto gruppo = GruppoResti(cs, {3, 4});
+        auto gruppo = ludo::CreaCondizione(ludo::CodGruppoSequele, &cs);
+        for (int i = 0; i < 2; ++i) static_cast<ludo::TGruppo&>(*gruppo).NuovoMembro();
         const std::string prima = Record(*gruppo);
-        RestiControllati f(*gruppo);
-        f.show();
+        auto f = Apri(*gruppo);
+        C<QSpinBox>(*f, "SpinLunghezza")->setValue(1);
         RispostaMessaggio risposta;
-        Clic(f, "DestraBtn");
-        QTRY_COMPARE(risposta.titoli, QStringList{"Informazione"});
-        QCOMPARE(risposta.testi, QStringList{"Divisore non ammesso"});
-        QCOMPARE(Numero(f), QStringLiteral("1"));
-        Clic(f, "OKBtn");
-        QTRY_COMPARE(risposta.titoli.size(), 2);
-        QVERIFY(f.isVisible());
+        for (const char* pulsante : {"DestraBtn", "AggiungiBtn", "OKBtn"}) Clic(*f, pulsante);
+        QTRY_COMPARE(risposta.testi, QStringList(3, TFrmSequela::MessaggioLunghezza));
+        QCOMPARE(Numero(*f), QStringLiteral("1"));
+        QVERIFY(f->isVisible());
         QCOMPARE(Record(*gruppo), prima);
 
-        f.rifiuta = false;
-        QTest::keyClick(C<QSpinBox>(f, "SpinDivisore"), Qt::Key_Up);
-        Clic(f, "OKBtn");
-        QVERIFY(!f.isVisible());
-        QCOMPARE(Resti(*gruppo, 0).Divisore, 4);
+        C<QSpinBox>(*f, "SpinLunghezza")->setValue(3);
+        Clic(*f, "OKBtn");
+        QVERIFY(!f->isVisible());
+        QCOMPARE(static_cast<ludo::TSequela&>(*gruppo->Membri()->at(0)).Parametri.lunghezza, 3);
     }
 
     void theWindowOpensAgainWhereTheUserLeftItWithItsChoices() {
@@ -231,7 +199,6 @@ class TestTFrmCondizione : public QObject {
         {
             auto f = Apri(posizioni);
             Clic(*f, "SpeedPos5");
-            f->resize(900, 330);
             Clic(*f, "AnnullaBtn");
             auto r = Apri(resti);
             QTest::keyClick(C<QSpinBox>(*r, "SpinDivisore"), Qt::Key_Up);
@@ -239,7 +206,6 @@ class TestTFrmCondizione : public QObject {
         }
         auto f = Apri(posizioni);
         QVERIFY(C<QToolButton>(*f, "SpeedPos5")->isChecked());
-        QCOMPARE(f->size(), QSize(900, 330));
         ludo::TMisura mostrata(32, false);
         C<TGGraphpt>(*f, "PtPresenze")->SalvaMisura(mostrata);
         QCOMPARE(mostrata.Prima.Voce(7).Stato, ludo::Accettato);
@@ -298,17 +264,8 @@ class TestTFrmCondizione : public QObject {
         esito = Modifica(pari, nullptr);
         QVERIFY(esito.memorizzata && !esito.cambiata);
 
-        QuandoSiApre<QDialog>([](QDialog& f) {
-            Clicca(*C<TGGraphpt>(f, "PtDispari"), 4);
-            Clic(f, "OKBtn");
-        });
-        esito = Modifica(pari, nullptr);
-        QVERIFY(esito.memorizzata && esito.cambiata);
-        QCOMPARE(TabellaCondizione(pari, 1).Prima.Voce(4).Stato, ludo::Accettato);
-
         // A board opens the board window.
         auto& quadro = cs.Condizione(ludo::CodQuadro);
-        QVERIFY(EditorDisponibile(ludo::CodQuadro));
         QuandoSiApre<TFrmQuadro>([](TFrmQuadro& f) { Clic(f, "OKBtn"); });
         esito = Modifica(quadro, nullptr);
         QVERIFY(esito.memorizzata && !esito.cambiata);

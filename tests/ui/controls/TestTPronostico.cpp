@@ -15,7 +15,6 @@ private slots:
         Clicca(controllo, 0);
         Clicca(controllo, 15);
         QCOMPARE(controllo.Pronostico(), quint16(0x8001));
-        QCOMPARE(controllo.Colonna(), ludo::Colonna{0x8001});
         Clicca(controllo, 0);
         QCOMPARE(controllo.Pronostico(), quint16(0x8000));
         QCOMPARE(cambi.count(), 3);
@@ -32,18 +31,6 @@ private slots:
         QVERIFY(controllo.height() > controllo.width());
         QTest::mouseClick(&controllo, Qt::LeftButton, {}, QPoint(controllo.width() / 2, controllo.height() - 3));
         QCOMPARE(controllo.Pronostico(), quint16(0x8000));
-    }
-
-    void theSecondHalfStandsForNumbers17To32() {
-        TPronostico controllo;
-        controllo.setTipo(TPronostico::tp17_32);
-        controllo.setPronostico(1);
-        QCOMPARE(controllo.NumeroCella(0), 17);
-        QCOMPARE(controllo.NumeroCella(15), 32);
-        QCOMPARE(controllo.Colonna(), ludo::Colonna{1} << 16);
-        // A 32-number set gives each control its own half.
-        controllo.ImpostaColonna(0x80010003u);
-        QCOMPARE(controllo.Pronostico(), quint16(0x8001));
     }
 
     // With fixed matches in use three clicks cycle free, selected, fixed,
@@ -76,8 +63,6 @@ private slots:
         QCOMPARE(controllo.Pronostico(), quint16(0x0003));
         controllo.setPronostico(0x0002);
         QCOMPARE(controllo.Fisse(), quint16(0x0002));
-        controllo.setTipo(TPronostico::tp17_32);
-        QCOMPARE(controllo.ColonnaFisse(), ludo::Colonna{2} << 16);
     }
 
     void theArrowsMoveTheKeyboardCellAndSpaceClicksIt() {
