@@ -44,7 +44,6 @@ private slots:
         QVERIFY(Visibile(f, "Torta"));
         QCOMPARE(C<TGTortaQuota>(f, "Torta")->Quota(), 100.0);
         QVERIFY(!Visibile(f, "Autoriduzione"));
-        QVERIFY(Visibile(f, "OKBtn"));
         QCOMPARE(p.d().Colonne.Conteggio(), 1u);
         Clic(f, "OKBtn");
         QVERIFY(!f.isVisible());
