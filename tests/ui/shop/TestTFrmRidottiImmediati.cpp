@@ -92,8 +92,6 @@ class TestTFrmRidottiImmediati : public QObject {
 
         const auto& righe = lavoro.RigheCedolina;
         const auto colonne = lavoro.Colonne.Conteggio();
-        QCOMPARE(righe[1], std::string("12 Numeri con 1 Fissa"));
-        QCOMPARE(righe[2], std::string("garanzia 1 Sette"));
         QCOMPARE(righe[3], "£ " +
                                ludo::TestoImporto(colonne * 800.0, false, FormatoNumeriLocale()) +
                                " Conc.Nº 12");
