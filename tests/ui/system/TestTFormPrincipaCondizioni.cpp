@@ -104,10 +104,8 @@ class TestTFormPrincipaCondizioni : public QObject {
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
     void theEntriesOfTheEditorsInTheProgramAreEnabled() {
-        SistemaDiProva p;
-        p.d().Pronostico = SistemaDiProva::Primi(10);
-        const auto finestra = FinestraPrincipale(*p.sistema);
-        TFormPrincipa& f = *finestra;
+        ConRicalcolo r;
+        TFormPrincipa& f = r.f();
         for (const char* nome :
              {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche", "Resti",
               "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze", "Interruzioni",
@@ -119,7 +117,7 @@ class TestTFormPrincipaCondizioni : public QObject {
         QVERIFY(!f.Comando(QStringLiteral("Picchetti"))->isEnabled());
         QVERIFY(C<QAction>(f, "SpeedQuadri")->isEnabled());
         // "Picchetti" waits for a "Picch." value on every match.
-        p.d().Picchetti.fill(0.5);
+        r.p.d().Picchetti.fill(0.5);
         f.AggiornaAbilitazioni();
         QVERIFY(f.Comando(QStringLiteral("Picchetti"))->isEnabled());
     }
