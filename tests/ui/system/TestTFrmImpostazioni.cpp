@@ -37,20 +37,6 @@ private slots:
         QVERIFY(salvata == config);
     }
 
-    void annullaChangesNothingAndWritesNothing() {
-        SistemaDiProva c;
-        ludo::Configurazione& config = c.d().Config;
-        const ludo::Configurazione prima = config;
-        TFrmImpostazioni f(config, c.Cartella());
-        f.show();
-        C<QSpinBox>(f, "SpinLire")->setValue(2000);
-        Clic(f, "RBEuro");
-        Clic(f, "CBRicaricaSchedina");
-        Clic(f, "AnnullaBtn");
-        QVERIFY(config == prima);
-        QVERIFY(!fs::exists(c.Cartella() / "Ludomatic.cfg"));
-    }
-
     void thePricesShowInTheirSpinBoxes() {
         SistemaDiProva c;
         ludo::Configurazione& config = c.d().Config;
@@ -84,10 +70,14 @@ private slots:
         QCOMPARE(TFrmImpostazioni::SeparaEuro(3).centesimi, 0);
     }
 
-    void browsingStartsInTheBackgroundFolder() {
+    // Browsing starts in the background folder; the picture chosen, like
+    // every other change, is stored by OK only: Annulla changes and writes
+    // nothing.
+    void browsingStartsInTheBackgroundFolderAndAnnullaKeepsNothing() {
         SistemaDiProva c;
         fs::create_directory(c.Cartella() / "SFONDI");
         ludo::Configurazione& config = c.d().Config;
+        const ludo::Configurazione prima = config;
         TFrmImpostazioni f(config, c.Cartella());
         f.show();
         RispostaFile risposta(QStringLiteral("/altrove/nuovo.bmp"));
@@ -98,7 +88,13 @@ private slots:
         QCOMPARE(vista.nome, QStringLiteral("irtex67b.Bmp"));
         QVERIFY(!vista.salva);
         QCOMPARE(C<QLineEdit>(f, "EditSfondo")->text(), QStringLiteral("/altrove/nuovo.bmp"));
-        QCOMPARE(config.FileSfondo, ludo::SfondoPredefinito(c.Cartella()));  // only OK stores it
+        QCOMPARE(config.FileSfondo, ludo::SfondoPredefinito(c.Cartella()));
+        C<QSpinBox>(f, "SpinLire")->setValue(2000);
+        Clic(f, "RBEuro");
+        Clic(f, "CBRicaricaSchedina");
+        Clic(f, "AnnullaBtn");
+        QVERIFY(config == prima);
+        QVERIFY(!fs::exists(c.Cartella() / "Ludomatic.cfg"));
     }
 
     void aFileThatCannotBeWrittenIsSaidSo() {
