@@ -232,6 +232,26 @@ class TestTFormPrincipa : public QObject {
         QVERIFY(!std::filesystem::exists(p.prova.Cartella() / "ARCHIVI" / ludo::NomeFileArchivio));
         QVERIFY(p.prova.sistema->Commento.empty());
         QVERIFY(!p.prova.sistema->Modificato);
+
+        // Printer setup confirms the choice with "OK", not "Stampa".
+        QString conferma;
+        QuandoSiApre<QPrintDialog>([&](QPrintDialog& f) {
+            conferma = f.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+            f.reject();
+        });
+        p.Comando("ImpostaStampante")->trigger();
+        QCOMPARE(conferma, QStringLiteral("OK"));
+
+        // The guide opens in the program's own window, and a second request
+        // shows the same window.
+        std::filesystem::copy(LUDO_GUIDA_DIR, p.prova.Cartella() / "Guida",
+                              std::filesystem::copy_options::recursive);
+        p.Comando("Sommario")->trigger();
+        auto* guida = p.finestra.findChild<TFrmGuida*>();
+        QVERIFY(guida != nullptr && guida->isVisible());
+        QCOMPARE(guida->PaginaMostrata(), QStringLiteral("indice"));
+        C<QAction>(p.finestra, "SpeedHelp")->trigger();
+        QCOMPARE(p.finestra.findChildren<TFrmGuida*>().size(), 1);
     }
 
     void contestNumberHasThreeDigitsAndTeamNamesTwenty() {
@@ -584,30 +604,6 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(p.d().Picchetti[18], 7.0);
         QVERIFY(p.finestra.statusBar()->currentMessage().isEmpty());
         QVERIFY(p.prova.sistema->Modificato);
-    }
-
-    void helpOpensInTheProgramsOwnWindow() {
-        Principale p;
-        std::filesystem::copy(LUDO_GUIDA_DIR, p.prova.Cartella() / "Guida",
-                              std::filesystem::copy_options::recursive);
-        p.finestra.Comando(QStringLiteral("Sommario"))->trigger();
-        auto* guida = p.finestra.findChild<TFrmGuida*>();
-        QVERIFY(guida != nullptr && guida->isVisible());
-        QCOMPARE(guida->PaginaMostrata(), QStringLiteral("indice"));
-        // A second request shows the same window.
-        p.finestra.findChild<QAction*>(QStringLiteral("SpeedHelp"))->trigger();
-        QCOMPARE(p.finestra.findChildren<TFrmGuida*>().size(), 1);
-    }
-
-    void printerSetupConfirmsTheChoiceWithoutSayingStampa() {
-        Principale p;
-        QString conferma;
-        QuandoSiApre<QPrintDialog>([&](QPrintDialog& f) {
-            conferma = f.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
-            f.reject();
-        });
-        p.finestra.Comando(QStringLiteral("ImpostaStampante"))->trigger();
-        QCOMPARE(conferma, QStringLiteral("OK"));
     }
 };
 
