@@ -30,7 +30,7 @@ class TestTFrmSviluppo : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
-    void eightNumbersGiveOneColumnWithItsCostAndSevenNone() {
+    void eightNumbersGiveOneColumnSevenNoneAndAfterTheRunOnlyOKRemains() {
         SistemaDiProva p;
         p.d().Pronostico = SistemaDiProva::Primi(8);
         TFrmSviluppo f;
@@ -53,13 +53,10 @@ private slots:
         QVERIFY(Sviluppa(f, *p.sistema));
         QCOMPARE(TestoDi(f, "ColonneIniziali"), QStringLiteral("0 (£ 0)"));
         QCOMPARE(C<TGTortaQuota>(f, "Torta")->Quota(), 0.0);
-    }
 
-    void afterTheRunOnlyOKRemainsAndThePiesSayWhatTheirColoursAre() {
-        SistemaDiProva p;
+        // Ten numbers, two of them fixed.
         p.d().Pronostico = SistemaDiProva::Primi(10);
         p.d().Fisse = 0x3;
-        TFrmSviluppo f;
         QSignalSpy chiusa(&f, &TFrmSviluppo::Chiusa);
         QVERIFY(Sviluppa(f, *p.sistema));
         QVERIFY(Visibile(f, "OKBtn"));
