@@ -87,6 +87,12 @@ private slots:
         QCOMPARE(scritta.count(), 1);
         QCOMPARE(f.Cursore(), 1);
 
+        // The window stands beside the half of the coupon being filled.
+        f.ImpostaCursore(31);
+        QCOMPARE(f.frameGeometry().x(), CentroSchermo() + 40);
+        f.ImpostaCursore(32);
+        QCOMPARE(f.frameGeometry().x() + f.frameGeometry().width(), CentroSchermo() - 40);
+
         f.ImpostaCursore(ludo::CelleSchedina - 1);
         ClicCella(*Griglia(f), 0, 0);
         QCOMPARE(ludo::SquadraDellaCella(prova.d().Coupon, 63), std::string("Inter"));
@@ -108,16 +114,6 @@ private slots:
         QCOMPARE(f.Cursore(), 1);
         Clic(f, "BtnSinistra");
         QCOMPARE(f.Cursore(), 0);
-    }
-
-    void theWindowStandsBesideTheHalfBeingFilled() {
-        SistemaDiProva prova;
-        TFormSelPartite f(*prova.sistema, Liste());
-        Mostra(f);
-        f.ImpostaCursore(31);
-        QCOMPARE(f.frameGeometry().x(), CentroSchermo() + 40);
-        f.ImpostaCursore(32);
-        QCOMPARE(f.frameGeometry().x() + f.frameGeometry().width(), CentroSchermo() - 40);
     }
 };
 
