@@ -336,7 +336,7 @@ class TestTFormPrincipa : public QObject {
         QVERIFY(!p.Comando("PariDispari")->isChecked());
     }
 
-    void startOpensTheSystemGivenOrTheLastCoupon() {
+    void startOpensTheSystemGivenOrTheLastCouponAndClosingSavesIt() {
         SistemaDiProva prova;
         ludo::Schedina ultima;
         ultima.Concorso = 42;
@@ -348,7 +348,13 @@ class TestTFormPrincipa : public QObject {
             QCOMPARE(C<QTableWidget>(*finestra, "GridSquadre1")->item(0, 0)->text(),
                      QStringLiteral("Genoa"));
             QCOMPARE(C<QLineEdit>(*finestra, "EditConcorso")->text(), QStringLiteral("42"));
+            // Closing saves the coupon as the last one.
+            prova.d().Coupon.Concorso = 77;
+            QVERIFY(finestra->close());
         }
+        ludo::Schedina letta;
+        ludo::CaricaSchedina(letta, UltimaSchedina(prova));
+        QCOMPARE(letta.Concorso, 77);
         ludo::T_Sistema altro(prova.Cartella());
         altro.Dati->Pronostico = SistemaDiProva::Primi(12);
         const auto file = prova.Cartella() / "SISTEMI" / "Dodici.LDS";
@@ -358,18 +364,6 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(finestra->windowTitle(), QStringLiteral(" Ludomatic 4.0 - Dodici"));
         QCOMPARE(prova.d().Pronostico, SistemaDiProva::Primi(12));
         QVERIFY(!prova.sistema->Modificato);
-    }
-
-    void closingSavesTheCouponAsTheLastOne() {
-        SistemaDiProva prova;
-        {
-            auto finestra = FinestraPrincipale(*prova.sistema);
-            prova.d().Coupon.Concorso = 77;
-            QVERIFY(finestra->close());
-        }
-        ludo::Schedina letta;
-        ludo::CaricaSchedina(letta, UltimaSchedina(prova));
-        QCOMPARE(letta.Concorso, 77);
     }
 
     void noBeforeNuovoDiscardsTheChanges() {
