@@ -12,15 +12,23 @@ namespace fs = std::filesystem;
 class TestTFrmImpostazioni : public QObject {
     Q_OBJECT
 private slots:
-    void okWritesTheConfigurationFile() {
+    void thePricesShowAndOkWritesTheConfigurationFile() {
         SistemaDiProva c;
         ludo::Configurazione& config = c.d().Config;
         TFrmImpostazioni f(config, c.Cartella());
         f.show();
+        QVERIFY(C<QRadioButton>(f, "RBLire")->isChecked());
+        QVERIFY(!C<QSpinBox>(f, "SpinEuro")->isEnabled());
+        QVERIFY(!C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
+        QCOMPARE(C<QSpinBox>(f, "SpinLire")->value(), 800);
+        QCOMPARE(C<QSpinBox>(f, "SpinEuro")->value(), 0);  // 0.41316...
+        QCOMPARE(C<QSpinBox>(f, "SpinCentesimi")->value(), 41);
         C<QLineEdit>(f, "EditSfondo")->setText(QStringLiteral("/sfondi/mare.png"));
         C<QLineEdit>(f, "EditInt")->setText(QStringLiteral("Ricevitoria Rossi"));
         C<QSpinBox>(f, "SpinLire")->setValue(1000);
         Clic(f, "RBEuro");
+        QVERIFY(!C<QSpinBox>(f, "SpinLire")->isEnabled());
+        QVERIFY(C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
         C<QSpinBox>(f, "SpinEuro")->setValue(2);
         C<QSpinBox>(f, "SpinCentesimi")->setValue(5);
         Clic(f, "CBSalvaColonne");
@@ -37,23 +45,9 @@ private slots:
         QVERIFY(salvata == config);
     }
 
-    void thePricesShowInTheirSpinBoxes() {
+    void damagedPricesShowWithinTheirSpinBoxes() {
         SistemaDiProva c;
         ludo::Configurazione& config = c.d().Config;
-        {
-            TFrmImpostazioni f(config, c.Cartella());
-            f.show();
-            QVERIFY(C<QRadioButton>(f, "RBLire")->isChecked());
-            QVERIFY(!C<QSpinBox>(f, "SpinEuro")->isEnabled());
-            QVERIFY(!C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
-            auto* lire = C<QSpinBox>(f, "SpinLire");
-            QCOMPARE(lire->value(), 800);
-            QCOMPARE(C<QSpinBox>(f, "SpinEuro")->value(), 0);  // 0.41316...
-            QCOMPARE(C<QSpinBox>(f, "SpinCentesimi")->value(), 41);
-            Clic(f, "RBEuro");
-            QVERIFY(!lire->isEnabled());
-            QVERIFY(C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
-        }
         config.PrezzoLire = 50;  // below the range, as a damaged file may hold it
         config.PrezzoEuro = 12.5;
         TFrmImpostazioni f(config, c.Cartella());
