@@ -140,7 +140,10 @@ class TestTFormPrincipa : public QObject {
         }
     }
 
-    void printingFromMemoryTakesACopy() {
+    // Printing and checking take a copy of the columns in memory, printing
+    // reads the column file chosen; printing and checking take nothing from a
+    // file that cannot be read.
+    void columnCommandsTakeTheColumnsFromMemoryOrAFile() {
         Principale p;
         QAction* memoria = p.Comando("StampaMemoria");
         for (int i = 0; i < 7; ++i) p.d().Colonne.Aggiungi(SistemaDiProva::Primi(8));
@@ -163,29 +166,19 @@ class TestTFormPrincipa : public QObject {
         });
         memoria->trigger();
         QVERIFY(pausa);
-    }
 
-    // Checking takes a copy of the columns in memory, printing reads the
-    // column file chosen; printing and checking take nothing from a file that
-    // cannot be read.
-    void columnCommandsTakeTheColumnsFromMemoryOrAFile() {
-        Principale p;
-        p.d().Colonne.Svuota();
-        p.d().Colonne.Aggiungi(SistemaDiProva::Primi(8));
-        p.finestra.AggiornaAbilitazioni();
         std::size_t colonne = 0;
         QuandoSiApre<TFrmSpoglio>([&](TFrmSpoglio& f) {
             colonne = f.Colonne().Conteggio();
             f.reject();
         });
         C<QAction>(p.finestra, "SpeedSpoglio")->trigger();
-        QCOMPARE(colonne, std::size_t{1});
+        QCOMPARE(colonne, std::size_t{7});
 
         const auto file = p.prova.Cartella() / "COLONNE" / "stampa.Col";
         ludo::ListaColonne tredici;
         for (int i = 0; i < 13; ++i) tredici.Aggiungi(SistemaDiProva::Primi(8));
         QVERIFY(ludo::ScriviFile(tredici, file));
-        int schedine = 0;
         QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
             schedine = f.NumSchedine();
             f.reject();
