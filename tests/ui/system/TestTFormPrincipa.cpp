@@ -247,7 +247,7 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(p.finestra.findChildren<TFrmGuida*>().size(), 1);
     }
 
-    void contestNumberHasThreeDigitsAndTeamNamesTwenty() {
+    void contestNumberAndTeamNamesAreCutAndADamagedCouponFileKeepsThem() {
         Principale p;
         auto* concorso = C<QLineEdit>(p.finestra, "EditConcorso");
         concorso->clear();
@@ -260,6 +260,19 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(QString::fromStdString(p.d().Coupon.Squadre[16].Ospite),
                  QStringLiteral("Polisportiva Lunghis"));
         QCOMPARE(ospite->text(), QStringLiteral("Polisportiva Lunghis"));
+
+        // A damaged coupon file leaves the coupon as it was.
+        const auto file = p.prova.Cartella() / "Schedine" / "rotta.Gsc";
+        std::ofstream(file, std::ios::binary) << "\x05";
+        RispostaFile risposta(file);
+        RispostaMessaggio ok;
+        p.Comando("CaricaSchedina")->trigger();
+        QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Carica la Schedina"));
+        QCOMPARE(risposta.richieste[0].filtro, QStringLiteral("File di Schedina (*.Gsc)"));
+        QCOMPARE(ok.testi.size(), 1);
+        QCOMPARE(p.d().Coupon.Concorso, 123);
+        QCOMPARE(QString::fromStdString(p.d().Coupon.Squadre[16].Ospite),
+                 QStringLiteral("Polisportiva Lunghis"));
     }
 
     void withAutomaticRecalculationEachClickRecalculates() {
@@ -355,17 +368,7 @@ class TestTFormPrincipa : public QObject {
         QVERIFY(!prova.sistema->Modificato);
     }
 
-    void noBeforeNuovoDiscardsTheChanges() {
-        Principale p;
-        p.Mostra(SistemaDiProva::Primi(12));
-        p.prova.sistema->Modificato = true;
-        QCOMPARE(MessaggiDi([&] { p.Comando("New1")->trigger(); }, QStringLiteral("No")).size(), 1);
-        QCOMPARE(p.d().Pronostico, ludo::Colonna{0});
-        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"),
-                 QStringLiteral(" Partite Selezionate : 0"));
-    }
-
-    void savingAnUntitledSystemAsksItsNameAndBeforeReplacingAFile() {
+    void savingAnUntitledSystemAsksItsNameAndNoBeforeNewDiscards() {
         Principale p;
         const QString file = p.Percorso("SISTEMI", "Mio.LDS");
         std::ofstream(file.toStdString()) << "vecchio";
@@ -381,22 +384,14 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(p.finestra.windowTitle(), QStringLiteral(" Ludomatic 4.0 - Mio"));
         ludo::T_Sistema letto(p.prova.Cartella());
         letto.Carica(file.toStdString());
-    }
 
-    void aDamagedCouponFileLeavesTheCouponAsItWas() {
-        Principale p;
-        p.d().Coupon.Concorso = 12;
-        p.d().Coupon.Squadre[3].Casa = "Torino";
-        const auto file = p.prova.Cartella() / "Schedine" / "rotta.Gsc";
-        std::ofstream(file, std::ios::binary) << "\x05";
-        RispostaFile risposta(file);
-        RispostaMessaggio ok;
-        p.Comando("CaricaSchedina")->trigger();
-        QCOMPARE(risposta.richieste[0].titolo, QStringLiteral("Carica la Schedina"));
-        QCOMPARE(risposta.richieste[0].filtro, QStringLiteral("File di Schedina (*.Gsc)"));
-        QCOMPARE(ok.testi.size(), 1);
-        QCOMPARE(p.d().Coupon.Concorso, 12);
-        QCOMPARE(QString::fromStdString(p.d().Coupon.Squadre[3].Casa), QStringLiteral("Torino"));
+        // "No" before a new system discards the changes.
+        p.Mostra(SistemaDiProva::Primi(12));
+        p.prova.sistema->Modificato = true;
+        QCOMPARE(MessaggiDi([&] { p.Comando("New1")->trigger(); }, QStringLiteral("No")).size(), 1);
+        QCOMPARE(p.d().Pronostico, ludo::Colonna{0});
+        QCOMPARE(TestoDi(p.finestra, "PartiteSelezionate"),
+                 QStringLiteral(" Partite Selezionate : 0"));
     }
 
     void participantsAndPricesReachTheStatusLine() {
