@@ -36,22 +36,18 @@ int CentroSchermo() { return QGuiApplication::primaryScreen()->geometry().center
 class TestTFormSelPartite : public QObject {
     Q_OBJECT
 private slots:
-    void opensOnTheFirstEmptyCell() {
+    // It opens on the first empty cell, the list in two columns with the
+    // coupon's teams highlighted.
+    void opensOnTheFirstEmptyCellWithTheCouponTeamsHighlighted() {
         SistemaDiProva prova;
         for (int c = 0; c < 5; ++c) ludo::SquadraDellaCella(prova.d().Coupon, c) = "Squadra";
+        ludo::SquadraDellaCella(prova.d().Coupon, 7) = "  juventus ";
         TFormSelPartite f(*prova.sistema, Liste());
         QSignalSpy cursore(&f, &TFormSelPartite::CursoreCambiato);
         f.show();
         QCOMPARE(f.Cursore(), 5);
         QCOMPARE(cursore.last().at(0).toInt(), 5);
         QCOMPARE(TestoDi(f, "LabelCella"), QStringLiteral("Partita 3 - Ospite"));
-    }
-
-    void theListIsShownInTwoColumnsWithTheCouponTeamsHighlighted() {
-        SistemaDiProva prova;
-        ludo::SquadraDellaCella(prova.d().Coupon, 7) = "  juventus ";
-        TFormSelPartite f(*prova.sistema, Liste());
-        f.show();
         QCOMPARE(f.SerieMostrata(), ludo::Serie::A);
         QVERIFY(C<QPushButton>(f, "BtnA")->isChecked());
         QCOMPARE(Griglia(f)->columnCount(), 2);
