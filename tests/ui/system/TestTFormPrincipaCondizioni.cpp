@@ -138,17 +138,7 @@ class TestTFormPrincipaCondizioni : public QObject {
                  QStringLiteral("  Colonne Finali : 10 (£ 8.000)"));
     }
 
-    void quadriOpensTheBoardWindowOnTheSystemsBoard() {
-        ConRicalcolo r;
-        DalMenu(r.f(), "Quadri", [](QDialog& w) {
-            static_cast<TFrmQuadro&>(w).Comando(QStringLiteral("Nuova1"))->trigger();
-            Clic(w, "OKBtn");
-        });
-        QVERIFY(r.p.sistema->Modificato);
-        QCOMPARE(r.p.d().Condizioni.Condizione(ludo::CodQuadro).Membri()->size(), 1U);
-    }
-
-    void annullaOrNoChangeLeaveTheSystemAsItWas() {
+    void annullaOrNoChangeLeaveTheSystemAsItWasAndQuadriChangesIt() {
         ConRicalcolo r;
         const std::string prima = Record(r.p.d().Condizioni.Condizione(ludo::CodPariDispari));
         DalMenu(r.f(), "PariDispari", [](QDialog& w) {
@@ -163,6 +153,14 @@ class TestTFormPrincipaCondizioni : public QObject {
         const auto* ricalcolo = r.f().findChild<TFormRicalcoloAutomatico*>();
         QVERIFY(!ricalcolo->InCorso() && !ricalcolo->isVisible());
         QVERIFY(!r.f().Comando(QStringLiteral("PariDispari"))->isChecked());
+
+        // "Quadri" opens the board window on the system's board.
+        DalMenu(r.f(), "Quadri", [](QDialog& w) {
+            static_cast<TFrmQuadro&>(w).Comando(QStringLiteral("Nuova1"))->trigger();
+            Clic(w, "OKBtn");
+        });
+        QVERIFY(r.p.sistema->Modificato);
+        QCOMPARE(r.p.d().Condizioni.Condizione(ludo::CodQuadro).Membri()->size(), 1U);
     }
 
     void anEditMadeInTheWindowsIsSavedAndDevelopedAsTheSameEditInCode() {
