@@ -49,7 +49,7 @@ void Calcola(TFrmCalcGaranzie& f) {
 class TestTFrmCalcGaranzie : public QObject {
     Q_OBJECT
   private slots:
-    void theTablesEqualTheCommandLineForEveryError() {
+    void theTablesEqualTheCommandLineForEveryErrorAndTheShownOneIsPrinted() {
         SistemaDiProva p;
         p.d().Pronostico = SistemaDiProva::Primi(10);
         p.d().Colonne = Sviluppo(SistemaDiProva::Primi(9));
@@ -62,6 +62,7 @@ class TestTFrmCalcGaranzie : public QObject {
         C<QCheckBox>(f, "CBErrori1")->setChecked(true);
         C<QCheckBox>(f, "CBErrori2")->setChecked(true);
         QVERIFY(!C<QCheckBox>(f, "CBCondizioni")->isEnabled());  // only without errors
+        QVERIFY(!C<QPushButton>(f, "StampaBtn")->isEnabled());
         Calcola(f);
         const auto cli = p.Json({"garanzie", "--memoria", lds.string(), "--pronostico",
                                  "1 2 3 4 5 6 7 8 9 10", "--errori", "0,1,2"});
@@ -74,6 +75,13 @@ class TestTFrmCalcGaranzie : public QObject {
         QCOMPARE(f.ChiaveMostrata(), 6);
         QCOMPARE(RigheGriglia(f), GrigliaCli(cli, 6));
         QCOMPARE(C<QProgressBar>(f, "Gauge")->value(), 100);
+
+        // The table shown is printed, the grid's left rule at 60 mm.
+        StampaSuImmagini stampa(100, QSizeF(210, 297));
+        Clic(f, "StampaBtn");
+        QCOMPARE(stampa.superficie->Documenti(), 1);
+        QCOMPARE(stampa.Pagine().size(), 1U);
+        QVERIFY(NeroA(stampa.Pagine().front(), 60, 20, 100));
     }
 
     void aComparisonFileOrTheConditionsGiveTheCommandLineTables() {
@@ -151,22 +159,6 @@ class TestTFrmCalcGaranzie : public QObject {
         Calcola(f);
         QCOMPARE(RigheGriglia(f).front(), (QStringList{"   1", "   0", "   0", "100.000     "}));
         QCOMPARE(TestoDi(f, "LabelStato"), QStringLiteral("Calcolo terminato"));
-    }
-
-    void theShownTableIsPrinted() {
-        SistemaDiProva p;
-        p.d().Pronostico = SistemaDiProva::Primi(9);
-        p.d().Colonne = Sviluppo(SistemaDiProva::Primi(9));
-        StampaSuImmagini stampa(100, QSizeF(210, 297));
-        TFrmCalcGaranzie f(*p.sistema);
-        f.show();
-        QVERIFY(!C<QPushButton>(f, "StampaBtn")->isEnabled());
-        Calcola(f);
-        Clic(f, "StampaBtn");
-        QCOMPARE(stampa.superficie->Documenti(), 1);
-        QCOMPARE(stampa.Pagine().size(), 1U);
-        // The grid's left rule at 60 mm.
-        QVERIFY(NeroA(stampa.Pagine().front(), 60, 20, 100));
     }
 };
 

@@ -16,7 +16,7 @@ bool Attivo(const TFrmImpSv& f, const char* nome) { return C<QWidget>(f, nome)->
 class TestTFrmImpSv : public QObject {
     Q_OBJECT
   private slots:
-    void theReductionControlsDependOnEachOther() {
+    void theReductionAndFileControlsDependOnTheirChoices() {
         SistemaDiProva p;
         TFrmImpSv f(*p.sistema);
         f.show();
@@ -52,6 +52,31 @@ class TestTFrmImpSv : public QObject {
         Clic(f, "CBSviluppoRidotto");
         QVERIFY(!Attivo(f, "SpinDistanza"));
         QVERIFY(!Attivo(f, "CBDistanzaMinima"));
+
+        // The file names are enabled only for files; browsing starts in COLONNE.
+        RispostaFile risposta(QStringLiteral("/altrove/scelto.Col"));
+        QVERIFY(!Attivo(f, "EditFileSorgente") && !Attivo(f, "CercaSorgente"));
+        QVERIFY(!Attivo(f, "EditFileDestinazione") && !Attivo(f, "CercaDestinazione"));
+        Clic(f, "RBFileColonnare");
+        Clic(f, "CercaSorgente");
+        Clic(f, "RBFile");
+        QVERIFY(Attivo(f, "EditFileSorgente") && Attivo(f, "CercaSorgente"));
+        QVERIFY(Attivo(f, "EditFileDestinazione") && Attivo(f, "CercaDestinazione"));
+        Clic(f, "CercaDestinazione");
+        const auto& richieste = risposta.richieste;
+        QCOMPARE(richieste.size(), 2);
+        QCOMPARE(richieste[0].titolo, QStringLiteral("Seleziona il File Colonnare"));
+        QVERIFY(!richieste[0].salva);
+        QCOMPARE(richieste[1].titolo, QStringLiteral("Salva sul File Colonnare"));
+        QVERIFY(richieste[1].salva);
+        for (const auto& r : richieste) {
+            QCOMPARE(r.filtro, QStringLiteral("File Colonnare (*.Col)"));
+            QCOMPARE(r.estensione, QStringLiteral("Col"));
+            QCOMPARE(std::filesystem::path(r.cartella.toStdString()).filename(),
+                     std::filesystem::path("COLONNE"));
+        }
+        QCOMPARE(C<QLineEdit>(f, "EditFileSorgente")->text(),
+                 QStringLiteral("/altrove/scelto.Col"));
     }
 
     void theImprovedReductionIsAFourthChoiceWithItsSeconds() {
@@ -163,36 +188,6 @@ class TestTFrmImpSv : public QObject {
                            d.SviluppoRidotto, int(d.Garanzia), int(d.VinciteMultiple),
                            d.RicalcoloAutomatico, d.CalcoloReale) ==
                 std::tuple(false, std::string("uscita.Col"), false, true, 7, 3, true, false));
-    }
-
-    // The file names are enabled only for files; browsing starts in COLONNE.
-    void theFileNamesAreEnabledOnlyForFilesAndBrowsingUsesTheColumnFolder() {
-        SistemaDiProva p;
-        TFrmImpSv f(*p.sistema);
-        f.show();
-        RispostaFile risposta(QStringLiteral("/altrove/scelto.Col"));
-        QVERIFY(!Attivo(f, "EditFileSorgente") && !Attivo(f, "CercaSorgente"));
-        QVERIFY(!Attivo(f, "EditFileDestinazione") && !Attivo(f, "CercaDestinazione"));
-        Clic(f, "RBFileColonnare");
-        Clic(f, "CercaSorgente");
-        Clic(f, "RBFile");
-        QVERIFY(Attivo(f, "EditFileSorgente") && Attivo(f, "CercaSorgente"));
-        QVERIFY(Attivo(f, "EditFileDestinazione") && Attivo(f, "CercaDestinazione"));
-        Clic(f, "CercaDestinazione");
-        const auto& richieste = risposta.richieste;
-        QCOMPARE(richieste.size(), 2);
-        QCOMPARE(richieste[0].titolo, QStringLiteral("Seleziona il File Colonnare"));
-        QVERIFY(!richieste[0].salva);
-        QCOMPARE(richieste[1].titolo, QStringLiteral("Salva sul File Colonnare"));
-        QVERIFY(richieste[1].salva);
-        for (const auto& r : richieste) {
-            QCOMPARE(r.filtro, QStringLiteral("File Colonnare (*.Col)"));
-            QCOMPARE(r.estensione, QStringLiteral("Col"));
-            QCOMPARE(std::filesystem::path(r.cartella.toStdString()).filename(),
-                     std::filesystem::path("COLONNE"));
-        }
-        QCOMPARE(C<QLineEdit>(f, "EditFileSorgente")->text(),
-                 QStringLiteral("/altrove/scelto.Col"));
     }
 };
 

@@ -69,14 +69,22 @@ class TestTFrmSistAutomatici : public QObject {
         QCOMPARE(stampa.Pagine().size(), pagine);
     }
 
-    void integralSystemsAreRecordedWithTheirCost() {
+    // A print that fails records nothing; one that prints records each
+    // system with its cost.
+    void integralSystemsAreRecordedWithTheirCostOncePrinted() {
         RicevitoriaDiProva p;
-        StampaSuImmagini stampa(60);
         TFrmSistAutomatici f(*p.sistema);
         f.show();
         C<QTabWidget>(f, "Pagine")->setCurrentIndex(1);
         C<QSpinBox>(f, "SESistemi")->setValue(3);
         C<QSpinBox>(f, "SEIntNumeri")->setValue(10);
+        SuperficieSostitutiva = []() -> SuperficieStampa* {
+            throw std::runtime_error("nessuna stampante");
+        };
+        QCOMPARE(MessaggiDi([&] { Stampa(f); }).size(), 1);
+        QVERIFY(p.Archivio().Integrali.empty());
+
+        StampaSuImmagini stampa(60);
         QCOMPARE(TestoDi(f, "LabelCostoInt"),
                  QStringLiteral(" ") + QString::fromStdString(
                                            ludo::TestoValuta(36000, false, FormatoNumeriLocale())));
@@ -126,20 +134,6 @@ class TestTFrmSistAutomatici : public QObject {
         Stampa(f);
         QCOMPARE(stampa.Pagine().size(), std::size_t{2});
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreScritturaGiocate)});
-    }
-
-    void aFailedPrintRecordsNothing() {
-        RicevitoriaDiProva p;
-        TFrmSistAutomatici f(*p.sistema);
-        f.show();
-        SuperficieSostitutiva = []() -> SuperficieStampa* {
-            throw std::runtime_error("nessuna stampante");
-        };
-        RispostaMessaggio risposta;
-        Stampa(f);
-        SuperficieSostitutiva = nullptr;
-        QCOMPARE(risposta.testi.size(), 1);
-        QVERIFY(p.Archivio().Sistemi.empty());
     }
 };
 

@@ -49,7 +49,7 @@ class CartellaListe {
 class TestTFormListaSQ : public QObject {
     Q_OBJECT
   private slots:
-    void theSeriesButtonsShowTheirList() {
+    void theSeriesButtonsShowTheirListAndOkWritesTheEdits() {
         CartellaListe c;
         TFormListaSQ f(c.Cartella());
         f.show();
@@ -66,12 +66,9 @@ class TestTFormListaSQ : public QObject {
         Seleziona(f, QStringLiteral("Gubbio"));
         Clic(f, "BtnCancella");
         QCOMPARE(Titolo(f), QStringLiteral("Serie C2: 0 squadre"));
-    }
 
-    void editsGoInOrderAndOkWritesTheFiles() {
-        CartellaListe c;
-        TFormListaSQ f(c.Cartella());
-        f.show();
+        // Edits go in order, and OK writes the files.
+        Clic(f, "BtnA");
         RispondiNome(QStringLiteral("  Lazio "));
         Clic(f, "BtnAggiungi");
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Lazio", "Milan"}));
@@ -94,9 +91,11 @@ class TestTFormListaSQ : public QObject {
         QCOMPARE(LeggiFile(c.Cartella() / "SquadrA.Txt"),
                  QByteArray("Juventus\r\nLazio\r\nRoma\r\n"));
         QCOMPARE(LeggiFile(c.Cartella() / "SquadrC1.Txt"), QByteArray("Ancona\r\nArezzo\r\n"));
+        QCOMPARE(LeggiFile(c.Cartella() / "SquadrC2.Txt"), QByteArray());
     }
 
-    void aNameWindowGivenUpChangesNothing() {
+    // A name window given up changes nothing; "Annulla" reads the files again.
+    void givingUpChangesNothing() {
         CartellaListe c;
         TFormListaSQ f(c.Cartella());
         f.show();
@@ -109,12 +108,7 @@ class TestTFormListaSQ : public QObject {
         Clic(f, "BtnModifica");
         QCOMPARE(proposto, QStringLiteral("Juventus"));
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
-    }
 
-    void annullaReadsTheFilesAgain() {
-        CartellaListe c;
-        TFormListaSQ f(c.Cartella());
-        f.show();
         Seleziona(f, QStringLiteral("Inter"));
         Clic(f, "BtnCancella");
         Clic(f, "AnnullaBtn");

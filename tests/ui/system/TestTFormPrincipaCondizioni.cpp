@@ -104,10 +104,8 @@ class TestTFormPrincipaCondizioni : public QObject {
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
     void theEntriesOfTheEditorsInTheProgramAreEnabled() {
-        SistemaDiProva p;
-        p.d().Pronostico = SistemaDiProva::Primi(10);
-        const auto finestra = FinestraPrincipale(*p.sistema);
-        TFormPrincipa& f = *finestra;
+        ConRicalcolo r;
+        TFormPrincipa& f = r.f();
         for (const char* nome :
              {"PariDispari", "ConsecutivitaDifferenziata", "DistanzeSpecifiche", "Resti",
               "ColonneFiltro", "FormuleDerivate", "Posizioni", "NumeroSequenze", "Interruzioni",
@@ -119,11 +117,7 @@ class TestTFormPrincipaCondizioni : public QObject {
         QVERIFY(!f.Comando(QStringLiteral("Picchetti"))->isEnabled());
         QVERIFY(C<QAction>(f, "SpeedQuadri")->isEnabled());
         // "Picchetti" waits for a "Picch." value on every match.
-        p.d().Picchetti.fill(10);
-        p.d().Picchetti[31] = 0;
-        f.AggiornaAbilitazioni();
-        QVERIFY(!f.Comando(QStringLiteral("Picchetti"))->isEnabled());
-        p.d().Picchetti[31] = 0.5;
+        r.p.d().Picchetti.fill(0.5);
         f.AggiornaAbilitazioni();
         QVERIFY(f.Comando(QStringLiteral("Picchetti"))->isEnabled());
     }
@@ -144,17 +138,7 @@ class TestTFormPrincipaCondizioni : public QObject {
                  QStringLiteral("  Colonne Finali : 10 (£ 8.000)"));
     }
 
-    void quadriOpensTheBoardWindowOnTheSystemsBoard() {
-        ConRicalcolo r;
-        DalMenu(r.f(), "Quadri", [](QDialog& w) {
-            static_cast<TFrmQuadro&>(w).Comando(QStringLiteral("Nuova1"))->trigger();
-            Clic(w, "OKBtn");
-        });
-        QVERIFY(r.p.sistema->Modificato);
-        QCOMPARE(r.p.d().Condizioni.Condizione(ludo::CodQuadro).Membri()->size(), 1U);
-    }
-
-    void annullaOrNoChangeLeaveTheSystemAsItWas() {
+    void annullaOrNoChangeLeaveTheSystemAsItWasAndQuadriChangesIt() {
         ConRicalcolo r;
         const std::string prima = Record(r.p.d().Condizioni.Condizione(ludo::CodPariDispari));
         DalMenu(r.f(), "PariDispari", [](QDialog& w) {
@@ -169,6 +153,14 @@ class TestTFormPrincipaCondizioni : public QObject {
         const auto* ricalcolo = r.f().findChild<TFormRicalcoloAutomatico*>();
         QVERIFY(!ricalcolo->InCorso() && !ricalcolo->isVisible());
         QVERIFY(!r.f().Comando(QStringLiteral("PariDispari"))->isChecked());
+
+        // "Quadri" opens the board window on the system's board.
+        DalMenu(r.f(), "Quadri", [](QDialog& w) {
+            static_cast<TFrmQuadro&>(w).Comando(QStringLiteral("Nuova1"))->trigger();
+            Clic(w, "OKBtn");
+        });
+        QVERIFY(r.p.sistema->Modificato);
+        QCOMPARE(r.p.d().Condizioni.Condizione(ludo::CodQuadro).Membri()->size(), 1U);
     }
 
     void anEditMadeInTheWindowsIsSavedAndDevelopedAsTheSameEditInCode() {

@@ -36,22 +36,18 @@ int CentroSchermo() { return QGuiApplication::primaryScreen()->geometry().center
 class TestTFormSelPartite : public QObject {
     Q_OBJECT
 private slots:
-    void opensOnTheFirstEmptyCell() {
+    // It opens on the first empty cell, the list in two columns with the
+    // coupon's teams highlighted.
+    void opensOnTheFirstEmptyCellWithTheCouponTeamsHighlighted() {
         SistemaDiProva prova;
         for (int c = 0; c < 5; ++c) ludo::SquadraDellaCella(prova.d().Coupon, c) = "Squadra";
+        ludo::SquadraDellaCella(prova.d().Coupon, 7) = "  juventus ";
         TFormSelPartite f(*prova.sistema, Liste());
         QSignalSpy cursore(&f, &TFormSelPartite::CursoreCambiato);
         f.show();
         QCOMPARE(f.Cursore(), 5);
         QCOMPARE(cursore.last().at(0).toInt(), 5);
         QCOMPARE(TestoDi(f, "LabelCella"), QStringLiteral("Partita 3 - Ospite"));
-    }
-
-    void theListIsShownInTwoColumnsWithTheCouponTeamsHighlighted() {
-        SistemaDiProva prova;
-        ludo::SquadraDellaCella(prova.d().Coupon, 7) = "  juventus ";
-        TFormSelPartite f(*prova.sistema, Liste());
-        f.show();
         QCOMPARE(f.SerieMostrata(), ludo::Serie::A);
         QVERIFY(C<QPushButton>(f, "BtnA")->isChecked());
         QCOMPARE(Griglia(f)->columnCount(), 2);
@@ -87,6 +83,12 @@ private slots:
         QCOMPARE(scritta.count(), 1);
         QCOMPARE(f.Cursore(), 1);
 
+        // The window stands beside the half of the coupon being filled.
+        f.ImpostaCursore(31);
+        QCOMPARE(f.frameGeometry().x(), CentroSchermo() + 40);
+        f.ImpostaCursore(32);
+        QCOMPARE(f.frameGeometry().x() + f.frameGeometry().width(), CentroSchermo() - 40);
+
         f.ImpostaCursore(ludo::CelleSchedina - 1);
         ClicCella(*Griglia(f), 0, 0);
         QCOMPARE(ludo::SquadraDellaCella(prova.d().Coupon, 63), std::string("Inter"));
@@ -108,16 +110,6 @@ private slots:
         QCOMPARE(f.Cursore(), 1);
         Clic(f, "BtnSinistra");
         QCOMPARE(f.Cursore(), 0);
-    }
-
-    void theWindowStandsBesideTheHalfBeingFilled() {
-        SistemaDiProva prova;
-        TFormSelPartite f(*prova.sistema, Liste());
-        Mostra(f);
-        f.ImpostaCursore(31);
-        QCOMPARE(f.frameGeometry().x(), CentroSchermo() + 40);
-        f.ImpostaCursore(32);
-        QCOMPARE(f.frameGeometry().x() + f.frameGeometry().width(), CentroSchermo() - 40);
     }
 };
 

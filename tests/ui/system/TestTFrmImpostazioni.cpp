@@ -12,15 +12,23 @@ namespace fs = std::filesystem;
 class TestTFrmImpostazioni : public QObject {
     Q_OBJECT
 private slots:
-    void okWritesTheConfigurationFile() {
+    void thePricesShowAndOkWritesTheConfigurationFile() {
         SistemaDiProva c;
         ludo::Configurazione& config = c.d().Config;
         TFrmImpostazioni f(config, c.Cartella());
         f.show();
+        QVERIFY(C<QRadioButton>(f, "RBLire")->isChecked());
+        QVERIFY(!C<QSpinBox>(f, "SpinEuro")->isEnabled());
+        QVERIFY(!C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
+        QCOMPARE(C<QSpinBox>(f, "SpinLire")->value(), 800);
+        QCOMPARE(C<QSpinBox>(f, "SpinEuro")->value(), 0);  // 0.41316...
+        QCOMPARE(C<QSpinBox>(f, "SpinCentesimi")->value(), 41);
         C<QLineEdit>(f, "EditSfondo")->setText(QStringLiteral("/sfondi/mare.png"));
         C<QLineEdit>(f, "EditInt")->setText(QStringLiteral("Ricevitoria Rossi"));
         C<QSpinBox>(f, "SpinLire")->setValue(1000);
         Clic(f, "RBEuro");
+        QVERIFY(!C<QSpinBox>(f, "SpinLire")->isEnabled());
+        QVERIFY(C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
         C<QSpinBox>(f, "SpinEuro")->setValue(2);
         C<QSpinBox>(f, "SpinCentesimi")->setValue(5);
         Clic(f, "CBSalvaColonne");
@@ -37,37 +45,9 @@ private slots:
         QVERIFY(salvata == config);
     }
 
-    void annullaChangesNothingAndWritesNothing() {
+    void damagedPricesShowWithinTheirSpinBoxes() {
         SistemaDiProva c;
         ludo::Configurazione& config = c.d().Config;
-        const ludo::Configurazione prima = config;
-        TFrmImpostazioni f(config, c.Cartella());
-        f.show();
-        C<QSpinBox>(f, "SpinLire")->setValue(2000);
-        Clic(f, "RBEuro");
-        Clic(f, "CBRicaricaSchedina");
-        Clic(f, "AnnullaBtn");
-        QVERIFY(config == prima);
-        QVERIFY(!fs::exists(c.Cartella() / "Ludomatic.cfg"));
-    }
-
-    void thePricesShowInTheirSpinBoxes() {
-        SistemaDiProva c;
-        ludo::Configurazione& config = c.d().Config;
-        {
-            TFrmImpostazioni f(config, c.Cartella());
-            f.show();
-            QVERIFY(C<QRadioButton>(f, "RBLire")->isChecked());
-            QVERIFY(!C<QSpinBox>(f, "SpinEuro")->isEnabled());
-            QVERIFY(!C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
-            auto* lire = C<QSpinBox>(f, "SpinLire");
-            QCOMPARE(lire->value(), 800);
-            QCOMPARE(C<QSpinBox>(f, "SpinEuro")->value(), 0);  // 0.41316...
-            QCOMPARE(C<QSpinBox>(f, "SpinCentesimi")->value(), 41);
-            Clic(f, "RBEuro");
-            QVERIFY(!lire->isEnabled());
-            QVERIFY(C<QSpinBox>(f, "SpinCentesimi")->isEnabled());
-        }
         config.PrezzoLire = 50;  // below the range, as a damaged file may hold it
         config.PrezzoEuro = 12.5;
         TFrmImpostazioni f(config, c.Cartella());
@@ -84,10 +64,14 @@ private slots:
         QCOMPARE(TFrmImpostazioni::SeparaEuro(3).centesimi, 0);
     }
 
-    void browsingStartsInTheBackgroundFolder() {
+    // Browsing starts in the background folder; the picture chosen, like
+    // every other change, is stored by OK only: Annulla changes and writes
+    // nothing.
+    void browsingStartsInTheBackgroundFolderAndAnnullaKeepsNothing() {
         SistemaDiProva c;
         fs::create_directory(c.Cartella() / "SFONDI");
         ludo::Configurazione& config = c.d().Config;
+        const ludo::Configurazione prima = config;
         TFrmImpostazioni f(config, c.Cartella());
         f.show();
         RispostaFile risposta(QStringLiteral("/altrove/nuovo.bmp"));
@@ -98,7 +82,13 @@ private slots:
         QCOMPARE(vista.nome, QStringLiteral("irtex67b.Bmp"));
         QVERIFY(!vista.salva);
         QCOMPARE(C<QLineEdit>(f, "EditSfondo")->text(), QStringLiteral("/altrove/nuovo.bmp"));
-        QCOMPARE(config.FileSfondo, ludo::SfondoPredefinito(c.Cartella()));  // only OK stores it
+        QCOMPARE(config.FileSfondo, ludo::SfondoPredefinito(c.Cartella()));
+        C<QSpinBox>(f, "SpinLire")->setValue(2000);
+        Clic(f, "RBEuro");
+        Clic(f, "CBRicaricaSchedina");
+        Clic(f, "AnnullaBtn");
+        QVERIFY(config == prima);
+        QVERIFY(!fs::exists(c.Cartella() / "Ludomatic.cfg"));
     }
 
     void aFileThatCannotBeWrittenIsSaidSo() {

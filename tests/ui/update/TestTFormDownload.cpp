@@ -70,7 +70,7 @@ struct ListeLente {
 class TestTFormDownload : public QObject {
     Q_OBJECT
   private slots:
-    void annullaDuringStepTwoLeavesTheListsAsTheyWere() {
+    void annullaOrAStallDuringStepTwoLeaveTheListsAsTheyWere() {
         ListeLente l;
         const RispostaMessaggio risposta;
         QString stato;
@@ -87,16 +87,13 @@ class TestTFormDownload : public QObject {
         QCOMPARE(esito.stato, Stato::Annullato);
         QVERIFY(risposta.testi.isEmpty());
         QCOMPARE(l.cartella.Squadre(), QStringList(4, QStringLiteral("vecchia\r\n")));
-    }
 
-    void aStalledServerIsToldOnceTheWatchdogFires() {
-        ListeLente l;
-        const RispostaMessaggio risposta;
+        // Again, with the server stalling: told once the watchdog fires.
         AlPassoDue(l.finestra, [&] { l.server.Ftp().Sospendi(); });
-        const auto esito =
+        const auto fermo =
             l.finestra.Aggiorna(l.cartella.Richiesta(TipoAggiornamento::Squadre, l.server.Url()),
                                 std::chrono::seconds(2));
-        QCOMPARE(esito.stato, Stato::Fallito);
+        QCOMPARE(fermo.stato, Stato::Fallito);
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreTrasferimento)});
         QCOMPARE(l.cartella.Squadre(), QStringList(4, QStringLiteral("vecchia\r\n")));
     }
@@ -108,11 +105,9 @@ class TestTFormDownload : public QObject {
         const Cartella c;
         c.ConServer(server);
         const auto principale = FinestraPrincipale(*c.prova.sistema);
-        for (const char* nome : {"AggiornamentoSchedina", "AggiornamentoArchivi",
-                                 "AggiornamentoSquadre", "AggiornamentoLudomatic"}) {
+        // The entries the toolbar stands in for; the others are triggered below.
+        for (const char* nome : {"AggiornamentoSchedina", "AggiornamentoArchivi"})
             QVERIFY2(principale->Comando(QString::fromLatin1(nome))->isEnabled(), nome);
-        }
-        QVERIFY(C<QAction>(*principale, "SpeedSchedina")->isEnabled());
         C<QAction>(*principale, "SpeedSchedina")->trigger();
         QCOMPARE(c.prova.d().Coupon.Concorso, ServerAggiornamento::ConcorsoServito);
         QCOMPARE(C<QTableWidget>(*principale, "GridSquadre1")->item(0, 0)->text(),
