@@ -50,22 +50,18 @@ protected:
     bool SalvaDati(io::BinaryWriter&) const override { return true; }
 };
 
-void metti(TabellaMisura& t, int valore, std::uint8_t stato, std::uint8_t livello = 0) {
-    t.Voci[static_cast<std::size_t>(valore)] = {stato, livello};
-}
-
 // A table of a measure up to massimo with one value in recovery.
 TMisura inRecupero(char link, int valore, std::uint8_t livello, std::int16_t massimo = 8) {
     TMisura m(massimo, false);
     m.Prima.Link = link;
-    metti(m.Prima, valore, InRecupero, livello);
+    accetta(m.Prima, {valore}, InRecupero, livello);
     return m;
 }
 
 // An admitted-error table accepting the given counts.
 TMisura ammessi(std::initializer_list<int> valori) {
     TMisura m(TLink::MassimoErroriAmmessi, false);
-    for (int v : valori) metti(m.Prima, v, Accettato);
+    accetta(m.Prima, valori);
     return m;
 }
 
@@ -105,7 +101,7 @@ TEST(PreparaLink, LevelsAreSummedOncePerLinkOverItsMembers) {
     TCondizioniSistema sistema;
     Finta& prima = nelloSlot(sistema, 1, "\\Prima");
     prima.Tabelle.push_back(inRecupero('B', 3, 2));
-    metti(prima.Tabelle.back().Prima, 5, InRecupero, 2);  // the same level again
+    accetta(prima.Tabelle.back().Prima, {5}, InRecupero, 2);  // the same level again
     Finta& seconda = nelloSlot(sistema, 2, "\\Seconda");
     seconda.Tabelle.push_back(inRecupero('B', 0, 3));
 
@@ -125,19 +121,19 @@ TEST(PreparaLink, EveryTableInRecoveryCountsUnderItsOwnLetter) {
     Finta& c = nelloSlot(sistema, 4, "\\Tabelle");
     TMisura doppia(8, true);
     doppia.Prima.Link = 'C';
-    metti(doppia.Prima, 1, InRecupero, 1);
+    accetta(doppia.Prima, {1}, InRecupero, 1);
     doppia.Seconda.Link = 'A';
-    metti(doppia.Seconda, 8, InRecupero, 4);
+    accetta(doppia.Seconda, {8}, InRecupero, 4);
     c.Tabelle.push_back(doppia);
     c.Tabelle.push_back(inRecupero('C', 2, 1));  // a second member of 'C', level already marked
     TMisura senzaSeconda(8, false);
     senzaSeconda.Seconda.Link = 'D';
-    metti(senzaSeconda.Seconda, 0, InRecupero, 6);  // never tested: no second table
+    accetta(senzaSeconda.Seconda, {0}, InRecupero, 6);  // never tested: no second table
     c.Tabelle.push_back(senzaSeconda);
     c.Tabelle.push_back(inRecupero('F', 9, 1));  // above Massimo 8
     TMisura accettata(8, false);
     accettata.Prima.Link = 'G';
-    metti(accettata.Prima, 4, Accettato);
+    accetta(accettata.Prima, {4});
     c.Tabelle.push_back(accettata);
     TIntervalli intervalli;
     intervalli.Link = 'E';
@@ -405,10 +401,10 @@ TEST(LimitiLink, NoLimitMayAcceptMoreErrorsThanItsMax) {
     EXPECT_FALSE(NessunValoreOltre(punti, 2));
     EXPECT_FALSE(NessunValoreOltre(ammessi({99}), 98));
     EXPECT_FALSE(NessunValoreOltre(ammessi({0}), -1));
-    metti(punti.Prima, 100, Accettato);
+    accetta(punti.Prima, {100});
     EXPECT_TRUE(NessunValoreOltre(punti, 3)) << "entries past Massimo are no values";
     TMisura doppia(8, true);
-    metti(doppia.Seconda, 5, InRecupero, 1);
+    accetta(doppia.Seconda, {5}, InRecupero, 1);
     EXPECT_FALSE(NessunValoreOltre(doppia, 4));
 
     TInsiemeLink insieme;

@@ -403,8 +403,7 @@ TEST_F(Sviluppo, ACopyDevelopsTheSameColumnsAndTheSystemTakesThemWhenTold) {
     d().Pronostico = primi(12);
     d().Fisse = 0x1;
     auto& pari = static_cast<TPariDispari&>(d().Condizioni.Condizione(CodPariDispari));
-    for (int v = 3; v <= 5; ++v)
-        pari.Tabelle[0].Prima.Voci[static_cast<std::size_t>(v)].Stato = Accettato;
+    accetta(pari.Tabelle[0].Prima, {3, 4, 5});
     d().Picchetti[3] = 1.23;
     d().Archivio.InserisciOrdinato(T_Concorso{2024, 1, SerieA, primi(8)});
     auto& quadro = static_cast<TQuadro&>(d().Condizioni.Condizione(CodQuadro));
