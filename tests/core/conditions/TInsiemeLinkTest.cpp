@@ -97,31 +97,13 @@ private:
 
 }  // namespace
 
-TEST(PreparaLink, LevelsAreSummedOncePerLinkOverItsMembers) {
-    TCondizioniSistema sistema;
-    Finta& prima = nelloSlot(sistema, 1, "\\Prima");
-    prima.Tabelle.push_back(inRecupero('B', 3, 2));
-    accetta(prima.Tabelle.back().Prima, {5}, InRecupero, 2);  // the same level again
-    Finta& seconda = nelloSlot(sistema, 2, "\\Seconda");
-    seconda.Tabelle.push_back(inRecupero('B', 0, 3));
-
-    TInsiemeLink insieme;
-    insieme.PreparaLink(sistema);
-    const TLink& b = *insieme.Lettera('B');
-    EXPECT_EQ(b.MassimoErrori, 5);
-    EXPECT_EQ(nomi(b), (std::vector<std::string>{"\\Prima", "\\Seconda"}));
-    EXPECT_EQ(b.Elementi[1].Condizione, &seconda);
-    EXPECT_TRUE(b.LivelloUsato[2] && b.LivelloUsato[3] && !b.LivelloUsato[1]);
-    EXPECT_EQ(insieme.LinkUsate, "B");
-    EXPECT_EQ(insieme.MassimoTotale, 5);
-}
-
+// A link's maximum sums each level used by its members once.
 TEST(PreparaLink, EveryTableInRecoveryCountsUnderItsOwnLetter) {
     TCondizioniSistema sistema;
     Finta& c = nelloSlot(sistema, 4, "\\Tabelle");
     TMisura doppia(8, true);
     doppia.Prima.Link = 'C';
-    accetta(doppia.Prima, {1}, InRecupero, 1);
+    accetta(doppia.Prima, {1, 3}, InRecupero, 1);  // the same level twice
     doppia.Seconda.Link = 'A';
     accetta(doppia.Seconda, {8}, InRecupero, 4);
     c.Tabelle.push_back(doppia);
@@ -141,6 +123,8 @@ TEST(PreparaLink, EveryTableInRecoveryCountsUnderItsOwnLetter) {
     intervalli.Intervalli[1] = {1.0, 2.0, InRecupero, 7};
     intervalli.Intervalli[2] = {3.0, 4.0, InRecupero, 9};  // beyond Numero
     c.Intervalli.push_back(intervalli);
+    Finta& altra = nelloSlot(sistema, 5, "\\Altra");
+    altra.Tabelle.push_back(inRecupero('C', 0, 3));
     Finta& spento = nelloSlot(sistema, 6, "\\Spento");
     spento.Attivato = false;
     spento.Tabelle.push_back(inRecupero('Z', 0, 2));
@@ -150,9 +134,12 @@ TEST(PreparaLink, EveryTableInRecoveryCountsUnderItsOwnLetter) {
     EXPECT_EQ(insieme.LinkUsate, "ACEZ");
     EXPECT_EQ((std::array{insieme.Lettera('A')->MassimoErrori, insieme.Lettera('C')->MassimoErrori,
                           insieme.Lettera('E')->MassimoErrori}),
-              (std::array{4, 1, 7}));
-    EXPECT_EQ(insieme.Lettera('C')->Elementi.size(), 2u);
-    EXPECT_EQ(insieme.MassimoTotale, 4 + 1 + 7 + 2);
+              (std::array{4, 1 + 3, 7}));
+    const TLink& lc = *insieme.Lettera('C');
+    EXPECT_EQ(nomi(lc), (std::vector<std::string>{"\\Tabelle", "\\Tabelle", "\\Altra"}));
+    EXPECT_EQ(lc.Elementi[2].Condizione, &altra);
+    EXPECT_TRUE(lc.LivelloUsato[1] && lc.LivelloUsato[3] && !lc.LivelloUsato[2]);
+    EXPECT_EQ(insieme.MassimoTotale, 4 + 4 + 7 + 2);
 }
 
 TEST(PreparaLink, GroupsGiveTheirMembersAndPreparingAgainStartsOver) {
