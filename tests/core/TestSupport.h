@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the core tests: scratch folders, byte buffers built by
-// hand from a format's layout, column lists and progress sinks. It brings
+// hand from a format's layout, column lists, measure tables and progress
+// sinks. It brings
 // GoogleTest and the standard headers below, so the tests do not repeat them.
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "core/columns/ListaColonne.h"
+#include "core/conditions/TMisura.h"
 #include "core/io/Avanzamento.h"
 #include "core/io/BinaryReader.h"
 #include "core/io/BinaryWriter.h"
@@ -125,6 +127,12 @@ inline void appendShortString(Bytes& b, const std::string& bytes, std::size_t ca
     b.push_back(static_cast<std::uint8_t>(bytes.size()));
     appendText(b, bytes);
     b.insert(b.end(), capacity - bytes.size(), 0);
+}
+
+// Gives the values of a measure table a state (and a recovery level).
+inline void accetta(TabellaMisura& t, std::initializer_list<int> valori,
+                    std::uint8_t stato = Accettato, std::uint8_t livello = 0) {
+    for (int v : valori) t.Voci[static_cast<std::size_t>(v)] = {stato, livello};
 }
 
 // A value of a measure table as a record stores it.

@@ -24,7 +24,6 @@ TEST(Misure, FirstEightNumbers) {
     EXPECT_EQ(MisuraNumeroSequenze(kPrimiOtto), (std::array<int, 5>{0, 0, 0, 0, 0})) << "one run of 8 counts nothing";
     EXPECT_EQ(campi(MisuraDistanzeGlobali(kPrimiOtto)), std::tuple(1, 1, 7));
     EXPECT_EQ(campi(MisuraBaricentri(kPrimiOtto)), std::tuple(4, 5, 4));
-    EXPECT_EQ(MisuraResti(kPrimiOtto, 7), 1);
     EXPECT_EQ(MisuraInterruzioni(kPrimiOtto, 1, 32, false).globali, (Valori{0, 0}));
 }
 
@@ -32,7 +31,6 @@ TEST(Misure, OddNumbersOnly) {
     EXPECT_EQ(MisuraParita(kDispari, 1, 32, true), (Valori{0, 0}));
     EXPECT_EQ(MisuraParita(kDispari, 1, 32, false), (Valori{8, 8}));
     EXPECT_EQ(FormulaDerivata(kDispari), 0);
-    EXPECT_EQ(campi(MisuraInterruzioni(kDispari, 1, 32, false)), std::tuple(Valori{7, 7}, 0, 7));
     EXPECT_EQ(campi(MisuraDistanzeGlobali(kDispari)), std::tuple(2, 2, 14));
 }
 
@@ -75,13 +73,11 @@ TEST(Misure, FilterColumnWithAndWithoutPositionsUpToNumber32) {
     EXPECT_EQ(MisuraColonnaFiltro(col({2, 3, 5, 6}), col({1, 5, 6}), false, true), (Valori{2, 2}));
 }
 
-TEST(Misure, SumsAndPickets) {
-    EXPECT_EQ(MisuraSomma(kPrimiOtto, col({1, 8, 20})), 9.0);
+TEST(Misure, PicchettiOfTwoMatchesMultiplyAsPercentagesOrAdd) {
     std::array<bool, 32> partite{};
     std::array<double, 32> valori{};
     partite[4] = true;
     valori[4] = 50.0;
-    EXPECT_DOUBLE_EQ(MisuraPicchetto(kPrimiOtto, partite, valori, false), 50.0);
     partite[0] = true;
     valori[0] = 20.0;
     EXPECT_DOUBLE_EQ(MisuraPicchetto(kPrimiOtto, partite, valori, false), 10.0);

@@ -18,10 +18,6 @@ using namespace ludo::test;
 
 namespace {
 
-void accetta(TabellaMisura& t, std::initializer_list<int> valori, std::uint8_t stato = Accettato) {
-    for (int v : valori) t.Voci[static_cast<std::size_t>(v)].Stato = stato;
-}
-
 // Accepts every value up to massimo and feeds the "Punti Tra" group campo.
 void accettaDa0A(TabellaMisura& t, int massimo, std::int16_t campo) {
     for (int v = 0; v <= massimo; ++v) t.Voci[static_cast<std::size_t>(v)].Stato = Accettato;

@@ -50,22 +50,18 @@ protected:
     bool SalvaDati(io::BinaryWriter&) const override { return true; }
 };
 
-void metti(TabellaMisura& t, int valore, std::uint8_t stato, std::uint8_t livello = 0) {
-    t.Voci[static_cast<std::size_t>(valore)] = {stato, livello};
-}
-
 // A table of a measure up to massimo with one value in recovery.
 TMisura inRecupero(char link, int valore, std::uint8_t livello, std::int16_t massimo = 8) {
     TMisura m(massimo, false);
     m.Prima.Link = link;
-    metti(m.Prima, valore, InRecupero, livello);
+    accetta(m.Prima, {valore}, InRecupero, livello);
     return m;
 }
 
 // An admitted-error table accepting the given counts.
 TMisura ammessi(std::initializer_list<int> valori) {
     TMisura m(TLink::MassimoErroriAmmessi, false);
-    for (int v : valori) metti(m.Prima, v, Accettato);
+    accetta(m.Prima, valori);
     return m;
 }
 
@@ -101,43 +97,25 @@ private:
 
 }  // namespace
 
-TEST(PreparaLink, LevelsAreSummedOncePerLinkOverItsMembers) {
-    TCondizioniSistema sistema;
-    Finta& prima = nelloSlot(sistema, 1, "\\Prima");
-    prima.Tabelle.push_back(inRecupero('B', 3, 2));
-    metti(prima.Tabelle.back().Prima, 5, InRecupero, 2);  // the same level again
-    Finta& seconda = nelloSlot(sistema, 2, "\\Seconda");
-    seconda.Tabelle.push_back(inRecupero('B', 0, 3));
-
-    TInsiemeLink insieme;
-    insieme.PreparaLink(sistema);
-    const TLink& b = *insieme.Lettera('B');
-    EXPECT_EQ(b.MassimoErrori, 5);
-    EXPECT_EQ(nomi(b), (std::vector<std::string>{"\\Prima", "\\Seconda"}));
-    EXPECT_EQ(b.Elementi[1].Condizione, &seconda);
-    EXPECT_TRUE(b.LivelloUsato[2] && b.LivelloUsato[3] && !b.LivelloUsato[1]);
-    EXPECT_EQ(insieme.LinkUsate, "B");
-    EXPECT_EQ(insieme.MassimoTotale, 5);
-}
-
+// A link's maximum sums each level used by its members once.
 TEST(PreparaLink, EveryTableInRecoveryCountsUnderItsOwnLetter) {
     TCondizioniSistema sistema;
     Finta& c = nelloSlot(sistema, 4, "\\Tabelle");
     TMisura doppia(8, true);
     doppia.Prima.Link = 'C';
-    metti(doppia.Prima, 1, InRecupero, 1);
+    accetta(doppia.Prima, {1, 3}, InRecupero, 1);  // the same level twice
     doppia.Seconda.Link = 'A';
-    metti(doppia.Seconda, 8, InRecupero, 4);
+    accetta(doppia.Seconda, {8}, InRecupero, 4);
     c.Tabelle.push_back(doppia);
     c.Tabelle.push_back(inRecupero('C', 2, 1));  // a second member of 'C', level already marked
     TMisura senzaSeconda(8, false);
     senzaSeconda.Seconda.Link = 'D';
-    metti(senzaSeconda.Seconda, 0, InRecupero, 6);  // never tested: no second table
+    accetta(senzaSeconda.Seconda, {0}, InRecupero, 6);  // never tested: no second table
     c.Tabelle.push_back(senzaSeconda);
     c.Tabelle.push_back(inRecupero('F', 9, 1));  // above Massimo 8
     TMisura accettata(8, false);
     accettata.Prima.Link = 'G';
-    metti(accettata.Prima, 4, Accettato);
+    accetta(accettata.Prima, {4});
     c.Tabelle.push_back(accettata);
     TIntervalli intervalli;
     intervalli.Link = 'E';
@@ -145,6 +123,8 @@ TEST(PreparaLink, EveryTableInRecoveryCountsUnderItsOwnLetter) {
     intervalli.Intervalli[1] = {1.0, 2.0, InRecupero, 7};
     intervalli.Intervalli[2] = {3.0, 4.0, InRecupero, 9};  // beyond Numero
     c.Intervalli.push_back(intervalli);
+    Finta& altra = nelloSlot(sistema, 5, "\\Altra");
+    altra.Tabelle.push_back(inRecupero('C', 0, 3));
     Finta& spento = nelloSlot(sistema, 6, "\\Spento");
     spento.Attivato = false;
     spento.Tabelle.push_back(inRecupero('Z', 0, 2));
@@ -154,9 +134,12 @@ TEST(PreparaLink, EveryTableInRecoveryCountsUnderItsOwnLetter) {
     EXPECT_EQ(insieme.LinkUsate, "ACEZ");
     EXPECT_EQ((std::array{insieme.Lettera('A')->MassimoErrori, insieme.Lettera('C')->MassimoErrori,
                           insieme.Lettera('E')->MassimoErrori}),
-              (std::array{4, 1, 7}));
-    EXPECT_EQ(insieme.Lettera('C')->Elementi.size(), 2u);
-    EXPECT_EQ(insieme.MassimoTotale, 4 + 1 + 7 + 2);
+              (std::array{4, 1 + 3, 7}));
+    const TLink& lc = *insieme.Lettera('C');
+    EXPECT_EQ(nomi(lc), (std::vector<std::string>{"\\Tabelle", "\\Tabelle", "\\Altra"}));
+    EXPECT_EQ(lc.Elementi[2].Condizione, &altra);
+    EXPECT_TRUE(lc.LivelloUsato[1] && lc.LivelloUsato[3] && !lc.LivelloUsato[2]);
+    EXPECT_EQ(insieme.MassimoTotale, 4 + 4 + 7 + 2);
 }
 
 TEST(PreparaLink, GroupsGiveTheirMembersAndPreparingAgainStartsOver) {
@@ -405,10 +388,10 @@ TEST(LimitiLink, NoLimitMayAcceptMoreErrorsThanItsMax) {
     EXPECT_FALSE(NessunValoreOltre(punti, 2));
     EXPECT_FALSE(NessunValoreOltre(ammessi({99}), 98));
     EXPECT_FALSE(NessunValoreOltre(ammessi({0}), -1));
-    metti(punti.Prima, 100, Accettato);
+    accetta(punti.Prima, {100});
     EXPECT_TRUE(NessunValoreOltre(punti, 3)) << "entries past Massimo are no values";
     TMisura doppia(8, true);
-    metti(doppia.Seconda, 5, InRecupero, 1);
+    accetta(doppia.Seconda, {5}, InRecupero, 1);
     EXPECT_FALSE(NessunValoreOltre(doppia, 4));
 
     TInsiemeLink insieme;

@@ -76,7 +76,6 @@ TEST_F(Garanzie, SmallForecastsGiveTheirKnownTables) {
     esito = CalcolaGaranzie(*sistema_, imp, mai);
     EXPECT_EQ(esito.PrimaChiave, 8);
     EXPECT_EQ(esito.Calcolate, (std::array<bool, 3>{true, true, true}));
-    EXPECT_EQ(sistema_->Garanzie.Tabella(7), (TabellaVincite{{7, 2, 0, 1.0}}));
     EXPECT_EQ(sistema_->Garanzie.Contati, 84)
         << "the two-error table is the last one filled: C(9, 6)";
     EXPECT_EQ(mai.fasi,

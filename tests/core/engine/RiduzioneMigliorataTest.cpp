@@ -21,8 +21,6 @@ std::vector<Colonna> colonneDi(Colonna numeri, Colonna fisse = 0) {
     return v;
 }
 
-int comuni(Colonna a, Colonna b) { return std::popcount(a & b); }
-
 std::size_t greedy(const std::vector<Colonna>& sviluppate, int garanzia) {
     ListaColonne l = listaDi(sviluppate);
     RiduzioneOttimizzata(l, 8 - garanzia, NessunAvanzamento(), {});
@@ -69,7 +67,7 @@ TEST(VicinatoColonne, EveryNeighbourOnceWithinTheRadius) {
                 std::multiset<std::size_t> visitate(viste.begin(), viste.end());
                 std::multiset<std::size_t> attese;
                 for (std::size_t j = 0; j < colonne.size(); ++j) {
-                    if (comuni(colonne[i], colonne[j]) >= 8 - raggio) attese.insert(j);
+                    if (NumeriComuni(colonne[i], colonne[j]) >= 8 - raggio) attese.insert(j);
                 }
                 ASSERT_EQ(visitate, attese) << "column " << i << ", radius " << raggio;
                 EXPECT_LE(viste.size(), v.MassimoVicini());
@@ -122,7 +120,7 @@ TEST(OrbiteColonne, OrbitsPartitionTheColumnsAndCoverAsTheirColumnsDo) {
                 bool vicine = false;
                 for (std::size_t x : membri) {
                     for (std::size_t y : o.Colonne(b))
-                        vicine = vicine || comuni(colonne[x], colonne[y]) >= 7;
+                        vicine = vicine || NumeriComuni(colonne[x], colonne[y]) >= 7;
                 }
                 EXPECT_EQ(o.Copre(a, b), vicine) << giro << ": " << a << " " << b;
             }

@@ -3,8 +3,6 @@
 #include "TestSupport.h"
 #include "core/columns/FileColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
-#include "core/conditions/CondizioniReali.h"
-#include "core/conditions/TGruppo.h"
 #include "core/conditions/TQuadro.h"
 #include "core/system/T_Sistema.h"
 
@@ -231,13 +229,6 @@ TEST_F(Sistema, SaveAndLoadGiveBackEverything) {
     auto& pd = static_cast<TPariDispari&>(d.Condizioni.Condizione(CodPariDispari));
     pd.Tabelle[1].Seconda.Voci[2] = {InRecupero, 3};
     pd.Tabelle[1].Seconda.Link = 'K';
-    static_cast<TSomma&>(
-        static_cast<TGruppo&>(d.Condizioni.Condizione(CodGruppoSomme)).NuovoMembro())
-        .Partite = 0xF0;
-    auto& radice = static_cast<TQuadro&>(d.Condizioni.Condizione(CodQuadro));
-    auto* livello2 = static_cast<TQuadro*>(radice.Inserisci(CodQuadro));
-    auto* livello3 = static_cast<TQuadro*>(livello2->Inserisci(CodQuadro));
-    static_cast<TColonnaFiltro*>(livello3->Inserisci(CodColonnaFiltro))->Numeri = col({1, 5, 9});
     d.Link.Link[2].ErroriAmmessiNellaLink.Prima.Voci[1].Stato = Accettato;
     d.Sorgente.FileSorgente = (dir_ / "COLONNE" / "sorgente.Col").string();
     d.Destinazione.Garanzia = 7;
