@@ -73,7 +73,12 @@ bool leggiDefDest(io::BinaryReader& in, DefDest& d, std::int32_t versione) {
     in.read(d.DistMin);
     in.read(d.VinciteMultiple);
     if (!io::readShortString(in, kCapacitaPercorso, d.FileDestinazione)) return false;
-    if (versione < VersioneFile) return true;
+    if (versione < VersioneFile) {
+        const DefDest predefinito;
+        d.RicalcoloAutomatico = predefinito.RicalcoloAutomatico;
+        d.CalcoloReale = predefinito.CalcoloReale;
+        return true;
+    }
     in.read(d.RicalcoloAutomatico);
     return in.read(d.CalcoloReale);
 }

@@ -192,7 +192,10 @@ TEST_F(Sistema, OlderFilesKeepTheNewerDefaultsAndHaveNoColumns) {
     appendLE(b, 0x3FF, 4);  // not columns for an older file: ignored
     T_Sistema s(dir_.path());
     s.Dati->Colonne.Aggiungi(0xFF);
+    // Nothing of the system loaded before survives where the older file has no field.
     s.SpecificaNomi = false;
+    s.Dati->Destinazione.RicalcoloAutomatico = true;
+    s.Dati->Destinazione.CalcoloReale = false;
     s.Carica(scrivi(b));
     EXPECT_EQ(std::tuple(s.VersioneLetta, s.Dati->Destinazione.RicalcoloAutomatico,
                          s.Dati->Destinazione.CalcoloReale, s.SpecificaNomi,
