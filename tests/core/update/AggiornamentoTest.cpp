@@ -153,44 +153,40 @@ TEST_F(AggiornamentoDalServer, FailuresSayWhyAndChangeNothing) {
     fallisce(TipoAggiornamento::Squadre, server.Url(), ludo::MsgParametriNonReperibili);
 }
 
-// The second of four team lists is large and comes slowly: the test acts
-// once its first bytes have arrived.
-class TrasferimentoInterrotto : public ::testing::Test {
-protected:
-    TrasferimentoInterrotto() { server.Servi("archivi/squadrb.txt", std::string(4 << 20, 'b')); }
-
-    EsitoAggiornamento Aggiorna(const std::function<void()>& azione, std::chrono::seconds attesa) {
+// The second of four team lists is large and comes slowly: once its first
+// bytes have arrived the server is killed, or freezes until the watchdog
+// ends the wait, or the user cancels. The folder stays as it was.
+TEST(TrasferimentoInterrotto, KilledStalledOrCancelledDuringStepTwoOfFour) {
+    using Azione = std::function<void(const ServerAggiornamento&, Osservatore&)>;
+    const struct {
+        const char* caso;
+        Azione azione;
+        std::chrono::seconds attesa;
+        Stato stato;
+        std::string messaggio;
+    } casi[] = {
+        {"killed", [](const auto& s, auto&) { s.Ftp().Uccidi(); }, ludo::AttesaMassimaPredefinita,
+         Stato::Fallito, ludo::MsgErroreTrasferimento},
+        {"stalled", [](const auto& s, auto&) { s.Ftp().Sospendi(); }, std::chrono::seconds(2),
+         Stato::Fallito, ludo::MsgErroreTrasferimento},
+        {"cancelled", [](const auto&, auto& o) { o.annulla = true; },
+         ludo::AttesaMassimaPredefinita, Stato::Annullato, ""},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.caso);
+        const ServerAggiornamento server{64 << 10};
+        server.Servi("archivi/squadrb.txt", std::string(4 << 20, 'b'));
+        const Programma p;
+        const auto prima = p.Contenuto();
+        Osservatore o;
         o.passo = 2;
-        o.azione = azione;
-        prima = p.Contenuto();
-        return p.Aggiorna(TipoAggiornamento::Squadre, server.Url(), o, attesa);
+        o.azione = [&] { c.azione(server, o); };
+        const auto esito = p.Aggiorna(TipoAggiornamento::Squadre, server.Url(), o, c.attesa);
+        EXPECT_EQ(esito.stato, c.stato);
+        EXPECT_EQ(esito.messaggio, c.messaggio);
+        EXPECT_EQ(o.fasi.back(), "Passo 2 di 4");
+        EXPECT_EQ(p.Contenuto(), prima);
     }
-
-    ServerAggiornamento server{64 << 10};
-    Programma p;
-    Osservatore o;
-    std::map<fs::path, std::string> prima;
-};
-
-TEST_F(TrasferimentoInterrotto, ServerKilledHalfway) {
-    const auto esito = Aggiorna([this] { server.Ftp().Uccidi(); }, ludo::AttesaMassimaPredefinita);
-    EXPECT_EQ(esito.messaggio, ludo::MsgErroreTrasferimento);
-    EXPECT_EQ(p.Contenuto(), prima);
-}
-
-TEST_F(TrasferimentoInterrotto, StalledServerEndsWithTheWatchdog) {
-    const auto esito = Aggiorna([this] { server.Ftp().Sospendi(); }, std::chrono::seconds(2));
-    EXPECT_EQ(esito.stato, Stato::Fallito);
-    EXPECT_EQ(esito.messaggio, ludo::MsgErroreTrasferimento);
-    EXPECT_EQ(p.Contenuto(), prima);
-}
-
-TEST_F(TrasferimentoInterrotto, CancelDuringStepTwoOfFour) {
-    const auto esito = Aggiorna([this] { o.annulla = true; }, ludo::AttesaMassimaPredefinita);
-    EXPECT_EQ(esito.stato, Stato::Annullato);
-    EXPECT_TRUE(esito.messaggio.empty());
-    EXPECT_EQ(o.fasi.back(), "Passo 2 di 4");
-    EXPECT_EQ(p.Contenuto(), prima);
 }
 
 TEST(Aggiornamento, ServerAddressFromTheLocalFile) {
