@@ -2,9 +2,6 @@
 // of their names: every 8-number column of their numbers that holds their
 // fixed numbers (the first positions) shares the guaranteed points with one
 // of theirs.
-#include <algorithm>
-#include <unordered_set>
-
 #include "TestSupport.h"
 #include "core/checking/Ricevitoria.h"
 #include "core/columns/FileColonne.h"
@@ -12,21 +9,12 @@
 namespace ludo {
 namespace {
 
-// The winning columns holding the fixed positions that no kept column
-// shares punti numbers with: a winning column is covered exactly when one of
-// its subsets of punti numbers lies in a kept column.
-std::size_t scoperte(const std::vector<Colonna>& tenute, Colonna posizioni, Colonna fisse, int punti) {
-    std::unordered_set<Colonna> coperti;
-    for (Colonna k : tenute) {
-        for (Colonna s : test::sottoinsiemi(k, punti)) coperti.insert(s);
-    }
-    std::vector<Colonna> vincenti;
-    test::aggiungiSottoinsiemi(posizioni & ~fisse, 8 - std::popcount(fisse), fisse, vincenti);
-    return static_cast<std::size_t>(std::count_if(vincenti.begin(), vincenti.end(), [&](Colonna v) {
-        const auto parti = test::sottoinsiemi(v, punti);
-        return std::none_of(parti.begin(), parti.end(),
-                            [&](Colonna s) { return coperti.count(s) > 0; });
-    }));
+// The winning columns: every 8-number column of the positions that holds
+// the fixed ones.
+std::vector<Colonna> vincenti(Colonna posizioni, Colonna fisse) {
+    std::vector<Colonna> v;
+    test::aggiungiSottoinsiemi(posizioni & ~fisse, 8 - std::popcount(fisse), fisse, v);
+    return v;
 }
 
 TEST(LibreriaMatrici, OgniMatriceGarantisceCioCheIlNomeDice) {
@@ -49,7 +37,7 @@ TEST(LibreriaMatrici, OgniMatriceGarantisceCioCheIlNomeDice) {
         }
         ASSERT_TRUE(m.garanzia == "1 Sei" || m.garanzia == "1 Sette");
         const int punti = m.garanzia == "1 Sei" ? 6 : 7;
-        EXPECT_EQ(scoperte(tenute, posizioni, fisse, punti), 0u);
+        EXPECT_EQ(test::scoperte(vincenti(posizioni, fisse), tenute, punti), 0u);
 
         const auto descrizione = DescrizioneMatrice(dati, m);
         ASSERT_FALSE(descrizione.empty());
@@ -65,9 +53,9 @@ TEST(LibreriaMatrici, UnaColonnaScopertaSiVede) {
     // 9 numbers, 1 fixed: the columns with the fixed number are the 8 that
     // leave out one of the other 8; one of them shares 7 with each other.
     const Colonna posizioni = 0x1FF;
-    EXPECT_EQ(scoperte({0x0FF}, posizioni, 1, 7), 0u);
-    EXPECT_EQ(scoperte({0x0FF}, posizioni, 1, 8), 7u);
-    EXPECT_EQ(scoperte({}, posizioni, 0, 6), 9u);
+    EXPECT_EQ(test::scoperte(vincenti(posizioni, 1), {0x0FF}, 7), 0u);
+    EXPECT_EQ(test::scoperte(vincenti(posizioni, 1), {0x0FF}, 8), 7u);
+    EXPECT_EQ(test::scoperte(vincenti(posizioni, 0), {}, 6), 9u);
 }
 
 }  // namespace

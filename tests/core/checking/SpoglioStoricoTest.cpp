@@ -73,18 +73,6 @@ TEST(SpoglioStorico, IntervalSelectingNothingLeavesZeros) {
                   (std::array<std::string, 6>{std::to_string(k), "0", "0", "0", "0", "0"}));
 }
 
-TEST(SpoglioStorico, OnlyTheSelectedContestsAreChecked) {
-    const auto a =
-        archivioDi({{2022, 5, SerieA, kA}, {2023, 1, SerieB, kA}, {2023, 2, SerieA, kB}});
-    IntervalloRicerca soloA = tutto(a);
-    soloA.Tipi = SerieA;
-    const auto esito = SpoglioStorico(listaDi({kA}), a, soloA);
-    EXPECT_EQ(esito.Concorsi, 2);
-    ASSERT_EQ(esito.Dettaglio.size(), 2u);
-    EXPECT_EQ(esito.Dettaglio[0].Concorso.NumConcorso, 5);
-    EXPECT_EQ(esito.Dettaglio[1].Concorso.NumConcorso, 2);
-}
-
 TEST(SpoglioStorico, DetailRowTexts) {
     const auto a = archivioDi({{2023, 12, SerieC, kA}, {2023, 13, Altri, kB}});
     ListaColonne l;

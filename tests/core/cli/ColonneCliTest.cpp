@@ -32,11 +32,10 @@ TEST_F(ColonneCli, ConvertsByIndexOrExtensionAndReportsFailures) {
     EXPECT_EQ(e.out, "{\"files_creati\":1,\"messaggio\":\"Conversione terminata con successo.\"}\n");
     EXPECT_EQ(readFile(dir_ / "a.Txt"), bytesOf("1  2  3  4  5  6  7  8  \r\n9  10 11 12 13 14 15 16 "));
 
-    e = lancia({"converti", "--da", "3", "--a", "Col", file("a.b.Col"), "--destinazione", dir_.path().string()});
-    EXPECT_EQ(e.stato, 0);  // a.b.Col -> a.Col is another file
-    e = lancia({"converti", "--da", "3", "--a", "Col", file("a.Col"), "--destinazione", dir_.path().string()});
-    EXPECT_EQ(e.stato, 1);
-    EXPECT_EQ(e.err, "Impossibile convertire il file a.Col. Elaborazione terminata\n");
+    e = lancia({"converti", "--da", "0", "--a", "txt", file("a.Txt"), "--destinazione",
+                dir_.path().string()});
+    EXPECT_EQ(e.stato, 1);  // the file would be its own destination
+    EXPECT_EQ(e.err, "Impossibile convertire il file a.Txt. Elaborazione terminata\n");
     EXPECT_EQ(lancia({"converti", "--da", "gol", "--a", "0", "x", "--destinazione", "."}).stato, 1);
 }
 

@@ -36,12 +36,6 @@ TEST(FrequenzeRitardi, WithoutUpdateNoDelayMovesNotEvenTheHitOne) {
     EXPECT_EQ(t.NumConcorsi(), 3);
 }
 
-TEST(FrequenzeRitardi, MaximumDelayRemembersTheLongestGap) {
-    T_FrequenzeRitardi t(1);
-    for (int v : {1, 0, 0, 0, 1, 0, 1}) t.AggiungiConcorso(v, v, true);
-    EXPECT_EQ(t.ListaPunti(), (std::vector<TElemRFRM>{{4, 1, 1}, {3, 0, 3}}));
-}
-
 TEST(FrequenzeRitardi, GettersFollowLeggiPunti) {
     T_FrequenzeRitardi t(2);
     t.AggiungiConcorso(1, 2, true);

@@ -30,29 +30,6 @@ TEST(ParametriAggiornamento, MissingSectionOrKeyFailsSilently) {
     EXPECT_FALSE(Leggi("").has_value());
 }
 
-TEST(ParametriAggiornamento, FilePlansOfTheFourKinds) {
-    const ludo::TInternet p{"h", "/a", "/s", "/e"};
-    const std::filesystem::path cartella = "/prog";
-    auto piano = ludo::PianoPer(TipoAggiornamento::Archivi, p, cartella);
-    EXPECT_EQ(piano.cartellaServer, "/a");
-    ASSERT_EQ(piano.files.size(), 2U);
-    EXPECT_EQ(std::tuple(piano.files[1].remoto, piano.files[1].scaricato, piano.files[1].finale),
-              std::tuple("archdb.ttg", "/prog/ARCHIVI/archdb.tmp", "/prog/ARCHIVI/archdb.ttg"));
-
-    piano = ludo::PianoPer(TipoAggiornamento::Squadre, p, cartella);
-    ASSERT_EQ(piano.files.size(), 4U);
-    EXPECT_EQ(piano.files[3].scaricato, "/prog/squadrc2.tmp");
-
-    piano = ludo::PianoPer(TipoAggiornamento::Schedina, p, cartella);
-    EXPECT_EQ(piano.cartellaServer, "/s");
-    EXPECT_EQ(piano.files.at(0).scaricato, "/prog/Schedine/_ludomatic.gsc");
-    EXPECT_TRUE(piano.files.at(0).finale.empty());
-
-    piano = ludo::PianoPer(TipoAggiornamento::Programma, p, cartella);
-    EXPECT_EQ(piano.files.at(0).remoto, "ludomatic4p.arc");
-    EXPECT_EQ(piano.files.at(0).scaricato, "/prog/ludomatic4.arc");
-}
-
 TEST(ParametriAggiornamento, DownloadedFilesReplaceTheOldOnes) {
     TempDir dir;
     const auto piano = ludo::PianoPer(TipoAggiornamento::Squadre, {"h", "a", "s", "e"}, dir.path());
