@@ -1,10 +1,8 @@
-#include <tuple>
 
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/archive/ArchivioConcorsi.h"
 #include "core/archive/RegoleIntervallo.h"
-#include "core/io/Errore.h"
 
 using namespace ludo;
 using namespace ludo::test;

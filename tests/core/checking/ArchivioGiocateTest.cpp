@@ -1,9 +1,6 @@
 #include "core/checking/ArchivioGiocate.h"
 
-#include <tuple>
-
 #include "TestSupport.h"
-#include "core/io/Errore.h"
 
 using namespace ludo;
 using namespace ludo::test;

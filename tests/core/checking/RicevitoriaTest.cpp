@@ -1,7 +1,5 @@
 #include "core/checking/Ricevitoria.h"
 
-#include <tuple>
-
 #include "TestSupport.h"
 
 using namespace ludo;

@@ -1,7 +1,6 @@
 #include "core/checking/SistemiAutomatici.h"
 
 #include "TestSupport.h"
-#include "core/io/Errore.h"
 
 namespace ludo {
 namespace {

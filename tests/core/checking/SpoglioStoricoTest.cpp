@@ -2,13 +2,10 @@
 // interval selects, its two tables, the export sheet and the saving of the
 // columns that won.
 
-#include <tuple>
-
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/checking/SpoglioStorico.h"
 #include "core/columns/FileColonne.h"
-#include "core/io/Errore.h"
 
 using namespace ludo;
 using namespace ludo::test;

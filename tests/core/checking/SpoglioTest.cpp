@@ -2,8 +2,6 @@
 // with integral columns expanded, the lines of the violated conditions and
 // the slips of six the column views page through.
 
-#include <algorithm>
-
 #include "SistemaLinkA.h"
 #include "TestSupport.h"
 #include "core/checking/ControlloCondizioni.h"

@@ -1,7 +1,5 @@
 #include "core/coltools/Accorpa.h"
 
-#include <tuple>
-
 #include "TestSupport.h"
 
 using namespace ludo;

@@ -1,11 +1,8 @@
 #include "core/coltools/OperazioniColonne.h"
 
-#include <algorithm>
-
 #include "TestSupport.h"
 #include "core/columns/Colonna.h"
 #include "core/columns/FileColonne.h"
-#include "core/io/Errore.h"
 
 using ludo::Colonna;
 using ludo::Operazione;

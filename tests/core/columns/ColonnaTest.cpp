@@ -1,5 +1,4 @@
 #include <limits>
-#include <tuple>
 
 #include "TestSupport.h"
 #include "core/columns/Colonna.h"

@@ -1,4 +1,3 @@
-#include <tuple>
 
 #include "TestSupport.h"
 

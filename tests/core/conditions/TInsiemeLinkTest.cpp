@@ -1,7 +1,6 @@
 #include <array>
 #include <memory>
 #include <streambuf>
-#include <tuple>
 
 #include "TestSupport.h"
 #include "core/conditions/AnalisiRecuperi.h"

@@ -1,4 +1,3 @@
-#include <tuple>
 
 #include "TestSupport.h"
 #include "core/contests/T_FrequenzeRitardi.h"

@@ -1,5 +1,4 @@
 #include <map>
-#include <tuple>
 
 #include "TestSupport.h"
 #include "core/engine/Garanzie.h"

@@ -1,8 +1,5 @@
-#include <tuple>
 
 #include "TestSupport.h"
-#include "core/io/BinaryReader.h"
-#include "core/io/BinaryWriter.h"
 
 using namespace ludo::io;
 using ludo::test::Bytes;

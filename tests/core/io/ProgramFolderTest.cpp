@@ -1,6 +1,4 @@
 #include "TestSupport.h"
-#include "core/io/Errore.h"
-#include "core/io/ProgramFolder.h"
 
 using namespace ludo::io;
 namespace fs = std::filesystem;

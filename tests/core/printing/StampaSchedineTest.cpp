@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "core/io/Errore.h"
 #include "core/printing/StampaSchedine.h"
 
 namespace ludo {

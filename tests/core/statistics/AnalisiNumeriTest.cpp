@@ -1,12 +1,9 @@
 // Groups of numbers, fixed-number candidates, single-number statistics and
 // the statistical forecast over the selected contests.
 
-#include <tuple>
-
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/archive/ArchivioConcorsi.h"
-#include "core/columns/ListaColonne.h"
 #include "core/statistics/AnalisiNumeri.h"
 #include "core/system/T_Sistema.h"
 

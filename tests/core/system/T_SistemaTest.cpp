@@ -1,4 +1,3 @@
-#include <tuple>
 
 #include "TestSupport.h"
 #include "core/columns/FileColonne.h"
