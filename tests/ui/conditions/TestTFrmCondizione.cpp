@@ -253,21 +253,11 @@ class TestTFrmCondizione : public QObject {
         QCOMPARE(aiuto->PaginaMostrata(), QStringLiteral("resti"));
     }
 
-    void modificaWaitsForTheWindowAndTellsWhatHappened() {
+    // A board opens the board window, and OK on it unchanged is no change.
+    void modificaOfABoardWaitsForTheBoardWindow() {
         ludo::TCondizioniSistema cs;
-        auto& pari = cs.Condizione(ludo::CodPariDispari);
-        QuandoSiApre<QDialog>([](QDialog& f) { Clic(f, "AnnullaBtn"); });
-        EsitoModifica esito = Modifica(pari, nullptr);
-        QVERIFY(!esito.memorizzata && !esito.cambiata);
-
-        QuandoSiApre<QDialog>([](QDialog& f) { Clic(f, "OKBtn"); });
-        esito = Modifica(pari, nullptr);
-        QVERIFY(esito.memorizzata && !esito.cambiata);
-
-        // A board opens the board window.
-        auto& quadro = cs.Condizione(ludo::CodQuadro);
         QuandoSiApre<TFrmQuadro>([](TFrmQuadro& f) { Clic(f, "OKBtn"); });
-        esito = Modifica(quadro, nullptr);
+        const EsitoModifica esito = Modifica(cs.Condizione(ludo::CodQuadro), nullptr);
         QVERIFY(esito.memorizzata && !esito.cambiata);
     }
 };

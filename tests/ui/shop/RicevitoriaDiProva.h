@@ -4,13 +4,17 @@
 // read them back, and the guarantee a set of columns gives on the
 // customer's numbers.
 
+#include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <string>
 
+#include "../controls/ControlliDiProva.h"
 #include "../engine/SistemaDiProva.h"
 #include "core/checking/ArchivioGiocate.h"
 #include "core/columns/Sottoinsiemi.h"
 #include "core/engine/Garanzie.h"
+#include "ui/shop/TFormOrientamento.h"
 
 class RicevitoriaDiProva : public SistemaDiProva {
   public:
@@ -48,4 +52,16 @@ inline int PuntiGarantiti(const ludo::ListaColonne& colonne, ludo::Colonna numer
         minimo = std::min(minimo, punti);
     });
     return minimo;
+}
+
+// Return in the spin box named prints: the orientation asked for is answered
+// with "Stampa". How many times it was asked.
+inline int StampaConInvio(const QWidget& finestra, const char* casella) {
+    int domande = 0;
+    QuandoSiApre<TFormOrientamento>([&](TFormOrientamento& o) {
+        ++domande;
+        Clic(o, "StampaBtn");
+    });
+    QTest::keyClick(C<QSpinBox>(finestra, casella), Qt::Key_Return);
+    return domande;
 }

@@ -10,10 +10,17 @@
 class TestTFormDatiRicevitoria : public QObject {
     Q_OBJECT
   private slots:
-    void okStoresAndSavesTheShopLines() {
+    void annullaLeavesTheShopLinesAndOkStoresAndSavesThem() {
         SistemaDiProva p;
         auto& config = p.d().Config;
         config.DatiRicevitoria = {"Vecchia", "", "", ""};
+        {
+            TFormDatiRicevitoria annullata(config, p.Cartella());
+            QTest::keyClicks(C<QLineEdit>(annullata, "EditCitta"), QStringLiteral("Bari"));
+            Clic(annullata, "AnnullaBtn");
+            QCOMPARE(config.DatiRicevitoria[2], std::string());
+            QVERIFY(!std::filesystem::exists(p.Cartella() / "Ludomatic.cfg"));
+        }
         TFormDatiRicevitoria f(config, p.Cartella());
         f.show();
         QCOMPARE(C<QLineEdit>(f, "EditIntestazione")->text(), QStringLiteral("Vecchia"));
@@ -29,19 +36,6 @@ class TestTFormDatiRicevitoria : public QObject {
         auto letta = ludo::ConfigurazioneIniziale(p.Cartella());
         ludo::CaricaConfigurazione(letta, p.Cartella());
         QCOMPARE(letta.DatiRicevitoria, config.DatiRicevitoria);
-    }
-
-    void annullaLeavesThemAsTheyWere() {
-        SistemaDiProva p;
-        auto& config = p.d().Config;
-        config.DatiRicevitoria = {"Bar Sport", "Via Roma 1", "", ""};
-        TFormDatiRicevitoria f(config, p.Cartella());
-        QTest::keyClicks(C<QLineEdit>(f, "EditCitta"), QStringLiteral("Bari"));
-        Clic(f, "AnnullaBtn");
-        QCOMPARE(config.DatiRicevitoria[2], std::string());
-        auto letta = ludo::ConfigurazioneIniziale(p.Cartella());
-        ludo::CaricaConfigurazione(letta, p.Cartella());
-        QCOMPARE(letta.DatiRicevitoria[2], std::string());
     }
 };
 

@@ -21,12 +21,6 @@ ludo::FormatoRiga Formato(const ludo::TGiocataSchedina& g) {
     return f;
 }
 
-// "Genera e Stampa", answering the orientation with "Stampa".
-void GeneraEStampa(TFormGeneraSchedine& f) {
-    QuandoSiApre<TFormOrientamento>([](TFormOrientamento& o) { Clic(o, "StampaBtn"); });
-    QTest::keyClick(C<QSpinBox>(f, "SESchedine"), Qt::Key_Return);
-}
-
 }  // namespace
 
 class TestTFormGeneraSchedine : public QObject {
@@ -47,7 +41,7 @@ class TestTFormGeneraSchedine : public QObject {
                      QStringLiteral(" ") + QString::fromStdString(ludo::TestoValuta(
                                                costo, false, FormatoNumeriLocale())));
             StampaSuImmagini stampa(60);
-            GeneraEStampa(f);
+            StampaConInvio(f, "SESchedine");
             QCOMPARE(stampa.Pagine().size(), std::size_t{2});  // one page a slip
             const auto archivio = p.Archivio();
             QCOMPARE(archivio.Schedine.size(), registrate + 2);
@@ -65,7 +59,7 @@ class TestTFormGeneraSchedine : public QObject {
         p.d().Pronostico = 0xFF;
         Clic(f, "RBStatistica");
         Clic(f, "CBPronostico");
-        QCOMPARE(MessaggiDi([&] { GeneraEStampa(f); }),
+        QCOMPARE(MessaggiDi([&] { StampaConInvio(f, "SESchedine"); }),
                  QStringList{QString::fromUtf8(ludo::MsgPronosticoInsufficiente)});
         QVERIFY(stampa.Pagine().empty());
         QCOMPARE(p.Archivio().Schedine.size(), registrate);
@@ -84,7 +78,7 @@ class TestTFormGeneraSchedine : public QObject {
         C<QSpinBox>(f, "SESchedine")->setValue(15);
         QVERIFY(!C<QPushButton>(f, "GeneraMemoriaBtn")->isEnabled());
         StampaSuImmagini stampa(60);
-        GeneraEStampa(f);
+        StampaConInvio(f, "SESchedine");
         QCOMPARE(stampa.Pagine().size(), std::size_t{15});
         for (const auto& g : p.Archivio().Schedine) {
             bool trovata = false;

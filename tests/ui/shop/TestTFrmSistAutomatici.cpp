@@ -10,21 +10,9 @@
 #include "../printing/PagineDiProva.h"
 #include "RicevitoriaDiProva.h"
 #include "ui/controls/FormatoLocale.h"
-#include "ui/shop/TFormOrientamento.h"
 #include "ui/shop/TFrmSistAutomatici.h"
 
 namespace {
-
-// "Stampa" from the keyboard; the orientation is asked once and answered.
-int Stampa(TFrmSistAutomatici& f) {
-    int domande = 0;
-    QuandoSiApre<TFormOrientamento>([&](TFormOrientamento& o) {
-        ++domande;
-        Clic(o, "StampaBtn");
-    });
-    QTest::keyClick(C<QSpinBox>(f, "SESistemi"), Qt::Key_Return);
-    return domande;
-}
 
 ludo::Colonna Unione(const ludo::ListaColonne& colonne) {
     ludo::Colonna u = 0;
@@ -52,7 +40,7 @@ class TestTFrmSistAutomatici : public QObject {
         C<QSpinBox>(f, "SENumeri")->setValue(12);
         C<QSpinBox>(f, "SEFisse")->setValue(1);
         Clic(f, "RBGaranzia7");
-        QCOMPARE(Stampa(f), 1);
+        QCOMPARE(StampaConInvio(f, "SESistemi"), 1);
         const auto archivio = p.Archivio();
         QCOMPARE(archivio.Sistemi.size(), std::size_t{2});
         for (const auto& s : archivio.Sistemi) {
@@ -81,14 +69,14 @@ class TestTFrmSistAutomatici : public QObject {
         SuperficieSostitutiva = []() -> SuperficieStampa* {
             throw std::runtime_error("nessuna stampante");
         };
-        QCOMPARE(MessaggiDi([&] { Stampa(f); }).size(), 1);
+        QCOMPARE(MessaggiDi([&] { StampaConInvio(f, "SESistemi"); }).size(), 1);
         QVERIFY(p.Archivio().Integrali.empty());
 
         StampaSuImmagini stampa(60);
         QCOMPARE(TestoDi(f, "LabelCostoInt"),
                  QStringLiteral(" ") + QString::fromStdString(
                                            ludo::TestoValuta(36000, false, FormatoNumeriLocale())));
-        Stampa(f);
+        StampaConInvio(f, "SESistemi");
         const auto archivio = p.Archivio();
         QCOMPARE(archivio.Integrali.size(), std::size_t{3});
         for (const auto& g : archivio.Integrali) QCOMPARE(ludo::NumeroNumeri(g.Maschera), 10);
@@ -113,7 +101,7 @@ class TestTFrmSistAutomatici : public QObject {
         C<QSpinBox>(f, "SECostoMin")->setValue(800);
         C<QSpinBox>(f, "SECostoMax")->setValue(30400);
         RispostaMessaggio nessuno;
-        Stampa(f);
+        StampaConInvio(f, "SESistemi");
         QVERIFY2(nessuno.testi.isEmpty(), qPrintable(nessuno.testi.join(QLatin1Char('|'))));
         const auto archivio = p.Archivio();
         QCOMPARE(archivio.Sistemi.size(), std::size_t{2});
@@ -131,7 +119,7 @@ class TestTFrmSistAutomatici : public QObject {
         C<QTabWidget>(f, "Pagine")->setCurrentIndex(1);
         C<QSpinBox>(f, "SESistemi")->setValue(1);
         RispostaMessaggio risposta;
-        Stampa(f);
+        StampaConInvio(f, "SESistemi");
         QCOMPARE(stampa.Pagine().size(), std::size_t{2});
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgErroreScritturaGiocate)});
     }

@@ -94,19 +94,28 @@ class TestTFormListaSQ : public QObject {
         QCOMPARE(LeggiFile(c.Cartella() / "SquadrC2.Txt"), QByteArray());
     }
 
-    // A name window given up changes nothing; "Annulla" reads the files again.
+    // A name window given up changes nothing, nor does a blank name, which
+    // the window refuses; "Annulla" reads the files again.
     void givingUpChangesNothing() {
         CartellaListe c;
         TFormListaSQ f(c.Cartella());
         f.show();
         Seleziona(f, QStringLiteral("Juventus"));
         QString proposto;
+        QStringList rifiuto;
+        bool rimasta = false;
         QuandoSiApre<TFormEditSQ>([&](TFormEditSQ& edit) {
-            proposto = C<QLineEdit>(edit, "EditNome")->text();
+            auto* nome = C<QLineEdit>(edit, "EditNome");
+            proposto = nome->text();
+            nome->setText(QStringLiteral(" \t "));
+            rifiuto = MessaggiDi([&] { Clic(edit, "OKBtn"); });
+            rimasta = edit.isVisible() && edit.focusWidget() == nome;
             Clic(edit, "AnnullaBtn");
         });
         Clic(f, "BtnModifica");
         QCOMPARE(proposto, QStringLiteral("Juventus"));
+        QCOMPARE(rifiuto, QStringList{"Il Nome della Squadra non è Valido !"});
+        QVERIFY2(rimasta, "the name window waits, with the name box focused");
         QCOMPARE(Mostrati(f), (QStringList{"Inter", "Juventus", "Milan"}));
 
         Seleziona(f, QStringLiteral("Inter"));

@@ -136,6 +136,10 @@ class TestTFormPrincipaCondizioni : public QObject {
         QCOMPARE(r.p.d().Colonne.Conteggio(), 10u);
         QCOMPARE(r.f().findChild<QLabel*>(QStringLiteral("PColonneF"))->text(),
                  QStringLiteral("  Colonne Finali : 10 (£ 8.000)"));
+        // Opening the menu ticks what is effective at that moment.
+        r.p.d().Condizioni.Condizione(ludo::CodPariDispari).Attivato = false;
+        emit C<QMenu>(r.f(), "Condizioni")->aboutToShow();
+        QVERIFY(!r.f().Comando(QStringLiteral("PariDispari"))->isChecked());
     }
 
     void annullaOrNoChangeLeaveTheSystemAsItWasAndQuadriChangesIt() {

@@ -8,13 +8,27 @@
 class TestTFrmPartecipanti : public QObject {
     Q_OBJECT
 private slots:
-    void okWritesCountNamesAndFlag() {
+    void annullaLeavesEverythingAndOkWritesCountNamesAndFlag() {
         SistemaDiProva p;
+        p.sistema->NumeroPartecipanti = 2;
+        p.sistema->NomiPartecipanti = {"Anna", "Bruno"};
+        {
+            TFrmPartecipanti annullata(*p.sistema);
+            annullata.show();
+            C<QSpinBox>(annullata, "SpinPartecipanti")->setValue(9);
+            C<QPlainTextEdit>(annullata, "MemoNomi")->clear();
+            Clic(annullata, "CBSpecificaNomi");
+            Clic(annullata, "AnnullaBtn");
+            QCOMPARE(p.sistema->NumeroPartecipanti, 2);
+            QCOMPARE(p.sistema->NomiPartecipanti, (std::vector<std::string>{"Anna", "Bruno"}));
+            QVERIFY(p.sistema->SpecificaNomi);
+            QVERIFY(!p.sistema->Modificato);
+        }
         TFrmPartecipanti f(*p.sistema);
         f.show();
         QVERIFY(C<QCheckBox>(f, "CBSpecificaNomi")->isChecked());
         auto* spin = C<QSpinBox>(f, "SpinPartecipanti");
-        QCOMPARE(spin->value(), 1);
+        QCOMPARE(spin->value(), 2);
         spin->setValue(3);
         C<QPlainTextEdit>(f, "MemoNomi")->setPlainText(QStringLiteral("Anna\nBruno\nCarla\n"));
         Clic(f, "OKBtn");
@@ -41,22 +55,6 @@ private slots:
         QVERIFY(!p.sistema->SpecificaNomi);
         QCOMPARE(p.sistema->NomiPartecipanti, std::vector<std::string>{"Anna"});
         QVERIFY(p.sistema->Modificato);
-    }
-
-    void annullaLeavesEverything() {
-        SistemaDiProva p;
-        p.sistema->NumeroPartecipanti = 2;
-        p.sistema->NomiPartecipanti = {"Anna", "Bruno"};
-        TFrmPartecipanti f(*p.sistema);
-        f.show();
-        C<QSpinBox>(f, "SpinPartecipanti")->setValue(9);
-        C<QPlainTextEdit>(f, "MemoNomi")->clear();
-        Clic(f, "CBSpecificaNomi");
-        Clic(f, "AnnullaBtn");
-        QCOMPARE(p.sistema->NumeroPartecipanti, 2);
-        QCOMPARE(p.sistema->NomiPartecipanti, (std::vector<std::string>{"Anna", "Bruno"}));
-        QVERIFY(p.sistema->SpecificaNomi);
-        QVERIFY(!p.sistema->Modificato);
     }
 };
 

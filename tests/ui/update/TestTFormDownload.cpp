@@ -129,30 +129,26 @@ class TestTFormDownload : public QObject {
         c.prova.sistema->Modificato = false;
     }
 
-    // A new version that is no valid archive is told; nothing waits to be
-    // installed and the program goes on.
-    void aRefusedNewVersionLeavesTheProgramAsItWas() {
+    // Without a server the menu says where to write it; a new version that
+    // is no valid archive is told; nothing waits to be installed and the
+    // program goes on.
+    void noServerOrARefusedNewVersionLeaveTheProgramAsItWas() {
         const ServerAggiornamento server;
         server.Servi("programma/ludomatic4p.arc", "non è un archivio zip");
-        const Cartella c;
-        c.ConServer(server);
-        const auto principale = FinestraPrincipale(*c.prova.sistema);
-        const RispostaMessaggio risposta;
-        principale->Comando(QStringLiteral("AggiornamentoLudomatic"))->trigger();
-        QCOMPARE(risposta.testi,
-                 QStringList{QString::fromUtf8(ludo::MsgArchivioProgrammaNonValido)});
-        const QDir programma(QCoreApplication::applicationDirPath());
-        QVERIFY(!programma.exists(QString::fromLatin1(ludo::NomeCartellaNuovaVersione)));
-        QVERIFY(!std::filesystem::exists(c.prova.Cartella() / "ludomatic4.arc"));
-    }
-
-    void withoutAServerTheMenuSaysWhereToWriteIt() {
         const Cartella c;
         const auto principale = FinestraPrincipale(*c.prova.sistema);
         const RispostaMessaggio risposta;
         principale->Comando(QStringLiteral("AggiornamentoSquadre"))->trigger();
         QCOMPARE(risposta.testi, QStringList{QString::fromUtf8(ludo::MsgServerNonImpostato)});
         QCOMPARE(c.Squadre(), QStringList(4, QStringLiteral("vecchia\r\n")));
+        c.ConServer(server);
+        principale->Comando(QStringLiteral("AggiornamentoLudomatic"))->trigger();
+        QCOMPARE(risposta.testi,
+                 (QStringList{QString::fromUtf8(ludo::MsgServerNonImpostato),
+                              QString::fromUtf8(ludo::MsgArchivioProgrammaNonValido)}));
+        const QDir programma(QCoreApplication::applicationDirPath());
+        QVERIFY(!programma.exists(QString::fromLatin1(ludo::NomeCartellaNuovaVersione)));
+        QVERIFY(!std::filesystem::exists(c.prova.Cartella() / "ludomatic4.arc"));
     }
 };
 
