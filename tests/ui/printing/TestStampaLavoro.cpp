@@ -114,10 +114,8 @@ private slots:
         ImpostaFontTabulato(ritorno, f);
         QCOMPARE(ritorno.StileFont, imp.StileFont);
         QCOMPARE(ritorno.DimensioneFont, 11);
-        QCOMPARE(NomeStile(0), QStringLiteral("Normale"));
         QCOMPARE(NomeStile(ludo::StileGrassetto | ludo::StileSottolineato), QStringLiteral("Grassetto"));
         QCOMPARE(NomeStile(ludo::StileCorsivo), QStringLiteral("Corsivo"));
-        QCOMPARE(NomeStile(ludo::StileGrassetto | ludo::StileCorsivo), QStringLiteral("Grassetto corsivo"));
     }
 };
 
