@@ -66,12 +66,6 @@ class TestTFrmImpRicerca : public QObject {
              }},
             {ludo::MsgNumeroConcorsoNonValido,
              [](TFrmImpRicerca& f) { Scrivi(f, "SEConcA", QStringLiteral("150")); }},
-            {ludo::MsgNessunConcorsoNellIntervallo,
-             [](TFrmImpRicerca& f) {
-                 Scrivi(f, "SEAnnoDa", QStringLiteral("2025"));
-                 Scrivi(f, "SEConcA", QStringLiteral("9"));
-                 Scrivi(f, "SEConcDa", QStringLiteral("5"));
-             }},
         };
         for (const Caso& caso : casi) {
             auto p = Archivio();

@@ -96,7 +96,8 @@ class TestTFormStampaSchedine : public QObject {
         QCOMPARE(stampa.Pagine().size(), std::size_t{3});
     }
 
-    void printingStoresTheChoicesAndSavesTheConfiguration() {
+    // The choices are stored and saved by a print that succeeds, and only by one.
+    void printingStoresTheChoicesAndAFailedPrintLeavesThemAsTheyWere() {
         Dialogo d(10);
         auto& [s, stampa, f] = d;
         C<QRadioButton>(f, "RBVerticale")->setChecked(true);
@@ -110,21 +111,18 @@ class TestTFormStampaSchedine : public QObject {
         ludo::CaricaConfigurazione(riletta, s.Cartella());
         QCOMPARE(riletta.ImpStampa.ColonnePerSchedina, 5);
         QVERIFY(!riletta.ImpStampa.Orizzontale);
-    }
 
-    void aFailedPrintLeavesTheConfigurationAsItWas() {
-        Dialogo d(10);
-        auto& [s, stampa, f] = d;
+        f.show();
         stampa.superficie->guasto = true;
         C<QSpinBox>(f, "SEColonne")->setValue(2);
         RispostaMessaggio risposta;
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi,
                  QStringList{QString::fromUtf8(ludo::MsgImpossibileStampareSchedine)});
-        QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
-        ludo::Configurazione riletta;
-        ludo::CaricaConfigurazione(riletta, s.Cartella());
-        QCOMPARE(riletta.ImpStampa.ColonnePerSchedina, 6);
+        QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 5);
+        ludo::Configurazione dopo;
+        ludo::CaricaConfigurazione(dopo, s.Cartella());
+        QCOMPARE(dopo.ImpStampa.ColonnePerSchedina, 5);
         QVERIFY(f.isVisible());
 
         C<QRadioButton>(f, "RBTabulato")->setChecked(true);
@@ -137,7 +135,7 @@ class TestTFormStampaSchedine : public QObject {
         };
         Clic(f, "OKBtn");
         QCOMPARE(risposta.testi.last(), QString::fromUtf8(ludo::MsgImpossibileStampareLavoro));
-        QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 6);
+        QCOMPARE(s.d().Config.ImpStampa.ColonnePerSchedina, 5);
     }
 
     void aiutoShowsThePrintingPageOfTheGuide() {

@@ -56,8 +56,6 @@ class TestGruppiEFisse : public QObject {
         for (std::size_t i = 0; i < attese.size(); ++i)
             QCOMPARE(static_cast<const ludo::TColonnaFiltro&>(*quadro.Elenco[prima + i]).Numeri,
                      attese[i]);
-        TFrmCercaFisse dalMenu(p.d().Archivio, p.d().Config.Ricerca.Intervallo);
-        QVERIFY(!C<QPushButton>(dalMenu, "InserisciBtn")->isVisibleTo(&dalMenu));
     }
 
     void theGroupTableIsTheCliTableAndTheGroupGoesIntoTheForecast() {
@@ -107,6 +105,7 @@ class TestGruppiEFisse : public QObject {
         DemoDiProva p;
         TFrmCercaFisse f(p.d().Archivio, p.d().Config.Ricerca.Intervallo);
         f.show();
+        QVERIFY(!C<QPushButton>(f, "InserisciBtn")->isVisible());  // opened from the menu
         {
             StampaSuImmagini stampa;
             Clic(f, "StampaBtn");
