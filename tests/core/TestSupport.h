@@ -1,8 +1,8 @@
 #pragma once
 // Helpers shared by the core tests: scratch folders, byte buffers built by
 // hand from a format's layout, column lists, measure tables and progress
-// sinks. It brings
-// GoogleTest and the standard headers below, so the tests do not repeat them.
+// sinks. It brings GoogleTest and the standard headers below, so the tests do
+// not repeat them.
 
 #include <gtest/gtest.h>
 
