@@ -27,10 +27,6 @@ TEST(ColonneFiltroInserite, ArchivioTraDueStagioniPrendeGliEstremiEScartaLeColon
     IntervalloRicerca i{SerieA, 2019, 2021, 2, 2};  // the types chosen do not matter here
     EXPECT_EQ(ColonneDaArchivio(a, i),
               (std::vector<Colonna>{colonnaN(2), colonnaN(3), colonnaN(4), colonnaN(6), colonnaN(7), colonnaN(8)}));
-    IntervalloRicerca stessa{SerieA, 2020, 2020, 3, 3};
-    EXPECT_EQ(ColonneDaArchivio(a, stessa), std::vector<Colonna>{colonnaN(6)});
-    IntervalloRicerca vuota{SerieA, 2022, 2023, 1, 99};
-    EXPECT_TRUE(ColonneDaArchivio(a, vuota).empty());
 }
 
 TEST(ColonneFiltroInserite, FileColonnareLettoInOrdineOppureErrore) {
