@@ -155,15 +155,14 @@ TEST_F(MisuraCondizioni, RealMeasuresAndTheSystemsMatchValues) {
     somma.Partite = col({1, 8, 20});
     EXPECT_EQ(somma.Misura(kPrimiOtto), 9.0);
     TPicchetto picchetto(&sistema);
-    picchetto.Partite[4] = true;
+    picchetto.Partite[0] = picchetto.Partite[4] = true;
     picchetto.Tipo = 0;
+    sistema.Picchetti[0] = 20.0;
     EXPECT_EQ(picchetto.Misura(kPrimiOtto), 0.0) << "a match worth 0 zeroes the product";
     sistema.Picchetti[4] = 50.0;
-    EXPECT_DOUBLE_EQ(picchetto.Misura(kPrimiOtto), 50.0);
+    EXPECT_DOUBLE_EQ(picchetto.Misura(kPrimiOtto), 10.0);
     picchetto.Tipo = 1;
-    EXPECT_DOUBLE_EQ(picchetto.Misura(kPrimiOtto), 50.0);
-    EXPECT_DOUBLE_EQ(picchetto.Misura(col({9, 10})), 0.0);
-    EXPECT_EQ(TFormuleDerivate::Misura(kMista), 4);
+    EXPECT_DOUBLE_EQ(picchetto.Misura(kPrimiOtto), 70.0);
 }
 
 TEST_F(StatisticheCondizioni, AccumulateAllValuesAndThoseThatPass) {
