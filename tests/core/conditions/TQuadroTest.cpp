@@ -48,19 +48,6 @@ TEST_F(Quadro, AndCountsSwitchedOffMembersAsSatisfied) {
     EXPECT_FALSE(quadro.Verifica(col({9, 10, 11, 12, 13, 14, 15, 16})));
 }
 
-TEST_F(Quadro, NotPassesOnlyWhenEveryEffectiveMemberFails) {
-    auto& a = filtro(quadro, primiOtto, 8);
-    auto& b = filtro(quadro, col({9, 10, 11, 12, 13, 14, 15, 16}), 8);
-    quadro.ApplicaRelazione(RelazioneNot);
-    prepara();
-    EXPECT_FALSE(quadro.Verifica(primiOtto));
-    EXPECT_TRUE(quadro.Verifica(col({20, 21, 22, 23, 24, 25, 26, 27})));
-    a.Attivato = false;
-    b.Attivato = false;
-    prepara();
-    EXPECT_FALSE(quadro.Verifica(col({20, 21, 22, 23, 24, 25, 26, 27}))) << "both count as satisfied";
-}
-
 TEST_F(Quadro, PresetsAndAnEmptyBoard) {
     prepara();
     EXPECT_TRUE(quadro.Effettivo);
