@@ -2,9 +2,7 @@
 // table's range, Modo) and the statistics every type keeps of them.
 
 #include "ArchivioDiProva.h"
-#include "TestSupport.h"
 
-#include "core/archive/ArchivioConcorsi.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"

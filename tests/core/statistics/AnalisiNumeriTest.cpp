@@ -2,8 +2,6 @@
 // the statistical forecast over the selected contests.
 
 #include "ArchivioDiProva.h"
-#include "TestSupport.h"
-#include "core/archive/ArchivioConcorsi.h"
 #include "core/statistics/AnalisiNumeri.h"
 #include "core/system/T_Sistema.h"
 

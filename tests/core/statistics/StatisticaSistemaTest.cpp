@@ -3,7 +3,6 @@
 
 #include <memory>
 #include <set>
-#include <tuple>
 
 #include "ArchivioDiProva.h"
 #include "core/statistics/StatisticaSistema.h"

@@ -8,7 +8,6 @@
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"
 #include "core/conditions/TGruppo.h"
-#include "core/io/Errore.h"
 #include "core/statistics/TGestoreGrDati.h"
 #include "core/system/T_Sistema.h"
 
