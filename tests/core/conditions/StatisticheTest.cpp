@@ -96,7 +96,9 @@ TEST_F(MisuraCondizioni, EachTableMeasuresOverItsOwnRange) {
               (std::vector<Valori>{{4, 3}, {2, 1}, {4, 0}}));
 
     TVortice vortice(&sistema);
-    vortice.Tabelle[0].Da = 3;  // direct vortex over positions 3..6
+    // The direct vortex over positions 3..6 (signs 1 2 2 1): found at 6,
+    // missed, found at 4, missed.
+    vortice.Tabelle[0].Da = 3;
     vortice.Tabelle[0].A = 6;
     const Colonna c2112 = col({1, 2, 4, 5, 7, 8, 10, 11});
     EXPECT_EQ(primi(vortice.Misura(c2112), 4),
@@ -122,7 +124,7 @@ TEST_F(MisuraCondizioni, EachTableMeasuresOverItsOwnRange) {
 TEST_F(MisuraCondizioni, NumberMeasuresInTableOrder) {
     TDistanzeGlobali distanze(&sistema);
     EXPECT_EQ(primi(distanze.Misura(kMista), 3), (std::vector<Valori>{{1, 0}, {8, 0}, {20, 0}}));
-    TBaricentri baricentri(&sistema);
+    TBaricentri baricentri(&sistema);  // 76 / 8, 42 / 4, 34 / 4
     EXPECT_EQ(primi(baricentri.Misura(kMista), 3), (std::vector<Valori>{{9, 0}, {10, 0}, {8, 0}}));
     TPosizioni posizioni(&sistema);
     EXPECT_EQ(posizioni.Misura(kMista)[4], (Valori{8, 0}));
