@@ -107,9 +107,6 @@ TEST(Ricevitoria, AutomaticCandidatesAndMatrixNames) {
 
     EXPECT_EQ(NomeMatriceAutomatica(9, 0, 6), "09F0B1.col");
     EXPECT_EQ(NomeMatriceAutomatica(20, 2, 7), "20F2R1.col");
-    const auto letta = LeggiNomeMatrice(NomeMatriceAutomatica(20, 2, 7));
-    ASSERT_TRUE(letta.has_value());
-    EXPECT_EQ(letta->garanzia, "1 Sette");
 }
 
 TEST(Ricevitoria, RidFileLayout) {
