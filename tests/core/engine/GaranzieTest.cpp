@@ -15,11 +15,10 @@ struct Riferimento {
     std::map<std::tuple<int, int, int>, int> conteggi;
     int contati = 0;
 };
-Riferimento contaUnoAUno(const std::vector<Colonna>& colonne, const std::vector<Colonna>& risultati,
-                         Colonna fisse = 0) {
+Riferimento contaUnoAUno(const std::vector<Colonna>& colonne,
+                         const std::vector<Colonna>& risultati) {
     Riferimento r;
     for (const Colonna ris : risultati) {
-        if ((ris & fisse) != fisse) continue;
         ++r.contati;
         int p[9] = {};
         for (const Colonna c : colonne) {
