@@ -7,7 +7,6 @@
 #include "core/conditions/Misure.h"
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TQuadro.h"
-#include "core/engine/Riduzione.h"
 #include "core/engine/RiduzioneMigliorata.h"
 #include "core/engine/Sviluppo.h"
 #include "core/system/T_Sistema.h"
