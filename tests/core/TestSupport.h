@@ -98,6 +98,14 @@ inline std::vector<Colonna> colonneDiOtto(Colonna insieme) {
     return v;
 }
 
+// Every 8-number column of numeri that holds all of fisse, in lexicographic
+// order of the numbers.
+inline std::vector<Colonna> colonneDi(Colonna numeri, Colonna fisse = 0) {
+    std::vector<Colonna> v;
+    aggiungiSottoinsiemi(numeri & ~fisse, 8 - std::popcount(fisse), fisse, v);
+    return v;
+}
+
 // How many of the developed columns no kept column shares garanzia numbers with.
 inline std::size_t scoperte(const std::vector<Colonna>& sviluppate,
                             const std::vector<Colonna>& tenute, int garanzia) {

@@ -9,14 +9,6 @@
 namespace ludo {
 namespace {
 
-// The winning columns: every 8-number column of the positions that holds
-// the fixed ones.
-std::vector<Colonna> vincenti(Colonna posizioni, Colonna fisse) {
-    std::vector<Colonna> v;
-    test::aggiungiSottoinsiemi(posizioni & ~fisse, 8 - std::popcount(fisse), fisse, v);
-    return v;
-}
-
 TEST(LibreriaMatrici, OgniMatriceGarantisceCioCheIlNomeDice) {
     const std::filesystem::path dati = LUDO_DATA_DIR;
     const auto elenco = ElencoMatrici(dati);
@@ -37,7 +29,7 @@ TEST(LibreriaMatrici, OgniMatriceGarantisceCioCheIlNomeDice) {
         }
         ASSERT_TRUE(m.garanzia == "1 Sei" || m.garanzia == "1 Sette");
         const int punti = m.garanzia == "1 Sei" ? 6 : 7;
-        EXPECT_EQ(test::scoperte(vincenti(posizioni, fisse), tenute, punti), 0u);
+        EXPECT_EQ(test::scoperte(test::colonneDi(posizioni, fisse), tenute, punti), 0u);
 
         const auto descrizione = DescrizioneMatrice(dati, m);
         ASSERT_FALSE(descrizione.empty());
@@ -53,9 +45,9 @@ TEST(LibreriaMatrici, UnaColonnaScopertaSiVede) {
     // 9 numbers, 1 fixed: the columns with the fixed number are the 8 that
     // leave out one of the other 8; one of them shares 7 with each other.
     const Colonna posizioni = 0x1FF;
-    EXPECT_EQ(test::scoperte(vincenti(posizioni, 1), {0x0FF}, 7), 0u);
-    EXPECT_EQ(test::scoperte(vincenti(posizioni, 1), {0x0FF}, 8), 7u);
-    EXPECT_EQ(test::scoperte(vincenti(posizioni, 0), {}, 6), 9u);
+    EXPECT_EQ(test::scoperte(test::colonneDi(posizioni, 1), {0x0FF}, 7), 0u);
+    EXPECT_EQ(test::scoperte(test::colonneDi(posizioni, 1), {0x0FF}, 8), 7u);
+    EXPECT_EQ(test::scoperte(test::colonneDi(posizioni, 0), {}, 6), 9u);
 }
 
 }  // namespace

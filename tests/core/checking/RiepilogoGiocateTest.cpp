@@ -1,9 +1,8 @@
 #include "core/checking/RiepilogoGiocate.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 
+#include "TestSupport.h"
 #include "core/checking/PesiRicevitoria.h"
 
 using ludo::TArchivioGiocate;

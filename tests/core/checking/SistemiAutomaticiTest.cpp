@@ -7,13 +7,6 @@ namespace {
 
 using test::col;
 
-// A matrix file of the library written byte by byte: 4 little-endian bytes a column.
-void ScriviMatrice(const std::filesystem::path& cartella, const std::string& nome,
-                   const std::vector<Colonna>& colonne) {
-    std::filesystem::create_directories(cartella / "Matrici");
-    test::writeFile(cartella / "Matrici" / nome, test::maschereLE(colonne));
-}
-
 TGenColonneCasuali GeneratoreUniforme(std::uint32_t seme) {
     TGenColonneCasuali g(seme);
     EXPECT_TRUE(g.Imposta(true, false, false, false, DatiPesi{}));
@@ -42,10 +35,11 @@ TEST(SistemiAutomatici, UnIntegraleEUnaColonnaSolaConLaSuaCedolina) {
 }
 
 TEST(SistemiAutomatici, UnRidottoApplicaLaMatriceDellaLibreriaAiNumeriEstratti) {
-    test::TempDir cartella;
+    test::CartellaProgramma cartella;
     // Positions of a 9-number matrix: leave out 9, then 1, then 5.
-    ScriviMatrice(cartella.path(), "09F1B1.col",
-                  {col({1, 2, 3, 4, 5, 6, 7, 8}), col({2, 3, 4, 5, 6, 7, 8, 9}), col({1, 2, 3, 4, 6, 7, 8, 9})});
+    test::writeFile(cartella / "Matrici" / "09F1B1.col",
+                    test::maschereLE({col({1, 2, 3, 4, 5, 6, 7, 8}), col({2, 3, 4, 5, 6, 7, 8, 9}),
+                                      col({1, 2, 3, 4, 6, 7, 8, 9})}));
     auto g = GeneratoreUniforme(11);
     const ImpostazioniCedolina euro{0.5, true, false, 33, {}};
     const auto s = PreparaSistemaAutomatico(cartella.path(), g, {9, 1, 6, 1}, euro);

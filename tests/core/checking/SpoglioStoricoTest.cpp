@@ -5,7 +5,6 @@
 #include "ArchivioDiProva.h"
 #include "TestSupport.h"
 #include "core/checking/SpoglioStorico.h"
-#include "core/columns/FileColonne.h"
 
 using namespace ludo;
 using namespace ludo::test;

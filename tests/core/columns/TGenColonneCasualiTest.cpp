@@ -19,8 +19,6 @@ struct StatisticheFinte : FonteStatistiche {
     [[nodiscard]] int Ritardo(int n) const override { return fr.contains(n) ? fr.at(n).second : 0; }
 };
 
-constexpr Colonna kPrimiDieci = 0x3FFu;
-
 }  // namespace
 
 // Uniform weights, or the forecast's only; Picch. values truncated and kept
@@ -88,7 +86,7 @@ TEST(TGenColonneCasuali, ForecastOnlyStatisticsNeedTenWeightedForecastNumbers) {
     for (int n = 1; n <= 12; ++n) stat.fr[n] = {2, 1};  // 2.5 -> 2
     DatiPesi dati;
     dati.statistiche = &stat;
-    dati.pronostico = kPrimiDieci;
+    dati.pronostico = test::primi(10);
     TGenColonneCasuali gen(1);
     EXPECT_TRUE(gen.Imposta(false, false, true, true, dati));
     EXPECT_EQ(gen.Cumulata[32], 20) << "11 and 12 are outside the forecast";

@@ -15,11 +15,10 @@ struct Riferimento {
     std::map<std::tuple<int, int, int>, int> conteggi;
     int contati = 0;
 };
-Riferimento contaUnoAUno(const std::vector<Colonna>& colonne, const std::vector<Colonna>& risultati,
-                         Colonna fisse = 0) {
+Riferimento contaUnoAUno(const std::vector<Colonna>& colonne,
+                         const std::vector<Colonna>& risultati) {
     Riferimento r;
     for (const Colonna ris : risultati) {
-        if ((ris & fisse) != fisse) continue;
         ++r.contati;
         int p[9] = {};
         for (const Colonna c : colonne) {
@@ -44,9 +43,6 @@ void atteseUguali(const TabellaVincite& t, const Riferimento& r) {
 class Garanzie : public ::testing::Test {
   protected:
     DatiSistema& d() { return *sistema_->Dati; }
-    void scriviCol(const std::string& nome, const std::vector<Colonna>& maschere) {
-        writeFile(dir_ / "COLONNE" / nome, maschereLE(maschere));
-    }
     CartellaProgramma dir_;
     std::unique_ptr<T_Sistema> sistema_ = std::make_unique<T_Sistema>(dir_.path());
 };
@@ -120,8 +116,8 @@ TEST_F(Garanzie, ComparisonFilesAndExpandedColumnFiles) {
     const Colonna vincente = col({2, 5, 7, 11, 13, 17, 19, 23});
     const std::vector<Colonna> risultati = {vincente, col({1, 3, 4, 6, 8, 9, 10, 12}),
                                             col({2, 5, 7, 11, 13, 17, 29, 30})};
-    scriviCol("dieci.Col", {dieci});
-    scriviCol("vincente.Col", risultati);
+    writeFile(dir_ / "COLONNE" / "dieci.Col", maschereLE({dieci}));
+    writeFile(dir_ / "COLONNE" / "vincente.Col", maschereLE(risultati));
     // Every error asked for, which a comparison file does not use.
     ImpostazioniGaranzie imp{false, "dieci.Col", false, "vincente.Col", false, {true, true, true}};
     const auto esito = CalcolaGaranzie(*sistema_, imp, NessunAvanzamento());

@@ -14,13 +14,6 @@ using namespace ludo::test;
 
 namespace {
 
-// Every column of 8 of the numbers in the mask that holds all of fisse.
-std::vector<Colonna> colonneDi(Colonna numeri, Colonna fisse = 0) {
-    std::vector<Colonna> v;
-    aggiungiSottoinsiemi(numeri & ~fisse, 8 - std::popcount(fisse), fisse, v);
-    return v;
-}
-
 std::size_t greedy(const std::vector<Colonna>& sviluppate, int garanzia) {
     ListaColonne l = listaDi(sviluppate);
     RiduzioneOttimizzata(l, 8 - garanzia, NessunAvanzamento(), {});

@@ -7,7 +7,6 @@
 #include "core/conditions/Misure.h"
 #include "core/conditions/TGruppo.h"
 #include "core/conditions/TQuadro.h"
-#include "core/engine/Riduzione.h"
 #include "core/engine/RiduzioneMigliorata.h"
 #include "core/engine/Sviluppo.h"
 #include "core/system/T_Sistema.h"
@@ -55,7 +54,7 @@ std::vector<Colonna> riduzioneDiRiferimento(const std::vector<Colonna>& colonne,
     return {tenute.begin(), tenute.end()};
 }
 
-// Cancels as AnnullaDopo does and records what it is told.
+// Cancels as AnnullaDopo does, answers No and records what it is told.
 class Finestra : public InterfacciaSviluppo {
   public:
     explicit Finestra(int annullaDopo = -1) : annulla_(annullaDopo) {}
@@ -64,7 +63,7 @@ class Finestra : public InterfacciaSviluppo {
     void Errore(std::string_view m) override { errori.emplace_back(m); }
     bool Conferma(std::string_view) override {
         ++domande;
-        return risposta;
+        return false;
     }
     void AggiornaCond(std::int64_t, std::int64_t finali, bool finale,
                       std::int64_t esaminate) override {
@@ -81,7 +80,6 @@ class Finestra : public InterfacciaSviluppo {
     std::vector<std::string> errori;
     std::pair<std::int64_t, std::int64_t> ultimo{-1, -1};
     int domande = 0;
-    bool risposta = false;
     std::int64_t fattoRidOtt = 0;
     std::vector<std::int64_t> finaliRidOtt;
 

@@ -1,9 +1,6 @@
 #include "core/engine/TestiSviluppo.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <tuple>
+#include "TestSupport.h"
 
 namespace ludo {
 namespace {
