@@ -2,8 +2,6 @@
 // worked out by hand, read back, and recomputed when the file is short.
 
 #include "ArchivioDiProva.h"
-#include "TestSupport.h"
-#include "core/archive/ArchivioConcorsi.h"
 
 using namespace ludo;
 using namespace ludo::test;

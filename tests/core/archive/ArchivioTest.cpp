@@ -1,7 +1,4 @@
-
 #include "ArchivioDiProva.h"
-#include "TestSupport.h"
-#include "core/archive/ArchivioConcorsi.h"
 #include "core/archive/RegoleIntervallo.h"
 
 using namespace ludo;

@@ -1,10 +1,7 @@
 // The archive view's table: header blocks of the ticked families and the
 // values of each contest row.
 
-#include <tuple>
-
 #include "ArchivioDiProva.h"
-#include "core/archive/ArchivioConcorsi.h"
 #include "core/archive/VistaArchivio.h"
 
 using namespace ludo;

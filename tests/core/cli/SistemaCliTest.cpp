@@ -5,7 +5,6 @@
 #include "SistemaLinkA.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/TQuadro.h"
-#include "core/system/Configurazione.h"
 
 using namespace ludo;
 using namespace ludo::test;

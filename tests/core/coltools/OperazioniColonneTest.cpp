@@ -1,7 +1,6 @@
 #include "core/coltools/OperazioniColonne.h"
 
 #include "TestSupport.h"
-#include "core/columns/Colonna.h"
 #include "core/columns/FileColonne.h"
 
 using ludo::Colonna;
