@@ -1,7 +1,6 @@
 // ludomatic-cli aggiorna against a real FTP server on the loopback address.
 
 #include "CliSupport.h"
-#include "TestSupport.h"
 #include "core/update/Aggiornamento.h"
 #include "ftp/ServerAggiornamento.h"
 

@@ -3,7 +3,6 @@
 
 #include "ArchivioDiProva.h"
 #include "CliSupport.h"
-#include "core/columns/FileColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/CondizioniReali.h"
 #include "core/conditions/CondizioniSchema.h"

@@ -43,30 +43,18 @@ TEST(Conversione, DestinationNames) {
     EXPECT_EQ(ludo::NomeDestinazione("senza", FormatoColonne::Bgp), "senza.Bgp");
 }
 
-TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
+TEST(Conversione, BytesOfEveryFormatWrittenAndReadBack) {
     const std::vector<Colonna> due = {kA, kB};
-    // Stg: 8 number bytes a column.
-    const Bytes stg = {1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12};
-    EXPECT_EQ(WriteAll(due, FormatoColonne::Stg), stg);
-
-    // Omnia: records of 10 bytes, then the count of distinct numbers and 5 zeros.
-    const Bytes omnia = {1,  2, 3, 4, 5, 6,  7,  8,  0, 0,  // column 1
-                         5,  6, 7, 8, 9, 10, 11, 12, 0, 0,  // column 2
-                         12, 0, 0, 0, 0, 0};
-    EXPECT_EQ(WriteAll(due, FormatoColonne::Omnia), omnia);
-
     // Cln: sets, then distinct count, 0, 1, 0 and the column count.
     Bytes cln = maschereLE({kA, kB, kC});
     appendBytes(cln, {13, 0, 1, 0});
     appendLE(cln, 3, 4);
-    EXPECT_EQ(WriteAll({kA, kB, kC}, FormatoColonne::Cln), cln);
 
     // XGol: the signature and 9 zeros, then the sets.
     Bytes xgol;
     appendText(xgol, "XgolCOL");
     xgol.insert(xgol.end(), 9, 0);
     appendBytes(xgol, maschereLE(due));
-    EXPECT_EQ(WriteAll(due, FormatoColonne::XGol), xgol);
 
     // Ctl: 1..30, 30, zeros to 616 bytes with the count at 367 and 374;
     // records of the set, 8 and 0.
@@ -80,23 +68,30 @@ TEST(Conversione, BytesOfEveryBinaryFormatAsWritten) {
         appendLE(ctl, c, 4);
         appendBytes(ctl, {8, 0});
     }
-    EXPECT_EQ(WriteAll(due, FormatoColonne::Ctl), ctl);
 
-    // Bgp: one byte 8, then number bytes.
-    Bytes bgp = {8, 1, 2, 3, 4, 5, 6, 7, 8};
-    EXPECT_EQ(WriteAll({kA}, FormatoColonne::Bgp), bgp);
-
-    // Col: the sets, nothing else; text lines of 3-character fields, CR LF between.
-    EXPECT_EQ(WriteAll({kA}, FormatoColonne::Col), maschereLE({kA}));
-    EXPECT_EQ(WriteAll(due, FormatoColonne::Txt),
-              bytesOf("1  2  3  4  5  6  7  8  \r\n5  6  7  8  9  10 11 12 "));
+    const std::vector<std::tuple<FormatoColonne, std::vector<Colonna>, Bytes>> casi = {
+        // Stg: 8 number bytes a column.
+        {FormatoColonne::Stg, due, {1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12}},
+        // Omnia: records of 10 bytes, then the count of distinct numbers and 5 zeros.
+        {FormatoColonne::Omnia, due, {1,  2, 3, 4, 5, 6,  7,  8,  0, 0,  // column 1
+                                      5,  6, 7, 8, 9, 10, 11, 12, 0, 0,  // column 2
+                                      12, 0, 0, 0, 0, 0}},
+        {FormatoColonne::Cln, {kA, kB, kC}, cln},
+        {FormatoColonne::XGol, due, xgol},
+        {FormatoColonne::Ctl, due, ctl},
+        // Bgp: one byte 8, then number bytes.
+        {FormatoColonne::Bgp, {kA}, {8, 1, 2, 3, 4, 5, 6, 7, 8}},
+        // Col: the sets, nothing else; text lines of 3-character fields, CR LF between.
+        {FormatoColonne::Col, {kA}, maschereLE({kA})},
+        {FormatoColonne::Txt, due, bytesOf("1  2  3  4  5  6  7  8  \r\n5  6  7  8  9  10 11 12 ")},
+    };
+    for (const auto& [formato, colonne, bytes] : casi) {
+        EXPECT_EQ(WriteAll(colonne, formato), bytes) << static_cast<int>(formato);
+        EXPECT_EQ(ReadAll(bytes, formato), colonne) << static_cast<int>(formato);
+    }
 }
 
 TEST(Conversione, ReadersSkipHeadersAndTrailers) {
-    Bytes cln = maschereLE({kA, kB, kC});
-    appendBytes(cln, {13, 0, 1, 0, 3, 0, 0, 0});
-    EXPECT_EQ(ReadAll(cln, FormatoColonne::Cln), (std::vector<Colonna>{kA, kB, kC}));
-
     Bytes omnia = {1, 2, 3, 4, 5, 6, 7, 8, 9, 9};
     appendBytes(omnia, {8, 0, 0, 0, 0, 0});
     EXPECT_EQ(ReadAll(omnia, FormatoColonne::Omnia), (std::vector<Colonna>{kA}));
@@ -110,9 +105,6 @@ TEST(Conversione, ReadersSkipHeadersAndTrailers) {
     appendLE(xgol, kC, 4);
     xgol.push_back(1);  // a stray byte ends the reading
     EXPECT_EQ(ReadAll(xgol, FormatoColonne::XGol), (std::vector<Colonna>{kC}));
-
-    const Bytes stg = {1, 2, 3, 4, 5, 6, 7, 8, 5, 6, 7, 8, 9, 10, 11, 12};
-    EXPECT_EQ(ReadAll(stg, FormatoColonne::Stg), (std::vector<Colonna>{kA, kB}));
 
     // A zero byte stands for number 32; a byte wraps modulo 32.
     Bytes bgp = {8, 0, 2, 3, 4, 5, 6, 7, 33};

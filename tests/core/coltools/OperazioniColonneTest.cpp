@@ -1,7 +1,6 @@
 #include "core/coltools/OperazioniColonne.h"
 
 #include "TestSupport.h"
-#include "core/columns/Colonna.h"
 #include "core/columns/FileColonne.h"
 
 using ludo::Colonna;
@@ -110,17 +109,16 @@ TEST(OperazioniColonne, ShuffleKeepsEveryColumn) {
 TEST(OperazioniColonne, UnreadableFilesGiveTheTwoMessages) {
     Caso caso;
     const auto manca = caso.dir / "manca.col";
-    const auto esegui = [&](Operazione op) {
-        return erroreDi([&] {
-            ludo::EseguiOperazione(op, manca, manca, caso.dir / "o.col", caso.avanzamento, 1);
-        });
-    };
-    EXPECT_EQ(esegui(Operazione::Or), "Impossibile Effettuare le Operazioni Sui File");
-    EXPECT_EQ(esegui(Operazione::Disordinatore), "Impossibile Effettuare le Operazioni sul File");
     const auto primo = Scrivi(caso.dir, "p.col", {kA});
-    EXPECT_THROW(ludo::EseguiOperazione(Operazione::And, primo, manca, caso.dir / "o.col", caso.avanzamento, 1),
-                 ludo::Errore);
-    EXPECT_THROW(ludo::EseguiOperazione(Operazione::Or, primo, primo, caso.dir / "nessuna" / "o.col",
-                                        caso.avanzamento, 1),
-                 ludo::Errore);
+    const auto uscita = caso.dir / "o.col";
+    const auto errore = [&](Operazione op, const std::filesystem::path& a,
+                            const std::filesystem::path& b, const std::filesystem::path& out) {
+        return erroreDi([&] { ludo::EseguiOperazione(op, a, b, out, caso.avanzamento, 1); });
+    };
+    const std::string sui = "Impossibile Effettuare le Operazioni Sui File";
+    EXPECT_EQ(errore(Operazione::Or, manca, manca, uscita), sui);
+    EXPECT_EQ(errore(Operazione::Disordinatore, manca, manca, uscita),
+              "Impossibile Effettuare le Operazioni sul File");
+    EXPECT_EQ(errore(Operazione::And, primo, manca, uscita), sui);
+    EXPECT_EQ(errore(Operazione::Or, primo, primo, caso.dir / "nessuna" / "o.col"), sui);
 }

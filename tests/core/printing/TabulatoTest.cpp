@@ -9,16 +9,9 @@ namespace {
 
 constexpr double kEps = 1e-9;
 
-SchedinaImpaginata Schedina(int numero, std::vector<Colonna> colonne) {
-    SchedinaImpaginata s;
-    s.numero = numero;
-    s.colonne = std::move(colonne);
-    return s;
-}
-
 std::vector<SchedinaImpaginata> Schedine(int quante) {
     std::vector<SchedinaImpaginata> v;
-    for (int i = 1; i <= quante; ++i) v.push_back(Schedina(i, {0xFF}));
+    for (int i = 1; i <= quante; ++i) v.push_back({.numero = i, .colonne = {0xFF}});
     return v;
 }
 
@@ -70,7 +63,7 @@ TEST(Tabulato, ContenutoDiUnaCella) {
     MetricheTabulato m = Quadrate();
     const Colonna a = 0xFF;         // 1..8
     const Colonna b = 0xFFu << 24;  // 25..32
-    auto t = ImpaginaTabulato({Schedina(5, {a, b})}, 3, m, 350, 400);
+    auto t = ImpaginaTabulato({{.numero = 5, .colonne = {a, b}}}, 3, m, 350, 400);
     const CellaTabulato& c = t.pagine.at(0).celle.at(0);
     EXPECT_EQ(c.testoIntestazione, "Nº 5");
     EXPECT_EQ(c.cornice, (Rettangolo{2, 40, 102, 140}));
@@ -83,7 +76,7 @@ TEST(Tabulato, ContenutoDiUnaCella) {
     EXPECT_EQ(c.numeri[7], (TestoPosizionato{"8", 42, 130}));
     EXPECT_EQ(c.numeri[8], (TestoPosizionato{"25", 52, 60}));
     // From four columns a slip the header is shortened differently.
-    t = ImpaginaTabulato({Schedina(12, {a})}, 4, m, 350, 400);
+    t = ImpaginaTabulato({{.numero = 12, .colonne = {a}}}, 4, m, 350, 400);
     EXPECT_EQ(t.pagine[0].celle[0].testoIntestazione, "Sc.Nº 12");
 }
 
