@@ -52,7 +52,7 @@ TEST(AtomicSave, AFailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
 
-TEST(AtomicSave, CreatesANewFileAndFailsCleanlyInAMissingFolder) {
+TEST(AtomicSave, CreatesANewFileAndFailsCleanlyInAMissingFolderOrOverAFolder) {
     ludo::test::TempDir dir;
     ASSERT_TRUE(saveAtomically(dir / "nuovo.Col", [](std::ostream& out) {
         out.write("\x01\x02", 2);
@@ -62,4 +62,10 @@ TEST(AtomicSave, CreatesANewFileAndFailsCleanlyInAMissingFolder) {
 
     EXPECT_FALSE(saveAtomically(dir / "manca" / "x.Col", [](std::ostream&) { return true; }));
     EXPECT_FALSE(std::filesystem::exists(dir / "manca"));
+
+    // The temporary file cannot take a folder's place: it goes, the folder stays.
+    std::filesystem::create_directory(dir / "cartella.Col");
+    EXPECT_FALSE(saveAtomically(dir / "cartella.Col", [](std::ostream&) { return true; }));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "cartella.Col"));
+    EXPECT_EQ(entriesIn(dir.path()), 2u) << "nuovo.Col and the folder";
 }

@@ -15,11 +15,6 @@ void appendGeometria(Bytes& b, const std::array<double, 9>& valori) {
 }
 
 template <typename Blocco>
-Bytes salvato(const Blocco& blocco) {
-    return scritto([&](io::BinaryWriter& w) { return blocco.Salva(w); });
-}
-
-template <typename Blocco>
 bool carica(Blocco& blocco, const Bytes& bytes) {
     return blocco.Carica(Lettura(bytes));
 }
@@ -41,7 +36,7 @@ TEST(ImpostazioniStampa, SlipBlockIsBothGeometriesThenCountAndFlags) {
     b.insert(b.end(), {0, 1, 0});  // Orizzontale, StampaScritta, StampaConcorsoCedolina
     ASSERT_EQ(b.size(), 151u);
 
-    EXPECT_EQ(salvato(s), b);
+    EXPECT_EQ(scritto([&](io::BinaryWriter& w) { return s.Salva(w); }), b);
     SlipPrintSettings letto;
     ASSERT_TRUE(carica(letto, b));
     EXPECT_EQ(letto, s);

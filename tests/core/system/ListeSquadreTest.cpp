@@ -14,13 +14,6 @@ ListaSquadre listaDa(const std::string& bytes) {
     return lista;
 }
 
-void scriviListe(const TempDir& dir) {
-    writeFile(dir / "SquadrA.Txt", bytesOf("Juventus\r\nInter\r\n"));
-    writeFile(dir / "SquadrB.Txt", bytesOf("Bari\r\n"));
-    writeFile(dir / "SquadrC1.Txt", bytesOf("Pro Vercelli\r\n"));
-    writeFile(dir / "SquadrC2.Txt", bytesOf("Sanremese\r\n"));
-}
-
 }  // namespace
 
 TEST(ListaSquadre, NamesAreSortedOnInsertionWithoutCaseOrAccentsAndDuplicatesKept) {
@@ -82,14 +75,10 @@ TEST(ListeSquadre, SavingWritesWindows1252LinesEndedByCrLf) {
 }
 
 TEST(ListeSquadre, EachListLoadsOnItsOwnWithItsOwnMessage) {
-    TempDir dir;
-    scriviListe(dir);
-    std::filesystem::remove(dir / "SquadrA.Txt");
-    std::filesystem::remove(dir / "SquadrC1.Txt");
+    TempDir dir;  // no list of Serie A, a folder for C1
+    writeFile(dir / "SquadrB.Txt", bytesOf("Bari\r\n"));
     std::filesystem::create_directory(dir / "SquadrC1.Txt");
-    std::filesystem::remove(dir / "SquadrC2.Txt");
-    writeFile(dir / "squadrc2.txt",
-              bytesOf("Sanremese\r\n"));  // found without case
+    writeFile(dir / "squadrc2.txt", bytesOf("Sanremese\r\n"));  // found without case
 
     ListeSquadre liste;
     liste[Serie::A].Aggiungi("rimane?");
@@ -105,18 +94,14 @@ TEST(ListeSquadre, EachListLoadsOnItsOwnWithItsOwnMessage) {
 
 TEST(ListeSquadre, EachListSavesOnItsOwnWithItsOwnMessage) {
     TempDir dir;
-    scriviListe(dir);
-    ListeSquadre liste;
-    ASSERT_TRUE(liste.Carica(dir.path()).empty());
-    liste[Serie::A].Aggiungi("Atalanta");
-    liste[Serie::B].Aggiungi("Ascoli");
-    std::filesystem::remove(dir / "SquadrB.Txt");
     std::filesystem::create_directory(dir / "SquadrB.Txt");
+    ListeSquadre liste;
+    for (const char* nome : {"Juventus", "Atalanta", "Inter"}) liste[Serie::A].Aggiungi(nome);
+    liste[Serie::B].Aggiungi("Ascoli");
 
     EXPECT_EQ(liste.Salva(dir.path()),
               (Nomi{"Impossibile Salvare la Lista delle Squadre di Serie B"}));
     EXPECT_EQ(readFile(dir / "SquadrA.Txt"), bytesOf("Atalanta\r\nInter\r\nJuventus\r\n"));
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "SquadrB.Txt"));
 
     const auto errori = liste.Salva(dir / "manca");
     ASSERT_EQ(errori.size(), 4u);

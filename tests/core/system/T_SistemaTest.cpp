@@ -1,6 +1,4 @@
-
 #include "TestSupport.h"
-#include "core/columns/FileColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/TQuadro.h"
 #include "core/system/T_Sistema.h"

@@ -5,7 +5,6 @@
 using namespace ludo;
 
 TEST(Versione, TextDropsTheSecondZeroAndTheCaptionTheFoldersAndExtension) {
-    EXPECT_EQ(TestoVersione(), "4.0");
     EXPECT_EQ(TestoVersione(400), "4.0");
     EXPECT_EQ(TestoVersione(410), "4.10");
     EXPECT_EQ(TestoVersione(1200), "12.0") << "the fourth character is the one removed";
