@@ -3,6 +3,7 @@
 #include <QtWidgets>
 #include <fstream>
 
+#include "../coltools/StrumentiDiProva.h"
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "../engine/SistemaDiProva.h"
@@ -176,9 +177,7 @@ class TestTFormPrincipa : public QObject {
         QCOMPARE(colonne, std::size_t{7});
 
         const auto file = p.prova.Cartella() / "COLONNE" / "stampa.Col";
-        ludo::ListaColonne tredici;
-        for (int i = 0; i < 13; ++i) tredici.Aggiungi(SistemaDiProva::Primi(8));
-        QVERIFY(ludo::ScriviFile(tredici, file));
+        ScriviFile(file, ColonneLE(std::vector<ludo::Colonna>(13, SistemaDiProva::Primi(8))));
         QuandoSiApre<TFormStampaSchedine>([&](TFormStampaSchedine& f) {
             schedine = f.NumSchedine();
             f.reject();
@@ -420,9 +419,7 @@ class TestTFormPrincipa : public QObject {
         const auto file = p.prova.Cartella() / "COLONNE" / "due.Col";
         QCOMPARE(RichiesteDi(file, [&] { p.Comando("SalvaSuDisco")->trigger(); })[0].titolo,
                  QStringLiteral("Salva le Colonne"));
-        ludo::ListaColonne letta;
-        QVERIFY(ludo::LeggiFile(letta, file, false));
-        QCOMPARE(letta.Conteggio(), 2u);
+        QCOMPARE(LeggiFile(file), ColonneLE({0xFFu, 0x1FEu}));
 
         RispostaFile impossibile(p.Percorso("manca", "x.Col"));
         QCOMPARE(MessaggiDi([&] { p.Comando("SalvaSuDisco")->trigger(); }),
