@@ -9,7 +9,6 @@
 #include "../engine/SistemaDiProva.h"
 #include "PrincipaleDiProva.h"
 #include "core/columns/FileColonne.h"
-#include "core/conditions/CondizioniNumeriche.h"
 #include "core/io/ProgramFolder.h"
 #include "core/system/Schedina.h"
 #include "core/system/StatoPrincipale.h"
