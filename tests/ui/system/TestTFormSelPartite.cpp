@@ -99,14 +99,11 @@ private slots:
         TFormSelPartite f(*prova.sistema, Liste());
         f.show();
         // Each arrow moves as the coupon's cells run; their edges are the core's.
-        Clic(f, "BtnGiu");
-        QCOMPARE(f.Cursore(), 2);
-        Clic(f, "BtnDestra");
-        QCOMPARE(f.Cursore(), 3);
-        Clic(f, "BtnSu");
-        QCOMPARE(f.Cursore(), 1);
-        Clic(f, "BtnSinistra");
-        QCOMPARE(f.Cursore(), 0);
+        for (const auto& [freccia, cursore] :
+             {std::pair{"BtnGiu", 2}, {"BtnDestra", 3}, {"BtnSu", 1}, {"BtnSinistra", 0}}) {
+            Clic(f, freccia);
+            QCOMPARE(f.Cursore(), cursore);
+        }
     }
 };
 
