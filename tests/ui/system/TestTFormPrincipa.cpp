@@ -239,8 +239,7 @@ class TestTFormPrincipa : public QObject {
     void contestNumberAndTeamNamesAreCutAndADamagedCouponFileKeepsThem() {
         Principale p;
         auto* concorso = C<QLineEdit>(p.finestra, "EditConcorso");
-        concorso->clear();
-        QTest::keyClicks(concorso, QStringLiteral("1234"));
+        Digita(concorso, QStringLiteral("1234"));
         QCOMPARE(concorso->text(), QStringLiteral("123"));
         QCOMPARE(p.d().Coupon.Concorso, 123);
 
@@ -440,8 +439,7 @@ class TestTFormPrincipa : public QObject {
               Caso{"Si", "x.LDS", {nonSalvato, "Impossibile Salvare il Sistema"}, tutti}}) {
             Principale p;
             p.Mostra(SistemaDiProva::Primi(12));
-            C<QLineEdit>(p.finestra, "EditConcorso")->setText(QString());
-            QTest::keyClicks(C<QLineEdit>(p.finestra, "EditConcorso"), QStringLiteral("7"));
+            Digita(p.finestra, "EditConcorso", QStringLiteral("7"));
             QVERIFY(p.prova.sistema->Modificato);
             RispostaFile scelta(k.file.isEmpty() ? k.file : p.Percorso("manca", "x.LDS"));
             for (const QString& comando : k.comandi) {
