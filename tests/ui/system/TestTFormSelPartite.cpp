@@ -45,7 +45,6 @@ private slots:
         TFormSelPartite f(*prova.sistema, Liste());
         QSignalSpy cursore(&f, &TFormSelPartite::CursoreCambiato);
         f.show();
-        QCOMPARE(f.Cursore(), 5);
         QCOMPARE(cursore.last().at(0).toInt(), 5);
         QCOMPARE(TestoDi(f, "LabelCella"), QStringLiteral("Partita 3 - Ospite"));
         QVERIFY(C<QPushButton>(f, "BtnA")->isChecked());
