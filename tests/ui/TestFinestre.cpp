@@ -149,26 +149,23 @@ ludo::TArchivioGiocate& GiocateDiProva() {
 
 // The editor of the system's condition of the slot; a group with two
 // members, its navigation in use.
-std::unique_ptr<QWidget> Editore(SistemaDiProva& p, int slot) {
-    auto& condizione = p.d().Condizioni.Condizione(slot);
-    if (auto* gruppo = dynamic_cast<ludo::TGruppo*>(&condizione)) {
-        gruppo->NuovoMembro();
-        gruppo->NuovoMembro();
-    }
-    return CreaEditor(condizione, nullptr);
+Fabbrica DiCondizione(int slot) {
+    return [slot](SistemaDiProva& p) {
+        auto& condizione = p.d().Condizioni.Condizione(slot);
+        if (auto* gruppo = dynamic_cast<ludo::TGruppo*>(&condizione)) {
+            gruppo->NuovoMembro();
+            gruppo->NuovoMembro();
+        }
+        return CreaEditor(condizione, nullptr);
+    };
 }
 
 // The editor of one member of a group alone, as a board opens it.
-std::unique_ptr<QWidget> EditoreMembro(SistemaDiProva& p, int slotGruppo) {
-    auto& gruppo = static_cast<ludo::TGruppo&>(p.d().Condizioni.Condizione(slotGruppo));
-    return CreaEditor(gruppo.NuovoMembro(), nullptr);
-}
-
-Fabbrica DiCondizione(int slot) {
-    return [slot](SistemaDiProva& p) { return Editore(p, slot); };
-}
 Fabbrica DiMembro(int slotGruppo) {
-    return [slotGruppo](SistemaDiProva& p) { return EditoreMembro(p, slotGruppo); };
+    return [slotGruppo](SistemaDiProva& p) {
+        auto& gruppo = static_cast<ludo::TGruppo&>(p.d().Condizioni.Condizione(slotGruppo));
+        return CreaEditor(gruppo.NuovoMembro(), nullptr);
+    };
 }
 
 // The system's board with a filter column and a nested board.

@@ -147,8 +147,7 @@ private slots:
     // size and values come back at the next opening whatever closed it, and
     // nothing is kept once the program has no store.
     void windowsOpenAgainWhereTheyWereLeft() {
-        TFormSaver store;
-        TFormSaver::ImpostaProgramma(&store);
+        StoreDiProva store;
         {
             Finestra f(QStringLiteral("FrmStampa"));
             RicordaFinestra(f.dialogo);

@@ -70,16 +70,14 @@ private slots:
         TGEditColonna editor;
         editor.show();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
-        editor.Casella(1)->setFocus();
-        QTest::keyClick(editor.Casella(1), Qt::Key_Up);
-        QCOMPARE(editor.focusWidget(), editor.Casella(1));
-        QTest::keyClick(editor.Casella(1), Qt::Key_Down);
-        QCOMPARE(editor.focusWidget(), editor.Casella(2));
-        editor.Casella(8)->setFocus();
-        QTest::keyClick(editor.Casella(8), Qt::Key_Down);
-        QCOMPARE(editor.focusWidget(), editor.Casella(8));
-        QTest::keyClick(editor.Casella(8), Qt::Key_Up);
-        QCOMPARE(editor.focusWidget(), editor.Casella(7));
+        for (const auto& [da, freccia, a] : {std::tuple{1, Qt::Key_Up, 1},
+                                             {1, Qt::Key_Down, 2},
+                                             {8, Qt::Key_Down, 8},
+                                             {8, Qt::Key_Up, 7}}) {
+            editor.Casella(da)->setFocus();
+            QTest::keyClick(editor.Casella(da), freccia);
+            QCOMPARE(editor.focusWidget(), editor.Casella(a));
+        }
         QVERIFY(editor.Casella(2)->y() > editor.Casella(1)->y());
     }
 };

@@ -65,7 +65,7 @@ private slots:
         QTest::newRow("contenuto") << QList<Riga>{{0, 0, "1", "50"}, {0, 1, "7", "8"}} << contigui << 0 << 1 << 0;
         QTest::newRow("minimo non numerico") << QList<Riga>{{0, 4, "a", "5"}} << minimo << 0 << 4 << 0;
         QTest::newRow("minimo sotto il limite") << QList<Riga>{{0, 0, "-1", "5"}} << minimo << 0 << 0 << 0;
-        QTest::newRow("virgola decimale") << QList<Riga>{{0, 0, "1", "2,5"}} << massimo << 0 << 0 << 1;
+        QTest::newRow("virgola decimale") << QList<Riga>{{0, 0, "1", "2,0"}} << massimo << 0 << 0 << 1;
         QTest::newRow("decimale con soli interi") << QList<Riga>{{0, 0, "1", "2.5"}} << massimo << 0 << 0 << 1;
         QTest::newRow("massimo oltre il limite") << QList<Riga>{{1, 20, "", "101", "3"}} << massimo << 1 << 20 << 1;
         QTest::newRow("minimo oltre il massimo")
