@@ -38,16 +38,12 @@ class TestTFrmImpSv : public QObject {
         QVERIFY(!Attivo(f, "SpinVincite"));
         QCOMPARE(vincite->value(), 1);  // set back to 1 whenever it is disabled
 
-        Clic(f, "CBOttimizzata");
-        vincite->setValue(3);
-        Clic(f, "CBOttimizzata");
         Clic(f, "CBDistanzaMinima");
         QVERIFY2(!C<QCheckBox>(f, "CBOttimizzata")->isChecked(),
                  "minimum distance unchecks the optimised reduction");
         QVERIFY(!Attivo(f, "CBOttimizzata"));
         QVERIFY(Attivo(f, "SpinDistanza"));
         QVERIFY(!Attivo(f, "SpinVincite"));
-        QCOMPARE(vincite->value(), 1);
 
         Clic(f, "CBSviluppoRidotto");
         QVERIFY(!Attivo(f, "SpinDistanza"));
