@@ -20,17 +20,14 @@ class TestTFrmImpSv : public QObject {
         SistemaDiProva p;
         TFrmImpSv f(*p.sistema);
         f.show();
-        for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata",
-                                 "CBMigliorata", "SpinVincite", "SpinDistanza", "SpinSecondi"}) {
-            QVERIFY2(!Attivo(f, nome), nome);
+        for (const bool ridotto : {false, true}) {
+            if (ridotto) Clic(f, "CBSviluppoRidotto");
+            for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima",
+                                     "CBOttimizzata", "CBMigliorata", "SpinVincite"})
+                QVERIFY2(Attivo(f, nome) == ridotto, nome);
+            QVERIFY(!Attivo(f, "SpinDistanza"));
+            QVERIFY2(!Attivo(f, "SpinSecondi"), "the seconds only for the improved reduction");
         }
-        Clic(f, "CBSviluppoRidotto");
-        for (const char* nome : {"RBGaranzia6", "RBGaranzia7", "CBDistanzaMinima", "CBOttimizzata",
-                                 "CBMigliorata", "SpinVincite"}) {
-            QVERIFY2(Attivo(f, nome), nome);
-        }
-        QVERIFY(!Attivo(f, "SpinDistanza"));
-        QVERIFY2(!Attivo(f, "SpinSecondi"), "the seconds only for the improved reduction");
 
         auto* vincite = C<QSpinBox>(f, "SpinVincite");
         vincite->setValue(4);
