@@ -147,9 +147,7 @@ class TestTFrmImpSv : public QObject {
         QCOMPARE(p.d().Colonne.Conteggio(), 1u);
 
         // A name without folder is looked for in COLONNE.
-        ludo::ListaColonne una;
-        una.Aggiungi(0xFF);
-        ludo::ScriviFile(una, p.Cartella() / "COLONNE" / "manca.Col");
+        QVERIFY(ludo::ScriviFile(p.d().Colonne, p.Cartella() / "COLONNE" / "manca.Col"));
         Clic(f, "OKBtn");
         QCOMPARE(f.result(), static_cast<int>(QDialog::Accepted));
         QVERIFY(!p.d().Sorgente.SorgentePronostico);
