@@ -141,7 +141,6 @@ class TestTFrmImpSv : public QObject {
         QCOMPARE(MessaggiDi([&] { Clic(f, "OKBtn"); }),
                  QStringList{QString::fromUtf8(MsgFileSorgenteMancante)});
         QVERIFY(f.isVisible());
-        QCOMPARE(f.result(), 0);
         QCOMPARE(f.focusWidget(), C<QWidget>(f, "EditFileSorgente"));
         QVERIFY2(p.d().Sorgente.SorgentePronostico, "nothing stored");
         QCOMPARE(p.d().Colonne.Conteggio(), 1u);
