@@ -16,7 +16,16 @@ inline ludo::ListaColonne Lista(const std::vector<ludo::Colonna>& colonne) {
     return l;
 }
 
-inline QByteArray ColonneLE(const std::vector<ludo::Colonna>& colonne) {
+// Every column of 8 of the numbers given, as the development lists them.
+inline ludo::ListaColonne Sviluppo(ludo::Colonna numeri) {
+    ludo::ListaColonne l;
+    ludo::Espandi(l, numeri, false);
+    return l;
+}
+
+// The bytes of a column file holding a list's or a vector's columns.
+template <class Colonne = std::vector<ludo::Colonna>>
+QByteArray ColonneLE(const Colonne& colonne) {
     QByteArray b;
     for (const ludo::Colonna c : colonne) {
         for (int i = 0; i < 4; ++i) b.append(static_cast<char>((c >> (8 * i)) & 0xFF));

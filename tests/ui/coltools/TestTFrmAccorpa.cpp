@@ -26,8 +26,7 @@ class TestTFrmAccorpa : public QObject {
     void theSystemGetsTheColumnsTheCommandLineGives() {
         SistemaDiProva p;
         // All the columns of 1..10 and of 11..19, with one loose column.
-        ludo::ListaColonne colonne;
-        ludo::Espandi(colonne, SistemaDiProva::Primi(10), false);
+        ludo::ListaColonne colonne = Sviluppo(SistemaDiProva::Primi(10));
         ludo::Espandi(colonne, SistemaDiProva::Primi(19) & ~SistemaDiProva::Primi(10), false);
         colonne.Aggiungi(Numeri({20, 21, 22, 23, 24, 25, 26, 27}));
         p.d().Colonne = colonne;
@@ -39,8 +38,7 @@ class TestTFrmAccorpa : public QObject {
         Attendi(f);
         const auto cli =
             p.Json({"accorpa", "sistema.Col", "--partite", "27", "--out", "accorpate.Col"});
-        QCOMPARE(ColonneLE({p.d().Colonne.begin(), p.d().Colonne.end()}),
-                 LeggiFile(p.Cartella() / "COLONNE" / "accorpate.Col"));
+        QCOMPARE(ColonneLE(p.d().Colonne), LeggiFile(p.Cartella() / "COLONNE" / "accorpate.Col"));
         QCOMPARE(p.d().Colonne.Conteggio(), 3U);
         QVERIFY(p.sistema->Modificato);
         QCOMPARE(TestoDi(f, "LabelStato"), QStringLiteral("Accorpamento terminato"));
@@ -54,8 +52,7 @@ class TestTFrmAccorpa : public QObject {
 
     void aSystemWithNothingToGroupIsLeftAsItWas() {
         SistemaDiProva p;
-        ludo::ListaColonne colonne;
-        ludo::Espandi(colonne, SistemaDiProva::Primi(9), false);
+        const ludo::ListaColonne colonne = Sviluppo(SistemaDiProva::Primi(9));
         const std::vector<ludo::Colonna> prima(std::next(colonne.begin()),
                                                colonne.end());  // one missing
         p.d().Colonne = Lista(prima);
@@ -70,11 +67,9 @@ class TestTFrmAccorpa : public QObject {
     // stopped at once: the window closes and the system keeps its columns.
     void annullaLeavesTheSystemAsItWas() {
         SistemaDiProva p;
-        ludo::ListaColonne tutte;
-        ludo::Espandi(tutte, SistemaDiProva::Primi(20), false);
         std::vector<ludo::Colonna> prima;
         std::size_t i = 0;
-        for (const auto c : tutte) {
+        for (const auto c : Sviluppo(SistemaDiProva::Primi(20))) {
             if (i++ % 5 == 0) prima.push_back(c);
         }
         p.d().Colonne = Lista(prima);

@@ -39,8 +39,7 @@ class TestTFrmOperazioni : public QObject {
         const fs::path colonne = p.Cartella() / "COLONNE";
         // The 9 columns of 1..9 and, in the second file, some of them again
         // (one twice) beside columns of other numbers.
-        ludo::ListaColonne nove;
-        ludo::Espandi(nove, 0x1FF, true);
+        const auto nove = Sviluppo(0x1FF);
         std::vector<ludo::Colonna> primo(nove.begin(), nove.end());
         std::vector<ludo::Colonna> secondo = {primo[2], 0xFF0000U,   primo[5],
                                               primo[2], 0x7F000001U, 0x3FCU};

@@ -25,7 +25,6 @@ private slots:
         QVERIFY(!C<QProgressBar>(f, "Gauge")->isVisibleTo(&f));
         QCOMPARE(p.d().Colonne.Conteggio(), 45u);
         QVERIFY(p.d().Sviluppato);
-        QCOMPARE(p.sistema->ColonnePrecedenti, 45);
 
         p.sistema->ColonneNonValide();
         p.d().Pronostico = SistemaDiProva::Primi(11);

@@ -6,20 +6,12 @@
 #include "../controls/RispostaMessaggio.h"
 #include "../printing/PagineDiProva.h"
 #include "SistemaDiProva.h"
-#include "core/columns/GeneraColonne.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "ui/engine/TFrmCalcGaranzie.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Every column of the forecast, as the development gives them.
-ludo::ListaColonne Sviluppo(ludo::Colonna pronostico) {
-    ludo::ListaColonne l;
-    ludo::Espandi(l, pronostico, false);
-    return l;
-}
 
 // The grid's rows as the command line's "griglia" writes them: the rows up
 // to the table's total, blank rows past it left out.
@@ -94,12 +86,10 @@ class TestTFrmCalcGaranzie : public QObject {
         const fs::path lds = p.Cartella() / "SISTEMI" / "condizioni.LDS";
         p.sistema->Salva(lds);
         // Examined columns from a file; comparison columns from another.
-        const auto esaminate = Sviluppo(SistemaDiProva::Primi(9));
         ScriviFile(p.Cartella() / "COLONNE" / "esaminate.Col",
-                   ColonneLE(std::vector<ludo::Colonna>(esaminate.begin(), esaminate.end())));
-        const auto confronto = Sviluppo(SistemaDiProva::Primi(10));
+                   ColonneLE(Sviluppo(SistemaDiProva::Primi(9))));
         ScriviFile(p.Cartella() / "COLONNE" / "confronto.Col",
-                   ColonneLE(std::vector<ludo::Colonna>(confronto.begin(), confronto.end())));
+                   ColonneLE(Sviluppo(SistemaDiProva::Primi(10))));
 
         TFrmCalcGaranzie f(*p.sistema);
         f.show();
@@ -153,8 +143,7 @@ class TestTFrmCalcGaranzie : public QObject {
         p.d().Colonne = Sviluppo(SistemaDiProva::Primi(8));
         C<QCheckBox>(f, "CBErrori2")->setChecked(false);
         C<QRadioButton>(f, "RBFileConfronto")->setChecked(true);
-        const auto una = Sviluppo(SistemaDiProva::Primi(8));
-        ScriviFile(p.Cartella() / "COLONNE" / "una.Col", ColonneLE({*una.begin()}));
+        ScriviFile(p.Cartella() / "COLONNE" / "una.Col", ColonneLE({SistemaDiProva::Primi(8)}));
         QTest::keyClicks(C<QLineEdit>(f, "EditFileConfronto"), QStringLiteral("una.Col"));
         Calcola(f);
         QCOMPARE(RigheGriglia(f).front(), (QStringList{"   1", "   0", "   0", "100.000     "}));

@@ -33,9 +33,10 @@ class RicevitoriaDiProva : public SistemaDiProva {
         a.Carica(Cartella());
         return a;
     }
-    // What "ludomatic-cli giocate" prints for the contest.
-    [[nodiscard]] std::string Giocate() const {
-        return Cli({"giocate", std::to_string(d().Coupon.Concorso)});
+    // Checks that what "ludomatic-cli giocate" prints for the contest holds each piece.
+    void VerificaGiocate(std::initializer_list<std::string> pezzi) const {
+        const std::string cli = Cli({"giocate", std::to_string(d().Coupon.Concorso)});
+        for (const auto& pezzo : pezzi) QVERIFY2(cli.find(pezzo) != std::string::npos, cli.c_str());
     }
 };
 

@@ -49,7 +49,7 @@ class TestTFormGeneraSchedine : public QObject {
                 QCOMPARE(Formato(archivio.Schedine[s]), ludo::FormatoSchedina(riga));
             registrate = archivio.Schedine.size();
         }
-        QVERIFY(p.Giocate().find("\"schedine\":6,") != std::string::npos);
+        p.VerificaGiocate({"\"schedine\":6,"});
 
         // Given up, or with a forecast too small for the statistical
         // technique, nothing prints and nothing more is recorded.
