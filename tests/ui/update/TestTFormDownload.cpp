@@ -76,6 +76,7 @@ class TestTFormDownload : public QObject {
         QString stato;
         AlPassoDue(l.finestra, [&] {
             stato = TestoDi(l.finestra, "LabelStato");
+            QVERIFY(l.finestra.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             Clic(l.finestra, "AnnullaBtn");
         });
         const auto esito =
