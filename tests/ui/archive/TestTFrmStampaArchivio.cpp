@@ -8,7 +8,6 @@
 #include "core/archive/RegoleIntervallo.h"
 #include "core/printing/Tabulato.h"
 #include "ui/archive/TFrmStampaArchivio.h"
-#include "ui/controls/TGSpinEdit.h"
 #include "ui/printing/StampaSuFile.h"
 
 namespace {

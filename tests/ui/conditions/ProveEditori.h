@@ -13,7 +13,6 @@
 #include "core/io/BinaryWriter.h"
 #include "ui/conditions/Modifica.h"
 #include "ui/conditions/TFrmCondizione.h"
-#include "ui/controls/TGGraphpt.h"
 
 namespace prova {
 

@@ -10,7 +10,6 @@
 #include "../engine/SistemaDiProva.h"
 #include "core/conditions/CondizioniNumeriche.h"
 #include "core/conditions/TQuadro.h"
-#include "core/io/ProgramFolder.h"
 #include "ui/conditions/TFormInsArc_File.h"
 #include "ui/conditions/TFormInsComb.h"
 #include "ui/conditions/TFrmAlbero.h"
