@@ -108,7 +108,6 @@ class TestTFrmRecuperi : public QObject {
         TFrmRecAna f(p.d().Link, 'A');
         Mostra(f);
         auto* errori = C<QTableWidget>(f, "GrigliaErroriLink");
-        QCOMPARE(errori->rowCount(), 256);
         QCOMPARE(errori->item(2, 1)->text(), QString::number(rifiutate));
         QCOMPARE(C<QTableWidget>(f, "GrigliaLivelli")->item(0, 0)->text(), QStringLiteral("1"));
         Clic(f, "PercentualeBtn");
