@@ -78,7 +78,6 @@ class TestTFrmVisArchivio : public QObject {
 
         // Across, only the values move: the contest stays in sight.
         QScrollBar& attraverso = *Griglia(f, "GridValori").horizontalScrollBar();
-        QVERIFY(attraverso.maximum() > 0);
         attraverso.setValue(attraverso.maximum());
         QCOMPARE(Griglia(f, "GridFisse").columnAt(0), 0);
         QVERIFY(Griglia(f, "GridValori").columnAt(0) > ModelloVistaArchivio::ColonneFisse + 10);

@@ -100,8 +100,7 @@ class TestTFrmRecuperi : public QObject {
         auto& ammessi = p.d().Link.Lettera('A')->ErroriAmmessiNellaLink.Prima;
         ammessi.Voci[0] = ammessi.Voci[1] = {ludo::Accettato, 0};
         ludo::InterfacciaSviluppo nessunaFinestra;
-        const auto esito = ludo::Sviluppa(*p.sistema, nessunaFinestra);
-        QVERIFY(esito.Finali < esito.Totale);
+        ludo::Sviluppa(*p.sistema, nessunaFinestra);
         const auto& link = *p.d().Link.Lettera('A');
         const int rifiutate = link.RifiutiErrori.Frequenza(2);
         QVERIFY(rifiutate > 0);
