@@ -28,12 +28,11 @@ class ArchivioDiProva : public SistemaDiProva {
         for (const auto& c : concorsi) archivio.InserisciOrdinato(c);
         archivio.RicalcolaAnalisi();
         if (!archivio.Salva(CartellaArchivi())) qFatal("archive not written");
-        Carica();
+        archivio.Carica(CartellaArchivi(), d().Config.Ricerca.Intervallo);
     }
     [[nodiscard]] std::filesystem::path CartellaArchivi() const {
         return ludo::io::resolvePath(Cartella(), std::string(ludo::io::kArchivi));
     }
-    void Carica() const { d().Archivio.Carica(CartellaArchivi(), d().Config.Ricerca.Intervallo); }
 };
 
 // The contest as ludomatic-cli archivio lists it.

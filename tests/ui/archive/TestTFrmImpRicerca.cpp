@@ -8,7 +8,6 @@
 #include "ArchivioDiProva.h"
 #include "core/archive/RegoleIntervallo.h"
 #include "ui/archive/TFrmImpRicerca.h"
-#include "ui/controls/TGSpinEdit.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "core/archive/RegoleIntervallo.h"
 #include "core/printing/Tabulato.h"
 #include "ui/archive/TFrmStampaArchivio.h"
-#include "ui/controls/TGSpinEdit.h"
 #include "ui/printing/StampaSuFile.h"
 
 namespace {
@@ -60,9 +59,7 @@ class TestTFrmStampaArchivio : public QObject {
             QVERIFY(!NeroA(pagina, ludo::SinistraTabella - 5, 30, Dpi));
         }
         // The title above the table, on the first page.
-        const QRect testata(0, 0, stampa.Pagine().front().width(),
-                            ludo::TmmPrinter(Dpi, Dpi).PixelY(14));
-        QVERIFY(PixelScuri(stampa.Pagine().front(), testata) > 0);
+        QVERIFY(ScuriTra(stampa.Pagine().front(), 0, 14, Dpi) > 0);
     }
 
     void printingToAFileAsksForItAndSaysWhereItWent() {

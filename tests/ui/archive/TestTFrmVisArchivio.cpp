@@ -67,20 +67,17 @@ class TestTFrmVisArchivio : public QObject {
         Mostra(f);
         QScrollBar& barra = *Griglia(f, "GridValori").verticalScrollBar();
         // The latest contests come first into sight.
-        QCOMPARE(barra.value(), Concorsi - TFrmVisArchivio::RigheVisibili);
         QCOMPARE(Griglia(f, "GridValori").rowAt(0), Concorsi - TFrmVisArchivio::RigheVisibili);
 
         QTest::keyClick(&barra, Qt::Key_Home);
         QCOMPARE(Griglia(f, "GridFisse").verticalScrollBar()->value(), 0);
         barra.setValue(617);
-        QCOMPARE(Griglia(f, "GridFisse").verticalScrollBar()->value(), 617);
         for (const char* nome : {"GridFisse", "GridValori"})
             QCOMPARE(Griglia(f, nome).rowAt(0), 617);
         QCOMPARE(Riga(f, 617), Attesa(archivio, 617, Tutte()));
 
         // Across, only the values move: the contest stays in sight.
         QScrollBar& attraverso = *Griglia(f, "GridValori").horizontalScrollBar();
-        QVERIFY(attraverso.maximum() > 0);
         attraverso.setValue(attraverso.maximum());
         QCOMPARE(Griglia(f, "GridFisse").columnAt(0), 0);
         QVERIFY(Griglia(f, "GridValori").columnAt(0) > ModelloVistaArchivio::ColonneFisse + 10);

@@ -1,9 +1,10 @@
 #pragma once
-// What the tests of the condition editors share: the conditions to open
-// and the gestures of a user on a points control.
+// What the tests of the condition editors share: the conditions to open,
+// the points controls of each editor and the typing of an interval.
 
 #include <QtTest>
 #include <QtWidgets>
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -13,7 +14,6 @@
 #include "core/io/BinaryWriter.h"
 #include "ui/conditions/Modifica.h"
 #include "ui/conditions/TFrmCondizione.h"
-#include "ui/controls/TGGraphpt.h"
 
 namespace prova {
 
@@ -50,6 +50,23 @@ inline const std::vector<std::uint8_t>& CodiciConEditor() {
                                                      20, 34, 35, 36, 37, 38, 39, 40};
     return codici;
 }
+
+// The points controls of each editor, in the order of the condition's tables.
+inline const std::map<std::uint8_t, std::vector<const char*>> kPunti = {
+    {ludo::CodPariDispari, {"PtPari", "PtDispari"}},
+    {ludo::CodConsecutivita, {"PtSegni", "PtConsecutivita"}},
+    {ludo::CodDistanzeGlobali, {"PtMinima", "PtMassima", "PtTotale"}},
+    {ludo::CodDistanzaSpecifica, {"PtDistanza"}},
+    {ludo::CodBaricentri, {"PtTutti", "PtPari", "PtDispari"}},
+    {ludo::CodResti, {"PtResto"}},
+    {ludo::CodConsecutivitaNumerica, {"PtConsecutivita"}},
+    {ludo::CodColonnaFiltro, {"PtPunti"}},
+    {ludo::CodInterruzioni, {"PtGlobali", "PtPari", "PtDispari"}},
+    {ludo::CodSimmetrie, {"PtDirette", "PtInverse", "PtTotali"}},
+    {ludo::CodRipetizioni, {"Pt1Prec", "Pt2Prec"}},
+    {ludo::CodVortice, {"PtPosizioneD", "PtBracciD", "PtPosizioneI", "PtBracciI"}},
+    {ludo::CodSequela, {"PtPresenze"}},
+};
 
 // The editors of intervals rather than of values ("Picchetti", "Somme",
 // "Punti Tra", groups and single ones).

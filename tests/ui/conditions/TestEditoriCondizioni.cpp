@@ -13,23 +13,6 @@ using namespace prova;
 
 namespace {
 
-// The points controls of each editor, in the order of the condition's tables.
-const std::map<std::uint8_t, std::vector<const char*>> kPunti = {
-    {ludo::CodPariDispari, {"PtPari", "PtDispari"}},
-    {ludo::CodConsecutivita, {"PtSegni", "PtConsecutivita"}},
-    {ludo::CodDistanzeGlobali, {"PtMinima", "PtMassima", "PtTotale"}},
-    {ludo::CodDistanzaSpecifica, {"PtDistanza"}},
-    {ludo::CodBaricentri, {"PtTutti", "PtPari", "PtDispari"}},
-    {ludo::CodResti, {"PtResto"}},
-    {ludo::CodConsecutivitaNumerica, {"PtConsecutivita"}},
-    {ludo::CodColonnaFiltro, {"PtPunti"}},
-    {ludo::CodInterruzioni, {"PtGlobali", "PtPari", "PtDispari"}},
-    {ludo::CodSimmetrie, {"PtDirette", "PtInverse", "PtTotali"}},
-    {ludo::CodRipetizioni, {"Pt1Prec", "Pt2Prec"}},
-    {ludo::CodVortice, {"PtPosizioneD", "PtBracciD", "PtPosizioneI", "PtBracciI"}},
-    {ludo::CodSequela, {"PtPresenze"}},
-};
-
 // The editors with one control for several tables: the buttons choosing them.
 const std::map<std::uint8_t, std::vector<const char*>> kPagine = {
     {ludo::CodPosizioni,

@@ -40,12 +40,9 @@ class TestEditoriSchema : public QObject {
   private slots:
     void tipoMovesEveryTableBetweenNumbersAndPositions() {
         ludo::TCondizioniSistema cs;
-        const std::map<std::uint8_t, std::vector<const char*>> punti = {
-            {ludo::CodInterruzioni, {"PtGlobali", "PtPari", "PtDispari"}},
-            {ludo::CodSimmetrie, {"PtDirette", "PtInverse", "PtTotali"}},
-            {ludo::CodRipetizioni, {"Pt1Prec", "Pt2Prec"}},
-        };
-        for (const auto& [codice, nomi] : punti) {
+        for (std::uint8_t codice :
+             {ludo::CodInterruzioni, ludo::CodSimmetrie, ludo::CodRipetizioni}) {
+            const std::vector<const char*>& nomi = kPunti.at(codice);
             auto c = ludo::CreaCondizione(codice, &cs);
             auto f = Apri(*c);
             QVERIFY(C<QRadioButton>(*f, "RadioNum")->isChecked());

@@ -19,10 +19,6 @@ using namespace prova;
 
 namespace {
 
-ludo::TResti& Resti(ludo::TCondizione& gruppo, std::size_t i) {
-    return static_cast<ludo::TResti&>(*gruppo.Membri()->at(i));
-}
-
 // A group of remainders with the given divisors, value 1 accepted in each.
 std::unique_ptr<ludo::TCondizione> GruppoResti(ludo::TCondizioniSistema& cs,
                                                std::initializer_list<int> divisori) {
@@ -100,7 +96,7 @@ class TestTFrmCondizione : public QObject {
         QCOMPARE(tre->Membri()->size(), 3u);  // nothing written before "OK"
         Clic(*g, "OKBtn");
         QCOMPARE(tre->Membri()->size(), 1u);
-        QCOMPARE(Resti(*tre, 0).Divisore, 4);
+        QCOMPARE(static_cast<ludo::TResti&>(*tre->Membri()->front()).Divisore, 4);
         QVERIFY(g->Cambiato());
     }
 

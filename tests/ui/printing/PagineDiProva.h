@@ -70,6 +70,13 @@ inline int PixelScuri(const QImage& pagina, const QRect& area) {
     return scuri;
 }
 
+// Dark pixels across the page between two heights in mm.
+inline int ScuriTra(const QImage& pagina, double daMm, double aMm, int dpi = PuntiProva) {
+    const ludo::TmmPrinter mm(dpi, dpi);
+    return PixelScuri(pagina,
+                      QRect(0, mm.PixelY(daMm), pagina.width(), mm.PixelY(aMm) - mm.PixelY(daMm)));
+}
+
 // While it lives, print jobs and previews draw on its pictures.
 class StampaSuImmagini {
 public:

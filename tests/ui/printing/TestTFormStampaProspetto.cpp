@@ -12,13 +12,6 @@ namespace {
 
 constexpr int Dpi = 100;
 
-// The dark pixels of the band of a page between two heights in mm.
-int ScuriTra(const QImage& pagina, double daMm, double aMm) {
-    const ludo::TmmPrinter mm(Dpi, Dpi);
-    return PixelScuri(pagina,
-                      QRect(0, mm.PixelY(daMm), pagina.width(), mm.PixelY(aMm) - mm.PixelY(daMm)));
-}
-
 }  // namespace
 
 class TestTFormStampaProspetto : public QObject {
@@ -45,7 +38,7 @@ class TestTFormStampaProspetto : public QObject {
         const auto titolo = [&](std::size_t i) { return stampa.Pagine()[i].copy(0, 0, 2000, 250); };
         QVERIFY(titolo(0) != titolo(1));
         QVERIFY(titolo(1) != titolo(2));
-        QVERIFY(ScuriTra(stampa.Pagine()[0], 10, 18) > 0);
+        QVERIFY(ScuriTra(stampa.Pagine()[0], 10, 18, Dpi) > 0);
     }
 
     // A failed printer is said and the dialog stays.
@@ -74,7 +67,7 @@ class TestTFormStampaProspetto : public QObject {
         Clic(f, "StampaBtn");
         QCOMPARE(stampa.superficie->Documenti(), 4);  // report, listing, report, listing
         // Without information and coupon the report page holds only its headings.
-        QCOMPARE(ScuriTra(stampa.Pagine()[0], 30, 250), 0);
+        QCOMPARE(ScuriTra(stampa.Pagine()[0], 30, 250, Dpi), 0);
     }
 };
 

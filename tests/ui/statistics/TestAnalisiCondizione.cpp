@@ -10,7 +10,6 @@
 #include "../controls/ControlliDiProva.h"
 #include "../controls/RispostaMessaggio.h"
 #include "DemoDiProva.h"
-#include "core/conditions/TCondizione.h"
 #include "ui/conditions/Modifica.h"
 #include "ui/conditions/TFrmCondizione.h"
 #include "ui/controls/TFrmProgresso.h"

@@ -6,7 +6,6 @@
 
 #include "../controls/ControlliDiProva.h"
 #include "DemoDiProva.h"
-#include "core/contests/ImpostazioniRicerca.h"
 #include "ui/controls/TGTortaQuota.h"
 #include "ui/statistics/TFrmInfoStatistiche.h"
 
