@@ -33,14 +33,16 @@ TEST(Gruppo, RowsCountTheNumbersOfTheGroupEachWinnerHeld) {
 }
 
 TEST(Gruppo, HighlightAndEmptyInterval) {
-    // 1 of 3 contests, 3 contests ago: IC 1.00.
+    // 1 of 4 contests, 3 contests ago: IC 0.75, not highlighted.
     const auto a = archivioDi({kC, kA, kA, kA});
     auto intervallo = tutto(a);
     auto g = AnalizzaGruppo(a, intervallo, col({20}));
     EXPECT_EQ(g.Righe[1].IC, "0.75");
-    const auto b = archivioDi({kC, kC, kA, kA, kA, kA});
+    EXPECT_FALSE(g.Righe[1].Evidenziata);
+    // 2 of 4, 2 ago: IC 1.00, the least that is highlighted.
+    const auto b = archivioDi({kC, kC, kA, kA});
     g = AnalizzaGruppo(b, tutto(b), col({20}));
-    EXPECT_EQ(g.Righe[1].IC, "1.33");
+    EXPECT_EQ(g.Righe[1].IC, "1.00");
     EXPECT_TRUE(g.Righe[1].Evidenziata);
     EXPECT_FALSE(g.Righe[0].Evidenziata);
 
