@@ -7,4 +7,9 @@ if(LUDO_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
       ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
       CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
       ${LUDO_CCACHE})
+  # With debug information ccache also hashes the folder it compiles in, so
+  # the sanitized builds of two checkouts never shared an object. Writing the
+  # paths of the debug information relative to the checkout lets them share:
+  # reports and debuggers then name files as ./src/... from the checkout.
+  add_compile_options($<$<CONFIG:Debug,RelWithDebInfo>:-fdebug-prefix-map=${PROJECT_SOURCE_DIR}=.>)
 endif()
